@@ -1,0 +1,27 @@
+# The two commands of the README: `make run` and `make test`.
+BUILD_DIR ?= build
+BUILD_TYPE ?= RelWithDebInfo
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps configure build run test bench clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+configure: deps
+	@test -f $(BUILD_DIR)/build.ninja || \
+		cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+
+build: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	./$(BUILD_DIR)/rvpdf $(if $(FILE),"$(FILE)")
+
+test: build
+	@scripts/run-tests.sh $(BUILD_DIR)
+
+clean:
+	rm -rf $(BUILD_DIR)

@@ -1,0 +1,22 @@
+# Builds a .qrc listing every file below a source directory, so resource
+# folders are kept as plain files and never need a hand-maintained list.
+# Extra arguments are "alias=source" pairs added to the same file.
+function(rv_resource_qrc out_var qrc_name src_dir prefix_dir)
+    file(GLOB_RECURSE _files RELATIVE "${src_dir}" CONFIGURE_DEPENDS "${src_dir}/*")
+    list(SORT _files)
+    set(_qrc "${CMAKE_CURRENT_BINARY_DIR}/${qrc_name}.qrc")
+    set(_body "<!DOCTYPE RCC><RCC version=\"1.0\">\n<qresource prefix=\"/\">\n")
+    foreach(_f IN LISTS _files)
+        string(APPEND _body "  <file alias=\"${prefix_dir}/${_f}\">${src_dir}/${_f}</file>\n")
+    endforeach()
+    foreach(_extra IN LISTS ARGN)
+        string(REPLACE "=" ";" _pair "${_extra}")
+        list(GET _pair 0 _alias)
+        list(GET _pair 1 _source)
+        string(APPEND _body "  <file alias=\"${_alias}\">${_source}</file>\n")
+    endforeach()
+    string(APPEND _body "</qresource>\n</RCC>\n")
+    file(WRITE "${_qrc}.tmp" "${_body}")
+    file(COPY_FILE "${_qrc}.tmp" "${_qrc}" ONLY_IF_DIFFERENT)
+    set(${out_var} "${_qrc}" PARENT_SCOPE)
+endfunction()

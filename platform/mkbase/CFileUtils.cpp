@@ -1,0 +1,150 @@
+#include "CFileUtils.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <sys/stat.h>
+
+namespace MKBase {
+
+QString CFileUtils::ReadFileData(const QString& path)
+{
+    return QString::fromUtf8(ReadFileBytes(path, 16 * 1024 * 1024));
+}
+
+bool CFileUtils::WriteFileData(const QString& path, const QString& data)
+{
+    return WriteFileBytes(path, data.toUtf8());
+}
+
+QByteArray CFileUtils::ReadFileBytes(const QString& path, qint64 maxSize)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    if (file.size() > maxSize)
+        return {};
+    return file.read(maxSize);
+}
+
+bool CFileUtils::WriteFileBytes(const QString& path, const QByteArray& data)
+{
+    if (path.isEmpty())
+        return false;
+    const QFileInfo info(path);
+    if (!MakeDirPath(info.absolutePath()))
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(data) != data.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool CFileUtils::MakeDirPath(const QString& path)
+{
+    if (path.isEmpty())
+        return false;
+    return QDir().mkpath(path);
+}
+
+bool CFileUtils::DeleteDirPath(const QString& path)
+{
+    if (path.isEmpty())
+        return false;
+    QDir dir(path);
+    if (!dir.exists())
+        return true;
+    return dir.removeRecursively();
+}
+
+bool CFileUtils::CopyFileHandle(const QString& source, const QString& target, bool overwrite)
+{
+    if (!QFileInfo(source).isFile())
+        return false;
+    if (QFileInfo::exists(target)) {
+        if (!overwrite)
+            return false;
+        if (IsTheSameFile(source, target))
+            return true;
+    }
+    // Copy through a temporary file so a failed copy never leaves half a target.
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
+    if (!MakeDirPath(QFileInfo(target).absolutePath()))
+        return false;
+    if (QFileInfo::exists(target))
+        SetFileWritable(target, true);
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    QByteArray chunk;
+    while (!(chunk = in.read(1 << 20)).isEmpty()) {
+        if (out.write(chunk) != chunk.size()) {
+            out.cancelWriting();
+            return false;
+        }
+    }
+    if (in.error() != QFileDevice::NoError) {
+        out.cancelWriting();
+        return false;
+    }
+    return out.commit();
+}
+
+bool CFileUtils::SetFileWritable(const QString& path, bool writable)
+{
+    QFile file(path);
+    if (!file.exists())
+        return false;
+    QFileDevice::Permissions perms = file.permissions();
+    if (writable)
+        perms |= QFileDevice::WriteOwner | QFileDevice::WriteUser;
+    else
+        perms &= ~(QFileDevice::WriteOwner | QFileDevice::WriteUser | QFileDevice::WriteGroup
+                   | QFileDevice::WriteOther);
+    return file.setPermissions(perms);
+}
+
+bool CFileUtils::IsTheSameFile(const QString& first, const QString& second)
+{
+    if (first.isEmpty() || second.isEmpty())
+        return false;
+    struct stat a {};
+    struct stat b {};
+    const QByteArray firstPath = QFile::encodeName(first);
+    const QByteArray secondPath = QFile::encodeName(second);
+    const bool firstExists = ::stat(firstPath.constData(), &a) == 0;
+    const bool secondExists = ::stat(secondPath.constData(), &b) == 0;
+    if (firstExists && secondExists)
+        return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+    if (firstExists != secondExists)
+        return false;
+    // Neither exists: only their spelled paths can be compared.
+    return QDir::cleanPath(QFileInfo(first).absoluteFilePath())
+        == QDir::cleanPath(QFileInfo(second).absoluteFilePath());
+}
+
+QString CFileUtils::GetAppDirPath()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+QString CFileUtils::GetAppFilePath()
+{
+    return QCoreApplication::applicationFilePath();
+}
+
+QString CFileUtils::GetPublicDesktopPath()
+{
+    return QString();
+}
+
+} // namespace MKBase

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace MKBase {
+
+class CFileUtils
+{
+public:
+    // Whole-file text helpers: a missing or unreadable file reads as empty.
+    static QString ReadFileData(const QString& path);
+    // Replaces the file atomically, creating its folder when needed.
+    static bool WriteFileData(const QString& path, const QString& data);
+    static QByteArray ReadFileBytes(const QString& path, qint64 maxSize = 64 * 1024 * 1024);
+    static bool WriteFileBytes(const QString& path, const QByteArray& data);
+
+    static bool MakeDirPath(const QString& path);
+    static bool DeleteDirPath(const QString& path);
+    static bool CopyFileHandle(const QString& source, const QString& target, bool overwrite);
+    static bool SetFileWritable(const QString& path, bool writable);
+
+    // True when both paths name one file: links, "..", duplicate separators
+    // and hard links all resolve to the same file.
+    static bool IsTheSameFile(const QString& first, const QString& second);
+
+    static QString GetAppDirPath();
+    static QString GetAppFilePath();
+    // There is no desktop shared by all users on Linux.
+    static QString GetPublicDesktopPath();
+};
+
+} // namespace MKBase

@@ -1,0 +1,66 @@
+#include "CSystemUtils.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QDir>
+#include <QGuiApplication>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+#include "CFileUtils.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+namespace MKBase {
+
+void CSystemUtils::EnableHighDPISupport(bool bRoundScale)
+{
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        bRoundScale ? Qt::HighDpiScaleFactorRoundingPolicy::Round
+                    : Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+}
+
+bool CSystemUtils::IsWindows11OrGreater()
+{
+    return false;
+}
+
+QString CSystemUtils::MachineId()
+{
+    for (const char* path : {"/etc/machine-id", "/var/lib/dbus/machine-id"}) {
+        QFile file(QString::fromLatin1(path));
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const QString id = QString::fromLatin1(file.read(128)).trimmed();
+        if (id.size() >= 16)
+            return id;
+    }
+    return QString();
+}
+
+QString CSystemUtils::UserName()
+{
+    if (const passwd* pw = ::getpwuid(::getuid()))
+        return QString::fromLocal8Bit(pw->pw_name);
+    return QString::fromLocal8Bit(qgetenv("USER"));
+}
+
+bool CSystemUtils::IsNewUser(const QString& brandName, const QString& productName)
+{
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (base.isEmpty())
+        return false;
+    QString name = (brandName + productName).toLower();
+    name.remove(QRegularExpression("[^a-z0-9_-]"));
+    if (name.isEmpty())
+        return false;
+    const QString marker = base + "/" + name + "-user";
+    if (QFile::exists(marker))
+        return false;
+    return CFileUtils::WriteFileData(marker, QStringLiteral("1"));
+}
+
+} // namespace MKBase

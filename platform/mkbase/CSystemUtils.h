@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+namespace MKBase {
+
+class CSystemUtils
+{
+public:
+    // Must run before the application object exists. With bRoundScale false,
+    // fractional screen scales (1.25, 1.5) are used as they are instead of
+    // being rounded to whole numbers.
+    static void EnableHighDPISupport(bool bRoundScale);
+    static bool IsWindows11OrGreater();
+    // The system's machine id (systemd / D-Bus); empty when there is none.
+    static QString MachineId();
+    static QString UserName();
+    // True the first time it is asked for a brand and product on this
+    // account; the answer is remembered outside the application's own
+    // folders so that resetting the application does not make a new user.
+    static bool IsNewUser(const QString& brandName, const QString& productName);
+};
+
+} // namespace MKBase

@@ -1,0 +1,135 @@
+#include "CWindowTitleBar.h"
+
+#include "CHoverButton.h"
+
+#include <QHBoxLayout>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOption>
+#include <QWindow>
+
+CWindowTitleBar::CWindowTitleBar(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName("widget_title_bar");
+    setAttribute(Qt::WA_StyledBackground);
+    setFixedHeight(40);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(6, 0, 6, 0);
+    layout->setSpacing(4);
+
+    leftLayout = new QHBoxLayout;
+    leftLayout->setContentsMargins(0, 0, 0, 0);
+    leftLayout->setSpacing(6);
+    layout->addLayout(leftLayout, 1);
+
+    toolLayout = new QHBoxLayout;
+    toolLayout->setContentsMargins(0, 0, 0, 0);
+    toolLayout->setSpacing(4);
+    layout->addLayout(toolLayout);
+
+    menuButton = MakeButton("menu_button");
+    memberButton = new CHoverButton(this);
+    memberButton->setObjectName("member_button");
+    memberButton->setFixedSize(28, 28);
+    memberButton->setFocusPolicy(Qt::NoFocus);
+    memberButton->setAttribute(Qt::WA_LayoutUsesWidgetRect);
+    minButton = MakeButton("min_button");
+    maxButton = MakeButton("max_button");
+    maxButton->setCheckable(true);
+    closeButton = MakeButton("close_button");
+
+    layout->addWidget(menuButton);
+    layout->addWidget(memberButton);
+    layout->addSpacing(8);
+    layout->addWidget(minButton);
+    layout->addWidget(maxButton);
+    layout->addWidget(closeButton);
+
+    connect(menuButton, &QPushButton::clicked, this, &CWindowTitleBar::SignalClickedMenu);
+    connect(memberButton, &QPushButton::clicked, this, &CWindowTitleBar::SignalClickedMember);
+    connect(memberButton, &CHoverButton::SignalEnter, this, &CWindowTitleBar::SignalMemberEnter);
+    connect(memberButton, &CHoverButton::SignalLeave, this, &CWindowTitleBar::SignalMemberLeave);
+    connect(minButton, &QPushButton::clicked, this, &CWindowTitleBar::SignalMinimize);
+    connect(maxButton, &QPushButton::clicked, this, &CWindowTitleBar::SignalMaximize);
+    connect(closeButton, &QPushButton::clicked, this, &CWindowTitleBar::SignalClose);
+}
+
+QPushButton* CWindowTitleBar::MakeButton(const QString& objectName)
+{
+    auto* button = new QPushButton(this);
+    button->setObjectName(objectName);
+    button->setFixedSize(28, 28);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setAttribute(Qt::WA_LayoutUsesWidgetRect);
+    return button;
+}
+
+void CWindowTitleBar::AddWidgetToLeft(QWidget* widget, int stretch)
+{
+    leftLayout->addWidget(widget, stretch);
+}
+
+void CWindowTitleBar::InsertToolButton(int index, QWidget* widget)
+{
+    toolLayout->insertWidget(index, widget);
+}
+
+void CWindowTitleBar::EnterFullScreen(bool bFull)
+{
+    minButton->setVisible(!bFull);
+    maxButton->setVisible(!bFull);
+}
+
+void CWindowTitleBar::SetMaximized(bool bMaximized)
+{
+    maxButton->setChecked(bMaximized);
+}
+
+void CWindowTitleBar::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    QWidget* top = window();
+    if (top->isMaximized() || top->isFullScreen())
+        return;
+    QWindow* handle = top->windowHandle();
+    if (handle && handle->startSystemMove())
+        return;
+    dragging = true;
+    dragOffset = event->globalPos() - top->frameGeometry().topLeft();
+}
+
+void CWindowTitleBar::mouseMoveEvent(QMouseEvent* event)
+{
+    if (dragging && (event->buttons() & Qt::LeftButton))
+        window()->move(event->globalPos() - dragOffset);
+    QWidget::mouseMoveEvent(event);
+}
+
+void CWindowTitleBar::mouseReleaseEvent(QMouseEvent* event)
+{
+    dragging = false;
+    QWidget::mouseReleaseEvent(event);
+}
+
+void CWindowTitleBar::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && maxButton->isVisible())
+        emit SignalMaximize();
+    QWidget::mouseDoubleClickEvent(event);
+}
+
+void CWindowTitleBar::paintEvent(QPaintEvent* event)
+{
+    Q_UNUSED(event);
+    QStyleOption option;
+    option.initFrom(this);
+    QPainter painter(this);
+    style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+
+class QWKDialogBar;
+
+// Frameless modal dialog with a title bar and a content area. ShowMask dims
+// the window it belongs to while it is shown.
+class QWKDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit QWKDialog(QWidget* parent = nullptr);
+    ~QWKDialog() override;
+
+    QWKDialogBar* titleBar() const { return bar; }
+    QWidget* contentWidget() const { return content; }
+    void SetTitle(const QString& title);
+
+    // Dims window until this dialog hides. bTransparent keeps the overlay
+    // (so the window cannot be clicked) without darkening it.
+    void ShowMask(QWidget* window, bool bTransparent);
+    QWidget* MaskWidget() const { return mask; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void RemoveMask();
+
+    QWKDialogBar* bar = nullptr;
+    QWidget* content = nullptr;
+    QPointer<QWidget> mask;
+    QPointer<QWidget> maskedWindow;
+};

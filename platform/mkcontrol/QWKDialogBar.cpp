@@ -1,0 +1,80 @@
+#include "QWKDialogBar.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyleOption>
+#include <QWindow>
+
+QWKDialogBar::QWKDialogBar(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName("widget_dialog_bar");
+    setAttribute(Qt::WA_StyledBackground);
+    setFixedHeight(40);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(16, 0, 8, 0);
+    layout->setSpacing(8);
+
+    titleLabel = new QLabel(this);
+    titleLabel->setObjectName("label_title");
+    layout->addWidget(titleLabel, 1);
+
+    closeButton = new QPushButton(this);
+    closeButton->setObjectName("button_close");
+    closeButton->setFixedSize(24, 24);
+    closeButton->setFocusPolicy(Qt::NoFocus);
+    closeButton->setAttribute(Qt::WA_LayoutUsesWidgetRect);
+    layout->addWidget(closeButton);
+    connect(closeButton, &QPushButton::clicked, this, &QWKDialogBar::SignalClose);
+}
+
+void QWKDialogBar::SetTitle(const QString& title)
+{
+    titleLabel->setText(title);
+}
+
+QString QWKDialogBar::Title() const
+{
+    return titleLabel->text();
+}
+
+void QWKDialogBar::SetCloseVisible(bool visible)
+{
+    closeButton->setVisible(visible);
+}
+
+void QWKDialogBar::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    QWindow* handle = window()->windowHandle();
+    if (handle && handle->startSystemMove())
+        return;
+    dragging = true;
+    dragOffset = event->globalPos() - window()->frameGeometry().topLeft();
+}
+
+void QWKDialogBar::mouseMoveEvent(QMouseEvent* event)
+{
+    if (dragging && (event->buttons() & Qt::LeftButton))
+        window()->move(event->globalPos() - dragOffset);
+}
+
+void QWKDialogBar::mouseReleaseEvent(QMouseEvent* event)
+{
+    Q_UNUSED(event);
+    dragging = false;
+}
+
+void QWKDialogBar::paintEvent(QPaintEvent* event)
+{
+    Q_UNUSED(event);
+    QStyleOption option;
+    option.initFrom(this);
+    QPainter painter(this);
+    style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
+}

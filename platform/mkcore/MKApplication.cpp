@@ -1,0 +1,382 @@
+#include "MKApplication.h"
+
+#include "CFileUtils.h"
+#include "CJsonReader.h"
+#include "CSystemUtils.h"
+#include "MKMainWindow.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileOpenEvent>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QPalette>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStyle>
+#include <QTranslator>
+#include <QUuid>
+
+const QString MKApplication::kSkinAuto = QStringLiteral("Auto");
+const QString MKApplication::kSkinLight = QStringLiteral("Light");
+const QString MKApplication::kSkinDark = QStringLiteral("Dark");
+
+namespace {
+
+const char* const kDefaultBundle = "rv";
+const char* const kDefaultRegion = "overseas";
+
+#if defined(Q_OS_WIN)
+const char* const kPlatformKey = "windows";
+#elif defined(Q_OS_MACOS)
+const char* const kPlatformKey = "mac";
+#else
+const char* const kPlatformKey = "linux";
+#endif
+
+QPalette SkinPalette(bool dark)
+{
+    QPalette palette;
+    if (!dark) {
+        palette.setColor(QPalette::Window, QColor(0xf5, 0xf6, 0xf8));
+        palette.setColor(QPalette::WindowText, QColor(0x1f, 0x23, 0x29));
+        palette.setColor(QPalette::Base, Qt::white);
+        palette.setColor(QPalette::AlternateBase, QColor(0xf2, 0xf3, 0xf5));
+        palette.setColor(QPalette::Text, QColor(0x1f, 0x23, 0x29));
+        palette.setColor(QPalette::Button, QColor(0xff, 0xff, 0xff));
+        palette.setColor(QPalette::ButtonText, QColor(0x1f, 0x23, 0x29));
+        palette.setColor(QPalette::Highlight, QColor(0x3b, 0x6c, 0xf6));
+        palette.setColor(QPalette::HighlightedText, Qt::white);
+        palette.setColor(QPalette::ToolTipBase, QColor(0x1f, 0x23, 0x29));
+        palette.setColor(QPalette::ToolTipText, Qt::white);
+        palette.setColor(QPalette::PlaceholderText, QColor(0x8f, 0x95, 0x9e));
+        palette.setColor(QPalette::Disabled, QPalette::Text, QColor(0xa8, 0xad, 0xb4));
+        palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0xa8, 0xad, 0xb4));
+        palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0xa8, 0xad, 0xb4));
+        return palette;
+    }
+    palette.setColor(QPalette::Window, QColor(0x1e, 0x1f, 0x22));
+    palette.setColor(QPalette::WindowText, QColor(0xe6, 0xe7, 0xe9));
+    palette.setColor(QPalette::Base, QColor(0x26, 0x27, 0x2b));
+    palette.setColor(QPalette::AlternateBase, QColor(0x2c, 0x2d, 0x31));
+    palette.setColor(QPalette::Text, QColor(0xe6, 0xe7, 0xe9));
+    palette.setColor(QPalette::Button, QColor(0x2c, 0x2d, 0x31));
+    palette.setColor(QPalette::ButtonText, QColor(0xe6, 0xe7, 0xe9));
+    palette.setColor(QPalette::Highlight, QColor(0x4c, 0x7b, 0xff));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::ToolTipBase, QColor(0x3a, 0x3b, 0x40));
+    palette.setColor(QPalette::ToolTipText, QColor(0xe6, 0xe7, 0xe9));
+    palette.setColor(QPalette::PlaceholderText, QColor(0x86, 0x8a, 0x91));
+    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(0x6b, 0x6e, 0x75));
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x6b, 0x6e, 0x75));
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x6b, 0x6e, 0x75));
+    return palette;
+}
+
+} // namespace
+
+QStringList MKApplication::SkinNames()
+{
+    return {kSkinAuto, kSkinLight, kSkinDark};
+}
+
+MKApplication::MKApplication(int& argc, char** argv)
+    : QApplication(argc, argv)
+    , skin(kSkinAuto)
+{
+    platformInfo = MKBase::CJsonReader::ParseJsonFileToObject(":/res/info/platform.json")
+                       .value(QLatin1String(kPlatformKey))
+                       .toObject();
+}
+
+MKApplication::~MKApplication() = default;
+
+MKApplication* MKApplication::getInstance()
+{
+    return qobject_cast<MKApplication*>(QCoreApplication::instance());
+}
+
+void MKApplication::InitProduct(const QString& bundle_, const QString& region_)
+{
+    bundle = bundle_.isEmpty() ? QString::fromLatin1(kDefaultBundle) : bundle_;
+    region = region_.isEmpty() ? QString::fromLatin1(kDefaultRegion) : region_;
+    confDir = QStringLiteral(":/res/conf/%1_%2").arg(bundle, region);
+    product = MKBase::CJsonReader::ParseJsonFileToObject(confDir + "/product.json");
+    languages = MKBase::CJsonReader::ParseJsonFileToArray(confDir + "/language.json");
+
+    // The per-user folders are named after the brand, so two brands on one
+    // machine never share settings.
+    QString identity = product.value("BundleId").toString();
+    if (identity.isEmpty())
+        identity = QStringLiteral("MarvikPDF");
+    setOrganizationName(QString());
+    setApplicationName(identity.toLower());
+    setApplicationDisplayName(GetAppValue("Title"));
+    setDesktopFileName(identity.toLower());
+
+    QSettings settings(FrameworkSettingsPath(), QSettings::IniFormat);
+    language = settings.value("Language").toString();
+    if (LanguageRecord(language, "Name").isEmpty())
+        language = DefaultLanguage();
+    skin = settings.value("Skin", kSkinAuto).toString();
+    if (!SkinNames().contains(skin))
+        skin = kSkinAuto;
+
+    LoadTranslators();
+    ApplySkin();
+}
+
+QString MKApplication::GetAppValue(const QString& key) const
+{
+    if (key == QLatin1String("AppVersion"))
+        return applicationVersion();
+    if (key == QLatin1String("PCID")) {
+        if (pcid.isEmpty())
+            pcid = ComputePcid();
+        return pcid;
+    }
+    if (key == QLatin1String("qd"))
+        return platformInfo.value("Channel").toString();
+    if (key == QLatin1String("ProductDomain"))
+        return region;
+    if (key == QLatin1String("VersionPrefix") || key == QLatin1String("VersionTag")
+        || key == QLatin1String("GaTable"))
+        return platformInfo.value(key).toString();
+    return product.value(key).toString();
+}
+
+QString MKApplication::GetProductID() const
+{
+    return product.value(platformInfo.value("ProductIdKey").toString("PIDLinux")).toString();
+}
+
+QString MKApplication::GetProductType() const
+{
+    return product.value("ProductType").toString();
+}
+
+bool MKApplication::IsHaldenProduct() const
+{
+    return bundle == QLatin1String("hd");
+}
+
+QString MKApplication::AppDirPath()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+QString MKApplication::AppCacheDirPath()
+{
+    const QString path = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    QDir().mkpath(path);
+    return path;
+}
+
+QString MKApplication::ConfProductDirPath()
+{
+    MKApplication* app = getInstance();
+    if (app && !app->confDir.isEmpty())
+        return app->confDir;
+    return QStringLiteral(":/res/conf/%1_%2").arg(kDefaultBundle, kDefaultRegion);
+}
+
+QString MKApplication::SkinResouresPath()
+{
+    MKApplication* app = getInstance();
+    const bool dark = app && app->EffectiveSkin() == kSkinDark;
+    return dark ? QStringLiteral(":/res/skin/dark/resoures") : QStringLiteral(":/res/skin/light/resoures");
+}
+
+QString MKApplication::FrameworkSettingsPath()
+{
+    return AppCacheDirPath() + "/setting/framework.ini";
+}
+
+QString MKApplication::ComputePcid() const
+{
+    // Derived from the machine id, never the id itself, so the value is
+    // stable per machine but says nothing about it.
+    const QString machine = MKBase::CSystemUtils::MachineId();
+    if (!machine.isEmpty()) {
+        const QByteArray digest = QCryptographicHash::hash(
+            "rvpdf-pcid:" + machine.toLatin1(), QCryptographicHash::Sha256);
+        return QString::fromLatin1(digest.toHex().left(32)).toUpper();
+    }
+    const QString path = AppCacheDirPath() + "/pcid.data";
+    QString stored = MKBase::CFileUtils::ReadFileData(path).trimmed();
+    static const QRegularExpression valid("^[0-9A-F]{32}$");
+    if (!valid.match(stored).hasMatch()) {
+        stored = QUuid::createUuid().toString(QUuid::Id128).toUpper();
+        MKBase::CFileUtils::WriteFileData(path, stored);
+    }
+    return stored;
+}
+
+QVariantMap MKApplication::LanguageMap() const
+{
+    QVariantMap map;
+    for (const QJsonValue& value : languages) {
+        const QJsonObject object = value.toObject();
+        const QString name = object.value("Name").toString();
+        if (!name.isEmpty())
+            map.insert(object.value("ShowName").toString(name), name);
+    }
+    return map;
+}
+
+QString MKApplication::LanguageRecord(const QString& name, const QString& field) const
+{
+    if (name.isEmpty())
+        return QString();
+    for (const QJsonValue& value : languages) {
+        const QJsonObject object = value.toObject();
+        if (object.value("Name").toString() == name)
+            return object.value(field).toString();
+    }
+    return QString();
+}
+
+QString MKApplication::DefaultLanguage() const
+{
+    const QLocale system = QLocale::system();
+    const QString full = system.name();
+    const QString code = full.section('_', 0, 0);
+    QString byCode;
+    for (const QJsonValue& value : languages) {
+        const QJsonObject object = value.toObject();
+        if (object.value("LocaleName").toString() == full)
+            return object.value("Name").toString();
+        if (byCode.isEmpty() && object.value("LocaleLanguage").toString() == code)
+            byCode = object.value("Name").toString();
+    }
+    return byCode.isEmpty() ? QStringLiteral("English") : byCode;
+}
+
+bool MKApplication::SetCurrentLanguage(const QString& name)
+{
+    if (LanguageRecord(name, "Name").isEmpty())
+        return false;
+    QSettings settings(FrameworkSettingsPath(), QSettings::IniFormat);
+    settings.setValue("Language", name);
+    if (name == language)
+        return true;
+    language = name;
+    LoadTranslators();
+    emit SignalLanguageChanged();
+    return true;
+}
+
+void MKApplication::LoadTranslators()
+{
+    for (QTranslator* translator : translators) {
+        removeTranslator(translator);
+        delete translator;
+    }
+    translators.clear();
+
+    const QString locale = LanguageRecord(language, "LocaleName");
+    if (locale.isEmpty())
+        return;
+    const QJsonValue modules = MKBase::CJsonReader::ParseJsonFile(":/res/conf/common/qm/qm.json", "qm");
+    QStringList files;
+    for (const QString& module : modules.toString().split(',', Qt::SkipEmptyParts))
+        files << QStringLiteral(":/res/conf/common/qm/%1_%2.qm").arg(module.trimmed(), locale);
+    files << QLibraryInfo::location(QLibraryInfo::TranslationsPath) + "/qtbase_" + locale + ".qm";
+    for (const QString& file : files) {
+        auto* translator = new QTranslator(this);
+        if (translator->load(file)) {
+            installTranslator(translator);
+            translators.append(translator);
+        } else {
+            delete translator;
+        }
+    }
+}
+
+void MKApplication::SetCurrentSkin(const QString& name)
+{
+    if (!SkinNames().contains(name))
+        return;
+    QSettings settings(FrameworkSettingsPath(), QSettings::IniFormat);
+    settings.setValue("Skin", name);
+    skin = name;
+    ApplySkin();
+}
+
+void MKApplication::OnThemeChanged()
+{
+    if (skin == kSkinAuto)
+        ApplySkin();
+}
+
+void MKApplication::SetSystemDarkMode(bool bDark)
+{
+    systemDark = bDark;
+}
+
+QString MKApplication::EffectiveSkin() const
+{
+    if (skin == kSkinAuto)
+        return systemDark ? kSkinDark : kSkinLight;
+    return skin;
+}
+
+QString MKApplication::LoadSkinStyleSheet(const QString& skinDir)
+{
+    QString sheet = MKBase::CFileUtils::ReadFileData(skinDir + "/style/style.qss");
+    QJsonObject vars = MKBase::CJsonReader::ParseJsonFileToObject(skinDir + "/style/colors.json");
+    vars.insert("skin_path", skinDir);
+    // Variables are written "@name"; unknown names stay as they are.
+    static const QRegularExpression token("@([A-Za-z_][A-Za-z0-9_]*)");
+    QString result;
+    result.reserve(sheet.size());
+    int last = 0;
+    auto it = token.globalMatch(sheet);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch match = it.next();
+        const QString name = match.captured(1);
+        if (!vars.contains(name))
+            continue;
+        result += sheet.midRef(last, match.capturedStart() - last);
+        result += vars.value(name).toString();
+        last = match.capturedEnd();
+    }
+    result += sheet.midRef(last);
+    return result;
+}
+
+void MKApplication::ApplySkin()
+{
+    const QString skinDir = SkinResouresPath();
+    if (skinDir == appliedSkinDir)
+        return;
+    appliedSkinDir = skinDir;
+    setPalette(SkinPalette(EffectiveSkin() == kSkinDark));
+    setStyleSheet(LoadSkinStyleSheet(skinDir));
+    for (QWidget* widget : topLevelWidgets()) {
+        if (auto* window = qobject_cast<MKMainWindow*>(widget))
+            window->UpdateSkin();
+    }
+    emit SignalSkinChanged();
+}
+
+bool MKApplication::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::FileOpen: {
+        const auto* open = static_cast<QFileOpenEvent*>(event);
+        const QString file = open->file().isEmpty() ? open->url().toLocalFile() : open->file();
+        if (!file.isEmpty())
+            emit SignalOpenFileEvent(file);
+        return true;
+    }
+    case QEvent::Quit:
+        // Windows close one after the other, each asking its documents.
+        emit SignalAppQuitEvent();
+        return true;
+    default:
+        break;
+    }
+    return QApplication::event(event);
+}

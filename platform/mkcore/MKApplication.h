@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QApplication>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QStringList>
+#include <QVariantMap>
+
+class QTranslator;
+
+// The application object: brand configuration, per-user folders, language
+// and skin. Created once in main; every other part reads the brand through
+// GetAppValue.
+class MKApplication : public QApplication
+{
+    Q_OBJECT
+public:
+    // Skin names, in the order of their indexes 0, 1, 2.
+    static const QString kSkinAuto;
+    static const QString kSkinLight;
+    static const QString kSkinDark;
+    static QStringList SkinNames();
+
+    MKApplication(int& argc, char** argv);
+    ~MKApplication() override;
+    static MKApplication* getInstance();
+
+    // Selects the brand directory :/res/conf/<bundle>_<region>.
+    void InitProduct(const QString& bundle, const QString& region);
+    QString GetAppValue(const QString& key) const;
+    QString GetProductID() const;
+    QString GetProductType() const;
+    bool IsHaldenProduct() const;
+    QString Bundle() const { return bundle; }
+    QString Region() const { return region; }
+
+    static QString AppDirPath();
+    // Persistent per-user folder for settings, records, logs and usage files.
+    static QString AppCacheDirPath();
+    static QString ConfProductDirPath();
+    static QString SkinResouresPath();
+    // The framework's own small INI file (language, skin, question marks).
+    static QString FrameworkSettingsPath();
+
+    QJsonArray Languages() const { return languages; }
+    // Shown name -> language name, as the settings dialog lists them.
+    QVariantMap LanguageMap() const;
+    QString CurrentLanguage() const { return language; }
+    bool SetCurrentLanguage(const QString& name);
+
+    QString CurrentSkin() const { return skin; }
+    void SetCurrentSkin(const QString& name);
+    // Re-applies the skin after the system's colour preference changed.
+    void OnThemeChanged();
+    // What "Auto" resolves to; set by whoever watches the desktop's setting.
+    void SetSystemDarkMode(bool bDark);
+    bool IsSystemDarkMode() const { return systemDark; }
+    // The skin actually in use: "Light" or "Dark".
+    QString EffectiveSkin() const;
+    // Style sheet text of a skin with its colour variables resolved.
+    static QString LoadSkinStyleSheet(const QString& skinDir);
+
+signals:
+    void SignalOpenFileEvent(const QString& strFile);
+    void SignalAppQuitEvent();
+    void SignalAppActivateEvent();
+    void SignalSkinChanged();
+    void SignalLanguageChanged();
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    QString ComputePcid() const;
+    QString DefaultLanguage() const;
+    void LoadTranslators();
+    void ApplySkin();
+    QString LanguageRecord(const QString& name, const QString& field) const;
+
+    QString bundle;
+    QString region;
+    QString confDir;
+    QJsonObject product;
+    QJsonObject platformInfo;
+    QJsonArray languages;
+    QString language;
+    QString skin;
+    bool systemDark = false;
+    QString appliedSkinDir;
+    mutable QString pcid;
+    QList<QTranslator*> translators;
+};

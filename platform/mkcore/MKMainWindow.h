@@ -1,0 +1,63 @@
+#pragma once
+
+#include "CFramelessWindow.h"
+
+#include <QVariantMap>
+
+class QStackedWidget;
+class CWindowTitleBar;
+
+// Frameless main window of the framework: a title bar over a stack of pages.
+// Derived windows fill the title bar and the pages and override the hooks.
+class MKMainWindow : public CFramelessWindow
+{
+    Q_OBJECT
+public:
+    explicit MKMainWindow(QWidget* parent = nullptr);
+    ~MKMainWindow() override;
+
+    CWindowTitleBar* titleBar() const { return bar; }
+
+    int AddPage(QWidget* page);
+    void RemovePage(QWidget* page);
+    void SetCurrentPage(QWidget* page);
+    void SetCurrentPage(int index);
+    QWidget* PageWidgetOfIndex(int index) const;
+    QWidget* CurrentPage() const;
+    int PageCount() const;
+
+    void MoveToCenter();
+    void ShowReview(const QString& strFrom);
+
+    // Language changed: retranslate every text.
+    virtual void UpdateText();
+    // Skin changed: reload every picture.
+    virtual void UpdateSkin();
+
+signals:
+    void SignalWindowActivate();
+
+public slots:
+    void SlotSettings(int nIndex = 0);
+    void SlotClickedMember();
+    void SlotClickedFeedback();
+    void SlotClickedUpdate();
+    void SlotClickedAbout();
+
+protected slots:
+    virtual void SlotClickedMenu();
+    virtual void SlotMemberEnterEvent();
+    virtual void SlotMemberLeaveEvent();
+
+protected:
+    // Runs the settings dialog with the current "language" and "skin"; the
+    // returned map (empty when cancelled) is applied by the framework.
+    virtual QVariantMap ShowSettingDialog(QVariantMap mapInfo);
+
+    bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    CWindowTitleBar* bar = nullptr;
+    QStackedWidget* pages = nullptr;
+};

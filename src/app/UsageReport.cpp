@@ -1,0 +1,80 @@
+#include "UsageReport.h"
+
+#include "CFileUtils.h"
+#include "CGaReportManager.h"
+#include "CSystemUtils.h"
+#include "MKApplication.h"
+
+#include <QRegularExpression>
+#include <QVersionNumber>
+
+bool AnalyticsCredentials(const QString& bundle, QString* measurementId, QString* apiSecret)
+{
+    QString id;
+    QString secret;
+    if (bundle == QLatin1String("rv")) {
+        id = QStringLiteral("G-R7VP2D4F9K");
+        secret = QStringLiteral("rVp-8kQ2xN5mT1wZ3cL7aB");
+    } else if (bundle == QLatin1String("mk")) {
+        id = QStringLiteral("G-M4RV1K8P3Q");
+        secret = QStringLiteral("mK2-vP9sL4nR7tX1zQ6wYc");
+    } else {
+        return false;
+    }
+    if (measurementId)
+        *measurementId = id;
+    if (apiSecret)
+        *apiSecret = secret;
+    return true;
+}
+
+void InitUsageReport(const QString& bundle, const QString& region)
+{
+    MKApplication* app = MKApplication::getInstance();
+    auto* reports = MKBase::CGaReportManager::getInstance();
+    const QString table = QStringLiteral("%1/ga/%2").arg(MKApplication::ConfProductDirPath(),
+                                                          app->GetAppValue("GaTable"));
+    const QString pcid = app->GetAppValue("PCID");
+    QString id;
+    QString secret;
+    if (AnalyticsCredentials(bundle, &id, &secret))
+        reports->InitGaData(table, pcid, id, secret);
+    QString reportUrl = app->GetAppValue("FormalReport") + "/log/v1/api/report";
+    if (region == QLatin1String("domestic"))
+        reportUrl = app->GetAppValue("FormalReport") + "/v1/log";
+    reports->InitQvData(reportUrl, pcid, app->GetProductID(), app->GetAppValue("AppVersion"),
+                        app->GetAppValue("qd"));
+}
+
+void CountLaunch(const QDate& today)
+{
+    MKApplication* app = MKApplication::getInstance();
+    auto* reports = MKBase::CGaReportManager::getInstance();
+    reports->SendGaReport("Launch", "", false);
+    reports->SendQvReport("mf_show", "none");
+
+    const QString tag = app->GetAppValue("VersionTag").arg(app->GetAppValue("AppVersion"));
+    const QString cache = MKApplication::AppCacheDirPath();
+
+    QDate last = today;
+    const QString content = MKBase::CFileUtils::ReadFileData(cache + "/dua.data");
+    if (!content.isEmpty() && content.size() == 10)
+        last = QDate::fromString(content, "yyyy-MM-dd");
+    if (content.isEmpty() || last < today) {
+        MKBase::CFileUtils::WriteFileData(cache + "/dua.data", today.toString("yyyy-MM-dd"));
+        reports->SendGaReport("User_Count", QStringLiteral("DAU_%1").arg(tag), false);
+    }
+
+    const QString running = app->GetAppValue("AppVersion");
+    const QString stored = MKBase::CFileUtils::ReadFileData(cache + "/version.data");
+    if (stored.isEmpty()
+        || QVersionNumber::compare(QVersionNumber::fromString(stored),
+                                   QVersionNumber::fromString(running)) < 0)
+        MKBase::CFileUtils::WriteFileData(cache + "/version.data", running);
+
+    static const QRegularExpression space("\\s");
+    const QString brand = app->GetAppValue("BrandName");
+    const QString product = app->GetAppValue("ProductName").remove(space);
+    if (MKBase::CSystemUtils::IsNewUser(brand, product))
+        reports->SendGaReport("User_Count", QStringLiteral("New_User_%1").arg(tag), false);
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+// Measurement credentials of a brand's analytics account; false for brands
+// without one.
+bool AnalyticsCredentials(const QString& bundle, QString* measurementId, QString* apiSecret);
+
+// Sets up both report channels for the selected brand.
+void InitUsageReport(const QString& bundle, const QString& region);
+
+// Counts a launch: the launch event, the first launch of each day, the
+// highest version that ran and new users. today is the local date.
+void CountLaunch(const QDate& today);

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "MKMainWindow.h"
+
+#include <QVariantMap>
+
+class QPushButton;
+
+// One document window: a home button in the title bar, the home page as
+// page 0 and one engine widget per open document.
+class MainView : public MKMainWindow
+{
+    Q_OBJECT
+public:
+    explicit MainView(QWidget* parent = nullptr);
+    ~MainView() override;
+
+    // Selects the document showing path, if this window has it.
+    bool ActivateDocument(const QString& path, const QVariantMap& request);
+    // Opens a path that came from outside the window (command line, later
+    // launches, the desktop).
+    void OpenPathFromOutside(const QString& path);
+    void RaiseWindow();
+
+    QList<QWidget*> Documents() const;
+    QPushButton* HomeButton() const { return homeButton; }
+
+    void UpdateText() override;
+
+signals:
+    void SignalMainViewClosed(bool bClosed);
+
+public slots:
+    void SlotOpenFile(int& nRet, const QVariantMap& mapInfo, bool bTips);
+    void SlotTabClickedAdd();
+    void SlotSelectHome(bool checked);
+    void SlotDocumentClosed(bool bClosed);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void ShowHome(bool on);
+    void AttachDocument(const QString& caption, QWidget* widget);
+    void ShowFailure(const QString& reason);
+    void SaveWindowGeometry();
+    void RestoreWindowGeometry();
+
+    QPushButton* homeButton = nullptr;
+    QWidget* homePage = nullptr;
+    QPushButton* openButton = nullptr;
+};

@@ -1,0 +1,51 @@
+#include "ModalAnswerer.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+
+ModalAnswerer::ModalAnswerer(Action action_, int nTimes)
+    : action(std::move(action_))
+    , remaining(nTimes)
+{
+    timer.setInterval(10);
+    connect(&timer, &QTimer::timeout, this, &ModalAnswerer::Poll);
+    timer.start();
+}
+
+ModalAnswerer::~ModalAnswerer() = default;
+
+ModalAnswerer* ModalAnswerer::Clicking(const QString& buttonName, int nTimes)
+{
+    return new ModalAnswerer([buttonName](QWidget* dialog) { ClickButton(dialog, buttonName); },
+                             nTimes);
+}
+
+void ModalAnswerer::ClickButton(QWidget* dialog, const QString& buttonName)
+{
+    auto* button = dialog->findChild<QAbstractButton*>(buttonName);
+    if (button && button->isVisible())
+        button->click();
+}
+
+void ModalAnswerer::Poll()
+{
+    if (remaining <= 0) {
+        timer.stop();
+        return;
+    }
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || modal == last || !modal->isVisible())
+        return;
+    QStringList texts;
+    for (QLabel* label : modal->findChildren<QLabel*>()) {
+        if (!label->text().isEmpty())
+            texts << label->text();
+    }
+    seen << texts.join(QLatin1Char('\n'));
+    last = modal;
+    ++answered;
+    --remaining;
+    action(modal);
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+class QDialog;
+
+// Answers modal dialogs from a test: waits for the next modal widget to
+// appear (inside its exec() loop) and runs an action on it, usually a click
+// on one of its buttons by object name.
+class ModalAnswerer : public QObject
+{
+    Q_OBJECT
+public:
+    using Action = std::function<void(QWidget*)>;
+
+    // Answers up to nTimes dialogs with the same action.
+    explicit ModalAnswerer(Action action, int nTimes = 1);
+    ~ModalAnswerer() override;
+
+    // Convenience: click the button with this object name.
+    static ModalAnswerer* Clicking(const QString& buttonName, int nTimes = 1);
+    static void ClickButton(QWidget* dialog, const QString& buttonName);
+
+    int AnsweredCount() const { return answered; }
+    // Visible texts of every label of each answered dialog, for assertions.
+    QStringList SeenTexts() const { return seen; }
+    QWidget* LastDialog() const { return last; }
+
+private:
+    void Poll();
+
+    Action action;
+    int remaining = 1;
+    int answered = 0;
+    QStringList seen;
+    QPointer<QWidget> last;
+    QTimer timer;
+};

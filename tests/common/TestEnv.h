@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QProcessEnvironment>
+#include <QString>
+
+// Every test process gets its own HOME, XDG folders and temp folder, made
+// before the application object exists and removed when the process ends,
+// so no test touches the real user's files or another test's leftovers.
+class TestEnv
+{
+public:
+    enum Display { Offscreen, Xvfb };
+
+    static void Setup(Display display);
+    static QString Root();
+    static QString Home();
+    // A fresh folder below the root for one test's files.
+    static QString MakeDir(const QString& name);
+    // The environment child processes of a test run with.
+    static QProcessEnvironment ChildEnvironment();
+};

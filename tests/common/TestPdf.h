@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QSizeF>
+#include <QString>
+
+// Real PDF files for tests, written with the toolkit's PDF writer, and the
+// damaged inputs that real users run into.
+class TestPdf
+{
+public:
+    // nPages pages of sizePt points; page i shows "<label> i+1" in large
+    // black text on white, plus a solid blue block.
+    static bool Write(const QString& path, int nPages, const QSizeF& sizePt = QSizeF(595, 842),
+                      const QString& label = QStringLiteral("Page"));
+    static bool WriteBytes(const QString& path, const QByteArray& bytes);
+    // Deterministic bytes that are not a PDF.
+    static QByteArray Garbage(int nBytes, quint32 seed);
+};

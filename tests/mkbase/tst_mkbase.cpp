@@ -1,0 +1,257 @@
+#include "CFileUtils.h"
+#include "CJsonReader.h"
+#include "LoggerObject.h"
+#include "TestMain.h"
+#include "TestPdf.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QThread>
+
+#include <unistd.h>
+
+using namespace MKBase;
+
+class TestMKBase : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void loggerWritesOneUtf8LinePerEvent();
+    void loggerIsSafeFromManyThreads();
+    void loggerLineCarriesFunctionAndLine();
+    void loggerFailsCleanlyOnUnwritableFolder();
+    void jsonReaderToleratesBadFiles_data();
+    void jsonReaderToleratesBadFiles();
+    void jsonReaderReadsKeys();
+    void sameFileAcrossSpellings_data();
+    void sameFileAcrossSpellings();
+    void writeFileDataReplacesWholeOrNothing();
+    void readFileDataOfMissingFileIsEmpty();
+    void copyFileHandleHonoursOverwrite();
+    void setFileWritableTogglesWriteBit();
+    void dirPathsCreateAndDelete();
+};
+
+void TestMKBase::loggerWritesOneUtf8LinePerEvent()
+{
+    const QString dir = TestEnv::MakeDir("log-basic");
+    QVERIFY(LoggerObject::InitLogger("PDF.log", dir.toUtf8().constData()));
+    QCOMPARE(LoggerObject::LogFilePath(), dir + "/log/PDF.log");
+    LoggerObject::info(QStringLiteral("first"));
+    LoggerObject::info(QStringLiteral("zweite Zeile mit Ümlaut und 中文"));
+    LoggerObject::info(QStringLiteral("embedded\nnewline stays one line"));
+    LoggerObject::ReleaseLogger();
+    LoggerObject::info(QStringLiteral("after release goes nowhere"));
+
+    QFile file(dir + "/log/PDF.log");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines, QStringList({"first", QStringLiteral("zweite Zeile mit Ümlaut und 中文"),
+                                 "embedded newline stays one line"}));
+}
+
+void TestMKBase::loggerIsSafeFromManyThreads()
+{
+    const QString dir = TestEnv::MakeDir("log-threads");
+    QVERIFY(LoggerObject::InitLogger(QStringLiteral("PDF.log"), dir));
+    constexpr int kThreads = 4;
+    constexpr int kLines = 500;
+    QList<QThread*> threads;
+    for (int t = 0; t < kThreads; ++t) {
+        threads << QThread::create([t]() {
+            for (int i = 0; i < kLines; ++i)
+                LoggerObject::info(QStringLiteral("thread %1 line %2 end").arg(t).arg(i));
+        });
+        threads.last()->start();
+    }
+    for (QThread* thread : threads) {
+        QVERIFY(thread->wait(10000));
+        delete thread;
+    }
+    LoggerObject::ReleaseLogger();
+
+    QFile file(dir + "/log/PDF.log");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), kThreads * kLines);
+    static const QRegularExpression whole("^thread \\d line \\d+ end$");
+    for (const QString& line : lines)
+        QVERIFY2(whole.match(line).hasMatch(), qPrintable(line));
+}
+
+void TestMKBase::loggerLineCarriesFunctionAndLine()
+{
+    const QString dir = TestEnv::MakeDir("log-format");
+    QVERIFY(LoggerObject::InitLogger("PDF.log", dir.toUtf8().constData()));
+    const int line = __LINE__ + 1;
+    MK_LOG("value %d and %s", 42, "text");
+    LoggerObject::ReleaseLogger();
+    QFile file(dir + "/log/PDF.log");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(file.readAll()).trimmed(),
+             QStringLiteral("value 42 and text ##loggerLineCarriesFunctionAndLine:%1##").arg(line));
+}
+
+void TestMKBase::loggerFailsCleanlyOnUnwritableFolder()
+{
+    if (::geteuid() == 0)
+        QSKIP("root can write anywhere");
+    const QString dir = TestEnv::MakeDir("log-locked");
+    QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner);
+    QVERIFY(!LoggerObject::InitLogger("PDF.log", dir.toUtf8().constData()));
+    QVERIFY(!LoggerObject::IsOpen());
+    LoggerObject::info(QStringLiteral("nothing happens"));
+    QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+void TestMKBase::jsonReaderToleratesBadFiles_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<int>("keys");
+    QTest::newRow("missing file") << QByteArray() << false << 0;
+    QTest::newRow("empty file") << QByteArray() << true << 0;
+    QTest::newRow("truncated") << QByteArray("{\"BundleId\": \"RV") << true << 0;
+    QTest::newRow("binary garbage") << TestPdf::Garbage(4096, 7) << true << 0;
+    QTest::newRow("array instead of object") << QByteArray("[1, 2, 3]") << true << 0;
+    QTest::newRow("valid object") << QByteArray("{\"a\": 1, \"b\": \"x\"}") << true << 2;
+}
+
+void TestMKBase::jsonReaderToleratesBadFiles()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, write);
+    QFETCH(int, keys);
+    const QString path = TestEnv::MakeDir("json") + "/file.json";
+    if (write)
+        QVERIFY(TestPdf::WriteBytes(path, content));
+    QCOMPARE(CJsonReader::ParseJsonFileToObject(path).size(), keys);
+    QVERIFY(CJsonReader::ParseJsonFile(path, "missing").isUndefined());
+}
+
+void TestMKBase::jsonReaderReadsKeys()
+{
+    const QString path = TestEnv::MakeDir("json-keys") + "/file.json";
+    QVERIFY(TestPdf::WriteBytes(path, "{\"qm\": \"common,core\", \"n\": 3}"));
+    QCOMPARE(CJsonReader::ParseJsonFile(path, "qm").toString(), QStringLiteral("common,core"));
+    QCOMPARE(CJsonReader::ParseJsonFile(path, "n").toInt(), 3);
+    QVERIFY(TestPdf::WriteBytes(path, "[{\"k\": 1}, {\"k\": 2}]"));
+    QCOMPARE(CJsonReader::ParseJsonFileToArray(path).size(), 2);
+
+    // A file far larger than any configuration is refused, not read.
+    QByteArray huge = "{\"a\": \"";
+    huge += QByteArray(int(CJsonReader::kMaxFileSize), 'x');
+    huge += "\"}";
+    QVERIFY(TestPdf::WriteBytes(path, huge));
+    QVERIFY(CJsonReader::ParseJsonFileToObject(path).isEmpty());
+}
+
+void TestMKBase::sameFileAcrossSpellings_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<bool>("same");
+    const QString dir = TestEnv::MakeDir("same");
+    QDir().mkpath(dir + "/sub");
+    TestPdf::WriteBytes(dir + "/a.pdf", "a");
+    TestPdf::WriteBytes(dir + "/b.pdf", "b");
+    TestPdf::WriteBytes(dir + "/A.pdf", "A");
+    QFile::link(dir + "/a.pdf", dir + "/link.pdf");
+    QFile::link(dir + "/sub", dir + "/sublink");
+    ::link(QFile::encodeName(dir + "/a.pdf").constData(), QFile::encodeName(dir + "/hard.pdf").constData());
+
+    QTest::newRow("identical") << dir + "/a.pdf" << dir + "/a.pdf" << true;
+    QTest::newRow("dot dot") << dir + "/sub/../a.pdf" << dir + "/a.pdf" << true;
+    QTest::newRow("double slash") << dir + "//a.pdf" << dir + "/a.pdf" << true;
+    QTest::newRow("dot segment") << dir + "/./a.pdf" << dir + "/a.pdf" << true;
+    QTest::newRow("symbolic link") << dir + "/link.pdf" << dir + "/a.pdf" << true;
+    QTest::newRow("through linked folder") << dir + "/sublink/../a.pdf" << dir + "/a.pdf" << true;
+    QTest::newRow("hard link") << dir + "/hard.pdf" << dir + "/a.pdf" << true;
+    QTest::newRow("other file") << dir + "/b.pdf" << dir + "/a.pdf" << false;
+    QTest::newRow("case differs") << dir + "/A.pdf" << dir + "/a.pdf" << false;
+    QTest::newRow("one missing") << dir + "/gone.pdf" << dir + "/a.pdf" << false;
+    QTest::newRow("both missing, same spelling") << dir + "/sub/../gone.pdf" << dir + "/gone.pdf" << true;
+    QTest::newRow("both missing, different") << dir + "/gone1.pdf" << dir + "/gone2.pdf" << false;
+    QTest::newRow("empty") << QString() << dir + "/a.pdf" << false;
+}
+
+void TestMKBase::sameFileAcrossSpellings()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(bool, same);
+    QCOMPARE(CFileUtils::IsTheSameFile(first, second), same);
+    QCOMPARE(CFileUtils::IsTheSameFile(second, first), same);
+}
+
+void TestMKBase::writeFileDataReplacesWholeOrNothing()
+{
+    const QString dir = TestEnv::MakeDir("write");
+    const QString path = dir + "/deep/er/dua.data";
+    QVERIFY(CFileUtils::WriteFileData(path, QStringLiteral("2026-12-05")));
+    QCOMPARE(CFileUtils::ReadFileData(path), QStringLiteral("2026-12-05"));
+    QVERIFY(CFileUtils::WriteFileData(path, QStringLiteral("2.0.0.4")));
+    QCOMPARE(CFileUtils::ReadFileData(path), QStringLiteral("2.0.0.4"));
+    // No temporary files are left beside it.
+    QCOMPARE(QDir(dir + "/deep/er").entryList(QDir::Files | QDir::Hidden), QStringList{"dua.data"});
+
+    if (::geteuid() != 0) {
+        // A folder that cannot take the new file keeps the old content.
+        QFile::setPermissions(dir + "/deep/er", QFile::ReadOwner | QFile::ExeOwner);
+        QVERIFY(!CFileUtils::WriteFileData(path, QStringLiteral("lost")));
+        QFile::setPermissions(dir + "/deep/er", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(CFileUtils::ReadFileData(path), QStringLiteral("2.0.0.4"));
+    }
+    QVERIFY(!CFileUtils::WriteFileData(QString(), QStringLiteral("x")));
+}
+
+void TestMKBase::readFileDataOfMissingFileIsEmpty()
+{
+    QVERIFY(CFileUtils::ReadFileData(TestEnv::Root() + "/nothing/here").isEmpty());
+    QVERIFY(CFileUtils::ReadFileData(TestEnv::Root()).isEmpty());
+}
+
+void TestMKBase::copyFileHandleHonoursOverwrite()
+{
+    const QString dir = TestEnv::MakeDir("copy");
+    TestPdf::WriteBytes(dir + "/source.ini", "new");
+    TestPdf::WriteBytes(dir + "/target.ini", "old");
+    QVERIFY(!CFileUtils::CopyFileHandle(dir + "/source.ini", dir + "/target.ini", false));
+    QCOMPARE(CFileUtils::ReadFileData(dir + "/target.ini"), QStringLiteral("old"));
+    QVERIFY(CFileUtils::CopyFileHandle(dir + "/source.ini", dir + "/target.ini", true));
+    QCOMPARE(CFileUtils::ReadFileData(dir + "/target.ini"), QStringLiteral("new"));
+    QVERIFY(CFileUtils::CopyFileHandle(dir + "/source.ini", dir + "/made/up/folder/copy.ini", false));
+    QVERIFY(!CFileUtils::CopyFileHandle(dir + "/absent.ini", dir + "/x.ini", true));
+    QVERIFY(!QFile::exists(dir + "/x.ini"));
+    // Resources copy like files (brand defaults come from there).
+    QVERIFY(CFileUtils::CopyFileHandle(":/res/conf/rv_overseas/setting/setting.ini", dir + "/s.ini", true));
+    QVERIFY(CFileUtils::ReadFileData(dir + "/s.ini").contains("Page_Custom_Size=@Size(210 297)"));
+}
+
+void TestMKBase::setFileWritableTogglesWriteBit()
+{
+    const QString path = TestEnv::MakeDir("writable") + "/f.ini";
+    TestPdf::WriteBytes(path, "x");
+    QVERIFY(CFileUtils::SetFileWritable(path, false));
+    QVERIFY(!(QFile::permissions(path) & QFile::WriteOwner));
+    QVERIFY(CFileUtils::SetFileWritable(path, true));
+    QVERIFY(QFile::permissions(path) & QFile::WriteOwner);
+    QVERIFY(!CFileUtils::SetFileWritable(path + ".missing", true));
+}
+
+void TestMKBase::dirPathsCreateAndDelete()
+{
+    const QString base = TestEnv::MakeDir("dirs");
+    QVERIFY(CFileUtils::MakeDirPath(base + "/a/b/c"));
+    TestPdf::WriteBytes(base + "/a/b/c/file", "x");
+    QVERIFY(CFileUtils::DeleteDirPath(base + "/a"));
+    QVERIFY(!QFileInfo::exists(base + "/a"));
+    QVERIFY(CFileUtils::DeleteDirPath(base + "/never"));
+    QVERIFY(!CFileUtils::MakeDirPath(QString()));
+    QVERIFY(!CFileUtils::DeleteDirPath(QString()));
+}
+
+RV_TEST_MAIN(TestMKBase)
+#include "tst_mkbase.moc"

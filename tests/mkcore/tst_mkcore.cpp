@@ -1,0 +1,356 @@
+#include "CWindowTitleBar.h"
+#include "MKApplication.h"
+#include "MKCheckBox.h"
+#include "MKMainWindow.h"
+#include "MKMessageBox.h"
+#include "MKMultiViewManager.h"
+#include "ModalAnswerer.h"
+#include "TestMain.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QSignalSpy>
+
+class TestMKCore : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void appValuesOfEachBrand_data();
+    void appValuesOfEachBrand();
+    void frameworkValues();
+    void unknownBrandHasNoValues();
+    void languages();
+    void skinIsStoredAndApplied();
+    void skinStyleSheetsResolveEveryVariable_data();
+    void skinStyleSheetsResolveEveryVariable();
+    void fileOpenEventBecomesSignal();
+    void pageStack();
+    void pageLeavesStackWhenMovedToAnotherWindow();
+    void windowActivationIsReported();
+    void messageBoxAnswers_data();
+    void messageBoxAnswers();
+    void informationDimsTheWindowWhileShown();
+    void checkBoxAnswersAndMarksPersist();
+    void viewManagerForgetsDestroyedWindows();
+
+private:
+    void RestoreDefaultBrand() { MKApplication::getInstance()->InitProduct("rv", "overseas"); }
+};
+
+void TestMKCore::appValuesOfEachBrand_data()
+{
+    QTest::addColumn<QString>("bundle");
+    QTest::addColumn<QString>("region");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("bundleId");
+    QTest::addColumn<QString>("productId");
+    QTest::addColumn<bool>("halden");
+    QTest::newRow("rv overseas") << "rv" << "overseas" << "RVPDF" << "RVPDF" << "rvlnx" << false;
+    QTest::newRow("mk overseas") << "mk" << "overseas" << "Marvik PDF" << "MarvikPDF" << "mklnx" << false;
+    QTest::newRow("mk domestic") << "mk" << "domestic" << "Marvik PDF" << "MarvikPDFCN" << "mkcnlnx" << false;
+    QTest::newRow("hd domestic") << "hd" << "domestic" << "Halden PDF" << "HaldenPDF" << "hdlnx" << true;
+}
+
+void TestMKCore::appValuesOfEachBrand()
+{
+    QFETCH(QString, bundle);
+    QFETCH(QString, region);
+    QFETCH(QString, title);
+    QFETCH(QString, bundleId);
+    QFETCH(QString, productId);
+    QFETCH(bool, halden);
+    MKApplication* app = MKApplication::getInstance();
+    app->InitProduct(bundle, region);
+    QCOMPARE(app->GetAppValue("Title"), title);
+    QCOMPARE(app->GetAppValue("BundleId"), bundleId);
+    QCOMPARE(app->GetProductID(), productId);
+    QCOMPARE(app->GetAppValue("ProductDomain"), region);
+    QCOMPARE(app->IsHaldenProduct(), halden);
+    QCOMPARE(MKApplication::ConfProductDirPath(), QStringLiteral(":/res/conf/%1_%2").arg(bundle, region));
+    // Each brand keeps its settings in a folder of its own.
+    QVERIFY(MKApplication::AppCacheDirPath().endsWith("/" + bundleId.toLower()));
+    QVERIFY(MKApplication::AppCacheDirPath().startsWith(TestEnv::Root()));
+    for (const char* key : {"ReceiveEmail", "FormalServer", "FormalReport"}) {
+        const QString value = app->GetAppValue(key);
+        QVERIFY2(value.contains(".example"), key);
+    }
+    RestoreDefaultBrand();
+}
+
+void TestMKCore::frameworkValues()
+{
+    MKApplication* app = MKApplication::getInstance();
+    QCOMPARE(app->GetAppValue("AppVersion"), QStringLiteral("2.0.0.4"));
+    const QString pcid = app->GetAppValue("PCID");
+    QVERIFY2(QRegularExpression("^[0-9A-F]{32}$").match(pcid).hasMatch(), qPrintable(pcid));
+    QCOMPARE(app->GetAppValue("PCID"), pcid);
+    QVERIFY(!app->GetAppValue("qd").isEmpty());
+    QCOMPARE(app->GetAppValue("VersionTag").arg("2.0.0.4"), QStringLiteral("V2.0.0.4_Linux"));
+}
+
+void TestMKCore::unknownBrandHasNoValues()
+{
+    MKApplication* app = MKApplication::getInstance();
+    app->InitProduct("zz", "nowhere");
+    QVERIFY(app->GetAppValue("Title").isEmpty());
+    QVERIFY(app->GetAppValue("BundleId").isEmpty());
+    QVERIFY(app->LanguageMap().isEmpty());
+    // Empty brand names fall back to the default brand.
+    app->InitProduct(QString(), QString());
+    QCOMPARE(app->GetAppValue("BundleId"), QStringLiteral("RVPDF"));
+}
+
+void TestMKCore::languages()
+{
+    MKApplication* app = MKApplication::getInstance();
+    const QVariantMap map = app->LanguageMap();
+    QCOMPARE(map.size(), 11);
+    QStringList names;
+    for (const QVariant& value : map)
+        names << value.toString();
+    names.sort();
+    QCOMPARE(names, QStringList({"Chinese", "ChineseTW", "English", "French", "German", "Italian",
+                                 "Japanese", "Korean", "Polish", "Portuguese", "Spanish"}));
+    QCOMPARE(map.value("Deutsch").toString(), QStringLiteral("German"));
+
+    QVERIFY(!app->SetCurrentLanguage("Klingon"));
+    QVERIFY(app->SetCurrentLanguage("French"));
+    QCOMPARE(app->CurrentLanguage(), QStringLiteral("French"));
+    // The choice survives a restart.
+    RestoreDefaultBrand();
+    QCOMPARE(app->CurrentLanguage(), QStringLiteral("French"));
+    QVERIFY(app->SetCurrentLanguage("English"));
+}
+
+void TestMKCore::skinIsStoredAndApplied()
+{
+    MKApplication* app = MKApplication::getInstance();
+    QSignalSpy changed(app, &MKApplication::SignalSkinChanged);
+    app->SetCurrentSkin("Dark");
+    QCOMPARE(app->CurrentSkin(), QStringLiteral("Dark"));
+    QCOMPARE(MKApplication::SkinResouresPath(), QStringLiteral(":/res/skin/dark/resoures"));
+    QCOMPARE(changed.count(), 1);
+    QVERIFY(app->styleSheet().contains(":/res/skin/dark/resoures/"));
+    QVERIFY(app->palette().color(QPalette::Window).lightness() < 80);
+
+    app->SetCurrentSkin("Purple");
+    QCOMPARE(app->CurrentSkin(), QStringLiteral("Dark"));
+
+    RestoreDefaultBrand();
+    QCOMPARE(app->CurrentSkin(), QStringLiteral("Dark"));
+
+    // "Auto" follows what the desktop says, once asked to re-apply.
+    app->SetCurrentSkin("Auto");
+    app->SetSystemDarkMode(false);
+    app->OnThemeChanged();
+    QCOMPARE(MKApplication::SkinResouresPath(), QStringLiteral(":/res/skin/light/resoures"));
+    app->SetSystemDarkMode(true);
+    app->OnThemeChanged();
+    QCOMPARE(MKApplication::SkinResouresPath(), QStringLiteral(":/res/skin/dark/resoures"));
+    app->SetCurrentSkin("Light");
+    app->SetSystemDarkMode(false);
+    QVERIFY(app->palette().color(QPalette::Window).lightness() > 200);
+}
+
+void TestMKCore::skinStyleSheetsResolveEveryVariable_data()
+{
+    QTest::addColumn<QString>("dir");
+    QTest::newRow("light") << ":/res/skin/light/resoures";
+    QTest::newRow("dark") << ":/res/skin/dark/resoures";
+}
+
+void TestMKCore::skinStyleSheetsResolveEveryVariable()
+{
+    QFETCH(QString, dir);
+    const QString sheet = MKApplication::LoadSkinStyleSheet(dir);
+    QVERIFY(sheet.size() > 500);
+    QVERIFY2(!sheet.contains('@'), "a colour variable has no value in this skin");
+    // Every picture the sheet names exists in the skin.
+    QRegularExpression url("url\\(([^)]+)\\)");
+    auto it = url.globalMatch(sheet);
+    int count = 0;
+    while (it.hasNext()) {
+        const QString file = it.next().captured(1);
+        QVERIFY2(QFile::exists(file), qPrintable(file));
+        ++count;
+    }
+    QVERIFY(count > 5);
+}
+
+void TestMKCore::fileOpenEventBecomesSignal()
+{
+    MKApplication* app = MKApplication::getInstance();
+    QSignalSpy spy(app, &MKApplication::SignalOpenFileEvent);
+    QFileOpenEvent event(QStringLiteral("/tmp/x.pdf"));
+    QCoreApplication::sendEvent(app, &event);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("/tmp/x.pdf"));
+}
+
+void TestMKCore::pageStack()
+{
+    MKMainWindow window;
+    auto* a = new QLabel("a");
+    auto* b = new QLabel("b");
+    QCOMPARE(window.AddPage(a), 0);
+    QCOMPARE(window.AddPage(b), 1);
+    QCOMPARE(window.AddPage(nullptr), -1);
+    QCOMPARE(window.PageWidgetOfIndex(1), b);
+    QCOMPARE(window.PageWidgetOfIndex(7), nullptr);
+    window.SetCurrentPage(b);
+    QCOMPARE(window.CurrentPage(), b);
+    window.SetCurrentPage(0);
+    QCOMPARE(window.CurrentPage(), a);
+    window.SetCurrentPage(5);
+    QCOMPARE(window.CurrentPage(), a);
+    window.RemovePage(a);
+    QCOMPARE(window.PageCount(), 1);
+    QCOMPARE(window.CurrentPage(), b);
+    delete a;
+    QVERIFY(window.titleBar()->MaxButton()->isCheckable());
+    QCOMPARE(window.titleBar()->MaxButton()->objectName(), QStringLiteral("max_button"));
+}
+
+void TestMKCore::pageLeavesStackWhenMovedToAnotherWindow()
+{
+    MKMainWindow first;
+    MKMainWindow second;
+    auto* home = new QLabel("home");
+    auto* document = new QLabel("document");
+    first.AddPage(home);
+    first.AddPage(document);
+    first.SetCurrentPage(document);
+
+    document->setParent(&second);
+    second.AddPage(document);
+    QCOMPARE(first.PageCount(), 1);
+    QCOMPARE(first.PageWidgetOfIndex(1), nullptr);
+    QCOMPARE(first.CurrentPage(), home);
+    QCOMPARE(second.PageWidgetOfIndex(0), document);
+}
+
+void TestMKCore::windowActivationIsReported()
+{
+    MKMainWindow window;
+    QSignalSpy spy(&window, &MKMainWindow::SignalWindowActivate);
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(&window, &activate);
+    QCOMPARE(spy.count(), 1);
+}
+
+void TestMKCore::messageBoxAnswers_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("result");
+    QTest::newRow("first") << "button_1" << 1;
+    QTest::newRow("confirm") << "button_3" << 3;
+    QTest::newRow("hidden button does nothing, close gives 0") << "button_2" << 0;
+    QTest::newRow("title bar close") << "button_close" << 0;
+}
+
+void TestMKCore::messageBoxAnswers()
+{
+    QFETCH(QString, button);
+    QFETCH(int, result);
+    MKMessageBox box(true, nullptr, "", "Are you sure to clear all the records?", "", "Cancel", "", "Clear");
+    QVERIFY(!box.Button(2)->isVisibleTo(&box));
+    ModalAnswerer answerer([button](QWidget* dialog) {
+        ModalAnswerer::ClickButton(dialog, button);
+        // A click that did nothing leaves the box open: close it as a user would.
+        if (dialog->isVisible())
+            dialog->close();
+    });
+    QCOMPARE(box.exec(), result);
+    QCOMPARE(answerer.AnsweredCount(), 1);
+    QVERIFY(answerer.SeenTexts().first().contains("Are you sure to clear all the records?"));
+}
+
+void TestMKCore::informationDimsTheWindowWhileShown()
+{
+    MKMainWindow window;
+    window.resize(800, 600);
+    window.show();
+    bool masked = false;
+    ModalAnswerer answerer([&window, &masked](QWidget* dialog) {
+        auto* box = qobject_cast<QWKDialog*>(dialog);
+        masked = box && box->MaskWidget() && box->MaskWidget()->parentWidget() == &window
+            && box->MaskWidget()->isVisible() && box->MaskWidget()->geometry() == window.rect();
+        ModalAnswerer::ClickButton(dialog, "button_3");
+    });
+    const int result = MKMessageBox::information(true, &window, &window, QString(), "Failed to Open",
+                                                 "The file might have been moved, damaged, or deleted.",
+                                                 1024, 332);
+    QCOMPARE(result, 3);
+    QVERIFY(masked);
+    QVERIFY(answerer.SeenTexts().first().contains("Failed to Open"));
+    QVERIFY(answerer.SeenTexts().first().contains("The file might have been moved"));
+    QCOMPARE(answerer.LastDialog(), nullptr); // the box is gone with its mask
+    QVERIFY(window.findChildren<QWidget*>("widget_mask").isEmpty());
+}
+
+void TestMKCore::checkBoxAnswersAndMarksPersist()
+{
+    {
+        MKCheckBox box(true, nullptr, QString(), "Do you want to close all tabs or the current tab?",
+                       "Always close all tabs", "Close Current Tab", "Close All Tabs");
+        ModalAnswerer answerer([](QWidget* dialog) {
+            dialog->findChild<QCheckBox*>("check_box")->setChecked(true);
+            ModalAnswerer::ClickButton(dialog, "button_2");
+        });
+        QCOMPARE(box.exec(), 2);
+        QVERIFY(box.IsChecked());
+    }
+    {
+        MKCheckBox box(true, nullptr, QString(), "q", "c", "Later", "Yes");
+        ModalAnswerer answerer([](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, "button_1"); });
+        QCOMPARE(box.exec(), 1);
+        QVERIFY(!box.IsChecked());
+    }
+    QVERIFY(!MKCheckBox::IsMarked("close_all"));
+    MKCheckBox::SetMarked("close_all", true);
+    QVERIFY(MKCheckBox::IsMarked("close_all"));
+    QVERIFY(!MKCheckBox::IsMarked("pdf_Launcher"));
+    // On disk, where the next run reads it.
+    QSettings file(MKApplication::FrameworkSettingsPath(), QSettings::IniFormat);
+    QVERIFY(file.value("Marks/close_all").toBool());
+    MKCheckBox::SetMarked("close_all", false);
+    QVERIFY(!MKCheckBox::IsMarked("close_all"));
+}
+
+namespace {
+class PlainManager : public MKMultiViewManager
+{
+public:
+    QWidget* CreateMainView(QWidget*) override
+    {
+        auto* window = new QWidget;
+        views.append(window);
+        InitData();
+        return window;
+    }
+    void CloseAllViews() override {}
+    void ActivateAllViews() override {}
+};
+} // namespace
+
+void TestMKCore::viewManagerForgetsDestroyedWindows()
+{
+    PlainManager manager;
+    QWidget* a = manager.CreateMainView(nullptr);
+    QWidget* b = manager.CreateMainView(nullptr);
+    manager.SetCurrentView(b);
+    QCOMPARE(manager.WindowsCount(), 2);
+    delete b;
+    QCOMPARE(manager.WindowsCount(), 1);
+    QCOMPARE(manager.CurrentView(), nullptr);
+    manager.RemoveMainView(a);
+    QCOMPARE(manager.WindowsCount(), 0);
+    delete a;
+}
+
+RV_TEST_MAIN(TestMKCore)
+#include "tst_mkcore.moc"
