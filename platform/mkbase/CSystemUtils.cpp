@@ -23,6 +23,12 @@ void CSystemUtils::EnableHighDPISupport(bool bRoundScale)
                     : Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
 }
 
+void CSystemUtils::SkipOpenGLIntegration()
+{
+    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
+}
+
 bool CSystemUtils::IsWindows11OrGreater()
 {
     return false;

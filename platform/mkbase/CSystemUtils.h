@@ -11,6 +11,11 @@ public:
     // fractional screen scales (1.25, 1.5) are used as they are instead of
     // being rounded to whole numbers.
     static void EnableHighDPISupport(bool bRoundScale);
+    // The application paints with the raster engine only: skipping the X11
+    // OpenGL set-up saves most of the time to the first window. Must run
+    // before the application object exists; an explicit choice in the
+    // environment wins.
+    static void SkipOpenGLIntegration();
     static bool IsWindows11OrGreater();
     // The system's machine id (systemd / D-Bus); empty when there is none.
     static QString MachineId();

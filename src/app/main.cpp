@@ -17,8 +17,9 @@
 
 namespace {
 
-// RVPDF_STARTUP_PROBE=1 prints the monotonic time at which the first window
-// was first exposed and quits, so start-up can be measured from outside.
+// RVPDF_STARTUP_PROBE=1 prints the wall-clock time (microseconds) at which
+// the first window was first painted and quits, so start-up can be measured
+// from outside.
 class StartupProbe : public QObject
 {
 public:
@@ -29,8 +30,8 @@ protected:
     {
         if (event->type() == QEvent::Expose || event->type() == QEvent::Paint) {
             timespec now {};
-            clock_gettime(CLOCK_MONOTONIC, &now);
-            std::printf("first-expose %lld\n", (long long)now.tv_sec * 1000000LL + now.tv_nsec / 1000);
+            clock_gettime(CLOCK_REALTIME, &now);
+            std::printf("first-paint %lld\n", (long long)now.tv_sec * 1000000LL + now.tv_nsec / 1000);
             std::fflush(stdout);
             watched->removeEventFilter(this);
             QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
@@ -60,6 +61,7 @@ int main(int argc, char** argv)
         return 0;
     }
 
+    MKBase::CSystemUtils::SkipOpenGLIntegration();
     MKBase::CSystemUtils::EnableHighDPISupport(false);
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     MKApplication app(argc, argv);
