@@ -2,9 +2,6 @@
 
 #include <QEvent>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QStyle>
-#include <QStyleOption>
 #include <QWindow>
 
 CFramelessWindow::CFramelessWindow(QWidget* parent)
@@ -114,13 +111,4 @@ void CFramelessWindow::UpdateBorder()
 {
     const int border = (isMaximized() || isFullScreen()) ? 0 : kBorder;
     setContentsMargins(border, border, border, border);
-}
-
-void CFramelessWindow::paintEvent(QPaintEvent* event)
-{
-    Q_UNUSED(event);
-    QStyleOption option;
-    option.initFrom(this);
-    QPainter painter(this);
-    style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
 }

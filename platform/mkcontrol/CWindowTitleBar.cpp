@@ -4,10 +4,7 @@
 
 #include <QHBoxLayout>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
-#include <QStyle>
-#include <QStyleOption>
 #include <QWindow>
 
 CWindowTitleBar::CWindowTitleBar(QWidget* parent)
@@ -123,13 +120,4 @@ void CWindowTitleBar::mouseDoubleClickEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton && maxButton->isVisible())
         emit SignalMaximize();
     QWidget::mouseDoubleClickEvent(event);
-}
-
-void CWindowTitleBar::paintEvent(QPaintEvent* event)
-{
-    Q_UNUSED(event);
-    QStyleOption option;
-    option.initFrom(this);
-    QPainter painter(this);
-    style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
 }

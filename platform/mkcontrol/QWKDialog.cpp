@@ -3,8 +3,6 @@
 #include "QWKDialogBar.h"
 
 #include <QEvent>
-#include <QPainter>
-#include <QStyleOption>
 #include <QVBoxLayout>
 
 QWKDialog::QWKDialog(QWidget* parent)
@@ -92,13 +90,4 @@ void QWKDialog::hideEvent(QHideEvent* event)
 {
     RemoveMask();
     QDialog::hideEvent(event);
-}
-
-void QWKDialog::paintEvent(QPaintEvent* event)
-{
-    Q_UNUSED(event);
-    QStyleOption option;
-    option.initFrom(this);
-    QPainter painter(this);
-    style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
 }

@@ -3,9 +3,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
-#include <QStyleOption>
 #include <QWindow>
 
 QWKDialogBar::QWKDialogBar(QWidget* parent)
@@ -68,13 +66,4 @@ void QWKDialogBar::mouseReleaseEvent(QMouseEvent* event)
 {
     Q_UNUSED(event);
     dragging = false;
-}
-
-void QWKDialogBar::paintEvent(QPaintEvent* event)
-{
-    Q_UNUSED(event);
-    QStyleOption option;
-    option.initFrom(this);
-    QPainter painter(this);
-    style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
 }
