@@ -7,6 +7,7 @@
 
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QSet>
 #include <QThreadPool>
 #include <QVBoxLayout>
 
@@ -45,12 +46,19 @@ double ZoomFromOption(const QVariant& value)
     return CPageView::kFitWidth;
 }
 
+QSet<const void*>& LiveBoxes()
+{
+    static QSet<const void*> boxes;
+    return boxes;
+}
+
 } // namespace
 
 MainBox::MainBox(std::shared_ptr<CPdfDocument> document_, const QVariantMap& options, QWidget* parent)
     : QWidget(parent)
     , document(std::move(document_))
 {
+    LiveBoxes().insert(static_cast<const QWidget*>(this));
     setObjectName("main_box");
     filePath = document->FilePath();
     auto* layout = new QVBoxLayout(this);
@@ -61,7 +69,15 @@ MainBox::MainBox(std::shared_ptr<CPdfDocument> document_, const QVariantMap& opt
     ApplyOptions(options);
 }
 
-MainBox::~MainBox() = default;
+MainBox::~MainBox()
+{
+    LiveBoxes().remove(static_cast<const QWidget*>(this));
+}
+
+bool MainBox::IsLiveBox(const void* pointer)
+{
+    return pointer && LiveBoxes().contains(pointer);
+}
 
 void MainBox::ApplyOptions(const QVariantMap& options)
 {

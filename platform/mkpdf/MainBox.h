@@ -34,6 +34,10 @@ public:
     static QWidget* CreatePdfBox(QWidget* parent, const QVariantMap& options, int& result);
     // Waits for background rendering to finish; once, after the event loop.
     static void DestroyPDF();
+    // True when pointer is the address of a document widget alive in this
+    // process. Only compares addresses: safe for any value, including ones
+    // decoded from data another program produced.
+    static bool IsLiveBox(const void* pointer);
 
     ~MainBox() override;
 

@@ -6,6 +6,7 @@
 #include "MKMessageBox.h"
 #include "MainBox.h"
 #include "setting/CSettingManager.h"
+#include "tabbar/CTabBar.h"
 #include "windows/CMainViewManager.h"
 
 #include <QCloseEvent>
@@ -38,7 +39,33 @@ MainView::MainView(QWidget* parent)
     homeButton->setAttribute(Qt::WA_LayoutUsesWidgetRect);
     connect(homeButton, &QPushButton::toggled, this, &MainView::SlotSelectHome);
     titleBar()->AddWidgetToLeft(homeButton);
-    titleBar()->AddWidgetToLeft(new QWidget(this), 1);
+
+    tabBar = new CTabBar(this);
+    connect(tabBar, &CTabBar::SignalItemDragIn, this, &MainView::SlotTabItemDragIn, Qt::QueuedConnection);
+    connect(tabBar, &CTabBar::SignalClickedAdd, this, &MainView::SlotTabClickedAdd, Qt::QueuedConnection);
+    connect(tabBar, &CTabBar::SignalSelectChanged, this, &MainView::SlotTabSelectChanged, Qt::QueuedConnection);
+    connect(tabBar, &CTabBar::SignalCloseTab, this, &MainView::SlotCloseTab, Qt::QueuedConnection);
+    connect(tabBar, &CTabBar::SignalItemCountChanged, this, &MainView::SlotTabCountChanged, Qt::QueuedConnection);
+    connect(tabBar, &CTabBar::SignalItemWidthChanged, this, &MainView::SlotTabWidthChanged, Qt::QueuedConnection);
+    titleBar()->AddWidgetToLeft(tabBar, 1);
+
+    addButton = new QPushButton(tabBar);
+    addButton->setObjectName("tab_add");
+    addButton->setFixedSize(28, 28);
+    addButton->setAttribute(Qt::WA_LayoutUsesWidgetRect);
+    addButton->setFocusPolicy(Qt::NoFocus);
+    connect(addButton, &QPushButton::clicked, this, &MainView::SlotTabClickedAdd);
+    addButton->move(10, 6);
+
+    tabCountButton = new QPushButton(this);
+    tabCountButton->setObjectName("tab_num");
+    tabCountButton->setFixedHeight(24);
+    tabCountButton->setMinimumWidth(21);
+    tabCountButton->setAttribute(Qt::WA_LayoutUsesWidgetRect);
+    tabCountButton->setFocusPolicy(Qt::NoFocus);
+    connect(tabCountButton, &QPushButton::clicked, tabBar, &CTabBar::SlotClickedNum);
+    tabCountButton->hide();
+    titleBar()->InsertToolButton(0, tabCountButton);
 
     // Until the home page with its recent list exists, page 0 offers the
     // one thing a user needs first: opening a PDF.
@@ -78,15 +105,17 @@ void MainView::UpdateText()
 {
     MKMainWindow::UpdateText();
     homeButton->setToolTip(tr("Startup Page"));
+    addButton->setToolTip(tr("Open PDF") + QStringLiteral("(%1)").arg(QKeySequence(QKeySequence::Open).toString(QKeySequence::NativeText)));
+    tabCountButton->setToolTip(tr("Open Tabs"));
     openButton->setText(tr("Open PDF"));
 }
 
 QList<QWidget*> MainView::Documents() const
 {
     QList<QWidget*> list;
-    for (int i = 1; i < PageCount(); ++i) {
-        if (QWidget* page = PageWidgetOfIndex(i))
-            list << page;
+    for (int i = 0; i < tabBar->GetItemCount(); ++i) {
+        if (QWidget* widget = tabBar->GetItem(i).widget)
+            list << widget;
     }
     return list;
 }
@@ -101,8 +130,60 @@ void MainView::ShowHome(bool on)
 void MainView::SlotSelectHome(bool checked)
 {
     ShowHome(checked);
-    if (checked)
+    if (checked && tabBar) {
+        tabBar->ClearCurrent();
         setWindowTitle(MKApplication::getInstance()->GetAppValue("Title"));
+        UpdateWindowState();
+    }
+}
+
+void MainView::SlotTabSelectChanged(int nIndex)
+{
+    if (nIndex >= 0) {
+        homeButton->setChecked(false);
+        SetCurrentPage(tabBar->GetItem(nIndex).widget);
+        setWindowTitle(tabBar->GetItemTitle(nIndex));
+    } else {
+        homeButton->setChecked(true);
+    }
+    UpdateWindowState();
+}
+
+void MainView::UpdateWindowState()
+{
+    setWindowModified(tabBar->IsCurrentDirty());
+}
+
+void MainView::SlotTabCountChanged()
+{
+    const int count = tabBar->GetItemCount();
+    tabCountButton->setText(QString::number(count));
+    tabCountButton->setVisible(count >= 1);
+    if (count == 0)
+        addButton->move(10, 6);
+}
+
+void MainView::SlotTabWidthChanged(const QPoint& pos)
+{
+    const int x = qMin(pos.x() + 10, tabBar->width() - 24);
+    addButton->move(x, 6);
+}
+
+void MainView::SlotCloseTab(int nIndex)
+{
+    if (nIndex < 0)
+        return;
+    if (QWidget* widget = tabBar->GetItem(nIndex).widget)
+        widget->close();
+}
+
+void MainView::SlotTabItemDragIn(const QString& tabText, bool dirty, QWidget* tabWidget)
+{
+    // The payload may come from any program: only a live document of this
+    // process is ever touched.
+    if (!MainBox::IsLiveBox(tabWidget))
+        return;
+    AttachDocument(tabText, dirty, tabWidget);
 }
 
 void MainView::ShowFailure(const QString& reason)
@@ -147,17 +228,17 @@ void MainView::SlotOpenFile(int& nRet, const QVariantMap& mapInfo, bool bTips)
             ShowFailure(tr("The file might have been moved, damaged, or deleted."));
         return;
     }
-    AttachDocument(info.completeBaseName(), widget);
+    AttachDocument(info.completeBaseName(), false, widget);
 }
 
-void MainView::AttachDocument(const QString& caption, QWidget* widget)
+void MainView::AttachDocument(const QString& caption, bool dirty, QWidget* widget)
 {
+    tabBar->AddItem(caption, dirty, widget, true);
     widget->setParent(this);
+    widget->disconnect(SIGNAL(SignalDocumentClosed(bool)));
     connect(widget, SIGNAL(SignalDocumentClosed(bool)), this, SLOT(SlotDocumentClosed(bool)));
     AddPage(widget);
-    SetCurrentPage(widget);
-    homeButton->setChecked(false);
-    setWindowTitle(caption);
+    UpdateWindowState();
 }
 
 bool MainView::ActivateDocument(const QString& path, const QVariantMap& request)
@@ -166,9 +247,7 @@ bool MainView::ActivateDocument(const QString& path, const QVariantMap& request)
         auto* box = qobject_cast<MainBox*>(page);
         if (!box || !MKBase::CFileUtils::IsTheSameFile(box->GetDocumentFilePath(), path))
             continue;
-        SetCurrentPage(box);
-        homeButton->setChecked(false);
-        setWindowTitle(QFileInfo(box->GetDocumentFilePath()).completeBaseName());
+        tabBar->SetCurrentIndex(tabBar->IndexOfWidget(box));
         RaiseWindow();
         if (request.contains("toolID"))
             box->HandleToolID(request.value("toolID").toInt());
@@ -218,11 +297,15 @@ void MainView::SlotDocumentClosed(bool bClosed)
     auto* widget = qobject_cast<QWidget*>(sender());
     if (!widget)
         return;
+    const int index = tabBar->IndexOfWidget(widget);
+    if (index >= 0)
+        tabBar->RemoveItem(index);
     RemovePage(widget);
     widget->hide();
     widget->deleteLater();
-    if (Documents().isEmpty())
+    if (tabBar->GetItemCount() == 0)
         homeButton->setChecked(true);
+    UpdateWindowState();
 }
 
 void MainView::closeEvent(QCloseEvent* event)

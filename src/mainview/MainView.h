@@ -5,6 +5,7 @@
 #include <QVariantMap>
 
 class QPushButton;
+class CTabBar;
 
 // One document window: a home button in the title bar, the home page as
 // page 0 and one engine widget per open document.
@@ -24,6 +25,9 @@ public:
 
     QList<QWidget*> Documents() const;
     QPushButton* HomeButton() const { return homeButton; }
+    CTabBar* TabBar() const { return tabBar; }
+    QPushButton* AddButton() const { return addButton; }
+    QPushButton* TabCountButton() const { return tabCountButton; }
 
     void UpdateText() override;
 
@@ -32,7 +36,12 @@ signals:
 
 public slots:
     void SlotOpenFile(int& nRet, const QVariantMap& mapInfo, bool bTips);
+    void SlotTabItemDragIn(const QString& tabText, bool dirty, QWidget* tabWidget);
     void SlotTabClickedAdd();
+    void SlotTabSelectChanged(int nIndex);
+    void SlotCloseTab(int nIndex);
+    void SlotTabCountChanged();
+    void SlotTabWidthChanged(const QPoint& pos);
     void SlotSelectHome(bool checked);
     void SlotDocumentClosed(bool bClosed);
 
@@ -43,12 +52,16 @@ protected:
 
 private:
     void ShowHome(bool on);
-    void AttachDocument(const QString& caption, QWidget* widget);
+    void AttachDocument(const QString& caption, bool dirty, QWidget* widget);
+    void UpdateWindowState();
     void ShowFailure(const QString& reason);
     void SaveWindowGeometry();
     void RestoreWindowGeometry();
 
     QPushButton* homeButton = nullptr;
+    CTabBar* tabBar = nullptr;
+    QPushButton* tabCountButton = nullptr;
+    QPushButton* addButton = nullptr;
     QWidget* homePage = nullptr;
     QPushButton* openButton = nullptr;
 };

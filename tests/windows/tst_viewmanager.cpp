@@ -112,7 +112,7 @@ void TestViewManager::openArgumentsOpensOnlyTheFirstFile()
     QTest::qWait(300);
     QCOMPARE(window->Documents().size(), 1);
     QCOMPARE(PathOf(window->Documents().first()), a);
-    QCOMPARE(window->CurrentPage(), window->Documents().first());
+    QTRY_COMPARE(window->CurrentPage(), window->Documents().first());
     QCOMPARE(window->windowTitle(), QStringLiteral("a"));
     QVERIFY(!window->HomeButton()->isChecked());
 }
@@ -157,6 +157,7 @@ void TestViewManager::openFileAlreadyOpenSelectsIt()
     manager->SetCurrentView(first);
     manager->SlotOpenFileEvent(a);
     QTRY_COMPARE(first->Documents().size(), 1);
+    QTRY_VERIFY(!first->HomeButton()->isChecked());
     first->HomeButton()->setChecked(true);
     QCOMPARE(first->CurrentPage(), first->PageWidgetOfIndex(0));
 
@@ -166,7 +167,7 @@ void TestViewManager::openFileAlreadyOpenSelectsIt()
     QCOMPARE(nRet, 0);
     QVERIFY(second->Documents().isEmpty());
     QCOMPARE(first->Documents().size(), 1);
-    QCOMPARE(first->CurrentPage(), first->Documents().first());
+    QTRY_COMPARE(first->CurrentPage(), first->Documents().first());
     QVERIFY(!first->HomeButton()->isChecked());
 }
 

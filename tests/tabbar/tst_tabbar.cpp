@@ -1,0 +1,735 @@
+#include "BubbleTipWidget.h"
+#include "CTabBar.h"
+#include "CTabListDelegate.h"
+#include "CTabListView.h"
+#include "CTabListWidget.h"
+#include "CWidgetUtils.h"
+#include "MainBox.h"
+#include "TestMain.h"
+#include "TestPdf.h"
+#include "mainview/MainView.h"
+#include "windows/CMainViewManager.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMimeData>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+
+namespace {
+
+const QColor kHover(0, 200, 0);
+const QColor kPressed(0, 0, 255);
+const QColor kSeparator(255, 0, 0);
+const QColor kText(0, 0, 0);
+
+// A bar of a given width with distinct, opaque colours so pixels tell what
+// was painted where.
+struct Bar
+{
+    QWidget host;
+    CTabBar* bar;
+    explicit Bar(int width = 1000)
+    {
+        bar = new CTabBar(&host);
+        // The skin sets its own colours when the bar is polished; these go on top.
+        bar->ensurePolished();
+        bar->SetHoverColor(kHover);
+        bar->SetPressedColor(kPressed);
+        bar->SetSeparatorColor(kSeparator);
+        bar->SetNormalTextColor(kText);
+        bar->SetHoverTextColor(kText);
+        host.resize(width, 40);
+        bar->resize(width, 40);
+        host.show();
+    }
+    void Add(int n, bool select = false)
+    {
+        for (int i = 0; i < n; ++i)
+            bar->AddItem(QStringLiteral("Doc %1").arg(bar->GetItemCount()), false, nullptr, select);
+    }
+    QImage Render() const
+    {
+        QImage image(bar->size(), QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        bar->render(&image);
+        return image;
+    }
+};
+
+void SendMouse(QWidget* widget, QEvent::Type type, const QPoint& pos, Qt::MouseButton button,
+               Qt::MouseButtons buttons)
+{
+    QMouseEvent event(type, pos, widget->mapToGlobal(pos), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+// Delivers a drag entering the widget and dropping there, as a real drag does.
+void DragAndDrop(QWidget* widget, const QMimeData* data)
+{
+    QDragEnterEvent enter(QPoint(50, 20), Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &enter);
+    QDropEvent drop(QPointF(50, 20), Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &drop);
+}
+
+bool Near(const QColor& a, const QColor& b, int tolerance = 40)
+{
+    return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance
+        && qAbs(a.blue() - b.blue()) <= tolerance;
+}
+
+} // namespace
+
+class TestTabBar : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void layoutNumbers_data();
+    void layoutNumbers();
+    void emptyBarEmitsNoWidth();
+    void removeItemKeepsTheRightSelection_data();
+    void removeItemKeepsTheRightSelection();
+    void titlesAndDirtyMarks();
+    void invalidIndexesDoNothing();
+    void paintsStatesInTheirColours();
+    void separators_data();
+    void separators();
+    void pressesThatSelectNothing();
+    void dragFirstTabLeftStopsAtMargin();
+    void smallMovesDoNotDrag();
+    void dragOutEmitsOnce();
+    void dragInsideReordersTabsAndRows();
+    void dropsOfForeignDataAreRefused();
+    void dropOfMarkerOnlyPayload();
+    void payloadRoundTrips();
+    void closeButtonClosesHoveredTab();
+    void hoverTipAppearsAfterDelayAndHides();
+    void contextMenuSelectsAndReports();
+    void popupHeightAndSelection_data();
+    void popupHeightAndSelection();
+    void popupCloseIconClosesThatRow();
+    void popupRowClickSelectsTab();
+    void popupStaysOnScreen_data();
+    void popupStaysOnScreen();
+    void popupFollowsRenamesNotDirtyMarks();
+    void windowRefusesForgedDocuments_data();
+    void windowRefusesForgedDocuments();
+    void windowAdoptsLiveDocument();
+    void addingTabsCreatesNoWidgets();
+    void benchmarkLayoutAndPaint200Tabs();
+};
+
+void TestTabBar::layoutNumbers_data()
+{
+    QTest::addColumn<int>("tabs");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("lastRight");
+    QTest::newRow("one tab") << 1 << 200 << 207;
+    QTest::newRow("six tabs") << 6 << 152 << 8 + 5 * 160 + 151;
+    QTest::newRow("thirty tabs") << 30 << 40 << 8 + 29 * 48 + 39;
+}
+
+void TestTabBar::layoutNumbers()
+{
+    QFETCH(int, tabs);
+    QFETCH(int, width);
+    QFETCH(int, lastRight);
+    Bar b(1000);
+    QSignalSpy spy(b.bar, &CTabBar::SignalItemWidthChanged);
+    b.Add(tabs);
+    QCOMPARE(b.bar->TabWidth(), width);
+    QCOMPARE(b.bar->GetItemRect(0), QRect(8, 6, width, 34));
+    QCOMPARE(b.bar->GetItemRect(tabs - 1).right(), lastRight);
+    QCOMPARE(spy.last().at(0).toPoint(), QPoint(lastRight, 0));
+    if (tabs == 30)
+        QVERIFY(b.bar->GetItemRect(29).left() > 1000);
+}
+
+void TestTabBar::emptyBarEmitsNoWidth()
+{
+    Bar b(1000);
+    QSignalSpy spy(b.bar, &CTabBar::SignalItemWidthChanged);
+    b.bar->resize(800, 40);
+    b.bar->resize(100, 40);
+    QCOMPARE(spy.count(), 0);
+    b.Add(1);
+    b.bar->RemoveItem(0);
+    const int afterRemove = spy.count();
+    b.bar->resize(900, 40);
+    QCOMPARE(spy.count(), afterRemove);
+    // A bar narrower than its reserve still gives every tab 40 px.
+    b.Add(2);
+    b.bar->resize(20, 40);
+    QCOMPARE(b.bar->TabWidth(), 40);
+}
+
+void TestTabBar::removeItemKeepsTheRightSelection_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("current");
+    QTest::addColumn<int>("removed");
+    QTest::addColumn<int>("expected");
+    QTest::addColumn<bool>("signalled");
+    QTest::newRow("left of current") << 4 << 2 << 0 << 1 << true;
+    QTest::newRow("right of current") << 4 << 1 << 3 << 1 << false;
+    QTest::newRow("current in the middle") << 4 << 2 << 2 << 1 << true;
+    QTest::newRow("current and first") << 3 << 0 << 0 << 0 << true;
+    QTest::newRow("the only tab") << 1 << 0 << 0 << -1 << false;
+    QTest::newRow("invalid index") << 3 << 1 << 7 << 1 << false;
+}
+
+void TestTabBar::removeItemKeepsTheRightSelection()
+{
+    QFETCH(int, count);
+    QFETCH(int, current);
+    QFETCH(int, removed);
+    QFETCH(int, expected);
+    QFETCH(bool, signalled);
+    Bar b;
+    QList<QWidget*> documents;
+    for (int i = 0; i < count; ++i) {
+        documents << new QWidget(&b.host);
+        b.bar->AddItem(QString::number(i), false, documents.last(), false);
+    }
+    b.bar->SetCurrentIndex(current);
+    QWidget* selected = documents.at(current);
+    QSignalSpy select(b.bar, &CTabBar::SignalSelectChanged);
+    QSignalSpy counted(b.bar, &CTabBar::SignalItemCountChanged);
+    b.bar->RemoveItem(removed);
+    QCOMPARE(b.bar->CurrentIndex(), expected);
+    QCOMPARE(select.count(), signalled ? 1 : 0);
+    if (signalled)
+        QCOMPARE(select.at(0).at(0).toInt(), expected);
+    QCOMPARE(counted.count(), removed < count ? 1 : 0);
+    if (removed != current && removed < count)
+        QCOMPARE(b.bar->GetItem(b.bar->CurrentIndex()).widget, selected);
+    QCOMPARE(b.bar->ListWidget()->Rows().size(), b.bar->GetItemCount());
+}
+
+void TestTabBar::titlesAndDirtyMarks()
+{
+    Bar b;
+    b.bar->AddItem("A", false, nullptr, true);
+    b.bar->AddItem("A", true, nullptr, false);
+    QCOMPARE(b.bar->GetItemTitle(0), QStringLiteral("A"));
+    QCOMPARE(b.bar->GetItemTitle(1), QStringLiteral("A[*]"));
+    QVERIFY(b.bar->IsItemDirty(1));
+    QVERIFY(!b.bar->IsCurrentDirty());
+    b.bar->SetCurrentIndex(1);
+    QVERIFY(b.bar->IsCurrentDirty());
+
+    // The painted caption of the dirty tab has ink right after the text
+    // where the clean tab has none: the " *" mark.
+    b.bar->SetCurrentIndex(0);
+    b.bar->ClearCurrent();
+    const QImage image = b.Render();
+    const int textEnd = 10 + b.bar->fontMetrics().horizontalAdvance("A") + 3;
+    auto inkRight = [&](int tab) {
+        const QRect r = b.bar->GetItemRect(tab);
+        int ink = 0;
+        for (int x = r.left() + textEnd; x < r.left() + textEnd + 16; ++x)
+            for (int y = r.top() + 4; y < r.bottom() - 8; ++y)
+                ink += image.pixelColor(x, y).lightness() < 200;
+        return ink;
+    };
+    QCOMPARE(inkRight(0), 0);
+    QVERIFY(inkRight(1) > 3);
+}
+
+void TestTabBar::invalidIndexesDoNothing()
+{
+    Bar b;
+    b.Add(2, true);
+    QSignalSpy select(b.bar, &CTabBar::SignalSelectChanged);
+    for (int bad : {-1, 2, 99}) {
+        b.bar->SetCurrentIndex(bad);
+        b.bar->SetItemText(bad, "x");
+        b.bar->SetItemDirty(bad, true);
+        QVERIFY(!b.bar->IsItemDirty(bad));
+        QCOMPARE(b.bar->GetItemTitle(bad), QString());
+        QCOMPARE(b.bar->GetItem(bad).widget, nullptr);
+        QCOMPARE(b.bar->GetItem(bad).text, QString());
+        QCOMPARE(b.bar->GetItemRect(bad), QRect());
+    }
+    QCOMPARE(select.count(), 0);
+    QCOMPARE(b.bar->CurrentIndex(), 1);
+    QCOMPARE(b.bar->IndexOfWidget(&b.host), -1);
+}
+
+void TestTabBar::paintsStatesInTheirColours()
+{
+    Bar b;
+    b.Add(4);
+    b.bar->SetCurrentIndex(1);
+    // Hover tab 3 through a real mouse move.
+    const QRect hovered = b.bar->GetItemRect(3);
+    SendMouse(b.bar, QEvent::MouseMove, hovered.center(), Qt::NoButton, Qt::NoButton);
+    QCOMPARE(b.bar->HoverIndex(), 3);
+    const QImage image = b.Render();
+
+    QVERIFY(Near(image.pixelColor(hovered.center().x(), hovered.top() + 3), kHover));
+    // The hover background stops 6 px above the bottom.
+    QVERIFY(Near(image.pixelColor(hovered.center().x(), hovered.bottom() - 2), Qt::white));
+    const QRect current = b.bar->GetItemRect(1);
+    QVERIFY(Near(image.pixelColor(current.center().x(), current.top() + 3), kPressed));
+    // The current tab reaches the bottom and flares over its neighbours.
+    QVERIFY(Near(image.pixelColor(current.center().x(), current.bottom()), kPressed));
+    QVERIFY(Near(image.pixelColor(current.left() - 2, current.bottom()), kPressed, 90));
+    QVERIFY(Near(image.pixelColor(current.right() + 2, current.bottom()), kPressed, 90));
+    // A normal tab has no background.
+    const QRect normal = b.bar->GetItemRect(2);
+    QVERIFY(Near(image.pixelColor(normal.center().x(), normal.top() + 3), Qt::white));
+}
+
+void TestTabBar::separators_data()
+{
+    QTest::addColumn<int>("current");
+    QTest::addColumn<QList<int>>("present");
+    QTest::addColumn<QList<int>>("absent");
+    // Positions: -1 is the leading separator at x = 4, i the one after tab i.
+    QTest::newRow("nothing current") << -1 << QList<int>{0, 1, 2, 3} << QList<int>{-1};
+    QTest::newRow("first current") << 0 << QList<int>{1, 2, 3} << QList<int>{-1, 0};
+    QTest::newRow("third current") << 2 << QList<int>{-1, 0, 3} << QList<int>{1, 2};
+}
+
+void TestTabBar::separators()
+{
+    QFETCH(int, current);
+    QFETCH(QList<int>, present);
+    QFETCH(QList<int>, absent);
+    Bar b;
+    b.Add(4);
+    if (current >= 0)
+        b.bar->SetCurrentIndex(current);
+    const QImage image = b.Render();
+    auto separatorAt = [&](int position) {
+        const int x = position < 0 ? 4 : b.bar->GetItemRect(position).right() + 4;
+        return image.pixelColor(x, 20) == kSeparator;
+    };
+    for (int position : present)
+        QVERIFY2(separatorAt(position), qPrintable(QString::number(position)));
+    for (int position : absent)
+        QVERIFY2(!separatorAt(position), qPrintable(QString::number(position)));
+}
+
+void TestTabBar::pressesThatSelectNothing()
+{
+    Bar b;
+    b.Add(3);
+    b.bar->SetCurrentIndex(0);
+    QSignalSpy select(b.bar, &CTabBar::SignalSelectChanged);
+    const QPoint onTab2 = b.bar->GetItemRect(2).center();
+    SendMouse(b.bar, QEvent::MouseButtonPress, onTab2, Qt::RightButton, Qt::RightButton);
+    SendMouse(b.bar, QEvent::MouseButtonRelease, onTab2, Qt::RightButton, Qt::NoButton);
+    SendMouse(b.bar, QEvent::MouseButtonPress, onTab2, Qt::LeftButton, Qt::LeftButton | Qt::RightButton);
+    SendMouse(b.bar, QEvent::MouseButtonRelease, onTab2, Qt::LeftButton, Qt::NoButton);
+    // Empty space right of the tabs.
+    SendMouse(b.bar, QEvent::MouseButtonPress, QPoint(900, 20), Qt::LeftButton, Qt::LeftButton);
+    SendMouse(b.bar, QEvent::MouseButtonRelease, QPoint(900, 20), Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(select.count(), 0);
+    QCOMPARE(b.bar->CurrentIndex(), 0);
+}
+
+void TestTabBar::dragFirstTabLeftStopsAtMargin()
+{
+    Bar b;
+    b.Add(3);
+    const QPoint start = b.bar->GetItemRect(0).center();
+    SendMouse(b.bar, QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
+    QCOMPARE(b.bar->CurrentIndex(), 0);
+    for (int dx = 10; dx <= 60; dx += 10)
+        SendMouse(b.bar, QEvent::MouseMove, QPoint(qMax(1, start.x() - dx), start.y()), Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(b.bar->GetItemRect(0).left(), 8);
+    SendMouse(b.bar, QEvent::MouseButtonRelease, QPoint(start.x() - 60, start.y()), Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(b.bar->GetItemRect(0).left(), 8);
+}
+
+void TestTabBar::smallMovesDoNotDrag()
+{
+    Bar b;
+    b.Add(3);
+    QStringList before = b.bar->ListWidget()->Rows();
+    const QPoint start = b.bar->GetItemRect(1).center();
+    const int small = QApplication::startDragDistance() - 1;
+    SendMouse(b.bar, QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
+    SendMouse(b.bar, QEvent::MouseMove, start + QPoint(small, 0), Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(b.bar->DropIndex(), -1);
+    SendMouse(b.bar, QEvent::MouseButtonRelease, start + QPoint(small, 0), Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(b.bar->DropIndex(), -1);
+    QCOMPARE(b.bar->GetItem(1).text, QStringLiteral("Doc 1"));
+    QCOMPARE(b.bar->GetItemRect(1), QRect(8 + 208, 6, 200, 34));
+    QCOMPARE(b.bar->ListWidget()->Rows(), before);
+}
+
+void TestTabBar::dragOutEmitsOnce()
+{
+    Bar b;
+    b.Add(3);
+    QSignalSpy out(b.bar, &CTabBar::SignalItemDragOut);
+    const QPoint start = b.bar->GetItemRect(2).center();
+    SendMouse(b.bar, QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
+    SendMouse(b.bar, QEvent::MouseMove, start + QPoint(0, 10), Qt::NoButton, Qt::LeftButton);
+    SendMouse(b.bar, QEvent::MouseMove, start + QPoint(0, 40), Qt::NoButton, Qt::LeftButton);
+    SendMouse(b.bar, QEvent::MouseMove, start + QPoint(5, 80), Qt::NoButton, Qt::LeftButton);
+    SendMouse(b.bar, QEvent::MouseMove, start + QPoint(9, 120), Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(out.count(), 1);
+    QCOMPARE(out.at(0).at(0).toInt(), 2);
+    QVERIFY(b.bar->rect().contains(out.at(0).at(1).toPoint()));
+    SendMouse(b.bar, QEvent::MouseButtonRelease, start + QPoint(9, 120), Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(out.count(), 1);
+    QCOMPARE(b.bar->GetItemCount(), 3); // the window removes it, not the bar
+}
+
+void TestTabBar::dragInsideReordersTabsAndRows()
+{
+    Bar b;
+    QWidget first;
+    b.bar->AddItem("first", false, &first, false);
+    b.Add(3);
+    QSignalSpy select(b.bar, &CTabBar::SignalSelectChanged);
+    const QPoint start = b.bar->GetItemRect(0).center();
+    SendMouse(b.bar, QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
+    const int target = b.bar->GetItemRect(2).center().x() + 30;
+    for (int x = start.x(); x <= target; x += 25)
+        SendMouse(b.bar, QEvent::MouseMove, QPoint(x, start.y()), Qt::NoButton, Qt::LeftButton);
+    SendMouse(b.bar, QEvent::MouseMove, QPoint(target, start.y()), Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(b.bar->DropIndex(), 2);
+    SendMouse(b.bar, QEvent::MouseButtonRelease, QPoint(target, start.y()), Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(b.bar->IndexOfWidget(&first), 2);
+    QCOMPARE(b.bar->CurrentIndex(), 2);
+    QCOMPARE(b.bar->GetItemRect(2), QRect(8 + 2 * 208, 6, 200, 34));
+    QCOMPARE(b.bar->GetItemRect(0), QRect(8, 6, 200, 34));
+    QCOMPARE(b.bar->ListWidget()->Rows(), QStringList({"Doc 1", "Doc 2", "first", "Doc 3"}));
+    QCOMPARE(b.bar->DropIndex(), -1);
+    // Only the press selected; the reorder keeps the same document selected.
+    QCOMPARE(select.count(), 1);
+}
+
+void TestTabBar::dropsOfForeignDataAreRefused()
+{
+    Bar b;
+    QSignalSpy in(b.bar, &CTabBar::SignalItemDragIn);
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile("/tmp/a.pdf")});
+    files.setText("text/plain alone");
+    QDragEnterEvent enter(QPoint(50, 20), Qt::MoveAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(b.bar, &enter);
+    QVERIFY(!enter.isAccepted());
+    QDropEvent drop(QPointF(50, 20), Qt::MoveAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(b.bar, &drop);
+    QCOMPARE(in.count(), 0);
+}
+
+void TestTabBar::dropOfMarkerOnlyPayload()
+{
+    Bar b;
+    QSignalSpy in(b.bar, &CTabBar::SignalItemDragIn);
+    QMimeData marker;
+    marker.setData(CTabBar::kDragMarker, "marvik");
+    QDragEnterEvent enter(QPoint(50, 20), Qt::MoveAction, &marker, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(b.bar, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(50, 20), Qt::MoveAction, &marker, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(b.bar, &drop);
+    QCOMPARE(in.count(), 1);
+    QCOMPARE(in.at(0).at(0).toString(), QString());
+    QCOMPARE(in.at(0).at(1).toBool(), false);
+    QCOMPARE(in.at(0).at(2).value<QWidget*>(), nullptr);
+}
+
+void TestTabBar::payloadRoundTrips()
+{
+    QWidget widget;
+    QScopedPointer<QMimeData> data(CTabBar::EncodeDragData(QStringLiteral("Bericht Ü"), true, &widget));
+    QCOMPARE(data->data(CTabBar::kDragMarker), QByteArray("marvik"));
+    QCOMPARE(data->data(CTabBar::kDragDirty), QByteArray(1, '\1'));
+    QCOMPARE(data->data(CTabBar::kDragPointer).size(), 8);
+    QString text;
+    bool dirty = false;
+    QWidget* decoded = nullptr;
+    QVERIFY(CTabBar::DecodeDragData(data.data(), &text, &dirty, &decoded));
+    QCOMPARE(text, QStringLiteral("Bericht Ü"));
+    QVERIFY(dirty);
+    QCOMPARE(decoded, &widget);
+
+    // A pointer format too short to hold an address decodes as null.
+    data->setData(CTabBar::kDragPointer, QByteArray("abc"));
+    data->setData(CTabBar::kDragDirty, QByteArray());
+    QVERIFY(CTabBar::DecodeDragData(data.data(), &text, &dirty, &decoded));
+    QCOMPARE(decoded, nullptr);
+    QVERIFY(!dirty);
+}
+
+void TestTabBar::closeButtonClosesHoveredTab()
+{
+    Bar b;
+    b.Add(4);
+    b.bar->SetCurrentIndex(0);
+    b.host.show();
+    QSignalSpy close(b.bar, &CTabBar::SignalCloseTab);
+    SendMouse(b.bar, QEvent::MouseMove, b.bar->GetItemRect(2).center(), Qt::NoButton, Qt::NoButton);
+    auto* button = b.bar->findChild<QPushButton*>("tab_close");
+    QVERIFY(button->isVisible());
+    QCOMPARE(button->pos(), QPoint(b.bar->GetItemRect(2).right() - 20, 12));
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(close.count(), 1);
+    QCOMPARE(close.at(0).at(0).toInt(), 2);
+    QVERIFY(!button->isVisible());
+    QCOMPARE(b.bar->CurrentIndex(), 0);
+    // Leaving the bar hides the button.
+    SendMouse(b.bar, QEvent::MouseMove, b.bar->GetItemRect(1).center(), Qt::NoButton, Qt::NoButton);
+    QVERIFY(button->isVisible());
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(b.bar, &leave);
+    QVERIFY(!button->isVisible());
+    QCOMPARE(b.bar->HoverIndex(), -1);
+}
+
+void TestTabBar::hoverTipAppearsAfterDelayAndHides()
+{
+    QWidget window;
+    window.resize(1000, 300);
+    auto* bar = new CTabBar(&window);
+    bar->setGeometry(0, 0, 1000, 40);
+    bar->AddItem("Quarterly figures", true, nullptr, false);
+    bar->AddItem("Other", false, nullptr, false);
+    window.show();
+    SendMouse(bar, QEvent::MouseMove, bar->GetItemRect(0).center(), Qt::NoButton, Qt::NoButton);
+    QVERIFY(bar->TipWidget());
+    QElapsedTimer timer;
+    timer.start();
+    QTRY_VERIFY_WITH_TIMEOUT(bar->TipWidget()->isVisible(), 3000);
+    QVERIFY(timer.elapsed() >= 1400);
+    QCOMPARE(bar->TipWidget()->Text(), QStringLiteral("Quarterly figures[*]"));
+    QCOMPARE(bar->TipWidget()->parentWidget(), &window);
+    // The arrow tip points at the hovered tab's centre, just below the tabs.
+    QCOMPARE(bar->TipWidget()->geometry().topLeft() + bar->TipWidget()->ArrowTip(),
+             QPoint(bar->GetItemRect(0).center().x(), 45));
+    SendMouse(bar, QEvent::MouseMove, bar->GetItemRect(1).center(), Qt::NoButton, Qt::NoButton);
+    QVERIFY(!bar->TipWidget()->isVisible());
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(bar, &leave);
+    QTest::qWait(1700);
+    QVERIFY(!bar->TipWidget()->isVisible());
+}
+
+void TestTabBar::contextMenuSelectsAndReports()
+{
+    Bar b;
+    b.Add(3);
+    QSignalSpy menu(b.bar, &CTabBar::SignalContextMenu);
+    QSignalSpy select(b.bar, &CTabBar::SignalSelectChanged);
+    const QPoint pos = b.bar->GetItemRect(1).center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, b.bar->mapToGlobal(pos));
+    QApplication::sendEvent(b.bar, &event);
+    QCOMPARE(select.count(), 1);
+    QCOMPARE(b.bar->CurrentIndex(), 1);
+    QCOMPARE(menu.count(), 1);
+    QCOMPARE(menu.at(0).at(0).toPoint(), b.bar->mapToGlobal(pos));
+    QContextMenuEvent empty(QContextMenuEvent::Mouse, QPoint(950, 20), b.bar->mapToGlobal(QPoint(950, 20)));
+    QApplication::sendEvent(b.bar, &empty);
+    QCOMPARE(menu.count(), 1);
+}
+
+void TestTabBar::popupHeightAndSelection_data()
+{
+    QTest::addColumn<int>("tabs");
+    QTest::addColumn<int>("current");
+    QTest::addColumn<int>("height");
+    QTest::newRow("three tabs") << 3 << 1 << 106;
+    QTest::newRow("twelve tabs scroll") << 12 << 10 << 266;
+    QTest::newRow("nothing current") << 3 << -1 << 106;
+}
+
+void TestTabBar::popupHeightAndSelection()
+{
+    QFETCH(int, tabs);
+    QFETCH(int, current);
+    QFETCH(int, height);
+    Bar b;
+    b.Add(tabs);
+    if (current >= 0)
+        b.bar->SetCurrentIndex(current);
+    b.host.show();
+    QPushButton count(&b.host);
+    connect(&count, &QPushButton::clicked, b.bar, &CTabBar::SlotClickedNum);
+    count.click();
+    CTabListWidget* popup = b.bar->ListWidget();
+    QVERIFY(popup->isVisible());
+    QCOMPARE(popup->View()->height(), height);
+    const QModelIndexList selected = popup->View()->selectionModel()->selectedRows();
+    if (current < 0) {
+        QVERIFY(selected.isEmpty());
+    } else {
+        QCOMPARE(selected.size(), 1);
+        QCOMPARE(selected.first().row(), current);
+    }
+    if (tabs > 8) {
+        QVERIFY(popup->View()->verticalScrollBar()->maximum() > 0);
+        QVERIFY(popup->View()->viewport()->rect().intersects(popup->View()->visualRect(selected.first())));
+    }
+    popup->hide();
+}
+
+void TestTabBar::popupCloseIconClosesThatRow()
+{
+    Bar b;
+    b.Add(4);
+    b.bar->SetCurrentIndex(0);
+    b.host.show();
+    QSignalSpy close(b.bar, &CTabBar::SignalCloseTab);
+    QSignalSpy select(b.bar, &CTabBar::SignalSelectChanged);
+    b.bar->SlotClickedNum();
+    CTabListView* view = b.bar->ListWidget()->View();
+    const QRect row = view->visualRect(view->model()->index(2, 0));
+    const QPoint icon = CTabListDelegate::CloseIconRect(row).center();
+    QTest::mouseMove(view->viewport(), icon);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, icon);
+    QTRY_COMPARE(close.count(), 1);
+    QCOMPARE(close.at(0).at(0).toInt(), 2);
+    QTRY_VERIFY(!b.bar->ListWidget()->isVisible());
+    QCOMPARE(select.count(), 0);
+    QCOMPARE(b.bar->GetItemCount(), 4);
+}
+
+void TestTabBar::popupRowClickSelectsTab()
+{
+    Bar b;
+    b.Add(4);
+    b.bar->SetCurrentIndex(0);
+    b.host.show();
+    QSignalSpy select(b.bar, &CTabBar::SignalSelectChanged);
+    b.bar->SlotClickedNum();
+    CTabListView* view = b.bar->ListWidget()->View();
+    const QRect row = view->visualRect(view->model()->index(3, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, row.center() - QPoint(20, 0));
+    QTRY_COMPARE(select.count(), 1);
+    QCOMPARE(b.bar->CurrentIndex(), 3);
+    QTRY_VERIFY(!b.bar->ListWidget()->isVisible());
+}
+
+void TestTabBar::popupStaysOnScreen_data()
+{
+    QTest::addColumn<QPoint>("wanted");
+    const QRect screens = CWidgetUtils::GetAllScreenGeometry(false);
+    QTest::newRow("above and left") << screens.topLeft() - QPoint(300, 300);
+    QTest::newRow("below and right") << screens.bottomRight() + QPoint(50, 50);
+    QTest::newRow("inside") << screens.center();
+}
+
+void TestTabBar::popupStaysOnScreen()
+{
+    QFETCH(QPoint, wanted);
+    Bar b;
+    b.Add(5, true);
+    b.host.show();
+    CTabListWidget* popup = b.bar->ListWidget();
+    popup->SetCurrentRow(0);
+    popup->ShowAt(wanted);
+    const QRect screens = CWidgetUtils::GetAllScreenGeometry(false);
+    const QRect placed = popup->frameGeometry();
+    QVERIFY(placed.left() >= screens.left());
+    QVERIFY(placed.top() >= screens.top());
+    QVERIFY(placed.right() <= screens.right());
+    QVERIFY(placed.bottom() <= screens.bottom());
+    if (screens.contains(QRect(wanted, placed.size())))
+        QCOMPARE(placed.topLeft(), wanted);
+    popup->hide();
+}
+
+void TestTabBar::popupFollowsRenamesNotDirtyMarks()
+{
+    Bar b;
+    b.Add(3);
+    b.bar->SetItemText(1, "Renamed");
+    b.bar->SetItemDirty(2, true);
+    QCOMPARE(b.bar->ListWidget()->Rows(), QStringList({"Doc 0", "Renamed", "Doc 2"}));
+    b.bar->SetItemText(9, "ignored");
+    QCOMPARE(b.bar->ListWidget()->Rows().size(), 3);
+}
+
+void TestTabBar::windowRefusesForgedDocuments_data()
+{
+    QTest::addColumn<QByteArray>("pointer");
+    QTest::newRow("random bytes") << QByteArray::fromHex("8877665544332211");
+    QTest::newRow("null") << QByteArray(8, '\0');
+    auto* gone = new QWidget;
+    QWidget* address = gone;
+    delete gone;
+    QTest::newRow("destroyed widget") << QByteArray(reinterpret_cast<const char*>(&address), 8);
+}
+
+void TestTabBar::windowRefusesForgedDocuments()
+{
+    QFETCH(QByteArray, pointer);
+    auto* window = qobject_cast<MainView*>(CMainViewManager::getInstance()->CreateMainView(nullptr));
+    window->show();
+    QMimeData data;
+    data.setData(CTabBar::kDragMarker, "marvik");
+    data.setData(CTabBar::kDragText, "forged");
+    data.setData(CTabBar::kDragPointer, pointer);
+    DragAndDrop(window->TabBar(), &data);
+    QTest::qWait(50);
+    QCOMPARE(window->TabBar()->GetItemCount(), 0);
+    delete window;
+}
+
+void TestTabBar::windowAdoptsLiveDocument()
+{
+    auto* window = qobject_cast<MainView*>(CMainViewManager::getInstance()->CreateMainView(nullptr));
+    window->show();
+    // A widget that is not a document is refused just like a forged address.
+    QWidget notADocument;
+    QScopedPointer<QMimeData> wrong(CTabBar::EncodeDragData("label", false, &notADocument));
+    DragAndDrop(window->TabBar(), wrong.data());
+    QTest::qWait(50);
+    QCOMPARE(window->TabBar()->GetItemCount(), 0);
+
+    const QString path = TestEnv::MakeDir("adopt") + "/doc.pdf";
+    QVERIFY(TestPdf::Write(path, 1));
+    int result = -1;
+    QWidget* document = MainBox::CreatePdfBox(nullptr, path, {}, result);
+    QVERIFY(MainBox::IsLiveBox(document));
+    QVERIFY(!MainBox::IsLiveBox(&notADocument));
+    QScopedPointer<QMimeData> real(CTabBar::EncodeDragData("doc", true, document));
+    DragAndDrop(window->TabBar(), real.data());
+    QTRY_COMPARE(window->TabBar()->GetItemCount(), 1);
+    QCOMPARE(window->TabBar()->GetItem(0).widget, document);
+    QVERIFY(window->TabBar()->IsItemDirty(0));
+    QCOMPARE(document->parentWidget() ? document->parentWidget()->window() : nullptr, window);
+    delete window;
+    QVERIFY(!MainBox::IsLiveBox(document));
+}
+
+void TestTabBar::addingTabsCreatesNoWidgets()
+{
+    Bar b;
+    b.Add(1);
+    const int before = b.bar->findChildren<QWidget*>().size();
+    b.Add(50);
+    QCOMPARE(b.bar->findChildren<QWidget*>().size(), before);
+}
+
+void TestTabBar::benchmarkLayoutAndPaint200Tabs()
+{
+    Bar b(1600);
+    b.Add(200);
+    b.bar->SetCurrentIndex(100);
+    QImage image(b.bar->size(), QImage::Format_ARGB32_Premultiplied);
+    int width = 1600;
+    QBENCHMARK {
+        width = width == 1600 ? 1599 : 1600;
+        b.bar->resize(width, 40);
+        b.bar->render(&image);
+    }
+    const QString shots = QString::fromLocal8Bit(qgetenv("RVPDF_SHOT_DIR"));
+    if (!shots.isEmpty())
+        image.save(shots + "/tabbar-200.png");
+}
+
+RV_TEST_MAIN(TestTabBar)
+#include "tst_tabbar.moc"
