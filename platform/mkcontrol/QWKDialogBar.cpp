@@ -1,5 +1,6 @@
 #include "QWKDialogBar.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -17,6 +18,11 @@ QWKDialogBar::QWKDialogBar(QWidget* parent)
     layout->setContentsMargins(16, 0, 8, 0);
     layout->setSpacing(8);
 
+    iconLabel = new QLabel(this);
+    iconLabel->setObjectName("label_icon");
+    iconLabel->setFixedSize(16, 16);
+    iconLabel->hide();
+    layout->addWidget(iconLabel);
     titleLabel = new QLabel(this);
     titleLabel->setObjectName("label_title");
     layout->addWidget(titleLabel, 1);
@@ -30,9 +36,12 @@ QWKDialogBar::QWKDialogBar(QWidget* parent)
     connect(closeButton, &QPushButton::clicked, this, &QWKDialogBar::SignalClose);
 }
 
-void QWKDialogBar::SetTitle(const QString& title)
+void QWKDialogBar::SetTitle(const QString& title, bool bShowIcon)
 {
     titleLabel->setText(title);
+    iconLabel->setVisible(bShowIcon);
+    if (bShowIcon)
+        iconLabel->setPixmap(QApplication::windowIcon().pixmap(16, 16));
 }
 
 QString QWKDialogBar::Title() const

@@ -13,7 +13,8 @@ class QWKDialogBar : public QWidget
 public:
     explicit QWKDialogBar(QWidget* parent = nullptr);
 
-    void SetTitle(const QString& title);
+    // bShowIcon puts the application icon before the title.
+    void SetTitle(const QString& title, bool bShowIcon = false);
     QString Title() const;
     void SetCloseVisible(bool visible);
     QPushButton* CloseButton() const { return closeButton; }
@@ -27,6 +28,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    QLabel* iconLabel = nullptr;
     QLabel* titleLabel = nullptr;
     QPushButton* closeButton = nullptr;
     bool dragging = false;

@@ -5,7 +5,9 @@
 #include "MKApplication.h"
 #include "MKMessageBox.h"
 #include "MainBox.h"
+#include "CAssocUtils.h"
 #include "setting/CSettingManager.h"
+#include "setting/SettingOption.h"
 #include "tabbar/CTabBar.h"
 #include "windows/CMainViewManager.h"
 
@@ -306,6 +308,29 @@ void MainView::SlotDocumentClosed(bool bClosed)
     if (tabBar->GetItemCount() == 0)
         homeButton->setChecked(true);
     UpdateWindowState();
+}
+
+void MainView::SlotClickedMenu()
+{
+    // Until the help menu exists, the menu button opens the preferences.
+    SlotSettings(0);
+}
+
+QVariantMap MainView::ShowSettingDialog(QVariantMap mapInfo)
+{
+    SettingOption dialog(this);
+    dialog.SetAppInfo(mapInfo, mapInfo.value("languages").toMap(), mapInfo.value("index").toInt());
+    dialog.ShowMask(this, false);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    mapInfo["language"] = dialog.GetLanguage();
+    mapInfo["skin"] = dialog.GetSkin();
+    MKApplication* app = MKApplication::getInstance();
+    const QString bundleId = app->GetAppValue("BundleId");
+    if (CSettingManager::getInstance()->IsDefaultViewer()
+        && !MKBase::CAssocUtils::IsDefaultPdfLauncher(bundleId))
+        MKBase::CAssocUtils::SetPdfLauncher(bundleId, app->GetAppValue("Title"), true);
+    return mapInfo;
 }
 
 void MainView::closeEvent(QCloseEvent* event)

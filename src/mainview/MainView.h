@@ -45,7 +45,11 @@ public slots:
     void SlotSelectHome(bool checked);
     void SlotDocumentClosed(bool bClosed);
 
+protected slots:
+    void SlotClickedMenu() override;
+
 protected:
+    QVariantMap ShowSettingDialog(QVariantMap mapInfo) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;

@@ -3,7 +3,11 @@
 #include "CFileUtils.h"
 #include "MKApplication.h"
 
+#include <QDateTime>
+#include <climits>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSize>
 #include <QStandardPaths>
@@ -13,16 +17,14 @@ namespace {
 const char* const kGroups[] = {"General", "Display", "Blank"};
 
 // Page sizes of blank documents in millimetres, A0-A6 then B1-B6.
+const char* const kPageSizeNames[] = {"A0", "A1", "A2", "A3", "A4", "A5", "A6",
+                                      "B1", "B2", "B3", "B4", "B5", "B6"};
 const QSize kPageSizes[] = {
     {841, 1189}, {594, 841}, {420, 594}, {297, 420}, {210, 297}, {148, 210}, {105, 148},
     {707, 1000}, {500, 707}, {353, 500}, {250, 353}, {176, 250}, {125, 176},
 };
 constexpr int kPageSizeCount = int(sizeof(kPageSizes) / sizeof(kPageSizes[0]));
-
-QString CacheSettingDir()
-{
-    return MKApplication::AppCacheDirPath() + "/setting/";
-}
+constexpr qint64 kMaxIniSize = 4 * 1024 * 1024;
 
 // Keys of a group; [General] is the top level of the file.
 QStringList GroupKeys(QSettings& settings, const QString& group)
@@ -53,13 +55,67 @@ QVariantMap ReadDefaults()
     return result;
 }
 
+// A binary file is no settings file: it is moved aside (nothing is lost) and
+// the defaults apply. A text file with a broken line still holds good values:
+// the reader keeps them, and a copy of the original is kept before anything
+// rewrites it. An unreadable file is left alone: reads give the defaults and
+// writes fail without touching it.
+void SetAsideIfDamaged(const QString& path)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray head = file.read(kMaxIniSize);
+    const bool binary = file.size() > kMaxIniSize || head.contains('\0');
+    file.close();
+    const QString aside = path + ".bad";
+    if (binary) {
+        QFile::remove(aside);
+        QFile::rename(path, aside);
+        return;
+    }
+    QSettings probe(path, QSettings::IniFormat);
+    probe.allKeys();
+    if (probe.status() == QSettings::FormatError) {
+        QFile::remove(aside);
+        QFile::copy(path, aside);
+    }
+}
+
+bool IsBool(const QVariant& value)
+{
+    if (value.userType() == QMetaType::Bool)
+        return true;
+    const QString text = value.toString().trimmed().toLower();
+    return text == "true" || text == "false" || text == "1" || text == "0";
+}
+
+bool IsIntIn(const QVariant& value, int low, int high)
+{
+    bool ok = false;
+    const int number = value.toString().trimmed().toInt(&ok);
+    if (value.userType() == QMetaType::Int || value.userType() == QMetaType::LongLong)
+        return value.toInt() >= low && value.toInt() <= high;
+    return ok && number >= low && number <= high;
+}
+
+QString SafeFileName(const QString& name)
+{
+    static const QRegularExpression forbidden("[\\\\/:*?\"<>|\\x00-\\x1f]");
+    QString clean = name;
+    clean.remove(forbidden);
+    clean = clean.trimmed();
+    if (clean.isEmpty() || clean == "." || clean == "..")
+        clean = QStringLiteral("Untitled");
+    return clean.left(200);
+}
+
 } // namespace
 
 CSettingManager::CSettingManager(QObject* parent)
     : QObject(parent)
 {
-    Load();
-    LoadComments();
+    Reload();
     blankDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/NewDoc/";
     MKBase::CFileUtils::DeleteDirPath(blankDir);
     MKBase::CFileUtils::MakeDirPath(blankDir);
@@ -71,9 +127,14 @@ CSettingManager* CSettingManager::getInstance(QObject* parent)
     return instance;
 }
 
+QString CSettingManager::SettingDirPath()
+{
+    return MKApplication::AppCacheDirPath() + "/setting/";
+}
+
 QString CSettingManager::UserSettingPath()
 {
-    return CacheSettingDir() + "setting.ini";
+    return SettingDirPath() + "setting.ini";
 }
 
 QString CSettingManager::DefaultSettingPath()
@@ -81,12 +142,68 @@ QString CSettingManager::DefaultSettingPath()
     return MKApplication::ConfProductDirPath() + "/setting/setting.ini";
 }
 
+QString CSettingManager::CommentsPath()
+{
+    return SettingDirPath() + "comments.ini";
+}
+
+QString CSettingManager::RecordPath()
+{
+    return SettingDirPath() + "record.ini";
+}
+
+int CSettingManager::PageSizeCount()
+{
+    return kPageSizeCount;
+}
+
+QString CSettingManager::PageSizeName(int index)
+{
+    return (index >= 0 && index < kPageSizeCount) ? QString::fromLatin1(kPageSizeNames[index]) : QString();
+}
+
+QSize CSettingManager::PageSizeMm(int index)
+{
+    return (index >= 0 && index < kPageSizeCount) ? kPageSizes[index] : QSize();
+}
+
+bool CSettingManager::IsValidValue(const QString& key, const QVariant& value)
+{
+    if (!value.isValid())
+        return false;
+    if (key == "Default_Viewer" || key == "Quit_Close" || key == "Restore_View")
+        return IsBool(value);
+    if (key == "Page_View") {
+        bool ok = false;
+        const double zoom = value.toDouble(&ok);
+        return ok && (zoom == -1.0 || zoom == -2.0 || zoom == -3.0 || (zoom >= 5.0 && zoom <= 6400.0));
+    }
+    if (key == "Page_Layout")
+        return IsIntIn(value, 0, 3);
+    if (key == "Page_Cursor")
+        return IsIntIn(value, 0, 1);
+    if (key == "Page_Count")
+        return IsIntIn(value, 1, 100);
+    if (key == "Page_Orientation")
+        return IsIntIn(value, INT_MIN, INT_MAX);
+    if (key == "Page_Fixed_Size")
+        return IsIntIn(value, INT_MIN, INT_MAX);
+    if (key == "Page_Custom_Size") {
+        const QSize size = value.toSize();
+        return value.userType() == QMetaType::QSize && size.width() >= 1 && size.width() <= 5080
+            && size.height() >= 1 && size.height() <= 5080;
+    }
+    if (key == "File_Name")
+        return !value.toString().trimmed().isEmpty();
+    return true;
+}
+
 void CSettingManager::EnsureUserFile() const
 {
     const QString target = UserSettingPath();
-    if (QFile::exists(target))
+    if (QFileInfo::exists(target))
         return;
-    MKBase::CFileUtils::MakeDirPath(CacheSettingDir());
+    MKBase::CFileUtils::MakeDirPath(SettingDirPath());
     MKBase::CFileUtils::CopyFileHandle(DefaultSettingPath(), target, true);
     MKBase::CFileUtils::SetFileWritable(target, true);
 }
@@ -94,6 +211,7 @@ void CSettingManager::EnsureUserFile() const
 void CSettingManager::Load()
 {
     const QVariantMap defaults = ReadDefaults();
+    SetAsideIfDamaged(UserSettingPath());
     EnsureUserFile();
     QSettings user(UserSettingPath(), QSettings::IniFormat);
     QVariantMap* maps[] = {&general, &display, &blank};
@@ -103,8 +221,9 @@ void CSettingManager::Load()
         QVariantMap map;
         for (auto it = groupDefaults.constBegin(); it != groupDefaults.constEnd(); ++it) {
             const QString path = KeyPath(group, it.key());
-            if (user.contains(path)) {
-                map.insert(it.key(), user.value(path));
+            const QVariant stored = user.value(path);
+            if (user.contains(path) && IsValidValue(it.key(), stored)) {
+                map.insert(it.key(), stored);
             } else {
                 map.insert(it.key(), it.value());
                 user.setValue(path, it.value());
@@ -112,6 +231,14 @@ void CSettingManager::Load()
         }
         *maps[i] = map;
     }
+}
+
+void CSettingManager::Reload()
+{
+    SetAsideIfDamaged(RecordPath());
+    recordOverlay.clear();
+    Load();
+    LoadComments();
 }
 
 void CSettingManager::Save()
@@ -127,10 +254,11 @@ void CSettingManager::Save()
 
 void CSettingManager::LoadComments()
 {
-    const QString path = CacheSettingDir() + "comments.ini";
-    if (!QFile::exists(path))
-        return;
+    const QString path = CommentsPath();
+    SetAsideIfDamaged(path);
     comments.clear();
+    if (!QFileInfo(path).isFile())
+        return;
     QSettings file(path, QSettings::IniFormat);
     for (const QString& group : file.childGroups()) {
         file.beginGroup(group);
@@ -144,8 +272,8 @@ void CSettingManager::LoadComments()
 
 void CSettingManager::SetComments(const QVariantMap& map)
 {
-    MKBase::CFileUtils::MakeDirPath(CacheSettingDir());
-    QSettings file(CacheSettingDir() + "comments.ini", QSettings::IniFormat);
+    MKBase::CFileUtils::MakeDirPath(SettingDirPath());
+    QSettings file(CommentsPath(), QSettings::IniFormat);
     for (auto group = map.constBegin(); group != map.constEnd(); ++group) {
         const QVariantMap values = group.value().toMap();
         file.beginGroup(group.key());
@@ -169,15 +297,18 @@ void CSettingManager::SetDefaultViewer(bool bDefault)
 
 QVariant CSettingManager::GetRecord(const QString& key) const
 {
-    MKBase::CFileUtils::MakeDirPath(CacheSettingDir());
-    QSettings file(CacheSettingDir() + "record.ini", QSettings::IniFormat);
+    if (recordOverlay.contains(key))
+        return recordOverlay.value(key);
+    MKBase::CFileUtils::MakeDirPath(SettingDirPath());
+    QSettings file(RecordPath(), QSettings::IniFormat);
     return file.value(key);
 }
 
 void CSettingManager::SetRecord(const QString& key, const QVariant& value)
 {
-    MKBase::CFileUtils::MakeDirPath(CacheSettingDir());
-    QSettings file(CacheSettingDir() + "record.ini", QSettings::IniFormat);
+    recordOverlay.insert(key, value);
+    MKBase::CFileUtils::MakeDirPath(SettingDirPath());
+    QSettings file(RecordPath(), QSettings::IniFormat);
     file.setValue(key, value);
 }
 
@@ -196,10 +327,13 @@ QSizeF CSettingManager::GetBlankPageSize() const
 {
     QSize size(210, 297);
     const int index = blank.value("Page_Fixed_Size").toInt();
-    if (index >= 0 && index < kPageSizeCount)
+    if (index >= 0 && index < kPageSizeCount) {
         size = kPageSizes[index];
-    else
-        size = blank.value("Page_Custom_Size").toSize();
+    } else {
+        const QSize custom = blank.value("Page_Custom_Size").toSize();
+        if (IsValidValue("Page_Custom_Size", QVariant(custom)))
+            size = custom;
+    }
     if (blank.value("Page_Orientation").toInt() != 0)
         size.transpose();
     return QSizeF(size * 2.8346500396728516);
@@ -207,12 +341,13 @@ QSizeF CSettingManager::GetBlankPageSize() const
 
 QString CSettingManager::GetBlankFilePath() const
 {
-    const QString name = blank.value("File_Name").toString();
-    QString candidate;
-    for (int i = 1; i <= 99; ++i) {
-        candidate = blankDir + name + QStringLiteral("_%1.pdf").arg(i);
-        if (!QFile::exists(candidate))
+    // The name comes from a file the user can edit: it must never lead
+    // outside the blank-document folder.
+    const QString name = SafeFileName(blank.value("File_Name").toString());
+    for (int i = 1; i < 100000; ++i) {
+        const QString candidate = blankDir + name + QStringLiteral("_%1.pdf").arg(i);
+        if (!QFileInfo::exists(candidate))
             return candidate;
     }
-    return candidate;
+    return blankDir + name + QStringLiteral("_%1.pdf").arg(QDateTime::currentMSecsSinceEpoch());
 }

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "QWKDialog.h"
+
+#include <QVariantMap>
+
+class QPushButton;
+class QStackedWidget;
+class CVTabWidget;
+class GeneralOption;
+class DisplayOption;
+class BlankOption;
+
+// The modal "Preferences" dialog: General, Display and Blank PDF pages.
+// Apply writes all three groups to the settings store; language and skin
+// are handed back to the caller.
+class SettingOption : public QWKDialog
+{
+    Q_OBJECT
+public:
+    explicit SettingOption(QWidget* parent = nullptr);
+
+    void SetAppInfo(const QVariantMap& info, const QVariantMap& languages, int nIndex);
+    QString GetLanguage() const;
+    QString GetSkin() const;
+
+    CVTabWidget* PageList() const { return pageList; }
+    QStackedWidget* Pages() const { return pages; }
+    GeneralOption* General() const { return general; }
+    DisplayOption* Display() const { return display; }
+    BlankOption* Blank() const { return blank; }
+
+public slots:
+    void SlotClickedApply();
+    void SlotTabSelectChanged(int nIndex);
+
+private:
+    CVTabWidget* pageList = nullptr;
+    QStackedWidget* pages = nullptr;
+    GeneralOption* general = nullptr;
+    DisplayOption* display = nullptr;
+    BlankOption* blank = nullptr;
+    QPushButton* cancelButton = nullptr;
+    QPushButton* applyButton = nullptr;
+};

@@ -1,0 +1,721 @@
+#include "BlankOption.h"
+#include "CClearEdit.h"
+#include "CSettingManager.h"
+#include "CVTabWidget.h"
+#include "CustomIntValidator.h"
+#include "DisplayOption.h"
+#include "GeneralOption.h"
+#include "MKApplication.h"
+#include "SettingOption.h"
+#include "TestMain.h"
+#include "TestPdf.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QWheelEvent>
+
+namespace {
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile::remove(path);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// Replaces a path with a folder: unreadable as a file even for root.
+void MakeUnreadable(const QString& path)
+{
+    QFile::remove(path);
+    QDir(path).removeRecursively();
+    QDir().mkpath(path);
+}
+
+void RemoveAny(const QString& path)
+{
+    QFile::remove(path);
+    QDir(path).removeRecursively();
+}
+
+void Wheel(QWidget* widget)
+{
+    QWheelEvent event(QPointF(5, 5), widget->mapToGlobal(QPoint(5, 5)), QPoint(0, -120), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &event);
+}
+
+} // namespace
+
+class TestSetting : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void firstStartCopiesTheBrandFile();
+    void userFileGainsMissingKeysKeepsExtras();
+    void pageViewRoundTripsAsFloat();
+    void invalidStoredValuesFallBack_data();
+    void invalidStoredValuesFallBack();
+    void blankPageSize_data();
+    void blankPageSize();
+    void blankFilePathNumbering();
+    void blankFileNameStaysInItsFolder_data();
+    void blankFileNameStaysInItsFolder();
+    void privateModeAndRecords();
+    void commentsRoundTrip();
+    void damagedFilesFallBackToDefaults_data();
+    void damagedFilesFallBackToDefaults();
+    void truncatedFileKeepsWhatItHeld();
+    void unwritableFolderKeepsSettingsInMemory();
+    void dialogShowsDefaults();
+    void actualSizeSurvivesApply();
+    void zoomListTexts();
+    void wheelChangesNoCombo();
+    void cancelLeavesFileUntouched();
+    void applyWritesAllGroups();
+    void unknownSkinChecksNothing();
+    void languageList();
+    void haldenHidesViewerAndLanguage();
+    void pageListHighlightGlides();
+    void blankPageDefaults();
+    void blankCustomSizeApplied();
+    void blankAspectLock();
+    void blankNameAndCountValidation();
+    void intValidatorStates_data();
+    void intValidatorStates();
+    void clearEditClears();
+
+private:
+    CSettingManager* store = nullptr;
+    QString staleBlank;
+};
+
+void TestSetting::initTestCase()
+{
+    // Before the store exists: no user file, and a leftover in the blank folder.
+    QVERIFY(!QFile::exists(CSettingManager::UserSettingPath()));
+    staleBlank = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/NewDoc/Untitled_1.pdf";
+    WriteAll(staleBlank, "left over");
+    store = CSettingManager::getInstance();
+}
+
+void TestSetting::firstStartCopiesTheBrandFile()
+{
+    QCOMPARE(ReadAll(CSettingManager::UserSettingPath()), ReadAll(CSettingManager::DefaultSettingPath()));
+    const QVariantMap general = store->GetGeneral();
+    QCOMPARE(general.keys(), QStringList({"Default_Viewer", "Quit_Close", "Restore_View"}));
+    QCOMPARE(general.value("Default_Viewer").toBool(), false);
+    QCOMPARE(general.value("Quit_Close").toBool(), false);
+    QCOMPARE(general.value("Restore_View").toBool(), true);
+    const QVariantMap display = store->GetDisplay();
+    QCOMPARE(display.value("Page_View").userType(), int(QMetaType::Float));
+    QCOMPARE(display.value("Page_View").toFloat(), -2.0f);
+    QCOMPARE(display.value("Page_Layout").toInt(), 1);
+    QCOMPARE(display.value("Page_Cursor").toInt(), 0);
+    const QVariantMap blank = store->GetBlank();
+    QCOMPARE(blank.value("File_Name").toString(), QStringLiteral("Untitled"));
+    QCOMPARE(blank.value("Page_Count").toInt(), 1);
+    QCOMPARE(blank.value("Page_Orientation").toInt(), 0);
+    QCOMPARE(blank.value("Page_Fixed_Size").toInt(), 4);
+    QCOMPARE(blank.value("Page_Custom_Size").toSize(), QSize(210, 297));
+    // The blank-document folder is emptied at start.
+    QVERIFY(QDir(store->BlankDirPath()).exists());
+    QVERIFY(!QFile::exists(staleBlank));
+}
+
+void TestSetting::userFileGainsMissingKeysKeepsExtras()
+{
+    WriteAll(CSettingManager::UserSettingPath(),
+             "[General]\nDefault_Viewer=true\nQuit_Close=true\nExtra_Key=5\n\n[Display]\nPage_Layout=3\n");
+    store->Reload();
+    QCOMPARE(store->GetGeneral().value("Restore_View").toBool(), true);
+    QCOMPARE(store->GetGeneral().value("Quit_Close").toBool(), true);
+    QVERIFY(!store->GetGeneral().contains("Extra_Key"));
+    QCOMPARE(store->GetDisplay().value("Page_Layout").toInt(), 3);
+    QCOMPARE(store->GetDisplay().value("Page_View").toFloat(), -2.0f);
+    QSettings file(CSettingManager::UserSettingPath(), QSettings::IniFormat);
+    QCOMPARE(file.value("Restore_View").toString(), QStringLiteral("true"));
+    QCOMPARE(file.value("Extra_Key").toInt(), 5);
+    QCOMPARE(file.value("Blank/File_Name").toString(), QStringLiteral("Untitled"));
+}
+
+void TestSetting::pageViewRoundTripsAsFloat()
+{
+    QFile::remove(CSettingManager::UserSettingPath());
+    store->Reload();
+    store->Save();
+    QVERIFY(ReadAll(CSettingManager::UserSettingPath()).contains("Page_View=@Variant(\\0\\0\\0\\x87\\xc0\\0\\0\\0)"));
+    QVariantMap display = store->GetDisplay();
+    display["Page_View"] = 150.0f;
+    store->SetDisplay(display);
+    store->Save();
+    store->Reload();
+    QCOMPARE(store->GetDisplay().value("Page_View").userType(), int(QMetaType::Float));
+    QCOMPARE(store->GetDisplay().value("Page_View").toFloat(), 150.0f);
+}
+
+void TestSetting::invalidStoredValuesFallBack_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QVariant>("expected");
+    QTest::newRow("bool not a bool") << QByteArray("[General]\nRestore_View=maybe\n") << "General" << "Restore_View" << QVariant("true");
+    QTest::newRow("layout out of range") << QByteArray("[Display]\nPage_Layout=17\n") << "Display" << "Page_Layout" << QVariant(1);
+    QTest::newRow("zoom nonsense") << QByteArray("[Display]\nPage_View=huge\n") << "Display" << "Page_View" << QVariant(-2.0f);
+    QTest::newRow("zero pages") << QByteArray("[Blank]\nPage_Count=0\n") << "Blank" << "Page_Count" << QVariant(1);
+    QTest::newRow("custom size not a size") << QByteArray("[Blank]\nPage_Custom_Size=big\n") << "Blank" << "Page_Custom_Size" << QVariant(QSize(210, 297));
+    QTest::newRow("custom size absurd") << QByteArray("[Blank]\nPage_Custom_Size=@Size(99999 5)\n") << "Blank" << "Page_Custom_Size" << QVariant(QSize(210, 297));
+}
+
+void TestSetting::invalidStoredValuesFallBack()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QString, group);
+    QFETCH(QString, key);
+    QFETCH(QVariant, expected);
+    WriteAll(CSettingManager::UserSettingPath(), line);
+    store->Reload();
+    const QVariantMap map = group == "General" ? store->GetGeneral()
+        : group == "Display"                   ? store->GetDisplay()
+                                               : store->GetBlank();
+    QCOMPARE(map.value(key).toString(), expected.toString());
+}
+
+void TestSetting::blankPageSize_data()
+{
+    QTest::addColumn<int>("fixed");
+    QTest::addColumn<QSize>("custom");
+    QTest::addColumn<int>("orientation");
+    QTest::addColumn<QSizeF>("points");
+    QTest::newRow("A4 portrait") << 4 << QSize(210, 297) << 0 << QSizeF(595, 842);
+    QTest::newRow("A4 landscape") << 4 << QSize(210, 297) << 1 << QSizeF(842, 595);
+    QTest::newRow("custom 100 x 50") << -1 << QSize(100, 50) << 0 << QSizeF(283, 142);
+    QTest::newRow("index 13 is custom") << 13 << QSize(100, 50) << 0 << QSizeF(283, 142);
+    QTest::newRow("A0") << 0 << QSize(1, 1) << 0 << QSizeF(2384, 3370);
+    QTest::newRow("B6 landscape") << 12 << QSize(1, 1) << 7 << QSizeF(499, 354);
+    QTest::newRow("broken custom falls back to A4") << -1 << QSize(0, 0) << 0 << QSizeF(595, 842);
+}
+
+void TestSetting::blankPageSize()
+{
+    QFETCH(int, fixed);
+    QFETCH(QSize, custom);
+    QFETCH(int, orientation);
+    QFETCH(QSizeF, points);
+    QVariantMap blank = store->GetBlank();
+    blank["Page_Fixed_Size"] = fixed;
+    blank["Page_Custom_Size"] = custom;
+    blank["Page_Orientation"] = orientation;
+    store->SetBlank(blank);
+    QCOMPARE(store->GetBlankPageSize(), points);
+}
+
+void TestSetting::blankFilePathNumbering()
+{
+    QVariantMap blank = store->GetBlank();
+    blank["File_Name"] = "Untitled";
+    store->SetBlank(blank);
+    const QString dir = store->BlankDirPath();
+    QCOMPARE(store->GetBlankFilePath(), dir + "Untitled_1.pdf");
+    WriteAll(dir + "Untitled_1.pdf", "x");
+    QCOMPARE(store->GetBlankFilePath(), dir + "Untitled_2.pdf");
+    QFile::remove(dir + "Untitled_1.pdf");
+    QCOMPARE(store->GetBlankFilePath(), dir + "Untitled_1.pdf");
+    // With all 99 numbered names taken, a free name is still found.
+    for (int i = 1; i <= 99; ++i)
+        WriteAll(dir + QStringLiteral("Untitled_%1.pdf").arg(i), "x");
+    const QString free = store->GetBlankFilePath();
+    QVERIFY(!QFile::exists(free));
+    QVERIFY(free.startsWith(dir + "Untitled_"));
+    QCOMPARE(free, dir + "Untitled_100.pdf");
+    QDir(dir).removeRecursively();
+    QDir().mkpath(dir);
+}
+
+void TestSetting::blankFileNameStaysInItsFolder_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("parent folders") << "../../evil" << "....evil_1.pdf";
+    QTest::newRow("absolute") << "/etc/passwd" << "etcpasswd_1.pdf";
+    QTest::newRow("only forbidden") << "///" << "Untitled_1.pdf";
+    QTest::newRow("spaces") << "   " << "Untitled_1.pdf";
+    QTest::newRow("dot dot") << ".." << "Untitled_1.pdf";
+}
+
+void TestSetting::blankFileNameStaysInItsFolder()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, file);
+    QVariantMap blank = store->GetBlank();
+    blank["File_Name"] = name;
+    store->SetBlank(blank);
+    QCOMPARE(store->GetBlankFilePath(), store->BlankDirPath() + file);
+}
+
+void TestSetting::privateModeAndRecords()
+{
+    QSignalSpy changed(store, &CSettingManager::SignalPrivateChanged);
+    store->SetPrivateEnabled(true);
+    QCOMPARE(changed.count(), 1);
+    QVERIFY(ReadAll(CSettingManager::RecordPath()).contains("Private_Enable=true"));
+    store->SetPrivateEnabled(true);
+    QCOMPARE(changed.count(), 2);
+    QVERIFY(store->IsPrivateEnabled());
+    store->SetPrivateEnabled(false);
+    QVERIFY(!store->IsPrivateEnabled());
+
+    store->SetRecord("last_folder", "/home/someone/Documents");
+    QVERIFY(ReadAll(CSettingManager::RecordPath()).contains("last_folder=/home/someone/Documents"));
+    QVERIFY(!store->GetRecord("never_written").isValid());
+    const QByteArray geometry("\x01\xd9\xd0\xcb\x00\x03", 6);
+    store->SetRecord("Window_Geometry", geometry);
+    store->Reload();
+    QCOMPARE(store->GetRecord("Window_Geometry").toByteArray(), geometry);
+}
+
+void TestSetting::commentsRoundTrip()
+{
+    const QVariantMap comments{{"Highlight", QVariantMap{{"color", "#ffcc00"}, {"opacity", 60}}},
+                               {"Note", QVariantMap{{"icon", "comment"}}}};
+    store->SetComments(comments);
+    QCOMPARE(store->GetComments(), comments);
+    store->Reload();
+    QCOMPARE(store->GetComments().value("Highlight").toMap().value("color").toString(), QStringLiteral("#ffcc00"));
+    QCOMPARE(store->GetComments().value("Highlight").toMap().value("opacity").toInt(), 60);
+    QCOMPARE(store->GetComments().keys(), comments.keys());
+}
+
+void TestSetting::damagedFilesFallBackToDefaults_data()
+{
+    QTest::addColumn<QString>("which");
+    QTest::addColumn<QString>("kind");
+    for (const char* file : {"setting", "comments", "record"}) {
+        for (const char* kind : {"garbage", "empty", "unreadable", "binary ini"})
+            QTest::newRow(qPrintable(QString("%1 %2").arg(file, kind))) << file << kind;
+    }
+}
+
+void TestSetting::damagedFilesFallBackToDefaults()
+{
+    QFETCH(QString, which);
+    QFETCH(QString, kind);
+    const QString path = which == "setting" ? CSettingManager::UserSettingPath()
+        : which == "comments"               ? CSettingManager::CommentsPath()
+                                            : CSettingManager::RecordPath();
+    RemoveAny(path);
+    RemoveAny(path + ".bad");
+    QByteArray content;
+    if (kind == "garbage")
+        content = TestPdf::Garbage(3000, 21);
+    else if (kind == "binary ini")
+        content = QByteArray("[General]\nQuit_Close=true\n\0\0\0\xff\xfe garbage", 40);
+    if (kind == "unreadable")
+        MakeUnreadable(path);
+    else
+        WriteAll(path, content);
+
+    store->Reload();
+    QCOMPARE(store->GetGeneral().value("Restore_View").toBool(), true);
+    QCOMPARE(store->GetGeneral().value("Quit_Close").toBool(), false);
+    QCOMPARE(store->GetDisplay().value("Page_View").toFloat(), -2.0f);
+    QCOMPARE(store->GetBlank().value("Page_Count").toInt(), 1);
+    QVERIFY(!store->GetRecord("Private_Enable").toBool());
+    QVERIFY(store->GetComments().isEmpty() || which != "comments");
+    // What could not be read is kept aside, never thrown away.
+    if (kind == "garbage" || kind == "binary ini")
+        QCOMPARE(ReadAll(path + ".bad"), content);
+    // The store keeps working afterwards.
+    store->SetRecord("after_damage", 7);
+    QCOMPARE(store->GetRecord("after_damage").toInt(), 7);
+    RemoveAny(path);
+    RemoveAny(path + ".bad");
+    store->Reload();
+}
+
+void TestSetting::truncatedFileKeepsWhatItHeld()
+{
+    WriteAll(CSettingManager::UserSettingPath(),
+             "[General]\nDefault_Viewer=false\nQuit_Close=true\nRestore_View=false\n\n[Display]\nPage_Lay");
+    store->Reload();
+    QCOMPARE(store->GetGeneral().value("Quit_Close").toBool(), true);
+    QCOMPARE(store->GetGeneral().value("Restore_View").toBool(), false);
+    QCOMPARE(store->GetDisplay().value("Page_Layout").toInt(), 1);
+    // The user's values are still on disk, completed with the defaults.
+    QSettings file(CSettingManager::UserSettingPath(), QSettings::IniFormat);
+    QCOMPARE(file.value("Quit_Close").toString(), QStringLiteral("true"));
+    QCOMPARE(file.value("Restore_View").toString(), QStringLiteral("false"));
+    QCOMPARE(file.value("Display/Page_Cursor").toInt(), 0);
+    // And the original, broken line included, is kept beside it.
+    QVERIFY(ReadAll(CSettingManager::UserSettingPath() + ".bad").endsWith("Page_Lay"));
+    QFile::remove(CSettingManager::UserSettingPath());
+    store->Reload();
+}
+
+void TestSetting::unwritableFolderKeepsSettingsInMemory()
+{
+    const QString dir = CSettingManager::SettingDirPath();
+    QDir(dir).removeRecursively();
+    // A file where the folder should be: nothing can be created below it.
+    WriteAll(dir.chopped(1), "not a folder");
+    store->Reload();
+    QCOMPARE(store->GetBlank().value("File_Name").toString(), QStringLiteral("Untitled"));
+    store->SetRecord("last_folder", "/data");
+    QCOMPARE(store->GetRecord("last_folder").toString(), QStringLiteral("/data"));
+    store->SetPrivateEnabled(true);
+    QVERIFY(store->IsPrivateEnabled());
+    QVariantMap general = store->GetGeneral();
+    general["Quit_Close"] = true;
+    store->SetGeneral(general);
+    store->Save();
+    QVERIFY(store->GetGeneral().value("Quit_Close").toBool());
+    QFile::remove(dir.chopped(1));
+    store->Reload();
+}
+
+void TestSetting::dialogShowsDefaults()
+{
+    QFile::remove(CSettingManager::UserSettingPath());
+    store->Reload();
+    SettingOption dialog;
+    QCOMPARE(dialog.Display()->ViewBox()->currentText(), QStringLiteral("Fit Width"));
+    QCOMPARE(dialog.Display()->LayoutBox()->currentText(), QStringLiteral("Single Page Scrolling"));
+    QCOMPARE(dialog.Display()->CursorBox()->currentText(), QStringLiteral("Select"));
+    QCOMPARE(dialog.Pages()->currentIndex(), 0);
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(!dialog.PageList()->Button(i)->isChecked());
+    QCOMPARE(dialog.PageList()->Highlight()->geometry().topLeft(), QPoint(16, 16));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Preferences"));
+}
+
+void TestSetting::actualSizeSurvivesApply()
+{
+    QVariantMap display = store->GetDisplay();
+    display["Page_View"] = 100.0f;
+    store->SetDisplay(display);
+    store->Save();
+    SettingOption dialog;
+    QCOMPARE(dialog.Display()->ViewBox()->currentText(), QStringLiteral("Actual Size"));
+    dialog.findChild<QPushButton*>("button_ok")->click();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(store->GetDisplay().value("Page_View").toFloat(), 100.0f);
+    store->Reload();
+    QCOMPARE(store->GetDisplay().value("Page_View").userType(), int(QMetaType::Float));
+    QCOMPARE(store->GetDisplay().value("Page_View").toFloat(), 100.0f);
+}
+
+void TestSetting::zoomListTexts()
+{
+    DisplayOption page;
+    QStringList texts;
+    for (int i = 0; i < page.ViewBox()->count(); ++i)
+        texts << page.ViewBox()->itemText(i);
+    QCOMPARE(texts, QStringList({"Actual Size", "Fit Page", "Fit Width", "Fit Height", "6400%", "3200%",
+                                 "2400%", "1600%", "800%", "400%", "200%", "150%", "125%", "100%", "75%",
+                                 "50%", "25%", "10%", "5%"}));
+    QCOMPARE(page.ViewBox()->itemData(4).userType(), int(QMetaType::Float));
+    // A stored value matching no entry shows the first entry.
+    page.SetOptions({{"Page_View", 333.0f}, {"Page_Layout", 9}, {"Page_Cursor", 1}});
+    QCOMPARE(page.ViewBox()->currentIndex(), 0);
+    QCOMPARE(page.LayoutBox()->currentIndex(), 0);
+    QCOMPARE(page.CursorBox()->currentText(), QStringLiteral("Hand"));
+}
+
+void TestSetting::wheelChangesNoCombo()
+{
+    SettingOption dialog;
+    dialog.SetAppInfo({{"language", "English"}, {"skin", "Light"}}, MKApplication::getInstance()->LanguageMap(), 0);
+    const QList<QComboBox*> boxes = dialog.findChildren<QComboBox*>();
+    QCOMPARE(boxes.size(), 5);
+    for (QComboBox* box : boxes) {
+        box->setCurrentIndex(1);
+        Wheel(box);
+        QCOMPARE(box->currentIndex(), 1);
+    }
+}
+
+void TestSetting::cancelLeavesFileUntouched()
+{
+    QFile::remove(CSettingManager::UserSettingPath());
+    store->Reload();
+    const QByteArray before = ReadAll(CSettingManager::UserSettingPath());
+    SettingOption dialog;
+    dialog.SetAppInfo({{"language", "English"}, {"skin", "Auto"}}, MKApplication::getInstance()->LanguageMap(), 0);
+    for (QCheckBox* box : dialog.findChildren<QCheckBox*>())
+        box->toggle();
+    for (QComboBox* box : dialog.findChildren<QComboBox*>())
+        box->setCurrentIndex(box->count() - 1);
+    dialog.General()->SkinGroup()->button(2)->click();
+    dialog.Blank()->NameEdit()->setText("Changed");
+    dialog.Blank()->CountEdit()->setText("7");
+    dialog.Blank()->CustomButton()->click();
+    dialog.Blank()->LandscapeButton()->click();
+    dialog.findChild<QPushButton*>("button_cancel")->click();
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QCOMPARE(ReadAll(CSettingManager::UserSettingPath()), before);
+    QCOMPARE(store->GetBlank().value("File_Name").toString(), QStringLiteral("Untitled"));
+}
+
+void TestSetting::applyWritesAllGroups()
+{
+    // A file holding only [General]: Apply writes the other groups too.
+    QFile::remove(CSettingManager::UserSettingPath());
+    store->Reload();
+    WriteAll(CSettingManager::UserSettingPath(), "[General]\nQuit_Close=true\n");
+    store->Reload();
+    RemoveAny(CSettingManager::UserSettingPath());
+    WriteAll(CSettingManager::UserSettingPath(), "[General]\nQuit_Close=true\n");
+    SettingOption dialog;
+    dialog.Display()->LayoutBox()->setCurrentIndex(3);
+    dialog.findChild<QPushButton*>("button_ok")->click();
+    QSettings file(CSettingManager::UserSettingPath(), QSettings::IniFormat);
+    QCOMPARE(file.value("Quit_Close").toString(), QStringLiteral("true"));
+    QCOMPARE(file.value("Restore_View").toString(), QStringLiteral("true"));
+    QCOMPARE(file.value("Display/Page_Layout").toInt(), 3);
+    QCOMPARE(file.value("Display/Page_View").toFloat(), -2.0f);
+    QCOMPARE(file.value("Blank/File_Name").toString(), QStringLiteral("Untitled"));
+    QFile::remove(CSettingManager::UserSettingPath());
+    store->Reload();
+}
+
+void TestSetting::unknownSkinChecksNothing()
+{
+    SettingOption dialog;
+    dialog.SetAppInfo({{"language", "English"}, {"skin", "Purple"}}, MKApplication::getInstance()->LanguageMap(), 0);
+    QCOMPARE(dialog.General()->SkinGroup()->checkedId(), -1);
+    QCOMPARE(dialog.GetSkin(), QStringLiteral("Auto"));
+    dialog.SetAppInfo({{"language", "English"}, {"skin", "Dark"}}, MKApplication::getInstance()->LanguageMap(), 0);
+    QCOMPARE(dialog.General()->SkinGroup()->checkedId(), 2);
+    QCOMPARE(dialog.GetSkin(), QStringLiteral("Dark"));
+}
+
+void TestSetting::languageList()
+{
+    SettingOption dialog;
+    dialog.SetAppInfo({{"language", "German"}, {"skin", "Auto"}}, MKApplication::getInstance()->LanguageMap(), 0);
+    QCOMPARE(dialog.General()->LanguageBox()->count(), 11);
+    QCOMPARE(dialog.General()->LanguageBox()->currentText(), QStringLiteral("Deutsch"));
+    QCOMPARE(dialog.GetLanguage(), QStringLiteral("German"));
+    // An unknown language selects nothing: the first entry is returned.
+    dialog.SetAppInfo({{"language", "Klingon"}, {"skin", "Auto"}}, MKApplication::getInstance()->LanguageMap(), 0);
+    QCOMPARE(dialog.GetLanguage(), dialog.General()->LanguageBox()->itemData(0).toString());
+}
+
+void TestSetting::haldenHidesViewerAndLanguage()
+{
+    MKApplication* app = MKApplication::getInstance();
+    app->InitProduct("hd", "domestic");
+    {
+        GeneralOption page;
+        page.show();
+        const QList<QCheckBox*> boxes = page.findChildren<QCheckBox*>();
+        QCOMPARE(boxes.size(), 3);
+        QVERIFY(!boxes.at(0)->isVisible());
+        QVERIFY(boxes.at(1)->isVisible());
+        QVERIFY(!page.LanguageBox()->isVisible());
+        // The hidden box still carries its value through apply.
+        page.SetOptions({{"Default_Viewer", true}, {"Quit_Close", false}, {"Restore_View", true}});
+        QCOMPARE(page.GetOptions().value("Default_Viewer").toBool(), true);
+    }
+    app->InitProduct("rv", "overseas");
+    GeneralOption page;
+    page.show();
+    QVERIFY(page.findChildren<QCheckBox*>().at(0)->isVisible());
+    QVERIFY(page.findChildren<QCheckBox*>().at(0)->text().contains("Set RVPDF as default PDF reader"));
+    QVERIFY(page.LanguageBox()->isVisible());
+}
+
+void TestSetting::pageListHighlightGlides()
+{
+    SettingOption dialog;
+    dialog.show();
+    QSignalSpy selected(dialog.PageList(), &CVTabWidget::SignalSelectChanged);
+    QAbstractButton* display = dialog.PageList()->Button(1);
+    const QRect target(display->x(), display->y(), 160, 40);
+    QTest::mouseClick(display, Qt::LeftButton);
+    QCOMPARE(selected.count(), 1);
+    QCOMPARE(selected.at(0).at(0).toInt(), 1);
+    QCOMPARE(dialog.Pages()->currentIndex(), 1);
+    // Not a jump: the highlight is on its way, and arrives within the animation.
+    QVERIFY(dialog.PageList()->Highlight()->geometry() != target);
+    QElapsedTimer timer;
+    timer.start();
+    QTRY_COMPARE_WITH_TIMEOUT(dialog.PageList()->Highlight()->geometry(), target, 1000);
+    QVERIFY(timer.elapsed() <= 600);
+}
+
+void TestSetting::blankPageDefaults()
+{
+    BlankOption page;
+    page.SetOptions(store->GetBlank());
+    QCOMPARE(page.NameEdit()->text(), QStringLiteral("Untitled"));
+    QCOMPARE(page.CountEdit()->text(), QStringLiteral("1"));
+    QVERIFY(page.FixedButton()->isChecked());
+    QCOMPARE(page.SizeBox()->currentText(), QStringLiteral("A4 (210 x 297 mm)"));
+    QCOMPARE(page.SizeBox()->itemText(0), QStringLiteral("A0 (841 x 1189 mm)"));
+    QCOMPARE(page.SizeBox()->count(), 13);
+    QCOMPARE(page.WidthEdit()->text(), QStringLiteral("210"));
+    QCOMPARE(page.HeightEdit()->text(), QStringLiteral("297"));
+    QVERIFY(!page.WidthEdit()->isEnabled());
+    QVERIFY(!page.HeightEdit()->isEnabled());
+    QVERIFY(!page.KeepButton()->isEnabled());
+    QVERIFY(page.SizeBox()->isEnabled());
+    QVERIFY(page.PortraitButton()->isChecked());
+    QCOMPARE(page.NameEdit()->maxLength(), 200);
+}
+
+void TestSetting::blankCustomSizeApplied()
+{
+    SettingOption dialog;
+    BlankOption* page = dialog.Blank();
+    QTest::mouseClick(page->CustomButton(), Qt::LeftButton);
+    QVERIFY(page->WidthEdit()->isEnabled());
+    QVERIFY(!page->SizeBox()->isEnabled());
+    page->WidthEdit()->selectAll();
+    QTest::keyClicks(page->WidthEdit(), "100");
+    page->HeightEdit()->selectAll();
+    QTest::keyClicks(page->HeightEdit(), "50");
+    dialog.findChild<QPushButton*>("button_ok")->click();
+    QCOMPARE(store->GetBlank().value("Page_Fixed_Size").toInt(), -1);
+    QCOMPARE(store->GetBlank().value("Page_Custom_Size").toSize(), QSize(100, 50));
+    QVERIFY(ReadAll(CSettingManager::UserSettingPath()).contains("Page_Custom_Size=@Size(100 50)"));
+    QVERIFY(ReadAll(CSettingManager::UserSettingPath()).contains("Page_Fixed_Size=-1"));
+    QCOMPARE(store->GetBlankPageSize(), QSizeF(283, 142));
+    // The next showing starts from the stored custom size.
+    BlankOption again;
+    again.SetOptions(store->GetBlank());
+    QVERIFY(again.CustomButton()->isChecked());
+    QCOMPARE(again.WidthEdit()->text(), QStringLiteral("100"));
+    QCOMPARE(again.SizeBox()->currentIndex(), 4);
+    QVERIFY(!again.SizeBox()->isEnabled());
+    QFile::remove(CSettingManager::UserSettingPath());
+    store->Reload();
+}
+
+void TestSetting::blankAspectLock()
+{
+    BlankOption page;
+    page.SetOptions({{"File_Name", "x"}, {"Page_Count", 1}, {"Page_Fixed_Size", -1},
+                     {"Page_Custom_Size", QSize(200, 100)}, {"Page_Orientation", 0}});
+    QCOMPARE(page.KeepButton()->toolTip(), QStringLiteral("Lock aspect ratio"));
+    QTest::mouseClick(page.KeepButton(), Qt::LeftButton);
+    QVERIFY(page.KeepButton()->isChecked());
+    QCOMPARE(page.KeepButton()->toolTip(), QStringLiteral("Unlock aspect ration"));
+    page.HeightEdit()->selectAll();
+    QTest::keyClicks(page.HeightEdit(), "30");
+    QCOMPARE(page.WidthEdit()->text(), QStringLiteral("60"));
+    page.WidthEdit()->selectAll();
+    QTest::keyClicks(page.WidthEdit(), "35");
+    QCOMPARE(page.HeightEdit()->text(), QStringLiteral("17"));
+    // An empty field keeps the ratio in force.
+    page.WidthEdit()->clear();
+    QTest::mouseClick(page.KeepButton(), Qt::LeftButton);
+    QTest::mouseClick(page.KeepButton(), Qt::LeftButton);
+    page.HeightEdit()->selectAll();
+    QTest::keyClicks(page.HeightEdit(), "40");
+    QCOMPARE(page.WidthEdit()->text(), QStringLiteral("80"));
+    // The lock is remembered for the next showing in this process.
+    page.GetOptions();
+    BlankOption next;
+    QVERIFY(next.KeepButton()->isChecked());
+    QTest::mouseClick(next.KeepButton(), Qt::LeftButton);
+    next.GetOptions();
+}
+
+void TestSetting::blankNameAndCountValidation()
+{
+    BlankOption page;
+    page.SetOptions(store->GetBlank());
+    page.NameEdit()->clear();
+    QTest::keyClicks(page.NameEdit(), "Q1/2:report*?");
+    QCOMPARE(page.NameEdit()->text(), QStringLiteral("Q12report"));
+    page.NameEdit()->setText("    ");
+    QCOMPARE(page.GetOptions().value("File_Name").toString(), QStringLiteral("Untitled"));
+    page.NameEdit()->setText("  Minutes  ");
+    QCOMPARE(page.GetOptions().value("File_Name").toString(), QStringLiteral("Minutes"));
+
+    page.CountEdit()->clear();
+    QTest::keyClicks(page.CountEdit(), "0");
+    QCOMPARE(page.CountEdit()->text(), QString());
+    QTest::keyClicks(page.CountEdit(), "101");
+    QCOMPARE(page.CountEdit()->text(), QStringLiteral("10"));
+    page.CountEdit()->clear();
+    QTest::keyClicks(page.CountEdit(), "100");
+    QCOMPARE(page.CountEdit()->text(), QStringLiteral("100"));
+    page.CountEdit()->clear();
+    QCOMPARE(page.GetOptions().value("Page_Count").toInt(), 0);
+}
+
+void TestSetting::intValidatorStates_data()
+{
+    QTest::addColumn<int>("bottom");
+    QTest::addColumn<int>("top");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<int>("state");
+    QTest::newRow("empty") << 1 << 100 << "" << int(QValidator::Intermediate);
+    QTest::newRow("zero") << 1 << 100 << "0" << int(QValidator::Invalid);
+    QTest::newRow("leading zero") << 1 << 100 << "05" << int(QValidator::Invalid);
+    QTest::newRow("in range") << 1 << 100 << "42" << int(QValidator::Acceptable);
+    QTest::newRow("top") << 1 << 100 << "100" << int(QValidator::Acceptable);
+    QTest::newRow("above top") << 1 << 100 << "101" << int(QValidator::Invalid);
+    QTest::newRow("letters") << 1 << 100 << "4a" << int(QValidator::Invalid);
+    QTest::newRow("minus") << 1 << 100 << "-3" << int(QValidator::Invalid);
+    QTest::newRow("arabic digits") << 1 << 100 << QString::fromUtf8("٣") << int(QValidator::Invalid);
+    QTest::newRow("below bottom while typing") << 10 << 5080 << "5" << int(QValidator::Intermediate);
+    QTest::newRow("huge") << 1 << 5080 << "99999999999999999999" << int(QValidator::Invalid);
+}
+
+void TestSetting::intValidatorStates()
+{
+    QFETCH(int, bottom);
+    QFETCH(int, top);
+    QFETCH(QString, input);
+    QFETCH(int, state);
+    CustomIntValidator validator;
+    validator.setRange(bottom, top);
+    int pos = 0;
+    QCOMPARE(int(validator.validate(input, pos)), state);
+    QString low("0");
+    validator.fixup(low);
+    QCOMPARE(low, QString::number(bottom));
+}
+
+void TestSetting::clearEditClears()
+{
+    CClearEdit edit;
+    edit.show();
+    QVERIFY(!edit.ClearAction()->isVisible());
+    edit.setText("Untitled");
+    QVERIFY(edit.ClearAction()->isVisible());
+    edit.ClearAction()->trigger();
+    QVERIFY(edit.text().isEmpty());
+    QVERIFY(!edit.ClearAction()->isVisible());
+    // The skin gives the button its picture.
+    QVERIFY(edit.ClearIcon().endsWith("/main/home/clear_normal.png") || edit.ClearIcon().isEmpty());
+}
+
+RV_TEST_MAIN(TestSetting)
+#include "tst_setting.moc"
