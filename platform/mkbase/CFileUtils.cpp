@@ -1,6 +1,12 @@
 #include "CFileUtils.h"
 
 #include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDesktopServices>
+#include <QUrl>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -140,6 +146,29 @@ QString CFileUtils::GetAppDirPath()
 QString CFileUtils::GetAppFilePath()
 {
     return QCoreApplication::applicationFilePath();
+}
+
+void CFileUtils::OpenFolderAndSelectFile(const QString& path)
+{
+    const QFileInfo info(path);
+    const QUrl folder = QUrl::fromLocalFile(info.exists() ? info.absolutePath() : info.absolutePath());
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected() || !info.exists()) {
+        QDesktopServices::openUrl(folder);
+        return;
+    }
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        "org.freedesktop.FileManager1", "/org/freedesktop/FileManager1", "org.freedesktop.FileManager1",
+        "ShowItems");
+    call << QStringList {QUrl::fromLocalFile(info.absoluteFilePath()).toString()} << QString();
+    // Asynchronous, with a short timeout: a missing file manager must never
+    // block the window.
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, 3000));
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, [watcher, folder]() {
+        if (watcher->isError())
+            QDesktopServices::openUrl(folder);
+        watcher->deleteLater();
+    });
 }
 
 QString CFileUtils::GetPublicDesktopPath()

@@ -26,6 +26,10 @@ public:
 
     static QString GetAppDirPath();
     static QString GetAppFilePath();
+    // Shows the file selected in the desktop's file manager
+    // (org.freedesktop.FileManager1); opens its folder when no file manager
+    // answers. Returns at once; the desktop does the rest.
+    static void OpenFolderAndSelectFile(const QString& path);
     // There is no desktop shared by all users on Linux.
     static QString GetPublicDesktopPath();
 };

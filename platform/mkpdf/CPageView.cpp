@@ -1,22 +1,23 @@
 #include "CPageView.h"
 
-#include "CPdfDocument.h"
+#include "CPageCache.h"
 #include "CRenderQueue.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
+#include <QtMath>
 #include <QPainter>
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
 constexpr int kMargin = 12;
 constexpr int kGap = 10;
-// Larger renders are scaled down; sharp deep zoom needs partial rendering.
-constexpr double kMaxRenderPixels = 40.0 * 1000 * 1000;
-constexpr qint64 kCacheLimit = 256LL * 1024 * 1024;
 const double kZoomSteps[] = {5, 10, 25, 50, 75, 100, 125, 150, 200, 400, 800, 1600, 2400, 3200, 6400};
 
 } // namespace
@@ -28,6 +29,8 @@ CPageView::CPageView(std::shared_ptr<CPdfDocument> document_, QWidget* parent)
     setObjectName("page_view");
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    viewport()->setMouseTracking(true);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     verticalScrollBar()->setSingleStep(40);
     horizontalScrollBar()->setSingleStep(40);
@@ -48,6 +51,14 @@ void CPageView::SetBackgroundColor(const QColor& color)
     viewport()->update();
 }
 
+void CPageView::SetSelectionColor(const QColor& color)
+{
+    selectionColor = color;
+    viewport()->update();
+}
+
+// --- zoom, layout, navigation ------------------------------------------------
+
 void CPageView::SetZoom(double dZoom)
 {
     const bool fit = dZoom == kFitPage || dZoom == kFitWidth || dZoom == kFitHeight;
@@ -61,8 +72,7 @@ void CPageView::SetZoom(double dZoom)
 
 double CPageView::ZoomPercent() const
 {
-    const double dpiScale = logicalDpiX() / 72.0;
-    return scale / dpiScale * 100.0;
+    return scale / (logicalDpiX() / 72.0) * 100.0;
 }
 
 void CPageView::ZoomIn()
@@ -99,6 +109,12 @@ void CPageView::SetDisplayMode(int nMode)
     Relayout();
 }
 
+void CPageView::SetCursorMode(int nCursor)
+{
+    cursorMode = nCursor == HandCursor ? HandCursor : SelectCursor;
+    viewport()->setCursor(cursorMode == HandCursor ? Qt::OpenHandCursor : Qt::ArrowCursor);
+}
+
 void CPageView::GoToPage(int nPage)
 {
     if (PageCount() == 0)
@@ -118,9 +134,14 @@ void CPageView::GoToPage(int nPage)
     ScrollToPage(nPage, 0.0);
 }
 
-int CPageView::RowOfPage(int nPage) const
+void CPageView::ScrollLines(int nLines)
 {
-    return nPage / PagesPerRow();
+    verticalScrollBar()->setValue(verticalScrollBar()->value() + nLines * verticalScrollBar()->singleStep());
+}
+
+void CPageView::RefreshLayout()
+{
+    Relayout();
 }
 
 double CPageView::ComputeScale() const
@@ -128,25 +149,26 @@ double CPageView::ComputeScale() const
     const double dpiScale = logicalDpiX() / 72.0;
     if (zoom > 0)
         return zoom / 100.0 * dpiScale;
-    if (!document || PageCount() == 0)
+    const int count = PageCount();
+    if (count == 0)
         return dpiScale;
-
     // Fit against the widest row and the tallest page.
     const int perRow = PagesPerRow();
-    double rowWidth = 0;
-    double rowHeight = 0;
-    for (int first = 0; first < PageCount(); first += perRow) {
-        double width = 0;
-        for (int i = first; i < qMin(first + perRow, PageCount()); ++i) {
-            width += document->PageSize(i).width();
-            rowHeight = qMax(rowHeight, document->PageSize(i).height());
+    const QSizeF largest = document->MaxPageSize();
+    double rowWidth = largest.width() * qMin(perRow, count);
+    if (perRow == 2 && document->SizesLoaded()) {
+        rowWidth = 0;
+        for (int first = 0; first < count; first += 2) {
+            double width = document->PageSize(first).width();
+            if (first + 1 < count)
+                width += document->PageSize(first + 1).width();
+            rowWidth = qMax(rowWidth, width);
         }
-        rowWidth = qMax(rowWidth, width);
     }
     const double availableWidth = qMax(1, viewport()->width() - 2 * kMargin - (perRow - 1) * kGap);
     const double availableHeight = qMax(1, viewport()->height() - 2 * kMargin);
     const double fitWidth = availableWidth / rowWidth;
-    const double fitHeight = availableHeight / rowHeight;
+    const double fitHeight = availableHeight / largest.height();
     if (zoom == kFitWidth)
         return fitWidth;
     if (zoom == kFitHeight)
@@ -166,9 +188,12 @@ void CPageView::Relayout()
     }
 
     const double oldScale = scale;
+    const double oldRender = RenderScaleFor(0);
     scale = ComputeScale();
-    if (!qFuzzyCompare(oldScale, scale))
+    if (!qFuzzyCompare(oldScale, scale)) {
+        previousRenderScale = oldRender;
         queue->Cancel();
+    }
 
     pageGeometry = QVector<QRect>(count);
     const int perRow = PagesPerRow();
@@ -184,24 +209,24 @@ void CPageView::Relayout()
         const int last = qMin(first + perRow, count) - 1;
         int rowWidth = 0;
         int rowHeight = 0;
-        for (int i = first; i <= last; ++i) {
-            const QSizeF size = document->PageSize(i) * scale;
-            rowWidth += qRound(size.width());
-            rowHeight = qMax(rowHeight, qRound(size.height()));
-        }
-        rowWidth += (last - first) * kGap;
-        maxWidth = qMax(maxWidth, rowWidth);
-        // Rows are centred later against the content width.
         int x = 0;
         for (int i = first; i <= last; ++i) {
             const QSizeF size = document->PageSize(i) * scale;
-            const int h = qRound(size.height());
-            pageGeometry[i] = QRect(x, y + (rowHeight - h) / 2, qRound(size.width()), h);
-            x += qRound(size.width()) + kGap;
+            const int w = qMax(1, qRound(size.width()));
+            const int h = qMax(1, qRound(size.height()));
+            pageGeometry[i] = QRect(x, y, w, h);
+            x += w + kGap;
+            rowWidth += w;
+            rowHeight = qMax(rowHeight, h);
         }
+        rowWidth += (last - first) * kGap;
+        for (int i = first; i <= last; ++i)
+            pageGeometry[i].moveTop(y + (rowHeight - pageGeometry[i].height()) / 2);
+        maxWidth = qMax(maxWidth, rowWidth);
         y += rowHeight + kGap;
     }
     contentSize = QSize(maxWidth + 2 * kMargin, y - kGap + kMargin);
+    // Centre every row against the widest one.
     for (int row = firstRow; row <= lastRow; ++row) {
         const int first = row * perRow;
         const int last = qMin(first + perRow, count) - 1;
@@ -215,7 +240,7 @@ void CPageView::Relayout()
     horizontalScrollBar()->setRange(0, qMax(0, contentSize.width() - view.width()));
     horizontalScrollBar()->setPageStep(view.width());
     verticalScrollBar()->setRange(0, qMax(0, contentSize.height() - view.height()));
-    verticalScrollBar()->setPageStep(view.height());
+    verticalScrollBar()->setPageStep(qMax(1, view.height() - 40));
 
     const bool first = !laidOut;
     laidOut = true;
@@ -237,9 +262,12 @@ void CPageView::ScrollToPage(int nPage, double dFraction)
     const QRect r = pageGeometry[nPage];
     if (r.isEmpty())
         return;
-    const int target = r.top() + int(dFraction * r.height()) - (dFraction == 0.0 ? kMargin : 0);
+    const int target = dFraction == 0.0 ? r.top() - kMargin : r.top() + int(dFraction * r.height());
     verticalScrollBar()->setValue(target);
-    currentPage = nPage;
+    if (currentPage != nPage) {
+        currentPage = nPage;
+        emit SignalCurrentPageChanged(currentPage);
+    }
     UpdateCurrentPage();
     viewport()->update();
 }
@@ -262,18 +290,50 @@ QRect CPageView::PageRect(int nPage) const
     return pageGeometry[nPage].translated(ContentOrigin());
 }
 
+QPair<int, int> CPageView::VisiblePages() const
+{
+    const int count = pageGeometry.size();
+    if (count == 0 || !laidOut)
+        return {-1, -1};
+    if (!IsScrolling()) {
+        const int first = RowOfPage(currentPage) * PagesPerRow();
+        return {first, qMin(first + PagesPerRow(), count) - 1};
+    }
+    // Rows run top to bottom: find the first page reaching the view, then
+    // walk while pages start above its bottom.
+    const int top = -ContentOrigin().y();
+    const int bottom = top + viewport()->height();
+    int low = 0;
+    int high = count - 1;
+    int first = count;
+    while (low <= high) {
+        const int mid = (low + high) / 2;
+        if (pageGeometry[mid].bottom() + kGap < top) {
+            low = mid + 1;
+        } else {
+            first = mid;
+            high = mid - 1;
+        }
+    }
+    if (first >= count)
+        return {-1, -1};
+    first -= first % PagesPerRow();
+    int last = first;
+    for (int i = first; i < count && pageGeometry[i].top() <= bottom; ++i)
+        last = i;
+    return {first, last};
+}
+
 void CPageView::UpdateCurrentPage()
 {
     if (!IsScrolling())
         return;
     // The current page is the one crossing a line a third down the view.
-    const int probe = verticalScrollBar()->value() + viewport()->height() / 3;
+    const int probe = -ContentOrigin().y() + viewport()->height() / 3;
+    const QPair<int, int> visible = VisiblePages();
     int best = currentPage;
-    for (int i = 0; i < pageGeometry.size(); ++i) {
-        const QRect& r = pageGeometry[i];
-        if (r.isEmpty())
-            continue;
-        if (r.bottom() + kGap >= probe) {
+    for (int i = visible.first; i >= 0 && i <= visible.second; ++i) {
+        if (pageGeometry[i].bottom() + kGap >= probe) {
             best = i;
             break;
         }
@@ -284,14 +344,61 @@ void CPageView::UpdateCurrentPage()
     }
 }
 
+// --- painting ---------------------------------------------------------------
+
 double CPageView::RenderScaleFor(int nPage) const
 {
-    double renderScale = scale * devicePixelRatioF();
-    const QSizeF size = document->PageSize(nPage);
-    const double pixels = size.width() * size.height() * renderScale * renderScale;
-    if (pixels > kMaxRenderPixels)
-        renderScale *= std::sqrt(kMaxRenderPixels / pixels);
-    return renderScale;
+    Q_UNUSED(nPage);
+    return scale * devicePixelRatioF();
+}
+
+void CPageView::PaintPage(QPainter& painter, int nPage, const QRect& target, const QRect& visible)
+{
+    painter.fillRect(target.adjusted(1, 1, 2, 2), QColor(0, 0, 0, 40));
+    painter.fillRect(target, Qt::white);
+
+    CPageCache& cache = CPageCache::Instance();
+    const double renderScale = RenderScaleFor(nPage);
+    const qint64 scaleKey = CPageCache::ScaleKey(renderScale);
+    const double dpr = devicePixelRatioF();
+    const QSize device(qRound(target.width() * dpr), qRound(target.height() * dpr));
+    const quint64 docId = document->Id();
+
+    if (qint64(device.width()) * device.height() <= kWholePageLimit) {
+        const CPageCache::Key key {docId, nPage, scaleKey, QRect()};
+        if (const QImage* image = cache.Find(key)) {
+            painter.drawImage(target, *image);
+            return;
+        }
+        queue->Request(nPage, renderScale);
+        // Until the sharp picture arrives, show the one of the previous zoom.
+        if (previousRenderScale > 0) {
+            const CPageCache::Key old {docId, nPage, CPageCache::ScaleKey(previousRenderScale), QRect()};
+            if (const QImage* image = cache.Find(old))
+                painter.drawImage(target, *image);
+        }
+        return;
+    }
+
+    // Deep zoom: only the tiles under the view, in device pixels of the page.
+    const QRect shown = target.intersected(visible).translated(-target.topLeft());
+    const QRect deviceShown(qFloor(shown.x() * dpr), qFloor(shown.y() * dpr),
+                            qCeil(shown.width() * dpr), qCeil(shown.height() * dpr));
+    for (int ty = deviceShown.top() / kTile; ty * kTile <= deviceShown.bottom(); ++ty) {
+        for (int tx = deviceShown.left() / kTile; tx * kTile <= deviceShown.right(); ++tx) {
+            const QRect tile = QRect(tx * kTile, ty * kTile, kTile, kTile)
+                                   .intersected(QRect(QPoint(0, 0), device));
+            if (tile.isEmpty())
+                continue;
+            const QRectF where(target.x() + tile.x() / dpr, target.y() + tile.y() / dpr,
+                               tile.width() / dpr, tile.height() / dpr);
+            const CPageCache::Key key {docId, nPage, scaleKey, tile};
+            if (const QImage* image = cache.Find(key))
+                painter.drawImage(where, *image);
+            else
+                queue->Request(nPage, renderScale, tile);
+        }
+    }
 }
 
 void CPageView::paintEvent(QPaintEvent* event)
@@ -302,52 +409,48 @@ void CPageView::paintEvent(QPaintEvent* event)
         return;
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     const QRect visible = viewport()->rect();
-    const QPoint origin = ContentOrigin();
-    for (int i = 0; i < pageGeometry.size(); ++i) {
-        const QRect r = pageGeometry[i].translated(origin);
-        if (r.isEmpty() || !r.intersects(visible.adjusted(0, -r.height() / 2, 0, r.height() / 2)))
+    const QPair<int, int> pages = VisiblePages();
+    if (pages != lastVisible) {
+        // Work queued for pages that scrolled away is dropped.
+        if (lastVisible.first >= 0 && (pages.first > lastVisible.second || pages.second < lastVisible.first))
+            queue->Cancel();
+        lastVisible = pages;
+    }
+    for (int i = pages.first; i >= 0 && i <= pages.second; ++i) {
+        const QRect target = PageRect(i);
+        if (!target.intersects(visible))
             continue;
-        const double wanted = RenderScaleFor(i);
-        auto it = cache.constFind(i);
-        const bool fresh = it != cache.constEnd() && qFuzzyCompare(it->renderScale, wanted);
-        if (!fresh)
-            queue->Request(i, wanted);
-        if (!r.intersects(visible))
-            continue;
-        painter.fillRect(r.adjusted(1, 1, 2, 2), QColor(0, 0, 0, 40));
-        painter.fillRect(r, Qt::white);
-        if (it != cache.constEnd())
-            painter.drawImage(r, it->image);
+        PaintPage(painter, i, target, visible);
+        if (selecting || selectAll) {
+            const QList<PdfWord>& list = Words(i);
+            for (int w = 0; w < list.size(); ++w) {
+                if (!IsSelected(i, w))
+                    continue;
+                const QRectF box = list.at(w).box;
+                painter.fillRect(QRectF(target.x() + box.x() * scale, target.y() + box.y() * scale,
+                                        box.width() * scale, box.height() * scale),
+                                 selectionColor);
+            }
+        }
+    }
+    // Neighbours of the visible pages are prepared ahead of scrolling.
+    const int ahead = pages.second + 1;
+    if (ahead > 0 && ahead < PageCount()) {
+        const QRect target = PageRect(ahead);
+        const double dpr = devicePixelRatioF();
+        if (qint64(target.width() * dpr) * qint64(target.height() * dpr) <= kWholePageLimit
+            && !CPageCache::Instance().Find({document->Id(), ahead, CPageCache::ScaleKey(RenderScaleFor(ahead)), QRect()}))
+            queue->Request(ahead, RenderScaleFor(ahead));
     }
 }
 
-void CPageView::SlotRendered(int nPage, double dScale, const QImage& image)
+void CPageView::SlotRendered(int nPage, double dScale, const QRect& region, const QImage& image)
 {
     if (nPage < 0 || nPage >= PageCount())
         return;
-    auto it = cache.find(nPage);
-    if (it != cache.end())
-        cacheBytes -= it->image.sizeInBytes();
-    cache[nPage] = CachedPage{image, dScale};
-    cacheBytes += image.sizeInBytes();
-    TrimCache();
-    emit SignalPageRendered(nPage, image);
+    CPageCache::Instance().Insert({document->Id(), nPage, CPageCache::ScaleKey(dScale), region}, image);
+    emit SignalPageRendered(nPage);
     viewport()->update(PageRect(nPage).adjusted(-2, -2, 2, 2));
-}
-
-void CPageView::TrimCache()
-{
-    while (cacheBytes > kCacheLimit && cache.size() > 1) {
-        int farthest = -1;
-        for (auto it = cache.constBegin(); it != cache.constEnd(); ++it) {
-            if (farthest < 0 || qAbs(it.key() - currentPage) > qAbs(farthest - currentPage))
-                farthest = it.key();
-        }
-        if (farthest < 0 || qAbs(farthest - currentPage) <= 2)
-            break;
-        cacheBytes -= cache.value(farthest).image.sizeInBytes();
-        cache.remove(farthest);
-    }
 }
 
 void CPageView::resizeEvent(QResizeEvent* event)
@@ -370,6 +473,8 @@ void CPageView::scrollContentsBy(int dx, int dy)
     UpdateCurrentPage();
     viewport()->update();
 }
+
+// --- input ------------------------------------------------------------------
 
 void CPageView::StepRow(int nDelta)
 {
@@ -414,6 +519,14 @@ void CPageView::keyPressEvent(QKeyEvent* event)
         ZoomOut();
         return;
     }
+    if (event->matches(QKeySequence::Copy)) {
+        CopySelection();
+        return;
+    }
+    if (event->matches(QKeySequence::SelectAll)) {
+        SelectAllText();
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Home:
         GoToPage(0);
@@ -422,6 +535,7 @@ void CPageView::keyPressEvent(QKeyEvent* event)
         GoToPage(PageCount() - 1);
         return;
     case Qt::Key_PageDown:
+    case Qt::Key_Space:
         if (!IsScrolling())
             StepRow(1);
         else
@@ -433,8 +547,221 @@ void CPageView::keyPressEvent(QKeyEvent* event)
         else
             verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepSub);
         return;
+    case Qt::Key_Escape:
+        if (HasSelection()) {
+            ClearSelection();
+            return;
+        }
+        break;
     default:
         break;
     }
     QAbstractScrollArea::keyPressEvent(event);
+}
+
+int CPageView::PageAt(const QPoint& viewportPos) const
+{
+    const QPair<int, int> pages = VisiblePages();
+    for (int i = pages.first; i >= 0 && i <= pages.second; ++i) {
+        if (PageRect(i).contains(viewportPos))
+            return i;
+    }
+    return -1;
+}
+
+const QList<PdfWord>& CPageView::Words(int nPage)
+{
+    auto it = words.find(nPage);
+    if (it == words.end())
+        it = words.insert(nPage, document->PageWords(nPage));
+    return *it;
+}
+
+CPageView::WordRef CPageView::WordAt(const QPoint& viewportPos, bool nearest)
+{
+    int page = PageAt(viewportPos);
+    if (page < 0 && nearest) {
+        // Between pages: the closest page in the vertical direction.
+        const QPair<int, int> pages = VisiblePages();
+        int best = -1;
+        int bestDistance = INT_MAX;
+        for (int i = pages.first; i >= 0 && i <= pages.second; ++i) {
+            const QRect r = PageRect(i);
+            const int distance = viewportPos.y() < r.top() ? r.top() - viewportPos.y()
+                : viewportPos.y() > r.bottom()             ? viewportPos.y() - r.bottom()
+                                                           : 0;
+            if (distance < bestDistance) {
+                bestDistance = distance;
+                best = i;
+            }
+        }
+        page = best;
+    }
+    if (page < 0)
+        return {};
+    const QRect r = PageRect(page);
+    const QPointF point((viewportPos.x() - r.x()) / scale, (viewportPos.y() - r.y()) / scale);
+    const QList<PdfWord>& list = Words(page);
+    int best = -1;
+    double bestDistance = 1e18;
+    for (int i = 0; i < list.size(); ++i) {
+        const QRectF& box = list.at(i).box;
+        if (box.contains(point))
+            return {page, i};
+        if (!nearest)
+            continue;
+        const double dx = qMax(0.0, qMax(box.left() - point.x(), point.x() - box.right()));
+        const double dy = qMax(0.0, qMax(box.top() - point.y(), point.y() - box.bottom()));
+        // Being on the same line counts more than being close sideways.
+        const double distance = dy * 4 + dx;
+        if (distance < bestDistance) {
+            bestDistance = distance;
+            best = i;
+        }
+    }
+    return best >= 0 ? WordRef {page, best} : WordRef {};
+}
+
+bool CPageView::IsSelected(int nPage, int nWord) const
+{
+    if (selectAll)
+        return true;
+    if (!selecting || anchor.page < 0 || focus.page < 0)
+        return false;
+    const WordRef first = std::min(anchor, focus);
+    const WordRef last = std::max(anchor, focus);
+    const WordRef here {nPage, nWord};
+    return !(here < first) && !(last < here);
+}
+
+QString CPageView::SelectedText()
+{
+    if (!HasSelection())
+        return QString();
+    WordRef first {0, 0};
+    WordRef last {PageCount() - 1, INT_MAX};
+    if (!selectAll) {
+        first = std::min(anchor, focus);
+        last = std::max(anchor, focus);
+    }
+    QString text;
+    for (int page = first.page; page <= last.page; ++page) {
+        const QList<PdfWord>& list = Words(page);
+        const int from = page == first.page ? first.word : 0;
+        const int to = page == last.page ? qMin(last.word, list.size() - 1) : list.size() - 1;
+        for (int i = from; i <= to && i >= 0; ++i) {
+            text += list.at(i).text;
+            if (i == to)
+                break;
+            text += list.at(i).lineEnd ? QStringLiteral("\n") : (list.at(i).spaceAfter ? QStringLiteral(" ") : QString());
+        }
+        if (page != last.page && !text.isEmpty() && !text.endsWith('\n'))
+            text += '\n';
+    }
+    return text;
+}
+
+void CPageView::SelectAllText()
+{
+    selectAll = true;
+    selecting = false;
+    viewport()->update();
+    emit SignalSelectionChanged(true);
+}
+
+void CPageView::ClearSelection()
+{
+    const bool had = HasSelection();
+    selectAll = false;
+    selecting = false;
+    anchor = focus = WordRef();
+    viewport()->update();
+    if (had)
+        emit SignalSelectionChanged(false);
+}
+
+void CPageView::CopySelection()
+{
+    const QString text = SelectedText();
+    if (!text.isEmpty())
+        QApplication::clipboard()->setText(text);
+}
+
+void CPageView::UpdateCursorShape(const QPoint& viewportPos)
+{
+    if (cursorMode == HandCursor) {
+        viewport()->setCursor(dragging ? Qt::ClosedHandCursor : Qt::OpenHandCursor);
+        return;
+    }
+    const WordRef word = WordAt(viewportPos, false);
+    viewport()->setCursor(word.page >= 0 ? Qt::IBeamCursor : Qt::ArrowCursor);
+}
+
+void CPageView::mousePressEvent(QMouseEvent* event)
+{
+    setFocus();
+    if (event->button() != Qt::LeftButton) {
+        QAbstractScrollArea::mousePressEvent(event);
+        return;
+    }
+    dragging = true;
+    dragStart = event->pos();
+    scrollStart = QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    if (cursorMode == HandCursor) {
+        viewport()->setCursor(Qt::ClosedHandCursor);
+        return;
+    }
+    ClearSelection();
+    anchor = WordAt(event->pos(), false);
+    focus = anchor;
+}
+
+void CPageView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!dragging || !(event->buttons() & Qt::LeftButton)) {
+        UpdateCursorShape(event->pos());
+        QAbstractScrollArea::mouseMoveEvent(event);
+        return;
+    }
+    if (cursorMode == HandCursor) {
+        const QPoint delta = event->pos() - dragStart;
+        horizontalScrollBar()->setValue(scrollStart.x() - delta.x());
+        verticalScrollBar()->setValue(scrollStart.y() - delta.y());
+        return;
+    }
+    if ((event->pos() - dragStart).manhattanLength() < QApplication::startDragDistance())
+        return;
+    if (anchor.page < 0)
+        anchor = WordAt(dragStart, true);
+    const WordRef word = WordAt(event->pos(), true);
+    if (anchor.page < 0 || word.page < 0)
+        return;
+    focus = word;
+    if (!selecting) {
+        selecting = true;
+        emit SignalSelectionChanged(true);
+    }
+    viewport()->update();
+}
+
+void CPageView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        dragging = false;
+    UpdateCursorShape(event->pos());
+    QAbstractScrollArea::mouseReleaseEvent(event);
+}
+
+void CPageView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (cursorMode != SelectCursor || event->button() != Qt::LeftButton)
+        return;
+    const WordRef word = WordAt(event->pos(), false);
+    if (word.page < 0)
+        return;
+    anchor = focus = word;
+    selecting = true;
+    selectAll = false;
+    viewport()->update();
+    emit SignalSelectionChanged(true);
 }

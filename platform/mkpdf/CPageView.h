@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CPdfDocument.h"
+
 #include <QAbstractScrollArea>
 #include <QHash>
 #include <QImage>
@@ -7,25 +9,30 @@
 
 #include <memory>
 
-class CPdfDocument;
 class CRenderQueue;
 
 // Scrolling view of a document's pages. Pages are laid out in rows (one or
 // two pages each); the scrolling layouts show every row, the single layouts
-// only the row of the current page. Pages are rendered off the GUI thread and
-// painted from memory only.
+// only the row of the current page. Pictures are rendered off the GUI thread
+// and painted from the process-wide page cache only. The select cursor
+// selects text, the hand cursor pans.
 class CPageView : public QAbstractScrollArea
 {
     Q_OBJECT
     Q_PROPERTY(QColor backgroundColor READ BackgroundColor WRITE SetBackgroundColor)
+    Q_PROPERTY(QColor selectionColor READ SelectionColor WRITE SetSelectionColor)
 public:
     enum DisplayMode { SinglePage = 0, SingleScroll = 1, TwoPage = 2, TwoScroll = 3 };
+    enum Cursor { SelectCursor = 0, HandCursor = 1 };
     static constexpr double kFitPage = -1.0;
     static constexpr double kFitWidth = -2.0;
     static constexpr double kFitHeight = -3.0;
     static constexpr double kActualSize = 100.0;
     static constexpr double kMinZoom = 5.0;
     static constexpr double kMaxZoom = 6400.0;
+    // Above this many device pixels a page is rendered in tiles.
+    static constexpr qint64 kWholePageLimit = 4LL * 1024 * 1024;
+    static constexpr int kTile = 1024;
 
     explicit CPageView(std::shared_ptr<CPdfDocument> document, QWidget* parent = nullptr);
     ~CPageView() override;
@@ -40,23 +47,37 @@ public:
 
     void SetDisplayMode(int nMode);
     int DisplayMode() const { return displayMode; }
+    void SetCursorMode(int nCursor);
+    int CursorMode() const { return cursorMode; }
 
     void GoToPage(int nPage);
     int CurrentPage() const { return currentPage; }
     int PageCount() const;
+    void ScrollLines(int nLines);
 
     // Device-independent pixels per point.
     double Scale() const { return scale; }
     // Where a page is drawn, in viewport coordinates (empty when not laid out).
     QRect PageRect(int nPage) const;
+    // Re-reads page sizes after they were loaded in the background.
+    void RefreshLayout();
+
+    bool HasSelection() const { return selecting || selectAll; }
+    QString SelectedText();
+    void SelectAllText();
+    void ClearSelection();
+    void CopySelection();
 
     QColor BackgroundColor() const { return background; }
     void SetBackgroundColor(const QColor& color);
+    QColor SelectionColor() const { return selectionColor; }
+    void SetSelectionColor(const QColor& color);
 
 signals:
-    void SignalPageRendered(int nPage, const QImage& image);
+    void SignalPageRendered(int nPage);
     void SignalCurrentPageChanged(int nPage);
     void SignalZoomChanged(double dPercent);
+    void SignalSelectionChanged(bool bHasSelection);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -65,38 +86,63 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    struct CachedPage
+    struct WordRef
     {
-        QImage image;
-        double renderScale = 0;
+        int page = -1;
+        int word = -1;
+        bool operator<(const WordRef& other) const
+        {
+            return page != other.page ? page < other.page : word < other.word;
+        }
     };
 
     bool IsScrolling() const { return displayMode == SingleScroll || displayMode == TwoScroll; }
     int PagesPerRow() const { return (displayMode == TwoPage || displayMode == TwoScroll) ? 2 : 1; }
-    int RowOfPage(int nPage) const;
+    int RowOfPage(int nPage) const { return nPage / PagesPerRow(); }
     double ComputeScale() const;
     double RenderScaleFor(int nPage) const;
     void Relayout();
     void ScrollToPage(int nPage, double dFraction);
     void UpdateCurrentPage();
     QPoint ContentOrigin() const;
-    void SlotRendered(int nPage, double dScale, const QImage& image);
-    void TrimCache();
+    QPair<int, int> VisiblePages() const;
+    void PaintPage(QPainter& painter, int nPage, const QRect& target, const QRect& visible);
+    void SlotRendered(int nPage, double dScale, const QRect& region, const QImage& image);
     void StepRow(int nDelta);
+    int PageAt(const QPoint& viewportPos) const;
+    const QList<PdfWord>& Words(int nPage);
+    WordRef WordAt(const QPoint& viewportPos, bool nearest);
+    bool IsSelected(int nPage, int nWord) const;
+    void UpdateCursorShape(const QPoint& viewportPos);
 
     std::shared_ptr<CPdfDocument> document;
     CRenderQueue* queue = nullptr;
     double zoom = kFitWidth;
     double scale = 1.0;
+    double previousRenderScale = 0;
     int displayMode = SingleScroll;
+    int cursorMode = SelectCursor;
     int currentPage = 0;
     QVector<QRect> pageGeometry; // content coordinates, per page
     QSize contentSize;
-    QHash<int, CachedPage> cache;
-    qint64 cacheBytes = 0;
-    QColor background = QColor(0xe8, 0xea, 0xed);
+    QColor background = QColor(0xe4, 0xe6, 0xea);
+    QColor selectionColor = QColor(59, 108, 246, 80);
     bool laidOut = false;
     int pendingPage = 0;
+    QPair<int, int> lastVisible {-1, -1};
+
+    QHash<int, QList<PdfWord>> words;
+    bool selecting = false;
+    bool selectAll = false;
+    WordRef anchor;
+    WordRef focus;
+    bool dragging = false;
+    QPoint dragStart;
+    QPoint scrollStart;
 };

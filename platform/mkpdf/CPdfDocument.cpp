@@ -5,12 +5,6 @@
 
 #include <poppler-qt5.h>
 
-CPdfDocument::~CPdfDocument()
-{
-    QMutexLocker locker(&mutex);
-    document.reset();
-}
-
 namespace {
 
 // The parser reports every oddity of a damaged file; the open result already
@@ -21,7 +15,55 @@ void IgnoreParserMessage(const QString& message, const QVariant& closure)
     Q_UNUSED(closure);
 }
 
+QSizeF ValidSize(const QSizeF& size)
+{
+    return (size.isValid() && !size.isEmpty()) ? size : QSizeF(612, 792);
+}
+
+void ConvertOutline(const QVector<Poppler::OutlineItem>& items, QVector<PdfOutlineNode>* out, int depth)
+{
+    if (depth > 64)
+        return;
+    for (const Poppler::OutlineItem& item : items) {
+        PdfOutlineNode node;
+        node.title = item.name();
+        if (auto destination = item.destination())
+            node.page = destination->pageNumber() - 1;
+        if (item.hasChildren())
+            ConvertOutline(item.children(), &node.children, depth + 1);
+        out->append(node);
+    }
+}
+
+QString AnnotationType(Poppler::Annotation::SubType type)
+{
+    switch (type) {
+    case Poppler::Annotation::AText: return QStringLiteral("Note");
+    case Poppler::Annotation::ALine: return QStringLiteral("Line");
+    case Poppler::Annotation::AGeom: return QStringLiteral("Shape");
+    case Poppler::Annotation::AHighlight: return QStringLiteral("Highlight");
+    case Poppler::Annotation::AStamp: return QStringLiteral("Stamp");
+    case Poppler::Annotation::AInk: return QStringLiteral("Ink");
+    case Poppler::Annotation::ALink: return QStringLiteral("Link");
+    case Poppler::Annotation::ACaret: return QStringLiteral("Caret");
+    case Poppler::Annotation::AFileAttachment: return QStringLiteral("Attachment");
+    case Poppler::Annotation::ASound: return QStringLiteral("Sound");
+    case Poppler::Annotation::AMovie: return QStringLiteral("Movie");
+    case Poppler::Annotation::AScreen: return QStringLiteral("Screen");
+    case Poppler::Annotation::AWidget: return QStringLiteral("Form field");
+    default: return QStringLiteral("Annotation");
+    }
+}
+
+std::atomic<quint64> nextId {1};
+
 } // namespace
+
+CPdfDocument::~CPdfDocument()
+{
+    QMutexLocker locker(&mutex);
+    document.reset();
+}
 
 std::shared_ptr<CPdfDocument> CPdfDocument::Load(const QString& path, const QByteArray& password,
                                                  LoadStatus* status)
@@ -33,7 +75,7 @@ std::shared_ptr<CPdfDocument> CPdfDocument::Load(const QString& path, const QByt
     };
 
     const QFileInfo info(path);
-    if (!info.exists())
+    if (path.isEmpty() || !info.exists())
         return fail(Missing);
     if (!info.isFile() || !info.isReadable())
         return fail(Unreadable);
@@ -60,19 +102,20 @@ std::shared_ptr<CPdfDocument> CPdfDocument::Load(const QString& path, const QByt
     const int count = doc->numPages();
     if (count <= 0)
         return fail(Damaged);
+    std::unique_ptr<Poppler::Page> first(doc->page(0));
+    if (!first)
+        return fail(Damaged);
 
     std::shared_ptr<CPdfDocument> result(new CPdfDocument);
+    result->id = nextId.fetch_add(1);
     result->path = info.absoluteFilePath();
     result->encrypted = encrypted;
-    result->pageSizes.reserve(count);
-    for (int i = 0; i < count; ++i) {
-        std::unique_ptr<Poppler::Page> page(doc->page(i));
-        QSizeF size = page ? page->pageSizeF() : QSizeF();
-        if (!size.isValid() || size.isEmpty())
-            size = QSizeF(612, 792);
-        result->pageSizes.append(size);
-        result->maxSize = result->maxSize.expandedTo(size);
-    }
+    result->pageCount = count;
+    // Every page starts as an estimate from the first one.
+    const QSizeF firstSize = ValidSize(first->pageSizeF());
+    result->pageSizes = QVector<QSizeF>(count, firstSize);
+    result->maxSize = firstSize;
+    result->sizesLoaded = count == 1;
     doc->setRenderHint(Poppler::Document::Antialiasing, true);
     doc->setRenderHint(Poppler::Document::TextAntialiasing, true);
     doc->setRenderHint(Poppler::Document::TextHinting, true);
@@ -83,16 +126,57 @@ std::shared_ptr<CPdfDocument> CPdfDocument::Load(const QString& path, const QByt
     return result;
 }
 
+QString CPdfDocument::FilePath() const
+{
+    QMutexLocker locker(&mutex);
+    return path;
+}
+
+void CPdfDocument::SetFilePath(const QString& newPath)
+{
+    QMutexLocker locker(&mutex);
+    path = newPath;
+}
+
+void CPdfDocument::LoadPageSizes()
+{
+    if (sizesLoaded)
+        return;
+    QVector<QSizeF> sizes(pageCount);
+    QSizeF largest;
+    // In chunks, so renders of visible pages get their turn in between.
+    constexpr int kChunk = 64;
+    for (int first = 0; first < pageCount; first += kChunk) {
+        QMutexLocker locker(&mutex);
+        for (int i = first; i < qMin(first + kChunk, pageCount); ++i) {
+            std::unique_ptr<Poppler::Page> page(document->page(i));
+            sizes[i] = ValidSize(page ? page->pageSizeF() : QSizeF());
+            largest = largest.expandedTo(sizes[i]);
+        }
+    }
+    QMutexLocker locker(&mutex);
+    pageSizes = sizes;
+    maxSize = largest;
+    sizesLoaded = true;
+}
+
 QSizeF CPdfDocument::PageSize(int index) const
 {
+    QMutexLocker locker(&mutex);
     if (index < 0 || index >= pageSizes.size())
         return QSizeF();
     return pageSizes.at(index);
 }
 
-QImage CPdfDocument::RenderPage(int index, double scale) const
+QSizeF CPdfDocument::MaxPageSize() const
 {
-    if (index < 0 || index >= pageSizes.size() || scale <= 0)
+    QMutexLocker locker(&mutex);
+    return maxSize;
+}
+
+QImage CPdfDocument::RenderPage(int index, double scale, const QRect& region) const
+{
+    if (index < 0 || index >= pageCount || scale <= 0)
         return QImage();
     QMutexLocker locker(&mutex);
     if (!document)
@@ -101,5 +185,100 @@ QImage CPdfDocument::RenderPage(int index, double scale) const
     if (!page)
         return QImage();
     const double dpi = 72.0 * scale;
-    return page->renderToImage(dpi, dpi);
+    if (region.isNull())
+        return page->renderToImage(dpi, dpi);
+    return page->renderToImage(dpi, dpi, region.x(), region.y(), region.width(), region.height());
+}
+
+QList<PdfWord> CPdfDocument::PageWords(int index) const
+{
+    QList<PdfWord> words;
+    if (index < 0 || index >= pageCount)
+        return words;
+    QMutexLocker locker(&mutex);
+    std::unique_ptr<Poppler::Page> page(document->page(index));
+    if (!page)
+        return words;
+    const QList<Poppler::TextBox*> boxes = page->textList();
+    for (int i = 0; i < boxes.size(); ++i) {
+        const Poppler::TextBox* box = boxes.at(i);
+        PdfWord word;
+        word.text = box->text();
+        word.box = box->boundingBox();
+        word.spaceAfter = box->hasSpaceAfter();
+        // A following word starting left of this one begins a new line.
+        word.lineEnd = i + 1 < boxes.size() && boxes.at(i + 1)->boundingBox().left() < word.box.left()
+            && boxes.at(i + 1)->boundingBox().top() > word.box.center().y();
+        words.append(word);
+    }
+    qDeleteAll(boxes);
+    return words;
+}
+
+QVector<PdfOutlineNode> CPdfDocument::Outline() const
+{
+    QVector<PdfOutlineNode> nodes;
+    QMutexLocker locker(&mutex);
+    ConvertOutline(document->outline(), &nodes, 0);
+    return nodes;
+}
+
+QList<PdfAnnotationInfo> CPdfDocument::Annotations() const
+{
+    QList<PdfAnnotationInfo> result;
+    for (int i = 0; i < pageCount; ++i) {
+        QMutexLocker locker(&mutex);
+        std::unique_ptr<Poppler::Page> page(document->page(i));
+        if (!page)
+            continue;
+        const QList<Poppler::Annotation*> annotations = page->annotations();
+        for (const Poppler::Annotation* annotation : annotations) {
+            // Links and form fields are part of the page, not comments.
+            const auto type = annotation->subType();
+            if (type == Poppler::Annotation::ALink || type == Poppler::Annotation::AWidget)
+                continue;
+            result.append({i, AnnotationType(type), annotation->author(), annotation->contents()});
+        }
+        qDeleteAll(annotations);
+    }
+    return result;
+}
+
+QList<PdfAttachmentInfo> CPdfDocument::Attachments() const
+{
+    QList<PdfAttachmentInfo> result;
+    QMutexLocker locker(&mutex);
+    for (Poppler::EmbeddedFile* file : document->embeddedFiles())
+        result.append({file->name(), file->description(), qint64(file->size())});
+    return result;
+}
+
+QByteArray CPdfDocument::AttachmentData(int index) const
+{
+    QMutexLocker locker(&mutex);
+    const QList<Poppler::EmbeddedFile*> files = document->embeddedFiles();
+    if (index < 0 || index >= files.size() || !files.at(index)->isValid())
+        return QByteArray();
+    return files.at(index)->data();
+}
+
+PdfProperties CPdfDocument::Properties() const
+{
+    PdfProperties properties;
+    QMutexLocker locker(&mutex);
+    properties.title = document->info("Title");
+    properties.author = document->info("Author");
+    properties.subject = document->info("Subject");
+    properties.keywords = document->info("Keywords");
+    properties.creator = document->info("Creator");
+    properties.producer = document->info("Producer");
+    properties.created = document->date("CreationDate");
+    properties.modified = document->date("ModDate");
+    const Poppler::Document::PdfVersion version = document->getPdfVersion();
+    properties.version = QStringLiteral("%1.%2").arg(version.major).arg(version.minor);
+    properties.pageCount = pageCount;
+    properties.firstPageSize = pageSizes.value(0);
+    properties.fileSize = QFileInfo(path).size();
+    properties.encrypted = encrypted;
+    return properties;
 }

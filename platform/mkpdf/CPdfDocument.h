@@ -1,20 +1,68 @@
 #pragma once
 
+#include <QDateTime>
 #include <QImage>
+#include <QList>
 #include <QMutex>
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
 #include <QVector>
 
+#include <atomic>
 #include <memory>
 
 namespace Poppler {
 class Document;
 }
 
-// One loaded PDF file. Page geometry is read once at load; rendering may be
-// called from any thread and is serialised per document, since the parser
-// underneath is not safe for concurrent use.
+// One word of a page's text, in page points.
+struct PdfWord
+{
+    QString text;
+    QRectF box;
+    bool spaceAfter = false;
+    bool lineEnd = false;
+};
+
+struct PdfOutlineNode
+{
+    QString title;
+    int page = -1;
+    QVector<PdfOutlineNode> children;
+};
+
+struct PdfAnnotationInfo
+{
+    int page = 0;
+    QString type;
+    QString author;
+    QString contents;
+};
+
+struct PdfAttachmentInfo
+{
+    QString name;
+    QString description;
+    qint64 size = 0;
+};
+
+struct PdfProperties
+{
+    QString title, author, subject, keywords, creator, producer;
+    QDateTime created, modified;
+    QString version;
+    int pageCount = 0;
+    QSizeF firstPageSize;
+    qint64 fileSize = 0;
+    bool encrypted = false;
+};
+
+// One loaded PDF file. Opening reads only what the first page needs; the
+// other page sizes are read later (LoadPageSizes, off the GUI thread) and
+// estimated from the first page until then. Every call that touches the
+// parser is serialised per document, since it is not safe for concurrent
+// use; any thread may call them.
 class CPdfDocument
 {
 public:
@@ -32,23 +80,38 @@ public:
     static std::shared_ptr<CPdfDocument> Load(const QString& path, const QByteArray& password,
                                               LoadStatus* status);
 
-    QString FilePath() const { return path; }
-    int PageCount() const { return pageSizes.size(); }
-    // Page size in points, rotation applied.
+    QString FilePath() const;
+    void SetFilePath(const QString& path);
+    quint64 Id() const { return id; }
+    int PageCount() const { return pageCount; }
+    // Page size in points, rotation applied; an estimate until the sizes
+    // are loaded.
     QSizeF PageSize(int index) const;
-    QSizeF MaxPageSize() const { return maxSize; }
+    QSizeF MaxPageSize() const;
+    bool SizesLoaded() const { return sizesLoaded.load(); }
+    void LoadPageSizes();
     bool IsEncrypted() const { return encrypted; }
 
-    // Renders a page at scale pixels per point; null on failure.
-    QImage RenderPage(int index, double scale) const;
+    // Renders region (device pixels of the page at scale pixels per point,
+    // null for the whole page); null on failure.
+    QImage RenderPage(int index, double scale, const QRect& region = QRect()) const;
+    QList<PdfWord> PageWords(int index) const;
+    QVector<PdfOutlineNode> Outline() const;
+    QList<PdfAnnotationInfo> Annotations() const;
+    QList<PdfAttachmentInfo> Attachments() const;
+    QByteArray AttachmentData(int index) const;
+    PdfProperties Properties() const;
 
 private:
     CPdfDocument() = default;
 
+    quint64 id = 0;
     QString path;
     std::unique_ptr<Poppler::Document> document;
+    int pageCount = 0;
     QVector<QSizeF> pageSizes;
     QSizeF maxSize;
+    std::atomic<bool> sizesLoaded {false};
     bool encrypted = false;
     mutable QMutex mutex;
 };

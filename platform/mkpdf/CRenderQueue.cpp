@@ -1,19 +1,11 @@
 #include "CRenderQueue.h"
 
+#include "CPageCache.h"
 #include "CPdfDocument.h"
 
 #include <QFutureWatcher>
 #include <QThreadPool>
 #include <QtConcurrent>
-
-namespace {
-
-qint64 ScaleKey(double scale)
-{
-    return qRound64(scale * 10000.0);
-}
-
-} // namespace
 
 CRenderQueue::CRenderQueue(std::shared_ptr<CPdfDocument> document_, QObject* parent)
     : QObject(parent)
@@ -38,28 +30,30 @@ QThreadPool* CRenderQueue::Pool()
     return pool;
 }
 
-void CRenderQueue::Request(int nPage, double dScale)
+void CRenderQueue::Request(int nPage, double dScale, const QRect& region)
 {
-    const QPair<int, qint64> key(nPage, ScaleKey(dScale));
-    if (pending.contains(key))
+    const Ticket ticket {nPage, CPageCache::ScaleKey(dScale), region};
+    if (pending.contains(ticket))
         return;
-    pending.insert(key);
+    pending.insert(ticket);
 
-    const int ticket = generation->load();
+    const int issued = generation->load();
     std::shared_ptr<CPdfDocument> doc = document;
     std::shared_ptr<std::atomic<int>> current = generation;
     auto* watcher = new QFutureWatcher<QImage>(this);
-    connect(watcher, &QFutureWatcher<QImage>::finished, this, [this, watcher, key, nPage, dScale]() {
-        pending.remove(key);
-        const QImage image = watcher->result();
-        watcher->deleteLater();
-        if (!image.isNull())
-            emit SignalRendered(nPage, dScale, image);
-    });
-    watcher->setFuture(QtConcurrent::run(Pool(), [doc, current, ticket, nPage, dScale]() {
-        if (current->load() != ticket)
+    connect(watcher, &QFutureWatcher<QImage>::finished, this,
+            [this, watcher, ticket, issued, nPage, dScale, region]() {
+                if (generation->load() == issued)
+                    pending.remove(ticket);
+                const QImage image = watcher->result();
+                watcher->deleteLater();
+                if (!image.isNull())
+                    emit SignalRendered(nPage, dScale, region, image);
+            });
+    watcher->setFuture(QtConcurrent::run(Pool(), [doc, current, issued, nPage, dScale, region]() {
+        if (current->load() != issued)
             return QImage();
-        return doc->RenderPage(nPage, dScale);
+        return doc->RenderPage(nPage, dScale, region);
     }));
 }
 
@@ -69,7 +63,7 @@ void CRenderQueue::Cancel()
     pending.clear();
 }
 
-bool CRenderQueue::IsPending(int nPage, double dScale) const
+bool CRenderQueue::IsPending(int nPage, double dScale, const QRect& region) const
 {
-    return pending.contains(qMakePair(nPage, ScaleKey(dScale)));
+    return pending.contains(Ticket {nPage, CPageCache::ScaleKey(dScale), region});
 }

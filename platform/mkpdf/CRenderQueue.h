@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QObject>
+#include <QRect>
 #include <QSet>
 
 #include <atomic>
@@ -10,9 +11,9 @@
 class CPdfDocument;
 class QThreadPool;
 
-// Renders pages on worker threads and hands the images back on the GUI
-// thread. A page already waiting at the same scale is not queued twice, and
-// requests made before the last Cancel are skipped when their turn comes.
+// Renders page regions on worker threads and hands the pictures back on the
+// GUI thread. A request already waiting is not queued twice, and requests
+// made before the last Cancel are skipped when their turn comes.
 class CRenderQueue : public QObject
 {
     Q_OBJECT
@@ -20,18 +21,31 @@ public:
     CRenderQueue(std::shared_ptr<CPdfDocument> document, QObject* parent = nullptr);
     ~CRenderQueue() override;
 
-    void Request(int nPage, double dScale);
+    void Request(int nPage, double dScale, const QRect& region = QRect());
     void Cancel();
-    bool IsPending(int nPage, double dScale) const;
+    bool IsPending(int nPage, double dScale, const QRect& region = QRect()) const;
+    int PendingCount() const { return pending.size(); }
 
     // The pool every document renders on; drained at shutdown.
     static QThreadPool* Pool();
 
 signals:
-    void SignalRendered(int nPage, double dScale, const QImage& image);
+    void SignalRendered(int nPage, double dScale, const QRect& region, const QImage& image);
 
 private:
+    struct Ticket
+    {
+        int page;
+        qint64 scale;
+        QRect region;
+        bool operator==(const Ticket& other) const
+        {
+            return page == other.page && scale == other.scale && region == other.region;
+        }
+    };
+    friend uint qHash(const Ticket& ticket, uint seed) { return ::qHash(ticket.page, seed) ^ ::qHash(ticket.scale, seed) ^ ::qHash(ticket.region.x() ^ (ticket.region.y() << 12), seed); }
+
     std::shared_ptr<CPdfDocument> document;
     std::shared_ptr<std::atomic<int>> generation;
-    QSet<QPair<int, qint64>> pending;
+    QSet<Ticket> pending;
 };

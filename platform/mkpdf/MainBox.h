@@ -7,6 +7,11 @@
 
 class CPdfDocument;
 class CPageView;
+class CSidePanel;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
 // One open PDF document: the widget a window hosts as a page. Created only
 // through CreatePdfBox; reports to its window through the signals below.
@@ -26,7 +31,7 @@ public:
     };
 
     // Opens path with the view options of an open request. Null on failure,
-    // result then says why.
+    // result then says why. A protected file asks for its password.
     static QWidget* CreatePdfBox(QWidget* parent, const QString& path, const QVariantMap& options,
                                  int& result);
     // New blank document: "pageCount" pages of "pageSize" points written to
@@ -38,6 +43,10 @@ public:
     // process. Only compares addresses: safe for any value, including ones
     // decoded from data another program produced.
     static bool IsLiveBox(const void* pointer);
+
+    // Where the first-page picture of a document is kept for the recent list.
+    static QString ThumbnailDirPath();
+    static QString ThumbnailFileName(const QString& documentPath);
 
     ~MainBox() override;
 
@@ -54,6 +63,17 @@ public:
     int PageCount() const;
     int CurrentPageIndex() const;
     CPageView* PageView() const { return view; }
+    CSidePanel* SidePanel() const { return panel; }
+    QLineEdit* PageEdit() const { return pageEdit; }
+
+    // The steps behind the menu keys, for callers that already know the answer
+    // a dialog would ask for. Each reports failure to the user and in *error.
+    bool SaveAs(const QString& path, QString* error = nullptr);
+    bool RenameTo(const QString& path, QString* error = nullptr);
+    QString ExtractAttachment(int nIndex);
+    bool PrintTo(class QPrinter* printer, int nFrom = -1, int nTo = -1);
+    void EnterReadMode();
+    void LeaveReadMode();
 
 signals:
     void SignalDocumentChanged(bool bDirty);
@@ -69,19 +89,39 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     MainBox(std::shared_ptr<CPdfDocument> document, const QVariantMap& options, QWidget* parent);
+    QWidget* BuildToolBar();
     void ApplyOptions(const QVariantMap& options);
-    void SlotPageRendered(int nPage, const QImage& image);
+    void ApplyTool(int nToolID);
+    void TogglePanel(int nPage);
+    void UpdatePageNumber(int nPage);
+    void UpdateZoomText(double dPercent);
+    void WriteFirstThumbnail();
+    bool Save();
+    bool AskSaveAs();
+    void AskRename();
+    void AskGoToPage();
+    void AskPrint();
+    void ShowProperties();
+    void ShowError(const QString& title, const QString& text);
 
     std::shared_ptr<CPdfDocument> document;
     CPageView* view = nullptr;
+    CSidePanel* panel = nullptr;
+    QWidget* toolBar = nullptr;
+    QLineEdit* pageEdit = nullptr;
+    QLabel* pageTotal = nullptr;
+    QComboBox* zoomBox = nullptr;
     QVariantMap commentOption;
-    QString filePath;
     bool tempDoc = false;
     bool dirty = false;
     bool firstThumbDone = false;
     bool readMode = false;
+    bool panelWasVisible = false;
+    Qt::WindowStates stateBeforeReadMode;
     int pendingTool = -1;
 };

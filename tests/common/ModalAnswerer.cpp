@@ -40,7 +40,7 @@ void ModalAnswerer::Poll()
         return;
     QStringList texts;
     for (QLabel* label : modal->findChildren<QLabel*>()) {
-        if (!label->text().isEmpty())
+        if (!label->text().isEmpty() && label->isVisible())
             texts << label->text();
     }
     seen << texts.join(QLatin1Char('\n'));

@@ -9,6 +9,15 @@
 #include <QPdfWriter>
 #include <QRandomGenerator>
 
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFEFStreamObjectHelper.hh>
+#include <qpdf/QPDFEmbeddedFileDocumentHelper.hh>
+#include <qpdf/QPDFFileSpecObjectHelper.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFWriter.hh>
+
+#include <exception>
+
 bool TestPdf::Write(const QString& path, int nPages, const QSizeF& sizePt, const QString& label)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -48,4 +57,62 @@ QByteArray TestPdf::Garbage(int nBytes, quint32 seed)
     for (int i = 0; i < nBytes; ++i)
         bytes[i] = char(generator.bounded(256));
     return bytes;
+}
+
+bool TestPdf::WriteEncrypted(const QString& source, const QString& target, const QString& password)
+{
+    try {
+        QPDF pdf;
+        pdf.processFile(source.toLocal8Bit().constData());
+        QPDFWriter writer(pdf, target.toLocal8Bit().constData());
+        const QByteArray pw = password.toUtf8();
+        writer.setR6EncryptionParameters(pw.constData(), pw.constData(), true, true, true, true, true, true,
+                                         qpdf_r3p_full, true);
+        writer.write();
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+bool TestPdf::WriteRich(const QString& source, const QString& target, const QString& attachmentName,
+                        const QByteArray& attachmentData)
+{
+    try {
+        QPDF pdf;
+        pdf.processFile(source.toLocal8Bit().constData());
+        std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(pdf).getAllPages();
+        QPDFObjectHandle root = pdf.getRoot();
+
+        QPDFObjectHandle outlines = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
+        QPDFObjectHandle item = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
+        item.replaceKey("/Title", QPDFObjectHandle::newUnicodeString("Chapter Two"));
+        item.replaceKey("/Parent", outlines);
+        QPDFObjectHandle dest = QPDFObjectHandle::newArray();
+        dest.appendItem(pages.at(pages.size() > 1 ? 1 : 0).getObjectHandle());
+        dest.appendItem(QPDFObjectHandle::newName("/Fit"));
+        item.replaceKey("/Dest", dest);
+        outlines.replaceKey("/Type", QPDFObjectHandle::newName("/Outlines"));
+        outlines.replaceKey("/First", item);
+        outlines.replaceKey("/Last", item);
+        outlines.replaceKey("/Count", QPDFObjectHandle::newInteger(1));
+        root.replaceKey("/Outlines", outlines);
+
+        QPDFObjectHandle note = pdf.makeIndirectObject(QPDFObjectHandle::parse(
+            "<< /Type /Annot /Subtype /Text /Rect [100 600 120 620] /Contents (Hello reviewer) /T (Alice) >>"));
+        QPDFObjectHandle annots = QPDFObjectHandle::newArray();
+        annots.appendItem(note);
+        pages.at(0).getObjectHandle().replaceKey("/Annots", annots);
+
+        QPDFEmbeddedFileDocumentHelper files(pdf);
+        auto stream = QPDFEFStreamObjectHelper::createEFStream(pdf, attachmentData.toStdString());
+        auto spec = QPDFFileSpecObjectHelper::createFileSpec(pdf, attachmentName.toStdString(), stream);
+        files.replaceEmbeddedFile(attachmentName.toStdString(), spec);
+
+        QPDFWriter writer(pdf, target.toLocal8Bit().constData());
+        writer.write();
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
 }

@@ -14,6 +14,13 @@ public:
     static bool Write(const QString& path, int nPages, const QSizeF& sizePt = QSizeF(595, 842),
                       const QString& label = QStringLiteral("Page"));
     static bool WriteBytes(const QString& path, const QByteArray& bytes);
+    // A copy of source protected with an open password (AES-256).
+    static bool WriteEncrypted(const QString& source, const QString& target, const QString& password);
+    // A copy of source with an outline entry "Chapter Two" pointing at page 2,
+    // a note annotation by "Alice" saying "Hello reviewer" on page 1, and an
+    // embedded file of the given name and content.
+    static bool WriteRich(const QString& source, const QString& target, const QString& attachmentName,
+                          const QByteArray& attachmentData);
     // Deterministic bytes that are not a PDF.
     static QByteArray Garbage(int nBytes, quint32 seed);
 };

@@ -1,12 +1,64 @@
+#include "CGotoPageBox.h"
+#include "CPageCache.h"
 #include "CPageView.h"
+#include "CPdfDocument.h"
+#include "CPropertiesBox.h"
+#include "CRenameBox.h"
+#include "CSidePanel.h"
+#include "CThumbnailView.h"
 #include "MainBox.h"
+#include "ModalAnswerer.h"
 #include "TestMain.h"
 #include "TestPdf.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMetaMethod>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QTreeWidget>
+
+namespace {
+
+MainBox* Open(const QString& path, const QVariantMap& options = {}, int* code = nullptr)
+{
+    int result = -1;
+    QWidget* widget = MainBox::CreatePdfBox(nullptr, path, options, result);
+    if (code)
+        *code = result;
+    return qobject_cast<MainBox*>(widget);
+}
+
+// Types a password into the prompt and confirms, or cancels it.
+ModalAnswerer* AnswerPassword(const QStringList& answers)
+{
+    auto* remaining = new QStringList(answers);
+    return new ModalAnswerer(
+        [remaining](QWidget* dialog) {
+            const QString answer = remaining->isEmpty() ? QString() : remaining->takeFirst();
+            if (answer.isNull()) {
+                ModalAnswerer::ClickButton(dialog, "button_cancel");
+                return;
+            }
+            dialog->findChild<QLineEdit*>("line_password")->setText(answer);
+            ModalAnswerer::ClickButton(dialog, "button_ok");
+        },
+        answers.size());
+}
+
+} // namespace
 
 class TestMKPDF : public QObject
 {
@@ -19,18 +71,49 @@ private slots:
     void honoursViewOptions();
     void refusesWhatItCannotOpen_data();
     void refusesWhatItCannotOpen();
-    void rendersFirstPageOffTheGuiThread();
-    void zoomStepsStayInRange();
+    void truncatedFilesNeverCrash_data();
+    void truncatedFilesNeverCrash();
+    void passwordPrompt_data();
+    void passwordPrompt();
+    void thumbnailFileNames_data();
+    void thumbnailFileNames();
+    void firstThumbnailIsWrittenAndAnnounced_data();
+    void firstThumbnailIsWrittenAndAnnounced();
+    void rendersPagesAndPaintsFromMemory();
+    void pageSizesLoadLazily();
+    void deepZoomRendersTiles();
+    void cacheStaysBounded();
+    void zoomAndNavigationKeys();
+    void displayModes_data();
+    void displayModes();
+    void textSelectionAndCopy();
     void createsBlankDocuments_data();
     void createsBlankDocuments();
     void refusesBadBlankOptions_data();
     void refusesBadBlankOptions();
-    void closeReportsToTheWindow();
+    void saveAsWritesAValidCopy();
+    void failedSaveKeepsTheOriginal();
+    void saveAsThroughTheDialog();
+    void closeAsksForDirtyDocuments_data();
+    void closeAsksForDirtyDocuments();
+    void renameChecksAndRenames_data();
+    void renameChecksAndRenames();
+    void renameOnDisk();
+    void gotoPageRefusesOutOfRange();
+    void sidePanelLists();
+    void attachmentIsExtractedAndAnnounced();
+    void readModeTogglesTitleBar();
+    void printsEveryPage();
+    void propertiesShowTheDocument();
+    void everyMenuKeyIsSafe_data();
+    void everyMenuKeyIsSafe();
     void declaresEverySignalTheShellConnects();
 
 private:
     QString dir;
     QString threePages;
+    QString rich;
+    QString encrypted;
 };
 
 void TestMKPDF::initTestCase()
@@ -38,20 +121,25 @@ void TestMKPDF::initTestCase()
     dir = TestEnv::MakeDir("pdf");
     threePages = dir + "/three.pdf";
     QVERIFY(TestPdf::Write(threePages, 3));
+    rich = dir + "/rich.pdf";
+    QVERIFY(TestPdf::WriteRich(threePages, rich, "../../notes.txt", "attached text"));
+    encrypted = dir + "/secret.pdf";
+    QVERIFY(TestPdf::WriteEncrypted(threePages, encrypted, "open sesame"));
 }
 
 void TestMKPDF::opensRealDocument()
 {
-    int result = -1;
-    QScopedPointer<QWidget> widget(MainBox::CreatePdfBox(nullptr, threePages, {}, result));
-    QCOMPARE(result, 0);
-    auto* box = qobject_cast<MainBox*>(widget.data());
+    int code = -1;
+    QScopedPointer<MainBox> box(Open(threePages, {}, &code));
+    QCOMPARE(code, 0);
     QVERIFY(box);
     QCOMPARE(box->PageCount(), 3);
     QCOMPARE(box->GetDocumentFilePath(), QFileInfo(threePages).absoluteFilePath());
     QVERIFY(!box->isTempDoc());
     QVERIFY(!box->IsDirty());
     QVERIFY(!box->IsFullScreenReadModeEnable());
+    QCOMPARE(box->GetModuleIndex(), 0);
+    QVERIFY(MainBox::IsLiveBox(box.data()));
 }
 
 void TestMKPDF::honoursViewOptions_data()
@@ -60,16 +148,19 @@ void TestMKPDF::honoursViewOptions_data()
     QTest::addColumn<int>("page");
     QTest::addColumn<double>("zoom");
     QTest::addColumn<int>("mode");
-    QTest::newRow("defaults") << QVariantMap() << 0 << -2.0 << 1;
-    QTest::newRow("page 3, 150%, two page scrolling")
-        << QVariantMap{{"pageIndex", 2}, {"zoom", 150.0}, {"displayMode", 3}} << 2 << 150.0 << 3;
-    QTest::newRow("fit page as float") << QVariantMap{{"zoom", QVariant(-1.0f)}} << 0 << -1.0 << 1;
-    QTest::newRow("page out of range") << QVariantMap{{"pageIndex", 99}} << 2 << -2.0 << 1;
-    QTest::newRow("negative page") << QVariantMap{{"pageIndex", -4}} << 0 << -2.0 << 1;
-    QTest::newRow("zoom out of range") << QVariantMap{{"zoom", 99999.0}} << 0 << -2.0 << 1;
-    QTest::newRow("zoom not a number") << QVariantMap{{"zoom", "big"}} << 0 << -2.0 << 1;
-    QTest::newRow("unknown layout") << QVariantMap{{"displayMode", 9}} << 0 << -2.0 << 1;
-    QTest::newRow("single page view") << QVariantMap{{"displayMode", 0}, {"pageIndex", 1}} << 1 << -2.0 << 0;
+    QTest::addColumn<int>("cursor");
+    QTest::newRow("defaults") << QVariantMap() << 0 << -2.0 << 1 << 0;
+    QTest::newRow("page 3, 150%, two page scrolling, hand")
+        << QVariantMap{{"pageIndex", 2}, {"zoom", 150.0}, {"displayMode", 3}, {"cursor", 1}} << 2 << 150.0 << 3 << 1;
+    QTest::newRow("fit page as float") << QVariantMap{{"zoom", QVariant(-1.0f)}} << 0 << -1.0 << 1 << 0;
+    QTest::newRow("fit height") << QVariantMap{{"zoom", -3.0}} << 0 << -3.0 << 1 << 0;
+    QTest::newRow("page out of range") << QVariantMap{{"pageIndex", 99}} << 2 << -2.0 << 1 << 0;
+    QTest::newRow("negative page") << QVariantMap{{"pageIndex", -4}} << 0 << -2.0 << 1 << 0;
+    QTest::newRow("zoom out of range") << QVariantMap{{"zoom", 99999.0}} << 0 << -2.0 << 1 << 0;
+    QTest::newRow("zoom not a number") << QVariantMap{{"zoom", "big"}} << 0 << -2.0 << 1 << 0;
+    QTest::newRow("unknown layout") << QVariantMap{{"displayMode", 9}} << 0 << -2.0 << 1 << 0;
+    QTest::newRow("single page view") << QVariantMap{{"displayMode", 0}, {"pageIndex", 1}} << 1 << -2.0 << 0 << 0;
+    QTest::newRow("unknown cursor") << QVariantMap{{"cursor", 7}} << 0 << -2.0 << 1 << 0;
 }
 
 void TestMKPDF::honoursViewOptions()
@@ -78,17 +169,22 @@ void TestMKPDF::honoursViewOptions()
     QFETCH(int, page);
     QFETCH(double, zoom);
     QFETCH(int, mode);
-    int result = -1;
-    QScopedPointer<QWidget> widget(MainBox::CreatePdfBox(nullptr, threePages, options, result));
-    QVERIFY(widget);
-    widget->resize(900, 700);
-    widget->show();
-    auto* box = qobject_cast<MainBox*>(widget.data());
+    QFETCH(int, cursor);
+    const QVariantMap comment{{"Highlight", QVariantMap{{"color", "#ff0"}}}};
+    options["comment"] = comment;
+    QScopedPointer<MainBox> box(Open(threePages, options));
+    QVERIFY(box);
+    box->resize(900, 700);
+    box->show();
     const QVariantMap shown = box->GetDisplayOption();
     QCOMPARE(shown.value("pageIndex").toInt(), page);
     QCOMPARE(shown.value("zoom").userType(), int(QMetaType::Float));
     QCOMPARE(shown.value("zoom").toDouble(), zoom);
     QCOMPARE(shown.value("displayMode").toInt(), mode);
+    QCOMPARE(box->PageView()->CursorMode(), cursor);
+    QCOMPARE(box->GetCommentOption(), comment);
+    // The page number is on screen.
+    QCOMPARE(box->PageEdit()->text(), QString::number(page + 1));
 }
 
 void TestMKPDF::refusesWhatItCannotOpen_data()
@@ -100,6 +196,9 @@ void TestMKPDF::refusesWhatItCannotOpen_data()
     TestPdf::WriteBytes(bad + "/garbage.pdf", TestPdf::Garbage(20000, 3));
     TestPdf::WriteBytes(bad + "/text.pdf", "Hello, this is not a PDF at all.\n");
     TestPdf::WriteBytes(bad + "/header-only.pdf", "%PDF-1.7\n%%EOF\n");
+    QFile source(threePages);
+    source.open(QIODevice::ReadOnly);
+    TestPdf::WriteBytes(bad + "/cut.pdf", source.read(300));
     QDir().mkpath(bad + "/folder.pdf");
 
     QTest::newRow("missing") << bad + "/none.pdf" << int(MainBox::OpenMissing);
@@ -108,6 +207,7 @@ void TestMKPDF::refusesWhatItCannotOpen_data()
     QTest::newRow("random bytes") << bad + "/garbage.pdf" << int(MainBox::OpenDamaged);
     QTest::newRow("plain text") << bad + "/text.pdf" << int(MainBox::OpenDamaged);
     QTest::newRow("header only") << bad + "/header-only.pdf" << int(MainBox::OpenDamaged);
+    QTest::newRow("cut after 300 bytes") << bad + "/cut.pdf" << int(MainBox::OpenDamaged);
     QTest::newRow("empty path") << QString() << int(MainBox::OpenMissing);
 }
 
@@ -121,45 +221,206 @@ void TestMKPDF::refusesWhatItCannotOpen()
     QCOMPARE(code, result);
 }
 
-void TestMKPDF::rendersFirstPageOffTheGuiThread()
+void TestMKPDF::truncatedFilesNeverCrash_data()
 {
-    int result = -1;
-    QScopedPointer<QWidget> widget(MainBox::CreatePdfBox(nullptr, threePages, {}, result));
-    auto* box = qobject_cast<MainBox*>(widget.data());
-    QSignalSpy thumb(box, SIGNAL(SignalFirstThumbRendered(QString, bool)));
-    QSignalSpy pages(box->PageView(), &CPageView::SignalPageRendered);
-    widget->resize(800, 1000);
-    widget->show();
-    QVERIFY(thumb.wait(5000) || thumb.count() == 1);
-    QCOMPARE(thumb.at(0).at(0).toString(), box->GetDocumentFilePath());
-    QCOMPARE(thumb.at(0).at(1).toBool(), false);
+    QTest::addColumn<int>("percent");
+    for (int percent : {10, 35, 60, 85, 99})
+        QTest::newRow(qPrintable(QString("%1%").arg(percent))) << percent;
+}
 
-    // The rendered page carries the blue block the test file draws.
-    QTRY_VERIFY(!pages.isEmpty());
-    const QImage image = pages.at(0).at(1).value<QImage>();
+void TestMKPDF::truncatedFilesNeverCrash()
+{
+    QFETCH(int, percent);
+    QFile source(rich);
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    const QByteArray bytes = source.readAll();
+    const QString path = TestEnv::MakeDir("cut") + "/cut.pdf";
+    TestPdf::WriteBytes(path, bytes.left(bytes.size() * percent / 100));
+    int code = -1;
+    QScopedPointer<MainBox> box(Open(path, {}, &code));
+    // A damaged file may be repaired enough to show; either way it is
+    // reported clearly and painting it is safe.
+    QVERIFY(code == 0 || code == MainBox::OpenDamaged);
+    QCOMPARE(box.isNull(), code != 0);
+    if (box) {
+        box->resize(600, 800);
+        box->show();
+        QTest::qWait(200);
+        box->OnMainMenuTrigger("annotation");
+        box->OnMainMenuTrigger("bookmark");
+        box->OnMainMenuTrigger("attachment");
+        box->PageView()->SelectAllText();
+        box->PageView()->SelectedText();
+    }
+}
+
+void TestMKPDF::passwordPrompt_data()
+{
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<int>("prompts");
+    QTest::newRow("right password") << QStringList{"open sesame"} << 0 << 1;
+    QTest::newRow("wrong, then right") << QStringList{"guess", "open sesame"} << 0 << 2;
+    QTest::newRow("cancelled") << QStringList{QString()} << 100 << 1;
+    QTest::newRow("wrong, then cancelled") << QStringList{"guess", QString()} << 100 << 2;
+}
+
+void TestMKPDF::passwordPrompt()
+{
+    QFETCH(QStringList, answers);
+    QFETCH(int, result);
+    QFETCH(int, prompts);
+    QScopedPointer<ModalAnswerer> answerer(AnswerPassword(answers));
+    int code = -1;
+    QScopedPointer<MainBox> box(Open(encrypted, {}, &code));
+    QCOMPARE(code, result);
+    QCOMPARE(box.isNull(), result != 0);
+    QCOMPARE(answerer->AnsweredCount(), prompts);
+    if (prompts == 2) {
+        // The second prompt says the first password was wrong.
+        QVERIFY(answerer->SeenTexts().at(1).contains("Incorrect password"));
+        QVERIFY(!answerer->SeenTexts().at(0).contains("Incorrect password"));
+    }
+    if (box)
+        QCOMPARE(box->PageCount(), 3);
+}
+
+void TestMKPDF::thumbnailFileNames_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("drive letter") << "C:/Docs/a.pdf" << "C_Docs_a.png";
+    QTest::newRow("unix path") << "/home/u/Report.PDF" << "_home_u_Report.png";
+    QTest::newRow("backslashes") << "C:\\x\\y.pdf" << "C_x_y.png";
+    QTest::newRow("every .pdf replaced") << "/t/x.PDF.pdf" << "_t_x.png.png";
+    QTest::newRow("not a pdf") << "/t/notes.txt" << "_t_notes.txt";
+    const QString longPath = "/" + QString(300, 'a') + ".pdf";
+    QTest::newRow("long name keeps its end") << longPath << ("_" + QString(300, 'a') + ".png").right(200);
+}
+
+void TestMKPDF::thumbnailFileNames()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, name);
+    QCOMPARE(MainBox::ThumbnailFileName(path), name);
+}
+
+void TestMKPDF::firstThumbnailIsWrittenAndAnnounced_data()
+{
+    QTest::addColumn<bool>("protectedFile");
+    QTest::newRow("plain") << false;
+    QTest::newRow("password protected") << true;
+}
+
+void TestMKPDF::firstThumbnailIsWrittenAndAnnounced()
+{
+    QFETCH(bool, protectedFile);
+    QScopedPointer<ModalAnswerer> answerer(AnswerPassword({"open sesame"}));
+    QScopedPointer<MainBox> box(Open(protectedFile ? encrypted : threePages));
+    QVERIFY(box);
+    const QString thumb = MainBox::ThumbnailDirPath() + MainBox::ThumbnailFileName(box->GetDocumentFilePath());
+    QFile::remove(thumb);
+    QSignalSpy announced(box.data(), SIGNAL(SignalFirstThumbRendered(QString, bool)));
+    box->resize(800, 1000);
+    box->show();
+    QTRY_COMPARE_WITH_TIMEOUT(announced.count(), 1, 10000);
+    QCOMPARE(announced.at(0).at(0).toString(), box->GetDocumentFilePath());
+    QCOMPARE(announced.at(0).at(1).toBool(), protectedFile);
+    QVERIFY(thumb.startsWith(TestEnv::Root()));
+    const QImage image(thumb);
     QVERIFY(!image.isNull());
-    const QColor probe = image.pixelColor(int(image.width() * 0.3), int(image.height() * 0.25));
-    QVERIFY2(probe.blue() > 150 && probe.red() < 120, qPrintable(probe.name()));
+    QVERIFY(qAbs(qMax(image.width(), image.height()) - 160) <= 2);
+}
 
-    // Painting draws from memory: once the visible pages are rendered, a
-    // repaint at the same zoom renders nothing.
+void TestMKPDF::rendersPagesAndPaintsFromMemory()
+{
+    QScopedPointer<MainBox> box(Open(threePages));
+    QSignalSpy pages(box->PageView(), &CPageView::SignalPageRendered);
+    box->resize(800, 1000);
+    box->show();
+    QTRY_VERIFY(!pages.isEmpty());
+    // The first page's picture in the cache carries the blue block of the test file.
+    CPageView* view = box->PageView();
+    const QImage shot = view->viewport()->grab().toImage();
+    const QRect page = view->PageRect(0);
+    const QColor probe = shot.pixelColor(page.x() + int(page.width() * 0.3), page.y() + int(page.height() * 0.25));
+    QVERIFY2(probe.blue() > 150 && probe.red() < 120, qPrintable(probe.name()));
     int rendered = -1;
     while (rendered != pages.count()) {
         rendered = pages.count();
         QTest::qWait(200);
     }
-    widget->repaint();
+    view->viewport()->repaint();
     QTest::qWait(100);
     QCOMPARE(pages.count(), rendered);
 }
 
-void TestMKPDF::zoomStepsStayInRange()
+void TestMKPDF::pageSizesLoadLazily()
 {
-    int result = -1;
-    QScopedPointer<QWidget> widget(MainBox::CreatePdfBox(nullptr, threePages, {{"zoom", 100.0}}, result));
-    auto* box = qobject_cast<MainBox*>(widget.data());
-    widget->resize(800, 600);
-    widget->show();
+    // Pages of two sizes: only the first is known at open.
+    const QString mixed = dir + "/mixed.pdf";
+    {
+        QPdfWriter writer(mixed);
+        writer.setResolution(72);
+        writer.setPageSize(QPageSize(QSizeF(300, 400), QPageSize::Point));
+        writer.setPageMargins(QMarginsF());
+        QPainter painter(&writer);
+        painter.drawText(20, 20, "small");
+        writer.setPageSize(QPageSize(QSizeF(800, 600), QPageSize::Point));
+        writer.newPage();
+        painter.drawText(20, 20, "large");
+    }
+    CPdfDocument::LoadStatus status;
+    auto doc = CPdfDocument::Load(mixed, QByteArray(), &status);
+    QVERIFY(doc);
+    QVERIFY(!doc->SizesLoaded());
+    QCOMPARE(doc->PageSize(1), QSizeF(300, 400));
+    doc->LoadPageSizes();
+    QVERIFY(doc->SizesLoaded());
+    QCOMPARE(doc->PageSize(1), QSizeF(800, 600));
+    QCOMPARE(doc->MaxPageSize(), QSizeF(800, 600));
+    // The widget picks the real sizes up by itself.
+    QScopedPointer<MainBox> box(Open(mixed, {{"zoom", 100.0}}));
+    box->resize(900, 700);
+    box->show();
+    QTRY_VERIFY(qAbs(box->PageView()->PageRect(1).width() - 800 * box->PageView()->Scale()) <= 1);
+}
+
+void TestMKPDF::deepZoomRendersTiles()
+{
+    QScopedPointer<MainBox> box(Open(threePages, {{"zoom", 1600.0}}));
+    box->resize(800, 600);
+    box->show();
+    QSignalSpy pages(box->PageView(), &CPageView::SignalPageRendered);
+    QTRY_VERIFY(pages.count() >= 1);
+    QTest::qWait(300);
+    // Only tiles under the view exist: far less than the 16x page's pixels.
+    QVERIFY(CPageCache::Instance().UsedKiB() < CPageCache::kLimitKiB);
+    const QImage shot = box->PageView()->viewport()->grab().toImage();
+    QVERIFY(!shot.isNull());
+}
+
+void TestMKPDF::cacheStaysBounded()
+{
+    const QString many = dir + "/many.pdf";
+    QVERIFY(TestPdf::Write(many, 40));
+    QScopedPointer<MainBox> box(Open(many, {{"zoom", 200.0}}));
+    box->resize(1000, 900);
+    box->show();
+    for (int page = 0; page < 40; page += 2) {
+        box->PageView()->GoToPage(page);
+        QTest::qWait(30);
+    }
+    QTest::qWait(500);
+    QVERIFY(CPageCache::Instance().UsedKiB() <= CPageCache::kLimitKiB);
+    QVERIFY(CPageCache::Instance().Count() > 0);
+}
+
+void TestMKPDF::zoomAndNavigationKeys()
+{
+    QScopedPointer<MainBox> box(Open(threePages, {{"zoom", 100.0}}));
+    box->resize(800, 600);
+    box->show();
     box->OnMainMenuTrigger("zoom_in");
     QCOMPARE(box->GetDisplayOption().value("zoom").toDouble(), 125.0);
     for (int i = 0; i < 30; ++i)
@@ -170,12 +431,108 @@ void TestMKPDF::zoomStepsStayInRange()
     QCOMPARE(box->GetDisplayOption().value("zoom").toDouble(), 5.0);
     box->OnMainMenuTrigger("fit_page");
     QCOMPARE(box->GetDisplayOption().value("zoom").toDouble(), -1.0);
+    box->OnMainMenuTrigger("fit_width");
     box->OnMainMenuTrigger("last_page");
     QCOMPARE(box->GetDisplayOption().value("pageIndex").toInt(), 2);
+    QCOMPARE(box->PageEdit()->text(), QStringLiteral("3"));
     box->OnMainMenuTrigger("pre_page");
+    QCOMPARE(box->GetDisplayOption().value("pageIndex").toInt(), 1);
+    box->OnMainMenuTrigger("first_page");
+    QCOMPARE(box->GetDisplayOption().value("pageIndex").toInt(), 0);
+    box->OnMainMenuTrigger("next_page");
     QCOMPARE(box->GetDisplayOption().value("pageIndex").toInt(), 1);
     box->OnMainMenuTrigger("not_an_action");
     QCOMPARE(box->GetDisplayOption().value("pageIndex").toInt(), 1);
+    // Ctrl+wheel zooms.
+    box->OnMainMenuTrigger("fit_actual");
+    QWheelEvent wheel(QPointF(50, 50), box->PageView()->mapToGlobal(QPoint(50, 50)), QPoint(), QPoint(0, 120),
+                      Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(box->PageView()->viewport(), &wheel);
+    QCOMPARE(box->GetDisplayOption().value("zoom").toDouble(), 125.0);
+    // Typing a page number goes there.
+    box->PageEdit()->setText("3");
+    QTest::keyClick(box->PageEdit(), Qt::Key_Return);
+    QCOMPARE(box->GetDisplayOption().value("pageIndex").toInt(), 2);
+}
+
+void TestMKPDF::displayModes_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("twoSideBySide");
+    QTest::addColumn<bool>("allPagesLaidOut");
+    QTest::newRow("single page view") << "single_view" << 0 << false << false;
+    QTest::newRow("single page scrolling") << "single_scroll" << 1 << false << true;
+    QTest::newRow("two page view") << "two_view" << 2 << true << false;
+    QTest::newRow("two page scrolling") << "two_scroll" << 3 << true << true;
+}
+
+void TestMKPDF::displayModes()
+{
+    QFETCH(QString, key);
+    QFETCH(int, mode);
+    QFETCH(bool, twoSideBySide);
+    QFETCH(bool, allPagesLaidOut);
+    QScopedPointer<MainBox> box(Open(threePages, {{"zoom", 50.0}}));
+    box->resize(1000, 800);
+    box->show();
+    box->OnMainMenuTrigger(key);
+    CPageView* view = box->PageView();
+    QCOMPARE(view->DisplayMode(), mode);
+    const QRect first = view->PageRect(0);
+    const QRect second = view->PageRect(1);
+    QVERIFY(!first.isEmpty());
+    if (twoSideBySide) {
+        QCOMPARE(second.top(), first.top());
+        QVERIFY(second.left() > first.right());
+    } else if (allPagesLaidOut) {
+        QVERIFY(second.top() > first.bottom());
+    }
+    QCOMPARE(!view->PageRect(2).isEmpty(), allPagesLaidOut);
+    const QString shots = QString::fromLocal8Bit(qgetenv("RVPDF_SHOT_DIR"));
+    if (!shots.isEmpty()) {
+        box->OnMainMenuTrigger("thumbnail");
+        QTest::qWait(600);
+        box->grab().save(shots + "/mode-" + key + ".png");
+    }
+}
+
+void TestMKPDF::textSelectionAndCopy()
+{
+    QScopedPointer<MainBox> box(Open(threePages));
+    box->resize(800, 1000);
+    box->show();
+    CPageView* view = box->PageView();
+    QVERIFY(!view->HasSelection());
+    QSignalSpy selection(view, &CPageView::SignalSelectionChanged);
+    box->OnMainMenuTrigger("select_all");
+    QVERIFY(view->HasSelection());
+    QCOMPARE(selection.count(), 1);
+    const QString text = view->SelectedText();
+    QVERIFY2(text.contains("Page 1") && text.contains("Page 3"), qPrintable(text));
+    QVERIFY(text.indexOf("Page 1") < text.indexOf("Page 2"));
+    box->OnMainMenuTrigger("copy");
+    QCOMPARE(QApplication::clipboard()->text(), text);
+
+    // Dragging across the first line selects its words only.
+    view->ClearSelection();
+    QVERIFY(!view->HasSelection());
+    const QRect page = view->PageRect(0);
+    const double scale = view->Scale();
+    const QPoint from(page.x() + int(38 * scale), page.y() + int(70 * scale));
+    const QPoint to(page.x() + int(200 * scale), page.y() + int(70 * scale));
+    QTest::mousePress(view->viewport(), Qt::LeftButton, Qt::NoModifier, from);
+    QMouseEvent move(QEvent::MouseMove, to, view->viewport()->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view->viewport(), &move);
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, Qt::NoModifier, to);
+    QCOMPARE(view->SelectedText(), QStringLiteral("Page 1"));
+    // The hand cursor pans instead of selecting.
+    view->ClearSelection();
+    view->SetCursorMode(CPageView::HandCursor);
+    QTest::mousePress(view->viewport(), Qt::LeftButton, Qt::NoModifier, from);
+    QApplication::sendEvent(view->viewport(), &move);
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, Qt::NoModifier, to);
+    QVERIFY(!view->HasSelection());
 }
 
 void TestMKPDF::createsBlankDocuments_data()
@@ -201,20 +558,13 @@ void TestMKPDF::createsBlankDocuments()
     QVERIFY(box->isTempDoc());
     QVERIFY(box->IsDirty());
     QCOMPARE(box->PageCount(), count);
-    QVERIFY(QFile::exists(path));
-
     // The file on disk is a real PDF of that page size.
-    int reopened = -1;
-    QScopedPointer<QWidget> again(MainBox::CreatePdfBox(nullptr, path, {}, reopened));
-    QCOMPARE(reopened, 0);
-    auto* view = qobject_cast<MainBox*>(again.data())->PageView();
-    again->resize(900, 900);
-    again->show();
-    view->SetZoom(100.0);
-    const QRect page = view->PageRect(0);
-    const double pxPerPt = view->Scale();
-    QVERIFY(qAbs(page.width() - size.width() * pxPerPt) <= 1.0);
-    QVERIFY(qAbs(page.height() - size.height() * pxPerPt) <= 1.0);
+    CPdfDocument::LoadStatus status;
+    auto doc = CPdfDocument::Load(path, QByteArray(), &status);
+    QVERIFY(doc);
+    QCOMPARE(doc->PageCount(), count);
+    doc->LoadPageSizes();
+    QCOMPARE(doc->PageSize(count - 1), size);
 }
 
 void TestMKPDF::refusesBadBlankOptions_data()
@@ -241,14 +591,348 @@ void TestMKPDF::refusesBadBlankOptions()
         QVERIFY(!QFile::exists(path));
 }
 
-void TestMKPDF::closeReportsToTheWindow()
+void TestMKPDF::saveAsWritesAValidCopy()
 {
+    const QString temp = TestEnv::MakeDir("save") + "/Untitled_1.pdf";
     int result = -1;
-    QScopedPointer<QWidget> widget(MainBox::CreatePdfBox(nullptr, threePages, {}, result));
-    QSignalSpy closed(widget.data(), SIGNAL(SignalDocumentClosed(bool)));
-    QVERIFY(widget->close());
-    QCOMPARE(closed.count(), 1);
-    QCOMPARE(closed.at(0).at(0).toBool(), true);
+    QScopedPointer<MainBox> box(qobject_cast<MainBox*>(MainBox::CreatePdfBox(
+        nullptr, {{"pageSize", QSizeF(595, 842)}, {"pageCount", 2}, {"tempPath", temp}}, result)));
+    QVERIFY(box);
+    QSignalSpy savedAs(box.data(), SIGNAL(SignalDocumentSaveAs(QString, QString)));
+    QSignalSpy changed(box.data(), SIGNAL(SignalDocumentChanged(bool)));
+    const QString target = TestEnv::MakeDir("save-target") + "/Minutes";
+    QVERIFY(box->SaveAs(target));
+    QCOMPARE(savedAs.count(), 1);
+    QCOMPARE(savedAs.at(0).at(0).toString(), QFileInfo(temp).absoluteFilePath());
+    QCOMPARE(savedAs.at(0).at(1).toString(), target + ".pdf");
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.at(0).at(0).toBool(), false);
+    QVERIFY(!box->isTempDoc());
+    QVERIFY(!box->IsDirty());
+    QCOMPARE(box->GetDocumentFilePath(), target + ".pdf");
+    int reopened = -1;
+    QScopedPointer<MainBox> again(Open(target + ".pdf", {}, &reopened));
+    QCOMPARE(reopened, 0);
+    QCOMPARE(again->PageCount(), 2);
+    // Saving a document that is not dirty and not temporary writes nothing.
+    QSignalSpy noSave(again.data(), SIGNAL(SignalDocumentSaveAs(QString, QString)));
+    again->OnMainMenuTrigger("save");
+    QCOMPARE(noSave.count(), 0);
+}
+
+void TestMKPDF::failedSaveKeepsTheOriginal()
+{
+    const QString folder = TestEnv::MakeDir("save-fail");
+    const QString original = folder + "/doc.pdf";
+    QVERIFY(QFile::copy(threePages, original));
+    QFile in(original);
+    in.open(QIODevice::ReadOnly);
+    const QByteArray before = in.readAll();
+    in.close();
+    QScopedPointer<MainBox> box(Open(original));
+    // The target's folder is a file: nothing can be written there.
+    TestPdf::WriteBytes(folder + "/blocked", "x");
+    ModalAnswerer answerer([](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, "button_3"); });
+    QString error;
+    QVERIFY(!box->SaveAs(folder + "/blocked/copy.pdf", &error));
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(answerer.AnsweredCount(), 1);
+    QVERIFY(answerer.SeenTexts().first().contains("Failed to Save"));
+    QCOMPARE(box->GetDocumentFilePath(), original);
+    in.open(QIODevice::ReadOnly);
+    QCOMPARE(in.readAll(), before);
+}
+
+void TestMKPDF::saveAsThroughTheDialog()
+{
+    const QString temp = TestEnv::MakeDir("save-dialog") + "/Untitled_3.pdf";
+    int result = -1;
+    QScopedPointer<MainBox> box(qobject_cast<MainBox*>(MainBox::CreatePdfBox(
+        nullptr, {{"pageSize", QSizeF(595, 842)}, {"pageCount", 1}, {"tempPath", temp}}, result)));
+    const QString target = TestEnv::MakeDir("save-dialog-target") + "/Chosen.pdf";
+    // A temporary document always goes through Save As, even for "save".
+    ModalAnswerer answerer([target](QWidget* dialog) {
+        if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit")) {
+            name->setText(target);
+            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        } else {
+            dialog->close();
+        }
+    });
+    box->OnMainMenuTrigger("save");
+    QCOMPARE(answerer.AnsweredCount(), 1);
+    QVERIFY(QFile::exists(target));
+    QCOMPARE(box->GetDocumentFilePath(), target);
+}
+
+void TestMKPDF::closeAsksForDirtyDocuments_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("closed");
+    QTest::newRow("cancel keeps it open") << "button_1" << false;
+    QTest::newRow("don't save closes") << "button_2" << true;
+    QTest::newRow("closing the question keeps it open") << "button_close" << false;
+}
+
+void TestMKPDF::closeAsksForDirtyDocuments()
+{
+    QFETCH(QString, button);
+    QFETCH(bool, closed);
+    const QString temp = TestEnv::MakeDir("close") + "/Untitled_1.pdf";
+    int result = -1;
+    QScopedPointer<MainBox> box(qobject_cast<MainBox*>(MainBox::CreatePdfBox(
+        nullptr, {{"pageSize", QSizeF(595, 842)}, {"pageCount", 1}, {"tempPath", temp}}, result)));
+    box->show();
+    QSignalSpy closedSpy(box.data(), SIGNAL(SignalDocumentClosed(bool)));
+    ModalAnswerer answerer([button](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, button); });
+    QCOMPARE(box->close(), closed);
+    QCOMPARE(answerer.AnsweredCount(), 1);
+    QVERIFY(answerer.SeenTexts().first().contains("Do you want to save changes"));
+    QCOMPARE(closedSpy.count(), 1);
+    QCOMPARE(closedSpy.at(0).at(0).toBool(), closed);
+    QCOMPARE(box->isVisible(), !closed);
+
+    // A clean document closes without a question.
+    QScopedPointer<MainBox> clean(Open(threePages));
+    QSignalSpy cleanSpy(clean.data(), SIGNAL(SignalDocumentClosed(bool)));
+    QVERIFY(clean->close());
+    QCOMPARE(cleanSpy.at(0).at(0).toBool(), true);
+}
+
+void TestMKPDF::renameChecksAndRenames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("empty") << "   " << "cannot be empty";
+    QTest::newRow("slash") << "a/b" << "can't contain";
+    QTest::newRow("colon") << "a:b" << "can't contain";
+    QTest::newRow("existing") << "other" << "already exists";
+    QTest::newRow("dot dot") << ".." << "cannot be used";
+    QTest::newRow("good") << "fresh name" << "";
+    QTest::newRow("same name") << "doc" << "";
+}
+
+void TestMKPDF::renameChecksAndRenames()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, error);
+    const QString folder = TestEnv::MakeDir("rename-check");
+    TestPdf::WriteBytes(folder + "/doc.pdf", "x");
+    TestPdf::WriteBytes(folder + "/other.pdf", "x");
+    CRenameBox box;
+    box.SetNewName(folder + "/doc.pdf");
+    QCOMPARE(box.NameEdit()->text(), QStringLiteral("doc"));
+    box.NameEdit()->setText(name);
+    box.findChild<QPushButton*>("button_ok")->click();
+    if (error.isEmpty()) {
+        QCOMPARE(box.result(), 1);
+        QCOMPARE(box.GetNewName(), folder + "/" + name.trimmed() + ".pdf");
+    } else {
+        QVERIFY2(box.ErrorText().contains(error), qPrintable(box.ErrorText()));
+        QVERIFY(box.GetNewName().isEmpty());
+    }
+}
+
+void TestMKPDF::renameOnDisk()
+{
+    const QString folder = TestEnv::MakeDir("rename");
+    QVERIFY(QFile::copy(threePages, folder + "/before.pdf"));
+    QScopedPointer<MainBox> box(Open(folder + "/before.pdf"));
+    QSignalSpy renamed(box.data(), SIGNAL(SignalDocumentRename(QString, QString)));
+    ModalAnswerer answerer([](QWidget* dialog) {
+        dialog->findChild<QLineEdit*>("line_edit")->setText("after");
+        ModalAnswerer::ClickButton(dialog, "button_ok");
+    });
+    box->OnMainMenuTrigger("rename");
+    QCOMPARE(renamed.count(), 1);
+    QCOMPARE(renamed.at(0).at(0).toString(), folder + "/before.pdf");
+    QCOMPARE(renamed.at(0).at(1).toString(), folder + "/after.pdf");
+    QVERIFY(!QFile::exists(folder + "/before.pdf"));
+    QVERIFY(QFile::exists(folder + "/after.pdf"));
+    QCOMPARE(box->GetDocumentFilePath(), folder + "/after.pdf");
+}
+
+void TestMKPDF::gotoPageRefusesOutOfRange()
+{
+    CGotoPageBox box(0, 3);
+    QLineEdit* edit = box.PageEdit();
+    for (const char* bad : {"0", "4", "-", "x", "99"}) {
+        edit->clear();
+        QTest::keyClicks(edit, bad);
+        QCOMPARE(box.Page(), -1);
+    }
+    edit->clear();
+    QTest::keyClicks(edit, "3");
+    QCOMPARE(box.Page(), 2);
+
+    QScopedPointer<MainBox> doc(Open(threePages));
+    doc->resize(800, 800);
+    doc->show();
+    ModalAnswerer answerer([](QWidget* dialog) {
+        auto* page = dialog->findChild<QLineEdit*>("line_page");
+        page->clear();
+        QTest::keyClicks(page, "3");
+        ModalAnswerer::ClickButton(dialog, "button_ok");
+    });
+    doc->OnMainMenuTrigger("goto");
+    QCOMPARE(doc->CurrentPageIndex(), 2);
+}
+
+void TestMKPDF::sidePanelLists()
+{
+    QScopedPointer<MainBox> box(Open(rich));
+    box->resize(1000, 800);
+    box->show();
+    CSidePanel* panel = box->SidePanel();
+    QVERIFY(!panel->isVisible());
+    box->OnMainMenuTrigger("thumbnail");
+    QVERIFY(panel->isVisible());
+    QCOMPARE(panel->CurrentPageIndex(), int(CSidePanel::Thumbnails));
+    QTRY_VERIFY(panel->ThumbnailView()->RenderedCount() >= 1);
+    box->OnMainMenuTrigger("thumbnail");
+    QVERIFY(!panel->isVisible());
+
+    box->OnMainMenuTrigger("bookmark");
+    QTreeWidget* tree = panel->BookmarkTree();
+    QCOMPARE(tree->topLevelItemCount(), 1);
+    QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("Chapter Two"));
+    emit tree->itemClicked(tree->topLevelItem(0), 0);
+    QCOMPARE(box->CurrentPageIndex(), 1);
+
+    box->OnMainMenuTrigger("annotation");
+    QTRY_VERIFY(panel->AnnotationsLoaded());
+    QTreeWidget* notes = panel->AnnotationTree();
+    QCOMPARE(notes->topLevelItemCount(), 1);
+    QCOMPARE(notes->topLevelItem(0)->text(0), QStringLiteral("1"));
+    QCOMPARE(notes->topLevelItem(0)->text(1), QStringLiteral("Note - Alice: Hello reviewer"));
+
+    box->OnMainMenuTrigger("attachment");
+    QCOMPARE(panel->AttachmentList()->count(), 1);
+    QCOMPARE(panel->AttachmentList()->item(0)->text(), QStringLiteral("../../notes.txt"));
+
+    // A plain document says it has none.
+    QScopedPointer<MainBox> plain(Open(threePages));
+    plain->OnMainMenuTrigger("attachment");
+    QCOMPARE(plain->SidePanel()->AttachmentList()->count(), 1);
+    QCOMPARE(plain->SidePanel()->AttachmentList()->item(0)->flags(), Qt::NoItemFlags);
+}
+
+void TestMKPDF::attachmentIsExtractedAndAnnounced()
+{
+    QScopedPointer<MainBox> box(Open(rich));
+    box->show();
+    QSignalSpy announced(box.data(), SIGNAL(SignalDocumentOpenAttachment(QString)));
+    box->OnMainMenuTrigger("attachment");
+    QListWidget* list = box->SidePanel()->AttachmentList();
+    emit list->itemDoubleClicked(list->item(0));
+    QCOMPARE(announced.count(), 1);
+    const QString path = announced.at(0).at(0).toString();
+    // The name from inside the PDF cannot climb out of the extraction folder.
+    QCOMPARE(QFileInfo(path).fileName(), QStringLiteral("notes.txt"));
+    QVERIFY(path.startsWith(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/attachments/"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("attached text"));
+    // A second extraction never overwrites the first.
+    const QString second = box->ExtractAttachment(0);
+    QVERIFY(second != path);
+    QVERIFY(box->ExtractAttachment(5).isEmpty());
+}
+
+void TestMKPDF::readModeTogglesTitleBar()
+{
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    MainBox* box = Open(threePages);
+    layout->addWidget(box);
+    window.resize(800, 600);
+    window.show();
+    QSignalSpy titleBar(box, SIGNAL(SignalSetTitleBarVisible(bool)));
+    box->OnMainMenuTrigger("full_screen");
+    QVERIFY(box->IsFullScreenReadModeEnable());
+    QCOMPARE(titleBar.count(), 1);
+    QCOMPARE(titleBar.at(0).at(0).toBool(), false);
+    box->OnMainMenuTrigger("full_screen");
+    QCOMPARE(titleBar.count(), 1);
+    QTest::keyClick(box->PageView(), Qt::Key_Escape);
+    QVERIFY(!box->IsFullScreenReadModeEnable());
+    QCOMPARE(titleBar.count(), 2);
+    QCOMPARE(titleBar.at(1).at(0).toBool(), true);
+    // Leaving when not in read mode does nothing.
+    box->OnMainMenuTrigger("exit_full_screen");
+    QCOMPARE(titleBar.count(), 2);
+    QTest::keyClick(box, Qt::Key_L, Qt::ControlModifier);
+    QVERIFY(box->IsFullScreenReadModeEnable());
+    box->OnMainMenuTrigger("exit_full_screen");
+    QVERIFY(!box->IsFullScreenReadModeEnable());
+}
+
+void TestMKPDF::printsEveryPage()
+{
+    QScopedPointer<MainBox> box(Open(threePages));
+    const QString output = TestEnv::MakeDir("print") + "/printed.pdf";
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(output);
+    printer.setResolution(150);
+    QVERIFY(box->PrintTo(&printer));
+    CPdfDocument::LoadStatus status;
+    auto printed = CPdfDocument::Load(output, QByteArray(), &status);
+    QVERIFY(printed);
+    QCOMPARE(printed->PageCount(), 3);
+    // A range prints only its pages.
+    QPrinter second(QPrinter::HighResolution);
+    second.setOutputFormat(QPrinter::PdfFormat);
+    second.setOutputFileName(output + ".2.pdf");
+    second.setResolution(150);
+    QVERIFY(box->PrintTo(&second, 1, 1));
+    QCOMPARE(CPdfDocument::Load(output + ".2.pdf", QByteArray(), &status)->PageCount(), 1);
+}
+
+void TestMKPDF::propertiesShowTheDocument()
+{
+    QScopedPointer<ModalAnswerer> password(AnswerPassword({"open sesame"}));
+    QScopedPointer<MainBox> box(Open(encrypted));
+    QVERIFY(box);
+    QStringList rows;
+    ModalAnswerer answerer([&rows](QWidget* dialog) {
+        if (auto* properties = qobject_cast<CPropertiesBox*>(dialog)) {
+            for (const auto& row : properties->Rows())
+                rows << row.first + "=" + row.second;
+        }
+        ModalAnswerer::ClickButton(dialog, "button_ok");
+    });
+    box->OnMainMenuTrigger("doc_property");
+    QVERIFY(rows.contains("Pages=3"));
+    QVERIFY(rows.contains("File=secret.pdf"));
+    QVERIFY(rows.contains("Security=Password protected"));
+    QVERIFY(rows.contains("Page Size=210 x 297 mm"));
+    QVERIFY(rows.filter(QRegularExpression("^PDF Version=\\d\\.\\d$")).size() == 1);
+}
+
+void TestMKPDF::everyMenuKeyIsSafe_data()
+{
+    QTest::addColumn<QString>("key");
+    for (const char* key : {"save", "save_as", "show_in_finder", "rename", "doc_property", "print", "undo",
+                            "redo", "cut", "copy", "paste", "delete", "select_all", "single_view",
+                            "single_scroll", "two_view", "two_scroll", "thumbnail", "bookmark", "annotation",
+                            "attachment", "zoom_in", "zoom_out", "fit_actual", "fit_page", "fit_width",
+                            "fit_height", "full_screen", "exit_full_screen", "first_page", "last_page",
+                            "pre_page", "next_page", "up", "down", "goto", "share", "", "unknown"})
+        QTest::newRow(key) << QString(key);
+}
+
+void TestMKPDF::everyMenuKeyIsSafe()
+{
+    QFETCH(QString, key);
+    QScopedPointer<MainBox> box(Open(rich));
+    box->resize(800, 600);
+    box->show();
+    // Whatever dialog a key opens is dismissed as a user would.
+    ModalAnswerer answerer([](QWidget* dialog) { dialog->close(); }, 3);
+    box->OnMainMenuTrigger(key);
+    QVERIFY(MainBox::IsLiveBox(box.data()));
+    QVERIFY(QFile::exists(rich));
 }
 
 void TestMKPDF::declaresEverySignalTheShellConnects()

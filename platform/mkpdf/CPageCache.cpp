@@ -1,0 +1,40 @@
+#include "CPageCache.h"
+
+#include <QHash>
+
+CPageCache::CPageCache()
+    : cache(kLimitKiB)
+{
+}
+
+CPageCache& CPageCache::Instance()
+{
+    static CPageCache instance;
+    return instance;
+}
+
+const QImage* CPageCache::Find(const Key& key)
+{
+    return cache.object(key);
+}
+
+void CPageCache::Insert(const Key& key, const QImage& image)
+{
+    const int cost = qMax(1, int(image.sizeInBytes() / 1024));
+    cache.insert(key, new QImage(image), cost);
+}
+
+void CPageCache::RemoveDocument(quint64 document)
+{
+    const QList<Key> keys = cache.keys();
+    for (const Key& key : keys) {
+        if (key.document == document)
+            cache.remove(key);
+    }
+}
+
+uint qHash(const CPageCache::Key& key, uint seed)
+{
+    return qHash(key.document, seed) ^ qHash(key.page, seed) ^ qHash(key.scale, seed)
+        ^ qHash(key.region.x() * 31 + key.region.y() * 17 + key.region.width() * 7 + key.region.height(), seed);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QCache>
+#include <QImage>
+#include <QRect>
+
+// Rendered page pictures of every open document, in one bounded cache for
+// the whole process so memory does not grow with pages or tabs. GUI thread
+// only.
+class CPageCache
+{
+public:
+    static constexpr int kLimitKiB = 64 * 1024;
+
+    struct Key
+    {
+        quint64 document = 0;
+        int page = 0;
+        qint64 scale = 0; // pixels per point times 10000
+        QRect region;     // device pixels of the page; null for all of it
+        bool operator==(const Key& other) const
+        {
+            return document == other.document && page == other.page && scale == other.scale
+                && region == other.region;
+        }
+    };
+
+    static CPageCache& Instance();
+    static qint64 ScaleKey(double scale) { return qRound64(scale * 10000.0); }
+
+    const QImage* Find(const Key& key);
+    void Insert(const Key& key, const QImage& image);
+    void RemoveDocument(quint64 document);
+    int UsedKiB() const { return cache.totalCost(); }
+    int Count() const { return cache.count(); }
+    void Clear() { cache.clear(); }
+
+private:
+    CPageCache();
+    QCache<Key, QImage> cache;
+};
+
+uint qHash(const CPageCache::Key& key, uint seed = 0);

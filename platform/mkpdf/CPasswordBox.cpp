@@ -1,0 +1,58 @@
+#include "CPasswordBox.h"
+
+#include "QWKDialogBar.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+CPasswordBox::CPasswordBox(const QString& fileName, bool bRetry, QWidget* parent)
+    : QWKDialog(parent)
+{
+    setObjectName("password_box");
+    SetTitle(tr("Password"));
+    setMinimumWidth(400);
+    auto* layout = new QVBoxLayout(contentWidget());
+    layout->setContentsMargins(24, 8, 24, 20);
+    layout->setSpacing(8);
+    auto* text = new QLabel(tr("\"%1\" is protected. Enter the password to open it.").arg(fileName),
+                            contentWidget());
+    text->setObjectName("label_message");
+    text->setWordWrap(true);
+    layout->addWidget(text);
+    passwordEdit = new QLineEdit(contentWidget());
+    passwordEdit->setObjectName("line_password");
+    passwordEdit->setEchoMode(QLineEdit::Password);
+    passwordEdit->setFixedHeight(30);
+    layout->addWidget(passwordEdit);
+    auto* error = new QLabel(tr("Incorrect password. Please try again."), contentWidget());
+    error->setObjectName("label_error");
+    error->setVisible(bRetry);
+    layout->addWidget(error);
+    layout->addSpacing(8);
+
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    auto* cancel = new QPushButton(tr("Cancel"), contentWidget());
+    cancel->setObjectName("button_cancel");
+    cancel->setProperty("confirm", false);
+    auto* ok = new QPushButton(tr("Open"), contentWidget());
+    ok->setObjectName("button_ok");
+    ok->setProperty("confirm", true);
+    ok->setDefault(true);
+    for (QPushButton* button : {cancel, ok}) {
+        button->setMinimumSize(80, 30);
+        row->addWidget(button);
+    }
+    layout->addLayout(row);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ok, &QPushButton::clicked, this, [this]() { done(1); });
+    passwordEdit->setFocus();
+}
+
+QString CPasswordBox::Password() const
+{
+    return passwordEdit->text();
+}

@@ -1,0 +1,178 @@
+#include "CSidePanel.h"
+
+#include "CPdfDocument.h"
+#include "CPropertiesBox.h"
+#include "CRenderQueue.h"
+#include "CThumbnailView.h"
+
+#include <QButtonGroup>
+#include <QFutureWatcher>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <QtConcurrent>
+
+namespace {
+
+void AddOutline(const QVector<PdfOutlineNode>& nodes, QTreeWidgetItem* parent, QTreeWidget* tree)
+{
+    for (const PdfOutlineNode& node : nodes) {
+        auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tree);
+        item->setText(0, node.title);
+        item->setData(0, Qt::UserRole, node.page);
+        item->setToolTip(0, node.title);
+        AddOutline(node.children, item, tree);
+    }
+}
+
+} // namespace
+
+CSidePanel::CSidePanel(std::shared_ptr<CPdfDocument> document_, QWidget* parent)
+    : QWidget(parent)
+    , document(std::move(document_))
+{
+    setObjectName("side_panel");
+    setAttribute(Qt::WA_StyledBackground);
+    setFixedWidth(220);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    auto* header = new QHBoxLayout;
+    header->setContentsMargins(8, 6, 8, 6);
+    header->setSpacing(4);
+    tabs = new QButtonGroup(this);
+    const char* names[4] = {"button_panel_thumbnail", "button_panel_bookmark", "button_panel_annotation",
+                            "button_panel_attachment"};
+    const QString tips[4] = {tr("Thumbnails"), tr("Bookmarks"), tr("Annotations"), tr("Attachments")};
+    for (int i = 0; i < 4; ++i) {
+        auto* button = new QPushButton(this);
+        button->setObjectName(names[i]);
+        button->setCheckable(true);
+        button->setFixedSize(28, 28);
+        button->setToolTip(tips[i]);
+        button->setFocusPolicy(Qt::NoFocus);
+        tabs->addButton(button, i);
+        header->addWidget(button);
+    }
+    header->addStretch(1);
+    layout->addLayout(header);
+
+    stack = new QStackedWidget(this);
+    thumbnails = new CThumbnailView(document, stack);
+    bookmarks = new QTreeWidget(stack);
+    bookmarks->setObjectName("tree_bookmark");
+    bookmarks->setHeaderHidden(true);
+    annotations = new QTreeWidget(stack);
+    annotations->setObjectName("tree_annotation");
+    annotations->setHeaderLabels({tr("Page"), tr("Comment")});
+    annotations->setRootIsDecorated(false);
+    annotations->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    attachments = new QListWidget(stack);
+    attachments->setObjectName("list_attachment");
+    for (QWidget* page : {static_cast<QWidget*>(thumbnails), static_cast<QWidget*>(bookmarks),
+                          static_cast<QWidget*>(annotations), static_cast<QWidget*>(attachments)})
+        stack->addWidget(page);
+    layout->addWidget(stack, 1);
+
+    connect(tabs, &QButtonGroup::idClicked, this, &CSidePanel::ShowPage);
+    connect(thumbnails, &CThumbnailView::SignalPageClicked, this, &CSidePanel::SignalGoToPage);
+    auto goTo = [this](QTreeWidgetItem* item) {
+        const int page = item ? item->data(0, Qt::UserRole).toInt() : -1;
+        if (page >= 0)
+            emit SignalGoToPage(page);
+    };
+    connect(bookmarks, &QTreeWidget::itemClicked, this, goTo);
+    connect(annotations, &QTreeWidget::itemClicked, this, goTo);
+    connect(attachments, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { emit SignalOpenAttachment(attachments->row(item)); });
+    ShowPage(Thumbnails);
+}
+
+void CSidePanel::ShowPage(int nPage)
+{
+    if (nPage < Thumbnails || nPage > Attachments)
+        return;
+    tabs->button(nPage)->setChecked(true);
+    stack->setCurrentIndex(nPage);
+    LoadPage(nPage);
+}
+
+int CSidePanel::CurrentPageIndex() const
+{
+    return stack->currentIndex();
+}
+
+void CSidePanel::SetCurrentDocumentPage(int nPage)
+{
+    thumbnails->SetCurrentPage(nPage);
+}
+
+void CSidePanel::RefreshLayout()
+{
+    thumbnails->RefreshLayout();
+}
+
+void CSidePanel::LoadPage(int nPage)
+{
+    if (loaded[nPage])
+        return;
+    loaded[nPage] = true;
+    switch (nPage) {
+    case Bookmarks: {
+        AddOutline(document->Outline(), nullptr, bookmarks);
+        if (bookmarks->topLevelItemCount() == 0)
+            new QTreeWidgetItem(bookmarks, {tr("This document has no bookmarks.")});
+        break;
+    }
+    case Annotations: {
+        // Reading every page's annotations walks the whole document: off
+        // the GUI thread.
+        auto* watcher = new QFutureWatcher<QList<PdfAnnotationInfo>>(this);
+        connect(watcher, &QFutureWatcher<QList<PdfAnnotationInfo>>::finished, this, [this, watcher]() {
+            const QList<PdfAnnotationInfo> list = watcher->result();
+            watcher->deleteLater();
+            for (const PdfAnnotationInfo& info : list) {
+                auto* item = new QTreeWidgetItem(annotations);
+                item->setText(0, QString::number(info.page + 1));
+                QString text = info.type;
+                if (!info.author.isEmpty())
+                    text += QStringLiteral(" - ") + info.author;
+                if (!info.contents.isEmpty())
+                    text += QStringLiteral(": ") + info.contents.simplified();
+                item->setText(1, text);
+                item->setToolTip(1, info.contents);
+                item->setData(0, Qt::UserRole, info.page);
+            }
+            if (list.isEmpty()) {
+                auto* item = new QTreeWidgetItem(annotations);
+                item->setText(1, tr("This document has no annotations."));
+                item->setData(0, Qt::UserRole, -1);
+            }
+            annotationsLoaded = true;
+        });
+        std::shared_ptr<CPdfDocument> doc = document;
+        watcher->setFuture(QtConcurrent::run(CRenderQueue::Pool(), [doc]() { return doc->Annotations(); }));
+        break;
+    }
+    case Attachments: {
+        for (const PdfAttachmentInfo& info : document->Attachments()) {
+            auto* item = new QListWidgetItem(info.name, attachments);
+            item->setToolTip(info.description.isEmpty()
+                                 ? CPropertiesBox::FormatSize(info.size)
+                                 : info.description + " (" + CPropertiesBox::FormatSize(info.size) + ")");
+        }
+        if (attachments->count() == 0) {
+            auto* item = new QListWidgetItem(tr("This document has no attachments."), attachments);
+            item->setFlags(Qt::NoItemFlags);
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}
