@@ -23,5 +23,9 @@ run: build
 test: build
 	@scripts/run-tests.sh $(BUILD_DIR)
 
+bench: build
+	@scripts/bench.sh $(BUILD_DIR)
+	@scripts/bench-startup.sh $(BUILD_DIR) 20
+
 clean:
 	rm -rf $(BUILD_DIR)

@@ -22,7 +22,7 @@ mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 times=()
 for i in $(seq 1 "$RUNS"); do
     start=$(date +%s%6N)
-    painted=$(RVPDF_STARTUP_PROBE=1 "$BIN" 2>/dev/null | awk '/^first-paint/ {print $2}')
+    painted=$(RVPDF_STARTUP_PROBE=1 "$BIN" 2>/dev/null | awk '/^painted/ {print $2}')
     times+=($(( (painted - start) / 1000 )))
 done
 sorted=($(printf '%s\n' "${times[@]}" | sort -n))

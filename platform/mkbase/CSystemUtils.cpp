@@ -9,6 +9,7 @@
 
 #include "CFileUtils.h"
 
+#include <malloc.h>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -27,6 +28,14 @@ void CSystemUtils::SkipOpenGLIntegration()
 {
     if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
         qputenv("QT_XCB_GL_INTEGRATION", "none");
+}
+
+void CSystemUtils::TuneMemory()
+{
+#if defined(__GLIBC__)
+    mallopt(M_MMAP_THRESHOLD, 512 * 1024);
+    mallopt(M_ARENA_MAX, 4);
+#endif
 }
 
 bool CSystemUtils::IsWindows11OrGreater()

@@ -16,6 +16,10 @@ public:
     // before the application object exists; an explicit choice in the
     // environment wins.
     static void SkipOpenGLIntegration();
+    // Rendered pages are large, short-lived allocations made on worker
+    // threads: serving them straight from the system (and returning them on
+    // free) keeps memory from growing with every page viewed.
+    static void TuneMemory();
     static bool IsWindows11OrGreater();
     // The system's machine id (systemd / D-Bus); empty when there is none.
     static QString MachineId();

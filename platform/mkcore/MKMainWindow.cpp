@@ -81,6 +81,11 @@ QWidget* MKMainWindow::CurrentPage() const
     return pages->currentWidget();
 }
 
+QSize MKMainWindow::PageAreaSize() const
+{
+    return pages->size();
+}
+
 int MKMainWindow::PageCount() const
 {
     return pages->count();

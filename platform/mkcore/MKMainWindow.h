@@ -25,6 +25,8 @@ public:
     QWidget* PageWidgetOfIndex(int index) const;
     QWidget* CurrentPage() const;
     int PageCount() const;
+    // The size a page of the stack is shown at.
+    QSize PageAreaSize() const;
 
     void MoveToCenter();
     void ShowReview(const QString& strFrom);

@@ -4,6 +4,8 @@
 #include "CRenderQueue.h"
 
 #include <QApplication>
+#include <QFutureWatcher>
+#include <QtConcurrent>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QtMath>
@@ -368,6 +370,10 @@ void CPageView::PaintPage(QPainter& painter, int nPage, const QRect& target, con
         const CPageCache::Key key {docId, nPage, scaleKey, QRect()};
         if (const QImage* image = cache.Find(key)) {
             painter.drawImage(target, *image);
+            if (!painted) {
+                painted = true;
+                QMetaObject::invokeMethod(this, &CPageView::SignalFirstPagePainted, Qt::QueuedConnection);
+            }
             return;
         }
         queue->Request(nPage, renderScale);
@@ -577,6 +583,26 @@ const QList<PdfWord>& CPageView::Words(int nPage)
     return *it;
 }
 
+const QList<PdfWord>* CPageView::WordsIfLoaded(int nPage)
+{
+    auto it = words.constFind(nPage);
+    if (it != words.constEnd())
+        return &it.value();
+    if (!wordsLoading.contains(nPage)) {
+        wordsLoading.insert(nPage);
+        auto* watcher = new QFutureWatcher<QList<PdfWord>>(this);
+        connect(watcher, &QFutureWatcher<QList<PdfWord>>::finished, this, [this, watcher, nPage]() {
+            wordsLoading.remove(nPage);
+            if (!words.contains(nPage))
+                words.insert(nPage, watcher->result());
+            watcher->deleteLater();
+        });
+        std::shared_ptr<CPdfDocument> doc = document;
+        watcher->setFuture(QtConcurrent::run(CRenderQueue::Pool(), [doc, nPage]() { return doc->PageWords(nPage); }));
+    }
+    return nullptr;
+}
+
 CPageView::WordRef CPageView::WordAt(const QPoint& viewportPos, bool nearest)
 {
     int page = PageAt(viewportPos);
@@ -693,8 +719,20 @@ void CPageView::UpdateCursorShape(const QPoint& viewportPos)
         viewport()->setCursor(dragging ? Qt::ClosedHandCursor : Qt::OpenHandCursor);
         return;
     }
-    const WordRef word = WordAt(viewportPos, false);
-    viewport()->setCursor(word.page >= 0 ? Qt::IBeamCursor : Qt::ArrowCursor);
+    // Hovering never waits for the parser: words are read in the background.
+    const int page = PageAt(viewportPos);
+    bool overText = false;
+    if (const QList<PdfWord>* list = page >= 0 ? WordsIfLoaded(page) : nullptr) {
+        const QRect r = PageRect(page);
+        const QPointF point((viewportPos.x() - r.x()) / scale, (viewportPos.y() - r.y()) / scale);
+        for (const PdfWord& word : *list) {
+            if (word.box.contains(point)) {
+                overText = true;
+                break;
+            }
+        }
+    }
+    viewport()->setCursor(overText ? Qt::IBeamCursor : Qt::ArrowCursor);
 }
 
 void CPageView::mousePressEvent(QMouseEvent* event)

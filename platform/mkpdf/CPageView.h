@@ -4,6 +4,7 @@
 
 #include <QAbstractScrollArea>
 #include <QHash>
+#include <QSet>
 #include <QImage>
 #include <QVector>
 
@@ -59,6 +60,9 @@ public:
     double Scale() const { return scale; }
     // Where a page is drawn, in viewport coordinates (empty when not laid out).
     QRect PageRect(int nPage) const;
+    // A picture of the pages at another scale that may stand in until the
+    // sharp one is rendered (a prefetched first page).
+    void SetPlaceholderScale(double dRenderScale) { previousRenderScale = dRenderScale; }
     // Re-reads page sizes after they were loaded in the background.
     void RefreshLayout();
 
@@ -75,6 +79,8 @@ public:
 
 signals:
     void SignalPageRendered(int nPage);
+    // Once per view: the first time a page picture reached the screen.
+    void SignalFirstPagePainted();
     void SignalCurrentPageChanged(int nPage);
     void SignalZoomChanged(double dPercent);
     void SignalSelectionChanged(bool bHasSelection);
@@ -117,6 +123,8 @@ private:
     void StepRow(int nDelta);
     int PageAt(const QPoint& viewportPos) const;
     const QList<PdfWord>& Words(int nPage);
+    // Words already read, or null while they are read in the background.
+    const QList<PdfWord>* WordsIfLoaded(int nPage);
     WordRef WordAt(const QPoint& viewportPos, bool nearest);
     bool IsSelected(int nPage, int nWord) const;
     void UpdateCursorShape(const QPoint& viewportPos);
@@ -136,8 +144,10 @@ private:
     bool laidOut = false;
     int pendingPage = 0;
     QPair<int, int> lastVisible {-1, -1};
+    bool painted = false;
 
     QHash<int, QList<PdfWord>> words;
+    QSet<int> wordsLoading;
     bool selecting = false;
     bool selectAll = false;
     WordRef anchor;

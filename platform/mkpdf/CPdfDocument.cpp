@@ -128,13 +128,13 @@ std::shared_ptr<CPdfDocument> CPdfDocument::Load(const QString& path, const QByt
 
 QString CPdfDocument::FilePath() const
 {
-    QMutexLocker locker(&mutex);
+    QMutexLocker locker(&infoMutex);
     return path;
 }
 
 void CPdfDocument::SetFilePath(const QString& newPath)
 {
-    QMutexLocker locker(&mutex);
+    QMutexLocker locker(&infoMutex);
     path = newPath;
 }
 
@@ -154,7 +154,7 @@ void CPdfDocument::LoadPageSizes()
             largest = largest.expandedTo(sizes[i]);
         }
     }
-    QMutexLocker locker(&mutex);
+    QMutexLocker locker(&infoMutex);
     pageSizes = sizes;
     maxSize = largest;
     sizesLoaded = true;
@@ -162,7 +162,7 @@ void CPdfDocument::LoadPageSizes()
 
 QSizeF CPdfDocument::PageSize(int index) const
 {
-    QMutexLocker locker(&mutex);
+    QMutexLocker locker(&infoMutex);
     if (index < 0 || index >= pageSizes.size())
         return QSizeF();
     return pageSizes.at(index);
@@ -170,7 +170,7 @@ QSizeF CPdfDocument::PageSize(int index) const
 
 QSizeF CPdfDocument::MaxPageSize() const
 {
-    QMutexLocker locker(&mutex);
+    QMutexLocker locker(&infoMutex);
     return maxSize;
 }
 
@@ -277,8 +277,8 @@ PdfProperties CPdfDocument::Properties() const
     const Poppler::Document::PdfVersion version = document->getPdfVersion();
     properties.version = QStringLiteral("%1.%2").arg(version.major).arg(version.minor);
     properties.pageCount = pageCount;
-    properties.firstPageSize = pageSizes.value(0);
-    properties.fileSize = QFileInfo(path).size();
+    properties.firstPageSize = PageSize(0);
+    properties.fileSize = QFileInfo(FilePath()).size();
     properties.encrypted = encrypted;
     return properties;
 }

@@ -113,5 +113,8 @@ private:
     QSizeF maxSize;
     std::atomic<bool> sizesLoaded {false};
     bool encrypted = false;
+    // The parser's lock is held for whole renders; the GUI thread reads sizes
+    // and the path under their own short lock so it never waits for a render.
     mutable QMutex mutex;
+    mutable QMutex infoMutex;
 };

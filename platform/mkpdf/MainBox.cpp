@@ -20,8 +20,11 @@
 #include <QDateTime>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QFutureWatcher>
+#include <QApplication>
 #include <QHBoxLayout>
+#include <QStyle>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -102,6 +105,25 @@ QPushButton* ToolButton(const char* name, const QString& tip, QWidget* parent)
     button->setFocusPolicy(Qt::NoFocus);
     button->setAttribute(Qt::WA_LayoutUsesWidgetRect);
     return button;
+}
+
+struct PrefetchResult
+{
+    std::shared_ptr<CPdfDocument> document;
+    QImage firstPage;
+    double scale = 0;
+};
+
+struct PrefetchSlot
+{
+    QString path;
+    QFuture<PrefetchResult> future;
+};
+
+PrefetchSlot& Prefetched()
+{
+    static PrefetchSlot slot;
+    return slot;
 }
 
 const double kZoomChoices[] = {6400, 3200, 2400, 1600, 800, 400, 200, 150, 125, 100, 75, 50, 25, 10, 5};
@@ -258,11 +280,51 @@ void MainBox::ApplyOptions(const QVariantMap& options)
         pendingTool = options.value("toolID").toInt();
 }
 
+void MainBox::Prefetch(const QString& path, const QSize& viewSize)
+{
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() == 0 || info.suffix().compare("pdf", Qt::CaseInsensitive) != 0)
+        return;
+    const double dpr = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    // The width the page will most likely be fitted to: the view less its
+    // margins and a scroll bar.
+    const int bar = QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const double fitWidth = viewSize.width() - bar - 24;
+    PrefetchSlot& slot = Prefetched();
+    slot.path = info.absoluteFilePath();
+    slot.future = QtConcurrent::run(CRenderQueue::Pool(), [path, viewSize, dpr, fitWidth]() {
+        PrefetchResult result;
+        CPdfDocument::LoadStatus status;
+        result.document = CPdfDocument::Load(path, QByteArray(), &status);
+        if (!result.document || !viewSize.isValid())
+            return result;
+        result.scale = fitWidth / result.document->PageSize(0).width() * dpr;
+        if (result.scale > 0)
+            result.firstPage = result.document->RenderPage(0, result.scale);
+        return result;
+    });
+}
+
 QWidget* MainBox::CreatePdfBox(QWidget* parent, const QString& path, const QVariantMap& options,
                                int& result)
 {
     CPdfDocument::LoadStatus status = CPdfDocument::Damaged;
-    std::shared_ptr<CPdfDocument> document = CPdfDocument::Load(path, QByteArray(), &status);
+    std::shared_ptr<CPdfDocument> document;
+    PrefetchResult prefetched;
+    PrefetchSlot& slot = Prefetched();
+    if (!slot.path.isEmpty() && slot.path == QFileInfo(path).absoluteFilePath()) {
+        prefetched = slot.future.result();
+        document = prefetched.document;
+        slot = PrefetchSlot();
+    }
+    if (document) {
+        status = CPdfDocument::Loaded;
+        if (!prefetched.firstPage.isNull())
+            CPageCache::Instance().Insert({document->Id(), 0, CPageCache::ScaleKey(prefetched.scale), QRect()},
+                                          prefetched.firstPage);
+    } else {
+        document = CPdfDocument::Load(path, QByteArray(), &status);
+    }
     // A protected file: ask until the password fits or the user gives up.
     bool retry = false;
     while (!document && (status == CPdfDocument::NeedsPassword || status == CPdfDocument::WrongPassword)) {
@@ -281,7 +343,10 @@ QWidget* MainBox::CreatePdfBox(QWidget* parent, const QString& path, const QVari
         return nullptr;
     }
     result = OpenOk;
-    return new MainBox(document, options, parent);
+    auto* box = new MainBox(document, options, parent);
+    if (prefetched.document == document && prefetched.scale > 0)
+        box->view->SetPlaceholderScale(prefetched.scale);
+    return box;
 }
 
 QWidget* MainBox::CreatePdfBox(QWidget* parent, const QVariantMap& options, int& result)
@@ -303,6 +368,7 @@ QWidget* MainBox::CreatePdfBox(QWidget* parent, const QVariantMap& options, int&
 
 void MainBox::DestroyPDF()
 {
+    Prefetched() = PrefetchSlot();
     CRenderQueue::Pool()->clear();
     CRenderQueue::Pool()->waitForDone();
     CPageCache::Instance().Clear();

@@ -37,6 +37,11 @@ public:
     // New blank document: "pageCount" pages of "pageSize" points written to
     // "tempPath".
     static QWidget* CreatePdfBox(QWidget* parent, const QVariantMap& options, int& result);
+    // Starts reading path in the background, with its first page rendered to
+    // fit a view of viewSize, so that a CreatePdfBox for the same file soon
+    // after finds the work done. Anything that cannot be read is left to
+    // CreatePdfBox to report.
+    static void Prefetch(const QString& path, const QSize& viewSize);
     // Waits for background rendering to finish; once, after the event loop.
     static void DestroyPDF();
     // True when pointer is the address of a document widget alive in this

@@ -4,6 +4,7 @@
 #include "CSystemUtils.h"
 #include "LoggerObject.h"
 #include "MKApplication.h"
+#include "CPageView.h"
 #include "MainBox.h"
 #include "UsageReport.h"
 #include "windows/CMainViewManager.h"
@@ -11,6 +12,9 @@
 
 #include <QDebug>
 #include <QStyleFactory>
+#include <QTimer>
+
+#include <memory>
 
 #include <cstdio>
 #include <ctime>
@@ -18,26 +22,50 @@
 namespace {
 
 // RVPDF_STARTUP_PROBE=1 prints the wall-clock time (microseconds) at which
-// the first window was first painted and quits, so start-up can be measured
-// from outside.
+// the first window was first painted and quits; RVPDF_STARTUP_PROBE=page
+// waits instead for the first page of the opened document to be painted.
+// Start-up is measured from outside with it.
 class StartupProbe : public QObject
 {
 public:
-    using QObject::QObject;
+    StartupProbe(QWidget* window, bool waitForPage)
+        : target(window)
+    {
+        if (!waitForPage) {
+            window->installEventFilter(this);
+            return;
+        }
+        auto* poll = new QTimer(this);
+        connect(poll, &QTimer::timeout, this, [this, poll]() {
+            if (auto* view = target->findChild<CPageView*>()) {
+                poll->stop();
+                connect(view, &CPageView::SignalFirstPagePainted, this, &StartupProbe::Report);
+            }
+        });
+        poll->start(2);
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Expose || event->type() == QEvent::Paint) {
-            timespec now {};
-            clock_gettime(CLOCK_REALTIME, &now);
-            std::printf("first-paint %lld\n", (long long)now.tv_sec * 1000000LL + now.tv_nsec / 1000);
-            std::fflush(stdout);
+        if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
-            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+            Report();
         }
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    void Report()
+    {
+        timespec now {};
+        clock_gettime(CLOCK_REALTIME, &now);
+        std::printf("painted %lld\n", (long long)now.tv_sec * 1000000LL + now.tv_nsec / 1000);
+        std::fflush(stdout);
+        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    }
+
+    QWidget* target;
 };
 
 } // namespace
@@ -62,6 +90,7 @@ int main(int argc, char** argv)
     }
 
     MKBase::CSystemUtils::SkipOpenGLIntegration();
+    MKBase::CSystemUtils::TuneMemory();
     MKBase::CSystemUtils::EnableHighDPISupport(false);
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     MKApplication app(argc, argv);
@@ -88,9 +117,9 @@ int main(int argc, char** argv)
     manager->StartSemaphoreThread(strBundleId);
     QWidget* window = manager->CreateMainView(nullptr);
     manager->SetCurrentView(window);
-    StartupProbe probe;
+    std::unique_ptr<StartupProbe> probe;
     if (qEnvironmentVariableIsSet("RVPDF_STARTUP_PROBE"))
-        window->installEventFilter(&probe);
+        probe.reset(new StartupProbe(window, qgetenv("RVPDF_STARTUP_PROBE") == "page"));
     window->show();
     app.installNativeEventFilter(manager);
     manager->OpenArguments(argumentList);

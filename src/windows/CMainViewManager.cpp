@@ -2,6 +2,7 @@
 
 #include "CSingleInstance.h"
 #include "MKApplication.h"
+#include "MainBox.h"
 #include "app/UsageReport.h"
 #include "mainview/MainView.h"
 #include "setting/CSettingManager.h"
@@ -101,6 +102,9 @@ void CMainViewManager::SlotOpenFileEvent(const QString& strFile)
     if (!target)
         return;
     target->RaiseWindow();
+    // The file opens 200 ms from now; reading it meanwhile costs nothing.
+    if (!strFile.isEmpty())
+        MainBox::Prefetch(strFile, target->PageAreaSize());
     QTimer::singleShot(200, target, [target, strFile]() {
         if (target)
             target->OpenPathFromOutside(strFile);

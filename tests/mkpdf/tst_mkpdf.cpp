@@ -107,6 +107,7 @@ private slots:
     void propertiesShowTheDocument();
     void everyMenuKeyIsSafe_data();
     void everyMenuKeyIsSafe();
+    void prefetchIsUsedOnlyForItsFile();
     void declaresEverySignalTheShellConnects();
 
 private:
@@ -933,6 +934,37 @@ void TestMKPDF::everyMenuKeyIsSafe()
     box->OnMainMenuTrigger(key);
     QVERIFY(MainBox::IsLiveBox(box.data()));
     QVERIFY(QFile::exists(rich));
+}
+
+void TestMKPDF::prefetchIsUsedOnlyForItsFile()
+{
+    // The prefetched first page is in the cache before the widget exists, so
+    // the first paint needs no render.
+    MainBox::Prefetch(threePages, QSize(900, 700));
+    QScopedPointer<MainBox> box(Open(threePages));
+    QVERIFY(box);
+    box->resize(900, 700 + 40);
+    QSignalSpy painted(box->PageView(), &CPageView::SignalFirstPagePainted);
+    QSignalSpy rendered(box->PageView(), &CPageView::SignalPageRendered);
+    box->show();
+    QTRY_COMPARE(painted.count(), 1);
+    for (const QList<QVariant>& page : rendered)
+        QVERIFY(page.at(0).toInt() != 0);
+    // A prefetch of another file is ignored, and so is one that cannot be read.
+    MainBox::Prefetch(rich, QSize(900, 700));
+    int code = -1;
+    QScopedPointer<MainBox> other(Open(threePages, {}, &code));
+    QCOMPARE(code, 0);
+    QCOMPARE(other->GetDocumentFilePath(), QFileInfo(threePages).absoluteFilePath());
+    MainBox::Prefetch(dir + "/missing.pdf", QSize(900, 700));
+    QVERIFY(!Open(dir + "/missing.pdf", {}, &code));
+    QCOMPARE(code, int(MainBox::OpenMissing));
+    // A protected file still asks for its password.
+    MainBox::Prefetch(encrypted, QSize(900, 700));
+    QScopedPointer<ModalAnswerer> answerer(AnswerPassword({QString()}));
+    QVERIFY(!Open(encrypted, {}, &code));
+    QCOMPARE(code, 100);
+    QCOMPARE(answerer->AnsweredCount(), 1);
 }
 
 void TestMKPDF::declaresEverySignalTheShellConnects()

@@ -1,0 +1,214 @@
+// Engine benchmark: start-up to the first painted page of a 1,000-page
+// manual, GUI-thread blocking while scrolling through it, and the memory of
+// one window holding ten such documents. Prints figures; asserts nothing.
+//
+//   bench_engine [manual.pdf]     (generates the manual when none is given)
+//   bench_engine --generate manual.pdf
+
+#include "CPageView.h"
+#include "MKApplication.h"
+#include "MainBox.h"
+#include "TestEnv.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFont>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QScrollBar>
+#include <QThread>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+
+namespace {
+
+qint64 NowMicro()
+{
+    timespec now {};
+    clock_gettime(CLOCK_REALTIME, &now);
+    return qint64(now.tv_sec) * 1000000 + now.tv_nsec / 1000;
+}
+
+const char* const kWords[] = {"document", "viewer", "page", "render", "layout", "window", "tab", "thumbnail",
+                              "section", "figure", "table", "reference", "configuration", "setting", "option",
+                              "the", "of", "and", "to", "in", "with", "for", "each", "every", "when", "which"};
+
+void GenerateManual(const QString& path, int pages)
+{
+    QPdfWriter writer(path);
+    writer.setResolution(72);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setTitle("RVPDF benchmark manual");
+    QPainter painter(&writer);
+    QFont heading("DejaVu Serif");
+    heading.setPixelSize(18);
+    QFont body("DejaVu Sans");
+    body.setPixelSize(10);
+    quint32 seed = 7;
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0)
+            writer.newPage();
+        painter.setFont(heading);
+        painter.drawText(QPointF(60, 70), QStringLiteral("Chapter %1, section %2").arg(page / 20 + 1).arg(page % 20 + 1));
+        painter.setFont(body);
+        for (int line = 0; line < 52; ++line) {
+            QString text;
+            while (text.size() < 95) {
+                seed = seed * 1103515245 + 12345;
+                text += QString::fromLatin1(kWords[(seed >> 16) % (sizeof(kWords) / sizeof(kWords[0]))]) + ' ';
+            }
+            painter.drawText(QPointF(60, 100 + line * 13.5), text);
+        }
+        if (page % 10 == 3) {
+            painter.setPen(QPen(QColor(40, 90, 220), 2));
+            for (int i = 0; i < 30; ++i)
+                painter.drawLine(QPointF(80 + i * 14, 600), QPointF(300 + i * 7, 780 - i * 5));
+            painter.setPen(Qt::black);
+        }
+        painter.drawText(QPointF(290, 820), QString::number(page + 1));
+    }
+}
+
+double Median(QVector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.isEmpty() ? 0 : values.at(values.size() / 2);
+}
+
+QVector<double> MeasureLaunch(const QStringList& args, const QByteArray& probe, int runs)
+{
+    QVector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("RVPDF_STARTUP_PROBE", probe);
+        process.setProcessEnvironment(env);
+        const qint64 start = NowMicro();
+        process.start(RVPDF_BINARY, args);
+        if (!process.waitForFinished(30000)) {
+            std::printf("run did not finish: %s [%s] [%s]\n", qPrintable(process.errorString()),
+                        process.readAllStandardOutput().constData(), process.readAllStandardError().constData());
+            process.kill();
+            process.waitForFinished();
+            continue;
+        }
+        const QByteArray out = process.readAllStandardOutput();
+        const int at = out.indexOf("painted ");
+        if (at < 0)
+            std::printf("run without a painted page: exit %d, %s %s\n", process.exitCode(), out.constData(),
+                        process.readAllStandardError().constData());
+        if (at >= 0)
+            times.append((out.mid(at + 8).trimmed().toLongLong() - start) / 1000.0);
+    }
+    return times;
+}
+
+qint64 ResidentKiB(qint64 pid)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
+    TestEnv::Setup(TestEnv::Xvfb);
+    MKApplication app(argc, argv);
+    QCoreApplication::setApplicationVersion("2.0.0.4");
+    app.InitProduct("rv", "overseas");
+
+    if (argc > 2 && QByteArray(argv[1]) == "--generate") {
+        GenerateManual(QString::fromLocal8Bit(argv[2]), 1000);
+        return 0;
+    }
+    QString manual = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (manual.isEmpty()) {
+        manual = TestEnv::MakeDir("bench") + "/manual.pdf";
+        QElapsedTimer timer;
+        timer.start();
+        GenerateManual(manual, 1000);
+        std::printf("generated a 1000-page manual (%.1f MiB) in %.1f s\n",
+                    QFileInfo(manual).size() / 1048576.0, timer.elapsed() / 1000.0);
+    }
+
+    // 1. Launch to the first painted page, and to the empty window.
+    const QVector<double> empty = MeasureLaunch({}, "1", 7);
+    const QVector<double> first = MeasureLaunch({manual}, "page", 7);
+    std::printf("launch to first painted window (no file): median %.0f ms over %d runs\n", Median(empty), int(empty.size()));
+    std::printf("launch of `rvpdf manual.pdf` to its first page painted: median %.0f ms, min %.0f ms over %d runs\n",
+                Median(first), first.isEmpty() ? 0.0 : *std::min_element(first.begin(), first.end()),
+                int(first.size()));
+
+    // 2. Scrolling: how long the GUI thread is busy for each scroll step.
+    {
+        int result = -1;
+        auto* box = qobject_cast<MainBox*>(MainBox::CreatePdfBox(nullptr, manual, {}, result));
+        box->resize(1280, 800);
+        box->show();
+        QElapsedTimer settle;
+        settle.start();
+        while (settle.elapsed() < 1500)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QScrollBar* bar = box->PageView()->verticalScrollBar();
+        QVector<double> steps;
+        for (int i = 0; i < 600 && bar->value() < bar->maximum(); ++i) {
+            bar->setValue(bar->value() + 120);
+            QElapsedTimer step;
+            step.start();
+            QCoreApplication::processEvents();
+            steps.append(step.nsecsElapsed() / 1e6);
+            QThread::msleep(4);
+        }
+        // Jumps far into the document.
+        for (int page : {500, 999, 250, 0, 750}) {
+            QElapsedTimer step;
+            step.start();
+            box->PageView()->GoToPage(page);
+            QCoreApplication::processEvents();
+            steps.append(step.nsecsElapsed() / 1e6);
+        }
+        std::sort(steps.begin(), steps.end());
+        std::printf("scrolling: %d steps, GUI thread busy per step: median %.2f ms, p99 %.2f ms, max %.2f ms\n",
+                    int(steps.size()), steps.at(steps.size() / 2), steps.at(steps.size() * 99 / 100), steps.last());
+        delete box;
+    }
+
+    // 3. Memory of one window holding ten copies of the manual as tabs.
+    {
+        const QString folder = TestEnv::MakeDir("bench-copies");
+        QStringList copies;
+        for (int i = 0; i < 10; ++i) {
+            copies << folder + QStringLiteral("/manual-%1.pdf").arg(i);
+            QFile::copy(manual, copies.last());
+        }
+        QProcess first;
+        first.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
+        first.start(RVPDF_BINARY, {copies.first()});
+        first.waitForStarted();
+        QThread::msleep(1500);
+        for (int i = 1; i < 10; ++i) {
+            QProcess::execute(RVPDF_BINARY, {copies.at(i)});
+            QThread::msleep(400);
+        }
+        QThread::msleep(3000);
+        const qint64 rss = ResidentKiB(first.processId());
+        std::printf("ten 1000-page documents open as tabs in one window: %.1f MiB resident\n", rss / 1024.0);
+        first.terminate();
+        if (!first.waitForFinished(5000))
+            first.kill();
+    }
+    return 0;
+}
