@@ -58,7 +58,7 @@ void GenerateManual(const QString& path, int pages)
         painter.setFont(body);
         for (int line = 0; line < 52; ++line) {
             QString text;
-            while (text.size() < 95) {
+            while (text.size() < 80) {
                 seed = seed * 1103515245 + 12345;
                 text += QString::fromLatin1(kWords[(seed >> 16) % (sizeof(kWords) / sizeof(kWords[0]))]) + ' ';
             }
