@@ -152,8 +152,10 @@ MainBox::MainBox(std::shared_ptr<CPdfDocument> document_, const QVariantMap& opt
     body->addWidget(view, 1);
     layout->addLayout(body, 1);
 
-    connect(view, &CPageView::SignalPageRendered, this, [this](int nPage) {
-        if (nPage == 0 && !firstThumbDone)
+    // The recent list's picture of the document is made at once, in the
+    // background, also for a document opened behind other tabs.
+    QTimer::singleShot(0, this, [this]() {
+        if (!firstThumbDone)
             WriteFirstThumbnail();
     });
     connect(view, &CPageView::SignalCurrentPageChanged, this, &MainBox::UpdatePageNumber);

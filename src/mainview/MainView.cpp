@@ -8,6 +8,9 @@
 #include "CAssocUtils.h"
 #include "setting/CSettingManager.h"
 #include "setting/SettingOption.h"
+#include "CGaReportManager.h"
+#include "home/HomePage.h"
+#include "recent/CRecentManager.h"
 #include "tabbar/CTabBar.h"
 #include "windows/CMainViewManager.h"
 
@@ -16,7 +19,6 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLabel>
 #include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
@@ -69,26 +71,11 @@ MainView::MainView(QWidget* parent)
     tabCountButton->hide();
     titleBar()->InsertToolButton(0, tabCountButton);
 
-    // Until the home page with its recent list exists, page 0 offers the
-    // one thing a user needs first: opening a PDF.
-    homePage = new QWidget(this);
-    homePage->setObjectName("home_page");
-    auto* layout = new QVBoxLayout(homePage);
-    layout->addStretch(2);
-    auto* title = new QLabel(homePage);
-    title->setObjectName("label_home_title");
-    title->setAlignment(Qt::AlignCenter);
-    title->setText(MKApplication::getInstance() ? MKApplication::getInstance()->GetAppValue("Title")
-                                                : QString());
-    layout->addWidget(title);
-    openButton = new QPushButton(homePage);
-    openButton->setObjectName("button_open");
-    openButton->setMinimumSize(160, 36);
-    openButton->setAttribute(Qt::WA_LayoutUsesWidgetRect);
-    connect(openButton, &QPushButton::clicked, this, &MainView::SlotTabClickedAdd);
-    layout->addSpacing(16);
-    layout->addWidget(openButton, 0, Qt::AlignHCenter);
-    layout->addStretch(3);
+    homePage = new HomePage(this);
+    connect(homePage, &HomePage::SignalClickedTool, this, &MainView::SlotClickedTool);
+    connect(homePage, &HomePage::SignalCreateBlankPDF, this, &MainView::SlotCreateBlankPDF);
+    connect(homePage, &HomePage::SignalClickedOpen, this, &MainView::SlotTabClickedAdd);
+    connect(homePage, &HomePage::SignalOpenFile, this, &MainView::SlotOpenFile);
     AddPage(homePage);
 
     ShowHome(true);
@@ -109,7 +96,6 @@ void MainView::UpdateText()
     homeButton->setToolTip(tr("Startup Page"));
     addButton->setToolTip(tr("Open PDF") + QStringLiteral("(%1)").arg(QKeySequence(QKeySequence::Open).toString(QKeySequence::NativeText)));
     tabCountButton->setToolTip(tr("Open Tabs"));
-    openButton->setText(tr("Open PDF"));
 }
 
 QList<QWidget*> MainView::Documents() const
@@ -213,16 +199,9 @@ void MainView::SlotOpenFile(int& nRet, const QVariantMap& mapInfo, bool bTips)
         nRet = 0;
         return;
     }
-    QVariantMap request = mapInfo;
-    const QVariantMap displayDefaults = CSettingManager::getInstance()->GetDisplay();
-    const QPair<const char*, const char*> keys[] = {
-        {"pageIndex", nullptr}, {"zoom", "Page_View"}, {"displayMode", "Page_Layout"},
-        {"cursor", "Page_Cursor"}};
-    for (const auto& key : keys) {
-        if (request.value(key.first).isNull())
-            request[key.first] = key.second ? displayDefaults.value(key.second) : QVariant(0);
-    }
+    QVariantMap request = WithViewDefaults(mapInfo);
     request["comment"] = CSettingManager::getInstance()->GetComments();
+    const bool privateMode = CSettingManager::getInstance()->IsPrivateEnabled();
 
     QWidget* widget = MainBox::CreatePdfBox(this, path, request, nRet);
     if (!widget) {
@@ -231,13 +210,50 @@ void MainView::SlotOpenFile(int& nRet, const QVariantMap& mapInfo, bool bTips)
         return;
     }
     AttachDocument(info.completeBaseName(), false, widget);
+    if (!privateMode)
+        CRecentManager::getInstance()->AddRecord(path, request);
+}
+
+QVariantMap MainView::WithViewDefaults(const QVariantMap& request) const
+{
+    QVariantMap result = request;
+    const QVariantMap display = CSettingManager::getInstance()->GetDisplay();
+    if (result.value("pageIndex").isNull())
+        result["pageIndex"] = 0;
+    if (result.value("zoom").isNull())
+        result["zoom"] = display.value("Page_View");
+    if (result.value("displayMode").isNull())
+        result["displayMode"] = display.value("Page_Layout");
+    if (result.value("cursor").isNull())
+        result["cursor"] = display.value("Page_Cursor");
+    return result;
+}
+
+void MainView::RemoveRecentPath(const QString& path)
+{
+    homePage->RemoveRecordByPath(path);
 }
 
 void MainView::AttachDocument(const QString& caption, bool dirty, QWidget* widget)
 {
     tabBar->AddItem(caption, dirty, widget, true);
     widget->setParent(this);
-    widget->disconnect(SIGNAL(SignalDocumentClosed(bool)));
+    // A widget arriving from another window drops its old window first.
+    const char* signalsToMove[] = {
+        SIGNAL(SignalFirstThumbRendered(const QString&, bool)), SIGNAL(SignalDocumentRename(const QString&, const QString&)),
+        SIGNAL(SignalDocumentSaveAs(const QString&, const QString&)), SIGNAL(SignalDocumentChanged(bool)),
+        SIGNAL(SignalDocumentClosed(bool)), SIGNAL(SignalDocumentOpenAttachment(const QString&)),
+        SIGNAL(SignalGetUserName(QString&)), SIGNAL(SignalSetTitleBarVisible(bool)),
+        SIGNAL(SignalCommentOptionChanged()), SIGNAL(SignalClickedFile(const QPoint&))};
+    for (const char* signal : signalsToMove)
+        widget->disconnect(signal);
+    connect(widget, SIGNAL(SignalFirstThumbRendered(const QString&, bool)), this,
+            SLOT(SlotFirstThumbRendered(const QString&, bool)), Qt::QueuedConnection);
+    connect(widget, SIGNAL(SignalDocumentRename(const QString&, const QString&)), this,
+            SLOT(SlotDocumentRename(const QString&, const QString&)));
+    connect(widget, SIGNAL(SignalDocumentSaveAs(const QString&, const QString&)), this,
+            SLOT(SlotDocumentSaveAs(const QString&, const QString&)));
+    connect(widget, SIGNAL(SignalDocumentChanged(bool)), this, SLOT(SlotDocumentChanged(bool)));
     connect(widget, SIGNAL(SignalDocumentClosed(bool)), this, SLOT(SlotDocumentClosed(bool)));
     AddPage(widget);
     UpdateWindowState();
@@ -262,6 +278,8 @@ void MainView::OpenPathFromOutside(const QString& path)
 {
     int nRet = -1;
     SlotOpenFile(nRet, QVariantMap{{"path", path}}, true);
+    if (nRet != 0 && nRet != 100)
+        RemoveRecentPath(path);
 }
 
 void MainView::RaiseWindow()
@@ -276,6 +294,11 @@ void MainView::RaiseWindow()
 
 void MainView::SlotTabClickedAdd()
 {
+    OpenFilesDialog(-1);
+}
+
+void MainView::OpenFilesDialog(int nTool)
+{
     QString folder = CSettingManager::getInstance()->GetRecord("last_folder").toString();
     if (folder.isEmpty())
         folder = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
@@ -286,8 +309,89 @@ void MainView::SlotTabClickedAdd()
     CSettingManager::getInstance()->SetRecord("last_folder", QFileInfo(files.first()).absolutePath());
     for (const QString& file : files) {
         int nRet = -1;
-        SlotOpenFile(nRet, QVariantMap{{"path", file}, {"toolID", -1}}, true);
+        SlotOpenFile(nRet, QVariantMap{{"path", file}, {"toolID", nTool}}, true);
+        if (nRet != 0 && nRet != 100)
+            RemoveRecentPath(file);
     }
+}
+
+void MainView::SlotClickedTool(int nTool)
+{
+    switch (nTool) {
+    case 0:
+    case 2:
+    case 3:
+    case 4:
+        OpenFilesDialog(nTool);
+        break;
+    case 1:
+        SlotCreateBlankPDF();
+        break;
+    default:
+        break;
+    }
+}
+
+void MainView::SlotCreateBlankPDF()
+{
+    CSettingManager* settings = CSettingManager::getInstance();
+    const QString tempPath = settings->GetBlankFilePath();
+    QVariantMap request;
+    request["pageSize"] = settings->GetBlankPageSize();
+    request["pageCount"] = settings->GetBlank().value("Page_Count");
+    request["tempPath"] = tempPath;
+    request = WithViewDefaults(request);
+    request["comment"] = settings->GetComments();
+    int nRet = -1;
+    QWidget* widget = MainBox::CreatePdfBox(this, request, nRet);
+    if (!widget)
+        return;
+    AttachDocument(QFileInfo(tempPath).completeBaseName(), true, widget);
+    MKBase::CGaReportManager::getInstance()->SendGaReport("Creat_Blank_PDF", QString(), false);
+}
+
+void MainView::SlotFirstThumbRendered(const QString& pdfPath, bool hasPassword)
+{
+    CRecentManager::getInstance()->SetHasPassword(pdfPath, hasPassword);
+}
+
+void MainView::SlotDocumentRename(const QString& strOld, const QString& strNew)
+{
+    auto* widget = qobject_cast<QWidget*>(sender());
+    if (!widget)
+        return;
+    tabBar->SetItemText(tabBar->IndexOfWidget(widget), QFileInfo(strNew).completeBaseName());
+    CRecentManager::getInstance()->RenameRecord(strOld, strNew);
+}
+
+void MainView::SlotDocumentSaveAs(const QString& strOld, const QString& strNew)
+{
+    Q_UNUSED(strOld);
+    const QVariantMap request = WithViewDefaults({{"path", strNew}});
+    const bool privateMode = CSettingManager::getInstance()->IsPrivateEnabled();
+    auto* widget = qobject_cast<QWidget*>(sender());
+    if (!widget)
+        return;
+    tabBar->SetItemText(tabBar->IndexOfWidget(widget), QFileInfo(strNew).completeBaseName());
+    if (!privateMode)
+        CRecentManager::getInstance()->AddRecord(strNew, request);
+}
+
+void MainView::SlotDocumentChanged(bool bDirty)
+{
+    if (auto* widget = qobject_cast<QWidget*>(sender())) {
+        const int index = tabBar->IndexOfWidget(widget);
+        tabBar->SetItemDirty(index, bDirty);
+        if (index == tabBar->CurrentIndex())
+            setWindowTitle(tabBar->GetItemTitle(index));
+    }
+    UpdateWindowState();
+}
+
+void MainView::SlotGetRecentFileList(QStringList& listRecent)
+{
+    if (PageWidgetOfIndex(0) == homePage)
+        homePage->GetRecentFileList(listRecent);
 }
 
 void MainView::SlotDocumentClosed(bool bClosed)
@@ -299,6 +403,14 @@ void MainView::SlotDocumentClosed(bool bClosed)
     auto* widget = qobject_cast<QWidget*>(sender());
     if (!widget)
         return;
+    if (auto* box = qobject_cast<MainBox*>(widget)) {
+        QVariantMap view = box->GetDisplayOption();
+        if (!CSettingManager::getInstance()->GetGeneral().value("Restore_View", true).toBool()) {
+            view["pageIndex"] = 0;
+            view["zoom"] = -2.0f;
+        }
+        CRecentManager::getInstance()->UpdateRecordInfo(box->GetDocumentFilePath(), view);
+    }
     const int index = tabBar->IndexOfWidget(widget);
     if (index >= 0)
         tabBar->RemoveItem(index);

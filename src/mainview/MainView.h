@@ -6,6 +6,7 @@
 
 class QPushButton;
 class CTabBar;
+class HomePage;
 
 // One document window: a home button in the title bar, the home page as
 // page 0 and one engine widget per open document.
@@ -26,6 +27,7 @@ public:
     QList<QWidget*> Documents() const;
     QPushButton* HomeButton() const { return homeButton; }
     CTabBar* TabBar() const { return tabBar; }
+    HomePage* Home() const { return homePage; }
     QPushButton* AddButton() const { return addButton; }
     QPushButton* TabCountButton() const { return tabCountButton; }
 
@@ -44,6 +46,13 @@ public slots:
     void SlotTabWidthChanged(const QPoint& pos);
     void SlotSelectHome(bool checked);
     void SlotDocumentClosed(bool bClosed);
+    void SlotFirstThumbRendered(const QString& pdfPath, bool hasPassword);
+    void SlotDocumentRename(const QString& strOld, const QString& strNew);
+    void SlotDocumentSaveAs(const QString& strOld, const QString& strNew);
+    void SlotDocumentChanged(bool bDirty);
+    void SlotGetRecentFileList(QStringList& listRecent);
+    void SlotCreateBlankPDF();
+    void SlotClickedTool(int nTool);
 
 protected slots:
     void SlotClickedMenu() override;
@@ -57,6 +66,9 @@ protected:
 private:
     void ShowHome(bool on);
     void AttachDocument(const QString& caption, bool dirty, QWidget* widget);
+    QVariantMap WithViewDefaults(const QVariantMap& request) const;
+    void OpenFilesDialog(int nTool);
+    void RemoveRecentPath(const QString& path);
     void UpdateWindowState();
     void ShowFailure(const QString& reason);
     void SaveWindowGeometry();
@@ -66,6 +78,5 @@ private:
     CTabBar* tabBar = nullptr;
     QPushButton* tabCountButton = nullptr;
     QPushButton* addButton = nullptr;
-    QWidget* homePage = nullptr;
-    QPushButton* openButton = nullptr;
+    HomePage* homePage = nullptr;
 };

@@ -714,7 +714,7 @@ void TestSetting::clearEditClears()
     QVERIFY(edit.text().isEmpty());
     QVERIFY(!edit.ClearAction()->isVisible());
     // The skin gives the button its picture.
-    QVERIFY(edit.ClearIcon().endsWith("/main/home/clear_normal.png") || edit.ClearIcon().isEmpty());
+    QVERIFY(edit.ClearIcon().endsWith("/main/home/edit_clear.png") || edit.ClearIcon().isEmpty());
 }
 
 RV_TEST_MAIN(TestSetting)

@@ -1,0 +1,260 @@
+#include "CRecentManager.h"
+
+#include "CFileUtils.h"
+#include "CThumbnailCache.h"
+#include "MainBox.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace {
+
+qint32 NowSeconds()
+{
+    return qint32(QDateTime::currentSecsSinceEpoch());
+}
+
+} // namespace
+
+CRecentManager::CRecentManager(QObject* parent)
+    : QObject(parent)
+{
+    Load();
+}
+
+CRecentManager* CRecentManager::getInstance(QObject* parent)
+{
+    static CRecentManager* instance = new CRecentManager(parent);
+    return instance;
+}
+
+QString CRecentManager::ListFilePath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/recent/recentfiles.json";
+}
+
+QString CRecentManager::ThumbnailDirPath()
+{
+    static const QString dir = MainBox::ThumbnailDirPath();
+    return dir;
+}
+
+QString CRecentManager::ThumbnailFileName(const QString& documentPath)
+{
+    return MainBox::ThumbnailFileName(documentPath);
+}
+
+QString CRecentManager::FormatFileSize(qint64 bytes)
+{
+    static const char* const units[] = {"B", "KB", "MB", "GB", "TB"};
+    if (bytes < 1)
+        return QStringLiteral("0 KB");
+    double value = double(bytes);
+    int unit = 0;
+    while (value >= 1024.0 && unit < 4) {
+        value /= 1024.0;
+        ++unit;
+    }
+    return QStringLiteral("%1 %2").arg(value, 0, 'f', 2).arg(QLatin1String(units[unit]));
+}
+
+QString CRecentManager::FormatOpenTime(qint64 seconds)
+{
+    // Today is fixed at the first call of the process.
+    static const QDate today = QDate::currentDate();
+    const QDateTime time = QDateTime::fromSecsSinceEpoch(seconds).toLocalTime();
+    if (time.date() == today)
+        return time.toString("HH:mm:ss");
+    return time.toString("MM/dd/yyyy");
+}
+
+void CRecentManager::Load()
+{
+    MKBase::CFileUtils::MakeDirPath(ThumbnailDirPath());
+    records = QJsonArray();
+    QFile file(ListFilePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray bytes = file.readAll();
+    file.close();
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
+    bool usable = error.error == QJsonParseError::NoError && doc.isArray();
+    if (usable) {
+        for (const QJsonValue& value : doc.array()) {
+            const QJsonObject object = value.toObject();
+            if (object.value("path").isString() && !object.value("path").toString().isEmpty())
+                records.append(object);
+        }
+    }
+    // A list that could not be read whole is kept aside, not overwritten by
+    // the next save.
+    if (!bytes.trimmed().isEmpty() && (!usable || records.size() != doc.array().size())) {
+        QFile::remove(ListFilePath() + ".bad");
+        QFile::copy(ListFilePath(), ListFilePath() + ".bad");
+    }
+}
+
+void CRecentManager::Save()
+{
+    MKBase::CFileUtils::MakeDirPath(ThumbnailDirPath());
+    // Written to a temporary file and renamed over the list, so a failed
+    // write leaves the previous list whole.
+    QSaveFile file(ListFilePath());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return;
+    const QByteArray bytes = QJsonDocument(records).toJson();
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return;
+    }
+    file.commit();
+}
+
+int CRecentManager::IndexOf(const QString& path) const
+{
+    for (int i = 0; i < records.size(); ++i) {
+        if (records.at(i).toObject().value("path").toString() == path)
+            return i;
+    }
+    return -1;
+}
+
+QVariantMap CRecentManager::GetItemInfo(int index) const
+{
+    if (!IsValid(index))
+        return {};
+    const QJsonObject record = records.at(index).toObject();
+    const QString path = record.value("path").toString();
+    const QFileInfo file(path);
+    QVariantMap info;
+    info["path"] = path;
+    info["fileName"] = file.completeBaseName();
+    info["fileSize"] = FormatFileSize(file.exists() ? file.size() : 0);
+    info["openTime"] = record.value("openTime").toInt(0);
+    info["timeString"] = FormatOpenTime(record.value("openTime").toInt(0));
+    info["thumbnail"] = CThumbnailCache::getInstance()->Image(path, ThumbnailDirPath() + ThumbnailFileName(path));
+    info["pin"] = record.value("pin").toBool(false);
+    info["pinTime"] = record.value("pinTime").toInt(0);
+    info["pageIndex"] = record.value("pageIndex").toInt(0);
+    info["zoom"] = record.value("zoom").toDouble(100.0);
+    info["displayMode"] = record.value("displayMode").toInt(1);
+    info["hasPassword"] = record.value("hasPassword").toBool(false);
+    return info;
+}
+
+void CRecentManager::AddRecord(const QString& path, const QVariantMap& info)
+{
+    for (int i = 0; i < records.size(); ++i) {
+        QJsonObject record = records.at(i).toObject();
+        if (!MKBase::CFileUtils::IsTheSameFile(record.value("path").toString(), path))
+            continue;
+        record["openTime"] = NowSeconds();
+        records[i] = record;
+        emit SignalRecentItemChanged(i, QString());
+        Save();
+        return;
+    }
+    QJsonObject record;
+    record["pin"] = false;
+    record["pinTime"] = 0;
+    record["count"] = 0;
+    record["fileSize"] = double(QFileInfo(path).size());
+    record["openTime"] = NowSeconds();
+    record["path"] = path;
+    record["pageIndex"] = info.value("pageIndex").toInt();
+    record["zoom"] = double(info.value("zoom").toFloat());
+    record["displayMode"] = info.value("displayMode").toInt();
+    record["hasPassword"] = info.value("hasPassword").toBool();
+    records.insert(0, record);
+    emit SignalRecentItemAdded(0, path);
+    Save();
+}
+
+void CRecentManager::RemoveRecord(int index)
+{
+    if (!IsValid(index))
+        return;
+    const QString path = records.at(index).toObject().value("path").toString();
+    records.removeAt(index);
+    emit SignalRecentItemDeleted(index, path);
+    QFile::remove(ThumbnailDirPath() + ThumbnailFileName(path));
+    CThumbnailCache::getInstance()->Forget(path);
+    Save();
+}
+
+void CRecentManager::RemoveAllRecords()
+{
+    records = QJsonArray();
+    Save();
+    MKBase::CFileUtils::DeleteDirPath(ThumbnailDirPath());
+    MKBase::CFileUtils::MakeDirPath(ThumbnailDirPath());
+    CThumbnailCache::getInstance()->Clear();
+    emit SignalRecentRemoveAll();
+}
+
+void CRecentManager::SetPinned(int index, bool pinned)
+{
+    if (!IsValid(index))
+        return;
+    QJsonObject record = records.at(index).toObject();
+    record["pin"] = pinned;
+    record["pinTime"] = NowSeconds();
+    records[index] = record;
+    emit SignalRecentItemChanged(index, QString());
+    Save();
+}
+
+void CRecentManager::RenameRecord(int index, const QString& newPath)
+{
+    if (!IsValid(index))
+        return;
+    QJsonObject record = records.at(index).toObject();
+    const QString oldPath = record.value("path").toString();
+    record["path"] = newPath;
+    records[index] = record;
+    QFile::rename(ThumbnailDirPath() + ThumbnailFileName(oldPath), ThumbnailDirPath() + ThumbnailFileName(newPath));
+    CThumbnailCache::getInstance()->Forget(oldPath);
+    emit SignalRecentItemChanged(index, QString());
+    Save();
+}
+
+void CRecentManager::RenameRecord(const QString& oldPath, const QString& newPath)
+{
+    RenameRecord(IndexOf(oldPath), newPath);
+}
+
+void CRecentManager::SetHasPassword(const QString& path, bool flag)
+{
+    const int index = IndexOf(path);
+    if (!IsValid(index))
+        return;
+    QJsonObject record = records.at(index).toObject();
+    record["hasPassword"] = flag;
+    records[index] = record;
+    emit SignalRecentItemChanged(index, QString());
+}
+
+void CRecentManager::UpdateRecordInfo(const QString& path, const QVariantMap& info)
+{
+    const int index = IndexOf(path);
+    if (!IsValid(index))
+        return;
+    QJsonObject record = records.at(index).toObject();
+    if (!info.value("pageIndex").isNull())
+        record["pageIndex"] = info.value("pageIndex").toInt();
+    if (!info.value("zoom").isNull())
+        record["zoom"] = double(info.value("zoom").toFloat());
+    if (!info.value("displayMode").isNull())
+        record["displayMode"] = info.value("displayMode").toInt();
+    if (!info.value("hasPassword").isNull())
+        record["hasPassword"] = info.value("hasPassword").toBool();
+    records[index] = record;
+    emit SignalRecentItemChanged(index, QString());
+    Save();
+}

@@ -1,0 +1,66 @@
+#include "CThumbnailCache.h"
+
+#include <QFileInfo>
+#include <QFutureWatcher>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QtConcurrent>
+
+CThumbnailCache::CThumbnailCache(QObject* parent)
+    : QObject(parent)
+{
+}
+
+CThumbnailCache* CThumbnailCache::getInstance()
+{
+    static CThumbnailCache* instance = new CThumbnailCache(nullptr);
+    return instance;
+}
+
+QImage CThumbnailCache::Image(const QString& documentPath, const QString& thumbnailPath)
+{
+    const QFileInfo info(thumbnailPath);
+    if (!info.isFile()) {
+        entries.remove(documentPath);
+        return QImage();
+    }
+    const QDateTime modified = info.lastModified();
+    auto it = entries.constFind(documentPath);
+    if (it != entries.constEnd() && it->modified == modified)
+        return it->image;
+    if (pending.contains(documentPath))
+        return it != entries.constEnd() ? it->image : QImage();
+
+    pending.insert(documentPath);
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    auto* watcher = new QFutureWatcher<QImage>(this);
+    connect(watcher, &QFutureWatcher<QImage>::finished, this, [this, watcher, documentPath, modified]() {
+        pending.remove(documentPath);
+        entries.insert(documentPath, {watcher->result(), modified});
+        watcher->deleteLater();
+        emit SignalImageReady(documentPath);
+    });
+    watcher->setFuture(QtConcurrent::run([thumbnailPath, ratio]() {
+        QImageReader reader(thumbnailPath);
+        // Pictures of any size are reduced to what a tile shows.
+        const QSize size = reader.size();
+        const int side = qRound(kSide * ratio);
+        if (size.isValid() && (size.width() > side || size.height() > side))
+            reader.setScaledSize(size.scaled(side, side, Qt::KeepAspectRatio));
+        QImage image = reader.read();
+        if (!image.isNull())
+            image.setDevicePixelRatio(ratio);
+        return image;
+    }));
+    return it != entries.constEnd() ? it->image : QImage();
+}
+
+void CThumbnailCache::Forget(const QString& documentPath)
+{
+    entries.remove(documentPath);
+}
+
+void CThumbnailCache::Clear()
+{
+    entries.clear();
+}

@@ -1,0 +1,30 @@
+#include "RencentSortFilterProxyModel.h"
+
+#include "CFileListModel.h"
+
+RencentSortFilterProxyModel::RencentSortFilterProxyModel(QObject* parent)
+    : QSortFilterProxyModel(parent)
+{
+}
+
+bool RencentSortFilterProxyModel::lessThan(const QModelIndex& left, const QModelIndex& right) const
+{
+    const QVariant a = sourceModel()->data(left, CFileListModel::RecentInfoRole);
+    const QVariant b = sourceModel()->data(right, CFileListModel::RecentInfoRole);
+    if (left.column() == 0 && !a.isNull() && right.column() == 0 && !b.isNull()) {
+        const QVariantMap infoA = a.toMap();
+        const QVariantMap infoB = b.toMap();
+        const bool pinA = infoA.value("pin").toBool();
+        const bool pinB = infoB.value("pin").toBool();
+        if (pinA != pinB)
+            return !pinA;
+        const int openA = infoA.value("openTime").toInt();
+        const int openB = infoB.value("openTime").toInt();
+        const int pinTimeA = infoA.value("pinTime").toInt();
+        const int pinTimeB = infoB.value("pinTime").toInt();
+        if (pinA && pinB && pinTimeA >= 1 && pinTimeB >= 1)
+            return pinTimeA < pinTimeB;
+        return openA < openB;
+    }
+    return QSortFilterProxyModel::lessThan(left, right);
+}
