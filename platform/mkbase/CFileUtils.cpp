@@ -46,7 +46,9 @@ bool CFileUtils::WriteFileBytes(const QString& path, const QByteArray& data)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (file.write(data) != data.size()) {
+    // Flushed before commit: a write that fails only when the buffer reaches
+    // the disk (a full disk) must not replace the file.
+    if (file.write(data) != data.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }
@@ -98,7 +100,7 @@ bool CFileUtils::CopyFileHandle(const QString& source, const QString& target, bo
             return false;
         }
     }
-    if (in.error() != QFileDevice::NoError) {
+    if (in.error() != QFileDevice::NoError || !out.flush()) {
         out.cancelWriting();
         return false;
     }

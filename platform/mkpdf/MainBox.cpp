@@ -34,7 +34,7 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QSaveFile>
+#include <QBuffer>
 #include <QSet>
 #include <QStandardPaths>
 #include <QThreadPool>
@@ -415,12 +415,11 @@ void MainBox::WriteFirstThumbnail()
         const QImage image = doc->RenderPage(0, scale);
         if (image.isNull())
             return;
-        MKBase::CFileUtils::MakeDirPath(QFileInfo(target).absolutePath());
-        QSaveFile file(target);
-        if (file.open(QIODevice::WriteOnly) && image.save(&file, "PNG"))
-            file.commit();
-        else
-            file.cancelWriting();
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        if (image.save(&buffer, "PNG"))
+            MKBase::CFileUtils::WriteFileBytes(target, png);
     }));
 }
 

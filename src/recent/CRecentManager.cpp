@@ -9,7 +9,6 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
@@ -103,17 +102,8 @@ void CRecentManager::Load()
 void CRecentManager::Save()
 {
     MKBase::CFileUtils::MakeDirPath(ThumbnailDirPath());
-    // Written to a temporary file and renamed over the list, so a failed
-    // write leaves the previous list whole.
-    QSaveFile file(ListFilePath());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return;
-    const QByteArray bytes = QJsonDocument(records).toJson();
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return;
-    }
-    file.commit();
+    // Replaced atomically: a failed write leaves the previous list whole.
+    MKBase::CFileUtils::WriteFileBytes(ListFilePath(), QJsonDocument(records).toJson());
 }
 
 int CRecentManager::IndexOf(const QString& path) const

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QTest>
 
 ModalAnswerer::ModalAnswerer(Action action_, int nTimes)
@@ -35,13 +36,22 @@ void ModalAnswerer::Poll()
         timer.stop();
         return;
     }
-    QWidget* modal = QApplication::activeModalWidget();
+    // Menus run their own loop too: they count as the dialog to answer.
+    QWidget* modal = QApplication::activePopupWidget();
+    if (!modal)
+        modal = QApplication::activeModalWidget();
     if (!modal || modal == last || !modal->isVisible())
         return;
     QStringList texts;
     for (QLabel* label : modal->findChildren<QLabel*>()) {
         if (!label->text().isEmpty() && label->isVisible())
             texts << label->text();
+    }
+    if (auto* menu = qobject_cast<QMenu*>(modal)) {
+        for (QAction* action : menu->actions()) {
+            if (action->isVisible() && !action->isSeparator())
+                texts << action->text();
+        }
     }
     seen << texts.join(QLatin1Char('\n'));
     last = modal;

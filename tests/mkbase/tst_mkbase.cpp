@@ -9,6 +9,8 @@
 #include <QRegularExpression>
 #include <QThread>
 
+#include <csignal>
+#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace MKBase;
@@ -28,6 +30,7 @@ private slots:
     void sameFileAcrossSpellings_data();
     void sameFileAcrossSpellings();
     void writeFileDataReplacesWholeOrNothing();
+    void writeKeepsOldContentWhenTheDiskFills();
     void readFileDataOfMissingFileIsEmpty();
     void copyFileHandleHonoursOverwrite();
     void setFileWritableTogglesWriteBit();
@@ -205,6 +208,30 @@ void TestMKBase::writeFileDataReplacesWholeOrNothing()
         QCOMPARE(CFileUtils::ReadFileData(path), QStringLiteral("2.0.0.4"));
     }
     QVERIFY(!CFileUtils::WriteFileData(QString(), QStringLiteral("x")));
+}
+
+void TestMKBase::writeKeepsOldContentWhenTheDiskFills()
+{
+    const QString dir = TestEnv::MakeDir("full-disk");
+    const QString path = dir + "/list.json";
+    const QByteArray old(300, 'o');
+    QVERIFY(CFileUtils::WriteFileBytes(path, old));
+    // Files may not grow beyond 100 bytes: the write fails when its buffer
+    // reaches the disk, as on a full disk.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved {};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit tiny = saved;
+    tiny.rlim_cur = 100;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    const bool written = CFileUtils::WriteFileBytes(path, QByteArray(500, 'n'));
+    const bool copied = CFileUtils::CopyFileHandle(path, dir + "/copy.json", true);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    QVERIFY(!written);
+    QVERIFY(!copied);
+    QCOMPARE(CFileUtils::ReadFileBytes(path), old);
+    QVERIFY(!QFile::exists(dir + "/copy.json"));
+    QCOMPARE(QDir(dir).entryList(QDir::Files), QStringList{"list.json"});
 }
 
 void TestMKBase::readFileDataOfMissingFileIsEmpty()

@@ -1,0 +1,240 @@
+#include "CFileListView.h"
+#include "CRecentManager.h"
+#include "CSettingManager.h"
+#include "CToolItem.h"
+#include "FlowLayout.h"
+#include "HomePage.h"
+#include "ModalAnswerer.h"
+#include "RecentPage.h"
+#include "TestMain.h"
+#include "TestPdf.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStackedWidget>
+
+namespace {
+
+void LoadList(const QJsonArray& records)
+{
+    QDir().mkpath(QFileInfo(CRecentManager::ListFilePath()).absolutePath());
+    QFile file(CRecentManager::ListFilePath());
+    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    file.write(QJsonDocument(records).toJson());
+    file.close();
+    CRecentManager::getInstance()->Load();
+}
+
+QPushButton* Button(QWidget* page, const char* name)
+{
+    return page->findChild<QPushButton*>(name);
+}
+
+QString ShownText(QWidget* page)
+{
+    QStringList texts;
+    for (QLabel* label : page->findChildren<QLabel*>()) {
+        if (label->isVisible() && !label->text().isEmpty())
+            texts << label->text();
+    }
+    return texts.join('\n');
+}
+
+} // namespace
+
+class TestHome : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void emptyStateThenList();
+    void clearingAsksFirst_data();
+    void clearingAsksFirst();
+    void privateModeInEveryWindow();
+    void recentFileListForTheMenu();
+    void toolsAndButtons();
+    void flowLayoutWraps();
+    void screenshots();
+};
+
+void TestHome::init()
+{
+    CSettingManager::getInstance()->SetPrivateEnabled(false);
+    LoadList({});
+}
+
+void TestHome::emptyStateThenList()
+{
+    HomePage home;
+    home.resize(1200, 800);
+    home.show();
+    RecentPage* recent = home.Recent();
+    QCOMPARE(recent->Stack()->currentIndex(), 0);
+    for (const char* name : {"button_list", "button_icon", "clear_button"})
+        QVERIFY(!Button(recent, name)->isEnabled());
+    QVERIFY(Button(recent, "button_private")->isEnabled());
+    QVERIFY(ShownText(recent).contains("Files you have recently viewed or worked with will be listed here"));
+
+    const QString file = TestEnv::MakeDir("home") + "/first.pdf";
+    TestPdf::Write(file, 1);
+    CRecentManager::getInstance()->AddRecord(file, {});
+    QTRY_COMPARE(recent->Stack()->currentIndex(), 1);
+    for (const char* name : {"button_list", "button_icon", "clear_button"})
+        QVERIFY(Button(recent, name)->isEnabled());
+    // The empty state's own button asks for the file dialog.
+    QSignalSpy open(&home, &HomePage::SignalClickedOpen);
+    recent->findChildren<QPushButton*>("button_ok").first()->click();
+    QCOMPARE(open.count(), 1);
+}
+
+void TestHome::clearingAsksFirst_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("left");
+    QTest::newRow("cancel keeps everything") << "button_1" << 3;
+    QTest::newRow("closing the question keeps everything") << "button_close" << 3;
+    QTest::newRow("clear") << "button_3" << 0;
+}
+
+void TestHome::clearingAsksFirst()
+{
+    QFETCH(QString, button);
+    QFETCH(int, left);
+    const QString folder = TestEnv::MakeDir("clear");
+    QJsonArray records;
+    for (int i = 0; i < 3; ++i) {
+        const QString path = folder + QStringLiteral("/doc%1.pdf").arg(i);
+        TestPdf::Write(path, 1);
+        records.append(QJsonObject{{"path", path}, {"openTime", 100 + i}});
+    }
+    LoadList(records);
+    HomePage home;
+    home.show();
+    RecentPage* recent = home.Recent();
+    ModalAnswerer answerer([button](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, button); });
+    Button(recent, "clear_button")->click();
+    QCOMPARE(answerer.AnsweredCount(), 1);
+    QVERIFY(answerer.SeenTexts().first().contains("Are you sure to clear all the records?"));
+    QCOMPARE(CRecentManager::getInstance()->Count(), left);
+    if (left == 0) {
+        QTRY_COMPARE(recent->Stack()->currentIndex(), 0);
+        QVERIFY(!Button(recent, "clear_button")->isEnabled());
+    }
+}
+
+void TestHome::privateModeInEveryWindow()
+{
+    HomePage first;
+    HomePage second;
+    first.show();
+    second.show();
+    QCOMPARE(first.Stack()->currentIndex(), 1);
+    Button(first.Recent(), "button_private")->click();
+    QVERIFY(CSettingManager::getInstance()->IsPrivateEnabled());
+    QTRY_COMPARE(first.Stack()->currentIndex(), 0);
+    QTRY_COMPARE(second.Stack()->currentIndex(), 0);
+    QVERIFY(ShownText(&second).contains("You've gone Incognito"));
+    QVERIFY(ShownText(&second).contains("The history of the files you have viewed will not be saved."));
+    // "Close" on any of them brings the list back everywhere.
+    QPushButton* close = nullptr;
+    for (QPushButton* button : second.findChildren<QPushButton*>("button_cancel")) {
+        if (button->text() == "Close")
+            close = button;
+    }
+    QVERIFY(close);
+    close->click();
+    QVERIFY(!CSettingManager::getInstance()->IsPrivateEnabled());
+    QTRY_COMPARE(first.Stack()->currentIndex(), 1);
+    QTRY_COMPARE(second.Stack()->currentIndex(), 1);
+}
+
+void TestHome::recentFileListForTheMenu()
+{
+    const QString folder = TestEnv::MakeDir("thirty");
+    QJsonArray records;
+    for (int i = 0; i < 30; ++i) {
+        const QString path = folder + QStringLiteral("/doc%1.pdf").arg(i, 2, 10, QLatin1Char('0'));
+        // doc07 is pinned although it was opened long ago.
+        records.append(QJsonObject{{"path", path}, {"openTime", 1000 + i}, {"pin", i == 7}, {"pinTime", i == 7 ? 5 : 0}});
+    }
+    LoadList(records);
+    HomePage home;
+    QStringList list {"kept"};
+    home.GetRecentFileList(list);
+    QCOMPARE(list.size(), 11);
+    QCOMPARE(list.at(0), QStringLiteral("kept"));
+    QVERIFY(list.at(1).endsWith("doc07.pdf"));
+    QVERIFY(list.at(2).endsWith("doc29.pdf"));
+    QVERIFY(list.at(3).endsWith("doc28.pdf"));
+}
+
+void TestHome::toolsAndButtons()
+{
+    HomePage home;
+    QSignalSpy tool(&home, &HomePage::SignalClickedTool);
+    QSignalSpy blank(&home, &HomePage::SignalCreateBlankPDF);
+    QSignalSpy open(&home, &HomePage::SignalClickedOpen);
+    const QList<CToolItem*> tools = home.Tools();
+    QCOMPARE(tools.size(), 5);
+    const QStringList titles {"Edit PDF", "Create PDF", "Print PDF", "Organize PDFs", "Encrypt PDF"};
+    for (int id = 0; id < 5; ++id) {
+        QCOMPARE(tools.at(id)->GetToolId(), id);
+        QCOMPARE(tools.at(id)->Title(), titles.at(id));
+        QCOMPARE(tools.at(id)->size(), QSize(232, 110));
+    }
+    tools.at(1)->click();
+    QCOMPARE(tool.count(), 1);
+    QCOMPARE(tool.at(0).at(0).toInt(), 1);
+    QCOMPARE(blank.count(), 0);
+    home.CreateButton()->click();
+    QCOMPARE(blank.count(), 1);
+    QCOMPARE(tool.count(), 1);
+    home.OpenButton()->click();
+    QCOMPARE(open.count(), 1);
+    // A tool request from anything but a tile says nothing.
+    QMetaObject::invokeMethod(&home, "SlotToolClicked");
+    QCOMPARE(tool.count(), 1);
+}
+
+void TestHome::flowLayoutWraps()
+{
+    QWidget host;
+    auto* flow = new FlowLayout(&host, 2, 10, 10);
+    for (int i = 0; i < 5; ++i) {
+        auto* tile = new QWidget(&host);
+        tile->setFixedSize(232, 110);
+        flow->addWidget(tile);
+    }
+    host.resize(500, 400);
+    host.show();
+    flow->setGeometry(host.rect());
+    QCOMPARE(flow->itemAt(0)->geometry().topLeft(), QPoint(2, 2));
+    QCOMPARE(flow->itemAt(1)->geometry().topLeft(), QPoint(2 + 242, 2));
+    QCOMPARE(flow->itemAt(2)->geometry().topLeft(), QPoint(2, 2 + 120));
+    QCOMPARE(flow->heightForWidth(500), 2 + 3 * 110 + 2 * 10 + 2);
+    QCOMPARE(flow->heightForWidth(1300), 2 + 110 + 2);
+}
+
+void TestHome::screenshots()
+{
+    const QString shots = QString::fromLocal8Bit(qgetenv("RVPDF_SHOT_DIR"));
+    if (shots.isEmpty())
+        QSKIP("set RVPDF_SHOT_DIR to keep pictures of the pages");
+    HomePage home;
+    home.resize(1200, 780);
+    home.show();
+    home.grab().save(shots + "/home-empty.png");
+    CSettingManager::getInstance()->SetPrivateEnabled(true);
+    QTRY_COMPARE(home.Stack()->currentIndex(), 0);
+    home.grab().save(shots + "/home-private.png");
+    CSettingManager::getInstance()->SetPrivateEnabled(false);
+}
+
+RV_TEST_MAIN(TestHome)
+#include "tst_home.moc"

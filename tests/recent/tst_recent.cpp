@@ -1,0 +1,625 @@
+#include "CFileListDelegate.h"
+#include "CFileListModel.h"
+#include "CFileListView.h"
+#include "CRecentManager.h"
+#include "CThumbnailCache.h"
+#include "ModalAnswerer.h"
+#include "RencentSortFilterProxyModel.h"
+#include "TestMain.h"
+#include "TestPdf.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMenu>
+#include <QSaveFile>
+#include <QSignalSpy>
+#include <QThread>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+CRecentManager* Store()
+{
+    return CRecentManager::getInstance();
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A list file written by hand, then read by the store.
+void LoadList(const QJsonArray& records)
+{
+    QDir().mkpath(QFileInfo(CRecentManager::ListFilePath()).absolutePath());
+    QFile file(CRecentManager::ListFilePath());
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(QJsonDocument(records).toJson());
+    file.close();
+    Store()->Load();
+}
+
+QJsonObject Record(const QString& path, int openTime, bool pin = false, int pinTime = 0)
+{
+    return QJsonObject{{"path", path}, {"openTime", openTime}, {"pin", pin}, {"pinTime", pinTime},
+                       {"count", 0}, {"pageIndex", 0}, {"zoom", -2.0}, {"displayMode", 1}, {"hasPassword", false}};
+}
+
+QStringList DisplayOrder(QAbstractItemModel* proxy)
+{
+    QStringList names;
+    for (int row = 0; row < proxy->rowCount(); ++row)
+        names << QFileInfo(proxy->index(row, 0).data(CFileListModel::RecentInfoRole).toMap().value("path").toString()).fileName();
+    return names;
+}
+
+// A model and proxy over the store, as a recent page builds them.
+struct Models
+{
+    CFileListModel model;
+    RencentSortFilterProxyModel proxy;
+    Models()
+    {
+        model.SetRecentManager(Store());
+        proxy.setSourceModel(&model);
+        proxy.sort(0, Qt::DescendingOrder);
+    }
+};
+
+int InkIn(const QImage& image, const QRect& rect, int threshold = 200)
+{
+    int ink = 0;
+    const QRect area = rect.intersected(image.rect());
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ink += image.pixelColor(x, y).lightness() < threshold;
+    return ink;
+}
+
+} // namespace
+
+class TestRecent : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void otherSpellingUpdatesTheRecord();
+    void reopeningKeepsPlaceWithNewerTime();
+    void unpinningSetsPinTime();
+    void thumbnailNames_data();
+    void thumbnailNames();
+    void missingValuesReadAsDefaults();
+    void removeAllEmptiesListAndThumbnails();
+    void fileSizeTexts_data();
+    void fileSizeTexts();
+    void openTimeTexts();
+    void failedWriteKeepsThePreviousList();
+    void damagedListsStartEmpty_data();
+    void damagedListsStartEmpty();
+    void viewStateAndRename();
+    void proxyOrder();
+    void pinningMovesToTopAtOnce();
+    void laterPinComesFirst();
+    void reopeningMovesToTopOfUnpinned();
+    void removeByPathNeedsALoadedRow();
+    void clearEmitsCountOnce();
+    void toolTipIsNameWithoutSuffix();
+    void timeAndSizeOnlyWhenWide();
+    void pinnedEntryShowsItsPin();
+    void contextMenuShowsPinOrUnpin();
+    void releaseOnMoreShowsMenuOpensNothing();
+    void missingFileIsReportedAndDropped();
+    void passwordRecordShowsLock();
+    void hoveredNameIsBlue();
+    void leftClickOpensAndFailuresDrop_data();
+    void leftClickOpensAndFailuresDrop();
+    void thumbnailsAreSharedAndDecodedOnce();
+
+private:
+    QString dir;
+    QString a;
+    QString b;
+    QString c;
+};
+
+void TestRecent::initTestCase()
+{
+    dir = TestEnv::MakeDir("recent");
+    a = dir + "/alpha.pdf";
+    b = dir + "/beta.pdf";
+    c = dir + "/gamma.pdf";
+    for (const QString& path : {a, b, c})
+        QVERIFY(TestPdf::Write(path, 1));
+}
+
+void TestRecent::init()
+{
+    QFile::remove(CRecentManager::ListFilePath());
+    QFile::remove(CRecentManager::ListFilePath() + ".bad");
+    Store()->Load();
+}
+
+void TestRecent::otherSpellingUpdatesTheRecord()
+{
+    Store()->AddRecord(a, {});
+    QSignalSpy added(Store(), &CRecentManager::SignalRecentItemAdded);
+    QSignalSpy changed(Store(), &CRecentManager::SignalRecentItemChanged);
+    const QString other = dir + "//./alpha.pdf";
+    Store()->AddRecord(other, {});
+    QCOMPARE(Store()->Count(), 1);
+    QCOMPARE(added.count(), 0);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(Store()->IndexOf(a), 0);
+    QCOMPARE(Store()->IndexOf(other), -1);
+    // Updates given in the other spelling find nothing and change nothing.
+    Store()->SetHasPassword(other, true);
+    QCOMPARE(Store()->GetItemInfo(0).value("hasPassword").toBool(), false);
+}
+
+void TestRecent::reopeningKeepsPlaceWithNewerTime()
+{
+    Store()->AddRecord(a, {{"pageIndex", 3}, {"zoom", 150.0f}, {"displayMode", 2}});
+    Store()->AddRecord(b, {});
+    const int before = Store()->GetItemInfo(1).value("openTime").toInt();
+    QThread::msleep(1100);
+    Store()->AddRecord(a, {{"pageIndex", 9}});
+    QCOMPARE(Store()->Count(), 2);
+    QCOMPARE(Store()->IndexOf(a), 1);
+    const QVariantMap info = Store()->GetItemInfo(1);
+    QVERIFY(info.value("openTime").toInt() > before);
+    // The view state of the first open stays; re-opening does not change it.
+    QCOMPARE(info.value("pageIndex").toInt(), 3);
+    QCOMPARE(info.value("zoom").toDouble(), 150.0);
+    QCOMPARE(info.value("displayMode").toInt(), 2);
+    // And it is on disk.
+    QCOMPARE(QJsonDocument::fromJson(ReadAll(CRecentManager::ListFilePath())).array().size(), 2);
+}
+
+void TestRecent::unpinningSetsPinTime()
+{
+    Store()->AddRecord(a, {});
+    QCOMPARE(Store()->GetItemInfo(0).value("pinTime").toInt(), 0);
+    Store()->SetPinned(0, true);
+    QVERIFY(Store()->GetItemInfo(0).value("pin").toBool());
+    Store()->SetPinned(0, false);
+    QVERIFY(!Store()->GetItemInfo(0).value("pin").toBool());
+    QVERIFY(Store()->GetItemInfo(0).value("pinTime").toInt() > 0);
+    Store()->SetPinned(5, true);
+    QCOMPARE(Store()->Count(), 1);
+}
+
+void TestRecent::thumbnailNames_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("drive") << "C:/Docs/a.pdf" << "C_Docs_a.png";
+    QTest::newRow("double suffix") << "x.PDF.pdf" << "x.png.png";
+    const QString longName = QString(246, 'n') + ".pdf";
+    QTest::newRow("250 characters") << longName << (QString(246, 'n') + ".png").right(200);
+    QTest::newRow("no pdf") << "/a/b.txt" << "_a_b.txt";
+}
+
+void TestRecent::thumbnailNames()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, name);
+    QCOMPARE(CRecentManager::ThumbnailFileName(path), name);
+    QCOMPARE(CRecentManager::ThumbnailFileName(path).size(), name.size());
+}
+
+void TestRecent::missingValuesReadAsDefaults()
+{
+    LoadList({QJsonObject{{"path", a}}});
+    const QVariantMap info = Store()->GetItemInfo(0);
+    QCOMPARE(info.value("zoom").toDouble(), 100.0);
+    QCOMPARE(info.value("displayMode").toInt(), 1);
+    QCOMPARE(info.value("pageIndex").toInt(), 0);
+    QCOMPARE(info.value("pin").toBool(), false);
+    QCOMPARE(info.value("fileName").toString(), QStringLiteral("alpha"));
+    QVERIFY(info.value("fileSize").toString().endsWith("KB"));
+    QVERIFY(Store()->GetItemInfo(1).isEmpty());
+    QVERIFY(Store()->GetItemInfo(-1).isEmpty());
+}
+
+void TestRecent::removeAllEmptiesListAndThumbnails()
+{
+    Store()->AddRecord(a, {});
+    Store()->AddRecord(b, {});
+    TestPdf::WriteBytes(CRecentManager::ThumbnailDirPath() + CRecentManager::ThumbnailFileName(a), "png");
+    QSignalSpy all(Store(), &CRecentManager::SignalRecentRemoveAll);
+    Store()->RemoveAllRecords();
+    QCOMPARE(all.count(), 1);
+    QCOMPARE(Store()->Count(), 0);
+    QCOMPARE(QJsonDocument::fromJson(ReadAll(CRecentManager::ListFilePath())).array(), QJsonArray());
+    QVERIFY(QDir(CRecentManager::ThumbnailDirPath()).exists());
+    QVERIFY(QDir(CRecentManager::ThumbnailDirPath()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+}
+
+void TestRecent::fileSizeTexts_data()
+{
+    QTest::addColumn<qint64>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("nothing") << qint64(0) << "0 KB";
+    QTest::newRow("negative") << qint64(-5) << "0 KB";
+    QTest::newRow("bytes") << qint64(512) << "512.00 B";
+    QTest::newRow("one KB") << qint64(1024) << "1.00 KB";
+    QTest::newRow("one and a half") << qint64(1536) << "1.50 KB";
+    QTest::newRow("megabytes") << qint64(5 * 1024 * 1024) << "5.00 MB";
+    QTest::newRow("beyond TB") << qint64(1024) * 1024 * 1024 * 1024 * 1024 << "1024.00 TB";
+}
+
+void TestRecent::fileSizeTexts()
+{
+    QFETCH(qint64, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(CRecentManager::FormatFileSize(bytes), text);
+}
+
+void TestRecent::openTimeTexts()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    QCOMPARE(CRecentManager::FormatOpenTime(now.toSecsSinceEpoch()), now.toString("HH:mm:ss"));
+    const QDateTime old(QDate(2024, 2, 29), QTime(10, 30));
+    QCOMPARE(CRecentManager::FormatOpenTime(old.toSecsSinceEpoch()), QStringLiteral("02/29/2024"));
+}
+
+void TestRecent::failedWriteKeepsThePreviousList()
+{
+    Store()->AddRecord(a, {});
+    Store()->AddRecord(b, {});
+    const QByteArray before = ReadAll(CRecentManager::ListFilePath());
+    QVERIFY(before.size() > 200);
+    // Files may not grow beyond 64 bytes now: every write of the list fails
+    // part way, as on a full disk.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old {};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit tiny = old;
+    tiny.rlim_cur = 64;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    Store()->AddRecord(c, {});
+    Store()->SetPinned(0, true);
+    setrlimit(RLIMIT_FSIZE, &old);
+    QCOMPARE(ReadAll(CRecentManager::ListFilePath()), before);
+    // Nothing half written is left beside it.
+    const QStringList files = QDir(QFileInfo(CRecentManager::ListFilePath()).absolutePath()).entryList(QDir::Files);
+    QCOMPARE(files, QStringList{"recentfiles.json"});
+    QCOMPARE(Store()->Count(), 3);
+}
+
+void TestRecent::damagedListsStartEmpty_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("keptAside");
+    QTest::newRow("empty") << QByteArray() << false;
+    QTest::newRow("truncated") << QByteArray("[{\"path\": \"/tmp/a.pdf\", \"openTi") << true;
+    QTest::newRow("not json") << QByteArray("this is not json") << true;
+    QTest::newRow("object instead of array") << QByteArray("{\"path\": \"/tmp/a.pdf\"}") << true;
+    QTest::newRow("binary") << TestPdf::Garbage(500, 4) << true;
+    QTest::newRow("array of junk") << QByteArray("[1, \"x\", null, {\"nopath\": 1}]") << true;
+}
+
+void TestRecent::damagedListsStartEmpty()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, keptAside);
+    QVERIFY(TestPdf::WriteBytes(CRecentManager::ListFilePath(), content));
+    Store()->Load();
+    QCOMPARE(Store()->Count(), 0);
+    QCOMPARE(QFile::exists(CRecentManager::ListFilePath() + ".bad"), keptAside);
+    if (keptAside)
+        QCOMPARE(ReadAll(CRecentManager::ListFilePath() + ".bad"), content);
+    // The store works on and the damaged copy survives the next save.
+    Store()->AddRecord(a, {});
+    QCOMPARE(Store()->Count(), 1);
+    if (keptAside)
+        QCOMPARE(ReadAll(CRecentManager::ListFilePath() + ".bad"), content);
+}
+
+void TestRecent::viewStateAndRename()
+{
+    Store()->AddRecord(a, {});
+    TestPdf::WriteBytes(CRecentManager::ThumbnailDirPath() + CRecentManager::ThumbnailFileName(a), "png");
+    Store()->UpdateRecordInfo(a, {{"pageIndex", 7}, {"zoom", -2.0f}});
+    QVariantMap info = Store()->GetItemInfo(0);
+    QCOMPARE(info.value("pageIndex").toInt(), 7);
+    QCOMPARE(info.value("zoom").toDouble(), -2.0);
+    QCOMPARE(info.value("displayMode").toInt(), 0); // kept: absent from the update
+    const QString renamed = dir + "/renamed.pdf";
+    Store()->RenameRecord(a, renamed);
+    QCOMPARE(Store()->IndexOf(renamed), 0);
+    QVERIFY(QFile::exists(CRecentManager::ThumbnailDirPath() + CRecentManager::ThumbnailFileName(renamed)));
+    QVERIFY(!QFile::exists(CRecentManager::ThumbnailDirPath() + CRecentManager::ThumbnailFileName(a)));
+    Store()->RemoveRecord(0);
+    QVERIFY(!QFile::exists(CRecentManager::ThumbnailDirPath() + CRecentManager::ThumbnailFileName(renamed)));
+}
+
+void TestRecent::proxyOrder()
+{
+    LoadList({Record(a, 100, true, 50), Record(b, 300), Record(c, 200)});
+    Models m;
+    QCOMPARE(DisplayOrder(&m.proxy), QStringList({"alpha.pdf", "beta.pdf", "gamma.pdf"}));
+    // A new record: below the pinned ones, above older unpinned ones.
+    const QString d = dir + "/delta.pdf";
+    TestPdf::Write(d, 1);
+    Store()->AddRecord(d, {});
+    QCOMPARE(DisplayOrder(&m.proxy), QStringList({"alpha.pdf", "delta.pdf", "beta.pdf", "gamma.pdf"}));
+}
+
+void TestRecent::pinningMovesToTopAtOnce()
+{
+    LoadList({Record(a, 300), Record(b, 200), Record(c, 100)});
+    Models m;
+    const QModelIndex source = m.proxy.mapToSource(m.proxy.index(2, 0));
+    m.model.TogglePin(source);
+    QCOMPARE(DisplayOrder(&m.proxy).first(), QStringLiteral("gamma.pdf"));
+    m.model.TogglePin(m.proxy.mapToSource(m.proxy.index(0, 0)));
+    QCOMPARE(DisplayOrder(&m.proxy), QStringList({"alpha.pdf", "beta.pdf", "gamma.pdf"}));
+}
+
+void TestRecent::laterPinComesFirst()
+{
+    LoadList({Record(a, 300, true, 1000), Record(b, 100, true, 2000), Record(c, 500)});
+    Models m;
+    QCOMPARE(DisplayOrder(&m.proxy), QStringList({"beta.pdf", "alpha.pdf", "gamma.pdf"}));
+    // Without pin times two pinned records follow their openings.
+    LoadList({Record(a, 300, true, 0), Record(b, 100, true, 2000)});
+    Models n;
+    QCOMPARE(DisplayOrder(&n.proxy), QStringList({"alpha.pdf", "beta.pdf"}));
+}
+
+void TestRecent::reopeningMovesToTopOfUnpinned()
+{
+    LoadList({Record(a, 100, true, 10), Record(b, 300), Record(c, 200)});
+    Models m;
+    Store()->AddRecord(c, {});
+    QCOMPARE(DisplayOrder(&m.proxy), QStringList({"alpha.pdf", "gamma.pdf", "beta.pdf"}));
+}
+
+void TestRecent::removeByPathNeedsALoadedRow()
+{
+    LoadList({Record(a, 100), Record(b, 200)});
+    CFileListModel model;
+    model.SetRecentManager(Store());
+    QVERIFY(!model.IsRowLoaded(0));
+    model.RemoveRecordByPath(a);
+    QCOMPARE(Store()->Count(), 2);
+    model.index(0, 0).data(CFileListModel::RecentInfoRole);
+    model.RemoveRecordByPath(a);
+    QCOMPARE(Store()->Count(), 1);
+    QCOMPARE(model.rowCount(), 1);
+}
+
+void TestRecent::clearEmitsCountOnce()
+{
+    LoadList({Record(a, 100), Record(b, 200), Record(c, 300)});
+    Models m;
+    QSignalSpy count(&m.model, &CFileListModel::SignalItemCountChanged);
+    m.model.ClearRecords();
+    QCOMPARE(count.count(), 1);
+    QCOMPARE(m.model.rowCount(), 0);
+    QCOMPARE(m.proxy.rowCount(), 0);
+    // Also with nothing to clear.
+    m.model.ClearRecords();
+    QCOMPARE(count.count(), 2);
+}
+
+void TestRecent::toolTipIsNameWithoutSuffix()
+{
+    LoadList({Record(dir + "/report.v2.pdf", 100)});
+    Models m;
+    QCOMPARE(m.proxy.index(0, 0).data(Qt::ToolTipRole).toString(), QStringLiteral("report.v2"));
+    QVERIFY(!m.proxy.index(0, 0).data(Qt::DisplayRole).isValid());
+}
+
+namespace {
+// A list view over the store, shown at a given width, as the recent page has it.
+struct View
+{
+    Models models;
+    CFileListView view;
+    explicit View(int width, bool grid = false)
+    {
+        view.setModel(&models.proxy);
+        view.setObjectName("list_view");
+        if (grid) {
+            view.setViewMode(QListView::IconMode);
+            view.setSpacing(16);
+        }
+        view.resize(width, 400);
+        view.show();
+        QTest::qWait(20);
+    }
+    QImage Shot()
+    {
+        QImage image(view.viewport()->size(), QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        view.viewport()->render(&image);
+        return image;
+    }
+    QRect ItemRect(int row) { return view.visualRect(models.proxy.index(row, 0)); }
+};
+} // namespace
+
+void TestRecent::timeAndSizeOnlyWhenWide()
+{
+    LoadList({Record(a, int(QDateTime::currentSecsSinceEpoch()))});
+    {
+        View wide(800);
+        const QRect r = wide.ItemRect(0);
+        const QRect time(r.right() - 402 + 12, r.top() + 8, 124, 40);
+        QVERIFY(r.width() > 460);
+        QVERIFY(InkIn(wide.Shot(), time) > 10);
+    }
+    View narrow(420);
+    const QRect r = narrow.ItemRect(0);
+    QVERIFY(r.width() <= 460);
+    // Right of the name column nothing is drawn (no hover, not pinned).
+    QCOMPARE(InkIn(narrow.Shot(), QRect(r.right() - 134, r.top() + 8, 130, 40)), 0);
+}
+
+void TestRecent::pinnedEntryShowsItsPin()
+{
+    LoadList({Record(a, 100, true, 5), Record(b, 50)});
+    {
+        View list(700);
+        const QImage shot = list.Shot();
+        QVERIFY(InkIn(shot, CFileListDelegate::PinRect(list.ItemRect(0)), 240) > 3);
+        QCOMPARE(InkIn(shot, CFileListDelegate::PinRect(list.ItemRect(1)), 240), 0);
+    }
+    View grid(700, true);
+    const QImage shot = grid.Shot();
+    const QRect tile = grid.ItemRect(0);
+    const QColor triangle = shot.pixelColor(tile.left() + 7, tile.top() + 7);
+    QVERIFY2(triangle.blue() > 150 && triangle.red() < 150, qPrintable(triangle.name()));
+    const QRect other = grid.ItemRect(1);
+    QVERIFY(shot.pixelColor(other.left() + 7, other.top() + 7).lightness() > 200);
+}
+
+void TestRecent::contextMenuShowsPinOrUnpin()
+{
+    LoadList({Record(a, 100, true, 5), Record(b, 50)});
+    View list(700);
+    for (int row = 0; row < 2; ++row) {
+        ModalAnswerer answerer([](QWidget* menu) { menu->close(); });
+        const QPoint pos = list.ItemRect(row).center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, pos, list.view.viewport()->mapToGlobal(pos));
+        QApplication::sendEvent(list.view.viewport(), &event);
+        QCOMPARE(answerer.AnsweredCount(), 1);
+        const QStringList items = answerer.SeenTexts().first().split('\n');
+        QCOMPARE(items.contains("Pin"), row == 1);
+        QCOMPARE(items.contains("Unpin"), row == 0);
+        QVERIFY(items.contains("Remove from List"));
+    }
+}
+
+void TestRecent::releaseOnMoreShowsMenuOpensNothing()
+{
+    LoadList({Record(a, 100)});
+    View list(700);
+    QSignalSpy open(&list.view, &CFileListView::SignalOpenFile);
+    ModalAnswerer answerer([](QWidget* menu) { menu->close(); });
+    const QPoint more = CFileListDelegate::MoreRect(list.ItemRect(0), false).center();
+    QTest::mouseMove(list.view.viewport(), more);
+    QTest::mousePress(list.view.viewport(), Qt::LeftButton, Qt::NoModifier, more);
+    QTest::mouseRelease(list.view.viewport(), Qt::LeftButton, Qt::NoModifier, more);
+    QTRY_COMPARE(answerer.AnsweredCount(), 1);
+    QVERIFY(qobject_cast<QMenu*>(answerer.LastDialog()) || answerer.SeenTexts().first().contains("Open"));
+    QTest::qWait(50);
+    QCOMPARE(open.count(), 0);
+}
+
+void TestRecent::missingFileIsReportedAndDropped()
+{
+    const QString gone = dir + "/gone.pdf";
+    TestPdf::Write(gone, 1);
+    LoadList({Record(gone, 100), Record(b, 50)});
+    View list(700);
+    list.ItemRect(0);
+    QFile::remove(gone);
+    ModalAnswerer answerer([](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, "button_3"); });
+    list.view.setCurrentIndex(list.models.proxy.index(0, 0));
+    list.view.SlotClickedFinder(list.models.proxy.index(0, 0));
+    QCOMPARE(answerer.AnsweredCount(), 1);
+    QVERIFY(answerer.SeenTexts().first().contains("Failed to Open"));
+    QCOMPARE(Store()->Count(), 1);
+    QCOMPARE(Store()->IndexOf(gone), -1);
+}
+
+void TestRecent::passwordRecordShowsLock()
+{
+    LoadList({Record(a, 100)});
+    View grid(700, true);
+    const QRect box(grid.ItemRect(0).left() + 12, grid.ItemRect(0).top() + 12, 124, 124);
+    QCOMPARE(InkIn(grid.Shot(), box.adjusted(10, 10, -10, -10), 230), 0);
+    Store()->SetHasPassword(a, true);
+    QTest::qWait(20);
+    QVERIFY(InkIn(grid.Shot(), box.adjusted(10, 10, -10, -10), 230) > 20);
+}
+
+void TestRecent::hoveredNameIsBlue()
+{
+    LoadList({Record(a, 100)});
+    View list(700);
+    const QRect r = list.ItemRect(0);
+    QTest::mouseMove(list.view.viewport(), r.center());
+    QMouseEvent move(QEvent::MouseMove, r.center(), list.view.viewport()->mapToGlobal(r.center()), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(list.view.viewport(), &move);
+    QTest::qWait(30);
+    const QImage shot = list.Shot();
+    int blue = 0;
+    const QRect name(r.left() + 64, r.top() + 8, 200, 40);
+    for (int y = name.top(); y <= name.bottom(); ++y)
+        for (int x = name.left(); x <= name.right(); ++x) {
+            const QColor color = shot.pixelColor(x, y);
+            blue += qAbs(color.red() - 12) < 40 && qAbs(color.green() - 140) < 40 && qAbs(color.blue() - 233) < 40;
+        }
+    QVERIFY(blue > 5);
+}
+
+void TestRecent::leftClickOpensAndFailuresDrop_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("opened") << 0 << true;
+    QTest::newRow("given up") << 100 << true;
+    QTest::newRow("failed") << 3 << false;
+    QTest::newRow("nobody answered") << -1 << false;
+}
+
+void TestRecent::leftClickOpensAndFailuresDrop()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, kept);
+    LoadList({Record(a, 100)});
+    View list(700);
+    QVariantMap request;
+    connect(&list.view, &CFileListView::SignalOpenFile, &list.view,
+            [answer, &request](int& nRet, const QVariantMap& info, bool) {
+                request = info;
+                if (answer >= 0)
+                    nRet = answer;
+            });
+    const QPoint where = list.ItemRect(0).center() - QPoint(100, 0);
+    QTest::mouseClick(list.view.viewport(), Qt::LeftButton, Qt::NoModifier, where);
+    QTRY_COMPARE(request.value("path").toString(), a);
+    QCOMPARE(request.value("zoom").toDouble(), -2.0);
+    QCOMPARE(Store()->Count(), kept ? 1 : 0);
+}
+
+void TestRecent::thumbnailsAreSharedAndDecodedOnce()
+{
+    Store()->AddRecord(a, {});
+    const QString thumb = CRecentManager::ThumbnailDirPath() + CRecentManager::ThumbnailFileName(a);
+    QImage picture(160, 120, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QVERIFY(picture.save(thumb, "PNG"));
+    CThumbnailCache* cache = CThumbnailCache::getInstance();
+    cache->Clear();
+    Models first;
+    Models second;
+    QSignalSpy ready(cache, &CThumbnailCache::SignalImageReady);
+    first.proxy.index(0, 0).data(CFileListModel::RecentInfoRole);
+    second.proxy.index(0, 0).data(CFileListModel::RecentInfoRole);
+    QTRY_COMPARE(ready.count(), 1);
+    QTest::qWait(50);
+    const QImage one = first.proxy.index(0, 0).data(CFileListModel::RecentInfoRole).toMap().value("thumbnail").value<QImage>();
+    const QImage two = second.proxy.index(0, 0).data(CFileListModel::RecentInfoRole).toMap().value("thumbnail").value<QImage>();
+    QVERIFY(!one.isNull());
+    // One decoded picture, held once for both windows' lists.
+    QCOMPARE(one.cacheKey(), two.cacheKey());
+    QVERIFY(qMax(one.width(), one.height()) <= CThumbnailCache::kSide * 2);
+    QCOMPARE(ready.count(), 1);
+}
+
+RV_TEST_MAIN(TestRecent)
+#include "tst_recent.moc"
