@@ -138,6 +138,7 @@ void RecentPage::SlotModeButtonClicked(QAbstractButton* button)
     // Both modes keep the entries still, one after the other.
     listView->setMovement(QListView::Static);
     listView->setResizeMode(QListView::Adjust);
+    listView->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
 }
 
 void RecentPage::SlotClearClicked()

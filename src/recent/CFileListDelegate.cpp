@@ -1,6 +1,8 @@
 #include "CFileListDelegate.h"
 
 #include "CFileListModel.h"
+#include "CRecentManager.h"
+#include "CThumbnailCache.h"
 #include "CWidgetUtils.h"
 
 #include <QAbstractItemModel>
@@ -101,6 +103,12 @@ void CFileListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     if (info.isEmpty()) {
         painter->restore();
         return;
+    }
+    // Only entries that are painted ask for their picture; it is decoded in
+    // the background and repainted when it arrives.
+    if (info.value("thumbnail").value<QImage>().isNull() && !info.value("hasPassword").toBool()) {
+        const QString path = info.value("path").toString();
+        CThumbnailCache::getInstance()->Request(path, CRecentManager::ThumbnailDirPath() + CRecentManager::ThumbnailFileName(path));
     }
     const QRectF R = option.rect;
     const QRect item = option.rect;

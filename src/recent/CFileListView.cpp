@@ -23,6 +23,7 @@ CFileListView::CFileListView(QWidget* parent)
     setMouseTracking(true);
     setUniformItemSizes(true);
     setMovement(QListView::Static);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
 
     delegate = new CFileListDelegate(this);
     connect(delegate, &CFileListDelegate::SignalClickedMore, this, &CFileListView::SlotClickedMore, Qt::QueuedConnection);

@@ -20,16 +20,27 @@ CThumbnailCache* CThumbnailCache::getInstance()
 QImage CThumbnailCache::Image(const QString& documentPath, const QString& thumbnailPath)
 {
     const QFileInfo info(thumbnailPath);
+    auto it = entries.constFind(documentPath);
+    if (it == entries.constEnd())
+        return QImage();
     if (!info.isFile()) {
         entries.remove(documentPath);
         return QImage();
     }
+    return it->modified == info.lastModified() ? it->image : QImage();
+}
+
+void CThumbnailCache::Request(const QString& documentPath, const QString& thumbnailPath)
+{
+    if (pending.contains(documentPath))
+        return;
+    const QFileInfo info(thumbnailPath);
+    if (!info.isFile())
+        return;
     const QDateTime modified = info.lastModified();
     auto it = entries.constFind(documentPath);
     if (it != entries.constEnd() && it->modified == modified)
-        return it->image;
-    if (pending.contains(documentPath))
-        return it != entries.constEnd() ? it->image : QImage();
+        return;
 
     pending.insert(documentPath);
     const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
@@ -52,7 +63,6 @@ QImage CThumbnailCache::Image(const QString& documentPath, const QString& thumbn
             image.setDevicePixelRatio(ratio);
         return image;
     }));
-    return it != entries.constEnd() ? it->image : QImage();
 }
 
 void CThumbnailCache::Forget(const QString& documentPath)

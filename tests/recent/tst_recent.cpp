@@ -118,6 +118,7 @@ private slots:
     void releaseOnMoreShowsMenuOpensNothing();
     void missingFileIsReportedAndDropped();
     void passwordRecordShowsLock();
+    void paintedRowsGetTheirPictures();
     void hoveredNameIsBlue();
     void leftClickOpensAndFailuresDrop_data();
     void leftClickOpensAndFailuresDrop();
@@ -545,6 +546,18 @@ void TestRecent::passwordRecordShowsLock()
     QVERIFY(InkIn(grid.Shot(), box.adjusted(10, 10, -10, -10), 230) > 20);
 }
 
+void TestRecent::paintedRowsGetTheirPictures()
+{
+    LoadList({Record(a, 100)});
+    QImage red(120, 160, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QVERIFY(red.save(CRecentManager::ThumbnailDirPath() + CRecentManager::ThumbnailFileName(a), "PNG"));
+    CThumbnailCache::getInstance()->Clear();
+    View list(700);
+    const QRect box(list.ItemRect(0).left() + 12, list.ItemRect(0).top() + 8, 40, 40);
+    QTRY_VERIFY(list.Shot().pixelColor(box.center()) == QColor(Qt::red));
+}
+
 void TestRecent::hoveredNameIsBlue()
 {
     LoadList({Record(a, 100)});
@@ -608,8 +621,13 @@ void TestRecent::thumbnailsAreSharedAndDecodedOnce()
     Models first;
     Models second;
     QSignalSpy ready(cache, &CThumbnailCache::SignalImageReady);
+    // Loading rows (as sorting does) decodes nothing; painting asks.
     first.proxy.index(0, 0).data(CFileListModel::RecentInfoRole);
     second.proxy.index(0, 0).data(CFileListModel::RecentInfoRole);
+    QTest::qWait(50);
+    QCOMPARE(ready.count(), 0);
+    cache->Request(a, thumb);
+    cache->Request(a, thumb);
     QTRY_COMPARE(ready.count(), 1);
     QTest::qWait(50);
     const QImage one = first.proxy.index(0, 0).data(CFileListModel::RecentInfoRole).toMap().value("thumbnail").value<QImage>();
