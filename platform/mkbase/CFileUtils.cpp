@@ -173,6 +173,37 @@ void CFileUtils::OpenFolderAndSelectFile(const QString& path)
     });
 }
 
+bool CFileUtils::CreateDesktopLink(const QString& appDirPath, const QString& appFilePath,
+                                   const QString& arguments, const QString& linkPath, const QString& name,
+                                   const QString& iconName)
+{
+    if (appFilePath.isEmpty() || linkPath.isEmpty())
+        return false;
+    // Exec values quote the program so paths with spaces work.
+    QString exec = "\"" + QString(appFilePath).replace("\"", "\\\"") + "\"";
+    if (!arguments.isEmpty())
+        exec += " " + arguments;
+    exec += " %F";
+    const QString title = name.isEmpty() ? QFileInfo(linkPath).completeBaseName() : name;
+    QString entry;
+    entry += "[Desktop Entry]\n";
+    entry += "Type=Application\n";
+    entry += "Version=1.0\n";
+    entry += "Name=" + title + "\n";
+    entry += "Exec=" + exec + "\n";
+    entry += "Path=" + appDirPath + "\n";
+    if (!iconName.isEmpty())
+        entry += "Icon=" + iconName + "\n";
+    entry += "Terminal=false\n";
+    entry += "MimeType=application/pdf;\n";
+    entry += "Categories=Office;Viewer;\n";
+    if (!WriteFileBytes(linkPath, entry.toUtf8()))
+        return false;
+    // Desktops only start launchers that are executable.
+    QFile::setPermissions(linkPath, QFile::permissions(linkPath) | QFile::ExeOwner | QFile::ExeUser);
+    return true;
+}
+
 QString CFileUtils::GetPublicDesktopPath()
 {
     return QString();

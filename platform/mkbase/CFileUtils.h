@@ -30,6 +30,11 @@ public:
     // (org.freedesktop.FileManager1); opens its folder when no file manager
     // answers. Returns at once; the desktop does the rest.
     static void OpenFolderAndSelectFile(const QString& path);
+    // Writes a desktop launcher (a .desktop entry) at linkPath starting
+    // appFilePath with the given arguments; name is what the desktop shows.
+    static bool CreateDesktopLink(const QString& appDirPath, const QString& appFilePath,
+                                  const QString& arguments, const QString& linkPath,
+                                  const QString& name = QString(), const QString& iconName = QString());
     // There is no desktop shared by all users on Linux.
     static QString GetPublicDesktopPath();
 };

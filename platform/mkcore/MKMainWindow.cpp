@@ -6,6 +6,7 @@
 #include "MKMessageBox.h"
 
 #include <QCursor>
+#include <QDataStream>
 #include <QDesktopServices>
 #include <QEvent>
 #include <QGuiApplication>
@@ -101,6 +102,28 @@ void MKMainWindow::MoveToCenter()
     QRect frame = frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     move(frame.topLeft());
+}
+
+QByteArray MKMainWindow::saveState(int version) const
+{
+    QByteArray state;
+    QDataStream stream(&state, QIODevice::WriteOnly);
+    stream << quint32(0x524d5753) << qint32(version) << bool(windowState() & Qt::WindowFullScreen);
+    return state;
+}
+
+bool MKMainWindow::restoreState(const QByteArray& state, int version)
+{
+    QDataStream stream(state);
+    quint32 marker = 0;
+    qint32 stored = 0;
+    bool fullScreen = false;
+    stream >> marker >> stored >> fullScreen;
+    if (stream.status() != QDataStream::Ok || marker != 0x524d5753 || stored != version)
+        return false;
+    if (fullScreen)
+        showFullScreen();
+    return true;
 }
 
 void MKMainWindow::ShowReview(const QString& strFrom)

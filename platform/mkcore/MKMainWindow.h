@@ -29,6 +29,10 @@ public:
     QSize PageAreaSize() const;
 
     void MoveToCenter();
+    // The window's state beyond its geometry (full screen), for restoring a
+    // window as it was left.
+    QByteArray saveState(int version = 0) const;
+    bool restoreState(const QByteArray& state, int version = 0);
     void ShowReview(const QString& strFrom);
 
     // Language changed: retranslate every text.

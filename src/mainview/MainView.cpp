@@ -1,31 +1,54 @@
 #include "MainView.h"
 
+#include "CAssocUtils.h"
 #include "CFileUtils.h"
+#include "CGaReportManager.h"
+#include "CMemberManager.h"
 #include "CWindowTitleBar.h"
 #include "MKApplication.h"
+#include "MKCheckBox.h"
 #include "MKMessageBox.h"
 #include "MainBox.h"
-#include "CAssocUtils.h"
-#include "setting/CSettingManager.h"
-#include "setting/SettingOption.h"
-#include "CGaReportManager.h"
 #include "home/HomePage.h"
 #include "recent/CRecentManager.h"
+#include "setting/CSettingManager.h"
+#include "setting/SettingOption.h"
 #include "tabbar/CTabBar.h"
 #include "windows/CMainViewManager.h"
 
 #include <QCloseEvent>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QDrag>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStandardPaths>
 #include <QTimer>
-#include <QVBoxLayout>
+#include <QUrl>
+#include <QWindow>
+
+namespace {
+
+QString AppValue(const QString& key)
+{
+    MKApplication* app = MKApplication::getInstance();
+    return app ? app->GetAppValue(key) : QString();
+}
+
+bool IsSupportedFile(const QString& path)
+{
+    static const QStringList suffixes {QStringLiteral("pdf")};
+    return suffixes.contains(QFileInfo(path).suffix(), Qt::CaseInsensitive);
+}
+
+} // namespace
 
 MainView::MainView(QWidget* parent)
     : MKMainWindow(parent)
@@ -35,41 +58,42 @@ MainView::MainView(QWidget* parent)
     homeButton = new QPushButton(this);
     homeButton->setCheckable(true);
     homeButton->setChecked(true);
-    const QString type = MKApplication::getInstance() ? MKApplication::getInstance()->GetProductType()
-                                                      : QString();
-    homeButton->setObjectName(type.isEmpty() ? QStringLiteral("button_home")
-                                             : QStringLiteral("button_home_%1").arg(type));
+    connect(homeButton, &QPushButton::toggled, this, &MainView::SlotSelectHome);
+    const QString type = MKApplication::getInstance() ? MKApplication::getInstance()->GetProductType() : QString();
+    homeButton->setObjectName(type.isEmpty() ? QStringLiteral("button_home") : QStringLiteral("button_home_%1").arg(type));
     homeButton->setFixedSize(36, 28);
     homeButton->setAttribute(Qt::WA_LayoutUsesWidgetRect);
-    connect(homeButton, &QPushButton::toggled, this, &MainView::SlotSelectHome);
-    titleBar()->AddWidgetToLeft(homeButton);
 
     tabBar = new CTabBar(this);
+    connect(tabBar, &CTabBar::SignalItemDragOut, this, &MainView::SlotTabItemDragOut, Qt::QueuedConnection);
     connect(tabBar, &CTabBar::SignalItemDragIn, this, &MainView::SlotTabItemDragIn, Qt::QueuedConnection);
     connect(tabBar, &CTabBar::SignalClickedAdd, this, &MainView::SlotTabClickedAdd, Qt::QueuedConnection);
     connect(tabBar, &CTabBar::SignalSelectChanged, this, &MainView::SlotTabSelectChanged, Qt::QueuedConnection);
     connect(tabBar, &CTabBar::SignalCloseTab, this, &MainView::SlotCloseTab, Qt::QueuedConnection);
+    connect(tabBar, &CTabBar::SignalContextMenu, this, &MainView::SlotContextMenu, Qt::QueuedConnection);
     connect(tabBar, &CTabBar::SignalItemCountChanged, this, &MainView::SlotTabCountChanged, Qt::QueuedConnection);
     connect(tabBar, &CTabBar::SignalItemWidthChanged, this, &MainView::SlotTabWidthChanged, Qt::QueuedConnection);
-    titleBar()->AddWidgetToLeft(tabBar, 1);
 
-    addButton = new QPushButton(tabBar);
-    addButton->setObjectName("tab_add");
-    addButton->setFixedSize(28, 28);
-    addButton->setAttribute(Qt::WA_LayoutUsesWidgetRect);
-    addButton->setFocusPolicy(Qt::NoFocus);
-    connect(addButton, &QPushButton::clicked, this, &MainView::SlotTabClickedAdd);
-    addButton->move(10, 6);
-
-    tabCountButton = new QPushButton(this);
-    tabCountButton->setObjectName("tab_num");
-    tabCountButton->setFixedHeight(24);
-    tabCountButton->setMinimumWidth(21);
-    tabCountButton->setAttribute(Qt::WA_LayoutUsesWidgetRect);
-    tabCountButton->setFocusPolicy(Qt::NoFocus);
-    connect(tabCountButton, &QPushButton::clicked, tabBar, &CTabBar::SlotClickedNum);
-    tabCountButton->hide();
-    titleBar()->InsertToolButton(0, tabCountButton);
+    if (CWindowTitleBar* bar = titleBar()) {
+        bar->AddWidgetToLeft(homeButton);
+        bar->AddWidgetToLeft(tabBar, 1);
+        addButton = new QPushButton(tabBar);
+        addButton->setObjectName("tab_add");
+        addButton->setFixedSize(28, 28);
+        addButton->setFocusPolicy(Qt::NoFocus);
+        addButton->setAttribute(Qt::WA_LayoutUsesWidgetRect);
+        connect(addButton, &QPushButton::clicked, this, &MainView::SlotTabClickedAdd);
+        addButton->move(10, 6);
+        tabCountButton = new QPushButton(this);
+        tabCountButton->setObjectName("tab_num");
+        tabCountButton->setFixedHeight(24);
+        tabCountButton->setMinimumWidth(21);
+        tabCountButton->setFocusPolicy(Qt::NoFocus);
+        tabCountButton->setAttribute(Qt::WA_LayoutUsesWidgetRect);
+        connect(tabCountButton, &QPushButton::clicked, tabBar, &CTabBar::SlotClickedNum);
+        tabCountButton->hide();
+        bar->InsertToolButton(0, tabCountButton);
+    }
 
     homePage = new HomePage(this);
     connect(homePage, &HomePage::SignalClickedTool, this, &MainView::SlotClickedTool);
@@ -80,23 +104,36 @@ MainView::MainView(QWidget* parent)
 
     ShowHome(true);
     UpdateText();
-    setWindowTitle(MKApplication::getInstance() ? MKApplication::getInstance()->GetAppValue("Title")
-                                                : QString());
-    auto* openShortcut = new QShortcut(QKeySequence::Open, this);
-    openShortcut->setContext(Qt::WindowShortcut);
-    connect(openShortcut, &QShortcut::activated, this, &MainView::SlotTabClickedAdd);
+    setWindowTitle(AppValue("Title"));
+
+    auto* open = new QShortcut(QKeySequence::Open, this);
+    open->setContext(Qt::WindowShortcut);
+    connect(open, &QShortcut::activated, this, &MainView::SlotTabClickedAdd);
+    auto* create = new QShortcut(QKeySequence::New, this);
+    create->setContext(Qt::WindowShortcut);
+    connect(create, &QShortcut::activated, this, &MainView::SlotCreateBlankPDF);
     RestoreWindowGeometry();
 }
 
 MainView::~MainView() = default;
 
-void MainView::UpdateText()
+bool MainView::event(QEvent* event)
 {
-    MKMainWindow::UpdateText();
-    homeButton->setToolTip(tr("Startup Page"));
-    addButton->setToolTip(tr("Open PDF") + QStringLiteral("(%1)").arg(QKeySequence(QKeySequence::Open).toString(QKeySequence::NativeText)));
-    tabCountButton->setToolTip(tr("Open Tabs"));
+    // The native window exists from the first show; its state changes are
+    // watched from then on.
+    if (event->type() == QEvent::WinIdChange && windowHandle()) {
+        connect(windowHandle(), &QWindow::windowStateChanged, this, &MainView::SlotWindowStateChanged,
+                Qt::UniqueConnection);
+    }
+    return MKMainWindow::event(event);
 }
+
+void MainView::changeEvent(QEvent* event)
+{
+    MKMainWindow::changeEvent(event);
+}
+
+// --- home and tabs ----------------------------------------------------------
 
 QList<QWidget*> MainView::Documents() const
 {
@@ -120,7 +157,7 @@ void MainView::SlotSelectHome(bool checked)
     ShowHome(checked);
     if (checked && tabBar) {
         tabBar->ClearCurrent();
-        setWindowTitle(MKApplication::getInstance()->GetAppValue("Title"));
+        setWindowTitle(AppValue("Title"));
         UpdateWindowState();
     }
 }
@@ -131,6 +168,8 @@ void MainView::SlotTabSelectChanged(int nIndex)
         homeButton->setChecked(false);
         SetCurrentPage(tabBar->GetItem(nIndex).widget);
         setWindowTitle(tabBar->GetItemTitle(nIndex));
+        if (!isFullScreen())
+            ForwardMenuAction(QStringLiteral("exit_full_screen"));
     } else {
         homeButton->setChecked(true);
     }
@@ -140,10 +179,13 @@ void MainView::SlotTabSelectChanged(int nIndex)
 void MainView::UpdateWindowState()
 {
     setWindowModified(tabBar->IsCurrentDirty());
+    emit windowTitleChanged(QString());
 }
 
 void MainView::SlotTabCountChanged()
 {
+    if (!tabBar)
+        return;
     const int count = tabBar->GetItemCount();
     tabCountButton->setText(QString::number(count));
     tabCountButton->setVisible(count >= 1);
@@ -153,65 +195,208 @@ void MainView::SlotTabCountChanged()
 
 void MainView::SlotTabWidthChanged(const QPoint& pos)
 {
+    if (!tabBar)
+        return;
     const int x = qMin(pos.x() + 10, tabBar->width() - 24);
     addButton->move(x, 6);
 }
 
-void MainView::SlotCloseTab(int nIndex)
+void MainView::SlotDocumentChanged(bool bDirty)
 {
-    if (nIndex < 0)
-        return;
-    if (QWidget* widget = tabBar->GetItem(nIndex).widget)
-        widget->close();
+    if (auto* widget = qobject_cast<QWidget*>(sender())) {
+        int index = tabBar->IndexOfWidget(widget);
+        if (index < 0)
+            index = tabBar->CurrentIndex();
+        tabBar->SetItemDirty(index, bDirty);
+        if (index == tabBar->CurrentIndex())
+            setWindowTitle(tabBar->GetItemTitle(index));
+    }
+    UpdateWindowState();
 }
 
-void MainView::SlotTabItemDragIn(const QString& tabText, bool dirty, QWidget* tabWidget)
+void MainView::ForwardMenuAction(const QVariant& action)
 {
-    // The payload may come from any program: only a live document of this
-    // process is ever touched.
-    if (!MainBox::IsLiveBox(tabWidget))
-        return;
-    AttachDocument(tabText, dirty, tabWidget);
+    if (auto* box = qobject_cast<MainBox*>(tabBar->GetItem(tabBar->CurrentIndex()).widget))
+        box->OnMainMenuTrigger(action);
 }
+
+void MainView::SlotMenuTriggered(const QVariant& action)
+{
+    const QString key = action.toString();
+    if (key == "open_in_new_window") {
+        if (tabBar->GetItemCount() <= 1)
+            return;
+        const int index = tabBar->CurrentIndex();
+        const TabItem item = tabBar->GetItem(index);
+        if (item.widget) {
+            MoveTabToNewWindow(item.text, item.dirty, item.widget, QPoint(0, 0));
+            UpdateWindowState();
+            tabBar->RemoveItem(index);
+        }
+    } else if (key == "close_tab") {
+        CloseCurrentTab();
+    } else if (key == "close_other_tabs") {
+        SlotCloseOtherTabs();
+    } else if (key == "close_all_tabs") {
+        SlotCloseAllTabs();
+    } else if (key == "open") {
+        SlotTabClickedAdd();
+    } else if (key == "new") {
+        SlotCreateBlankPDF();
+    } else if (key == "close_window") {
+        CloseWindowTabs();
+    } else if (key == "close_all_windows") {
+        CMainViewManager::getInstance()->CloseAllViews();
+    } else if (key == "minimun") {
+        showMinimized();
+    } else if (key == "zoom") {
+        if (window()->isMaximized())
+            showNormal();
+        else
+            showMaximized();
+    } else if (key == "move_left" || key == "move_right" || key == "replace") {
+        // Window tiling has no equivalent here.
+    } else if (key == "next_tab") {
+        tabBar->SetCurrentIndex(tabBar->CurrentIndex() + 1);
+    } else if (key == "pre_tab") {
+        tabBar->SetCurrentIndex(tabBar->CurrentIndex() - 1);
+    } else if (key == "bing_front") {
+        CMainViewManager::getInstance()->ActivateAllViews();
+    } else if (key == "set") {
+        SlotSettings(0);
+    } else {
+        ForwardMenuAction(action);
+    }
+}
+
+void MainView::SlotContextMenu(const QPoint& pos)
+{
+    Q_UNUSED(pos);
+}
+
+void MainView::SlotClickedMenu()
+{
+    // Until the help menu exists, the menu button opens the preferences.
+    SlotSettings(0);
+}
+
+void MainView::SlotClickedFile(const QPoint& pos)
+{
+    Q_UNUSED(pos);
+}
+
+void MainView::SlotGetRecentFileList(QStringList& listRecent)
+{
+    if (PageWidgetOfIndex(0) == homePage)
+        homePage->GetRecentFileList(listRecent);
+}
+
+void MainView::SlotGetCurrentTabInfo(QVariantMap& info)
+{
+    info.clear();
+    const int index = tabBar->CurrentIndex();
+    auto* box = qobject_cast<MainBox*>(tabBar->GetItem(index).widget);
+    if (!box)
+        return;
+    info["dirty"] = tabBar->IsItemDirty(index);
+    info["tabCount"] = tabBar->GetItemCount();
+    info["is_temp"] = box->isTempDoc();
+    info["module_index"] = box->GetModuleIndex();
+}
+
+void MainView::SlotGetUserName(QString& user_name)
+{
+    static const QString homeName = [] {
+        const QStringList homes = QStandardPaths::standardLocations(QStandardPaths::HomeLocation);
+        return homes.isEmpty() ? QString() : homes.first().section('/', -1);
+    }();
+    user_name = homeName;
+    CMemberManager* member = CMemberManager::getInstance();
+    if (member->GetAccountState() != 0 && !member->GetMemberEmail().isEmpty())
+        user_name = member->GetMemberEmail();
+}
+
+void MainView::SlotSetTitleBarVisible(bool visible)
+{
+    if (titleBar())
+        titleBar()->setVisible(visible);
+}
+
+void MainView::SlotWindowStateChanged(Qt::WindowState state)
+{
+    const bool full = state & Qt::WindowFullScreen;
+    if (titleBar())
+        titleBar()->EnterFullScreen(full);
+    if (!full) {
+        if (titleBar() && titleBar()->isHidden())
+            titleBar()->show();
+        ForwardMenuAction(QStringLiteral("exit_full_screen"));
+    }
+}
+
+void MainView::SlotCommentOptionChanged()
+{
+    if (auto* box = qobject_cast<MainBox*>(tabBar->GetItem(tabBar->CurrentIndex()).widget))
+        CSettingManager::getInstance()->SetComments(box->GetCommentOption());
+}
+
+void MainView::UpdateText()
+{
+    MKMainWindow::UpdateText();
+    homeButton->setToolTip(tr("Startup Page"));
+    if (addButton)
+        addButton->setToolTip(tr("Open PDF") + QStringLiteral("(%1)").arg(
+                                                   QKeySequence(QKeySequence::Open).toString(QKeySequence::NativeText)));
+    if (tabCountButton)
+        tabCountButton->setToolTip(tr("Open Tabs"));
+}
+
+void MainView::UpdateSkin()
+{
+    MKMainWindow::UpdateSkin();
+}
+
+QVariantMap MainView::ShowSettingDialog(QVariantMap mapInfo)
+{
+    SettingOption dialog(this);
+    dialog.SetAppInfo(mapInfo, mapInfo.value("languages").toMap(), mapInfo.value("index").toInt());
+    dialog.ShowMask(this, false);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    mapInfo["language"] = dialog.GetLanguage();
+    mapInfo["skin"] = dialog.GetSkin();
+    const QString bundleId = AppValue("BundleId");
+    if (CSettingManager::getInstance()->IsDefaultViewer() && !MKBase::CAssocUtils::IsDefaultPdfLauncher(bundleId))
+        MKBase::CAssocUtils::SetPdfLauncher(bundleId, AppValue("Title"), true);
+    return mapInfo;
+}
+
+void MainView::ShowNotice(const QString& text)
+{
+    MKMessageBox::information(true, this, this, AppValue("Title"), text, QString(), 1024, 332);
+}
+
+void MainView::SlotClickedCreateLink()
+{
+    const QString title = AppValue("Title");
+    const QString user = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) + "/" + title + ".desktop";
+    const QString publicDesktop = MKBase::CFileUtils::GetPublicDesktopPath();
+    const QString shared = publicDesktop.isEmpty() ? QString() : publicDesktop + "/" + title + ".desktop";
+    if (QFileInfo::exists(user) || (!shared.isEmpty() && QFileInfo::exists(shared))) {
+        ShowNotice(tr("Shortcut already exists."));
+        return;
+    }
+    const bool created = MKBase::CFileUtils::CreateDesktopLink(MKBase::CFileUtils::GetAppDirPath(),
+                                                               MKBase::CFileUtils::GetAppFilePath(), QString(),
+                                                               user, title, QCoreApplication::applicationName());
+    ShowNotice(created ? tr("Shortcut successfully created!") : tr("Failed to create shortcuts."));
+}
+
+// --- opening ----------------------------------------------------------------
 
 void MainView::ShowFailure(const QString& reason)
 {
     MKMessageBox::information(true, this, this, QString(), tr("Failed to Open"), reason, 1024, 332);
-}
-
-void MainView::SlotOpenFile(int& nRet, const QVariantMap& mapInfo, bool bTips)
-{
-    Q_UNUSED(bTips);
-    nRet = -1;
-    const QString path = mapInfo.value("path").toString();
-    if (path.isEmpty())
-        return;
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        ShowFailure(tr("The file might have been moved, damaged, or deleted."));
-        return;
-    }
-    if (info.suffix().compare("pdf", Qt::CaseInsensitive) != 0) {
-        ShowFailure(tr("Unsupported file format."));
-        return;
-    }
-    if (CMainViewManager::getInstance()->FindOpenedDocument(path, mapInfo)) {
-        nRet = 0;
-        return;
-    }
-    QVariantMap request = WithViewDefaults(mapInfo);
-    request["comment"] = CSettingManager::getInstance()->GetComments();
-    const bool privateMode = CSettingManager::getInstance()->IsPrivateEnabled();
-
-    QWidget* widget = MainBox::CreatePdfBox(this, path, request, nRet);
-    if (!widget) {
-        if (nRet != 100)
-            ShowFailure(tr("The file might have been moved, damaged, or deleted."));
-        return;
-    }
-    AttachDocument(info.completeBaseName(), false, widget);
-    if (!privateMode)
-        CRecentManager::getInstance()->AddRecord(path, request);
 }
 
 QVariantMap MainView::WithViewDefaults(const QVariantMap& request) const
@@ -229,23 +414,69 @@ QVariantMap MainView::WithViewDefaults(const QVariantMap& request) const
     return result;
 }
 
-void MainView::RemoveRecentPath(const QString& path)
+void MainView::SlotOpenFile(int& nRet, const QVariantMap& mapInfo, bool bTips)
 {
-    homePage->RemoveRecordByPath(path);
+    Q_UNUSED(bTips);
+    nRet = -1;
+    const QString path = mapInfo.value("path").toString();
+    if (path.isEmpty())
+        return;
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        ShowFailure(tr("The file might have been moved, damaged, or deleted."));
+        return;
+    }
+    if (!IsSupportedFile(path)) {
+        ShowFailure(tr("Unsupported file format."));
+        return;
+    }
+    if (CMainViewManager::getInstance()->FindOpenedDocument(path, mapInfo)) {
+        nRet = 0;
+        return;
+    }
+    QVariantMap request = WithViewDefaults(mapInfo);
+    request["comment"] = CSettingManager::getInstance()->GetComments();
+    const bool privateMode = CSettingManager::getInstance()->IsPrivateEnabled();
+    QWidget* widget = MainBox::CreatePdfBox(this, path, request, nRet);
+    if (!widget) {
+        if (nRet != 100)
+            ShowFailure(tr("The file might have been moved, damaged, or deleted."));
+        return;
+    }
+    AttachDocument(info.completeBaseName(), false, widget);
+    if (!privateMode)
+        CRecentManager::getInstance()->AddRecord(path, request);
+}
+
+bool MainView::ActivateDocument(const QString& path, const QVariantMap& request)
+{
+    for (int i = 0; i < tabBar->GetItemCount(); ++i) {
+        auto* box = qobject_cast<MainBox*>(tabBar->GetItem(i).widget);
+        if (!box || !MKBase::CFileUtils::IsTheSameFile(box->GetDocumentFilePath(), path))
+            continue;
+        tabBar->SetCurrentIndex(i);
+        RaiseWindow();
+        if (request.contains("toolID"))
+            box->HandleToolID(request.value("toolID").toInt());
+        return true;
+    }
+    return false;
 }
 
 void MainView::AttachDocument(const QString& caption, bool dirty, QWidget* widget)
 {
+    if (!tabBar || !widget)
+        return;
     tabBar->AddItem(caption, dirty, widget, true);
     widget->setParent(this);
     // A widget arriving from another window drops its old window first.
-    const char* signalsToMove[] = {
+    const char* documentSignals[] = {
         SIGNAL(SignalFirstThumbRendered(const QString&, bool)), SIGNAL(SignalDocumentRename(const QString&, const QString&)),
         SIGNAL(SignalDocumentSaveAs(const QString&, const QString&)), SIGNAL(SignalDocumentChanged(bool)),
         SIGNAL(SignalDocumentClosed(bool)), SIGNAL(SignalDocumentOpenAttachment(const QString&)),
         SIGNAL(SignalGetUserName(QString&)), SIGNAL(SignalSetTitleBarVisible(bool)),
         SIGNAL(SignalCommentOptionChanged()), SIGNAL(SignalClickedFile(const QPoint&))};
-    for (const char* signal : signalsToMove)
+    for (const char* signal : documentSignals)
         widget->disconnect(signal);
     connect(widget, SIGNAL(SignalFirstThumbRendered(const QString&, bool)), this,
             SLOT(SlotFirstThumbRendered(const QString&, bool)), Qt::QueuedConnection);
@@ -255,31 +486,33 @@ void MainView::AttachDocument(const QString& caption, bool dirty, QWidget* widge
             SLOT(SlotDocumentSaveAs(const QString&, const QString&)));
     connect(widget, SIGNAL(SignalDocumentChanged(bool)), this, SLOT(SlotDocumentChanged(bool)));
     connect(widget, SIGNAL(SignalDocumentClosed(bool)), this, SLOT(SlotDocumentClosed(bool)));
+    connect(widget, SIGNAL(SignalDocumentOpenAttachment(const QString&)), this,
+            SLOT(SlotDocumentOpenAttachment(const QString&)), Qt::QueuedConnection);
+    connect(widget, SIGNAL(SignalGetUserName(QString&)), this, SLOT(SlotGetUserName(QString&)));
+    connect(widget, SIGNAL(SignalSetTitleBarVisible(bool)), this, SLOT(SlotSetTitleBarVisible(bool)));
+    connect(widget, SIGNAL(SignalCommentOptionChanged()), this, SLOT(SlotCommentOptionChanged()));
+    connect(widget, SIGNAL(SignalClickedFile(const QPoint&)), this, SLOT(SlotClickedFile(const QPoint&)));
     AddPage(widget);
     UpdateWindowState();
 }
 
-bool MainView::ActivateDocument(const QString& path, const QVariantMap& request)
+void MainView::RemoveRecentPath(const QString& path)
 {
-    for (QWidget* page : Documents()) {
-        auto* box = qobject_cast<MainBox*>(page);
-        if (!box || !MKBase::CFileUtils::IsTheSameFile(box->GetDocumentFilePath(), path))
-            continue;
-        tabBar->SetCurrentIndex(tabBar->IndexOfWidget(box));
-        RaiseWindow();
-        if (request.contains("toolID"))
-            box->HandleToolID(request.value("toolID").toInt());
-        return true;
-    }
-    return false;
+    if (PageWidgetOfIndex(0) == homePage)
+        homePage->RemoveRecordByPath(path);
+}
+
+void MainView::OpenAndForgetFailure(const QString& path, bool bTips)
+{
+    int nRet = -1;
+    SlotOpenFile(nRet, QVariantMap{{"path", path}}, bTips);
+    if (nRet != 0 && nRet != 100)
+        RemoveRecentPath(path);
 }
 
 void MainView::OpenPathFromOutside(const QString& path)
 {
-    int nRet = -1;
-    SlotOpenFile(nRet, QVariantMap{{"path", path}}, true);
-    if (nRet != 0 && nRet != 100)
-        RemoveRecentPath(path);
+    OpenAndForgetFailure(path, true);
 }
 
 void MainView::RaiseWindow()
@@ -299,11 +532,13 @@ void MainView::SlotTabClickedAdd()
 
 void MainView::OpenFilesDialog(int nTool)
 {
+    if (!tabBar)
+        return;
     QString folder = CSettingManager::getInstance()->GetRecord("last_folder").toString();
     if (folder.isEmpty())
         folder = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
     const QStringList files = QFileDialog::getOpenFileNames(
-        this, tr("Open"), folder, QStringLiteral("PDF Files (*.pdf);;All Files (*.*)"));
+        this, tr("Open"), folder, QStringLiteral("PDF Files (%1);;All Files (*.*)").arg("*.pdf"));
     if (files.isEmpty())
         return;
     CSettingManager::getInstance()->SetRecord("last_folder", QFileInfo(files.first()).absolutePath());
@@ -350,6 +585,14 @@ void MainView::SlotCreateBlankPDF()
     MKBase::CGaReportManager::getInstance()->SendGaReport("Creat_Blank_PDF", QString(), false);
 }
 
+void MainView::SlotDocumentOpenAttachment(const QString& strPath)
+{
+    if (IsSupportedFile(strPath))
+        OpenAndForgetFailure(strPath, false);
+    else
+        QDesktopServices::openUrl(QUrl::fromLocalFile(strPath));
+}
+
 void MainView::SlotFirstThumbRendered(const QString& pdfPath, bool hasPassword)
 {
     CRecentManager::getInstance()->SetHasPassword(pdfPath, hasPassword);
@@ -360,7 +603,8 @@ void MainView::SlotDocumentRename(const QString& strOld, const QString& strNew)
     auto* widget = qobject_cast<QWidget*>(sender());
     if (!widget)
         return;
-    tabBar->SetItemText(tabBar->IndexOfWidget(widget), QFileInfo(strNew).completeBaseName());
+    const int index = tabBar->IndexOfWidget(widget);
+    tabBar->SetItemText(index >= 0 ? index : tabBar->CurrentIndex(), QFileInfo(strNew).completeBaseName());
     CRecentManager::getInstance()->RenameRecord(strOld, strNew);
 }
 
@@ -372,37 +616,131 @@ void MainView::SlotDocumentSaveAs(const QString& strOld, const QString& strNew)
     auto* widget = qobject_cast<QWidget*>(sender());
     if (!widget)
         return;
-    tabBar->SetItemText(tabBar->IndexOfWidget(widget), QFileInfo(strNew).completeBaseName());
+    const int index = tabBar->IndexOfWidget(widget);
+    tabBar->SetItemText(index >= 0 ? index : tabBar->CurrentIndex(), QFileInfo(strNew).completeBaseName());
     if (!privateMode)
         CRecentManager::getInstance()->AddRecord(strNew, request);
 }
 
-void MainView::SlotDocumentChanged(bool bDirty)
+// --- moving tabs between windows -------------------------------------------
+
+void MainView::SlotTabItemDragOut(int nIndex, QPoint posMouse)
 {
-    if (auto* widget = qobject_cast<QWidget*>(sender())) {
-        const int index = tabBar->IndexOfWidget(widget);
-        tabBar->SetItemDirty(index, bDirty);
-        if (index == tabBar->CurrentIndex())
-            setWindowTitle(tabBar->GetItemTitle(index));
+    if (!tabBar)
+        return;
+    const TabItem item = tabBar->GetItem(nIndex);
+    if (!item.widget)
+        return;
+    tabBar->RemoveItem(nIndex);
+    if (tabBar->GetItemCount() == 0)
+        homeButton->setChecked(true);
+
+    QPixmap image(size());
+    image.fill(Qt::transparent);
+    render(&image, QPoint(0, 0), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    const QSize scaled = size().scaled(168, 168, Qt::KeepAspectRatio);
+    image = image.scaled(scaled, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+
+    QPointer<QWidget> widget = item.widget;
+    CTabBar::ResetLastAccepted();
+    auto* drag = new QDrag(this);
+    drag->setMimeData(CTabBar::EncodeDragData(item.text, item.dirty, item.widget));
+    drag->setPixmap(image);
+    drag->setHotSpot(QPoint(scaled.width() / 2, 10));
+    const Qt::DropAction result = drag->exec(Qt::MoveAction);
+    // A drop that no tab bar of ours took (nothing, or another program)
+    // leaves the document with nobody: it gets a window of its own.
+    if (widget && (result == Qt::IgnoreAction || CTabBar::LastAcceptedWidget() != widget)) {
+        MoveTabToNewWindow(item.text, item.dirty, widget, posMouse);
+        UpdateWindowState();
     }
-    UpdateWindowState();
+    QTimer::singleShot(100, this, [this]() {
+        if (tabBar->GetItemCount() == 0)
+            close();
+    });
 }
 
-void MainView::SlotGetRecentFileList(QStringList& listRecent)
+void MainView::SlotTabItemDragIn(const QString& tabText, bool dirty, QWidget* tabWidget)
 {
-    if (PageWidgetOfIndex(0) == homePage)
-        homePage->GetRecentFileList(listRecent);
+    // The payload may come from any program: only a live document of this
+    // process is ever touched.
+    if (!MainBox::IsLiveBox(tabWidget))
+        return;
+    AttachDocument(tabText, dirty, tabWidget);
+}
+
+void MainView::MoveTabToNewWindow(const QString& caption, bool dirty, QWidget* widget, const QPoint& offset)
+{
+    const QPoint pointer = QCursor::pos();
+    auto* target = qobject_cast<MainView*>(CMainViewManager::getInstance()->CreateMainView(nullptr));
+    if (!target)
+        return;
+    target->show();
+    target->move(pointer - offset);
+    target->AttachDocument(caption, dirty, widget);
+    if (auto* box = qobject_cast<MainBox*>(widget)) {
+        if (target->titleBar())
+            target->titleBar()->setVisible(!box->IsFullScreenReadModeEnable());
+    }
+    if (isFullScreen())
+        target->showFullScreen();
+}
+
+// --- closing ----------------------------------------------------------------
+
+void MainView::SlotCloseTab(int nIndex)
+{
+    if (nIndex < 0 || !tabBar)
+        return;
+    if (QWidget* widget = tabBar->GetItem(nIndex).widget)
+        widget->close();
+}
+
+void MainView::CloseCurrentTab()
+{
+    SlotCloseTab(tabBar->CurrentIndex());
+}
+
+void MainView::SlotCloseOtherTabs()
+{
+    const int count = tabBar->GetItemCount();
+    if (count == 1) {
+        closingOthers = false;
+    } else if (count >= 2) {
+        closingOthers = true;
+        SlotCloseTab(tabBar->CurrentIndex() == 0 ? 1 : 0);
+    }
+}
+
+void MainView::SlotCloseAllTabs()
+{
+    const int count = tabBar->GetItemCount();
+    if (count > 0) {
+        closingAll = true;
+        const int current = tabBar->CurrentIndex();
+        SlotCloseTab(current >= 0 ? current : 0);
+    } else {
+        closingAll = false;
+    }
+}
+
+void MainView::CloseWindowTabs()
+{
+    closingWindow = true;
+    if (tabBar->GetItemCount() > 0)
+        SlotCloseAllTabs();
+    else
+        QTimer::singleShot(100, this, &QWidget::close);
 }
 
 void MainView::SlotDocumentClosed(bool bClosed)
 {
     if (!bClosed) {
+        closingWindow = closingAll = closingOthers = false;
         emit SignalMainViewClosed(false);
         return;
     }
     auto* widget = qobject_cast<QWidget*>(sender());
-    if (!widget)
-        return;
     if (auto* box = qobject_cast<MainBox*>(widget)) {
         QVariantMap view = box->GetDisplayOption();
         if (!CSettingManager::getInstance()->GetGeneral().value("Restore_View", true).toBool()) {
@@ -411,52 +749,67 @@ void MainView::SlotDocumentClosed(bool bClosed)
         }
         CRecentManager::getInstance()->UpdateRecordInfo(box->GetDocumentFilePath(), view);
     }
-    const int index = tabBar->IndexOfWidget(widget);
-    if (index >= 0)
-        tabBar->RemoveItem(index);
-    RemovePage(widget);
-    widget->hide();
-    widget->deleteLater();
-    if (tabBar->GetItemCount() == 0)
-        homeButton->setChecked(true);
+    if (widget) {
+        const int index = tabBar->IndexOfWidget(widget);
+        if (index >= 0)
+            tabBar->RemoveItem(index);
+        RemovePage(widget);
+        widget->hide();
+        // Destroyed once the engine has returned from its own emission.
+        widget->deleteLater();
+        if (tabBar->GetItemCount() == 0)
+            homeButton->setChecked(true);
+    }
+    if (closingWindow) {
+        QTimer::singleShot(100, this, [this]() {
+            if (tabBar->GetItemCount() > 1)
+                SlotCloseAllTabs();
+            else
+                close();
+        });
+    } else if (closingAll) {
+        QTimer::singleShot(100, this, &MainView::SlotCloseAllTabs);
+    } else if (closingOthers) {
+        QTimer::singleShot(100, this, &MainView::SlotCloseOtherTabs);
+    }
     UpdateWindowState();
-}
-
-void MainView::SlotClickedMenu()
-{
-    // Until the help menu exists, the menu button opens the preferences.
-    SlotSettings(0);
-}
-
-QVariantMap MainView::ShowSettingDialog(QVariantMap mapInfo)
-{
-    SettingOption dialog(this);
-    dialog.SetAppInfo(mapInfo, mapInfo.value("languages").toMap(), mapInfo.value("index").toInt());
-    dialog.ShowMask(this, false);
-    if (dialog.exec() != QDialog::Accepted)
-        return {};
-    mapInfo["language"] = dialog.GetLanguage();
-    mapInfo["skin"] = dialog.GetSkin();
-    MKApplication* app = MKApplication::getInstance();
-    const QString bundleId = app->GetAppValue("BundleId");
-    if (CSettingManager::getInstance()->IsDefaultViewer()
-        && !MKBase::CAssocUtils::IsDefaultPdfLauncher(bundleId))
-        MKBase::CAssocUtils::SetPdfLauncher(bundleId, app->GetAppValue("Title"), true);
-    return mapInfo;
+    if (!closingWindow && tabBar->GetItemCount() == 0
+        && CSettingManager::getInstance()->GetGeneral().value("Quit_Close", false).toBool())
+        QTimer::singleShot(200, this, &QWidget::close);
 }
 
 void MainView::closeEvent(QCloseEvent* event)
 {
-    // Every document must agree before the window goes.
-    for (QWidget* document : Documents())
-        document->close();
-    if (!Documents().isEmpty()) {
+    const int count = tabBar->GetItemCount();
+    if (count == 1) {
+        CloseWindowTabs();
         event->ignore();
-        emit SignalMainViewClosed(false);
+        return;
+    }
+    if (count >= 2) {
+        if (MKCheckBox::IsMarked("close_all")) {
+            CloseWindowTabs();
+        } else {
+            MKCheckBox box(true, this, QString(), tr("Do you want to close all tabs or the current tab?"),
+                           tr("Always close all tabs"), tr("Close Current Tab"), tr("Close All Tabs"));
+            box.ShowMask(this, false);
+            const int answer = box.exec();
+            if (answer == 1) {
+                CloseCurrentTab();
+                MKCheckBox::SetMarked("close_all", box.IsChecked());
+            } else if (answer == 2) {
+                CloseWindowTabs();
+                MKCheckBox::SetMarked("close_all", box.IsChecked());
+            }
+        }
+        event->ignore();
         return;
     }
     SaveWindowGeometry();
+    if (CMainViewManager::getInstance()->WindowsCount() == 1 && AppValue("ProductDomain") != "domestic")
+        ShowReview(QStringLiteral("unknown"));
     emit SignalMainViewClosed(true);
+    MKBase::CGaReportManager::ReleaseReport();
     MKMainWindow::closeEvent(event);
 }
 
@@ -486,6 +839,7 @@ void MainView::SaveWindowGeometry()
 {
     CSettingManager* settings = CSettingManager::getInstance();
     settings->SetRecord("Window_Geometry", saveGeometry());
+    settings->SetRecord("Window_State", saveState(0));
     settings->SetRecord("Window_Maximized", isMaximized());
 }
 
@@ -502,6 +856,11 @@ void MainView::RestoreWindowGeometry()
     } else {
         showMaximized();
     }
-    if (maximized)
-        titleBar()->SetMaximized(true);
+    const QByteArray state = settings->GetRecord("Window_State").toByteArray();
+    if (!state.isEmpty())
+        restoreState(state, 0);
+    if (maximized) {
+        if (auto* button = titleBar()->findChild<QPushButton*>("max_button"))
+            button->setChecked(true);
+    }
 }

@@ -8,8 +8,10 @@ class QPushButton;
 class CTabBar;
 class HomePage;
 
-// One document window: a home button in the title bar, the home page as
-// page 0 and one engine widget per open document.
+// One document window: the home button and the tab strip in the title bar,
+// the home page as page 0 and one engine widget per document tab. Opens,
+// moves and closes documents; hands menu actions to itself or to the
+// current document.
 class MainView : public MKMainWindow
 {
     Q_OBJECT
@@ -20,9 +22,12 @@ public:
     // Selects the document showing path, if this window has it.
     bool ActivateDocument(const QString& path, const QVariantMap& request);
     // Opens a path that came from outside the window (command line, later
-    // launches, the desktop).
+    // launches, the desktop) and forgets it in the recent list on failure.
     void OpenPathFromOutside(const QString& path);
     void RaiseWindow();
+    void AttachDocument(const QString& caption, bool dirty, QWidget* widget);
+    // Gives a tab's document to a new window placed at the pointer less offset.
+    void MoveTabToNewWindow(const QString& caption, bool dirty, QWidget* widget, const QPoint& offset);
 
     QList<QWidget*> Documents() const;
     QPushButton* HomeButton() const { return homeButton; }
@@ -30,51 +35,75 @@ public:
     HomePage* Home() const { return homePage; }
     QPushButton* AddButton() const { return addButton; }
     QPushButton* TabCountButton() const { return tabCountButton; }
+    bool IsClosingWindow() const { return closingWindow; }
 
     void UpdateText() override;
+    void UpdateSkin() override;
 
 signals:
     void SignalMainViewClosed(bool bClosed);
 
 public slots:
     void SlotOpenFile(int& nRet, const QVariantMap& mapInfo, bool bTips);
+    void SlotTabItemDragOut(int nIndex, QPoint posMouse);
     void SlotTabItemDragIn(const QString& tabText, bool dirty, QWidget* tabWidget);
     void SlotTabClickedAdd();
     void SlotTabSelectChanged(int nIndex);
     void SlotCloseTab(int nIndex);
     void SlotTabCountChanged();
     void SlotTabWidthChanged(const QPoint& pos);
+    void SlotContextMenu(const QPoint& pos);
     void SlotSelectHome(bool checked);
-    void SlotDocumentClosed(bool bClosed);
     void SlotFirstThumbRendered(const QString& pdfPath, bool hasPassword);
     void SlotDocumentRename(const QString& strOld, const QString& strNew);
     void SlotDocumentSaveAs(const QString& strOld, const QString& strNew);
     void SlotDocumentChanged(bool bDirty);
+    void SlotDocumentClosed(bool bClosed);
+    void SlotDocumentOpenAttachment(const QString& strPath);
+    void SlotGetUserName(QString& user_name);
+    void SlotSetTitleBarVisible(bool visible);
+    void SlotCommentOptionChanged();
+    void SlotClickedFile(const QPoint& pos);
+    void SlotMenuTriggered(const QVariant& action);
     void SlotGetRecentFileList(QStringList& listRecent);
+    void SlotGetCurrentTabInfo(QVariantMap& info);
+    void SlotCloseOtherTabs();
+    void SlotCloseAllTabs();
+    void SlotWindowStateChanged(Qt::WindowState state);
     void SlotCreateBlankPDF();
     void SlotClickedTool(int nTool);
+    void SlotClickedCreateLink();
 
 protected slots:
     void SlotClickedMenu() override;
 
 protected:
     QVariantMap ShowSettingDialog(QVariantMap mapInfo) override;
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void ShowHome(bool on);
-    void AttachDocument(const QString& caption, bool dirty, QWidget* widget);
+    void UpdateWindowState();
+    void ForwardMenuAction(const QVariant& action);
     QVariantMap WithViewDefaults(const QVariantMap& request) const;
     void OpenFilesDialog(int nTool);
+    void OpenAndForgetFailure(const QString& path, bool bTips);
     void RemoveRecentPath(const QString& path);
-    void UpdateWindowState();
     void ShowFailure(const QString& reason);
+    void ShowNotice(const QString& text);
+    void CloseCurrentTab();
+    void CloseWindowTabs();
     void SaveWindowGeometry();
     void RestoreWindowGeometry();
 
     QPushButton* homeButton = nullptr;
+    bool closingWindow = false;
+    bool closingAll = false;
+    bool closingOthers = false;
     CTabBar* tabBar = nullptr;
     QPushButton* tabCountButton = nullptr;
     QPushButton* addButton = nullptr;

@@ -34,6 +34,12 @@ constexpr int kMinWidth = 40;
 constexpr int kReserve = 16 + 24;
 constexpr int kTipDelay = 1500;
 
+QWidget*& LastAccepted()
+{
+    static QWidget* widget = nullptr;
+    return widget;
+}
+
 QRect CloseIconRect(const QRect& tab)
 {
     return QRect(tab.right() - 20, tab.y() + 6, 16, 16);
@@ -583,8 +589,19 @@ void CTabBar::dropEvent(QDropEvent* event)
     QWidget* widget = nullptr;
     if (!DecodeDragData(event->mimeData(), &text, &dirty, &widget))
         return;
+    LastAccepted() = widget;
     emit SignalItemDragIn(text, dirty, widget);
     event->acceptProposedAction();
+}
+
+QWidget* CTabBar::LastAcceptedWidget()
+{
+    return LastAccepted();
+}
+
+void CTabBar::ResetLastAccepted()
+{
+    LastAccepted() = nullptr;
 }
 
 // --- tab list popup ---------------------------------------------------------

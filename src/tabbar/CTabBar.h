@@ -72,6 +72,11 @@ public:
     // back, giving empty text, false and null for missing parts.
     static QMimeData* EncodeDragData(const QString& text, bool dirty, QWidget* widget);
     static bool DecodeDragData(const QMimeData* data, QString* text, bool* dirty, QWidget** widget);
+    // The widget of the last tab payload any bar of this process accepted,
+    // so the window that started a drag can tell whether one of ours took
+    // it (another program may accept the drop without adopting anything).
+    static QWidget* LastAcceptedWidget();
+    static void ResetLastAccepted();
 
 signals:
     void SignalItemDragOut(int nDragIndex, QPoint posMouse);
