@@ -164,6 +164,9 @@ void MainView::SlotSelectHome(bool checked)
 
 void MainView::SlotTabSelectChanged(int nIndex)
 {
+    // The signal is queued: a tab that went meanwhile is no longer there.
+    if (nIndex >= tabBar->GetItemCount())
+        return;
     if (nIndex >= 0) {
         homeButton->setChecked(false);
         SetCurrentPage(tabBar->GetItem(nIndex).widget);
@@ -648,10 +651,17 @@ void MainView::SlotTabItemDragOut(int nIndex, QPoint posMouse)
     drag->setPixmap(image);
     drag->setHotSpot(QPoint(scaled.width() / 2, 10));
     const Qt::DropAction result = drag->exec(Qt::MoveAction);
+    FinishTabDrag(item.text, item.dirty, widget, result, posMouse);
+}
+
+void MainView::FinishTabDrag(const QString& caption, bool dirty, QWidget* widget, Qt::DropAction result,
+                             const QPoint& posMouse)
+{
     // A drop that no tab bar of ours took (nothing, or another program)
     // leaves the document with nobody: it gets a window of its own.
-    if (widget && (result == Qt::IgnoreAction || CTabBar::LastAcceptedWidget() != widget)) {
-        MoveTabToNewWindow(item.text, item.dirty, widget, posMouse);
+    if (widget && MainBox::IsLiveBox(widget)
+        && (result == Qt::IgnoreAction || CTabBar::LastAcceptedWidget() != widget)) {
+        MoveTabToNewWindow(caption, dirty, widget, posMouse);
         UpdateWindowState();
     }
     QTimer::singleShot(100, this, [this]() {

@@ -26,6 +26,10 @@ public:
     void OpenPathFromOutside(const QString& path);
     void RaiseWindow();
     void AttachDocument(const QString& caption, bool dirty, QWidget* widget);
+    // After a tab drag ended with result: a document that no tab bar of ours
+    // adopted gets a window of its own; an emptied window closes 100 ms later.
+    void FinishTabDrag(const QString& caption, bool dirty, QWidget* widget, Qt::DropAction result,
+                       const QPoint& posMouse);
     // Gives a tab's document to a new window placed at the pointer less offset.
     void MoveTabToNewWindow(const QString& caption, bool dirty, QWidget* widget, const QPoint& offset);
 

@@ -59,3 +59,30 @@ void ModalAnswerer::Poll()
     --remaining;
     action(modal);
 }
+
+void ModalAnswerer::InstallWatchdog()
+{
+    static QTimer* timer = nullptr;
+    if (timer)
+        return;
+    timer = new QTimer(qApp);
+    timer->setInterval(500);
+    QObject::connect(timer, &QTimer::timeout, [] {
+        static QPointer<QWidget> seen;
+        static int ticks = 0;
+        QWidget* open = QApplication::activePopupWidget();
+        if (!open)
+            open = QApplication::activeModalWidget();
+        if (!open || open != seen) {
+            seen = open;
+            ticks = 0;
+            return;
+        }
+        if (++ticks < 6)
+            return;
+        qWarning("closing a dialog nobody answered: %s", qPrintable(open->metaObject()->className()));
+        open->close();
+        ticks = 0;
+    });
+    timer->start();
+}

@@ -27,6 +27,10 @@ public:
     static ModalAnswerer* Clicking(const QString& buttonName, int nTimes = 1);
     static void ClickButton(QWidget* dialog, const QString& buttonName);
 
+    // Closes any dialog or menu left open for more than three seconds, with a
+    // warning, so a box nobody expected fails its test instead of hanging it.
+    static void InstallWatchdog();
+
     int AnsweredCount() const { return answered; }
     // Visible texts of every label of each answered dialog, for assertions.
     QStringList SeenTexts() const { return seen; }

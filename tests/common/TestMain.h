@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MKApplication.h"
+#include "ModalAnswerer.h"
 #include "TestEnv.h"
 
 #include <QTest>
@@ -15,6 +16,7 @@
         QCoreApplication::setApplicationVersion("2.0.0.4");                             \
         app.InitProduct("rv", "overseas");                                              \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                        \
+        ModalAnswerer::InstallWatchdog();                                               \
         TestObject tc;                                                                  \
         QTEST_SET_MAIN_SOURCE_PATH                                                      \
         return QTest::qExec(&tc, argc, argv);                                           \
