@@ -1,5 +1,11 @@
 #include "MKMainWindow.h"
 
+#include "CAboutDialog.h"
+#include "CHoverButton.h"
+#include "CMemberManager.h"
+#include "CReviewDialog.h"
+#include "CSignInDialog.h"
+#include "CUpdateDialog.h"
 #include "CWindowTitleBar.h"
 #include "LoggerObject.h"
 #include "MKApplication.h"
@@ -10,15 +16,19 @@
 #include <QDesktopServices>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QSysInfo>
 #include <QUrl>
+#include <QUrlQuery>
 #include <QVBoxLayout>
 
 MKMainWindow::MKMainWindow(QWidget* parent)
     : CFramelessWindow(parent)
 {
     setObjectName("main_window");
+    CReviewDialog::CountLaunch();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -39,10 +49,12 @@ MKMainWindow::MKMainWindow(QWidget* parent)
             showMaximized();
     });
     connect(bar, &CWindowTitleBar::SignalClose, this, &QWidget::close);
-    connect(bar, &CWindowTitleBar::SignalClickedMenu, this, &MKMainWindow::SlotClickedMenu);
-    connect(bar, &CWindowTitleBar::SignalClickedMember, this, &MKMainWindow::SlotClickedMember);
-    connect(bar, &CWindowTitleBar::SignalMemberEnter, this, &MKMainWindow::SlotMemberEnterEvent);
-    connect(bar, &CWindowTitleBar::SignalMemberLeave, this, &MKMainWindow::SlotMemberLeaveEvent);
+    // Straight from the buttons, so the slots see the button as sender and
+    // can place their pop-ups under it.
+    connect(bar->MenuButton(), &QPushButton::clicked, this, &MKMainWindow::SlotClickedMenu);
+    connect(bar->MemberButton(), &QPushButton::clicked, this, &MKMainWindow::SlotClickedMember);
+    connect(bar->MemberButton(), &CHoverButton::SignalEnter, this, &MKMainWindow::SlotMemberEnterEvent);
+    connect(bar->MemberButton(), &CHoverButton::SignalLeave, this, &MKMainWindow::SlotMemberLeaveEvent);
 }
 
 MKMainWindow::~MKMainWindow() = default;
@@ -128,7 +140,35 @@ bool MKMainWindow::restoreState(const QByteArray& state, int version)
 
 void MKMainWindow::ShowReview(const QString& strFrom)
 {
-    MK_LOG("review request from %s not shown", qUtf8Printable(strFrom));
+    CReviewDialog::AskOnce(this, strFrom);
+}
+
+QUrl MKMainWindow::FeedbackUrl()
+{
+    MKApplication* app = MKApplication::getInstance();
+    return FeedbackUrl(app ? app->GetAppValue("ReceiveEmail") : QString());
+}
+
+QUrl MKMainWindow::FeedbackUrl(const QString& strAddress)
+{
+    // A strict address check also keeps "?" and "&" from smuggling in
+    // fields of their own.
+    const QString address = strAddress.trimmed();
+    if (!CMemberManager::IsValidEmail(address))
+        return QUrl();
+    MKApplication* app = MKApplication::getInstance();
+    const QString title = app ? app->GetAppValue("Title") : QString();
+    const QString version = QCoreApplication::applicationVersion();
+    const QString body = tr("Version: %1").arg(version) + QStringLiteral("\r\n")
+        + tr("System: %1").arg(QSysInfo::prettyProductName()) + QStringLiteral("\r\n\r\n");
+    QUrlQuery query;
+    query.addQueryItem(QStringLiteral("subject"), tr("%1 %2 feedback").arg(title, version).trimmed());
+    query.addQueryItem(QStringLiteral("body"), body);
+    QUrl url;
+    url.setScheme(QStringLiteral("mailto"));
+    url.setPath(address);
+    url.setQuery(query);
+    return url;
 }
 
 void MKMainWindow::UpdateText()
@@ -160,30 +200,47 @@ void MKMainWindow::SlotSettings(int nIndex)
 
 void MKMainWindow::SlotClickedMember()
 {
-    MK_LOG("sign-in not available");
+    CMemberManager* member = CMemberManager::getInstance();
+    if (member->GetAccountState() != 0) {
+        MKMessageBox box(true, this, tr("Account"),
+                         tr("Signed in as %1").arg(member->GetMemberEmail()), QString(),
+                         QString(), tr("Sign Out"), tr("Close"));
+        box.ShowMask(this, false);
+        if (box.exec() == 2)
+            member->SignOut();
+        return;
+    }
+    CSignInDialog dialog(this);
+    dialog.ShowMask(this, false);
+    dialog.exec();
 }
 
 void MKMainWindow::SlotClickedFeedback()
 {
-    MKApplication* app = MKApplication::getInstance();
-    const QString mail = app ? app->GetAppValue("ReceiveEmail") : QString();
-    if (mail.isEmpty())
+    const QUrl url = FeedbackUrl();
+    if (!url.isValid()) {
+        MK_LOG("feedback: the brand has no valid address");
         return;
-    QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + mail));
+    }
+    QDesktopServices::openUrl(url);
 }
 
 void MKMainWindow::SlotClickedUpdate()
 {
-    MK_LOG("update check not available");
+    // Shown, not exec()ed: it waits for the service while the window keeps
+    // working, and goes away by itself once closed.
+    auto* dialog = new CUpdateDialog(this);
+    connect(dialog, &QDialog::finished, dialog, &QObject::deleteLater);
+    dialog->ShowMask(this, false);
+    dialog->show();
+    dialog->Start();
 }
 
 void MKMainWindow::SlotClickedAbout()
 {
-    MKApplication* app = MKApplication::getInstance();
-    const QString title = app ? app->GetAppValue("Title") : QString();
-    MKMessageBox::information(true, this, this, tr("About %1").arg(title), title,
-                              tr("Version %1").arg(QCoreApplication::applicationVersion()),
-                              0x400, 332);
+    CAboutDialog dialog(this);
+    dialog.ShowMask(this, false);
+    dialog.exec();
 }
 
 void MKMainWindow::SlotClickedMenu()

@@ -2,6 +2,7 @@
 
 #include "CFramelessWindow.h"
 
+#include <QUrl>
 #include <QVariantMap>
 
 class QStackedWidget;
@@ -33,7 +34,12 @@ public:
     // window as it was left.
     QByteArray saveState(int version = 0) const;
     bool restoreState(const QByteArray& state, int version = 0);
+    // Asks for a rating when it is due (see CReviewDialog::AskOnce).
     void ShowReview(const QString& strFrom);
+    // mailto: address of the brand's feedback inbox with subject and body
+    // prefilled; invalid when the brand has no valid address.
+    static QUrl FeedbackUrl();
+    static QUrl FeedbackUrl(const QString& strAddress);
 
     // Language changed: retranslate every text.
     virtual void UpdateText();

@@ -200,6 +200,18 @@ QWidget* MainBox::BuildToolBar()
     row->setContentsMargins(8, 0, 8, 0);
     row->setSpacing(4);
 
+    // The file menu belongs to the window; the engine only says where to
+    // put it.
+    auto* fileButton = new QPushButton(tr("File"), bar);
+    fileButton->setObjectName("button_doc_file");
+    fileButton->setFixedHeight(28);
+    fileButton->setFocusPolicy(Qt::NoFocus);
+    fileButton->setAttribute(Qt::WA_LayoutUsesWidgetRect);
+    connect(fileButton, &QPushButton::clicked, this, [this, fileButton]() {
+        emit SignalClickedFile(fileButton->mapToGlobal(QPoint(0, fileButton->height())));
+    });
+    row->addWidget(fileButton);
+
     QPushButton* panelButton = ToolButton("button_doc_panel", tr("Thumbnails"), bar);
     connect(panelButton, &QPushButton::clicked, this, [this]() { TogglePanel(CSidePanel::Thumbnails); });
     row->addWidget(panelButton);

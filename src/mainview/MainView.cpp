@@ -52,6 +52,7 @@ bool IsSupportedFile(const QString& path)
 
 MainView::MainView(QWidget* parent)
     : MKMainWindow(parent)
+    , menu(this)
 {
     setAcceptDrops(true);
 
@@ -101,6 +102,17 @@ MainView::MainView(QWidget* parent)
     connect(homePage, &HomePage::SignalClickedOpen, this, &MainView::SlotTabClickedAdd);
     connect(homePage, &HomePage::SignalOpenFile, this, &MainView::SlotOpenFile);
     AddPage(homePage);
+
+    connect(&menu, &DocumentMenu::SignalClickedSet, this, [this] { SlotSettings(); });
+    connect(&menu, &DocumentMenu::SignalClickedFeedback, this, &MainView::SlotClickedFeedback);
+    connect(&menu, &DocumentMenu::SignalClickedUpdate, this, &MainView::SlotClickedUpdate);
+    connect(&menu, &DocumentMenu::SignalClickedAbout, this, &MainView::SlotClickedAbout);
+    connect(&menu, &DocumentMenu::SignalClickedCreateLink, this, &MainView::SlotClickedCreateLink);
+    connect(&menu, &DocumentMenu::SignalClickedSetAsDefault, this, &MainView::SlotClickedSetAsDefault);
+    connect(&menu, &DocumentMenu::SignalMenuTrigger, this, &MainView::SlotMenuTriggered);
+    connect(&menu, &DocumentMenu::SignalGetRecentFileList, this, &MainView::SlotGetRecentFileList);
+    connect(&menu, &DocumentMenu::SignalGetCurrentTabInfo, this, &MainView::SlotGetCurrentTabInfo);
+    connect(&menu, &DocumentMenu::SignalRecentOpenFile, this, [this](const QString& path) { OpenAndForgetFailure(path, true); });
 
     ShowHome(true);
     UpdateText();
@@ -274,18 +286,20 @@ void MainView::SlotMenuTriggered(const QVariant& action)
 
 void MainView::SlotContextMenu(const QPoint& pos)
 {
-    Q_UNUSED(pos);
+    menu.ShowTabMenu(this, pos);
 }
 
 void MainView::SlotClickedMenu()
 {
-    // Until the help menu exists, the menu button opens the preferences.
-    SlotSettings(0);
+    auto* button = qobject_cast<QWidget*>(sender());
+    if (!button)
+        return;
+    menu.ShowHelpMenu(this, button->mapToGlobal(QPoint(0, button->y() + button->height())));
 }
 
 void MainView::SlotClickedFile(const QPoint& pos)
 {
-    Q_UNUSED(pos);
+    menu.ShowFileMenu(this, pos);
 }
 
 void MainView::SlotGetRecentFileList(QStringList& listRecent)
@@ -352,11 +366,13 @@ void MainView::UpdateText()
                                                    QKeySequence(QKeySequence::Open).toString(QKeySequence::NativeText)));
     if (tabCountButton)
         tabCountButton->setToolTip(tr("Open Tabs"));
+    menu.UpdateText();
 }
 
 void MainView::UpdateSkin()
 {
     MKMainWindow::UpdateSkin();
+    menu.UpdateIcons();
 }
 
 QVariantMap MainView::ShowSettingDialog(QVariantMap mapInfo)
@@ -873,4 +889,10 @@ void MainView::RestoreWindowGeometry()
         if (auto* button = titleBar()->findChild<QPushButton*>("max_button"))
             button->setChecked(true);
     }
+}
+
+void MainView::SlotClickedSetAsDefault()
+{
+    MKBase::CAssocUtils::SetPdfLauncher(AppValue("BundleId"), AppValue("Title"), true);
+    CSettingManager::getInstance()->SetDefaultViewer(true);
 }

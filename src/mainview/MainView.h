@@ -1,5 +1,6 @@
 #pragma once
 
+#include "menu/DocumentMenu.h"
 #include "MKMainWindow.h"
 
 #include <QVariantMap>
@@ -37,6 +38,7 @@ public:
     QPushButton* HomeButton() const { return homeButton; }
     CTabBar* TabBar() const { return tabBar; }
     HomePage* Home() const { return homePage; }
+    DocumentMenu* Menu() { return &menu; }
     QPushButton* AddButton() const { return addButton; }
     QPushButton* TabCountButton() const { return tabCountButton; }
     bool IsClosingWindow() const { return closingWindow; }
@@ -77,6 +79,7 @@ public slots:
     void SlotCreateBlankPDF();
     void SlotClickedTool(int nTool);
     void SlotClickedCreateLink();
+    void SlotClickedSetAsDefault();
 
 protected slots:
     void SlotClickedMenu() override;
@@ -104,6 +107,7 @@ private:
     void SaveWindowGeometry();
     void RestoreWindowGeometry();
 
+    DocumentMenu menu;
     QPushButton* homeButton = nullptr;
     bool closingWindow = false;
     bool closingAll = false;

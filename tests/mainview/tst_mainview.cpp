@@ -5,6 +5,7 @@
 #include "CTabBar.h"
 #include "CWindowTitleBar.h"
 #include "HomePage.h"
+#include "CReviewDialog.h"
 #include "MKCheckBox.h"
 #include "MainBox.h"
 #include "ModalAnswerer.h"
@@ -110,6 +111,7 @@ private slots:
     void geometryRestored();
     void desktopShortcutOnce();
     void refusesForgedTabs();
+    void reviewAskedOnlyWhenLastWindowCloses();
 
 private:
     QString dir;
@@ -717,6 +719,32 @@ void TestMainView::refusesForgedTabs()
     window->SlotTabItemDragIn("x", false, reinterpret_cast<QWidget*>(quintptr(0x1234567890)));
     window->SlotTabItemDragIn("x", false, nullptr);
     QCOMPARE(window->TabBar()->GetItemCount(), 0);
+}
+
+void TestMainView::reviewAskedOnlyWhenLastWindowCloses()
+{
+    // Past the first runs, so the rating question is due.
+    while (CReviewDialog::LaunchCount() < CReviewDialog::kMinLaunches)
+        CReviewDialog::AddLaunch();
+    QVERIFY(!CReviewDialog::WasShown());
+    QPointer<MainView> first = NewWindow();
+    QPointer<MainView> last = NewWindow();
+    QCOMPARE(Manager()->WindowsCount(), 2);
+
+    {
+        ModalAnswerer early([](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, "button_2"); });
+        first->close();
+        QTRY_VERIFY(first.isNull());
+        QTest::qWait(100);
+        QCOMPARE(early.AnsweredCount(), 0);
+        QVERIFY(!CReviewDialog::WasShown());
+    }
+
+    ModalAnswerer review([](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, "button_2"); });
+    last->close();
+    QTRY_COMPARE(review.AnsweredCount(), 1);
+    QVERIFY(review.SeenTexts().first().contains("RVPDF"));
+    QVERIFY(CReviewDialog::WasShown());
 }
 
 RV_TEST_MAIN(TestMainView)

@@ -1,0 +1,502 @@
+#include "DocumentMenu.h"
+
+#include "CJsonReader.h"
+#include "MKApplication.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QIcon>
+#include <QJsonObject>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QUrl>
+
+namespace {
+
+enum Shortcut { None = -1 };
+
+QString Translate(const char* source)
+{
+    return QCoreApplication::translate("DocumentMenu", source);
+}
+
+bool IsHalden()
+{
+    MKApplication* app = MKApplication::getInstance();
+    return app && app->IsHaldenProduct();
+}
+
+} // namespace
+
+// One row of a menu table; an empty text is a separator.
+struct DocumentMenu::ItemSpec
+{
+    const char* text;
+    const char* key;
+    int standard;     // QKeySequence::StandardKey, or None
+    const char* keys; // a written shortcut, when not a standard one
+    const char* icon;
+    bool hidden;
+};
+
+DocumentMenu::DocumentMenu(QObject* parent)
+    : QObject(parent)
+{
+}
+
+QMenu* DocumentMenu::NewMenu(const char* title, QWidget* parent)
+{
+    auto* menu = new QMenu(Translate(title), parent);
+    menu->setProperty("source", QByteArray(title));
+    menu->setObjectName("menu_normal");
+    titledMenus << menu;
+    return menu;
+}
+
+void DocumentMenu::AddItems(QMenu* menu, const QList<ItemSpec>& items, QHash<QString, QAction*>* byKey)
+{
+    for (const ItemSpec& item : items) {
+        if (!item.text) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* action = menu->addAction(Translate(item.text));
+        action->setProperty("source", QByteArray(item.text));
+        action->setData(QString::fromLatin1(item.key));
+        if (item.standard != None)
+            action->setShortcut(QKeySequence(QKeySequence::StandardKey(item.standard)));
+        else if (item.keys)
+            action->setShortcut(QKeySequence(QString::fromLatin1(item.keys)));
+        action->setShortcutVisibleInContextMenu(true);
+        if (item.icon)
+            action->setProperty("iconPath", QByteArray(item.icon));
+        action->setVisible(!item.hidden);
+        if (byKey)
+            byKey->insert(QString::fromLatin1(item.key), action);
+    }
+}
+
+QMenu* DocumentMenu::BuildFileMenu(QWidget* parent)
+{
+    if (fileMenu)
+        return fileMenu;
+    fileMenu = NewMenu(QT_TRANSLATE_NOOP("DocumentMenu", "File"), parent);
+    AddItems(fileMenu, {{QT_TRANSLATE_NOOP("DocumentMenu", "Open"), "open", QKeySequence::Open, nullptr, "/file/menu_icon_open.png", false}},
+             &fileActions);
+    recentMenu = fileMenu->addMenu(Translate(QT_TRANSLATE_NOOP("DocumentMenu", "Open Recents")));
+    recentMenu->setProperty("source", QByteArray("Open Recents"));
+    recentMenu->setProperty("iconPath", QByteArray("/file/menu_icon_recent.png"));
+    recentMenu->setObjectName("menu_normal");
+    titledMenus << recentMenu;
+    connect(recentMenu, &QMenu::aboutToShow, this, &DocumentMenu::SlotRecentMenuAboutToShow);
+    connect(recentMenu, &QMenu::triggered, this, &DocumentMenu::SlotRecentMenuTriggered);
+    AddItems(fileMenu,
+             {{QT_TRANSLATE_NOOP("DocumentMenu", "Create PDF"), "new", QKeySequence::New, nullptr, "/file/menu_icon_create.png", false},
+              {nullptr, nullptr, None, nullptr, nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Close Tab"), "close_tab", QKeySequence::Close, nullptr, nullptr, true},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Close Window"), "close_window", None, "Ctrl+Shift+W", nullptr, true},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Close All Windows"), "close_all_windows", None, "Ctrl+Alt+Shift+W", nullptr, true},
+              {nullptr, nullptr, None, nullptr, nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Save"), "save", QKeySequence::Save, nullptr, "/file/menu_icon_save.png", false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Save As"), "save_as", QKeySequence::SaveAs, nullptr, "/file/menu_icon_save_as.png", false},
+              {nullptr, nullptr, None, nullptr, nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Open File Location"), "show_in_finder", None, nullptr, "/file/menu_icon_location.png", false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Share"), "share", None, nullptr, nullptr, true},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Document Properties"), "doc_property", None, "Ctrl+D", "/file/menu_icon_doc.png", false},
+              {nullptr, nullptr, None, nullptr, nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Print"), "print", QKeySequence::Print, nullptr, "/file/menu_icon_print.png", false},
+              {nullptr, nullptr, None, nullptr, nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Preferences"), "set", None, nullptr, "/file/menu_icon_setting.png", false}},
+             &fileActions);
+    connect(fileMenu, &QMenu::triggered, this, &DocumentMenu::SlotMenuTriggered);
+    connect(fileMenu, &QMenu::aboutToShow, this, &DocumentMenu::SlotFileMenuAboutToShow);
+    UpdateIcons();
+    return fileMenu;
+}
+
+QMenu* DocumentMenu::BuildEditMenu(QWidget* parent)
+{
+    if (editMenu)
+        return editMenu;
+    editMenu = NewMenu(QT_TRANSLATE_NOOP("DocumentMenu", "Edit"), parent);
+    AddItems(editMenu,
+             {{QT_TRANSLATE_NOOP("DocumentMenu", "Undo"), "undo", QKeySequence::Undo, nullptr, nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Redo"), "redo", QKeySequence::Redo, nullptr, nullptr, false},
+              {nullptr, nullptr, None, nullptr, nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Cut"), "cut", QKeySequence::Cut, nullptr, nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Copy"), "copy", QKeySequence::Copy, nullptr, nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Paste"), "paste", QKeySequence::Paste, nullptr, nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Delete"), "delete", QKeySequence::Delete, nullptr, nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Select All"), "select_all", QKeySequence::SelectAll, nullptr, nullptr, false}},
+             &editActions);
+    connect(editMenu, &QMenu::triggered, this, &DocumentMenu::SlotMenuTriggered);
+    connect(editMenu, &QMenu::aboutToShow, this, &DocumentMenu::SlotEditMenuAboutToShow);
+    return editMenu;
+}
+
+QMenu* DocumentMenu::BuildViewMenu(QWidget* parent)
+{
+    if (viewMenu)
+        return viewMenu;
+    viewMenu = NewMenu(QT_TRANSLATE_NOOP("DocumentMenu", "View"), parent);
+    displayMenu = NewMenu(QT_TRANSLATE_NOOP("DocumentMenu", "Display"), viewMenu);
+    AddItems(displayMenu,
+             {{QT_TRANSLATE_NOOP("DocumentMenu", "Single Page View"), "single_view", None, nullptr, nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Single Page Scrolling"), "single_scroll", None, nullptr, nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Two Page View"), "two_view", None, nullptr, nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Two Page Scrolling"), "two_scroll", None, nullptr, nullptr, false}},
+             &viewActions);
+    viewMenu->addMenu(displayMenu);
+    viewMenu->addSeparator();
+    AddItems(viewMenu,
+             {{QT_TRANSLATE_NOOP("DocumentMenu", "Thumbnails"), "thumbnail", None, "Ctrl+Alt+1", nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Bookmarks"), "bookmark", None, "Ctrl+Alt+2", nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Annotations"), "annotation", None, "Ctrl+Alt+3", nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Attachments"), "attachment", None, "Ctrl+Alt+4", nullptr, false},
+              {nullptr, nullptr, None, nullptr, nullptr, false}},
+             &viewActions);
+    zoomMenu = NewMenu(QT_TRANSLATE_NOOP("DocumentMenu", "Zoom"), viewMenu);
+    AddItems(zoomMenu,
+             {{QT_TRANSLATE_NOOP("DocumentMenu", "Zoom In"), "zoom_in", QKeySequence::ZoomIn, nullptr, nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Zoom Out"), "zoom_out", QKeySequence::ZoomOut, nullptr, nullptr, false},
+              {nullptr, nullptr, None, nullptr, nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Actual Size"), "fit_actual", None, nullptr, nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Fit Page"), "fit_page", None, nullptr, nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Fit Width"), "fit_width", None, nullptr, nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Fit Height"), "fit_height", None, nullptr, nullptr, false}},
+             &viewActions);
+    viewMenu->addMenu(zoomMenu);
+    viewMenu->addSeparator();
+    AddItems(viewMenu, {{QT_TRANSLATE_NOOP("DocumentMenu", "Enter Read Mode"), "full_screen", None, "Ctrl+L", nullptr, false}},
+             &viewActions);
+    connect(viewMenu, &QMenu::triggered, this, &DocumentMenu::SlotMenuTriggered);
+    connect(viewMenu, &QMenu::aboutToShow, this, &DocumentMenu::SlotViewMenuAboutToShow);
+    return viewMenu;
+}
+
+QMenu* DocumentMenu::BuildGoMenu(QWidget* parent)
+{
+    if (goMenu)
+        return goMenu;
+    goMenu = NewMenu(QT_TRANSLATE_NOOP("DocumentMenu", "Go"), parent);
+    AddItems(goMenu,
+             {{QT_TRANSLATE_NOOP("DocumentMenu", "First Page"), "first_page", None, "Ctrl+Up", nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Last Page"), "last_page", None, "Ctrl+Down", nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Previous Page"), "pre_page", None, "Alt+Up", nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Next Page"), "next_page", None, "Alt+Down", nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Up"), "up", None, "", nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Down"), "down", None, nullptr, nullptr, false},
+              {nullptr, nullptr, None, nullptr, nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Go to Page"), "goto", None, "Ctrl+Alt+G", nullptr, false}},
+             &goActions);
+    connect(goMenu, &QMenu::triggered, this, &DocumentMenu::SlotMenuTriggered);
+    connect(goMenu, &QMenu::aboutToShow, this, &DocumentMenu::SlotGoMenuAboutToShow);
+    return goMenu;
+}
+
+QMenu* DocumentMenu::BuildWindowMenu(QWidget* parent)
+{
+    if (windowMenu)
+        return windowMenu;
+    windowMenu = NewMenu(QT_TRANSLATE_NOOP("DocumentMenu", "Window"), parent);
+    AddItems(windowMenu,
+             {{QT_TRANSLATE_NOOP("DocumentMenu", "Minimum"), "minimun", None, "Ctrl+M", nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Zoom"), "zoom", None, nullptr, nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Move Window to Left Side of Screen"), "move_left", None, nullptr, nullptr, true},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Move Window to Right Side of Screen"), "move_right", None, nullptr, nullptr, true},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Replace Tiled Window"), "replace", None, nullptr, nullptr, true},
+              {nullptr, nullptr, None, nullptr, nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Show Next Tab"), "next_tab", None, nullptr, nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Show Previous Tab"), "pre_tab", None, nullptr, nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Move Tab to New Window"), "open_in_new_window", None, nullptr, nullptr, false},
+              {nullptr, nullptr, None, nullptr, nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Bring All to Front"), "bing_front", None, nullptr, nullptr, false}},
+             &windowActions);
+    connect(windowMenu, &QMenu::triggered, this, &DocumentMenu::SlotMenuTriggered);
+    return windowMenu;
+}
+
+QMenu* DocumentMenu::BuildTabMenu(QWidget* parent)
+{
+    if (tabMenu)
+        return tabMenu;
+    // The tab menu's title is not a text anyone reads.
+    tabMenu = new QMenu(QStringLiteral("tab"), parent);
+    tabMenu->setObjectName("menu_normal");
+    AddItems(tabMenu,
+             {{QT_TRANSLATE_NOOP("DocumentMenu", "Save"), "save", QKeySequence::Save, nullptr, nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Save As"), "save_as", QKeySequence::SaveAs, nullptr, nullptr, false},
+              {nullptr, nullptr, None, nullptr, nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Open File Location"), "show_in_finder", None, nullptr, nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Rename"), "rename", None, nullptr, nullptr, false},
+              {nullptr, nullptr, None, nullptr, nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Open in New Window"), "open_in_new_window", None, nullptr, nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Close Tab"), "close_tab", None, nullptr, nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Close Other Tabs"), "close_other_tabs", None, nullptr, nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Close All Tabs"), "close_all_tabs", None, nullptr, nullptr, false}},
+             &tabActions);
+    connect(tabMenu, &QMenu::triggered, this, &DocumentMenu::SlotMenuTriggered);
+    connect(tabMenu, &QMenu::aboutToShow, this, &DocumentMenu::SlotTabMenuAboutToShow);
+    return tabMenu;
+}
+
+QMenu* DocumentMenu::BuildHelpMenu(QWidget* parent)
+{
+    if (helpMenu)
+        return helpMenu;
+    helpMenu = NewMenu(QT_TRANSLATE_NOOP("DocumentMenu", "Help"), parent);
+    auto add = [this](const char* text, const char* icon, auto receiver) {
+        QAction* action = helpMenu->addAction(Translate(text));
+        action->setProperty("source", QByteArray(text));
+        action->setProperty("iconPath", QByteArray(icon));
+        helpActions.insert(QString::fromLatin1(text), action);
+        connect(action, &QAction::triggered, this, receiver);
+        return action;
+    };
+    add(QT_TRANSLATE_NOOP("DocumentMenu", "Preferences"), "/main/menu_icon_setting.png", &DocumentMenu::SignalClickedSet);
+    skinMenu = NewMenu(QT_TRANSLATE_NOOP("DocumentMenu", "Appearance"), helpMenu);
+    skinMenu->setProperty("iconPath", QByteArray("/main/menu_icon_skin.png"));
+    skinGroup = new QActionGroup(skinMenu);
+    skinGroup->setExclusive(true);
+    const char* skins[] = {QT_TRANSLATE_NOOP("DocumentMenu", "Follow System"), QT_TRANSLATE_NOOP("DocumentMenu", "Light"),
+                           QT_TRANSLATE_NOOP("DocumentMenu", "Dark")};
+    for (int i = 0; i < 3; ++i) {
+        QAction* action = skinMenu->addAction(Translate(skins[i]));
+        action->setProperty("source", QByteArray(skins[i]));
+        action->setData(MKApplication::SkinNames().at(i));
+        action->setCheckable(true);
+        action->setChecked(i == 0);
+        skinGroup->addAction(action);
+    }
+    connect(skinMenu, &QMenu::aboutToShow, this, &DocumentMenu::SlotSkinMenuAboutToShow);
+    connect(skinMenu, &QMenu::triggered, this, &DocumentMenu::SlotSkinMenuTriggered);
+    helpMenu->addMenu(skinMenu);
+    helpActions.insert(QStringLiteral("Appearance"), skinMenu->menuAction());
+    helpMenu->addSeparator();
+    add(QT_TRANSLATE_NOOP("DocumentMenu", "Create Desktop Shortcut"), "/main/menu_icon_link.png", &DocumentMenu::SignalClickedCreateLink);
+    add(QT_TRANSLATE_NOOP("DocumentMenu", "Set as Default"), "/main/menu_icon_default.png", &DocumentMenu::SignalClickedSetAsDefault);
+    QAction* guideSeparator = helpMenu->addSeparator();
+    QAction* guide = add(QT_TRANSLATE_NOOP("DocumentMenu", "User Guide"), "/main/menu_icon_guide.png", &DocumentMenu::SlotClickedGuide);
+    QAction* faq = add(QT_TRANSLATE_NOOP("DocumentMenu", "FAQ"), "/main/menu_icon_faqs.png", &DocumentMenu::SlotClickedFaq);
+    QAction* feedback = add(QT_TRANSLATE_NOOP("DocumentMenu", "Feedback"), "/main/menu_icon_feedack.png", &DocumentMenu::SignalClickedFeedback);
+    QAction* support = add(QT_TRANSLATE_NOOP("DocumentMenu", "Support Center"), "/main/menu_icon_contact.png", &DocumentMenu::SlotClickedSupport);
+    QAction* updateSeparator = helpMenu->addSeparator();
+    QAction* update = add(QT_TRANSLATE_NOOP("DocumentMenu", "Check for Updates"), "/main/menu_icon_update.png", &DocumentMenu::SignalClickedUpdate);
+    add(QT_TRANSLATE_NOOP("DocumentMenu", "About"), "/main/menu_icon_about.png", &DocumentMenu::SignalClickedAbout);
+    if (IsHalden()) {
+        for (QAction* action : {guide, faq, feedback, support, update, guideSeparator, updateSeparator})
+            action->setVisible(false);
+    }
+    UpdateIcons();
+    return helpMenu;
+}
+
+void DocumentMenu::ShowFileMenu(QWidget* parent, const QPoint& pos)
+{
+    BuildFileMenu(parent)->exec(pos);
+}
+
+void DocumentMenu::ShowHelpMenu(QWidget* parent, const QPoint& pos)
+{
+    BuildHelpMenu(parent)->exec(pos);
+}
+
+void DocumentMenu::ShowTabMenu(QWidget* parent, const QPoint& pos)
+{
+    BuildTabMenu(parent)->exec(pos);
+}
+
+QMenuBar* DocumentMenu::CreateMenuBar(QWidget* parent)
+{
+    if (!menuBar)
+        menuBar = new QMenuBar(parent);
+    menuBar->addMenu(BuildFileMenu(parent));
+    menuBar->addMenu(BuildEditMenu(parent));
+    menuBar->addMenu(BuildViewMenu(parent));
+    menuBar->addMenu(BuildGoMenu(parent));
+    menuBar->addMenu(BuildWindowMenu(parent));
+    menuBar->addMenu(BuildHelpMenu(parent));
+    return menuBar;
+}
+
+void DocumentMenu::UpdateText()
+{
+    if (menuBar) {
+        menuBar->clear();
+        CreateMenuBar(menuBar->parentWidget());
+    }
+    for (QMenu* menu : titledMenus) {
+        const QByteArray source = menu->property("source").toByteArray();
+        if (!source.isEmpty())
+            menu->setTitle(Translate(source.constData()));
+    }
+    for (const QHash<QString, QAction*>* table :
+         {&fileActions, &editActions, &viewActions, &goActions, &windowActions, &tabActions, &helpActions}) {
+        for (QAction* action : *table) {
+            const QByteArray source = action->property("source").toByteArray();
+            if (!source.isEmpty())
+                action->setText(Translate(source.constData()));
+        }
+    }
+    if (skinGroup) {
+        for (QAction* action : skinGroup->actions())
+            action->setText(Translate(action->property("source").toByteArray().constData()));
+    }
+}
+
+void DocumentMenu::UpdateIcons()
+{
+    const QString base = MKApplication::SkinResouresPath() + "/menu";
+    auto apply = [&base](QAction* action) {
+        const QByteArray icon = action->property("iconPath").toByteArray();
+        if (!icon.isEmpty())
+            action->setIcon(QIcon(base + QString::fromLatin1(icon)));
+    };
+    if (helpMenu) {
+        for (QAction* action : helpActions)
+            apply(action);
+        skinMenu->setIcon(QIcon(base + QString::fromLatin1(skinMenu->property("iconPath").toByteArray())));
+    }
+    if (fileMenu) {
+        for (QAction* action : fileActions)
+            apply(action);
+        recentMenu->setIcon(QIcon(base + QString::fromLatin1(recentMenu->property("iconPath").toByteArray())));
+    }
+}
+
+QVariantMap DocumentMenu::CurrentTabInfo()
+{
+    QVariantMap info;
+    emit SignalGetCurrentTabInfo(info);
+    return info;
+}
+
+void DocumentMenu::SlotMenuTriggered(QAction* action)
+{
+    emit SignalMenuTrigger(action->data());
+}
+
+void DocumentMenu::SlotFileMenuAboutToShow()
+{
+    const QVariantMap info = CurrentTabInfo();
+    const bool hasDoc = !info.isEmpty();
+    for (const char* key : {"close_tab", "save", "save_as", "show_in_finder", "share", "doc_property", "print"})
+        fileActions.value(key)->setEnabled(hasDoc);
+    if (hasDoc)
+        fileActions.value("show_in_finder")->setEnabled(!info.value("is_temp").toBool());
+}
+
+void DocumentMenu::SlotEditMenuAboutToShow()
+{
+}
+
+void DocumentMenu::SlotViewMenuAboutToShow()
+{
+    const QVariantMap info = CurrentTabInfo();
+    viewMenu->setEnabled(!info.isEmpty() && info.value("module_index").toInt() != 2);
+}
+
+void DocumentMenu::SlotGoMenuAboutToShow()
+{
+    const QVariantMap info = CurrentTabInfo();
+    goMenu->setEnabled(!info.isEmpty() && info.value("module_index").toInt() != 2);
+}
+
+void DocumentMenu::SlotTabMenuAboutToShow()
+{
+    const QVariantMap info = CurrentTabInfo();
+    if (info.isEmpty())
+        return;
+    tabActions.value("rename")->setEnabled(!info.value("dirty").toBool());
+    tabActions.value("open_in_new_window")->setEnabled(info.value("tabCount").toInt() >= 2);
+    tabActions.value("close_other_tabs")->setEnabled(info.value("tabCount").toInt() >= 2);
+    tabActions.value("show_in_finder")->setEnabled(!info.value("is_temp").toBool());
+}
+
+void DocumentMenu::SlotRecentMenuAboutToShow()
+{
+    if (!fileMenu)
+        return;
+    QStringList list;
+    emit SignalGetRecentFileList(list);
+    for (QAction* action : recentActions) {
+        recentMenu->removeAction(action);
+        delete action;
+    }
+    recentActions.clear();
+    for (const QString& path : list) {
+        auto* action = new QAction(QFileInfo(path).fileName(), recentMenu);
+        action->setData(path);
+        recentActions << action;
+        recentMenu->addAction(action);
+    }
+}
+
+void DocumentMenu::SlotRecentMenuTriggered(QAction* action)
+{
+    if (!action->data().isNull())
+        emit SignalRecentOpenFile(action->data().toString());
+}
+
+void DocumentMenu::SlotSkinMenuAboutToShow()
+{
+    MKApplication* app = MKApplication::getInstance();
+    const QString skin = app ? app->CurrentSkin() : QString();
+    const QList<QAction*> actions = skinGroup->actions();
+    const int index = skin == MKApplication::kSkinLight ? 1 : skin == MKApplication::kSkinDark ? 2 : 0;
+    actions.at(index)->setChecked(true);
+}
+
+void DocumentMenu::SlotSkinMenuTriggered(QAction* action)
+{
+    Q_UNUSED(action);
+    MKApplication* app = MKApplication::getInstance();
+    if (!app)
+        return;
+    const QList<QAction*> actions = skinGroup->actions();
+    if (actions.at(1)->isChecked())
+        app->SetCurrentSkin(MKApplication::kSkinLight);
+    else if (actions.at(2)->isChecked())
+        app->SetCurrentSkin(MKApplication::kSkinDark);
+    else
+        app->SetCurrentSkin(MKApplication::kSkinAuto);
+}
+
+QString DocumentMenu::GetMenuUrl(const QString& key)
+{
+    MKApplication* app = MKApplication::getInstance();
+    const QString path = QStringLiteral("%1/menu/%2.json")
+                             .arg(MKApplication::ConfProductDirPath(), app ? app->CurrentLanguage() : QString());
+    const QJsonValue value = MKBase::CJsonReader::ParseJsonFile(path, key);
+    const QJsonObject object = value.toObject();
+    if (object.isEmpty())
+        return QString();
+    // The brand keeps one link per platform; this is the Linux one.
+    const QString own = object.value("UrlLinux").toString();
+    return own.isEmpty() ? object.value("Url").toString() : own;
+}
+
+void DocumentMenu::SlotClickedGuide()
+{
+    const QString url = GetMenuUrl("guid");
+    if (!url.isEmpty())
+        QDesktopServices::openUrl(QUrl(url));
+}
+
+void DocumentMenu::SlotClickedFaq()
+{
+    const QString url = GetMenuUrl("faq");
+    if (!url.isEmpty())
+        QDesktopServices::openUrl(QUrl(url));
+}
+
+void DocumentMenu::SlotClickedSupport()
+{
+    const QString url = GetMenuUrl("support");
+    if (!url.isEmpty())
+        QDesktopServices::openUrl(QUrl(url));
+}

@@ -1,0 +1,112 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QVariant>
+
+class QAction;
+class QActionGroup;
+class QMenu;
+class QMenuBar;
+class QWidget;
+
+// The menus of one window: the file and help menus popped up from the title
+// bar, the tab context menu and, on request, a complete menu bar. Ordinary
+// items carry a key that goes to the window; the help items send dedicated
+// signals or open the brand's web pages. Items are enabled from the current
+// tab just before a menu opens.
+class DocumentMenu : public QObject
+{
+    Q_OBJECT
+public:
+    explicit DocumentMenu(QObject* parent = nullptr);
+
+    void ShowFileMenu(QWidget* parent, const QPoint& pos);
+    void ShowHelpMenu(QWidget* parent, const QPoint& pos);
+    void ShowTabMenu(QWidget* parent, const QPoint& pos);
+    QMenuBar* CreateMenuBar(QWidget* parent);
+    void UpdateText();
+    void UpdateIcons();
+
+    // Build without showing (what the Show operations do first).
+    QMenu* BuildFileMenu(QWidget* parent);
+    QMenu* BuildHelpMenu(QWidget* parent);
+    QMenu* BuildTabMenu(QWidget* parent);
+    QMenu* FileMenu() const { return fileMenu; }
+    QMenu* HelpMenu() const { return helpMenu; }
+    QMenu* TabMenu() const { return tabMenu; }
+    QMenu* RecentMenu() const { return recentMenu; }
+    QMenu* SkinMenu() const { return skinMenu; }
+    QMenu* ViewMenu() const { return viewMenu; }
+    QMenu* GoMenu() const { return goMenu; }
+    // The item of a menu with this key (or, for help items, this text).
+    QAction* FileAction(const QString& key) const { return fileActions.value(key); }
+    QAction* TabAction(const QString& key) const { return tabActions.value(key); }
+    QAction* HelpAction(const QString& text) const { return helpActions.value(text); }
+    QList<QAction*> RecentActions() const { return recentActions; }
+
+    // The help link of a key ("guid", "faq", "support") for the current
+    // language; empty when the brand has none.
+    static QString GetMenuUrl(const QString& key);
+
+signals:
+    void SignalMenuTrigger(const QVariant& action);
+    void SignalGetRecentFileList(QStringList& listRecent);
+    void SignalRecentOpenFile(const QString& path);
+    void SignalGetCurrentTabInfo(QVariantMap& info);
+    void SignalClickedSet();
+    void SignalClickedFeedback();
+    void SignalClickedUpdate();
+    void SignalClickedAbout();
+    void SignalClickedCreateLink();
+    void SignalClickedSetAsDefault();
+
+private slots:
+    void SlotMenuTriggered(QAction* action);
+    void SlotRecentMenuAboutToShow();
+    void SlotFileMenuAboutToShow();
+    void SlotEditMenuAboutToShow();
+    void SlotViewMenuAboutToShow();
+    void SlotGoMenuAboutToShow();
+    void SlotTabMenuAboutToShow();
+    void SlotRecentMenuTriggered(QAction* action);
+    void SlotSkinMenuAboutToShow();
+    void SlotSkinMenuTriggered(QAction* action);
+    void SlotClickedGuide();
+    void SlotClickedFaq();
+    void SlotClickedSupport();
+
+private:
+    struct ItemSpec;
+    QMenu* NewMenu(const char* title, QWidget* parent);
+    void AddItems(QMenu* menu, const QList<ItemSpec>& items, QHash<QString, QAction*>* byKey);
+    QMenu* BuildEditMenu(QWidget* parent);
+    QMenu* BuildViewMenu(QWidget* parent);
+    QMenu* BuildGoMenu(QWidget* parent);
+    QMenu* BuildWindowMenu(QWidget* parent);
+    QVariantMap CurrentTabInfo();
+
+    QMenuBar* menuBar = nullptr;
+    QList<QAction*> recentActions;
+    QMenu* fileMenu = nullptr;
+    QMenu* recentMenu = nullptr;
+    QMenu* editMenu = nullptr;
+    QMenu* viewMenu = nullptr;
+    QMenu* displayMenu = nullptr;
+    QMenu* zoomMenu = nullptr;
+    QMenu* goMenu = nullptr;
+    QMenu* windowMenu = nullptr;
+    QMenu* tabMenu = nullptr;
+    QMenu* helpMenu = nullptr;
+    QMenu* skinMenu = nullptr;
+    QActionGroup* skinGroup = nullptr;
+    QHash<QString, QAction*> fileActions;
+    QHash<QString, QAction*> editActions;
+    QHash<QString, QAction*> viewActions;
+    QHash<QString, QAction*> goActions;
+    QHash<QString, QAction*> windowActions;
+    QHash<QString, QAction*> tabActions;
+    QHash<QString, QAction*> helpActions;
+    QList<QMenu*> titledMenus;
+};

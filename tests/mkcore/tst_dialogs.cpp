@@ -1,0 +1,951 @@
+#include "CAboutDialog.h"
+#include "CMemberManager.h"
+#include "CReviewDialog.h"
+#include "CServiceUrl.h"
+#include "CSignInDialog.h"
+#include "CUpdateChecker.h"
+#include "CUpdateDialog.h"
+#include "LoggerObject.h"
+#include "MKMainWindow.h"
+#include "TestMain.h"
+
+#include <QDesktopServices>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QHash>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QSysInfo>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QUrlQuery>
+
+namespace {
+
+// How the local server treats the next requests.
+enum class Mode { Respond, Close, Silent, Hold, Down };
+
+struct SeenRequest
+{
+    QByteArray method;
+    QByteArray target;
+    QByteArray headers;
+    QByteArray body;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Mode)
+
+// A tiny HTTP/1.1 server on 127.0.0.1 with canned answers.
+class CannedServer : public QObject
+{
+    Q_OBJECT
+public:
+    CannedServer()
+    {
+        connect(&server, &QTcpServer::newConnection, this, &CannedServer::Accept);
+        server.listen(QHostAddress::LocalHost, 0);
+        port = server.serverPort();
+    }
+
+    void Set(Mode nMode, int nStatus = 200, const QByteArray& body = QByteArray())
+    {
+        mode = nMode;
+        status = nStatus;
+        answer = body;
+        if (mode == Mode::Down)
+            server.close();
+    }
+    QUrl Url(const QString& path) const
+    {
+        return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(path));
+    }
+    // Answers every held request now.
+    void Release()
+    {
+        const QList<QPointer<QTcpSocket>> waiting = held;
+        held.clear();
+        for (const QPointer<QTcpSocket>& socket : waiting) {
+            if (socket)
+                Answer(socket);
+        }
+    }
+
+    QList<SeenRequest> requests;
+    int connections = 0;
+
+private:
+    void Accept()
+    {
+        while (QTcpSocket* socket = server.nextPendingConnection()) {
+            ++connections;
+            socket->setParent(this);
+            connect(socket, &QTcpSocket::readyRead, this, [this, socket]() { Read(socket); });
+        }
+    }
+
+    void Read(QTcpSocket* socket)
+    {
+        QByteArray& buffer = buffers[socket];
+        buffer += socket->readAll();
+        const int end = buffer.indexOf("\r\n\r\n");
+        if (end < 0)
+            return;
+        SeenRequest request;
+        request.headers = buffer.left(end);
+        int length = 0;
+        for (const QByteArray& line : request.headers.split('\n')) {
+            if (line.toLower().startsWith("content-length:"))
+                length = line.mid(15).trimmed().toInt();
+        }
+        if (buffer.size() < end + 4 + length)
+            return;
+        const QList<QByteArray> first = request.headers.left(request.headers.indexOf('\r')).split(' ');
+        request.method = first.value(0);
+        request.target = first.value(1);
+        request.body = buffer.mid(end + 4, length);
+        buffers.remove(socket);
+        requests << request;
+        switch (mode) {
+        case Mode::Respond:
+            Answer(socket);
+            break;
+        case Mode::Close:
+            socket->abort();
+            break;
+        case Mode::Hold:
+            held << socket;
+            break;
+        default:
+            break;
+        }
+    }
+
+    void Answer(QTcpSocket* socket)
+    {
+        const QByteArray head = "HTTP/1.1 " + QByteArray::number(status) + (status == 200 ? " OK" : " Status")
+            + "\r\nContent-Type: application/json\r\nContent-Length: " + QByteArray::number(answer.size())
+            + "\r\nConnection: close\r\n\r\n";
+        socket->write(head + answer);
+        socket->disconnectFromHost();
+    }
+
+    QTcpServer server;
+    quint16 port = 0;
+    Mode mode = Mode::Respond;
+    int status = 200;
+    QByteArray answer;
+    QHash<QTcpSocket*, QByteArray> buffers;
+    QList<QPointer<QTcpSocket>> held;
+};
+
+// Receives what the application hands to the desktop, so no browser or
+// mail program starts during the tests.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+
+public slots:
+    void Open(const QUrl& url) { urls << url; }
+};
+
+class TestDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void serviceUrlRule_data();
+    void serviceUrlRule();
+    void endpointsFollowBrandUnlessOverridden();
+    void versionComparison_data();
+    void versionComparison();
+    void updateCheck_data();
+    void updateCheck();
+    void updateCheckRefusesInsecureEndpoint_data();
+    void updateCheckRefusesInsecureEndpoint();
+    void updateDialogShowsProgressThenResult_data();
+    void updateDialogShowsProgressThenResult();
+    void updateMenuDoesNotBlock();
+
+    void signIn_data();
+    void signIn();
+    void failedSignInEndsPreviousSession();
+    void signInRejectsBadInputWithoutRequest_data();
+    void signInRejectsBadInputWithoutRequest();
+    void signInDialog_data();
+    void signInDialog();
+    void memberButtonSignsInAndOut();
+
+    void launchesCountOncePerProcess();
+    void reviewAskedOnceFromFifthLaunch_data();
+    void reviewAskedOnceFromFifthLaunch();
+    void reviewNeedsItsTexts_data();
+    void reviewNeedsItsTexts();
+    void windowAsksForReview();
+
+    void aboutDialog_data();
+    void aboutDialog();
+    void aboutFromWindow();
+
+    void feedbackUrl_data();
+    void feedbackUrl();
+    void feedbackFromWindow();
+
+private:
+    static void ResetReview(int nLaunches);
+    static QString WriteFile(const QString& name, const QByteArray& data);
+    static QByteArray LogText();
+
+    UrlCatcher catcher;
+};
+
+void TestDialogs::initTestCase()
+{
+    for (const char* scheme : {"http", "https", "mailto"})
+        QDesktopServices::setUrlHandler(scheme, &catcher, "Open");
+    qunsetenv("RVPDF_UPDATE_URL");
+    qunsetenv("RVPDF_ACCOUNT_URL");
+    QVERIFY(MKBase::LoggerObject::InitLogger(QStringLiteral("PDF.log"), TestEnv::MakeDir("logs")));
+    // This process's launch is counted before any test resets the counter.
+    CReviewDialog::CountLaunch();
+}
+
+void TestDialogs::init()
+{
+    catcher.urls.clear();
+    CMemberManager* member = CMemberManager::getInstance();
+    member->SignOut();
+    member->SetRequestTimeout(600);
+}
+
+void TestDialogs::cleanup()
+{
+    qunsetenv("RVPDF_UPDATE_URL");
+    qunsetenv("RVPDF_ACCOUNT_URL");
+    CMemberManager::getInstance()->SignOut();
+}
+
+void TestDialogs::ResetReview(int nLaunches)
+{
+    QSettings settings(MKApplication::FrameworkSettingsPath(), QSettings::IniFormat);
+    settings.remove("Review");
+    settings.setValue("Review/LaunchCount", nLaunches);
+}
+
+QString TestDialogs::WriteFile(const QString& name, const QByteArray& data)
+{
+    const QString path = TestEnv::MakeDir("texts") + "/" + name;
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(data);
+    return path;
+}
+
+QByteArray TestDialogs::LogText()
+{
+    QFile log(MKBase::LoggerObject::LogFilePath());
+    return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
+}
+
+// ---- service addresses -----------------------------------------------------
+
+void TestDialogs::serviceUrlRule_data()
+{
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<bool>("allowed");
+    QTest::newRow("https remote") << "https://update.rvpdf.example/check" << true;
+    QTest::newRow("http remote") << "http://update.rvpdf.example/check" << false;
+    QTest::newRow("http loopback") << "http://127.0.0.1:8080/check" << true;
+    QTest::newRow("http localhost") << "http://localhost/check" << true;
+    QTest::newRow("http ipv6 loopback") << "http://[::1]:81/" << true;
+    QTest::newRow("loopback-looking remote name") << "http://127.0.0.1.evil.example/" << false;
+    QTest::newRow("localhost as subdomain") << "http://localhost.evil.example/" << false;
+    QTest::newRow("ftp on loopback") << "ftp://127.0.0.1/" << false;
+    QTest::newRow("no host") << "https:///path" << false;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("not a url") << "update service" << false;
+}
+
+void TestDialogs::serviceUrlRule()
+{
+    QFETCH(QString, url);
+    QFETCH(bool, allowed);
+    QCOMPARE(CServiceUrl::IsAllowed(QUrl(url)), allowed);
+}
+
+void TestDialogs::endpointsFollowBrandUnlessOverridden()
+{
+    QCOMPARE(CUpdateChecker::EndpointUrl(), QUrl("https://update.rvpdf.example/api/v1/check"));
+    QCOMPARE(CMemberManager::LoginUrl(), QUrl("https://api.rvpdf.example/account/v1/login"));
+    qputenv("RVPDF_UPDATE_URL", "http://127.0.0.1:1/u");
+    qputenv("RVPDF_ACCOUNT_URL", "http://127.0.0.1:1/a");
+    QCOMPARE(CUpdateChecker::EndpointUrl(), QUrl("http://127.0.0.1:1/u"));
+    QCOMPARE(CMemberManager::LoginUrl(), QUrl("http://127.0.0.1:1/a"));
+}
+
+// ---- update check ----------------------------------------------------------
+
+void TestDialogs::versionComparison_data()
+{
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QString>("right");
+    QTest::addColumn<int>("sign");
+    QTest::newRow("2.0.10 after 2.0.9") << "2.0.10" << "2.0.9" << 1;
+    QTest::newRow("2.0.9 before 2.0.10") << "2.0.9" << "2.0.10" << -1;
+    QTest::newRow("equal") << "2.0.0.4" << "2.0.0.4" << 0;
+    QTest::newRow("missing segments are zero") << "2.0" << "2.0.0.0" << 0;
+    QTest::newRow("longer is newer") << "2.0.0.1" << "2.0" << 1;
+    QTest::newRow("major wins") << "10.0" << "9.99.99.99" << 1;
+    QTest::newRow("last segment") << "1.2.3.4" << "1.2.3.5" << -1;
+}
+
+void TestDialogs::versionComparison()
+{
+    QFETCH(QString, left);
+    QFETCH(QString, right);
+    QFETCH(int, sign);
+    const int result = CUpdateChecker::CompareVersions(left, right);
+    QCOMPARE((result > 0) - (result < 0), sign);
+    QVERIFY(CUpdateChecker::IsVersion(left));
+    for (const char* bad : {"", "v2.0", "2..0", "2.0.", "2.0.x", " 2.0", "latest", "1.2.3.4.5.6.7.8.9"})
+        QVERIFY2(!CUpdateChecker::IsVersion(bad), bad);
+}
+
+void TestDialogs::updateCheck_data()
+{
+    QTest::addColumn<Mode>("mode");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<QUrl>("url");
+    const int up = CUpdateChecker::UpToDate;
+    const int fresh = CUpdateChecker::NewVersion;
+    const int failed = CUpdateChecker::Failed;
+    // The product runs as 2.0.0.4.
+    QTest::newRow("same version") << Mode::Respond << 200 << QByteArray(R"({"version":"2.0.0.4"})") << up << "2.0.0.4" << QUrl();
+    QTest::newRow("older on server") << Mode::Respond << 200 << QByteArray(R"({"version":"2.0.0.3"})") << up << "2.0.0.3" << QUrl();
+    QTest::newRow("shorter equal") << Mode::Respond << 200 << QByteArray(R"({"version":"2.0"})") << up << "2.0" << QUrl();
+    QTest::newRow("newer") << Mode::Respond << 200 << QByteArray(R"({"version":"2.0.0.5","url":"https://dl.rvpdf.example/2005"})")
+                           << fresh << "2.0.0.5" << QUrl("https://dl.rvpdf.example/2005");
+    QTest::newRow("2.0.0.10 is newer than 2.0.0.4") << Mode::Respond << 200 << QByteArray(R"({"version":"2.0.0.10"})")
+                                                    << fresh << "2.0.0.10" << QUrl();
+    QTest::newRow("2.0.1 is newer") << Mode::Respond << 200 << QByteArray(R"({"version":"2.0.1"})") << fresh << "2.0.1" << QUrl();
+    QTest::newRow("1.9.99 is older") << Mode::Respond << 200 << QByteArray(R"({"version":"1.9.99"})") << up << "1.9.99" << QUrl();
+    QTest::newRow("insecure download page dropped") << Mode::Respond << 200 << QByteArray(R"({"version":"3.0","url":"http://dl.example/x"})")
+                                                    << fresh << "3.0" << QUrl();
+    QTest::newRow("malformed json") << Mode::Respond << 200 << QByteArray(R"({"version":)") << failed << "" << QUrl();
+    QTest::newRow("no version") << Mode::Respond << 200 << QByteArray(R"({"url":"https://dl.example"})") << failed << "" << QUrl();
+    QTest::newRow("version not a number") << Mode::Respond << 200 << QByteArray(R"({"version":"latest"})") << failed << "" << QUrl();
+    QTest::newRow("version not a string") << Mode::Respond << 200 << QByteArray(R"({"version":3})") << failed << "" << QUrl();
+    QTest::newRow("array") << Mode::Respond << 200 << QByteArray(R"(["2.0.0.5"])") << failed << "" << QUrl();
+    QTest::newRow("http 500") << Mode::Respond << 500 << QByteArray(R"({"version":"9.0"})") << failed << "" << QUrl();
+    QTest::newRow("http 404") << Mode::Respond << 404 << QByteArray() << failed << "" << QUrl();
+    QTest::newRow("connection dropped") << Mode::Close << 0 << QByteArray() << failed << "" << QUrl();
+    QTest::newRow("no answer") << Mode::Silent << 0 << QByteArray() << failed << "" << QUrl();
+    QTest::newRow("server down") << Mode::Down << 0 << QByteArray() << failed << "" << QUrl();
+}
+
+void TestDialogs::updateCheck()
+{
+    QFETCH(Mode, mode);
+    QFETCH(int, status);
+    QFETCH(QByteArray, body);
+    QFETCH(int, result);
+    QFETCH(QString, version);
+    QFETCH(QUrl, url);
+    CannedServer server;
+    server.Set(mode, status, body);
+    CUpdateChecker checker;
+    checker.SetTimeout(500);
+    QSignalSpy spy(&checker, &CUpdateChecker::SignalFinished);
+    QVERIFY(checker.Start(server.Url("/check")));
+    QVERIFY(checker.IsRunning());
+    QVERIFY(!checker.Start(server.Url("/check")));
+    QVERIFY(spy.wait(5000));
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toInt(), result);
+    QCOMPARE(spy.at(0).at(1).toString(), version);
+    QCOMPARE(spy.at(0).at(2).toUrl(), url);
+    QVERIFY(!checker.IsRunning());
+    if (mode == Mode::Down) {
+        QCOMPARE(server.requests.size(), 0);
+        return;
+    }
+    // The service learns who asks. A dropped connection is retried once by
+    // the network layer, never more.
+    QCOMPARE(server.requests.size(), mode == Mode::Close ? 2 : 1);
+    QCOMPARE(server.requests.at(0).method, QByteArray("GET"));
+    const QUrl sent("http://127.0.0.1" + QString::fromLatin1(server.requests.at(0).target));
+    QCOMPARE(sent.path(), QStringLiteral("/check"));
+    const QUrlQuery query(sent);
+    QCOMPARE(query.queryItemValue("version"), QStringLiteral("2.0.0.4"));
+    QCOMPARE(query.queryItemValue("pid"), QStringLiteral("rvlnx"));
+    QCOMPARE(query.queryItemValue("platform"), QStringLiteral("linux"));
+}
+
+void TestDialogs::updateCheckRefusesInsecureEndpoint_data()
+{
+    QTest::addColumn<QString>("url");
+    QTest::newRow("remote http") << "http://update.rvpdf.example/check";
+    QTest::newRow("other scheme") << "ftp://update.rvpdf.example/check";
+    QTest::newRow("not a url") << "::nothing::";
+    QTest::newRow("empty") << "";
+}
+
+void TestDialogs::updateCheckRefusesInsecureEndpoint()
+{
+    QFETCH(QString, url);
+    CUpdateChecker checker;
+    QSignalSpy spy(&checker, &CUpdateChecker::SignalFinished);
+    QVERIFY(checker.Start(QUrl(url)));
+    // Reported later, so a caller connecting after Start still hears it.
+    QCOMPARE(spy.count(), 0);
+    QVERIFY(spy.wait(2000));
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toInt(), int(CUpdateChecker::Failed));
+
+    // The same through the environment override used by the menu (empty
+    // would mean the brand's real address, so that row stops here).
+    if (url.isEmpty())
+        return;
+    qputenv("RVPDF_UPDATE_URL", url.toUtf8());
+    QSignalSpy again(&checker, &CUpdateChecker::SignalFinished);
+    QVERIFY(checker.Start());
+    QVERIFY(again.wait(2000));
+    QCOMPARE(again.at(0).at(0).toInt(), int(CUpdateChecker::Failed));
+}
+
+void TestDialogs::updateDialogShowsProgressThenResult_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QUrl>("download");
+    QTest::newRow("up to date") << 200 << QByteArray(R"({"version":"2.0.0.4"})") << "RVPDF is up to date." << QUrl();
+    QTest::newRow("new version with page") << 200 << QByteArray(R"({"version":"2.1","url":"https://dl.rvpdf.example/21"})")
+                                           << "A new version 2.1 is available." << QUrl("https://dl.rvpdf.example/21");
+    // Without a page of its own, the brand's download page.
+    QTest::newRow("new version without page") << 200 << QByteArray(R"({"version":"2.1"})")
+                                              << "A new version 2.1 is available." << QUrl("https://www.rvpdf.example/en/download");
+    QTest::newRow("failure") << 503 << QByteArray()
+                             << "Could not reach the update service. Please check your connection and try again." << QUrl();
+}
+
+void TestDialogs::updateDialogShowsProgressThenResult()
+{
+    QFETCH(int, status);
+    QFETCH(QByteArray, body);
+    QFETCH(QString, text);
+    QFETCH(QUrl, download);
+    CannedServer server;
+    server.Set(Mode::Hold, status, body);
+    CUpdateDialog dialog;
+    dialog.show();
+    QElapsedTimer clock;
+    clock.start();
+    dialog.Start(server.Url("/check"));
+    QVERIFY(clock.elapsed() < 1000);
+    QCOMPARE(dialog.StatusText(), QStringLiteral("Checking for updates..."));
+    QCOMPARE(dialog.Result(), -1);
+    auto* downloadButton = dialog.findChild<QPushButton*>("button_download");
+    QVERIFY(downloadButton && downloadButton->isHidden());
+    // The request only arrives because the event loop keeps running.
+    QTRY_COMPARE(server.requests.size(), 1);
+    QCOMPARE(dialog.StatusText(), QStringLiteral("Checking for updates..."));
+    server.Release();
+    QTRY_COMPARE(dialog.StatusText(), text);
+    QCOMPARE(downloadButton->isVisible(), !download.isEmpty());
+    if (!download.isEmpty()) {
+        downloadButton->click();
+        QCOMPARE(catcher.urls, QList<QUrl>{download});
+        QVERIFY(!dialog.isVisible());
+    }
+}
+
+void TestDialogs::updateMenuDoesNotBlock()
+{
+    CannedServer server;
+    server.Set(Mode::Hold, 200, R"({"version":"2.0.0.9","url":"https://dl.rvpdf.example/2009"})");
+    qputenv("RVPDF_UPDATE_URL", server.Url("/check").toString().toUtf8());
+    MKMainWindow window;
+    window.show();
+    QElapsedTimer clock;
+    clock.start();
+    window.SlotClickedUpdate();
+    QVERIFY(clock.elapsed() < 1000);
+    QPointer<CUpdateDialog> dialog = window.findChild<CUpdateDialog*>();
+    QVERIFY(dialog && dialog->isVisible());
+    QCOMPARE(dialog->StatusText(), QStringLiteral("Checking for updates..."));
+    QTRY_COMPARE(server.requests.size(), 1);
+    server.Release();
+    QTRY_COMPARE(dialog->StatusText(), QStringLiteral("A new version 2.0.0.9 is available."));
+    dialog->findChild<QPushButton*>("button_ok")->click();
+    QTRY_VERIFY(dialog.isNull());
+    QVERIFY(catcher.urls.isEmpty());
+}
+
+// ---- sign-in ---------------------------------------------------------------
+
+void TestDialogs::signIn_data()
+{
+    QTest::addColumn<Mode>("mode");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QString>("email");
+    QTest::addColumn<QString>("error");
+    const QString wrong = "The e-mail address or password is incorrect.";
+    const QString unreachable = "Could not reach the account service. Please check your connection and try again.";
+    const QString unreadable = "The account service sent an answer that could not be read. Please try again later.";
+    QTest::newRow("signed in") << Mode::Respond << 200 << QByteArray(R"({"email":"Ann@Example.com","token":"t0k"})")
+                               << "Ann@Example.com" << "";
+    QTest::newRow("answer without e-mail") << Mode::Respond << 200 << QByteArray(R"({"token":"t0k"})")
+                                           << "ann@example.com" << "";
+    QTest::newRow("wrong password") << Mode::Respond << 401 << QByteArray(R"({"error":"denied"})") << "" << wrong;
+    QTest::newRow("forbidden") << Mode::Respond << 403 << QByteArray() << "" << wrong;
+    QTest::newRow("server error") << Mode::Respond << 500 << QByteArray(R"({"token":"t0k"})") << "" << unreachable;
+    QTest::newRow("empty token") << Mode::Respond << 200 << QByteArray(R"({"email":"ann@example.com","token":""})") << "" << unreadable;
+    QTest::newRow("malformed answer") << Mode::Respond << 200 << QByteArray("<html>") << "" << unreadable;
+    QTest::newRow("connection dropped") << Mode::Close << 0 << QByteArray() << "" << unreachable;
+    QTest::newRow("no answer") << Mode::Silent << 0 << QByteArray() << "" << unreachable;
+    QTest::newRow("server down") << Mode::Down << 0 << QByteArray() << "" << unreachable;
+}
+
+void TestDialogs::signIn()
+{
+    QFETCH(Mode, mode);
+    QFETCH(int, status);
+    QFETCH(QByteArray, body);
+    QFETCH(QString, email);
+    QFETCH(QString, error);
+    CannedServer server;
+    server.Set(mode, status, body);
+    qputenv("RVPDF_ACCOUNT_URL", server.Url("/account/v1/login").toString().toUtf8());
+    CMemberManager* member = CMemberManager::getInstance();
+    QSettings(MKApplication::FrameworkSettingsPath(), QSettings::IniFormat).remove("Account");
+    QSignalSpy finished(member, &CMemberManager::SignalSignInFinished);
+    QSignalSpy changed(member, &CMemberManager::SignalAccountChanged);
+
+    QString refusal;
+    QVERIFY(member->SignIn(" ann@example.com ", "s3cret pass", &refusal));
+    QVERIFY(refusal.isEmpty());
+    QVERIFY(member->IsSigningIn());
+    QVERIFY(finished.wait(5000));
+    QCOMPARE(finished.count(), 1);
+    const bool ok = error.isEmpty();
+    QCOMPARE(finished.at(0).at(0).toBool(), ok);
+    QCOMPARE(finished.at(0).at(1).toString(), error);
+    QCOMPARE(member->GetAccountState(), ok ? 1 : 0);
+    QCOMPARE(member->GetMemberEmail(), email);
+    QCOMPARE(changed.count(), ok ? 1 : 0);
+    QVERIFY(!member->IsSigningIn());
+    // Only a successful sign-in is remembered for the next form.
+    QCOMPARE(CMemberManager::LastEmail(), email);
+
+    if (mode == Mode::Down) {
+        QCOMPARE(server.requests.size(), 0);
+        return;
+    }
+    QCOMPARE(server.requests.size(), mode == Mode::Close ? 2 : 1);
+    const SeenRequest& request = server.requests.at(0);
+    QCOMPARE(request.method, QByteArray("POST"));
+    QCOMPARE(request.target, QByteArray("/account/v1/login"));
+    QVERIFY(request.headers.toLower().contains("content-type: application/json"));
+    const QJsonObject sent = QJsonDocument::fromJson(request.body).object();
+    QCOMPARE(sent.value("email").toString(), QStringLiteral("ann@example.com"));
+    QCOMPARE(sent.value("password").toString(), QStringLiteral("s3cret pass"));
+    // The password is neither kept in the settings nor written to the log.
+    QFile settings(MKApplication::FrameworkSettingsPath());
+    QVERIFY(settings.open(QIODevice::ReadOnly));
+    QVERIFY(!settings.readAll().contains("s3cret"));
+    QVERIFY(LogText().contains("sign-in"));
+    QVERIFY(!LogText().contains("s3cret"));
+}
+
+void TestDialogs::failedSignInEndsPreviousSession()
+{
+    CannedServer server;
+    server.Set(Mode::Respond, 200, R"({"email":"ann@example.com","token":"t"})");
+    qputenv("RVPDF_ACCOUNT_URL", server.Url("/login").toString().toUtf8());
+    CMemberManager* member = CMemberManager::getInstance();
+    QSignalSpy finished(member, &CMemberManager::SignalSignInFinished);
+    QVERIFY(member->SignIn("ann@example.com", "pw"));
+    QVERIFY(finished.wait(5000));
+    QCOMPARE(member->GetAccountState(), 1);
+
+    QSignalSpy changed(member, &CMemberManager::SignalAccountChanged);
+    server.Set(Mode::Respond, 401);
+    QVERIFY(member->SignIn("bob@example.com", "wrong"));
+    QVERIFY(finished.wait(5000));
+    QCOMPARE(finished.last().at(0).toBool(), false);
+    QCOMPARE(member->GetAccountState(), 0);
+    QVERIFY(member->GetMemberEmail().isEmpty());
+    QCOMPARE(changed.count(), 1);
+
+    // Signing out of nothing changes nothing.
+    member->SignOut();
+    QCOMPARE(changed.count(), 1);
+}
+
+void TestDialogs::signInRejectsBadInputWithoutRequest_data()
+{
+    QTest::addColumn<QString>("email");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<QByteArray>("endpoint");
+    const QString badMail = "Please enter a valid e-mail address.";
+    QTest::newRow("empty e-mail") << "" << "pw" << badMail << QByteArray();
+    QTest::newRow("no at sign") << "ann.example.com" << "pw" << badMail << QByteArray();
+    QTest::newRow("no domain") << "ann@" << "pw" << badMail << QByteArray();
+    QTest::newRow("no dot in domain") << "ann@example" << "pw" << badMail << QByteArray();
+    QTest::newRow("space inside") << "a nn@example.com" << "pw" << badMail << QByteArray();
+    QTest::newRow("two at signs") << "ann@@example.com" << "pw" << badMail << QByteArray();
+    QTest::newRow("empty password") << "ann@example.com" << "" << "Please enter your password." << QByteArray();
+    QTest::newRow("insecure service") << "ann@example.com" << "pw"
+                                      << "Could not reach the account service. Please check your connection and try again."
+                                      << QByteArray("http://account.rvpdf.example/login");
+}
+
+void TestDialogs::signInRejectsBadInputWithoutRequest()
+{
+    QFETCH(QString, email);
+    QFETCH(QString, password);
+    QFETCH(QString, error);
+    QFETCH(QByteArray, endpoint);
+    CannedServer server;
+    server.Set(Mode::Respond, 200, R"({"email":"control@example.com","token":"t"})");
+    qputenv("RVPDF_ACCOUNT_URL", endpoint.isEmpty() ? server.Url("/login").toString().toUtf8() : endpoint);
+    CMemberManager* member = CMemberManager::getInstance();
+    QSignalSpy finished(member, &CMemberManager::SignalSignInFinished);
+    QString refusal;
+    QVERIFY(!member->SignIn(email, password, &refusal));
+    QCOMPARE(refusal, error);
+    QVERIFY(!member->IsSigningIn());
+    QCOMPARE(member->GetAccountState(), 0);
+
+    // A valid attempt afterwards is the only request the server ever sees.
+    qputenv("RVPDF_ACCOUNT_URL", server.Url("/login").toString().toUtf8());
+    QVERIFY(member->SignIn("control@example.com", "pw"));
+    QVERIFY(finished.wait(5000));
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(server.connections, 1);
+    QCOMPARE(server.requests.size(), 1);
+    QCOMPARE(QJsonDocument::fromJson(server.requests.at(0).body).object().value("email").toString(),
+             QStringLiteral("control@example.com"));
+}
+
+void TestDialogs::signInDialog_data()
+{
+    QTest::addColumn<QString>("email");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<int>("requests");
+    QTest::newRow("accepted") << "ann@example.com" << 200 << true << "" << 1;
+    QTest::newRow("wrong password") << "ann@example.com" << 401 << false
+                                    << "The e-mail address or password is incorrect." << 1;
+    QTest::newRow("invalid e-mail") << "ann" << 200 << false << "Please enter a valid e-mail address." << 0;
+}
+
+void TestDialogs::signInDialog()
+{
+    QFETCH(QString, email);
+    QFETCH(int, status);
+    QFETCH(bool, accepted);
+    QFETCH(QString, error);
+    QFETCH(int, requests);
+    CannedServer server;
+    server.Set(Mode::Hold, status, R"({"email":"ann@example.com","token":"t"})");
+    qputenv("RVPDF_ACCOUNT_URL", server.Url("/login").toString().toUtf8());
+    QSettings(MKApplication::FrameworkSettingsPath(), QSettings::IniFormat)
+        .setValue("Account/LastEmail", "last@example.com");
+
+    CSignInDialog dialog;
+    dialog.show();
+    auto* emailEdit = dialog.findChild<QLineEdit*>("edit_email");
+    auto* passwordEdit = dialog.findChild<QLineEdit*>("edit_password");
+    auto* okButton = dialog.findChild<QPushButton*>("button_ok");
+    auto* errorLabel = dialog.findChild<QLabel*>("label_error");
+    QVERIFY(emailEdit && passwordEdit && okButton && errorLabel && dialog.findChild<QPushButton*>("button_cancel"));
+    QCOMPARE(emailEdit->text(), QStringLiteral("last@example.com"));
+    QCOMPARE(passwordEdit->echoMode(), QLineEdit::Password);
+
+    emailEdit->setText(email);
+    passwordEdit->setText("pw");
+    okButton->click();
+    if (requests > 0) {
+        // Waiting for the service: no second request, the dialog stays usable.
+        QVERIFY(!okButton->isEnabled());
+        QTRY_COMPARE(server.requests.size(), 1);
+        QVERIFY(dialog.isVisible());
+        server.Release();
+    }
+    QTRY_COMPARE(dialog.isVisible(), !accepted);
+    QCOMPARE(dialog.result(), accepted ? int(QDialog::Accepted) : int(QDialog::Rejected));
+    QCOMPARE(CMemberManager::getInstance()->GetAccountState(), accepted ? 1 : 0);
+    QTRY_VERIFY(okButton->isEnabled());
+    QCOMPARE(errorLabel->isVisible(), !accepted);
+    QCOMPARE(dialog.ErrorText(), error);
+    QCOMPARE(server.requests.size(), requests);
+}
+
+void TestDialogs::memberButtonSignsInAndOut()
+{
+    CannedServer server;
+    server.Set(Mode::Respond, 200, R"({"email":"ann@example.com","token":"t"})");
+    qputenv("RVPDF_ACCOUNT_URL", server.Url("/login").toString().toUtf8());
+    MKMainWindow window;
+    window.show();
+    CMemberManager* member = CMemberManager::getInstance();
+
+    ModalAnswerer fill([](QWidget* dialog) {
+        dialog->findChild<QLineEdit*>("edit_email")->setText("ann@example.com");
+        dialog->findChild<QLineEdit*>("edit_password")->setText("pw");
+        ModalAnswerer::ClickButton(dialog, "button_ok");
+    });
+    window.SlotClickedMember();
+    QCOMPARE(fill.AnsweredCount(), 1);
+    QCOMPARE(member->GetAccountState(), 1);
+    QCOMPARE(member->GetMemberEmail(), QStringLiteral("ann@example.com"));
+
+    // Signed in, the same button says who and offers to sign out.
+    QScopedPointer<ModalAnswerer> signOut(ModalAnswerer::Clicking("button_2"));
+    window.SlotClickedMember();
+    QCOMPARE(signOut->AnsweredCount(), 1);
+    QVERIFY(signOut->SeenTexts().join('\n').contains("Signed in as ann@example.com"));
+    QCOMPARE(member->GetAccountState(), 0);
+    QVERIFY(member->GetMemberEmail().isEmpty());
+}
+
+// ---- review ----------------------------------------------------------------
+
+void TestDialogs::launchesCountOncePerProcess()
+{
+    // The first window of this process counted it; later ones do not.
+    QSettings(MKApplication::FrameworkSettingsPath(), QSettings::IniFormat).remove("Review");
+    CReviewDialog::CountLaunch();
+    const int before = CReviewDialog::LaunchCount();
+    {
+        MKMainWindow first;
+        MKMainWindow second;
+    }
+    CReviewDialog::CountLaunch();
+    QCOMPARE(CReviewDialog::LaunchCount(), before);
+    QCOMPARE(CReviewDialog::AddLaunch(), before + 1);
+    QCOMPARE(CReviewDialog::LaunchCount(), before + 1);
+}
+
+void TestDialogs::reviewAskedOnceFromFifthLaunch_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("outcome");
+    QTest::newRow("rate") << "button_1" << int(CReviewDialog::Rate);
+    QTest::newRow("later") << "button_2" << int(CReviewDialog::Later);
+    QTest::newRow("never") << "button_3" << int(CReviewDialog::Never);
+    QTest::newRow("closed") << "button_close" << int(CReviewDialog::Later);
+}
+
+void TestDialogs::reviewAskedOnceFromFifthLaunch()
+{
+    QFETCH(QString, button);
+    QFETCH(int, outcome);
+    ResetReview(0);
+    MKMainWindow window;
+    window.show();
+    for (int launch = 1; launch <= 4; ++launch) {
+        QCOMPARE(CReviewDialog::AddLaunch(), launch);
+        ModalAnswerer answerer([](QWidget* dialog) { dialog->close(); });
+        QCOMPARE(int(CReviewDialog::AskOnce(&window, "test")), int(CReviewDialog::NotShown));
+        QCOMPARE(answerer.AnsweredCount(), 0);
+    }
+
+    QCOMPARE(CReviewDialog::AddLaunch(), 5);
+    QScopedPointer<ModalAnswerer> answerer(ModalAnswerer::Clicking(button));
+    QCOMPARE(int(CReviewDialog::AskOnce(&window, "test")), outcome);
+    QCOMPARE(answerer->AnsweredCount(), 1);
+    const QString seen = answerer->SeenTexts().join('\n');
+    QVERIFY2(seen.contains("Enjoying RVPDF?"), qPrintable(seen));
+    QVERIFY(seen.contains("If you like using RVPDF"));
+    QCOMPARE(catcher.urls, outcome == CReviewDialog::Rate ? QList<QUrl>{QUrl("https://www.rvpdf.example/en/review")}
+                                                          : QList<QUrl>{});
+
+    // Whatever the answer, never again: not in this process, not in a later
+    // one reading the same settings file.
+    QVERIFY(CReviewDialog::WasShown());
+    QVERIFY(QSettings(MKApplication::FrameworkSettingsPath(), QSettings::IniFormat).value("Review/Shown").toBool());
+    for (int launch = 6; launch <= 20; ++launch) {
+        CReviewDialog::AddLaunch();
+        ModalAnswerer late([](QWidget* dialog) { dialog->close(); });
+        QCOMPARE(int(CReviewDialog::AskOnce(&window, "test")), int(CReviewDialog::NotShown));
+        QCOMPARE(late.AnsweredCount(), 0);
+    }
+}
+
+void TestDialogs::reviewNeedsItsTexts_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("missing file") << QByteArray();
+    QTest::newRow("broken json") << QByteArray("{\"Title\": ");
+    QTest::newRow("no text") << QByteArray(R"({"Title":"Enjoying %1?","RateButton":"Rate"})");
+}
+
+void TestDialogs::reviewNeedsItsTexts()
+{
+    QFETCH(QByteArray, content);
+    ResetReview(12);
+    const QString path = content.isEmpty() ? TestEnv::MakeDir("none") + "/English.json"
+                                           : WriteFile("review.json", content);
+    ModalAnswerer answerer([](QWidget* dialog) { dialog->close(); });
+    QCOMPARE(int(CReviewDialog::AskOnce(nullptr, "test", path)), int(CReviewDialog::NotShown));
+    QCOMPARE(answerer.AnsweredCount(), 0);
+    // Not asked is not used up: a brand with texts may still ask.
+    QVERIFY(!CReviewDialog::WasShown());
+    QVERIFY(LogText().contains("not shown: no review texts"));
+}
+
+void TestDialogs::windowAsksForReview()
+{
+    ResetReview(5);
+    MKMainWindow window;
+    window.show();
+    QScopedPointer<ModalAnswerer> answerer(ModalAnswerer::Clicking("button_3"));
+    window.ShowReview("close");
+    QCOMPARE(answerer->AnsweredCount(), 1);
+    QVERIFY(CReviewDialog::WasShown());
+    QCOMPARE(QSettings(MKApplication::FrameworkSettingsPath(), QSettings::IniFormat).value("Review/Answer").toString(),
+             QStringLiteral("never"));
+    QVERIFY(catcher.urls.isEmpty());
+}
+
+// ---- about -----------------------------------------------------------------
+
+void TestDialogs::aboutDialog_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("useFile");
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<QStringList>("libraries");
+    QTest::addColumn<QString>("website");
+    QTest::newRow("brand file") << QByteArray() << false
+                                << "RVPDF is a fast tabbed PDF reader and editor for the desktop."
+                                << QStringList{"Qt 5", "Poppler", "qpdf"} << "https://www.rvpdf.example/en/";
+    QTest::newRow("missing file") << QByteArray() << true << "RVPDF is a tabbed PDF reader for the desktop."
+                                  << QStringList() << "";
+    QTest::newRow("broken file") << QByteArray("{\"Title\": [") << true
+                                 << "RVPDF is a tabbed PDF reader for the desktop." << QStringList() << "";
+    QTest::newRow("odd entries") << QByteArray(R"json({"Description":"Custom <b>%1</b>","Website":"javascript:alert(1)",
+        "Libraries":[{"Name":"<i>Lib</i>","License":"MIT","Url":"javascript:alert(1)"},{"License":"nameless"},7]})json")
+                                 << true << "Custom <b>RVPDF</b>" << QStringList{"<i>Lib</i>"} << "";
+}
+
+void TestDialogs::aboutDialog()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, useFile);
+    QFETCH(QString, description);
+    QFETCH(QStringList, libraries);
+    QFETCH(QString, website);
+    QString path;
+    if (useFile)
+        path = content.isEmpty() ? TestEnv::MakeDir("none") + "/English.json" : WriteFile("about.json", content);
+    CAboutDialog dialog(nullptr, path);
+    auto text = [&dialog](const char* name) {
+        QLabel* label = dialog.findChild<QLabel*>(name);
+        return label && !label->isHidden() ? label->text() : QString();
+    };
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("About RVPDF"));
+    QCOMPARE(text("label_about_title"), QStringLiteral("RVPDF"));
+    QCOMPARE(text("label_version"), QStringLiteral("Version 2.0.0.4"));
+    QCOMPARE(text("label_description"), description);
+    QVERIFY(!text("label_license").isEmpty());
+    QCOMPARE(dialog.LibraryNames(), libraries);
+    const QString listed = text("label_libraries");
+    for (const QString& name : libraries)
+        QVERIFY2(listed.contains(name.toHtmlEscaped()), qPrintable(listed));
+    // Only web addresses become links; names are never markup.
+    QVERIFY(!listed.contains("javascript"));
+    QVERIFY(!listed.contains("<i>"));
+    if (!useFile) {
+        QVERIFY(listed.contains("href=\"https://poppler.freedesktop.org\""));
+        QVERIFY(listed.contains("GPL-2.0-or-later"));
+        QVERIFY(text("label_copyright").contains("RVPDF Software"));
+    }
+    if (website.isEmpty())
+        QVERIFY(text("label_website").isEmpty());
+    else
+        QVERIFY(text("label_website").contains("href=\"" + website + "\""));
+    QVERIFY(dialog.findChild<QPushButton*>("button_ok"));
+}
+
+void TestDialogs::aboutFromWindow()
+{
+    MKMainWindow window;
+    window.show();
+    QScopedPointer<ModalAnswerer> answerer(ModalAnswerer::Clicking("button_ok"));
+    window.SlotClickedAbout();
+    QCOMPARE(answerer->AnsweredCount(), 1);
+    const QString seen = answerer->SeenTexts().join('\n');
+    for (const char* expected : {"About RVPDF", "Version 2.0.0.4", "Poppler", "qpdf", "rvpdf.example"})
+        QVERIFY2(seen.contains(expected), expected);
+}
+
+// ---- feedback --------------------------------------------------------------
+
+void TestDialogs::feedbackUrl_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("plain") << "support@rvpdf.example" << "support@rvpdf.example";
+    QTest::newRow("padded") << "  help@rvpdf.example " << "help@rvpdf.example";
+    QTest::newRow("empty") << "" << "";
+    QTest::newRow("not an address") << "support" << "";
+    QTest::newRow("smuggled field") << "a@rvpdf.example?bcc=b@evil.example" << "";
+}
+
+void TestDialogs::feedbackUrl()
+{
+    QFETCH(QString, address);
+    QFETCH(QString, expected);
+    const QUrl url = MKMainWindow::FeedbackUrl(address);
+    QCOMPARE(url.isValid(), !expected.isEmpty());
+    if (expected.isEmpty())
+        return;
+    QCOMPARE(url.scheme(), QStringLiteral("mailto"));
+    QCOMPARE(url.path(), expected);
+    const QUrlQuery query(url);
+    QCOMPARE(query.queryItemValue("subject", QUrl::FullyDecoded), QStringLiteral("RVPDF 2.0.0.4 feedback"));
+    const QString body = query.queryItemValue("body", QUrl::FullyDecoded);
+    QVERIFY(body.contains("Version: 2.0.0.4"));
+    QVERIFY(body.contains(QSysInfo::prettyProductName()));
+    const QByteArray encoded = url.toEncoded();
+    QVERIFY2(encoded.contains("subject=RVPDF%202.0.0.4%20feedback"), encoded.constData());
+    QVERIFY(encoded.contains("%0D%0A"));
+    for (char raw : {' ', '\n', '\r'})
+        QVERIFY(!encoded.contains(raw));
+    QCOMPARE(QUrlQuery(url).queryItems().size(), 2);
+}
+
+void TestDialogs::feedbackFromWindow()
+{
+    MKMainWindow window;
+    window.SlotClickedFeedback();
+    QCOMPARE(catcher.urls.size(), 1);
+    QCOMPARE(catcher.urls.at(0), MKMainWindow::FeedbackUrl());
+    QCOMPARE(catcher.urls.at(0).path(), QStringLiteral("support@rvpdf.example"));
+}
+
+RV_TEST_MAIN(TestDialogs)
+#include "tst_dialogs.moc"
