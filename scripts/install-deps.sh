@@ -5,10 +5,10 @@ set -euo pipefail
 
 PACKAGES=(
     build-essential g++ make cmake ninja-build pkg-config
-    qtbase5-dev qtbase5-dev-tools libqt5svg5-dev qttools5-dev qttools5-dev-tools
+    qtbase5-dev qtbase5-private-dev qtbase5-dev-tools libqt5svg5-dev qttools5-dev qttools5-dev-tools
     libpoppler-qt5-dev libqpdf-dev
     xvfb xauth imagemagick dbus dbus-x11
-    fonts-dejavu-core
+    fonts-dejavu-core fonts-noto-cjk
 )
 
 missing=()

@@ -1,29 +1,295 @@
 #include "CAssocUtils.h"
 
+#include "CFileUtils.h"
+#include "CMimeAppsList.h"
 #include "LoggerObject.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStandardPaths>
 
 namespace MKBase {
 
-// The registration through the freedesktop MIME application rules is not
-// written yet: every call reports failure so callers never believe a
-// registration happened.
+namespace {
+
+const QString kPdfType = QStringLiteral("application/pdf");
+constexpr int kMaxIdDepth = 8;
+
+// Escapes of the key file "string" type. A leading space would be eaten
+// by readers, so it is written as \s.
+QString EscapeString(const QString& value)
+{
+    QString out;
+    for (const QChar c : value) {
+        if (c == '\\')
+            out += QStringLiteral("\\\\");
+        else if (c == '\n')
+            out += QStringLiteral("\\n");
+        else if (c == '\t')
+            out += QStringLiteral("\\t");
+        else if (c == '\r')
+            out += QStringLiteral("\\r");
+        else
+            out += c;
+    }
+    if (out.startsWith(' '))
+        out.replace(0, 1, QStringLiteral("\\s"));
+    return out;
+}
+
+// One argument of an Exec line: quoted when it holds a reserved character,
+// with '%' doubled so that it is not taken for a field code.
+QString ExecArgument(const QString& argument)
+{
+    static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+    bool quote = argument.isEmpty();
+    for (const QChar c : argument)
+        quote = quote || reserved.contains(c);
+    QString out;
+    if (quote) {
+        out += '"';
+        for (const QChar c : argument) {
+            if (c == '"' || c == '`' || c == '$' || c == '\\')
+                out += '\\';
+            out += c;
+        }
+        out += '"';
+    } else {
+        out = argument;
+    }
+    return out.replace('%', QStringLiteral("%%"));
+}
+
+// Absolute entries of a colon-separated list; relative ones are invalid
+// and skipped. Unset or empty gives the fallback.
+QStringList EnvDirs(const char* name, const QString& fallback)
+{
+    QString value = QString::fromLocal8Bit(qgetenv(name));
+    if (value.isEmpty())
+        value = fallback;
+    QStringList dirs;
+    for (const QString& dir : value.split(':', Qt::SkipEmptyParts)) {
+        if (QDir::isAbsolutePath(dir))
+            dirs << QDir::cleanPath(dir);
+    }
+    return dirs;
+}
+
+QStringList ApplicationsDirs()
+{
+    QStringList dirs {CAssocUtils::UserApplicationsDir()};
+    for (const QString& dir : EnvDirs("XDG_DATA_DIRS", QStringLiteral("/usr/local/share/:/usr/share/")))
+        dirs << dir + "/applications";
+    return dirs;
+}
+
+// A desktop file id names applications/foo/bar.desktop as foo-bar.desktop,
+// so each '-' may stand for a folder.
+QString ResolveId(const QString& dir, const QString& rest, int depth)
+{
+    const QString direct = dir + "/" + rest;
+    if (QFileInfo(direct).isFile())
+        return direct;
+    if (depth >= kMaxIdDepth)
+        return {};
+    for (int dash = rest.indexOf('-'); dash > 0; dash = rest.indexOf('-', dash + 1)) {
+        const QString sub = dir + "/" + rest.left(dash);
+        if (!QFileInfo(sub).isDir())
+            continue;
+        const QString found = ResolveId(sub, rest.mid(dash + 1), depth + 1);
+        if (!found.isEmpty())
+            return found;
+    }
+    return {};
+}
+
+bool IsHiddenEntry(const QString& path)
+{
+    CMimeAppsList entry;
+    if (entry.Load(path) != CMimeAppsList::Loaded)
+        return false;
+    const QStringList hidden = entry.Values(QStringLiteral("Desktop Entry"), QStringLiteral("Hidden"));
+    return hidden.size() == 1 && hidden.first() == QLatin1String("true");
+}
+
+} // namespace
+
+QString CAssocUtils::DesktopFileId(const QString& bundleId)
+{
+    static const QRegularExpression valid(QStringLiteral("^[a-z0-9][a-z0-9._-]{0,120}$"));
+    const QString name = bundleId.toLower();
+    if (!valid.match(name).hasMatch())
+        return {};
+    return name + ".desktop";
+}
+
+QString CAssocUtils::UserApplicationsDir()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/applications";
+}
+
+QString CAssocUtils::UserMimeAppsPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/mimeapps.list";
+}
+
+QString CAssocUtils::ExecValue(const QString& program)
+{
+    return EscapeString(ExecArgument(program) + " %F");
+}
+
+QByteArray CAssocUtils::DesktopEntry(const QString& bundleId, const QString& title, const QString& program)
+{
+    const QString name = bundleId.toLower();
+    QString entry;
+    entry += "[Desktop Entry]\n";
+    entry += "Type=Application\n";
+    entry += "Version=1.0\n";
+    entry += "Name=" + EscapeString(title.isEmpty() ? bundleId : title) + "\n";
+    entry += "TryExec=" + EscapeString(program) + "\n";
+    entry += "Exec=" + ExecValue(program) + "\n";
+    entry += "Icon=" + name + "\n";
+    entry += "MimeType=application/pdf;\n";
+    entry += "Categories=Office;Viewer;\n";
+    entry += "Terminal=false\n";
+    entry += "StartupWMClass=" + name + "\n";
+    return entry.toUtf8();
+}
+
 bool CAssocUtils::SetPdfLauncher(const QString& bundleId, const QString& title, bool makeDefault)
 {
-    MK_LOG("pdf launcher not registered: %s %s default=%d", qUtf8Printable(bundleId),
-           qUtf8Printable(title), makeDefault ? 1 : 0);
-    return false;
+    const QString id = DesktopFileId(bundleId);
+    const QString program = QCoreApplication::applicationFilePath();
+    if (id.isEmpty() || program.isEmpty()) {
+        MK_LOG("pdf launcher: unusable id '%s'", qUtf8Printable(bundleId));
+        return false;
+    }
+    const QString listPath = UserMimeAppsPath();
+    CMimeAppsList list;
+    const CMimeAppsList::LoadResult loaded = list.Load(listPath);
+    if (loaded != CMimeAppsList::Loaded && loaded != CMimeAppsList::Missing) {
+        // Rewriting a file we could not read would lose what it holds.
+        MK_LOG("pdf launcher: %s left alone (%d)", qUtf8Printable(listPath), int(loaded));
+        return false;
+    }
+    bool changed = list.Prepend(CMimeAppsList::kAddedGroup, kPdfType, id);
+    if (makeDefault) {
+        changed = list.Prepend(CMimeAppsList::kDefaultGroup, kPdfType, id) || changed;
+        changed = list.Remove(CMimeAppsList::kRemovedGroup, kPdfType, id) || changed;
+    }
+
+    // The entry goes first, so the list never names a file that is missing;
+    // if the list then fails, the entry is put back as it was.
+    const QString entryPath = UserApplicationsDir() + "/" + id;
+    const bool hadEntry = QFileInfo(entryPath).isFile();
+    const QByteArray oldEntry = hadEntry ? CFileUtils::ReadFileBytes(entryPath, CMimeAppsList::kMaxFileSize) : QByteArray();
+    const QByteArray entry = DesktopEntry(bundleId, title, program);
+    if (!(hadEntry && oldEntry == entry) && !CFileUtils::WriteFileBytes(entryPath, entry)) {
+        MK_LOG("pdf launcher: cannot write %s", qUtf8Printable(entryPath));
+        return false;
+    }
+    if (changed && !list.Save(listPath)) {
+        MK_LOG("pdf launcher: cannot write %s", qUtf8Printable(listPath));
+        if (!hadEntry)
+            QFile::remove(entryPath);
+        else if (!oldEntry.isEmpty())
+            CFileUtils::WriteFileBytes(entryPath, oldEntry);
+        return false;
+    }
+    MK_LOG("pdf launcher set: %s default=%d", qUtf8Printable(id), makeDefault ? 1 : 0);
+    return true;
 }
 
 bool CAssocUtils::ResetPdfLauncher(const QString& bundleId)
 {
-    MK_LOG("pdf launcher not reset: %s", qUtf8Printable(bundleId));
-    return false;
+    const QString id = DesktopFileId(bundleId);
+    if (id.isEmpty())
+        return false;
+    bool ok = true;
+    const QString listPath = UserMimeAppsPath();
+    CMimeAppsList list;
+    const CMimeAppsList::LoadResult loaded = list.Load(listPath);
+    if (loaded == CMimeAppsList::Loaded) {
+        bool changed = false;
+        for (const char* group : {CMimeAppsList::kAddedGroup, CMimeAppsList::kDefaultGroup, CMimeAppsList::kRemovedGroup})
+            changed = list.Remove(group, kPdfType, id) || changed;
+        if (changed && !list.Save(listPath)) {
+            MK_LOG("pdf launcher: cannot write %s", qUtf8Printable(listPath));
+            return false;
+        }
+    } else if (loaded != CMimeAppsList::Missing) {
+        // The entry still goes: a list naming a missing entry is ignored by
+        // the desktop, but the caller learns the list was left alone.
+        MK_LOG("pdf launcher: %s left alone (%d)", qUtf8Printable(listPath), int(loaded));
+        ok = false;
+    }
+    const QString entryPath = UserApplicationsDir() + "/" + id;
+    if (QFileInfo::exists(entryPath) && !QFile::remove(entryPath)) {
+        MK_LOG("pdf launcher: cannot remove %s", qUtf8Printable(entryPath));
+        ok = false;
+    }
+    MK_LOG("pdf launcher reset: %s ok=%d", qUtf8Printable(id), ok ? 1 : 0);
+    return ok;
+}
+
+bool CAssocUtils::IsPdfLauncher(const QString& bundleId)
+{
+    const QString id = DesktopFileId(bundleId);
+    return !id.isEmpty() && DefaultApplication(kPdfType) == id;
 }
 
 bool CAssocUtils::IsDefaultPdfLauncher(const QString& bundleId)
 {
-    Q_UNUSED(bundleId);
-    return false;
+    return IsPdfLauncher(bundleId);
+}
+
+QStringList CAssocUtils::MimeAppsSearchPath()
+{
+    QStringList desktops;
+    for (const QString& name : QString::fromLocal8Bit(qgetenv("XDG_CURRENT_DESKTOP")).split(':', Qt::SkipEmptyParts))
+        desktops << name.trimmed().toLower();
+    QStringList dirs {QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)};
+    dirs += EnvDirs("XDG_CONFIG_DIRS", QStringLiteral("/etc/xdg"));
+    dirs += ApplicationsDirs();
+    QStringList files;
+    for (const QString& dir : dirs) {
+        for (const QString& desktop : desktops) {
+            if (!desktop.isEmpty() && !desktop.contains('/'))
+                files << dir + "/" + desktop + "-mimeapps.list";
+        }
+        files << dir + "/mimeapps.list";
+    }
+    return files;
+}
+
+QString CAssocUtils::DefaultApplication(const QString& mimeType)
+{
+    for (const QString& path : MimeAppsSearchPath()) {
+        CMimeAppsList list;
+        if (list.Load(path) != CMimeAppsList::Loaded)
+            continue;
+        for (const QString& id : list.Values(CMimeAppsList::kDefaultGroup, mimeType)) {
+            if (!FindDesktopFile(id).isEmpty())
+                return id;
+        }
+    }
+    return {};
+}
+
+QString CAssocUtils::FindDesktopFile(const QString& desktopId)
+{
+    if (!desktopId.endsWith(QLatin1String(".desktop")) || desktopId.contains('/') || desktopId.startsWith('.'))
+        return {};
+    // The first folder holding the id decides, also when it hides it.
+    for (const QString& dir : ApplicationsDirs()) {
+        const QString path = ResolveId(dir, desktopId, 0);
+        if (!path.isEmpty())
+            return IsHiddenEntry(path) ? QString() : path;
+    }
+    return {};
 }
 
 } // namespace MKBase

@@ -1,17 +1,45 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace MKBase {
 
-// Association of the application with PDF files in the desktop's MIME
-// handler settings.
+// Association of the application with PDF files the freedesktop way: a
+// desktop entry in the user's applications folder and the PDF lists of the
+// user's mimeapps.list.
 class CAssocUtils
 {
 public:
+    // Writes our desktop entry and puts it first among the applications for
+    // PDF files; with makeDefault it also becomes the default one. True when
+    // both files hold that; on failure neither file is left half changed.
     static bool SetPdfLauncher(const QString& bundleId, const QString& title, bool makeDefault);
+    // Takes our id out of every PDF list and deletes our desktop entry. True
+    // also when there was nothing to take out.
     static bool ResetPdfLauncher(const QString& bundleId);
+    // True when the desktop opens PDF files with us by default. Only reads
+    // files; starts no process.
+    static bool IsPdfLauncher(const QString& bundleId);
     static bool IsDefaultPdfLauncher(const QString& bundleId);
+
+    // "rvpdf.desktop" for "RVPDF"; empty when the id cannot name a file.
+    static QString DesktopFileId(const QString& bundleId);
+    static QString UserApplicationsDir();
+    static QString UserMimeAppsPath();
+    // The desktop entry starting program with the files to open.
+    static QByteArray DesktopEntry(const QString& bundleId, const QString& title, const QString& program);
+    // The Exec value of that entry, quoted and escaped as launchers expect.
+    static QString ExecValue(const QString& program);
+    // Every mimeapps.list that may name a default, highest precedence first.
+    static QStringList MimeAppsSearchPath();
+    // The desktop file id that opens mimeType by default; empty when no
+    // listed default is installed.
+    static QString DefaultApplication(const QString& mimeType);
+    // The file a desktop file id stands for; empty when it is not installed
+    // or hidden.
+    static QString FindDesktopFile(const QString& desktopId);
 };
 
 } // namespace MKBase

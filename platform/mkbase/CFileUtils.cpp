@@ -173,6 +173,30 @@ void CFileUtils::OpenFolderAndSelectFile(const QString& path)
     });
 }
 
+bool CFileUtils::ShowFileProperties(const QString& path)
+{
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.isFile())
+        return false;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        OpenFolderAndSelectFile(path);
+        return true;
+    }
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        "org.freedesktop.FileManager1", "/org/freedesktop/FileManager1", "org.freedesktop.FileManager1",
+        "ShowItemProperties");
+    call << QStringList {QUrl::fromLocalFile(info.absoluteFilePath()).toString()} << QString();
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, 3000));
+    const QString file = info.absoluteFilePath();
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, [watcher, file]() {
+        if (watcher->isError())
+            OpenFolderAndSelectFile(file);
+        watcher->deleteLater();
+    });
+    return true;
+}
+
 bool CFileUtils::CreateDesktopLink(const QString& appDirPath, const QString& appFilePath,
                                    const QString& arguments, const QString& linkPath, const QString& name,
                                    const QString& iconName)

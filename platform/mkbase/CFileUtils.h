@@ -30,6 +30,10 @@ public:
     // (org.freedesktop.FileManager1); opens its folder when no file manager
     // answers. Returns at once; the desktop does the rest.
     static void OpenFolderAndSelectFile(const QString& path);
+    // Opens the file manager's properties sheet of a file (where its
+    // "open with" program is chosen), falling back to showing the file in its
+    // folder. False, and nothing shown, when the file does not exist.
+    static bool ShowFileProperties(const QString& path);
     // Writes a desktop launcher (a .desktop entry) at linkPath starting
     // appFilePath with the given arguments; name is what the desktop shows.
     static bool CreateDesktopLink(const QString& appDirPath, const QString& appFilePath,

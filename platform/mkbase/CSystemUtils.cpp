@@ -4,10 +4,14 @@
 #include <QFile>
 #include <QDir>
 #include <QGuiApplication>
+#include <QPalette>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
 #include "CFileUtils.h"
+
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformtheme.h>
 
 #include <malloc.h>
 #include <pwd.h>
@@ -41,6 +45,24 @@ void CSystemUtils::TuneMemory()
 bool CSystemUtils::IsWindows11OrGreater()
 {
     return false;
+}
+
+bool CSystemUtils::IsPaletteDark(const QPalette& palette)
+{
+    // Perceived brightness, so a saturated blue window counts as dark.
+    auto luma = [](const QColor& c) { return 299 * c.red() + 587 * c.green() + 114 * c.blue(); };
+    return luma(palette.color(QPalette::Window)) < luma(palette.color(QPalette::WindowText));
+}
+
+bool CSystemUtils::IsSystemPaletteDark()
+{
+    // The application palette is our own skin once one is applied; only the
+    // platform theme still says what the desktop uses.
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return false;
+    const QPlatformTheme* theme = QGuiApplicationPrivate::platformTheme();
+    const QPalette* palette = theme ? theme->palette(QPlatformTheme::SystemPalette) : nullptr;
+    return palette && IsPaletteDark(*palette);
 }
 
 QString CSystemUtils::MachineId()

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QPalette;
+
 namespace MKBase {
 
 class CSystemUtils
@@ -21,6 +23,11 @@ public:
     // free) keeps memory from growing with every page viewed.
     static void TuneMemory();
     static bool IsWindows11OrGreater();
+    // The desktop's own palette (the platform theme's, never the one the
+    // application set) has a window darker than its text. False when there
+    // is no application object or no platform palette.
+    static bool IsSystemPaletteDark();
+    static bool IsPaletteDark(const QPalette& palette);
     // The system's machine id (systemd / D-Bus); empty when there is none.
     static QString MachineId();
     static QString UserName();

@@ -10,6 +10,9 @@ class CHoverButton : public QPushButton
 public:
     explicit CHoverButton(QWidget* parent = nullptr);
 
+    // Whether the pointer is over the button now.
+    bool IsMouseEnter() const { return mouseInside; }
+
 signals:
     void SignalEnter();
     void SignalLeave();
@@ -17,4 +20,8 @@ signals:
 protected:
     void enterEvent(QEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    bool mouseInside = false;
 };

@@ -25,13 +25,15 @@ bool ParserCmd(MKApplication& app)
         const int value = parser.value(install).toInt(nullptr, 10);
         MK_LOG("install option :%d", value);
         const bool makeDefault = value == 1;
-        MKBase::CAssocUtils::SetPdfLauncher(bundleId, title, makeDefault);
+        const bool registered = MKBase::CAssocUtils::SetPdfLauncher(bundleId, title, makeDefault);
+        MK_LOG("install result :%d", registered ? 1 : 0);
         CSettingManager::getInstance()->SetDefaultViewer(makeDefault);
         return true;
     }
     if (parser.isSet(uninstall)) {
         MK_LOG("uninstall option");
-        MKBase::CAssocUtils::ResetPdfLauncher(app.GetAppValue("BundleId"));
+        const bool removed = MKBase::CAssocUtils::ResetPdfLauncher(app.GetAppValue("BundleId"));
+        MK_LOG("uninstall result :%d", removed ? 1 : 0);
         return true;
     }
     return false;

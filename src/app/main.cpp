@@ -11,6 +11,7 @@
 #include "windows/CSingleInstance.h"
 
 #include <QDebug>
+#include <QIcon>
 #include <QStyleFactory>
 #include <QTimer>
 
@@ -94,6 +95,10 @@ int main(int argc, char** argv)
     MKBase::CSystemUtils::EnableHighDPISupport(false);
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     MKApplication app(argc, argv);
+    QIcon appIcon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        appIcon.addFile(QStringLiteral(":/res/app/rvpdf_%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(appIcon);
     QCoreApplication::setApplicationVersion("2.0.0.4");
     app.InitProduct(bundle, region);
 
@@ -122,6 +127,7 @@ int main(int argc, char** argv)
         probe.reset(new StartupProbe(window, qgetenv("RVPDF_STARTUP_PROBE") == "page"));
     window->show();
     app.installNativeEventFilter(manager);
+    manager->StartThemeWatcher();
     manager->OpenArguments(argumentList);
 
     const int rc = QApplication::exec();

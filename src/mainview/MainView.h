@@ -8,6 +8,7 @@
 class QPushButton;
 class CTabBar;
 class HomePage;
+class LogGuidBox;
 
 // One document window: the home button and the tab strip in the title bar,
 // the home page as page 0 and one engine widget per document tab. Opens,
@@ -75,14 +76,19 @@ public slots:
     void SlotGetCurrentTabInfo(QVariantMap& info);
     void SlotCloseOtherTabs();
     void SlotCloseAllTabs();
+    void SlotCheckDefaultLauncher();
+    void SlotPopoupAssocGuid();
     void SlotWindowStateChanged(Qt::WindowState state);
     void SlotCreateBlankPDF();
     void SlotClickedTool(int nTool);
+    void SlotShowLogGuid();
     void SlotClickedCreateLink();
     void SlotClickedSetAsDefault();
 
 protected slots:
     void SlotClickedMenu() override;
+    void SlotMemberEnterEvent() override;
+    void SlotMemberLeaveEvent() override;
 
 protected:
     QVariantMap ShowSettingDialog(QVariantMap mapInfo) override;
@@ -116,4 +122,10 @@ private:
     QPushButton* tabCountButton = nullptr;
     QPushButton* addButton = nullptr;
     HomePage* homePage = nullptr;
+    LogGuidBox* signInPopup = nullptr;
+
+public:
+    LogGuidBox* SignInPopup() const { return signInPopup; }
+    // Lets a later process ask the default-viewer question again (tests).
+    static void ResetDefaultLauncherCheck();
 };

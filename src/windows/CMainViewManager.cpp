@@ -1,6 +1,9 @@
 #include "CMainViewManager.h"
 
+#include "LoggerObject.h"
+
 #include "CSingleInstance.h"
+#include "CThemeWatcher.h"
 #include "MKApplication.h"
 #include "MainBox.h"
 #include "app/UsageReport.h"
@@ -20,24 +23,19 @@ namespace {
 
 void SemaphoreReadLoop(const QString& key, CMainViewManager* manager)
 {
-    // A count left by a crashed instance would wake us for nothing: the
-    // first open resets it.
-    bool reset = true;
+    // Both objects live as long as the process. System V objects are found
+    // through key files; objects made and dropped per wake-up would remove
+    // and re-create those files, and a file re-created on another inode can
+    // land on an unrelated semaphore. Creating resets a count left by a
+    // crashed instance, which would otherwise wake us for nothing.
+    QSystemSemaphore wake(CSingleInstance::SemaphoreKey(key), 0, QSystemSemaphore::Create);
+    QSharedMemory segment(CSingleInstance::SegmentKey(key));
     for (;;) {
-        QSystemSemaphore wake(CSingleInstance::SemaphoreKey(key), 0,
-                              reset ? QSystemSemaphore::Create : QSystemSemaphore::Open);
-        reset = false;
         if (!wake.acquire())
             continue;
-        QSharedMemory segment(CSingleInstance::SegmentKey(key));
-        if (!segment.attach(QSharedMemory::ReadWrite))
+        if (!segment.isAttached() && !segment.attach(QSharedMemory::ReadWrite))
             continue;
-        QByteArray bytes;
-        if (segment.lock()) {
-            bytes = QByteArray(static_cast<const char*>(segment.constData()), segment.size());
-            segment.unlock();
-        }
-        segment.detach();
+        const QByteArray bytes = CSingleInstance::TakePayload(segment);
         emit manager->SignalSemaphoreWrite(CSingleInstance::ParseArguments(bytes));
     }
 }
@@ -129,6 +127,7 @@ void CMainViewManager::StartSemaphoreThread(const QString& key)
 
 void CMainViewManager::SlotSemaphoreWrite(const QStringList& argumentList)
 {
+    MK_LOG("launch hand-over: %d argument(s)", int(argumentList.size()));
     OpenArguments(argumentList);
 }
 
@@ -173,6 +172,14 @@ void CMainViewManager::SlotActiveApp()
     ActivateAllViews();
 }
 
+void CMainViewManager::StartThemeWatcher()
+{
+    if (themeWatcher)
+        return;
+    themeWatcher = new CThemeWatcher(this, CThemeWatcher::BusOpener(), this);
+    themeWatcher->Start();
+}
+
 void CMainViewManager::SlotThemeChanged()
 {
     if (MKApplication* app = MKApplication::getInstance())
@@ -206,9 +213,15 @@ void CMainViewManager::SlotWindowTitleChanged(const QString& title)
 
 bool CMainViewManager::nativeEventFilter(const QByteArray& eventType, void* message, long* result)
 {
-    // The desktop's colour-scheme notifications are not watched yet.
-    Q_UNUSED(eventType);
-    Q_UNUSED(message);
+    // Only watched, never consumed: the message goes on to Qt as it came.
     Q_UNUSED(result);
+    if (eventType != "windows_generic_MSG" && eventType != "windows_dispatcher_MSG")
+        return false;
+    const auto* msg = static_cast<const CWindowsMsg*>(message);
+    if (!msg || msg->message != kWmSettingChange)
+        return false;
+    if (!IsImmersiveColorSetMessage(msg->wParam, msg->lParam))
+        return false;
+    CThemeWatcher::NotifyThemeChange(this);
     return false;
 }

@@ -8,6 +8,7 @@
 
 class QAction;
 class QMenu;
+class CThemeWatcher;
 
 // The one manager of all document windows: creates them, remembers the one
 // activated last, routes files from outside to it, closes all windows in
@@ -29,6 +30,8 @@ public:
     bool FindOpenedDocument(const QString& path, const QVariantMap& request);
     void StartSemaphoreThread(const QString& key);
     bool IsQuittingAll() const { return quittingAll; }
+    // Starts following the desktop's light/dark setting; returns at once.
+    void StartThemeWatcher();
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, long* result) override;
 
@@ -51,4 +54,5 @@ private:
 
     bool quittingAll = false;
     QMenu* dockMenu = nullptr;
+    CThemeWatcher* themeWatcher = nullptr;
 };

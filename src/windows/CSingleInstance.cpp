@@ -2,6 +2,8 @@
 
 #include <QBuffer>
 #include <QDataStream>
+#include <QElapsedTimer>
+#include <QThread>
 #include <QSystemSemaphore>
 
 #include <unistd.h>
@@ -34,7 +36,13 @@ CSingleInstance::~CSingleInstance()
 
 QString CSingleInstance::SegmentKey(const QString& key)
 {
-    return key + QStringLiteral("_%1").arg(::getuid());
+    // Per user, and per login session of that user: a session on another
+    // display must not hand its files to a window nobody there can see.
+    QString name = key + QStringLiteral("_%1").arg(::getuid());
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty())
+        name += QLatin1Char('_') + QString::number(qChecksum(runtime.constData(), uint(runtime.size())), 16);
+    return name;
 }
 
 QString CSingleInstance::SemaphoreKey(const QString& key)
@@ -88,18 +96,75 @@ QStringList CSingleInstance::ParseArguments(const QByteArray& data)
     return list;
 }
 
+namespace {
+
+// Polls fn under the segment's lock until it returns true or time runs out.
+template <typename Fn>
+bool WaitLocked(QSharedMemory& segment, int nTimeoutMs, Fn fn)
+{
+    QElapsedTimer timer;
+    timer.start();
+    for (;;) {
+        if (segment.lock()) {
+            const bool done = fn(static_cast<char*>(segment.data()));
+            segment.unlock();
+            if (done)
+                return true;
+        }
+        if (timer.elapsed() >= nTimeoutMs)
+            return false;
+        QThread::msleep(5);
+    }
+}
+
+} // namespace
+
 void CSingleInstance::SendArguments(const QStringList& args)
 {
     QSharedMemory target(SegmentKey(key));
     if (!target.attach(QSharedMemory::ReadWrite))
         return;
-    const QByteArray bytes = SerializeArguments(args);
-    if (target.lock()) {
-        const int size = qMin(bytes.size(), target.size());
-        memcpy(target.data(), bytes.constData(), size_t(size));
-        target.unlock();
+    if (target.size() < kSegmentSize) {
+        target.detach();
+        return;
     }
-    target.detach();
+    const QByteArray bytes = SerializeArguments(args);
+    const int size = qMin(bytes.size(), int(kPendingByte));
+    auto write = [&](char* data) {
+        memcpy(data, bytes.constData(), size_t(size));
+        data[kPendingByte] = 1;
+    };
+    // Wait for the list of an earlier launch to be taken; an instance that
+    // never takes it gets ours anyway rather than nothing.
+    if (!WaitLocked(target, kHandOverTimeoutMs, [&](char* data) {
+            if (data[kPendingByte])
+                return false;
+            write(data);
+            return true;
+        })) {
+        if (target.lock()) {
+            write(static_cast<char*>(target.data()));
+            target.unlock();
+        }
+    }
     QSystemSemaphore wake(SemaphoreKey(key), 0, QSystemSemaphore::Open);
     wake.release(1);
+    // Stay until the reader has the list: the system takes a semaphore
+    // release back when its process ends, and a wake-up nobody was waiting
+    // for yet would be lost with it.
+    WaitLocked(target, kHandOverTimeoutMs, [](char* data) { return data[kPendingByte] == 0; });
+    target.detach();
+}
+
+QByteArray CSingleInstance::TakePayload(QSharedMemory& segment)
+{
+    QByteArray bytes;
+    if (!segment.lock())
+        return bytes;
+    char* data = static_cast<char*>(segment.data());
+    bytes = QByteArray(data, segment.size());
+    if (segment.size() > kPendingByte)
+        data[kPendingByte] = 0;
+    segment.unlock();
+    return bytes;
 }

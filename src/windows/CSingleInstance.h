@@ -11,6 +11,13 @@ class CSingleInstance
 {
 public:
     static constexpr int kSegmentSize = 1024;
+    // The segment's last byte says a list is waiting for the reader, so
+    // launches in quick succession hand over one after the other instead
+    // of overwriting each other. Payloads use the bytes before it.
+    static constexpr int kPendingByte = kSegmentSize - 1;
+    // How long a later launch waits for the running instance to take a
+    // list before giving up on it.
+    static constexpr int kHandOverTimeoutMs = 3000;
 
     explicit CSingleInstance(const QString& key);
     ~CSingleInstance();
@@ -29,6 +36,9 @@ public:
     // larger than the bytes could hold, a cut string, odd lengths) gives an
     // empty list without allocating for what the header claims.
     static QStringList ParseArguments(const QByteArray& data);
+    // Reader side: takes the waiting list out of an attached segment and
+    // frees it for the next writer.
+    static QByteArray TakePayload(QSharedMemory& segment);
 
 private:
     bool running = false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MKApplication.h"
+#include "MKCheckBox.h"
 #include "ModalAnswerer.h"
 #include "TestEnv.h"
 
@@ -16,6 +17,9 @@
         QCoreApplication::setApplicationVersion("2.0.0.4");                             \
         app.InitProduct("rv", "overseas");                                              \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                        \
+        /* Opening a file asks once about the default viewer; tests of */              \
+        /* that question clear the mark themselves. */                                 \
+        MKCheckBox::SetMarked("pdf_Launcher", true);                                    \
         ModalAnswerer::InstallWatchdog();                                               \
         TestObject tc;                                                                  \
         QTEST_SET_MAIN_SOURCE_PATH                                                      \

@@ -313,7 +313,10 @@ void TestMKCore::checkBoxAnswersAndMarksPersist()
     QVERIFY(!MKCheckBox::IsMarked("close_all"));
     MKCheckBox::SetMarked("close_all", true);
     QVERIFY(MKCheckBox::IsMarked("close_all"));
+    // Marks are independent of each other.
+    MKCheckBox::SetMarked("pdf_Launcher", false);
     QVERIFY(!MKCheckBox::IsMarked("pdf_Launcher"));
+    QVERIFY(MKCheckBox::IsMarked("close_all"));
     // On disk, where the next run reads it.
     QSettings file(MKApplication::FrameworkSettingsPath(), QSettings::IniFormat);
     QVERIFY(file.value("Marks/close_all").toBool());

@@ -2,6 +2,10 @@
 // colour tokens "{{name}}" from a skin's colors.json.
 //
 //   svgrender <colors.json> <source dir> <output dir>
+//
+// and renders one plain SVG at square sizes, to <prefix><size>.png:
+//
+//   svgrender --sizes <file.svg> <output prefix> <size>...
 
 #include <QDir>
 #include <QDirIterator>
@@ -53,8 +57,42 @@ bool Render(const QByteArray& svg, const QString& target, int scale)
 
 } // namespace
 
+static int RenderSizes(int argc, char** argv)
+{
+    QFile in(QString::fromLocal8Bit(argv[2]));
+    if (!in.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "cannot read %s\n", argv[2]);
+        return 1;
+    }
+    QSvgRenderer renderer(in.readAll());
+    if (!renderer.isValid()) {
+        std::fprintf(stderr, "cannot render %s\n", argv[2]);
+        return 1;
+    }
+    const QString prefix = QString::fromLocal8Bit(argv[3]);
+    QDir().mkpath(QFileInfo(prefix + "0").absolutePath());
+    for (int i = 4; i < argc; ++i) {
+        const int size = QByteArray(argv[i]).toInt();
+        if (size <= 0)
+            return 2;
+        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        renderer.render(&painter, QRectF(0, 0, size, size));
+        painter.end();
+        if (!image.save(prefix + QString::number(size) + ".png", "PNG")) {
+            std::fprintf(stderr, "cannot write %s%d.png\n", argv[3], size);
+            return 1;
+        }
+    }
+    return 0;
+}
+
 int main(int argc, char** argv)
 {
+    if (argc >= 5 && QByteArray(argv[1]) == "--sizes")
+        return RenderSizes(argc, argv);
     if (argc != 4) {
         std::fprintf(stderr, "usage: svgrender <colors.json> <source dir> <output dir>\n");
         return 2;

@@ -1,0 +1,337 @@
+#include "CAssocUtils.h"
+#include "CMimeAppsList.h"
+#include "TestMain.h"
+#include "TestPdf.h"
+#include "app/CommandParser.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSettings>
+
+using MKBase::CAssocUtils;
+using MKBase::CMimeAppsList;
+
+namespace {
+
+const QString kId = QStringLiteral("rvpdf.desktop");
+const QString kPdf = QStringLiteral("application/pdf");
+
+// Another application's associations, as a user's file holds them.
+const QByteArray kOthersList =
+    "# managed by hand\n"
+    "[Default Applications]\n"
+    "application/pdf=reader.desktop;\n"
+    "text/plain=editor.desktop\n"
+    "\n"
+    "[Added Associations]\n"
+    "application/pdf=reader.desktop;printer.desktop;\n"
+    "\n"
+    "[Removed Associations]\n"
+    "image/png=oldviewer.desktop;\n";
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString DataDir()
+{
+    return TestEnv::Root() + "/data";
+}
+
+QString EntryPath()
+{
+    return DataDir() + "/applications/" + kId;
+}
+
+QString ListPath()
+{
+    return TestEnv::Root() + "/config/mimeapps.list";
+}
+
+QString SettingPath()
+{
+    return DataDir() + "/rvpdf/setting/setting.ini";
+}
+
+QString LogPath()
+{
+    return DataDir() + "/rvpdf/log/PDF.log";
+}
+
+QString RecentPath()
+{
+    return DataDir() + "/rvpdf/recent/recentfiles.json";
+}
+
+QString DefaultViewer()
+{
+    QSettings settings(SettingPath(), QSettings::IniFormat);
+    return settings.value("Default_Viewer").toString();
+}
+
+void SetDefaultViewer(bool value)
+{
+    QDir().mkpath(QFileInfo(SettingPath()).absolutePath());
+    QSettings settings(SettingPath(), QSettings::IniFormat);
+    settings.setValue("Default_Viewer", value);
+    settings.sync();
+}
+
+struct RunResult
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// Runs the binary to its end. The start-up probe is on, so a window that
+// got painted would show as "painted" on stdout.
+RunResult Run(const QStringList& args, const QByteArray& probe = "1")
+{
+    QProcess process;
+    QProcessEnvironment env = TestEnv::ChildEnvironment();
+    env.insert("RVPDF_STARTUP_PROBE", QString::fromLatin1(probe));
+    process.setProcessEnvironment(env);
+    process.start(RVPDF_BINARY, args);
+    RunResult result;
+    if (!process.waitForFinished(20000)) {
+        process.kill();
+        process.waitForFinished();
+        result.exitCode = -100;
+        return result;
+    }
+    result.out = process.readAllStandardOutput();
+    result.err = process.readAllStandardError();
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -200;
+    return result;
+}
+
+// The first instance of a test; always ended with the test.
+class FirstInstance
+{
+public:
+    ~FirstInstance()
+    {
+        if (process.state() == QProcess::NotRunning)
+            return;
+        process.terminate();
+        if (!process.waitForFinished(5000)) {
+            process.kill();
+            process.waitForFinished();
+        }
+    }
+    QProcess process;
+};
+
+} // namespace
+
+class TestInstall : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void installRegisters_data();
+    void installRegisters();
+    void installWithoutValueWritesNothing();
+    void uninstallTakesOutOnlyOurs();
+    void uninstallDoesNotOpenTheFile();
+    void runningInstanceRegistersNothing_data();
+    void runningInstanceRegistersNothing();
+};
+
+void TestInstall::initTestCase()
+{
+    // System folders of the lookup are private too: the assertions must not
+    // depend on what this machine has installed.
+    const QString etc = TestEnv::MakeDir("install-etc");
+    const QString share = TestEnv::MakeDir("install-share");
+    qputenv("XDG_CONFIG_DIRS", etc.toLocal8Bit());
+    qputenv("XDG_DATA_DIRS", share.toLocal8Bit());
+}
+
+void TestInstall::init()
+{
+    QFile::remove(EntryPath());
+    QFile::remove(ListPath());
+    QFile::remove(SettingPath());
+    QFile::remove(RecentPath());
+}
+
+void TestInstall::installRegisters_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<bool>("makeDefault");
+    QTest::addColumn<bool>("withOthers");
+    QTest::newRow("install 1") << QStringList{"--install", "1"} << true << false;
+    QTest::newRow("install=1, other apps") << QStringList{"--install=1"} << true << true;
+    QTest::newRow("install 0") << QStringList{"--install", "0"} << false << false;
+    QTest::newRow("install 0, other apps") << QStringList{"--install", "0"} << false << true;
+    QTest::newRow("install abc") << QStringList{"--install", "abc"} << false << false;
+    QTest::newRow("install 2") << QStringList{"--install", "2"} << false << true;
+}
+
+// Install, check, uninstall: the user's file ends as it began.
+void TestInstall::installRegisters()
+{
+    QFETCH(QStringList, args);
+    QFETCH(bool, makeDefault);
+    QFETCH(bool, withOthers);
+    if (withOthers)
+        QVERIFY(TestPdf::WriteBytes(ListPath(), kOthersList));
+    SetDefaultViewer(!makeDefault);
+
+    const RunResult run = Run(args);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(!run.out.contains("painted"), run.out.constData());
+    QCOMPARE(DefaultViewer(), makeDefault ? QStringLiteral("true") : QStringLiteral("false"));
+
+    // The entry starts the binary that was run.
+    CMimeAppsList entry;
+    QCOMPARE(entry.Load(EntryPath()), CMimeAppsList::Loaded);
+    const QString program = QFileInfo(RVPDF_BINARY).canonicalFilePath();
+    QCOMPARE(entry.Values("Desktop Entry", "TryExec"), QStringList({program}));
+    QCOMPARE(entry.Values("Desktop Entry", "Exec").join(';'), CAssocUtils::ExecValue(program));
+    QCOMPARE(entry.Values("Desktop Entry", "MimeType"), QStringList({kPdf}));
+
+    CMimeAppsList list;
+    QCOMPARE(list.Load(ListPath()), CMimeAppsList::Loaded);
+    QCOMPARE(list.Values(CMimeAppsList::kAddedGroup, kPdf).value(0), kId);
+    QCOMPARE(list.Values(CMimeAppsList::kDefaultGroup, kPdf).value(0) == kId, makeDefault);
+    QCOMPARE(CAssocUtils::IsPdfLauncher("RVPDF"), makeDefault);
+    if (withOthers) {
+        QCOMPARE(list.Values(CMimeAppsList::kAddedGroup, kPdf), QStringList({kId, "reader.desktop", "printer.desktop"}));
+        QCOMPARE(list.Values(CMimeAppsList::kDefaultGroup, kPdf).mid(makeDefault ? 1 : 0), QStringList({"reader.desktop"}));
+        QCOMPARE(list.Values(CMimeAppsList::kRemovedGroup, "image/png"), QStringList({"oldviewer.desktop"}));
+    }
+
+    const RunResult uninstall = Run({"--uninstall"});
+    QCOMPARE(uninstall.exitCode, 0);
+    QVERIFY(!uninstall.out.contains("painted"));
+    QVERIFY(!QFileInfo::exists(EntryPath()));
+    QCOMPARE(QFileInfo::exists(ListPath()), withOthers);
+    QCOMPARE(ReadAll(ListPath()), withOthers ? kOthersList : QByteArray());
+    QCOMPARE(DefaultViewer(), makeDefault ? QStringLiteral("true") : QStringLiteral("false"));
+}
+
+void TestInstall::installWithoutValueWritesNothing()
+{
+    QVERIFY(TestPdf::WriteBytes(ListPath(), kOthersList));
+    SetDefaultViewer(true);
+    const RunResult run = Run({"--install"});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains("Missing value after '--install'."), run.err.constData());
+    QVERIFY(!run.out.contains("painted"));
+    QVERIFY(!QFileInfo::exists(EntryPath()));
+    QCOMPARE(ReadAll(ListPath()), kOthersList);
+    QCOMPARE(DefaultViewer(), QStringLiteral("true"));
+}
+
+// A list written by an older version: ours mixed into other apps' lists.
+void TestInstall::uninstallTakesOutOnlyOurs()
+{
+    const QByteArray withOurs =
+        "[Default Applications]\r\n"
+        "application/pdf=rvpdf.desktop;reader.desktop;\r\n"
+        "text/plain=editor.desktop\r\n"
+        "[Added Associations]\r\n"
+        "application/pdf=reader.desktop;rvpdf.desktop\r\n"
+        "[Removed Associations]\r\n"
+        "application/pdf=rvpdf.desktop;\r\n"
+        "# trailing comment without newline";
+    const QByteArray expected =
+        "[Default Applications]\r\n"
+        "application/pdf=reader.desktop;\r\n"
+        "text/plain=editor.desktop\r\n"
+        "[Added Associations]\r\n"
+        "application/pdf=reader.desktop\r\n"
+        "[Removed Associations]\r\n"
+        "# trailing comment without newline";
+    QVERIFY(TestPdf::WriteBytes(ListPath(), withOurs));
+    QVERIFY(TestPdf::WriteBytes(EntryPath(), "[Desktop Entry]\nType=Application\n"));
+    SetDefaultViewer(true);
+
+    const RunResult run = Run({"--uninstall"});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(!run.out.contains("painted"));
+    QCOMPARE(ReadAll(ListPath()), expected);
+    QVERIFY(!QFileInfo::exists(EntryPath()));
+    QCOMPARE(DefaultViewer(), QStringLiteral("true"));
+}
+
+void TestInstall::uninstallDoesNotOpenTheFile()
+{
+    const QString pdf = TestEnv::MakeDir("install-open") + "/uninstall-me.pdf";
+    QVERIFY(TestPdf::Write(pdf, 1));
+
+    const RunResult run = Run({"--uninstall", pdf}, "page");
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(!run.out.contains("painted"), run.out.constData());
+    QVERIFY(!ReadAll(RecentPath()).contains("uninstall-me.pdf"));
+
+    // The same file without the option does open and is remembered: the
+    // checks above would have seen it.
+    const RunResult open = Run({pdf}, "page");
+    QCOMPARE(open.exitCode, 0);
+    QVERIFY2(open.out.contains("painted"), open.err.constData());
+    QVERIFY(ReadAll(RecentPath()).contains("uninstall-me.pdf"));
+}
+
+void TestInstall::runningInstanceRegistersNothing_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<bool>("registered");
+    QTest::newRow("install 1") << QStringList{"--install", "1"} << false;
+    QTest::newRow("install=0") << QStringList{"--install=0"} << false;
+    QTest::newRow("uninstall keeps the registration") << QStringList{"--uninstall"} << true;
+}
+
+void TestInstall::runningInstanceRegistersNothing()
+{
+    QFETCH(QStringList, args);
+    QFETCH(bool, registered);
+    QVERIFY(TestPdf::WriteBytes(ListPath(), kOthersList));
+    if (registered) {
+        // Registered in this process: the files are the same whoever writes them.
+        QVERIFY(CAssocUtils::SetPdfLauncher("RVPDF", "RVPDF", true));
+    }
+    SetDefaultViewer(registered);
+    const QByteArray listBefore = ReadAll(ListPath());
+    const QByteArray entryBefore = ReadAll(EntryPath());
+    QFile::remove(LogPath());
+
+    FirstInstance first;
+    first.process.setProcessEnvironment(TestEnv::ChildEnvironment());
+    first.process.start(RVPDF_BINARY, QStringList());
+    QVERIFY(first.process.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(QString::fromUtf8(ReadAll(LogPath())).contains("AppVersion:"), 10000);
+
+    QElapsedTimer timer;
+    timer.start();
+    const RunResult run = Run(args);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(timer.elapsed() < 5000);
+    QVERIFY(!run.out.contains("painted"));
+    QCOMPARE(QFileInfo::exists(EntryPath()), registered);
+    QCOMPARE(ReadAll(EntryPath()), entryBefore);
+    QCOMPARE(ReadAll(ListPath()), listBefore);
+    QCOMPARE(DefaultViewer(), registered ? QStringLiteral("true") : QStringLiteral("false"));
+    // The running instance got the whole command line instead, and only it
+    // started up.
+    QTRY_VERIFY_WITH_TIMEOUT(QString::fromUtf8(ReadAll(LogPath()))
+                                 .contains(QStringLiteral("launch hand-over: %1 argument(s)").arg(args.size() + 1)),
+                             5000);
+    QCOMPARE(QString::fromUtf8(ReadAll(LogPath())).count("AppVersion:"), 1);
+    QCOMPARE(first.process.state(), QProcess::Running);
+    if (registered)
+        QVERIFY(CAssocUtils::ResetPdfLauncher("RVPDF"));
+}
+
+RV_TEST_MAIN(TestInstall)
+#include "tst_install.moc"

@@ -1,0 +1,365 @@
+#include "CAssocUtils.h"
+#include "CHoverButton.h"
+#include "CMemberManager.h"
+#include "CSettingManager.h"
+#include "CTabBar.h"
+#include "CWindowTitleBar.h"
+#include "CannedServer.h"
+#include "MKCheckBox.h"
+#include "MainBox.h"
+#include "TestMain.h"
+#include "TestPdf.h"
+#include "guide/AssocGuidBox.h"
+#include "guide/LogGuidBox.h"
+#include "mainview/MainView.h"
+#include "windows/CMainViewManager.h"
+
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEnterEvent>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStandardPaths>
+
+namespace {
+
+MainView* NewWindow()
+{
+    auto* window = qobject_cast<MainView*>(CMainViewManager::getInstance()->CreateMainView(nullptr));
+    window->setGeometry(200, 150, 1000, 700);
+    window->show();
+    return window;
+}
+
+int Open(MainView* window, const QString& path)
+{
+    int nRet = -1;
+    window->SlotOpenFile(nRet, QVariantMap {{"path", path}}, true);
+    return nRet;
+}
+
+// Answers the default-viewer question: optionally ticks "Don't show
+// again", then presses a button by name.
+ModalAnswerer::Action Answer(bool tick, const QString& button)
+{
+    return [tick, button](QWidget* dialog) {
+        if (auto* check = dialog->findChild<QCheckBox*>("check_box"))
+            check->setChecked(tick);
+        ModalAnswerer::ClickButton(dialog, button);
+    };
+}
+
+// The pointer entering and leaving a widget, as the window system reports it.
+void Enter(QWidget* widget)
+{
+    QEnterEvent event(QPointF(4, 4), QPointF(4, 4), QPointF(widget->mapToGlobal(QPoint(4, 4))));
+    QApplication::sendEvent(widget, &event);
+}
+
+void Leave(QWidget* widget)
+{
+    QEvent event(QEvent::Leave);
+    QApplication::sendEvent(widget, &event);
+}
+
+bool IsGuide(QWidget* dialog)
+{
+    return qobject_cast<AssocGuidBox*>(dialog) != nullptr;
+}
+
+} // namespace
+
+class TestGuide : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void questionAnswers_data();
+    void questionAnswers();
+    void wantedViewerIsRegisteredSilently();
+    void yesShowsGuideWhenRegistrationDidNotTakeEffect();
+    void yesWithHomePageShowsNoGuide();
+    void guideButtonOpensPropertiesOnlyForExistingFile();
+    void signInPopupPlacementAndTimers();
+    void signInPopupNeverWhileSignedIn();
+
+private:
+    // Another program holds the PDF default in the desktop's own list, which
+    // our registration cannot override.
+    void BlockRegistration(bool blocked);
+    QString dir;
+    QStringList docs;
+    UrlCatcher urls;
+};
+
+void TestGuide::initTestCase()
+{
+    QApplication::setQuitOnLastWindowClosed(false);
+    dir = TestEnv::MakeDir("guide");
+    for (const char* name : {"a", "b", "c", "d"}) {
+        docs << dir + "/" + name + ".pdf";
+        QVERIFY(TestPdf::Write(docs.last(), 2));
+    }
+    QDesktopServices::setUrlHandler("file", &urls, "Open");
+    qputenv("XDG_CURRENT_DESKTOP", "Test");
+}
+
+void TestGuide::BlockRegistration(bool blocked)
+{
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    const QString apps = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/applications";
+    QDir().mkpath(config);
+    QDir().mkpath(apps);
+    if (!blocked) {
+        QFile::remove(config + "/test-mimeapps.list");
+        return;
+    }
+    QFile other(apps + "/otherviewer.desktop");
+    QVERIFY(other.open(QIODevice::WriteOnly));
+    other.write("[Desktop Entry]\nType=Application\nName=Other\nExec=true %F\nMimeType=application/pdf;\n");
+    other.close();
+    QFile list(config + "/test-mimeapps.list");
+    QVERIFY(list.open(QIODevice::WriteOnly));
+    list.write("[Default Applications]\napplication/pdf=otherviewer.desktop\n");
+}
+
+void TestGuide::init()
+{
+    MainView::ResetDefaultLauncherCheck();
+    MKCheckBox::SetMarked("pdf_Launcher", false);
+    CSettingManager::getInstance()->SetDefaultViewer(false);
+    MKBase::CAssocUtils::ResetPdfLauncher(MKApplication::getInstance()->GetAppValue("BundleId"));
+    BlockRegistration(false);
+    urls.urls.clear();
+}
+
+void TestGuide::cleanup()
+{
+    for (QWidget* view : CMainViewManager::getInstance()->Views())
+        delete view;
+    QTest::qWait(10);
+}
+
+void TestGuide::questionAnswers_data()
+{
+    QTest::addColumn<bool>("tick");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("marked");
+    QTest::addColumn<bool>("askedNextProcess");
+    QTest::newRow("later, ticked") << true << "button_1" << true << false;
+    QTest::newRow("later, not ticked") << false << "button_1" << false << true;
+    QTest::newRow("closed, ticked") << true << "button_close" << false << true;
+    QTest::newRow("closed, not ticked") << false << "button_close" << false << true;
+}
+
+void TestGuide::questionAnswers()
+{
+    QFETCH(bool, tick);
+    QFETCH(QString, button);
+    QFETCH(bool, marked);
+    QFETCH(bool, askedNextProcess);
+    MainView* window = NewWindow();
+    {
+        ModalAnswerer question(Answer(tick, button));
+        QElapsedTimer timer;
+        timer.start();
+        QCOMPARE(Open(window, docs[0]), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(question.AnsweredCount(), 1, 3000);
+        // Asked a second after the open, not at once.
+        QVERIFY(timer.elapsed() >= 950);
+        QVERIFY(question.SeenTexts().first().contains("Do you want to set RVPDF as your default PDF viewer?"));
+    }
+    QCOMPARE(MKCheckBox::IsMarked("pdf_Launcher"), marked);
+    QVERIFY(!CSettingManager::getInstance()->IsDefaultViewer());
+
+    // Never twice in one process, whatever the number of opens and windows.
+    {
+        ModalAnswerer again(Answer(false, "button_1"));
+        QCOMPARE(Open(window, docs[1]), 0);
+        MainView* other = NewWindow();
+        QCOMPARE(Open(other, docs[2]), 0);
+        QTest::qWait(1500);
+        QCOMPARE(again.AnsweredCount(), 0);
+    }
+
+    // The next process asks again unless the mark says not to.
+    MainView::ResetDefaultLauncherCheck();
+    ModalAnswerer next(Answer(false, "button_1"));
+    QCOMPARE(Open(window, docs[3]), 0);
+    if (askedNextProcess) {
+        QTRY_COMPARE_WITH_TIMEOUT(next.AnsweredCount(), 1, 3000);
+    } else {
+        QTest::qWait(1500);
+        QCOMPARE(next.AnsweredCount(), 0);
+    }
+}
+
+void TestGuide::wantedViewerIsRegisteredSilently()
+{
+    CSettingManager::getInstance()->SetDefaultViewer(true);
+    const QString bundleId = MKApplication::getInstance()->GetAppValue("BundleId");
+    QVERIFY(!MKBase::CAssocUtils::IsDefaultPdfLauncher(bundleId));
+    MainView* window = NewWindow();
+    ModalAnswerer question(Answer(false, "button_1"));
+    QCOMPARE(Open(window, docs[0]), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(MKBase::CAssocUtils::IsDefaultPdfLauncher(bundleId), 3000);
+    QTest::qWait(200);
+    QCOMPARE(question.AnsweredCount(), 0);
+}
+
+void TestGuide::yesShowsGuideWhenRegistrationDidNotTakeEffect()
+{
+    BlockRegistration(true);
+    MainView* window = NewWindow();
+    QString guidePath;
+    QStringList guideTexts;
+    int guides = 0;
+    ModalAnswerer answers(
+        [&](QWidget* dialog) {
+            if (IsGuide(dialog)) {
+                ++guides;
+                guidePath = static_cast<AssocGuidBox*>(dialog)->DocumentPath();
+                for (QLabel* label : dialog->findChildren<QLabel*>())
+                    guideTexts << label->text();
+                auto* ok = dialog->findChild<QPushButton*>("button_ok");
+                guideTexts << (ok ? ok->text() : QString()) << (ok && dialog->focusWidget() == ok ? "focused" : "");
+                dialog->close();
+                return;
+            }
+            Answer(true, "button_2")(dialog);
+        },
+        2);
+    QElapsedTimer timer;
+    QCOMPARE(Open(window, docs[0]), 0);
+    timer.start();
+    QTRY_VERIFY_WITH_TIMEOUT(CSettingManager::getInstance()->IsDefaultViewer(), 3000);
+    const qint64 answeredAt = timer.elapsed();
+    QVERIFY(MKCheckBox::IsMarked("pdf_Launcher"));
+    QTRY_COMPARE_WITH_TIMEOUT(guides, 1, 6000);
+    // Three seconds after the answer.
+    QVERIFY(timer.elapsed() - answeredAt >= 2900);
+    QCOMPARE(guidePath, docs[0]);
+    QVERIFY(guideTexts.contains("Two Steps to Set RVPDF as the Default PDF Viewer"));
+    QVERIFY(guideTexts.contains("Select <b>RVPDF</b> from the list, then click <b>OK</b> to apply changes."));
+    QVERIFY(guideTexts.contains("Set as Default"));
+    QVERIFY(guideTexts.contains("focused"));
+
+    // The menu's "Set as Default" leads to the same guide.
+    window->SlotClickedSetAsDefault();
+    ModalAnswerer second([&](QWidget* dialog) {
+        if (IsGuide(dialog))
+            ++guides;
+        dialog->close();
+    });
+    QTRY_COMPARE_WITH_TIMEOUT(guides, 2, 6000);
+
+    // Once the registration holds, no guide.
+    BlockRegistration(false);
+    window->SlotClickedSetAsDefault();
+    QTest::qWait(3500);
+    QCOMPARE(guides, 2);
+}
+
+void TestGuide::yesWithHomePageShowsNoGuide()
+{
+    BlockRegistration(true);
+    MainView* window = NewWindow();
+    int guides = 0;
+    ModalAnswerer answers(
+        [&](QWidget* dialog) {
+            if (IsGuide(dialog)) {
+                ++guides;
+                dialog->close();
+                return;
+            }
+            Answer(false, "button_2")(dialog);
+        },
+        2);
+    QCOMPARE(Open(window, docs[0]), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(CSettingManager::getInstance()->IsDefaultViewer(), 3000);
+    window->HomeButton()->setChecked(true);
+    QTest::qWait(3500);
+    QCOMPARE(guides, 0);
+    QCOMPARE(answers.AnsweredCount(), 1);
+}
+
+void TestGuide::guideButtonOpensPropertiesOnlyForExistingFile()
+{
+    AssocGuidBox guide;
+    guide.SetDocumentPath(dir + "/missing.pdf");
+    guide.SlotClickedOK();
+    QTest::qWait(200);
+    QVERIFY(urls.urls.isEmpty());
+
+    // Without a file manager on the bus the folder is shown instead.
+    guide.SetDocumentPath(docs[1]);
+    guide.findChild<QPushButton*>("button_ok")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(urls.urls.size(), 1, 5000);
+    QCOMPARE(urls.urls.first(), QUrl::fromLocalFile(dir));
+    QVERIFY(!guide.isHidden() || !guide.isVisible());
+}
+
+void TestGuide::signInPopupPlacementAndTimers()
+{
+    MainView* window = NewWindow();
+    CHoverButton* member = window->titleBar()->MemberButton();
+    QVERIFY(!window->SignInPopup());
+    Enter(member);
+    LogGuidBox* popup = window->SignInPopup();
+    QVERIFY(popup);
+    QVERIFY(popup->isVisible());
+    const QRect frame = window->geometry();
+    QCOMPARE(popup->pos(), QPoint(frame.topRight().x() - 270, frame.top() + 40));
+    QVERIFY(popup->findChild<QPushButton*>("button_ok"));
+    QCOMPARE(popup->findChild<QLabel*>("label_title")->text(), QStringLiteral("Log In Your Marvik Account"));
+
+    // Leaving starts a short hide timer; coming back in time keeps it.
+    Leave(member);
+    QVERIFY(popup->IsTimerActive());
+    Enter(member);
+    QVERIFY(!popup->IsTimerActive());
+    QTest::qWait(300);
+    QVERIFY(popup->isVisible());
+    Leave(member);
+    QTRY_VERIFY_WITH_TIMEOUT(!popup->isVisible(), 1000);
+
+    // The popup's button starts the sign-in dialog.
+    ModalAnswerer signIn([](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, "button_cancel"); });
+    Enter(member);
+    QTest::qWait(250);
+    QTRY_VERIFY(popup->isVisible());
+    popup->findChild<QPushButton*>("button_ok")->click();
+    QTRY_COMPARE(signIn.AnsweredCount(), 1);
+    QCOMPARE(window->SignInPopup(), popup);
+}
+
+void TestGuide::signInPopupNeverWhileSignedIn()
+{
+    CannedServer server;
+    server.Set(Mode::Respond, 200, R"({"email":"ann@example.com","token":"t0k3n"})");
+    qputenv("RVPDF_ACCOUNT_URL", server.Url("/login").toString().toUtf8());
+    CMemberManager* account = CMemberManager::getInstance();
+    QSignalSpy finished(account, &CMemberManager::SignalSignInFinished);
+    QVERIFY(account->SignIn("ann@example.com", "secret"));
+    QVERIFY(finished.wait(5000));
+    QCOMPARE(account->GetAccountState() != 0, true);
+
+    MainView* window = NewWindow();
+    Enter(window->titleBar()->MemberButton());
+    QTest::qWait(300);
+    QVERIFY(!window->SignInPopup());
+    account->SignOut();
+    qunsetenv("RVPDF_ACCOUNT_URL");
+    Enter(window->titleBar()->MemberButton());
+    QVERIFY(window->SignInPopup() && window->SignInPopup()->isVisible());
+}
+
+RV_TEST_MAIN(TestGuide)
+#include "tst_guide.moc"

@@ -1,0 +1,235 @@
+#include "CTabBar.h"
+#include "DocumentMenu.h"
+#include "HomePage.h"
+#include "MKApplication.h"
+#include "TestMain.h"
+#include "mainview/MainView.h"
+#include "windows/CMainViewManager.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMenu>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
+#include <QStandardPaths>
+#include <QTranslator>
+#include <QXmlStreamReader>
+
+namespace {
+
+struct Message
+{
+    QString context;
+    QString source;
+    QString translation;
+    QString type;
+};
+
+QList<Message> ReadTs(const QString& path, QString* error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return {};
+    }
+    QList<Message> messages;
+    QXmlStreamReader xml(&file);
+    QString context;
+    Message current;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("message")) {
+            current = Message {context, QString(), QString(), QString()};
+        } else if (xml.name() == QLatin1String("source")) {
+            current.source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            current.type = xml.attributes().value("type").toString();
+            current.translation = xml.readElementText();
+            messages << current;
+        }
+    }
+    if (xml.hasError()) {
+        *error = xml.errorString();
+        return {};
+    }
+    return messages;
+}
+
+QString TsDir()
+{
+    return QStringLiteral(RVPDF_SOURCE_DIR) + "/translations";
+}
+
+// The languages the brand offers, with their locale names.
+QList<QPair<QString, QString>> Languages()
+{
+    QFile file(MKApplication::ConfProductDirPath() + "/language.json");
+    file.open(QIODevice::ReadOnly);
+    QList<QPair<QString, QString>> list;
+    for (const QJsonValue& value : QJsonDocument::fromJson(file.readAll()).array()) {
+        const QJsonObject object = value.toObject();
+        list << qMakePair(object.value("Name").toString(), object.value("LocaleName").toString());
+    }
+    return list;
+}
+
+QString Translated(const QList<Message>& messages, const QString& context, const QString& source)
+{
+    for (const Message& m : messages) {
+        if (m.context == context && m.source == source)
+            return m.translation;
+    }
+    return QString();
+}
+
+QSet<QString> Placeholders(const QString& text)
+{
+    QSet<QString> found;
+    static const QRegularExpression marker("%(\\d+|n)");
+    auto it = marker.globalMatch(text);
+    while (it.hasNext())
+        found << it.next().captured(0);
+    return found;
+}
+
+} // namespace
+
+class TestI18n : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void everyLanguageHasCompleteFile_data();
+    void everyLanguageHasCompleteFile();
+    void filesMatchTheSources();
+    void compiledTranslationsLoad_data();
+    void compiledTranslationsLoad();
+    void switchingLanguageRetranslatesWindow();
+};
+
+void TestI18n::cleanup()
+{
+    for (QWidget* view : CMainViewManager::getInstance()->Views())
+        delete view;
+    MKApplication::getInstance()->SetCurrentLanguage("English");
+}
+
+void TestI18n::everyLanguageHasCompleteFile_data()
+{
+    QTest::addColumn<QString>("locale");
+    for (const auto& language : Languages())
+        QTest::newRow(qPrintable(language.first)) << language.second;
+}
+
+void TestI18n::everyLanguageHasCompleteFile()
+{
+    QFETCH(QString, locale);
+    QString error;
+    const QList<Message> messages = ReadTs(TsDir() + "/rvpdf_" + locale + ".ts", &error);
+    QVERIFY2(!messages.isEmpty(), qPrintable(error));
+    for (const Message& m : messages) {
+        const QString where = m.context + ": " + m.source;
+        QVERIFY2(m.type.isEmpty(), qPrintable(m.type + " " + where));
+        QVERIFY2(!m.translation.trimmed().isEmpty(), qPrintable(where));
+        // A lost or invented placeholder shows raw "%1" or drops a value.
+        QVERIFY2(Placeholders(m.translation) == Placeholders(m.source), qPrintable(where + " -> " + m.translation));
+        QCOMPARE(m.translation.count("<b>"), m.source.count("<b>"));
+    }
+}
+
+void TestI18n::filesMatchTheSources()
+{
+    const QString lupdate = QStandardPaths::findExecutable("lupdate");
+    if (lupdate.isEmpty())
+        QSKIP("lupdate is not installed");
+    // What the sources say today, extracted afresh.
+    const QString fresh = TestEnv::MakeDir("lupdate") + "/fresh.ts";
+    QProcess run;
+    run.setWorkingDirectory(RVPDF_SOURCE_DIR);
+    run.start(lupdate, {"-no-obsolete", "-locations", "none", "src", "platform", "-ts", fresh});
+    QVERIFY(run.waitForFinished(60000));
+    QCOMPARE(run.exitCode(), 0);
+    QString error;
+    QSet<QString> wanted;
+    for (const Message& m : ReadTs(fresh, &error))
+        wanted << m.context + '\n' + m.source;
+    QVERIFY2(wanted.size() > 200, qPrintable(error));
+    for (const auto& language : Languages()) {
+        QSet<QString> held;
+        for (const Message& m : ReadTs(TsDir() + "/rvpdf_" + language.second + ".ts", &error))
+            held << m.context + '\n' + m.source;
+        const QSet<QString> missing = wanted - held;
+        const QSet<QString> vanished = held - wanted;
+        QVERIFY2(missing.isEmpty(), qPrintable(language.first + " lacks: " + QStringList(missing.values()).join(" | ")));
+        QVERIFY2(vanished.isEmpty(),
+                 qPrintable(language.first + " still has: " + QStringList(vanished.values()).join(" | ")));
+    }
+}
+
+void TestI18n::compiledTranslationsLoad_data()
+{
+    everyLanguageHasCompleteFile_data();
+}
+
+void TestI18n::compiledTranslationsLoad()
+{
+    QFETCH(QString, locale);
+    QTranslator translator;
+    QVERIFY(translator.load(":/res/conf/common/qm/main_" + locale + ".qm"));
+    QString error;
+    const QList<Message> messages = ReadTs(TsDir() + "/rvpdf_" + locale + ".ts", &error);
+    // The compiled file says what the source file says.
+    for (const Message& m : messages)
+        QCOMPARE(translator.translate(m.context.toUtf8().constData(), m.source.toUtf8().constData()), m.translation);
+}
+
+void TestI18n::switchingLanguageRetranslatesWindow()
+{
+    MKApplication* app = MKApplication::getInstance();
+    QString error;
+    const QList<Message> german = ReadTs(TsDir() + "/rvpdf_de_DE.ts", &error);
+    auto* window = qobject_cast<MainView*>(CMainViewManager::getInstance()->CreateMainView(nullptr));
+    window->show();
+    DocumentMenu* menu = window->Menu();
+    menu->BuildFileMenu(window);
+    menu->BuildHelpMenu(window);
+    auto* open = window->Home()->findChild<QPushButton*>("button_ok");
+    QVERIFY(open);
+    const QString englishOpen = open->text();
+
+    QVERIFY(app->SetCurrentLanguage("German"));
+    QCOMPARE(app->CurrentLanguage(), QStringLiteral("German"));
+    QTRY_COMPARE(menu->FileAction("print")->text(), Translated(german, "DocumentMenu", "Print"));
+    QCOMPARE(menu->HelpAction("About")->text(), Translated(german, "DocumentMenu", "About"));
+    QCOMPARE(menu->SkinMenu()->title(), Translated(german, "DocumentMenu", "Appearance"));
+    QCOMPARE(window->HomeButton()->toolTip(), Translated(german, "MainView", "Startup Page"));
+    QCOMPARE(open->text(), Translated(german, "HomePage", "Open PDF"));
+    QVERIFY(open->text() != englishOpen);
+    // A menu built now starts in German.
+    menu->BuildTabMenu(window);
+    QCOMPARE(menu->TabAction("rename")->text(), Translated(german, "DocumentMenu", "Rename"));
+
+    QVERIFY(app->SetCurrentLanguage("English"));
+    QTRY_COMPARE(menu->FileAction("print")->text(), QStringLiteral("Print"));
+    QCOMPARE(open->text(), englishOpen);
+    QCOMPARE(menu->TabAction("rename")->text(), QStringLiteral("Rename"));
+    QCOMPARE(window->HomeButton()->toolTip(), QStringLiteral("Startup Page"));
+
+    // A name the brand does not offer changes nothing.
+    QVERIFY(!app->SetCurrentLanguage("Klingon"));
+    QCOMPARE(app->CurrentLanguage(), QStringLiteral("English"));
+}
+
+RV_TEST_MAIN(TestI18n)
+#include "tst_i18n.moc"

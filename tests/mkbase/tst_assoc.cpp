@@ -1,0 +1,571 @@
+#include "CAssocUtils.h"
+#include "CMimeAppsList.h"
+#include "TestMain.h"
+#include "TestPdf.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <unistd.h>
+
+using namespace MKBase;
+
+namespace {
+
+const QString kId = QStringLiteral("rvpdf.desktop");
+const QString kBundle = QStringLiteral("RVPDF");
+const QString kPdf = QStringLiteral("application/pdf");
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Points one XDG variable elsewhere for the life of the object.
+class EnvOverride
+{
+public:
+    EnvOverride(const char* name_, const QString& value)
+        : name(name_), old(qgetenv(name_)), wasSet(qEnvironmentVariableIsSet(name_))
+    {
+        if (value.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, value.toLocal8Bit());
+    }
+    ~EnvOverride()
+    {
+        if (wasSet)
+            qputenv(name, old);
+        else
+            qunsetenv(name);
+    }
+
+private:
+    const char* name;
+    QByteArray old;
+    bool wasSet;
+};
+
+// Fresh user folders and system folders under the test root, so that no
+// assertion depends on what this machine has installed.
+struct Sandbox
+{
+    explicit Sandbox(const QString& name)
+        : root(TestEnv::MakeDir("assoc-" + name)),
+          config("XDG_CONFIG_HOME", root + "/config"),
+          data("XDG_DATA_HOME", root + "/data"),
+          configDirs("XDG_CONFIG_DIRS", root + "/etc1:" + root + "/etc2"),
+          dataDirs("XDG_DATA_DIRS", root + "/share1:" + root + "/share2"),
+          desktop("XDG_CURRENT_DESKTOP", QString())
+    {
+        for (const char* sub : {"config", "data/applications", "etc1", "etc2", "share1/applications", "share2/applications"})
+            QDir().mkpath(root + "/" + sub);
+    }
+    QString ListPath() const { return root + "/config/mimeapps.list"; }
+    QString EntryPath() const { return root + "/data/applications/" + kId; }
+
+    QString root;
+    EnvOverride config, data, configDirs, dataDirs, desktop;
+};
+
+// The current data row as a folder name.
+QString Tag()
+{
+    return QString::fromUtf8(QTest::currentDataTag()).replace(QRegularExpression("[^A-Za-z0-9]+"), "-");
+}
+
+// Lines of a file other than the PDF lists, with their endings.
+QList<QByteArray> OtherLines(const QByteArray& bytes)
+{
+    QList<QByteArray> lines;
+    for (const QByteArray& line : bytes.split('\n')) {
+        if (!line.trimmed().startsWith("application/pdf"))
+            lines << line;
+    }
+    return lines;
+}
+
+// Every line of the original outside the PDF lists is still there, in
+// order and byte for byte; all that may come in between is a blank line or
+// the header of a group we had to add.
+bool OnlyPdfListsChanged(const QByteArray& original, const QByteArray& edited)
+{
+    const QList<QByteArray> before = OtherLines(original);
+    int next = 0;
+    for (const QByteArray& line : OtherLines(edited)) {
+        if (next < before.size() && line == before[next]) {
+            ++next;
+            continue;
+        }
+        const QByteArray bare = line.trimmed();
+        if (!bare.isEmpty() && bare != "[Added Associations]" && bare != "[Default Applications]")
+            return false;
+    }
+    return next == before.size();
+}
+
+const QByteArray kOthersFile =
+    "# written by hand\n"
+    "[Default Applications]\n"
+    "text/plain=editor.desktop\n"
+    "application/pdf=reader.desktop;\n"
+    "\n"
+    "# keep this comment\n"
+    "[Added Associations]\n"
+    "application/pdf=reader.desktop;printer.desktop;\n"
+    "image/png=viewer.desktop;\n"
+    "\n"
+    "[Removed Associations]\n"
+    "application/pdf=oldtool.desktop;\n"
+    "\n"
+    "[X-Other Group]\n"
+    "Key = value with spaces \n";
+
+} // namespace
+
+class TestAssoc : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void listEditsKeepOtherBytes_data();
+    void listEditsKeepOtherBytes();
+    void listRefusesWhatIsNoKeyFile_data();
+    void listRefusesWhatIsNoKeyFile();
+    void setAndResetRoundTrip_data();
+    void setAndResetRoundTrip();
+    void setRefusesDamagedList_data();
+    void setRefusesDamagedList();
+    void setFailsWholeOnUnwritableConfig_data();
+    void setFailsWholeOnUnwritableConfig();
+    void resetLeavesOtherAppsAlone();
+    void linkedListStaysALink();
+    void desktopEntryStartsThisProgram();
+    void execValueQuoting_data();
+    void execValueQuoting();
+    void desktopFileIds_data();
+    void desktopFileIds();
+    void defaultLookupPrecedence_data();
+    void defaultLookupPrecedence();
+};
+
+// Prepend and Remove on text, compared with the exact expected bytes.
+void TestAssoc::listEditsKeepOtherBytes_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<bool>("prepend");
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<bool>("changed");
+
+    const QString def = CMimeAppsList::kDefaultGroup;
+    const QString added = CMimeAppsList::kAddedGroup;
+    QTest::newRow("empty file gets the group")
+        << QByteArray() << def << true
+        << QByteArray("[Default Applications]\napplication/pdf=rvpdf.desktop;\n") << true;
+    QTest::newRow("other default stays after ours")
+        << QByteArray("[Default Applications]\napplication/pdf=reader.desktop\n") << def << true
+        << QByteArray("[Default Applications]\napplication/pdf=rvpdf.desktop;reader.desktop\n") << true;
+    QTest::newRow("already first: no change")
+        << QByteArray("[Added Associations]\napplication/pdf=rvpdf.desktop;a.desktop;\n") << added << true
+        << QByteArray("[Added Associations]\napplication/pdf=rvpdf.desktop;a.desktop;\n") << false;
+    QTest::newRow("present later and twice: moved, one copy")
+        << QByteArray("[Added Associations]\napplication/pdf=a.desktop;rvpdf.desktop;b.desktop;rvpdf.desktop;\n") << added << true
+        << QByteArray("[Added Associations]\napplication/pdf=rvpdf.desktop;a.desktop;b.desktop;\n") << true;
+    QTest::newRow("spaces around = kept")
+        << QByteArray("[Added Associations]\napplication/pdf = a.desktop; \n") << added << true
+        << QByteArray("[Added Associations]\napplication/pdf = rvpdf.desktop;a.desktop; \n") << true;
+    QTest::newRow("key added after the group's keys, before its comment")
+        << QByteArray("[Added Associations]\ntext/plain=e.desktop;\n# next\n\n[Other]\nk=v\n") << added << true
+        << QByteArray("[Added Associations]\ntext/plain=e.desktop;\napplication/pdf=rvpdf.desktop;\n# next\n\n[Other]\nk=v\n") << true;
+    QTest::newRow("no final newline stays so")
+        << QByteArray("[Other]\nk=v") << def << true
+        << QByteArray("[Other]\nk=v\n\n[Default Applications]\napplication/pdf=rvpdf.desktop;") << true;
+    QTest::newRow("CRLF lines get CRLF")
+        << QByteArray("[Default Applications]\r\ntext/plain=e.desktop\r\n") << def << true
+        << QByteArray("[Default Applications]\r\ntext/plain=e.desktop\r\napplication/pdf=rvpdf.desktop;\r\n") << true;
+    QTest::newRow("repeated group: the later key is the one read")
+        << QByteArray("[Default Applications]\napplication/pdf=rvpdf.desktop;a.desktop\n[Default Applications]\napplication/pdf=b.desktop\n")
+        << def << true
+        << QByteArray("[Default Applications]\napplication/pdf=a.desktop\n[Default Applications]\napplication/pdf=rvpdf.desktop;b.desktop\n")
+        << true;
+    QTest::newRow("byte order mark kept")
+        << QByteArray("\xEF\xBB\xBF[Default Applications]\n") << def << true
+        << QByteArray("\xEF\xBB\xBF[Default Applications]\napplication/pdf=rvpdf.desktop;\n") << true;
+
+    QTest::newRow("remove keeps the others and the trailing ;")
+        << QByteArray("[Added Associations]\napplication/pdf=a.desktop;rvpdf.desktop;b.desktop;\n") << added << false
+        << QByteArray("[Added Associations]\napplication/pdf=a.desktop;b.desktop;\n") << true;
+    QTest::newRow("remove drops an emptied key, group with others stays")
+        << QByteArray("[Added Associations]\napplication/pdf=rvpdf.desktop;\nimage/png=v.desktop;\n") << added << false
+        << QByteArray("[Added Associations]\nimage/png=v.desktop;\n") << true;
+    QTest::newRow("remove drops an emptied group with its blank line")
+        << QByteArray("[Other]\nk=v\n\n[Added Associations]\napplication/pdf=rvpdf.desktop;\n") << added << false
+        << QByteArray("[Other]\nk=v\n") << true;
+    QTest::newRow("remove keeps a group that has a comment")
+        << QByteArray("[Added Associations]\n# mine\napplication/pdf=rvpdf.desktop;\n") << added << false
+        << QByteArray("[Added Associations]\n# mine\n") << true;
+    QTest::newRow("remove from every repeated group")
+        << QByteArray("[Added Associations]\napplication/pdf=rvpdf.desktop\n[Added Associations]\napplication/pdf=x.desktop;rvpdf.desktop\n")
+        << added << false << QByteArray("[Added Associations]\napplication/pdf=x.desktop\n") << true;
+    QTest::newRow("remove of an absent id: no change")
+        << QByteArray("[Added Associations]\napplication/pdf=a.desktop;\n") << added << false
+        << QByteArray("[Added Associations]\napplication/pdf=a.desktop;\n") << false;
+    QTest::newRow("remove does not match a longer id")
+        << QByteArray("[Added Associations]\napplication/pdf=xrvpdf.desktop;rvpdf.desktop.old;\n") << added << false
+        << QByteArray("[Added Associations]\napplication/pdf=xrvpdf.desktop;rvpdf.desktop.old;\n") << false;
+}
+
+void TestAssoc::listEditsKeepOtherBytes()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QString, group);
+    QFETCH(bool, prepend);
+    QFETCH(QByteArray, after);
+    QFETCH(bool, changed);
+    CMimeAppsList list;
+    QVERIFY(list.Parse(before));
+    QCOMPARE(list.ToBytes(), before);
+    QCOMPARE(prepend ? list.Prepend(group, kPdf, kId) : list.Remove(group, kPdf, kId), changed);
+    QCOMPARE(list.ToBytes(), after);
+    if (prepend)
+        QCOMPARE(list.Values(group, kPdf).value(0), kId);
+    else
+        QVERIFY(!list.Values(group, kPdf).contains(kId));
+}
+
+void TestAssoc::listRefusesWhatIsNoKeyFile_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("binary") << TestPdf::Garbage(4096, 7);
+    QTest::newRow("NUL byte") << QByteArray("[Default Applications]\napplication/pdf=a") + QByteArray(1, '\0') + "b\n";
+    QTest::newRow("invalid UTF-8") << QByteArray("[Default Applications]\napplication/pdf=\xff\xfe.desktop\n");
+    QTest::newRow("line without =") << QByteArray("[Default Applications]\njust some words\n");
+    QTest::newRow("key before any group") << QByteArray("application/pdf=a.desktop\n[Default Applications]\n");
+    QTest::newRow("broken group header") << QByteArray("[Default Applications\napplication/pdf=a.desktop\n");
+    QTest::newRow("too big") << QByteArray("[A]\n") + QByteArray(int(CMimeAppsList::kMaxFileSize), '#');
+}
+
+void TestAssoc::listRefusesWhatIsNoKeyFile()
+{
+    QFETCH(QByteArray, content);
+    CMimeAppsList list;
+    QVERIFY(!list.Parse(content));
+    QVERIFY(list.IsEmpty());
+    QVERIFY(list.Values(CMimeAppsList::kDefaultGroup, kPdf).isEmpty());
+}
+
+void TestAssoc::setAndResetRoundTrip_data()
+{
+    QTest::addColumn<QByteArray>("original");
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<bool>("makeDefault");
+    QTest::newRow("missing file, default") << QByteArray() << false << true;
+    QTest::newRow("empty file, not default") << QByteArray() << true << false;
+    QTest::newRow("other apps in every group, default") << kOthersFile << true << true;
+    QTest::newRow("other apps in every group, not default") << kOthersFile << true << false;
+    QTest::newRow("no final newline") << QByteArray("[Default Applications]\ntext/plain=e.desktop") << true << true;
+    QTest::newRow("CRLF") << QByteArray("# c\r\n[Added Associations]\r\napplication/pdf=a.desktop;\r\n") << true << true;
+    QTest::newRow("repeated group")
+        << QByteArray("[Default Applications]\napplication/pdf=a.desktop;\n\n[Default Applications]\nimage/png=b.desktop;\n")
+        << true << true;
+}
+
+void TestAssoc::setAndResetRoundTrip()
+{
+    QFETCH(QByteArray, original);
+    QFETCH(bool, exists);
+    QFETCH(bool, makeDefault);
+    Sandbox box(Tag());
+    if (exists)
+        QVERIFY(TestPdf::WriteBytes(box.ListPath(), original));
+
+    QVERIFY(CAssocUtils::SetPdfLauncher(kBundle, "RVPDF", makeDefault));
+    QVERIFY(QFileInfo(box.EntryPath()).isFile());
+    const QByteArray set = ReadAll(box.ListPath());
+    // Outside our own lines, nothing of the file changed.
+    QVERIFY2(OnlyPdfListsChanged(original, set), set.constData());
+    CMimeAppsList list;
+    QCOMPARE(list.Load(box.ListPath()), CMimeAppsList::Loaded);
+    QCOMPARE(list.Values(CMimeAppsList::kAddedGroup, kPdf).value(0), kId);
+    QCOMPARE(list.Values(CMimeAppsList::kDefaultGroup, kPdf).value(0) == kId, makeDefault);
+    QCOMPARE(CAssocUtils::IsPdfLauncher(kBundle), makeDefault);
+    // The other apps' ids are all still listed.
+    if (original == kOthersFile) {
+        QCOMPARE(list.Values(CMimeAppsList::kAddedGroup, kPdf),
+                 QStringList({kId, "reader.desktop", "printer.desktop"}));
+        QCOMPARE(list.Values(CMimeAppsList::kDefaultGroup, kPdf),
+                 makeDefault ? QStringList({kId, "reader.desktop"}) : QStringList({"reader.desktop"}));
+        QCOMPARE(list.Values(CMimeAppsList::kRemovedGroup, kPdf), QStringList({"oldtool.desktop"}));
+    }
+
+    // Setting again changes nothing and adds no copy.
+    QVERIFY(CAssocUtils::SetPdfLauncher(kBundle, "RVPDF", makeDefault));
+    QCOMPARE(ReadAll(box.ListPath()), set);
+
+    QVERIFY(CAssocUtils::ResetPdfLauncher(kBundle));
+    QCOMPARE(QFileInfo::exists(box.ListPath()), exists && !original.isEmpty());
+    QCOMPARE(ReadAll(box.ListPath()), original);
+    QVERIFY(!QFileInfo::exists(box.EntryPath()));
+    QVERIFY(!CAssocUtils::IsPdfLauncher(kBundle));
+    // Nothing left to remove is still success.
+    QVERIFY(CAssocUtils::ResetPdfLauncher(kBundle));
+}
+
+void TestAssoc::setRefusesDamagedList_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("binary") << TestPdf::Garbage(2000, 3);
+    QTest::newRow("text that is no key file") << QByteArray("this is not\na mimeapps list\n");
+    QTest::newRow("over the size cap") << QByteArray("[A]\n") + QByteArray(int(CMimeAppsList::kMaxFileSize) + 10, '#');
+}
+
+void TestAssoc::setRefusesDamagedList()
+{
+    QFETCH(QByteArray, content);
+    Sandbox box(Tag());
+    QVERIFY(TestPdf::WriteBytes(box.ListPath(), content));
+    QVERIFY(!CAssocUtils::SetPdfLauncher(kBundle, "RVPDF", true));
+    QCOMPARE(ReadAll(box.ListPath()), content);
+    QVERIFY(!QFileInfo::exists(box.EntryPath()));
+    QVERIFY(!CAssocUtils::IsPdfLauncher(kBundle));
+    // Reset takes our entry away but still leaves the file untouched.
+    QVERIFY(TestPdf::WriteBytes(box.EntryPath(), "[Desktop Entry]\n"));
+    QVERIFY(!CAssocUtils::ResetPdfLauncher(kBundle));
+    QCOMPARE(ReadAll(box.ListPath()), content);
+    QVERIFY(!QFileInfo::exists(box.EntryPath()));
+}
+
+void TestAssoc::setFailsWholeOnUnwritableConfig_data()
+{
+    QTest::addColumn<bool>("readOnlyDir");
+    QTest::addColumn<bool>("hadEntry");
+    QTest::newRow("read-only config folder") << true << false;
+    QTest::newRow("read-only config folder, old entry") << true << true;
+    QTest::newRow("config folder is a file") << false << false;
+}
+
+void TestAssoc::setFailsWholeOnUnwritableConfig()
+{
+    QFETCH(bool, readOnlyDir);
+    QFETCH(bool, hadEntry);
+    if (readOnlyDir && ::geteuid() == 0)
+        QSKIP("permissions do not stop root");
+    Sandbox box(Tag());
+    const QByteArray oldEntry = "[Desktop Entry]\nName=old\n";
+    if (hadEntry)
+        QVERIFY(TestPdf::WriteBytes(box.EntryPath(), oldEntry));
+    const QString config = box.root + "/config";
+    QByteArray listBefore;
+    if (readOnlyDir) {
+        listBefore = kOthersFile;
+        QVERIFY(TestPdf::WriteBytes(box.ListPath(), listBefore));
+        QVERIFY(QFile::setPermissions(config, QFile::ReadOwner | QFile::ExeOwner));
+    } else {
+        QVERIFY(QDir(config).removeRecursively());
+        QVERIFY(TestPdf::WriteBytes(config, "not a folder"));
+    }
+
+    QVERIFY(!CAssocUtils::SetPdfLauncher(kBundle, "RVPDF", true));
+    QCOMPARE(QFileInfo::exists(box.EntryPath()), hadEntry);
+    if (hadEntry)
+        QCOMPARE(ReadAll(box.EntryPath()), oldEntry);
+    if (readOnlyDir) {
+        QCOMPARE(ReadAll(box.ListPath()), listBefore);
+        QCOMPARE(QDir(config).entryList(QDir::Files | QDir::Hidden), QStringList({"mimeapps.list"}));
+        QFile::setPermissions(config, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    } else {
+        QCOMPARE(ReadAll(config), QByteArray("not a folder"));
+    }
+}
+
+// What uninstall leaves: exactly the other apps' file.
+void TestAssoc::resetLeavesOtherAppsAlone()
+{
+    Sandbox box("reset-others");
+    QByteArray withOurs = kOthersFile;
+    withOurs.replace("application/pdf=reader.desktop;\n", "application/pdf=rvpdf.desktop;reader.desktop;\n");
+    withOurs.replace("application/pdf=oldtool.desktop;\n", "application/pdf=rvpdf.desktop\n");
+    QVERIFY(TestPdf::WriteBytes(box.ListPath(), withOurs));
+    QVERIFY(CAssocUtils::ResetPdfLauncher(kBundle));
+    QByteArray expected = kOthersFile;
+    expected.replace("[Removed Associations]\napplication/pdf=oldtool.desktop;\n\n", "");
+    QCOMPARE(ReadAll(box.ListPath()), expected);
+}
+
+// Dotfile managers keep mimeapps.list as a link into their own folder.
+void TestAssoc::linkedListStaysALink()
+{
+    Sandbox box("linked");
+    const QString target = box.root + "/dotfiles/mimeapps.list";
+    QVERIFY(TestPdf::WriteBytes(target, kOthersFile));
+    QVERIFY(QFile::link(target, box.ListPath()));
+    QVERIFY(CAssocUtils::SetPdfLauncher(kBundle, "RVPDF", true));
+    QVERIFY(QFileInfo(box.ListPath()).isSymLink());
+    QVERIFY(CAssocUtils::IsPdfLauncher(kBundle));
+    QVERIFY(CAssocUtils::ResetPdfLauncher(kBundle));
+    QVERIFY(QFileInfo(box.ListPath()).isSymLink());
+    QCOMPARE(ReadAll(target), kOthersFile);
+
+    // Emptied, the link still stands and its file is empty.
+    QVERIFY(TestPdf::WriteBytes(target, QByteArray()));
+    QVERIFY(CAssocUtils::SetPdfLauncher(kBundle, "RVPDF", true));
+    QVERIFY(CAssocUtils::ResetPdfLauncher(kBundle));
+    QVERIFY(QFileInfo(box.ListPath()).isSymLink());
+    QVERIFY(QFileInfo(target).isFile());
+    QCOMPARE(ReadAll(target), QByteArray());
+}
+
+void TestAssoc::desktopEntryStartsThisProgram()
+{
+    Sandbox box("entry");
+    QVERIFY(CAssocUtils::SetPdfLauncher(kBundle, "RV PDF", false));
+    const QString program = QCoreApplication::applicationFilePath();
+    CMimeAppsList entry;
+    QCOMPARE(entry.Load(box.EntryPath()), CMimeAppsList::Loaded);
+    const QString group = QStringLiteral("Desktop Entry");
+    QCOMPARE(entry.Values(group, "Type"), QStringList({"Application"}));
+    QCOMPARE(entry.Values(group, "Name"), QStringList({"RV PDF"}));
+    QCOMPARE(entry.Values(group, "TryExec"), QStringList({program}));
+    QCOMPARE(entry.Values(group, "Exec").join(';'), CAssocUtils::ExecValue(program));
+    QVERIFY(CAssocUtils::ExecValue(program).endsWith(" %F"));
+    QCOMPARE(entry.Values(group, "Icon"), QStringList({"rvpdf"}));
+    QCOMPARE(entry.Values(group, "MimeType"), QStringList({"application/pdf"}));
+    QCOMPARE(entry.Values(group, "Categories"), QStringList({"Office", "Viewer"}));
+    QCOMPARE(entry.Values(group, "Terminal"), QStringList({"false"}));
+    QCOMPARE(entry.Values(group, "StartupWMClass"), QStringList({"rvpdf"}));
+    // Registered but not default: no default names us.
+    QVERIFY(!CAssocUtils::IsPdfLauncher(kBundle));
+    QVERIFY(!CAssocUtils::IsDefaultPdfLauncher(kBundle));
+}
+
+void TestAssoc::execValueQuoting_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("exec");
+    QTest::newRow("plain") << "/opt/rvpdf/rvpdf" << "/opt/rvpdf/rvpdf %F";
+    QTest::newRow("space") << "/opt/RV PDF/rvpdf" << "\"/opt/RV PDF/rvpdf\" %F";
+    QTest::newRow("double quote") << "/opt/a\"b/rvpdf" << "\"/opt/a\\\\\"b/rvpdf\" %F";
+    QTest::newRow("dollar and backtick") << "/opt/$x`y/rvpdf" << "\"/opt/\\\\$x\\\\`y/rvpdf\" %F";
+    QTest::newRow("backslash") << "/opt/a\\b/rvpdf" << "\"/opt/a\\\\\\\\b/rvpdf\" %F";
+    QTest::newRow("percent") << "/opt/100%/rvpdf" << "/opt/100%%/rvpdf %F";
+    QTest::newRow("single quote and hash") << "/opt/it's#1/rvpdf" << "\"/opt/it's#1/rvpdf\" %F";
+}
+
+void TestAssoc::execValueQuoting()
+{
+    QFETCH(QString, program);
+    QFETCH(QString, exec);
+    QCOMPARE(CAssocUtils::ExecValue(program), exec);
+}
+
+void TestAssoc::desktopFileIds_data()
+{
+    QTest::addColumn<QString>("bundleId");
+    QTest::addColumn<QString>("id");
+    QTest::newRow("brand") << "RVPDF" << "rvpdf.desktop";
+    QTest::newRow("mixed case") << "MarvikPDFCN" << "marvikpdfcn.desktop";
+    QTest::newRow("dots and dashes") << "com.Example-PDF" << "com.example-pdf.desktop";
+    QTest::newRow("empty") << "" << "";
+    QTest::newRow("slash") << "../evil" << "";
+    QTest::newRow("space") << "RV PDF" << "";
+    QTest::newRow("newline") << "rv\npdf" << "";
+}
+
+void TestAssoc::desktopFileIds()
+{
+    QFETCH(QString, bundleId);
+    QFETCH(QString, id);
+    QCOMPARE(CAssocUtils::DesktopFileId(bundleId), id);
+    if (id.isEmpty()) {
+        Sandbox box("bad-id-" + Tag());
+        QVERIFY(!CAssocUtils::SetPdfLauncher(bundleId, "X", true));
+        QVERIFY(!QFileInfo::exists(box.ListPath()));
+        QVERIFY(QDir(box.root + "/data/applications").isEmpty());
+        QVERIFY(!CAssocUtils::ResetPdfLauncher(bundleId));
+        QVERIFY(!CAssocUtils::IsPdfLauncher(bundleId));
+    }
+}
+
+// Files are "dir|content" pairs relative to the sandbox; installed desktop
+// files are "dir/id" paths.
+void TestAssoc::defaultLookupPrecedence_data()
+{
+    QTest::addColumn<QStringList>("lists");
+    QTest::addColumn<QStringList>("installed");
+    QTest::addColumn<QString>("desktop");
+    QTest::addColumn<QString>("expected");
+
+    const QString ours = "[Default Applications]\napplication/pdf=rvpdf.desktop;\n";
+    const QString theirs = "[Default Applications]\napplication/pdf=reader.desktop;\n";
+    const QStringList both {"data/applications/rvpdf.desktop", "share1/applications/reader.desktop"};
+
+    QTest::newRow("nothing anywhere") << QStringList() << both << "" << "";
+    QTest::newRow("user file beats system config")
+        << QStringList{"config/mimeapps.list|" + ours, "etc1/mimeapps.list|" + theirs} << both << "" << "rvpdf.desktop";
+    QTest::newRow("system config when the user has none")
+        << QStringList{"etc1/mimeapps.list|" + theirs} << both << "" << "reader.desktop";
+    QTest::newRow("first config dir beats the second")
+        << QStringList{"etc2/mimeapps.list|" + ours, "etc1/mimeapps.list|" + theirs} << both << "" << "reader.desktop";
+    QTest::newRow("config dirs beat data dirs")
+        << QStringList{"share1/applications/mimeapps.list|" + ours, "etc2/mimeapps.list|" + theirs} << both << ""
+        << "reader.desktop";
+    QTest::newRow("user data dir beats system data dir")
+        << QStringList{"data/applications/mimeapps.list|" + ours, "share1/applications/mimeapps.list|" + theirs}
+        << both << "" << "rvpdf.desktop";
+    QTest::newRow("uninstalled default is skipped")
+        << QStringList{"config/mimeapps.list|" + ours, "etc1/mimeapps.list|" + theirs}
+        << QStringList{"share1/applications/reader.desktop"} << "" << "reader.desktop";
+    QTest::newRow("next id of the same list when the first is missing")
+        << QStringList{"config/mimeapps.list|[Default Applications]\napplication/pdf=gone.desktop;rvpdf.desktop;\n"}
+        << both << "" << "rvpdf.desktop";
+    QTest::newRow("desktop-specific file wins over plain")
+        << QStringList{"config/mimeapps.list|" + theirs, "config/x-work-mimeapps.list|" + ours} << both << "X-Work"
+        << "rvpdf.desktop";
+    QTest::newRow("second desktop name counts too")
+        << QStringList{"config/mimeapps.list|" + theirs, "config/second-mimeapps.list|" + ours} << both
+        << "First:Second" << "rvpdf.desktop";
+    QTest::newRow("other desktop's file is ignored")
+        << QStringList{"config/mimeapps.list|" + theirs, "config/x-work-mimeapps.list|" + ours} << both << "Other"
+        << "reader.desktop";
+    QTest::newRow("hidden entry in the user folder masks the system one")
+        << QStringList{"config/mimeapps.list|" + ours, "etc1/mimeapps.list|" + theirs}
+        << QStringList{"data/applications/rvpdf.desktop=[Desktop Entry]\nHidden=true\n",
+                       "share2/applications/rvpdf.desktop", "share1/applications/reader.desktop"}
+        << "" << "reader.desktop";
+    QTest::newRow("entry in a subfolder of a data dir")
+        << QStringList{"config/mimeapps.list|[Default Applications]\napplication/pdf=vendor-rvpdf.desktop;\n"}
+        << QStringList{"share2/applications/vendor/rvpdf.desktop"} << "" << "vendor-rvpdf.desktop";
+    QTest::newRow("damaged user file is skipped")
+        << QStringList{"config/mimeapps.list|garbage without groups", "etc1/mimeapps.list|" + ours} << both << ""
+        << "rvpdf.desktop";
+    QTest::newRow("added association alone is no default")
+        << QStringList{"config/mimeapps.list|[Added Associations]\napplication/pdf=rvpdf.desktop;\n"} << both << ""
+        << "";
+}
+
+void TestAssoc::defaultLookupPrecedence()
+{
+    QFETCH(QStringList, lists);
+    QFETCH(QStringList, installed);
+    QFETCH(QString, desktop);
+    QFETCH(QString, expected);
+    Sandbox box("lookup-" + Tag());
+    EnvOverride current("XDG_CURRENT_DESKTOP", desktop.isEmpty() ? QString() : desktop);
+    for (const QString& item : lists)
+        QVERIFY(TestPdf::WriteBytes(box.root + "/" + item.section('|', 0, 0), item.section('|', 1).toUtf8()));
+    for (const QString& item : installed) {
+        const QString content = item.contains('=') ? item.section('=', 1) : QStringLiteral("[Desktop Entry]\n");
+        QVERIFY(TestPdf::WriteBytes(box.root + "/" + item.section('=', 0, 0), content.toUtf8()));
+    }
+    QCOMPARE(CAssocUtils::DefaultApplication(kPdf), expected);
+    QCOMPARE(CAssocUtils::IsPdfLauncher(kBundle), expected == kId);
+    QCOMPARE(CAssocUtils::IsDefaultPdfLauncher(kBundle), expected == kId);
+}
+
+RV_TEST_MAIN(TestAssoc)
+#include "tst_assoc.moc"

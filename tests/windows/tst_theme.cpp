@@ -1,0 +1,666 @@
+#include "CSystemUtils.h"
+#include "MKMainWindow.h"
+#include "TestMain.h"
+#include "windows/CMainViewManager.h"
+#include "windows/CThemeWatcher.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusContext>
+#include <QDBusMessage>
+#include <QDBusVariant>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTimer>
+
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformtheme.h>
+
+#include <memory>
+#include <string>
+
+namespace {
+
+const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
+const QString kPath = QStringLiteral("/org/freedesktop/portal/desktop");
+const QString kInterface = QStringLiteral("org.freedesktop.portal.Settings");
+const QString kAppearance = QStringLiteral("org.freedesktop.appearance");
+const QString kColorScheme = QStringLiteral("color-scheme");
+const QString kPortalConnection = QStringLiteral("rv-fake-portal");
+const QString kWatcherConnection = QStringLiteral("rv-theme-watcher");
+
+// Stands in for the desktop portal's settings interface.
+class FakePortal : public QObject, protected QDBusContext
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Settings")
+public:
+    uint scheme = 0;
+    // Versions before 2 have no ReadOne.
+    bool hasReadOne = true;
+    // Answers both reads with this error instead, when set.
+    QString errorName;
+    // Holds the ReadOne answer back until AnswerHeld().
+    bool holdReadOne = false;
+    int readOneCalls = 0;
+    int readCalls = 0;
+    QDBusMessage held;
+
+    void Reset()
+    {
+        scheme = 0;
+        hasReadOne = true;
+        errorName.clear();
+        holdReadOne = false;
+        readOneCalls = 0;
+        readCalls = 0;
+        held = QDBusMessage();
+    }
+
+    void AnswerHeld(uint value)
+    {
+        QDBusConnection(kPortalConnection).send(held.createReply(QVariant::fromValue(QDBusVariant(value))));
+        held = QDBusMessage();
+    }
+
+public slots:
+    QDBusVariant ReadOne(const QString& nameSpace, const QString& key)
+    {
+        ++readOneCalls;
+        if (!hasReadOne) {
+            sendErrorReply(QDBusError::UnknownMethod, QStringLiteral("No such method"));
+            return QDBusVariant();
+        }
+        if (!Check(nameSpace, key))
+            return QDBusVariant();
+        if (holdReadOne) {
+            setDelayedReply(true);
+            held = message();
+            return QDBusVariant();
+        }
+        return QDBusVariant(scheme);
+    }
+
+    QDBusVariant Read(const QString& nameSpace, const QString& key)
+    {
+        ++readCalls;
+        if (!Check(nameSpace, key))
+            return QDBusVariant();
+        // The old method wraps the value in a second variant.
+        return QDBusVariant(QVariant::fromValue(QDBusVariant(scheme)));
+    }
+
+private:
+    bool Check(const QString& nameSpace, const QString& key)
+    {
+        if (!errorName.isEmpty()) {
+            sendErrorReply(errorName, QStringLiteral("refused"));
+            return false;
+        }
+        if (nameSpace != kAppearance || key != kColorScheme) {
+            sendErrorReply(QStringLiteral("org.freedesktop.portal.Error.NotFound"), QStringLiteral("unknown"));
+            return false;
+        }
+        return true;
+    }
+};
+
+// Counts skin reloads, as a document window reloads its pictures.
+class SkinWindow : public MKMainWindow
+{
+    Q_OBJECT
+public:
+    int skinUpdates = 0;
+    void UpdateSkin() override
+    {
+        ++skinUpdates;
+        MKMainWindow::UpdateSkin();
+    }
+};
+
+// Receives a marker signal sent after the messages under test: once it is
+// here, everything sent before it on the same connection was delivered.
+class Sentinel : public QObject
+{
+    Q_OBJECT
+public:
+    int seen = 0;
+public slots:
+    void SlotSeen() { ++seen; }
+};
+
+MKApplication* App()
+{
+    return MKApplication::getInstance();
+}
+
+// What the user sees: the palette the last applied skin set.
+bool AppliedDark()
+{
+    return MKBase::CSystemUtils::IsPaletteDark(QGuiApplication::palette());
+}
+
+// Puts the application into a known applied state.
+void SetApplied(bool bDark)
+{
+    App()->SetSystemDarkMode(bDark);
+    App()->OnThemeChanged();
+}
+
+QPalette& SystemPalette()
+{
+    return *const_cast<QPalette*>(QGuiApplicationPrivate::platformTheme()->palette(QPlatformTheme::SystemPalette));
+}
+
+} // namespace
+
+class TestTheme : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+    void immersiveColorSetMessage_data();
+    void immersiveColorSetMessage();
+    void nativeEventFilterPassesOnlyTheColorMessage_data();
+    void nativeEventFilterPassesOnlyTheColorMessage();
+    void paletteDarkness_data();
+    void paletteDarkness();
+    void burstGivesOneReapply();
+    void portalValueDecidesAutoSkin_data();
+    void portalValueDecidesAutoSkin();
+    void fixedSkinIgnoresDesktop();
+    void otherSettingsChangeNothing_data();
+    void otherSettingsChangeNothing();
+    void ownSkinChangesAreNotTakenForTheDesktop();
+    void systemPaletteDecidesWithoutPortal();
+    void startupReadsCurrentValue_data();
+    void startupReadsCurrentValue();
+    void changeDuringStartupReadWins();
+
+private:
+    void SendSetting(const QString& nameSpace, const QString& key, const QVariant& value);
+    void SendSentinel();
+    CThemeWatcher* NewWatcher(const QString& address);
+    // Waits for the next re-apply after count; false when none comes.
+    bool WaitReapply(int count, int timeout = 3000);
+
+    QProcess bus;
+    QString address;
+    FakePortal portal;
+    CMainViewManager* manager = nullptr;
+    CThemeWatcher* managerWatcher = nullptr;
+    std::unique_ptr<SkinWindow> window;
+    QList<QPointer<CThemeWatcher>> watchers;
+};
+
+void TestTheme::initTestCase()
+{
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    // A bus of our own, with no service files, so nothing gets activated.
+    const QString config = TestEnv::Root() + "/bus.conf";
+    QFile file(config);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("<busconfig><type>session</type>"
+                              "<listen>unix:path=%1/bus</listen><auth>EXTERNAL</auth>"
+                              "<policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
+                              "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>")
+                   .arg(TestEnv::Root())
+                   .toUtf8());
+    file.close();
+    bus.start("dbus-daemon", {"--config-file=" + config, "--nofork", "--print-address=1"});
+    QVERIFY2(bus.waitForStarted(5000), "dbus-daemon is needed");
+    QTRY_VERIFY_WITH_TIMEOUT(bus.canReadLine(), 5000);
+    address = QString::fromUtf8(bus.readLine()).trimmed();
+    QVERIFY(!address.isEmpty());
+    // Before anything opens the session bus: it is this one from here on.
+    qputenv("DBUS_SESSION_BUS_ADDRESS", address.toUtf8());
+
+    QDBusConnection portalBus = QDBusConnection::connectToBus(address, kPortalConnection);
+    QVERIFY(portalBus.isConnected());
+    QVERIFY(portalBus.registerObject(kPath, &portal, QDBusConnection::ExportAllSlots));
+    QVERIFY(portalBus.registerService(kService));
+
+    App()->SetCurrentSkin(MKApplication::kSkinAuto);
+    window.reset(new SkinWindow);
+    window->show();
+
+    manager = CMainViewManager::getInstance();
+    manager->StartThemeWatcher();
+    managerWatcher = manager->findChild<CThemeWatcher*>();
+    QVERIFY(managerWatcher);
+    QTRY_VERIFY(managerWatcher->IsReady());
+    // It asked our portal, over the session bus of this test.
+    QCOMPARE(managerWatcher->PortalColorScheme(), 0);
+    QVERIFY(portalBus.interface()->isServiceRegistered(QDBusConnection::sessionBus().baseService()));
+}
+
+void TestTheme::cleanupTestCase()
+{
+    window.reset();
+    QDBusConnection::disconnectFromBus(kWatcherConnection);
+    QDBusConnection::disconnectFromBus(kPortalConnection);
+    bus.kill();
+    bus.waitForFinished(5000);
+}
+
+void TestTheme::init()
+{
+    portal.Reset();
+    App()->SetCurrentSkin(MKApplication::kSkinAuto);
+    SetApplied(false);
+}
+
+void TestTheme::cleanup()
+{
+    for (const QPointer<CThemeWatcher>& watcher : qAsConst(watchers))
+        delete watcher.data();
+    watchers.clear();
+    QDBusConnection portalBus(kPortalConnection);
+    if (!portalBus.interface()->isServiceRegistered(kService))
+        QVERIFY(portalBus.registerService(kService));
+    // Nothing scheduled leaks into the next test.
+    QTRY_VERIFY_WITH_TIMEOUT(!CThemeWatcher::IsThemeChangePending(), 3000);
+}
+
+void TestTheme::SendSetting(const QString& nameSpace, const QString& key, const QVariant& value)
+{
+    QDBusMessage signal = QDBusMessage::createSignal(kPath, kInterface, QStringLiteral("SettingChanged"));
+    signal << nameSpace << key << QVariant::fromValue(QDBusVariant(value));
+    QVERIFY(QDBusConnection(kPortalConnection).send(signal));
+}
+
+void TestTheme::SendSentinel()
+{
+    QDBusMessage signal = QDBusMessage::createSignal("/rvpdf/test", "org.rvpdf.Test", "Sentinel");
+    QVERIFY(QDBusConnection(kPortalConnection).send(signal));
+}
+
+CThemeWatcher* TestTheme::NewWatcher(const QString& busAddress)
+{
+    const QString name = busAddress == address ? kWatcherConnection : QStringLiteral("rv-no-bus");
+    auto* watcher = new CThemeWatcher(manager, [busAddress, name]() {
+        return QDBusConnection::connectToBus(busAddress, name);
+    });
+    watchers.append(watcher);
+    return watcher;
+}
+
+bool TestTheme::WaitReapply(int count, int timeout)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (CThemeWatcher::ReapplyCount() <= count && timer.elapsed() < timeout)
+        QTest::qWait(10);
+    return CThemeWatcher::ReapplyCount() > count;
+}
+
+void TestTheme::immersiveColorSetMessage_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<quintptr>("wParam");
+    QTest::addColumn<bool>("nullText");
+    QTest::addColumn<bool>("wide");
+    QTest::addColumn<bool>("expected");
+
+    QTest::newRow("exact") << "ImmersiveColorSet" << quintptr(0) << false << false << true;
+    QTest::newRow("lower case") << "immersivecolorset" << quintptr(0) << false << false << false;
+    QTest::newRow("upper case") << "IMMERSIVECOLORSET" << quintptr(0) << false << false << false;
+    QTest::newRow("prefix") << "ImmersiveColor" << quintptr(0) << false << false << false;
+    QTest::newRow("suffix") << "ImmersiveColorSetX" << quintptr(0) << false << false << false;
+    QTest::newRow("leading space") << " ImmersiveColorSet" << quintptr(0) << false << false << false;
+    QTest::newRow("other setting") << "Policy" << quintptr(0) << false << false << false;
+    QTest::newRow("empty") << "" << quintptr(0) << false << false << false;
+    QTest::newRow("wParam set") << "ImmersiveColorSet" << quintptr(1) << false << false << false;
+    QTest::newRow("null lParam") << "" << quintptr(0) << true << false << false;
+    // The same name in 32-bit units, as wchar_t strings are here.
+    QTest::newRow("32-bit units") << "ImmersiveColorSet" << quintptr(0) << false << true << false;
+}
+
+void TestTheme::immersiveColorSetMessage()
+{
+    QFETCH(QString, text);
+    QFETCH(quintptr, wParam);
+    QFETCH(bool, nullText);
+    QFETCH(bool, wide);
+    QFETCH(bool, expected);
+    const std::u32string wideText = text.toStdU32String();
+    qintptr lParam = reinterpret_cast<qintptr>(text.utf16());
+    if (wide)
+        lParam = reinterpret_cast<qintptr>(wideText.c_str());
+    if (nullText)
+        lParam = 0;
+    QCOMPARE(IsImmersiveColorSetMessage(wParam, lParam), expected);
+}
+
+void TestTheme::nativeEventFilterPassesOnlyTheColorMessage_data()
+{
+    QTest::addColumn<QByteArray>("eventType");
+    QTest::addColumn<quint32>("message");
+    QTest::addColumn<quintptr>("wParam");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("reapplies");
+
+    const QString name = QStringLiteral("ImmersiveColorSet");
+    QTest::newRow("generic") << QByteArray("windows_generic_MSG") << 26u << quintptr(0) << name << true;
+    QTest::newRow("dispatcher") << QByteArray("windows_dispatcher_MSG") << 26u << quintptr(0) << name << true;
+    QTest::newRow("xcb event") << QByteArray("xcb_generic_event_t") << 26u << quintptr(0) << name << false;
+    QTest::newRow("empty type") << QByteArray() << 26u << quintptr(0) << name << false;
+    QTest::newRow("system colours") << QByteArray("windows_generic_MSG") << 0x15u << quintptr(0) << name << false;
+    QTest::newRow("other setting") << QByteArray("windows_generic_MSG") << 26u << quintptr(0) << "intl" << false;
+    QTest::newRow("wParam set") << QByteArray("windows_generic_MSG") << 26u << quintptr(0x2f) << name << false;
+}
+
+void TestTheme::nativeEventFilterPassesOnlyTheColorMessage()
+{
+    QFETCH(QByteArray, eventType);
+    QFETCH(quint32, message);
+    QFETCH(quintptr, wParam);
+    QFETCH(QString, text);
+    QFETCH(bool, reapplies);
+
+    CWindowsMsg msg {};
+    msg.message = message;
+    msg.wParam = wParam;
+    msg.lParam = reinterpret_cast<qintptr>(text.utf16());
+    long result = 0x5eed;
+    const int before = CThemeWatcher::ReapplyCount();
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(!manager->nativeEventFilter(eventType, &msg, &result));
+    // A second one within the delay is absorbed.
+    QVERIFY(!manager->nativeEventFilter(eventType, &msg, &result));
+    QCOMPARE(result, 0x5eedL);
+    QCOMPARE(CThemeWatcher::IsThemeChangePending(), reapplies);
+    if (!reapplies) {
+        QCOMPARE(CThemeWatcher::ReapplyCount(), before);
+        return;
+    }
+    QVERIFY(WaitReapply(before));
+    QVERIFY(timer.elapsed() >= CThemeWatcher::kDebounceMs);
+    QCOMPARE(CThemeWatcher::ReapplyCount(), before + 1);
+    QVERIFY(!CThemeWatcher::IsThemeChangePending());
+}
+
+void TestTheme::paletteDarkness_data()
+{
+    QTest::addColumn<QColor>("window");
+    QTest::addColumn<QColor>("text");
+    QTest::addColumn<bool>("dark");
+
+    QTest::newRow("light") << QColor(0xef, 0xef, 0xef) << QColor(Qt::black) << false;
+    QTest::newRow("dark") << QColor(0x2a, 0x2a, 0x2a) << QColor(0xee, 0xee, 0xee) << true;
+    QTest::newRow("deep blue, white text") << QColor(0, 0, 0xff) << QColor(Qt::white) << true;
+    QTest::newRow("yellow, dark text") << QColor(0xff, 0xff, 0) << QColor(0x20, 0x20, 0x20) << false;
+    QTest::newRow("same colour") << QColor(0x80, 0x80, 0x80) << QColor(0x80, 0x80, 0x80) << false;
+}
+
+void TestTheme::paletteDarkness()
+{
+    QFETCH(QColor, window);
+    QFETCH(QColor, text);
+    QFETCH(bool, dark);
+    QPalette palette;
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::WindowText, text);
+    QCOMPARE(MKBase::CSystemUtils::IsPaletteDark(palette), dark);
+}
+
+void TestTheme::burstGivesOneReapply()
+{
+    QSignalSpy skinChanged(App(), &MKApplication::SignalSkinChanged);
+    const int updates = window->skinUpdates;
+
+    for (const bool dark : {true, false}) {
+        const int before = CThemeWatcher::ReapplyCount();
+        const uint scheme = dark ? CThemeWatcher::PreferDark : CThemeWatcher::PreferLight;
+        QElapsedTimer timer;
+        qint64 appliedAt = -1;
+        QMetaObject::Connection once = connect(App(), &MKApplication::SignalSkinChanged, this,
+                                               [&]() { appliedAt = timer.elapsed(); });
+        // Five notifications over 280 ms, from the portal and from Qt; the
+        // last from Qt, whose light palette must not outvote the portal.
+        auto theme = [] { QCoreApplication::postEvent(qApp, new QEvent(QEvent::ThemeChange)); };
+        auto setting = [this, scheme] { SendSetting(kAppearance, kColorScheme, scheme); };
+        timer.start();
+        setting();
+        QTimer::singleShot(70, this, theme);
+        QTimer::singleShot(140, this, setting);
+        QTimer::singleShot(210, this, setting);
+        QTimer::singleShot(280, this, theme);
+
+        QVERIFY(WaitReapply(before, 2500));
+        disconnect(once);
+        QCOMPARE(CThemeWatcher::ReapplyCount(), before + 1);
+        QVERIFY2(appliedAt >= CThemeWatcher::kDebounceMs, qPrintable(QString::number(appliedAt)));
+        QVERIFY2(appliedAt < 1600, qPrintable(QString::number(appliedAt)));
+        // Every notification of the burst came before the re-apply and
+        // none started another.
+        QVERIFY(!CThemeWatcher::IsThemeChangePending());
+        QCOMPARE(App()->EffectiveSkin(), dark ? MKApplication::kSkinDark : MKApplication::kSkinLight);
+        QCOMPARE(MKApplication::SkinResouresPath().contains("/dark/"), dark);
+        QCOMPARE(AppliedDark(), dark);
+    }
+    QCOMPARE(skinChanged.count(), 2);
+    QCOMPARE(window->skinUpdates, updates + 2);
+}
+
+void TestTheme::portalValueDecidesAutoSkin_data()
+{
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<bool>("dark");
+
+    QTest::newRow("prefer dark") << QVariant(uint(1)) << true;
+    QTest::newRow("prefer light") << QVariant(uint(2)) << false;
+    QTest::newRow("no preference") << QVariant(uint(0)) << false;
+    QTest::newRow("unknown value") << QVariant(uint(7)) << false;
+    QTest::newRow("signed dark") << QVariant(int(1)) << true;
+}
+
+void TestTheme::portalValueDecidesAutoSkin()
+{
+    QFETCH(QVariant, value);
+    QFETCH(bool, dark);
+    SetApplied(!dark);
+    QSignalSpy skinChanged(App(), &MKApplication::SignalSkinChanged);
+    const int updates = window->skinUpdates;
+    const int before = CThemeWatcher::ReapplyCount();
+
+    SendSetting(kAppearance, kColorScheme, value);
+    QVERIFY(WaitReapply(before));
+    QCOMPARE(App()->IsSystemDarkMode(), dark);
+    QCOMPARE(App()->EffectiveSkin(), dark ? MKApplication::kSkinDark : MKApplication::kSkinLight);
+    QCOMPARE(AppliedDark(), dark);
+    QCOMPARE(skinChanged.count(), 1);
+    QCOMPARE(window->skinUpdates, updates + 1);
+    QCOMPARE(managerWatcher->PortalColorScheme(), dark ? 1 : value.toInt() == 2 ? 2 : 0);
+}
+
+void TestTheme::fixedSkinIgnoresDesktop()
+{
+    App()->SetCurrentSkin(MKApplication::kSkinLight);
+    QSignalSpy skinChanged(App(), &MKApplication::SignalSkinChanged);
+    const int updates = window->skinUpdates;
+    const int before = CThemeWatcher::ReapplyCount();
+
+    SendSetting(kAppearance, kColorScheme, uint(CThemeWatcher::PreferDark));
+    QVERIFY(WaitReapply(before));
+    QCOMPARE(App()->EffectiveSkin(), MKApplication::kSkinLight);
+    QVERIFY(!AppliedDark());
+    QCOMPARE(skinChanged.count(), 0);
+    QCOMPARE(window->skinUpdates, updates);
+
+    // Back on Auto the remembered preference applies at once.
+    App()->SetCurrentSkin(MKApplication::kSkinAuto);
+    QVERIFY(AppliedDark());
+}
+
+void TestTheme::otherSettingsChangeNothing_data()
+{
+    QTest::addColumn<QString>("nameSpace");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QVariant>("value");
+
+    QTest::newRow("other key") << kAppearance << "contrast" << QVariant(uint(1));
+    QTest::newRow("other namespace") << "org.gnome.desktop.interface" << kColorScheme << QVariant(uint(1));
+    QTest::newRow("key case") << kAppearance << "Color-Scheme" << QVariant(uint(1));
+    QTest::newRow("empty names") << QString() << QString() << QVariant(uint(1));
+    QTest::newRow("text value") << kAppearance << kColorScheme << QVariant(QStringLiteral("1"));
+    QTest::newRow("boolean value") << kAppearance << kColorScheme << QVariant(true);
+    QTest::newRow("double value") << kAppearance << kColorScheme << QVariant(1.0);
+}
+
+void TestTheme::otherSettingsChangeNothing()
+{
+    QFETCH(QString, nameSpace);
+    QFETCH(QString, key);
+    QFETCH(QVariant, value);
+    Sentinel sentinel;
+    QVERIFY(QDBusConnection::sessionBus().connect(QString(), "/rvpdf/test", "org.rvpdf.Test", "Sentinel",
+                                                  &sentinel, SLOT(SlotSeen())));
+    const int before = CThemeWatcher::ReapplyCount();
+    const int scheme = managerWatcher->PortalColorScheme();
+
+    SendSetting(nameSpace, key, value);
+    SendSentinel();
+    QTRY_COMPARE(sentinel.seen, 1);
+    QVERIFY(!CThemeWatcher::IsThemeChangePending());
+    QVERIFY(!App()->IsSystemDarkMode());
+    QCOMPARE(managerWatcher->PortalColorScheme(), scheme);
+    QCOMPARE(CThemeWatcher::ReapplyCount(), before);
+}
+
+void TestTheme::ownSkinChangesAreNotTakenForTheDesktop()
+{
+    // One watcher with the portal (the manager's), one without, which
+    // would take the palette for the desktop's if it misread it.
+    CThemeWatcher* paletteOnly = NewWatcher("unix:path=" + TestEnv::Root() + "/no-bus");
+    QSignalSpy ready(paletteOnly, &CThemeWatcher::SignalReady);
+    paletteOnly->Start();
+    QVERIFY(ready.wait(5000));
+    QCOMPARE(paletteOnly->PortalColorScheme(), -1);
+
+    App()->SetSystemDarkMode(true);
+    for (const QString& skin : {MKApplication::kSkinDark, MKApplication::kSkinLight, MKApplication::kSkinAuto}) {
+        App()->SetCurrentSkin(skin);
+        QCoreApplication::processEvents();
+        QVERIFY2(!CThemeWatcher::IsThemeChangePending(), qPrintable(skin));
+    }
+    QVERIFY(App()->IsSystemDarkMode());
+    QVERIFY(AppliedDark());
+}
+
+void TestTheme::systemPaletteDecidesWithoutPortal()
+{
+    QVERIFY(QDBusConnection(kPortalConnection).unregisterService(kService));
+    CThemeWatcher* watcher = NewWatcher(address);
+    QSignalSpy ready(watcher, &CThemeWatcher::SignalReady);
+    watcher->Start();
+    QVERIFY(ready.wait(5000));
+    QCOMPARE(watcher->PortalColorScheme(), -1);
+    QVERIFY(!AppliedDark());
+
+    // The desktop switches to a dark palette.
+    const QPalette light = SystemPalette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Window, QColor(0x25, 0x25, 0x28));
+    dark.setColor(QPalette::WindowText, QColor(0xe0, 0xe0, 0xe0));
+    SystemPalette() = dark;
+    int before = CThemeWatcher::ReapplyCount();
+    QCoreApplication::postEvent(qApp, new QEvent(QEvent::ApplicationPaletteChange));
+    const bool becameDark = WaitReapply(before) && AppliedDark();
+
+    // And back, announced as a theme change this time.
+    SystemPalette() = light;
+    before = CThemeWatcher::ReapplyCount();
+    QCoreApplication::postEvent(qApp, new QEvent(QEvent::ThemeChange));
+    const bool becameLight = WaitReapply(before) && !AppliedDark();
+    QVERIFY(becameDark);
+    QVERIFY(becameLight);
+}
+
+void TestTheme::startupReadsCurrentValue_data()
+{
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<uint>("scheme");
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<int>("portalScheme");
+    QTest::addColumn<int>("readOneCalls");
+    QTest::addColumn<int>("readCalls");
+
+    QTest::newRow("ReadOne dark") << "portal" << 1u << true << 1 << 1 << 0;
+    QTest::newRow("ReadOne light") << "portal" << 2u << false << 2 << 1 << 0;
+    QTest::newRow("ReadOne no preference") << "portal" << 0u << false << 0 << 1 << 0;
+    QTest::newRow("old portal, Read dark") << "old portal" << 1u << true << 1 << 1 << 1;
+    QTest::newRow("portal refuses") << "refusing portal" << 1u << false << -1 << 1 << 1;
+    QTest::newRow("no portal") << "no portal" << 1u << false << -1 << 0 << 0;
+    QTest::newRow("no bus") << "no bus" << 1u << false << -1 << 0 << 0;
+}
+
+void TestTheme::startupReadsCurrentValue()
+{
+    QFETCH(QString, setup);
+    QFETCH(uint, scheme);
+    QFETCH(bool, dark);
+    QFETCH(int, portalScheme);
+    QFETCH(int, readOneCalls);
+    QFETCH(int, readCalls);
+
+    portal.scheme = scheme;
+    portal.hasReadOne = setup != "old portal";
+    if (setup == "refusing portal")
+        portal.errorName = QStringLiteral("org.freedesktop.portal.Error.NotAllowed");
+    if (setup == "no portal")
+        QVERIFY(QDBusConnection(kPortalConnection).unregisterService(kService));
+    SetApplied(!dark);
+
+    CThemeWatcher* watcher = NewWatcher(setup == "no bus" ? "unix:path=" + TestEnv::Root() + "/no-bus" : address);
+    QSignalSpy ready(watcher, &CThemeWatcher::SignalReady);
+    QElapsedTimer timer;
+    timer.start();
+    watcher->Start();
+    const qint64 startMs = timer.elapsed();
+    QVERIFY2(startMs < 50, qPrintable(QString::number(startMs)));
+    // The answer comes later; until then the skin is as it was.
+    QCOMPARE(AppliedDark(), !dark);
+    QVERIFY(!watcher->IsReady());
+
+    QVERIFY(ready.wait(5000));
+    QCOMPARE(ready.count(), 1);
+    QCOMPARE(watcher->PortalColorScheme(), portalScheme);
+    QCOMPARE(App()->IsSystemDarkMode(), dark);
+    QCOMPARE(AppliedDark(), dark);
+    QCOMPARE(portal.readOneCalls, readOneCalls);
+    QCOMPARE(portal.readCalls, readCalls);
+    // Applied at once, not a second later.
+    QVERIFY(!CThemeWatcher::IsThemeChangePending());
+}
+
+void TestTheme::changeDuringStartupReadWins()
+{
+    portal.holdReadOne = true;
+    CThemeWatcher* watcher = NewWatcher(address);
+    QSignalSpy ready(watcher, &CThemeWatcher::SignalReady);
+    watcher->Start();
+    QTRY_COMPARE(portal.readOneCalls, 1);
+    QVERIFY(portal.held.type() == QDBusMessage::MethodCallMessage);
+
+    // The user switches to dark while the first answer, light, is under way.
+    const int before = CThemeWatcher::ReapplyCount();
+    SendSetting(kAppearance, kColorScheme, uint(CThemeWatcher::PreferDark));
+    QTRY_VERIFY(CThemeWatcher::IsThemeChangePending());
+    portal.AnswerHeld(CThemeWatcher::PreferLight);
+    QVERIFY(ready.wait(5000));
+    QCOMPARE(watcher->PortalColorScheme(), 1);
+    QVERIFY(App()->IsSystemDarkMode());
+    QVERIFY(WaitReapply(before));
+    QVERIFY(AppliedDark());
+}
+
+RV_TEST_MAIN(TestTheme)
+#include "tst_theme.moc"

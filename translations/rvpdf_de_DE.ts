@@ -1,0 +1,1255 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>AssocGuidBox</name>
+    <message>
+        <source>Two Steps to Set %1 as the Default PDF Viewer</source>
+        <translation>%1 in zwei Schritten als Standard-PDF-Viewer festlegen</translation>
+    </message>
+    <message>
+        <source>Step 1</source>
+        <translation>Schritt 1</translation>
+    </message>
+    <message>
+        <source>Step 2</source>
+        <translation>Schritt 2</translation>
+    </message>
+    <message>
+        <source>Click %1 below, then click %2 in the pop-up.</source>
+        <translation>Klicken Sie unten auf %1 und dann im Popup-Fenster auf %2.</translation>
+    </message>
+    <message>
+        <source>Set as Default</source>
+        <translation>Als Standard festlegen</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Select %1 from the list, then click %2 to apply changes.</source>
+        <translation>Wählen Sie %1 in der Liste aus und klicken Sie dann auf %2, um die Änderungen zu übernehmen.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>BlankOption</name>
+    <message>
+        <source>Blank PDF</source>
+        <translation>Leeres PDF</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Page Size</source>
+        <translation>Seitengröße</translation>
+    </message>
+    <message>
+        <source>Fixed Size</source>
+        <translation>Feste Größe</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>Ausrichtung</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Hochformat</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Querformat</translation>
+    </message>
+    <message>
+        <source>Lock aspect ratio</source>
+        <translation>Seitenverhältnis sperren</translation>
+    </message>
+    <message>
+        <source>Unlock aspect ration</source>
+        <translation>Seitenverhältnis entsperren</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutDialog</name>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>%1 is a tabbed PDF reader for the desktop.</source>
+        <translation>%1 ist ein PDF-Reader mit Tabs für den Desktop.</translation>
+    </message>
+    <message>
+        <source>This application uses open-source libraries, each under its own license.</source>
+        <translation>Diese Anwendung verwendet Open-Source-Bibliotheken, jeweils unter ihrer eigenen Lizenz.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CFileListView</name>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Pin</source>
+        <translation>Anheften</translation>
+    </message>
+    <message>
+        <source>Unpin</source>
+        <translation>Lösen</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Open File Location</source>
+        <translation>Dateispeicherort öffnen</translation>
+    </message>
+    <message>
+        <source>Remove from List</source>
+        <translation>Aus Liste entfernen</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Öffnen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The file might have been moved, damaged, or deleted.</source>
+        <translation>Die Datei wurde möglicherweise verschoben, beschädigt oder gelöscht.</translation>
+    </message>
+    <message>
+        <source>Failed to Rename</source>
+        <translation>Umbenennen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The file could not be renamed. It may be in use, or the folder may not allow changes.</source>
+        <translation>Die Datei konnte nicht umbenannt werden. Sie wird möglicherweise verwendet, oder der Ordner lässt keine Änderungen zu.</translation>
+    </message>
+</context>
+<context>
+    <name>CGotoPageBox</name>
+    <message>
+        <source>Go to Page</source>
+        <translation>Gehe zu Seite</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>von %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Los</translation>
+    </message>
+</context>
+<context>
+    <name>CMemberManager</name>
+    <message>
+        <source>Could not reach the account service. Please check your connection and try again.</source>
+        <translation>Der Kontodienst ist nicht erreichbar. Bitte überprüfen Sie Ihre Verbindung und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Signing in is already in progress.</source>
+        <translation>Die Anmeldung läuft bereits.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid e-mail address.</source>
+        <translation>Bitte geben Sie eine gültige E-Mail-Adresse ein.</translation>
+    </message>
+    <message>
+        <source>Please enter your password.</source>
+        <translation>Bitte geben Sie Ihr Passwort ein.</translation>
+    </message>
+    <message>
+        <source>The e-mail address or password is incorrect.</source>
+        <translation>Die E-Mail-Adresse oder das Passwort ist falsch.</translation>
+    </message>
+    <message>
+        <source>The account service sent an answer that could not be read. Please try again later.</source>
+        <translation>Der Kontodienst hat eine unlesbare Antwort gesendet. Bitte versuchen Sie es später erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>CPasswordBox</name>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is protected. Enter the password to open it.</source>
+        <translation>„%1“ ist geschützt. Geben Sie das Passwort ein, um die Datei zu öffnen.</translation>
+    </message>
+    <message>
+        <source>Incorrect password. Please try again.</source>
+        <translation>Falsches Passwort. Bitte versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>CPdfPrinter</name>
+    <message>
+        <source>Printing...</source>
+        <translation>Drucken...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CPropertiesBox</name>
+    <message>
+        <source>Document Properties</source>
+        <translation>Dokumenteigenschaften</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Speicherort</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Thema</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Stichwörter</translation>
+    </message>
+    <message>
+        <source>Creator</source>
+        <translation>Ersteller</translation>
+    </message>
+    <message>
+        <source>Producer</source>
+        <translation>Produzent</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>Erstellt</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Geändert</translation>
+    </message>
+    <message>
+        <source>PDF Version</source>
+        <translation>PDF-Version</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Page Size</source>
+        <translation>Seitengröße</translation>
+    </message>
+    <message>
+        <source>%1 x %2 mm</source>
+        <translation>%1 x %2 mm</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>Dateigröße</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Sicherheit</translation>
+    </message>
+    <message>
+        <source>Password protected</source>
+        <translation>Passwortgeschützt</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CRenameBox</name>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The file name cannot be empty.</source>
+        <translation>Der Dateiname darf nicht leer sein.</translation>
+    </message>
+    <message>
+        <source>A file name can&apos;t contain any of the following characters: \ / : * ? &quot; &lt; &gt; |</source>
+        <translation>Ein Dateiname darf keines der folgenden Zeichen enthalten: \ / : * ? &quot; &lt; &gt; |</translation>
+    </message>
+    <message>
+        <source>This name cannot be used as a file name.</source>
+        <translation>Dieser Name kann nicht als Dateiname verwendet werden.</translation>
+    </message>
+    <message>
+        <source>A file with this name already exists.</source>
+        <translation>Eine Datei mit diesem Namen ist bereits vorhanden.</translation>
+    </message>
+</context>
+<context>
+    <name>CReviewDialog</name>
+    <message>
+        <source>Enjoying %1?</source>
+        <translation>Gefällt Ihnen %1?</translation>
+    </message>
+    <message>
+        <source>Rate Now</source>
+        <translation>Jetzt bewerten</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Später</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Ask Again</source>
+        <translation>Nicht mehr fragen</translation>
+    </message>
+</context>
+<context>
+    <name>CSidePanel</name>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Miniaturansichten</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>Lesezeichen</translation>
+    </message>
+    <message>
+        <source>Annotations</source>
+        <translation>Anmerkungen</translation>
+    </message>
+    <message>
+        <source>Attachments</source>
+        <translation>Anhänge</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Kommentar</translation>
+    </message>
+    <message>
+        <source>This document has no bookmarks.</source>
+        <translation>Dieses Dokument enthält keine Lesezeichen.</translation>
+    </message>
+    <message>
+        <source>This document has no annotations.</source>
+        <translation>Dieses Dokument enthält keine Anmerkungen.</translation>
+    </message>
+    <message>
+        <source>This document has no attachments.</source>
+        <translation>Dieses Dokument enthält keine Anhänge.</translation>
+    </message>
+</context>
+<context>
+    <name>CSignInDialog</name>
+    <message>
+        <source>Sign In</source>
+        <translation>Anmelden</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>name@example.com</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CUpdateDialog</name>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>You are using version %1.</source>
+        <translation>Sie verwenden Version %1.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Herunterladen</translation>
+    </message>
+    <message>
+        <source>Checking for updates...</source>
+        <translation>Suche nach Updates...</translation>
+    </message>
+    <message>
+        <source>%1 is up to date.</source>
+        <translation>%1 ist auf dem neuesten Stand.</translation>
+    </message>
+    <message>
+        <source>A new version %1 is available.</source>
+        <translation>Eine neue Version %1 ist verfügbar.</translation>
+    </message>
+    <message>
+        <source>Could not reach the update service. Please check your connection and try again.</source>
+        <translation>Der Update-Dienst ist nicht erreichbar. Bitte überprüfen Sie Ihre Verbindung und versuchen Sie es erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayOption</name>
+    <message>
+        <source>Display</source>
+        <translation>Anzeige</translation>
+    </message>
+    <message>
+        <source>Default Page View</source>
+        <translation>Standard-Seitenansicht</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Originalgröße</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>An Seite anpassen</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>An Breite anpassen</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>An Höhe anpassen</translation>
+    </message>
+    <message>
+        <source>Default Page Layout</source>
+        <translation>Standard-Seitenlayout</translation>
+    </message>
+    <message>
+        <source>Single Page View</source>
+        <translation>Einzelseite</translation>
+    </message>
+    <message>
+        <source>Single Page Scrolling</source>
+        <translation>Einzelseite fortlaufend</translation>
+    </message>
+    <message>
+        <source>Two Page View</source>
+        <translation>Doppelseite</translation>
+    </message>
+    <message>
+        <source>Two Page Scrolling</source>
+        <translation>Doppelseite fortlaufend</translation>
+    </message>
+    <message>
+        <source>Default Cursor</source>
+        <translation>Standardcursor</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>Hand</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentMenu</name>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Open Recents</source>
+        <translation>Zuletzt verwendete öffnen</translation>
+    </message>
+    <message>
+        <source>Create PDF</source>
+        <translation>PDF erstellen</translation>
+    </message>
+    <message>
+        <source>Close Tab</source>
+        <translation>Tab schließen</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Fenster schließen</translation>
+    </message>
+    <message>
+        <source>Close All Windows</source>
+        <translation>Alle Fenster schließen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Open File Location</source>
+        <translation>Dateispeicherort öffnen</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <source>Document Properties</source>
+        <translation>Dokumenteigenschaften</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alles auswählen</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Anzeige</translation>
+    </message>
+    <message>
+        <source>Single Page View</source>
+        <translation>Einzelseite</translation>
+    </message>
+    <message>
+        <source>Single Page Scrolling</source>
+        <translation>Einzelseite fortlaufend</translation>
+    </message>
+    <message>
+        <source>Two Page View</source>
+        <translation>Doppelseite</translation>
+    </message>
+    <message>
+        <source>Two Page Scrolling</source>
+        <translation>Doppelseite fortlaufend</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Miniaturansichten</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>Lesezeichen</translation>
+    </message>
+    <message>
+        <source>Annotations</source>
+        <translation>Anmerkungen</translation>
+    </message>
+    <message>
+        <source>Attachments</source>
+        <translation>Anhänge</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Originalgröße</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>An Seite anpassen</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>An Breite anpassen</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>An Höhe anpassen</translation>
+    </message>
+    <message>
+        <source>Enter Read Mode</source>
+        <translation>Lesemodus aktivieren</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Gehe zu</translation>
+    </message>
+    <message>
+        <source>First Page</source>
+        <translation>Erste Seite</translation>
+    </message>
+    <message>
+        <source>Last Page</source>
+        <translation>Letzte Seite</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Vorherige Seite</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Nächste Seite</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Go to Page</source>
+        <translation>Gehe zu Seite</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Move Window to Left Side of Screen</source>
+        <translation>Fenster an linken Bildschirmrand bewegen</translation>
+    </message>
+    <message>
+        <source>Move Window to Right Side of Screen</source>
+        <translation>Fenster an rechten Bildschirmrand bewegen</translation>
+    </message>
+    <message>
+        <source>Replace Tiled Window</source>
+        <translation>Gekacheltes Fenster ersetzen</translation>
+    </message>
+    <message>
+        <source>Show Next Tab</source>
+        <translation>Nächsten Tab anzeigen</translation>
+    </message>
+    <message>
+        <source>Show Previous Tab</source>
+        <translation>Vorherigen Tab anzeigen</translation>
+    </message>
+    <message>
+        <source>Move Tab to New Window</source>
+        <translation>Tab in neues Fenster verschieben</translation>
+    </message>
+    <message>
+        <source>Bring All to Front</source>
+        <translation>Alle nach vorne bringen</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Open in New Window</source>
+        <translation>In neuem Fenster öffnen</translation>
+    </message>
+    <message>
+        <source>Close Other Tabs</source>
+        <translation>Andere Tabs schließen</translation>
+    </message>
+    <message>
+        <source>Close All Tabs</source>
+        <translation>Alle Tabs schließen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Erscheinungsbild</translation>
+    </message>
+    <message>
+        <source>Follow System</source>
+        <translation>Wie System</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Hell</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+    <message>
+        <source>Create Desktop Shortcut</source>
+        <translation>Desktopverknüpfung erstellen</translation>
+    </message>
+    <message>
+        <source>Set as Default</source>
+        <translation>Als Standard festlegen</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <source>FAQ</source>
+        <translation>FAQ</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Feedback</translation>
+    </message>
+    <message>
+        <source>Support Center</source>
+        <translation>Support-Center</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralOption</name>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Set %1 as default PDF reader</source>
+        <translation>%1 als Standard-PDF-Reader festlegen</translation>
+    </message>
+    <message>
+        <source>Quit program when all windows are closed</source>
+        <translation>Programm beenden, wenn alle Fenster geschlossen sind</translation>
+    </message>
+    <message>
+        <source>Restore last view settings when reopening documents</source>
+        <translation>Letzte Ansichtseinstellungen beim erneuten Öffnen von Dokumenten wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Display Language</source>
+        <translation>Anzeigesprache</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Erscheinungsbild</translation>
+    </message>
+    <message>
+        <source>Follow System</source>
+        <translation>Wie System</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Hell</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+</context>
+<context>
+    <name>HomePage</name>
+    <message>
+        <source>Open PDF</source>
+        <translation>PDF öffnen</translation>
+    </message>
+    <message>
+        <source>Create PDF</source>
+        <translation>PDF erstellen</translation>
+    </message>
+    <message>
+        <source>Popular Tools</source>
+        <translation>Beliebte Werkzeuge</translation>
+    </message>
+    <message>
+        <source>Edit PDF</source>
+        <translation>PDF bearbeiten</translation>
+    </message>
+    <message>
+        <source>Print PDF</source>
+        <translation>PDF drucken</translation>
+    </message>
+    <message>
+        <source>Organize PDFs</source>
+        <translation>PDFs organisieren</translation>
+    </message>
+    <message>
+        <source>Encrypt PDF</source>
+        <translation>PDF verschlüsseln</translation>
+    </message>
+    <message>
+        <source>Edit text, images and links in your PDF effortlessly</source>
+        <translation>Text, Bilder und Links in Ihrem PDF mühelos bearbeiten</translation>
+    </message>
+    <message>
+        <source>Create a Blank Page PDF in a second</source>
+        <translation>In Sekunden ein PDF mit leerer Seite erstellen</translation>
+    </message>
+    <message>
+        <source>Print your PDF document quickly and easily</source>
+        <translation>Ihr PDF-Dokument schnell und einfach drucken</translation>
+    </message>
+    <message>
+        <source>Simply sort, add, delete PDF pages and etc.</source>
+        <translation>PDF-Seiten einfach sortieren, hinzufügen, löschen und mehr</translation>
+    </message>
+    <message>
+        <source>Password protect your PDF from unauthorized access</source>
+        <translation>Ihr PDF mit einem Passwort vor unbefugtem Zugriff schützen</translation>
+    </message>
+    <message>
+        <source>You&apos;ve gone Incognito</source>
+        <translation>Sie sind jetzt im Inkognito-Modus</translation>
+    </message>
+    <message>
+        <source>The history of the files you have viewed will not be saved.</source>
+        <translation>Der Verlauf der angezeigten Dateien wird nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>LogGuidBox</name>
+    <message>
+        <source>Log In Your Marvik Account</source>
+        <translation>Bei Ihrem Marvik-Konto anmelden</translation>
+    </message>
+    <message>
+        <source>Work across desktop &amp; mobile</source>
+        <translation>Auf Desktop und Mobilgerät arbeiten</translation>
+    </message>
+    <message>
+        <source>Support multiple languages</source>
+        <translation>Unterstützung mehrerer Sprachen</translation>
+    </message>
+    <message>
+        <source>Free customer support</source>
+        <translation>Kostenloser Kundensupport</translation>
+    </message>
+    <message>
+        <source>Log In</source>
+        <translation>Anmelden</translation>
+    </message>
+</context>
+<context>
+    <name>MKMainWindow</name>
+    <message>
+        <source>Version: %1</source>
+        <translation>Version: %1</translation>
+    </message>
+    <message>
+        <source>System: %1</source>
+        <translation>System: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 feedback</source>
+        <translation>Feedback zu %1 %2</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Signed in as %1</source>
+        <translation>Angemeldet als %1</translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation>Abmelden</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>MKMessageBox</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>MainBox</name>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Miniaturansichten</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Vorherige Seite</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Nächste Seite</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Originalgröße</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>An Seite anpassen</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>An Breite anpassen</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>An Höhe anpassen</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Enter Read Mode</source>
+        <translation>Lesemodus aktivieren</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The file could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
+        <translation>Die Datei konnte nicht in „%1“ geschrieben werden. Überprüfen Sie, ob der Ordner existiert und Sie dort Schreibrechte haben.</translation>
+    </message>
+    <message>
+        <source>Failed to Save</source>
+        <translation>Speichern fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The file could not be renamed. It may be in use, or the folder may not allow changes.</source>
+        <translation>Die Datei konnte nicht umbenannt werden. Sie wird möglicherweise verwendet, oder der Ordner lässt keine Änderungen zu.</translation>
+    </message>
+    <message>
+        <source>Failed to Rename</source>
+        <translation>Umbenennen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Failed to Print</source>
+        <translation>Drucken fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The document could not be sent to the printer.</source>
+        <translation>Das Dokument konnte nicht an den Drucker gesendet werden.</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Öffnen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The attachment could not be read from the document.</source>
+        <translation>Der Anhang konnte nicht aus dem Dokument gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The attachment could not be saved.</source>
+        <translation>Der Anhang konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes to &quot;%1&quot; before closing?</source>
+        <translation>Möchten Sie die Änderungen an „%1“ vor dem Schließen speichern?</translation>
+    </message>
+    <message>
+        <source>Your changes will be lost if you don&apos;t save them.</source>
+        <translation>Ihre Änderungen gehen verloren, wenn Sie sie nicht speichern.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation>Nicht speichern</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>MainView</name>
+    <message>
+        <source>Startup Page</source>
+        <translation>Startseite</translation>
+    </message>
+    <message>
+        <source>Open PDF</source>
+        <translation>PDF öffnen</translation>
+    </message>
+    <message>
+        <source>Open Tabs</source>
+        <translation>Geöffnete Tabs</translation>
+    </message>
+    <message>
+        <source>Shortcut already exists.</source>
+        <translation>Die Verknüpfung ist bereits vorhanden.</translation>
+    </message>
+    <message>
+        <source>Shortcut successfully created!</source>
+        <translation>Verknüpfung erfolgreich erstellt!</translation>
+    </message>
+    <message>
+        <source>Failed to create shortcuts.</source>
+        <translation>Verknüpfungen konnten nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Öffnen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The file might have been moved, damaged, or deleted.</source>
+        <translation>Die Datei wurde möglicherweise verschoben, beschädigt oder gelöscht.</translation>
+    </message>
+    <message>
+        <source>Unsupported file format.</source>
+        <translation>Nicht unterstütztes Dateiformat.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Do you want to close all tabs or the current tab?</source>
+        <translation>Möchten Sie alle Tabs oder nur den aktuellen Tab schließen?</translation>
+    </message>
+    <message>
+        <source>Always close all tabs</source>
+        <translation>Immer alle Tabs schließen</translation>
+    </message>
+    <message>
+        <source>Close Current Tab</source>
+        <translation>Aktuellen Tab schließen</translation>
+    </message>
+    <message>
+        <source>Close All Tabs</source>
+        <translation>Alle Tabs schließen</translation>
+    </message>
+    <message>
+        <source>Do you want to set %1 as your default PDF viewer?</source>
+        <translation>Möchten Sie %1 als Standard-PDF-Viewer festlegen?</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show again</source>
+        <translation>Nicht mehr anzeigen</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Später</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+</context>
+<context>
+    <name>RecentPage</name>
+    <message>
+        <source>Recents</source>
+        <translation>Zuletzt verwendet</translation>
+    </message>
+    <message>
+        <source>Incognito Mode</source>
+        <translation>Inkognito-Modus</translation>
+    </message>
+    <message>
+        <source>List View</source>
+        <translation>Listenansicht</translation>
+    </message>
+    <message>
+        <source>Grid View</source>
+        <translation>Rasteransicht</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Files you have recently viewed or worked with will be listed here</source>
+        <translation>Hier werden Dateien aufgelistet, die Sie kürzlich angezeigt oder bearbeitet haben</translation>
+    </message>
+    <message>
+        <source>Open PDF</source>
+        <translation>PDF öffnen</translation>
+    </message>
+    <message>
+        <source>Are you sure to clear all the records?</source>
+        <translation>Möchten Sie wirklich den gesamten Verlauf löschen?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>SettingOption</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Anzeige</translation>
+    </message>
+    <message>
+        <source>Blank PDF</source>
+        <translation>Leeres PDF</translation>
+    </message>
+</context>
+</TS>

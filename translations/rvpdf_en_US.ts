@@ -1,0 +1,1255 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>AssocGuidBox</name>
+    <message>
+        <source>Two Steps to Set %1 as the Default PDF Viewer</source>
+        <translation>Two Steps to Set %1 as the Default PDF Viewer</translation>
+    </message>
+    <message>
+        <source>Step 1</source>
+        <translation>Step 1</translation>
+    </message>
+    <message>
+        <source>Step 2</source>
+        <translation>Step 2</translation>
+    </message>
+    <message>
+        <source>Click %1 below, then click %2 in the pop-up.</source>
+        <translation>Click %1 below, then click %2 in the pop-up.</translation>
+    </message>
+    <message>
+        <source>Set as Default</source>
+        <translation>Set as Default</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>Select %1 from the list, then click %2 to apply changes.</source>
+        <translation>Select %1 from the list, then click %2 to apply changes.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>BlankOption</name>
+    <message>
+        <source>Blank PDF</source>
+        <translation>Blank PDF</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>File Name</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Page Size</source>
+        <translation>Page Size</translation>
+    </message>
+    <message>
+        <source>Fixed Size</source>
+        <translation>Fixed Size</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>Orientation</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Portrait</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Landscape</translation>
+    </message>
+    <message>
+        <source>Lock aspect ratio</source>
+        <translation>Lock aspect ratio</translation>
+    </message>
+    <message>
+        <source>Unlock aspect ration</source>
+        <translation>Unlock aspect ration</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutDialog</name>
+    <message>
+        <source>About %1</source>
+        <translation>About %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>%1 is a tabbed PDF reader for the desktop.</source>
+        <translation>%1 is a tabbed PDF reader for the desktop.</translation>
+    </message>
+    <message>
+        <source>This application uses open-source libraries, each under its own license.</source>
+        <translation>This application uses open-source libraries, each under its own license.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CFileListView</name>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Pin</source>
+        <translation>Pin</translation>
+    </message>
+    <message>
+        <source>Unpin</source>
+        <translation>Unpin</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>Open File Location</source>
+        <translation>Open File Location</translation>
+    </message>
+    <message>
+        <source>Remove from List</source>
+        <translation>Remove from List</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Failed to Open</translation>
+    </message>
+    <message>
+        <source>The file might have been moved, damaged, or deleted.</source>
+        <translation>The file might have been moved, damaged, or deleted.</translation>
+    </message>
+    <message>
+        <source>Failed to Rename</source>
+        <translation>Failed to Rename</translation>
+    </message>
+    <message>
+        <source>The file could not be renamed. It may be in use, or the folder may not allow changes.</source>
+        <translation>The file could not be renamed. It may be in use, or the folder may not allow changes.</translation>
+    </message>
+</context>
+<context>
+    <name>CGotoPageBox</name>
+    <message>
+        <source>Go to Page</source>
+        <translation>Go to Page</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>of %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Go</translation>
+    </message>
+</context>
+<context>
+    <name>CMemberManager</name>
+    <message>
+        <source>Could not reach the account service. Please check your connection and try again.</source>
+        <translation>Could not reach the account service. Please check your connection and try again.</translation>
+    </message>
+    <message>
+        <source>Signing in is already in progress.</source>
+        <translation>Signing in is already in progress.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid e-mail address.</source>
+        <translation>Please enter a valid e-mail address.</translation>
+    </message>
+    <message>
+        <source>Please enter your password.</source>
+        <translation>Please enter your password.</translation>
+    </message>
+    <message>
+        <source>The e-mail address or password is incorrect.</source>
+        <translation>The e-mail address or password is incorrect.</translation>
+    </message>
+    <message>
+        <source>The account service sent an answer that could not be read. Please try again later.</source>
+        <translation>The account service sent an answer that could not be read. Please try again later.</translation>
+    </message>
+</context>
+<context>
+    <name>CPasswordBox</name>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is protected. Enter the password to open it.</source>
+        <translation>&quot;%1&quot; is protected. Enter the password to open it.</translation>
+    </message>
+    <message>
+        <source>Incorrect password. Please try again.</source>
+        <translation>Incorrect password. Please try again.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+</context>
+<context>
+    <name>CPdfPrinter</name>
+    <message>
+        <source>Printing...</source>
+        <translation>Printing...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CPropertiesBox</name>
+    <message>
+        <source>Document Properties</source>
+        <translation>Document Properties</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Location</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Author</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Subject</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Keywords</translation>
+    </message>
+    <message>
+        <source>Creator</source>
+        <translation>Creator</translation>
+    </message>
+    <message>
+        <source>Producer</source>
+        <translation>Producer</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>Created</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Modified</translation>
+    </message>
+    <message>
+        <source>PDF Version</source>
+        <translation>PDF Version</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Page Size</source>
+        <translation>Page Size</translation>
+    </message>
+    <message>
+        <source>%1 x %2 mm</source>
+        <translation>%1 x %2 mm</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>File Size</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Security</translation>
+    </message>
+    <message>
+        <source>Password protected</source>
+        <translation>Password protected</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CRenameBox</name>
+    <message>
+        <source>Rename</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>File Name</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The file name cannot be empty.</source>
+        <translation>The file name cannot be empty.</translation>
+    </message>
+    <message>
+        <source>A file name can&apos;t contain any of the following characters: \ / : * ? &quot; &lt; &gt; |</source>
+        <translation>A file name can&apos;t contain any of the following characters: \ / : * ? &quot; &lt; &gt; |</translation>
+    </message>
+    <message>
+        <source>This name cannot be used as a file name.</source>
+        <translation>This name cannot be used as a file name.</translation>
+    </message>
+    <message>
+        <source>A file with this name already exists.</source>
+        <translation>A file with this name already exists.</translation>
+    </message>
+</context>
+<context>
+    <name>CReviewDialog</name>
+    <message>
+        <source>Enjoying %1?</source>
+        <translation>Enjoying %1?</translation>
+    </message>
+    <message>
+        <source>Rate Now</source>
+        <translation>Rate Now</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Later</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Ask Again</source>
+        <translation>Don&apos;t Ask Again</translation>
+    </message>
+</context>
+<context>
+    <name>CSidePanel</name>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Thumbnails</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>Bookmarks</translation>
+    </message>
+    <message>
+        <source>Annotations</source>
+        <translation>Annotations</translation>
+    </message>
+    <message>
+        <source>Attachments</source>
+        <translation>Attachments</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>This document has no bookmarks.</source>
+        <translation>This document has no bookmarks.</translation>
+    </message>
+    <message>
+        <source>This document has no annotations.</source>
+        <translation>This document has no annotations.</translation>
+    </message>
+    <message>
+        <source>This document has no attachments.</source>
+        <translation>This document has no attachments.</translation>
+    </message>
+</context>
+<context>
+    <name>CSignInDialog</name>
+    <message>
+        <source>Sign In</source>
+        <translation>Sign In</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>name@example.com</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CUpdateDialog</name>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Check for Updates</translation>
+    </message>
+    <message>
+        <source>You are using version %1.</source>
+        <translation>You are using version %1.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Checking for updates...</source>
+        <translation>Checking for updates...</translation>
+    </message>
+    <message>
+        <source>%1 is up to date.</source>
+        <translation>%1 is up to date.</translation>
+    </message>
+    <message>
+        <source>A new version %1 is available.</source>
+        <translation>A new version %1 is available.</translation>
+    </message>
+    <message>
+        <source>Could not reach the update service. Please check your connection and try again.</source>
+        <translation>Could not reach the update service. Please check your connection and try again.</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayOption</name>
+    <message>
+        <source>Display</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <source>Default Page View</source>
+        <translation>Default Page View</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Actual Size</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Fit Page</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Fit Width</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>Fit Height</translation>
+    </message>
+    <message>
+        <source>Default Page Layout</source>
+        <translation>Default Page Layout</translation>
+    </message>
+    <message>
+        <source>Single Page View</source>
+        <translation>Single Page View</translation>
+    </message>
+    <message>
+        <source>Single Page Scrolling</source>
+        <translation>Single Page Scrolling</translation>
+    </message>
+    <message>
+        <source>Two Page View</source>
+        <translation>Two Page View</translation>
+    </message>
+    <message>
+        <source>Two Page Scrolling</source>
+        <translation>Two Page Scrolling</translation>
+    </message>
+    <message>
+        <source>Default Cursor</source>
+        <translation>Default Cursor</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Select</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>Hand</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentMenu</name>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Open Recents</source>
+        <translation>Open Recents</translation>
+    </message>
+    <message>
+        <source>Create PDF</source>
+        <translation>Create PDF</translation>
+    </message>
+    <message>
+        <source>Close Tab</source>
+        <translation>Close Tab</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Close Window</translation>
+    </message>
+    <message>
+        <source>Close All Windows</source>
+        <translation>Close All Windows</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>Open File Location</source>
+        <translation>Open File Location</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Share</translation>
+    </message>
+    <message>
+        <source>Document Properties</source>
+        <translation>Document Properties</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferences</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Select All</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <source>Single Page View</source>
+        <translation>Single Page View</translation>
+    </message>
+    <message>
+        <source>Single Page Scrolling</source>
+        <translation>Single Page Scrolling</translation>
+    </message>
+    <message>
+        <source>Two Page View</source>
+        <translation>Two Page View</translation>
+    </message>
+    <message>
+        <source>Two Page Scrolling</source>
+        <translation>Two Page Scrolling</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Thumbnails</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>Bookmarks</translation>
+    </message>
+    <message>
+        <source>Annotations</source>
+        <translation>Annotations</translation>
+    </message>
+    <message>
+        <source>Attachments</source>
+        <translation>Attachments</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom In</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom Out</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Actual Size</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Fit Page</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Fit Width</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>Fit Height</translation>
+    </message>
+    <message>
+        <source>Enter Read Mode</source>
+        <translation>Enter Read Mode</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Go</translation>
+    </message>
+    <message>
+        <source>First Page</source>
+        <translation>First Page</translation>
+    </message>
+    <message>
+        <source>Last Page</source>
+        <translation>Last Page</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Previous Page</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Next Page</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Go to Page</source>
+        <translation>Go to Page</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Window</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Move Window to Left Side of Screen</source>
+        <translation>Move Window to Left Side of Screen</translation>
+    </message>
+    <message>
+        <source>Move Window to Right Side of Screen</source>
+        <translation>Move Window to Right Side of Screen</translation>
+    </message>
+    <message>
+        <source>Replace Tiled Window</source>
+        <translation>Replace Tiled Window</translation>
+    </message>
+    <message>
+        <source>Show Next Tab</source>
+        <translation>Show Next Tab</translation>
+    </message>
+    <message>
+        <source>Show Previous Tab</source>
+        <translation>Show Previous Tab</translation>
+    </message>
+    <message>
+        <source>Move Tab to New Window</source>
+        <translation>Move Tab to New Window</translation>
+    </message>
+    <message>
+        <source>Bring All to Front</source>
+        <translation>Bring All to Front</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>Open in New Window</source>
+        <translation>Open in New Window</translation>
+    </message>
+    <message>
+        <source>Close Other Tabs</source>
+        <translation>Close Other Tabs</translation>
+    </message>
+    <message>
+        <source>Close All Tabs</source>
+        <translation>Close All Tabs</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Appearance</translation>
+    </message>
+    <message>
+        <source>Follow System</source>
+        <translation>Follow System</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Light</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dark</translation>
+    </message>
+    <message>
+        <source>Create Desktop Shortcut</source>
+        <translation>Create Desktop Shortcut</translation>
+    </message>
+    <message>
+        <source>Set as Default</source>
+        <translation>Set as Default</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>User Guide</translation>
+    </message>
+    <message>
+        <source>FAQ</source>
+        <translation>FAQ</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Feedback</translation>
+    </message>
+    <message>
+        <source>Support Center</source>
+        <translation>Support Center</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Check for Updates</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralOption</name>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Set %1 as default PDF reader</source>
+        <translation>Set %1 as default PDF reader</translation>
+    </message>
+    <message>
+        <source>Quit program when all windows are closed</source>
+        <translation>Quit program when all windows are closed</translation>
+    </message>
+    <message>
+        <source>Restore last view settings when reopening documents</source>
+        <translation>Restore last view settings when reopening documents</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Display Language</source>
+        <translation>Display Language</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Appearance</translation>
+    </message>
+    <message>
+        <source>Follow System</source>
+        <translation>Follow System</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Light</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dark</translation>
+    </message>
+</context>
+<context>
+    <name>HomePage</name>
+    <message>
+        <source>Open PDF</source>
+        <translation>Open PDF</translation>
+    </message>
+    <message>
+        <source>Create PDF</source>
+        <translation>Create PDF</translation>
+    </message>
+    <message>
+        <source>Popular Tools</source>
+        <translation>Popular Tools</translation>
+    </message>
+    <message>
+        <source>Edit PDF</source>
+        <translation>Edit PDF</translation>
+    </message>
+    <message>
+        <source>Print PDF</source>
+        <translation>Print PDF</translation>
+    </message>
+    <message>
+        <source>Organize PDFs</source>
+        <translation>Organize PDFs</translation>
+    </message>
+    <message>
+        <source>Encrypt PDF</source>
+        <translation>Encrypt PDF</translation>
+    </message>
+    <message>
+        <source>Edit text, images and links in your PDF effortlessly</source>
+        <translation>Edit text, images and links in your PDF effortlessly</translation>
+    </message>
+    <message>
+        <source>Create a Blank Page PDF in a second</source>
+        <translation>Create a Blank Page PDF in a second</translation>
+    </message>
+    <message>
+        <source>Print your PDF document quickly and easily</source>
+        <translation>Print your PDF document quickly and easily</translation>
+    </message>
+    <message>
+        <source>Simply sort, add, delete PDF pages and etc.</source>
+        <translation>Simply sort, add, delete PDF pages and etc.</translation>
+    </message>
+    <message>
+        <source>Password protect your PDF from unauthorized access</source>
+        <translation>Password protect your PDF from unauthorized access</translation>
+    </message>
+    <message>
+        <source>You&apos;ve gone Incognito</source>
+        <translation>You&apos;ve gone Incognito</translation>
+    </message>
+    <message>
+        <source>The history of the files you have viewed will not be saved.</source>
+        <translation>The history of the files you have viewed will not be saved.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>LogGuidBox</name>
+    <message>
+        <source>Log In Your Marvik Account</source>
+        <translation>Log In Your Marvik Account</translation>
+    </message>
+    <message>
+        <source>Work across desktop &amp; mobile</source>
+        <translation>Work across desktop &amp; mobile</translation>
+    </message>
+    <message>
+        <source>Support multiple languages</source>
+        <translation>Support multiple languages</translation>
+    </message>
+    <message>
+        <source>Free customer support</source>
+        <translation>Free customer support</translation>
+    </message>
+    <message>
+        <source>Log In</source>
+        <translation>Log In</translation>
+    </message>
+</context>
+<context>
+    <name>MKMainWindow</name>
+    <message>
+        <source>Version: %1</source>
+        <translation>Version: %1</translation>
+    </message>
+    <message>
+        <source>System: %1</source>
+        <translation>System: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 feedback</source>
+        <translation>%1 %2 feedback</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Account</translation>
+    </message>
+    <message>
+        <source>Signed in as %1</source>
+        <translation>Signed in as %1</translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation>Sign Out</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>MKMessageBox</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>MainBox</name>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Thumbnails</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Previous Page</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Next Page</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom Out</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Actual Size</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Fit Page</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Fit Width</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>Fit Height</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom In</translation>
+    </message>
+    <message>
+        <source>Enter Read Mode</source>
+        <translation>Enter Read Mode</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The file could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
+        <translation>The file could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</translation>
+    </message>
+    <message>
+        <source>Failed to Save</source>
+        <translation>Failed to Save</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF Files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The file could not be renamed. It may be in use, or the folder may not allow changes.</source>
+        <translation>The file could not be renamed. It may be in use, or the folder may not allow changes.</translation>
+    </message>
+    <message>
+        <source>Failed to Rename</source>
+        <translation>Failed to Rename</translation>
+    </message>
+    <message>
+        <source>Failed to Print</source>
+        <translation>Failed to Print</translation>
+    </message>
+    <message>
+        <source>The document could not be sent to the printer.</source>
+        <translation>The document could not be sent to the printer.</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Failed to Open</translation>
+    </message>
+    <message>
+        <source>The attachment could not be read from the document.</source>
+        <translation>The attachment could not be read from the document.</translation>
+    </message>
+    <message>
+        <source>The attachment could not be saved.</source>
+        <translation>The attachment could not be saved.</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes to &quot;%1&quot; before closing?</source>
+        <translation>Do you want to save changes to &quot;%1&quot; before closing?</translation>
+    </message>
+    <message>
+        <source>Your changes will be lost if you don&apos;t save them.</source>
+        <translation>Your changes will be lost if you don&apos;t save them.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation>Don&apos;t Save</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>MainView</name>
+    <message>
+        <source>Startup Page</source>
+        <translation>Startup Page</translation>
+    </message>
+    <message>
+        <source>Open PDF</source>
+        <translation>Open PDF</translation>
+    </message>
+    <message>
+        <source>Open Tabs</source>
+        <translation>Open Tabs</translation>
+    </message>
+    <message>
+        <source>Shortcut already exists.</source>
+        <translation>Shortcut already exists.</translation>
+    </message>
+    <message>
+        <source>Shortcut successfully created!</source>
+        <translation>Shortcut successfully created!</translation>
+    </message>
+    <message>
+        <source>Failed to create shortcuts.</source>
+        <translation>Failed to create shortcuts.</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Failed to Open</translation>
+    </message>
+    <message>
+        <source>The file might have been moved, damaged, or deleted.</source>
+        <translation>The file might have been moved, damaged, or deleted.</translation>
+    </message>
+    <message>
+        <source>Unsupported file format.</source>
+        <translation>Unsupported file format.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Do you want to close all tabs or the current tab?</source>
+        <translation>Do you want to close all tabs or the current tab?</translation>
+    </message>
+    <message>
+        <source>Always close all tabs</source>
+        <translation>Always close all tabs</translation>
+    </message>
+    <message>
+        <source>Close Current Tab</source>
+        <translation>Close Current Tab</translation>
+    </message>
+    <message>
+        <source>Close All Tabs</source>
+        <translation>Close All Tabs</translation>
+    </message>
+    <message>
+        <source>Do you want to set %1 as your default PDF viewer?</source>
+        <translation>Do you want to set %1 as your default PDF viewer?</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show again</source>
+        <translation>Don&apos;t show again</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Later</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+</context>
+<context>
+    <name>RecentPage</name>
+    <message>
+        <source>Recents</source>
+        <translation>Recents</translation>
+    </message>
+    <message>
+        <source>Incognito Mode</source>
+        <translation>Incognito Mode</translation>
+    </message>
+    <message>
+        <source>List View</source>
+        <translation>List View</translation>
+    </message>
+    <message>
+        <source>Grid View</source>
+        <translation>Grid View</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Files you have recently viewed or worked with will be listed here</source>
+        <translation>Files you have recently viewed or worked with will be listed here</translation>
+    </message>
+    <message>
+        <source>Open PDF</source>
+        <translation>Open PDF</translation>
+    </message>
+    <message>
+        <source>Are you sure to clear all the records?</source>
+        <translation>Are you sure to clear all the records?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>SettingOption</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferences</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <source>Blank PDF</source>
+        <translation>Blank PDF</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1255 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>AssocGuidBox</name>
+    <message>
+        <source>Two Steps to Set %1 as the Default PDF Viewer</source>
+        <translation>Dos pasos para establecer %1 como visor de PDF predeterminado</translation>
+    </message>
+    <message>
+        <source>Step 1</source>
+        <translation>Paso 1</translation>
+    </message>
+    <message>
+        <source>Step 2</source>
+        <translation>Paso 2</translation>
+    </message>
+    <message>
+        <source>Click %1 below, then click %2 in the pop-up.</source>
+        <translation>Haga clic en %1 abajo y, a continuación, en %2 en la ventana emergente.</translation>
+    </message>
+    <message>
+        <source>Set as Default</source>
+        <translation>Establecer como predeterminado</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Cambiar</translation>
+    </message>
+    <message>
+        <source>Select %1 from the list, then click %2 to apply changes.</source>
+        <translation>Seleccione %1 en la lista y, a continuación, haga clic en %2 para aplicar los cambios.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>BlankOption</name>
+    <message>
+        <source>Blank PDF</source>
+        <translation>PDF en blanco</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nombre de archivo</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>Page Size</source>
+        <translation>Tamaño de página</translation>
+    </message>
+    <message>
+        <source>Fixed Size</source>
+        <translation>Tamaño fijo</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>Orientación</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Lock aspect ratio</source>
+        <translation>Bloquear relación de aspecto</translation>
+    </message>
+    <message>
+        <source>Unlock aspect ration</source>
+        <translation>Desbloquear relación de aspecto</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutDialog</name>
+    <message>
+        <source>About %1</source>
+        <translation>Acerca de %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>%1 is a tabbed PDF reader for the desktop.</source>
+        <translation>%1 es un lector de PDF con pestañas para escritorio.</translation>
+    </message>
+    <message>
+        <source>This application uses open-source libraries, each under its own license.</source>
+        <translation>Esta aplicación utiliza bibliotecas de código abierto, cada una con su propia licencia.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>CFileListView</name>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Pin</source>
+        <translation>Anclar</translation>
+    </message>
+    <message>
+        <source>Unpin</source>
+        <translation>Desanclar</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Cambiar nombre</translation>
+    </message>
+    <message>
+        <source>Open File Location</source>
+        <translation>Abrir ubicación del archivo</translation>
+    </message>
+    <message>
+        <source>Remove from List</source>
+        <translation>Quitar de la lista</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Error al abrir</translation>
+    </message>
+    <message>
+        <source>The file might have been moved, damaged, or deleted.</source>
+        <translation>Es posible que el archivo se haya movido, dañado o eliminado.</translation>
+    </message>
+    <message>
+        <source>Failed to Rename</source>
+        <translation>Error al cambiar el nombre</translation>
+    </message>
+    <message>
+        <source>The file could not be renamed. It may be in use, or the folder may not allow changes.</source>
+        <translation>No se pudo cambiar el nombre del archivo. Es posible que esté en uso o que la carpeta no permita cambios.</translation>
+    </message>
+</context>
+<context>
+    <name>CGotoPageBox</name>
+    <message>
+        <source>Go to Page</source>
+        <translation>Ir a la página</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Página</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>de %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Ir</translation>
+    </message>
+</context>
+<context>
+    <name>CMemberManager</name>
+    <message>
+        <source>Could not reach the account service. Please check your connection and try again.</source>
+        <translation>No se pudo conectar con el servicio de cuentas. Compruebe la conexión e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Signing in is already in progress.</source>
+        <translation>Ya se está iniciando sesión.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid e-mail address.</source>
+        <translation>Introduzca una dirección de correo electrónico válida.</translation>
+    </message>
+    <message>
+        <source>Please enter your password.</source>
+        <translation>Introduzca su contraseña.</translation>
+    </message>
+    <message>
+        <source>The e-mail address or password is incorrect.</source>
+        <translation>La dirección de correo electrónico o la contraseña no son correctas.</translation>
+    </message>
+    <message>
+        <source>The account service sent an answer that could not be read. Please try again later.</source>
+        <translation>El servicio de cuentas envió una respuesta que no se pudo leer. Inténtelo de nuevo más tarde.</translation>
+    </message>
+</context>
+<context>
+    <name>CPasswordBox</name>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is protected. Enter the password to open it.</source>
+        <translation>&quot;%1&quot; está protegido. Introduzca la contraseña para abrirlo.</translation>
+    </message>
+    <message>
+        <source>Incorrect password. Please try again.</source>
+        <translation>Contraseña incorrecta. Inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+</context>
+<context>
+    <name>CPdfPrinter</name>
+    <message>
+        <source>Printing...</source>
+        <translation>Imprimiendo...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>CPropertiesBox</name>
+    <message>
+        <source>Document Properties</source>
+        <translation>Propiedades del documento</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Ubicación</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Asunto</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Palabras clave</translation>
+    </message>
+    <message>
+        <source>Creator</source>
+        <translation>Creador</translation>
+    </message>
+    <message>
+        <source>Producer</source>
+        <translation>Productor</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>Creado</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Modificado</translation>
+    </message>
+    <message>
+        <source>PDF Version</source>
+        <translation>Versión de PDF</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>Page Size</source>
+        <translation>Tamaño de página</translation>
+    </message>
+    <message>
+        <source>%1 x %2 mm</source>
+        <translation>%1 x %2 mm</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>Tamaño del archivo</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Seguridad</translation>
+    </message>
+    <message>
+        <source>Password protected</source>
+        <translation>Protegido con contraseña</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>CRenameBox</name>
+    <message>
+        <source>Rename</source>
+        <translation>Cambiar nombre</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nombre de archivo</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>The file name cannot be empty.</source>
+        <translation>El nombre del archivo no puede estar vacío.</translation>
+    </message>
+    <message>
+        <source>A file name can&apos;t contain any of the following characters: \ / : * ? &quot; &lt; &gt; |</source>
+        <translation>Un nombre de archivo no puede contener ninguno de los siguientes caracteres: \ / : * ? &quot; &lt; &gt; |</translation>
+    </message>
+    <message>
+        <source>This name cannot be used as a file name.</source>
+        <translation>Este nombre no se puede usar como nombre de archivo.</translation>
+    </message>
+    <message>
+        <source>A file with this name already exists.</source>
+        <translation>Ya existe un archivo con este nombre.</translation>
+    </message>
+</context>
+<context>
+    <name>CReviewDialog</name>
+    <message>
+        <source>Enjoying %1?</source>
+        <translation>¿Le gusta %1?</translation>
+    </message>
+    <message>
+        <source>Rate Now</source>
+        <translation>Valorar ahora</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Más tarde</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Ask Again</source>
+        <translation>No volver a preguntar</translation>
+    </message>
+</context>
+<context>
+    <name>CSidePanel</name>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Miniaturas</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>Marcadores</translation>
+    </message>
+    <message>
+        <source>Annotations</source>
+        <translation>Anotaciones</translation>
+    </message>
+    <message>
+        <source>Attachments</source>
+        <translation>Adjuntos</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Página</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Comentario</translation>
+    </message>
+    <message>
+        <source>This document has no bookmarks.</source>
+        <translation>Este documento no tiene marcadores.</translation>
+    </message>
+    <message>
+        <source>This document has no annotations.</source>
+        <translation>Este documento no tiene anotaciones.</translation>
+    </message>
+    <message>
+        <source>This document has no attachments.</source>
+        <translation>Este documento no tiene archivos adjuntos.</translation>
+    </message>
+</context>
+<context>
+    <name>CSignInDialog</name>
+    <message>
+        <source>Sign In</source>
+        <translation>Iniciar sesión</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>nombre@example.com</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>Correo electrónico</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>CUpdateDialog</name>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>You are using version %1.</source>
+        <translation>Está usando la versión %1.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Descargar</translation>
+    </message>
+    <message>
+        <source>Checking for updates...</source>
+        <translation>Buscando actualizaciones...</translation>
+    </message>
+    <message>
+        <source>%1 is up to date.</source>
+        <translation>%1 está actualizado.</translation>
+    </message>
+    <message>
+        <source>A new version %1 is available.</source>
+        <translation>Hay una nueva versión %1 disponible.</translation>
+    </message>
+    <message>
+        <source>Could not reach the update service. Please check your connection and try again.</source>
+        <translation>No se pudo conectar con el servicio de actualizaciones. Compruebe la conexión e inténtelo de nuevo.</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayOption</name>
+    <message>
+        <source>Display</source>
+        <translation>Visualización</translation>
+    </message>
+    <message>
+        <source>Default Page View</source>
+        <translation>Vista de página predeterminada</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Tamaño real</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Ajustar a la página</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Ajustar al ancho</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>Ajustar al alto</translation>
+    </message>
+    <message>
+        <source>Default Page Layout</source>
+        <translation>Diseño de página predeterminado</translation>
+    </message>
+    <message>
+        <source>Single Page View</source>
+        <translation>Una página</translation>
+    </message>
+    <message>
+        <source>Single Page Scrolling</source>
+        <translation>Una página continua</translation>
+    </message>
+    <message>
+        <source>Two Page View</source>
+        <translation>Dos páginas</translation>
+    </message>
+    <message>
+        <source>Two Page Scrolling</source>
+        <translation>Dos páginas continuas</translation>
+    </message>
+    <message>
+        <source>Default Cursor</source>
+        <translation>Cursor predeterminado</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Seleccionar</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>Mano</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentMenu</name>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Open Recents</source>
+        <translation>Abrir recientes</translation>
+    </message>
+    <message>
+        <source>Create PDF</source>
+        <translation>Crear PDF</translation>
+    </message>
+    <message>
+        <source>Close Tab</source>
+        <translation>Cerrar pestaña</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Cerrar ventana</translation>
+    </message>
+    <message>
+        <source>Close All Windows</source>
+        <translation>Cerrar todas las ventanas</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>Open File Location</source>
+        <translation>Abrir ubicación del archivo</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Compartir</translation>
+    </message>
+    <message>
+        <source>Document Properties</source>
+        <translation>Propiedades del documento</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edición</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Visualización</translation>
+    </message>
+    <message>
+        <source>Single Page View</source>
+        <translation>Una página</translation>
+    </message>
+    <message>
+        <source>Single Page Scrolling</source>
+        <translation>Una página continua</translation>
+    </message>
+    <message>
+        <source>Two Page View</source>
+        <translation>Dos páginas</translation>
+    </message>
+    <message>
+        <source>Two Page Scrolling</source>
+        <translation>Dos páginas continuas</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Miniaturas</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>Marcadores</translation>
+    </message>
+    <message>
+        <source>Annotations</source>
+        <translation>Anotaciones</translation>
+    </message>
+    <message>
+        <source>Attachments</source>
+        <translation>Adjuntos</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Acercar</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Alejar</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Tamaño real</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Ajustar a la página</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Ajustar al ancho</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>Ajustar al alto</translation>
+    </message>
+    <message>
+        <source>Enter Read Mode</source>
+        <translation>Entrar en modo lectura</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Ir</translation>
+    </message>
+    <message>
+        <source>First Page</source>
+        <translation>Primera página</translation>
+    </message>
+    <message>
+        <source>Last Page</source>
+        <translation>Última página</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Página anterior</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Página siguiente</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Arriba</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Abajo</translation>
+    </message>
+    <message>
+        <source>Go to Page</source>
+        <translation>Ir a la página</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Ventana</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Move Window to Left Side of Screen</source>
+        <translation>Mover ventana al lado izquierdo de la pantalla</translation>
+    </message>
+    <message>
+        <source>Move Window to Right Side of Screen</source>
+        <translation>Mover ventana al lado derecho de la pantalla</translation>
+    </message>
+    <message>
+        <source>Replace Tiled Window</source>
+        <translation>Reemplazar ventana en mosaico</translation>
+    </message>
+    <message>
+        <source>Show Next Tab</source>
+        <translation>Mostrar pestaña siguiente</translation>
+    </message>
+    <message>
+        <source>Show Previous Tab</source>
+        <translation>Mostrar pestaña anterior</translation>
+    </message>
+    <message>
+        <source>Move Tab to New Window</source>
+        <translation>Mover pestaña a una ventana nueva</translation>
+    </message>
+    <message>
+        <source>Bring All to Front</source>
+        <translation>Traer todo al frente</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Cambiar nombre</translation>
+    </message>
+    <message>
+        <source>Open in New Window</source>
+        <translation>Abrir en una ventana nueva</translation>
+    </message>
+    <message>
+        <source>Close Other Tabs</source>
+        <translation>Cerrar las demás pestañas</translation>
+    </message>
+    <message>
+        <source>Close All Tabs</source>
+        <translation>Cerrar todas las pestañas</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apariencia</translation>
+    </message>
+    <message>
+        <source>Follow System</source>
+        <translation>Usar la del sistema</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Claro</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Oscuro</translation>
+    </message>
+    <message>
+        <source>Create Desktop Shortcut</source>
+        <translation>Crear acceso directo en el escritorio</translation>
+    </message>
+    <message>
+        <source>Set as Default</source>
+        <translation>Establecer como predeterminado</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Guía del usuario</translation>
+    </message>
+    <message>
+        <source>FAQ</source>
+        <translation>Preguntas frecuentes</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Enviar comentarios</translation>
+    </message>
+    <message>
+        <source>Support Center</source>
+        <translation>Centro de soporte</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralOption</name>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Set %1 as default PDF reader</source>
+        <translation>Establecer %1 como lector de PDF predeterminado</translation>
+    </message>
+    <message>
+        <source>Quit program when all windows are closed</source>
+        <translation>Salir del programa al cerrar todas las ventanas</translation>
+    </message>
+    <message>
+        <source>Restore last view settings when reopening documents</source>
+        <translation>Restaurar la última configuración de vista al volver a abrir documentos</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Display Language</source>
+        <translation>Idioma de la interfaz</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apariencia</translation>
+    </message>
+    <message>
+        <source>Follow System</source>
+        <translation>Usar la del sistema</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Claro</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Oscuro</translation>
+    </message>
+</context>
+<context>
+    <name>HomePage</name>
+    <message>
+        <source>Open PDF</source>
+        <translation>Abrir PDF</translation>
+    </message>
+    <message>
+        <source>Create PDF</source>
+        <translation>Crear PDF</translation>
+    </message>
+    <message>
+        <source>Popular Tools</source>
+        <translation>Herramientas populares</translation>
+    </message>
+    <message>
+        <source>Edit PDF</source>
+        <translation>Editar PDF</translation>
+    </message>
+    <message>
+        <source>Print PDF</source>
+        <translation>Imprimir PDF</translation>
+    </message>
+    <message>
+        <source>Organize PDFs</source>
+        <translation>Organizar PDF</translation>
+    </message>
+    <message>
+        <source>Encrypt PDF</source>
+        <translation>Cifrar PDF</translation>
+    </message>
+    <message>
+        <source>Edit text, images and links in your PDF effortlessly</source>
+        <translation>Edite texto, imágenes y enlaces de su PDF sin esfuerzo</translation>
+    </message>
+    <message>
+        <source>Create a Blank Page PDF in a second</source>
+        <translation>Cree un PDF con una página en blanco en un segundo</translation>
+    </message>
+    <message>
+        <source>Print your PDF document quickly and easily</source>
+        <translation>Imprima sus documentos PDF de forma rápida y sencilla</translation>
+    </message>
+    <message>
+        <source>Simply sort, add, delete PDF pages and etc.</source>
+        <translation>Ordene, añada y elimine páginas PDF fácilmente, y mucho más.</translation>
+    </message>
+    <message>
+        <source>Password protect your PDF from unauthorized access</source>
+        <translation>Proteja su PDF con contraseña frente a accesos no autorizados</translation>
+    </message>
+    <message>
+        <source>You&apos;ve gone Incognito</source>
+        <translation>Está en modo incógnito</translation>
+    </message>
+    <message>
+        <source>The history of the files you have viewed will not be saved.</source>
+        <translation>No se guardará el historial de los archivos que vea.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>LogGuidBox</name>
+    <message>
+        <source>Log In Your Marvik Account</source>
+        <translation>Inicie sesión en su cuenta de Marvik</translation>
+    </message>
+    <message>
+        <source>Work across desktop &amp; mobile</source>
+        <translation>Trabaje en el ordenador y en el móvil</translation>
+    </message>
+    <message>
+        <source>Support multiple languages</source>
+        <translation>Compatible con varios idiomas</translation>
+    </message>
+    <message>
+        <source>Free customer support</source>
+        <translation>Atención al cliente gratuita</translation>
+    </message>
+    <message>
+        <source>Log In</source>
+        <translation>Iniciar sesión</translation>
+    </message>
+</context>
+<context>
+    <name>MKMainWindow</name>
+    <message>
+        <source>Version: %1</source>
+        <translation>Versión: %1</translation>
+    </message>
+    <message>
+        <source>System: %1</source>
+        <translation>Sistema: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 feedback</source>
+        <translation>Comentarios sobre %1 %2</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>Signed in as %1</source>
+        <translation>Sesión iniciada como %1</translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation>Cerrar sesión</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>MKMessageBox</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>MainBox</name>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Miniaturas</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Página anterior</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Página siguiente</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Alejar</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Tamaño real</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Ajustar a la página</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Ajustar al ancho</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>Ajustar al alto</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Acercar</translation>
+    </message>
+    <message>
+        <source>Enter Read Mode</source>
+        <translation>Entrar en modo lectura</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>The file could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
+        <translation>No se pudo escribir el archivo en &quot;%1&quot;. Compruebe que la carpeta existe y que tiene permiso de escritura.</translation>
+    </message>
+    <message>
+        <source>Failed to Save</source>
+        <translation>Error al guardar</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The file could not be renamed. It may be in use, or the folder may not allow changes.</source>
+        <translation>No se pudo cambiar el nombre del archivo. Es posible que esté en uso o que la carpeta no permita cambios.</translation>
+    </message>
+    <message>
+        <source>Failed to Rename</source>
+        <translation>Error al cambiar el nombre</translation>
+    </message>
+    <message>
+        <source>Failed to Print</source>
+        <translation>Error al imprimir</translation>
+    </message>
+    <message>
+        <source>The document could not be sent to the printer.</source>
+        <translation>No se pudo enviar el documento a la impresora.</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Error al abrir</translation>
+    </message>
+    <message>
+        <source>The attachment could not be read from the document.</source>
+        <translation>No se pudo leer el archivo adjunto del documento.</translation>
+    </message>
+    <message>
+        <source>The attachment could not be saved.</source>
+        <translation>No se pudo guardar el archivo adjunto.</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes to &quot;%1&quot; before closing?</source>
+        <translation>¿Desea guardar los cambios de &quot;%1&quot; antes de cerrar?</translation>
+    </message>
+    <message>
+        <source>Your changes will be lost if you don&apos;t save them.</source>
+        <translation>Si no los guarda, se perderán los cambios.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation>No guardar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+</context>
+<context>
+    <name>MainView</name>
+    <message>
+        <source>Startup Page</source>
+        <translation>Página de inicio</translation>
+    </message>
+    <message>
+        <source>Open PDF</source>
+        <translation>Abrir PDF</translation>
+    </message>
+    <message>
+        <source>Open Tabs</source>
+        <translation>Pestañas abiertas</translation>
+    </message>
+    <message>
+        <source>Shortcut already exists.</source>
+        <translation>El acceso directo ya existe.</translation>
+    </message>
+    <message>
+        <source>Shortcut successfully created!</source>
+        <translation>¡Acceso directo creado correctamente!</translation>
+    </message>
+    <message>
+        <source>Failed to create shortcuts.</source>
+        <translation>No se pudo crear el acceso directo.</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Error al abrir</translation>
+    </message>
+    <message>
+        <source>The file might have been moved, damaged, or deleted.</source>
+        <translation>Es posible que el archivo se haya movido, dañado o eliminado.</translation>
+    </message>
+    <message>
+        <source>Unsupported file format.</source>
+        <translation>Formato de archivo no compatible.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Do you want to close all tabs or the current tab?</source>
+        <translation>¿Desea cerrar todas las pestañas o solo la actual?</translation>
+    </message>
+    <message>
+        <source>Always close all tabs</source>
+        <translation>Cerrar siempre todas las pestañas</translation>
+    </message>
+    <message>
+        <source>Close Current Tab</source>
+        <translation>Cerrar pestaña actual</translation>
+    </message>
+    <message>
+        <source>Close All Tabs</source>
+        <translation>Cerrar todas las pestañas</translation>
+    </message>
+    <message>
+        <source>Do you want to set %1 as your default PDF viewer?</source>
+        <translation>¿Desea establecer %1 como visor de PDF predeterminado?</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show again</source>
+        <translation>No volver a mostrar</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Más tarde</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+</context>
+<context>
+    <name>RecentPage</name>
+    <message>
+        <source>Recents</source>
+        <translation>Recientes</translation>
+    </message>
+    <message>
+        <source>Incognito Mode</source>
+        <translation>Modo incógnito</translation>
+    </message>
+    <message>
+        <source>List View</source>
+        <translation>Vista de lista</translation>
+    </message>
+    <message>
+        <source>Grid View</source>
+        <translation>Vista de cuadrícula</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Files you have recently viewed or worked with will be listed here</source>
+        <translation>Aquí aparecerán los archivos que haya visto o con los que haya trabajado recientemente</translation>
+    </message>
+    <message>
+        <source>Open PDF</source>
+        <translation>Abrir PDF</translation>
+    </message>
+    <message>
+        <source>Are you sure to clear all the records?</source>
+        <translation>¿Seguro que desea borrar todos los registros?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>SettingOption</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Visualización</translation>
+    </message>
+    <message>
+        <source>Blank PDF</source>
+        <translation>PDF en blanco</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1255 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>AssocGuidBox</name>
+    <message>
+        <source>Two Steps to Set %1 as the Default PDF Viewer</source>
+        <translation>Définir %1 comme lecteur PDF par défaut en deux étapes</translation>
+    </message>
+    <message>
+        <source>Step 1</source>
+        <translation>Étape 1</translation>
+    </message>
+    <message>
+        <source>Step 2</source>
+        <translation>Étape 2</translation>
+    </message>
+    <message>
+        <source>Click %1 below, then click %2 in the pop-up.</source>
+        <translation>Cliquez sur %1 ci-dessous, puis sur %2 dans la fenêtre qui s&apos;affiche.</translation>
+    </message>
+    <message>
+        <source>Set as Default</source>
+        <translation>Définir par défaut</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Select %1 from the list, then click %2 to apply changes.</source>
+        <translation>Sélectionnez %1 dans la liste, puis cliquez sur %2 pour appliquer les modifications.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>BlankOption</name>
+    <message>
+        <source>Blank PDF</source>
+        <translation>PDF vierge</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Page Size</source>
+        <translation>Format de page</translation>
+    </message>
+    <message>
+        <source>Fixed Size</source>
+        <translation>Taille fixe</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>Orientation</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Portrait</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Paysage</translation>
+    </message>
+    <message>
+        <source>Lock aspect ratio</source>
+        <translation>Verrouiller les proportions</translation>
+    </message>
+    <message>
+        <source>Unlock aspect ration</source>
+        <translation>Déverrouiller les proportions</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutDialog</name>
+    <message>
+        <source>About %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>%1 is a tabbed PDF reader for the desktop.</source>
+        <translation>%1 est un lecteur PDF à onglets pour ordinateur.</translation>
+    </message>
+    <message>
+        <source>This application uses open-source libraries, each under its own license.</source>
+        <translation>Cette application utilise des bibliothèques open source, chacune sous sa propre licence.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CFileListView</name>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Pin</source>
+        <translation>Épingler</translation>
+    </message>
+    <message>
+        <source>Unpin</source>
+        <translation>Désépingler</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <source>Open File Location</source>
+        <translation>Ouvrir l&apos;emplacement du fichier</translation>
+    </message>
+    <message>
+        <source>Remove from List</source>
+        <translation>Supprimer de la liste</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Échec de l&apos;ouverture</translation>
+    </message>
+    <message>
+        <source>The file might have been moved, damaged, or deleted.</source>
+        <translation>Le fichier a peut-être été déplacé, endommagé ou supprimé.</translation>
+    </message>
+    <message>
+        <source>Failed to Rename</source>
+        <translation>Échec du renommage</translation>
+    </message>
+    <message>
+        <source>The file could not be renamed. It may be in use, or the folder may not allow changes.</source>
+        <translation>Impossible de renommer le fichier. Il est peut-être en cours d&apos;utilisation, ou le dossier n&apos;autorise pas les modifications.</translation>
+    </message>
+</context>
+<context>
+    <name>CGotoPageBox</name>
+    <message>
+        <source>Go to Page</source>
+        <translation>Aller à la page</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>sur %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Aller</translation>
+    </message>
+</context>
+<context>
+    <name>CMemberManager</name>
+    <message>
+        <source>Could not reach the account service. Please check your connection and try again.</source>
+        <translation>Impossible de joindre le service de compte. Vérifiez votre connexion et réessayez.</translation>
+    </message>
+    <message>
+        <source>Signing in is already in progress.</source>
+        <translation>Une connexion est déjà en cours.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid e-mail address.</source>
+        <translation>Veuillez saisir une adresse e-mail valide.</translation>
+    </message>
+    <message>
+        <source>Please enter your password.</source>
+        <translation>Veuillez saisir votre mot de passe.</translation>
+    </message>
+    <message>
+        <source>The e-mail address or password is incorrect.</source>
+        <translation>L&apos;adresse e-mail ou le mot de passe est incorrect.</translation>
+    </message>
+    <message>
+        <source>The account service sent an answer that could not be read. Please try again later.</source>
+        <translation>Le service de compte a renvoyé une réponse illisible. Veuillez réessayer plus tard.</translation>
+    </message>
+</context>
+<context>
+    <name>CPasswordBox</name>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is protected. Enter the password to open it.</source>
+        <translation>« %1 » est protégé. Saisissez le mot de passe pour l&apos;ouvrir.</translation>
+    </message>
+    <message>
+        <source>Incorrect password. Please try again.</source>
+        <translation>Mot de passe incorrect. Veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+</context>
+<context>
+    <name>CPdfPrinter</name>
+    <message>
+        <source>Printing...</source>
+        <translation>Impression...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>CPropertiesBox</name>
+    <message>
+        <source>Document Properties</source>
+        <translation>Propriétés du document</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Emplacement</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Auteur</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Sujet</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Mots-clés</translation>
+    </message>
+    <message>
+        <source>Creator</source>
+        <translation>Créateur</translation>
+    </message>
+    <message>
+        <source>Producer</source>
+        <translation>Producteur</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>Date de création</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Date de modification</translation>
+    </message>
+    <message>
+        <source>PDF Version</source>
+        <translation>Version PDF</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Page Size</source>
+        <translation>Format de page</translation>
+    </message>
+    <message>
+        <source>%1 x %2 mm</source>
+        <translation>%1 x %2 mm</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>Taille du fichier</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Sécurité</translation>
+    </message>
+    <message>
+        <source>Password protected</source>
+        <translation>Protégé par mot de passe</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CRenameBox</name>
+    <message>
+        <source>Rename</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The file name cannot be empty.</source>
+        <translation>Le nom du fichier ne peut pas être vide.</translation>
+    </message>
+    <message>
+        <source>A file name can&apos;t contain any of the following characters: \ / : * ? &quot; &lt; &gt; |</source>
+        <translation>Un nom de fichier ne peut contenir aucun des caractères suivants : \ / : * ? &quot; &lt; &gt; |</translation>
+    </message>
+    <message>
+        <source>This name cannot be used as a file name.</source>
+        <translation>Ce nom ne peut pas être utilisé comme nom de fichier.</translation>
+    </message>
+    <message>
+        <source>A file with this name already exists.</source>
+        <translation>Un fichier portant ce nom existe déjà.</translation>
+    </message>
+</context>
+<context>
+    <name>CReviewDialog</name>
+    <message>
+        <source>Enjoying %1?</source>
+        <translation>Vous aimez %1 ?</translation>
+    </message>
+    <message>
+        <source>Rate Now</source>
+        <translation>Noter maintenant</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Plus tard</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Ask Again</source>
+        <translation>Ne plus demander</translation>
+    </message>
+</context>
+<context>
+    <name>CSidePanel</name>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Miniatures</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>Signets</translation>
+    </message>
+    <message>
+        <source>Annotations</source>
+        <translation>Annotations</translation>
+    </message>
+    <message>
+        <source>Attachments</source>
+        <translation>Pièces jointes</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Commentaire</translation>
+    </message>
+    <message>
+        <source>This document has no bookmarks.</source>
+        <translation>Ce document ne contient aucun signet.</translation>
+    </message>
+    <message>
+        <source>This document has no annotations.</source>
+        <translation>Ce document ne contient aucune annotation.</translation>
+    </message>
+    <message>
+        <source>This document has no attachments.</source>
+        <translation>Ce document ne contient aucune pièce jointe.</translation>
+    </message>
+</context>
+<context>
+    <name>CSignInDialog</name>
+    <message>
+        <source>Sign In</source>
+        <translation>Se connecter</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>nom@example.com</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>CUpdateDialog</name>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Rechercher des mises à jour</translation>
+    </message>
+    <message>
+        <source>You are using version %1.</source>
+        <translation>Vous utilisez la version %1.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Télécharger</translation>
+    </message>
+    <message>
+        <source>Checking for updates...</source>
+        <translation>Recherche de mises à jour...</translation>
+    </message>
+    <message>
+        <source>%1 is up to date.</source>
+        <translation>%1 est à jour.</translation>
+    </message>
+    <message>
+        <source>A new version %1 is available.</source>
+        <translation>Une nouvelle version %1 est disponible.</translation>
+    </message>
+    <message>
+        <source>Could not reach the update service. Please check your connection and try again.</source>
+        <translation>Impossible de joindre le service de mise à jour. Vérifiez votre connexion et réessayez.</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayOption</name>
+    <message>
+        <source>Display</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Default Page View</source>
+        <translation>Affichage de page par défaut</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Taille réelle</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Ajuster à la page</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Ajuster à la largeur</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>Ajuster à la hauteur</translation>
+    </message>
+    <message>
+        <source>Default Page Layout</source>
+        <translation>Disposition de page par défaut</translation>
+    </message>
+    <message>
+        <source>Single Page View</source>
+        <translation>Une page</translation>
+    </message>
+    <message>
+        <source>Single Page Scrolling</source>
+        <translation>Une page en continu</translation>
+    </message>
+    <message>
+        <source>Two Page View</source>
+        <translation>Deux pages</translation>
+    </message>
+    <message>
+        <source>Two Page Scrolling</source>
+        <translation>Deux pages en continu</translation>
+    </message>
+    <message>
+        <source>Default Cursor</source>
+        <translation>Curseur par défaut</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Sélection</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>Main</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentMenu</name>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Open Recents</source>
+        <translation>Ouvrir un fichier récent</translation>
+    </message>
+    <message>
+        <source>Create PDF</source>
+        <translation>Créer un PDF</translation>
+    </message>
+    <message>
+        <source>Close Tab</source>
+        <translation>Fermer l&apos;onglet</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Fermer la fenêtre</translation>
+    </message>
+    <message>
+        <source>Close All Windows</source>
+        <translation>Fermer toutes les fenêtres</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Open File Location</source>
+        <translation>Ouvrir l&apos;emplacement du fichier</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Partager</translation>
+    </message>
+    <message>
+        <source>Document Properties</source>
+        <translation>Propriétés du document</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Édition</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Mode d&apos;affichage</translation>
+    </message>
+    <message>
+        <source>Single Page View</source>
+        <translation>Une page</translation>
+    </message>
+    <message>
+        <source>Single Page Scrolling</source>
+        <translation>Une page en continu</translation>
+    </message>
+    <message>
+        <source>Two Page View</source>
+        <translation>Deux pages</translation>
+    </message>
+    <message>
+        <source>Two Page Scrolling</source>
+        <translation>Deux pages en continu</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Miniatures</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>Signets</translation>
+    </message>
+    <message>
+        <source>Annotations</source>
+        <translation>Annotations</translation>
+    </message>
+    <message>
+        <source>Attachments</source>
+        <translation>Pièces jointes</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Taille réelle</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Ajuster à la page</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Ajuster à la largeur</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>Ajuster à la hauteur</translation>
+    </message>
+    <message>
+        <source>Enter Read Mode</source>
+        <translation>Passer en mode lecture</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Aller</translation>
+    </message>
+    <message>
+        <source>First Page</source>
+        <translation>Première page</translation>
+    </message>
+    <message>
+        <source>Last Page</source>
+        <translation>Dernière page</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Page précédente</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Page suivante</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Vers le haut</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Vers le bas</translation>
+    </message>
+    <message>
+        <source>Go to Page</source>
+        <translation>Aller à la page</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Fenêtre</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Move Window to Left Side of Screen</source>
+        <translation>Placer la fenêtre à gauche de l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Move Window to Right Side of Screen</source>
+        <translation>Placer la fenêtre à droite de l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Replace Tiled Window</source>
+        <translation>Remplacer la fenêtre juxtaposée</translation>
+    </message>
+    <message>
+        <source>Show Next Tab</source>
+        <translation>Afficher l&apos;onglet suivant</translation>
+    </message>
+    <message>
+        <source>Show Previous Tab</source>
+        <translation>Afficher l&apos;onglet précédent</translation>
+    </message>
+    <message>
+        <source>Move Tab to New Window</source>
+        <translation>Déplacer l&apos;onglet dans une nouvelle fenêtre</translation>
+    </message>
+    <message>
+        <source>Bring All to Front</source>
+        <translation>Tout ramener au premier plan</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <source>Open in New Window</source>
+        <translation>Ouvrir dans une nouvelle fenêtre</translation>
+    </message>
+    <message>
+        <source>Close Other Tabs</source>
+        <translation>Fermer les autres onglets</translation>
+    </message>
+    <message>
+        <source>Close All Tabs</source>
+        <translation>Fermer tous les onglets</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apparence</translation>
+    </message>
+    <message>
+        <source>Follow System</source>
+        <translation>Suivre le système</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Clair</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+    <message>
+        <source>Create Desktop Shortcut</source>
+        <translation>Créer un raccourci sur le bureau</translation>
+    </message>
+    <message>
+        <source>Set as Default</source>
+        <translation>Définir par défaut</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Guide de l&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>FAQ</source>
+        <translation>FAQ</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Envoyer des commentaires</translation>
+    </message>
+    <message>
+        <source>Support Center</source>
+        <translation>Centre d&apos;assistance</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Rechercher des mises à jour</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralOption</name>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Set %1 as default PDF reader</source>
+        <translation>Définir %1 comme lecteur PDF par défaut</translation>
+    </message>
+    <message>
+        <source>Quit program when all windows are closed</source>
+        <translation>Quitter le programme à la fermeture de toutes les fenêtres</translation>
+    </message>
+    <message>
+        <source>Restore last view settings when reopening documents</source>
+        <translation>Restaurer les derniers paramètres d&apos;affichage à la réouverture des documents</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Display Language</source>
+        <translation>Langue d&apos;affichage</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apparence</translation>
+    </message>
+    <message>
+        <source>Follow System</source>
+        <translation>Suivre le système</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Clair</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+</context>
+<context>
+    <name>HomePage</name>
+    <message>
+        <source>Open PDF</source>
+        <translation>Ouvrir un PDF</translation>
+    </message>
+    <message>
+        <source>Create PDF</source>
+        <translation>Créer un PDF</translation>
+    </message>
+    <message>
+        <source>Popular Tools</source>
+        <translation>Outils populaires</translation>
+    </message>
+    <message>
+        <source>Edit PDF</source>
+        <translation>Modifier un PDF</translation>
+    </message>
+    <message>
+        <source>Print PDF</source>
+        <translation>Imprimer un PDF</translation>
+    </message>
+    <message>
+        <source>Organize PDFs</source>
+        <translation>Organiser des PDF</translation>
+    </message>
+    <message>
+        <source>Encrypt PDF</source>
+        <translation>Chiffrer un PDF</translation>
+    </message>
+    <message>
+        <source>Edit text, images and links in your PDF effortlessly</source>
+        <translation>Modifiez facilement le texte, les images et les liens de vos PDF</translation>
+    </message>
+    <message>
+        <source>Create a Blank Page PDF in a second</source>
+        <translation>Créez un PDF vierge en un instant</translation>
+    </message>
+    <message>
+        <source>Print your PDF document quickly and easily</source>
+        <translation>Imprimez vos documents PDF rapidement et facilement</translation>
+    </message>
+    <message>
+        <source>Simply sort, add, delete PDF pages and etc.</source>
+        <translation>Triez, ajoutez ou supprimez des pages PDF en toute simplicité, et plus encore</translation>
+    </message>
+    <message>
+        <source>Password protect your PDF from unauthorized access</source>
+        <translation>Protégez vos PDF par mot de passe contre les accès non autorisés</translation>
+    </message>
+    <message>
+        <source>You&apos;ve gone Incognito</source>
+        <translation>Vous êtes en mode incognito</translation>
+    </message>
+    <message>
+        <source>The history of the files you have viewed will not be saved.</source>
+        <translation>L&apos;historique des fichiers que vous consultez ne sera pas enregistré.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>LogGuidBox</name>
+    <message>
+        <source>Log In Your Marvik Account</source>
+        <translation>Connectez-vous à votre compte Marvik</translation>
+    </message>
+    <message>
+        <source>Work across desktop &amp; mobile</source>
+        <translation>Travaillez sur ordinateur et mobile</translation>
+    </message>
+    <message>
+        <source>Support multiple languages</source>
+        <translation>Prise en charge de plusieurs langues</translation>
+    </message>
+    <message>
+        <source>Free customer support</source>
+        <translation>Assistance client gratuite</translation>
+    </message>
+    <message>
+        <source>Log In</source>
+        <translation>Se connecter</translation>
+    </message>
+</context>
+<context>
+    <name>MKMainWindow</name>
+    <message>
+        <source>Version: %1</source>
+        <translation>Version : %1</translation>
+    </message>
+    <message>
+        <source>System: %1</source>
+        <translation>Système : %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 feedback</source>
+        <translation>Commentaires sur %1 %2</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <source>Signed in as %1</source>
+        <translation>Connecté en tant que %1</translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation>Se déconnecter</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>MKMessageBox</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>MainBox</name>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Miniatures</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Page précédente</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Page suivante</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Taille réelle</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Ajuster à la page</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Ajuster à la largeur</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>Ajuster à la hauteur</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Enter Read Mode</source>
+        <translation>Passer en mode lecture</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The file could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
+        <translation>Impossible d&apos;écrire le fichier dans « %1 ». Vérifiez que le dossier existe et que vous disposez des droits d&apos;écriture.</translation>
+    </message>
+    <message>
+        <source>Failed to Save</source>
+        <translation>Échec de l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The file could not be renamed. It may be in use, or the folder may not allow changes.</source>
+        <translation>Impossible de renommer le fichier. Il est peut-être en cours d&apos;utilisation, ou le dossier n&apos;autorise pas les modifications.</translation>
+    </message>
+    <message>
+        <source>Failed to Rename</source>
+        <translation>Échec du renommage</translation>
+    </message>
+    <message>
+        <source>Failed to Print</source>
+        <translation>Échec de l&apos;impression</translation>
+    </message>
+    <message>
+        <source>The document could not be sent to the printer.</source>
+        <translation>Impossible d&apos;envoyer le document à l&apos;imprimante.</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Échec de l&apos;ouverture</translation>
+    </message>
+    <message>
+        <source>The attachment could not be read from the document.</source>
+        <translation>Impossible de lire la pièce jointe dans le document.</translation>
+    </message>
+    <message>
+        <source>The attachment could not be saved.</source>
+        <translation>Impossible d&apos;enregistrer la pièce jointe.</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes to &quot;%1&quot; before closing?</source>
+        <translation>Voulez-vous enregistrer les modifications apportées à « %1 » avant de fermer ?</translation>
+    </message>
+    <message>
+        <source>Your changes will be lost if you don&apos;t save them.</source>
+        <translation>Vos modifications seront perdues si vous ne les enregistrez pas.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation>Ne pas enregistrer</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+</context>
+<context>
+    <name>MainView</name>
+    <message>
+        <source>Startup Page</source>
+        <translation>Page de démarrage</translation>
+    </message>
+    <message>
+        <source>Open PDF</source>
+        <translation>Ouvrir un PDF</translation>
+    </message>
+    <message>
+        <source>Open Tabs</source>
+        <translation>Onglets ouverts</translation>
+    </message>
+    <message>
+        <source>Shortcut already exists.</source>
+        <translation>Le raccourci existe déjà.</translation>
+    </message>
+    <message>
+        <source>Shortcut successfully created!</source>
+        <translation>Raccourci créé avec succès !</translation>
+    </message>
+    <message>
+        <source>Failed to create shortcuts.</source>
+        <translation>Impossible de créer les raccourcis.</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Échec de l&apos;ouverture</translation>
+    </message>
+    <message>
+        <source>The file might have been moved, damaged, or deleted.</source>
+        <translation>Le fichier a peut-être été déplacé, endommagé ou supprimé.</translation>
+    </message>
+    <message>
+        <source>Unsupported file format.</source>
+        <translation>Format de fichier non pris en charge.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Do you want to close all tabs or the current tab?</source>
+        <translation>Voulez-vous fermer tous les onglets ou seulement l&apos;onglet actif ?</translation>
+    </message>
+    <message>
+        <source>Always close all tabs</source>
+        <translation>Toujours fermer tous les onglets</translation>
+    </message>
+    <message>
+        <source>Close Current Tab</source>
+        <translation>Fermer l&apos;onglet actif</translation>
+    </message>
+    <message>
+        <source>Close All Tabs</source>
+        <translation>Fermer tous les onglets</translation>
+    </message>
+    <message>
+        <source>Do you want to set %1 as your default PDF viewer?</source>
+        <translation>Voulez-vous définir %1 comme lecteur PDF par défaut ?</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show again</source>
+        <translation>Ne plus afficher</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Plus tard</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+</context>
+<context>
+    <name>RecentPage</name>
+    <message>
+        <source>Recents</source>
+        <translation>Récents</translation>
+    </message>
+    <message>
+        <source>Incognito Mode</source>
+        <translation>Mode incognito</translation>
+    </message>
+    <message>
+        <source>List View</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>Grid View</source>
+        <translation>Grille</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Files you have recently viewed or worked with will be listed here</source>
+        <translation>Les fichiers que vous avez récemment consultés ou modifiés s&apos;afficheront ici</translation>
+    </message>
+    <message>
+        <source>Open PDF</source>
+        <translation>Ouvrir un PDF</translation>
+    </message>
+    <message>
+        <source>Are you sure to clear all the records?</source>
+        <translation>Voulez-vous vraiment effacer tout l&apos;historique ?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>SettingOption</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Blank PDF</source>
+        <translation>PDF vierge</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1255 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>AssocGuidBox</name>
+    <message>
+        <source>Two Steps to Set %1 as the Default PDF Viewer</source>
+        <translation>Due passaggi per impostare %1 come visualizzatore PDF predefinito</translation>
+    </message>
+    <message>
+        <source>Step 1</source>
+        <translation>Passaggio 1</translation>
+    </message>
+    <message>
+        <source>Step 2</source>
+        <translation>Passaggio 2</translation>
+    </message>
+    <message>
+        <source>Click %1 below, then click %2 in the pop-up.</source>
+        <translation>Fai clic su %1 qui sotto, quindi su %2 nella finestra che si apre.</translation>
+    </message>
+    <message>
+        <source>Set as Default</source>
+        <translation>Imposta come predefinito</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Cambia</translation>
+    </message>
+    <message>
+        <source>Select %1 from the list, then click %2 to apply changes.</source>
+        <translation>Seleziona %1 dall&apos;elenco, quindi fai clic su %2 per applicare le modifiche.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>BlankOption</name>
+    <message>
+        <source>Blank PDF</source>
+        <translation>PDF vuoto</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nome file</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pagine</translation>
+    </message>
+    <message>
+        <source>Page Size</source>
+        <translation>Formato pagina</translation>
+    </message>
+    <message>
+        <source>Fixed Size</source>
+        <translation>Dimensione fissa</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizzato</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>Orientamento</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Verticale</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Orizzontale</translation>
+    </message>
+    <message>
+        <source>Lock aspect ratio</source>
+        <translation>Blocca proporzioni</translation>
+    </message>
+    <message>
+        <source>Unlock aspect ration</source>
+        <translation>Sblocca proporzioni</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutDialog</name>
+    <message>
+        <source>About %1</source>
+        <translation>Informazioni su %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versione %1</translation>
+    </message>
+    <message>
+        <source>%1 is a tabbed PDF reader for the desktop.</source>
+        <translation>%1 è un lettore PDF a schede per desktop.</translation>
+    </message>
+    <message>
+        <source>This application uses open-source libraries, each under its own license.</source>
+        <translation>Questa applicazione utilizza librerie open source, ciascuna con la propria licenza.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CFileListView</name>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Pin</source>
+        <translation>Fissa</translation>
+    </message>
+    <message>
+        <source>Unpin</source>
+        <translation>Rimuovi fissaggio</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Rinomina</translation>
+    </message>
+    <message>
+        <source>Open File Location</source>
+        <translation>Apri percorso file</translation>
+    </message>
+    <message>
+        <source>Remove from List</source>
+        <translation>Rimuovi dall&apos;elenco</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Impossibile aprire</translation>
+    </message>
+    <message>
+        <source>The file might have been moved, damaged, or deleted.</source>
+        <translation>Il file potrebbe essere stato spostato, danneggiato o eliminato.</translation>
+    </message>
+    <message>
+        <source>Failed to Rename</source>
+        <translation>Impossibile rinominare</translation>
+    </message>
+    <message>
+        <source>The file could not be renamed. It may be in use, or the folder may not allow changes.</source>
+        <translation>Impossibile rinominare il file. Potrebbe essere in uso oppure la cartella potrebbe non consentire modifiche.</translation>
+    </message>
+</context>
+<context>
+    <name>CGotoPageBox</name>
+    <message>
+        <source>Go to Page</source>
+        <translation>Vai alla pagina</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Pagina</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>di %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Vai</translation>
+    </message>
+</context>
+<context>
+    <name>CMemberManager</name>
+    <message>
+        <source>Could not reach the account service. Please check your connection and try again.</source>
+        <translation>Impossibile raggiungere il servizio account. Controlla la connessione e riprova.</translation>
+    </message>
+    <message>
+        <source>Signing in is already in progress.</source>
+        <translation>Accesso già in corso.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid e-mail address.</source>
+        <translation>Inserisci un indirizzo e-mail valido.</translation>
+    </message>
+    <message>
+        <source>Please enter your password.</source>
+        <translation>Inserisci la password.</translation>
+    </message>
+    <message>
+        <source>The e-mail address or password is incorrect.</source>
+        <translation>L&apos;indirizzo e-mail o la password non sono corretti.</translation>
+    </message>
+    <message>
+        <source>The account service sent an answer that could not be read. Please try again later.</source>
+        <translation>Il servizio account ha inviato una risposta illeggibile. Riprova più tardi.</translation>
+    </message>
+</context>
+<context>
+    <name>CPasswordBox</name>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is protected. Enter the password to open it.</source>
+        <translation>&quot;%1&quot; è protetto. Inserisci la password per aprirlo.</translation>
+    </message>
+    <message>
+        <source>Incorrect password. Please try again.</source>
+        <translation>Password errata. Riprova.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+</context>
+<context>
+    <name>CPdfPrinter</name>
+    <message>
+        <source>Printing...</source>
+        <translation>Stampa in corso...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>CPropertiesBox</name>
+    <message>
+        <source>Document Properties</source>
+        <translation>Proprietà documento</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Percorso</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titolo</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autore</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Oggetto</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Parole chiave</translation>
+    </message>
+    <message>
+        <source>Creator</source>
+        <translation>Creatore</translation>
+    </message>
+    <message>
+        <source>Producer</source>
+        <translation>Produttore</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>Data creazione</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Data modifica</translation>
+    </message>
+    <message>
+        <source>PDF Version</source>
+        <translation>Versione PDF</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pagine</translation>
+    </message>
+    <message>
+        <source>Page Size</source>
+        <translation>Formato pagina</translation>
+    </message>
+    <message>
+        <source>%1 x %2 mm</source>
+        <translation>%1 x %2 mm</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>Dimensione file</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Sicurezza</translation>
+    </message>
+    <message>
+        <source>Password protected</source>
+        <translation>Protetto da password</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuna</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CRenameBox</name>
+    <message>
+        <source>Rename</source>
+        <translation>Rinomina</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nome file</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The file name cannot be empty.</source>
+        <translation>Il nome del file non può essere vuoto.</translation>
+    </message>
+    <message>
+        <source>A file name can&apos;t contain any of the following characters: \ / : * ? &quot; &lt; &gt; |</source>
+        <translation>Un nome file non può contenere nessuno dei seguenti caratteri: \ / : * ? &quot; &lt; &gt; |</translation>
+    </message>
+    <message>
+        <source>This name cannot be used as a file name.</source>
+        <translation>Questo nome non può essere utilizzato come nome file.</translation>
+    </message>
+    <message>
+        <source>A file with this name already exists.</source>
+        <translation>Esiste già un file con questo nome.</translation>
+    </message>
+</context>
+<context>
+    <name>CReviewDialog</name>
+    <message>
+        <source>Enjoying %1?</source>
+        <translation>Ti piace %1?</translation>
+    </message>
+    <message>
+        <source>Rate Now</source>
+        <translation>Valuta ora</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Più tardi</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Ask Again</source>
+        <translation>Non chiedere più</translation>
+    </message>
+</context>
+<context>
+    <name>CSidePanel</name>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Miniature</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>Segnalibri</translation>
+    </message>
+    <message>
+        <source>Annotations</source>
+        <translation>Annotazioni</translation>
+    </message>
+    <message>
+        <source>Attachments</source>
+        <translation>Allegati</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Pagina</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Commento</translation>
+    </message>
+    <message>
+        <source>This document has no bookmarks.</source>
+        <translation>Questo documento non contiene segnalibri.</translation>
+    </message>
+    <message>
+        <source>This document has no annotations.</source>
+        <translation>Questo documento non contiene annotazioni.</translation>
+    </message>
+    <message>
+        <source>This document has no attachments.</source>
+        <translation>Questo documento non contiene allegati.</translation>
+    </message>
+</context>
+<context>
+    <name>CSignInDialog</name>
+    <message>
+        <source>Sign In</source>
+        <translation>Accedi</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>nome@example.com</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>CUpdateDialog</name>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Verifica aggiornamenti</translation>
+    </message>
+    <message>
+        <source>You are using version %1.</source>
+        <translation>Stai utilizzando la versione %1.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Scarica</translation>
+    </message>
+    <message>
+        <source>Checking for updates...</source>
+        <translation>Verifica degli aggiornamenti in corso...</translation>
+    </message>
+    <message>
+        <source>%1 is up to date.</source>
+        <translation>%1 è aggiornato.</translation>
+    </message>
+    <message>
+        <source>A new version %1 is available.</source>
+        <translation>È disponibile una nuova versione %1.</translation>
+    </message>
+    <message>
+        <source>Could not reach the update service. Please check your connection and try again.</source>
+        <translation>Impossibile raggiungere il servizio di aggiornamento. Controlla la connessione e riprova.</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayOption</name>
+    <message>
+        <source>Display</source>
+        <translation>Visualizzazione</translation>
+    </message>
+    <message>
+        <source>Default Page View</source>
+        <translation>Vista pagina predefinita</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Dimensioni effettive</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Adatta alla pagina</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Adatta alla larghezza</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>Adatta all&apos;altezza</translation>
+    </message>
+    <message>
+        <source>Default Page Layout</source>
+        <translation>Layout pagina predefinito</translation>
+    </message>
+    <message>
+        <source>Single Page View</source>
+        <translation>Pagina singola</translation>
+    </message>
+    <message>
+        <source>Single Page Scrolling</source>
+        <translation>Pagina singola continua</translation>
+    </message>
+    <message>
+        <source>Two Page View</source>
+        <translation>Due pagine</translation>
+    </message>
+    <message>
+        <source>Two Page Scrolling</source>
+        <translation>Due pagine continue</translation>
+    </message>
+    <message>
+        <source>Default Cursor</source>
+        <translation>Cursore predefinito</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Selezione</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>Mano</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentMenu</name>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Open Recents</source>
+        <translation>Apri recenti</translation>
+    </message>
+    <message>
+        <source>Create PDF</source>
+        <translation>Crea PDF</translation>
+    </message>
+    <message>
+        <source>Close Tab</source>
+        <translation>Chiudi scheda</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Chiudi finestra</translation>
+    </message>
+    <message>
+        <source>Close All Windows</source>
+        <translation>Chiudi tutte le finestre</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Salva con nome</translation>
+    </message>
+    <message>
+        <source>Open File Location</source>
+        <translation>Apri percorso file</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Condividi</translation>
+    </message>
+    <message>
+        <source>Document Properties</source>
+        <translation>Proprietà documento</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferenze</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Taglia</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Incolla</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleziona tutto</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Vista</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Visualizzazione</translation>
+    </message>
+    <message>
+        <source>Single Page View</source>
+        <translation>Pagina singola</translation>
+    </message>
+    <message>
+        <source>Single Page Scrolling</source>
+        <translation>Pagina singola continua</translation>
+    </message>
+    <message>
+        <source>Two Page View</source>
+        <translation>Due pagine</translation>
+    </message>
+    <message>
+        <source>Two Page Scrolling</source>
+        <translation>Due pagine continue</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Miniature</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>Segnalibri</translation>
+    </message>
+    <message>
+        <source>Annotations</source>
+        <translation>Annotazioni</translation>
+    </message>
+    <message>
+        <source>Attachments</source>
+        <translation>Allegati</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Riduci</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Dimensioni effettive</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Adatta alla pagina</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Adatta alla larghezza</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>Adatta all&apos;altezza</translation>
+    </message>
+    <message>
+        <source>Enter Read Mode</source>
+        <translation>Attiva modalità lettura</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Vai</translation>
+    </message>
+    <message>
+        <source>First Page</source>
+        <translation>Prima pagina</translation>
+    </message>
+    <message>
+        <source>Last Page</source>
+        <translation>Ultima pagina</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Pagina precedente</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Pagina successiva</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Su</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Giù</translation>
+    </message>
+    <message>
+        <source>Go to Page</source>
+        <translation>Vai alla pagina</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Finestra</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Riduci a icona</translation>
+    </message>
+    <message>
+        <source>Move Window to Left Side of Screen</source>
+        <translation>Sposta la finestra a sinistra dello schermo</translation>
+    </message>
+    <message>
+        <source>Move Window to Right Side of Screen</source>
+        <translation>Sposta la finestra a destra dello schermo</translation>
+    </message>
+    <message>
+        <source>Replace Tiled Window</source>
+        <translation>Sostituisci finestra affiancata</translation>
+    </message>
+    <message>
+        <source>Show Next Tab</source>
+        <translation>Mostra scheda successiva</translation>
+    </message>
+    <message>
+        <source>Show Previous Tab</source>
+        <translation>Mostra scheda precedente</translation>
+    </message>
+    <message>
+        <source>Move Tab to New Window</source>
+        <translation>Sposta scheda in una nuova finestra</translation>
+    </message>
+    <message>
+        <source>Bring All to Front</source>
+        <translation>Porta tutto in primo piano</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Rinomina</translation>
+    </message>
+    <message>
+        <source>Open in New Window</source>
+        <translation>Apri in una nuova finestra</translation>
+    </message>
+    <message>
+        <source>Close Other Tabs</source>
+        <translation>Chiudi altre schede</translation>
+    </message>
+    <message>
+        <source>Close All Tabs</source>
+        <translation>Chiudi tutte le schede</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Aspetto</translation>
+    </message>
+    <message>
+        <source>Follow System</source>
+        <translation>Segui il sistema</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Chiaro</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Scuro</translation>
+    </message>
+    <message>
+        <source>Create Desktop Shortcut</source>
+        <translation>Crea collegamento sul desktop</translation>
+    </message>
+    <message>
+        <source>Set as Default</source>
+        <translation>Imposta come predefinito</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Guida utente</translation>
+    </message>
+    <message>
+        <source>FAQ</source>
+        <translation>FAQ</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Feedback</translation>
+    </message>
+    <message>
+        <source>Support Center</source>
+        <translation>Centro assistenza</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Verifica aggiornamenti</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralOption</name>
+    <message>
+        <source>General</source>
+        <translation>Generale</translation>
+    </message>
+    <message>
+        <source>Set %1 as default PDF reader</source>
+        <translation>Imposta %1 come lettore PDF predefinito</translation>
+    </message>
+    <message>
+        <source>Quit program when all windows are closed</source>
+        <translation>Chiudi il programma quando tutte le finestre sono chiuse</translation>
+    </message>
+    <message>
+        <source>Restore last view settings when reopening documents</source>
+        <translation>Ripristina le ultime impostazioni di visualizzazione alla riapertura dei documenti</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Display Language</source>
+        <translation>Lingua dell&apos;interfaccia</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Aspetto</translation>
+    </message>
+    <message>
+        <source>Follow System</source>
+        <translation>Segui il sistema</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Chiaro</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Scuro</translation>
+    </message>
+</context>
+<context>
+    <name>HomePage</name>
+    <message>
+        <source>Open PDF</source>
+        <translation>Apri PDF</translation>
+    </message>
+    <message>
+        <source>Create PDF</source>
+        <translation>Crea PDF</translation>
+    </message>
+    <message>
+        <source>Popular Tools</source>
+        <translation>Strumenti popolari</translation>
+    </message>
+    <message>
+        <source>Edit PDF</source>
+        <translation>Modifica PDF</translation>
+    </message>
+    <message>
+        <source>Print PDF</source>
+        <translation>Stampa PDF</translation>
+    </message>
+    <message>
+        <source>Organize PDFs</source>
+        <translation>Organizza PDF</translation>
+    </message>
+    <message>
+        <source>Encrypt PDF</source>
+        <translation>Crittografa PDF</translation>
+    </message>
+    <message>
+        <source>Edit text, images and links in your PDF effortlessly</source>
+        <translation>Modifica testo, immagini e link nei tuoi PDF senza fatica</translation>
+    </message>
+    <message>
+        <source>Create a Blank Page PDF in a second</source>
+        <translation>Crea un PDF con una pagina vuota in un attimo</translation>
+    </message>
+    <message>
+        <source>Print your PDF document quickly and easily</source>
+        <translation>Stampa i tuoi documenti PDF in modo semplice e veloce</translation>
+    </message>
+    <message>
+        <source>Simply sort, add, delete PDF pages and etc.</source>
+        <translation>Ordina, aggiungi ed elimina pagine PDF in modo semplice, e altro ancora</translation>
+    </message>
+    <message>
+        <source>Password protect your PDF from unauthorized access</source>
+        <translation>Proteggi i tuoi PDF con una password dagli accessi non autorizzati</translation>
+    </message>
+    <message>
+        <source>You&apos;ve gone Incognito</source>
+        <translation>Sei in modalità Incognito</translation>
+    </message>
+    <message>
+        <source>The history of the files you have viewed will not be saved.</source>
+        <translation>La cronologia dei file visualizzati non verrà salvata.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>LogGuidBox</name>
+    <message>
+        <source>Log In Your Marvik Account</source>
+        <translation>Accedi al tuo account Marvik</translation>
+    </message>
+    <message>
+        <source>Work across desktop &amp; mobile</source>
+        <translation>Lavora su desktop e dispositivi mobili</translation>
+    </message>
+    <message>
+        <source>Support multiple languages</source>
+        <translation>Supporto per più lingue</translation>
+    </message>
+    <message>
+        <source>Free customer support</source>
+        <translation>Assistenza clienti gratuita</translation>
+    </message>
+    <message>
+        <source>Log In</source>
+        <translation>Accedi</translation>
+    </message>
+</context>
+<context>
+    <name>MKMainWindow</name>
+    <message>
+        <source>Version: %1</source>
+        <translation>Versione: %1</translation>
+    </message>
+    <message>
+        <source>System: %1</source>
+        <translation>Sistema: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 feedback</source>
+        <translation>Feedback su %1 %2</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Account</translation>
+    </message>
+    <message>
+        <source>Signed in as %1</source>
+        <translation>Accesso eseguito come %1</translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>MKMessageBox</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>MainBox</name>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Miniature</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Pagina precedente</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Pagina successiva</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Riduci</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Dimensioni effettive</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Adatta alla pagina</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Adatta alla larghezza</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>Adatta all&apos;altezza</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Enter Read Mode</source>
+        <translation>Attiva modalità lettura</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The file could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
+        <translation>Impossibile scrivere il file in &quot;%1&quot;. Verifica che la cartella esista e di avere i permessi di scrittura.</translation>
+    </message>
+    <message>
+        <source>Failed to Save</source>
+        <translation>Impossibile salvare</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Salva con nome</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>File PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The file could not be renamed. It may be in use, or the folder may not allow changes.</source>
+        <translation>Impossibile rinominare il file. Potrebbe essere in uso oppure la cartella potrebbe non consentire modifiche.</translation>
+    </message>
+    <message>
+        <source>Failed to Rename</source>
+        <translation>Impossibile rinominare</translation>
+    </message>
+    <message>
+        <source>Failed to Print</source>
+        <translation>Impossibile stampare</translation>
+    </message>
+    <message>
+        <source>The document could not be sent to the printer.</source>
+        <translation>Impossibile inviare il documento alla stampante.</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Impossibile aprire</translation>
+    </message>
+    <message>
+        <source>The attachment could not be read from the document.</source>
+        <translation>Impossibile leggere l&apos;allegato dal documento.</translation>
+    </message>
+    <message>
+        <source>The attachment could not be saved.</source>
+        <translation>Impossibile salvare l&apos;allegato.</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes to &quot;%1&quot; before closing?</source>
+        <translation>Vuoi salvare le modifiche a &quot;%1&quot; prima di chiudere?</translation>
+    </message>
+    <message>
+        <source>Your changes will be lost if you don&apos;t save them.</source>
+        <translation>Se non le salvi, le modifiche andranno perse.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation>Non salvare</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+</context>
+<context>
+    <name>MainView</name>
+    <message>
+        <source>Startup Page</source>
+        <translation>Pagina iniziale</translation>
+    </message>
+    <message>
+        <source>Open PDF</source>
+        <translation>Apri PDF</translation>
+    </message>
+    <message>
+        <source>Open Tabs</source>
+        <translation>Schede aperte</translation>
+    </message>
+    <message>
+        <source>Shortcut already exists.</source>
+        <translation>Il collegamento esiste già.</translation>
+    </message>
+    <message>
+        <source>Shortcut successfully created!</source>
+        <translation>Collegamento creato correttamente!</translation>
+    </message>
+    <message>
+        <source>Failed to create shortcuts.</source>
+        <translation>Impossibile creare i collegamenti.</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Impossibile aprire</translation>
+    </message>
+    <message>
+        <source>The file might have been moved, damaged, or deleted.</source>
+        <translation>Il file potrebbe essere stato spostato, danneggiato o eliminato.</translation>
+    </message>
+    <message>
+        <source>Unsupported file format.</source>
+        <translation>Formato file non supportato.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Do you want to close all tabs or the current tab?</source>
+        <translation>Vuoi chiudere tutte le schede o solo la scheda corrente?</translation>
+    </message>
+    <message>
+        <source>Always close all tabs</source>
+        <translation>Chiudi sempre tutte le schede</translation>
+    </message>
+    <message>
+        <source>Close Current Tab</source>
+        <translation>Chiudi scheda corrente</translation>
+    </message>
+    <message>
+        <source>Close All Tabs</source>
+        <translation>Chiudi tutte le schede</translation>
+    </message>
+    <message>
+        <source>Do you want to set %1 as your default PDF viewer?</source>
+        <translation>Vuoi impostare %1 come visualizzatore PDF predefinito?</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show again</source>
+        <translation>Non mostrare più</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Più tardi</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+</context>
+<context>
+    <name>RecentPage</name>
+    <message>
+        <source>Recents</source>
+        <translation>Recenti</translation>
+    </message>
+    <message>
+        <source>Incognito Mode</source>
+        <translation>Modalità Incognito</translation>
+    </message>
+    <message>
+        <source>List View</source>
+        <translation>Vista elenco</translation>
+    </message>
+    <message>
+        <source>Grid View</source>
+        <translation>Vista griglia</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>Files you have recently viewed or worked with will be listed here</source>
+        <translation>Qui verranno elencati i file che hai visualizzato o modificato di recente</translation>
+    </message>
+    <message>
+        <source>Open PDF</source>
+        <translation>Apri PDF</translation>
+    </message>
+    <message>
+        <source>Are you sure to clear all the records?</source>
+        <translation>Vuoi davvero cancellare tutta la cronologia?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>SettingOption</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferenze</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Generale</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Visualizzazione</translation>
+    </message>
+    <message>
+        <source>Blank PDF</source>
+        <translation>PDF vuoto</translation>
+    </message>
+</context>
+</TS>

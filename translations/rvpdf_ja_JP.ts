@@ -1,0 +1,1255 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>AssocGuidBox</name>
+    <message>
+        <source>Two Steps to Set %1 as the Default PDF Viewer</source>
+        <translation>2 つの手順で %1 を既定の PDF ビューアーに設定</translation>
+    </message>
+    <message>
+        <source>Step 1</source>
+        <translation>手順 1</translation>
+    </message>
+    <message>
+        <source>Step 2</source>
+        <translation>手順 2</translation>
+    </message>
+    <message>
+        <source>Click %1 below, then click %2 in the pop-up.</source>
+        <translation>下の%1をクリックし、ポップアップで%2をクリックしてください。</translation>
+    </message>
+    <message>
+        <source>Set as Default</source>
+        <translation>既定に設定</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>変更</translation>
+    </message>
+    <message>
+        <source>Select %1 from the list, then click %2 to apply changes.</source>
+        <translation>一覧から %1 を選択し、%2をクリックして変更を適用してください。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>BlankOption</name>
+    <message>
+        <source>Blank PDF</source>
+        <translation>空白の PDF</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>ファイル名</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>ページ数</translation>
+    </message>
+    <message>
+        <source>Page Size</source>
+        <translation>ページサイズ</translation>
+    </message>
+    <message>
+        <source>Fixed Size</source>
+        <translation>固定サイズ</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>カスタム</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>向き</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>縦</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>横</translation>
+    </message>
+    <message>
+        <source>Lock aspect ratio</source>
+        <translation>縦横比を固定</translation>
+    </message>
+    <message>
+        <source>Unlock aspect ration</source>
+        <translation>縦横比の固定を解除</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutDialog</name>
+    <message>
+        <source>About %1</source>
+        <translation>%1 について</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>バージョン %1</translation>
+    </message>
+    <message>
+        <source>%1 is a tabbed PDF reader for the desktop.</source>
+        <translation>%1 は、タブ表示に対応したデスクトップ用 PDF リーダーです。</translation>
+    </message>
+    <message>
+        <source>This application uses open-source libraries, each under its own license.</source>
+        <translation>このアプリケーションはオープンソースのライブラリを使用しており、それぞれ独自のライセンスが適用されます。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CFileListView</name>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Pin</source>
+        <translation>ピン留め</translation>
+    </message>
+    <message>
+        <source>Unpin</source>
+        <translation>ピン留めを解除</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>名前を変更</translation>
+    </message>
+    <message>
+        <source>Open File Location</source>
+        <translation>ファイルの場所を開く</translation>
+    </message>
+    <message>
+        <source>Remove from List</source>
+        <translation>一覧から削除</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>開けませんでした</translation>
+    </message>
+    <message>
+        <source>The file might have been moved, damaged, or deleted.</source>
+        <translation>ファイルが移動、破損、または削除された可能性があります。</translation>
+    </message>
+    <message>
+        <source>Failed to Rename</source>
+        <translation>名前を変更できませんでした</translation>
+    </message>
+    <message>
+        <source>The file could not be renamed. It may be in use, or the folder may not allow changes.</source>
+        <translation>ファイルの名前を変更できませんでした。ファイルが使用中であるか、フォルダーで変更が許可されていない可能性があります。</translation>
+    </message>
+</context>
+<context>
+    <name>CGotoPageBox</name>
+    <message>
+        <source>Go to Page</source>
+        <translation>ページへ移動</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>ページ</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>/ %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>移動</translation>
+    </message>
+</context>
+<context>
+    <name>CMemberManager</name>
+    <message>
+        <source>Could not reach the account service. Please check your connection and try again.</source>
+        <translation>アカウントサービスに接続できませんでした。接続を確認して、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Signing in is already in progress.</source>
+        <translation>すでにサインイン処理中です。</translation>
+    </message>
+    <message>
+        <source>Please enter a valid e-mail address.</source>
+        <translation>有効なメールアドレスを入力してください。</translation>
+    </message>
+    <message>
+        <source>Please enter your password.</source>
+        <translation>パスワードを入力してください。</translation>
+    </message>
+    <message>
+        <source>The e-mail address or password is incorrect.</source>
+        <translation>メールアドレスまたはパスワードが正しくありません。</translation>
+    </message>
+    <message>
+        <source>The account service sent an answer that could not be read. Please try again later.</source>
+        <translation>アカウントサービスから読み取れない応答が返されました。しばらくしてから、もう一度お試しください。</translation>
+    </message>
+</context>
+<context>
+    <name>CPasswordBox</name>
+    <message>
+        <source>Password</source>
+        <translation>パスワード</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is protected. Enter the password to open it.</source>
+        <translation>「%1」は保護されています。開くにはパスワードを入力してください。</translation>
+    </message>
+    <message>
+        <source>Incorrect password. Please try again.</source>
+        <translation>パスワードが正しくありません。もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+</context>
+<context>
+    <name>CPdfPrinter</name>
+    <message>
+        <source>Printing...</source>
+        <translation>印刷中...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>CPropertiesBox</name>
+    <message>
+        <source>Document Properties</source>
+        <translation>文書のプロパティ</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>場所</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>タイトル</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>作成者</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>サブタイトル</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>キーワード</translation>
+    </message>
+    <message>
+        <source>Creator</source>
+        <translation>アプリケーション</translation>
+    </message>
+    <message>
+        <source>Producer</source>
+        <translation>PDF 変換</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>作成日</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>更新日</translation>
+    </message>
+    <message>
+        <source>PDF Version</source>
+        <translation>PDF のバージョン</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>ページ数</translation>
+    </message>
+    <message>
+        <source>Page Size</source>
+        <translation>ページサイズ</translation>
+    </message>
+    <message>
+        <source>%1 x %2 mm</source>
+        <translation>%1 x %2 mm</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>ファイルサイズ</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>セキュリティ</translation>
+    </message>
+    <message>
+        <source>Password protected</source>
+        <translation>パスワードで保護</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CRenameBox</name>
+    <message>
+        <source>Rename</source>
+        <translation>名前を変更</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>ファイル名</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The file name cannot be empty.</source>
+        <translation>ファイル名を空にすることはできません。</translation>
+    </message>
+    <message>
+        <source>A file name can&apos;t contain any of the following characters: \ / : * ? &quot; &lt; &gt; |</source>
+        <translation>ファイル名に次の文字は使用できません: \ / : * ? &quot; &lt; &gt; |</translation>
+    </message>
+    <message>
+        <source>This name cannot be used as a file name.</source>
+        <translation>この名前はファイル名として使用できません。</translation>
+    </message>
+    <message>
+        <source>A file with this name already exists.</source>
+        <translation>同じ名前のファイルがすでに存在します。</translation>
+    </message>
+</context>
+<context>
+    <name>CReviewDialog</name>
+    <message>
+        <source>Enjoying %1?</source>
+        <translation>%1 はいかがですか？</translation>
+    </message>
+    <message>
+        <source>Rate Now</source>
+        <translation>今すぐ評価</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>後で</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Ask Again</source>
+        <translation>今後表示しない</translation>
+    </message>
+</context>
+<context>
+    <name>CSidePanel</name>
+    <message>
+        <source>Thumbnails</source>
+        <translation>サムネイル</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>しおり</translation>
+    </message>
+    <message>
+        <source>Annotations</source>
+        <translation>注釈</translation>
+    </message>
+    <message>
+        <source>Attachments</source>
+        <translation>添付ファイル</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>ページ</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>コメント</translation>
+    </message>
+    <message>
+        <source>This document has no bookmarks.</source>
+        <translation>この文書にはしおりがありません。</translation>
+    </message>
+    <message>
+        <source>This document has no annotations.</source>
+        <translation>この文書には注釈がありません。</translation>
+    </message>
+    <message>
+        <source>This document has no attachments.</source>
+        <translation>この文書には添付ファイルがありません。</translation>
+    </message>
+</context>
+<context>
+    <name>CSignInDialog</name>
+    <message>
+        <source>Sign In</source>
+        <translation>サインイン</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>name@example.com</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>メールアドレス</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>パスワード</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>CUpdateDialog</name>
+    <message>
+        <source>Check for Updates</source>
+        <translation>アップデートを確認</translation>
+    </message>
+    <message>
+        <source>You are using version %1.</source>
+        <translation>現在のバージョンは %1 です。</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>ダウンロード</translation>
+    </message>
+    <message>
+        <source>Checking for updates...</source>
+        <translation>アップデートを確認しています...</translation>
+    </message>
+    <message>
+        <source>%1 is up to date.</source>
+        <translation>%1 は最新の状態です。</translation>
+    </message>
+    <message>
+        <source>A new version %1 is available.</source>
+        <translation>新しいバージョン %1 が利用可能です。</translation>
+    </message>
+    <message>
+        <source>Could not reach the update service. Please check your connection and try again.</source>
+        <translation>アップデートサービスに接続できませんでした。接続を確認して、もう一度お試しください。</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayOption</name>
+    <message>
+        <source>Display</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>Default Page View</source>
+        <translation>既定のページ表示</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>実際のサイズ</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>ページに合わせる</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>幅に合わせる</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>高さに合わせる</translation>
+    </message>
+    <message>
+        <source>Default Page Layout</source>
+        <translation>既定のページレイアウト</translation>
+    </message>
+    <message>
+        <source>Single Page View</source>
+        <translation>単一ページ表示</translation>
+    </message>
+    <message>
+        <source>Single Page Scrolling</source>
+        <translation>単一ページスクロール</translation>
+    </message>
+    <message>
+        <source>Two Page View</source>
+        <translation>見開きページ表示</translation>
+    </message>
+    <message>
+        <source>Two Page Scrolling</source>
+        <translation>見開きページスクロール</translation>
+    </message>
+    <message>
+        <source>Default Cursor</source>
+        <translation>既定のカーソル</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>選択</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>手のひら</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentMenu</name>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Open Recents</source>
+        <translation>最近使ったファイルを開く</translation>
+    </message>
+    <message>
+        <source>Create PDF</source>
+        <translation>PDF を作成</translation>
+    </message>
+    <message>
+        <source>Close Tab</source>
+        <translation>タブを閉じる</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>ウィンドウを閉じる</translation>
+    </message>
+    <message>
+        <source>Close All Windows</source>
+        <translation>すべてのウィンドウを閉じる</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>名前を付けて保存</translation>
+    </message>
+    <message>
+        <source>Open File Location</source>
+        <translation>ファイルの場所を開く</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>共有</translation>
+    </message>
+    <message>
+        <source>Document Properties</source>
+        <translation>文書のプロパティ</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>環境設定</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編集</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>取り消す</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>やり直す</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>切り取り</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>貼り付け</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>すべてを選択</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>Single Page View</source>
+        <translation>単一ページ表示</translation>
+    </message>
+    <message>
+        <source>Single Page Scrolling</source>
+        <translation>単一ページスクロール</translation>
+    </message>
+    <message>
+        <source>Two Page View</source>
+        <translation>見開きページ表示</translation>
+    </message>
+    <message>
+        <source>Two Page Scrolling</source>
+        <translation>見開きページスクロール</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>サムネイル</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>しおり</translation>
+    </message>
+    <message>
+        <source>Annotations</source>
+        <translation>注釈</translation>
+    </message>
+    <message>
+        <source>Attachments</source>
+        <translation>添付ファイル</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>ズーム</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>拡大</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>縮小</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>実際のサイズ</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>ページに合わせる</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>幅に合わせる</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>高さに合わせる</translation>
+    </message>
+    <message>
+        <source>Enter Read Mode</source>
+        <translation>閲覧モードに入る</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>移動</translation>
+    </message>
+    <message>
+        <source>First Page</source>
+        <translation>最初のページ</translation>
+    </message>
+    <message>
+        <source>Last Page</source>
+        <translation>最後のページ</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>前のページ</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>次のページ</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上へ</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下へ</translation>
+    </message>
+    <message>
+        <source>Go to Page</source>
+        <translation>ページへ移動</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>ウィンドウ</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Move Window to Left Side of Screen</source>
+        <translation>ウィンドウを画面左側に移動</translation>
+    </message>
+    <message>
+        <source>Move Window to Right Side of Screen</source>
+        <translation>ウィンドウを画面右側に移動</translation>
+    </message>
+    <message>
+        <source>Replace Tiled Window</source>
+        <translation>タイル表示のウィンドウを置き換える</translation>
+    </message>
+    <message>
+        <source>Show Next Tab</source>
+        <translation>次のタブを表示</translation>
+    </message>
+    <message>
+        <source>Show Previous Tab</source>
+        <translation>前のタブを表示</translation>
+    </message>
+    <message>
+        <source>Move Tab to New Window</source>
+        <translation>タブを新規ウィンドウに移動</translation>
+    </message>
+    <message>
+        <source>Bring All to Front</source>
+        <translation>すべてを手前に移動</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>名前を変更</translation>
+    </message>
+    <message>
+        <source>Open in New Window</source>
+        <translation>新規ウィンドウで開く</translation>
+    </message>
+    <message>
+        <source>Close Other Tabs</source>
+        <translation>他のタブを閉じる</translation>
+    </message>
+    <message>
+        <source>Close All Tabs</source>
+        <translation>すべてのタブを閉じる</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>外観</translation>
+    </message>
+    <message>
+        <source>Follow System</source>
+        <translation>システムに合わせる</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>ライト</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>ダーク</translation>
+    </message>
+    <message>
+        <source>Create Desktop Shortcut</source>
+        <translation>デスクトップにショートカットを作成</translation>
+    </message>
+    <message>
+        <source>Set as Default</source>
+        <translation>既定に設定</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>ユーザーガイド</translation>
+    </message>
+    <message>
+        <source>FAQ</source>
+        <translation>よくある質問</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>フィードバック</translation>
+    </message>
+    <message>
+        <source>Support Center</source>
+        <translation>サポートセンター</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>アップデートを確認</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralOption</name>
+    <message>
+        <source>General</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>Set %1 as default PDF reader</source>
+        <translation>%1 を既定の PDF リーダーに設定</translation>
+    </message>
+    <message>
+        <source>Quit program when all windows are closed</source>
+        <translation>すべてのウィンドウを閉じたらプログラムを終了</translation>
+    </message>
+    <message>
+        <source>Restore last view settings when reopening documents</source>
+        <translation>文書を再び開くときに前回の表示設定を復元</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>Display Language</source>
+        <translation>表示言語</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>外観</translation>
+    </message>
+    <message>
+        <source>Follow System</source>
+        <translation>システムに合わせる</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>ライト</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>ダーク</translation>
+    </message>
+</context>
+<context>
+    <name>HomePage</name>
+    <message>
+        <source>Open PDF</source>
+        <translation>PDF を開く</translation>
+    </message>
+    <message>
+        <source>Create PDF</source>
+        <translation>PDF を作成</translation>
+    </message>
+    <message>
+        <source>Popular Tools</source>
+        <translation>人気のツール</translation>
+    </message>
+    <message>
+        <source>Edit PDF</source>
+        <translation>PDF を編集</translation>
+    </message>
+    <message>
+        <source>Print PDF</source>
+        <translation>PDF を印刷</translation>
+    </message>
+    <message>
+        <source>Organize PDFs</source>
+        <translation>PDF を整理</translation>
+    </message>
+    <message>
+        <source>Encrypt PDF</source>
+        <translation>PDF を暗号化</translation>
+    </message>
+    <message>
+        <source>Edit text, images and links in your PDF effortlessly</source>
+        <translation>PDF のテキスト、画像、リンクを簡単に編集</translation>
+    </message>
+    <message>
+        <source>Create a Blank Page PDF in a second</source>
+        <translation>空白ページの PDF を一瞬で作成</translation>
+    </message>
+    <message>
+        <source>Print your PDF document quickly and easily</source>
+        <translation>PDF 文書をすばやく簡単に印刷</translation>
+    </message>
+    <message>
+        <source>Simply sort, add, delete PDF pages and etc.</source>
+        <translation>PDF ページの並べ替え、追加、削除などを簡単に</translation>
+    </message>
+    <message>
+        <source>Password protect your PDF from unauthorized access</source>
+        <translation>パスワードで PDF を不正アクセスから保護</translation>
+    </message>
+    <message>
+        <source>You&apos;ve gone Incognito</source>
+        <translation>シークレットモードになりました</translation>
+    </message>
+    <message>
+        <source>The history of the files you have viewed will not be saved.</source>
+        <translation>表示したファイルの履歴は保存されません。</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>LogGuidBox</name>
+    <message>
+        <source>Log In Your Marvik Account</source>
+        <translation>Marvik アカウントにログイン</translation>
+    </message>
+    <message>
+        <source>Work across desktop &amp; mobile</source>
+        <translation>デスクトップとモバイルで利用可能</translation>
+    </message>
+    <message>
+        <source>Support multiple languages</source>
+        <translation>多言語に対応</translation>
+    </message>
+    <message>
+        <source>Free customer support</source>
+        <translation>無料のカスタマーサポート</translation>
+    </message>
+    <message>
+        <source>Log In</source>
+        <translation>ログイン</translation>
+    </message>
+</context>
+<context>
+    <name>MKMainWindow</name>
+    <message>
+        <source>Version: %1</source>
+        <translation>バージョン: %1</translation>
+    </message>
+    <message>
+        <source>System: %1</source>
+        <translation>システム: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 feedback</source>
+        <translation>%1 %2 フィードバック</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>アカウント</translation>
+    </message>
+    <message>
+        <source>Signed in as %1</source>
+        <translation>%1 としてサインイン中</translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation>サインアウト</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>MKMessageBox</name>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>MainBox</name>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>サムネイル</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>前のページ</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>次のページ</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>縮小</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>実際のサイズ</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>ページに合わせる</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>幅に合わせる</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>高さに合わせる</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>拡大</translation>
+    </message>
+    <message>
+        <source>Enter Read Mode</source>
+        <translation>閲覧モードに入る</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The file could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
+        <translation>ファイルを「%1」に書き込めませんでした。フォルダーが存在し、書き込み権限があることを確認してください。</translation>
+    </message>
+    <message>
+        <source>Failed to Save</source>
+        <translation>保存できませんでした</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>名前を付けて保存</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF ファイル (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The file could not be renamed. It may be in use, or the folder may not allow changes.</source>
+        <translation>ファイルの名前を変更できませんでした。ファイルが使用中であるか、フォルダーで変更が許可されていない可能性があります。</translation>
+    </message>
+    <message>
+        <source>Failed to Rename</source>
+        <translation>名前を変更できませんでした</translation>
+    </message>
+    <message>
+        <source>Failed to Print</source>
+        <translation>印刷できませんでした</translation>
+    </message>
+    <message>
+        <source>The document could not be sent to the printer.</source>
+        <translation>文書をプリンターに送信できませんでした。</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>開けませんでした</translation>
+    </message>
+    <message>
+        <source>The attachment could not be read from the document.</source>
+        <translation>文書から添付ファイルを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>The attachment could not be saved.</source>
+        <translation>添付ファイルを保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes to &quot;%1&quot; before closing?</source>
+        <translation>閉じる前に「%1」への変更を保存しますか？</translation>
+    </message>
+    <message>
+        <source>Your changes will be lost if you don&apos;t save them.</source>
+        <translation>保存しないと、変更内容は失われます。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation>保存しない</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
+    <name>MainView</name>
+    <message>
+        <source>Startup Page</source>
+        <translation>スタートページ</translation>
+    </message>
+    <message>
+        <source>Open PDF</source>
+        <translation>PDF を開く</translation>
+    </message>
+    <message>
+        <source>Open Tabs</source>
+        <translation>開いているタブ</translation>
+    </message>
+    <message>
+        <source>Shortcut already exists.</source>
+        <translation>ショートカットはすでに存在します。</translation>
+    </message>
+    <message>
+        <source>Shortcut successfully created!</source>
+        <translation>ショートカットを作成しました！</translation>
+    </message>
+    <message>
+        <source>Failed to create shortcuts.</source>
+        <translation>ショートカットを作成できませんでした。</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>開けませんでした</translation>
+    </message>
+    <message>
+        <source>The file might have been moved, damaged, or deleted.</source>
+        <translation>ファイルが移動、破損、または削除された可能性があります。</translation>
+    </message>
+    <message>
+        <source>Unsupported file format.</source>
+        <translation>サポートされていないファイル形式です。</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Do you want to close all tabs or the current tab?</source>
+        <translation>すべてのタブを閉じますか？それとも現在のタブだけを閉じますか？</translation>
+    </message>
+    <message>
+        <source>Always close all tabs</source>
+        <translation>常にすべてのタブを閉じる</translation>
+    </message>
+    <message>
+        <source>Close Current Tab</source>
+        <translation>現在のタブを閉じる</translation>
+    </message>
+    <message>
+        <source>Close All Tabs</source>
+        <translation>すべてのタブを閉じる</translation>
+    </message>
+    <message>
+        <source>Do you want to set %1 as your default PDF viewer?</source>
+        <translation>%1 を既定の PDF ビューアーに設定しますか？</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show again</source>
+        <translation>今後表示しない</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>後で</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+</context>
+<context>
+    <name>RecentPage</name>
+    <message>
+        <source>Recents</source>
+        <translation>最近使ったファイル</translation>
+    </message>
+    <message>
+        <source>Incognito Mode</source>
+        <translation>シークレットモード</translation>
+    </message>
+    <message>
+        <source>List View</source>
+        <translation>リスト表示</translation>
+    </message>
+    <message>
+        <source>Grid View</source>
+        <translation>グリッド表示</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>クリア</translation>
+    </message>
+    <message>
+        <source>Files you have recently viewed or worked with will be listed here</source>
+        <translation>最近表示または作業したファイルがここに表示されます</translation>
+    </message>
+    <message>
+        <source>Open PDF</source>
+        <translation>PDF を開く</translation>
+    </message>
+    <message>
+        <source>Are you sure to clear all the records?</source>
+        <translation>すべての履歴を消去してもよろしいですか？</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>SettingOption</name>
+    <message>
+        <source>Preferences</source>
+        <translation>環境設定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>Blank PDF</source>
+        <translation>空白の PDF</translation>
+    </message>
+</context>
+</TS>

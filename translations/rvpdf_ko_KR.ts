@@ -1,0 +1,1255 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ko_KR">
+<context>
+    <name>AssocGuidBox</name>
+    <message>
+        <source>Two Steps to Set %1 as the Default PDF Viewer</source>
+        <translation>두 단계로 %1을(를) 기본 PDF 뷰어로 설정하기</translation>
+    </message>
+    <message>
+        <source>Step 1</source>
+        <translation>1단계</translation>
+    </message>
+    <message>
+        <source>Step 2</source>
+        <translation>2단계</translation>
+    </message>
+    <message>
+        <source>Click %1 below, then click %2 in the pop-up.</source>
+        <translation>아래의 %1을(를) 클릭한 다음 팝업에서 %2을(를) 클릭하세요.</translation>
+    </message>
+    <message>
+        <source>Set as Default</source>
+        <translation>기본값으로 설정</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>변경</translation>
+    </message>
+    <message>
+        <source>Select %1 from the list, then click %2 to apply changes.</source>
+        <translation>목록에서 %1을(를) 선택한 다음 %2을(를) 클릭하여 변경 사항을 적용하세요.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>BlankOption</name>
+    <message>
+        <source>Blank PDF</source>
+        <translation>빈 PDF</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>파일 이름</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>페이지 수</translation>
+    </message>
+    <message>
+        <source>Page Size</source>
+        <translation>페이지 크기</translation>
+    </message>
+    <message>
+        <source>Fixed Size</source>
+        <translation>고정 크기</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>사용자 지정</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>방향</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>세로</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>가로</translation>
+    </message>
+    <message>
+        <source>Lock aspect ratio</source>
+        <translation>가로세로 비율 고정</translation>
+    </message>
+    <message>
+        <source>Unlock aspect ration</source>
+        <translation>가로세로 비율 고정 해제</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutDialog</name>
+    <message>
+        <source>About %1</source>
+        <translation>%1 정보</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>버전 %1</translation>
+    </message>
+    <message>
+        <source>%1 is a tabbed PDF reader for the desktop.</source>
+        <translation>%1은(는) 탭을 지원하는 데스크톱용 PDF 리더입니다.</translation>
+    </message>
+    <message>
+        <source>This application uses open-source libraries, each under its own license.</source>
+        <translation>이 애플리케이션은 오픈 소스 라이브러리를 사용하며, 각 라이브러리에는 고유한 라이선스가 적용됩니다.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>CFileListView</name>
+    <message>
+        <source>Open</source>
+        <translation>열기</translation>
+    </message>
+    <message>
+        <source>Pin</source>
+        <translation>고정</translation>
+    </message>
+    <message>
+        <source>Unpin</source>
+        <translation>고정 해제</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>이름 바꾸기</translation>
+    </message>
+    <message>
+        <source>Open File Location</source>
+        <translation>파일 위치 열기</translation>
+    </message>
+    <message>
+        <source>Remove from List</source>
+        <translation>목록에서 제거</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>열 수 없음</translation>
+    </message>
+    <message>
+        <source>The file might have been moved, damaged, or deleted.</source>
+        <translation>파일이 이동되었거나 손상되었거나 삭제되었을 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Failed to Rename</source>
+        <translation>이름을 바꿀 수 없음</translation>
+    </message>
+    <message>
+        <source>The file could not be renamed. It may be in use, or the folder may not allow changes.</source>
+        <translation>파일 이름을 바꿀 수 없습니다. 파일이 사용 중이거나 폴더에서 변경을 허용하지 않을 수 있습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>CGotoPageBox</name>
+    <message>
+        <source>Go to Page</source>
+        <translation>페이지로 이동</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>페이지</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>/ %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>이동</translation>
+    </message>
+</context>
+<context>
+    <name>CMemberManager</name>
+    <message>
+        <source>Could not reach the account service. Please check your connection and try again.</source>
+        <translation>계정 서비스에 연결할 수 없습니다. 연결을 확인한 후 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>Signing in is already in progress.</source>
+        <translation>이미 로그인 중입니다.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid e-mail address.</source>
+        <translation>올바른 이메일 주소를 입력하세요.</translation>
+    </message>
+    <message>
+        <source>Please enter your password.</source>
+        <translation>비밀번호를 입력하세요.</translation>
+    </message>
+    <message>
+        <source>The e-mail address or password is incorrect.</source>
+        <translation>이메일 주소 또는 비밀번호가 올바르지 않습니다.</translation>
+    </message>
+    <message>
+        <source>The account service sent an answer that could not be read. Please try again later.</source>
+        <translation>계정 서비스에서 읽을 수 없는 응답을 보냈습니다. 나중에 다시 시도하세요.</translation>
+    </message>
+</context>
+<context>
+    <name>CPasswordBox</name>
+    <message>
+        <source>Password</source>
+        <translation>비밀번호</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is protected. Enter the password to open it.</source>
+        <translation>&quot;%1&quot;은(는) 보호되어 있습니다. 열려면 비밀번호를 입력하세요.</translation>
+    </message>
+    <message>
+        <source>Incorrect password. Please try again.</source>
+        <translation>비밀번호가 올바르지 않습니다. 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>열기</translation>
+    </message>
+</context>
+<context>
+    <name>CPdfPrinter</name>
+    <message>
+        <source>Printing...</source>
+        <translation>인쇄 중...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>CPropertiesBox</name>
+    <message>
+        <source>Document Properties</source>
+        <translation>문서 속성</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>파일</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>위치</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>제목</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>작성자</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>주제</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>키워드</translation>
+    </message>
+    <message>
+        <source>Creator</source>
+        <translation>응용 프로그램</translation>
+    </message>
+    <message>
+        <source>Producer</source>
+        <translation>PDF 제작 도구</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>만든 날짜</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>수정한 날짜</translation>
+    </message>
+    <message>
+        <source>PDF Version</source>
+        <translation>PDF 버전</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>페이지 수</translation>
+    </message>
+    <message>
+        <source>Page Size</source>
+        <translation>페이지 크기</translation>
+    </message>
+    <message>
+        <source>%1 x %2 mm</source>
+        <translation>%1 x %2 mm</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>파일 크기</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>보안</translation>
+    </message>
+    <message>
+        <source>Password protected</source>
+        <translation>비밀번호로 보호됨</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>CRenameBox</name>
+    <message>
+        <source>Rename</source>
+        <translation>이름 바꾸기</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>파일 이름</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>The file name cannot be empty.</source>
+        <translation>파일 이름은 비워 둘 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>A file name can&apos;t contain any of the following characters: \ / : * ? &quot; &lt; &gt; |</source>
+        <translation>파일 이름에는 다음 문자를 사용할 수 없습니다: \ / : * ? &quot; &lt; &gt; |</translation>
+    </message>
+    <message>
+        <source>This name cannot be used as a file name.</source>
+        <translation>이 이름은 파일 이름으로 사용할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>A file with this name already exists.</source>
+        <translation>같은 이름의 파일이 이미 있습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>CReviewDialog</name>
+    <message>
+        <source>Enjoying %1?</source>
+        <translation>%1이(가) 마음에 드시나요?</translation>
+    </message>
+    <message>
+        <source>Rate Now</source>
+        <translation>지금 평가하기</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>나중에</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Ask Again</source>
+        <translation>다시 묻지 않기</translation>
+    </message>
+</context>
+<context>
+    <name>CSidePanel</name>
+    <message>
+        <source>Thumbnails</source>
+        <translation>축소판</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>책갈피</translation>
+    </message>
+    <message>
+        <source>Annotations</source>
+        <translation>주석</translation>
+    </message>
+    <message>
+        <source>Attachments</source>
+        <translation>첨부 파일</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>페이지</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>메모</translation>
+    </message>
+    <message>
+        <source>This document has no bookmarks.</source>
+        <translation>이 문서에는 책갈피가 없습니다.</translation>
+    </message>
+    <message>
+        <source>This document has no annotations.</source>
+        <translation>이 문서에는 주석이 없습니다.</translation>
+    </message>
+    <message>
+        <source>This document has no attachments.</source>
+        <translation>이 문서에는 첨부 파일이 없습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>CSignInDialog</name>
+    <message>
+        <source>Sign In</source>
+        <translation>로그인</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>name@example.com</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>이메일</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>비밀번호</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>CUpdateDialog</name>
+    <message>
+        <source>Check for Updates</source>
+        <translation>업데이트 확인</translation>
+    </message>
+    <message>
+        <source>You are using version %1.</source>
+        <translation>현재 버전 %1을(를) 사용 중입니다.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>다운로드</translation>
+    </message>
+    <message>
+        <source>Checking for updates...</source>
+        <translation>업데이트 확인 중...</translation>
+    </message>
+    <message>
+        <source>%1 is up to date.</source>
+        <translation>%1이(가) 최신 버전입니다.</translation>
+    </message>
+    <message>
+        <source>A new version %1 is available.</source>
+        <translation>새 버전 %1을(를) 사용할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Could not reach the update service. Please check your connection and try again.</source>
+        <translation>업데이트 서비스에 연결할 수 없습니다. 연결을 확인한 후 다시 시도하세요.</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayOption</name>
+    <message>
+        <source>Display</source>
+        <translation>표시</translation>
+    </message>
+    <message>
+        <source>Default Page View</source>
+        <translation>기본 페이지 보기</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>실제 크기</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>페이지에 맞추기</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>너비에 맞추기</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>높이에 맞추기</translation>
+    </message>
+    <message>
+        <source>Default Page Layout</source>
+        <translation>기본 페이지 레이아웃</translation>
+    </message>
+    <message>
+        <source>Single Page View</source>
+        <translation>한 페이지 보기</translation>
+    </message>
+    <message>
+        <source>Single Page Scrolling</source>
+        <translation>한 페이지 스크롤</translation>
+    </message>
+    <message>
+        <source>Two Page View</source>
+        <translation>두 페이지 보기</translation>
+    </message>
+    <message>
+        <source>Two Page Scrolling</source>
+        <translation>두 페이지 스크롤</translation>
+    </message>
+    <message>
+        <source>Default Cursor</source>
+        <translation>기본 커서</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>선택</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>손 도구</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentMenu</name>
+    <message>
+        <source>File</source>
+        <translation>파일</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>열기</translation>
+    </message>
+    <message>
+        <source>Open Recents</source>
+        <translation>최근 파일 열기</translation>
+    </message>
+    <message>
+        <source>Create PDF</source>
+        <translation>PDF 만들기</translation>
+    </message>
+    <message>
+        <source>Close Tab</source>
+        <translation>탭 닫기</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>창 닫기</translation>
+    </message>
+    <message>
+        <source>Close All Windows</source>
+        <translation>모든 창 닫기</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>다른 이름으로 저장</translation>
+    </message>
+    <message>
+        <source>Open File Location</source>
+        <translation>파일 위치 열기</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>공유</translation>
+    </message>
+    <message>
+        <source>Document Properties</source>
+        <translation>문서 속성</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>인쇄</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>환경설정</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>편집</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>실행 취소</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>다시 실행</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>잘라내기</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>복사</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>붙여넣기</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>모두 선택</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>보기</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>표시</translation>
+    </message>
+    <message>
+        <source>Single Page View</source>
+        <translation>한 페이지 보기</translation>
+    </message>
+    <message>
+        <source>Single Page Scrolling</source>
+        <translation>한 페이지 스크롤</translation>
+    </message>
+    <message>
+        <source>Two Page View</source>
+        <translation>두 페이지 보기</translation>
+    </message>
+    <message>
+        <source>Two Page Scrolling</source>
+        <translation>두 페이지 스크롤</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>축소판</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>책갈피</translation>
+    </message>
+    <message>
+        <source>Annotations</source>
+        <translation>주석</translation>
+    </message>
+    <message>
+        <source>Attachments</source>
+        <translation>첨부 파일</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>확대/축소</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>확대</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>축소</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>실제 크기</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>페이지에 맞추기</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>너비에 맞추기</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>높이에 맞추기</translation>
+    </message>
+    <message>
+        <source>Enter Read Mode</source>
+        <translation>읽기 모드 시작</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>이동</translation>
+    </message>
+    <message>
+        <source>First Page</source>
+        <translation>첫 페이지</translation>
+    </message>
+    <message>
+        <source>Last Page</source>
+        <translation>마지막 페이지</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>이전 페이지</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>다음 페이지</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>위로</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>아래로</translation>
+    </message>
+    <message>
+        <source>Go to Page</source>
+        <translation>페이지로 이동</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>창</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>최소화</translation>
+    </message>
+    <message>
+        <source>Move Window to Left Side of Screen</source>
+        <translation>창을 화면 왼쪽으로 이동</translation>
+    </message>
+    <message>
+        <source>Move Window to Right Side of Screen</source>
+        <translation>창을 화면 오른쪽으로 이동</translation>
+    </message>
+    <message>
+        <source>Replace Tiled Window</source>
+        <translation>바둑판식 창 대체</translation>
+    </message>
+    <message>
+        <source>Show Next Tab</source>
+        <translation>다음 탭 보기</translation>
+    </message>
+    <message>
+        <source>Show Previous Tab</source>
+        <translation>이전 탭 보기</translation>
+    </message>
+    <message>
+        <source>Move Tab to New Window</source>
+        <translation>탭을 새 창으로 이동</translation>
+    </message>
+    <message>
+        <source>Bring All to Front</source>
+        <translation>모두 앞으로 가져오기</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>이름 바꾸기</translation>
+    </message>
+    <message>
+        <source>Open in New Window</source>
+        <translation>새 창에서 열기</translation>
+    </message>
+    <message>
+        <source>Close Other Tabs</source>
+        <translation>다른 탭 닫기</translation>
+    </message>
+    <message>
+        <source>Close All Tabs</source>
+        <translation>모든 탭 닫기</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>도움말</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>모양</translation>
+    </message>
+    <message>
+        <source>Follow System</source>
+        <translation>시스템 설정 따르기</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>라이트</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>다크</translation>
+    </message>
+    <message>
+        <source>Create Desktop Shortcut</source>
+        <translation>바탕 화면 바로 가기 만들기</translation>
+    </message>
+    <message>
+        <source>Set as Default</source>
+        <translation>기본값으로 설정</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>사용자 가이드</translation>
+    </message>
+    <message>
+        <source>FAQ</source>
+        <translation>자주 묻는 질문</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>피드백</translation>
+    </message>
+    <message>
+        <source>Support Center</source>
+        <translation>지원 센터</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>업데이트 확인</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>정보</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralOption</name>
+    <message>
+        <source>General</source>
+        <translation>일반</translation>
+    </message>
+    <message>
+        <source>Set %1 as default PDF reader</source>
+        <translation>%1을(를) 기본 PDF 리더로 설정</translation>
+    </message>
+    <message>
+        <source>Quit program when all windows are closed</source>
+        <translation>모든 창을 닫으면 프로그램 종료</translation>
+    </message>
+    <message>
+        <source>Restore last view settings when reopening documents</source>
+        <translation>문서를 다시 열 때 마지막 보기 설정 복원</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>언어</translation>
+    </message>
+    <message>
+        <source>Display Language</source>
+        <translation>표시 언어</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>모양</translation>
+    </message>
+    <message>
+        <source>Follow System</source>
+        <translation>시스템 설정 따르기</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>라이트</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>다크</translation>
+    </message>
+</context>
+<context>
+    <name>HomePage</name>
+    <message>
+        <source>Open PDF</source>
+        <translation>PDF 열기</translation>
+    </message>
+    <message>
+        <source>Create PDF</source>
+        <translation>PDF 만들기</translation>
+    </message>
+    <message>
+        <source>Popular Tools</source>
+        <translation>인기 도구</translation>
+    </message>
+    <message>
+        <source>Edit PDF</source>
+        <translation>PDF 편집</translation>
+    </message>
+    <message>
+        <source>Print PDF</source>
+        <translation>PDF 인쇄</translation>
+    </message>
+    <message>
+        <source>Organize PDFs</source>
+        <translation>PDF 정리</translation>
+    </message>
+    <message>
+        <source>Encrypt PDF</source>
+        <translation>PDF 암호화</translation>
+    </message>
+    <message>
+        <source>Edit text, images and links in your PDF effortlessly</source>
+        <translation>PDF의 텍스트, 이미지, 링크를 손쉽게 편집</translation>
+    </message>
+    <message>
+        <source>Create a Blank Page PDF in a second</source>
+        <translation>빈 페이지 PDF를 순식간에 만들기</translation>
+    </message>
+    <message>
+        <source>Print your PDF document quickly and easily</source>
+        <translation>PDF 문서를 빠르고 간편하게 인쇄</translation>
+    </message>
+    <message>
+        <source>Simply sort, add, delete PDF pages and etc.</source>
+        <translation>PDF 페이지 정렬, 추가, 삭제 등을 간편하게</translation>
+    </message>
+    <message>
+        <source>Password protect your PDF from unauthorized access</source>
+        <translation>비밀번호로 PDF를 무단 액세스로부터 보호</translation>
+    </message>
+    <message>
+        <source>You&apos;ve gone Incognito</source>
+        <translation>시크릿 모드로 전환했습니다</translation>
+    </message>
+    <message>
+        <source>The history of the files you have viewed will not be saved.</source>
+        <translation>조회한 파일의 기록이 저장되지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+</context>
+<context>
+    <name>LogGuidBox</name>
+    <message>
+        <source>Log In Your Marvik Account</source>
+        <translation>Marvik 계정에 로그인</translation>
+    </message>
+    <message>
+        <source>Work across desktop &amp; mobile</source>
+        <translation>데스크톱과 모바일에서 모두 사용</translation>
+    </message>
+    <message>
+        <source>Support multiple languages</source>
+        <translation>다국어 지원</translation>
+    </message>
+    <message>
+        <source>Free customer support</source>
+        <translation>무료 고객 지원</translation>
+    </message>
+    <message>
+        <source>Log In</source>
+        <translation>로그인</translation>
+    </message>
+</context>
+<context>
+    <name>MKMainWindow</name>
+    <message>
+        <source>Version: %1</source>
+        <translation>버전: %1</translation>
+    </message>
+    <message>
+        <source>System: %1</source>
+        <translation>시스템: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 feedback</source>
+        <translation>%1 %2 피드백</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>계정</translation>
+    </message>
+    <message>
+        <source>Signed in as %1</source>
+        <translation>%1(으)로 로그인됨</translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation>로그아웃</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+</context>
+<context>
+    <name>MKMessageBox</name>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>MainBox</name>
+    <message>
+        <source>File</source>
+        <translation>파일</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>축소판</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>이전 페이지</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>다음 페이지</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>축소</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>실제 크기</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>페이지에 맞추기</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>너비에 맞추기</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>높이에 맞추기</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>확대</translation>
+    </message>
+    <message>
+        <source>Enter Read Mode</source>
+        <translation>읽기 모드 시작</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>The file could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
+        <translation>&quot;%1&quot;에 파일을 쓸 수 없습니다. 폴더가 있는지, 그리고 쓰기 권한이 있는지 확인하세요.</translation>
+    </message>
+    <message>
+        <source>Failed to Save</source>
+        <translation>저장할 수 없음</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>다른 이름으로 저장</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF 파일 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The file could not be renamed. It may be in use, or the folder may not allow changes.</source>
+        <translation>파일 이름을 바꿀 수 없습니다. 파일이 사용 중이거나 폴더에서 변경을 허용하지 않을 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Failed to Rename</source>
+        <translation>이름을 바꿀 수 없음</translation>
+    </message>
+    <message>
+        <source>Failed to Print</source>
+        <translation>인쇄할 수 없음</translation>
+    </message>
+    <message>
+        <source>The document could not be sent to the printer.</source>
+        <translation>문서를 프린터로 보낼 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>열 수 없음</translation>
+    </message>
+    <message>
+        <source>The attachment could not be read from the document.</source>
+        <translation>문서에서 첨부 파일을 읽을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The attachment could not be saved.</source>
+        <translation>첨부 파일을 저장할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes to &quot;%1&quot; before closing?</source>
+        <translation>닫기 전에 &quot;%1&quot;의 변경 사항을 저장하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Your changes will be lost if you don&apos;t save them.</source>
+        <translation>저장하지 않으면 변경 사항이 손실됩니다.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation>저장 안 함</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+</context>
+<context>
+    <name>MainView</name>
+    <message>
+        <source>Startup Page</source>
+        <translation>시작 페이지</translation>
+    </message>
+    <message>
+        <source>Open PDF</source>
+        <translation>PDF 열기</translation>
+    </message>
+    <message>
+        <source>Open Tabs</source>
+        <translation>열린 탭</translation>
+    </message>
+    <message>
+        <source>Shortcut already exists.</source>
+        <translation>바로 가기가 이미 있습니다.</translation>
+    </message>
+    <message>
+        <source>Shortcut successfully created!</source>
+        <translation>바로 가기를 만들었습니다!</translation>
+    </message>
+    <message>
+        <source>Failed to create shortcuts.</source>
+        <translation>바로 가기를 만들 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>열 수 없음</translation>
+    </message>
+    <message>
+        <source>The file might have been moved, damaged, or deleted.</source>
+        <translation>파일이 이동되었거나 손상되었거나 삭제되었을 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Unsupported file format.</source>
+        <translation>지원되지 않는 파일 형식입니다.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>열기</translation>
+    </message>
+    <message>
+        <source>Do you want to close all tabs or the current tab?</source>
+        <translation>모든 탭을 닫으시겠습니까, 아니면 현재 탭만 닫으시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Always close all tabs</source>
+        <translation>항상 모든 탭 닫기</translation>
+    </message>
+    <message>
+        <source>Close Current Tab</source>
+        <translation>현재 탭 닫기</translation>
+    </message>
+    <message>
+        <source>Close All Tabs</source>
+        <translation>모든 탭 닫기</translation>
+    </message>
+    <message>
+        <source>Do you want to set %1 as your default PDF viewer?</source>
+        <translation>%1을(를) 기본 PDF 뷰어로 설정하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show again</source>
+        <translation>다시 표시 안 함</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>나중에</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>예</translation>
+    </message>
+</context>
+<context>
+    <name>RecentPage</name>
+    <message>
+        <source>Recents</source>
+        <translation>최근 항목</translation>
+    </message>
+    <message>
+        <source>Incognito Mode</source>
+        <translation>시크릿 모드</translation>
+    </message>
+    <message>
+        <source>List View</source>
+        <translation>목록 보기</translation>
+    </message>
+    <message>
+        <source>Grid View</source>
+        <translation>격자 보기</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>지우기</translation>
+    </message>
+    <message>
+        <source>Files you have recently viewed or worked with will be listed here</source>
+        <translation>최근에 보거나 작업한 파일이 여기에 표시됩니다</translation>
+    </message>
+    <message>
+        <source>Open PDF</source>
+        <translation>PDF 열기</translation>
+    </message>
+    <message>
+        <source>Are you sure to clear all the records?</source>
+        <translation>모든 기록을 지우시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>SettingOption</name>
+    <message>
+        <source>Preferences</source>
+        <translation>환경설정</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>적용</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>일반</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>표시</translation>
+    </message>
+    <message>
+        <source>Blank PDF</source>
+        <translation>빈 PDF</translation>
+    </message>
+</context>
+</TS>

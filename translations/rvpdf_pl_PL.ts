@@ -1,0 +1,1255 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl_PL">
+<context>
+    <name>AssocGuidBox</name>
+    <message>
+        <source>Two Steps to Set %1 as the Default PDF Viewer</source>
+        <translation>Dwa kroki, aby ustawić %1 jako domyślną przeglądarkę PDF</translation>
+    </message>
+    <message>
+        <source>Step 1</source>
+        <translation>Krok 1</translation>
+    </message>
+    <message>
+        <source>Step 2</source>
+        <translation>Krok 2</translation>
+    </message>
+    <message>
+        <source>Click %1 below, then click %2 in the pop-up.</source>
+        <translation>Kliknij %1 poniżej, a następnie kliknij %2 w wyskakującym oknie.</translation>
+    </message>
+    <message>
+        <source>Set as Default</source>
+        <translation>Ustaw jako domyślny</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Zmień</translation>
+    </message>
+    <message>
+        <source>Select %1 from the list, then click %2 to apply changes.</source>
+        <translation>Wybierz %1 z listy, a następnie kliknij %2, aby zastosować zmiany.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>BlankOption</name>
+    <message>
+        <source>Blank PDF</source>
+        <translation>Pusty PDF</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nazwa pliku</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Strony</translation>
+    </message>
+    <message>
+        <source>Page Size</source>
+        <translation>Rozmiar strony</translation>
+    </message>
+    <message>
+        <source>Fixed Size</source>
+        <translation>Stały rozmiar</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Niestandardowy</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>Orientacja</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Pionowa</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Pozioma</translation>
+    </message>
+    <message>
+        <source>Lock aspect ratio</source>
+        <translation>Zablokuj proporcje</translation>
+    </message>
+    <message>
+        <source>Unlock aspect ration</source>
+        <translation>Odblokuj proporcje</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutDialog</name>
+    <message>
+        <source>About %1</source>
+        <translation>O programie %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Wersja %1</translation>
+    </message>
+    <message>
+        <source>%1 is a tabbed PDF reader for the desktop.</source>
+        <translation>%1 to czytnik plików PDF z kartami na komputery stacjonarne.</translation>
+    </message>
+    <message>
+        <source>This application uses open-source libraries, each under its own license.</source>
+        <translation>Ta aplikacja korzysta z bibliotek open source, z których każda ma własną licencję.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CFileListView</name>
+    <message>
+        <source>Open</source>
+        <translation>Otwórz</translation>
+    </message>
+    <message>
+        <source>Pin</source>
+        <translation>Przypnij</translation>
+    </message>
+    <message>
+        <source>Unpin</source>
+        <translation>Odepnij</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Zmień nazwę</translation>
+    </message>
+    <message>
+        <source>Open File Location</source>
+        <translation>Otwórz lokalizację pliku</translation>
+    </message>
+    <message>
+        <source>Remove from List</source>
+        <translation>Usuń z listy</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Nie udało się otworzyć</translation>
+    </message>
+    <message>
+        <source>The file might have been moved, damaged, or deleted.</source>
+        <translation>Plik mógł zostać przeniesiony, uszkodzony lub usunięty.</translation>
+    </message>
+    <message>
+        <source>Failed to Rename</source>
+        <translation>Nie udało się zmienić nazwy</translation>
+    </message>
+    <message>
+        <source>The file could not be renamed. It may be in use, or the folder may not allow changes.</source>
+        <translation>Nie można zmienić nazwy pliku. Plik może być w użyciu lub folder może nie zezwalać na zmiany.</translation>
+    </message>
+</context>
+<context>
+    <name>CGotoPageBox</name>
+    <message>
+        <source>Go to Page</source>
+        <translation>Przejdź do strony</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Strona</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>z %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Przejdź</translation>
+    </message>
+</context>
+<context>
+    <name>CMemberManager</name>
+    <message>
+        <source>Could not reach the account service. Please check your connection and try again.</source>
+        <translation>Nie można połączyć się z usługą konta. Sprawdź połączenie i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>Signing in is already in progress.</source>
+        <translation>Logowanie jest już w toku.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid e-mail address.</source>
+        <translation>Wprowadź prawidłowy adres e-mail.</translation>
+    </message>
+    <message>
+        <source>Please enter your password.</source>
+        <translation>Wprowadź hasło.</translation>
+    </message>
+    <message>
+        <source>The e-mail address or password is incorrect.</source>
+        <translation>Adres e-mail lub hasło jest nieprawidłowe.</translation>
+    </message>
+    <message>
+        <source>The account service sent an answer that could not be read. Please try again later.</source>
+        <translation>Usługa konta wysłała odpowiedź, której nie można odczytać. Spróbuj ponownie później.</translation>
+    </message>
+</context>
+<context>
+    <name>CPasswordBox</name>
+    <message>
+        <source>Password</source>
+        <translation>Hasło</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is protected. Enter the password to open it.</source>
+        <translation>Plik „%1” jest chroniony. Wprowadź hasło, aby go otworzyć.</translation>
+    </message>
+    <message>
+        <source>Incorrect password. Please try again.</source>
+        <translation>Nieprawidłowe hasło. Spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Otwórz</translation>
+    </message>
+</context>
+<context>
+    <name>CPdfPrinter</name>
+    <message>
+        <source>Printing...</source>
+        <translation>Drukowanie...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>CPropertiesBox</name>
+    <message>
+        <source>Document Properties</source>
+        <translation>Właściwości dokumentu</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Plik</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Lokalizacja</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Tytuł</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Temat</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Słowa kluczowe</translation>
+    </message>
+    <message>
+        <source>Creator</source>
+        <translation>Twórca</translation>
+    </message>
+    <message>
+        <source>Producer</source>
+        <translation>Producent</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>Utworzono</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Zmodyfikowano</translation>
+    </message>
+    <message>
+        <source>PDF Version</source>
+        <translation>Wersja PDF</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Strony</translation>
+    </message>
+    <message>
+        <source>Page Size</source>
+        <translation>Rozmiar strony</translation>
+    </message>
+    <message>
+        <source>%1 x %2 mm</source>
+        <translation>%1 x %2 mm</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>Rozmiar pliku</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Zabezpieczenia</translation>
+    </message>
+    <message>
+        <source>Password protected</source>
+        <translation>Chroniony hasłem</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CRenameBox</name>
+    <message>
+        <source>Rename</source>
+        <translation>Zmień nazwę</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nazwa pliku</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The file name cannot be empty.</source>
+        <translation>Nazwa pliku nie może być pusta.</translation>
+    </message>
+    <message>
+        <source>A file name can&apos;t contain any of the following characters: \ / : * ? &quot; &lt; &gt; |</source>
+        <translation>Nazwa pliku nie może zawierać żadnego z następujących znaków: \ / : * ? &quot; &lt; &gt; |</translation>
+    </message>
+    <message>
+        <source>This name cannot be used as a file name.</source>
+        <translation>Tej nazwy nie można użyć jako nazwy pliku.</translation>
+    </message>
+    <message>
+        <source>A file with this name already exists.</source>
+        <translation>Plik o tej nazwie już istnieje.</translation>
+    </message>
+</context>
+<context>
+    <name>CReviewDialog</name>
+    <message>
+        <source>Enjoying %1?</source>
+        <translation>Podoba Ci się %1?</translation>
+    </message>
+    <message>
+        <source>Rate Now</source>
+        <translation>Oceń teraz</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Później</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Ask Again</source>
+        <translation>Nie pytaj ponownie</translation>
+    </message>
+</context>
+<context>
+    <name>CSidePanel</name>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Miniatury</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>Zakładki</translation>
+    </message>
+    <message>
+        <source>Annotations</source>
+        <translation>Adnotacje</translation>
+    </message>
+    <message>
+        <source>Attachments</source>
+        <translation>Załączniki</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Strona</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Komentarz</translation>
+    </message>
+    <message>
+        <source>This document has no bookmarks.</source>
+        <translation>Ten dokument nie zawiera zakładek.</translation>
+    </message>
+    <message>
+        <source>This document has no annotations.</source>
+        <translation>Ten dokument nie zawiera adnotacji.</translation>
+    </message>
+    <message>
+        <source>This document has no attachments.</source>
+        <translation>Ten dokument nie zawiera załączników.</translation>
+    </message>
+</context>
+<context>
+    <name>CSignInDialog</name>
+    <message>
+        <source>Sign In</source>
+        <translation>Zaloguj się</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>nazwa@example.com</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Hasło</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>CUpdateDialog</name>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Sprawdź aktualizacje</translation>
+    </message>
+    <message>
+        <source>You are using version %1.</source>
+        <translation>Używasz wersji %1.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Pobierz</translation>
+    </message>
+    <message>
+        <source>Checking for updates...</source>
+        <translation>Sprawdzanie aktualizacji...</translation>
+    </message>
+    <message>
+        <source>%1 is up to date.</source>
+        <translation>%1 jest aktualny.</translation>
+    </message>
+    <message>
+        <source>A new version %1 is available.</source>
+        <translation>Dostępna jest nowa wersja %1.</translation>
+    </message>
+    <message>
+        <source>Could not reach the update service. Please check your connection and try again.</source>
+        <translation>Nie można połączyć się z usługą aktualizacji. Sprawdź połączenie i spróbuj ponownie.</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayOption</name>
+    <message>
+        <source>Display</source>
+        <translation>Wyświetlanie</translation>
+    </message>
+    <message>
+        <source>Default Page View</source>
+        <translation>Domyślny widok strony</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Rzeczywisty rozmiar</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Dopasuj do strony</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Dopasuj do szerokości</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>Dopasuj do wysokości</translation>
+    </message>
+    <message>
+        <source>Default Page Layout</source>
+        <translation>Domyślny układ strony</translation>
+    </message>
+    <message>
+        <source>Single Page View</source>
+        <translation>Pojedyncza strona</translation>
+    </message>
+    <message>
+        <source>Single Page Scrolling</source>
+        <translation>Przewijanie pojedynczych stron</translation>
+    </message>
+    <message>
+        <source>Two Page View</source>
+        <translation>Dwie strony</translation>
+    </message>
+    <message>
+        <source>Two Page Scrolling</source>
+        <translation>Przewijanie dwóch stron</translation>
+    </message>
+    <message>
+        <source>Default Cursor</source>
+        <translation>Domyślny kursor</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Zaznaczanie</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>Rączka</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentMenu</name>
+    <message>
+        <source>File</source>
+        <translation>Plik</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Otwórz</translation>
+    </message>
+    <message>
+        <source>Open Recents</source>
+        <translation>Otwórz ostatnie</translation>
+    </message>
+    <message>
+        <source>Create PDF</source>
+        <translation>Utwórz PDF</translation>
+    </message>
+    <message>
+        <source>Close Tab</source>
+        <translation>Zamknij kartę</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Zamknij okno</translation>
+    </message>
+    <message>
+        <source>Close All Windows</source>
+        <translation>Zamknij wszystkie okna</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Zapisz jako</translation>
+    </message>
+    <message>
+        <source>Open File Location</source>
+        <translation>Otwórz lokalizację pliku</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Udostępnij</translation>
+    </message>
+    <message>
+        <source>Document Properties</source>
+        <translation>Właściwości dokumentu</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drukuj</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencje</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edycja</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Cofnij</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ponów</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Wytnij</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiuj</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Wklej</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Zaznacz wszystko</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Widok</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Wyświetlanie</translation>
+    </message>
+    <message>
+        <source>Single Page View</source>
+        <translation>Pojedyncza strona</translation>
+    </message>
+    <message>
+        <source>Single Page Scrolling</source>
+        <translation>Przewijanie pojedynczych stron</translation>
+    </message>
+    <message>
+        <source>Two Page View</source>
+        <translation>Dwie strony</translation>
+    </message>
+    <message>
+        <source>Two Page Scrolling</source>
+        <translation>Przewijanie dwóch stron</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Miniatury</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>Zakładki</translation>
+    </message>
+    <message>
+        <source>Annotations</source>
+        <translation>Adnotacje</translation>
+    </message>
+    <message>
+        <source>Attachments</source>
+        <translation>Załączniki</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Powiększenie</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Powiększ</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Pomniejsz</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Rzeczywisty rozmiar</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Dopasuj do strony</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Dopasuj do szerokości</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>Dopasuj do wysokości</translation>
+    </message>
+    <message>
+        <source>Enter Read Mode</source>
+        <translation>Włącz tryb czytania</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Przejdź</translation>
+    </message>
+    <message>
+        <source>First Page</source>
+        <translation>Pierwsza strona</translation>
+    </message>
+    <message>
+        <source>Last Page</source>
+        <translation>Ostatnia strona</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Poprzednia strona</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Następna strona</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>W górę</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>W dół</translation>
+    </message>
+    <message>
+        <source>Go to Page</source>
+        <translation>Przejdź do strony</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Okno</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimalizuj</translation>
+    </message>
+    <message>
+        <source>Move Window to Left Side of Screen</source>
+        <translation>Przenieś okno na lewą stronę ekranu</translation>
+    </message>
+    <message>
+        <source>Move Window to Right Side of Screen</source>
+        <translation>Przenieś okno na prawą stronę ekranu</translation>
+    </message>
+    <message>
+        <source>Replace Tiled Window</source>
+        <translation>Zastąp sąsiednie okno</translation>
+    </message>
+    <message>
+        <source>Show Next Tab</source>
+        <translation>Pokaż następną kartę</translation>
+    </message>
+    <message>
+        <source>Show Previous Tab</source>
+        <translation>Pokaż poprzednią kartę</translation>
+    </message>
+    <message>
+        <source>Move Tab to New Window</source>
+        <translation>Przenieś kartę do nowego okna</translation>
+    </message>
+    <message>
+        <source>Bring All to Front</source>
+        <translation>Przenieś wszystko na wierzch</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Zmień nazwę</translation>
+    </message>
+    <message>
+        <source>Open in New Window</source>
+        <translation>Otwórz w nowym oknie</translation>
+    </message>
+    <message>
+        <source>Close Other Tabs</source>
+        <translation>Zamknij inne karty</translation>
+    </message>
+    <message>
+        <source>Close All Tabs</source>
+        <translation>Zamknij wszystkie karty</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Wygląd</translation>
+    </message>
+    <message>
+        <source>Follow System</source>
+        <translation>Zgodnie z systemem</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Jasny</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Ciemny</translation>
+    </message>
+    <message>
+        <source>Create Desktop Shortcut</source>
+        <translation>Utwórz skrót na pulpicie</translation>
+    </message>
+    <message>
+        <source>Set as Default</source>
+        <translation>Ustaw jako domyślny</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Podręcznik użytkownika</translation>
+    </message>
+    <message>
+        <source>FAQ</source>
+        <translation>FAQ</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Prześlij opinię</translation>
+    </message>
+    <message>
+        <source>Support Center</source>
+        <translation>Centrum pomocy</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Sprawdź aktualizacje</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O programie</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralOption</name>
+    <message>
+        <source>General</source>
+        <translation>Ogólne</translation>
+    </message>
+    <message>
+        <source>Set %1 as default PDF reader</source>
+        <translation>Ustaw %1 jako domyślny czytnik PDF</translation>
+    </message>
+    <message>
+        <source>Quit program when all windows are closed</source>
+        <translation>Zamknij program po zamknięciu wszystkich okien</translation>
+    </message>
+    <message>
+        <source>Restore last view settings when reopening documents</source>
+        <translation>Przywracaj ostatnie ustawienia widoku przy ponownym otwieraniu dokumentów</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Język</translation>
+    </message>
+    <message>
+        <source>Display Language</source>
+        <translation>Język interfejsu</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Wygląd</translation>
+    </message>
+    <message>
+        <source>Follow System</source>
+        <translation>Zgodnie z systemem</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Jasny</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Ciemny</translation>
+    </message>
+</context>
+<context>
+    <name>HomePage</name>
+    <message>
+        <source>Open PDF</source>
+        <translation>Otwórz PDF</translation>
+    </message>
+    <message>
+        <source>Create PDF</source>
+        <translation>Utwórz PDF</translation>
+    </message>
+    <message>
+        <source>Popular Tools</source>
+        <translation>Popularne narzędzia</translation>
+    </message>
+    <message>
+        <source>Edit PDF</source>
+        <translation>Edytuj PDF</translation>
+    </message>
+    <message>
+        <source>Print PDF</source>
+        <translation>Drukuj PDF</translation>
+    </message>
+    <message>
+        <source>Organize PDFs</source>
+        <translation>Organizuj pliki PDF</translation>
+    </message>
+    <message>
+        <source>Encrypt PDF</source>
+        <translation>Zaszyfruj PDF</translation>
+    </message>
+    <message>
+        <source>Edit text, images and links in your PDF effortlessly</source>
+        <translation>Bez trudu edytuj tekst, obrazy i łącza w pliku PDF</translation>
+    </message>
+    <message>
+        <source>Create a Blank Page PDF in a second</source>
+        <translation>Utwórz pusty plik PDF w sekundę</translation>
+    </message>
+    <message>
+        <source>Print your PDF document quickly and easily</source>
+        <translation>Drukuj dokumenty PDF szybko i łatwo</translation>
+    </message>
+    <message>
+        <source>Simply sort, add, delete PDF pages and etc.</source>
+        <translation>Łatwo sortuj, dodawaj i usuwaj strony PDF i nie tylko.</translation>
+    </message>
+    <message>
+        <source>Password protect your PDF from unauthorized access</source>
+        <translation>Chroń plik PDF hasłem przed nieuprawnionym dostępem</translation>
+    </message>
+    <message>
+        <source>You&apos;ve gone Incognito</source>
+        <translation>Jesteś w trybie incognito</translation>
+    </message>
+    <message>
+        <source>The history of the files you have viewed will not be saved.</source>
+        <translation>Historia przeglądanych plików nie będzie zapisywana.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
+    <name>LogGuidBox</name>
+    <message>
+        <source>Log In Your Marvik Account</source>
+        <translation>Zaloguj się do konta Marvik</translation>
+    </message>
+    <message>
+        <source>Work across desktop &amp; mobile</source>
+        <translation>Pracuj na komputerze i urządzeniach mobilnych</translation>
+    </message>
+    <message>
+        <source>Support multiple languages</source>
+        <translation>Obsługa wielu języków</translation>
+    </message>
+    <message>
+        <source>Free customer support</source>
+        <translation>Bezpłatna obsługa klienta</translation>
+    </message>
+    <message>
+        <source>Log In</source>
+        <translation>Zaloguj się</translation>
+    </message>
+</context>
+<context>
+    <name>MKMainWindow</name>
+    <message>
+        <source>Version: %1</source>
+        <translation>Wersja: %1</translation>
+    </message>
+    <message>
+        <source>System: %1</source>
+        <translation>System: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 feedback</source>
+        <translation>Opinia o %1 %2</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Signed in as %1</source>
+        <translation>Zalogowano jako %1</translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation>Wyloguj się</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
+    <name>MKMessageBox</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>MainBox</name>
+    <message>
+        <source>File</source>
+        <translation>Plik</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Miniatury</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Poprzednia strona</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Następna strona</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Pomniejsz</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Rzeczywisty rozmiar</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Dopasuj do strony</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Dopasuj do szerokości</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>Dopasuj do wysokości</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Powiększ</translation>
+    </message>
+    <message>
+        <source>Enter Read Mode</source>
+        <translation>Włącz tryb czytania</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The file could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
+        <translation>Nie można zapisać pliku w „%1”. Sprawdź, czy folder istnieje i czy masz uprawnienia do zapisu.</translation>
+    </message>
+    <message>
+        <source>Failed to Save</source>
+        <translation>Nie udało się zapisać</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Zapisz jako</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Pliki PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The file could not be renamed. It may be in use, or the folder may not allow changes.</source>
+        <translation>Nie można zmienić nazwy pliku. Plik może być w użyciu lub folder może nie zezwalać na zmiany.</translation>
+    </message>
+    <message>
+        <source>Failed to Rename</source>
+        <translation>Nie udało się zmienić nazwy</translation>
+    </message>
+    <message>
+        <source>Failed to Print</source>
+        <translation>Nie udało się wydrukować</translation>
+    </message>
+    <message>
+        <source>The document could not be sent to the printer.</source>
+        <translation>Nie można wysłać dokumentu do drukarki.</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Nie udało się otworzyć</translation>
+    </message>
+    <message>
+        <source>The attachment could not be read from the document.</source>
+        <translation>Nie można odczytać załącznika z dokumentu.</translation>
+    </message>
+    <message>
+        <source>The attachment could not be saved.</source>
+        <translation>Nie można zapisać załącznika.</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes to &quot;%1&quot; before closing?</source>
+        <translation>Czy zapisać zmiany w „%1” przed zamknięciem?</translation>
+    </message>
+    <message>
+        <source>Your changes will be lost if you don&apos;t save them.</source>
+        <translation>Jeśli ich nie zapiszesz, zmiany zostaną utracone.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation>Nie zapisuj</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+</context>
+<context>
+    <name>MainView</name>
+    <message>
+        <source>Startup Page</source>
+        <translation>Strona startowa</translation>
+    </message>
+    <message>
+        <source>Open PDF</source>
+        <translation>Otwórz PDF</translation>
+    </message>
+    <message>
+        <source>Open Tabs</source>
+        <translation>Otwarte karty</translation>
+    </message>
+    <message>
+        <source>Shortcut already exists.</source>
+        <translation>Skrót już istnieje.</translation>
+    </message>
+    <message>
+        <source>Shortcut successfully created!</source>
+        <translation>Skrót został utworzony!</translation>
+    </message>
+    <message>
+        <source>Failed to create shortcuts.</source>
+        <translation>Nie udało się utworzyć skrótu.</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Nie udało się otworzyć</translation>
+    </message>
+    <message>
+        <source>The file might have been moved, damaged, or deleted.</source>
+        <translation>Plik mógł zostać przeniesiony, uszkodzony lub usunięty.</translation>
+    </message>
+    <message>
+        <source>Unsupported file format.</source>
+        <translation>Nieobsługiwany format pliku.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Otwórz</translation>
+    </message>
+    <message>
+        <source>Do you want to close all tabs or the current tab?</source>
+        <translation>Czy zamknąć wszystkie karty, czy tylko bieżącą?</translation>
+    </message>
+    <message>
+        <source>Always close all tabs</source>
+        <translation>Zawsze zamykaj wszystkie karty</translation>
+    </message>
+    <message>
+        <source>Close Current Tab</source>
+        <translation>Zamknij bieżącą kartę</translation>
+    </message>
+    <message>
+        <source>Close All Tabs</source>
+        <translation>Zamknij wszystkie karty</translation>
+    </message>
+    <message>
+        <source>Do you want to set %1 as your default PDF viewer?</source>
+        <translation>Czy ustawić %1 jako domyślną przeglądarkę PDF?</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show again</source>
+        <translation>Nie pokazuj ponownie</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Później</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Tak</translation>
+    </message>
+</context>
+<context>
+    <name>RecentPage</name>
+    <message>
+        <source>Recents</source>
+        <translation>Ostatnie</translation>
+    </message>
+    <message>
+        <source>Incognito Mode</source>
+        <translation>Tryb incognito</translation>
+    </message>
+    <message>
+        <source>List View</source>
+        <translation>Widok listy</translation>
+    </message>
+    <message>
+        <source>Grid View</source>
+        <translation>Widok siatki</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wyczyść</translation>
+    </message>
+    <message>
+        <source>Files you have recently viewed or worked with will be listed here</source>
+        <translation>Tutaj pojawią się ostatnio przeglądane lub edytowane pliki</translation>
+    </message>
+    <message>
+        <source>Open PDF</source>
+        <translation>Otwórz PDF</translation>
+    </message>
+    <message>
+        <source>Are you sure to clear all the records?</source>
+        <translation>Czy na pewno wyczyścić całą historię?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>SettingOption</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencje</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Zastosuj</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Ogólne</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Wyświetlanie</translation>
+    </message>
+    <message>
+        <source>Blank PDF</source>
+        <translation>Pusty PDF</translation>
+    </message>
+</context>
+</TS>

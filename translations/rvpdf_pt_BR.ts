@@ -1,0 +1,1255 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>AssocGuidBox</name>
+    <message>
+        <source>Two Steps to Set %1 as the Default PDF Viewer</source>
+        <translation>Dois passos para definir o %1 como visualizador de PDF padrão</translation>
+    </message>
+    <message>
+        <source>Step 1</source>
+        <translation>Passo 1</translation>
+    </message>
+    <message>
+        <source>Step 2</source>
+        <translation>Passo 2</translation>
+    </message>
+    <message>
+        <source>Click %1 below, then click %2 in the pop-up.</source>
+        <translation>Clique em %1 abaixo e, em seguida, clique em %2 na janela pop-up.</translation>
+    </message>
+    <message>
+        <source>Set as Default</source>
+        <translation>Definir como padrão</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Alterar</translation>
+    </message>
+    <message>
+        <source>Select %1 from the list, then click %2 to apply changes.</source>
+        <translation>Selecione %1 na lista e clique em %2 para aplicar as alterações.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>BlankOption</name>
+    <message>
+        <source>Blank PDF</source>
+        <translation>PDF em branco</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nome do arquivo</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>Page Size</source>
+        <translation>Tamanho da página</translation>
+    </message>
+    <message>
+        <source>Fixed Size</source>
+        <translation>Tamanho fixo</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>Orientação</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Retrato</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Paisagem</translation>
+    </message>
+    <message>
+        <source>Lock aspect ratio</source>
+        <translation>Bloquear proporção</translation>
+    </message>
+    <message>
+        <source>Unlock aspect ration</source>
+        <translation>Desbloquear proporção</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutDialog</name>
+    <message>
+        <source>About %1</source>
+        <translation>Sobre o %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versão %1</translation>
+    </message>
+    <message>
+        <source>%1 is a tabbed PDF reader for the desktop.</source>
+        <translation>O %1 é um leitor de PDF com abas para computador.</translation>
+    </message>
+    <message>
+        <source>This application uses open-source libraries, each under its own license.</source>
+        <translation>Este aplicativo usa bibliotecas de código aberto, cada uma sob sua própria licença.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CFileListView</name>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Pin</source>
+        <translation>Fixar</translation>
+    </message>
+    <message>
+        <source>Unpin</source>
+        <translation>Desafixar</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renomear</translation>
+    </message>
+    <message>
+        <source>Open File Location</source>
+        <translation>Abrir local do arquivo</translation>
+    </message>
+    <message>
+        <source>Remove from List</source>
+        <translation>Remover da lista</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Falha ao abrir</translation>
+    </message>
+    <message>
+        <source>The file might have been moved, damaged, or deleted.</source>
+        <translation>O arquivo pode ter sido movido, danificado ou excluído.</translation>
+    </message>
+    <message>
+        <source>Failed to Rename</source>
+        <translation>Falha ao renomear</translation>
+    </message>
+    <message>
+        <source>The file could not be renamed. It may be in use, or the folder may not allow changes.</source>
+        <translation>Não foi possível renomear o arquivo. Ele pode estar em uso ou a pasta pode não permitir alterações.</translation>
+    </message>
+</context>
+<context>
+    <name>CGotoPageBox</name>
+    <message>
+        <source>Go to Page</source>
+        <translation>Ir para a página</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Página</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>de %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Ir</translation>
+    </message>
+</context>
+<context>
+    <name>CMemberManager</name>
+    <message>
+        <source>Could not reach the account service. Please check your connection and try again.</source>
+        <translation>Não foi possível acessar o serviço de contas. Verifique sua conexão e tente novamente.</translation>
+    </message>
+    <message>
+        <source>Signing in is already in progress.</source>
+        <translation>O login já está em andamento.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid e-mail address.</source>
+        <translation>Insira um endereço de e-mail válido.</translation>
+    </message>
+    <message>
+        <source>Please enter your password.</source>
+        <translation>Insira sua senha.</translation>
+    </message>
+    <message>
+        <source>The e-mail address or password is incorrect.</source>
+        <translation>O endereço de e-mail ou a senha está incorreto.</translation>
+    </message>
+    <message>
+        <source>The account service sent an answer that could not be read. Please try again later.</source>
+        <translation>O serviço de contas enviou uma resposta que não pôde ser lida. Tente novamente mais tarde.</translation>
+    </message>
+</context>
+<context>
+    <name>CPasswordBox</name>
+    <message>
+        <source>Password</source>
+        <translation>Senha</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is protected. Enter the password to open it.</source>
+        <translation>&quot;%1&quot; está protegido. Insira a senha para abri-lo.</translation>
+    </message>
+    <message>
+        <source>Incorrect password. Please try again.</source>
+        <translation>Senha incorreta. Tente novamente.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+</context>
+<context>
+    <name>CPdfPrinter</name>
+    <message>
+        <source>Printing...</source>
+        <translation>Imprimindo...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>CPropertiesBox</name>
+    <message>
+        <source>Document Properties</source>
+        <translation>Propriedades do documento</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Arquivo</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Assunto</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Palavras-chave</translation>
+    </message>
+    <message>
+        <source>Creator</source>
+        <translation>Criador</translation>
+    </message>
+    <message>
+        <source>Producer</source>
+        <translation>Produtor</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>Criado em</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Modificado em</translation>
+    </message>
+    <message>
+        <source>PDF Version</source>
+        <translation>Versão do PDF</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>Page Size</source>
+        <translation>Tamanho da página</translation>
+    </message>
+    <message>
+        <source>%1 x %2 mm</source>
+        <translation>%1 x %2 mm</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>Tamanho do arquivo</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Segurança</translation>
+    </message>
+    <message>
+        <source>Password protected</source>
+        <translation>Protegido por senha</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhuma</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CRenameBox</name>
+    <message>
+        <source>Rename</source>
+        <translation>Renomear</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nome do arquivo</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The file name cannot be empty.</source>
+        <translation>O nome do arquivo não pode ficar vazio.</translation>
+    </message>
+    <message>
+        <source>A file name can&apos;t contain any of the following characters: \ / : * ? &quot; &lt; &gt; |</source>
+        <translation>Um nome de arquivo não pode conter nenhum dos seguintes caracteres: \ / : * ? &quot; &lt; &gt; |</translation>
+    </message>
+    <message>
+        <source>This name cannot be used as a file name.</source>
+        <translation>Este nome não pode ser usado como nome de arquivo.</translation>
+    </message>
+    <message>
+        <source>A file with this name already exists.</source>
+        <translation>Já existe um arquivo com este nome.</translation>
+    </message>
+</context>
+<context>
+    <name>CReviewDialog</name>
+    <message>
+        <source>Enjoying %1?</source>
+        <translation>Está gostando do %1?</translation>
+    </message>
+    <message>
+        <source>Rate Now</source>
+        <translation>Avaliar agora</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Mais tarde</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Ask Again</source>
+        <translation>Não perguntar novamente</translation>
+    </message>
+</context>
+<context>
+    <name>CSidePanel</name>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Miniaturas</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>Marcadores</translation>
+    </message>
+    <message>
+        <source>Annotations</source>
+        <translation>Anotações</translation>
+    </message>
+    <message>
+        <source>Attachments</source>
+        <translation>Anexos</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Página</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Comentário</translation>
+    </message>
+    <message>
+        <source>This document has no bookmarks.</source>
+        <translation>Este documento não tem marcadores.</translation>
+    </message>
+    <message>
+        <source>This document has no annotations.</source>
+        <translation>Este documento não tem anotações.</translation>
+    </message>
+    <message>
+        <source>This document has no attachments.</source>
+        <translation>Este documento não tem anexos.</translation>
+    </message>
+</context>
+<context>
+    <name>CSignInDialog</name>
+    <message>
+        <source>Sign In</source>
+        <translation>Entrar</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>nome@example.com</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Senha</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>CUpdateDialog</name>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Verificar atualizações</translation>
+    </message>
+    <message>
+        <source>You are using version %1.</source>
+        <translation>Você está usando a versão %1.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Baixar</translation>
+    </message>
+    <message>
+        <source>Checking for updates...</source>
+        <translation>Verificando atualizações...</translation>
+    </message>
+    <message>
+        <source>%1 is up to date.</source>
+        <translation>O %1 está atualizado.</translation>
+    </message>
+    <message>
+        <source>A new version %1 is available.</source>
+        <translation>Uma nova versão %1 está disponível.</translation>
+    </message>
+    <message>
+        <source>Could not reach the update service. Please check your connection and try again.</source>
+        <translation>Não foi possível acessar o serviço de atualizações. Verifique sua conexão e tente novamente.</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayOption</name>
+    <message>
+        <source>Display</source>
+        <translation>Exibição</translation>
+    </message>
+    <message>
+        <source>Default Page View</source>
+        <translation>Visualização de página padrão</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Tamanho real</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Ajustar à página</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Ajustar à largura</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>Ajustar à altura</translation>
+    </message>
+    <message>
+        <source>Default Page Layout</source>
+        <translation>Layout de página padrão</translation>
+    </message>
+    <message>
+        <source>Single Page View</source>
+        <translation>Página única</translation>
+    </message>
+    <message>
+        <source>Single Page Scrolling</source>
+        <translation>Rolagem de página única</translation>
+    </message>
+    <message>
+        <source>Two Page View</source>
+        <translation>Duas páginas</translation>
+    </message>
+    <message>
+        <source>Two Page Scrolling</source>
+        <translation>Rolagem de duas páginas</translation>
+    </message>
+    <message>
+        <source>Default Cursor</source>
+        <translation>Cursor padrão</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Selecionar</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>Mão</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentMenu</name>
+    <message>
+        <source>File</source>
+        <translation>Arquivo</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Open Recents</source>
+        <translation>Abrir recentes</translation>
+    </message>
+    <message>
+        <source>Create PDF</source>
+        <translation>Criar PDF</translation>
+    </message>
+    <message>
+        <source>Close Tab</source>
+        <translation>Fechar aba</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Fechar janela</translation>
+    </message>
+    <message>
+        <source>Close All Windows</source>
+        <translation>Fechar todas as janelas</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Salvar como</translation>
+    </message>
+    <message>
+        <source>Open File Location</source>
+        <translation>Abrir local do arquivo</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Compartilhar</translation>
+    </message>
+    <message>
+        <source>Document Properties</source>
+        <translation>Propriedades do documento</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferências</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Recortar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Colar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Selecionar tudo</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Exibir</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Exibição</translation>
+    </message>
+    <message>
+        <source>Single Page View</source>
+        <translation>Página única</translation>
+    </message>
+    <message>
+        <source>Single Page Scrolling</source>
+        <translation>Rolagem de página única</translation>
+    </message>
+    <message>
+        <source>Two Page View</source>
+        <translation>Duas páginas</translation>
+    </message>
+    <message>
+        <source>Two Page Scrolling</source>
+        <translation>Rolagem de duas páginas</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Miniaturas</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>Marcadores</translation>
+    </message>
+    <message>
+        <source>Annotations</source>
+        <translation>Anotações</translation>
+    </message>
+    <message>
+        <source>Attachments</source>
+        <translation>Anexos</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Reduzir</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Tamanho real</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Ajustar à página</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Ajustar à largura</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>Ajustar à altura</translation>
+    </message>
+    <message>
+        <source>Enter Read Mode</source>
+        <translation>Entrar no modo de leitura</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Ir</translation>
+    </message>
+    <message>
+        <source>First Page</source>
+        <translation>Primeira página</translation>
+    </message>
+    <message>
+        <source>Last Page</source>
+        <translation>Última página</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Página anterior</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Próxima página</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Para cima</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Para baixo</translation>
+    </message>
+    <message>
+        <source>Go to Page</source>
+        <translation>Ir para a página</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Janela</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Move Window to Left Side of Screen</source>
+        <translation>Mover janela para o lado esquerdo da tela</translation>
+    </message>
+    <message>
+        <source>Move Window to Right Side of Screen</source>
+        <translation>Mover janela para o lado direito da tela</translation>
+    </message>
+    <message>
+        <source>Replace Tiled Window</source>
+        <translation>Substituir janela lado a lado</translation>
+    </message>
+    <message>
+        <source>Show Next Tab</source>
+        <translation>Mostrar próxima aba</translation>
+    </message>
+    <message>
+        <source>Show Previous Tab</source>
+        <translation>Mostrar aba anterior</translation>
+    </message>
+    <message>
+        <source>Move Tab to New Window</source>
+        <translation>Mover aba para nova janela</translation>
+    </message>
+    <message>
+        <source>Bring All to Front</source>
+        <translation>Trazer tudo para a frente</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renomear</translation>
+    </message>
+    <message>
+        <source>Open in New Window</source>
+        <translation>Abrir em nova janela</translation>
+    </message>
+    <message>
+        <source>Close Other Tabs</source>
+        <translation>Fechar outras abas</translation>
+    </message>
+    <message>
+        <source>Close All Tabs</source>
+        <translation>Fechar todas as abas</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Aparência</translation>
+    </message>
+    <message>
+        <source>Follow System</source>
+        <translation>Seguir o sistema</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Claro</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Escuro</translation>
+    </message>
+    <message>
+        <source>Create Desktop Shortcut</source>
+        <translation>Criar atalho na área de trabalho</translation>
+    </message>
+    <message>
+        <source>Set as Default</source>
+        <translation>Definir como padrão</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Guia do usuário</translation>
+    </message>
+    <message>
+        <source>FAQ</source>
+        <translation>Perguntas frequentes</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Enviar feedback</translation>
+    </message>
+    <message>
+        <source>Support Center</source>
+        <translation>Central de suporte</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Verificar atualizações</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralOption</name>
+    <message>
+        <source>General</source>
+        <translation>Geral</translation>
+    </message>
+    <message>
+        <source>Set %1 as default PDF reader</source>
+        <translation>Definir o %1 como leitor de PDF padrão</translation>
+    </message>
+    <message>
+        <source>Quit program when all windows are closed</source>
+        <translation>Sair do programa quando todas as janelas forem fechadas</translation>
+    </message>
+    <message>
+        <source>Restore last view settings when reopening documents</source>
+        <translation>Restaurar as últimas configurações de visualização ao reabrir documentos</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Display Language</source>
+        <translation>Idioma da interface</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Aparência</translation>
+    </message>
+    <message>
+        <source>Follow System</source>
+        <translation>Seguir o sistema</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Claro</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Escuro</translation>
+    </message>
+</context>
+<context>
+    <name>HomePage</name>
+    <message>
+        <source>Open PDF</source>
+        <translation>Abrir PDF</translation>
+    </message>
+    <message>
+        <source>Create PDF</source>
+        <translation>Criar PDF</translation>
+    </message>
+    <message>
+        <source>Popular Tools</source>
+        <translation>Ferramentas populares</translation>
+    </message>
+    <message>
+        <source>Edit PDF</source>
+        <translation>Editar PDF</translation>
+    </message>
+    <message>
+        <source>Print PDF</source>
+        <translation>Imprimir PDF</translation>
+    </message>
+    <message>
+        <source>Organize PDFs</source>
+        <translation>Organizar PDFs</translation>
+    </message>
+    <message>
+        <source>Encrypt PDF</source>
+        <translation>Criptografar PDF</translation>
+    </message>
+    <message>
+        <source>Edit text, images and links in your PDF effortlessly</source>
+        <translation>Edite textos, imagens e links no seu PDF sem esforço</translation>
+    </message>
+    <message>
+        <source>Create a Blank Page PDF in a second</source>
+        <translation>Crie um PDF com uma página em branco em um segundo</translation>
+    </message>
+    <message>
+        <source>Print your PDF document quickly and easily</source>
+        <translation>Imprima seus documentos PDF de forma rápida e fácil</translation>
+    </message>
+    <message>
+        <source>Simply sort, add, delete PDF pages and etc.</source>
+        <translation>Ordene, adicione e exclua páginas de PDF facilmente, e muito mais.</translation>
+    </message>
+    <message>
+        <source>Password protect your PDF from unauthorized access</source>
+        <translation>Proteja seu PDF com senha contra acesso não autorizado</translation>
+    </message>
+    <message>
+        <source>You&apos;ve gone Incognito</source>
+        <translation>Você está no modo anônimo</translation>
+    </message>
+    <message>
+        <source>The history of the files you have viewed will not be saved.</source>
+        <translation>O histórico dos arquivos que você visualizar não será salvo.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>LogGuidBox</name>
+    <message>
+        <source>Log In Your Marvik Account</source>
+        <translation>Entre na sua conta Marvik</translation>
+    </message>
+    <message>
+        <source>Work across desktop &amp; mobile</source>
+        <translation>Trabalhe no computador e no celular</translation>
+    </message>
+    <message>
+        <source>Support multiple languages</source>
+        <translation>Suporte a vários idiomas</translation>
+    </message>
+    <message>
+        <source>Free customer support</source>
+        <translation>Atendimento ao cliente gratuito</translation>
+    </message>
+    <message>
+        <source>Log In</source>
+        <translation>Entrar</translation>
+    </message>
+</context>
+<context>
+    <name>MKMainWindow</name>
+    <message>
+        <source>Version: %1</source>
+        <translation>Versão: %1</translation>
+    </message>
+    <message>
+        <source>System: %1</source>
+        <translation>Sistema: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 feedback</source>
+        <translation>Feedback sobre o %1 %2</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Conta</translation>
+    </message>
+    <message>
+        <source>Signed in as %1</source>
+        <translation>Conectado como %1</translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>MKMessageBox</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>MainBox</name>
+    <message>
+        <source>File</source>
+        <translation>Arquivo</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Miniaturas</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Página anterior</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Próxima página</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Reduzir</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Tamanho real</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Ajustar à página</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Ajustar à largura</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>Ajustar à altura</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>Enter Read Mode</source>
+        <translation>Entrar no modo de leitura</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The file could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
+        <translation>Não foi possível gravar o arquivo em &quot;%1&quot;. Verifique se a pasta existe e se você tem permissão de gravação.</translation>
+    </message>
+    <message>
+        <source>Failed to Save</source>
+        <translation>Falha ao salvar</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Salvar como</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Arquivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The file could not be renamed. It may be in use, or the folder may not allow changes.</source>
+        <translation>Não foi possível renomear o arquivo. Ele pode estar em uso ou a pasta pode não permitir alterações.</translation>
+    </message>
+    <message>
+        <source>Failed to Rename</source>
+        <translation>Falha ao renomear</translation>
+    </message>
+    <message>
+        <source>Failed to Print</source>
+        <translation>Falha ao imprimir</translation>
+    </message>
+    <message>
+        <source>The document could not be sent to the printer.</source>
+        <translation>Não foi possível enviar o documento para a impressora.</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Falha ao abrir</translation>
+    </message>
+    <message>
+        <source>The attachment could not be read from the document.</source>
+        <translation>Não foi possível ler o anexo do documento.</translation>
+    </message>
+    <message>
+        <source>The attachment could not be saved.</source>
+        <translation>Não foi possível salvar o anexo.</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes to &quot;%1&quot; before closing?</source>
+        <translation>Deseja salvar as alterações em &quot;%1&quot; antes de fechar?</translation>
+    </message>
+    <message>
+        <source>Your changes will be lost if you don&apos;t save them.</source>
+        <translation>Suas alterações serão perdidas se você não salvá-las.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation>Não salvar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+</context>
+<context>
+    <name>MainView</name>
+    <message>
+        <source>Startup Page</source>
+        <translation>Página inicial</translation>
+    </message>
+    <message>
+        <source>Open PDF</source>
+        <translation>Abrir PDF</translation>
+    </message>
+    <message>
+        <source>Open Tabs</source>
+        <translation>Abas abertas</translation>
+    </message>
+    <message>
+        <source>Shortcut already exists.</source>
+        <translation>O atalho já existe.</translation>
+    </message>
+    <message>
+        <source>Shortcut successfully created!</source>
+        <translation>Atalho criado com sucesso!</translation>
+    </message>
+    <message>
+        <source>Failed to create shortcuts.</source>
+        <translation>Falha ao criar o atalho.</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Falha ao abrir</translation>
+    </message>
+    <message>
+        <source>The file might have been moved, damaged, or deleted.</source>
+        <translation>O arquivo pode ter sido movido, danificado ou excluído.</translation>
+    </message>
+    <message>
+        <source>Unsupported file format.</source>
+        <translation>Formato de arquivo não suportado.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Do you want to close all tabs or the current tab?</source>
+        <translation>Deseja fechar todas as abas ou apenas a aba atual?</translation>
+    </message>
+    <message>
+        <source>Always close all tabs</source>
+        <translation>Sempre fechar todas as abas</translation>
+    </message>
+    <message>
+        <source>Close Current Tab</source>
+        <translation>Fechar aba atual</translation>
+    </message>
+    <message>
+        <source>Close All Tabs</source>
+        <translation>Fechar todas as abas</translation>
+    </message>
+    <message>
+        <source>Do you want to set %1 as your default PDF viewer?</source>
+        <translation>Deseja definir o %1 como seu visualizador de PDF padrão?</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show again</source>
+        <translation>Não mostrar novamente</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Mais tarde</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+</context>
+<context>
+    <name>RecentPage</name>
+    <message>
+        <source>Recents</source>
+        <translation>Recentes</translation>
+    </message>
+    <message>
+        <source>Incognito Mode</source>
+        <translation>Modo anônimo</translation>
+    </message>
+    <message>
+        <source>List View</source>
+        <translation>Exibição em lista</translation>
+    </message>
+    <message>
+        <source>Grid View</source>
+        <translation>Exibição em grade</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Files you have recently viewed or worked with will be listed here</source>
+        <translation>Os arquivos que você visualizou ou editou recentemente serão listados aqui</translation>
+    </message>
+    <message>
+        <source>Open PDF</source>
+        <translation>Abrir PDF</translation>
+    </message>
+    <message>
+        <source>Are you sure to clear all the records?</source>
+        <translation>Tem certeza de que deseja limpar todos os registros?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>SettingOption</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferências</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Geral</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Exibição</translation>
+    </message>
+    <message>
+        <source>Blank PDF</source>
+        <translation>PDF em branco</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1255 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>AssocGuidBox</name>
+    <message>
+        <source>Two Steps to Set %1 as the Default PDF Viewer</source>
+        <translation>两步将 %1 设为默认 PDF 阅读器</translation>
+    </message>
+    <message>
+        <source>Step 1</source>
+        <translation>第 1 步</translation>
+    </message>
+    <message>
+        <source>Step 2</source>
+        <translation>第 2 步</translation>
+    </message>
+    <message>
+        <source>Click %1 below, then click %2 in the pop-up.</source>
+        <translation>点击下方的%1，然后在弹出窗口中点击%2。</translation>
+    </message>
+    <message>
+        <source>Set as Default</source>
+        <translation>设为默认</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>更改</translation>
+    </message>
+    <message>
+        <source>Select %1 from the list, then click %2 to apply changes.</source>
+        <translation>从列表中选择 %1，然后点击%2以应用更改。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>BlankOption</name>
+    <message>
+        <source>Blank PDF</source>
+        <translation>空白 PDF</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>文件名</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>页数</translation>
+    </message>
+    <message>
+        <source>Page Size</source>
+        <translation>页面大小</translation>
+    </message>
+    <message>
+        <source>Fixed Size</source>
+        <translation>固定大小</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>自定义</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>方向</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>纵向</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>横向</translation>
+    </message>
+    <message>
+        <source>Lock aspect ratio</source>
+        <translation>锁定纵横比</translation>
+    </message>
+    <message>
+        <source>Unlock aspect ration</source>
+        <translation>取消锁定纵横比</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutDialog</name>
+    <message>
+        <source>About %1</source>
+        <translation>关于 %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>版本 %1</translation>
+    </message>
+    <message>
+        <source>%1 is a tabbed PDF reader for the desktop.</source>
+        <translation>%1 是一款支持多标签页的桌面 PDF 阅读器。</translation>
+    </message>
+    <message>
+        <source>This application uses open-source libraries, each under its own license.</source>
+        <translation>本应用程序使用了若干开源库，各自遵循其相应的许可证。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>CFileListView</name>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Pin</source>
+        <translation>固定</translation>
+    </message>
+    <message>
+        <source>Unpin</source>
+        <translation>取消固定</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>重命名</translation>
+    </message>
+    <message>
+        <source>Open File Location</source>
+        <translation>打开文件所在位置</translation>
+    </message>
+    <message>
+        <source>Remove from List</source>
+        <translation>从列表中移除</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>打开失败</translation>
+    </message>
+    <message>
+        <source>The file might have been moved, damaged, or deleted.</source>
+        <translation>该文件可能已被移动、损坏或删除。</translation>
+    </message>
+    <message>
+        <source>Failed to Rename</source>
+        <translation>重命名失败</translation>
+    </message>
+    <message>
+        <source>The file could not be renamed. It may be in use, or the folder may not allow changes.</source>
+        <translation>无法重命名该文件。文件可能正在使用中，或文件夹不允许更改。</translation>
+    </message>
+</context>
+<context>
+    <name>CGotoPageBox</name>
+    <message>
+        <source>Go to Page</source>
+        <translation>转到页面</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>页码</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>共 %1 页</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>转到</translation>
+    </message>
+</context>
+<context>
+    <name>CMemberManager</name>
+    <message>
+        <source>Could not reach the account service. Please check your connection and try again.</source>
+        <translation>无法连接到账户服务。请检查网络连接后重试。</translation>
+    </message>
+    <message>
+        <source>Signing in is already in progress.</source>
+        <translation>正在登录中。</translation>
+    </message>
+    <message>
+        <source>Please enter a valid e-mail address.</source>
+        <translation>请输入有效的电子邮件地址。</translation>
+    </message>
+    <message>
+        <source>Please enter your password.</source>
+        <translation>请输入密码。</translation>
+    </message>
+    <message>
+        <source>The e-mail address or password is incorrect.</source>
+        <translation>电子邮件地址或密码不正确。</translation>
+    </message>
+    <message>
+        <source>The account service sent an answer that could not be read. Please try again later.</source>
+        <translation>账户服务返回了无法读取的响应。请稍后重试。</translation>
+    </message>
+</context>
+<context>
+    <name>CPasswordBox</name>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is protected. Enter the password to open it.</source>
+        <translation>“%1”受密码保护。请输入密码以打开。</translation>
+    </message>
+    <message>
+        <source>Incorrect password. Please try again.</source>
+        <translation>密码错误，请重试。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+</context>
+<context>
+    <name>CPdfPrinter</name>
+    <message>
+        <source>Printing...</source>
+        <translation>正在打印...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>CPropertiesBox</name>
+    <message>
+        <source>Document Properties</source>
+        <translation>文档属性</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>标题</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>作者</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>主题</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>关键字</translation>
+    </message>
+    <message>
+        <source>Creator</source>
+        <translation>创建者</translation>
+    </message>
+    <message>
+        <source>Producer</source>
+        <translation>生成器</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>创建时间</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>修改时间</translation>
+    </message>
+    <message>
+        <source>PDF Version</source>
+        <translation>PDF 版本</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>页数</translation>
+    </message>
+    <message>
+        <source>Page Size</source>
+        <translation>页面大小</translation>
+    </message>
+    <message>
+        <source>%1 x %2 mm</source>
+        <translation>%1 x %2 mm</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>文件大小</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>安全性</translation>
+    </message>
+    <message>
+        <source>Password protected</source>
+        <translation>受密码保护</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>CRenameBox</name>
+    <message>
+        <source>Rename</source>
+        <translation>重命名</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>文件名</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>The file name cannot be empty.</source>
+        <translation>文件名不能为空。</translation>
+    </message>
+    <message>
+        <source>A file name can&apos;t contain any of the following characters: \ / : * ? &quot; &lt; &gt; |</source>
+        <translation>文件名不能包含下列任何字符：\ / : * ? &quot; &lt; &gt; |</translation>
+    </message>
+    <message>
+        <source>This name cannot be used as a file name.</source>
+        <translation>此名称不能用作文件名。</translation>
+    </message>
+    <message>
+        <source>A file with this name already exists.</source>
+        <translation>已存在同名文件。</translation>
+    </message>
+</context>
+<context>
+    <name>CReviewDialog</name>
+    <message>
+        <source>Enjoying %1?</source>
+        <translation>喜欢 %1 吗？</translation>
+    </message>
+    <message>
+        <source>Rate Now</source>
+        <translation>立即评分</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>稍后</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Ask Again</source>
+        <translation>不再询问</translation>
+    </message>
+</context>
+<context>
+    <name>CSidePanel</name>
+    <message>
+        <source>Thumbnails</source>
+        <translation>缩略图</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>书签</translation>
+    </message>
+    <message>
+        <source>Annotations</source>
+        <translation>注释</translation>
+    </message>
+    <message>
+        <source>Attachments</source>
+        <translation>附件</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>页码</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>批注</translation>
+    </message>
+    <message>
+        <source>This document has no bookmarks.</source>
+        <translation>此文档没有书签。</translation>
+    </message>
+    <message>
+        <source>This document has no annotations.</source>
+        <translation>此文档没有注释。</translation>
+    </message>
+    <message>
+        <source>This document has no attachments.</source>
+        <translation>此文档没有附件。</translation>
+    </message>
+</context>
+<context>
+    <name>CSignInDialog</name>
+    <message>
+        <source>Sign In</source>
+        <translation>登录</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>name@example.com</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>电子邮件</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>CUpdateDialog</name>
+    <message>
+        <source>Check for Updates</source>
+        <translation>检查更新</translation>
+    </message>
+    <message>
+        <source>You are using version %1.</source>
+        <translation>您当前使用的版本为 %1。</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>下载</translation>
+    </message>
+    <message>
+        <source>Checking for updates...</source>
+        <translation>正在检查更新...</translation>
+    </message>
+    <message>
+        <source>%1 is up to date.</source>
+        <translation>%1 已是最新版本。</translation>
+    </message>
+    <message>
+        <source>A new version %1 is available.</source>
+        <translation>有新版本 %1 可用。</translation>
+    </message>
+    <message>
+        <source>Could not reach the update service. Please check your connection and try again.</source>
+        <translation>无法连接到更新服务。请检查网络连接后重试。</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayOption</name>
+    <message>
+        <source>Display</source>
+        <translation>显示</translation>
+    </message>
+    <message>
+        <source>Default Page View</source>
+        <translation>默认页面视图</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>实际大小</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>适合页面</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>适合宽度</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>适合高度</translation>
+    </message>
+    <message>
+        <source>Default Page Layout</source>
+        <translation>默认页面布局</translation>
+    </message>
+    <message>
+        <source>Single Page View</source>
+        <translation>单页视图</translation>
+    </message>
+    <message>
+        <source>Single Page Scrolling</source>
+        <translation>单页滚动</translation>
+    </message>
+    <message>
+        <source>Two Page View</source>
+        <translation>双页视图</translation>
+    </message>
+    <message>
+        <source>Two Page Scrolling</source>
+        <translation>双页滚动</translation>
+    </message>
+    <message>
+        <source>Default Cursor</source>
+        <translation>默认光标</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>选择</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>抓手</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentMenu</name>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Open Recents</source>
+        <translation>最近打开</translation>
+    </message>
+    <message>
+        <source>Create PDF</source>
+        <translation>创建 PDF</translation>
+    </message>
+    <message>
+        <source>Close Tab</source>
+        <translation>关闭标签页</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>关闭窗口</translation>
+    </message>
+    <message>
+        <source>Close All Windows</source>
+        <translation>关闭所有窗口</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>另存为</translation>
+    </message>
+    <message>
+        <source>Open File Location</source>
+        <translation>打开文件所在位置</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>共享</translation>
+    </message>
+    <message>
+        <source>Document Properties</source>
+        <translation>文档属性</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>偏好设置</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>剪切</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>全选</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>视图</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>显示</translation>
+    </message>
+    <message>
+        <source>Single Page View</source>
+        <translation>单页视图</translation>
+    </message>
+    <message>
+        <source>Single Page Scrolling</source>
+        <translation>单页滚动</translation>
+    </message>
+    <message>
+        <source>Two Page View</source>
+        <translation>双页视图</translation>
+    </message>
+    <message>
+        <source>Two Page Scrolling</source>
+        <translation>双页滚动</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>缩略图</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>书签</translation>
+    </message>
+    <message>
+        <source>Annotations</source>
+        <translation>注释</translation>
+    </message>
+    <message>
+        <source>Attachments</source>
+        <translation>附件</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>缩放</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>缩小</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>实际大小</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>适合页面</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>适合宽度</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>适合高度</translation>
+    </message>
+    <message>
+        <source>Enter Read Mode</source>
+        <translation>进入阅读模式</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>转到</translation>
+    </message>
+    <message>
+        <source>First Page</source>
+        <translation>首页</translation>
+    </message>
+    <message>
+        <source>Last Page</source>
+        <translation>末页</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>上一页</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>下一页</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>向上</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>向下</translation>
+    </message>
+    <message>
+        <source>Go to Page</source>
+        <translation>转到页面</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>窗口</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Move Window to Left Side of Screen</source>
+        <translation>将窗口移到屏幕左侧</translation>
+    </message>
+    <message>
+        <source>Move Window to Right Side of Screen</source>
+        <translation>将窗口移到屏幕右侧</translation>
+    </message>
+    <message>
+        <source>Replace Tiled Window</source>
+        <translation>替换平铺窗口</translation>
+    </message>
+    <message>
+        <source>Show Next Tab</source>
+        <translation>显示下一个标签页</translation>
+    </message>
+    <message>
+        <source>Show Previous Tab</source>
+        <translation>显示上一个标签页</translation>
+    </message>
+    <message>
+        <source>Move Tab to New Window</source>
+        <translation>将标签页移到新窗口</translation>
+    </message>
+    <message>
+        <source>Bring All to Front</source>
+        <translation>前置全部窗口</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>重命名</translation>
+    </message>
+    <message>
+        <source>Open in New Window</source>
+        <translation>在新窗口中打开</translation>
+    </message>
+    <message>
+        <source>Close Other Tabs</source>
+        <translation>关闭其他标签页</translation>
+    </message>
+    <message>
+        <source>Close All Tabs</source>
+        <translation>关闭所有标签页</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>外观</translation>
+    </message>
+    <message>
+        <source>Follow System</source>
+        <translation>跟随系统</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>浅色</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>深色</translation>
+    </message>
+    <message>
+        <source>Create Desktop Shortcut</source>
+        <translation>创建桌面快捷方式</translation>
+    </message>
+    <message>
+        <source>Set as Default</source>
+        <translation>设为默认</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>用户指南</translation>
+    </message>
+    <message>
+        <source>FAQ</source>
+        <translation>常见问题</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>反馈</translation>
+    </message>
+    <message>
+        <source>Support Center</source>
+        <translation>支持中心</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>检查更新</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralOption</name>
+    <message>
+        <source>General</source>
+        <translation>常规</translation>
+    </message>
+    <message>
+        <source>Set %1 as default PDF reader</source>
+        <translation>将 %1 设为默认 PDF 阅读器</translation>
+    </message>
+    <message>
+        <source>Quit program when all windows are closed</source>
+        <translation>关闭所有窗口后退出程序</translation>
+    </message>
+    <message>
+        <source>Restore last view settings when reopening documents</source>
+        <translation>重新打开文档时恢复上次的视图设置</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Display Language</source>
+        <translation>显示语言</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>外观</translation>
+    </message>
+    <message>
+        <source>Follow System</source>
+        <translation>跟随系统</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>浅色</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>深色</translation>
+    </message>
+</context>
+<context>
+    <name>HomePage</name>
+    <message>
+        <source>Open PDF</source>
+        <translation>打开 PDF</translation>
+    </message>
+    <message>
+        <source>Create PDF</source>
+        <translation>创建 PDF</translation>
+    </message>
+    <message>
+        <source>Popular Tools</source>
+        <translation>常用工具</translation>
+    </message>
+    <message>
+        <source>Edit PDF</source>
+        <translation>编辑 PDF</translation>
+    </message>
+    <message>
+        <source>Print PDF</source>
+        <translation>打印 PDF</translation>
+    </message>
+    <message>
+        <source>Organize PDFs</source>
+        <translation>整理 PDF</translation>
+    </message>
+    <message>
+        <source>Encrypt PDF</source>
+        <translation>加密 PDF</translation>
+    </message>
+    <message>
+        <source>Edit text, images and links in your PDF effortlessly</source>
+        <translation>轻松编辑 PDF 中的文本、图像和链接</translation>
+    </message>
+    <message>
+        <source>Create a Blank Page PDF in a second</source>
+        <translation>一秒创建空白页 PDF</translation>
+    </message>
+    <message>
+        <source>Print your PDF document quickly and easily</source>
+        <translation>快速轻松地打印 PDF 文档</translation>
+    </message>
+    <message>
+        <source>Simply sort, add, delete PDF pages and etc.</source>
+        <translation>轻松排序、添加、删除 PDF 页面等</translation>
+    </message>
+    <message>
+        <source>Password protect your PDF from unauthorized access</source>
+        <translation>为 PDF 设置密码，防止未经授权的访问</translation>
+    </message>
+    <message>
+        <source>You&apos;ve gone Incognito</source>
+        <translation>您已进入无痕模式</translation>
+    </message>
+    <message>
+        <source>The history of the files you have viewed will not be saved.</source>
+        <translation>您查看过的文件将不会保存到历史记录中。</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>LogGuidBox</name>
+    <message>
+        <source>Log In Your Marvik Account</source>
+        <translation>登录您的 Marvik 账户</translation>
+    </message>
+    <message>
+        <source>Work across desktop &amp; mobile</source>
+        <translation>桌面端与移动端通用</translation>
+    </message>
+    <message>
+        <source>Support multiple languages</source>
+        <translation>支持多种语言</translation>
+    </message>
+    <message>
+        <source>Free customer support</source>
+        <translation>免费客户支持</translation>
+    </message>
+    <message>
+        <source>Log In</source>
+        <translation>登录</translation>
+    </message>
+</context>
+<context>
+    <name>MKMainWindow</name>
+    <message>
+        <source>Version: %1</source>
+        <translation>版本：%1</translation>
+    </message>
+    <message>
+        <source>System: %1</source>
+        <translation>系统：%1</translation>
+    </message>
+    <message>
+        <source>%1 %2 feedback</source>
+        <translation>%1 %2 反馈</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>账户</translation>
+    </message>
+    <message>
+        <source>Signed in as %1</source>
+        <translation>已登录：%1</translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation>退出登录</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>MKMessageBox</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>MainBox</name>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>缩略图</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>上一页</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>下一页</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>缩小</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>实际大小</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>适合页面</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>适合宽度</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>适合高度</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>Enter Read Mode</source>
+        <translation>进入阅读模式</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>The file could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
+        <translation>无法将文件写入“%1”。请检查该文件夹是否存在，以及您是否有写入权限。</translation>
+    </message>
+    <message>
+        <source>Failed to Save</source>
+        <translation>保存失败</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>另存为</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The file could not be renamed. It may be in use, or the folder may not allow changes.</source>
+        <translation>无法重命名该文件。文件可能正在使用中，或文件夹不允许更改。</translation>
+    </message>
+    <message>
+        <source>Failed to Rename</source>
+        <translation>重命名失败</translation>
+    </message>
+    <message>
+        <source>Failed to Print</source>
+        <translation>打印失败</translation>
+    </message>
+    <message>
+        <source>The document could not be sent to the printer.</source>
+        <translation>无法将文档发送到打印机。</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>打开失败</translation>
+    </message>
+    <message>
+        <source>The attachment could not be read from the document.</source>
+        <translation>无法从文档中读取附件。</translation>
+    </message>
+    <message>
+        <source>The attachment could not be saved.</source>
+        <translation>无法保存附件。</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes to &quot;%1&quot; before closing?</source>
+        <translation>关闭前是否保存对“%1”的更改？</translation>
+    </message>
+    <message>
+        <source>Your changes will be lost if you don&apos;t save them.</source>
+        <translation>如果不保存，您所做的更改将会丢失。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation>不保存</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
+    <name>MainView</name>
+    <message>
+        <source>Startup Page</source>
+        <translation>起始页</translation>
+    </message>
+    <message>
+        <source>Open PDF</source>
+        <translation>打开 PDF</translation>
+    </message>
+    <message>
+        <source>Open Tabs</source>
+        <translation>已打开的标签页</translation>
+    </message>
+    <message>
+        <source>Shortcut already exists.</source>
+        <translation>快捷方式已存在。</translation>
+    </message>
+    <message>
+        <source>Shortcut successfully created!</source>
+        <translation>快捷方式创建成功！</translation>
+    </message>
+    <message>
+        <source>Failed to create shortcuts.</source>
+        <translation>创建快捷方式失败。</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>打开失败</translation>
+    </message>
+    <message>
+        <source>The file might have been moved, damaged, or deleted.</source>
+        <translation>该文件可能已被移动、损坏或删除。</translation>
+    </message>
+    <message>
+        <source>Unsupported file format.</source>
+        <translation>不支持的文件格式。</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Do you want to close all tabs or the current tab?</source>
+        <translation>要关闭所有标签页还是仅关闭当前标签页？</translation>
+    </message>
+    <message>
+        <source>Always close all tabs</source>
+        <translation>始终关闭所有标签页</translation>
+    </message>
+    <message>
+        <source>Close Current Tab</source>
+        <translation>关闭当前标签页</translation>
+    </message>
+    <message>
+        <source>Close All Tabs</source>
+        <translation>关闭所有标签页</translation>
+    </message>
+    <message>
+        <source>Do you want to set %1 as your default PDF viewer?</source>
+        <translation>是否将 %1 设为默认 PDF 阅读器？</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show again</source>
+        <translation>不再显示</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>稍后</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+</context>
+<context>
+    <name>RecentPage</name>
+    <message>
+        <source>Recents</source>
+        <translation>最近</translation>
+    </message>
+    <message>
+        <source>Incognito Mode</source>
+        <translation>无痕模式</translation>
+    </message>
+    <message>
+        <source>List View</source>
+        <translation>列表视图</translation>
+    </message>
+    <message>
+        <source>Grid View</source>
+        <translation>网格视图</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>Files you have recently viewed or worked with will be listed here</source>
+        <translation>您最近查看或处理过的文件将显示在这里</translation>
+    </message>
+    <message>
+        <source>Open PDF</source>
+        <translation>打开 PDF</translation>
+    </message>
+    <message>
+        <source>Are you sure to clear all the records?</source>
+        <translation>确定要清除所有记录吗？</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>SettingOption</name>
+    <message>
+        <source>Preferences</source>
+        <translation>偏好设置</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>常规</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>显示</translation>
+    </message>
+    <message>
+        <source>Blank PDF</source>
+        <translation>空白 PDF</translation>
+    </message>
+</context>
+</TS>

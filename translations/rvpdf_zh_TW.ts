@@ -1,0 +1,1255 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW">
+<context>
+    <name>AssocGuidBox</name>
+    <message>
+        <source>Two Steps to Set %1 as the Default PDF Viewer</source>
+        <translation>兩個步驟將 %1 設為預設 PDF 檢視器</translation>
+    </message>
+    <message>
+        <source>Step 1</source>
+        <translation>步驟 1</translation>
+    </message>
+    <message>
+        <source>Step 2</source>
+        <translation>步驟 2</translation>
+    </message>
+    <message>
+        <source>Click %1 below, then click %2 in the pop-up.</source>
+        <translation>按一下下方的%1，然後在彈出視窗中按一下%2。</translation>
+    </message>
+    <message>
+        <source>Set as Default</source>
+        <translation>設為預設</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>變更</translation>
+    </message>
+    <message>
+        <source>Select %1 from the list, then click %2 to apply changes.</source>
+        <translation>從清單中選取 %1，然後按一下%2以套用變更。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>BlankOption</name>
+    <message>
+        <source>Blank PDF</source>
+        <translation>空白 PDF</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>檔案名稱</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>頁數</translation>
+    </message>
+    <message>
+        <source>Page Size</source>
+        <translation>頁面大小</translation>
+    </message>
+    <message>
+        <source>Fixed Size</source>
+        <translation>固定大小</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>自訂</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>方向</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>直向</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>橫向</translation>
+    </message>
+    <message>
+        <source>Lock aspect ratio</source>
+        <translation>鎖定長寬比</translation>
+    </message>
+    <message>
+        <source>Unlock aspect ration</source>
+        <translation>解除鎖定長寬比</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutDialog</name>
+    <message>
+        <source>About %1</source>
+        <translation>關於 %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>版本 %1</translation>
+    </message>
+    <message>
+        <source>%1 is a tabbed PDF reader for the desktop.</source>
+        <translation>%1 是一款支援多分頁的桌面 PDF 閱讀器。</translation>
+    </message>
+    <message>
+        <source>This application uses open-source libraries, each under its own license.</source>
+        <translation>本應用程式使用了多個開放原始碼程式庫，各自依循其授權條款。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>CFileListView</name>
+    <message>
+        <source>Open</source>
+        <translation>開啟</translation>
+    </message>
+    <message>
+        <source>Pin</source>
+        <translation>釘選</translation>
+    </message>
+    <message>
+        <source>Unpin</source>
+        <translation>取消釘選</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>重新命名</translation>
+    </message>
+    <message>
+        <source>Open File Location</source>
+        <translation>開啟檔案位置</translation>
+    </message>
+    <message>
+        <source>Remove from List</source>
+        <translation>從清單中移除</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>無法開啟</translation>
+    </message>
+    <message>
+        <source>The file might have been moved, damaged, or deleted.</source>
+        <translation>檔案可能已被移動、損毀或刪除。</translation>
+    </message>
+    <message>
+        <source>Failed to Rename</source>
+        <translation>無法重新命名</translation>
+    </message>
+    <message>
+        <source>The file could not be renamed. It may be in use, or the folder may not allow changes.</source>
+        <translation>無法重新命名檔案。檔案可能正在使用中，或資料夾不允許變更。</translation>
+    </message>
+</context>
+<context>
+    <name>CGotoPageBox</name>
+    <message>
+        <source>Go to Page</source>
+        <translation>前往頁面</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>頁碼</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>共 %1 頁</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>前往</translation>
+    </message>
+</context>
+<context>
+    <name>CMemberManager</name>
+    <message>
+        <source>Could not reach the account service. Please check your connection and try again.</source>
+        <translation>無法連線至帳號服務。請檢查網路連線後再試一次。</translation>
+    </message>
+    <message>
+        <source>Signing in is already in progress.</source>
+        <translation>正在登入中。</translation>
+    </message>
+    <message>
+        <source>Please enter a valid e-mail address.</source>
+        <translation>請輸入有效的電子郵件地址。</translation>
+    </message>
+    <message>
+        <source>Please enter your password.</source>
+        <translation>請輸入密碼。</translation>
+    </message>
+    <message>
+        <source>The e-mail address or password is incorrect.</source>
+        <translation>電子郵件地址或密碼不正確。</translation>
+    </message>
+    <message>
+        <source>The account service sent an answer that could not be read. Please try again later.</source>
+        <translation>帳號服務傳回了無法讀取的回應。請稍後再試。</translation>
+    </message>
+</context>
+<context>
+    <name>CPasswordBox</name>
+    <message>
+        <source>Password</source>
+        <translation>密碼</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is protected. Enter the password to open it.</source>
+        <translation>「%1」受密碼保護。請輸入密碼以開啟。</translation>
+    </message>
+    <message>
+        <source>Incorrect password. Please try again.</source>
+        <translation>密碼不正確，請再試一次。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開啟</translation>
+    </message>
+</context>
+<context>
+    <name>CPdfPrinter</name>
+    <message>
+        <source>Printing...</source>
+        <translation>正在列印...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>CPropertiesBox</name>
+    <message>
+        <source>Document Properties</source>
+        <translation>文件內容</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>檔案</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>標題</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>作者</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>主旨</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>關鍵字</translation>
+    </message>
+    <message>
+        <source>Creator</source>
+        <translation>建立者</translation>
+    </message>
+    <message>
+        <source>Producer</source>
+        <translation>製作程式</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>建立日期</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>修改日期</translation>
+    </message>
+    <message>
+        <source>PDF Version</source>
+        <translation>PDF 版本</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>頁數</translation>
+    </message>
+    <message>
+        <source>Page Size</source>
+        <translation>頁面大小</translation>
+    </message>
+    <message>
+        <source>%1 x %2 mm</source>
+        <translation>%1 x %2 mm</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>檔案大小</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>安全性</translation>
+    </message>
+    <message>
+        <source>Password protected</source>
+        <translation>受密碼保護</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>無</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>CRenameBox</name>
+    <message>
+        <source>Rename</source>
+        <translation>重新命名</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>檔案名稱</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>The file name cannot be empty.</source>
+        <translation>檔案名稱不可空白。</translation>
+    </message>
+    <message>
+        <source>A file name can&apos;t contain any of the following characters: \ / : * ? &quot; &lt; &gt; |</source>
+        <translation>檔案名稱不可包含下列任何字元：\ / : * ? &quot; &lt; &gt; |</translation>
+    </message>
+    <message>
+        <source>This name cannot be used as a file name.</source>
+        <translation>此名稱無法作為檔案名稱。</translation>
+    </message>
+    <message>
+        <source>A file with this name already exists.</source>
+        <translation>已有同名的檔案。</translation>
+    </message>
+</context>
+<context>
+    <name>CReviewDialog</name>
+    <message>
+        <source>Enjoying %1?</source>
+        <translation>喜歡 %1 嗎？</translation>
+    </message>
+    <message>
+        <source>Rate Now</source>
+        <translation>立即評分</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>稍後</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Ask Again</source>
+        <translation>不要再詢問</translation>
+    </message>
+</context>
+<context>
+    <name>CSidePanel</name>
+    <message>
+        <source>Thumbnails</source>
+        <translation>縮圖</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>書籤</translation>
+    </message>
+    <message>
+        <source>Annotations</source>
+        <translation>註解</translation>
+    </message>
+    <message>
+        <source>Attachments</source>
+        <translation>附件</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>頁碼</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>備註</translation>
+    </message>
+    <message>
+        <source>This document has no bookmarks.</source>
+        <translation>此文件沒有書籤。</translation>
+    </message>
+    <message>
+        <source>This document has no annotations.</source>
+        <translation>此文件沒有註解。</translation>
+    </message>
+    <message>
+        <source>This document has no attachments.</source>
+        <translation>此文件沒有附件。</translation>
+    </message>
+</context>
+<context>
+    <name>CSignInDialog</name>
+    <message>
+        <source>Sign In</source>
+        <translation>登入</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>name@example.com</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>電子郵件</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密碼</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>CUpdateDialog</name>
+    <message>
+        <source>Check for Updates</source>
+        <translation>檢查更新</translation>
+    </message>
+    <message>
+        <source>You are using version %1.</source>
+        <translation>您目前使用的版本為 %1。</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>下載</translation>
+    </message>
+    <message>
+        <source>Checking for updates...</source>
+        <translation>正在檢查更新...</translation>
+    </message>
+    <message>
+        <source>%1 is up to date.</source>
+        <translation>%1 已是最新版本。</translation>
+    </message>
+    <message>
+        <source>A new version %1 is available.</source>
+        <translation>有新版本 %1 可供使用。</translation>
+    </message>
+    <message>
+        <source>Could not reach the update service. Please check your connection and try again.</source>
+        <translation>無法連線至更新服務。請檢查網路連線後再試一次。</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayOption</name>
+    <message>
+        <source>Display</source>
+        <translation>顯示</translation>
+    </message>
+    <message>
+        <source>Default Page View</source>
+        <translation>預設頁面檢視</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>實際大小</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>符合頁面</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>符合寬度</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>符合高度</translation>
+    </message>
+    <message>
+        <source>Default Page Layout</source>
+        <translation>預設頁面配置</translation>
+    </message>
+    <message>
+        <source>Single Page View</source>
+        <translation>單頁檢視</translation>
+    </message>
+    <message>
+        <source>Single Page Scrolling</source>
+        <translation>單頁捲動</translation>
+    </message>
+    <message>
+        <source>Two Page View</source>
+        <translation>雙頁檢視</translation>
+    </message>
+    <message>
+        <source>Two Page Scrolling</source>
+        <translation>雙頁捲動</translation>
+    </message>
+    <message>
+        <source>Default Cursor</source>
+        <translation>預設游標</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>選取</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>手形</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentMenu</name>
+    <message>
+        <source>File</source>
+        <translation>檔案</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開啟</translation>
+    </message>
+    <message>
+        <source>Open Recents</source>
+        <translation>最近開啟</translation>
+    </message>
+    <message>
+        <source>Create PDF</source>
+        <translation>建立 PDF</translation>
+    </message>
+    <message>
+        <source>Close Tab</source>
+        <translation>關閉分頁</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>關閉視窗</translation>
+    </message>
+    <message>
+        <source>Close All Windows</source>
+        <translation>關閉所有視窗</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>另存新檔</translation>
+    </message>
+    <message>
+        <source>Open File Location</source>
+        <translation>開啟檔案位置</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>分享</translation>
+    </message>
+    <message>
+        <source>Document Properties</source>
+        <translation>文件內容</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>列印</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>偏好設定</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編輯</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>剪下</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>貼上</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>全選</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>檢視</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>顯示</translation>
+    </message>
+    <message>
+        <source>Single Page View</source>
+        <translation>單頁檢視</translation>
+    </message>
+    <message>
+        <source>Single Page Scrolling</source>
+        <translation>單頁捲動</translation>
+    </message>
+    <message>
+        <source>Two Page View</source>
+        <translation>雙頁檢視</translation>
+    </message>
+    <message>
+        <source>Two Page Scrolling</source>
+        <translation>雙頁捲動</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>縮圖</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>書籤</translation>
+    </message>
+    <message>
+        <source>Annotations</source>
+        <translation>註解</translation>
+    </message>
+    <message>
+        <source>Attachments</source>
+        <translation>附件</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>縮放</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>縮小</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>實際大小</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>符合頁面</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>符合寬度</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>符合高度</translation>
+    </message>
+    <message>
+        <source>Enter Read Mode</source>
+        <translation>進入閱讀模式</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>前往</translation>
+    </message>
+    <message>
+        <source>First Page</source>
+        <translation>第一頁</translation>
+    </message>
+    <message>
+        <source>Last Page</source>
+        <translation>最後一頁</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>上一頁</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>下一頁</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>向上</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>向下</translation>
+    </message>
+    <message>
+        <source>Go to Page</source>
+        <translation>前往頁面</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>視窗</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Move Window to Left Side of Screen</source>
+        <translation>將視窗移到螢幕左側</translation>
+    </message>
+    <message>
+        <source>Move Window to Right Side of Screen</source>
+        <translation>將視窗移到螢幕右側</translation>
+    </message>
+    <message>
+        <source>Replace Tiled Window</source>
+        <translation>取代並排視窗</translation>
+    </message>
+    <message>
+        <source>Show Next Tab</source>
+        <translation>顯示下一個分頁</translation>
+    </message>
+    <message>
+        <source>Show Previous Tab</source>
+        <translation>顯示上一個分頁</translation>
+    </message>
+    <message>
+        <source>Move Tab to New Window</source>
+        <translation>將分頁移到新視窗</translation>
+    </message>
+    <message>
+        <source>Bring All to Front</source>
+        <translation>將全部移至最前</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>重新命名</translation>
+    </message>
+    <message>
+        <source>Open in New Window</source>
+        <translation>在新視窗中開啟</translation>
+    </message>
+    <message>
+        <source>Close Other Tabs</source>
+        <translation>關閉其他分頁</translation>
+    </message>
+    <message>
+        <source>Close All Tabs</source>
+        <translation>關閉所有分頁</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>說明</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>外觀</translation>
+    </message>
+    <message>
+        <source>Follow System</source>
+        <translation>跟隨系統</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>淺色</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>深色</translation>
+    </message>
+    <message>
+        <source>Create Desktop Shortcut</source>
+        <translation>建立桌面捷徑</translation>
+    </message>
+    <message>
+        <source>Set as Default</source>
+        <translation>設為預設</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>使用指南</translation>
+    </message>
+    <message>
+        <source>FAQ</source>
+        <translation>常見問題</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>意見回饋</translation>
+    </message>
+    <message>
+        <source>Support Center</source>
+        <translation>支援中心</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>檢查更新</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>關於</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralOption</name>
+    <message>
+        <source>General</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>Set %1 as default PDF reader</source>
+        <translation>將 %1 設為預設 PDF 閱讀器</translation>
+    </message>
+    <message>
+        <source>Quit program when all windows are closed</source>
+        <translation>關閉所有視窗後結束程式</translation>
+    </message>
+    <message>
+        <source>Restore last view settings when reopening documents</source>
+        <translation>重新開啟文件時還原上次的檢視設定</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <source>Display Language</source>
+        <translation>顯示語言</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>外觀</translation>
+    </message>
+    <message>
+        <source>Follow System</source>
+        <translation>跟隨系統</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>淺色</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>深色</translation>
+    </message>
+</context>
+<context>
+    <name>HomePage</name>
+    <message>
+        <source>Open PDF</source>
+        <translation>開啟 PDF</translation>
+    </message>
+    <message>
+        <source>Create PDF</source>
+        <translation>建立 PDF</translation>
+    </message>
+    <message>
+        <source>Popular Tools</source>
+        <translation>熱門工具</translation>
+    </message>
+    <message>
+        <source>Edit PDF</source>
+        <translation>編輯 PDF</translation>
+    </message>
+    <message>
+        <source>Print PDF</source>
+        <translation>列印 PDF</translation>
+    </message>
+    <message>
+        <source>Organize PDFs</source>
+        <translation>整理 PDF</translation>
+    </message>
+    <message>
+        <source>Encrypt PDF</source>
+        <translation>加密 PDF</translation>
+    </message>
+    <message>
+        <source>Edit text, images and links in your PDF effortlessly</source>
+        <translation>輕鬆編輯 PDF 中的文字、圖片和連結</translation>
+    </message>
+    <message>
+        <source>Create a Blank Page PDF in a second</source>
+        <translation>一秒建立空白頁 PDF</translation>
+    </message>
+    <message>
+        <source>Print your PDF document quickly and easily</source>
+        <translation>快速輕鬆地列印 PDF 文件</translation>
+    </message>
+    <message>
+        <source>Simply sort, add, delete PDF pages and etc.</source>
+        <translation>輕鬆排序、新增、刪除 PDF 頁面等</translation>
+    </message>
+    <message>
+        <source>Password protect your PDF from unauthorized access</source>
+        <translation>以密碼保護 PDF，防止未經授權的存取</translation>
+    </message>
+    <message>
+        <source>You&apos;ve gone Incognito</source>
+        <translation>您已進入無痕模式</translation>
+    </message>
+    <message>
+        <source>The history of the files you have viewed will not be saved.</source>
+        <translation>您檢視過的檔案將不會儲存至歷史記錄。</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+</context>
+<context>
+    <name>LogGuidBox</name>
+    <message>
+        <source>Log In Your Marvik Account</source>
+        <translation>登入您的 Marvik 帳號</translation>
+    </message>
+    <message>
+        <source>Work across desktop &amp; mobile</source>
+        <translation>桌面與行動裝置通用</translation>
+    </message>
+    <message>
+        <source>Support multiple languages</source>
+        <translation>支援多種語言</translation>
+    </message>
+    <message>
+        <source>Free customer support</source>
+        <translation>免費客戶支援</translation>
+    </message>
+    <message>
+        <source>Log In</source>
+        <translation>登入</translation>
+    </message>
+</context>
+<context>
+    <name>MKMainWindow</name>
+    <message>
+        <source>Version: %1</source>
+        <translation>版本：%1</translation>
+    </message>
+    <message>
+        <source>System: %1</source>
+        <translation>系統：%1</translation>
+    </message>
+    <message>
+        <source>%1 %2 feedback</source>
+        <translation>%1 %2 意見回饋</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>帳號</translation>
+    </message>
+    <message>
+        <source>Signed in as %1</source>
+        <translation>已登入：%1</translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation>登出</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+</context>
+<context>
+    <name>MKMessageBox</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>MainBox</name>
+    <message>
+        <source>File</source>
+        <translation>檔案</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>縮圖</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>上一頁</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>下一頁</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>縮小</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>實際大小</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>符合頁面</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>符合寬度</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>符合高度</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>Enter Read Mode</source>
+        <translation>進入閱讀模式</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>The file could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
+        <translation>無法將檔案寫入「%1」。請確認資料夾是否存在，以及您是否有寫入權限。</translation>
+    </message>
+    <message>
+        <source>Failed to Save</source>
+        <translation>無法儲存</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>另存新檔</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF 檔案 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The file could not be renamed. It may be in use, or the folder may not allow changes.</source>
+        <translation>無法重新命名檔案。檔案可能正在使用中，或資料夾不允許變更。</translation>
+    </message>
+    <message>
+        <source>Failed to Rename</source>
+        <translation>無法重新命名</translation>
+    </message>
+    <message>
+        <source>Failed to Print</source>
+        <translation>無法列印</translation>
+    </message>
+    <message>
+        <source>The document could not be sent to the printer.</source>
+        <translation>無法將文件傳送至印表機。</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>無法開啟</translation>
+    </message>
+    <message>
+        <source>The attachment could not be read from the document.</source>
+        <translation>無法從文件中讀取附件。</translation>
+    </message>
+    <message>
+        <source>The attachment could not be saved.</source>
+        <translation>無法儲存附件。</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes to &quot;%1&quot; before closing?</source>
+        <translation>關閉前是否要儲存對「%1」的變更？</translation>
+    </message>
+    <message>
+        <source>Your changes will be lost if you don&apos;t save them.</source>
+        <translation>如果不儲存，您所做的變更將會遺失。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation>不要儲存</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+</context>
+<context>
+    <name>MainView</name>
+    <message>
+        <source>Startup Page</source>
+        <translation>起始頁</translation>
+    </message>
+    <message>
+        <source>Open PDF</source>
+        <translation>開啟 PDF</translation>
+    </message>
+    <message>
+        <source>Open Tabs</source>
+        <translation>已開啟的分頁</translation>
+    </message>
+    <message>
+        <source>Shortcut already exists.</source>
+        <translation>捷徑已存在。</translation>
+    </message>
+    <message>
+        <source>Shortcut successfully created!</source>
+        <translation>已成功建立捷徑！</translation>
+    </message>
+    <message>
+        <source>Failed to create shortcuts.</source>
+        <translation>無法建立捷徑。</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>無法開啟</translation>
+    </message>
+    <message>
+        <source>The file might have been moved, damaged, or deleted.</source>
+        <translation>檔案可能已被移動、損毀或刪除。</translation>
+    </message>
+    <message>
+        <source>Unsupported file format.</source>
+        <translation>不支援的檔案格式。</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開啟</translation>
+    </message>
+    <message>
+        <source>Do you want to close all tabs or the current tab?</source>
+        <translation>要關閉所有分頁還是只關閉目前的分頁？</translation>
+    </message>
+    <message>
+        <source>Always close all tabs</source>
+        <translation>一律關閉所有分頁</translation>
+    </message>
+    <message>
+        <source>Close Current Tab</source>
+        <translation>關閉目前分頁</translation>
+    </message>
+    <message>
+        <source>Close All Tabs</source>
+        <translation>關閉所有分頁</translation>
+    </message>
+    <message>
+        <source>Do you want to set %1 as your default PDF viewer?</source>
+        <translation>是否要將 %1 設為預設 PDF 檢視器？</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show again</source>
+        <translation>不要再顯示</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>稍後</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+</context>
+<context>
+    <name>RecentPage</name>
+    <message>
+        <source>Recents</source>
+        <translation>最近使用</translation>
+    </message>
+    <message>
+        <source>Incognito Mode</source>
+        <translation>無痕模式</translation>
+    </message>
+    <message>
+        <source>List View</source>
+        <translation>清單檢視</translation>
+    </message>
+    <message>
+        <source>Grid View</source>
+        <translation>格狀檢視</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>Files you have recently viewed or worked with will be listed here</source>
+        <translation>您最近檢視或處理過的檔案會列在這裡</translation>
+    </message>
+    <message>
+        <source>Open PDF</source>
+        <translation>開啟 PDF</translation>
+    </message>
+    <message>
+        <source>Are you sure to clear all the records?</source>
+        <translation>確定要清除所有記錄嗎？</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>SettingOption</name>
+    <message>
+        <source>Preferences</source>
+        <translation>偏好設定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>套用</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>顯示</translation>
+    </message>
+    <message>
+        <source>Blank PDF</source>
+        <translation>空白 PDF</translation>
+    </message>
+</context>
+</TS>
