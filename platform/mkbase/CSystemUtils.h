@@ -35,6 +35,10 @@ public:
     // account; the answer is remembered outside the application's own
     // folders so that resetting the application does not make a new user.
     static bool IsNewUser(const QString& brandName, const QString& productName);
+    // Crash and usage reports are off when the environment says so
+    // (RVPDF_DISABLE_REPORTS set to anything but "0" or empty) or when the
+    // user turned them off in the framework settings ([Reports] Disabled).
+    static bool IsReportingDisabled(const QString& frameworkSettingsPath);
 };
 
 } // namespace MKBase
