@@ -1,25 +1,24 @@
 #include "CrashReport.h"
 
+#include "CCrashReporter.h"
+#include "CCrashUploader.h"
 #include "CGaReportManager.h"
+#include "CServiceUrl.h"
+#include "CSystemUtils.h"
 #include "LoggerObject.h"
 #include "MKApplication.h"
 
 namespace {
 
-struct ReporterState
+bool& Installed()
 {
-    bool installed = false;
-    QString database;
-    QString application;
-    QString version;
-    QString userName;
-    QString email;
-};
+    static bool installed = false;
+    return installed;
+}
 
-ReporterState& State()
+bool ReportsTurnedOff()
 {
-    static ReporterState state;
-    return state;
+    return MKBase::CSystemUtils::IsReportingDisabled(MKApplication::FrameworkSettingsPath());
 }
 
 } // namespace
@@ -44,33 +43,80 @@ bool CrashIdentityForBrand(const QString& bundle, const QString& region, CrashId
     return true;
 }
 
+QString CrashReportDir()
+{
+    return MKApplication::AppCacheDirPath() + QStringLiteral("/crash");
+}
+
+QString CrashLogFilePath()
+{
+    // The logger starts after the reporter, so the path is named here.
+    return MKApplication::AppCacheDirPath() + QStringLiteral("/log/PDF.log");
+}
+
 void InitCrashReport(const QString& database, const QString& userName, const QString& email)
 {
     MKApplication* app = MKApplication::getInstance();
-    ReporterState& state = State();
-    state.database = database;
-    state.application = app ? app->GetAppValue("Title") : QString();
-    state.version = (app ? app->GetAppValue("VersionPrefix") : QString())
-        + (app ? app->GetAppValue("AppVersion") : QString());
-    state.userName = userName;
-    state.email = email;
-    // The identity is kept for the reporter; fatal-signal handlers are not
-    // installed yet, so a crash ends the process without a report.
-    state.installed = true;
+    if (!app || ReportsTurnedOff())
+        return;
+    QString prefix = app->GetAppValue("VersionPrefix");
+    if (prefix.isEmpty())
+        prefix = QStringLiteral("linux_");
+
+    MKBase::CrashReportValues values;
+    values.database = database;
+    values.application = app->GetAppValue("Title");
+    values.version = prefix + app->GetAppValue("AppVersion");
+    values.userName = userName;
+    values.email = email;
+    values.description = QStringLiteral("This is the default user crash description.");
+    values.notes = QStringLiteral("Additional 'notes' data supplied through API");
+    Installed() = MKBase::CCrashReporter::Install(CrashReportDir(), values, CrashLogFilePath(), CrashCallback);
 }
 
 bool CrashCallback(unsigned int code, void* value1, void* value2)
 {
-    Q_UNUSED(value1);
     Q_UNUSED(value2);
-    if (code != 0x50)
+    if (code != MKBase::CCrashReporter::kCrashEventCode)
         return false;
     MKBase::CGaReportManager::getInstance()->SendGaReport("Crashed", "", false);
     MKBase::CGaReportManager::getInstance()->SendQvReport("crash", "none");
+    const int signal = value1 ? *static_cast<const int*>(value1) : 0;
+    MK_LOG("crash of an earlier run reported, signal %d", signal);
     return false;
 }
 
 bool IsCrashReportInstalled()
 {
-    return State().installed;
+    return Installed();
+}
+
+QUrl CrashUploadUrl()
+{
+    MKApplication* app = MKApplication::getInstance();
+    const QString configured = app ? app->GetAppValue("FormalReport") + QStringLiteral("/crash/v1/upload")
+                                   : QString();
+    return CServiceUrl::Resolve("RVPDF_CRASH_URL", configured);
+}
+
+MKBase::CCrashUploader* StartCrashUpload(int nTimeoutMs)
+{
+    MKApplication* app = MKApplication::getInstance();
+    if (!app || !CrashIdentityForBrand(app->Bundle(), app->Region(), nullptr) || ReportsTurnedOff())
+        return nullptr;
+    const QString dir = CrashReportDir();
+    MKBase::CCrashReporter::TrimReports(dir);
+    MKBase::CCrashReporter::DeliverDueEvents(dir, CrashCallback);
+    if (MKBase::CCrashReporter::PendingReports(dir).isEmpty())
+        return nullptr;
+    const QUrl url = CrashUploadUrl();
+    if (!CServiceUrl::IsAllowed(url)) {
+        MK_LOG("crash reports not sent: address refused: %s", qUtf8Printable(url.toString()));
+        return nullptr;
+    }
+    auto* uploader = new MKBase::CCrashUploader(dir, url, app);
+    uploader->SetTimeout(nTimeoutMs);
+    QObject::connect(uploader, &MKBase::CCrashUploader::SignalFinished, uploader, &QObject::deleteLater);
+    uploader->Start();
+    return uploader;
 }

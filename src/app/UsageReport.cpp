@@ -2,6 +2,7 @@
 
 #include "CFileUtils.h"
 #include "CGaReportManager.h"
+#include "CServiceUrl.h"
 #include "CSystemUtils.h"
 #include "MKApplication.h"
 
@@ -32,6 +33,7 @@ void InitUsageReport(const QString& bundle, const QString& region)
 {
     MKApplication* app = MKApplication::getInstance();
     auto* reports = MKBase::CGaReportManager::getInstance();
+    reports->InitStorage(MKApplication::AppCacheDirPath() + "/report", MKApplication::FrameworkSettingsPath());
     const QString table = QStringLiteral("%1/ga/%2").arg(MKApplication::ConfProductDirPath(),
                                                           app->GetAppValue("GaTable"));
     const QString pcid = app->GetAppValue("PCID");
@@ -39,9 +41,14 @@ void InitUsageReport(const QString& bundle, const QString& region)
     QString secret;
     if (AnalyticsCredentials(bundle, &id, &secret))
         reports->InitGaData(table, pcid, id, secret);
-    QString reportUrl = app->GetAppValue("FormalReport") + "/log/v1/api/report";
+    // RVPDF_REPORT_URL stands in for the service base, so the paths below
+    // still apply (local servers, staging).
+    QString base = CServiceUrl::Resolve("RVPDF_REPORT_URL", app->GetAppValue("FormalReport")).toString();
+    while (base.endsWith('/'))
+        base.chop(1);
+    QString reportUrl = base + "/log/v1/api/report";
     if (region == QLatin1String("domestic"))
-        reportUrl = app->GetAppValue("FormalReport") + "/v1/log";
+        reportUrl = base + "/v1/log";
     reports->InitQvData(reportUrl, pcid, app->GetProductID(), app->GetAppValue("AppVersion"),
                         app->GetAppValue("qd"));
 }

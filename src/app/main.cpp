@@ -129,6 +129,8 @@ int main(int argc, char** argv)
     app.installNativeEventFilter(manager);
     manager->StartThemeWatcher();
     manager->OpenArguments(argumentList);
+    // Reports of earlier crashes go out once the window is up, never in its way.
+    QTimer::singleShot(3000, &app, []() { StartCrashUpload(); });
 
     const int rc = QApplication::exec();
     MK_LOG("App Exit");

@@ -188,6 +188,12 @@ void CMainViewManager::SlotThemeChanged()
 
 void CMainViewManager::SlotOpenApp()
 {
+    // A launch is a process, however many windows it opens or however often
+    // this slot is reached.
+    static bool counted = false;
+    if (counted)
+        return;
+    counted = true;
     CountLaunch(QDate::currentDate());
 }
 

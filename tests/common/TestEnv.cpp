@@ -44,6 +44,11 @@ void TestEnv::Setup(Display display)
     SetVar("XDG_STATE_HOME", root + "/state");
     SetVar("XDG_RUNTIME_DIR", root + "/runtime");
     SetVar("TMPDIR", root + "/tmp");
+    // Crash and usage reports of the code under test, and of any child process, go to
+    // a loopback port with nothing behind it, never to the brand's services.
+    SetVar("RVPDF_ANALYTICS_URL", QStringLiteral("http://127.0.0.1:9/mp/collect"));
+    SetVar("RVPDF_REPORT_URL", QStringLiteral("http://127.0.0.1:9"));
+    SetVar("RVPDF_CRASH_URL", QStringLiteral("http://127.0.0.1:9/crash/v1/upload"));
     qunsetenv("XDG_CURRENT_DESKTOP");
     qunsetenv("SESSION_MANAGER");
 
