@@ -2,6 +2,7 @@
 
 #include "CFileUtils.h"
 #include "CJsonReader.h"
+#include "CServiceUrl.h"
 #include "CSystemUtils.h"
 #include "LoggerObject.h"
 
@@ -145,18 +146,7 @@ CGaReportManager* CGaReportManager::getInstance(QObject* parent)
 
 bool CGaReportManager::IsAllowedUrl(const QUrl& url)
 {
-    if (!url.isValid() || url.host().isEmpty())
-        return false;
-    const QString scheme = url.scheme().toLower();
-    if (scheme == QLatin1String("https"))
-        return true;
-    if (scheme != QLatin1String("http"))
-        return false;
-    const QString host = url.host();
-    if (host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0)
-        return true;
-    const QHostAddress address(host);
-    return !address.isNull() && address.isLoopback();
+    return CServiceUrl::IsAllowed(url);
 }
 
 bool CGaReportManager::IsSafeText(const QString& text)

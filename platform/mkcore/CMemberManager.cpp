@@ -43,7 +43,7 @@ QUrl CMemberManager::LoginUrl()
     while (server.endsWith(QLatin1Char('/')))
         server.chop(1);
     const QString configured = server.isEmpty() ? QString() : server + "/account/v1/login";
-    return CServiceUrl::Resolve("RVPDF_ACCOUNT_URL", configured);
+    return MKBase::CServiceUrl::Resolve("RVPDF_ACCOUNT_URL", configured);
 }
 
 bool CMemberManager::IsValidEmail(const QString& strEmail)
@@ -86,7 +86,7 @@ bool CMemberManager::SignIn(const QString& strEmail, const QString& strPassword,
     if (strPassword.isEmpty())
         return fail(tr("Please enter your password."));
     const QUrl url = LoginUrl();
-    if (!CServiceUrl::IsAllowed(url)) {
+    if (!MKBase::CServiceUrl::IsAllowed(url)) {
         MK_LOG("sign-in refused: account service address is not https");
         return fail(UnreachableText());
     }

@@ -49,7 +49,7 @@ QUrl CUpdateChecker::EndpointUrl()
 {
     const QString configured
         = MKBase::CJsonReader::ParseJsonFile(TextsPath(), QStringLiteral("CheckUrl")).toString();
-    return CServiceUrl::Resolve("RVPDF_UPDATE_URL", configured);
+    return MKBase::CServiceUrl::Resolve("RVPDF_UPDATE_URL", configured);
 }
 
 bool CUpdateChecker::IsVersion(const QString& strVersion)
@@ -90,7 +90,7 @@ bool CUpdateChecker::Start(const QUrl& urlEndpoint)
     running = true;
     ++generation;
 
-    if (!CServiceUrl::IsAllowed(urlEndpoint)) {
+    if (!MKBase::CServiceUrl::IsAllowed(urlEndpoint)) {
         FailLater("endpoint refused: not https and not loopback");
         return true;
     }

@@ -96,7 +96,7 @@ QUrl CrashUploadUrl()
     MKApplication* app = MKApplication::getInstance();
     const QString configured = app ? app->GetAppValue("FormalReport") + QStringLiteral("/crash/v1/upload")
                                    : QString();
-    return CServiceUrl::Resolve("RVPDF_CRASH_URL", configured);
+    return MKBase::CServiceUrl::Resolve("RVPDF_CRASH_URL", configured);
 }
 
 MKBase::CCrashUploader* StartCrashUpload(int nTimeoutMs)
@@ -110,7 +110,7 @@ MKBase::CCrashUploader* StartCrashUpload(int nTimeoutMs)
     if (MKBase::CCrashReporter::PendingReports(dir).isEmpty())
         return nullptr;
     const QUrl url = CrashUploadUrl();
-    if (!CServiceUrl::IsAllowed(url)) {
+    if (!MKBase::CServiceUrl::IsAllowed(url)) {
         MK_LOG("crash reports not sent: address refused: %s", qUtf8Printable(url.toString()));
         return nullptr;
     }

@@ -43,7 +43,7 @@ void InitUsageReport(const QString& bundle, const QString& region)
         reports->InitGaData(table, pcid, id, secret);
     // RVPDF_REPORT_URL stands in for the service base, so the paths below
     // still apply (local servers, staging).
-    QString base = CServiceUrl::Resolve("RVPDF_REPORT_URL", app->GetAppValue("FormalReport")).toString();
+    QString base = MKBase::CServiceUrl::Resolve("RVPDF_REPORT_URL", app->GetAppValue("FormalReport")).toString();
     while (base.endsWith('/'))
         base.chop(1);
     QString reportUrl = base + "/log/v1/api/report";

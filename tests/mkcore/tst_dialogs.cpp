@@ -152,7 +152,7 @@ void TestDialogs::serviceUrlRule()
 {
     QFETCH(QString, url);
     QFETCH(bool, allowed);
-    QCOMPARE(CServiceUrl::IsAllowed(QUrl(url)), allowed);
+    QCOMPARE(MKBase::CServiceUrl::IsAllowed(QUrl(url)), allowed);
 }
 
 void TestDialogs::endpointsFollowBrandUnlessOverridden()

@@ -6,6 +6,8 @@
 // Addresses of the product's web services. Only https goes out to the
 // network; plain http is accepted for this machine's loopback address alone,
 // where local test servers and debugging proxies run.
+namespace MKBase {
+
 class CServiceUrl
 {
 public:
@@ -15,3 +17,5 @@ public:
     // set and not empty, else strConfigured.
     static QUrl Resolve(const char* pszEnvName, const QString& strConfigured);
 };
+
+} // namespace MKBase

@@ -2,6 +2,8 @@
 
 #include <QHostAddress>
 
+namespace MKBase {
+
 bool CServiceUrl::IsLoopback(const QUrl& url)
 {
     const QString host = url.host();
@@ -27,3 +29,5 @@ QUrl CServiceUrl::Resolve(const char* pszEnvName, const QString& strConfigured)
     const QString text = overridden.isEmpty() ? strConfigured.trimmed() : overridden;
     return QUrl(text, QUrl::StrictMode);
 }
+
+} // namespace MKBase
