@@ -33,7 +33,7 @@ bool IsHalden()
 } // namespace
 
 // One row of a menu table; an empty text is a separator.
-struct DocumentMenu::ItemSpec
+struct DocumentMenu::ItemRow
 {
     const char* text;
     const char* key;
@@ -57,9 +57,9 @@ QMenu* DocumentMenu::NewMenu(const char* title, QWidget* parent)
     return menu;
 }
 
-void DocumentMenu::AddItems(QMenu* menu, const QList<ItemSpec>& items, QHash<QString, QAction*>* byKey)
+void DocumentMenu::AddItems(QMenu* menu, const QList<ItemRow>& items, QHash<QString, QAction*>* byKey)
 {
-    for (const ItemSpec& item : items) {
+    for (const ItemRow& item : items) {
         if (!item.text) {
             menu->addSeparator();
             continue;

@@ -78,9 +78,9 @@ private slots:
     void SlotClickedSupport();
 
 private:
-    struct ItemSpec;
+    struct ItemRow;
     QMenu* NewMenu(const char* title, QWidget* parent);
-    void AddItems(QMenu* menu, const QList<ItemSpec>& items, QHash<QString, QAction*>* byKey);
+    void AddItems(QMenu* menu, const QList<ItemRow>& items, QHash<QString, QAction*>* byKey);
     QMenu* BuildEditMenu(QWidget* parent);
     QMenu* BuildViewMenu(QWidget* parent);
     QMenu* BuildGoMenu(QWidget* parent);
