@@ -9,6 +9,7 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusVariant>
+#include <QFileInfo>
 #include <QFutureWatcher>
 #include <QTimer>
 #include <QWidget>
@@ -101,6 +102,15 @@ CThemeWatcher::CThemeWatcher(CMainViewManager* manager_, BusOpener opener_, QObj
 
 CThemeWatcher::~CThemeWatcher() = default;
 
+bool CThemeWatcher::HasSessionBus()
+{
+    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+        return true;
+    // The per-user bus of systemd sessions is found without the variable.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return !runtime.isEmpty() && QFileInfo::exists(runtime + QStringLiteral("/bus"));
+}
+
 void CThemeWatcher::Start()
 {
     if (started)
@@ -110,6 +120,13 @@ void CThemeWatcher::Start()
     if (QCoreApplication* app = QCoreApplication::instance())
         app->installEventFilter(this);
 
+    // Without a session bus the library would start one of its own (a
+    // daemon that outlives us) just to ask for the colour scheme: the
+    // palette answers instead.
+    if (!opener && !HasSessionBus()) {
+        UsePalette();
+        return;
+    }
     // Connecting may wait on the bus: off this thread. Only the name comes
     // back; the connection itself is shared process-wide.
     BusOpener open = opener ? opener : BusOpener([]() { return QDBusConnection::sessionBus(); });

@@ -63,6 +63,8 @@ public:
     static bool IsThemeChangePending();
     // Re-applies done so far in this process.
     static int ReapplyCount();
+    // Whether a session bus can be reached without starting one.
+    static bool HasSessionBus();
     static constexpr int kDebounceMs = 1000;
 
 signals:

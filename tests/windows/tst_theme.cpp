@@ -166,6 +166,8 @@ private slots:
     void cleanup();
     void immersiveColorSetMessage_data();
     void immersiveColorSetMessage();
+    void sessionBusIsNeverStarted_data();
+    void sessionBusIsNeverStarted();
     void nativeEventFilterPassesOnlyTheColorMessage_data();
     void nativeEventFilterPassesOnlyTheColorMessage();
     void paletteDarkness_data();
@@ -660,6 +662,41 @@ void TestTheme::changeDuringStartupReadWins()
     QVERIFY(App()->IsSystemDarkMode());
     QVERIFY(WaitReapply(before));
     QVERIFY(AppliedDark());
+}
+
+void TestTheme::sessionBusIsNeverStarted_data()
+{
+    QTest::addColumn<QByteArray>("address");
+    QTest::addColumn<bool>("busFile");
+    QTest::addColumn<bool>("reachable");
+    QTest::newRow("address given") << QByteArray("unix:path=/nonexistent/bus") << false << true;
+    QTest::newRow("user bus of the session") << QByteArray() << true << true;
+    QTest::newRow("no bus at all") << QByteArray() << false << false;
+}
+
+void TestTheme::sessionBusIsNeverStarted()
+{
+    QFETCH(QByteArray, address);
+    QFETCH(bool, busFile);
+    QFETCH(bool, reachable);
+    const QByteArray savedAddress = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+    const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
+    const QString runtime = TestEnv::MakeDir("runtime-probe");
+    if (busFile) {
+        QFile bus(runtime + "/bus");
+        QVERIFY(bus.open(QIODevice::WriteOnly));
+    }
+    qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
+    if (address.isEmpty())
+        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+    else
+        qputenv("DBUS_SESSION_BUS_ADDRESS", address);
+    // Without a bus the watcher must not ask the bus library, which would
+    // start a daemon of its own to answer.
+    const bool found = CThemeWatcher::HasSessionBus();
+    qputenv("DBUS_SESSION_BUS_ADDRESS", savedAddress);
+    qputenv("XDG_RUNTIME_DIR", savedRuntime);
+    QCOMPARE(found, reachable);
 }
 
 RV_TEST_MAIN(TestTheme)
