@@ -12,7 +12,6 @@
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFEFStreamObjectHelper.hh>
 #include <qpdf/QPDFEmbeddedFileDocumentHelper.hh>
-#include <qpdf/QPDFFileSpecObjectHelper.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFWriter.hh>
 
@@ -105,9 +104,18 @@ bool TestPdf::WriteRich(const QString& source, const QString& target, const QStr
         pages.at(0).getObjectHandle().replaceKey("/Annots", annots);
 
         QPDFEmbeddedFileDocumentHelper files(pdf);
-        auto stream = QPDFEFStreamObjectHelper::createEFStream(pdf, attachmentData.toStdString());
-        auto spec = QPDFFileSpecObjectHelper::createFileSpec(pdf, attachmentName.toStdString(), stream);
-        files.replaceEmbeddedFile(attachmentName.toStdString(), spec);
+        // The attachment's entry: its name and the stream holding its bytes.
+        const QPDFObjectHandle stream =
+            QPDFEFStreamObjectHelper::createEFStream(pdf, attachmentData.toStdString()).getObjectHandle();
+        const QPDFObjectHandle name = QPDFObjectHandle::newUnicodeString(attachmentName.toStdString());
+        QPDFObjectHandle streams = QPDFObjectHandle::newDictionary();
+        streams.replaceKey("/F", stream);
+        streams.replaceKey("/UF", stream);
+        QPDFObjectHandle attachment = QPDFObjectHandle::newDictionary();
+        attachment.replaceKey("/F", name);
+        attachment.replaceKey("/UF", name);
+        attachment.replaceKey("/EF", streams);
+        files.replaceEmbeddedFile(attachmentName.toStdString(), pdf.makeIndirectObject(attachment));
 
         QPDFWriter writer(pdf, target.toLocal8Bit().constData());
         writer.write();
