@@ -20,6 +20,7 @@
 #include <QScreen>
 #include <QStackedWidget>
 #include <QSysInfo>
+#include <QTimer>
 #include <QUrl>
 #include <QUrlQuery>
 #include <QVBoxLayout>
@@ -28,7 +29,9 @@ MKMainWindow::MKMainWindow(QWidget* parent)
     : CFramelessWindow(parent)
 {
     setObjectName("main_window");
-    CReviewDialog::CountLaunch();
+    // Counting writes the settings file: not while the first window is
+    // being put on screen.
+    QTimer::singleShot(3000, qApp, &CReviewDialog::CountLaunch);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -140,6 +143,8 @@ bool MKMainWindow::restoreState(const QByteArray& state, int version)
 
 void MKMainWindow::ShowReview(const QString& strFrom)
 {
+    // A process closed within its first seconds still counts.
+    CReviewDialog::CountLaunch();
     CReviewDialog::AskOnce(this, strFrom);
 }
 
