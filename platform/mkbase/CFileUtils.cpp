@@ -1,5 +1,7 @@
 #include "CFileUtils.h"
 
+#include "CSystemUtils.h"
+
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -11,6 +13,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <functional>
 
 #include <sys/stat.h>
 
@@ -150,27 +154,45 @@ QString CFileUtils::GetAppFilePath()
     return QCoreApplication::applicationFilePath();
 }
 
+namespace {
+
+// Asks the desktop's file manager to show a file (method "ShowItems" or
+// "ShowItemProperties"); runs fallback when there is no bus or no answer.
+// Asynchronous with a short timeout: a missing file manager never blocks.
+void AskFileManager(const char* method, const QString& filePath, const std::function<void()>& fallback)
+{
+    if (!CSystemUtils::HasSessionBus()) {
+        fallback();
+        return;
+    }
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        fallback();
+        return;
+    }
+    QDBusMessage call = QDBusMessage::createMethodCall("org.freedesktop.FileManager1", "/org/freedesktop/FileManager1",
+                                                       "org.freedesktop.FileManager1", QString::fromLatin1(method));
+    call << QStringList {QUrl::fromLocalFile(filePath).toString()} << QString();
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, 3000));
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, [watcher, fallback]() {
+        if (watcher->isError())
+            fallback();
+        watcher->deleteLater();
+    });
+}
+
+} // namespace
+
 void CFileUtils::OpenFolderAndSelectFile(const QString& path)
 {
     const QFileInfo info(path);
-    const QUrl folder = QUrl::fromLocalFile(info.exists() ? info.absolutePath() : info.absolutePath());
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected() || !info.exists()) {
-        QDesktopServices::openUrl(folder);
+    const QUrl folder = QUrl::fromLocalFile(info.absolutePath());
+    auto openFolder = [folder]() { QDesktopServices::openUrl(folder); };
+    if (!info.exists()) {
+        openFolder();
         return;
     }
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        "org.freedesktop.FileManager1", "/org/freedesktop/FileManager1", "org.freedesktop.FileManager1",
-        "ShowItems");
-    call << QStringList {QUrl::fromLocalFile(info.absoluteFilePath()).toString()} << QString();
-    // Asynchronous, with a short timeout: a missing file manager must never
-    // block the window.
-    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, 3000));
-    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, [watcher, folder]() {
-        if (watcher->isError())
-            QDesktopServices::openUrl(folder);
-        watcher->deleteLater();
-    });
+    AskFileManager("ShowItems", info.absoluteFilePath(), openFolder);
 }
 
 bool CFileUtils::ShowFileProperties(const QString& path)
@@ -178,22 +200,8 @@ bool CFileUtils::ShowFileProperties(const QString& path)
     const QFileInfo info(path);
     if (path.isEmpty() || !info.isFile())
         return false;
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected()) {
-        OpenFolderAndSelectFile(path);
-        return true;
-    }
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        "org.freedesktop.FileManager1", "/org/freedesktop/FileManager1", "org.freedesktop.FileManager1",
-        "ShowItemProperties");
-    call << QStringList {QUrl::fromLocalFile(info.absoluteFilePath()).toString()} << QString();
-    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, 3000));
     const QString file = info.absoluteFilePath();
-    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, [watcher, file]() {
-        if (watcher->isError())
-            OpenFolderAndSelectFile(file);
-        watcher->deleteLater();
-    });
+    AskFileManager("ShowItemProperties", file, [file]() { OpenFolderAndSelectFile(file); });
     return true;
 }
 

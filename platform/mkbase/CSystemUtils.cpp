@@ -114,4 +114,13 @@ bool CSystemUtils::IsReportingDisabled(const QString& frameworkSettingsPath)
     return settings.value("Reports/Disabled", false).toBool();
 }
 
+bool CSystemUtils::HasSessionBus()
+{
+    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+        return true;
+    // The per-user bus of systemd sessions is found without the variable.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return !runtime.isEmpty() && QFileInfo::exists(runtime + QStringLiteral("/bus"));
+}
+
 } // namespace MKBase

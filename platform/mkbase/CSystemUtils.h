@@ -39,6 +39,9 @@ public:
     // (RVPDF_DISABLE_REPORTS set to anything but "0" or empty) or when the
     // user turned them off in the framework settings ([Reports] Disabled).
     static bool IsReportingDisabled(const QString& frameworkSettingsPath);
+    // Whether a session bus can be reached without starting one: asking the
+    // bus library without one makes it launch a daemon of its own.
+    static bool HasSessionBus();
 };
 
 } // namespace MKBase

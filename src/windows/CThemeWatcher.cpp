@@ -9,7 +9,6 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusVariant>
-#include <QFileInfo>
 #include <QFutureWatcher>
 #include <QTimer>
 #include <QWidget>
@@ -102,15 +101,6 @@ CThemeWatcher::CThemeWatcher(CMainViewManager* manager_, BusOpener opener_, QObj
 
 CThemeWatcher::~CThemeWatcher() = default;
 
-bool CThemeWatcher::HasSessionBus()
-{
-    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
-        return true;
-    // The per-user bus of systemd sessions is found without the variable.
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    return !runtime.isEmpty() && QFileInfo::exists(runtime + QStringLiteral("/bus"));
-}
-
 void CThemeWatcher::Start()
 {
     if (started)
@@ -123,7 +113,7 @@ void CThemeWatcher::Start()
     // Without a session bus the library would start one of its own (a
     // daemon that outlives us) just to ask for the colour scheme: the
     // palette answers instead.
-    if (!opener && !HasSessionBus()) {
+    if (!opener && !MKBase::CSystemUtils::HasSessionBus()) {
         UsePalette();
         return;
     }

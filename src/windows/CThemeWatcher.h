@@ -63,8 +63,6 @@ public:
     static bool IsThemeChangePending();
     // Re-applies done so far in this process.
     static int ReapplyCount();
-    // Whether a session bus can be reached without starting one.
-    static bool HasSessionBus();
     static constexpr int kDebounceMs = 1000;
 
 signals:

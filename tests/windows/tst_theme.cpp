@@ -693,7 +693,7 @@ void TestTheme::sessionBusIsNeverStarted()
         qputenv("DBUS_SESSION_BUS_ADDRESS", address);
     // Without a bus the watcher must not ask the bus library, which would
     // start a daemon of its own to answer.
-    const bool found = CThemeWatcher::HasSessionBus();
+    const bool found = MKBase::CSystemUtils::HasSessionBus();
     qputenv("DBUS_SESSION_BUS_ADDRESS", savedAddress);
     qputenv("XDG_RUNTIME_DIR", savedRuntime);
     QCOMPARE(found, reachable);
