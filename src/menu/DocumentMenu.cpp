@@ -480,23 +480,24 @@ QString DocumentMenu::GetMenuUrl(const QString& key)
     return own.isEmpty() ? object.value("Url").toString() : own;
 }
 
-void DocumentMenu::SlotClickedGuide()
+void DocumentMenu::OpenMenuUrl(const QString& key)
 {
-    const QString url = GetMenuUrl("guid");
+    const QString url = GetMenuUrl(key);
     if (!url.isEmpty())
         QDesktopServices::openUrl(QUrl(url));
+}
+
+void DocumentMenu::SlotClickedGuide()
+{
+    OpenMenuUrl("guid");
 }
 
 void DocumentMenu::SlotClickedFaq()
 {
-    const QString url = GetMenuUrl("faq");
-    if (!url.isEmpty())
-        QDesktopServices::openUrl(QUrl(url));
+    OpenMenuUrl("faq");
 }
 
 void DocumentMenu::SlotClickedSupport()
 {
-    const QString url = GetMenuUrl("support");
-    if (!url.isEmpty())
-        QDesktopServices::openUrl(QUrl(url));
+    OpenMenuUrl("support");
 }

@@ -86,6 +86,7 @@ private:
     QMenu* BuildGoMenu(QWidget* parent);
     QMenu* BuildWindowMenu(QWidget* parent);
     QVariantMap CurrentTabInfo();
+    static void OpenMenuUrl(const QString& key);
 
     QMenuBar* menuBar = nullptr;
     QList<QAction*> recentActions;
