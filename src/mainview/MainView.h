@@ -40,6 +40,10 @@ public:
     CTabBar* TabBar() const { return tabBar; }
     HomePage* Home() const { return homePage; }
     DocumentMenu* Menu() { return &menu; }
+    LogGuidBox* SignInPopup() const { return signInPopup; }
+    // The default-viewer question is asked once per process; this starts
+    // over as a new process would.
+    static void ResetDefaultLauncherCheck();
     QPushButton* AddButton() const { return addButton; }
     QPushButton* TabCountButton() const { return tabCountButton; }
     bool IsClosingWindow() const { return closingWindow; }
@@ -123,9 +127,4 @@ private:
     QPushButton* addButton = nullptr;
     HomePage* homePage = nullptr;
     LogGuidBox* signInPopup = nullptr;
-
-public:
-    LogGuidBox* SignInPopup() const { return signInPopup; }
-    // Lets a later process ask the default-viewer question again (tests).
-    static void ResetDefaultLauncherCheck();
 };

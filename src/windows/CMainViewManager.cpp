@@ -1,9 +1,8 @@
 #include "CMainViewManager.h"
 
-#include "LoggerObject.h"
-
 #include "CSingleInstance.h"
 #include "CThemeWatcher.h"
+#include "LoggerObject.h"
 #include "MKApplication.h"
 #include "MainBox.h"
 #include "app/UsageReport.h"
