@@ -1,9 +1,18 @@
 #include "TestEnv.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include <dirent.h>
+
+#include <sys/ipc.h>
+#include <sys/sem.h>
+#include <sys/shm.h>
 
 namespace {
 
@@ -18,8 +27,41 @@ void SetVar(const char* name, const QString& value)
     qputenv(name, value.toLocal8Bit());
 }
 
+// Instances a test killed leave their shared memory and semaphores behind;
+// left to pile up, their keys start to collide with the next tests' ones.
+// Qt finds them through key files in the temp folder, which is ours alone.
+void RemoveIpcObjectsIn(const QByteArray& tempDir)
+{
+    // Plain system calls: this also runs at exit, after Qt is gone.
+    DIR* dir = ::opendir(tempDir.constData());
+    if (!dir)
+        return;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (std::strncmp(entry->d_name, "qipc_", 5) != 0)
+            continue;
+        const std::string path = tempDir.toStdString() + "/" + entry->d_name;
+        const key_t key = ::ftok(path.c_str(), 'Q');
+        if (key == -1)
+            continue;
+        const int shm = ::shmget(key, 0, 0);
+        if (shm != -1)
+            ::shmctl(shm, IPC_RMID, nullptr);
+        const int sem = ::semget(key, 0, 0);
+        if (sem != -1)
+            ::semctl(sem, 0, IPC_RMID);
+    }
+    ::closedir(dir);
+}
+
+QByteArray& IpcTempDir()
+{
+    static QByteArray dir;
+    return dir;
+}
+
 void Cleanup()
 {
+    RemoveIpcObjectsIn(IpcTempDir());
     delete RootDir();
     RootDir() = nullptr;
 }
@@ -44,6 +86,7 @@ void TestEnv::Setup(Display display)
     SetVar("XDG_STATE_HOME", root + "/state");
     SetVar("XDG_RUNTIME_DIR", root + "/runtime");
     SetVar("TMPDIR", root + "/tmp");
+    IpcTempDir() = QFile::encodeName(root + "/tmp");
     // Crash and usage reports of the code under test, and of any child process, go to
     // a loopback port with nothing behind it, never to the brand's services.
     SetVar("RVPDF_ANALYTICS_URL", QStringLiteral("http://127.0.0.1:9/mp/collect"));
@@ -84,4 +127,9 @@ QString TestEnv::MakeDir(const QString& name)
 QProcessEnvironment TestEnv::ChildEnvironment()
 {
     return QProcessEnvironment::systemEnvironment();
+}
+
+void TestEnv::RemoveIpcObjects()
+{
+    RemoveIpcObjectsIn(IpcTempDir());
 }

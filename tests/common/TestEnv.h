@@ -18,4 +18,7 @@ public:
     static QString MakeDir(const QString& name);
     // The environment child processes of a test run with.
     static QProcessEnvironment ChildEnvironment();
+    // Removes the shared memory and semaphores of this test's instances
+    // (those a killed process could not remove itself).
+    static void RemoveIpcObjects();
 };

@@ -221,9 +221,13 @@ void TestGuide::yesShowsGuideWhenRegistrationDidNotTakeEffect()
     QString guidePath;
     QStringList guideTexts;
     int guides = 0;
+    QElapsedTimer timer;
+    qint64 answeredAt = -1;
+    qint64 guideAt = -1;
     ModalAnswerer answers(
         [&](QWidget* dialog) {
             if (IsGuide(dialog)) {
+                guideAt = timer.elapsed();
                 ++guides;
                 guidePath = static_cast<AssocGuidBox*>(dialog)->DocumentPath();
                 for (QLabel* label : dialog->findChildren<QLabel*>())
@@ -233,18 +237,18 @@ void TestGuide::yesShowsGuideWhenRegistrationDidNotTakeEffect()
                 dialog->close();
                 return;
             }
+            answeredAt = timer.elapsed();
             Answer(true, "button_2")(dialog);
         },
         2);
-    QElapsedTimer timer;
     QCOMPARE(Open(window, docs[0]), 0);
     timer.start();
     QTRY_VERIFY_WITH_TIMEOUT(CSettingManager::getInstance()->IsDefaultViewer(), 3000);
-    const qint64 answeredAt = timer.elapsed();
     QVERIFY(MKCheckBox::IsMarked("pdf_Launcher"));
     QTRY_COMPARE_WITH_TIMEOUT(guides, 1, 6000);
-    // Three seconds after the answer.
-    QVERIFY(timer.elapsed() - answeredAt >= 2900);
+    // Three seconds after the answer (Qt lets timers that long fire up to 5%
+    // early to save wake-ups).
+    QVERIFY2(guideAt - answeredAt >= 2850, qPrintable(QString::number(guideAt - answeredAt)));
     QCOMPARE(guidePath, docs[0]);
     QVERIFY(guideTexts.contains("Two Steps to Set RVPDF as the Default PDF Viewer"));
     QVERIFY(guideTexts.contains("Select <b>RVPDF</b> from the list, then click <b>OK</b> to apply changes."));

@@ -63,6 +63,7 @@ void TestInstance::cleanup()
         first->waitForFinished();
         first.reset();
     }
+    TestEnv::RemoveIpcObjects();
     QFile::remove(TestEnv::Root() + "/data/rvpdf/log/PDF.log");
     QFile::remove(TestEnv::Root() + "/data/rvpdf/recent/recentfiles.json");
 }
