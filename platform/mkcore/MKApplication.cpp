@@ -17,6 +17,9 @@
 #include <QStyle>
 #include <QTranslator>
 #include <QUuid>
+#include <QWidget>
+
+#include <algorithm>
 
 const QString MKApplication::kSkinAuto = QStringLiteral("Auto");
 const QString MKApplication::kSkinLight = QStringLiteral("Light");
@@ -85,12 +88,21 @@ MKApplication::MKApplication(int& argc, char** argv)
     : QApplication(argc, argv)
     , skin(kSkinAuto)
 {
+    connect(this, &QGuiApplication::lastWindowClosed, this, [this]() { lastWindowClosed = true; });
     platformInfo = MKBase::CJsonReader::ParseJsonFileToObject(":/res/info/platform.json")
                        .value(QLatin1String(kPlatformKey))
                        .toObject();
 }
 
 MKApplication::~MKApplication() = default;
+
+bool MKApplication::HasOpenMainWindow()
+{
+    const QWidgetList widgets = topLevelWidgets();
+    return std::any_of(widgets.cbegin(), widgets.cend(), [](const QWidget* widget) {
+        return widget->isVisible() && qobject_cast<const MKMainWindow*>(widget);
+    });
+}
 
 MKApplication* MKApplication::getInstance()
 {
@@ -371,10 +383,20 @@ bool MKApplication::event(QEvent* event)
             emit SignalOpenFileEvent(file);
         return true;
     }
-    case QEvent::Quit:
-        // Windows close one after the other, each asking its documents.
-        emit SignalAppQuitEvent();
+    case QEvent::Quit: {
+        // With no window left this is the end of the process. A request to
+        // quit while windows are open closes them one after the other, each
+        // asking its documents; a window that came back since the last one
+        // closed (a file handed over meanwhile) keeps the process alive.
+        const bool fromLastWindow = lastWindowClosed;
+        lastWindowClosed = false;
+        if (!HasOpenMainWindow())
+            return QApplication::event(event);
+        if (!fromLastWindow)
+            emit SignalAppQuitEvent();
+        event->ignore();
         return true;
+    }
     default:
         break;
     }

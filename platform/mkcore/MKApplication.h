@@ -24,6 +24,8 @@ public:
     MKApplication(int& argc, char** argv);
     ~MKApplication() override;
     static MKApplication* getInstance();
+    // A document window is on screen.
+    static bool HasOpenMainWindow();
 
     // Selects the brand directory :/res/conf/<bundle>_<region>.
     void InitProduct(const QString& bundle, const QString& region);
@@ -86,6 +88,9 @@ private:
     QString language;
     QString skin;
     bool systemDark = false;
+    // The quit now posted comes from the last window closing, not from a
+    // request to close them all.
+    bool lastWindowClosed = false;
     QString appliedSkinDir;
     mutable QString pcid;
     QList<QTranslator*> translators;
