@@ -51,8 +51,9 @@ char g_reportDir[kPathMax];
 char g_logPath[kPathMax];
 bool g_eventDue = false;
 bool g_installed = false;
-// Room for the handler when the fault was the main thread's stack running out.
-alignas(16) char g_altStack[256 * 1024];
+// Room for the handler when the fault was a thread's stack running out.
+constexpr size_t kAltStackSize = 256 * 1024;
+alignas(16) char g_altStack[kAltStackSize];
 char g_copyBuffer[16 * 1024];
 
 // The cause that terminate or a failed allocation leaves for the SIGABRT
@@ -532,8 +533,8 @@ bool CCrashReporter::Install(const QString& reportDir, const CrashReportValues& 
     void* frames[4];
     backtrace(frames, 4);
 
-    // Only the installing (main) thread gets the alternate stack, so a stack
-    // overflow there is still reported.
+    // The installing (main) thread's alternate stack; other threads get
+    // theirs from PrepareThread.
     stack_t stack {};
     stack.ss_sp = g_altStack;
     stack.ss_size = sizeof g_altStack;
@@ -551,6 +552,51 @@ bool CCrashReporter::Install(const QString& reportDir, const CrashReportValues& 
     std::set_new_handler(OnAllocationFailure);
     g_installed = true;
     return true;
+}
+
+namespace {
+
+// A thread's own alternate signal stack, given back when the thread ends.
+struct ThreadAltStack
+{
+    void* memory = nullptr;
+
+    ThreadAltStack()
+    {
+        stack_t current {};
+        if (sigaltstack(nullptr, &current) == 0 && !(current.ss_flags & SS_DISABLE))
+            return;
+        memory = std::malloc(kAltStackSize);
+        if (!memory)
+            return;
+        stack_t stack {};
+        stack.ss_sp = memory;
+        stack.ss_size = kAltStackSize;
+        if (sigaltstack(&stack, nullptr) != 0) {
+            std::free(memory);
+            memory = nullptr;
+        }
+    }
+
+    ~ThreadAltStack()
+    {
+        if (!memory)
+            return;
+        stack_t off {};
+        off.ss_flags = SS_DISABLE;
+        sigaltstack(&off, nullptr);
+        std::free(memory);
+    }
+};
+
+} // namespace
+
+void CCrashReporter::PrepareThread()
+{
+    if (!g_installed)
+        return;
+    thread_local ThreadAltStack stack;
+    (void)stack;
 }
 
 bool CCrashReporter::IsInstalled()

@@ -44,6 +44,11 @@ public:
     static bool Install(const QString& reportDir, const CrashReportValues& values,
                         const QString& logFilePath, Callback callback);
     static bool IsInstalled();
+    // Gives the calling thread an alternate signal stack of its own, so that
+    // a stack overflow there (deep recursion in a crafted file) is reported
+    // too. Cheap after the first call in a thread; every task a worker
+    // thread runs starts with it.
+    static void PrepareThread();
 
     // Finished reports in the folder, oldest first (full paths of the .txt).
     static QStringList PendingReports(const QString& reportDir);

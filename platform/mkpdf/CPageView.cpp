@@ -598,7 +598,7 @@ const QList<PdfWord>* CPageView::WordsIfLoaded(int nPage)
             watcher->deleteLater();
         });
         std::shared_ptr<CPdfDocument> doc = document;
-        watcher->setFuture(QtConcurrent::run(CRenderQueue::Pool(), [doc, nPage]() { return doc->PageWords(nPage); }));
+        watcher->setFuture(CRenderQueue::Run([doc, nPage]() { return doc->PageWords(nPage); }));
     }
     return nullptr;
 }

@@ -3,6 +3,7 @@
 #include "CPageCache.h"
 #include "CPdfDocument.h"
 
+#include <QCoreApplication>
 #include <QFutureWatcher>
 #include <QThreadPool>
 #include <QtConcurrent>
@@ -25,6 +26,12 @@ QThreadPool* CRenderQueue::Pool()
         auto* p = new QThreadPool;
         p->setMaxThreadCount(qMax(2, QThread::idealThreadCount()));
         p->setExpiryTimeout(10000);
+        // Tasks use Qt's image writers and fonts, which go away with the
+        // application object: none may still run once it is gone.
+        qAddPostRoutine([]() {
+            Pool()->clear();
+            Pool()->waitForDone();
+        });
         return p;
     }();
     return pool;
@@ -50,7 +57,7 @@ void CRenderQueue::Request(int nPage, double dScale, const QRect& region)
                 if (!image.isNull())
                     emit SignalRendered(nPage, dScale, region, image);
             });
-    watcher->setFuture(QtConcurrent::run(Pool(), [doc, current, issued, nPage, dScale, region]() {
+    watcher->setFuture(Run([doc, current, issued, nPage, dScale, region]() {
         if (current->load() != issued)
             return QImage();
         return doc->RenderPage(nPage, dScale, region);

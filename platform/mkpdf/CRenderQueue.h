@@ -1,9 +1,12 @@
 #pragma once
 
+#include "CCrashReporter.h"
+
 #include <QImage>
 #include <QObject>
 #include <QRect>
 #include <QSet>
+#include <QtConcurrent>
 
 #include <atomic>
 #include <memory>
@@ -28,6 +31,16 @@ public:
 
     // The pool every document renders on; drained at shutdown.
     static QThreadPool* Pool();
+    // Runs task on the pool. Every engine task goes through here so that its
+    // thread can report a crash, a stack overflow included.
+    template <typename Task>
+    static auto Run(Task task) -> QFuture<decltype(task())>
+    {
+        return QtConcurrent::run(Pool(), [task]() {
+            MKBase::CCrashReporter::PrepareThread();
+            return task();
+        });
+    }
 
 signals:
     void SignalRendered(int nPage, double dScale, const QRect& region, const QImage& image);

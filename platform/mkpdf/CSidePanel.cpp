@@ -156,7 +156,7 @@ void CSidePanel::LoadPage(int nPage)
             annotationsLoaded = true;
         });
         std::shared_ptr<CPdfDocument> doc = document;
-        watcher->setFuture(QtConcurrent::run(CRenderQueue::Pool(), [doc]() { return doc->Annotations(); }));
+        watcher->setFuture(CRenderQueue::Run([doc]() { return doc->Annotations(); }));
         break;
     }
     case Attachments: {

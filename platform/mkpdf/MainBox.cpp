@@ -175,7 +175,7 @@ MainBox::MainBox(std::shared_ptr<CPdfDocument> document_, const QVariantMap& opt
             panel->RefreshLayout();
         });
         std::shared_ptr<CPdfDocument> doc = document;
-        watcher->setFuture(QtConcurrent::run(CRenderQueue::Pool(), [doc]() { doc->LoadPageSizes(); }));
+        watcher->setFuture(CRenderQueue::Run([doc]() { doc->LoadPageSizes(); }));
     }
 }
 
@@ -306,7 +306,7 @@ void MainBox::Prefetch(const QString& path, const QSize& viewSize)
     const double fitWidth = viewSize.width() - bar - 24;
     PrefetchSlot& slot = Prefetched();
     slot.path = info.absoluteFilePath();
-    slot.future = QtConcurrent::run(CRenderQueue::Pool(), [path, viewSize, dpr, fitWidth]() {
+    slot.future = CRenderQueue::Run([path, viewSize, dpr, fitWidth]() {
         PrefetchResult result;
         CPdfDocument::LoadStatus status;
         result.document = CPdfDocument::Load(path, QByteArray(), &status);
@@ -420,7 +420,7 @@ void MainBox::WriteFirstThumbnail()
         watcher->deleteLater();
         emit SignalFirstThumbRendered(path, encrypted);
     });
-    watcher->setFuture(QtConcurrent::run(CRenderQueue::Pool(), [doc, target]() {
+    watcher->setFuture(CRenderQueue::Run([doc, target]() {
         // About 160 px on the long side.
         const QSizeF size = doc->PageSize(0);
         const double scale = 160.0 / qMax(size.width(), size.height());

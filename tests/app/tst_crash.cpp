@@ -152,6 +152,9 @@ void TestCrash::fatalConditionLeavesOneReport_data()
                                       << rv << "rvpdf_linux" << "RVPDF";
     QTest::newRow("stack overflow") << QStringList {"stack-overflow"} << SIGSEGV << "SIGSEGV" << "stack overflow"
                                     << rv << "rvpdf_linux" << "RVPDF";
+    QTest::newRow("stack overflow on a render thread")
+        << QStringList {"worker-stack-overflow"} << SIGSEGV << "SIGSEGV" << "stack overflow" << rv << "rvpdf_linux"
+        << "RVPDF";
     QTest::newRow("illegal instruction") << QStringList {"illegal"} << SIGILL << "SIGILL" << "illegal instruction"
                                          << rv << "rvpdf_linux" << "RVPDF";
     QTest::newRow("bus error") << QStringList {"bus"} << SIGBUS << "SIGBUS" << "bus error" << rv << "rvpdf_linux"
