@@ -31,10 +31,27 @@ void CSystemUtils::EnableHighDPISupport(bool bRoundScale)
                     : Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
 }
 
+namespace {
+
+const char* const kGlIntegration = "QT_XCB_GL_INTEGRATION";
+bool g_glIntegrationSet = false;
+
+} // namespace
+
 void CSystemUtils::SkipOpenGLIntegration()
 {
-    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
-        qputenv("QT_XCB_GL_INTEGRATION", "none");
+    if (qEnvironmentVariableIsSet(kGlIntegration))
+        return;
+    qputenv(kGlIntegration, "none");
+    g_glIntegrationSet = true;
+}
+
+void CSystemUtils::RestoreStartupEnvironment()
+{
+    if (!g_glIntegrationSet)
+        return;
+    qunsetenv(kGlIntegration);
+    g_glIntegrationSet = false;
 }
 
 void CSystemUtils::TuneMemory()

@@ -18,6 +18,10 @@ public:
     // before the application object exists; an explicit choice in the
     // environment wins.
     static void SkipOpenGLIntegration();
+    // Takes back what SkipOpenGLIntegration set, once the first window is
+    // shown (the platform reads it then), so that programs started from here
+    // (browser, file manager, mail) do not inherit it.
+    static void RestoreStartupEnvironment();
     // Rendered pages are large, short-lived allocations made on worker
     // threads: serving them straight from the system (and returning them on
     // free) keeps memory from growing with every page viewed.

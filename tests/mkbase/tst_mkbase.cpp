@@ -1,11 +1,13 @@
 #include "CFileUtils.h"
 #include "CJsonReader.h"
+#include "CSystemUtils.h"
 #include "LoggerObject.h"
 #include "TestMain.h"
 #include "TestPdf.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QThread>
 
@@ -35,6 +37,8 @@ private slots:
     void copyFileHandleHonoursOverwrite();
     void setFileWritableTogglesWriteBit();
     void dirPathsCreateAndDelete();
+    void startupEnvironmentIsGivenBack_data();
+    void startupEnvironmentIsGivenBack();
 };
 
 void TestMKBase::loggerWritesOneUtf8LinePerEvent()
@@ -278,6 +282,34 @@ void TestMKBase::dirPathsCreateAndDelete()
     QVERIFY(CFileUtils::DeleteDirPath(base + "/never"));
     QVERIFY(!CFileUtils::MakeDirPath(QString()));
     QVERIFY(!CFileUtils::DeleteDirPath(QString()));
+}
+
+void TestMKBase::startupEnvironmentIsGivenBack_data()
+{
+    QTest::addColumn<QByteArray>("preset");
+    QTest::newRow("not set") << QByteArray();
+    QTest::newRow("the user's choice") << QByteArray("glx");
+}
+
+void TestMKBase::startupEnvironmentIsGivenBack()
+{
+    // What start-up sets for its own speed must not reach the programs it
+    // starts later (browser, file manager, mail); the user's choice stays.
+    QFETCH(QByteArray, preset);
+    if (preset.isNull())
+        qunsetenv("QT_XCB_GL_INTEGRATION");
+    else
+        qputenv("QT_XCB_GL_INTEGRATION", preset);
+    CSystemUtils::SkipOpenGLIntegration();
+    QCOMPARE(qgetenv("QT_XCB_GL_INTEGRATION"), preset.isNull() ? QByteArray("none") : preset);
+    CSystemUtils::RestoreStartupEnvironment();
+    QProcess child;
+    child.start("env", QStringList());
+    QVERIFY(child.waitForFinished(5000));
+    const QByteArray seen = child.readAllStandardOutput();
+    QCOMPARE(seen.contains("QT_XCB_GL_INTEGRATION="), !preset.isNull());
+    QCOMPARE(seen.contains("QT_XCB_GL_INTEGRATION=" + preset + "\n"), !preset.isNull());
+    qunsetenv("QT_XCB_GL_INTEGRATION");
 }
 
 RV_TEST_MAIN(TestMKBase)
