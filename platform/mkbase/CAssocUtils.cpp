@@ -136,9 +136,14 @@ QString CAssocUtils::UserMimeAppsPath()
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/mimeapps.list";
 }
 
-QString CAssocUtils::ExecValue(const QString& program)
+QString CAssocUtils::ExecValue(const QString& program, const QStringList& arguments)
 {
-    return EscapeString(ExecArgument(program) + " %F");
+    QString line = ExecArgument(program);
+    for (const QString& argument : arguments)
+        line += ' ' + ExecArgument(argument);
+    // One file per launch: each launch hands over one file, and a list of
+    // them would not fit the hand-over.
+    return EscapeString(line + " %f");
 }
 
 QByteArray CAssocUtils::DesktopEntry(const QString& bundleId, const QString& title, const QString& program)

@@ -31,7 +31,7 @@ public:
     // The desktop entry starting program with the files to open.
     static QByteArray DesktopEntry(const QString& bundleId, const QString& title, const QString& program);
     // The Exec value of that entry, quoted and escaped as launchers expect.
-    static QString ExecValue(const QString& program);
+    static QString ExecValue(const QString& program, const QStringList& arguments = QStringList());
     // Every mimeapps.list that may name a default, highest precedence first.
     static QStringList MimeAppsSearchPath();
     // The desktop file id that opens mimeType by default; empty when no

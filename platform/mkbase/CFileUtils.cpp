@@ -1,5 +1,6 @@
 #include "CFileUtils.h"
 
+#include "CAssocUtils.h"
 #include "CSystemUtils.h"
 
 #include <QCoreApplication>
@@ -211,11 +212,8 @@ bool CFileUtils::CreateDesktopLink(const QString& appDirPath, const QString& app
 {
     if (appFilePath.isEmpty() || linkPath.isEmpty())
         return false;
-    // Exec values quote the program so paths with spaces work.
-    QString exec = "\"" + QString(appFilePath).replace("\"", "\\\"") + "\"";
-    if (!arguments.isEmpty())
-        exec += " " + arguments;
-    exec += " %F";
+    const QString exec =
+        CAssocUtils::ExecValue(appFilePath, arguments.isEmpty() ? QStringList() : QStringList {arguments});
     const QString title = name.isEmpty() ? QFileInfo(linkPath).completeBaseName() : name;
     QString entry;
     entry += "[Desktop Entry]\n";

@@ -1,3 +1,4 @@
+#include "CAssocUtils.h"
 #include "CPageView.h"
 #include "CRecentManager.h"
 #include "CSettingManager.h"
@@ -704,7 +705,7 @@ void TestMainView::desktopShortcutOnce()
     const QByteArray entry = file.readAll();
     QVERIFY(entry.startsWith("[Desktop Entry]"));
     QVERIFY(entry.contains("Name=RVPDF"));
-    QVERIFY(entry.contains("Exec=\"" + QCoreApplication::applicationFilePath().toUtf8() + "\" %F"));
+    QVERIFY(entry.contains("\nExec=" + MKBase::CAssocUtils::ExecValue(QCoreApplication::applicationFilePath()).toUtf8() + "\n"));
     QVERIFY(QFileInfo(link).isExecutable());
     window->SlotClickedCreateLink();
     QCOMPARE(answerer.AnsweredCount(), 2);

@@ -432,7 +432,11 @@ void TestAssoc::desktopEntryStartsThisProgram()
     QCOMPARE(entry.Values(group, "Name"), QStringList({"RV PDF"}));
     QCOMPARE(entry.Values(group, "TryExec"), QStringList({program}));
     QCOMPARE(entry.Values(group, "Exec").join(';'), CAssocUtils::ExecValue(program));
-    QVERIFY(CAssocUtils::ExecValue(program).endsWith(" %F"));
+    QVERIFY(CAssocUtils::ExecValue(program).endsWith(" %f"));
+    // The packaged entry launches one file per launch too.
+    CMimeAppsList packaged;
+    QCOMPARE(packaged.Load(RVPDF_SOURCE_DIR "/packaging/rvpdf.desktop"), CMimeAppsList::Loaded);
+    QVERIFY(packaged.Values(group, "Exec").join(';').endsWith(" %f"));
     QCOMPARE(entry.Values(group, "Icon"), QStringList({"rvpdf"}));
     QCOMPARE(entry.Values(group, "MimeType"), QStringList({"application/pdf"}));
     QCOMPARE(entry.Values(group, "Categories"), QStringList({"Office", "Viewer"}));
@@ -447,13 +451,13 @@ void TestAssoc::execValueQuoting_data()
 {
     QTest::addColumn<QString>("program");
     QTest::addColumn<QString>("exec");
-    QTest::newRow("plain") << "/opt/rvpdf/rvpdf" << "/opt/rvpdf/rvpdf %F";
-    QTest::newRow("space") << "/opt/RV PDF/rvpdf" << "\"/opt/RV PDF/rvpdf\" %F";
-    QTest::newRow("double quote") << "/opt/a\"b/rvpdf" << "\"/opt/a\\\\\"b/rvpdf\" %F";
-    QTest::newRow("dollar and backtick") << "/opt/$x`y/rvpdf" << "\"/opt/\\\\$x\\\\`y/rvpdf\" %F";
-    QTest::newRow("backslash") << "/opt/a\\b/rvpdf" << "\"/opt/a\\\\\\\\b/rvpdf\" %F";
-    QTest::newRow("percent") << "/opt/100%/rvpdf" << "/opt/100%%/rvpdf %F";
-    QTest::newRow("single quote and hash") << "/opt/it's#1/rvpdf" << "\"/opt/it's#1/rvpdf\" %F";
+    QTest::newRow("plain") << "/opt/rvpdf/rvpdf" << "/opt/rvpdf/rvpdf %f";
+    QTest::newRow("space") << "/opt/RV PDF/rvpdf" << "\"/opt/RV PDF/rvpdf\" %f";
+    QTest::newRow("double quote") << "/opt/a\"b/rvpdf" << "\"/opt/a\\\\\"b/rvpdf\" %f";
+    QTest::newRow("dollar and backtick") << "/opt/$x`y/rvpdf" << "\"/opt/\\\\$x\\\\`y/rvpdf\" %f";
+    QTest::newRow("backslash") << "/opt/a\\b/rvpdf" << "\"/opt/a\\\\\\\\b/rvpdf\" %f";
+    QTest::newRow("percent") << "/opt/100%/rvpdf" << "/opt/100%%/rvpdf %f";
+    QTest::newRow("single quote and hash") << "/opt/it's#1/rvpdf" << "\"/opt/it's#1/rvpdf\" %f";
 }
 
 void TestAssoc::execValueQuoting()
