@@ -319,6 +319,11 @@ void MainBox::Prefetch(const QString& path, const QSize& viewSize)
     });
 }
 
+QString MainBox::PrefetchedPath()
+{
+    return Prefetched().path;
+}
+
 QWidget* MainBox::CreatePdfBox(QWidget* parent, const QString& path, const QVariantMap& options,
                                int& result)
 {

@@ -42,6 +42,8 @@ public:
     // after finds the work done. Anything that cannot be read is left to
     // CreatePdfBox to report.
     static void Prefetch(const QString& path, const QSize& viewSize);
+    // The file read ahead and not yet opened, if any.
+    static QString PrefetchedPath();
     // Waits for background rendering to finish; once, after the event loop.
     static void DestroyPDF();
     // True when pointer is the address of a document widget alive in this

@@ -1,6 +1,15 @@
 #include "AppStartup.h"
 
 #include "CJsonReader.h"
+#include "windows/CMainViewManager.h"
+#include "windows/CSingleInstance.h"
+
+#include <QApplication>
+#include <QWidget>
+#include <QDir>
+#include <QUrl>
+
+#include <cstdio>
 
 QString ReadBundleId(const QString& bundle, const QString& region)
 {
@@ -24,4 +33,62 @@ QStringList BuildArgumentList(int argc, char** argv)
             list << QString::fromLocal8Bit(argv[i]);
     }
     return list;
+}
+
+QString AbsoluteLaunchPath(const QString& argument, const QString& dir)
+{
+    if (argument.isEmpty())
+        return argument;
+    QString path = argument;
+    if (argument.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)) {
+        const QUrl url(argument);
+        if (url.isLocalFile())
+            path = url.toLocalFile();
+    }
+    return QDir::cleanPath(QDir(dir).absoluteFilePath(path));
+}
+
+QStringList LaunchArguments(const QStringList& args, const QString& dir)
+{
+    QStringList result = args.mid(0, 2);
+    if (result.size() == 2)
+        result[1] = AbsoluteLaunchPath(result.at(1), dir);
+    return result;
+}
+
+int HandOverToRunningInstance(CSingleInstance& instance, const QString& name, const QStringList& args)
+{
+    const QString file = args.value(1);
+    const CSingleInstance::HandOver handOver {args, qgetenv("DESKTOP_STARTUP_ID"), qgetenv("XDG_ACTIVATION_TOKEN")};
+    switch (instance.SendArguments(handOver)) {
+    case CSingleInstance::Delivered:
+        return 0;
+    case CSingleInstance::BecameFirst:
+        return -1;
+    case CSingleInstance::TooLong:
+        std::fprintf(stderr, "%s is running, but this path is too long to hand over to it; not opened: %s\n",
+                     qPrintable(name), qPrintable(file));
+        return 2;
+    case CSingleInstance::NoAnswer:
+        break;
+    }
+    std::fprintf(stderr, "%s is running but did not answer within %d seconds; not opened: %s\n", qPrintable(name),
+                 CSingleInstance::kTakeOverTimeoutMs / 1000, qPrintable(file.isEmpty() ? QStringLiteral("-") : file));
+    return 1;
+}
+
+int RunUntilLastWindowCloses(CSingleInstance& instance, CMainViewManager* manager)
+{
+    for (;;) {
+        const int rc = QApplication::exec();
+        // From here on later launches wait for this process to end and start
+        // an instance of their own. Lists taken before this point are already
+        // posted: they open in a window of their own and the process goes on.
+        instance.SetClosing(true);
+        const int handOvers = manager->HandOverCount();
+        QCoreApplication::sendPostedEvents(manager, QEvent::MetaCall);
+        if (manager->HandOverCount() == handOvers || manager->WindowsCount() == 0)
+            return rc;
+        instance.SetClosing(false);
+    }
 }

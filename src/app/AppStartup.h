@@ -10,3 +10,23 @@ QString ReadBundleIdFromFile(const QString& productJsonPath);
 
 // Every argv entry, the program path included.
 QStringList BuildArgumentList(int argc, char** argv);
+
+class CMainViewManager;
+class CSingleInstance;
+
+// A file argument as this launch means it: absolute against dir (the
+// launch's working folder) and clean; a file: URL becomes its local path.
+// Empty stays empty.
+QString AbsoluteLaunchPath(const QString& argument, const QString& dir);
+// What a launch opens or hands over: the program and its first argument,
+// made absolute; the rest is never used.
+QStringList LaunchArguments(const QStringList& args, const QString& dir);
+
+// Later launch: hands args to the running instance. Returns the exit code,
+// or -1 when the running instance ended meanwhile and this process is to
+// start up as the instance. Failures are told on stderr.
+int HandOverToRunningInstance(CSingleInstance& instance, const QString& name, const QStringList& args);
+
+// Runs the event loop until the last window has closed and no file that a
+// later launch handed over meanwhile is waiting for a window.
+int RunUntilLastWindowCloses(CSingleInstance& instance, CMainViewManager* manager);

@@ -11,6 +11,7 @@
 #include "windows/CSingleInstance.h"
 
 #include <QDebug>
+#include <QDir>
 #include <QIcon>
 #include <QStyleFactory>
 #include <QTimer>
@@ -22,8 +23,11 @@
 
 namespace {
 
+// How long the first window may wait for the desktop's colour scheme.
+constexpr int kThemeWaitMs = 150;
+
 // RVPDF_STARTUP_PROBE=1 prints the wall-clock time (microseconds) at which
-// the first window was first painted and quits; RVPDF_STARTUP_PROBE=page
+// the first window was first painted, and the skin it was painted in, and quits; RVPDF_STARTUP_PROBE=page
 // waits instead for the first page of the opened document to be painted.
 // Start-up is measured from outside with it.
 class StartupProbe : public QObject
@@ -61,7 +65,8 @@ private:
     {
         timespec now {};
         clock_gettime(CLOCK_REALTIME, &now);
-        std::printf("painted %lld\n", (long long)now.tv_sec * 1000000LL + now.tv_nsec / 1000);
+        std::printf("painted %lld %s\n", (long long)now.tv_sec * 1000000LL + now.tv_nsec / 1000,
+                    qPrintable(MKApplication::getInstance()->EffectiveSkin()));
         std::fflush(stdout);
         QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     }
@@ -84,10 +89,11 @@ int main(int argc, char** argv)
     qDebug() << "strBundleId" << strBundleId;
 
     CSingleInstance instance(strBundleId);
-    const QStringList argumentList = BuildArgumentList(argc, argv);
+    const QStringList argumentList = LaunchArguments(BuildArgumentList(argc, argv), QDir::currentPath());
     if (instance.IsRunning()) {
-        instance.SendArguments(argumentList);
-        return 0;
+        const int rc = HandOverToRunningInstance(instance, strBundleId, argumentList);
+        if (rc >= 0)
+            return rc;
     }
 
     MKBase::CSystemUtils::SkipOpenGLIntegration();
@@ -119,6 +125,8 @@ int main(int argc, char** argv)
     }
 
     CMainViewManager* manager = CMainViewManager::getInstance();
+    // On a dark desktop the first frame must already be dark.
+    manager->StartThemeWatcher(kThemeWaitMs);
     manager->StartSemaphoreThread(strBundleId);
     QWidget* window = manager->CreateMainView(nullptr);
     manager->SetCurrentView(window);
@@ -126,13 +134,14 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsSet("RVPDF_STARTUP_PROBE"))
         probe.reset(new StartupProbe(window, qgetenv("RVPDF_STARTUP_PROBE") == "page"));
     window->show();
+    // The platform reads it when it makes the first window, not before.
+    MKBase::CSystemUtils::RestoreStartupEnvironment();
     app.installNativeEventFilter(manager);
-    manager->StartThemeWatcher();
     manager->OpenArguments(argumentList);
     // Reports of earlier crashes go out once the window is up, never in its way.
     QTimer::singleShot(3000, &app, []() { StartCrashUpload(); });
 
-    const int rc = QApplication::exec();
+    const int rc = RunUntilLastWindowCloses(instance, manager);
     MK_LOG("App Exit");
     MainBox::DestroyPDF();
     MKBase::LoggerObject::ReleaseLogger();

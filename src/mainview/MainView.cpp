@@ -1,6 +1,7 @@
 #include "MainView.h"
 
 #include "CAssocUtils.h"
+#include "CLaunchActivation.h"
 #include "CFileUtils.h"
 #include "CGaReportManager.h"
 #include "CHoverButton.h"
@@ -22,6 +23,7 @@
 
 #include <QCloseEvent>
 #include <QCursor>
+#include <QDir>
 #include <QDesktopServices>
 #include <QDrag>
 #include <QDragEnterEvent>
@@ -441,9 +443,12 @@ void MainView::SlotOpenFile(int& nRet, const QVariantMap& mapInfo, bool bTips)
 {
     Q_UNUSED(bTips);
     nRet = -1;
-    const QString path = mapInfo.value("path").toString();
-    if (path.isEmpty())
+    // One spelling per file: the recent list and the open-copy search
+    // compare absolute, clean paths.
+    const QString given = mapInfo.value("path").toString();
+    if (given.isEmpty())
         return;
+    const QString path = QDir::cleanPath(QDir::current().absoluteFilePath(given));
     const QFileInfo info(path);
     if (!info.exists()) {
         ShowFailure(tr("The file might have been moved, damaged, or deleted."));
@@ -458,6 +463,7 @@ void MainView::SlotOpenFile(int& nRet, const QVariantMap& mapInfo, bool bTips)
         return;
     }
     QVariantMap request = WithViewDefaults(mapInfo);
+    request["path"] = path;
     request["comment"] = CSettingManager::getInstance()->GetComments();
     const bool privateMode = CSettingManager::getInstance()->IsPrivateEnabled();
     QWidget* widget = MainBox::CreatePdfBox(this, path, request, nRet);
@@ -472,19 +478,28 @@ void MainView::SlotOpenFile(int& nRet, const QVariantMap& mapInfo, bool bTips)
     QTimer::singleShot(1000, this, &MainView::SlotCheckDefaultLauncher);
 }
 
-bool MainView::ActivateDocument(const QString& path, const QVariantMap& request)
+int MainView::IndexOfDocument(const QString& path) const
 {
     for (int i = 0; i < tabBar->GetItemCount(); ++i) {
         auto* box = qobject_cast<MainBox*>(tabBar->GetItem(i).widget);
-        if (!box || !MKBase::CFileUtils::IsTheSameFile(box->GetDocumentFilePath(), path))
-            continue;
-        tabBar->SetCurrentIndex(i);
-        RaiseWindow();
-        if (request.contains("toolID"))
-            box->HandleToolID(request.value("toolID").toInt());
-        return true;
+        if (box && MKBase::CFileUtils::IsTheSameFile(box->GetDocumentFilePath(), path))
+            return i;
     }
-    return false;
+    return -1;
+}
+
+bool MainView::ActivateDocument(const QString& path, const QVariantMap& request)
+{
+    const int index = IndexOfDocument(path);
+    if (index < 0)
+        return false;
+    tabBar->SetCurrentIndex(index);
+    RaiseWindow();
+    if (request.contains("toolID")) {
+        if (auto* box = qobject_cast<MainBox*>(tabBar->GetItem(index).widget))
+            box->HandleToolID(request.value("toolID").toInt());
+    }
+    return true;
 }
 
 void MainView::AttachDocument(const QString& caption, bool dirty, QWidget* widget)
@@ -539,14 +554,9 @@ void MainView::OpenPathFromOutside(const QString& path)
     OpenAndForgetFailure(path, true);
 }
 
-void MainView::RaiseWindow()
+void MainView::RaiseWindow(const QByteArray& startupId, const QByteArray& activationToken)
 {
-    if (isMinimized())
-        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-    else
-        setWindowState(windowState() | Qt::WindowActive);
-    raise();
-    activateWindow();
+    CLaunchActivation::Activate(this, startupId, activationToken);
 }
 
 void MainView::SlotTabClickedAdd()

@@ -23,10 +23,14 @@ public:
 
     // Selects the document showing path, if this window has it.
     bool ActivateDocument(const QString& path, const QVariantMap& request);
+    // Tab index of the document showing path, -1 when none does.
+    int IndexOfDocument(const QString& path) const;
     // Opens a path that came from outside the window (command line, later
     // launches, the desktop) and forgets it in the recent list on failure.
     void OpenPathFromOutside(const QString& path);
-    void RaiseWindow();
+    // Brings the window to the front; the ids are those of the launch it is
+    // raised for, when another launch handed a file over.
+    void RaiseWindow(const QByteArray& startupId = QByteArray(), const QByteArray& activationToken = QByteArray());
     void AttachDocument(const QString& caption, bool dirty, QWidget* widget);
     // After a tab drag ended with result: a document that no tab bar of ours
     // adopted gets a window of its own; an emptied window closes 100 ms later.

@@ -5,6 +5,7 @@
 #include "MainBox.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -87,7 +88,9 @@ void CRecentManager::Load()
     if (usable) {
         for (const QJsonValue& value : doc.array()) {
             const QJsonObject object = value.toObject();
-            if (object.value("path").isString() && !object.value("path").toString().isEmpty())
+            // A relative path names no file for certain.
+            const QString path = object.value("path").toString();
+            if (!path.isEmpty() && !QDir::isRelativePath(path))
                 records.append(object);
         }
     }
@@ -140,6 +143,8 @@ QVariantMap CRecentManager::GetItemInfo(int index) const
 
 void CRecentManager::AddRecord(const QString& path, const QVariantMap& info)
 {
+    if (path.isEmpty() || QDir::isRelativePath(path))
+        return;
     for (int i = 0; i < records.size(); ++i) {
         QJsonObject record = records.at(i).toObject();
         if (!MKBase::CFileUtils::IsTheSameFile(record.value("path").toString(), path))

@@ -1,5 +1,6 @@
 #include "CMainViewManager.h"
 
+#include "CCrashReporter.h"
 #include "CSingleInstance.h"
 #include "CThemeWatcher.h"
 #include "LoggerObject.h"
@@ -11,9 +12,11 @@
 
 #include <QAction>
 #include <QDate>
+#include <QDir>
+#include <QEventLoop>
 #include <QMenu>
-#include <QPointer>
 #include <QSystemSemaphore>
+#include <QThread>
 #include <QTimer>
 
 #include <thread>
@@ -22,20 +25,30 @@ namespace {
 
 void SemaphoreReadLoop(const QString& key, CMainViewManager* manager)
 {
-    // Both objects live as long as the process. System V objects are found
-    // through key files; objects made and dropped per wake-up would remove
-    // and re-create those files, and a file re-created on another inode can
-    // land on an unrelated semaphore. Creating resets a count left by a
-    // crashed instance, which would otherwise wake us for nothing.
-    QSystemSemaphore wake(CSingleInstance::SemaphoreKey(key), 0, QSystemSemaphore::Create);
+    MKBase::CCrashReporter::PrepareThread();
+    // The guard made the semaphore with the segment; both live as long as
+    // the process. System V objects are found through key files, and
+    // objects made and dropped per wake-up would remove and re-create them.
+    QSystemSemaphore wake(CSingleInstance::SemaphoreKey(key), 0, QSystemSemaphore::Open);
     QSharedMemory segment(CSingleInstance::SegmentKey(key));
+    auto deliver = [manager](const QByteArray& bytes) {
+        const CSingleInstance::HandOver handOver = CSingleInstance::ParseHandOver(bytes);
+        emit manager->SignalLaunchIds(handOver.startupId, handOver.activationToken);
+        emit manager->SignalSemaphoreWrite(handOver.arguments);
+    };
+    int backOffMs = 0;
     for (;;) {
-        if (!wake.acquire())
+        // A list may have been written before the first wait; look first.
+        if (segment.isAttached() || segment.attach(QSharedMemory::ReadWrite))
+            CSingleInstance::TakePayload(segment, deliver);
+        if (backOffMs == 0 && wake.acquire())
             continue;
-        if (!segment.isAttached() && !segment.attach(QSharedMemory::ReadWrite))
-            continue;
-        const QByteArray bytes = CSingleInstance::TakePayload(segment);
-        emit manager->SignalSemaphoreWrite(CSingleInstance::ParseArguments(bytes));
+        // No semaphore (temp folder not writable, system limit reached):
+        // look for lists now and then instead of spinning on a failing wait.
+        if (backOffMs == 0)
+            MK_LOG("launch hand-over: no wake-up semaphore (%s), polling", qUtf8Printable(wake.errorString()));
+        backOffMs = qBound(50, backOffMs * 2, 1000);
+        QThread::msleep(ulong(backOffMs));
     }
 }
 
@@ -46,6 +59,7 @@ CMainViewManager::CMainViewManager()
 {
     CSettingManager::getInstance(this);
     connect(this, &CMainViewManager::SignalSemaphoreWrite, this, &CMainViewManager::SlotSemaphoreWrite);
+    connect(this, &CMainViewManager::SignalLaunchIds, this, &CMainViewManager::SlotLaunchIds);
     if (MKApplication* app = MKApplication::getInstance()) {
         connect(app, &MKApplication::SignalOpenFileEvent, this, &CMainViewManager::SlotOpenFileEvent);
         connect(app, &MKApplication::SignalAppQuitEvent, this, &CMainViewManager::SlotQuitApp);
@@ -93,19 +107,62 @@ void CMainViewManager::OpenArguments(const QStringList& args)
     SlotOpenFileEvent(args.size() >= 2 ? args.at(1) : QString());
 }
 
+MainView* CMainViewManager::OpenTarget()
+{
+    // A window that is closing would take the file down with it.
+    auto usable = [](QWidget* view) {
+        auto* window = qobject_cast<MainView*>(view);
+        return window && !window->IsClosingWindow() ? window : nullptr;
+    };
+    if (MainView* window = usable(currentView))
+        return window;
+    for (int i = views.size() - 1; i >= 0; --i) {
+        if (MainView* window = usable(views.at(i))) {
+            currentView = window;
+            return window;
+        }
+    }
+    auto* window = qobject_cast<MainView*>(CreateMainView(nullptr));
+    SetCurrentView(window);
+    window->show();
+    return window;
+}
+
 void CMainViewManager::SlotOpenFileEvent(const QString& strFile)
 {
-    QPointer<MainView> target = qobject_cast<MainView*>(currentView.data());
-    if (!target)
-        return;
-    target->RaiseWindow();
-    // The file opens 200 ms from now; reading it meanwhile costs nothing.
-    if (!strFile.isEmpty())
+    // A launch while all windows are being closed wants a window: the quit
+    // stops where it is.
+    quittingAll = false;
+    MainView* target = OpenTarget();
+    target->RaiseWindow(launchStartupId, launchToken);
+    launchStartupId.clear();
+    launchToken.clear();
+    // The file opens 200 ms from now; reading it meanwhile costs nothing,
+    // unless it is open already and only gets selected.
+    if (!strFile.isEmpty() && !IsDocumentOpen(strFile))
         MainBox::Prefetch(strFile, target->PageAreaSize());
-    QTimer::singleShot(200, target, [target, strFile]() {
-        if (target)
-            target->OpenPathFromOutside(strFile);
+    QTimer::singleShot(200, target, [this, target, strFile]() {
+        MainView* window = target->IsClosingWindow() ? OpenTarget() : target;
+        if (window != target)
+            window->RaiseWindow();
+        window->OpenPathFromOutside(strFile);
     });
+}
+
+bool CMainViewManager::IsDocumentOpen(const QString& path) const
+{
+    for (QWidget* view : views) {
+        auto* window = qobject_cast<MainView*>(view);
+        if (window && window->IndexOfDocument(path) >= 0)
+            return true;
+    }
+    return false;
+}
+
+void CMainViewManager::SlotLaunchIds(const QByteArray& startupId, const QByteArray& activationToken)
+{
+    launchStartupId = startupId;
+    launchToken = activationToken;
 }
 
 bool CMainViewManager::FindOpenedDocument(const QString& path, const QVariantMap& request)
@@ -127,7 +184,15 @@ void CMainViewManager::StartSemaphoreThread(const QString& key)
 void CMainViewManager::SlotSemaphoreWrite(const QStringList& argumentList)
 {
     MK_LOG("launch hand-over: %d argument(s)", int(argumentList.size()));
-    OpenArguments(argumentList);
+    ++handOvers;
+    // Launches send absolute paths; a relative one means nothing here,
+    // where the working folder is another.
+    QStringList args = argumentList;
+    if (args.size() >= 2 && !args.at(1).isEmpty() && QDir::isRelativePath(args.at(1))) {
+        MK_LOG("relative path in a hand-over ignored");
+        args[1].clear();
+    }
+    OpenArguments(args);
 }
 
 void CMainViewManager::SlotMainViewClosed(bool bClosed)
@@ -171,12 +236,19 @@ void CMainViewManager::SlotActiveApp()
     ActivateAllViews();
 }
 
-void CMainViewManager::StartThemeWatcher()
+void CMainViewManager::StartThemeWatcher(int nWaitMs)
 {
-    if (themeWatcher)
+    if (!themeWatcher) {
+        themeWatcher = new CThemeWatcher(this, CThemeWatcher::BusOpener(), this);
+        themeWatcher->Start();
+    }
+    MKApplication* app = MKApplication::getInstance();
+    if (nWaitMs <= 0 || themeWatcher->IsReady() || !app || app->CurrentSkin() != MKApplication::kSkinAuto)
         return;
-    themeWatcher = new CThemeWatcher(this, CThemeWatcher::BusOpener(), this);
-    themeWatcher->Start();
+    QEventLoop loop;
+    connect(themeWatcher, &CThemeWatcher::SignalReady, &loop, &QEventLoop::quit);
+    QTimer::singleShot(nWaitMs, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 void CMainViewManager::SlotThemeChanged()

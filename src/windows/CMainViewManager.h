@@ -9,6 +9,7 @@
 class QAction;
 class QMenu;
 class CThemeWatcher;
+class MainView;
 
 // The one manager of all document windows: creates them, remembers the one
 // activated last, routes files from outside to it, closes all windows in
@@ -28,15 +29,23 @@ public:
     void OpenArguments(const QStringList& args);
     // Selects path in the first window that has it open.
     bool FindOpenedDocument(const QString& path, const QVariantMap& request);
+    // Whether any window has path open, without selecting it.
+    bool IsDocumentOpen(const QString& path) const;
+    // Argument lists received from later launches so far.
+    int HandOverCount() const { return handOvers; }
     void StartSemaphoreThread(const QString& key);
     bool IsQuittingAll() const { return quittingAll; }
-    // Starts following the desktop's light/dark setting; returns at once.
-    void StartThemeWatcher();
+    // Starts following the desktop's light/dark setting. With the "Auto"
+    // skin, waits up to nWaitMs for the current value, so that the first
+    // window is shown in the right colours.
+    void StartThemeWatcher(int nWaitMs = 0);
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, long* result) override;
 
 signals:
     void SignalSemaphoreWrite(const QStringList& argumentList);
+    // The launcher ids of the launch whose list follows.
+    void SignalLaunchIds(const QByteArray& startupId, const QByteArray& activationToken);
 
 public slots:
     void SlotSemaphoreWrite(const QStringList& argumentList);
@@ -48,11 +57,18 @@ public slots:
     void SlotOpenApp();
     void SlotQuitApp();
     void SlotActiveApp();
+    void SlotLaunchIds(const QByteArray& startupId, const QByteArray& activationToken);
 
 private:
     CMainViewManager();
+    // The window a file from outside goes to: the one activated last unless
+    // it is closing, else another, else a new one.
+    MainView* OpenTarget();
 
     bool quittingAll = false;
     QMenu* dockMenu = nullptr;
     CThemeWatcher* themeWatcher = nullptr;
+    int handOvers = 0;
+    QByteArray launchStartupId;
+    QByteArray launchToken;
 };

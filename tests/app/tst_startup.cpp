@@ -24,7 +24,6 @@ private slots:
     void normalRunLogsVersionAndExitLine();
     void installCommands_data();
     void installCommands();
-    void secondLaunchHandsOverAndLeavesNoTrace();
 
 private:
     QString LogText() const;
@@ -171,30 +170,6 @@ void TestStartup::installCommands()
     }
     QSettings settings(settingFile, QSettings::IniFormat);
     QCOMPARE(settings.value("Default_Viewer").toString(), defaultViewer);
-}
-
-void TestStartup::secondLaunchHandsOverAndLeavesNoTrace()
-{
-    QFile::remove(TestEnv::Root() + "/data/rvpdf/log/PDF.log");
-    QProcess first;
-    first.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
-    first.start(RVPDF_BINARY, QStringList());
-    QVERIFY(first.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(LogText().contains("AppVersion:"), 10000);
-
-    QElapsedTimer timer;
-    timer.start();
-    QCOMPARE(Run({TestEnv::Root() + "/nothing.pdf"}), 0);
-    QVERIFY(timer.elapsed() < 5000);
-    // Only the first instance ever wrote to the log.
-    QCOMPARE(LogText().count("AppVersion:"), 1);
-    QCOMPARE(first.state(), QProcess::Running);
-
-    first.terminate();
-    if (!first.waitForFinished(5000)) {
-        first.kill();
-        first.waitForFinished();
-    }
 }
 
 RV_TEST_MAIN(TestStartup)

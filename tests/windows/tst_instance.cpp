@@ -1,24 +1,28 @@
 #include "TestMain.h"
 #include "TestPdf.h"
+#include "TestX11.h"
 #include "windows/CSingleInstance.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSharedMemory>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QUrl>
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 #include <unistd.h>
 
 // One running instance per user and session, tested with the real
-// executable: later launches hand their files over and leave.
+// executable on a real display: later launches hand their files over and
+// leave; the last window closing ends the process.
 class TestInstance : public QObject
 {
     Q_OBJECT
@@ -28,27 +32,38 @@ private slots:
     void cleanup();
     void handOver_data();
     void handOver();
-    void secondLaunchLeavesNoTrace();
+    void launchesDuringStartUpAllOpen();
+    void closingLastWindowEndsProcess();
+    void relativePathsOpen_data();
+    void relativePathsOpen();
+    void pathLengthLimit();
+    void startupNotificationEnds();
+    void readerWithoutSemaphoreDoesNotSpin();
     void killedInstanceDoesNotBlockTheNext();
-    void fiveQuickLaunchesAllOpen();
     void otherUsersInstanceIsNotOurs();
     void anotherUserGetsAnInstanceOfTheirOwn();
 
 private:
     QString LogText() const;
-    // Paths in the running instance's recent list.
-    QStringList RecentPaths() const;
-    // Starts the first instance and waits until it is up.
-    bool StartFirst(const QStringList& args = {});
-    int Launch(const QStringList& args);
+    // Which of the given paths the instance's recent list holds.
+    QStringList RecentPaths(const QStringList& paths) const;
+    QStringList RecentPaths() const { return RecentPaths(docs); }
+    // Starts the first instance and waits until its window is up.
+    bool StartFirst(const QStringList& args = {}, const QString& dir = QString());
+    std::unique_ptr<QProcess> StartLaunch(const QStringList& args, const QString& dir = QString(),
+                                          const QStringList& env = {});
+    int Launch(const QStringList& args, const QString& dir = QString(), const QStringList& env = {},
+               QByteArray* err = nullptr);
 
     QString dir;
     QStringList docs;
     std::unique_ptr<QProcess> first;
+    TestX11 x11;
 };
 
 void TestInstance::initTestCase()
 {
+    QVERIFY2(x11.IsConnected(), "needs the test display");
     dir = TestEnv::MakeDir("instance");
     for (int i = 0; i < 7; ++i) {
         docs << dir + QStringLiteral("/doc%1.pdf").arg(i);
@@ -74,47 +89,57 @@ QString TestInstance::LogText() const
     return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
 }
 
-QStringList TestInstance::RecentPaths() const
+QStringList TestInstance::RecentPaths(const QStringList& paths) const
 {
     QFile file(TestEnv::Root() + "/data/rvpdf/recent/recentfiles.json");
     if (!file.open(QIODevice::ReadOnly))
         return {};
     const QByteArray text = file.readAll();
-    QStringList paths;
-    for (const QString& doc : docs) {
-        if (text.contains(doc.toUtf8()))
-            paths << doc;
+    QStringList found;
+    for (const QString& path : paths) {
+        if (text.contains('"' + path.toUtf8() + '"'))
+            found << path;
     }
-    return paths;
+    return found;
 }
 
-bool TestInstance::StartFirst(const QStringList& args)
+std::unique_ptr<QProcess> TestInstance::StartLaunch(const QStringList& args, const QString& workDir,
+                                                    const QStringList& env)
 {
-    first.reset(new QProcess);
-    first->setProcessEnvironment(TestEnv::ChildEnvironment());
-    first->start(RVPDF_BINARY, args);
+    std::unique_ptr<QProcess> process(new QProcess);
+    QProcessEnvironment environment = TestEnv::ChildEnvironment();
+    for (const QString& entry : env)
+        environment.insert(entry.section('=', 0, 0), entry.section('=', 1));
+    process->setProcessEnvironment(environment);
+    if (!workDir.isEmpty())
+        process->setWorkingDirectory(workDir);
+    process->start(RVPDF_BINARY, args);
+    return process;
+}
+
+bool TestInstance::StartFirst(const QStringList& args, const QString& workDir)
+{
+    first = StartLaunch(args, workDir);
     if (!first->waitForStarted())
         return false;
     QElapsedTimer timer;
     timer.start();
-    // Up once the log has its version line and the hand-over thread runs.
-    while (!LogText().contains("AppVersion:") && timer.elapsed() < 15000)
+    while (x11.WindowsOf(first->processId()).isEmpty() && timer.elapsed() < 15000)
         QTest::qWait(20);
-    QTest::qWait(300);
-    return LogText().contains("AppVersion:") && first->state() == QProcess::Running;
+    return first->state() == QProcess::Running && !x11.WindowsOf(first->processId()).isEmpty();
 }
 
-int TestInstance::Launch(const QStringList& args)
+int TestInstance::Launch(const QStringList& args, const QString& workDir, const QStringList& env, QByteArray* err)
 {
-    QProcess process;
-    process.setProcessEnvironment(TestEnv::ChildEnvironment());
-    process.start(RVPDF_BINARY, args);
-    if (!process.waitForFinished(15000)) {
-        process.kill();
-        process.waitForFinished();
+    std::unique_ptr<QProcess> process = StartLaunch(args, workDir, env);
+    if (!process->waitForFinished(15000)) {
+        process->kill();
+        process->waitForFinished();
         return -100;
     }
-    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -200;
+    if (err)
+        *err = process->readAllStandardError();
+    return process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -200;
 }
 
 void TestInstance::handOver_data()
@@ -127,6 +152,7 @@ void TestInstance::handOver_data()
     QTest::newRow("no file only raises") << QStringList {exe} << QStringList();
     QTest::newRow("empty list only raises") << QStringList() << QStringList();
     QTest::newRow("missing file") << QStringList {exe, "/nonexistent/x.pdf"} << QStringList();
+    QTest::newRow("relative path is not guessed") << QStringList {exe, "doc3.pdf"} << QStringList();
 }
 
 void TestInstance::handOver()
@@ -142,7 +168,7 @@ void TestInstance::handOver()
     };
     payload = resolve(payload);
     opened = resolve(opened);
-    QVERIFY(StartFirst());
+    QVERIFY(StartFirst({}, dir));
 
     // An earlier, longer list leaves its bytes in the segment; they must not
     // leak into the next, shorter one.
@@ -151,40 +177,194 @@ void TestInstance::handOver()
     QStringList longer {QStringLiteral(RVPDF_BINARY), docs[5]};
     for (int i = 0; i < 6; ++i)
         longer << QStringLiteral("/padding/that/only/fills/the/segment/%1").arg(i);
-    QVERIFY(CSingleInstance::SerializeArguments(longer).size() < CSingleInstance::kPendingByte);
-    later.SendArguments(longer);
+    QCOMPARE(later.SendArguments({longer, "launcher_TIME1", {}}), CSingleInstance::Delivered);
     QTRY_VERIFY_WITH_TIMEOUT(RecentPaths().contains(docs[5]), 10000);
 
     const int handOvers = LogText().count("launch hand-over:");
-    QElapsedTimer timer;
-    timer.start();
-    later.SendArguments(payload);
-    QVERIFY(timer.elapsed() < 3000);
+    QCOMPARE(later.SendArguments({payload, {}, {}}), CSingleInstance::Delivered);
     QTRY_COMPARE_WITH_TIMEOUT(LogText().count("launch hand-over:"), handOvers + 1, 10000);
     QVERIFY(LogText().contains(QStringLiteral("launch hand-over: %1 argument(s)").arg(payload.size())));
-    if (!opened.isEmpty())
-        QTRY_VERIFY_WITH_TIMEOUT(RecentPaths().contains(opened.first()), 10000);
-    QTest::qWait(600);
     QStringList expected {docs[5]};
     expected << opened;
-    expected.sort();
+    QTRY_COMPARE_WITH_TIMEOUT(RecentPaths().size(), expected.size(), 10000);
     QStringList seen = RecentPaths();
     seen.sort();
+    expected.sort();
     QCOMPARE(seen, expected);
     QCOMPARE(first->state(), QProcess::Running);
 }
 
-void TestInstance::secondLaunchLeavesNoTrace()
+void TestInstance::launchesDuringStartUpAllOpen()
 {
+    // Six launches at once: whichever comes first is the instance, the
+    // others hand over while it is still starting up.
+    std::vector<std::unique_ptr<QProcess>> launches;
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < 6; ++i)
+        launches.push_back(StartLaunch({docs[i]}));
+    QTRY_COMPARE_WITH_TIMEOUT(std::count_if(launches.begin(), launches.end(),
+                                            [](const std::unique_ptr<QProcess>& launch) {
+                                                return launch->state() == QProcess::NotRunning;
+                                            }),
+                              5L, 10000);
+    // None waited on another's time-out.
+    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+    for (auto& launch : launches) {
+        if (launch->state() == QProcess::Running) {
+            first = std::move(launch);
+            continue;
+        }
+        QCOMPARE(launch->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(launch->exitCode(), 0);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(RecentPaths(docs.mid(0, 6)).size(), 6, 15000);
+    QCOMPARE(LogText().count("AppVersion:"), 1);
+}
+
+void TestInstance::closingLastWindowEndsProcess()
+{
+    QVERIFY(StartFirst({docs[0]}));
+    QTRY_VERIFY_WITH_TIMEOUT(RecentPaths().contains(docs[0]), 10000);
+    const QList<quint32> windows = x11.WindowsOf(first->processId());
+    QCOMPARE(windows.size(), 1);
+    QVERIFY(x11.SendDeleteWindow(windows.first()));
+    QVERIFY(first->waitForFinished(2000));
+    QCOMPARE(first->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(first->exitCode(), 0);
+    QVERIFY(LogText().contains("\nApp Exit ##main:"));
+
+    // The next launch is an instance of its own again, with a window.
+    QVERIFY(StartFirst({docs[1]}));
+    QTRY_VERIFY_WITH_TIMEOUT(RecentPaths().contains(docs[1]), 10000);
+    QCOMPARE(LogText().count("AppVersion:"), 2);
+
+    // A file launched while the instance is ending is not lost: it opens in
+    // whichever instance is there to take it.
+    QVERIFY(x11.SendDeleteWindow(x11.WindowsOf(first->processId()).value(0)));
+    std::unique_ptr<QProcess> late = StartLaunch({docs[2]});
+    QTRY_VERIFY_WITH_TIMEOUT(RecentPaths().contains(docs[2]), 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(first->state() == QProcess::NotRunning || late->state() == QProcess::NotRunning, 5000);
+    QProcess* survivor = first->state() == QProcess::Running ? first.get() : late.get();
+    QCOMPARE(survivor->state(), QProcess::Running);
+    QTRY_COMPARE_WITH_TIMEOUT(x11.WindowsOf(survivor->processId()).size(), 1, 5000);
+    if (survivor == late.get()) {
+        late->kill();
+        late->waitForFinished();
+    }
+}
+
+void TestInstance::relativePathsOpen_data()
+{
+    QTest::addColumn<bool>("running");
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QString>("workDir");
+    QTest::addColumn<QString>("expected");
+    const QString sub = TestEnv::MakeDir("instance-sub");
+    QVERIFY(TestPdf::Write(sub + "/inner.pdf", 1));
+    QTest::newRow("first launch, name") << false << "doc0.pdf" << dir << docs[0];
+    QTest::newRow("first launch, parent folder") << false << "../instance/./doc1.pdf" << sub << docs[1];
+    QTest::newRow("hand-over, name") << true << "doc2.pdf" << dir << docs[2];
+    QTest::newRow("hand-over, parent folder") << true << "../instance-sub/inner.pdf" << dir << sub + "/inner.pdf";
+    QTest::newRow("hand-over, file URL") << true << QUrl::fromLocalFile(docs[3]).toString() << QDir::rootPath()
+                                         << docs[3];
+}
+
+void TestInstance::relativePathsOpen()
+{
+    QFETCH(bool, running);
+    QFETCH(QString, argument);
+    QFETCH(QString, workDir);
+    QFETCH(QString, expected);
+    if (running) {
+        // Started in another folder than the launch that hands over.
+        QVERIFY(StartFirst({}, QDir::rootPath()));
+        QCOMPARE(Launch({argument}, workDir), 0);
+    } else {
+        QVERIFY(StartFirst({argument}, workDir));
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(RecentPaths({expected}), QStringList {expected}, 10000);
+    QFile list(TestEnv::Root() + "/data/rvpdf/recent/recentfiles.json");
+    QVERIFY(list.open(QIODevice::ReadOnly));
+    QVERIFY(!list.readAll().contains("\"path\": \"" + argument.toUtf8()));
+}
+
+void TestInstance::pathLengthLimit()
+{
+    // A list that fills the payload area to the byte still gets through
+    // whole, without touching the state bytes behind it; one more character
+    // is refused with a message, and the instance is unharmed.
+    const QString program = QStringLiteral("rvpdf");
+    QString nested = TestEnv::MakeDir("long");
+    const int listOverhead = 4 + 4 + 2 * program.size() + 4;
+    const int pathLength = (CSingleInstance::kPayloadSize - listOverhead) / 2;
+    QVERIFY(CSingleInstance::kPayloadSize % 2 == 0);
+    while (nested.size() + 1 + 100 < pathLength - 12)
+        nested += "/" + QString(100, QLatin1Char('d'));
+    QVERIFY(QDir().mkpath(nested));
+    const QString fits = nested + "/" + QString(pathLength - nested.size() - 1 - 4, QLatin1Char('f')) + ".pdf";
+    QCOMPARE(fits.size(), pathLength);
+    QVERIFY(TestPdf::Write(fits, 1));
+    QCOMPARE(CSingleInstance::SerializeArguments({program, fits}).size(), CSingleInstance::kPayloadSize);
+
     QVERIFY(StartFirst());
+    CSingleInstance later("RVPDF");
+    QCOMPARE(later.SendArguments({{program, fits}, "id_TIME5", {}}), CSingleInstance::Delivered);
+    QTRY_COMPARE_WITH_TIMEOUT(RecentPaths({fits}), QStringList {fits}, 10000);
+    QCOMPARE(later.SendArguments({{program, fits + "x"}, {}, {}}), CSingleInstance::TooLong);
+
+    QByteArray err;
+    QCOMPARE(Launch({fits + "/" + QString(600, QLatin1Char('x'))}, QString(), {}, &err), 2);
+    QVERIFY2(err.contains("too long"), err.constData());
+    QCOMPARE(first->state(), QProcess::Running);
+    QCOMPARE(Launch({docs[4]}), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(RecentPaths().contains(docs[4]), 10000);
+}
+
+void TestInstance::startupNotificationEnds()
+{
+    x11.ClearStartupMessages();
+    first = StartLaunch({}, QString(), {"DESKTOP_STARTUP_ID=first_TIME100"});
+    QTRY_VERIFY_WITH_TIMEOUT(x11.StartupMessages().contains("remove: ID=first_TIME100"), 10000);
+    // A later launch's id reaches the running window, which ends that
+    // launch's notification when it comes forward.
+    QCOMPARE(Launch({docs[0]}, QString(), {"DESKTOP_STARTUP_ID=second launch_TIME200"}), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(x11.StartupMessages().contains("remove: ID=second\\ launch_TIME200"), 10000);
+}
+
+void TestInstance::readerWithoutSemaphoreDoesNotSpin()
+{
+    // The wake-up semaphore's key file points nowhere, so the semaphore
+    // cannot be made (as with a semaphore limit reached). The program
+    // still starts, and its hand-over thread must stay idle.
+    const QString key = CSingleInstance::SemaphoreKey("RVPDF");
+    QString letters;
+    for (QChar c : key) {
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))
+            letters += c;
+    }
+    const QString keyFile = QDir::tempPath() + "/qipc_systemsem_" + letters
+        + QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex();
+    QFile::remove(keyFile);
+    QVERIFY(QFile::link(TestEnv::Root() + "/nowhere", keyFile));
+    auto unlink = qScopeGuard([keyFile]() { QFile::remove(keyFile); });
+    QVERIFY(StartFirst());
+    auto cpuTicks = [this]() {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(first->processId()));
+        if (!stat.open(QIODevice::ReadOnly))
+            return -1LL;
+        const QList<QByteArray> fields = stat.readAll().split(')').value(1).split(' ');
+        return fields.value(12).toLongLong() + fields.value(13).toLongLong();
+    };
+    const long long before = cpuTicks();
     QElapsedTimer timer;
     timer.start();
-    QCOMPARE(Launch({docs[0]}), 0);
-    QVERIFY(timer.elapsed() < 5000);
-    QTRY_VERIFY_WITH_TIMEOUT(RecentPaths().contains(docs[0]), 10000);
-    // Only the first instance ever started up.
-    QCOMPARE(LogText().count("AppVersion:"), 1);
-    QCOMPARE(first->state(), QProcess::Running);
+    QTest::qWait(1000);
+    const double busy = double(cpuTicks() - before) / double(sysconf(_SC_CLK_TCK)) * 1000.0 / timer.elapsed();
+    QVERIFY2(busy < 0.3, qPrintable(QString::number(busy)));
+    // Hand-overs still arrive, by looking now and then.
+    QCOMPARE(Launch({docs[1]}), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(RecentPaths().contains(docs[1]), 10000);
 }
 
 void TestInstance::killedInstanceDoesNotBlockTheNext()
@@ -205,25 +385,6 @@ void TestInstance::killedInstanceDoesNotBlockTheNext()
     QCOMPARE(LogText().count("AppVersion:"), 2);
 }
 
-void TestInstance::fiveQuickLaunchesAllOpen()
-{
-    QVERIFY(StartFirst());
-    std::vector<std::unique_ptr<QProcess>> launches;
-    for (int i = 0; i < 5; ++i) {
-        launches.emplace_back(new QProcess);
-        launches.back()->setProcessEnvironment(TestEnv::ChildEnvironment());
-        launches.back()->start(RVPDF_BINARY, {docs[i]});
-    }
-    for (auto& launch : launches) {
-        QVERIFY(launch->waitForFinished(20000));
-        QCOMPARE(launch->exitStatus(), QProcess::NormalExit);
-        QCOMPARE(launch->exitCode(), 0);
-    }
-    QTRY_COMPARE_WITH_TIMEOUT(RecentPaths().size(), 5, 15000);
-    QCOMPARE(LogText().count("launch hand-over: 2 argument(s)"), 5);
-    QCOMPARE(LogText().count("AppVersion:"), 1);
-}
-
 void TestInstance::otherUsersInstanceIsNotOurs()
 {
     // Another user's (or session's) instance owns a segment under its own
@@ -233,15 +394,6 @@ void TestInstance::otherUsersInstanceIsNotOurs()
     QVERIFY(CSingleInstance::SegmentKey("RVPDF") != foreign.key());
     QVERIFY(StartFirst({docs[6]}));
     QTRY_VERIFY_WITH_TIMEOUT(RecentPaths().contains(docs[6]), 10000);
-
-    // Payloads from outside are checked before use.
-    for (const QByteArray& bytes :
-         {QByteArray::fromHex("7fffffff"), QByteArray::fromHex("00000001000000ff0041"), TestPdf::Garbage(1024, 7)}) {
-        QElapsedTimer timer;
-        timer.start();
-        QVERIFY(CSingleInstance::ParseArguments(bytes).isEmpty());
-        QVERIFY(timer.elapsed() < 100);
-    }
 }
 
 void TestInstance::anotherUserGetsAnInstanceOfTheirOwn()
@@ -264,6 +416,8 @@ void TestInstance::anotherUserGetsAnInstanceOfTheirOwn()
     env.insert("XDG_DATA_HOME", other + "/data");
     env.insert("XDG_CACHE_HOME", other + "/cache");
     env.insert("TMPDIR", other + "/tmp");
+    // The display belongs to this user; the other one runs headless.
+    env.insert("QT_QPA_PLATFORM", "offscreen");
     const QString doc = other + "/tmp/theirs.pdf";
     QVERIFY(TestPdf::Write(doc, 1));
     QProcess::execute("chown", {"65534:65534", doc});
@@ -281,5 +435,5 @@ void TestInstance::anotherUserGetsAnInstanceOfTheirOwn()
     theirs.waitForFinished();
 }
 
-RV_TEST_MAIN(TestInstance)
+RV_TEST_MAIN_XVFB(TestInstance)
 #include "tst_instance.moc"

@@ -183,6 +183,8 @@ private slots:
     void startupReadsCurrentValue_data();
     void startupReadsCurrentValue();
     void changeDuringStartupReadWins();
+    void firstWindowOpensInDesktopColours_data();
+    void firstWindowOpensInDesktopColours();
 
 private:
     void SendSetting(const QString& nameSpace, const QString& key, const QVariant& value);
@@ -662,6 +664,33 @@ void TestTheme::changeDuringStartupReadWins()
     QVERIFY(App()->IsSystemDarkMode());
     QVERIFY(WaitReapply(before));
     QVERIFY(AppliedDark());
+}
+
+void TestTheme::firstWindowOpensInDesktopColours_data()
+{
+    QTest::addColumn<uint>("scheme");
+    QTest::addColumn<QByteArray>("painted");
+    QTest::newRow("dark desktop") << uint(CThemeWatcher::PreferDark) << QByteArray(" Dark\n");
+    QTest::newRow("light desktop") << uint(CThemeWatcher::PreferLight) << QByteArray(" Light\n");
+}
+
+void TestTheme::firstWindowOpensInDesktopColours()
+{
+    // The real program on this test's bus: its very first frame is painted
+    // in the desktop's colours, not in light ones until the portal answers.
+    QFETCH(uint, scheme);
+    QFETCH(QByteArray, painted);
+    portal.scheme = scheme;
+    QProcess app;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("RVPDF_STARTUP_PROBE", "1");
+    app.setProcessEnvironment(env);
+    QSignalSpy finished(&app, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished));
+    app.start(RVPDF_BINARY, QStringList());
+    // The portal answers from this process: keep its event loop running.
+    QVERIFY(finished.wait(15000));
+    const QByteArray out = app.readAllStandardOutput();
+    QVERIFY2(out.startsWith("painted ") && out.endsWith(painted), out.constData());
 }
 
 void TestTheme::sessionBusIsNeverStarted_data()

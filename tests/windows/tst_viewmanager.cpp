@@ -1,8 +1,10 @@
+#include "CWindowTitleBar.h"
 #include "MainBox.h"
 #include "ModalAnswerer.h"
 #include "TestMain.h"
 #include "TestPdf.h"
 #include "mainview/MainView.h"
+#include "setting/CSettingManager.h"
 #include "windows/CMainViewManager.h"
 #include "windows/CSingleInstance.h"
 
@@ -11,7 +13,10 @@
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
+#include <QWindow>
+#include <qpa/qwindowsysteminterface.h>
 
 namespace {
 
@@ -53,6 +58,9 @@ private slots:
     void badFilesAreReportedNotOpened();
     void quitStopsAtRefusingWindow();
     void windowClosedByItselfClosesNoOther();
+    void handOverAvoidsClosingWindow();
+    void lastWindowEndsEventLoop_data();
+    void lastWindowEndsEventLoop();
     void argumentPayloadRoundTrips_data();
     void argumentPayloadRoundTrips();
     void hostilePayloadsGiveEmptyList_data();
@@ -233,27 +241,126 @@ void TestViewManager::windowClosedByItselfClosesNoOther()
     QCOMPARE(manager->WindowsCount(), 1);
 }
 
+void TestViewManager::handOverAvoidsClosingWindow()
+{
+    QPointer<MainView> closing = NewWindow();
+    manager->SetCurrentView(closing);
+    closing->SlotCreateBlankPDF();
+    // The file arrives while the window asks about its unsaved document on
+    // the way out; it must not go down with that window.
+    ModalAnswerer answer([this](QWidget* dialog) {
+        manager->SlotOpenFileEvent(a);
+        ModalAnswerer::ClickButton(dialog, "button_2");
+    });
+    closing->SlotMenuTriggered(QStringLiteral("close_window"));
+    QTRY_VERIFY(closing.isNull());
+    QCOMPARE(manager->WindowsCount(), 1);
+    auto* window = qobject_cast<MainView*>(manager->Views().first());
+    QTRY_COMPARE(window->Documents().size(), 1);
+    QCOMPARE(PathOf(window->Documents().first()), a);
+    QVERIFY(window->isVisible());
+
+    // A file open already is selected, not read a second time.
+    QVERIFY(MainBox::PrefetchedPath().isEmpty());
+    window->HomeButton()->setChecked(true);
+    manager->SlotOpenFileEvent(a);
+    QVERIFY(MainBox::PrefetchedPath().isEmpty());
+    QTRY_COMPARE(window->CurrentPage(), window->Documents().first());
+}
+
+void TestViewManager::lastWindowEndsEventLoop_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("window manager close") << "wm" << false;
+    QTest::newRow("title bar close") << "title" << false;
+    QTest::newRow("close all windows") << "close_all_windows" << false;
+    QTest::newRow("last tab with Quit_Close") << "close_tab" << false;
+    QTest::newRow("document refuses") << "close_all_windows" << true;
+}
+
+void TestViewManager::lastWindowEndsEventLoop()
+{
+    QFETCH(QString, how);
+    QFETCH(bool, refused);
+    QApplication::setQuitOnLastWindowClosed(true);
+    CSettingManager* settings = CSettingManager::getInstance();
+    QVariantMap general = settings->GetGeneral();
+    general["Quit_Close"] = how == "close_tab";
+    settings->SetGeneral(general);
+    auto restore = qScopeGuard([settings]() {
+        QApplication::setQuitOnLastWindowClosed(false);
+        QVariantMap original = settings->GetGeneral();
+        original["Quit_Close"] = false;
+        settings->SetGeneral(original);
+    });
+
+    QPointer<MainView> window = NewWindow();
+    if (refused) {
+        window->SlotCreateBlankPDF();
+        QCOMPARE(window->Documents().size(), 1);
+    } else {
+        int nRet = -1;
+        window->SlotOpenFile(nRet, {{"path", a}}, true);
+        QCOMPARE(nRet, 0);
+    }
+    // The dirty document answers "Cancel"; the event loop must go on.
+    ModalAnswerer cancel([](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, "button_1"); });
+    connect(window, &MainView::SignalMainViewClosed, window, [](bool bClosed) {
+        if (!bClosed)
+            QTimer::singleShot(300, []() { QCoreApplication::exit(99); });
+    });
+    QTimer::singleShot(0, window, [window, how]() {
+        if (how == "wm")
+            QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(window->windowHandle());
+        else if (how == "title")
+            QTest::mouseClick(window->titleBar()->findChild<QPushButton*>("close_button"), Qt::LeftButton);
+        else
+            window->SlotMenuTriggered(how);
+    });
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    connect(&watchdog, &QTimer::timeout, []() { QCoreApplication::exit(98); });
+    watchdog.start(10000);
+    const int rc = QApplication::exec();
+    QCOMPARE(rc, refused ? 99 : 0);
+    QCOMPARE(window.isNull(), !refused);
+    QCOMPARE(manager->WindowsCount(), refused ? 1 : 0);
+}
+
 void TestViewManager::argumentPayloadRoundTrips_data()
 {
     QTest::addColumn<QStringList>("args");
-    QTest::newRow("program and file") << QStringList{"/usr/bin/rvpdf", "/home/u/a b.pdf"};
-    QTest::newRow("unicode") << QStringList{"rvpdf", QStringLiteral("/tmp/Über 报告.pdf")};
-    QTest::newRow("empty list") << QStringList{};
-    QTest::newRow("empty strings") << QStringList{"", ""};
+    QTest::addColumn<QByteArray>("startupId");
+    QTest::addColumn<QByteArray>("expectedId");
+    QTest::newRow("program and file") << QStringList{"/usr/bin/rvpdf", "/home/u/a b.pdf"} << QByteArray("x_TIME9")
+                                      << QByteArray("x_TIME9");
+    QTest::newRow("unicode") << QStringList{"rvpdf", QStringLiteral("/tmp/Über 报告.pdf")} << QByteArray()
+                             << QByteArray();
+    QTest::newRow("empty list") << QStringList{} << QByteArray("id") << QByteArray("id");
+    QTest::newRow("empty strings") << QStringList{"", ""} << QByteArray() << QByteArray();
+    QTest::newRow("control characters in the id") << QStringList{"rvpdf"} << QByteArray("a\nb") << QByteArray();
 }
 
 void TestViewManager::argumentPayloadRoundTrips()
 {
     QFETCH(QStringList, args);
-    QByteArray bytes = CSingleInstance::SerializeArguments(args);
+    QFETCH(QByteArray, startupId);
+    QFETCH(QByteArray, expectedId);
+    QByteArray bytes = CSingleInstance::SerializeHandOver({args, startupId, "token-1"});
     // The segment holds more than the payload; trailing bytes must not matter.
     bytes.append(QByteArray(200, 'x'));
-    QStringList parsed = CSingleInstance::ParseArguments(bytes);
-    for (QString& s : parsed) {
+    const CSingleInstance::HandOver parsed = CSingleInstance::ParseHandOver(bytes);
+    QStringList list = parsed.arguments;
+    for (QString& s : list) {
         if (s.isNull())
             s = QString("");
     }
-    QCOMPARE(parsed, args);
+    QCOMPARE(list, args);
+    QCOMPARE(parsed.startupId, expectedId);
+    QCOMPARE(parsed.activationToken, QByteArray("token-1"));
+    // A list alone, as the spare format, reads the same.
+    QCOMPARE(CSingleInstance::ParseArguments(CSingleInstance::SerializeArguments(args)).size(), args.size());
 }
 
 void TestViewManager::hostilePayloadsGiveEmptyList_data()
