@@ -734,24 +734,22 @@ void MainView::CloseCurrentTab()
 
 void MainView::SlotCloseOtherTabs()
 {
+    // Closing the others replaces a close-all chain still running.
+    closingAll = false;
     const int count = tabBar->GetItemCount();
-    if (count == 1) {
-        closingOthers = false;
-    } else if (count >= 2) {
-        closingOthers = true;
+    closingOthers = count >= 2;
+    if (closingOthers)
         SlotCloseTab(tabBar->CurrentIndex() == 0 ? 1 : 0);
-    }
 }
 
 void MainView::SlotCloseAllTabs()
 {
+    closingOthers = false;
     const int count = tabBar->GetItemCount();
-    if (count > 0) {
-        closingAll = true;
+    closingAll = count > 0;
+    if (closingAll) {
         const int current = tabBar->CurrentIndex();
         SlotCloseTab(current >= 0 ? current : 0);
-    } else {
-        closingAll = false;
     }
 }
 
@@ -764,11 +762,16 @@ void MainView::CloseWindowTabs()
         QTimer::singleShot(100, this, &QWidget::close);
 }
 
+void MainView::StopClosing()
+{
+    closingWindow = closingAll = closingOthers = false;
+    emit SignalMainViewClosed(false);
+}
+
 void MainView::SlotDocumentClosed(bool bClosed)
 {
     if (!bClosed) {
-        closingWindow = closingAll = closingOthers = false;
-        emit SignalMainViewClosed(false);
+        StopClosing();
         return;
     }
     auto* widget = qobject_cast<QWidget*>(sender());
@@ -791,17 +794,29 @@ void MainView::SlotDocumentClosed(bool bClosed)
         if (tabBar->GetItemCount() == 0)
             homeButton->setChecked(true);
     }
+    // With no tab left only the window's own close goes on. A step checks its
+    // flag when it runs: a chain that ended or gave way meanwhile does nothing.
+    if (tabBar->GetItemCount() == 0)
+        closingAll = closingOthers = false;
     if (closingWindow) {
         QTimer::singleShot(100, this, [this]() {
+            if (!closingWindow)
+                return;
             if (tabBar->GetItemCount() > 1)
                 SlotCloseAllTabs();
             else
                 close();
         });
     } else if (closingAll) {
-        QTimer::singleShot(100, this, &MainView::SlotCloseAllTabs);
+        QTimer::singleShot(100, this, [this]() {
+            if (closingAll)
+                SlotCloseAllTabs();
+        });
     } else if (closingOthers) {
-        QTimer::singleShot(100, this, &MainView::SlotCloseOtherTabs);
+        QTimer::singleShot(100, this, [this]() {
+            if (closingOthers)
+                SlotCloseOtherTabs();
+        });
     }
     UpdateWindowState();
     if (!closingWindow && tabBar->GetItemCount() == 0
@@ -825,12 +840,15 @@ void MainView::closeEvent(QCloseEvent* event)
                            tr("Always close all tabs"), tr("Close Current Tab"), tr("Close All Tabs"));
             box.ShowMask(this, false);
             const int answer = box.exec();
-            if (answer == 1) {
-                CloseCurrentTab();
+            if (answer == 1 || answer == 2)
                 MKCheckBox::SetMarked("close_all", box.IsChecked());
-            } else if (answer == 2) {
+            if (answer == 2) {
                 CloseWindowTabs();
-                MKCheckBox::SetMarked("close_all", box.IsChecked());
+            } else {
+                // The window stays: a quit of all windows stops here.
+                emit SignalMainViewClosed(false);
+                if (answer == 1)
+                    CloseCurrentTab();
             }
         }
         event->ignore();

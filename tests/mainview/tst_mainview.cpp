@@ -14,6 +14,7 @@
 #include "mainview/MainView.h"
 #include "windows/CMainViewManager.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QScreen>
@@ -101,10 +102,12 @@ private slots:
     void otherProgramTakingTheDropKeepsDocument();
     void openInNewWindow();
     void fullScreenAndReadModeAreInherited();
+    void engineRefusalKeepsWindow_data();
     void engineRefusalKeepsWindow();
     void closeQuestionAnswers_data();
     void closeQuestionAnswers();
     void alwaysCloseAllIsRemembered();
+    void closeOtherTabsLeavesCurrent_data();
     void closeOtherTabsLeavesCurrent();
     void quitCloseClosesEmptyWindow();
     void restoreViewOffStoresStartView();
@@ -538,19 +541,37 @@ void TestMainView::fullScreenAndReadModeAreInherited()
     QVERIFY(!reader->titleBar()->isVisible());
 }
 
+void TestMainView::engineRefusalKeepsWindow_data()
+{
+    QTest::addColumn<int>("documents");
+    QTest::addColumn<QStringList>("answers");
+    QTest::newRow("only tab, cancelled") << 1 << QStringList{"button_1"};
+    QTest::newRow("second of three cancelled") << 3 << QStringList{"button_2", "button_1"};
+}
+
 void TestMainView::engineRefusalKeepsWindow()
 {
+    QFETCH(int, documents);
+    QFETCH(QStringList, answers);
+    MKCheckBox::SetMarked("close_all", true);
     MainView* window = NewWindow();
-    window->SlotCreateBlankPDF();
+    for (int i = 0; i < documents; ++i)
+        window->SlotCreateBlankPDF();
     QSignalSpy closed(window, &MainView::SignalMainViewClosed);
-    // Only the engine asks (one tab): Cancel keeps everything.
-    ModalAnswerer answerer([](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, "button_1"); });
+    // Only the engines ask: "Don't Save" lets the chain go on, "Cancel" stops it.
+    int step = 0;
+    ModalAnswerer answerer([&](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, answers.at(step++)); },
+                           answers.size());
     window->close();
     QTRY_COMPARE(closed.count(), 1);
     QCOMPARE(closed.at(0).at(0).toBool(), false);
-    QCOMPARE(answerer.AnsweredCount(), 1);
+    QCOMPARE(answerer.AnsweredCount(), answers.size());
     QVERIFY(answerer.SeenTexts().first().contains("Do you want to save changes"));
-    QCOMPARE(window->TabBar()->GetItemCount(), 1);
+    const int left = documents - answers.size() + 1;
+    QCOMPARE(window->TabBar()->GetItemCount(), left);
+    QTest::qWait(250);
+    QCOMPARE(window->TabBar()->GetItemCount(), left);
+    QCOMPARE(closed.count(), 1);
     QVERIFY(window->isVisible());
     QVERIFY(!window->IsClosingWindow());
 }
@@ -571,19 +592,27 @@ void TestMainView::closeQuestionAnswers()
     QFETCH(int, tabsLeft);
     QFETCH(bool, windowGone);
     QPointer<MainView> window = NewWindow();
+    QPointer<MainView> other = NewWindow();
     for (int i = 0; i < 3; ++i)
         Open(window, docs[i]);
-    ModalAnswerer answerer([button](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, button); });
-    window->close();
+    ModalAnswerer answerer([button](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, button); }, 2);
+    // Asked while quitting: only "Close All Tabs" lets the quit go on.
+    Manager()->CloseAllViews();
     QCOMPARE(answerer.AnsweredCount(), 1);
     QVERIFY(answerer.SeenTexts().first().contains("Do you want to close all tabs or the current tab?"));
     if (windowGone) {
         QTRY_VERIFY(window.isNull());
+        QTRY_VERIFY(other.isNull());
     } else {
         QTRY_COMPARE(window->TabBar()->GetItemCount(), tabsLeft);
+        QVERIFY(!Manager()->IsQuittingAll());
+        // The user's next ordinary close closes that window alone.
+        other->close();
+        QTRY_VERIFY(other.isNull());
         QTest::qWait(250);
         QVERIFY(window);
         QCOMPARE(window->TabBar()->GetItemCount(), tabsLeft);
+        QCOMPARE(answerer.AnsweredCount(), 1);
     }
     QVERIFY(!MKCheckBox::IsMarked("close_all"));
 }
@@ -610,19 +639,40 @@ void TestMainView::alwaysCloseAllIsRemembered()
     QCOMPARE(never.AnsweredCount(), 0);
 }
 
+void TestMainView::closeOtherTabsLeavesCurrent_data()
+{
+    QTest::addColumn<QString>("meanwhile");
+    QTest::addColumn<int>("left");
+    QTest::newRow("alone") << QString() << 1;
+    QTest::newRow("close all started meanwhile") << "close_all_tabs" << 0;
+}
+
 void TestMainView::closeOtherTabsLeavesCurrent()
 {
+    QFETCH(QString, meanwhile);
+    QFETCH(int, left);
     MainView* window = NewWindow();
-    for (int i = 0; i < 3; ++i)
-        Open(window, docs[i]);
+    for (const QString& doc : docs)
+        Open(window, doc);
     window->TabBar()->SetCurrentIndex(1);
     QWidget* b = window->TabBar()->GetItem(1).widget;
-    window->SlotMenuTriggered(QStringLiteral("close_other_tabs"));
-    QTRY_COMPARE(window->TabBar()->GetItemCount(), 1);
-    QCOMPARE(window->TabBar()->GetItem(0).widget, b);
+    window->Menu()->BuildTabMenu(window);
+    window->Menu()->TabAction("close_other_tabs")->trigger();
+    if (!meanwhile.isEmpty())
+        window->Menu()->TabAction(meanwhile)->trigger();
+    QTRY_COMPARE(window->TabBar()->GetItemCount(), left);
+    QVERIFY(left == 0 || window->TabBar()->GetItem(0).widget == b);
     QTest::qWait(250);
-    QCOMPARE(window->TabBar()->GetItemCount(), 1);
+    QCOMPARE(window->TabBar()->GetItemCount(), left);
     QVERIFY(Manager()->Views().contains(window));
+    // Once the chain is over, closing one tab closes that tab only.
+    for (int i : {0, 2, 3})
+        Open(window, docs[i]);
+    QTRY_COMPARE(window->TabBar()->CurrentIndex(), left + 2);
+    window->Menu()->TabAction("close_tab")->trigger();
+    QTRY_COMPARE(window->TabBar()->GetItemCount(), left + 2);
+    QTest::qWait(250);
+    QCOMPARE(window->TabBar()->GetItemCount(), left + 2);
 }
 
 void TestMainView::quitCloseClosesEmptyWindow()
