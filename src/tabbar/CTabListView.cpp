@@ -2,6 +2,8 @@
 
 #include "CTabListDelegate.h"
 
+#include <QScopedValueRollback>
+
 CTabListView::CTabListView(QWidget* parent)
     : QListView(parent)
 {
@@ -88,7 +90,19 @@ void CTabListView::SlotClickedClose(const QModelIndex& index)
 
 void CTabListView::currentChanged(const QModelIndex& current, const QModelIndex& previous)
 {
-    if (current.isValid())
+    if (current.isValid() && userChoosing)
         emit SignalCurrentChanged(current.row());
     QListView::currentChanged(current, previous);
+}
+
+void CTabListView::mousePressEvent(QMouseEvent* event)
+{
+    const QScopedValueRollback<bool> choosing(userChoosing, true);
+    QListView::mousePressEvent(event);
+}
+
+void CTabListView::keyPressEvent(QKeyEvent* event)
+{
+    const QScopedValueRollback<bool> choosing(userChoosing, true);
+    QListView::keyPressEvent(event);
 }

@@ -112,6 +112,7 @@ private slots:
     void popupHeightAndSelection_data();
     void popupHeightAndSelection();
     void popupCloseIconClosesThatRow();
+    void popupRowClickSelectsTab_data();
     void popupRowClickSelectsTab();
     void popupStaysOnScreen_data();
     void popupStaysOnScreen();
@@ -560,6 +561,8 @@ void TestTabBar::popupHeightAndSelection()
     count.click();
     CTabListWidget* popup = b.bar->ListWidget();
     QVERIFY(popup->isVisible());
+    QTest::qWait(50);
+    QCOMPARE(b.bar->CurrentIndex(), current);
     QCOMPARE(popup->View()->height(), height);
     const QModelIndexList selected = popup->View()->selectionModel()->selectedRows();
     if (current < 0) {
@@ -596,20 +599,43 @@ void TestTabBar::popupCloseIconClosesThatRow()
     QCOMPARE(b.bar->GetItemCount(), 4);
 }
 
+void TestTabBar::popupRowClickSelectsTab_data()
+{
+    QTest::addColumn<QString>("then");
+    QTest::addColumn<QString>("selected");
+    QTest::newRow("picked") << "" << "Doc 1";
+    QTest::newRow("picked tab closed") << "close" << "Doc 0";
+    QTest::newRow("picked tab dragged to the end") << "move" << "Doc 1";
+}
+
 void TestTabBar::popupRowClickSelectsTab()
 {
+    QFETCH(QString, then);
+    QFETCH(QString, selected);
     Bar b;
     b.Add(4);
-    b.bar->SetCurrentIndex(0);
+    b.bar->SetCurrentIndex(3);
     b.host.show();
     QSignalSpy select(b.bar, &CTabBar::SignalSelectChanged);
     b.bar->SlotClickedNum();
     CTabListView* view = b.bar->ListWidget()->View();
-    const QRect row = view->visualRect(view->model()->index(3, 0));
+    const QRect row = view->visualRect(view->model()->index(1, 0));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, row.center() - QPoint(20, 0));
     QTRY_COMPARE(select.count(), 1);
-    QCOMPARE(b.bar->CurrentIndex(), 3);
+    QCOMPARE(b.bar->CurrentIndex(), 1);
     QTRY_VERIFY(!b.bar->ListWidget()->isVisible());
+    // Only the click chooses: what the list does with its rows later does not.
+    if (then == "close")
+        b.bar->RemoveItem(1);
+    if (then == "move") {
+        SendMouse(b.bar, QEvent::MouseButtonPress, b.bar->GetItemRect(1).center(), Qt::LeftButton, Qt::LeftButton);
+        for (int x = b.bar->GetItemRect(1).center().x(); x <= 760; x += 25)
+            SendMouse(b.bar, QEvent::MouseMove, QPoint(x, 20), Qt::NoButton, Qt::LeftButton);
+        SendMouse(b.bar, QEvent::MouseButtonRelease, QPoint(760, 20), Qt::LeftButton, Qt::NoButton);
+        QCOMPARE(b.bar->CurrentIndex(), 3);
+    }
+    QTest::qWait(50);
+    QCOMPARE(b.bar->GetItem(b.bar->CurrentIndex()).text, selected);
 }
 
 void TestTabBar::popupStaysOnScreen_data()
