@@ -110,8 +110,19 @@ void CTabBar::DragLayout()
     }
 }
 
+void CTabBar::CancelDrag()
+{
+    // The tabs under a drag inside the bar changed: the drag ends here and
+    // the tabs go back to their places (the caller lays them out).
+    pressed = false;
+    dragging = false;
+    dropIndex = -1;
+    lastPos = QPoint();
+}
+
 void CTabBar::AddItem(const QString& text, bool dirty, QWidget* widget, bool select)
 {
+    CancelDrag();
     auto* item = new TabItem;
     item->text = text;
     item->dirty = dirty;
@@ -129,6 +140,7 @@ void CTabBar::RemoveItem(int index)
 {
     if (!IsValid(index))
         return;
+    CancelDrag();
     delete items.takeAt(index);
     if (hoverIndex >= items.size())
         hoverIndex = -1;
@@ -149,6 +161,10 @@ void CTabBar::SetCurrentIndex(int index)
 {
     if (!IsValid(index) || index == currentIndex)
         return;
+    if (pressed) {
+        CancelDrag();
+        Layout();
+    }
     currentIndex = index;
     update();
     emit SignalSelectChanged(index);

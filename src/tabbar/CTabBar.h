@@ -109,6 +109,7 @@ private:
     enum PaintState { StateNormal, StateHover, StateCurrent };
 
     bool IsValid(int index) const { return index >= 0 && index < items.size(); }
+    void CancelDrag();
     void Layout();
     void DragLayout();
     int ItemAt(const QPoint& pos) const;

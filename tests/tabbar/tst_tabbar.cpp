@@ -103,6 +103,8 @@ private slots:
     void smallMovesDoNotDrag();
     void dragOutEmitsOnce();
     void dragInsideReordersTabsAndRows();
+    void removalDuringDragCancelsIt_data();
+    void removalDuringDragCancelsIt();
     void dropsOfForeignDataAreRefused();
     void dropOfMarkerOnlyPayload();
     void payloadRoundTrips();
@@ -408,6 +410,39 @@ void TestTabBar::dragInsideReordersTabsAndRows()
     QCOMPARE(b.bar->DropIndex(), -1);
     // Only the press selected; the reorder keeps the same document selected.
     QCOMPARE(select.count(), 1);
+}
+
+void TestTabBar::removalDuringDragCancelsIt_data()
+{
+    QTest::addColumn<int>("removed");
+    QTest::newRow("the dragged tab") << 0;
+    QTest::newRow("a tab the drag passed") << 2;
+    QTest::newRow("the tab at the drop place") << 3;
+}
+
+void TestTabBar::removalDuringDragCancelsIt()
+{
+    QFETCH(int, removed);
+    Bar b;
+    b.Add(4);
+    const QPoint start = b.bar->GetItemRect(0).center();
+    SendMouse(b.bar, QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
+    const int target = b.bar->GetItemRect(3).center().x();
+    for (int x = start.x(); x <= target; x += 25)
+        SendMouse(b.bar, QEvent::MouseMove, QPoint(x, start.y()), Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(b.bar->DropIndex(), 3);
+    // A document closes by itself while the user still holds the mouse.
+    QStringList texts = b.bar->ListWidget()->Rows();
+    texts.removeAt(removed);
+    b.bar->RemoveItem(removed);
+    QCOMPARE(b.bar->DropIndex(), -1);
+    SendMouse(b.bar, QEvent::MouseMove, QPoint(target - 100, start.y()), Qt::NoButton, Qt::LeftButton);
+    SendMouse(b.bar, QEvent::MouseButtonRelease, QPoint(target - 100, start.y()), Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(b.bar->ListWidget()->Rows(), texts);
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(b.bar->GetItem(i).text, texts.at(i));
+        QCOMPARE(b.bar->GetItemRect(i), QRect(8 + i * 208, 6, 200, 34));
+    }
 }
 
 void TestTabBar::dropsOfForeignDataAreRefused()
