@@ -666,12 +666,13 @@ void MainView::SlotTabItemDragOut(int nIndex, QPoint posMouse)
     image = image.scaled(scaled, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 
     QPointer<QWidget> widget = item.widget;
-    CTabBar::ResetLastAccepted();
+    CTabBar::BeginTabDrag(item.widget);
     auto* drag = new QDrag(this);
     drag->setMimeData(CTabBar::EncodeDragData(item.text, item.dirty, item.widget));
     drag->setPixmap(image);
     drag->setHotSpot(QPoint(scaled.width() / 2, 10));
     const Qt::DropAction result = drag->exec(Qt::MoveAction);
+    CTabBar::EndTabDrag();
     FinishTabDrag(item.text, item.dirty, widget, result, posMouse);
 }
 

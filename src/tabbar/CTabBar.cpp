@@ -40,6 +40,12 @@ QWidget*& LastAccepted()
     return widget;
 }
 
+QWidget*& Dragged()
+{
+    static QWidget* widget = nullptr;
+    return widget;
+}
+
 QRect CloseIconRect(const QRect& tab)
 {
     return QRect(tab.right() - 20, tab.y() + 6, 16, 16);
@@ -594,7 +600,7 @@ bool CTabBar::DecodeDragData(const QMimeData* data, QString* text, bool* dirty, 
 
 void CTabBar::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (event->mimeData()->hasFormat(kDragMarker))
+    if (event->mimeData()->hasFormat(kDragMarker) && Dragged())
         event->acceptProposedAction();
 }
 
@@ -603,21 +609,28 @@ void CTabBar::dropEvent(QDropEvent* event)
     QString text;
     bool dirty = false;
     QWidget* widget = nullptr;
-    if (!DecodeDragData(event->mimeData(), &text, &dirty, &widget))
+    if (!DecodeDragData(event->mimeData(), &text, &dirty, &widget) || !widget || widget != Dragged())
         return;
+    Dragged() = nullptr;
     LastAccepted() = widget;
     emit SignalItemDragIn(text, dirty, widget);
     event->acceptProposedAction();
 }
 
+void CTabBar::BeginTabDrag(QWidget* widget)
+{
+    Dragged() = widget;
+    LastAccepted() = nullptr;
+}
+
+void CTabBar::EndTabDrag()
+{
+    Dragged() = nullptr;
+}
+
 QWidget* CTabBar::LastAcceptedWidget()
 {
     return LastAccepted();
-}
-
-void CTabBar::ResetLastAccepted()
-{
-    LastAccepted() = nullptr;
 }
 
 // --- tab list popup ---------------------------------------------------------

@@ -434,6 +434,7 @@ void TestMainView::onlyTabMovesAndWindowCloses()
     const TabItem item = source->TabBar()->GetItem(0);
     source->TabBar()->RemoveItem(0);
     QScopedPointer<QMimeData> data(CTabBar::EncodeDragData(item.text, item.dirty, item.widget));
+    CTabBar::BeginTabDrag(item.widget);
     QDragEnterEvent enter(QPoint(50, 20), Qt::MoveAction, data.data(), Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target->TabBar(), &enter);
     QDropEvent drop(QPointF(50, 20), Qt::MoveAction, data.data(), Qt::LeftButton, Qt::NoModifier);
@@ -475,6 +476,7 @@ void TestMainView::dropBackOnOwnBarReturnsLast()
     const TabItem item = window->TabBar()->GetItem(0);
     window->TabBar()->RemoveItem(0);
     QScopedPointer<QMimeData> data(CTabBar::EncodeDragData(item.text, item.dirty, item.widget));
+    CTabBar::BeginTabDrag(item.widget);
     QDragEnterEvent enter(QPoint(50, 20), Qt::MoveAction, data.data(), Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(window->TabBar(), &enter);
     QDropEvent drop(QPointF(50, 20), Qt::MoveAction, data.data(), Qt::LeftButton, Qt::NoModifier);
@@ -492,7 +494,7 @@ void TestMainView::otherProgramTakingTheDropKeepsDocument()
     Open(window, docs[1]);
     const TabItem item = window->TabBar()->GetItem(1);
     window->TabBar()->RemoveItem(1);
-    CTabBar::ResetLastAccepted();
+    CTabBar::BeginTabDrag(item.widget);
     // Another program accepted the move; no bar of ours saw the payload.
     window->FinishTabDrag(item.text, item.dirty, item.widget, Qt::MoveAction, QPoint());
     QCOMPARE(Manager()->WindowsCount(), 2);

@@ -106,7 +106,6 @@ private slots:
     void removalDuringDragCancelsIt_data();
     void removalDuringDragCancelsIt();
     void dropsOfForeignDataAreRefused();
-    void dropOfMarkerOnlyPayload();
     void payloadRoundTrips();
     void closeButtonClosesHoveredTab();
     void hoverTipAppearsAfterDelayAndHides();
@@ -460,23 +459,6 @@ void TestTabBar::dropsOfForeignDataAreRefused()
     QCOMPARE(in.count(), 0);
 }
 
-void TestTabBar::dropOfMarkerOnlyPayload()
-{
-    Bar b;
-    QSignalSpy in(b.bar, &CTabBar::SignalItemDragIn);
-    QMimeData marker;
-    marker.setData(CTabBar::kDragMarker, "marvik");
-    QDragEnterEvent enter(QPoint(50, 20), Qt::MoveAction, &marker, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(b.bar, &enter);
-    QVERIFY(enter.isAccepted());
-    QDropEvent drop(QPointF(50, 20), Qt::MoveAction, &marker, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(b.bar, &drop);
-    QCOMPARE(in.count(), 1);
-    QCOMPARE(in.at(0).at(0).toString(), QString());
-    QCOMPARE(in.at(0).at(1).toBool(), false);
-    QCOMPARE(in.at(0).at(2).value<QWidget*>(), nullptr);
-}
-
 void TestTabBar::payloadRoundTrips()
 {
     QWidget widget;
@@ -722,6 +704,8 @@ void TestTabBar::windowRefusesForgedDocuments_data()
     QWidget* address = gone;
     delete gone;
     QTest::newRow("destroyed widget") << QByteArray(reinterpret_cast<const char*>(&address), 8);
+    QTest::newRow("marker only") << QByteArray();
+    QTest::newRow("replayed payload of a tabbed document") << QByteArray("tabbed");
 }
 
 void TestTabBar::windowRefusesForgedDocuments()
@@ -729,13 +713,28 @@ void TestTabBar::windowRefusesForgedDocuments()
     QFETCH(QByteArray, pointer);
     auto* window = qobject_cast<MainView*>(CMainViewManager::getInstance()->CreateMainView(nullptr));
     window->show();
+    int tabs = 0;
+    // A drag of some other document is under way.
+    QWidget dragged;
+    CTabBar::BeginTabDrag(&dragged);
+    if (pointer == "tabbed") {
+        const QString path = TestEnv::MakeDir("replay") + "/doc.pdf";
+        QVERIFY(TestPdf::Write(path, 1));
+        int result = -1;
+        window->SlotOpenFile(result, {{"path", path}}, true);
+        tabs = 1;
+        QWidget* tabbed = window->TabBar()->GetItem(0).widget;
+        pointer = QByteArray(reinterpret_cast<const char*>(&tabbed), 8);
+    }
     QMimeData data;
     data.setData(CTabBar::kDragMarker, "marvik");
     data.setData(CTabBar::kDragText, "forged");
-    data.setData(CTabBar::kDragPointer, pointer);
+    if (!pointer.isEmpty())
+        data.setData(CTabBar::kDragPointer, pointer);
     DragAndDrop(window->TabBar(), &data);
     QTest::qWait(50);
-    QCOMPARE(window->TabBar()->GetItemCount(), 0);
+    QCOMPARE(window->TabBar()->GetItemCount(), tabs);
+    CTabBar::EndTabDrag();
     delete window;
 }
 
@@ -746,6 +745,7 @@ void TestTabBar::windowAdoptsLiveDocument()
     // A widget that is not a document is refused just like a forged address.
     QWidget notADocument;
     QScopedPointer<QMimeData> wrong(CTabBar::EncodeDragData("label", false, &notADocument));
+    CTabBar::BeginTabDrag(&notADocument);
     DragAndDrop(window->TabBar(), wrong.data());
     QTest::qWait(50);
     QCOMPARE(window->TabBar()->GetItemCount(), 0);
@@ -757,6 +757,9 @@ void TestTabBar::windowAdoptsLiveDocument()
     QVERIFY(MainBox::IsLiveBox(document));
     QVERIFY(!MainBox::IsLiveBox(&notADocument));
     QScopedPointer<QMimeData> real(CTabBar::EncodeDragData("doc", true, document));
+    CTabBar::BeginTabDrag(document);
+    DragAndDrop(window->TabBar(), real.data());
+    // The same payload offered again once the drag took it is refused.
     DragAndDrop(window->TabBar(), real.data());
     QTRY_COMPARE(window->TabBar()->GetItemCount(), 1);
     QCOMPARE(window->TabBar()->GetItem(0).widget, document);
