@@ -31,7 +31,9 @@ public:
     };
 
     // Opens path with the view options of an open request. Null on failure,
-    // result then says why. A protected file asks for its password.
+    // result then says why. A protected file asks for its password. With
+    // "recordThumbnail" false no first-page picture is written for the
+    // recent list.
     static QWidget* CreatePdfBox(QWidget* parent, const QString& path, const QVariantMap& options,
                                  int& result);
     // New blank document: "pageCount" pages of "pageSize" points written to
@@ -125,6 +127,7 @@ private:
     bool tempDoc = false;
     bool dirty = false;
     bool firstThumbDone = false;
+    bool keepThumbnail = true;
     bool readMode = false;
     bool panelWasVisible = false;
     Qt::WindowStates stateBeforeReadMode;

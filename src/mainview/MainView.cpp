@@ -460,6 +460,7 @@ void MainView::SlotOpenFile(int& nRet, const QVariantMap& mapInfo, bool bTips)
     QVariantMap request = WithViewDefaults(mapInfo);
     request["comment"] = CSettingManager::getInstance()->GetComments();
     const bool privateMode = CSettingManager::getInstance()->IsPrivateEnabled();
+    request["recordThumbnail"] = !privateMode;
     QWidget* widget = MainBox::CreatePdfBox(this, path, request, nRet);
     if (!widget) {
         if (nRet != 100)
@@ -601,6 +602,8 @@ void MainView::SlotCreateBlankPDF()
     request["tempPath"] = tempPath;
     request = WithViewDefaults(request);
     request["comment"] = settings->GetComments();
+    // A new document is in no recent list: no picture is kept for it.
+    request["recordThumbnail"] = false;
     int nRet = -1;
     QWidget* widget = MainBox::CreatePdfBox(this, request, nRet);
     if (!widget)

@@ -90,6 +90,7 @@ private slots:
     void duplicateInAnotherWindowIsSelected();
     void toolIndexReachesOpenDocument();
     void requestKeysAndDefaults();
+    void privateModeRecordsNothing_data();
     void privateModeRecordsNothing();
     void threeFilesFromTheDialog();
     void failedDropKeepsRecordManagerRemovesIt();
@@ -317,16 +318,36 @@ void TestMainView::requestKeysAndDefaults()
     QVERIFY(index >= 0);
 }
 
+void TestMainView::privateModeRecordsNothing_data()
+{
+    QTest::addColumn<bool>("privateMode");
+    QTest::addColumn<bool>("locked");
+    QTest::newRow("private") << true << false;
+    QTest::newRow("ordinary") << false << false;
+    QTest::newRow("password protected") << false << true;
+}
+
 void TestMainView::privateModeRecordsNothing()
 {
+    QFETCH(bool, privateMode);
+    QFETCH(bool, locked);
     CRecentManager::getInstance()->RemoveAllRecords();
-    CSettingManager::getInstance()->SetPrivateEnabled(true);
+    CSettingManager::getInstance()->SetPrivateEnabled(privateMode);
+    const QString path = locked ? dir + "/locked.pdf" : docs[2];
+    QVERIFY(!locked || TestPdf::WriteEncrypted(docs[2], path, "secret"));
     MainView* window = NewWindow();
-    QCOMPARE(Open(window, docs[2]), 0);
-    QCOMPARE(CRecentManager::getInstance()->Count(), 0);
-    CSettingManager::getInstance()->SetPrivateEnabled(false);
-    QCOMPARE(Open(window, docs[3]), 0);
-    QCOMPARE(CRecentManager::getInstance()->Count(), 1);
+    ModalAnswerer password([](QWidget* box) {
+        box->findChild<QLineEdit*>("line_password")->setText("secret");
+        ModalAnswerer::ClickButton(box, "button_ok");
+    });
+    QCOMPARE(Open(window, path), 0);
+    QSignalSpy rendered(Box(window, 0), &MainBox::SignalFirstThumbRendered);
+    QVERIFY(rendered.wait());
+    // No picture of the page: not in private mode, never of a locked file.
+    const QString thumb = CRecentManager::ThumbnailDirPath() + CRecentManager::ThumbnailFileName(path);
+    QCOMPARE(QFile::exists(thumb), !privateMode && !locked);
+    QCOMPARE(CRecentManager::getInstance()->Count(), privateMode ? 0 : 1);
+    QTRY_COMPARE(CRecentManager::getInstance()->GetItemInfo(0).value("hasPassword").toBool(), locked);
 }
 
 void TestMainView::threeFilesFromTheDialog()
