@@ -192,6 +192,16 @@ bool MainBox::IsLiveBox(const void* pointer)
     return pointer && LiveBoxes().contains(pointer);
 }
 
+MainBox* MainBox::FindOpenDocument(const QString& path)
+{
+    for (const void* pointer : LiveBoxes()) {
+        auto* box = static_cast<MainBox*>(const_cast<QWidget*>(static_cast<const QWidget*>(pointer)));
+        if (MKBase::CFileUtils::IsTheSameFile(box->GetDocumentFilePath(), path))
+            return box;
+    }
+    return nullptr;
+}
+
 QWidget* MainBox::BuildToolBar()
 {
     auto* bar = new QWidget(this);

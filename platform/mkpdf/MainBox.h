@@ -50,6 +50,8 @@ public:
     // process. Only compares addresses: safe for any value, including ones
     // decoded from data another program produced.
     static bool IsLiveBox(const void* pointer);
+    // The open document showing the file at path (any spelling), or null.
+    static MainBox* FindOpenDocument(const QString& path);
 
     // Where the first-page picture of a document is kept for the recent list.
     static QString ThumbnailDirPath();

@@ -1,3 +1,7 @@
+#include "BlankOption.h"
+#include "CClearEdit.h"
+#include "CFileListModel.h"
+#include "CFileListView.h"
 #include "CPageView.h"
 #include "CRecentManager.h"
 #include "CSettingManager.h"
@@ -9,6 +13,8 @@
 #include "MKCheckBox.h"
 #include "MainBox.h"
 #include "ModalAnswerer.h"
+#include "RecentPage.h"
+#include "SettingOption.h"
 #include "TestMain.h"
 #include "TestPdf.h"
 #include "mainview/MainView.h"
@@ -115,6 +121,7 @@ private slots:
     void geometryRestored();
     void desktopShortcutOnce();
     void refusesForgedTabs();
+    void renamingFromRecentListMovesOpenDocument();
     void reviewAskedOnlyWhenLastWindowCloses();
 
 private:
@@ -792,6 +799,36 @@ void TestMainView::refusesForgedTabs()
     window->SlotTabItemDragIn("x", false, reinterpret_cast<QWidget*>(quintptr(0x1234567890)));
     window->SlotTabItemDragIn("x", false, nullptr);
     QCOMPARE(window->TabBar()->GetItemCount(), 0);
+}
+
+void TestMainView::renamingFromRecentListMovesOpenDocument()
+{
+    const QString folder = TestEnv::MakeDir("rename-open");
+    QVERIFY(TestPdf::Write(folder + "/report.pdf", 2));
+    MainView* window = NewWindow();
+    QCOMPARE(Open(window, folder + "/report.pdf"), 0);
+    QTest::mouseClick(window->HomeButton(), Qt::LeftButton);
+    QTRY_COMPARE(window->CurrentPage(), window->PageWidgetOfIndex(0));
+    CFileListView* list = window->Home()->Recent()->ListView();
+    QModelIndex row;
+    for (int i = 0; i < list->model()->rowCount(); ++i) {
+        if (list->model()->index(i, 0).data(CFileListModel::RecentInfoRole).toMap().value("path") == folder + "/report.pdf")
+            row = list->model()->index(i, 0);
+    }
+    ModalAnswerer rename([](QWidget* box) {
+        box->findChild<QLineEdit*>("line_edit")->setText("minutes");
+        ModalAnswerer::ClickButton(box, "button_ok");
+    });
+    list->SlotClickedRename(row);
+    QCOMPARE(rename.AnsweredCount(), 1);
+    const QString renamed = folder + "/minutes.pdf";
+    QVERIFY(QFile::exists(renamed));
+    // The tab follows the file: its document, its caption and its record.
+    QCOMPARE(Box(window, 0)->GetDocumentFilePath(), renamed);
+    QCOMPARE(window->TabBar()->GetItem(0).text, QStringLiteral("minutes"));
+    QVERIFY(CRecentManager::getInstance()->IndexOf(renamed) >= 0);
+    QCOMPARE(Open(window, renamed), 0);
+    QCOMPARE(window->TabBar()->GetItemCount(), 1);
 }
 
 void TestMainView::reviewAskedOnlyWhenLastWindowCloses()

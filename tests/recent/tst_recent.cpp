@@ -116,6 +116,7 @@ private slots:
     void pinnedEntryShowsItsPin();
     void contextMenuShowsPinOrUnpin();
     void releaseOnMoreShowsMenuOpensNothing();
+    void missingFileIsReportedAndDropped_data();
     void missingFileIsReportedAndDropped();
     void passwordRecordShowsLock();
     void paintedRowsGetTheirPictures();
@@ -518,21 +519,37 @@ void TestRecent::releaseOnMoreShowsMenuOpensNothing()
     QCOMPARE(open.count(), 0);
 }
 
+void TestRecent::missingFileIsReportedAndDropped_data()
+{
+    QTest::addColumn<QByteArray>("slot");
+    QTest::newRow("open") << QByteArray("SlotItemDoubleClicked");
+    QTest::newRow("pin") << QByteArray("SlotClickedPin");
+    QTest::newRow("rename") << QByteArray("SlotClickedRename");
+    QTest::newRow("open file location") << QByteArray("SlotClickedFinder");
+}
+
 void TestRecent::missingFileIsReportedAndDropped()
 {
+    QFETCH(QByteArray, slot);
     const QString gone = dir + "/gone.pdf";
     TestPdf::Write(gone, 1);
     LoadList({Record(gone, 100), Record(b, 50)});
     View list(700);
     list.ItemRect(0);
     QFile::remove(gone);
-    ModalAnswerer answerer([](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, "button_3"); });
-    list.view.setCurrentIndex(list.models.proxy.index(0, 0));
-    list.view.SlotClickedFinder(list.models.proxy.index(0, 0));
+    // Another file arrives while the message is up and shifts the rows.
+    ModalAnswerer answerer([this](QWidget* dialog) {
+        Store()->AddRecord(c, {});
+        ModalAnswerer::ClickButton(dialog, "button_3");
+    });
+    const QModelIndex index = list.models.proxy.index(0, 0);
+    list.view.setCurrentIndex(index);
+    QVERIFY(QMetaObject::invokeMethod(&list.view, slot.constData(), Q_ARG(QModelIndex, index)));
     QCOMPARE(answerer.AnsweredCount(), 1);
     QVERIFY(answerer.SeenTexts().first().contains("Failed to Open"));
-    QCOMPARE(Store()->Count(), 1);
+    QCOMPARE(Store()->Count(), 2);
     QCOMPARE(Store()->IndexOf(gone), -1);
+    QCOMPARE(Store()->IndexOf(c), 0);
 }
 
 void TestRecent::passwordRecordShowsLock()
