@@ -108,6 +108,7 @@ private slots:
     void proxyOrder();
     void pinningMovesToTopAtOnce();
     void laterPinComesFirst();
+    void equalKeysKeepStoreOrder();
     void reopeningMovesToTopOfUnpinned();
     void removeByPathNeedsALoadedRow();
     void clearEmitsCountOnce();
@@ -376,6 +377,23 @@ void TestRecent::laterPinComesFirst()
     LoadList({Record(a, 300, true, 0), Record(b, 100, true, 2000)});
     Models n;
     QCOMPARE(DisplayOrder(&n.proxy), QStringList({"alpha.pdf", "beta.pdf"}));
+}
+
+void TestRecent::equalKeysKeepStoreOrder()
+{
+    // Opened within the same second: newest first, live and after a restart.
+    LoadList({Record(a, 100), Record(b, 100), Record(c, 100)});
+    Models m;
+    QCOMPARE(DisplayOrder(&m.proxy), QStringList({"alpha.pdf", "beta.pdf", "gamma.pdf"}));
+    Store()->SetHasPassword(a, true);
+    QCOMPARE(DisplayOrder(&m.proxy), QStringList({"alpha.pdf", "beta.pdf", "gamma.pdf"}));
+    Store()->AddRecord(dir + "/delta.pdf", {});
+    Store()->AddRecord(dir + "/epsilon.pdf", {});
+    const QStringList live = DisplayOrder(&m.proxy);
+    QCOMPARE(live, QStringList({"epsilon.pdf", "delta.pdf", "alpha.pdf", "beta.pdf", "gamma.pdf"}));
+    Store()->Load();
+    Models restarted;
+    QCOMPARE(DisplayOrder(&restarted.proxy), live);
 }
 
 void TestRecent::reopeningMovesToTopOfUnpinned()
