@@ -429,7 +429,8 @@ void DocumentMenu::SlotRecentMenuAboutToShow()
     }
     recentActions.clear();
     for (const QString& path : list) {
-        auto* action = new QAction(QFileInfo(path).fileName(), recentMenu);
+        // A file name is shown as it is: "&" is no mnemonic here.
+        auto* action = new QAction(QFileInfo(path).fileName().replace('&', QLatin1String("&&")), recentMenu);
         action->setData(path);
         recentActions << action;
         recentMenu->addAction(action);

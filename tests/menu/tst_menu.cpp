@@ -393,7 +393,7 @@ void TestMenu::recentSubmenu()
     QWidget owner;
     DocumentMenu menu;
     // Nothing to rebuild before the File menu exists.
-    QStringList list{dir + "/one/same.pdf", dir + "/two/same.pdf", dir + "/doc.pdf"};
+    QStringList list{dir + "/one/same.pdf", dir + "/two/same.pdf", dir + "/R&D.pdf"};
     connect(&menu, &DocumentMenu::SignalGetRecentFileList, &menu, [&list](QStringList& out) { out = list; });
     QSignalSpy opened(&menu, &DocumentMenu::SignalRecentOpenFile);
     menu.BuildFileMenu(&owner);
@@ -403,6 +403,8 @@ void TestMenu::recentSubmenu()
     QCOMPARE(menu.RecentActions().size(), 3);
     QCOMPARE(menu.RecentActions().at(0)->text(), QStringLiteral("same.pdf"));
     QCOMPARE(menu.RecentActions().at(1)->text(), QStringLiteral("same.pdf"));
+    // Shown as named: an ampersand is no mnemonic here.
+    QCOMPARE(menu.RecentActions().at(2)->iconText(), QStringLiteral("R&D.pdf"));
     menu.RecentActions().at(1)->trigger();
     menu.RecentActions().at(0)->trigger();
     QCOMPARE(opened.size(), 2);
