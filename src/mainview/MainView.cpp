@@ -23,6 +23,7 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDesktopServices>
+#include <QDir>
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -606,8 +607,14 @@ void MainView::SlotCreateBlankPDF()
     request["recordThumbnail"] = false;
     int nRet = -1;
     QWidget* widget = MainBox::CreatePdfBox(this, request, nRet);
-    if (!widget)
+    if (!widget) {
+        const QString folder = QDir::toNativeSeparators(QFileInfo(tempPath).absolutePath());
+        MKMessageBox::information(true, this, this, QString(), tr("Failed to Create PDF"),
+                                  tr("The new document could not be written to \"%1\". Check that the folder "
+                                     "exists and that you may write there.").arg(folder),
+                                  1024, 332);
         return;
+    }
     AttachDocument(QFileInfo(tempPath).completeBaseName(), true, widget);
     MKBase::CGaReportManager::getInstance()->SendGaReport("Creat_Blank_PDF", QString(), false);
 }

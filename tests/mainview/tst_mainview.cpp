@@ -22,6 +22,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QRadioButton>
 #include <QDesktopServices>
 #include <QScreen>
 #include <QStandardPaths>
@@ -101,6 +102,7 @@ private slots:
     void threeFilesFromTheDialog();
     void failedDropKeepsRecordManagerRemovesIt();
     void nonPdfAttachmentGoesToTheDesktop();
+    void blankDocumentIsDirtyTab_data();
     void blankDocumentIsDirtyTab();
     void droppedFilesOpenAfter100ms();
     void onlyTabMovesAndWindowCloses();
@@ -422,14 +424,64 @@ void TestMainView::nonPdfAttachmentGoesToTheDesktop()
     QCOMPARE(window->TabBar()->GetItemCount(), 1);
 }
 
+void TestMainView::blankDocumentIsDirtyTab_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("defaults") << "" << "Untitled_";
+    QTest::newRow("page count cleared") << "count" << "Untitled_";
+    QTest::newRow("custom width cleared") << "width" << "Untitled_";
+    QTest::newRow("200 wide characters") << "name" << QString(79, QChar(0x6587)) + "_";
+    QTest::newRow("folder unusable") << "folder" << "";
+}
+
 void TestMainView::blankDocumentIsDirtyTab()
 {
+    QFETCH(QString, change);
+    QFETCH(QString, caption);
+    CSettingManager* settings = CSettingManager::getInstance();
+    const QVariantMap saved = settings->GetBlank();
+    const QString folder = settings->BlankDirPath();
+    {
+        // What the user left in the dialog when pressing Apply.
+        SettingOption dialog;
+        BlankOption* page = dialog.Blank();
+        if (change == "count")
+            page->CountEdit()->clear();
+        if (change == "width") {
+            QTest::mouseClick(page->CustomButton(), Qt::LeftButton);
+            page->WidthEdit()->clear();
+        }
+        if (change == "name")
+            page->NameEdit()->setText(QString(200, QChar(0x6587)));
+        dialog.findChild<QPushButton*>("button_ok")->click();
+    }
+    const QVariantMap stored = settings->GetBlank();
+    for (auto it = stored.constBegin(); it != stored.constEnd(); ++it)
+        QVERIFY2(CSettingManager::IsValidValue(it.key(), it.value()), qPrintable(it.key()));
+    if (change == "folder") {
+        QDir(folder).removeRecursively();
+        QVERIFY(TestPdf::WriteBytes(QDir::cleanPath(folder), "not a folder"));
+    }
     MainView* window = NewWindow();
-    window->SlotCreateBlankPDF();
+    ModalAnswerer answerer([](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, "button_3"); });
+    QTest::mouseClick(window->Home()->CreateButton(), Qt::LeftButton);
+    settings->SetBlank(saved);
+    if (change == "folder") {
+        QFile::remove(QDir::cleanPath(folder));
+        QDir().mkpath(folder);
+        QCOMPARE(window->TabBar()->GetItemCount(), 0);
+        QCOMPARE(answerer.AnsweredCount(), 1);
+        QVERIFY(answerer.SeenTexts().first().contains("Failed to Create PDF"));
+        QVERIFY(answerer.SeenTexts().first().contains(QDir::cleanPath(folder)));
+        return;
+    }
+    QCOMPARE(answerer.AnsweredCount(), 0);
     QCOMPARE(window->TabBar()->GetItemCount(), 1);
     QVERIFY(window->TabBar()->IsItemDirty(0));
-    QVERIFY(window->TabBar()->GetItem(0).text.startsWith("Untitled_"));
+    QVERIFY(window->TabBar()->GetItem(0).text.startsWith(caption));
     QVERIFY(Box(window, 0)->isTempDoc());
+    QCOMPARE(Box(window, 0)->PageCount(), 1);
     QTRY_VERIFY(window->isWindowModified());
 }
 
