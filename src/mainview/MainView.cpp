@@ -33,7 +33,6 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
-#include <QShortcut>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
@@ -123,12 +122,10 @@ MainView::MainView(QWidget* parent)
     UpdateText();
     setWindowTitle(AppValue("Title"));
 
-    auto* open = new QShortcut(QKeySequence::Open, this);
-    open->setContext(Qt::WindowShortcut);
-    connect(open, &QShortcut::activated, this, &MainView::SlotTabClickedAdd);
-    auto* create = new QShortcut(QKeySequence::New, this);
-    create->setContext(Qt::WindowShortcut);
-    connect(create, &QShortcut::activated, this, &MainView::SlotCreateBlankPDF);
+    // Every shortcut the menus show works in this window, Ctrl+O and Ctrl+N
+    // included, through the menu items themselves.
+    menu.AttachShortcuts(this);
+    menu.UpdateState();
     RestoreWindowGeometry();
 }
 
@@ -200,6 +197,7 @@ void MainView::UpdateWindowState()
 {
     setWindowModified(tabBar->IsCurrentDirty());
     emit windowTitleChanged(QString());
+    menu.UpdateState();
 }
 
 void MainView::SlotTabCountChanged()
