@@ -2,6 +2,7 @@
 
 #include "CTabListDelegate.h"
 
+#include <QMouseEvent>
 #include <QScopedValueRollback>
 
 CTabListView::CTabListView(QWidget* parent)
@@ -97,8 +98,17 @@ void CTabListView::currentChanged(const QModelIndex& current, const QModelIndex&
 
 void CTabListView::mousePressEvent(QMouseEvent* event)
 {
-    const QScopedValueRollback<bool> choosing(userChoosing, true);
-    QListView::mousePressEvent(event);
+    const QModelIndex before = currentIndex();
+    {
+        const QScopedValueRollback<bool> choosing(userChoosing, true);
+        QListView::mousePressEvent(event);
+    }
+    // A click on the row of the tab already chosen confirms it, so the popup
+    // closes as for any other row (its close icon excepted).
+    const QModelIndex pressed = indexAt(event->pos());
+    if (event->button() == Qt::LeftButton && pressed.isValid() && pressed == before && currentIndex() == before
+        && !CTabListDelegate::CloseIconRect(visualRect(pressed)).contains(event->pos()))
+        emit SignalCurrentChanged(pressed.row());
 }
 
 void CTabListView::keyPressEvent(QKeyEvent* event)

@@ -623,6 +623,7 @@ void TestTabBar::popupRowClickSelectsTab_data()
     QTest::newRow("picked") << "" << "Doc 1";
     QTest::newRow("picked tab closed") << "close" << "Doc 0";
     QTest::newRow("picked tab dragged to the end") << "move" << "Doc 1";
+    QTest::newRow("picked again after another tab") << "again" << "Doc 1";
 }
 
 void TestTabBar::popupRowClickSelectsTab()
@@ -651,7 +652,18 @@ void TestTabBar::popupRowClickSelectsTab()
         SendMouse(b.bar, QEvent::MouseButtonRelease, QPoint(760, 20), Qt::LeftButton, Qt::NoButton);
         QCOMPARE(b.bar->CurrentIndex(), 3);
     }
+    if (then == "again") {
+        b.bar->SetCurrentIndex(3);
+        b.bar->SlotClickedNum();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, row.center() - QPoint(20, 0));
+    }
     QTest::qWait(50);
+    QCOMPARE(b.bar->GetItem(b.bar->CurrentIndex()).text, selected);
+    // Clicking the chosen tab's row closes the popup and changes nothing.
+    b.bar->SlotClickedNum();
+    const QRect chosen = view->visualRect(view->model()->index(b.bar->CurrentIndex(), 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, chosen.center() - QPoint(20, 0));
+    QTRY_VERIFY(!b.bar->ListWidget()->isVisible());
     QCOMPARE(b.bar->GetItem(b.bar->CurrentIndex()).text, selected);
 }
 
