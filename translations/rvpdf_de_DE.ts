@@ -1185,6 +1185,14 @@
         <source>Yes</source>
         <translation>Ja</translation>
     </message>
+    <message>
+        <source>Failed to Create PDF</source>
+        <translation>PDF konnte nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>The new document could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
+        <translation>Das neue Dokument konnte nicht in „%1“ geschrieben werden. Überprüfen Sie, ob der Ordner existiert und Sie dort Schreibrechte haben.</translation>
+    </message>
 </context>
 <context>
     <name>RecentPage</name>

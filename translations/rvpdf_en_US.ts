@@ -1185,6 +1185,14 @@
         <source>Yes</source>
         <translation>Yes</translation>
     </message>
+    <message>
+        <source>Failed to Create PDF</source>
+        <translation>Failed to Create PDF</translation>
+    </message>
+    <message>
+        <source>The new document could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
+        <translation>The new document could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</translation>
+    </message>
 </context>
 <context>
     <name>RecentPage</name>

@@ -1185,6 +1185,14 @@
         <source>Yes</source>
         <translation>Sí</translation>
     </message>
+    <message>
+        <source>Failed to Create PDF</source>
+        <translation>Error al crear el PDF</translation>
+    </message>
+    <message>
+        <source>The new document could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
+        <translation>No se pudo escribir el nuevo documento en &quot;%1&quot;. Compruebe que la carpeta existe y que tiene permiso de escritura.</translation>
+    </message>
 </context>
 <context>
     <name>RecentPage</name>

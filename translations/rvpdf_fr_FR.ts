@@ -1142,6 +1142,14 @@
         <translation>Échec de l&apos;ouverture</translation>
     </message>
     <message>
+        <source>Failed to Create PDF</source>
+        <translation>Échec de la création du PDF</translation>
+    </message>
+    <message>
+        <source>The new document could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
+        <translation>Impossible d&apos;écrire le nouveau document dans « %1 ». Vérifiez que le dossier existe et que vous disposez des droits d&apos;écriture.</translation>
+    </message>
+    <message>
         <source>The file might have been moved, damaged, or deleted.</source>
         <translation>Le fichier a peut-être été déplacé, endommagé ou supprimé.</translation>
     </message>

@@ -1185,6 +1185,14 @@
         <source>Yes</source>
         <translation>Sì</translation>
     </message>
+    <message>
+        <source>Failed to Create PDF</source>
+        <translation>Impossibile creare il PDF</translation>
+    </message>
+    <message>
+        <source>The new document could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
+        <translation>Impossibile scrivere il nuovo documento in &quot;%1&quot;. Verifica che la cartella esista e di avere i permessi di scrittura.</translation>
+    </message>
 </context>
 <context>
     <name>RecentPage</name>

@@ -1185,6 +1185,14 @@
         <source>Yes</source>
         <translation>はい</translation>
     </message>
+    <message>
+        <source>Failed to Create PDF</source>
+        <translation>PDFを作成できませんでした</translation>
+    </message>
+    <message>
+        <source>The new document could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
+        <translation>新しいドキュメントを「%1」に書き込めませんでした。フォルダーが存在し、書き込み権限があることを確認してください。</translation>
+    </message>
 </context>
 <context>
     <name>RecentPage</name>

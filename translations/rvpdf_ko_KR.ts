@@ -1185,6 +1185,14 @@
         <source>Yes</source>
         <translation>예</translation>
     </message>
+    <message>
+        <source>Failed to Create PDF</source>
+        <translation>PDF를 만들 수 없음</translation>
+    </message>
+    <message>
+        <source>The new document could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
+        <translation>&quot;%1&quot;에 새 문서를 쓸 수 없습니다. 폴더가 있는지, 그리고 쓰기 권한이 있는지 확인하세요.</translation>
+    </message>
 </context>
 <context>
     <name>RecentPage</name>

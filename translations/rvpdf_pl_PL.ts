@@ -1185,6 +1185,14 @@
         <source>Yes</source>
         <translation>Tak</translation>
     </message>
+    <message>
+        <source>Failed to Create PDF</source>
+        <translation>Nie udało się utworzyć pliku PDF</translation>
+    </message>
+    <message>
+        <source>The new document could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
+        <translation>Nie można zapisać nowego dokumentu w „%1”. Sprawdź, czy folder istnieje i czy masz uprawnienia do zapisu.</translation>
+    </message>
 </context>
 <context>
     <name>RecentPage</name>

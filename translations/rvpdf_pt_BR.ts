@@ -1185,6 +1185,14 @@
         <source>Yes</source>
         <translation>Sim</translation>
     </message>
+    <message>
+        <source>Failed to Create PDF</source>
+        <translation>Falha ao criar o PDF</translation>
+    </message>
+    <message>
+        <source>The new document could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
+        <translation>Não foi possível gravar o novo documento em &quot;%1&quot;. Verifique se a pasta existe e se você tem permissão de gravação.</translation>
+    </message>
 </context>
 <context>
     <name>RecentPage</name>

@@ -1185,6 +1185,14 @@
         <source>Yes</source>
         <translation>是</translation>
     </message>
+    <message>
+        <source>Failed to Create PDF</source>
+        <translation>创建 PDF 失败</translation>
+    </message>
+    <message>
+        <source>The new document could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
+        <translation>无法将新文档写入“%1”。请检查该文件夹是否存在，以及您是否有写入权限。</translation>
+    </message>
 </context>
 <context>
     <name>RecentPage</name>

@@ -1185,6 +1185,14 @@
         <source>Yes</source>
         <translation>是</translation>
     </message>
+    <message>
+        <source>Failed to Create PDF</source>
+        <translation>無法建立 PDF</translation>
+    </message>
+    <message>
+        <source>The new document could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
+        <translation>無法將新文件寫入「%1」。請確認資料夾是否存在，以及您是否有寫入權限。</translation>
+    </message>
 </context>
 <context>
     <name>RecentPage</name>

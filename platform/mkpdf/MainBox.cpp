@@ -18,6 +18,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -154,6 +155,7 @@ MainBox::MainBox(std::shared_ptr<CPdfDocument> document_, const QVariantMap& opt
 
     // The recent list's picture of the document is made at once, in the
     // background, also for a document opened behind other tabs.
+    keepThumbnail = options.value("recordThumbnail", true).toBool();
     QTimer::singleShot(0, this, [this]() {
         if (!firstThumbDone)
             WriteFirstThumbnail();
@@ -188,6 +190,16 @@ MainBox::~MainBox()
 bool MainBox::IsLiveBox(const void* pointer)
 {
     return pointer && LiveBoxes().contains(pointer);
+}
+
+MainBox* MainBox::FindOpenDocument(const QString& path)
+{
+    for (const void* pointer : LiveBoxes()) {
+        auto* box = static_cast<MainBox*>(const_cast<QWidget*>(static_cast<const QWidget*>(pointer)));
+        if (MKBase::CFileUtils::IsTheSameFile(box->GetDocumentFilePath(), path))
+            return box;
+    }
+    return nullptr;
 }
 
 QWidget* MainBox::BuildToolBar()
@@ -418,6 +430,15 @@ void MainBox::WriteFirstThumbnail()
     const QString path = document->FilePath();
     const QString target = ThumbnailDirPath() + ThumbnailFileName(path);
     const bool encrypted = document->IsEncrypted();
+    // A protected document's page never lands on disk as a picture (the list
+    // shows a lock instead, and drops a picture an older version left), and
+    // a document opened in private mode leaves none at all.
+    if (encrypted)
+        QFile::remove(target);
+    if (encrypted || !keepThumbnail) {
+        emit SignalFirstThumbRendered(path, encrypted);
+        return;
+    }
     std::shared_ptr<CPdfDocument> doc = document;
     QPointer<MainBox> self(this);
     auto* watcher = new QFutureWatcher<void>(this);

@@ -31,7 +31,9 @@ public:
     };
 
     // Opens path with the view options of an open request. Null on failure,
-    // result then says why. A protected file asks for its password.
+    // result then says why. A protected file asks for its password. With
+    // "recordThumbnail" false no first-page picture is written for the
+    // recent list.
     static QWidget* CreatePdfBox(QWidget* parent, const QString& path, const QVariantMap& options,
                                  int& result);
     // New blank document: "pageCount" pages of "pageSize" points written to
@@ -50,6 +52,8 @@ public:
     // process. Only compares addresses: safe for any value, including ones
     // decoded from data another program produced.
     static bool IsLiveBox(const void* pointer);
+    // The open document showing the file at path (any spelling), or null.
+    static MainBox* FindOpenDocument(const QString& path);
 
     // Where the first-page picture of a document is kept for the recent list.
     static QString ThumbnailDirPath();
@@ -127,6 +131,7 @@ private:
     bool tempDoc = false;
     bool dirty = false;
     bool firstThumbDone = false;
+    bool keepThumbnail = true;
     bool readMode = false;
     bool panelWasVisible = false;
     Qt::WindowStates stateBeforeReadMode;

@@ -25,6 +25,7 @@
 #include <QCursor>
 #include <QDir>
 #include <QDesktopServices>
+#include <QDir>
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -34,7 +35,6 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
-#include <QShortcut>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
@@ -124,12 +124,10 @@ MainView::MainView(QWidget* parent)
     UpdateText();
     setWindowTitle(AppValue("Title"));
 
-    auto* open = new QShortcut(QKeySequence::Open, this);
-    open->setContext(Qt::WindowShortcut);
-    connect(open, &QShortcut::activated, this, &MainView::SlotTabClickedAdd);
-    auto* create = new QShortcut(QKeySequence::New, this);
-    create->setContext(Qt::WindowShortcut);
-    connect(create, &QShortcut::activated, this, &MainView::SlotCreateBlankPDF);
+    // Every shortcut the menus show works in this window, Ctrl+O and Ctrl+N
+    // included, through the menu items themselves.
+    menu.AttachShortcuts(this);
+    menu.UpdateState();
     RestoreWindowGeometry();
 }
 
@@ -201,6 +199,7 @@ void MainView::UpdateWindowState()
 {
     setWindowModified(tabBar->IsCurrentDirty());
     emit windowTitleChanged(QString());
+    menu.UpdateState();
 }
 
 void MainView::SlotTabCountChanged()
@@ -466,6 +465,7 @@ void MainView::SlotOpenFile(int& nRet, const QVariantMap& mapInfo, bool bTips)
     request["path"] = path;
     request["comment"] = CSettingManager::getInstance()->GetComments();
     const bool privateMode = CSettingManager::getInstance()->IsPrivateEnabled();
+    request["recordThumbnail"] = !privateMode;
     QWidget* widget = MainBox::CreatePdfBox(this, path, request, nRet);
     if (!widget) {
         if (nRet != 100)
@@ -611,10 +611,18 @@ void MainView::SlotCreateBlankPDF()
     request["tempPath"] = tempPath;
     request = WithViewDefaults(request);
     request["comment"] = settings->GetComments();
+    // A new document is in no recent list: no picture is kept for it.
+    request["recordThumbnail"] = false;
     int nRet = -1;
     QWidget* widget = MainBox::CreatePdfBox(this, request, nRet);
-    if (!widget)
+    if (!widget) {
+        const QString folder = QDir::toNativeSeparators(QFileInfo(tempPath).absolutePath());
+        MKMessageBox::information(true, this, this, QString(), tr("Failed to Create PDF"),
+                                  tr("The new document could not be written to \"%1\". Check that the folder "
+                                     "exists and that you may write there.").arg(folder),
+                                  1024, 332);
         return;
+    }
     AttachDocument(QFileInfo(tempPath).completeBaseName(), true, widget);
     MKBase::CGaReportManager::getInstance()->SendGaReport("Creat_Blank_PDF", QString(), false);
 }
@@ -676,12 +684,13 @@ void MainView::SlotTabItemDragOut(int nIndex, QPoint posMouse)
     image = image.scaled(scaled, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 
     QPointer<QWidget> widget = item.widget;
-    CTabBar::ResetLastAccepted();
+    CTabBar::BeginTabDrag(item.widget);
     auto* drag = new QDrag(this);
     drag->setMimeData(CTabBar::EncodeDragData(item.text, item.dirty, item.widget));
     drag->setPixmap(image);
     drag->setHotSpot(QPoint(scaled.width() / 2, 10));
     const Qt::DropAction result = drag->exec(Qt::MoveAction);
+    CTabBar::EndTabDrag();
     FinishTabDrag(item.text, item.dirty, widget, result, posMouse);
 }
 
@@ -744,24 +753,22 @@ void MainView::CloseCurrentTab()
 
 void MainView::SlotCloseOtherTabs()
 {
+    // Closing the others replaces a close-all chain still running.
+    closingAll = false;
     const int count = tabBar->GetItemCount();
-    if (count == 1) {
-        closingOthers = false;
-    } else if (count >= 2) {
-        closingOthers = true;
+    closingOthers = count >= 2;
+    if (closingOthers)
         SlotCloseTab(tabBar->CurrentIndex() == 0 ? 1 : 0);
-    }
 }
 
 void MainView::SlotCloseAllTabs()
 {
+    closingOthers = false;
     const int count = tabBar->GetItemCount();
-    if (count > 0) {
-        closingAll = true;
+    closingAll = count > 0;
+    if (closingAll) {
         const int current = tabBar->CurrentIndex();
         SlotCloseTab(current >= 0 ? current : 0);
-    } else {
-        closingAll = false;
     }
 }
 
@@ -774,11 +781,16 @@ void MainView::CloseWindowTabs()
         QTimer::singleShot(100, this, &QWidget::close);
 }
 
+void MainView::StopClosing()
+{
+    closingWindow = closingAll = closingOthers = false;
+    emit SignalMainViewClosed(false);
+}
+
 void MainView::SlotDocumentClosed(bool bClosed)
 {
     if (!bClosed) {
-        closingWindow = closingAll = closingOthers = false;
-        emit SignalMainViewClosed(false);
+        StopClosing();
         return;
     }
     auto* widget = qobject_cast<QWidget*>(sender());
@@ -801,17 +813,29 @@ void MainView::SlotDocumentClosed(bool bClosed)
         if (tabBar->GetItemCount() == 0)
             homeButton->setChecked(true);
     }
+    // With no tab left only the window's own close goes on. A step checks its
+    // flag when it runs: a chain that ended or gave way meanwhile does nothing.
+    if (tabBar->GetItemCount() == 0)
+        closingAll = closingOthers = false;
     if (closingWindow) {
         QTimer::singleShot(100, this, [this]() {
+            if (!closingWindow)
+                return;
             if (tabBar->GetItemCount() > 1)
                 SlotCloseAllTabs();
             else
                 close();
         });
     } else if (closingAll) {
-        QTimer::singleShot(100, this, &MainView::SlotCloseAllTabs);
+        QTimer::singleShot(100, this, [this]() {
+            if (closingAll)
+                SlotCloseAllTabs();
+        });
     } else if (closingOthers) {
-        QTimer::singleShot(100, this, &MainView::SlotCloseOtherTabs);
+        QTimer::singleShot(100, this, [this]() {
+            if (closingOthers)
+                SlotCloseOtherTabs();
+        });
     }
     UpdateWindowState();
     if (!closingWindow && tabBar->GetItemCount() == 0
@@ -835,12 +859,15 @@ void MainView::closeEvent(QCloseEvent* event)
                            tr("Always close all tabs"), tr("Close Current Tab"), tr("Close All Tabs"));
             box.ShowMask(this, false);
             const int answer = box.exec();
-            if (answer == 1) {
-                CloseCurrentTab();
+            if (answer == 1 || answer == 2)
                 MKCheckBox::SetMarked("close_all", box.IsChecked());
-            } else if (answer == 2) {
+            if (answer == 2) {
                 CloseWindowTabs();
-                MKCheckBox::SetMarked("close_all", box.IsChecked());
+            } else {
+                // The window stays: a quit of all windows stops here.
+                emit SignalMainViewClosed(false);
+                if (answer == 1)
+                    CloseCurrentTab();
             }
         }
         event->ignore();

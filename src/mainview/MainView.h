@@ -118,6 +118,8 @@ private:
     void ShowNotice(const QString& text);
     void CloseCurrentTab();
     void CloseWindowTabs();
+    // Ends every close chain and tells the manager the window stays.
+    void StopClosing();
     void SaveWindowGeometry();
     void RestoreWindowGeometry();
 

@@ -67,10 +67,14 @@ void DocumentMenu::AddItems(QMenu* menu, const QList<ItemRow>& items, QHash<QStr
         QAction* action = menu->addAction(Translate(item.text));
         action->setProperty("source", QByteArray(item.text));
         action->setData(QString::fromLatin1(item.key));
+        // A standard key the desktop binds to nothing (Save As on plain X11)
+        // takes the written one, so the item still shows and has a shortcut.
+        QKeySequence keys;
         if (item.standard != None)
-            action->setShortcut(QKeySequence(QKeySequence::StandardKey(item.standard)));
-        else if (item.keys)
-            action->setShortcut(QKeySequence(QString::fromLatin1(item.keys)));
+            keys = QKeySequence(QKeySequence::StandardKey(item.standard));
+        if (keys.isEmpty() && item.keys)
+            keys = QKeySequence(QString::fromLatin1(item.keys));
+        action->setShortcut(keys);
         action->setShortcutVisibleInContextMenu(true);
         if (item.icon)
             action->setProperty("iconPath", QByteArray(item.icon));
@@ -102,7 +106,7 @@ QMenu* DocumentMenu::BuildFileMenu(QWidget* parent)
               {QT_TRANSLATE_NOOP("DocumentMenu", "Close All Windows"), "close_all_windows", None, "Ctrl+Alt+Shift+W", nullptr, true},
               {nullptr, nullptr, None, nullptr, nullptr, false},
               {QT_TRANSLATE_NOOP("DocumentMenu", "Save"), "save", QKeySequence::Save, nullptr, "/file/menu_icon_save.png", false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Save As"), "save_as", QKeySequence::SaveAs, nullptr, "/file/menu_icon_save_as.png", false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Save As"), "save_as", QKeySequence::SaveAs, "Ctrl+Shift+S", "/file/menu_icon_save_as.png", false},
               {nullptr, nullptr, None, nullptr, nullptr, false},
               {QT_TRANSLATE_NOOP("DocumentMenu", "Open File Location"), "show_in_finder", None, nullptr, "/file/menu_icon_location.png", false},
               {QT_TRANSLATE_NOOP("DocumentMenu", "Share"), "share", None, nullptr, nullptr, true},
@@ -229,7 +233,7 @@ QMenu* DocumentMenu::BuildTabMenu(QWidget* parent)
     tabMenu->setObjectName("menu_normal");
     AddItems(tabMenu,
              {{QT_TRANSLATE_NOOP("DocumentMenu", "Save"), "save", QKeySequence::Save, nullptr, nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Save As"), "save_as", QKeySequence::SaveAs, nullptr, nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Save As"), "save_as", QKeySequence::SaveAs, "Ctrl+Shift+S", nullptr, false},
               {nullptr, nullptr, None, nullptr, nullptr, false},
               {QT_TRANSLATE_NOOP("DocumentMenu", "Open File Location"), "show_in_finder", None, nullptr, nullptr, false},
               {QT_TRANSLATE_NOOP("DocumentMenu", "Rename"), "rename", None, nullptr, nullptr, false},
@@ -368,6 +372,29 @@ void DocumentMenu::UpdateIcons()
     }
 }
 
+void DocumentMenu::AttachShortcuts(QWidget* window)
+{
+    // A key shown in both menus (Save, Save As) is carried once: two actions
+    // with one key in one window would make it ambiguous, and neither runs.
+    QList<QKeySequence> taken;
+    for (QMenu* menu : {BuildFileMenu(window), BuildTabMenu(window)}) {
+        for (QAction* action : menu->actions()) {
+            if (action->shortcut().isEmpty() || taken.contains(action->shortcut()))
+                continue;
+            taken << action->shortcut();
+            window->addAction(action);
+        }
+    }
+}
+
+void DocumentMenu::UpdateState()
+{
+    if (fileMenu)
+        SlotFileMenuAboutToShow();
+    if (tabMenu)
+        SlotTabMenuAboutToShow();
+}
+
 QVariantMap DocumentMenu::CurrentTabInfo()
 {
     QVariantMap info;
@@ -429,7 +456,8 @@ void DocumentMenu::SlotRecentMenuAboutToShow()
     }
     recentActions.clear();
     for (const QString& path : list) {
-        auto* action = new QAction(QFileInfo(path).fileName(), recentMenu);
+        // A file name is shown as it is: "&" is no mnemonic here.
+        auto* action = new QAction(QFileInfo(path).fileName().replace('&', QLatin1String("&&")), recentMenu);
         action->setData(path);
         recentActions << action;
         recentMenu->addAction(action);

@@ -28,6 +28,14 @@ public:
     QMenuBar* CreateMenuBar(QWidget* parent);
     void UpdateText();
     void UpdateIcons();
+    // Builds the File and tab menus of window and lets window carry their
+    // shortcuts: a pop-up menu belongs to no window, so the shortcuts of its
+    // items would reach nobody.
+    void AttachShortcuts(QWidget* window);
+    // Enables the items from the current tab, as opening the menus does;
+    // the window calls it whenever that tab or its state changes, so a
+    // shortcut acts exactly when its item could be chosen.
+    void UpdateState();
 
     // Build without showing (what the Show operations do first).
     QMenu* BuildFileMenu(QWidget* parent);

@@ -6,6 +6,7 @@
 #include "CRenameBox.h"
 #include "MKApplication.h"
 #include "MKMessageBox.h"
+#include "MainBox.h"
 
 #include <QContextMenuEvent>
 #include <QFile>
@@ -154,7 +155,16 @@ bool CFileListView::CheckFileExists(const QString& path)
         return true;
     MKMessageBox::information(true, this, window(), QString(), tr("Failed to Open"),
                               tr("The file might have been moved, damaged, or deleted."), 1024, 332);
+    // Rows may have moved while the message was up: the record is found
+    // again by its path.
+    SourceModel()->RemoveRecordByPath(path);
     return false;
+}
+
+QString CFileListView::PathAt(const QModelIndex& index) const
+{
+    const QModelIndex source = ToSource(index);
+    return source.isValid() ? source.data(CFileListModel::RecentInfoRole).toMap().value("path").toString() : QString();
 }
 
 void CFileListView::SlotItemDoubleClicked(const QModelIndex& index)
@@ -162,69 +172,57 @@ void CFileListView::SlotItemDoubleClicked(const QModelIndex& index)
     const QModelIndex source = ToSource(index);
     if (!source.isValid())
         return;
-    CFileListModel* model = SourceModel();
     const QVariantMap info = source.data(CFileListModel::RecentInfoRole).toMap();
     const QString path = info.value("path").toString();
-    if (!CheckFileExists(path)) {
-        model->RemoveRecordAt(model->IndexOfPath(path));
+    if (!CheckFileExists(path))
         return;
-    }
     int nRet = -1;
     emit SignalOpenFile(nRet, info, true);
     if (nRet != 0 && nRet != 100)
-        model->RemoveRecordAt(model->IndexOfPath(path));
+        SourceModel()->RemoveRecordByPath(path);
 }
 
 void CFileListView::SlotClickedPin(const QModelIndex& index)
 {
-    const QModelIndex source = ToSource(index);
-    if (!source.isValid())
-        return;
-    const QString path = source.data(CFileListModel::RecentInfoRole).toMap().value("path").toString();
-    if (!CheckFileExists(path)) {
-        SourceModel()->RemoveRecordAt(source);
-        return;
-    }
-    SourceModel()->TogglePin(source);
+    const QString path = PathAt(index);
+    if (!path.isEmpty() && CheckFileExists(path))
+        SourceModel()->TogglePin(ToSource(index));
 }
 
 void CFileListView::SlotClickedRename(const QModelIndex& index)
 {
-    const QModelIndex source = ToSource(index);
-    if (!source.isValid())
+    const QString path = PathAt(index);
+    if (path.isEmpty() || !CheckFileExists(path))
         return;
-    const QString path = source.data(CFileListModel::RecentInfoRole).toMap().value("path").toString();
-    if (!CheckFileExists(path)) {
-        SourceModel()->RemoveRecordAt(source);
-        return;
-    }
     CRenameBox box(this);
     box.ShowMask(window(), false);
     box.SetNewName(path);
     if (box.exec() != 1)
         return;
-    // The record follows the file only when the file itself could move.
     const QString newPath = box.GetNewName();
-    if (newPath != path && !QFile::rename(path, newPath)) {
+    if (newPath == path)
+        return;
+    // An open document moves through its engine, so its tab, its title and
+    // its next save follow the file; the engine reports any failure itself.
+    if (MainBox* open = MainBox::FindOpenDocument(path)) {
+        if (!open->RenameTo(newPath))
+            return;
+    } else if (!QFile::rename(path, newPath)) {
         MKMessageBox::information(true, this, window(), QString(), tr("Failed to Rename"),
                                   tr("The file could not be renamed. It may be in use, or the folder may not allow changes."),
                                   1024, 332);
         return;
     }
+    // Found by its path after the dialog; already renamed when the window
+    // of the open document did it.
     SourceModel()->RenameRecordAt(SourceModel()->IndexOfPath(path), newPath);
 }
 
 void CFileListView::SlotClickedFinder(const QModelIndex& index)
 {
-    const QModelIndex source = ToSource(index);
-    if (!source.isValid())
-        return;
-    const QString path = source.data(CFileListModel::RecentInfoRole).toMap().value("path").toString();
-    if (!CheckFileExists(path)) {
-        SourceModel()->RemoveRecordAt(source);
-        return;
-    }
-    MKBase::CFileUtils::OpenFolderAndSelectFile(path);
+    const QString path = PathAt(index);
+    if (!path.isEmpty() && CheckFileExists(path))
+        MKBase::CFileUtils::OpenFolderAndSelectFile(path);
 }
 
 void CFileListView::SlotClickedRemove(const QModelIndex& index)

@@ -62,7 +62,9 @@ protected:
 
 private:
     void ShowItemMenu(const QPoint& globalPos, const QModelIndex& index);
+    // False after telling the user the file is gone and forgetting it.
     bool CheckFileExists(const QString& path);
+    QString PathAt(const QModelIndex& index) const;
     CFileListModel* SourceModel() const;
     QModelIndex ToSource(const QModelIndex& index) const;
     void RetranslateMenu();

@@ -22,9 +22,16 @@ bool RencentSortFilterProxyModel::lessThan(const QModelIndex& left, const QModel
         const int openB = infoB.value("openTime").toInt();
         const int pinTimeA = infoA.value("pinTime").toInt();
         const int pinTimeB = infoB.value("pinTime").toInt();
-        if (pinA && pinB && pinTimeA >= 1 && pinTimeB >= 1)
-            return pinTimeA < pinTimeB;
-        return openA < openB;
+        if (pinA && pinB && pinTimeA >= 1 && pinTimeB >= 1) {
+            if (pinTimeA != pinTimeB)
+                return pinTimeA < pinTimeB;
+        } else if (openA != openB) {
+            return openA < openB;
+        }
+        // Equal keys (files opened within one second): the store's order,
+        // newest first. Without it a row inserted or changed later lands
+        // after its equals, unlike a fresh sort of the same rows.
+        return left.row() > right.row();
     }
     return QSortFilterProxyModel::lessThan(left, right);
 }

@@ -179,6 +179,7 @@ void BlankOption::SetOptions(const QVariantMap& blank)
 {
     nameEdit->setText(blank.value("File_Name").toString());
     countEdit->setText(QString::number(blank.value("Page_Count").toInt()));
+    shownCount = CSettingManager::IsValidValue("Page_Count", countEdit->text()) ? countEdit->text().toInt() : 1;
 
     QSize size(210, 297);
     const int fixed = blank.value("Page_Fixed_Size").toInt();
@@ -199,6 +200,8 @@ void BlankOption::SetOptions(const QVariantMap& blank)
         widthEdit->setText(QString::number(size.width()));
         heightEdit->setText(QString::number(size.height()));
     }
+    if (CSettingManager::IsValidValue("Page_Custom_Size", size))
+        shownSize = size;
     if (keepButton->isChecked() && size.width() > 0 && size.height() > 0)
         aspectRatio = double(size.width()) / size.height();
     if (blank.value("Page_Orientation").toInt() != 0)
@@ -212,12 +215,19 @@ QVariantMap BlankOption::GetOptions() const
     QVariantMap blank;
     const QString name = nameEdit->text().trimmed();
     blank["File_Name"] = name.isEmpty() ? QStringLiteral("Untitled") : name;
-    blank["Page_Count"] = countEdit->text().toInt(nullptr, 10);
+    // The validators let an empty field through, which no document can be
+    // made of: such a field keeps what the page was shown with.
+    const int count = countEdit->text().toInt(nullptr, 10);
+    blank["Page_Count"] = CSettingManager::IsValidValue("Page_Count", count) ? count : shownCount;
     if (fixedButton->isChecked()) {
         blank["Page_Fixed_Size"] = sizeBox->currentIndex();
     } else {
+        auto side = [](const QLineEdit* edit, int shown) {
+            const int value = edit->text().toInt();
+            return value >= 1 && value <= 5080 ? value : shown;
+        };
         blank["Page_Fixed_Size"] = -1;
-        blank["Page_Custom_Size"] = QSize(widthEdit->text().toInt(), heightEdit->text().toInt());
+        blank["Page_Custom_Size"] = QSize(side(widthEdit, shownSize.width()), side(heightEdit, shownSize.height()));
     }
     blank["Page_Orientation"] = portraitButton->isChecked() ? 0 : 1;
     keepAspect = keepButton->isChecked();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QVariantMap>
+#include <QSize>
 #include <QWidget>
 
 class QAbstractButton;
@@ -59,6 +60,9 @@ private:
     QButtonGroup* sizeGroup = nullptr;
     QButtonGroup* orientationGroup = nullptr;
     double aspectRatio = 1.0;
+    // What the page was filled with: a field left empty keeps it.
+    int shownCount = 1;
+    QSize shownSize {210, 297};
     // Remembered between showings of the dialog, not saved.
     static bool keepAspect;
 };

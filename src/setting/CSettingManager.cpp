@@ -107,7 +107,15 @@ QString SafeFileName(const QString& name)
     clean = clean.trimmed();
     if (clean.isEmpty() || clean == "." || clean == "..")
         clean = QStringLiteral("Untitled");
-    return clean.left(200);
+    // At most 200 characters, and a file name holds 255 bytes on disk: the
+    // longest suffix a blank document gets ("_" + 13 digits + ".pdf") takes
+    // 18 of them. A character beyond 16 bits goes whole or stays whole.
+    clean.truncate(200);
+    if (!clean.isEmpty() && clean.at(clean.size() - 1).isHighSurrogate())
+        clean.chop(1);
+    while (QFile::encodeName(clean).size() > 255 - 18)
+        clean.chop(clean.size() >= 2 && clean.at(clean.size() - 1).isLowSurrogate() ? 2 : 1);
+    return clean;
 }
 
 } // namespace

@@ -40,6 +40,12 @@ QWidget*& LastAccepted()
     return widget;
 }
 
+QWidget*& Dragged()
+{
+    static QWidget* widget = nullptr;
+    return widget;
+}
+
 QRect CloseIconRect(const QRect& tab)
 {
     return QRect(tab.right() - 20, tab.y() + 6, 16, 16);
@@ -110,8 +116,19 @@ void CTabBar::DragLayout()
     }
 }
 
+void CTabBar::CancelDrag()
+{
+    // The tabs under a drag inside the bar changed: the drag ends here and
+    // the tabs go back to their places (the caller lays them out).
+    pressed = false;
+    dragging = false;
+    dropIndex = -1;
+    lastPos = QPoint();
+}
+
 void CTabBar::AddItem(const QString& text, bool dirty, QWidget* widget, bool select)
 {
+    CancelDrag();
     auto* item = new TabItem;
     item->text = text;
     item->dirty = dirty;
@@ -129,6 +146,7 @@ void CTabBar::RemoveItem(int index)
 {
     if (!IsValid(index))
         return;
+    CancelDrag();
     delete items.takeAt(index);
     if (hoverIndex >= items.size())
         hoverIndex = -1;
@@ -149,6 +167,10 @@ void CTabBar::SetCurrentIndex(int index)
 {
     if (!IsValid(index) || index == currentIndex)
         return;
+    if (pressed) {
+        CancelDrag();
+        Layout();
+    }
     currentIndex = index;
     update();
     emit SignalSelectChanged(index);
@@ -578,7 +600,7 @@ bool CTabBar::DecodeDragData(const QMimeData* data, QString* text, bool* dirty, 
 
 void CTabBar::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (event->mimeData()->hasFormat(kDragMarker))
+    if (event->mimeData()->hasFormat(kDragMarker) && Dragged())
         event->acceptProposedAction();
 }
 
@@ -587,21 +609,28 @@ void CTabBar::dropEvent(QDropEvent* event)
     QString text;
     bool dirty = false;
     QWidget* widget = nullptr;
-    if (!DecodeDragData(event->mimeData(), &text, &dirty, &widget))
+    if (!DecodeDragData(event->mimeData(), &text, &dirty, &widget) || !widget || widget != Dragged())
         return;
+    Dragged() = nullptr;
     LastAccepted() = widget;
     emit SignalItemDragIn(text, dirty, widget);
     event->acceptProposedAction();
 }
 
+void CTabBar::BeginTabDrag(QWidget* widget)
+{
+    Dragged() = widget;
+    LastAccepted() = nullptr;
+}
+
+void CTabBar::EndTabDrag()
+{
+    Dragged() = nullptr;
+}
+
 QWidget* CTabBar::LastAcceptedWidget()
 {
     return LastAccepted();
-}
-
-void CTabBar::ResetLastAccepted()
-{
-    LastAccepted() = nullptr;
 }
 
 // --- tab list popup ---------------------------------------------------------

@@ -72,11 +72,16 @@ public:
     // back, giving empty text, false and null for missing parts.
     static QMimeData* EncodeDragData(const QString& text, bool dirty, QWidget* widget);
     static bool DecodeDragData(const QMimeData* data, QString* text, bool* dirty, QWidget** widget);
-    // The widget of the last tab payload any bar of this process accepted,
-    // so the window that started a drag can tell whether one of ours took
-    // it (another program may accept the drop without adopting anything).
+    // The window that starts dragging a tab's document names it here and
+    // ends the drag when QDrag::exec returns. A bar takes a tab payload only
+    // while that drag runs and only for that document, once: any program can
+    // read the payload and offer it again.
+    static void BeginTabDrag(QWidget* widget);
+    static void EndTabDrag();
+    // The document a bar of this process took during the last drag, so the
+    // window that started it can tell whether one of ours adopted it
+    // (another program may accept the drop without adopting anything).
     static QWidget* LastAcceptedWidget();
-    static void ResetLastAccepted();
 
 signals:
     void SignalItemDragOut(int nDragIndex, QPoint posMouse);
@@ -109,6 +114,7 @@ private:
     enum PaintState { StateNormal, StateHover, StateCurrent };
 
     bool IsValid(int index) const { return index >= 0 && index < items.size(); }
+    void CancelDrag();
     void Layout();
     void DragLayout();
     int ItemAt(const QPoint& pos) const;

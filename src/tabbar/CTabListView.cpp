@@ -2,6 +2,9 @@
 
 #include "CTabListDelegate.h"
 
+#include <QMouseEvent>
+#include <QScopedValueRollback>
+
 CTabListView::CTabListView(QWidget* parent)
     : QListView(parent)
 {
@@ -88,7 +91,28 @@ void CTabListView::SlotClickedClose(const QModelIndex& index)
 
 void CTabListView::currentChanged(const QModelIndex& current, const QModelIndex& previous)
 {
-    if (current.isValid())
+    if (current.isValid() && userChoosing)
         emit SignalCurrentChanged(current.row());
     QListView::currentChanged(current, previous);
+}
+
+void CTabListView::mousePressEvent(QMouseEvent* event)
+{
+    const QModelIndex before = currentIndex();
+    {
+        const QScopedValueRollback<bool> choosing(userChoosing, true);
+        QListView::mousePressEvent(event);
+    }
+    // A click on the row of the tab already chosen confirms it, so the popup
+    // closes as for any other row (its close icon excepted).
+    const QModelIndex pressed = indexAt(event->pos());
+    if (event->button() == Qt::LeftButton && pressed.isValid() && pressed == before && currentIndex() == before
+        && !CTabListDelegate::CloseIconRect(visualRect(pressed)).contains(event->pos()))
+        emit SignalCurrentChanged(pressed.row());
+}
+
+void CTabListView::keyPressEvent(QKeyEvent* event)
+{
+    const QScopedValueRollback<bool> choosing(userChoosing, true);
+    QListView::keyPressEvent(event);
 }

@@ -42,7 +42,13 @@ public slots:
 
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     CTabListDelegate* delegate = nullptr;
+    // Set while the user's own press is handled: only then does a new
+    // current row choose a tab. The list also moves its current row when
+    // rows go or move, and on focus; none of that is a choice.
+    bool userChoosing = false;
 };

@@ -63,9 +63,12 @@ void CTabListWidget::SetCurrentRow(int row)
     QAbstractItemModel* model = view->model();
     const QSignalBlocker blocker(view);
     QItemSelectionModel* selection = view->selectionModel();
-    selection->select(view->currentIndex(), QItemSelectionModel::Clear);
-    selection->clearSelection();
     const QModelIndex index = model->index(row, 0);
+    // The list's current row follows the bar (this is no choice, so the list
+    // reports nothing): a click on a row picked some time before is again a
+    // change the list reports.
+    view->setCurrentIndex(index);
+    selection->clearSelection();
     if (index.isValid()) {
         selection->select(index, QItemSelectionModel::Select);
         view->scrollTo(index, QAbstractItemView::PositionAtCenter);

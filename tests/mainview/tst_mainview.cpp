@@ -1,4 +1,8 @@
+#include "BlankOption.h"
 #include "CAssocUtils.h"
+#include "CClearEdit.h"
+#include "CFileListModel.h"
+#include "CFileListView.h"
 #include "CPageView.h"
 #include "CRecentManager.h"
 #include "CSettingManager.h"
@@ -10,12 +14,16 @@
 #include "MKCheckBox.h"
 #include "MainBox.h"
 #include "ModalAnswerer.h"
+#include "RecentPage.h"
+#include "SettingOption.h"
 #include "TestMain.h"
 #include "TestPdf.h"
 #include "mainview/MainView.h"
 #include "windows/CMainViewManager.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QRadioButton>
 #include <QDesktopServices>
 #include <QScreen>
 #include <QStandardPaths>
@@ -90,10 +98,12 @@ private slots:
     void duplicateInAnotherWindowIsSelected();
     void toolIndexReachesOpenDocument();
     void requestKeysAndDefaults();
+    void privateModeRecordsNothing_data();
     void privateModeRecordsNothing();
     void threeFilesFromTheDialog();
     void failedDropKeepsRecordManagerRemovesIt();
     void nonPdfAttachmentGoesToTheDesktop();
+    void blankDocumentIsDirtyTab_data();
     void blankDocumentIsDirtyTab();
     void droppedFilesOpenAfter100ms();
     void onlyTabMovesAndWindowCloses();
@@ -102,16 +112,19 @@ private slots:
     void otherProgramTakingTheDropKeepsDocument();
     void openInNewWindow();
     void fullScreenAndReadModeAreInherited();
+    void engineRefusalKeepsWindow_data();
     void engineRefusalKeepsWindow();
     void closeQuestionAnswers_data();
     void closeQuestionAnswers();
     void alwaysCloseAllIsRemembered();
+    void closeOtherTabsLeavesCurrent_data();
     void closeOtherTabsLeavesCurrent();
     void quitCloseClosesEmptyWindow();
     void restoreViewOffStoresStartView();
     void geometryRestored();
     void desktopShortcutOnce();
     void refusesForgedTabs();
+    void renamingFromRecentListMovesOpenDocument();
     void reviewAskedOnlyWhenLastWindowCloses();
 
 private:
@@ -315,16 +328,36 @@ void TestMainView::requestKeysAndDefaults()
     QVERIFY(index >= 0);
 }
 
+void TestMainView::privateModeRecordsNothing_data()
+{
+    QTest::addColumn<bool>("privateMode");
+    QTest::addColumn<bool>("locked");
+    QTest::newRow("private") << true << false;
+    QTest::newRow("ordinary") << false << false;
+    QTest::newRow("password protected") << false << true;
+}
+
 void TestMainView::privateModeRecordsNothing()
 {
+    QFETCH(bool, privateMode);
+    QFETCH(bool, locked);
     CRecentManager::getInstance()->RemoveAllRecords();
-    CSettingManager::getInstance()->SetPrivateEnabled(true);
+    CSettingManager::getInstance()->SetPrivateEnabled(privateMode);
+    const QString path = locked ? dir + "/locked.pdf" : docs[2];
+    QVERIFY(!locked || TestPdf::WriteEncrypted(docs[2], path, "secret"));
     MainView* window = NewWindow();
-    QCOMPARE(Open(window, docs[2]), 0);
-    QCOMPARE(CRecentManager::getInstance()->Count(), 0);
-    CSettingManager::getInstance()->SetPrivateEnabled(false);
-    QCOMPARE(Open(window, docs[3]), 0);
-    QCOMPARE(CRecentManager::getInstance()->Count(), 1);
+    ModalAnswerer password([](QWidget* box) {
+        box->findChild<QLineEdit*>("line_password")->setText("secret");
+        ModalAnswerer::ClickButton(box, "button_ok");
+    });
+    QCOMPARE(Open(window, path), 0);
+    QSignalSpy rendered(Box(window, 0), &MainBox::SignalFirstThumbRendered);
+    QVERIFY(rendered.wait());
+    // No picture of the page: not in private mode, never of a locked file.
+    const QString thumb = CRecentManager::ThumbnailDirPath() + CRecentManager::ThumbnailFileName(path);
+    QCOMPARE(QFile::exists(thumb), !privateMode && !locked);
+    QCOMPARE(CRecentManager::getInstance()->Count(), privateMode ? 0 : 1);
+    QTRY_COMPARE(CRecentManager::getInstance()->GetItemInfo(0).value("hasPassword").toBool(), locked);
 }
 
 void TestMainView::threeFilesFromTheDialog()
@@ -392,14 +425,64 @@ void TestMainView::nonPdfAttachmentGoesToTheDesktop()
     QCOMPARE(window->TabBar()->GetItemCount(), 1);
 }
 
+void TestMainView::blankDocumentIsDirtyTab_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("defaults") << "" << "Untitled_";
+    QTest::newRow("page count cleared") << "count" << "Untitled_";
+    QTest::newRow("custom width cleared") << "width" << "Untitled_";
+    QTest::newRow("200 wide characters") << "name" << QString(79, QChar(0x6587)) + "_";
+    QTest::newRow("folder unusable") << "folder" << "";
+}
+
 void TestMainView::blankDocumentIsDirtyTab()
 {
+    QFETCH(QString, change);
+    QFETCH(QString, caption);
+    CSettingManager* settings = CSettingManager::getInstance();
+    const QVariantMap saved = settings->GetBlank();
+    const QString folder = settings->BlankDirPath();
+    {
+        // What the user left in the dialog when pressing Apply.
+        SettingOption dialog;
+        BlankOption* page = dialog.Blank();
+        if (change == "count")
+            page->CountEdit()->clear();
+        if (change == "width") {
+            QTest::mouseClick(page->CustomButton(), Qt::LeftButton);
+            page->WidthEdit()->clear();
+        }
+        if (change == "name")
+            page->NameEdit()->setText(QString(200, QChar(0x6587)));
+        dialog.findChild<QPushButton*>("button_ok")->click();
+    }
+    const QVariantMap stored = settings->GetBlank();
+    for (auto it = stored.constBegin(); it != stored.constEnd(); ++it)
+        QVERIFY2(CSettingManager::IsValidValue(it.key(), it.value()), qPrintable(it.key()));
+    if (change == "folder") {
+        QDir(folder).removeRecursively();
+        QVERIFY(TestPdf::WriteBytes(QDir::cleanPath(folder), "not a folder"));
+    }
     MainView* window = NewWindow();
-    window->SlotCreateBlankPDF();
+    ModalAnswerer answerer([](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, "button_3"); });
+    QTest::mouseClick(window->Home()->CreateButton(), Qt::LeftButton);
+    settings->SetBlank(saved);
+    if (change == "folder") {
+        QFile::remove(QDir::cleanPath(folder));
+        QDir().mkpath(folder);
+        QCOMPARE(window->TabBar()->GetItemCount(), 0);
+        QCOMPARE(answerer.AnsweredCount(), 1);
+        QVERIFY(answerer.SeenTexts().first().contains("Failed to Create PDF"));
+        QVERIFY(answerer.SeenTexts().first().contains(QDir::cleanPath(folder)));
+        return;
+    }
+    QCOMPARE(answerer.AnsweredCount(), 0);
     QCOMPARE(window->TabBar()->GetItemCount(), 1);
     QVERIFY(window->TabBar()->IsItemDirty(0));
-    QVERIFY(window->TabBar()->GetItem(0).text.startsWith("Untitled_"));
+    QVERIFY(window->TabBar()->GetItem(0).text.startsWith(caption));
     QVERIFY(Box(window, 0)->isTempDoc());
+    QCOMPARE(Box(window, 0)->PageCount(), 1);
     QTRY_VERIFY(window->isWindowModified());
 }
 
@@ -432,6 +515,7 @@ void TestMainView::onlyTabMovesAndWindowCloses()
     const TabItem item = source->TabBar()->GetItem(0);
     source->TabBar()->RemoveItem(0);
     QScopedPointer<QMimeData> data(CTabBar::EncodeDragData(item.text, item.dirty, item.widget));
+    CTabBar::BeginTabDrag(item.widget);
     QDragEnterEvent enter(QPoint(50, 20), Qt::MoveAction, data.data(), Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target->TabBar(), &enter);
     QDropEvent drop(QPointF(50, 20), Qt::MoveAction, data.data(), Qt::LeftButton, Qt::NoModifier);
@@ -473,6 +557,7 @@ void TestMainView::dropBackOnOwnBarReturnsLast()
     const TabItem item = window->TabBar()->GetItem(0);
     window->TabBar()->RemoveItem(0);
     QScopedPointer<QMimeData> data(CTabBar::EncodeDragData(item.text, item.dirty, item.widget));
+    CTabBar::BeginTabDrag(item.widget);
     QDragEnterEvent enter(QPoint(50, 20), Qt::MoveAction, data.data(), Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(window->TabBar(), &enter);
     QDropEvent drop(QPointF(50, 20), Qt::MoveAction, data.data(), Qt::LeftButton, Qt::NoModifier);
@@ -490,7 +575,7 @@ void TestMainView::otherProgramTakingTheDropKeepsDocument()
     Open(window, docs[1]);
     const TabItem item = window->TabBar()->GetItem(1);
     window->TabBar()->RemoveItem(1);
-    CTabBar::ResetLastAccepted();
+    CTabBar::BeginTabDrag(item.widget);
     // Another program accepted the move; no bar of ours saw the payload.
     window->FinishTabDrag(item.text, item.dirty, item.widget, Qt::MoveAction, QPoint());
     QCOMPARE(Manager()->WindowsCount(), 2);
@@ -539,19 +624,37 @@ void TestMainView::fullScreenAndReadModeAreInherited()
     QVERIFY(!reader->titleBar()->isVisible());
 }
 
+void TestMainView::engineRefusalKeepsWindow_data()
+{
+    QTest::addColumn<int>("documents");
+    QTest::addColumn<QStringList>("answers");
+    QTest::newRow("only tab, cancelled") << 1 << QStringList{"button_1"};
+    QTest::newRow("second of three cancelled") << 3 << QStringList{"button_2", "button_1"};
+}
+
 void TestMainView::engineRefusalKeepsWindow()
 {
+    QFETCH(int, documents);
+    QFETCH(QStringList, answers);
+    MKCheckBox::SetMarked("close_all", true);
     MainView* window = NewWindow();
-    window->SlotCreateBlankPDF();
+    for (int i = 0; i < documents; ++i)
+        window->SlotCreateBlankPDF();
     QSignalSpy closed(window, &MainView::SignalMainViewClosed);
-    // Only the engine asks (one tab): Cancel keeps everything.
-    ModalAnswerer answerer([](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, "button_1"); });
+    // Only the engines ask: "Don't Save" lets the chain go on, "Cancel" stops it.
+    int step = 0;
+    ModalAnswerer answerer([&](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, answers.at(step++)); },
+                           answers.size());
     window->close();
     QTRY_COMPARE(closed.count(), 1);
     QCOMPARE(closed.at(0).at(0).toBool(), false);
-    QCOMPARE(answerer.AnsweredCount(), 1);
+    QCOMPARE(answerer.AnsweredCount(), answers.size());
     QVERIFY(answerer.SeenTexts().first().contains("Do you want to save changes"));
-    QCOMPARE(window->TabBar()->GetItemCount(), 1);
+    const int left = documents - answers.size() + 1;
+    QCOMPARE(window->TabBar()->GetItemCount(), left);
+    QTest::qWait(250);
+    QCOMPARE(window->TabBar()->GetItemCount(), left);
+    QCOMPARE(closed.count(), 1);
     QVERIFY(window->isVisible());
     QVERIFY(!window->IsClosingWindow());
 }
@@ -572,19 +675,27 @@ void TestMainView::closeQuestionAnswers()
     QFETCH(int, tabsLeft);
     QFETCH(bool, windowGone);
     QPointer<MainView> window = NewWindow();
+    QPointer<MainView> other = NewWindow();
     for (int i = 0; i < 3; ++i)
         Open(window, docs[i]);
-    ModalAnswerer answerer([button](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, button); });
-    window->close();
+    ModalAnswerer answerer([button](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, button); }, 2);
+    // Asked while quitting: only "Close All Tabs" lets the quit go on.
+    Manager()->CloseAllViews();
     QCOMPARE(answerer.AnsweredCount(), 1);
     QVERIFY(answerer.SeenTexts().first().contains("Do you want to close all tabs or the current tab?"));
     if (windowGone) {
         QTRY_VERIFY(window.isNull());
+        QTRY_VERIFY(other.isNull());
     } else {
         QTRY_COMPARE(window->TabBar()->GetItemCount(), tabsLeft);
+        QVERIFY(!Manager()->IsQuittingAll());
+        // The user's next ordinary close closes that window alone.
+        other->close();
+        QTRY_VERIFY(other.isNull());
         QTest::qWait(250);
         QVERIFY(window);
         QCOMPARE(window->TabBar()->GetItemCount(), tabsLeft);
+        QCOMPARE(answerer.AnsweredCount(), 1);
     }
     QVERIFY(!MKCheckBox::IsMarked("close_all"));
 }
@@ -611,19 +722,40 @@ void TestMainView::alwaysCloseAllIsRemembered()
     QCOMPARE(never.AnsweredCount(), 0);
 }
 
+void TestMainView::closeOtherTabsLeavesCurrent_data()
+{
+    QTest::addColumn<QString>("meanwhile");
+    QTest::addColumn<int>("left");
+    QTest::newRow("alone") << QString() << 1;
+    QTest::newRow("close all started meanwhile") << "close_all_tabs" << 0;
+}
+
 void TestMainView::closeOtherTabsLeavesCurrent()
 {
+    QFETCH(QString, meanwhile);
+    QFETCH(int, left);
     MainView* window = NewWindow();
-    for (int i = 0; i < 3; ++i)
-        Open(window, docs[i]);
+    for (const QString& doc : docs)
+        Open(window, doc);
     window->TabBar()->SetCurrentIndex(1);
     QWidget* b = window->TabBar()->GetItem(1).widget;
-    window->SlotMenuTriggered(QStringLiteral("close_other_tabs"));
-    QTRY_COMPARE(window->TabBar()->GetItemCount(), 1);
-    QCOMPARE(window->TabBar()->GetItem(0).widget, b);
+    window->Menu()->BuildTabMenu(window);
+    window->Menu()->TabAction("close_other_tabs")->trigger();
+    if (!meanwhile.isEmpty())
+        window->Menu()->TabAction(meanwhile)->trigger();
+    QTRY_COMPARE(window->TabBar()->GetItemCount(), left);
+    QVERIFY(left == 0 || window->TabBar()->GetItem(0).widget == b);
     QTest::qWait(250);
-    QCOMPARE(window->TabBar()->GetItemCount(), 1);
+    QCOMPARE(window->TabBar()->GetItemCount(), left);
     QVERIFY(Manager()->Views().contains(window));
+    // Once the chain is over, closing one tab closes that tab only.
+    for (int i : {0, 2, 3})
+        Open(window, docs[i]);
+    QTRY_COMPARE(window->TabBar()->CurrentIndex(), left + 2);
+    window->Menu()->TabAction("close_tab")->trigger();
+    QTRY_COMPARE(window->TabBar()->GetItemCount(), left + 2);
+    QTest::qWait(250);
+    QCOMPARE(window->TabBar()->GetItemCount(), left + 2);
 }
 
 void TestMainView::quitCloseClosesEmptyWindow()
@@ -720,6 +852,33 @@ void TestMainView::refusesForgedTabs()
     window->SlotTabItemDragIn("x", false, reinterpret_cast<QWidget*>(quintptr(0x1234567890)));
     window->SlotTabItemDragIn("x", false, nullptr);
     QCOMPARE(window->TabBar()->GetItemCount(), 0);
+}
+
+void TestMainView::renamingFromRecentListMovesOpenDocument()
+{
+    const QString folder = TestEnv::MakeDir("rename-open");
+    QVERIFY(TestPdf::Write(folder + "/report.pdf", 2));
+    MainView* window = NewWindow();
+    QCOMPARE(Open(window, folder + "/report.pdf"), 0);
+    QTest::mouseClick(window->HomeButton(), Qt::LeftButton);
+    QTRY_COMPARE(window->CurrentPage(), window->PageWidgetOfIndex(0));
+    CFileListView* list = window->Home()->Recent()->ListView();
+    const QModelIndex row = list->model()->index(0, 0);
+    QCOMPARE(row.data(CFileListModel::RecentInfoRole).toMap().value("path").toString(), folder + "/report.pdf");
+    ModalAnswerer rename([](QWidget* box) {
+        box->findChild<QLineEdit*>("line_edit")->setText("minutes");
+        ModalAnswerer::ClickButton(box, "button_ok");
+    });
+    list->SlotClickedRename(row);
+    QCOMPARE(rename.AnsweredCount(), 1);
+    const QString renamed = folder + "/minutes.pdf";
+    QVERIFY(QFile::exists(renamed));
+    // The tab follows the file: its document, its caption and its record.
+    QCOMPARE(Box(window, 0)->GetDocumentFilePath(), renamed);
+    QCOMPARE(window->TabBar()->GetItem(0).text, QStringLiteral("minutes"));
+    QVERIFY(CRecentManager::getInstance()->IndexOf(renamed) >= 0);
+    QCOMPARE(Open(window, renamed), 0);
+    QCOMPARE(window->TabBar()->GetItemCount(), 1);
 }
 
 void TestMainView::reviewAskedOnlyWhenLastWindowCloses()

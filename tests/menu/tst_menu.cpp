@@ -102,6 +102,8 @@ private slots:
     void tabMenuState();
     void windowReportsDocumentState();
     void documentFileButtonPopsFileMenu();
+    void shownShortcutsWorkInTheirWindow_data();
+    void shownShortcutsWorkInTheirWindow();
     void recentSubmenu();
     void recentEntryOpensInWindow();
     void skinSubmenu_data();
@@ -170,7 +172,7 @@ void TestMenu::fileItemsFromTable_data()
     QTest::newRow("close all") << "close_all_windows" << "Close All Windows" << QKeySequence("Ctrl+Alt+Shift+W") << false
                                << false;
     QTest::newRow("save") << "save" << "Save" << QKeySequence(QKeySequence::Save) << true << true;
-    QTest::newRow("save as") << "save_as" << "Save As" << QKeySequence(QKeySequence::SaveAs) << true << true;
+    QTest::newRow("save as") << "save_as" << "Save As" << QKeySequence("Ctrl+Shift+S") << true << true;
     QTest::newRow("location") << "show_in_finder" << "Open File Location" << QKeySequence() << true << true;
     QTest::newRow("share") << "share" << "Share" << QKeySequence() << false << false;
     QTest::newRow("properties") << "doc_property" << "Document Properties" << QKeySequence("Ctrl+D") << true << true;
@@ -388,12 +390,56 @@ void TestMenu::documentFileButtonPopsFileMenu()
     QVERIFY(window->Menu()->FileAction("print")->isEnabled());
 }
 
+void TestMenu::shownShortcutsWorkInTheirWindow_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<bool>("onDocument");
+    for (const char* key : {"open", "new", "save", "save_as", "doc_property", "print"})
+        QTest::newRow(key) << key << true;
+    QTest::newRow("save on the home page") << "save" << false;
+    QTest::newRow("properties on the home page") << "doc_property" << false;
+}
+
+void TestMenu::shownShortcutsWorkInTheirWindow()
+{
+    QFETCH(QString, key);
+    QFETCH(bool, onDocument);
+    MainView* other = NewWindow();
+    QCOMPARE(Open(other, dir + "/doc.pdf"), 0);
+    MainView* window = NewWindow();
+    {
+        // The user has seen the shortcut in the File menu, on the home page.
+        ModalAnswerer look([](QWidget* popup) { popup->close(); });
+        window->SlotClickedFile(window->mapToGlobal(QPoint(20, 40)));
+        QCOMPARE(look.AnsweredCount(), 1);
+    }
+    if (onDocument)
+        window->SlotCreateBlankPDF();
+    const int tabs = window->TabBar()->GetItemCount();
+    // The platform may keep the closed menu as the active window.
+    QApplication::setActiveWindow(window);
+    QTRY_COMPARE(QApplication::activeWindow(), window);
+    QWidget* owner = nullptr;
+    ModalAnswerer answer([&owner](QWidget* dialog) {
+        owner = dialog->parentWidget() ? dialog->parentWidget()->window() : nullptr;
+        dialog->close();
+    });
+    QTest::keySequence(window, window->Menu()->FileAction(key)->shortcut());
+    QTest::qWait(200);
+    // It acts in this window, for its current document, and nowhere else.
+    const bool acts = onDocument || key == "open" || key == "new";
+    QCOMPARE(answer.AnsweredCount(), acts && key != "new" ? 1 : 0);
+    QVERIFY(answer.AnsweredCount() == 0 || owner == window);
+    QCOMPARE(window->TabBar()->GetItemCount(), tabs + (key == "new" ? 1 : 0));
+    QCOMPARE(other->TabBar()->GetItemCount(), 1);
+}
+
 void TestMenu::recentSubmenu()
 {
     QWidget owner;
     DocumentMenu menu;
     // Nothing to rebuild before the File menu exists.
-    QStringList list{dir + "/one/same.pdf", dir + "/two/same.pdf", dir + "/doc.pdf"};
+    QStringList list{dir + "/one/same.pdf", dir + "/two/same.pdf", dir + "/R&D.pdf"};
     connect(&menu, &DocumentMenu::SignalGetRecentFileList, &menu, [&list](QStringList& out) { out = list; });
     QSignalSpy opened(&menu, &DocumentMenu::SignalRecentOpenFile);
     menu.BuildFileMenu(&owner);
@@ -403,6 +449,8 @@ void TestMenu::recentSubmenu()
     QCOMPARE(menu.RecentActions().size(), 3);
     QCOMPARE(menu.RecentActions().at(0)->text(), QStringLiteral("same.pdf"));
     QCOMPARE(menu.RecentActions().at(1)->text(), QStringLiteral("same.pdf"));
+    // Shown as named: an ampersand is no mnemonic here.
+    QCOMPARE(menu.RecentActions().at(2)->iconText(), QStringLiteral("R&D.pdf"));
     menu.RecentActions().at(1)->trigger();
     menu.RecentActions().at(0)->trigger();
     QCOMPARE(opened.size(), 2);

@@ -108,6 +108,7 @@ private slots:
     void proxyOrder();
     void pinningMovesToTopAtOnce();
     void laterPinComesFirst();
+    void equalKeysKeepStoreOrder();
     void reopeningMovesToTopOfUnpinned();
     void removeByPathNeedsALoadedRow();
     void clearEmitsCountOnce();
@@ -116,6 +117,7 @@ private slots:
     void pinnedEntryShowsItsPin();
     void contextMenuShowsPinOrUnpin();
     void releaseOnMoreShowsMenuOpensNothing();
+    void missingFileIsReportedAndDropped_data();
     void missingFileIsReportedAndDropped();
     void passwordRecordShowsLock();
     void paintedRowsGetTheirPictures();
@@ -377,6 +379,23 @@ void TestRecent::laterPinComesFirst()
     QCOMPARE(DisplayOrder(&n.proxy), QStringList({"alpha.pdf", "beta.pdf"}));
 }
 
+void TestRecent::equalKeysKeepStoreOrder()
+{
+    // Opened within the same second: newest first, live and after a restart.
+    LoadList({Record(a, 100), Record(b, 100), Record(c, 100)});
+    Models m;
+    QCOMPARE(DisplayOrder(&m.proxy), QStringList({"alpha.pdf", "beta.pdf", "gamma.pdf"}));
+    Store()->SetHasPassword(a, true);
+    QCOMPARE(DisplayOrder(&m.proxy), QStringList({"alpha.pdf", "beta.pdf", "gamma.pdf"}));
+    Store()->AddRecord(dir + "/delta.pdf", {});
+    Store()->AddRecord(dir + "/epsilon.pdf", {});
+    const QStringList live = DisplayOrder(&m.proxy);
+    QCOMPARE(live, QStringList({"epsilon.pdf", "delta.pdf", "alpha.pdf", "beta.pdf", "gamma.pdf"}));
+    Store()->Load();
+    Models restarted;
+    QCOMPARE(DisplayOrder(&restarted.proxy), live);
+}
+
 void TestRecent::reopeningMovesToTopOfUnpinned()
 {
     LoadList({Record(a, 100, true, 10), Record(b, 300), Record(c, 200)});
@@ -518,21 +537,37 @@ void TestRecent::releaseOnMoreShowsMenuOpensNothing()
     QCOMPARE(open.count(), 0);
 }
 
+void TestRecent::missingFileIsReportedAndDropped_data()
+{
+    QTest::addColumn<QByteArray>("slot");
+    QTest::newRow("open") << QByteArray("SlotItemDoubleClicked");
+    QTest::newRow("pin") << QByteArray("SlotClickedPin");
+    QTest::newRow("rename") << QByteArray("SlotClickedRename");
+    QTest::newRow("open file location") << QByteArray("SlotClickedFinder");
+}
+
 void TestRecent::missingFileIsReportedAndDropped()
 {
+    QFETCH(QByteArray, slot);
     const QString gone = dir + "/gone.pdf";
     TestPdf::Write(gone, 1);
     LoadList({Record(gone, 100), Record(b, 50)});
     View list(700);
     list.ItemRect(0);
     QFile::remove(gone);
-    ModalAnswerer answerer([](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, "button_3"); });
-    list.view.setCurrentIndex(list.models.proxy.index(0, 0));
-    list.view.SlotClickedFinder(list.models.proxy.index(0, 0));
+    // Another file arrives while the message is up and shifts the rows.
+    ModalAnswerer answerer([this](QWidget* dialog) {
+        Store()->AddRecord(c, {});
+        ModalAnswerer::ClickButton(dialog, "button_3");
+    });
+    const QModelIndex index = list.models.proxy.index(0, 0);
+    list.view.setCurrentIndex(index);
+    QVERIFY(QMetaObject::invokeMethod(&list.view, slot.constData(), Q_ARG(QModelIndex, index)));
     QCOMPARE(answerer.AnsweredCount(), 1);
     QVERIFY(answerer.SeenTexts().first().contains("Failed to Open"));
-    QCOMPARE(Store()->Count(), 1);
+    QCOMPARE(Store()->Count(), 2);
     QCOMPARE(Store()->IndexOf(gone), -1);
+    QCOMPARE(Store()->IndexOf(c), 0);
 }
 
 void TestRecent::passwordRecordShowsLock()

@@ -264,6 +264,10 @@ void TestSetting::blankFileNameStaysInItsFolder_data()
     QTest::newRow("only forbidden") << "///" << "Untitled_1.pdf";
     QTest::newRow("spaces") << "   " << "Untitled_1.pdf";
     QTest::newRow("dot dot") << ".." << "Untitled_1.pdf";
+    // A file name may hold 255 bytes on disk, whatever its characters.
+    QTest::newRow("wide characters") << QString(200, QChar(0x6587)) << QString(79, QChar(0x6587)) + "_1.pdf";
+    QTest::newRow("characters beyond 16 bits")
+        << QString::fromUtf8("\xF0\x9F\x98\x80").repeated(100) << QString::fromUtf8("\xF0\x9F\x98\x80").repeated(59) + "_1.pdf";
 }
 
 void TestSetting::blankFileNameStaysInItsFolder()
@@ -665,8 +669,9 @@ void TestSetting::blankNameAndCountValidation()
     page.CountEdit()->clear();
     QTest::keyClicks(page.CountEdit(), "100");
     QCOMPARE(page.CountEdit()->text(), QStringLiteral("100"));
+    // A field left empty keeps the value the page was shown with.
     page.CountEdit()->clear();
-    QCOMPARE(page.GetOptions().value("Page_Count").toInt(), 0);
+    QCOMPARE(page.GetOptions().value("Page_Count").toInt(), 1);
 }
 
 void TestSetting::intValidatorStates_data()

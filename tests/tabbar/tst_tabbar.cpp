@@ -103,8 +103,9 @@ private slots:
     void smallMovesDoNotDrag();
     void dragOutEmitsOnce();
     void dragInsideReordersTabsAndRows();
+    void removalDuringDragCancelsIt_data();
+    void removalDuringDragCancelsIt();
     void dropsOfForeignDataAreRefused();
-    void dropOfMarkerOnlyPayload();
     void payloadRoundTrips();
     void closeButtonClosesHoveredTab();
     void hoverTipAppearsAfterDelayAndHides();
@@ -112,6 +113,7 @@ private slots:
     void popupHeightAndSelection_data();
     void popupHeightAndSelection();
     void popupCloseIconClosesThatRow();
+    void popupRowClickSelectsTab_data();
     void popupRowClickSelectsTab();
     void popupStaysOnScreen_data();
     void popupStaysOnScreen();
@@ -409,6 +411,39 @@ void TestTabBar::dragInsideReordersTabsAndRows()
     QCOMPARE(select.count(), 1);
 }
 
+void TestTabBar::removalDuringDragCancelsIt_data()
+{
+    QTest::addColumn<int>("removed");
+    QTest::newRow("the dragged tab") << 0;
+    QTest::newRow("a tab the drag passed") << 2;
+    QTest::newRow("the tab at the drop place") << 3;
+}
+
+void TestTabBar::removalDuringDragCancelsIt()
+{
+    QFETCH(int, removed);
+    Bar b;
+    b.Add(4);
+    const QPoint start = b.bar->GetItemRect(0).center();
+    SendMouse(b.bar, QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
+    const int target = b.bar->GetItemRect(3).center().x();
+    for (int x = start.x(); x <= target; x += 25)
+        SendMouse(b.bar, QEvent::MouseMove, QPoint(x, start.y()), Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(b.bar->DropIndex(), 3);
+    // A document closes by itself while the user still holds the mouse.
+    QStringList texts = b.bar->ListWidget()->Rows();
+    texts.removeAt(removed);
+    b.bar->RemoveItem(removed);
+    QCOMPARE(b.bar->DropIndex(), -1);
+    SendMouse(b.bar, QEvent::MouseMove, QPoint(target - 100, start.y()), Qt::NoButton, Qt::LeftButton);
+    SendMouse(b.bar, QEvent::MouseButtonRelease, QPoint(target - 100, start.y()), Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(b.bar->ListWidget()->Rows(), texts);
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(b.bar->GetItem(i).text, texts.at(i));
+        QCOMPARE(b.bar->GetItemRect(i), QRect(8 + i * 208, 6, 200, 34));
+    }
+}
+
 void TestTabBar::dropsOfForeignDataAreRefused()
 {
     Bar b;
@@ -422,23 +457,6 @@ void TestTabBar::dropsOfForeignDataAreRefused()
     QDropEvent drop(QPointF(50, 20), Qt::MoveAction, &files, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(b.bar, &drop);
     QCOMPARE(in.count(), 0);
-}
-
-void TestTabBar::dropOfMarkerOnlyPayload()
-{
-    Bar b;
-    QSignalSpy in(b.bar, &CTabBar::SignalItemDragIn);
-    QMimeData marker;
-    marker.setData(CTabBar::kDragMarker, "marvik");
-    QDragEnterEvent enter(QPoint(50, 20), Qt::MoveAction, &marker, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(b.bar, &enter);
-    QVERIFY(enter.isAccepted());
-    QDropEvent drop(QPointF(50, 20), Qt::MoveAction, &marker, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(b.bar, &drop);
-    QCOMPARE(in.count(), 1);
-    QCOMPARE(in.at(0).at(0).toString(), QString());
-    QCOMPARE(in.at(0).at(1).toBool(), false);
-    QCOMPARE(in.at(0).at(2).value<QWidget*>(), nullptr);
 }
 
 void TestTabBar::payloadRoundTrips()
@@ -560,6 +578,8 @@ void TestTabBar::popupHeightAndSelection()
     count.click();
     CTabListWidget* popup = b.bar->ListWidget();
     QVERIFY(popup->isVisible());
+    QTest::qWait(50);
+    QCOMPARE(b.bar->CurrentIndex(), current);
     QCOMPARE(popup->View()->height(), height);
     const QModelIndexList selected = popup->View()->selectionModel()->selectedRows();
     if (current < 0) {
@@ -596,20 +616,55 @@ void TestTabBar::popupCloseIconClosesThatRow()
     QCOMPARE(b.bar->GetItemCount(), 4);
 }
 
+void TestTabBar::popupRowClickSelectsTab_data()
+{
+    QTest::addColumn<QString>("then");
+    QTest::addColumn<QString>("selected");
+    QTest::newRow("picked") << "" << "Doc 1";
+    QTest::newRow("picked tab closed") << "close" << "Doc 0";
+    QTest::newRow("picked tab dragged to the end") << "move" << "Doc 1";
+    QTest::newRow("picked again after another tab") << "again" << "Doc 1";
+}
+
 void TestTabBar::popupRowClickSelectsTab()
 {
+    QFETCH(QString, then);
+    QFETCH(QString, selected);
     Bar b;
     b.Add(4);
-    b.bar->SetCurrentIndex(0);
+    b.bar->SetCurrentIndex(3);
     b.host.show();
     QSignalSpy select(b.bar, &CTabBar::SignalSelectChanged);
     b.bar->SlotClickedNum();
     CTabListView* view = b.bar->ListWidget()->View();
-    const QRect row = view->visualRect(view->model()->index(3, 0));
+    const QRect row = view->visualRect(view->model()->index(1, 0));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, row.center() - QPoint(20, 0));
     QTRY_COMPARE(select.count(), 1);
-    QCOMPARE(b.bar->CurrentIndex(), 3);
+    QCOMPARE(b.bar->CurrentIndex(), 1);
     QTRY_VERIFY(!b.bar->ListWidget()->isVisible());
+    // Only the click chooses: what the list does with its rows later does not.
+    if (then == "close")
+        b.bar->RemoveItem(1);
+    if (then == "move") {
+        SendMouse(b.bar, QEvent::MouseButtonPress, b.bar->GetItemRect(1).center(), Qt::LeftButton, Qt::LeftButton);
+        for (int x = b.bar->GetItemRect(1).center().x(); x <= 760; x += 25)
+            SendMouse(b.bar, QEvent::MouseMove, QPoint(x, 20), Qt::NoButton, Qt::LeftButton);
+        SendMouse(b.bar, QEvent::MouseButtonRelease, QPoint(760, 20), Qt::LeftButton, Qt::NoButton);
+        QCOMPARE(b.bar->CurrentIndex(), 3);
+    }
+    if (then == "again") {
+        b.bar->SetCurrentIndex(3);
+        b.bar->SlotClickedNum();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, row.center() - QPoint(20, 0));
+    }
+    QTest::qWait(50);
+    QCOMPARE(b.bar->GetItem(b.bar->CurrentIndex()).text, selected);
+    // Clicking the chosen tab's row closes the popup and changes nothing.
+    b.bar->SlotClickedNum();
+    const QRect chosen = view->visualRect(view->model()->index(b.bar->CurrentIndex(), 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, chosen.center() - QPoint(20, 0));
+    QTRY_VERIFY(!b.bar->ListWidget()->isVisible());
+    QCOMPARE(b.bar->GetItem(b.bar->CurrentIndex()).text, selected);
 }
 
 void TestTabBar::popupStaysOnScreen_data()
@@ -661,6 +716,8 @@ void TestTabBar::windowRefusesForgedDocuments_data()
     QWidget* address = gone;
     delete gone;
     QTest::newRow("destroyed widget") << QByteArray(reinterpret_cast<const char*>(&address), 8);
+    QTest::newRow("marker only") << QByteArray();
+    QTest::newRow("replayed payload of a tabbed document") << QByteArray("tabbed");
 }
 
 void TestTabBar::windowRefusesForgedDocuments()
@@ -668,13 +725,28 @@ void TestTabBar::windowRefusesForgedDocuments()
     QFETCH(QByteArray, pointer);
     auto* window = qobject_cast<MainView*>(CMainViewManager::getInstance()->CreateMainView(nullptr));
     window->show();
+    int tabs = 0;
+    // A drag of some other document is under way.
+    QWidget dragged;
+    CTabBar::BeginTabDrag(&dragged);
+    if (pointer == "tabbed") {
+        const QString path = TestEnv::MakeDir("replay") + "/doc.pdf";
+        QVERIFY(TestPdf::Write(path, 1));
+        int result = -1;
+        window->SlotOpenFile(result, {{"path", path}}, true);
+        tabs = 1;
+        QWidget* tabbed = window->TabBar()->GetItem(0).widget;
+        pointer = QByteArray(reinterpret_cast<const char*>(&tabbed), 8);
+    }
     QMimeData data;
     data.setData(CTabBar::kDragMarker, "marvik");
     data.setData(CTabBar::kDragText, "forged");
-    data.setData(CTabBar::kDragPointer, pointer);
+    if (!pointer.isEmpty())
+        data.setData(CTabBar::kDragPointer, pointer);
     DragAndDrop(window->TabBar(), &data);
     QTest::qWait(50);
-    QCOMPARE(window->TabBar()->GetItemCount(), 0);
+    QCOMPARE(window->TabBar()->GetItemCount(), tabs);
+    CTabBar::EndTabDrag();
     delete window;
 }
 
@@ -685,6 +757,7 @@ void TestTabBar::windowAdoptsLiveDocument()
     // A widget that is not a document is refused just like a forged address.
     QWidget notADocument;
     QScopedPointer<QMimeData> wrong(CTabBar::EncodeDragData("label", false, &notADocument));
+    CTabBar::BeginTabDrag(&notADocument);
     DragAndDrop(window->TabBar(), wrong.data());
     QTest::qWait(50);
     QCOMPARE(window->TabBar()->GetItemCount(), 0);
@@ -696,6 +769,9 @@ void TestTabBar::windowAdoptsLiveDocument()
     QVERIFY(MainBox::IsLiveBox(document));
     QVERIFY(!MainBox::IsLiveBox(&notADocument));
     QScopedPointer<QMimeData> real(CTabBar::EncodeDragData("doc", true, document));
+    CTabBar::BeginTabDrag(document);
+    DragAndDrop(window->TabBar(), real.data());
+    // The same payload offered again once the drag took it is refused.
     DragAndDrop(window->TabBar(), real.data());
     QTRY_COMPARE(window->TabBar()->GetItemCount(), 1);
     QCOMPARE(window->TabBar()->GetItem(0).widget, document);
