@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench install package clean
 
 all: build
 
@@ -26,6 +26,14 @@ test: build
 bench: build
 	@scripts/bench.sh $(BUILD_DIR)
 	@scripts/bench-startup.sh $(BUILD_DIR) 20
+
+# DESTDIR=/some/root installs below that root.
+install: build
+	@cmake --install $(BUILD_DIR) --prefix $(or $(PREFIX),/usr/local)
+
+# A Debian package of the build, in $(BUILD_DIR).
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD_DIR)

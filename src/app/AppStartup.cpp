@@ -16,6 +16,13 @@ QString ReadBundleId(const QString& bundle, const QString& region)
     return ReadBundleIdFromFile(QStringLiteral(":/res/conf/%1_%2/product.json").arg(bundle, region));
 }
 
+QString ReadProductValue(const QString& bundle, const QString& region, const QString& key)
+{
+    return MKBase::CJsonReader::ParseJsonFileToObject(QStringLiteral(":/res/conf/%1_%2/product.json").arg(bundle, region))
+        .value(key)
+        .toString();
+}
+
 QString ReadBundleIdFromFile(const QString& productJsonPath)
 {
     QString result = QStringLiteral("MarvikPDF");
@@ -91,4 +98,28 @@ int RunUntilLastWindowCloses(CSingleInstance& instance, CMainViewManager* manage
             return rc;
         instance.SetClosing(false);
     }
+}
+
+bool PrintInfoOption(const QStringList& args, const QString& title, const QString& version)
+{
+    for (const QString& arg : args.mid(1)) {
+        if (arg == QLatin1String("--"))
+            break;
+        if (arg == QLatin1String("--version")) {
+            std::printf("%s %s\n", qPrintable(title), qPrintable(version));
+            return true;
+        }
+        if (arg == QLatin1String("--help")) {
+            std::printf("Usage: rvpdf [file]\n"
+                        "       rvpdf --install <value> | --uninstall | --help | --version\n\n"
+                        "Opens a PDF document in %s, or hands it to the %s already running.\n\n"
+                        "  --install <value>  register for PDF files (1: also as the default viewer) and exit\n"
+                        "  --uninstall        remove that registration and exit\n"
+                        "  --help             show this text and exit\n"
+                        "  --version          show the version and exit\n",
+                        qPrintable(title), qPrintable(title));
+            return true;
+        }
+    }
+    return false;
 }

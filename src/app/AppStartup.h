@@ -7,9 +7,15 @@
 // when the file or the key is missing.
 QString ReadBundleId(const QString& bundle, const QString& region);
 QString ReadBundleIdFromFile(const QString& productJsonPath);
+// One string of the brand's product.json; empty when missing.
+QString ReadProductValue(const QString& bundle, const QString& region, const QString& key);
 
 // Every argv entry, the program path included.
 QStringList BuildArgumentList(int argc, char** argv);
+
+// --help and --version: printed on stdout, true when one was given. They
+// need no window and no running instance.
+bool PrintInfoOption(const QStringList& args, const QString& title, const QString& version);
 
 class CMainViewManager;
 class CSingleInstance;

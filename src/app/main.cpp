@@ -23,6 +23,7 @@
 
 namespace {
 
+const char* const kAppVersion = "2.0.0.4";
 // How long the first window may wait for the desktop's colour scheme.
 constexpr int kThemeWaitMs = 150;
 
@@ -85,6 +86,9 @@ int main(int argc, char** argv)
     if (region.isEmpty())
         region = QStringLiteral("overseas");
 
+    if (PrintInfoOption(BuildArgumentList(argc, argv), ReadProductValue(bundle, region, "Title"), kAppVersion))
+        return 0;
+
     const QString strBundleId = ReadBundleId(bundle, region);
     qDebug() << "strBundleId" << strBundleId;
 
@@ -105,7 +109,7 @@ int main(int argc, char** argv)
     for (int size : {16, 32, 48, 64, 128, 256})
         appIcon.addFile(QStringLiteral(":/res/app/rvpdf_%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(appIcon);
-    QCoreApplication::setApplicationVersion("2.0.0.4");
+    QCoreApplication::setApplicationVersion(kAppVersion);
     app.InitProduct(bundle, region);
 
     CrashIdentity crash;

@@ -24,6 +24,8 @@ private slots:
     void normalRunLogsVersionAndExitLine();
     void installCommands_data();
     void installCommands();
+    void infoOptionsPrintAndLeave_data();
+    void infoOptionsPrintAndLeave();
 
 private:
     QString LogText() const;
@@ -170,6 +172,30 @@ void TestStartup::installCommands()
     }
     QSettings settings(settingFile, QSettings::IniFormat);
     QCOMPARE(settings.value("Default_Viewer").toString(), defaultViewer);
+}
+
+void TestStartup::infoOptionsPrintAndLeave_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QByteArray>("printed");
+    QTest::newRow("version") << "--version" << QByteArray("RVPDF 2.0.0.4\n");
+    QTest::newRow("help") << "--help" << QByteArray("Usage: rvpdf [file]\n");
+}
+
+void TestStartup::infoOptionsPrintAndLeave()
+{
+    // Printed and gone: no window, no log, and a running instance is neither
+    // needed nor told.
+    QFETCH(QString, option);
+    QFETCH(QByteArray, printed);
+    QFile::remove(TestEnv::Root() + "/data/rvpdf/log/PDF.log");
+    QProcess process;
+    process.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
+    process.start(RVPDF_BINARY, {option, TestEnv::Root() + "/x.pdf"});
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(process.exitCode(), 0);
+    QVERIFY2(process.readAllStandardOutput().startsWith(printed), qPrintable(option));
+    QVERIFY(!QFile::exists(TestEnv::Root() + "/data/rvpdf/log/PDF.log"));
 }
 
 RV_TEST_MAIN(TestStartup)

@@ -435,7 +435,7 @@ void TestAssoc::desktopEntryStartsThisProgram()
     QVERIFY(CAssocUtils::ExecValue(program).endsWith(" %f"));
     // The packaged entry launches one file per launch too.
     CMimeAppsList packaged;
-    QCOMPARE(packaged.Load(RVPDF_SOURCE_DIR "/packaging/rvpdf.desktop"), CMimeAppsList::Loaded);
+    QCOMPARE(packaged.Load(RVPDF_SOURCE_DIR "/packaging/org.rvpdf.RVPDF.desktop"), CMimeAppsList::Loaded);
     QVERIFY(packaged.Values(group, "Exec").join(';').endsWith(" %f"));
     QCOMPARE(entry.Values(group, "Icon"), QStringList({"rvpdf"}));
     QCOMPARE(entry.Values(group, "MimeType"), QStringList({"application/pdf"}));

@@ -167,7 +167,7 @@ void TestMKBase::sameFileAcrossSpellings_data()
     TestPdf::WriteBytes(dir + "/A.pdf", "A");
     QFile::link(dir + "/a.pdf", dir + "/link.pdf");
     QFile::link(dir + "/sub", dir + "/sublink");
-    ::link(QFile::encodeName(dir + "/a.pdf").constData(), QFile::encodeName(dir + "/hard.pdf").constData());
+    QVERIFY(::link(QFile::encodeName(dir + "/a.pdf").constData(), QFile::encodeName(dir + "/hard.pdf").constData()) == 0);
 
     QTest::newRow("identical") << dir + "/a.pdf" << dir + "/a.pdf" << true;
     QTest::newRow("dot dot") << dir + "/sub/../a.pdf" << dir + "/a.pdf" << true;
