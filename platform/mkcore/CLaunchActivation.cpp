@@ -92,6 +92,9 @@ void CLaunchActivation::Activate(QWidget* window, const QByteArray& startupId, c
     else
         window->setWindowState(window->windowState() | Qt::WindowActive);
     window->raise();
-    window->activateWindow();
+    // A Wayland client cannot take the focus by itself (Qt 5 has no
+    // activation-token support); asking only logs a warning.
+    if (QGuiApplication::platformName() != QLatin1String("wayland"))
+        window->activateWindow();
     Complete(startupId);
 }
