@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test test-asan bench clean
 
 all: build
 
@@ -23,9 +23,17 @@ run: build
 test: build
 	@scripts/run-tests.sh $(BUILD_DIR)
 
+# The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
+ASAN_BUILD_DIR ?= build-asan
+test-asan: deps
+	@test -f $(ASAN_BUILD_DIR)/build.ninja || \
+		cmake -S . -B $(ASAN_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DRVPDF_SANITIZE=address,undefined
+	@cmake --build $(ASAN_BUILD_DIR) -j $(JOBS)
+	@scripts/run-sanitized-tests.sh $(ASAN_BUILD_DIR)
+
 bench: build
 	@scripts/bench.sh $(BUILD_DIR)
 	@scripts/bench-startup.sh $(BUILD_DIR) 20
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_BUILD_DIR)
