@@ -16,6 +16,9 @@ fi
 
 export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:abort_on_error=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+if [[ -x /usr/lib/llvm-15/bin/llvm-symbolizer ]]; then
+    export ASAN_SYMBOLIZER_PATH=/usr/lib/llvm-15/bin/llvm-symbolizer
+fi
 export LSAN_OPTIONS="suppressions=$ROOT/tests/sanitizer/lsan.supp:print_suppressions=0"
 
 WORK=$(mktemp -d)

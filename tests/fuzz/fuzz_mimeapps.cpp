@@ -17,9 +17,10 @@ const char* const kDesktopId = "rvpdf.desktop";
 // editor's own parser.
 QByteArray OtherLines(const QByteArray& bytes)
 {
+    static const QByteArray bom("\xEF\xBB\xBF");
     QByteArray kept;
     bool inDefaults = false;
-    int pos = 0;
+    int pos = bytes.startsWith(bom) ? bom.size() : 0;
     while (pos < bytes.size()) {
         const int newline = bytes.indexOf('\n', pos);
         const int end = newline < 0 ? bytes.size() : newline + 1;
@@ -46,6 +47,7 @@ RV_FUZZ_TARGET(mimeapps)
         return;
     }
     FUZZ_CHECK(list.ToBytes() == data);
+    const bool bom = data.startsWith("\xEF\xBB\xBF");
 
     list.Prepend(CMimeAppsList::kDefaultGroup, kMime, kDesktopId);
     FUZZ_CHECK(list.Values(CMimeAppsList::kDefaultGroup, kMime).value(0) == kDesktopId);
@@ -55,7 +57,7 @@ RV_FUZZ_TARGET(mimeapps)
     CMimeAppsList written;
     FUZZ_CHECK(written.Load(path) == CMimeAppsList::Loaded);
     const QByteArray out = written.ToBytes();
-    FUZZ_CHECK(out == list.ToBytes());
+    FUZZ_CHECK(out == list.ToBytes() && out.startsWith("\xEF\xBB\xBF") == bom);
     FUZZ_CHECK(written.Values(CMimeAppsList::kDefaultGroup, kMime).value(0) == kDesktopId);
 
     // Every other line is there, unchanged and in order; at most a line
