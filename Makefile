@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench install package clean
+.PHONY: all deps configure build run test test-asan fuzz bench install package clean
 
 all: build
 
@@ -23,6 +23,25 @@ run: build
 test: build
 	@scripts/run-tests.sh $(BUILD_DIR)
 
+# The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
+ASAN_BUILD_DIR ?= build-asan
+test-asan: deps
+	@test -f $(ASAN_BUILD_DIR)/build.ninja || \
+		cmake -S . -B $(ASAN_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DRVPDF_SANITIZE=address,undefined
+	@cmake --build $(ASAN_BUILD_DIR) -j $(JOBS)
+	@scripts/run-sanitized-tests.sh $(ASAN_BUILD_DIR)
+
+# Each fuzz target for FUZZ_SECONDS on its seeds; a fault found is saved
+# under tests/fuzz/regressions/ and fails the run.
+FUZZ_BUILD_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@test -f $(FUZZ_BUILD_DIR)/build.ninja || \
+		cmake -S . -B $(FUZZ_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
+			-DCMAKE_CXX_COMPILER=clang++-15 -DRVPDF_FUZZ=ON
+	@cmake --build $(FUZZ_BUILD_DIR) -j $(JOBS) --target rvpdf_fuzzers
+	@scripts/fuzz.sh $(FUZZ_BUILD_DIR) $(FUZZ_SECONDS)
+
 bench: build
 	@scripts/bench.sh $(BUILD_DIR)
 	@scripts/bench-startup.sh $(BUILD_DIR) 20
@@ -36,4 +55,4 @@ package: build
 	@cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_BUILD_DIR) $(FUZZ_BUILD_DIR)

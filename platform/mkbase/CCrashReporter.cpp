@@ -506,7 +506,7 @@ bool CopyPath(char* target, const QString& path)
 bool CCrashReporter::Install(const QString& reportDir, const CrashReportValues& values,
                              const QString& logFilePath, Callback callback)
 {
-    if (reportDir.isEmpty() || !QDir().mkpath(reportDir))
+    if (UnderSanitizer() || reportDir.isEmpty() || !QDir().mkpath(reportDir))
         return false;
     TrimReports(reportDir, kMaxReports);
 
@@ -597,6 +597,21 @@ void CCrashReporter::PrepareThread()
         return;
     thread_local ThreadAltStack stack;
     (void)stack;
+}
+
+bool CCrashReporter::UnderSanitizer()
+{
+#if defined(RVPDF_SANITIZED) || defined(__SANITIZE_ADDRESS__)
+    return true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(undefined_behavior_sanitizer)
+    return true;
+#else
+    return false;
+#endif
+#else
+    return false;
+#endif
 }
 
 bool CCrashReporter::IsInstalled()

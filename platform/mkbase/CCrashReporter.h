@@ -43,6 +43,10 @@ public:
     // be made or a handler cannot be installed.
     static bool Install(const QString& reportDir, const CrashReportValues& values,
                         const QString& logFilePath, Callback callback);
+    // True in a build instrumented by a sanitizer. Install then does nothing
+    // and returns false: the sanitizer needs the fatal signals for its own
+    // report, which says far more than ours would.
+    static bool UnderSanitizer();
     static bool IsInstalled();
     // Gives the calling thread an alternate signal stack of its own, so that
     // a stack overflow there (deep recursion in a crafted file) is reported

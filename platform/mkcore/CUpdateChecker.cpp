@@ -160,24 +160,34 @@ void CUpdateChecker::SlotReplyFinished()
         return;
     }
     const QByteArray body = current->read(kMaxReplySize + 1);
+    QString version;
+    QUrl download;
+    const EResult result = ParseReply(body, QCoreApplication::applicationVersion(), &version, &download);
+    if (result == Failed)
+        MK_LOG("update check failed: unreadable answer (%d bytes)", int(body.size()));
+    Finish(result, version, download);
+}
+
+CUpdateChecker::EResult CUpdateChecker::ParseReply(const QByteArray& body, const QString& strCurrent,
+                                                   QString* strVersion, QUrl* url)
+{
+    *strVersion = QString();
+    *url = QUrl();
     QJsonParseError parseError;
     const QJsonDocument doc = QJsonDocument::fromJson(body, &parseError);
     const QJsonObject answer = doc.object();
     const QString version = answer.value(QStringLiteral("version")).toString().trimmed();
-    if (parseError.error != QJsonParseError::NoError || !doc.isObject() || !IsVersion(version)) {
-        MK_LOG("update check failed: unreadable answer (%d bytes)", int(body.size()));
-        Finish(Failed, QString(), QUrl());
-        return;
-    }
-    if (CompareVersions(version, QCoreApplication::applicationVersion()) <= 0) {
-        Finish(UpToDate, version, QUrl());
-        return;
-    }
+    if (body.size() > kMaxReplySize || parseError.error != QJsonParseError::NoError || !doc.isObject()
+        || !IsVersion(version) || !IsVersion(strCurrent))
+        return Failed;
+    *strVersion = version;
+    if (CompareVersions(version, strCurrent) <= 0)
+        return UpToDate;
     // Only a secure page is handed to the browser; else the brand's own.
     QUrl download(answer.value(QStringLiteral("url")).toString().trimmed(), QUrl::StrictMode);
-    if (!download.isValid() || download.scheme() != QLatin1String("https") || download.host().isEmpty())
-        download = QUrl();
-    Finish(NewVersion, version, download);
+    if (download.isValid() && download.scheme() == QLatin1String("https") && !download.host().isEmpty())
+        *url = download;
+    return NewVersion;
 }
 
 void CUpdateChecker::Finish(int nResult, const QString& strVersion, const QUrl& url)

@@ -36,6 +36,11 @@ public:
     // satisfy IsVersion.
     static int CompareVersions(const QString& strLeft, const QString& strRight);
 
+    // Reads the service's answer to a check made by version strCurrent:
+    // NewVersion with the version and a secure download page (or an empty
+    // url), UpToDate with the version, or Failed for anything else.
+    static EResult ParseReply(const QByteArray& body, const QString& strCurrent, QString* strVersion, QUrl* url);
+
     void SetTimeout(int nMsec);
     int Timeout() const { return timeout; }
     bool IsRunning() const { return running; }

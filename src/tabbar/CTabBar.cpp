@@ -31,7 +31,6 @@ constexpr int kTop = 6;
 constexpr int kHeight = 34;
 constexpr int kMaxWidth = 200;
 constexpr int kMinWidth = 40;
-constexpr int kReserve = 16 + 24;
 constexpr int kTipDelay = 1500;
 
 QWidget*& LastAccepted()

@@ -176,13 +176,20 @@ void TestCrash::fatalConditionLeavesOneReport()
     QFETCH(QString, application);
 
     const Child child = RunChild(args);
+    const QString dir = TestEnv::Root() + "/data/" + appDir + "/crash";
+    if (CCrashReporter::UnderSanitizer()) {
+        // The sanitizer reports the failure; ours stays out of its way.
+        QVERIFY2(child.out.contains("reporter installed: no"), child.out.constData());
+        QVERIFY(child.status == QProcess::CrashExit || child.code != 0);
+        QCOMPARE(CCrashReporter::PendingReports(dir).size(), 0);
+        return;
+    }
     QVERIFY2(child.out.contains("reporter installed: yes"), child.out.constData());
     // The process still dies of its own signal (QProcess gives the signal
     // as the code of a crash exit).
     QCOMPARE(child.status, QProcess::CrashExit);
     QCOMPARE(child.code, signal);
 
-    const QString dir = TestEnv::Root() + "/data/" + appDir + "/crash";
     const QStringList reports = CCrashReporter::PendingReports(dir);
     QCOMPARE(reports.size(), 1);
     QCOMPARE(QDir(dir).entryList({"*.tmp"}, QDir::Files), QStringList());
@@ -241,8 +248,10 @@ void TestCrash::noReportWithoutReporter()
         settings.setValue("Reports/Disabled", true);
     }
     const Child child = RunChild(args, env);
-    QCOMPARE(child.out.contains("reporter installed: yes"), installed);
-    QCOMPARE(child.status, crashes ? QProcess::CrashExit : QProcess::NormalExit);
+    QCOMPARE(child.out.contains("reporter installed: yes"), installed && !CCrashReporter::UnderSanitizer());
+    // A sanitizer ends a failing process itself, with an exit code of its own.
+    const bool died = child.status == QProcess::CrashExit || (CCrashReporter::UnderSanitizer() && child.code != 0);
+    QCOMPARE(died, crashes);
     if (!crashes)
         QCOMPARE(child.code, 0);
 
@@ -252,6 +261,8 @@ void TestCrash::noReportWithoutReporter()
 
 void TestCrash::crashKeepsNewestTenReports()
 {
+    if (CCrashReporter::UnderSanitizer())
+        QSKIP("no crash reports under a sanitizer");
     const QString dir = CrashReportDir();
     for (int i = 1; i <= 12; ++i)
         QVERIFY(!MakeReport(dir, i).isEmpty());
@@ -383,6 +394,8 @@ void TestCrash::uploadOutcome()
 
 void TestCrash::uploadCarriesReportAndLog()
 {
+    if (CCrashReporter::UnderSanitizer())
+        QSKIP("no crash reports under a sanitizer");
     QCOMPARE(RunChild({"abort"}).status, QProcess::CrashExit);
     const QStringList reports = CCrashReporter::PendingReports(CrashReportDir());
     QCOMPARE(reports.size(), 1);

@@ -63,7 +63,9 @@ bool TestPdf::WriteEncrypted(const QString& source, const QString& target, const
     try {
         QPDF pdf;
         pdf.processFile(source.toLocal8Bit().constData());
-        QPDFWriter writer(pdf, target.toLocal8Bit().constData());
+        // The writer keeps the file name until write() returns.
+        const QByteArray file = target.toLocal8Bit();
+        QPDFWriter writer(pdf, file.constData());
         const QByteArray pw = password.toUtf8();
         writer.setR6EncryptionParameters(pw.constData(), pw.constData(), true, true, true, true, true, true,
                                          qpdf_r3p_full, true);
@@ -117,7 +119,9 @@ bool TestPdf::WriteRich(const QString& source, const QString& target, const QStr
         attachment.replaceKey("/EF", streams);
         files.replaceEmbeddedFile(attachmentName.toStdString(), pdf.makeIndirectObject(attachment));
 
-        QPDFWriter writer(pdf, target.toLocal8Bit().constData());
+        // The writer keeps the file name until write() returns.
+        const QByteArray file = target.toLocal8Bit();
+        QPDFWriter writer(pdf, file.constData());
         writer.write();
         return true;
     } catch (const std::exception&) {

@@ -393,7 +393,8 @@ void TestMainView::failedDropKeepsRecordManagerRemovesIt()
     MainView* window = NewWindow();
     window->Home()->Recent();
     // Rows must be loaded for removal by path: the home page shows them.
-    window->Home()->GetRecentFileList(*new QStringList);
+    QStringList shown;
+    window->Home()->GetRecentFileList(shown);
     ModalAnswerer answerer([](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, "button_3"); }, 2);
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(gone)});

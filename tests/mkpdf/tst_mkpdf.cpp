@@ -30,6 +30,8 @@
 #include <QSignalSpy>
 #include <QTreeWidget>
 
+#include <memory>
+
 namespace {
 
 MainBox* Open(const QString& path, const QVariantMap& options = {}, int* code = nullptr)
@@ -44,7 +46,7 @@ MainBox* Open(const QString& path, const QVariantMap& options = {}, int* code = 
 // Types a password into the prompt and confirms, or cancels it.
 ModalAnswerer* AnswerPassword(const QStringList& answers)
 {
-    auto* remaining = new QStringList(answers);
+    auto remaining = std::make_shared<QStringList>(answers);
     return new ModalAnswerer(
         [remaining](QWidget* dialog) {
             const QString answer = remaining->isEmpty() ? QString() : remaining->takeFirst();
