@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
     build-essential g++ make cmake ninja-build pkg-config
     qtbase5-dev qtbase5-private-dev qtbase5-dev-tools libqt5svg5-dev qttools5-dev qttools5-dev-tools
-    libpoppler-qt5-dev libqpdf-dev
+    libpoppler-qt5-dev libqpdf-dev poppler-utils
     xvfb xauth imagemagick dbus dbus-x11
     fonts-dejavu-core fonts-noto-cjk
 )
