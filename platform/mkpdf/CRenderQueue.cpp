@@ -21,12 +21,15 @@ CRenderQueue::~CRenderQueue()
 
 QThreadPool* CRenderQueue::Pool()
 {
-    static QThreadPool* pool = [] {
-        auto* p = new QThreadPool;
-        p->setMaxThreadCount(qMax(2, QThread::idealThreadCount()));
-        p->setExpiryTimeout(10000);
-        return p;
-    }();
+    static QThreadPool* pool = NewPool();
+    return pool;
+}
+
+QThreadPool* CRenderQueue::NewPool()
+{
+    auto* pool = new QThreadPool;
+    pool->setMaxThreadCount(qMax(2, QThread::idealThreadCount()));
+    pool->setExpiryTimeout(10000);
     return pool;
 }
 

@@ -28,6 +28,8 @@ public:
 
     // The pool every document renders on; drained at shutdown.
     static QThreadPool* Pool();
+    // A pool with a worker for each core, and at least two.
+    static QThreadPool* NewPool();
 
 signals:
     void SignalRendered(int nPage, double dScale, const QRect& region, const QImage& image);

@@ -1,6 +1,9 @@
 #include "MainBox.h"
 
+#include "CDocumentSearch.h"
 #include "CFileUtils.h"
+#include "CFindBar.h"
+#include "CIconButton.h"
 #include "CGotoPageBox.h"
 #include "CMessageDialog.h"
 #include "CPageCache.h"
@@ -12,7 +15,9 @@
 #include "CPropertiesBox.h"
 #include "CRenameBox.h"
 #include "CRenderQueue.h"
+#include "CSearchResultModel.h"
 #include "CSidePanel.h"
+#include "CTextCache.h"
 #include "CustomIntValidator.h"
 
 #include <QCloseEvent>
@@ -28,6 +33,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -96,17 +102,6 @@ QString SafeAttachmentName(const QString& name)
     return clean.right(150);
 }
 
-QPushButton* ToolButton(const char* name, const QString& tip, QWidget* parent)
-{
-    auto* button = new QPushButton(parent);
-    button->setObjectName(name);
-    button->setFixedSize(28, 28);
-    button->setToolTip(tip);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setAttribute(Qt::WA_LayoutUsesWidgetRect);
-    return button;
-}
-
 struct PrefetchResult
 {
     std::shared_ptr<CPdfDocument> document;
@@ -143,8 +138,14 @@ MainBox::MainBox(std::shared_ptr<CPdfDocument> document_, const QVariantMap& opt
     view = new CPageView(document, this);
     panel = new CSidePanel(document, this);
     panel->hide();
+    search = new CDocumentSearch(document, this);
+    view->SetOverlay(search);
+    panel->SetSearchModel(search->Model());
+    findBar = new CFindBar(search, view, this);
+    findBar->hide();
     toolBar = BuildToolBar();
     layout->addWidget(toolBar);
+    layout->addWidget(findBar);
     auto* body = new QHBoxLayout;
     body->setContentsMargins(0, 0, 0, 0);
     body->setSpacing(0);
@@ -162,6 +163,17 @@ MainBox::MainBox(std::shared_ptr<CPdfDocument> document_, const QVariantMap& opt
     connect(view, &CPageView::SignalZoomChanged, this, &MainBox::UpdateZoomText);
     connect(panel, &CSidePanel::SignalGoToPage, view, &CPageView::GoToPage);
     connect(panel, &CSidePanel::SignalOpenAttachment, this, [this](int nIndex) { ExtractAttachment(nIndex); });
+    connect(panel, &CSidePanel::SignalSearchResultClicked, search,
+            [this](int nPage, int nIndex) { search->SetCurrent(nPage, qMax(0, nIndex)); });
+    connect(findBar, &CFindBar::SignalShowResults, this, [this]() {
+        panel->ShowPage(CSidePanel::SearchResults);
+        panel->show();
+    });
+    connect(search, &CDocumentSearch::SignalShowMatch, this, [this]() {
+        const int row = search->Model()->RowOf(search->CurrentPage(), search->CurrentIndex());
+        if (row >= 0)
+            panel->SearchList()->setCurrentIndex(search->Model()->index(row));
+    });
     ApplyOptions(options);
     UpdatePageNumber(view->CurrentPage());
 
@@ -183,6 +195,7 @@ MainBox::~MainBox()
 {
     LiveBoxes().remove(static_cast<const QWidget*>(this));
     CPageCache::Instance().RemoveDocument(document->Id());
+    CTextCache::Instance().RemoveDocument(document->Id());
 }
 
 bool MainBox::IsLiveBox(const void* pointer)
@@ -212,12 +225,15 @@ QWidget* MainBox::BuildToolBar()
     });
     row->addWidget(fileButton);
 
-    QPushButton* panelButton = ToolButton("button_doc_panel", tr("Thumbnails"), bar);
+    QPushButton* panelButton = new CIconButton("button_doc_panel", tr("Thumbnails"), 28, bar);
     connect(panelButton, &QPushButton::clicked, this, [this]() { TogglePanel(CSidePanel::Thumbnails); });
     row->addWidget(panelButton);
+    QPushButton* findButton = new CIconButton("button_doc_find", tr("Find (Ctrl+F)"), 28, bar);
+    connect(findButton, &QPushButton::clicked, findBar, [this]() { findBar->Open(); });
+    row->addWidget(findButton);
     row->addStretch(1);
 
-    QPushButton* previous = ToolButton("button_doc_prev", tr("Previous Page"), bar);
+    QPushButton* previous = new CIconButton("button_doc_prev", tr("Previous Page"), 28, bar);
     connect(previous, &QPushButton::clicked, this, [this]() { OnMainMenuTrigger("pre_page"); });
     row->addWidget(previous);
     pageEdit = new QLineEdit(bar);
@@ -236,12 +252,12 @@ QWidget* MainBox::BuildToolBar()
     pageTotal = new QLabel(QStringLiteral("/ %1").arg(document->PageCount()), bar);
     pageTotal->setObjectName("label_doc_total");
     row->addWidget(pageTotal);
-    QPushButton* next = ToolButton("button_doc_next", tr("Next Page"), bar);
+    QPushButton* next = new CIconButton("button_doc_next", tr("Next Page"), 28, bar);
     connect(next, &QPushButton::clicked, this, [this]() { OnMainMenuTrigger("next_page"); });
     row->addWidget(next);
     row->addSpacing(16);
 
-    QPushButton* zoomOut = ToolButton("button_doc_zoom_out", tr("Zoom Out"), bar);
+    QPushButton* zoomOut = new CIconButton("button_doc_zoom_out", tr("Zoom Out"), 28, bar);
     connect(zoomOut, &QPushButton::clicked, view, &CPageView::ZoomOut);
     row->addWidget(zoomOut);
     zoomBox = new QComboBox(bar);
@@ -272,12 +288,12 @@ QWidget* MainBox::BuildToolBar()
         view->setFocus();
     });
     row->addWidget(zoomBox);
-    QPushButton* zoomIn = ToolButton("button_doc_zoom_in", tr("Zoom In"), bar);
+    QPushButton* zoomIn = new CIconButton("button_doc_zoom_in", tr("Zoom In"), 28, bar);
     connect(zoomIn, &QPushButton::clicked, view, &CPageView::ZoomIn);
     row->addWidget(zoomIn);
     row->addStretch(1);
 
-    QPushButton* read = ToolButton("button_doc_read", tr("Enter Read Mode"), bar);
+    QPushButton* read = new CIconButton("button_doc_read", tr("Enter Read Mode"), 28, bar);
     connect(read, &QPushButton::clicked, this, &MainBox::EnterReadMode);
     row->addWidget(read);
     return bar;
@@ -385,6 +401,8 @@ void MainBox::DestroyPDF()
     Prefetched() = PrefetchSlot();
     CRenderQueue::Pool()->clear();
     CRenderQueue::Pool()->waitForDone();
+    CDocumentSearch::Pool()->clear();
+    CDocumentSearch::Pool()->waitForDone();
     CPageCache::Instance().Clear();
 }
 
@@ -560,6 +578,8 @@ void MainBox::OnMainMenuTrigger(const QVariant& action)
         view->ScrollLines(1);
     else if (key == "goto")
         AskGoToPage();
+    else if (key == "find")
+        findBar->Open();
     // Editing keys ("undo", "redo", "cut", "paste", "delete") have nothing to
     // act on while reading; unknown keys are ignored.
 }
@@ -785,6 +805,25 @@ void MainBox::keyPressEvent(QKeyEvent* event)
     }
     if (event->key() == Qt::Key_L && event->modifiers() == Qt::ControlModifier) {
         readMode ? LeaveReadMode() : EnterReadMode();
+        return;
+    }
+    // Without the window's menu shortcuts (a document on its own) the find
+    // keys still work.
+    if (event->matches(QKeySequence::Find)) {
+        findBar->Open();
+        return;
+    }
+    if (event->matches(QKeySequence::FindNext) || (event->key() == Qt::Key_F3 && !event->modifiers())) {
+        findBar->FindNext();
+        return;
+    }
+    if (event->matches(QKeySequence::FindPrevious)
+        || (event->key() == Qt::Key_F3 && event->modifiers() == Qt::ShiftModifier)) {
+        findBar->FindPrevious();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape && findBar->isVisible()) {
+        findBar->Close();
         return;
     }
     QWidget::keyPressEvent(event);

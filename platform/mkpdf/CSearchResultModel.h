@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <QVector>
+
+class CDocumentSearch;
+
+// The results of a search as a list: a heading row for each page with
+// matches, in page order, followed by one row per match with the text around
+// it. Grows while the search runs.
+class CSearchResultModel : public QAbstractListModel
+{
+    Q_OBJECT
+public:
+    enum Role {
+        PageRole = Qt::UserRole + 1, // page index of the row
+        MatchIndexRole,              // match on that page; -1 for a heading
+        CountRole,                   // matches on the page (headings)
+        BeforeRole,                  // text before, the match, text after
+        MatchRole,
+        AfterRole,
+    };
+
+    explicit CSearchResultModel(CDocumentSearch* search);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+    void Reset();
+    // A page's matches arrived.
+    void AddPage(int nPage);
+    // A page's text became available for the snippets.
+    void RefreshPage(int nPage);
+    int RowOf(int nPage, int nIndex) const;
+
+private:
+    int GroupOfRow(int nRow) const;
+
+    CDocumentSearch* search;
+    QVector<int> pages;    // pages with matches, ascending
+    QVector<int> firstRow; // row of each page's heading
+    int rows = 0;
+};
