@@ -53,6 +53,14 @@ struct CDocumentSearch::Shelf
             idle.push_back(std::move(parser));
     }
 
+    // Once closed, nothing of the document enters the cache any more.
+    void Keep(int nPage, const QString& text)
+    {
+        QMutexLocker locker(&mutex);
+        if (!closed)
+            CTextCache::Instance().Insert(document->Id(), nPage, text);
+    }
+
     void Post(std::function<void(CDocumentSearch*)> work)
     {
         QMutexLocker locker(&mutex);
@@ -199,7 +207,7 @@ void CDocumentSearch::SearchPage(const std::shared_ptr<Run>& run, const std::sha
         shelf->Release(std::move(parser));
         if (run->cancelled)
             return;
-        CTextCache::Instance().Insert(run->documentId, result.page, layout->text);
+        shelf->Keep(result.page, layout->text);
         text = layout->text;
     }
     result.matches = run->matcher.FindAll(text);
@@ -274,9 +282,7 @@ const PdfPageText* CDocumentSearch::Layout(int nPage)
             std::unique_ptr<CTextParser> parser = workers->Acquire();
             parser->Read(nPage, true, &workers->closed, layout.get());
             workers->Release(std::move(parser));
-            if (workers->closed)
-                return;
-            CTextCache::Instance().Insert(workers->document->Id(), nPage, layout->text);
+            workers->Keep(nPage, layout->text);
             workers->Post([nPage, layout](CDocumentSearch* search) { search->TakeLayout(nPage, *layout); });
         },
         1);

@@ -195,6 +195,8 @@ MainBox::~MainBox()
 {
     LiveBoxes().remove(static_cast<const QWidget*>(this));
     CPageCache::Instance().RemoveDocument(document->Id());
+    // Workers still reading a page of this document drop what they read.
+    search->Clear();
     CTextCache::Instance().RemoveDocument(document->Id());
 }
 

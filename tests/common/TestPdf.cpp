@@ -74,6 +74,21 @@ bool TestPdf::WriteEncrypted(const QString& source, const QString& target, const
     }
 }
 
+bool TestPdf::WriteRotated(const QString& source, const QString& target, int nDegrees)
+{
+    try {
+        QPDF pdf;
+        pdf.processFile(source.toLocal8Bit().constData());
+        for (QPDFPageObjectHelper& page : QPDFPageDocumentHelper(pdf).getAllPages())
+            page.getObjectHandle().replaceKey("/Rotate", QPDFObjectHandle::newInteger(nDegrees));
+        QPDFWriter writer(pdf, target.toLocal8Bit().constData());
+        writer.write();
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
 bool TestPdf::WriteRich(const QString& source, const QString& target, const QString& attachmentName,
                         const QByteArray& attachmentData)
 {
