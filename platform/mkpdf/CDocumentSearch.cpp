@@ -9,9 +9,15 @@
 #include <QMutex>
 #include <QPainter>
 #include <QThreadPool>
+#include <QTimer>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace {
 
@@ -21,6 +27,7 @@ constexpr int kLayoutsAhead = 2;
 constexpr int kLayoutsKept = 24;
 constexpr int kSnippetBefore = 32;
 constexpr int kSnippetAfter = 64;
+constexpr int kFlushMs = 100;
 
 } // namespace
 
@@ -70,6 +77,21 @@ struct CDocumentSearch::Shelf
         QMetaObject::invokeMethod(target, [target, work]() { work(target); }, Qt::QueuedConnection);
     }
 
+    // After a search the parsers go: what they hold of the file is not
+    // needed until the next one.
+    void DropIdle()
+    {
+        std::vector<std::unique_ptr<CTextParser>> parsers;
+        QMutexLocker locker(&mutex);
+        parsers.swap(idle);
+        locker.unlock();
+        parsers.clear();
+#ifdef __GLIBC__
+        // Reading pages leaves the heap full of freed pieces; give them back.
+        malloc_trim(0);
+#endif
+    }
+
     void Close()
     {
         std::vector<std::unique_ptr<CTextParser>> parsers;
@@ -97,6 +119,7 @@ struct CDocumentSearch::Run
     int pageCount = 0;
     int startPage = 0;
     std::atomic<bool> cancelled {false};
+    std::atomic<int> pagesDone {0};
     QMutex mutex;
     QVector<PageResult> inbox;
     bool posted = false;
@@ -111,6 +134,10 @@ CDocumentSearch::CDocumentSearch(std::shared_ptr<CPdfDocument> document_, QObjec
     shelf->document = document;
     shelf->receiver = this;
     model = new CSearchResultModel(this);
+    flushTimer = new QTimer(this);
+    flushTimer->setSingleShot(true);
+    flushTimer->setInterval(kFlushMs);
+    connect(flushTimer, &QTimer::timeout, this, &CDocumentSearch::Flush);
 }
 
 CDocumentSearch::~CDocumentSearch()
@@ -142,6 +169,8 @@ void CDocumentSearch::ResetResults()
     donePrefix = doneCount = total = 0;
     currentPage = currentIndex = -1;
     userMoved = revealPending = currentPainted = false;
+    unlisted.clear();
+    flushTimer->stop();
     model->Reset();
 }
 
@@ -165,7 +194,7 @@ void CDocumentSearch::Start(const QString& strQuery, CTextMatcher::Options searc
     ResetResults();
     query = strQuery;
     options = searchOptions;
-    const CTextMatcher matcher(query, options);
+    matcher = CTextMatcher(query, options);
     const int count = matches.size();
     if (matcher.IsEmpty() || count == 0)
         state = Idle;
@@ -215,13 +244,17 @@ void CDocumentSearch::SearchPage(const std::shared_ptr<Run>& run, const std::sha
     if (layout && !layout->boxes.isEmpty() && !result.matches.isEmpty())
         result.layout = layout;
 
-    QMutexLocker locker(&run->mutex);
-    run->inbox.append(result);
-    if (run->posted)
-        return;
-    run->posted = true;
-    locker.unlock();
-    shelf->Post([run](CDocumentSearch* search) { search->Take(run); });
+    bool post = false;
+    {
+        QMutexLocker locker(&run->mutex);
+        run->inbox.append(result);
+        post = !run->posted;
+        run->posted = true;
+    }
+    if (post)
+        shelf->Post([run](CDocumentSearch* search) { search->Take(run); });
+    if (++run->pagesDone == run->pageCount)
+        shelf->DropIdle();
 }
 
 void CDocumentSearch::Take(const std::shared_ptr<Run>& finished)
@@ -237,15 +270,20 @@ void CDocumentSearch::Take(const std::shared_ptr<Run>& finished)
     const int count = matches.size();
     for (const PageResult& result : batch) {
         matches[result.page] = result.matches;
-        total += result.matches.size();
-        if (result.hasText)
-            documentHasText = 1;
         if (result.layout) {
             layouts.insert(result.page, new PdfPageText(*result.layout));
             layoutsWanted.remove(result.page);
+        } else if (const PdfPageText* held = layouts.object(result.page)) {
+            // Read as plain text this time: the matches follow the reading
+            // the page is drawn with.
+            matches[result.page] = matcher.FindAll(held->text);
+            CTextCache::Instance().Insert(document->Id(), result.page, held->text);
         }
-        if (!result.matches.isEmpty()) {
-            model->AddPage(result.page);
+        total += matches[result.page].size();
+        if (result.hasText)
+            documentHasText = 1;
+        if (!matches[result.page].isEmpty()) {
+            unlisted << result.page;
             emit SignalPageChanged(result.page);
         }
         done[(result.page - startPage + count) % count] = true;
@@ -261,7 +299,23 @@ void CDocumentSearch::Take(const std::shared_ptr<Run>& finished)
         if (documentHasText != 1)
             documentHasText = 0;
         state = documentHasText == 1 ? Finished : NoText;
+        Flush();
+    } else if (!flushTimer->isActive()) {
+        flushTimer->start();
     }
+}
+
+void CDocumentSearch::ListUnlisted()
+{
+    std::sort(unlisted.begin(), unlisted.end());
+    model->AddPages(unlisted);
+    unlisted.clear();
+}
+
+void CDocumentSearch::Flush()
+{
+    flushTimer->stop();
+    ListUnlisted();
     emit SignalProgress();
 }
 
@@ -293,6 +347,9 @@ void CDocumentSearch::TakeLayout(int nPage, const PdfPageText& layout)
 {
     layoutsWanted.remove(nPage);
     layouts.insert(nPage, new PdfPageText(layout));
+    const int count = matches.size();
+    if (state != Idle && state != NoText && done.value((nPage - startPage + count) % qMax(1, count)))
+        ReplaceMatches(nPage, matcher.FindAll(layout.text));
     model->RefreshPage(nPage);
     emit SignalPageChanged(nPage);
     if (revealPending && nPage == currentPage) {
@@ -302,6 +359,25 @@ void CDocumentSearch::TakeLayout(int nPage, const PdfPageText& layout)
             spot |= rect;
         emit SignalShowMatch(currentPage, spot);
     }
+}
+
+void CDocumentSearch::ReplaceMatches(int nPage, const QVector<PdfTextMatch>& found)
+{
+    if (found == matches[nPage])
+        return;
+    total += found.size() - matches[nPage].size();
+    matches[nPage] = found;
+    if (nPage == currentPage && currentIndex >= found.size()) {
+        currentIndex = found.size() - 1;
+        if (currentIndex < 0)
+            currentPage = -1;
+    }
+    if (!unlisted.contains(nPage)) {
+        model->RemovePage(nPage);
+        if (!found.isEmpty())
+            unlisted << nPage;
+    }
+    Flush();
 }
 
 QVector<QRectF> CDocumentSearch::MatchRects(int nPage, int nIndex)
@@ -329,16 +405,18 @@ bool CDocumentSearch::Snippet(int nPage, int nIndex, QString* before, QString* m
     const PdfTextMatch found = matches[nPage].at(nIndex);
     if (found.start + found.length > text.size())
         return false;
-    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
     const int from = qMax(0, found.start - kSnippetBefore);
     const int end = found.start + found.length;
-    *before = text.mid(from, found.start - from);
-    *match = text.mid(found.start, found.length);
-    *after = text.mid(end, kSnippetAfter);
+    const int to = qMin(text.size(), end + kSnippetAfter);
+    QString window = text.mid(from, to - from);
+    window.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    *before = window.left(found.start - from);
+    *match = window.mid(found.start - from, found.length);
+    *after = window.mid(end - from);
     // Cut ends fall between words.
     if (from > 0)
         *before = QChar(0x2026) + before->mid(before->indexOf(QLatin1Char(' ')) + 1);
-    if (end + kSnippetAfter < text.size()) {
+    if (to < text.size()) {
         const int space = after->lastIndexOf(QLatin1Char(' '));
         *after = (space > 0 ? after->left(space) : *after) + QChar(0x2026);
     }
@@ -357,6 +435,8 @@ int CDocumentSearch::CurrentOrdinal() const
 
 void CDocumentSearch::MakeCurrent(int nPage, int nIndex)
 {
+    // The list shows the current match too.
+    ListUnlisted();
     const int old = currentPage;
     currentPage = nPage;
     currentIndex = nIndex;

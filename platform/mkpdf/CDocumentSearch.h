@@ -14,12 +14,17 @@
 class CPdfDocument;
 class CSearchResultModel;
 class QThreadPool;
+class QTimer;
 
 // Text search in one document. The pages are read on worker threads, from
 // the given page on and wrapping at the end, and results arrive while the
 // search runs; the first match becomes current as soon as every page before
 // it in that order is done. One search at a time: a new one, or Clear, stops
 // the last at once. Also draws the matches over the view's pages.
+//
+// Most pages are searched in their plain text; a page on screen is read
+// again with the place of every character, and its matches then follow that
+// reading, so highlights and the list always agree.
 class CDocumentSearch : public QObject, public CPageOverlay
 {
     Q_OBJECT
@@ -80,16 +85,23 @@ private:
     void ResetResults();
     void Take(const std::shared_ptr<Run>& finished);
     void TakeLayout(int nPage, const PdfPageText& layout);
+    void ReplaceMatches(int nPage, const QVector<PdfTextMatch>& found);
     const PdfPageText* Layout(int nPage);
     void MakeCurrent(int nPage, int nIndex);
+    void ListUnlisted();
+    void Flush();
     void Step(int nDirection);
 
     std::shared_ptr<CPdfDocument> document;
     std::shared_ptr<Shelf> shelf;
     std::shared_ptr<Run> run;
     CSearchResultModel* model = nullptr;
+    // The list and the counter follow the results ten times a second.
+    QTimer* flushTimer = nullptr;
+    QVector<int> unlisted;
     QString query;
     CTextMatcher::Options options;
+    CTextMatcher matcher;
     State state = Idle;
     QVector<QVector<PdfTextMatch>> matches;
     QVector<bool> done;

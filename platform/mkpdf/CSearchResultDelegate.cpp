@@ -40,9 +40,10 @@ void CSearchResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
     }
 
     area.setLeft(area.left() + 8);
-    const QString before = index.data(CSearchResultModel::BeforeRole).toString();
-    const QString match = index.data(CSearchResultModel::MatchRole).toString();
-    const QString after = index.data(CSearchResultModel::AfterRole).toString();
+    const QStringList snippet = index.data(CSearchResultModel::SnippetRole).toStringList();
+    const QString before = snippet.value(0);
+    const QString match = snippet.value(1);
+    const QString after = snippet.value(2);
     // The match first, then a third of what is left for the text before it.
     const int matchWidth = qMin(strong.horizontalAdvance(match), area.width() * 3 / 4);
     const int beforeWidth = qMin(normal.horizontalAdvance(before), (area.width() - matchWidth) / 3);

@@ -16,9 +16,7 @@ public:
         PageRole = Qt::UserRole + 1, // page index of the row
         MatchIndexRole,              // match on that page; -1 for a heading
         CountRole,                   // matches on the page (headings)
-        BeforeRole,                  // text before, the match, text after
-        MatchRole,
-        AfterRole,
+        SnippetRole,                 // text before, the match, text after
     };
 
     explicit CSearchResultModel(CDocumentSearch* search);
@@ -27,14 +25,17 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
     void Reset();
-    // A page's matches arrived.
-    void AddPage(int nPage);
+    // Matches of these pages (ascending, new to the list) arrived.
+    void AddPages(const QVector<int>& added);
+    // A page's matches changed: its rows go until it is added again.
+    void RemovePage(int nPage);
     // A page's text became available for the snippets.
     void RefreshPage(int nPage);
     int RowOf(int nPage, int nIndex) const;
 
 private:
     int GroupOfRow(int nRow) const;
+    int GroupOfPage(int nPage) const;
 
     CDocumentSearch* search;
     QVector<int> pages;    // pages with matches, ascending

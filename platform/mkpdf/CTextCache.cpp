@@ -1,7 +1,5 @@
 #include "CTextCache.h"
 
-#include <algorithm>
-
 CTextCache::CTextCache()
     : cache(kLimitBytes)
 {
@@ -15,23 +13,31 @@ CTextCache& CTextCache::Instance()
 
 bool CTextCache::Find(quint64 document, int page, QString* text)
 {
-    QMutexLocker locker(&mutex);
-    const Entry* entry = cache.object(Key(document, page));
-    if (!entry)
-        return false;
-    *text = entry->latin.isNull() ? entry->wide : QString::fromLatin1(entry->latin);
+    QByteArray utf8;
+    {
+        QMutexLocker locker(&mutex);
+        const Entry* entry = cache.object(Key(document, page));
+        if (!entry)
+            return false;
+        if (entry->utf8.isNull()) {
+            *text = entry->wide;
+            return true;
+        }
+        utf8 = entry->utf8;
+    }
+    *text = QString::fromUtf8(utf8);
     return true;
 }
 
 void CTextCache::Insert(quint64 document, int page, const QString& text)
 {
     auto* entry = new Entry;
-    const bool latin = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x100; });
-    if (latin)
-        entry->latin = text.toLatin1();
-    else
+    entry->utf8 = text.toUtf8();
+    if (entry->utf8.size() > text.size() * 2) {
+        entry->utf8 = QByteArray();
         entry->wide = text;
-    const int cost = 64 + (latin ? text.size() : text.size() * 2);
+    }
+    const int cost = 64 + (entry->utf8.isNull() ? text.size() * 2 : entry->utf8.size());
     QMutexLocker locker(&mutex);
     cache.insert(Key(document, page), entry, cost);
 }

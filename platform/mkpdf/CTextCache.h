@@ -5,8 +5,8 @@
 #include <QString>
 
 // Text of the pages already read, for every open document, in one bounded
-// cache so that the next query needs no parsing. Text that fits in Latin-1
-// is kept in half the space. Any thread.
+// cache so that the next query needs no parsing. Kept as UTF-8 where that
+// is smaller (most Western text: about half). Any thread.
 class CTextCache
 {
 public:
@@ -23,7 +23,7 @@ public:
 private:
     struct Entry
     {
-        QByteArray latin;
+        QByteArray utf8;
         QString wide;
     };
     using Key = QPair<quint64, int>;

@@ -9,6 +9,7 @@ struct PdfTextMatch
 {
     int start = 0;
     int length = 0;
+    bool operator==(const PdfTextMatch& other) const { return start == other.start && length == other.length; }
 };
 
 // Finds a query in page text the way a reader expects. Compatibility forms

@@ -17,7 +17,9 @@ class Page;
 // A page's text as a reader meets it: words in reading order, a space
 // between words, a line feed at each line end, right-to-left runs in logical
 // order. boxes[i] (when read) is where character i is drawn, in page points
-// with the page's rotation applied; the separators added have none.
+// with the page's rotation applied; the separators added have none. Text
+// read without boxes comes from the parser's own plain-text export, which is
+// quicker but may place spaces and lines a little differently.
 struct PdfPageText
 {
     QString text;
@@ -34,7 +36,8 @@ public:
     ~CTextParser();
 
     // False when the page cannot be read, or when *abort turned true
-    // meanwhile (the page is then left half read).
+    // meanwhile (the page is then left half read); a page read without
+    // boxes is read whole.
     bool Read(int nPage, bool bBoxes, const std::atomic<bool>* abort, PdfPageText* out);
 
     // Rectangles covering characters [nStart, nStart + nLength) of a page

@@ -7,6 +7,8 @@
 
 #include <QTest>
 
+#include <cstdio>
+
 // Test entry point: private folders first, then the application object with
 // the default brand, then the test object.
 #define RV_TEST_MAIN_WITH(TestObject, DisplayKind)                                      \
@@ -28,3 +30,12 @@
 
 #define RV_TEST_MAIN(TestObject) RV_TEST_MAIN_WITH(TestObject, TestEnv::Offscreen)
 #define RV_TEST_MAIN_XVFB(TestObject) RV_TEST_MAIN_WITH(TestObject, TestEnv::Xvfb)
+
+// Benchmark entry: output unbuffered, private folders on Xvfb, then the
+// application object (named app) with the default brand.
+#define RV_BENCH_APP(argc, argv)                                                        \
+    std::setvbuf(stdout, nullptr, _IONBF, 0);                                           \
+    TestEnv::Setup(TestEnv::Xvfb);                                                      \
+    MKApplication app(argc, argv);                                                      \
+    QCoreApplication::setApplicationVersion("2.0.0.4");                                 \
+    app.InitProduct("rv", "overseas")

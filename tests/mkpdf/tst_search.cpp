@@ -268,19 +268,37 @@ void TestSearch::findsMatchesOnTheRightPages()
     QFETCH(QString, query);
     QFETCH(int, options);
     QFETCH(QString, pages);
-    CPdfDocument::LoadStatus status;
-    CDocumentSearch search(CPdfDocument::Load(words, QByteArray(), &status));
-    // From the middle: wrapping round must reach the first pages too.
-    search.Start(query, CTextMatcher::Options(options), 2);
-    QTRY_VERIFY(Done(&search));
-    QCOMPARE(search.GetState(), CDocumentSearch::Finished);
-    QStringList found;
-    for (int page = 0; page < 5; ++page) {
-        for (int i = 0; i < search.PageMatches(page).size(); ++i)
-            found << QString::number(page);
+    // From the first page the first two are read with their layout, the
+    // others as plain text; from the middle the other way round.
+    for (int from : {0, 2}) {
+        CPdfDocument::LoadStatus status;
+        CDocumentSearch search(CPdfDocument::Load(words, QByteArray(), &status));
+        search.Start(query, CTextMatcher::Options(options), from);
+        QTRY_VERIFY(Done(&search));
+        QCOMPARE(search.GetState(), CDocumentSearch::Finished);
+        auto found = [&search]() {
+            QStringList list;
+            for (int page = 0; page < 5; ++page) {
+                for (int i = 0; i < search.PageMatches(page).size(); ++i)
+                    list << QString::number(page);
+            }
+            return list.join(' ');
+        };
+        QCOMPARE(found(), pages);
+        // Once their layout is read, pages hold the same matches, and each
+        // still covers text the query finds.
+        const CTextMatcher matcher(query, CTextMatcher::Options(options));
+        for (int page = 0; page < 5; ++page) {
+            if (search.PageMatches(page).isEmpty())
+                continue;
+            QTRY_VERIFY(!search.MatchRects(page, 0).isEmpty());
+            QString before, match, after;
+            QVERIFY(search.Snippet(page, 0, &before, &match, &after));
+            QVERIFY2(match.contains(' ') || matcher.FindAll(match).size() == 1, qPrintable(match));
+        }
+        QCOMPARE(found(), pages);
+        QCOMPARE(search.Count(), pages.isEmpty() ? 0 : pages.split(' ').size());
     }
-    QCOMPARE(found.join(' '), pages);
-    QCOMPARE(search.Count(), found.size());
 }
 
 void TestSearch::rectanglesSitOnTheText_data()
@@ -427,8 +445,8 @@ void TestSearch::resultsListGroupsByPage()
         rows << model->index(row).data().toString();
     QCOMPARE(rows.join('|'), QStringLiteral("Page 1|alpha beta alpha|alpha beta alpha|Page 3|gamma alpha|Page 6|alpha"));
     QCOMPARE(model->index(0).data(CSearchResultModel::CountRole).toInt(), 2);
-    QCOMPARE(model->index(2).data(CSearchResultModel::BeforeRole).toString(), QStringLiteral("alpha beta "));
-    QCOMPARE(model->index(2).data(CSearchResultModel::MatchRole).toString(), QStringLiteral("alpha"));
+    QCOMPARE(model->index(2).data(CSearchResultModel::SnippetRole).toStringList(),
+             QStringList({"alpha beta ", "alpha", ""}));
 
     // Clicking a match or a page heading goes there.
     box->OnMainMenuTrigger("find");

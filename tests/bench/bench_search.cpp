@@ -1,0 +1,232 @@
+// Search benchmark on a 1,158-page manual: the first match on screen when it
+// is on the page in view, whole-document searches for a common and an absent
+// word against the time pdftotext takes to extract the same file in the same
+// run, the longest stall of the GUI thread meanwhile, and the memory that a
+// finished search of a common word adds. Prints figures; asserts nothing.
+//
+//   bench_search [manual.pdf]     (generates the manual when none is given)
+
+#include "CDocumentSearch.h"
+#include "CFindBar.h"
+#include "CPageView.h"
+#include "CTextCache.h"
+#include "MKApplication.h"
+#include "MainBox.h"
+#include "TestEnv.h"
+#include "TestMain.h"
+#include "TestPdf.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+#include <sys/resource.h>
+
+namespace {
+
+constexpr int kManualPages = 1158;
+constexpr int kPageInView = 578;
+
+// Processor time used so far by this process, or by its finished children.
+double CpuSeconds(int who)
+{
+    rusage usage {};
+    getrusage(who, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// The longest time the GUI thread kept its event loop from turning: the
+// largest gap between two ticks of a 1 ms timer, less the millisecond.
+class StallMeter : public QObject
+{
+public:
+    StallMeter()
+    {
+        timer.setTimerType(Qt::PreciseTimer);
+        timer.setInterval(1);
+        connect(&timer, &QTimer::timeout, this, [this]() {
+            const qint64 now = clock.nsecsElapsed();
+            longest = std::max(longest, (now - last) / 1e6 - 1.0);
+            last = now;
+            if (onTick)
+                onTick();
+        });
+    }
+    void Start()
+    {
+        longest = 0;
+        clock.start();
+        last = 0;
+        timer.start();
+    }
+    double Stop()
+    {
+        timer.stop();
+        return longest;
+    }
+
+    std::function<void()> onTick;
+
+private:
+    QTimer timer;
+    QElapsedTimer clock;
+    qint64 last = 0;
+    double longest = 0;
+};
+
+struct Outcome
+{
+    double firstMs = -1;
+    double totalMs = 0;
+    double cpuMs = 0;
+    double stallMs = 0;
+    int count = 0;
+    int firstPage = -1;
+};
+
+// Enter in the find bar with query, then the event loop until the search
+// ends. Cold: nothing read before (no cached text, no parser open).
+Outcome Search(MainBox* box, const QString& query, bool cold, StallMeter& meter)
+{
+    CDocumentSearch* search = box->Search();
+    if (cold) {
+        search->Clear();
+        CTextCache::Instance().Clear();
+    }
+    box->PageView()->GoToPage(kPageInView);
+    box->FindBar()->Field()->setText(query);
+    Outcome outcome;
+    QEventLoop loop;
+    QElapsedTimer clock;
+    auto check = [&]() {
+        if (outcome.firstMs < 0 && search->CurrentMatchPainted()) {
+            outcome.firstMs = clock.nsecsElapsed() / 1e6;
+            outcome.firstPage = search->CurrentPage();
+        }
+        const CDocumentSearch::State state = search->GetState();
+        if (state == CDocumentSearch::Finished || state == CDocumentSearch::NoText) {
+            if (outcome.totalMs == 0)
+                outcome.totalMs = clock.nsecsElapsed() / 1e6;
+            if (outcome.firstMs >= 0 || search->Count() == 0)
+                loop.quit();
+        }
+    };
+    meter.onTick = check;
+    const QMetaObject::Connection progress = QObject::connect(search, &CDocumentSearch::SignalProgress, check);
+    meter.Start();
+    const double cpu = CpuSeconds(RUSAGE_SELF);
+    clock.start();
+    QTest::keyClick(box->FindBar()->Field(), Qt::Key_Return);
+    loop.exec();
+    outcome.cpuMs = (CpuSeconds(RUSAGE_SELF) - cpu) * 1000;
+    outcome.stallMs = meter.Stop();
+    QObject::disconnect(progress);
+    outcome.count = search->Count();
+    return outcome;
+}
+
+// Wall and processor seconds of one extraction by pdftotext.
+QPair<double, double> PdfToText(const QString& manual, const QString& out)
+{
+    QElapsedTimer clock;
+    const double cpu = CpuSeconds(RUSAGE_CHILDREN);
+    clock.start();
+    QProcess::execute("pdftotext", {manual, out});
+    return {clock.elapsed() / 1000.0, CpuSeconds(RUSAGE_CHILDREN) - cpu};
+}
+
+double Median(QVector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.isEmpty() ? 0 : values.at(values.size() / 2);
+}
+
+void Print(const char* what, const Outcome& outcome, double pdftotext, double pdftotextCpu)
+{
+    std::printf("%-44s %6d matches in %6.0f ms (%.2fx pdftotext; processor %.0f ms, %.2fx), longest GUI stall %5.1f ms",
+                what, outcome.count, outcome.totalMs, outcome.totalMs / 1000.0 / pdftotext, outcome.cpuMs,
+                outcome.cpuMs / 1000.0 / pdftotextCpu, outcome.stallMs);
+    if (outcome.firstMs >= 0)
+        std::printf(", first match on screen after %.0f ms (page %d)", outcome.firstMs, outcome.firstPage + 1);
+    std::printf("\n");
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    RV_BENCH_APP(argc, argv);
+
+    const QString folder = TestEnv::MakeDir("bench-search");
+    QString manual = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (manual.isEmpty()) {
+        manual = folder + "/manual.pdf";
+        TestPdf::WriteManual(manual, kManualPages);
+    }
+    const QString text = folder + "/manual.txt";
+    QVector<double> extraction;
+    QVector<double> extractionCpu;
+    auto extract = [&]() {
+        const QPair<double, double> run = PdfToText(manual, text);
+        extraction << run.first;
+        extractionCpu << run.second;
+    };
+    for (int i = 0; i < 3; ++i)
+        extract();
+
+    int result = -1;
+    auto* box = qobject_cast<MainBox*>(MainBox::CreatePdfBox(nullptr, manual, {}, result));
+    if (!box) {
+        std::printf("cannot open %s (%d)\n", qPrintable(manual), result);
+        return 1;
+    }
+    box->resize(1280, 800);
+    box->show();
+    box->PageView()->GoToPage(kPageInView);
+    QElapsedTimer settle;
+    settle.start();
+    while (settle.elapsed() < 1500)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    box->OnMainMenuTrigger("find");
+    emit box->FindBar()->SignalShowResults();
+    while (settle.elapsed() < 2500)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+
+    StallMeter meter;
+    const qint64 before = TestEnv::ResidentKiB();
+    const Outcome common = Search(box, "the", true, meter);
+    const qint64 after = TestEnv::ResidentKiB();
+    const int cachedKiB = CTextCache::Instance().UsedBytes() / 1024;
+    const Outcome first = Search(box, "configuration", true, meter);
+    const Outcome absent = Search(box, "zebra", true, meter);
+    const Outcome commonAgain = Search(box, "the", false, meter);
+    const Outcome absentAgain = Search(box, "zebra", false, meter);
+    const Outcome firstAgain = Search(box, "configuration", false, meter);
+    for (int i = 0; i < 3; ++i)
+        extract();
+    const double pdftotext = Median(extraction);
+    const double pdftotextCpu = Median(extractionCpu);
+
+    std::printf("manual: %s, %d pages; pdftotext: median %.2f s of %d runs (%.2f .. %.2f), processor %.2f s\n",
+                qPrintable(manual), box->PageCount(), pdftotext, int(extraction.size()),
+                *std::min_element(extraction.begin(), extraction.end()),
+                *std::max_element(extraction.begin(), extraction.end()), pdftotextCpu);
+    Print("common word \"the\", nothing read before:", common, pdftotext, pdftotextCpu);
+    Print("\"configuration\" (on the page in view), cold:", first, pdftotext, pdftotextCpu);
+    Print("absent word \"zebra\", nothing read before:", absent, pdftotext, pdftotextCpu);
+    Print("common word again, text kept:", commonAgain, pdftotext, pdftotextCpu);
+    Print("absent word again, text kept:", absentAgain, pdftotext, pdftotextCpu);
+    Print("\"configuration\" again, text kept:", firstAgain, pdftotext, pdftotextCpu);
+    std::printf("memory added by the finished common-word search: %.1f MiB resident (text kept: %.1f MiB)\n",
+                (after - before) / 1024.0, cachedKiB / 1024.0);
+    delete box;
+    MainBox::DestroyPDF();
+    return 0;
+}
