@@ -150,6 +150,53 @@
     </message>
 </context>
 <context>
+    <name>CFindBar</name>
+    <message>
+        <source>Find in document</source>
+        <translation>Rechercher dans le document</translation>
+    </message>
+    <message>
+        <source>Previous Match (Shift+F3)</source>
+        <translation>Occurrence précédente (Maj+F3)</translation>
+    </message>
+    <message>
+        <source>Next Match (F3)</source>
+        <translation>Occurrence suivante (F3)</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>Respecter la casse</translation>
+    </message>
+    <message>
+        <source>Whole words</source>
+        <translation>Mots entiers</translation>
+    </message>
+    <message>
+        <source>Show All Results</source>
+        <translation>Afficher tous les résultats</translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation>Fermer (Échap)</translation>
+    </message>
+    <message>
+        <source>No text in this document</source>
+        <translation>Ce document ne contient pas de texte</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Recherche...</translation>
+    </message>
+    <message>
+        <source>No results</source>
+        <translation>Aucun résultat</translation>
+    </message>
+</context>
+<context>
     <name>CGotoPageBox</name>
     <message>
         <source>Go to Page</source>
@@ -207,7 +254,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is protected. Enter the password to open it.</source>
-        <translation>« %1 » est protégé. Saisissez le mot de passe pour l&apos;ouvrir.</translation>
+        <translation>«&#xa0;%1&#xa0;» est protégé. Saisissez le mot de passe pour l&apos;ouvrir.</translation>
     </message>
     <message>
         <source>Incorrect password. Please try again.</source>
@@ -340,7 +387,7 @@
     </message>
     <message>
         <source>A file name can&apos;t contain any of the following characters: \ / : * ? &quot; &lt; &gt; |</source>
-        <translation>Un nom de fichier ne peut contenir aucun des caractères suivants : \ / : * ? &quot; &lt; &gt; |</translation>
+        <translation>Un nom de fichier ne peut contenir aucun des caractères suivants&#xa0;: \ / : * ? &quot; &lt; &gt; |</translation>
     </message>
     <message>
         <source>This name cannot be used as a file name.</source>
@@ -355,7 +402,7 @@
     <name>CReviewDialog</name>
     <message>
         <source>Enjoying %1?</source>
-        <translation>Vous aimez %1 ?</translation>
+        <translation>Vous aimez %1&#xa0;?</translation>
     </message>
     <message>
         <source>Rate Now</source>
@@ -368,6 +415,13 @@
     <message>
         <source>Don&apos;t Ask Again</source>
         <translation>Ne plus demander</translation>
+    </message>
+</context>
+<context>
+    <name>CSearchResultModel</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Page %1</translation>
     </message>
 </context>
 <context>
@@ -407,6 +461,10 @@
     <message>
         <source>This document has no attachments.</source>
         <translation>Ce document ne contient aucune pièce jointe.</translation>
+    </message>
+    <message>
+        <source>Search Results</source>
+        <translation>Résultats de la recherche</translation>
     </message>
 </context>
 <context>
@@ -824,6 +882,10 @@
         <source>About</source>
         <translation>À propos</translation>
     </message>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -958,11 +1020,11 @@
     <name>MKMainWindow</name>
     <message>
         <source>Version: %1</source>
-        <translation>Version : %1</translation>
+        <translation>Version&#xa0;: %1</translation>
     </message>
     <message>
         <source>System: %1</source>
-        <translation>Système : %1</translation>
+        <translation>Système&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 %2 feedback</source>
@@ -1048,7 +1110,7 @@
     </message>
     <message>
         <source>The file could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
-        <translation>Impossible d&apos;écrire le fichier dans « %1 ». Vérifiez que le dossier existe et que vous disposez des droits d&apos;écriture.</translation>
+        <translation>Impossible d&apos;écrire le fichier dans «&#xa0;%1&#xa0;». Vérifiez que le dossier existe et que vous disposez des droits d&apos;écriture.</translation>
     </message>
     <message>
         <source>Failed to Save</source>
@@ -1092,7 +1154,7 @@
     </message>
     <message>
         <source>Do you want to save changes to &quot;%1&quot; before closing?</source>
-        <translation>Voulez-vous enregistrer les modifications apportées à « %1 » avant de fermer ?</translation>
+        <translation>Voulez-vous enregistrer les modifications apportées à «&#xa0;%1&#xa0;» avant de fermer&#xa0;?</translation>
     </message>
     <message>
         <source>Your changes will be lost if you don&apos;t save them.</source>
@@ -1109,6 +1171,10 @@
     <message>
         <source>Save</source>
         <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Find (Ctrl+F)</source>
+        <translation>Rechercher (Ctrl+F)</translation>
     </message>
 </context>
 <context>
@@ -1131,7 +1197,7 @@
     </message>
     <message>
         <source>Shortcut successfully created!</source>
-        <translation>Raccourci créé avec succès !</translation>
+        <translation>Raccourci créé avec succès&#xa0;!</translation>
     </message>
     <message>
         <source>Failed to create shortcuts.</source>
@@ -1155,7 +1221,7 @@
     </message>
     <message>
         <source>Do you want to close all tabs or the current tab?</source>
-        <translation>Voulez-vous fermer tous les onglets ou seulement l&apos;onglet actif ?</translation>
+        <translation>Voulez-vous fermer tous les onglets ou seulement l&apos;onglet actif&#xa0;?</translation>
     </message>
     <message>
         <source>Always close all tabs</source>
@@ -1171,7 +1237,7 @@
     </message>
     <message>
         <source>Do you want to set %1 as your default PDF viewer?</source>
-        <translation>Voulez-vous définir %1 comme lecteur PDF par défaut ?</translation>
+        <translation>Voulez-vous définir %1 comme lecteur PDF par défaut&#xa0;?</translation>
     </message>
     <message>
         <source>Don&apos;t show again</source>
@@ -1218,7 +1284,7 @@
     </message>
     <message>
         <source>Are you sure to clear all the records?</source>
-        <translation>Voulez-vous vraiment effacer tout l&apos;historique ?</translation>
+        <translation>Voulez-vous vraiment effacer tout l&apos;historique&#xa0;?</translation>
     </message>
     <message>
         <source>Cancel</source>
