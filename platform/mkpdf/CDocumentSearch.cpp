@@ -8,6 +8,7 @@
 
 #include <QMutex>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QThreadPool>
 #include <QTimer>
 
@@ -408,11 +409,14 @@ bool CDocumentSearch::Snippet(int nPage, int nIndex, QString* before, QString* m
     const int from = qMax(0, found.start - kSnippetBefore);
     const int end = found.start + found.length;
     const int to = qMin(text.size(), end + kSnippetAfter);
-    QString window = text.mid(from, to - from);
-    window.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    *before = window.left(found.start - from);
-    *match = window.mid(found.start - from, found.length);
-    *after = window.mid(end - from);
+    // Line ends and runs of spaces read as one space.
+    static const QRegularExpression spaces(QStringLiteral("\\s+"));
+    const auto plain = [&text](int nFrom, int nTo) {
+        return text.mid(nFrom, nTo - nFrom).replace(spaces, QStringLiteral(" "));
+    };
+    *before = plain(from, found.start);
+    *match = plain(found.start, end);
+    *after = plain(end, to);
     // Cut ends fall between words.
     if (from > 0)
         *before = QChar(0x2026) + before->mid(before->indexOf(QLatin1Char(' ')) + 1);

@@ -45,7 +45,7 @@ void CSearchResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
     const QString match = snippet.value(1);
     const QString after = snippet.value(2);
     // The match first, then a third of what is left for the text before it.
-    const int matchWidth = qMin(strong.horizontalAdvance(match), area.width() * 3 / 4);
+    const int matchWidth = qMin(strong.horizontalAdvance(match) + 2, area.width() * 3 / 4);
     const int beforeWidth = qMin(normal.horizontalAdvance(before), (area.width() - matchWidth) / 3);
     const QString shownBefore = normal.elidedText(before, Qt::ElideLeft, beforeWidth);
     const QString shownMatch = strong.elidedText(match, Qt::ElideRight, matchWidth);
