@@ -25,7 +25,10 @@ namespace {
 // Pages read with their layout at the start of a search, so the first
 // match can be shown without reading its page twice.
 constexpr int kLayoutsAhead = 2;
-constexpr int kLayoutsKept = 24;
+// Enough for every page on a large screen down to the smallest pages whose
+// layout is read for highlighting; smaller pages only use layouts at hand.
+constexpr int kLayoutsKept = 48;
+constexpr double kSmallestPagePx = 120;
 constexpr int kSnippetBefore = 32;
 constexpr int kSnippetAfter = 64;
 constexpr int kFlushMs = 100;
@@ -501,7 +504,7 @@ void CDocumentSearch::PaintPage(QPainter& painter, const CPageView& view, int nP
 {
     if (nPage < 0 || nPage >= matches.size() || matches[nPage].isEmpty())
         return;
-    const PdfPageText* layout = Layout(nPage);
+    const PdfPageText* layout = target.height() >= kSmallestPagePx ? Layout(nPage) : layouts.object(nPage);
     if (!layout)
         return;
     const double scale = view.Scale();

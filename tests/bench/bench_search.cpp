@@ -8,6 +8,7 @@
 
 #include "CDocumentSearch.h"
 #include "CFindBar.h"
+#include "CPageCache.h"
 #include "CPageView.h"
 #include "CTextCache.h"
 #include "MKApplication.h"
@@ -201,8 +202,10 @@ int main(int argc, char** argv)
 
     StallMeter meter;
     const qint64 before = TestEnv::ResidentKiB();
+    const int picturesBefore = CPageCache::Instance().UsedKiB();
     const Outcome common = Search(box, "the", true, meter);
     const qint64 after = TestEnv::ResidentKiB();
+    const int picturesAdded = CPageCache::Instance().UsedKiB() - picturesBefore;
     const int cachedKiB = CTextCache::Instance().UsedBytes() / 1024;
     const Outcome first = Search(box, "configuration", true, meter);
     const Outcome absent = Search(box, "zebra", true, meter);
@@ -224,8 +227,9 @@ int main(int argc, char** argv)
     Print("common word again, text kept:", commonAgain, pdftotext, pdftotextCpu);
     Print("absent word again, text kept:", absentAgain, pdftotext, pdftotextCpu);
     Print("\"configuration\" again, text kept:", firstAgain, pdftotext, pdftotextCpu);
-    std::printf("memory added by the finished common-word search: %.1f MiB resident (text kept: %.1f MiB)\n",
-                (after - before) / 1024.0, cachedKiB / 1024.0);
+    std::printf("memory added by the finished common-word search: %.1f MiB resident (text kept: %.1f MiB; page "
+                "pictures rendered for the pages it scrolled to: %.1f MiB)\n",
+                (after - before) / 1024.0, cachedKiB / 1024.0, picturesAdded / 1024.0);
     delete box;
     MainBox::DestroyPDF();
     return 0;

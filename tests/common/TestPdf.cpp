@@ -107,7 +107,9 @@ bool TestPdf::WriteEncrypted(const QString& source, const QString& target, const
     try {
         QPDF pdf;
         pdf.processFile(source.toLocal8Bit().constData());
-        QPDFWriter writer(pdf, target.toLocal8Bit().constData());
+        // The writer keeps the name it is given until it has written.
+        const QByteArray targetName = target.toLocal8Bit();
+        QPDFWriter writer(pdf, targetName.constData());
         const QByteArray pw = password.toUtf8();
         writer.setR6EncryptionParameters(pw.constData(), pw.constData(), true, true, true, true, true, true,
                                          qpdf_r3p_full, true);
@@ -125,7 +127,9 @@ bool TestPdf::WriteRotated(const QString& source, const QString& target, int nDe
         pdf.processFile(source.toLocal8Bit().constData());
         for (QPDFPageObjectHelper& page : QPDFPageDocumentHelper(pdf).getAllPages())
             page.getObjectHandle().replaceKey("/Rotate", QPDFObjectHandle::newInteger(nDegrees));
-        QPDFWriter writer(pdf, target.toLocal8Bit().constData());
+        // The writer keeps the name it is given until it has written.
+        const QByteArray targetName = target.toLocal8Bit();
+        QPDFWriter writer(pdf, targetName.constData());
         writer.write();
         return true;
     } catch (const std::exception&) {
@@ -176,7 +180,9 @@ bool TestPdf::WriteRich(const QString& source, const QString& target, const QStr
         attachment.replaceKey("/EF", streams);
         files.replaceEmbeddedFile(attachmentName.toStdString(), pdf.makeIndirectObject(attachment));
 
-        QPDFWriter writer(pdf, target.toLocal8Bit().constData());
+        // The writer keeps the name it is given until it has written.
+        const QByteArray targetName = target.toLocal8Bit();
+        QPDFWriter writer(pdf, targetName.constData());
         writer.write();
         return true;
     } catch (const std::exception&) {
