@@ -115,9 +115,10 @@ struct CDocumentSearch::PageResult
 };
 
 // One search: what to find and where to start; results wait in the inbox
-// until the GUI thread takes them, in batches.
+// until the GUI thread takes them, in batches. A quiet run only reads.
 struct CDocumentSearch::Run
 {
+    bool quiet = false;
     CTextMatcher matcher;
     quint64 documentId = 0;
     int pageCount = 0;
@@ -192,6 +193,29 @@ void CDocumentSearch::Clear()
     emit SignalProgress();
 }
 
+void CDocumentSearch::Launch(bool bQuiet, int nFromPage)
+{
+    const int count = matches.size();
+    run = std::make_shared<Run>();
+    run->quiet = bQuiet;
+    run->matcher = matcher;
+    run->documentId = document->Id();
+    run->pageCount = count;
+    run->startPage = qBound(0, nFromPage, count - 1);
+    const std::shared_ptr<Run> current = run;
+    const std::shared_ptr<Shelf> workers = shelf;
+    for (int order = 0; order < count; ++order)
+        Pool()->start([current, workers, order]() { SearchPage(current, workers, order); });
+}
+
+void CDocumentSearch::ReadAhead(int nFromPage)
+{
+    if (state == Running || documentHasText == 0 || matches.isEmpty())
+        return;
+    Cancel();
+    Launch(true, nFromPage);
+}
+
 void CDocumentSearch::Start(const QString& strQuery, CTextMatcher::Options searchOptions, int nFromPage)
 {
     Cancel();
@@ -207,20 +231,10 @@ void CDocumentSearch::Start(const QString& strQuery, CTextMatcher::Options searc
     else
         state = Running;
     emit SignalPageChanged(-1);
-    if (state != Running) {
-        emit SignalProgress();
-        return;
+    if (state == Running) {
+        startPage = qBound(0, nFromPage, count - 1);
+        Launch(false, startPage);
     }
-    startPage = qBound(0, nFromPage, count - 1);
-    run = std::make_shared<Run>();
-    run->matcher = matcher;
-    run->documentId = document->Id();
-    run->pageCount = count;
-    run->startPage = startPage;
-    const std::shared_ptr<Run> current = run;
-    const std::shared_ptr<Shelf> workers = shelf;
-    for (int order = 0; order < count; ++order)
-        Pool()->start([current, workers, order]() { SearchPage(current, workers, order); });
     emit SignalProgress();
 }
 
@@ -236,12 +250,17 @@ void CDocumentSearch::SearchPage(const std::shared_ptr<Run>& run, const std::sha
         layout = std::make_shared<PdfPageText>();
         std::unique_ptr<CTextParser> parser = shelf->Acquire();
         // A page that cannot be read counts as a page without text.
-        parser->Read(result.page, nOrder < kLayoutsAhead, &run->cancelled, layout.get());
+        parser->Read(result.page, !run->quiet && nOrder < kLayoutsAhead, &run->cancelled, layout.get());
         shelf->Release(std::move(parser));
         if (run->cancelled)
             return;
         shelf->Keep(result.page, layout->text);
         text = layout->text;
+    }
+    if (run->quiet) {
+        if (++run->pagesDone == run->pageCount)
+            shelf->DropIdle();
+        return;
     }
     result.matches = run->matcher.FindAll(text);
     result.hasText = !text.isEmpty();

@@ -36,6 +36,9 @@ public:
 
     // An empty query only clears the results.
     void Start(const QString& strQuery, CTextMatcher::Options options, int nFromPage);
+    // Reads the pages' text ahead of a query, from the given page on, so that
+    // the first search finds most of it at hand; a search stops it.
+    void ReadAhead(int nFromPage);
     // Stops the search, forgets its results and closes the parsers it used.
     void Clear();
     void Next();
@@ -80,6 +83,7 @@ private:
     struct Shelf;
     struct PageResult;
 
+    void Launch(bool bQuiet, int nFromPage);
     static void SearchPage(const std::shared_ptr<Run>& run, const std::shared_ptr<Shelf>& shelf, int nOrder);
     void Cancel();
     void ResetResults();

@@ -105,9 +105,14 @@ void CFindBar::Open(const QString& strSuggestion)
     show();
     field->setFocus();
     field->selectAll();
-    // Reopened with a query: its matches come back at once.
-    if (!wasOpen && !pause->isActive() && !ShowsCurrentQuery())
-        StartSearch();
+    // Reopened with a query: its matches come back at once. Without one the
+    // text is read while the query is typed.
+    if (!wasOpen && !pause->isActive() && !ShowsCurrentQuery()) {
+        if (field->text().trimmed().isEmpty())
+            search->ReadAhead(view->CurrentPage());
+        else
+            StartSearch();
+    }
 }
 
 void CFindBar::Close()
