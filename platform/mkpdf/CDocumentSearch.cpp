@@ -143,6 +143,7 @@ CDocumentSearch::CDocumentSearch(std::shared_ptr<CPdfDocument> document_, QObjec
     flushTimer->setSingleShot(true);
     flushTimer->setInterval(kFlushMs);
     connect(flushTimer, &QTimer::timeout, this, &CDocumentSearch::Flush);
+    ResetResults();
 }
 
 CDocumentSearch::~CDocumentSearch()
