@@ -145,6 +145,22 @@ void CFindBar::Step(bool bForward)
         search->Previous();
 }
 
+bool CFindBar::HandleKey(const QKeyEvent* event)
+{
+    const bool f3 = event->key() == Qt::Key_F3;
+    if (event->matches(QKeySequence::Find))
+        Open();
+    else if (event->matches(QKeySequence::FindNext) || (f3 && !event->modifiers()))
+        FindNext();
+    else if (event->matches(QKeySequence::FindPrevious) || (f3 && event->modifiers() == Qt::ShiftModifier))
+        FindPrevious();
+    else if (event->key() == Qt::Key_Escape && isVisible())
+        Close();
+    else
+        return false;
+    return true;
+}
+
 void CFindBar::StartSearch()
 {
     pause->stop();

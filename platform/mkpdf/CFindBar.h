@@ -8,6 +8,7 @@ class CClearEdit;
 class CDocumentSearch;
 class CPageView;
 class QCheckBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QTimer;
@@ -32,6 +33,10 @@ public:
     // results shown are not those of the query in the bar.
     void FindNext();
     void FindPrevious();
+    // The find keys pressed anywhere in the document: Ctrl+F, F3 and
+    // Shift+F3 (also without the window's menu), and Esc while the bar is
+    // open. True when the key was one of them.
+    bool HandleKey(const QKeyEvent* event);
 
     QLineEdit* Field() const;
     QLabel* Counter() const { return counter; }

@@ -60,18 +60,6 @@ void CPageView::SetSelectionColor(const QColor& color)
     viewport()->update();
 }
 
-void CPageView::SetMatchColor(const QColor& color)
-{
-    matchColor = color;
-    viewport()->update();
-}
-
-void CPageView::SetCurrentMatchColor(const QColor& color)
-{
-    currentMatchColor = color;
-    viewport()->update();
-}
-
 // --- zoom, layout, navigation ------------------------------------------------
 
 void CPageView::SetZoom(double dZoom)

@@ -85,9 +85,9 @@ public:
     QColor SelectionColor() const { return selectionColor; }
     void SetSelectionColor(const QColor& color);
     QColor MatchColor() const { return matchColor; }
-    void SetMatchColor(const QColor& color);
+    void SetMatchColor(const QColor& color) { matchColor = color; viewport()->update(); }
     QColor CurrentMatchColor() const { return currentMatchColor; }
-    void SetCurrentMatchColor(const QColor& color);
+    void SetCurrentMatchColor(const QColor& color) { currentMatchColor = color; viewport()->update(); }
 
 signals:
     void SignalPageRendered(int nPage);

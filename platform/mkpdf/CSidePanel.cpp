@@ -1,5 +1,6 @@
 #include "CSidePanel.h"
 
+#include "CDocumentSearch.h"
 #include "CIconButton.h"
 #include "CPdfDocument.h"
 #include "CPropertiesBox.h"
@@ -81,10 +82,6 @@ CSidePanel::CSidePanel(std::shared_ptr<CPdfDocument> document_, QWidget* parent)
     results->setItemDelegate(new CSearchResultDelegate(results));
     results->setEditTriggers(QAbstractItemView::NoEditTriggers);
     results->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    connect(results, &QListView::clicked, this, [this](const QModelIndex& index) {
-        emit SignalSearchResultClicked(index.data(CSearchResultModel::PageRole).toInt(),
-                                       index.data(CSearchResultModel::MatchIndexRole).toInt());
-    });
     for (QWidget* page : {static_cast<QWidget*>(thumbnails), static_cast<QWidget*>(bookmarks),
                           static_cast<QWidget*>(annotations), static_cast<QWidget*>(attachments),
                           static_cast<QWidget*>(results)})
@@ -129,9 +126,20 @@ void CSidePanel::RefreshLayout()
     thumbnails->RefreshLayout();
 }
 
-void CSidePanel::SetSearchModel(QAbstractItemModel* model)
+void CSidePanel::SetSearch(CDocumentSearch* search)
 {
+    CSearchResultModel* model = search->Model();
     results->setModel(model);
+    // A page heading stands for the page's first match.
+    connect(results, &QListView::clicked, search, [search](const QModelIndex& index) {
+        search->SetCurrent(index.data(CSearchResultModel::PageRole).toInt(),
+                           qMax(0, index.data(CSearchResultModel::MatchIndexRole).toInt()));
+    });
+    connect(search, &CDocumentSearch::SignalShowMatch, results, [this, search, model]() {
+        const int row = model->RowOf(search->CurrentPage(), search->CurrentIndex());
+        if (row >= 0)
+            results->setCurrentIndex(model->index(row));
+    });
 }
 
 void CSidePanel::LoadPage(int nPage)

@@ -7,7 +7,7 @@
 class CPdfDocument;
 class CThumbnailView;
 class QButtonGroup;
-class QAbstractItemModel;
+class CDocumentSearch;
 class QListView;
 class QListWidget;
 class QStackedWidget;
@@ -28,7 +28,9 @@ public:
     int CurrentPageIndex() const;
     void SetCurrentDocumentPage(int nPage);
     void RefreshLayout();
-    void SetSearchModel(QAbstractItemModel* model);
+    // Lists the results of a document's search; a click makes a match
+    // current, and the current match is selected in the list.
+    void SetSearch(CDocumentSearch* search);
 
     CThumbnailView* ThumbnailView() const { return thumbnails; }
     QTreeWidget* BookmarkTree() const { return bookmarks; }
@@ -40,8 +42,6 @@ public:
 signals:
     void SignalGoToPage(int nPage);
     void SignalOpenAttachment(int nIndex);
-    // A search result was clicked: a match, or (nIndex -1) a page heading.
-    void SignalSearchResultClicked(int nPage, int nIndex);
 
 private:
     void LoadPage(int nPage);

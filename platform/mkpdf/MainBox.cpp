@@ -15,7 +15,6 @@
 #include "CPropertiesBox.h"
 #include "CRenameBox.h"
 #include "CRenderQueue.h"
-#include "CSearchResultModel.h"
 #include "CSidePanel.h"
 #include "CTextCache.h"
 #include "CustomIntValidator.h"
@@ -33,7 +32,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -140,7 +138,7 @@ MainBox::MainBox(std::shared_ptr<CPdfDocument> document_, const QVariantMap& opt
     panel->hide();
     search = new CDocumentSearch(document, this);
     view->SetOverlay(search);
-    panel->SetSearchModel(search->Model());
+    panel->SetSearch(search);
     findBar = new CFindBar(search, view, this);
     findBar->hide();
     toolBar = BuildToolBar();
@@ -163,16 +161,9 @@ MainBox::MainBox(std::shared_ptr<CPdfDocument> document_, const QVariantMap& opt
     connect(view, &CPageView::SignalZoomChanged, this, &MainBox::UpdateZoomText);
     connect(panel, &CSidePanel::SignalGoToPage, view, &CPageView::GoToPage);
     connect(panel, &CSidePanel::SignalOpenAttachment, this, [this](int nIndex) { ExtractAttachment(nIndex); });
-    connect(panel, &CSidePanel::SignalSearchResultClicked, search,
-            [this](int nPage, int nIndex) { search->SetCurrent(nPage, qMax(0, nIndex)); });
     connect(findBar, &CFindBar::SignalShowResults, this, [this]() {
         panel->ShowPage(CSidePanel::SearchResults);
         panel->show();
-    });
-    connect(search, &CDocumentSearch::SignalShowMatch, this, [this]() {
-        const int row = search->Model()->RowOf(search->CurrentPage(), search->CurrentIndex());
-        if (row >= 0)
-            panel->SearchList()->setCurrentIndex(search->Model()->index(row));
     });
     ApplyOptions(options);
     UpdatePageNumber(view->CurrentPage());
@@ -809,25 +800,8 @@ void MainBox::keyPressEvent(QKeyEvent* event)
         readMode ? LeaveReadMode() : EnterReadMode();
         return;
     }
-    // Without the window's menu shortcuts (a document on its own) the find
-    // keys still work.
-    if (event->matches(QKeySequence::Find)) {
-        findBar->Open();
+    if (findBar->HandleKey(event))
         return;
-    }
-    if (event->matches(QKeySequence::FindNext) || (event->key() == Qt::Key_F3 && !event->modifiers())) {
-        findBar->FindNext();
-        return;
-    }
-    if (event->matches(QKeySequence::FindPrevious)
-        || (event->key() == Qt::Key_F3 && event->modifiers() == Qt::ShiftModifier)) {
-        findBar->FindPrevious();
-        return;
-    }
-    if (event->key() == Qt::Key_Escape && findBar->isVisible()) {
-        findBar->Close();
-        return;
-    }
     QWidget::keyPressEvent(event);
 }
 
