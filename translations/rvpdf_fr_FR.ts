@@ -254,7 +254,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is protected. Enter the password to open it.</source>
-        <translation>«&#xa0;%1&#xa0;» est protégé. Saisissez le mot de passe pour l&apos;ouvrir.</translation>
+        <translation>« %1 » est protégé. Saisissez le mot de passe pour l&apos;ouvrir.</translation>
     </message>
     <message>
         <source>Incorrect password. Please try again.</source>
@@ -387,7 +387,7 @@
     </message>
     <message>
         <source>A file name can&apos;t contain any of the following characters: \ / : * ? &quot; &lt; &gt; |</source>
-        <translation>Un nom de fichier ne peut contenir aucun des caractères suivants&#xa0;: \ / : * ? &quot; &lt; &gt; |</translation>
+        <translation>Un nom de fichier ne peut contenir aucun des caractères suivants : \ / : * ? &quot; &lt; &gt; |</translation>
     </message>
     <message>
         <source>This name cannot be used as a file name.</source>
@@ -402,7 +402,7 @@
     <name>CReviewDialog</name>
     <message>
         <source>Enjoying %1?</source>
-        <translation>Vous aimez %1&#xa0;?</translation>
+        <translation>Vous aimez %1 ?</translation>
     </message>
     <message>
         <source>Rate Now</source>
@@ -1020,11 +1020,11 @@
     <name>MKMainWindow</name>
     <message>
         <source>Version: %1</source>
-        <translation>Version&#xa0;: %1</translation>
+        <translation>Version : %1</translation>
     </message>
     <message>
         <source>System: %1</source>
-        <translation>Système&#xa0;: %1</translation>
+        <translation>Système : %1</translation>
     </message>
     <message>
         <source>%1 %2 feedback</source>
@@ -1110,7 +1110,7 @@
     </message>
     <message>
         <source>The file could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
-        <translation>Impossible d&apos;écrire le fichier dans «&#xa0;%1&#xa0;». Vérifiez que le dossier existe et que vous disposez des droits d&apos;écriture.</translation>
+        <translation>Impossible d&apos;écrire le fichier dans « %1 ». Vérifiez que le dossier existe et que vous disposez des droits d&apos;écriture.</translation>
     </message>
     <message>
         <source>Failed to Save</source>
@@ -1154,7 +1154,7 @@
     </message>
     <message>
         <source>Do you want to save changes to &quot;%1&quot; before closing?</source>
-        <translation>Voulez-vous enregistrer les modifications apportées à «&#xa0;%1&#xa0;» avant de fermer&#xa0;?</translation>
+        <translation>Voulez-vous enregistrer les modifications apportées à « %1 » avant de fermer ?</translation>
     </message>
     <message>
         <source>Your changes will be lost if you don&apos;t save them.</source>
@@ -1197,7 +1197,7 @@
     </message>
     <message>
         <source>Shortcut successfully created!</source>
-        <translation>Raccourci créé avec succès&#xa0;!</translation>
+        <translation>Raccourci créé avec succès !</translation>
     </message>
     <message>
         <source>Failed to create shortcuts.</source>
@@ -1221,7 +1221,7 @@
     </message>
     <message>
         <source>Do you want to close all tabs or the current tab?</source>
-        <translation>Voulez-vous fermer tous les onglets ou seulement l&apos;onglet actif&#xa0;?</translation>
+        <translation>Voulez-vous fermer tous les onglets ou seulement l&apos;onglet actif ?</translation>
     </message>
     <message>
         <source>Always close all tabs</source>
@@ -1237,7 +1237,7 @@
     </message>
     <message>
         <source>Do you want to set %1 as your default PDF viewer?</source>
-        <translation>Voulez-vous définir %1 comme lecteur PDF par défaut&#xa0;?</translation>
+        <translation>Voulez-vous définir %1 comme lecteur PDF par défaut ?</translation>
     </message>
     <message>
         <source>Don&apos;t show again</source>
@@ -1284,7 +1284,7 @@
     </message>
     <message>
         <source>Are you sure to clear all the records?</source>
-        <translation>Voulez-vous vraiment effacer tout l&apos;historique&#xa0;?</translation>
+        <translation>Voulez-vous vraiment effacer tout l&apos;historique ?</translation>
     </message>
     <message>
         <source>Cancel</source>
