@@ -19,6 +19,11 @@
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
+#ifdef Q_OS_LINUX
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -32,6 +37,22 @@ constexpr double kSmallestPagePx = 120;
 constexpr int kSnippetBefore = 32;
 constexpr int kSnippetAfter = 64;
 constexpr int kFlushMs = 100;
+constexpr int kSearchNice = 5;
+
+// Searching gives way to the GUI thread, the display server it waits for
+// and page rendering when the processors are all busy: its workers run a
+// little below normal priority. On an otherwise idle machine this costs
+// nothing.
+void GiveWayToTheScreen()
+{
+#ifdef Q_OS_LINUX
+    thread_local bool lowered = false;
+    if (!lowered) {
+        lowered = true;
+        setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), kSearchNice);
+    }
+#endif
+}
 
 } // namespace
 
@@ -243,6 +264,7 @@ void CDocumentSearch::SearchPage(const std::shared_ptr<Run>& run, const std::sha
 {
     if (run->cancelled)
         return;
+    GiveWayToTheScreen();
     PageResult result;
     result.page = (run->startPage + nOrder) % run->pageCount;
     QString text;
@@ -356,6 +378,7 @@ const PdfPageText* CDocumentSearch::Layout(int nPage)
         [workers, nPage]() {
             if (workers->closed)
                 return;
+            GiveWayToTheScreen();
             auto layout = std::make_shared<PdfPageText>();
             std::unique_ptr<CTextParser> parser = workers->Acquire();
             parser->Read(nPage, true, &workers->closed, layout.get());
