@@ -2,6 +2,7 @@
 
 #include "MKApplication.h"
 #include "MKCheckBox.h"
+#include "MainBox.h"
 #include "ModalAnswerer.h"
 #include "TestEnv.h"
 
@@ -10,7 +11,8 @@
 #include <cstdio>
 
 // Test entry point: private folders first, then the application object with
-// the default brand, then the test object.
+// the default brand, then the test object; at the end the document engine's
+// background work is drained, as the application does after its event loop.
 #define RV_TEST_MAIN_WITH(TestObject, DisplayKind)                                      \
     int main(int argc, char** argv)                                                     \
     {                                                                                   \
@@ -25,7 +27,9 @@
         ModalAnswerer::InstallWatchdog();                                               \
         TestObject tc;                                                                  \
         QTEST_SET_MAIN_SOURCE_PATH                                                      \
-        return QTest::qExec(&tc, argc, argv);                                           \
+        const int result = QTest::qExec(&tc, argc, argv);                               \
+        MainBox::DestroyPDF();                                                          \
+        return result;                                                                  \
     }
 
 #define RV_TEST_MAIN(TestObject) RV_TEST_MAIN_WITH(TestObject, TestEnv::Offscreen)
