@@ -12,4 +12,5 @@ exec 3>&-
 for _ in $(seq 1 100); do [[ -s "$ROOT/display" ]] && break; sleep 0.05; done
 export RVPDF_TEST_DISPLAY=":$(head -n1 "$ROOT/display")"
 "$BUILD_DIR/tests/bench_engine" "$@"
+"$BUILD_DIR/tests/bench_search" "$@"
 "$BUILD_DIR/tests/bench_home"

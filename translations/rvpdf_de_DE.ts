@@ -150,6 +150,53 @@
     </message>
 </context>
 <context>
+    <name>CFindBar</name>
+    <message>
+        <source>Find in document</source>
+        <translation>Im Dokument suchen</translation>
+    </message>
+    <message>
+        <source>Previous Match (Shift+F3)</source>
+        <translation>Vorheriger Treffer (Umschalt+F3)</translation>
+    </message>
+    <message>
+        <source>Next Match (F3)</source>
+        <translation>Nächster Treffer (F3)</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>Groß-/Kleinschreibung</translation>
+    </message>
+    <message>
+        <source>Whole words</source>
+        <translation>Ganze Wörter</translation>
+    </message>
+    <message>
+        <source>Show All Results</source>
+        <translation>Alle Ergebnisse anzeigen</translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation>Schließen (Esc)</translation>
+    </message>
+    <message>
+        <source>No text in this document</source>
+        <translation>Dieses Dokument enthält keinen Text</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Suche läuft...</translation>
+    </message>
+    <message>
+        <source>No results</source>
+        <translation>Keine Treffer</translation>
+    </message>
+</context>
+<context>
     <name>CGotoPageBox</name>
     <message>
         <source>Go to Page</source>
@@ -371,6 +418,13 @@
     </message>
 </context>
 <context>
+    <name>CSearchResultModel</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Seite %1</translation>
+    </message>
+</context>
+<context>
     <name>CSidePanel</name>
     <message>
         <source>Thumbnails</source>
@@ -407,6 +461,10 @@
     <message>
         <source>This document has no attachments.</source>
         <translation>Dieses Dokument enthält keine Anhänge.</translation>
+    </message>
+    <message>
+        <source>Search Results</source>
+        <translation>Suchergebnisse</translation>
     </message>
 </context>
 <context>
@@ -824,6 +882,10 @@
         <source>About</source>
         <translation>Über</translation>
     </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -1109,6 +1171,10 @@
     <message>
         <source>Save</source>
         <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Find (Ctrl+F)</source>
+        <translation>Suchen (Strg+F)</translation>
     </message>
 </context>
 <context>

@@ -150,6 +150,53 @@
     </message>
 </context>
 <context>
+    <name>CFindBar</name>
+    <message>
+        <source>Find in document</source>
+        <translation>Find in document</translation>
+    </message>
+    <message>
+        <source>Previous Match (Shift+F3)</source>
+        <translation>Previous Match (Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Next Match (F3)</source>
+        <translation>Next Match (F3)</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>Match case</translation>
+    </message>
+    <message>
+        <source>Whole words</source>
+        <translation>Whole words</translation>
+    </message>
+    <message>
+        <source>Show All Results</source>
+        <translation>Show All Results</translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation>Close (Esc)</translation>
+    </message>
+    <message>
+        <source>No text in this document</source>
+        <translation>No text in this document</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Searching...</translation>
+    </message>
+    <message>
+        <source>No results</source>
+        <translation>No results</translation>
+    </message>
+</context>
+<context>
     <name>CGotoPageBox</name>
     <message>
         <source>Go to Page</source>
@@ -371,6 +418,13 @@
     </message>
 </context>
 <context>
+    <name>CSearchResultModel</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Page %1</translation>
+    </message>
+</context>
+<context>
     <name>CSidePanel</name>
     <message>
         <source>Thumbnails</source>
@@ -407,6 +461,10 @@
     <message>
         <source>This document has no attachments.</source>
         <translation>This document has no attachments.</translation>
+    </message>
+    <message>
+        <source>Search Results</source>
+        <translation>Search Results</translation>
     </message>
 </context>
 <context>
@@ -824,6 +882,10 @@
         <source>About</source>
         <translation>About</translation>
     </message>
+    <message>
+        <source>Find</source>
+        <translation>Find</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -1109,6 +1171,10 @@
     <message>
         <source>Save</source>
         <translation>Save</translation>
+    </message>
+    <message>
+        <source>Find (Ctrl+F)</source>
+        <translation>Find (Ctrl+F)</translation>
     </message>
 </context>
 <context>

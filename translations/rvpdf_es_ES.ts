@@ -150,6 +150,53 @@
     </message>
 </context>
 <context>
+    <name>CFindBar</name>
+    <message>
+        <source>Find in document</source>
+        <translation>Buscar en el documento</translation>
+    </message>
+    <message>
+        <source>Previous Match (Shift+F3)</source>
+        <translation>Coincidencia anterior (Mayús+F3)</translation>
+    </message>
+    <message>
+        <source>Next Match (F3)</source>
+        <translation>Coincidencia siguiente (F3)</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>Coincidir mayúsculas</translation>
+    </message>
+    <message>
+        <source>Whole words</source>
+        <translation>Palabras completas</translation>
+    </message>
+    <message>
+        <source>Show All Results</source>
+        <translation>Mostrar todos los resultados</translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation>Cerrar (Esc)</translation>
+    </message>
+    <message>
+        <source>No text in this document</source>
+        <translation>Este documento no contiene texto</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Buscando...</translation>
+    </message>
+    <message>
+        <source>No results</source>
+        <translation>Sin resultados</translation>
+    </message>
+</context>
+<context>
     <name>CGotoPageBox</name>
     <message>
         <source>Go to Page</source>
@@ -371,6 +418,13 @@
     </message>
 </context>
 <context>
+    <name>CSearchResultModel</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Página %1</translation>
+    </message>
+</context>
+<context>
     <name>CSidePanel</name>
     <message>
         <source>Thumbnails</source>
@@ -407,6 +461,10 @@
     <message>
         <source>This document has no attachments.</source>
         <translation>Este documento no tiene archivos adjuntos.</translation>
+    </message>
+    <message>
+        <source>Search Results</source>
+        <translation>Resultados de búsqueda</translation>
     </message>
 </context>
 <context>
@@ -824,6 +882,10 @@
         <source>About</source>
         <translation>Acerca de</translation>
     </message>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -1109,6 +1171,10 @@
     <message>
         <source>Save</source>
         <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Find (Ctrl+F)</source>
+        <translation>Buscar (Ctrl+F)</translation>
     </message>
 </context>
 <context>

@@ -150,6 +150,53 @@
     </message>
 </context>
 <context>
+    <name>CFindBar</name>
+    <message>
+        <source>Find in document</source>
+        <translation>Rechercher dans le document</translation>
+    </message>
+    <message>
+        <source>Previous Match (Shift+F3)</source>
+        <translation>Occurrence précédente (Maj+F3)</translation>
+    </message>
+    <message>
+        <source>Next Match (F3)</source>
+        <translation>Occurrence suivante (F3)</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>Respecter la casse</translation>
+    </message>
+    <message>
+        <source>Whole words</source>
+        <translation>Mots entiers</translation>
+    </message>
+    <message>
+        <source>Show All Results</source>
+        <translation>Afficher tous les résultats</translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation>Fermer (Échap)</translation>
+    </message>
+    <message>
+        <source>No text in this document</source>
+        <translation>Ce document ne contient pas de texte</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Recherche...</translation>
+    </message>
+    <message>
+        <source>No results</source>
+        <translation>Aucun résultat</translation>
+    </message>
+</context>
+<context>
     <name>CGotoPageBox</name>
     <message>
         <source>Go to Page</source>
@@ -371,6 +418,13 @@
     </message>
 </context>
 <context>
+    <name>CSearchResultModel</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Page %1</translation>
+    </message>
+</context>
+<context>
     <name>CSidePanel</name>
     <message>
         <source>Thumbnails</source>
@@ -407,6 +461,10 @@
     <message>
         <source>This document has no attachments.</source>
         <translation>Ce document ne contient aucune pièce jointe.</translation>
+    </message>
+    <message>
+        <source>Search Results</source>
+        <translation>Résultats de la recherche</translation>
     </message>
 </context>
 <context>
@@ -824,6 +882,10 @@
         <source>About</source>
         <translation>À propos</translation>
     </message>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -1109,6 +1171,10 @@
     <message>
         <source>Save</source>
         <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Find (Ctrl+F)</source>
+        <translation>Rechercher (Ctrl+F)</translation>
     </message>
 </context>
 <context>

@@ -150,6 +150,53 @@
     </message>
 </context>
 <context>
+    <name>CFindBar</name>
+    <message>
+        <source>Find in document</source>
+        <translation>Trova nel documento</translation>
+    </message>
+    <message>
+        <source>Previous Match (Shift+F3)</source>
+        <translation>Corrispondenza precedente (Maiusc+F3)</translation>
+    </message>
+    <message>
+        <source>Next Match (F3)</source>
+        <translation>Corrispondenza successiva (F3)</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>Maiuscole/minuscole</translation>
+    </message>
+    <message>
+        <source>Whole words</source>
+        <translation>Parole intere</translation>
+    </message>
+    <message>
+        <source>Show All Results</source>
+        <translation>Mostra tutti i risultati</translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation>Chiudi (Esc)</translation>
+    </message>
+    <message>
+        <source>No text in this document</source>
+        <translation>Questo documento non contiene testo</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 di %2</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Ricerca in corso...</translation>
+    </message>
+    <message>
+        <source>No results</source>
+        <translation>Nessun risultato</translation>
+    </message>
+</context>
+<context>
     <name>CGotoPageBox</name>
     <message>
         <source>Go to Page</source>
@@ -371,6 +418,13 @@
     </message>
 </context>
 <context>
+    <name>CSearchResultModel</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Pagina %1</translation>
+    </message>
+</context>
+<context>
     <name>CSidePanel</name>
     <message>
         <source>Thumbnails</source>
@@ -407,6 +461,10 @@
     <message>
         <source>This document has no attachments.</source>
         <translation>Questo documento non contiene allegati.</translation>
+    </message>
+    <message>
+        <source>Search Results</source>
+        <translation>Risultati della ricerca</translation>
     </message>
 </context>
 <context>
@@ -824,6 +882,10 @@
         <source>About</source>
         <translation>Informazioni</translation>
     </message>
+    <message>
+        <source>Find</source>
+        <translation>Trova</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -1109,6 +1171,10 @@
     <message>
         <source>Save</source>
         <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Find (Ctrl+F)</source>
+        <translation>Trova (Ctrl+F)</translation>
     </message>
 </context>
 <context>

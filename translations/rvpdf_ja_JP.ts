@@ -150,6 +150,53 @@
     </message>
 </context>
 <context>
+    <name>CFindBar</name>
+    <message>
+        <source>Find in document</source>
+        <translation>ドキュメント内を検索</translation>
+    </message>
+    <message>
+        <source>Previous Match (Shift+F3)</source>
+        <translation>前の一致 (Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Next Match (F3)</source>
+        <translation>次の一致 (F3)</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>大文字と小文字を区別</translation>
+    </message>
+    <message>
+        <source>Whole words</source>
+        <translation>単語単位</translation>
+    </message>
+    <message>
+        <source>Show All Results</source>
+        <translation>すべての結果を表示</translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation>閉じる (Esc)</translation>
+    </message>
+    <message>
+        <source>No text in this document</source>
+        <translation>このドキュメントにはテキストがありません</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>検索中...</translation>
+    </message>
+    <message>
+        <source>No results</source>
+        <translation>一致なし</translation>
+    </message>
+</context>
+<context>
     <name>CGotoPageBox</name>
     <message>
         <source>Go to Page</source>
@@ -371,6 +418,13 @@
     </message>
 </context>
 <context>
+    <name>CSearchResultModel</name>
+    <message>
+        <source>Page %1</source>
+        <translation>%1 ページ</translation>
+    </message>
+</context>
+<context>
     <name>CSidePanel</name>
     <message>
         <source>Thumbnails</source>
@@ -407,6 +461,10 @@
     <message>
         <source>This document has no attachments.</source>
         <translation>この文書には添付ファイルがありません。</translation>
+    </message>
+    <message>
+        <source>Search Results</source>
+        <translation>検索結果</translation>
     </message>
 </context>
 <context>
@@ -824,6 +882,10 @@
         <source>About</source>
         <translation>バージョン情報</translation>
     </message>
+    <message>
+        <source>Find</source>
+        <translation>検索</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -1109,6 +1171,10 @@
     <message>
         <source>Save</source>
         <translation>保存</translation>
+    </message>
+    <message>
+        <source>Find (Ctrl+F)</source>
+        <translation>検索 (Ctrl+F)</translation>
     </message>
 </context>
 <context>

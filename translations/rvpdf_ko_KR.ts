@@ -150,6 +150,53 @@
     </message>
 </context>
 <context>
+    <name>CFindBar</name>
+    <message>
+        <source>Find in document</source>
+        <translation>문서에서 찾기</translation>
+    </message>
+    <message>
+        <source>Previous Match (Shift+F3)</source>
+        <translation>이전 일치 항목 (Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Next Match (F3)</source>
+        <translation>다음 일치 항목 (F3)</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>대/소문자 구분</translation>
+    </message>
+    <message>
+        <source>Whole words</source>
+        <translation>단어 단위로</translation>
+    </message>
+    <message>
+        <source>Show All Results</source>
+        <translation>모든 결과 보기</translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation>닫기 (Esc)</translation>
+    </message>
+    <message>
+        <source>No text in this document</source>
+        <translation>이 문서에는 텍스트가 없습니다</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>검색 중...</translation>
+    </message>
+    <message>
+        <source>No results</source>
+        <translation>결과 없음</translation>
+    </message>
+</context>
+<context>
     <name>CGotoPageBox</name>
     <message>
         <source>Go to Page</source>
@@ -371,6 +418,13 @@
     </message>
 </context>
 <context>
+    <name>CSearchResultModel</name>
+    <message>
+        <source>Page %1</source>
+        <translation>%1페이지</translation>
+    </message>
+</context>
+<context>
     <name>CSidePanel</name>
     <message>
         <source>Thumbnails</source>
@@ -407,6 +461,10 @@
     <message>
         <source>This document has no attachments.</source>
         <translation>이 문서에는 첨부 파일이 없습니다.</translation>
+    </message>
+    <message>
+        <source>Search Results</source>
+        <translation>검색 결과</translation>
     </message>
 </context>
 <context>
@@ -824,6 +882,10 @@
         <source>About</source>
         <translation>정보</translation>
     </message>
+    <message>
+        <source>Find</source>
+        <translation>찾기</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -1109,6 +1171,10 @@
     <message>
         <source>Save</source>
         <translation>저장</translation>
+    </message>
+    <message>
+        <source>Find (Ctrl+F)</source>
+        <translation>찾기 (Ctrl+F)</translation>
     </message>
 </context>
 <context>

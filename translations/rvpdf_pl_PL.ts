@@ -150,6 +150,53 @@
     </message>
 </context>
 <context>
+    <name>CFindBar</name>
+    <message>
+        <source>Find in document</source>
+        <translation>Znajdź w dokumencie</translation>
+    </message>
+    <message>
+        <source>Previous Match (Shift+F3)</source>
+        <translation>Poprzednie wystąpienie (Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Next Match (F3)</source>
+        <translation>Następne wystąpienie (F3)</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>Uwzględnij wielkość liter</translation>
+    </message>
+    <message>
+        <source>Whole words</source>
+        <translation>Całe wyrazy</translation>
+    </message>
+    <message>
+        <source>Show All Results</source>
+        <translation>Pokaż wszystkie wyniki</translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation>Zamknij (Esc)</translation>
+    </message>
+    <message>
+        <source>No text in this document</source>
+        <translation>Ten dokument nie zawiera tekstu</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 z %2</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Wyszukiwanie...</translation>
+    </message>
+    <message>
+        <source>No results</source>
+        <translation>Brak wyników</translation>
+    </message>
+</context>
+<context>
     <name>CGotoPageBox</name>
     <message>
         <source>Go to Page</source>
@@ -371,6 +418,13 @@
     </message>
 </context>
 <context>
+    <name>CSearchResultModel</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Strona %1</translation>
+    </message>
+</context>
+<context>
     <name>CSidePanel</name>
     <message>
         <source>Thumbnails</source>
@@ -407,6 +461,10 @@
     <message>
         <source>This document has no attachments.</source>
         <translation>Ten dokument nie zawiera załączników.</translation>
+    </message>
+    <message>
+        <source>Search Results</source>
+        <translation>Wyniki wyszukiwania</translation>
     </message>
 </context>
 <context>
@@ -824,6 +882,10 @@
         <source>About</source>
         <translation>O programie</translation>
     </message>
+    <message>
+        <source>Find</source>
+        <translation>Znajdź</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -1109,6 +1171,10 @@
     <message>
         <source>Save</source>
         <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Find (Ctrl+F)</source>
+        <translation>Znajdź (Ctrl+F)</translation>
     </message>
 </context>
 <context>

@@ -150,6 +150,53 @@
     </message>
 </context>
 <context>
+    <name>CFindBar</name>
+    <message>
+        <source>Find in document</source>
+        <translation>在文件中尋找</translation>
+    </message>
+    <message>
+        <source>Previous Match (Shift+F3)</source>
+        <translation>上一個相符項目 (Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Next Match (F3)</source>
+        <translation>下一個相符項目 (F3)</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>大小寫須相符</translation>
+    </message>
+    <message>
+        <source>Whole words</source>
+        <translation>全字拼寫須相符</translation>
+    </message>
+    <message>
+        <source>Show All Results</source>
+        <translation>顯示所有結果</translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation>關閉 (Esc)</translation>
+    </message>
+    <message>
+        <source>No text in this document</source>
+        <translation>此文件中沒有文字</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>第 %1 個，共 %2 個</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>正在搜尋...</translation>
+    </message>
+    <message>
+        <source>No results</source>
+        <translation>沒有結果</translation>
+    </message>
+</context>
+<context>
     <name>CGotoPageBox</name>
     <message>
         <source>Go to Page</source>
@@ -371,6 +418,13 @@
     </message>
 </context>
 <context>
+    <name>CSearchResultModel</name>
+    <message>
+        <source>Page %1</source>
+        <translation>第 %1 頁</translation>
+    </message>
+</context>
+<context>
     <name>CSidePanel</name>
     <message>
         <source>Thumbnails</source>
@@ -407,6 +461,10 @@
     <message>
         <source>This document has no attachments.</source>
         <translation>此文件沒有附件。</translation>
+    </message>
+    <message>
+        <source>Search Results</source>
+        <translation>搜尋結果</translation>
     </message>
 </context>
 <context>
@@ -824,6 +882,10 @@
         <source>About</source>
         <translation>關於</translation>
     </message>
+    <message>
+        <source>Find</source>
+        <translation>尋找</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -1109,6 +1171,10 @@
     <message>
         <source>Save</source>
         <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Find (Ctrl+F)</source>
+        <translation>尋找 (Ctrl+F)</translation>
     </message>
 </context>
 <context>

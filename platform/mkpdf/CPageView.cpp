@@ -1,6 +1,7 @@
 #include "CPageView.h"
 
 #include "CPageCache.h"
+#include "CPageOverlay.h"
 #include "CRenderQueue.h"
 
 #include <QApplication>
@@ -257,6 +258,37 @@ void CPageView::Relayout()
     viewport()->update();
 }
 
+void CPageView::ShowArea(int nPage, const QRectF& area)
+{
+    if (nPage < 0 || nPage >= PageCount())
+        return;
+    if (!laidOut || (!IsScrolling() && RowOfPage(nPage) != RowOfPage(currentPage)))
+        GoToPage(nPage);
+    if (!laidOut || nPage >= pageGeometry.size() || pageGeometry[nPage].isEmpty())
+        return;
+    const QRectF visible = QRectF(viewport()->rect()).translated(-ContentOrigin());
+    if (area.isNull()) {
+        if (!visible.intersects(pageGeometry[nPage]))
+            ScrollToPage(nPage, 0.0);
+        return;
+    }
+    const QPoint page = pageGeometry[nPage].topLeft();
+    const QRectF spot(page.x() + area.x() * scale, page.y() + area.y() * scale, area.width() * scale,
+                      area.height() * scale);
+    if (spot.top() < visible.top() || spot.bottom() > visible.bottom())
+        verticalScrollBar()->setValue(qRound(spot.center().y() - viewport()->height() / 2.0));
+    if (spot.left() < visible.left() || spot.right() > visible.right())
+        horizontalScrollBar()->setValue(qRound(spot.center().x() - viewport()->width() / 2.0));
+    viewport()->update();
+}
+
+void CPageView::UpdatePage(int nPage)
+{
+    const QRect target = PageRect(nPage);
+    if (target.intersects(viewport()->rect()))
+        viewport()->update(target);
+}
+
 void CPageView::ScrollToPage(int nPage, double dFraction)
 {
     if (nPage < 0 || nPage >= pageGeometry.size())
@@ -438,6 +470,8 @@ void CPageView::paintEvent(QPaintEvent* event)
                                  selectionColor);
             }
         }
+        if (overlay)
+            overlay->PaintPage(painter, *this, i, target);
     }
     // Neighbours of the visible pages are prepared ahead of scrolling.
     const int ahead = pages.second + 1;

@@ -10,6 +10,7 @@
 
 #include <memory>
 
+class CPageOverlay;
 class CRenderQueue;
 
 // Scrolling view of a document's pages. Pages are laid out in rows (one or
@@ -22,6 +23,8 @@ class CPageView : public QAbstractScrollArea
     Q_OBJECT
     Q_PROPERTY(QColor backgroundColor READ BackgroundColor WRITE SetBackgroundColor)
     Q_PROPERTY(QColor selectionColor READ SelectionColor WRITE SetSelectionColor)
+    Q_PROPERTY(QColor matchColor READ MatchColor WRITE SetMatchColor)
+    Q_PROPERTY(QColor currentMatchColor READ CurrentMatchColor WRITE SetCurrentMatchColor)
 public:
     enum DisplayMode { SinglePage = 0, SingleScroll = 1, TwoPage = 2, TwoScroll = 3 };
     enum Cursor { SelectCursor = 0, HandCursor = 1 };
@@ -65,6 +68,11 @@ public:
     void SetPlaceholderScale(double dRenderScale) { previousRenderScale = dRenderScale; }
     // Re-reads page sizes after they were loaded in the background.
     void RefreshLayout();
+    // Brings area of a page (in page points) into view, centred when it was
+    // out of view; a null area only brings the page.
+    void ShowArea(int nPage, const QRectF& area);
+    void SetOverlay(CPageOverlay* pOverlay) { overlay = pOverlay; }
+    void UpdatePage(int nPage);
 
     bool HasSelection() const { return selecting || selectAll; }
     QString SelectedText();
@@ -76,6 +84,10 @@ public:
     void SetBackgroundColor(const QColor& color);
     QColor SelectionColor() const { return selectionColor; }
     void SetSelectionColor(const QColor& color);
+    QColor MatchColor() const { return matchColor; }
+    void SetMatchColor(const QColor& color) { matchColor = color; viewport()->update(); }
+    QColor CurrentMatchColor() const { return currentMatchColor; }
+    void SetCurrentMatchColor(const QColor& color) { currentMatchColor = color; viewport()->update(); }
 
 signals:
     void SignalPageRendered(int nPage);
@@ -141,6 +153,9 @@ private:
     QSize contentSize;
     QColor background = QColor(0xe4, 0xe6, 0xea);
     QColor selectionColor = QColor(59, 108, 246, 80);
+    QColor matchColor = QColor(255, 196, 0, 110);
+    QColor currentMatchColor = QColor(255, 112, 0, 150);
+    CPageOverlay* overlay = nullptr;
     bool laidOut = false;
     int pendingPage = 0;
     QPair<int, int> lastVisible {-1, -1};

@@ -110,6 +110,9 @@ std::shared_ptr<CPdfDocument> CPdfDocument::Load(const QString& path, const QByt
     result->id = nextId.fetch_add(1);
     result->path = info.absoluteFilePath();
     result->encrypted = encrypted;
+    result->password = password;
+    result->fileSize = info.size();
+    result->fileModified = info.lastModified();
     result->pageCount = count;
     // Every page starts as an estimate from the first one.
     const QSizeF firstSize = ValidSize(first->pageSizeF());
@@ -213,6 +216,24 @@ QList<PdfWord> CPdfDocument::PageWords(int index) const
     }
     qDeleteAll(boxes);
     return words;
+}
+
+std::unique_ptr<Poppler::Document> CPdfDocument::OpenParser() const
+{
+    const QFileInfo info(FilePath());
+    if (info.size() != fileSize || info.lastModified() != fileModified)
+        return nullptr;
+    std::unique_ptr<Poppler::Document> parser(Poppler::Document::load(info.filePath(), password, password));
+    if (!parser || parser->isLocked() || parser->numPages() != pageCount)
+        return nullptr;
+    return parser;
+}
+
+void CPdfDocument::WithPage(int index, const std::function<void(const Poppler::Page*)>& work) const
+{
+    QMutexLocker locker(&mutex);
+    std::unique_ptr<Poppler::Page> page(index >= 0 && index < pageCount ? document->page(index) : nullptr);
+    work(page.get());
 }
 
 QVector<PdfOutlineNode> CPdfDocument::Outline() const

@@ -10,10 +10,12 @@
 #include <QVector>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 
 namespace Poppler {
 class Document;
+class Page;
 }
 
 // One word of a page's text, in page points.
@@ -102,6 +104,13 @@ public:
     QByteArray AttachmentData(int index) const;
     PdfProperties Properties() const;
 
+    // A second parser on the same file, for work beside rendering; null when
+    // the file on disk is no longer the one that was opened.
+    std::unique_ptr<Poppler::Document> OpenParser() const;
+    // Runs work on a page with this document's own parser, under its lock;
+    // the page is null when it cannot be read.
+    void WithPage(int index, const std::function<void(const Poppler::Page*)>& work) const;
+
 private:
     CPdfDocument() = default;
 
@@ -113,6 +122,9 @@ private:
     QSizeF maxSize;
     std::atomic<bool> sizesLoaded {false};
     bool encrypted = false;
+    QByteArray password;
+    qint64 fileSize = 0;
+    QDateTime fileModified;
     // The parser's lock is held for whole renders; the GUI thread reads sizes
     // and the path under their own short lock so it never waits for a render.
     mutable QMutex mutex;

@@ -22,18 +22,38 @@ CRenderQueue::~CRenderQueue()
 
 QThreadPool* CRenderQueue::Pool()
 {
-    static QThreadPool* pool = [] {
-        auto* p = new QThreadPool;
-        p->setMaxThreadCount(qMax(2, QThread::idealThreadCount()));
-        p->setExpiryTimeout(10000);
-        // Tasks use Qt's image writers and fonts, which go away with the
-        // application object: none may still run once it is gone.
-        qAddPostRoutine([]() {
-            Pool()->clear();
-            Pool()->waitForDone();
-        });
-        return p;
-    }();
+    static QThreadPool* pool = NewPool();
+    return pool;
+}
+
+namespace {
+
+QList<QThreadPool*>& Pools()
+{
+    static QList<QThreadPool*> pools;
+    return pools;
+}
+
+// Tasks use Qt's image writers and fonts, which go away with the
+// application object: none may still run once it is gone.
+void DrainPools()
+{
+    for (QThreadPool* pool : Pools()) {
+        pool->clear();
+        pool->waitForDone();
+    }
+}
+
+} // namespace
+
+QThreadPool* CRenderQueue::NewPool()
+{
+    auto* pool = new QThreadPool;
+    pool->setMaxThreadCount(qMax(2, QThread::idealThreadCount()));
+    pool->setExpiryTimeout(10000);
+    if (Pools().isEmpty())
+        qAddPostRoutine(DrainPools);
+    Pools().append(pool);
     return pool;
 }
 

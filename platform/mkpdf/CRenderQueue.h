@@ -31,6 +31,8 @@ public:
 
     // The pool every document renders on; drained at shutdown.
     static QThreadPool* Pool();
+    // A pool with a worker for each core, and at least two.
+    static QThreadPool* NewPool();
     // Runs task on the pool. Every engine task goes through here so that its
     // thread can report a crash, a stack overflow included.
     template <typename Task>

@@ -1,14 +1,19 @@
 #include "CSidePanel.h"
 
+#include "CDocumentSearch.h"
+#include "CIconButton.h"
 #include "CPdfDocument.h"
 #include "CPropertiesBox.h"
 #include "CRenderQueue.h"
+#include "CSearchResultDelegate.h"
+#include "CSearchResultModel.h"
 #include "CThumbnailView.h"
 
 #include <QButtonGroup>
 #include <QFutureWatcher>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QListView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -46,16 +51,13 @@ CSidePanel::CSidePanel(std::shared_ptr<CPdfDocument> document_, QWidget* parent)
     header->setContentsMargins(8, 6, 8, 6);
     header->setSpacing(4);
     tabs = new QButtonGroup(this);
-    const char* names[4] = {"button_panel_thumbnail", "button_panel_bookmark", "button_panel_annotation",
-                            "button_panel_attachment"};
-    const QString tips[4] = {tr("Thumbnails"), tr("Bookmarks"), tr("Annotations"), tr("Attachments")};
-    for (int i = 0; i < 4; ++i) {
-        auto* button = new QPushButton(this);
-        button->setObjectName(names[i]);
+    const char* names[5] = {"button_panel_thumbnail", "button_panel_bookmark", "button_panel_annotation",
+                            "button_panel_attachment", "button_panel_search"};
+    const QString tips[5] = {tr("Thumbnails"), tr("Bookmarks"), tr("Annotations"), tr("Attachments"),
+                             tr("Search Results")};
+    for (int i = 0; i < 5; ++i) {
+        auto* button = new CIconButton(names[i], tips[i], 28, this);
         button->setCheckable(true);
-        button->setFixedSize(28, 28);
-        button->setToolTip(tips[i]);
-        button->setFocusPolicy(Qt::NoFocus);
         tabs->addButton(button, i);
         header->addWidget(button);
     }
@@ -74,8 +76,15 @@ CSidePanel::CSidePanel(std::shared_ptr<CPdfDocument> document_, QWidget* parent)
     annotations->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     attachments = new QListWidget(stack);
     attachments->setObjectName("list_attachment");
+    results = new QListView(stack);
+    results->setObjectName("list_search");
+    results->setUniformItemSizes(true);
+    results->setItemDelegate(new CSearchResultDelegate(results));
+    results->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    results->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (QWidget* page : {static_cast<QWidget*>(thumbnails), static_cast<QWidget*>(bookmarks),
-                          static_cast<QWidget*>(annotations), static_cast<QWidget*>(attachments)})
+                          static_cast<QWidget*>(annotations), static_cast<QWidget*>(attachments),
+                          static_cast<QWidget*>(results)})
         stack->addWidget(page);
     layout->addWidget(stack, 1);
 
@@ -95,7 +104,7 @@ CSidePanel::CSidePanel(std::shared_ptr<CPdfDocument> document_, QWidget* parent)
 
 void CSidePanel::ShowPage(int nPage)
 {
-    if (nPage < Thumbnails || nPage > Attachments)
+    if (nPage < Thumbnails || nPage > SearchResults)
         return;
     tabs->button(nPage)->setChecked(true);
     stack->setCurrentIndex(nPage);
@@ -115,6 +124,22 @@ void CSidePanel::SetCurrentDocumentPage(int nPage)
 void CSidePanel::RefreshLayout()
 {
     thumbnails->RefreshLayout();
+}
+
+void CSidePanel::SetSearch(CDocumentSearch* search)
+{
+    CSearchResultModel* model = search->Model();
+    results->setModel(model);
+    // A page heading stands for the page's first match.
+    connect(results, &QListView::clicked, search, [search](const QModelIndex& index) {
+        search->SetCurrent(index.data(CSearchResultModel::PageRole).toInt(),
+                           qMax(0, index.data(CSearchResultModel::MatchIndexRole).toInt()));
+    });
+    connect(search, &CDocumentSearch::SignalShowMatch, results, [this, search, model]() {
+        const int row = model->RowOf(search->CurrentPage(), search->CurrentIndex());
+        if (row >= 0)
+            results->setCurrentIndex(model->index(row));
+    });
 }
 
 void CSidePanel::LoadPage(int nPage)

@@ -7,17 +7,20 @@
 class CPdfDocument;
 class CThumbnailView;
 class QButtonGroup;
+class CDocumentSearch;
+class QListView;
 class QListWidget;
 class QStackedWidget;
 class QTreeWidget;
 
 // The panel beside the pages: thumbnails, bookmarks (the outline),
-// annotations and attachments. Each list is filled the first time it shows.
+// annotations, attachments and search results. Each list is filled the
+// first time it shows; the results come from the document's search.
 class CSidePanel : public QWidget
 {
     Q_OBJECT
 public:
-    enum Page { Thumbnails = 0, Bookmarks = 1, Annotations = 2, Attachments = 3 };
+    enum Page { Thumbnails = 0, Bookmarks = 1, Annotations = 2, Attachments = 3, SearchResults = 4 };
 
     explicit CSidePanel(std::shared_ptr<CPdfDocument> document, QWidget* parent = nullptr);
 
@@ -25,11 +28,15 @@ public:
     int CurrentPageIndex() const;
     void SetCurrentDocumentPage(int nPage);
     void RefreshLayout();
+    // Lists the results of a document's search; a click makes a match
+    // current, and the current match is selected in the list.
+    void SetSearch(CDocumentSearch* search);
 
     CThumbnailView* ThumbnailView() const { return thumbnails; }
     QTreeWidget* BookmarkTree() const { return bookmarks; }
     QTreeWidget* AnnotationTree() const { return annotations; }
     QListWidget* AttachmentList() const { return attachments; }
+    QListView* SearchList() const { return results; }
     bool AnnotationsLoaded() const { return annotationsLoaded; }
 
 signals:
@@ -46,6 +53,7 @@ private:
     QTreeWidget* bookmarks = nullptr;
     QTreeWidget* annotations = nullptr;
     QListWidget* attachments = nullptr;
-    bool loaded[4] = {true, false, false, false};
+    QListView* results = nullptr;
+    bool loaded[5] = {true, false, false, false, true};
     bool annotationsLoaded = false;
 };

@@ -1,7 +1,10 @@
 #include "MainBox.h"
 
+#include "CDocumentSearch.h"
 #include "CFileUtils.h"
+#include "CFindBar.h"
 #include "CGotoPageBox.h"
+#include "CIconButton.h"
 #include "CMessageDialog.h"
 #include "CPageCache.h"
 #include "CPageView.h"
@@ -13,6 +16,7 @@
 #include "CRenameBox.h"
 #include "CRenderQueue.h"
 #include "CSidePanel.h"
+#include "CTextCache.h"
 #include "CustomIntValidator.h"
 
 #include <QCloseEvent>
@@ -97,17 +101,6 @@ QString SafeAttachmentName(const QString& name)
     return clean.right(150);
 }
 
-QPushButton* ToolButton(const char* name, const QString& tip, QWidget* parent)
-{
-    auto* button = new QPushButton(parent);
-    button->setObjectName(name);
-    button->setFixedSize(28, 28);
-    button->setToolTip(tip);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setAttribute(Qt::WA_LayoutUsesWidgetRect);
-    return button;
-}
-
 struct PrefetchResult
 {
     std::shared_ptr<CPdfDocument> document;
@@ -144,8 +137,14 @@ MainBox::MainBox(std::shared_ptr<CPdfDocument> document_, const QVariantMap& opt
     view = new CPageView(document, this);
     panel = new CSidePanel(document, this);
     panel->hide();
+    search = new CDocumentSearch(document, this);
+    view->SetOverlay(search);
+    panel->SetSearch(search);
+    findBar = new CFindBar(search, view, this);
+    findBar->hide();
     toolBar = BuildToolBar();
     layout->addWidget(toolBar);
+    layout->addWidget(findBar);
     auto* body = new QHBoxLayout;
     body->setContentsMargins(0, 0, 0, 0);
     body->setSpacing(0);
@@ -164,6 +163,10 @@ MainBox::MainBox(std::shared_ptr<CPdfDocument> document_, const QVariantMap& opt
     connect(view, &CPageView::SignalZoomChanged, this, &MainBox::UpdateZoomText);
     connect(panel, &CSidePanel::SignalGoToPage, view, &CPageView::GoToPage);
     connect(panel, &CSidePanel::SignalOpenAttachment, this, [this](int nIndex) { ExtractAttachment(nIndex); });
+    connect(findBar, &CFindBar::SignalShowResults, this, [this]() {
+        panel->ShowPage(CSidePanel::SearchResults);
+        panel->show();
+    });
     ApplyOptions(options);
     UpdatePageNumber(view->CurrentPage());
 
@@ -185,6 +188,9 @@ MainBox::~MainBox()
 {
     LiveBoxes().remove(static_cast<const QWidget*>(this));
     CPageCache::Instance().RemoveDocument(document->Id());
+    // Workers still reading a page of this document drop what they read.
+    search->Clear();
+    CTextCache::Instance().RemoveDocument(document->Id());
 }
 
 bool MainBox::IsLiveBox(const void* pointer)
@@ -224,12 +230,15 @@ QWidget* MainBox::BuildToolBar()
     });
     row->addWidget(fileButton);
 
-    QPushButton* panelButton = ToolButton("button_doc_panel", tr("Thumbnails"), bar);
+    QPushButton* panelButton = new CIconButton("button_doc_panel", tr("Thumbnails"), 28, bar);
     connect(panelButton, &QPushButton::clicked, this, [this]() { TogglePanel(CSidePanel::Thumbnails); });
     row->addWidget(panelButton);
+    QPushButton* findButton = new CIconButton("button_doc_find", tr("Find (Ctrl+F)"), 28, bar);
+    connect(findButton, &QPushButton::clicked, findBar, [this]() { findBar->Open(); });
+    row->addWidget(findButton);
     row->addStretch(1);
 
-    QPushButton* previous = ToolButton("button_doc_prev", tr("Previous Page"), bar);
+    QPushButton* previous = new CIconButton("button_doc_prev", tr("Previous Page"), 28, bar);
     connect(previous, &QPushButton::clicked, this, [this]() { OnMainMenuTrigger("pre_page"); });
     row->addWidget(previous);
     pageEdit = new QLineEdit(bar);
@@ -248,12 +257,12 @@ QWidget* MainBox::BuildToolBar()
     pageTotal = new QLabel(QStringLiteral("/ %1").arg(document->PageCount()), bar);
     pageTotal->setObjectName("label_doc_total");
     row->addWidget(pageTotal);
-    QPushButton* next = ToolButton("button_doc_next", tr("Next Page"), bar);
+    QPushButton* next = new CIconButton("button_doc_next", tr("Next Page"), 28, bar);
     connect(next, &QPushButton::clicked, this, [this]() { OnMainMenuTrigger("next_page"); });
     row->addWidget(next);
     row->addSpacing(16);
 
-    QPushButton* zoomOut = ToolButton("button_doc_zoom_out", tr("Zoom Out"), bar);
+    QPushButton* zoomOut = new CIconButton("button_doc_zoom_out", tr("Zoom Out"), 28, bar);
     connect(zoomOut, &QPushButton::clicked, view, &CPageView::ZoomOut);
     row->addWidget(zoomOut);
     zoomBox = new QComboBox(bar);
@@ -284,12 +293,12 @@ QWidget* MainBox::BuildToolBar()
         view->setFocus();
     });
     row->addWidget(zoomBox);
-    QPushButton* zoomIn = ToolButton("button_doc_zoom_in", tr("Zoom In"), bar);
+    QPushButton* zoomIn = new CIconButton("button_doc_zoom_in", tr("Zoom In"), 28, bar);
     connect(zoomIn, &QPushButton::clicked, view, &CPageView::ZoomIn);
     row->addWidget(zoomIn);
     row->addStretch(1);
 
-    QPushButton* read = ToolButton("button_doc_read", tr("Enter Read Mode"), bar);
+    QPushButton* read = new CIconButton("button_doc_read", tr("Enter Read Mode"), 28, bar);
     connect(read, &QPushButton::clicked, this, &MainBox::EnterReadMode);
     row->addWidget(read);
     return bar;
@@ -402,6 +411,8 @@ void MainBox::DestroyPDF()
     Prefetched() = PrefetchSlot();
     CRenderQueue::Pool()->clear();
     CRenderQueue::Pool()->waitForDone();
+    CDocumentSearch::Pool()->clear();
+    CDocumentSearch::Pool()->waitForDone();
     CPageCache::Instance().Clear();
 }
 
@@ -586,6 +597,8 @@ void MainBox::OnMainMenuTrigger(const QVariant& action)
         view->ScrollLines(1);
     else if (key == "goto")
         AskGoToPage();
+    else if (key == "find")
+        findBar->Open();
     // Editing keys ("undo", "redo", "cut", "paste", "delete") have nothing to
     // act on while reading; unknown keys are ignored.
 }
@@ -813,6 +826,8 @@ void MainBox::keyPressEvent(QKeyEvent* event)
         readMode ? LeaveReadMode() : EnterReadMode();
         return;
     }
+    if (findBar->HandleKey(event))
+        return;
     QWidget::keyPressEvent(event);
 }
 

@@ -5,6 +5,8 @@
 
 #include <memory>
 
+class CDocumentSearch;
+class CFindBar;
 class CPdfDocument;
 class CPageView;
 class CSidePanel;
@@ -75,6 +77,8 @@ public:
     int CurrentPageIndex() const;
     CPageView* PageView() const { return view; }
     CSidePanel* SidePanel() const { return panel; }
+    CFindBar* FindBar() const { return findBar; }
+    CDocumentSearch* Search() const { return search; }
     QLineEdit* PageEdit() const { return pageEdit; }
 
     // The steps behind the menu keys, for callers that already know the answer
@@ -123,6 +127,8 @@ private:
     std::shared_ptr<CPdfDocument> document;
     CPageView* view = nullptr;
     CSidePanel* panel = nullptr;
+    CDocumentSearch* search = nullptr;
+    CFindBar* findBar = nullptr;
     QWidget* toolBar = nullptr;
     QLineEdit* pageEdit = nullptr;
     QLabel* pageTotal = nullptr;

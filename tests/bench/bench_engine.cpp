@@ -9,13 +9,12 @@
 #include "MKApplication.h"
 #include "MainBox.h"
 #include "TestEnv.h"
+#include "TestMain.h"
+#include "TestPdf.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QFont>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QProcess>
 #include <QScrollBar>
 #include <QThread>
@@ -31,47 +30,6 @@ qint64 NowMicro()
     timespec now {};
     clock_gettime(CLOCK_REALTIME, &now);
     return qint64(now.tv_sec) * 1000000 + now.tv_nsec / 1000;
-}
-
-const char* const kWords[] = {"document", "viewer", "page", "render", "layout", "window", "tab", "thumbnail",
-                              "section", "figure", "table", "reference", "configuration", "setting", "option",
-                              "the", "of", "and", "to", "in", "with", "for", "each", "every", "when", "which"};
-
-void GenerateManual(const QString& path, int pages)
-{
-    QPdfWriter writer(path);
-    writer.setResolution(72);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setTitle("RVPDF benchmark manual");
-    QPainter painter(&writer);
-    QFont heading("DejaVu Serif");
-    heading.setPixelSize(18);
-    QFont body("DejaVu Sans");
-    body.setPixelSize(10);
-    quint32 seed = 7;
-    for (int page = 0; page < pages; ++page) {
-        if (page > 0)
-            writer.newPage();
-        painter.setFont(heading);
-        painter.drawText(QPointF(60, 70), QStringLiteral("Chapter %1, section %2").arg(page / 20 + 1).arg(page % 20 + 1));
-        painter.setFont(body);
-        for (int line = 0; line < 52; ++line) {
-            QString text;
-            while (text.size() < 80) {
-                seed = seed * 1103515245 + 12345;
-                text += QString::fromLatin1(kWords[(seed >> 16) % (sizeof(kWords) / sizeof(kWords[0]))]) + ' ';
-            }
-            painter.drawText(QPointF(60, 100 + line * 13.5), text);
-        }
-        if (page % 10 == 3) {
-            painter.setPen(QPen(QColor(40, 90, 220), 2));
-            for (int i = 0; i < 30; ++i)
-                painter.drawLine(QPointF(80 + i * 14, 600), QPointF(300 + i * 7, 780 - i * 5));
-            painter.setPen(Qt::black);
-        }
-        painter.drawText(QPointF(290, 820), QString::number(page + 1));
-    }
 }
 
 double Median(QVector<double> values)
@@ -108,30 +66,14 @@ QVector<double> MeasureLaunch(const QStringList& args, const QByteArray& probe, 
     return times;
 }
 
-qint64 ResidentKiB(qint64 pid)
-{
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    }
-    return -1;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    std::setvbuf(stdout, nullptr, _IONBF, 0);
-    TestEnv::Setup(TestEnv::Xvfb);
-    MKApplication app(argc, argv);
-    QCoreApplication::setApplicationVersion("2.0.0.4");
-    app.InitProduct("rv", "overseas");
+    RV_BENCH_APP(argc, argv);
 
     if (argc > 2 && QByteArray(argv[1]) == "--generate") {
-        GenerateManual(QString::fromLocal8Bit(argv[2]), 1000);
+        TestPdf::WriteManual(QString::fromLocal8Bit(argv[2]), 1000);
         return 0;
     }
     QString manual = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
@@ -139,7 +81,7 @@ int main(int argc, char** argv)
         manual = TestEnv::MakeDir("bench") + "/manual.pdf";
         QElapsedTimer timer;
         timer.start();
-        GenerateManual(manual, 1000);
+        TestPdf::WriteManual(manual, 1000);
         std::printf("generated a 1000-page manual (%.1f MiB) in %.1f s\n",
                     QFileInfo(manual).size() / 1048576.0, timer.elapsed() / 1000.0);
     }
@@ -204,7 +146,7 @@ int main(int argc, char** argv)
             QThread::msleep(400);
         }
         QThread::msleep(3000);
-        const qint64 rss = ResidentKiB(first.processId());
+        const qint64 rss = TestEnv::ResidentKiB(first.processId());
         std::printf("ten 1000-page documents open as tabs in one window: %.1f MiB resident\n", rss / 1024.0);
         first.terminate();
         if (!first.waitForFinished(5000))

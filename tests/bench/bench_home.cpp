@@ -8,6 +8,7 @@
 #include "MKApplication.h"
 #include "RecentPage.h"
 #include "TestEnv.h"
+#include "TestMain.h"
 #include "recent/CFileListView.h"
 
 #include <QDir>
@@ -23,17 +24,6 @@
 #include <cstdio>
 
 namespace {
-
-qint64 ResidentKiB()
-{
-    QFile status("/proc/self/status");
-    status.open(QIODevice::ReadOnly);
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    }
-    return -1;
-}
 
 class FirstPaint : public QObject
 {
@@ -60,11 +50,7 @@ void Settle(int ms)
 
 int main(int argc, char** argv)
 {
-    std::setvbuf(stdout, nullptr, _IONBF, 0);
-    TestEnv::Setup(TestEnv::Xvfb);
-    MKApplication app(argc, argv);
-    QCoreApplication::setApplicationVersion("2.0.0.4");
-    app.InitProduct("rv", "overseas");
+    RV_BENCH_APP(argc, argv);
 
     // 1,000 records, each with a real thumbnail file of its own.
     const QString folder = TestEnv::MakeDir("home-bench");
@@ -132,14 +118,14 @@ int main(int argc, char** argv)
     Settle(1000);
 
     // 3. A second window's home page shares the pictures.
-    const qint64 rssBefore = ResidentKiB();
+    const qint64 rssBefore = TestEnv::ResidentKiB();
     const int held = CThumbnailCache::getInstance()->Count();
     auto* second = new HomePage;
     second->resize(1280, 760);
     second->show();
     Settle(1000);
     std::printf("second home page: +%.1f MiB resident, pictures held %d -> %d\n",
-                (ResidentKiB() - rssBefore) / 1024.0, held, CThumbnailCache::getInstance()->Count());
+                (TestEnv::ResidentKiB() - rssBefore) / 1024.0, held, CThumbnailCache::getInstance()->Count());
     delete second;
     delete home;
     return 0;

@@ -133,3 +133,15 @@ void TestEnv::RemoveIpcObjects()
 {
     RemoveIpcObjectsIn(IpcTempDir());
 }
+
+qint64 TestEnv::ResidentKiB(qint64 pid)
+{
+    QFile status(pid ? QStringLiteral("/proc/%1/status").arg(pid) : QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}

@@ -21,4 +21,7 @@ public:
     // Removes the shared memory and semaphores of this test's instances
     // (those a killed process could not remove itself).
     static void RemoveIpcObjects();
+    // Resident memory of a process (this one for 0), for benchmarks; -1
+    // when unknown.
+    static qint64 ResidentKiB(qint64 pid = 0);
 };

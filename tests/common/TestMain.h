@@ -2,13 +2,17 @@
 
 #include "MKApplication.h"
 #include "MKCheckBox.h"
+#include "MainBox.h"
 #include "ModalAnswerer.h"
 #include "TestEnv.h"
 
 #include <QTest>
 
+#include <cstdio>
+
 // Test entry point: private folders first, then the application object with
-// the default brand, then the test object.
+// the default brand, then the test object; at the end the document engine's
+// background work is drained, as the application does after its event loop.
 #define RV_TEST_MAIN_WITH(TestObject, DisplayKind)                                      \
     int main(int argc, char** argv)                                                     \
     {                                                                                   \
@@ -23,8 +27,19 @@
         ModalAnswerer::InstallWatchdog();                                               \
         TestObject tc;                                                                  \
         QTEST_SET_MAIN_SOURCE_PATH                                                      \
-        return QTest::qExec(&tc, argc, argv);                                           \
+        const int result = QTest::qExec(&tc, argc, argv);                               \
+        MainBox::DestroyPDF();                                                          \
+        return result;                                                                  \
     }
 
 #define RV_TEST_MAIN(TestObject) RV_TEST_MAIN_WITH(TestObject, TestEnv::Offscreen)
 #define RV_TEST_MAIN_XVFB(TestObject) RV_TEST_MAIN_WITH(TestObject, TestEnv::Xvfb)
+
+// Benchmark entry: output unbuffered, private folders on Xvfb, then the
+// application object (named app) with the default brand.
+#define RV_BENCH_APP(argc, argv)                                                        \
+    std::setvbuf(stdout, nullptr, _IONBF, 0);                                           \
+    TestEnv::Setup(TestEnv::Xvfb);                                                      \
+    MKApplication app(argc, argv);                                                      \
+    QCoreApplication::setApplicationVersion("2.0.0.4");                                 \
+    app.InitProduct("rv", "overseas")

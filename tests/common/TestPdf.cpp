@@ -49,6 +49,50 @@ bool TestPdf::WriteBytes(const QString& path, const QByteArray& bytes)
     return file.write(bytes) == bytes.size();
 }
 
+bool TestPdf::WriteManual(const QString& path, int nPages)
+{
+    static const char* const words[] = {"document", "viewer", "page", "render", "layout", "window", "tab",
+                                        "thumbnail", "section", "figure", "table", "reference", "configuration",
+                                        "setting", "option", "the", "of", "and", "to", "in", "with", "for",
+                                        "each", "every", "when", "which"};
+    QPdfWriter writer(path);
+    writer.setResolution(72);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setTitle("RVPDF benchmark manual");
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return false;
+    QFont heading("DejaVu Serif");
+    heading.setPixelSize(18);
+    QFont body("DejaVu Sans");
+    body.setPixelSize(10);
+    quint32 seed = 7;
+    for (int page = 0; page < nPages; ++page) {
+        if (page > 0)
+            writer.newPage();
+        painter.setFont(heading);
+        painter.drawText(QPointF(60, 70), QStringLiteral("Chapter %1, section %2").arg(page / 20 + 1).arg(page % 20 + 1));
+        painter.setFont(body);
+        for (int line = 0; line < 52; ++line) {
+            QString text;
+            while (text.size() < 80) {
+                seed = seed * 1103515245 + 12345;
+                text += QString::fromLatin1(words[(seed >> 16) % (sizeof(words) / sizeof(words[0]))]) + ' ';
+            }
+            painter.drawText(QPointF(60, 100 + line * 13.5), text);
+        }
+        if (page % 10 == 3) {
+            painter.setPen(QPen(QColor(40, 90, 220), 2));
+            for (int i = 0; i < 30; ++i)
+                painter.drawLine(QPointF(80 + i * 14, 600), QPointF(300 + i * 7, 780 - i * 5));
+            painter.setPen(Qt::black);
+        }
+        painter.drawText(QPointF(290, 820), QString::number(page + 1));
+    }
+    return painter.end();
+}
+
 QByteArray TestPdf::Garbage(int nBytes, quint32 seed)
 {
     QRandomGenerator generator(seed);
@@ -63,12 +107,29 @@ bool TestPdf::WriteEncrypted(const QString& source, const QString& target, const
     try {
         QPDF pdf;
         pdf.processFile(source.toLocal8Bit().constData());
-        // The writer keeps the file name until write() returns.
-        const QByteArray file = target.toLocal8Bit();
-        QPDFWriter writer(pdf, file.constData());
+        // The writer keeps the name it is given until it has written.
+        const QByteArray targetName = target.toLocal8Bit();
+        QPDFWriter writer(pdf, targetName.constData());
         const QByteArray pw = password.toUtf8();
         writer.setR6EncryptionParameters(pw.constData(), pw.constData(), true, true, true, true, true, true,
                                          qpdf_r3p_full, true);
+        writer.write();
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+bool TestPdf::WriteRotated(const QString& source, const QString& target, int nDegrees)
+{
+    try {
+        QPDF pdf;
+        pdf.processFile(source.toLocal8Bit().constData());
+        for (QPDFPageObjectHelper& page : QPDFPageDocumentHelper(pdf).getAllPages())
+            page.getObjectHandle().replaceKey("/Rotate", QPDFObjectHandle::newInteger(nDegrees));
+        // The writer keeps the name it is given until it has written.
+        const QByteArray targetName = target.toLocal8Bit();
+        QPDFWriter writer(pdf, targetName.constData());
         writer.write();
         return true;
     } catch (const std::exception&) {
@@ -119,9 +180,9 @@ bool TestPdf::WriteRich(const QString& source, const QString& target, const QStr
         attachment.replaceKey("/EF", streams);
         files.replaceEmbeddedFile(attachmentName.toStdString(), pdf.makeIndirectObject(attachment));
 
-        // The writer keeps the file name until write() returns.
-        const QByteArray file = target.toLocal8Bit();
-        QPDFWriter writer(pdf, file.constData());
+        // The writer keeps the name it is given until it has written.
+        const QByteArray targetName = target.toLocal8Bit();
+        QPDFWriter writer(pdf, targetName.constData());
         writer.write();
         return true;
     } catch (const std::exception&) {

@@ -21,6 +21,12 @@ public:
     // embedded file of the given name and content.
     static bool WriteRich(const QString& source, const QString& target, const QString& attachmentName,
                           const QByteArray& attachmentData);
+    // A copy of source with every page turned clockwise by nDegrees (a
+    // multiple of 90) through the page's own rotation entry.
+    static bool WriteRotated(const QString& source, const QString& target, int nDegrees);
+    // A long A4 manual for benchmarks: a heading and 52 lines of common
+    // words on every page, drawings on every tenth, page numbers.
+    static bool WriteManual(const QString& path, int nPages);
     // Deterministic bytes that are not a PDF.
     static QByteArray Garbage(int nBytes, quint32 seed);
 };

@@ -928,7 +928,7 @@ void TestMKPDF::everyMenuKeyIsSafe_data()
                             "single_scroll", "two_view", "two_scroll", "thumbnail", "bookmark", "annotation",
                             "attachment", "zoom_in", "zoom_out", "fit_actual", "fit_page", "fit_width",
                             "fit_height", "full_screen", "exit_full_screen", "first_page", "last_page",
-                            "pre_page", "next_page", "up", "down", "goto", "share", "", "unknown"})
+                            "pre_page", "next_page", "up", "down", "goto", "find", "share", "", "unknown"})
         QTest::newRow(key) << QString(key);
 }
 

@@ -1,0 +1,576 @@
+#include "CDocumentSearch.h"
+#include "CFindBar.h"
+#include "CPageView.h"
+#include "CPdfDocument.h"
+#include "CSearchResultModel.h"
+#include "CSidePanel.h"
+#include "CTextCache.h"
+#include "MainBox.h"
+#include "TestMain.h"
+#include "TestPdf.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSignalSpy>
+#include <QThreadPool>
+
+#include <algorithm>
+
+namespace {
+
+const QFont kFont = [] {
+    QFont font("DejaVu Sans");
+    font.setPixelSize(20);
+    return font;
+}();
+
+// One page per list of lines, each line drawn at x 40 from y 60 down, 40
+// points apart; an empty list makes a page without text.
+bool WritePages(const QString& path, const QList<QStringList>& pages)
+{
+    QPdfWriter writer(path);
+    writer.setResolution(72);
+    writer.setPageSize(QPageSize(QSizeF(595, 842), QPageSize::Point));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    QPainter painter(&writer);
+    painter.setFont(kFont);
+    for (int i = 0; i < pages.size(); ++i) {
+        if (i > 0)
+            writer.newPage();
+        painter.fillRect(QRectF(40, 700, 200, 80), QColor(40, 90, 220));
+        for (int line = 0; line < pages.at(i).size(); ++line)
+            painter.drawText(QPointF(40, 60 + line * 40), pages.at(i).at(line));
+    }
+    return painter.end();
+}
+
+// Three pages mentioning "alpha"; the middle one's content cannot be decoded
+// and its font does not exist.
+QByteArray DamagedPdf()
+{
+    const QByteArray text = "BT /F1 24 Tf 40 200 Td (alpha page) Tj ET";
+    const QByteArray objects[] = {
+        "<< /Type /Catalog /Pages 2 0 R >>",
+        "<< /Type /Pages /Kids [3 0 R 4 0 R 5 0 R] /Count 3 >>",
+        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 300 300] /Resources << /Font << /F1 6 0 R >> >> /Contents 7 0 R >>",
+        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 300 300] /Resources << /Font << /F1 9 0 R >> >> /Contents 8 0 R >>",
+        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 300 300] /Resources << /Font << /F1 6 0 R >> >> /Contents 7 0 R >>",
+        "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>",
+        "<< /Length " + QByteArray::number(text.size()) + " >>\nstream\n" + text + "\nendstream",
+        "<< /Length 40 /Filter /FlateDecode >>\nstream\n" + TestPdf::Garbage(40, 3) + "\nendstream",
+    };
+    QByteArray pdf = "%PDF-1.4\n";
+    QList<int> offsets;
+    for (int i = 0; i < int(std::size(objects)); ++i) {
+        offsets << pdf.size();
+        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects[i] + "\nendobj\n";
+    }
+    const int xref = pdf.size();
+    pdf += "xref\n0 " + QByteArray::number(offsets.size() + 1) + "\n0000000000 65535 f \n";
+    for (int offset : offsets)
+        pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+    pdf += "trailer\n<< /Size " + QByteArray::number(offsets.size() + 1) + " /Root 1 0 R >>\nstartxref\n"
+        + QByteArray::number(xref) + "\n%%EOF\n";
+    return pdf;
+}
+
+MainBox* OpenShown(const QString& path, const QVariantMap& options = {})
+{
+    int result = -1;
+    auto* box = qobject_cast<MainBox*>(MainBox::CreatePdfBox(nullptr, path, options, result));
+    if (box) {
+        box->resize(1000, 800);
+        box->show();
+    }
+    return box;
+}
+
+// True when the current match is inside the view.
+bool CurrentInView(MainBox* box)
+{
+    CDocumentSearch* search = box->Search();
+    CPageView* view = box->PageView();
+    const QRectF rect = search->MatchRects(search->CurrentPage(), search->CurrentIndex()).value(0);
+    const QRect page = view->PageRect(search->CurrentPage());
+    const double scale = view->Scale();
+    return !rect.isNull() && !page.isNull()
+        && view->viewport()->rect().contains(
+            QRectF(page.x() + rect.x() * scale, page.y() + rect.y() * scale, rect.width() * scale, rect.height() * scale)
+                .toAlignedRect());
+}
+
+bool Done(const CDocumentSearch* search)
+{
+    return search->GetState() == CDocumentSearch::Finished || search->GetState() == CDocumentSearch::NoText;
+}
+
+QString Where(const CDocumentSearch* search)
+{
+    return QStringLiteral("%1:%2").arg(search->CurrentPage()).arg(search->CurrentIndex());
+}
+
+// Average colour of an area of a picture.
+QColor Average(const QImage& image, const QRect& area)
+{
+    qint64 red = 0, green = 0, blue = 0, count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor color = image.pixelColor(x, y);
+            red += color.red();
+            green += color.green();
+            blue += color.blue();
+            ++count;
+        }
+    }
+    return count ? QColor(int(red / count), int(green / count), int(blue / count)) : QColor();
+}
+
+} // namespace
+
+class TestSearch : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void foldsTextAsReadersExpect_data();
+    void foldsTextAsReadersExpect();
+    void findsMatchesOnTheRightPages_data();
+    void findsMatchesOnTheRightPages();
+    void rectanglesSitOnTheText_data();
+    void rectanglesSitOnTheText();
+    void highlightsFollowTheView_data();
+    void highlightsFollowTheView();
+    void stepsThroughMatchesInOrder_data();
+    void stepsThroughMatchesInOrder();
+    void resultsListGroupsByPage();
+    void barKeepsQueryPerDocument();
+    void newQueryLeavesOnlyItsResults_data();
+    void newQueryLeavesOnlyItsResults();
+    void closingDuringSearchIsSafe_data();
+    void closingDuringSearchIsSafe();
+    void badInputNeverBreaksTheSearch_data();
+    void badInputNeverBreaksTheSearch();
+
+private:
+    QString dir;
+    QString words;
+    QString nav;
+    QString target;
+    QString longDoc;
+};
+
+void TestSearch::initTestCase()
+{
+    dir = TestEnv::MakeDir("search");
+    words = dir + "/words.pdf";
+    QVERIFY(WritePages(words, {{QString::fromUtf8("Résumé and resume"), QString::fromUtf8("office ﬁnance")},
+                               {"Search the WORD here", "docu-", "ment", "password passwords"},
+                               {QString::fromUtf8("שלום עולם"), QString::fromUtf8("日本語のテキスト")},
+                               {},
+                               {"a word at the end"}}));
+    nav = dir + "/nav.pdf";
+    QVERIFY(WritePages(nav, {{"alpha beta alpha"}, {"beta"}, {"gamma alpha"}, {"beta"}, {"beta"}, {"alpha"}}));
+    // "Target" twice at known places: x 100, baselines 300 and 500.
+    target = dir + "/target.pdf";
+    {
+        QPdfWriter writer(target);
+        writer.setResolution(72);
+        writer.setPageSize(QPageSize(QSizeF(595, 842), QPageSize::Point));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        QPainter painter(&writer);
+        painter.setFont(kFont);
+        painter.drawText(QPointF(100, 300), "Target");
+        painter.drawText(QPointF(100, 500), "Target");
+    }
+    for (int degrees : {90, 180, 270})
+        QVERIFY(TestPdf::WriteRotated(target, dir + QStringLiteral("/target%1.pdf").arg(degrees), degrees));
+    QStringList lines;
+    for (int i = 0; i < 12; ++i)
+        lines << "alpha omega beta alpha gamma delta alpha epsilon";
+    QList<QStringList> many;
+    for (int i = 0; i < 150; ++i)
+        many << lines;
+    longDoc = dir + "/long.pdf";
+    QVERIFY(WritePages(longDoc, many));
+    QVERIFY(WritePages(dir + "/scanned.pdf", {{}, {}}));
+    QVERIFY(TestPdf::WriteBytes(dir + "/damaged.pdf", DamagedPdf()));
+}
+
+void TestSearch::foldsTextAsReadersExpect_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<int>("options");
+    QTest::addColumn<QString>("found"); // start:length of each match
+    const int exact = CTextMatcher::MatchCase;
+    const int whole = CTextMatcher::WholeWords;
+    QTest::newRow("case ignored") << "Find FIND find" << "find" << 0 << "0:4 5:4 10:4";
+    QTest::newRow("case matched") << "Find FIND find" << "find" << exact << "10:4";
+    QTest::newRow("accents ignored") << QString::fromUtf8("résumé resume") << "RESUME" << 0 << "0:6 7:6";
+    QTest::newRow("accents kept with case") << QString::fromUtf8("résumé resume") << "resume" << exact << "7:6";
+    QTest::newRow("decomposed accent is one letter") << QString::fromUtf8("cafe\u0301 cafe") << QString::fromUtf8("café") << exact << "0:5";
+    QTest::newRow("bare letter is not the accented one") << QString::fromUtf8("cafe\u0301") << "cafe" << exact << "";
+    QTest::newRow("ligature in a word") << QString::fromUtf8("o\uFB03ce") << "office" << exact << "0:4";
+    QTest::newRow("part of a ligature") << QString::fromUtf8("\uFB03") << "fi" << 0 << "0:1";
+    QTest::newRow("full-width letters") << QString::fromUtf8("ＡＢＣ") << "abc" << 0 << "0:3";
+    QTest::newRow("radical forms of ideographs") << QString::fromUtf8("\u2F47本") << QString::fromUtf8("日本") << exact << "0:2";
+    QTest::newRow("arabic presentation forms") << QString::fromUtf8("\uFEE3\uFEAE\uFEA3\uFE92\uFE8E") << QString::fromUtf8("مرحبا") << exact << "0:5";
+    QTest::newRow("hyphen at a line end") << "docu-\nment docu- ment" << "document" << 0 << "0:10";
+    QTest::newRow("soft hyphen") << QString::fromUtf8("hy\u00ADphen") << "hyphen" << 0 << "0:7";
+    QTest::newRow("white space runs") << "two  \n words" << "two words" << 0 << "0:12";
+    QTest::newRow("line break inside japanese") << QString::fromUtf8("日本\n語") << QString::fromUtf8("日本語") << 0 << "0:4";
+    QTest::newRow("whole words") << "pass password pass_ pass" << "pass" << whole << "0:4 20:4";
+    QTest::newRow("whole words in chinese") << QString::fromUtf8("我们的文件") << QString::fromUtf8("文件") << whole << "3:2";
+    QTest::newRow("hangul syllables stay whole") << QString::fromUtf8("각 가") << QString::fromUtf8("가") << 0 << "2:1";
+    QTest::newRow("kana voicing counts") << QString::fromUtf8("がか") << QString::fromUtf8("か") << 0 << "1:1";
+    QTest::newRow("outside the basic plane") << QString::fromUtf8("a 𝐀b 𝐀") << QString::fromUtf8("𝐀") << exact << "2:2 6:2";
+    QTest::newRow("nothing to find") << "text" << "  \n " << 0 << "";
+}
+
+void TestSearch::foldsTextAsReadersExpect()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, query);
+    QFETCH(int, options);
+    QFETCH(QString, found);
+    QStringList spans;
+    for (const PdfTextMatch& match : CTextMatcher(query, CTextMatcher::Options(options)).FindAll(text))
+        spans << QStringLiteral("%1:%2").arg(match.start).arg(match.length);
+    QCOMPARE(spans.join(' '), found);
+}
+
+void TestSearch::findsMatchesOnTheRightPages_data()
+{
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<int>("options");
+    QTest::addColumn<QString>("pages"); // page of each match, in document order
+    QTest::newRow("accents and case ignored") << "RESUME" << 0 << "0 0";
+    QTest::newRow("match case keeps accents") << "resume" << int(CTextMatcher::MatchCase) << "0";
+    QTest::newRow("ligature drawn by the font") << "office" << 0 << "0";
+    QTest::newRow("ligature character") << "finance" << 0 << "0";
+    QTest::newRow("inside other words") << "word" << 0 << "1 1 1 4";
+    QTest::newRow("whole words on several pages") << "word" << int(CTextMatcher::WholeWords) << "1 4";
+    QTest::newRow("whole words, case matched") << "word" << int(CTextMatcher::WholeWords | CTextMatcher::MatchCase) << "4";
+    QTest::newRow("parts of words") << "pass" << 0 << "1 1";
+    QTest::newRow("whole words") << "password" << int(CTextMatcher::WholeWords) << "1";
+    QTest::newRow("hyphenated across lines") << "document" << 0 << "1";
+    QTest::newRow("right to left") << QString::fromUtf8("שלום עולם") << 0 << "2";
+    QTest::newRow("japanese") << QString::fromUtf8("日本語のテキスト") << 0 << "2";
+    QTest::newRow("absent") << "zebra" << 0 << "";
+}
+
+void TestSearch::findsMatchesOnTheRightPages()
+{
+    QFETCH(QString, query);
+    QFETCH(int, options);
+    QFETCH(QString, pages);
+    // From the first page the first two are read with their layout, the
+    // others as plain text; from the middle the other way round.
+    for (int from : {0, 2}) {
+        CPdfDocument::LoadStatus status;
+        CDocumentSearch search(CPdfDocument::Load(words, QByteArray(), &status));
+        search.Start(query, CTextMatcher::Options(options), from);
+        QTRY_VERIFY(Done(&search));
+        QCOMPARE(search.GetState(), CDocumentSearch::Finished);
+        auto found = [&search]() {
+            QStringList list;
+            for (int page = 0; page < 5; ++page) {
+                for (int i = 0; i < search.PageMatches(page).size(); ++i)
+                    list << QString::number(page);
+            }
+            return list.join(' ');
+        };
+        QCOMPARE(found(), pages);
+        // Once their layout is read, pages hold the same matches, and each
+        // still covers text the query finds.
+        const CTextMatcher matcher(query, CTextMatcher::Options(options));
+        for (int page = 0; page < 5; ++page) {
+            if (search.PageMatches(page).isEmpty())
+                continue;
+            QTRY_VERIFY(!search.MatchRects(page, 0).isEmpty());
+            QString before, match, after;
+            QVERIFY(search.Snippet(page, 0, &before, &match, &after));
+            QVERIFY2(match.contains(' ') || matcher.FindAll(match).size() == 1, qPrintable(match));
+        }
+        QCOMPARE(found(), pages);
+        QCOMPARE(search.Count(), pages.isEmpty() ? 0 : pages.split(' ').size());
+    }
+}
+
+void TestSearch::rectanglesSitOnTheText_data()
+{
+    QTest::addColumn<int>("degrees");
+    for (int degrees : {0, 90, 180, 270})
+        QTest::newRow(qPrintable(QStringLiteral("turned %1").arg(degrees))) << degrees;
+}
+
+void TestSearch::rectanglesSitOnTheText()
+{
+    QFETCH(int, degrees);
+    const QString file = degrees ? dir + QStringLiteral("/target%1.pdf").arg(degrees) : target;
+    CPdfDocument::LoadStatus status;
+    CDocumentSearch search(CPdfDocument::Load(file, QByteArray(), &status));
+    search.Start("target", {}, 0);
+    QTRY_VERIFY(Done(&search));
+    QCOMPARE(search.Count(), 2);
+    QVector<QRectF> found;
+    QTRY_VERIFY(!search.MatchRects(0, 0).isEmpty() && !search.MatchRects(0, 1).isEmpty());
+    found << search.MatchRects(0, 0) << search.MatchRects(0, 1);
+    QCOMPARE(found.size(), 2);
+    // Where the words were drawn, on the page before it was turned.
+    QTransform turn;
+    if (degrees == 90)
+        turn = QTransform(0, 1, -1, 0, 842, 0);
+    else if (degrees == 180)
+        turn = QTransform(-1, 0, 0, -1, 595, 842);
+    else if (degrees == 270)
+        turn = QTransform(0, -1, 1, 0, 0, 595);
+    const QFontMetricsF metrics(kFont);
+    for (int baseline : {300, 500}) {
+        const QRectF drawn(100, baseline - metrics.ascent(), metrics.horizontalAdvance("Target"), metrics.height());
+        const QRectF expected = turn.mapRect(drawn);
+        const auto near = [&expected](const QRectF& rect) {
+            const double slack = 5;
+            return qAbs(rect.left() - expected.left()) < slack && qAbs(rect.right() - expected.right()) < slack
+                && qAbs(rect.top() - expected.top()) < slack && qAbs(rect.bottom() - expected.bottom()) < slack;
+        };
+        QVERIFY2(std::any_of(found.begin(), found.end(), near),
+                 qPrintable(QStringLiteral("nothing found at %1,%2 %3x%4").arg(expected.x()).arg(expected.y())
+                                .arg(expected.width()).arg(expected.height())));
+    }
+}
+
+void TestSearch::highlightsFollowTheView_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<double>("zoom");
+    QTest::newRow("continuous, fit width") << "target.pdf" << "single_scroll" << double(CPageView::kFitWidth);
+    QTest::newRow("single page, 200%") << "target.pdf" << "single_view" << 200.0;
+    QTest::newRow("two pages, 50%") << "target.pdf" << "two_scroll" << 50.0;
+    QTest::newRow("turned page, fit page") << "target90.pdf" << "two_view" << double(CPageView::kFitPage);
+}
+
+void TestSearch::highlightsFollowTheView()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, mode);
+    QFETCH(double, zoom);
+    QScopedPointer<MainBox> box(OpenShown(dir + "/" + file, {{"zoom", zoom}}));
+    box->OnMainMenuTrigger(mode);
+    box->OnMainMenuTrigger("find");
+    box->FindBar()->Field()->setText("Target");
+    box->FindBar()->FindNext();
+    CDocumentSearch* search = box->Search();
+    QTRY_VERIFY(search->CurrentMatchPainted());
+    CPageView* view = box->PageView();
+    const QImage shot = view->viewport()->grab().toImage();
+    auto spotOf = [&](int nIndex) {
+        const QRectF rect = search->MatchRects(0, nIndex).value(0);
+        const QPointF page = view->PageRect(0).topLeft();
+        const double scale = view->Scale();
+        return QRectF(page.x() + rect.x() * scale, page.y() + rect.y() * scale, rect.width() * scale,
+                      rect.height() * scale)
+            .toAlignedRect()
+            .adjusted(1, 1, -1, -1);
+    };
+    auto tinted = [](const QColor& color) { return color.red() - color.blue() > 60; };
+    const QRect current = spotOf(0);
+    QVERIFY(CurrentInView(box.data()));
+    const QColor onCurrent = Average(shot, current);
+    QVERIFY2(tinted(onCurrent), qPrintable(onCurrent.name()));
+    const QRect beside = current.translated(0, current.height() * 2);
+    if (shot.rect().contains(beside))
+        QVERIFY(!tinted(Average(shot, beside)));
+    // The other match, when in view too, is marked in another colour.
+    const QRect other = spotOf(1);
+    if (shot.rect().contains(other)) {
+        const QColor onOther = Average(shot, other);
+        QVERIFY2(tinted(onOther) && qAbs(onOther.green() - onCurrent.green()) > 15,
+                 qPrintable(onOther.name() + " " + onCurrent.name()));
+    }
+}
+
+void TestSearch::stepsThroughMatchesInOrder_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("visited");
+    QTest::newRow("enter goes on and wraps") << "Return Return Return Return" << "5:0 0:0 0:1 2:0";
+    QTest::newRow("shift+enter goes back and wraps") << "Shift+Return Shift+Return Shift+Return" << "0:1 0:0 5:0";
+    QTest::newRow("F3 and shift+F3 from the pages") << "F3 F3 Shift+F3" << "5:0 0:0 5:0";
+}
+
+void TestSearch::stepsThroughMatchesInOrder()
+{
+    QFETCH(QString, keys);
+    QFETCH(QString, visited);
+    QScopedPointer<MainBox> box(OpenShown(nav));
+    box->PageView()->GoToPage(2);
+    box->OnMainMenuTrigger("find");
+    QLineEdit* field = box->FindBar()->Field();
+    QTest::keyClicks(field, "alpha");
+    CDocumentSearch* search = box->Search();
+    QTRY_VERIFY(Done(search));
+    // From the page in view: its match comes first.
+    QCOMPARE(Where(search), QStringLiteral("2:0"));
+    QCOMPARE(box->FindBar()->Counter()->text(), QStringLiteral("3 of 4"));
+    QStringList seen;
+    for (const QString& key : keys.split(' ')) {
+        const Qt::KeyboardModifiers shift = key.startsWith("Shift") ? Qt::ShiftModifier : Qt::NoModifier;
+        if (key.endsWith("F3"))
+            QTest::keyClick(box->PageView(), Qt::Key_F3, shift);
+        else
+            QTest::keyClick(field, Qt::Key_Return, shift);
+        seen << Where(search);
+        QTRY_VERIFY(CurrentInView(box.data()));
+    }
+    QCOMPARE(seen.join(' '), visited);
+}
+
+void TestSearch::resultsListGroupsByPage()
+{
+    QScopedPointer<MainBox> box(OpenShown(nav));
+    box->OnMainMenuTrigger("find");
+    box->FindBar()->Field()->setText("alpha");
+    box->FindBar()->FindNext();
+    CDocumentSearch* search = box->Search();
+    QTRY_VERIFY(Done(search));
+    CSearchResultModel* model = search->Model();
+    QStringList rows;
+    for (int row = 0; row < model->rowCount(); ++row)
+        rows << model->index(row).data().toString();
+    QCOMPARE(rows.join('|'), QStringLiteral("Page 1|alpha beta alpha|alpha beta alpha|Page 3|gamma alpha|Page 6|alpha"));
+    QCOMPARE(model->index(0).data(CSearchResultModel::CountRole).toInt(), 2);
+    QCOMPARE(model->index(2).data(CSearchResultModel::SnippetRole).toStringList(),
+             QStringList({"alpha beta ", "alpha", ""}));
+
+    // Clicking a match or a page heading goes there.
+    box->OnMainMenuTrigger("find");
+    emit box->FindBar()->SignalShowResults();
+    QListView* list = box->SidePanel()->SearchList();
+    QVERIFY(list->isVisible());
+    for (int row : {6, 3, 2}) {
+        emit list->clicked(model->index(row));
+        QCOMPARE(Where(search), QStringLiteral("%1:%2").arg(model->index(row).data(CSearchResultModel::PageRole).toInt())
+                                    .arg(qMax(0, model->index(row).data(CSearchResultModel::MatchIndexRole).toInt())));
+        QTRY_VERIFY(CurrentInView(box.data()));
+    }
+    QCOMPARE(list->currentIndex().row(), 2);
+}
+
+void TestSearch::barKeepsQueryPerDocument()
+{
+    QScopedPointer<MainBox> first(OpenShown(words));
+    QScopedPointer<MainBox> second(OpenShown(words));
+    first->OnMainMenuTrigger("find");
+    QTest::keyClicks(first->FindBar()->Field(), "resume");
+    QTRY_VERIFY(Done(first->Search()));
+    // An empty bar reads the text ahead of the query.
+    const int cached = CTextCache::Instance().UsedBytes();
+    second->OnMainMenuTrigger("find");
+    QVERIFY(second->FindBar()->Field()->text().isEmpty());
+    QTRY_VERIFY(CTextCache::Instance().UsedBytes() > cached);
+    // Esc closes the bar and takes the highlights away; the query stays.
+    QTest::keyClick(first->FindBar()->Field(), Qt::Key_Escape);
+    QVERIFY(!first->FindBar()->isVisible());
+    QCOMPARE(first->Search()->GetState(), CDocumentSearch::Idle);
+    QCOMPARE(first->Search()->Count(), 0);
+    first->OnMainMenuTrigger("find");
+    QCOMPARE(first->FindBar()->Field()->text(), QStringLiteral("resume"));
+    QTRY_COMPARE(first->Search()->Count(), 2);
+}
+
+void TestSearch::newQueryLeavesOnlyItsResults_data()
+{
+    QTest::addColumn<bool>("inFlight");
+    QTest::newRow("replaced at once") << false;
+    QTest::newRow("replaced with old results on their way") << true;
+}
+
+void TestSearch::newQueryLeavesOnlyItsResults()
+{
+    QFETCH(bool, inFlight);
+    CPdfDocument::LoadStatus status;
+    CDocumentSearch search(CPdfDocument::Load(longDoc, QByteArray(), &status));
+    search.Start("alpha", {}, 0);
+    // Every page of the first search read, its results queued but not taken.
+    if (inFlight)
+        CDocumentSearch::Pool()->waitForDone();
+    search.Start("omega", {}, 70);
+    QTRY_VERIFY_WITH_TIMEOUT(Done(&search), 20000);
+    QCOMPARE(search.Count(), 150 * 12);
+    for (int page : {0, 69, 70, 149}) {
+        QCOMPARE(search.PageMatches(page).size(), 12);
+        QString before, match, after;
+        QTRY_VERIFY(search.Snippet(page, 11, &before, &match, &after));
+        QCOMPARE(match, QStringLiteral("omega"));
+    }
+    QCOMPARE(Where(&search), QStringLiteral("70:0"));
+}
+
+void TestSearch::closingDuringSearchIsSafe_data()
+{
+    QTest::addColumn<bool>("inFlight");
+    QTest::newRow("while pages are read") << false;
+    QTest::newRow("with results on their way") << true;
+}
+
+void TestSearch::closingDuringSearchIsSafe()
+{
+    QFETCH(bool, inFlight);
+    const int cached = CTextCache::Instance().UsedBytes();
+    QScopedPointer<MainBox> box(OpenShown(longDoc));
+    box->OnMainMenuTrigger("find");
+    box->FindBar()->Field()->setText("alpha");
+    box->FindBar()->FindNext();
+    if (inFlight) {
+        CDocumentSearch::Pool()->waitForDone();
+    } else {
+        QSignalSpy progress(box->Search(), &CDocumentSearch::SignalProgress);
+        QVERIFY(progress.wait());
+    }
+    QCOMPARE(box->Search()->GetState(), CDocumentSearch::Running);
+    box.reset();
+    CDocumentSearch::Pool()->waitForDone();
+    QCoreApplication::processEvents();
+    // Nothing read for the closed document stays behind.
+    QCOMPARE(CTextCache::Instance().UsedBytes(), cached);
+}
+
+void TestSearch::badInputNeverBreaksTheSearch_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<int>("state");
+    QTest::addColumn<QString>("counter");
+    QTest::newRow("empty query") << "nav.pdf" << "" << int(CDocumentSearch::Idle) << "";
+    QTest::newRow("only spaces") << "nav.pdf" << "   " << int(CDocumentSearch::Idle) << "";
+    QTest::newRow("10,000 characters") << "nav.pdf" << QString(10000, 'a') << int(CDocumentSearch::Finished) << "No results";
+    QTest::newRow("document without text") << "scanned.pdf" << "alpha" << int(CDocumentSearch::NoText)
+                                           << "No text in this document";
+    QTest::newRow("damaged page") << "damaged.pdf" << "alpha" << int(CDocumentSearch::Finished) << "1 of 2";
+}
+
+void TestSearch::badInputNeverBreaksTheSearch()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, query);
+    QFETCH(int, state);
+    QFETCH(QString, counter);
+    QScopedPointer<MainBox> box(OpenShown(dir + "/" + file));
+    box->OnMainMenuTrigger("find");
+    box->FindBar()->Field()->setText(query);
+    QTest::keyClick(box->FindBar()->Field(), Qt::Key_Return);
+    QTRY_COMPARE(int(box->Search()->GetState()), state);
+    QCOMPARE(box->FindBar()->Counter()->text(), counter);
+    // Asked again, a document known to have no text says so at once.
+    box->Search()->Start(query, {}, 0);
+    QCOMPARE(int(box->Search()->GetState()), state == CDocumentSearch::Finished ? int(CDocumentSearch::Running) : state);
+}
+
+RV_TEST_MAIN(TestSearch)
+#include "tst_search.moc"
