@@ -2,6 +2,7 @@
 
 #include "QWKDialogBar.h"
 
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -55,4 +56,25 @@ CPasswordBox::CPasswordBox(const QString& fileName, bool bRetry, QWidget* parent
 QString CPasswordBox::Password() const
 {
     return passwordEdit->text();
+}
+
+std::shared_ptr<CPdfDocument> CPasswordBox::Unlock(const QString& path, CPdfDocument::LoadStatus* status,
+                                                   QWidget* parent, bool* bGaveUp)
+{
+    *bGaveUp = false;
+    bool retry = false;
+    while (*status == CPdfDocument::NeedsPassword || *status == CPdfDocument::WrongPassword) {
+        CPasswordBox box(QFileInfo(path).fileName(), retry, parent);
+        if (parent)
+            box.ShowMask(parent->window(), false);
+        if (box.exec() != 1) {
+            *bGaveUp = true;
+            return nullptr;
+        }
+        std::shared_ptr<CPdfDocument> document = CPdfDocument::Load(path, box.Password().toUtf8(), status);
+        if (document)
+            return document;
+        retry = true;
+    }
+    return nullptr;
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "CPdfDocument.h"
 #include "QWKDialog.h"
+
+#include <memory>
 
 class QLabel;
 class QLineEdit;
@@ -14,6 +17,12 @@ public:
     CPasswordBox(const QString& fileName, bool bRetry, QWidget* parent = nullptr);
 
     QString Password() const;
+
+    // Finishes opening a protected file: asks for the password until it
+    // fits or the user gives up (then *bGaveUp is set). Any other status is
+    // given back as it is.
+    static std::shared_ptr<CPdfDocument> Unlock(const QString& path, CPdfDocument::LoadStatus* status,
+                                                QWidget* parent, bool* bGaveUp);
 
 private:
     QLineEdit* passwordEdit = nullptr;

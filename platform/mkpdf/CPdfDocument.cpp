@@ -218,10 +218,16 @@ QList<PdfWord> CPdfDocument::PageWords(int index) const
     return words;
 }
 
+bool CPdfDocument::IsUnchangedOnDisk() const
+{
+    const QFileInfo info(FilePath());
+    return info.exists() && info.size() == fileSize && info.lastModified() == fileModified;
+}
+
 std::unique_ptr<Poppler::Document> CPdfDocument::OpenParser() const
 {
     const QFileInfo info(FilePath());
-    if (info.size() != fileSize || info.lastModified() != fileModified)
+    if (!IsUnchangedOnDisk())
         return nullptr;
     std::unique_ptr<Poppler::Document> parser(Poppler::Document::load(info.filePath(), password, password));
     if (!parser || parser->isLocked() || parser->numPages() != pageCount)

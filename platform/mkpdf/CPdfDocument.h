@@ -93,6 +93,10 @@ public:
     bool SizesLoaded() const { return sizesLoaded.load(); }
     void LoadPageSizes();
     bool IsEncrypted() const { return encrypted; }
+    // The password the document was opened with; empty for none.
+    QByteArray Password() const { return password; }
+    // True while the file on disk is still the one that was opened.
+    bool IsUnchangedOnDisk() const;
 
     // Renders region (device pixels of the page at scale pixels per point,
     // null for the whole page); null on failure.

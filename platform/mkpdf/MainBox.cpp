@@ -1,11 +1,15 @@
 #include "MainBox.h"
 
+#include "CDocumentSaver.h"
 #include "CDocumentSearch.h"
+#include "CDocumentToolBar.h"
+#include "CEditSession.h"
 #include "CFileUtils.h"
 #include "CFindBar.h"
 #include "CGotoPageBox.h"
-#include "CIconButton.h"
 #include "CMessageDialog.h"
+#include "COrganizerBox.h"
+#include "COrganizerView.h"
 #include "CPageCache.h"
 #include "CPageView.h"
 #include "CPasswordBox.h"
@@ -17,7 +21,6 @@
 #include "CRenderQueue.h"
 #include "CSidePanel.h"
 #include "CTextCache.h"
-#include "CustomIntValidator.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -41,9 +44,11 @@
 #include <QRegularExpression>
 #include <QBuffer>
 #include <QSet>
+#include <QStackedWidget>
 #include <QStandardPaths>
 #include <QThreadPool>
 #include <QTimer>
+#include <QUndoStack>
 #include <QVBoxLayout>
 #include <QtConcurrent>
 
@@ -120,8 +125,6 @@ PrefetchSlot& Prefetched()
     return slot;
 }
 
-const double kZoomChoices[] = {6400, 3200, 2400, 1600, 800, 400, 200, 150, 125, 100, 75, 50, 25, 10, 5};
-
 } // namespace
 
 MainBox::MainBox(std::shared_ptr<CPdfDocument> document_, const QVariantMap& options, QWidget* parent)
@@ -131,26 +134,20 @@ MainBox::MainBox(std::shared_ptr<CPdfDocument> document_, const QVariantMap& opt
     LiveBoxes().insert(static_cast<const QWidget*>(this));
     setObjectName("main_box");
     setAttribute(Qt::WA_StyledBackground);
-    auto* layout = new QVBoxLayout(this);
+    session = new CEditSession(document, this);
+    saver = new CDocumentSaver(session, this);
+    layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    view = new CPageView(document, this);
-    panel = new CSidePanel(document, this);
-    panel->hide();
-    search = new CDocumentSearch(document, this);
-    view->SetOverlay(search);
-    panel->SetSearch(search);
-    findBar = new CFindBar(search, view, this);
-    findBar->hide();
-    toolBar = BuildToolBar();
+    toolBar = new CDocumentToolBar(this);
     layout->addWidget(toolBar);
-    layout->addWidget(findBar);
-    auto* body = new QHBoxLayout;
+    body = new QHBoxLayout;
     body->setContentsMargins(0, 0, 0, 0);
     body->setSpacing(0);
-    body->addWidget(panel);
-    body->addWidget(view, 1);
+    pages = new QStackedWidget(this);
+    body->addWidget(pages, 1);
     layout->addLayout(body, 1);
+    BuildDocumentWidgets();
 
     // The recent list's picture of the document is made at once, in the
     // background, also for a document opened behind other tabs.
@@ -159,38 +156,104 @@ MainBox::MainBox(std::shared_ptr<CPdfDocument> document_, const QVariantMap& opt
         if (!firstThumbDone)
             WriteFirstThumbnail();
     });
+    connect(toolBar, &CDocumentToolBar::SignalClickedFile, this, &MainBox::SignalClickedFile);
+    connect(toolBar, &CDocumentToolBar::SignalClickedPanel, this, [this]() { TogglePanel(CSidePanel::Thumbnails); });
+    connect(toolBar, &CDocumentToolBar::SignalClickedFind, this, [this]() { findBar->Open(); });
+    connect(toolBar, &CDocumentToolBar::SignalClickedReadMode, this, &MainBox::EnterReadMode);
+    connect(toolBar, &CDocumentToolBar::SignalStepPage, this,
+            [this](int nDelta) { view->GoToPage(view->CurrentPage() + nDelta); });
+    connect(session, &CEditSession::SignalDirtyChanged, this, &MainBox::SignalDocumentChanged);
+    connect(saver, &CDocumentSaver::SignalWritten, this, &MainBox::OnWritten);
+    ApplyOptions(options);
+}
+
+void MainBox::BuildDocumentWidgets()
+{
+    view = new CPageView(document, pages);
+    pages->insertWidget(0, view);
+    panel = new CSidePanel(document, this);
+    panel->hide();
+    body->insertWidget(0, panel);
+    search = new CDocumentSearch(document, this);
+    view->SetOverlay(search);
+    panel->SetSearch(search);
+    findBar = new CFindBar(search, view, this);
+    findBar->hide();
+    layout->insertWidget(1, findBar);
+    toolBar->SetView(view, document->PageCount());
+    pages->setCurrentWidget(IsOrganizing() ? static_cast<QWidget*>(organizer) : view);
     connect(view, &CPageView::SignalCurrentPageChanged, this, &MainBox::UpdatePageNumber);
-    connect(view, &CPageView::SignalZoomChanged, this, &MainBox::UpdateZoomText);
     connect(panel, &CSidePanel::SignalGoToPage, view, &CPageView::GoToPage);
     connect(panel, &CSidePanel::SignalOpenAttachment, this, [this](int nIndex) { ExtractAttachment(nIndex); });
     connect(findBar, &CFindBar::SignalShowResults, this, [this]() {
         panel->ShowPage(CSidePanel::SearchResults);
         panel->show();
     });
-    ApplyOptions(options);
     UpdatePageNumber(view->CurrentPage());
 
     // Sizes of the other pages are read in the background; the layout uses
     // the first page's size until then.
     if (!document->SizesLoaded()) {
         auto* watcher = new QFutureWatcher<void>(this);
-        connect(watcher, &QFutureWatcher<void>::finished, this, [this, watcher]() {
+        QPointer<CPageView> pageView(view);
+        QPointer<CSidePanel> sidePanel(panel);
+        connect(watcher, &QFutureWatcher<void>::finished, this, [watcher, pageView, sidePanel]() {
             watcher->deleteLater();
-            view->RefreshLayout();
-            panel->RefreshLayout();
+            if (pageView)
+                pageView->RefreshLayout();
+            if (sidePanel)
+                sidePanel->RefreshLayout();
         });
         std::shared_ptr<CPdfDocument> doc = document;
         watcher->setFuture(CRenderQueue::Run([doc]() { doc->LoadPageSizes(); }));
     }
 }
 
-MainBox::~MainBox()
+void MainBox::ReplaceDocument(std::shared_ptr<CPdfDocument> written)
 {
-    LiveBoxes().remove(static_cast<const QWidget*>(this));
+    const QVariantMap state = GetDisplayOption();
+    const bool panelShown = panel->isVisible();
+    const int panelPage = panel->CurrentPageIndex();
+    ForgetDocument();
+    delete findBar;
+    delete search;
+    delete panel;
+    delete view;
+    document = std::move(written);
+    session->Restart(document);
+    BuildDocumentWidgets();
+    view->SetDisplayMode(state.value("displayMode").toInt());
+    view->SetZoom(state.value("zoom").toDouble());
+    view->GoToPage(qMin(state.value("pageIndex").toInt(), document->PageCount() - 1));
+    if (panelShown) {
+        panel->ShowPage(panelPage);
+        panel->show();
+    }
+}
+
+void MainBox::ForgetDocument()
+{
     CPageCache::Instance().RemoveDocument(document->Id());
     // Workers still reading a page of this document drop what they read.
     search->Clear();
     CTextCache::Instance().RemoveDocument(document->Id());
+}
+
+void MainBox::OnWritten(const QString& strOldPath, std::shared_ptr<CPdfDocument> written)
+{
+    const QString path = written->FilePath();
+    if (strOldPath != path)
+        emit SignalDocumentSaveAs(strOldPath, path);
+    ReplaceDocument(std::move(written));
+    // The recent list learns the new first page and whether a password
+    // now protects the file.
+    WriteFirstThumbnail();
+}
+
+MainBox::~MainBox()
+{
+    LiveBoxes().remove(static_cast<const QWidget*>(this));
+    ForgetDocument();
 }
 
 bool MainBox::IsLiveBox(const void* pointer)
@@ -206,102 +269,6 @@ MainBox* MainBox::FindOpenDocument(const QString& path)
             return box;
     }
     return nullptr;
-}
-
-QWidget* MainBox::BuildToolBar()
-{
-    auto* bar = new QWidget(this);
-    bar->setObjectName("widget_doc_toolbar");
-    bar->setAttribute(Qt::WA_StyledBackground);
-    bar->setFixedHeight(40);
-    auto* row = new QHBoxLayout(bar);
-    row->setContentsMargins(8, 0, 8, 0);
-    row->setSpacing(4);
-
-    // The file menu belongs to the window; the engine only says where to
-    // put it.
-    auto* fileButton = new QPushButton(tr("File"), bar);
-    fileButton->setObjectName("button_doc_file");
-    fileButton->setFixedHeight(28);
-    fileButton->setFocusPolicy(Qt::NoFocus);
-    fileButton->setAttribute(Qt::WA_LayoutUsesWidgetRect);
-    connect(fileButton, &QPushButton::clicked, this, [this, fileButton]() {
-        emit SignalClickedFile(fileButton->mapToGlobal(QPoint(0, fileButton->height())));
-    });
-    row->addWidget(fileButton);
-
-    QPushButton* panelButton = new CIconButton("button_doc_panel", tr("Thumbnails"), 28, bar);
-    connect(panelButton, &QPushButton::clicked, this, [this]() { TogglePanel(CSidePanel::Thumbnails); });
-    row->addWidget(panelButton);
-    QPushButton* findButton = new CIconButton("button_doc_find", tr("Find (Ctrl+F)"), 28, bar);
-    connect(findButton, &QPushButton::clicked, findBar, [this]() { findBar->Open(); });
-    row->addWidget(findButton);
-    row->addStretch(1);
-
-    QPushButton* previous = new CIconButton("button_doc_prev", tr("Previous Page"), 28, bar);
-    connect(previous, &QPushButton::clicked, this, [this]() { OnMainMenuTrigger("pre_page"); });
-    row->addWidget(previous);
-    pageEdit = new QLineEdit(bar);
-    pageEdit->setObjectName("line_doc_page");
-    pageEdit->setFixedSize(48, 26);
-    pageEdit->setAlignment(Qt::AlignCenter);
-    pageEdit->setValidator(new CustomIntValidator(1, qMax(1, document->PageCount()), pageEdit));
-    connect(pageEdit, &QLineEdit::returnPressed, this, [this]() {
-        const int page = pageEdit->text().toInt();
-        if (page >= 1 && page <= document->PageCount())
-            view->GoToPage(page - 1);
-        UpdatePageNumber(view->CurrentPage());
-        view->setFocus();
-    });
-    row->addWidget(pageEdit);
-    pageTotal = new QLabel(QStringLiteral("/ %1").arg(document->PageCount()), bar);
-    pageTotal->setObjectName("label_doc_total");
-    row->addWidget(pageTotal);
-    QPushButton* next = new CIconButton("button_doc_next", tr("Next Page"), 28, bar);
-    connect(next, &QPushButton::clicked, this, [this]() { OnMainMenuTrigger("next_page"); });
-    row->addWidget(next);
-    row->addSpacing(16);
-
-    QPushButton* zoomOut = new CIconButton("button_doc_zoom_out", tr("Zoom Out"), 28, bar);
-    connect(zoomOut, &QPushButton::clicked, view, &CPageView::ZoomOut);
-    row->addWidget(zoomOut);
-    zoomBox = new QComboBox(bar);
-    zoomBox->setObjectName("combo_doc_zoom");
-    zoomBox->setEditable(true);
-    zoomBox->setInsertPolicy(QComboBox::NoInsert);
-    zoomBox->setFixedSize(110, 26);
-    zoomBox->addItem(tr("Actual Size"), CPageView::kActualSize);
-    zoomBox->addItem(tr("Fit Page"), CPageView::kFitPage);
-    zoomBox->addItem(tr("Fit Width"), CPageView::kFitWidth);
-    zoomBox->addItem(tr("Fit Height"), CPageView::kFitHeight);
-    for (double zoom : kZoomChoices)
-        zoomBox->addItem(QString::number(zoom) + "%", zoom);
-    zoomBox->lineEdit()->setValidator(
-        new QRegularExpressionValidator(QRegularExpression("\\d{0,4}%?"), zoomBox));
-    connect(zoomBox, QOverload<int>::of(&QComboBox::activated), this, [this](int index) {
-        view->SetZoom(zoomBox->itemData(index).toDouble());
-        UpdateZoomText(view->ZoomPercent());
-        view->setFocus();
-    });
-    connect(zoomBox->lineEdit(), &QLineEdit::returnPressed, this, [this]() {
-        QString text = zoomBox->lineEdit()->text();
-        text.remove('%');
-        const double zoom = text.toDouble();
-        if (zoom > 0)
-            view->SetZoom(qBound(CPageView::kMinZoom, zoom, CPageView::kMaxZoom));
-        UpdateZoomText(view->ZoomPercent());
-        view->setFocus();
-    });
-    row->addWidget(zoomBox);
-    QPushButton* zoomIn = new CIconButton("button_doc_zoom_in", tr("Zoom In"), 28, bar);
-    connect(zoomIn, &QPushButton::clicked, view, &CPageView::ZoomIn);
-    row->addWidget(zoomIn);
-    row->addStretch(1);
-
-    QPushButton* read = new CIconButton("button_doc_read", tr("Enter Read Mode"), 28, bar);
-    connect(read, &QPushButton::clicked, this, &MainBox::EnterReadMode);
-    row->addWidget(read);
-    return bar;
 }
 
 void MainBox::ApplyOptions(const QVariantMap& options)
@@ -366,17 +333,12 @@ QWidget* MainBox::CreatePdfBox(QWidget* parent, const QString& path, const QVari
         document = CPdfDocument::Load(path, QByteArray(), &status);
     }
     // A protected file: ask until the password fits or the user gives up.
-    bool retry = false;
-    while (!document && (status == CPdfDocument::NeedsPassword || status == CPdfDocument::WrongPassword)) {
-        CPasswordBox box(QFileInfo(path).fileName(), retry, parent);
-        if (parent)
-            box.ShowMask(parent->window(), false);
-        if (box.exec() != 1) {
-            result = OpenGaveUp;
-            return nullptr;
-        }
-        document = CPdfDocument::Load(path, box.Password().toUtf8(), &status);
-        retry = true;
+    bool gaveUp = false;
+    if (!document)
+        document = CPasswordBox::Unlock(path, &status, parent, &gaveUp);
+    if (gaveUp) {
+        result = OpenGaveUp;
+        return nullptr;
     }
     if (!document) {
         result = ResultForStatus(status);
@@ -399,10 +361,8 @@ QWidget* MainBox::CreatePdfBox(QWidget* parent, const QVariantMap& options, int&
         return nullptr;
     }
     QWidget* widget = CreatePdfBox(parent, path, options, result);
-    if (auto* box = qobject_cast<MainBox*>(widget)) {
-        box->tempDoc = true;
-        box->dirty = true;
-    }
+    if (auto* box = qobject_cast<MainBox*>(widget))
+        box->session->SetTemporary(true);
     return widget;
 }
 
@@ -500,11 +460,10 @@ void MainBox::ApplyTool(int nToolID)
         AskPrint();
         break;
     case 3:
-        panel->ShowPage(CSidePanel::Thumbnails);
-        panel->show();
+        ShowOrganizer();
         break;
     case 4:
-        ShowProperties();
+        saver->AskProtect();
         break;
     default:
         break;
@@ -523,84 +482,130 @@ void MainBox::TogglePanel(int nPage)
 
 void MainBox::UpdatePageNumber(int nPage)
 {
-    pageEdit->setText(QString::number(nPage + 1));
+    toolBar->UpdatePageNumber(nPage);
     panel->SetCurrentDocumentPage(nPage);
 }
 
-void MainBox::UpdateZoomText(double dPercent)
+const QHash<QString, void (*)(MainBox*)>& MainBox::MenuKeys()
 {
-    zoomBox->setEditText(QString::number(qRound(dPercent)) + "%");
+    // Keys of the window's menus that act on the document; any other key
+    // has nothing to act on here and is ignored.
+    static const QHash<QString, void (*)(MainBox*)> keys = {
+        {"save", [](MainBox* box) { box->saver->Save(); }},
+        {"save_as", [](MainBox* box) { box->saver->AskSaveAs(); }},
+        {"protect", [](MainBox* box) { box->saver->AskProtect(); }},
+        {"show_in_finder", [](MainBox* box) { MKBase::CFileUtils::OpenFolderAndSelectFile(box->GetDocumentFilePath()); }},
+        {"rename", [](MainBox* box) { box->AskRename(); }},
+        {"doc_property", [](MainBox* box) { box->ShowProperties(); }},
+        {"print", [](MainBox* box) { box->AskPrint(); }},
+        {"undo", [](MainBox* box) { box->session->UndoStack()->undo(); }},
+        {"redo", [](MainBox* box) { box->session->UndoStack()->redo(); }},
+        {"delete", [](MainBox* box) { if (box->IsOrganizing()) box->organizer->DeleteSelection(); }},
+        {"copy", [](MainBox* box) { box->view->CopySelection(); }},
+        {"select_all", [](MainBox* box) {
+             if (box->IsOrganizing())
+                 box->organizer->View()->SelectAll();
+             else
+                 box->view->SelectAllText();
+         }},
+        {"organize_pages", [](MainBox* box) { box->IsOrganizing() ? void(box->CloseOrganizer()) : box->ShowOrganizer(); }},
+        {"single_view", [](MainBox* box) { box->view->SetDisplayMode(CPageView::SinglePage); }},
+        {"single_scroll", [](MainBox* box) { box->view->SetDisplayMode(CPageView::SingleScroll); }},
+        {"two_view", [](MainBox* box) { box->view->SetDisplayMode(CPageView::TwoPage); }},
+        {"two_scroll", [](MainBox* box) { box->view->SetDisplayMode(CPageView::TwoScroll); }},
+        {"thumbnail", [](MainBox* box) { box->TogglePanel(CSidePanel::Thumbnails); }},
+        {"bookmark", [](MainBox* box) { box->TogglePanel(CSidePanel::Bookmarks); }},
+        {"annotation", [](MainBox* box) { box->TogglePanel(CSidePanel::Annotations); }},
+        {"attachment", [](MainBox* box) { box->TogglePanel(CSidePanel::Attachments); }},
+        {"zoom_in", [](MainBox* box) { box->view->ZoomIn(); }},
+        {"zoom_out", [](MainBox* box) { box->view->ZoomOut(); }},
+        {"fit_actual", [](MainBox* box) { box->view->SetZoom(CPageView::kActualSize); }},
+        {"fit_page", [](MainBox* box) { box->view->SetZoom(CPageView::kFitPage); }},
+        {"fit_width", [](MainBox* box) { box->view->SetZoom(CPageView::kFitWidth); }},
+        {"fit_height", [](MainBox* box) { box->view->SetZoom(CPageView::kFitHeight); }},
+        {"full_screen", [](MainBox* box) { box->EnterReadMode(); }},
+        {"exit_full_screen", [](MainBox* box) { box->LeaveReadMode(); }},
+        {"first_page", [](MainBox* box) { box->view->GoToPage(0); }},
+        {"last_page", [](MainBox* box) { box->view->GoToPage(box->view->PageCount() - 1); }},
+        {"pre_page", [](MainBox* box) { box->view->GoToPage(box->view->CurrentPage() - 1); }},
+        {"next_page", [](MainBox* box) { box->view->GoToPage(box->view->CurrentPage() + 1); }},
+        {"up", [](MainBox* box) { box->view->ScrollLines(-1); }},
+        {"down", [](MainBox* box) { box->view->ScrollLines(1); }},
+        {"goto", [](MainBox* box) { box->AskGoToPage(); }},
+        {"find", [](MainBox* box) { box->findBar->Open(); }},
+    };
+    return keys;
 }
 
 void MainBox::OnMainMenuTrigger(const QVariant& action)
 {
-    const QString key = action.toString();
-    if (key == "save")
-        Save();
-    else if (key == "save_as")
-        AskSaveAs();
-    else if (key == "show_in_finder")
-        MKBase::CFileUtils::OpenFolderAndSelectFile(GetDocumentFilePath());
-    else if (key == "rename")
-        AskRename();
-    else if (key == "doc_property")
-        ShowProperties();
-    else if (key == "print")
-        AskPrint();
-    else if (key == "copy")
-        view->CopySelection();
-    else if (key == "select_all")
-        view->SelectAllText();
-    else if (key == "single_view")
-        view->SetDisplayMode(CPageView::SinglePage);
-    else if (key == "single_scroll")
-        view->SetDisplayMode(CPageView::SingleScroll);
-    else if (key == "two_view")
-        view->SetDisplayMode(CPageView::TwoPage);
-    else if (key == "two_scroll")
-        view->SetDisplayMode(CPageView::TwoScroll);
-    else if (key == "thumbnail")
-        TogglePanel(CSidePanel::Thumbnails);
-    else if (key == "bookmark")
-        TogglePanel(CSidePanel::Bookmarks);
-    else if (key == "annotation")
-        TogglePanel(CSidePanel::Annotations);
-    else if (key == "attachment")
-        TogglePanel(CSidePanel::Attachments);
-    else if (key == "zoom_in")
-        view->ZoomIn();
-    else if (key == "zoom_out")
-        view->ZoomOut();
-    else if (key == "fit_actual")
-        view->SetZoom(CPageView::kActualSize);
-    else if (key == "fit_page")
-        view->SetZoom(CPageView::kFitPage);
-    else if (key == "fit_width")
-        view->SetZoom(CPageView::kFitWidth);
-    else if (key == "fit_height")
-        view->SetZoom(CPageView::kFitHeight);
-    else if (key == "full_screen")
-        EnterReadMode();
-    else if (key == "exit_full_screen")
-        LeaveReadMode();
-    else if (key == "first_page")
-        view->GoToPage(0);
-    else if (key == "last_page")
-        view->GoToPage(view->PageCount() - 1);
-    else if (key == "pre_page")
-        view->GoToPage(view->CurrentPage() - 1);
-    else if (key == "next_page")
-        view->GoToPage(view->CurrentPage() + 1);
-    else if (key == "up")
-        view->ScrollLines(-1);
-    else if (key == "down")
-        view->ScrollLines(1);
-    else if (key == "goto")
-        AskGoToPage();
-    else if (key == "find")
-        findBar->Open();
-    // Editing keys ("undo", "redo", "cut", "paste", "delete") have nothing to
-    // act on while reading; unknown keys are ignored.
+    if (auto handler = MenuKeys().value(action.toString()))
+        handler(this);
+}
+
+bool MainBox::IsOrganizing() const
+{
+    return organizer && pages->currentWidget() == organizer;
+}
+
+void MainBox::ShowOrganizer()
+{
+    if (IsOrganizing())
+        return;
+    // A protected document keeps its pages as they are unless the user has
+    // the right to change them.
+    if (document->IsEncrypted()) {
+        const PdfProtectionInfo rights = CPdfEditor::ReadProtection(document->FilePath(), document->Password());
+        if (!rights.allowAssembly && !rights.ownerAccess) {
+            ShowError(tr("Cannot Organize Pages"),
+                      tr("The document's permissions do not allow changing its pages. Open it with its "
+                         "permissions password to organize it."));
+            return;
+        }
+    }
+    if (!organizer) {
+        organizer = new COrganizerBox(session, pages);
+        pages->addWidget(organizer);
+        connect(organizer, &COrganizerBox::SignalSaveRequested, saver, &CDocumentSaver::Save);
+        connect(organizer, &COrganizerBox::SignalCloseRequested, this, &MainBox::CloseOrganizer);
+    }
+    panelWasVisible = panel->isVisible();
+    toolBar->hide();
+    findBar->Close();
+    panel->hide();
+    pages->setCurrentWidget(organizer);
+    organizer->View()->SetSelection({view->CurrentPage()});
+    organizer->View()->EnsureVisible(view->CurrentPage());
+    organizer->View()->setFocus();
+}
+
+bool MainBox::CloseOrganizer()
+{
+    if (!IsOrganizing())
+        return true;
+    if (session->HasPageChanges() && !session->UndoStack()->isClean()) {
+        // The reading view always shows the pages as saved.
+        CMessageDialog box(true, this, QString(),
+                           tr("Save the page changes to \"%1\"?").arg(QFileInfo(document->FilePath()).fileName()),
+                           tr("The reading view shows the pages once they are saved."), tr("Cancel"),
+                           tr("Discard"), tr("Save"));
+        box.ShowMask(window(), false);
+        const int answer = box.exec();
+        if (answer == 2)
+            session->DiscardChanges();
+        else if (answer != 3 || !saver->Save())
+            return false;
+    }
+    pages->setCurrentWidget(view);
+    toolBar->show();
+    panel->setVisible(panelWasVisible);
+    view->setFocus();
+    return true;
+}
+
+QLineEdit* MainBox::PageEdit() const
+{
+    return toolBar->PageEdit();
 }
 
 QString MainBox::GetDocumentFilePath() const
@@ -629,7 +634,17 @@ int MainBox::GetModuleIndex() const
 
 bool MainBox::isTempDoc() const
 {
-    return tempDoc;
+    return session->IsTemporary();
+}
+
+bool MainBox::IsDirty() const
+{
+    return session->IsDirty();
+}
+
+bool MainBox::SaveAs(const QString& path, QString* error)
+{
+    return saver->SaveAs(path, error);
 }
 
 bool MainBox::IsFullScreenReadModeEnable() const
@@ -649,57 +664,7 @@ int MainBox::CurrentPageIndex() const
 
 void MainBox::ShowError(const QString& title, const QString& text)
 {
-    CMessageDialog box(true, this, QString(), title, text, QString(), QString(), tr("OK"));
-    box.ShowMask(window(), false);
-    box.exec();
-}
-
-bool MainBox::SaveAs(const QString& path, QString* error)
-{
-    const QString old = document->FilePath();
-    QString target = path;
-    if (QFileInfo(target).suffix().compare("pdf", Qt::CaseInsensitive) != 0)
-        target += ".pdf";
-    const bool same = MKBase::CFileUtils::IsTheSameFile(old, target);
-    if (!same && !MKBase::CFileUtils::CopyFileHandle(old, target, true)) {
-        const QString reason = tr("The file could not be written to \"%1\". Check that the folder exists and that you may write there.")
-                                   .arg(QDir::toNativeSeparators(target));
-        if (error)
-            *error = reason;
-        ShowError(tr("Failed to Save"), reason);
-        return false;
-    }
-    document->SetFilePath(QFileInfo(target).absoluteFilePath());
-    tempDoc = false;
-    dirty = false;
-    emit SignalDocumentSaveAs(old, document->FilePath());
-    emit SignalDocumentChanged(false);
-    return true;
-}
-
-bool MainBox::Save()
-{
-    if (tempDoc)
-        return AskSaveAs();
-    if (!dirty)
-        return true;
-    // The file on disk is the document: nothing in memory differs from it.
-    dirty = false;
-    emit SignalDocumentChanged(false);
-    return true;
-}
-
-bool MainBox::AskSaveAs()
-{
-    const QFileInfo current(document->FilePath());
-    QString folder = current.absolutePath();
-    if (tempDoc)
-        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString chosen = QFileDialog::getSaveFileName(this, tr("Save As"), folder + "/" + current.fileName(),
-                                                        tr("PDF Files (*.pdf)"));
-    if (chosen.isEmpty())
-        return false;
-    return SaveAs(chosen);
+    CDocumentSaver::ShowError(this, title, text);
 }
 
 bool MainBox::RenameTo(const QString& path, QString* error)
@@ -808,7 +773,7 @@ void MainBox::LeaveReadMode()
     if (!readMode)
         return;
     readMode = false;
-    toolBar->show();
+    toolBar->setVisible(!IsOrganizing());
     panel->setVisible(panelWasVisible);
     emit SignalSetTitleBarVisible(true);
     QWidget* top = window();
@@ -833,7 +798,13 @@ void MainBox::keyPressEvent(QKeyEvent* event)
 
 void MainBox::closeEvent(QCloseEvent* event)
 {
-    if (dirty) {
+    // A save in progress finishes first.
+    if (saver->IsBusy()) {
+        event->ignore();
+        emit SignalDocumentClosed(false);
+        return;
+    }
+    if (session->IsDirty()) {
         CMessageDialog box(true, this, QString(),
                            tr("Do you want to save changes to \"%1\" before closing?")
                                .arg(QFileInfo(document->FilePath()).fileName()),
@@ -841,7 +812,7 @@ void MainBox::closeEvent(QCloseEvent* event)
                            tr("Don't Save"), tr("Save"));
         box.ShowMask(window(), false);
         const int answer = box.exec();
-        const bool keep = answer == 1 || answer == 0 || (answer == 3 && !Save());
+        const bool keep = answer == 1 || answer == 0 || (answer == 3 && !saver->Save());
         if (keep) {
             event->ignore();
             emit SignalDocumentClosed(false);

@@ -1,19 +1,24 @@
 #pragma once
 
+#include <QHash>
 #include <QVariantMap>
 #include <QWidget>
 
 #include <memory>
 
+class CDocumentSaver;
 class CDocumentSearch;
+class CDocumentToolBar;
+class CEditSession;
 class CFindBar;
+class COrganizerBox;
 class CPdfDocument;
 class CPageView;
 class CSidePanel;
-class QComboBox;
-class QLabel;
+class QHBoxLayout;
 class QLineEdit;
-class QPushButton;
+class QStackedWidget;
+class QVBoxLayout;
 
 // One open PDF document: the widget a window hosts as a page. Created only
 // through CreatePdfBox; reports to its window through the signals below.
@@ -72,14 +77,21 @@ public:
     bool isTempDoc() const;
     bool IsFullScreenReadModeEnable() const;
 
-    bool IsDirty() const { return dirty; }
+    bool IsDirty() const;
     int PageCount() const;
     int CurrentPageIndex() const;
     CPageView* PageView() const { return view; }
     CSidePanel* SidePanel() const { return panel; }
     CFindBar* FindBar() const { return findBar; }
     CDocumentSearch* Search() const { return search; }
-    QLineEdit* PageEdit() const { return pageEdit; }
+    QLineEdit* PageEdit() const;
+    CEditSession* Session() const { return session; }
+    COrganizerBox* Organizer() const { return organizer; }
+    bool IsOrganizing() const;
+    void ShowOrganizer();
+    // Back to reading; unsaved page changes are saved or dropped first, as
+    // the user says. False when the user stays.
+    bool CloseOrganizer();
 
     // The steps behind the menu keys, for callers that already know the answer
     // a dialog would ask for. Each reports failure to the user and in *error.
@@ -109,15 +121,18 @@ protected:
 
 private:
     MainBox(std::shared_ptr<CPdfDocument> document, const QVariantMap& options, QWidget* parent);
-    QWidget* BuildToolBar();
+    static const QHash<QString, void (*)(MainBox*)>& MenuKeys();
+    // The widgets that show one loaded file; made again when the document
+    // is written and opened anew.
+    void BuildDocumentWidgets();
+    void ReplaceDocument(std::shared_ptr<CPdfDocument> written);
+    void ForgetDocument();
+    void OnWritten(const QString& strOldPath, std::shared_ptr<CPdfDocument> written);
     void ApplyOptions(const QVariantMap& options);
     void ApplyTool(int nToolID);
     void TogglePanel(int nPage);
     void UpdatePageNumber(int nPage);
-    void UpdateZoomText(double dPercent);
     void WriteFirstThumbnail();
-    bool Save();
-    bool AskSaveAs();
     void AskRename();
     void AskGoToPage();
     void AskPrint();
@@ -125,17 +140,18 @@ private:
     void ShowError(const QString& title, const QString& text);
 
     std::shared_ptr<CPdfDocument> document;
+    CEditSession* session = nullptr;
+    CDocumentSaver* saver = nullptr;
+    QVBoxLayout* layout = nullptr;
+    QHBoxLayout* body = nullptr;
+    QStackedWidget* pages = nullptr;
     CPageView* view = nullptr;
     CSidePanel* panel = nullptr;
     CDocumentSearch* search = nullptr;
     CFindBar* findBar = nullptr;
-    QWidget* toolBar = nullptr;
-    QLineEdit* pageEdit = nullptr;
-    QLabel* pageTotal = nullptr;
-    QComboBox* zoomBox = nullptr;
+    CDocumentToolBar* toolBar = nullptr;
+    COrganizerBox* organizer = nullptr;
     QVariantMap commentOption;
-    bool tempDoc = false;
-    bool dirty = false;
     bool firstThumbDone = false;
     bool keepThumbnail = true;
     bool readMode = false;

@@ -1,0 +1,131 @@
+#include "CDocumentToolBar.h"
+
+#include "CIconButton.h"
+#include "CPageView.h"
+#include "CustomIntValidator.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+
+namespace {
+
+const double kZoomChoices[] = {6400, 3200, 2400, 1600, 800, 400, 200, 150, 125, 100, 75, 50, 25, 10, 5};
+
+} // namespace
+
+CDocumentToolBar::CDocumentToolBar(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName("widget_doc_toolbar");
+    setAttribute(Qt::WA_StyledBackground);
+    setFixedHeight(40);
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(8, 0, 8, 0);
+    row->setSpacing(4);
+
+    // The file menu belongs to the window; the engine only says where to
+    // put it.
+    auto* fileButton = new QPushButton(tr("File"), this);
+    fileButton->setObjectName("button_doc_file");
+    fileButton->setFixedHeight(28);
+    fileButton->setFocusPolicy(Qt::NoFocus);
+    fileButton->setAttribute(Qt::WA_LayoutUsesWidgetRect);
+    connect(fileButton, &QPushButton::clicked, this, [this, fileButton]() {
+        emit SignalClickedFile(fileButton->mapToGlobal(QPoint(0, fileButton->height())));
+    });
+    row->addWidget(fileButton);
+
+    QPushButton* panelButton = new CIconButton("button_doc_panel", tr("Thumbnails"), 28, this);
+    connect(panelButton, &QPushButton::clicked, this, &CDocumentToolBar::SignalClickedPanel);
+    row->addWidget(panelButton);
+    QPushButton* findButton = new CIconButton("button_doc_find", tr("Find (Ctrl+F)"), 28, this);
+    connect(findButton, &QPushButton::clicked, this, &CDocumentToolBar::SignalClickedFind);
+    row->addWidget(findButton);
+    row->addStretch(1);
+
+    QPushButton* previous = new CIconButton("button_doc_prev", tr("Previous Page"), 28, this);
+    connect(previous, &QPushButton::clicked, this, [this]() { emit SignalStepPage(-1); });
+    row->addWidget(previous);
+    pageEdit = new QLineEdit(this);
+    pageEdit->setObjectName("line_doc_page");
+    pageEdit->setFixedSize(48, 26);
+    pageEdit->setAlignment(Qt::AlignCenter);
+    connect(pageEdit, &QLineEdit::returnPressed, this, [this]() {
+        const int page = pageEdit->text().toInt();
+        if (page >= 1 && page <= view->PageCount())
+            view->GoToPage(page - 1);
+        UpdatePageNumber(view->CurrentPage());
+        view->setFocus();
+    });
+    row->addWidget(pageEdit);
+    pageTotal = new QLabel(this);
+    pageTotal->setObjectName("label_doc_total");
+    row->addWidget(pageTotal);
+    QPushButton* next = new CIconButton("button_doc_next", tr("Next Page"), 28, this);
+    connect(next, &QPushButton::clicked, this, [this]() { emit SignalStepPage(1); });
+    row->addWidget(next);
+    row->addSpacing(16);
+
+    QPushButton* zoomOut = new CIconButton("button_doc_zoom_out", tr("Zoom Out"), 28, this);
+    connect(zoomOut, &QPushButton::clicked, this, [this]() { view->ZoomOut(); });
+    row->addWidget(zoomOut);
+    zoomBox = new QComboBox(this);
+    zoomBox->setObjectName("combo_doc_zoom");
+    zoomBox->setEditable(true);
+    zoomBox->setInsertPolicy(QComboBox::NoInsert);
+    zoomBox->setFixedSize(110, 26);
+    zoomBox->addItem(tr("Actual Size"), CPageView::kActualSize);
+    zoomBox->addItem(tr("Fit Page"), CPageView::kFitPage);
+    zoomBox->addItem(tr("Fit Width"), CPageView::kFitWidth);
+    zoomBox->addItem(tr("Fit Height"), CPageView::kFitHeight);
+    for (double zoom : kZoomChoices)
+        zoomBox->addItem(QString::number(zoom) + "%", zoom);
+    zoomBox->lineEdit()->setValidator(
+        new QRegularExpressionValidator(QRegularExpression("\\d{0,4}%?"), zoomBox));
+    connect(zoomBox, QOverload<int>::of(&QComboBox::activated), this, [this](int index) {
+        view->SetZoom(zoomBox->itemData(index).toDouble());
+        UpdateZoomText(view->ZoomPercent());
+        view->setFocus();
+    });
+    connect(zoomBox->lineEdit(), &QLineEdit::returnPressed, this, [this]() {
+        QString text = zoomBox->lineEdit()->text();
+        text.remove('%');
+        const double zoom = text.toDouble();
+        if (zoom > 0)
+            view->SetZoom(qBound(CPageView::kMinZoom, zoom, CPageView::kMaxZoom));
+        UpdateZoomText(view->ZoomPercent());
+        view->setFocus();
+    });
+    row->addWidget(zoomBox);
+    QPushButton* zoomIn = new CIconButton("button_doc_zoom_in", tr("Zoom In"), 28, this);
+    connect(zoomIn, &QPushButton::clicked, this, [this]() { view->ZoomIn(); });
+    row->addWidget(zoomIn);
+    row->addStretch(1);
+
+    QPushButton* read = new CIconButton("button_doc_read", tr("Enter Read Mode"), 28, this);
+    connect(read, &QPushButton::clicked, this, &CDocumentToolBar::SignalClickedReadMode);
+    row->addWidget(read);
+}
+
+void CDocumentToolBar::SetView(CPageView* pView, int nPageCount)
+{
+    view = pView;
+    delete pageEdit->validator();
+    pageEdit->setValidator(new CustomIntValidator(1, qMax(1, nPageCount), pageEdit));
+    pageTotal->setText(QStringLiteral("/ %1").arg(nPageCount));
+    connect(view, &CPageView::SignalZoomChanged, this, &CDocumentToolBar::UpdateZoomText);
+    UpdatePageNumber(view->CurrentPage());
+}
+
+void CDocumentToolBar::UpdatePageNumber(int nPage)
+{
+    pageEdit->setText(QString::number(nPage + 1));
+}
+
+void CDocumentToolBar::UpdateZoomText(double dPercent)
+{
+    zoomBox->setEditText(QString::number(qRound(dPercent)) + "%");
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QWidget>
+
+class CPageView;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+// The bar above a document's pages: the file menu button, the panel and
+// find buttons, the page number, zoom and read mode. Page and zoom act on
+// the view it is given, which changes when the document is opened again.
+class CDocumentToolBar : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit CDocumentToolBar(QWidget* parent = nullptr);
+
+    void SetView(CPageView* pView, int nPageCount);
+    QLineEdit* PageEdit() const { return pageEdit; }
+    void UpdatePageNumber(int nPage);
+    void UpdateZoomText(double dPercent);
+
+signals:
+    void SignalClickedFile(const QPoint& pos);
+    void SignalClickedPanel();
+    void SignalClickedFind();
+    void SignalClickedReadMode();
+    void SignalStepPage(int nDelta);
+
+private:
+    CPageView* view = nullptr;
+    QLineEdit* pageEdit = nullptr;
+    QLabel* pageTotal = nullptr;
+    QComboBox* zoomBox = nullptr;
+};

@@ -1,0 +1,153 @@
+#include "CEditSession.h"
+
+#include "CPagePlanCommand.h"
+#include "CPdfDocument.h"
+
+#include <QFileInfo>
+#include <QUndoStack>
+
+CEditSession::CEditSession(std::shared_ptr<CPdfDocument> document_, QObject* parent)
+    : QObject(parent)
+    , document(std::move(document_))
+    , stack(new QUndoStack(this))
+{
+    plan = CPagePlan::Identity(document->FilePath(), document->PageCount());
+    connect(stack, &QUndoStack::cleanChanged, this, &CEditSession::UpdateDirty);
+}
+
+CEditSession::~CEditSession()
+{
+    // The commands refer to this session; they go first.
+    stack->clear();
+}
+
+std::shared_ptr<CPdfDocument> CEditSession::SourceDocument(int nSource) const
+{
+    if (nSource == 0)
+        return document;
+    if (nSource < 0 || nSource >= plan.Sources().size())
+        return nullptr;
+    return loaded.value(plan.Sources().at(nSource));
+}
+
+int CEditSession::AddSourceDocument(std::shared_ptr<CPdfDocument> source)
+{
+    if (!source)
+        return -1;
+    loaded.insert(source->FilePath(), source);
+    CPagePlan extended = plan;
+    const int index = extended.AddSource(source->FilePath());
+    // The source list grows without an undo step: only pages make one.
+    plan = extended;
+    return index;
+}
+
+bool CEditSession::IsDirty() const
+{
+    return temporary || !stack->isClean();
+}
+
+bool CEditSession::HasPageChanges() const
+{
+    return !plan.IsIdentity(document->PageCount());
+}
+
+void CEditSession::SetTemporary(bool bTemporary)
+{
+    temporary = bTemporary;
+    UpdateDirty();
+}
+
+void CEditSession::UpdateDirty()
+{
+    const bool dirty = IsDirty();
+    if (dirty == lastDirty)
+        return;
+    lastDirty = dirty;
+    emit SignalDirtyChanged(dirty);
+}
+
+void CEditSession::ApplyPlan(const CPagePlan& newPlan, const QString& text, const QList<int>& selection)
+{
+    if (newPlan == plan)
+        return;
+    stack->push(new CPagePlanCommand(this, plan, newPlan, selection, text));
+}
+
+void CEditSession::SetPlan(const CPagePlan& newPlan, const QList<int>& selection)
+{
+    plan = newPlan;
+    emit SignalPlanChanged(selection);
+}
+
+void CEditSession::DiscardChanges()
+{
+    if (stack->cleanIndex() >= 0)
+        stack->setIndex(stack->cleanIndex());
+}
+
+CSavePipeline::Job CEditSession::MakeJob(const QString& target, const CPagePlan& pagePlan) const
+{
+    CSavePipeline::Job job;
+    for (int i = 0; i < pagePlan.Sources().size(); ++i) {
+        const std::shared_ptr<CPdfDocument> source = SourceDocument(i);
+        if (source)
+            job.sources.append({{source->FilePath(), source->Password()}, source});
+        else
+            job.sources.append({{pagePlan.Sources().at(i), QByteArray()}, nullptr});
+    }
+    job.plan = pagePlan;
+    job.target = target;
+    job.reloadPassword = document->Password();
+    return job;
+}
+
+void CEditSession::Restart(std::shared_ptr<CPdfDocument> saved)
+{
+    document = std::move(saved);
+    // The steps so far were made on the file as it was; they cannot be
+    // undone on the file as it is now.
+    stack->clear();
+    loaded.clear();
+    plan = CPagePlan::Identity(document->FilePath(), document->PageCount());
+    temporary = false;
+    UpdateDirty();
+    emit SignalPlanChanged({});
+}
+
+QJsonObject CEditSession::RecoveryState() const
+{
+    return QJsonObject{{"pagePlan", plan.ToJson()}};
+}
+
+bool CEditSession::RestoreRecoveryState(const QJsonObject& state, QString* error)
+{
+    CPagePlan restored;
+    if (!CPagePlan::FromJson(state.value("pagePlan").toObject(), &restored, error))
+        return false;
+    if (!QFileInfo(restored.Sources().first()).exists()
+        || QFileInfo(restored.Sources().first()).absoluteFilePath() != document->FilePath()) {
+        if (error)
+            *error = QStringLiteral("the plan is for another document");
+        return false;
+    }
+    QVector<int> counts {document->PageCount()};
+    for (int i = 1; i < restored.Sources().size(); ++i) {
+        CPdfDocument::LoadStatus status;
+        std::shared_ptr<CPdfDocument> source = CPdfDocument::Load(restored.Sources().at(i), QByteArray(), &status);
+        if (!source) {
+            if (error)
+                *error = QStringLiteral("cannot read %1").arg(restored.Sources().at(i));
+            return false;
+        }
+        loaded.insert(restored.Sources().at(i), source);
+        counts << source->PageCount();
+    }
+    if (!restored.FitsSources(counts)) {
+        if (error)
+            *error = QStringLiteral("the plan names pages its files do not have");
+        return false;
+    }
+    ApplyPlan(restored, tr("Restore Page Changes"), {});
+    return true;
+}

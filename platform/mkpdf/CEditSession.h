@@ -1,0 +1,77 @@
+#pragma once
+
+#include "CPagePlan.h"
+#include "CSavePipeline.h"
+
+#include <QHash>
+#include <QJsonObject>
+#include <QObject>
+
+#include <memory>
+
+class CPdfDocument;
+class QUndoStack;
+
+// Every unsaved edit of one open document: one undo stack for every kind of
+// edit (page organizing, and the annotation and form edits to come), whose
+// clean state is the document's saved state, and the page plan the edits
+// build up. Saving hands a pipeline job from here; after a save the session
+// starts again on the file as written.
+class CEditSession : public QObject
+{
+    Q_OBJECT
+public:
+    explicit CEditSession(std::shared_ptr<CPdfDocument> document, QObject* parent = nullptr);
+    ~CEditSession() override;
+
+    std::shared_ptr<CPdfDocument> Document() const { return document; }
+    QUndoStack* UndoStack() const { return stack; }
+    const CPagePlan& Plan() const { return plan; }
+    // The open document for source 0; the loaded file for the others.
+    std::shared_ptr<CPdfDocument> SourceDocument(int nSource) const;
+    // Loads another file's pages for insertion; the source's index in the
+    // plan is given back. Null result, and nothing changed, when it cannot
+    // be read.
+    int AddSourceDocument(std::shared_ptr<CPdfDocument> source);
+
+    bool IsDirty() const;
+    bool HasPageChanges() const;
+    // A new document that exists only in a temporary file is unsaved from
+    // the start, without anything to undo, until it is saved somewhere.
+    void SetTemporary(bool bTemporary);
+    bool IsTemporary() const { return temporary; }
+
+    // One undoable step: the plan becomes newPlan; selection is what the
+    // organizer selects afterwards.
+    void ApplyPlan(const CPagePlan& newPlan, const QString& text, const QList<int>& selection);
+    // Steps the undo stack back to the saved state.
+    void DiscardChanges();
+
+    // A write of plan (by default the whole current plan) to target.
+    CSavePipeline::Job MakeJob(const QString& target, const CPagePlan& pagePlan) const;
+    CSavePipeline::Job MakeJob(const QString& target) const { return MakeJob(target, plan); }
+    // After the document was written and opened again: a fresh start on it.
+    void Restart(std::shared_ptr<CPdfDocument> saved);
+
+    // What a recovery copy keeps: the plan. Restoring checks it against the
+    // files it names and makes it one undoable step.
+    QJsonObject RecoveryState() const;
+    bool RestoreRecoveryState(const QJsonObject& state, QString* error = nullptr);
+
+    // Used by the undo commands only.
+    void SetPlan(const CPagePlan& newPlan, const QList<int>& selection);
+
+signals:
+    void SignalPlanChanged(const QList<int>& selection);
+    void SignalDirtyChanged(bool bDirty);
+
+private:
+    void UpdateDirty();
+
+    std::shared_ptr<CPdfDocument> document;
+    QUndoStack* stack = nullptr;
+    CPagePlan plan;
+    QHash<QString, std::shared_ptr<CPdfDocument>> loaded; // other sources, by path
+    bool temporary = false;
+    bool lastDirty = false;
+};
