@@ -18,15 +18,14 @@
 #include "CPdfPrinter.h"
 #include "CPropertiesBox.h"
 #include "CRenameBox.h"
+#include "CRecentThumbnail.h"
 #include "CRenderQueue.h"
 #include "CSidePanel.h"
 #include "CTextCache.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDateTime>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QFutureWatcher>
@@ -34,23 +33,18 @@
 #include <QHBoxLayout>
 #include <QStyle>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QPushButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QBuffer>
 #include <QSet>
 #include <QStackedWidget>
 #include <QStandardPaths>
-#include <QThreadPool>
 #include <QTimer>
 #include <QUndoStack>
 #include <QVBoxLayout>
-#include <QtConcurrent>
 
 namespace {
 
@@ -378,58 +372,21 @@ void MainBox::DestroyPDF()
 
 QString MainBox::ThumbnailDirPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/recent/thumb/";
+    return CRecentThumbnail::DirPath();
 }
 
 QString MainBox::ThumbnailFileName(const QString& documentPath)
 {
-    QString name = documentPath;
-    name.replace('/', '_');
-    name.replace('\\', '_');
-    name.remove(':');
-    if (!name.endsWith(".pdf", Qt::CaseInsensitive))
-        return name;
-    name.replace(".pdf", ".png", Qt::CaseInsensitive);
-    if (name.size() >= 200)
-        name = name.right(200);
-    return name;
+    return CRecentThumbnail::FileName(documentPath);
 }
 
 void MainBox::WriteFirstThumbnail()
 {
     firstThumbDone = true;
     const QString path = document->FilePath();
-    const QString target = ThumbnailDirPath() + ThumbnailFileName(path);
     const bool encrypted = document->IsEncrypted();
-    // A protected document's page never lands on disk as a picture (the list
-    // shows a lock instead, and drops a picture an older version left), and
-    // a document opened in private mode leaves none at all.
-    if (encrypted)
-        QFile::remove(target);
-    if (encrypted || !keepThumbnail) {
-        emit SignalFirstThumbRendered(path, encrypted);
-        return;
-    }
-    std::shared_ptr<CPdfDocument> doc = document;
-    QPointer<MainBox> self(this);
-    auto* watcher = new QFutureWatcher<void>(this);
-    connect(watcher, &QFutureWatcher<void>::finished, this, [this, watcher, path, encrypted]() {
-        watcher->deleteLater();
-        emit SignalFirstThumbRendered(path, encrypted);
-    });
-    watcher->setFuture(CRenderQueue::Run([doc, target]() {
-        // About 160 px on the long side.
-        const QSizeF size = doc->PageSize(0);
-        const double scale = 160.0 / qMax(size.width(), size.height());
-        const QImage image = doc->RenderPage(0, scale);
-        if (image.isNull())
-            return;
-        QByteArray png;
-        QBuffer buffer(&png);
-        buffer.open(QIODevice::WriteOnly);
-        if (image.save(&buffer, "PNG"))
-            MKBase::CFileUtils::WriteFileBytes(target, png);
-    }));
+    CRecentThumbnail::Write(document, keepThumbnail, this,
+                            [this, path, encrypted]() { emit SignalFirstThumbRendered(path, encrypted); });
 }
 
 void MainBox::showEvent(QShowEvent* event)

@@ -176,6 +176,7 @@ void TestMenu::fileItemsFromTable_data()
     QTest::newRow("location") << "show_in_finder" << "Open File Location" << QKeySequence() << true << true;
     QTest::newRow("share") << "share" << "Share" << QKeySequence() << false << false;
     QTest::newRow("properties") << "doc_property" << "Document Properties" << QKeySequence("Ctrl+D") << true << true;
+    QTest::newRow("protect") << "protect" << "Protect" << QKeySequence() << true << true;
     QTest::newRow("print") << "print" << "Print" << QKeySequence(QKeySequence::Print) << true << true;
     QTest::newRow("preferences") << "set" << "Preferences" << QKeySequence() << true << true;
 }
