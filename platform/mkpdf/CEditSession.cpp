@@ -30,16 +30,10 @@ std::shared_ptr<CPdfDocument> CEditSession::SourceDocument(int nSource) const
     return loaded.value(plan.Sources().at(nSource));
 }
 
-int CEditSession::AddSourceDocument(std::shared_ptr<CPdfDocument> source)
+void CEditSession::AddSourceDocument(std::shared_ptr<CPdfDocument> source)
 {
-    if (!source)
-        return -1;
-    loaded.insert(source->FilePath(), source);
-    CPagePlan extended = plan;
-    const int index = extended.AddSource(source->FilePath());
-    // The source list grows without an undo step: only pages make one.
-    plan = extended;
-    return index;
+    if (source)
+        loaded.insert(source->FilePath(), source);
 }
 
 bool CEditSession::IsDirty() const

@@ -29,10 +29,9 @@ public:
     const CPagePlan& Plan() const { return plan; }
     // The open document for source 0; the loaded file for the others.
     std::shared_ptr<CPdfDocument> SourceDocument(int nSource) const;
-    // Loads another file's pages for insertion; the source's index in the
-    // plan is given back. Null result, and nothing changed, when it cannot
-    // be read.
-    int AddSourceDocument(std::shared_ptr<CPdfDocument> source);
+    // Keeps another file, loaded for insertion, for the plans that name it
+    // as a source.
+    void AddSourceDocument(std::shared_ptr<CPdfDocument> source);
 
     bool IsDirty() const;
     bool HasPageChanges() const;

@@ -119,6 +119,7 @@ QCheckBox* CEncryptBox::AddRight(QGridLayout* grid, const char* name, const QStr
 {
     auto* box = new QCheckBox(text, contentWidget());
     box->setObjectName(name);
+    box->setChecked(true);
     grid->addWidget(box, nIndex / 2, nIndex % 2);
     return box;
 }

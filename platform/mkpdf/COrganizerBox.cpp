@@ -9,7 +9,6 @@
 #include "CSavePipeline.h"
 #include "CSplitBox.h"
 
-#include <QAction>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -72,23 +71,6 @@ COrganizerBox::COrganizerBox(CEditSession* session_, QWidget* parent)
         connect(button, &QPushButton::clicked, this, signal);
         row->addWidget(button);
     }
-
-    // Undo and redo work wherever the focus is inside the organizer.
-    auto* undo = new QAction(this);
-    undo->setShortcuts(QKeySequence::Undo);
-    auto* redo = new QAction(this);
-    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
-    for (const QKeySequence& key : {QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}) {
-        if (!redoKeys.contains(key))
-            redoKeys << key;
-    }
-    redo->setShortcuts(redoKeys);
-    for (QAction* action : {undo, redo}) {
-        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        addAction(action);
-    }
-    connect(undo, &QAction::triggered, session->UndoStack(), &QUndoStack::undo);
-    connect(redo, &QAction::triggered, session->UndoStack(), &QUndoStack::redo);
 
     connect(view, &COrganizerView::SignalSelectionChanged, this, &COrganizerBox::UpdateState);
     connect(view, &COrganizerView::SignalDeleteRequested, this, [this]() { DeleteSelection(); });
@@ -209,8 +191,9 @@ bool COrganizerBox::InsertFile(const QString& path, int nAt)
                   tr("\"%1\" could not be read. It may be damaged or not a PDF file.").arg(QFileInfo(path).fileName()));
         return false;
     }
-    const int index = session->AddSourceDocument(source);
+    session->AddSourceDocument(source);
     CPagePlan plan = session->Plan();
+    const int index = plan.AddSource(source->FilePath());
     QVector<PlanPage> pages(source->PageCount());
     for (int i = 0; i < pages.size(); ++i) {
         pages[i].source = index;

@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QRubberBand>
 #include <QScrollBar>
+#include <QUndoStack>
 #include <QUrl>
 
 #include <algorithm>
@@ -34,7 +35,8 @@ COrganizerView::COrganizerView(CEditSession* session_, QWidget* parent)
     setObjectName("organizer_view");
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setAcceptDrops(true);
+    // Drops reach the viewport, not the scroll area around it.
+    viewport()->setAcceptDrops(true);
     setFocusPolicy(Qt::StrongFocus);
     verticalScrollBar()->setSingleStep(40);
     autoScroll.setInterval(kScrollTickMs);
@@ -373,6 +375,15 @@ void COrganizerView::keyPressEvent(QKeyEvent* event)
     const int count = session->Plan().Count();
     if (event->matches(QKeySequence::SelectAll)) {
         SelectAll();
+        return;
+    }
+    const bool ctrlShiftZ = event->key() == Qt::Key_Z && event->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier);
+    if (event->matches(QKeySequence::Redo) || ctrlShiftZ) {
+        session->UndoStack()->redo();
+        return;
+    }
+    if (event->matches(QKeySequence::Undo)) {
+        session->UndoStack()->undo();
         return;
     }
     if (event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace) {

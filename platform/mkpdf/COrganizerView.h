@@ -14,7 +14,8 @@ struct PlanPage;
 // its picture (rendered off the GUI thread, only for the cells in view) and
 // its number. Pages are selected by click, Ctrl+click, Shift+click, a
 // rubber band or Ctrl+A, and moved by dragging them between other cells; the
-// view scrolls by itself while a drag nears its edges. PDF files dropped on
+// view scrolls by itself while a drag nears its edges. Ctrl+Z and
+// Ctrl+Shift+Z (or Ctrl+Y) step through the session's undo stack. PDF files dropped on
 // it are offered for insertion where they were dropped.
 class COrganizerView : public QAbstractScrollArea
 {

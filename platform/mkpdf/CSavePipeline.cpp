@@ -85,10 +85,10 @@ CSavePipeline::Result CSavePipeline::Run(const Job& job)
     }
     if (files.isEmpty())
         return Fail(SourceMissing, job.target, QString());
-    if (targetInfo.exists() && !targetInfo.isWritable())
-        return Fail(TargetReadOnly, target, QString());
     if (!QFileInfo(folder).isDir() || !QFileInfo(folder).isWritable())
         return Fail(FolderNotWritable, target, QString());
+    if (targetInfo.exists() && !targetInfo.isWritable())
+        return Fail(TargetReadOnly, target, QString());
 
     // Stage 1: in-memory changes of the open document.
     QTemporaryDir changesDir;

@@ -10,6 +10,7 @@
 #include <QRandomGenerator>
 
 #include <qpdf/QPDF.hh>
+#include <qpdf/QPDFAcroFormDocumentHelper.hh>
 #include <qpdf/QPDFEFStreamObjectHelper.hh>
 #include <qpdf/QPDFEmbeddedFileDocumentHelper.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
@@ -102,7 +103,8 @@ QByteArray TestPdf::Garbage(int nBytes, quint32 seed)
     return bytes;
 }
 
-bool TestPdf::WriteEncrypted(const QString& source, const QString& target, const QString& password)
+bool TestPdf::WriteEncrypted(const QString& source, const QString& target, const QString& password,
+                             const QString& ownerPassword)
 {
     try {
         QPDF pdf;
@@ -111,8 +113,10 @@ bool TestPdf::WriteEncrypted(const QString& source, const QString& target, const
         const QByteArray targetName = target.toLocal8Bit();
         QPDFWriter writer(pdf, targetName.constData());
         const QByteArray pw = password.toUtf8();
-        writer.setR6EncryptionParameters(pw.constData(), pw.constData(), true, true, true, true, true, true,
-                                         qpdf_r3p_full, true);
+        const QByteArray owner = ownerPassword.isEmpty() ? pw : ownerPassword.toUtf8();
+        const bool all = ownerPassword.isEmpty();
+        writer.setR6EncryptionParameters(pw.constData(), owner.constData(), true, true, all, true, true, all,
+                                         all ? qpdf_r3p_full : qpdf_r3p_none, true);
         writer.write();
         return true;
     } catch (const std::exception&) {
@@ -164,7 +168,26 @@ bool TestPdf::WriteRich(const QString& source, const QString& target, const QStr
             "<< /Type /Annot /Subtype /Text /Rect [100 600 120 620] /Contents (Hello reviewer) /T (Alice) >>"));
         QPDFObjectHandle annots = QPDFObjectHandle::newArray();
         annots.appendItem(note);
+        // A link to the last page and a text field "name" holding "Ada".
+        QPDFObjectHandle link = pdf.makeIndirectObject(
+            QPDFObjectHandle::parse("<< /Type /Annot /Subtype /Link /Rect [40 20 200 40] /Border [0 0 0] >>"));
+        QPDFObjectHandle linkDest = QPDFObjectHandle::newArray();
+        linkDest.appendItem(pages.back().getObjectHandle());
+        linkDest.appendItem(QPDFObjectHandle::newName("/Fit"));
+        link.replaceKey("/Dest", linkDest);
+        annots.appendItem(link);
+        QPDFObjectHandle field = pdf.makeIndirectObject(QPDFObjectHandle::parse(
+            "<< /Type /Annot /Subtype /Widget /FT /Tx /T (name) /V (Ada) /F 4 /Rect [300 20 500 40] "
+            "/DA (/Helv 12 Tf 0 g) >>"));
+        field.replaceKey("/P", pages.at(0).getObjectHandle());
+        annots.appendItem(field);
         pages.at(0).getObjectHandle().replaceKey("/Annots", annots);
+        QPDFObjectHandle form = QPDFObjectHandle::parse(
+            "<< /DA (/Helv 0 Tf 0 g) /DR << /Font << /Helv << /Type /Font /Subtype /Type1 /BaseFont /Helvetica >> >> >> >>");
+        QPDFObjectHandle fields = QPDFObjectHandle::newArray();
+        fields.appendItem(field);
+        form.replaceKey("/Fields", fields);
+        root.replaceKey("/AcroForm", pdf.makeIndirectObject(form));
 
         QPDFEmbeddedFileDocumentHelper files(pdf);
         // The attachment's entry: its name and the stream holding its bytes.
@@ -188,4 +211,54 @@ bool TestPdf::WriteRich(const QString& source, const QString& target, const QStr
     } catch (const std::exception&) {
         return false;
     }
+}
+
+QList<int> TestPdf::Rotations(const QString& path, const QString& password)
+{
+    QList<int> turns;
+    try {
+        QPDF pdf;
+        pdf.processFile(path.toLocal8Bit().constData(), password.toUtf8().constData());
+        for (QPDFPageObjectHelper& page : QPDFPageDocumentHelper(pdf).getAllPages()) {
+            QPDFObjectHandle rotate = page.getAttribute("/Rotate", false);
+            turns << (rotate.isInteger() ? int(rotate.getIntValue()) : 0);
+        }
+    } catch (const std::exception&) {
+    }
+    return turns;
+}
+
+QStringList TestPdf::Annotations(const QString& path)
+{
+    QStringList found;
+    try {
+        QPDF pdf;
+        pdf.processFile(path.toLocal8Bit().constData());
+        std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(pdf).getAllPages();
+        auto pageNumber = [&pages](QPDFObjectHandle page) {
+            for (size_t i = 0; i < pages.size(); ++i) {
+                if (pages[i].getObjectHandle().getObjGen() == page.getObjGen())
+                    return int(i) + 1;
+            }
+            return 0;
+        };
+        for (size_t i = 0; i < pages.size(); ++i) {
+            QPDFObjectHandle annots = pages[i].getObjectHandle().getKey("/Annots");
+            for (int a = 0; annots.isArray() && a < annots.getArrayNItems(); ++a) {
+                QPDFObjectHandle annot = annots.getArrayItem(a);
+                QString entry = QStringLiteral("%1 %2").arg(i + 1).arg(QString::fromStdString(annot.getKey("/Subtype").getName()));
+                if (annot.getKey("/Dest").isArray())
+                    entry += QStringLiteral(" >%1").arg(pageNumber(annot.getKey("/Dest").getArrayItem(0)));
+                if (annot.getKey("/Subtype").getName() == "/Widget")
+                    entry += QStringLiteral(" %1=%2").arg(QString::fromStdString(annot.getKey("/T").getUTF8Value()),
+                                                          QString::fromStdString(annot.getKey("/V").getUTF8Value()));
+                found << entry;
+            }
+        }
+        for (QPDFFormFieldObjectHelper field : QPDFAcroFormDocumentHelper(pdf).getFormFields())
+            found << QStringLiteral("form %1=%2").arg(QString::fromStdString(field.getFullyQualifiedName()),
+                                                      QString::fromStdString(field.getValueAsString()));
+    } catch (const std::exception&) {
+    }
+    return found;
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 
 // Real PDF files for tests, written with the toolkit's PDF writer, and the
 // damaged inputs that real users run into.
@@ -14,10 +16,20 @@ public:
     static bool Write(const QString& path, int nPages, const QSizeF& sizePt = QSizeF(595, 842),
                       const QString& label = QStringLiteral("Page"));
     static bool WriteBytes(const QString& path, const QByteArray& bytes);
-    // A copy of source protected with an open password (AES-256).
-    static bool WriteEncrypted(const QString& source, const QString& target, const QString& password);
+    // A copy of source protected with an open password (AES-256); with an
+    // owner password of its own, printing and page changes are refused to
+    // whoever opens it with the open password.
+    static bool WriteEncrypted(const QString& source, const QString& target, const QString& password,
+                               const QString& ownerPassword = QString());
+    // Every annotation as "page subtype", a link with ">page" it leads to,
+    // a widget with "name=value"; then every field of the form as
+    // "form name=value".
+    static QStringList Annotations(const QString& path);
+    // The turn of every page, in degrees, as written in the file.
+    static QList<int> Rotations(const QString& path, const QString& password = QString());
     // A copy of source with an outline entry "Chapter Two" pointing at page 2,
-    // a note annotation by "Alice" saying "Hello reviewer" on page 1, and an
+    // on page 1 a note annotation by "Alice" saying "Hello reviewer", a link
+    // to the last page and a text field "name" holding "Ada", and an
     // embedded file of the given name and content.
     static bool WriteRich(const QString& source, const QString& target, const QString& attachmentName,
                           const QByteArray& attachmentData);
