@@ -278,6 +278,10 @@ void COrganizerView::scrollContentsBy(int dx, int dy)
 {
     Q_UNUSED(dx);
     Q_UNUSED(dy);
+    // Pictures of pages scrolled past are not rendered any more; painting
+    // asks again for those in view.
+    for (CRenderQueue* queue : qAsConst(queues))
+        queue->Cancel();
     viewport()->update();
 }
 

@@ -38,7 +38,12 @@ public:
     template <typename Task>
     static auto Run(Task task) -> QFuture<decltype(task())>
     {
-        return QtConcurrent::run(Pool(), [task]() {
+        return RunOn(Pool(), task);
+    }
+    template <typename Task>
+    static auto RunOn(QThreadPool* pool, Task task) -> QFuture<decltype(task())>
+    {
+        return QtConcurrent::run(pool, [task]() {
             MKBase::CCrashReporter::PrepareThread();
             return task();
         });

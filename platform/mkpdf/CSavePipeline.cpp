@@ -9,6 +9,7 @@
 #include <QFutureWatcher>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
+#include <QThreadPool>
 
 #include <cerrno>
 #include <cstdio>
@@ -162,7 +163,9 @@ CSavePipeline::Result CSavePipeline::RunAndWait(const Job& job)
     QFutureWatcher<Result> watcher;
     QEventLoop loop;
     connect(&watcher, &QFutureWatcher<Result>::finished, &loop, &QEventLoop::quit);
-    watcher.setFuture(CRenderQueue::Run([job]() { return Run(job); }));
+    // A pool of its own: a save never waits behind page pictures.
+    static QThreadPool* pool = CRenderQueue::NewPool();
+    watcher.setFuture(CRenderQueue::RunOn(pool, [job]() { return Run(job); }));
     if (!watcher.isFinished())
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     return watcher.result();
