@@ -26,17 +26,7 @@ CDocumentToolBar::CDocumentToolBar(QWidget* parent)
     row->setContentsMargins(8, 0, 8, 0);
     row->setSpacing(4);
 
-    // The file menu belongs to the window; the engine only says where to
-    // put it.
-    auto* fileButton = new QPushButton(tr("File"), this);
-    fileButton->setObjectName("button_doc_file");
-    fileButton->setFixedHeight(28);
-    fileButton->setFocusPolicy(Qt::NoFocus);
-    fileButton->setAttribute(Qt::WA_LayoutUsesWidgetRect);
-    connect(fileButton, &QPushButton::clicked, this, [this, fileButton]() {
-        emit SignalClickedFile(fileButton->mapToGlobal(QPoint(0, fileButton->height())));
-    });
-    row->addWidget(fileButton);
+    row->addWidget(NewFileButton(this, [this](const QPoint& pos) { emit SignalClickedFile(pos); }));
 
     QPushButton* panelButton = new CIconButton("button_doc_panel", tr("Thumbnails"), 28, this);
     connect(panelButton, &QPushButton::clicked, this, &CDocumentToolBar::SignalClickedPanel);
@@ -44,6 +34,9 @@ CDocumentToolBar::CDocumentToolBar(QWidget* parent)
     QPushButton* findButton = new CIconButton("button_doc_find", tr("Find (Ctrl+F)"), 28, this);
     connect(findButton, &QPushButton::clicked, this, &CDocumentToolBar::SignalClickedFind);
     row->addWidget(findButton);
+    QPushButton* organizeButton = new CIconButton("button_doc_organize", tr("Organize Pages"), 28, this);
+    connect(organizeButton, &QPushButton::clicked, this, &CDocumentToolBar::SignalClickedOrganize);
+    row->addWidget(organizeButton);
     row->addStretch(1);
 
     QPushButton* previous = new CIconButton("button_doc_prev", tr("Previous Page"), 28, this);
@@ -108,6 +101,20 @@ CDocumentToolBar::CDocumentToolBar(QWidget* parent)
     QPushButton* read = new CIconButton("button_doc_read", tr("Enter Read Mode"), 28, this);
     connect(read, &QPushButton::clicked, this, &CDocumentToolBar::SignalClickedReadMode);
     row->addWidget(read);
+}
+
+QPushButton* CDocumentToolBar::NewFileButton(QWidget* bar, const std::function<void(const QPoint&)>& open)
+{
+    // The file menu belongs to the window; the engine only says where to
+    // put it.
+    auto* button = new QPushButton(tr("File"), bar);
+    button->setObjectName("button_doc_file");
+    button->setFixedHeight(28);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setAttribute(Qt::WA_LayoutUsesWidgetRect);
+    QObject::connect(button, &QPushButton::clicked, bar,
+                     [button, open]() { open(button->mapToGlobal(QPoint(0, button->height()))); });
+    return button;
 }
 
 void CDocumentToolBar::SetView(CPageView* pView, int nPageCount)

@@ -2,13 +2,16 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class CPageView;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
-// The bar above a document's pages: the file menu button, the panel and
-// find buttons, the page number, zoom and read mode. Page and zoom act on
+// The bar above a document's pages: the file menu button, the panel, find
+// and organizer buttons, the page number, zoom and read mode. Page and zoom act on
 // the view it is given, which changes when the document is opened again.
 class CDocumentToolBar : public QWidget
 {
@@ -17,6 +20,8 @@ public:
     explicit CDocumentToolBar(QWidget* parent = nullptr);
 
     void SetView(CPageView* pView, int nPageCount);
+    // The button that asks for the window's file menu under itself.
+    static QPushButton* NewFileButton(QWidget* bar, const std::function<void(const QPoint&)>& open);
     QLineEdit* PageEdit() const { return pageEdit; }
     void UpdatePageNumber(int nPage);
     void UpdateZoomText(double dPercent);
@@ -25,6 +30,7 @@ signals:
     void SignalClickedFile(const QPoint& pos);
     void SignalClickedPanel();
     void SignalClickedFind();
+    void SignalClickedOrganize();
     void SignalClickedReadMode();
     void SignalStepPage(int nDelta);
 

@@ -1,5 +1,6 @@
 #include "COrganizerBox.h"
 
+#include "CDocumentToolBar.h"
 #include "CEditSession.h"
 #include "CIconButton.h"
 #include "CMessageDialog.h"
@@ -37,6 +38,8 @@ COrganizerBox::COrganizerBox(CEditSession* session_, QWidget* parent)
     view = new COrganizerView(session, this);
     layout->addWidget(view, 1);
 
+    // The window's file menu stays at hand, as in the reading view.
+    row->addWidget(CDocumentToolBar::NewFileButton(bar, [this](const QPoint& pos) { emit SignalClickedFile(pos); }));
     selectionButtons << AddButton("button_org_rotate_left", tr("Rotate Left"), nullptr)
                      << AddButton("button_org_rotate_right", tr("Rotate Right"), nullptr);
     connect(selectionButtons.at(0), &QPushButton::clicked, this, [this]() { RotateSelection(-90); });

@@ -42,6 +42,7 @@ public:
     void AskSplit();
 
 signals:
+    void SignalClickedFile(const QPoint& pos);
     void SignalSaveRequested();
     void SignalCloseRequested();
 

@@ -154,6 +154,7 @@ MainBox::MainBox(std::shared_ptr<CPdfDocument> document_, const QVariantMap& opt
     connect(toolBar, &CDocumentToolBar::SignalClickedPanel, this, [this]() { TogglePanel(CSidePanel::Thumbnails); });
     connect(toolBar, &CDocumentToolBar::SignalClickedFind, this, [this]() { findBar->Open(); });
     connect(toolBar, &CDocumentToolBar::SignalClickedReadMode, this, &MainBox::EnterReadMode);
+    connect(toolBar, &CDocumentToolBar::SignalClickedOrganize, this, &MainBox::ShowOrganizer);
     connect(toolBar, &CDocumentToolBar::SignalStepPage, this,
             [this](int nDelta) { view->GoToPage(view->CurrentPage() + nDelta); });
     connect(session, &CEditSession::SignalDirtyChanged, this, &MainBox::SignalDocumentChanged);
@@ -525,6 +526,7 @@ void MainBox::ShowOrganizer()
         pages->addWidget(organizer);
         connect(organizer, &COrganizerBox::SignalSaveRequested, saver, &CDocumentSaver::Save);
         connect(organizer, &COrganizerBox::SignalCloseRequested, this, &MainBox::CloseOrganizer);
+        connect(organizer, &COrganizerBox::SignalClickedFile, this, &MainBox::SignalClickedFile);
     }
     panelWasVisible = panel->isVisible();
     toolBar->hide();
