@@ -107,6 +107,238 @@
     </message>
 </context>
 <context>
+    <name>CDocumentSaver</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Failed to Save</source>
+        <translation>Speichern fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Cannot Change Protection</source>
+        <translation>Schutz kann nicht geändert werden</translation>
+    </message>
+    <message>
+        <source>Replace &quot;%1&quot; with the protected version?</source>
+        <translation>„%1“ durch die geschützte Fassung ersetzen?</translation>
+    </message>
+    <message>
+        <source>The file will need the password to open from now on.</source>
+        <translation>Die Datei braucht von nun an das Kennwort zum Öffnen.</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Save as New File</source>
+        <translation>Als neue Datei speichern</translation>
+    </message>
+    <message>
+        <source>Remove the password from &quot;%1&quot;?</source>
+        <translation>Das Kennwort von „%1“ entfernen?</translation>
+    </message>
+    <message>
+        <source>Anyone will be able to open the file.</source>
+        <translation>Jeder kann die Datei dann öffnen.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>CDocumentToolBar</name>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Miniaturansichten</translation>
+    </message>
+    <message>
+        <source>Find (Ctrl+F)</source>
+        <translation>Suchen (Strg+F)</translation>
+    </message>
+    <message>
+        <source>Organize Pages</source>
+        <translation>Seiten organisieren</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Vorherige Seite</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Nächste Seite</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Originalgröße</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>An Seite anpassen</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>An Breite anpassen</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>An Höhe anpassen</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Enter Read Mode</source>
+        <translation>Lesemodus aktivieren</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+</context>
+<context>
+    <name>CEditSession</name>
+    <message>
+        <source>Restore Page Changes</source>
+        <translation>Seitenänderungen wiederherstellen</translation>
+    </message>
+</context>
+<context>
+    <name>CEncryptBox</name>
+    <message>
+        <source>Encrypt PDF</source>
+        <translation>PDF verschlüsseln</translation>
+    </message>
+    <message>
+        <source>Set a password that is needed to open &quot;%1&quot;.</source>
+        <translation>Legen Sie ein Kennwort fest, das zum Öffnen von „%1“ nötig ist.</translation>
+    </message>
+    <message>
+        <source>Open password:</source>
+        <translation>Kennwort zum Öffnen:</translation>
+    </message>
+    <message>
+        <source>Confirm password:</source>
+        <translation>Kennwort bestätigen:</translation>
+    </message>
+    <message>
+        <source>Restrict printing and editing with a permissions password</source>
+        <translation>Drucken und Bearbeiten mit einem Berechtigungskennwort einschränken</translation>
+    </message>
+    <message>
+        <source>Permissions password:</source>
+        <translation>Berechtigungskennwort:</translation>
+    </message>
+    <message>
+        <source>Allow printing</source>
+        <translation>Drucken erlauben</translation>
+    </message>
+    <message>
+        <source>Allow copying text and images</source>
+        <translation>Kopieren von Text und Bildern erlauben</translation>
+    </message>
+    <message>
+        <source>Allow editing</source>
+        <translation>Bearbeiten erlauben</translation>
+    </message>
+    <message>
+        <source>Allow commenting</source>
+        <translation>Kommentieren erlauben</translation>
+    </message>
+    <message>
+        <source>Allow filling in forms</source>
+        <translation>Ausfüllen von Formularen erlauben</translation>
+    </message>
+    <message>
+        <source>Allow inserting, deleting and rotating pages</source>
+        <translation>Einfügen, Löschen und Drehen von Seiten erlauben</translation>
+    </message>
+    <message>
+        <source>Encryption:</source>
+        <translation>Verschlüsselung:</translation>
+    </message>
+    <message>
+        <source>AES-256 (recommended)</source>
+        <translation>AES-256 (empfohlen)</translation>
+    </message>
+    <message>
+        <source>AES-128 (for older readers)</source>
+        <translation>AES-128 (für ältere Programme)</translation>
+    </message>
+    <message>
+        <source>Remove Protection</source>
+        <translation>Schutz entfernen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Save as New File...</source>
+        <translation>Als neue Datei speichern …</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Weak</source>
+        <translation>Schwach</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>Stark</translation>
+    </message>
+    <message>
+        <source>Strength: %1</source>
+        <translation>Stärke: %1</translation>
+    </message>
+    <message>
+        <source>Enter a password to open the document.</source>
+        <translation>Geben Sie ein Kennwort zum Öffnen des Dokuments ein.</translation>
+    </message>
+    <message>
+        <source>The passwords do not match. Type the open password again in both fields.</source>
+        <translation>Die Kennwörter stimmen nicht überein. Geben Sie das Kennwort zum Öffnen in beiden Feldern erneut ein.</translation>
+    </message>
+    <message>
+        <source>Enter a permissions password, or turn the restrictions off.</source>
+        <translation>Geben Sie ein Berechtigungskennwort ein oder schalten Sie die Einschränkungen aus.</translation>
+    </message>
+    <message>
+        <source>The permissions passwords do not match. Type it again in both fields.</source>
+        <translation>Die Berechtigungskennwörter stimmen nicht überein. Geben Sie es in beiden Feldern erneut ein.</translation>
+    </message>
+    <message>
+        <source>The permissions password must differ from the open password.</source>
+        <translation>Das Berechtigungskennwort muss sich vom Kennwort zum Öffnen unterscheiden.</translation>
+    </message>
+</context>
+<context>
     <name>CFileListView</name>
     <message>
         <source>Open</source>
@@ -244,6 +476,101 @@
     <message>
         <source>The account service sent an answer that could not be read. Please try again later.</source>
         <translation>Der Kontodienst hat eine unlesbare Antwort gesendet. Bitte versuchen Sie es später erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>COrganizerBox</name>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Nach links drehen</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Nach rechts drehen</translation>
+    </message>
+    <message>
+        <source>Delete Pages</source>
+        <translation>Seiten löschen</translation>
+    </message>
+    <message>
+        <source>Duplicate Pages</source>
+        <translation>Seiten duplizieren</translation>
+    </message>
+    <message>
+        <source>Insert Blank Page</source>
+        <translation>Leere Seite einfügen</translation>
+    </message>
+    <message>
+        <source>Insert Pages from File</source>
+        <translation>Seiten aus Datei einfügen</translation>
+    </message>
+    <message>
+        <source>Extract Pages</source>
+        <translation>Seiten extrahieren</translation>
+    </message>
+    <message>
+        <source>Split Document</source>
+        <translation>Dokument teilen</translation>
+    </message>
+    <message>
+        <source>Undo (Ctrl+Z)</source>
+        <translation>Rückgängig (Strg+Z)</translation>
+    </message>
+    <message>
+        <source>Redo (Ctrl+Shift+Z)</source>
+        <translation>Wiederholen (Strg+Umschalt+Z)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Move Pages</source>
+        <translation>Seiten verschieben</translation>
+    </message>
+    <message>
+        <source>Pages: %1  Selected: %2</source>
+        <translation>Seiten: %1  Ausgewählt: %2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cannot Delete Pages</source>
+        <translation>Seiten können nicht gelöscht werden</translation>
+    </message>
+    <message>
+        <source>A document needs at least one page. Keep one page or more.</source>
+        <translation>Ein Dokument braucht mindestens eine Seite. Behalten Sie eine Seite oder mehr.</translation>
+    </message>
+    <message>
+        <source>Cannot Insert Pages</source>
+        <translation>Seiten können nicht eingefügt werden</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read. It may be damaged or not a PDF file.</source>
+        <translation>„%1“ konnte nicht gelesen werden. Die Datei ist möglicherweise beschädigt oder keine PDF-Datei.</translation>
+    </message>
+    <message>
+        <source>Insert Pages</source>
+        <translation>Seiten einfügen</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Failed to Extract Pages</source>
+        <translation>Extrahieren der Seiten fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Failed to Split Document</source>
+        <translation>Teilen des Dokuments fehlgeschlagen</translation>
     </message>
 </context>
 <context>
@@ -418,6 +745,45 @@
     </message>
 </context>
 <context>
+    <name>CSavePipeline</name>
+    <message>
+        <source>&quot;%1&quot; was moved or deleted while it was open. Nothing was written.</source>
+        <translation>„%1“ wurde verschoben oder gelöscht, während sie geöffnet war. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed by another program while it was open. Nothing was written; open it again to make your changes.</source>
+        <translation>„%1“ wurde von einem anderen Programm geändert, während sie geöffnet war. Es wurde nichts geschrieben; öffnen Sie sie erneut, um Ihre Änderungen vorzunehmen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read (%2). Nothing was written.</source>
+        <translation>„%1“ konnte nicht gelesen werden (%2). Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>This document was opened with its open password only. To change its protection, open it with its permissions password.</source>
+        <translation>Dieses Dokument wurde nur mit dem Kennwort zum Öffnen geöffnet. Um seinen Schutz zu ändern, öffnen Sie es mit dem Berechtigungskennwort.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not allow changes. Choose another folder with Save As.</source>
+        <translation>Der Ordner „%1“ lässt keine Änderungen zu. Wählen Sie mit „Speichern unter“ einen anderen Ordner.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is read-only. Choose another file with Save As.</source>
+        <translation>„%1“ ist schreibgeschützt. Wählen Sie mit „Speichern unter“ eine andere Datei.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written (%2). The file was left as it was.</source>
+        <translation>„%1“ konnte nicht geschrieben werden (%2). Die Datei blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>The changes could not be prepared for writing (%1). Nothing was written.</source>
+        <translation>Die Änderungen konnten nicht zum Schreiben vorbereitet werden (%1). Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was saved but could not be opened again (%2).</source>
+        <translation>„%1“ wurde gespeichert, konnte aber nicht erneut geöffnet werden (%2).</translation>
+    </message>
+</context>
+<context>
     <name>CSearchResultModel</name>
     <message>
         <source>Page %1</source>
@@ -488,6 +854,29 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CSplitBox</name>
+    <message>
+        <source>Split Document</source>
+        <translation>Dokument teilen</translation>
+    </message>
+    <message>
+        <source>Pages per file:</source>
+        <translation>Seiten pro Datei:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <source>The %1 pages become %2 files.</source>
+        <translation>Die %1 Seiten werden zu %2 Dateien.</translation>
     </message>
 </context>
 <context>
@@ -886,6 +1275,14 @@
         <source>Find</source>
         <translation>Suchen</translation>
     </message>
+    <message>
+        <source>Protect</source>
+        <translation>Schützen</translation>
+    </message>
+    <message>
+        <source>Organize Pages</source>
+        <translation>Seiten organisieren</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -1061,70 +1458,6 @@
 <context>
     <name>MainBox</name>
     <message>
-        <source>File</source>
-        <translation>Datei</translation>
-    </message>
-    <message>
-        <source>Thumbnails</source>
-        <translation>Miniaturansichten</translation>
-    </message>
-    <message>
-        <source>Previous Page</source>
-        <translation>Vorherige Seite</translation>
-    </message>
-    <message>
-        <source>Next Page</source>
-        <translation>Nächste Seite</translation>
-    </message>
-    <message>
-        <source>Zoom Out</source>
-        <translation>Verkleinern</translation>
-    </message>
-    <message>
-        <source>Actual Size</source>
-        <translation>Originalgröße</translation>
-    </message>
-    <message>
-        <source>Fit Page</source>
-        <translation>An Seite anpassen</translation>
-    </message>
-    <message>
-        <source>Fit Width</source>
-        <translation>An Breite anpassen</translation>
-    </message>
-    <message>
-        <source>Fit Height</source>
-        <translation>An Höhe anpassen</translation>
-    </message>
-    <message>
-        <source>Zoom In</source>
-        <translation>Vergrößern</translation>
-    </message>
-    <message>
-        <source>Enter Read Mode</source>
-        <translation>Lesemodus aktivieren</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>The file could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
-        <translation>Die Datei konnte nicht in „%1“ geschrieben werden. Überprüfen Sie, ob der Ordner existiert und Sie dort Schreibrechte haben.</translation>
-    </message>
-    <message>
-        <source>Failed to Save</source>
-        <translation>Speichern fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Speichern unter</translation>
-    </message>
-    <message>
-        <source>PDF Files (*.pdf)</source>
-        <translation>PDF-Dateien (*.pdf)</translation>
-    </message>
-    <message>
         <source>The file could not be renamed. It may be in use, or the folder may not allow changes.</source>
         <translation>Die Datei konnte nicht umbenannt werden. Sie wird möglicherweise verwendet, oder der Ordner lässt keine Änderungen zu.</translation>
     </message>
@@ -1173,8 +1506,24 @@
         <translation>Speichern</translation>
     </message>
     <message>
-        <source>Find (Ctrl+F)</source>
-        <translation>Suchen (Strg+F)</translation>
+        <source>Cannot Organize Pages</source>
+        <translation>Seiten können nicht organisiert werden</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow changing its pages. Open it with its permissions password to organize it.</source>
+        <translation>Die Berechtigungen des Dokuments erlauben keine Änderung der Seiten. Öffnen Sie es mit dem Berechtigungskennwort, um es zu organisieren.</translation>
+    </message>
+    <message>
+        <source>Save the page changes to &quot;%1&quot;?</source>
+        <translation>Die Seitenänderungen an „%1“ speichern?</translation>
+    </message>
+    <message>
+        <source>The reading view shows the pages once they are saved.</source>
+        <translation>Die Leseansicht zeigt die Seiten, sobald sie gespeichert sind.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
     </message>
 </context>
 <context>

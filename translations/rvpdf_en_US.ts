@@ -107,6 +107,238 @@
     </message>
 </context>
 <context>
+    <name>CDocumentSaver</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF Files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Failed to Save</source>
+        <translation>Failed to Save</translation>
+    </message>
+    <message>
+        <source>Cannot Change Protection</source>
+        <translation>Cannot Change Protection</translation>
+    </message>
+    <message>
+        <source>Replace &quot;%1&quot; with the protected version?</source>
+        <translation>Replace &quot;%1&quot; with the protected version?</translation>
+    </message>
+    <message>
+        <source>The file will need the password to open from now on.</source>
+        <translation>The file will need the password to open from now on.</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>Save as New File</source>
+        <translation>Save as New File</translation>
+    </message>
+    <message>
+        <source>Remove the password from &quot;%1&quot;?</source>
+        <translation>Remove the password from &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Anyone will be able to open the file.</source>
+        <translation>Anyone will be able to open the file.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+</context>
+<context>
+    <name>CDocumentToolBar</name>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Thumbnails</translation>
+    </message>
+    <message>
+        <source>Find (Ctrl+F)</source>
+        <translation>Find (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Organize Pages</source>
+        <translation>Organize Pages</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Previous Page</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Next Page</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom Out</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Actual Size</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Fit Page</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Fit Width</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>Fit Height</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom In</translation>
+    </message>
+    <message>
+        <source>Enter Read Mode</source>
+        <translation>Enter Read Mode</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+</context>
+<context>
+    <name>CEditSession</name>
+    <message>
+        <source>Restore Page Changes</source>
+        <translation>Restore Page Changes</translation>
+    </message>
+</context>
+<context>
+    <name>CEncryptBox</name>
+    <message>
+        <source>Encrypt PDF</source>
+        <translation>Encrypt PDF</translation>
+    </message>
+    <message>
+        <source>Set a password that is needed to open &quot;%1&quot;.</source>
+        <translation>Set a password that is needed to open &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Open password:</source>
+        <translation>Open password:</translation>
+    </message>
+    <message>
+        <source>Confirm password:</source>
+        <translation>Confirm password:</translation>
+    </message>
+    <message>
+        <source>Restrict printing and editing with a permissions password</source>
+        <translation>Restrict printing and editing with a permissions password</translation>
+    </message>
+    <message>
+        <source>Permissions password:</source>
+        <translation>Permissions password:</translation>
+    </message>
+    <message>
+        <source>Allow printing</source>
+        <translation>Allow printing</translation>
+    </message>
+    <message>
+        <source>Allow copying text and images</source>
+        <translation>Allow copying text and images</translation>
+    </message>
+    <message>
+        <source>Allow editing</source>
+        <translation>Allow editing</translation>
+    </message>
+    <message>
+        <source>Allow commenting</source>
+        <translation>Allow commenting</translation>
+    </message>
+    <message>
+        <source>Allow filling in forms</source>
+        <translation>Allow filling in forms</translation>
+    </message>
+    <message>
+        <source>Allow inserting, deleting and rotating pages</source>
+        <translation>Allow inserting, deleting and rotating pages</translation>
+    </message>
+    <message>
+        <source>Encryption:</source>
+        <translation>Encryption:</translation>
+    </message>
+    <message>
+        <source>AES-256 (recommended)</source>
+        <translation>AES-256 (recommended)</translation>
+    </message>
+    <message>
+        <source>AES-128 (for older readers)</source>
+        <translation>AES-128 (for older readers)</translation>
+    </message>
+    <message>
+        <source>Remove Protection</source>
+        <translation>Remove Protection</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Save as New File...</source>
+        <translation>Save as New File...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Weak</source>
+        <translation>Weak</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <translation>Fair</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>Strong</translation>
+    </message>
+    <message>
+        <source>Strength: %1</source>
+        <translation>Strength: %1</translation>
+    </message>
+    <message>
+        <source>Enter a password to open the document.</source>
+        <translation>Enter a password to open the document.</translation>
+    </message>
+    <message>
+        <source>The passwords do not match. Type the open password again in both fields.</source>
+        <translation>The passwords do not match. Type the open password again in both fields.</translation>
+    </message>
+    <message>
+        <source>Enter a permissions password, or turn the restrictions off.</source>
+        <translation>Enter a permissions password, or turn the restrictions off.</translation>
+    </message>
+    <message>
+        <source>The permissions passwords do not match. Type it again in both fields.</source>
+        <translation>The permissions passwords do not match. Type it again in both fields.</translation>
+    </message>
+    <message>
+        <source>The permissions password must differ from the open password.</source>
+        <translation>The permissions password must differ from the open password.</translation>
+    </message>
+</context>
+<context>
     <name>CFileListView</name>
     <message>
         <source>Open</source>
@@ -244,6 +476,101 @@
     <message>
         <source>The account service sent an answer that could not be read. Please try again later.</source>
         <translation>The account service sent an answer that could not be read. Please try again later.</translation>
+    </message>
+</context>
+<context>
+    <name>COrganizerBox</name>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Rotate Left</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Rotate Right</translation>
+    </message>
+    <message>
+        <source>Delete Pages</source>
+        <translation>Delete Pages</translation>
+    </message>
+    <message>
+        <source>Duplicate Pages</source>
+        <translation>Duplicate Pages</translation>
+    </message>
+    <message>
+        <source>Insert Blank Page</source>
+        <translation>Insert Blank Page</translation>
+    </message>
+    <message>
+        <source>Insert Pages from File</source>
+        <translation>Insert Pages from File</translation>
+    </message>
+    <message>
+        <source>Extract Pages</source>
+        <translation>Extract Pages</translation>
+    </message>
+    <message>
+        <source>Split Document</source>
+        <translation>Split Document</translation>
+    </message>
+    <message>
+        <source>Undo (Ctrl+Z)</source>
+        <translation>Undo (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Redo (Ctrl+Shift+Z)</source>
+        <translation>Redo (Ctrl+Shift+Z)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Move Pages</source>
+        <translation>Move Pages</translation>
+    </message>
+    <message>
+        <source>Pages: %1  Selected: %2</source>
+        <translation>Pages: %1  Selected: %2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cannot Delete Pages</source>
+        <translation>Cannot Delete Pages</translation>
+    </message>
+    <message>
+        <source>A document needs at least one page. Keep one page or more.</source>
+        <translation>A document needs at least one page. Keep one page or more.</translation>
+    </message>
+    <message>
+        <source>Cannot Insert Pages</source>
+        <translation>Cannot Insert Pages</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read. It may be damaged or not a PDF file.</source>
+        <translation>&quot;%1&quot; could not be read. It may be damaged or not a PDF file.</translation>
+    </message>
+    <message>
+        <source>Insert Pages</source>
+        <translation>Insert Pages</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF Files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Failed to Extract Pages</source>
+        <translation>Failed to Extract Pages</translation>
+    </message>
+    <message>
+        <source>Failed to Split Document</source>
+        <translation>Failed to Split Document</translation>
     </message>
 </context>
 <context>
@@ -418,6 +745,45 @@
     </message>
 </context>
 <context>
+    <name>CSavePipeline</name>
+    <message>
+        <source>&quot;%1&quot; was moved or deleted while it was open. Nothing was written.</source>
+        <translation>&quot;%1&quot; was moved or deleted while it was open. Nothing was written.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed by another program while it was open. Nothing was written; open it again to make your changes.</source>
+        <translation>&quot;%1&quot; was changed by another program while it was open. Nothing was written; open it again to make your changes.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read (%2). Nothing was written.</source>
+        <translation>&quot;%1&quot; could not be read (%2). Nothing was written.</translation>
+    </message>
+    <message>
+        <source>This document was opened with its open password only. To change its protection, open it with its permissions password.</source>
+        <translation>This document was opened with its open password only. To change its protection, open it with its permissions password.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not allow changes. Choose another folder with Save As.</source>
+        <translation>The folder &quot;%1&quot; does not allow changes. Choose another folder with Save As.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is read-only. Choose another file with Save As.</source>
+        <translation>&quot;%1&quot; is read-only. Choose another file with Save As.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written (%2). The file was left as it was.</source>
+        <translation>&quot;%1&quot; could not be written (%2). The file was left as it was.</translation>
+    </message>
+    <message>
+        <source>The changes could not be prepared for writing (%1). Nothing was written.</source>
+        <translation>The changes could not be prepared for writing (%1). Nothing was written.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was saved but could not be opened again (%2).</source>
+        <translation>&quot;%1&quot; was saved but could not be opened again (%2).</translation>
+    </message>
+</context>
+<context>
     <name>CSearchResultModel</name>
     <message>
         <source>Page %1</source>
@@ -488,6 +854,29 @@
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CSplitBox</name>
+    <message>
+        <source>Split Document</source>
+        <translation>Split Document</translation>
+    </message>
+    <message>
+        <source>Pages per file:</source>
+        <translation>Pages per file:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Split</translation>
+    </message>
+    <message>
+        <source>The %1 pages become %2 files.</source>
+        <translation>The %1 pages become %2 files.</translation>
     </message>
 </context>
 <context>
@@ -886,6 +1275,14 @@
         <source>Find</source>
         <translation>Find</translation>
     </message>
+    <message>
+        <source>Protect</source>
+        <translation>Protect</translation>
+    </message>
+    <message>
+        <source>Organize Pages</source>
+        <translation>Organize Pages</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -1061,70 +1458,6 @@
 <context>
     <name>MainBox</name>
     <message>
-        <source>File</source>
-        <translation>File</translation>
-    </message>
-    <message>
-        <source>Thumbnails</source>
-        <translation>Thumbnails</translation>
-    </message>
-    <message>
-        <source>Previous Page</source>
-        <translation>Previous Page</translation>
-    </message>
-    <message>
-        <source>Next Page</source>
-        <translation>Next Page</translation>
-    </message>
-    <message>
-        <source>Zoom Out</source>
-        <translation>Zoom Out</translation>
-    </message>
-    <message>
-        <source>Actual Size</source>
-        <translation>Actual Size</translation>
-    </message>
-    <message>
-        <source>Fit Page</source>
-        <translation>Fit Page</translation>
-    </message>
-    <message>
-        <source>Fit Width</source>
-        <translation>Fit Width</translation>
-    </message>
-    <message>
-        <source>Fit Height</source>
-        <translation>Fit Height</translation>
-    </message>
-    <message>
-        <source>Zoom In</source>
-        <translation>Zoom In</translation>
-    </message>
-    <message>
-        <source>Enter Read Mode</source>
-        <translation>Enter Read Mode</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>The file could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
-        <translation>The file could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</translation>
-    </message>
-    <message>
-        <source>Failed to Save</source>
-        <translation>Failed to Save</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Save As</translation>
-    </message>
-    <message>
-        <source>PDF Files (*.pdf)</source>
-        <translation>PDF Files (*.pdf)</translation>
-    </message>
-    <message>
         <source>The file could not be renamed. It may be in use, or the folder may not allow changes.</source>
         <translation>The file could not be renamed. It may be in use, or the folder may not allow changes.</translation>
     </message>
@@ -1173,8 +1506,24 @@
         <translation>Save</translation>
     </message>
     <message>
-        <source>Find (Ctrl+F)</source>
-        <translation>Find (Ctrl+F)</translation>
+        <source>Cannot Organize Pages</source>
+        <translation>Cannot Organize Pages</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow changing its pages. Open it with its permissions password to organize it.</source>
+        <translation>The document&apos;s permissions do not allow changing its pages. Open it with its permissions password to organize it.</translation>
+    </message>
+    <message>
+        <source>Save the page changes to &quot;%1&quot;?</source>
+        <translation>Save the page changes to &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>The reading view shows the pages once they are saved.</source>
+        <translation>The reading view shows the pages once they are saved.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Discard</translation>
     </message>
 </context>
 <context>

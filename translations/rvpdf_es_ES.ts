@@ -107,6 +107,238 @@
     </message>
 </context>
 <context>
+    <name>CDocumentSaver</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Failed to Save</source>
+        <translation>Error al guardar</translation>
+    </message>
+    <message>
+        <source>Cannot Change Protection</source>
+        <translation>No se puede cambiar la protección</translation>
+    </message>
+    <message>
+        <source>Replace &quot;%1&quot; with the protected version?</source>
+        <translation>¿Reemplazar &quot;%1&quot; por la versión protegida?</translation>
+    </message>
+    <message>
+        <source>The file will need the password to open from now on.</source>
+        <translation>A partir de ahora el archivo necesitará la contraseña para abrirse.</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>Save as New File</source>
+        <translation>Guardar como archivo nuevo</translation>
+    </message>
+    <message>
+        <source>Remove the password from &quot;%1&quot;?</source>
+        <translation>¿Quitar la contraseña de &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Anyone will be able to open the file.</source>
+        <translation>Cualquiera podrá abrir el archivo.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+</context>
+<context>
+    <name>CDocumentToolBar</name>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Miniaturas</translation>
+    </message>
+    <message>
+        <source>Find (Ctrl+F)</source>
+        <translation>Buscar (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Organize Pages</source>
+        <translation>Organizar páginas</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Página anterior</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Página siguiente</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Alejar</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Tamaño real</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Ajustar a la página</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Ajustar al ancho</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>Ajustar al alto</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Acercar</translation>
+    </message>
+    <message>
+        <source>Enter Read Mode</source>
+        <translation>Entrar en modo lectura</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+</context>
+<context>
+    <name>CEditSession</name>
+    <message>
+        <source>Restore Page Changes</source>
+        <translation>Restaurar cambios de páginas</translation>
+    </message>
+</context>
+<context>
+    <name>CEncryptBox</name>
+    <message>
+        <source>Encrypt PDF</source>
+        <translation>Cifrar PDF</translation>
+    </message>
+    <message>
+        <source>Set a password that is needed to open &quot;%1&quot;.</source>
+        <translation>Establezca una contraseña necesaria para abrir &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Open password:</source>
+        <translation>Contraseña de apertura:</translation>
+    </message>
+    <message>
+        <source>Confirm password:</source>
+        <translation>Confirmar contraseña:</translation>
+    </message>
+    <message>
+        <source>Restrict printing and editing with a permissions password</source>
+        <translation>Restringir la impresión y la edición con una contraseña de permisos</translation>
+    </message>
+    <message>
+        <source>Permissions password:</source>
+        <translation>Contraseña de permisos:</translation>
+    </message>
+    <message>
+        <source>Allow printing</source>
+        <translation>Permitir imprimir</translation>
+    </message>
+    <message>
+        <source>Allow copying text and images</source>
+        <translation>Permitir copiar texto e imágenes</translation>
+    </message>
+    <message>
+        <source>Allow editing</source>
+        <translation>Permitir editar</translation>
+    </message>
+    <message>
+        <source>Allow commenting</source>
+        <translation>Permitir comentarios</translation>
+    </message>
+    <message>
+        <source>Allow filling in forms</source>
+        <translation>Permitir rellenar formularios</translation>
+    </message>
+    <message>
+        <source>Allow inserting, deleting and rotating pages</source>
+        <translation>Permitir insertar, eliminar y girar páginas</translation>
+    </message>
+    <message>
+        <source>Encryption:</source>
+        <translation>Cifrado:</translation>
+    </message>
+    <message>
+        <source>AES-256 (recommended)</source>
+        <translation>AES-256 (recomendado)</translation>
+    </message>
+    <message>
+        <source>AES-128 (for older readers)</source>
+        <translation>AES-128 (para lectores antiguos)</translation>
+    </message>
+    <message>
+        <source>Remove Protection</source>
+        <translation>Quitar protección</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Save as New File...</source>
+        <translation>Guardar como archivo nuevo...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Weak</source>
+        <translation>Baja</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>Alta</translation>
+    </message>
+    <message>
+        <source>Strength: %1</source>
+        <translation>Seguridad: %1</translation>
+    </message>
+    <message>
+        <source>Enter a password to open the document.</source>
+        <translation>Introduzca una contraseña para abrir el documento.</translation>
+    </message>
+    <message>
+        <source>The passwords do not match. Type the open password again in both fields.</source>
+        <translation>Las contraseñas no coinciden. Escriba de nuevo la contraseña de apertura en ambos campos.</translation>
+    </message>
+    <message>
+        <source>Enter a permissions password, or turn the restrictions off.</source>
+        <translation>Introduzca una contraseña de permisos o desactive las restricciones.</translation>
+    </message>
+    <message>
+        <source>The permissions passwords do not match. Type it again in both fields.</source>
+        <translation>Las contraseñas de permisos no coinciden. Escríbala de nuevo en ambos campos.</translation>
+    </message>
+    <message>
+        <source>The permissions password must differ from the open password.</source>
+        <translation>La contraseña de permisos debe ser distinta de la contraseña de apertura.</translation>
+    </message>
+</context>
+<context>
     <name>CFileListView</name>
     <message>
         <source>Open</source>
@@ -244,6 +476,101 @@
     <message>
         <source>The account service sent an answer that could not be read. Please try again later.</source>
         <translation>El servicio de cuentas envió una respuesta que no se pudo leer. Inténtelo de nuevo más tarde.</translation>
+    </message>
+</context>
+<context>
+    <name>COrganizerBox</name>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Girar a la izquierda</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Girar a la derecha</translation>
+    </message>
+    <message>
+        <source>Delete Pages</source>
+        <translation>Eliminar páginas</translation>
+    </message>
+    <message>
+        <source>Duplicate Pages</source>
+        <translation>Duplicar páginas</translation>
+    </message>
+    <message>
+        <source>Insert Blank Page</source>
+        <translation>Insertar página en blanco</translation>
+    </message>
+    <message>
+        <source>Insert Pages from File</source>
+        <translation>Insertar páginas desde un archivo</translation>
+    </message>
+    <message>
+        <source>Extract Pages</source>
+        <translation>Extraer páginas</translation>
+    </message>
+    <message>
+        <source>Split Document</source>
+        <translation>Dividir documento</translation>
+    </message>
+    <message>
+        <source>Undo (Ctrl+Z)</source>
+        <translation>Deshacer (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Redo (Ctrl+Shift+Z)</source>
+        <translation>Rehacer (Ctrl+Mayús+Z)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Move Pages</source>
+        <translation>Mover páginas</translation>
+    </message>
+    <message>
+        <source>Pages: %1  Selected: %2</source>
+        <translation>Páginas: %1  Seleccionadas: %2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cannot Delete Pages</source>
+        <translation>No se pueden eliminar las páginas</translation>
+    </message>
+    <message>
+        <source>A document needs at least one page. Keep one page or more.</source>
+        <translation>Un documento necesita al menos una página. Conserve una página o más.</translation>
+    </message>
+    <message>
+        <source>Cannot Insert Pages</source>
+        <translation>No se pueden insertar las páginas</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read. It may be damaged or not a PDF file.</source>
+        <translation>No se pudo leer &quot;%1&quot;. Puede estar dañado o no ser un archivo PDF.</translation>
+    </message>
+    <message>
+        <source>Insert Pages</source>
+        <translation>Insertar páginas</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Failed to Extract Pages</source>
+        <translation>No se pudieron extraer las páginas</translation>
+    </message>
+    <message>
+        <source>Failed to Split Document</source>
+        <translation>No se pudo dividir el documento</translation>
     </message>
 </context>
 <context>
@@ -418,6 +745,45 @@
     </message>
 </context>
 <context>
+    <name>CSavePipeline</name>
+    <message>
+        <source>&quot;%1&quot; was moved or deleted while it was open. Nothing was written.</source>
+        <translation>&quot;%1&quot; se movió o se eliminó mientras estaba abierto. No se escribió nada.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed by another program while it was open. Nothing was written; open it again to make your changes.</source>
+        <translation>Otro programa cambió &quot;%1&quot; mientras estaba abierto. No se escribió nada; ábralo de nuevo para hacer sus cambios.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read (%2). Nothing was written.</source>
+        <translation>No se pudo leer &quot;%1&quot; (%2). No se escribió nada.</translation>
+    </message>
+    <message>
+        <source>This document was opened with its open password only. To change its protection, open it with its permissions password.</source>
+        <translation>Este documento se abrió solo con su contraseña de apertura. Para cambiar su protección, ábralo con su contraseña de permisos.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not allow changes. Choose another folder with Save As.</source>
+        <translation>La carpeta &quot;%1&quot; no permite cambios. Elija otra carpeta con Guardar como.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is read-only. Choose another file with Save As.</source>
+        <translation>&quot;%1&quot; es de solo lectura. Elija otro archivo con Guardar como.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written (%2). The file was left as it was.</source>
+        <translation>No se pudo escribir &quot;%1&quot; (%2). El archivo se dejó como estaba.</translation>
+    </message>
+    <message>
+        <source>The changes could not be prepared for writing (%1). Nothing was written.</source>
+        <translation>No se pudieron preparar los cambios para escribirlos (%1). No se escribió nada.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was saved but could not be opened again (%2).</source>
+        <translation>&quot;%1&quot; se guardó, pero no se pudo volver a abrir (%2).</translation>
+    </message>
+</context>
+<context>
     <name>CSearchResultModel</name>
     <message>
         <source>Page %1</source>
@@ -488,6 +854,29 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>CSplitBox</name>
+    <message>
+        <source>Split Document</source>
+        <translation>Dividir documento</translation>
+    </message>
+    <message>
+        <source>Pages per file:</source>
+        <translation>Páginas por archivo:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Dividir</translation>
+    </message>
+    <message>
+        <source>The %1 pages become %2 files.</source>
+        <translation>Las %1 páginas se convierten en %2 archivos.</translation>
     </message>
 </context>
 <context>
@@ -886,6 +1275,14 @@
         <source>Find</source>
         <translation>Buscar</translation>
     </message>
+    <message>
+        <source>Protect</source>
+        <translation>Proteger</translation>
+    </message>
+    <message>
+        <source>Organize Pages</source>
+        <translation>Organizar páginas</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -1061,70 +1458,6 @@
 <context>
     <name>MainBox</name>
     <message>
-        <source>File</source>
-        <translation>Archivo</translation>
-    </message>
-    <message>
-        <source>Thumbnails</source>
-        <translation>Miniaturas</translation>
-    </message>
-    <message>
-        <source>Previous Page</source>
-        <translation>Página anterior</translation>
-    </message>
-    <message>
-        <source>Next Page</source>
-        <translation>Página siguiente</translation>
-    </message>
-    <message>
-        <source>Zoom Out</source>
-        <translation>Alejar</translation>
-    </message>
-    <message>
-        <source>Actual Size</source>
-        <translation>Tamaño real</translation>
-    </message>
-    <message>
-        <source>Fit Page</source>
-        <translation>Ajustar a la página</translation>
-    </message>
-    <message>
-        <source>Fit Width</source>
-        <translation>Ajustar al ancho</translation>
-    </message>
-    <message>
-        <source>Fit Height</source>
-        <translation>Ajustar al alto</translation>
-    </message>
-    <message>
-        <source>Zoom In</source>
-        <translation>Acercar</translation>
-    </message>
-    <message>
-        <source>Enter Read Mode</source>
-        <translation>Entrar en modo lectura</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>The file could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
-        <translation>No se pudo escribir el archivo en &quot;%1&quot;. Compruebe que la carpeta existe y que tiene permiso de escritura.</translation>
-    </message>
-    <message>
-        <source>Failed to Save</source>
-        <translation>Error al guardar</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Guardar como</translation>
-    </message>
-    <message>
-        <source>PDF Files (*.pdf)</source>
-        <translation>Archivos PDF (*.pdf)</translation>
-    </message>
-    <message>
         <source>The file could not be renamed. It may be in use, or the folder may not allow changes.</source>
         <translation>No se pudo cambiar el nombre del archivo. Es posible que esté en uso o que la carpeta no permita cambios.</translation>
     </message>
@@ -1173,8 +1506,24 @@
         <translation>Guardar</translation>
     </message>
     <message>
-        <source>Find (Ctrl+F)</source>
-        <translation>Buscar (Ctrl+F)</translation>
+        <source>Cannot Organize Pages</source>
+        <translation>No se pueden organizar las páginas</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow changing its pages. Open it with its permissions password to organize it.</source>
+        <translation>Los permisos del documento no permiten cambiar sus páginas. Ábralo con su contraseña de permisos para organizarlo.</translation>
+    </message>
+    <message>
+        <source>Save the page changes to &quot;%1&quot;?</source>
+        <translation>¿Guardar los cambios de páginas en &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>The reading view shows the pages once they are saved.</source>
+        <translation>La vista de lectura muestra las páginas una vez guardadas.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
     </message>
 </context>
 <context>

@@ -107,6 +107,238 @@
     </message>
 </context>
 <context>
+    <name>CDocumentSaver</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Failed to Save</source>
+        <translation>Échec de l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Cannot Change Protection</source>
+        <translation>Impossible de modifier la protection</translation>
+    </message>
+    <message>
+        <source>Replace &quot;%1&quot; with the protected version?</source>
+        <translation>Remplacer « %1 » par la version protégée ?</translation>
+    </message>
+    <message>
+        <source>The file will need the password to open from now on.</source>
+        <translation>Le fichier demandera désormais le mot de passe à l’ouverture.</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Save as New File</source>
+        <translation>Enregistrer comme nouveau fichier</translation>
+    </message>
+    <message>
+        <source>Remove the password from &quot;%1&quot;?</source>
+        <translation>Retirer le mot de passe de « %1 » ?</translation>
+    </message>
+    <message>
+        <source>Anyone will be able to open the file.</source>
+        <translation>Tout le monde pourra ouvrir le fichier.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+</context>
+<context>
+    <name>CDocumentToolBar</name>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Miniatures</translation>
+    </message>
+    <message>
+        <source>Find (Ctrl+F)</source>
+        <translation>Rechercher (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Organize Pages</source>
+        <translation>Organiser les pages</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Page précédente</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Page suivante</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Taille réelle</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Ajuster à la page</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Ajuster à la largeur</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>Ajuster à la hauteur</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Enter Read Mode</source>
+        <translation>Passer en mode lecture</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+</context>
+<context>
+    <name>CEditSession</name>
+    <message>
+        <source>Restore Page Changes</source>
+        <translation>Rétablir les modifications de pages</translation>
+    </message>
+</context>
+<context>
+    <name>CEncryptBox</name>
+    <message>
+        <source>Encrypt PDF</source>
+        <translation>Chiffrer un PDF</translation>
+    </message>
+    <message>
+        <source>Set a password that is needed to open &quot;%1&quot;.</source>
+        <translation>Définissez le mot de passe nécessaire pour ouvrir « %1 ».</translation>
+    </message>
+    <message>
+        <source>Open password:</source>
+        <translation>Mot de passe d’ouverture :</translation>
+    </message>
+    <message>
+        <source>Confirm password:</source>
+        <translation>Confirmer le mot de passe :</translation>
+    </message>
+    <message>
+        <source>Restrict printing and editing with a permissions password</source>
+        <translation>Limiter l’impression et la modification par un mot de passe des droits</translation>
+    </message>
+    <message>
+        <source>Permissions password:</source>
+        <translation>Mot de passe des droits :</translation>
+    </message>
+    <message>
+        <source>Allow printing</source>
+        <translation>Autoriser l’impression</translation>
+    </message>
+    <message>
+        <source>Allow copying text and images</source>
+        <translation>Autoriser la copie du texte et des images</translation>
+    </message>
+    <message>
+        <source>Allow editing</source>
+        <translation>Autoriser la modification</translation>
+    </message>
+    <message>
+        <source>Allow commenting</source>
+        <translation>Autoriser les commentaires</translation>
+    </message>
+    <message>
+        <source>Allow filling in forms</source>
+        <translation>Autoriser le remplissage des formulaires</translation>
+    </message>
+    <message>
+        <source>Allow inserting, deleting and rotating pages</source>
+        <translation>Autoriser l’insertion, la suppression et la rotation des pages</translation>
+    </message>
+    <message>
+        <source>Encryption:</source>
+        <translation>Chiffrement :</translation>
+    </message>
+    <message>
+        <source>AES-256 (recommended)</source>
+        <translation>AES-256 (recommandé)</translation>
+    </message>
+    <message>
+        <source>AES-128 (for older readers)</source>
+        <translation>AES-128 (pour les anciens lecteurs)</translation>
+    </message>
+    <message>
+        <source>Remove Protection</source>
+        <translation>Retirer la protection</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Save as New File...</source>
+        <translation>Enregistrer comme nouveau fichier…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Weak</source>
+        <translation>Faible</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <translation>Moyen</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>Fort</translation>
+    </message>
+    <message>
+        <source>Strength: %1</source>
+        <translation>Robustesse : %1</translation>
+    </message>
+    <message>
+        <source>Enter a password to open the document.</source>
+        <translation>Saisissez un mot de passe pour ouvrir le document.</translation>
+    </message>
+    <message>
+        <source>The passwords do not match. Type the open password again in both fields.</source>
+        <translation>Les mots de passe ne correspondent pas. Saisissez de nouveau le mot de passe d’ouverture dans les deux champs.</translation>
+    </message>
+    <message>
+        <source>Enter a permissions password, or turn the restrictions off.</source>
+        <translation>Saisissez un mot de passe des droits ou désactivez les restrictions.</translation>
+    </message>
+    <message>
+        <source>The permissions passwords do not match. Type it again in both fields.</source>
+        <translation>Les mots de passe des droits ne correspondent pas. Saisissez-le de nouveau dans les deux champs.</translation>
+    </message>
+    <message>
+        <source>The permissions password must differ from the open password.</source>
+        <translation>Le mot de passe des droits doit être différent du mot de passe d’ouverture.</translation>
+    </message>
+</context>
+<context>
     <name>CFileListView</name>
     <message>
         <source>Open</source>
@@ -247,6 +479,101 @@
     </message>
 </context>
 <context>
+    <name>COrganizerBox</name>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Faire pivoter à gauche</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Faire pivoter à droite</translation>
+    </message>
+    <message>
+        <source>Delete Pages</source>
+        <translation>Supprimer les pages</translation>
+    </message>
+    <message>
+        <source>Duplicate Pages</source>
+        <translation>Dupliquer les pages</translation>
+    </message>
+    <message>
+        <source>Insert Blank Page</source>
+        <translation>Insérer une page vierge</translation>
+    </message>
+    <message>
+        <source>Insert Pages from File</source>
+        <translation>Insérer des pages d’un fichier</translation>
+    </message>
+    <message>
+        <source>Extract Pages</source>
+        <translation>Extraire les pages</translation>
+    </message>
+    <message>
+        <source>Split Document</source>
+        <translation>Diviser le document</translation>
+    </message>
+    <message>
+        <source>Undo (Ctrl+Z)</source>
+        <translation>Annuler (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Redo (Ctrl+Shift+Z)</source>
+        <translation>Rétablir (Ctrl+Maj+Z)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Move Pages</source>
+        <translation>Déplacer les pages</translation>
+    </message>
+    <message>
+        <source>Pages: %1  Selected: %2</source>
+        <translation>Pages : %1  Sélection : %2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cannot Delete Pages</source>
+        <translation>Impossible de supprimer les pages</translation>
+    </message>
+    <message>
+        <source>A document needs at least one page. Keep one page or more.</source>
+        <translation>Un document doit avoir au moins une page. Gardez une page ou plus.</translation>
+    </message>
+    <message>
+        <source>Cannot Insert Pages</source>
+        <translation>Impossible d’insérer les pages</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read. It may be damaged or not a PDF file.</source>
+        <translation>Impossible de lire « %1 ». Le fichier est peut-être endommagé ou n’est pas un PDF.</translation>
+    </message>
+    <message>
+        <source>Insert Pages</source>
+        <translation>Insérer des pages</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Failed to Extract Pages</source>
+        <translation>Échec de l’extraction des pages</translation>
+    </message>
+    <message>
+        <source>Failed to Split Document</source>
+        <translation>Échec de la division du document</translation>
+    </message>
+</context>
+<context>
     <name>CPasswordBox</name>
     <message>
         <source>Password</source>
@@ -254,7 +581,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is protected. Enter the password to open it.</source>
-        <translation>« %1 » est protégé. Saisissez le mot de passe pour l&apos;ouvrir.</translation>
+        <translation>«&#xa0;%1&#xa0;» est protégé. Saisissez le mot de passe pour l&apos;ouvrir.</translation>
     </message>
     <message>
         <source>Incorrect password. Please try again.</source>
@@ -387,7 +714,7 @@
     </message>
     <message>
         <source>A file name can&apos;t contain any of the following characters: \ / : * ? &quot; &lt; &gt; |</source>
-        <translation>Un nom de fichier ne peut contenir aucun des caractères suivants : \ / : * ? &quot; &lt; &gt; |</translation>
+        <translation>Un nom de fichier ne peut contenir aucun des caractères suivants&#xa0;: \ / : * ? &quot; &lt; &gt; |</translation>
     </message>
     <message>
         <source>This name cannot be used as a file name.</source>
@@ -402,7 +729,7 @@
     <name>CReviewDialog</name>
     <message>
         <source>Enjoying %1?</source>
-        <translation>Vous aimez %1 ?</translation>
+        <translation>Vous aimez %1&#xa0;?</translation>
     </message>
     <message>
         <source>Rate Now</source>
@@ -415,6 +742,45 @@
     <message>
         <source>Don&apos;t Ask Again</source>
         <translation>Ne plus demander</translation>
+    </message>
+</context>
+<context>
+    <name>CSavePipeline</name>
+    <message>
+        <source>&quot;%1&quot; was moved or deleted while it was open. Nothing was written.</source>
+        <translation>« %1 » a été déplacé ou supprimé pendant qu’il était ouvert. Rien n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed by another program while it was open. Nothing was written; open it again to make your changes.</source>
+        <translation>« %1 » a été modifié par un autre programme pendant qu’il était ouvert. Rien n’a été écrit ; rouvrez-le pour faire vos modifications.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read (%2). Nothing was written.</source>
+        <translation>Impossible de lire « %1 » (%2). Rien n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>This document was opened with its open password only. To change its protection, open it with its permissions password.</source>
+        <translation>Ce document a été ouvert avec son seul mot de passe d’ouverture. Pour modifier sa protection, ouvrez-le avec son mot de passe des droits.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not allow changes. Choose another folder with Save As.</source>
+        <translation>Le dossier « %1 » n’autorise pas les modifications. Choisissez un autre dossier avec Enregistrer sous.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is read-only. Choose another file with Save As.</source>
+        <translation>« %1 » est en lecture seule. Choisissez un autre fichier avec Enregistrer sous.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written (%2). The file was left as it was.</source>
+        <translation>Impossible d’écrire « %1 » (%2). Le fichier est resté tel quel.</translation>
+    </message>
+    <message>
+        <source>The changes could not be prepared for writing (%1). Nothing was written.</source>
+        <translation>Les modifications n’ont pas pu être préparées pour l’écriture (%1). Rien n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was saved but could not be opened again (%2).</source>
+        <translation>« %1 » a été enregistré mais n’a pas pu être rouvert (%2).</translation>
     </message>
 </context>
 <context>
@@ -488,6 +854,29 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>CSplitBox</name>
+    <message>
+        <source>Split Document</source>
+        <translation>Diviser le document</translation>
+    </message>
+    <message>
+        <source>Pages per file:</source>
+        <translation>Pages par fichier :</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Diviser</translation>
+    </message>
+    <message>
+        <source>The %1 pages become %2 files.</source>
+        <translation>Les %1 pages deviennent %2 fichiers.</translation>
     </message>
 </context>
 <context>
@@ -886,6 +1275,14 @@
         <source>Find</source>
         <translation>Rechercher</translation>
     </message>
+    <message>
+        <source>Protect</source>
+        <translation>Protéger</translation>
+    </message>
+    <message>
+        <source>Organize Pages</source>
+        <translation>Organiser les pages</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -1020,11 +1417,11 @@
     <name>MKMainWindow</name>
     <message>
         <source>Version: %1</source>
-        <translation>Version : %1</translation>
+        <translation>Version&#xa0;: %1</translation>
     </message>
     <message>
         <source>System: %1</source>
-        <translation>Système : %1</translation>
+        <translation>Système&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 %2 feedback</source>
@@ -1061,70 +1458,6 @@
 <context>
     <name>MainBox</name>
     <message>
-        <source>File</source>
-        <translation>Fichier</translation>
-    </message>
-    <message>
-        <source>Thumbnails</source>
-        <translation>Miniatures</translation>
-    </message>
-    <message>
-        <source>Previous Page</source>
-        <translation>Page précédente</translation>
-    </message>
-    <message>
-        <source>Next Page</source>
-        <translation>Page suivante</translation>
-    </message>
-    <message>
-        <source>Zoom Out</source>
-        <translation>Zoom arrière</translation>
-    </message>
-    <message>
-        <source>Actual Size</source>
-        <translation>Taille réelle</translation>
-    </message>
-    <message>
-        <source>Fit Page</source>
-        <translation>Ajuster à la page</translation>
-    </message>
-    <message>
-        <source>Fit Width</source>
-        <translation>Ajuster à la largeur</translation>
-    </message>
-    <message>
-        <source>Fit Height</source>
-        <translation>Ajuster à la hauteur</translation>
-    </message>
-    <message>
-        <source>Zoom In</source>
-        <translation>Zoom avant</translation>
-    </message>
-    <message>
-        <source>Enter Read Mode</source>
-        <translation>Passer en mode lecture</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>The file could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
-        <translation>Impossible d&apos;écrire le fichier dans « %1 ». Vérifiez que le dossier existe et que vous disposez des droits d&apos;écriture.</translation>
-    </message>
-    <message>
-        <source>Failed to Save</source>
-        <translation>Échec de l&apos;enregistrement</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Enregistrer sous</translation>
-    </message>
-    <message>
-        <source>PDF Files (*.pdf)</source>
-        <translation>Fichiers PDF (*.pdf)</translation>
-    </message>
-    <message>
         <source>The file could not be renamed. It may be in use, or the folder may not allow changes.</source>
         <translation>Impossible de renommer le fichier. Il est peut-être en cours d&apos;utilisation, ou le dossier n&apos;autorise pas les modifications.</translation>
     </message>
@@ -1154,7 +1487,7 @@
     </message>
     <message>
         <source>Do you want to save changes to &quot;%1&quot; before closing?</source>
-        <translation>Voulez-vous enregistrer les modifications apportées à « %1 » avant de fermer ?</translation>
+        <translation>Voulez-vous enregistrer les modifications apportées à «&#xa0;%1&#xa0;» avant de fermer&#xa0;?</translation>
     </message>
     <message>
         <source>Your changes will be lost if you don&apos;t save them.</source>
@@ -1173,8 +1506,24 @@
         <translation>Enregistrer</translation>
     </message>
     <message>
-        <source>Find (Ctrl+F)</source>
-        <translation>Rechercher (Ctrl+F)</translation>
+        <source>Cannot Organize Pages</source>
+        <translation>Impossible d’organiser les pages</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow changing its pages. Open it with its permissions password to organize it.</source>
+        <translation>Les droits du document ne permettent pas de modifier ses pages. Ouvrez-le avec son mot de passe des droits pour l’organiser.</translation>
+    </message>
+    <message>
+        <source>Save the page changes to &quot;%1&quot;?</source>
+        <translation>Enregistrer les modifications de pages dans « %1 » ?</translation>
+    </message>
+    <message>
+        <source>The reading view shows the pages once they are saved.</source>
+        <translation>La vue de lecture montre les pages une fois enregistrées.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Ignorer</translation>
     </message>
 </context>
 <context>
@@ -1197,7 +1546,7 @@
     </message>
     <message>
         <source>Shortcut successfully created!</source>
-        <translation>Raccourci créé avec succès !</translation>
+        <translation>Raccourci créé avec succès&#xa0;!</translation>
     </message>
     <message>
         <source>Failed to create shortcuts.</source>
@@ -1213,7 +1562,7 @@
     </message>
     <message>
         <source>The new document could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
-        <translation>Impossible d&apos;écrire le nouveau document dans « %1 ». Vérifiez que le dossier existe et que vous disposez des droits d&apos;écriture.</translation>
+        <translation>Impossible d&apos;écrire le nouveau document dans «&#xa0;%1&#xa0;». Vérifiez que le dossier existe et que vous disposez des droits d&apos;écriture.</translation>
     </message>
     <message>
         <source>The file might have been moved, damaged, or deleted.</source>
@@ -1229,7 +1578,7 @@
     </message>
     <message>
         <source>Do you want to close all tabs or the current tab?</source>
-        <translation>Voulez-vous fermer tous les onglets ou seulement l&apos;onglet actif ?</translation>
+        <translation>Voulez-vous fermer tous les onglets ou seulement l&apos;onglet actif&#xa0;?</translation>
     </message>
     <message>
         <source>Always close all tabs</source>
@@ -1245,7 +1594,7 @@
     </message>
     <message>
         <source>Do you want to set %1 as your default PDF viewer?</source>
-        <translation>Voulez-vous définir %1 comme lecteur PDF par défaut ?</translation>
+        <translation>Voulez-vous définir %1 comme lecteur PDF par défaut&#xa0;?</translation>
     </message>
     <message>
         <source>Don&apos;t show again</source>
@@ -1292,7 +1641,7 @@
     </message>
     <message>
         <source>Are you sure to clear all the records?</source>
-        <translation>Voulez-vous vraiment effacer tout l&apos;historique ?</translation>
+        <translation>Voulez-vous vraiment effacer tout l&apos;historique&#xa0;?</translation>
     </message>
     <message>
         <source>Cancel</source>

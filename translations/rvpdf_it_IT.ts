@@ -107,6 +107,238 @@
     </message>
 </context>
 <context>
+    <name>CDocumentSaver</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Salva con nome</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>File PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Failed to Save</source>
+        <translation>Impossibile salvare</translation>
+    </message>
+    <message>
+        <source>Cannot Change Protection</source>
+        <translation>Impossibile modificare la protezione</translation>
+    </message>
+    <message>
+        <source>Replace &quot;%1&quot; with the protected version?</source>
+        <translation>Sostituire &quot;%1&quot; con la versione protetta?</translation>
+    </message>
+    <message>
+        <source>The file will need the password to open from now on.</source>
+        <translation>D’ora in poi il file richiederà la password per essere aperto.</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Sostituisci</translation>
+    </message>
+    <message>
+        <source>Save as New File</source>
+        <translation>Salva come nuovo file</translation>
+    </message>
+    <message>
+        <source>Remove the password from &quot;%1&quot;?</source>
+        <translation>Rimuovere la password da &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Anyone will be able to open the file.</source>
+        <translation>Chiunque potrà aprire il file.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+</context>
+<context>
+    <name>CDocumentToolBar</name>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Miniature</translation>
+    </message>
+    <message>
+        <source>Find (Ctrl+F)</source>
+        <translation>Trova (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Organize Pages</source>
+        <translation>Organizza pagine</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Pagina precedente</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Pagina successiva</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Riduci</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Dimensioni effettive</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Adatta alla pagina</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Adatta alla larghezza</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>Adatta all&apos;altezza</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Enter Read Mode</source>
+        <translation>Attiva modalità lettura</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+</context>
+<context>
+    <name>CEditSession</name>
+    <message>
+        <source>Restore Page Changes</source>
+        <translation>Ripristina modifiche alle pagine</translation>
+    </message>
+</context>
+<context>
+    <name>CEncryptBox</name>
+    <message>
+        <source>Encrypt PDF</source>
+        <translation>Crittografa PDF</translation>
+    </message>
+    <message>
+        <source>Set a password that is needed to open &quot;%1&quot;.</source>
+        <translation>Imposta una password necessaria per aprire &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Open password:</source>
+        <translation>Password di apertura:</translation>
+    </message>
+    <message>
+        <source>Confirm password:</source>
+        <translation>Conferma password:</translation>
+    </message>
+    <message>
+        <source>Restrict printing and editing with a permissions password</source>
+        <translation>Limita stampa e modifica con una password delle autorizzazioni</translation>
+    </message>
+    <message>
+        <source>Permissions password:</source>
+        <translation>Password delle autorizzazioni:</translation>
+    </message>
+    <message>
+        <source>Allow printing</source>
+        <translation>Consenti la stampa</translation>
+    </message>
+    <message>
+        <source>Allow copying text and images</source>
+        <translation>Consenti la copia di testo e immagini</translation>
+    </message>
+    <message>
+        <source>Allow editing</source>
+        <translation>Consenti la modifica</translation>
+    </message>
+    <message>
+        <source>Allow commenting</source>
+        <translation>Consenti i commenti</translation>
+    </message>
+    <message>
+        <source>Allow filling in forms</source>
+        <translation>Consenti la compilazione dei moduli</translation>
+    </message>
+    <message>
+        <source>Allow inserting, deleting and rotating pages</source>
+        <translation>Consenti l’inserimento, l’eliminazione e la rotazione delle pagine</translation>
+    </message>
+    <message>
+        <source>Encryption:</source>
+        <translation>Crittografia:</translation>
+    </message>
+    <message>
+        <source>AES-256 (recommended)</source>
+        <translation>AES-256 (consigliato)</translation>
+    </message>
+    <message>
+        <source>AES-128 (for older readers)</source>
+        <translation>AES-128 (per lettori meno recenti)</translation>
+    </message>
+    <message>
+        <source>Remove Protection</source>
+        <translation>Rimuovi protezione</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Save as New File...</source>
+        <translation>Salva come nuovo file...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Weak</source>
+        <translation>Debole</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>Forte</translation>
+    </message>
+    <message>
+        <source>Strength: %1</source>
+        <translation>Robustezza: %1</translation>
+    </message>
+    <message>
+        <source>Enter a password to open the document.</source>
+        <translation>Inserisci una password per aprire il documento.</translation>
+    </message>
+    <message>
+        <source>The passwords do not match. Type the open password again in both fields.</source>
+        <translation>Le password non coincidono. Digita di nuovo la password di apertura in entrambi i campi.</translation>
+    </message>
+    <message>
+        <source>Enter a permissions password, or turn the restrictions off.</source>
+        <translation>Inserisci una password delle autorizzazioni o disattiva le restrizioni.</translation>
+    </message>
+    <message>
+        <source>The permissions passwords do not match. Type it again in both fields.</source>
+        <translation>Le password delle autorizzazioni non coincidono. Digitala di nuovo in entrambi i campi.</translation>
+    </message>
+    <message>
+        <source>The permissions password must differ from the open password.</source>
+        <translation>La password delle autorizzazioni deve essere diversa dalla password di apertura.</translation>
+    </message>
+</context>
+<context>
     <name>CFileListView</name>
     <message>
         <source>Open</source>
@@ -244,6 +476,101 @@
     <message>
         <source>The account service sent an answer that could not be read. Please try again later.</source>
         <translation>Il servizio account ha inviato una risposta illeggibile. Riprova più tardi.</translation>
+    </message>
+</context>
+<context>
+    <name>COrganizerBox</name>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Ruota a sinistra</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Ruota a destra</translation>
+    </message>
+    <message>
+        <source>Delete Pages</source>
+        <translation>Elimina pagine</translation>
+    </message>
+    <message>
+        <source>Duplicate Pages</source>
+        <translation>Duplica pagine</translation>
+    </message>
+    <message>
+        <source>Insert Blank Page</source>
+        <translation>Inserisci pagina vuota</translation>
+    </message>
+    <message>
+        <source>Insert Pages from File</source>
+        <translation>Inserisci pagine da file</translation>
+    </message>
+    <message>
+        <source>Extract Pages</source>
+        <translation>Estrai pagine</translation>
+    </message>
+    <message>
+        <source>Split Document</source>
+        <translation>Dividi documento</translation>
+    </message>
+    <message>
+        <source>Undo (Ctrl+Z)</source>
+        <translation>Annulla (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Redo (Ctrl+Shift+Z)</source>
+        <translation>Ripeti (Ctrl+Maiusc+Z)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Move Pages</source>
+        <translation>Sposta pagine</translation>
+    </message>
+    <message>
+        <source>Pages: %1  Selected: %2</source>
+        <translation>Pagine: %1  Selezionate: %2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cannot Delete Pages</source>
+        <translation>Impossibile eliminare le pagine</translation>
+    </message>
+    <message>
+        <source>A document needs at least one page. Keep one page or more.</source>
+        <translation>Un documento deve avere almeno una pagina. Mantieni una o più pagine.</translation>
+    </message>
+    <message>
+        <source>Cannot Insert Pages</source>
+        <translation>Impossibile inserire le pagine</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read. It may be damaged or not a PDF file.</source>
+        <translation>Impossibile leggere &quot;%1&quot;. Potrebbe essere danneggiato o non essere un file PDF.</translation>
+    </message>
+    <message>
+        <source>Insert Pages</source>
+        <translation>Inserisci pagine</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>File PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Failed to Extract Pages</source>
+        <translation>Estrazione delle pagine non riuscita</translation>
+    </message>
+    <message>
+        <source>Failed to Split Document</source>
+        <translation>Divisione del documento non riuscita</translation>
     </message>
 </context>
 <context>
@@ -418,6 +745,45 @@
     </message>
 </context>
 <context>
+    <name>CSavePipeline</name>
+    <message>
+        <source>&quot;%1&quot; was moved or deleted while it was open. Nothing was written.</source>
+        <translation>&quot;%1&quot; è stato spostato o eliminato mentre era aperto. Non è stato scritto nulla.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed by another program while it was open. Nothing was written; open it again to make your changes.</source>
+        <translation>&quot;%1&quot; è stato modificato da un altro programma mentre era aperto. Non è stato scritto nulla; riaprilo per fare le tue modifiche.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read (%2). Nothing was written.</source>
+        <translation>Impossibile leggere &quot;%1&quot; (%2). Non è stato scritto nulla.</translation>
+    </message>
+    <message>
+        <source>This document was opened with its open password only. To change its protection, open it with its permissions password.</source>
+        <translation>Questo documento è stato aperto solo con la password di apertura. Per modificarne la protezione, aprilo con la password delle autorizzazioni.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not allow changes. Choose another folder with Save As.</source>
+        <translation>La cartella &quot;%1&quot; non consente modifiche. Scegli un’altra cartella con Salva con nome.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is read-only. Choose another file with Save As.</source>
+        <translation>&quot;%1&quot; è di sola lettura. Scegli un altro file con Salva con nome.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written (%2). The file was left as it was.</source>
+        <translation>Impossibile scrivere &quot;%1&quot; (%2). Il file è rimasto com’era.</translation>
+    </message>
+    <message>
+        <source>The changes could not be prepared for writing (%1). Nothing was written.</source>
+        <translation>Impossibile preparare le modifiche per la scrittura (%1). Non è stato scritto nulla.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was saved but could not be opened again (%2).</source>
+        <translation>&quot;%1&quot; è stato salvato ma non è stato possibile riaprirlo (%2).</translation>
+    </message>
+</context>
+<context>
     <name>CSearchResultModel</name>
     <message>
         <source>Page %1</source>
@@ -488,6 +854,29 @@
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>CSplitBox</name>
+    <message>
+        <source>Split Document</source>
+        <translation>Dividi documento</translation>
+    </message>
+    <message>
+        <source>Pages per file:</source>
+        <translation>Pagine per file:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Dividi</translation>
+    </message>
+    <message>
+        <source>The %1 pages become %2 files.</source>
+        <translation>Le %1 pagine diventano %2 file.</translation>
     </message>
 </context>
 <context>
@@ -886,6 +1275,14 @@
         <source>Find</source>
         <translation>Trova</translation>
     </message>
+    <message>
+        <source>Protect</source>
+        <translation>Proteggi</translation>
+    </message>
+    <message>
+        <source>Organize Pages</source>
+        <translation>Organizza pagine</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -1061,70 +1458,6 @@
 <context>
     <name>MainBox</name>
     <message>
-        <source>File</source>
-        <translation>File</translation>
-    </message>
-    <message>
-        <source>Thumbnails</source>
-        <translation>Miniature</translation>
-    </message>
-    <message>
-        <source>Previous Page</source>
-        <translation>Pagina precedente</translation>
-    </message>
-    <message>
-        <source>Next Page</source>
-        <translation>Pagina successiva</translation>
-    </message>
-    <message>
-        <source>Zoom Out</source>
-        <translation>Riduci</translation>
-    </message>
-    <message>
-        <source>Actual Size</source>
-        <translation>Dimensioni effettive</translation>
-    </message>
-    <message>
-        <source>Fit Page</source>
-        <translation>Adatta alla pagina</translation>
-    </message>
-    <message>
-        <source>Fit Width</source>
-        <translation>Adatta alla larghezza</translation>
-    </message>
-    <message>
-        <source>Fit Height</source>
-        <translation>Adatta all&apos;altezza</translation>
-    </message>
-    <message>
-        <source>Zoom In</source>
-        <translation>Ingrandisci</translation>
-    </message>
-    <message>
-        <source>Enter Read Mode</source>
-        <translation>Attiva modalità lettura</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>The file could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
-        <translation>Impossibile scrivere il file in &quot;%1&quot;. Verifica che la cartella esista e di avere i permessi di scrittura.</translation>
-    </message>
-    <message>
-        <source>Failed to Save</source>
-        <translation>Impossibile salvare</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Salva con nome</translation>
-    </message>
-    <message>
-        <source>PDF Files (*.pdf)</source>
-        <translation>File PDF (*.pdf)</translation>
-    </message>
-    <message>
         <source>The file could not be renamed. It may be in use, or the folder may not allow changes.</source>
         <translation>Impossibile rinominare il file. Potrebbe essere in uso oppure la cartella potrebbe non consentire modifiche.</translation>
     </message>
@@ -1173,8 +1506,24 @@
         <translation>Salva</translation>
     </message>
     <message>
-        <source>Find (Ctrl+F)</source>
-        <translation>Trova (Ctrl+F)</translation>
+        <source>Cannot Organize Pages</source>
+        <translation>Impossibile organizzare le pagine</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow changing its pages. Open it with its permissions password to organize it.</source>
+        <translation>Le autorizzazioni del documento non consentono di modificarne le pagine. Aprilo con la password delle autorizzazioni per organizzarlo.</translation>
+    </message>
+    <message>
+        <source>Save the page changes to &quot;%1&quot;?</source>
+        <translation>Salvare le modifiche alle pagine in &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>The reading view shows the pages once they are saved.</source>
+        <translation>La vista di lettura mostra le pagine dopo che sono state salvate.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Scarta</translation>
     </message>
 </context>
 <context>

@@ -107,6 +107,238 @@
     </message>
 </context>
 <context>
+    <name>CDocumentSaver</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>名前を付けて保存</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF ファイル (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Failed to Save</source>
+        <translation>保存できませんでした</translation>
+    </message>
+    <message>
+        <source>Cannot Change Protection</source>
+        <translation>保護を変更できません</translation>
+    </message>
+    <message>
+        <source>Replace &quot;%1&quot; with the protected version?</source>
+        <translation>「%1」を保護されたバージョンに置き換えますか?</translation>
+    </message>
+    <message>
+        <source>The file will need the password to open from now on.</source>
+        <translation>今後、このファイルを開くにはパスワードが必要です。</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>置き換え</translation>
+    </message>
+    <message>
+        <source>Save as New File</source>
+        <translation>新しいファイルとして保存</translation>
+    </message>
+    <message>
+        <source>Remove the password from &quot;%1&quot;?</source>
+        <translation>「%1」のパスワードを解除しますか?</translation>
+    </message>
+    <message>
+        <source>Anyone will be able to open the file.</source>
+        <translation>誰でもファイルを開けるようになります。</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+</context>
+<context>
+    <name>CDocumentToolBar</name>
+    <message>
+        <source>Thumbnails</source>
+        <translation>サムネイル</translation>
+    </message>
+    <message>
+        <source>Find (Ctrl+F)</source>
+        <translation>検索 (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Organize Pages</source>
+        <translation>ページを整理</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>前のページ</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>次のページ</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>縮小</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>実際のサイズ</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>ページに合わせる</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>幅に合わせる</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>高さに合わせる</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>拡大</translation>
+    </message>
+    <message>
+        <source>Enter Read Mode</source>
+        <translation>閲覧モードに入る</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+</context>
+<context>
+    <name>CEditSession</name>
+    <message>
+        <source>Restore Page Changes</source>
+        <translation>ページの変更を復元</translation>
+    </message>
+</context>
+<context>
+    <name>CEncryptBox</name>
+    <message>
+        <source>Encrypt PDF</source>
+        <translation>PDF を暗号化</translation>
+    </message>
+    <message>
+        <source>Set a password that is needed to open &quot;%1&quot;.</source>
+        <translation>「%1」を開くのに必要なパスワードを設定します。</translation>
+    </message>
+    <message>
+        <source>Open password:</source>
+        <translation>開くパスワード:</translation>
+    </message>
+    <message>
+        <source>Confirm password:</source>
+        <translation>パスワードの確認:</translation>
+    </message>
+    <message>
+        <source>Restrict printing and editing with a permissions password</source>
+        <translation>権限パスワードで印刷と編集を制限する</translation>
+    </message>
+    <message>
+        <source>Permissions password:</source>
+        <translation>権限パスワード:</translation>
+    </message>
+    <message>
+        <source>Allow printing</source>
+        <translation>印刷を許可</translation>
+    </message>
+    <message>
+        <source>Allow copying text and images</source>
+        <translation>テキストと画像のコピーを許可</translation>
+    </message>
+    <message>
+        <source>Allow editing</source>
+        <translation>編集を許可</translation>
+    </message>
+    <message>
+        <source>Allow commenting</source>
+        <translation>注釈を許可</translation>
+    </message>
+    <message>
+        <source>Allow filling in forms</source>
+        <translation>フォームへの入力を許可</translation>
+    </message>
+    <message>
+        <source>Allow inserting, deleting and rotating pages</source>
+        <translation>ページの挿入、削除、回転を許可</translation>
+    </message>
+    <message>
+        <source>Encryption:</source>
+        <translation>暗号化:</translation>
+    </message>
+    <message>
+        <source>AES-256 (recommended)</source>
+        <translation>AES-256 (推奨)</translation>
+    </message>
+    <message>
+        <source>AES-128 (for older readers)</source>
+        <translation>AES-128 (古いリーダー向け)</translation>
+    </message>
+    <message>
+        <source>Remove Protection</source>
+        <translation>保護を解除</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Save as New File...</source>
+        <translation>新しいファイルとして保存...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Weak</source>
+        <translation>弱い</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <translation>普通</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>強い</translation>
+    </message>
+    <message>
+        <source>Strength: %1</source>
+        <translation>強度: %1</translation>
+    </message>
+    <message>
+        <source>Enter a password to open the document.</source>
+        <translation>文書を開くためのパスワードを入力してください。</translation>
+    </message>
+    <message>
+        <source>The passwords do not match. Type the open password again in both fields.</source>
+        <translation>パスワードが一致しません。両方の欄に開くパスワードをもう一度入力してください。</translation>
+    </message>
+    <message>
+        <source>Enter a permissions password, or turn the restrictions off.</source>
+        <translation>権限パスワードを入力するか、制限をオフにしてください。</translation>
+    </message>
+    <message>
+        <source>The permissions passwords do not match. Type it again in both fields.</source>
+        <translation>権限パスワードが一致しません。両方の欄にもう一度入力してください。</translation>
+    </message>
+    <message>
+        <source>The permissions password must differ from the open password.</source>
+        <translation>権限パスワードは開くパスワードと異なる必要があります。</translation>
+    </message>
+</context>
+<context>
     <name>CFileListView</name>
     <message>
         <source>Open</source>
@@ -244,6 +476,101 @@
     <message>
         <source>The account service sent an answer that could not be read. Please try again later.</source>
         <translation>アカウントサービスから読み取れない応答が返されました。しばらくしてから、もう一度お試しください。</translation>
+    </message>
+</context>
+<context>
+    <name>COrganizerBox</name>
+    <message>
+        <source>Rotate Left</source>
+        <translation>左に回転</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>右に回転</translation>
+    </message>
+    <message>
+        <source>Delete Pages</source>
+        <translation>ページを削除</translation>
+    </message>
+    <message>
+        <source>Duplicate Pages</source>
+        <translation>ページを複製</translation>
+    </message>
+    <message>
+        <source>Insert Blank Page</source>
+        <translation>空白ページを挿入</translation>
+    </message>
+    <message>
+        <source>Insert Pages from File</source>
+        <translation>ファイルからページを挿入</translation>
+    </message>
+    <message>
+        <source>Extract Pages</source>
+        <translation>ページを抽出</translation>
+    </message>
+    <message>
+        <source>Split Document</source>
+        <translation>文書を分割</translation>
+    </message>
+    <message>
+        <source>Undo (Ctrl+Z)</source>
+        <translation>元に戻す (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Redo (Ctrl+Shift+Z)</source>
+        <translation>やり直し (Ctrl+Shift+Z)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Move Pages</source>
+        <translation>ページを移動</translation>
+    </message>
+    <message>
+        <source>Pages: %1  Selected: %2</source>
+        <translation>ページ: %1  選択: %2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cannot Delete Pages</source>
+        <translation>ページを削除できません</translation>
+    </message>
+    <message>
+        <source>A document needs at least one page. Keep one page or more.</source>
+        <translation>文書には少なくとも 1 ページが必要です。1 ページ以上残してください。</translation>
+    </message>
+    <message>
+        <source>Cannot Insert Pages</source>
+        <translation>ページを挿入できません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read. It may be damaged or not a PDF file.</source>
+        <translation>「%1」を読み込めませんでした。破損しているか、PDF ファイルではない可能性があります。</translation>
+    </message>
+    <message>
+        <source>Insert Pages</source>
+        <translation>ページを挿入</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF ファイル (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Failed to Extract Pages</source>
+        <translation>ページを抽出できませんでした</translation>
+    </message>
+    <message>
+        <source>Failed to Split Document</source>
+        <translation>文書を分割できませんでした</translation>
     </message>
 </context>
 <context>
@@ -418,6 +745,45 @@
     </message>
 </context>
 <context>
+    <name>CSavePipeline</name>
+    <message>
+        <source>&quot;%1&quot; was moved or deleted while it was open. Nothing was written.</source>
+        <translation>開いている間に「%1」が移動または削除されました。何も書き込まれていません。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed by another program while it was open. Nothing was written; open it again to make your changes.</source>
+        <translation>開いている間に「%1」が別のプログラムによって変更されました。何も書き込まれていません。もう一度開いてから変更してください。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read (%2). Nothing was written.</source>
+        <translation>「%1」を読み込めませんでした (%2)。何も書き込まれていません。</translation>
+    </message>
+    <message>
+        <source>This document was opened with its open password only. To change its protection, open it with its permissions password.</source>
+        <translation>この文書は開くパスワードだけで開かれました。保護を変更するには、権限パスワードで開いてください。</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not allow changes. Choose another folder with Save As.</source>
+        <translation>フォルダー「%1」は変更を許可していません。「名前を付けて保存」で別のフォルダーを選んでください。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is read-only. Choose another file with Save As.</source>
+        <translation>「%1」は読み取り専用です。「名前を付けて保存」で別のファイルを選んでください。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written (%2). The file was left as it was.</source>
+        <translation>「%1」に書き込めませんでした (%2)。ファイルは元のままです。</translation>
+    </message>
+    <message>
+        <source>The changes could not be prepared for writing (%1). Nothing was written.</source>
+        <translation>変更を書き込み用に準備できませんでした (%1)。何も書き込まれていません。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was saved but could not be opened again (%2).</source>
+        <translation>「%1」は保存されましたが、もう一度開けませんでした (%2)。</translation>
+    </message>
+</context>
+<context>
     <name>CSearchResultModel</name>
     <message>
         <source>Page %1</source>
@@ -488,6 +854,29 @@
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>CSplitBox</name>
+    <message>
+        <source>Split Document</source>
+        <translation>文書を分割</translation>
+    </message>
+    <message>
+        <source>Pages per file:</source>
+        <translation>ファイルごとのページ数:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>分割</translation>
+    </message>
+    <message>
+        <source>The %1 pages become %2 files.</source>
+        <translation>%1 ページが %2 個のファイルになります。</translation>
     </message>
 </context>
 <context>
@@ -886,6 +1275,14 @@
         <source>Find</source>
         <translation>検索</translation>
     </message>
+    <message>
+        <source>Protect</source>
+        <translation>保護</translation>
+    </message>
+    <message>
+        <source>Organize Pages</source>
+        <translation>ページを整理</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -1061,70 +1458,6 @@
 <context>
     <name>MainBox</name>
     <message>
-        <source>File</source>
-        <translation>ファイル</translation>
-    </message>
-    <message>
-        <source>Thumbnails</source>
-        <translation>サムネイル</translation>
-    </message>
-    <message>
-        <source>Previous Page</source>
-        <translation>前のページ</translation>
-    </message>
-    <message>
-        <source>Next Page</source>
-        <translation>次のページ</translation>
-    </message>
-    <message>
-        <source>Zoom Out</source>
-        <translation>縮小</translation>
-    </message>
-    <message>
-        <source>Actual Size</source>
-        <translation>実際のサイズ</translation>
-    </message>
-    <message>
-        <source>Fit Page</source>
-        <translation>ページに合わせる</translation>
-    </message>
-    <message>
-        <source>Fit Width</source>
-        <translation>幅に合わせる</translation>
-    </message>
-    <message>
-        <source>Fit Height</source>
-        <translation>高さに合わせる</translation>
-    </message>
-    <message>
-        <source>Zoom In</source>
-        <translation>拡大</translation>
-    </message>
-    <message>
-        <source>Enter Read Mode</source>
-        <translation>閲覧モードに入る</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>The file could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
-        <translation>ファイルを「%1」に書き込めませんでした。フォルダーが存在し、書き込み権限があることを確認してください。</translation>
-    </message>
-    <message>
-        <source>Failed to Save</source>
-        <translation>保存できませんでした</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>名前を付けて保存</translation>
-    </message>
-    <message>
-        <source>PDF Files (*.pdf)</source>
-        <translation>PDF ファイル (*.pdf)</translation>
-    </message>
-    <message>
         <source>The file could not be renamed. It may be in use, or the folder may not allow changes.</source>
         <translation>ファイルの名前を変更できませんでした。ファイルが使用中であるか、フォルダーで変更が許可されていない可能性があります。</translation>
     </message>
@@ -1173,8 +1506,24 @@
         <translation>保存</translation>
     </message>
     <message>
-        <source>Find (Ctrl+F)</source>
-        <translation>検索 (Ctrl+F)</translation>
+        <source>Cannot Organize Pages</source>
+        <translation>ページを整理できません</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow changing its pages. Open it with its permissions password to organize it.</source>
+        <translation>文書の権限ではページの変更が許可されていません。整理するには権限パスワードで開いてください。</translation>
+    </message>
+    <message>
+        <source>Save the page changes to &quot;%1&quot;?</source>
+        <translation>ページの変更を「%1」に保存しますか?</translation>
+    </message>
+    <message>
+        <source>The reading view shows the pages once they are saved.</source>
+        <translation>閲覧表示には保存後のページが表示されます。</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>破棄</translation>
     </message>
 </context>
 <context>

@@ -107,6 +107,238 @@
     </message>
 </context>
 <context>
+    <name>CDocumentSaver</name>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>다른 이름으로 저장</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF 파일 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Failed to Save</source>
+        <translation>저장할 수 없음</translation>
+    </message>
+    <message>
+        <source>Cannot Change Protection</source>
+        <translation>보호를 변경할 수 없음</translation>
+    </message>
+    <message>
+        <source>Replace &quot;%1&quot; with the protected version?</source>
+        <translation>&quot;%1&quot;을(를) 보호된 버전으로 바꾸시겠습니까?</translation>
+    </message>
+    <message>
+        <source>The file will need the password to open from now on.</source>
+        <translation>이제부터 파일을 열려면 암호가 필요합니다.</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>바꾸기</translation>
+    </message>
+    <message>
+        <source>Save as New File</source>
+        <translation>새 파일로 저장</translation>
+    </message>
+    <message>
+        <source>Remove the password from &quot;%1&quot;?</source>
+        <translation>&quot;%1&quot;의 암호를 제거하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Anyone will be able to open the file.</source>
+        <translation>누구나 파일을 열 수 있게 됩니다.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>제거</translation>
+    </message>
+</context>
+<context>
+    <name>CDocumentToolBar</name>
+    <message>
+        <source>Thumbnails</source>
+        <translation>축소판</translation>
+    </message>
+    <message>
+        <source>Find (Ctrl+F)</source>
+        <translation>찾기 (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Organize Pages</source>
+        <translation>페이지 정리</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>이전 페이지</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>다음 페이지</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>축소</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>실제 크기</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>페이지에 맞추기</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>너비에 맞추기</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>높이에 맞추기</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>확대</translation>
+    </message>
+    <message>
+        <source>Enter Read Mode</source>
+        <translation>읽기 모드 시작</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>파일</translation>
+    </message>
+</context>
+<context>
+    <name>CEditSession</name>
+    <message>
+        <source>Restore Page Changes</source>
+        <translation>페이지 변경 복원</translation>
+    </message>
+</context>
+<context>
+    <name>CEncryptBox</name>
+    <message>
+        <source>Encrypt PDF</source>
+        <translation>PDF 암호화</translation>
+    </message>
+    <message>
+        <source>Set a password that is needed to open &quot;%1&quot;.</source>
+        <translation>&quot;%1&quot;을(를) 여는 데 필요한 암호를 설정합니다.</translation>
+    </message>
+    <message>
+        <source>Open password:</source>
+        <translation>열기 암호:</translation>
+    </message>
+    <message>
+        <source>Confirm password:</source>
+        <translation>암호 확인:</translation>
+    </message>
+    <message>
+        <source>Restrict printing and editing with a permissions password</source>
+        <translation>권한 암호로 인쇄 및 편집 제한</translation>
+    </message>
+    <message>
+        <source>Permissions password:</source>
+        <translation>권한 암호:</translation>
+    </message>
+    <message>
+        <source>Allow printing</source>
+        <translation>인쇄 허용</translation>
+    </message>
+    <message>
+        <source>Allow copying text and images</source>
+        <translation>텍스트 및 이미지 복사 허용</translation>
+    </message>
+    <message>
+        <source>Allow editing</source>
+        <translation>편집 허용</translation>
+    </message>
+    <message>
+        <source>Allow commenting</source>
+        <translation>주석 허용</translation>
+    </message>
+    <message>
+        <source>Allow filling in forms</source>
+        <translation>양식 채우기 허용</translation>
+    </message>
+    <message>
+        <source>Allow inserting, deleting and rotating pages</source>
+        <translation>페이지 삽입, 삭제 및 회전 허용</translation>
+    </message>
+    <message>
+        <source>Encryption:</source>
+        <translation>암호화:</translation>
+    </message>
+    <message>
+        <source>AES-256 (recommended)</source>
+        <translation>AES-256 (권장)</translation>
+    </message>
+    <message>
+        <source>AES-128 (for older readers)</source>
+        <translation>AES-128 (이전 리더용)</translation>
+    </message>
+    <message>
+        <source>Remove Protection</source>
+        <translation>보호 해제</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Save as New File...</source>
+        <translation>새 파일로 저장...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>Weak</source>
+        <translation>약함</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <translation>보통</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>강함</translation>
+    </message>
+    <message>
+        <source>Strength: %1</source>
+        <translation>강도: %1</translation>
+    </message>
+    <message>
+        <source>Enter a password to open the document.</source>
+        <translation>문서를 여는 암호를 입력하세요.</translation>
+    </message>
+    <message>
+        <source>The passwords do not match. Type the open password again in both fields.</source>
+        <translation>암호가 일치하지 않습니다. 두 칸 모두에 열기 암호를 다시 입력하세요.</translation>
+    </message>
+    <message>
+        <source>Enter a permissions password, or turn the restrictions off.</source>
+        <translation>권한 암호를 입력하거나 제한을 해제하세요.</translation>
+    </message>
+    <message>
+        <source>The permissions passwords do not match. Type it again in both fields.</source>
+        <translation>권한 암호가 일치하지 않습니다. 두 칸 모두에 다시 입력하세요.</translation>
+    </message>
+    <message>
+        <source>The permissions password must differ from the open password.</source>
+        <translation>권한 암호는 열기 암호와 달라야 합니다.</translation>
+    </message>
+</context>
+<context>
     <name>CFileListView</name>
     <message>
         <source>Open</source>
@@ -244,6 +476,101 @@
     <message>
         <source>The account service sent an answer that could not be read. Please try again later.</source>
         <translation>계정 서비스에서 읽을 수 없는 응답을 보냈습니다. 나중에 다시 시도하세요.</translation>
+    </message>
+</context>
+<context>
+    <name>COrganizerBox</name>
+    <message>
+        <source>Rotate Left</source>
+        <translation>왼쪽으로 회전</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>오른쪽으로 회전</translation>
+    </message>
+    <message>
+        <source>Delete Pages</source>
+        <translation>페이지 삭제</translation>
+    </message>
+    <message>
+        <source>Duplicate Pages</source>
+        <translation>페이지 복제</translation>
+    </message>
+    <message>
+        <source>Insert Blank Page</source>
+        <translation>빈 페이지 삽입</translation>
+    </message>
+    <message>
+        <source>Insert Pages from File</source>
+        <translation>파일에서 페이지 삽입</translation>
+    </message>
+    <message>
+        <source>Extract Pages</source>
+        <translation>페이지 추출</translation>
+    </message>
+    <message>
+        <source>Split Document</source>
+        <translation>문서 분할</translation>
+    </message>
+    <message>
+        <source>Undo (Ctrl+Z)</source>
+        <translation>실행 취소 (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Redo (Ctrl+Shift+Z)</source>
+        <translation>다시 실행 (Ctrl+Shift+Z)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Move Pages</source>
+        <translation>페이지 이동</translation>
+    </message>
+    <message>
+        <source>Pages: %1  Selected: %2</source>
+        <translation>페이지: %1  선택: %2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cannot Delete Pages</source>
+        <translation>페이지를 삭제할 수 없음</translation>
+    </message>
+    <message>
+        <source>A document needs at least one page. Keep one page or more.</source>
+        <translation>문서에는 한 페이지 이상이 있어야 합니다. 한 페이지 이상 남겨 두세요.</translation>
+    </message>
+    <message>
+        <source>Cannot Insert Pages</source>
+        <translation>페이지를 삽입할 수 없음</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read. It may be damaged or not a PDF file.</source>
+        <translation>&quot;%1&quot;을(를) 읽을 수 없습니다. 손상되었거나 PDF 파일이 아닐 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Insert Pages</source>
+        <translation>페이지 삽입</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF 파일 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Failed to Extract Pages</source>
+        <translation>페이지를 추출하지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Failed to Split Document</source>
+        <translation>문서를 분할하지 못했습니다</translation>
     </message>
 </context>
 <context>
@@ -418,6 +745,45 @@
     </message>
 </context>
 <context>
+    <name>CSavePipeline</name>
+    <message>
+        <source>&quot;%1&quot; was moved or deleted while it was open. Nothing was written.</source>
+        <translation>열려 있는 동안 &quot;%1&quot;이(가) 이동되거나 삭제되었습니다. 아무것도 쓰지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed by another program while it was open. Nothing was written; open it again to make your changes.</source>
+        <translation>열려 있는 동안 다른 프로그램이 &quot;%1&quot;을(를) 변경했습니다. 아무것도 쓰지 않았습니다. 다시 열어 변경하세요.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read (%2). Nothing was written.</source>
+        <translation>&quot;%1&quot;을(를) 읽을 수 없습니다(%2). 아무것도 쓰지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>This document was opened with its open password only. To change its protection, open it with its permissions password.</source>
+        <translation>이 문서는 열기 암호로만 열렸습니다. 보호를 변경하려면 권한 암호로 여세요.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not allow changes. Choose another folder with Save As.</source>
+        <translation>&quot;%1&quot; 폴더는 변경을 허용하지 않습니다. 다른 이름으로 저장으로 다른 폴더를 선택하세요.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is read-only. Choose another file with Save As.</source>
+        <translation>&quot;%1&quot;은(는) 읽기 전용입니다. 다른 이름으로 저장으로 다른 파일을 선택하세요.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written (%2). The file was left as it was.</source>
+        <translation>&quot;%1&quot;에 쓸 수 없습니다(%2). 파일은 그대로입니다.</translation>
+    </message>
+    <message>
+        <source>The changes could not be prepared for writing (%1). Nothing was written.</source>
+        <translation>쓰기를 위해 변경 내용을 준비하지 못했습니다(%1). 아무것도 쓰지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was saved but could not be opened again (%2).</source>
+        <translation>&quot;%1&quot;을(를) 저장했지만 다시 열 수 없습니다(%2).</translation>
+    </message>
+</context>
+<context>
     <name>CSearchResultModel</name>
     <message>
         <source>Page %1</source>
@@ -488,6 +854,29 @@
     <message>
         <source>Cancel</source>
         <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>CSplitBox</name>
+    <message>
+        <source>Split Document</source>
+        <translation>문서 분할</translation>
+    </message>
+    <message>
+        <source>Pages per file:</source>
+        <translation>파일당 페이지 수:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>분할</translation>
+    </message>
+    <message>
+        <source>The %1 pages become %2 files.</source>
+        <translation>%1페이지가 %2개 파일이 됩니다.</translation>
     </message>
 </context>
 <context>
@@ -886,6 +1275,14 @@
         <source>Find</source>
         <translation>찾기</translation>
     </message>
+    <message>
+        <source>Protect</source>
+        <translation>보호</translation>
+    </message>
+    <message>
+        <source>Organize Pages</source>
+        <translation>페이지 정리</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -1061,70 +1458,6 @@
 <context>
     <name>MainBox</name>
     <message>
-        <source>File</source>
-        <translation>파일</translation>
-    </message>
-    <message>
-        <source>Thumbnails</source>
-        <translation>축소판</translation>
-    </message>
-    <message>
-        <source>Previous Page</source>
-        <translation>이전 페이지</translation>
-    </message>
-    <message>
-        <source>Next Page</source>
-        <translation>다음 페이지</translation>
-    </message>
-    <message>
-        <source>Zoom Out</source>
-        <translation>축소</translation>
-    </message>
-    <message>
-        <source>Actual Size</source>
-        <translation>실제 크기</translation>
-    </message>
-    <message>
-        <source>Fit Page</source>
-        <translation>페이지에 맞추기</translation>
-    </message>
-    <message>
-        <source>Fit Width</source>
-        <translation>너비에 맞추기</translation>
-    </message>
-    <message>
-        <source>Fit Height</source>
-        <translation>높이에 맞추기</translation>
-    </message>
-    <message>
-        <source>Zoom In</source>
-        <translation>확대</translation>
-    </message>
-    <message>
-        <source>Enter Read Mode</source>
-        <translation>읽기 모드 시작</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>확인</translation>
-    </message>
-    <message>
-        <source>The file could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
-        <translation>&quot;%1&quot;에 파일을 쓸 수 없습니다. 폴더가 있는지, 그리고 쓰기 권한이 있는지 확인하세요.</translation>
-    </message>
-    <message>
-        <source>Failed to Save</source>
-        <translation>저장할 수 없음</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>다른 이름으로 저장</translation>
-    </message>
-    <message>
-        <source>PDF Files (*.pdf)</source>
-        <translation>PDF 파일 (*.pdf)</translation>
-    </message>
-    <message>
         <source>The file could not be renamed. It may be in use, or the folder may not allow changes.</source>
         <translation>파일 이름을 바꿀 수 없습니다. 파일이 사용 중이거나 폴더에서 변경을 허용하지 않을 수 있습니다.</translation>
     </message>
@@ -1173,8 +1506,24 @@
         <translation>저장</translation>
     </message>
     <message>
-        <source>Find (Ctrl+F)</source>
-        <translation>찾기 (Ctrl+F)</translation>
+        <source>Cannot Organize Pages</source>
+        <translation>페이지를 정리할 수 없음</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow changing its pages. Open it with its permissions password to organize it.</source>
+        <translation>문서 권한상 페이지를 변경할 수 없습니다. 정리하려면 권한 암호로 여세요.</translation>
+    </message>
+    <message>
+        <source>Save the page changes to &quot;%1&quot;?</source>
+        <translation>페이지 변경 내용을 &quot;%1&quot;에 저장하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>The reading view shows the pages once they are saved.</source>
+        <translation>읽기 보기에는 저장된 후의 페이지가 표시됩니다.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>버리기</translation>
     </message>
 </context>
 <context>

@@ -107,6 +107,238 @@
     </message>
 </context>
 <context>
+    <name>CDocumentSaver</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Zapisz jako</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Pliki PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Failed to Save</source>
+        <translation>Nie udało się zapisać</translation>
+    </message>
+    <message>
+        <source>Cannot Change Protection</source>
+        <translation>Nie można zmienić ochrony</translation>
+    </message>
+    <message>
+        <source>Replace &quot;%1&quot; with the protected version?</source>
+        <translation>Zastąpić „%1” wersją chronioną?</translation>
+    </message>
+    <message>
+        <source>The file will need the password to open from now on.</source>
+        <translation>Od teraz otwarcie pliku będzie wymagało hasła.</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Zastąp</translation>
+    </message>
+    <message>
+        <source>Save as New File</source>
+        <translation>Zapisz jako nowy plik</translation>
+    </message>
+    <message>
+        <source>Remove the password from &quot;%1&quot;?</source>
+        <translation>Usunąć hasło z „%1”?</translation>
+    </message>
+    <message>
+        <source>Anyone will be able to open the file.</source>
+        <translation>Każdy będzie mógł otworzyć plik.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Usuń</translation>
+    </message>
+</context>
+<context>
+    <name>CDocumentToolBar</name>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Miniatury</translation>
+    </message>
+    <message>
+        <source>Find (Ctrl+F)</source>
+        <translation>Znajdź (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Organize Pages</source>
+        <translation>Uporządkuj strony</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Poprzednia strona</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Następna strona</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Pomniejsz</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Rzeczywisty rozmiar</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Dopasuj do strony</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Dopasuj do szerokości</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>Dopasuj do wysokości</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Powiększ</translation>
+    </message>
+    <message>
+        <source>Enter Read Mode</source>
+        <translation>Włącz tryb czytania</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Plik</translation>
+    </message>
+</context>
+<context>
+    <name>CEditSession</name>
+    <message>
+        <source>Restore Page Changes</source>
+        <translation>Przywróć zmiany stron</translation>
+    </message>
+</context>
+<context>
+    <name>CEncryptBox</name>
+    <message>
+        <source>Encrypt PDF</source>
+        <translation>Zaszyfruj PDF</translation>
+    </message>
+    <message>
+        <source>Set a password that is needed to open &quot;%1&quot;.</source>
+        <translation>Ustaw hasło potrzebne do otwarcia „%1”.</translation>
+    </message>
+    <message>
+        <source>Open password:</source>
+        <translation>Hasło otwierania:</translation>
+    </message>
+    <message>
+        <source>Confirm password:</source>
+        <translation>Potwierdź hasło:</translation>
+    </message>
+    <message>
+        <source>Restrict printing and editing with a permissions password</source>
+        <translation>Ogranicz drukowanie i edycję hasłem uprawnień</translation>
+    </message>
+    <message>
+        <source>Permissions password:</source>
+        <translation>Hasło uprawnień:</translation>
+    </message>
+    <message>
+        <source>Allow printing</source>
+        <translation>Zezwalaj na drukowanie</translation>
+    </message>
+    <message>
+        <source>Allow copying text and images</source>
+        <translation>Zezwalaj na kopiowanie tekstu i obrazów</translation>
+    </message>
+    <message>
+        <source>Allow editing</source>
+        <translation>Zezwalaj na edycję</translation>
+    </message>
+    <message>
+        <source>Allow commenting</source>
+        <translation>Zezwalaj na komentowanie</translation>
+    </message>
+    <message>
+        <source>Allow filling in forms</source>
+        <translation>Zezwalaj na wypełnianie formularzy</translation>
+    </message>
+    <message>
+        <source>Allow inserting, deleting and rotating pages</source>
+        <translation>Zezwalaj na wstawianie, usuwanie i obracanie stron</translation>
+    </message>
+    <message>
+        <source>Encryption:</source>
+        <translation>Szyfrowanie:</translation>
+    </message>
+    <message>
+        <source>AES-256 (recommended)</source>
+        <translation>AES-256 (zalecane)</translation>
+    </message>
+    <message>
+        <source>AES-128 (for older readers)</source>
+        <translation>AES-128 (dla starszych czytników)</translation>
+    </message>
+    <message>
+        <source>Remove Protection</source>
+        <translation>Usuń ochronę</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Save as New File...</source>
+        <translation>Zapisz jako nowy plik...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Weak</source>
+        <translation>Słabe</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <translation>Średnie</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>Silne</translation>
+    </message>
+    <message>
+        <source>Strength: %1</source>
+        <translation>Siła: %1</translation>
+    </message>
+    <message>
+        <source>Enter a password to open the document.</source>
+        <translation>Wpisz hasło do otwierania dokumentu.</translation>
+    </message>
+    <message>
+        <source>The passwords do not match. Type the open password again in both fields.</source>
+        <translation>Hasła nie są zgodne. Wpisz ponownie hasło otwierania w obu polach.</translation>
+    </message>
+    <message>
+        <source>Enter a permissions password, or turn the restrictions off.</source>
+        <translation>Wpisz hasło uprawnień albo wyłącz ograniczenia.</translation>
+    </message>
+    <message>
+        <source>The permissions passwords do not match. Type it again in both fields.</source>
+        <translation>Hasła uprawnień nie są zgodne. Wpisz je ponownie w obu polach.</translation>
+    </message>
+    <message>
+        <source>The permissions password must differ from the open password.</source>
+        <translation>Hasło uprawnień musi się różnić od hasła otwierania.</translation>
+    </message>
+</context>
+<context>
     <name>CFileListView</name>
     <message>
         <source>Open</source>
@@ -244,6 +476,101 @@
     <message>
         <source>The account service sent an answer that could not be read. Please try again later.</source>
         <translation>Usługa konta wysłała odpowiedź, której nie można odczytać. Spróbuj ponownie później.</translation>
+    </message>
+</context>
+<context>
+    <name>COrganizerBox</name>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Obróć w lewo</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Obróć w prawo</translation>
+    </message>
+    <message>
+        <source>Delete Pages</source>
+        <translation>Usuń strony</translation>
+    </message>
+    <message>
+        <source>Duplicate Pages</source>
+        <translation>Powiel strony</translation>
+    </message>
+    <message>
+        <source>Insert Blank Page</source>
+        <translation>Wstaw pustą stronę</translation>
+    </message>
+    <message>
+        <source>Insert Pages from File</source>
+        <translation>Wstaw strony z pliku</translation>
+    </message>
+    <message>
+        <source>Extract Pages</source>
+        <translation>Wyodrębnij strony</translation>
+    </message>
+    <message>
+        <source>Split Document</source>
+        <translation>Podziel dokument</translation>
+    </message>
+    <message>
+        <source>Undo (Ctrl+Z)</source>
+        <translation>Cofnij (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Redo (Ctrl+Shift+Z)</source>
+        <translation>Ponów (Ctrl+Shift+Z)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Move Pages</source>
+        <translation>Przenieś strony</translation>
+    </message>
+    <message>
+        <source>Pages: %1  Selected: %2</source>
+        <translation>Strony: %1  Zaznaczone: %2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cannot Delete Pages</source>
+        <translation>Nie można usunąć stron</translation>
+    </message>
+    <message>
+        <source>A document needs at least one page. Keep one page or more.</source>
+        <translation>Dokument musi mieć co najmniej jedną stronę. Zachowaj jedną stronę lub więcej.</translation>
+    </message>
+    <message>
+        <source>Cannot Insert Pages</source>
+        <translation>Nie można wstawić stron</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read. It may be damaged or not a PDF file.</source>
+        <translation>Nie można odczytać „%1”. Plik może być uszkodzony lub nie jest plikiem PDF.</translation>
+    </message>
+    <message>
+        <source>Insert Pages</source>
+        <translation>Wstaw strony</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Pliki PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Failed to Extract Pages</source>
+        <translation>Nie udało się wyodrębnić stron</translation>
+    </message>
+    <message>
+        <source>Failed to Split Document</source>
+        <translation>Nie udało się podzielić dokumentu</translation>
     </message>
 </context>
 <context>
@@ -418,6 +745,45 @@
     </message>
 </context>
 <context>
+    <name>CSavePipeline</name>
+    <message>
+        <source>&quot;%1&quot; was moved or deleted while it was open. Nothing was written.</source>
+        <translation>„%1” został przeniesiony lub usunięty, gdy był otwarty. Nic nie zostało zapisane.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed by another program while it was open. Nothing was written; open it again to make your changes.</source>
+        <translation>Inny program zmienił „%1”, gdy był otwarty. Nic nie zostało zapisane; otwórz go ponownie, aby wprowadzić zmiany.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read (%2). Nothing was written.</source>
+        <translation>Nie można odczytać „%1” (%2). Nic nie zostało zapisane.</translation>
+    </message>
+    <message>
+        <source>This document was opened with its open password only. To change its protection, open it with its permissions password.</source>
+        <translation>Ten dokument otwarto tylko hasłem otwierania. Aby zmienić jego ochronę, otwórz go hasłem uprawnień.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not allow changes. Choose another folder with Save As.</source>
+        <translation>Folder „%1” nie pozwala na zmiany. Wybierz inny folder poleceniem Zapisz jako.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is read-only. Choose another file with Save As.</source>
+        <translation>„%1” jest tylko do odczytu. Wybierz inny plik poleceniem Zapisz jako.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written (%2). The file was left as it was.</source>
+        <translation>Nie można zapisać „%1” (%2). Plik pozostał bez zmian.</translation>
+    </message>
+    <message>
+        <source>The changes could not be prepared for writing (%1). Nothing was written.</source>
+        <translation>Nie można przygotować zmian do zapisu (%1). Nic nie zostało zapisane.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was saved but could not be opened again (%2).</source>
+        <translation>„%1” został zapisany, ale nie można go ponownie otworzyć (%2).</translation>
+    </message>
+</context>
+<context>
     <name>CSearchResultModel</name>
     <message>
         <source>Page %1</source>
@@ -488,6 +854,29 @@
     <message>
         <source>Cancel</source>
         <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>CSplitBox</name>
+    <message>
+        <source>Split Document</source>
+        <translation>Podziel dokument</translation>
+    </message>
+    <message>
+        <source>Pages per file:</source>
+        <translation>Stron na plik:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Podziel</translation>
+    </message>
+    <message>
+        <source>The %1 pages become %2 files.</source>
+        <translation>%1 stron staje się %2 plikami.</translation>
     </message>
 </context>
 <context>
@@ -886,6 +1275,14 @@
         <source>Find</source>
         <translation>Znajdź</translation>
     </message>
+    <message>
+        <source>Protect</source>
+        <translation>Chroń</translation>
+    </message>
+    <message>
+        <source>Organize Pages</source>
+        <translation>Uporządkuj strony</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -1061,70 +1458,6 @@
 <context>
     <name>MainBox</name>
     <message>
-        <source>File</source>
-        <translation>Plik</translation>
-    </message>
-    <message>
-        <source>Thumbnails</source>
-        <translation>Miniatury</translation>
-    </message>
-    <message>
-        <source>Previous Page</source>
-        <translation>Poprzednia strona</translation>
-    </message>
-    <message>
-        <source>Next Page</source>
-        <translation>Następna strona</translation>
-    </message>
-    <message>
-        <source>Zoom Out</source>
-        <translation>Pomniejsz</translation>
-    </message>
-    <message>
-        <source>Actual Size</source>
-        <translation>Rzeczywisty rozmiar</translation>
-    </message>
-    <message>
-        <source>Fit Page</source>
-        <translation>Dopasuj do strony</translation>
-    </message>
-    <message>
-        <source>Fit Width</source>
-        <translation>Dopasuj do szerokości</translation>
-    </message>
-    <message>
-        <source>Fit Height</source>
-        <translation>Dopasuj do wysokości</translation>
-    </message>
-    <message>
-        <source>Zoom In</source>
-        <translation>Powiększ</translation>
-    </message>
-    <message>
-        <source>Enter Read Mode</source>
-        <translation>Włącz tryb czytania</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>The file could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
-        <translation>Nie można zapisać pliku w „%1”. Sprawdź, czy folder istnieje i czy masz uprawnienia do zapisu.</translation>
-    </message>
-    <message>
-        <source>Failed to Save</source>
-        <translation>Nie udało się zapisać</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Zapisz jako</translation>
-    </message>
-    <message>
-        <source>PDF Files (*.pdf)</source>
-        <translation>Pliki PDF (*.pdf)</translation>
-    </message>
-    <message>
         <source>The file could not be renamed. It may be in use, or the folder may not allow changes.</source>
         <translation>Nie można zmienić nazwy pliku. Plik może być w użyciu lub folder może nie zezwalać na zmiany.</translation>
     </message>
@@ -1173,8 +1506,24 @@
         <translation>Zapisz</translation>
     </message>
     <message>
-        <source>Find (Ctrl+F)</source>
-        <translation>Znajdź (Ctrl+F)</translation>
+        <source>Cannot Organize Pages</source>
+        <translation>Nie można uporządkować stron</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow changing its pages. Open it with its permissions password to organize it.</source>
+        <translation>Uprawnienia dokumentu nie pozwalają na zmianę jego stron. Otwórz go hasłem uprawnień, aby go uporządkować.</translation>
+    </message>
+    <message>
+        <source>Save the page changes to &quot;%1&quot;?</source>
+        <translation>Zapisać zmiany stron w „%1”?</translation>
+    </message>
+    <message>
+        <source>The reading view shows the pages once they are saved.</source>
+        <translation>Widok czytania pokazuje strony po ich zapisaniu.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Odrzuć</translation>
     </message>
 </context>
 <context>

@@ -107,6 +107,238 @@
     </message>
 </context>
 <context>
+    <name>CDocumentSaver</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Salvar como</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Arquivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Failed to Save</source>
+        <translation>Falha ao salvar</translation>
+    </message>
+    <message>
+        <source>Cannot Change Protection</source>
+        <translation>Não é possível alterar a proteção</translation>
+    </message>
+    <message>
+        <source>Replace &quot;%1&quot; with the protected version?</source>
+        <translation>Substituir &quot;%1&quot; pela versão protegida?</translation>
+    </message>
+    <message>
+        <source>The file will need the password to open from now on.</source>
+        <translation>De agora em diante o arquivo precisará da senha para ser aberto.</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Substituir</translation>
+    </message>
+    <message>
+        <source>Save as New File</source>
+        <translation>Salvar como novo arquivo</translation>
+    </message>
+    <message>
+        <source>Remove the password from &quot;%1&quot;?</source>
+        <translation>Remover a senha de &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Anyone will be able to open the file.</source>
+        <translation>Qualquer pessoa poderá abrir o arquivo.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+</context>
+<context>
+    <name>CDocumentToolBar</name>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Miniaturas</translation>
+    </message>
+    <message>
+        <source>Find (Ctrl+F)</source>
+        <translation>Localizar (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Organize Pages</source>
+        <translation>Organizar páginas</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Página anterior</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Próxima página</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Reduzir</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Tamanho real</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Ajustar à página</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Ajustar à largura</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>Ajustar à altura</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>Enter Read Mode</source>
+        <translation>Entrar no modo de leitura</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Arquivo</translation>
+    </message>
+</context>
+<context>
+    <name>CEditSession</name>
+    <message>
+        <source>Restore Page Changes</source>
+        <translation>Restaurar alterações de páginas</translation>
+    </message>
+</context>
+<context>
+    <name>CEncryptBox</name>
+    <message>
+        <source>Encrypt PDF</source>
+        <translation>Criptografar PDF</translation>
+    </message>
+    <message>
+        <source>Set a password that is needed to open &quot;%1&quot;.</source>
+        <translation>Defina uma senha necessária para abrir &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Open password:</source>
+        <translation>Senha de abertura:</translation>
+    </message>
+    <message>
+        <source>Confirm password:</source>
+        <translation>Confirmar senha:</translation>
+    </message>
+    <message>
+        <source>Restrict printing and editing with a permissions password</source>
+        <translation>Restringir impressão e edição com uma senha de permissões</translation>
+    </message>
+    <message>
+        <source>Permissions password:</source>
+        <translation>Senha de permissões:</translation>
+    </message>
+    <message>
+        <source>Allow printing</source>
+        <translation>Permitir impressão</translation>
+    </message>
+    <message>
+        <source>Allow copying text and images</source>
+        <translation>Permitir copiar texto e imagens</translation>
+    </message>
+    <message>
+        <source>Allow editing</source>
+        <translation>Permitir edição</translation>
+    </message>
+    <message>
+        <source>Allow commenting</source>
+        <translation>Permitir comentários</translation>
+    </message>
+    <message>
+        <source>Allow filling in forms</source>
+        <translation>Permitir preencher formulários</translation>
+    </message>
+    <message>
+        <source>Allow inserting, deleting and rotating pages</source>
+        <translation>Permitir inserir, excluir e girar páginas</translation>
+    </message>
+    <message>
+        <source>Encryption:</source>
+        <translation>Criptografia:</translation>
+    </message>
+    <message>
+        <source>AES-256 (recommended)</source>
+        <translation>AES-256 (recomendado)</translation>
+    </message>
+    <message>
+        <source>AES-128 (for older readers)</source>
+        <translation>AES-128 (para leitores antigos)</translation>
+    </message>
+    <message>
+        <source>Remove Protection</source>
+        <translation>Remover proteção</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Save as New File...</source>
+        <translation>Salvar como novo arquivo...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Weak</source>
+        <translation>Fraca</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <translation>Média</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>Forte</translation>
+    </message>
+    <message>
+        <source>Strength: %1</source>
+        <translation>Força: %1</translation>
+    </message>
+    <message>
+        <source>Enter a password to open the document.</source>
+        <translation>Digite uma senha para abrir o documento.</translation>
+    </message>
+    <message>
+        <source>The passwords do not match. Type the open password again in both fields.</source>
+        <translation>As senhas não coincidem. Digite a senha de abertura de novo nos dois campos.</translation>
+    </message>
+    <message>
+        <source>Enter a permissions password, or turn the restrictions off.</source>
+        <translation>Digite uma senha de permissões ou desative as restrições.</translation>
+    </message>
+    <message>
+        <source>The permissions passwords do not match. Type it again in both fields.</source>
+        <translation>As senhas de permissões não coincidem. Digite-a de novo nos dois campos.</translation>
+    </message>
+    <message>
+        <source>The permissions password must differ from the open password.</source>
+        <translation>A senha de permissões deve ser diferente da senha de abertura.</translation>
+    </message>
+</context>
+<context>
     <name>CFileListView</name>
     <message>
         <source>Open</source>
@@ -244,6 +476,101 @@
     <message>
         <source>The account service sent an answer that could not be read. Please try again later.</source>
         <translation>O serviço de contas enviou uma resposta que não pôde ser lida. Tente novamente mais tarde.</translation>
+    </message>
+</context>
+<context>
+    <name>COrganizerBox</name>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Girar para a esquerda</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Girar para a direita</translation>
+    </message>
+    <message>
+        <source>Delete Pages</source>
+        <translation>Excluir páginas</translation>
+    </message>
+    <message>
+        <source>Duplicate Pages</source>
+        <translation>Duplicar páginas</translation>
+    </message>
+    <message>
+        <source>Insert Blank Page</source>
+        <translation>Inserir página em branco</translation>
+    </message>
+    <message>
+        <source>Insert Pages from File</source>
+        <translation>Inserir páginas de um arquivo</translation>
+    </message>
+    <message>
+        <source>Extract Pages</source>
+        <translation>Extrair páginas</translation>
+    </message>
+    <message>
+        <source>Split Document</source>
+        <translation>Dividir documento</translation>
+    </message>
+    <message>
+        <source>Undo (Ctrl+Z)</source>
+        <translation>Desfazer (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Redo (Ctrl+Shift+Z)</source>
+        <translation>Refazer (Ctrl+Shift+Z)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Move Pages</source>
+        <translation>Mover páginas</translation>
+    </message>
+    <message>
+        <source>Pages: %1  Selected: %2</source>
+        <translation>Páginas: %1  Selecionadas: %2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cannot Delete Pages</source>
+        <translation>Não é possível excluir as páginas</translation>
+    </message>
+    <message>
+        <source>A document needs at least one page. Keep one page or more.</source>
+        <translation>Um documento precisa de pelo menos uma página. Mantenha uma página ou mais.</translation>
+    </message>
+    <message>
+        <source>Cannot Insert Pages</source>
+        <translation>Não é possível inserir as páginas</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read. It may be damaged or not a PDF file.</source>
+        <translation>Não foi possível ler &quot;%1&quot;. Ele pode estar danificado ou não ser um arquivo PDF.</translation>
+    </message>
+    <message>
+        <source>Insert Pages</source>
+        <translation>Inserir páginas</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Arquivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Failed to Extract Pages</source>
+        <translation>Falha ao extrair as páginas</translation>
+    </message>
+    <message>
+        <source>Failed to Split Document</source>
+        <translation>Falha ao dividir o documento</translation>
     </message>
 </context>
 <context>
@@ -418,6 +745,45 @@
     </message>
 </context>
 <context>
+    <name>CSavePipeline</name>
+    <message>
+        <source>&quot;%1&quot; was moved or deleted while it was open. Nothing was written.</source>
+        <translation>&quot;%1&quot; foi movido ou excluído enquanto estava aberto. Nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed by another program while it was open. Nothing was written; open it again to make your changes.</source>
+        <translation>&quot;%1&quot; foi alterado por outro programa enquanto estava aberto. Nada foi gravado; abra-o de novo para fazer suas alterações.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read (%2). Nothing was written.</source>
+        <translation>Não foi possível ler &quot;%1&quot; (%2). Nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>This document was opened with its open password only. To change its protection, open it with its permissions password.</source>
+        <translation>Este documento foi aberto apenas com a senha de abertura. Para alterar a proteção, abra-o com a senha de permissões.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not allow changes. Choose another folder with Save As.</source>
+        <translation>A pasta &quot;%1&quot; não permite alterações. Escolha outra pasta com Salvar como.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is read-only. Choose another file with Save As.</source>
+        <translation>&quot;%1&quot; é somente leitura. Escolha outro arquivo com Salvar como.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written (%2). The file was left as it was.</source>
+        <translation>Não foi possível gravar &quot;%1&quot; (%2). O arquivo ficou como estava.</translation>
+    </message>
+    <message>
+        <source>The changes could not be prepared for writing (%1). Nothing was written.</source>
+        <translation>Não foi possível preparar as alterações para gravação (%1). Nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was saved but could not be opened again (%2).</source>
+        <translation>&quot;%1&quot; foi salvo, mas não pôde ser aberto de novo (%2).</translation>
+    </message>
+</context>
+<context>
     <name>CSearchResultModel</name>
     <message>
         <source>Page %1</source>
@@ -488,6 +854,29 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>CSplitBox</name>
+    <message>
+        <source>Split Document</source>
+        <translation>Dividir documento</translation>
+    </message>
+    <message>
+        <source>Pages per file:</source>
+        <translation>Páginas por arquivo:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Dividir</translation>
+    </message>
+    <message>
+        <source>The %1 pages become %2 files.</source>
+        <translation>As %1 páginas viram %2 arquivos.</translation>
     </message>
 </context>
 <context>
@@ -886,6 +1275,14 @@
         <source>Find</source>
         <translation>Localizar</translation>
     </message>
+    <message>
+        <source>Protect</source>
+        <translation>Proteger</translation>
+    </message>
+    <message>
+        <source>Organize Pages</source>
+        <translation>Organizar páginas</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -1061,70 +1458,6 @@
 <context>
     <name>MainBox</name>
     <message>
-        <source>File</source>
-        <translation>Arquivo</translation>
-    </message>
-    <message>
-        <source>Thumbnails</source>
-        <translation>Miniaturas</translation>
-    </message>
-    <message>
-        <source>Previous Page</source>
-        <translation>Página anterior</translation>
-    </message>
-    <message>
-        <source>Next Page</source>
-        <translation>Próxima página</translation>
-    </message>
-    <message>
-        <source>Zoom Out</source>
-        <translation>Reduzir</translation>
-    </message>
-    <message>
-        <source>Actual Size</source>
-        <translation>Tamanho real</translation>
-    </message>
-    <message>
-        <source>Fit Page</source>
-        <translation>Ajustar à página</translation>
-    </message>
-    <message>
-        <source>Fit Width</source>
-        <translation>Ajustar à largura</translation>
-    </message>
-    <message>
-        <source>Fit Height</source>
-        <translation>Ajustar à altura</translation>
-    </message>
-    <message>
-        <source>Zoom In</source>
-        <translation>Ampliar</translation>
-    </message>
-    <message>
-        <source>Enter Read Mode</source>
-        <translation>Entrar no modo de leitura</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>The file could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
-        <translation>Não foi possível gravar o arquivo em &quot;%1&quot;. Verifique se a pasta existe e se você tem permissão de gravação.</translation>
-    </message>
-    <message>
-        <source>Failed to Save</source>
-        <translation>Falha ao salvar</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>Salvar como</translation>
-    </message>
-    <message>
-        <source>PDF Files (*.pdf)</source>
-        <translation>Arquivos PDF (*.pdf)</translation>
-    </message>
-    <message>
         <source>The file could not be renamed. It may be in use, or the folder may not allow changes.</source>
         <translation>Não foi possível renomear o arquivo. Ele pode estar em uso ou a pasta pode não permitir alterações.</translation>
     </message>
@@ -1173,8 +1506,24 @@
         <translation>Salvar</translation>
     </message>
     <message>
-        <source>Find (Ctrl+F)</source>
-        <translation>Localizar (Ctrl+F)</translation>
+        <source>Cannot Organize Pages</source>
+        <translation>Não é possível organizar as páginas</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow changing its pages. Open it with its permissions password to organize it.</source>
+        <translation>As permissões do documento não permitem alterar suas páginas. Abra-o com a senha de permissões para organizá-lo.</translation>
+    </message>
+    <message>
+        <source>Save the page changes to &quot;%1&quot;?</source>
+        <translation>Salvar as alterações de páginas em &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>The reading view shows the pages once they are saved.</source>
+        <translation>A visualização de leitura mostra as páginas depois de salvas.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
     </message>
 </context>
 <context>

@@ -107,6 +107,238 @@
     </message>
 </context>
 <context>
+    <name>CDocumentSaver</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>另存为</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Failed to Save</source>
+        <translation>保存失败</translation>
+    </message>
+    <message>
+        <source>Cannot Change Protection</source>
+        <translation>无法更改保护</translation>
+    </message>
+    <message>
+        <source>Replace &quot;%1&quot; with the protected version?</source>
+        <translation>用受保护的版本替换“%1”？</translation>
+    </message>
+    <message>
+        <source>The file will need the password to open from now on.</source>
+        <translation>今后打开此文件需要密码。</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>替换</translation>
+    </message>
+    <message>
+        <source>Save as New File</source>
+        <translation>另存为新文件</translation>
+    </message>
+    <message>
+        <source>Remove the password from &quot;%1&quot;?</source>
+        <translation>移除“%1”的密码？</translation>
+    </message>
+    <message>
+        <source>Anyone will be able to open the file.</source>
+        <translation>任何人都能打开该文件。</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+</context>
+<context>
+    <name>CDocumentToolBar</name>
+    <message>
+        <source>Thumbnails</source>
+        <translation>缩略图</translation>
+    </message>
+    <message>
+        <source>Find (Ctrl+F)</source>
+        <translation>查找 (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Organize Pages</source>
+        <translation>整理页面</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>上一页</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>下一页</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>缩小</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>实际大小</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>适合页面</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>适合宽度</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>适合高度</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>Enter Read Mode</source>
+        <translation>进入阅读模式</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+</context>
+<context>
+    <name>CEditSession</name>
+    <message>
+        <source>Restore Page Changes</source>
+        <translation>恢复页面更改</translation>
+    </message>
+</context>
+<context>
+    <name>CEncryptBox</name>
+    <message>
+        <source>Encrypt PDF</source>
+        <translation>加密 PDF</translation>
+    </message>
+    <message>
+        <source>Set a password that is needed to open &quot;%1&quot;.</source>
+        <translation>设置打开“%1”所需的密码。</translation>
+    </message>
+    <message>
+        <source>Open password:</source>
+        <translation>打开密码：</translation>
+    </message>
+    <message>
+        <source>Confirm password:</source>
+        <translation>确认密码：</translation>
+    </message>
+    <message>
+        <source>Restrict printing and editing with a permissions password</source>
+        <translation>使用权限密码限制打印和编辑</translation>
+    </message>
+    <message>
+        <source>Permissions password:</source>
+        <translation>权限密码：</translation>
+    </message>
+    <message>
+        <source>Allow printing</source>
+        <translation>允许打印</translation>
+    </message>
+    <message>
+        <source>Allow copying text and images</source>
+        <translation>允许复制文本和图像</translation>
+    </message>
+    <message>
+        <source>Allow editing</source>
+        <translation>允许编辑</translation>
+    </message>
+    <message>
+        <source>Allow commenting</source>
+        <translation>允许注释</translation>
+    </message>
+    <message>
+        <source>Allow filling in forms</source>
+        <translation>允许填写表单</translation>
+    </message>
+    <message>
+        <source>Allow inserting, deleting and rotating pages</source>
+        <translation>允许插入、删除和旋转页面</translation>
+    </message>
+    <message>
+        <source>Encryption:</source>
+        <translation>加密：</translation>
+    </message>
+    <message>
+        <source>AES-256 (recommended)</source>
+        <translation>AES-256(推荐)</translation>
+    </message>
+    <message>
+        <source>AES-128 (for older readers)</source>
+        <translation>AES-128(适用于较旧的阅读器)</translation>
+    </message>
+    <message>
+        <source>Remove Protection</source>
+        <translation>移除保护</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Save as New File...</source>
+        <translation>另存为新文件...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Weak</source>
+        <translation>弱</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <translation>中</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>强</translation>
+    </message>
+    <message>
+        <source>Strength: %1</source>
+        <translation>强度：%1</translation>
+    </message>
+    <message>
+        <source>Enter a password to open the document.</source>
+        <translation>请输入打开文档的密码。</translation>
+    </message>
+    <message>
+        <source>The passwords do not match. Type the open password again in both fields.</source>
+        <translation>密码不一致。请在两个栏中重新输入打开密码。</translation>
+    </message>
+    <message>
+        <source>Enter a permissions password, or turn the restrictions off.</source>
+        <translation>请输入权限密码，或关闭限制。</translation>
+    </message>
+    <message>
+        <source>The permissions passwords do not match. Type it again in both fields.</source>
+        <translation>权限密码不一致。请在两个栏中重新输入。</translation>
+    </message>
+    <message>
+        <source>The permissions password must differ from the open password.</source>
+        <translation>权限密码必须与打开密码不同。</translation>
+    </message>
+</context>
+<context>
     <name>CFileListView</name>
     <message>
         <source>Open</source>
@@ -244,6 +476,101 @@
     <message>
         <source>The account service sent an answer that could not be read. Please try again later.</source>
         <translation>账户服务返回了无法读取的响应。请稍后重试。</translation>
+    </message>
+</context>
+<context>
+    <name>COrganizerBox</name>
+    <message>
+        <source>Rotate Left</source>
+        <translation>向左旋转</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>向右旋转</translation>
+    </message>
+    <message>
+        <source>Delete Pages</source>
+        <translation>删除页面</translation>
+    </message>
+    <message>
+        <source>Duplicate Pages</source>
+        <translation>复制页面</translation>
+    </message>
+    <message>
+        <source>Insert Blank Page</source>
+        <translation>插入空白页</translation>
+    </message>
+    <message>
+        <source>Insert Pages from File</source>
+        <translation>从文件插入页面</translation>
+    </message>
+    <message>
+        <source>Extract Pages</source>
+        <translation>提取页面</translation>
+    </message>
+    <message>
+        <source>Split Document</source>
+        <translation>拆分文档</translation>
+    </message>
+    <message>
+        <source>Undo (Ctrl+Z)</source>
+        <translation>撤销 (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Redo (Ctrl+Shift+Z)</source>
+        <translation>重做 (Ctrl+Shift+Z)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Move Pages</source>
+        <translation>移动页面</translation>
+    </message>
+    <message>
+        <source>Pages: %1  Selected: %2</source>
+        <translation>页数：%1  已选：%2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cannot Delete Pages</source>
+        <translation>无法删除页面</translation>
+    </message>
+    <message>
+        <source>A document needs at least one page. Keep one page or more.</source>
+        <translation>文档至少需要一页。请保留一页或更多。</translation>
+    </message>
+    <message>
+        <source>Cannot Insert Pages</source>
+        <translation>无法插入页面</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read. It may be damaged or not a PDF file.</source>
+        <translation>无法读取“%1”。它可能已损坏或不是 PDF 文件。</translation>
+    </message>
+    <message>
+        <source>Insert Pages</source>
+        <translation>插入页面</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Failed to Extract Pages</source>
+        <translation>提取页面失败</translation>
+    </message>
+    <message>
+        <source>Failed to Split Document</source>
+        <translation>拆分文档失败</translation>
     </message>
 </context>
 <context>
@@ -418,6 +745,45 @@
     </message>
 </context>
 <context>
+    <name>CSavePipeline</name>
+    <message>
+        <source>&quot;%1&quot; was moved or deleted while it was open. Nothing was written.</source>
+        <translation>“%1”在打开期间被移动或删除。未写入任何内容。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed by another program while it was open. Nothing was written; open it again to make your changes.</source>
+        <translation>“%1”在打开期间被其他程序更改。未写入任何内容；请重新打开后再进行更改。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read (%2). Nothing was written.</source>
+        <translation>无法读取“%1”(%2)。未写入任何内容。</translation>
+    </message>
+    <message>
+        <source>This document was opened with its open password only. To change its protection, open it with its permissions password.</source>
+        <translation>此文档仅使用打开密码打开。要更改其保护，请使用权限密码打开。</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not allow changes. Choose another folder with Save As.</source>
+        <translation>文件夹“%1”不允许更改。请用“另存为”选择其他文件夹。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is read-only. Choose another file with Save As.</source>
+        <translation>“%1”为只读。请用“另存为”选择其他文件。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written (%2). The file was left as it was.</source>
+        <translation>无法写入“%1”(%2)。文件保持原样。</translation>
+    </message>
+    <message>
+        <source>The changes could not be prepared for writing (%1). Nothing was written.</source>
+        <translation>无法准备要写入的更改(%1)。未写入任何内容。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was saved but could not be opened again (%2).</source>
+        <translation>“%1”已保存，但无法再次打开(%2)。</translation>
+    </message>
+</context>
+<context>
     <name>CSearchResultModel</name>
     <message>
         <source>Page %1</source>
@@ -488,6 +854,29 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>CSplitBox</name>
+    <message>
+        <source>Split Document</source>
+        <translation>拆分文档</translation>
+    </message>
+    <message>
+        <source>Pages per file:</source>
+        <translation>每个文件的页数：</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>拆分</translation>
+    </message>
+    <message>
+        <source>The %1 pages become %2 files.</source>
+        <translation>%1 页将成为 %2 个文件。</translation>
     </message>
 </context>
 <context>
@@ -886,6 +1275,14 @@
         <source>Find</source>
         <translation>查找</translation>
     </message>
+    <message>
+        <source>Protect</source>
+        <translation>保护</translation>
+    </message>
+    <message>
+        <source>Organize Pages</source>
+        <translation>整理页面</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -1061,70 +1458,6 @@
 <context>
     <name>MainBox</name>
     <message>
-        <source>File</source>
-        <translation>文件</translation>
-    </message>
-    <message>
-        <source>Thumbnails</source>
-        <translation>缩略图</translation>
-    </message>
-    <message>
-        <source>Previous Page</source>
-        <translation>上一页</translation>
-    </message>
-    <message>
-        <source>Next Page</source>
-        <translation>下一页</translation>
-    </message>
-    <message>
-        <source>Zoom Out</source>
-        <translation>缩小</translation>
-    </message>
-    <message>
-        <source>Actual Size</source>
-        <translation>实际大小</translation>
-    </message>
-    <message>
-        <source>Fit Page</source>
-        <translation>适合页面</translation>
-    </message>
-    <message>
-        <source>Fit Width</source>
-        <translation>适合宽度</translation>
-    </message>
-    <message>
-        <source>Fit Height</source>
-        <translation>适合高度</translation>
-    </message>
-    <message>
-        <source>Zoom In</source>
-        <translation>放大</translation>
-    </message>
-    <message>
-        <source>Enter Read Mode</source>
-        <translation>进入阅读模式</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>The file could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
-        <translation>无法将文件写入“%1”。请检查该文件夹是否存在，以及您是否有写入权限。</translation>
-    </message>
-    <message>
-        <source>Failed to Save</source>
-        <translation>保存失败</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>另存为</translation>
-    </message>
-    <message>
-        <source>PDF Files (*.pdf)</source>
-        <translation>PDF 文件 (*.pdf)</translation>
-    </message>
-    <message>
         <source>The file could not be renamed. It may be in use, or the folder may not allow changes.</source>
         <translation>无法重命名该文件。文件可能正在使用中，或文件夹不允许更改。</translation>
     </message>
@@ -1173,8 +1506,24 @@
         <translation>保存</translation>
     </message>
     <message>
-        <source>Find (Ctrl+F)</source>
-        <translation>查找 (Ctrl+F)</translation>
+        <source>Cannot Organize Pages</source>
+        <translation>无法整理页面</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow changing its pages. Open it with its permissions password to organize it.</source>
+        <translation>文档的权限不允许更改其页面。请使用权限密码打开后再整理。</translation>
+    </message>
+    <message>
+        <source>Save the page changes to &quot;%1&quot;?</source>
+        <translation>将页面更改保存到“%1”？</translation>
+    </message>
+    <message>
+        <source>The reading view shows the pages once they are saved.</source>
+        <translation>阅读视图在保存后显示页面。</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>放弃</translation>
     </message>
 </context>
 <context>

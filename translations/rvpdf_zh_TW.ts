@@ -107,6 +107,238 @@
     </message>
 </context>
 <context>
+    <name>CDocumentSaver</name>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>另存新檔</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF 檔案 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Failed to Save</source>
+        <translation>無法儲存</translation>
+    </message>
+    <message>
+        <source>Cannot Change Protection</source>
+        <translation>無法變更保護</translation>
+    </message>
+    <message>
+        <source>Replace &quot;%1&quot; with the protected version?</source>
+        <translation>以受保護的版本取代「%1」？</translation>
+    </message>
+    <message>
+        <source>The file will need the password to open from now on.</source>
+        <translation>今後開啟此檔案需要密碼。</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>取代</translation>
+    </message>
+    <message>
+        <source>Save as New File</source>
+        <translation>另存為新檔案</translation>
+    </message>
+    <message>
+        <source>Remove the password from &quot;%1&quot;?</source>
+        <translation>移除「%1」的密碼？</translation>
+    </message>
+    <message>
+        <source>Anyone will be able to open the file.</source>
+        <translation>任何人都能開啟該檔案。</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+</context>
+<context>
+    <name>CDocumentToolBar</name>
+    <message>
+        <source>Thumbnails</source>
+        <translation>縮圖</translation>
+    </message>
+    <message>
+        <source>Find (Ctrl+F)</source>
+        <translation>尋找 (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Organize Pages</source>
+        <translation>整理頁面</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>上一頁</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>下一頁</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>縮小</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>實際大小</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>符合頁面</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>符合寬度</translation>
+    </message>
+    <message>
+        <source>Fit Height</source>
+        <translation>符合高度</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>Enter Read Mode</source>
+        <translation>進入閱讀模式</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>檔案</translation>
+    </message>
+</context>
+<context>
+    <name>CEditSession</name>
+    <message>
+        <source>Restore Page Changes</source>
+        <translation>還原頁面變更</translation>
+    </message>
+</context>
+<context>
+    <name>CEncryptBox</name>
+    <message>
+        <source>Encrypt PDF</source>
+        <translation>加密 PDF</translation>
+    </message>
+    <message>
+        <source>Set a password that is needed to open &quot;%1&quot;.</source>
+        <translation>設定開啟「%1」所需的密碼。</translation>
+    </message>
+    <message>
+        <source>Open password:</source>
+        <translation>開啟密碼：</translation>
+    </message>
+    <message>
+        <source>Confirm password:</source>
+        <translation>確認密碼：</translation>
+    </message>
+    <message>
+        <source>Restrict printing and editing with a permissions password</source>
+        <translation>使用權限密碼限制列印和編輯</translation>
+    </message>
+    <message>
+        <source>Permissions password:</source>
+        <translation>權限密碼：</translation>
+    </message>
+    <message>
+        <source>Allow printing</source>
+        <translation>允許列印</translation>
+    </message>
+    <message>
+        <source>Allow copying text and images</source>
+        <translation>允許複製文字和影像</translation>
+    </message>
+    <message>
+        <source>Allow editing</source>
+        <translation>允許編輯</translation>
+    </message>
+    <message>
+        <source>Allow commenting</source>
+        <translation>允許註解</translation>
+    </message>
+    <message>
+        <source>Allow filling in forms</source>
+        <translation>允許填寫表單</translation>
+    </message>
+    <message>
+        <source>Allow inserting, deleting and rotating pages</source>
+        <translation>允許插入、刪除和旋轉頁面</translation>
+    </message>
+    <message>
+        <source>Encryption:</source>
+        <translation>加密：</translation>
+    </message>
+    <message>
+        <source>AES-256 (recommended)</source>
+        <translation>AES-256(建議)</translation>
+    </message>
+    <message>
+        <source>AES-128 (for older readers)</source>
+        <translation>AES-128(適用於較舊的閱讀器)</translation>
+    </message>
+    <message>
+        <source>Remove Protection</source>
+        <translation>移除保護</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Save as New File...</source>
+        <translation>另存為新檔案...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Weak</source>
+        <translation>弱</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <translation>中</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>強</translation>
+    </message>
+    <message>
+        <source>Strength: %1</source>
+        <translation>強度：%1</translation>
+    </message>
+    <message>
+        <source>Enter a password to open the document.</source>
+        <translation>請輸入開啟文件的密碼。</translation>
+    </message>
+    <message>
+        <source>The passwords do not match. Type the open password again in both fields.</source>
+        <translation>密碼不一致。請在兩個欄位中重新輸入開啟密碼。</translation>
+    </message>
+    <message>
+        <source>Enter a permissions password, or turn the restrictions off.</source>
+        <translation>請輸入權限密碼，或關閉限制。</translation>
+    </message>
+    <message>
+        <source>The permissions passwords do not match. Type it again in both fields.</source>
+        <translation>權限密碼不一致。請在兩個欄位中重新輸入。</translation>
+    </message>
+    <message>
+        <source>The permissions password must differ from the open password.</source>
+        <translation>權限密碼必須與開啟密碼不同。</translation>
+    </message>
+</context>
+<context>
     <name>CFileListView</name>
     <message>
         <source>Open</source>
@@ -244,6 +476,101 @@
     <message>
         <source>The account service sent an answer that could not be read. Please try again later.</source>
         <translation>帳號服務傳回了無法讀取的回應。請稍後再試。</translation>
+    </message>
+</context>
+<context>
+    <name>COrganizerBox</name>
+    <message>
+        <source>Rotate Left</source>
+        <translation>向左旋轉</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>向右旋轉</translation>
+    </message>
+    <message>
+        <source>Delete Pages</source>
+        <translation>刪除頁面</translation>
+    </message>
+    <message>
+        <source>Duplicate Pages</source>
+        <translation>複製頁面</translation>
+    </message>
+    <message>
+        <source>Insert Blank Page</source>
+        <translation>插入空白頁</translation>
+    </message>
+    <message>
+        <source>Insert Pages from File</source>
+        <translation>從檔案插入頁面</translation>
+    </message>
+    <message>
+        <source>Extract Pages</source>
+        <translation>擷取頁面</translation>
+    </message>
+    <message>
+        <source>Split Document</source>
+        <translation>分割文件</translation>
+    </message>
+    <message>
+        <source>Undo (Ctrl+Z)</source>
+        <translation>復原 (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Redo (Ctrl+Shift+Z)</source>
+        <translation>重做 (Ctrl+Shift+Z)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Move Pages</source>
+        <translation>移動頁面</translation>
+    </message>
+    <message>
+        <source>Pages: %1  Selected: %2</source>
+        <translation>頁數：%1  已選：%2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cannot Delete Pages</source>
+        <translation>無法刪除頁面</translation>
+    </message>
+    <message>
+        <source>A document needs at least one page. Keep one page or more.</source>
+        <translation>文件至少需要一頁。請保留一頁或更多。</translation>
+    </message>
+    <message>
+        <source>Cannot Insert Pages</source>
+        <translation>無法插入頁面</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read. It may be damaged or not a PDF file.</source>
+        <translation>無法讀取「%1」。它可能已損毀或不是 PDF 檔案。</translation>
+    </message>
+    <message>
+        <source>Insert Pages</source>
+        <translation>插入頁面</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF 檔案 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Failed to Extract Pages</source>
+        <translation>擷取頁面失敗</translation>
+    </message>
+    <message>
+        <source>Failed to Split Document</source>
+        <translation>分割文件失敗</translation>
     </message>
 </context>
 <context>
@@ -418,6 +745,45 @@
     </message>
 </context>
 <context>
+    <name>CSavePipeline</name>
+    <message>
+        <source>&quot;%1&quot; was moved or deleted while it was open. Nothing was written.</source>
+        <translation>「%1」在開啟期間被移動或刪除。未寫入任何內容。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed by another program while it was open. Nothing was written; open it again to make your changes.</source>
+        <translation>「%1」在開啟期間被其他程式變更。未寫入任何內容；請重新開啟後再進行變更。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read (%2). Nothing was written.</source>
+        <translation>無法讀取「%1」(%2)。未寫入任何內容。</translation>
+    </message>
+    <message>
+        <source>This document was opened with its open password only. To change its protection, open it with its permissions password.</source>
+        <translation>此文件僅使用開啟密碼開啟。若要變更其保護，請使用權限密碼開啟。</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not allow changes. Choose another folder with Save As.</source>
+        <translation>資料夾「%1」不允許變更。請用「另存新檔」選擇其他資料夾。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is read-only. Choose another file with Save As.</source>
+        <translation>「%1」為唯讀。請用「另存新檔」選擇其他檔案。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written (%2). The file was left as it was.</source>
+        <translation>無法寫入「%1」(%2)。檔案維持原狀。</translation>
+    </message>
+    <message>
+        <source>The changes could not be prepared for writing (%1). Nothing was written.</source>
+        <translation>無法準備要寫入的變更(%1)。未寫入任何內容。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was saved but could not be opened again (%2).</source>
+        <translation>「%1」已儲存，但無法再次開啟(%2)。</translation>
+    </message>
+</context>
+<context>
     <name>CSearchResultModel</name>
     <message>
         <source>Page %1</source>
@@ -488,6 +854,29 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>CSplitBox</name>
+    <message>
+        <source>Split Document</source>
+        <translation>分割文件</translation>
+    </message>
+    <message>
+        <source>Pages per file:</source>
+        <translation>每個檔案的頁數：</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>分割</translation>
+    </message>
+    <message>
+        <source>The %1 pages become %2 files.</source>
+        <translation>%1 頁將成為 %2 個檔案。</translation>
     </message>
 </context>
 <context>
@@ -886,6 +1275,14 @@
         <source>Find</source>
         <translation>尋找</translation>
     </message>
+    <message>
+        <source>Protect</source>
+        <translation>保護</translation>
+    </message>
+    <message>
+        <source>Organize Pages</source>
+        <translation>整理頁面</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -1061,70 +1458,6 @@
 <context>
     <name>MainBox</name>
     <message>
-        <source>File</source>
-        <translation>檔案</translation>
-    </message>
-    <message>
-        <source>Thumbnails</source>
-        <translation>縮圖</translation>
-    </message>
-    <message>
-        <source>Previous Page</source>
-        <translation>上一頁</translation>
-    </message>
-    <message>
-        <source>Next Page</source>
-        <translation>下一頁</translation>
-    </message>
-    <message>
-        <source>Zoom Out</source>
-        <translation>縮小</translation>
-    </message>
-    <message>
-        <source>Actual Size</source>
-        <translation>實際大小</translation>
-    </message>
-    <message>
-        <source>Fit Page</source>
-        <translation>符合頁面</translation>
-    </message>
-    <message>
-        <source>Fit Width</source>
-        <translation>符合寬度</translation>
-    </message>
-    <message>
-        <source>Fit Height</source>
-        <translation>符合高度</translation>
-    </message>
-    <message>
-        <source>Zoom In</source>
-        <translation>放大</translation>
-    </message>
-    <message>
-        <source>Enter Read Mode</source>
-        <translation>進入閱讀模式</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>確定</translation>
-    </message>
-    <message>
-        <source>The file could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
-        <translation>無法將檔案寫入「%1」。請確認資料夾是否存在，以及您是否有寫入權限。</translation>
-    </message>
-    <message>
-        <source>Failed to Save</source>
-        <translation>無法儲存</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation>另存新檔</translation>
-    </message>
-    <message>
-        <source>PDF Files (*.pdf)</source>
-        <translation>PDF 檔案 (*.pdf)</translation>
-    </message>
-    <message>
         <source>The file could not be renamed. It may be in use, or the folder may not allow changes.</source>
         <translation>無法重新命名檔案。檔案可能正在使用中，或資料夾不允許變更。</translation>
     </message>
@@ -1173,8 +1506,24 @@
         <translation>儲存</translation>
     </message>
     <message>
-        <source>Find (Ctrl+F)</source>
-        <translation>尋找 (Ctrl+F)</translation>
+        <source>Cannot Organize Pages</source>
+        <translation>無法整理頁面</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow changing its pages. Open it with its permissions password to organize it.</source>
+        <translation>文件的權限不允許變更其頁面。請使用權限密碼開啟後再整理。</translation>
+    </message>
+    <message>
+        <source>Save the page changes to &quot;%1&quot;?</source>
+        <translation>將頁面變更儲存到「%1」？</translation>
+    </message>
+    <message>
+        <source>The reading view shows the pages once they are saved.</source>
+        <translation>閱讀檢視會在儲存後顯示頁面。</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>捨棄</translation>
     </message>
 </context>
 <context>
