@@ -300,14 +300,14 @@ void TestMainView::toolIndexReachesOpenDocument()
     Open(window, docs[0]);
     MainBox* box = Box(window, 0);
     QTRY_VERIFY(box->isVisible());
-    // The organize tool of the home page shows the thumbnails.
+    // The organize tool of the home page opens the page organizer.
     QCOMPARE(Open(window, QVariantMap{{"path", docs[0]}, {"toolID", 3}}), 0);
-    QTRY_VERIFY(box->SidePanel()->isVisible());
-    box->SidePanel()->hide();
+    QTRY_VERIFY(box->IsOrganizing());
+    QVERIFY(box->CloseOrganizer());
     // The open button hands -1: nothing to start.
     QCOMPARE(Open(window, QVariantMap{{"path", docs[0]}, {"toolID", -1}}), 0);
     QTest::qWait(50);
-    QVERIFY(!box->SidePanel()->isVisible());
+    QVERIFY(!box->IsOrganizing());
     QCOMPARE(window->TabBar()->GetItemCount(), 1);
 }
 
