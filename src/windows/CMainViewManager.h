@@ -35,6 +35,8 @@ public:
     int HandOverCount() const { return handOvers; }
     void StartSemaphoreThread(const QString& key);
     bool IsQuittingAll() const { return quittingAll; }
+    // The desktop asked the process to end (SIGTERM and the like).
+    bool IsTerminating() const { return terminating; }
     // Starts following the desktop's light/dark setting. With the "Auto"
     // skin, waits up to nWaitMs for the current value, so that the first
     // window is shown in the right colours.
@@ -56,6 +58,9 @@ public slots:
     void SlotOpenFileEvent(const QString& strFile);
     void SlotOpenApp();
     void SlotQuitApp();
+    // Closes every window without the close-all and rating questions; only
+    // unsaved documents are still asked about.
+    void SlotTerminate();
     void SlotActiveApp();
     void SlotLaunchIds(const QByteArray& startupId, const QByteArray& activationToken);
 
@@ -66,6 +71,8 @@ private:
     MainView* OpenTarget();
 
     bool quittingAll = false;
+    bool terminating = false;
+    int terminateRetries = 0;
     QMenu* dockMenu = nullptr;
     CThemeWatcher* themeWatcher = nullptr;
     int handOvers = 0;
