@@ -107,6 +107,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    static QString AppValue(const QString& key);
     void ShowHome(bool on);
     void UpdateWindowState();
     void ForwardMenuAction(const QVariant& action);
