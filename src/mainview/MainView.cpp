@@ -1,17 +1,16 @@
 #include "MainView.h"
 
+#include "CAssocUtils.h"
 #include "CFileUtils.h"
 #include "CMemberManager.h"
 #include "CWindowTitleBar.h"
 #include "MKApplication.h"
 #include "MKMessageBox.h"
 #include "MainBox.h"
-#include "CAssocUtils.h"
 #include "home/HomePage.h"
 #include "setting/CSettingManager.h"
 #include "setting/SettingOption.h"
 #include "tabbar/CTabBar.h"
-#include "windows/CMainViewManager.h"
 
 #include <QFileInfo>
 #include <QPushButton>
@@ -234,7 +233,7 @@ void MainView::SlotMenuTriggered(const QVariant& action)
     } else if (key == "close_window") {
         CloseWindowTabs();
     } else if (key == "close_all_windows") {
-        CMainViewManager::getInstance()->CloseAllViews();
+        emit SignalRequestCloseAll();
     } else if (key == "minimun") {
         showMinimized();
     } else if (key == "zoom") {
@@ -249,7 +248,7 @@ void MainView::SlotMenuTriggered(const QVariant& action)
     } else if (key == "pre_tab") {
         tabBar->SetCurrentIndex(tabBar->CurrentIndex() - 1);
     } else if (key == "bing_front") {
-        CMainViewManager::getInstance()->ActivateAllViews();
+        emit SignalRequestActivateAll();
     } else if (key == "set") {
         SlotSettings(0);
     } else {

@@ -57,6 +57,13 @@ public:
 
 signals:
     void SignalMainViewClosed(bool bClosed);
+    // Requests the window cannot answer alone; the manager serves them. The
+    // reference parameters carry the answer back over a direct connection.
+    void SignalRequestNewWindow(MainView*& pWindow);
+    void SignalRequestCloseAll();
+    void SignalRequestActivateAll();
+    void SignalFindOpenedDocument(const QString& strPath, const QVariantMap& mapRequest, bool& bFound);
+    void SignalGetWindowCount(int& nCount);
 
 public slots:
     void SlotOpenFile(int& nRet, const QVariantMap& mapInfo, bool bTips);

@@ -8,7 +8,6 @@
 #include "recent/CRecentManager.h"
 #include "setting/CSettingManager.h"
 #include "tabbar/CTabBar.h"
-#include "windows/CMainViewManager.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
@@ -150,7 +149,9 @@ void MainView::closeEvent(QCloseEvent* event)
         return;
     }
     SaveWindowGeometry();
-    if (CMainViewManager::getInstance()->WindowsCount() == 1 && AppValue("ProductDomain") != "domestic")
+    int windows = 0;
+    emit SignalGetWindowCount(windows);
+    if (windows == 1 && AppValue("ProductDomain") != "domestic")
         ShowReview(QStringLiteral("unknown"));
     emit SignalMainViewClosed(true);
     MKBase::CGaReportManager::ReleaseReport();

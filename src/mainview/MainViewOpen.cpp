@@ -11,7 +11,6 @@
 #include "recent/CRecentManager.h"
 #include "setting/CSettingManager.h"
 #include "tabbar/CTabBar.h"
-#include "windows/CMainViewManager.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -74,7 +73,9 @@ void MainView::SlotOpenFile(int& nRet, const QVariantMap& mapInfo, bool bTips)
         ShowFailure(tr("Unsupported file format."));
         return;
     }
-    if (CMainViewManager::getInstance()->FindOpenedDocument(path, mapInfo)) {
+    bool found = false;
+    emit SignalFindOpenedDocument(path, mapInfo, found);
+    if (found) {
         nRet = 0;
         return;
     }

@@ -5,7 +5,6 @@
 #include "CWindowTitleBar.h"
 #include "MainBox.h"
 #include "tabbar/CTabBar.h"
-#include "windows/CMainViewManager.h"
 
 #include <QCursor>
 #include <QDrag>
@@ -70,7 +69,8 @@ void MainView::SlotTabItemDragIn(const QString& tabText, bool dirty, QWidget* ta
 void MainView::MoveTabToNewWindow(const QString& caption, bool dirty, QWidget* widget, const QPoint& offset)
 {
     const QPoint pointer = QCursor::pos();
-    auto* target = qobject_cast<MainView*>(CMainViewManager::getInstance()->CreateMainView(nullptr));
+    MainView* target = nullptr;
+    emit SignalRequestNewWindow(target);
     if (!target)
         return;
     target->show();

@@ -54,7 +54,6 @@ public slots:
     void SlotDockTriggered(QAction* action);
     void SlotWindowTitleChanged(const QString& title);
     void SlotOpenFileEvent(const QString& strFile);
-    void SlotOpenApp();
     void SlotQuitApp();
     void SlotActiveApp();
     void SlotLaunchIds(const QByteArray& startupId, const QByteArray& activationToken);
@@ -64,6 +63,8 @@ private:
     // The window a file from outside goes to: the one activated last unless
     // it is closing, else another, else a new one.
     MainView* OpenTarget();
+    // Made on first need, started by StartThemeWatcher.
+    CThemeWatcher* Watcher();
 
     bool quittingAll = false;
     QMenu* dockMenu = nullptr;
