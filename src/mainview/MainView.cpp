@@ -9,6 +9,7 @@
 #include "MainBox.h"
 #include "home/HomePage.h"
 #include "setting/CSettingManager.h"
+#include "setting/SettingKeys.h"
 #include "setting/SettingOption.h"
 #include "tabbar/CTabBar.h"
 
@@ -388,16 +389,16 @@ void MainView::SlotClickedCreateLink()
 void MainView::SaveWindowGeometry()
 {
     CSettingManager* settings = CSettingManager::getInstance();
-    settings->SetRecord("Window_Geometry", saveGeometry());
-    settings->SetRecord("Window_State", saveState(0));
-    settings->SetRecord("Window_Maximized", isMaximized());
+    settings->SetRecord(SettingKey::kWindowGeometry, saveGeometry());
+    settings->SetRecord(SettingKey::kWindowState, saveState(0));
+    settings->SetRecord(SettingKey::kWindowMaximized, isMaximized());
 }
 
 void MainView::RestoreWindowGeometry()
 {
     CSettingManager* settings = CSettingManager::getInstance();
-    const QByteArray geometry = settings->GetRecord("Window_Geometry").toByteArray();
-    const bool maximized = settings->GetRecord("Window_Maximized").toBool();
+    const QByteArray geometry = settings->GetRecord(SettingKey::kWindowGeometry).toByteArray();
+    const bool maximized = settings->GetRecord(SettingKey::kWindowMaximized).toBool();
     if (geometry.isEmpty()) {
         resize(1280, 800);
         MoveToCenter();
@@ -406,7 +407,7 @@ void MainView::RestoreWindowGeometry()
     } else {
         showMaximized();
     }
-    const QByteArray state = settings->GetRecord("Window_State").toByteArray();
+    const QByteArray state = settings->GetRecord(SettingKey::kWindowState).toByteArray();
     if (!state.isEmpty())
         restoreState(state, 0);
     if (maximized) {

@@ -5,8 +5,10 @@
 #include "CGaReportManager.h"
 #include "MKCheckBox.h"
 #include "MainBox.h"
+#include "OpenRequestKeys.h"
 #include "recent/CRecentManager.h"
 #include "setting/CSettingManager.h"
+#include "setting/SettingKeys.h"
 #include "tabbar/CTabBar.h"
 
 #include <QCloseEvent>
@@ -71,9 +73,9 @@ void MainView::SlotDocumentClosed(bool bClosed)
     auto* widget = qobject_cast<QWidget*>(sender());
     if (auto* box = qobject_cast<MainBox*>(widget)) {
         QVariantMap view = box->GetDisplayOption();
-        if (!CSettingManager::getInstance()->GetGeneral().value("Restore_View", true).toBool()) {
-            view["pageIndex"] = 0;
-            view["zoom"] = -2.0f;
+        if (!CSettingManager::getInstance()->GetGeneral().value(SettingKey::kRestoreView, true).toBool()) {
+            view[OpenKey::kPageIndex] = 0;
+            view[OpenKey::kZoom] = -2.0f;
         }
         CRecentManager::getInstance()->UpdateRecordInfo(box->GetDocumentFilePath(), view);
     }
@@ -114,7 +116,7 @@ void MainView::SlotDocumentClosed(bool bClosed)
     }
     UpdateWindowState();
     if (!closingWindow && tabBar->GetItemCount() == 0
-        && CSettingManager::getInstance()->GetGeneral().value("Quit_Close", false).toBool())
+        && CSettingManager::getInstance()->GetGeneral().value(SettingKey::kQuitClose, false).toBool())
         QTimer::singleShot(200, this, &QWidget::close);
 }
 

@@ -7,9 +7,11 @@
 #include "CLaunchActivation.h"
 #include "MKMessageBox.h"
 #include "MainBox.h"
+#include "OpenRequestKeys.h"
 #include "home/HomePage.h"
 #include "recent/CRecentManager.h"
 #include "setting/CSettingManager.h"
+#include "setting/SettingKeys.h"
 #include "tabbar/CTabBar.h"
 
 #include <QDesktopServices>
@@ -43,24 +45,24 @@ QVariantMap MainView::WithViewDefaults(const QVariantMap& request) const
 {
     QVariantMap result = request;
     const QVariantMap display = CSettingManager::getInstance()->GetDisplay();
-    if (result.value("pageIndex").isNull())
-        result["pageIndex"] = 0;
-    if (result.value("zoom").isNull())
-        result["zoom"] = display.value("Page_View");
-    if (result.value("displayMode").isNull())
-        result["displayMode"] = display.value("Page_Layout");
-    if (result.value("cursor").isNull())
-        result["cursor"] = display.value("Page_Cursor");
+    if (result.value(OpenKey::kPageIndex).isNull())
+        result[OpenKey::kPageIndex] = 0;
+    if (result.value(OpenKey::kZoom).isNull())
+        result[OpenKey::kZoom] = display.value(SettingKey::kPageView);
+    if (result.value(OpenKey::kDisplayMode).isNull())
+        result[OpenKey::kDisplayMode] = display.value(SettingKey::kPageLayout);
+    if (result.value(OpenKey::kCursor).isNull())
+        result[OpenKey::kCursor] = display.value(SettingKey::kPageCursor);
     return result;
 }
 
 void MainView::SlotOpenFile(int& nRet, const QVariantMap& mapInfo, bool bTips)
 {
     Q_UNUSED(bTips);
-    nRet = -1;
+    nRet = MainBox::OpenNone;
     // One spelling per file: the recent list and the open-copy search
     // compare absolute, clean paths.
-    const QString given = mapInfo.value("path").toString();
+    const QString given = mapInfo.value(OpenKey::kPath).toString();
     if (given.isEmpty())
         return;
     const QString path = QDir::cleanPath(QDir::current().absoluteFilePath(given));
@@ -76,17 +78,17 @@ void MainView::SlotOpenFile(int& nRet, const QVariantMap& mapInfo, bool bTips)
     bool found = false;
     emit SignalFindOpenedDocument(path, mapInfo, found);
     if (found) {
-        nRet = 0;
+        nRet = MainBox::OpenOk;
         return;
     }
     QVariantMap request = WithViewDefaults(mapInfo);
-    request["path"] = path;
-    request["comment"] = CSettingManager::getInstance()->GetComments();
+    request[OpenKey::kPath] = path;
+    request[OpenKey::kComment] = CSettingManager::getInstance()->GetComments();
     const bool privateMode = CSettingManager::getInstance()->IsPrivateEnabled();
-    request["recordThumbnail"] = !privateMode;
+    request[OpenKey::kRecordThumbnail] = !privateMode;
     QWidget* widget = MainBox::CreatePdfBox(this, path, request, nRet);
     if (!widget) {
-        if (nRet != 100)
+        if (nRet != MainBox::OpenGaveUp)
             ShowFailure(tr("The file might have been moved, damaged, or deleted."));
         return;
     }
@@ -113,9 +115,9 @@ bool MainView::ActivateDocument(const QString& path, const QVariantMap& request)
         return false;
     tabBar->SetCurrentIndex(index);
     RaiseWindow();
-    if (request.contains("toolID")) {
+    if (request.contains(OpenKey::kToolId)) {
         if (auto* box = qobject_cast<MainBox*>(tabBar->GetItem(index).widget))
-            box->HandleToolID(request.value("toolID").toInt());
+            box->HandleToolID(request.value(OpenKey::kToolId).toInt());
     }
     return true;
 }
@@ -161,9 +163,9 @@ void MainView::RemoveRecentPath(const QString& path)
 
 void MainView::OpenAndForgetFailure(const QString& path, bool bTips)
 {
-    int nRet = -1;
-    SlotOpenFile(nRet, QVariantMap{{"path", path}}, bTips);
-    if (nRet != 0 && nRet != 100)
+    int nRet = MainBox::OpenNone;
+    SlotOpenFile(nRet, QVariantMap{{OpenKey::kPath, path}}, bTips);
+    if (MainBox::IsOpenError(nRet))
         RemoveRecentPath(path);
 }
 
@@ -179,25 +181,25 @@ void MainView::RaiseWindow(const QByteArray& startupId, const QByteArray& activa
 
 void MainView::SlotTabClickedAdd()
 {
-    OpenFilesDialog(-1);
+    OpenFilesDialog(MainBox::NoTool);
 }
 
 void MainView::OpenFilesDialog(int nTool)
 {
     if (!tabBar)
         return;
-    QString folder = CSettingManager::getInstance()->GetRecord("last_folder").toString();
+    QString folder = CSettingManager::getInstance()->GetRecord(SettingKey::kLastFolder).toString();
     if (folder.isEmpty())
         folder = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
     const QStringList files = QFileDialog::getOpenFileNames(
         this, tr("Open"), folder, QStringLiteral("PDF Files (%1);;All Files (*.*)").arg("*.pdf"));
     if (files.isEmpty())
         return;
-    CSettingManager::getInstance()->SetRecord("last_folder", QFileInfo(files.first()).absolutePath());
+    CSettingManager::getInstance()->SetRecord(SettingKey::kLastFolder, QFileInfo(files.first()).absolutePath());
     for (const QString& file : files) {
-        int nRet = -1;
-        SlotOpenFile(nRet, QVariantMap{{"path", file}, {"toolID", nTool}}, true);
-        if (nRet != 0 && nRet != 100)
+        int nRet = MainBox::OpenNone;
+        SlotOpenFile(nRet, QVariantMap{{OpenKey::kPath, file}, {OpenKey::kToolId, nTool}}, true);
+        if (MainBox::IsOpenError(nRet))
             RemoveRecentPath(file);
     }
 }
@@ -205,13 +207,13 @@ void MainView::OpenFilesDialog(int nTool)
 void MainView::SlotClickedTool(int nTool)
 {
     switch (nTool) {
-    case 0:
-    case 2:
-    case 3:
-    case 4:
+    case MainBox::ToolEdit:
+    case MainBox::ToolPrint:
+    case MainBox::ToolOrganize:
+    case MainBox::ToolEncrypt:
         OpenFilesDialog(nTool);
         break;
-    case 1:
+    case MainBox::ToolCreate:
         SlotCreateBlankPDF();
         break;
     default:
@@ -224,14 +226,14 @@ void MainView::SlotCreateBlankPDF()
     CSettingManager* settings = CSettingManager::getInstance();
     const QString tempPath = settings->GetBlankFilePath();
     QVariantMap request;
-    request["pageSize"] = settings->GetBlankPageSize();
-    request["pageCount"] = settings->GetBlank().value("Page_Count");
-    request["tempPath"] = tempPath;
+    request[OpenKey::kPageSize] = settings->GetBlankPageSize();
+    request[OpenKey::kPageCount] = settings->GetBlank().value(SettingKey::kPageCount);
+    request[OpenKey::kTempPath] = tempPath;
     request = WithViewDefaults(request);
-    request["comment"] = settings->GetComments();
+    request[OpenKey::kComment] = settings->GetComments();
     // A new document is in no recent list: no picture is kept for it.
-    request["recordThumbnail"] = false;
-    int nRet = -1;
+    request[OpenKey::kRecordThumbnail] = false;
+    int nRet = MainBox::OpenNone;
     QWidget* widget = MainBox::CreatePdfBox(this, request, nRet);
     if (!widget) {
         const QString folder = QDir::toNativeSeparators(QFileInfo(tempPath).absolutePath());
@@ -271,7 +273,7 @@ void MainView::SlotDocumentRename(const QString& strOld, const QString& strNew)
 void MainView::SlotDocumentSaveAs(const QString& strOld, const QString& strNew)
 {
     Q_UNUSED(strOld);
-    const QVariantMap request = WithViewDefaults({{"path", strNew}});
+    const QVariantMap request = WithViewDefaults({{OpenKey::kPath, strNew}});
     const bool privateMode = CSettingManager::getInstance()->IsPrivateEnabled();
     auto* widget = qobject_cast<QWidget*>(sender());
     if (!widget)
@@ -296,8 +298,8 @@ void MainView::dropEvent(QDropEvent* event)
         for (const QUrl& url : event->mimeData()->urls()) {
             const QString path = url.toLocalFile();
             QTimer::singleShot(100, this, [this, path]() {
-                int nRet = -1;
-                SlotOpenFile(nRet, QVariantMap{{"path", path}}, false);
+                int nRet = MainBox::OpenNone;
+                SlotOpenFile(nRet, QVariantMap{{OpenKey::kPath, path}}, false);
             });
         }
     }
