@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QApplication>
+#include <QColor>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QPalette>
 #include <QStringList>
 #include <QVariantMap>
 
@@ -63,6 +65,13 @@ public:
     QString EffectiveSkin() const;
     // Style sheet text of a skin with its colour variables resolved.
     static QString LoadSkinStyleSheet(const QString& skinDir);
+    // A skin's colours by name (colors.json); the sheet and the palette use them.
+    static QJsonObject SkinColors(const QString& skinDir);
+    // The application palette of a skin, built from its colours.
+    static QPalette SkinPalette(const QJsonObject& colors);
+    // "#rrggbb" (and Qt's other # forms), "rgb(r,g,b)" or "rgba(r,g,b,a)";
+    // invalid for anything else.
+    static QColor ParseSkinColor(const QString& text);
 
 signals:
     void SignalOpenFileEvent(const QString& strFile);

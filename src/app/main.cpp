@@ -130,6 +130,8 @@ int main(int argc, char** argv)
     }
 
     CMainViewManager* manager = CMainViewManager::getInstance();
+    // Counted once the first window had its second to come up.
+    QTimer::singleShot(1000, &app, &CountLaunchOnce);
     // On a dark desktop the first frame must already be dark.
     manager->StartThemeWatcher(kThemeWaitMs);
     manager->StartSemaphoreThread(strBundleId);

@@ -6,14 +6,12 @@
 #include "LoggerObject.h"
 #include "MKApplication.h"
 #include "MainBox.h"
-#include "app/UsageReport.h"
 #include "mainview/MainView.h"
 #include "setting/CSettingManager.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
-#include <QDate>
 #include <QDir>
 #include <QEventLoop>
 #include <QMenu>
@@ -67,7 +65,6 @@ CMainViewManager::CMainViewManager()
         connect(app, &MKApplication::SignalAppQuitEvent, this, &CMainViewManager::SlotQuitApp);
         connect(app, &MKApplication::SignalAppActivateEvent, this, &CMainViewManager::SlotActiveApp);
     }
-    QTimer::singleShot(1000, this, &CMainViewManager::SlotOpenApp);
 }
 
 CMainViewManager* CMainViewManager::getInstance()
@@ -83,6 +80,15 @@ QWidget* CMainViewManager::CreateMainView(QWidget* parent)
     connect(window, &MainView::SignalMainViewClosed, this, &CMainViewManager::SlotMainViewClosed);
     connect(window, &QWidget::windowTitleChanged, this, &CMainViewManager::SlotWindowTitleChanged);
     connect(window, &MKMainWindow::SignalWindowActivate, this, [this, window]() { currentView = window; });
+    connect(window, &MainView::SignalRequestNewWindow, this,
+            [this](MainView*& target) { target = qobject_cast<MainView*>(CreateMainView(nullptr)); });
+    connect(window, &MainView::SignalRequestCloseAll, this, &CMainViewManager::CloseAllViews);
+    connect(window, &MainView::SignalRequestActivateAll, this, &CMainViewManager::ActivateAllViews);
+    connect(window, &MainView::SignalFindOpenedDocument, this,
+            [this](const QString& path, const QVariantMap& request, bool& found) {
+                found = FindOpenedDocument(path, request);
+            });
+    connect(window, &MainView::SignalGetWindowCount, this, [this](int& count) { count = WindowsCount(); });
     window->setAttribute(Qt::WA_DeleteOnClose);
     views.append(window);
     if (dockMenu) {
@@ -229,6 +235,10 @@ void CMainViewManager::SlotQuitApp()
 void CMainViewManager::SlotTerminate()
 {
     terminating = true;
+    for (QWidget* view : views) {
+        if (auto* window = qobject_cast<MainView*>(view))
+            window->SetSessionEnding();
+    }
     // A question on screen runs a loop of its own inside a window's code; a
     // window closed under it would delete the question while it is still
     // asked. Questions are dismissed first, and the windows close once every
@@ -264,10 +274,7 @@ void CMainViewManager::SlotActiveApp()
 
 void CMainViewManager::StartThemeWatcher(int nWaitMs)
 {
-    if (!themeWatcher) {
-        themeWatcher = new CThemeWatcher(this, CThemeWatcher::BusOpener(), this);
-        themeWatcher->Start();
-    }
+    Watcher()->Start();
     MKApplication* app = MKApplication::getInstance();
     if (nWaitMs <= 0 || themeWatcher->IsReady() || !app || app->CurrentSkin() != MKApplication::kSkinAuto)
         return;
@@ -277,21 +284,19 @@ void CMainViewManager::StartThemeWatcher(int nWaitMs)
     loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
+CThemeWatcher* CMainViewManager::Watcher()
+{
+    if (!themeWatcher) {
+        themeWatcher = new CThemeWatcher(CThemeWatcher::BusOpener(), this);
+        connect(themeWatcher, &CThemeWatcher::SignalThemeChanged, this, &CMainViewManager::SlotThemeChanged);
+    }
+    return themeWatcher;
+}
+
 void CMainViewManager::SlotThemeChanged()
 {
     if (MKApplication* app = MKApplication::getInstance())
         app->OnThemeChanged();
-}
-
-void CMainViewManager::SlotOpenApp()
-{
-    // A launch is a process, however many windows it opens or however often
-    // this slot is reached.
-    static bool counted = false;
-    if (counted)
-        return;
-    counted = true;
-    CountLaunch(QDate::currentDate());
 }
 
 void CMainViewManager::SlotDockTriggered(QAction* action)
@@ -325,6 +330,6 @@ bool CMainViewManager::nativeEventFilter(const QByteArray& eventType, void* mess
         return false;
     if (!IsImmersiveColorSetMessage(msg->wParam, msg->lParam))
         return false;
-    CThemeWatcher::NotifyThemeChange(this);
+    Watcher()->NotifyThemeChange();
     return false;
 }

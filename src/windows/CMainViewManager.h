@@ -56,7 +56,6 @@ public slots:
     void SlotDockTriggered(QAction* action);
     void SlotWindowTitleChanged(const QString& title);
     void SlotOpenFileEvent(const QString& strFile);
-    void SlotOpenApp();
     void SlotQuitApp();
     // Closes every window without the close-all and rating questions; only
     // unsaved documents are still asked about.
@@ -69,6 +68,8 @@ private:
     // The window a file from outside goes to: the one activated last unless
     // it is closing, else another, else a new one.
     MainView* OpenTarget();
+    // Made on first need, started by StartThemeWatcher.
+    CThemeWatcher* Watcher();
 
     bool quittingAll = false;
     bool terminating = false;
