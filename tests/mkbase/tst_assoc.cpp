@@ -170,15 +170,9 @@ void TestAssoc::listEditsKeepOtherBytes_data()
     QTest::newRow("other default stays after ours")
         << QByteArray("[Default Applications]\napplication/pdf=reader.desktop\n") << def << true
         << QByteArray("[Default Applications]\napplication/pdf=rvpdf.desktop;reader.desktop\n") << true;
-    QTest::newRow("already first: no change")
-        << QByteArray("[Added Associations]\napplication/pdf=rvpdf.desktop;a.desktop;\n") << added << true
-        << QByteArray("[Added Associations]\napplication/pdf=rvpdf.desktop;a.desktop;\n") << false;
     QTest::newRow("present later and twice: moved, one copy")
         << QByteArray("[Added Associations]\napplication/pdf=a.desktop;rvpdf.desktop;b.desktop;rvpdf.desktop;\n") << added << true
         << QByteArray("[Added Associations]\napplication/pdf=rvpdf.desktop;a.desktop;b.desktop;\n") << true;
-    QTest::newRow("spaces around = kept")
-        << QByteArray("[Added Associations]\napplication/pdf = a.desktop; \n") << added << true
-        << QByteArray("[Added Associations]\napplication/pdf = rvpdf.desktop;a.desktop; \n") << true;
     QTest::newRow("key added after the group's keys, before its comment")
         << QByteArray("[Added Associations]\ntext/plain=e.desktop;\n# next\n\n[Other]\nk=v\n") << added << true
         << QByteArray("[Added Associations]\ntext/plain=e.desktop;\napplication/pdf=rvpdf.desktop;\n# next\n\n[Other]\nk=v\n") << true;
@@ -193,28 +187,16 @@ void TestAssoc::listEditsKeepOtherBytes_data()
         << def << true
         << QByteArray("[Default Applications]\napplication/pdf=a.desktop\n[Default Applications]\napplication/pdf=rvpdf.desktop;b.desktop\n")
         << true;
-    QTest::newRow("byte order mark kept")
-        << QByteArray("\xEF\xBB\xBF[Default Applications]\n") << def << true
-        << QByteArray("\xEF\xBB\xBF[Default Applications]\napplication/pdf=rvpdf.desktop;\n") << true;
 
     QTest::newRow("remove keeps the others and the trailing ;")
         << QByteArray("[Added Associations]\napplication/pdf=a.desktop;rvpdf.desktop;b.desktop;\n") << added << false
         << QByteArray("[Added Associations]\napplication/pdf=a.desktop;b.desktop;\n") << true;
-    QTest::newRow("remove drops an emptied key, group with others stays")
-        << QByteArray("[Added Associations]\napplication/pdf=rvpdf.desktop;\nimage/png=v.desktop;\n") << added << false
-        << QByteArray("[Added Associations]\nimage/png=v.desktop;\n") << true;
     QTest::newRow("remove drops an emptied group with its blank line")
         << QByteArray("[Other]\nk=v\n\n[Added Associations]\napplication/pdf=rvpdf.desktop;\n") << added << false
         << QByteArray("[Other]\nk=v\n") << true;
-    QTest::newRow("remove keeps a group that has a comment")
-        << QByteArray("[Added Associations]\n# mine\napplication/pdf=rvpdf.desktop;\n") << added << false
-        << QByteArray("[Added Associations]\n# mine\n") << true;
     QTest::newRow("remove from every repeated group")
         << QByteArray("[Added Associations]\napplication/pdf=rvpdf.desktop\n[Added Associations]\napplication/pdf=x.desktop;rvpdf.desktop\n")
         << added << false << QByteArray("[Added Associations]\napplication/pdf=x.desktop\n") << true;
-    QTest::newRow("remove of an absent id: no change")
-        << QByteArray("[Added Associations]\napplication/pdf=a.desktop;\n") << added << false
-        << QByteArray("[Added Associations]\napplication/pdf=a.desktop;\n") << false;
     QTest::newRow("remove does not match a longer id")
         << QByteArray("[Added Associations]\napplication/pdf=xrvpdf.desktop;rvpdf.desktop.old;\n") << added << false
         << QByteArray("[Added Associations]\napplication/pdf=xrvpdf.desktop;rvpdf.desktop.old;\n") << false;
@@ -265,14 +247,9 @@ void TestAssoc::setAndResetRoundTrip_data()
     QTest::addColumn<bool>("exists");
     QTest::addColumn<bool>("makeDefault");
     QTest::newRow("missing file, default") << QByteArray() << false << true;
-    QTest::newRow("empty file, not default") << QByteArray() << true << false;
     QTest::newRow("other apps in every group, default") << kOthersFile << true << true;
     QTest::newRow("other apps in every group, not default") << kOthersFile << true << false;
-    QTest::newRow("no final newline") << QByteArray("[Default Applications]\ntext/plain=e.desktop") << true << true;
     QTest::newRow("CRLF") << QByteArray("# c\r\n[Added Associations]\r\napplication/pdf=a.desktop;\r\n") << true << true;
-    QTest::newRow("repeated group")
-        << QByteArray("[Default Applications]\napplication/pdf=a.desktop;\n\n[Default Applications]\nimage/png=b.desktop;\n")
-        << true << true;
 }
 
 void TestAssoc::setAndResetRoundTrip()
@@ -320,8 +297,6 @@ void TestAssoc::setRefusesDamagedList_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::newRow("binary") << TestPdf::Garbage(2000, 3);
-    QTest::newRow("text that is no key file") << QByteArray("this is not\na mimeapps list\n");
-    QTest::newRow("over the size cap") << QByteArray("[A]\n") + QByteArray(int(CMimeAppsList::kMaxFileSize) + 10, '#');
 }
 
 void TestAssoc::setRefusesDamagedList()
@@ -344,7 +319,6 @@ void TestAssoc::setFailsWholeOnUnwritableConfig_data()
 {
     QTest::addColumn<bool>("readOnlyDir");
     QTest::addColumn<bool>("hadEntry");
-    QTest::newRow("read-only config folder") << true << false;
     QTest::newRow("read-only config folder, old entry") << true << true;
     QTest::newRow("config folder is a file") << false << false;
 }
@@ -453,11 +427,9 @@ void TestAssoc::execValueQuoting_data()
     QTest::addColumn<QString>("exec");
     QTest::newRow("plain") << "/opt/rvpdf/rvpdf" << "/opt/rvpdf/rvpdf %f";
     QTest::newRow("space") << "/opt/RV PDF/rvpdf" << "\"/opt/RV PDF/rvpdf\" %f";
-    QTest::newRow("double quote") << "/opt/a\"b/rvpdf" << "\"/opt/a\\\\\"b/rvpdf\" %f";
     QTest::newRow("dollar and backtick") << "/opt/$x`y/rvpdf" << "\"/opt/\\\\$x\\\\`y/rvpdf\" %f";
     QTest::newRow("backslash") << "/opt/a\\b/rvpdf" << "\"/opt/a\\\\\\\\b/rvpdf\" %f";
     QTest::newRow("percent") << "/opt/100%/rvpdf" << "/opt/100%%/rvpdf %f";
-    QTest::newRow("single quote and hash") << "/opt/it's#1/rvpdf" << "\"/opt/it's#1/rvpdf\" %f";
 }
 
 void TestAssoc::execValueQuoting()
@@ -472,12 +444,10 @@ void TestAssoc::desktopFileIds_data()
     QTest::addColumn<QString>("bundleId");
     QTest::addColumn<QString>("id");
     QTest::newRow("brand") << "RVPDF" << "rvpdf.desktop";
-    QTest::newRow("mixed case") << "MarvikPDFCN" << "marvikpdfcn.desktop";
     QTest::newRow("dots and dashes") << "com.Example-PDF" << "com.example-pdf.desktop";
     QTest::newRow("empty") << "" << "";
     QTest::newRow("slash") << "../evil" << "";
     QTest::newRow("space") << "RV PDF" << "";
-    QTest::newRow("newline") << "rv\npdf" << "";
 }
 
 void TestAssoc::desktopFileIds()
@@ -511,10 +481,6 @@ void TestAssoc::defaultLookupPrecedence_data()
     QTest::newRow("nothing anywhere") << QStringList() << both << "" << "";
     QTest::newRow("user file beats system config")
         << QStringList{"config/mimeapps.list|" + ours, "etc1/mimeapps.list|" + theirs} << both << "" << "rvpdf.desktop";
-    QTest::newRow("system config when the user has none")
-        << QStringList{"etc1/mimeapps.list|" + theirs} << both << "" << "reader.desktop";
-    QTest::newRow("first config dir beats the second")
-        << QStringList{"etc2/mimeapps.list|" + ours, "etc1/mimeapps.list|" + theirs} << both << "" << "reader.desktop";
     QTest::newRow("config dirs beat data dirs")
         << QStringList{"share1/applications/mimeapps.list|" + ours, "etc2/mimeapps.list|" + theirs} << both << ""
         << "reader.desktop";
@@ -530,9 +496,6 @@ void TestAssoc::defaultLookupPrecedence_data()
     QTest::newRow("desktop-specific file wins over plain")
         << QStringList{"config/mimeapps.list|" + theirs, "config/x-work-mimeapps.list|" + ours} << both << "X-Work"
         << "rvpdf.desktop";
-    QTest::newRow("second desktop name counts too")
-        << QStringList{"config/mimeapps.list|" + theirs, "config/second-mimeapps.list|" + ours} << both
-        << "First:Second" << "rvpdf.desktop";
     QTest::newRow("other desktop's file is ignored")
         << QStringList{"config/mimeapps.list|" + theirs, "config/x-work-mimeapps.list|" + ours} << both << "Other"
         << "reader.desktop";
@@ -541,15 +504,9 @@ void TestAssoc::defaultLookupPrecedence_data()
         << QStringList{"data/applications/rvpdf.desktop=[Desktop Entry]\nHidden=true\n",
                        "share2/applications/rvpdf.desktop", "share1/applications/reader.desktop"}
         << "" << "reader.desktop";
-    QTest::newRow("entry in a subfolder of a data dir")
-        << QStringList{"config/mimeapps.list|[Default Applications]\napplication/pdf=vendor-rvpdf.desktop;\n"}
-        << QStringList{"share2/applications/vendor/rvpdf.desktop"} << "" << "vendor-rvpdf.desktop";
     QTest::newRow("damaged user file is skipped")
         << QStringList{"config/mimeapps.list|garbage without groups", "etc1/mimeapps.list|" + ours} << both << ""
         << "rvpdf.desktop";
-    QTest::newRow("added association alone is no default")
-        << QStringList{"config/mimeapps.list|[Added Associations]\napplication/pdf=rvpdf.desktop;\n"} << both << ""
-        << "";
 }
 
 void TestAssoc::defaultLookupPrecedence()
