@@ -61,11 +61,9 @@ private slots:
     void reviewAskedOnceFromFifthLaunch();
     void reviewNeedsItsTexts_data();
     void reviewNeedsItsTexts();
-    void windowAsksForReview();
 
     void aboutDialog_data();
     void aboutDialog();
-    void aboutFromWindow();
 
     void feedbackUrl_data();
     void feedbackUrl();
@@ -444,10 +442,7 @@ void TestDialogs::signInRejectsBadInputWithoutRequest_data()
     QTest::addColumn<QByteArray>("endpoint");
     const QString badMail = "Please enter a valid e-mail address.";
     QTest::newRow("empty e-mail") << "" << "pw" << badMail << QByteArray();
-    QTest::newRow("no at sign") << "ann.example.com" << "pw" << badMail << QByteArray();
     QTest::newRow("no domain") << "ann@" << "pw" << badMail << QByteArray();
-    QTest::newRow("no dot in domain") << "ann@example" << "pw" << badMail << QByteArray();
-    QTest::newRow("space inside") << "a nn@example.com" << "pw" << badMail << QByteArray();
     QTest::newRow("two at signs") << "ann@@example.com" << "pw" << badMail << QByteArray();
     QTest::newRow("empty password") << "ann@example.com" << "" << "Please enter your password." << QByteArray();
     QTest::newRow("insecure service") << "ann@example.com" << "pw"
@@ -654,20 +649,6 @@ void TestDialogs::reviewNeedsItsTexts()
     QVERIFY(LogText().contains("not shown: no review texts"));
 }
 
-void TestDialogs::windowAsksForReview()
-{
-    ResetReview(5);
-    MKMainWindow window;
-    window.show();
-    QScopedPointer<ModalAnswerer> answerer(ModalAnswerer::Clicking("button_3"));
-    window.ShowReview("close");
-    QCOMPARE(answerer->AnsweredCount(), 1);
-    QVERIFY(CReviewDialog::WasShown());
-    QCOMPARE(QSettings(MKApplication::FrameworkSettingsPath(), QSettings::IniFormat).value("Review/Answer").toString(),
-             QStringLiteral("never"));
-    QVERIFY(catcher.urls.isEmpty());
-}
-
 // ---- about -----------------------------------------------------------------
 
 void TestDialogs::aboutDialog_data()
@@ -726,18 +707,6 @@ void TestDialogs::aboutDialog()
     else
         QVERIFY(text("label_website").contains("href=\"" + website + "\""));
     QVERIFY(dialog.findChild<QPushButton*>("button_ok"));
-}
-
-void TestDialogs::aboutFromWindow()
-{
-    MKMainWindow window;
-    window.show();
-    QScopedPointer<ModalAnswerer> answerer(ModalAnswerer::Clicking("button_ok"));
-    window.SlotClickedAbout();
-    QCOMPARE(answerer->AnsweredCount(), 1);
-    const QString seen = answerer->SeenTexts().join('\n');
-    for (const char* expected : {"About RVPDF", "Version 2.0.0.4", "Poppler", "qpdf", "rvpdf.example"})
-        QVERIFY2(seen.contains(expected), expected);
 }
 
 // ---- feedback --------------------------------------------------------------
