@@ -3,6 +3,7 @@
 #include "CCrashUploader.h"
 #include "CannedServer.h"
 #include "TestMain.h"
+#include "TestPdf.h"
 
 #include <QDirIterator>
 #include <QProcess>
@@ -22,12 +23,6 @@ bool CountingCallback(unsigned int code, void* value1, void*)
     if (code == CCrashReporter::kCrashEventCode)
         g_eventSignals << (value1 ? *static_cast<int*>(value1) : -1);
     return false;
-}
-
-QString ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 // A report as an earlier crash leaves it; a higher index is a later crash.
@@ -207,14 +202,14 @@ void TestCrash::fatalConditionLeavesOneReport()
     QCOMPARE(fields.value("Usage event"), QString("due"));
     QVERIFY(QDateTime::fromString(fields.value("Time"), Qt::ISODateWithMs).isValid());
 
-    const QString text = ReadAll(reports.first());
+    const QString text = QString::fromUtf8(TestPdf::ReadBytes(reports.first()));
     const QStringList stack = text.mid(text.indexOf("\nStack:\n") + 8).split('\n', Qt::SkipEmptyParts);
     QVERIFY2(stack.size() >= 3, qPrintable(text));
 
     const QString log = CCrashReporter::LogCopyPath(reports.first());
     QVERIFY(!log.isEmpty());
     QCOMPARE(fields.value("Log copy"), QFileInfo(log).fileName());
-    QVERIFY(ReadAll(log).contains("crash child about to fail: " + args.first()));
+    QVERIFY(QString::fromUtf8(TestPdf::ReadBytes(log)).contains("crash child about to fail: " + args.first()));
 }
 
 void TestCrash::noReportWithoutReporter_data()

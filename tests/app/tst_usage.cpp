@@ -2,6 +2,7 @@
 #include "CGaReportManager.h"
 #include "CJsonReader.h"
 #include "CannedServer.h"
+#include "EnvOverride.h"
 #include "TestMain.h"
 #include "app/UsageReport.h"
 #include "windows/CMainViewManager.h"
@@ -103,28 +104,6 @@ QJsonArray QueuedEvents(const QString& dir)
 {
     return QJsonDocument::fromJson(CFileUtils::ReadFileBytes(dir + "/queue.json")).object().value("events").toArray();
 }
-
-// Puts an environment variable back however the test ends.
-struct EnvGuard
-{
-    EnvGuard(const char* name_, const QByteArray& value)
-        : name(name_)
-        , wasSet(qEnvironmentVariableIsSet(name_))
-        , before(qgetenv(name_))
-    {
-        qputenv(name, value);
-    }
-    ~EnvGuard()
-    {
-        if (wasSet)
-            qputenv(name, before);
-        else
-            qunsetenv(name);
-    }
-    const char* name;
-    bool wasSet;
-    QByteArray before;
-};
 
 } // namespace
 
@@ -583,7 +562,7 @@ void TestUsage::disabledSendsAndKeepsNothing()
     }
     if (!setting.isEmpty())
         QVERIFY(CFileUtils::WriteFileData(dir + "/framework.ini", "[Reports]\nDisabled=" + setting + "\n"));
-    EnvGuard guard("RVPDF_DISABLE_REPORTS", env);
+    EnvOverride guard("RVPDF_DISABLE_REPORTS", env);
 
     auto manager = NewManager(server, dir);
     manager->SendGaReport("Launch", QString(), true);
@@ -618,7 +597,7 @@ void TestUsage::onlySafeEndpoints()
 {
     QFETCH(QString, url);
     QFETCH(bool, allowed);
-    EnvGuard guard("RVPDF_ANALYTICS_URL", url.toUtf8());
+    EnvOverride guard("RVPDF_ANALYTICS_URL", url.toUtf8());
     CGaReportManager manager;
     manager.InitGaData(kTable, kPcid, "G-TEST000001", "test-secret");
     manager.InitQvData(url, kPcid, "rvlnx", "2.0.0.4", "lnx_official");

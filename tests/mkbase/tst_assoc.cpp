@@ -1,5 +1,6 @@
 #include "CAssocUtils.h"
 #include "CMimeAppsList.h"
+#include "EnvOverride.h"
 #include "TestMain.h"
 #include "TestPdf.h"
 
@@ -18,49 +19,17 @@ const QString kId = QStringLiteral("rvpdf.desktop");
 const QString kBundle = QStringLiteral("RVPDF");
 const QString kPdf = QStringLiteral("application/pdf");
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Points one XDG variable elsewhere for the life of the object.
-class EnvOverride
-{
-public:
-    EnvOverride(const char* name_, const QString& value)
-        : name(name_), old(qgetenv(name_)), wasSet(qEnvironmentVariableIsSet(name_))
-    {
-        if (value.isNull())
-            qunsetenv(name);
-        else
-            qputenv(name, value.toLocal8Bit());
-    }
-    ~EnvOverride()
-    {
-        if (wasSet)
-            qputenv(name, old);
-        else
-            qunsetenv(name);
-    }
-
-private:
-    const char* name;
-    QByteArray old;
-    bool wasSet;
-};
-
 // Fresh user folders and system folders under the test root, so that no
 // assertion depends on what this machine has installed.
 struct Sandbox
 {
     explicit Sandbox(const QString& name)
         : root(TestEnv::MakeDir("assoc-" + name)),
-          config("XDG_CONFIG_HOME", root + "/config"),
-          data("XDG_DATA_HOME", root + "/data"),
-          configDirs("XDG_CONFIG_DIRS", root + "/etc1:" + root + "/etc2"),
-          dataDirs("XDG_DATA_DIRS", root + "/share1:" + root + "/share2"),
-          desktop("XDG_CURRENT_DESKTOP", QString())
+          config("XDG_CONFIG_HOME", QString(root + "/config").toLocal8Bit()),
+          data("XDG_DATA_HOME", QString(root + "/data").toLocal8Bit()),
+          configDirs("XDG_CONFIG_DIRS", QString(root + "/etc1:" + root + "/etc2").toLocal8Bit()),
+          dataDirs("XDG_DATA_DIRS", QString(root + "/share1:" + root + "/share2").toLocal8Bit()),
+          desktop("XDG_CURRENT_DESKTOP", QByteArray())
     {
         for (const char* sub : {"config", "data/applications", "etc1", "etc2", "share1/applications", "share2/applications"})
             QDir().mkpath(root + "/" + sub);
@@ -263,7 +232,7 @@ void TestAssoc::setAndResetRoundTrip()
 
     QVERIFY(CAssocUtils::SetPdfLauncher(kBundle, "RVPDF", makeDefault));
     QVERIFY(QFileInfo(box.EntryPath()).isFile());
-    const QByteArray set = ReadAll(box.ListPath());
+    const QByteArray set = TestPdf::ReadBytes(box.ListPath());
     // Outside our own lines, nothing of the file changed.
     QVERIFY2(OnlyPdfListsChanged(original, set), set.constData());
     CMimeAppsList list;
@@ -282,11 +251,11 @@ void TestAssoc::setAndResetRoundTrip()
 
     // Setting again changes nothing and adds no copy.
     QVERIFY(CAssocUtils::SetPdfLauncher(kBundle, "RVPDF", makeDefault));
-    QCOMPARE(ReadAll(box.ListPath()), set);
+    QCOMPARE(TestPdf::ReadBytes(box.ListPath()), set);
 
     QVERIFY(CAssocUtils::ResetPdfLauncher(kBundle));
     QCOMPARE(QFileInfo::exists(box.ListPath()), exists && !original.isEmpty());
-    QCOMPARE(ReadAll(box.ListPath()), original);
+    QCOMPARE(TestPdf::ReadBytes(box.ListPath()), original);
     QVERIFY(!QFileInfo::exists(box.EntryPath()));
     QVERIFY(!CAssocUtils::IsPdfLauncher(kBundle));
     // Nothing left to remove is still success.
@@ -305,13 +274,13 @@ void TestAssoc::setRefusesDamagedList()
     Sandbox box(Tag());
     QVERIFY(TestPdf::WriteBytes(box.ListPath(), content));
     QVERIFY(!CAssocUtils::SetPdfLauncher(kBundle, "RVPDF", true));
-    QCOMPARE(ReadAll(box.ListPath()), content);
+    QCOMPARE(TestPdf::ReadBytes(box.ListPath()), content);
     QVERIFY(!QFileInfo::exists(box.EntryPath()));
     QVERIFY(!CAssocUtils::IsPdfLauncher(kBundle));
     // Reset takes our entry away but still leaves the file untouched.
     QVERIFY(TestPdf::WriteBytes(box.EntryPath(), "[Desktop Entry]\n"));
     QVERIFY(!CAssocUtils::ResetPdfLauncher(kBundle));
-    QCOMPARE(ReadAll(box.ListPath()), content);
+    QCOMPARE(TestPdf::ReadBytes(box.ListPath()), content);
     QVERIFY(!QFileInfo::exists(box.EntryPath()));
 }
 
@@ -347,13 +316,13 @@ void TestAssoc::setFailsWholeOnUnwritableConfig()
     QVERIFY(!CAssocUtils::SetPdfLauncher(kBundle, "RVPDF", true));
     QCOMPARE(QFileInfo::exists(box.EntryPath()), hadEntry);
     if (hadEntry)
-        QCOMPARE(ReadAll(box.EntryPath()), oldEntry);
+        QCOMPARE(TestPdf::ReadBytes(box.EntryPath()), oldEntry);
     if (readOnlyDir) {
-        QCOMPARE(ReadAll(box.ListPath()), listBefore);
+        QCOMPARE(TestPdf::ReadBytes(box.ListPath()), listBefore);
         QCOMPARE(QDir(config).entryList(QDir::Files | QDir::Hidden), QStringList({"mimeapps.list"}));
         QFile::setPermissions(config, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     } else {
-        QCOMPARE(ReadAll(config), QByteArray("not a folder"));
+        QCOMPARE(TestPdf::ReadBytes(config), QByteArray("not a folder"));
     }
 }
 
@@ -368,7 +337,7 @@ void TestAssoc::resetLeavesOtherAppsAlone()
     QVERIFY(CAssocUtils::ResetPdfLauncher(kBundle));
     QByteArray expected = kOthersFile;
     expected.replace("[Removed Associations]\napplication/pdf=oldtool.desktop;\n\n", "");
-    QCOMPARE(ReadAll(box.ListPath()), expected);
+    QCOMPARE(TestPdf::ReadBytes(box.ListPath()), expected);
 }
 
 // Dotfile managers keep mimeapps.list as a link into their own folder.
@@ -383,7 +352,7 @@ void TestAssoc::linkedListStaysALink()
     QVERIFY(CAssocUtils::IsPdfLauncher(kBundle));
     QVERIFY(CAssocUtils::ResetPdfLauncher(kBundle));
     QVERIFY(QFileInfo(box.ListPath()).isSymLink());
-    QCOMPARE(ReadAll(target), kOthersFile);
+    QCOMPARE(TestPdf::ReadBytes(target), kOthersFile);
 
     // Emptied, the link still stands and its file is empty.
     QVERIFY(TestPdf::WriteBytes(target, QByteArray()));
@@ -391,7 +360,7 @@ void TestAssoc::linkedListStaysALink()
     QVERIFY(CAssocUtils::ResetPdfLauncher(kBundle));
     QVERIFY(QFileInfo(box.ListPath()).isSymLink());
     QVERIFY(QFileInfo(target).isFile());
-    QCOMPARE(ReadAll(target), QByteArray());
+    QCOMPARE(TestPdf::ReadBytes(target), QByteArray());
 }
 
 void TestAssoc::desktopEntryStartsThisProgram()
@@ -516,7 +485,7 @@ void TestAssoc::defaultLookupPrecedence()
     QFETCH(QString, desktop);
     QFETCH(QString, expected);
     Sandbox box("lookup-" + Tag());
-    EnvOverride current("XDG_CURRENT_DESKTOP", desktop.isEmpty() ? QString() : desktop);
+    EnvOverride current("XDG_CURRENT_DESKTOP", desktop.isEmpty() ? QByteArray() : desktop.toUtf8());
     for (const QString& item : lists)
         QVERIFY(TestPdf::WriteBytes(box.root + "/" + item.section('|', 0, 0), item.section('|', 1).toUtf8()));
     for (const QString& item : installed) {

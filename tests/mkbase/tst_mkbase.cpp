@@ -1,6 +1,7 @@
 #include "CFileUtils.h"
 #include "CJsonReader.h"
 #include "CSystemUtils.h"
+#include "FileSizeLimit.h"
 #include "LoggerObject.h"
 #include "TestMain.h"
 #include "TestPdf.h"
@@ -11,8 +12,6 @@
 #include <QRegularExpression>
 #include <QThread>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace MKBase;
@@ -181,17 +180,12 @@ void TestMKBase::writeKeepsOldContentWhenTheDiskFills()
     QVERIFY(CFileUtils::WriteFileBytes(path, old));
     // Files may not grow beyond 100 bytes: the write fails when its buffer
     // reaches the disk, as on a full disk.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved {};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit tiny = saved;
-    tiny.rlim_cur = 100;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    const bool written = CFileUtils::WriteFileBytes(path, QByteArray(500, 'n'));
-    const bool copied = CFileUtils::CopyFileHandle(path, dir + "/copy.json", true);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    QVERIFY(!written);
-    QVERIFY(!copied);
+    {
+        FileSizeLimit full(100);
+        QVERIFY(full.IsActive());
+        QVERIFY(!CFileUtils::WriteFileBytes(path, QByteArray(500, 'n')));
+        QVERIFY(!CFileUtils::CopyFileHandle(path, dir + "/copy.json", true));
+    }
     QCOMPARE(CFileUtils::ReadFileBytes(path), old);
     QVERIFY(!QFile::exists(dir + "/copy.json"));
     QCOMPARE(QDir(dir).entryList(QDir::Files), QStringList{"list.json"});

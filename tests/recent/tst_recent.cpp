@@ -3,6 +3,7 @@
 #include "CFileListView.h"
 #include "CRecentManager.h"
 #include "CThumbnailCache.h"
+#include "FileSizeLimit.h"
 #include "ModalAnswerer.h"
 #include "RencentSortFilterProxyModel.h"
 #include "TestMain.h"
@@ -17,20 +18,12 @@
 #include <QSaveFile>
 #include <QSignalSpy>
 
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
 CRecentManager* Store()
 {
     return CRecentManager::getInstance();
-}
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // A list file written by hand, then read by the store.
@@ -176,7 +169,7 @@ void TestRecent::reopeningKeepsPlaceWithNewerTime()
     QCOMPARE(info.value("zoom").toDouble(), 150.0);
     QCOMPARE(info.value("displayMode").toInt(), 2);
     // And it is on disk.
-    QCOMPARE(QJsonDocument::fromJson(ReadAll(CRecentManager::ListFilePath())).array().size(), 2);
+    QCOMPARE(QJsonDocument::fromJson(TestPdf::ReadBytes(CRecentManager::ListFilePath())).array().size(), 2);
 }
 
 void TestRecent::unpinningSetsPinTime()
@@ -215,7 +208,7 @@ void TestRecent::removeAllEmptiesListAndThumbnails()
     Store()->RemoveAllRecords();
     QCOMPARE(all.count(), 1);
     QCOMPARE(Store()->Count(), 0);
-    QCOMPARE(QJsonDocument::fromJson(ReadAll(CRecentManager::ListFilePath())).array(), QJsonArray());
+    QCOMPARE(QJsonDocument::fromJson(TestPdf::ReadBytes(CRecentManager::ListFilePath())).array(), QJsonArray());
     QVERIFY(QDir(CRecentManager::ThumbnailDirPath()).exists());
     QVERIFY(QDir(CRecentManager::ThumbnailDirPath()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
 }
@@ -250,20 +243,17 @@ void TestRecent::failedWriteKeepsThePreviousList()
 {
     Store()->AddRecord(a, {});
     Store()->AddRecord(b, {});
-    const QByteArray before = ReadAll(CRecentManager::ListFilePath());
+    const QByteArray before = TestPdf::ReadBytes(CRecentManager::ListFilePath());
     QVERIFY(before.size() > 200);
     // Files may not grow beyond 64 bytes now: every write of the list fails
     // part way, as on a full disk.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old {};
-    getrlimit(RLIMIT_FSIZE, &old);
-    rlimit tiny = old;
-    tiny.rlim_cur = 64;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    Store()->AddRecord(c, {});
-    Store()->SetPinned(0, true);
-    setrlimit(RLIMIT_FSIZE, &old);
-    QCOMPARE(ReadAll(CRecentManager::ListFilePath()), before);
+    {
+        FileSizeLimit full(64);
+        QVERIFY(full.IsActive());
+        Store()->AddRecord(c, {});
+        Store()->SetPinned(0, true);
+    }
+    QCOMPARE(TestPdf::ReadBytes(CRecentManager::ListFilePath()), before);
     // Nothing half written is left beside it.
     const QStringList files = QDir(QFileInfo(CRecentManager::ListFilePath()).absolutePath()).entryList(QDir::Files);
     QCOMPARE(files, QStringList{"recentfiles.json"});
@@ -291,12 +281,12 @@ void TestRecent::damagedListsStartEmpty()
     QCOMPARE(Store()->Count(), 0);
     QCOMPARE(QFile::exists(CRecentManager::ListFilePath() + ".bad"), keptAside);
     if (keptAside)
-        QCOMPARE(ReadAll(CRecentManager::ListFilePath() + ".bad"), content);
+        QCOMPARE(TestPdf::ReadBytes(CRecentManager::ListFilePath() + ".bad"), content);
     // The store works on and the damaged copy survives the next save.
     Store()->AddRecord(a, {});
     QCOMPARE(Store()->Count(), 1);
     if (keptAside)
-        QCOMPARE(ReadAll(CRecentManager::ListFilePath() + ".bad"), content);
+        QCOMPARE(TestPdf::ReadBytes(CRecentManager::ListFilePath() + ".bad"), content);
 }
 
 void TestRecent::viewStateAndRename()

@@ -29,12 +29,6 @@
 
 namespace {
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 void WriteAll(const QString& path, const QByteArray& bytes)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -118,7 +112,7 @@ void TestSetting::initTestCase()
 
 void TestSetting::firstStartCopiesTheBrandFile()
 {
-    QCOMPARE(ReadAll(CSettingManager::UserSettingPath()), ReadAll(CSettingManager::DefaultSettingPath()));
+    QCOMPARE(TestPdf::ReadBytes(CSettingManager::UserSettingPath()), TestPdf::ReadBytes(CSettingManager::DefaultSettingPath()));
     QCOMPARE(store->GetGeneral().keys(), QStringList({"Default_Viewer", "Quit_Close", "Restore_View"}));
     QCOMPARE(store->GetDisplay().value("Page_View").userType(), int(QMetaType::Float));
     QCOMPARE(store->GetBlank().value("Page_Custom_Size").toSize(), QSize(210, 297));
@@ -148,7 +142,7 @@ void TestSetting::pageViewRoundTripsAsFloat()
     QFile::remove(CSettingManager::UserSettingPath());
     store->Reload();
     store->Save();
-    QVERIFY(ReadAll(CSettingManager::UserSettingPath()).contains("Page_View=@Variant(\\0\\0\\0\\x87\\xc0\\0\\0\\0)"));
+    QVERIFY(TestPdf::ReadBytes(CSettingManager::UserSettingPath()).contains("Page_View=@Variant(\\0\\0\\0\\x87\\xc0\\0\\0\\0)"));
     // Actual size through the dialog: shown, applied and read back as a float.
     QVariantMap display = store->GetDisplay();
     display["Page_View"] = 100.0f;
@@ -272,7 +266,7 @@ void TestSetting::recordsAndCommentsRoundTrip()
     store->SetPrivateEnabled(true);
     store->SetPrivateEnabled(true);
     QCOMPARE(changed.count(), 2);
-    QVERIFY(ReadAll(CSettingManager::RecordPath()).contains("Private_Enable=true"));
+    QVERIFY(TestPdf::ReadBytes(CSettingManager::RecordPath()).contains("Private_Enable=true"));
     store->SetPrivateEnabled(false);
     QVERIFY(!store->IsPrivateEnabled());
     QVERIFY(!store->GetRecord("never_written").isValid());
@@ -325,7 +319,7 @@ void TestSetting::damagedFilesFallBackToDefaults()
     QVERIFY(store->GetComments().isEmpty() || which != "comments");
     // What could not be read is kept aside, never thrown away.
     if (kind == "garbage" || kind == "binary ini")
-        QCOMPARE(ReadAll(path + ".bad"), content);
+        QCOMPARE(TestPdf::ReadBytes(path + ".bad"), content);
     // The store keeps working afterwards.
     store->SetRecord("after_damage", 7);
     QCOMPARE(store->GetRecord("after_damage").toInt(), 7);
@@ -348,7 +342,7 @@ void TestSetting::truncatedFileKeepsWhatItHeld()
     QCOMPARE(file.value("Restore_View").toString(), QStringLiteral("false"));
     QCOMPARE(file.value("Display/Page_Cursor").toInt(), 0);
     // And the original, broken line included, is kept beside it.
-    QVERIFY(ReadAll(CSettingManager::UserSettingPath() + ".bad").endsWith("Page_Lay"));
+    QVERIFY(TestPdf::ReadBytes(CSettingManager::UserSettingPath() + ".bad").endsWith("Page_Lay"));
     QFile::remove(CSettingManager::UserSettingPath());
     store->Reload();
 }
@@ -411,7 +405,7 @@ void TestSetting::cancelLeavesFileUntouched()
 {
     QFile::remove(CSettingManager::UserSettingPath());
     store->Reload();
-    const QByteArray before = ReadAll(CSettingManager::UserSettingPath());
+    const QByteArray before = TestPdf::ReadBytes(CSettingManager::UserSettingPath());
     SettingOption dialog;
     dialog.SetAppInfo({{"language", "English"}, {"skin", "Auto"}}, MKApplication::getInstance()->LanguageMap(), 0);
     for (QCheckBox* box : dialog.findChildren<QCheckBox*>())
@@ -425,7 +419,7 @@ void TestSetting::cancelLeavesFileUntouched()
     dialog.Blank()->LandscapeButton()->click();
     dialog.findChild<QPushButton*>("button_cancel")->click();
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QCOMPARE(ReadAll(CSettingManager::UserSettingPath()), before);
+    QCOMPARE(TestPdf::ReadBytes(CSettingManager::UserSettingPath()), before);
     QCOMPARE(store->GetBlank().value("File_Name").toString(), QStringLiteral("Untitled"));
 }
 
@@ -522,8 +516,8 @@ void TestSetting::blankCustomSizeApplied()
     dialog.findChild<QPushButton*>("button_ok")->click();
     QCOMPARE(store->GetBlank().value("Page_Fixed_Size").toInt(), -1);
     QCOMPARE(store->GetBlank().value("Page_Custom_Size").toSize(), QSize(100, 50));
-    QVERIFY(ReadAll(CSettingManager::UserSettingPath()).contains("Page_Custom_Size=@Size(100 50)"));
-    QVERIFY(ReadAll(CSettingManager::UserSettingPath()).contains("Page_Fixed_Size=-1"));
+    QVERIFY(TestPdf::ReadBytes(CSettingManager::UserSettingPath()).contains("Page_Custom_Size=@Size(100 50)"));
+    QVERIFY(TestPdf::ReadBytes(CSettingManager::UserSettingPath()).contains("Page_Fixed_Size=-1"));
     QCOMPARE(store->GetBlankPageSize(), QSizeF(283, 142));
     // The next showing starts from the stored custom size.
     BlankOption again;
