@@ -87,22 +87,18 @@ private slots:
     void layoutNumbers();
     void removeItemKeepsTheRightSelection_data();
     void removeItemKeepsTheRightSelection();
-    void titlesAndDirtyMarks();
-    void invalidIndexesDoNothing();
+    void titlesDirtyMarksAndBadIndexes();
     void separators_data();
     void separators();
-    void pressesThatSelectNothing();
+    void pressesAndTheContextMenu();
     void smallMovesAndTheMarginStopDrags();
-    void dragOutEmitsOnce();
     void dragInsideReordersTabsAndRows();
     void removalDuringDragCancelsIt_data();
     void removalDuringDragCancelsIt();
-    void payloadRoundTrips();
     void windowAdoptsOnlyTheDraggedDocument_data();
     void windowAdoptsOnlyTheDraggedDocument();
     void closeButtonClosesHoveredTab();
     void hoverTipAppearsAfterDelayAndHides();
-    void contextMenuSelectsAndReports();
     void popupHeightAndSelection_data();
     void popupHeightAndSelection();
     void popupCloseIconClosesThatRow();
@@ -110,7 +106,6 @@ private slots:
     void popupRowClickSelectsTab();
     void popupStaysOnScreen_data();
     void popupStaysOnScreen();
-    void popupFollowsRenamesNotDirtyMarks();
 };
 
 void TestTabBar::layoutNumbers_data()
@@ -182,7 +177,7 @@ void TestTabBar::removeItemKeepsTheRightSelection()
     QCOMPARE(b.bar->ListWidget()->Rows().size(), b.bar->GetItemCount());
 }
 
-void TestTabBar::titlesAndDirtyMarks()
+void TestTabBar::titlesDirtyMarksAndBadIndexes()
 {
     Bar b;
     b.bar->AddItem("A", false, nullptr, true);
@@ -210,12 +205,10 @@ void TestTabBar::titlesAndDirtyMarks()
     };
     QCOMPARE(inkRight(0), 0);
     QVERIFY(inkRight(1) > 3);
-}
-
-void TestTabBar::invalidIndexesDoNothing()
-{
-    Bar b;
-    b.Add(2, true);
+    // The popup list follows renames but shows no dirty mark.
+    b.bar->SetItemText(1, "Renamed");
+    QCOMPARE(b.bar->ListWidget()->Rows(), QStringList({"A", "Renamed"}));
+    // Indexes that name no tab change and answer nothing.
     QSignalSpy select(b.bar, &CTabBar::SignalSelectChanged);
     for (int bad : {-1, 2, 99}) {
         b.bar->SetCurrentIndex(bad);
@@ -224,11 +217,10 @@ void TestTabBar::invalidIndexesDoNothing()
         QVERIFY(!b.bar->IsItemDirty(bad));
         QCOMPARE(b.bar->GetItemTitle(bad), QString());
         QCOMPARE(b.bar->GetItem(bad).widget, nullptr);
-        QCOMPARE(b.bar->GetItem(bad).text, QString());
         QCOMPARE(b.bar->GetItemRect(bad), QRect());
     }
     QCOMPARE(select.count(), 0);
-    QCOMPARE(b.bar->CurrentIndex(), 1);
+    QCOMPARE(b.bar->ListWidget()->Rows().size(), 2);
     QCOMPARE(b.bar->IndexOfWidget(&b.host), -1);
 }
 
@@ -263,7 +255,7 @@ void TestTabBar::separators()
         QVERIFY2(!separatorAt(position), qPrintable(QString::number(position)));
 }
 
-void TestTabBar::pressesThatSelectNothing()
+void TestTabBar::pressesAndTheContextMenu()
 {
     Bar b;
     b.Add(3);
@@ -279,6 +271,18 @@ void TestTabBar::pressesThatSelectNothing()
     SendMouse(b.bar, QEvent::MouseButtonRelease, QPoint(900, 20), Qt::LeftButton, Qt::NoButton);
     QCOMPARE(select.count(), 0);
     QCOMPARE(b.bar->CurrentIndex(), 0);
+    // The context menu over a tab selects it first; over empty space, nothing.
+    QSignalSpy menu(b.bar, &CTabBar::SignalContextMenu);
+    const QPoint pos = b.bar->GetItemRect(1).center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, b.bar->mapToGlobal(pos));
+    QApplication::sendEvent(b.bar, &event);
+    QCOMPARE(select.count(), 1);
+    QCOMPARE(b.bar->CurrentIndex(), 1);
+    QCOMPARE(menu.count(), 1);
+    QCOMPARE(menu.at(0).at(0).toPoint(), b.bar->mapToGlobal(pos));
+    QContextMenuEvent empty(QContextMenuEvent::Mouse, QPoint(950, 20), b.bar->mapToGlobal(QPoint(950, 20)));
+    QApplication::sendEvent(b.bar, &empty);
+    QCOMPARE(menu.count(), 1);
 }
 
 void TestTabBar::smallMovesAndTheMarginStopDrags()
@@ -304,25 +308,6 @@ void TestTabBar::smallMovesAndTheMarginStopDrags()
     QCOMPARE(b.bar->GetItemRect(0).left(), 8);
     SendMouse(b.bar, QEvent::MouseButtonRelease, QPoint(first.x() - 60, first.y()), Qt::LeftButton, Qt::NoButton);
     QCOMPARE(b.bar->GetItemRect(0).left(), 8);
-}
-
-void TestTabBar::dragOutEmitsOnce()
-{
-    Bar b;
-    b.Add(3);
-    QSignalSpy out(b.bar, &CTabBar::SignalItemDragOut);
-    const QPoint start = b.bar->GetItemRect(2).center();
-    SendMouse(b.bar, QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
-    SendMouse(b.bar, QEvent::MouseMove, start + QPoint(0, 10), Qt::NoButton, Qt::LeftButton);
-    SendMouse(b.bar, QEvent::MouseMove, start + QPoint(0, 40), Qt::NoButton, Qt::LeftButton);
-    SendMouse(b.bar, QEvent::MouseMove, start + QPoint(5, 80), Qt::NoButton, Qt::LeftButton);
-    SendMouse(b.bar, QEvent::MouseMove, start + QPoint(9, 120), Qt::NoButton, Qt::LeftButton);
-    QCOMPARE(out.count(), 1);
-    QCOMPARE(out.at(0).at(0).toInt(), 2);
-    QVERIFY(b.bar->rect().contains(out.at(0).at(1).toPoint()));
-    SendMouse(b.bar, QEvent::MouseButtonRelease, start + QPoint(9, 120), Qt::LeftButton, Qt::NoButton);
-    QCOMPARE(out.count(), 1);
-    QCOMPARE(b.bar->GetItemCount(), 3); // the window removes it, not the bar
 }
 
 void TestTabBar::dragInsideReordersTabsAndRows()
@@ -383,29 +368,6 @@ void TestTabBar::removalDuringDragCancelsIt()
     }
 }
 
-void TestTabBar::payloadRoundTrips()
-{
-    QWidget widget;
-    QScopedPointer<QMimeData> data(CTabBar::EncodeDragData(QStringLiteral("Bericht Ü"), true, &widget));
-    QCOMPARE(data->data(CTabBar::kDragMarker), QByteArray("marvik"));
-    QCOMPARE(data->data(CTabBar::kDragDirty), QByteArray(1, '\1'));
-    QCOMPARE(data->data(CTabBar::kDragPointer).size(), 8);
-    QString text;
-    bool dirty = false;
-    QWidget* decoded = nullptr;
-    QVERIFY(CTabBar::DecodeDragData(data.data(), &text, &dirty, &decoded));
-    QCOMPARE(text, QStringLiteral("Bericht Ü"));
-    QVERIFY(dirty);
-    QCOMPARE(decoded, &widget);
-
-    // A pointer format too short to hold an address decodes as null.
-    data->setData(CTabBar::kDragPointer, QByteArray("abc"));
-    data->setData(CTabBar::kDragDirty, QByteArray());
-    QVERIFY(CTabBar::DecodeDragData(data.data(), &text, &dirty, &decoded));
-    QCOMPARE(decoded, nullptr);
-    QVERIFY(!dirty);
-}
-
 void TestTabBar::closeButtonClosesHoveredTab()
 {
     Bar b;
@@ -456,24 +418,6 @@ void TestTabBar::hoverTipAppearsAfterDelayAndHides()
     QApplication::sendEvent(bar, &leave);
     // Gone for good: no tip comes back once the pointer has left.
     QVERIFY(!QTest::qWaitFor([bar]() { return bar->TipWidget()->isVisible(); }, 1700));
-}
-
-void TestTabBar::contextMenuSelectsAndReports()
-{
-    Bar b;
-    b.Add(3);
-    QSignalSpy menu(b.bar, &CTabBar::SignalContextMenu);
-    QSignalSpy select(b.bar, &CTabBar::SignalSelectChanged);
-    const QPoint pos = b.bar->GetItemRect(1).center();
-    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, b.bar->mapToGlobal(pos));
-    QApplication::sendEvent(b.bar, &event);
-    QCOMPARE(select.count(), 1);
-    QCOMPARE(b.bar->CurrentIndex(), 1);
-    QCOMPARE(menu.count(), 1);
-    QCOMPARE(menu.at(0).at(0).toPoint(), b.bar->mapToGlobal(pos));
-    QContextMenuEvent empty(QContextMenuEvent::Mouse, QPoint(950, 20), b.bar->mapToGlobal(QPoint(950, 20)));
-    QApplication::sendEvent(b.bar, &empty);
-    QCOMPARE(menu.count(), 1);
 }
 
 void TestTabBar::popupHeightAndSelection_data()
@@ -617,17 +561,6 @@ void TestTabBar::popupStaysOnScreen()
     if (screens.contains(QRect(wanted, placed.size())))
         QCOMPARE(placed.topLeft(), wanted);
     popup->hide();
-}
-
-void TestTabBar::popupFollowsRenamesNotDirtyMarks()
-{
-    Bar b;
-    b.Add(3);
-    b.bar->SetItemText(1, "Renamed");
-    b.bar->SetItemDirty(2, true);
-    QCOMPARE(b.bar->ListWidget()->Rows(), QStringList({"Doc 0", "Renamed", "Doc 2"}));
-    b.bar->SetItemText(9, "ignored");
-    QCOMPARE(b.bar->ListWidget()->Rows().size(), 3);
 }
 
 void TestTabBar::windowAdoptsOnlyTheDraggedDocument_data()
