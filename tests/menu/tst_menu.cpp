@@ -17,7 +17,6 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QTranslator>
 
 namespace {
 
@@ -45,19 +44,6 @@ QAction* RecentAction(DocumentMenu* menu, const QString& path)
     return nullptr;
 }
 
-// Marks every text it translates, so a retranslated item is recognisable.
-class MarkingTranslator : public QTranslator
-{
-public:
-    QString translate(const char* context, const char* source, const char* = nullptr, int = -1) const override
-    {
-        if (QByteArray(context) != "DocumentMenu")
-            return QString();
-        return QStringLiteral("<") + QString::fromLatin1(source) + QStringLiteral(">");
-    }
-    bool isEmpty() const override { return false; }
-};
-
 } // namespace
 
 class TestMenu : public QObject
@@ -83,7 +69,6 @@ private slots:
     void helpMenuOfEachBrand_data();
     void helpMenuOfEachBrand();
     void helpItemsAndLinks();
-    void languageChangeRenamesItems();
 
 private:
     QString dir;
@@ -506,32 +491,6 @@ void TestMenu::helpItemsAndLinks()
     QVERIFY(catcher.urls.isEmpty());
     for (const char* scheme : {"https", "http", "mailto"})
         QDesktopServices::unsetUrlHandler(scheme);
-}
-
-void TestMenu::languageChangeRenamesItems()
-{
-    MainView* window = TestWindows::New();
-    DocumentMenu* menu = window->Menu();
-    menu->BuildFileMenu(window);
-    menu->BuildHelpMenu(window);
-    menu->BuildTabMenu(window);
-    MarkingTranslator translator;
-    QVERIFY(QCoreApplication::installTranslator(&translator));
-    // The window hears of it through its LanguageChange event.
-    QTRY_COMPARE(menu->FileAction("open")->text(), QStringLiteral("<Open>"));
-    QCOMPARE(menu->FileMenu()->title(), QStringLiteral("<File>"));
-    QCOMPARE(menu->RecentMenu()->title(), QStringLiteral("<Open Recents>"));
-    QCOMPARE(menu->HelpAction("About")->text(), QStringLiteral("<About>"));
-    QCOMPARE(menu->SkinMenu()->actions().at(0)->text(), QStringLiteral("<Follow System>"));
-    QCOMPARE(menu->TabAction("rename")->text(), QStringLiteral("<Rename>"));
-    // Built after the change: already in the new language.
-    QMenuBar* bar = menu->CreateMenuBar(window);
-    QCOMPARE(bar->actions().at(2)->text(), QStringLiteral("<View>"));
-    QCOMPARE(menu->GoMenu()->actions().first()->text(), QStringLiteral("<First Page>"));
-
-    QVERIFY(QCoreApplication::removeTranslator(&translator));
-    QTRY_COMPARE(menu->FileAction("open")->text(), QStringLiteral("Open"));
-    QCOMPARE(bar->actions().at(2)->text(), QStringLiteral("View"));
 }
 
 RV_TEST_MAIN(TestMenu)

@@ -170,8 +170,6 @@ private slots:
     void sessionBusIsNeverStarted();
     void nativeEventFilterPassesOnlyTheColorMessage_data();
     void nativeEventFilterPassesOnlyTheColorMessage();
-    void paletteDarkness_data();
-    void paletteDarkness();
     void burstGivesOneReapply();
     void portalValueDecidesAutoSkin_data();
     void portalValueDecidesAutoSkin();
@@ -377,28 +375,6 @@ void TestTheme::nativeEventFilterPassesOnlyTheColorMessage()
     QVERIFY(timer.elapsed() >= CThemeWatcher::kDebounceMs);
     QCOMPARE(CThemeWatcher::ReapplyCount(), before + 1);
     QVERIFY(!CThemeWatcher::IsThemeChangePending());
-}
-
-void TestTheme::paletteDarkness_data()
-{
-    QTest::addColumn<QColor>("window");
-    QTest::addColumn<QColor>("text");
-    QTest::addColumn<bool>("dark");
-
-    QTest::newRow("light") << QColor(0xef, 0xef, 0xef) << QColor(Qt::black) << false;
-    QTest::newRow("dark") << QColor(0x2a, 0x2a, 0x2a) << QColor(0xee, 0xee, 0xee) << true;
-    QTest::newRow("yellow, dark text") << QColor(0xff, 0xff, 0) << QColor(0x20, 0x20, 0x20) << false;
-}
-
-void TestTheme::paletteDarkness()
-{
-    QFETCH(QColor, window);
-    QFETCH(QColor, text);
-    QFETCH(bool, dark);
-    QPalette palette;
-    palette.setColor(QPalette::Window, window);
-    palette.setColor(QPalette::WindowText, text);
-    QCOMPARE(MKBase::CSystemUtils::IsPaletteDark(palette), dark);
 }
 
 void TestTheme::burstGivesOneReapply()
