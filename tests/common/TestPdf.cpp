@@ -50,6 +50,12 @@ bool TestPdf::WriteBytes(const QString& path, const QByteArray& bytes)
     return file.write(bytes) == bytes.size();
 }
 
+QByteArray TestPdf::ReadBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 bool TestPdf::WriteManual(const QString& path, int nPages)
 {
     static const char* const words[] = {"document", "viewer", "page", "render", "layout", "window", "tab",

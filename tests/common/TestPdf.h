@@ -16,6 +16,8 @@ public:
     static bool Write(const QString& path, int nPages, const QSizeF& sizePt = QSizeF(595, 842),
                       const QString& label = QStringLiteral("Page"));
     static bool WriteBytes(const QString& path, const QByteArray& bytes);
+    // The file's bytes; empty when it cannot be read.
+    static QByteArray ReadBytes(const QString& path);
     // A copy of source protected with an open password (AES-256); with an
     // owner password of its own, printing and page changes are refused to
     // whoever opens it with the open password.

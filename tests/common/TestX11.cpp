@@ -63,6 +63,37 @@ QList<quint32> TestX11::WindowsOf(qint64 pid)
     return found;
 }
 
+QString TestX11::Title(quint32 window)
+{
+    if (!connection)
+        return QString();
+    xcb_get_property_reply_t* property = xcb_get_property_reply(
+        connection, xcb_get_property(connection, 0, window, Atom("_NET_WM_NAME"), Atom("UTF8_STRING"), 0, 1024),
+        nullptr);
+    QString title;
+    if (property)
+        title = QString::fromUtf8(static_cast<const char*>(xcb_get_property_value(property)),
+                                  xcb_get_property_value_length(property));
+    std::free(property);
+    return title;
+}
+
+QRect TestX11::Geometry(quint32 window)
+{
+    if (!connection)
+        return QRect();
+    xcb_get_geometry_reply_t* geometry =
+        xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr);
+    xcb_translate_coordinates_reply_t* origin = xcb_translate_coordinates_reply(
+        connection, xcb_translate_coordinates(connection, window, root, 0, 0), nullptr);
+    QRect rect;
+    if (geometry && origin)
+        rect = QRect(origin->dst_x, origin->dst_y, geometry->width, geometry->height);
+    std::free(geometry);
+    std::free(origin);
+    return rect;
+}
+
 bool TestX11::SendDeleteWindow(quint32 window)
 {
     if (!connection)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QRect>
 #include <QStringList>
 
 struct xcb_connection_t;
@@ -18,6 +19,10 @@ public:
     bool IsConnected() const { return connection != nullptr; }
     // Mapped top-level windows of a process.
     QList<quint32> WindowsOf(qint64 pid);
+    // The title a task bar shows (_NET_WM_NAME).
+    QString Title(quint32 window);
+    // Where the window is on the screen.
+    QRect Geometry(quint32 window);
     // The close request a window manager sends (WM_DELETE_WINDOW).
     bool SendDeleteWindow(quint32 window);
     // Startup-notification messages broadcast since the last clear.

@@ -14,6 +14,7 @@
 #include <QJsonObject>
 #include <QMenu>
 #include <QProcess>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
@@ -204,6 +205,7 @@ void TestI18n::switchingLanguageRetranslatesWindow()
     DocumentMenu* menu = window->Menu();
     menu->BuildFileMenu(window);
     menu->BuildHelpMenu(window);
+    QMenuBar* bar = menu->CreateMenuBar(window);
     auto* open = window->Home()->findChild<QPushButton*>("button_ok");
     QVERIFY(open);
     const QString englishOpen = open->text();
@@ -213,6 +215,7 @@ void TestI18n::switchingLanguageRetranslatesWindow()
     QTRY_COMPARE(menu->FileAction("print")->text(), Translated(german, "DocumentMenu", "Print"));
     QCOMPARE(menu->HelpAction("About")->text(), Translated(german, "DocumentMenu", "About"));
     QCOMPARE(menu->SkinMenu()->title(), Translated(german, "DocumentMenu", "Appearance"));
+    QCOMPARE(bar->actions().at(2)->text(), Translated(german, "DocumentMenu", "View"));
     QCOMPARE(window->HomeButton()->toolTip(), Translated(german, "MainView", "Startup Page"));
     QCOMPARE(open->text(), Translated(german, "HomePage", "Open PDF"));
     QVERIFY(open->text() != englishOpen);

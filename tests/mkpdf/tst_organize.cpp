@@ -4,6 +4,7 @@
 #include "COrganizerView.h"
 #include "CPagePlan.h"
 #include "CPdfDocument.h"
+#include "FileSizeLimit.h"
 #include "MainBox.h"
 #include "ModalAnswerer.h"
 #include "TestMain.h"
@@ -23,8 +24,6 @@
 #include <QUndoStack>
 #include <QUrl>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -115,24 +114,6 @@ public:
 private:
     QString path;
     bool folder;
-};
-
-// Files may grow to a few bytes only meanwhile, as on a full disk.
-class FileSizeLimit
-{
-public:
-    FileSizeLimit()
-    {
-        getrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = saved;
-        small.rlim_cur = 2048;
-        setrlimit(RLIMIT_FSIZE, &small);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
-
-private:
-    rlimit saved {};
 };
 
 } // namespace
@@ -604,7 +585,7 @@ void TestOrganize::failuresKeepTheOriginal()
         QFile::copy(other, path);
     }
     QScopedPointer<ReadOnly> readOnly(failure == "folder" || failure == "file" ? new ReadOnly(failure == "folder" ? folder : path) : nullptr);
-    QScopedPointer<FileSizeLimit> full(failure == "full" ? new FileSizeLimit : nullptr);
+    QScopedPointer<FileSizeLimit> full(failure == "full" ? new FileSizeLimit(2048) : nullptr);
     if (failure == "owner")
         box->OnMainMenuTrigger("protect");
     else

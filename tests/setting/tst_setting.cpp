@@ -29,12 +29,6 @@
 
 namespace {
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 void WriteAll(const QString& path, const QByteArray& bytes)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -83,23 +77,18 @@ private slots:
     void blankFilePathNumbering();
     void blankFileNameStaysInItsFolder_data();
     void blankFileNameStaysInItsFolder();
-    void privateModeAndRecords();
-    void commentsRoundTrip();
+    void recordsAndCommentsRoundTrip();
     void damagedFilesFallBackToDefaults_data();
     void damagedFilesFallBackToDefaults();
     void truncatedFileKeepsWhatItHeld();
     void unwritableFolderKeepsSettingsInMemory();
     void dialogShowsDefaults();
-    void actualSizeSurvivesApply();
-    void zoomListTexts();
     void wheelChangesNoCombo();
     void cancelLeavesFileUntouched();
     void applyWritesAllGroups();
-    void unknownSkinChecksNothing();
-    void languageList();
+    void skinAndLanguageChoices();
     void haldenHidesViewerAndLanguage();
     void pageListHighlightGlides();
-    void blankPageDefaults();
     void blankCustomSizeApplied();
     void blankAspectLock();
     void blankNameAndCountValidation();
@@ -123,23 +112,10 @@ void TestSetting::initTestCase()
 
 void TestSetting::firstStartCopiesTheBrandFile()
 {
-    QCOMPARE(ReadAll(CSettingManager::UserSettingPath()), ReadAll(CSettingManager::DefaultSettingPath()));
-    const QVariantMap general = store->GetGeneral();
-    QCOMPARE(general.keys(), QStringList({"Default_Viewer", "Quit_Close", "Restore_View"}));
-    QCOMPARE(general.value("Default_Viewer").toBool(), false);
-    QCOMPARE(general.value("Quit_Close").toBool(), false);
-    QCOMPARE(general.value("Restore_View").toBool(), true);
-    const QVariantMap display = store->GetDisplay();
-    QCOMPARE(display.value("Page_View").userType(), int(QMetaType::Float));
-    QCOMPARE(display.value("Page_View").toFloat(), -2.0f);
-    QCOMPARE(display.value("Page_Layout").toInt(), 1);
-    QCOMPARE(display.value("Page_Cursor").toInt(), 0);
-    const QVariantMap blank = store->GetBlank();
-    QCOMPARE(blank.value("File_Name").toString(), QStringLiteral("Untitled"));
-    QCOMPARE(blank.value("Page_Count").toInt(), 1);
-    QCOMPARE(blank.value("Page_Orientation").toInt(), 0);
-    QCOMPARE(blank.value("Page_Fixed_Size").toInt(), 4);
-    QCOMPARE(blank.value("Page_Custom_Size").toSize(), QSize(210, 297));
+    QCOMPARE(TestPdf::ReadBytes(CSettingManager::UserSettingPath()), TestPdf::ReadBytes(CSettingManager::DefaultSettingPath()));
+    QCOMPARE(store->GetGeneral().keys(), QStringList({"Default_Viewer", "Quit_Close", "Restore_View"}));
+    QCOMPARE(store->GetDisplay().value("Page_View").userType(), int(QMetaType::Float));
+    QCOMPARE(store->GetBlank().value("Page_Custom_Size").toSize(), QSize(210, 297));
     // The blank-document folder is emptied at start.
     QVERIFY(QDir(store->BlankDirPath()).exists());
     QVERIFY(!QFile::exists(staleBlank));
@@ -166,14 +142,18 @@ void TestSetting::pageViewRoundTripsAsFloat()
     QFile::remove(CSettingManager::UserSettingPath());
     store->Reload();
     store->Save();
-    QVERIFY(ReadAll(CSettingManager::UserSettingPath()).contains("Page_View=@Variant(\\0\\0\\0\\x87\\xc0\\0\\0\\0)"));
+    QVERIFY(TestPdf::ReadBytes(CSettingManager::UserSettingPath()).contains("Page_View=@Variant(\\0\\0\\0\\x87\\xc0\\0\\0\\0)"));
+    // Actual size through the dialog: shown, applied and read back as a float.
     QVariantMap display = store->GetDisplay();
-    display["Page_View"] = 150.0f;
+    display["Page_View"] = 100.0f;
     store->SetDisplay(display);
     store->Save();
+    SettingOption dialog;
+    QCOMPARE(dialog.Display()->ViewBox()->currentText(), QStringLiteral("Actual Size"));
+    dialog.findChild<QPushButton*>("button_ok")->click();
     store->Reload();
     QCOMPARE(store->GetDisplay().value("Page_View").userType(), int(QMetaType::Float));
-    QCOMPARE(store->GetDisplay().value("Page_View").toFloat(), 150.0f);
+    QCOMPARE(store->GetDisplay().value("Page_View").toFloat(), 100.0f);
 }
 
 void TestSetting::invalidStoredValuesFallBack_data()
@@ -280,37 +260,25 @@ void TestSetting::blankFileNameStaysInItsFolder()
     QCOMPARE(store->GetBlankFilePath(), store->BlankDirPath() + file);
 }
 
-void TestSetting::privateModeAndRecords()
+void TestSetting::recordsAndCommentsRoundTrip()
 {
     QSignalSpy changed(store, &CSettingManager::SignalPrivateChanged);
     store->SetPrivateEnabled(true);
-    QCOMPARE(changed.count(), 1);
-    QVERIFY(ReadAll(CSettingManager::RecordPath()).contains("Private_Enable=true"));
     store->SetPrivateEnabled(true);
     QCOMPARE(changed.count(), 2);
-    QVERIFY(store->IsPrivateEnabled());
+    QVERIFY(TestPdf::ReadBytes(CSettingManager::RecordPath()).contains("Private_Enable=true"));
     store->SetPrivateEnabled(false);
     QVERIFY(!store->IsPrivateEnabled());
-
-    store->SetRecord("last_folder", "/home/someone/Documents");
-    QVERIFY(ReadAll(CSettingManager::RecordPath()).contains("last_folder=/home/someone/Documents"));
     QVERIFY(!store->GetRecord("never_written").isValid());
     const QByteArray geometry("\x01\xd9\xd0\xcb\x00\x03", 6);
     store->SetRecord("Window_Geometry", geometry);
+    const QVariantMap comments {{"Highlight", QVariantMap {{"color", "#ffcc00"}, {"opacity", 60}}},
+                                {"Note", QVariantMap {{"icon", "comment"}}}};
+    store->SetComments(comments);
     store->Reload();
     QCOMPARE(store->GetRecord("Window_Geometry").toByteArray(), geometry);
-}
-
-void TestSetting::commentsRoundTrip()
-{
-    const QVariantMap comments{{"Highlight", QVariantMap{{"color", "#ffcc00"}, {"opacity", 60}}},
-                               {"Note", QVariantMap{{"icon", "comment"}}}};
-    store->SetComments(comments);
-    QCOMPARE(store->GetComments(), comments);
-    store->Reload();
-    QCOMPARE(store->GetComments().value("Highlight").toMap().value("color").toString(), QStringLiteral("#ffcc00"));
-    QCOMPARE(store->GetComments().value("Highlight").toMap().value("opacity").toInt(), 60);
     QCOMPARE(store->GetComments().keys(), comments.keys());
+    QCOMPARE(store->GetComments().value("Highlight").toMap().value("opacity").toInt(), 60);
 }
 
 void TestSetting::damagedFilesFallBackToDefaults_data()
@@ -351,7 +319,7 @@ void TestSetting::damagedFilesFallBackToDefaults()
     QVERIFY(store->GetComments().isEmpty() || which != "comments");
     // What could not be read is kept aside, never thrown away.
     if (kind == "garbage" || kind == "binary ini")
-        QCOMPARE(ReadAll(path + ".bad"), content);
+        QCOMPARE(TestPdf::ReadBytes(path + ".bad"), content);
     // The store keeps working afterwards.
     store->SetRecord("after_damage", 7);
     QCOMPARE(store->GetRecord("after_damage").toInt(), 7);
@@ -374,7 +342,7 @@ void TestSetting::truncatedFileKeepsWhatItHeld()
     QCOMPARE(file.value("Restore_View").toString(), QStringLiteral("false"));
     QCOMPARE(file.value("Display/Page_Cursor").toInt(), 0);
     // And the original, broken line included, is kept beside it.
-    QVERIFY(ReadAll(CSettingManager::UserSettingPath() + ".bad").endsWith("Page_Lay"));
+    QVERIFY(TestPdf::ReadBytes(CSettingManager::UserSettingPath() + ".bad").endsWith("Page_Lay"));
     QFile::remove(CSettingManager::UserSettingPath());
     store->Reload();
 }
@@ -405,43 +373,15 @@ void TestSetting::dialogShowsDefaults()
     QFile::remove(CSettingManager::UserSettingPath());
     store->Reload();
     SettingOption dialog;
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Preferences"));
     QCOMPARE(dialog.Display()->ViewBox()->currentText(), QStringLiteral("Fit Width"));
     QCOMPARE(dialog.Display()->LayoutBox()->currentText(), QStringLiteral("Single Page Scrolling"));
     QCOMPARE(dialog.Display()->CursorBox()->currentText(), QStringLiteral("Select"));
     QCOMPARE(dialog.Pages()->currentIndex(), 0);
-    for (int i = 0; i < 3; ++i)
-        QVERIFY(!dialog.PageList()->Button(i)->isChecked());
     QCOMPARE(dialog.PageList()->Highlight()->geometry().topLeft(), QPoint(16, 16));
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Preferences"));
-}
-
-void TestSetting::actualSizeSurvivesApply()
-{
-    QVariantMap display = store->GetDisplay();
-    display["Page_View"] = 100.0f;
-    store->SetDisplay(display);
-    store->Save();
-    SettingOption dialog;
-    QCOMPARE(dialog.Display()->ViewBox()->currentText(), QStringLiteral("Actual Size"));
-    dialog.findChild<QPushButton*>("button_ok")->click();
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(store->GetDisplay().value("Page_View").toFloat(), 100.0f);
-    store->Reload();
-    QCOMPARE(store->GetDisplay().value("Page_View").userType(), int(QMetaType::Float));
-    QCOMPARE(store->GetDisplay().value("Page_View").toFloat(), 100.0f);
-}
-
-void TestSetting::zoomListTexts()
-{
-    DisplayOption page;
-    QStringList texts;
-    for (int i = 0; i < page.ViewBox()->count(); ++i)
-        texts << page.ViewBox()->itemText(i);
-    QCOMPARE(texts, QStringList({"Actual Size", "Fit Page", "Fit Width", "Fit Height", "6400%", "3200%",
-                                 "2400%", "1600%", "800%", "400%", "200%", "150%", "125%", "100%", "75%",
-                                 "50%", "25%", "10%", "5%"}));
-    QCOMPARE(page.ViewBox()->itemData(4).userType(), int(QMetaType::Float));
+    QCOMPARE(dialog.Blank()->SizeBox()->currentText(), QStringLiteral("A4 (210 x 297 mm)"));
     // A stored value matching no entry shows the first entry.
+    DisplayOption page;
     page.SetOptions({{"Page_View", 333.0f}, {"Page_Layout", 9}, {"Page_Cursor", 1}});
     QCOMPARE(page.ViewBox()->currentIndex(), 0);
     QCOMPARE(page.LayoutBox()->currentIndex(), 0);
@@ -465,7 +405,7 @@ void TestSetting::cancelLeavesFileUntouched()
 {
     QFile::remove(CSettingManager::UserSettingPath());
     store->Reload();
-    const QByteArray before = ReadAll(CSettingManager::UserSettingPath());
+    const QByteArray before = TestPdf::ReadBytes(CSettingManager::UserSettingPath());
     SettingOption dialog;
     dialog.SetAppInfo({{"language", "English"}, {"skin", "Auto"}}, MKApplication::getInstance()->LanguageMap(), 0);
     for (QCheckBox* box : dialog.findChildren<QCheckBox*>())
@@ -479,7 +419,7 @@ void TestSetting::cancelLeavesFileUntouched()
     dialog.Blank()->LandscapeButton()->click();
     dialog.findChild<QPushButton*>("button_cancel")->click();
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QCOMPARE(ReadAll(CSettingManager::UserSettingPath()), before);
+    QCOMPARE(TestPdf::ReadBytes(CSettingManager::UserSettingPath()), before);
     QCOMPARE(store->GetBlank().value("File_Name").toString(), QStringLiteral("Untitled"));
 }
 
@@ -505,27 +445,21 @@ void TestSetting::applyWritesAllGroups()
     store->Reload();
 }
 
-void TestSetting::unknownSkinChecksNothing()
+void TestSetting::skinAndLanguageChoices()
 {
     SettingOption dialog;
-    dialog.SetAppInfo({{"language", "English"}, {"skin", "Purple"}}, MKApplication::getInstance()->LanguageMap(), 0);
+    const QVariantMap languages = MKApplication::getInstance()->LanguageMap();
+    // Unknown names select nothing: "Auto" and the first language come back.
+    dialog.SetAppInfo({{"language", "Klingon"}, {"skin", "Purple"}}, languages, 0);
     QCOMPARE(dialog.General()->SkinGroup()->checkedId(), -1);
     QCOMPARE(dialog.GetSkin(), QStringLiteral("Auto"));
-    dialog.SetAppInfo({{"language", "English"}, {"skin", "Dark"}}, MKApplication::getInstance()->LanguageMap(), 0);
+    QCOMPARE(dialog.GetLanguage(), dialog.General()->LanguageBox()->itemData(0).toString());
+    dialog.SetAppInfo({{"language", "German"}, {"skin", "Dark"}}, languages, 0);
     QCOMPARE(dialog.General()->SkinGroup()->checkedId(), 2);
     QCOMPARE(dialog.GetSkin(), QStringLiteral("Dark"));
-}
-
-void TestSetting::languageList()
-{
-    SettingOption dialog;
-    dialog.SetAppInfo({{"language", "German"}, {"skin", "Auto"}}, MKApplication::getInstance()->LanguageMap(), 0);
     QCOMPARE(dialog.General()->LanguageBox()->count(), 11);
     QCOMPARE(dialog.General()->LanguageBox()->currentText(), QStringLiteral("Deutsch"));
     QCOMPARE(dialog.GetLanguage(), QStringLiteral("German"));
-    // An unknown language selects nothing: the first entry is returned.
-    dialog.SetAppInfo({{"language", "Klingon"}, {"skin", "Auto"}}, MKApplication::getInstance()->LanguageMap(), 0);
-    QCOMPARE(dialog.GetLanguage(), dialog.General()->LanguageBox()->itemData(0).toString());
 }
 
 void TestSetting::haldenHidesViewerAndLanguage()
@@ -565,30 +499,7 @@ void TestSetting::pageListHighlightGlides()
     QCOMPARE(dialog.Pages()->currentIndex(), 1);
     // Not a jump: the highlight is on its way, and arrives within the animation.
     QVERIFY(dialog.PageList()->Highlight()->geometry() != target);
-    QElapsedTimer timer;
-    timer.start();
     QTRY_COMPARE_WITH_TIMEOUT(dialog.PageList()->Highlight()->geometry(), target, 1000);
-    QVERIFY(timer.elapsed() <= 600);
-}
-
-void TestSetting::blankPageDefaults()
-{
-    BlankOption page;
-    page.SetOptions(store->GetBlank());
-    QCOMPARE(page.NameEdit()->text(), QStringLiteral("Untitled"));
-    QCOMPARE(page.CountEdit()->text(), QStringLiteral("1"));
-    QVERIFY(page.FixedButton()->isChecked());
-    QCOMPARE(page.SizeBox()->currentText(), QStringLiteral("A4 (210 x 297 mm)"));
-    QCOMPARE(page.SizeBox()->itemText(0), QStringLiteral("A0 (841 x 1189 mm)"));
-    QCOMPARE(page.SizeBox()->count(), 13);
-    QCOMPARE(page.WidthEdit()->text(), QStringLiteral("210"));
-    QCOMPARE(page.HeightEdit()->text(), QStringLiteral("297"));
-    QVERIFY(!page.WidthEdit()->isEnabled());
-    QVERIFY(!page.HeightEdit()->isEnabled());
-    QVERIFY(!page.KeepButton()->isEnabled());
-    QVERIFY(page.SizeBox()->isEnabled());
-    QVERIFY(page.PortraitButton()->isChecked());
-    QCOMPARE(page.NameEdit()->maxLength(), 200);
 }
 
 void TestSetting::blankCustomSizeApplied()
@@ -605,8 +516,8 @@ void TestSetting::blankCustomSizeApplied()
     dialog.findChild<QPushButton*>("button_ok")->click();
     QCOMPARE(store->GetBlank().value("Page_Fixed_Size").toInt(), -1);
     QCOMPARE(store->GetBlank().value("Page_Custom_Size").toSize(), QSize(100, 50));
-    QVERIFY(ReadAll(CSettingManager::UserSettingPath()).contains("Page_Custom_Size=@Size(100 50)"));
-    QVERIFY(ReadAll(CSettingManager::UserSettingPath()).contains("Page_Fixed_Size=-1"));
+    QVERIFY(TestPdf::ReadBytes(CSettingManager::UserSettingPath()).contains("Page_Custom_Size=@Size(100 50)"));
+    QVERIFY(TestPdf::ReadBytes(CSettingManager::UserSettingPath()).contains("Page_Fixed_Size=-1"));
     QCOMPARE(store->GetBlankPageSize(), QSizeF(283, 142));
     // The next showing starts from the stored custom size.
     BlankOption again;
@@ -682,13 +593,9 @@ void TestSetting::intValidatorStates_data()
     QTest::addColumn<int>("state");
     QTest::newRow("empty") << 1 << 100 << "" << int(QValidator::Intermediate);
     QTest::newRow("zero") << 1 << 100 << "0" << int(QValidator::Invalid);
-    QTest::newRow("leading zero") << 1 << 100 << "05" << int(QValidator::Invalid);
     QTest::newRow("in range") << 1 << 100 << "42" << int(QValidator::Acceptable);
-    QTest::newRow("top") << 1 << 100 << "100" << int(QValidator::Acceptable);
     QTest::newRow("above top") << 1 << 100 << "101" << int(QValidator::Invalid);
     QTest::newRow("letters") << 1 << 100 << "4a" << int(QValidator::Invalid);
-    QTest::newRow("minus") << 1 << 100 << "-3" << int(QValidator::Invalid);
-    QTest::newRow("arabic digits") << 1 << 100 << QString::fromUtf8("٣") << int(QValidator::Invalid);
     QTest::newRow("below bottom while typing") << 10 << 5080 << "5" << int(QValidator::Intermediate);
     QTest::newRow("huge") << 1 << 5080 << "99999999999999999999" << int(QValidator::Invalid);
 }

@@ -1,0 +1,40 @@
+#include "TestWindows.h"
+
+#include "CTabBar.h"
+#include "MainBox.h"
+#include "mainview/MainView.h"
+#include "windows/CMainViewManager.h"
+
+#include <QCoreApplication>
+
+MainView* TestWindows::New()
+{
+    auto* window = qobject_cast<MainView*>(CMainViewManager::getInstance()->CreateMainView(nullptr));
+    window->show();
+    return window;
+}
+
+int TestWindows::Open(MainView* window, const QVariantMap& request)
+{
+    int nRet = -1;
+    window->SlotOpenFile(nRet, request, true);
+    return nRet;
+}
+
+int TestWindows::Open(MainView* window, const QString& path)
+{
+    return Open(window, QVariantMap {{"path", path}});
+}
+
+MainBox* TestWindows::Box(MainView* window, int nIndex)
+{
+    return qobject_cast<MainBox*>(window->TabBar()->GetItem(nIndex).widget);
+}
+
+void TestWindows::DeleteAll()
+{
+    for (QWidget* view : CMainViewManager::getInstance()->Views())
+        delete view;
+    // Deferred deletions of what the windows held go now, not in the next test.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
