@@ -6,6 +6,7 @@
 #include "MKApplication.h"
 #include "CPageView.h"
 #include "MainBox.h"
+#include "RvpdfVersion.h"
 #include "UsageReport.h"
 #include "windows/CMainViewManager.h"
 #include "windows/CSingleInstance.h"
@@ -23,7 +24,6 @@
 
 namespace {
 
-const char* const kAppVersion = "2.0.0.4";
 // How long the first window may wait for the desktop's colour scheme.
 constexpr int kThemeWaitMs = 150;
 
@@ -86,7 +86,7 @@ int main(int argc, char** argv)
     if (region.isEmpty())
         region = QStringLiteral("overseas");
 
-    if (PrintInfoOption(BuildArgumentList(argc, argv), ReadProductValue(bundle, region, "Title"), kAppVersion))
+    if (PrintInfoOption(BuildArgumentList(argc, argv), ReadProductValue(bundle, region, "Title"), RVPDF_VERSION))
         return 0;
 
     const QString strBundleId = ReadBundleId(bundle, region);
@@ -109,7 +109,7 @@ int main(int argc, char** argv)
     for (int size : {16, 32, 48, 64, 128, 256})
         appIcon.addFile(QStringLiteral(":/res/app/rvpdf_%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(appIcon);
-    QCoreApplication::setApplicationVersion(kAppVersion);
+    QCoreApplication::setApplicationVersion(RVPDF_VERSION);
     app.InitProduct(bundle, region);
 
     CrashIdentity crash;
