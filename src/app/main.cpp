@@ -11,7 +11,6 @@
 #include "windows/CMainViewManager.h"
 #include "windows/CSingleInstance.h"
 
-#include <QDebug>
 #include <QDir>
 #include <QIcon>
 #include <QStyleFactory>
@@ -66,7 +65,7 @@ private:
     {
         timespec now {};
         clock_gettime(CLOCK_REALTIME, &now);
-        std::printf("painted %lld %s\n", (long long)now.tv_sec * 1000000LL + now.tv_nsec / 1000,
+        std::printf("painted %lld %s\n", static_cast<long long>(now.tv_sec) * 1000000LL + now.tv_nsec / 1000,
                     qPrintable(MKApplication::getInstance()->EffectiveSkin()));
         std::fflush(stdout);
         QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
@@ -90,7 +89,6 @@ int main(int argc, char** argv)
         return 0;
 
     const QString strBundleId = ReadBundleId(bundle, region);
-    qDebug() << "strBundleId" << strBundleId;
 
     CSingleInstance instance(strBundleId);
     const QStringList argumentList = LaunchArguments(BuildArgumentList(argc, argv), QDir::currentPath());

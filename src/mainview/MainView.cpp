@@ -49,9 +49,9 @@ MainView::MainView(QWidget* parent)
     connect(tabBar, &CTabBar::SignalItemCountChanged, this, &MainView::SlotTabCountChanged, Qt::QueuedConnection);
     connect(tabBar, &CTabBar::SignalItemWidthChanged, this, &MainView::SlotTabWidthChanged, Qt::QueuedConnection);
 
-    if (CWindowTitleBar* bar = titleBar()) {
-        bar->AddWidgetToLeft(homeButton);
-        bar->AddWidgetToLeft(tabBar, 1);
+    if (CWindowTitleBar* titleRow = titleBar()) {
+        titleRow->AddWidgetToLeft(homeButton);
+        titleRow->AddWidgetToLeft(tabBar, 1);
         addButton = new QPushButton(tabBar);
         addButton->setObjectName("tab_add");
         addButton->setFixedSize(28, 28);
@@ -67,7 +67,7 @@ MainView::MainView(QWidget* parent)
         tabCountButton->setAttribute(Qt::WA_LayoutUsesWidgetRect);
         connect(tabCountButton, &QPushButton::clicked, tabBar, &CTabBar::SlotClickedNum);
         tabCountButton->hide();
-        bar->InsertToolButton(0, tabCountButton);
+        titleRow->InsertToolButton(0, tabCountButton);
     }
 
     homePage = new HomePage(this);
@@ -110,11 +110,6 @@ bool MainView::event(QEvent* event)
                 Qt::UniqueConnection);
     }
     return MKMainWindow::event(event);
-}
-
-void MainView::changeEvent(QEvent* event)
-{
-    MKMainWindow::changeEvent(event);
 }
 
 // --- home and tabs ----------------------------------------------------------

@@ -114,7 +114,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     static QString AppValue(const QString& key);

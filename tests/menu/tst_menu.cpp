@@ -510,7 +510,7 @@ void TestMenu::recentEntryOpensInWindow()
             missing = action;
     }
     QVERIFY(missing);
-    ModalAnswerer ok([](QWidget* box) { box->close(); });
+    ModalAnswerer ok([](QWidget* notice) { notice->close(); });
     missing->trigger();
     QTRY_COMPARE(ok.AnsweredCount(), 1);
     recent.clear();
