@@ -2,6 +2,8 @@
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
+# Extra CMake options for a new build folder, e.g. CMAKE_ARGS=-DRVPDF_WERROR=ON
+CMAKE_ARGS ?=
 
 .PHONY: all deps configure build run test test-asan fuzz bench install package clean
 
@@ -12,7 +14,7 @@ deps:
 
 configure: deps
 	@test -f $(BUILD_DIR)/build.ninja || \
-		cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+		cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_ARGS)
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)

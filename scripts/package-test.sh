@@ -45,7 +45,8 @@ zcat "$INSTALL/usr/share/man/man1/rvpdf.1.gz" | grep -q '^\.SH EXIT STATUS' || f
 
 BIN="$INSTALL/usr/bin/rvpdf"
 version=$("$BIN" --version)
-[[ "$version" == "RVPDF 2.0.0.4" ]] || fail "--version printed '$version'"
+expected="RVPDF $(dpkg-deb -f "$DEB" Version)"
+[[ "$version" == "$expected" ]] || fail "--version printed '$version', the package is '$expected'"
 "$BIN" --help | grep -q '^Usage: rvpdf' || fail "--help printed no usage"
 
 # A user of their own, on a display of their own.

@@ -182,11 +182,11 @@ void COrganizerBox::InsertBlankPage()
 
 bool COrganizerBox::InsertFile(const QString& path, int nAt)
 {
-    CPdfDocument::LoadStatus status = CPdfDocument::Damaged;
-    std::shared_ptr<CPdfDocument> source = CPdfDocument::Load(path, QByteArray(), &status);
+    CPdfDocument::LoadStatus loadStatus = CPdfDocument::Damaged;
+    std::shared_ptr<CPdfDocument> source = CPdfDocument::Load(path, QByteArray(), &loadStatus);
     bool gaveUp = false;
     if (!source)
-        source = CPasswordBox::Unlock(path, &status, this, &gaveUp);
+        source = CPasswordBox::Unlock(path, &loadStatus, this, &gaveUp);
     if (gaveUp)
         return false;
     if (!source) {

@@ -427,10 +427,10 @@ void COrganizerView::keyPressEvent(QKeyEvent* event)
 void COrganizerView::StartDrag()
 {
     auto* mime = new QMimeData;
-    QByteArray data = QByteArray::number(quintptr(this));
+    QByteArray payload = QByteArray::number(quintptr(this));
     for (int position : Selection())
-        data += ' ' + QByteArray::number(position);
-    mime->setData(kMimeType, data);
+        payload += ' ' + QByteArray::number(position);
+    mime->setData(kMimeType, payload);
     auto* drag = new QDrag(this);
     drag->setMimeData(mime);
     const QRect thumb = ThumbRect(pressPosition);

@@ -699,17 +699,17 @@ QString MainBox::ExtractAttachment(int nIndex)
     const QList<PdfAttachmentInfo> list = document->Attachments();
     if (nIndex < 0 || nIndex >= list.size())
         return QString();
-    const QByteArray data = document->AttachmentData(nIndex);
+    const QByteArray bytes = document->AttachmentData(nIndex);
     // Every extraction gets a folder of its own, so nothing is overwritten.
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)
         + "/attachments/" + QString::number(QDateTime::currentMSecsSinceEpoch(), 36)
         + QString::number(QRandomGenerator::global()->generate() % 100000, 36);
     const QString target = folder + "/" + SafeAttachmentName(list.at(nIndex).name);
-    if (data.isEmpty() && list.at(nIndex).size > 0) {
+    if (bytes.isEmpty() && list.at(nIndex).size > 0) {
         ShowError(tr("Failed to Open"), tr("The attachment could not be read from the document."));
         return QString();
     }
-    if (!MKBase::CFileUtils::WriteFileBytes(target, data)) {
+    if (!MKBase::CFileUtils::WriteFileBytes(target, bytes)) {
         ShowError(tr("Failed to Open"), tr("The attachment could not be saved."));
         return QString();
     }

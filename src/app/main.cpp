@@ -7,11 +7,11 @@
 #include "MKApplication.h"
 #include "CPageView.h"
 #include "MainBox.h"
+#include "RvpdfVersion.h"
 #include "UsageReport.h"
 #include "windows/CMainViewManager.h"
 #include "windows/CSingleInstance.h"
 
-#include <QDebug>
 #include <QDir>
 #include <QIcon>
 #include <QStyleFactory>
@@ -24,7 +24,6 @@
 
 namespace {
 
-const char* const kAppVersion = "2.0.0.4";
 // How long the first window may wait for the desktop's colour scheme.
 constexpr int kThemeWaitMs = 150;
 
@@ -67,7 +66,7 @@ private:
     {
         timespec now {};
         clock_gettime(CLOCK_REALTIME, &now);
-        std::printf("painted %lld %s\n", (long long)now.tv_sec * 1000000LL + now.tv_nsec / 1000,
+        std::printf("painted %lld %s\n", static_cast<long long>(now.tv_sec) * 1000000LL + now.tv_nsec / 1000,
                     qPrintable(MKApplication::getInstance()->EffectiveSkin()));
         std::fflush(stdout);
         QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
@@ -87,11 +86,10 @@ int main(int argc, char** argv)
     if (region.isEmpty())
         region = QStringLiteral("overseas");
 
-    if (PrintInfoOption(BuildArgumentList(argc, argv), ReadProductValue(bundle, region, "Title"), kAppVersion))
+    if (PrintInfoOption(BuildArgumentList(argc, argv), ReadProductValue(bundle, region, "Title"), RVPDF_VERSION))
         return 0;
 
     const QString strBundleId = ReadBundleId(bundle, region);
-    qDebug() << "strBundleId" << strBundleId;
 
     CSingleInstance instance(strBundleId);
     const QStringList argumentList = LaunchArguments(BuildArgumentList(argc, argv), QDir::currentPath());
@@ -110,7 +108,7 @@ int main(int argc, char** argv)
     for (int size : {16, 32, 48, 64, 128, 256})
         appIcon.addFile(QStringLiteral(":/res/app/rvpdf_%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(appIcon);
-    QCoreApplication::setApplicationVersion(kAppVersion);
+    QCoreApplication::setApplicationVersion(RVPDF_VERSION);
     app.InitProduct(bundle, region);
 
     CrashIdentity crash;

@@ -49,9 +49,9 @@ MainView::MainView(QWidget* parent)
     connect(tabBar, &CTabBar::SignalItemCountChanged, this, &MainView::SlotTabCountChanged, Qt::QueuedConnection);
     connect(tabBar, &CTabBar::SignalItemWidthChanged, this, &MainView::SlotTabWidthChanged, Qt::QueuedConnection);
 
-    if (CWindowTitleBar* bar = titleBar()) {
-        bar->AddWidgetToLeft(homeButton);
-        bar->AddWidgetToLeft(tabBar, 1);
+    if (CWindowTitleBar* titleRow = titleBar()) {
+        titleRow->AddWidgetToLeft(homeButton);
+        titleRow->AddWidgetToLeft(tabBar, 1);
         addButton = new QPushButton(tabBar);
         addButton->setObjectName("tab_add");
         addButton->setFixedSize(28, 28);
@@ -67,7 +67,7 @@ MainView::MainView(QWidget* parent)
         tabCountButton->setAttribute(Qt::WA_LayoutUsesWidgetRect);
         connect(tabCountButton, &QPushButton::clicked, tabBar, &CTabBar::SlotClickedNum);
         tabCountButton->hide();
-        bar->InsertToolButton(0, tabCountButton);
+        titleRow->InsertToolButton(0, tabCountButton);
     }
 
     homePage = new HomePage(this);
@@ -110,11 +110,6 @@ bool MainView::event(QEvent* event)
                 Qt::UniqueConnection);
     }
     return MKMainWindow::event(event);
-}
-
-void MainView::changeEvent(QEvent* event)
-{
-    MKMainWindow::changeEvent(event);
 }
 
 // --- home and tabs ----------------------------------------------------------
@@ -208,53 +203,38 @@ void MainView::ForwardMenuAction(const QVariant& action)
         box->OnMainMenuTrigger(action);
 }
 
+const QHash<QString, void (*)(MainView*)>& MainView::MenuKeys()
+{
+    // Keys of the window and its tabs; every other key is the document's.
+    static const QHash<QString, void (*)(MainView*)> keys = {
+        {"open_in_new_window", [](MainView* view) { view->MoveCurrentTabToNewWindow(); }},
+        {"close_tab", [](MainView* view) { view->CloseCurrentTab(); }},
+        {"close_other_tabs", [](MainView* view) { view->SlotCloseOtherTabs(); }},
+        {"close_all_tabs", [](MainView* view) { view->SlotCloseAllTabs(); }},
+        {"open", [](MainView* view) { view->SlotTabClickedAdd(); }},
+        {"new", [](MainView* view) { view->SlotCreateBlankPDF(); }},
+        {"close_window", [](MainView* view) { view->CloseWindowTabs(); }},
+        {"close_all_windows", [](MainView* view) { emit view->SignalRequestCloseAll(); }},
+        {"minimun", [](MainView* view) { view->showMinimized(); }},
+        {"zoom", [](MainView* view) { view->window()->isMaximized() ? view->showNormal() : view->showMaximized(); }},
+        // Window tiling has no equivalent here.
+        {"move_left", [](MainView*) {}},
+        {"move_right", [](MainView*) {}},
+        {"replace", [](MainView*) {}},
+        {"next_tab", [](MainView* view) { view->tabBar->SetCurrentIndex(view->tabBar->CurrentIndex() + 1); }},
+        {"pre_tab", [](MainView* view) { view->tabBar->SetCurrentIndex(view->tabBar->CurrentIndex() - 1); }},
+        {"bing_front", [](MainView* view) { emit view->SignalRequestActivateAll(); }},
+        {"set", [](MainView* view) { view->SlotSettings(0); }},
+    };
+    return keys;
+}
+
 void MainView::SlotMenuTriggered(const QVariant& action)
 {
-    const QString key = action.toString();
-    if (key == "open_in_new_window") {
-        if (tabBar->GetItemCount() <= 1)
-            return;
-        const int index = tabBar->CurrentIndex();
-        const TabItem item = tabBar->GetItem(index);
-        if (item.widget) {
-            MoveTabToNewWindow(item.text, item.dirty, item.widget, QPoint(0, 0));
-            UpdateWindowState();
-            tabBar->RemoveItem(index);
-        }
-    } else if (key == "close_tab") {
-        CloseCurrentTab();
-    } else if (key == "close_other_tabs") {
-        SlotCloseOtherTabs();
-    } else if (key == "close_all_tabs") {
-        SlotCloseAllTabs();
-    } else if (key == "open") {
-        SlotTabClickedAdd();
-    } else if (key == "new") {
-        SlotCreateBlankPDF();
-    } else if (key == "close_window") {
-        CloseWindowTabs();
-    } else if (key == "close_all_windows") {
-        emit SignalRequestCloseAll();
-    } else if (key == "minimun") {
-        showMinimized();
-    } else if (key == "zoom") {
-        if (window()->isMaximized())
-            showNormal();
-        else
-            showMaximized();
-    } else if (key == "move_left" || key == "move_right" || key == "replace") {
-        // Window tiling has no equivalent here.
-    } else if (key == "next_tab") {
-        tabBar->SetCurrentIndex(tabBar->CurrentIndex() + 1);
-    } else if (key == "pre_tab") {
-        tabBar->SetCurrentIndex(tabBar->CurrentIndex() - 1);
-    } else if (key == "bing_front") {
-        emit SignalRequestActivateAll();
-    } else if (key == "set") {
-        SlotSettings(0);
-    } else {
+    if (auto handler = MenuKeys().value(action.toString()))
+        handler(this);
+    else
         ForwardMenuAction(action);
-    }
 }
 
 void MainView::SlotContextMenu(const QPoint& pos)

@@ -3,6 +3,7 @@
 #include "menu/DocumentMenu.h"
 #include "MKMainWindow.h"
 
+#include <QHash>
 #include <QVariantMap>
 
 class QPushButton;
@@ -38,6 +39,8 @@ public:
                        const QPoint& posMouse);
     // Gives a tab's document to a new window placed at the pointer less offset.
     void MoveTabToNewWindow(const QString& caption, bool dirty, QWidget* widget, const QPoint& offset);
+    // The current tab's document moves to a new window; the last tab stays.
+    void MoveCurrentTabToNewWindow();
 
     QList<QWidget*> Documents() const;
     QPushButton* HomeButton() const { return homeButton; }
@@ -114,13 +117,13 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     static QString AppValue(const QString& key);
     void ShowHome(bool on);
     void UpdateWindowState();
     void ForwardMenuAction(const QVariant& action);
+    static const QHash<QString, void (*)(MainView*)>& MenuKeys();
     QVariantMap WithViewDefaults(const QVariantMap& request) const;
     void OpenFilesDialog(int nTool);
     void OpenAndForgetFailure(const QString& path, bool bTips);

@@ -83,3 +83,16 @@ void MainView::MoveTabToNewWindow(const QString& caption, bool dirty, QWidget* w
     if (isFullScreen())
         target->showFullScreen();
 }
+
+void MainView::MoveCurrentTabToNewWindow()
+{
+    if (tabBar->GetItemCount() <= 1)
+        return;
+    const int index = tabBar->CurrentIndex();
+    const TabItem item = tabBar->GetItem(index);
+    if (!item.widget)
+        return;
+    MoveTabToNewWindow(item.text, item.dirty, item.widget, QPoint(0, 0));
+    UpdateWindowState();
+    tabBar->RemoveItem(index);
+}

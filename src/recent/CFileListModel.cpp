@@ -67,11 +67,6 @@ bool CFileListModel::removeRows(int row, int count, const QModelIndex& parent)
     return true;
 }
 
-Qt::ItemFlags CFileListModel::flags(const QModelIndex& index) const
-{
-    return QAbstractListModel::flags(index);
-}
-
 void CFileListModel::SetRecentManager(CRecentManager* manager)
 {
     store = manager;

@@ -21,7 +21,6 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     bool insertRows(int row, int count, const QModelIndex& parent = QModelIndex()) override;
     bool removeRows(int row, int count, const QModelIndex& parent = QModelIndex()) override;
-    Qt::ItemFlags flags(const QModelIndex& index) const override;
 
     void SetRecentManager(CRecentManager* manager);
     void RemoveRecordAt(const QModelIndex& index);

@@ -9,17 +9,17 @@ BubbleTipWidget::BubbleTipWidget(QWidget* parent)
 {
     setObjectName("bubble_tip");
     setAttribute(Qt::WA_StyledBackground);
-    auto* content = new QWidget(this);
-    content->setFixedWidth(198);
-    auto* layout = new QVBoxLayout(content);
+    auto* panel = new QWidget(this);
+    panel->setFixedWidth(198);
+    auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(10, 10, 10, 10);
     layout->setSpacing(20);
-    auto* label = new QLabel(content);
+    auto* label = new QLabel(panel);
     label->setObjectName("label_text");
     label->setFixedWidth(178);
     label->setWordWrap(true);
     layout->addWidget(label);
-    SetContentWidget(content, QPoint(12, 24));
+    SetContentWidget(panel, QPoint(12, 24));
     if (this->layout())
         this->layout()->setSizeConstraint(QLayout::SetFixedSize);
 }

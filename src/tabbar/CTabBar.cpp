@@ -435,11 +435,6 @@ void CTabBar::UpdateHover(int index)
     MoveCloseButton(index);
 }
 
-void CTabBar::enterEvent(QEvent* event)
-{
-    QWidget::enterEvent(event);
-}
-
 void CTabBar::leaveEvent(QEvent* event)
 {
     UpdateHover(-1);

@@ -107,7 +107,6 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
-    void enterEvent(QEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
 private:

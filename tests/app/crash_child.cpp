@@ -6,6 +6,7 @@
 #include "CRenderQueue.h"
 #include "LoggerObject.h"
 #include "MKApplication.h"
+#include "RvpdfVersion.h"
 
 #include <QTemporaryFile>
 
@@ -107,7 +108,7 @@ int main(int argc, char** argv)
     const QString region = QString::fromLocal8Bit(argc > 3 ? argv[3] : "overseas");
 
     MKApplication app(argc, argv);
-    QCoreApplication::setApplicationVersion("2.0.0.4");
+    QCoreApplication::setApplicationVersion(RVPDF_VERSION);
     app.InitProduct(bundle, region);
     CrashIdentity crash;
     if (CrashIdentityForBrand(bundle, region, &crash))

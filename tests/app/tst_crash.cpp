@@ -192,7 +192,7 @@ void TestCrash::fatalConditionLeavesOneReport()
     const QMap<QString, QString> fields = CCrashReporter::ReadReportFields(reports.first());
     QCOMPARE(fields.value("Database"), database);
     QCOMPARE(fields.value("Application"), application);
-    QCOMPARE(fields.value("Version"), QString("linux_2.0.0.4"));
+    QCOMPARE(fields.value("Version"), QString("linux_" RVPDF_VERSION));
     QVERIFY(!fields.value("User").isEmpty());
     QVERIFY(fields.value("E-mail").contains('@'));
     QCOMPARE(fields.value("Description"), QString("This is the default user crash description."));
@@ -405,7 +405,7 @@ void TestCrash::uploadCarriesReportAndLog()
     QCOMPARE(request.target, QByteArray("/crash/v1/upload"));
     QVERIFY(request.headers.toLower().contains("content-type: multipart/form-data; boundary="));
     const QByteArray body = request.body;
-    QVERIFY(body.contains("name=\"version\"\r\n\r\nlinux_2.0.0.4\r\n"));
+    QVERIFY(body.contains("name=\"version\"\r\n\r\nlinux_" RVPDF_VERSION "\r\n"));
     QVERIFY(body.contains("name=\"database\"\r\n\r\nrvpdf_linux\r\n"));
     QVERIFY(body.contains("name=\"cause\"\r\n\r\nabort\r\n"));
     QVERIFY(body.contains("name=\"report\"; filename=\"" + reportName.toUtf8() + "\""));

@@ -133,7 +133,7 @@ void TestStartup::infoOptionsPrintAndLeave_data()
 {
     QTest::addColumn<QString>("option");
     QTest::addColumn<QByteArray>("printed");
-    QTest::newRow("version") << "--version" << QByteArray("RVPDF 2.0.0.4\n");
+    QTest::newRow("version") << "--version" << QByteArray("RVPDF " RVPDF_VERSION "\n");
     QTest::newRow("help") << "--help" << QByteArray("Usage: rvpdf [file]\n");
 }
 

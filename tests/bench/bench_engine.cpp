@@ -136,21 +136,21 @@ int main(int argc, char** argv)
             copies << folder + QStringLiteral("/manual-%1.pdf").arg(i);
             QFile::copy(manual, copies.last());
         }
-        QProcess first;
-        first.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
-        first.start(RVPDF_BINARY, {copies.first()});
-        first.waitForStarted();
+        QProcess instance;
+        instance.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
+        instance.start(RVPDF_BINARY, {copies.first()});
+        instance.waitForStarted();
         QThread::msleep(1500);
         for (int i = 1; i < 10; ++i) {
             QProcess::execute(RVPDF_BINARY, {copies.at(i)});
             QThread::msleep(400);
         }
         QThread::msleep(3000);
-        const qint64 rss = TestEnv::ResidentKiB(first.processId());
+        const qint64 rss = TestEnv::ResidentKiB(instance.processId());
         std::printf("ten 1000-page documents open as tabs in one window: %.1f MiB resident\n", rss / 1024.0);
-        first.terminate();
-        if (!first.waitForFinished(5000))
-            first.kill();
+        instance.terminate();
+        if (!instance.waitForFinished(5000))
+            instance.kill();
     }
     return 0;
 }

@@ -8,10 +8,10 @@
 class EnvOverride
 {
 public:
-    EnvOverride(const char* name, const QByteArray& value)
-        : name(name)
-        , wasSet(qEnvironmentVariableIsSet(name))
-        , before(qgetenv(name))
+    EnvOverride(const char* variable, const QByteArray& value)
+        : name(variable)
+        , wasSet(qEnvironmentVariableIsSet(variable))
+        , before(qgetenv(variable))
     {
         if (value.isNull())
             qunsetenv(name);

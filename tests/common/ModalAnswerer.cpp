@@ -48,9 +48,9 @@ void ModalAnswerer::Poll()
             texts << label->text();
     }
     if (auto* menu = qobject_cast<QMenu*>(modal)) {
-        for (QAction* action : menu->actions()) {
-            if (action->isVisible() && !action->isSeparator())
-                texts << action->text();
+        for (QAction* item : menu->actions()) {
+            if (item->isVisible() && !item->isSeparator())
+                texts << item->text();
         }
     }
     seen << texts.join(QLatin1Char('\n'));

@@ -4,6 +4,7 @@
 #include "MKCheckBox.h"
 #include "MainBox.h"
 #include "ModalAnswerer.h"
+#include "RvpdfVersion.h"
 #include "TestEnv.h"
 
 #include <QTest>
@@ -18,7 +19,7 @@
     {                                                                                   \
         TestEnv::Setup(DisplayKind);                                                    \
         MKApplication app(argc, argv);                                                  \
-        QCoreApplication::setApplicationVersion("2.0.0.4");                             \
+        QCoreApplication::setApplicationVersion(RVPDF_VERSION);                         \
         app.InitProduct("rv", "overseas");                                              \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                        \
         /* Opening a file asks once about the default viewer; tests of */              \
@@ -41,5 +42,5 @@
     std::setvbuf(stdout, nullptr, _IONBF, 0);                                           \
     TestEnv::Setup(TestEnv::Xvfb);                                                      \
     MKApplication app(argc, argv);                                                      \
-    QCoreApplication::setApplicationVersion("2.0.0.4");                                 \
+    QCoreApplication::setApplicationVersion(RVPDF_VERSION);                             \
     app.InitProduct("rv", "overseas")

@@ -1,6 +1,7 @@
 #include "FuzzTarget.h"
 
 #include "MKApplication.h"
+#include "RvpdfVersion.h"
 #include "TestEnv.h"
 
 #include <cstdio>
@@ -29,7 +30,7 @@ void Setup()
     static char* argv[] = {name, nullptr};
     // Lives as long as the process, as the application's own does.
     auto* app = new MKApplication(argc, argv);
-    QCoreApplication::setApplicationVersion("2.0.0.4");
+    QCoreApplication::setApplicationVersion(RVPDF_VERSION);
     app->InitProduct("rv", "overseas");
 }
 

@@ -346,7 +346,7 @@ void TestMenu::recentEntryOpensInWindow()
     // A recent file that has gone away is reported and leaves the list.
     QAction* missing = RecentAction(menu, gone);
     QVERIFY(missing);
-    ModalAnswerer ok([](QWidget* box) { box->close(); });
+    ModalAnswerer ok([](QWidget* notice) { notice->close(); });
     missing->trigger();
     QTRY_COMPARE(ok.AnsweredCount(), 1);
     QStringList recent;

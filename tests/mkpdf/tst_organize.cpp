@@ -90,9 +90,9 @@ void VerifyClean(const QString& path)
 class ReadOnly
 {
 public:
-    explicit ReadOnly(const QString& path)
-        : path(path)
-        , folder(QFileInfo(path).isDir())
+    explicit ReadOnly(const QString& target)
+        : path(target)
+        , folder(QFileInfo(target).isDir())
     {
         QFile::setPermissions(path, folder ? QFile::ReadOwner | QFile::ExeOwner : QFile::ReadOwner);
         if (geteuid() != 0)

@@ -649,7 +649,7 @@ void TestTheme::firstWindowOpensInDesktopColours()
 
 void TestTheme::sessionBusIsNeverStarted_data()
 {
-    QTest::addColumn<QByteArray>("address");
+    QTest::addColumn<QByteArray>("busAddress");
     QTest::addColumn<bool>("busFile");
     QTest::addColumn<bool>("reachable");
     QTest::newRow("address given") << QByteArray("unix:path=/nonexistent/bus") << false << true;
@@ -659,21 +659,21 @@ void TestTheme::sessionBusIsNeverStarted_data()
 
 void TestTheme::sessionBusIsNeverStarted()
 {
-    QFETCH(QByteArray, address);
+    QFETCH(QByteArray, busAddress);
     QFETCH(bool, busFile);
     QFETCH(bool, reachable);
     const QByteArray savedAddress = qgetenv("DBUS_SESSION_BUS_ADDRESS");
     const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
     const QString runtime = TestEnv::MakeDir("runtime-probe");
     if (busFile) {
-        QFile bus(runtime + "/bus");
-        QVERIFY(bus.open(QIODevice::WriteOnly));
+        QFile socket(runtime + "/bus");
+        QVERIFY(socket.open(QIODevice::WriteOnly));
     }
     qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
-    if (address.isEmpty())
+    if (busAddress.isEmpty())
         qunsetenv("DBUS_SESSION_BUS_ADDRESS");
     else
-        qputenv("DBUS_SESSION_BUS_ADDRESS", address);
+        qputenv("DBUS_SESSION_BUS_ADDRESS", busAddress);
     // Without a bus the watcher must not ask the bus library, which would
     // start a daemon of its own to answer.
     const bool found = MKBase::CSystemUtils::HasSessionBus();
