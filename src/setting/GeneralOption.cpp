@@ -44,7 +44,8 @@ GeneralOption::GeneralOption(QWidget* parent)
     defaultBox = new QCheckBox(tr("Set %1 as default PDF reader").arg(title), checks);
     quitBox = new QCheckBox(tr("Quit program when all windows are closed"), checks);
     restoreBox = new QCheckBox(tr("Restore last view settings when reopening documents"), checks);
-    for (QCheckBox* box : {defaultBox, quitBox, restoreBox}) {
+    reopenBox = new QCheckBox(tr("Reopen documents from last time"), checks);
+    for (QCheckBox* box : {defaultBox, quitBox, restoreBox, reopenBox}) {
         box->setObjectName("chk_box");
         checkLayout->addWidget(box);
     }
@@ -109,13 +110,15 @@ void GeneralOption::SetOptions(const QVariantMap& options)
     defaultBox->setChecked(options.value("Default_Viewer").toBool());
     quitBox->setChecked(options.value("Quit_Close").toBool());
     restoreBox->setChecked(options.value("Restore_View").toBool());
+    reopenBox->setChecked(options.value("Reopen_Documents", true).toBool());
 }
 
 QVariantMap GeneralOption::GetOptions() const
 {
     return {{"Default_Viewer", defaultBox->isChecked()},
             {"Quit_Close", quitBox->isChecked()},
-            {"Restore_View", restoreBox->isChecked()}};
+            {"Restore_View", restoreBox->isChecked()},
+            {"Reopen_Documents", reopenBox->isChecked()}};
 }
 
 void GeneralOption::SetLanguages(const QString& current, const QVariantMap& languages)

@@ -1,6 +1,7 @@
 #include "CMainViewManager.h"
 
 #include "CCrashReporter.h"
+#include "CSessionKeeper.h"
 #include "CSingleInstance.h"
 #include "CThemeWatcher.h"
 #include "LoggerObject.h"
@@ -8,6 +9,7 @@
 #include "MainBox.h"
 #include "app/UsageReport.h"
 #include "mainview/MainView.h"
+#include "setting/CPageColorSetting.h"
 #include "setting/CSettingManager.h"
 
 #include <QAction>
@@ -15,6 +17,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QMenu>
+#include <QStandardPaths>
 #include <QSystemSemaphore>
 #include <QThread>
 #include <QTimer>
@@ -58,6 +61,9 @@ CMainViewManager::CMainViewManager()
     : MKMultiViewManager(nullptr)
 {
     CSettingManager::getInstance(this);
+    // Pages show in the colours chosen last time from the first frame on.
+    CPageColorSetting::getInstance();
+    sessionKeeper = new CSessionKeeper(this, QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/session");
     connect(this, &CMainViewManager::SignalSemaphoreWrite, this, &CMainViewManager::SlotSemaphoreWrite);
     connect(this, &CMainViewManager::SignalLaunchIds, this, &CMainViewManager::SlotLaunchIds);
     if (MKApplication* app = MKApplication::getInstance()) {
@@ -83,6 +89,7 @@ QWidget* CMainViewManager::CreateMainView(QWidget* parent)
     connect(window, &MKMainWindow::SignalWindowActivate, this, [this, window]() { currentView = window; });
     window->setAttribute(Qt::WA_DeleteOnClose);
     views.append(window);
+    sessionKeeper->Watch(window);
     if (dockMenu) {
         QAction* action = dockMenu->addAction(window->windowTitle());
         action->setData(QVariant::fromValue<QObject*>(window));
@@ -94,6 +101,7 @@ QWidget* CMainViewManager::CreateMainView(QWidget* parent)
 void CMainViewManager::RemoveMainView(QWidget* view)
 {
     MKMultiViewManager::RemoveMainView(view);
+    sessionKeeper->SlotSessionChanged();
     if (!dockMenu)
         return;
     for (QAction* action : dockMenu->actions()) {
@@ -199,6 +207,8 @@ void CMainViewManager::SlotMainViewClosed(bool bClosed)
 {
     if (!bClosed) {
         quittingAll = false;
+        // The close was cancelled: the session is the windows as they are.
+        sessionKeeper->SlotSessionChanged();
         return;
     }
     if (auto* window = qobject_cast<QWidget*>(sender()))

@@ -8,6 +8,7 @@
 
 class QAction;
 class QMenu;
+class CSessionKeeper;
 class CThemeWatcher;
 class MainView;
 
@@ -35,6 +36,9 @@ public:
     int HandOverCount() const { return handOvers; }
     void StartSemaphoreThread(const QString& key);
     bool IsQuittingAll() const { return quittingAll; }
+    // The session on disk: saved as windows and tabs change, restored at
+    // start.
+    CSessionKeeper* Session() const { return sessionKeeper; }
     // Starts following the desktop's light/dark setting. With the "Auto"
     // skin, waits up to nWaitMs for the current value, so that the first
     // window is shown in the right colours.
@@ -68,6 +72,7 @@ private:
     bool quittingAll = false;
     QMenu* dockMenu = nullptr;
     CThemeWatcher* themeWatcher = nullptr;
+    CSessionKeeper* sessionKeeper = nullptr;
     int handOvers = 0;
     QByteArray launchStartupId;
     QByteArray launchToken;
