@@ -371,8 +371,10 @@ void CPageView::UpdateCurrentPage()
 {
     if (!IsScrolling())
         return;
-    // The current page is the one crossing a line a third down the view.
-    const int probe = -ContentOrigin().y() + viewport()->height() / 3;
+    // The current page is the one crossing a line a third down the view;
+    // in a view smaller than the margin above a page (laid out before its
+    // window has its size), the page scrolled to is still the current one.
+    const int probe = -ContentOrigin().y() + qMax(viewport()->height() / 3, kMargin + kGap + 1);
     const QPair<int, int> visible = VisiblePages();
     int best = currentPage;
     for (int i = visible.first; i >= 0 && i <= visible.second; ++i) {

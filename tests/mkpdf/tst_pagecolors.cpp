@@ -318,9 +318,10 @@ void TestPageColors::viewsFollowTheMode()
             return false;
         QImage image = view.viewport()->grab().toImage();
         // Paper right of the heading, and the inline picture's red cell
-        // (10,140 40x40 at 1 px per point) in its own colour.
-        return Near(image.pixel(page.left() + 150, page.top() + 20), paper, 2)
-            && Near(image.pixel(page.left() + 20, page.top() + 150), qRgb(255, 0, 0), 6);
+        // (10,140 40x40 in points) in its own colour.
+        const double s = view.Scale();
+        return Near(image.pixel(page.left() + int(150 * s), page.top() + int(20 * s)), paper, 2)
+            && Near(image.pixel(page.left() + int(20 * s), page.top() + int(150 * s)), qRgb(255, 0, 0), 6);
     };
     QTRY_VERIFY(settled(CPageColors::Normal));
     CPageColors::SetCurrent(CPageColors::Dark);
