@@ -125,7 +125,9 @@ void MKApplication::InitProduct(const QString& bundle_, const QString& region_)
     setOrganizationName(QString());
     setApplicationName(identity.toLower());
     setApplicationDisplayName(GetAppValue("Title"));
-    setDesktopFileName(identity.toLower());
+    // The desktop file id: Wayland compositors match windows to their entry
+    // (and icon) by it, and the registered entry carries the same name.
+    setDesktopFileName(AppId());
 
     QSettings settings(FrameworkSettingsPath(), QSettings::IniFormat);
     language = settings.value("Language").toString();
@@ -137,6 +139,18 @@ void MKApplication::InitProduct(const QString& bundle_, const QString& region_)
 
     LoadTranslators();
     ApplySkin();
+}
+
+QString MKApplication::AppId() const
+{
+    const QString id = product.value("AppId").toString();
+    if (!id.isEmpty())
+        return id;
+    // A brand without one gets a reverse-DNS id made from its bundle.
+    QString identity = product.value("BundleId").toString();
+    if (identity.isEmpty())
+        identity = QStringLiteral("MarvikPDF");
+    return "org." + identity.toLower() + "." + identity;
 }
 
 QString MKApplication::GetAppValue(const QString& key) const
@@ -152,6 +166,8 @@ QString MKApplication::GetAppValue(const QString& key) const
         return platformInfo.value("Channel").toString();
     if (key == QLatin1String("ProductDomain"))
         return region;
+    if (key == QLatin1String("AppId"))
+        return AppId();
     if (key == QLatin1String("VersionPrefix") || key == QLatin1String("VersionTag")
         || key == QLatin1String("GaTable"))
         return platformInfo.value(key).toString();

@@ -30,6 +30,8 @@ public:
     // Selects the brand directory :/res/conf/<bundle>_<region>.
     void InitProduct(const QString& bundle, const QString& region);
     QString GetAppValue(const QString& key) const;
+    // Reverse-DNS desktop file id ("org.rvpdf.RVPDF"), also GetAppValue("AppId").
+    QString AppId() const;
     QString GetProductID() const;
     QString GetProductType() const;
     bool IsHaldenProduct() const;

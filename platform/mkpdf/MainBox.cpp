@@ -261,6 +261,11 @@ MainBox::~MainBox()
 {
     LiveBoxes().remove(static_cast<const QWidget*>(this));
     ForgetDocument();
+    // Children are deleted after this body, when the box is only a QWidget:
+    // a signal they send then (the edit session clearing its stack says
+    // "clean") must not reach a slot of the half-destroyed box.
+    for (QObject* child : findChildren<QObject*>())
+        QObject::disconnect(child, nullptr, this, nullptr);
 }
 
 bool MainBox::IsLiveBox(const void* pointer)

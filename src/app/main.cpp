@@ -2,6 +2,7 @@
 #include "CommandParser.h"
 #include "CrashReport.h"
 #include "CSystemUtils.h"
+#include "CTerminationSignals.h"
 #include "LoggerObject.h"
 #include "MKApplication.h"
 #include "CPageView.h"
@@ -135,6 +136,8 @@ int main(int argc, char** argv)
     // On a dark desktop the first frame must already be dark.
     manager->StartThemeWatcher(kThemeWaitMs);
     manager->StartSemaphoreThread(strBundleId);
+    if (CTerminationSignals* termination = CTerminationSignals::Install())
+        QObject::connect(termination, &CTerminationSignals::SignalTerminationRequested, manager, &CMainViewManager::SlotTerminate);
     QWidget* window = manager->CreateMainView(nullptr);
     manager->SetCurrentView(window);
     std::unique_ptr<StartupProbe> probe;

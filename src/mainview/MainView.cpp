@@ -389,9 +389,9 @@ QVariantMap MainView::ShowSettingDialog(QVariantMap mapInfo)
         return {};
     mapInfo["language"] = dialog.GetLanguage();
     mapInfo["skin"] = dialog.GetSkin();
-    const QString bundleId = AppValue("BundleId");
-    if (CSettingManager::getInstance()->IsDefaultViewer() && !MKBase::CAssocUtils::IsDefaultPdfLauncher(bundleId))
-        MKBase::CAssocUtils::SetPdfLauncher(bundleId, AppValue("Title"), true);
+    const QString appId = AppValue("AppId");
+    if (CSettingManager::getInstance()->IsDefaultViewer() && !MKBase::CAssocUtils::IsDefaultPdfLauncher(appId))
+        MKBase::CAssocUtils::SetPdfLauncher(appId, AppValue("Title"), true);
     return mapInfo;
 }
 
@@ -851,8 +851,10 @@ void MainView::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    // Ending with the session: no question but the ones about unsaved work.
+    const bool terminating = CMainViewManager::getInstance()->IsTerminating();
     if (count >= 2) {
-        if (MKCheckBox::IsMarked("close_all")) {
+        if (terminating || MKCheckBox::IsMarked("close_all")) {
             CloseWindowTabs();
         } else {
             MKCheckBox box(true, this, QString(), tr("Do you want to close all tabs or the current tab?"),
@@ -874,7 +876,7 @@ void MainView::closeEvent(QCloseEvent* event)
         return;
     }
     SaveWindowGeometry();
-    if (CMainViewManager::getInstance()->WindowsCount() == 1 && AppValue("ProductDomain") != "domestic")
+    if (!terminating && CMainViewManager::getInstance()->WindowsCount() == 1 && AppValue("ProductDomain") != "domestic")
         ShowReview(QStringLiteral("unknown"));
     emit SignalMainViewClosed(true);
     MKBase::CGaReportManager::ReleaseReport();
@@ -949,28 +951,31 @@ void MainView::ResetDefaultLauncherCheck()
 
 void MainView::SlotCheckDefaultLauncher()
 {
-    if (defaultLauncherAsked)
+    // A window on its way out must not start a question: it would be
+    // deleted while the question still runs inside it.
+    CMainViewManager* manager = CMainViewManager::getInstance();
+    if (defaultLauncherAsked || closingWindow || manager->IsQuittingAll() || manager->IsTerminating())
         return;
     defaultLauncherAsked = true;
     // Registering behind the user's back is only done where the system lets
     // an application do it; that is the case on every Linux desktop.
     const bool silent = !MKBase::CSystemUtils::IsWindows11OrGreater();
-    const QString bundleId = AppValue("BundleId");
+    const QString appId = AppValue("AppId");
     const QString title = AppValue("Title");
     CSettingManager* settings = CSettingManager::getInstance();
     if (settings->IsDefaultViewer()) {
-        if (silent && !MKBase::CAssocUtils::IsDefaultPdfLauncher(bundleId))
-            MKBase::CAssocUtils::SetPdfLauncher(bundleId, title, true);
+        if (silent && !MKBase::CAssocUtils::IsDefaultPdfLauncher(appId))
+            MKBase::CAssocUtils::SetPdfLauncher(appId, title, true);
         return;
     }
-    if (MKCheckBox::IsMarked("pdf_Launcher") || MKBase::CAssocUtils::IsDefaultPdfLauncher(bundleId))
+    if (MKCheckBox::IsMarked("pdf_Launcher") || MKBase::CAssocUtils::IsDefaultPdfLauncher(appId))
         return;
     MKCheckBox box(true, this, QString(), tr("Do you want to set %1 as your default PDF viewer?").arg(title),
                    tr("Don't show again"), tr("Later"), tr("Yes"));
     box.ShowMask(this, false);
     const int answer = box.exec();
     if (answer == 2) {
-        MKBase::CAssocUtils::SetPdfLauncher(bundleId, title, true);
+        MKBase::CAssocUtils::SetPdfLauncher(appId, title, true);
         settings->SetDefaultViewer(true);
         QTimer::singleShot(3000, this, &MainView::SlotPopoupAssocGuid);
     }
@@ -980,14 +985,14 @@ void MainView::SlotCheckDefaultLauncher()
 
 void MainView::SlotClickedSetAsDefault()
 {
-    MKBase::CAssocUtils::SetPdfLauncher(AppValue("BundleId"), AppValue("Title"), true);
+    MKBase::CAssocUtils::SetPdfLauncher(AppValue("AppId"), AppValue("Title"), true);
     CSettingManager::getInstance()->SetDefaultViewer(true);
     QTimer::singleShot(3000, this, &MainView::SlotPopoupAssocGuid);
 }
 
 void MainView::SlotPopoupAssocGuid()
 {
-    if (MKBase::CAssocUtils::IsDefaultPdfLauncher(AppValue("BundleId")))
+    if (MKBase::CAssocUtils::IsDefaultPdfLauncher(AppValue("AppId")))
         return;
     auto* box = qobject_cast<MainBox*>(tabBar->GetItem(tabBar->CurrentIndex()).widget);
     if (!box || CurrentPage() != box)

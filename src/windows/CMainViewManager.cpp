@@ -13,6 +13,8 @@
 #include "setting/CSettingManager.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QDate>
 #include <QDir>
 #include <QEventLoop>
@@ -209,6 +211,7 @@ void CMainViewManager::SlotMainViewClosed(bool bClosed)
         quittingAll = false;
         // The close was cancelled: the session is the windows as they are.
         sessionKeeper->SlotSessionChanged();
+        terminating = false;
         return;
     }
     if (auto* window = qobject_cast<QWidget*>(sender()))
@@ -230,6 +233,29 @@ void CMainViewManager::CloseAllViews()
 
 void CMainViewManager::SlotQuitApp()
 {
+    CloseAllViews();
+}
+
+void CMainViewManager::SlotTerminate()
+{
+    terminating = true;
+    // A question on screen runs a loop of its own inside a window's code; a
+    // window closed under it would delete the question while it is still
+    // asked. Questions are dismissed first, and the windows close once every
+    // such loop has unwound (bounded, should one never return).
+    if (QThread::currentThread()->loopLevel() > 1 && terminateRetries < 300) {
+        ++terminateRetries;
+        if (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            dialog->reject();
+        else if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+        QTimer::singleShot(10, this, &CMainViewManager::SlotTerminate);
+        return;
+    }
+    terminateRetries = 0;
+    MK_LOG("termination requested: closing %d window(s)", int(views.size()));
     CloseAllViews();
 }
 

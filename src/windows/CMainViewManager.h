@@ -39,6 +39,8 @@ public:
     // The session on disk: saved as windows and tabs change, restored at
     // start.
     CSessionKeeper* Session() const { return sessionKeeper; }
+    // The desktop asked the process to end (SIGTERM and the like).
+    bool IsTerminating() const { return terminating; }
     // Starts following the desktop's light/dark setting. With the "Auto"
     // skin, waits up to nWaitMs for the current value, so that the first
     // window is shown in the right colours.
@@ -60,6 +62,9 @@ public slots:
     void SlotOpenFileEvent(const QString& strFile);
     void SlotOpenApp();
     void SlotQuitApp();
+    // Closes every window without the close-all and rating questions; only
+    // unsaved documents are still asked about.
+    void SlotTerminate();
     void SlotActiveApp();
     void SlotLaunchIds(const QByteArray& startupId, const QByteArray& activationToken);
 
@@ -70,6 +75,8 @@ private:
     MainView* OpenTarget();
 
     bool quittingAll = false;
+    bool terminating = false;
+    int terminateRetries = 0;
     QMenu* dockMenu = nullptr;
     CThemeWatcher* themeWatcher = nullptr;
     CSessionKeeper* sessionKeeper = nullptr;

@@ -1,3 +1,5 @@
+#include "CAssocUtils.h"
+#include "CTerminationSignals.h"
 #include "CWindowTitleBar.h"
 #include "MKApplication.h"
 #include "MKCheckBox.h"
@@ -13,6 +15,8 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
+
+#include <csignal>
 
 class TestMKCore : public QObject
 {
@@ -36,6 +40,7 @@ private slots:
     void informationDimsTheWindowWhileShown();
     void checkBoxAnswersAndMarksPersist();
     void viewManagerForgetsDestroyedWindows();
+    void terminationRequestBecomesSignal();
 
 private:
     void RestoreDefaultBrand() { MKApplication::getInstance()->InitProduct("rv", "overseas"); }
@@ -49,10 +54,11 @@ void TestMKCore::appValuesOfEachBrand_data()
     QTest::addColumn<QString>("bundleId");
     QTest::addColumn<QString>("productId");
     QTest::addColumn<bool>("halden");
-    QTest::newRow("rv overseas") << "rv" << "overseas" << "RVPDF" << "RVPDF" << "rvlnx" << false;
-    QTest::newRow("mk overseas") << "mk" << "overseas" << "Marvik PDF" << "MarvikPDF" << "mklnx" << false;
-    QTest::newRow("mk domestic") << "mk" << "domestic" << "Marvik PDF" << "MarvikPDFCN" << "mkcnlnx" << false;
-    QTest::newRow("hd domestic") << "hd" << "domestic" << "Halden PDF" << "HaldenPDF" << "hdlnx" << true;
+    QTest::addColumn<QString>("appId");
+    QTest::newRow("rv overseas") << "rv" << "overseas" << "RVPDF" << "RVPDF" << "rvlnx" << false << "org.rvpdf.RVPDF";
+    QTest::newRow("mk overseas") << "mk" << "overseas" << "Marvik PDF" << "MarvikPDF" << "mklnx" << false << "org.marvikpdf.MarvikPDF";
+    QTest::newRow("mk domestic") << "mk" << "domestic" << "Marvik PDF" << "MarvikPDFCN" << "mkcnlnx" << false << "org.marvikpdf.MarvikPDFCN";
+    QTest::newRow("hd domestic") << "hd" << "domestic" << "Halden PDF" << "HaldenPDF" << "hdlnx" << true << "org.haldenpdf.HaldenPDF";
 }
 
 void TestMKCore::appValuesOfEachBrand()
@@ -63,8 +69,14 @@ void TestMKCore::appValuesOfEachBrand()
     QFETCH(QString, bundleId);
     QFETCH(QString, productId);
     QFETCH(bool, halden);
+    QFETCH(QString, appId);
     MKApplication* app = MKApplication::getInstance();
     app->InitProduct(bundle, region);
+    // The desktop file id: a Wayland compositor finds the entry and icon of
+    // a window by it; the registered entry is named after it.
+    QCOMPARE(app->GetAppValue("AppId"), appId);
+    QCOMPARE(QGuiApplication::desktopFileName(), appId);
+    QCOMPARE(MKBase::CAssocUtils::DesktopFileId(appId), appId + ".desktop");
     QCOMPARE(app->GetAppValue("Title"), title);
     QCOMPARE(app->GetAppValue("BundleId"), bundleId);
     QCOMPARE(app->GetProductID(), productId);
@@ -356,4 +368,22 @@ void TestMKCore::viewManagerForgetsDestroyedWindows()
 }
 
 RV_TEST_MAIN(TestMKCore)
+// A desktop ending its session sends SIGTERM: it must reach the GUI thread
+// as a request to close, not end the process mid-write.
+void TestMKCore::terminationRequestBecomesSignal()
+{
+    CTerminationSignals* signals_ = CTerminationSignals::Install();
+    QVERIFY(signals_);
+    QCOMPARE(CTerminationSignals::Install(), signals_);
+    QSignalSpy spy(signals_, &CTerminationSignals::SignalTerminationRequested);
+    QCOMPARE(raise(SIGTERM), 0);
+    QVERIFY(spy.wait(5000));
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toInt(), int(SIGTERM));
+    // Asked again while the first request waits, the process just ends.
+    struct sigaction current = {};
+    sigaction(SIGTERM, nullptr, &current);
+    QVERIFY(current.sa_handler == SIG_DFL);
+}
+
 #include "tst_mkcore.moc"
