@@ -791,6 +791,41 @@
     </message>
 </context>
 <context>
+    <name>CSessionKeeper</name>
+    <message>
+        <source>%1 did not close properly last time. Your documents have been reopened.</source>
+        <translation>%1 wurde beim letzten Mal nicht ordnungsgemäß beendet. Ihre Dokumente wurden wieder geöffnet.</translation>
+    </message>
+    <message>
+        <source>These documents could not be found and were not reopened:</source>
+        <translation>Diese Dokumente wurden nicht gefunden und nicht wieder geöffnet:</translation>
+    </message>
+    <message>
+        <source>Recover unsaved changes to %1?</source>
+        <translation>Nicht gespeicherte Änderungen an %1 wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>The changes were kept when the document was last open. If you discard them, they cannot be brought back.</source>
+        <translation>Die Änderungen wurden aufbewahrt, als das Dokument zuletzt geöffnet war. Wenn Sie sie verwerfen, lassen sie sich nicht zurückholen.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Failed to Recover</source>
+        <translation>Wiederherstellung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The unsaved changes to %1 no longer fit the file.</source>
+        <translation>Die nicht gespeicherten Änderungen an %1 passen nicht mehr zur Datei.</translation>
+    </message>
+</context>
+<context>
     <name>CSidePanel</name>
     <message>
         <source>Thumbnails</source>
@@ -1283,6 +1318,26 @@
         <source>Organize Pages</source>
         <translation>Seiten organisieren</translation>
     </message>
+    <message>
+        <source>Page Colours</source>
+        <translation>Seitenfarben</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Sepia</source>
+        <translation>Sepia</translation>
+    </message>
+    <message>
+        <source>High Contrast</source>
+        <translation>Hoher Kontrast</translation>
+    </message>
+    <message>
+        <source>Dark Pages with the Dark Appearance</source>
+        <translation>Dunkle Seiten beim dunklen Erscheinungsbild</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -1325,6 +1380,10 @@
     <message>
         <source>Dark</source>
         <translation>Dunkel</translation>
+    </message>
+    <message>
+        <source>Reopen documents from last time</source>
+        <translation>Dokumente vom letzten Mal wieder öffnen</translation>
     </message>
 </context>
 <context>

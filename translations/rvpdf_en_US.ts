@@ -791,6 +791,41 @@
     </message>
 </context>
 <context>
+    <name>CSessionKeeper</name>
+    <message>
+        <source>%1 did not close properly last time. Your documents have been reopened.</source>
+        <translation>%1 did not close properly last time. Your documents have been reopened.</translation>
+    </message>
+    <message>
+        <source>These documents could not be found and were not reopened:</source>
+        <translation>These documents could not be found and were not reopened:</translation>
+    </message>
+    <message>
+        <source>Recover unsaved changes to %1?</source>
+        <translation>Recover unsaved changes to %1?</translation>
+    </message>
+    <message>
+        <source>The changes were kept when the document was last open. If you discard them, they cannot be brought back.</source>
+        <translation>The changes were kept when the document was last open. If you discard them, they cannot be brought back.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Recover</translation>
+    </message>
+    <message>
+        <source>Failed to Recover</source>
+        <translation>Failed to Recover</translation>
+    </message>
+    <message>
+        <source>The unsaved changes to %1 no longer fit the file.</source>
+        <translation>The unsaved changes to %1 no longer fit the file.</translation>
+    </message>
+</context>
+<context>
     <name>CSidePanel</name>
     <message>
         <source>Thumbnails</source>
@@ -1283,6 +1318,26 @@
         <source>Organize Pages</source>
         <translation>Organize Pages</translation>
     </message>
+    <message>
+        <source>Page Colours</source>
+        <translation>Page Colours</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Sepia</source>
+        <translation>Sepia</translation>
+    </message>
+    <message>
+        <source>High Contrast</source>
+        <translation>High Contrast</translation>
+    </message>
+    <message>
+        <source>Dark Pages with the Dark Appearance</source>
+        <translation>Dark Pages with the Dark Appearance</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -1325,6 +1380,10 @@
     <message>
         <source>Dark</source>
         <translation>Dark</translation>
+    </message>
+    <message>
+        <source>Reopen documents from last time</source>
+        <translation>Reopen documents from last time</translation>
     </message>
 </context>
 <context>

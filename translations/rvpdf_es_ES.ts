@@ -791,6 +791,41 @@
     </message>
 </context>
 <context>
+    <name>CSessionKeeper</name>
+    <message>
+        <source>%1 did not close properly last time. Your documents have been reopened.</source>
+        <translation>%1 no se cerró correctamente la última vez. Se han vuelto a abrir sus documentos.</translation>
+    </message>
+    <message>
+        <source>These documents could not be found and were not reopened:</source>
+        <translation>No se encontraron estos documentos y no se volvieron a abrir:</translation>
+    </message>
+    <message>
+        <source>Recover unsaved changes to %1?</source>
+        <translation>¿Recuperar los cambios no guardados de %1?</translation>
+    </message>
+    <message>
+        <source>The changes were kept when the document was last open. If you discard them, they cannot be brought back.</source>
+        <translation>Los cambios se conservaron cuando el documento estuvo abierto por última vez. Si los descarta, no podrá recuperarlos.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Recuperar</translation>
+    </message>
+    <message>
+        <source>Failed to Recover</source>
+        <translation>Error al recuperar</translation>
+    </message>
+    <message>
+        <source>The unsaved changes to %1 no longer fit the file.</source>
+        <translation>Los cambios no guardados de %1 ya no corresponden al archivo.</translation>
+    </message>
+</context>
+<context>
     <name>CSidePanel</name>
     <message>
         <source>Thumbnails</source>
@@ -1283,6 +1318,26 @@
         <source>Organize Pages</source>
         <translation>Organizar páginas</translation>
     </message>
+    <message>
+        <source>Page Colours</source>
+        <translation>Colores de página</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Sepia</source>
+        <translation>Sepia</translation>
+    </message>
+    <message>
+        <source>High Contrast</source>
+        <translation>Alto contraste</translation>
+    </message>
+    <message>
+        <source>Dark Pages with the Dark Appearance</source>
+        <translation>Páginas oscuras con la apariencia oscura</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -1325,6 +1380,10 @@
     <message>
         <source>Dark</source>
         <translation>Oscuro</translation>
+    </message>
+    <message>
+        <source>Reopen documents from last time</source>
+        <translation>Volver a abrir los documentos de la última vez</translation>
     </message>
 </context>
 <context>

@@ -791,6 +791,41 @@
     </message>
 </context>
 <context>
+    <name>CSessionKeeper</name>
+    <message>
+        <source>%1 did not close properly last time. Your documents have been reopened.</source>
+        <translation>%1 ne s&apos;est pas fermé correctement la dernière fois. Vos documents ont été rouverts.</translation>
+    </message>
+    <message>
+        <source>These documents could not be found and were not reopened:</source>
+        <translation>Ces documents sont introuvables et n&apos;ont pas été rouverts :</translation>
+    </message>
+    <message>
+        <source>Recover unsaved changes to %1?</source>
+        <translation>Récupérer les modifications non enregistrées de %1 ?</translation>
+    </message>
+    <message>
+        <source>The changes were kept when the document was last open. If you discard them, they cannot be brought back.</source>
+        <translation>Les modifications ont été conservées lors de la dernière ouverture du document. Si vous les ignorez, elles ne pourront pas être récupérées.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Ignorer</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Récupérer</translation>
+    </message>
+    <message>
+        <source>Failed to Recover</source>
+        <translation>Échec de la récupération</translation>
+    </message>
+    <message>
+        <source>The unsaved changes to %1 no longer fit the file.</source>
+        <translation>Les modifications non enregistrées de %1 ne correspondent plus au fichier.</translation>
+    </message>
+</context>
+<context>
     <name>CSidePanel</name>
     <message>
         <source>Thumbnails</source>
@@ -1283,6 +1318,26 @@
         <source>Organize Pages</source>
         <translation>Organiser les pages</translation>
     </message>
+    <message>
+        <source>Page Colours</source>
+        <translation>Couleurs des pages</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Sepia</source>
+        <translation>Sépia</translation>
+    </message>
+    <message>
+        <source>High Contrast</source>
+        <translation>Contraste élevé</translation>
+    </message>
+    <message>
+        <source>Dark Pages with the Dark Appearance</source>
+        <translation>Pages sombres avec l&apos;apparence sombre</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -1325,6 +1380,10 @@
     <message>
         <source>Dark</source>
         <translation>Sombre</translation>
+    </message>
+    <message>
+        <source>Reopen documents from last time</source>
+        <translation>Rouvrir les documents de la dernière fois</translation>
     </message>
 </context>
 <context>

@@ -791,6 +791,41 @@
     </message>
 </context>
 <context>
+    <name>CSessionKeeper</name>
+    <message>
+        <source>%1 did not close properly last time. Your documents have been reopened.</source>
+        <translation>%1 non è stato chiuso correttamente l&apos;ultima volta. I documenti sono stati riaperti.</translation>
+    </message>
+    <message>
+        <source>These documents could not be found and were not reopened:</source>
+        <translation>Questi documenti non sono stati trovati e non sono stati riaperti:</translation>
+    </message>
+    <message>
+        <source>Recover unsaved changes to %1?</source>
+        <translation>Recuperare le modifiche non salvate a %1?</translation>
+    </message>
+    <message>
+        <source>The changes were kept when the document was last open. If you discard them, they cannot be brought back.</source>
+        <translation>Le modifiche sono state conservate l&apos;ultima volta che il documento era aperto. Se le scarti, non potranno essere recuperate.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Scarta</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Recupera</translation>
+    </message>
+    <message>
+        <source>Failed to Recover</source>
+        <translation>Recupero non riuscito</translation>
+    </message>
+    <message>
+        <source>The unsaved changes to %1 no longer fit the file.</source>
+        <translation>Le modifiche non salvate a %1 non corrispondono più al file.</translation>
+    </message>
+</context>
+<context>
     <name>CSidePanel</name>
     <message>
         <source>Thumbnails</source>
@@ -1283,6 +1318,26 @@
         <source>Organize Pages</source>
         <translation>Organizza pagine</translation>
     </message>
+    <message>
+        <source>Page Colours</source>
+        <translation>Colori pagina</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>Sepia</source>
+        <translation>Seppia</translation>
+    </message>
+    <message>
+        <source>High Contrast</source>
+        <translation>Contrasto elevato</translation>
+    </message>
+    <message>
+        <source>Dark Pages with the Dark Appearance</source>
+        <translation>Pagine scure con l&apos;aspetto scuro</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -1325,6 +1380,10 @@
     <message>
         <source>Dark</source>
         <translation>Scuro</translation>
+    </message>
+    <message>
+        <source>Reopen documents from last time</source>
+        <translation>Riapri i documenti dell&apos;ultima volta</translation>
     </message>
 </context>
 <context>

@@ -791,6 +791,41 @@
     </message>
 </context>
 <context>
+    <name>CSessionKeeper</name>
+    <message>
+        <source>%1 did not close properly last time. Your documents have been reopened.</source>
+        <translation>%1이(가) 지난번에 제대로 종료되지 않았습니다. 문서를 다시 열었습니다.</translation>
+    </message>
+    <message>
+        <source>These documents could not be found and were not reopened:</source>
+        <translation>다음 문서를 찾을 수 없어 다시 열지 않았습니다:</translation>
+    </message>
+    <message>
+        <source>Recover unsaved changes to %1?</source>
+        <translation>%1의 저장되지 않은 변경 내용을 복구하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>The changes were kept when the document was last open. If you discard them, they cannot be brought back.</source>
+        <translation>변경 내용은 문서를 마지막으로 열었을 때 보관되었습니다. 삭제하면 되돌릴 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>복구</translation>
+    </message>
+    <message>
+        <source>Failed to Recover</source>
+        <translation>복구 실패</translation>
+    </message>
+    <message>
+        <source>The unsaved changes to %1 no longer fit the file.</source>
+        <translation>%1의 저장되지 않은 변경 내용이 더 이상 파일과 맞지 않습니다.</translation>
+    </message>
+</context>
+<context>
     <name>CSidePanel</name>
     <message>
         <source>Thumbnails</source>
@@ -1283,6 +1318,26 @@
         <source>Organize Pages</source>
         <translation>페이지 정리</translation>
     </message>
+    <message>
+        <source>Page Colours</source>
+        <translation>페이지 색상</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>보통</translation>
+    </message>
+    <message>
+        <source>Sepia</source>
+        <translation>세피아</translation>
+    </message>
+    <message>
+        <source>High Contrast</source>
+        <translation>고대비</translation>
+    </message>
+    <message>
+        <source>Dark Pages with the Dark Appearance</source>
+        <translation>어두운 모양에서 어두운 페이지</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -1325,6 +1380,10 @@
     <message>
         <source>Dark</source>
         <translation>다크</translation>
+    </message>
+    <message>
+        <source>Reopen documents from last time</source>
+        <translation>지난번 문서 다시 열기</translation>
     </message>
 </context>
 <context>
@@ -1523,7 +1582,7 @@
     </message>
     <message>
         <source>Discard</source>
-        <translation>버리기</translation>
+        <translation>삭제</translation>
     </message>
 </context>
 <context>

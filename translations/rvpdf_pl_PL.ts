@@ -791,6 +791,41 @@
     </message>
 </context>
 <context>
+    <name>CSessionKeeper</name>
+    <message>
+        <source>%1 did not close properly last time. Your documents have been reopened.</source>
+        <translation>%1 nie został poprawnie zamknięty ostatnim razem. Dokumenty zostały ponownie otwarte.</translation>
+    </message>
+    <message>
+        <source>These documents could not be found and were not reopened:</source>
+        <translation>Tych dokumentów nie znaleziono i nie zostały ponownie otwarte:</translation>
+    </message>
+    <message>
+        <source>Recover unsaved changes to %1?</source>
+        <translation>Odzyskać niezapisane zmiany w %1?</translation>
+    </message>
+    <message>
+        <source>The changes were kept when the document was last open. If you discard them, they cannot be brought back.</source>
+        <translation>Zmiany zostały zachowane, gdy dokument był ostatnio otwarty. Jeśli je odrzucisz, nie będzie można ich przywrócić.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Odrzuć</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Odzyskaj</translation>
+    </message>
+    <message>
+        <source>Failed to Recover</source>
+        <translation>Nie udało się odzyskać</translation>
+    </message>
+    <message>
+        <source>The unsaved changes to %1 no longer fit the file.</source>
+        <translation>Niezapisane zmiany w %1 nie pasują już do pliku.</translation>
+    </message>
+</context>
+<context>
     <name>CSidePanel</name>
     <message>
         <source>Thumbnails</source>
@@ -1283,6 +1318,26 @@
         <source>Organize Pages</source>
         <translation>Uporządkuj strony</translation>
     </message>
+    <message>
+        <source>Page Colours</source>
+        <translation>Kolory stron</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normalne</translation>
+    </message>
+    <message>
+        <source>Sepia</source>
+        <translation>Sepia</translation>
+    </message>
+    <message>
+        <source>High Contrast</source>
+        <translation>Wysoki kontrast</translation>
+    </message>
+    <message>
+        <source>Dark Pages with the Dark Appearance</source>
+        <translation>Ciemne strony przy ciemnym wyglądzie</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -1325,6 +1380,10 @@
     <message>
         <source>Dark</source>
         <translation>Ciemny</translation>
+    </message>
+    <message>
+        <source>Reopen documents from last time</source>
+        <translation>Otwieraj ponownie dokumenty z ostatniego razu</translation>
     </message>
 </context>
 <context>

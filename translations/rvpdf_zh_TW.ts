@@ -791,6 +791,41 @@
     </message>
 </context>
 <context>
+    <name>CSessionKeeper</name>
+    <message>
+        <source>%1 did not close properly last time. Your documents have been reopened.</source>
+        <translation>%1 上次未正常關閉。已重新開啟您的文件。</translation>
+    </message>
+    <message>
+        <source>These documents could not be found and were not reopened:</source>
+        <translation>下列文件找不到,未重新開啟:</translation>
+    </message>
+    <message>
+        <source>Recover unsaved changes to %1?</source>
+        <translation>要復原對 %1 未儲存的變更嗎?</translation>
+    </message>
+    <message>
+        <source>The changes were kept when the document was last open. If you discard them, they cannot be brought back.</source>
+        <translation>這些變更在文件上次開啟時已保留。如果捨棄,將無法找回。</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>捨棄</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>Failed to Recover</source>
+        <translation>復原失敗</translation>
+    </message>
+    <message>
+        <source>The unsaved changes to %1 no longer fit the file.</source>
+        <translation>對 %1 未儲存的變更已與檔案不符。</translation>
+    </message>
+</context>
+<context>
     <name>CSidePanel</name>
     <message>
         <source>Thumbnails</source>
@@ -1283,6 +1318,26 @@
         <source>Organize Pages</source>
         <translation>整理頁面</translation>
     </message>
+    <message>
+        <source>Page Colours</source>
+        <translation>頁面色彩</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>Sepia</source>
+        <translation>懷舊</translation>
+    </message>
+    <message>
+        <source>High Contrast</source>
+        <translation>高對比</translation>
+    </message>
+    <message>
+        <source>Dark Pages with the Dark Appearance</source>
+        <translation>深色外觀時使用深色頁面</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -1325,6 +1380,10 @@
     <message>
         <source>Dark</source>
         <translation>深色</translation>
+    </message>
+    <message>
+        <source>Reopen documents from last time</source>
+        <translation>重新開啟上次的文件</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include "CEditSession.h"
 #include "CPageCache.h"
+#include "CPageColors.h"
 #include "CPdfDocument.h"
 #include "CRenderQueue.h"
 
@@ -42,6 +43,11 @@ COrganizerView::COrganizerView(CEditSession* session_, QWidget* parent)
     autoScroll.setInterval(kScrollTickMs);
     connect(&autoScroll, &QTimer::timeout, this, &COrganizerView::AutoScrollStep);
     connect(session, &CEditSession::SignalPlanChanged, this, &COrganizerView::OnPlanChanged);
+    connect(CPageColors::Instance(), &CPageColors::SignalModeChanged, this, [this]() {
+        for (CRenderQueue* queue : qAsConst(queues))
+            queue->Cancel();
+        viewport()->update();
+    });
     Relayout();
 }
 
@@ -236,7 +242,7 @@ void COrganizerView::PaintCell(QPainter& painter, int nPosition)
         painter.drawRoundedRect(cell.adjusted(6, 4, -6, -2), 8, 8);
     }
     painter.fillRect(thumb.adjusted(1, 1, 2, 2), QColor(0, 0, 0, 40));
-    painter.fillRect(thumb, Qt::white);
+    painter.fillRect(thumb, CPageColors::Paper());
     if (!page.IsBlank()) {
         const std::shared_ptr<CPdfDocument> doc = session->SourceDocument(page.source);
         if (doc) {

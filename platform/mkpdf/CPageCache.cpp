@@ -36,5 +36,6 @@ void CPageCache::RemoveDocument(quint64 document)
 uint qHash(const CPageCache::Key& key, uint seed)
 {
     return qHash(key.document, seed) ^ qHash(key.page, seed) ^ qHash(key.scale, seed)
-        ^ qHash(key.region.x() * 31 + key.region.y() * 17 + key.region.width() * 7 + key.region.height(), seed);
+        ^ qHash(key.region.x() * 31 + key.region.y() * 17 + key.region.width() * 7 + key.region.height(), seed)
+        ^ qHash(key.colors << 24, seed);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CPageColors.h"
+
 #include <QCache>
 #include <QImage>
 #include <QRect>
@@ -18,10 +20,13 @@ public:
         int page = 0;
         qint64 scale = 0; // pixels per point times 10000
         QRect region;     // device pixels of the page; null for all of it
+        // Pictures are kept per page colour mode; a key made without one
+        // means the mode in use now.
+        int colors = CPageColors::Current();
         bool operator==(const Key& other) const
         {
             return document == other.document && page == other.page && scale == other.scale
-                && region == other.region;
+                && region == other.region && colors == other.colors;
         }
     };
 

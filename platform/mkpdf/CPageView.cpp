@@ -1,6 +1,7 @@
 #include "CPageView.h"
 
 #include "CPageCache.h"
+#include "CPageColors.h"
 #include "CPageOverlay.h"
 #include "CRenderQueue.h"
 
@@ -13,6 +14,8 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -38,6 +41,12 @@ CPageView::CPageView(std::shared_ptr<CPdfDocument> document_, QWidget* parent)
     horizontalScrollBar()->setSingleStep(40);
     queue = new CRenderQueue(document, this);
     connect(queue, &CRenderQueue::SignalRendered, this, &CPageView::SlotRendered);
+    connect(CPageColors::Instance(), &CPageColors::SignalModeChanged, this, [this]() {
+        // Pictures in the old colours would stand in for the sharp ones.
+        previousRenderScale = 0;
+        queue->Cancel();
+        viewport()->update();
+    });
 }
 
 CPageView::~CPageView() = default;
@@ -361,8 +370,10 @@ void CPageView::UpdateCurrentPage()
 {
     if (!IsScrolling())
         return;
-    // The current page is the one crossing a line a third down the view.
-    const int probe = -ContentOrigin().y() + viewport()->height() / 3;
+    // The current page is the one crossing a line a third down the view;
+    // in a view smaller than the margin above a page (laid out before its
+    // window has its size), the page scrolled to is still the current one.
+    const int probe = -ContentOrigin().y() + qMax(viewport()->height() / 3, kMargin + kGap + 1);
     const QPair<int, int> visible = VisiblePages();
     int best = currentPage;
     for (int i = visible.first; i >= 0 && i <= visible.second; ++i) {
@@ -388,12 +399,13 @@ double CPageView::RenderScaleFor(int nPage) const
 void CPageView::PaintPage(QPainter& painter, int nPage, const QRect& target, const QRect& visible)
 {
     painter.fillRect(target.adjusted(1, 1, 2, 2), QColor(0, 0, 0, 40));
-    painter.fillRect(target, Qt::white);
+    painter.fillRect(target, CPageColors::Paper());
 
     CPageCache& cache = CPageCache::Instance();
     const double renderScale = RenderScaleFor(nPage);
     const qint64 scaleKey = CPageCache::ScaleKey(renderScale);
     const double dpr = devicePixelRatioF();
+    paintedRatio = dpr;
     const QSize device(qRound(target.width() * dpr), qRound(target.height() * dpr));
     const quint64 docId = document->Id();
 
@@ -498,9 +510,18 @@ void CPageView::resizeEvent(QResizeEvent* event)
     Relayout();
 }
 
+void CPageView::OnScreenChanged()
+{
+    if (paintedRatio > 0 && !qFuzzyCompare(paintedRatio, devicePixelRatioF()))
+        previousRenderScale = scale * paintedRatio;
+    viewport()->update();
+}
+
 void CPageView::showEvent(QShowEvent* event)
 {
     QAbstractScrollArea::showEvent(event);
+    if (QWindow* handle = window()->windowHandle())
+        connect(handle, &QWindow::screenChanged, this, &CPageView::OnScreenChanged, Qt::UniqueConnection);
     if (!laidOut)
         Relayout();
 }

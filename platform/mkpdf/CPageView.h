@@ -134,6 +134,9 @@ private:
     QPair<int, int> VisiblePages() const;
     void PaintPage(QPainter& painter, int nPage, const QRect& target, const QRect& visible);
     void SlotRendered(int nPage, double dScale, const QRect& region, const QImage& image);
+    // Another screen may have another pixel ratio: the pictures of the old
+    // one stand in until the sharp ones are rendered.
+    void OnScreenChanged();
     void StepRow(int nDelta);
     int PageAt(const QPoint& viewportPos) const;
     const QList<PdfWord>& Words(int nPage);
@@ -162,6 +165,7 @@ private:
     int pendingPage = 0;
     QPair<int, int> lastVisible {-1, -1};
     bool painted = false;
+    double paintedRatio = 0;
 
     QHash<int, QList<PdfWord>> words;
     QSet<int> wordsLoading;

@@ -1,5 +1,7 @@
 #include "CPdfDocument.h"
 
+#include "CImageLocator.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -191,6 +193,25 @@ QImage CPdfDocument::RenderPage(int index, double scale, const QRect& region) co
     if (region.isNull())
         return page->renderToImage(dpi, dpi);
     return page->renderToImage(dpi, dpi, region.x(), region.y(), region.width(), region.height());
+}
+
+QVector<QRectF> CPdfDocument::ImageAreas(int index) const
+{
+    if (index < 0 || index >= pageCount)
+        return {};
+    QMutexLocker locker(&imageMutex);
+    auto it = imageAreas.constFind(index);
+    if (it != imageAreas.constEnd())
+        return it.value();
+    if (!locatorTried) {
+        locatorTried = true;
+        locator = std::make_unique<CImageLocator>();
+        if (!locator->Open(FilePath(), password))
+            locator.reset();
+    }
+    const QVector<QRectF> areas = locator ? locator->ImageAreas(index) : QVector<QRectF>();
+    imageAreas.insert(index, areas);
+    return areas;
 }
 
 QList<PdfWord> CPdfDocument::PageWords(int index) const

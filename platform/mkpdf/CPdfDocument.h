@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QHash>
 #include <QImage>
 #include <QList>
 #include <QMutex>
@@ -17,6 +18,7 @@ namespace Poppler {
 class Document;
 class Page;
 }
+class CImageLocator;
 
 // One word of a page's text, in page points.
 struct PdfWord
@@ -101,6 +103,9 @@ public:
     // Renders region (device pixels of the page at scale pixels per point,
     // null for the whole page); null on failure.
     QImage RenderPage(int index, double scale, const QRect& region = QRect()) const;
+    // Where the page draws raster images, in the same points as PageSize;
+    // read once per page and kept.
+    QVector<QRectF> ImageAreas(int index) const;
     QList<PdfWord> PageWords(int index) const;
     QVector<PdfOutlineNode> Outline() const;
     QList<PdfAnnotationInfo> Annotations() const;
@@ -133,4 +138,10 @@ private:
     // and the path under their own short lock so it never waits for a render.
     mutable QMutex mutex;
     mutable QMutex infoMutex;
+    // The structure parser for picture areas has a lock of its own, so
+    // finding them never waits for a render.
+    mutable QMutex imageMutex;
+    mutable std::unique_ptr<CImageLocator> locator;
+    mutable bool locatorTried = false;
+    mutable QHash<int, QVector<QRectF>> imageAreas;
 };

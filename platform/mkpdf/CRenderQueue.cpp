@@ -1,6 +1,7 @@
 #include "CRenderQueue.h"
 
 #include "CPageCache.h"
+#include "CPageColors.h"
 #include "CPdfDocument.h"
 
 #include <QCoreApplication>
@@ -59,7 +60,8 @@ QThreadPool* CRenderQueue::NewPool()
 
 void CRenderQueue::Request(int nPage, double dScale, const QRect& region)
 {
-    const Ticket ticket {nPage, CPageCache::ScaleKey(dScale), region};
+    const CPageColors::Mode colors = CPageColors::Current();
+    const Ticket ticket {nPage, CPageCache::ScaleKey(dScale), region, colors};
     if (pending.contains(ticket))
         return;
     pending.insert(ticket);
@@ -69,18 +71,20 @@ void CRenderQueue::Request(int nPage, double dScale, const QRect& region)
     std::shared_ptr<std::atomic<int>> current = generation;
     auto* watcher = new QFutureWatcher<QImage>(this);
     connect(watcher, &QFutureWatcher<QImage>::finished, this,
-            [this, watcher, ticket, issued, nPage, dScale, region]() {
+            [this, watcher, ticket, issued, nPage, dScale, region, colors]() {
                 if (generation->load() == issued)
                     pending.remove(ticket);
                 const QImage image = watcher->result();
                 watcher->deleteLater();
-                if (!image.isNull())
+                // The colours changed while it was rendered: the receivers
+                // would file it under the new ones.
+                if (!image.isNull() && colors == CPageColors::Current())
                     emit SignalRendered(nPage, dScale, region, image);
             });
-    watcher->setFuture(Run([doc, current, issued, nPage, dScale, region]() {
+    watcher->setFuture(Run([doc, current, issued, nPage, dScale, region, colors]() {
         if (current->load() != issued)
             return QImage();
-        return doc->RenderPage(nPage, dScale, region);
+        return CPageColors::Render(*doc, nPage, dScale, region, colors);
     }));
 }
 
@@ -92,5 +96,5 @@ void CRenderQueue::Cancel()
 
 bool CRenderQueue::IsPending(int nPage, double dScale, const QRect& region) const
 {
-    return pending.contains(Ticket {nPage, CPageCache::ScaleKey(dScale), region});
+    return pending.contains(Ticket {nPage, CPageCache::ScaleKey(dScale), region, CPageColors::Current()});
 }

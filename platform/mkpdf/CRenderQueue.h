@@ -50,6 +50,7 @@ public:
     }
 
 signals:
+    // Only pictures in the page colours in use now are delivered.
     void SignalRendered(int nPage, double dScale, const QRect& region, const QImage& image);
 
 private:
@@ -58,9 +59,10 @@ private:
         int page;
         qint64 scale;
         QRect region;
+        int colors;
         bool operator==(const Ticket& other) const
         {
-            return page == other.page && scale == other.scale && region == other.region;
+            return page == other.page && scale == other.scale && region == other.region && colors == other.colors;
         }
     };
     friend uint qHash(const Ticket& ticket, uint seed) { return ::qHash(ticket.page, seed) ^ ::qHash(ticket.scale, seed) ^ ::qHash(ticket.region.x() ^ (ticket.region.y() << 12), seed); }

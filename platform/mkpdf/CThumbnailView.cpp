@@ -1,6 +1,7 @@
 #include "CThumbnailView.h"
 
 #include "CPageCache.h"
+#include "CPageColors.h"
 #include "CPdfDocument.h"
 #include "CRenderQueue.h"
 
@@ -32,6 +33,10 @@ CThumbnailView::CThumbnailView(std::shared_ptr<CPdfDocument> document_, QWidget*
                 ++rendered;
                 viewport()->update(ThumbRect(nPage).adjusted(-4, -4, 4, 4));
             });
+    connect(CPageColors::Instance(), &CPageColors::SignalModeChanged, this, [this]() {
+        queue->Cancel();
+        viewport()->update();
+    });
     Layout();
 }
 
@@ -109,7 +114,7 @@ void CThumbnailView::paintEvent(QPaintEvent* event)
         if (r.bottom() + kLabel < 0)
             continue;
         painter.fillRect(r.adjusted(1, 1, 2, 2), QColor(0, 0, 0, 30));
-        painter.fillRect(r, Qt::white);
+        painter.fillRect(r, CPageColors::Paper());
         const double scale = ThumbScale(i) * dpr;
         const CPageCache::Key key {document->Id(), i, CPageCache::ScaleKey(scale), QRect()};
         if (const QImage* image = CPageCache::Instance().Find(key))

@@ -11,12 +11,14 @@
 #include "COrganizerBox.h"
 #include "COrganizerView.h"
 #include "CPageCache.h"
+#include "CPageColors.h"
 #include "CPageView.h"
 #include "CPasswordBox.h"
 #include "CPdfDocument.h"
 #include "CPdfEditor.h"
 #include "CPdfPrinter.h"
 #include "CPropertiesBox.h"
+#include "CRecoveryCopy.h"
 #include "CRenameBox.h"
 #include "CRecentThumbnail.h"
 #include "CRenderQueue.h"
@@ -106,6 +108,7 @@ struct PrefetchResult
     std::shared_ptr<CPdfDocument> document;
     QImage firstPage;
     double scale = 0;
+    int colors = CPageColors::Normal;
 };
 
 struct PrefetchSlot
@@ -159,6 +162,15 @@ MainBox::MainBox(std::shared_ptr<CPdfDocument> document_, const QVariantMap& opt
     connect(toolBar, &CDocumentToolBar::SignalStepPage, this,
             [this](int nDelta) { view->GoToPage(view->CurrentPage() + nDelta); });
     connect(session, &CEditSession::SignalDirtyChanged, this, &MainBox::SignalDocumentChanged);
+    recoveryTimer = new QTimer(this);
+    recoveryTimer->setInterval(CRecoveryCopy::kIntervalMs);
+    connect(recoveryTimer, &QTimer::timeout, this, [this]() { WriteRecoveryCopy(); });
+    recoveryTimer->start();
+    connect(session, &CEditSession::SignalDirtyChanged, this, [this](bool bDirty) {
+        // Saved or undone back to the file: nothing left to recover.
+        if (!bDirty)
+            CRecoveryCopy::Remove(document->FilePath());
+    });
     connect(saver, &CDocumentSaver::SignalWritten, this, &MainBox::OnWritten);
     ApplyOptions(options);
 }
@@ -295,15 +307,17 @@ void MainBox::Prefetch(const QString& path, const QSize& viewSize)
     const double fitWidth = viewSize.width() - bar - 24;
     PrefetchSlot& slot = Prefetched();
     slot.path = info.absoluteFilePath();
-    slot.future = CRenderQueue::Run([path, viewSize, dpr, fitWidth]() {
+    const CPageColors::Mode colors = CPageColors::Current();
+    slot.future = CRenderQueue::Run([path, viewSize, dpr, fitWidth, colors]() {
         PrefetchResult result;
+        result.colors = colors;
         CPdfDocument::LoadStatus status;
         result.document = CPdfDocument::Load(path, QByteArray(), &status);
         if (!result.document || !viewSize.isValid())
             return result;
         result.scale = fitWidth / result.document->PageSize(0).width() * dpr;
         if (result.scale > 0)
-            result.firstPage = result.document->RenderPage(0, result.scale);
+            result.firstPage = CPageColors::Render(*result.document, 0, result.scale, QRect(), colors);
         return result;
     });
 }
@@ -328,8 +342,9 @@ QWidget* MainBox::CreatePdfBox(QWidget* parent, const QString& path, const QVari
     if (document) {
         status = CPdfDocument::Loaded;
         if (!prefetched.firstPage.isNull())
-            CPageCache::Instance().Insert({document->Id(), 0, CPageCache::ScaleKey(prefetched.scale), QRect()},
-                                          prefetched.firstPage);
+            CPageCache::Instance().Insert(
+                {document->Id(), 0, CPageCache::ScaleKey(prefetched.scale), QRect(), prefetched.colors},
+                prefetched.firstPage);
     } else {
         document = CPdfDocument::Load(path, QByteArray(), &status);
     }
@@ -607,6 +622,19 @@ bool MainBox::IsDirty() const
     return session->IsDirty();
 }
 
+bool MainBox::WriteRecoveryCopy()
+{
+    // A new document lives in a temporary file that is not kept either.
+    if (!session->IsDirty() || session->IsTemporary() || session->UndoStack()->isClean())
+        return false;
+    return CRecoveryCopy::Write(document->FilePath(), session->RecoveryState());
+}
+
+bool MainBox::RestoreRecovery(const QJsonObject& state, QString* error)
+{
+    return session->RestoreRecoveryState(state, error);
+}
+
 bool MainBox::SaveAs(const QString& path, QString* error)
 {
     return saver->SaveAs(path, error);
@@ -785,6 +813,8 @@ void MainBox::closeEvent(QCloseEvent* event)
         }
     }
     event->accept();
+    recoveryTimer->stop();
+    CRecoveryCopy::Remove(document->FilePath());
     // The window destroys this widget in answer; nothing of it is touched
     // after this line.
     emit SignalDocumentClosed(true);

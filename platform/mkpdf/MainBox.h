@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QJsonObject>
 #include <QVariantMap>
 #include <QWidget>
 
@@ -18,6 +19,7 @@ class CSidePanel;
 class QHBoxLayout;
 class QLineEdit;
 class QStackedWidget;
+class QTimer;
 class QVBoxLayout;
 
 // One open PDF document: the widget a window hosts as a page. Created only
@@ -93,6 +95,12 @@ public:
     bool IsFullScreenReadModeEnable() const;
 
     bool IsDirty() const;
+    // Unsaved changes are kept in a recovery copy every
+    // CRecoveryCopy::kIntervalMs; this writes one now. False when there is
+    // nothing to keep or it could not be written.
+    bool WriteRecoveryCopy();
+    // Brings back the changes of a recovery copy as one undoable step.
+    bool RestoreRecovery(const QJsonObject& state, QString* error = nullptr);
     int PageCount() const;
     int CurrentPageIndex() const;
     CPageView* PageView() const { return view; }
@@ -167,6 +175,7 @@ private:
     CDocumentToolBar* toolBar = nullptr;
     COrganizerBox* organizer = nullptr;
     QVariantMap commentOption;
+    QTimer* recoveryTimer = nullptr;
     bool firstThumbDone = false;
     bool keepThumbnail = true;
     bool readMode = false;

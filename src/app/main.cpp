@@ -10,9 +10,13 @@
 #include "RvpdfVersion.h"
 #include "UsageReport.h"
 #include "windows/CMainViewManager.h"
+#include "windows/CSessionKeeper.h"
+#include "setting/CSettingManager.h"
+#include "setting/SettingKeys.h"
 #include "windows/CSingleInstance.h"
 
 #include <QDir>
+#include <QJsonDocument>
 #include <QIcon>
 #include <QStyleFactory>
 #include <QTimer>
@@ -144,11 +148,31 @@ int main(int argc, char** argv)
     // The platform reads it when it makes the first window, not before.
     MKBase::CSystemUtils::RestoreStartupEnvironment();
     app.installNativeEventFilter(manager);
+    // The last session comes back first; a file given on the command line
+    // opens in addition, 200 ms later, and becomes the current one.
+    CSessionKeeper* session = manager->Session();
+    session->Restore(window, CSettingManager::getInstance()->GetGeneral().value(SettingKey::kReopenDocuments, true).toBool());
+    if (qEnvironmentVariableIsSet("RVPDF_SESSION_PROBE")) {
+        // The restored session as the next save would write it, and what
+        // the user would be told; then the application ends.
+        std::printf("session %s\n", QJsonDocument(session->Collect()).toJson(QJsonDocument::Compact).constData());
+        for (const QString& notice : session->Notices())
+            std::printf("notice %s\n", qUtf8Printable(QString(notice).replace('\n', " | ")));
+        std::fflush(stdout);
+        session->Finish();
+        MainBox::DestroyPDF();
+        return 0;
+    }
+    QTimer::singleShot(0, window, [session, window]() {
+        session->ShowNotices(window);
+        session->OfferRecovery(window);
+    });
     manager->OpenArguments(argumentList);
     // Reports of earlier crashes go out once the window is up, never in its way.
     QTimer::singleShot(3000, &app, []() { StartCrashUpload(); });
 
     const int rc = RunUntilLastWindowCloses(instance, manager);
+    session->Finish();
     MK_LOG("App Exit");
     MainBox::DestroyPDF();
     MKBase::LoggerObject::ReleaseLogger();

@@ -2,6 +2,7 @@
 
 #include "CJsonReader.h"
 #include "MKApplication.h"
+#include "setting/CPageColorSetting.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -177,12 +178,65 @@ QMenu* DocumentMenu::BuildViewMenu(QWidget* parent)
               {QT_TRANSLATE_NOOP("DocumentMenu", "Fit Height"), "fit_height", None, nullptr, nullptr, false}},
              &viewActions);
     viewMenu->addMenu(zoomMenu);
+    viewMenu->addMenu(BuildPageColorMenu(viewMenu));
     viewMenu->addSeparator();
     AddItems(viewMenu, {{QT_TRANSLATE_NOOP("DocumentMenu", "Enter Read Mode"), "full_screen", None, "Ctrl+L", nullptr, false}},
              &viewActions);
     connect(viewMenu, &QMenu::triggered, this, &DocumentMenu::SlotMenuTriggered);
     connect(viewMenu, &QMenu::aboutToShow, this, &DocumentMenu::SlotViewMenuAboutToShow);
     return viewMenu;
+}
+
+QMenu* DocumentMenu::BuildPageColorMenu(QWidget* parent)
+{
+    pageColorMenu = NewMenu(QT_TRANSLATE_NOOP("DocumentMenu", "Page Colours"), parent);
+    pageColorGroup = new QActionGroup(pageColorMenu);
+    pageColorGroup->setExclusive(true);
+    const struct
+    {
+        const char* text;
+        CPageColors::Mode mode;
+    } modes[] = {{QT_TRANSLATE_NOOP("DocumentMenu", "Normal"), CPageColors::Normal},
+                 {QT_TRANSLATE_NOOP("DocumentMenu", "Dark"), CPageColors::Dark},
+                 {QT_TRANSLATE_NOOP("DocumentMenu", "Sepia"), CPageColors::Sepia},
+                 {QT_TRANSLATE_NOOP("DocumentMenu", "High Contrast"), CPageColors::HighContrast}};
+    for (const auto& row : modes) {
+        QAction* action = pageColorMenu->addAction(Translate(row.text));
+        action->setProperty("source", QByteArray(row.text));
+        // The key reaches the document too, which has nothing to do for it.
+        action->setData(QStringLiteral("page_colors_") + CPageColors::Name(row.mode));
+        action->setProperty("pageColors", int(row.mode));
+        action->setCheckable(true);
+        pageColorGroup->addAction(action);
+        viewActions.insert(action->data().toString(), action);
+    }
+    pageColorMenu->addSeparator();
+    const char* follow = QT_TRANSLATE_NOOP("DocumentMenu", "Dark Pages with the Dark Appearance");
+    followSkinAction = pageColorMenu->addAction(Translate(follow));
+    followSkinAction->setProperty("source", QByteArray(follow));
+    followSkinAction->setData(QStringLiteral("page_colors_follow_skin"));
+    followSkinAction->setCheckable(true);
+    viewActions.insert(followSkinAction->data().toString(), followSkinAction);
+    connect(pageColorMenu, &QMenu::aboutToShow, this, &DocumentMenu::SlotPageColorMenuAboutToShow);
+    connect(pageColorMenu, &QMenu::triggered, this, &DocumentMenu::SlotPageColorMenuTriggered);
+    return pageColorMenu;
+}
+
+void DocumentMenu::SlotPageColorMenuAboutToShow()
+{
+    CPageColorSetting* setting = CPageColorSetting::getInstance();
+    for (QAction* action : pageColorGroup->actions())
+        action->setChecked(action->property("pageColors").toInt() == int(setting->Chosen()));
+    followSkinAction->setChecked(setting->FollowsDarkSkin());
+}
+
+void DocumentMenu::SlotPageColorMenuTriggered(QAction* action)
+{
+    CPageColorSetting* setting = CPageColorSetting::getInstance();
+    if (action == followSkinAction)
+        setting->SetFollowsDarkSkin(action->isChecked());
+    else if (action->property("pageColors").isValid())
+        setting->SetChosen(CPageColors::Mode(action->property("pageColors").toInt()));
 }
 
 QMenu* DocumentMenu::BuildGoMenu(QWidget* parent)

@@ -48,6 +48,8 @@ public:
     QMenu* SkinMenu() const { return skinMenu; }
     QMenu* ViewMenu() const { return viewMenu; }
     QMenu* GoMenu() const { return goMenu; }
+    QMenu* PageColorMenu() const { return pageColorMenu; }
+    QAction* ViewAction(const QString& key) const { return viewActions.value(key); }
     // The item of a menu with this key (or, for help items, this text).
     QAction* FileAction(const QString& key) const { return fileActions.value(key); }
     QAction* TabAction(const QString& key) const { return tabActions.value(key); }
@@ -81,6 +83,8 @@ private slots:
     void SlotRecentMenuTriggered(QAction* action);
     void SlotSkinMenuAboutToShow();
     void SlotSkinMenuTriggered(QAction* action);
+    void SlotPageColorMenuAboutToShow();
+    void SlotPageColorMenuTriggered(QAction* action);
     void SlotClickedGuide();
     void SlotClickedFaq();
     void SlotClickedSupport();
@@ -92,6 +96,7 @@ private:
     QMenu* BuildEditMenu(QWidget* parent);
     QMenu* BuildViewMenu(QWidget* parent);
     QMenu* BuildGoMenu(QWidget* parent);
+    QMenu* BuildPageColorMenu(QWidget* parent);
     QMenu* BuildWindowMenu(QWidget* parent);
     QVariantMap CurrentTabInfo();
     static void OpenMenuUrl(const QString& key);
@@ -110,6 +115,9 @@ private:
     QMenu* helpMenu = nullptr;
     QMenu* skinMenu = nullptr;
     QActionGroup* skinGroup = nullptr;
+    QMenu* pageColorMenu = nullptr;
+    QActionGroup* pageColorGroup = nullptr;
+    QAction* followSkinAction = nullptr;
     QHash<QString, QAction*> fileActions;
     QHash<QString, QAction*> editActions;
     QHash<QString, QAction*> viewActions;

@@ -45,7 +45,8 @@ GeneralOption::GeneralOption(QWidget* parent)
     defaultBox = new QCheckBox(tr("Set %1 as default PDF reader").arg(title), checks);
     quitBox = new QCheckBox(tr("Quit program when all windows are closed"), checks);
     restoreBox = new QCheckBox(tr("Restore last view settings when reopening documents"), checks);
-    for (QCheckBox* box : {defaultBox, quitBox, restoreBox}) {
+    reopenBox = new QCheckBox(tr("Reopen documents from last time"), checks);
+    for (QCheckBox* box : {defaultBox, quitBox, restoreBox, reopenBox}) {
         box->setObjectName("chk_box");
         checkLayout->addWidget(box);
     }
@@ -110,13 +111,15 @@ void GeneralOption::SetOptions(const QVariantMap& options)
     defaultBox->setChecked(options.value(SettingKey::kDefaultViewer).toBool());
     quitBox->setChecked(options.value(SettingKey::kQuitClose).toBool());
     restoreBox->setChecked(options.value(SettingKey::kRestoreView).toBool());
+    reopenBox->setChecked(options.value(SettingKey::kReopenDocuments, true).toBool());
 }
 
 QVariantMap GeneralOption::GetOptions() const
 {
     return {{SettingKey::kDefaultViewer, defaultBox->isChecked()},
             {SettingKey::kQuitClose, quitBox->isChecked()},
-            {SettingKey::kRestoreView, restoreBox->isChecked()}};
+            {SettingKey::kRestoreView, restoreBox->isChecked()},
+            {SettingKey::kReopenDocuments, reopenBox->isChecked()}};
 }
 
 void GeneralOption::SetLanguages(const QString& current, const QVariantMap& languages)

@@ -33,6 +33,7 @@ private:
     QCheckBox* defaultBox = nullptr;
     QCheckBox* quitBox = nullptr;
     QCheckBox* restoreBox = nullptr;
+    QCheckBox* reopenBox = nullptr;
     QComboBox* languageBox = nullptr;
     QButtonGroup* skinGroup = nullptr;
 };

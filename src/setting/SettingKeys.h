@@ -13,11 +13,16 @@ inline constexpr char kBlank[] = "Blank";
 inline constexpr char kDefaultViewer[] = "Default_Viewer";
 inline constexpr char kQuitClose[] = "Quit_Close";
 inline constexpr char kRestoreView[] = "Restore_View";
+inline constexpr char kReopenDocuments[] = "Reopen_Documents";
 
 // Display: how a document opens when its request does not say
 inline constexpr char kPageView[] = "Page_View";
 inline constexpr char kPageLayout[] = "Page_Layout";
 inline constexpr char kPageCursor[] = "Page_Cursor";
+
+// Page colours, for the whole application (record.ini)
+inline constexpr char kPageColors[] = "Page_Colors";
+inline constexpr char kPageColorsDarkSkin[] = "Page_Colors_Dark_Skin";
 
 // Blank: new documents
 inline constexpr char kFileName[] = "File_Name";

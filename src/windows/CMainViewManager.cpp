@@ -1,12 +1,14 @@
 #include "CMainViewManager.h"
 
 #include "CCrashReporter.h"
+#include "CSessionKeeper.h"
 #include "CSingleInstance.h"
 #include "CThemeWatcher.h"
 #include "LoggerObject.h"
 #include "MKApplication.h"
 #include "MainBox.h"
 #include "mainview/MainView.h"
+#include "setting/CPageColorSetting.h"
 #include "setting/CSettingManager.h"
 
 #include <QAction>
@@ -15,6 +17,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QMenu>
+#include <QStandardPaths>
 #include <QSystemSemaphore>
 #include <QThread>
 #include <QTimer>
@@ -58,6 +61,9 @@ CMainViewManager::CMainViewManager()
     : MKMultiViewManager(nullptr)
 {
     CSettingManager::getInstance(this);
+    // Pages show in the colours chosen last time from the first frame on.
+    CPageColorSetting::getInstance();
+    sessionKeeper = new CSessionKeeper(this, QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/session");
     connect(this, &CMainViewManager::SignalSemaphoreWrite, this, &CMainViewManager::SlotSemaphoreWrite);
     connect(this, &CMainViewManager::SignalLaunchIds, this, &CMainViewManager::SlotLaunchIds);
     if (MKApplication* app = MKApplication::getInstance()) {
@@ -91,6 +97,7 @@ QWidget* CMainViewManager::CreateMainView(QWidget* parent)
     connect(window, &MainView::SignalGetWindowCount, this, [this](int& count) { count = WindowsCount(); });
     window->setAttribute(Qt::WA_DeleteOnClose);
     views.append(window);
+    sessionKeeper->Watch(window);
     if (dockMenu) {
         QAction* action = dockMenu->addAction(window->windowTitle());
         action->setData(QVariant::fromValue<QObject*>(window));
@@ -102,6 +109,7 @@ QWidget* CMainViewManager::CreateMainView(QWidget* parent)
 void CMainViewManager::RemoveMainView(QWidget* view)
 {
     MKMultiViewManager::RemoveMainView(view);
+    sessionKeeper->SlotSessionChanged();
     if (!dockMenu)
         return;
     for (QAction* action : dockMenu->actions()) {
@@ -207,6 +215,8 @@ void CMainViewManager::SlotMainViewClosed(bool bClosed)
 {
     if (!bClosed) {
         quittingAll = false;
+        // The close was cancelled: the session is the windows as they are.
+        sessionKeeper->SlotSessionChanged();
         terminating = false;
         return;
     }

@@ -8,6 +8,7 @@
 
 class QAction;
 class QMenu;
+class CSessionKeeper;
 class CThemeWatcher;
 class MainView;
 
@@ -35,6 +36,9 @@ public:
     int HandOverCount() const { return handOvers; }
     void StartSemaphoreThread(const QString& key);
     bool IsQuittingAll() const { return quittingAll; }
+    // The session on disk: saved as windows and tabs change, restored at
+    // start.
+    CSessionKeeper* Session() const { return sessionKeeper; }
     // The desktop asked the process to end (SIGTERM and the like).
     bool IsTerminating() const { return terminating; }
     // Starts following the desktop's light/dark setting. With the "Auto"
@@ -76,6 +80,7 @@ private:
     int terminateRetries = 0;
     QMenu* dockMenu = nullptr;
     CThemeWatcher* themeWatcher = nullptr;
+    CSessionKeeper* sessionKeeper = nullptr;
     int handOvers = 0;
     QByteArray launchStartupId;
     QByteArray launchToken;

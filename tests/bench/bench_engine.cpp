@@ -15,6 +15,9 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QScrollBar>
 #include <QThread>
@@ -93,6 +96,35 @@ int main(int argc, char** argv)
     std::printf("launch of `rvpdf manual.pdf` to its first page painted: median %.0f ms, min %.0f ms over %d runs\n",
                 Median(first), first.isEmpty() ? 0.0 : *std::min_element(first.begin(), first.end()),
                 int(first.size()));
+
+    // 1b. Restoring a session: twenty documents against one, the current
+    // one first in both.
+    {
+        const QString folder = TestEnv::MakeDir("bench-session");
+        const QString sessionDir = TestEnv::Root() + "/data/rvpdf/session";
+        QDir().mkpath(sessionDir);
+        auto writeSession = [&](int nDocs) {
+            QJsonArray tabs;
+            for (int i = 0; i < nDocs; ++i) {
+                const QString copy = folder + QStringLiteral("/restored-%1.pdf").arg(i);
+                if (!QFile::exists(copy))
+                    QFile::copy(manual, copy);
+                tabs.append(QJsonObject {{"path", copy}, {"pageIndex", 0}, {"zoom", -2.0}, {"displayMode", 1}});
+            }
+            const QJsonObject session {{"windows", QJsonArray {QJsonObject {{"current", 0}, {"tabs", tabs}}}}};
+            QFile file(sessionDir + "/session.json");
+            file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+            file.write(QJsonDocument(session).toJson());
+        };
+        writeSession(1);
+        const QVector<double> one = MeasureLaunch({}, "page", 7);
+        writeSession(20);
+        const QVector<double> twenty = MeasureLaunch({}, "page", 7);
+        QFile::remove(sessionDir + "/session.json");
+        std::printf("restoring a session, launch to the current document's first page painted: one document median %.0f ms, "
+                    "twenty documents median %.0f ms (%d and %d runs)\n",
+                    Median(one), Median(twenty), int(one.size()), int(twenty.size()));
+    }
 
     // 2. Scrolling: how long the GUI thread is busy for each scroll step.
     {

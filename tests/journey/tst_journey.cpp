@@ -303,10 +303,10 @@ void TestJourney::relaunchFindsWhatWasLeft()
     const QSize size = x11.Geometry(window).size();
     CloseEverything(user, app);
 
-    // Next time: the window where it was left, the list as it was, and no
-    // second question.
+    // Next time: the window where it was left with its document open again,
+    // the list as it was, and no second question.
     app = user.Launch({});
-    QTRY_COMPARE_WITH_TIMEOUT(Titles(app), QStringList {"RVPDF"}, 15000);
+    QTRY_COMPARE_WITH_TIMEOUT(Titles(app), QStringList {"doc0 — RVPDF"}, 15000);
     QCOMPARE(x11.Geometry(MainWindows(app).first()), QRect(QPoint(40, 30), size));
     QVERIFY(user.RecentList().contains(QString(docs + "/doc0.pdf").toUtf8()));
     QProcess* second = user.Launch({docs + "/doc1.pdf"});

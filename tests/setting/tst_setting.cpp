@@ -113,7 +113,8 @@ void TestSetting::initTestCase()
 void TestSetting::firstStartCopiesTheBrandFile()
 {
     QCOMPARE(TestPdf::ReadBytes(CSettingManager::UserSettingPath()), TestPdf::ReadBytes(CSettingManager::DefaultSettingPath()));
-    QCOMPARE(store->GetGeneral().keys(), QStringList({"Default_Viewer", "Quit_Close", "Restore_View"}));
+    QCOMPARE(store->GetGeneral().keys(), QStringList({"Default_Viewer", "Quit_Close", "Reopen_Documents", "Restore_View"}));
+    QCOMPARE(store->GetGeneral().value("Reopen_Documents").toBool(), true);
     QCOMPARE(store->GetDisplay().value("Page_View").userType(), int(QMetaType::Float));
     QCOMPARE(store->GetBlank().value("Page_Custom_Size").toSize(), QSize(210, 297));
     // The blank-document folder is emptied at start.
@@ -127,6 +128,8 @@ void TestSetting::userFileGainsMissingKeysKeepsExtras()
              "[General]\nDefault_Viewer=true\nQuit_Close=true\nExtra_Key=5\n\n[Display]\nPage_Layout=3\n");
     store->Reload();
     QCOMPARE(store->GetGeneral().value("Restore_View").toBool(), true);
+    // A file from before the session option gains it, switched on.
+    QCOMPARE(store->GetGeneral().value("Reopen_Documents").toBool(), true);
     QCOMPARE(store->GetGeneral().value("Quit_Close").toBool(), true);
     QVERIFY(!store->GetGeneral().contains("Extra_Key"));
     QCOMPARE(store->GetDisplay().value("Page_Layout").toInt(), 3);
@@ -470,13 +473,17 @@ void TestSetting::haldenHidesViewerAndLanguage()
         GeneralOption page;
         page.show();
         const QList<QCheckBox*> boxes = page.findChildren<QCheckBox*>();
-        QCOMPARE(boxes.size(), 3);
+        QCOMPARE(boxes.size(), 4);
         QVERIFY(!boxes.at(0)->isVisible());
         QVERIFY(boxes.at(1)->isVisible());
         QVERIFY(!page.LanguageBox()->isVisible());
         // The hidden box still carries its value through apply.
-        page.SetOptions({{"Default_Viewer", true}, {"Quit_Close", false}, {"Restore_View", true}});
+        page.SetOptions({{"Default_Viewer", true}, {"Quit_Close", false}, {"Restore_View", true}, {"Reopen_Documents", false}});
         QCOMPARE(page.GetOptions().value("Default_Viewer").toBool(), true);
+        // The session option is shown in every brand and round-trips.
+        QVERIFY(boxes.at(3)->isVisible());
+        QCOMPARE(boxes.at(3)->text(), QStringLiteral("Reopen documents from last time"));
+        QCOMPARE(page.GetOptions().value("Reopen_Documents").toBool(), false);
     }
     app->InitProduct("rv", "overseas");
     GeneralOption page;

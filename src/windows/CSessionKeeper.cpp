@@ -1,0 +1,256 @@
+#include "CSessionKeeper.h"
+
+#include "CMainViewManager.h"
+#include "CPageView.h"
+#include "CRecoveryCopy.h"
+#include "CSessionStore.h"
+#include "MKApplication.h"
+#include "MKMessageBox.h"
+#include "MainBox.h"
+#include "mainview/MainView.h"
+#include "setting/CSettingManager.h"
+#include "tabbar/CTabBar.h"
+
+#include "LoggerObject.h"
+
+#include <QEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QPushButton>
+
+namespace {
+
+// More than this many documents in one window is not a session we wrote.
+constexpr int kMaxTabs = 500;
+
+} // namespace
+
+CSessionKeeper::CSessionKeeper(CMainViewManager* manager_, const QString& dirPath)
+    : QObject(manager_)
+    , manager(manager_)
+    , store(new CSessionStore(dirPath, this))
+{
+    unclean = store->EndedUncleanly();
+    store->MarkRunning();
+    store->SetCollector([this]() { return Collect(); });
+}
+
+void CSessionKeeper::Watch(MainView* window)
+{
+    if (CTabBar* bar = window->TabBar()) {
+        connect(bar, &CTabBar::SignalItemCountChanged, this, &CSessionKeeper::SlotSessionChanged, Qt::UniqueConnection);
+        connect(bar, &CTabBar::SignalSelectChanged, this, &CSessionKeeper::SlotSessionChanged, Qt::UniqueConnection);
+    }
+    connect(window, &QObject::destroyed, this, &CSessionKeeper::SlotSessionChanged, Qt::UniqueConnection);
+    window->removeEventFilter(this);
+    window->installEventFilter(this);
+    SlotSessionChanged();
+}
+
+bool CSessionKeeper::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::WindowStateChange:
+        store->ScheduleSave();
+        break;
+    case QEvent::Close:
+        // Once a window is closing the session is no longer recorded: what
+        // changed just before (a move, a page) is written first.
+        if (store->IsSavePending())
+            store->SaveNow();
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void CSessionKeeper::SlotSessionChanged()
+{
+    // Documents that arrived since the last change report their page and
+    // zoom from now on.
+    for (QWidget* view : manager->Views()) {
+        auto* window = qobject_cast<MainView*>(view);
+        if (!window)
+            continue;
+        for (QWidget* widget : window->Documents()) {
+            auto* box = qobject_cast<MainBox*>(widget);
+            if (!box || !box->PageView())
+                continue;
+            connect(box->PageView(), &CPageView::SignalCurrentPageChanged, this, &CSessionKeeper::SlotSessionChanged,
+                    Qt::UniqueConnection);
+            connect(box->PageView(), &CPageView::SignalZoomChanged, this, &CSessionKeeper::SlotSessionChanged,
+                    Qt::UniqueConnection);
+        }
+    }
+    store->ScheduleSave();
+}
+
+QJsonObject CSessionKeeper::Collect() const
+{
+    // Nothing is recorded in private mode; while windows close, the session
+    // stays as it was before, so that quitting keeps it.
+    if (CSettingManager::getInstance()->IsPrivateEnabled() || manager->IsQuittingAll())
+        return QJsonObject();
+    QJsonArray windows;
+    for (QWidget* view : manager->Views()) {
+        auto* window = qobject_cast<MainView*>(view);
+        if (!window)
+            continue;
+        if (window->IsClosingWindow())
+            return QJsonObject();
+        CTabBar* bar = window->TabBar();
+        QJsonArray tabs;
+        int current = -1;
+        for (int i = 0; bar && i < bar->GetItemCount(); ++i) {
+            auto* box = qobject_cast<MainBox*>(bar->GetItem(i).widget);
+            // A new document that was never saved has no file to reopen.
+            if (!box || box->isTempDoc())
+                continue;
+            const QVariantMap shown = box->GetDisplayOption();
+            if (i == bar->CurrentIndex())
+                current = tabs.size();
+            tabs.append(QJsonObject {{"path", box->GetDocumentFilePath()},
+                                     {"pageIndex", shown.value("pageIndex").toInt()},
+                                     {"zoom", shown.value("zoom").toDouble()},
+                                     {"displayMode", shown.value("displayMode").toInt()}});
+        }
+        windows.append(QJsonObject {{"geometry", QString::fromLatin1(window->saveGeometry().toBase64())},
+                                    {"maximized", window->isMaximized()},
+                                    {"current", current},
+                                    {"tabs", tabs}});
+    }
+    // The last window closing ends the application: its session stays.
+    if (windows.isEmpty())
+        return QJsonObject();
+    return QJsonObject {{"windows", windows}};
+}
+
+int CSessionKeeper::Restore(QWidget* firstWindow, bool bWanted)
+{
+    notices.clear();
+    QString setAside;
+    const QJsonObject session = store->Load(&setAside);
+    if (!setAside.isEmpty())
+        MK_LOG("session file could not be read, set aside as %s", qUtf8Printable(setAside));
+    if (!bWanted && !unclean)
+        return 0;
+    const QJsonArray windows = session.value("windows").toArray();
+    QStringList missing;
+    int reopened = 0;
+    auto* target = qobject_cast<MainView*>(firstWindow);
+    for (const QJsonValue& value : windows) {
+        const QJsonObject state = value.toObject();
+        if (!target) {
+            target = qobject_cast<MainView*>(manager->CreateMainView(nullptr));
+            if (!target)
+                break;
+        }
+        const QByteArray geometry = QByteArray::fromBase64(state.value("geometry").toString().toLatin1());
+        if (!geometry.isEmpty())
+            target->restoreGeometry(geometry);
+        if (state.value("maximized").toBool())
+            target->showMaximized();
+        else
+            target->show();
+        reopened += RestoreWindow(target, state, &missing);
+        target = nullptr;
+    }
+    const QString title = MKApplication::getInstance() ? MKApplication::getInstance()->GetAppValue("Title") : QString();
+    if (unclean && reopened > 0)
+        notices << tr("%1 did not close properly last time. Your documents have been reopened.").arg(title);
+    if (!missing.isEmpty())
+        notices << tr("These documents could not be found and were not reopened:") + "\n" + missing.join('\n');
+    MK_LOG("session restored: %d document(s), %d missing%s", reopened, int(missing.size()), unclean ? ", after an unclean end" : "");
+    store->ScheduleSave();
+    return reopened;
+}
+
+int CSessionKeeper::RestoreWindow(MainView* window, const QJsonObject& state, QStringList* missing)
+{
+    const QJsonArray tabs = state.value("tabs").toArray();
+    const int wantedCurrent = state.value("current").toInt(-1);
+    int opened = 0;
+    int current = -1;
+    for (int i = 0; i < tabs.size() && i < kMaxTabs; ++i) {
+        const QJsonObject tab = tabs.at(i).toObject();
+        const QString path = tab.value("path").toString();
+        if (!QFileInfo(path).isFile()) {
+            if (!missing->contains(path))
+                missing->append(path);
+            continue;
+        }
+        if (manager->IsDocumentOpen(path))
+            continue;
+        QVariantMap request {{"path", path}};
+        for (const char* key : {"pageIndex", "displayMode"}) {
+            if (tab.value(key).isDouble())
+                request[key] = tab.value(key).toInt();
+        }
+        if (tab.value("zoom").isDouble())
+            request["zoom"] = tab.value("zoom").toDouble();
+        int result = -1;
+        window->SlotOpenFile(result, request, false);
+        if (result != 0)
+            continue;
+        if (i == wantedCurrent)
+            current = opened;
+        ++opened;
+    }
+    if (CTabBar* bar = window->TabBar()) {
+        if (current >= 0)
+            bar->SetCurrentIndex(current);
+        else if (wantedCurrent < 0 && bar->GetItemCount() > 0)
+            window->HomeButton()->setChecked(true);
+    }
+    return opened;
+}
+
+void CSessionKeeper::ShowNotices(QWidget* parent)
+{
+    const QString title = MKApplication::getInstance() ? MKApplication::getInstance()->GetAppValue("Title") : QString();
+    const QStringList pending = notices;
+    notices.clear();
+    for (const QString& text : pending)
+        MKMessageBox::information(true, parent, parent, title, text, QString(), 1024, 400);
+}
+
+void CSessionKeeper::OfferRecovery(QWidget* parent)
+{
+    auto* window = qobject_cast<MainView*>(parent);
+    if (!window)
+        return;
+    for (const CRecoveryCopy::Entry& entry : CRecoveryCopy::Pending()) {
+        const QString name = QFileInfo(entry.documentPath).fileName();
+        CMessageDialog box(true, window, QString(), tr("Recover unsaved changes to %1?").arg(name),
+                           tr("The changes were kept when the document was last open. If you discard them, they "
+                              "cannot be brought back."),
+                           tr("Discard"), tr("Recover"), QString());
+        box.ShowMask(window, false);
+        if (box.exec() != 2) {
+            QFile::remove(entry.copyPath);
+            continue;
+        }
+        int result = -1;
+        window->SlotOpenFile(result, QVariantMap {{"path", entry.documentPath}}, false);
+        const int index = window->IndexOfDocument(entry.documentPath);
+        auto* document = index >= 0 ? qobject_cast<MainBox*>(window->TabBar()->GetItem(index).widget) : nullptr;
+        QString error;
+        if (!document || !document->RestoreRecovery(entry.state, &error)) {
+            MK_LOG("recovery of %s failed: %s", qUtf8Printable(entry.documentPath), qUtf8Printable(error));
+            MKMessageBox::information(true, window, window, QString(), tr("Failed to Recover"),
+                                      tr("The unsaved changes to %1 no longer fit the file.").arg(name), 1024, 400);
+            QFile::remove(entry.copyPath);
+            continue;
+        }
+        window->TabBar()->SetCurrentIndex(index);
+    }
+}
+
+void CSessionKeeper::Finish()
+{
+    store->MarkCleanEnd();
+}

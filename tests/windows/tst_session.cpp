@@ -1,0 +1,448 @@
+#include "CEditSession.h"
+#include "CPageView.h"
+#include "CRecoveryCopy.h"
+#include "MKCheckBox.h"
+#include "TestMain.h"
+#include "TestPdf.h"
+#include "mainview/MainView.h"
+#include "setting/CSettingManager.h"
+#include "tabbar/CTabBar.h"
+#include "windows/CMainViewManager.h"
+#include "windows/CSessionKeeper.h"
+#include "windows/CSessionStore.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLabel>
+#include <QProcess>
+#include <QSignalSpy>
+
+#include <memory>
+
+namespace {
+
+QString SessionDir()
+{
+    return TestEnv::Root() + "/data/rvpdf/session";
+}
+
+QByteArray Digest(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256)
+                                          : QByteArray();
+}
+
+QJsonObject ReadSession()
+{
+    QFile file(SessionDir() + "/session.json");
+    if (!file.open(QIODevice::ReadOnly))
+        return QJsonObject();
+    return QJsonDocument::fromJson(file.readAll()).object();
+}
+
+QStringList TabPaths(const QJsonObject& window)
+{
+    QStringList paths;
+    for (const QJsonValue& tab : window.value("tabs").toArray())
+        paths << tab.toObject().value("path").toString();
+    return paths;
+}
+
+// Every window's tabs and current tab, without the placement.
+QJsonArray WithoutGeometry(const QJsonObject& session)
+{
+    QJsonArray windows;
+    for (const QJsonValue& value : session.value("windows").toArray()) {
+        QJsonObject window = value.toObject();
+        window.remove("geometry");
+        windows.append(window);
+    }
+    return windows;
+}
+
+void SetReopenOption(bool bOn)
+{
+    CSettingManager* settings = CSettingManager::getInstance();
+    QVariantMap general = settings->GetGeneral();
+    general["Reopen_Documents"] = bOn;
+    settings->SetGeneral(general);
+    settings->Save();
+}
+
+} // namespace
+
+class TestSession : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    // Real processes first: the in-process manager keeps its own marker.
+    void killedProcessRestoresAtNextStart_data();
+    void killedProcessRestoresAtNextStart();
+    void savesAreGatheredAndAtomic();
+    void damagedSessionIsSetAside_data();
+    void damagedSessionIsSetAside();
+    void twoWindowsComeBackExactly();
+    void vanishedFilesAreSkippedWithOneMessage();
+    void privateModeWritesNothing();
+    void recoveryIsOfferedAfterKill_data();
+    void recoveryIsOfferedAfterKill();
+
+private:
+    std::unique_ptr<QProcess> Start(const QStringList& args, const QStringList& env = {});
+    QString ProbeOutput(QStringList* notices);
+    void CloseAllWindows();
+
+    QString dir;
+    QStringList docs;
+};
+
+void TestSession::initTestCase()
+{
+    dir = TestEnv::MakeDir("session-docs");
+    for (int i = 0; i < 4; ++i) {
+        docs << dir + QStringLiteral("/doc%1.pdf").arg(i);
+        QVERIFY(TestPdf::Write(docs.last(), 6));
+    }
+    MKCheckBox::SetMarked("close_all", true);
+}
+
+void TestSession::init()
+{
+    QDir(SessionDir()).removeRecursively();
+    QDir(CRecoveryCopy::DirPath()).removeRecursively();
+    CSettingManager::getInstance()->SetPrivateEnabled(false);
+    SetReopenOption(true);
+}
+
+void TestSession::cleanup()
+{
+    // A failed test leaves no window behind for the next one to find.
+    if (CMainViewManager::getInstance()->WindowsCount() > 0)
+        CloseAllWindows();
+    TestEnv::RemoveIpcObjects();
+}
+
+std::unique_ptr<QProcess> TestSession::Start(const QStringList& args, const QStringList& env)
+{
+    std::unique_ptr<QProcess> process(new QProcess);
+    QProcessEnvironment environment = TestEnv::ChildEnvironment();
+    for (const QString& entry : env)
+        environment.insert(entry.section('=', 0, 0), entry.section('=', 1));
+    process->setProcessEnvironment(environment);
+    process->start(RVPDF_BINARY, args);
+    return process;
+}
+
+// Starts the application as the next start would and returns the session
+// it restored (as JSON); notices gets what it would tell the user.
+QString TestSession::ProbeOutput(QStringList* notices)
+{
+    std::unique_ptr<QProcess> probe = Start({}, {"RVPDF_SESSION_PROBE=1"});
+    if (!probe->waitForFinished(30000)) {
+        probe->kill();
+        probe->waitForFinished();
+        return QString();
+    }
+    QString session;
+    for (const QByteArray& line : probe->readAllStandardOutput().split('\n')) {
+        if (line.startsWith("session "))
+            session = QString::fromUtf8(line.mid(8));
+        else if (line.startsWith("notice "))
+            notices->append(QString::fromUtf8(line.mid(7)));
+    }
+    TestEnv::RemoveIpcObjects();
+    return session;
+}
+
+void TestSession::killedProcessRestoresAtNextStart_data()
+{
+    QTest::addColumn<bool>("reopenOption");
+    QTest::newRow("option on") << true;
+    QTest::newRow("option off, restored after the crash anyway") << false;
+}
+
+void TestSession::killedProcessRestoresAtNextStart()
+{
+    QFETCH(bool, reopenOption);
+    SetReopenOption(reopenOption);
+    std::unique_ptr<QProcess> first = Start({docs.at(0)});
+    QVERIFY(first->waitForStarted());
+    // The session reaches the disk within about a second of each change.
+    QTRY_VERIFY_WITH_TIMEOUT(TabPaths(ReadSession().value("windows").toArray().first().toObject()).contains(docs.at(0)), 20000);
+    std::unique_ptr<QProcess> second = Start({docs.at(1)});
+    QVERIFY(second->waitForFinished(20000));
+    QTRY_VERIFY_WITH_TIMEOUT(TabPaths(ReadSession().value("windows").toArray().first().toObject()) == docs.mid(0, 2), 20000);
+    first->kill();
+    QVERIFY(first->waitForFinished());
+    QCOMPARE(first->exitStatus(), QProcess::CrashExit);
+    TestEnv::RemoveIpcObjects();
+
+    QStringList notices;
+    const QJsonObject restored = QJsonDocument::fromJson(ProbeOutput(&notices).toUtf8()).object();
+    const QJsonArray windows = restored.value("windows").toArray();
+    QCOMPARE(windows.size(), 1);
+    QCOMPARE(TabPaths(windows.first().toObject()), docs.mid(0, 2));
+    // The file handed over last was the current one.
+    QCOMPARE(windows.first().toObject().value("current").toInt(), 1);
+    QCOMPARE(notices.size(), 1);
+    QVERIFY2(notices.first().contains("did not close properly"), qPrintable(notices.first()));
+
+    // That start ended cleanly: the next one follows the option alone, and
+    // says nothing.
+    notices.clear();
+    const QJsonObject again = QJsonDocument::fromJson(ProbeOutput(&notices).toUtf8()).object();
+    QCOMPARE(TabPaths(again.value("windows").toArray().first().toObject()), reopenOption ? docs.mid(0, 2) : QStringList());
+    QVERIFY(notices.isEmpty());
+}
+
+void TestSession::savesAreGatheredAndAtomic()
+{
+    CSessionStore store(SessionDir());
+    int collected = 0;
+    QJsonObject next {{"windows", QJsonArray {QJsonObject {{"tabs", QJsonArray {QJsonObject {{"path", docs.at(0)}}}}}}}};
+    store.SetCollector([&]() {
+        ++collected;
+        return next;
+    });
+    QSignalSpy saved(&store, &CSessionStore::SignalSaved);
+    for (int i = 0; i < 50; ++i)
+        store.ScheduleSave();
+    QVERIFY(saved.wait(5000));
+    QCOMPARE(collected, 1);
+    QCOMPARE(TabPaths(store.Load().value("windows").toArray().first().toObject()), QStringList {docs.at(0)});
+    // "Not now" leaves the file as it was.
+    next = QJsonObject();
+    QVERIFY(!store.SaveNow());
+    QCOMPARE(TabPaths(store.Load().value("windows").toArray().first().toObject()), QStringList {docs.at(0)});
+    // No temporary files are left next to it.
+    QCOMPARE(QDir(SessionDir()).entryList(QDir::Files), QStringList {"session.json"});
+
+    // The marker tells an unclean end from a clean one.
+    QVERIFY(!store.EndedUncleanly());
+    store.MarkRunning();
+    QVERIFY(CSessionStore(SessionDir()).EndedUncleanly());
+    store.MarkCleanEnd();
+    QVERIFY(!CSessionStore(SessionDir()).EndedUncleanly());
+}
+
+void TestSession::damagedSessionIsSetAside_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("garbage") << TestPdf::Garbage(4000, 3);
+    QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("cut short") << QByteArray("{\"windows\": [{\"tabs\": [{\"path\": \"/a.pdf\"");
+    QTest::newRow("array at the top") << QByteArray("[1, 2, 3]");
+    QTest::newRow("windows not a list") << QByteArray("{\"windows\": 7}");
+    QTest::newRow("tab without a path") << QByteArray("{\"windows\": [{\"tabs\": [{\"pageIndex\": 2}]}]}");
+    QTest::newRow("tabs not a list") << QByteArray("{\"windows\": [{\"tabs\": \"x\"}]}");
+    QTest::newRow("far too large") << QByteArray(9 * 1024 * 1024, ' ');
+}
+
+void TestSession::damagedSessionIsSetAside()
+{
+    QFETCH(QByteArray, content);
+    QDir().mkpath(SessionDir());
+    QVERIFY(TestPdf::WriteBytes(SessionDir() + "/session.json", content));
+    // The start goes on: nothing is restored, no window is made.
+    CSessionKeeper* keeper = CMainViewManager::getInstance()->Session();
+    const int before = CMainViewManager::getInstance()->WindowsCount();
+    QCOMPARE(keeper->Restore(nullptr, true), 0);
+    QCOMPARE(CMainViewManager::getInstance()->WindowsCount(), before);
+    QVERIFY(!QFile::exists(SessionDir() + "/session.json"));
+    const QStringList aside = QDir(SessionDir()).entryList({"session.json.damaged-*"}, QDir::Files);
+    QCOMPARE(aside.size(), 1);
+    QCOMPARE(QFileInfo(SessionDir() + "/" + aside.first()).size(), qint64(content.size()));
+}
+
+void TestSession::CloseAllWindows()
+{
+    CMainViewManager* manager = CMainViewManager::getInstance();
+    manager->CloseAllViews();
+    QTRY_COMPARE_WITH_TIMEOUT(manager->WindowsCount(), 0, 10000);
+}
+
+void TestSession::twoWindowsComeBackExactly()
+{
+    CMainViewManager* manager = CMainViewManager::getInstance();
+    CSessionKeeper* keeper = manager->Session();
+    struct Tab
+    {
+        int doc, page, mode;
+        double zoom;
+    };
+    const QList<QList<Tab>> layout {{{0, 3, 1, 125.0}, {1, 2, 3, -1.0}, {2, 0, 1, -2.0}}, {{3, 4, 0, 75.0}}};
+    const QList<int> currents {1, 0};
+    for (int w = 0; w < layout.size(); ++w) {
+        auto* window = qobject_cast<MainView*>(manager->CreateMainView(nullptr));
+        window->show();
+        for (const Tab& tab : layout.at(w)) {
+            int result = -1;
+            window->SlotOpenFile(result,
+                                 {{"path", docs.at(tab.doc)}, {"pageIndex", tab.page}, {"zoom", tab.zoom},
+                                  {"displayMode", tab.mode}},
+                                 false);
+            QCOMPARE(result, 0);
+        }
+        window->TabBar()->SetCurrentIndex(currents.at(w));
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(ReadSession().value("windows").toArray().size() == 2, 5000);
+    QVERIFY(keeper->Store()->SaveNow());
+    const QJsonObject saved = ReadSession();
+    const QJsonArray windows = saved.value("windows").toArray();
+    for (int w = 0; w < layout.size(); ++w) {
+        const QJsonObject window = windows.at(w).toObject();
+        QCOMPARE(window.value("current").toInt(), currents.at(w));
+        const QJsonArray tabs = window.value("tabs").toArray();
+        QCOMPARE(tabs.size(), layout.at(w).size());
+        for (int t = 0; t < tabs.size(); ++t) {
+            const QJsonObject tab = tabs.at(t).toObject();
+            QCOMPARE(tab.value("path").toString(), docs.at(layout.at(w).at(t).doc));
+            QCOMPARE(tab.value("pageIndex").toInt(), layout.at(w).at(t).page);
+            QCOMPARE(tab.value("zoom").toDouble(), layout.at(w).at(t).zoom);
+            QCOMPARE(tab.value("displayMode").toInt(), layout.at(w).at(t).mode);
+        }
+    }
+    const QRect secondGeometry = qobject_cast<QWidget*>(manager->Views().at(1))->geometry();
+
+    // Quitting closes every tab; the session on disk stays as it was.
+    CloseAllWindows();
+    QCOMPARE(WithoutGeometry(ReadSession()), WithoutGeometry(saved));
+
+    QCOMPARE(keeper->Restore(nullptr, true), 4);
+    QCOMPARE(manager->WindowsCount(), 2);
+    QCOMPARE(QJsonDocument(WithoutGeometry(keeper->Collect())).toJson(QJsonDocument::Compact),
+             QJsonDocument(WithoutGeometry(saved)).toJson(QJsonDocument::Compact));
+    QCOMPARE(qobject_cast<QWidget*>(manager->Views().at(1))->geometry().size(), secondGeometry.size());
+    QVERIFY(keeper->Notices().isEmpty());
+    CloseAllWindows();
+}
+
+void TestSession::vanishedFilesAreSkippedWithOneMessage()
+{
+    const QString folder = TestEnv::MakeDir("vanish");
+    QStringList paths;
+    for (int i = 0; i < 4; ++i) {
+        paths << folder + QStringLiteral("/v%1.pdf").arg(i);
+        QVERIFY(QFile::copy(docs.at(0), paths.last()));
+    }
+    QJsonArray tabs;
+    for (const QString& path : paths)
+        tabs.append(QJsonObject {{"path", path}, {"pageIndex", 1}});
+    CSessionStore store(SessionDir());
+    const QJsonObject saved {{"current", 3}, {"tabs", tabs}};
+    store.SetCollector([&]() { return QJsonObject {{"windows", QJsonArray {saved}}}; });
+    QVERIFY(store.SaveNow());
+    QVERIFY(QFile::remove(paths.at(1)));
+    QVERIFY(QFile::remove(paths.at(2)));
+
+    CSessionKeeper* keeper = CMainViewManager::getInstance()->Session();
+    QCOMPARE(keeper->Restore(nullptr, true), 2);
+    const QJsonArray windows = keeper->Collect().value("windows").toArray();
+    QCOMPARE(TabPaths(windows.first().toObject()), (QStringList {paths.at(0), paths.at(3)}));
+    // The tab that was current is still current, at its new place.
+    QCOMPARE(windows.first().toObject().value("current").toInt(), 1);
+    QCOMPARE(keeper->Notices().size(), 1);
+    QVERIFY(keeper->Notices().first().contains(paths.at(1)) && keeper->Notices().first().contains(paths.at(2)));
+
+    auto* window = qobject_cast<QWidget*>(CMainViewManager::getInstance()->Views().first());
+    auto* shown = ModalAnswerer::Clicking("button_1");
+    keeper->ShowNotices(window);
+    QCOMPARE(shown->AnsweredCount(), 1);
+    delete shown;
+    CloseAllWindows();
+}
+
+void TestSession::privateModeWritesNothing()
+{
+    CSettingManager::getInstance()->SetPrivateEnabled(true);
+    CMainViewManager* manager = CMainViewManager::getInstance();
+    auto* window = qobject_cast<MainView*>(manager->CreateMainView(nullptr));
+    window->show();
+    int result = -1;
+    window->SlotOpenFile(result, {{"path", docs.at(2)}}, false);
+    QCOMPARE(result, 0);
+    manager->Session()->SlotSessionChanged();
+    QVERIFY(!manager->Session()->Store()->SaveNow());
+    QVERIFY(!QFile::exists(SessionDir() + "/session.json"));
+    CSettingManager::getInstance()->SetPrivateEnabled(false);
+    CloseAllWindows();
+}
+
+void TestSession::recoveryIsOfferedAfterKill_data()
+{
+    QTest::addColumn<bool>("accept");
+    QTest::newRow("recover") << true;
+    QTest::newRow("discard") << false;
+}
+
+void TestSession::recoveryIsOfferedAfterKill()
+{
+    QFETCH(bool, accept);
+    const QString path = TestEnv::MakeDir("recovery") + "/edited.pdf";
+    QVERIFY(QFile::copy(docs.at(3), path));
+    const QByteArray original = Digest(path);
+
+    QProcess child;
+    child.setProcessEnvironment(TestEnv::ChildEnvironment());
+    child.start(RECOVERY_CHILD, {path});
+    QByteArray output;
+    auto readyOrGone = [&]() {
+        output += child.readAllStandardOutput();
+        return output.contains("ready") || child.state() == QProcess::NotRunning;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(readyOrGone(), 20000);
+    QCOMPARE(child.state(), QProcess::Running);
+    child.kill();
+    QVERIFY(child.waitForFinished());
+    QCOMPARE(Digest(path), original);
+
+    const QList<CRecoveryCopy::Entry> pending = CRecoveryCopy::Pending();
+    QCOMPARE(pending.size(), 1);
+    QCOMPARE(pending.first().documentPath, path);
+
+    CMainViewManager* manager = CMainViewManager::getInstance();
+    auto* window = qobject_cast<MainView*>(manager->CreateMainView(nullptr));
+    window->show();
+    auto* answer = new ModalAnswerer(
+        [accept](QWidget* dialog) {
+            QVERIFY(dialog->findChild<QLabel*>("label_message")->text().contains("Recover unsaved changes to edited.pdf?"));
+            ModalAnswerer::ClickButton(dialog, accept ? "button_2" : "button_1");
+        },
+        1);
+    manager->Session()->OfferRecovery(window);
+    QCOMPARE(answer->AnsweredCount(), 1);
+    delete answer;
+
+    if (!accept) {
+        QCOMPARE(window->TabBar()->GetItemCount(), 0);
+        QVERIFY(CRecoveryCopy::Pending().isEmpty());
+        QCOMPARE(Digest(path), original);
+        CloseAllWindows();
+        return;
+    }
+    QCOMPARE(window->TabBar()->GetItemCount(), 1);
+    auto* box = qobject_cast<MainBox*>(window->TabBar()->GetItem(0).widget);
+    QVERIFY(box);
+    QVERIFY(box->IsDirty());
+    const CPagePlan& plan = box->Session()->Plan();
+    QCOMPARE(plan.Count(), 5);
+    QCOMPARE(plan.Pages().at(0).rotation, 90);
+    QCOMPARE(plan.Pages().at(1).page, 2);
+    QCOMPARE(Digest(path), original);
+
+    // Closing without saving is a clean close: the copy goes, the file stays.
+    auto* dontSave = ModalAnswerer::Clicking("button_2");
+    CloseAllWindows();
+    delete dontSave;
+    QVERIFY(CRecoveryCopy::Pending().isEmpty());
+    QCOMPARE(Digest(path), original);
+}
+
+RV_TEST_MAIN_XVFB(TestSession)
+#include "tst_session.moc"
