@@ -1,5 +1,6 @@
 #include "MainBox.h"
 
+#include "CAnnotationStore.h"
 #include "CDocumentSaver.h"
 #include "CDocumentSearch.h"
 #include "CDocumentToolBar.h"
@@ -129,6 +130,11 @@ MainBox::MainBox(std::shared_ptr<CPdfDocument> document_, const QVariantMap& opt
     setObjectName("main_box");
     setAttribute(Qt::WA_StyledBackground);
     session = new CEditSession(document, this);
+    // Comments and form values live in the open document until a save
+    // writes them out first.
+    session->SetChangesSource([this]() {
+        return annotations && annotations->HasChanges() ? annotations->Writer() : CSavePipeline::ChangesWriter();
+    });
     saver = new CDocumentSaver(session, this);
     layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -166,6 +172,7 @@ void MainBox::BuildDocumentWidgets()
 {
     view = new CPageView(document, pages);
     pages->insertWidget(0, view);
+    annotations = new CAnnotationStore(document, this);
     panel = new CSidePanel(document, this);
     panel->hide();
     body->insertWidget(0, panel);
@@ -178,6 +185,7 @@ void MainBox::BuildDocumentWidgets()
     toolBar->SetView(view, document->PageCount());
     pages->setCurrentWidget(IsOrganizing() ? static_cast<QWidget*>(organizer) : view);
     connect(view, &CPageView::SignalCurrentPageChanged, this, &MainBox::UpdatePageNumber);
+    connect(annotations, &CAnnotationStore::SignalPageChanged, view, &CPageView::InvalidatePage);
     connect(panel, &CSidePanel::SignalGoToPage, view, &CPageView::GoToPage);
     connect(panel, &CSidePanel::SignalOpenAttachment, this, [this](int nIndex) { ExtractAttachment(nIndex); });
     connect(findBar, &CFindBar::SignalShowResults, this, [this]() {
@@ -214,6 +222,8 @@ void MainBox::ReplaceDocument(std::shared_ptr<CPdfDocument> written)
     delete search;
     delete panel;
     delete view;
+    delete annotations;
+    annotations = nullptr;
     document = std::move(written);
     session->Restart(document);
     BuildDocumentWidgets();

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class CAnnotationStore;
 class CDocumentSaver;
 class CDocumentSearch;
 class CDocumentToolBar;
@@ -86,6 +87,8 @@ public:
     CDocumentSearch* Search() const { return search; }
     QLineEdit* PageEdit() const;
     CEditSession* Session() const { return session; }
+    // The comments of the document as it is open now.
+    CAnnotationStore* Annotations() const { return annotations; }
     COrganizerBox* Organizer() const { return organizer; }
     bool IsOrganizing() const;
     void ShowOrganizer();
@@ -142,6 +145,7 @@ private:
     std::shared_ptr<CPdfDocument> document;
     CEditSession* session = nullptr;
     CDocumentSaver* saver = nullptr;
+    CAnnotationStore* annotations = nullptr;
     QVBoxLayout* layout = nullptr;
     QHBoxLayout* body = nullptr;
     QStackedWidget* pages = nullptr;

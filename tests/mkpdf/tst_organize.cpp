@@ -4,6 +4,7 @@
 #include "COrganizerView.h"
 #include "CPagePlan.h"
 #include "CPdfDocument.h"
+#include "FileSizeLimit.h"
 #include "MainBox.h"
 #include "ModalAnswerer.h"
 #include "TestMain.h"
@@ -23,8 +24,6 @@
 #include <QUndoStack>
 #include <QUrl>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -115,24 +114,6 @@ public:
 private:
     QString path;
     bool folder;
-};
-
-// Files may grow to a few bytes only meanwhile, as on a full disk.
-class FileSizeLimit
-{
-public:
-    FileSizeLimit()
-    {
-        getrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = saved;
-        small.rlim_cur = 2048;
-        setrlimit(RLIMIT_FSIZE, &small);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
-
-private:
-    rlimit saved {};
 };
 
 } // namespace
