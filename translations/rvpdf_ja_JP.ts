@@ -107,6 +107,166 @@
     </message>
 </context>
 <context>
+    <name>CAnnotationLayer</name>
+    <message>
+        <source>Add %1</source>
+        <translation>%1 を追加</translation>
+    </message>
+    <message>
+        <source>Delete Comment</source>
+        <translation>コメントを削除</translation>
+    </message>
+    <message>
+        <source>Edit Comment Text</source>
+        <translation>コメントのテキストを編集</translation>
+    </message>
+    <message>
+        <source>Erase Comments</source>
+        <translation>コメントを消去</translation>
+    </message>
+    <message>
+        <source>Move Comment</source>
+        <translation>コメントを移動</translation>
+    </message>
+    <message>
+        <source>Resize Comment</source>
+        <translation>コメントのサイズを変更</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>テキストを編集</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>色</translation>
+    </message>
+    <message>
+        <source>Change Comment Color</source>
+        <translation>コメントの色を変更</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentController</name>
+    <message>
+        <source>Change Comment Color</source>
+        <translation>コメントの色を変更</translation>
+    </message>
+    <message>
+        <source>Change Comment Opacity</source>
+        <translation>コメントの不透明度を変更</translation>
+    </message>
+    <message>
+        <source>Change Line Width</source>
+        <translation>線の太さを変更</translation>
+    </message>
+    <message>
+        <source>Change Font Size</source>
+        <translation>フォントサイズを変更</translation>
+    </message>
+    <message>
+        <source>Cannot Add Comments</source>
+        <translation>コメントを追加できません</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow adding comments.</source>
+        <translation>この文書の権限ではコメントを追加できません。</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentOptions</name>
+    <message>
+        <source>Highlight</source>
+        <translation>ハイライト</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>下線</translation>
+    </message>
+    <message>
+        <source>Strikethrough</source>
+        <translation>取り消し線</translation>
+    </message>
+    <message>
+        <source>Squiggly</source>
+        <translation>波線</translation>
+    </message>
+    <message>
+        <source>Sticky Note</source>
+        <translation>付箋</translation>
+    </message>
+    <message>
+        <source>Text Box</source>
+        <translation>テキストボックス</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>ペン</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>四角形</translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>楕円</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>線</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>矢印</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>消しゴム</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentToolBar</name>
+    <message>
+        <source>Select Comments</source>
+        <translation>コメントを選択</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>色</translation>
+    </message>
+    <message>
+        <source>More Colors...</source>
+        <translation>その他の色...</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>不透明度</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>太さ</translation>
+    </message>
+    <message>
+        <source>Line Width</source>
+        <translation>線の太さ</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>フォントサイズ</translation>
+    </message>
+    <message>
+        <source>Close Comment Tools</source>
+        <translation>コメントツールを閉じる</translation>
+    </message>
+</context>
+<context>
     <name>CDocumentSaver</name>
     <message>
         <source>OK</source>
@@ -214,6 +374,14 @@
     <message>
         <source>File</source>
         <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>コメント</translation>
+    </message>
+    <message>
+        <source>This document does not allow comments</source>
+        <translation>この文書ではコメントできません</translation>
     </message>
 </context>
 <context>
@@ -1282,6 +1450,10 @@
     <message>
         <source>Organize Pages</source>
         <translation>ページを整理</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>コメント</translation>
     </message>
 </context>
 <context>

@@ -107,6 +107,166 @@
     </message>
 </context>
 <context>
+    <name>CAnnotationLayer</name>
+    <message>
+        <source>Add %1</source>
+        <translation>%1 추가</translation>
+    </message>
+    <message>
+        <source>Delete Comment</source>
+        <translation>주석 삭제</translation>
+    </message>
+    <message>
+        <source>Edit Comment Text</source>
+        <translation>주석 텍스트 편집</translation>
+    </message>
+    <message>
+        <source>Erase Comments</source>
+        <translation>주석 지우기</translation>
+    </message>
+    <message>
+        <source>Move Comment</source>
+        <translation>주석 이동</translation>
+    </message>
+    <message>
+        <source>Resize Comment</source>
+        <translation>주석 크기 조정</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>텍스트 편집</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>색상</translation>
+    </message>
+    <message>
+        <source>Change Comment Color</source>
+        <translation>주석 색상 변경</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentController</name>
+    <message>
+        <source>Change Comment Color</source>
+        <translation>주석 색상 변경</translation>
+    </message>
+    <message>
+        <source>Change Comment Opacity</source>
+        <translation>주석 불투명도 변경</translation>
+    </message>
+    <message>
+        <source>Change Line Width</source>
+        <translation>선 두께 변경</translation>
+    </message>
+    <message>
+        <source>Change Font Size</source>
+        <translation>글꼴 크기 변경</translation>
+    </message>
+    <message>
+        <source>Cannot Add Comments</source>
+        <translation>주석을 추가할 수 없음</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow adding comments.</source>
+        <translation>문서 권한상 주석을 추가할 수 없습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentOptions</name>
+    <message>
+        <source>Highlight</source>
+        <translation>강조</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>밑줄</translation>
+    </message>
+    <message>
+        <source>Strikethrough</source>
+        <translation>취소선</translation>
+    </message>
+    <message>
+        <source>Squiggly</source>
+        <translation>물결선</translation>
+    </message>
+    <message>
+        <source>Sticky Note</source>
+        <translation>스티커 메모</translation>
+    </message>
+    <message>
+        <source>Text Box</source>
+        <translation>텍스트 상자</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>펜</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>사각형</translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>타원</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>선</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>화살표</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>지우개</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentToolBar</name>
+    <message>
+        <source>Select Comments</source>
+        <translation>주석 선택</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>색상</translation>
+    </message>
+    <message>
+        <source>More Colors...</source>
+        <translation>다른 색상...</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>불투명도</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>두께</translation>
+    </message>
+    <message>
+        <source>Line Width</source>
+        <translation>선 두께</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>크기</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>글꼴 크기</translation>
+    </message>
+    <message>
+        <source>Close Comment Tools</source>
+        <translation>주석 도구 닫기</translation>
+    </message>
+</context>
+<context>
     <name>CDocumentSaver</name>
     <message>
         <source>OK</source>
@@ -214,6 +374,14 @@
     <message>
         <source>File</source>
         <translation>파일</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>주석</translation>
+    </message>
+    <message>
+        <source>This document does not allow comments</source>
+        <translation>이 문서는 주석을 허용하지 않습니다</translation>
     </message>
 </context>
 <context>
@@ -1282,6 +1450,10 @@
     <message>
         <source>Organize Pages</source>
         <translation>페이지 정리</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>주석</translation>
     </message>
 </context>
 <context>

@@ -107,6 +107,166 @@
     </message>
 </context>
 <context>
+    <name>CAnnotationLayer</name>
+    <message>
+        <source>Add %1</source>
+        <translation>Dodaj: %1</translation>
+    </message>
+    <message>
+        <source>Delete Comment</source>
+        <translation>Usuń komentarz</translation>
+    </message>
+    <message>
+        <source>Edit Comment Text</source>
+        <translation>Edytuj tekst komentarza</translation>
+    </message>
+    <message>
+        <source>Erase Comments</source>
+        <translation>Wymaż komentarze</translation>
+    </message>
+    <message>
+        <source>Move Comment</source>
+        <translation>Przenieś komentarz</translation>
+    </message>
+    <message>
+        <source>Resize Comment</source>
+        <translation>Zmień rozmiar komentarza</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Edytuj tekst</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Kolor</translation>
+    </message>
+    <message>
+        <source>Change Comment Color</source>
+        <translation>Zmień kolor komentarza</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentController</name>
+    <message>
+        <source>Change Comment Color</source>
+        <translation>Zmień kolor komentarza</translation>
+    </message>
+    <message>
+        <source>Change Comment Opacity</source>
+        <translation>Zmień krycie komentarza</translation>
+    </message>
+    <message>
+        <source>Change Line Width</source>
+        <translation>Zmień grubość linii</translation>
+    </message>
+    <message>
+        <source>Change Font Size</source>
+        <translation>Zmień rozmiar czcionki</translation>
+    </message>
+    <message>
+        <source>Cannot Add Comments</source>
+        <translation>Nie można dodać komentarzy</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow adding comments.</source>
+        <translation>Uprawnienia dokumentu nie pozwalają na dodawanie komentarzy.</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentOptions</name>
+    <message>
+        <source>Highlight</source>
+        <translation>Wyróżnij</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Podkreśl</translation>
+    </message>
+    <message>
+        <source>Strikethrough</source>
+        <translation>Przekreśl</translation>
+    </message>
+    <message>
+        <source>Squiggly</source>
+        <translation>Falista linia</translation>
+    </message>
+    <message>
+        <source>Sticky Note</source>
+        <translation>Notatka</translation>
+    </message>
+    <message>
+        <source>Text Box</source>
+        <translation>Pole tekstowe</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>Pióro</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>Prostokąt</translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>Elipsa</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Linia</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>Strzałka</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Gumka</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentToolBar</name>
+    <message>
+        <source>Select Comments</source>
+        <translation>Zaznacz komentarze</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Kolor</translation>
+    </message>
+    <message>
+        <source>More Colors...</source>
+        <translation>Więcej kolorów...</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Krycie</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Grubość</translation>
+    </message>
+    <message>
+        <source>Line Width</source>
+        <translation>Grubość linii</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Rozmiar</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>Rozmiar czcionki</translation>
+    </message>
+    <message>
+        <source>Close Comment Tools</source>
+        <translation>Zamknij narzędzia komentarzy</translation>
+    </message>
+</context>
+<context>
     <name>CDocumentSaver</name>
     <message>
         <source>OK</source>
@@ -214,6 +374,14 @@
     <message>
         <source>File</source>
         <translation>Plik</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Komentarz</translation>
+    </message>
+    <message>
+        <source>This document does not allow comments</source>
+        <translation>Ten dokument nie pozwala na komentarze</translation>
     </message>
 </context>
 <context>
@@ -1282,6 +1450,10 @@
     <message>
         <source>Organize Pages</source>
         <translation>Uporządkuj strony</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Komentarz</translation>
     </message>
 </context>
 <context>

@@ -107,6 +107,166 @@
     </message>
 </context>
 <context>
+    <name>CAnnotationLayer</name>
+    <message>
+        <source>Add %1</source>
+        <translation>新增%1</translation>
+    </message>
+    <message>
+        <source>Delete Comment</source>
+        <translation>刪除註解</translation>
+    </message>
+    <message>
+        <source>Edit Comment Text</source>
+        <translation>編輯註解文字</translation>
+    </message>
+    <message>
+        <source>Erase Comments</source>
+        <translation>擦除註解</translation>
+    </message>
+    <message>
+        <source>Move Comment</source>
+        <translation>移動註解</translation>
+    </message>
+    <message>
+        <source>Resize Comment</source>
+        <translation>調整註解大小</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>編輯文字</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>顏色</translation>
+    </message>
+    <message>
+        <source>Change Comment Color</source>
+        <translation>變更註解顏色</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentController</name>
+    <message>
+        <source>Change Comment Color</source>
+        <translation>變更註解顏色</translation>
+    </message>
+    <message>
+        <source>Change Comment Opacity</source>
+        <translation>變更註解不透明度</translation>
+    </message>
+    <message>
+        <source>Change Line Width</source>
+        <translation>變更線寬</translation>
+    </message>
+    <message>
+        <source>Change Font Size</source>
+        <translation>變更字型大小</translation>
+    </message>
+    <message>
+        <source>Cannot Add Comments</source>
+        <translation>無法新增註解</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow adding comments.</source>
+        <translation>文件的權限不允許新增註解。</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentOptions</name>
+    <message>
+        <source>Highlight</source>
+        <translation>醒目提示</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>底線</translation>
+    </message>
+    <message>
+        <source>Strikethrough</source>
+        <translation>刪除線</translation>
+    </message>
+    <message>
+        <source>Squiggly</source>
+        <translation>波浪線</translation>
+    </message>
+    <message>
+        <source>Sticky Note</source>
+        <translation>便利貼</translation>
+    </message>
+    <message>
+        <source>Text Box</source>
+        <translation>文字方塊</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>畫筆</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>矩形</translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>橢圓</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>直線</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>箭頭</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>橡皮擦</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentToolBar</name>
+    <message>
+        <source>Select Comments</source>
+        <translation>選取註解</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>顏色</translation>
+    </message>
+    <message>
+        <source>More Colors...</source>
+        <translation>更多顏色...</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>不透明度</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>粗細</translation>
+    </message>
+    <message>
+        <source>Line Width</source>
+        <translation>線寬</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>字型大小</translation>
+    </message>
+    <message>
+        <source>Close Comment Tools</source>
+        <translation>關閉註解工具</translation>
+    </message>
+</context>
+<context>
     <name>CDocumentSaver</name>
     <message>
         <source>OK</source>
@@ -214,6 +374,14 @@
     <message>
         <source>File</source>
         <translation>檔案</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>註解</translation>
+    </message>
+    <message>
+        <source>This document does not allow comments</source>
+        <translation>此文件不允許註解</translation>
     </message>
 </context>
 <context>
@@ -1282,6 +1450,10 @@
     <message>
         <source>Organize Pages</source>
         <translation>整理頁面</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>註解</translation>
     </message>
 </context>
 <context>

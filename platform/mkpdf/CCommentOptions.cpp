@@ -1,5 +1,6 @@
 #include "CCommentOptions.h"
 
+#include <QCoreApplication>
 #include <QtMath>
 
 namespace {
@@ -7,6 +8,14 @@ namespace {
 const char* const kToolKeys[CCommentOptions::ToolCount] = {
     "Highlight", "Underline", "Strike_Out", "Squiggly", "Note", "Free_Text",
     "Ink", "Rectangle", "Ellipse", "Line", "Arrow", "Eraser"};
+
+const char* const kToolTitles[CCommentOptions::ToolCount] = {
+    QT_TRANSLATE_NOOP("CCommentOptions", "Highlight"), QT_TRANSLATE_NOOP("CCommentOptions", "Underline"),
+    QT_TRANSLATE_NOOP("CCommentOptions", "Strikethrough"), QT_TRANSLATE_NOOP("CCommentOptions", "Squiggly"),
+    QT_TRANSLATE_NOOP("CCommentOptions", "Sticky Note"), QT_TRANSLATE_NOOP("CCommentOptions", "Text Box"),
+    QT_TRANSLATE_NOOP("CCommentOptions", "Pen"), QT_TRANSLATE_NOOP("CCommentOptions", "Rectangle"),
+    QT_TRANSLATE_NOOP("CCommentOptions", "Ellipse"), QT_TRANSLATE_NOOP("CCommentOptions", "Line"),
+    QT_TRANSLATE_NOOP("CCommentOptions", "Arrow"), QT_TRANSLATE_NOOP("CCommentOptions", "Eraser")};
 
 // The bar's own group, beside the tools' groups.
 const char kBarGroup[] = "Comment_Bar";
@@ -56,6 +65,11 @@ CCommentOptions::Values CCommentOptions::Defaults(Tool tool)
 QString CCommentOptions::ToolKey(Tool tool)
 {
     return Valid(tool) ? QString::fromLatin1(kToolKeys[tool]) : QString();
+}
+
+QString CCommentOptions::ToolTitle(Tool tool)
+{
+    return Valid(tool) ? QCoreApplication::translate("CCommentOptions", kToolTitles[tool]) : QString();
 }
 
 CCommentOptions::Tool CCommentOptions::ToolFromKey(const QString& key)

@@ -45,6 +45,8 @@ public:
     static QString ToolKey(Tool tool);
     static Tool ToolFromKey(const QString& key);
     static bool HasOption(Tool tool, Option option);
+    // The tool's name as the user reads it, translated.
+    static QString ToolTitle(Tool tool);
     static bool IsTextMarkup(Tool tool) { return tool >= Highlight && tool <= Squiggly; }
 
     QColor ToolColor(Tool tool) const;

@@ -1,6 +1,8 @@
 #include "MainBox.h"
 
 #include "CAnnotationStore.h"
+#include "CCommentController.h"
+#include "CCommentToolBar.h"
 #include "CDocumentSaver.h"
 #include "CDocumentSearch.h"
 #include "CDocumentToolBar.h"
@@ -12,6 +14,7 @@
 #include "COrganizerBox.h"
 #include "COrganizerView.h"
 #include "CPageCache.h"
+#include "CAnnotationLayer.h"
 #include "CPageView.h"
 #include "CPasswordBox.h"
 #include "CPdfDocument.h"
@@ -141,6 +144,14 @@ MainBox::MainBox(std::shared_ptr<CPdfDocument> document_, const QVariantMap& opt
     layout->setSpacing(0);
     toolBar = new CDocumentToolBar(this);
     layout->addWidget(toolBar);
+    auto* commentBar = new CCommentToolBar(this);
+    layout->addWidget(commentBar);
+    comments = new CCommentController(commentBar, this);
+    comments->SetUserNameSource([this]() {
+        QString name;
+        emit SignalGetUserName(name);
+        return name;
+    });
     body = new QHBoxLayout;
     body->setContentsMargins(0, 0, 0, 0);
     body->setSpacing(0);
@@ -163,6 +174,8 @@ MainBox::MainBox(std::shared_ptr<CPdfDocument> document_, const QVariantMap& opt
     connect(toolBar, &CDocumentToolBar::SignalClickedOrganize, this, &MainBox::ShowOrganizer);
     connect(toolBar, &CDocumentToolBar::SignalStepPage, this,
             [this](int nDelta) { view->GoToPage(view->CurrentPage() + nDelta); });
+    connect(toolBar, &CDocumentToolBar::SignalClickedComment, comments, &CCommentController::Toggle);
+    connect(comments, &CCommentController::SignalOptionsChanged, this, &MainBox::SignalCommentOptionChanged);
     connect(session, &CEditSession::SignalDirtyChanged, this, &MainBox::SignalDocumentChanged);
     connect(saver, &CDocumentSaver::SignalWritten, this, &MainBox::OnWritten);
     ApplyOptions(options);
@@ -186,6 +199,8 @@ void MainBox::BuildDocumentWidgets()
     pages->setCurrentWidget(IsOrganizing() ? static_cast<QWidget*>(organizer) : view);
     connect(view, &CPageView::SignalCurrentPageChanged, this, &MainBox::UpdatePageNumber);
     connect(annotations, &CAnnotationStore::SignalPageChanged, view, &CPageView::InvalidatePage);
+    comments->Attach(annotations, session->UndoStack(), view);
+    toolBar->SetCommentEnabled(annotations->CanAnnotate());
     connect(panel, &CSidePanel::SignalGoToPage, view, &CPageView::GoToPage);
     connect(panel, &CSidePanel::SignalOpenAttachment, this, [this](int nIndex) { ExtractAttachment(nIndex); });
     connect(findBar, &CFindBar::SignalShowResults, this, [this]() {
@@ -218,6 +233,7 @@ void MainBox::ReplaceDocument(std::shared_ptr<CPdfDocument> written)
     const bool panelShown = panel->isVisible();
     const int panelPage = panel->CurrentPageIndex();
     ForgetDocument();
+    comments->Detach();
     delete findBar;
     delete search;
     delete panel;
@@ -282,7 +298,7 @@ void MainBox::ApplyOptions(const QVariantMap& options)
     view->SetZoom(ZoomFromOption(options.value("zoom", CPageView::kFitWidth)));
     view->SetCursorMode(options.value("cursor", 0).toInt());
     view->GoToPage(options.value("pageIndex", 0).toInt());
-    commentOption = options.value("comment").toMap();
+    comments->SetOptionMap(options.value("comment").toMap());
     if (options.contains("toolID"))
         pendingTool = options.value("toolID").toInt();
 }
@@ -422,7 +438,9 @@ void MainBox::ApplyTool(int nToolID)
 {
     switch (nToolID) {
     case 0:
+        // Edit PDF: the comment tools, with the one used last.
         view->SetCursorMode(CPageView::SelectCursor);
+        comments->Show(true);
         break;
     case 2:
         AskPrint();
@@ -468,7 +486,13 @@ const QHash<QString, void (*)(MainBox*)>& MainBox::MenuKeys()
         {"print", [](MainBox* box) { box->AskPrint(); }},
         {"undo", [](MainBox* box) { box->session->UndoStack()->undo(); }},
         {"redo", [](MainBox* box) { box->session->UndoStack()->redo(); }},
-        {"delete", [](MainBox* box) { if (box->IsOrganizing()) box->organizer->DeleteSelection(); }},
+        {"delete", [](MainBox* box) {
+             if (box->IsOrganizing())
+                 box->organizer->DeleteSelection();
+             else if (box->comments->Layer())
+                 box->comments->Layer()->DeleteSelected();
+         }},
+        {"comment", [](MainBox* box) { box->comments->Toggle(); }},
         {"copy", [](MainBox* box) { box->view->CopySelection(); }},
         {"select_all", [](MainBox* box) {
              if (box->IsOrganizing())
@@ -540,6 +564,7 @@ void MainBox::ShowOrganizer()
     }
     panelWasVisible = panel->isVisible();
     toolBar->hide();
+    comments->Hide();
     findBar->Close();
     panel->hide();
     pages->setCurrentWidget(organizer);
@@ -593,7 +618,7 @@ QVariantMap MainBox::GetDisplayOption() const
 
 QVariantMap MainBox::GetCommentOption() const
 {
-    return commentOption;
+    return comments->OptionMap();
 }
 
 int MainBox::GetModuleIndex() const
@@ -730,6 +755,7 @@ void MainBox::EnterReadMode()
     stateBeforeReadMode = top->windowState();
     panelWasVisible = panel->isVisible();
     toolBar->hide();
+    comments->Hide();
     panel->hide();
     emit SignalSetTitleBarVisible(false);
     if (top != this)

@@ -7,6 +7,7 @@
 #include <memory>
 
 class CAnnotationStore;
+class CCommentController;
 class CDocumentSaver;
 class CDocumentSearch;
 class CDocumentToolBar;
@@ -89,6 +90,8 @@ public:
     CEditSession* Session() const { return session; }
     // The comments of the document as it is open now.
     CAnnotationStore* Annotations() const { return annotations; }
+    // The comment bar and tools.
+    CCommentController* Comments() const { return comments; }
     COrganizerBox* Organizer() const { return organizer; }
     bool IsOrganizing() const;
     void ShowOrganizer();
@@ -146,6 +149,7 @@ private:
     CEditSession* session = nullptr;
     CDocumentSaver* saver = nullptr;
     CAnnotationStore* annotations = nullptr;
+    CCommentController* comments = nullptr;
     QVBoxLayout* layout = nullptr;
     QHBoxLayout* body = nullptr;
     QStackedWidget* pages = nullptr;
@@ -155,7 +159,6 @@ private:
     CFindBar* findBar = nullptr;
     CDocumentToolBar* toolBar = nullptr;
     COrganizerBox* organizer = nullptr;
-    QVariantMap commentOption;
     bool firstThumbDone = false;
     bool keepThumbnail = true;
     bool readMode = false;
