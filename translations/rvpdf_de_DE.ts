@@ -150,6 +150,17 @@
     </message>
 </context>
 <context>
+    <name>CAnnotationPanel</name>
+    <message>
+        <source>Page %1 (%2)</source>
+        <translation>Seite %1 (%2)</translation>
+    </message>
+    <message>
+        <source>This document has no annotations.</source>
+        <translation>Dieses Dokument enthält keine Anmerkungen.</translation>
+    </message>
+</context>
+<context>
     <name>CCommentController</name>
     <message>
         <source>Change Comment Color</source>
@@ -977,20 +988,8 @@
         <translation>Anhänge</translation>
     </message>
     <message>
-        <source>Page</source>
-        <translation>Seite</translation>
-    </message>
-    <message>
-        <source>Comment</source>
-        <translation>Kommentar</translation>
-    </message>
-    <message>
         <source>This document has no bookmarks.</source>
         <translation>Dieses Dokument enthält keine Lesezeichen.</translation>
-    </message>
-    <message>
-        <source>This document has no annotations.</source>
-        <translation>Dieses Dokument enthält keine Anmerkungen.</translation>
     </message>
     <message>
         <source>This document has no attachments.</source>

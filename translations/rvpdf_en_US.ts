@@ -150,6 +150,17 @@
     </message>
 </context>
 <context>
+    <name>CAnnotationPanel</name>
+    <message>
+        <source>Page %1 (%2)</source>
+        <translation>Page %1 (%2)</translation>
+    </message>
+    <message>
+        <source>This document has no annotations.</source>
+        <translation>This document has no annotations.</translation>
+    </message>
+</context>
+<context>
     <name>CCommentController</name>
     <message>
         <source>Change Comment Color</source>
@@ -977,20 +988,8 @@
         <translation>Attachments</translation>
     </message>
     <message>
-        <source>Page</source>
-        <translation>Page</translation>
-    </message>
-    <message>
-        <source>Comment</source>
-        <translation>Comment</translation>
-    </message>
-    <message>
         <source>This document has no bookmarks.</source>
         <translation>This document has no bookmarks.</translation>
-    </message>
-    <message>
-        <source>This document has no annotations.</source>
-        <translation>This document has no annotations.</translation>
     </message>
     <message>
         <source>This document has no attachments.</source>

@@ -150,6 +150,17 @@
     </message>
 </context>
 <context>
+    <name>CAnnotationPanel</name>
+    <message>
+        <source>Page %1 (%2)</source>
+        <translation>Página %1 (%2)</translation>
+    </message>
+    <message>
+        <source>This document has no annotations.</source>
+        <translation>Este documento no tiene anotaciones.</translation>
+    </message>
+</context>
+<context>
     <name>CCommentController</name>
     <message>
         <source>Change Comment Color</source>
@@ -977,20 +988,8 @@
         <translation>Adjuntos</translation>
     </message>
     <message>
-        <source>Page</source>
-        <translation>Página</translation>
-    </message>
-    <message>
-        <source>Comment</source>
-        <translation>Comentario</translation>
-    </message>
-    <message>
         <source>This document has no bookmarks.</source>
         <translation>Este documento no tiene marcadores.</translation>
-    </message>
-    <message>
-        <source>This document has no annotations.</source>
-        <translation>Este documento no tiene anotaciones.</translation>
     </message>
     <message>
         <source>This document has no attachments.</source>

@@ -150,6 +150,17 @@
     </message>
 </context>
 <context>
+    <name>CAnnotationPanel</name>
+    <message>
+        <source>Page %1 (%2)</source>
+        <translation>Pagina %1 (%2)</translation>
+    </message>
+    <message>
+        <source>This document has no annotations.</source>
+        <translation>Questo documento non contiene annotazioni.</translation>
+    </message>
+</context>
+<context>
     <name>CCommentController</name>
     <message>
         <source>Change Comment Color</source>
@@ -977,20 +988,8 @@
         <translation>Allegati</translation>
     </message>
     <message>
-        <source>Page</source>
-        <translation>Pagina</translation>
-    </message>
-    <message>
-        <source>Comment</source>
-        <translation>Commento</translation>
-    </message>
-    <message>
         <source>This document has no bookmarks.</source>
         <translation>Questo documento non contiene segnalibri.</translation>
-    </message>
-    <message>
-        <source>This document has no annotations.</source>
-        <translation>Questo documento non contiene annotazioni.</translation>
     </message>
     <message>
         <source>This document has no attachments.</source>

@@ -150,6 +150,17 @@
     </message>
 </context>
 <context>
+    <name>CAnnotationPanel</name>
+    <message>
+        <source>Page %1 (%2)</source>
+        <translation>%1 ページ (%2)</translation>
+    </message>
+    <message>
+        <source>This document has no annotations.</source>
+        <translation>この文書には注釈がありません。</translation>
+    </message>
+</context>
+<context>
     <name>CCommentController</name>
     <message>
         <source>Change Comment Color</source>
@@ -977,20 +988,8 @@
         <translation>添付ファイル</translation>
     </message>
     <message>
-        <source>Page</source>
-        <translation>ページ</translation>
-    </message>
-    <message>
-        <source>Comment</source>
-        <translation>コメント</translation>
-    </message>
-    <message>
         <source>This document has no bookmarks.</source>
         <translation>この文書にはしおりがありません。</translation>
-    </message>
-    <message>
-        <source>This document has no annotations.</source>
-        <translation>この文書には注釈がありません。</translation>
     </message>
     <message>
         <source>This document has no attachments.</source>

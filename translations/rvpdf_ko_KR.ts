@@ -150,6 +150,17 @@
     </message>
 </context>
 <context>
+    <name>CAnnotationPanel</name>
+    <message>
+        <source>Page %1 (%2)</source>
+        <translation>%1페이지 (%2)</translation>
+    </message>
+    <message>
+        <source>This document has no annotations.</source>
+        <translation>이 문서에는 주석이 없습니다.</translation>
+    </message>
+</context>
+<context>
     <name>CCommentController</name>
     <message>
         <source>Change Comment Color</source>
@@ -977,20 +988,8 @@
         <translation>첨부 파일</translation>
     </message>
     <message>
-        <source>Page</source>
-        <translation>페이지</translation>
-    </message>
-    <message>
-        <source>Comment</source>
-        <translation>메모</translation>
-    </message>
-    <message>
         <source>This document has no bookmarks.</source>
         <translation>이 문서에는 책갈피가 없습니다.</translation>
-    </message>
-    <message>
-        <source>This document has no annotations.</source>
-        <translation>이 문서에는 주석이 없습니다.</translation>
     </message>
     <message>
         <source>This document has no attachments.</source>

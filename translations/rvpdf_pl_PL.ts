@@ -150,6 +150,17 @@
     </message>
 </context>
 <context>
+    <name>CAnnotationPanel</name>
+    <message>
+        <source>Page %1 (%2)</source>
+        <translation>Strona %1 (%2)</translation>
+    </message>
+    <message>
+        <source>This document has no annotations.</source>
+        <translation>Ten dokument nie zawiera adnotacji.</translation>
+    </message>
+</context>
+<context>
     <name>CCommentController</name>
     <message>
         <source>Change Comment Color</source>
@@ -977,20 +988,8 @@
         <translation>Załączniki</translation>
     </message>
     <message>
-        <source>Page</source>
-        <translation>Strona</translation>
-    </message>
-    <message>
-        <source>Comment</source>
-        <translation>Komentarz</translation>
-    </message>
-    <message>
         <source>This document has no bookmarks.</source>
         <translation>Ten dokument nie zawiera zakładek.</translation>
-    </message>
-    <message>
-        <source>This document has no annotations.</source>
-        <translation>Ten dokument nie zawiera adnotacji.</translation>
     </message>
     <message>
         <source>This document has no attachments.</source>

@@ -150,6 +150,17 @@
     </message>
 </context>
 <context>
+    <name>CAnnotationPanel</name>
+    <message>
+        <source>Page %1 (%2)</source>
+        <translation>第 %1 頁 (%2)</translation>
+    </message>
+    <message>
+        <source>This document has no annotations.</source>
+        <translation>此文件沒有註解。</translation>
+    </message>
+</context>
+<context>
     <name>CCommentController</name>
     <message>
         <source>Change Comment Color</source>
@@ -977,20 +988,8 @@
         <translation>附件</translation>
     </message>
     <message>
-        <source>Page</source>
-        <translation>頁碼</translation>
-    </message>
-    <message>
-        <source>Comment</source>
-        <translation>備註</translation>
-    </message>
-    <message>
         <source>This document has no bookmarks.</source>
         <translation>此文件沒有書籤。</translation>
-    </message>
-    <message>
-        <source>This document has no annotations.</source>
-        <translation>此文件沒有註解。</translation>
     </message>
     <message>
         <source>This document has no attachments.</source>

@@ -94,11 +94,16 @@ PdfAnnotation Convert(const Poppler::Annotation* annotation, const QSizeF& size,
         case Poppler::HighlightAnnotation::Squiggly: out.kind = PdfAnnotation::Squiggly; out.subtype = "Squiggly"; break;
         }
         for (const Poppler::HighlightAnnotation::Quad& quad : markup->highlightQuads()) {
-            QRectF box;
-            for (const QPointF& point : quad.points)
-                box = box.isNull() ? QRectF(ToPoints(point, size), QSizeF(0, 0))
-                                   : box.united(QRectF(ToPoints(point, size), QSizeF(0, 0)));
-            out.quads.append(box.normalized());
+            const QPointF first = ToPoints(quad.points[0], size);
+            double left = first.x(), right = left, top = first.y(), bottom = top;
+            for (const QPointF& normal : quad.points) {
+                const QPointF point = ToPoints(normal, size);
+                left = qMin(left, point.x());
+                right = qMax(right, point.x());
+                top = qMin(top, point.y());
+                bottom = qMax(bottom, point.y());
+            }
+            out.quads.append(QRectF(QPointF(left, top), QPointF(right, bottom)));
         }
         break;
     }

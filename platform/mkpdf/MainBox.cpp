@@ -187,6 +187,7 @@ void MainBox::BuildDocumentWidgets()
     pages->insertWidget(0, view);
     annotations = new CAnnotationStore(document, this);
     panel = new CSidePanel(document, this);
+    panel->SetAnnotationStore(annotations);
     panel->hide();
     body->insertWidget(0, panel);
     search = new CDocumentSearch(document, this);
@@ -202,6 +203,7 @@ void MainBox::BuildDocumentWidgets()
     comments->Attach(annotations, session->UndoStack(), view);
     toolBar->SetCommentEnabled(annotations->CanAnnotate());
     connect(panel, &CSidePanel::SignalGoToPage, view, &CPageView::GoToPage);
+    connect(panel, &CSidePanel::SignalAnnotationClicked, this, &MainBox::GoToAnnotation);
     connect(panel, &CSidePanel::SignalOpenAttachment, this, [this](int nIndex) { ExtractAttachment(nIndex); });
     connect(findBar, &CFindBar::SignalShowResults, this, [this]() {
         panel->ShowPage(CSidePanel::SearchResults);
@@ -454,6 +456,16 @@ void MainBox::ApplyTool(int nToolID)
     default:
         break;
     }
+}
+
+void MainBox::GoToAnnotation(int nPage, int nIndex)
+{
+    const PdfAnnotation annotation = annotations->Find(nPage, nIndex);
+    if (!annotation.IsValid())
+        return;
+    view->ShowArea(nPage, annotation.rect);
+    if (comments->Layer() && comments->Layer()->IsActive())
+        comments->Layer()->Select(nPage, nIndex);
 }
 
 void MainBox::TogglePanel(int nPage)

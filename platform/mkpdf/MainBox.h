@@ -137,6 +137,7 @@ private:
     void ApplyOptions(const QVariantMap& options);
     void ApplyTool(int nToolID);
     void TogglePanel(int nPage);
+    void GoToAnnotation(int nPage, int nIndex);
     void UpdatePageNumber(int nPage);
     void WriteFirstThumbnail();
     void AskRename();

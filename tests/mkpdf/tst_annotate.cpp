@@ -269,6 +269,10 @@ void TestAnnotate::eachTypeSavedAndReopened()
     } else {
         QVERIFY2(Near(a.rect, made.rect, 0.5), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(a.rect.x()).arg(a.rect.y()).arg(a.rect.width()).arg(a.rect.height())));
     }
+    if (made.HasTextMarkupGeometry()) {
+        QCOMPARE(a.quads.size(), 1);
+        QVERIFY(Near(a.quads.first(), made.quads.first(), 0.5));
+    }
     if (made.kind == PdfAnnotation::FreeText)
         QCOMPARE(a.fontSize, made.fontSize);
     QVERIFY(Reread(path, 1).isEmpty());
