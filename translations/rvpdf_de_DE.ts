@@ -608,6 +608,40 @@
     </message>
 </context>
 <context>
+    <name>CFormBar</name>
+    <message>
+        <source>Highlight Fields</source>
+        <translation>Felder hervorheben</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>This document contains form fields you can fill in.</source>
+        <translation>Dieses Dokument enthält Formularfelder, die Sie ausfüllen können.</translation>
+    </message>
+    <message>
+        <source>This document contains form fields, but its permissions do not allow filling them in.</source>
+        <translation>Dieses Dokument enthält Formularfelder, aber seine Berechtigungen erlauben nicht, sie auszufüllen.</translation>
+    </message>
+    <message>
+        <source>This form uses XFA, which is not supported. Its fields cannot be shown or filled in here.</source>
+        <translation>Dieses Formular verwendet XFA, das nicht unterstützt wird. Seine Felder können hier weder angezeigt noch ausgefüllt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>CFormLayer</name>
+    <message>
+        <source>Reset Form</source>
+        <translation>Formular zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Fill In Form</source>
+        <translation>Formular ausfüllen</translation>
+    </message>
+</context>
+<context>
     <name>CGotoPageBox</name>
     <message>
         <source>Go to Page</source>

@@ -608,6 +608,40 @@
     </message>
 </context>
 <context>
+    <name>CFormBar</name>
+    <message>
+        <source>Highlight Fields</source>
+        <translation>Highlight Fields</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>This document contains form fields you can fill in.</source>
+        <translation>This document contains form fields you can fill in.</translation>
+    </message>
+    <message>
+        <source>This document contains form fields, but its permissions do not allow filling them in.</source>
+        <translation>This document contains form fields, but its permissions do not allow filling them in.</translation>
+    </message>
+    <message>
+        <source>This form uses XFA, which is not supported. Its fields cannot be shown or filled in here.</source>
+        <translation>This form uses XFA, which is not supported. Its fields cannot be shown or filled in here.</translation>
+    </message>
+</context>
+<context>
+    <name>CFormLayer</name>
+    <message>
+        <source>Reset Form</source>
+        <translation>Reset Form</translation>
+    </message>
+    <message>
+        <source>Fill In Form</source>
+        <translation>Fill In Form</translation>
+    </message>
+</context>
+<context>
     <name>CGotoPageBox</name>
     <message>
         <source>Go to Page</source>

@@ -608,6 +608,40 @@
     </message>
 </context>
 <context>
+    <name>CFormBar</name>
+    <message>
+        <source>Highlight Fields</source>
+        <translation>Resaltar campos</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>This document contains form fields you can fill in.</source>
+        <translation>Este documento contiene campos de formulario que puede rellenar.</translation>
+    </message>
+    <message>
+        <source>This document contains form fields, but its permissions do not allow filling them in.</source>
+        <translation>Este documento contiene campos de formulario, pero sus permisos no permiten rellenarlos.</translation>
+    </message>
+    <message>
+        <source>This form uses XFA, which is not supported. Its fields cannot be shown or filled in here.</source>
+        <translation>Este formulario usa XFA, que no es compatible. Sus campos no se pueden mostrar ni rellenar aquí.</translation>
+    </message>
+</context>
+<context>
+    <name>CFormLayer</name>
+    <message>
+        <source>Reset Form</source>
+        <translation>Restablecer formulario</translation>
+    </message>
+    <message>
+        <source>Fill In Form</source>
+        <translation>Rellenar formulario</translation>
+    </message>
+</context>
+<context>
     <name>CGotoPageBox</name>
     <message>
         <source>Go to Page</source>

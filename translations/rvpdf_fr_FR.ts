@@ -608,6 +608,40 @@
     </message>
 </context>
 <context>
+    <name>CFormBar</name>
+    <message>
+        <source>Highlight Fields</source>
+        <translation>Surligner les champs</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>This document contains form fields you can fill in.</source>
+        <translation>Ce document contient des champs de formulaire que vous pouvez remplir.</translation>
+    </message>
+    <message>
+        <source>This document contains form fields, but its permissions do not allow filling them in.</source>
+        <translation>Ce document contient des champs de formulaire, mais ses autorisations ne permettent pas de les remplir.</translation>
+    </message>
+    <message>
+        <source>This form uses XFA, which is not supported. Its fields cannot be shown or filled in here.</source>
+        <translation>Ce formulaire utilise XFA, qui n’est pas pris en charge. Ses champs ne peuvent pas être affichés ni remplis ici.</translation>
+    </message>
+</context>
+<context>
+    <name>CFormLayer</name>
+    <message>
+        <source>Reset Form</source>
+        <translation>Réinitialiser le formulaire</translation>
+    </message>
+    <message>
+        <source>Fill In Form</source>
+        <translation>Remplir le formulaire</translation>
+    </message>
+</context>
+<context>
     <name>CGotoPageBox</name>
     <message>
         <source>Go to Page</source>

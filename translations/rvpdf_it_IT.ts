@@ -608,6 +608,40 @@
     </message>
 </context>
 <context>
+    <name>CFormBar</name>
+    <message>
+        <source>Highlight Fields</source>
+        <translation>Evidenzia campi</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>This document contains form fields you can fill in.</source>
+        <translation>Questo documento contiene campi modulo che è possibile compilare.</translation>
+    </message>
+    <message>
+        <source>This document contains form fields, but its permissions do not allow filling them in.</source>
+        <translation>Questo documento contiene campi modulo, ma le sue autorizzazioni non consentono di compilarli.</translation>
+    </message>
+    <message>
+        <source>This form uses XFA, which is not supported. Its fields cannot be shown or filled in here.</source>
+        <translation>Questo modulo usa XFA, che non è supportato. I suoi campi non possono essere mostrati né compilati qui.</translation>
+    </message>
+</context>
+<context>
+    <name>CFormLayer</name>
+    <message>
+        <source>Reset Form</source>
+        <translation>Reimposta modulo</translation>
+    </message>
+    <message>
+        <source>Fill In Form</source>
+        <translation>Compila modulo</translation>
+    </message>
+</context>
+<context>
     <name>CGotoPageBox</name>
     <message>
         <source>Go to Page</source>

@@ -608,6 +608,40 @@
     </message>
 </context>
 <context>
+    <name>CFormBar</name>
+    <message>
+        <source>Highlight Fields</source>
+        <translation>Wyróżnij pola</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>This document contains form fields you can fill in.</source>
+        <translation>Ten dokument zawiera pola formularza, które można wypełnić.</translation>
+    </message>
+    <message>
+        <source>This document contains form fields, but its permissions do not allow filling them in.</source>
+        <translation>Ten dokument zawiera pola formularza, ale jego uprawnienia nie pozwalają ich wypełniać.</translation>
+    </message>
+    <message>
+        <source>This form uses XFA, which is not supported. Its fields cannot be shown or filled in here.</source>
+        <translation>Ten formularz używa formatu XFA, który nie jest obsługiwany. Jego pól nie można tu wyświetlić ani wypełnić.</translation>
+    </message>
+</context>
+<context>
+    <name>CFormLayer</name>
+    <message>
+        <source>Reset Form</source>
+        <translation>Resetuj formularz</translation>
+    </message>
+    <message>
+        <source>Fill In Form</source>
+        <translation>Wypełnij formularz</translation>
+    </message>
+</context>
+<context>
     <name>CGotoPageBox</name>
     <message>
         <source>Go to Page</source>

@@ -11,7 +11,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QScrollBar>
 #include <QUndoStack>
 
 #include <algorithm>
@@ -68,34 +67,14 @@ bool SameLook(const PdfAnnotation& a, const PdfAnnotation& b)
 } // namespace
 
 CAnnotationLayer::CAnnotationLayer(CAnnotationStore* store_, QUndoStack* stack_, CPageView* view_, QObject* parent)
-    : QObject(parent)
+    : CPageLayer(view_, parent)
     , store(store_)
     , stack(stack_)
-    , view(view_)
 {
-    view->AddOverlay(this);
-    view->viewport()->installEventFilter(this);
-    view->installEventFilter(this);
     connect(store, &CAnnotationStore::SignalPageChanged, this, &CAnnotationLayer::OnPageChanged);
-    // A text box stays where it was typed; scrolling ends the typing.
-    auto commit = [this]() {
-        if (editor)
-            editor->Commit();
-    };
-    connect(view->verticalScrollBar(), &QScrollBar::valueChanged, this, commit);
-    connect(view->horizontalScrollBar(), &QScrollBar::valueChanged, this, commit);
 }
 
-CAnnotationLayer::~CAnnotationLayer()
-{
-    if (view)
-        view->RemoveOverlay(this);
-}
-
-CInlineTextEditor* CAnnotationLayer::Editor() const
-{
-    return editor;
-}
+CAnnotationLayer::~CAnnotationLayer() = default;
 
 double CAnnotationLayer::Margin() const
 {
@@ -145,6 +124,16 @@ void CAnnotationLayer::Select(int nPage, int nIndex)
     selected = found;
     Refresh();
     emit SignalSelectionChanged(selected.IsValid());
+}
+
+void CAnnotationLayer::ShowAnnotation(int nPage, int nIndex)
+{
+    const PdfAnnotation annotation = store->Find(nPage, nIndex);
+    if (!annotation.IsValid())
+        return;
+    view->ShowArea(nPage, annotation.rect);
+    if (active)
+        Select(nPage, nIndex);
 }
 
 void CAnnotationLayer::ClearSelection()
@@ -261,15 +250,9 @@ void CAnnotationLayer::EditSelectedText()
 void CAnnotationLayer::OpenEditor(const QRectF& pageRect, int nPage, const QString& text,
                                   const std::function<void(const QString&)>& done)
 {
-    if (editor)
-        editor->Commit();
-    editor = new CInlineTextEditor(text, view->viewport());
     QRect area = view->ToViewport(nPage, pageRect).toAlignedRect();
     area.setSize(area.size().expandedTo(QSize(160, 60)));
-    editor->setGeometry(area);
-    connect(editor, &CInlineTextEditor::SignalCommitted, this, [done](const QString& typed) { done(typed); });
-    editor->show();
-    editor->setFocus();
+    OpenTextBox(area, text, done);
 }
 
 void CAnnotationLayer::EraseAt(int nPage, const QPointF& point)

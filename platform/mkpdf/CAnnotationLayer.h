@@ -2,7 +2,7 @@
 
 #include "CAnnotationStore.h"
 #include "CCommentOptions.h"
-#include "CPageOverlay.h"
+#include "CPageLayer.h"
 
 #include <QColor>
 #include <QObject>
@@ -25,7 +25,7 @@ class QUndoStack;
 // the document's undo stack. Draws the selection and what is being drawn
 // over the pages; takes the view's mouse only while the comment bar is
 // shown.
-class CAnnotationLayer : public QObject, public CPageOverlay
+class CAnnotationLayer : public CPageLayer
 {
     Q_OBJECT
     Q_PROPERTY(QColor accentColor READ AccentColor WRITE SetAccentColor)
@@ -43,6 +43,8 @@ public:
     // The comment selected for changes; invalid when none.
     PdfAnnotation Selected() const { return selected; }
     void Select(int nPage, int nIndex);
+    // Scrolls to a comment; selects it while the layer is active.
+    void ShowAnnotation(int nPage, int nIndex);
     void ClearSelection();
     bool DeleteSelected();
     // Changes the selected comment as change says, in one undo step.
@@ -56,8 +58,6 @@ public:
     bool MarkSelectedText(CCommentOptions::Tool markup);
     // Puts a new comment on the undo stack; its index once made, or -1.
     int AddAnnotation(const PdfAnnotation& annotation);
-    // The open text box, while one is shown.
-    CInlineTextEditor* Editor() const;
 
     void PaintPage(QPainter& painter, const CPageView& pageView, int nPage, const QRectF& target) override;
 
@@ -95,14 +95,12 @@ private:
 
     CAnnotationStore* store;
     QUndoStack* stack;
-    QPointer<CPageView> view;
     const CCommentOptions* options = nullptr;
     std::function<QString()> userName;
     bool active = false;
     CCommentOptions::Tool tool = CCommentOptions::NoTool;
     PdfAnnotation selected;
     PdfAnnotation hovered;
-    QPointer<CInlineTextEditor> editor;
 
     Drag drag = NoDrag;
     int dragPage = -1;

@@ -112,6 +112,12 @@ void CCommentController::Toggle()
         Show(false);
 }
 
+void CCommentController::GoTo(int nPage, int nIndex)
+{
+    if (layer)
+        layer->ShowAnnotation(nPage, nIndex);
+}
+
 void CCommentController::ChooseTool(int nTool)
 {
     const auto tool = CCommentOptions::Tool(nTool);

@@ -43,6 +43,8 @@ public:
     void Hide();
     bool IsShown() const;
     void Toggle();
+    // Brings a comment into view, selected while the bar is shown.
+    void GoTo(int nPage, int nIndex);
     CAnnotationLayer* Layer() const { return layer; }
     CCommentToolBar* Bar() const { return bar; }
 

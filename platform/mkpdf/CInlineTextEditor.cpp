@@ -6,9 +6,9 @@
 CInlineTextEditor::CInlineTextEditor(const QString& text, QWidget* parent)
     : QPlainTextEdit(text, parent)
 {
-    setObjectName("edit_inline");
     setFrameShape(QFrame::Box);
-    setTabChangesFocus(true);
+    // Tab is ours: it ends the typing and goes to the next field.
+    setTabChangesFocus(false);
     moveCursor(QTextCursor::End);
     connect(this, &QPlainTextEdit::textChanged, this, &CInlineTextEditor::ClipToLength);
 }

@@ -3,6 +3,8 @@
 #include "CAnnotationStore.h"
 #include "CCommentController.h"
 #include "CCommentToolBar.h"
+#include "CFormBar.h"
+#include "CFormController.h"
 #include "CDocumentSaver.h"
 #include "CDocumentSearch.h"
 #include "CDocumentToolBar.h"
@@ -136,7 +138,8 @@ MainBox::MainBox(std::shared_ptr<CPdfDocument> document_, const QVariantMap& opt
     // Comments and form values live in the open document until a save
     // writes them out first.
     session->SetChangesSource([this]() {
-        return annotations && annotations->HasChanges() ? annotations->Writer() : CSavePipeline::ChangesWriter();
+        const bool held = (annotations && annotations->HasChanges()) || forms->HasChanges();
+        return held ? annotations->Writer() : CSavePipeline::ChangesWriter();
     });
     saver = new CDocumentSaver(session, this);
     layout = new QVBoxLayout(this);
@@ -147,6 +150,9 @@ MainBox::MainBox(std::shared_ptr<CPdfDocument> document_, const QVariantMap& opt
     auto* commentBar = new CCommentToolBar(this);
     layout->addWidget(commentBar);
     comments = new CCommentController(commentBar, this);
+    auto* formBar = new CFormBar(this);
+    layout->addWidget(formBar);
+    forms = new CFormController(formBar, this);
     comments->SetUserNameSource([this]() {
         QString name;
         emit SignalGetUserName(name);
@@ -200,10 +206,12 @@ void MainBox::BuildDocumentWidgets()
     pages->setCurrentWidget(IsOrganizing() ? static_cast<QWidget*>(organizer) : view);
     connect(view, &CPageView::SignalCurrentPageChanged, this, &MainBox::UpdatePageNumber);
     connect(annotations, &CAnnotationStore::SignalPageChanged, view, &CPageView::InvalidatePage);
+    // The form layer first: the comment tools, when on, see the mouse first.
+    forms->Attach(document, session->UndoStack(), view);
     comments->Attach(annotations, session->UndoStack(), view);
     toolBar->SetCommentEnabled(annotations->CanAnnotate());
     connect(panel, &CSidePanel::SignalGoToPage, view, &CPageView::GoToPage);
-    connect(panel, &CSidePanel::SignalAnnotationClicked, this, &MainBox::GoToAnnotation);
+    connect(panel, &CSidePanel::SignalAnnotationClicked, comments, &CCommentController::GoTo);
     connect(panel, &CSidePanel::SignalOpenAttachment, this, [this](int nIndex) { ExtractAttachment(nIndex); });
     connect(findBar, &CFindBar::SignalShowResults, this, [this]() {
         panel->ShowPage(CSidePanel::SearchResults);
@@ -236,6 +244,7 @@ void MainBox::ReplaceDocument(std::shared_ptr<CPdfDocument> written)
     const int panelPage = panel->CurrentPageIndex();
     ForgetDocument();
     comments->Detach();
+    forms->Detach();
     delete findBar;
     delete search;
     delete panel;
@@ -456,16 +465,6 @@ void MainBox::ApplyTool(int nToolID)
     default:
         break;
     }
-}
-
-void MainBox::GoToAnnotation(int nPage, int nIndex)
-{
-    const PdfAnnotation annotation = annotations->Find(nPage, nIndex);
-    if (!annotation.IsValid())
-        return;
-    view->ShowArea(nPage, annotation.rect);
-    if (comments->Layer() && comments->Layer()->IsActive())
-        comments->Layer()->Select(nPage, nIndex);
 }
 
 void MainBox::TogglePanel(int nPage)

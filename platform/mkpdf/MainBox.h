@@ -8,6 +8,7 @@
 
 class CAnnotationStore;
 class CCommentController;
+class CFormController;
 class CDocumentSaver;
 class CDocumentSearch;
 class CDocumentToolBar;
@@ -92,6 +93,8 @@ public:
     CAnnotationStore* Annotations() const { return annotations; }
     // The comment bar and tools.
     CCommentController* Comments() const { return comments; }
+    // The form fields and their filling in.
+    CFormController* Forms() const { return forms; }
     COrganizerBox* Organizer() const { return organizer; }
     bool IsOrganizing() const;
     void ShowOrganizer();
@@ -137,7 +140,6 @@ private:
     void ApplyOptions(const QVariantMap& options);
     void ApplyTool(int nToolID);
     void TogglePanel(int nPage);
-    void GoToAnnotation(int nPage, int nIndex);
     void UpdatePageNumber(int nPage);
     void WriteFirstThumbnail();
     void AskRename();
@@ -151,6 +153,7 @@ private:
     CDocumentSaver* saver = nullptr;
     CAnnotationStore* annotations = nullptr;
     CCommentController* comments = nullptr;
+    CFormController* forms = nullptr;
     QVBoxLayout* layout = nullptr;
     QHBoxLayout* body = nullptr;
     QStackedWidget* pages = nullptr;

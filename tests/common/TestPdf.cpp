@@ -1,5 +1,7 @@
 #include "TestPdf.h"
 
+#include "TestEnv.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -48,6 +50,15 @@ bool TestPdf::WriteBytes(const QString& path, const QByteArray& bytes)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
     return file.write(bytes) == bytes.size();
+}
+
+QString TestPdf::FreshCopy(const QString& source, const QString& folderName)
+{
+    const QString path = TestEnv::MakeDir(folderName) + "/doc.pdf";
+    QFile::remove(path);
+    QFile::copy(source, path);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    return path;
 }
 
 bool TestPdf::WriteManual(const QString& path, int nPages)

@@ -16,6 +16,9 @@ public:
     static bool Write(const QString& path, int nPages, const QSizeF& sizePt = QSizeF(595, 842),
                       const QString& label = QStringLiteral("Page"));
     static bool WriteBytes(const QString& path, const QByteArray& bytes);
+    // A writable copy of source as doc.pdf in a fresh folder of the test's
+    // own, for a test that changes the file.
+    static QString FreshCopy(const QString& source, const QString& folderName);
     // A copy of source protected with an open password (AES-256); with an
     // owner password of its own, printing and page changes are refused to
     // whoever opens it with the open password.

@@ -205,11 +205,7 @@ void TestAnnotate::initTestCase()
 
 QString TestAnnotate::Fresh(const QString& name, const QString& source)
 {
-    const QString path = TestEnv::MakeDir(name) + "/doc.pdf";
-    QFile::remove(path);
-    QFile::copy(source.isEmpty() ? plain : source, path);
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-    return path;
+    return TestPdf::FreshCopy(source.isEmpty() ? plain : source, name);
 }
 
 void TestAnnotate::eachTypeSavedAndReopened_data()

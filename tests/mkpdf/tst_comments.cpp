@@ -160,11 +160,7 @@ void TestComments::cleanup()
 
 QString TestComments::Fresh(const QString& name, const QString& source)
 {
-    const QString path = TestEnv::MakeDir(name) + "/doc.pdf";
-    QFile::remove(path);
-    QFile::copy(source.isEmpty() ? plain : source, path);
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-    return path;
+    return TestPdf::FreshCopy(source.isEmpty() ? plain : source, name);
 }
 
 void TestComments::drawnWithTheMouse_data()
