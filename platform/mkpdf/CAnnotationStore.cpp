@@ -293,6 +293,23 @@ Poppler::Annotation* Create(const PdfAnnotation& state)
     return nullptr;
 }
 
+// The writer does not notice a disk that refuses data: a file that does
+// not end as a PDF ends was cut short.
+bool WrittenWhole(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 16)
+        return false;
+    file.seek(qMax<qint64>(0, file.size() - 32));
+    return file.readAll().trimmed().endsWith("%%EOF");
+}
+
+bool ReadsBack(const QString& path, const QByteArray& password, int nPages)
+{
+    std::unique_ptr<Poppler::Document> check(Poppler::Document::load(path, password, password));
+    return check && !check->isLocked() && check->numPages() == nPages;
+}
+
 double SegmentDistance(const QPointF& point, const QPointF& a, const QPointF& b)
 {
     const QPointF d = b - a;
@@ -537,7 +554,7 @@ CAnnotationStore::ChangesWriter CAnnotationStore::Writer() const
             std::unique_ptr<Poppler::PDFConverter> converter(parser->pdfConverter());
             converter->setOutputFileName(target);
             converter->setPDFOptions(Poppler::PDFConverter::WithChanges);
-            if (converter->convert())
+            if (converter->convert() && WrittenWhole(target))
                 return true;
             if (error)
                 *error = QStringLiteral("the PDF writer failed with code %1").arg(int(converter->lastError()));
@@ -545,6 +562,11 @@ CAnnotationStore::ChangesWriter CAnnotationStore::Writer() const
         };
         bool written = false;
         doc->WithParser([&](Poppler::Document* parser) { written = parser && convert(parser, path); });
+        if (written && !ReadsBack(path, doc->Password(), doc->PageCount())) {
+            if (error)
+                *error = QStringLiteral("the written changes could not be read back");
+            return false;
+        }
         if (!written || gone.isEmpty())
             return written;
         // What was removed is only hidden in the open document; a second
@@ -573,6 +595,11 @@ CAnnotationStore::ChangesWriter CAnnotationStore::Writer() const
         if (!convert(copy.get(), second))
             return false;
         copy.reset();
+        if (!ReadsBack(second, password, doc->PageCount())) {
+            if (error)
+                *error = QStringLiteral("the written changes could not be read back");
+            return false;
+        }
         QFile::remove(path);
         if (!QFile::rename(second, path)) {
             if (error)

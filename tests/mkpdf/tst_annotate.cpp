@@ -185,6 +185,7 @@ private slots:
     void foreignAnnotationMovedAndDeleted_data();
     void foreignAnnotationMovedAndDeleted();
     void failedSaveKeepsTheOriginal();
+    void protectedDocumentStaysProtected();
     void forbiddenDocumentOffersNoTools();
 
 private:
@@ -236,6 +237,7 @@ void TestAnnotate::eachTypeSavedAndReopened()
     QFETCH(PdfAnnotation, made);
     QFETCH(QString, subtype);
     const QString path = Fresh(QTest::currentDataTag());
+    const QByteArray original = Bytes(path);
     std::unique_ptr<MainBox> box(Open(path));
     QVERIFY(box);
     QSignalSpy dirty(box.get(), &MainBox::SignalDocumentChanged);
@@ -246,6 +248,9 @@ void TestAnnotate::eachTypeSavedAndReopened()
 
     QVERIFY(box->SaveAs(path));
     QVERIFY(!box->IsDirty());
+    // Written as an update after the original, which stays as it was.
+    QVERIFY(Bytes(path).size() > original.size());
+    QVERIFY(Bytes(path).startsWith(original));
     QString report;
     QVERIFY2(QpdfClean(path, &report), qPrintable(report));
 
@@ -413,6 +418,30 @@ void TestAnnotate::failedSaveKeepsTheOriginal()
     // With room again the same changes are written.
     QVERIFY(box->SaveAs(path));
     QCOMPARE(Reread(path, 0).size(), 1);
+}
+
+void TestAnnotate::protectedDocumentStaysProtected()
+{
+    const QString path = TestEnv::MakeDir("protected") + "/doc.pdf";
+    int code = -1;
+    const QString output = Run("qpdf", {"--encrypt", "", "owner", "256", "--", plain, path}, &code);
+    QVERIFY2(code == 0, qPrintable(output));
+    std::unique_ptr<MainBox> box(Open(path));
+    QVERIFY(box);
+    QVERIFY(box->Annotations()->CanAnnotate());
+    Push(box.get(), CAnnotationCommand::NewCreate(box->Annotations(), Made(PdfAnnotation::Note, QRectF(300, 300, 24, 24),
+                                                                           QColor("#ffc400"), "Still locked?"), "Add"));
+    QVERIFY(box->SaveAs(path));
+    CPdfDocument::LoadStatus status;
+    const std::shared_ptr<CPdfDocument> doc = CPdfDocument::Load(path, QByteArray(), &status);
+    QVERIFY(doc);
+    QVERIFY(doc->IsEncrypted());
+    const QVector<PdfAnnotation> found = CAnnotationStore::ReadPage(*doc, 0);
+    QCOMPARE(found.size(), 1);
+    QCOMPARE(found.first().contents, QString("Still locked?"));
+    QString report;
+    QVERIFY2(QpdfClean(path, &report), qPrintable(report));
+    QVERIFY(Run("qpdf", {"--show-encryption", path}).contains("R = 6"));
 }
 
 void TestAnnotate::forbiddenDocumentOffersNoTools()
