@@ -10,7 +10,8 @@ PACKAGES=(
     libpoppler-qt5-dev libqpdf-dev poppler-utils qpdf
     clang-15 libfuzzer-15-dev llvm-15
     xvfb xauth x11-utils imagemagick dbus dbus-x11
-    dpkg-dev lintian desktop-file-utils appstream
+    dpkg-dev lintian desktop-file-utils appstream ccache
+    qtwayland5 weston
     fonts-dejavu-core fonts-noto-cjk
 )
 

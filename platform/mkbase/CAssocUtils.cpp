@@ -117,13 +117,14 @@ bool IsHiddenEntry(const QString& path)
 
 } // namespace
 
-QString CAssocUtils::DesktopFileId(const QString& bundleId)
+QString CAssocUtils::DesktopFileId(const QString& appId)
 {
-    static const QRegularExpression valid(QStringLiteral("^[a-z0-9][a-z0-9._-]{0,120}$"));
-    const QString name = bundleId.toLower();
-    if (!valid.match(name).hasMatch())
+    // Dot-separated elements of letters, digits, '_' and '-', none starting
+    // with a digit: what desktop file ids may be, and never a path.
+    static const QRegularExpression valid(QStringLiteral("^[A-Za-z_][A-Za-z0-9_-]*(\\.[A-Za-z_][A-Za-z0-9_-]*)*$"));
+    if (appId.size() > 200 || !valid.match(appId).hasMatch())
         return {};
-    return name + ".desktop";
+    return appId + ".desktop";
 }
 
 QString CAssocUtils::UserApplicationsDir()
@@ -146,30 +147,32 @@ QString CAssocUtils::ExecValue(const QString& program, const QStringList& argume
     return EscapeString(line + " %f");
 }
 
-QByteArray CAssocUtils::DesktopEntry(const QString& bundleId, const QString& title, const QString& program)
+QByteArray CAssocUtils::DesktopEntry(const QString& appId, const QString& title, const QString& program)
 {
-    const QString name = bundleId.toLower();
+    // Qt names X11 windows after the lower-case application name, the last
+    // element of the id.
+    const QString windowClass = appId.section('.', -1).toLower();
     QString entry;
     entry += "[Desktop Entry]\n";
     entry += "Type=Application\n";
     entry += "Version=1.0\n";
-    entry += "Name=" + EscapeString(title.isEmpty() ? bundleId : title) + "\n";
+    entry += "Name=" + EscapeString(title.isEmpty() ? appId.section('.', -1) : title) + "\n";
     entry += "TryExec=" + EscapeString(program) + "\n";
     entry += "Exec=" + ExecValue(program) + "\n";
-    entry += "Icon=" + name + "\n";
+    entry += "Icon=" + appId + "\n";
     entry += "MimeType=application/pdf;\n";
     entry += "Categories=Office;Viewer;\n";
     entry += "Terminal=false\n";
-    entry += "StartupWMClass=" + name + "\n";
+    entry += "StartupWMClass=" + windowClass + "\n";
     return entry.toUtf8();
 }
 
-bool CAssocUtils::SetPdfLauncher(const QString& bundleId, const QString& title, bool makeDefault)
+bool CAssocUtils::SetPdfLauncher(const QString& appId, const QString& title, bool makeDefault)
 {
-    const QString id = DesktopFileId(bundleId);
+    const QString id = DesktopFileId(appId);
     const QString program = QCoreApplication::applicationFilePath();
     if (id.isEmpty() || program.isEmpty()) {
-        MK_LOG("pdf launcher: unusable id '%s'", qUtf8Printable(bundleId));
+        MK_LOG("pdf launcher: unusable id '%s'", qUtf8Printable(appId));
         return false;
     }
     const QString listPath = UserMimeAppsPath();
@@ -191,7 +194,7 @@ bool CAssocUtils::SetPdfLauncher(const QString& bundleId, const QString& title, 
     const QString entryPath = UserApplicationsDir() + "/" + id;
     const bool hadEntry = QFileInfo(entryPath).isFile();
     const QByteArray oldEntry = hadEntry ? CFileUtils::ReadFileBytes(entryPath, CMimeAppsList::kMaxFileSize) : QByteArray();
-    const QByteArray entry = DesktopEntry(bundleId, title, program);
+    const QByteArray entry = DesktopEntry(appId, title, program);
     if (!(hadEntry && oldEntry == entry) && !CFileUtils::WriteFileBytes(entryPath, entry)) {
         MK_LOG("pdf launcher: cannot write %s", qUtf8Printable(entryPath));
         return false;
@@ -208,9 +211,9 @@ bool CAssocUtils::SetPdfLauncher(const QString& bundleId, const QString& title, 
     return true;
 }
 
-bool CAssocUtils::ResetPdfLauncher(const QString& bundleId)
+bool CAssocUtils::ResetPdfLauncher(const QString& appId)
 {
-    const QString id = DesktopFileId(bundleId);
+    const QString id = DesktopFileId(appId);
     if (id.isEmpty())
         return false;
     bool ok = true;
@@ -240,15 +243,15 @@ bool CAssocUtils::ResetPdfLauncher(const QString& bundleId)
     return ok;
 }
 
-bool CAssocUtils::IsPdfLauncher(const QString& bundleId)
+bool CAssocUtils::IsPdfLauncher(const QString& appId)
 {
-    const QString id = DesktopFileId(bundleId);
+    const QString id = DesktopFileId(appId);
     return !id.isEmpty() && DefaultApplication(kPdfType) == id;
 }
 
-bool CAssocUtils::IsDefaultPdfLauncher(const QString& bundleId)
+bool CAssocUtils::IsDefaultPdfLauncher(const QString& appId)
 {
-    return IsPdfLauncher(bundleId);
+    return IsPdfLauncher(appId);
 }
 
 QStringList CAssocUtils::MimeAppsSearchPath()

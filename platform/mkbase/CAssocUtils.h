@@ -15,21 +15,22 @@ public:
     // Writes our desktop entry and puts it first among the applications for
     // PDF files; with makeDefault it also becomes the default one. True when
     // both files hold that; on failure neither file is left half changed.
-    static bool SetPdfLauncher(const QString& bundleId, const QString& title, bool makeDefault);
+    static bool SetPdfLauncher(const QString& appId, const QString& title, bool makeDefault);
     // Takes our id out of every PDF list and deletes our desktop entry. True
     // also when there was nothing to take out.
-    static bool ResetPdfLauncher(const QString& bundleId);
+    static bool ResetPdfLauncher(const QString& appId);
     // True when the desktop opens PDF files with us by default. Only reads
     // files; starts no process.
-    static bool IsPdfLauncher(const QString& bundleId);
-    static bool IsDefaultPdfLauncher(const QString& bundleId);
+    static bool IsPdfLauncher(const QString& appId);
+    static bool IsDefaultPdfLauncher(const QString& appId);
 
-    // "rvpdf.desktop" for "RVPDF"; empty when the id cannot name a file.
-    static QString DesktopFileId(const QString& bundleId);
+    // "org.rvpdf.RVPDF.desktop" for "org.rvpdf.RVPDF"; empty when the id
+    // cannot name a desktop file.
+    static QString DesktopFileId(const QString& appId);
     static QString UserApplicationsDir();
     static QString UserMimeAppsPath();
     // The desktop entry starting program with the files to open.
-    static QByteArray DesktopEntry(const QString& bundleId, const QString& title, const QString& program);
+    static QByteArray DesktopEntry(const QString& appId, const QString& title, const QString& program);
     // The Exec value of that entry, quoted and escaped as launchers expect.
     static QString ExecValue(const QString& program, const QStringList& arguments = QStringList());
     // Every mimeapps.list that may name a default, highest precedence first.

@@ -38,44 +38,31 @@ const char* const kPlatformKey = "mac";
 const char* const kPlatformKey = "linux";
 #endif
 
-QPalette SkinPalette(bool dark)
+// Palette roles and the skin colour each takes; the style sheet draws with
+// the same colours, so widgets the sheet leaves alone match the rest.
+struct PaletteColor
 {
-    QPalette palette;
-    if (!dark) {
-        palette.setColor(QPalette::Window, QColor(0xf5, 0xf6, 0xf8));
-        palette.setColor(QPalette::WindowText, QColor(0x1f, 0x23, 0x29));
-        palette.setColor(QPalette::Base, Qt::white);
-        palette.setColor(QPalette::AlternateBase, QColor(0xf2, 0xf3, 0xf5));
-        palette.setColor(QPalette::Text, QColor(0x1f, 0x23, 0x29));
-        palette.setColor(QPalette::Button, QColor(0xff, 0xff, 0xff));
-        palette.setColor(QPalette::ButtonText, QColor(0x1f, 0x23, 0x29));
-        palette.setColor(QPalette::Highlight, QColor(0x3b, 0x6c, 0xf6));
-        palette.setColor(QPalette::HighlightedText, Qt::white);
-        palette.setColor(QPalette::ToolTipBase, QColor(0x1f, 0x23, 0x29));
-        palette.setColor(QPalette::ToolTipText, Qt::white);
-        palette.setColor(QPalette::PlaceholderText, QColor(0x8f, 0x95, 0x9e));
-        palette.setColor(QPalette::Disabled, QPalette::Text, QColor(0xa8, 0xad, 0xb4));
-        palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0xa8, 0xad, 0xb4));
-        palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0xa8, 0xad, 0xb4));
-        return palette;
-    }
-    palette.setColor(QPalette::Window, QColor(0x1e, 0x1f, 0x22));
-    palette.setColor(QPalette::WindowText, QColor(0xe6, 0xe7, 0xe9));
-    palette.setColor(QPalette::Base, QColor(0x26, 0x27, 0x2b));
-    palette.setColor(QPalette::AlternateBase, QColor(0x2c, 0x2d, 0x31));
-    palette.setColor(QPalette::Text, QColor(0xe6, 0xe7, 0xe9));
-    palette.setColor(QPalette::Button, QColor(0x2c, 0x2d, 0x31));
-    palette.setColor(QPalette::ButtonText, QColor(0xe6, 0xe7, 0xe9));
-    palette.setColor(QPalette::Highlight, QColor(0x4c, 0x7b, 0xff));
-    palette.setColor(QPalette::HighlightedText, Qt::white);
-    palette.setColor(QPalette::ToolTipBase, QColor(0x3a, 0x3b, 0x40));
-    palette.setColor(QPalette::ToolTipText, QColor(0xe6, 0xe7, 0xe9));
-    palette.setColor(QPalette::PlaceholderText, QColor(0x86, 0x8a, 0x91));
-    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(0x6b, 0x6e, 0x75));
-    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x6b, 0x6e, 0x75));
-    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x6b, 0x6e, 0x75));
-    return palette;
-}
+    QPalette::ColorGroup group;
+    QPalette::ColorRole role;
+    const char* name;
+};
+const PaletteColor kPaletteColors[] = {
+    {QPalette::All, QPalette::Window, "window_color"},
+    {QPalette::All, QPalette::WindowText, "label_normal_color"},
+    {QPalette::All, QPalette::Base, "panel_color"},
+    {QPalette::All, QPalette::AlternateBase, "alternate_base_color"},
+    {QPalette::All, QPalette::Text, "label_normal_color"},
+    {QPalette::All, QPalette::Button, "button_normal_color"},
+    {QPalette::All, QPalette::ButtonText, "label_normal_color"},
+    {QPalette::All, QPalette::Highlight, "accent_color"},
+    {QPalette::All, QPalette::HighlightedText, "highlight_text_color"},
+    {QPalette::All, QPalette::ToolTipBase, "tooltip_color"},
+    {QPalette::All, QPalette::ToolTipText, "tooltip_text_color"},
+    {QPalette::All, QPalette::PlaceholderText, "placeholder_color"},
+    {QPalette::Disabled, QPalette::Text, "disabled_text_color"},
+    {QPalette::Disabled, QPalette::WindowText, "disabled_text_color"},
+    {QPalette::Disabled, QPalette::ButtonText, "disabled_text_color"},
+};
 
 } // namespace
 
@@ -125,7 +112,9 @@ void MKApplication::InitProduct(const QString& bundle_, const QString& region_)
     setOrganizationName(QString());
     setApplicationName(identity.toLower());
     setApplicationDisplayName(GetAppValue("Title"));
-    setDesktopFileName(identity.toLower());
+    // The desktop file id: Wayland compositors match windows to their entry
+    // (and icon) by it, and the registered entry carries the same name.
+    setDesktopFileName(AppId());
 
     QSettings settings(FrameworkSettingsPath(), QSettings::IniFormat);
     language = settings.value("Language").toString();
@@ -137,6 +126,18 @@ void MKApplication::InitProduct(const QString& bundle_, const QString& region_)
 
     LoadTranslators();
     ApplySkin();
+}
+
+QString MKApplication::AppId() const
+{
+    const QString id = product.value("AppId").toString();
+    if (!id.isEmpty())
+        return id;
+    // A brand without one gets a reverse-DNS id made from its bundle.
+    QString identity = product.value("BundleId").toString();
+    if (identity.isEmpty())
+        identity = QStringLiteral("MarvikPDF");
+    return "org." + identity.toLower() + "." + identity;
 }
 
 QString MKApplication::GetAppValue(const QString& key) const
@@ -152,6 +153,8 @@ QString MKApplication::GetAppValue(const QString& key) const
         return platformInfo.value("Channel").toString();
     if (key == QLatin1String("ProductDomain"))
         return region;
+    if (key == QLatin1String("AppId"))
+        return AppId();
     if (key == QLatin1String("VersionPrefix") || key == QLatin1String("VersionTag")
         || key == QLatin1String("GaTable"))
         return platformInfo.value(key).toString();
@@ -334,10 +337,47 @@ QString MKApplication::EffectiveSkin() const
     return skin;
 }
 
+QColor MKApplication::ParseSkinColor(const QString& text)
+{
+    // Style-sheet notation: rgb(r,g,b) and rgba(r,g,b,a), all 0-255.
+    static const QRegularExpression rgb(
+        "^\\s*rgba?\\(\\s*(\\d{1,3})\\s*,\\s*(\\d{1,3})\\s*,\\s*(\\d{1,3})\\s*(?:,\\s*(\\d{1,3})\\s*)?\\)\\s*$");
+    const QRegularExpressionMatch match = rgb.match(text);
+    if (!match.hasMatch())
+        return text.trimmed().startsWith('#') ? QColor(text.trimmed()) : QColor();
+    const bool alpha = text.trimmed().startsWith(QLatin1String("rgba"));
+    if (alpha == match.captured(4).isEmpty())
+        return QColor();
+    int parts[4] = {0, 0, 0, 255};
+    for (int i = 0; i < (alpha ? 4 : 3); ++i) {
+        parts[i] = match.captured(i + 1).toInt();
+        if (parts[i] > 255)
+            return QColor();
+    }
+    return QColor(parts[0], parts[1], parts[2], parts[3]);
+}
+
+QPalette MKApplication::SkinPalette(const QJsonObject& colors)
+{
+    // A colour the skin lacks or spells wrongly keeps Qt's own.
+    QPalette palette;
+    for (const PaletteColor& entry : kPaletteColors) {
+        const QColor color = ParseSkinColor(colors.value(QLatin1String(entry.name)).toString());
+        if (color.isValid())
+            palette.setColor(entry.group, entry.role, color);
+    }
+    return palette;
+}
+
+QJsonObject MKApplication::SkinColors(const QString& skinDir)
+{
+    return MKBase::CJsonReader::ParseJsonFileToObject(skinDir + "/style/colors.json");
+}
+
 QString MKApplication::LoadSkinStyleSheet(const QString& skinDir)
 {
     QString sheet = MKBase::CFileUtils::ReadFileData(skinDir + "/style/style.qss");
-    QJsonObject vars = MKBase::CJsonReader::ParseJsonFileToObject(skinDir + "/style/colors.json");
+    QJsonObject vars = SkinColors(skinDir);
     vars.insert("skin_path", skinDir);
     // Variables are written "@name"; unknown names stay as they are.
     static const QRegularExpression token("@([A-Za-z_][A-Za-z0-9_]*)");
@@ -364,7 +404,7 @@ void MKApplication::ApplySkin()
     if (skinDir == appliedSkinDir)
         return;
     appliedSkinDir = skinDir;
-    setPalette(SkinPalette(EffectiveSkin() == kSkinDark));
+    setPalette(SkinPalette(SkinColors(skinDir)));
     setStyleSheet(LoadSkinStyleSheet(skinDir));
     for (QWidget* widget : topLevelWidgets()) {
         if (auto* window = qobject_cast<MKMainWindow*>(widget))

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QApplication>
+#include <QColor>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QPalette>
 #include <QStringList>
 #include <QVariantMap>
 
@@ -30,6 +32,8 @@ public:
     // Selects the brand directory :/res/conf/<bundle>_<region>.
     void InitProduct(const QString& bundle, const QString& region);
     QString GetAppValue(const QString& key) const;
+    // Reverse-DNS desktop file id ("org.rvpdf.RVPDF"), also GetAppValue("AppId").
+    QString AppId() const;
     QString GetProductID() const;
     QString GetProductType() const;
     bool IsHaldenProduct() const;
@@ -61,6 +65,13 @@ public:
     QString EffectiveSkin() const;
     // Style sheet text of a skin with its colour variables resolved.
     static QString LoadSkinStyleSheet(const QString& skinDir);
+    // A skin's colours by name (colors.json); the sheet and the palette use them.
+    static QJsonObject SkinColors(const QString& skinDir);
+    // The application palette of a skin, built from its colours.
+    static QPalette SkinPalette(const QJsonObject& colors);
+    // "#rrggbb" (and Qt's other # forms), "rgb(r,g,b)" or "rgba(r,g,b,a)";
+    // invalid for anything else.
+    static QColor ParseSkinColor(const QString& text);
 
 signals:
     void SignalOpenFileEvent(const QString& strFile);

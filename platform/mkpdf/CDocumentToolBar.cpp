@@ -10,11 +10,7 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
-namespace {
-
-const double kZoomChoices[] = {6400, 3200, 2400, 1600, 800, 400, 200, 150, 125, 100, 75, 50, 25, 10, 5};
-
-} // namespace
+#include <iterator>
 
 CDocumentToolBar::CDocumentToolBar(QWidget* parent)
     : QWidget(parent)
@@ -77,8 +73,9 @@ CDocumentToolBar::CDocumentToolBar(QWidget* parent)
     zoomBox->addItem(tr("Fit Page"), CPageView::kFitPage);
     zoomBox->addItem(tr("Fit Width"), CPageView::kFitWidth);
     zoomBox->addItem(tr("Fit Height"), CPageView::kFitHeight);
-    for (double zoom : kZoomChoices)
-        zoomBox->addItem(QString::number(zoom) + "%", zoom);
+    // Largest first, as the settings' list.
+    for (auto it = std::rbegin(CPageView::kZoomSteps); it != std::rend(CPageView::kZoomSteps); ++it)
+        zoomBox->addItem(QString::number(*it) + "%", *it);
     zoomBox->lineEdit()->setValidator(
         new QRegularExpressionValidator(QRegularExpression("\\d{0,4}%?"), zoomBox));
     connect(zoomBox, QOverload<int>::of(&QComboBox::activated), this, [this](int index) {

@@ -21,7 +21,6 @@ namespace {
 
 constexpr int kMargin = 12;
 constexpr int kGap = 10;
-const double kZoomSteps[] = {5, 10, 25, 50, 75, 100, 125, 150, 200, 400, 800, 1600, 2400, 3200, 6400};
 
 } // namespace
 

@@ -35,6 +35,8 @@ public:
     static constexpr double kActualSize = 100.0;
     static constexpr double kMinZoom = 5.0;
     static constexpr double kMaxZoom = 6400.0;
+    // The percentages zooming steps through and the zoom lists offer, rising.
+    static constexpr double kZoomSteps[] = {5, 10, 25, 50, 75, 100, 125, 150, 200, 400, 800, 1600, 2400, 3200, 6400};
     // Above this many device pixels a page is rendered in tiles.
     static constexpr qint64 kWholePageLimit = 4LL * 1024 * 1024;
     static constexpr int kTile = 1024;

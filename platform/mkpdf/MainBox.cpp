@@ -28,6 +28,7 @@
 #include "CRenderQueue.h"
 #include "CSidePanel.h"
 #include "CTextCache.h"
+#include "OpenRequestKeys.h"
 
 #include <QCloseEvent>
 #include <QDateTime>
@@ -168,7 +169,7 @@ MainBox::MainBox(std::shared_ptr<CPdfDocument> document_, const QVariantMap& opt
 
     // The recent list's picture of the document is made at once, in the
     // background, also for a document opened behind other tabs.
-    keepThumbnail = options.value("recordThumbnail", true).toBool();
+    keepThumbnail = options.value(OpenKey::kRecordThumbnail, true).toBool();
     QTimer::singleShot(0, this, [this]() {
         if (!firstThumbDone)
             WriteFirstThumbnail();
@@ -254,9 +255,9 @@ void MainBox::ReplaceDocument(std::shared_ptr<CPdfDocument> written)
     document = std::move(written);
     session->Restart(document);
     BuildDocumentWidgets();
-    view->SetDisplayMode(state.value("displayMode").toInt());
-    view->SetZoom(state.value("zoom").toDouble());
-    view->GoToPage(qMin(state.value("pageIndex").toInt(), document->PageCount() - 1));
+    view->SetDisplayMode(state.value(OpenKey::kDisplayMode).toInt());
+    view->SetZoom(state.value(OpenKey::kZoom).toDouble());
+    view->GoToPage(qMin(state.value(OpenKey::kPageIndex).toInt(), document->PageCount() - 1));
     if (panelShown) {
         panel->ShowPage(panelPage);
         panel->show();
@@ -286,6 +287,11 @@ MainBox::~MainBox()
 {
     LiveBoxes().remove(static_cast<const QWidget*>(this));
     ForgetDocument();
+    // Children are deleted after this body, when the box is only a QWidget:
+    // a signal they send then (the edit session clearing its stack says
+    // "clean") must not reach a slot of the half-destroyed box.
+    for (QObject* child : findChildren<QObject*>())
+        QObject::disconnect(child, nullptr, this, nullptr);
 }
 
 bool MainBox::IsLiveBox(const void* pointer)
@@ -305,13 +311,13 @@ MainBox* MainBox::FindOpenDocument(const QString& path)
 
 void MainBox::ApplyOptions(const QVariantMap& options)
 {
-    view->SetDisplayMode(options.value("displayMode", CPageView::SingleScroll).toInt());
-    view->SetZoom(ZoomFromOption(options.value("zoom", CPageView::kFitWidth)));
-    view->SetCursorMode(options.value("cursor", 0).toInt());
-    view->GoToPage(options.value("pageIndex", 0).toInt());
-    comments->SetOptionMap(options.value("comment").toMap());
-    if (options.contains("toolID"))
-        pendingTool = options.value("toolID").toInt();
+    view->SetDisplayMode(options.value(OpenKey::kDisplayMode, CPageView::SingleScroll).toInt());
+    view->SetZoom(ZoomFromOption(options.value(OpenKey::kZoom, CPageView::kFitWidth)));
+    view->SetCursorMode(options.value(OpenKey::kCursor, 0).toInt());
+    view->GoToPage(options.value(OpenKey::kPageIndex, 0).toInt());
+    comments->SetOptionMap(options.value(OpenKey::kComment).toMap());
+    if (options.contains(OpenKey::kToolId))
+        pendingTool = options.value(OpenKey::kToolId).toInt();
 }
 
 void MainBox::Prefetch(const QString& path, const QSize& viewSize)
@@ -385,9 +391,9 @@ QWidget* MainBox::CreatePdfBox(QWidget* parent, const QString& path, const QVari
 
 QWidget* MainBox::CreatePdfBox(QWidget* parent, const QVariantMap& options, int& result)
 {
-    const QString path = options.value("tempPath").toString();
-    const QSizeF size = options.value("pageSize").toSizeF();
-    const int count = options.value("pageCount").toInt();
+    const QString path = options.value(OpenKey::kTempPath).toString();
+    const QSizeF size = options.value(OpenKey::kPageSize).toSizeF();
+    const int count = options.value(OpenKey::kPageCount).toInt();
     if (!CPdfEditor::WriteBlankDocument(path, size, count)) {
         result = OpenCreateFailed;
         return nullptr;
@@ -432,7 +438,7 @@ void MainBox::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (pendingTool >= 0) {
         const int tool = pendingTool;
-        pendingTool = -1;
+        pendingTool = NoTool;
         QTimer::singleShot(0, this, [this, tool]() { ApplyTool(tool); });
     }
 }
@@ -448,18 +454,18 @@ void MainBox::HandleToolID(int nToolID)
 void MainBox::ApplyTool(int nToolID)
 {
     switch (nToolID) {
-    case 0:
+    case ToolEdit:
         // Edit PDF: the comment tools, with the one used last.
         view->SetCursorMode(CPageView::SelectCursor);
         comments->Show(true);
         break;
-    case 2:
+    case ToolPrint:
         AskPrint();
         break;
-    case 3:
+    case ToolOrganize:
         ShowOrganizer();
         break;
-    case 4:
+    case ToolEncrypt:
         saver->AskProtect();
         break;
     default:
@@ -621,9 +627,9 @@ QString MainBox::GetDocumentFilePath() const
 QVariantMap MainBox::GetDisplayOption() const
 {
     QVariantMap option;
-    option["pageIndex"] = view->CurrentPage();
-    option["zoom"] = float(view->Zoom());
-    option["displayMode"] = view->DisplayMode();
+    option[OpenKey::kPageIndex] = view->CurrentPage();
+    option[OpenKey::kZoom] = float(view->Zoom());
+    option[OpenKey::kDisplayMode] = view->DisplayMode();
     return option;
 }
 

@@ -29,8 +29,9 @@ class MainBox : public QWidget
 {
     Q_OBJECT
 public:
-    // Result codes of CreatePdfBox.
+    // Result codes of CreatePdfBox, and of a window's open request.
     enum OpenResult {
+        OpenNone = -1, // nothing decided yet; a request ended with it failed
         OpenOk = 0,
         OpenMissing = 1,
         OpenUnreadable = 2,
@@ -38,6 +39,20 @@ public:
         OpenWrongPassword = 4,
         OpenCreateFailed = 5,
         OpenGaveUp = 100,
+    };
+    // Whether a result is a failure the user was told of: a recent list
+    // forgets the path then. Giving up (a cancelled password) is none.
+    static bool IsOpenError(int result) { return result != OpenOk && result != OpenGaveUp; }
+
+    // The home page's tools, as its tiles and "toolID" carry them.
+    enum HomeTool {
+        NoTool = -1,
+        ToolEdit = 0,
+        ToolCreate = 1,
+        ToolPrint = 2,
+        ToolOrganize = 3,
+        ToolEncrypt = 4,
+        HomeToolCount
     };
 
     // Opens path with the view options of an open request. Null on failure,
@@ -168,5 +183,5 @@ private:
     bool readMode = false;
     bool panelWasVisible = false;
     Qt::WindowStates stateBeforeReadMode;
-    int pendingTool = -1;
+    int pendingTool = NoTool;
 };

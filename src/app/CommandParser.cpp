@@ -21,18 +21,18 @@ bool ParserCmd(MKApplication& app)
 
     if (parser.isSet(install)) {
         const QString title = app.GetAppValue("Title");
-        const QString bundleId = app.GetAppValue("BundleId");
+        const QString appId = app.GetAppValue("AppId");
         const int value = parser.value(install).toInt(nullptr, 10);
         MK_LOG("install option :%d", value);
         const bool makeDefault = value == 1;
-        const bool registered = MKBase::CAssocUtils::SetPdfLauncher(bundleId, title, makeDefault);
+        const bool registered = MKBase::CAssocUtils::SetPdfLauncher(appId, title, makeDefault);
         MK_LOG("install result :%d", registered ? 1 : 0);
         CSettingManager::getInstance()->SetDefaultViewer(makeDefault);
         return true;
     }
     if (parser.isSet(uninstall)) {
         MK_LOG("uninstall option");
-        const bool removed = MKBase::CAssocUtils::ResetPdfLauncher(app.GetAppValue("BundleId"));
+        const bool removed = MKBase::CAssocUtils::ResetPdfLauncher(app.GetAppValue("AppId"));
         MK_LOG("uninstall result :%d", removed ? 1 : 0);
         return true;
     }

@@ -53,6 +53,15 @@ void InitUsageReport(const QString& bundle, const QString& region)
                         app->GetAppValue("qd"));
 }
 
+void CountLaunchOnce()
+{
+    static bool counted = false;
+    if (counted)
+        return;
+    counted = true;
+    CountLaunch(QDate::currentDate());
+}
+
 void CountLaunch(const QDate& today)
 {
     MKApplication* app = MKApplication::getInstance();

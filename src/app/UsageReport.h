@@ -13,3 +13,6 @@ void InitUsageReport(const QString& bundle, const QString& region);
 // Counts a launch: the launch event, the first launch of each day, the
 // highest version that ran and new users. today is the local date.
 void CountLaunch(const QDate& today);
+// Counts this process's launch with today's date; later calls do nothing, as
+// a launch is a process however many windows it opens.
+void CountLaunchOnce();

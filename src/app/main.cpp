@@ -2,6 +2,7 @@
 #include "CommandParser.h"
 #include "CrashReport.h"
 #include "CSystemUtils.h"
+#include "CTerminationSignals.h"
 #include "LoggerObject.h"
 #include "MKApplication.h"
 #include "CPageView.h"
@@ -129,9 +130,13 @@ int main(int argc, char** argv)
     }
 
     CMainViewManager* manager = CMainViewManager::getInstance();
+    // Counted once the first window had its second to come up.
+    QTimer::singleShot(1000, &app, &CountLaunchOnce);
     // On a dark desktop the first frame must already be dark.
     manager->StartThemeWatcher(kThemeWaitMs);
     manager->StartSemaphoreThread(strBundleId);
+    if (CTerminationSignals* termination = CTerminationSignals::Install())
+        QObject::connect(termination, &CTerminationSignals::SignalTerminationRequested, manager, &CMainViewManager::SlotTerminate);
     QWidget* window = manager->CreateMainView(nullptr);
     manager->SetCurrentView(window);
     std::unique_ptr<StartupProbe> probe;

@@ -2,6 +2,7 @@
 
 #include "CToolItem.h"
 #include "FlowLayout.h"
+#include "MainBox.h"
 #include "RecentPage.h"
 #include "setting/CSettingManager.h"
 
@@ -14,6 +15,7 @@
 
 namespace {
 
+// In MainBox::HomeTool order.
 const char* const kToolIcons[] = {"tool_edit", "tool_create", "tool_print", "tool_organize", "tool_encrypt"};
 
 QPushButton* PanelButton(const char* name, bool confirm, QWidget* parent)
@@ -78,7 +80,7 @@ void HomePage::SetupUi()
     auto* toolBox = new QWidget(this);
     toolBox->setMinimumWidth(480);
     auto* flow = new FlowLayout(toolBox, 2, 10, 10);
-    for (int id = 0; id < 5; ++id) {
+    for (int id = 0; id < MainBox::HomeToolCount; ++id) {
         auto* tool = new CToolItem(kToolIcons[id], toolBox);
         tool->SetToolId(id);
         flow->addWidget(tool);

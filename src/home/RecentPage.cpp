@@ -5,6 +5,7 @@
 #include "recent/CFileListView.h"
 #include "recent/CRecentManager.h"
 #include "recent/RencentSortFilterProxyModel.h"
+#include "recent/RecentKeys.h"
 
 #include <QButtonGroup>
 #include <QEvent>
@@ -166,7 +167,7 @@ QStringList RecentPage::GetRecentFileList() const
         return list;
     const int count = qMin(proxy->rowCount(), 10);
     for (int row = 0; row < count; ++row)
-        list << proxy->index(row, 0).data(CFileListModel::RecentInfoRole).toMap().value("path").toString();
+        list << proxy->index(row, 0).data(CFileListModel::RecentInfoRole).toMap().value(OpenKey::kPath).toString();
     return list;
 }
 

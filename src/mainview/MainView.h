@@ -48,6 +48,9 @@ public:
     // The default-viewer question is asked once per process; this starts
     // over as a new process would.
     static void ResetDefaultLauncherCheck();
+    // The desktop is ending the session: close without the close-all and
+    // rating questions, and start no new question.
+    void SetSessionEnding() { sessionEnding = true; }
     QPushButton* AddButton() const { return addButton; }
     QPushButton* TabCountButton() const { return tabCountButton; }
     bool IsClosingWindow() const { return closingWindow; }
@@ -57,6 +60,13 @@ public:
 
 signals:
     void SignalMainViewClosed(bool bClosed);
+    // Requests the window cannot answer alone; the manager serves them. The
+    // reference parameters carry the answer back over a direct connection.
+    void SignalRequestNewWindow(MainView*& pWindow);
+    void SignalRequestCloseAll();
+    void SignalRequestActivateAll();
+    void SignalFindOpenedDocument(const QString& strPath, const QVariantMap& mapRequest, bool& bFound);
+    void SignalGetWindowCount(int& nCount);
 
 public slots:
     void SlotOpenFile(int& nRet, const QVariantMap& mapInfo, bool bTips);
@@ -107,6 +117,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    static QString AppValue(const QString& key);
     void ShowHome(bool on);
     void UpdateWindowState();
     void ForwardMenuAction(const QVariant& action);
@@ -126,6 +137,7 @@ private:
     DocumentMenu menu;
     QPushButton* homeButton = nullptr;
     bool closingWindow = false;
+    bool sessionEnding = false;
     bool closingAll = false;
     bool closingOthers = false;
     CTabBar* tabBar = nullptr;

@@ -4,6 +4,7 @@
 #include "CRecentManager.h"
 #include "CThumbnailCache.h"
 #include "CWidgetUtils.h"
+#include "RecentKeys.h"
 
 #include <QAbstractItemModel>
 #include <QListView>
@@ -106,21 +107,21 @@ void CFileListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     }
     // Only entries that are painted ask for their picture; it is decoded in
     // the background and repainted when it arrives.
-    if (info.value("thumbnail").value<QImage>().isNull() && !info.value("hasPassword").toBool()) {
-        const QString path = info.value("path").toString();
+    if (info.value(RecentKey::kThumbnail).value<QImage>().isNull() && !info.value(RecentKey::kHasPassword).toBool()) {
+        const QString path = info.value(OpenKey::kPath).toString();
         CThumbnailCache::getInstance()->Request(path, CRecentManager::ThumbnailDirPath() + CRecentManager::ThumbnailFileName(path));
     }
     const QRectF R = option.rect;
     const QRect item = option.rect;
     const bool hovered = option.state & QStyle::State_MouseOver;
     const bool selected = option.state & QStyle::State_Selected;
-    const bool pinned = info.value("pin").toBool();
+    const bool pinned = info.value(RecentKey::kPin).toBool();
     const QFontMetrics metrics = option.widget ? option.widget->fontMetrics() : option.fontMetrics;
     const int row = index.row();
 
     if (!IsGrid(option)) {
         const QRect box(int(R.left() + 12.0), int(R.top() + 8.0), 40, 40);
-        const QImage picture = info.value("hasPassword").toBool() ? listLock : info.value("thumbnail").value<QImage>();
+        const QImage picture = info.value(RecentKey::kHasPassword).toBool() ? listLock : info.value(RecentKey::kThumbnail).value<QImage>();
         if (!picture.isNull()) {
             const QRect target = FitCentered(LogicalSize(picture), box);
             painter->drawImage(target, picture);
@@ -134,13 +135,13 @@ void CFileListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
         const QRect name(box.right() + 12, int(R.top() + 8.0), int(R.right() - box.right() - reserve), 40);
         painter->setPen(hovered ? kHoverTextColor : deepColor);
         painter->drawText(name, Qt::AlignLeft | Qt::AlignVCenter,
-                          metrics.elidedText(info.value("fileName").toString(), Qt::ElideMiddle, name.width()));
+                          metrics.elidedText(info.value(RecentKey::kFileName).toString(), Qt::ElideMiddle, name.width()));
         if (wide) {
             const QRect time(name.right() + 12, int(R.top() + 8.0), 124, 40);
             painter->setPen(lightColor);
-            painter->drawText(time, Qt::AlignLeft | Qt::AlignVCenter, info.value("timeString").toString());
+            painter->drawText(time, Qt::AlignLeft | Qt::AlignVCenter, info.value(RecentKey::kTimeString).toString());
             const QRect size(time.right(), int(R.top() + 8.0), 124, 40);
-            painter->drawText(size, Qt::AlignLeft | Qt::AlignVCenter, info.value("fileSize").toString());
+            painter->drawText(size, Qt::AlignLeft | Qt::AlignVCenter, info.value(RecentKey::kFileSize).toString());
         }
         painter->setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform, true);
         if (hovered || selected) {
@@ -155,7 +156,7 @@ void CFileListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
         }
     } else {
         const QRect box(int(R.left() + 12.0), int(R.top() + 12.0), 124, 124);
-        const QImage picture = info.value("hasPassword").toBool() ? gridLock : info.value("thumbnail").value<QImage>();
+        const QImage picture = info.value(RecentKey::kHasPassword).toBool() ? gridLock : info.value(RecentKey::kThumbnail).value<QImage>();
         if (!picture.isNull()) {
             painter->setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform, false);
             painter->fillRect(box, backColor);
@@ -179,7 +180,7 @@ void CFileListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
             name.setWidth(100.0);
         painter->setPen(hovered ? kHoverTextColor : deepColor);
         painter->drawText(name, Qt::AlignLeft | Qt::AlignVCenter,
-                          metrics.elidedText(info.value("fileName").toString(), Qt::ElideMiddle, int(name.width())));
+                          metrics.elidedText(info.value(RecentKey::kFileName).toString(), Qt::ElideMiddle, int(name.width())));
     }
     painter->restore();
 }

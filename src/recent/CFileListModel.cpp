@@ -2,6 +2,7 @@
 
 #include "CRecentManager.h"
 #include "CThumbnailCache.h"
+#include "RecentKeys.h"
 
 CFileListModel::CFileListModel(QObject* parent)
     : QAbstractListModel(parent)
@@ -40,7 +41,7 @@ QVariant CFileListModel::data(const QModelIndex& index, int role) const
     }
     if (role == RecentInfoRole)
         return row->info;
-    return row->info.value("fileName");
+    return row->info.value(RecentKey::kFileName);
 }
 
 bool CFileListModel::insertRows(int row, int count, const QModelIndex& parent)
@@ -103,7 +104,7 @@ void CFileListModel::TogglePin(const QModelIndex& index)
 {
     if (!index.isValid() || !store)
         return;
-    const bool pinned = data(index, RecentInfoRole).toMap().value("pin").toBool();
+    const bool pinned = data(index, RecentInfoRole).toMap().value(RecentKey::kPin).toBool();
     store->SetPinned(index.row(), !pinned);
 }
 
@@ -116,7 +117,7 @@ void CFileListModel::RenameRecordAt(const QModelIndex& index, const QString& new
 QModelIndex CFileListModel::IndexOfPath(const QString& path) const
 {
     for (int i = 0; i < rows.size(); ++i) {
-        if (rows.at(i)->loaded && rows.at(i)->info.value("path").toString() == path)
+        if (rows.at(i)->loaded && rows.at(i)->info.value(OpenKey::kPath).toString() == path)
             return index(i, 0);
     }
     return QModelIndex();
@@ -166,9 +167,9 @@ void CFileListModel::SlotThumbnailReady(const QString& documentPath)
     // A picture decoded in the background: only the rows showing it change.
     for (int i = 0; i < rows.size(); ++i) {
         RecentRow* row = rows.at(i);
-        if (!row->loaded || row->info.value("path").toString() != documentPath)
+        if (!row->loaded || row->info.value(OpenKey::kPath).toString() != documentPath)
             continue;
-        row->info["thumbnail"] = CThumbnailCache::getInstance()->Image(
+        row->info[RecentKey::kThumbnail] = CThumbnailCache::getInstance()->Image(
             documentPath, CRecentManager::ThumbnailDirPath() + CRecentManager::ThumbnailFileName(documentPath));
         const QModelIndex changed = index(i, 0);
         emit dataChanged(changed, changed, {Qt::DecorationRole});

@@ -7,6 +7,7 @@
 #include "MKApplication.h"
 #include "MKMessageBox.h"
 #include "MainBox.h"
+#include "RecentKeys.h"
 
 #include <QContextMenuEvent>
 #include <QFile>
@@ -110,7 +111,7 @@ void CFileListView::ShowItemMenu(const QPoint& globalPos, const QModelIndex& ind
     const QModelIndex source = ToSource(index);
     if (!source.isValid())
         return;
-    const bool pinned = source.data(CFileListModel::RecentInfoRole).toMap().value("pin").toBool();
+    const bool pinned = source.data(CFileListModel::RecentInfoRole).toMap().value(RecentKey::kPin).toBool();
     pinAction->setVisible(!pinned);
     unpinAction->setVisible(pinned);
     setCurrentIndex(index);
@@ -164,7 +165,7 @@ bool CFileListView::CheckFileExists(const QString& path)
 QString CFileListView::PathAt(const QModelIndex& index) const
 {
     const QModelIndex source = ToSource(index);
-    return source.isValid() ? source.data(CFileListModel::RecentInfoRole).toMap().value("path").toString() : QString();
+    return source.isValid() ? source.data(CFileListModel::RecentInfoRole).toMap().value(OpenKey::kPath).toString() : QString();
 }
 
 void CFileListView::SlotItemDoubleClicked(const QModelIndex& index)
@@ -173,12 +174,12 @@ void CFileListView::SlotItemDoubleClicked(const QModelIndex& index)
     if (!source.isValid())
         return;
     const QVariantMap info = source.data(CFileListModel::RecentInfoRole).toMap();
-    const QString path = info.value("path").toString();
+    const QString path = info.value(OpenKey::kPath).toString();
     if (!CheckFileExists(path))
         return;
-    int nRet = -1;
+    int nRet = MainBox::OpenNone;
     emit SignalOpenFile(nRet, info, true);
-    if (nRet != 0 && nRet != 100)
+    if (MainBox::IsOpenError(nRet))
         SourceModel()->RemoveRecordByPath(path);
 }
 

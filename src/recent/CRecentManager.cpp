@@ -3,6 +3,7 @@
 #include "CFileUtils.h"
 #include "CThumbnailCache.h"
 #include "MainBox.h"
+#include "RecentKeys.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -89,7 +90,7 @@ void CRecentManager::Load()
         for (const QJsonValue& value : doc.array()) {
             const QJsonObject object = value.toObject();
             // A relative path names no file for certain.
-            const QString path = object.value("path").toString();
+            const QString path = object.value(OpenKey::kPath).toString();
             if (!path.isEmpty() && !QDir::isRelativePath(path))
                 records.append(object);
         }
@@ -112,7 +113,7 @@ void CRecentManager::Save()
 int CRecentManager::IndexOf(const QString& path) const
 {
     for (int i = 0; i < records.size(); ++i) {
-        if (records.at(i).toObject().value("path").toString() == path)
+        if (records.at(i).toObject().value(OpenKey::kPath).toString() == path)
             return i;
     }
     return -1;
@@ -123,21 +124,21 @@ QVariantMap CRecentManager::GetItemInfo(int index) const
     if (!IsValid(index))
         return {};
     const QJsonObject record = records.at(index).toObject();
-    const QString path = record.value("path").toString();
+    const QString path = record.value(OpenKey::kPath).toString();
     const QFileInfo file(path);
     QVariantMap info;
-    info["path"] = path;
-    info["fileName"] = file.completeBaseName();
-    info["fileSize"] = FormatFileSize(file.exists() ? file.size() : 0);
-    info["openTime"] = record.value("openTime").toInt(0);
-    info["timeString"] = FormatOpenTime(record.value("openTime").toInt(0));
-    info["thumbnail"] = CThumbnailCache::getInstance()->Image(path, ThumbnailDirPath() + ThumbnailFileName(path));
-    info["pin"] = record.value("pin").toBool(false);
-    info["pinTime"] = record.value("pinTime").toInt(0);
-    info["pageIndex"] = record.value("pageIndex").toInt(0);
-    info["zoom"] = record.value("zoom").toDouble(100.0);
-    info["displayMode"] = record.value("displayMode").toInt(1);
-    info["hasPassword"] = record.value("hasPassword").toBool(false);
+    info[OpenKey::kPath] = path;
+    info[RecentKey::kFileName] = file.completeBaseName();
+    info[RecentKey::kFileSize] = FormatFileSize(file.exists() ? file.size() : 0);
+    info[RecentKey::kOpenTime] = record.value(RecentKey::kOpenTime).toInt(0);
+    info[RecentKey::kTimeString] = FormatOpenTime(record.value(RecentKey::kOpenTime).toInt(0));
+    info[RecentKey::kThumbnail] = CThumbnailCache::getInstance()->Image(path, ThumbnailDirPath() + ThumbnailFileName(path));
+    info[RecentKey::kPin] = record.value(RecentKey::kPin).toBool(false);
+    info[RecentKey::kPinTime] = record.value(RecentKey::kPinTime).toInt(0);
+    info[OpenKey::kPageIndex] = record.value(OpenKey::kPageIndex).toInt(0);
+    info[OpenKey::kZoom] = record.value(OpenKey::kZoom).toDouble(100.0);
+    info[OpenKey::kDisplayMode] = record.value(OpenKey::kDisplayMode).toInt(1);
+    info[RecentKey::kHasPassword] = record.value(RecentKey::kHasPassword).toBool(false);
     return info;
 }
 
@@ -147,25 +148,25 @@ void CRecentManager::AddRecord(const QString& path, const QVariantMap& info)
         return;
     for (int i = 0; i < records.size(); ++i) {
         QJsonObject record = records.at(i).toObject();
-        if (!MKBase::CFileUtils::IsTheSameFile(record.value("path").toString(), path))
+        if (!MKBase::CFileUtils::IsTheSameFile(record.value(OpenKey::kPath).toString(), path))
             continue;
-        record["openTime"] = NowSeconds();
+        record[RecentKey::kOpenTime] = NowSeconds();
         records[i] = record;
         emit SignalRecentItemChanged(i, QString());
         Save();
         return;
     }
     QJsonObject record;
-    record["pin"] = false;
-    record["pinTime"] = 0;
+    record[RecentKey::kPin] = false;
+    record[RecentKey::kPinTime] = 0;
     record["count"] = 0;
-    record["fileSize"] = double(QFileInfo(path).size());
-    record["openTime"] = NowSeconds();
-    record["path"] = path;
-    record["pageIndex"] = info.value("pageIndex").toInt();
-    record["zoom"] = double(info.value("zoom").toFloat());
-    record["displayMode"] = info.value("displayMode").toInt();
-    record["hasPassword"] = info.value("hasPassword").toBool();
+    record[RecentKey::kFileSize] = double(QFileInfo(path).size());
+    record[RecentKey::kOpenTime] = NowSeconds();
+    record[OpenKey::kPath] = path;
+    record[OpenKey::kPageIndex] = info.value(OpenKey::kPageIndex).toInt();
+    record[OpenKey::kZoom] = double(info.value(OpenKey::kZoom).toFloat());
+    record[OpenKey::kDisplayMode] = info.value(OpenKey::kDisplayMode).toInt();
+    record[RecentKey::kHasPassword] = info.value(RecentKey::kHasPassword).toBool();
     records.insert(0, record);
     emit SignalRecentItemAdded(0, path);
     Save();
@@ -175,7 +176,7 @@ void CRecentManager::RemoveRecord(int index)
 {
     if (!IsValid(index))
         return;
-    const QString path = records.at(index).toObject().value("path").toString();
+    const QString path = records.at(index).toObject().value(OpenKey::kPath).toString();
     records.removeAt(index);
     emit SignalRecentItemDeleted(index, path);
     QFile::remove(ThumbnailDirPath() + ThumbnailFileName(path));
@@ -198,8 +199,8 @@ void CRecentManager::SetPinned(int index, bool pinned)
     if (!IsValid(index))
         return;
     QJsonObject record = records.at(index).toObject();
-    record["pin"] = pinned;
-    record["pinTime"] = NowSeconds();
+    record[RecentKey::kPin] = pinned;
+    record[RecentKey::kPinTime] = NowSeconds();
     records[index] = record;
     emit SignalRecentItemChanged(index, QString());
     Save();
@@ -210,8 +211,8 @@ void CRecentManager::RenameRecord(int index, const QString& newPath)
     if (!IsValid(index))
         return;
     QJsonObject record = records.at(index).toObject();
-    const QString oldPath = record.value("path").toString();
-    record["path"] = newPath;
+    const QString oldPath = record.value(OpenKey::kPath).toString();
+    record[OpenKey::kPath] = newPath;
     records[index] = record;
     QFile::rename(ThumbnailDirPath() + ThumbnailFileName(oldPath), ThumbnailDirPath() + ThumbnailFileName(newPath));
     CThumbnailCache::getInstance()->Forget(oldPath);
@@ -230,7 +231,7 @@ void CRecentManager::SetHasPassword(const QString& path, bool flag)
     if (!IsValid(index))
         return;
     QJsonObject record = records.at(index).toObject();
-    record["hasPassword"] = flag;
+    record[RecentKey::kHasPassword] = flag;
     records[index] = record;
     emit SignalRecentItemChanged(index, QString());
 }
@@ -241,14 +242,14 @@ void CRecentManager::UpdateRecordInfo(const QString& path, const QVariantMap& in
     if (!IsValid(index))
         return;
     QJsonObject record = records.at(index).toObject();
-    if (!info.value("pageIndex").isNull())
-        record["pageIndex"] = info.value("pageIndex").toInt();
-    if (!info.value("zoom").isNull())
-        record["zoom"] = double(info.value("zoom").toFloat());
-    if (!info.value("displayMode").isNull())
-        record["displayMode"] = info.value("displayMode").toInt();
-    if (!info.value("hasPassword").isNull())
-        record["hasPassword"] = info.value("hasPassword").toBool();
+    if (!info.value(OpenKey::kPageIndex).isNull())
+        record[OpenKey::kPageIndex] = info.value(OpenKey::kPageIndex).toInt();
+    if (!info.value(OpenKey::kZoom).isNull())
+        record[OpenKey::kZoom] = double(info.value(OpenKey::kZoom).toFloat());
+    if (!info.value(OpenKey::kDisplayMode).isNull())
+        record[OpenKey::kDisplayMode] = info.value(OpenKey::kDisplayMode).toInt();
+    if (!info.value(RecentKey::kHasPassword).isNull())
+        record[RecentKey::kHasPassword] = info.value(RecentKey::kHasPassword).toBool();
     records[index] = record;
     emit SignalRecentItemChanged(index, QString());
     Save();

@@ -1,6 +1,7 @@
 #include "RencentSortFilterProxyModel.h"
 
 #include "CFileListModel.h"
+#include "RecentKeys.h"
 
 RencentSortFilterProxyModel::RencentSortFilterProxyModel(QObject* parent)
     : QSortFilterProxyModel(parent)
@@ -14,14 +15,14 @@ bool RencentSortFilterProxyModel::lessThan(const QModelIndex& left, const QModel
     if (left.column() == 0 && !a.isNull() && right.column() == 0 && !b.isNull()) {
         const QVariantMap infoA = a.toMap();
         const QVariantMap infoB = b.toMap();
-        const bool pinA = infoA.value("pin").toBool();
-        const bool pinB = infoB.value("pin").toBool();
+        const bool pinA = infoA.value(RecentKey::kPin).toBool();
+        const bool pinB = infoB.value(RecentKey::kPin).toBool();
         if (pinA != pinB)
             return !pinA;
-        const int openA = infoA.value("openTime").toInt();
-        const int openB = infoB.value("openTime").toInt();
-        const int pinTimeA = infoA.value("pinTime").toInt();
-        const int pinTimeB = infoB.value("pinTime").toInt();
+        const int openA = infoA.value(RecentKey::kOpenTime).toInt();
+        const int openB = infoB.value(RecentKey::kOpenTime).toInt();
+        const int pinTimeA = infoA.value(RecentKey::kPinTime).toInt();
+        const int pinTimeB = infoB.value(RecentKey::kPinTime).toInt();
         if (pinA && pinB && pinTimeA >= 1 && pinTimeB >= 1) {
             if (pinTimeA != pinTimeB)
                 return pinTimeA < pinTimeB;

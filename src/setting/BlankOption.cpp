@@ -3,6 +3,7 @@
 #include "CClearEdit.h"
 #include "CSettingManager.h"
 #include "CustomIntValidator.h"
+#include "SettingKeys.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -177,18 +178,18 @@ void BlankOption::EnableCustom(bool bCustom)
 
 void BlankOption::SetOptions(const QVariantMap& blank)
 {
-    nameEdit->setText(blank.value("File_Name").toString());
-    countEdit->setText(QString::number(blank.value("Page_Count").toInt()));
-    shownCount = CSettingManager::IsValidValue("Page_Count", countEdit->text()) ? countEdit->text().toInt() : 1;
+    nameEdit->setText(blank.value(SettingKey::kFileName).toString());
+    countEdit->setText(QString::number(blank.value(SettingKey::kPageCount).toInt()));
+    shownCount = CSettingManager::IsValidValue(SettingKey::kPageCount, countEdit->text()) ? countEdit->text().toInt() : 1;
 
     QSize size(210, 297);
-    const int fixed = blank.value("Page_Fixed_Size").toInt();
+    const int fixed = blank.value(SettingKey::kPageFixedSize).toInt();
     if (fixed >= 0 && fixed < sizeBox->count()) {
         fixedButton->setChecked(true);
         sizeBox->setCurrentIndex(fixed);
         EnableCustom(false);
     } else {
-        size = blank.value("Page_Custom_Size").toSize();
+        size = blank.value(SettingKey::kPageCustomSize).toSize();
         customButton->setChecked(true);
         sizeBox->setCurrentIndex(4);
         EnableCustom(true);
@@ -200,11 +201,11 @@ void BlankOption::SetOptions(const QVariantMap& blank)
         widthEdit->setText(QString::number(size.width()));
         heightEdit->setText(QString::number(size.height()));
     }
-    if (CSettingManager::IsValidValue("Page_Custom_Size", size))
+    if (CSettingManager::IsValidValue(SettingKey::kPageCustomSize, size))
         shownSize = size;
     if (keepButton->isChecked() && size.width() > 0 && size.height() > 0)
         aspectRatio = double(size.width()) / size.height();
-    if (blank.value("Page_Orientation").toInt() != 0)
+    if (blank.value(SettingKey::kPageOrientation).toInt() != 0)
         landscapeButton->setChecked(true);
     else
         portraitButton->setChecked(true);
@@ -214,22 +215,22 @@ QVariantMap BlankOption::GetOptions() const
 {
     QVariantMap blank;
     const QString name = nameEdit->text().trimmed();
-    blank["File_Name"] = name.isEmpty() ? QStringLiteral("Untitled") : name;
+    blank[SettingKey::kFileName] = name.isEmpty() ? QStringLiteral("Untitled") : name;
     // The validators let an empty field through, which no document can be
     // made of: such a field keeps what the page was shown with.
     const int count = countEdit->text().toInt(nullptr, 10);
-    blank["Page_Count"] = CSettingManager::IsValidValue("Page_Count", count) ? count : shownCount;
+    blank[SettingKey::kPageCount] = CSettingManager::IsValidValue(SettingKey::kPageCount, count) ? count : shownCount;
     if (fixedButton->isChecked()) {
-        blank["Page_Fixed_Size"] = sizeBox->currentIndex();
+        blank[SettingKey::kPageFixedSize] = sizeBox->currentIndex();
     } else {
         auto side = [](const QLineEdit* edit, int shown) {
             const int value = edit->text().toInt();
             return value >= 1 && value <= 5080 ? value : shown;
         };
-        blank["Page_Fixed_Size"] = -1;
-        blank["Page_Custom_Size"] = QSize(side(widthEdit, shownSize.width()), side(heightEdit, shownSize.height()));
+        blank[SettingKey::kPageFixedSize] = -1;
+        blank[SettingKey::kPageCustomSize] = QSize(side(widthEdit, shownSize.width()), side(heightEdit, shownSize.height()));
     }
-    blank["Page_Orientation"] = portraitButton->isChecked() ? 0 : 1;
+    blank[SettingKey::kPageOrientation] = portraitButton->isChecked() ? 0 : 1;
     keepAspect = keepButton->isChecked();
     return blank;
 }

@@ -1,7 +1,9 @@
 #include "CSettingManager.h"
 
 #include "CFileUtils.h"
+#include "CPageView.h"
 #include "MKApplication.h"
+#include "SettingKeys.h"
 
 #include <QDateTime>
 #include <climits>
@@ -14,7 +16,7 @@
 
 namespace {
 
-const char* const kGroups[] = {"General", "Display", "Blank"};
+const char* const kGroups[] = {SettingKey::kGeneral, SettingKey::kDisplay, SettingKey::kBlank};
 
 // Page sizes of blank documents in millimetres, A0-A6 then B1-B6.
 const char* const kPageSizeNames[] = {"A0", "A1", "A2", "A3", "A4", "A5", "A6",
@@ -29,7 +31,7 @@ constexpr qint64 kMaxIniSize = 4 * 1024 * 1024;
 // Keys of a group; [General] is the top level of the file.
 QStringList GroupKeys(QSettings& settings, const QString& group)
 {
-    if (group == QLatin1String("General"))
+    if (group == QLatin1String(SettingKey::kGeneral))
         return settings.childKeys();
     settings.beginGroup(group);
     const QStringList keys = settings.childKeys();
@@ -39,7 +41,7 @@ QStringList GroupKeys(QSettings& settings, const QString& group)
 
 QString KeyPath(const QString& group, const QString& key)
 {
-    return group == QLatin1String("General") ? key : group + "/" + key;
+    return group == QLatin1String(SettingKey::kGeneral) ? key : group + "/" + key;
 }
 
 QVariantMap ReadDefaults()
@@ -179,29 +181,31 @@ bool CSettingManager::IsValidValue(const QString& key, const QVariant& value)
 {
     if (!value.isValid())
         return false;
-    if (key == "Default_Viewer" || key == "Quit_Close" || key == "Restore_View")
+    if (key == SettingKey::kDefaultViewer || key == SettingKey::kQuitClose || key == SettingKey::kRestoreView)
         return IsBool(value);
-    if (key == "Page_View") {
+    if (key == SettingKey::kPageView) {
         bool ok = false;
         const double zoom = value.toDouble(&ok);
-        return ok && (zoom == -1.0 || zoom == -2.0 || zoom == -3.0 || (zoom >= 5.0 && zoom <= 6400.0));
+        return ok
+            && (zoom == CPageView::kFitPage || zoom == CPageView::kFitWidth || zoom == CPageView::kFitHeight
+                || (zoom >= CPageView::kMinZoom && zoom <= CPageView::kMaxZoom));
     }
-    if (key == "Page_Layout")
-        return IsIntIn(value, 0, 3);
-    if (key == "Page_Cursor")
-        return IsIntIn(value, 0, 1);
-    if (key == "Page_Count")
+    if (key == SettingKey::kPageLayout)
+        return IsIntIn(value, CPageView::SinglePage, CPageView::TwoScroll);
+    if (key == SettingKey::kPageCursor)
+        return IsIntIn(value, CPageView::SelectCursor, CPageView::HandCursor);
+    if (key == SettingKey::kPageCount)
         return IsIntIn(value, 1, 100);
-    if (key == "Page_Orientation")
+    if (key == SettingKey::kPageOrientation)
         return IsIntIn(value, INT_MIN, INT_MAX);
-    if (key == "Page_Fixed_Size")
+    if (key == SettingKey::kPageFixedSize)
         return IsIntIn(value, INT_MIN, INT_MAX);
-    if (key == "Page_Custom_Size") {
+    if (key == SettingKey::kPageCustomSize) {
         const QSize size = value.toSize();
         return value.userType() == QMetaType::QSize && size.width() >= 1 && size.width() <= 5080
             && size.height() >= 1 && size.height() <= 5080;
     }
-    if (key == "File_Name")
+    if (key == SettingKey::kFileName)
         return !value.toString().trimmed().isEmpty();
     return true;
 }
@@ -294,12 +298,12 @@ void CSettingManager::SetComments(const QVariantMap& map)
 
 bool CSettingManager::IsDefaultViewer() const
 {
-    return general.value("Default_Viewer").toBool();
+    return general.value(SettingKey::kDefaultViewer).toBool();
 }
 
 void CSettingManager::SetDefaultViewer(bool bDefault)
 {
-    general["Default_Viewer"] = bDefault;
+    general[SettingKey::kDefaultViewer] = bDefault;
     Save();
 }
 
@@ -322,27 +326,27 @@ void CSettingManager::SetRecord(const QString& key, const QVariant& value)
 
 bool CSettingManager::IsPrivateEnabled() const
 {
-    return GetRecord("Private_Enable").toBool();
+    return GetRecord(SettingKey::kPrivateEnable).toBool();
 }
 
 void CSettingManager::SetPrivateEnabled(bool bEnabled)
 {
-    SetRecord("Private_Enable", bEnabled);
+    SetRecord(SettingKey::kPrivateEnable, bEnabled);
     emit SignalPrivateChanged();
 }
 
 QSizeF CSettingManager::GetBlankPageSize() const
 {
     QSize size(210, 297);
-    const int index = blank.value("Page_Fixed_Size").toInt();
+    const int index = blank.value(SettingKey::kPageFixedSize).toInt();
     if (index >= 0 && index < kPageSizeCount) {
         size = kPageSizes[index];
     } else {
-        const QSize custom = blank.value("Page_Custom_Size").toSize();
-        if (IsValidValue("Page_Custom_Size", QVariant(custom)))
+        const QSize custom = blank.value(SettingKey::kPageCustomSize).toSize();
+        if (IsValidValue(SettingKey::kPageCustomSize, QVariant(custom)))
             size = custom;
     }
-    if (blank.value("Page_Orientation").toInt() != 0)
+    if (blank.value(SettingKey::kPageOrientation).toInt() != 0)
         size.transpose();
     return QSizeF(size * 2.8346500396728516);
 }
@@ -351,7 +355,7 @@ QString CSettingManager::GetBlankFilePath() const
 {
     // The name comes from a file the user can edit: it must never lead
     // outside the blank-document folder.
-    const QString name = SafeFileName(blank.value("File_Name").toString());
+    const QString name = SafeFileName(blank.value(SettingKey::kFileName).toString());
     for (int i = 1; i < 100000; ++i) {
         const QString candidate = blankDir + name + QStringLiteral("_%1.pdf").arg(i);
         if (!QFileInfo::exists(candidate))

@@ -1,5 +1,8 @@
 #include "DisplayOption.h"
 
+#include "CPageView.h"
+#include "SettingKeys.h"
+
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
@@ -8,9 +11,9 @@
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
-namespace {
+#include <iterator>
 
-const float kZoomSteps[] = {6400, 3200, 2400, 1600, 800, 400, 200, 150, 125, 100, 75, 50, 25, 10, 5};
+namespace {
 
 void SelectData(QComboBox* box, const QVariant& value)
 {
@@ -37,23 +40,24 @@ DisplayOption::DisplayOption(QWidget* parent)
     layout->addSpacing(8);
 
     viewBox = AddPanel(tr("Default Page View"));
-    viewBox->addItem(tr("Actual Size"), QVariant(100.0f));
-    viewBox->addItem(tr("Fit Page"), QVariant(-1.0f));
-    viewBox->addItem(tr("Fit Width"), QVariant(-2.0f));
-    viewBox->addItem(tr("Fit Height"), QVariant(-3.0f));
-    for (float zoom : kZoomSteps)
-        viewBox->addItem(QString::number(zoom, 'g', 6) + "%", QVariant(zoom));
+    // Stored as floats, as the engine reports its zoom.
+    viewBox->addItem(tr("Actual Size"), QVariant(float(CPageView::kActualSize)));
+    viewBox->addItem(tr("Fit Page"), QVariant(float(CPageView::kFitPage)));
+    viewBox->addItem(tr("Fit Width"), QVariant(float(CPageView::kFitWidth)));
+    viewBox->addItem(tr("Fit Height"), QVariant(float(CPageView::kFitHeight)));
+    for (auto it = std::rbegin(CPageView::kZoomSteps); it != std::rend(CPageView::kZoomSteps); ++it)
+        viewBox->addItem(QString::number(*it, 'g', 6) + "%", QVariant(float(*it)));
 
     layoutBox = AddPanel(tr("Default Page Layout"));
-    layoutBox->addItem(tr("Single Page View"), 0);
-    layoutBox->addItem(tr("Single Page Scrolling"), 1);
-    layoutBox->addItem(tr("Two Page View"), 2);
-    layoutBox->addItem(tr("Two Page Scrolling"), 3);
+    layoutBox->addItem(tr("Single Page View"), CPageView::SinglePage);
+    layoutBox->addItem(tr("Single Page Scrolling"), CPageView::SingleScroll);
+    layoutBox->addItem(tr("Two Page View"), CPageView::TwoPage);
+    layoutBox->addItem(tr("Two Page Scrolling"), CPageView::TwoScroll);
     layoutBox->view()->setMinimumWidth(204);
 
     cursorBox = AddPanel(tr("Default Cursor"));
-    cursorBox->addItem(tr("Select"), 0);
-    cursorBox->addItem(tr("Hand"), 1);
+    cursorBox->addItem(tr("Select"), CPageView::SelectCursor);
+    cursorBox->addItem(tr("Hand"), CPageView::HandCursor);
     layout->addStretch(1);
 }
 
@@ -81,16 +85,16 @@ QComboBox* DisplayOption::AddPanel(const QString& label)
 
 void DisplayOption::SetOptions(const QVariantMap& options)
 {
-    SelectData(viewBox, options.value("Page_View"));
-    SelectData(layoutBox, options.value("Page_Layout"));
-    SelectData(cursorBox, options.value("Page_Cursor"));
+    SelectData(viewBox, options.value(SettingKey::kPageView));
+    SelectData(layoutBox, options.value(SettingKey::kPageLayout));
+    SelectData(cursorBox, options.value(SettingKey::kPageCursor));
 }
 
 QVariantMap DisplayOption::GetOptions() const
 {
-    return {{"Page_View", viewBox->currentData(Qt::UserRole)},
-            {"Page_Layout", layoutBox->currentData(Qt::UserRole)},
-            {"Page_Cursor", cursorBox->currentData(Qt::UserRole)}};
+    return {{SettingKey::kPageView, viewBox->currentData(Qt::UserRole)},
+            {SettingKey::kPageLayout, layoutBox->currentData(Qt::UserRole)},
+            {SettingKey::kPageCursor, cursorBox->currentData(Qt::UserRole)}};
 }
 
 bool DisplayOption::eventFilter(QObject* watched, QEvent* event)

@@ -1,6 +1,7 @@
 #include "GeneralOption.h"
 
 #include "MKApplication.h"
+#include "SettingKeys.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -106,16 +107,16 @@ GeneralOption::GeneralOption(QWidget* parent)
 
 void GeneralOption::SetOptions(const QVariantMap& options)
 {
-    defaultBox->setChecked(options.value("Default_Viewer").toBool());
-    quitBox->setChecked(options.value("Quit_Close").toBool());
-    restoreBox->setChecked(options.value("Restore_View").toBool());
+    defaultBox->setChecked(options.value(SettingKey::kDefaultViewer).toBool());
+    quitBox->setChecked(options.value(SettingKey::kQuitClose).toBool());
+    restoreBox->setChecked(options.value(SettingKey::kRestoreView).toBool());
 }
 
 QVariantMap GeneralOption::GetOptions() const
 {
-    return {{"Default_Viewer", defaultBox->isChecked()},
-            {"Quit_Close", quitBox->isChecked()},
-            {"Restore_View", restoreBox->isChecked()}};
+    return {{SettingKey::kDefaultViewer, defaultBox->isChecked()},
+            {SettingKey::kQuitClose, quitBox->isChecked()},
+            {SettingKey::kRestoreView, restoreBox->isChecked()}};
 }
 
 void GeneralOption::SetLanguages(const QString& current, const QVariantMap& languages)

@@ -32,6 +32,7 @@ constexpr int kHeight = 34;
 constexpr int kMaxWidth = 200;
 constexpr int kMinWidth = 40;
 constexpr int kTipDelay = 1500;
+constexpr int kCloseIconSide = 16;
 
 QWidget*& LastAccepted()
 {
@@ -47,7 +48,7 @@ QWidget*& Dragged()
 
 QRect CloseIconRect(const QRect& tab)
 {
-    return QRect(tab.right() - 20, tab.y() + 6, 16, 16);
+    return QRect(tab.right() - 20, tab.y() + 6, kCloseIconSide, kCloseIconSide);
 }
 
 } // namespace
@@ -63,7 +64,7 @@ CTabBar::CTabBar(QWidget* parent)
 
     closeButton = new QPushButton(this);
     closeButton->setObjectName("tab_close");
-    closeButton->setFixedSize(16, 16);
+    closeButton->setFixedSize(kCloseIconSide, kCloseIconSide);
     closeButton->setFocusPolicy(Qt::NoFocus);
     closeButton->setAttribute(Qt::WA_LayoutUsesWidgetRect);
     closeButton->hide();
@@ -393,10 +394,9 @@ int CTabBar::DropIndexAt(const QPoint& pos) const
 
 void CTabBar::MoveCloseButton(int index)
 {
-    if (IsValid(index)) {
-        const QRect r = items[index]->rect;
-        closeButton->move(r.right() - 20, r.y() + 6);
-    }
+    // The button covers the painted icon exactly.
+    if (IsValid(index))
+        closeButton->move(CloseIconRect(items[index]->rect).topLeft());
     closeButton->setVisible(IsValid(index));
 }
 

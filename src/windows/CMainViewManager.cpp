@@ -6,12 +6,12 @@
 #include "LoggerObject.h"
 #include "MKApplication.h"
 #include "MainBox.h"
-#include "app/UsageReport.h"
 #include "mainview/MainView.h"
 #include "setting/CSettingManager.h"
 
 #include <QAction>
-#include <QDate>
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QEventLoop>
 #include <QMenu>
@@ -65,7 +65,6 @@ CMainViewManager::CMainViewManager()
         connect(app, &MKApplication::SignalAppQuitEvent, this, &CMainViewManager::SlotQuitApp);
         connect(app, &MKApplication::SignalAppActivateEvent, this, &CMainViewManager::SlotActiveApp);
     }
-    QTimer::singleShot(1000, this, &CMainViewManager::SlotOpenApp);
 }
 
 CMainViewManager* CMainViewManager::getInstance()
@@ -81,6 +80,15 @@ QWidget* CMainViewManager::CreateMainView(QWidget* parent)
     connect(window, &MainView::SignalMainViewClosed, this, &CMainViewManager::SlotMainViewClosed);
     connect(window, &QWidget::windowTitleChanged, this, &CMainViewManager::SlotWindowTitleChanged);
     connect(window, &MKMainWindow::SignalWindowActivate, this, [this, window]() { currentView = window; });
+    connect(window, &MainView::SignalRequestNewWindow, this,
+            [this](MainView*& target) { target = qobject_cast<MainView*>(CreateMainView(nullptr)); });
+    connect(window, &MainView::SignalRequestCloseAll, this, &CMainViewManager::CloseAllViews);
+    connect(window, &MainView::SignalRequestActivateAll, this, &CMainViewManager::ActivateAllViews);
+    connect(window, &MainView::SignalFindOpenedDocument, this,
+            [this](const QString& path, const QVariantMap& request, bool& found) {
+                found = FindOpenedDocument(path, request);
+            });
+    connect(window, &MainView::SignalGetWindowCount, this, [this](int& count) { count = WindowsCount(); });
     window->setAttribute(Qt::WA_DeleteOnClose);
     views.append(window);
     if (dockMenu) {
@@ -199,6 +207,7 @@ void CMainViewManager::SlotMainViewClosed(bool bClosed)
 {
     if (!bClosed) {
         quittingAll = false;
+        terminating = false;
         return;
     }
     if (auto* window = qobject_cast<QWidget*>(sender()))
@@ -223,6 +232,33 @@ void CMainViewManager::SlotQuitApp()
     CloseAllViews();
 }
 
+void CMainViewManager::SlotTerminate()
+{
+    terminating = true;
+    for (QWidget* view : views) {
+        if (auto* window = qobject_cast<MainView*>(view))
+            window->SetSessionEnding();
+    }
+    // A question on screen runs a loop of its own inside a window's code; a
+    // window closed under it would delete the question while it is still
+    // asked. Questions are dismissed first, and the windows close once every
+    // such loop has unwound (bounded, should one never return).
+    if (QThread::currentThread()->loopLevel() > 1 && terminateRetries < 300) {
+        ++terminateRetries;
+        if (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            dialog->reject();
+        else if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+        QTimer::singleShot(10, this, &CMainViewManager::SlotTerminate);
+        return;
+    }
+    terminateRetries = 0;
+    MK_LOG("termination requested: closing %d window(s)", int(views.size()));
+    CloseAllViews();
+}
+
 void CMainViewManager::ActivateAllViews()
 {
     for (QWidget* view : views) {
@@ -238,10 +274,7 @@ void CMainViewManager::SlotActiveApp()
 
 void CMainViewManager::StartThemeWatcher(int nWaitMs)
 {
-    if (!themeWatcher) {
-        themeWatcher = new CThemeWatcher(this, CThemeWatcher::BusOpener(), this);
-        themeWatcher->Start();
-    }
+    Watcher()->Start();
     MKApplication* app = MKApplication::getInstance();
     if (nWaitMs <= 0 || themeWatcher->IsReady() || !app || app->CurrentSkin() != MKApplication::kSkinAuto)
         return;
@@ -251,21 +284,19 @@ void CMainViewManager::StartThemeWatcher(int nWaitMs)
     loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
+CThemeWatcher* CMainViewManager::Watcher()
+{
+    if (!themeWatcher) {
+        themeWatcher = new CThemeWatcher(CThemeWatcher::BusOpener(), this);
+        connect(themeWatcher, &CThemeWatcher::SignalThemeChanged, this, &CMainViewManager::SlotThemeChanged);
+    }
+    return themeWatcher;
+}
+
 void CMainViewManager::SlotThemeChanged()
 {
     if (MKApplication* app = MKApplication::getInstance())
         app->OnThemeChanged();
-}
-
-void CMainViewManager::SlotOpenApp()
-{
-    // A launch is a process, however many windows it opens or however often
-    // this slot is reached.
-    static bool counted = false;
-    if (counted)
-        return;
-    counted = true;
-    CountLaunch(QDate::currentDate());
 }
 
 void CMainViewManager::SlotDockTriggered(QAction* action)
@@ -299,6 +330,6 @@ bool CMainViewManager::nativeEventFilter(const QByteArray& eventType, void* mess
         return false;
     if (!IsImmersiveColorSetMessage(msg->wParam, msg->lParam))
         return false;
-    CThemeWatcher::NotifyThemeChange(this);
+    Watcher()->NotifyThemeChange();
     return false;
 }

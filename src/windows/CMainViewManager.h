@@ -35,6 +35,8 @@ public:
     int HandOverCount() const { return handOvers; }
     void StartSemaphoreThread(const QString& key);
     bool IsQuittingAll() const { return quittingAll; }
+    // The desktop asked the process to end (SIGTERM and the like).
+    bool IsTerminating() const { return terminating; }
     // Starts following the desktop's light/dark setting. With the "Auto"
     // skin, waits up to nWaitMs for the current value, so that the first
     // window is shown in the right colours.
@@ -54,8 +56,10 @@ public slots:
     void SlotDockTriggered(QAction* action);
     void SlotWindowTitleChanged(const QString& title);
     void SlotOpenFileEvent(const QString& strFile);
-    void SlotOpenApp();
     void SlotQuitApp();
+    // Closes every window without the close-all and rating questions; only
+    // unsaved documents are still asked about.
+    void SlotTerminate();
     void SlotActiveApp();
     void SlotLaunchIds(const QByteArray& startupId, const QByteArray& activationToken);
 
@@ -64,8 +68,12 @@ private:
     // The window a file from outside goes to: the one activated last unless
     // it is closing, else another, else a new one.
     MainView* OpenTarget();
+    // Made on first need, started by StartThemeWatcher.
+    CThemeWatcher* Watcher();
 
     bool quittingAll = false;
+    bool terminating = false;
+    int terminateRetries = 0;
     QMenu* dockMenu = nullptr;
     CThemeWatcher* themeWatcher = nullptr;
     int handOvers = 0;

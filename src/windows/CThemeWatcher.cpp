@@ -1,6 +1,5 @@
 #include "CThemeWatcher.h"
 
-#include "CMainViewManager.h"
 #include "CSystemUtils.h"
 #include "MKApplication.h"
 
@@ -10,6 +9,7 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusVariant>
 #include <QFutureWatcher>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <QtConcurrent>
@@ -92,9 +92,8 @@ bool IsImmersiveColorSetMessage(quintptr wParam, qintptr lParam)
     return true;
 }
 
-CThemeWatcher::CThemeWatcher(CMainViewManager* manager_, BusOpener opener_, QObject* parent)
+CThemeWatcher::CThemeWatcher(BusOpener opener_, QObject* parent)
     : QObject(parent)
-    , manager(manager_)
     , opener(std::move(opener_))
 {
 }
@@ -190,8 +189,7 @@ void CThemeWatcher::Finish(bool bDark)
     // after start-up would be noticed.
     if (!changeSeen) {
         SetSystemDark(bDark);
-        if (manager)
-            manager->SlotThemeChanged();
+        emit SignalThemeChanged();
     }
     ready = true;
     emit SignalReady();
@@ -207,7 +205,7 @@ void CThemeWatcher::SlotSettingChanged(const QString& nameSpace, const QString& 
     portalScheme = scheme;
     changeSeen = true;
     SetSystemDark(scheme == PreferDark);
-    NotifyThemeChange(manager);
+    NotifyThemeChange();
 }
 
 bool CThemeWatcher::eventFilter(QObject* watched, QEvent* event)
@@ -224,19 +222,23 @@ bool CThemeWatcher::eventFilter(QObject* watched, QEvent* event)
     // With a portal its value rules; the palette only speaks without one.
     if (portalScheme < 0)
         SetSystemDark(dark);
-    NotifyThemeChange(manager);
+    NotifyThemeChange();
     return false;
 }
 
-void CThemeWatcher::NotifyThemeChange(CMainViewManager* manager)
+void CThemeWatcher::NotifyThemeChange()
 {
-    if (!manager || themeChangePending)
+    if (themeChangePending)
         return;
     themeChangePending = true;
-    QTimer::singleShot(kDebounceMs, manager, [manager]() {
+    // The flag is process-wide: it clears even when this watcher is gone by then.
+    QPointer<CThemeWatcher> self(this);
+    QTimer::singleShot(kDebounceMs, QCoreApplication::instance(), [self]() {
         themeChangePending = false;
+        if (!self)
+            return;
         ++reapplyCount;
-        manager->SlotThemeChanged();
+        emit self->SignalThemeChanged();
     });
 }
 

@@ -5,7 +5,6 @@
 
 #include <functional>
 
-class CMainViewManager;
 class QDBusPendingCallWatcher;
 class QDBusVariant;
 
@@ -33,8 +32,8 @@ constexpr quint32 kWmSettingChange = 0x001A;
 // Follows the desktop's light/dark preference: the portal's colour-scheme
 // setting on the session bus, Qt's theme and palette change events, and a
 // start-up read of the current value. The result goes to
-// MKApplication::SetSystemDarkMode; the skin is re-applied through the
-// manager, once per burst of notifications.
+// MKApplication::SetSystemDarkMode; SignalThemeChanged asks for the skin to
+// be re-applied, once per burst of notifications.
 class CThemeWatcher : public QObject
 {
     Q_OBJECT
@@ -44,7 +43,7 @@ public:
     using BusOpener = std::function<QDBusConnection()>;
 
     // Without an opener the session bus is used.
-    explicit CThemeWatcher(CMainViewManager* manager, BusOpener opener = BusOpener(), QObject* parent = nullptr);
+    explicit CThemeWatcher(BusOpener opener = BusOpener(), QObject* parent = nullptr);
     ~CThemeWatcher() override;
 
     // Returns at once; SignalReady follows when the current value is known.
@@ -57,9 +56,9 @@ public:
     bool IsReady() const { return ready; }
 
     // One hint that the desktop's colours may have changed. The first one
-    // schedules a re-apply a second later; those arriving meanwhile are
-    // absorbed, as switching themes sends several in a row.
-    static void NotifyThemeChange(CMainViewManager* manager);
+    // schedules SignalThemeChanged a second later; those arriving meanwhile,
+    // from any watcher, are absorbed, as switching themes sends several in a row.
+    void NotifyThemeChange();
     static bool IsThemeChangePending();
     // Re-applies done so far in this process.
     static int ReapplyCount();
@@ -67,6 +66,9 @@ public:
 
 signals:
     void SignalReady();
+    // The skin is to be applied again: the desktop's colours were first
+    // learned or have changed.
+    void SignalThemeChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -81,7 +83,6 @@ private:
     void UsePalette();
     void Finish(bool bDark);
 
-    CMainViewManager* manager;
     BusOpener opener;
     QString busName;
     int portalScheme = -1;

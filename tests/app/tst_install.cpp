@@ -16,7 +16,7 @@ using MKBase::CMimeAppsList;
 
 namespace {
 
-const QString kId = QStringLiteral("rvpdf.desktop");
+const QString kId = QStringLiteral("org.rvpdf.RVPDF.desktop");
 const QString kPdf = QStringLiteral("application/pdf");
 
 // Another application's associations, as a user's file holds them.
@@ -204,7 +204,7 @@ void TestInstall::installRegisters()
     QCOMPARE(list.Load(ListPath()), CMimeAppsList::Loaded);
     QCOMPARE(list.Values(CMimeAppsList::kAddedGroup, kPdf).value(0), kId);
     QCOMPARE(list.Values(CMimeAppsList::kDefaultGroup, kPdf).value(0) == kId, makeDefault);
-    QCOMPARE(CAssocUtils::IsPdfLauncher("RVPDF"), makeDefault);
+    QCOMPARE(CAssocUtils::IsPdfLauncher("org.rvpdf.RVPDF"), makeDefault);
     if (withOthers) {
         QCOMPARE(list.Values(CMimeAppsList::kAddedGroup, kPdf), QStringList({kId, "reader.desktop", "printer.desktop"}));
         QCOMPARE(list.Values(CMimeAppsList::kDefaultGroup, kPdf).mid(makeDefault ? 1 : 0), QStringList({"reader.desktop"}));
@@ -238,12 +238,12 @@ void TestInstall::uninstallTakesOutOnlyOurs()
 {
     const QByteArray withOurs =
         "[Default Applications]\r\n"
-        "application/pdf=rvpdf.desktop;reader.desktop;\r\n"
+        "application/pdf=org.rvpdf.RVPDF.desktop;reader.desktop;\r\n"
         "text/plain=editor.desktop\r\n"
         "[Added Associations]\r\n"
-        "application/pdf=reader.desktop;rvpdf.desktop\r\n"
+        "application/pdf=reader.desktop;org.rvpdf.RVPDF.desktop\r\n"
         "[Removed Associations]\r\n"
-        "application/pdf=rvpdf.desktop;\r\n"
+        "application/pdf=org.rvpdf.RVPDF.desktop;\r\n"
         "# trailing comment without newline";
     const QByteArray expected =
         "[Default Applications]\r\n"
@@ -299,7 +299,7 @@ void TestInstall::runningInstanceRegistersNothing()
     QVERIFY(TestPdf::WriteBytes(ListPath(), kOthersList));
     if (registered) {
         // Registered in this process: the files are the same whoever writes them.
-        QVERIFY(CAssocUtils::SetPdfLauncher("RVPDF", "RVPDF", true));
+        QVERIFY(CAssocUtils::SetPdfLauncher("org.rvpdf.RVPDF", "RVPDF", true));
     }
     SetDefaultViewer(registered);
     const QByteArray listBefore = ReadAll(ListPath());
@@ -328,7 +328,7 @@ void TestInstall::runningInstanceRegistersNothing()
     QCOMPARE(QString::fromUtf8(ReadAll(LogPath())).count("AppVersion:"), 1);
     QCOMPARE(first.process.state(), QProcess::Running);
     if (registered)
-        QVERIFY(CAssocUtils::ResetPdfLauncher("RVPDF"));
+        QVERIFY(CAssocUtils::ResetPdfLauncher("org.rvpdf.RVPDF"));
 }
 
 RV_TEST_MAIN(TestInstall)

@@ -100,6 +100,9 @@ void TestEnv::Setup(Display display)
         if (!xvfb.isEmpty())
             qputenv("DISPLAY", xvfb);
         qputenv("QT_QPA_PLATFORM", "xcb");
+    } else if (qgetenv("RVPDF_TEST_PLATFORM") == "wayland") {
+        // The window tests again on a real compositor (scripts/wayland-test.sh).
+        qputenv("QT_QPA_PLATFORM", "wayland");
     } else {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }

@@ -204,12 +204,12 @@ void TestGuide::questionAnswers()
 void TestGuide::wantedViewerIsRegisteredSilently()
 {
     CSettingManager::getInstance()->SetDefaultViewer(true);
-    const QString bundleId = MKApplication::getInstance()->GetAppValue("BundleId");
-    QVERIFY(!MKBase::CAssocUtils::IsDefaultPdfLauncher(bundleId));
+    const QString appId = MKApplication::getInstance()->GetAppValue("AppId");
+    QVERIFY(!MKBase::CAssocUtils::IsDefaultPdfLauncher(appId));
     MainView* window = NewWindow();
     ModalAnswerer question(Answer(false, "button_1"));
     QCOMPARE(Open(window, docs[0]), 0);
-    QTRY_VERIFY_WITH_TIMEOUT(MKBase::CAssocUtils::IsDefaultPdfLauncher(bundleId), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(MKBase::CAssocUtils::IsDefaultPdfLauncher(appId), 3000);
     QTest::qWait(200);
     QCOMPARE(question.AnsweredCount(), 0);
 }

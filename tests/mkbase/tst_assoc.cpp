@@ -14,8 +14,8 @@ using namespace MKBase;
 
 namespace {
 
-const QString kId = QStringLiteral("rvpdf.desktop");
-const QString kBundle = QStringLiteral("RVPDF");
+const QString kId = QStringLiteral("org.rvpdf.RVPDF.desktop");
+const QString kBundle = QStringLiteral("org.rvpdf.RVPDF");
 const QString kPdf = QStringLiteral("application/pdf");
 
 QByteArray ReadAll(const QString& path)
@@ -166,58 +166,58 @@ void TestAssoc::listEditsKeepOtherBytes_data()
     const QString added = CMimeAppsList::kAddedGroup;
     QTest::newRow("empty file gets the group")
         << QByteArray() << def << true
-        << QByteArray("[Default Applications]\napplication/pdf=rvpdf.desktop;\n") << true;
+        << QByteArray("[Default Applications]\napplication/pdf=org.rvpdf.RVPDF.desktop;\n") << true;
     QTest::newRow("other default stays after ours")
         << QByteArray("[Default Applications]\napplication/pdf=reader.desktop\n") << def << true
-        << QByteArray("[Default Applications]\napplication/pdf=rvpdf.desktop;reader.desktop\n") << true;
+        << QByteArray("[Default Applications]\napplication/pdf=org.rvpdf.RVPDF.desktop;reader.desktop\n") << true;
     QTest::newRow("already first: no change")
-        << QByteArray("[Added Associations]\napplication/pdf=rvpdf.desktop;a.desktop;\n") << added << true
-        << QByteArray("[Added Associations]\napplication/pdf=rvpdf.desktop;a.desktop;\n") << false;
+        << QByteArray("[Added Associations]\napplication/pdf=org.rvpdf.RVPDF.desktop;a.desktop;\n") << added << true
+        << QByteArray("[Added Associations]\napplication/pdf=org.rvpdf.RVPDF.desktop;a.desktop;\n") << false;
     QTest::newRow("present later and twice: moved, one copy")
-        << QByteArray("[Added Associations]\napplication/pdf=a.desktop;rvpdf.desktop;b.desktop;rvpdf.desktop;\n") << added << true
-        << QByteArray("[Added Associations]\napplication/pdf=rvpdf.desktop;a.desktop;b.desktop;\n") << true;
+        << QByteArray("[Added Associations]\napplication/pdf=a.desktop;org.rvpdf.RVPDF.desktop;b.desktop;org.rvpdf.RVPDF.desktop;\n") << added << true
+        << QByteArray("[Added Associations]\napplication/pdf=org.rvpdf.RVPDF.desktop;a.desktop;b.desktop;\n") << true;
     QTest::newRow("spaces around = kept")
         << QByteArray("[Added Associations]\napplication/pdf = a.desktop; \n") << added << true
-        << QByteArray("[Added Associations]\napplication/pdf = rvpdf.desktop;a.desktop; \n") << true;
+        << QByteArray("[Added Associations]\napplication/pdf = org.rvpdf.RVPDF.desktop;a.desktop; \n") << true;
     QTest::newRow("key added after the group's keys, before its comment")
         << QByteArray("[Added Associations]\ntext/plain=e.desktop;\n# next\n\n[Other]\nk=v\n") << added << true
-        << QByteArray("[Added Associations]\ntext/plain=e.desktop;\napplication/pdf=rvpdf.desktop;\n# next\n\n[Other]\nk=v\n") << true;
+        << QByteArray("[Added Associations]\ntext/plain=e.desktop;\napplication/pdf=org.rvpdf.RVPDF.desktop;\n# next\n\n[Other]\nk=v\n") << true;
     QTest::newRow("no final newline stays so")
         << QByteArray("[Other]\nk=v") << def << true
-        << QByteArray("[Other]\nk=v\n\n[Default Applications]\napplication/pdf=rvpdf.desktop;") << true;
+        << QByteArray("[Other]\nk=v\n\n[Default Applications]\napplication/pdf=org.rvpdf.RVPDF.desktop;") << true;
     QTest::newRow("CRLF lines get CRLF")
         << QByteArray("[Default Applications]\r\ntext/plain=e.desktop\r\n") << def << true
-        << QByteArray("[Default Applications]\r\ntext/plain=e.desktop\r\napplication/pdf=rvpdf.desktop;\r\n") << true;
+        << QByteArray("[Default Applications]\r\ntext/plain=e.desktop\r\napplication/pdf=org.rvpdf.RVPDF.desktop;\r\n") << true;
     QTest::newRow("repeated group: the later key is the one read")
-        << QByteArray("[Default Applications]\napplication/pdf=rvpdf.desktop;a.desktop\n[Default Applications]\napplication/pdf=b.desktop\n")
+        << QByteArray("[Default Applications]\napplication/pdf=org.rvpdf.RVPDF.desktop;a.desktop\n[Default Applications]\napplication/pdf=b.desktop\n")
         << def << true
-        << QByteArray("[Default Applications]\napplication/pdf=a.desktop\n[Default Applications]\napplication/pdf=rvpdf.desktop;b.desktop\n")
+        << QByteArray("[Default Applications]\napplication/pdf=a.desktop\n[Default Applications]\napplication/pdf=org.rvpdf.RVPDF.desktop;b.desktop\n")
         << true;
     QTest::newRow("byte order mark kept")
         << QByteArray("\xEF\xBB\xBF[Default Applications]\n") << def << true
-        << QByteArray("\xEF\xBB\xBF[Default Applications]\napplication/pdf=rvpdf.desktop;\n") << true;
+        << QByteArray("\xEF\xBB\xBF[Default Applications]\napplication/pdf=org.rvpdf.RVPDF.desktop;\n") << true;
 
     QTest::newRow("remove keeps the others and the trailing ;")
-        << QByteArray("[Added Associations]\napplication/pdf=a.desktop;rvpdf.desktop;b.desktop;\n") << added << false
+        << QByteArray("[Added Associations]\napplication/pdf=a.desktop;org.rvpdf.RVPDF.desktop;b.desktop;\n") << added << false
         << QByteArray("[Added Associations]\napplication/pdf=a.desktop;b.desktop;\n") << true;
     QTest::newRow("remove drops an emptied key, group with others stays")
-        << QByteArray("[Added Associations]\napplication/pdf=rvpdf.desktop;\nimage/png=v.desktop;\n") << added << false
+        << QByteArray("[Added Associations]\napplication/pdf=org.rvpdf.RVPDF.desktop;\nimage/png=v.desktop;\n") << added << false
         << QByteArray("[Added Associations]\nimage/png=v.desktop;\n") << true;
     QTest::newRow("remove drops an emptied group with its blank line")
-        << QByteArray("[Other]\nk=v\n\n[Added Associations]\napplication/pdf=rvpdf.desktop;\n") << added << false
+        << QByteArray("[Other]\nk=v\n\n[Added Associations]\napplication/pdf=org.rvpdf.RVPDF.desktop;\n") << added << false
         << QByteArray("[Other]\nk=v\n") << true;
     QTest::newRow("remove keeps a group that has a comment")
-        << QByteArray("[Added Associations]\n# mine\napplication/pdf=rvpdf.desktop;\n") << added << false
+        << QByteArray("[Added Associations]\n# mine\napplication/pdf=org.rvpdf.RVPDF.desktop;\n") << added << false
         << QByteArray("[Added Associations]\n# mine\n") << true;
     QTest::newRow("remove from every repeated group")
-        << QByteArray("[Added Associations]\napplication/pdf=rvpdf.desktop\n[Added Associations]\napplication/pdf=x.desktop;rvpdf.desktop\n")
+        << QByteArray("[Added Associations]\napplication/pdf=org.rvpdf.RVPDF.desktop\n[Added Associations]\napplication/pdf=x.desktop;org.rvpdf.RVPDF.desktop\n")
         << added << false << QByteArray("[Added Associations]\napplication/pdf=x.desktop\n") << true;
     QTest::newRow("remove of an absent id: no change")
         << QByteArray("[Added Associations]\napplication/pdf=a.desktop;\n") << added << false
         << QByteArray("[Added Associations]\napplication/pdf=a.desktop;\n") << false;
     QTest::newRow("remove does not match a longer id")
-        << QByteArray("[Added Associations]\napplication/pdf=xrvpdf.desktop;rvpdf.desktop.old;\n") << added << false
-        << QByteArray("[Added Associations]\napplication/pdf=xrvpdf.desktop;rvpdf.desktop.old;\n") << false;
+        << QByteArray("[Added Associations]\napplication/pdf=xorg.rvpdf.RVPDF.desktop;org.rvpdf.RVPDF.desktop.old;\n") << added << false
+        << QByteArray("[Added Associations]\napplication/pdf=xorg.rvpdf.RVPDF.desktop;org.rvpdf.RVPDF.desktop.old;\n") << false;
 }
 
 void TestAssoc::listEditsKeepOtherBytes()
@@ -388,8 +388,8 @@ void TestAssoc::resetLeavesOtherAppsAlone()
 {
     Sandbox box("reset-others");
     QByteArray withOurs = kOthersFile;
-    withOurs.replace("application/pdf=reader.desktop;\n", "application/pdf=rvpdf.desktop;reader.desktop;\n");
-    withOurs.replace("application/pdf=oldtool.desktop;\n", "application/pdf=rvpdf.desktop\n");
+    withOurs.replace("application/pdf=reader.desktop;\n", "application/pdf=org.rvpdf.RVPDF.desktop;reader.desktop;\n");
+    withOurs.replace("application/pdf=oldtool.desktop;\n", "application/pdf=org.rvpdf.RVPDF.desktop\n");
     QVERIFY(TestPdf::WriteBytes(box.ListPath(), withOurs));
     QVERIFY(CAssocUtils::ResetPdfLauncher(kBundle));
     QByteArray expected = kOthersFile;
@@ -437,11 +437,14 @@ void TestAssoc::desktopEntryStartsThisProgram()
     CMimeAppsList packaged;
     QCOMPARE(packaged.Load(RVPDF_SOURCE_DIR "/packaging/org.rvpdf.RVPDF.desktop"), CMimeAppsList::Loaded);
     QVERIFY(packaged.Values(group, "Exec").join(';').endsWith(" %f"));
-    QCOMPARE(entry.Values(group, "Icon"), QStringList({"rvpdf"}));
+    // Same id, icon and window class as the installed entry, so a desktop
+    // shows one application, not two.
+    QCOMPARE(QFileInfo(box.EntryPath()).fileName(), QStringLiteral("org.rvpdf.RVPDF.desktop"));
+    QCOMPARE(entry.Values(group, "Icon"), packaged.Values(group, "Icon"));
+    QCOMPARE(entry.Values(group, "StartupWMClass"), packaged.Values(group, "StartupWMClass"));
     QCOMPARE(entry.Values(group, "MimeType"), QStringList({"application/pdf"}));
     QCOMPARE(entry.Values(group, "Categories"), QStringList({"Office", "Viewer"}));
     QCOMPARE(entry.Values(group, "Terminal"), QStringList({"false"}));
-    QCOMPARE(entry.Values(group, "StartupWMClass"), QStringList({"rvpdf"}));
     // Registered but not default: no default names us.
     QVERIFY(!CAssocUtils::IsPdfLauncher(kBundle));
     QVERIFY(!CAssocUtils::IsDefaultPdfLauncher(kBundle));
@@ -471,11 +474,14 @@ void TestAssoc::desktopFileIds_data()
 {
     QTest::addColumn<QString>("bundleId");
     QTest::addColumn<QString>("id");
-    QTest::newRow("brand") << "RVPDF" << "rvpdf.desktop";
-    QTest::newRow("mixed case") << "MarvikPDFCN" << "marvikpdfcn.desktop";
-    QTest::newRow("dots and dashes") << "com.Example-PDF" << "com.example-pdf.desktop";
+    QTest::newRow("reverse dns") << "org.rvpdf.RVPDF" << "org.rvpdf.RVPDF.desktop";
+    QTest::newRow("one element") << "RVPDF" << "RVPDF.desktop";
+    QTest::newRow("dashes, underscores") << "com.Example-PDF.my_app" << "com.Example-PDF.my_app.desktop";
     QTest::newRow("empty") << "" << "";
     QTest::newRow("slash") << "../evil" << "";
+    QTest::newRow("empty element") << "org..rvpdf" << "";
+    QTest::newRow("trailing dot") << "org.rvpdf." << "";
+    QTest::newRow("element starts with digit") << "org.2pdf.App" << "";
     QTest::newRow("space") << "RV PDF" << "";
     QTest::newRow("newline") << "rv\npdf" << "";
 }
@@ -504,13 +510,13 @@ void TestAssoc::defaultLookupPrecedence_data()
     QTest::addColumn<QString>("desktop");
     QTest::addColumn<QString>("expected");
 
-    const QString ours = "[Default Applications]\napplication/pdf=rvpdf.desktop;\n";
+    const QString ours = "[Default Applications]\napplication/pdf=org.rvpdf.RVPDF.desktop;\n";
     const QString theirs = "[Default Applications]\napplication/pdf=reader.desktop;\n";
-    const QStringList both {"data/applications/rvpdf.desktop", "share1/applications/reader.desktop"};
+    const QStringList both {"data/applications/org.rvpdf.RVPDF.desktop", "share1/applications/reader.desktop"};
 
     QTest::newRow("nothing anywhere") << QStringList() << both << "" << "";
     QTest::newRow("user file beats system config")
-        << QStringList{"config/mimeapps.list|" + ours, "etc1/mimeapps.list|" + theirs} << both << "" << "rvpdf.desktop";
+        << QStringList{"config/mimeapps.list|" + ours, "etc1/mimeapps.list|" + theirs} << both << "" << "org.rvpdf.RVPDF.desktop";
     QTest::newRow("system config when the user has none")
         << QStringList{"etc1/mimeapps.list|" + theirs} << both << "" << "reader.desktop";
     QTest::newRow("first config dir beats the second")
@@ -520,35 +526,35 @@ void TestAssoc::defaultLookupPrecedence_data()
         << "reader.desktop";
     QTest::newRow("user data dir beats system data dir")
         << QStringList{"data/applications/mimeapps.list|" + ours, "share1/applications/mimeapps.list|" + theirs}
-        << both << "" << "rvpdf.desktop";
+        << both << "" << "org.rvpdf.RVPDF.desktop";
     QTest::newRow("uninstalled default is skipped")
         << QStringList{"config/mimeapps.list|" + ours, "etc1/mimeapps.list|" + theirs}
         << QStringList{"share1/applications/reader.desktop"} << "" << "reader.desktop";
     QTest::newRow("next id of the same list when the first is missing")
-        << QStringList{"config/mimeapps.list|[Default Applications]\napplication/pdf=gone.desktop;rvpdf.desktop;\n"}
-        << both << "" << "rvpdf.desktop";
+        << QStringList{"config/mimeapps.list|[Default Applications]\napplication/pdf=gone.desktop;org.rvpdf.RVPDF.desktop;\n"}
+        << both << "" << "org.rvpdf.RVPDF.desktop";
     QTest::newRow("desktop-specific file wins over plain")
         << QStringList{"config/mimeapps.list|" + theirs, "config/x-work-mimeapps.list|" + ours} << both << "X-Work"
-        << "rvpdf.desktop";
+        << "org.rvpdf.RVPDF.desktop";
     QTest::newRow("second desktop name counts too")
         << QStringList{"config/mimeapps.list|" + theirs, "config/second-mimeapps.list|" + ours} << both
-        << "First:Second" << "rvpdf.desktop";
+        << "First:Second" << "org.rvpdf.RVPDF.desktop";
     QTest::newRow("other desktop's file is ignored")
         << QStringList{"config/mimeapps.list|" + theirs, "config/x-work-mimeapps.list|" + ours} << both << "Other"
         << "reader.desktop";
     QTest::newRow("hidden entry in the user folder masks the system one")
         << QStringList{"config/mimeapps.list|" + ours, "etc1/mimeapps.list|" + theirs}
-        << QStringList{"data/applications/rvpdf.desktop=[Desktop Entry]\nHidden=true\n",
-                       "share2/applications/rvpdf.desktop", "share1/applications/reader.desktop"}
+        << QStringList{"data/applications/org.rvpdf.RVPDF.desktop=[Desktop Entry]\nHidden=true\n",
+                       "share2/applications/org.rvpdf.RVPDF.desktop", "share1/applications/reader.desktop"}
         << "" << "reader.desktop";
     QTest::newRow("entry in a subfolder of a data dir")
-        << QStringList{"config/mimeapps.list|[Default Applications]\napplication/pdf=vendor-rvpdf.desktop;\n"}
-        << QStringList{"share2/applications/vendor/rvpdf.desktop"} << "" << "vendor-rvpdf.desktop";
+        << QStringList{"config/mimeapps.list|[Default Applications]\napplication/pdf=vendor-org.rvpdf.RVPDF.desktop;\n"}
+        << QStringList{"share2/applications/vendor/org.rvpdf.RVPDF.desktop"} << "" << "vendor-org.rvpdf.RVPDF.desktop";
     QTest::newRow("damaged user file is skipped")
         << QStringList{"config/mimeapps.list|garbage without groups", "etc1/mimeapps.list|" + ours} << both << ""
-        << "rvpdf.desktop";
+        << "org.rvpdf.RVPDF.desktop";
     QTest::newRow("added association alone is no default")
-        << QStringList{"config/mimeapps.list|[Added Associations]\napplication/pdf=rvpdf.desktop;\n"} << both << ""
+        << QStringList{"config/mimeapps.list|[Added Associations]\napplication/pdf=org.rvpdf.RVPDF.desktop;\n"} << both << ""
         << "";
 }
 

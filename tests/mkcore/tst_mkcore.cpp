@@ -1,3 +1,5 @@
+#include "CAssocUtils.h"
+#include "CTerminationSignals.h"
 #include "CWindowTitleBar.h"
 #include "MKApplication.h"
 #include "MKCheckBox.h"
@@ -8,11 +10,15 @@
 #include "TestMain.h"
 
 #include <QCheckBox>
+#include <QFile>
+#include <QJsonDocument>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
+
+#include <csignal>
 
 class TestMKCore : public QObject
 {
@@ -27,6 +33,10 @@ private slots:
     void skinIsStoredAndApplied();
     void skinStyleSheetsResolveEveryVariable_data();
     void skinStyleSheetsResolveEveryVariable();
+    void skinColourNotation_data();
+    void skinColourNotation();
+    void skinPaletteComesFromItsColours_data();
+    void skinPaletteComesFromItsColours();
     void fileOpenEventBecomesSignal();
     void pageStack();
     void pageLeavesStackWhenMovedToAnotherWindow();
@@ -36,6 +46,7 @@ private slots:
     void informationDimsTheWindowWhileShown();
     void checkBoxAnswersAndMarksPersist();
     void viewManagerForgetsDestroyedWindows();
+    void terminationRequestBecomesSignal();
 
 private:
     void RestoreDefaultBrand() { MKApplication::getInstance()->InitProduct("rv", "overseas"); }
@@ -49,10 +60,11 @@ void TestMKCore::appValuesOfEachBrand_data()
     QTest::addColumn<QString>("bundleId");
     QTest::addColumn<QString>("productId");
     QTest::addColumn<bool>("halden");
-    QTest::newRow("rv overseas") << "rv" << "overseas" << "RVPDF" << "RVPDF" << "rvlnx" << false;
-    QTest::newRow("mk overseas") << "mk" << "overseas" << "Marvik PDF" << "MarvikPDF" << "mklnx" << false;
-    QTest::newRow("mk domestic") << "mk" << "domestic" << "Marvik PDF" << "MarvikPDFCN" << "mkcnlnx" << false;
-    QTest::newRow("hd domestic") << "hd" << "domestic" << "Halden PDF" << "HaldenPDF" << "hdlnx" << true;
+    QTest::addColumn<QString>("appId");
+    QTest::newRow("rv overseas") << "rv" << "overseas" << "RVPDF" << "RVPDF" << "rvlnx" << false << "org.rvpdf.RVPDF";
+    QTest::newRow("mk overseas") << "mk" << "overseas" << "Marvik PDF" << "MarvikPDF" << "mklnx" << false << "org.marvikpdf.MarvikPDF";
+    QTest::newRow("mk domestic") << "mk" << "domestic" << "Marvik PDF" << "MarvikPDFCN" << "mkcnlnx" << false << "org.marvikpdf.MarvikPDFCN";
+    QTest::newRow("hd domestic") << "hd" << "domestic" << "Halden PDF" << "HaldenPDF" << "hdlnx" << true << "org.haldenpdf.HaldenPDF";
 }
 
 void TestMKCore::appValuesOfEachBrand()
@@ -63,8 +75,14 @@ void TestMKCore::appValuesOfEachBrand()
     QFETCH(QString, bundleId);
     QFETCH(QString, productId);
     QFETCH(bool, halden);
+    QFETCH(QString, appId);
     MKApplication* app = MKApplication::getInstance();
     app->InitProduct(bundle, region);
+    // The desktop file id: a Wayland compositor finds the entry and icon of
+    // a window by it; the registered entry is named after it.
+    QCOMPARE(app->GetAppValue("AppId"), appId);
+    QCOMPARE(QGuiApplication::desktopFileName(), appId);
+    QCOMPARE(MKBase::CAssocUtils::DesktopFileId(appId), appId + ".desktop");
     QCOMPARE(app->GetAppValue("Title"), title);
     QCOMPARE(app->GetAppValue("BundleId"), bundleId);
     QCOMPARE(app->GetProductID(), productId);
@@ -179,6 +197,78 @@ void TestMKCore::skinStyleSheetsResolveEveryVariable()
         ++count;
     }
     QVERIFY(count > 5);
+}
+
+void TestMKCore::skinColourNotation_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QColor>("expected");
+    QTest::newRow("hex") << "#3b6cf6" << QColor(0x3b, 0x6c, 0xf6);
+    QTest::newRow("hex upper") << "#D9DBE0" << QColor(0xd9, 0xdb, 0xe0);
+    QTest::newRow("hex with alpha") << "#80ffffff" << QColor(255, 255, 255, 128);
+    QTest::newRow("rgba") << "rgba(0,0,0,30)" << QColor(0, 0, 0, 30);
+    QTest::newRow("rgba spaced") << " rgba( 255, 112 ,0 , 150 ) " << QColor(255, 112, 0, 150);
+    QTest::newRow("rgb") << "rgb(1,2,3)" << QColor(1, 2, 3);
+    QTest::newRow("rgba without alpha") << "rgba(1,2,3)" << QColor();
+    QTest::newRow("rgb with alpha") << "rgb(1,2,3,4)" << QColor();
+    QTest::newRow("channel over 255") << "rgba(256,0,0,10)" << QColor();
+    QTest::newRow("negative") << "rgb(-1,0,0)" << QColor();
+    QTest::newRow("short hex") << "#12345" << QColor();
+    QTest::newRow("colour name") << "red" << QColor();
+    QTest::newRow("empty") << "" << QColor();
+}
+
+void TestMKCore::skinColourNotation()
+{
+    QFETCH(QString, text);
+    QFETCH(QColor, expected);
+    const QColor color = MKApplication::ParseSkinColor(text);
+    QCOMPARE(color.isValid(), expected.isValid());
+    if (expected.isValid())
+        QCOMPARE(color.rgba(), expected.rgba());
+}
+
+void TestMKCore::skinPaletteComesFromItsColours_data()
+{
+    QTest::addColumn<QString>("skin");
+    QTest::addColumn<QString>("dir");
+    QTest::newRow("light") << "Light" << ":/res/skin/light/resoures";
+    QTest::newRow("dark") << "Dark" << ":/res/skin/dark/resoures";
+}
+
+void TestMKCore::skinPaletteComesFromItsColours()
+{
+    QFETCH(QString, skin);
+    QFETCH(QString, dir);
+    MKApplication* app = MKApplication::getInstance();
+    app->SetCurrentSkin(skin);
+    QFile file(dir + "/style/colors.json");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QJsonObject colors = QJsonDocument::fromJson(file.readAll()).object();
+    // Widgets the sheet leaves to the palette look like those it styles.
+    const QPalette palette = app->palette();
+    const struct
+    {
+        QPalette::ColorGroup group;
+        QPalette::ColorRole role;
+        const char* name;
+    } roles[] = {{QPalette::Active, QPalette::Window, "window_color"},
+                 {QPalette::Active, QPalette::Text, "label_normal_color"},
+                 {QPalette::Inactive, QPalette::Base, "panel_color"},
+                 {QPalette::Active, QPalette::Highlight, "accent_color"},
+                 {QPalette::Active, QPalette::ToolTipBase, "tooltip_color"},
+                 {QPalette::Disabled, QPalette::ButtonText, "disabled_text_color"}};
+    for (const auto& entry : roles) {
+        const QString value = colors.value(entry.name).toString();
+        QVERIFY2(value.startsWith('#'), entry.name);
+        QCOMPARE(palette.color(entry.group, entry.role), QColor(value));
+    }
+    // A skin file with colours missing or misspelt still gives a whole palette.
+    const QPalette fallback = MKApplication::SkinPalette(
+        QJsonObject {{"window_color", "#zzzzzz"}, {"accent_color", "rgba(1,2,3)"}, {"panel_color", 7}});
+    QCOMPARE(fallback.color(QPalette::Window), QPalette().color(QPalette::Window));
+    QCOMPARE(fallback.color(QPalette::Highlight), QPalette().color(QPalette::Highlight));
+    app->SetCurrentSkin("Light");
 }
 
 void TestMKCore::fileOpenEventBecomesSignal()
@@ -356,4 +446,22 @@ void TestMKCore::viewManagerForgetsDestroyedWindows()
 }
 
 RV_TEST_MAIN(TestMKCore)
+// A desktop ending its session sends SIGTERM: it must reach the GUI thread
+// as a request to close, not end the process mid-write.
+void TestMKCore::terminationRequestBecomesSignal()
+{
+    CTerminationSignals* signals_ = CTerminationSignals::Install();
+    QVERIFY(signals_);
+    QCOMPARE(CTerminationSignals::Install(), signals_);
+    QSignalSpy spy(signals_, &CTerminationSignals::SignalTerminationRequested);
+    QCOMPARE(raise(SIGTERM), 0);
+    QVERIFY(spy.wait(5000));
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toInt(), int(SIGTERM));
+    // Asked again while the first request waits, the process just ends.
+    struct sigaction current = {};
+    sigaction(SIGTERM, nullptr, &current);
+    QVERIFY(current.sa_handler == SIG_DFL);
+}
+
 #include "tst_mkcore.moc"

@@ -288,9 +288,10 @@ void TestTheme::SendSentinel()
 CThemeWatcher* TestTheme::NewWatcher(const QString& busAddress)
 {
     const QString name = busAddress == address ? kWatcherConnection : QStringLiteral("rv-no-bus");
-    auto* watcher = new CThemeWatcher(manager, [busAddress, name]() {
+    auto* watcher = new CThemeWatcher([busAddress, name]() {
         return QDBusConnection::connectToBus(busAddress, name);
     });
+    connect(watcher, &CThemeWatcher::SignalThemeChanged, manager, &CMainViewManager::SlotThemeChanged);
     watchers.append(watcher);
     return watcher;
 }

@@ -1,0 +1,119 @@
+// The default-viewer question with its guide, and the sign-in popup.
+#include "MainView.h"
+
+#include "CAssocUtils.h"
+#include "CHoverButton.h"
+#include "CMemberManager.h"
+#include "CSystemUtils.h"
+#include "MKCheckBox.h"
+#include "MainBox.h"
+#include "guide/AssocGuidBox.h"
+#include "guide/LogGuidBox.h"
+#include "setting/CSettingManager.h"
+#include "tabbar/CTabBar.h"
+
+#include <QPointer>
+#include <QTimer>
+
+namespace {
+
+// The default-viewer question is asked at most once per process.
+bool defaultLauncherAsked = false;
+
+} // namespace
+
+void MainView::ResetDefaultLauncherCheck()
+{
+    defaultLauncherAsked = false;
+}
+
+void MainView::SlotCheckDefaultLauncher()
+{
+    // A window on its way out must not start a question: it would be
+    // deleted while the question still runs inside it.
+    if (defaultLauncherAsked || closingWindow || sessionEnding)
+        return;
+    defaultLauncherAsked = true;
+    // Registering behind the user's back is only done where the system lets
+    // an application do it; that is the case on every Linux desktop.
+    const bool silent = !MKBase::CSystemUtils::IsWindows11OrGreater();
+    const QString appId = AppValue("AppId");
+    const QString title = AppValue("Title");
+    CSettingManager* settings = CSettingManager::getInstance();
+    if (settings->IsDefaultViewer()) {
+        if (silent && !MKBase::CAssocUtils::IsDefaultPdfLauncher(appId))
+            MKBase::CAssocUtils::SetPdfLauncher(appId, title, true);
+        return;
+    }
+    if (MKCheckBox::IsMarked("pdf_Launcher") || MKBase::CAssocUtils::IsDefaultPdfLauncher(appId))
+        return;
+    MKCheckBox box(true, this, QString(), tr("Do you want to set %1 as your default PDF viewer?").arg(title),
+                   tr("Don't show again"), tr("Later"), tr("Yes"));
+    box.ShowMask(this, false);
+    const int answer = box.exec();
+    if (answer == 2) {
+        MKBase::CAssocUtils::SetPdfLauncher(appId, title, true);
+        settings->SetDefaultViewer(true);
+        QTimer::singleShot(3000, this, &MainView::SlotPopoupAssocGuid);
+    }
+    if (box.IsChecked() && (answer == 1 || answer == 2))
+        MKCheckBox::SetMarked("pdf_Launcher", true);
+}
+
+void MainView::SlotClickedSetAsDefault()
+{
+    MKBase::CAssocUtils::SetPdfLauncher(AppValue("AppId"), AppValue("Title"), true);
+    CSettingManager::getInstance()->SetDefaultViewer(true);
+    QTimer::singleShot(3000, this, &MainView::SlotPopoupAssocGuid);
+}
+
+void MainView::SlotPopoupAssocGuid()
+{
+    if (MKBase::CAssocUtils::IsDefaultPdfLauncher(AppValue("AppId")))
+        return;
+    auto* box = qobject_cast<MainBox*>(tabBar->GetItem(tabBar->CurrentIndex()).widget);
+    if (!box || CurrentPage() != box)
+        return;
+    AssocGuidBox guide(this);
+    guide.SetDocumentPath(box->GetDocumentFilePath());
+    guide.ShowMask(this, false);
+    guide.exec();
+}
+
+void MainView::SlotMemberEnterEvent()
+{
+    auto* button = qobject_cast<CHoverButton*>(sender());
+    if (!button || CMemberManager::getInstance()->GetAccountState() != 0)
+        return;
+    if (!signInPopup) {
+        SlotShowLogGuid();
+        return;
+    }
+    signInPopup->StopTimer();
+    QPointer<CHoverButton> watched(button);
+    QTimer::singleShot(200, this, [this, watched]() {
+        if (signInPopup && !signInPopup->isVisible() && watched && watched->IsMouseEnter())
+            SlotShowLogGuid();
+    });
+}
+
+void MainView::SlotMemberLeaveEvent()
+{
+    if (signInPopup && signInPopup->isVisible())
+        signInPopup->StartTimer(200);
+}
+
+void MainView::SlotShowLogGuid()
+{
+    if (!signInPopup) {
+        signInPopup = new LogGuidBox(this);
+        signInPopup->setPopup(false);
+        connect(signInPopup, &LogGuidBox::SignalClickedLogin, this, &MainView::SlotClickedMember);
+    }
+    QPoint pos = geometry().topRight();
+    pos.ry() += 40;
+    pos.rx() -= 270;
+    signInPopup->move(pos);
+    signInPopup->show();
+    signInPopup->StopTimer();
+}
