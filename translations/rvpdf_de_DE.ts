@@ -107,6 +107,177 @@
     </message>
 </context>
 <context>
+    <name>CAnnotationLayer</name>
+    <message>
+        <source>Add %1</source>
+        <translation>%1 hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete Comment</source>
+        <translation>Kommentar löschen</translation>
+    </message>
+    <message>
+        <source>Edit Comment Text</source>
+        <translation>Kommentartext bearbeiten</translation>
+    </message>
+    <message>
+        <source>Erase Comments</source>
+        <translation>Kommentare radieren</translation>
+    </message>
+    <message>
+        <source>Move Comment</source>
+        <translation>Kommentar verschieben</translation>
+    </message>
+    <message>
+        <source>Resize Comment</source>
+        <translation>Kommentargröße ändern</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Text bearbeiten</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Change Comment Color</source>
+        <translation>Kommentarfarbe ändern</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+</context>
+<context>
+    <name>CAnnotationPanel</name>
+    <message>
+        <source>Page %1 (%2)</source>
+        <translation>Seite %1 (%2)</translation>
+    </message>
+    <message>
+        <source>This document has no annotations.</source>
+        <translation>Dieses Dokument enthält keine Anmerkungen.</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentController</name>
+    <message>
+        <source>Change Comment Color</source>
+        <translation>Kommentarfarbe ändern</translation>
+    </message>
+    <message>
+        <source>Change Comment Opacity</source>
+        <translation>Kommentardeckkraft ändern</translation>
+    </message>
+    <message>
+        <source>Change Line Width</source>
+        <translation>Linienstärke ändern</translation>
+    </message>
+    <message>
+        <source>Change Font Size</source>
+        <translation>Schriftgröße ändern</translation>
+    </message>
+    <message>
+        <source>Cannot Add Comments</source>
+        <translation>Kommentare nicht möglich</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow adding comments.</source>
+        <translation>Die Berechtigungen des Dokuments erlauben keine Kommentare.</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentOptions</name>
+    <message>
+        <source>Highlight</source>
+        <translation>Hervorheben</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Unterstreichen</translation>
+    </message>
+    <message>
+        <source>Strikethrough</source>
+        <translation>Durchstreichen</translation>
+    </message>
+    <message>
+        <source>Squiggly</source>
+        <translation>Wellenlinie</translation>
+    </message>
+    <message>
+        <source>Sticky Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Text Box</source>
+        <translation>Textfeld</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>Stift</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Linie</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>Pfeil</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Radierer</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentToolBar</name>
+    <message>
+        <source>Select Comments</source>
+        <translation>Kommentare auswählen</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>More Colors...</source>
+        <translation>Weitere Farben...</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Deckkraft</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Stärke</translation>
+    </message>
+    <message>
+        <source>Line Width</source>
+        <translation>Linienstärke</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>Schriftgröße</translation>
+    </message>
+    <message>
+        <source>Close Comment Tools</source>
+        <translation>Kommentarwerkzeuge schließen</translation>
+    </message>
+</context>
+<context>
     <name>CDocumentSaver</name>
     <message>
         <source>OK</source>
@@ -214,6 +385,14 @@
     <message>
         <source>File</source>
         <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Kommentieren</translation>
+    </message>
+    <message>
+        <source>This document does not allow comments</source>
+        <translation>Dieses Dokument erlaubt keine Kommentare</translation>
     </message>
 </context>
 <context>
@@ -426,6 +605,40 @@
     <message>
         <source>No results</source>
         <translation>Keine Treffer</translation>
+    </message>
+</context>
+<context>
+    <name>CFormBar</name>
+    <message>
+        <source>Highlight Fields</source>
+        <translation>Felder hervorheben</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>This document contains form fields you can fill in.</source>
+        <translation>Dieses Dokument enthält Formularfelder, die Sie ausfüllen können.</translation>
+    </message>
+    <message>
+        <source>This document contains form fields, but its permissions do not allow filling them in.</source>
+        <translation>Dieses Dokument enthält Formularfelder, aber seine Berechtigungen erlauben nicht, sie auszufüllen.</translation>
+    </message>
+    <message>
+        <source>This form uses XFA, which is not supported. Its fields cannot be shown or filled in here.</source>
+        <translation>Dieses Formular verwendet XFA, das nicht unterstützt wird. Seine Felder können hier weder angezeigt noch ausgefüllt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>CFormLayer</name>
+    <message>
+        <source>Reset Form</source>
+        <translation>Formular zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Fill In Form</source>
+        <translation>Formular ausfüllen</translation>
     </message>
 </context>
 <context>
@@ -844,20 +1057,8 @@
         <translation>Anhänge</translation>
     </message>
     <message>
-        <source>Page</source>
-        <translation>Seite</translation>
-    </message>
-    <message>
-        <source>Comment</source>
-        <translation>Kommentar</translation>
-    </message>
-    <message>
         <source>This document has no bookmarks.</source>
         <translation>Dieses Dokument enthält keine Lesezeichen.</translation>
-    </message>
-    <message>
-        <source>This document has no annotations.</source>
-        <translation>Dieses Dokument enthält keine Anmerkungen.</translation>
     </message>
     <message>
         <source>This document has no attachments.</source>
@@ -1337,6 +1538,10 @@
     <message>
         <source>Dark Pages with the Dark Appearance</source>
         <translation>Dunkle Seiten beim dunklen Erscheinungsbild</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Kommentieren</translation>
     </message>
 </context>
 <context>

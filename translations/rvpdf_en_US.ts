@@ -107,6 +107,177 @@
     </message>
 </context>
 <context>
+    <name>CAnnotationLayer</name>
+    <message>
+        <source>Add %1</source>
+        <translation>Add %1</translation>
+    </message>
+    <message>
+        <source>Delete Comment</source>
+        <translation>Delete Comment</translation>
+    </message>
+    <message>
+        <source>Edit Comment Text</source>
+        <translation>Edit Comment Text</translation>
+    </message>
+    <message>
+        <source>Erase Comments</source>
+        <translation>Erase Comments</translation>
+    </message>
+    <message>
+        <source>Move Comment</source>
+        <translation>Move Comment</translation>
+    </message>
+    <message>
+        <source>Resize Comment</source>
+        <translation>Resize Comment</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Edit Text</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Change Comment Color</source>
+        <translation>Change Comment Color</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+</context>
+<context>
+    <name>CAnnotationPanel</name>
+    <message>
+        <source>Page %1 (%2)</source>
+        <translation>Page %1 (%2)</translation>
+    </message>
+    <message>
+        <source>This document has no annotations.</source>
+        <translation>This document has no annotations.</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentController</name>
+    <message>
+        <source>Change Comment Color</source>
+        <translation>Change Comment Color</translation>
+    </message>
+    <message>
+        <source>Change Comment Opacity</source>
+        <translation>Change Comment Opacity</translation>
+    </message>
+    <message>
+        <source>Change Line Width</source>
+        <translation>Change Line Width</translation>
+    </message>
+    <message>
+        <source>Change Font Size</source>
+        <translation>Change Font Size</translation>
+    </message>
+    <message>
+        <source>Cannot Add Comments</source>
+        <translation>Cannot Add Comments</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow adding comments.</source>
+        <translation>The document&apos;s permissions do not allow adding comments.</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentOptions</name>
+    <message>
+        <source>Highlight</source>
+        <translation>Highlight</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Underline</translation>
+    </message>
+    <message>
+        <source>Strikethrough</source>
+        <translation>Strikethrough</translation>
+    </message>
+    <message>
+        <source>Squiggly</source>
+        <translation>Squiggly</translation>
+    </message>
+    <message>
+        <source>Sticky Note</source>
+        <translation>Sticky Note</translation>
+    </message>
+    <message>
+        <source>Text Box</source>
+        <translation>Text Box</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>Pen</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>Arrow</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Eraser</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentToolBar</name>
+    <message>
+        <source>Select Comments</source>
+        <translation>Select Comments</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>More Colors...</source>
+        <translation>More Colors...</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacity</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Line Width</source>
+        <translation>Line Width</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>Font Size</translation>
+    </message>
+    <message>
+        <source>Close Comment Tools</source>
+        <translation>Close Comment Tools</translation>
+    </message>
+</context>
+<context>
     <name>CDocumentSaver</name>
     <message>
         <source>OK</source>
@@ -214,6 +385,14 @@
     <message>
         <source>File</source>
         <translation>File</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>This document does not allow comments</source>
+        <translation>This document does not allow comments</translation>
     </message>
 </context>
 <context>
@@ -426,6 +605,40 @@
     <message>
         <source>No results</source>
         <translation>No results</translation>
+    </message>
+</context>
+<context>
+    <name>CFormBar</name>
+    <message>
+        <source>Highlight Fields</source>
+        <translation>Highlight Fields</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>This document contains form fields you can fill in.</source>
+        <translation>This document contains form fields you can fill in.</translation>
+    </message>
+    <message>
+        <source>This document contains form fields, but its permissions do not allow filling them in.</source>
+        <translation>This document contains form fields, but its permissions do not allow filling them in.</translation>
+    </message>
+    <message>
+        <source>This form uses XFA, which is not supported. Its fields cannot be shown or filled in here.</source>
+        <translation>This form uses XFA, which is not supported. Its fields cannot be shown or filled in here.</translation>
+    </message>
+</context>
+<context>
+    <name>CFormLayer</name>
+    <message>
+        <source>Reset Form</source>
+        <translation>Reset Form</translation>
+    </message>
+    <message>
+        <source>Fill In Form</source>
+        <translation>Fill In Form</translation>
     </message>
 </context>
 <context>
@@ -844,20 +1057,8 @@
         <translation>Attachments</translation>
     </message>
     <message>
-        <source>Page</source>
-        <translation>Page</translation>
-    </message>
-    <message>
-        <source>Comment</source>
-        <translation>Comment</translation>
-    </message>
-    <message>
         <source>This document has no bookmarks.</source>
         <translation>This document has no bookmarks.</translation>
-    </message>
-    <message>
-        <source>This document has no annotations.</source>
-        <translation>This document has no annotations.</translation>
     </message>
     <message>
         <source>This document has no attachments.</source>
@@ -1337,6 +1538,10 @@
     <message>
         <source>Dark Pages with the Dark Appearance</source>
         <translation>Dark Pages with the Dark Appearance</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Comment</translation>
     </message>
 </context>
 <context>

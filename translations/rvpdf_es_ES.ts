@@ -107,6 +107,177 @@
     </message>
 </context>
 <context>
+    <name>CAnnotationLayer</name>
+    <message>
+        <source>Add %1</source>
+        <translation>Añadir %1</translation>
+    </message>
+    <message>
+        <source>Delete Comment</source>
+        <translation>Eliminar comentario</translation>
+    </message>
+    <message>
+        <source>Edit Comment Text</source>
+        <translation>Editar texto del comentario</translation>
+    </message>
+    <message>
+        <source>Erase Comments</source>
+        <translation>Borrar comentarios</translation>
+    </message>
+    <message>
+        <source>Move Comment</source>
+        <translation>Mover comentario</translation>
+    </message>
+    <message>
+        <source>Resize Comment</source>
+        <translation>Cambiar tamaño del comentario</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Editar texto</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Change Comment Color</source>
+        <translation>Cambiar color del comentario</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+</context>
+<context>
+    <name>CAnnotationPanel</name>
+    <message>
+        <source>Page %1 (%2)</source>
+        <translation>Página %1 (%2)</translation>
+    </message>
+    <message>
+        <source>This document has no annotations.</source>
+        <translation>Este documento no tiene anotaciones.</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentController</name>
+    <message>
+        <source>Change Comment Color</source>
+        <translation>Cambiar color del comentario</translation>
+    </message>
+    <message>
+        <source>Change Comment Opacity</source>
+        <translation>Cambiar opacidad del comentario</translation>
+    </message>
+    <message>
+        <source>Change Line Width</source>
+        <translation>Cambiar grosor de línea</translation>
+    </message>
+    <message>
+        <source>Change Font Size</source>
+        <translation>Cambiar tamaño de fuente</translation>
+    </message>
+    <message>
+        <source>Cannot Add Comments</source>
+        <translation>No se pueden añadir comentarios</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow adding comments.</source>
+        <translation>Los permisos del documento no permiten añadir comentarios.</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentOptions</name>
+    <message>
+        <source>Highlight</source>
+        <translation>Resaltar</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Subrayar</translation>
+    </message>
+    <message>
+        <source>Strikethrough</source>
+        <translation>Tachar</translation>
+    </message>
+    <message>
+        <source>Squiggly</source>
+        <translation>Subrayado ondulado</translation>
+    </message>
+    <message>
+        <source>Sticky Note</source>
+        <translation>Nota adhesiva</translation>
+    </message>
+    <message>
+        <source>Text Box</source>
+        <translation>Cuadro de texto</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>Lápiz</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>Rectángulo</translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>Elipse</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Línea</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>Flecha</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Borrador</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentToolBar</name>
+    <message>
+        <source>Select Comments</source>
+        <translation>Seleccionar comentarios</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>More Colors...</source>
+        <translation>Más colores...</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacidad</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Grosor</translation>
+    </message>
+    <message>
+        <source>Line Width</source>
+        <translation>Grosor de línea</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>Tamaño de fuente</translation>
+    </message>
+    <message>
+        <source>Close Comment Tools</source>
+        <translation>Cerrar herramientas de comentario</translation>
+    </message>
+</context>
+<context>
     <name>CDocumentSaver</name>
     <message>
         <source>OK</source>
@@ -214,6 +385,14 @@
     <message>
         <source>File</source>
         <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Comentar</translation>
+    </message>
+    <message>
+        <source>This document does not allow comments</source>
+        <translation>Este documento no permite comentarios</translation>
     </message>
 </context>
 <context>
@@ -426,6 +605,40 @@
     <message>
         <source>No results</source>
         <translation>Sin resultados</translation>
+    </message>
+</context>
+<context>
+    <name>CFormBar</name>
+    <message>
+        <source>Highlight Fields</source>
+        <translation>Resaltar campos</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>This document contains form fields you can fill in.</source>
+        <translation>Este documento contiene campos de formulario que puede rellenar.</translation>
+    </message>
+    <message>
+        <source>This document contains form fields, but its permissions do not allow filling them in.</source>
+        <translation>Este documento contiene campos de formulario, pero sus permisos no permiten rellenarlos.</translation>
+    </message>
+    <message>
+        <source>This form uses XFA, which is not supported. Its fields cannot be shown or filled in here.</source>
+        <translation>Este formulario usa XFA, que no es compatible. Sus campos no se pueden mostrar ni rellenar aquí.</translation>
+    </message>
+</context>
+<context>
+    <name>CFormLayer</name>
+    <message>
+        <source>Reset Form</source>
+        <translation>Restablecer formulario</translation>
+    </message>
+    <message>
+        <source>Fill In Form</source>
+        <translation>Rellenar formulario</translation>
     </message>
 </context>
 <context>
@@ -844,20 +1057,8 @@
         <translation>Adjuntos</translation>
     </message>
     <message>
-        <source>Page</source>
-        <translation>Página</translation>
-    </message>
-    <message>
-        <source>Comment</source>
-        <translation>Comentario</translation>
-    </message>
-    <message>
         <source>This document has no bookmarks.</source>
         <translation>Este documento no tiene marcadores.</translation>
-    </message>
-    <message>
-        <source>This document has no annotations.</source>
-        <translation>Este documento no tiene anotaciones.</translation>
     </message>
     <message>
         <source>This document has no attachments.</source>
@@ -1337,6 +1538,10 @@
     <message>
         <source>Dark Pages with the Dark Appearance</source>
         <translation>Páginas oscuras con la apariencia oscura</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Comentar</translation>
     </message>
 </context>
 <context>

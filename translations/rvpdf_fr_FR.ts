@@ -107,6 +107,177 @@
     </message>
 </context>
 <context>
+    <name>CAnnotationLayer</name>
+    <message>
+        <source>Add %1</source>
+        <translation>Ajouter %1</translation>
+    </message>
+    <message>
+        <source>Delete Comment</source>
+        <translation>Supprimer le commentaire</translation>
+    </message>
+    <message>
+        <source>Edit Comment Text</source>
+        <translation>Modifier le texte du commentaire</translation>
+    </message>
+    <message>
+        <source>Erase Comments</source>
+        <translation>Effacer les commentaires</translation>
+    </message>
+    <message>
+        <source>Move Comment</source>
+        <translation>Déplacer le commentaire</translation>
+    </message>
+    <message>
+        <source>Resize Comment</source>
+        <translation>Redimensionner le commentaire</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Modifier le texte</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Change Comment Color</source>
+        <translation>Changer la couleur du commentaire</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+</context>
+<context>
+    <name>CAnnotationPanel</name>
+    <message>
+        <source>Page %1 (%2)</source>
+        <translation>Page %1 (%2)</translation>
+    </message>
+    <message>
+        <source>This document has no annotations.</source>
+        <translation>Ce document ne contient aucune annotation.</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentController</name>
+    <message>
+        <source>Change Comment Color</source>
+        <translation>Changer la couleur du commentaire</translation>
+    </message>
+    <message>
+        <source>Change Comment Opacity</source>
+        <translation>Changer l’opacité du commentaire</translation>
+    </message>
+    <message>
+        <source>Change Line Width</source>
+        <translation>Changer l’épaisseur du trait</translation>
+    </message>
+    <message>
+        <source>Change Font Size</source>
+        <translation>Changer la taille de police</translation>
+    </message>
+    <message>
+        <source>Cannot Add Comments</source>
+        <translation>Impossible d’ajouter des commentaires</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow adding comments.</source>
+        <translation>Les autorisations du document ne permettent pas d’ajouter des commentaires.</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentOptions</name>
+    <message>
+        <source>Highlight</source>
+        <translation>Surligner</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Souligner</translation>
+    </message>
+    <message>
+        <source>Strikethrough</source>
+        <translation>Barrer</translation>
+    </message>
+    <message>
+        <source>Squiggly</source>
+        <translation>Souligné ondulé</translation>
+    </message>
+    <message>
+        <source>Sticky Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Text Box</source>
+        <translation>Zone de texte</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>Crayon</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>Flèche</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Gomme</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentToolBar</name>
+    <message>
+        <source>Select Comments</source>
+        <translation>Sélectionner des commentaires</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>More Colors...</source>
+        <translation>Plus de couleurs...</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacité</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Épaisseur</translation>
+    </message>
+    <message>
+        <source>Line Width</source>
+        <translation>Épaisseur du trait</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>Taille de police</translation>
+    </message>
+    <message>
+        <source>Close Comment Tools</source>
+        <translation>Fermer les outils de commentaire</translation>
+    </message>
+</context>
+<context>
     <name>CDocumentSaver</name>
     <message>
         <source>OK</source>
@@ -214,6 +385,14 @@
     <message>
         <source>File</source>
         <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Commenter</translation>
+    </message>
+    <message>
+        <source>This document does not allow comments</source>
+        <translation>Ce document n’autorise pas les commentaires</translation>
     </message>
 </context>
 <context>
@@ -426,6 +605,40 @@
     <message>
         <source>No results</source>
         <translation>Aucun résultat</translation>
+    </message>
+</context>
+<context>
+    <name>CFormBar</name>
+    <message>
+        <source>Highlight Fields</source>
+        <translation>Surligner les champs</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>This document contains form fields you can fill in.</source>
+        <translation>Ce document contient des champs de formulaire que vous pouvez remplir.</translation>
+    </message>
+    <message>
+        <source>This document contains form fields, but its permissions do not allow filling them in.</source>
+        <translation>Ce document contient des champs de formulaire, mais ses autorisations ne permettent pas de les remplir.</translation>
+    </message>
+    <message>
+        <source>This form uses XFA, which is not supported. Its fields cannot be shown or filled in here.</source>
+        <translation>Ce formulaire utilise XFA, qui n’est pas pris en charge. Ses champs ne peuvent pas être affichés ni remplis ici.</translation>
+    </message>
+</context>
+<context>
+    <name>CFormLayer</name>
+    <message>
+        <source>Reset Form</source>
+        <translation>Réinitialiser le formulaire</translation>
+    </message>
+    <message>
+        <source>Fill In Form</source>
+        <translation>Remplir le formulaire</translation>
     </message>
 </context>
 <context>
@@ -844,20 +1057,8 @@
         <translation>Pièces jointes</translation>
     </message>
     <message>
-        <source>Page</source>
-        <translation>Page</translation>
-    </message>
-    <message>
-        <source>Comment</source>
-        <translation>Commentaire</translation>
-    </message>
-    <message>
         <source>This document has no bookmarks.</source>
         <translation>Ce document ne contient aucun signet.</translation>
-    </message>
-    <message>
-        <source>This document has no annotations.</source>
-        <translation>Ce document ne contient aucune annotation.</translation>
     </message>
     <message>
         <source>This document has no attachments.</source>
@@ -1337,6 +1538,10 @@
     <message>
         <source>Dark Pages with the Dark Appearance</source>
         <translation>Pages sombres avec l&apos;apparence sombre</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Commenter</translation>
     </message>
 </context>
 <context>

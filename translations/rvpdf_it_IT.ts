@@ -107,6 +107,177 @@
     </message>
 </context>
 <context>
+    <name>CAnnotationLayer</name>
+    <message>
+        <source>Add %1</source>
+        <translation>Aggiungi %1</translation>
+    </message>
+    <message>
+        <source>Delete Comment</source>
+        <translation>Elimina commento</translation>
+    </message>
+    <message>
+        <source>Edit Comment Text</source>
+        <translation>Modifica testo del commento</translation>
+    </message>
+    <message>
+        <source>Erase Comments</source>
+        <translation>Cancella commenti</translation>
+    </message>
+    <message>
+        <source>Move Comment</source>
+        <translation>Sposta commento</translation>
+    </message>
+    <message>
+        <source>Resize Comment</source>
+        <translation>Ridimensiona commento</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Modifica testo</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Colore</translation>
+    </message>
+    <message>
+        <source>Change Comment Color</source>
+        <translation>Cambia colore del commento</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+</context>
+<context>
+    <name>CAnnotationPanel</name>
+    <message>
+        <source>Page %1 (%2)</source>
+        <translation>Pagina %1 (%2)</translation>
+    </message>
+    <message>
+        <source>This document has no annotations.</source>
+        <translation>Questo documento non contiene annotazioni.</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentController</name>
+    <message>
+        <source>Change Comment Color</source>
+        <translation>Cambia colore del commento</translation>
+    </message>
+    <message>
+        <source>Change Comment Opacity</source>
+        <translation>Cambia opacità del commento</translation>
+    </message>
+    <message>
+        <source>Change Line Width</source>
+        <translation>Cambia spessore della linea</translation>
+    </message>
+    <message>
+        <source>Change Font Size</source>
+        <translation>Cambia dimensione carattere</translation>
+    </message>
+    <message>
+        <source>Cannot Add Comments</source>
+        <translation>Impossibile aggiungere commenti</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow adding comments.</source>
+        <translation>Le autorizzazioni del documento non consentono di aggiungere commenti.</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentOptions</name>
+    <message>
+        <source>Highlight</source>
+        <translation>Evidenzia</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Sottolinea</translation>
+    </message>
+    <message>
+        <source>Strikethrough</source>
+        <translation>Barra</translation>
+    </message>
+    <message>
+        <source>Squiggly</source>
+        <translation>Sottolineatura ondulata</translation>
+    </message>
+    <message>
+        <source>Sticky Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Text Box</source>
+        <translation>Casella di testo</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>Penna</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>Rettangolo</translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>Ellisse</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Linea</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>Freccia</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Gomma</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentToolBar</name>
+    <message>
+        <source>Select Comments</source>
+        <translation>Seleziona commenti</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Colore</translation>
+    </message>
+    <message>
+        <source>More Colors...</source>
+        <translation>Altri colori...</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacità</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Spessore</translation>
+    </message>
+    <message>
+        <source>Line Width</source>
+        <translation>Spessore della linea</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>Dimensione carattere</translation>
+    </message>
+    <message>
+        <source>Close Comment Tools</source>
+        <translation>Chiudi strumenti di commento</translation>
+    </message>
+</context>
+<context>
     <name>CDocumentSaver</name>
     <message>
         <source>OK</source>
@@ -214,6 +385,14 @@
     <message>
         <source>File</source>
         <translation>File</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Commenta</translation>
+    </message>
+    <message>
+        <source>This document does not allow comments</source>
+        <translation>Questo documento non consente commenti</translation>
     </message>
 </context>
 <context>
@@ -426,6 +605,40 @@
     <message>
         <source>No results</source>
         <translation>Nessun risultato</translation>
+    </message>
+</context>
+<context>
+    <name>CFormBar</name>
+    <message>
+        <source>Highlight Fields</source>
+        <translation>Evidenzia campi</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>This document contains form fields you can fill in.</source>
+        <translation>Questo documento contiene campi modulo che è possibile compilare.</translation>
+    </message>
+    <message>
+        <source>This document contains form fields, but its permissions do not allow filling them in.</source>
+        <translation>Questo documento contiene campi modulo, ma le sue autorizzazioni non consentono di compilarli.</translation>
+    </message>
+    <message>
+        <source>This form uses XFA, which is not supported. Its fields cannot be shown or filled in here.</source>
+        <translation>Questo modulo usa XFA, che non è supportato. I suoi campi non possono essere mostrati né compilati qui.</translation>
+    </message>
+</context>
+<context>
+    <name>CFormLayer</name>
+    <message>
+        <source>Reset Form</source>
+        <translation>Reimposta modulo</translation>
+    </message>
+    <message>
+        <source>Fill In Form</source>
+        <translation>Compila modulo</translation>
     </message>
 </context>
 <context>
@@ -844,20 +1057,8 @@
         <translation>Allegati</translation>
     </message>
     <message>
-        <source>Page</source>
-        <translation>Pagina</translation>
-    </message>
-    <message>
-        <source>Comment</source>
-        <translation>Commento</translation>
-    </message>
-    <message>
         <source>This document has no bookmarks.</source>
         <translation>Questo documento non contiene segnalibri.</translation>
-    </message>
-    <message>
-        <source>This document has no annotations.</source>
-        <translation>Questo documento non contiene annotazioni.</translation>
     </message>
     <message>
         <source>This document has no attachments.</source>
@@ -1337,6 +1538,10 @@
     <message>
         <source>Dark Pages with the Dark Appearance</source>
         <translation>Pagine scure con l&apos;aspetto scuro</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Commenta</translation>
     </message>
 </context>
 <context>

@@ -107,6 +107,177 @@
     </message>
 </context>
 <context>
+    <name>CAnnotationLayer</name>
+    <message>
+        <source>Add %1</source>
+        <translation>%1 を追加</translation>
+    </message>
+    <message>
+        <source>Delete Comment</source>
+        <translation>コメントを削除</translation>
+    </message>
+    <message>
+        <source>Edit Comment Text</source>
+        <translation>コメントのテキストを編集</translation>
+    </message>
+    <message>
+        <source>Erase Comments</source>
+        <translation>コメントを消去</translation>
+    </message>
+    <message>
+        <source>Move Comment</source>
+        <translation>コメントを移動</translation>
+    </message>
+    <message>
+        <source>Resize Comment</source>
+        <translation>コメントのサイズを変更</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>テキストを編集</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>色</translation>
+    </message>
+    <message>
+        <source>Change Comment Color</source>
+        <translation>コメントの色を変更</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+</context>
+<context>
+    <name>CAnnotationPanel</name>
+    <message>
+        <source>Page %1 (%2)</source>
+        <translation>%1 ページ (%2)</translation>
+    </message>
+    <message>
+        <source>This document has no annotations.</source>
+        <translation>この文書には注釈がありません。</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentController</name>
+    <message>
+        <source>Change Comment Color</source>
+        <translation>コメントの色を変更</translation>
+    </message>
+    <message>
+        <source>Change Comment Opacity</source>
+        <translation>コメントの不透明度を変更</translation>
+    </message>
+    <message>
+        <source>Change Line Width</source>
+        <translation>線の太さを変更</translation>
+    </message>
+    <message>
+        <source>Change Font Size</source>
+        <translation>フォントサイズを変更</translation>
+    </message>
+    <message>
+        <source>Cannot Add Comments</source>
+        <translation>コメントを追加できません</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow adding comments.</source>
+        <translation>この文書の権限ではコメントを追加できません。</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentOptions</name>
+    <message>
+        <source>Highlight</source>
+        <translation>ハイライト</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>下線</translation>
+    </message>
+    <message>
+        <source>Strikethrough</source>
+        <translation>取り消し線</translation>
+    </message>
+    <message>
+        <source>Squiggly</source>
+        <translation>波線</translation>
+    </message>
+    <message>
+        <source>Sticky Note</source>
+        <translation>付箋</translation>
+    </message>
+    <message>
+        <source>Text Box</source>
+        <translation>テキストボックス</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>ペン</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>四角形</translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>楕円</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>線</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>矢印</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>消しゴム</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentToolBar</name>
+    <message>
+        <source>Select Comments</source>
+        <translation>コメントを選択</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>色</translation>
+    </message>
+    <message>
+        <source>More Colors...</source>
+        <translation>その他の色...</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>不透明度</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>太さ</translation>
+    </message>
+    <message>
+        <source>Line Width</source>
+        <translation>線の太さ</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>フォントサイズ</translation>
+    </message>
+    <message>
+        <source>Close Comment Tools</source>
+        <translation>コメントツールを閉じる</translation>
+    </message>
+</context>
+<context>
     <name>CDocumentSaver</name>
     <message>
         <source>OK</source>
@@ -214,6 +385,14 @@
     <message>
         <source>File</source>
         <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>コメント</translation>
+    </message>
+    <message>
+        <source>This document does not allow comments</source>
+        <translation>この文書ではコメントできません</translation>
     </message>
 </context>
 <context>
@@ -426,6 +605,40 @@
     <message>
         <source>No results</source>
         <translation>一致なし</translation>
+    </message>
+</context>
+<context>
+    <name>CFormBar</name>
+    <message>
+        <source>Highlight Fields</source>
+        <translation>フィールドを強調表示</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>This document contains form fields you can fill in.</source>
+        <translation>この文書には入力できるフォームフィールドがあります。</translation>
+    </message>
+    <message>
+        <source>This document contains form fields, but its permissions do not allow filling them in.</source>
+        <translation>この文書にはフォームフィールドがありますが、権限により入力できません。</translation>
+    </message>
+    <message>
+        <source>This form uses XFA, which is not supported. Its fields cannot be shown or filled in here.</source>
+        <translation>このフォームはサポートされていない XFA を使用しています。ここではフィールドを表示または入力できません。</translation>
+    </message>
+</context>
+<context>
+    <name>CFormLayer</name>
+    <message>
+        <source>Reset Form</source>
+        <translation>フォームをリセット</translation>
+    </message>
+    <message>
+        <source>Fill In Form</source>
+        <translation>フォームに入力</translation>
     </message>
 </context>
 <context>
@@ -844,20 +1057,8 @@
         <translation>添付ファイル</translation>
     </message>
     <message>
-        <source>Page</source>
-        <translation>ページ</translation>
-    </message>
-    <message>
-        <source>Comment</source>
-        <translation>コメント</translation>
-    </message>
-    <message>
         <source>This document has no bookmarks.</source>
         <translation>この文書にはしおりがありません。</translation>
-    </message>
-    <message>
-        <source>This document has no annotations.</source>
-        <translation>この文書には注釈がありません。</translation>
     </message>
     <message>
         <source>This document has no attachments.</source>
@@ -1337,6 +1538,10 @@
     <message>
         <source>Dark Pages with the Dark Appearance</source>
         <translation>ダーク外観ではページも暗くする</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>コメント</translation>
     </message>
 </context>
 <context>

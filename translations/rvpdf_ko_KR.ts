@@ -107,6 +107,177 @@
     </message>
 </context>
 <context>
+    <name>CAnnotationLayer</name>
+    <message>
+        <source>Add %1</source>
+        <translation>%1 추가</translation>
+    </message>
+    <message>
+        <source>Delete Comment</source>
+        <translation>주석 삭제</translation>
+    </message>
+    <message>
+        <source>Edit Comment Text</source>
+        <translation>주석 텍스트 편집</translation>
+    </message>
+    <message>
+        <source>Erase Comments</source>
+        <translation>주석 지우기</translation>
+    </message>
+    <message>
+        <source>Move Comment</source>
+        <translation>주석 이동</translation>
+    </message>
+    <message>
+        <source>Resize Comment</source>
+        <translation>주석 크기 조정</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>텍스트 편집</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>색상</translation>
+    </message>
+    <message>
+        <source>Change Comment Color</source>
+        <translation>주석 색상 변경</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+</context>
+<context>
+    <name>CAnnotationPanel</name>
+    <message>
+        <source>Page %1 (%2)</source>
+        <translation>%1페이지 (%2)</translation>
+    </message>
+    <message>
+        <source>This document has no annotations.</source>
+        <translation>이 문서에는 주석이 없습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentController</name>
+    <message>
+        <source>Change Comment Color</source>
+        <translation>주석 색상 변경</translation>
+    </message>
+    <message>
+        <source>Change Comment Opacity</source>
+        <translation>주석 불투명도 변경</translation>
+    </message>
+    <message>
+        <source>Change Line Width</source>
+        <translation>선 두께 변경</translation>
+    </message>
+    <message>
+        <source>Change Font Size</source>
+        <translation>글꼴 크기 변경</translation>
+    </message>
+    <message>
+        <source>Cannot Add Comments</source>
+        <translation>주석을 추가할 수 없음</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow adding comments.</source>
+        <translation>문서 권한상 주석을 추가할 수 없습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentOptions</name>
+    <message>
+        <source>Highlight</source>
+        <translation>강조</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>밑줄</translation>
+    </message>
+    <message>
+        <source>Strikethrough</source>
+        <translation>취소선</translation>
+    </message>
+    <message>
+        <source>Squiggly</source>
+        <translation>물결선</translation>
+    </message>
+    <message>
+        <source>Sticky Note</source>
+        <translation>스티커 메모</translation>
+    </message>
+    <message>
+        <source>Text Box</source>
+        <translation>텍스트 상자</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>펜</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>사각형</translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>타원</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>선</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>화살표</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>지우개</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentToolBar</name>
+    <message>
+        <source>Select Comments</source>
+        <translation>주석 선택</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>색상</translation>
+    </message>
+    <message>
+        <source>More Colors...</source>
+        <translation>다른 색상...</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>불투명도</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>두께</translation>
+    </message>
+    <message>
+        <source>Line Width</source>
+        <translation>선 두께</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>크기</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>글꼴 크기</translation>
+    </message>
+    <message>
+        <source>Close Comment Tools</source>
+        <translation>주석 도구 닫기</translation>
+    </message>
+</context>
+<context>
     <name>CDocumentSaver</name>
     <message>
         <source>OK</source>
@@ -214,6 +385,14 @@
     <message>
         <source>File</source>
         <translation>파일</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>주석</translation>
+    </message>
+    <message>
+        <source>This document does not allow comments</source>
+        <translation>이 문서는 주석을 허용하지 않습니다</translation>
     </message>
 </context>
 <context>
@@ -426,6 +605,40 @@
     <message>
         <source>No results</source>
         <translation>결과 없음</translation>
+    </message>
+</context>
+<context>
+    <name>CFormBar</name>
+    <message>
+        <source>Highlight Fields</source>
+        <translation>필드 강조</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>This document contains form fields you can fill in.</source>
+        <translation>이 문서에는 입력할 수 있는 양식 필드가 있습니다.</translation>
+    </message>
+    <message>
+        <source>This document contains form fields, but its permissions do not allow filling them in.</source>
+        <translation>이 문서에는 양식 필드가 있지만 권한상 입력할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>This form uses XFA, which is not supported. Its fields cannot be shown or filled in here.</source>
+        <translation>이 양식은 지원되지 않는 XFA를 사용합니다. 여기서는 필드를 표시하거나 입력할 수 없습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>CFormLayer</name>
+    <message>
+        <source>Reset Form</source>
+        <translation>양식 재설정</translation>
+    </message>
+    <message>
+        <source>Fill In Form</source>
+        <translation>양식 입력</translation>
     </message>
 </context>
 <context>
@@ -844,20 +1057,8 @@
         <translation>첨부 파일</translation>
     </message>
     <message>
-        <source>Page</source>
-        <translation>페이지</translation>
-    </message>
-    <message>
-        <source>Comment</source>
-        <translation>메모</translation>
-    </message>
-    <message>
         <source>This document has no bookmarks.</source>
         <translation>이 문서에는 책갈피가 없습니다.</translation>
-    </message>
-    <message>
-        <source>This document has no annotations.</source>
-        <translation>이 문서에는 주석이 없습니다.</translation>
     </message>
     <message>
         <source>This document has no attachments.</source>
@@ -1337,6 +1538,10 @@
     <message>
         <source>Dark Pages with the Dark Appearance</source>
         <translation>어두운 모양에서 어두운 페이지</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>주석</translation>
     </message>
 </context>
 <context>

@@ -107,6 +107,177 @@
     </message>
 </context>
 <context>
+    <name>CAnnotationLayer</name>
+    <message>
+        <source>Add %1</source>
+        <translation>Dodaj: %1</translation>
+    </message>
+    <message>
+        <source>Delete Comment</source>
+        <translation>Usuń komentarz</translation>
+    </message>
+    <message>
+        <source>Edit Comment Text</source>
+        <translation>Edytuj tekst komentarza</translation>
+    </message>
+    <message>
+        <source>Erase Comments</source>
+        <translation>Wymaż komentarze</translation>
+    </message>
+    <message>
+        <source>Move Comment</source>
+        <translation>Przenieś komentarz</translation>
+    </message>
+    <message>
+        <source>Resize Comment</source>
+        <translation>Zmień rozmiar komentarza</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Edytuj tekst</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Kolor</translation>
+    </message>
+    <message>
+        <source>Change Comment Color</source>
+        <translation>Zmień kolor komentarza</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+</context>
+<context>
+    <name>CAnnotationPanel</name>
+    <message>
+        <source>Page %1 (%2)</source>
+        <translation>Strona %1 (%2)</translation>
+    </message>
+    <message>
+        <source>This document has no annotations.</source>
+        <translation>Ten dokument nie zawiera adnotacji.</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentController</name>
+    <message>
+        <source>Change Comment Color</source>
+        <translation>Zmień kolor komentarza</translation>
+    </message>
+    <message>
+        <source>Change Comment Opacity</source>
+        <translation>Zmień krycie komentarza</translation>
+    </message>
+    <message>
+        <source>Change Line Width</source>
+        <translation>Zmień grubość linii</translation>
+    </message>
+    <message>
+        <source>Change Font Size</source>
+        <translation>Zmień rozmiar czcionki</translation>
+    </message>
+    <message>
+        <source>Cannot Add Comments</source>
+        <translation>Nie można dodać komentarzy</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow adding comments.</source>
+        <translation>Uprawnienia dokumentu nie pozwalają na dodawanie komentarzy.</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentOptions</name>
+    <message>
+        <source>Highlight</source>
+        <translation>Wyróżnij</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Podkreśl</translation>
+    </message>
+    <message>
+        <source>Strikethrough</source>
+        <translation>Przekreśl</translation>
+    </message>
+    <message>
+        <source>Squiggly</source>
+        <translation>Falista linia</translation>
+    </message>
+    <message>
+        <source>Sticky Note</source>
+        <translation>Notatka</translation>
+    </message>
+    <message>
+        <source>Text Box</source>
+        <translation>Pole tekstowe</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>Pióro</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>Prostokąt</translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>Elipsa</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Linia</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>Strzałka</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Gumka</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentToolBar</name>
+    <message>
+        <source>Select Comments</source>
+        <translation>Zaznacz komentarze</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Kolor</translation>
+    </message>
+    <message>
+        <source>More Colors...</source>
+        <translation>Więcej kolorów...</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Krycie</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Grubość</translation>
+    </message>
+    <message>
+        <source>Line Width</source>
+        <translation>Grubość linii</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Rozmiar</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>Rozmiar czcionki</translation>
+    </message>
+    <message>
+        <source>Close Comment Tools</source>
+        <translation>Zamknij narzędzia komentarzy</translation>
+    </message>
+</context>
+<context>
     <name>CDocumentSaver</name>
     <message>
         <source>OK</source>
@@ -214,6 +385,14 @@
     <message>
         <source>File</source>
         <translation>Plik</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Komentarz</translation>
+    </message>
+    <message>
+        <source>This document does not allow comments</source>
+        <translation>Ten dokument nie pozwala na komentarze</translation>
     </message>
 </context>
 <context>
@@ -426,6 +605,40 @@
     <message>
         <source>No results</source>
         <translation>Brak wyników</translation>
+    </message>
+</context>
+<context>
+    <name>CFormBar</name>
+    <message>
+        <source>Highlight Fields</source>
+        <translation>Wyróżnij pola</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>This document contains form fields you can fill in.</source>
+        <translation>Ten dokument zawiera pola formularza, które można wypełnić.</translation>
+    </message>
+    <message>
+        <source>This document contains form fields, but its permissions do not allow filling them in.</source>
+        <translation>Ten dokument zawiera pola formularza, ale jego uprawnienia nie pozwalają ich wypełniać.</translation>
+    </message>
+    <message>
+        <source>This form uses XFA, which is not supported. Its fields cannot be shown or filled in here.</source>
+        <translation>Ten formularz używa formatu XFA, który nie jest obsługiwany. Jego pól nie można tu wyświetlić ani wypełnić.</translation>
+    </message>
+</context>
+<context>
+    <name>CFormLayer</name>
+    <message>
+        <source>Reset Form</source>
+        <translation>Resetuj formularz</translation>
+    </message>
+    <message>
+        <source>Fill In Form</source>
+        <translation>Wypełnij formularz</translation>
     </message>
 </context>
 <context>
@@ -844,20 +1057,8 @@
         <translation>Załączniki</translation>
     </message>
     <message>
-        <source>Page</source>
-        <translation>Strona</translation>
-    </message>
-    <message>
-        <source>Comment</source>
-        <translation>Komentarz</translation>
-    </message>
-    <message>
         <source>This document has no bookmarks.</source>
         <translation>Ten dokument nie zawiera zakładek.</translation>
-    </message>
-    <message>
-        <source>This document has no annotations.</source>
-        <translation>Ten dokument nie zawiera adnotacji.</translation>
     </message>
     <message>
         <source>This document has no attachments.</source>
@@ -1337,6 +1538,10 @@
     <message>
         <source>Dark Pages with the Dark Appearance</source>
         <translation>Ciemne strony przy ciemnym wyglądzie</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Komentarz</translation>
     </message>
 </context>
 <context>

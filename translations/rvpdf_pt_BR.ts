@@ -107,6 +107,177 @@
     </message>
 </context>
 <context>
+    <name>CAnnotationLayer</name>
+    <message>
+        <source>Add %1</source>
+        <translation>Adicionar %1</translation>
+    </message>
+    <message>
+        <source>Delete Comment</source>
+        <translation>Excluir comentário</translation>
+    </message>
+    <message>
+        <source>Edit Comment Text</source>
+        <translation>Editar texto do comentário</translation>
+    </message>
+    <message>
+        <source>Erase Comments</source>
+        <translation>Apagar comentários</translation>
+    </message>
+    <message>
+        <source>Move Comment</source>
+        <translation>Mover comentário</translation>
+    </message>
+    <message>
+        <source>Resize Comment</source>
+        <translation>Redimensionar comentário</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Editar texto</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Change Comment Color</source>
+        <translation>Alterar cor do comentário</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+</context>
+<context>
+    <name>CAnnotationPanel</name>
+    <message>
+        <source>Page %1 (%2)</source>
+        <translation>Página %1 (%2)</translation>
+    </message>
+    <message>
+        <source>This document has no annotations.</source>
+        <translation>Este documento não tem anotações.</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentController</name>
+    <message>
+        <source>Change Comment Color</source>
+        <translation>Alterar cor do comentário</translation>
+    </message>
+    <message>
+        <source>Change Comment Opacity</source>
+        <translation>Alterar opacidade do comentário</translation>
+    </message>
+    <message>
+        <source>Change Line Width</source>
+        <translation>Alterar espessura da linha</translation>
+    </message>
+    <message>
+        <source>Change Font Size</source>
+        <translation>Alterar tamanho da fonte</translation>
+    </message>
+    <message>
+        <source>Cannot Add Comments</source>
+        <translation>Não é possível adicionar comentários</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow adding comments.</source>
+        <translation>As permissões do documento não permitem adicionar comentários.</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentOptions</name>
+    <message>
+        <source>Highlight</source>
+        <translation>Realçar</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Sublinhar</translation>
+    </message>
+    <message>
+        <source>Strikethrough</source>
+        <translation>Tachar</translation>
+    </message>
+    <message>
+        <source>Squiggly</source>
+        <translation>Sublinhado ondulado</translation>
+    </message>
+    <message>
+        <source>Sticky Note</source>
+        <translation>Nota adesiva</translation>
+    </message>
+    <message>
+        <source>Text Box</source>
+        <translation>Caixa de texto</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>Caneta</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>Retângulo</translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>Elipse</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Linha</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>Seta</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Borracha</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentToolBar</name>
+    <message>
+        <source>Select Comments</source>
+        <translation>Selecionar comentários</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>More Colors...</source>
+        <translation>Mais cores...</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacidade</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Espessura</translation>
+    </message>
+    <message>
+        <source>Line Width</source>
+        <translation>Espessura da linha</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>Tamanho da fonte</translation>
+    </message>
+    <message>
+        <source>Close Comment Tools</source>
+        <translation>Fechar ferramentas de comentário</translation>
+    </message>
+</context>
+<context>
     <name>CDocumentSaver</name>
     <message>
         <source>OK</source>
@@ -214,6 +385,14 @@
     <message>
         <source>File</source>
         <translation>Arquivo</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Comentar</translation>
+    </message>
+    <message>
+        <source>This document does not allow comments</source>
+        <translation>Este documento não permite comentários</translation>
     </message>
 </context>
 <context>
@@ -426,6 +605,40 @@
     <message>
         <source>No results</source>
         <translation>Nenhum resultado</translation>
+    </message>
+</context>
+<context>
+    <name>CFormBar</name>
+    <message>
+        <source>Highlight Fields</source>
+        <translation>Realçar campos</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>This document contains form fields you can fill in.</source>
+        <translation>Este documento contém campos de formulário que você pode preencher.</translation>
+    </message>
+    <message>
+        <source>This document contains form fields, but its permissions do not allow filling them in.</source>
+        <translation>Este documento contém campos de formulário, mas suas permissões não permitem preenchê-los.</translation>
+    </message>
+    <message>
+        <source>This form uses XFA, which is not supported. Its fields cannot be shown or filled in here.</source>
+        <translation>Este formulário usa XFA, que não é compatível. Seus campos não podem ser exibidos nem preenchidos aqui.</translation>
+    </message>
+</context>
+<context>
+    <name>CFormLayer</name>
+    <message>
+        <source>Reset Form</source>
+        <translation>Redefinir formulário</translation>
+    </message>
+    <message>
+        <source>Fill In Form</source>
+        <translation>Preencher formulário</translation>
     </message>
 </context>
 <context>
@@ -844,20 +1057,8 @@
         <translation>Anexos</translation>
     </message>
     <message>
-        <source>Page</source>
-        <translation>Página</translation>
-    </message>
-    <message>
-        <source>Comment</source>
-        <translation>Comentário</translation>
-    </message>
-    <message>
         <source>This document has no bookmarks.</source>
         <translation>Este documento não tem marcadores.</translation>
-    </message>
-    <message>
-        <source>This document has no annotations.</source>
-        <translation>Este documento não tem anotações.</translation>
     </message>
     <message>
         <source>This document has no attachments.</source>
@@ -1337,6 +1538,10 @@
     <message>
         <source>Dark Pages with the Dark Appearance</source>
         <translation>Páginas escuras com a aparência escura</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Comentar</translation>
     </message>
 </context>
 <context>

@@ -107,6 +107,177 @@
     </message>
 </context>
 <context>
+    <name>CAnnotationLayer</name>
+    <message>
+        <source>Add %1</source>
+        <translation>添加%1</translation>
+    </message>
+    <message>
+        <source>Delete Comment</source>
+        <translation>删除注释</translation>
+    </message>
+    <message>
+        <source>Edit Comment Text</source>
+        <translation>编辑注释文字</translation>
+    </message>
+    <message>
+        <source>Erase Comments</source>
+        <translation>擦除注释</translation>
+    </message>
+    <message>
+        <source>Move Comment</source>
+        <translation>移动注释</translation>
+    </message>
+    <message>
+        <source>Resize Comment</source>
+        <translation>调整注释大小</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>编辑文字</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>颜色</translation>
+    </message>
+    <message>
+        <source>Change Comment Color</source>
+        <translation>更改注释颜色</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+</context>
+<context>
+    <name>CAnnotationPanel</name>
+    <message>
+        <source>Page %1 (%2)</source>
+        <translation>第 %1 页 (%2)</translation>
+    </message>
+    <message>
+        <source>This document has no annotations.</source>
+        <translation>此文档没有注释。</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentController</name>
+    <message>
+        <source>Change Comment Color</source>
+        <translation>更改注释颜色</translation>
+    </message>
+    <message>
+        <source>Change Comment Opacity</source>
+        <translation>更改注释不透明度</translation>
+    </message>
+    <message>
+        <source>Change Line Width</source>
+        <translation>更改线宽</translation>
+    </message>
+    <message>
+        <source>Change Font Size</source>
+        <translation>更改字号</translation>
+    </message>
+    <message>
+        <source>Cannot Add Comments</source>
+        <translation>无法添加注释</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow adding comments.</source>
+        <translation>文档的权限不允许添加注释。</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentOptions</name>
+    <message>
+        <source>Highlight</source>
+        <translation>高亮</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>下划线</translation>
+    </message>
+    <message>
+        <source>Strikethrough</source>
+        <translation>删除线</translation>
+    </message>
+    <message>
+        <source>Squiggly</source>
+        <translation>波浪线</translation>
+    </message>
+    <message>
+        <source>Sticky Note</source>
+        <translation>便笺</translation>
+    </message>
+    <message>
+        <source>Text Box</source>
+        <translation>文本框</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>画笔</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>矩形</translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>椭圆</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>直线</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>箭头</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>橡皮擦</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentToolBar</name>
+    <message>
+        <source>Select Comments</source>
+        <translation>选择注释</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>颜色</translation>
+    </message>
+    <message>
+        <source>More Colors...</source>
+        <translation>更多颜色...</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>不透明度</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>粗细</translation>
+    </message>
+    <message>
+        <source>Line Width</source>
+        <translation>线宽</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>字号</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>字号</translation>
+    </message>
+    <message>
+        <source>Close Comment Tools</source>
+        <translation>关闭注释工具</translation>
+    </message>
+</context>
+<context>
     <name>CDocumentSaver</name>
     <message>
         <source>OK</source>
@@ -214,6 +385,14 @@
     <message>
         <source>File</source>
         <translation>文件</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>注释</translation>
+    </message>
+    <message>
+        <source>This document does not allow comments</source>
+        <translation>此文档不允许添加注释</translation>
     </message>
 </context>
 <context>
@@ -426,6 +605,40 @@
     <message>
         <source>No results</source>
         <translation>无结果</translation>
+    </message>
+</context>
+<context>
+    <name>CFormBar</name>
+    <message>
+        <source>Highlight Fields</source>
+        <translation>突出显示字段</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>This document contains form fields you can fill in.</source>
+        <translation>此文档包含可填写的表单域。</translation>
+    </message>
+    <message>
+        <source>This document contains form fields, but its permissions do not allow filling them in.</source>
+        <translation>此文档包含表单域，但其权限不允许填写。</translation>
+    </message>
+    <message>
+        <source>This form uses XFA, which is not supported. Its fields cannot be shown or filled in here.</source>
+        <translation>此表单使用不受支持的 XFA，无法在此显示或填写其字段。</translation>
+    </message>
+</context>
+<context>
+    <name>CFormLayer</name>
+    <message>
+        <source>Reset Form</source>
+        <translation>重置表单</translation>
+    </message>
+    <message>
+        <source>Fill In Form</source>
+        <translation>填写表单</translation>
     </message>
 </context>
 <context>
@@ -844,20 +1057,8 @@
         <translation>附件</translation>
     </message>
     <message>
-        <source>Page</source>
-        <translation>页码</translation>
-    </message>
-    <message>
-        <source>Comment</source>
-        <translation>批注</translation>
-    </message>
-    <message>
         <source>This document has no bookmarks.</source>
         <translation>此文档没有书签。</translation>
-    </message>
-    <message>
-        <source>This document has no annotations.</source>
-        <translation>此文档没有注释。</translation>
     </message>
     <message>
         <source>This document has no attachments.</source>
@@ -1337,6 +1538,10 @@
     <message>
         <source>Dark Pages with the Dark Appearance</source>
         <translation>深色外观时使用深色页面</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>注释</translation>
     </message>
 </context>
 <context>

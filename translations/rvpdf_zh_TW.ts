@@ -107,6 +107,177 @@
     </message>
 </context>
 <context>
+    <name>CAnnotationLayer</name>
+    <message>
+        <source>Add %1</source>
+        <translation>新增%1</translation>
+    </message>
+    <message>
+        <source>Delete Comment</source>
+        <translation>刪除註解</translation>
+    </message>
+    <message>
+        <source>Edit Comment Text</source>
+        <translation>編輯註解文字</translation>
+    </message>
+    <message>
+        <source>Erase Comments</source>
+        <translation>擦除註解</translation>
+    </message>
+    <message>
+        <source>Move Comment</source>
+        <translation>移動註解</translation>
+    </message>
+    <message>
+        <source>Resize Comment</source>
+        <translation>調整註解大小</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>編輯文字</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>顏色</translation>
+    </message>
+    <message>
+        <source>Change Comment Color</source>
+        <translation>變更註解顏色</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+</context>
+<context>
+    <name>CAnnotationPanel</name>
+    <message>
+        <source>Page %1 (%2)</source>
+        <translation>第 %1 頁 (%2)</translation>
+    </message>
+    <message>
+        <source>This document has no annotations.</source>
+        <translation>此文件沒有註解。</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentController</name>
+    <message>
+        <source>Change Comment Color</source>
+        <translation>變更註解顏色</translation>
+    </message>
+    <message>
+        <source>Change Comment Opacity</source>
+        <translation>變更註解不透明度</translation>
+    </message>
+    <message>
+        <source>Change Line Width</source>
+        <translation>變更線寬</translation>
+    </message>
+    <message>
+        <source>Change Font Size</source>
+        <translation>變更字型大小</translation>
+    </message>
+    <message>
+        <source>Cannot Add Comments</source>
+        <translation>無法新增註解</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow adding comments.</source>
+        <translation>文件的權限不允許新增註解。</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentOptions</name>
+    <message>
+        <source>Highlight</source>
+        <translation>醒目提示</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>底線</translation>
+    </message>
+    <message>
+        <source>Strikethrough</source>
+        <translation>刪除線</translation>
+    </message>
+    <message>
+        <source>Squiggly</source>
+        <translation>波浪線</translation>
+    </message>
+    <message>
+        <source>Sticky Note</source>
+        <translation>便利貼</translation>
+    </message>
+    <message>
+        <source>Text Box</source>
+        <translation>文字方塊</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>畫筆</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>矩形</translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>橢圓</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>直線</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>箭頭</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>橡皮擦</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentToolBar</name>
+    <message>
+        <source>Select Comments</source>
+        <translation>選取註解</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>顏色</translation>
+    </message>
+    <message>
+        <source>More Colors...</source>
+        <translation>更多顏色...</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>不透明度</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>粗細</translation>
+    </message>
+    <message>
+        <source>Line Width</source>
+        <translation>線寬</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>字型大小</translation>
+    </message>
+    <message>
+        <source>Close Comment Tools</source>
+        <translation>關閉註解工具</translation>
+    </message>
+</context>
+<context>
     <name>CDocumentSaver</name>
     <message>
         <source>OK</source>
@@ -214,6 +385,14 @@
     <message>
         <source>File</source>
         <translation>檔案</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>註解</translation>
+    </message>
+    <message>
+        <source>This document does not allow comments</source>
+        <translation>此文件不允許註解</translation>
     </message>
 </context>
 <context>
@@ -426,6 +605,40 @@
     <message>
         <source>No results</source>
         <translation>沒有結果</translation>
+    </message>
+</context>
+<context>
+    <name>CFormBar</name>
+    <message>
+        <source>Highlight Fields</source>
+        <translation>醒目提示欄位</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>This document contains form fields you can fill in.</source>
+        <translation>此文件包含可填寫的表單欄位。</translation>
+    </message>
+    <message>
+        <source>This document contains form fields, but its permissions do not allow filling them in.</source>
+        <translation>此文件包含表單欄位，但其權限不允許填寫。</translation>
+    </message>
+    <message>
+        <source>This form uses XFA, which is not supported. Its fields cannot be shown or filled in here.</source>
+        <translation>此表單使用不受支援的 XFA，無法在此顯示或填寫其欄位。</translation>
+    </message>
+</context>
+<context>
+    <name>CFormLayer</name>
+    <message>
+        <source>Reset Form</source>
+        <translation>重設表單</translation>
+    </message>
+    <message>
+        <source>Fill In Form</source>
+        <translation>填寫表單</translation>
     </message>
 </context>
 <context>
@@ -844,20 +1057,8 @@
         <translation>附件</translation>
     </message>
     <message>
-        <source>Page</source>
-        <translation>頁碼</translation>
-    </message>
-    <message>
-        <source>Comment</source>
-        <translation>備註</translation>
-    </message>
-    <message>
         <source>This document has no bookmarks.</source>
         <translation>此文件沒有書籤。</translation>
-    </message>
-    <message>
-        <source>This document has no annotations.</source>
-        <translation>此文件沒有註解。</translation>
     </message>
     <message>
         <source>This document has no attachments.</source>
@@ -1337,6 +1538,10 @@
     <message>
         <source>Dark Pages with the Dark Appearance</source>
         <translation>深色外觀時使用深色頁面</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>註解</translation>
     </message>
 </context>
 <context>

@@ -33,6 +33,9 @@ CDocumentToolBar::CDocumentToolBar(QWidget* parent)
     QPushButton* organizeButton = new CIconButton("button_doc_organize", tr("Organize Pages"), 28, this);
     connect(organizeButton, &QPushButton::clicked, this, &CDocumentToolBar::SignalClickedOrganize);
     row->addWidget(organizeButton);
+    commentButton = new CIconButton("button_doc_comment", tr("Comment"), 28, this);
+    connect(commentButton, &QPushButton::clicked, this, &CDocumentToolBar::SignalClickedComment);
+    row->addWidget(commentButton);
     row->addStretch(1);
 
     QPushButton* previous = new CIconButton("button_doc_prev", tr("Previous Page"), 28, this);
@@ -122,6 +125,12 @@ void CDocumentToolBar::SetView(CPageView* pView, int nPageCount)
     pageTotal->setText(QStringLiteral("/ %1").arg(nPageCount));
     connect(view, &CPageView::SignalZoomChanged, this, &CDocumentToolBar::UpdateZoomText);
     UpdatePageNumber(view->CurrentPage());
+}
+
+void CDocumentToolBar::SetCommentEnabled(bool bEnabled)
+{
+    commentButton->setEnabled(bEnabled);
+    commentButton->setToolTip(bEnabled ? tr("Comment") : tr("This document does not allow comments"));
 }
 
 void CDocumentToolBar::UpdatePageNumber(int nPage)

@@ -25,12 +25,16 @@ public:
     QLineEdit* PageEdit() const { return pageEdit; }
     void UpdatePageNumber(int nPage);
     void UpdateZoomText(double dPercent);
+    // A document that forbids comments offers no comment button.
+    void SetCommentEnabled(bool bEnabled);
+    QPushButton* CommentButton() const { return commentButton; }
 
 signals:
     void SignalClickedFile(const QPoint& pos);
     void SignalClickedPanel();
     void SignalClickedFind();
     void SignalClickedOrganize();
+    void SignalClickedComment();
     void SignalClickedReadMode();
     void SignalStepPage(int nDelta);
 
@@ -39,4 +43,5 @@ private:
     QLineEdit* pageEdit = nullptr;
     QLabel* pageTotal = nullptr;
     QComboBox* zoomBox = nullptr;
+    QPushButton* commentButton = nullptr;
 };

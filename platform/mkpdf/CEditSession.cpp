@@ -92,6 +92,8 @@ CSavePipeline::Job CEditSession::MakeJob(const QString& target, const CPagePlan&
     }
     job.plan = pagePlan;
     job.target = target;
+    if (changesSource)
+        job.changesWriter = changesSource();
     job.reloadPassword = document->Password();
     return job;
 }

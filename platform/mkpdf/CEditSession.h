@@ -7,6 +7,8 @@
 #include <QJsonObject>
 #include <QObject>
 
+#include <functional>
+
 #include <memory>
 
 class CPdfDocument;
@@ -46,6 +48,11 @@ public:
     // Steps the undo stack back to the saved state.
     void DiscardChanges();
 
+    // Where the edits held in the document's parser (annotations, form
+    // values) come from: asked at every save for the writer of stage 1,
+    // which is unset while nothing is held there.
+    void SetChangesSource(std::function<CSavePipeline::ChangesWriter()> source) { changesSource = std::move(source); }
+
     // A write of plan (by default the whole current plan) to target.
     CSavePipeline::Job MakeJob(const QString& target, const CPagePlan& pagePlan) const;
     CSavePipeline::Job MakeJob(const QString& target) const { return MakeJob(target, plan); }
@@ -71,6 +78,7 @@ private:
     QUndoStack* stack = nullptr;
     CPagePlan plan;
     QHash<QString, std::shared_ptr<CPdfDocument>> loaded; // other sources, by path
+    std::function<CSavePipeline::ChangesWriter()> changesSource;
     bool temporary = false;
     bool lastDirty = false;
 };

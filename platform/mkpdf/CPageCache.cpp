@@ -33,6 +33,15 @@ void CPageCache::RemoveDocument(quint64 document)
     }
 }
 
+void CPageCache::RemovePage(quint64 document, int page)
+{
+    const QList<Key> keys = cache.keys();
+    for (const Key& key : keys) {
+        if (key.document == document && key.page == page)
+            cache.remove(key);
+    }
+}
+
 uint qHash(const CPageCache::Key& key, uint seed)
 {
     return qHash(key.document, seed) ^ qHash(key.page, seed) ^ qHash(key.scale, seed)

@@ -36,6 +36,8 @@ public:
     const QImage* Find(const Key& key);
     void Insert(const Key& key, const QImage& image);
     void RemoveDocument(quint64 document);
+    // Every picture of one page, at any scale (its content changed).
+    void RemovePage(quint64 document, int page);
     int UsedKiB() const { return cache.totalCost(); }
     int Count() const { return cache.count(); }
     void Clear() { cache.clear(); }

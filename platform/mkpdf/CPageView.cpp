@@ -420,8 +420,12 @@ void CPageView::PaintPage(QPainter& painter, int nPage, const QRect& target, con
             return;
         }
         queue->Request(nPage, renderScale);
-        // Until the sharp picture arrives, show the one of the previous zoom.
-        if (previousRenderScale > 0) {
+        // Until the new picture arrives, show the one before the change, or
+        // the one of the previous zoom.
+        const auto stale = stalePictures.constFind(nPage);
+        if (stale != stalePictures.constEnd()) {
+            painter.drawImage(target, *stale);
+        } else if (previousRenderScale > 0) {
             const CPageCache::Key old {docId, nPage, CPageCache::ScaleKey(previousRenderScale), QRect()};
             if (const QImage* image = cache.Find(old))
                 painter.drawImage(target, *image);
@@ -483,6 +487,8 @@ void CPageView::paintEvent(QPaintEvent* event)
         }
         if (overlay)
             overlay->PaintPage(painter, *this, i, target);
+        for (CPageOverlay* more : moreOverlays)
+            more->PaintPage(painter, *this, i, target);
     }
     // Neighbours of the visible pages are prepared ahead of scrolling.
     const int ahead = pages.second + 1;
@@ -495,11 +501,51 @@ void CPageView::paintEvent(QPaintEvent* event)
     }
 }
 
+void CPageView::AddOverlay(CPageOverlay* pOverlay)
+{
+    if (pOverlay && !moreOverlays.contains(pOverlay))
+        moreOverlays.append(pOverlay);
+    viewport()->update();
+}
+
+void CPageView::RemoveOverlay(CPageOverlay* pOverlay)
+{
+    moreOverlays.removeAll(pOverlay);
+    viewport()->update();
+}
+
+void CPageView::InvalidatePage(int nPage)
+{
+    if (nPage < 0 || nPage >= PageCount())
+        return;
+    const CPageCache::Key key {document->Id(), nPage, CPageCache::ScaleKey(RenderScaleFor(nPage)), QRect()};
+    if (const QImage* image = CPageCache::Instance().Find(key))
+        stalePictures.insert(nPage, *image);
+    queue->Invalidate(nPage);
+    CPageCache::Instance().RemovePage(document->Id(), nPage);
+    viewport()->update(PageRect(nPage).adjusted(-2, -2, 2, 2));
+}
+
+QPointF CPageView::ToPage(int nPage, const QPointF& viewportPos) const
+{
+    const QRect r = PageRect(nPage);
+    return QPointF((viewportPos.x() - r.x()) / scale, (viewportPos.y() - r.y()) / scale);
+}
+
+QRectF CPageView::ToViewport(int nPage, const QRectF& pageRect) const
+{
+    const QRect r = PageRect(nPage);
+    return QRectF(r.x() + pageRect.x() * scale, r.y() + pageRect.y() * scale, pageRect.width() * scale,
+                  pageRect.height() * scale);
+}
+
 void CPageView::SlotRendered(int nPage, double dScale, const QRect& region, const QImage& image)
 {
     if (nPage < 0 || nPage >= PageCount())
         return;
     CPageCache::Instance().Insert({document->Id(), nPage, CPageCache::ScaleKey(dScale), region}, image);
+    if (region.isNull())
+        stalePictures.remove(nPage);
     emit SignalPageRendered(nPage);
     viewport()->update(PageRect(nPage).adjusted(-2, -2, 2, 2));
 }
@@ -739,6 +785,27 @@ QString CPageView::SelectedText()
             text += '\n';
     }
     return text;
+}
+
+QMap<int, QList<QRectF>> CPageView::SelectedWordBoxes()
+{
+    QMap<int, QList<QRectF>> boxes;
+    if (!HasSelection())
+        return boxes;
+    WordRef first {0, 0};
+    WordRef last {PageCount() - 1, INT_MAX};
+    if (!selectAll) {
+        first = std::min(anchor, focus);
+        last = std::max(anchor, focus);
+    }
+    for (int page = first.page; page <= last.page && page >= 0; ++page) {
+        const QList<PdfWord>& list = Words(page);
+        const int from = page == first.page ? first.word : 0;
+        const int to = page == last.page ? qMin(last.word, list.size() - 1) : list.size() - 1;
+        for (int i = qMax(0, from); i <= to; ++i)
+            boxes[page].append(list.at(i).box);
+    }
+    return boxes;
 }
 
 void CPageView::SelectAllText()

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QSet>
 #include <QImage>
+#include <QMap>
 #include <QVector>
 
 #include <memory>
@@ -74,13 +75,27 @@ public:
     // out of view; a null area only brings the page.
     void ShowArea(int nPage, const QRectF& area);
     void SetOverlay(CPageOverlay* pOverlay) { overlay = pOverlay; }
+    // Further things drawn over the pages, after the first overlay, in the
+    // order added.
+    void AddOverlay(CPageOverlay* pOverlay);
+    void RemoveOverlay(CPageOverlay* pOverlay);
     void UpdatePage(int nPage);
+    // The content of a page changed (an annotation, a form value): it is
+    // rendered again, showing its old picture until the new one arrives.
+    void InvalidatePage(int nPage);
+    // The page under a viewport point, or -1.
+    int PageAt(const QPoint& viewportPos) const;
+    // Between page points and viewport pixels.
+    QPointF ToPage(int nPage, const QPointF& viewportPos) const;
+    QRectF ToViewport(int nPage, const QRectF& pageRect) const;
 
     bool HasSelection() const { return selecting || selectAll; }
     QString SelectedText();
     void SelectAllText();
     void ClearSelection();
     void CopySelection();
+    // The boxes of the selected words, in page points, by page.
+    QMap<int, QList<QRectF>> SelectedWordBoxes();
 
     QColor BackgroundColor() const { return background; }
     void SetBackgroundColor(const QColor& color);
@@ -138,7 +153,6 @@ private:
     // one stand in until the sharp ones are rendered.
     void OnScreenChanged();
     void StepRow(int nDelta);
-    int PageAt(const QPoint& viewportPos) const;
     const QList<PdfWord>& Words(int nPage);
     // Words already read, or null while they are read in the background.
     const QList<PdfWord>* WordsIfLoaded(int nPage);
@@ -161,6 +175,8 @@ private:
     QColor matchColor = QColor(255, 196, 0, 110);
     QColor currentMatchColor = QColor(255, 112, 0, 150);
     CPageOverlay* overlay = nullptr;
+    QVector<CPageOverlay*> moreOverlays;
+    QHash<int, QImage> stalePictures; // page -> picture shown until it is rendered again
     bool laidOut = false;
     int pendingPage = 0;
     QPair<int, int> lastVisible {-1, -1};

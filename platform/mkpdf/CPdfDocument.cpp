@@ -263,6 +263,19 @@ void CPdfDocument::WithPage(int index, const std::function<void(const Poppler::P
     work(page.get());
 }
 
+void CPdfDocument::EditPage(int index, const std::function<void(Poppler::Page*)>& work)
+{
+    QMutexLocker locker(&mutex);
+    std::unique_ptr<Poppler::Page> page(index >= 0 && index < pageCount ? document->page(index) : nullptr);
+    work(page.get());
+}
+
+void CPdfDocument::WithParser(const std::function<void(Poppler::Document*)>& work) const
+{
+    QMutexLocker locker(&mutex);
+    work(document.get());
+}
+
 QVector<PdfOutlineNode> CPdfDocument::Outline() const
 {
     QVector<PdfOutlineNode> nodes;

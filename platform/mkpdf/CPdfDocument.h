@@ -119,6 +119,12 @@ public:
     // Runs work on a page with this document's own parser, under its lock;
     // the page is null when it cannot be read.
     void WithPage(int index, const std::function<void(const Poppler::Page*)>& work) const;
+    // The same for changes held in memory (annotations, form values), which
+    // every later render then shows.
+    void EditPage(int index, const std::function<void(Poppler::Page*)>& work);
+    // Runs work with this document's own parser under its lock: writing it
+    // out with its changes, reading its permissions and form type.
+    void WithParser(const std::function<void(Poppler::Document*)>& work) const;
 
 private:
     CPdfDocument() = default;

@@ -67,18 +67,20 @@ void CRenderQueue::Request(int nPage, double dScale, const QRect& region)
     pending.insert(ticket);
 
     const int issued = generation->load();
+    const int issuedStamp = stamp;
     std::shared_ptr<CPdfDocument> doc = document;
     std::shared_ptr<std::atomic<int>> current = generation;
     auto* watcher = new QFutureWatcher<QImage>(this);
     connect(watcher, &QFutureWatcher<QImage>::finished, this,
-            [this, watcher, ticket, issued, nPage, dScale, region, colors]() {
+            [this, watcher, ticket, issued, issuedStamp, nPage, dScale, region, colors]() {
                 if (generation->load() == issued)
                     pending.remove(ticket);
                 const QImage image = watcher->result();
                 watcher->deleteLater();
                 // The colours changed while it was rendered: the receivers
-                // would file it under the new ones.
-                if (!image.isNull() && colors == CPageColors::Current())
+                // would file it under the new ones; a page changed since was
+                // asked for again.
+                if (!image.isNull() && colors == CPageColors::Current() && invalidated.value(nPage, -1) < issuedStamp)
                     emit SignalRendered(nPage, dScale, region, image);
             });
     watcher->setFuture(Run([doc, current, issued, nPage, dScale, region, colors]() {
@@ -92,6 +94,19 @@ void CRenderQueue::Cancel()
 {
     generation->fetch_add(1);
     pending.clear();
+}
+
+void CRenderQueue::Invalidate(int nPage)
+{
+    invalidated.insert(nPage, stamp++);
+    // A request already running for this page would be thrown away; the
+    // next paint asks again.
+    for (auto it = pending.begin(); it != pending.end();) {
+        if (it->page == nPage)
+            it = pending.erase(it);
+        else
+            ++it;
+    }
 }
 
 bool CRenderQueue::IsPending(int nPage, double dScale, const QRect& region) const

@@ -2,6 +2,7 @@
 
 #include "CCrashReporter.h"
 
+#include <QHash>
 #include <QImage>
 #include <QObject>
 #include <QRect>
@@ -26,6 +27,9 @@ public:
 
     void Request(int nPage, double dScale, const QRect& region = QRect());
     void Cancel();
+    // The page's content changed: pictures of it requested before now are
+    // dropped when they arrive.
+    void Invalidate(int nPage);
     bool IsPending(int nPage, double dScale, const QRect& region = QRect()) const;
     int PendingCount() const { return pending.size(); }
 
@@ -70,4 +74,6 @@ private:
     std::shared_ptr<CPdfDocument> document;
     std::shared_ptr<std::atomic<int>> generation;
     QSet<Ticket> pending;
+    int stamp = 0;
+    QHash<int, int> invalidated; // page -> stamp of its last change
 };

@@ -32,6 +32,29 @@ QString SystemError(int code)
     return QString::fromLocal8Bit(std::strerror(code));
 }
 
+CPdfEditor::WriteResult CopyInto(const QString& path, FILE* out, QString* error)
+{
+    QFile in(path);
+    if (!in.open(QIODevice::ReadOnly)) {
+        *error = in.errorString();
+        return CPdfEditor::SourceFailed;
+    }
+    char buffer[1 << 16];
+    for (;;) {
+        const qint64 got = in.read(buffer, sizeof(buffer));
+        if (got < 0) {
+            *error = in.errorString();
+            return CPdfEditor::SourceFailed;
+        }
+        if (got == 0)
+            return CPdfEditor::Written;
+        if (std::fwrite(buffer, 1, size_t(got), out) != size_t(got)) {
+            *error = SystemError(errno);
+            return CPdfEditor::OutputFailed;
+        }
+    }
+}
+
 } // namespace
 
 QString CSavePipeline::Message(Failure failure, const QString& path, const QString& detail)
@@ -113,7 +136,14 @@ CSavePipeline::Result CSavePipeline::Run(const Job& job)
         return Fail(WriteFailed, target, SystemError(errno));
     }
     QString error;
-    const CPdfEditor::WriteResult written = CPdfEditor::WritePlan(files, job.plan, job.protection, out, &error);
+    // Comments and form values alone: the parser's own output is an
+    // incremental update of the original file, kept as it is, so what was
+    // there before (a signature included) stays byte for byte.
+    const bool incremental = job.changesWriter && job.protection.mode == PdfProtection::Keep
+        && job.sources.size() == 1 && job.sources.at(0).opened
+        && job.plan.IsIdentity(job.sources.at(0).opened->PageCount());
+    const CPdfEditor::WriteResult written = incremental ? CopyInto(files.at(0).path, out, &error)
+                                                        : CPdfEditor::WritePlan(files, job.plan, job.protection, out, &error);
     // Stage 3: all of it on disk before it takes the target's place.
     int writeError = 0;
     if (std::fflush(out) != 0 || std::ferror(out))

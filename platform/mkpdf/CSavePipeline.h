@@ -48,6 +48,8 @@ public:
         std::shared_ptr<CPdfDocument> opened;
     };
 
+    using ChangesWriter = std::function<bool(const QString& tempPath, QString* error)>;
+
     struct Job
     {
         QVector<Source> sources; // index for index with plan.Sources(); 0 is the open document
@@ -58,7 +60,7 @@ public:
         // the given temporary path (the annotation and form editors will do
         // so through poppler's PDF converter). Unset while nothing but pages
         // is edited: then the document's own file is read as it is.
-        std::function<bool(const QString& tempPath, QString* error)> changesWriter;
+        ChangesWriter changesWriter;
         bool reload = false;
         QByteArray reloadPassword;
     };

@@ -1,25 +1,23 @@
 #include "CSidePanel.h"
 
+#include "CAnnotationPanel.h"
+#include "CAnnotationStore.h"
 #include "CDocumentSearch.h"
 #include "CIconButton.h"
 #include "CPdfDocument.h"
 #include "CPropertiesBox.h"
-#include "CRenderQueue.h"
 #include "CSearchResultDelegate.h"
 #include "CSearchResultModel.h"
 #include "CThumbnailView.h"
 
 #include <QButtonGroup>
-#include <QFutureWatcher>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QListView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-#include <QtConcurrent>
 
 namespace {
 
@@ -69,11 +67,7 @@ CSidePanel::CSidePanel(std::shared_ptr<CPdfDocument> document_, QWidget* parent)
     bookmarks = new QTreeWidget(stack);
     bookmarks->setObjectName("tree_bookmark");
     bookmarks->setHeaderHidden(true);
-    annotations = new QTreeWidget(stack);
-    annotations->setObjectName("tree_annotation");
-    annotations->setHeaderLabels({tr("Page"), tr("Comment")});
-    annotations->setRootIsDecorated(false);
-    annotations->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    annotations = new CAnnotationPanel(stack);
     attachments = new QListWidget(stack);
     attachments->setObjectName("list_attachment");
     results = new QListView(stack);
@@ -96,7 +90,7 @@ CSidePanel::CSidePanel(std::shared_ptr<CPdfDocument> document_, QWidget* parent)
             emit SignalGoToPage(page);
     };
     connect(bookmarks, &QTreeWidget::itemClicked, this, goTo);
-    connect(annotations, &QTreeWidget::itemClicked, this, goTo);
+    connect(annotations, &CAnnotationPanel::SignalAnnotationClicked, this, &CSidePanel::SignalAnnotationClicked);
     connect(attachments, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { emit SignalOpenAttachment(attachments->row(item)); });
     ShowPage(Thumbnails);
@@ -142,6 +136,23 @@ void CSidePanel::SetSearch(CDocumentSearch* search)
     });
 }
 
+void CSidePanel::SetAnnotationStore(CAnnotationStore* store)
+{
+    annotations->SetStore(store);
+    // The page pictures went with the change; the thumbnails ask again.
+    connect(store, &CAnnotationStore::SignalPageChanged, thumbnails, [this]() { thumbnails->viewport()->update(); });
+}
+
+QTreeWidget* CSidePanel::AnnotationTree() const
+{
+    return annotations;
+}
+
+bool CSidePanel::AnnotationsLoaded() const
+{
+    return annotations->IsLoaded();
+}
+
 void CSidePanel::LoadPage(int nPage)
 {
     if (loaded[nPage])
@@ -154,36 +165,9 @@ void CSidePanel::LoadPage(int nPage)
             new QTreeWidgetItem(bookmarks, {tr("This document has no bookmarks.")});
         break;
     }
-    case Annotations: {
-        // Reading every page's annotations walks the whole document: off
-        // the GUI thread.
-        auto* watcher = new QFutureWatcher<QList<PdfAnnotationInfo>>(this);
-        connect(watcher, &QFutureWatcher<QList<PdfAnnotationInfo>>::finished, this, [this, watcher]() {
-            const QList<PdfAnnotationInfo> list = watcher->result();
-            watcher->deleteLater();
-            for (const PdfAnnotationInfo& info : list) {
-                auto* item = new QTreeWidgetItem(annotations);
-                item->setText(0, QString::number(info.page + 1));
-                QString text = info.type;
-                if (!info.author.isEmpty())
-                    text += QStringLiteral(" - ") + info.author;
-                if (!info.contents.isEmpty())
-                    text += QStringLiteral(": ") + info.contents.simplified();
-                item->setText(1, text);
-                item->setToolTip(1, info.contents);
-                item->setData(0, Qt::UserRole, info.page);
-            }
-            if (list.isEmpty()) {
-                auto* item = new QTreeWidgetItem(annotations);
-                item->setText(1, tr("This document has no annotations."));
-                item->setData(0, Qt::UserRole, -1);
-            }
-            annotationsLoaded = true;
-        });
-        std::shared_ptr<CPdfDocument> doc = document;
-        watcher->setFuture(CRenderQueue::Run([doc]() { return doc->Annotations(); }));
+    case Annotations:
+        annotations->Load();
         break;
-    }
     case Attachments: {
         for (const PdfAttachmentInfo& info : document->Attachments()) {
             auto* item = new QListWidgetItem(info.name, attachments);

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+class CAnnotationPanel;
+class CAnnotationStore;
 class CPdfDocument;
 class CThumbnailView;
 class QButtonGroup;
@@ -31,17 +33,21 @@ public:
     // Lists the results of a document's search; a click makes a match
     // current, and the current match is selected in the list.
     void SetSearch(CDocumentSearch* search);
+    // Lists the comments the store holds, kept up to date.
+    void SetAnnotationStore(CAnnotationStore* store);
 
     CThumbnailView* ThumbnailView() const { return thumbnails; }
     QTreeWidget* BookmarkTree() const { return bookmarks; }
-    QTreeWidget* AnnotationTree() const { return annotations; }
+    QTreeWidget* AnnotationTree() const;
+    CAnnotationPanel* AnnotationPanel() const { return annotations; }
     QListWidget* AttachmentList() const { return attachments; }
     QListView* SearchList() const { return results; }
-    bool AnnotationsLoaded() const { return annotationsLoaded; }
+    bool AnnotationsLoaded() const;
 
 signals:
     void SignalGoToPage(int nPage);
     void SignalOpenAttachment(int nIndex);
+    void SignalAnnotationClicked(int nPage, int nIndex);
 
 private:
     void LoadPage(int nPage);
@@ -51,9 +57,8 @@ private:
     QStackedWidget* stack = nullptr;
     CThumbnailView* thumbnails = nullptr;
     QTreeWidget* bookmarks = nullptr;
-    QTreeWidget* annotations = nullptr;
+    CAnnotationPanel* annotations = nullptr;
     QListWidget* attachments = nullptr;
     QListView* results = nullptr;
     bool loaded[5] = {true, false, false, false, true};
-    bool annotationsLoaded = false;
 };

@@ -1,5 +1,10 @@
 #include "MainBox.h"
 
+#include "CAnnotationStore.h"
+#include "CCommentController.h"
+#include "CCommentToolBar.h"
+#include "CFormBar.h"
+#include "CFormController.h"
 #include "CDocumentSaver.h"
 #include "CDocumentSearch.h"
 #include "CDocumentToolBar.h"
@@ -12,6 +17,7 @@
 #include "COrganizerView.h"
 #include "CPageCache.h"
 #include "CPageColors.h"
+#include "CAnnotationLayer.h"
 #include "CPageView.h"
 #include "CPasswordBox.h"
 #include "CPdfDocument.h"
@@ -133,12 +139,29 @@ MainBox::MainBox(std::shared_ptr<CPdfDocument> document_, const QVariantMap& opt
     setObjectName("main_box");
     setAttribute(Qt::WA_StyledBackground);
     session = new CEditSession(document, this);
+    // Comments and form values live in the open document until a save
+    // writes them out first.
+    session->SetChangesSource([this]() {
+        const bool held = (annotations && annotations->HasChanges()) || forms->HasChanges();
+        return held ? annotations->Writer() : CSavePipeline::ChangesWriter();
+    });
     saver = new CDocumentSaver(session, this);
     layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     toolBar = new CDocumentToolBar(this);
     layout->addWidget(toolBar);
+    auto* commentBar = new CCommentToolBar(this);
+    layout->addWidget(commentBar);
+    comments = new CCommentController(commentBar, this);
+    auto* formBar = new CFormBar(this);
+    layout->addWidget(formBar);
+    forms = new CFormController(formBar, this);
+    comments->SetUserNameSource([this]() {
+        QString name;
+        emit SignalGetUserName(name);
+        return name;
+    });
     body = new QHBoxLayout;
     body->setContentsMargins(0, 0, 0, 0);
     body->setSpacing(0);
@@ -161,6 +184,8 @@ MainBox::MainBox(std::shared_ptr<CPdfDocument> document_, const QVariantMap& opt
     connect(toolBar, &CDocumentToolBar::SignalClickedOrganize, this, &MainBox::ShowOrganizer);
     connect(toolBar, &CDocumentToolBar::SignalStepPage, this,
             [this](int nDelta) { view->GoToPage(view->CurrentPage() + nDelta); });
+    connect(toolBar, &CDocumentToolBar::SignalClickedComment, comments, &CCommentController::Toggle);
+    connect(comments, &CCommentController::SignalOptionsChanged, this, &MainBox::SignalCommentOptionChanged);
     connect(session, &CEditSession::SignalDirtyChanged, this, &MainBox::SignalDocumentChanged);
     recoveryTimer = new QTimer(this);
     recoveryTimer->setInterval(CRecoveryCopy::kIntervalMs);
@@ -179,7 +204,9 @@ void MainBox::BuildDocumentWidgets()
 {
     view = new CPageView(document, pages);
     pages->insertWidget(0, view);
+    annotations = new CAnnotationStore(document, this);
     panel = new CSidePanel(document, this);
+    panel->SetAnnotationStore(annotations);
     panel->hide();
     body->insertWidget(0, panel);
     search = new CDocumentSearch(document, this);
@@ -191,7 +218,13 @@ void MainBox::BuildDocumentWidgets()
     toolBar->SetView(view, document->PageCount());
     pages->setCurrentWidget(IsOrganizing() ? static_cast<QWidget*>(organizer) : view);
     connect(view, &CPageView::SignalCurrentPageChanged, this, &MainBox::UpdatePageNumber);
+    connect(annotations, &CAnnotationStore::SignalPageChanged, view, &CPageView::InvalidatePage);
+    // The form layer first: the comment tools, when on, see the mouse first.
+    forms->Attach(document, session->UndoStack(), view);
+    comments->Attach(annotations, session->UndoStack(), view);
+    toolBar->SetCommentEnabled(annotations->CanAnnotate());
     connect(panel, &CSidePanel::SignalGoToPage, view, &CPageView::GoToPage);
+    connect(panel, &CSidePanel::SignalAnnotationClicked, comments, &CCommentController::GoTo);
     connect(panel, &CSidePanel::SignalOpenAttachment, this, [this](int nIndex) { ExtractAttachment(nIndex); });
     connect(findBar, &CFindBar::SignalShowResults, this, [this]() {
         panel->ShowPage(CSidePanel::SearchResults);
@@ -223,10 +256,14 @@ void MainBox::ReplaceDocument(std::shared_ptr<CPdfDocument> written)
     const bool panelShown = panel->isVisible();
     const int panelPage = panel->CurrentPageIndex();
     ForgetDocument();
+    comments->Detach();
+    forms->Detach();
     delete findBar;
     delete search;
     delete panel;
     delete view;
+    delete annotations;
+    annotations = nullptr;
     document = std::move(written);
     session->Restart(document);
     BuildDocumentWidgets();
@@ -290,7 +327,7 @@ void MainBox::ApplyOptions(const QVariantMap& options)
     view->SetZoom(ZoomFromOption(options.value(OpenKey::kZoom, CPageView::kFitWidth)));
     view->SetCursorMode(options.value(OpenKey::kCursor, 0).toInt());
     view->GoToPage(options.value(OpenKey::kPageIndex, 0).toInt());
-    commentOption = options.value(OpenKey::kComment).toMap();
+    comments->SetOptionMap(options.value(OpenKey::kComment).toMap());
     if (options.contains(OpenKey::kToolId))
         pendingTool = options.value(OpenKey::kToolId).toInt();
 }
@@ -433,7 +470,9 @@ void MainBox::ApplyTool(int nToolID)
 {
     switch (nToolID) {
     case ToolEdit:
+        // Edit PDF: the comment tools, with the one used last.
         view->SetCursorMode(CPageView::SelectCursor);
+        comments->Show(true);
         break;
     case ToolPrint:
         AskPrint();
@@ -479,7 +518,13 @@ const QHash<QString, void (*)(MainBox*)>& MainBox::MenuKeys()
         {"print", [](MainBox* box) { box->AskPrint(); }},
         {"undo", [](MainBox* box) { box->session->UndoStack()->undo(); }},
         {"redo", [](MainBox* box) { box->session->UndoStack()->redo(); }},
-        {"delete", [](MainBox* box) { if (box->IsOrganizing()) box->organizer->DeleteSelection(); }},
+        {"delete", [](MainBox* box) {
+             if (box->IsOrganizing())
+                 box->organizer->DeleteSelection();
+             else if (box->comments->Layer())
+                 box->comments->Layer()->DeleteSelected();
+         }},
+        {"comment", [](MainBox* box) { box->comments->Toggle(); }},
         {"copy", [](MainBox* box) { box->view->CopySelection(); }},
         {"select_all", [](MainBox* box) {
              if (box->IsOrganizing())
@@ -551,6 +596,7 @@ void MainBox::ShowOrganizer()
     }
     panelWasVisible = panel->isVisible();
     toolBar->hide();
+    comments->Hide();
     findBar->Close();
     panel->hide();
     pages->setCurrentWidget(organizer);
@@ -604,7 +650,7 @@ QVariantMap MainBox::GetDisplayOption() const
 
 QVariantMap MainBox::GetCommentOption() const
 {
-    return commentOption;
+    return comments->OptionMap();
 }
 
 int MainBox::GetModuleIndex() const
@@ -754,6 +800,7 @@ void MainBox::EnterReadMode()
     stateBeforeReadMode = top->windowState();
     panelWasVisible = panel->isVisible();
     toolBar->hide();
+    comments->Hide();
     panel->hide();
     emit SignalSetTitleBarVisible(false);
     if (top != this)

@@ -7,6 +7,9 @@
 
 #include <memory>
 
+class CAnnotationStore;
+class CCommentController;
+class CFormController;
 class CDocumentSaver;
 class CDocumentSearch;
 class CDocumentToolBar;
@@ -109,6 +112,12 @@ public:
     CDocumentSearch* Search() const { return search; }
     QLineEdit* PageEdit() const;
     CEditSession* Session() const { return session; }
+    // The comments of the document as it is open now.
+    CAnnotationStore* Annotations() const { return annotations; }
+    // The comment bar and tools.
+    CCommentController* Comments() const { return comments; }
+    // The form fields and their filling in.
+    CFormController* Forms() const { return forms; }
     COrganizerBox* Organizer() const { return organizer; }
     bool IsOrganizing() const;
     void ShowOrganizer();
@@ -165,6 +174,9 @@ private:
     std::shared_ptr<CPdfDocument> document;
     CEditSession* session = nullptr;
     CDocumentSaver* saver = nullptr;
+    CAnnotationStore* annotations = nullptr;
+    CCommentController* comments = nullptr;
+    CFormController* forms = nullptr;
     QVBoxLayout* layout = nullptr;
     QHBoxLayout* body = nullptr;
     QStackedWidget* pages = nullptr;
@@ -174,7 +186,6 @@ private:
     CFindBar* findBar = nullptr;
     CDocumentToolBar* toolBar = nullptr;
     COrganizerBox* organizer = nullptr;
-    QVariantMap commentOption;
     QTimer* recoveryTimer = nullptr;
     bool firstThumbDone = false;
     bool keepThumbnail = true;

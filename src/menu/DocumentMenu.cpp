@@ -138,7 +138,9 @@ QMenu* DocumentMenu::BuildEditMenu(QWidget* parent)
               {QT_TRANSLATE_NOOP("DocumentMenu", "Paste"), "paste", QKeySequence::Paste, nullptr, nullptr, false},
               {QT_TRANSLATE_NOOP("DocumentMenu", "Delete"), "delete", QKeySequence::Delete, nullptr, nullptr, false},
               {QT_TRANSLATE_NOOP("DocumentMenu", "Select All"), "select_all", QKeySequence::SelectAll, nullptr, nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Find"), "find", QKeySequence::Find, nullptr, nullptr, false}},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Find"), "find", QKeySequence::Find, nullptr, nullptr, false},
+              {nullptr, nullptr, None, nullptr, nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Comment"), "comment", None, "Ctrl+Alt+C", nullptr, false}},
              &editActions);
     connect(editMenu, &QMenu::triggered, this, &DocumentMenu::SlotMenuTriggered);
     connect(editMenu, &QMenu::aboutToShow, this, &DocumentMenu::SlotEditMenuAboutToShow);

@@ -1,5 +1,7 @@
 #include "TestPdf.h"
 
+#include "TestEnv.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -54,6 +56,15 @@ QByteArray TestPdf::ReadBytes(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString TestPdf::FreshCopy(const QString& source, const QString& folderName)
+{
+    const QString path = TestEnv::MakeDir(folderName) + "/doc.pdf";
+    QFile::remove(path);
+    QFile::copy(source, path);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    return path;
 }
 
 bool TestPdf::WriteManual(const QString& path, int nPages)

@@ -18,6 +18,9 @@ public:
     static bool WriteBytes(const QString& path, const QByteArray& bytes);
     // The file's bytes; empty when it cannot be read.
     static QByteArray ReadBytes(const QString& path);
+    // A writable copy of source as doc.pdf in a fresh folder of the test's
+    // own, for a test that changes the file.
+    static QString FreshCopy(const QString& source, const QString& folderName);
     // A copy of source protected with an open password (AES-256); with an
     // owner password of its own, printing and page changes are refused to
     // whoever opens it with the open password.

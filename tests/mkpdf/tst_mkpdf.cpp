@@ -767,8 +767,8 @@ void TestMKPDF::sidePanelLists()
     QTRY_VERIFY(panel->AnnotationsLoaded());
     QTreeWidget* notes = panel->AnnotationTree();
     QCOMPARE(notes->topLevelItemCount(), 1);
-    QCOMPARE(notes->topLevelItem(0)->text(0), QStringLiteral("1"));
-    QCOMPARE(notes->topLevelItem(0)->text(1), QStringLiteral("Note - Alice: Hello reviewer"));
+    QCOMPARE(notes->topLevelItem(0)->text(0), QStringLiteral("Page 1 (1)"));
+    QCOMPARE(notes->topLevelItem(0)->child(0)->text(0), QStringLiteral("Sticky Note - Alice\nHello reviewer"));
 
     box->OnMainMenuTrigger("attachment");
     QListWidget* list = panel->AttachmentList();

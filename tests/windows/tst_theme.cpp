@@ -644,7 +644,9 @@ void TestTheme::firstWindowOpensInDesktopColours()
     // The portal answers from this process: keep its event loop running.
     QVERIFY(finished.wait(15000));
     const QByteArray out = app.readAllStandardOutput();
-    QVERIFY2(out.startsWith("painted ") && out.endsWith(painted), out.constData());
+    const QByteArray report = out + " | exit " + QByteArray::number(app.exitCode()) + " status "
+                              + QByteArray::number(int(app.exitStatus())) + " | " + app.readAllStandardError().right(2000);
+    QVERIFY2(out.startsWith("painted ") && out.endsWith(painted), report.constData());
 }
 
 void TestTheme::sessionBusIsNeverStarted_data()

@@ -1,0 +1,480 @@
+#include "CAnnotationLayer.h"
+#include "CAnnotationPanel.h"
+#include "CAnnotationStore.h"
+#include "CCommentController.h"
+#include "CCommentToolBar.h"
+#include "CDocumentToolBar.h"
+#include "CEditSession.h"
+#include "CInlineTextEditor.h"
+#include "CPageView.h"
+#include "CPdfDocument.h"
+#include "CSettingManager.h"
+#include "CSidePanel.h"
+#include "CTabBar.h"
+#include "MainBox.h"
+#include "ModalAnswerer.h"
+#include "TestMain.h"
+#include "TestPdf.h"
+#include "mainview/MainView.h"
+#include "windows/CMainViewManager.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QTreeWidget>
+#include <QUndoStack>
+
+namespace {
+
+MainBox* Open(const QString& path, const QVariantMap& options = {})
+{
+    QVariantMap request = options;
+    if (!request.contains("zoom"))
+        request["zoom"] = 100.0;
+    int result = -1;
+    auto* box = qobject_cast<MainBox*>(MainBox::CreatePdfBox(nullptr, path, request, result));
+    if (box) {
+        box->resize(1000, 900);
+        box->show();
+    }
+    return box;
+}
+
+// Where a point of a page is in the view's viewport.
+QPoint At(MainBox* box, int nPage, const QPointF& point)
+{
+    return box->PageView()->ToViewport(nPage, QRectF(point, QSizeF(0, 0))).topLeft().toPoint();
+}
+
+void Send(QWidget* target, QEvent::Type type, const QPoint& pos, Qt::MouseButtons buttons)
+{
+    QMouseEvent event(type, pos, target->mapToGlobal(pos), Qt::LeftButton, buttons, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+// A press, moves with the button held, and a release, as a hand would.
+void Drag(MainBox* box, const QPointF& from, const QPointF& to, int nSteps = 8)
+{
+    QWidget* viewport = box->PageView()->viewport();
+    Send(viewport, QEvent::MouseButtonPress, At(box, 0, from), Qt::LeftButton);
+    for (int i = 1; i <= nSteps; ++i)
+        Send(viewport, QEvent::MouseMove, At(box, 0, from + (to - from) * i / nSteps), Qt::LeftButton);
+    Send(viewport, QEvent::MouseButtonRelease, At(box, 0, to), Qt::NoButton);
+}
+
+void Click(MainBox* box, const QPointF& at)
+{
+    Drag(box, at, at, 0);
+}
+
+CCommentToolBar* Bar(MainBox* box)
+{
+    return box->Comments()->Bar();
+}
+
+void ChooseTool(MainBox* box, CCommentOptions::Tool tool)
+{
+    if (!box->Comments()->IsShown())
+        box->Comments()->Show(false);
+    Bar(box)->ToolButton(tool)->click();
+}
+
+// Picks a colour from the bar's colour menu.
+void ChooseColor(MainBox* box, const QColor& color)
+{
+    for (QAction* action : Bar(box)->ColorButton()->menu()->actions()) {
+        if (action->text() == color.name()) {
+            action->trigger();
+            return;
+        }
+    }
+    QFAIL("colour not offered");
+}
+
+QVector<PdfAnnotation> Comments(MainBox* box)
+{
+    return box->Annotations()->PageAnnotations(0);
+}
+
+bool Near(const QRectF& a, const QRectF& b, double slack)
+{
+    return qAbs(a.left() - b.left()) <= slack && qAbs(a.top() - b.top()) <= slack
+        && qAbs(a.right() - b.right()) <= slack && qAbs(a.bottom() - b.bottom()) <= slack;
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestComments : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void drawnWithTheMouse_data();
+    void drawnWithTheMouse();
+    void textMarkedWithTheMouse_data();
+    void textMarkedWithTheMouse();
+    void existingCommentsEditedWithTheMouse();
+    void editToolStartsWithTheLastTool();
+    void forbiddenDocumentOffersNoTools();
+    void panelListsCommentsLive();
+    void optionsReachCommentsIniAndNextDocuments();
+    void damagedCommentsIniFallsBackToDefaults_data();
+    void damagedCommentsIniFallsBackToDefaults();
+
+private:
+    QString Fresh(const QString& name, const QString& source = QString());
+    QString dir;
+    QString plain;
+    QString rich;
+};
+
+void TestComments::initTestCase()
+{
+    QApplication::setQuitOnLastWindowClosed(false);
+    dir = TestEnv::MakeDir("comments");
+    plain = dir + "/plain.pdf";
+    QVERIFY(TestPdf::Write(plain, 2));
+    rich = dir + "/rich.pdf";
+    QVERIFY(TestPdf::WriteRich(plain, rich, "notes.txt", "attached"));
+}
+
+void TestComments::cleanup()
+{
+    for (QWidget* view : CMainViewManager::getInstance()->Views())
+        delete view;
+}
+
+QString TestComments::Fresh(const QString& name, const QString& source)
+{
+    return TestPdf::FreshCopy(source.isEmpty() ? plain : source, name);
+}
+
+void TestComments::drawnWithTheMouse_data()
+{
+    QTest::addColumn<int>("tool");
+    QTest::addColumn<QPointF>("from");
+    QTest::addColumn<QPointF>("to");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QRectF>("box");
+    QTest::newRow("rectangle") << int(CCommentOptions::Rectangle) << QPointF(100, 300) << QPointF(250, 400) << ""
+                               << QRectF(100, 300, 150, 100);
+    QTest::newRow("ellipse") << int(CCommentOptions::Ellipse) << QPointF(300, 300) << QPointF(200, 380) << ""
+                             << QRectF(200, 300, 100, 80);
+    QTest::newRow("rectangle by a click") << int(CCommentOptions::Rectangle) << QPointF(100, 300)
+                                          << QPointF(100, 300) << "" << QRectF(100, 300, 80, 50);
+    QTest::newRow("line") << int(CCommentOptions::Line) << QPointF(100, 500) << QPointF(300, 560) << "" << QRectF();
+    QTest::newRow("arrow") << int(CCommentOptions::Arrow) << QPointF(300, 500) << QPointF(100, 600) << "" << QRectF();
+    QTest::newRow("pen") << int(CCommentOptions::Ink) << QPointF(100, 650) << QPointF(300, 700) << "" << QRectF();
+    QTest::newRow("text box") << int(CCommentOptions::FreeText) << QPointF(100, 200) << QPointF(300, 240)
+                              << "Typed here" << QRectF(100, 200, 200, 40);
+    QTest::newRow("sticky note") << int(CCommentOptions::Note) << QPointF(400, 300) << QPointF(400, 300)
+                                 << "A note\nwith two lines" << QRectF(388, 288, 24, 24);
+}
+
+void TestComments::drawnWithTheMouse()
+{
+    QFETCH(int, tool);
+    QFETCH(QPointF, from);
+    QFETCH(QPointF, to);
+    QFETCH(QString, typed);
+    QFETCH(QRectF, box);
+    std::unique_ptr<MainBox> doc(Open(plain));
+    QVERIFY(QTest::qWaitForWindowExposed(doc.get()));
+    ChooseTool(doc.get(), CCommentOptions::Tool(tool));
+    Drag(doc.get(), from, to);
+    if (!typed.isEmpty()) {
+        CInlineTextEditor* editor = doc->Comments()->Layer()->Editor();
+        QVERIFY(editor);
+        QVERIFY(Comments(doc.get()).isEmpty());
+        editor->setPlainText(typed);
+        QTest::keyClick(editor, Qt::Key_Return, Qt::ControlModifier);
+    }
+    const QVector<PdfAnnotation> made = Comments(doc.get());
+    QCOMPARE(made.size(), 1);
+    const PdfAnnotation& a = made.first();
+    QCOMPARE(int(a.kind), tool);
+    QCOMPARE(a.contents, typed);
+    QCOMPARE(a.color, doc->Comments()->Options().ToolColor(CCommentOptions::Tool(tool)));
+    if (!box.isNull())
+        QVERIFY(Near(a.rect, box, 1.5));
+    if (a.HasPoints()) {
+        QVERIFY(QLineF(a.paths.first().first(), from).length() < 1.5);
+        QVERIFY(QLineF(a.paths.first().last(), to).length() < 1.5);
+    }
+    QVERIFY(doc->IsDirty());
+    doc->OnMainMenuTrigger("undo");
+    QVERIFY(Comments(doc.get()).isEmpty());
+    QVERIFY(!doc->IsDirty());
+    doc->OnMainMenuTrigger("redo");
+    QCOMPARE(Comments(doc.get()).size(), 1);
+}
+
+void TestComments::textMarkedWithTheMouse_data()
+{
+    QTest::addColumn<int>("tool");
+    QTest::addColumn<bool>("selectFirst");
+    QTest::newRow("highlight while the tool is on") << int(CCommentOptions::Highlight) << false;
+    QTest::newRow("underline") << int(CCommentOptions::Underline) << false;
+    QTest::newRow("strike-out") << int(CCommentOptions::StrikeOut) << false;
+    QTest::newRow("squiggly") << int(CCommentOptions::Squiggly) << false;
+    QTest::newRow("highlight of text selected before") << int(CCommentOptions::Highlight) << true;
+}
+
+void TestComments::textMarkedWithTheMouse()
+{
+    QFETCH(int, tool);
+    QFETCH(bool, selectFirst);
+    std::unique_ptr<MainBox> doc(Open(plain));
+    QVERIFY(QTest::qWaitForWindowExposed(doc.get()));
+    // The words "Page 1" at the top of the page.
+    const QList<PdfWord> words = doc->Annotations()->Document()->PageWords(0);
+    QVERIFY(words.size() >= 2);
+    const QRectF span = words.at(0).box.united(words.at(1).box);
+    doc->Comments()->Show(false);
+    if (selectFirst) {
+        Drag(doc.get(), words.at(0).box.center(), words.at(1).box.center());
+        QVERIFY(doc->PageView()->HasSelection());
+        ChooseTool(doc.get(), CCommentOptions::Tool(tool));
+    } else {
+        ChooseTool(doc.get(), CCommentOptions::Tool(tool));
+        Drag(doc.get(), words.at(0).box.center(), words.at(1).box.center());
+    }
+    QTRY_COMPARE(Comments(doc.get()).size(), 1);
+    const PdfAnnotation a = Comments(doc.get()).first();
+    QCOMPARE(int(a.kind), tool);
+    QCOMPARE(a.quads.size(), 1);
+    QVERIFY2(Near(a.quads.first(), span, 1.0), qPrintable(QString("%1 %2 %3 %4 vs %5 %6 %7 %8").arg(a.quads.first().x()).arg(a.quads.first().y()).arg(a.quads.first().width()).arg(a.quads.first().height()).arg(span.x()).arg(span.y()).arg(span.width()).arg(span.height())));
+    QVERIFY(!doc->PageView()->HasSelection());
+}
+
+void TestComments::existingCommentsEditedWithTheMouse()
+{
+    const QString path = Fresh("edit_mouse");
+    std::unique_ptr<MainBox> doc(Open(path));
+    QVERIFY(QTest::qWaitForWindowExposed(doc.get()));
+    CAnnotationLayer* layer = doc->Comments()->Layer();
+    PdfAnnotation made = layer->NewAnnotation(CCommentOptions::Rectangle, 0);
+    made.rect = QRectF(100, 300, 100, 80);
+    layer->AddAnnotation(made);
+    doc->Session()->UndoStack()->setClean();
+    const QRectF original = Comments(doc.get()).first().rect;
+    doc->Comments()->Show(false);
+
+    Click(doc.get(), QPointF(150, 340));
+    QVERIFY(layer->Selected().IsValid());
+    Drag(doc.get(), QPointF(150, 340), QPointF(200, 440));
+    QVERIFY(Near(Comments(doc.get()).first().rect, original.translated(50, 100), 1.0));
+    // The lower right corner pulled out.
+    Drag(doc.get(), QPointF(250, 480), QPointF(300, 500));
+    QVERIFY(Near(Comments(doc.get()).first().rect, QRectF(150, 400, 150, 100), 1.0));
+    ChooseColor(doc.get(), QColor(0x2F, 0x80, 0xED));
+    QCOMPARE(Comments(doc.get()).first().color, QColor(0x2F, 0x80, 0xED));
+    // The tool's own colour stays as it was.
+    QCOMPARE(doc->Comments()->Options().ToolColor(CCommentOptions::Rectangle), CCommentOptions().ToolColor(CCommentOptions::Rectangle));
+
+    // Double-click edits its text.
+    const QPoint inside = At(doc.get(), 0, QPointF(200, 450));
+    QTest::mouseDClick(doc->PageView()->viewport(), Qt::LeftButton, Qt::NoModifier, inside);
+    QVERIFY(layer->Editor());
+    layer->Editor()->setPlainText("Reworded");
+    layer->Editor()->Commit();
+    QCOMPARE(Comments(doc.get()).first().contents, QString("Reworded"));
+
+    QTest::keyClick(doc->PageView(), Qt::Key_Delete);
+    QVERIFY(Comments(doc.get()).isEmpty());
+    for (int i = 0; i < 5; ++i)
+        doc->OnMainMenuTrigger("undo");
+    QCOMPARE(Comments(doc.get()).size(), 1);
+    QVERIFY(Near(Comments(doc.get()).first().rect, original, 0.01));
+    QCOMPARE(Comments(doc.get()).first().contents, QString());
+    QVERIFY(!doc->IsDirty());
+
+    // The eraser takes whatever it passes over.
+    ChooseTool(doc.get(), CCommentOptions::Eraser);
+    Drag(doc.get(), QPointF(50, 340), QPointF(250, 340));
+    QVERIFY(Comments(doc.get()).isEmpty());
+    doc->OnMainMenuTrigger("undo");
+    QCOMPARE(Comments(doc.get()).size(), 1);
+}
+
+void TestComments::editToolStartsWithTheLastTool()
+{
+    const QVariantMap comment {{"Comment_Bar", QVariantMap {{"Last_Tool", "Ellipse"}}}};
+    std::unique_ptr<MainBox> doc(Open(plain, {{"toolID", 0}, {"comment", comment}}));
+    QVERIFY(doc);
+    QTRY_VERIFY(doc->Comments()->IsShown());
+    QCOMPARE(Bar(doc.get())->Tool(), CCommentOptions::Ellipse);
+    QVERIFY(Bar(doc.get())->ToolButton(CCommentOptions::Ellipse)->isChecked());
+    QCOMPARE(doc->Comments()->Layer()->Tool(), CCommentOptions::Ellipse);
+    // The menu's Comment closes and opens it, without a tool.
+    doc->OnMainMenuTrigger("comment");
+    QVERIFY(!doc->Comments()->IsShown());
+    doc->OnMainMenuTrigger("comment");
+    QVERIFY(doc->Comments()->IsShown());
+    QCOMPARE(doc->Comments()->Layer()->Tool(), CCommentOptions::NoTool);
+}
+
+void TestComments::forbiddenDocumentOffersNoTools()
+{
+    const QString path = dir + "/no_comments.pdf";
+    QProcess qpdf;
+    qpdf.start("qpdf", {"--encrypt", "", "owner", "256", "--annotate=n", "--", plain, path});
+    QVERIFY(qpdf.waitForFinished(30000) && qpdf.exitCode() == 0);
+    ModalAnswerer answer([](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, "button_3"); }, 2);
+    std::unique_ptr<MainBox> doc(Open(path, {{"toolID", 0}}));
+    QVERIFY(doc);
+    QTRY_COMPARE(answer.AnsweredCount(), 1);
+    QVERIFY(answer.SeenTexts().join(' ').contains("do not allow adding comments"));
+    QVERIFY(!doc->Comments()->IsShown());
+    doc->OnMainMenuTrigger("comment");
+    QCOMPARE(answer.AnsweredCount(), 2);
+    QVERIFY(!doc->Comments()->IsShown());
+    auto* toolBar = doc->findChild<CDocumentToolBar*>();
+    QVERIFY(!toolBar->CommentButton()->isEnabled());
+    // Without the bar the mouse only reads.
+    Drag(doc.get(), QPointF(100, 300), QPointF(200, 400));
+    QVERIFY(Comments(doc.get()).isEmpty());
+}
+
+void TestComments::panelListsCommentsLive()
+{
+    const QString path = Fresh("panel", rich);
+    std::unique_ptr<MainBox> doc(Open(path));
+    QVERIFY(QTest::qWaitForWindowExposed(doc.get()));
+    connect(doc.get(), &MainBox::SignalGetUserName, this, [](QString& name) { name = "Reviewer"; });
+    doc->OnMainMenuTrigger("annotation");
+    QTRY_VERIFY(doc->SidePanel()->AnnotationsLoaded());
+    QTreeWidget* tree = doc->SidePanel()->AnnotationTree();
+    QCOMPARE(tree->topLevelItemCount(), 1);
+    QCOMPARE(tree->topLevelItem(0)->childCount(), 1);
+
+    doc->PageView()->GoToPage(1);
+    doc->Comments()->Show(false);
+    ChooseTool(doc.get(), CCommentOptions::Rectangle);
+    QTRY_COMPARE(doc->CurrentPageIndex(), 1);
+    CAnnotationLayer* layer = doc->Comments()->Layer();
+    PdfAnnotation made = layer->NewAnnotation(CCommentOptions::Rectangle, 1);
+    made.rect = QRectF(300, 600, 50, 50);
+    made.contents = "Second page box";
+    layer->AddAnnotation(made);
+    QCOMPARE(tree->topLevelItemCount(), 2);
+    QTreeWidgetItem* second = tree->topLevelItem(1);
+    QCOMPARE(second->text(0), QString("Page 2 (1)"));
+    const QString text = second->child(0)->text(0);
+    QVERIFY2(text.startsWith("Rectangle - Reviewer\n") && text.endsWith("\nSecond page box"), qPrintable(text));
+
+    // A click goes to the comment and selects it.
+    ChooseTool(doc.get(), CCommentOptions::NoTool);
+    doc->PageView()->GoToPage(0);
+    tree->setCurrentItem(second->child(0));
+    emit tree->itemClicked(second->child(0), 0);
+    QCOMPARE(doc->CurrentPageIndex(), 1);
+    QCOMPARE(layer->Selected().page, 1);
+    QCOMPARE(layer->Selected().contents, QString("Second page box"));
+
+    QVERIFY(layer->DeleteSelected());
+    QCOMPARE(tree->topLevelItemCount(), 1);
+    doc->OnMainMenuTrigger("undo");
+    QCOMPARE(tree->topLevelItemCount(), 2);
+}
+
+void TestComments::optionsReachCommentsIniAndNextDocuments()
+{
+    CSettingManager* settings = CSettingManager::getInstance();
+    QFile::remove(CSettingManager::CommentsPath());
+    settings->Reload();
+    auto* window = qobject_cast<MainView*>(CMainViewManager::getInstance()->CreateMainView(nullptr));
+    window->show();
+    int result = -1;
+    window->SlotOpenFile(result, {{"path", plain}}, true);
+    QCOMPARE(result, 0);
+    auto* first = qobject_cast<MainBox*>(window->TabBar()->GetItem(0).widget);
+    ChooseTool(first, CCommentOptions::Rectangle);
+    const QColor chosen(0x8E, 0x4E, 0xC6);
+    ChooseColor(first, chosen);
+    Bar(first)->WidthBox()->setCurrentIndex(Bar(first)->WidthBox()->findData(6.0));
+    emit Bar(first)->WidthBox()->activated(Bar(first)->WidthBox()->currentIndex());
+
+    // In the file, as text another reader can check.
+    const QByteArray ini = ReadAll(CSettingManager::CommentsPath());
+    QVERIFY2(ini.contains("[Rectangle]") && ini.contains(chosen.name().toLatin1()), ini.constData());
+    QVERIFY2(ini.contains("Last_Tool=Rectangle"), ini.constData());
+    QSettings file(CSettingManager::CommentsPath(), QSettings::IniFormat);
+    QCOMPARE(file.value("Rectangle/Color").toString(), chosen.name());
+    QCOMPARE(file.value("Rectangle/Width").toDouble(), 6.0);
+
+    // A document opened next draws with it.
+    const QString other = Fresh("other");
+    window->SlotOpenFile(result, {{"path", other}}, true);
+    auto* second = qobject_cast<MainBox*>(window->TabBar()->GetItem(1).widget);
+    QCOMPARE(second->Comments()->Options().ToolColor(CCommentOptions::Rectangle), chosen);
+    QCOMPARE(second->Comments()->Options().ToolWidth(CCommentOptions::Rectangle), 6.0);
+
+    // And the next session, read from the file.
+    settings->Reload();
+    const CCommentOptions read = CCommentOptions::FromMap(settings->GetComments());
+    QCOMPARE(read.ToolColor(CCommentOptions::Rectangle), chosen);
+    QCOMPARE(read.LastTool(), CCommentOptions::Rectangle);
+    QCOMPARE(read.ToolColor(CCommentOptions::Ellipse), CCommentOptions().ToolColor(CCommentOptions::Ellipse));
+}
+
+void TestComments::damagedCommentsIniFallsBackToDefaults_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("garbage") << TestPdf::Garbage(2000, 5);
+    QTest::newRow("values out of range") << QByteArray("[Highlight]\nColor=not a colour\nOpacity=-40\n[Ink]\nWidth=1e9\n"
+                                                       "Color=#12\n[Free_Text]\nFont_Size=abc\n[Comment_Bar]\nLast_Tool=Hammer\n");
+    QTest::newRow("groups of the wrong shape") << QByteArray("Highlight=yellow\nInk=3\n[Arrow]\n");
+    QTest::newRow("empty") << QByteArray();
+}
+
+void TestComments::damagedCommentsIniFallsBackToDefaults()
+{
+    QFETCH(QByteArray, content);
+    CSettingManager* settings = CSettingManager::getInstance();
+    QVariantMap general = settings->GetGeneral();
+    general["Quit_Close"] = true;
+    settings->SetGeneral(general);
+    settings->Save();
+    QFile file(CSettingManager::CommentsPath());
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(content);
+    file.close();
+
+    settings->Reload();
+    QCOMPARE(settings->GetGeneral().value("Quit_Close").toBool(), true);
+    auto* window = qobject_cast<MainView*>(CMainViewManager::getInstance()->CreateMainView(nullptr));
+    int result = -1;
+    window->SlotOpenFile(result, {{"path", plain}}, true);
+    QCOMPARE(result, 0);
+    auto* box = qobject_cast<MainBox*>(window->TabBar()->GetItem(0).widget);
+    QVERIFY(box->Comments()->Options() == CCommentOptions());
+
+    // Choosing a tool writes a whole, valid file again.
+    ChooseTool(box, CCommentOptions::Highlight);
+    ChooseColor(box, QColor(0x2F, 0xA8, 0x4F));
+    settings->Reload();
+    const CCommentOptions read = CCommentOptions::FromMap(settings->GetComments());
+    QCOMPARE(read.ToolColor(CCommentOptions::Highlight), QColor(0x2F, 0xA8, 0x4F));
+    QCOMPARE(settings->GetGeneral().value("Quit_Close").toBool(), true);
+    general["Quit_Close"] = false;
+    settings->SetGeneral(general);
+    settings->Save();
+}
+
+RV_TEST_MAIN(TestComments)
+#include "tst_comments.moc"
