@@ -37,6 +37,9 @@ for target in "${TARGETS[@]}"; do
     artifacts="$WORK/artifacts/$target/"
     mkdir -p "$corpus" "$artifacts"
     cp "$ROOT/tests/fuzz/corpus/$target/"* "$corpus/"
+    if [[ -d "$BUILD_DIR/tests/fuzz/derived/$target" ]]; then
+        cp "$BUILD_DIR/tests/fuzz/derived/$target/"* "$corpus/"
+    fi
     args=(-max_total_time="$SECONDS_EACH" -timeout=20 -rss_limit_mb=2048 -print_final_stats=1
           -artifact_prefix="$artifacts")
     [[ -f "$ROOT/tests/fuzz/$target.dict" ]] && args+=(-dict="$ROOT/tests/fuzz/$target.dict")

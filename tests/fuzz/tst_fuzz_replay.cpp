@@ -3,8 +3,9 @@
 
 #include <QDir>
 
-// Runs every fuzz target on its checked-in seeds and on every input a fuzzing
-// run found a fault with, so a fixed fault stays fixed.
+// Runs every fuzz target on its seeds (checked in, and the variants the build
+// derives from them) and on every input a fuzzing run found a fault with, so
+// a fixed fault stays fixed.
 class TestFuzzReplay : public QObject
 {
     Q_OBJECT
@@ -22,11 +23,13 @@ void TestFuzzReplay::replay_data()
     for (int i = 0; i < Fuzz::Targets().size(); ++i) {
         const QString name = Fuzz::Targets().at(i).name;
         int seeds = 0;
-        for (const char* folder : {"corpus", "regressions"}) {
-            const QDir dir(QStringLiteral(RVPDF_FUZZ_DIR "/%1/%2").arg(folder, name));
+        const QString folders[] = {RVPDF_FUZZ_DIR "/corpus", RVPDF_FUZZ_DERIVED_DIR, RVPDF_FUZZ_DIR "/regressions"};
+        for (const QString& folder : folders) {
+            const QDir dir(folder + '/' + name);
+            const QString kind = QDir(folder).dirName();
             for (const QString& file : dir.entryList(QDir::Files, QDir::Name)) {
-                QTest::addRow("%s/%s/%s", folder, qPrintable(name), qPrintable(file)) << i << dir.filePath(file);
-                seeds += folder == QLatin1String("corpus");
+                QTest::addRow("%s/%s/%s", qPrintable(kind), qPrintable(name), qPrintable(file)) << i << dir.filePath(file);
+                seeds += kind != QLatin1String("regressions");
             }
         }
         // A target without seeds would start from nothing in every run.
