@@ -8,7 +8,7 @@ PACKAGES=(
     qtbase5-dev qtbase5-private-dev qtbase5-dev-tools libqt5svg5-dev qttools5-dev qttools5-dev-tools
     libqt5x11extras5-dev libxcb1-dev
     libpoppler-qt5-dev libqpdf-dev poppler-utils qpdf
-    clang-15 libfuzzer-15-dev llvm-15
+    clang-15 libfuzzer-15-dev llvm-15 clang-format
     xvfb xauth x11-utils xdotool imagemagick dbus dbus-x11
     dpkg-dev lintian desktop-file-utils appstream ccache
     qtwayland5 weston
