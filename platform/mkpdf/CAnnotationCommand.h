@@ -32,6 +32,8 @@ public:
     int Page() const { return after.page; }
     int Index() const { return after.index; }
     bool Failed() const { return failed; }
+    // The annotation as this step leaves it.
+    const PdfAnnotation& State() const { return after; }
 
 private:
     CAnnotationCommand(Action action, CAnnotationStore* store, const QString& text, QUndoCommand* parent);

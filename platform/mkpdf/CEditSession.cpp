@@ -144,6 +144,8 @@ bool CEditSession::RestoreRecoveryState(const QJsonObject& state, QString* error
             *error = QStringLiteral("the plan names pages its files do not have");
         return false;
     }
-    ApplyPlan(restored, tr("Restore Page Changes"), {});
+    // Only comments or form values changed: no page step to make.
+    if (!(restored == plan))
+        ApplyPlan(restored, tr("Restore Page Changes"), {});
     return true;
 }

@@ -15,6 +15,8 @@ public:
 
     void redo() override;
     void undo() override;
+    // The fields as this step leaves them.
+    const QVector<PdfFormField>& Values() const { return after; }
 
 private:
     QPointer<CFormStore> store;

@@ -8,6 +8,7 @@
 #include "CDocumentSaver.h"
 #include "CDocumentSearch.h"
 #include "CDocumentToolBar.h"
+#include "CEditRecovery.h"
 #include "CEditSession.h"
 #include "CFileUtils.h"
 #include "CFindBar.h"
@@ -41,6 +42,7 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QStyle>
+#include <QJsonArray>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
@@ -673,12 +675,21 @@ bool MainBox::WriteRecoveryCopy()
     // A new document lives in a temporary file that is not kept either.
     if (!session->IsDirty() || session->IsTemporary() || session->UndoStack()->isClean())
         return false;
-    return CRecoveryCopy::Write(document->FilePath(), session->RecoveryState());
+    QJsonObject state = session->RecoveryState();
+    state.insert("steps", CEditRecovery::Steps(session->UndoStack()));
+    return CRecoveryCopy::Write(document->FilePath(), state);
 }
 
 bool MainBox::RestoreRecovery(const QJsonObject& state, QString* error)
 {
-    return session->RestoreRecoveryState(state, error);
+    const QJsonArray steps = state.value("steps").toArray();
+    if (!CEditRecovery::Replay(steps, annotations, forms->Store(), session->UndoStack(), error))
+        return false;
+    if (session->RestoreRecoveryState(state, error))
+        return true;
+    if (!steps.isEmpty())
+        session->UndoStack()->undo();
+    return false;
 }
 
 bool MainBox::SaveAs(const QString& path, QString* error)

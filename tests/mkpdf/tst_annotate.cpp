@@ -1,5 +1,7 @@
 #include "CAnnotationCommand.h"
 #include "CAnnotationStore.h"
+#include "CEditRecovery.h"
+#include "CFormController.h"
 #include "CEditSession.h"
 #include "CPdfDocument.h"
 #include "FileSizeLimit.h"
@@ -10,6 +12,8 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QUndoStack>
@@ -181,6 +185,8 @@ private slots:
     void initTestCase();
     void eachTypeSavedAndReopened_data();
     void eachTypeSavedAndReopened();
+    void damagedRecoveryChangesNothing_data();
+    void damagedRecoveryChangesNothing();
     void undoRestoresExactly();
     void foreignAnnotationMovedAndDeleted_data();
     void foreignAnnotationMovedAndDeleted();
@@ -246,6 +252,22 @@ void TestAnnotate::eachTypeSavedAndReopened()
     QCOMPARE(dirty.count(), 1);
     QCOMPARE(box->Annotations()->PageAnnotations(0).size(), 1);
 
+    // What a recovery copy keeps makes the same comment on the file as it was.
+    {
+        std::unique_ptr<MainBox> recovered(Open(Fresh(QStringLiteral("%1-recovered").arg(QTest::currentDataTag()))));
+        QVERIFY(CEditRecovery::Replay(CEditRecovery::Steps(box->Session()->UndoStack()), recovered->Annotations(),
+                                      recovered->Forms()->Store(), recovered->Session()->UndoStack()));
+        const QVector<PdfAnnotation> again = recovered->Annotations()->PageAnnotations(0);
+        const PdfAnnotation now = box->Annotations()->PageAnnotations(0).first();
+        QCOMPARE(again.size(), 1);
+        QCOMPARE(again.first().subtype, now.subtype);
+        QCOMPARE(again.first().color, now.color);
+        QCOMPARE(again.first().contents, now.contents);
+        QVERIFY(Near(again.first().rect, now.rect, 0.5) && Near(again.first().paths, now.paths));
+        QCOMPARE(again.first().quads.size(), now.quads.size());
+        QVERIFY(recovered->IsDirty());
+    }
+
     QVERIFY(box->SaveAs(path));
     QVERIFY(!box->IsDirty());
     // Written as an update after the original, which stays as it was.
@@ -281,6 +303,30 @@ void TestAnnotate::eachTypeSavedAndReopened()
     QVERIFY(ShowsColor(Rendered(path, 0), made.rect, made.color));
     // The document open in the tab is the file as written.
     QCOMPARE(box->Annotations()->PageAnnotations(0).size(), 1);
+}
+
+void TestAnnotate::damagedRecoveryChangesNothing_data()
+{
+    QTest::addColumn<QByteArray>("steps");
+    QTest::newRow("unknown kind") << QByteArray(R"([{"stamp": 1}])");
+    QTest::newRow("page out of range") << QByteArray(R"([{"action": 0, "annotation": {"page": 9, "index": 0, "kind": 7, "rect": [1, 1, 9, 9], "color": "#ff0000"}}])");
+    QTest::newRow("change of a comment not there") << QByteArray(R"([{"action": 1, "annotation": {"page": 0, "index": 5, "kind": 7, "rect": [1, 1, 9, 9], "color": "#ff0000"}}])");
+    QTest::newRow("not a rectangle") << QByteArray(R"([{"action": 0, "annotation": {"page": 0, "index": 0, "kind": 7, "rect": [1, "x", 9, 9], "color": "#ff0000"}}])");
+    QTest::newRow("no colour") << QByteArray(R"([{"action": 0, "annotation": {"page": 0, "index": 0, "kind": 7, "rect": [1, 1, 9, 9]}}])");
+    QTest::newRow("field not there, after a good step")
+        << QByteArray(R"([{"action": 0, "annotation": {"page": 0, "index": 0, "kind": 7, "rect": [1, 1, 9, 9], "color": "#ff0000"}}, {"fields": [{"id": 42, "text": "x"}]}])");
+}
+
+void TestAnnotate::damagedRecoveryChangesNothing()
+{
+    QFETCH(QByteArray, steps);
+    std::unique_ptr<MainBox> box(Open(Fresh(QTest::currentDataTag())));
+    QString error;
+    QVERIFY(!CEditRecovery::Replay(QJsonDocument::fromJson(steps).array(), box->Annotations(), box->Forms()->Store(),
+                                   box->Session()->UndoStack(), &error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(box->Annotations()->PageAnnotations(0).isEmpty());
+    QVERIFY(!box->IsDirty());
 }
 
 void TestAnnotate::undoRestoresExactly()

@@ -1,14 +1,20 @@
-// Test helper: opens the document given, deletes its second page and turns
-// its first without saving, keeps a recovery copy of that, prints "ready"
-// and waits to be killed.
+// Test helper: opens the document given (one made by TestPdf::WriteRich),
+// deletes its second page and turns its first, draws a rectangle, changes
+// the note's text and types "Grace" into the field "name", all without
+// saving; keeps a recovery copy of that, prints "ready" and waits to be
+// killed.
 // Usage: recovery_child <document.pdf>
 
+#include "CAnnotationCommand.h"
 #include "CEditSession.h"
+#include "CFormController.h"
+#include "CFormFieldCommand.h"
 #include "CPagePlan.h"
 #include "MKApplication.h"
 #include "MainBox.h"
 
 #include <QTimer>
+#include <QUndoStack>
 
 #include <cstdio>
 
@@ -26,6 +32,27 @@ int main(int argc, char** argv)
     plan.Remove({1});
     plan.Rotate({0}, 90);
     box->Session()->ApplyPlan(plan, "edit", {});
+    QUndoStack* stack = box->Session()->UndoStack();
+    CAnnotationStore* annotations = box->Annotations();
+    PdfAnnotation square;
+    square.page = 0;
+    square.kind = PdfAnnotation::Rectangle;
+    square.rect = QRectF(50, 50, 120, 80);
+    square.color = Qt::red;
+    stack->push(CAnnotationCommand::NewCreate(annotations, square, "draw"));
+    const QVector<PdfAnnotation> shown = annotations->PageAnnotations(0);
+    if (shown.isEmpty() || shown.first().kind != PdfAnnotation::Note)
+        return 5;
+    PdfAnnotation note = shown.first();
+    note.contents = QStringLiteral("Seen");
+    stack->push(CAnnotationCommand::NewChange(annotations, shown.first(), note, "edit"));
+    CFormStore* forms = box->Forms()->Store();
+    const QVector<PdfFormField> fields = forms->AllFields();
+    if (fields.isEmpty())
+        return 6;
+    PdfFormField filled = fields.first();
+    filled.text = QStringLiteral("Grace");
+    stack->push(new CFormFieldCommand(forms, {fields.first()}, {filled}, "fill"));
     if (!box->WriteRecoveryCopy())
         return 4;
     std::printf("ready\n");

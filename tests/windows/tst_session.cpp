@@ -1,5 +1,8 @@
 #include "CEditSession.h"
 #include "CPageView.h"
+#include "CAnnotationStore.h"
+#include "CFormController.h"
+#include "CFormStore.h"
 #include "CRecoveryCopy.h"
 #include "MKCheckBox.h"
 #include "TestMain.h"
@@ -385,7 +388,8 @@ void TestSession::recoveryIsOfferedAfterKill()
 {
     QFETCH(bool, accept);
     const QString path = TestEnv::MakeDir("recovery") + "/edited.pdf";
-    QVERIFY(QFile::copy(docs.at(3), path));
+    QFile::remove(path);
+    QVERIFY(TestPdf::WriteRich(docs.at(3), path, "notes.txt", "kept"));
     const QByteArray original = Digest(path);
 
     QProcess child;
@@ -434,6 +438,12 @@ void TestSession::recoveryIsOfferedAfterKill()
     QCOMPARE(plan.Count(), 5);
     QCOMPARE(plan.Pages().at(0).rotation, 90);
     QCOMPARE(plan.Pages().at(1).page, 2);
+    // Comments made and changed, and the field filled in, are back too.
+    QStringList kinds;
+    for (const PdfAnnotation& annotation : box->Annotations()->PageAnnotations(0))
+        kinds << annotation.subtype + ':' + annotation.contents;
+    QCOMPARE(kinds, QStringList({"Text:Seen", "Square:"}));
+    QCOMPARE(box->Forms()->Store()->AllFields().first().text, QStringLiteral("Grace"));
     QCOMPARE(Digest(path), original);
 
     // Closing without saving is a clean close: the copy goes, the file stays.
