@@ -30,12 +30,6 @@ MainBox* Open(const QString& path)
     return qobject_cast<MainBox*>(MainBox::CreatePdfBox(nullptr, path, {}, result));
 }
 
-QByteArray Bytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QString Run(const QString& program, const QStringList& arguments, int* exitCode = nullptr)
 {
     QProcess process;
@@ -186,7 +180,6 @@ private slots:
     void foreignAnnotationMovedAndDeleted();
     void failedSaveKeepsTheOriginal();
     void protectedDocumentStaysProtected();
-    void forbiddenDocumentOffersNoTools();
 
 private:
     QString Fresh(const QString& name, const QString& source = QString());
@@ -237,7 +230,7 @@ void TestAnnotate::eachTypeSavedAndReopened()
     QFETCH(PdfAnnotation, made);
     QFETCH(QString, subtype);
     const QString path = Fresh(QTest::currentDataTag());
-    const QByteArray original = Bytes(path);
+    const QByteArray original = TestPdf::ReadBytes(path);
     std::unique_ptr<MainBox> box(Open(path));
     QVERIFY(box);
     QSignalSpy dirty(box.get(), &MainBox::SignalDocumentChanged);
@@ -249,8 +242,8 @@ void TestAnnotate::eachTypeSavedAndReopened()
     QVERIFY(box->SaveAs(path));
     QVERIFY(!box->IsDirty());
     // Written as an update after the original, which stays as it was.
-    QVERIFY(Bytes(path).size() > original.size());
-    QVERIFY(Bytes(path).startsWith(original));
+    QVERIFY(TestPdf::ReadBytes(path).size() > original.size());
+    QVERIFY(TestPdf::ReadBytes(path).startsWith(original));
     QString report;
     QVERIFY2(QpdfClean(path, &report), qPrintable(report));
 
@@ -398,7 +391,7 @@ void TestAnnotate::foreignAnnotationMovedAndDeleted()
 void TestAnnotate::failedSaveKeepsTheOriginal()
 {
     const QString path = Fresh("failed");
-    const QByteArray before = Bytes(path);
+    const QByteArray before = TestPdf::ReadBytes(path);
     std::unique_ptr<MainBox> box(Open(path));
     QVERIFY(box);
     Push(box.get(), CAnnotationCommand::NewCreate(box->Annotations(),
@@ -410,7 +403,7 @@ void TestAnnotate::failedSaveKeepsTheOriginal()
         QVERIFY(!box->SaveAs(path, &error));
         QVERIFY(!error.isEmpty());
     }
-    QCOMPARE(Bytes(path), before);
+    QCOMPARE(TestPdf::ReadBytes(path), before);
     QVERIFY(box->IsDirty());
     QCOMPARE(box->Annotations()->PageAnnotations(0).size(), 1);
     const QStringList left = QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files | QDir::Hidden);
@@ -442,19 +435,6 @@ void TestAnnotate::protectedDocumentStaysProtected()
     QString report;
     QVERIFY2(QpdfClean(path, &report), qPrintable(report));
     QVERIFY(Run("qpdf", {"--show-encryption", path}).contains("R = 6"));
-}
-
-void TestAnnotate::forbiddenDocumentOffersNoTools()
-{
-    const QString path = dir + "/no_comments.pdf";
-    int code = -1;
-    const QString output = Run("qpdf", {"--encrypt", "", "owner", "256", "--annotate=n", "--", plain, path}, &code);
-    QVERIFY2(code == 0, qPrintable(output));
-    std::unique_ptr<MainBox> box(Open(path));
-    QVERIFY(box);
-    QVERIFY(!box->Annotations()->CanAnnotate());
-    std::unique_ptr<MainBox> open(Open(plain));
-    QVERIFY(open->Annotations()->CanAnnotate());
 }
 
 RV_TEST_MAIN(TestAnnotate)
