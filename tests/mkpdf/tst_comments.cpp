@@ -108,12 +108,6 @@ bool Near(const QRectF& a, const QRectF& b, double slack)
         && qAbs(a.right() - b.right()) <= slack && qAbs(a.bottom() - b.bottom()) <= slack;
 }
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 class TestComments : public QObject
@@ -410,7 +404,7 @@ void TestComments::optionsReachCommentsIniAndNextDocuments()
     emit Bar(first)->WidthBox()->activated(Bar(first)->WidthBox()->currentIndex());
 
     // In the file, as text another reader can check.
-    const QByteArray ini = ReadAll(CSettingManager::CommentsPath());
+    const QByteArray ini = TestPdf::ReadBytes(CSettingManager::CommentsPath());
     QVERIFY2(ini.contains("[Rectangle]") && ini.contains(chosen.name().toLatin1()), ini.constData());
     QVERIFY2(ini.contains("Last_Tool=Rectangle"), ini.constData());
     QSettings file(CSettingManager::CommentsPath(), QSettings::IniFormat);
@@ -450,10 +444,7 @@ void TestComments::damagedCommentsIniFallsBackToDefaults()
     general["Quit_Close"] = true;
     settings->SetGeneral(general);
     settings->Save();
-    QFile file(CSettingManager::CommentsPath());
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(content);
-    file.close();
+    QVERIFY(TestPdf::WriteBytes(CSettingManager::CommentsPath(), content));
 
     settings->Reload();
     QCOMPARE(settings->GetGeneral().value("Quit_Close").toBool(), true);
