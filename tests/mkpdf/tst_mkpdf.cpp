@@ -185,9 +185,7 @@ void TestMKPDF::refusesWhatItCannotOpen_data()
     TestPdf::WriteBytes(bad + "/garbage.pdf", TestPdf::Garbage(20000, 3));
     TestPdf::WriteBytes(bad + "/text.pdf", "Hello, this is not a PDF at all.\n");
     TestPdf::WriteBytes(bad + "/header-only.pdf", "%PDF-1.7\n%%EOF\n");
-    QFile source(threePages);
-    source.open(QIODevice::ReadOnly);
-    TestPdf::WriteBytes(bad + "/cut.pdf", source.read(300));
+    TestPdf::WriteBytes(bad + "/cut.pdf", TestPdf::ReadBytes(threePages).left(300));
     QDir().mkpath(bad + "/folder.pdf");
 
     QTest::newRow("missing") << bad + "/none.pdf" << int(MainBox::OpenMissing);
@@ -199,9 +197,7 @@ void TestMKPDF::refusesWhatItCannotOpen_data()
     QTest::newRow("cut after 300 bytes") << bad + "/cut.pdf" << int(MainBox::OpenDamaged);
     QTest::newRow("empty path") << QString() << int(MainBox::OpenMissing);
     // A damaged file may be repaired enough to show (-1: either way).
-    QFile full(rich);
-    full.open(QIODevice::ReadOnly);
-    const QByteArray bytes = full.readAll();
+    const QByteArray bytes = TestPdf::ReadBytes(rich);
     for (int percent : {10, 35, 60, 85, 99}) {
         const QString path = bad + QStringLiteral("/rich-%1.pdf").arg(percent);
         TestPdf::WriteBytes(path, bytes.left(bytes.size() * percent / 100));
@@ -589,10 +585,7 @@ void TestMKPDF::failedSaveKeepsTheOriginal()
     const QString folder = TestEnv::MakeDir("save-fail");
     const QString original = folder + "/doc.pdf";
     QVERIFY(QFile::copy(threePages, original));
-    QFile in(original);
-    in.open(QIODevice::ReadOnly);
-    const QByteArray before = in.readAll();
-    in.close();
+    const QByteArray before = TestPdf::ReadBytes(original);
     QScopedPointer<MainBox> box(Open(original));
     // The target's folder is a file: nothing can be written there.
     TestPdf::WriteBytes(folder + "/blocked", "x");
@@ -603,8 +596,7 @@ void TestMKPDF::failedSaveKeepsTheOriginal()
     QCOMPARE(answerer.AnsweredCount(), 1);
     QVERIFY(answerer.SeenTexts().first().contains("Failed to Save"));
     QCOMPARE(box->GetDocumentFilePath(), original);
-    in.open(QIODevice::ReadOnly);
-    QCOMPARE(in.readAll(), before);
+    QCOMPARE(TestPdf::ReadBytes(original), before);
 }
 
 void TestMKPDF::saveAsThroughTheDialog()
@@ -781,9 +773,7 @@ void TestMKPDF::sidePanelLists()
     // The name from inside the PDF cannot climb out of the extraction folder.
     QCOMPARE(QFileInfo(path).fileName(), QStringLiteral("notes.txt"));
     QVERIFY(path.startsWith(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/attachments/"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("attached text"));
+    QCOMPARE(TestPdf::ReadBytes(path), QByteArray("attached text"));
     // A second extraction never overwrites the first.
     QVERIFY(box->ExtractAttachment(0) != path);
     QVERIFY(box->ExtractAttachment(5).isEmpty());
