@@ -34,12 +34,6 @@ MainBox* Open(const QString& path)
     return qobject_cast<MainBox*>(MainBox::CreatePdfBox(nullptr, path, {}, result));
 }
 
-QByteArray Bytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // What a reader sees of each page: its label.
 QStringList PageTexts(const QString& path, const QByteArray& password = QByteArray())
 {
@@ -377,7 +371,7 @@ void TestOrganize::extractAndSplit()
     QFETCH(int, perFile);
     QFETCH(QList<QStringList>, files);
     const QString path = Fresh("extract");
-    const QByteArray before = Bytes(path);
+    const QByteArray before = TestPdf::ReadBytes(path);
     QScopedPointer<MainBox> box(Open(path));
     box->ShowOrganizer();
     COrganizerBox* organizer = box->Organizer();
@@ -391,7 +385,7 @@ void TestOrganize::extractAndSplit()
         // A name already taken is never overwritten.
         QVERIFY(TestPdf::WriteBytes(out + "/doc_1.pdf", "keep me"));
         written = organizer->SplitInto(out, perFile);
-        QCOMPARE(Bytes(out + "/doc_1.pdf"), QByteArray("keep me"));
+        QCOMPARE(TestPdf::ReadBytes(out + "/doc_1.pdf"), QByteArray("keep me"));
     }
     QCOMPARE(written.size(), files.size());
     for (int i = 0; i < files.size(); ++i) {
@@ -399,7 +393,7 @@ void TestOrganize::extractAndSplit()
         VerifyClean(written.at(i));
     }
     // The document itself is as it was.
-    QCOMPARE(Bytes(path), before);
+    QCOMPARE(TestPdf::ReadBytes(path), before);
     QVERIFY(!box->IsDirty());
 }
 
@@ -439,7 +433,7 @@ void TestOrganize::protectAndReopen()
     QFETCH(bool, aes256);
     QFETCH(QStringList, shown);
     const QString path = Fresh("protect", source == "rich" ? rich : locked);
-    const QByteArray before = Bytes(path);
+    const QByteArray before = TestPdf::ReadBytes(path);
     const QString copy = QFileInfo(path).absolutePath() + "/copy.pdf";
     QScopedPointer<ModalAnswerer> password(ModalAnswerer::Clicking("button_cancel", 0));
     if (source == "locked") {
@@ -485,7 +479,7 @@ void TestOrganize::protectAndReopen()
     QCOMPARE(savedAs.size(), written == path ? 0 : 1);
     QCOMPARE(box->GetDocumentFilePath(), written);
     if (written != path)
-        QCOMPARE(Bytes(path), before);
+        QCOMPARE(TestPdf::ReadBytes(path), before);
 
     const QStringList pages {"Page 1", "Page 2", "Page 3", "Page 4"};
     CPdfDocument::LoadStatus status;
@@ -574,13 +568,13 @@ void TestOrganize::failuresKeepTheOriginal()
         box->Organizer()->View()->SetSelection({0});
         QVERIFY(box->Organizer()->DeleteSelection());
     }
-    QByteArray expected = Bytes(path);
+    QByteArray expected = TestPdf::ReadBytes(path);
     if (failure == "removed") {
         QFile::remove(path);
         expected.clear();
     }
     if (failure == "changed") {
-        expected = Bytes(other);
+        expected = TestPdf::ReadBytes(other);
         QFile::remove(path);
         QFile::copy(other, path);
     }
@@ -595,7 +589,7 @@ void TestOrganize::failuresKeepTheOriginal()
     QCOMPARE(answerer.AnsweredCount(), failure == "owner" ? 2 : 1);
     QVERIFY2(answerer.SeenTexts().last().contains(message), qPrintable(answerer.SeenTexts().join('\n')));
     // Nothing of the attempt is left, and the original is as it was.
-    QCOMPARE(Bytes(path), expected);
+    QCOMPARE(TestPdf::ReadBytes(path), expected);
     QCOMPARE(QFile::exists(path), failure != "removed");
     QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), failure == "removed" ? 0 : 1);
     // The changes are still there to save elsewhere.
