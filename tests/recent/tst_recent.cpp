@@ -29,11 +29,7 @@ CRecentManager* Store()
 // A list file written by hand, then read by the store.
 void LoadList(const QJsonArray& records)
 {
-    QDir().mkpath(QFileInfo(CRecentManager::ListFilePath()).absolutePath());
-    QFile file(CRecentManager::ListFilePath());
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(QJsonDocument(records).toJson());
-    file.close();
+    QVERIFY(TestPdf::WriteBytes(CRecentManager::ListFilePath(), QJsonDocument(records).toJson()));
     Store()->Load();
 }
 
