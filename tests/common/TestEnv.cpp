@@ -132,6 +132,28 @@ QProcessEnvironment TestEnv::ChildEnvironment()
     return QProcessEnvironment::systemEnvironment();
 }
 
+TestEnv::ChildResult TestEnv::RunChild(const QString& program, const QStringList& args,
+                                       const QStringList& extraEnv, int timeoutMs)
+{
+    QProcess process;
+    QProcessEnvironment env = ChildEnvironment();
+    for (const QString& entry : extraEnv)
+        env.insert(entry.section('=', 0, 0), entry.section('=', 1));
+    process.setProcessEnvironment(env);
+    process.start(program, args);
+    ChildResult result;
+    result.finished = process.waitForFinished(timeoutMs);
+    if (!result.finished) {
+        process.kill();
+        process.waitForFinished();
+    }
+    result.status = process.exitStatus();
+    result.code = process.exitCode();
+    result.out = process.readAllStandardOutput();
+    result.err = process.readAllStandardError();
+    return result;
+}
+
 void TestEnv::RemoveIpcObjects()
 {
     RemoveIpcObjectsIn(IpcTempDir());
