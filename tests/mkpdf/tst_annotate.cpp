@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QUndoStack>
 
@@ -30,23 +29,6 @@ MainBox* Open(const QString& path)
     return qobject_cast<MainBox*>(MainBox::CreatePdfBox(nullptr, path, {}, result));
 }
 
-QString Run(const QString& program, const QStringList& arguments, int* exitCode = nullptr)
-{
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(60000);
-    if (exitCode)
-        *exitCode = process.exitCode();
-    return QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
-}
-
-bool QpdfClean(const QString& path, QString* report)
-{
-    int code = -1;
-    *report = Run("qpdf", {"--check", path}, &code);
-    return code == 0;
-}
-
 // The comments of a page as another reader of the file finds them.
 QVector<PdfAnnotation> Reread(const QString& path, int nPage, const QByteArray& password = QByteArray())
 {
@@ -59,7 +41,7 @@ QVector<PdfAnnotation> Reread(const QString& path, int nPage, const QByteArray& 
 QImage Rendered(const QString& path, int nPage)
 {
     const QString prefix = QFileInfo(path).absolutePath() + "/render" + QString::number(nPage);
-    Run("pdftoppm", {"-r", "72", "-f", QString::number(nPage + 1), "-l", QString::number(nPage + 1), "-png",
+    TestEnv::RunChild("pdftoppm", {"-r", "72", "-f", QString::number(nPage + 1), "-l", QString::number(nPage + 1), "-png",
                      "-singlefile", path, prefix});
     return QImage(prefix + ".png");
 }
@@ -244,8 +226,7 @@ void TestAnnotate::eachTypeSavedAndReopened()
     // Written as an update after the original, which stays as it was.
     QVERIFY(TestPdf::ReadBytes(path).size() > original.size());
     QVERIFY(TestPdf::ReadBytes(path).startsWith(original));
-    QString report;
-    QVERIFY2(QpdfClean(path, &report), qPrintable(report));
+    QCOMPARE(TestPdf::StructureProblems(path), QString());
 
     const QVector<PdfAnnotation> found = Reread(path, 0);
     QCOMPARE(found.size(), 1);
@@ -383,8 +364,7 @@ void TestAnnotate::foreignAnnotationMovedAndDeleted()
     QCOMPARE(saved.size(), 1);
     QCOMPARE(saved.first().subtype, which == 0 ? QString("Stamp") : QString("Square"));
     QVERIFY(!ShowsColor(Rendered(path, 0), moved.rect.adjusted(10, 10, -10, -10), look));
-    QString report;
-    QVERIFY2(QpdfClean(path, &report), qPrintable(report));
+    QCOMPARE(TestPdf::StructureProblems(path), QString());
     Q_UNUSED(status);
 }
 
@@ -416,9 +396,8 @@ void TestAnnotate::failedSaveKeepsTheOriginal()
 void TestAnnotate::protectedDocumentStaysProtected()
 {
     const QString path = TestEnv::MakeDir("protected") + "/doc.pdf";
-    int code = -1;
-    const QString output = Run("qpdf", {"--encrypt", "", "owner", "256", "--", plain, path}, &code);
-    QVERIFY2(code == 0, qPrintable(output));
+    const TestEnv::ChildResult encrypt = TestEnv::RunChild("qpdf", {"--encrypt", "", "owner", "256", "--", plain, path});
+    QVERIFY2(encrypt.ExitCode() == 0, qPrintable(encrypt.Output()));
     std::unique_ptr<MainBox> box(Open(path));
     QVERIFY(box);
     QVERIFY(box->Annotations()->CanAnnotate());
@@ -432,9 +411,8 @@ void TestAnnotate::protectedDocumentStaysProtected()
     const QVector<PdfAnnotation> found = CAnnotationStore::ReadPage(*doc, 0);
     QCOMPARE(found.size(), 1);
     QCOMPARE(found.first().contents, QString("Still locked?"));
-    QString report;
-    QVERIFY2(QpdfClean(path, &report), qPrintable(report));
-    QVERIFY(Run("qpdf", {"--show-encryption", path}).contains("R = 6"));
+    QCOMPARE(TestPdf::StructureProblems(path), QString());
+    QVERIFY(TestEnv::RunChild("qpdf", {"--show-encryption", path}).out.contains("R = 6"));
 }
 
 RV_TEST_MAIN(TestAnnotate)
