@@ -24,7 +24,6 @@
 #include <QFile>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QTreeWidget>
@@ -325,9 +324,7 @@ void TestComments::editToolStartsWithTheLastTool()
 void TestComments::forbiddenDocumentOffersNoTools()
 {
     const QString path = dir + "/no_comments.pdf";
-    QProcess qpdf;
-    qpdf.start("qpdf", {"--encrypt", "", "owner", "256", "--annotate=n", "--", plain, path});
-    QVERIFY(qpdf.waitForFinished(30000) && qpdf.exitCode() == 0);
+    QCOMPARE(TestEnv::RunChild("qpdf", {"--encrypt", "", "owner", "256", "--annotate=n", "--", plain, path}).ExitCode(), 0);
     ModalAnswerer answer([](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, "button_3"); }, 2);
     std::unique_ptr<MainBox> doc(Open(path, {{"toolID", 0}}));
     QVERIFY(doc);
