@@ -37,10 +37,8 @@ private slots:
     void fileOpenEventBecomesSignal();
     void pageStack();
     void windowActivationIsReported();
-    void messageBoxAnswers_data();
-    void messageBoxAnswers();
     void informationDimsTheWindowWhileShown();
-    void checkBoxAnswersAndMarksPersist();
+    void checkBoxMarksPersist();
     void viewManagerForgetsDestroyedWindows();
     void terminationRequestBecomesSignal();
 
@@ -263,33 +261,6 @@ void TestMKCore::windowActivationIsReported()
     QCOMPARE(spy.count(), 1);
 }
 
-void TestMKCore::messageBoxAnswers_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<int>("result");
-    QTest::newRow("first") << "button_1" << 1;
-    QTest::newRow("confirm") << "button_3" << 3;
-    QTest::newRow("hidden button does nothing, close gives 0") << "button_2" << 0;
-    QTest::newRow("title bar close") << "button_close" << 0;
-}
-
-void TestMKCore::messageBoxAnswers()
-{
-    QFETCH(QString, button);
-    QFETCH(int, result);
-    MKMessageBox box(true, nullptr, "", "Are you sure to clear all the records?", "", "Cancel", "", "Clear");
-    QVERIFY(!box.Button(2)->isVisibleTo(&box));
-    ModalAnswerer answerer([button](QWidget* dialog) {
-        ModalAnswerer::ClickButton(dialog, button);
-        // A click that did nothing leaves the box open: close it as a user would.
-        if (dialog->isVisible())
-            dialog->close();
-    });
-    QCOMPARE(box.exec(), result);
-    QCOMPARE(answerer.AnsweredCount(), 1);
-    QVERIFY(answerer.SeenTexts().first().contains("Are you sure to clear all the records?"));
-}
-
 void TestMKCore::informationDimsTheWindowWhileShown()
 {
     MKMainWindow window;
@@ -313,24 +284,8 @@ void TestMKCore::informationDimsTheWindowWhileShown()
     QVERIFY(window.findChildren<QWidget*>("widget_mask").isEmpty());
 }
 
-void TestMKCore::checkBoxAnswersAndMarksPersist()
+void TestMKCore::checkBoxMarksPersist()
 {
-    {
-        MKCheckBox box(true, nullptr, QString(), "Do you want to close all tabs or the current tab?",
-                       "Always close all tabs", "Close Current Tab", "Close All Tabs");
-        ModalAnswerer answerer([](QWidget* dialog) {
-            dialog->findChild<QCheckBox*>("check_box")->setChecked(true);
-            ModalAnswerer::ClickButton(dialog, "button_2");
-        });
-        QCOMPARE(box.exec(), 2);
-        QVERIFY(box.IsChecked());
-    }
-    {
-        MKCheckBox box(true, nullptr, QString(), "q", "c", "Later", "Yes");
-        ModalAnswerer answerer([](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, "button_1"); });
-        QCOMPARE(box.exec(), 1);
-        QVERIFY(!box.IsChecked());
-    }
     QVERIFY(!MKCheckBox::IsMarked("close_all"));
     MKCheckBox::SetMarked("close_all", true);
     QVERIFY(MKCheckBox::IsMarked("close_all"));
