@@ -49,13 +49,6 @@ void SetGeneral(const QString& key, const QVariant& value)
     CSettingManager::getInstance()->SetGeneral(general);
 }
 
-void DropOn(QWidget* target, const QMimeData* data, Qt::DropAction action)
-{
-    QDragEnterEvent enter(QPoint(50, 20), action, data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &enter);
-    QDropEvent drop(QPointF(50, 20), action, data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &drop);
-}
 
 } // namespace
 
@@ -340,7 +333,7 @@ void TestMainView::droppedFilesOpenAndFailuresDrop()
     MainView* window = TestWindows::New();
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(docs[0]), QUrl::fromLocalFile(docs[1])});
-    DropOn(window, &data, Qt::CopyAction);
+    TestWindows::Drop(window, &data, Qt::CopyAction);
     // Not inside the drop: the desktop's drag ends first.
     QCOMPARE(window->TabBar()->GetItemCount(), 0);
     QTRY_COMPARE(window->TabBar()->GetItemCount(), 2);
@@ -356,7 +349,7 @@ void TestMainView::droppedFilesOpenAndFailuresDrop()
     ModalAnswerer answerer([](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, "button_3"); }, 2);
     QMimeData missing;
     missing.setUrls({QUrl::fromLocalFile(gone)});
-    DropOn(window, &missing, Qt::CopyAction);
+    TestWindows::Drop(window, &missing, Qt::CopyAction);
     QTRY_COMPARE(answerer.AnsweredCount(), 1);
     QVERIFY(CRecentManager::getInstance()->IndexOf(gone) >= 0);
     CMainViewManager::getInstance()->SetCurrentView(window);
@@ -471,7 +464,7 @@ void TestMainView::tabDragEnds()
     QScopedPointer<QMimeData> data(CTabBar::EncodeDragData(item.text, item.dirty, item.widget));
     CTabBar::BeginTabDrag(item.widget);
     if (end == "other bar" || end == "own bar")
-        DropOn(end == "own bar" ? source->TabBar() : target->TabBar(), data.data(), Qt::MoveAction);
+        TestWindows::Drop(end == "own bar" ? source->TabBar() : target->TabBar(), data.data(), Qt::MoveAction);
     source->FinishTabDrag(item.text, item.dirty, item.widget, end == "outside" ? Qt::IgnoreAction : Qt::MoveAction,
                           QPoint(10, 10));
 
