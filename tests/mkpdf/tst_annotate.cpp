@@ -6,6 +6,7 @@
 #include "MainBox.h"
 #include "TestMain.h"
 #include "TestPdf.h"
+#include "TestWindows.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,12 +23,6 @@
 Q_DECLARE_METATYPE(PdfAnnotation)
 
 namespace {
-
-MainBox* Open(const QString& path)
-{
-    int result = -1;
-    return qobject_cast<MainBox*>(MainBox::CreatePdfBox(nullptr, path, {}, result));
-}
 
 // The comments of a page as another reader of the file finds them.
 QVector<PdfAnnotation> Reread(const QString& path, int nPage, const QByteArray& password = QByteArray())
@@ -213,7 +208,7 @@ void TestAnnotate::eachTypeSavedAndReopened()
     QFETCH(QString, subtype);
     const QString path = Fresh(QTest::currentDataTag());
     const QByteArray original = TestPdf::ReadBytes(path);
-    std::unique_ptr<MainBox> box(Open(path));
+    std::unique_ptr<MainBox> box(TestWindows::Document(path));
     QVERIFY(box);
     QSignalSpy dirty(box.get(), &MainBox::SignalDocumentChanged);
     Push(box.get(), CAnnotationCommand::NewCreate(box->Annotations(), made, "Add"));
@@ -260,7 +255,7 @@ void TestAnnotate::eachTypeSavedAndReopened()
 void TestAnnotate::undoRestoresExactly()
 {
     const QString path = Fresh("undo");
-    std::unique_ptr<MainBox> box(Open(path));
+    std::unique_ptr<MainBox> box(TestWindows::Document(path));
     QVERIFY(box);
     CAnnotationStore* store = box->Annotations();
     QUndoStack* stack = box->Session()->UndoStack();
@@ -320,7 +315,7 @@ void TestAnnotate::foreignAnnotationMovedAndDeleted()
     QFETCH(int, which);
     QFETCH(QColor, look);
     const QString path = Fresh(QStringLiteral("foreign%1").arg(which), foreign);
-    std::unique_ptr<MainBox> box(Open(path));
+    std::unique_ptr<MainBox> box(TestWindows::Document(path));
     QVERIFY(box);
     CAnnotationStore* store = box->Annotations();
     QUndoStack* stack = box->Session()->UndoStack();
@@ -372,7 +367,7 @@ void TestAnnotate::failedSaveKeepsTheOriginal()
 {
     const QString path = Fresh("failed");
     const QByteArray before = TestPdf::ReadBytes(path);
-    std::unique_ptr<MainBox> box(Open(path));
+    std::unique_ptr<MainBox> box(TestWindows::Document(path));
     QVERIFY(box);
     Push(box.get(), CAnnotationCommand::NewCreate(box->Annotations(),
                                                   Made(PdfAnnotation::Ink, QRectF(50, 50, 200, 200), Qt::red, ""), "Add"));
@@ -398,7 +393,7 @@ void TestAnnotate::protectedDocumentStaysProtected()
     const QString path = TestEnv::MakeDir("protected") + "/doc.pdf";
     const TestEnv::ChildResult encrypt = TestEnv::RunChild("qpdf", {"--encrypt", "", "owner", "256", "--", plain, path});
     QVERIFY2(encrypt.ExitCode() == 0, qPrintable(encrypt.Output()));
-    std::unique_ptr<MainBox> box(Open(path));
+    std::unique_ptr<MainBox> box(TestWindows::Document(path));
     QVERIFY(box);
     QVERIFY(box->Annotations()->CanAnnotate());
     Push(box.get(), CAnnotationCommand::NewCreate(box->Annotations(), Made(PdfAnnotation::Note, QRectF(300, 300, 24, 24),
