@@ -9,6 +9,7 @@
 #include "ModalAnswerer.h"
 #include "TestMain.h"
 #include "TestPdf.h"
+#include "TestWindows.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,12 +28,6 @@
 #include <unistd.h>
 
 namespace {
-
-MainBox* Open(const QString& path)
-{
-    int result = -1;
-    return qobject_cast<MainBox*>(MainBox::CreatePdfBox(nullptr, path, {}, result));
-}
 
 // What a reader sees of each page: its label.
 QStringList PageTexts(const QString& path, const QByteArray& password = QByteArray())
@@ -222,7 +217,7 @@ void TestOrganize::organizeUndoAndSave()
     QFETCH(QStringList, outline);
     QFETCH(int, messages);
     const QString path = Fresh("steps");
-    QScopedPointer<MainBox> box(Open(path));
+    QScopedPointer<MainBox> box(TestWindows::Document(path));
     box->resize(900, 700);
     box->show();
     box->OnMainMenuTrigger("organize_pages");
@@ -303,7 +298,7 @@ void TestOrganize::interactiveContentSurvives()
 {
     // Move page 1 (note, link, field) last, turn it, copy it, drop page 3.
     const QString path = Fresh("interactive");
-    QScopedPointer<MainBox> box(Open(path));
+    QScopedPointer<MainBox> box(TestWindows::Document(path));
     box->show();
     box->HandleToolID(3);
     QTRY_VERIFY(box->IsOrganizing());
@@ -355,7 +350,7 @@ void TestOrganize::extractAndSplit()
     QFETCH(QList<QStringList>, files);
     const QString path = Fresh("extract");
     const QByteArray before = TestPdf::ReadBytes(path);
-    QScopedPointer<MainBox> box(Open(path));
+    QScopedPointer<MainBox> box(TestWindows::Document(path));
     box->ShowOrganizer();
     COrganizerBox* organizer = box->Organizer();
     QStringList written;
@@ -425,7 +420,7 @@ void TestOrganize::protectAndReopen()
             ModalAnswerer::ClickButton(dialog, "button_ok");
         }));
     }
-    QScopedPointer<MainBox> box(Open(path));
+    QScopedPointer<MainBox> box(TestWindows::Document(path));
     QVERIFY(box);
     QSignalSpy marked(box.data(), SIGNAL(SignalFirstThumbRendered(QString, bool)));
     QSignalSpy savedAs(box.data(), SIGNAL(SignalDocumentSaveAs(QString, QString)));
@@ -540,7 +535,7 @@ void TestOrganize::failuresKeepTheOriginal()
             ModalAnswerer::ClickButton(dialog, "button_ok");
         }));
     }
-    QScopedPointer<MainBox> box(Open(path));
+    QScopedPointer<MainBox> box(TestWindows::Document(path));
     QVERIFY(box);
     ModalAnswerer answerer([](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, "button_3"); }, 2);
     box->ShowOrganizer();
