@@ -9,6 +9,7 @@
 #include "MainBox.h"
 #include "TestMain.h"
 #include "TestPdf.h"
+#include "TestWindows.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -25,8 +26,7 @@ namespace {
 
 MainBox* Open(const QString& path)
 {
-    int result = -1;
-    auto* box = qobject_cast<MainBox*>(MainBox::CreatePdfBox(nullptr, path, {{"zoom", 100.0}}, result));
+    MainBox* box = TestWindows::Document(path, {{"zoom", 100.0}});
     if (box) {
         box->resize(1000, 900);
         box->show();
