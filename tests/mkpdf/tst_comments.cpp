@@ -15,6 +15,7 @@
 #include "ModalAnswerer.h"
 #include "TestMain.h"
 #include "TestPdf.h"
+#include "TestWindows.h"
 #include "mainview/MainView.h"
 #include "windows/CMainViewManager.h"
 
@@ -36,8 +37,7 @@ MainBox* Open(const QString& path, const QVariantMap& options = {})
     QVariantMap request = options;
     if (!request.contains("zoom"))
         request["zoom"] = 100.0;
-    int result = -1;
-    auto* box = qobject_cast<MainBox*>(MainBox::CreatePdfBox(nullptr, path, request, result));
+    MainBox* box = TestWindows::Document(path, request);
     if (box) {
         box->resize(1000, 900);
         box->show();
