@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 // Every test process gets its own HOME, XDG folders and temp folder, made
 // before the application object exists and removed when the process ends,
 // so no test touches the real user's files or another test's leftovers.
@@ -32,9 +34,13 @@ public:
         int ExitCode() const { return !finished ? -100 : status == QProcess::NormalExit ? code : -200; }
         QString Output() const { return QString::fromUtf8(out + err); }
     };
-    // Runs program with the child environment plus "NAME=value" entries.
-    static ChildResult RunChild(const QString& program, const QStringList& args,
-                                const QStringList& extraEnv = {}, int timeoutMs = 60000);
+    // Starts program with the child environment plus "NAME=value" entries,
+    // in workDir when one is given.
+    static std::unique_ptr<QProcess> StartChild(const QString& program, const QStringList& args,
+                                                const QStringList& extraEnv = {}, const QString& workDir = QString());
+    // The same, run to its end.
+    static ChildResult RunChild(const QString& program, const QStringList& args, const QStringList& extraEnv = {},
+                                int timeoutMs = 60000, const QString& workDir = QString());
     // Removes the shared memory and semaphores of this test's instances
     // (those a killed process could not remove itself).
     static void RemoveIpcObjects();
