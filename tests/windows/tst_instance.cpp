@@ -83,16 +83,12 @@ void TestInstance::cleanup()
 
 QString TestInstance::LogText() const
 {
-    QFile log(TestEnv::Root() + "/data/rvpdf/log/PDF.log");
-    return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
+    return QString::fromUtf8(TestPdf::ReadBytes(TestEnv::Root() + "/data/rvpdf/log/PDF.log"));
 }
 
 QStringList TestInstance::RecentPaths(const QStringList& paths) const
 {
-    QFile file(TestEnv::Root() + "/data/rvpdf/recent/recentfiles.json");
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray text = file.readAll();
+    const QByteArray text = TestPdf::ReadBytes(TestEnv::Root() + "/data/rvpdf/recent/recentfiles.json");
     QStringList found;
     for (const QString& path : paths) {
         if (text.contains('"' + path.toUtf8() + '"'))
@@ -104,15 +100,7 @@ QStringList TestInstance::RecentPaths(const QStringList& paths) const
 std::unique_ptr<QProcess> TestInstance::StartLaunch(const QStringList& args, const QString& workDir,
                                                     const QStringList& env)
 {
-    std::unique_ptr<QProcess> process(new QProcess);
-    QProcessEnvironment environment = TestEnv::ChildEnvironment();
-    for (const QString& entry : env)
-        environment.insert(entry.section('=', 0, 0), entry.section('=', 1));
-    process->setProcessEnvironment(environment);
-    if (!workDir.isEmpty())
-        process->setWorkingDirectory(workDir);
-    process->start(RVPDF_BINARY, args);
-    return process;
+    return TestEnv::StartChild(RVPDF_BINARY, args, env, workDir);
 }
 
 bool TestInstance::StartFirst(const QStringList& args, const QString& workDir)
@@ -126,15 +114,10 @@ bool TestInstance::StartFirst(const QStringList& args, const QString& workDir)
 
 int TestInstance::Launch(const QStringList& args, const QString& workDir, const QStringList& env, QByteArray* err)
 {
-    std::unique_ptr<QProcess> process = StartLaunch(args, workDir, env);
-    if (!process->waitForFinished(15000)) {
-        process->kill();
-        process->waitForFinished();
-        return -100;
-    }
+    const TestEnv::ChildResult run = TestEnv::RunChild(RVPDF_BINARY, args, env, 15000, workDir);
     if (err)
-        *err = process->readAllStandardError();
-    return process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -200;
+        *err = run.err;
+    return run.ExitCode();
 }
 
 void TestInstance::handOver_data()
