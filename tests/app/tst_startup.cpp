@@ -31,8 +31,7 @@ private:
 
 QString TestStartup::LogText() const
 {
-    QFile log(TestEnv::Root() + "/data/rvpdf/log/PDF.log");
-    return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
+    return QString::fromUtf8(TestPdf::ReadBytes(TestEnv::Root() + "/data/rvpdf/log/PDF.log"));
 }
 
 int TestStartup::Run(const QStringList& args, QByteArray* err, const QStringList& extraEnv)
