@@ -1,6 +1,8 @@
 #include "CSystemUtils.h"
+#include "EnvOverride.h"
 #include "MKMainWindow.h"
 #include "TestMain.h"
+#include "TestPdf.h"
 #include "windows/CMainViewManager.h"
 #include "windows/CThemeWatcher.h"
 
@@ -204,15 +206,12 @@ void TestTheme::initTestCase()
 
     // A bus of our own, with no service files, so nothing gets activated.
     const QString config = TestEnv::Root() + "/bus.conf";
-    QFile file(config);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QStringLiteral("<busconfig><type>session</type>"
-                              "<listen>unix:path=%1/bus</listen><auth>EXTERNAL</auth>"
-                              "<policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
-                              "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>")
-                   .arg(TestEnv::Root())
-                   .toUtf8());
-    file.close();
+    QVERIFY(TestPdf::WriteBytes(config, QStringLiteral("<busconfig><type>session</type>"
+                                 "<listen>unix:path=%1/bus</listen><auth>EXTERNAL</auth>"
+                                 "<policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
+                                 "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>")
+                                 .arg(TestEnv::Root())
+                                 .toUtf8()));
     bus.start("dbus-daemon", {"--config-file=" + config, "--nofork", "--print-address=1"});
     QVERIFY2(bus.waitForStarted(5000), "dbus-daemon is needed");
     QTRY_VERIFY_WITH_TIMEOUT(bus.canReadLine(), 5000);
@@ -638,24 +637,14 @@ void TestTheme::sessionBusIsNeverStarted()
     QFETCH(QByteArray, busAddress);
     QFETCH(bool, busFile);
     QFETCH(bool, reachable);
-    const QByteArray savedAddress = qgetenv("DBUS_SESSION_BUS_ADDRESS");
-    const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
     const QString runtime = TestEnv::MakeDir("runtime-probe");
-    if (busFile) {
-        QFile socket(runtime + "/bus");
-        QVERIFY(socket.open(QIODevice::WriteOnly));
-    }
-    qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
-    if (busAddress.isEmpty())
-        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
-    else
-        qputenv("DBUS_SESSION_BUS_ADDRESS", busAddress);
+    if (busFile)
+        QVERIFY(TestPdf::WriteBytes(runtime + "/bus", QByteArray()));
+    EnvOverride runtimeDir("XDG_RUNTIME_DIR", runtime.toUtf8());
+    EnvOverride sessionBus("DBUS_SESSION_BUS_ADDRESS", busAddress.isEmpty() ? QByteArray() : busAddress);
     // Without a bus the watcher must not ask the bus library, which would
     // start a daemon of its own to answer.
-    const bool found = MKBase::CSystemUtils::HasSessionBus();
-    qputenv("DBUS_SESSION_BUS_ADDRESS", savedAddress);
-    qputenv("XDG_RUNTIME_DIR", savedRuntime);
-    QCOMPARE(found, reachable);
+    QCOMPARE(MKBase::CSystemUtils::HasSessionBus(), reachable);
 }
 
 RV_TEST_MAIN(TestTheme)
