@@ -396,6 +396,13 @@
     </message>
 </context>
 <context>
+    <name>CEditRecovery</name>
+    <message>
+        <source>Recover Changes</source>
+        <translation>변경 내용 복구</translation>
+    </message>
+</context>
+<context>
     <name>CEditSession</name>
     <message>
         <source>Restore Page Changes</source>

@@ -75,15 +75,6 @@ private slots:
     void uploadAddress();
     void switchStopsUploads_data();
     void switchStopsUploads();
-
-private:
-    struct Child
-    {
-        QProcess::ExitStatus status = QProcess::NormalExit;
-        int code = -1;
-        QByteArray out;
-    };
-    Child RunChild(const QStringList& args, const QStringList& extraEnv = {});
 };
 
 void TestCrash::init()
@@ -97,26 +88,6 @@ void TestCrash::init()
     QSettings settings(MKApplication::FrameworkSettingsPath(), QSettings::IniFormat);
     settings.remove("Reports");
     g_eventSignals.clear();
-}
-
-TestCrash::Child TestCrash::RunChild(const QStringList& args, const QStringList& extraEnv)
-{
-    QProcess process;
-    QProcessEnvironment env = TestEnv::ChildEnvironment();
-    for (const QString& entry : extraEnv)
-        env.insert(entry.section('=', 0, 0), entry.section('=', 1));
-    process.setProcessEnvironment(env);
-    process.start(CRASH_CHILD, args);
-    Child child;
-    if (!process.waitForFinished(30000)) {
-        process.kill();
-        process.waitForFinished();
-        return child;
-    }
-    child.status = process.exitStatus();
-    child.code = process.exitCode();
-    child.out = process.readAllStandardOutput();
-    return child;
 }
 
 void TestCrash::fatalConditionLeavesOneReport_data()
@@ -170,7 +141,7 @@ void TestCrash::fatalConditionLeavesOneReport()
     QFETCH(QString, database);
     QFETCH(QString, application);
 
-    const Child child = RunChild(args);
+    const TestEnv::ChildResult child = TestEnv::RunChild(CRASH_CHILD, args);
     const QString dir = TestEnv::Root() + "/data/" + appDir + "/crash";
     if (CCrashReporter::UnderSanitizer()) {
         // The sanitizer reports the failure; ours stays out of its way.
@@ -241,7 +212,7 @@ void TestCrash::noReportWithoutReporter()
         QSettings settings(MKApplication::FrameworkSettingsPath(), QSettings::IniFormat);
         settings.setValue("Reports/Disabled", true);
     }
-    const Child child = RunChild(args, env);
+    const TestEnv::ChildResult child = TestEnv::RunChild(CRASH_CHILD, args, env);
     QCOMPARE(child.out.contains("reporter installed: yes"), installed && !CCrashReporter::UnderSanitizer());
     // A sanitizer ends a failing process itself, with an exit code of its own.
     const bool died = child.status == QProcess::CrashExit || (CCrashReporter::UnderSanitizer() && child.code != 0);
@@ -261,7 +232,7 @@ void TestCrash::crashKeepsNewestTenReports()
     for (int i = 1; i <= 12; ++i)
         QVERIFY(!MakeReport(dir, i).isEmpty());
 
-    const Child child = RunChild({"abort"});
+    const TestEnv::ChildResult child = TestEnv::RunChild(CRASH_CHILD, {"abort"});
     QCOMPARE(child.status, QProcess::CrashExit);
 
     const QStringList reports = CCrashReporter::PendingReports(dir);
@@ -385,7 +356,7 @@ void TestCrash::uploadCarriesReportAndLog()
 {
     if (CCrashReporter::UnderSanitizer())
         QSKIP("no crash reports under a sanitizer");
-    QCOMPARE(RunChild({"abort"}).status, QProcess::CrashExit);
+    QCOMPARE(TestEnv::RunChild(CRASH_CHILD, {"abort"}).status, QProcess::CrashExit);
     const QStringList reports = CCrashReporter::PendingReports(CrashReportDir());
     QCOMPARE(reports.size(), 1);
     const QString reportName = QFileInfo(reports.first()).fileName();

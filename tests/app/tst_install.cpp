@@ -76,33 +76,11 @@ void SetDefaultViewer(bool value)
     settings.sync();
 }
 
-struct RunResult
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
 // Runs the binary to its end. The start-up probe is on, so a window that
 // got painted would show as "painted" on stdout.
-RunResult Run(const QStringList& args, const QByteArray& probe = "1")
+TestEnv::ChildResult Run(const QStringList& args, const QString& probe = "1")
 {
-    QProcess process;
-    QProcessEnvironment env = TestEnv::ChildEnvironment();
-    env.insert("RVPDF_STARTUP_PROBE", QString::fromLatin1(probe));
-    process.setProcessEnvironment(env);
-    process.start(RVPDF_BINARY, args);
-    RunResult result;
-    if (!process.waitForFinished(20000)) {
-        process.kill();
-        process.waitForFinished();
-        result.exitCode = -100;
-        return result;
-    }
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -200;
-    return result;
+    return TestEnv::RunChild(RVPDF_BINARY, args, {"RVPDF_STARTUP_PROBE=" + probe}, 20000);
 }
 
 // The first instance of a test; always ended with the test.
@@ -179,8 +157,8 @@ void TestInstall::installRegisters()
         QVERIFY(TestPdf::WriteBytes(ListPath(), kOthersList));
     SetDefaultViewer(!makeDefault);
 
-    const RunResult run = Run(args);
-    QCOMPARE(run.exitCode, 0);
+    const TestEnv::ChildResult run = Run(args);
+    QCOMPARE(run.ExitCode(), 0);
     QVERIFY2(!run.out.contains("painted"), run.out.constData());
     QCOMPARE(DefaultViewer(), makeDefault ? QStringLiteral("true") : QStringLiteral("false"));
 
@@ -203,8 +181,8 @@ void TestInstall::installRegisters()
         QCOMPARE(list.Values(CMimeAppsList::kRemovedGroup, "image/png"), QStringList({"oldviewer.desktop"}));
     }
 
-    const RunResult uninstall = Run({"--uninstall"});
-    QCOMPARE(uninstall.exitCode, 0);
+    const TestEnv::ChildResult uninstall = Run({"--uninstall"});
+    QCOMPARE(uninstall.ExitCode(), 0);
     QVERIFY(!uninstall.out.contains("painted"));
     QVERIFY(!QFileInfo::exists(EntryPath()));
     QCOMPARE(QFileInfo::exists(ListPath()), withOthers);
@@ -216,8 +194,8 @@ void TestInstall::installWithoutValueWritesNothing()
 {
     QVERIFY(TestPdf::WriteBytes(ListPath(), kOthersList));
     SetDefaultViewer(true);
-    const RunResult run = Run({"--install"});
-    QCOMPARE(run.exitCode, 1);
+    const TestEnv::ChildResult run = Run({"--install"});
+    QCOMPARE(run.ExitCode(), 1);
     QVERIFY2(run.err.contains("Missing value after '--install'."), run.err.constData());
     QVERIFY(!run.out.contains("painted"));
     QVERIFY(!QFileInfo::exists(EntryPath()));
@@ -249,8 +227,8 @@ void TestInstall::uninstallTakesOutOnlyOurs()
     QVERIFY(TestPdf::WriteBytes(EntryPath(), "[Desktop Entry]\nType=Application\n"));
     SetDefaultViewer(true);
 
-    const RunResult run = Run({"--uninstall"});
-    QCOMPARE(run.exitCode, 0);
+    const TestEnv::ChildResult run = Run({"--uninstall"});
+    QCOMPARE(run.ExitCode(), 0);
     QVERIFY(!run.out.contains("painted"));
     QCOMPARE(TestPdf::ReadBytes(ListPath()), expected);
     QVERIFY(!QFileInfo::exists(EntryPath()));
@@ -262,15 +240,15 @@ void TestInstall::uninstallDoesNotOpenTheFile()
     const QString pdf = TestEnv::MakeDir("install-open") + "/uninstall-me.pdf";
     QVERIFY(TestPdf::Write(pdf, 1));
 
-    const RunResult run = Run({"--uninstall", pdf}, "page");
-    QCOMPARE(run.exitCode, 0);
+    const TestEnv::ChildResult run = Run({"--uninstall", pdf}, "page");
+    QCOMPARE(run.ExitCode(), 0);
     QVERIFY2(!run.out.contains("painted"), run.out.constData());
     QVERIFY(!TestPdf::ReadBytes(RecentPath()).contains("uninstall-me.pdf"));
 
     // The same file without the option does open and is remembered: the
     // checks above would have seen it.
-    const RunResult open = Run({pdf}, "page");
-    QCOMPARE(open.exitCode, 0);
+    const TestEnv::ChildResult open = Run({pdf}, "page");
+    QCOMPARE(open.ExitCode(), 0);
     QVERIFY2(open.out.contains("painted"), open.err.constData());
     QVERIFY(TestPdf::ReadBytes(RecentPath()).contains("uninstall-me.pdf"));
 }
@@ -303,8 +281,8 @@ void TestInstall::runningInstanceRegistersNothing()
     QVERIFY(first.process.waitForStarted());
     QTRY_VERIFY_WITH_TIMEOUT(QString::fromUtf8(TestPdf::ReadBytes(LogPath())).contains("AppVersion:"), 10000);
 
-    const RunResult run = Run(args);
-    QCOMPARE(run.exitCode, 0);
+    const TestEnv::ChildResult run = Run(args);
+    QCOMPARE(run.ExitCode(), 0);
     QVERIFY(!run.out.contains("painted"));
     QCOMPARE(QFileInfo::exists(EntryPath()), registered);
     QCOMPARE(TestPdf::ReadBytes(EntryPath()), entryBefore);

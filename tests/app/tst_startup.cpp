@@ -3,7 +3,6 @@
 #include "TestPdf.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
 
@@ -32,26 +31,15 @@ private:
 
 QString TestStartup::LogText() const
 {
-    QFile log(TestEnv::Root() + "/data/rvpdf/log/PDF.log");
-    return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
+    return QString::fromUtf8(TestPdf::ReadBytes(TestEnv::Root() + "/data/rvpdf/log/PDF.log"));
 }
 
 int TestStartup::Run(const QStringList& args, QByteArray* err, const QStringList& extraEnv)
 {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const QString& entry : extraEnv)
-        env.insert(entry.section('=', 0, 0), entry.section('=', 1));
-    process.setProcessEnvironment(env);
-    process.start(RVPDF_BINARY, args);
-    if (!process.waitForFinished(20000)) {
-        process.kill();
-        process.waitForFinished();
-        return -100;
-    }
+    const TestEnv::ChildResult run = TestEnv::RunChild(RVPDF_BINARY, args, extraEnv, 20000);
     if (err)
-        *err = process.readAllStandardError();
-    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -200;
+        *err = run.err;
+    return run.ExitCode();
 }
 
 void TestStartup::bundleIdOfEachBrand_data()
@@ -144,12 +132,9 @@ void TestStartup::infoOptionsPrintAndLeave()
     QFETCH(QString, option);
     QFETCH(QByteArray, printed);
     QFile::remove(TestEnv::Root() + "/data/rvpdf/log/PDF.log");
-    QProcess process;
-    process.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
-    process.start(RVPDF_BINARY, {option, TestEnv::Root() + "/x.pdf"});
-    QVERIFY(process.waitForFinished(10000));
-    QCOMPARE(process.exitCode(), 0);
-    QVERIFY2(process.readAllStandardOutput().startsWith(printed), qPrintable(option));
+    const TestEnv::ChildResult run = TestEnv::RunChild(RVPDF_BINARY, {option, TestEnv::Root() + "/x.pdf"}, {}, 10000);
+    QCOMPARE(run.ExitCode(), 0);
+    QVERIFY2(run.out.startsWith(printed), qPrintable(option));
     QVERIFY(!QFile::exists(TestEnv::Root() + "/data/rvpdf/log/PDF.log"));
 }
 

@@ -132,6 +132,37 @@ QProcessEnvironment TestEnv::ChildEnvironment()
     return QProcessEnvironment::systemEnvironment();
 }
 
+std::unique_ptr<QProcess> TestEnv::StartChild(const QString& program, const QStringList& args,
+                                              const QStringList& extraEnv, const QString& workDir)
+{
+    std::unique_ptr<QProcess> process(new QProcess);
+    QProcessEnvironment env = ChildEnvironment();
+    for (const QString& entry : extraEnv)
+        env.insert(entry.section('=', 0, 0), entry.section('=', 1));
+    process->setProcessEnvironment(env);
+    if (!workDir.isEmpty())
+        process->setWorkingDirectory(workDir);
+    process->start(program, args);
+    return process;
+}
+
+TestEnv::ChildResult TestEnv::RunChild(const QString& program, const QStringList& args,
+                                       const QStringList& extraEnv, int timeoutMs, const QString& workDir)
+{
+    const std::unique_ptr<QProcess> process = StartChild(program, args, extraEnv, workDir);
+    ChildResult result;
+    result.finished = process->waitForFinished(timeoutMs);
+    if (!result.finished) {
+        process->kill();
+        process->waitForFinished();
+    }
+    result.status = process->exitStatus();
+    result.code = process->exitCode();
+    result.out = process->readAllStandardOutput();
+    result.err = process->readAllStandardError();
+    return result;
+}
+
 void TestEnv::RemoveIpcObjects()
 {
     RemoveIpcObjectsIn(IpcTempDir());

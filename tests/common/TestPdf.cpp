@@ -58,6 +58,15 @@ QByteArray TestPdf::ReadBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+QString TestPdf::StructureProblems(const QString& path, const QString& password)
+{
+    QStringList args {"--check", path};
+    if (!password.isEmpty())
+        args << "--password=" + password;
+    const TestEnv::ChildResult run = TestEnv::RunChild("qpdf", args);
+    return run.ExitCode() == 0 ? QString() : run.Output() + QStringLiteral(" (exit %1)").arg(run.ExitCode());
+}
+
 QString TestPdf::FreshCopy(const QString& source, const QString& folderName)
 {
     const QString path = TestEnv::MakeDir(folderName) + "/doc.pdf";

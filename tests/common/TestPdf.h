@@ -44,6 +44,8 @@ public:
     // A long A4 manual for benchmarks: a heading and 52 lines of common
     // words on every page, drawings on every tenth, page numbers.
     static bool WriteManual(const QString& path, int nPages);
+    // What qpdf finds wrong with the file's structure; empty when nothing.
+    static QString StructureProblems(const QString& path, const QString& password = QString());
     // Deterministic bytes that are not a PDF.
     static QByteArray Garbage(int nBytes, quint32 seed);
 };

@@ -5,7 +5,8 @@
 #include "mainview/MainView.h"
 #include "windows/CMainViewManager.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QDropEvent>
 
 MainView* TestWindows::New()
 {
@@ -37,4 +38,21 @@ void TestWindows::DeleteAll()
         delete view;
     // Deferred deletions of what the windows held go now, not in the next test.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+MainBox* TestWindows::Document(const QString& path, const QVariantMap& options, int* code)
+{
+    int result = -1;
+    QWidget* widget = MainBox::CreatePdfBox(nullptr, path, options, result);
+    if (code)
+        *code = result;
+    return qobject_cast<MainBox*>(widget);
+}
+
+void TestWindows::Drop(QWidget* target, const QMimeData* data, Qt::DropAction action)
+{
+    QDragEnterEvent enter(QPoint(50, 20), action, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDropEvent drop(QPointF(50, 20), action, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
 }

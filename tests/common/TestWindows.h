@@ -5,6 +5,8 @@
 
 class MainBox;
 class MainView;
+class QMimeData;
+class QWidget;
 
 // The application's windows as the tests make, fill and drop them: made
 // through the manager as every window is, opened through the window's own
@@ -20,4 +22,9 @@ public:
     static MainBox* Box(MainView* window, int nIndex);
     // Every window of the manager, deleted at once, with their documents.
     static void DeleteAll();
+    // A document of its own, as the engine makes one for a tab; null when it
+    // cannot be opened, with the reason in code.
+    static MainBox* Document(const QString& path, const QVariantMap& options = {}, int* code = nullptr);
+    // A drag entering target and dropping there, as a real drag delivers it.
+    static void Drop(QWidget* target, const QMimeData* data, Qt::DropAction action);
 };

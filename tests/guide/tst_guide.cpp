@@ -34,11 +34,6 @@ MainView* NewWindow()
     return window;
 }
 
-int Open(MainView* window, const QString& path)
-{
-    return TestWindows::Open(window, path);
-}
-
 // Answers the default-viewer question: optionally ticks "Don't show
 // again", then presses a button by name.
 ModalAnswerer::Action Answer(bool tick, const QString& button)
@@ -162,7 +157,7 @@ void TestGuide::questionAnswers()
     MainView* window = NewWindow();
     {
         ModalAnswerer question(Answer(tick, button));
-        QCOMPARE(Open(window, docs[0]), 0);
+        QCOMPARE(TestWindows::Open(window, docs[0]), 0);
         // Asked a moment after the open, not while it opens.
         QCOMPARE(question.AnsweredCount(), 0);
         QTRY_COMPARE_WITH_TIMEOUT(question.AnsweredCount(), 1, 3000);
@@ -218,7 +213,7 @@ void TestGuide::yesShowsGuideWhenRegistrationDidNotTakeEffect()
             dialog->close();
         },
         2);
-    QCOMPARE(Open(window, docs[0]), 0);
+    QCOMPARE(TestWindows::Open(window, docs[0]), 0);
     QTRY_VERIFY_WITH_TIMEOUT(CSettingManager::getInstance()->IsDefaultViewer(), 3000);
     QVERIFY(MKCheckBox::IsMarked("pdf_Launcher"));
     // The guide follows a while after the answer, not at once.

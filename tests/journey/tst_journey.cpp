@@ -57,8 +57,7 @@ public:
 
     QByteArray File(const QString& relative) const
     {
-        QFile file(root + "/data/rvpdf/" + relative);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return TestPdf::ReadBytes(root + "/data/rvpdf/" + relative);
     }
     QByteArray RecentList() const { return File("recent/recentfiles.json"); }
     QByteArray Log() const { return File("log/PDF.log"); }

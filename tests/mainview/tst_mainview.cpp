@@ -35,31 +35,6 @@
 
 namespace {
 
-CMainViewManager* Manager()
-{
-    return CMainViewManager::getInstance();
-}
-
-MainView* NewWindow()
-{
-    return TestWindows::New();
-}
-
-int Open(MainView* window, const QVariantMap& request)
-{
-    return TestWindows::Open(window, request);
-}
-
-int Open(MainView* window, const QString& path)
-{
-    return TestWindows::Open(window, path);
-}
-
-MainBox* Box(MainView* window, int index)
-{
-    return TestWindows::Box(window, index);
-}
-
 // The tab bar reaches its window through queued connections: deliver them.
 void Settle()
 {
@@ -74,13 +49,6 @@ void SetGeneral(const QString& key, const QVariant& value)
     CSettingManager::getInstance()->SetGeneral(general);
 }
 
-void DropOn(QWidget* target, const QMimeData* data, Qt::DropAction action)
-{
-    QDragEnterEvent enter(QPoint(50, 20), action, data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &enter);
-    QDropEvent drop(QPointF(50, 20), action, data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &drop);
-}
 
 } // namespace
 
@@ -155,10 +123,10 @@ void TestMainView::cleanup()
 
 void TestMainView::countAndAddButtons()
 {
-    MainView* window = NewWindow();
+    MainView* window = TestWindows::New();
     QVERIFY(!window->TabCountButton()->isVisible());
     QCOMPARE(window->AddButton()->pos(), QPoint(10, 6));
-    QCOMPARE(Open(window, docs[0]), 0);
+    QCOMPARE(TestWindows::Open(window, docs[0]), 0);
     QTRY_VERIFY(window->TabCountButton()->isVisible());
     QCOMPARE(window->TabCountButton()->text(), QStringLiteral("1"));
     QTRY_COMPARE(window->AddButton()->pos(), QPoint(207 + 10, 6));
@@ -171,11 +139,11 @@ void TestMainView::countAndAddButtons()
 
 void TestMainView::readModeLeftOnlyWhenWindowed()
 {
-    MainView* window = NewWindow();
-    Open(window, docs[0]);
-    Open(window, docs[1]);
+    MainView* window = TestWindows::New();
+    TestWindows::Open(window, docs[0]);
+    TestWindows::Open(window, docs[1]);
     QTRY_COMPARE(window->TabBar()->CurrentIndex(), 1);
-    MainBox* a = Box(window, 0);
+    MainBox* a = TestWindows::Box(window, 0);
     // Full screen: switching tabs leaves a document in read mode alone.
     window->showFullScreen();
     a->EnterReadMode();
@@ -196,9 +164,9 @@ void TestMainView::readModeLeftOnlyWhenWindowed()
 
 void TestMainView::windowTabAndEngineKeys()
 {
-    MainView* window = NewWindow();
+    MainView* window = TestWindows::New();
     for (int i = 0; i < 3; ++i)
-        Open(window, docs[i]);
+        TestWindows::Open(window, docs[i]);
     QTRY_COMPARE(window->TabBar()->CurrentIndex(), 2);
     const QRect geometry = window->geometry();
     for (const char* key : {"move_left", "move_right", "replace"})
@@ -219,7 +187,7 @@ void TestMainView::windowTabAndEngineKeys()
     window->SlotGetCurrentTabInfo(info);
     QCOMPARE(info, QVariantMap({{"tabCount", 3}, {"dirty", false}, {"is_temp", false}, {"module_index", 0}}));
     // On the home page engine keys reach no document and no tab is current.
-    MainBox* box = Box(window, 1);
+    MainBox* box = TestWindows::Box(window, 1);
     box->OnMainMenuTrigger(QStringLiteral("fit_actual"));
     window->HomeButton()->setChecked(true);
     QCOMPARE(window->CurrentPage(), window->PageWidgetOfIndex(0));
@@ -250,9 +218,9 @@ void TestMainView::opensAndRefuses()
     TestPdf::Write(folder + "/Report.PDF", 1);
     TestPdf::Write(folder + "/report.pdf.txt", 1);
     TestPdf::WriteBytes(folder + "/broken.pdf", TestPdf::Garbage(3000, 9));
-    MainView* window = NewWindow();
+    MainView* window = TestWindows::New();
     ModalAnswerer answerer([](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, "button_3"); });
-    const int result = Open(window, folder + "/" + name);
+    const int result = TestWindows::Open(window, folder + "/" + name);
     QCOMPARE(answerer.AnsweredCount(), message.isEmpty() ? 0 : 1);
     if (message.isEmpty()) {
         QCOMPARE(result, 0);
@@ -268,13 +236,13 @@ void TestMainView::opensAndRefuses()
 
 void TestMainView::duplicateInAnotherWindowIsSelected()
 {
-    MainView* first = NewWindow();
-    MainView* second = NewWindow();
-    Open(first, docs[0]);
-    Open(first, docs[1]);
+    MainView* first = TestWindows::New();
+    MainView* second = TestWindows::New();
+    TestWindows::Open(first, docs[0]);
+    TestWindows::Open(first, docs[1]);
     QTRY_COMPARE(first->TabBar()->CurrentIndex(), 1);
     // Another spelling of the same path, from another window.
-    QCOMPARE(Open(second, dir + "//./a.pdf"), 0);
+    QCOMPARE(TestWindows::Open(second, dir + "//./a.pdf"), 0);
     QCOMPARE(second->TabBar()->GetItemCount(), 0);
     QCOMPARE(first->TabBar()->GetItemCount(), 2);
     QCOMPARE(first->TabBar()->CurrentIndex(), 0);
@@ -287,19 +255,19 @@ void TestMainView::requestKeysToolsAndDefaults()
     const QVariantMap saved = display;
     display["Page_View"] = 150.0f;
     CSettingManager::getInstance()->SetDisplay(display);
-    MainView* window = NewWindow();
-    QCOMPARE(Open(window, QVariantMap {{"path", docs[0]}, {"pageIndex", 5}}), 0);
+    MainView* window = TestWindows::New();
+    QCOMPARE(TestWindows::Open(window, QVariantMap {{"path", docs[0]}, {"pageIndex", 5}}), 0);
     CSettingManager::getInstance()->SetDisplay(saved);
-    MainBox* box = Box(window, 0);
+    MainBox* box = TestWindows::Box(window, 0);
     QTRY_COMPARE(box->CurrentPageIndex(), 5);
     QCOMPARE(box->GetDisplayOption().value("zoom").toDouble(), 150.0);
     QVERIFY(CRecentManager::getInstance()->IndexOf(docs[0]) >= 0);
     // The organize tool of the home page opens the page organizer of the
     // open document; the open button hands -1: nothing to start.
-    QCOMPARE(Open(window, QVariantMap {{"path", docs[0]}, {"toolID", 3}}), 0);
+    QCOMPARE(TestWindows::Open(window, QVariantMap {{"path", docs[0]}, {"toolID", 3}}), 0);
     QTRY_VERIFY(box->IsOrganizing());
     QVERIFY(box->CloseOrganizer());
-    QCOMPARE(Open(window, QVariantMap {{"path", docs[0]}, {"toolID", -1}}), 0);
+    QCOMPARE(TestWindows::Open(window, QVariantMap {{"path", docs[0]}, {"toolID", -1}}), 0);
     Settle();
     QVERIFY(!box->IsOrganizing());
     QCOMPARE(window->TabBar()->GetItemCount(), 1);
@@ -322,13 +290,13 @@ void TestMainView::privateModeRecordsNothing()
     CSettingManager::getInstance()->SetPrivateEnabled(privateMode);
     const QString path = locked ? dir + "/locked.pdf" : docs[2];
     QVERIFY(!locked || TestPdf::WriteEncrypted(docs[2], path, "secret"));
-    MainView* window = NewWindow();
+    MainView* window = TestWindows::New();
     ModalAnswerer password([](QWidget* box) {
         box->findChild<QLineEdit*>("line_password")->setText("secret");
         ModalAnswerer::ClickButton(box, "button_ok");
     });
-    QCOMPARE(Open(window, path), 0);
-    QSignalSpy rendered(Box(window, 0), &MainBox::SignalFirstThumbRendered);
+    QCOMPARE(TestWindows::Open(window, path), 0);
+    QSignalSpy rendered(TestWindows::Box(window, 0), &MainBox::SignalFirstThumbRendered);
     QVERIFY(rendered.wait());
     // No picture of the page: not in private mode, never of a locked file.
     const QString thumb = CRecentManager::ThumbnailDirPath() + CRecentManager::ThumbnailFileName(path);
@@ -340,7 +308,7 @@ void TestMainView::privateModeRecordsNothing()
 void TestMainView::threeFilesFromTheDialog()
 {
     CSettingManager::getInstance()->SetRecord("last_folder", dir);
-    MainView* window = NewWindow();
+    MainView* window = TestWindows::New();
     ModalAnswerer answerer([](QWidget* dialog) {
         auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
         if (!name) {
@@ -362,10 +330,10 @@ void TestMainView::threeFilesFromTheDialog()
 
 void TestMainView::droppedFilesOpenAndFailuresDrop()
 {
-    MainView* window = NewWindow();
+    MainView* window = TestWindows::New();
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(docs[0]), QUrl::fromLocalFile(docs[1])});
-    DropOn(window, &data, Qt::CopyAction);
+    TestWindows::Drop(window, &data, Qt::CopyAction);
     // Not inside the drop: the desktop's drag ends first.
     QCOMPARE(window->TabBar()->GetItemCount(), 0);
     QTRY_COMPARE(window->TabBar()->GetItemCount(), 2);
@@ -381,11 +349,11 @@ void TestMainView::droppedFilesOpenAndFailuresDrop()
     ModalAnswerer answerer([](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, "button_3"); }, 2);
     QMimeData missing;
     missing.setUrls({QUrl::fromLocalFile(gone)});
-    DropOn(window, &missing, Qt::CopyAction);
+    TestWindows::Drop(window, &missing, Qt::CopyAction);
     QTRY_COMPARE(answerer.AnsweredCount(), 1);
     QVERIFY(CRecentManager::getInstance()->IndexOf(gone) >= 0);
-    Manager()->SetCurrentView(window);
-    Manager()->SlotOpenFileEvent(gone);
+    CMainViewManager::getInstance()->SetCurrentView(window);
+    CMainViewManager::getInstance()->SlotOpenFileEvent(gone);
     QTRY_COMPARE(answerer.AnsweredCount(), 2);
     QTRY_COMPARE(CRecentManager::getInstance()->IndexOf(gone), -1);
 }
@@ -394,7 +362,7 @@ void TestMainView::nonPdfAttachmentGoesToTheDesktop()
 {
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler("file", &catcher, "Open");
-    MainView* window = NewWindow();
+    MainView* window = TestWindows::New();
     const QString text = TestEnv::MakeDir("attach") + "/notes.txt";
     TestPdf::WriteBytes(text, "hello");
     window->SlotDocumentOpenAttachment(text);
@@ -445,7 +413,7 @@ void TestMainView::blankDocumentIsDirtyTab()
         QDir(folder).removeRecursively();
         QVERIFY(TestPdf::WriteBytes(QDir::cleanPath(folder), "not a folder"));
     }
-    MainView* window = NewWindow();
+    MainView* window = TestWindows::New();
     ModalAnswerer answerer([](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, "button_3"); });
     QTest::mouseClick(window->Home()->CreateButton(), Qt::LeftButton);
     settings->SetBlank(saved);
@@ -462,8 +430,8 @@ void TestMainView::blankDocumentIsDirtyTab()
     QCOMPARE(window->TabBar()->GetItemCount(), 1);
     QVERIFY(window->TabBar()->IsItemDirty(0));
     QVERIFY(window->TabBar()->GetItem(0).text.startsWith(caption));
-    QVERIFY(Box(window, 0)->isTempDoc());
-    QCOMPARE(Box(window, 0)->PageCount(), 1);
+    QVERIFY(TestWindows::Box(window, 0)->isTempDoc());
+    QCOMPARE(TestWindows::Box(window, 0)->PageCount(), 1);
     QTRY_VERIFY(window->isWindowModified());
 }
 
@@ -483,11 +451,11 @@ void TestMainView::tabDragEnds()
 {
     QFETCH(QString, end);
     QFETCH(int, windows);
-    QPointer<MainView> source = NewWindow();
-    QPointer<MainView> target = end == "other bar" ? NewWindow() : nullptr;
+    QPointer<MainView> source = TestWindows::New();
+    QPointer<MainView> target = end == "other bar" ? TestWindows::New() : nullptr;
     if (target)
-        Open(target, docs[1]);
-    Open(source, docs[0]);
+        TestWindows::Open(target, docs[1]);
+    TestWindows::Open(source, docs[0]);
     if (end != "other bar")
         source->SlotCreateBlankPDF();
     const int last = source->TabBar()->GetItemCount() - 1;
@@ -496,14 +464,14 @@ void TestMainView::tabDragEnds()
     QScopedPointer<QMimeData> data(CTabBar::EncodeDragData(item.text, item.dirty, item.widget));
     CTabBar::BeginTabDrag(item.widget);
     if (end == "other bar" || end == "own bar")
-        DropOn(end == "own bar" ? source->TabBar() : target->TabBar(), data.data(), Qt::MoveAction);
+        TestWindows::Drop(end == "own bar" ? source->TabBar() : target->TabBar(), data.data(), Qt::MoveAction);
     source->FinishTabDrag(item.text, item.dirty, item.widget, end == "outside" ? Qt::IgnoreAction : Qt::MoveAction,
                           QPoint(10, 10));
 
-    QTRY_COMPARE(Manager()->WindowsCount(), windows);
+    QTRY_COMPARE(CMainViewManager::getInstance()->WindowsCount(), windows);
     auto* holder = qobject_cast<MainView*>(end == "other bar" ? target.data()
                                                : end == "own bar" ? source.data()
-                                                                  : Manager()->Views().last());
+                                                                  : CMainViewManager::getInstance()->Views().last());
     QTRY_COMPARE(holder->TabBar()->IndexOfWidget(item.widget), holder->TabBar()->GetItemCount() - 1);
     QCOMPARE(holder->TabBar()->IsItemDirty(holder->TabBar()->GetItemCount() - 1), item.dirty);
     QCOMPARE(item.widget->window(), holder);
@@ -517,28 +485,28 @@ void TestMainView::tabDragEnds()
 
 void TestMainView::openInNewWindowInheritsState()
 {
-    MainView* window = NewWindow();
-    Open(window, docs[0]);
+    MainView* window = TestWindows::New();
+    TestWindows::Open(window, docs[0]);
     // The only tab stays where it is.
     window->SlotMenuTriggered(QStringLiteral("open_in_new_window"));
-    QCOMPARE(Manager()->WindowsCount(), 1);
-    Open(window, docs[1]);
-    Open(window, docs[2]);
+    QCOMPARE(CMainViewManager::getInstance()->WindowsCount(), 1);
+    TestWindows::Open(window, docs[1]);
+    TestWindows::Open(window, docs[2]);
     window->TabBar()->SetCurrentIndex(1);
     QWidget* moving = window->TabBar()->GetItem(1).widget;
     window->showFullScreen();
     window->SlotMenuTriggered(QStringLiteral("open_in_new_window"));
-    QCOMPARE(Manager()->WindowsCount(), 2);
+    QCOMPARE(CMainViewManager::getInstance()->WindowsCount(), 2);
     QCOMPARE(window->TabBar()->IndexOfWidget(moving), -1);
     QCOMPARE(window->TabBar()->CurrentIndex(), 0);
-    auto* created = qobject_cast<MainView*>(Manager()->Views().last());
+    auto* created = qobject_cast<MainView*>(CMainViewManager::getInstance()->Views().last());
     QCOMPARE(created->TabBar()->GetItem(0).widget, moving);
     QCOMPARE(created->pos(), QCursor::pos());
     QVERIFY(created->isFullScreen());
     // A document in read mode arrives without a title bar.
-    Box(window, 0)->EnterReadMode();
+    TestWindows::Box(window, 0)->EnterReadMode();
     window->SlotMenuTriggered(QStringLiteral("open_in_new_window"));
-    auto* reader = qobject_cast<MainView*>(Manager()->Views().last());
+    auto* reader = qobject_cast<MainView*>(CMainViewManager::getInstance()->Views().last());
     QVERIFY(reader != created);
     QVERIFY(!reader->titleBar()->isVisible());
 }
@@ -556,7 +524,7 @@ void TestMainView::engineRefusalKeepsWindow()
     QFETCH(int, documents);
     QFETCH(QStringList, answers);
     MKCheckBox::SetMarked("close_all", true);
-    MainView* window = NewWindow();
+    MainView* window = TestWindows::New();
     for (int i = 0; i < documents; ++i)
         window->SlotCreateBlankPDF();
     QSignalSpy closed(window, &MainView::SignalMainViewClosed);
@@ -593,13 +561,13 @@ void TestMainView::closeQuestionAnswers()
 {
     QFETCH(QString, button);
     QFETCH(int, tabsLeft);
-    QPointer<MainView> window = NewWindow();
-    QPointer<MainView> other = NewWindow();
+    QPointer<MainView> window = TestWindows::New();
+    QPointer<MainView> other = TestWindows::New();
     for (int i = 0; i < 3; ++i)
-        Open(window, docs[i]);
+        TestWindows::Open(window, docs[i]);
     ModalAnswerer answerer([button](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, button); }, 2);
     // Asked while quitting: only "Close All Tabs" lets the quit go on.
-    Manager()->CloseAllViews();
+    CMainViewManager::getInstance()->CloseAllViews();
     QCOMPARE(answerer.AnsweredCount(), 1);
     QVERIFY(answerer.SeenTexts().first().contains("Do you want to close all tabs or the current tab?"));
     QVERIFY(!MKCheckBox::IsMarked("close_all"));
@@ -608,7 +576,7 @@ void TestMainView::closeQuestionAnswers()
         return;
     }
     QTRY_COMPARE(window->TabBar()->GetItemCount(), tabsLeft);
-    QVERIFY(!Manager()->IsQuittingAll());
+    QVERIFY(!CMainViewManager::getInstance()->IsQuittingAll());
     // The user's next ordinary close closes that window alone.
     QSignalSpy closed(window.data(), &MainView::SignalMainViewClosed);
     other->close();
@@ -620,9 +588,9 @@ void TestMainView::closeQuestionAnswers()
 
 void TestMainView::alwaysCloseAllIsRemembered()
 {
-    QPointer<MainView> window = NewWindow();
-    Open(window, docs[0]);
-    Open(window, docs[1]);
+    QPointer<MainView> window = TestWindows::New();
+    TestWindows::Open(window, docs[0]);
+    TestWindows::Open(window, docs[1]);
     {
         ModalAnswerer answerer([](QWidget* dialog) {
             dialog->findChild<QCheckBox*>("check_box")->setChecked(true);
@@ -633,7 +601,7 @@ void TestMainView::alwaysCloseAllIsRemembered()
     }
     QTRY_COMPARE(window->TabBar()->GetItemCount(), 1);
     QVERIFY(MKCheckBox::IsMarked("close_all"));
-    Open(window, docs[2]);
+    TestWindows::Open(window, docs[2]);
     ModalAnswerer never([](QWidget* dialog) { dialog->close(); });
     window->close();
     QTRY_VERIFY(window.isNull());
@@ -652,9 +620,9 @@ void TestMainView::closeOtherTabsLeavesCurrent()
 {
     QFETCH(QString, meanwhile);
     QFETCH(int, left);
-    MainView* window = NewWindow();
+    MainView* window = TestWindows::New();
     for (const QString& doc : docs)
-        Open(window, doc);
+        TestWindows::Open(window, doc);
     window->TabBar()->SetCurrentIndex(1);
     QWidget* b = window->TabBar()->GetItem(1).widget;
     window->Menu()->BuildTabMenu(window);
@@ -665,10 +633,10 @@ void TestMainView::closeOtherTabsLeavesCurrent()
     QVERIFY(left == 0 || window->TabBar()->GetItem(0).widget == b);
     QSignalSpy tabs(window->TabBar(), &CTabBar::SignalItemCountChanged);
     QVERIFY(!tabs.wait(300));
-    QVERIFY(Manager()->Views().contains(window));
+    QVERIFY(CMainViewManager::getInstance()->Views().contains(window));
     // Once the chain is over, closing one tab closes that tab only.
     for (int i : {0, 2, 3})
-        Open(window, docs[i]);
+        TestWindows::Open(window, docs[i]);
     QTRY_COMPARE(window->TabBar()->CurrentIndex(), left + 2);
     window->Menu()->TabAction("close_tab")->trigger();
     QTRY_COMPARE(window->TabBar()->GetItemCount(), left + 2);
@@ -687,8 +655,8 @@ void TestMainView::quitCloseClosesEmptyWindow()
 {
     QFETCH(bool, quitClose);
     SetGeneral("Quit_Close", quitClose);
-    QPointer<MainView> window = NewWindow();
-    Open(window, docs[0]);
+    QPointer<MainView> window = TestWindows::New();
+    TestWindows::Open(window, docs[0]);
     QSignalSpy closed(window.data(), &MainView::SignalMainViewClosed);
     window->SlotMenuTriggered(QStringLiteral("close_tab"));
     QTRY_COMPARE(window->TabBar()->GetItemCount(), 0);
@@ -702,11 +670,11 @@ void TestMainView::quitCloseClosesEmptyWindow()
 
 void TestMainView::restoreViewOffStoresStartView()
 {
-    MainView* window = NewWindow();
+    MainView* window = TestWindows::New();
     for (bool restore : {true, false}) {
         SetGeneral("Restore_View", restore);
-        Open(window, QVariantMap {{"path", docs[3]}, {"pageIndex", 6}, {"zoom", 150.0}});
-        QTRY_COMPARE(Box(window, 0)->CurrentPageIndex(), 6);
+        TestWindows::Open(window, QVariantMap {{"path", docs[3]}, {"pageIndex", 6}, {"zoom", 150.0}});
+        QTRY_COMPARE(TestWindows::Box(window, 0)->CurrentPageIndex(), 6);
         window->SlotMenuTriggered(QStringLiteral("close_tab"));
         QTRY_COMPARE(window->TabBar()->GetItemCount(), 0);
         CRecentManager* recent = CRecentManager::getInstance();
@@ -720,7 +688,7 @@ void TestMainView::geometryRestored()
 {
     CSettingManager::getInstance()->SetRecord("Window_Geometry", QByteArray());
     CSettingManager::getInstance()->SetRecord("Window_Maximized", false);
-    QPointer<MainView> first = NewWindow();
+    QPointer<MainView> first = TestWindows::New();
     QCOMPARE(first->size(), QSize(1280, 800));
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     QVERIFY(qAbs(first->frameGeometry().center().x() - screen.center().x()) <= 2);
@@ -729,7 +697,7 @@ void TestMainView::geometryRestored()
     first->close();
     QTRY_VERIFY(first.isNull());
     QVERIFY(CSettingManager::getInstance()->GetRecord("Window_Maximized").toBool());
-    MainView* second = NewWindow();
+    MainView* second = TestWindows::New();
     QTRY_VERIFY(second->isMaximized());
     QVERIFY(second->titleBar()->findChild<QPushButton*>("max_button")->isChecked());
     CSettingManager::getInstance()->SetRecord("Window_Maximized", false);
@@ -740,7 +708,7 @@ void TestMainView::desktopShortcutOnce()
 {
     const QString link = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) + "/RVPDF.desktop";
     QFile::remove(link);
-    MainView* window = NewWindow();
+    MainView* window = TestWindows::New();
     ModalAnswerer answerer([](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, "button_3"); }, 2);
     window->SlotClickedCreateLink();
     QCOMPARE(answerer.AnsweredCount(), 1);
@@ -763,8 +731,8 @@ void TestMainView::renamingFromRecentListMovesOpenDocument()
 {
     const QString folder = TestEnv::MakeDir("rename-open");
     QVERIFY(TestPdf::Write(folder + "/report.pdf", 2));
-    MainView* window = NewWindow();
-    QCOMPARE(Open(window, folder + "/report.pdf"), 0);
+    MainView* window = TestWindows::New();
+    QCOMPARE(TestWindows::Open(window, folder + "/report.pdf"), 0);
     QTest::mouseClick(window->HomeButton(), Qt::LeftButton);
     QTRY_COMPARE(window->CurrentPage(), window->PageWidgetOfIndex(0));
     CFileListView* list = window->Home()->Recent()->ListView();
@@ -779,10 +747,10 @@ void TestMainView::renamingFromRecentListMovesOpenDocument()
     const QString renamed = folder + "/minutes.pdf";
     QVERIFY(QFile::exists(renamed));
     // The tab follows the file: its document, its caption and its record.
-    QCOMPARE(Box(window, 0)->GetDocumentFilePath(), renamed);
+    QCOMPARE(TestWindows::Box(window, 0)->GetDocumentFilePath(), renamed);
     QCOMPARE(window->TabBar()->GetItem(0).text, QStringLiteral("minutes"));
     QVERIFY(CRecentManager::getInstance()->IndexOf(renamed) >= 0);
-    QCOMPARE(Open(window, renamed), 0);
+    QCOMPARE(TestWindows::Open(window, renamed), 0);
     QCOMPARE(window->TabBar()->GetItemCount(), 1);
 }
 
@@ -792,8 +760,8 @@ void TestMainView::reviewAskedOnlyWhenLastWindowCloses()
     while (CReviewDialog::LaunchCount() < CReviewDialog::kMinLaunches)
         CReviewDialog::AddLaunch();
     QVERIFY(!CReviewDialog::WasShown());
-    QPointer<MainView> first = NewWindow();
-    QPointer<MainView> last = NewWindow();
+    QPointer<MainView> first = TestWindows::New();
+    QPointer<MainView> last = TestWindows::New();
     ModalAnswerer review([](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, "button_2"); });
     // Asked on the way out, while the window closes.
     first->close();

@@ -419,7 +419,6 @@ void TestMenu::helpMenuOfEachBrand_data()
     const QStringList all {"Preferences", "Appearance", "Create Desktop Shortcut", "Set as Default", "User Guide",
                            "FAQ", "Feedback", "Support Center", "Check for Updates", "About"};
     QTest::newRow("rv") << "rv" << "overseas" << all;
-    QTest::newRow("mk") << "mk" << "overseas" << all;
     QTest::newRow("company brand") << "hd" << "domestic"
                                    << QStringList {"Preferences", "Appearance", "Create Desktop Shortcut",
                                                    "Set as Default", "About"};

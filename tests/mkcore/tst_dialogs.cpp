@@ -9,6 +9,7 @@
 #include "LoggerObject.h"
 #include "MKMainWindow.h"
 #include "TestMain.h"
+#include "TestPdf.h"
 
 #include <QDesktopServices>
 #include <QFile>
@@ -37,7 +38,6 @@ private slots:
 
     void serviceUrlRule_data();
     void serviceUrlRule();
-    void endpointsFollowBrandUnlessOverridden();
     void versionComparison_data();
     void versionComparison();
     void updateCheck_data();
@@ -72,7 +72,6 @@ private slots:
 private:
     static void ResetReview(int nLaunches);
     static QString WriteFile(const QString& name, const QByteArray& data);
-    static QByteArray LogText();
 
     UrlCatcher catcher;
 };
@@ -115,16 +114,8 @@ void TestDialogs::ResetReview(int nLaunches)
 QString TestDialogs::WriteFile(const QString& name, const QByteArray& data)
 {
     const QString path = TestEnv::MakeDir("texts") + "/" + name;
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(data);
+    TestPdf::WriteBytes(path, data);
     return path;
-}
-
-QByteArray TestDialogs::LogText()
-{
-    QFile log(MKBase::LoggerObject::LogFilePath());
-    return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
 }
 
 // ---- service addresses -----------------------------------------------------
@@ -151,16 +142,6 @@ void TestDialogs::serviceUrlRule()
     QFETCH(QString, url);
     QFETCH(bool, allowed);
     QCOMPARE(MKBase::CServiceUrl::IsAllowed(QUrl(url)), allowed);
-}
-
-void TestDialogs::endpointsFollowBrandUnlessOverridden()
-{
-    QCOMPARE(CUpdateChecker::EndpointUrl(), QUrl("https://update.rvpdf.example/api/v1/check"));
-    QCOMPARE(CMemberManager::LoginUrl(), QUrl("https://api.rvpdf.example/account/v1/login"));
-    qputenv("RVPDF_UPDATE_URL", "http://127.0.0.1:1/u");
-    qputenv("RVPDF_ACCOUNT_URL", "http://127.0.0.1:1/a");
-    QCOMPARE(CUpdateChecker::EndpointUrl(), QUrl("http://127.0.0.1:1/u"));
-    QCOMPARE(CMemberManager::LoginUrl(), QUrl("http://127.0.0.1:1/a"));
 }
 
 // ---- update check ----------------------------------------------------------
@@ -404,11 +385,9 @@ void TestDialogs::signIn()
     QCOMPARE(sent.value("email").toString(), QStringLiteral("ann@example.com"));
     QCOMPARE(sent.value("password").toString(), QStringLiteral("s3cret pass"));
     // The password is neither kept in the settings nor written to the log.
-    QFile settings(MKApplication::FrameworkSettingsPath());
-    QVERIFY(settings.open(QIODevice::ReadOnly));
-    QVERIFY(!settings.readAll().contains("s3cret"));
-    QVERIFY(LogText().contains("sign-in"));
-    QVERIFY(!LogText().contains("s3cret"));
+    QVERIFY(!TestPdf::ReadBytes(MKApplication::FrameworkSettingsPath()).contains("s3cret"));
+    QVERIFY(TestPdf::ReadBytes(MKBase::LoggerObject::LogFilePath()).contains("sign-in"));
+    QVERIFY(!TestPdf::ReadBytes(MKBase::LoggerObject::LogFilePath()).contains("s3cret"));
 }
 
 void TestDialogs::failedSignInEndsPreviousSession()
@@ -648,7 +627,7 @@ void TestDialogs::reviewNeedsItsTexts()
     QCOMPARE(answerer.AnsweredCount(), 0);
     // Not asked is not used up: a brand with texts may still ask.
     QVERIFY(!CReviewDialog::WasShown());
-    QVERIFY(LogText().contains("not shown: no review texts"));
+    QVERIFY(TestPdf::ReadBytes(MKBase::LoggerObject::LogFilePath()).contains("not shown: no review texts"));
 }
 
 // ---- about -----------------------------------------------------------------

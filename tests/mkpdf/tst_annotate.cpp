@@ -8,13 +8,13 @@
 #include "MainBox.h"
 #include "TestMain.h"
 #include "TestPdf.h"
+#include "TestWindows.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QUndoStack>
 
@@ -28,35 +28,6 @@ Q_DECLARE_METATYPE(PdfAnnotation)
 
 namespace {
 
-MainBox* Open(const QString& path)
-{
-    int result = -1;
-    return qobject_cast<MainBox*>(MainBox::CreatePdfBox(nullptr, path, {}, result));
-}
-
-QByteArray Bytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QString Run(const QString& program, const QStringList& arguments, int* exitCode = nullptr)
-{
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(60000);
-    if (exitCode)
-        *exitCode = process.exitCode();
-    return QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
-}
-
-bool QpdfClean(const QString& path, QString* report)
-{
-    int code = -1;
-    *report = Run("qpdf", {"--check", path}, &code);
-    return code == 0;
-}
-
 // The comments of a page as another reader of the file finds them.
 QVector<PdfAnnotation> Reread(const QString& path, int nPage, const QByteArray& password = QByteArray())
 {
@@ -69,7 +40,7 @@ QVector<PdfAnnotation> Reread(const QString& path, int nPage, const QByteArray& 
 QImage Rendered(const QString& path, int nPage)
 {
     const QString prefix = QFileInfo(path).absolutePath() + "/render" + QString::number(nPage);
-    Run("pdftoppm", {"-r", "72", "-f", QString::number(nPage + 1), "-l", QString::number(nPage + 1), "-png",
+    TestEnv::RunChild("pdftoppm", {"-r", "72", "-f", QString::number(nPage + 1), "-l", QString::number(nPage + 1), "-png",
                      "-singlefile", path, prefix});
     return QImage(prefix + ".png");
 }
@@ -192,7 +163,6 @@ private slots:
     void foreignAnnotationMovedAndDeleted();
     void failedSaveKeepsTheOriginal();
     void protectedDocumentStaysProtected();
-    void forbiddenDocumentOffersNoTools();
 
 private:
     QString Fresh(const QString& name, const QString& source = QString());
@@ -243,8 +213,8 @@ void TestAnnotate::eachTypeSavedAndReopened()
     QFETCH(PdfAnnotation, made);
     QFETCH(QString, subtype);
     const QString path = Fresh(QTest::currentDataTag());
-    const QByteArray original = Bytes(path);
-    std::unique_ptr<MainBox> box(Open(path));
+    const QByteArray original = TestPdf::ReadBytes(path);
+    std::unique_ptr<MainBox> box(TestWindows::Document(path));
     QVERIFY(box);
     QSignalSpy dirty(box.get(), &MainBox::SignalDocumentChanged);
     Push(box.get(), CAnnotationCommand::NewCreate(box->Annotations(), made, "Add"));
@@ -254,7 +224,7 @@ void TestAnnotate::eachTypeSavedAndReopened()
 
     // What a recovery copy keeps makes the same comment on the file as it was.
     {
-        std::unique_ptr<MainBox> recovered(Open(Fresh(QStringLiteral("%1-recovered").arg(QTest::currentDataTag()))));
+        std::unique_ptr<MainBox> recovered(TestWindows::Document(Fresh(QStringLiteral("%1-recovered").arg(QTest::currentDataTag()))));
         QVERIFY(CEditRecovery::Replay(CEditRecovery::Steps(box->Session()->UndoStack()), recovered->Annotations(),
                                       recovered->Forms()->Store(), recovered->Session()->UndoStack()));
         const QVector<PdfAnnotation> again = recovered->Annotations()->PageAnnotations(0);
@@ -271,10 +241,9 @@ void TestAnnotate::eachTypeSavedAndReopened()
     QVERIFY(box->SaveAs(path));
     QVERIFY(!box->IsDirty());
     // Written as an update after the original, which stays as it was.
-    QVERIFY(Bytes(path).size() > original.size());
-    QVERIFY(Bytes(path).startsWith(original));
-    QString report;
-    QVERIFY2(QpdfClean(path, &report), qPrintable(report));
+    QVERIFY(TestPdf::ReadBytes(path).size() > original.size());
+    QVERIFY(TestPdf::ReadBytes(path).startsWith(original));
+    QCOMPARE(TestPdf::StructureProblems(path), QString());
 
     const QVector<PdfAnnotation> found = Reread(path, 0);
     QCOMPARE(found.size(), 1);
@@ -320,7 +289,7 @@ void TestAnnotate::damagedRecoveryChangesNothing_data()
 void TestAnnotate::damagedRecoveryChangesNothing()
 {
     QFETCH(QByteArray, steps);
-    std::unique_ptr<MainBox> box(Open(Fresh(QTest::currentDataTag())));
+    std::unique_ptr<MainBox> box(TestWindows::Document(Fresh(QTest::currentDataTag())));
     QString error;
     QVERIFY(!CEditRecovery::Replay(QJsonDocument::fromJson(steps).array(), box->Annotations(), box->Forms()->Store(),
                                    box->Session()->UndoStack(), &error));
@@ -332,7 +301,7 @@ void TestAnnotate::damagedRecoveryChangesNothing()
 void TestAnnotate::undoRestoresExactly()
 {
     const QString path = Fresh("undo");
-    std::unique_ptr<MainBox> box(Open(path));
+    std::unique_ptr<MainBox> box(TestWindows::Document(path));
     QVERIFY(box);
     CAnnotationStore* store = box->Annotations();
     QUndoStack* stack = box->Session()->UndoStack();
@@ -392,7 +361,7 @@ void TestAnnotate::foreignAnnotationMovedAndDeleted()
     QFETCH(int, which);
     QFETCH(QColor, look);
     const QString path = Fresh(QStringLiteral("foreign%1").arg(which), foreign);
-    std::unique_ptr<MainBox> box(Open(path));
+    std::unique_ptr<MainBox> box(TestWindows::Document(path));
     QVERIFY(box);
     CAnnotationStore* store = box->Annotations();
     QUndoStack* stack = box->Session()->UndoStack();
@@ -436,16 +405,15 @@ void TestAnnotate::foreignAnnotationMovedAndDeleted()
     QCOMPARE(saved.size(), 1);
     QCOMPARE(saved.first().subtype, which == 0 ? QString("Stamp") : QString("Square"));
     QVERIFY(!ShowsColor(Rendered(path, 0), moved.rect.adjusted(10, 10, -10, -10), look));
-    QString report;
-    QVERIFY2(QpdfClean(path, &report), qPrintable(report));
+    QCOMPARE(TestPdf::StructureProblems(path), QString());
     Q_UNUSED(status);
 }
 
 void TestAnnotate::failedSaveKeepsTheOriginal()
 {
     const QString path = Fresh("failed");
-    const QByteArray before = Bytes(path);
-    std::unique_ptr<MainBox> box(Open(path));
+    const QByteArray before = TestPdf::ReadBytes(path);
+    std::unique_ptr<MainBox> box(TestWindows::Document(path));
     QVERIFY(box);
     Push(box.get(), CAnnotationCommand::NewCreate(box->Annotations(),
                                                   Made(PdfAnnotation::Ink, QRectF(50, 50, 200, 200), Qt::red, ""), "Add"));
@@ -456,7 +424,7 @@ void TestAnnotate::failedSaveKeepsTheOriginal()
         QVERIFY(!box->SaveAs(path, &error));
         QVERIFY(!error.isEmpty());
     }
-    QCOMPARE(Bytes(path), before);
+    QCOMPARE(TestPdf::ReadBytes(path), before);
     QVERIFY(box->IsDirty());
     QCOMPARE(box->Annotations()->PageAnnotations(0).size(), 1);
     const QStringList left = QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files | QDir::Hidden);
@@ -469,10 +437,9 @@ void TestAnnotate::failedSaveKeepsTheOriginal()
 void TestAnnotate::protectedDocumentStaysProtected()
 {
     const QString path = TestEnv::MakeDir("protected") + "/doc.pdf";
-    int code = -1;
-    const QString output = Run("qpdf", {"--encrypt", "", "owner", "256", "--", plain, path}, &code);
-    QVERIFY2(code == 0, qPrintable(output));
-    std::unique_ptr<MainBox> box(Open(path));
+    const TestEnv::ChildResult encrypt = TestEnv::RunChild("qpdf", {"--encrypt", "", "owner", "256", "--", plain, path});
+    QVERIFY2(encrypt.ExitCode() == 0, qPrintable(encrypt.Output()));
+    std::unique_ptr<MainBox> box(TestWindows::Document(path));
     QVERIFY(box);
     QVERIFY(box->Annotations()->CanAnnotate());
     Push(box.get(), CAnnotationCommand::NewCreate(box->Annotations(), Made(PdfAnnotation::Note, QRectF(300, 300, 24, 24),
@@ -485,22 +452,8 @@ void TestAnnotate::protectedDocumentStaysProtected()
     const QVector<PdfAnnotation> found = CAnnotationStore::ReadPage(*doc, 0);
     QCOMPARE(found.size(), 1);
     QCOMPARE(found.first().contents, QString("Still locked?"));
-    QString report;
-    QVERIFY2(QpdfClean(path, &report), qPrintable(report));
-    QVERIFY(Run("qpdf", {"--show-encryption", path}).contains("R = 6"));
-}
-
-void TestAnnotate::forbiddenDocumentOffersNoTools()
-{
-    const QString path = dir + "/no_comments.pdf";
-    int code = -1;
-    const QString output = Run("qpdf", {"--encrypt", "", "owner", "256", "--annotate=n", "--", plain, path}, &code);
-    QVERIFY2(code == 0, qPrintable(output));
-    std::unique_ptr<MainBox> box(Open(path));
-    QVERIFY(box);
-    QVERIFY(!box->Annotations()->CanAnnotate());
-    std::unique_ptr<MainBox> open(Open(plain));
-    QVERIFY(open->Annotations()->CanAnnotate());
+    QCOMPARE(TestPdf::StructureProblems(path), QString());
+    QVERIFY(TestEnv::RunChild("qpdf", {"--show-encryption", path}).out.contains("R = 6"));
 }
 
 RV_TEST_MAIN(TestAnnotate)

@@ -15,6 +15,7 @@
 #include "ModalAnswerer.h"
 #include "TestMain.h"
 #include "TestPdf.h"
+#include "TestWindows.h"
 #include "mainview/MainView.h"
 #include "windows/CMainViewManager.h"
 
@@ -24,7 +25,6 @@
 #include <QFile>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QTreeWidget>
@@ -37,8 +37,7 @@ MainBox* Open(const QString& path, const QVariantMap& options = {})
     QVariantMap request = options;
     if (!request.contains("zoom"))
         request["zoom"] = 100.0;
-    int result = -1;
-    auto* box = qobject_cast<MainBox*>(MainBox::CreatePdfBox(nullptr, path, request, result));
+    MainBox* box = TestWindows::Document(path, request);
     if (box) {
         box->resize(1000, 900);
         box->show();
@@ -106,12 +105,6 @@ bool Near(const QRectF& a, const QRectF& b, double slack)
 {
     return qAbs(a.left() - b.left()) <= slack && qAbs(a.top() - b.top()) <= slack
         && qAbs(a.right() - b.right()) <= slack && qAbs(a.bottom() - b.bottom()) <= slack;
-}
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -331,9 +324,7 @@ void TestComments::editToolStartsWithTheLastTool()
 void TestComments::forbiddenDocumentOffersNoTools()
 {
     const QString path = dir + "/no_comments.pdf";
-    QProcess qpdf;
-    qpdf.start("qpdf", {"--encrypt", "", "owner", "256", "--annotate=n", "--", plain, path});
-    QVERIFY(qpdf.waitForFinished(30000) && qpdf.exitCode() == 0);
+    QCOMPARE(TestEnv::RunChild("qpdf", {"--encrypt", "", "owner", "256", "--annotate=n", "--", plain, path}).ExitCode(), 0);
     ModalAnswerer answer([](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, "button_3"); }, 2);
     std::unique_ptr<MainBox> doc(Open(path, {{"toolID", 0}}));
     QVERIFY(doc);
@@ -410,7 +401,7 @@ void TestComments::optionsReachCommentsIniAndNextDocuments()
     emit Bar(first)->WidthBox()->activated(Bar(first)->WidthBox()->currentIndex());
 
     // In the file, as text another reader can check.
-    const QByteArray ini = ReadAll(CSettingManager::CommentsPath());
+    const QByteArray ini = TestPdf::ReadBytes(CSettingManager::CommentsPath());
     QVERIFY2(ini.contains("[Rectangle]") && ini.contains(chosen.name().toLatin1()), ini.constData());
     QVERIFY2(ini.contains("Last_Tool=Rectangle"), ini.constData());
     QSettings file(CSettingManager::CommentsPath(), QSettings::IniFormat);
@@ -450,10 +441,7 @@ void TestComments::damagedCommentsIniFallsBackToDefaults()
     general["Quit_Close"] = true;
     settings->SetGeneral(general);
     settings->Save();
-    QFile file(CSettingManager::CommentsPath());
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(content);
-    file.close();
+    QVERIFY(TestPdf::WriteBytes(CSettingManager::CommentsPath(), content));
 
     settings->Reload();
     QCOMPARE(settings->GetGeneral().value("Quit_Close").toBool(), true);

@@ -9,9 +9,9 @@
 #include "MainBox.h"
 #include "TestMain.h"
 #include "TestPdf.h"
+#include "TestWindows.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QPushButton>
 #include <QUndoStack>
 
@@ -26,23 +26,12 @@ namespace {
 
 MainBox* Open(const QString& path)
 {
-    int result = -1;
-    auto* box = qobject_cast<MainBox*>(MainBox::CreatePdfBox(nullptr, path, {{"zoom", 100.0}}, result));
+    MainBox* box = TestWindows::Document(path, {{"zoom", 100.0}});
     if (box) {
         box->resize(1000, 900);
         box->show();
     }
     return box;
-}
-
-QString Run(const QString& program, const QStringList& arguments, int* exitCode = nullptr)
-{
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(60000);
-    if (exitCode)
-        *exitCode = process.exitCode();
-    return QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
 }
 
 // A widget annotation of a field, on the page, with its own entries.
@@ -264,10 +253,7 @@ void TestForms::everyFieldFilledSavedAndReopened()
     }
     QVERIFY(box->IsDirty());
     QVERIFY(box->SaveAs(path));
-    QString report;
-    int code = -1;
-    report = Run("qpdf", {"--check", path}, &code);
-    QVERIFY2(code == 0, qPrintable(report));
+    QCOMPARE(TestPdf::StructureProblems(path), QString());
 
     // qpdf reads the value from the file...
     const QStringList values = FormValues(path);
@@ -286,7 +272,7 @@ void TestForms::everyFieldFilledSavedAndReopened()
         QVERIFY(field.state);
     // The one-line value is what a reader prints on the page.
     if (name == "name")
-        QVERIFY(Run("pdftotext", {"-f", "1", "-l", "1", path, "-"}).contains("Ada Lovela"));
+        QVERIFY(TestEnv::RunChild("pdftotext", {"-f", "1", "-l", "1", path, "-"}).out.contains("Ada Lovela"));
 }
 
 void TestForms::limitsAndReadOnlyHonoured()
@@ -403,10 +389,9 @@ void TestForms::barSaysWhatTheFormAllows()
     QString path = kind == "plain" ? plain : form;
     if (kind == "locked") {
         path = dir + "/locked.pdf";
-        int code = -1;
-        const QString output =
-            Run("qpdf", {"--encrypt", "", "owner", "256", "--form=n", "--annotate=n", "--", form, path}, &code);
-        QVERIFY2(code == 0, qPrintable(output));
+        const TestEnv::ChildResult encrypt = TestEnv::RunChild(
+            "qpdf", {"--encrypt", "", "owner", "256", "--form=n", "--annotate=n", "--", form, path});
+        QVERIFY2(encrypt.ExitCode() == 0, qPrintable(encrypt.Output()));
     } else if (kind == "xfa") {
         path = dir + "/xfa.pdf";
         QVERIFY(WriteForm(plain, path, true));

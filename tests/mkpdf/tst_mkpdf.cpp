@@ -10,6 +10,7 @@
 #include "ModalAnswerer.h"
 #include "TestMain.h"
 #include "TestPdf.h"
+#include "TestWindows.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -34,13 +35,12 @@
 
 namespace {
 
-MainBox* Open(const QString& path, const QVariantMap& options = {}, int* code = nullptr)
+// A new A4 document of nPages, as the New command makes it.
+MainBox* Blank(const QString& tempPath, int nPages)
 {
     int result = -1;
-    QWidget* widget = MainBox::CreatePdfBox(nullptr, path, options, result);
-    if (code)
-        *code = result;
-    return qobject_cast<MainBox*>(widget);
+    return qobject_cast<MainBox*>(MainBox::CreatePdfBox(
+        nullptr, {{"pageSize", QSizeF(595, 842)}, {"pageCount", nPages}, {"tempPath", tempPath}}, result));
 }
 
 // Types a password into the prompt and confirms, or cancels it.
@@ -156,7 +156,7 @@ void TestMKPDF::honoursViewOptions()
     const QVariantMap comment{{"Highlight", QVariantMap{{"color", "#ff0"}}}};
     options["comment"] = comment;
     int code = -1;
-    QScopedPointer<MainBox> box(Open(threePages, options, &code));
+    QScopedPointer<MainBox> box(TestWindows::Document(threePages, options, &code));
     QCOMPARE(code, 0);
     QVERIFY(box);
     box->resize(900, 700);
@@ -185,9 +185,7 @@ void TestMKPDF::refusesWhatItCannotOpen_data()
     TestPdf::WriteBytes(bad + "/garbage.pdf", TestPdf::Garbage(20000, 3));
     TestPdf::WriteBytes(bad + "/text.pdf", "Hello, this is not a PDF at all.\n");
     TestPdf::WriteBytes(bad + "/header-only.pdf", "%PDF-1.7\n%%EOF\n");
-    QFile source(threePages);
-    source.open(QIODevice::ReadOnly);
-    TestPdf::WriteBytes(bad + "/cut.pdf", source.read(300));
+    TestPdf::WriteBytes(bad + "/cut.pdf", TestPdf::ReadBytes(threePages).left(300));
     QDir().mkpath(bad + "/folder.pdf");
 
     QTest::newRow("missing") << bad + "/none.pdf" << int(MainBox::OpenMissing);
@@ -199,9 +197,7 @@ void TestMKPDF::refusesWhatItCannotOpen_data()
     QTest::newRow("cut after 300 bytes") << bad + "/cut.pdf" << int(MainBox::OpenDamaged);
     QTest::newRow("empty path") << QString() << int(MainBox::OpenMissing);
     // A damaged file may be repaired enough to show (-1: either way).
-    QFile full(rich);
-    full.open(QIODevice::ReadOnly);
-    const QByteArray bytes = full.readAll();
+    const QByteArray bytes = TestPdf::ReadBytes(rich);
     for (int percent : {10, 35, 60, 85, 99}) {
         const QString path = bad + QStringLiteral("/rich-%1.pdf").arg(percent);
         TestPdf::WriteBytes(path, bytes.left(bytes.size() * percent / 100));
@@ -214,7 +210,7 @@ void TestMKPDF::refusesWhatItCannotOpen()
     QFETCH(QString, path);
     QFETCH(int, result);
     int code = -1;
-    QScopedPointer<MainBox> box(Open(path, {}, &code));
+    QScopedPointer<MainBox> box(TestWindows::Document(path, {}, &code));
     if (result >= 0)
         QCOMPARE(code, result);
     else
@@ -248,7 +244,7 @@ void TestMKPDF::passwordPrompt()
     QFETCH(int, prompts);
     QScopedPointer<ModalAnswerer> answerer(AnswerPassword(answers));
     int code = -1;
-    QScopedPointer<MainBox> box(Open(encrypted, {}, &code));
+    QScopedPointer<MainBox> box(TestWindows::Document(encrypted, {}, &code));
     QCOMPARE(code, result);
     QCOMPARE(box.isNull(), result != 0);
     QCOMPARE(answerer->AnsweredCount(), prompts);
@@ -298,7 +294,7 @@ void TestMKPDF::firstThumbnailIsWrittenAndAnnounced()
     const QString thumb = MainBox::ThumbnailDirPath() + MainBox::ThumbnailFileName(path);
     // A picture left from before: a protected page must not stay on disk.
     QVERIFY(TestPdf::WriteBytes(thumb, "old picture"));
-    QScopedPointer<MainBox> box(Open(path, {{"recordThumbnail", recorded}}));
+    QScopedPointer<MainBox> box(TestWindows::Document(path, {{"recordThumbnail", recorded}}));
     QVERIFY(box);
     QSignalSpy announced(box.data(), SIGNAL(SignalFirstThumbRendered(QString, bool)));
     box->resize(800, 1000);
@@ -316,7 +312,7 @@ void TestMKPDF::firstThumbnailIsWrittenAndAnnounced()
 
 void TestMKPDF::rendersPagesAndPaintsFromMemory()
 {
-    QScopedPointer<MainBox> box(Open(threePages));
+    QScopedPointer<MainBox> box(TestWindows::Document(threePages));
     QSignalSpy pages(box->PageView(), &CPageView::SignalPageRendered);
     box->resize(800, 1000);
     box->show();
@@ -359,7 +355,7 @@ void TestMKPDF::pageSizesLoadLazily()
     QCOMPARE(doc->PageSize(1), QSizeF(800, 600));
     QCOMPARE(doc->MaxPageSize(), QSizeF(800, 600));
     // The widget picks the real sizes up by itself.
-    QScopedPointer<MainBox> box(Open(mixed, {{"zoom", 100.0}}));
+    QScopedPointer<MainBox> box(TestWindows::Document(mixed, {{"zoom", 100.0}}));
     box->resize(900, 700);
     box->show();
     QTRY_VERIFY(qAbs(box->PageView()->PageRect(1).width() - 800 * box->PageView()->Scale()) <= 1);
@@ -380,7 +376,7 @@ void TestMKPDF::cacheStaysBounded()
     QFETCH(double, zoom);
     const QString path = dir + QStringLiteral("/pages-%1.pdf").arg(pages);
     QVERIFY(TestPdf::Write(path, pages));
-    QScopedPointer<MainBox> box(Open(path, {{"zoom", zoom}}));
+    QScopedPointer<MainBox> box(TestWindows::Document(path, {{"zoom", zoom}}));
     box->resize(1000, 800);
     QSignalSpy rendered(box->PageView(), &CPageView::SignalPageRendered);
     box->show();
@@ -396,7 +392,7 @@ void TestMKPDF::cacheStaysBounded()
 
 void TestMKPDF::zoomAndNavigationKeys()
 {
-    QScopedPointer<MainBox> box(Open(threePages, {{"zoom", 100.0}}));
+    QScopedPointer<MainBox> box(TestWindows::Document(threePages, {{"zoom", 100.0}}));
     box->resize(800, 600);
     box->show();
     box->OnMainMenuTrigger("zoom_in");
@@ -451,7 +447,7 @@ void TestMKPDF::displayModes()
     QFETCH(int, mode);
     QFETCH(bool, twoSideBySide);
     QFETCH(bool, allPagesLaidOut);
-    QScopedPointer<MainBox> box(Open(threePages, {{"zoom", 50.0}}));
+    QScopedPointer<MainBox> box(TestWindows::Document(threePages, {{"zoom", 50.0}}));
     box->resize(1000, 800);
     box->show();
     box->OnMainMenuTrigger(key);
@@ -471,7 +467,7 @@ void TestMKPDF::displayModes()
 
 void TestMKPDF::textSelectionAndCopy()
 {
-    QScopedPointer<MainBox> box(Open(threePages));
+    QScopedPointer<MainBox> box(TestWindows::Document(threePages));
     box->resize(800, 1000);
     box->show();
     CPageView* view = box->PageView();
@@ -558,9 +554,7 @@ void TestMKPDF::createsBlankDocuments()
 void TestMKPDF::saveAsWritesAValidCopy()
 {
     const QString temp = TestEnv::MakeDir("save") + "/Untitled_1.pdf";
-    int result = -1;
-    QScopedPointer<MainBox> box(qobject_cast<MainBox*>(MainBox::CreatePdfBox(
-        nullptr, {{"pageSize", QSizeF(595, 842)}, {"pageCount", 2}, {"tempPath", temp}}, result)));
+    QScopedPointer<MainBox> box(Blank(temp, 2));
     QVERIFY(box);
     QSignalSpy savedAs(box.data(), SIGNAL(SignalDocumentSaveAs(QString, QString)));
     QSignalSpy changed(box.data(), SIGNAL(SignalDocumentChanged(bool)));
@@ -575,7 +569,7 @@ void TestMKPDF::saveAsWritesAValidCopy()
     QVERIFY(!box->IsDirty());
     QCOMPARE(box->GetDocumentFilePath(), target + ".pdf");
     int reopened = -1;
-    QScopedPointer<MainBox> again(Open(target + ".pdf", {}, &reopened));
+    QScopedPointer<MainBox> again(TestWindows::Document(target + ".pdf", {}, &reopened));
     QCOMPARE(reopened, 0);
     QCOMPARE(again->PageCount(), 2);
     // Saving a document that is not dirty and not temporary writes nothing.
@@ -589,11 +583,8 @@ void TestMKPDF::failedSaveKeepsTheOriginal()
     const QString folder = TestEnv::MakeDir("save-fail");
     const QString original = folder + "/doc.pdf";
     QVERIFY(QFile::copy(threePages, original));
-    QFile in(original);
-    in.open(QIODevice::ReadOnly);
-    const QByteArray before = in.readAll();
-    in.close();
-    QScopedPointer<MainBox> box(Open(original));
+    const QByteArray before = TestPdf::ReadBytes(original);
+    QScopedPointer<MainBox> box(TestWindows::Document(original));
     // The target's folder is a file: nothing can be written there.
     TestPdf::WriteBytes(folder + "/blocked", "x");
     ModalAnswerer answerer([](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, "button_3"); });
@@ -603,16 +594,13 @@ void TestMKPDF::failedSaveKeepsTheOriginal()
     QCOMPARE(answerer.AnsweredCount(), 1);
     QVERIFY(answerer.SeenTexts().first().contains("Failed to Save"));
     QCOMPARE(box->GetDocumentFilePath(), original);
-    in.open(QIODevice::ReadOnly);
-    QCOMPARE(in.readAll(), before);
+    QCOMPARE(TestPdf::ReadBytes(original), before);
 }
 
 void TestMKPDF::saveAsThroughTheDialog()
 {
     const QString temp = TestEnv::MakeDir("save-dialog") + "/Untitled_3.pdf";
-    int result = -1;
-    QScopedPointer<MainBox> box(qobject_cast<MainBox*>(MainBox::CreatePdfBox(
-        nullptr, {{"pageSize", QSizeF(595, 842)}, {"pageCount", 1}, {"tempPath", temp}}, result)));
+    QScopedPointer<MainBox> box(Blank(temp, 1));
     const QString target = TestEnv::MakeDir("save-dialog-target") + "/Chosen.pdf";
     // A temporary document always goes through Save As, even for "save".
     ModalAnswerer answerer([target](QWidget* dialog) {
@@ -643,9 +631,7 @@ void TestMKPDF::closeAsksForDirtyDocuments()
     QFETCH(QString, button);
     QFETCH(bool, closed);
     const QString temp = TestEnv::MakeDir("close") + "/Untitled_1.pdf";
-    int result = -1;
-    QScopedPointer<MainBox> box(qobject_cast<MainBox*>(MainBox::CreatePdfBox(
-        nullptr, {{"pageSize", QSizeF(595, 842)}, {"pageCount", 1}, {"tempPath", temp}}, result)));
+    QScopedPointer<MainBox> box(Blank(temp, 1));
     box->show();
     QSignalSpy closedSpy(box.data(), SIGNAL(SignalDocumentClosed(bool)));
     ModalAnswerer answerer([button](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, button); });
@@ -657,7 +643,7 @@ void TestMKPDF::closeAsksForDirtyDocuments()
     QCOMPARE(box->isVisible(), !closed);
 
     // A clean document closes without a question.
-    QScopedPointer<MainBox> clean(Open(threePages));
+    QScopedPointer<MainBox> clean(TestWindows::Document(threePages));
     QSignalSpy cleanSpy(clean.data(), SIGNAL(SignalDocumentClosed(bool)));
     QVERIFY(clean->close());
     QCOMPARE(cleanSpy.at(0).at(0).toBool(), true);
@@ -701,7 +687,7 @@ void TestMKPDF::renameOnDisk()
 {
     const QString folder = TestEnv::MakeDir("rename");
     QVERIFY(QFile::copy(threePages, folder + "/before.pdf"));
-    QScopedPointer<MainBox> box(Open(folder + "/before.pdf"));
+    QScopedPointer<MainBox> box(TestWindows::Document(folder + "/before.pdf"));
     QSignalSpy renamed(box.data(), SIGNAL(SignalDocumentRename(QString, QString)));
     ModalAnswerer answerer([](QWidget* dialog) {
         dialog->findChild<QLineEdit*>("line_edit")->setText("after");
@@ -729,7 +715,7 @@ void TestMKPDF::gotoPageRefusesOutOfRange()
     QTest::keyClicks(edit, "3");
     QCOMPARE(box.Page(), 2);
 
-    QScopedPointer<MainBox> doc(Open(threePages));
+    QScopedPointer<MainBox> doc(TestWindows::Document(threePages));
     doc->resize(800, 800);
     doc->show();
     ModalAnswerer answerer([](QWidget* dialog) {
@@ -744,7 +730,7 @@ void TestMKPDF::gotoPageRefusesOutOfRange()
 
 void TestMKPDF::sidePanelLists()
 {
-    QScopedPointer<MainBox> box(Open(rich));
+    QScopedPointer<MainBox> box(TestWindows::Document(rich));
     box->resize(1000, 800);
     box->show();
     CSidePanel* panel = box->SidePanel();
@@ -781,15 +767,13 @@ void TestMKPDF::sidePanelLists()
     // The name from inside the PDF cannot climb out of the extraction folder.
     QCOMPARE(QFileInfo(path).fileName(), QStringLiteral("notes.txt"));
     QVERIFY(path.startsWith(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/attachments/"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("attached text"));
+    QCOMPARE(TestPdf::ReadBytes(path), QByteArray("attached text"));
     // A second extraction never overwrites the first.
     QVERIFY(box->ExtractAttachment(0) != path);
     QVERIFY(box->ExtractAttachment(5).isEmpty());
 
     // A plain document says it has none.
-    QScopedPointer<MainBox> plain(Open(threePages));
+    QScopedPointer<MainBox> plain(TestWindows::Document(threePages));
     plain->OnMainMenuTrigger("attachment");
     QCOMPARE(plain->SidePanel()->AttachmentList()->count(), 1);
     QCOMPARE(plain->SidePanel()->AttachmentList()->item(0)->flags(), Qt::NoItemFlags);
@@ -799,7 +783,7 @@ void TestMKPDF::readModeTogglesTitleBar()
 {
     QWidget window;
     auto* layout = new QVBoxLayout(&window);
-    MainBox* box = Open(threePages);
+    MainBox* box = TestWindows::Document(threePages);
     layout->addWidget(box);
     window.resize(800, 600);
     window.show();
@@ -825,7 +809,7 @@ void TestMKPDF::readModeTogglesTitleBar()
 
 void TestMKPDF::printsEveryPage()
 {
-    QScopedPointer<MainBox> box(Open(threePages));
+    QScopedPointer<MainBox> box(TestWindows::Document(threePages));
     const QString output = TestEnv::MakeDir("print") + "/printed.pdf";
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -848,7 +832,7 @@ void TestMKPDF::printsEveryPage()
 void TestMKPDF::propertiesShowTheDocument()
 {
     QScopedPointer<ModalAnswerer> password(AnswerPassword({"open sesame"}));
-    QScopedPointer<MainBox> box(Open(encrypted));
+    QScopedPointer<MainBox> box(TestWindows::Document(encrypted));
     QVERIFY(box);
     QStringList rows;
     ModalAnswerer answerer([&rows](QWidget* dialog) {
@@ -884,7 +868,7 @@ void TestMKPDF::everyMenuKeyIsSafe()
     // One document takes every key in turn, as a user's window would.
     QScopedPointer<MainBox>& box = keyTarget;
     if (!box) {
-        box.reset(Open(rich));
+        box.reset(TestWindows::Document(rich));
         box->resize(800, 600);
         box->show();
     }
@@ -900,7 +884,7 @@ void TestMKPDF::prefetchIsUsedOnlyForItsFile()
     // The prefetched first page is in the cache before the widget exists, so
     // the first paint needs no render.
     MainBox::Prefetch(threePages, QSize(900, 700));
-    QScopedPointer<MainBox> box(Open(threePages));
+    QScopedPointer<MainBox> box(TestWindows::Document(threePages));
     QVERIFY(box);
     box->resize(900, 700 + 40);
     QSignalSpy painted(box->PageView(), &CPageView::SignalFirstPagePainted);
@@ -912,16 +896,16 @@ void TestMKPDF::prefetchIsUsedOnlyForItsFile()
     // A prefetch of another file is ignored, and so is one that cannot be read.
     MainBox::Prefetch(rich, QSize(900, 700));
     int code = -1;
-    QScopedPointer<MainBox> other(Open(threePages, {}, &code));
+    QScopedPointer<MainBox> other(TestWindows::Document(threePages, {}, &code));
     QCOMPARE(code, 0);
     QCOMPARE(other->GetDocumentFilePath(), QFileInfo(threePages).absoluteFilePath());
     MainBox::Prefetch(dir + "/missing.pdf", QSize(900, 700));
-    QVERIFY(!Open(dir + "/missing.pdf", {}, &code));
+    QVERIFY(!TestWindows::Document(dir + "/missing.pdf", {}, &code));
     QCOMPARE(code, int(MainBox::OpenMissing));
     // A protected file still asks for its password.
     MainBox::Prefetch(encrypted, QSize(900, 700));
     QScopedPointer<ModalAnswerer> answerer(AnswerPassword({QString()}));
-    QVERIFY(!Open(encrypted, {}, &code));
+    QVERIFY(!TestWindows::Document(encrypted, {}, &code));
     QCOMPARE(code, 100);
     QCOMPARE(answerer->AnsweredCount(), 1);
 }

@@ -9,6 +9,7 @@
 #include "ModalAnswerer.h"
 #include "TestMain.h"
 #include "TestPdf.h"
+#include "TestWindows.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,18 +28,6 @@
 #include <unistd.h>
 
 namespace {
-
-MainBox* Open(const QString& path)
-{
-    int result = -1;
-    return qobject_cast<MainBox*>(MainBox::CreatePdfBox(nullptr, path, {}, result));
-}
-
-QByteArray Bytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // What a reader sees of each page: its label.
 QStringList PageTexts(const QString& path, const QByteArray& password = QByteArray())
@@ -66,23 +55,6 @@ QStringList OutlineEntries(const QString& path)
             entries << QStringLiteral("%1>%2").arg(node.title).arg(node.page + 1);
     }
     return entries;
-}
-
-QString Qpdf(const QStringList& arguments, int* exitCode = nullptr)
-{
-    QProcess process;
-    process.start("qpdf", arguments);
-    process.waitForFinished(30000);
-    if (exitCode)
-        *exitCode = process.exitCode();
-    return QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
-}
-
-void VerifyClean(const QString& path)
-{
-    int code = -1;
-    const QString report = Qpdf({"--check", path}, &code);
-    QVERIFY2(code == 0, qPrintable(report));
 }
 
 // Makes a file or a folder read-only, for root too: a folder through a
@@ -245,7 +217,7 @@ void TestOrganize::organizeUndoAndSave()
     QFETCH(QStringList, outline);
     QFETCH(int, messages);
     const QString path = Fresh("steps");
-    QScopedPointer<MainBox> box(Open(path));
+    QScopedPointer<MainBox> box(TestWindows::Document(path));
     box->resize(900, 700);
     box->show();
     box->OnMainMenuTrigger("organize_pages");
@@ -319,14 +291,14 @@ void TestOrganize::organizeUndoAndSave()
     QCOMPARE(PageTexts(path), texts);
     QCOMPARE(TestPdf::Rotations(path), turns);
     QCOMPARE(OutlineEntries(path), outline);
-    VerifyClean(path);
+    QCOMPARE(TestPdf::StructureProblems(path), QString());
 }
 
 void TestOrganize::interactiveContentSurvives()
 {
     // Move page 1 (note, link, field) last, turn it, copy it, drop page 3.
     const QString path = Fresh("interactive");
-    QScopedPointer<MainBox> box(Open(path));
+    QScopedPointer<MainBox> box(TestWindows::Document(path));
     box->show();
     box->HandleToolID(3);
     QTRY_VERIFY(box->IsOrganizing());
@@ -339,7 +311,7 @@ void TestOrganize::interactiveContentSurvives()
     QVERIFY(organizer->DeleteSelection());
     QVERIFY(box->SaveAs(path));
     QCOMPARE(PageTexts(path), (QStringList{"Page 2", "Page 4", "Page 1", "Page 1"}));
-    VerifyClean(path);
+    QCOMPARE(TestPdf::StructureProblems(path), QString());
     CPdfDocument::LoadStatus status;
     const auto doc = CPdfDocument::Load(path, QByteArray(), &status);
     QVERIFY(doc);
@@ -377,8 +349,8 @@ void TestOrganize::extractAndSplit()
     QFETCH(int, perFile);
     QFETCH(QList<QStringList>, files);
     const QString path = Fresh("extract");
-    const QByteArray before = Bytes(path);
-    QScopedPointer<MainBox> box(Open(path));
+    const QByteArray before = TestPdf::ReadBytes(path);
+    QScopedPointer<MainBox> box(TestWindows::Document(path));
     box->ShowOrganizer();
     COrganizerBox* organizer = box->Organizer();
     QStringList written;
@@ -391,15 +363,15 @@ void TestOrganize::extractAndSplit()
         // A name already taken is never overwritten.
         QVERIFY(TestPdf::WriteBytes(out + "/doc_1.pdf", "keep me"));
         written = organizer->SplitInto(out, perFile);
-        QCOMPARE(Bytes(out + "/doc_1.pdf"), QByteArray("keep me"));
+        QCOMPARE(TestPdf::ReadBytes(out + "/doc_1.pdf"), QByteArray("keep me"));
     }
     QCOMPARE(written.size(), files.size());
     for (int i = 0; i < files.size(); ++i) {
         QCOMPARE(PageTexts(written.at(i)), files.at(i));
-        VerifyClean(written.at(i));
+        QCOMPARE(TestPdf::StructureProblems(written.at(i)), QString());
     }
     // The document itself is as it was.
-    QCOMPARE(Bytes(path), before);
+    QCOMPARE(TestPdf::ReadBytes(path), before);
     QVERIFY(!box->IsDirty());
 }
 
@@ -439,7 +411,7 @@ void TestOrganize::protectAndReopen()
     QFETCH(bool, aes256);
     QFETCH(QStringList, shown);
     const QString path = Fresh("protect", source == "rich" ? rich : locked);
-    const QByteArray before = Bytes(path);
+    const QByteArray before = TestPdf::ReadBytes(path);
     const QString copy = QFileInfo(path).absolutePath() + "/copy.pdf";
     QScopedPointer<ModalAnswerer> password(ModalAnswerer::Clicking("button_cancel", 0));
     if (source == "locked") {
@@ -448,7 +420,7 @@ void TestOrganize::protectAndReopen()
             ModalAnswerer::ClickButton(dialog, "button_ok");
         }));
     }
-    QScopedPointer<MainBox> box(Open(path));
+    QScopedPointer<MainBox> box(TestWindows::Document(path));
     QVERIFY(box);
     QSignalSpy marked(box.data(), SIGNAL(SignalFirstThumbRendered(QString, bool)));
     QSignalSpy savedAs(box.data(), SIGNAL(SignalDocumentSaveAs(QString, QString)));
@@ -485,7 +457,7 @@ void TestOrganize::protectAndReopen()
     QCOMPARE(savedAs.size(), written == path ? 0 : 1);
     QCOMPARE(box->GetDocumentFilePath(), written);
     if (written != path)
-        QCOMPARE(Bytes(path), before);
+        QCOMPARE(TestPdf::ReadBytes(path), before);
 
     const QStringList pages {"Page 1", "Page 2", "Page 3", "Page 4"};
     CPdfDocument::LoadStatus status;
@@ -496,10 +468,10 @@ void TestOrganize::protectAndReopen()
         QCOMPARE(status, CPdfDocument::NeedsPassword);
     }
     QCOMPARE(PageTexts(written, openPassword.toUtf8()), pages);
-    const QString check = Qpdf({"--show-encryption", "--password=" + openPassword, written});
+    const QString check = TestEnv::RunChild("qpdf", {"--show-encryption", "--password=" + openPassword, written}).Output();
     for (const QString& line : shown)
         QVERIFY2(check.contains(line), qPrintable(check));
-    VerifyClean(openPassword.isEmpty() ? written : QString());
+    QCOMPARE(TestPdf::StructureProblems(written, openPassword), QString());
 }
 
 void TestOrganize::encryptDialogChecksInput_data()
@@ -563,7 +535,7 @@ void TestOrganize::failuresKeepTheOriginal()
             ModalAnswerer::ClickButton(dialog, "button_ok");
         }));
     }
-    QScopedPointer<MainBox> box(Open(path));
+    QScopedPointer<MainBox> box(TestWindows::Document(path));
     QVERIFY(box);
     ModalAnswerer answerer([](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, "button_3"); }, 2);
     box->ShowOrganizer();
@@ -574,13 +546,13 @@ void TestOrganize::failuresKeepTheOriginal()
         box->Organizer()->View()->SetSelection({0});
         QVERIFY(box->Organizer()->DeleteSelection());
     }
-    QByteArray expected = Bytes(path);
+    QByteArray expected = TestPdf::ReadBytes(path);
     if (failure == "removed") {
         QFile::remove(path);
         expected.clear();
     }
     if (failure == "changed") {
-        expected = Bytes(other);
+        expected = TestPdf::ReadBytes(other);
         QFile::remove(path);
         QFile::copy(other, path);
     }
@@ -595,7 +567,7 @@ void TestOrganize::failuresKeepTheOriginal()
     QCOMPARE(answerer.AnsweredCount(), failure == "owner" ? 2 : 1);
     QVERIFY2(answerer.SeenTexts().last().contains(message), qPrintable(answerer.SeenTexts().join('\n')));
     // Nothing of the attempt is left, and the original is as it was.
-    QCOMPARE(Bytes(path), expected);
+    QCOMPARE(TestPdf::ReadBytes(path), expected);
     QCOMPARE(QFile::exists(path), failure != "removed");
     QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), failure == "removed" ? 0 : 1);
     // The changes are still there to save elsewhere.

@@ -8,6 +8,7 @@
 #include "MainBox.h"
 #include "TestMain.h"
 #include "TestPdf.h"
+#include "TestWindows.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -79,8 +80,7 @@ QByteArray DamagedPdf()
 
 MainBox* OpenShown(const QString& path, const QVariantMap& options = {})
 {
-    int result = -1;
-    auto* box = qobject_cast<MainBox*>(MainBox::CreatePdfBox(nullptr, path, options, result));
+    MainBox* box = TestWindows::Document(path, options);
     if (box) {
         box->resize(1000, 800);
         box->show();

@@ -67,14 +67,6 @@ void SendMouse(QWidget* widget, QEvent::Type type, const QPoint& pos, Qt::MouseB
     QApplication::sendEvent(widget, &event);
 }
 
-// Delivers a drag entering the widget and dropping there, as a real drag does.
-void DragAndDrop(QWidget* widget, const QMimeData* data)
-{
-    QDragEnterEvent enter(QPoint(50, 20), Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &enter);
-    QDropEvent drop(QPointF(50, 20), Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &drop);
-}
 
 } // namespace
 
@@ -586,8 +578,7 @@ void TestTabBar::windowAdoptsOnlyTheDraggedDocument()
     MainView* window = TestWindows::New();
     const QString path = TestEnv::MakeDir("adopt") + "/doc.pdf";
     QVERIFY(TestPdf::Write(path, 1));
-    int result = -1;
-    QScopedPointer<QWidget> document(MainBox::CreatePdfBox(nullptr, path, {}, result));
+    QScopedPointer<QWidget> document(TestWindows::Document(path));
     QWidget notADocument;
     QWidget* named = document.data();
     if (payload == "tabbed") {
@@ -616,8 +607,8 @@ void TestTabBar::windowAdoptsOnlyTheDraggedDocument()
     }
     // A drag is under way: of this document, or of another for the replay.
     CTabBar::BeginTabDrag(payload == "tabbed" ? &notADocument : named);
-    DragAndDrop(window->TabBar(), data.data());
-    DragAndDrop(window->TabBar(), data.data());
+    TestWindows::Drop(window->TabBar(), data.data(), Qt::MoveAction);
+    TestWindows::Drop(window->TabBar(), data.data(), Qt::MoveAction);
     QCoreApplication::sendPostedEvents();
     QCOMPARE(window->TabBar()->GetItemCount(), tabs + (adopted ? 1 : 0));
     CTabBar::EndTabDrag();

@@ -83,16 +83,12 @@ void TestInstance::cleanup()
 
 QString TestInstance::LogText() const
 {
-    QFile log(TestEnv::Root() + "/data/rvpdf/log/PDF.log");
-    return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
+    return QString::fromUtf8(TestPdf::ReadBytes(TestEnv::Root() + "/data/rvpdf/log/PDF.log"));
 }
 
 QStringList TestInstance::RecentPaths(const QStringList& paths) const
 {
-    QFile file(TestEnv::Root() + "/data/rvpdf/recent/recentfiles.json");
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray text = file.readAll();
+    const QByteArray text = TestPdf::ReadBytes(TestEnv::Root() + "/data/rvpdf/recent/recentfiles.json");
     QStringList found;
     for (const QString& path : paths) {
         if (text.contains('"' + path.toUtf8() + '"'))
@@ -104,15 +100,7 @@ QStringList TestInstance::RecentPaths(const QStringList& paths) const
 std::unique_ptr<QProcess> TestInstance::StartLaunch(const QStringList& args, const QString& workDir,
                                                     const QStringList& env)
 {
-    std::unique_ptr<QProcess> process(new QProcess);
-    QProcessEnvironment environment = TestEnv::ChildEnvironment();
-    for (const QString& entry : env)
-        environment.insert(entry.section('=', 0, 0), entry.section('=', 1));
-    process->setProcessEnvironment(environment);
-    if (!workDir.isEmpty())
-        process->setWorkingDirectory(workDir);
-    process->start(RVPDF_BINARY, args);
-    return process;
+    return TestEnv::StartChild(RVPDF_BINARY, args, env, workDir);
 }
 
 bool TestInstance::StartFirst(const QStringList& args, const QString& workDir)
@@ -126,15 +114,10 @@ bool TestInstance::StartFirst(const QStringList& args, const QString& workDir)
 
 int TestInstance::Launch(const QStringList& args, const QString& workDir, const QStringList& env, QByteArray* err)
 {
-    std::unique_ptr<QProcess> process = StartLaunch(args, workDir, env);
-    if (!process->waitForFinished(15000)) {
-        process->kill();
-        process->waitForFinished();
-        return -100;
-    }
+    const TestEnv::ChildResult run = TestEnv::RunChild(RVPDF_BINARY, args, env, 15000, workDir);
     if (err)
-        *err = process->readAllStandardError();
-    return process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -200;
+        *err = run.err;
+    return run.ExitCode();
 }
 
 void TestInstance::handOver_data()
@@ -176,7 +159,7 @@ void TestInstance::handOver()
     const int handOvers = LogText().count("launch hand-over:");
     QCOMPARE(later.SendArguments({payload, {}, {}}), CSingleInstance::Delivered);
     QTRY_COMPARE_WITH_TIMEOUT(LogText().count("launch hand-over:"), handOvers + 1, 10000);
-    QVERIFY(LogText().contains(QStringLiteral("launch hand-over: %1 argument(s)").arg(payload.size())));
+    QTRY_VERIFY_WITH_TIMEOUT(LogText().contains(QStringLiteral("launch hand-over: %1 argument(s)").arg(payload.size())), 10000);
     QStringList expected {docs[5]};
     expected << opened;
     QTRY_COMPARE_WITH_TIMEOUT(RecentPaths().size(), expected.size(), 10000);
@@ -300,13 +283,18 @@ void TestInstance::readerWithoutSemaphoreDoesNotSpin()
         const QList<QByteArray> fields = stat.readAll().split(')').value(1).split(' ');
         return fields.value(12).toLongLong() + fields.value(13).toLongLong();
     };
-    const long long before = cpuTicks();
-    QElapsedTimer timer;
-    timer.start();
-    // A rate needs a span of time to be measured over.
-    QTest::qWait(1000);
-    const double busy = double(cpuTicks() - before) / double(sysconf(_SC_CLK_TCK)) * 1000.0 / timer.elapsed();
-    QVERIFY2(busy < 0.3, qPrintable(QString::number(busy)));
+    // A spinning reader is busy every second; a slow start-up (a sanitizer
+    // build, a loaded machine) only in the first few.
+    auto quietSecond = [&]() {
+        const long long before = cpuTicks();
+        QElapsedTimer timer;
+        timer.start();
+        QTest::qWait(1000);
+        const double busy = double(cpuTicks() - before) / double(sysconf(_SC_CLK_TCK)) * 1000.0 / timer.elapsed();
+        qDebug("busy %.2f", busy);
+        return busy < 0.3;
+    };
+    QVERIFY(quietSecond() || quietSecond() || quietSecond() || quietSecond() || quietSecond());
     // Hand-overs still arrive, by looking now and then.
     QCOMPARE(Launch({docs[1]}), 0);
     QTRY_VERIFY_WITH_TIMEOUT(RecentPaths().contains(docs[1]), 10000);

@@ -33,17 +33,12 @@ QString SessionDir()
 
 QByteArray Digest(const QString& path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256)
-                                          : QByteArray();
+    return QCryptographicHash::hash(TestPdf::ReadBytes(path), QCryptographicHash::Sha256);
 }
 
 QJsonObject ReadSession()
 {
-    QFile file(SessionDir() + "/session.json");
-    if (!file.open(QIODevice::ReadOnly))
-        return QJsonObject();
-    return QJsonDocument::fromJson(file.readAll()).object();
+    return QJsonDocument::fromJson(TestPdf::ReadBytes(SessionDir() + "/session.json")).object();
 }
 
 QStringList TabPaths(const QJsonObject& window)
@@ -133,13 +128,7 @@ void TestSession::cleanup()
 
 std::unique_ptr<QProcess> TestSession::Start(const QStringList& args, const QStringList& env)
 {
-    std::unique_ptr<QProcess> process(new QProcess);
-    QProcessEnvironment environment = TestEnv::ChildEnvironment();
-    for (const QString& entry : env)
-        environment.insert(entry.section('=', 0, 0), entry.section('=', 1));
-    process->setProcessEnvironment(environment);
-    process->start(RVPDF_BINARY, args);
-    return process;
+    return TestEnv::StartChild(RVPDF_BINARY, args, env);
 }
 
 // Starts the application as the next start would and returns the session

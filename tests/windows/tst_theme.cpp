@@ -1,6 +1,8 @@
 #include "CSystemUtils.h"
+#include "EnvOverride.h"
 #include "MKMainWindow.h"
 #include "TestMain.h"
+#include "TestPdf.h"
 #include "windows/CMainViewManager.h"
 #include "windows/CThemeWatcher.h"
 
@@ -164,8 +166,6 @@ private slots:
     void cleanupTestCase();
     void init();
     void cleanup();
-    void immersiveColorSetMessage_data();
-    void immersiveColorSetMessage();
     void sessionBusIsNeverStarted_data();
     void sessionBusIsNeverStarted();
     void nativeEventFilterPassesOnlyTheColorMessage_data();
@@ -206,15 +206,12 @@ void TestTheme::initTestCase()
 
     // A bus of our own, with no service files, so nothing gets activated.
     const QString config = TestEnv::Root() + "/bus.conf";
-    QFile file(config);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QStringLiteral("<busconfig><type>session</type>"
-                              "<listen>unix:path=%1/bus</listen><auth>EXTERNAL</auth>"
-                              "<policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
-                              "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>")
-                   .arg(TestEnv::Root())
-                   .toUtf8());
-    file.close();
+    QVERIFY(TestPdf::WriteBytes(config, QStringLiteral("<busconfig><type>session</type>"
+                                 "<listen>unix:path=%1/bus</listen><auth>EXTERNAL</auth>"
+                                 "<policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
+                                 "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>")
+                                 .arg(TestEnv::Root())
+                                 .toUtf8()));
     bus.start("dbus-daemon", {"--config-file=" + config, "--nofork", "--print-address=1"});
     QVERIFY2(bus.waitForStarted(5000), "dbus-daemon is needed");
     QTRY_VERIFY_WITH_TIMEOUT(bus.canReadLine(), 5000);
@@ -299,39 +296,6 @@ bool TestTheme::WaitReapply(int count, int timeout)
     return QTest::qWaitFor([count]() { return CThemeWatcher::ReapplyCount() > count; }, timeout);
 }
 
-void TestTheme::immersiveColorSetMessage_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<quintptr>("wParam");
-    QTest::addColumn<bool>("nullText");
-    QTest::addColumn<bool>("wide");
-    QTest::addColumn<bool>("expected");
-
-    QTest::newRow("exact") << "ImmersiveColorSet" << quintptr(0) << false << false << true;
-    QTest::newRow("lower case") << "immersivecolorset" << quintptr(0) << false << false << false;
-    QTest::newRow("suffix") << "ImmersiveColorSetX" << quintptr(0) << false << false << false;
-    QTest::newRow("wParam set") << "ImmersiveColorSet" << quintptr(1) << false << false << false;
-    QTest::newRow("null lParam") << "" << quintptr(0) << true << false << false;
-    // The same name in 32-bit units, as wchar_t strings are here.
-    QTest::newRow("32-bit units") << "ImmersiveColorSet" << quintptr(0) << false << true << false;
-}
-
-void TestTheme::immersiveColorSetMessage()
-{
-    QFETCH(QString, text);
-    QFETCH(quintptr, wParam);
-    QFETCH(bool, nullText);
-    QFETCH(bool, wide);
-    QFETCH(bool, expected);
-    const std::u32string wideText = text.toStdU32String();
-    qintptr lParam = reinterpret_cast<qintptr>(text.utf16());
-    if (wide)
-        lParam = reinterpret_cast<qintptr>(wideText.c_str());
-    if (nullText)
-        lParam = 0;
-    QCOMPARE(IsImmersiveColorSetMessage(wParam, lParam), expected);
-}
-
 void TestTheme::nativeEventFilterPassesOnlyTheColorMessage_data()
 {
     QTest::addColumn<QByteArray>("eventType");
@@ -340,11 +304,17 @@ void TestTheme::nativeEventFilterPassesOnlyTheColorMessage_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("reapplies");
 
+    const QByteArray generic("windows_generic_MSG");
     const QString name = QStringLiteral("ImmersiveColorSet");
-    QTest::newRow("generic") << QByteArray("windows_generic_MSG") << 26u << quintptr(0) << name << true;
+    QTest::newRow("generic") << generic << 26u << quintptr(0) << name << true;
     QTest::newRow("xcb event") << QByteArray("xcb_generic_event_t") << 26u << quintptr(0) << name << false;
-    QTest::newRow("system colours") << QByteArray("windows_generic_MSG") << 0x15u << quintptr(0) << name << false;
-    QTest::newRow("wParam set") << QByteArray("windows_generic_MSG") << 26u << quintptr(0x2f) << name << false;
+    QTest::newRow("system colours") << generic << 0x15u << quintptr(0) << name << false;
+    QTest::newRow("wParam set") << generic << 26u << quintptr(0x2f) << name << false;
+    QTest::newRow("lower case") << generic << 26u << quintptr(0) << name.toLower() << false;
+    QTest::newRow("suffix") << generic << 26u << quintptr(0) << name + "X" << false;
+    QTest::newRow("no text") << generic << 26u << quintptr(0) << QString() << false;
+    // The same name in 32-bit units, as wchar_t strings are here.
+    QTest::newRow("32-bit units") << generic << 26u << quintptr(0) << "wide" << false;
 }
 
 void TestTheme::nativeEventFilterPassesOnlyTheColorMessage()
@@ -358,7 +328,10 @@ void TestTheme::nativeEventFilterPassesOnlyTheColorMessage()
     CWindowsMsg msg {};
     msg.message = message;
     msg.wParam = wParam;
-    msg.lParam = reinterpret_cast<qintptr>(text.utf16());
+    const std::u32string wide = QStringLiteral("ImmersiveColorSet").toStdU32String();
+    msg.lParam = text == "wide" ? reinterpret_cast<qintptr>(wide.c_str())
+        : text.isNull()         ? 0
+                                : reinterpret_cast<qintptr>(text.utf16());
     long result = 0x5eed;
     const int before = CThemeWatcher::ReapplyCount();
     QElapsedTimer timer;
@@ -664,24 +637,14 @@ void TestTheme::sessionBusIsNeverStarted()
     QFETCH(QByteArray, busAddress);
     QFETCH(bool, busFile);
     QFETCH(bool, reachable);
-    const QByteArray savedAddress = qgetenv("DBUS_SESSION_BUS_ADDRESS");
-    const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
     const QString runtime = TestEnv::MakeDir("runtime-probe");
-    if (busFile) {
-        QFile socket(runtime + "/bus");
-        QVERIFY(socket.open(QIODevice::WriteOnly));
-    }
-    qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
-    if (busAddress.isEmpty())
-        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
-    else
-        qputenv("DBUS_SESSION_BUS_ADDRESS", busAddress);
+    if (busFile)
+        QVERIFY(TestPdf::WriteBytes(runtime + "/bus", QByteArray()));
+    EnvOverride runtimeDir("XDG_RUNTIME_DIR", runtime.toUtf8());
+    EnvOverride sessionBus("DBUS_SESSION_BUS_ADDRESS", busAddress.isEmpty() ? QByteArray() : busAddress);
     // Without a bus the watcher must not ask the bus library, which would
     // start a daemon of its own to answer.
-    const bool found = MKBase::CSystemUtils::HasSessionBus();
-    qputenv("DBUS_SESSION_BUS_ADDRESS", savedAddress);
-    qputenv("XDG_RUNTIME_DIR", savedRuntime);
-    QCOMPARE(found, reachable);
+    QCOMPARE(MKBase::CSystemUtils::HasSessionBus(), reachable);
 }
 
 RV_TEST_MAIN(TestTheme)

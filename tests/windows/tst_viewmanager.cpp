@@ -50,12 +50,10 @@ class TestViewManager : public QObject
 private slots:
     void initTestCase();
     void cleanup();
-    void firstWindowLooksRight();
     void openArgumentsOpensOnlyTheFirstFile_data();
     void openArgumentsOpensOnlyTheFirstFile();
     void fileGoesToWindowActivatedLast();
     void quitStopsAtRefusingWindow();
-    void windowClosedByItselfClosesNoOther();
     void handOverAvoidsClosingWindow();
     void lastWindowEndsEventLoop_data();
     void lastWindowEndsEventLoop();
@@ -85,19 +83,6 @@ void TestViewManager::cleanup()
 {
     TestWindows::DeleteAll();
     QCOMPARE(manager->WindowsCount(), 0);
-}
-
-void TestViewManager::firstWindowLooksRight()
-{
-    MainView* window = TestWindows::New();
-    QCOMPARE(window->windowTitle(), QStringLiteral("RVPDF"));
-    QCOMPARE(window->size(), QSize(1280, 800));
-    QVERIFY(window->testAttribute(Qt::WA_DeleteOnClose));
-    QVERIFY(window->HomeButton()->isChecked());
-    QVERIFY(!window->HomeButton()->isEnabled());
-    QCOMPARE(window->HomeButton()->objectName(), QStringLiteral("button_home"));
-    QCOMPARE(window->CurrentPage(), window->PageWidgetOfIndex(0));
-    QVERIFY(window->Documents().isEmpty());
 }
 
 void TestViewManager::openArgumentsOpensOnlyTheFirstFile_data()
@@ -173,19 +158,6 @@ void TestViewManager::quitStopsAtRefusingWindow()
     manager->CloseAllViews();
     QTRY_VERIFY(second.isNull() && third.isNull());
     QCOMPARE(manager->WindowsCount(), 0);
-}
-
-void TestViewManager::windowClosedByItselfClosesNoOther()
-{
-    QPointer<MainView> first = TestWindows::New();
-    QPointer<MainView> second = TestWindows::New();
-    QSignalSpy closed(second.data(), &MainView::SignalMainViewClosed);
-    first->close();
-    QTRY_VERIFY(first.isNull());
-    QVERIFY(!closed.wait(300));
-    QVERIFY(second);
-    QVERIFY(!manager->IsQuittingAll());
-    QCOMPARE(manager->WindowsCount(), 1);
 }
 
 void TestViewManager::handOverAvoidsClosingWindow()
