@@ -210,6 +210,8 @@ void TestMKBase::fileHelpers()
     QVERIFY(CFileUtils::ReadFileData(dir).isEmpty());
     QVERIFY(CFileUtils::SetFileWritable(dir + "/s.ini", false));
     QVERIFY(!(QFile::permissions(dir + "/s.ini") & QFile::WriteOwner));
+    QVERIFY(CFileUtils::SetFileWritable(dir + "/s.ini", true));
+    QVERIFY(QFile::permissions(dir + "/s.ini") & QFile::WriteOwner);
     QVERIFY(!CFileUtils::SetFileWritable(dir + "/missing.ini", true));
     QVERIFY(CFileUtils::DeleteDirPath(dir + "/made"));
     QVERIFY(!QFileInfo::exists(dir + "/made"));

@@ -117,7 +117,10 @@ void TestTabBar::layoutNumbers()
     QFETCH(int, lastRight);
     Bar b(1000);
     QSignalSpy spy(b.bar, &CTabBar::SignalItemWidthChanged);
+    const int children = b.bar->findChildren<QWidget*>().size();
     b.Add(tabs);
+    // Tabs are painted, not widgets: a bar of many stays light.
+    QCOMPARE(b.bar->findChildren<QWidget*>().size(), children);
     QCOMPARE(b.bar->TabWidth(), width);
     QCOMPARE(b.bar->GetItemRect(0), QRect(8, 6, width, 34));
     QCOMPARE(b.bar->GetItemRect(tabs - 1).right(), lastRight);
