@@ -9,6 +9,9 @@
 #include <QJsonDocument>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <csignal>
+
 namespace {
 
 // Larger files are not a session this program wrote.
@@ -53,7 +56,26 @@ QString CSessionStore::FilePath() const
 
 QString CSessionStore::MarkerPath() const
 {
-    return dir + "/running";
+    return dir + QStringLiteral("/running-%1").arg(QCoreApplication::applicationPid());
+}
+
+QStringList CSessionStore::StaleMarkers() const
+{
+    // One marker per running process: a launch while another instance is
+    // still ending (or a second user session) is not a crash of that one.
+    QStringList stale;
+    const QDir folder(dir);
+    for (const QString& name : folder.entryList({QStringLiteral("running-*")}, QDir::Files)) {
+        bool ok = false;
+        const qint64 pid = name.mid(8).toLongLong(&ok);
+        // Our own number on a marker is left from an earlier process that
+        // had it.
+        const bool alive = ok && pid > 0 && pid != QCoreApplication::applicationPid()
+            && (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
+        if (!alive)
+            stale << folder.filePath(name);
+    }
+    return stale;
 }
 
 void CSessionStore::ScheduleSave()
@@ -110,12 +132,14 @@ QJsonObject CSessionStore::Load(QString* setAside) const
 
 bool CSessionStore::EndedUncleanly() const
 {
-    return QFileInfo::exists(MarkerPath());
+    return !StaleMarkers().isEmpty();
 }
 
 void CSessionStore::MarkRunning()
 {
     QDir().mkpath(dir);
+    for (const QString& stale : StaleMarkers())
+        QFile::remove(stale);
     QSaveFile marker(MarkerPath());
     if (marker.open(QIODevice::WriteOnly)) {
         marker.write(QByteArray::number(QCoreApplication::applicationPid()));

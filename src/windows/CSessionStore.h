@@ -2,6 +2,7 @@
 
 #include <QJsonObject>
 #include <QObject>
+#include <QStringList>
 #include <QTimer>
 
 #include <functional>
@@ -42,12 +43,16 @@ public:
     void MarkCleanEnd();
 
     QString FilePath() const;
+    // This process's mark; others' stay while their process lives.
     QString MarkerPath() const;
 
 signals:
     void SignalSaved();
 
 private:
+    // Marks of processes that ended without removing theirs.
+    QStringList StaleMarkers() const;
+
     QString dir;
     Collector collect;
     QTimer timer;

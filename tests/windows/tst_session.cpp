@@ -221,6 +221,19 @@ void TestSession::savesAreGatheredAndAtomic()
     QVERIFY(CSessionStore(SessionDir()).EndedUncleanly());
     store.MarkCleanEnd();
     QVERIFY(!CSessionStore(SessionDir()).EndedUncleanly());
+    // Another instance still running (or still ending) did not crash; once
+    // it is gone without removing its mark, it did.
+    QProcess other;
+    other.start("sleep", {"30"});
+    QVERIFY(other.waitForStarted());
+    QVERIFY(TestPdf::WriteBytes(SessionDir() + QStringLiteral("/running-%1").arg(other.processId()), QByteArray()));
+    QVERIFY(!store.EndedUncleanly());
+    other.kill();
+    QVERIFY(other.waitForFinished());
+    QVERIFY(store.EndedUncleanly());
+    store.MarkRunning();
+    QCOMPARE(QDir(SessionDir()).entryList({"running-*"}), QStringList {QFileInfo(store.MarkerPath()).fileName()});
+    store.MarkCleanEnd();
 }
 
 void TestSession::damagedSessionIsSetAside_data()
