@@ -14,6 +14,20 @@
 
 namespace {
 
+// A killed process its parent has not reaped yet still answers kill(0):
+// it is running only when it is not such a zombie.
+bool IsRunning(pid_t pid)
+{
+    if (::kill(pid, 0) != 0 && errno != EPERM)
+        return false;
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray line = stat.read(512);
+    const int end = line.lastIndexOf(')');
+    return end < 0 || line.mid(end + 2, 1) != "Z";
+}
+
 // Larger files are not a session this program wrote.
 constexpr qint64 kMaxSessionBytes = 8 * 1024 * 1024;
 
@@ -70,8 +84,7 @@ QStringList CSessionStore::StaleMarkers() const
         const qint64 pid = name.mid(8).toLongLong(&ok);
         // Our own number on a marker is left from an earlier process that
         // had it.
-        const bool alive = ok && pid > 0 && pid != QCoreApplication::applicationPid()
-            && (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
+        const bool alive = ok && pid > 0 && pid != QCoreApplication::applicationPid() && IsRunning(pid_t(pid));
         if (!alive)
             stale << folder.filePath(name);
     }

@@ -226,11 +226,22 @@ void TestSession::savesAreGatheredAndAtomic()
     QProcess other;
     other.start("sleep", {"30"});
     QVERIFY(other.waitForStarted());
-    QVERIFY(TestPdf::WriteBytes(SessionDir() + QStringLiteral("/running-%1").arg(other.processId()), QByteArray()));
+    const QString otherMark = SessionDir() + QStringLiteral("/running-%1").arg(other.processId());
+    QVERIFY(TestPdf::WriteBytes(otherMark, QByteArray()));
     QVERIFY(!store.EndedUncleanly());
     other.kill();
     QVERIFY(other.waitForFinished());
     QVERIFY(store.EndedUncleanly());
+    QVERIFY(QFile::remove(otherMark));
+    // Killed but not yet reaped by its parent is gone too.
+    QProcess parent;
+    parent.start("sh", {"-c", "sleep 0 & echo $!; exec sleep 30"});
+    QVERIFY(parent.waitForReadyRead(5000));
+    const QByteArray zombie = parent.readLine().trimmed();
+    QVERIFY(TestPdf::WriteBytes(SessionDir() + "/running-" + zombie, QByteArray()));
+    QTRY_VERIFY(store.EndedUncleanly());
+    parent.kill();
+    parent.waitForFinished();
     store.MarkRunning();
     QCOMPARE(QDir(SessionDir()).entryList({"running-*"}), QStringList {QFileInfo(store.MarkerPath()).fileName()});
     store.MarkCleanEnd();
