@@ -12,6 +12,7 @@
 #include "setting/CSettingManager.h"
 #include "tabbar/CTabBar.h"
 
+#include <QApplication>
 #include <QPointer>
 #include <QTimer>
 
@@ -33,6 +34,12 @@ void MainView::SlotCheckDefaultLauncher()
     // deleted while the question still runs inside it.
     if (defaultLauncherAsked || closingWindow || sessionEnding)
         return;
+    // One question at a time: this one waits for the one on screen (the
+    // notice after a crash, a password) to be answered.
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(500, this, &MainView::SlotCheckDefaultLauncher);
+        return;
+    }
     defaultLauncherAsked = true;
     // Registering behind the user's back is only done where the system lets
     // an application do it; that is the case on every Linux desktop.

@@ -16,6 +16,7 @@
 #include "windows/CMainViewManager.h"
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QDesktopServices>
 #include <QDir>
 #include <QEnterEvent>
@@ -75,6 +76,7 @@ private slots:
     void cleanup();
     void questionAnswers_data();
     void questionAnswers();
+    void questionWaitsForTheOneOnScreen();
     void wantedViewerIsRegisteredSilently();
     void yesShowsGuideWhenRegistrationDidNotTakeEffect();
     void guideButtonOpensPropertiesOnlyForExistingFile();
@@ -177,6 +179,29 @@ void TestGuide::questionAnswers()
     MainView::ResetDefaultLauncherCheck();
     other->SlotCheckDefaultLauncher();
     QCOMPARE(again.AnsweredCount(), askedNextProcess ? 1 : 0);
+}
+
+void TestGuide::questionWaitsForTheOneOnScreen()
+{
+    // The notice after a crash is up when the restored document asks: the
+    // question comes after it, not stacked on it.
+    MainView* window = NewWindow();
+    QDialog notice(window);
+    notice.setModal(true);
+    notice.show();
+    QTRY_COMPARE(QApplication::activeModalWidget(), &notice);
+    ModalAnswerer answers(
+        [](QWidget* dialog) {
+            if (qobject_cast<MKCheckBox*>(dialog))
+                ModalAnswerer::ClickButton(dialog, "button_1");
+        },
+        2);
+    window->SlotCheckDefaultLauncher();
+    QTRY_COMPARE(answers.AnsweredCount(), 1);
+    QVERIFY(!QTest::qWaitFor([&]() { return answers.AnsweredCount() == 2; }, 1500));
+    notice.close();
+    QTRY_COMPARE_WITH_TIMEOUT(answers.AnsweredCount(), 2, 3000);
+    QVERIFY(answers.SeenTexts().last().contains("default PDF viewer"));
 }
 
 void TestGuide::wantedViewerIsRegisteredSilently()
