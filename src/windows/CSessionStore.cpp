@@ -82,9 +82,12 @@ QStringList CSessionStore::StaleMarkers() const
     for (const QString& name : folder.entryList({QStringLiteral("running-*")}, QDir::Files)) {
         bool ok = false;
         const qint64 pid = name.mid(8).toLongLong(&ok);
+        // Not a marker of ours (nothing to say about a crash).
+        if (!ok || pid <= 0)
+            continue;
         // Our own number on a marker is left from an earlier process that
         // had it.
-        const bool alive = ok && pid > 0 && pid != QCoreApplication::applicationPid() && IsRunning(pid_t(pid));
+        const bool alive = pid != QCoreApplication::applicationPid() && IsRunning(pid_t(pid));
         if (!alive)
             stale << folder.filePath(name);
     }
@@ -153,11 +156,11 @@ void CSessionStore::MarkRunning()
     QDir().mkpath(dir);
     for (const QString& stale : StaleMarkers())
         QFile::remove(stale);
-    QSaveFile marker(MarkerPath());
-    if (marker.open(QIODevice::WriteOnly)) {
+    // Only its name counts, so it is made in place: a temporary file beside
+    // it would look like a marker to another instance starting now.
+    QFile marker(MarkerPath());
+    if (marker.open(QIODevice::WriteOnly))
         marker.write(QByteArray::number(QCoreApplication::applicationPid()));
-        marker.commit();
-    }
 }
 
 void CSessionStore::MarkCleanEnd()

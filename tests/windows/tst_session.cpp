@@ -221,6 +221,10 @@ void TestSession::savesAreGatheredAndAtomic()
     QVERIFY(CSessionStore(SessionDir()).EndedUncleanly());
     store.MarkCleanEnd();
     QVERIFY(!CSessionStore(SessionDir()).EndedUncleanly());
+    // A file being written next to a marker is no crash.
+    QVERIFY(TestPdf::WriteBytes(SessionDir() + "/running-1.aBc123", QByteArray()));
+    QVERIFY(!CSessionStore(SessionDir()).EndedUncleanly());
+    QVERIFY(QFile::remove(SessionDir() + "/running-1.aBc123"));
     // Another instance still running (or still ending) did not crash; once
     // it is gone without removing its mark, it did.
     QProcess other;
