@@ -102,7 +102,6 @@ private slots:
     void missingFileIsReportedAndDropped();
     void passwordRecordShowsLock();
     void paintedRowsGetTheirPictures();
-    void hoveredNameIsBlue();
     void leftClickOpensAndFailuresDrop_data();
     void leftClickOpensAndFailuresDrop();
     void thumbnailsAreSharedAndDecodedOnce();
@@ -509,28 +508,6 @@ void TestRecent::paintedRowsGetTheirPictures()
     View list(700);
     const QRect box(list.ItemRect(0).left() + 12, list.ItemRect(0).top() + 8, 40, 40);
     QTRY_VERIFY(list.Shot().pixelColor(box.center()) == QColor(Qt::red));
-}
-
-void TestRecent::hoveredNameIsBlue()
-{
-    LoadList({Record(a, 100)});
-    View list(700);
-    const QRect r = list.ItemRect(0);
-    QTest::mouseMove(list.view.viewport(), r.center());
-    QMouseEvent move(QEvent::MouseMove, r.center(), list.view.viewport()->mapToGlobal(r.center()), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(list.view.viewport(), &move);
-    auto blue = [&list, r]() {
-        const QImage shot = list.Shot();
-        int count = 0;
-        for (int y = r.top() + 8; y <= r.top() + 48; ++y)
-            for (int x = r.left() + 64; x <= r.left() + 264; ++x) {
-                const QColor color = shot.pixelColor(x, y);
-                count += qAbs(color.red() - 12) < 40 && qAbs(color.green() - 140) < 40 && qAbs(color.blue() - 233) < 40;
-            }
-        return count;
-    };
-    QTRY_VERIFY(blue() > 5);
 }
 
 void TestRecent::leftClickOpensAndFailuresDrop_data()

@@ -171,11 +171,8 @@ private slots:
     void nativeEventFilterPassesOnlyTheColorMessage_data();
     void nativeEventFilterPassesOnlyTheColorMessage();
     void burstGivesOneReapply();
-    void portalValueDecidesAutoSkin_data();
-    void portalValueDecidesAutoSkin();
-    void fixedSkinIgnoresDesktop();
-    void otherSettingsChangeNothing_data();
-    void otherSettingsChangeNothing();
+    void desktopSettingChanges_data();
+    void desktopSettingChanges();
     void ownSkinChangesAreNotTakenForTheDesktop();
     void systemPaletteDecidesWithoutPortal();
     void startupReadsCurrentValue_data();
@@ -389,85 +386,72 @@ void TestTheme::burstGivesOneReapply()
     QCOMPARE(window->skinUpdates, updates + 2);
 }
 
-void TestTheme::portalValueDecidesAutoSkin_data()
+void TestTheme::desktopSettingChanges_data()
 {
-    QTest::addColumn<QVariant>("value");
-    QTest::addColumn<bool>("dark");
-
-    QTest::newRow("prefer dark") << QVariant(uint(1)) << true;
-    QTest::newRow("prefer light") << QVariant(uint(2)) << false;
-    QTest::newRow("unknown value") << QVariant(uint(7)) << false;
-    QTest::newRow("signed dark") << QVariant(int(1)) << true;
-}
-
-void TestTheme::portalValueDecidesAutoSkin()
-{
-    QFETCH(QVariant, value);
-    QFETCH(bool, dark);
-    SetApplied(!dark);
-    QSignalSpy skinChanged(App(), &MKApplication::SignalSkinChanged);
-    const int updates = window->skinUpdates;
-    const int before = CThemeWatcher::ReapplyCount();
-
-    SendSetting(kAppearance, kColorScheme, value);
-    QVERIFY(WaitReapply(before));
-    QCOMPARE(App()->IsSystemDarkMode(), dark);
-    QCOMPARE(App()->EffectiveSkin(), dark ? MKApplication::kSkinDark : MKApplication::kSkinLight);
-    QCOMPARE(AppliedDark(), dark);
-    QCOMPARE(skinChanged.count(), 1);
-    QCOMPARE(window->skinUpdates, updates + 1);
-    QCOMPARE(managerWatcher->PortalColorScheme(), dark ? 1 : value.toInt() == 2 ? 2 : 0);
-}
-
-void TestTheme::fixedSkinIgnoresDesktop()
-{
-    App()->SetCurrentSkin(MKApplication::kSkinLight);
-    QSignalSpy skinChanged(App(), &MKApplication::SignalSkinChanged);
-    const int updates = window->skinUpdates;
-    const int before = CThemeWatcher::ReapplyCount();
-
-    SendSetting(kAppearance, kColorScheme, uint(CThemeWatcher::PreferDark));
-    QVERIFY(WaitReapply(before));
-    QCOMPARE(App()->EffectiveSkin(), MKApplication::kSkinLight);
-    QVERIFY(!AppliedDark());
-    QCOMPARE(skinChanged.count(), 0);
-    QCOMPARE(window->skinUpdates, updates);
-
-    // Back on Auto the remembered preference applies at once.
-    App()->SetCurrentSkin(MKApplication::kSkinAuto);
-    QVERIFY(AppliedDark());
-}
-
-void TestTheme::otherSettingsChangeNothing_data()
-{
+    QTest::addColumn<QString>("skin");
     QTest::addColumn<QString>("nameSpace");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QVariant>("value");
-
-    QTest::newRow("other key") << kAppearance << "contrast" << QVariant(uint(1));
-    QTest::newRow("other namespace") << "org.gnome.desktop.interface" << kColorScheme << QVariant(uint(1));
-    QTest::newRow("key case") << kAppearance << "Color-Scheme" << QVariant(uint(1));
-    QTest::newRow("text value") << kAppearance << kColorScheme << QVariant(QStringLiteral("1"));
+    QTest::addColumn<bool>("reapplies");
+    QTest::addColumn<bool>("systemDark");
+    QTest::addColumn<bool>("appliedDark");
+    QTest::addColumn<int>("portalScheme");
+    const QString aut = MKApplication::kSkinAuto;
+    QTest::newRow("prefer dark") << aut << kAppearance << kColorScheme << QVariant(uint(1)) << true << true << true << 1;
+    QTest::newRow("prefer light") << aut << kAppearance << kColorScheme << QVariant(uint(2)) << true << false << false << 2;
+    QTest::newRow("unknown value") << aut << kAppearance << kColorScheme << QVariant(uint(7)) << true << false << false << 0;
+    QTest::newRow("signed dark") << aut << kAppearance << kColorScheme << QVariant(int(1)) << true << true << true << 1;
+    // A fixed skin ignores the desktop but remembers it for Auto.
+    QTest::newRow("fixed light skin") << QString(MKApplication::kSkinLight) << kAppearance << kColorScheme
+                                      << QVariant(uint(1)) << true << true << false << 1;
+    QTest::newRow("other key") << aut << kAppearance << "contrast" << QVariant(uint(1)) << false << false << false << -2;
+    QTest::newRow("other namespace") << aut << "org.gnome.desktop.interface" << kColorScheme << QVariant(uint(1))
+                                     << false << false << false << -2;
+    QTest::newRow("key case") << aut << kAppearance << "Color-Scheme" << QVariant(uint(1)) << false << false << false << -2;
+    QTest::newRow("text value") << aut << kAppearance << kColorScheme << QVariant(QStringLiteral("1")) << false << false
+                                << false << -2;
 }
 
-void TestTheme::otherSettingsChangeNothing()
+void TestTheme::desktopSettingChanges()
 {
+    QFETCH(QString, skin);
     QFETCH(QString, nameSpace);
     QFETCH(QString, key);
     QFETCH(QVariant, value);
+    QFETCH(bool, reapplies);
+    QFETCH(bool, systemDark);
+    QFETCH(bool, appliedDark);
+    QFETCH(int, portalScheme);
+    // Start from the opposite of what a change would show.
+    const bool changes = reapplies && skin == MKApplication::kSkinAuto;
+    SetApplied(changes && !appliedDark);
+    App()->SetCurrentSkin(skin);
     Sentinel sentinel;
     QVERIFY(QDBusConnection::sessionBus().connect(QString(), "/rvpdf/test", "org.rvpdf.Test", "Sentinel",
                                                   &sentinel, SLOT(SlotSeen())));
+    QSignalSpy skinChanged(App(), &MKApplication::SignalSkinChanged);
+    const int updates = window->skinUpdates;
     const int before = CThemeWatcher::ReapplyCount();
     const int scheme = managerWatcher->PortalColorScheme();
 
     SendSetting(nameSpace, key, value);
     SendSentinel();
     QTRY_COMPARE(sentinel.seen, 1);
-    QVERIFY(!CThemeWatcher::IsThemeChangePending());
-    QVERIFY(!App()->IsSystemDarkMode());
-    QCOMPARE(managerWatcher->PortalColorScheme(), scheme);
-    QCOMPARE(CThemeWatcher::ReapplyCount(), before);
+    if (reapplies) {
+        QVERIFY(WaitReapply(before));
+    } else {
+        QVERIFY(!CThemeWatcher::IsThemeChangePending());
+        QCOMPARE(CThemeWatcher::ReapplyCount(), before);
+    }
+    QCOMPARE(App()->IsSystemDarkMode(), systemDark);
+    QCOMPARE(AppliedDark(), appliedDark);
+    QCOMPARE(skinChanged.count(), changes ? 1 : 0);
+    QCOMPARE(window->skinUpdates, updates + (changes ? 1 : 0));
+    QCOMPARE(managerWatcher->PortalColorScheme(), portalScheme == -2 ? scheme : portalScheme);
+    if (skin != MKApplication::kSkinAuto) {
+        App()->SetCurrentSkin(MKApplication::kSkinAuto);
+        QCOMPARE(AppliedDark(), systemDark);
+    }
 }
 
 void TestTheme::ownSkinChangesAreNotTakenForTheDesktop()
