@@ -254,12 +254,23 @@ QList<int> TestPdf::Rotations(const QString& path, const QString& password)
     return turns;
 }
 
-QStringList TestPdf::Annotations(const QString& path)
+QStringList TestPdf::Annotations(const QString& path, const QString& password)
 {
+    // A name value keeps its slash; the items of a list are joined by commas.
+    auto text = [](QPDFObjectHandle value) {
+        QStringList items;
+        for (QPDFObjectHandle item : value.isArray() ? value.getArrayAsVector() : std::vector<QPDFObjectHandle>{value}) {
+            if (item.isName())
+                items << QString::fromStdString(item.getName());
+            else if (item.isString())
+                items << QString::fromStdString(item.getUTF8Value());
+        }
+        return items.join(',');
+    };
     QStringList found;
     try {
         QPDF pdf;
-        pdf.processFile(path.toLocal8Bit().constData());
+        pdf.processFile(path.toLocal8Bit().constData(), password.toUtf8().constData());
         std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(pdf).getAllPages();
         auto pageNumber = [&pages](QPDFObjectHandle page) {
             for (size_t i = 0; i < pages.size(); ++i) {
@@ -275,15 +286,15 @@ QStringList TestPdf::Annotations(const QString& path)
                 QString entry = QStringLiteral("%1 %2").arg(i + 1).arg(QString::fromStdString(annot.getKey("/Subtype").getName()));
                 if (annot.getKey("/Dest").isArray())
                     entry += QStringLiteral(" >%1").arg(pageNumber(annot.getKey("/Dest").getArrayItem(0)));
-                if (annot.getKey("/Subtype").getName() == "/Widget")
+                if (annot.getKey("/Subtype").getName() == "/Widget" && annot.getKey("/T").isString())
                     entry += QStringLiteral(" %1=%2").arg(QString::fromStdString(annot.getKey("/T").getUTF8Value()),
-                                                          QString::fromStdString(annot.getKey("/V").getUTF8Value()));
+                                                          text(annot.getKey("/V")));
                 found << entry;
             }
         }
         for (QPDFFormFieldObjectHelper field : QPDFAcroFormDocumentHelper(pdf).getFormFields())
             found << QStringLiteral("form %1=%2").arg(QString::fromStdString(field.getFullyQualifiedName()),
-                                                      QString::fromStdString(field.getValueAsString()));
+                                                      text(field.getValue()));
     } catch (const std::exception&) {
     }
     return found;
