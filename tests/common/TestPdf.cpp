@@ -120,6 +120,22 @@ bool TestPdf::WriteManual(const QString& path, int nPages)
     return painter.end();
 }
 
+QByteArray TestPdf::Assemble(const QList<QByteArray>& objects)
+{
+    QByteArray pdf = "%PDF-1.4\n%\xe2\xe3\xcf\xd3\n";
+    QList<int> offsets;
+    for (int i = 0; i < objects.size(); ++i) {
+        offsets << pdf.size();
+        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects.at(i) + "\nendobj\n";
+    }
+    const int xref = pdf.size();
+    pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
+    for (int offset : offsets)
+        pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+    return pdf + "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) + " /Root 1 0 R >>\nstartxref\n"
+        + QByteArray::number(xref) + "\n%%EOF\n";
+}
+
 QByteArray TestPdf::Garbage(int nBytes, quint32 seed)
 {
     QRandomGenerator generator(seed);

@@ -47,6 +47,9 @@ public:
     static bool WriteManual(const QString& path, int nPages);
     // What qpdf finds wrong with the file's structure; empty when nothing.
     static QString StructureProblems(const QString& path, const QString& password = QString());
+    // A PDF written by hand: the objects, numbered from 1 (the first the
+    // catalog), and their cross-reference table.
+    static QByteArray Assemble(const QList<QByteArray>& objects);
     // Deterministic bytes that are not a PDF.
     static QByteArray Garbage(int nBytes, quint32 seed);
 };

@@ -29,32 +29,16 @@ QByteArray HandWrittenPage(int nRotate)
                          "q 40 0 0 40 10 20 cm BI /W 2 /H 2 /CS /RGB /BPC 8 ID ";
     content += pixels + "\nEI Q\n";
     const QByteArray form = "q 60 0 0 60 0 0 cm /Im1 Do Q\n";
-    QList<QByteArray> objects;
-    objects << "<< /Type /Catalog /Pages 2 0 R >>";
-    objects << "<< /Type /Pages /Kids [3 0 R] /Count 1 >>";
-    objects << "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] /Rotate " + QByteArray::number(nRotate)
-            + " /Resources << /Font << /F1 5 0 R >> /XObject << /Fm1 6 0 R >> >> /Contents 4 0 R >>";
-    objects << "<< /Length " + QByteArray::number(content.size()) + " >>\nstream\n" + content + "\nendstream";
-    objects << "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>";
-    objects << "<< /Type /XObject /Subtype /Form /BBox [0 0 100 100] /Matrix [1 0 0 1 10 10] "
-               "/Resources << /XObject << /Im1 7 0 R >> >> /Length "
-            + QByteArray::number(form.size()) + " >>\nstream\n" + form + "\nendstream";
-    objects << "<< /Type /XObject /Subtype /Image /Width 2 /Height 2 /ColorSpace /DeviceRGB "
-               "/BitsPerComponent 8 /Length 12 >>\nstream\n"
-            + pixels + "\nendstream";
-    QByteArray pdf = "%PDF-1.4\n%\xe2\xe3\xcf\xd3\n";
-    QList<int> offsets;
-    for (int i = 0; i < objects.size(); ++i) {
-        offsets << pdf.size();
-        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects.at(i) + "\nendobj\n";
-    }
-    const int xref = pdf.size();
-    pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
-    for (int offset : offsets)
-        pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
-    pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) + " /Root 1 0 R >>\nstartxref\n"
-        + QByteArray::number(xref) + "\n%%EOF\n";
-    return pdf;
+    return TestPdf::Assemble(
+        {"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+         "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] /Rotate " + QByteArray::number(nRotate)
+             + " /Resources << /Font << /F1 5 0 R >> /XObject << /Fm1 6 0 R >> >> /Contents 4 0 R >>",
+         "<< /Length " + QByteArray::number(content.size()) + " >>\nstream\n" + content + "\nendstream",
+         "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>",
+         "<< /Type /XObject /Subtype /Form /BBox [0 0 100 100] /Matrix [1 0 0 1 10 10] "
+         "/Resources << /XObject << /Im1 7 0 R >> >> /Length " + QByteArray::number(form.size()) + " >>\nstream\n" + form + "\nendstream",
+         "<< /Type /XObject /Subtype /Image /Width 2 /Height 2 /ColorSpace /DeviceRGB "
+         "/BitsPerComponent 8 /Length 12 >>\nstream\n" + pixels + "\nendstream"});
 }
 
 // The same page made by the toolkit's PDF writer: text, then a photo-like
