@@ -1,5 +1,6 @@
 #include "CGotoPageBox.h"
 #include "CPageCache.h"
+#include "CPageColors.h"
 #include "CPageView.h"
 #include "CPdfDocument.h"
 #include "CPropertiesBox.h"
@@ -88,6 +89,7 @@ private slots:
     void gotoPageRefusesOutOfRange();
     void sidePanelLists();
     void readModeTogglesTitleBar();
+    void printsEveryPage_data();
     void printsEveryPage();
     void propertiesShowTheDocument();
     void everyMenuKeyIsSafe_data();
@@ -725,26 +727,42 @@ void TestMKPDF::readModeTogglesTitleBar()
     QVERIFY(!box->IsFullScreenReadModeEnable());
 }
 
+void TestMKPDF::printsEveryPage_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<int>("pages");
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("every page") << -1 << -1 << 3 << false;
+    QTest::newRow("a range") << 1 << 1 << 1 << false;
+    // The page colours are for the screen: paper stays white.
+    QTest::newRow("in dark page colours") << -1 << -1 << 3 << true;
+}
+
 void TestMKPDF::printsEveryPage()
 {
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(int, pages);
+    QFETCH(bool, dark);
+    CPageColors::SetCurrent(dark ? CPageColors::Dark : CPageColors::Normal);
     QScopedPointer<MainBox> box(TestWindows::Document(threePages));
     const QString output = TestEnv::MakeDir("print") + "/printed.pdf";
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(output);
-    printer.setResolution(150);
-    QVERIFY(box->PrintTo(&printer));
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(output);
+        printer.setResolution(150);
+        QVERIFY(box->PrintTo(&printer, from, to));
+    }
+    CPageColors::SetCurrent(CPageColors::Normal);
     CPdfDocument::LoadStatus status;
     auto printed = CPdfDocument::Load(output, QByteArray(), &status);
     QVERIFY(printed);
-    QCOMPARE(printed->PageCount(), 3);
-    // A range prints only its pages.
-    QPrinter second(QPrinter::HighResolution);
-    second.setOutputFormat(QPrinter::PdfFormat);
-    second.setOutputFileName(output + ".2.pdf");
-    second.setResolution(150);
-    QVERIFY(box->PrintTo(&second, 1, 1));
-    QCOMPARE(CPdfDocument::Load(output + ".2.pdf", QByteArray(), &status)->PageCount(), 1);
+    QCOMPARE(printed->PageCount(), pages);
+    const QImage page = printed->RenderPage(0, 1.0);
+    const QColor paper = page.pixelColor(page.width() - 20, page.height() - 20);
+    QVERIFY2(paper.lightness() > 240, qPrintable(paper.name()));
 }
 
 void TestMKPDF::propertiesShowTheDocument()

@@ -3,14 +3,12 @@
 #include "CPageColors.h"
 #include "CPageView.h"
 #include "CPdfDocument.h"
-#include "CPdfPrinter.h"
 #include "CThumbnailView.h"
 #include "TestMain.h"
 #include "TestPdf.h"
 
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <QSignalSpy>
 
 namespace {
@@ -126,7 +124,6 @@ private slots:
     void damagedContentNeverCrashes();
     void modeNamesRoundTrip();
     void viewsFollowTheMode();
-    void printingKeepsPageColours();
 };
 
 void TestPageColors::init()
@@ -316,28 +313,6 @@ void TestPageColors::viewsFollowTheMode()
     QTRY_VERIFY(settled(CPageColors::Sepia));
     CPageColors::SetCurrent(CPageColors::Normal);
     QTRY_VERIFY(settled(CPageColors::Normal));
-}
-
-void TestPageColors::printingKeepsPageColours()
-{
-    const QString path = TestEnv::MakeDir("print") + "/page.pdf";
-    QVERIFY(TestPdf::WriteBytes(path, HandWrittenPage(0)));
-    CPdfDocument::LoadStatus status;
-    auto document = CPdfDocument::Load(path, QByteArray(), &status);
-    QVERIFY(document);
-    CPageColors::SetCurrent(CPageColors::Dark);
-    const QString printed = TestEnv::MakeDir("printed") + "/out.pdf";
-    {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(printed);
-        QVERIFY(CPdfPrinter::Print(document, &printer, -1, -1, nullptr));
-    }
-    auto copy = CPdfDocument::Load(printed, QByteArray(), &status);
-    QVERIFY(copy);
-    const QImage page = copy->RenderPage(0, 1.0);
-    const QRgb corner = page.pixel(page.width() / 2, page.height() / 3);
-    QVERIFY2(Lightness(corner) > 240, "printed paper stays white");
 }
 
 RV_TEST_MAIN(TestPageColors)
