@@ -36,12 +36,7 @@
 #include <QUndoStack>
 #include <QUrl>
 
-#include <qpdf/QPDF.hh>
-#include <qpdf/QPDFPageDocumentHelper.hh>
-#include <qpdf/QPDFWriter.hh>
-
 #include <algorithm>
-#include <exception>
 #include <unistd.h>
 
 namespace {
@@ -182,123 +177,67 @@ bool ShowsColor(const QImage& image, const QRectF& area, const QColor& color)
     return false;
 }
 
-// A copy of source with, on page 1, a square by "Bob" whose own picture is a
-// solid red block (not what a reader would draw from its entries) and a
-// stamp with a solid blue picture: annotations made by another program.
-bool WriteForeign(QPDF& pdf, QPDFObjectHandle page, QPDFObjectHandle annots)
+QByteArray Stream(const QByteArray& dictionary, const QByteArray& data)
 {
-    auto withLook = [&pdf](const std::string& annot, const std::string& look, const std::string& bbox) {
-        QPDFObjectHandle picture = QPDFObjectHandle::newStream(&pdf, look);
-        picture.replaceDict(QPDFObjectHandle::parse("<< /Type /XObject /Subtype /Form /BBox " + bbox + " >>"));
-        QPDFObjectHandle made = pdf.makeIndirectObject(QPDFObjectHandle::parse(annot));
-        made.replaceKey("/AP", QPDFObjectHandle::parse("<< >>"));
-        made.getKey("/AP").replaceKey("/N", picture);
-        return made;
-    };
-    annots.appendItem(withLook("<< /Type /Annot /Subtype /Square /Rect [100 500 200 600] /C [0 1 0] /F 4 /T (Bob) "
-                               "/Contents (square by bob) >>",
-                               "1 0 0 rg 0 0 100 100 re f", "[0 0 100 100]"));
-    annots.appendItem(withLook("<< /Type /Annot /Subtype /Stamp /Rect [300 500 400 550] /Name /Approved /F 4 /T (Carol) >>",
-                               "0 0 1 rg 0 0 100 50 re f", "[0 0 100 50]"));
-    page.replaceKey("/Annots", annots);
-    return true;
+    return "<< " + dictionary + " /Length " + QByteArray::number(data.size()) + " >>\nstream\n" + data + "\nendstream";
 }
 
-// A widget annotation of a field, on the page, with its own entries.
-QPDFObjectHandle Widget(QPDF& pdf, QPDFObjectHandle page, const std::string& entries)
+// One A4 page showing "Page 1" with the given annotations (objects from
+// 7 on), its form fields and extra objects after them. Objects 5 and 6 are
+// the on and off pictures of a button.
+QByteArray OnePage(const QByteArray& annots, const QByteArray& form, const QList<QByteArray>& more)
 {
-    QPDFObjectHandle widget =
-        pdf.makeIndirectObject(QPDFObjectHandle::parse("<< /Type /Annot /Subtype /Widget /F 4 " + entries + " >>"));
-    widget.replaceKey("/P", page);
-    return widget;
+    const QByteArray box = "/Type /XObject /Subtype /Form /BBox [0 0 16 16]";
+    return TestPdf::Assemble(QList<QByteArray> {
+        "<< /Type /Catalog /Pages 2 0 R " + form + " >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] /Resources << /Font << /F1 4 0 R >> >> "
+        "/Contents " + QByteArray::number(7 + more.size()) + " 0 R /Annots [" + annots + "] >>",
+        "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>", Stream(box, "0 g 2 2 12 12 re f"), Stream(box, "")}
+        + more + QList<QByteArray> {Stream("", "BT /F1 36 Tf 40 762 Td (Page 1) Tj ET")});
 }
 
-// Pictures of a button's states: on is a name ("/Yes"), its picture a dark
-// square.
-QPDFObjectHandle States(QPDF& pdf, const std::string& on)
+// On its page a square by "Bob" whose own picture is a solid red block (not
+// what a reader would draw from its entries) and a stamp with a solid blue
+// picture: annotations made by another program.
+QByteArray ForeignPdf()
 {
-    QPDFObjectHandle normal = QPDFObjectHandle::newDictionary();
-    for (const auto& [name, look] : {std::pair<std::string, std::string>{on, "0 g 2 2 12 12 re f"}, {"/Off", ""}}) {
-        QPDFObjectHandle picture = QPDFObjectHandle::newStream(&pdf, look);
-        picture.replaceDict(QPDFObjectHandle::parse("<< /Type /XObject /Subtype /Form /BBox [0 0 16 16] >>"));
-        normal.replaceKey(name, picture);
-    }
-    QPDFObjectHandle appearance = QPDFObjectHandle::newDictionary();
-    appearance.replaceKey("/N", normal);
-    return appearance;
+    return OnePage("7 0 R 8 0 R", "",
+                   {"<< /Type /Annot /Subtype /Square /Rect [100 500 200 600] /C [0 1 0] /F 4 /T (Bob) "
+                    "/Contents (square by bob) /AP << /N 9 0 R >> >>",
+                    "<< /Type /Annot /Subtype /Stamp /Rect [300 500 400 550] /Name /Approved /F 4 /T (Carol) /AP << /N 10 0 R >> >>",
+                    Stream("/Type /XObject /Subtype /Form /BBox [0 0 100 100]", "1 0 0 rg 0 0 100 100 re f"),
+                    Stream("/Type /XObject /Subtype /Form /BBox [0 0 100 50]", "0 0 1 rg 0 0 100 50 re f")});
 }
 
-// On the first page a form: a one-line text field "name" of at most 10
-// characters, a multi-line "notes", a check box "agree", a radio group "size"
-// (S, M, L; M by default), a combo box "color" (Green by default), a list
-// "tags" taking several choices, a read-only "id" holding R-1001 and a push
-// button "reset" that resets the form. With xfa, an XFA form with no fields
-// of its own instead.
-bool WriteForm(QPDF& pdf, QPDFObjectHandle page, QPDFObjectHandle annots, bool xfa)
+// On its page a form: a one-line text field "name" of at most 10 characters,
+// a multi-line "notes", a check box "agree", a radio group "size" (S, M, L; M
+// by default), a combo box "color" (Green by default), a list "tags" taking
+// several choices, a read-only "id" holding R-1001 and a push button "reset"
+// that resets the form. With xfa, an XFA form with no fields of its own.
+QByteArray FormPdf(bool xfa)
 {
-    QPDFObjectHandle fields = QPDFObjectHandle::newArray();
-    auto add = [&](QPDFObjectHandle field) {
-        fields.appendItem(field);
-        QPDFObjectHandle kids = field.getKey("/Kids");
-        for (int i = 0; kids.isArray() && i < kids.getArrayNItems(); ++i)
-            annots.appendItem(kids.getArrayItem(i));
-        if (!kids.isArray())
-            annots.appendItem(field);
-    };
-    if (!xfa) {
-        add(Widget(pdf, page, "/FT /Tx /T (name) /MaxLen 10 /Rect [100 700 300 720] /DA (/Helv 12 Tf 0 g)"));
-        add(Widget(pdf, page, "/FT /Tx /T (notes) /Ff 4096 /Rect [100 600 300 680] /DA (/Helv 10 Tf 0 g)"));
-        QPDFObjectHandle agree = Widget(pdf, page, "/FT /Btn /T (agree) /V /Off /AS /Off /DV /Off /Rect [100 560 116 576]");
-        agree.replaceKey("/AP", States(pdf, "/Yes"));
-        add(agree);
-        QPDFObjectHandle size =
-            pdf.makeIndirectObject(QPDFObjectHandle::parse("<< /FT /Btn /T (size) /Ff 32768 /V /Off /DV /M >>"));
-        QPDFObjectHandle kids = QPDFObjectHandle::newArray();
-        const char* names[] = {"/S", "/M", "/L"};
-        for (int i = 0; i < 3; ++i) {
-            QPDFObjectHandle kid = Widget(pdf, page, "/AS /Off /Rect [" + std::to_string(100 + i * 40) + " 520 "
-                                                         + std::to_string(116 + i * 40) + " 536]");
-            kid.replaceKey("/Parent", size);
-            kid.replaceKey("/AP", States(pdf, names[i]));
-            kids.appendItem(kid);
-        }
-        size.replaceKey("/Kids", kids);
-        add(size);
-        add(Widget(pdf, page, "/FT /Ch /T (color) /Ff 131072 /Opt [(Red) (Green) (Blue)] /DV (Green) "
-                              "/Rect [100 470 250 490] /DA (/Helv 12 Tf 0 g)"));
-        add(Widget(pdf, page, "/FT /Ch /T (tags) /Ff 2097152 /Opt [(Alpha) (Beta) (Gamma)] "
-                              "/Rect [100 380 250 450] /DA (/Helv 12 Tf 0 g)"));
-        add(Widget(pdf, page, "/FT /Tx /T (id) /Ff 1 /V (R-1001) /Rect [300 700 450 720] /DA (/Helv 12 Tf 0 g)"));
-        add(Widget(pdf, page, "/FT /Btn /T (reset) /Ff 65536 /Rect [100 330 180 350] "
-                              "/A << /S /ResetForm >> /MK << /CA (Reset) >>"));
-    }
-    page.replaceKey("/Annots", annots);
-    QPDFObjectHandle form = QPDFObjectHandle::parse(
-        "<< /DA (/Helv 0 Tf 0 g) /DR << /Font << /Helv << /Type /Font /Subtype /Type1 /BaseFont /Helvetica >> >> >> >>");
-    form.replaceKey("/Fields", fields);
+    const QByteArray resources = "/DA (/Helv 0 Tf 0 g) /DR << /Font << /Helv 4 0 R >> >>";
     if (xfa)
-        form.replaceKey("/XFA", QPDFObjectHandle::newStream(&pdf, "<xdp:xdp xmlns:xdp=\"http://ns.adobe.com/xdp/\"><template/></xdp:xdp>"));
-    pdf.getRoot().replaceKey("/AcroForm", pdf.makeIndirectObject(form));
-    return true;
-}
-
-// A copy of source with what add puts on its first page.
-template <typename Add>
-bool WriteWith(const QString& source, const QString& target, Add add)
-{
-    try {
-        QPDF pdf;
-        pdf.processFile(source.toLocal8Bit().constData());
-        QPDFObjectHandle page = QPDFPageDocumentHelper(pdf).getAllPages().at(0).getObjectHandle();
-        add(pdf, page, QPDFObjectHandle::newArray());
-        // The writer keeps the name it is given until it has written.
-        const QByteArray name = target.toLocal8Bit();
-        QPDFWriter writer(pdf, name.constData());
-        writer.write();
-        return true;
-    } catch (const std::exception&) {
-        return false;
-    }
+        return OnePage("", "/AcroForm << /Fields [] " + resources + " /XFA 7 0 R >>",
+                       {Stream("", "<xdp:xdp xmlns:xdp=\"http://ns.adobe.com/xdp/\"><template/></xdp:xdp>")});
+    const QByteArray widget = "/Type /Annot /Subtype /Widget /F 4 /P 3 0 R ";
+    const QByteArray text = "/DA (/Helv 12 Tf 0 g) ";
+    auto button = [&](const char* on, int x) {
+        return "<< " + widget + "/Parent 10 0 R /AS /Off /Rect [" + QByteArray::number(x) + " 520 " + QByteArray::number(x + 16)
+            + " 536] /AP << /N << " + on + " 5 0 R /Off 6 0 R >> >> >>";
+    };
+    return OnePage("7 0 R 8 0 R 9 0 R 11 0 R 12 0 R 13 0 R 14 0 R 15 0 R 16 0 R 17 0 R",
+                   "/AcroForm << /Fields [7 0 R 8 0 R 9 0 R 10 0 R 14 0 R 15 0 R 16 0 R 17 0 R] " + resources + " >>",
+                   {"<< " + widget + text + "/FT /Tx /T (name) /MaxLen 10 /Rect [100 700 300 720] >>",
+                    "<< " + widget + "/FT /Tx /T (notes) /Ff 4096 /Rect [100 600 300 680] /DA (/Helv 10 Tf 0 g) >>",
+                    "<< " + widget + "/FT /Btn /T (agree) /V /Off /AS /Off /DV /Off /Rect [100 560 116 576] "
+                                     "/AP << /N << /Yes 5 0 R /Off 6 0 R >> >> >>",
+                    "<< /FT /Btn /T (size) /Ff 32768 /V /Off /DV /M /Kids [11 0 R 12 0 R 13 0 R] >>",
+                    button("/S", 100), button("/M", 140), button("/L", 180),
+                    "<< " + widget + text + "/FT /Ch /T (color) /Ff 131072 /Opt [(Red) (Green) (Blue)] /DV (Green) /Rect [100 470 250 490] >>",
+                    "<< " + widget + text + "/FT /Ch /T (tags) /Ff 2097152 /Opt [(Alpha) (Beta) (Gamma)] /Rect [100 380 250 450] >>",
+                    "<< " + widget + text + "/FT /Tx /T (id) /Ff 1 /V (R-1001) /Rect [300 700 450 720] >>",
+                    "<< " + widget + "/FT /Btn /T (reset) /Ff 65536 /Rect [100 330 180 350] /A << /S /ResetForm >> /MK << /CA (Reset) >> >>"});
 }
 
 // Makes a file or a folder read-only, for root too: a folder through a
@@ -560,13 +499,9 @@ void TestEdits::initTestCase()
     QVERIFY(TestPdf::WriteRich(dir + "/plain.pdf", dir + "/rich.pdf", "notes.txt", "attached text"));
     QVERIFY(TestPdf::Write(dir + "/other.pdf", 2, QSizeF(595, 842), "Other"));
     QVERIFY(TestPdf::WriteEncrypted(dir + "/rich.pdf", dir + "/locked.pdf", "user", "owner"));
-    QVERIFY(WriteWith(dir + "/plain.pdf", dir + "/foreign.pdf", WriteForeign));
-    QVERIFY(WriteWith(dir + "/plain.pdf", dir + "/form.pdf", [](QPDF& pdf, QPDFObjectHandle page, QPDFObjectHandle annots) {
-        return WriteForm(pdf, page, annots, false);
-    }));
-    QVERIFY(WriteWith(dir + "/plain.pdf", dir + "/xfa.pdf", [](QPDF& pdf, QPDFObjectHandle page, QPDFObjectHandle annots) {
-        return WriteForm(pdf, page, annots, true);
-    }));
+    QVERIFY(TestPdf::WriteBytes(dir + "/foreign.pdf", ForeignPdf()));
+    QVERIFY(TestPdf::WriteBytes(dir + "/form.pdf", FormPdf(false)));
+    QVERIFY(TestPdf::WriteBytes(dir + "/xfa.pdf", FormPdf(true)));
     // Protected by an owner password alone; the form one refuses filling.
     for (const QStringList& args : {QStringList {"--", dir + "/plain.pdf", dir + "/owner.pdf"},
                                     QStringList {"--form=n", "--annotate=n", "--", dir + "/form.pdf", dir + "/formlocked.pdf"}}) {
