@@ -70,13 +70,13 @@ QString NoteLine(const PdfAnnotation& a)
     if (a.HasTextMarkupGeometry())
         where = QStringLiteral("quads %1 %2").arg(a.quads.size()).arg(Box(a.quads.value(0)));
     else if (a.HasPoints() && !a.paths.isEmpty())
-        where = QStringLiteral("from %1 to %2 w%3").arg(Pt(a.paths.first().first()), Pt(a.paths.first().last())).arg(a.width);
+        where = QStringLiteral("from %1 to %2").arg(Pt(a.paths.first().first()), Pt(a.paths.first().last()));
     else
         where = "at " + Box(a.rect);
     if (a.kind == PdfAnnotation::FreeText)
         where += QStringLiteral(" size %1").arg(a.fontSize);
-    return QStringLiteral("note %1 %2/%3 %4 %5 by %6: %7")
-        .arg(a.page + 1).arg(kKinds[a.kind], a.subtype, a.color.name(), where, a.author, a.contents);
+    return QStringLiteral("note %1 %2/%3 %4 %5 w%6 by %7: %8")
+        .arg(a.page + 1).arg(kKinds[a.kind], a.subtype, a.color.name(), where).arg(a.width).arg(a.author, a.contents);
 }
 
 // Every filled field as the engine holds it: text, the ticked widget of a
@@ -548,7 +548,7 @@ void TestEdits::roundTrip_data()
     QTest::newRow("new document, save as") << "new:2" << "saveas Minutes" << QStringList {"file Minutes.pdf", "pages |"};
     QTest::newRow("new document, saved through the dialog") << "new:1" << "dialog Chosen.pdf" << QStringList {"file Chosen.pdf", "pages "};
     QTest::newRow("comment saved as a copy") << "plain" << "note Rectangle 80,400,150,90 #e5484d box|saveas copy.pdf"
-                                             << QStringList {"file copy.pdf", four, "note 1 Rectangle/Square #e5484d at 80,400 150x90 by Tester: box"};
+                                             << QStringList {"file copy.pdf", four, "note 1 Rectangle/Square #e5484d at 80,400 150x90 w3 by Tester: box"};
 
     QTest::newRow("last page first") << "rich" << "organize|select 3|move 0"
                                      << QStringList {"pages Page 4|Page 1|Page 2|Page 3", upright, chapter + "3"};
@@ -580,37 +580,37 @@ void TestEdits::roundTrip_data()
 
     const QString note = "note 1 ";
     QTest::newRow("highlight") << "plain" << "note Highlight 40,50,130,40 #ffe14d look"
-                               << QStringList {"appended", note + "Highlight/Highlight #ffe14d quads 1 40,50 130x40 by Tester: look"};
+                               << QStringList {"appended", note + "Highlight/Highlight #ffe14d quads 1 40,50 130x40 w1 by Tester: look"};
     QTest::newRow("underline") << "plain" << "note Underline 40,50,130,40 #2f80ed"
-                               << QStringList {note + "Underline/Underline #2f80ed quads 1 40,50 130x40 by Tester: "};
+                               << QStringList {note + "Underline/Underline #2f80ed quads 1 40,50 130x40 w1 by Tester: "};
     QTest::newRow("strike-out") << "plain" << "note StrikeOut 40,50,130,40 #e5484d gone"
-                                << QStringList {note + "StrikeOut/StrikeOut #e5484d quads 1 40,50 130x40 by Tester: gone"};
+                                << QStringList {note + "StrikeOut/StrikeOut #e5484d quads 1 40,50 130x40 w1 by Tester: gone"};
     QTest::newRow("squiggly") << "plain" << "note Squiggly 40,50,130,40 #2fa84f"
-                              << QStringList {note + "Squiggly/Squiggly #2fa84f quads 1 40,50 130x40 by Tester: "};
+                              << QStringList {note + "Squiggly/Squiggly #2fa84f quads 1 40,50 130x40 w1 by Tester: "};
     QTest::newRow("sticky note") << "plain" << "note Note 400,300,24,24 #ffc400 Check this\nsecond line"
-                                 << QStringList {note + "Note/Text #ffc400 at 400,300 24x24 by Tester: Check this\nsecond line"};
+                                 << QStringList {note + "Note/Text #ffc400 at 400,300 24x24 w1 by Tester: Check this\nsecond line"};
     QTest::newRow("free text") << "plain" << "note FreeText 300,600,200,40 #e5484d Typed on the page"
-                               << QStringList {note + "FreeText/FreeText #e5484d at 300,600 200x40 size 16 by Tester: Typed on the page"};
+                               << QStringList {note + "FreeText/FreeText #e5484d at 300,600 200x40 size 16 w0 by Tester: Typed on the page"};
     QTest::newRow("ink") << "plain" << "note Ink 100,650,120,60 #1f9e44" << QStringList {note + "Ink/Ink #1f9e44 from 100,650 to 220,650 w3 by Tester: "};
     QTest::newRow("rectangle") << "plain" << "note Rectangle 80,400,150,90 #e5484d box"
-                               << QStringList {note + "Rectangle/Square #e5484d at 80,400 150x90 by Tester: box"};
-    QTest::newRow("ellipse") << "plain" << "note Ellipse 300,400,150,90 #2f80ed" << QStringList {note + "Ellipse/Circle #2f80ed at 300,400 150x90 by Tester: "};
+                               << QStringList {note + "Rectangle/Square #e5484d at 80,400 150x90 w3 by Tester: box"};
+    QTest::newRow("ellipse") << "plain" << "note Ellipse 300,400,150,90 #2f80ed" << QStringList {note + "Ellipse/Circle #2f80ed at 300,400 150x90 w3 by Tester: "};
     QTest::newRow("line") << "plain" << "note Line 60,720,200,60 #1f2329" << QStringList {note + "Line/Line #1f2329 from 60,720 to 260,780 w3 by Tester: "};
     QTest::newRow("arrow") << "plain" << "note Arrow 300,720,200,60 #e5484d there"
                            << QStringList {note + "Arrow/Line #e5484d from 300,720 to 500,780 w3 by Tester: there"};
     QTest::newRow("comment changed") << "plain" << "note Rectangle 100,100,80,60 #ff0000 first|change 0 50,70 #2f80ed 6 second"
-                                     << QStringList {note + "Rectangle/Square #2f80ed at 150,170 80x60 by Tester: second"};
+                                     << QStringList {note + "Rectangle/Square #2f80ed at 150,170 80x60 w6 by Tester: second"};
     QTest::newRow("comment changed, then deleted") << "plain" << "note Rectangle 100,100,80,60 #ff0000 first|change 0 50,70 #2f80ed 6 second|remove 0"
                                                    << QStringList {"note none"};
     // Another program's comments keep their own pictures wherever they go.
     QTest::newRow("foreign square moved") << "foreign" << "shift 0 0,150"
-        << QStringList {note + "Rectangle/Square #00ff00 at 100,392 100x100 by Bob: square by bob", note + "Other/Stamp #000000 at 300,292 100x50 by Carol: ",
+        << QStringList {note + "Rectangle/Square #00ff00 at 100,392 100x100 w1 by Bob: square by bob", note + "Other/Stamp #000000 at 300,292 100x50 w1 by Carol: ",
                         "look 1 110,402,80,80 #ff0000", "!look 1 110,252,80,80 #ff0000", "look 1 310,302,80,30 #0000ff"};
     QTest::newRow("foreign stamp deleted") << "foreign" << "remove 1"
-        << QStringList {note + "Rectangle/Square #00ff00 at 100,242 100x100 by Bob: square by bob", "look 1 110,252,80,80 #ff0000",
+        << QStringList {note + "Rectangle/Square #00ff00 at 100,242 100x100 w1 by Bob: square by bob", "look 1 110,252,80,80 #ff0000",
                         "!look 1 310,302,80,30 #0000ff"};
     QTest::newRow("comment on a protected file") << "owner" << "note Note 300,300,24,24 #ffc400 Still locked?"
-                                                 << QStringList {note + "Note/Text #ffc400 at 300,300 24x24 by Tester: Still locked?", "crypt R = 6"};
+                                                 << QStringList {note + "Note/Text #ffc400 at 300,300 24x24 w1 by Tester: Still locked?", "crypt R = 6"};
 
     QTest::newRow("one-line text") << "form" << "type name Ada Lovelace"
                                    << QStringList {"form name=Ada Lovela", "field name=Ada Lovela", "field id=R-1001", "printed Ada Lovela"};
