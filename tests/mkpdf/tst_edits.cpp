@@ -340,9 +340,13 @@ void Do(MainBox* box, const QString& step, Run& run)
         positions << n.toInt();
     const QString out = run.dir + "-out";
 
-    if (verb == "organize") {
-        box->OnMainMenuTrigger("organize_pages");
-        QVERIFY(box->IsOrganizing());
+    if (verb == "organize" || verb == "tool") {
+        // From the menu, or from the home page's tool.
+        if (verb == "tool")
+            box->HandleToolID(3);
+        else
+            box->OnMainMenuTrigger("organize_pages");
+        QTRY_VERIFY(box->IsOrganizing());
     } else if (verb == "select") {
         view->SetSelection(positions);
     } else if (verb == "move") {
@@ -571,7 +575,7 @@ void TestEdits::roundTrip_data()
     QTest::newRow("deleting every page is refused") << "rich" << "organize|key Ctrl+A|key Delete" << QStringList {"asked 1", four};
     // Each copy of page 1 keeps its own note, its own link (still to page 4,
     // now the second) and its own field, the copy's under a name of its own.
-    QTest::newRow("links, notes, fields and files survive") << "rich" << "organize|select 0|move 4|rotate 90|duplicate|select 1|delete"
+    QTest::newRow("links, notes, fields and files survive") << "rich" << "tool|select 0|move 4|rotate 90|duplicate|select 1|delete"
         << QStringList {"pages Page 2|Page 4|Page 1|Page 1", "turns 0 0 90 90", chapter + "1", "attach notes.txt=attached text",
                         "annot 3 /Text", "annot 3 /Link >2", "annot 3 /Widget name=Ada", "annot 4 /Text", "annot 4 /Link >2",
                         "annot 4 /Widget name+1=Ada", "form name=Ada", "form name+1=Ada"};
@@ -689,6 +693,8 @@ void TestEdits::roundTrip()
                 QCOMPARE(Live(box.data()), live.value(stack->index()));
         }
         QVERIFY(box->IsDirty());
+        if (box->IsOrganizing())
+            QCOMPARE(box->Organizer()->StatusText().section(' ', 1, 1).toInt(), box->Session()->Plan().Pages().size());
 
         // What a recovery copy keeps makes the same comments and fields on
         // the file as it was.
