@@ -587,22 +587,22 @@ void TestEdits::roundTrip_data()
     QTest::newRow("highlight") << "plain" << "note Highlight 40,50,130,40 #ffe14d look"
                                << QStringList {"appended", note + "Highlight/Highlight #ffe14d quads 1 40,50 130x40 w1 by Tester: look"};
     QTest::newRow("underline") << "plain" << "note Underline 40,50,130,40 #2f80ed"
-                               << QStringList {note + "Underline/Underline #2f80ed quads 1 40,50 130x40 w1 by Tester: "};
+                               << QStringList {"appended", note + "Underline/Underline #2f80ed quads 1 40,50 130x40 w1 by Tester: "};
     QTest::newRow("strike-out") << "plain" << "note StrikeOut 40,50,130,40 #e5484d gone"
-                                << QStringList {note + "StrikeOut/StrikeOut #e5484d quads 1 40,50 130x40 w1 by Tester: gone"};
+                                << QStringList {"appended", note + "StrikeOut/StrikeOut #e5484d quads 1 40,50 130x40 w1 by Tester: gone"};
     QTest::newRow("squiggly") << "plain" << "note Squiggly 40,50,130,40 #2fa84f"
-                              << QStringList {note + "Squiggly/Squiggly #2fa84f quads 1 40,50 130x40 w1 by Tester: "};
+                              << QStringList {"appended", note + "Squiggly/Squiggly #2fa84f quads 1 40,50 130x40 w1 by Tester: "};
     QTest::newRow("sticky note") << "plain" << "note Note 400,300,24,24 #ffc400 Check this\nsecond line"
-                                 << QStringList {note + "Note/Text #ffc400 at 400,300 24x24 w1 by Tester: Check this\nsecond line"};
+                                 << QStringList {"appended", note + "Note/Text #ffc400 at 400,300 24x24 w1 by Tester: Check this\nsecond line"};
     QTest::newRow("free text") << "plain" << "note FreeText 300,600,200,40 #e5484d Typed on the page"
-                               << QStringList {note + "FreeText/FreeText #e5484d at 300,600 200x40 size 16 w0 by Tester: Typed on the page"};
-    QTest::newRow("ink") << "plain" << "note Ink 100,650,120,60 #1f9e44" << QStringList {note + "Ink/Ink #1f9e44 from 100,650 to 220,650 w3 by Tester: "};
+                               << QStringList {"appended", note + "FreeText/FreeText #e5484d at 300,600 200x40 size 16 w0 by Tester: Typed on the page"};
+    QTest::newRow("ink") << "plain" << "note Ink 100,650,120,60 #1f9e44" << QStringList {"appended", note + "Ink/Ink #1f9e44 from 100,650 to 220,650 w3 by Tester: "};
     QTest::newRow("rectangle") << "plain" << "note Rectangle 80,400,150,90 #e5484d box"
-                               << QStringList {note + "Rectangle/Square #e5484d at 80,400 150x90 w3 by Tester: box"};
-    QTest::newRow("ellipse") << "plain" << "note Ellipse 300,400,150,90 #2f80ed" << QStringList {note + "Ellipse/Circle #2f80ed at 300,400 150x90 w3 by Tester: "};
-    QTest::newRow("line") << "plain" << "note Line 60,720,200,60 #1f2329" << QStringList {note + "Line/Line #1f2329 from 60,720 to 260,780 w3 by Tester: "};
+                               << QStringList {"appended", note + "Rectangle/Square #e5484d at 80,400 150x90 w3 by Tester: box"};
+    QTest::newRow("ellipse") << "plain" << "note Ellipse 300,400,150,90 #2f80ed" << QStringList {"appended", note + "Ellipse/Circle #2f80ed at 300,400 150x90 w3 by Tester: "};
+    QTest::newRow("line") << "plain" << "note Line 60,720,200,60 #1f2329" << QStringList {"appended", note + "Line/Line #1f2329 from 60,720 to 260,780 w3 by Tester: "};
     QTest::newRow("arrow") << "plain" << "note Arrow 300,720,200,60 #e5484d there"
-                           << QStringList {note + "Arrow/Line #e5484d from 300,720 to 500,780 w3 by Tester: there"};
+                           << QStringList {"appended", note + "Arrow/Line #e5484d from 300,720 to 500,780 w3 by Tester: there"};
     QTest::newRow("comment changed") << "plain" << "note Rectangle 100,100,80,60 #ff0000 first|change 0 50,70 #2f80ed 6 second"
                                      << QStringList {note + "Rectangle/Square #2f80ed at 150,170 80x60 w6 by Tester: second"};
     QTest::newRow("comment changed, then deleted") << "plain" << "note Rectangle 100,100,80,60 #ff0000 first|change 0 50,70 #2f80ed 6 second|remove 0"
