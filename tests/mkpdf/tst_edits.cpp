@@ -434,8 +434,8 @@ void Do(MainBox* box, const QString& step, Run& run)
     } else if (verb == "set") {
         PdfFormField field = Field(box, arg);
         field.text = rest;
-        QCOMPARE(box->Forms()->Store()->SetValues({field}), !refused);
         QCOMPARE(form->Change({field}, "x"), !refused);
+        QVERIFY(!refused || !box->Forms()->Store()->SetValues({field}));
     } else if (verb == "click") {
         QCOMPARE(form->Activate(Field(box, arg, rest.toInt())), !refused);
     } else if (verb == "choose") {
@@ -627,8 +627,10 @@ void TestEdits::roundTrip_data()
     QTest::newRow("combo box") << "form" << "choose color 2" << QStringList {"form color=Blue", "field color=Blue", "field id=R-1001"};
     QTest::newRow("list, two choices") << "form" << "choose tags 0|choose tags 2"
                                        << QStringList {"form tags=Alpha,Gamma", "field tags=Alpha,Gamma", "field id=R-1001"};
-    QTest::newRow("text cut to its limit, read-only field refused") << "form" << "type name 0123456789ABCDEF|!type id changed|!set id changed"
+    QTest::newRow("typing stops at the limit, read-only field refused") << "form" << "type name 0123456789ABCDEF|!type id changed|!set id changed"
         << QStringList {"form name=0123456789", "form id=R-1001", "field name=0123456789", "field id=R-1001"};
+    QTest::newRow("values set otherwise") << "form" << "set notes typed elsewhere|set name abcdefghijklmnop"
+                                          << QStringList {"field name=abcdefghij", "field notes=typed elsewhere", "field id=R-1001"};
     QTest::newRow("reset button") << "form" << "type name Grace|click agree|click size 0|choose color 0|click reset"
                                   << QStringList {"form size=/M", "form color=Green", "field size=1", "field color=Green", "field id=R-1001"};
 
