@@ -329,6 +329,8 @@ CPdfEditor::WriteResult CPdfEditor::WritePlan(const QVector<PdfSource>& sources,
         std::map<int, std::unique_ptr<QPDFAcroFormDocumentHelper>> otherForms;
         std::set<QPDFObjGen> used;
         std::map<QPDFObjGen, QPDFObjectHandle> copiedForeign;
+        // Each page's own turn, before this plan turned it.
+        std::map<QPDFObjGen, QPDFObjectHandle> ownTurn;
         QPDFObjectHandle pagesRoot = base.getRoot().getKey("/Pages");
         QPDFObjectHandle kids = QPDFObjectHandle::newArray();
         for (const PlanPage& entry : plan.Pages()) {
@@ -360,6 +362,15 @@ CPdfEditor::WriteResult CPdfEditor::WritePlan(const QVector<PdfSource>& sources,
                     QPDFPageObjectHelper original(page);
                     page = original.shallowCopyPage().getObjectHandle();
                     form.fixCopiedAnnotations(page, original.getObjectHandle(), form);
+                    // The copy turns from the page's own turn, not from the
+                    // one this plan has already given the page.
+                    QPDFObjectHandle turn = ownTurn[original.getObjectHandle().getObjGen()];
+                    if (turn.isInteger())
+                        page.replaceKey("/Rotate", turn);
+                    else
+                        page.removeKey("/Rotate");
+                } else {
+                    ownTurn[page.getObjGen()] = page.getKey("/Rotate");
                 }
             }
             if (entry.rotation != 0)

@@ -120,6 +120,22 @@ bool TestPdf::WriteManual(const QString& path, int nPages)
     return painter.end();
 }
 
+QByteArray TestPdf::Assemble(const QList<QByteArray>& objects)
+{
+    QByteArray pdf = "%PDF-1.4\n%\xe2\xe3\xcf\xd3\n";
+    QList<int> offsets;
+    for (int i = 0; i < objects.size(); ++i) {
+        offsets << pdf.size();
+        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects.at(i) + "\nendobj\n";
+    }
+    const int xref = pdf.size();
+    pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
+    for (int offset : offsets)
+        pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+    return pdf + "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) + " /Root 1 0 R >>\nstartxref\n"
+        + QByteArray::number(xref) + "\n%%EOF\n";
+}
+
 QByteArray TestPdf::Garbage(int nBytes, quint32 seed)
 {
     QRandomGenerator generator(seed);
@@ -254,12 +270,23 @@ QList<int> TestPdf::Rotations(const QString& path, const QString& password)
     return turns;
 }
 
-QStringList TestPdf::Annotations(const QString& path)
+QStringList TestPdf::Annotations(const QString& path, const QString& password)
 {
+    // A name value keeps its slash; the items of a list are joined by commas.
+    auto text = [](QPDFObjectHandle value) {
+        QStringList items;
+        for (QPDFObjectHandle item : value.isArray() ? value.getArrayAsVector() : std::vector<QPDFObjectHandle>{value}) {
+            if (item.isName())
+                items << QString::fromStdString(item.getName());
+            else if (item.isString())
+                items << QString::fromStdString(item.getUTF8Value());
+        }
+        return items.join(',');
+    };
     QStringList found;
     try {
         QPDF pdf;
-        pdf.processFile(path.toLocal8Bit().constData());
+        pdf.processFile(path.toLocal8Bit().constData(), password.toUtf8().constData());
         std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(pdf).getAllPages();
         auto pageNumber = [&pages](QPDFObjectHandle page) {
             for (size_t i = 0; i < pages.size(); ++i) {
@@ -275,15 +302,15 @@ QStringList TestPdf::Annotations(const QString& path)
                 QString entry = QStringLiteral("%1 %2").arg(i + 1).arg(QString::fromStdString(annot.getKey("/Subtype").getName()));
                 if (annot.getKey("/Dest").isArray())
                     entry += QStringLiteral(" >%1").arg(pageNumber(annot.getKey("/Dest").getArrayItem(0)));
-                if (annot.getKey("/Subtype").getName() == "/Widget")
+                if (annot.getKey("/Subtype").getName() == "/Widget" && annot.getKey("/T").isString())
                     entry += QStringLiteral(" %1=%2").arg(QString::fromStdString(annot.getKey("/T").getUTF8Value()),
-                                                          QString::fromStdString(annot.getKey("/V").getUTF8Value()));
+                                                          text(annot.getKey("/V")));
                 found << entry;
             }
         }
         for (QPDFFormFieldObjectHelper field : QPDFAcroFormDocumentHelper(pdf).getFormFields())
             found << QStringLiteral("form %1=%2").arg(QString::fromStdString(field.getFullyQualifiedName()),
-                                                      QString::fromStdString(field.getValueAsString()));
+                                                      text(field.getValue()));
     } catch (const std::exception&) {
     }
     return found;

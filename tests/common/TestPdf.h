@@ -28,8 +28,9 @@ public:
                                const QString& ownerPassword = QString());
     // Every annotation as "page subtype", a link with ">page" it leads to,
     // a widget with "name=value"; then every field of the form as
-    // "form name=value".
-    static QStringList Annotations(const QString& path);
+    // "form name=value" (a name value with its slash, list items joined by
+    // commas).
+    static QStringList Annotations(const QString& path, const QString& password = QString());
     // The turn of every page, in degrees, as written in the file.
     static QList<int> Rotations(const QString& path, const QString& password = QString());
     // A copy of source with an outline entry "Chapter Two" pointing at page 2,
@@ -46,6 +47,9 @@ public:
     static bool WriteManual(const QString& path, int nPages);
     // What qpdf finds wrong with the file's structure; empty when nothing.
     static QString StructureProblems(const QString& path, const QString& password = QString());
+    // A PDF written by hand: the objects, numbered from 1 (the first the
+    // catalog), and their cross-reference table.
+    static QByteArray Assemble(const QList<QByteArray>& objects);
     // Deterministic bytes that are not a PDF.
     static QByteArray Garbage(int nBytes, quint32 seed);
 };

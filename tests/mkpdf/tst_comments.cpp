@@ -116,17 +116,14 @@ class TestComments : public QObject
 private slots:
     void initTestCase();
     void cleanup();
-    void drawnWithTheMouse_data();
-    void drawnWithTheMouse();
-    void textMarkedWithTheMouse_data();
-    void textMarkedWithTheMouse();
+    void madeWithTheMouse_data();
+    void madeWithTheMouse();
     void existingCommentsEditedWithTheMouse();
     void editToolStartsWithTheLastTool();
     void forbiddenDocumentOffersNoTools();
     void panelListsCommentsLive();
+    void optionsReachCommentsIniAndNextDocuments_data();
     void optionsReachCommentsIniAndNextDocuments();
-    void damagedCommentsIniFallsBackToDefaults_data();
-    void damagedCommentsIniFallsBackToDefaults();
 
 private:
     QString Fresh(const QString& name, const QString& source = QString());
@@ -156,7 +153,9 @@ QString TestComments::Fresh(const QString& name, const QString& source)
     return TestPdf::FreshCopy(source.isEmpty() ? plain : source, name);
 }
 
-void TestComments::drawnWithTheMouse_data()
+// A drag from "from" to "to" in page points; the words "Page 1" when from
+// is null, selected first before the tool is chosen when to is null too.
+void TestComments::madeWithTheMouse_data()
 {
     QTest::addColumn<int>("tool");
     QTest::addColumn<QPointF>("from");
@@ -176,9 +175,14 @@ void TestComments::drawnWithTheMouse_data()
                               << "Typed here" << QRectF(100, 200, 200, 40);
     QTest::newRow("sticky note") << int(CCommentOptions::Note) << QPointF(400, 300) << QPointF(400, 300)
                                  << "A note\nwith two lines" << QRectF(388, 288, 24, 24);
+    QTest::newRow("highlight while the tool is on") << int(CCommentOptions::Highlight) << QPointF() << QPointF(1, 1) << "" << QRectF();
+    QTest::newRow("underline") << int(CCommentOptions::Underline) << QPointF() << QPointF(1, 1) << "" << QRectF();
+    QTest::newRow("strike-out") << int(CCommentOptions::StrikeOut) << QPointF() << QPointF(1, 1) << "" << QRectF();
+    QTest::newRow("squiggly") << int(CCommentOptions::Squiggly) << QPointF() << QPointF(1, 1) << "" << QRectF();
+    QTest::newRow("highlight of text selected before") << int(CCommentOptions::Highlight) << QPointF() << QPointF() << "" << QRectF();
 }
 
-void TestComments::drawnWithTheMouse()
+void TestComments::madeWithTheMouse()
 {
     QFETCH(int, tool);
     QFETCH(QPointF, from);
@@ -187,8 +191,24 @@ void TestComments::drawnWithTheMouse()
     QFETCH(QRectF, box);
     std::unique_ptr<MainBox> doc(Open(plain));
     QVERIFY(QTest::qWaitForWindowExposed(doc.get()));
+    QRectF span;
+    const bool selectFirst = from.isNull() && to.isNull();
+    if (from.isNull()) {
+        // The words "Page 1" at the top of the page.
+        const QList<PdfWord> words = doc->Annotations()->Document()->PageWords(0);
+        QVERIFY(words.size() >= 2);
+        span = words.at(0).box.united(words.at(1).box);
+        from = words.at(0).box.center();
+        to = words.at(1).box.center();
+        doc->Comments()->Show(false);
+    }
+    if (selectFirst) {
+        Drag(doc.get(), from, to);
+        QVERIFY(doc->PageView()->HasSelection());
+    }
     ChooseTool(doc.get(), CCommentOptions::Tool(tool));
-    Drag(doc.get(), from, to);
+    if (!selectFirst)
+        Drag(doc.get(), from, to);
     if (!typed.isEmpty()) {
         CInlineTextEditor* editor = doc->Comments()->Layer()->Editor();
         QVERIFY(editor);
@@ -196,9 +216,8 @@ void TestComments::drawnWithTheMouse()
         editor->setPlainText(typed);
         QTest::keyClick(editor, Qt::Key_Return, Qt::ControlModifier);
     }
-    const QVector<PdfAnnotation> made = Comments(doc.get());
-    QCOMPARE(made.size(), 1);
-    const PdfAnnotation& a = made.first();
+    QTRY_COMPARE(Comments(doc.get()).size(), 1);
+    const PdfAnnotation a = Comments(doc.get()).first();
     QCOMPARE(int(a.kind), tool);
     QCOMPARE(a.contents, typed);
     QCOMPARE(a.color, doc->Comments()->Options().ToolColor(CCommentOptions::Tool(tool)));
@@ -208,50 +227,17 @@ void TestComments::drawnWithTheMouse()
         QVERIFY(QLineF(a.paths.first().first(), from).length() < 1.5);
         QVERIFY(QLineF(a.paths.first().last(), to).length() < 1.5);
     }
+    if (a.HasTextMarkupGeometry()) {
+        QCOMPARE(a.quads.size(), 1);
+        QVERIFY(Near(a.quads.first(), span, 1.0));
+        QVERIFY(!doc->PageView()->HasSelection());
+    }
     QVERIFY(doc->IsDirty());
     doc->OnMainMenuTrigger("undo");
     QVERIFY(Comments(doc.get()).isEmpty());
     QVERIFY(!doc->IsDirty());
     doc->OnMainMenuTrigger("redo");
     QCOMPARE(Comments(doc.get()).size(), 1);
-}
-
-void TestComments::textMarkedWithTheMouse_data()
-{
-    QTest::addColumn<int>("tool");
-    QTest::addColumn<bool>("selectFirst");
-    QTest::newRow("highlight while the tool is on") << int(CCommentOptions::Highlight) << false;
-    QTest::newRow("underline") << int(CCommentOptions::Underline) << false;
-    QTest::newRow("strike-out") << int(CCommentOptions::StrikeOut) << false;
-    QTest::newRow("squiggly") << int(CCommentOptions::Squiggly) << false;
-    QTest::newRow("highlight of text selected before") << int(CCommentOptions::Highlight) << true;
-}
-
-void TestComments::textMarkedWithTheMouse()
-{
-    QFETCH(int, tool);
-    QFETCH(bool, selectFirst);
-    std::unique_ptr<MainBox> doc(Open(plain));
-    QVERIFY(QTest::qWaitForWindowExposed(doc.get()));
-    // The words "Page 1" at the top of the page.
-    const QList<PdfWord> words = doc->Annotations()->Document()->PageWords(0);
-    QVERIFY(words.size() >= 2);
-    const QRectF span = words.at(0).box.united(words.at(1).box);
-    doc->Comments()->Show(false);
-    if (selectFirst) {
-        Drag(doc.get(), words.at(0).box.center(), words.at(1).box.center());
-        QVERIFY(doc->PageView()->HasSelection());
-        ChooseTool(doc.get(), CCommentOptions::Tool(tool));
-    } else {
-        ChooseTool(doc.get(), CCommentOptions::Tool(tool));
-        Drag(doc.get(), words.at(0).box.center(), words.at(1).box.center());
-    }
-    QTRY_COMPARE(Comments(doc.get()).size(), 1);
-    const PdfAnnotation a = Comments(doc.get()).first();
-    QCOMPARE(int(a.kind), tool);
-    QCOMPARE(a.quads.size(), 1);
-    QVERIFY2(Near(a.quads.first(), span, 1.0), qPrintable(QString("%1 %2 %3 %4 vs %5 %6 %7 %8").arg(a.quads.first().x()).arg(a.quads.first().y()).arg(a.quads.first().width()).arg(a.quads.first().height()).arg(span.x()).arg(span.y()).arg(span.width()).arg(span.height())));
-    QVERIFY(!doc->PageView()->HasSelection());
 }
 
 void TestComments::existingCommentsEditedWithTheMouse()
@@ -383,24 +369,45 @@ void TestComments::panelListsCommentsLive()
     QCOMPARE(tree->topLevelItemCount(), 2);
 }
 
+void TestComments::optionsReachCommentsIniAndNextDocuments_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("no file yet") << QByteArray();
+    QTest::newRow("empty") << QByteArray("");
+    QTest::newRow("garbage") << TestPdf::Garbage(2000, 5);
+    QTest::newRow("values out of range") << QByteArray("[Highlight]\nColor=not a colour\nOpacity=-40\n[Ink]\nWidth=1e9\n"
+                                                       "Color=#12\n[Free_Text]\nFont_Size=abc\n[Comment_Bar]\nLast_Tool=Hammer\n");
+    QTest::newRow("groups of the wrong shape") << QByteArray("Highlight=yellow\nInk=3\n[Arrow]\n");
+}
+
 void TestComments::optionsReachCommentsIniAndNextDocuments()
 {
+    QFETCH(QByteArray, content);
     CSettingManager* settings = CSettingManager::getInstance();
+    QVariantMap general = settings->GetGeneral();
+    general["Quit_Close"] = true;
+    settings->SetGeneral(general);
+    settings->Save();
     QFile::remove(CSettingManager::CommentsPath());
+    if (!content.isNull())
+        QVERIFY(TestPdf::WriteBytes(CSettingManager::CommentsPath(), content));
+    // A damaged file gives the defaults and leaves the other settings alone.
     settings->Reload();
+    QCOMPARE(settings->GetGeneral().value("Quit_Close").toBool(), true);
     auto* window = qobject_cast<MainView*>(CMainViewManager::getInstance()->CreateMainView(nullptr));
     window->show();
     int result = -1;
     window->SlotOpenFile(result, {{"path", plain}}, true);
     QCOMPARE(result, 0);
     auto* first = qobject_cast<MainBox*>(window->TabBar()->GetItem(0).widget);
+    QVERIFY(first->Comments()->Options() == CCommentOptions());
     ChooseTool(first, CCommentOptions::Rectangle);
     const QColor chosen(0x8E, 0x4E, 0xC6);
     ChooseColor(first, chosen);
     Bar(first)->WidthBox()->setCurrentIndex(Bar(first)->WidthBox()->findData(6.0));
     emit Bar(first)->WidthBox()->activated(Bar(first)->WidthBox()->currentIndex());
 
-    // In the file, as text another reader can check.
+    // A whole file again, as text another reader can check.
     const QByteArray ini = TestPdf::ReadBytes(CSettingManager::CommentsPath());
     QVERIFY2(ini.contains("[Rectangle]") && ini.contains(chosen.name().toLatin1()), ini.constData());
     QVERIFY2(ini.contains("Last_Tool=Rectangle"), ini.constData());
@@ -409,8 +416,7 @@ void TestComments::optionsReachCommentsIniAndNextDocuments()
     QCOMPARE(file.value("Rectangle/Width").toDouble(), 6.0);
 
     // A document opened next draws with it.
-    const QString other = Fresh("other");
-    window->SlotOpenFile(result, {{"path", other}}, true);
+    window->SlotOpenFile(result, {{"path", Fresh("other")}}, true);
     auto* second = qobject_cast<MainBox*>(window->TabBar()->GetItem(1).widget);
     QCOMPARE(second->Comments()->Options().ToolColor(CCommentOptions::Rectangle), chosen);
     QCOMPARE(second->Comments()->Options().ToolWidth(CCommentOptions::Rectangle), 6.0);
@@ -421,43 +427,6 @@ void TestComments::optionsReachCommentsIniAndNextDocuments()
     QCOMPARE(read.ToolColor(CCommentOptions::Rectangle), chosen);
     QCOMPARE(read.LastTool(), CCommentOptions::Rectangle);
     QCOMPARE(read.ToolColor(CCommentOptions::Ellipse), CCommentOptions().ToolColor(CCommentOptions::Ellipse));
-}
-
-void TestComments::damagedCommentsIniFallsBackToDefaults_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::newRow("garbage") << TestPdf::Garbage(2000, 5);
-    QTest::newRow("values out of range") << QByteArray("[Highlight]\nColor=not a colour\nOpacity=-40\n[Ink]\nWidth=1e9\n"
-                                                       "Color=#12\n[Free_Text]\nFont_Size=abc\n[Comment_Bar]\nLast_Tool=Hammer\n");
-    QTest::newRow("groups of the wrong shape") << QByteArray("Highlight=yellow\nInk=3\n[Arrow]\n");
-    QTest::newRow("empty") << QByteArray();
-}
-
-void TestComments::damagedCommentsIniFallsBackToDefaults()
-{
-    QFETCH(QByteArray, content);
-    CSettingManager* settings = CSettingManager::getInstance();
-    QVariantMap general = settings->GetGeneral();
-    general["Quit_Close"] = true;
-    settings->SetGeneral(general);
-    settings->Save();
-    QVERIFY(TestPdf::WriteBytes(CSettingManager::CommentsPath(), content));
-
-    settings->Reload();
-    QCOMPARE(settings->GetGeneral().value("Quit_Close").toBool(), true);
-    auto* window = qobject_cast<MainView*>(CMainViewManager::getInstance()->CreateMainView(nullptr));
-    int result = -1;
-    window->SlotOpenFile(result, {{"path", plain}}, true);
-    QCOMPARE(result, 0);
-    auto* box = qobject_cast<MainBox*>(window->TabBar()->GetItem(0).widget);
-    QVERIFY(box->Comments()->Options() == CCommentOptions());
-
-    // Choosing a tool writes a whole, valid file again.
-    ChooseTool(box, CCommentOptions::Highlight);
-    ChooseColor(box, QColor(0x2F, 0xA8, 0x4F));
-    settings->Reload();
-    const CCommentOptions read = CCommentOptions::FromMap(settings->GetComments());
-    QCOMPARE(read.ToolColor(CCommentOptions::Highlight), QColor(0x2F, 0xA8, 0x4F));
     QCOMPARE(settings->GetGeneral().value("Quit_Close").toBool(), true);
     general["Quit_Close"] = false;
     settings->SetGeneral(general);

@@ -3,14 +3,12 @@
 #include "CPageColors.h"
 #include "CPageView.h"
 #include "CPdfDocument.h"
-#include "CPdfPrinter.h"
 #include "CThumbnailView.h"
 #include "TestMain.h"
 #include "TestPdf.h"
 
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <QSignalSpy>
 
 namespace {
@@ -29,32 +27,16 @@ QByteArray HandWrittenPage(int nRotate)
                          "q 40 0 0 40 10 20 cm BI /W 2 /H 2 /CS /RGB /BPC 8 ID ";
     content += pixels + "\nEI Q\n";
     const QByteArray form = "q 60 0 0 60 0 0 cm /Im1 Do Q\n";
-    QList<QByteArray> objects;
-    objects << "<< /Type /Catalog /Pages 2 0 R >>";
-    objects << "<< /Type /Pages /Kids [3 0 R] /Count 1 >>";
-    objects << "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] /Rotate " + QByteArray::number(nRotate)
-            + " /Resources << /Font << /F1 5 0 R >> /XObject << /Fm1 6 0 R >> >> /Contents 4 0 R >>";
-    objects << "<< /Length " + QByteArray::number(content.size()) + " >>\nstream\n" + content + "\nendstream";
-    objects << "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>";
-    objects << "<< /Type /XObject /Subtype /Form /BBox [0 0 100 100] /Matrix [1 0 0 1 10 10] "
-               "/Resources << /XObject << /Im1 7 0 R >> >> /Length "
-            + QByteArray::number(form.size()) + " >>\nstream\n" + form + "\nendstream";
-    objects << "<< /Type /XObject /Subtype /Image /Width 2 /Height 2 /ColorSpace /DeviceRGB "
-               "/BitsPerComponent 8 /Length 12 >>\nstream\n"
-            + pixels + "\nendstream";
-    QByteArray pdf = "%PDF-1.4\n%\xe2\xe3\xcf\xd3\n";
-    QList<int> offsets;
-    for (int i = 0; i < objects.size(); ++i) {
-        offsets << pdf.size();
-        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects.at(i) + "\nendobj\n";
-    }
-    const int xref = pdf.size();
-    pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
-    for (int offset : offsets)
-        pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
-    pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) + " /Root 1 0 R >>\nstartxref\n"
-        + QByteArray::number(xref) + "\n%%EOF\n";
-    return pdf;
+    return TestPdf::Assemble(
+        {"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+         "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] /Rotate " + QByteArray::number(nRotate)
+             + " /Resources << /Font << /F1 5 0 R >> /XObject << /Fm1 6 0 R >> >> /Contents 4 0 R >>",
+         "<< /Length " + QByteArray::number(content.size()) + " >>\nstream\n" + content + "\nendstream",
+         "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>",
+         "<< /Type /XObject /Subtype /Form /BBox [0 0 100 100] /Matrix [1 0 0 1 10 10] "
+         "/Resources << /XObject << /Im1 7 0 R >> >> /Length " + QByteArray::number(form.size()) + " >>\nstream\n" + form + "\nendstream",
+         "<< /Type /XObject /Subtype /Image /Width 2 /Height 2 /ColorSpace /DeviceRGB "
+         "/BitsPerComponent 8 /Length 12 >>\nstream\n" + pixels + "\nendstream"});
 }
 
 // The same page made by the toolkit's PDF writer: text, then a photo-like
@@ -142,7 +124,6 @@ private slots:
     void damagedContentNeverCrashes();
     void modeNamesRoundTrip();
     void viewsFollowTheMode();
-    void printingKeepsPageColours();
 };
 
 void TestPageColors::init()
@@ -332,28 +313,6 @@ void TestPageColors::viewsFollowTheMode()
     QTRY_VERIFY(settled(CPageColors::Sepia));
     CPageColors::SetCurrent(CPageColors::Normal);
     QTRY_VERIFY(settled(CPageColors::Normal));
-}
-
-void TestPageColors::printingKeepsPageColours()
-{
-    const QString path = TestEnv::MakeDir("print") + "/page.pdf";
-    QVERIFY(TestPdf::WriteBytes(path, HandWrittenPage(0)));
-    CPdfDocument::LoadStatus status;
-    auto document = CPdfDocument::Load(path, QByteArray(), &status);
-    QVERIFY(document);
-    CPageColors::SetCurrent(CPageColors::Dark);
-    const QString printed = TestEnv::MakeDir("printed") + "/out.pdf";
-    {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(printed);
-        QVERIFY(CPdfPrinter::Print(document, &printer, -1, -1, nullptr));
-    }
-    auto copy = CPdfDocument::Load(printed, QByteArray(), &status);
-    QVERIFY(copy);
-    const QImage page = copy->RenderPage(0, 1.0);
-    const QRgb corner = page.pixel(page.width() / 2, page.height() / 3);
-    QVERIFY2(Lightness(corner) > 240, "printed paper stays white");
 }
 
 RV_TEST_MAIN(TestPageColors)

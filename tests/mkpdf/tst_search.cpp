@@ -53,7 +53,7 @@ bool WritePages(const QString& path, const QList<QStringList>& pages)
 QByteArray DamagedPdf()
 {
     const QByteArray text = "BT /F1 24 Tf 40 200 Td (alpha page) Tj ET";
-    const QByteArray objects[] = {
+    return TestPdf::Assemble({
         "<< /Type /Catalog /Pages 2 0 R >>",
         "<< /Type /Pages /Kids [3 0 R 4 0 R 5 0 R] /Count 3 >>",
         "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 300 300] /Resources << /Font << /F1 6 0 R >> >> /Contents 7 0 R >>",
@@ -62,20 +62,7 @@ QByteArray DamagedPdf()
         "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>",
         "<< /Length " + QByteArray::number(text.size()) + " >>\nstream\n" + text + "\nendstream",
         "<< /Length 40 /Filter /FlateDecode >>\nstream\n" + TestPdf::Garbage(40, 3) + "\nendstream",
-    };
-    QByteArray pdf = "%PDF-1.4\n";
-    QList<int> offsets;
-    for (int i = 0; i < int(std::size(objects)); ++i) {
-        offsets << pdf.size();
-        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects[i] + "\nendobj\n";
-    }
-    const int xref = pdf.size();
-    pdf += "xref\n0 " + QByteArray::number(offsets.size() + 1) + "\n0000000000 65535 f \n";
-    for (int offset : offsets)
-        pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
-    pdf += "trailer\n<< /Size " + QByteArray::number(offsets.size() + 1) + " /Root 1 0 R >>\nstartxref\n"
-        + QByteArray::number(xref) + "\n%%EOF\n";
-    return pdf;
+    });
 }
 
 MainBox* OpenShown(const QString& path, const QVariantMap& options = {})
@@ -148,10 +135,8 @@ private slots:
     void stepsThroughMatchesInOrder();
     void resultsListGroupsByPage();
     void barKeepsQueryPerDocument();
-    void newQueryLeavesOnlyItsResults_data();
-    void newQueryLeavesOnlyItsResults();
-    void closingDuringSearchIsSafe_data();
-    void closingDuringSearchIsSafe();
+    void replacedOrClosedMidway_data();
+    void replacedOrClosedMidway();
     void badInputNeverBreaksTheSearch_data();
     void badInputNeverBreaksTheSearch();
 
@@ -484,61 +469,50 @@ void TestSearch::barKeepsQueryPerDocument()
     QTRY_COMPARE(first->Search()->Count(), 2);
 }
 
-void TestSearch::newQueryLeavesOnlyItsResults_data()
+void TestSearch::replacedOrClosedMidway_data()
 {
+    QTest::addColumn<bool>("close");
     QTest::addColumn<bool>("inFlight");
-    QTest::newRow("replaced at once") << false;
-    QTest::newRow("replaced with old results on their way") << true;
+    QTest::newRow("new query at once") << false << false;
+    QTest::newRow("new query with old results on their way") << false << true;
+    QTest::newRow("closed while pages are read") << true << false;
+    QTest::newRow("closed with results on their way") << true << true;
 }
 
-void TestSearch::newQueryLeavesOnlyItsResults()
+void TestSearch::replacedOrClosedMidway()
 {
-    QFETCH(bool, inFlight);
-    CPdfDocument::LoadStatus status;
-    CDocumentSearch search(CPdfDocument::Load(longDoc, QByteArray(), &status));
-    search.Start("alpha", {}, 0);
-    // Every page of the first search read, its results queued but not taken.
-    if (inFlight)
-        CDocumentSearch::Pool()->waitForDone();
-    search.Start("omega", {}, 70);
-    QTRY_VERIFY_WITH_TIMEOUT(Done(&search), 20000);
-    QCOMPARE(search.Count(), 150 * 12);
-    for (int page : {0, 69, 70, 149}) {
-        QCOMPARE(search.PageMatches(page).size(), 12);
-        QString before, match, after;
-        QTRY_VERIFY(search.Snippet(page, 11, &before, &match, &after));
-        QCOMPARE(match, QStringLiteral("omega"));
-    }
-    QCOMPARE(Where(&search), QStringLiteral("70:0"));
-}
-
-void TestSearch::closingDuringSearchIsSafe_data()
-{
-    QTest::addColumn<bool>("inFlight");
-    QTest::newRow("while pages are read") << false;
-    QTest::newRow("with results on their way") << true;
-}
-
-void TestSearch::closingDuringSearchIsSafe()
-{
+    QFETCH(bool, close);
     QFETCH(bool, inFlight);
     const int cached = CTextCache::Instance().UsedBytes();
     QScopedPointer<MainBox> box(OpenShown(longDoc));
-    box->OnMainMenuTrigger("find");
-    box->FindBar()->Field()->setText("alpha");
-    box->FindBar()->FindNext();
+    CDocumentSearch* search = box->Search();
+    search->Start("alpha", {}, 0);
+    // Every page of the first search read, its results queued but not taken.
     if (inFlight) {
         CDocumentSearch::Pool()->waitForDone();
-    } else {
-        QSignalSpy progress(box->Search(), &CDocumentSearch::SignalProgress);
+    } else if (close) {
+        QSignalSpy progress(search, &CDocumentSearch::SignalProgress);
         QVERIFY(progress.wait());
     }
-    QCOMPARE(box->Search()->GetState(), CDocumentSearch::Running);
-    box.reset();
-    CDocumentSearch::Pool()->waitForDone();
-    QCoreApplication::processEvents();
-    // Nothing read for the closed document stays behind.
-    QCOMPARE(CTextCache::Instance().UsedBytes(), cached);
+    QCOMPARE(search->GetState(), CDocumentSearch::Running);
+    if (close) {
+        box.reset();
+        CDocumentSearch::Pool()->waitForDone();
+        QCoreApplication::processEvents();
+        // Nothing read for the closed document stays behind.
+        QCOMPARE(CTextCache::Instance().UsedBytes(), cached);
+        return;
+    }
+    search->Start("omega", {}, 70);
+    QTRY_VERIFY_WITH_TIMEOUT(Done(search), 20000);
+    QCOMPARE(search->Count(), 150 * 12);
+    for (int page : {0, 69, 70, 149}) {
+        QCOMPARE(search->PageMatches(page).size(), 12);
+        QString before, match, after;
+        QTRY_VERIFY(search->Snippet(page, 11, &before, &match, &after));
+        QCOMPARE(match, QStringLiteral("omega"));
+    }
+    QCOMPARE(Where(search), QStringLiteral("70:0"));
 }
 
 void TestSearch::badInputNeverBreaksTheSearch_data()
