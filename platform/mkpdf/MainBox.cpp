@@ -5,6 +5,7 @@
 #include "CCommentToolBar.h"
 #include "CFormBar.h"
 #include "CFormController.h"
+#include "CDocumentPrefetch.h"
 #include "CDocumentSaver.h"
 #include "CDocumentSearch.h"
 #include "CDocumentToolBar.h"
@@ -111,26 +112,6 @@ QString SafeAttachmentName(const QString& name)
     return clean.right(150);
 }
 
-struct PrefetchResult
-{
-    std::shared_ptr<CPdfDocument> document;
-    QImage firstPage;
-    double scale = 0;
-    int colors = CPageColors::Normal;
-};
-
-struct PrefetchSlot
-{
-    QString path;
-    QFuture<PrefetchResult> future;
-};
-
-PrefetchSlot& Prefetched()
-{
-    static PrefetchSlot slot;
-    return slot;
-}
-
 } // namespace
 
 MainBox::MainBox(std::shared_ptr<CPdfDocument> document_, const QVariantMap& options, QWidget* parent)
@@ -140,14 +121,6 @@ MainBox::MainBox(std::shared_ptr<CPdfDocument> document_, const QVariantMap& opt
     LiveBoxes().insert(static_cast<const QWidget*>(this));
     setObjectName("main_box");
     setAttribute(Qt::WA_StyledBackground);
-    session = new CEditSession(document, this);
-    // Comments and form values live in the open document until a save
-    // writes them out first.
-    session->SetChangesSource([this]() {
-        const bool held = (annotations && annotations->HasChanges()) || forms->HasChanges();
-        return held ? annotations->Writer() : CSavePipeline::ChangesWriter();
-    });
-    saver = new CDocumentSaver(session, this);
     layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -170,15 +143,6 @@ MainBox::MainBox(std::shared_ptr<CPdfDocument> document_, const QVariantMap& opt
     pages = new QStackedWidget(this);
     body->addWidget(pages, 1);
     layout->addLayout(body, 1);
-    BuildDocumentWidgets();
-
-    // The recent list's picture of the document is made at once, in the
-    // background, also for a document opened behind other tabs.
-    keepThumbnail = options.value(OpenKey::kRecordThumbnail, true).toBool();
-    QTimer::singleShot(0, this, [this]() {
-        if (!firstThumbDone)
-            WriteFirstThumbnail();
-    });
     connect(toolBar, &CDocumentToolBar::SignalClickedFile, this, &MainBox::SignalClickedFile);
     connect(toolBar, &CDocumentToolBar::SignalClickedPanel, this, [this]() { TogglePanel(CSidePanel::Thumbnails); });
     connect(toolBar, &CDocumentToolBar::SignalClickedFind, this, [this]() { findBar->Open(); });
@@ -188,6 +152,31 @@ MainBox::MainBox(std::shared_ptr<CPdfDocument> document_, const QVariantMap& opt
             [this](int nDelta) { view->GoToPage(view->CurrentPage() + nDelta); });
     connect(toolBar, &CDocumentToolBar::SignalClickedComment, comments, &CCommentController::Toggle);
     connect(comments, &CCommentController::SignalOptionsChanged, this, &MainBox::SignalCommentOptionChanged);
+    if (document)
+        Start(options);
+    else
+        deferredRequest = options;
+}
+
+void MainBox::Start(const QVariantMap& options)
+{
+    session = new CEditSession(document, this);
+    // Comments and form values live in the open document until a save
+    // writes them out first.
+    session->SetChangesSource([this]() {
+        const bool held = (annotations && annotations->HasChanges()) || forms->HasChanges();
+        return held ? annotations->Writer() : CSavePipeline::ChangesWriter();
+    });
+    saver = new CDocumentSaver(session, this);
+    BuildDocumentWidgets();
+
+    // The recent list's picture of the document is made at once, in the
+    // background, also for a document opened behind other tabs.
+    keepThumbnail = options.value(OpenKey::kRecordThumbnail, true).toBool();
+    QTimer::singleShot(0, this, [this]() {
+        if (!firstThumbDone)
+            WriteFirstThumbnail();
+    });
     connect(session, &CEditSession::SignalDirtyChanged, this, &MainBox::SignalDocumentChanged);
     recoveryTimer = new QTimer(this);
     recoveryTimer->setInterval(CRecoveryCopy::kIntervalMs);
@@ -200,6 +189,34 @@ MainBox::MainBox(std::shared_ptr<CPdfDocument> document_, const QVariantMap& opt
     });
     connect(saver, &CDocumentSaver::SignalWritten, this, &MainBox::OnWritten);
     ApplyOptions(options);
+}
+
+bool MainBox::EnsureLoaded(bool bAsk)
+{
+    if (document)
+        return true;
+    if (deferredRequest.isEmpty())
+        return false;
+    const QString path = deferredRequest.value(OpenKey::kPath).toString();
+    int result = OpenOk;
+    CPdfDocument::LoadStatus status = CPdfDocument::Damaged;
+    document = bAsk ? LoadOrAsk(path, this, &result) : CPdfDocument::Load(path, QByteArray(), &status);
+    if (!document) {
+        if (!bAsk)
+            return false;
+        // Gone or changed since the session was saved: the tab goes, and
+        // the user is told unless they chose to give up.
+        deferredRequest.clear();
+        if (result != OpenGaveUp)
+            ShowError(tr("Failed to Open"), tr("The file might have been moved, damaged, or deleted."));
+        QTimer::singleShot(0, this, [this]() { emit SignalDocumentClosed(true); });
+        return false;
+    }
+    const QVariantMap options = deferredRequest;
+    deferredRequest.clear();
+    Start(options);
+    emit SignalDocumentLoaded();
+    return true;
 }
 
 void MainBox::BuildDocumentWidgets()
@@ -280,6 +297,8 @@ void MainBox::ReplaceDocument(std::shared_ptr<CPdfDocument> written)
 
 void MainBox::ForgetDocument()
 {
+    if (!document)
+        return;
     CPageCache::Instance().RemoveDocument(document->Id());
     // Workers still reading a page of this document drop what they read.
     search->Clear();
@@ -334,76 +353,57 @@ void MainBox::ApplyOptions(const QVariantMap& options)
         pendingTool = options.value(OpenKey::kToolId).toInt();
 }
 
-void MainBox::Prefetch(const QString& path, const QSize& viewSize)
+void MainBox::Prefetch(const QString& path, const QSize& viewSize, const QVariantMap& options)
 {
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() == 0 || info.suffix().compare("pdf", Qt::CaseInsensitive) != 0)
-        return;
-    const double dpr = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
-    // The width the page will most likely be fitted to: the view less its
-    // margins and a scroll bar.
-    const int bar = QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const double fitWidth = viewSize.width() - bar - 24;
-    PrefetchSlot& slot = Prefetched();
-    slot.path = info.absoluteFilePath();
-    const CPageColors::Mode colors = CPageColors::Current();
-    slot.future = CRenderQueue::Run([path, viewSize, dpr, fitWidth, colors]() {
-        PrefetchResult result;
-        result.colors = colors;
-        CPdfDocument::LoadStatus status;
-        result.document = CPdfDocument::Load(path, QByteArray(), &status);
-        if (!result.document || !viewSize.isValid())
-            return result;
-        result.scale = fitWidth / result.document->PageSize(0).width() * dpr;
-        if (result.scale > 0)
-            result.firstPage = CPageColors::Render(*result.document, 0, result.scale, QRect(), colors);
-        return result;
-    });
+    CDocumentPrefetch::Start(path, viewSize, options);
 }
 
 QString MainBox::PrefetchedPath()
 {
-    return Prefetched().path;
+    return CDocumentPrefetch::Path();
 }
 
 QWidget* MainBox::CreatePdfBox(QWidget* parent, const QString& path, const QVariantMap& options,
                                int& result)
 {
-    CPdfDocument::LoadStatus status = CPdfDocument::Damaged;
-    std::shared_ptr<CPdfDocument> document;
-    PrefetchResult prefetched;
-    PrefetchSlot& slot = Prefetched();
-    if (!slot.path.isEmpty() && slot.path == QFileInfo(path).absoluteFilePath()) {
-        prefetched = slot.future.result();
-        document = prefetched.document;
-        slot = PrefetchSlot();
+    // A tab restored behind others reads its file when first shown.
+    if (options.value(OpenKey::kDeferred).toBool()) {
+        if (!QFileInfo(path).isFile()) {
+            result = OpenMissing;
+            return nullptr;
+        }
+        result = OpenOk;
+        QVariantMap request = options;
+        request[OpenKey::kPath] = QFileInfo(path).absoluteFilePath();
+        return new MainBox(nullptr, request, parent);
     }
-    if (document) {
-        status = CPdfDocument::Loaded;
-        if (!prefetched.firstPage.isNull())
-            CPageCache::Instance().Insert(
-                {document->Id(), 0, CPageCache::ScaleKey(prefetched.scale), QRect(), prefetched.colors},
-                prefetched.firstPage);
-    } else {
-        document = CPdfDocument::Load(path, QByteArray(), &status);
-    }
-    // A protected file: ask until the password fits or the user gives up.
-    bool gaveUp = false;
-    if (!document)
-        document = CPasswordBox::Unlock(path, &status, parent, &gaveUp);
-    if (gaveUp) {
-        result = OpenGaveUp;
-        return nullptr;
-    }
-    if (!document) {
-        result = ResultForStatus(status);
-        return nullptr;
-    }
+    const CDocumentPrefetch::Result prefetched = CDocumentPrefetch::Take(path);
+    std::shared_ptr<CPdfDocument> document = prefetched.document;
+    if (document && !prefetched.page.isNull())
+        CPageCache::Instance().Insert({document->Id(), prefetched.pageIndex, CPageCache::ScaleKey(prefetched.scale),
+                                       QRect(), prefetched.colors},
+                                      prefetched.page);
     result = OpenOk;
+    if (!document)
+        document = LoadOrAsk(path, parent, &result);
+    if (!document)
+        return nullptr;
     auto* box = new MainBox(document, options, parent);
     if (prefetched.document == document && prefetched.scale > 0)
         box->view->SetPlaceholderScale(prefetched.scale);
     return box;
+}
+
+std::shared_ptr<CPdfDocument> MainBox::LoadOrAsk(const QString& path, QWidget* parent, int* result)
+{
+    CPdfDocument::LoadStatus status = CPdfDocument::Damaged;
+    std::shared_ptr<CPdfDocument> document = CPdfDocument::Load(path, QByteArray(), &status);
+    // A protected file: ask until the password fits or the user gives up.
+    bool gaveUp = false;
+    if (!document)
+        document = CPasswordBox::Unlock(path, &status, parent, &gaveUp);
+    *result = gaveUp ? OpenGaveUp : document ? OpenOk : ResultForStatus(status);
+    return document;
 }
 
 QWidget* MainBox::CreatePdfBox(QWidget* parent, const QVariantMap& options, int& result)
@@ -423,7 +423,7 @@ QWidget* MainBox::CreatePdfBox(QWidget* parent, const QVariantMap& options, int&
 
 void MainBox::DestroyPDF()
 {
-    Prefetched() = PrefetchSlot();
+    CDocumentPrefetch::Clear();
     CRenderQueue::Pool()->clear();
     CRenderQueue::Pool()->waitForDone();
     CDocumentSearch::Pool()->clear();
@@ -453,6 +453,10 @@ void MainBox::WriteFirstThumbnail()
 void MainBox::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    // Read now, so that its first page comes with this paint; a file that
+    // asks for a password or fails says so once the tab is on screen.
+    if (!EnsureLoaded(false) && !deferredRequest.isEmpty())
+        QTimer::singleShot(0, this, [this]() { EnsureLoaded(true); });
     if (pendingTool >= 0) {
         const int tool = pendingTool;
         pendingTool = NoTool;
@@ -470,6 +474,8 @@ void MainBox::HandleToolID(int nToolID)
 
 void MainBox::ApplyTool(int nToolID)
 {
+    if (!EnsureLoaded(true))
+        return;
     switch (nToolID) {
     case ToolEdit:
         // Edit PDF: the comment tools, with the one used last.
@@ -565,6 +571,8 @@ const QHash<QString, void (*)(MainBox*)>& MainBox::MenuKeys()
 
 void MainBox::OnMainMenuTrigger(const QVariant& action)
 {
+    if (!EnsureLoaded(true))
+        return;
     if (auto handler = MenuKeys().value(action.toString()))
         handler(this);
 }
@@ -576,6 +584,8 @@ bool MainBox::IsOrganizing() const
 
 void MainBox::ShowOrganizer()
 {
+    if (!EnsureLoaded(true))
+        return;
     if (IsOrganizing())
         return;
     // A protected document keeps its pages as they are unless the user has
@@ -638,12 +648,19 @@ QLineEdit* MainBox::PageEdit() const
 
 QString MainBox::GetDocumentFilePath() const
 {
-    return document->FilePath();
+    return document ? document->FilePath() : deferredRequest.value(OpenKey::kPath).toString();
 }
 
 QVariantMap MainBox::GetDisplayOption() const
 {
     QVariantMap option;
+    if (!view) {
+        for (const char* key : {OpenKey::kPageIndex, OpenKey::kZoom, OpenKey::kDisplayMode}) {
+            if (deferredRequest.contains(key))
+                option[key] = deferredRequest.value(key);
+        }
+        return option;
+    }
     option[OpenKey::kPageIndex] = view->CurrentPage();
     option[OpenKey::kZoom] = float(view->Zoom());
     option[OpenKey::kDisplayMode] = view->DisplayMode();
@@ -662,18 +679,18 @@ int MainBox::GetModuleIndex() const
 
 bool MainBox::isTempDoc() const
 {
-    return session->IsTemporary();
+    return session && session->IsTemporary();
 }
 
 bool MainBox::IsDirty() const
 {
-    return session->IsDirty();
+    return session && session->IsDirty();
 }
 
 bool MainBox::WriteRecoveryCopy()
 {
     // A new document lives in a temporary file that is not kept either.
-    if (!session->IsDirty() || session->IsTemporary() || session->UndoStack()->isClean())
+    if (!session || !session->IsDirty() || session->IsTemporary() || session->UndoStack()->isClean())
         return false;
     QJsonObject state = session->RecoveryState();
     state.insert("steps", CEditRecovery::Steps(session->UndoStack()));
@@ -682,6 +699,11 @@ bool MainBox::WriteRecoveryCopy()
 
 bool MainBox::RestoreRecovery(const QJsonObject& state, QString* error)
 {
+    if (!EnsureLoaded(true)) {
+        if (error)
+            *error = tr("The file might have been moved, damaged, or deleted.");
+        return false;
+    }
     const QJsonArray steps = state.value("steps").toArray();
     if (!CEditRecovery::Replay(steps, annotations, forms->Store(), session->UndoStack(), error))
         return false;
@@ -694,6 +716,8 @@ bool MainBox::RestoreRecovery(const QJsonObject& state, QString* error)
 
 bool MainBox::SaveAs(const QString& path, QString* error)
 {
+    if (!EnsureLoaded(true))
+        return false;
     return saver->SaveAs(path, error);
 }
 
@@ -704,12 +728,12 @@ bool MainBox::IsFullScreenReadModeEnable() const
 
 int MainBox::PageCount() const
 {
-    return view->PageCount();
+    return view ? view->PageCount() : 0;
 }
 
 int MainBox::CurrentPageIndex() const
 {
-    return view->CurrentPage();
+    return view ? view->CurrentPage() : deferredRequest.value(OpenKey::kPageIndex).toInt();
 }
 
 void MainBox::ShowError(const QString& title, const QString& text)
@@ -719,6 +743,8 @@ void MainBox::ShowError(const QString& title, const QString& text)
 
 bool MainBox::RenameTo(const QString& path, QString* error)
 {
+    if (!EnsureLoaded(true))
+        return false;
     const QString old = document->FilePath();
     if (MKBase::CFileUtils::IsTheSameFile(old, path) && QFileInfo(old).fileName() == QFileInfo(path).fileName())
         return true;
@@ -753,6 +779,8 @@ void MainBox::AskGoToPage()
 
 bool MainBox::PrintTo(QPrinter* printer, int nFrom, int nTo)
 {
+    if (!EnsureLoaded(true))
+        return false;
     return CPdfPrinter::Print(document, printer, nFrom, nTo, isVisible() ? this : nullptr);
 }
 
@@ -781,6 +809,8 @@ void MainBox::ShowProperties()
 
 QString MainBox::ExtractAttachment(int nIndex)
 {
+    if (!EnsureLoaded(true))
+        return QString();
     const QList<PdfAttachmentInfo> list = document->Attachments();
     if (nIndex < 0 || nIndex >= list.size())
         return QString();
@@ -849,6 +879,11 @@ void MainBox::keyPressEvent(QKeyEvent* event)
 
 void MainBox::closeEvent(QCloseEvent* event)
 {
+    if (!document) {
+        event->accept();
+        emit SignalDocumentClosed(true);
+        return;
+    }
     // A save in progress finishes first.
     if (saver->IsBusy()) {
         event->ignore();

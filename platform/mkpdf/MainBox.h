@@ -70,7 +70,8 @@ public:
     // fit a view of viewSize, so that a CreatePdfBox for the same file soon
     // after finds the work done. Anything that cannot be read is left to
     // CreatePdfBox to report.
-    static void Prefetch(const QString& path, const QSize& viewSize);
+    // options are those of the open request (page, zoom, display mode).
+    static void Prefetch(const QString& path, const QSize& viewSize, const QVariantMap& options = {});
     // The file read ahead and not yet opened, if any.
     static QString PrefetchedPath();
     // Waits for background rendering to finish; once, after the event loop.
@@ -145,6 +146,8 @@ signals:
     void SignalSetTitleBarVisible(bool bVisible);
     void SignalCommentOptionChanged();
     void SignalClickedFile(const QPoint& pos);
+    // A document opened with "deferred" has read its file.
+    void SignalDocumentLoaded();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -154,6 +157,14 @@ protected:
 private:
     MainBox(std::shared_ptr<CPdfDocument> document, const QVariantMap& options, QWidget* parent);
     static const QHash<QString, void (*)(MainBox*)>& MenuKeys();
+    // Reads path, asking for a password when it needs one; null on failure,
+    // with the reason in *result.
+    static std::shared_ptr<CPdfDocument> LoadOrAsk(const QString& path, QWidget* parent, int* result);
+    // The parts that need the document, once it is read.
+    void Start(const QVariantMap& options);
+    // Reads the file of a deferred document; with bAsk a password is asked
+    // for and a failure is reported and closes the tab. True once loaded.
+    bool EnsureLoaded(bool bAsk);
     // The widgets that show one loaded file; made again when the document
     // is written and opened anew.
     void BuildDocumentWidgets();
@@ -172,6 +183,8 @@ private:
     void ShowError(const QString& title, const QString& text);
 
     std::shared_ptr<CPdfDocument> document;
+    // The open request of a document not read yet (see OpenKey::kDeferred).
+    QVariantMap deferredRequest;
     CEditSession* session = nullptr;
     CDocumentSaver* saver = nullptr;
     CAnnotationStore* annotations = nullptr;

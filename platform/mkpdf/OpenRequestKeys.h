@@ -12,6 +12,9 @@ inline constexpr char kPageIndex[] = "pageIndex";
 inline constexpr char kZoom[] = "zoom";
 inline constexpr char kDisplayMode[] = "displayMode";
 inline constexpr char kCursor[] = "cursor";
+// True: the file is read when the document is first shown (a tab restored
+// behind others); until then it holds only its path and view state.
+inline constexpr char kDeferred[] = "deferred";
 // Comment-tool options.
 inline constexpr char kComment[] = "comment";
 // False: no first-page picture is kept for the recent list.

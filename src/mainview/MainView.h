@@ -32,7 +32,7 @@ public:
     // Brings the window to the front; the ids are those of the launch it is
     // raised for, when another launch handed a file over.
     void RaiseWindow(const QByteArray& startupId = QByteArray(), const QByteArray& activationToken = QByteArray());
-    void AttachDocument(const QString& caption, bool dirty, QWidget* widget);
+    void AttachDocument(const QString& caption, bool dirty, QWidget* widget, bool select = true);
     // After a tab drag ended with result: a document that no tab bar of ours
     // adopted gets a window of its own; an emptied window closes 100 ms later.
     void FinishTabDrag(const QString& caption, bool dirty, QWidget* widget, Qt::DropAction result,

@@ -92,7 +92,8 @@ void MainView::SlotOpenFile(int& nRet, const QVariantMap& mapInfo, bool bTips)
             ShowFailure(tr("The file might have been moved, damaged, or deleted."));
         return;
     }
-    AttachDocument(info.completeBaseName(), false, widget);
+    // A tab restored behind others stays behind them, unread.
+    AttachDocument(info.completeBaseName(), false, widget, !request.value(OpenKey::kDeferred).toBool());
     if (!privateMode)
         CRecentManager::getInstance()->AddRecord(path, request);
     QTimer::singleShot(1000, this, &MainView::SlotCheckDefaultLauncher);
@@ -122,11 +123,11 @@ bool MainView::ActivateDocument(const QString& path, const QVariantMap& request)
     return true;
 }
 
-void MainView::AttachDocument(const QString& caption, bool dirty, QWidget* widget)
+void MainView::AttachDocument(const QString& caption, bool dirty, QWidget* widget, bool select)
 {
     if (!tabBar || !widget)
         return;
-    tabBar->AddItem(caption, dirty, widget, true);
+    tabBar->AddItem(caption, dirty, widget, select);
     widget->setParent(this);
     // A widget arriving from another window drops its old window first.
     const char* documentSignals[] = {

@@ -7,6 +7,7 @@
 #include "MKApplication.h"
 #include "MKMessageBox.h"
 #include "MainBox.h"
+#include "OpenRequestKeys.h"
 #include "mainview/MainView.h"
 #include "setting/CSettingManager.h"
 #include "tabbar/CTabBar.h"
@@ -78,6 +79,8 @@ void CSessionKeeper::SlotSessionChanged()
             continue;
         for (QWidget* widget : window->Documents()) {
             auto* box = qobject_cast<MainBox*>(widget);
+            if (box)
+                connect(box, &MainBox::SignalDocumentLoaded, this, &CSessionKeeper::SlotSessionChanged, Qt::UniqueConnection);
             if (!box || !box->PageView())
                 continue;
             connect(box->PageView(), &CPageView::SignalCurrentPageChanged, this, &CSessionKeeper::SlotSessionChanged,
@@ -175,6 +178,12 @@ int CSessionKeeper::RestoreWindow(MainView* window, const QJsonObject& state, QS
     const int wantedCurrent = state.value("current").toInt(-1);
     int opened = 0;
     int current = -1;
+    // Only the current document is read now, ahead, while the others get
+    // their tabs; each of those is read when first shown.
+    if (wantedCurrent >= 0 && wantedCurrent < tabs.size()) {
+        const QJsonObject tab = tabs.at(wantedCurrent).toObject();
+        MainBox::Prefetch(tab.value("path").toString(), window->PageAreaSize(), tab.toVariantMap());
+    }
     for (int i = 0; i < tabs.size() && i < kMaxTabs; ++i) {
         const QJsonObject tab = tabs.at(i).toObject();
         const QString path = tab.value("path").toString();
@@ -192,6 +201,7 @@ int CSessionKeeper::RestoreWindow(MainView* window, const QJsonObject& state, QS
         }
         if (tab.value("zoom").isDouble())
             request["zoom"] = tab.value("zoom").toDouble();
+        request[OpenKey::kDeferred] = i != wantedCurrent;
         int result = -1;
         window->SlotOpenFile(result, request, false);
         if (result != 0)

@@ -340,6 +340,19 @@ void TestSession::twoWindowsComeBackExactly()
              QJsonDocument(WithoutGeometry(saved)).toJson(QJsonDocument::Compact));
     QCOMPARE(qobject_cast<QWidget*>(manager->Views().at(1))->geometry().size(), secondGeometry.size());
     QVERIFY(keeper->Notices().isEmpty());
+    // Only the current tab of each window has read its file; another one
+    // does when first shown, at its own page and zoom.
+    for (int w = 0; w < layout.size(); ++w) {
+        const QList<QWidget*> documents = qobject_cast<MainView*>(manager->Views().at(w))->Documents();
+        for (int t = 0; t < documents.size(); ++t)
+            QCOMPARE(bool(qobject_cast<MainBox*>(documents.at(t))->PageView()), t == currents.at(w));
+    }
+    auto* first = qobject_cast<MainView*>(manager->Views().at(0));
+    auto* unread = qobject_cast<MainBox*>(first->Documents().at(0));
+    first->TabBar()->SetCurrentIndex(0);
+    QTRY_VERIFY(unread->PageView());
+    QCOMPARE(unread->CurrentPageIndex(), layout.at(0).at(0).page);
+    QCOMPARE(unread->PageView()->Zoom(), layout.at(0).at(0).zoom);
     CloseAllWindows();
 }
 
@@ -370,11 +383,18 @@ void TestSession::vanishedFilesAreSkippedWithOneMessage()
     QCOMPARE(keeper->Notices().size(), 1);
     QVERIFY(keeper->Notices().first().contains(paths.at(1)) && keeper->Notices().first().contains(paths.at(2)));
 
-    auto* window = qobject_cast<QWidget*>(CMainViewManager::getInstance()->Views().first());
+    auto* window = qobject_cast<MainView*>(CMainViewManager::getInstance()->Views().first());
     auto* shown = ModalAnswerer::Clicking("button_1");
     keeper->ShowNotices(window);
     QCOMPARE(shown->AnsweredCount(), 1);
     delete shown;
+    // A tab not read yet whose file goes meanwhile says so when shown, and
+    // goes; the other stays.
+    QVERIFY(QFile::remove(paths.at(0)));
+    ModalAnswerer told([](QWidget* dialog) { dialog->close(); });
+    window->TabBar()->SetCurrentIndex(0);
+    QTRY_COMPARE(told.AnsweredCount(), 1);
+    QTRY_COMPARE(TabPaths(keeper->Collect().value("windows").toArray().first().toObject()), QStringList {paths.at(3)});
     CloseAllWindows();
 }
 

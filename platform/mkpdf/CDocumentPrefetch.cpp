@@ -1,0 +1,91 @@
+#include "CDocumentPrefetch.h"
+
+#include "CPageColors.h"
+#include "CPageView.h"
+#include "CPdfDocument.h"
+#include "CRenderQueue.h"
+#include "OpenRequestKeys.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QFuture>
+#include <QScreen>
+#include <QStyle>
+
+namespace {
+
+struct Slot
+{
+    QString path;
+    QFuture<CDocumentPrefetch::Result> future;
+};
+
+Slot& Prefetched()
+{
+    static Slot slot;
+    return slot;
+}
+
+// Device pixels per point the view will ask for: a fixed zoom, or the
+// view's width for anything else (a guess for fit-page and two-page views,
+// whose picture then only stands in until the sharp one arrives).
+double ScaleFor(const CPdfDocument& document, const QSize& viewSize, const QVariantMap& options)
+{
+    const double dpr = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    bool ok = false;
+    const double zoom = options.value(OpenKey::kZoom).toDouble(&ok);
+    if (ok && zoom >= CPageView::kMinZoom && zoom <= CPageView::kMaxZoom) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        return zoom / 100.0 * (screen ? screen->logicalDotsPerInchX() : 96.0) / 72.0 * dpr;
+    }
+    // The view less its margins and a scroll bar.
+    const int bar = QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const double width = document.MaxPageSize().width();
+    return width > 0 ? (viewSize.width() - bar - 24) / width * dpr : 0;
+}
+
+} // namespace
+
+void CDocumentPrefetch::Start(const QString& path, const QSize& viewSize, const QVariantMap& options)
+{
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() == 0 || info.suffix().compare("pdf", Qt::CaseInsensitive) != 0)
+        return;
+    Slot& slot = Prefetched();
+    slot.path = info.absoluteFilePath();
+    const CPageColors::Mode colors = CPageColors::Current();
+    const int wantedPage = qMax(0, options.value(OpenKey::kPageIndex).toInt());
+    slot.future = CRenderQueue::Run([path, viewSize, options, colors, wantedPage]() {
+        Result result;
+        result.colors = colors;
+        CPdfDocument::LoadStatus status;
+        result.document = CPdfDocument::Load(path, QByteArray(), &status);
+        if (!result.document || !viewSize.isValid())
+            return result;
+        result.pageIndex = qMin(wantedPage, result.document->PageCount() - 1);
+        result.scale = ScaleFor(*result.document, viewSize, options);
+        if (result.scale > 0)
+            result.page = CPageColors::Render(*result.document, result.pageIndex, result.scale, QRect(), colors);
+        return result;
+    });
+}
+
+QString CDocumentPrefetch::Path()
+{
+    return Prefetched().path;
+}
+
+CDocumentPrefetch::Result CDocumentPrefetch::Take(const QString& path)
+{
+    Slot& slot = Prefetched();
+    if (slot.path.isEmpty() || slot.path != QFileInfo(path).absoluteFilePath())
+        return Result();
+    const Result result = slot.future.result();
+    slot = Slot();
+    return result;
+}
+
+void CDocumentPrefetch::Clear()
+{
+    Prefetched() = Slot();
+}
