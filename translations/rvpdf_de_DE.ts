@@ -1796,6 +1796,10 @@
         <source>Discard</source>
         <translation>Verwerfen</translation>
     </message>
+    <message>
+        <source>The file might have been moved, damaged, or deleted.</source>
+        <translation>Die Datei wurde möglicherweise verschoben, beschädigt oder gelöscht.</translation>
+    </message>
 </context>
 <context>
     <name>MainView</name>

@@ -1796,6 +1796,10 @@
         <source>Discard</source>
         <translation>Discard</translation>
     </message>
+    <message>
+        <source>The file might have been moved, damaged, or deleted.</source>
+        <translation>The file might have been moved, damaged, or deleted.</translation>
+    </message>
 </context>
 <context>
     <name>MainView</name>

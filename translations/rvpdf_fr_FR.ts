@@ -1796,6 +1796,10 @@
         <source>Discard</source>
         <translation>Ignorer</translation>
     </message>
+    <message>
+        <source>The file might have been moved, damaged, or deleted.</source>
+        <translation>Le fichier a peut-être été déplacé, endommagé ou supprimé.</translation>
+    </message>
 </context>
 <context>
     <name>MainView</name>

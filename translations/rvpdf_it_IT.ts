@@ -1796,6 +1796,10 @@
         <source>Discard</source>
         <translation>Scarta</translation>
     </message>
+    <message>
+        <source>The file might have been moved, damaged, or deleted.</source>
+        <translation>Il file potrebbe essere stato spostato, danneggiato o eliminato.</translation>
+    </message>
 </context>
 <context>
     <name>MainView</name>

@@ -1796,6 +1796,10 @@
         <source>Discard</source>
         <translation>破棄</translation>
     </message>
+    <message>
+        <source>The file might have been moved, damaged, or deleted.</source>
+        <translation>ファイルが移動、破損、または削除された可能性があります。</translation>
+    </message>
 </context>
 <context>
     <name>MainView</name>

@@ -1796,6 +1796,10 @@
         <source>Discard</source>
         <translation>삭제</translation>
     </message>
+    <message>
+        <source>The file might have been moved, damaged, or deleted.</source>
+        <translation>파일이 이동되었거나 손상되었거나 삭제되었을 수 있습니다.</translation>
+    </message>
 </context>
 <context>
     <name>MainView</name>

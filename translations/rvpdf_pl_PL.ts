@@ -1796,6 +1796,10 @@
         <source>Discard</source>
         <translation>Odrzuć</translation>
     </message>
+    <message>
+        <source>The file might have been moved, damaged, or deleted.</source>
+        <translation>Plik mógł zostać przeniesiony, uszkodzony lub usunięty.</translation>
+    </message>
 </context>
 <context>
     <name>MainView</name>

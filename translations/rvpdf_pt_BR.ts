@@ -1796,6 +1796,10 @@
         <source>Discard</source>
         <translation>Descartar</translation>
     </message>
+    <message>
+        <source>The file might have been moved, damaged, or deleted.</source>
+        <translation>O arquivo pode ter sido movido, danificado ou excluído.</translation>
+    </message>
 </context>
 <context>
     <name>MainView</name>

@@ -1796,6 +1796,10 @@
         <source>Discard</source>
         <translation>放弃</translation>
     </message>
+    <message>
+        <source>The file might have been moved, damaged, or deleted.</source>
+        <translation>该文件可能已被移动、损坏或删除。</translation>
+    </message>
 </context>
 <context>
     <name>MainView</name>

@@ -1796,6 +1796,10 @@
         <source>Discard</source>
         <translation>捨棄</translation>
     </message>
+    <message>
+        <source>The file might have been moved, damaged, or deleted.</source>
+        <translation>檔案可能已被移動、損毀或刪除。</translation>
+    </message>
 </context>
 <context>
     <name>MainView</name>
