@@ -9,6 +9,7 @@
 #include "MainBox.h"
 #include "RvpdfVersion.h"
 #include "UsageReport.h"
+#include "tabbar/CTabBar.h"
 #include "windows/CMainViewManager.h"
 #include "windows/CSessionKeeper.h"
 #include "setting/CSettingManager.h"
@@ -34,7 +35,7 @@ constexpr int kThemeWaitMs = 150;
 // RVPDF_STARTUP_PROBE=1 prints the wall-clock time (microseconds) at which
 // the first window was first painted, and the skin it was painted in, and quits; RVPDF_STARTUP_PROBE=page
 // waits instead for the first page of the opened document to be painted,
-// printing "tab" with the time its tab was made before that.
+// printing "tab" with the time its tab was first painted before that.
 // Start-up is measured from outside with it.
 class StartupProbe : public QObject
 {
@@ -50,12 +51,9 @@ public:
         // restored session has several behind it.
         auto* poll = new QTimer(this);
         connect(poll, &QTimer::timeout, this, [this]() {
+            if (auto* bar = target->findChild<CTabBar*>(); bar && !tabShown)
+                bar->installEventFilter(this);
             const QList<CPageView*> views = target->findChildren<CPageView*>();
-            if (!views.isEmpty() && !tabShown) {
-                // The tab and its page view are made together.
-                tabShown = true;
-                Print("tab");
-            }
             for (CPageView* view : views)
                 connect(view, &CPageView::SignalFirstPagePainted, this, &StartupProbe::Report, Qt::UniqueConnection);
         });
@@ -65,6 +63,16 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        // The tab bar painting its first tab: the tab is on screen.
+        auto* bar = qobject_cast<CTabBar*>(watched);
+        if (bar) {
+            if (event->type() == QEvent::Paint && bar->GetItemCount() > 0 && !tabShown) {
+                tabShown = true;
+                bar->removeEventFilter(this);
+                Print("tab");
+            }
+            return QObject::eventFilter(watched, event);
+        }
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
             Report();

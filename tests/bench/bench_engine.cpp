@@ -109,7 +109,7 @@ int main(int argc, char** argv)
     QVector<double> tab;
     const QVector<double> first = MeasureLaunch({manual}, "page", 7, &tab);
     std::printf("launch to first painted window (no file): median %.0f ms over %d runs\n", Median(empty), int(empty.size()));
-    std::printf("launch of `rvpdf manual.pdf`: its tab made at median %.0f ms, its first page painted at median %.0f ms "
+    std::printf("launch of `rvpdf manual.pdf`: its tab painted at median %.0f ms, its first page painted at median %.0f ms "
                 "(min %.0f ms) over %d runs\n",
                 Median(tab), Median(first), first.isEmpty() ? 0.0 : *std::min_element(first.begin(), first.end()),
                 int(first.size()));
