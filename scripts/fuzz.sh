@@ -3,6 +3,8 @@
 # starting from its checked-in seeds. A fault found is saved under
 # tests/fuzz/regressions/<target>/, where the normal suite replays it from
 # then on, and fails the run. Prints executions per second and coverage.
+# RVPDF_FUZZ_SEED fixes libFuzzer's seed, so that a run repeats what an
+# earlier one did (CI); unset, each run explores anew.
 # Usage: fuzz.sh [build dir] [seconds per target] [target...]
 set -uo pipefail
 BUILD_DIR=${1:-build-fuzz}
@@ -24,6 +26,7 @@ export LSAN_OPTIONS="suppressions=$ROOT/tests/sanitizer/lsan.supp:print_suppress
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 failed=0
+recover=
 summary=$(printf '%-10s %10s %10s %8s %8s  %s' target execs exec/s edges corpus result)
 for target in "${TARGETS[@]}"; do
     binary="$BUILD_DIR/fuzz/fuzz_$target"
@@ -43,6 +46,7 @@ for target in "${TARGETS[@]}"; do
     args=(-max_total_time="$SECONDS_EACH" -timeout=20 -rss_limit_mb=2048 -print_final_stats=1
           -artifact_prefix="$artifacts")
     [[ -f "$ROOT/tests/fuzz/$target.dict" ]] && args+=(-dict="$ROOT/tests/fuzz/$target.dict")
+    [[ -n "${RVPDF_FUZZ_SEED:-}" ]] && args+=(-seed="$RVPDF_FUZZ_SEED")
     echo "fuzz: $target for ${SECONDS_EACH}s"
     "$binary" "${args[@]}" "$corpus" >"$WORK/$target.log" 2>&1
     rc=$?
@@ -60,6 +64,10 @@ for target in "${TARGETS[@]}"; do
             [[ -e "$finding" ]] || continue
             cp "$finding" "$ROOT/tests/fuzz/regressions/$target/"
             result+=" tests/fuzz/regressions/$target/$(basename "$finding")"
+            # A clone that goes away (CI) keeps the input only in its log.
+            if [[ $(stat -c %s "$finding") -le 65536 ]]; then
+                recover+=$'\n'"fuzz: $target/$(basename "$finding") as base64: $(base64 -w0 "$finding")"
+            fi
         done
         echo "---- $target: exit $rc; last lines of its log:"
         grep -v '^#[0-9]' "$WORK/$target.log" | tail -n 60
@@ -69,6 +77,6 @@ for target in "${TARGETS[@]}"; do
 done
 echo "$summary"
 if [[ $failed -ne 0 ]]; then
-    echo "fuzz: faults found; inputs saved under tests/fuzz/regressions/ (replayed by make test)"
+    echo "fuzz: faults found; inputs saved under tests/fuzz/regressions/ (replayed by make test)${recover:-}"
 fi
 exit $failed
