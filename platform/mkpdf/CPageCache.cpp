@@ -1,9 +1,25 @@
 #include "CPageCache.h"
 
+#include <QGuiApplication>
 #include <QHash>
+#include <QScreen>
+
+namespace {
+
+int LimitForScreen()
+{
+    const QScreen* screen = qGuiApp ? QGuiApplication::primaryScreen() : nullptr;
+    if (!screen)
+        return CPageCache::kMinLimitKiB;
+    const qreal ratio = screen->devicePixelRatio();
+    const qint64 screenKiB = qint64(screen->size().width() * ratio) * qint64(screen->size().height() * ratio) * 4 / 1024;
+    return int(qBound<qint64>(CPageCache::kMinLimitKiB, 8 * screenKiB, CPageCache::kMaxLimitKiB));
+}
+
+} // namespace
 
 CPageCache::CPageCache()
-    : cache(kLimitKiB)
+    : cache(LimitForScreen())
 {
 }
 

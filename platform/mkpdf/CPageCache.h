@@ -12,7 +12,10 @@
 class CPageCache
 {
 public:
-    static constexpr int kLimitKiB = 64 * 1024;
+    // The bound follows the screen: eight screenfuls of pictures, within
+    // these limits (the lower one holds three of the largest whole pages).
+    static constexpr int kMinLimitKiB = 48 * 1024;
+    static constexpr int kMaxLimitKiB = 256 * 1024;
 
     struct Key
     {
@@ -39,6 +42,7 @@ public:
     // Every picture of one page, at any scale (its content changed).
     void RemovePage(quint64 document, int page);
     int UsedKiB() const { return cache.totalCost(); }
+    int LimitKiB() const { return cache.maxCost(); }
     int Count() const { return cache.count(); }
     void Clear() { cache.clear(); }
 

@@ -124,6 +124,14 @@ MainBox::MainBox(std::shared_ptr<CPdfDocument> document_, const QVariantMap& opt
     layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    if (document)
+        Start(options);
+    else
+        deferredRequest = options;
+}
+
+void MainBox::Start(const QVariantMap& options)
+{
     toolBar = new CDocumentToolBar(this);
     layout->addWidget(toolBar);
     auto* commentBar = new CCommentToolBar(this);
@@ -152,14 +160,6 @@ MainBox::MainBox(std::shared_ptr<CPdfDocument> document_, const QVariantMap& opt
             [this](int nDelta) { view->GoToPage(view->CurrentPage() + nDelta); });
     connect(toolBar, &CDocumentToolBar::SignalClickedComment, comments, &CCommentController::Toggle);
     connect(comments, &CCommentController::SignalOptionsChanged, this, &MainBox::SignalCommentOptionChanged);
-    if (document)
-        Start(options);
-    else
-        deferredRequest = options;
-}
-
-void MainBox::Start(const QVariantMap& options)
-{
     session = new CEditSession(document, this);
     // Comments and form values live in the open document until a save
     // writes them out first.
@@ -643,7 +643,7 @@ bool MainBox::CloseOrganizer()
 
 QLineEdit* MainBox::PageEdit() const
 {
-    return toolBar->PageEdit();
+    return toolBar ? toolBar->PageEdit() : nullptr;
 }
 
 QString MainBox::GetDocumentFilePath() const
@@ -669,7 +669,7 @@ QVariantMap MainBox::GetDisplayOption() const
 
 QVariantMap MainBox::GetCommentOption() const
 {
-    return comments->OptionMap();
+    return comments ? comments->OptionMap() : deferredRequest.value(OpenKey::kComment).toMap();
 }
 
 int MainBox::GetModuleIndex() const

@@ -376,7 +376,7 @@ void TestMKPDF::cacheStaysBounded()
     }
     while (rendered.wait(300)) {
     }
-    QVERIFY(CPageCache::Instance().UsedKiB() <= CPageCache::kLimitKiB);
+    QVERIFY(CPageCache::Instance().UsedKiB() <= CPageCache::Instance().LimitKiB());
     QVERIFY(CPageCache::Instance().Count() > 0);
 }
 
