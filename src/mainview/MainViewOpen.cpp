@@ -92,9 +92,11 @@ void MainView::SlotOpenFile(int& nRet, const QVariantMap& mapInfo, bool bTips)
             ShowFailure(tr("The file might have been moved, damaged, or deleted."));
         return;
     }
-    // A tab restored behind others stays behind them, unread.
-    AttachDocument(info.completeBaseName(), false, widget, !request.value(OpenKey::kDeferred).toBool());
-    if (!privateMode)
+    // A tab restored behind others stays behind them, unread, and is not
+    // news to the recent list.
+    const bool deferred = request.value(OpenKey::kDeferred).toBool();
+    AttachDocument(info.completeBaseName(), false, widget, !deferred);
+    if (!privateMode && !deferred)
         CRecentManager::getInstance()->AddRecord(path, request);
     QTimer::singleShot(1000, this, &MainView::SlotCheckDefaultLauncher);
 }
