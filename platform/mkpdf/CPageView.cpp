@@ -421,7 +421,9 @@ void CPageView::PaintPage(QPainter& painter, int nPage, const QRect& target, con
         }
         queue->Request(nPage, renderScale);
         // Until the new picture arrives, show the one before the change, or
-        // the one of the previous zoom.
+        // the one of the previous zoom: scaled without smoothing, which on a
+        // large page would hold up the frame longer than the preview lasts.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
         const auto stale = stalePictures.constFind(nPage);
         if (stale != stalePictures.constEnd()) {
             painter.drawImage(target, *stale);
@@ -430,6 +432,7 @@ void CPageView::PaintPage(QPainter& painter, int nPage, const QRect& target, con
             if (const QImage* image = cache.Find(old))
                 painter.drawImage(target, *image);
         }
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
         return;
     }
 

@@ -705,12 +705,17 @@ bool MainBox::RestoreRecovery(const QJsonObject& state, QString* error)
         return false;
     }
     const QJsonArray steps = state.value("steps").toArray();
-    if (!CEditRecovery::Replay(steps, annotations, forms->Store(), session->UndoStack(), error))
+    QUndoStack* stack = session->UndoStack();
+    const bool freshStack = stack->count() == 0;
+    if (!CEditRecovery::Replay(steps, annotations, forms->Store(), stack, error))
         return false;
     if (session->RestoreRecoveryState(state, error))
         return true;
     if (!steps.isEmpty())
-        session->UndoStack()->undo();
+        stack->undo();
+    // Nothing was recovered: no step to redo either.
+    if (freshStack)
+        stack->clear();
     return false;
 }
 

@@ -174,6 +174,36 @@ int main(int argc, char** argv)
         std::sort(steps.begin(), steps.end());
         std::printf("scrolling: %d steps, GUI thread busy per step: median %.2f ms, p99 %.2f ms, max %.2f ms\n",
                     int(steps.size()), steps.at(steps.size() / 2), steps.at(steps.size() * 99 / 100), steps.last());
+
+        // Zooming in steps: the GUI thread's longest stall, and when the
+        // sharp current page arrives (the old picture, scaled, shows until then).
+        QVector<double> sharp;
+        double longest = 0;
+        int page = -1;
+        QObject::connect(box->PageView(), &CPageView::SignalPageRendered, [&page](int nPage) {
+            if (nPage == page)
+                page = -1;
+        });
+        for (double zoom : {75.0, 90.0, 110.0, 125.0, 140.0, 175.0}) {
+            QElapsedTimer clock;
+            clock.start();
+            QElapsedTimer stall;
+            stall.start();
+            box->PageView()->SetZoom(zoom);
+            page = box->PageView()->CurrentPage();
+            QCoreApplication::processEvents();
+            longest = qMax(longest, stall.nsecsElapsed() / 1e6);
+            while (page >= 0 && clock.elapsed() < 3000) {
+                QThread::msleep(1);
+                stall.restart();
+                QCoreApplication::processEvents();
+                longest = qMax(longest, stall.nsecsElapsed() / 1e6);
+            }
+            sharp.append(clock.nsecsElapsed() / 1e6);
+        }
+        std::sort(sharp.begin(), sharp.end());
+        std::printf("zooming: %d steps, sharp current page after median %.0f ms, at most %.0f ms; longest GUI stall %.2f ms\n",
+                    int(sharp.size()), sharp.at(sharp.size() / 2), sharp.last(), longest);
         delete box;
     }
 
