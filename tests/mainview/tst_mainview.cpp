@@ -48,7 +48,6 @@ void SetGeneral(const QString& key, const QVariant& value)
     CSettingManager::getInstance()->SetGeneral(general);
 }
 
-
 } // namespace
 
 class TestMainView : public QObject
@@ -59,8 +58,6 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-    void countAndAddButtons();
-    void readModeLeftOnlyWhenWindowed();
     void windowTabAndEngineKeys();
     void opensAndRefuses_data();
     void opensAndRefuses();
@@ -118,47 +115,6 @@ void TestMainView::init()
 void TestMainView::cleanup()
 {
     TestWindows::DeleteAll();
-}
-
-void TestMainView::countAndAddButtons()
-{
-    MainView* window = TestWindows::New();
-    QVERIFY(!window->TabCountButton()->isVisible());
-    QCOMPARE(window->AddButton()->pos(), QPoint(10, 6));
-    QCOMPARE(TestWindows::Open(window, docs[0]), 0);
-    QTRY_VERIFY(window->TabCountButton()->isVisible());
-    QCOMPARE(window->TabCountButton()->text(), QStringLiteral("1"));
-    QTRY_COMPARE(window->AddButton()->pos(), QPoint(207 + 10, 6));
-    // A very wide row never pushes the add button out of the bar.
-    for (int i = 0; i < 29; ++i)
-        window->TabBar()->AddItem(QString::number(i), false, nullptr, false);
-    QTRY_COMPARE(window->AddButton()->x(), window->TabBar()->width() - 24);
-    QCOMPARE(window->TabCountButton()->text(), QStringLiteral("30"));
-}
-
-void TestMainView::readModeLeftOnlyWhenWindowed()
-{
-    MainView* window = TestWindows::New();
-    TestWindows::Open(window, docs[0]);
-    TestWindows::Open(window, docs[1]);
-    QTRY_COMPARE(window->TabBar()->CurrentIndex(), 1);
-    MainBox* a = TestWindows::Box(window, 0);
-    // Full screen: switching tabs leaves a document in read mode alone.
-    window->showFullScreen();
-    a->EnterReadMode();
-    for (int index : {0, 1, 0}) {
-        window->TabBar()->SetCurrentIndex(index);
-        Settle();
-    }
-    QVERIFY(a->IsFullScreenReadModeEnable());
-    // Windowed: selecting the tab tells its document to leave read mode.
-    window->TabBar()->SetCurrentIndex(1);
-    Settle();
-    window->showNormal();
-    Settle();
-    QVERIFY(a->IsFullScreenReadModeEnable());
-    window->TabBar()->SetCurrentIndex(0);
-    QTRY_VERIFY(!a->IsFullScreenReadModeEnable());
 }
 
 void TestMainView::windowTabAndEngineKeys()

@@ -25,16 +25,6 @@ void AboutToShow(QMenu* menu)
     emit menu->aboutToShow();
 }
 
-QStringList VisibleTexts(QMenu* menu)
-{
-    QStringList texts;
-    for (QAction* action : menu->actions()) {
-        if (action->isVisible() && !action->isSeparator())
-            texts << action->text();
-    }
-    return texts;
-}
-
 QAction* RecentAction(DocumentMenu* menu, const QString& path)
 {
     for (QAction* action : menu->RecentActions()) {
@@ -65,8 +55,6 @@ private slots:
     void skinSubmenu_data();
     void skinSubmenu();
     void choosingDarkRestylesWindows();
-    void helpMenuOfEachBrand_data();
-    void helpMenuOfEachBrand();
     void helpItemsAndLinks();
 
 private:
@@ -366,7 +354,6 @@ void TestMenu::skinSubmenu()
     QCOMPARE(items.size(), 3);
     for (int i = 0; i < 3; ++i)
         QCOMPARE(items.at(i)->isChecked(), i == checked);
-    QCOMPARE(items.at(0)->text(), QStringLiteral("Follow System"));
 }
 
 void TestMenu::choosingDarkRestylesWindows()
@@ -392,43 +379,6 @@ void TestMenu::choosingDarkRestylesWindows()
     menu->SkinMenu()->actions().at(0)->trigger();
     QCOMPARE(app->CurrentSkin(), QStringLiteral("Auto"));
     app->SetCurrentSkin("Light");
-}
-
-void TestMenu::helpMenuOfEachBrand_data()
-{
-    QTest::addColumn<QString>("bundle");
-    QTest::addColumn<QString>("region");
-    QTest::addColumn<QStringList>("visible");
-    const QStringList all {"Preferences", "Appearance", "Create Desktop Shortcut", "Set as Default", "User Guide",
-                           "FAQ", "Feedback", "Support Center", "Check for Updates", "About"};
-    QTest::newRow("rv") << "rv" << "overseas" << all;
-    QTest::newRow("company brand") << "hd" << "domestic"
-                                   << QStringList {"Preferences", "Appearance", "Create Desktop Shortcut",
-                                                   "Set as Default", "About"};
-}
-
-void TestMenu::helpMenuOfEachBrand()
-{
-    QFETCH(QString, bundle);
-    QFETCH(QString, region);
-    QFETCH(QStringList, visible);
-    MKApplication::getInstance()->InitProduct(bundle, region);
-    QWidget owner;
-    DocumentMenu menu;
-    ModalAnswerer answer([](QWidget* popup) { popup->close(); });
-    menu.ShowHelpMenu(&owner, QPoint(5, 5));
-    QCOMPARE(answer.AnsweredCount(), 1);
-    QCOMPARE(VisibleTexts(menu.HelpMenu()), visible);
-    QCOMPARE(answer.SeenTexts().first().split('\n'), visible);
-    // No two separators in a row, none at the ends.
-    bool lastWasSeparator = true;
-    for (QAction* action : menu.HelpMenu()->actions()) {
-        if (!action->isVisible())
-            continue;
-        QVERIFY(!(action->isSeparator() && lastWasSeparator));
-        lastWasSeparator = action->isSeparator();
-    }
-    QVERIFY(!lastWasSeparator);
 }
 
 void TestMenu::helpItemsAndLinks()

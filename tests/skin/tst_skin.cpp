@@ -189,8 +189,6 @@ private slots:
     void styleVariablesAndColours();
     void switchedWidgetsPaintLikeNewOnes_data();
     void switchedWidgetsPaintLikeNewOnes();
-    void appIconIsCompiledIn_data();
-    void appIconIsCompiledIn();
 
 private:
     void SwitchTo(const QString& skin);
@@ -369,19 +367,6 @@ void TestSkin::switchedWidgetsPaintLikeNewOnes()
     // The skins must tell apart here, or the comparison proves nothing.
     QVERIFY(wanted != other);
     QCOMPARE(kept->Paint(where, fileModel.index(0, 0)), wanted);
-}
-
-void TestSkin::appIconIsCompiledIn_data()
-{
-    QTest::addColumn<int>("size");
-    for (int size : {16, 32, 48, 64, 128, 256})
-        QTest::addRow("%d px", size) << size;
-}
-
-void TestSkin::appIconIsCompiledIn()
-{
-    QFETCH(int, size);
-    QCOMPARE(QImage(QStringLiteral(":/res/app/rvpdf_%1.png").arg(size)).size(), QSize(size, size));
 }
 
 RV_TEST_MAIN(TestSkin)

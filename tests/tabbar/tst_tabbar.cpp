@@ -1,9 +1,7 @@
-#include "BubbleTipWidget.h"
 #include "CTabBar.h"
 #include "CTabListDelegate.h"
 #include "CTabListView.h"
 #include "CTabListWidget.h"
-#include "CWidgetUtils.h"
 #include "MainBox.h"
 #include "TestMain.h"
 #include "TestPdf.h"
@@ -19,32 +17,21 @@
 
 namespace {
 
-// A bar of a given width, its text black so the dirty mark shows as ink.
+// A shown bar, 1000 pixels wide.
 struct Bar
 {
     QWidget host;
-    CTabBar* bar;
-    explicit Bar(int width = 1000)
+    CTabBar* bar = new CTabBar(&host);
+    Bar()
     {
-        bar = new CTabBar(&host);
-        // The skin sets its own colours when the bar is polished; this goes on top.
-        bar->ensurePolished();
-        bar->SetNormalTextColor(Qt::black);
-        host.resize(width, 40);
-        bar->resize(width, 40);
+        host.resize(1000, 40);
+        bar->resize(1000, 40);
         host.show();
     }
-    void Add(int n, bool select = false)
+    void Add(int n)
     {
         for (int i = 0; i < n; ++i)
-            bar->AddItem(QStringLiteral("Doc %1").arg(bar->GetItemCount()), false, nullptr, select);
-    }
-    QImage Render() const
-    {
-        QImage image(bar->size(), QImage::Format_ARGB32);
-        image.fill(Qt::white);
-        bar->render(&image);
-        return image;
+            bar->AddItem(QStringLiteral("Doc %1").arg(bar->GetItemCount()), false, nullptr, false);
     }
 };
 
@@ -73,14 +60,11 @@ private slots:
     void windowAdoptsOnlyTheDraggedDocument_data();
     void windowAdoptsOnlyTheDraggedDocument();
     void closeButtonClosesHoveredTab();
-    void hoverTipAppearsAfterDelayAndHides();
     void popupHeightAndSelection_data();
     void popupHeightAndSelection();
     void popupCloseIconClosesThatRow();
     void popupRowClickSelectsTab_data();
     void popupRowClickSelectsTab();
-    void popupStaysOnScreen_data();
-    void popupStaysOnScreen();
 };
 
 void TestTabBar::removeItemKeepsTheRightSelection_data()
@@ -137,23 +121,6 @@ void TestTabBar::titlesDirtyMarksAndBadIndexes()
     QVERIFY(!b.bar->IsCurrentDirty());
     b.bar->SetCurrentIndex(1);
     QVERIFY(b.bar->IsCurrentDirty());
-
-    // The painted caption of the dirty tab has ink right after the text
-    // where the clean tab has none: the " *" mark.
-    b.bar->SetCurrentIndex(0);
-    b.bar->ClearCurrent();
-    const QImage image = b.Render();
-    const int textEnd = 10 + b.bar->fontMetrics().horizontalAdvance("A") + 3;
-    auto inkRight = [&](int tab) {
-        const QRect r = b.bar->GetItemRect(tab);
-        int ink = 0;
-        for (int x = r.left() + textEnd; x < r.left() + textEnd + 16; ++x)
-            for (int y = r.top() + 4; y < r.bottom() - 8; ++y)
-                ink += image.pixelColor(x, y).lightness() < 200;
-        return ink;
-    };
-    QCOMPARE(inkRight(0), 0);
-    QVERIFY(inkRight(1) > 3);
     // The popup list follows renames but shows no dirty mark.
     b.bar->SetItemText(1, "Renamed");
     QCOMPARE(b.bar->ListWidget()->Rows(), QStringList({"A", "Renamed"}));
@@ -281,7 +248,6 @@ void TestTabBar::closeButtonClosesHoveredTab()
     Bar b;
     b.Add(4);
     b.bar->SetCurrentIndex(0);
-    b.host.show();
     QSignalSpy close(b.bar, &CTabBar::SignalCloseTab);
     SendMouse(b.bar, QEvent::MouseMove, b.bar->GetItemRect(2).center(), Qt::NoButton, Qt::NoButton);
     auto* button = b.bar->findChild<QPushButton*>("tab_close");
@@ -299,33 +265,6 @@ void TestTabBar::closeButtonClosesHoveredTab()
     QApplication::sendEvent(b.bar, &leave);
     QVERIFY(!button->isVisible());
     QCOMPARE(b.bar->HoverIndex(), -1);
-}
-
-void TestTabBar::hoverTipAppearsAfterDelayAndHides()
-{
-    QWidget window;
-    window.resize(1000, 300);
-    auto* bar = new CTabBar(&window);
-    bar->setGeometry(0, 0, 1000, 40);
-    bar->AddItem("Quarterly figures", true, nullptr, false);
-    bar->AddItem("Other", false, nullptr, false);
-    window.show();
-    SendMouse(bar, QEvent::MouseMove, bar->GetItemRect(0).center(), Qt::NoButton, Qt::NoButton);
-    QVERIFY(bar->TipWidget());
-    // Not at once: the pointer has to rest on the tab.
-    QVERIFY(!bar->TipWidget()->isVisible());
-    QTRY_VERIFY_WITH_TIMEOUT(bar->TipWidget()->isVisible(), 3000);
-    QCOMPARE(bar->TipWidget()->Text(), QStringLiteral("Quarterly figures[*]"));
-    QCOMPARE(bar->TipWidget()->parentWidget(), &window);
-    // The arrow tip points at the hovered tab's centre, just below the tabs.
-    QCOMPARE(bar->TipWidget()->geometry().topLeft() + bar->TipWidget()->ArrowTip(),
-             QPoint(bar->GetItemRect(0).center().x(), 45));
-    SendMouse(bar, QEvent::MouseMove, bar->GetItemRect(1).center(), Qt::NoButton, Qt::NoButton);
-    QVERIFY(!bar->TipWidget()->isVisible());
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(bar, &leave);
-    // Gone for good: no tip comes back once the pointer has left.
-    QVERIFY(!QTest::qWaitFor([bar]() { return bar->TipWidget()->isVisible(); }, 1700));
 }
 
 void TestTabBar::popupHeightAndSelection_data()
@@ -347,7 +286,6 @@ void TestTabBar::popupHeightAndSelection()
     b.Add(tabs);
     if (current >= 0)
         b.bar->SetCurrentIndex(current);
-    b.host.show();
     QPushButton count(&b.host);
     connect(&count, &QPushButton::clicked, b.bar, &CTabBar::SlotClickedNum);
     count.click();
@@ -375,7 +313,6 @@ void TestTabBar::popupCloseIconClosesThatRow()
     Bar b;
     b.Add(4);
     b.bar->SetCurrentIndex(0);
-    b.host.show();
     QSignalSpy close(b.bar, &CTabBar::SignalCloseTab);
     QSignalSpy select(b.bar, &CTabBar::SignalSelectChanged);
     b.bar->SlotClickedNum();
@@ -408,7 +345,6 @@ void TestTabBar::popupRowClickSelectsTab()
     Bar b;
     b.Add(4);
     b.bar->SetCurrentIndex(3);
-    b.host.show();
     QSignalSpy select(b.bar, &CTabBar::SignalSelectChanged);
     b.bar->SlotClickedNum();
     CTabListView* view = b.bar->ListWidget()->View();
@@ -440,35 +376,6 @@ void TestTabBar::popupRowClickSelectsTab()
     QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, chosen.center() - QPoint(20, 0));
     QTRY_VERIFY(!b.bar->ListWidget()->isVisible());
     QCOMPARE(b.bar->GetItem(b.bar->CurrentIndex()).text, selected);
-}
-
-void TestTabBar::popupStaysOnScreen_data()
-{
-    QTest::addColumn<QPoint>("wanted");
-    const QRect screens = CWidgetUtils::GetAllScreenGeometry(false);
-    QTest::newRow("above and left") << screens.topLeft() - QPoint(300, 300);
-    QTest::newRow("below and right") << screens.bottomRight() + QPoint(50, 50);
-    QTest::newRow("inside") << screens.center();
-}
-
-void TestTabBar::popupStaysOnScreen()
-{
-    QFETCH(QPoint, wanted);
-    Bar b;
-    b.Add(5, true);
-    b.host.show();
-    CTabListWidget* popup = b.bar->ListWidget();
-    popup->SetCurrentRow(0);
-    popup->ShowAt(wanted);
-    const QRect screens = CWidgetUtils::GetAllScreenGeometry(false);
-    const QRect placed = popup->frameGeometry();
-    QVERIFY(placed.left() >= screens.left());
-    QVERIFY(placed.top() >= screens.top());
-    QVERIFY(placed.right() <= screens.right());
-    QVERIFY(placed.bottom() <= screens.bottom());
-    if (screens.contains(QRect(wanted, placed.size())))
-        QCOMPARE(placed.topLeft(), wanted);
-    popup->hide();
 }
 
 void TestTabBar::windowAdoptsOnlyTheDraggedDocument_data()
