@@ -193,7 +193,8 @@ bool CAssocUtils::SetPdfLauncher(const QString& appId, const QString& title, boo
     // if the list then fails, the entry is put back as it was.
     const QString entryPath = UserApplicationsDir() + "/" + id;
     const bool hadEntry = QFileInfo(entryPath).isFile();
-    const QByteArray oldEntry = hadEntry ? CFileUtils::ReadFileBytes(entryPath, CMimeAppsList::kMaxFileSize) : QByteArray();
+    const QByteArray oldEntry
+        = hadEntry ? CFileUtils::ReadFileBytes(entryPath, CMimeAppsList::kMaxFileSize) : QByteArray();
     const QByteArray entry = DesktopEntry(appId, title, program);
     if (!(hadEntry && oldEntry == entry) && !CFileUtils::WriteFileBytes(entryPath, entry)) {
         MK_LOG("pdf launcher: cannot write %s", qUtf8Printable(entryPath));
@@ -222,7 +223,8 @@ bool CAssocUtils::ResetPdfLauncher(const QString& appId)
     const CMimeAppsList::LoadResult loaded = list.Load(listPath);
     if (loaded == CMimeAppsList::Loaded) {
         bool changed = false;
-        for (const char* group : {CMimeAppsList::kAddedGroup, CMimeAppsList::kDefaultGroup, CMimeAppsList::kRemovedGroup})
+        for (const char* group :
+             {CMimeAppsList::kAddedGroup, CMimeAppsList::kDefaultGroup, CMimeAppsList::kRemovedGroup})
             changed = list.Remove(group, kPdfType, id) || changed;
         if (changed && !list.Save(listPath)) {
             MK_LOG("pdf launcher: cannot write %s", qUtf8Printable(listPath));

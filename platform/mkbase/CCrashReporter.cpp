@@ -110,8 +110,7 @@ bool WriteAll(int fd, const char* data, size_t length)
 }
 
 // A text built on the stack; silently truncates when full.
-template <size_t N>
-struct FixedText
+template <size_t N> struct FixedText
 {
     char data[N];
     size_t length = 0;
@@ -198,12 +197,18 @@ CivilTime ToCivil(const timespec& when)
 const char* SignalName(int sig)
 {
     switch (sig) {
-    case SIGSEGV: return "SIGSEGV";
-    case SIGBUS: return "SIGBUS";
-    case SIGFPE: return "SIGFPE";
-    case SIGILL: return "SIGILL";
-    case SIGABRT: return "SIGABRT";
-    default: return "signal";
+    case SIGSEGV:
+        return "SIGSEGV";
+    case SIGBUS:
+        return "SIGBUS";
+    case SIGFPE:
+        return "SIGFPE";
+    case SIGILL:
+        return "SIGILL";
+    case SIGABRT:
+        return "SIGABRT";
+    default:
+        return "signal";
     }
 }
 
@@ -223,8 +228,7 @@ uintptr_t StackPointer(const void* context)
 #endif
 }
 
-template <size_t N>
-void AddCause(FixedText<N>& text, int sig, const siginfo_t* info, const void* context)
+template <size_t N> void AddCause(FixedText<N>& text, int sig, const siginfo_t* info, const void* context)
 {
     const bool fault = info && info->si_code > 0;
     if (!fault && sig != SIGABRT) {
@@ -247,9 +251,9 @@ void AddCause(FixedText<N>& text, int sig, const siginfo_t* info, const void* co
         text.Add("bus error (memory that is no longer backed, e.g. a truncated mapped file)");
         break;
     case SIGFPE:
-        text.Add(info->si_code == FPE_INTDIV ? "integer division by zero"
-                 : info->si_code == FPE_INTOVF ? "integer overflow"
-                                               : "arithmetic error");
+        text.Add(info->si_code == FPE_INTDIV       ? "integer division by zero"
+                     : info->si_code == FPE_INTOVF ? "integer overflow"
+                                                   : "arithmetic error");
         break;
     case SIGILL:
         text.Add("illegal instruction");
@@ -270,7 +274,9 @@ bool CopyLog(const char* target)
     const int in = open(g_logPath, O_RDONLY | O_CLOEXEC);
     if (in < 0)
         return false;
-    struct stat info {};
+    struct stat info
+    {
+    };
     if (fstat(in, &info) == 0 && info.st_size > CCrashReporter::kMaxLogCopy)
         lseek(in, info.st_size - CCrashReporter::kMaxLogCopy, SEEK_SET);
     const int out = open(target, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
@@ -351,9 +357,17 @@ void WriteReport(int sig, const siginfo_t* info, const void* context)
     const pid_t pid = getpid();
 
     FixedText<128> base;
-    base.Add(kReportPrefix).Number(static_cast<unsigned long long>(civil.year), 4).Number(civil.month, 2)
-        .Number(civil.day, 2).Add("-").Number(civil.hour, 2).Number(civil.minute, 2)
-        .Number(civil.second, 2).Add("-").Number(civil.millisecond, 3).Add("-")
+    base.Add(kReportPrefix)
+        .Number(static_cast<unsigned long long>(civil.year), 4)
+        .Number(civil.month, 2)
+        .Number(civil.day, 2)
+        .Add("-")
+        .Number(civil.hour, 2)
+        .Number(civil.minute, 2)
+        .Number(civil.second, 2)
+        .Add("-")
+        .Number(civil.millisecond, 3)
+        .Add("-")
         .Number(static_cast<unsigned long long>(pid));
 
     FixedText<kPathMax> logCopy;
@@ -375,9 +389,21 @@ void WriteReport(int sig, const siginfo_t* info, const void* context)
     WriteAll(fd, g_header, g_headerLength);
 
     FixedText<2048> body;
-    body.Add("Time: ").Number(static_cast<unsigned long long>(civil.year), 4).Add("-").Number(civil.month, 2)
-        .Add("-").Number(civil.day, 2).Add("T").Number(civil.hour, 2).Add(":").Number(civil.minute, 2)
-        .Add(":").Number(civil.second, 2).Add(".").Number(civil.millisecond, 3).Add("Z\n");
+    body.Add("Time: ")
+        .Number(static_cast<unsigned long long>(civil.year), 4)
+        .Add("-")
+        .Number(civil.month, 2)
+        .Add("-")
+        .Number(civil.day, 2)
+        .Add("T")
+        .Number(civil.hour, 2)
+        .Add(":")
+        .Number(civil.minute, 2)
+        .Add(":")
+        .Number(civil.second, 2)
+        .Add(".")
+        .Number(civil.millisecond, 3)
+        .Add("Z\n");
     body.Add("Process: ").Number(static_cast<unsigned long long>(pid)).Add("\n");
     body.Add("Thread: ").Number(static_cast<unsigned long long>(gettid())).Add("\n");
     body.Add("Signal: ").Number(static_cast<unsigned long long>(sig)).Add(" ").Add(SignalName(sig)).Add("\n");
@@ -423,7 +449,9 @@ void OnFatalSignal(int sig, siginfo_t* info, void* context)
     // Die of the same signal so the exit status tells what happened. The
     // signal is blocked while this handler runs, so the raise lands as soon
     // as it returns; a hardware fault would simply recur.
-    struct sigaction fallback {};
+    struct sigaction fallback
+    {
+    };
     fallback.sa_handler = SIG_DFL;
     sigemptyset(&fallback.sa_mask);
     sigaction(sig, &fallback, nullptr);
@@ -503,19 +531,18 @@ bool CopyPath(char* target, const QString& path)
 
 } // namespace
 
-bool CCrashReporter::Install(const QString& reportDir, const CrashReportValues& values,
-                             const QString& logFilePath, Callback callback)
+bool CCrashReporter::Install(const QString& reportDir, const CrashReportValues& values, const QString& logFilePath,
+                             Callback callback)
 {
     if (UnderSanitizer() || reportDir.isEmpty() || !QDir().mkpath(reportDir))
         return false;
     TrimReports(reportDir, kMaxReports);
 
-    const QString header = QStringLiteral("Database: %1\nApplication: %2\nVersion: %3\nUser: %4\n"
-                                          "E-mail: %5\nDescription: %6\nNotes: %7\n")
-                               .arg(OneLine(values.database), OneLine(values.application),
-                                    OneLine(values.version), OneLine(values.userName),
-                                    OneLine(values.email), OneLine(values.description),
-                                    OneLine(values.notes));
+    const QString header
+        = QStringLiteral("Database: %1\nApplication: %2\nVersion: %3\nUser: %4\n"
+                         "E-mail: %5\nDescription: %6\nNotes: %7\n")
+              .arg(OneLine(values.database), OneLine(values.application), OneLine(values.version),
+                   OneLine(values.userName), OneLine(values.email), OneLine(values.description), OneLine(values.notes));
     const QByteArray headerBytes = header.toUtf8().left(static_cast<int>(kHeaderMax));
     if (!CopyPath(g_reportDir, QDir(reportDir).absolutePath()))
         return false;
@@ -540,7 +567,9 @@ bool CCrashReporter::Install(const QString& reportDir, const CrashReportValues& 
     stack.ss_size = sizeof g_altStack;
     if (sigaltstack(&stack, nullptr) != 0)
         return false;
-    struct sigaction action {};
+    struct sigaction action
+    {
+    };
     action.sa_sigaction = OnFatalSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_SIGINFO | SA_ONSTACK;
@@ -642,8 +671,8 @@ int CCrashReporter::TrimReports(const QString& reportDir, int nKeep)
     // to crashes that died mid-way; a fresh one may still be in progress.
     const QDir dir(reportDir);
     const QDateTime stale = QDateTime::currentDateTimeUtc().addSecs(-60);
-    const QFileInfoList leftovers = dir.entryInfoList({QStringLiteral("crash-*.tmp"), QStringLiteral("crash-*.log")},
-                                                      QDir::Files);
+    const QFileInfoList leftovers
+        = dir.entryInfoList({QStringLiteral("crash-*.tmp"), QStringLiteral("crash-*.log")}, QDir::Files);
     for (const QFileInfo& file : leftovers) {
         const bool orphan = file.suffix() == QLatin1String("tmp")
             || !QFileInfo::exists(dir.filePath(file.completeBaseName() + QStringLiteral(".txt")));

@@ -41,8 +41,8 @@ public:
     // need is formatted here, since they may only use async-signal-safe
     // calls. Trims the folder to kMaxReports. False when the folder cannot
     // be made or a handler cannot be installed.
-    static bool Install(const QString& reportDir, const CrashReportValues& values,
-                        const QString& logFilePath, Callback callback);
+    static bool Install(const QString& reportDir, const CrashReportValues& values, const QString& logFilePath,
+                        Callback callback);
     // True in a build instrumented by a sanitizer. Install then does nothing
     // and returns false: the sanitizer needs the fatal signals for its own
     // report, which says far more than ours would.

@@ -17,8 +17,7 @@ namespace {
 QHttpPart TextPart(const QString& name, const QString& value)
 {
     QHttpPart part;
-    part.setHeader(QNetworkRequest::ContentDispositionHeader,
-                   QStringLiteral("form-data; name=\"%1\"").arg(name));
+    part.setHeader(QNetworkRequest::ContentDispositionHeader, QStringLiteral("form-data; name=\"%1\"").arg(name));
     part.setBody(value.toUtf8());
     return part;
 }
@@ -28,8 +27,7 @@ QHttpPart FilePart(const QString& name, const QString& path)
     QHttpPart part;
     part.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("text/plain; charset=utf-8"));
     part.setHeader(QNetworkRequest::ContentDispositionHeader,
-                   QStringLiteral("form-data; name=\"%1\"; filename=\"%2\"")
-                       .arg(name, QFileInfo(path).fileName()));
+                   QStringLiteral("form-data; name=\"%1\"; filename=\"%2\"").arg(name, QFileInfo(path).fileName()));
     QFile file(path);
     // Both files are small (the log copy is capped), and reading them now
     // means nothing changes under the upload.
@@ -110,8 +108,7 @@ void CCrashUploader::OnReplyFinished(QNetworkReply* reply)
     } else {
         const QString reason = status ? QStringLiteral("HTTP %1").arg(status) : reply->errorString();
         ++kept;
-        MK_LOG("crash report kept: %s (%s)", qUtf8Printable(QFileInfo(current).fileName()),
-               qUtf8Printable(reason));
+        MK_LOG("crash report kept: %s (%s)", qUtf8Printable(QFileInfo(current).fileName()), qUtf8Printable(reason));
         emit SignalReportKept(current, reason);
         // No answer at all: the others would fare no better now.
         if (!status) {

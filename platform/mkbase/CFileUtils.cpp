@@ -9,11 +9,11 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDesktopServices>
-#include <QUrl>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QUrl>
 
 #include <functional>
 
@@ -121,8 +121,8 @@ bool CFileUtils::SetFileWritable(const QString& path, bool writable)
     if (writable)
         perms |= QFileDevice::WriteOwner | QFileDevice::WriteUser;
     else
-        perms &= ~(QFileDevice::WriteOwner | QFileDevice::WriteUser | QFileDevice::WriteGroup
-                   | QFileDevice::WriteOther);
+        perms
+            &= ~(QFileDevice::WriteOwner | QFileDevice::WriteUser | QFileDevice::WriteGroup | QFileDevice::WriteOther);
     return file.setPermissions(perms);
 }
 
@@ -130,8 +130,12 @@ bool CFileUtils::IsTheSameFile(const QString& first, const QString& second)
 {
     if (first.isEmpty() || second.isEmpty())
         return false;
-    struct stat a {};
-    struct stat b {};
+    struct stat a
+    {
+    };
+    struct stat b
+    {
+    };
     const QByteArray firstPath = QFile::encodeName(first);
     const QByteArray secondPath = QFile::encodeName(second);
     const bool firstExists = ::stat(firstPath.constData(), &a) == 0;
@@ -206,14 +210,13 @@ bool CFileUtils::ShowFileProperties(const QString& path)
     return true;
 }
 
-bool CFileUtils::CreateDesktopLink(const QString& appDirPath, const QString& appFilePath,
-                                   const QString& arguments, const QString& linkPath, const QString& name,
-                                   const QString& iconName)
+bool CFileUtils::CreateDesktopLink(const QString& appDirPath, const QString& appFilePath, const QString& arguments,
+                                   const QString& linkPath, const QString& name, const QString& iconName)
 {
     if (appFilePath.isEmpty() || linkPath.isEmpty())
         return false;
-    const QString exec =
-        CAssocUtils::ExecValue(appFilePath, arguments.isEmpty() ? QStringList() : QStringList {arguments});
+    const QString exec
+        = CAssocUtils::ExecValue(appFilePath, arguments.isEmpty() ? QStringList() : QStringList {arguments});
     const QString title = name.isEmpty() ? QFileInfo(linkPath).completeBaseName() : name;
     QString entry;
     entry += "[Desktop Entry]\n";

@@ -36,9 +36,9 @@ public:
     static bool ShowFileProperties(const QString& path);
     // Writes a desktop launcher (a .desktop entry) at linkPath starting
     // appFilePath with the given arguments; name is what the desktop shows.
-    static bool CreateDesktopLink(const QString& appDirPath, const QString& appFilePath,
-                                  const QString& arguments, const QString& linkPath,
-                                  const QString& name = QString(), const QString& iconName = QString());
+    static bool CreateDesktopLink(const QString& appDirPath, const QString& appFilePath, const QString& arguments,
+                                  const QString& linkPath, const QString& name = QString(),
+                                  const QString& iconName = QString());
     // There is no desktop shared by all users on Linux.
     static QString GetPublicDesktopPath();
 };

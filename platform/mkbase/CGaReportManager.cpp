@@ -14,17 +14,17 @@
 #include <QFileInfo>
 #include <QHostAddress>
 #include <QJsonDocument>
+#include <QMutex>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QRegularExpression>
-#include <QMutex>
 #include <QSaveFile>
 #include <QThreadPool>
-#include <QWaitCondition>
 #include <QTimer>
 #include <QUrlQuery>
 #include <QUuid>
+#include <QWaitCondition>
 
 #include <algorithm>
 
@@ -182,8 +182,8 @@ void CGaReportManager::StartRetryTimer()
         retryTimer->start(timing.startRetryDelayMs);
 }
 
-void CGaReportManager::InitGaData(const QString& tablePath, const QString& pcid,
-                                  const QString& measurementId_, const QString& apiSecret_)
+void CGaReportManager::InitGaData(const QString& tablePath, const QString& pcid, const QString& measurementId_,
+                                  const QString& apiSecret_)
 {
     eventTable = CJsonReader::ParseJsonFileToArray(tablePath);
     gaPcid = pcid;
@@ -199,9 +199,8 @@ void CGaReportManager::InitGaData(const QString& tablePath, const QString& pcid,
     StartRetryTimer();
 }
 
-void CGaReportManager::InitQvData(const QString& reportUrl, const QString& pcid,
-                                  const QString& productId_, const QString& version_,
-                                  const QString& qd)
+void CGaReportManager::InitQvData(const QString& reportUrl, const QString& pcid, const QString& productId_,
+                                  const QString& version_, const QString& qd)
 {
     const QUrl url(reportUrl, QUrl::StrictMode);
     qvEndpoint = IsAllowedUrl(url) ? url : QUrl();
@@ -543,10 +542,8 @@ void CGaReportManager::WaitForDisk()
 
 QJsonObject CGaReportManager::ToJson(const Event& event)
 {
-    QJsonObject object {{"id", event.id},
-                        {"channel", ChannelName(event.channel)},
-                        {"time", double(event.time)},
-                        {"name", event.name}};
+    QJsonObject object {
+        {"id", event.id}, {"channel", ChannelName(event.channel)}, {"time", double(event.time)}, {"name", event.name}};
     if (event.channel == Channel::Ga) {
         object["category"] = event.category;
         object["action"] = event.action;
@@ -578,8 +575,8 @@ bool CGaReportManager::FromJson(const QJsonObject& object, Event* event)
     static const QRegularExpression id(QStringLiteral("^[0-9a-f]{32}$"));
     if (!id.match(event->id).hasMatch() || event->name.isEmpty())
         return false;
-    for (const QString* text : {&event->name, &event->category, &event->action, &event->label,
-                                &event->value, &event->version}) {
+    for (const QString* text :
+         {&event->name, &event->category, &event->action, &event->label, &event->value, &event->version}) {
         if (!IsSafeText(*text))
             return false;
     }

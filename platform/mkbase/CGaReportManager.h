@@ -56,8 +56,8 @@ public:
 
     void InitGaData(const QString& tablePath, const QString& pcid, const QString& measurementId,
                     const QString& apiSecret);
-    void InitQvData(const QString& reportUrl, const QString& pcid, const QString& productId,
-                    const QString& version, const QString& qd);
+    void InitQvData(const QString& reportUrl, const QString& pcid, const QString& productId, const QString& version,
+                    const QString& qd);
     // label empty: the table's label for the key. bNow skips the batching
     // delay. Unknown keys and labels that could carry personal data are
     // not sent.

@@ -60,10 +60,10 @@ private:
     // A key=value line split so that it can be rebuilt around new items.
     struct ValueParts
     {
-        QByteArray head;  // up to the value, '=' and spaces after it included
+        QByteArray head; // up to the value, '=' and spaces after it included
         QList<QByteArray> items;
         bool trailingSeparator = false;
-        QByteArray tail;  // trailing spaces
+        QByteArray tail; // trailing spaces
     };
 
     static bool ParseLine(const QByteArray& text, Line* line);

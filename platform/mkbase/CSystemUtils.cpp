@@ -1,10 +1,9 @@
 #include "CSystemUtils.h"
 
-
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QDir>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QRegularExpression>
@@ -27,8 +26,7 @@ void CSystemUtils::EnableHighDPISupport(bool bRoundScale)
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
-        bRoundScale ? Qt::HighDpiScaleFactorRoundingPolicy::Round
-                    : Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+        bRoundScale ? Qt::HighDpiScaleFactorRoundingPolicy::Round : Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
 }
 
 namespace {

@@ -113,8 +113,8 @@ QString LoggerObject::FormatLine(const char* function, int line, const char* for
     va_start(args, format);
     const QString message = QString::vasprintf(format, args);
     va_end(args);
-    return message + QStringLiteral(" ##") + QString::fromUtf8(function) + QLatin1Char(':')
-        + QString::number(line) + QStringLiteral("##");
+    return message + QStringLiteral(" ##") + QString::fromUtf8(function) + QLatin1Char(':') + QString::number(line)
+        + QStringLiteral("##");
 }
 
 } // namespace MKBase

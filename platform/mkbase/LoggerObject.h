@@ -28,4 +28,5 @@ public:
 
 } // namespace MKBase
 
-#define MK_LOG(...) ::MKBase::LoggerObject::info(::MKBase::LoggerObject::FormatLine(__FUNCTION__, __LINE__, __VA_ARGS__))
+#define MK_LOG(...)                                                                                                    \
+    ::MKBase::LoggerObject::info(::MKBase::LoggerObject::FormatLine(__FUNCTION__, __LINE__, __VA_ARGS__))

@@ -5,13 +5,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVariant>
 #include <QVBoxLayout>
+#include <QVariant>
 
-CMessageDialog::CMessageDialog(bool bCloseButton, QWidget* parent, const QString& strTitle,
-                           const QString& strText, const QString& strInfo,
-                           const QString& strButton1, const QString& strButton2,
-                           const QString& strButton3)
+CMessageDialog::CMessageDialog(bool bCloseButton, QWidget* parent, const QString& strTitle, const QString& strText,
+                               const QString& strInfo, const QString& strButton1, const QString& strButton2,
+                               const QString& strButton3)
     : QWKDialog(parent)
 {
     setObjectName("message_box");

@@ -13,9 +13,9 @@ class CMessageDialog : public QWKDialog
 {
     Q_OBJECT
 public:
-    CMessageDialog(bool bCloseButton, QWidget* parent, const QString& strTitle,
-                 const QString& strText, const QString& strInfo, const QString& strButton1,
-                 const QString& strButton2, const QString& strButton3);
+    CMessageDialog(bool bCloseButton, QWidget* parent, const QString& strTitle, const QString& strText,
+                   const QString& strInfo, const QString& strButton1, const QString& strButton2,
+                   const QString& strButton3);
 
     QString Text() const;
     QString InfoText() const;

@@ -8,8 +8,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QUrl>
-#include <QVariant>
 #include <QVBoxLayout>
+#include <QVariant>
 
 namespace {
 
@@ -37,8 +37,7 @@ QString Link(const QUrl& url, const QString& strText)
 
 CAboutDialog::CAboutDialog(QWidget* parent, const QString& strTextsPath)
     : QWKDialog(parent)
-    , texts(MKBase::CJsonReader::ParseJsonFileToObject(strTextsPath.isEmpty() ? TextsPath()
-                                                                                : strTextsPath))
+    , texts(MKBase::CJsonReader::ParseJsonFileToObject(strTextsPath.isEmpty() ? TextsPath() : strTextsPath))
 {
     setObjectName("about_dialog");
     MKApplication* app = MKApplication::getInstance();
@@ -54,11 +53,12 @@ CAboutDialog::CAboutDialog(QWidget* parent, const QString& strTextsPath)
 
     AddLabel("label_about_title", title);
     AddLabel("label_version", tr("Version %1").arg(QCoreApplication::applicationVersion()));
-    AddLabel("label_description",
-             Fill(Text("Description", tr("%1 is a tabbed PDF reader for the desktop.")), title));
+    AddLabel("label_description", Fill(Text("Description", tr("%1 is a tabbed PDF reader for the desktop.")), title));
     AddLabel("label_copyright", Text("Copyright", QString()));
-    AddLabel("label_license", Text("LicenseNotice", tr("This application uses open-source "
-                                                         "libraries, each under its own license.")));
+    AddLabel("label_license",
+             Text("LicenseNotice",
+                  tr("This application uses open-source "
+                     "libraries, each under its own license.")));
 
     QStringList rows;
     for (const QJsonValue& value : texts.value(QStringLiteral("Libraries")).toArray()) {
@@ -104,8 +104,8 @@ QString CAboutDialog::TextsPath()
 {
     MKApplication* app = MKApplication::getInstance();
     const QString language = app ? app->CurrentLanguage() : QString();
-    return MKApplication::ConfProductDirPath() + "/about/"
-        + (language.isEmpty() ? QStringLiteral("English") : language) + ".json";
+    return MKApplication::ConfProductDirPath() + "/about/" + (language.isEmpty() ? QStringLiteral("English") : language)
+        + ".json";
 }
 
 QString CAboutDialog::Text(const char* pszKey, const QString& strFallback) const

@@ -14,8 +14,8 @@ constexpr int kChunkSize = 20;
 
 xcb_atom_t Atom(xcb_connection_t* connection, const char* name)
 {
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, uint16_t(std::strlen(name)), name), nullptr);
+    xcb_intern_atom_reply_t* reply
+        = xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, uint16_t(std::strlen(name)), name), nullptr);
     if (!reply)
         return XCB_ATOM_NONE;
     const xcb_atom_t atom = reply->atom;

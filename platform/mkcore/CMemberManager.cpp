@@ -48,9 +48,9 @@ QUrl CMemberManager::LoginUrl()
 
 bool CMemberManager::IsValidEmail(const QString& strEmail)
 {
-    static const QRegularExpression pattern(QStringLiteral(
-        "^[A-Za-z0-9._%+'\\-]+@[A-Za-z0-9](?:[A-Za-z0-9\\-]*[A-Za-z0-9])?"
-        "(?:\\.[A-Za-z0-9](?:[A-Za-z0-9\\-]*[A-Za-z0-9])?)+$"));
+    static const QRegularExpression pattern(
+        QStringLiteral("^[A-Za-z0-9._%+'\\-]+@[A-Za-z0-9](?:[A-Za-z0-9\\-]*[A-Za-z0-9])?"
+                       "(?:\\.[A-Za-z0-9](?:[A-Za-z0-9\\-]*[A-Za-z0-9])?)+$"));
     return strEmail.size() <= 254 && pattern.match(strEmail).hasMatch();
 }
 

@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QUrl>
-#include <QVariant>
 #include <QVBoxLayout>
+#include <QVariant>
 
 namespace {
 
@@ -56,8 +56,7 @@ CReviewDialog::CReviewDialog(const QJsonObject& objTexts, QWidget* parent)
     row->setSpacing(8);
     row->addStretch(1);
     // Shown right to left as Never, Later, Rate; numbered as AskOnce reports.
-    const QString labels[3] = {Text(texts, "RateButton"), Text(texts, "LaterButton"),
-                               Text(texts, "NeverButton")};
+    const QString labels[3] = {Text(texts, "RateButton"), Text(texts, "LaterButton"), Text(texts, "NeverButton")};
     const QString fallbacks[3] = {tr("Rate Now"), tr("Later"), tr("Don't Ask Again")};
     for (int id : {3, 2, 1}) {
         const QString text = labels[id - 1].isEmpty() ? fallbacks[id - 1] : labels[id - 1];
@@ -121,8 +120,7 @@ bool CReviewDialog::WasShown()
     return settings.value(kShownKey, false).toBool();
 }
 
-CReviewDialog::EOutcome CReviewDialog::AskOnce(QWidget* window, const QString& strFrom,
-                                               const QString& strTextsPath)
+CReviewDialog::EOutcome CReviewDialog::AskOnce(QWidget* window, const QString& strFrom, const QString& strTextsPath)
 {
     const QByteArray from = strFrom.toUtf8();
     if (WasShown()) {

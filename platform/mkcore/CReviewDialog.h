@@ -36,8 +36,7 @@ public:
     // Shows the dialog over window when it is due, marks it as asked before
     // showing it, and opens the rating page when asked to. strFrom only
     // tells the log who wanted it.
-    static EOutcome AskOnce(QWidget* window, const QString& strFrom,
-                            const QString& strTextsPath = QString());
+    static EOutcome AskOnce(QWidget* window, const QString& strFrom, const QString& strTextsPath = QString());
 
 private:
     QJsonObject texts;

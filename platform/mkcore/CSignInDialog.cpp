@@ -7,8 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVariant>
 #include <QVBoxLayout>
+#include <QVariant>
 
 CSignInDialog::CSignInDialog(QWidget* parent)
     : QWKDialog(parent)

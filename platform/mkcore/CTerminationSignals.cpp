@@ -45,7 +45,8 @@ CTerminationSignals* CTerminationSignals::Install()
     return instance;
 }
 
-CTerminationSignals::CTerminationSignals(int fd) : readFd(fd)
+CTerminationSignals::CTerminationSignals(int fd)
+    : readFd(fd)
 {
     notifier = new QSocketNotifier(readFd, QSocketNotifier::Read, this);
     connect(notifier, &QSocketNotifier::activated, this, &CTerminationSignals::OnReadable);

@@ -47,8 +47,7 @@ QString CUpdateChecker::TextsPath()
 
 QUrl CUpdateChecker::EndpointUrl()
 {
-    const QString configured
-        = MKBase::CJsonReader::ParseJsonFile(TextsPath(), QStringLiteral("CheckUrl")).toString();
+    const QString configured = MKBase::CJsonReader::ParseJsonFile(TextsPath(), QStringLiteral("CheckUrl")).toString();
     return MKBase::CServiceUrl::Resolve("RVPDF_UPDATE_URL", configured);
 }
 
@@ -110,8 +109,7 @@ bool CUpdateChecker::Start(const QUrl& urlEndpoint)
 
     QNetworkRequest request(url);
     request.setTransferTimeout(timeout);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::SameOriginRedirectPolicy);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::SameOriginRedirectPolicy);
     request.setRawHeader("Accept", "application/json");
     reply = manager->get(request);
     connect(reply, &QNetworkReply::downloadProgress, this, [this](qint64 nReceived, qint64 nTotal) {

@@ -9,8 +9,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVariant>
 #include <QVBoxLayout>
+#include <QVariant>
 
 namespace {
 
@@ -24,8 +24,8 @@ QString Fill(const QString& strText, const QString& strValue)
 
 CUpdateDialog::CUpdateDialog(QWidget* parent, const QString& strTextsPath)
     : QWKDialog(parent)
-    , texts(MKBase::CJsonReader::ParseJsonFileToObject(
-          strTextsPath.isEmpty() ? CUpdateChecker::TextsPath() : strTextsPath))
+    , texts(MKBase::CJsonReader::ParseJsonFileToObject(strTextsPath.isEmpty() ? CUpdateChecker::TextsPath()
+                                                                              : strTextsPath))
     , checker(new CUpdateChecker(this))
 {
     setObjectName("update_dialog");
@@ -41,8 +41,8 @@ CUpdateDialog::CUpdateDialog(QWidget* parent, const QString& strTextsPath)
     statusLabel->setWordWrap(true);
     layout->addWidget(statusLabel);
 
-    infoLabel = new QLabel(tr("You are using version %1.").arg(QCoreApplication::applicationVersion()),
-                           contentWidget());
+    infoLabel
+        = new QLabel(tr("You are using version %1.").arg(QCoreApplication::applicationVersion()), contentWidget());
     infoLabel->setObjectName("label_info");
     infoLabel->setWordWrap(true);
     layout->addWidget(infoLabel);
@@ -128,8 +128,9 @@ void CUpdateDialog::SlotCheckFinished(int nResult, const QString& strVersion, co
         break;
     }
     default:
-        statusLabel->setText(Text("Failed", tr("Could not reach the update service. "
-                                               "Please check your connection and try again.")));
+        statusLabel->setText(Text("Failed",
+                                  tr("Could not reach the update service. "
+                                     "Please check your connection and try again.")));
         break;
     }
     adjustSize();

@@ -16,8 +16,7 @@ class CUpdateDialog : public QWKDialog
 {
     Q_OBJECT
 public:
-    explicit CUpdateDialog(QWidget* parent = nullptr,
-                           const QString& strTextsPath = QString());
+    explicit CUpdateDialog(QWidget* parent = nullptr, const QString& strTextsPath = QString());
     ~CUpdateDialog() override;
 
     CUpdateChecker* Checker() const { return checker; }

@@ -155,8 +155,7 @@ QString MKApplication::GetAppValue(const QString& key) const
         return region;
     if (key == QLatin1String("AppId"))
         return AppId();
-    if (key == QLatin1String("VersionPrefix") || key == QLatin1String("VersionTag")
-        || key == QLatin1String("GaTable"))
+    if (key == QLatin1String("VersionPrefix") || key == QLatin1String("VersionTag") || key == QLatin1String("GaTable"))
         return platformInfo.value(key).toString();
     return product.value(key).toString();
 }
@@ -214,8 +213,8 @@ QString MKApplication::ComputePcid() const
     // stable per machine but says nothing about it.
     const QString machine = MKBase::CSystemUtils::MachineId();
     if (!machine.isEmpty()) {
-        const QByteArray digest = QCryptographicHash::hash(
-            "rvpdf-pcid:" + machine.toLatin1(), QCryptographicHash::Sha256);
+        const QByteArray digest
+            = QCryptographicHash::hash("rvpdf-pcid:" + machine.toLatin1(), QCryptographicHash::Sha256);
         return QString::fromLatin1(digest.toHex().left(32)).toUpper();
     }
     const QString path = AppCacheDirPath() + "/pcid.data";

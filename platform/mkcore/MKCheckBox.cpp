@@ -7,13 +7,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVariant>
 #include <QSettings>
 #include <QVBoxLayout>
+#include <QVariant>
 
-MKCheckBox::MKCheckBox(bool bCloseButton, QWidget* parent, const QString& strTitle,
-                       const QString& strQuestion, const QString& strCheck,
-                       const QString& strButton1, const QString& strButton2)
+MKCheckBox::MKCheckBox(bool bCloseButton, QWidget* parent, const QString& strTitle, const QString& strQuestion,
+                       const QString& strCheck, const QString& strButton1, const QString& strButton2)
     : QWKDialog(parent)
 {
     setObjectName("check_box_dialog");

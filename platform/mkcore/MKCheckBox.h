@@ -13,9 +13,8 @@ class MKCheckBox : public QWKDialog
 {
     Q_OBJECT
 public:
-    MKCheckBox(bool bCloseButton, QWidget* parent, const QString& strTitle,
-               const QString& strQuestion, const QString& strCheck, const QString& strButton1,
-               const QString& strButton2);
+    MKCheckBox(bool bCloseButton, QWidget* parent, const QString& strTitle, const QString& strQuestion,
+               const QString& strCheck, const QString& strButton1, const QString& strButton2);
 
     bool IsChecked() const;
     QString Question() const;

@@ -176,13 +176,9 @@ QUrl MKMainWindow::FeedbackUrl(const QString& strAddress)
     return url;
 }
 
-void MKMainWindow::UpdateText()
-{
-}
+void MKMainWindow::UpdateText() { }
 
-void MKMainWindow::UpdateSkin()
-{
-}
+void MKMainWindow::UpdateSkin() { }
 
 void MKMainWindow::SlotSettings(int nIndex)
 {
@@ -207,8 +203,7 @@ void MKMainWindow::SlotClickedMember()
 {
     CMemberManager* member = CMemberManager::getInstance();
     if (member->GetAccountState() != 0) {
-        MKMessageBox box(true, this, tr("Account"),
-                         tr("Signed in as %1").arg(member->GetMemberEmail()), QString(),
+        MKMessageBox box(true, this, tr("Account"), tr("Signed in as %1").arg(member->GetMemberEmail()), QString(),
                          QString(), tr("Sign Out"), tr("Close"));
         box.ShowMask(this, false);
         if (box.exec() == 2)
@@ -248,17 +243,11 @@ void MKMainWindow::SlotClickedAbout()
     dialog.exec();
 }
 
-void MKMainWindow::SlotClickedMenu()
-{
-}
+void MKMainWindow::SlotClickedMenu() { }
 
-void MKMainWindow::SlotMemberEnterEvent()
-{
-}
+void MKMainWindow::SlotMemberEnterEvent() { }
 
-void MKMainWindow::SlotMemberLeaveEvent()
-{
-}
+void MKMainWindow::SlotMemberLeaveEvent() { }
 
 QVariantMap MKMainWindow::ShowSettingDialog(QVariantMap mapInfo)
 {

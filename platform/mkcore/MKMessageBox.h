@@ -13,7 +13,6 @@ public:
     // A notice with one confirming button. nButtons takes message box
     // button flags (0x400 OK, 0x400000 Cancel); nWidth fixes the width when
     // positive. window, when given, is dimmed while the box shows.
-    static int information(bool bCloseButton, QWidget* parent, QWidget* window,
-                           const QString& strTitle, const QString& strText,
-                           const QString& strInfo, int nButtons, int nWidth);
+    static int information(bool bCloseButton, QWidget* parent, QWidget* window, const QString& strTitle,
+                           const QString& strText, const QString& strInfo, int nButtons, int nWidth);
 };

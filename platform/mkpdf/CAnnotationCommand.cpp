@@ -18,8 +18,7 @@ CAnnotationCommand* CAnnotationCommand::NewCreate(CAnnotationStore* store, const
 }
 
 CAnnotationCommand* CAnnotationCommand::NewChange(CAnnotationStore* store, const PdfAnnotation& before,
-                                                  const PdfAnnotation& after, const QString& text,
-                                                  QUndoCommand* parent)
+                                                  const PdfAnnotation& after, const QString& text, QUndoCommand* parent)
 {
     auto* command = new CAnnotationCommand(Change, store, text, parent);
     command->before = before;

@@ -20,8 +20,8 @@ public:
     static CAnnotationCommand* NewChange(CAnnotationStore* store, const PdfAnnotation& before,
                                          const PdfAnnotation& after, const QString& text,
                                          QUndoCommand* parent = nullptr);
-    static CAnnotationCommand* NewRemove(CAnnotationStore* store, const PdfAnnotation& annotation,
-                                         const QString& text, QUndoCommand* parent = nullptr);
+    static CAnnotationCommand* NewRemove(CAnnotationStore* store, const PdfAnnotation& annotation, const QString& text,
+                                         QUndoCommand* parent = nullptr);
 
     void redo() override;
     void undo() override;

@@ -40,7 +40,7 @@ QVector<QRectF> LineBoxes(QList<QRectF> words)
 {
     std::sort(words.begin(), words.end(), [](const QRectF& a, const QRectF& b) {
         return qAbs(a.center().y() - b.center().y()) > qMin(a.height(), b.height()) / 2 ? a.top() < b.top()
-                                                                                         : a.left() < b.left();
+                                                                                        : a.left() < b.left();
     });
     QVector<QRectF> lines;
     for (const QRectF& word : words) {
@@ -60,8 +60,8 @@ QVector<QRectF> LineBoxes(QList<QRectF> words)
 bool SameLook(const PdfAnnotation& a, const PdfAnnotation& b)
 {
     return a.rect == b.rect && a.color == b.color && qFuzzyCompare(a.opacity, b.opacity)
-        && qFuzzyCompare(a.width, b.width) && a.fontSize == b.fontSize && a.contents == b.contents
-        && a.paths == b.paths && a.quads == b.quads;
+        && qFuzzyCompare(a.width, b.width) && a.fontSize == b.fontSize && a.contents == b.contents && a.paths == b.paths
+        && a.quads == b.quads;
 }
 
 } // namespace
@@ -112,9 +112,8 @@ void CAnnotationLayer::SetTool(CCommentOptions::Tool newTool)
     // Text selected before a markup tool is chosen is marked at once.
     if (CCommentOptions::IsTextMarkup(tool) && view->HasSelection())
         MarkSelectedText(tool);
-    view->viewport()->setCursor(tool == CCommentOptions::NoTool || CCommentOptions::IsTextMarkup(tool)
-                                    ? Qt::ArrowCursor
-                                    : Qt::CrossCursor);
+    view->viewport()->setCursor(
+        tool == CCommentOptions::NoTool || CCommentOptions::IsTextMarkup(tool) ? Qt::ArrowCursor : Qt::CrossCursor);
     Refresh();
 }
 
@@ -174,9 +173,8 @@ PdfAnnotation CAnnotationLayer::NewAnnotation(CCommentOptions::Tool kind, int nP
 
 int CAnnotationLayer::AddAnnotation(const PdfAnnotation& annotation)
 {
-    auto* command = CAnnotationCommand::NewCreate(store, annotation,
-                                                  tr("Add %1").arg(CCommentOptions::ToolTitle(
-                                                      CCommentOptions::Tool(annotation.kind))));
+    auto* command = CAnnotationCommand::NewCreate(
+        store, annotation, tr("Add %1").arg(CCommentOptions::ToolTitle(CCommentOptions::Tool(annotation.kind))));
     stack->push(command);
     return command->Index();
 }
@@ -401,12 +399,13 @@ bool CAnnotationLayer::MousePress(QMouseEvent* event)
         break;
     case CCommentOptions::Note: {
         const QRectF icon(point - QPointF(12, 12), QSizeF(24, 24));
-        OpenEditor(QRectF(icon.right() + 4, icon.top(), 220, 100), page, QString(), [this, icon, page](const QString& text) {
-            PdfAnnotation a = NewAnnotation(CCommentOptions::Note, page);
-            a.rect = icon;
-            a.contents = text;
-            AddAnnotation(a);
-        });
+        OpenEditor(QRectF(icon.right() + 4, icon.top(), 220, 100), page, QString(),
+                   [this, icon, page](const QString& text) {
+                       PdfAnnotation a = NewAnnotation(CCommentOptions::Note, page);
+                       a.rect = icon;
+                       a.contents = text;
+                       AddAnnotation(a);
+                   });
         break;
     }
     default:
@@ -422,8 +421,8 @@ bool CAnnotationLayer::MouseMove(QMouseEvent* event)
     if (drag == NoDrag) {
         if (tool == CCommentOptions::NoTool) {
             const int page = view->PageAt(event->pos());
-            const PdfAnnotation hit = page >= 0 ? store->AnnotationAt(page, view->ToPage(page, event->pos()), Margin())
-                                                : PdfAnnotation();
+            const PdfAnnotation hit
+                = page >= 0 ? store->AnnotationAt(page, view->ToPage(page, event->pos()), Margin()) : PdfAnnotation();
             if (hit.page != hovered.page || hit.index != hovered.index) {
                 hovered = hit;
                 Refresh();
@@ -459,7 +458,8 @@ bool CAnnotationLayer::MouseRelease(QMouseEvent* event)
     case NoDrag:
         if (CCommentOptions::IsTextMarkup(tool)) {
             // After the view has ended its own selection.
-            QMetaObject::invokeMethod(this, [this]() { MarkSelectedText(tool); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this]() { MarkSelectedText(tool); }, Qt::QueuedConnection);
         }
         return tool != CCommentOptions::NoTool && !CCommentOptions::IsTextMarkup(tool);
     case Drawing:
@@ -479,11 +479,13 @@ bool CAnnotationLayer::MouseRelease(QMouseEvent* event)
     }
     case Resizing: {
         const PdfAnnotation after = Resized(dragNow);
-        ChangeSelected([after](PdfAnnotation& a) {
-            a.rect = after.rect;
-            a.paths = after.paths;
-            a.quads = after.quads;
-        }, tr("Resize Comment"));
+        ChangeSelected(
+            [after](PdfAnnotation& a) {
+                a.rect = after.rect;
+                a.paths = after.paths;
+                a.quads = after.quads;
+            },
+            tr("Resize Comment"));
         break;
     }
     case Erasing:
@@ -560,8 +562,8 @@ bool CAnnotationLayer::ContextMenu(QContextMenuEvent* event)
     if (tool != CCommentOptions::NoTool)
         return false;
     const int page = view->PageAt(event->pos());
-    const PdfAnnotation hit = page >= 0 ? store->AnnotationAt(page, view->ToPage(page, event->pos()), Margin())
-                                        : PdfAnnotation();
+    const PdfAnnotation hit
+        = page >= 0 ? store->AnnotationAt(page, view->ToPage(page, event->pos()), Margin()) : PdfAnnotation();
     if (!hit.IsValid())
         return false;
     Select(hit.page, hit.index);
@@ -569,9 +571,9 @@ bool CAnnotationLayer::ContextMenu(QContextMenuEvent* event)
     menu.setObjectName("menu_normal");
     menu.addAction(tr("Edit Text"), this, &CAnnotationLayer::EditSelectedText);
     QMenu* colors = menu.addMenu(tr("Color"));
-    const QColor swatches[] = {QColor(0xE5, 0x48, 0x4D), QColor(0xFF, 0x8A, 0x00), QColor(0xFF, 0xE1, 0x4D),
-                               QColor(0x2F, 0xA8, 0x4F), QColor(0x2F, 0x80, 0xED), QColor(0x8E, 0x4E, 0xC6),
-                               QColor(0x1F, 0x23, 0x29), QColor(0xFF, 0xFF, 0xFF)};
+    const QColor swatches[]
+        = {QColor(0xE5, 0x48, 0x4D), QColor(0xFF, 0x8A, 0x00), QColor(0xFF, 0xE1, 0x4D), QColor(0x2F, 0xA8, 0x4F),
+           QColor(0x2F, 0x80, 0xED), QColor(0x8E, 0x4E, 0xC6), QColor(0x1F, 0x23, 0x29), QColor(0xFF, 0xFF, 0xFF)};
     for (const QColor& color : swatches) {
         QPixmap chip(14, 14);
         chip.fill(color);
@@ -645,8 +647,8 @@ void CAnnotationLayer::PaintPage(QPainter& painter, const CPageView& pageView, i
         const PdfAnnotation look = NewAnnotation(tool, nPage);
         QColor color = look.color;
         color.setAlphaF(look.opacity);
-        painter.setPen(QPen(color, qMax(1.0, look.width * pageView.Scale()), Qt::SolidLine, Qt::RoundCap,
-                            Qt::RoundJoin));
+        painter.setPen(
+            QPen(color, qMax(1.0, look.width * pageView.Scale()), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.setBrush(Qt::NoBrush);
         const QRectF box = pageView.ToViewport(nPage, QRectF(dragStart, dragNow).normalized());
         const QPointF from = pageView.ToViewport(nPage, QRectF(dragStart, QSizeF(0, 0))).topLeft();

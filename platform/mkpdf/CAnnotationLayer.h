@@ -6,8 +6,8 @@
 
 #include <QColor>
 #include <QObject>
-#include <QPointer>
 #include <QPointF>
+#include <QPointer>
 #include <QVector>
 
 #include <functional>

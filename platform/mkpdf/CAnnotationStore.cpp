@@ -50,21 +50,36 @@ bool IsArrowEnd(Poppler::LineAnnotation::TermStyle style)
 QString SubtypeName(Poppler::Annotation::SubType type)
 {
     switch (type) {
-    case Poppler::Annotation::AText: return QStringLiteral("Text");
-    case Poppler::Annotation::ALine: return QStringLiteral("Line");
-    case Poppler::Annotation::AGeom: return QStringLiteral("Square");
-    case Poppler::Annotation::AHighlight: return QStringLiteral("Highlight");
-    case Poppler::Annotation::AStamp: return QStringLiteral("Stamp");
-    case Poppler::Annotation::AInk: return QStringLiteral("Ink");
-    case Poppler::Annotation::ALink: return QStringLiteral("Link");
-    case Poppler::Annotation::ACaret: return QStringLiteral("Caret");
-    case Poppler::Annotation::AFileAttachment: return QStringLiteral("FileAttachment");
-    case Poppler::Annotation::ASound: return QStringLiteral("Sound");
-    case Poppler::Annotation::AMovie: return QStringLiteral("Movie");
-    case Poppler::Annotation::AScreen: return QStringLiteral("Screen");
-    case Poppler::Annotation::AWidget: return QStringLiteral("Widget");
-    case Poppler::Annotation::ARichMedia: return QStringLiteral("RichMedia");
-    default: return QStringLiteral("Annotation");
+    case Poppler::Annotation::AText:
+        return QStringLiteral("Text");
+    case Poppler::Annotation::ALine:
+        return QStringLiteral("Line");
+    case Poppler::Annotation::AGeom:
+        return QStringLiteral("Square");
+    case Poppler::Annotation::AHighlight:
+        return QStringLiteral("Highlight");
+    case Poppler::Annotation::AStamp:
+        return QStringLiteral("Stamp");
+    case Poppler::Annotation::AInk:
+        return QStringLiteral("Ink");
+    case Poppler::Annotation::ALink:
+        return QStringLiteral("Link");
+    case Poppler::Annotation::ACaret:
+        return QStringLiteral("Caret");
+    case Poppler::Annotation::AFileAttachment:
+        return QStringLiteral("FileAttachment");
+    case Poppler::Annotation::ASound:
+        return QStringLiteral("Sound");
+    case Poppler::Annotation::AMovie:
+        return QStringLiteral("Movie");
+    case Poppler::Annotation::AScreen:
+        return QStringLiteral("Screen");
+    case Poppler::Annotation::AWidget:
+        return QStringLiteral("Widget");
+    case Poppler::Annotation::ARichMedia:
+        return QStringLiteral("RichMedia");
+    default:
+        return QStringLiteral("Annotation");
     }
 }
 
@@ -88,10 +103,21 @@ PdfAnnotation Convert(const Poppler::Annotation* annotation, const QSizeF& size,
     case Poppler::Annotation::AHighlight: {
         const auto* markup = static_cast<const Poppler::HighlightAnnotation*>(annotation);
         switch (markup->highlightType()) {
-        case Poppler::HighlightAnnotation::Highlight: out.kind = PdfAnnotation::Highlight; break;
-        case Poppler::HighlightAnnotation::Underline: out.kind = PdfAnnotation::Underline; out.subtype = "Underline"; break;
-        case Poppler::HighlightAnnotation::StrikeOut: out.kind = PdfAnnotation::StrikeOut; out.subtype = "StrikeOut"; break;
-        case Poppler::HighlightAnnotation::Squiggly: out.kind = PdfAnnotation::Squiggly; out.subtype = "Squiggly"; break;
+        case Poppler::HighlightAnnotation::Highlight:
+            out.kind = PdfAnnotation::Highlight;
+            break;
+        case Poppler::HighlightAnnotation::Underline:
+            out.kind = PdfAnnotation::Underline;
+            out.subtype = "Underline";
+            break;
+        case Poppler::HighlightAnnotation::StrikeOut:
+            out.kind = PdfAnnotation::StrikeOut;
+            out.subtype = "StrikeOut";
+            break;
+        case Poppler::HighlightAnnotation::Squiggly:
+            out.kind = PdfAnnotation::Squiggly;
+            out.subtype = "Squiggly";
+            break;
         }
         for (const Poppler::HighlightAnnotation::Quad& quad : markup->highlightQuads()) {
             const QPointF first = ToPoints(quad.points[0], size);
@@ -145,7 +171,7 @@ PdfAnnotation Convert(const Poppler::Annotation* annotation, const QSizeF& size,
         out.paths.append(points);
         if (line->lineType() == Poppler::LineAnnotation::StraightLine && points.size() == 2) {
             out.kind = IsArrowEnd(line->lineStartStyle()) || IsArrowEnd(line->lineEndStyle()) ? PdfAnnotation::Arrow
-                                                                                                : PdfAnnotation::Line;
+                                                                                              : PdfAnnotation::Line;
         } else {
             out.subtype = line->isLineClosed() ? QStringLiteral("Polygon") : QStringLiteral("PolyLine");
         }
@@ -178,8 +204,8 @@ bool HasWidth(PdfAnnotation::Kind kind)
 void Configure(Poppler::Annotation* annotation, const PdfAnnotation& state, const PdfAnnotation* current,
                const QSizeF& size)
 {
-    const bool geometry = !current || current->rect != state.rect || current->quads != state.quads
-        || current->paths != state.paths;
+    const bool geometry
+        = !current || current->rect != state.rect || current->quads != state.quads || current->paths != state.paths;
     if (geometry) {
         switch (annotation->subType()) {
         case Poppler::Annotation::AHighlight: {
@@ -257,9 +283,9 @@ Poppler::Annotation* Create(const PdfAnnotation& state)
     case PdfAnnotation::StrikeOut:
     case PdfAnnotation::Squiggly: {
         auto* markup = new Poppler::HighlightAnnotation;
-        const Poppler::HighlightAnnotation::HighlightType types[] = {
-            Poppler::HighlightAnnotation::Highlight, Poppler::HighlightAnnotation::Underline,
-            Poppler::HighlightAnnotation::StrikeOut, Poppler::HighlightAnnotation::Squiggly};
+        const Poppler::HighlightAnnotation::HighlightType types[]
+            = {Poppler::HighlightAnnotation::Highlight, Poppler::HighlightAnnotation::Underline,
+               Poppler::HighlightAnnotation::StrikeOut, Poppler::HighlightAnnotation::Squiggly};
         markup->setHighlightType(types[state.kind - PdfAnnotation::Highlight]);
         return markup;
     }
@@ -276,7 +302,7 @@ Poppler::Annotation* Create(const PdfAnnotation& state)
     case PdfAnnotation::Ellipse: {
         auto* geom = new Poppler::GeomAnnotation;
         geom->setGeomType(state.kind == PdfAnnotation::Ellipse ? Poppler::GeomAnnotation::InscribedCircle
-                                                                : Poppler::GeomAnnotation::InscribedSquare);
+                                                               : Poppler::GeomAnnotation::InscribedSquare);
         return geom;
     }
     case PdfAnnotation::Line:
@@ -284,7 +310,7 @@ Poppler::Annotation* Create(const PdfAnnotation& state)
         auto* line = new Poppler::LineAnnotation(Poppler::LineAnnotation::StraightLine);
         line->setLineStartStyle(Poppler::LineAnnotation::None);
         line->setLineEndStyle(state.kind == PdfAnnotation::Arrow ? Poppler::LineAnnotation::OpenArrow
-                                                                  : Poppler::LineAnnotation::None);
+                                                                 : Poppler::LineAnnotation::None);
         return line;
     }
     case PdfAnnotation::Other:
@@ -503,12 +529,13 @@ int CAnnotationStore::Add(const PdfAnnotation& annotation)
 
 bool CAnnotationStore::Apply(const PdfAnnotation& state, const Appearance& appearance)
 {
-    const bool found = WithAnnotation(state.page, state.index, [&](Poppler::Annotation* annotation, const QSizeF& size) {
-        const PdfAnnotation current = Convert(annotation, size, state.page, state.index);
-        Configure(annotation, state, &current, size);
-        if (appearance)
-            annotation->setAnnotationAppearance(*appearance);
-    });
+    const bool found
+        = WithAnnotation(state.page, state.index, [&](Poppler::Annotation* annotation, const QSizeF& size) {
+              const PdfAnnotation current = Convert(annotation, size, state.page, state.index);
+              Configure(annotation, state, &current, size);
+              if (appearance)
+                  annotation->setAnnotationAppearance(*appearance);
+          });
     if (found)
         Changed(state.page);
     return found;

@@ -17,7 +17,7 @@ namespace Poppler {
 class Annotation;
 class AnnotationAppearance;
 class Page;
-}
+} // namespace Poppler
 
 // One annotation of a page as the comment tools see it. Geometry is in page
 // points with the origin at the top left and the page's turn applied, as
@@ -25,7 +25,20 @@ class Page;
 struct PdfAnnotation
 {
     // The first eleven match the comment tools one for one.
-    enum Kind { Highlight, Underline, StrikeOut, Squiggly, Note, FreeText, Ink, Rectangle, Ellipse, Line, Arrow, Other };
+    enum Kind {
+        Highlight,
+        Underline,
+        StrikeOut,
+        Squiggly,
+        Note,
+        FreeText,
+        Ink,
+        Rectangle,
+        Ellipse,
+        Line,
+        Arrow,
+        Other
+    };
 
     int page = -1;
     int index = -1; // among the page's annotations in the order the file lists them
@@ -48,7 +61,10 @@ struct PdfAnnotation
     bool HasTextMarkupGeometry() const { return kind >= Highlight && kind <= Squiggly; }
     // Whether the points of the annotation follow its box when it moves.
     bool HasPoints() const { return kind == Ink || kind == Line || kind == Arrow; }
-    bool IsResizable() const { return kind == FreeText || kind == Ink || kind == Rectangle || kind == Ellipse || kind == Other; }
+    bool IsResizable() const
+    {
+        return kind == FreeText || kind == Ink || kind == Rectangle || kind == Ellipse || kind == Other;
+    }
     // Made by this program (it regenerates their looks freely).
     bool IsOwn() const;
     // The same annotation moved by delta / fitted into a new box.

@@ -5,17 +5,17 @@
 
 namespace {
 
-const char* const kToolKeys[CCommentOptions::ToolCount] = {
-    "Highlight", "Underline", "Strike_Out", "Squiggly", "Note", "Free_Text",
-    "Ink", "Rectangle", "Ellipse", "Line", "Arrow", "Eraser"};
+const char* const kToolKeys[CCommentOptions::ToolCount]
+    = {"Highlight", "Underline", "Strike_Out", "Squiggly", "Note",  "Free_Text",
+       "Ink",       "Rectangle", "Ellipse",    "Line",     "Arrow", "Eraser"};
 
-const char* const kToolTitles[CCommentOptions::ToolCount] = {
-    QT_TRANSLATE_NOOP("CCommentOptions", "Highlight"), QT_TRANSLATE_NOOP("CCommentOptions", "Underline"),
-    QT_TRANSLATE_NOOP("CCommentOptions", "Strikethrough"), QT_TRANSLATE_NOOP("CCommentOptions", "Squiggly"),
-    QT_TRANSLATE_NOOP("CCommentOptions", "Sticky Note"), QT_TRANSLATE_NOOP("CCommentOptions", "Text Box"),
-    QT_TRANSLATE_NOOP("CCommentOptions", "Pen"), QT_TRANSLATE_NOOP("CCommentOptions", "Rectangle"),
-    QT_TRANSLATE_NOOP("CCommentOptions", "Ellipse"), QT_TRANSLATE_NOOP("CCommentOptions", "Line"),
-    QT_TRANSLATE_NOOP("CCommentOptions", "Arrow"), QT_TRANSLATE_NOOP("CCommentOptions", "Eraser")};
+const char* const kToolTitles[CCommentOptions::ToolCount]
+    = {QT_TRANSLATE_NOOP("CCommentOptions", "Highlight"),     QT_TRANSLATE_NOOP("CCommentOptions", "Underline"),
+       QT_TRANSLATE_NOOP("CCommentOptions", "Strikethrough"), QT_TRANSLATE_NOOP("CCommentOptions", "Squiggly"),
+       QT_TRANSLATE_NOOP("CCommentOptions", "Sticky Note"),   QT_TRANSLATE_NOOP("CCommentOptions", "Text Box"),
+       QT_TRANSLATE_NOOP("CCommentOptions", "Pen"),           QT_TRANSLATE_NOOP("CCommentOptions", "Rectangle"),
+       QT_TRANSLATE_NOOP("CCommentOptions", "Ellipse"),       QT_TRANSLATE_NOOP("CCommentOptions", "Line"),
+       QT_TRANSLATE_NOOP("CCommentOptions", "Arrow"),         QT_TRANSLATE_NOOP("CCommentOptions", "Eraser")};
 
 // The bar's own group, beside the tools' groups.
 const char kBarGroup[] = "Comment_Bar";
@@ -46,18 +46,42 @@ CCommentOptions::Values CCommentOptions::Defaults(Tool tool)
 {
     Values v;
     switch (tool) {
-    case Highlight: v.color = QColor(0xFF, 0xE1, 0x4D); break;
-    case Underline: v.color = QColor(0x2F, 0x80, 0xED); break;
-    case StrikeOut: v.color = QColor(0xE5, 0x48, 0x4D); break;
-    case Squiggly: v.color = QColor(0x2F, 0xA8, 0x4F); break;
-    case Note: v.color = QColor(0xFF, 0xC4, 0x00); break;
-    case FreeText: v.color = QColor(0xE5, 0x48, 0x4D); break;
-    case Ink: v.color = QColor(0xE5, 0x48, 0x4D); break;
-    case Rectangle: v.color = QColor(0xE5, 0x48, 0x4D); break;
-    case Ellipse: v.color = QColor(0x2F, 0x80, 0xED); break;
-    case Line: v.color = QColor(0x1F, 0x23, 0x29); break;
-    case Arrow: v.color = QColor(0xE5, 0x48, 0x4D); break;
-    default: v.color = QColor(0xE5, 0x48, 0x4D); break;
+    case Highlight:
+        v.color = QColor(0xFF, 0xE1, 0x4D);
+        break;
+    case Underline:
+        v.color = QColor(0x2F, 0x80, 0xED);
+        break;
+    case StrikeOut:
+        v.color = QColor(0xE5, 0x48, 0x4D);
+        break;
+    case Squiggly:
+        v.color = QColor(0x2F, 0xA8, 0x4F);
+        break;
+    case Note:
+        v.color = QColor(0xFF, 0xC4, 0x00);
+        break;
+    case FreeText:
+        v.color = QColor(0xE5, 0x48, 0x4D);
+        break;
+    case Ink:
+        v.color = QColor(0xE5, 0x48, 0x4D);
+        break;
+    case Rectangle:
+        v.color = QColor(0xE5, 0x48, 0x4D);
+        break;
+    case Ellipse:
+        v.color = QColor(0x2F, 0x80, 0xED);
+        break;
+    case Line:
+        v.color = QColor(0x1F, 0x23, 0x29);
+        break;
+    case Arrow:
+        v.color = QColor(0xE5, 0x48, 0x4D);
+        break;
+    default:
+        v.color = QColor(0xE5, 0x48, 0x4D);
+        break;
     }
     return v;
 }
@@ -111,14 +135,14 @@ CCommentOptions CCommentOptions::FromMap(const QVariantMap& map)
         if (HasOption(tool, Color) && QColor::isValidColor(color))
             v.color = QColor(color);
         double number = 0;
-        if (HasOption(tool, Opacity) && ReadNumber(group.value("Opacity"), &number)
-            && number >= kMinOpacity && number <= kMaxOpacity)
+        if (HasOption(tool, Opacity) && ReadNumber(group.value("Opacity"), &number) && number >= kMinOpacity
+            && number <= kMaxOpacity)
             v.opacity = qRound(number);
         if (HasOption(tool, Width) && ReadNumber(group.value("Width"), &number) && number >= kMinWidth
             && number <= kMaxWidth)
             v.width = number;
-        if (HasOption(tool, FontSize) && ReadNumber(group.value("Font_Size"), &number)
-            && number >= kMinFontSize && number <= kMaxFontSize)
+        if (HasOption(tool, FontSize) && ReadNumber(group.value("Font_Size"), &number) && number >= kMinFontSize
+            && number <= kMaxFontSize)
             v.fontSize = qRound(number);
     }
     const Tool last = ToolFromKey(map.value(kBarGroup).toMap().value(kLastToolKey).toString());

@@ -15,10 +15,10 @@
 namespace {
 
 // Button object names, as the skin draws them, in tool order.
-const char* const kButtonNames[CCommentOptions::ToolCount] = {
-    "button_cm_highlight", "button_cm_underline", "button_cm_strikeout", "button_cm_squiggly",
-    "button_cm_note",      "button_cm_freetext",  "button_cm_ink",       "button_cm_rectangle",
-    "button_cm_ellipse",   "button_cm_line",      "button_cm_arrow",     "button_cm_eraser"};
+const char* const kButtonNames[CCommentOptions::ToolCount]
+    = {"button_cm_highlight", "button_cm_underline", "button_cm_strikeout", "button_cm_squiggly",
+       "button_cm_note",      "button_cm_freetext",  "button_cm_ink",       "button_cm_rectangle",
+       "button_cm_ellipse",   "button_cm_line",      "button_cm_arrow",     "button_cm_eraser"};
 
 // Button id of a tool: the select button is 0.
 int IdOf(CCommentOptions::Tool tool)

@@ -70,8 +70,9 @@ bool CDocumentSaver::WriteTo(const QString& path, const PdfProtection& protectio
     job.reload = true;
     // The document opens again with full rights where the user gave them.
     if (protection.mode == PdfProtection::Set)
-        job.reloadPassword = (protection.permissionsPassword.isEmpty() ? protection.openPassword
-                                                                       : protection.permissionsPassword).toUtf8();
+        job.reloadPassword
+            = (protection.permissionsPassword.isEmpty() ? protection.openPassword : protection.permissionsPassword)
+                  .toUtf8();
     else if (protection.mode == PdfProtection::Remove)
         job.reloadPassword.clear();
     const QString old = session->Document()->FilePath();
@@ -115,18 +116,18 @@ void CDocumentSaver::AskProtect()
                     tr("The file will need the password to open from now on."), tr("Replace")))
             WriteTo(path, box.Protection());
     } else if (choice == CEncryptBox::SaveNew) {
-        QString target = QFileDialog::getSaveFileName(
-            owner, tr("Save as New File"),
-            QFileInfo(path).absolutePath() + "/" + QFileInfo(path).completeBaseName() + "_protected.pdf",
-            tr("PDF Files (*.pdf)"));
+        QString target = QFileDialog::getSaveFileName(owner, tr("Save as New File"),
+                                                      QFileInfo(path).absolutePath() + "/"
+                                                          + QFileInfo(path).completeBaseName() + "_protected.pdf",
+                                                      tr("PDF Files (*.pdf)"));
         if (target.isEmpty())
             return;
         if (QFileInfo(target).suffix().compare("pdf", Qt::CaseInsensitive) != 0)
             target += ".pdf";
         WriteTo(target, box.Protection());
     } else if (choice == CEncryptBox::RemoveProtection) {
-        if (Confirm(tr("Remove the password from \"%1\"?").arg(name),
-                    tr("Anyone will be able to open the file."), tr("Remove"))) {
+        if (Confirm(tr("Remove the password from \"%1\"?").arg(name), tr("Anyone will be able to open the file."),
+                    tr("Remove"))) {
             PdfProtection removal;
             removal.mode = PdfProtection::Remove;
             WriteTo(path, removal);

@@ -99,7 +99,8 @@ struct CDocumentSearch::Shelf
         if (!receiver)
             return;
         CDocumentSearch* target = receiver;
-        QMetaObject::invokeMethod(target, [target, work]() { work(target); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            target, [target, work]() { work(target); }, Qt::QueuedConnection);
     }
 
     // After a search the parsers go: what they hold of the file is not
@@ -461,9 +462,8 @@ bool CDocumentSearch::Snippet(int nPage, int nIndex, QString* before, QString* m
     const int to = qMin(text.size(), end + kSnippetAfter);
     // Line ends and runs of spaces read as one space.
     static const QRegularExpression spaces(QStringLiteral("\\s+"));
-    const auto plain = [&text](int nFrom, int nTo) {
-        return text.mid(nFrom, nTo - nFrom).replace(spaces, QStringLiteral(" "));
-    };
+    const auto plain
+        = [&text](int nFrom, int nTo) { return text.mid(nFrom, nTo - nFrom).replace(spaces, QStringLiteral(" ")); };
     *before = plain(from, found.start);
     *match = plain(found.start, end);
     *after = plain(end, to);

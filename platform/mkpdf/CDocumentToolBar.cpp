@@ -76,8 +76,7 @@ CDocumentToolBar::CDocumentToolBar(QWidget* parent)
     // Largest first, as the settings' list.
     for (auto it = std::rbegin(CPageView::kZoomSteps); it != std::rend(CPageView::kZoomSteps); ++it)
         zoomBox->addItem(QString::number(*it) + "%", *it);
-    zoomBox->lineEdit()->setValidator(
-        new QRegularExpressionValidator(QRegularExpression("\\d{0,4}%?"), zoomBox));
+    zoomBox->lineEdit()->setValidator(new QRegularExpressionValidator(QRegularExpression("\\d{0,4}%?"), zoomBox));
     connect(zoomBox, QOverload<int>::of(&QComboBox::activated), this, [this](int index) {
         view->SetZoom(zoomBox->itemData(index).toDouble());
         UpdateZoomText(view->ZoomPercent());

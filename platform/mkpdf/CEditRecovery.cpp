@@ -110,7 +110,10 @@ QJsonObject FieldToJson(const PdfFormField& field)
     QJsonArray current;
     for (int item : field.current)
         current.append(item);
-    return {{"id", field.id}, {"text", field.text}, {"state", field.state}, {"current", current},
+    return {{"id", field.id},
+            {"text", field.text},
+            {"state", field.state},
+            {"current", current},
             {"editText", field.editText}};
 }
 
@@ -118,8 +121,8 @@ void CollectSteps(const QUndoCommand* command, QJsonArray* steps)
 {
     if (const auto* change = dynamic_cast<const CAnnotationCommand*>(command)) {
         if (!change->Failed())
-            steps->append(QJsonObject {{"annotation", AnnotationToJson(change->State())},
-                                       {"action", int(change->GetAction())}});
+            steps->append(
+                QJsonObject {{"annotation", AnnotationToJson(change->State())}, {"action", int(change->GetAction())}});
     } else if (const auto* fill = dynamic_cast<const CFormFieldCommand*>(command)) {
         QJsonArray values;
         for (const PdfFormField& field : fill->Values())
@@ -147,8 +150,8 @@ QJsonArray CEditRecovery::Steps(const QUndoStack* stack)
     return steps;
 }
 
-bool CEditRecovery::Replay(const QJsonArray& steps, CAnnotationStore* annotations, CFormStore* forms,
-                           QUndoStack* stack, QString* error)
+bool CEditRecovery::Replay(const QJsonArray& steps, CAnnotationStore* annotations, CFormStore* forms, QUndoStack* stack,
+                           QString* error)
 {
     if (steps.isEmpty())
         return true;

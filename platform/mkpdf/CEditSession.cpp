@@ -113,7 +113,7 @@ void CEditSession::Restart(std::shared_ptr<CPdfDocument> saved)
 
 QJsonObject CEditSession::RecoveryState() const
 {
-    return QJsonObject{{"pagePlan", plan.ToJson()}};
+    return QJsonObject {{"pagePlan", plan.ToJson()}};
 }
 
 bool CEditSession::RestoreRecoveryState(const QJsonObject& state, QString* error)

@@ -26,8 +26,8 @@ void CFormController::Attach(std::shared_ptr<CPdfDocument> document, QUndoStack*
         state = CFormBar::XfaOnly;
     else if (store->HasFields())
         state = store->CanFill() ? CFormBar::Fillable : CFormBar::Locked;
-    const bool highlighted = bar->GetState() == CFormBar::Fillable && state == CFormBar::Fillable
-        && bar->HighlightButton()->isChecked();
+    const bool highlighted
+        = bar->GetState() == CFormBar::Fillable && state == CFormBar::Fillable && bar->HighlightButton()->isChecked();
     bar->SetState(state);
     layer->SetHighlight(highlighted);
 }

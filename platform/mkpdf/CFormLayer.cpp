@@ -70,7 +70,8 @@ bool CFormLayer::FocusNext(bool bForward)
         if (order.at(i).id == focused)
             at = i;
     }
-    const int next = at < 0 ? (bForward ? 0 : order.size() - 1) : (at + (bForward ? 1 : -1) + order.size()) % order.size();
+    const int next
+        = at < 0 ? (bForward ? 0 : order.size() - 1) : (at + (bForward ? 1 : -1) + order.size()) % order.size();
     FocusField(order.at(next).id);
     return true;
 }
@@ -159,11 +160,14 @@ void CFormLayer::OpenEditor(const PdfFormField& field)
 {
     const QRectF where = view->ToViewport(field.page, field.rect);
     const int id = field.id;
-    OpenTextBox(where.toAlignedRect().adjusted(0, 0, 0, 2), field.text, [this, id](const QString& text) {
-        PdfFormField after = store->Find(id);
-        after.text = text;
-        Change({after}, tr("Fill In Form"));
-    }, "edit_form_field");
+    OpenTextBox(
+        where.toAlignedRect().adjusted(0, 0, 0, 2), field.text,
+        [this, id](const QString& text) {
+            PdfFormField after = store->Find(id);
+            after.text = text;
+            Change({after}, tr("Fill In Form"));
+        },
+        "edit_form_field");
     editor->SetSingleLine(!field.multiline);
     editor->SetMaxLength(field.maxLength);
     if (!field.multiline) {
@@ -177,7 +181,8 @@ void CFormLayer::OpenEditor(const PdfFormField& field)
     editor->setFont(font);
     editor->document()->setDocumentMargin(1);
     connect(editor, &CInlineTextEditor::SignalTabbed, this, [this](bool bForward) {
-        QMetaObject::invokeMethod(this, [this, bForward]() { FocusNext(bForward); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, bForward]() { FocusNext(bForward); }, Qt::QueuedConnection);
     });
 }
 

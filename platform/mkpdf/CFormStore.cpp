@@ -53,8 +53,12 @@ PdfFormField Convert(const Poppler::FormField* field, const QSizeF& size, int nP
         const auto* button = static_cast<const Poppler::FormFieldButton*>(field);
         out.state = button->state();
         switch (button->buttonType()) {
-        case Poppler::FormFieldButton::Push: out.type = PdfFormField::PushButton; break;
-        case Poppler::FormFieldButton::CheckBox: out.type = PdfFormField::CheckBox; break;
+        case Poppler::FormFieldButton::Push:
+            out.type = PdfFormField::PushButton;
+            break;
+        case Poppler::FormFieldButton::CheckBox:
+            out.type = PdfFormField::CheckBox;
+            break;
         case Poppler::FormFieldButton::Radio:
             out.type = PdfFormField::Radio;
             out.siblings = button->siblings();
@@ -78,7 +82,7 @@ PdfFormField Convert(const Poppler::FormField* field, const QSizeF& size, int nP
     case Poppler::FormField::FormChoice: {
         const auto* choice = static_cast<const Poppler::FormFieldChoice*>(field);
         out.type = choice->choiceType() == Poppler::FormFieldChoice::ComboBox ? PdfFormField::ComboBox
-                                                                               : PdfFormField::ListBox;
+                                                                              : PdfFormField::ListBox;
         out.choices = choice->choices();
         out.current = choice->currentChoices();
         out.editable = choice->isEditable();

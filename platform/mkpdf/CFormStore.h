@@ -98,7 +98,7 @@ private:
     bool changed = false;
     int formType = 0;
     bool fileRead = false;
-    QHash<QString, QString> defaults;           // field name -> default value
-    QHash<QString, ResetAction> resetActions;   // push button name -> what it resets
-    QHash<QString, QStringList> radioOnStates;  // radio field -> on state of each widget
+    QHash<QString, QString> defaults;          // field name -> default value
+    QHash<QString, ResetAction> resetActions;  // push button name -> what it resets
+    QHash<QString, QStringList> radioOnStates; // radio field -> on state of each widget
 };

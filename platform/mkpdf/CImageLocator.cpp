@@ -78,7 +78,7 @@ public:
         operands.clear();
     }
 
-    void handleEOF() override {}
+    void handleEOF() override { }
 
 private:
     void AddUnitSquare()

@@ -63,8 +63,9 @@ COrganizerBox::COrganizerBox(CEditSession* session_, QWidget* parent)
     status->setObjectName("label_doc_total");
     row->addWidget(status);
     row->addSpacing(12);
-    for (auto [name, text, signal] : {std::make_tuple("button_org_save", tr("Save"), &COrganizerBox::SignalSaveRequested),
-                                      std::make_tuple("button_org_close", tr("Close"), &COrganizerBox::SignalCloseRequested)}) {
+    for (auto [name, text, signal] :
+         {std::make_tuple("button_org_save", tr("Save"), &COrganizerBox::SignalSaveRequested),
+          std::make_tuple("button_org_close", tr("Close"), &COrganizerBox::SignalCloseRequested)}) {
         auto* button = new QPushButton(text, bar);
         button->setObjectName(name);
         button->setFixedHeight(28);
@@ -222,8 +223,8 @@ bool COrganizerBox::ExtractSelection(const QString& target)
     const QList<int> chosen = view->Selection();
     if (chosen.isEmpty())
         return false;
-    const CSavePipeline::Result result =
-        CSavePipeline::RunAndWait(session->MakeJob(target, session->Plan().Subset(chosen)));
+    const CSavePipeline::Result result
+        = CSavePipeline::RunAndWait(session->MakeJob(target, session->Plan().Subset(chosen)));
     if (!result.Ok())
         ShowError(tr("Failed to Extract Pages"), result.message);
     return result.Ok();
@@ -232,8 +233,8 @@ bool COrganizerBox::ExtractSelection(const QString& target)
 void COrganizerBox::AskExtract()
 {
     const QString folder = QFileInfo(session->Document()->FilePath()).absolutePath();
-    QString target = QFileDialog::getSaveFileName(this, tr("Extract Pages"),
-                                                  folder + "/" + BaseName() + "_extract.pdf", tr("PDF Files (*.pdf)"));
+    QString target = QFileDialog::getSaveFileName(this, tr("Extract Pages"), folder + "/" + BaseName() + "_extract.pdf",
+                                                  tr("PDF Files (*.pdf)"));
     if (target.isEmpty())
         return;
     if (QFileInfo(target).suffix().compare("pdf", Qt::CaseInsensitive) != 0)
@@ -254,8 +255,8 @@ QStringList COrganizerBox::SplitInto(const QString& folder, int nPagesPerFile)
         QString target = QDir(folder).filePath(QStringLiteral("%1_%2.pdf").arg(BaseName()).arg(part));
         for (int n = 2; QFileInfo::exists(target); ++n)
             target = QDir(folder).filePath(QStringLiteral("%1_%2 (%3).pdf").arg(BaseName()).arg(part).arg(n));
-        const CSavePipeline::Result result =
-            CSavePipeline::RunAndWait(session->MakeJob(target, session->Plan().Subset(positions)));
+        const CSavePipeline::Result result
+            = CSavePipeline::RunAndWait(session->MakeJob(target, session->Plan().Subset(positions)));
         if (!result.Ok()) {
             // Parts written before the failure are removed: a split is whole
             // or not at all.

@@ -22,7 +22,7 @@
 namespace {
 
 constexpr int kLabelHeight = 22;
-constexpr int kEdge = 48;       // a drag this close to the top or bottom scrolls
+constexpr int kEdge = 48; // a drag this close to the top or bottom scrolls
 constexpr int kScrollTickMs = 30;
 
 } // namespace
@@ -124,8 +124,7 @@ QRect COrganizerView::CellRect(int nPosition) const
     const int columns = Columns();
     const int left = (viewport()->width() - columns * kCellWidth) / 2;
     return QRect(left + (nPosition % columns) * kCellWidth,
-                 kMargin + (nPosition / columns) * kCellHeight - verticalScrollBar()->value(), kCellWidth,
-                 kCellHeight);
+                 kMargin + (nPosition / columns) * kCellHeight - verticalScrollBar()->value(), kCellWidth, kCellHeight);
 }
 
 QSizeF COrganizerView::ShownSize(const PlanPage& page) const
@@ -255,9 +254,8 @@ void COrganizerView::PaintCell(QPainter& painter, int nPosition)
                 painter.save();
                 painter.translate(QRectF(thumb).center());
                 painter.rotate(page.rotation);
-                painter.drawImage(QRectF(-upright.width() / 2.0, -upright.height() / 2.0, upright.width(),
-                                         upright.height()),
-                                  *image);
+                painter.drawImage(
+                    QRectF(-upright.width() / 2.0, -upright.height() / 2.0, upright.width(), upright.height()), *image);
                 painter.restore();
             } else if (CRenderQueue* queue = QueueFor(page.source)) {
                 queue->Request(page.page, scale);
@@ -270,8 +268,8 @@ void COrganizerView::PaintCell(QPainter& painter, int nPosition)
         painter.drawRect(thumb.adjusted(-1, -1, 1, 1));
     }
     painter.setPen(isSelected ? accentColor : textColor);
-    painter.drawText(QRect(cell.left(), cell.bottom() - kLabelHeight - 6, cell.width(), kLabelHeight),
-                     Qt::AlignCenter, QString::number(nPosition + 1));
+    painter.drawText(QRect(cell.left(), cell.bottom() - kLabelHeight - 6, cell.width(), kLabelHeight), Qt::AlignCenter,
+                     QString::number(nPosition + 1));
 }
 
 void COrganizerView::resizeEvent(QResizeEvent* event)
@@ -387,7 +385,8 @@ void COrganizerView::keyPressEvent(QKeyEvent* event)
         SelectAll();
         return;
     }
-    const bool ctrlShiftZ = event->key() == Qt::Key_Z && event->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier);
+    const bool ctrlShiftZ
+        = event->key() == Qt::Key_Z && event->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier);
     if (event->matches(QKeySequence::Redo) || ctrlShiftZ) {
         session->UndoStack()->redo();
         return;
@@ -402,12 +401,24 @@ void COrganizerView::keyPressEvent(QKeyEvent* event)
     }
     int step = 0;
     switch (event->key()) {
-    case Qt::Key_Left: step = -1; break;
-    case Qt::Key_Right: step = 1; break;
-    case Qt::Key_Up: step = -Columns(); break;
-    case Qt::Key_Down: step = Columns(); break;
-    case Qt::Key_Home: step = -count; break;
-    case Qt::Key_End: step = count; break;
+    case Qt::Key_Left:
+        step = -1;
+        break;
+    case Qt::Key_Right:
+        step = 1;
+        break;
+    case Qt::Key_Up:
+        step = -Columns();
+        break;
+    case Qt::Key_Down:
+        step = Columns();
+        break;
+    case Qt::Key_Home:
+        step = -count;
+        break;
+    case Qt::Key_End:
+        step = count;
+        break;
     default:
         QAbstractScrollArea::keyPressEvent(event);
         return;
@@ -416,8 +427,8 @@ void COrganizerView::keyPressEvent(QKeyEvent* event)
         return;
     const QList<int> current = Selection();
     const int from = anchor >= 0 ? anchor : (current.isEmpty() ? 0 : current.last());
-    const int to = qBound(0, (current.isEmpty() ? from : (step < 0 ? current.first() : current.last())) + step,
-                          count - 1);
+    const int to
+        = qBound(0, (current.isEmpty() ? from : (step < 0 ? current.first() : current.last())) + step, count - 1);
     if (event->modifiers() & Qt::ShiftModifier) {
         QList<int> range;
         for (int i = qMin(from, to); i <= qMax(from, to); ++i)

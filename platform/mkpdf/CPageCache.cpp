@@ -12,7 +12,8 @@ int LimitForScreen()
     if (!screen)
         return CPageCache::kMinLimitKiB;
     const qreal ratio = screen->devicePixelRatio();
-    const qint64 screenKiB = qint64(screen->size().width() * ratio) * qint64(screen->size().height() * ratio) * 4 / 1024;
+    const qint64 screenKiB
+        = qint64(screen->size().width() * ratio) * qint64(screen->size().height() * ratio) * 4 / 1024;
     return int(qBound<qint64>(CPageCache::kMinLimitKiB, 8 * screenKiB, CPageCache::kMaxLimitKiB));
 }
 

@@ -28,8 +28,8 @@ public:
         int colors = CPageColors::Current();
         bool operator==(const Key& other) const
         {
-            return document == other.document && page == other.page && scale == other.scale
-                && region == other.region && colors == other.colors;
+            return document == other.document && page == other.page && scale == other.scale && region == other.region
+                && colors == other.colors;
         }
     };
 

@@ -102,10 +102,14 @@ void CPageColors::SetCurrent(Mode mode)
 QString CPageColors::Name(Mode mode)
 {
     switch (mode) {
-    case Dark: return QStringLiteral("dark");
-    case Sepia: return QStringLiteral("sepia");
-    case HighContrast: return QStringLiteral("contrast");
-    case Normal: break;
+    case Dark:
+        return QStringLiteral("dark");
+    case Sepia:
+        return QStringLiteral("sepia");
+    case HighContrast:
+        return QStringLiteral("contrast");
+    case Normal:
+        break;
     }
     return QStringLiteral("normal");
 }
@@ -129,8 +133,7 @@ QRgb CPageColors::MapColor(QRgb color, Mode mode)
     return MapPixel(color, mode, LookUp());
 }
 
-void CPageColors::Apply(QImage& image, Mode mode, const QVector<QRectF>& imageAreas, double scale,
-                        const QPoint& offset)
+void CPageColors::Apply(QImage& image, Mode mode, const QVector<QRectF>& imageAreas, double scale, const QPoint& offset)
 {
     if (mode == Normal || image.isNull())
         return;
@@ -142,8 +145,8 @@ void CPageColors::Apply(QImage& image, Mode mode, const QVector<QRectF>& imageAr
     QVector<QRect> keep;
     const QRect bounds = image.rect();
     for (const QRectF& area : imageAreas) {
-        const QRect pixels = QRectF(area.x() * scale - offset.x(), area.y() * scale - offset.y(),
-                                    area.width() * scale, area.height() * scale)
+        const QRect pixels = QRectF(area.x() * scale - offset.x(), area.y() * scale - offset.y(), area.width() * scale,
+                                    area.height() * scale)
                                  .toAlignedRect()
                                  .intersected(bounds);
         if (!pixels.isEmpty())

@@ -29,8 +29,7 @@ protected:
     // A text box over area (viewport pixels); done gets the text when it is
     // kept. An open one is kept first.
     CInlineTextEditor* OpenTextBox(const QRect& area, const QString& text,
-                                   const std::function<void(const QString&)>& done,
-                                   const char* name = "edit_inline");
+                                   const std::function<void(const QString&)>& done, const char* name = "edit_inline");
     void CommitTextBox();
 
     QPointer<CPageView> view;

@@ -151,7 +151,7 @@ QJsonObject CPagePlan::ToJson() const
     for (const PlanPage& page : pages) {
         QJsonObject entry;
         if (page.IsBlank()) {
-            entry["blank"] = QJsonArray{page.size.width(), page.size.height()};
+            entry["blank"] = QJsonArray {page.size.width(), page.size.height()};
         } else {
             entry["source"] = page.source;
             entry["page"] = page.page;
@@ -159,8 +159,8 @@ QJsonObject CPagePlan::ToJson() const
         entry["rotate"] = page.rotation;
         list.append(entry);
     }
-    return QJsonObject{{"format", kFormat}, {"version", 1}, {"sources", QJsonArray::fromStringList(sources)},
-                       {"pages", list}};
+    return QJsonObject {
+        {"format", kFormat}, {"version", 1}, {"sources", QJsonArray::fromStringList(sources)}, {"pages", list}};
 }
 
 bool CPagePlan::FromJson(const QJsonObject& json, CPagePlan* plan, QString* error)

@@ -6,16 +6,16 @@
 #include "CRenderQueue.h"
 
 #include <QApplication>
-#include <QFutureWatcher>
-#include <QtConcurrent>
 #include <QClipboard>
+#include <QFutureWatcher>
 #include <QKeyEvent>
-#include <QtMath>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollBar>
 #include <QWheelEvent>
-#include <QScreen>
 #include <QWindow>
+#include <QtConcurrent>
+#include <QtMath>
 
 #include <algorithm>
 #include <cmath>
@@ -316,12 +316,10 @@ void CPageView::ScrollToPage(int nPage, double dFraction)
 
 QPoint CPageView::ContentOrigin() const
 {
-    const int x = contentSize.width() < viewport()->width()
-        ? (viewport()->width() - contentSize.width()) / 2
-        : -horizontalScrollBar()->value();
-    const int y = contentSize.height() < viewport()->height()
-        ? (viewport()->height() - contentSize.height()) / 2
-        : -verticalScrollBar()->value();
+    const int x = contentSize.width() < viewport()->width() ? (viewport()->width() - contentSize.width()) / 2
+                                                            : -horizontalScrollBar()->value();
+    const int y = contentSize.height() < viewport()->height() ? (viewport()->height() - contentSize.height()) / 2
+                                                              : -verticalScrollBar()->value();
     return QPoint(x, y);
 }
 
@@ -438,16 +436,15 @@ void CPageView::PaintPage(QPainter& painter, int nPage, const QRect& target, con
 
     // Deep zoom: only the tiles under the view, in device pixels of the page.
     const QRect shown = target.intersected(visible).translated(-target.topLeft());
-    const QRect deviceShown(qFloor(shown.x() * dpr), qFloor(shown.y() * dpr),
-                            qCeil(shown.width() * dpr), qCeil(shown.height() * dpr));
+    const QRect deviceShown(qFloor(shown.x() * dpr), qFloor(shown.y() * dpr), qCeil(shown.width() * dpr),
+                            qCeil(shown.height() * dpr));
     for (int ty = deviceShown.top() / kTile; ty * kTile <= deviceShown.bottom(); ++ty) {
         for (int tx = deviceShown.left() / kTile; tx * kTile <= deviceShown.right(); ++tx) {
-            const QRect tile = QRect(tx * kTile, ty * kTile, kTile, kTile)
-                                   .intersected(QRect(QPoint(0, 0), device));
+            const QRect tile = QRect(tx * kTile, ty * kTile, kTile, kTile).intersected(QRect(QPoint(0, 0), device));
             if (tile.isEmpty())
                 continue;
-            const QRectF where(target.x() + tile.x() / dpr, target.y() + tile.y() / dpr,
-                               tile.width() / dpr, tile.height() / dpr);
+            const QRectF where(target.x() + tile.x() / dpr, target.y() + tile.y() / dpr, tile.width() / dpr,
+                               tile.height() / dpr);
             const CPageCache::Key key {docId, nPage, scaleKey, tile};
             if (const QImage* image = cache.Find(key))
                 painter.drawImage(where, *image);
@@ -483,8 +480,8 @@ void CPageView::paintEvent(QPaintEvent* event)
                 if (!IsSelected(i, w))
                     continue;
                 const QRectF box = list.at(w).box;
-                painter.fillRect(QRectF(target.x() + box.x() * scale, target.y() + box.y() * scale,
-                                        box.width() * scale, box.height() * scale),
+                painter.fillRect(QRectF(target.x() + box.x() * scale, target.y() + box.y() * scale, box.width() * scale,
+                                        box.height() * scale),
                                  selectionColor);
             }
         }
@@ -499,7 +496,8 @@ void CPageView::paintEvent(QPaintEvent* event)
         const QRect target = PageRect(ahead);
         const double dpr = devicePixelRatioF();
         if (qint64(target.width() * dpr) * qint64(target.height() * dpr) <= kWholePageLimit
-            && !CPageCache::Instance().Find({document->Id(), ahead, CPageCache::ScaleKey(RenderScaleFor(ahead)), QRect()}))
+            && !CPageCache::Instance().Find(
+                {document->Id(), ahead, CPageCache::ScaleKey(RenderScaleFor(ahead)), QRect()}))
             queue->Request(ahead, RenderScaleFor(ahead));
     }
 }
@@ -782,7 +780,8 @@ QString CPageView::SelectedText()
             text += list.at(i).text;
             if (i == to)
                 break;
-            text += list.at(i).lineEnd ? QStringLiteral("\n") : (list.at(i).spaceAfter ? QStringLiteral(" ") : QString());
+            text += list.at(i).lineEnd ? QStringLiteral("\n")
+                                       : (list.at(i).spaceAfter ? QStringLiteral(" ") : QString());
         }
         if (page != last.page && !text.isEmpty() && !text.endsWith('\n'))
             text += '\n';

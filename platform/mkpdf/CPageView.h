@@ -4,9 +4,9 @@
 
 #include <QAbstractScrollArea>
 #include <QHash>
-#include <QSet>
 #include <QImage>
 #include <QMap>
+#include <QSet>
 #include <QVector>
 
 #include <memory>
@@ -102,9 +102,17 @@ public:
     QColor SelectionColor() const { return selectionColor; }
     void SetSelectionColor(const QColor& color);
     QColor MatchColor() const { return matchColor; }
-    void SetMatchColor(const QColor& color) { matchColor = color; viewport()->update(); }
+    void SetMatchColor(const QColor& color)
+    {
+        matchColor = color;
+        viewport()->update();
+    }
     QColor CurrentMatchColor() const { return currentMatchColor; }
-    void SetCurrentMatchColor(const QColor& color) { currentMatchColor = color; viewport()->update(); }
+    void SetCurrentMatchColor(const QColor& color)
+    {
+        currentMatchColor = color;
+        viewport()->update();
+    }
 
 signals:
     void SignalPageRendered(int nPage);

@@ -18,8 +18,7 @@ CPasswordBox::CPasswordBox(const QString& fileName, bool bRetry, QWidget* parent
     auto* layout = new QVBoxLayout(contentWidget());
     layout->setContentsMargins(24, 8, 24, 20);
     layout->setSpacing(8);
-    auto* text = new QLabel(tr("\"%1\" is protected. Enter the password to open it.").arg(fileName),
-                            contentWidget());
+    auto* text = new QLabel(tr("\"%1\" is protected. Enter the password to open it.").arg(fileName), contentWidget());
     text->setObjectName("label_message");
     text->setWordWrap(true);
     layout->addWidget(text);

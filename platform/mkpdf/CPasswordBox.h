@@ -21,8 +21,8 @@ public:
     // Finishes opening a protected file: asks for the password until it
     // fits or the user gives up (then *bGaveUp is set). Any other status is
     // given back as it is.
-    static std::shared_ptr<CPdfDocument> Unlock(const QString& path, CPdfDocument::LoadStatus* status,
-                                                QWidget* parent, bool* bGaveUp);
+    static std::shared_ptr<CPdfDocument> Unlock(const QString& path, CPdfDocument::LoadStatus* status, QWidget* parent,
+                                                bool* bGaveUp);
 
 private:
     QLineEdit* passwordEdit = nullptr;

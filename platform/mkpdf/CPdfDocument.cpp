@@ -40,20 +40,34 @@ void ConvertOutline(const QVector<Poppler::OutlineItem>& items, QVector<PdfOutli
 QString AnnotationType(Poppler::Annotation::SubType type)
 {
     switch (type) {
-    case Poppler::Annotation::AText: return QStringLiteral("Note");
-    case Poppler::Annotation::ALine: return QStringLiteral("Line");
-    case Poppler::Annotation::AGeom: return QStringLiteral("Shape");
-    case Poppler::Annotation::AHighlight: return QStringLiteral("Highlight");
-    case Poppler::Annotation::AStamp: return QStringLiteral("Stamp");
-    case Poppler::Annotation::AInk: return QStringLiteral("Ink");
-    case Poppler::Annotation::ALink: return QStringLiteral("Link");
-    case Poppler::Annotation::ACaret: return QStringLiteral("Caret");
-    case Poppler::Annotation::AFileAttachment: return QStringLiteral("Attachment");
-    case Poppler::Annotation::ASound: return QStringLiteral("Sound");
-    case Poppler::Annotation::AMovie: return QStringLiteral("Movie");
-    case Poppler::Annotation::AScreen: return QStringLiteral("Screen");
-    case Poppler::Annotation::AWidget: return QStringLiteral("Form field");
-    default: return QStringLiteral("Annotation");
+    case Poppler::Annotation::AText:
+        return QStringLiteral("Note");
+    case Poppler::Annotation::ALine:
+        return QStringLiteral("Line");
+    case Poppler::Annotation::AGeom:
+        return QStringLiteral("Shape");
+    case Poppler::Annotation::AHighlight:
+        return QStringLiteral("Highlight");
+    case Poppler::Annotation::AStamp:
+        return QStringLiteral("Stamp");
+    case Poppler::Annotation::AInk:
+        return QStringLiteral("Ink");
+    case Poppler::Annotation::ALink:
+        return QStringLiteral("Link");
+    case Poppler::Annotation::ACaret:
+        return QStringLiteral("Caret");
+    case Poppler::Annotation::AFileAttachment:
+        return QStringLiteral("Attachment");
+    case Poppler::Annotation::ASound:
+        return QStringLiteral("Sound");
+    case Poppler::Annotation::AMovie:
+        return QStringLiteral("Movie");
+    case Poppler::Annotation::AScreen:
+        return QStringLiteral("Screen");
+    case Poppler::Annotation::AWidget:
+        return QStringLiteral("Form field");
+    default:
+        return QStringLiteral("Annotation");
     }
 }
 
@@ -67,8 +81,7 @@ CPdfDocument::~CPdfDocument()
     document.reset();
 }
 
-std::shared_ptr<CPdfDocument> CPdfDocument::Load(const QString& path, const QByteArray& password,
-                                                 LoadStatus* status)
+std::shared_ptr<CPdfDocument> CPdfDocument::Load(const QString& path, const QByteArray& password, LoadStatus* status)
 {
     auto fail = [status](LoadStatus value) {
         if (status)

@@ -17,7 +17,7 @@
 namespace Poppler {
 class Document;
 class Page;
-}
+} // namespace Poppler
 class CImageLocator;
 
 // One word of a page's text, in page points.
@@ -81,8 +81,7 @@ public:
 
     ~CPdfDocument();
 
-    static std::shared_ptr<CPdfDocument> Load(const QString& path, const QByteArray& password,
-                                              LoadStatus* status);
+    static std::shared_ptr<CPdfDocument> Load(const QString& path, const QByteArray& password, LoadStatus* status);
 
     QString FilePath() const;
     void SetFilePath(const QString& path);

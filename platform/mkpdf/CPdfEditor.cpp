@@ -83,8 +83,7 @@ int PruneOutline(QPDFObjectHandle parent, QPDF& pdf, const std::set<QPDFObjGen>&
 {
     std::vector<QPDFObjectHandle> kept;
     std::vector<QPDFObjectHandle> queue;
-    for (QPDFObjectHandle child = parent.getKey("/First"); child.isDictionary();
-         child = child.getKey("/Next")) {
+    for (QPDFObjectHandle child = parent.getKey("/First"); child.isDictionary(); child = child.getKey("/Next")) {
         if (!seen.insert(child.getObjGen()).second)
             break; // a loop in a damaged outline
         queue.push_back(child);
@@ -139,8 +138,7 @@ int PruneOutline(QPDFObjectHandle parent, QPDF& pdf, const std::set<QPDFObjGen>&
 // outline entries, named destinations, links, form fields and the opening
 // view. Whatever still referred to them would otherwise write them into
 // the file again.
-void DropReferencesTo(QPDF& pdf, const std::set<QPDFObjGen>& removed,
-                      const std::vector<QPDFObjectHandle>& removedPages)
+void DropReferencesTo(QPDF& pdf, const std::set<QPDFObjGen>& removed, const std::vector<QPDFObjectHandle>& removedPages)
 {
     QPDFObjectHandle root = pdf.getRoot();
     QPDFObjectHandle outlines = root.getKey("/Outlines");
@@ -232,8 +230,8 @@ void SetProtection(QPDFWriter& writer, const PdfProtection& protection)
         return;
     const std::string user = protection.openPassword.toStdString();
     // Without restrictions the open password opens with every right.
-    const std::string owner = protection.permissionsPassword.isEmpty() ? user
-                                                                       : protection.permissionsPassword.toStdString();
+    const std::string owner
+        = protection.permissionsPassword.isEmpty() ? user : protection.permissionsPassword.toStdString();
     const qpdf_r3_print_e print = protection.allowPrint ? qpdf_r3p_full : qpdf_r3p_none;
     if (protection.aes256) {
         writer.setR6EncryptionParameters(user.c_str(), owner.c_str(), true, protection.allowCopy,
@@ -248,8 +246,7 @@ void SetProtection(QPDFWriter& writer, const PdfProtection& protection)
 
 } // namespace
 
-bool CPdfEditor::WriteBlankDocument(const QString& path, const QSizeF& sizePt, int nPages,
-                                    QString* error)
+bool CPdfEditor::WriteBlankDocument(const QString& path, const QSizeF& sizePt, int nPages, QString* error)
 {
     auto fail = [error](const QString& message) {
         if (error)
@@ -260,8 +257,7 @@ bool CPdfEditor::WriteBlankDocument(const QString& path, const QSizeF& sizePt, i
         return fail(QStringLiteral("no file name"));
     if (nPages < 1 || nPages > kMaxPages)
         return fail(QStringLiteral("page count out of range"));
-    if (!(sizePt.width() >= 1 && sizePt.height() >= 1 && sizePt.width() <= kMaxSide
-          && sizePt.height() <= kMaxSide))
+    if (!(sizePt.width() >= 1 && sizePt.height() >= 1 && sizePt.width() <= kMaxSide && sizePt.height() <= kMaxSide))
         return fail(QStringLiteral("page size out of range"));
 
     QByteArray bytes;
@@ -338,8 +334,8 @@ CPdfEditor::WriteResult CPdfEditor::WritePlan(const QVector<PdfSource>& sources,
             if (entry.IsBlank()) {
                 page = NewBlankPage(base, entry.size);
             } else {
-                const std::vector<QPDFPageObjectHelper>& list =
-                    entry.source == 0 ? basePages : otherPages[entry.source];
+                const std::vector<QPDFPageObjectHelper>& list
+                    = entry.source == 0 ? basePages : otherPages[entry.source];
                 if (entry.page < 0 || entry.page >= int(list.size()))
                     return fail(SourceFailed, QStringLiteral("page %1 is not in its file").arg(entry.page + 1));
                 QPDFPageObjectHelper from = list.at(size_t(entry.page));

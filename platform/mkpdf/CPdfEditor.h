@@ -51,8 +51,7 @@ public:
 
     // Writes nPages empty pages of sizePt points. On failure returns false
     // and describes the problem in *error.
-    static bool WriteBlankDocument(const QString& path, const QSizeF& sizePt, int nPages,
-                                   QString* error = nullptr);
+    static bool WriteBlankDocument(const QString& path, const QSizeF& sizePt, int nPages, QString* error = nullptr);
 
     // Writes the pages of plan, taken from sources (index for index with the
     // plan's sources; source 0 is the document whose outline, names, form,

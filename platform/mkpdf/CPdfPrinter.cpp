@@ -7,8 +7,8 @@
 #include <QPrinter>
 #include <QProgressDialog>
 
-bool CPdfPrinter::Print(const std::shared_ptr<CPdfDocument>& document, QPrinter* printer, int nFrom,
-                        int nTo, QWidget* parent)
+bool CPdfPrinter::Print(const std::shared_ptr<CPdfDocument>& document, QPrinter* printer, int nFrom, int nTo,
+                        QWidget* parent)
 {
     if (!document || !printer || document->PageCount() == 0)
         return false;
@@ -23,8 +23,7 @@ bool CPdfPrinter::Print(const std::shared_ptr<CPdfDocument>& document, QPrinter*
     QProgressDialog* progress = nullptr;
     if (parent) {
         progress = new QProgressDialog(QCoreApplication::translate("CPdfPrinter", "Printing..."),
-                                       QCoreApplication::translate("CPdfPrinter", "Cancel"), first,
-                                       last + 1, parent);
+                                       QCoreApplication::translate("CPdfPrinter", "Cancel"), first, last + 1, parent);
         progress->setWindowModality(Qt::WindowModal);
         progress->setMinimumDuration(500);
     }

@@ -14,6 +14,6 @@ public:
     // nFrom and nTo are zero-based and inclusive; -1 means the first or last
     // page. With a parent, a progress window lets the user cancel. Returns
     // false when nothing could be printed or the user cancelled.
-    static bool Print(const std::shared_ptr<CPdfDocument>& document, QPrinter* printer, int nFrom,
-                      int nTo, QWidget* parent = nullptr);
+    static bool Print(const std::shared_ptr<CPdfDocument>& document, QPrinter* printer, int nFrom, int nTo,
+                      QWidget* parent = nullptr);
 };

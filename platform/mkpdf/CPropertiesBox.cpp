@@ -41,7 +41,8 @@ CPropertiesBox::CPropertiesBox(const QString& path, const PdfProperties& p, QWid
         {tr("Modified"), date(p.modified)},
         {tr("PDF Version"), p.version},
         {tr("Pages"), QString::number(p.pageCount)},
-        {tr("Page Size"), tr("%1 x %2 mm").arg(qRound(size.width() / 72.0 * 25.4)).arg(qRound(size.height() / 72.0 * 25.4))},
+        {tr("Page Size"),
+         tr("%1 x %2 mm").arg(qRound(size.width() / 72.0 * 25.4)).arg(qRound(size.height() / 72.0 * 25.4))},
         {tr("File Size"), FormatSize(p.fileSize)},
         {tr("Security"), p.encrypted ? tr("Password protected") : tr("None")},
     };

@@ -17,7 +17,7 @@ public:
         QString copyPath;     // the copy itself
         QString documentPath; // the document it belongs to
         QDateTime written;
-        QJsonObject state;    // CEditSession::RecoveryState()
+        QJsonObject state; // CEditSession::RecoveryState()
     };
 
     static constexpr int kIntervalMs = 30000;

@@ -39,13 +39,8 @@ public:
     static QThreadPool* NewPool();
     // Runs task on the pool. Every engine task goes through here so that its
     // thread can report a crash, a stack overflow included.
-    template <typename Task>
-    static auto Run(Task task) -> QFuture<decltype(task())>
-    {
-        return RunOn(Pool(), task);
-    }
-    template <typename Task>
-    static auto RunOn(QThreadPool* pool, Task task) -> QFuture<decltype(task())>
+    template <typename Task> static auto Run(Task task) -> QFuture<decltype(task())> { return RunOn(Pool(), task); }
+    template <typename Task> static auto RunOn(QThreadPool* pool, Task task) -> QFuture<decltype(task())>
     {
         return QtConcurrent::run(pool, [task]() {
             MKBase::CCrashReporter::PrepareThread();
@@ -69,7 +64,11 @@ private:
             return page == other.page && scale == other.scale && region == other.region && colors == other.colors;
         }
     };
-    friend uint qHash(const Ticket& ticket, uint seed) { return ::qHash(ticket.page, seed) ^ ::qHash(ticket.scale, seed) ^ ::qHash(ticket.region.x() ^ (ticket.region.y() << 12), seed); }
+    friend uint qHash(const Ticket& ticket, uint seed)
+    {
+        return ::qHash(ticket.page, seed) ^ ::qHash(ticket.scale, seed)
+            ^ ::qHash(ticket.region.x() ^ (ticket.region.y() << 12), seed);
+    }
 
     std::shared_ptr<CPdfDocument> document;
     std::shared_ptr<std::atomic<int>> generation;

@@ -67,7 +67,8 @@ QString CSavePipeline::Message(Failure failure, const QString& path, const QStri
         return tr("\"%1\" was moved or deleted while it was open. Nothing was written.").arg(name);
     case SourceChanged:
         return tr("\"%1\" was changed by another program while it was open. Nothing was written; open it again "
-                  "to make your changes.").arg(name);
+                  "to make your changes.")
+            .arg(name);
     case SourceUnreadable:
         return tr("\"%1\" could not be read (%2). Nothing was written.").arg(name, detail);
     case OwnerPasswordNeeded:
@@ -139,11 +140,11 @@ CSavePipeline::Result CSavePipeline::Run(const Job& job)
     // Comments and form values alone: the parser's own output is an
     // incremental update of the original file, kept as it is, so what was
     // there before (a signature included) stays byte for byte.
-    const bool incremental = job.changesWriter && job.protection.mode == PdfProtection::Keep
-        && job.sources.size() == 1 && job.sources.at(0).opened
-        && job.plan.IsIdentity(job.sources.at(0).opened->PageCount());
-    const CPdfEditor::WriteResult written = incremental ? CopyInto(files.at(0).path, out, &error)
-                                                        : CPdfEditor::WritePlan(files, job.plan, job.protection, out, &error);
+    const bool incremental = job.changesWriter && job.protection.mode == PdfProtection::Keep && job.sources.size() == 1
+        && job.sources.at(0).opened && job.plan.IsIdentity(job.sources.at(0).opened->PageCount());
+    const CPdfEditor::WriteResult written = incremental
+        ? CopyInto(files.at(0).path, out, &error)
+        : CPdfEditor::WritePlan(files, job.plan, job.protection, out, &error);
     // Stage 3: all of it on disk before it takes the target's place.
     int writeError = 0;
     if (std::fflush(out) != 0 || std::ferror(out))

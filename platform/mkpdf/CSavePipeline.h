@@ -29,15 +29,15 @@ class CSavePipeline : public QObject
 public:
     enum Failure {
         None,
-        SourceMissing,     // a source file is gone
-        SourceChanged,     // a source file was changed by another program
-        SourceUnreadable,  // a source cannot be read (damaged, wrong password)
+        SourceMissing,    // a source file is gone
+        SourceChanged,    // a source file was changed by another program
+        SourceUnreadable, // a source cannot be read (damaged, wrong password)
         OwnerPasswordNeeded,
         FolderNotWritable, // nothing may be created in the target's folder
         TargetReadOnly,
-        WriteFailed,       // the disk refused the data (full, quota, I/O error)
-        ChangesFailed,     // stage 1 failed
-        ReloadFailed,      // written, but could not be opened again
+        WriteFailed,   // the disk refused the data (full, quota, I/O error)
+        ChangesFailed, // stage 1 failed
+        ReloadFailed,  // written, but could not be opened again
     };
 
     struct Source
@@ -68,8 +68,8 @@ public:
     struct Result
     {
         Failure failure = None;
-        QString detail;  // what the system or the parser said
-        QString message; // what the user is told
+        QString detail;                         // what the system or the parser said
+        QString message;                        // what the user is told
         std::shared_ptr<CPdfDocument> document; // the file as written, when reloaded
         bool Ok() const { return failure == None; }
     };

@@ -51,8 +51,8 @@ CSidePanel::CSidePanel(std::shared_ptr<CPdfDocument> document_, QWidget* parent)
     tabs = new QButtonGroup(this);
     const char* names[5] = {"button_panel_thumbnail", "button_panel_bookmark", "button_panel_annotation",
                             "button_panel_attachment", "button_panel_search"};
-    const QString tips[5] = {tr("Thumbnails"), tr("Bookmarks"), tr("Annotations"), tr("Attachments"),
-                             tr("Search Results")};
+    const QString tips[5]
+        = {tr("Thumbnails"), tr("Bookmarks"), tr("Annotations"), tr("Attachments"), tr("Search Results")};
     for (int i = 0; i < 5; ++i) {
         auto* button = new CIconButton(names[i], tips[i], 28, this);
         button->setCheckable(true);
@@ -76,9 +76,9 @@ CSidePanel::CSidePanel(std::shared_ptr<CPdfDocument> document_, QWidget* parent)
     results->setItemDelegate(new CSearchResultDelegate(results));
     results->setEditTriggers(QAbstractItemView::NoEditTriggers);
     results->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    for (QWidget* page : {static_cast<QWidget*>(thumbnails), static_cast<QWidget*>(bookmarks),
-                          static_cast<QWidget*>(annotations), static_cast<QWidget*>(attachments),
-                          static_cast<QWidget*>(results)})
+    for (QWidget* page :
+         {static_cast<QWidget*>(thumbnails), static_cast<QWidget*>(bookmarks), static_cast<QWidget*>(annotations),
+          static_cast<QWidget*>(attachments), static_cast<QWidget*>(results)})
         stack->addWidget(page);
     layout->addWidget(stack, 1);
 

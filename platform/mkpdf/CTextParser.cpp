@@ -116,9 +116,8 @@ bool CTextParser::Read(int nPage, bool bBoxes, const std::atomic<bool>* abort, P
         std::unique_ptr<Poppler::Page> page(parser->page(nPage));
         read = page && Collect(*page, bBoxes, abort, out);
     } else {
-        document->WithPage(nPage, [&](const Poppler::Page* page) {
-            read = page && Collect(*page, bBoxes, abort, out);
-        });
+        document->WithPage(nPage,
+                           [&](const Poppler::Page* page) { read = page && Collect(*page, bBoxes, abort, out); });
     }
     return read;
 }

@@ -12,7 +12,7 @@ class CPdfDocument;
 namespace Poppler {
 class Document;
 class Page;
-}
+} // namespace Poppler
 
 // A page's text as a reader meets it: words in reading order, a space
 // between words, a line feed at each line end, right-to-left runs in logical

@@ -6,9 +6,9 @@
 #include "CRenderQueue.h"
 
 #include <QMouseEvent>
-#include <algorithm>
 #include <QPainter>
 #include <QScrollBar>
+#include <algorithm>
 
 namespace {
 
@@ -126,8 +126,7 @@ void CThumbnailView::paintEvent(QPaintEvent* event)
             painter.drawRect(r.adjusted(-2, -2, 2, 2));
         }
         painter.setPen(i == currentPage ? currentColor : textColor);
-        painter.drawText(QRect(r.left(), r.bottom() + 2, r.width(), kLabel), Qt::AlignCenter,
-                         QString::number(i + 1));
+        painter.drawText(QRect(r.left(), r.bottom() + 2, r.width(), kLabel), Qt::AlignCenter, QString::number(i + 1));
     }
 }
 

@@ -1,10 +1,9 @@
 #include "MainBox.h"
 
+#include "CAnnotationLayer.h"
 #include "CAnnotationStore.h"
 #include "CCommentController.h"
 #include "CCommentToolBar.h"
-#include "CFormBar.h"
-#include "CFormController.h"
 #include "CDocumentPrefetch.h"
 #include "CDocumentSaver.h"
 #include "CDocumentSearch.h"
@@ -13,36 +12,36 @@
 #include "CEditSession.h"
 #include "CFileUtils.h"
 #include "CFindBar.h"
+#include "CFormBar.h"
+#include "CFormController.h"
 #include "CGotoPageBox.h"
 #include "CMessageDialog.h"
 #include "COrganizerBox.h"
 #include "COrganizerView.h"
 #include "CPageCache.h"
 #include "CPageColors.h"
-#include "CAnnotationLayer.h"
 #include "CPageView.h"
 #include "CPasswordBox.h"
 #include "CPdfDocument.h"
 #include "CPdfEditor.h"
 #include "CPdfPrinter.h"
 #include "CPropertiesBox.h"
+#include "CRecentThumbnail.h"
 #include "CRecoveryCopy.h"
 #include "CRenameBox.h"
-#include "CRecentThumbnail.h"
 #include "CRenderQueue.h"
 #include "CSidePanel.h"
 #include "CTextCache.h"
 #include "OpenRequestKeys.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QFutureWatcher>
-#include <QApplication>
+#include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QStyle>
 #include <QJsonArray>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -54,6 +53,7 @@
 #include <QSet>
 #include <QStackedWidget>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTimer>
 #include <QUndoStack>
 #include <QVBoxLayout>
@@ -363,8 +363,7 @@ QString MainBox::PrefetchedPath()
     return CDocumentPrefetch::Path();
 }
 
-QWidget* MainBox::CreatePdfBox(QWidget* parent, const QString& path, const QVariantMap& options,
-                               int& result)
+QWidget* MainBox::CreatePdfBox(QWidget* parent, const QString& path, const QVariantMap& options, int& result)
 {
     // A tab restored behind others reads its file when first shown.
     if (options.value(OpenKey::kDeferred).toBool()) {
@@ -380,9 +379,9 @@ QWidget* MainBox::CreatePdfBox(QWidget* parent, const QString& path, const QVari
     const CDocumentPrefetch::Result prefetched = CDocumentPrefetch::Take(path);
     std::shared_ptr<CPdfDocument> document = prefetched.document;
     if (document && !prefetched.page.isNull())
-        CPageCache::Instance().Insert({document->Id(), prefetched.pageIndex, CPageCache::ScaleKey(prefetched.scale),
-                                       QRect(), prefetched.colors},
-                                      prefetched.page);
+        CPageCache::Instance().Insert(
+            {document->Id(), prefetched.pageIndex, CPageCache::ScaleKey(prefetched.scale), QRect(), prefetched.colors},
+            prefetched.page);
     result = OpenOk;
     if (!document)
         document = LoadOrAsk(path, parent, &result);
@@ -520,13 +519,15 @@ const QHash<QString, void (*)(MainBox*)>& MainBox::MenuKeys()
         {"save", [](MainBox* box) { box->saver->Save(); }},
         {"save_as", [](MainBox* box) { box->saver->AskSaveAs(); }},
         {"protect", [](MainBox* box) { box->saver->AskProtect(); }},
-        {"show_in_finder", [](MainBox* box) { MKBase::CFileUtils::OpenFolderAndSelectFile(box->GetDocumentFilePath()); }},
+        {"show_in_finder",
+         [](MainBox* box) { MKBase::CFileUtils::OpenFolderAndSelectFile(box->GetDocumentFilePath()); }},
         {"rename", [](MainBox* box) { box->AskRename(); }},
         {"doc_property", [](MainBox* box) { box->ShowProperties(); }},
         {"print", [](MainBox* box) { box->AskPrint(); }},
         {"undo", [](MainBox* box) { box->session->UndoStack()->undo(); }},
         {"redo", [](MainBox* box) { box->session->UndoStack()->redo(); }},
-        {"delete", [](MainBox* box) {
+        {"delete",
+         [](MainBox* box) {
              if (box->IsOrganizing())
                  box->organizer->DeleteSelection();
              else if (box->comments->Layer())
@@ -534,13 +535,15 @@ const QHash<QString, void (*)(MainBox*)>& MainBox::MenuKeys()
          }},
         {"comment", [](MainBox* box) { box->comments->Toggle(); }},
         {"copy", [](MainBox* box) { box->view->CopySelection(); }},
-        {"select_all", [](MainBox* box) {
+        {"select_all",
+         [](MainBox* box) {
              if (box->IsOrganizing())
                  box->organizer->View()->SelectAll();
              else
                  box->view->SelectAllText();
          }},
-        {"organize_pages", [](MainBox* box) { box->IsOrganizing() ? void(box->CloseOrganizer()) : box->ShowOrganizer(); }},
+        {"organize_pages",
+         [](MainBox* box) { box->IsOrganizing() ? void(box->CloseOrganizer()) : box->ShowOrganizer(); }},
         {"single_view", [](MainBox* box) { box->view->SetDisplayMode(CPageView::SinglePage); }},
         {"single_scroll", [](MainBox* box) { box->view->SetDisplayMode(CPageView::SingleScroll); }},
         {"two_view", [](MainBox* box) { box->view->SetDisplayMode(CPageView::TwoPage); }},
@@ -625,8 +628,8 @@ bool MainBox::CloseOrganizer()
         // The reading view always shows the pages as saved.
         CMessageDialog box(true, this, QString(),
                            tr("Save the page changes to \"%1\"?").arg(QFileInfo(document->FilePath()).fileName()),
-                           tr("The reading view shows the pages once they are saved."), tr("Cancel"),
-                           tr("Discard"), tr("Save"));
+                           tr("The reading view shows the pages once they are saved."), tr("Cancel"), tr("Discard"),
+                           tr("Save"));
         box.ShowMask(window(), false);
         const int answer = box.exec();
         if (answer == 2)
@@ -754,7 +757,8 @@ bool MainBox::RenameTo(const QString& path, QString* error)
     if (MKBase::CFileUtils::IsTheSameFile(old, path) && QFileInfo(old).fileName() == QFileInfo(path).fileName())
         return true;
     if (!QFile::rename(old, path)) {
-        const QString reason = tr("The file could not be renamed. It may be in use, or the folder may not allow changes.");
+        const QString reason
+            = tr("The file could not be renamed. It may be in use, or the folder may not allow changes.");
         if (error)
             *error = reason;
         ShowError(tr("Failed to Rename"), reason);
@@ -821,8 +825,8 @@ QString MainBox::ExtractAttachment(int nIndex)
         return QString();
     const QByteArray bytes = document->AttachmentData(nIndex);
     // Every extraction gets a folder of its own, so nothing is overwritten.
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)
-        + "/attachments/" + QString::number(QDateTime::currentMSecsSinceEpoch(), 36)
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/attachments/"
+        + QString::number(QDateTime::currentMSecsSinceEpoch(), 36)
         + QString::number(QRandomGenerator::global()->generate() % 100000, 36);
     const QString target = folder + "/" + SafeAttachmentName(list.at(nIndex).name);
     if (bytes.isEmpty() && list.at(nIndex).size > 0) {
@@ -896,11 +900,10 @@ void MainBox::closeEvent(QCloseEvent* event)
         return;
     }
     if (session->IsDirty()) {
-        CMessageDialog box(true, this, QString(),
-                           tr("Do you want to save changes to \"%1\" before closing?")
-                               .arg(QFileInfo(document->FilePath()).fileName()),
-                           tr("Your changes will be lost if you don't save them."), tr("Cancel"),
-                           tr("Don't Save"), tr("Save"));
+        CMessageDialog box(
+            true, this, QString(),
+            tr("Do you want to save changes to \"%1\" before closing?").arg(QFileInfo(document->FilePath()).fileName()),
+            tr("Your changes will be lost if you don't save them."), tr("Cancel"), tr("Don't Save"), tr("Save"));
         box.ShowMask(window(), false);
         const int answer = box.exec();
         const bool keep = answer == 1 || answer == 0 || (answer == 3 && !saver->Save());

@@ -61,8 +61,7 @@ public:
     // result then says why. A protected file asks for its password. With
     // "recordThumbnail" false no first-page picture is written for the
     // recent list.
-    static QWidget* CreatePdfBox(QWidget* parent, const QString& path, const QVariantMap& options,
-                                 int& result);
+    static QWidget* CreatePdfBox(QWidget* parent, const QString& path, const QVariantMap& options, int& result);
     // New blank document: "pageCount" pages of "pageSize" points written to
     // "tempPath".
     static QWidget* CreatePdfBox(QWidget* parent, const QVariantMap& options, int& result);

@@ -5,9 +5,9 @@
 #include "windows/CSingleInstance.h"
 
 #include <QApplication>
-#include <QWidget>
 #include <QDir>
 #include <QUrl>
+#include <QWidget>
 
 #include <cstdio>
 
@@ -18,7 +18,8 @@ QString ReadBundleId(const QString& bundle, const QString& region)
 
 QString ReadProductValue(const QString& bundle, const QString& region, const QString& key)
 {
-    return MKBase::CJsonReader::ParseJsonFileToObject(QStringLiteral(":/res/conf/%1_%2/product.json").arg(bundle, region))
+    return MKBase::CJsonReader::ParseJsonFileToObject(
+               QStringLiteral(":/res/conf/%1_%2/product.json").arg(bundle, region))
         .value(key)
         .toString();
 }

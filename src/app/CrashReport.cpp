@@ -27,8 +27,7 @@ bool CrashIdentityForBrand(const QString& bundle, const QString& region, CrashId
 {
     CrashIdentity result;
     if (bundle == QLatin1String("rv")) {
-        result = {QStringLiteral("rvpdf_linux"), QStringLiteral("RVPDF User"),
-                  QStringLiteral("crash@rvpdf.example")};
+        result = {QStringLiteral("rvpdf_linux"), QStringLiteral("RVPDF User"), QStringLiteral("crash@rvpdf.example")};
     } else if (bundle == QLatin1String("mk") && region != QLatin1String("domestic")) {
         result = {QStringLiteral("marvikpdf_intl"), QStringLiteral("Marvik User"),
                   QStringLiteral("crash@marvikpdf.example")};
@@ -94,8 +93,7 @@ bool IsCrashReportInstalled()
 QUrl CrashUploadUrl()
 {
     MKApplication* app = MKApplication::getInstance();
-    const QString configured = app ? app->GetAppValue("FormalReport") + QStringLiteral("/crash/v1/upload")
-                                   : QString();
+    const QString configured = app ? app->GetAppValue("FormalReport") + QStringLiteral("/crash/v1/upload") : QString();
     return MKBase::CServiceUrl::Resolve("RVPDF_CRASH_URL", configured);
 }
 

@@ -34,8 +34,8 @@ void InitUsageReport(const QString& bundle, const QString& region)
     MKApplication* app = MKApplication::getInstance();
     auto* reports = MKBase::CGaReportManager::getInstance();
     reports->InitStorage(MKApplication::AppCacheDirPath() + "/report", MKApplication::FrameworkSettingsPath());
-    const QString table = QStringLiteral("%1/ga/%2").arg(MKApplication::ConfProductDirPath(),
-                                                          app->GetAppValue("GaTable"));
+    const QString table
+        = QStringLiteral("%1/ga/%2").arg(MKApplication::ConfProductDirPath(), app->GetAppValue("GaTable"));
     const QString pcid = app->GetAppValue("PCID");
     QString id;
     QString secret;
@@ -49,8 +49,7 @@ void InitUsageReport(const QString& bundle, const QString& region)
     QString reportUrl = base + "/log/v1/api/report";
     if (region == QLatin1String("domestic"))
         reportUrl = base + "/v1/log";
-    reports->InitQvData(reportUrl, pcid, app->GetProductID(), app->GetAppValue("AppVersion"),
-                        app->GetAppValue("qd"));
+    reports->InitQvData(reportUrl, pcid, app->GetProductID(), app->GetAppValue("AppVersion"), app->GetAppValue("qd"));
 }
 
 void CountLaunchOnce()
@@ -84,8 +83,7 @@ void CountLaunch(const QDate& today)
     const QString running = app->GetAppValue("AppVersion");
     const QString stored = MKBase::CFileUtils::ReadFileData(cache + "/version.data");
     if (stored.isEmpty()
-        || QVersionNumber::compare(QVersionNumber::fromString(stored),
-                                   QVersionNumber::fromString(running)) < 0)
+        || QVersionNumber::compare(QVersionNumber::fromString(stored), QVersionNumber::fromString(running)) < 0)
         MKBase::CFileUtils::WriteFileData(cache + "/version.data", running);
 
     static const QRegularExpression space("\\s");

@@ -1,24 +1,24 @@
 #include "AppStartup.h"
-#include "CommandParser.h"
-#include "CrashReport.h"
+#include "CPageView.h"
 #include "CSystemUtils.h"
 #include "CTerminationSignals.h"
+#include "CommandParser.h"
+#include "CrashReport.h"
 #include "LoggerObject.h"
 #include "MKApplication.h"
-#include "CPageView.h"
 #include "MainBox.h"
 #include "RvpdfVersion.h"
 #include "UsageReport.h"
+#include "setting/CSettingManager.h"
+#include "setting/SettingKeys.h"
 #include "tabbar/CTabBar.h"
 #include "windows/CMainViewManager.h"
 #include "windows/CSessionKeeper.h"
-#include "setting/CSettingManager.h"
-#include "setting/SettingKeys.h"
 #include "windows/CSingleInstance.h"
 
 #include <QDir>
-#include <QJsonDocument>
 #include <QIcon>
+#include <QJsonDocument>
 #include <QStyleFactory>
 #include <QTimer>
 
@@ -163,7 +163,8 @@ int main(int argc, char** argv)
     manager->StartThemeWatcher(kThemeWaitMs);
     manager->StartSemaphoreThread(strBundleId);
     if (CTerminationSignals* termination = CTerminationSignals::Install())
-        QObject::connect(termination, &CTerminationSignals::SignalTerminationRequested, manager, &CMainViewManager::SlotTerminate);
+        QObject::connect(termination, &CTerminationSignals::SignalTerminationRequested, manager,
+                         &CMainViewManager::SlotTerminate);
     QWidget* window = manager->CreateMainView(nullptr);
     manager->SetCurrentView(window);
     std::unique_ptr<StartupProbe> probe;
@@ -176,7 +177,8 @@ int main(int argc, char** argv)
     // The last session comes back first; a file given on the command line
     // opens in addition, 200 ms later, and becomes the current one.
     CSessionKeeper* session = manager->Session();
-    session->Restore(window, CSettingManager::getInstance()->GetGeneral().value(SettingKey::kReopenDocuments, true).toBool());
+    session->Restore(window,
+                     CSettingManager::getInstance()->GetGeneral().value(SettingKey::kReopenDocuments, true).toBool());
     if (qEnvironmentVariableIsSet("RVPDF_SESSION_PROBE")) {
         // The restored session as the next save would write it, and what
         // the user would be told; then the application ends.

@@ -108,7 +108,8 @@ void AssocGuidBox::Retranslate()
     title->setText(tr("Two Steps to Set %1 as the Default PDF Viewer").arg(product));
     step1->setText(tr("Step 1"));
     step2->setText(tr("Step 2"));
-    text1->setText(tr("Click %1 below, then click %2 in the pop-up.").arg(Bold(tr("Set as Default")), Bold(tr("Change"))));
+    text1->setText(
+        tr("Click %1 below, then click %2 in the pop-up.").arg(Bold(tr("Set as Default")), Bold(tr("Change"))));
     text2->setText(tr("Select %1 from the list, then click %2 to apply changes.").arg(Bold(product), Bold(tr("OK"))));
     okButton->setText(tr("Set as Default"));
 }

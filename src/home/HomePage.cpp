@@ -45,8 +45,8 @@ HomePage::HomePage(QWidget* parent)
     connect(recentPage, &RecentPage::SignalClickedPrivate, this, &HomePage::SlotPrivateClicked);
     connect(recentPage, &RecentPage::SignalClickedOpen, this, &HomePage::SignalClickedOpen);
     connect(recentPage, &RecentPage::SignalOpenFile, this, &HomePage::SignalOpenFile);
-    connect(CSettingManager::getInstance(), &CSettingManager::SignalPrivateChanged, this,
-            &HomePage::SlotPrivateChanged, Qt::QueuedConnection);
+    connect(CSettingManager::getInstance(), &CSettingManager::SignalPrivateChanged, this, &HomePage::SlotPrivateChanged,
+            Qt::QueuedConnection);
     Retranslate();
 }
 
@@ -124,12 +124,12 @@ void HomePage::Retranslate()
     openButton->setText(tr("Open PDF"));
     createButton->setText(tr("Create PDF"));
     title->setText(tr("Popular Tools"));
-    const QString titles[] = {tr("Edit PDF"), tr("Create PDF"), tr("Print PDF"), tr("Organize PDFs"), tr("Encrypt PDF")};
-    const QString texts[] = {tr("Edit text, images and links in your PDF effortlessly"),
-                             tr("Create a Blank Page PDF in a second"),
-                             tr("Print your PDF document quickly and easily"),
-                             tr("Simply sort, add, delete PDF pages and etc."),
-                             tr("Password protect your PDF from unauthorized access")};
+    const QString titles[]
+        = {tr("Edit PDF"), tr("Create PDF"), tr("Print PDF"), tr("Organize PDFs"), tr("Encrypt PDF")};
+    const QString texts[]
+        = {tr("Edit text, images and links in your PDF effortlessly"), tr("Create a Blank Page PDF in a second"),
+           tr("Print your PDF document quickly and easily"), tr("Simply sort, add, delete PDF pages and etc."),
+           tr("Password protect your PDF from unauthorized access")};
     for (int i = 0; i < tools.size(); ++i)
         tools[i]->SetTexts(titles[i], texts[i]);
     noticeTitle->setText(tr("You've gone Incognito"));

@@ -4,8 +4,8 @@
 #include "recent/CFileListModel.h"
 #include "recent/CFileListView.h"
 #include "recent/CRecentManager.h"
-#include "recent/RencentSortFilterProxyModel.h"
 #include "recent/RecentKeys.h"
+#include "recent/RencentSortFilterProxyModel.h"
 
 #include <QButtonGroup>
 #include <QEvent>

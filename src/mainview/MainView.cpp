@@ -35,7 +35,8 @@ MainView::MainView(QWidget* parent)
     homeButton->setChecked(true);
     connect(homeButton, &QPushButton::toggled, this, &MainView::SlotSelectHome);
     const QString type = MKApplication::getInstance() ? MKApplication::getInstance()->GetProductType() : QString();
-    homeButton->setObjectName(type.isEmpty() ? QStringLiteral("button_home") : QStringLiteral("button_home_%1").arg(type));
+    homeButton->setObjectName(type.isEmpty() ? QStringLiteral("button_home")
+                                             : QStringLiteral("button_home_%1").arg(type));
     homeButton->setFixedSize(36, 28);
     homeButton->setAttribute(Qt::WA_LayoutUsesWidgetRect);
 
@@ -86,7 +87,8 @@ MainView::MainView(QWidget* parent)
     connect(&menu, &DocumentMenu::SignalMenuTrigger, this, &MainView::SlotMenuTriggered);
     connect(&menu, &DocumentMenu::SignalGetRecentFileList, this, &MainView::SlotGetRecentFileList);
     connect(&menu, &DocumentMenu::SignalGetCurrentTabInfo, this, &MainView::SlotGetCurrentTabInfo);
-    connect(&menu, &DocumentMenu::SignalRecentOpenFile, this, [this](const QString& path) { OpenAndForgetFailure(path, true); });
+    connect(&menu, &DocumentMenu::SignalRecentOpenFile, this,
+            [this](const QString& path) { OpenAndForgetFailure(path, true); });
 
     ShowHome(true);
     UpdateText();
@@ -315,8 +317,9 @@ void MainView::UpdateText()
     MKMainWindow::UpdateText();
     homeButton->setToolTip(tr("Startup Page"));
     if (addButton)
-        addButton->setToolTip(tr("Open PDF") + QStringLiteral("(%1)").arg(
-                                                   QKeySequence(QKeySequence::Open).toString(QKeySequence::NativeText)));
+        addButton->setToolTip(
+            tr("Open PDF")
+            + QStringLiteral("(%1)").arg(QKeySequence(QKeySequence::Open).toString(QKeySequence::NativeText)));
     if (tabCountButton)
         tabCountButton->setToolTip(tr("Open Tabs"));
     menu.UpdateText();
@@ -359,8 +362,8 @@ void MainView::SlotClickedCreateLink()
         return;
     }
     const bool created = MKBase::CFileUtils::CreateDesktopLink(MKBase::CFileUtils::GetAppDirPath(),
-                                                               MKBase::CFileUtils::GetAppFilePath(), QString(),
-                                                               user, title, QCoreApplication::applicationName());
+                                                               MKBase::CFileUtils::GetAppFilePath(), QString(), user,
+                                                               title, QCoreApplication::applicationName());
     ShowNotice(created ? tr("Shortcut successfully created!") : tr("Failed to create shortcuts."));
 }
 

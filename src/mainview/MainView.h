@@ -1,7 +1,7 @@
 #pragma once
 
-#include "menu/DocumentMenu.h"
 #include "MKMainWindow.h"
+#include "menu/DocumentMenu.h"
 
 #include <QHash>
 #include <QVariantMap>

@@ -132,12 +132,16 @@ void MainView::AttachDocument(const QString& caption, bool dirty, QWidget* widge
     tabBar->AddItem(caption, dirty, widget, select);
     widget->setParent(this);
     // A widget arriving from another window drops its old window first.
-    const char* documentSignals[] = {
-        SIGNAL(SignalFirstThumbRendered(const QString&, bool)), SIGNAL(SignalDocumentRename(const QString&, const QString&)),
-        SIGNAL(SignalDocumentSaveAs(const QString&, const QString&)), SIGNAL(SignalDocumentChanged(bool)),
-        SIGNAL(SignalDocumentClosed(bool)), SIGNAL(SignalDocumentOpenAttachment(const QString&)),
-        SIGNAL(SignalGetUserName(QString&)), SIGNAL(SignalSetTitleBarVisible(bool)),
-        SIGNAL(SignalCommentOptionChanged()), SIGNAL(SignalClickedFile(const QPoint&))};
+    const char* documentSignals[] = {SIGNAL(SignalFirstThumbRendered(const QString&, bool)),
+                                     SIGNAL(SignalDocumentRename(const QString&, const QString&)),
+                                     SIGNAL(SignalDocumentSaveAs(const QString&, const QString&)),
+                                     SIGNAL(SignalDocumentChanged(bool)),
+                                     SIGNAL(SignalDocumentClosed(bool)),
+                                     SIGNAL(SignalDocumentOpenAttachment(const QString&)),
+                                     SIGNAL(SignalGetUserName(QString&)),
+                                     SIGNAL(SignalSetTitleBarVisible(bool)),
+                                     SIGNAL(SignalCommentOptionChanged()),
+                                     SIGNAL(SignalClickedFile(const QPoint&))};
     for (const char* signal : documentSignals)
         widget->disconnect(signal);
     connect(widget, SIGNAL(SignalFirstThumbRendered(const QString&, bool)), this,
@@ -167,7 +171,7 @@ void MainView::RemoveRecentPath(const QString& path)
 void MainView::OpenAndForgetFailure(const QString& path, bool bTips)
 {
     int nRet = MainBox::OpenNone;
-    SlotOpenFile(nRet, QVariantMap{{OpenKey::kPath, path}}, bTips);
+    SlotOpenFile(nRet, QVariantMap {{OpenKey::kPath, path}}, bTips);
     if (MainBox::IsOpenError(nRet))
         RemoveRecentPath(path);
 }
@@ -201,7 +205,7 @@ void MainView::OpenFilesDialog(int nTool)
     CSettingManager::getInstance()->SetRecord(SettingKey::kLastFolder, QFileInfo(files.first()).absolutePath());
     for (const QString& file : files) {
         int nRet = MainBox::OpenNone;
-        SlotOpenFile(nRet, QVariantMap{{OpenKey::kPath, file}, {OpenKey::kToolId, nTool}}, true);
+        SlotOpenFile(nRet, QVariantMap {{OpenKey::kPath, file}, {OpenKey::kToolId, nTool}}, true);
         if (MainBox::IsOpenError(nRet))
             RemoveRecentPath(file);
     }
@@ -242,7 +246,8 @@ void MainView::SlotCreateBlankPDF()
         const QString folder = QDir::toNativeSeparators(QFileInfo(tempPath).absolutePath());
         MKMessageBox::information(true, this, this, QString(), tr("Failed to Create PDF"),
                                   tr("The new document could not be written to \"%1\". Check that the folder "
-                                     "exists and that you may write there.").arg(folder),
+                                     "exists and that you may write there.")
+                                      .arg(folder),
                                   1024, 332);
         return;
     }
@@ -302,7 +307,7 @@ void MainView::dropEvent(QDropEvent* event)
             const QString path = url.toLocalFile();
             QTimer::singleShot(100, this, [this, path]() {
                 int nRet = MainBox::OpenNone;
-                SlotOpenFile(nRet, QVariantMap{{OpenKey::kPath, path}}, false);
+                SlotOpenFile(nRet, QVariantMap {{OpenKey::kPath, path}}, false);
             });
         }
     }

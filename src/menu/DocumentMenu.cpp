@@ -90,7 +90,9 @@ QMenu* DocumentMenu::BuildFileMenu(QWidget* parent)
     if (fileMenu)
         return fileMenu;
     fileMenu = NewMenu(QT_TRANSLATE_NOOP("DocumentMenu", "File"), parent);
-    AddItems(fileMenu, {{QT_TRANSLATE_NOOP("DocumentMenu", "Open"), "open", QKeySequence::Open, nullptr, "/file/menu_icon_open.png", false}},
+    AddItems(fileMenu,
+             {{QT_TRANSLATE_NOOP("DocumentMenu", "Open"), "open", QKeySequence::Open, nullptr,
+               "/file/menu_icon_open.png", false}},
              &fileActions);
     recentMenu = fileMenu->addMenu(Translate(QT_TRANSLATE_NOOP("DocumentMenu", "Open Recents")));
     recentMenu->setProperty("source", QByteArray("Open Recents"));
@@ -99,25 +101,34 @@ QMenu* DocumentMenu::BuildFileMenu(QWidget* parent)
     titledMenus << recentMenu;
     connect(recentMenu, &QMenu::aboutToShow, this, &DocumentMenu::SlotRecentMenuAboutToShow);
     connect(recentMenu, &QMenu::triggered, this, &DocumentMenu::SlotRecentMenuTriggered);
-    AddItems(fileMenu,
-             {{QT_TRANSLATE_NOOP("DocumentMenu", "Create PDF"), "new", QKeySequence::New, nullptr, "/file/menu_icon_create.png", false},
-              {nullptr, nullptr, None, nullptr, nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Close Tab"), "close_tab", QKeySequence::Close, nullptr, nullptr, true},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Close Window"), "close_window", None, "Ctrl+Shift+W", nullptr, true},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Close All Windows"), "close_all_windows", None, "Ctrl+Alt+Shift+W", nullptr, true},
-              {nullptr, nullptr, None, nullptr, nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Save"), "save", QKeySequence::Save, nullptr, "/file/menu_icon_save.png", false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Save As"), "save_as", QKeySequence::SaveAs, "Ctrl+Shift+S", "/file/menu_icon_save_as.png", false},
-              {nullptr, nullptr, None, nullptr, nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Open File Location"), "show_in_finder", None, nullptr, "/file/menu_icon_location.png", false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Share"), "share", None, nullptr, nullptr, true},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Document Properties"), "doc_property", None, "Ctrl+D", "/file/menu_icon_doc.png", false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Protect"), "protect", None, nullptr, "/file/menu_icon_protect.png", false},
-              {nullptr, nullptr, None, nullptr, nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Print"), "print", QKeySequence::Print, nullptr, "/file/menu_icon_print.png", false},
-              {nullptr, nullptr, None, nullptr, nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Preferences"), "set", None, nullptr, "/file/menu_icon_setting.png", false}},
-             &fileActions);
+    AddItems(
+        fileMenu,
+        {{QT_TRANSLATE_NOOP("DocumentMenu", "Create PDF"), "new", QKeySequence::New, nullptr,
+          "/file/menu_icon_create.png", false},
+         {nullptr, nullptr, None, nullptr, nullptr, false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Close Tab"), "close_tab", QKeySequence::Close, nullptr, nullptr, true},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Close Window"), "close_window", None, "Ctrl+Shift+W", nullptr, true},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Close All Windows"), "close_all_windows", None, "Ctrl+Alt+Shift+W",
+          nullptr, true},
+         {nullptr, nullptr, None, nullptr, nullptr, false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Save"), "save", QKeySequence::Save, nullptr, "/file/menu_icon_save.png",
+          false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Save As"), "save_as", QKeySequence::SaveAs, "Ctrl+Shift+S",
+          "/file/menu_icon_save_as.png", false},
+         {nullptr, nullptr, None, nullptr, nullptr, false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Open File Location"), "show_in_finder", None, nullptr,
+          "/file/menu_icon_location.png", false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Share"), "share", None, nullptr, nullptr, true},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Document Properties"), "doc_property", None, "Ctrl+D",
+          "/file/menu_icon_doc.png", false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Protect"), "protect", None, nullptr, "/file/menu_icon_protect.png", false},
+         {nullptr, nullptr, None, nullptr, nullptr, false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Print"), "print", QKeySequence::Print, nullptr,
+          "/file/menu_icon_print.png", false},
+         {nullptr, nullptr, None, nullptr, nullptr, false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Preferences"), "set", None, nullptr, "/file/menu_icon_setting.png",
+          false}},
+        &fileActions);
     connect(fileMenu, &QMenu::triggered, this, &DocumentMenu::SlotMenuTriggered);
     connect(fileMenu, &QMenu::aboutToShow, this, &DocumentMenu::SlotFileMenuAboutToShow);
     UpdateIcons();
@@ -137,7 +148,8 @@ QMenu* DocumentMenu::BuildEditMenu(QWidget* parent)
               {QT_TRANSLATE_NOOP("DocumentMenu", "Copy"), "copy", QKeySequence::Copy, nullptr, nullptr, false},
               {QT_TRANSLATE_NOOP("DocumentMenu", "Paste"), "paste", QKeySequence::Paste, nullptr, nullptr, false},
               {QT_TRANSLATE_NOOP("DocumentMenu", "Delete"), "delete", QKeySequence::Delete, nullptr, nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Select All"), "select_all", QKeySequence::SelectAll, nullptr, nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Select All"), "select_all", QKeySequence::SelectAll, nullptr, nullptr,
+               false},
               {QT_TRANSLATE_NOOP("DocumentMenu", "Find"), "find", QKeySequence::Find, nullptr, nullptr, false},
               {nullptr, nullptr, None, nullptr, nullptr, false},
               {QT_TRANSLATE_NOOP("DocumentMenu", "Comment"), "comment", None, "Ctrl+Alt+C", nullptr, false}},
@@ -153,36 +165,40 @@ QMenu* DocumentMenu::BuildViewMenu(QWidget* parent)
         return viewMenu;
     viewMenu = NewMenu(QT_TRANSLATE_NOOP("DocumentMenu", "View"), parent);
     displayMenu = NewMenu(QT_TRANSLATE_NOOP("DocumentMenu", "Display"), viewMenu);
-    AddItems(displayMenu,
-             {{QT_TRANSLATE_NOOP("DocumentMenu", "Single Page View"), "single_view", None, nullptr, nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Single Page Scrolling"), "single_scroll", None, nullptr, nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Two Page View"), "two_view", None, nullptr, nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Two Page Scrolling"), "two_scroll", None, nullptr, nullptr, false}},
-             &viewActions);
+    AddItems(
+        displayMenu,
+        {{QT_TRANSLATE_NOOP("DocumentMenu", "Single Page View"), "single_view", None, nullptr, nullptr, false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Single Page Scrolling"), "single_scroll", None, nullptr, nullptr, false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Two Page View"), "two_view", None, nullptr, nullptr, false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Two Page Scrolling"), "two_scroll", None, nullptr, nullptr, false}},
+        &viewActions);
     viewMenu->addMenu(displayMenu);
     viewMenu->addSeparator();
-    AddItems(viewMenu,
-             {{QT_TRANSLATE_NOOP("DocumentMenu", "Thumbnails"), "thumbnail", None, "Ctrl+Alt+1", nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Bookmarks"), "bookmark", None, "Ctrl+Alt+2", nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Annotations"), "annotation", None, "Ctrl+Alt+3", nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Attachments"), "attachment", None, "Ctrl+Alt+4", nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Organize Pages"), "organize_pages", None, "Ctrl+Alt+O", nullptr, false},
-              {nullptr, nullptr, None, nullptr, nullptr, false}},
-             &viewActions);
+    AddItems(
+        viewMenu,
+        {{QT_TRANSLATE_NOOP("DocumentMenu", "Thumbnails"), "thumbnail", None, "Ctrl+Alt+1", nullptr, false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Bookmarks"), "bookmark", None, "Ctrl+Alt+2", nullptr, false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Annotations"), "annotation", None, "Ctrl+Alt+3", nullptr, false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Attachments"), "attachment", None, "Ctrl+Alt+4", nullptr, false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Organize Pages"), "organize_pages", None, "Ctrl+Alt+O", nullptr, false},
+         {nullptr, nullptr, None, nullptr, nullptr, false}},
+        &viewActions);
     zoomMenu = NewMenu(QT_TRANSLATE_NOOP("DocumentMenu", "Zoom"), viewMenu);
-    AddItems(zoomMenu,
-             {{QT_TRANSLATE_NOOP("DocumentMenu", "Zoom In"), "zoom_in", QKeySequence::ZoomIn, nullptr, nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Zoom Out"), "zoom_out", QKeySequence::ZoomOut, nullptr, nullptr, false},
-              {nullptr, nullptr, None, nullptr, nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Actual Size"), "fit_actual", None, nullptr, nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Fit Page"), "fit_page", None, nullptr, nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Fit Width"), "fit_width", None, nullptr, nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Fit Height"), "fit_height", None, nullptr, nullptr, false}},
-             &viewActions);
+    AddItems(
+        zoomMenu,
+        {{QT_TRANSLATE_NOOP("DocumentMenu", "Zoom In"), "zoom_in", QKeySequence::ZoomIn, nullptr, nullptr, false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Zoom Out"), "zoom_out", QKeySequence::ZoomOut, nullptr, nullptr, false},
+         {nullptr, nullptr, None, nullptr, nullptr, false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Actual Size"), "fit_actual", None, nullptr, nullptr, false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Fit Page"), "fit_page", None, nullptr, nullptr, false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Fit Width"), "fit_width", None, nullptr, nullptr, false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Fit Height"), "fit_height", None, nullptr, nullptr, false}},
+        &viewActions);
     viewMenu->addMenu(zoomMenu);
     viewMenu->addMenu(BuildPageColorMenu(viewMenu));
     viewMenu->addSeparator();
-    AddItems(viewMenu, {{QT_TRANSLATE_NOOP("DocumentMenu", "Enter Read Mode"), "full_screen", None, "Ctrl+L", nullptr, false}},
+    AddItems(viewMenu,
+             {{QT_TRANSLATE_NOOP("DocumentMenu", "Enter Read Mode"), "full_screen", None, "Ctrl+L", nullptr, false}},
              &viewActions);
     connect(viewMenu, &QMenu::triggered, this, &DocumentMenu::SlotMenuTriggered);
     connect(viewMenu, &QMenu::aboutToShow, this, &DocumentMenu::SlotViewMenuAboutToShow);
@@ -269,13 +285,16 @@ QMenu* DocumentMenu::BuildWindowMenu(QWidget* parent)
     AddItems(windowMenu,
              {{QT_TRANSLATE_NOOP("DocumentMenu", "Minimum"), "minimun", None, "Ctrl+M", nullptr, false},
               {QT_TRANSLATE_NOOP("DocumentMenu", "Zoom"), "zoom", None, nullptr, nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Move Window to Left Side of Screen"), "move_left", None, nullptr, nullptr, true},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Move Window to Right Side of Screen"), "move_right", None, nullptr, nullptr, true},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Move Window to Left Side of Screen"), "move_left", None, nullptr,
+               nullptr, true},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Move Window to Right Side of Screen"), "move_right", None, nullptr,
+               nullptr, true},
               {QT_TRANSLATE_NOOP("DocumentMenu", "Replace Tiled Window"), "replace", None, nullptr, nullptr, true},
               {nullptr, nullptr, None, nullptr, nullptr, false},
               {QT_TRANSLATE_NOOP("DocumentMenu", "Show Next Tab"), "next_tab", None, nullptr, nullptr, false},
               {QT_TRANSLATE_NOOP("DocumentMenu", "Show Previous Tab"), "pre_tab", None, nullptr, nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Move Tab to New Window"), "open_in_new_window", None, nullptr, nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Move Tab to New Window"), "open_in_new_window", None, nullptr,
+               nullptr, false},
               {nullptr, nullptr, None, nullptr, nullptr, false},
               {QT_TRANSLATE_NOOP("DocumentMenu", "Bring All to Front"), "bing_front", None, nullptr, nullptr, false}},
              &windowActions);
@@ -290,18 +309,20 @@ QMenu* DocumentMenu::BuildTabMenu(QWidget* parent)
     // The tab menu's title is not a text anyone reads.
     tabMenu = new QMenu(QStringLiteral("tab"), parent);
     tabMenu->setObjectName("menu_normal");
-    AddItems(tabMenu,
-             {{QT_TRANSLATE_NOOP("DocumentMenu", "Save"), "save", QKeySequence::Save, nullptr, nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Save As"), "save_as", QKeySequence::SaveAs, "Ctrl+Shift+S", nullptr, false},
-              {nullptr, nullptr, None, nullptr, nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Open File Location"), "show_in_finder", None, nullptr, nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Rename"), "rename", None, nullptr, nullptr, false},
-              {nullptr, nullptr, None, nullptr, nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Open in New Window"), "open_in_new_window", None, nullptr, nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Close Tab"), "close_tab", None, nullptr, nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Close Other Tabs"), "close_other_tabs", None, nullptr, nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Close All Tabs"), "close_all_tabs", None, nullptr, nullptr, false}},
-             &tabActions);
+    AddItems(
+        tabMenu,
+        {{QT_TRANSLATE_NOOP("DocumentMenu", "Save"), "save", QKeySequence::Save, nullptr, nullptr, false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Save As"), "save_as", QKeySequence::SaveAs, "Ctrl+Shift+S", nullptr,
+          false},
+         {nullptr, nullptr, None, nullptr, nullptr, false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Open File Location"), "show_in_finder", None, nullptr, nullptr, false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Rename"), "rename", None, nullptr, nullptr, false},
+         {nullptr, nullptr, None, nullptr, nullptr, false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Open in New Window"), "open_in_new_window", None, nullptr, nullptr, false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Close Tab"), "close_tab", None, nullptr, nullptr, false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Close Other Tabs"), "close_other_tabs", None, nullptr, nullptr, false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Close All Tabs"), "close_all_tabs", None, nullptr, nullptr, false}},
+        &tabActions);
     connect(tabMenu, &QMenu::triggered, this, &DocumentMenu::SlotMenuTriggered);
     connect(tabMenu, &QMenu::aboutToShow, this, &DocumentMenu::SlotTabMenuAboutToShow);
     return tabMenu;
@@ -320,13 +341,14 @@ QMenu* DocumentMenu::BuildHelpMenu(QWidget* parent)
         connect(action, &QAction::triggered, this, receiver);
         return action;
     };
-    add(QT_TRANSLATE_NOOP("DocumentMenu", "Preferences"), "/main/menu_icon_setting.png", &DocumentMenu::SignalClickedSet);
+    add(QT_TRANSLATE_NOOP("DocumentMenu", "Preferences"), "/main/menu_icon_setting.png",
+        &DocumentMenu::SignalClickedSet);
     skinMenu = NewMenu(QT_TRANSLATE_NOOP("DocumentMenu", "Appearance"), helpMenu);
     skinMenu->setProperty("iconPath", QByteArray("/main/menu_icon_skin.png"));
     skinGroup = new QActionGroup(skinMenu);
     skinGroup->setExclusive(true);
-    const char* skins[] = {QT_TRANSLATE_NOOP("DocumentMenu", "Follow System"), QT_TRANSLATE_NOOP("DocumentMenu", "Light"),
-                           QT_TRANSLATE_NOOP("DocumentMenu", "Dark")};
+    const char* skins[] = {QT_TRANSLATE_NOOP("DocumentMenu", "Follow System"),
+                           QT_TRANSLATE_NOOP("DocumentMenu", "Light"), QT_TRANSLATE_NOOP("DocumentMenu", "Dark")};
     for (int i = 0; i < 3; ++i) {
         QAction* action = skinMenu->addAction(Translate(skins[i]));
         action->setProperty("source", QByteArray(skins[i]));
@@ -340,15 +362,22 @@ QMenu* DocumentMenu::BuildHelpMenu(QWidget* parent)
     helpMenu->addMenu(skinMenu);
     helpActions.insert(QStringLiteral("Appearance"), skinMenu->menuAction());
     helpMenu->addSeparator();
-    add(QT_TRANSLATE_NOOP("DocumentMenu", "Create Desktop Shortcut"), "/main/menu_icon_link.png", &DocumentMenu::SignalClickedCreateLink);
-    add(QT_TRANSLATE_NOOP("DocumentMenu", "Set as Default"), "/main/menu_icon_default.png", &DocumentMenu::SignalClickedSetAsDefault);
+    add(QT_TRANSLATE_NOOP("DocumentMenu", "Create Desktop Shortcut"), "/main/menu_icon_link.png",
+        &DocumentMenu::SignalClickedCreateLink);
+    add(QT_TRANSLATE_NOOP("DocumentMenu", "Set as Default"), "/main/menu_icon_default.png",
+        &DocumentMenu::SignalClickedSetAsDefault);
     QAction* guideSeparator = helpMenu->addSeparator();
-    QAction* guide = add(QT_TRANSLATE_NOOP("DocumentMenu", "User Guide"), "/main/menu_icon_guide.png", &DocumentMenu::SlotClickedGuide);
-    QAction* faq = add(QT_TRANSLATE_NOOP("DocumentMenu", "FAQ"), "/main/menu_icon_faqs.png", &DocumentMenu::SlotClickedFaq);
-    QAction* feedback = add(QT_TRANSLATE_NOOP("DocumentMenu", "Feedback"), "/main/menu_icon_feedack.png", &DocumentMenu::SignalClickedFeedback);
-    QAction* support = add(QT_TRANSLATE_NOOP("DocumentMenu", "Support Center"), "/main/menu_icon_contact.png", &DocumentMenu::SlotClickedSupport);
+    QAction* guide = add(QT_TRANSLATE_NOOP("DocumentMenu", "User Guide"), "/main/menu_icon_guide.png",
+                         &DocumentMenu::SlotClickedGuide);
+    QAction* faq
+        = add(QT_TRANSLATE_NOOP("DocumentMenu", "FAQ"), "/main/menu_icon_faqs.png", &DocumentMenu::SlotClickedFaq);
+    QAction* feedback = add(QT_TRANSLATE_NOOP("DocumentMenu", "Feedback"), "/main/menu_icon_feedack.png",
+                            &DocumentMenu::SignalClickedFeedback);
+    QAction* support = add(QT_TRANSLATE_NOOP("DocumentMenu", "Support Center"), "/main/menu_icon_contact.png",
+                           &DocumentMenu::SlotClickedSupport);
     QAction* updateSeparator = helpMenu->addSeparator();
-    QAction* update = add(QT_TRANSLATE_NOOP("DocumentMenu", "Check for Updates"), "/main/menu_icon_update.png", &DocumentMenu::SignalClickedUpdate);
+    QAction* update = add(QT_TRANSLATE_NOOP("DocumentMenu", "Check for Updates"), "/main/menu_icon_update.png",
+                          &DocumentMenu::SignalClickedUpdate);
     add(QT_TRANSLATE_NOOP("DocumentMenu", "About"), "/main/menu_icon_about.png", &DocumentMenu::SignalClickedAbout);
     if (IsHalden()) {
         for (QAction* action : {guide, faq, feedback, support, update, guideSeparator, updateSeparator})
@@ -470,15 +499,14 @@ void DocumentMenu::SlotFileMenuAboutToShow()
 {
     const QVariantMap info = CurrentTabInfo();
     const bool hasDoc = !info.isEmpty();
-    for (const char* key : {"close_tab", "save", "save_as", "show_in_finder", "share", "doc_property", "protect", "print"})
+    for (const char* key :
+         {"close_tab", "save", "save_as", "show_in_finder", "share", "doc_property", "protect", "print"})
         fileActions.value(key)->setEnabled(hasDoc);
     if (hasDoc)
         fileActions.value("show_in_finder")->setEnabled(!info.value("is_temp").toBool());
 }
 
-void DocumentMenu::SlotEditMenuAboutToShow()
-{
-}
+void DocumentMenu::SlotEditMenuAboutToShow() { }
 
 void DocumentMenu::SlotViewMenuAboutToShow()
 {

@@ -47,7 +47,8 @@ void CFileListDelegate::SetIconPath(const QString& path)
 
 QRect CFileListDelegate::MoreRect(const QRect& item, bool grid)
 {
-    return grid ? QRect(item.right() - 36, item.top() + 148, 24, 24) : QRect(item.right() - 44, item.top() + 14, 28, 28);
+    return grid ? QRect(item.right() - 36, item.top() + 148, 24, 24)
+                : QRect(item.right() - 44, item.top() + 14, 28, 28);
 }
 
 QRect CFileListDelegate::PinRect(const QRect& item)
@@ -109,7 +110,8 @@ void CFileListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     // the background and repainted when it arrives.
     if (info.value(RecentKey::kThumbnail).value<QImage>().isNull() && !info.value(RecentKey::kHasPassword).toBool()) {
         const QString path = info.value(OpenKey::kPath).toString();
-        CThumbnailCache::getInstance()->Request(path, CRecentManager::ThumbnailDirPath() + CRecentManager::ThumbnailFileName(path));
+        CThumbnailCache::getInstance()->Request(
+            path, CRecentManager::ThumbnailDirPath() + CRecentManager::ThumbnailFileName(path));
     }
     const QRectF R = option.rect;
     const QRect item = option.rect;
@@ -121,7 +123,9 @@ void CFileListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
 
     if (!IsGrid(option)) {
         const QRect box(int(R.left() + 12.0), int(R.top() + 8.0), 40, 40);
-        const QImage picture = info.value(RecentKey::kHasPassword).toBool() ? listLock : info.value(RecentKey::kThumbnail).value<QImage>();
+        const QImage picture = info.value(RecentKey::kHasPassword).toBool()
+            ? listLock
+            : info.value(RecentKey::kThumbnail).value<QImage>();
         if (!picture.isNull()) {
             const QRect target = FitCentered(LogicalSize(picture), box);
             painter->drawImage(target, picture);
@@ -134,8 +138,9 @@ void CFileListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
         const int reserve = wide ? 402 : 136;
         const QRect name(box.right() + 12, int(R.top() + 8.0), int(R.right() - box.right() - reserve), 40);
         painter->setPen(hovered ? kHoverTextColor : deepColor);
-        painter->drawText(name, Qt::AlignLeft | Qt::AlignVCenter,
-                          metrics.elidedText(info.value(RecentKey::kFileName).toString(), Qt::ElideMiddle, name.width()));
+        painter->drawText(
+            name, Qt::AlignLeft | Qt::AlignVCenter,
+            metrics.elidedText(info.value(RecentKey::kFileName).toString(), Qt::ElideMiddle, name.width()));
         if (wide) {
             const QRect time(name.right() + 12, int(R.top() + 8.0), 124, 40);
             painter->setPen(lightColor);
@@ -156,7 +161,9 @@ void CFileListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
         }
     } else {
         const QRect box(int(R.left() + 12.0), int(R.top() + 12.0), 124, 124);
-        const QImage picture = info.value(RecentKey::kHasPassword).toBool() ? gridLock : info.value(RecentKey::kThumbnail).value<QImage>();
+        const QImage picture = info.value(RecentKey::kHasPassword).toBool()
+            ? gridLock
+            : info.value(RecentKey::kThumbnail).value<QImage>();
         if (!picture.isNull()) {
             painter->setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform, false);
             painter->fillRect(box, backColor);
@@ -179,8 +186,9 @@ void CFileListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
         if (hovered || selected)
             name.setWidth(100.0);
         painter->setPen(hovered ? kHoverTextColor : deepColor);
-        painter->drawText(name, Qt::AlignLeft | Qt::AlignVCenter,
-                          metrics.elidedText(info.value(RecentKey::kFileName).toString(), Qt::ElideMiddle, int(name.width())));
+        painter->drawText(
+            name, Qt::AlignLeft | Qt::AlignVCenter,
+            metrics.elidedText(info.value(RecentKey::kFileName).toString(), Qt::ElideMiddle, int(name.width())));
     }
     painter->restore();
 }

@@ -28,7 +28,8 @@ CFileListView::CFileListView(QWidget* parent)
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
 
     delegate = new CFileListDelegate(this);
-    connect(delegate, &CFileListDelegate::SignalClickedMore, this, &CFileListView::SlotClickedMore, Qt::QueuedConnection);
+    connect(delegate, &CFileListDelegate::SignalClickedMore, this, &CFileListView::SlotClickedMore,
+            Qt::QueuedConnection);
     connect(delegate, &CFileListDelegate::SignalClickedPin, this, &CFileListView::SlotClickedPin, Qt::QueuedConnection);
     connect(delegate, &CFileListDelegate::SignalLeftButtonClicked, this, &CFileListView::SlotItemDoubleClicked,
             Qt::QueuedConnection);
@@ -64,8 +65,8 @@ void CFileListView::RetranslateMenu()
 void CFileListView::UpdateMenuIcons()
 {
     const QString base = MKApplication::SkinResouresPath() + "/mainbox/menu/";
-    const char* names[] = {"icon_open.png", "icon_pin.png", "icon_unpin.png", "icon_rename.png", "icon_finder.png",
-                           "icon_delete.png"};
+    const char* names[]
+        = {"icon_open.png", "icon_pin.png", "icon_unpin.png", "icon_rename.png", "icon_finder.png", "icon_delete.png"};
     QAction* actions[] = {openAction, pinAction, unpinAction, renameAction, finderAction, removeAction};
     for (int i = 0; i < 6; ++i)
         actions[i]->setIcon(QIcon(base + names[i]));
@@ -165,7 +166,8 @@ bool CFileListView::CheckFileExists(const QString& path)
 QString CFileListView::PathAt(const QModelIndex& index) const
 {
     const QModelIndex source = ToSource(index);
-    return source.isValid() ? source.data(CFileListModel::RecentInfoRole).toMap().value(OpenKey::kPath).toString() : QString();
+    return source.isValid() ? source.data(CFileListModel::RecentInfoRole).toMap().value(OpenKey::kPath).toString()
+                            : QString();
 }
 
 void CFileListView::SlotItemDoubleClicked(const QModelIndex& index)
@@ -209,9 +211,9 @@ void CFileListView::SlotClickedRename(const QModelIndex& index)
         if (!open->RenameTo(newPath))
             return;
     } else if (!QFile::rename(path, newPath)) {
-        MKMessageBox::information(true, this, window(), QString(), tr("Failed to Rename"),
-                                  tr("The file could not be renamed. It may be in use, or the folder may not allow changes."),
-                                  1024, 332);
+        MKMessageBox::information(
+            true, this, window(), QString(), tr("Failed to Rename"),
+            tr("The file could not be renamed. It may be in use, or the folder may not allow changes."), 1024, 332);
         return;
     }
     // Found by its path after the dialog; already renamed when the window
@@ -233,12 +235,15 @@ void CFileListView::SlotClickedRemove(const QModelIndex& index)
         SourceModel()->RemoveRecordAt(source);
 }
 
-#define RV_DELEGATE_PROPERTY(Type, Name, Field)                                                                  \
-    Type CFileListView::Name() const { return delegate ? delegate->Field : Type(); }                           \
-    void CFileListView::Set##Name(const Type& value)                                                            \
-    {                                                                                                           \
-        delegate->Field = value;                                                                                \
-        viewport()->update();                                                                                   \
+#define RV_DELEGATE_PROPERTY(Type, Name, Field)                                                                        \
+    Type CFileListView::Name() const                                                                                   \
+    {                                                                                                                  \
+        return delegate ? delegate->Field : Type();                                                                    \
+    }                                                                                                                  \
+    void CFileListView::Set##Name(const Type& value)                                                                   \
+    {                                                                                                                  \
+        delegate->Field = value;                                                                                       \
+        viewport()->update();                                                                                          \
     }
 RV_DELEGATE_PROPERTY(QColor, BackColor, backColor)
 RV_DELEGATE_PROPERTY(QColor, BorderColor, borderColor)

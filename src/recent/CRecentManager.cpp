@@ -132,7 +132,8 @@ QVariantMap CRecentManager::GetItemInfo(int index) const
     info[RecentKey::kFileSize] = FormatFileSize(file.exists() ? file.size() : 0);
     info[RecentKey::kOpenTime] = record.value(RecentKey::kOpenTime).toInt(0);
     info[RecentKey::kTimeString] = FormatOpenTime(record.value(RecentKey::kOpenTime).toInt(0));
-    info[RecentKey::kThumbnail] = CThumbnailCache::getInstance()->Image(path, ThumbnailDirPath() + ThumbnailFileName(path));
+    info[RecentKey::kThumbnail]
+        = CThumbnailCache::getInstance()->Image(path, ThumbnailDirPath() + ThumbnailFileName(path));
     info[RecentKey::kPin] = record.value(RecentKey::kPin).toBool(false);
     info[RecentKey::kPinTime] = record.value(RecentKey::kPinTime).toInt(0);
     info[OpenKey::kPageIndex] = record.value(OpenKey::kPageIndex).toInt(0);

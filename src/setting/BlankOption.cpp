@@ -66,8 +66,8 @@ BlankOption::BlankOption(QWidget* parent)
     nameEdit->setObjectName("line_edit");
     nameEdit->setFixedSize(216, 24);
     nameEdit->setMaxLength(200);
-    nameEdit->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[^\\\\/:*?\"<>|]+")), nameEdit));
+    nameEdit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^\\\\/:*?\"<>|]+")), nameEdit));
     grid->addWidget(nameEdit, 1, 0);
 
     countEdit = new QLineEdit(panel);
@@ -100,10 +100,8 @@ BlankOption::BlankOption(QWidget* parent)
     sizeBox->installEventFilter(this);
     for (int i = 0; i < CSettingManager::PageSizeCount(); ++i) {
         const QSize mm = CSettingManager::PageSizeMm(i);
-        sizeBox->addItem(QStringLiteral("%1 (%2 x %3 mm)")
-                             .arg(CSettingManager::PageSizeName(i))
-                             .arg(mm.width())
-                             .arg(mm.height()));
+        sizeBox->addItem(
+            QStringLiteral("%1 (%2 x %3 mm)").arg(CSettingManager::PageSizeName(i)).arg(mm.width()).arg(mm.height()));
     }
     sizeRow->addWidget(sizeBox);
     grid->addLayout(sizeRow, 5, 0);
@@ -180,7 +178,8 @@ void BlankOption::SetOptions(const QVariantMap& blank)
 {
     nameEdit->setText(blank.value(SettingKey::kFileName).toString());
     countEdit->setText(QString::number(blank.value(SettingKey::kPageCount).toInt()));
-    shownCount = CSettingManager::IsValidValue(SettingKey::kPageCount, countEdit->text()) ? countEdit->text().toInt() : 1;
+    shownCount
+        = CSettingManager::IsValidValue(SettingKey::kPageCount, countEdit->text()) ? countEdit->text().toInt() : 1;
 
     QSize size(210, 297);
     const int fixed = blank.value(SettingKey::kPageFixedSize).toInt();
@@ -228,7 +227,8 @@ QVariantMap BlankOption::GetOptions() const
             return value >= 1 && value <= 5080 ? value : shown;
         };
         blank[SettingKey::kPageFixedSize] = -1;
-        blank[SettingKey::kPageCustomSize] = QSize(side(widthEdit, shownSize.width()), side(heightEdit, shownSize.height()));
+        blank[SettingKey::kPageCustomSize]
+            = QSize(side(widthEdit, shownSize.width()), side(heightEdit, shownSize.height()));
     }
     blank[SettingKey::kPageOrientation] = portraitButton->isChecked() ? 0 : 1;
     keepAspect = keepButton->isChecked();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QVariantMap>
 #include <QSize>
+#include <QVariantMap>
 #include <QWidget>
 
 class QAbstractButton;

@@ -6,21 +6,20 @@
 #include "SettingKeys.h"
 
 #include <QDateTime>
-#include <climits>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSize>
 #include <QStandardPaths>
+#include <climits>
 
 namespace {
 
 const char* const kGroups[] = {SettingKey::kGeneral, SettingKey::kDisplay, SettingKey::kBlank};
 
 // Page sizes of blank documents in millimetres, A0-A6 then B1-B6.
-const char* const kPageSizeNames[] = {"A0", "A1", "A2", "A3", "A4", "A5", "A6",
-                                      "B1", "B2", "B3", "B4", "B5", "B6"};
+const char* const kPageSizeNames[] = {"A0", "A1", "A2", "A3", "A4", "A5", "A6", "B1", "B2", "B3", "B4", "B5", "B6"};
 const QSize kPageSizes[] = {
     {841, 1189}, {594, 841}, {420, 594}, {297, 420}, {210, 297}, {148, 210}, {105, 148},
     {707, 1000}, {500, 707}, {353, 500}, {250, 353}, {176, 250}, {125, 176},
@@ -202,8 +201,8 @@ bool CSettingManager::IsValidValue(const QString& key, const QVariant& value)
         return IsIntIn(value, INT_MIN, INT_MAX);
     if (key == SettingKey::kPageCustomSize) {
         const QSize size = value.toSize();
-        return value.userType() == QMetaType::QSize && size.width() >= 1 && size.width() <= 5080
-            && size.height() >= 1 && size.height() <= 5080;
+        return value.userType() == QMetaType::QSize && size.width() >= 1 && size.width() <= 5080 && size.height() >= 1
+            && size.height() <= 5080;
     }
     if (key == SettingKey::kFileName)
         return !value.toString().trimmed().isEmpty();

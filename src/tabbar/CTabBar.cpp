@@ -73,12 +73,9 @@ CTabBar::CTabBar(QWidget* parent)
     listWidget = new CTabListWidget(this);
     connect(listWidget, &CTabListWidget::SignalCurrentChanged, this, &CTabBar::SlotCurrentChanged,
             Qt::QueuedConnection);
-    connect(listWidget, &CTabListWidget::SignalCurrentChanged, listWidget, &QWidget::hide,
-            Qt::QueuedConnection);
-    connect(listWidget, &CTabListWidget::SignalCloseCurrent, this, &CTabBar::SignalCloseTab,
-            Qt::QueuedConnection);
-    connect(listWidget, &CTabListWidget::SignalCloseCurrent, listWidget, &QWidget::hide,
-            Qt::QueuedConnection);
+    connect(listWidget, &CTabListWidget::SignalCurrentChanged, listWidget, &QWidget::hide, Qt::QueuedConnection);
+    connect(listWidget, &CTabListWidget::SignalCloseCurrent, this, &CTabBar::SignalCloseTab, Qt::QueuedConnection);
+    connect(listWidget, &CTabListWidget::SignalCloseCurrent, listWidget, &QWidget::hide, Qt::QueuedConnection);
     Layout();
 }
 

@@ -36,8 +36,7 @@ QRect CTabListDelegate::CloseIconRect(const QRect& item)
     return QRect(item.right() - 24, item.top() + 6, 16, 16);
 }
 
-void CTabListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
-                             const QModelIndex& index) const
+void CTabListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     auto* view = qobject_cast<const QListView*>(option.widget);
     if (!index.isValid() || (view && view->viewMode() != QListView::ListMode))
@@ -106,8 +105,8 @@ bool CTabListDelegate::HitClose(QEvent* event, const QRect& item)
     return false;
 }
 
-bool CTabListDelegate::editorEvent(QEvent* event, QAbstractItemModel* model,
-                                   const QStyleOptionViewItem& option, const QModelIndex& index)
+bool CTabListDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
+                                   const QModelIndex& index)
 {
     if (!index.isValid())
         return QStyledItemDelegate::editorEvent(event, model, option, index);

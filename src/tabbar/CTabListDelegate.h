@@ -24,8 +24,7 @@ public:
     void SetCloseHoverIcon(const QString& path);
     void SetCheckedIcon(const QString& path);
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
     static QRect CloseIconRect(const QRect& item);

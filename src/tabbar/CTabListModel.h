@@ -19,8 +19,8 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
     bool insertRows(int row, int count, const QModelIndex& parent = QModelIndex()) override;
     bool removeRows(int row, int count, const QModelIndex& parent = QModelIndex()) override;
-    bool moveRows(const QModelIndex& sourceParent, int sourceRow, int count,
-                  const QModelIndex& destinationParent, int destinationChild) override;
+    bool moveRows(const QModelIndex& sourceParent, int sourceRow, int count, const QModelIndex& destinationParent,
+                  int destinationChild) override;
     // Lets a delegate repaint one row.
     void NotifyRowChanged(const QModelIndex& index);
 

@@ -63,7 +63,8 @@ CMainViewManager::CMainViewManager()
     CSettingManager::getInstance(this);
     // Pages show in the colours chosen last time from the first frame on.
     CPageColorSetting::getInstance();
-    sessionKeeper = new CSessionKeeper(this, QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/session");
+    sessionKeeper
+        = new CSessionKeeper(this, QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/session");
     connect(this, &CMainViewManager::SignalSemaphoreWrite, this, &CMainViewManager::SlotSemaphoreWrite);
     connect(this, &CMainViewManager::SignalLaunchIds, this, &CMainViewManager::SlotLaunchIds);
     if (MKApplication* app = MKApplication::getInstance()) {

@@ -80,7 +80,8 @@ void CSessionKeeper::SlotSessionChanged()
         for (QWidget* widget : window->Documents()) {
             auto* box = qobject_cast<MainBox*>(widget);
             if (box)
-                connect(box, &MainBox::SignalDocumentLoaded, this, &CSessionKeeper::SlotSessionChanged, Qt::UniqueConnection);
+                connect(box, &MainBox::SignalDocumentLoaded, this, &CSessionKeeper::SlotSessionChanged,
+                        Qt::UniqueConnection);
             if (!box || !box->PageView())
                 continue;
             connect(box->PageView(), &CPageView::SignalCurrentPageChanged, this, &CSessionKeeper::SlotSessionChanged,
@@ -167,7 +168,8 @@ int CSessionKeeper::Restore(QWidget* firstWindow, bool bWanted)
         notices << tr("%1 did not close properly last time. Your documents have been reopened.").arg(title);
     if (!missing.isEmpty())
         notices << tr("These documents could not be found and were not reopened:") + "\n" + missing.join('\n');
-    MK_LOG("session restored: %d document(s), %d missing%s", reopened, int(missing.size()), unclean ? ", after an unclean end" : "");
+    MK_LOG("session restored: %d document(s), %d missing%s", reopened, int(missing.size()),
+           unclean ? ", after an unclean end" : "");
     store->ScheduleSave();
     return reopened;
 }

@@ -135,7 +135,8 @@ QJsonObject CSessionStore::Load(QString* setAside) const
     if (!tooLarge && error.error == QJsonParseError::NoError && document.isObject() && ValidSession(document.object()))
         return document.object();
     // Kept for a look later, out of the way of the next save.
-    const QString aside = QStringLiteral("%1.damaged-%2").arg(FilePath(), QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss"));
+    const QString aside
+        = QStringLiteral("%1.damaged-%2").arg(FilePath(), QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss"));
     QFile::remove(aside);
     if (QFile::rename(FilePath(), aside)) {
         if (setAside)

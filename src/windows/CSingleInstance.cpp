@@ -66,8 +66,7 @@ QByteArray ValidId(const QString& text)
 }
 
 // Runs fn under the segment's lock until it returns true or time runs out.
-template <typename Fn>
-bool WaitLocked(QSharedMemory& segment, const QElapsedTimer& timer, int nTimeoutMs, Fn fn)
+template <typename Fn> bool WaitLocked(QSharedMemory& segment, const QElapsedTimer& timer, int nTimeoutMs, Fn fn)
 {
     for (;;) {
         if (segment.lock()) {

@@ -138,16 +138,15 @@ void CThemeWatcher::OnBusOpened(const QString& name)
     // Any sender: naming the portal's service would make Qt look up its
     // owner with a blocking call on this thread.
     bus.connect(QString(), QString::fromLatin1(kPortalPath), QString::fromLatin1(kSettingsInterface),
-                QStringLiteral("SettingChanged"), this,
-                SLOT(SlotSettingChanged(QString, QString, QDBusVariant)));
+                QStringLiteral("SettingChanged"), this, SLOT(SlotSettingChanged(QString, QString, QDBusVariant)));
     ReadCurrent(QStringLiteral("ReadOne"));
 }
 
 void CThemeWatcher::ReadCurrent(const QString& method)
 {
-    QDBusMessage call = QDBusMessage::createMethodCall(QString::fromLatin1(kPortalService),
-                                                       QString::fromLatin1(kPortalPath),
-                                                       QString::fromLatin1(kSettingsInterface), method);
+    QDBusMessage call
+        = QDBusMessage::createMethodCall(QString::fromLatin1(kPortalService), QString::fromLatin1(kPortalPath),
+                                         QString::fromLatin1(kSettingsInterface), method);
     call << QString::fromLatin1(kAppearance) << QString::fromLatin1(kColorScheme);
     auto* pending = new QDBusPendingCallWatcher(QDBusConnection(busName).asyncCall(call, kReadTimeoutMs), this);
     connect(pending, &QDBusPendingCallWatcher::finished, this,
