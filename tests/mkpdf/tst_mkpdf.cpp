@@ -68,8 +68,6 @@ private slots:
     void refusesWhatItCannotOpen();
     void passwordPrompt_data();
     void passwordPrompt();
-    void thumbnailFileNames_data();
-    void thumbnailFileNames();
     void firstThumbnailIsWrittenAndAnnounced_data();
     void firstThumbnailIsWrittenAndAnnounced();
     void rendersPagesAndPaintsFromMemory();
@@ -245,25 +243,6 @@ void TestMKPDF::passwordPrompt()
     }
     if (box)
         QCOMPARE(box->PageCount(), 3);
-}
-
-void TestMKPDF::thumbnailFileNames_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("drive letter") << "C:/Docs/a.pdf" << "C_Docs_a.png";
-    QTest::newRow("unix path") << "/home/u/Report.PDF" << "_home_u_Report.png";
-    QTest::newRow("every .pdf replaced") << "/t/x.PDF.pdf" << "_t_x.png.png";
-    QTest::newRow("not a pdf") << "/t/notes.txt" << "_t_notes.txt";
-    const QString longPath = "/" + QString(300, 'a') + ".pdf";
-    QTest::newRow("long name keeps its end") << longPath << ("_" + QString(300, 'a') + ".png").right(200);
-}
-
-void TestMKPDF::thumbnailFileNames()
-{
-    QFETCH(QString, path);
-    QFETCH(QString, name);
-    QCOMPARE(MainBox::ThumbnailFileName(path), name);
 }
 
 void TestMKPDF::firstThumbnailIsWrittenAndAnnounced_data()
