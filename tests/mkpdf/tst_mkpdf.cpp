@@ -124,13 +124,11 @@ void TestMKPDF::honoursViewOptions_data()
     QTest::newRow("page 3, 150%, two page scrolling, hand")
         << QVariantMap{{"pageIndex", 2}, {"zoom", 150.0}, {"displayMode", 3}, {"cursor", 1}} << 2 << 150.0 << 3 << 1;
     QTest::newRow("fit page as float") << QVariantMap{{"zoom", QVariant(-1.0f)}} << 0 << -1.0 << 1 << 0;
-    QTest::newRow("fit height") << QVariantMap{{"zoom", -3.0}} << 0 << -3.0 << 1 << 0;
     QTest::newRow("page out of range") << QVariantMap{{"pageIndex", 99}} << 2 << -2.0 << 1 << 0;
     QTest::newRow("negative page") << QVariantMap{{"pageIndex", -4}} << 0 << -2.0 << 1 << 0;
     QTest::newRow("zoom out of range") << QVariantMap{{"zoom", 99999.0}} << 0 << -2.0 << 1 << 0;
     QTest::newRow("zoom not a number") << QVariantMap{{"zoom", "big"}} << 0 << -2.0 << 1 << 0;
     QTest::newRow("unknown layout") << QVariantMap{{"displayMode", 9}} << 0 << -2.0 << 1 << 0;
-    QTest::newRow("single page view") << QVariantMap{{"displayMode", 0}, {"pageIndex", 1}} << 1 << -2.0 << 0 << 0;
     QTest::newRow("unknown cursor") << QVariantMap{{"cursor", 7}} << 0 << -2.0 << 1 << 0;
 }
 
@@ -314,15 +312,6 @@ void TestMKPDF::pageSizesLoadLazily()
         writer.newPage();
         painter.drawText(20, 20, "large");
     }
-    CPdfDocument::LoadStatus status;
-    auto doc = CPdfDocument::Load(mixed, QByteArray(), &status);
-    QVERIFY(doc);
-    QVERIFY(!doc->SizesLoaded());
-    QCOMPARE(doc->PageSize(1), QSizeF(300, 400));
-    doc->LoadPageSizes();
-    QVERIFY(doc->SizesLoaded());
-    QCOMPARE(doc->PageSize(1), QSizeF(800, 600));
-    QCOMPARE(doc->MaxPageSize(), QSizeF(800, 600));
     // The widget picks the real sizes up by itself.
     QScopedPointer<MainBox> box(TestWindows::Document(mixed, {{"zoom", 100.0}}));
     box->resize(900, 700);
