@@ -252,8 +252,6 @@ void TestUsage::eventsAreBatchedWithTableNames()
     for (const QJsonValue& row : MKBase::CJsonReader::ParseJsonFileToArray(kTable))
         table.insert(row.toObject().value("event_key").toString(), row.toObject());
     for (const SeenRequest& request : server.requests) {
-        QCOMPARE(request.method, QByteArray("POST"));
-        QVERIFY(request.headers.toLower().contains("content-type: application/json"));
         const QJsonObject body = QJsonDocument::fromJson(request.body).object();
         const QUrl url(QString::fromLatin1(request.target));
         if (url.path() == QLatin1String("/mp/collect")) {
