@@ -32,7 +32,6 @@ private slots:
     void skinColourNotation();
     void skinPaletteComesFromItsColours_data();
     void skinPaletteComesFromItsColours();
-    void fileOpenEventBecomesSignal();
     void pageStack();
     void windowActivationIsReported();
     void informationDimsTheWindowWhileShown();
@@ -178,16 +177,6 @@ void TestMKCore::skinPaletteComesFromItsColours()
     QCOMPARE(fallback.color(QPalette::Window), QPalette().color(QPalette::Window));
     QCOMPARE(fallback.color(QPalette::Highlight), QPalette().color(QPalette::Highlight));
     app->SetCurrentSkin("Light");
-}
-
-void TestMKCore::fileOpenEventBecomesSignal()
-{
-    MKApplication* app = MKApplication::getInstance();
-    QSignalSpy spy(app, &MKApplication::SignalOpenFileEvent);
-    QFileOpenEvent event(QStringLiteral("/tmp/x.pdf"));
-    QCoreApplication::sendEvent(app, &event);
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("/tmp/x.pdf"));
 }
 
 void TestMKCore::pageStack()
