@@ -1,10 +1,10 @@
 #pragma once
 
 #include "CAnnotationStore.h"
+#include "CEditSession.h"
 #include "CFormController.h"
 #include "CFormStore.h"
 #include "CPdfDocument.h"
-#include "CEditSession.h"
 #include "MainBox.h"
 #include "TestEnv.h"
 #include "TestPdf.h"
@@ -17,8 +17,8 @@
 // lines a test compares.
 namespace FileDigest {
 
-inline const char* const kKinds[] = {"Highlight", "Underline", "StrikeOut", "Squiggly", "Note", "FreeText",
-                              "Ink",       "Rectangle", "Ellipse",   "Line",     "Arrow", "Other"};
+inline const char* const kKinds[]
+    = {"Highlight", "Underline", "StrikeOut", "Squiggly", "Note", "FreeText", "Ink", "Rectangle", "Ellipse", "Line", "Arrow", "Other"};
 
 inline QString Pt(const QPointF& p)
 {
@@ -52,7 +52,10 @@ inline QString NoteLine(const PdfAnnotation& a)
     if (a.kind == PdfAnnotation::FreeText)
         where += QStringLiteral(" size %1").arg(a.fontSize);
     return QStringLiteral("note %1 %2/%3 %4 %5 w%6 by %7: %8")
-        .arg(a.page + 1).arg(kKinds[a.kind], a.subtype, a.color.name(), where).arg(a.width).arg(a.author, a.contents);
+        .arg(a.page + 1)
+        .arg(kKinds[a.kind], a.subtype, a.color.name(), where)
+        .arg(a.width)
+        .arg(a.author, a.contents);
 }
 
 // Every filled field as the engine holds it: text, the ticked widget of a
@@ -66,7 +69,7 @@ inline QStringList FieldLines(MainBox* box)
         QStringList chosen;
         for (int i : f.current)
             chosen << f.choices.value(i);
-        const QString value = f.type == PdfFormField::Text                                   ? f.text
+        const QString value = f.type == PdfFormField::Text                      ? f.text
             : f.type == PdfFormField::CheckBox || f.type == PdfFormField::Radio ? (f.state ? QString::number(nWidget) : QString())
                                                                                 : chosen.join(',');
         if (!value.isEmpty())
@@ -116,8 +119,8 @@ inline QStringList Digest(const QString& path, const QString& password)
         outline << QStringLiteral("outline %1>%2").arg(node.title).arg(node.page + 1);
     for (int i = 0; i < doc->Attachments().size(); ++i)
         attachments << QStringLiteral("attach %1=%2").arg(doc->Attachments().at(i).name, QString(doc->AttachmentData(i)));
-    lines << "pages " + labels.join('|') << "turns " + turns.join(' ') << (outline.isEmpty() ? QStringList{"outline none"} : outline)
-          << attachments << (notes.isEmpty() ? QStringList{"note none"} : notes);
+    lines << "pages " + labels.join('|') << "turns " + turns.join(' ') << (outline.isEmpty() ? QStringList {"outline none"} : outline) << attachments
+          << (notes.isEmpty() ? QStringList {"note none"} : notes);
     for (const QString& line : TestPdf::Annotations(path, password))
         lines << (line.startsWith("form ") ? line : "annot " + line);
     const QString shown = TestEnv::RunChild("qpdf", {"--show-encryption", "--password=" + password, path}).Output();
@@ -130,8 +133,7 @@ inline QStringList Digest(const QString& path, const QString& password)
 inline QImage Rendered(const QString& path, int nPage)
 {
     const QString prefix = QFileInfo(path).absolutePath() + "/render" + QString::number(nPage);
-    TestEnv::RunChild("pdftoppm", {"-r", "72", "-f", QString::number(nPage + 1), "-l", QString::number(nPage + 1),
-                                   "-png", "-singlefile", path, prefix});
+    TestEnv::RunChild("pdftoppm", {"-r", "72", "-f", QString::number(nPage + 1), "-l", QString::number(nPage + 1), "-png", "-singlefile", path, prefix});
     return QImage(prefix + ".png");
 }
 
@@ -141,9 +143,7 @@ inline bool ShowsColor(const QImage& image, const QRectF& area, const QColor& co
 {
     const QRect box = area.toAlignedRect().adjusted(-2, -2, 2, 2).intersected(image.rect());
     const QColor light((color.red() + 255) / 2, (color.green() + 255) / 2, (color.blue() + 255) / 2);
-    auto near = [](const QColor& a, const QColor& b) {
-        return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue()) < 60;
-    };
+    auto near = [](const QColor& a, const QColor& b) { return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue()) < 60; };
     for (int y = box.top(); y <= box.bottom(); ++y) {
         for (int x = box.left(); x <= box.right(); ++x) {
             if (near(image.pixelColor(x, y), color) || near(image.pixelColor(x, y), light))
