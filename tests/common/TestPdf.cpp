@@ -315,3 +315,58 @@ QStringList TestPdf::Annotations(const QString& path, const QString& password)
     }
     return found;
 }
+
+QByteArray TestPdf::Stream(const QByteArray& dictionary, const QByteArray& data)
+{
+    return "<< " + dictionary + " /Length " + QByteArray::number(data.size()) + " >>\nstream\n" + data + "\nendstream";
+}
+
+// One A4 page showing "Page 1" with the given annotations (objects from
+// 7 on), its form fields and extra objects after them. Objects 5 and 6 are
+// the on and off pictures of a button.
+QByteArray TestPdf::OnePage(const QByteArray& annots, const QByteArray& form, const QList<QByteArray>& more)
+{
+    const QByteArray box = "/Type /XObject /Subtype /Form /BBox [0 0 16 16]";
+    return Assemble(QList<QByteArray> {
+        "<< /Type /Catalog /Pages 2 0 R " + form + " >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] /Resources << /Font << /F1 4 0 R >> >> "
+        "/Contents " + QByteArray::number(7 + more.size()) + " 0 R /Annots [" + annots + "] >>",
+        "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>", Stream(box, "0 g 2 2 12 12 re f"), Stream(box, "")}
+        + more + QList<QByteArray> {Stream("", "BT /F1 36 Tf 40 762 Td (Page 1) Tj ET")});
+}
+
+QByteArray TestPdf::ForeignPdf()
+{
+    return OnePage("7 0 R 8 0 R", "",
+                   {"<< /Type /Annot /Subtype /Square /Rect [100 500 200 600] /C [0 1 0] /F 4 /T (Bob) "
+                    "/Contents (square by bob) /AP << /N 9 0 R >> >>",
+                    "<< /Type /Annot /Subtype /Stamp /Rect [300 500 400 550] /Name /Approved /F 4 /T (Carol) /AP << /N 10 0 R >> >>",
+                    Stream("/Type /XObject /Subtype /Form /BBox [0 0 100 100]", "1 0 0 rg 0 0 100 100 re f"),
+                    Stream("/Type /XObject /Subtype /Form /BBox [0 0 100 50]", "0 0 1 rg 0 0 100 50 re f")});
+}
+
+QByteArray TestPdf::FormPdf(bool xfa)
+{
+    const QByteArray resources = "/DA (/Helv 0 Tf 0 g) /DR << /Font << /Helv 4 0 R >> >>";
+    if (xfa)
+        return OnePage("", "/AcroForm << /Fields [] " + resources + " /XFA 7 0 R >>",
+                       {Stream("", "<xdp:xdp xmlns:xdp=\"http://ns.adobe.com/xdp/\"><template/></xdp:xdp>")});
+    const QByteArray widget = "/Type /Annot /Subtype /Widget /F 4 /P 3 0 R ";
+    const QByteArray text = "/DA (/Helv 12 Tf 0 g) ";
+    auto button = [&](const char* on, int x) {
+        return "<< " + widget + "/Parent 10 0 R /AS /Off /Rect [" + QByteArray::number(x) + " 520 " + QByteArray::number(x + 16)
+            + " 536] /AP << /N << " + on + " 5 0 R /Off 6 0 R >> >> >>";
+    };
+    return OnePage("7 0 R 8 0 R 9 0 R 11 0 R 12 0 R 13 0 R 14 0 R 15 0 R 16 0 R 17 0 R",
+                   "/AcroForm << /Fields [7 0 R 8 0 R 9 0 R 10 0 R 14 0 R 15 0 R 16 0 R 17 0 R] " + resources + " >>",
+                   {"<< " + widget + text + "/FT /Tx /T (name) /MaxLen 10 /Rect [100 700 300 720] >>",
+                    "<< " + widget + "/FT /Tx /T (notes) /Ff 4096 /Rect [100 600 300 680] /DA (/Helv 10 Tf 0 g) >>",
+                    "<< " + widget + "/FT /Btn /T (agree) /V /Off /AS /Off /DV /Off /Rect [100 560 116 576] "
+                                     "/AP << /N << /Yes 5 0 R /Off 6 0 R >> >> >>",
+                    "<< /FT /Btn /T (size) /Ff 32768 /V /Off /DV /M /Kids [11 0 R 12 0 R 13 0 R] >>",
+                    button("/S", 100), button("/M", 140), button("/L", 180),
+                    "<< " + widget + text + "/FT /Ch /T (color) /Ff 131072 /Opt [(Red) (Green) (Blue)] /DV (Green) /Rect [100 470 250 490] >>",
+                    "<< " + widget + text + "/FT /Ch /T (tags) /Ff 2097152 /Opt [(Alpha) (Beta) (Gamma)] /Rect [100 380 250 450] >>",
+                    "<< " + widget + text + "/FT /Tx /T (id) /Ff 1 /V (R-1001) /Rect [300 700 450 720] >>",
+                    "<< " + widget + "/FT /Btn /T (reset) /Ff 65536 /Rect [100 330 180 350] /A << /S /ResetForm >> /MK << /CA (Reset) >> >>"});
+}

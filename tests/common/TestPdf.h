@@ -50,6 +50,21 @@ public:
     // A PDF written by hand: the objects, numbered from 1 (the first the
     // catalog), and their cross-reference table.
     static QByteArray Assemble(const QList<QByteArray>& objects);
+    // A stream object with its length.
+    static QByteArray Stream(const QByteArray& dictionary, const QByteArray& data);
+    // One A4 page, "Page 1", with a square by "Bob" whose own picture is a
+    // solid red block and a stamp by "Carol" with a solid blue one:
+    // annotations made by another program.
+    static QByteArray ForeignPdf();
+    // One A4 page with a form: text "name" (at most 10 characters), multi-line
+    // "notes", check box "agree", radio group "size" (S, M, L; M by default),
+    // combo box "color" (Green by default), multiple-choice list "tags",
+    // read-only "id" holding R-1001 and a reset button "reset". With xfa, an
+    // XFA form with no fields of its own.
+    static QByteArray FormPdf(bool xfa);
     // Deterministic bytes that are not a PDF.
     static QByteArray Garbage(int nBytes, quint32 seed);
+
+private:
+    static QByteArray OnePage(const QByteArray& annots, const QByteArray& form, const QList<QByteArray>& more);
 };

@@ -68,8 +68,6 @@ private slots:
     void refusesWhatItCannotOpen();
     void passwordPrompt_data();
     void passwordPrompt();
-    void thumbnailFileNames_data();
-    void thumbnailFileNames();
     void firstThumbnailIsWrittenAndAnnounced_data();
     void firstThumbnailIsWrittenAndAnnounced();
     void rendersPagesAndPaintsFromMemory();
@@ -126,13 +124,11 @@ void TestMKPDF::honoursViewOptions_data()
     QTest::newRow("page 3, 150%, two page scrolling, hand")
         << QVariantMap{{"pageIndex", 2}, {"zoom", 150.0}, {"displayMode", 3}, {"cursor", 1}} << 2 << 150.0 << 3 << 1;
     QTest::newRow("fit page as float") << QVariantMap{{"zoom", QVariant(-1.0f)}} << 0 << -1.0 << 1 << 0;
-    QTest::newRow("fit height") << QVariantMap{{"zoom", -3.0}} << 0 << -3.0 << 1 << 0;
     QTest::newRow("page out of range") << QVariantMap{{"pageIndex", 99}} << 2 << -2.0 << 1 << 0;
     QTest::newRow("negative page") << QVariantMap{{"pageIndex", -4}} << 0 << -2.0 << 1 << 0;
     QTest::newRow("zoom out of range") << QVariantMap{{"zoom", 99999.0}} << 0 << -2.0 << 1 << 0;
     QTest::newRow("zoom not a number") << QVariantMap{{"zoom", "big"}} << 0 << -2.0 << 1 << 0;
     QTest::newRow("unknown layout") << QVariantMap{{"displayMode", 9}} << 0 << -2.0 << 1 << 0;
-    QTest::newRow("single page view") << QVariantMap{{"displayMode", 0}, {"pageIndex", 1}} << 1 << -2.0 << 0 << 0;
     QTest::newRow("unknown cursor") << QVariantMap{{"cursor", 7}} << 0 << -2.0 << 1 << 0;
 }
 
@@ -247,25 +243,6 @@ void TestMKPDF::passwordPrompt()
         QCOMPARE(box->PageCount(), 3);
 }
 
-void TestMKPDF::thumbnailFileNames_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("drive letter") << "C:/Docs/a.pdf" << "C_Docs_a.png";
-    QTest::newRow("unix path") << "/home/u/Report.PDF" << "_home_u_Report.png";
-    QTest::newRow("every .pdf replaced") << "/t/x.PDF.pdf" << "_t_x.png.png";
-    QTest::newRow("not a pdf") << "/t/notes.txt" << "_t_notes.txt";
-    const QString longPath = "/" + QString(300, 'a') + ".pdf";
-    QTest::newRow("long name keeps its end") << longPath << ("_" + QString(300, 'a') + ".png").right(200);
-}
-
-void TestMKPDF::thumbnailFileNames()
-{
-    QFETCH(QString, path);
-    QFETCH(QString, name);
-    QCOMPARE(MainBox::ThumbnailFileName(path), name);
-}
-
 void TestMKPDF::firstThumbnailIsWrittenAndAnnounced_data()
 {
     QTest::addColumn<bool>("protectedFile");
@@ -335,15 +312,6 @@ void TestMKPDF::pageSizesLoadLazily()
         writer.newPage();
         painter.drawText(20, 20, "large");
     }
-    CPdfDocument::LoadStatus status;
-    auto doc = CPdfDocument::Load(mixed, QByteArray(), &status);
-    QVERIFY(doc);
-    QVERIFY(!doc->SizesLoaded());
-    QCOMPARE(doc->PageSize(1), QSizeF(300, 400));
-    doc->LoadPageSizes();
-    QVERIFY(doc->SizesLoaded());
-    QCOMPARE(doc->PageSize(1), QSizeF(800, 600));
-    QCOMPARE(doc->MaxPageSize(), QSizeF(800, 600));
     // The widget picks the real sizes up by itself.
     QScopedPointer<MainBox> box(TestWindows::Document(mixed, {{"zoom", 100.0}}));
     box->resize(900, 700);
