@@ -710,16 +710,16 @@ bool MainBox::RestoreRecovery(const QJsonObject& state, QString* error)
     const QJsonArray steps = state.value("steps").toArray();
     QUndoStack* stack = session->UndoStack();
     const bool freshStack = stack->count() == 0;
-    if (!CEditRecovery::Replay(steps, annotations, forms->Store(), stack, error))
-        return false;
-    if (session->RestoreRecoveryState(state, error))
-        return true;
-    if (!steps.isEmpty())
-        stack->undo();
+    bool recovered = CEditRecovery::Replay(steps, annotations, forms->Store(), stack, error);
+    if (recovered && !session->RestoreRecoveryState(state, error)) {
+        if (!steps.isEmpty())
+            stack->undo();
+        recovered = false;
+    }
     // Nothing was recovered: no step to redo either.
-    if (freshStack)
+    if (!recovered && freshStack)
         stack->clear();
-    return false;
+    return recovered;
 }
 
 bool MainBox::SaveAs(const QString& path, QString* error)

@@ -664,26 +664,33 @@ void TestEdits::damagedPlanRefused()
 void TestEdits::damagedRecoveryChangesNothing_data()
 {
     QTest::addColumn<QByteArray>("steps");
+    QTest::addColumn<bool>("planFits"); // false: the page plan is for another file
     const QByteArray square = R"("annotation": {"page": 0, "index": 0, "kind": 7, "rect": [1, 1, 9, 9], "color": "#ff0000"})";
-    QTest::newRow("unknown kind") << QByteArray(R"([{"stamp": 1}])");
-    QTest::newRow("page out of range") << "[{\"action\": 0, " + QByteArray(square).replace("\"page\": 0", "\"page\": 9") + "}]";
-    QTest::newRow("change of a comment not there") << "[{\"action\": 1, " + QByteArray(square).replace("\"index\": 0", "\"index\": 5") + "}]";
-    QTest::newRow("not a rectangle") << "[{\"action\": 0, " + QByteArray(square).replace("[1, 1,", "[1, \"x\",") + "}]";
-    QTest::newRow("no colour") << "[{\"action\": 0, " + QByteArray(square).replace(", \"color\": \"#ff0000\"", "") + "}]";
-    QTest::newRow("field not there, after a good step") << "[{\"action\": 0, " + square + R"(}, {"fields": [{"id": 42, "text": "x"}]}])";
+    QTest::newRow("unknown kind") << QByteArray(R"([{"stamp": 1}])") << true;
+    QTest::newRow("page out of range") << "[{\"action\": 0, " + QByteArray(square).replace("\"page\": 0", "\"page\": 9") + "}]" << true;
+    QTest::newRow("change of a comment not there") << "[{\"action\": 1, " + QByteArray(square).replace("\"index\": 0", "\"index\": 5") + "}]" << true;
+    QTest::newRow("not a rectangle") << "[{\"action\": 0, " + QByteArray(square).replace("[1, 1,", "[1, \"x\",") + "}]" << true;
+    QTest::newRow("no colour") << "[{\"action\": 0, " + QByteArray(square).replace(", \"color\": \"#ff0000\"", "") + "}]" << true;
+    QTest::newRow("good step, page plan of another file") << "[{\"action\": 0, " + square + "}]" << false;
+    QTest::newRow("field not there, after a good step") << "[{\"action\": 0, " + square + R"(}, {"fields": [{"id": 42, "text": "x"}]}])" << true;
 }
 
 void TestEdits::damagedRecoveryChangesNothing()
 {
     QFETCH(QByteArray, steps);
+    QFETCH(bool, planFits);
     QVERIFY(!QJsonDocument::fromJson(steps).isNull());
     QScopedPointer<MainBox> box(TestWindows::Document(TestPdf::FreshCopy(dir + "/plain.pdf", "recovery")));
+    QScopedPointer<MainBox> other(TestWindows::Document(TestPdf::FreshCopy(dir + "/plain.pdf", "recovery-other")));
+    QJsonObject state = (planFits ? box : other)->Session()->RecoveryState();
+    state.insert("steps", QJsonDocument::fromJson(steps).array());
     QString error;
-    QVERIFY(!CEditRecovery::Replay(QJsonDocument::fromJson(steps).array(), box->Annotations(), box->Forms()->Store(),
-                                   box->Session()->UndoStack(), &error));
+    QVERIFY(!box->RestoreRecovery(state, &error));
     QVERIFY(!error.isEmpty());
     QVERIFY(box->Annotations()->PageAnnotations(0).isEmpty());
     QVERIFY(!box->IsDirty());
+    // Nothing to undo, nor a step to redo that would bring the damage back.
+    QVERIFY(!box->Session()->UndoStack()->canUndo() && !box->Session()->UndoStack()->canRedo());
 }
 
 void TestEdits::encryptDialogChecksInput_data()
