@@ -1,6 +1,6 @@
-#include "app/AppStartup.h"
 #include "TestMain.h"
 #include "TestPdf.h"
+#include "app/AppStartup.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -47,10 +47,18 @@ void TestStartup::bundleIdOfEachBrand_data()
     QTest::addColumn<QString>("bundle");
     QTest::addColumn<QString>("region");
     QTest::addColumn<QString>("key");
-    QTest::newRow("rv overseas") << "rv" << "overseas" << "RVPDF";
-    QTest::newRow("hd domestic") << "hd" << "domestic" << "HaldenPDF";
-    QTest::newRow("no such brand") << "zz" << "overseas" << "MarvikPDF";
-    QTest::newRow("empty names") << "" << "" << "MarvikPDF";
+    QTest::newRow("rv overseas") << "rv"
+                                 << "overseas"
+                                 << "RVPDF";
+    QTest::newRow("hd domestic") << "hd"
+                                 << "domestic"
+                                 << "HaldenPDF";
+    QTest::newRow("no such brand") << "zz"
+                                   << "overseas"
+                                   << "MarvikPDF";
+    QTest::newRow("empty names") << ""
+                                 << ""
+                                 << "MarvikPDF";
 }
 
 void TestStartup::bundleIdOfEachBrand()
@@ -108,9 +116,7 @@ void TestStartup::normalRunLogsVersionAndExitLine()
     QFile::remove(TestEnv::Root() + "/data/rvpdf/log/PDF.log");
     QCOMPARE(Run({}, nullptr, {"RVPDF_STARTUP_PROBE=1"}), 0);
     const QString log = LogText();
-    QVERIFY2(log.contains(QRegularExpression("^AppVersion:2\\.0\\.0\\.4 ##main:\\d+##$",
-                                             QRegularExpression::MultilineOption)),
-             qPrintable(log));
+    QVERIFY2(log.contains(QRegularExpression("^AppVersion:2\\.0\\.0\\.4 ##main:\\d+##$", QRegularExpression::MultilineOption)), qPrintable(log));
 
     QVERIFY2(log.contains(QRegularExpression("\nApp Exit ##main:\\d+##\n")), qPrintable(log));
 }

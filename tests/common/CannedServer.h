@@ -41,10 +41,7 @@ public:
         if (mode == Mode::Down)
             server.close();
     }
-    QUrl Url(const QString& path) const
-    {
-        return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(path));
-    }
+    QUrl Url(const QString& path) const { return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(path)); }
     // Answers every held request now.
     void Release()
     {
@@ -109,8 +106,7 @@ private:
     void Answer(QTcpSocket* socket)
     {
         const QByteArray head = "HTTP/1.1 " + QByteArray::number(status) + (status == 200 ? " OK" : " Status")
-            + "\r\nContent-Type: application/json\r\nContent-Length: " + QByteArray::number(answer.size())
-            + "\r\nConnection: close\r\n\r\n";
+            + "\r\nContent-Type: application/json\r\nContent-Length: " + QByteArray::number(answer.size()) + "\r\nConnection: close\r\n\r\n";
         socket->write(head + answer);
         socket->disconnectFromHost();
     }
@@ -123,7 +119,6 @@ private:
     QHash<QTcpSocket*, QByteArray> buffers;
     QList<QPointer<QTcpSocket>> held;
 };
-
 
 // Receives what the application hands to the desktop, so no browser or
 // mail program starts during the tests.
