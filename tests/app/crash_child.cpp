@@ -2,11 +2,11 @@
 // line and then fails in the way its first argument names.
 // Usage: crash_child <condition> [bundle] [region]
 
+#include "app/CrashReport.h"
 #include "CRenderQueue.h"
 #include "LoggerObject.h"
 #include "MKApplication.h"
 #include "RvpdfVersion.h"
-#include "app/CrashReport.h"
 
 #include <QTemporaryFile>
 

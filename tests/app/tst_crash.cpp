@@ -1,9 +1,9 @@
+#include "app/CrashReport.h"
 #include "CCrashReporter.h"
 #include "CCrashUploader.h"
 #include "CannedServer.h"
 #include "TestMain.h"
 #include "TestPdf.h"
-#include "app/CrashReport.h"
 
 #include <QDirIterator>
 #include <QProcess>
@@ -29,7 +29,8 @@ bool CountingCallback(unsigned int code, void* value1, void*)
 QString MakeReport(const QString& dir, int index, const char* usageEvent = "none")
 {
     QDir().mkpath(dir);
-    const QString base = QStringLiteral("%1/crash-20240101-%2-000-%3").arg(dir).arg(index, 6, 10, QLatin1Char('0')).arg(1000 + index);
+    const QString base = QStringLiteral("%1/crash-20240101-%2-000-%3")
+                             .arg(dir).arg(index, 6, 10, QLatin1Char('0')).arg(1000 + index);
     QFile report(base + ".txt");
     QFile log(base + ".log");
     if (!report.open(QIODevice::WriteOnly) || !log.open(QIODevice::WriteOnly))
@@ -100,44 +101,32 @@ void TestCrash::fatalConditionLeavesOneReport_data()
     QTest::addColumn<QString>("application");
 
     const QString rv = "rvpdf";
-    QTest::newRow("null dereference") << QStringList {"null"} << SIGSEGV << "SIGSEGV"
-                                      << "null pointer access" << rv << "rvpdf_linux"
-                                      << "RVPDF";
-    QTest::newRow("abort") << QStringList {"abort"} << SIGABRT << "SIGABRT"
-                           << "abort" << rv << "rvpdf_linux"
+    QTest::newRow("null dereference") << QStringList {"null"} << SIGSEGV << "SIGSEGV" << "null pointer access"
+                                      << rv << "rvpdf_linux" << "RVPDF";
+    QTest::newRow("abort") << QStringList {"abort"} << SIGABRT << "SIGABRT" << "abort" << rv << "rvpdf_linux"
                            << "RVPDF";
     QTest::newRow("std::terminate") << QStringList {"terminate"} << SIGABRT << "SIGABRT"
-                                    << "std::terminate called" << rv << "rvpdf_linux"
-                                    << "RVPDF";
+                                    << "std::terminate called" << rv << "rvpdf_linux" << "RVPDF";
     QTest::newRow("uncaught exception") << QStringList {"exception"} << SIGABRT << "SIGABRT"
-                                        << "uncaught exception std::runtime_error: disk on fire" << rv << "rvpdf_linux"
-                                        << "RVPDF";
+                                        << "uncaught exception std::runtime_error: disk on fire" << rv
+                                        << "rvpdf_linux" << "RVPDF";
     QTest::newRow("pure virtual call") << QStringList {"pure-virtual"} << SIGABRT << "SIGABRT"
-                                       << "pure virtual function call" << rv << "rvpdf_linux"
-                                       << "RVPDF";
+                                       << "pure virtual function call" << rv << "rvpdf_linux" << "RVPDF";
     QTest::newRow("allocation failure") << QStringList {"allocation"} << SIGABRT << "SIGABRT"
-                                        << "memory allocation failed" << rv << "rvpdf_linux"
-                                        << "RVPDF";
-    QTest::newRow("division by zero") << QStringList {"divide"} << SIGFPE << "SIGFPE"
-                                      << "integer division by zero" << rv << "rvpdf_linux"
-                                      << "RVPDF";
-    QTest::newRow("stack overflow") << QStringList {"stack-overflow"} << SIGSEGV << "SIGSEGV"
-                                    << "stack overflow" << rv << "rvpdf_linux"
-                                    << "RVPDF";
-    QTest::newRow("stack overflow on a render thread") << QStringList {"worker-stack-overflow"} << SIGSEGV << "SIGSEGV"
-                                                       << "stack overflow" << rv << "rvpdf_linux"
-                                                       << "RVPDF";
-    QTest::newRow("illegal instruction") << QStringList {"illegal"} << SIGILL << "SIGILL"
-                                         << "illegal instruction" << rv << "rvpdf_linux"
-                                         << "RVPDF";
-    QTest::newRow("bus error") << QStringList {"bus"} << SIGBUS << "SIGBUS"
-                               << "bus error" << rv << "rvpdf_linux"
+                                        << "memory allocation failed" << rv << "rvpdf_linux" << "RVPDF";
+    QTest::newRow("division by zero") << QStringList {"divide"} << SIGFPE << "SIGFPE" << "integer division by zero"
+                                      << rv << "rvpdf_linux" << "RVPDF";
+    QTest::newRow("stack overflow") << QStringList {"stack-overflow"} << SIGSEGV << "SIGSEGV" << "stack overflow"
+                                    << rv << "rvpdf_linux" << "RVPDF";
+    QTest::newRow("stack overflow on a render thread")
+        << QStringList {"worker-stack-overflow"} << SIGSEGV << "SIGSEGV" << "stack overflow" << rv << "rvpdf_linux"
+        << "RVPDF";
+    QTest::newRow("illegal instruction") << QStringList {"illegal"} << SIGILL << "SIGILL" << "illegal instruction"
+                                         << rv << "rvpdf_linux" << "RVPDF";
+    QTest::newRow("bus error") << QStringList {"bus"} << SIGBUS << "SIGBUS" << "bus error" << rv << "rvpdf_linux"
                                << "RVPDF";
     QTest::newRow("mk overseas brand") << QStringList {"null", "mk", "overseas"} << SIGSEGV << "SIGSEGV"
-                                       << "null pointer access"
-                                       << "marvikpdf"
-                                       << "marvikpdf_intl"
-                                       << "Marvik PDF";
+                                       << "null pointer access" << "marvikpdf" << "marvikpdf_intl" << "Marvik PDF";
 }
 
 void TestCrash::fatalConditionLeavesOneReport()
@@ -198,10 +187,13 @@ void TestCrash::noReportWithoutReporter_data()
     QTest::addColumn<bool>("installed");
     QTest::addColumn<bool>("crashes");
 
-    QTest::newRow("brand without reports") << QStringList {"null", "zz", "overseas"} << QStringList() << false << false << true;
+    QTest::newRow("brand without reports") << QStringList {"null", "zz", "overseas"} << QStringList() << false
+                                           << false << true;
     QTest::newRow("hd brand") << QStringList {"abort", "hd", "domestic"} << QStringList() << false << false << true;
-    QTest::newRow("off by environment") << QStringList {"null"} << QStringList {"RVPDF_DISABLE_REPORTS=1"} << false << false << true;
-    QTest::newRow("environment 0 keeps it on, no crash") << QStringList {"none"} << QStringList {"RVPDF_DISABLE_REPORTS=0"} << false << true << false;
+    QTest::newRow("off by environment") << QStringList {"null"} << QStringList {"RVPDF_DISABLE_REPORTS=1"} << false
+                                        << false << true;
+    QTest::newRow("environment 0 keeps it on, no crash")
+        << QStringList {"none"} << QStringList {"RVPDF_DISABLE_REPORTS=0"} << false << true << false;
 }
 
 void TestCrash::noReportWithoutReporter()
@@ -392,10 +384,8 @@ void TestCrash::uploadAddress_data()
     QTest::addColumn<QString>("url");
     QTest::addColumn<bool>("allowed");
     // The rule's own table is in tst_dialogs; here: the uploader applies it.
-    QTest::newRow("loopback override") << "http://127.0.0.1:9/up"
-                                       << "http://127.0.0.1:9/up" << true;
-    QTest::newRow("plain http elsewhere") << "http://crash.example/up"
-                                          << "http://crash.example/up" << false;
+    QTest::newRow("loopback override") << "http://127.0.0.1:9/up" << "http://127.0.0.1:9/up" << true;
+    QTest::newRow("plain http elsewhere") << "http://crash.example/up" << "http://crash.example/up" << false;
 }
 
 void TestCrash::uploadAddress()

@@ -20,16 +20,17 @@ const QString kId = QStringLiteral("org.rvpdf.RVPDF.desktop");
 const QString kPdf = QStringLiteral("application/pdf");
 
 // Another application's associations, as a user's file holds them.
-const QByteArray kOthersList = "# managed by hand\n"
-                               "[Default Applications]\n"
-                               "application/pdf=reader.desktop;\n"
-                               "text/plain=editor.desktop\n"
-                               "\n"
-                               "[Added Associations]\n"
-                               "application/pdf=reader.desktop;printer.desktop;\n"
-                               "\n"
-                               "[Removed Associations]\n"
-                               "image/png=oldviewer.desktop;\n";
+const QByteArray kOthersList =
+    "# managed by hand\n"
+    "[Default Applications]\n"
+    "application/pdf=reader.desktop;\n"
+    "text/plain=editor.desktop\n"
+    "\n"
+    "[Added Associations]\n"
+    "application/pdf=reader.desktop;printer.desktop;\n"
+    "\n"
+    "[Removed Associations]\n"
+    "image/png=oldviewer.desktop;\n";
 
 QString DataDir()
 {
@@ -139,9 +140,9 @@ void TestInstall::installRegisters_data()
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<bool>("makeDefault");
     QTest::addColumn<bool>("withOthers");
-    QTest::newRow("install=1, other apps") << QStringList {"--install=1"} << true << true;
-    QTest::newRow("install 0, other apps") << QStringList {"--install", "0"} << false << true;
-    QTest::newRow("install abc") << QStringList {"--install", "abc"} << false << false;
+    QTest::newRow("install=1, other apps") << QStringList{"--install=1"} << true << true;
+    QTest::newRow("install 0, other apps") << QStringList{"--install", "0"} << false << true;
+    QTest::newRow("install abc") << QStringList{"--install", "abc"} << false << false;
 }
 
 // Install, check, uninstall: the user's file ends as it began.
@@ -216,8 +217,8 @@ void TestInstall::runningInstanceRegistersNothing_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<bool>("registered");
-    QTest::newRow("install 1") << QStringList {"--install", "1"} << false;
-    QTest::newRow("uninstall keeps the registration") << QStringList {"--uninstall"} << true;
+    QTest::newRow("install 1") << QStringList{"--install", "1"} << false;
+    QTest::newRow("uninstall keeps the registration") << QStringList{"--uninstall"} << true;
 }
 
 void TestInstall::runningInstanceRegistersNothing()

@@ -46,12 +46,9 @@ QList<Sent> Received(const CannedServer& server)
         for (const QJsonValue& value : body.value("events").toArray()) {
             const QJsonObject event = value.toObject();
             const QJsonObject params = event.value("params").toObject();
-            out << Sent {ga ? "ga" : "qv",
-                         event.value("name").toString(),
-                         params.value("event_category").toString(),
-                         params.value("event_action").toString(),
-                         params.value("event_label").toString(),
-                         event.value("value").toString()};
+            out << Sent {ga ? "ga" : "qv", event.value("name").toString(),
+                         params.value("event_category").toString(), params.value("event_action").toString(),
+                         params.value("event_label").toString(), event.value("value").toString()};
         }
     }
     return out;
@@ -78,7 +75,8 @@ CGaReportManager::Timing Fast()
 }
 
 // A manager as one run of the application would have it.
-std::unique_ptr<CGaReportManager> NewManager(const CannedServer& server, const QString& dir, CGaReportManager::Timing timing = Fast())
+std::unique_ptr<CGaReportManager> NewManager(const CannedServer& server, const QString& dir,
+                                             CGaReportManager::Timing timing = Fast())
 {
     qputenv("RVPDF_ANALYTICS_URL", server.Url("/mp/collect").toEncoded());
     std::unique_ptr<CGaReportManager> manager(new CGaReportManager);
@@ -162,35 +160,16 @@ void TestUsage::launchCounting_data()
     QTest::addColumn<QString>("versionAfter");
 
     const QDate day(2024, 3, 10);
-    QTest::newRow("first launch ever") << kAbsent << kAbsent << true << day << true << "2024-03-10"
-                                       << "2.0.0.4";
-    QTest::newRow("empty files") << ""
-                                 << "" << false << day << true << "2024-03-10"
-                                 << "2.0.0.4";
-    QTest::newRow("again the same day") << "2024-03-10"
-                                        << "2.0.0.4" << false << day << false << "2024-03-10"
-                                        << "2.0.0.4";
-    QTest::newRow("next day") << "2024-03-10"
-                              << "2.0.0.4" << false << day.addDays(1) << true << "2024-03-11"
-                              << "2.0.0.4";
-    QTest::newRow("date in the future") << "2024-03-12"
-                                        << "2.0.0.4" << false << day << false << "2024-03-12"
-                                        << "2.0.0.4";
-    QTest::newRow("future date has passed") << "2024-03-12"
-                                            << "2.0.0.4" << false << day.addDays(3) << true << "2024-03-13"
-                                            << "2.0.0.4";
-    QTest::newRow("eleven characters") << "2024-03-10\n"
-                                       << "2.0.0.4" << false << day.addDays(1) << false << "2024-03-10\n"
-                                       << "2.0.0.4";
-    QTest::newRow("ten characters, no date") << "not a date"
-                                             << "2.0.0.4" << false << day << true << "2024-03-10"
-                                             << "2.0.0.4";
-    QTest::newRow("older version running") << "2024-03-10"
-                                           << "2.1.0.0" << false << day << false << "2024-03-10"
-                                           << "2.1.0.0";
-    QTest::newRow("newer version running") << "2024-03-10"
-                                           << "2.0.0.3" << false << day << false << "2024-03-10"
-                                           << "2.0.0.4";
+    QTest::newRow("first launch ever") << kAbsent << kAbsent << true << day << true << "2024-03-10" << "2.0.0.4";
+    QTest::newRow("empty files") << "" << "" << false << day << true << "2024-03-10" << "2.0.0.4";
+    QTest::newRow("again the same day") << "2024-03-10" << "2.0.0.4" << false << day << false << "2024-03-10" << "2.0.0.4";
+    QTest::newRow("next day") << "2024-03-10" << "2.0.0.4" << false << day.addDays(1) << true << "2024-03-11" << "2.0.0.4";
+    QTest::newRow("date in the future") << "2024-03-12" << "2.0.0.4" << false << day << false << "2024-03-12" << "2.0.0.4";
+    QTest::newRow("future date has passed") << "2024-03-12" << "2.0.0.4" << false << day.addDays(3) << true << "2024-03-13" << "2.0.0.4";
+    QTest::newRow("eleven characters") << "2024-03-10\n" << "2.0.0.4" << false << day.addDays(1) << false << "2024-03-10\n" << "2.0.0.4";
+    QTest::newRow("ten characters, no date") << "not a date" << "2.0.0.4" << false << day << true << "2024-03-10" << "2.0.0.4";
+    QTest::newRow("older version running") << "2024-03-10" << "2.1.0.0" << false << day << false << "2024-03-10" << "2.1.0.0";
+    QTest::newRow("newer version running") << "2024-03-10" << "2.0.0.3" << false << day << false << "2024-03-10" << "2.0.0.4";
 }
 
 void TestUsage::launchCounting()
@@ -488,13 +467,11 @@ void TestUsage::startupSendsLater()
     QJsonArray events;
     for (int i = 0; i < CGaReportManager::kQueueLimit; ++i) {
         events.append(QJsonObject {{"id", QStringLiteral("%1").arg(i, 32, 10, QLatin1Char('0'))},
-                                   {"channel", "qv"},
-                                   {"time", 1.7e12},
-                                   {"name", "mf_show"},
-                                   {"value", "none"},
-                                   {"version", "2.0.0.3"}});
+                                   {"channel", "qv"}, {"time", 1.7e12}, {"name", "mf_show"},
+                                   {"value", "none"}, {"version", "2.0.0.3"}});
     }
-    QVERIFY(CFileUtils::WriteFileBytes(dir + "/queue.json", QJsonDocument(QJsonObject {{"format", 1}, {"events", events}}).toJson()));
+    QVERIFY(CFileUtils::WriteFileBytes(dir + "/queue.json",
+                                       QJsonDocument(QJsonObject {{"format", 1}, {"events", events}}).toJson()));
     CannedServer server;
     server.Set(Mode::Hold);
     CGaReportManager::Timing timing = Fast();
@@ -515,7 +492,8 @@ void TestUsage::startupSendsLater()
     server.Set(Mode::Respond);
     server.Release();
     // The kept events follow the new ones on the retry timer.
-    QTRY_COMPARE_WITH_TIMEOUT(server.requests.size(), 1 + 1 + CGaReportManager::kQueueLimit / CGaReportManager::kBatchSize, 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(server.requests.size(), 1 + 1 + CGaReportManager::kQueueLimit / CGaReportManager::kBatchSize,
+                              30000);
     QTRY_VERIFY_WITH_TIMEOUT(manager->IsIdle(), 30000);
     QCOMPARE(Received(server).size(), CGaReportManager::kQueueLimit + 3);
     QCOMPARE(manager->StoredCount(), 0);

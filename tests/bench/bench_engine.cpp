@@ -53,7 +53,8 @@ double ProbeTime(const QByteArray& out, const QByteArray& what, qint64 start)
 }
 
 // Launch to the probe's "painted" line, and to its "tab" line in *tabTimes.
-QVector<double> MeasureLaunch(const QStringList& args, const QByteArray& probe, int runs, QVector<double>* tabTimes = nullptr)
+QVector<double> MeasureLaunch(const QStringList& args, const QByteArray& probe, int runs,
+                              QVector<double>* tabTimes = nullptr)
 {
     QVector<double> times;
     for (int i = 0; i < runs; ++i) {
@@ -64,8 +65,8 @@ QVector<double> MeasureLaunch(const QStringList& args, const QByteArray& probe, 
         const qint64 start = NowMicro();
         process.start(RVPDF_BINARY, args);
         if (!process.waitForFinished(30000)) {
-            std::printf("run did not finish: %s [%s] [%s]\n", qPrintable(process.errorString()), process.readAllStandardOutput().constData(),
-                        process.readAllStandardError().constData());
+            std::printf("run did not finish: %s [%s] [%s]\n", qPrintable(process.errorString()),
+                        process.readAllStandardOutput().constData(), process.readAllStandardError().constData());
             process.kill();
             process.waitForFinished();
             continue;
@@ -73,7 +74,8 @@ QVector<double> MeasureLaunch(const QStringList& args, const QByteArray& probe, 
         const QByteArray out = process.readAllStandardOutput();
         const double painted = ProbeTime(out, "painted", start);
         if (painted < 0)
-            std::printf("run without a painted page: exit %d, %s %s\n", process.exitCode(), out.constData(), process.readAllStandardError().constData());
+            std::printf("run without a painted page: exit %d, %s %s\n", process.exitCode(), out.constData(),
+                        process.readAllStandardError().constData());
         if (painted >= 0)
             times.append(painted);
         if (tabTimes && ProbeTime(out, "tab", start) >= 0)
@@ -98,7 +100,8 @@ int main(int argc, char** argv)
         QElapsedTimer timer;
         timer.start();
         TestPdf::WriteManual(manual, 1000);
-        std::printf("generated a 1000-page manual (%.1f MiB) in %.1f s\n", QFileInfo(manual).size() / 1048576.0, timer.elapsed() / 1000.0);
+        std::printf("generated a 1000-page manual (%.1f MiB) in %.1f s\n",
+                    QFileInfo(manual).size() / 1048576.0, timer.elapsed() / 1000.0);
     }
 
     // 1. Launch to the first painted page, and to the empty window.
@@ -108,7 +111,8 @@ int main(int argc, char** argv)
     std::printf("launch to first painted window (no file): median %.0f ms over %d runs\n", Median(empty), int(empty.size()));
     std::printf("launch of `rvpdf manual.pdf`: its tab painted at median %.0f ms, its first page painted at median %.0f ms "
                 "(min %.0f ms) over %d runs\n",
-                Median(tab), Median(first), first.isEmpty() ? 0.0 : *std::min_element(first.begin(), first.end()), int(first.size()));
+                Median(tab), Median(first), first.isEmpty() ? 0.0 : *std::min_element(first.begin(), first.end()),
+                int(first.size()));
 
     // 1b. Restoring a session: twenty documents against one, the current
     // one first in both.
@@ -168,8 +172,8 @@ int main(int argc, char** argv)
             steps.append(step.nsecsElapsed() / 1e6);
         }
         std::sort(steps.begin(), steps.end());
-        std::printf("scrolling: %d steps, GUI thread busy per step: median %.2f ms, p99 %.2f ms, max %.2f ms\n", int(steps.size()), steps.at(steps.size() / 2),
-                    steps.at(steps.size() * 99 / 100), steps.last());
+        std::printf("scrolling: %d steps, GUI thread busy per step: median %.2f ms, p99 %.2f ms, max %.2f ms\n",
+                    int(steps.size()), steps.at(steps.size() / 2), steps.at(steps.size() * 99 / 100), steps.last());
 
         // Zooming in steps: the GUI thread's longest stall, and when the
         // sharp current page arrives (the old picture, scaled, shows until then).
@@ -198,8 +202,8 @@ int main(int argc, char** argv)
             sharp.append(clock.nsecsElapsed() / 1e6);
         }
         std::sort(sharp.begin(), sharp.end());
-        std::printf("zooming: %d steps, sharp current page after median %.0f ms, at most %.0f ms; longest GUI stall %.2f ms\n", int(sharp.size()),
-                    sharp.at(sharp.size() / 2), sharp.last(), longest);
+        std::printf("zooming: %d steps, sharp current page after median %.0f ms, at most %.0f ms; longest GUI stall %.2f ms\n",
+                    int(sharp.size()), sharp.at(sharp.size() / 2), sharp.last(), longest);
         delete box;
     }
 

@@ -63,7 +63,8 @@ int main(int argc, char** argv)
         picture.fill(QColor::fromHsv(i % 360, 120, 230));
         QPainter(&picture).drawText(10, 80, QString::number(i));
         picture.save(CRecentManager::ThumbnailDirPath() + CRecentManager::ThumbnailFileName(path), "PNG");
-        records.append(QJsonObject {{"path", path}, {"openTime", 1700000000 + i}, {"pin", i % 97 == 0}, {"pinTime", i % 97 == 0 ? 1700000000 + i : 0}});
+        records.append(QJsonObject{{"path", path}, {"openTime", 1700000000 + i}, {"pin", i % 97 == 0},
+                                   {"pinTime", i % 97 == 0 ? 1700000000 + i : 0}});
     }
     QFile list(CRecentManager::ListFilePath());
     list.open(QIODevice::WriteOnly);
@@ -84,13 +85,14 @@ int main(int argc, char** argv)
     home->show();
     while (probe.at < 0 && clock.elapsed() < 5000)
         QCoreApplication::processEvents();
-    std::printf("home page with 1000 records: built in %.1f ms, first painted at %.1f ms\n", built / 1e6, probe.at / 1e6);
+    std::printf("home page with 1000 records: built in %.1f ms, first painted at %.1f ms\n", built / 1e6,
+                probe.at / 1e6);
     QElapsedTimer thumbs;
     thumbs.start();
     while (CThumbnailCache::getInstance()->PendingCount() > 0 && thumbs.elapsed() < 5000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    std::printf("thumbnails of the visible rows decoded %.1f ms after the first paint (%d pictures held)\n", (clock.nsecsElapsed() - probe.at) / 1e6,
-                CThumbnailCache::getInstance()->Count());
+    std::printf("thumbnails of the visible rows decoded %.1f ms after the first paint (%d pictures held)\n",
+                (clock.nsecsElapsed() - probe.at) / 1e6, CThumbnailCache::getInstance()->Count());
 
     // 2. Repaints of rows already shown decode nothing; scrolling costs little.
     const int before = CThumbnailCache::getInstance()->Count();
@@ -111,8 +113,8 @@ int main(int argc, char** argv)
         QThread::msleep(2);
     }
     std::sort(steps.begin(), steps.end());
-    std::printf("scrolling: %d repaints, median %.2f ms, max %.2f ms (pictures are decoded off the GUI thread)\n", int(steps.size()),
-                steps.at(steps.size() / 2), steps.last());
+    std::printf("scrolling: %d repaints, median %.2f ms, max %.2f ms (pictures are decoded off the GUI thread)\n",
+                int(steps.size()), steps.at(steps.size() / 2), steps.last());
     Settle(1000);
 
     // 3. A second window's home page shares the pictures.
@@ -122,8 +124,8 @@ int main(int argc, char** argv)
     second->resize(1280, 760);
     second->show();
     Settle(1000);
-    std::printf("second home page: +%.1f MiB resident, pictures held %d -> %d\n", (TestEnv::ResidentKiB() - rssBefore) / 1024.0, held,
-                CThumbnailCache::getInstance()->Count());
+    std::printf("second home page: +%.1f MiB resident, pictures held %d -> %d\n",
+                (TestEnv::ResidentKiB() - rssBefore) / 1024.0, held, CThumbnailCache::getInstance()->Count());
     delete second;
     delete home;
     return 0;

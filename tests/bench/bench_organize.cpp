@@ -37,7 +37,8 @@ void Settle(int ms)
 
 void Report(const char* step, const QPair<double, double>& stall, double wallMs)
 {
-    std::printf("%-44s %8.1f ms; GUI thread stalled at most %5.1f ms (working %5.1f ms of it)\n", step, wallMs, stall.first, stall.second);
+    std::printf("%-44s %8.1f ms; GUI thread stalled at most %5.1f ms (working %5.1f ms of it)\n", step, wallMs,
+                stall.first, stall.second);
 }
 
 } // namespace
@@ -51,7 +52,8 @@ int main(int argc, char** argv)
         QElapsedTimer clock;
         clock.start();
         TestPdf::WriteManual(source, kManualPages);
-        std::printf("generated a %d-page manual (%.1f MiB) in %.1f s\n", kManualPages, QFileInfo(source).size() / 1048576.0, clock.elapsed() / 1000.0);
+        std::printf("generated a %d-page manual (%.1f MiB) in %.1f s\n", kManualPages,
+                    QFileInfo(source).size() / 1048576.0, clock.elapsed() / 1000.0);
     }
     const QString path = folder + "/manual.pdf";
     QFile::remove(path);
@@ -108,8 +110,9 @@ int main(int argc, char** argv)
 
     CPdfDocument::LoadStatus status;
     const auto saved = CPdfDocument::Load(path, QByteArray(), &status);
-    std::printf("%d pages became %d; %.1f MiB became %.2f MiB; document dirty: %s\n", pages, saved ? saved->PageCount() : -1,
-                QFileInfo(source).size() / 1048576.0, QFileInfo(path).size() / 1048576.0, box->IsDirty() ? "yes" : "no");
+    std::printf("%d pages became %d; %.1f MiB became %.2f MiB; document dirty: %s\n", pages,
+                saved ? saved->PageCount() : -1, QFileInfo(source).size() / 1048576.0,
+                QFileInfo(path).size() / 1048576.0, box->IsDirty() ? "yes" : "no");
     delete box;
     return 0;
 }

@@ -30,8 +30,8 @@
 #include <cstdio>
 #include <functional>
 
-#include <ctime>
 #include <sys/resource.h>
+#include <ctime>
 
 namespace {
 
@@ -140,18 +140,19 @@ void PrintPairs(const char* what, const QVector<Pair>& pairs)
     std::printf("%s: %d matches; %.2fx the time of pdftotext (median of %d pairs, best %.2fx; median %.0f ms against "
                 "%.0f ms), %.2fx its processor time; longest GUI stall %.1f ms (median of the rounds %.1f ms; "
                 "GUI thread working at most %.1f ms of it)",
-                what, pairs.first().search.count, Median(wall), int(pairs.size()), *std::min_element(wall.begin(), wall.end()), Median(total),
-                Median(extraction), Median(cpu), *std::max_element(stall.begin(), stall.end()), Median(stall), *std::max_element(busy.begin(), busy.end()));
+                what, pairs.first().search.count, Median(wall), int(pairs.size()),
+                *std::min_element(wall.begin(), wall.end()), Median(total), Median(extraction), Median(cpu),
+                *std::max_element(stall.begin(), stall.end()), Median(stall), *std::max_element(busy.begin(), busy.end()));
     if (pairs.first().search.firstMs >= 0)
-        std::printf("; first match on screen (page %d) after %.0f ms median, %.0f ms at most", pairs.first().search.firstPage + 1, Median(first),
-                    *std::max_element(first.begin(), first.end()));
+        std::printf("; first match on screen (page %d) after %.0f ms median, %.0f ms at most",
+                    pairs.first().search.firstPage + 1, Median(first), *std::max_element(first.begin(), first.end()));
     std::printf("\n");
 }
 
 void PrintWarm(const char* what, const Outcome& outcome)
 {
-    std::printf("%s: %d matches in %.0f ms, longest GUI stall %.1f ms (working %.1f ms)", what, outcome.count, outcome.totalMs, outcome.stallMs,
-                outcome.busyMs);
+    std::printf("%s: %d matches in %.0f ms, longest GUI stall %.1f ms (working %.1f ms)", what, outcome.count,
+                outcome.totalMs, outcome.stallMs, outcome.busyMs);
     if (outcome.firstMs >= 0)
         std::printf(", first match on screen after %.0f ms", outcome.firstMs);
     std::printf("\n");

@@ -41,7 +41,10 @@ public:
         if (mode == Mode::Down)
             server.close();
     }
-    QUrl Url(const QString& path) const { return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(path)); }
+    QUrl Url(const QString& path) const
+    {
+        return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(path));
+    }
     // Answers every held request now.
     void Release()
     {
@@ -106,7 +109,8 @@ private:
     void Answer(QTcpSocket* socket)
     {
         const QByteArray head = "HTTP/1.1 " + QByteArray::number(status) + (status == 200 ? " OK" : " Status")
-            + "\r\nContent-Type: application/json\r\nContent-Length: " + QByteArray::number(answer.size()) + "\r\nConnection: close\r\n\r\n";
+            + "\r\nContent-Type: application/json\r\nContent-Length: " + QByteArray::number(answer.size())
+            + "\r\nConnection: close\r\n\r\n";
         socket->write(head + answer);
         socket->disconnectFromHost();
     }
@@ -119,6 +123,7 @@ private:
     QHash<QTcpSocket*, QByteArray> buffers;
     QList<QPointer<QTcpSocket>> held;
 };
+
 
 // Receives what the application hands to the desktop, so no browser or
 // mail program starts during the tests.

@@ -19,7 +19,8 @@ ModalAnswerer::~ModalAnswerer() = default;
 
 ModalAnswerer* ModalAnswerer::Clicking(const QString& buttonName, int nTimes)
 {
-    return new ModalAnswerer([buttonName](QWidget* dialog) { ClickButton(dialog, buttonName); }, nTimes);
+    return new ModalAnswerer([buttonName](QWidget* dialog) { ClickButton(dialog, buttonName); },
+                             nTimes);
 }
 
 void ModalAnswerer::ClickButton(QWidget* dialog, const QString& buttonName)

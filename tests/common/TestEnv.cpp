@@ -132,7 +132,8 @@ QProcessEnvironment TestEnv::ChildEnvironment()
     return QProcessEnvironment::systemEnvironment();
 }
 
-std::unique_ptr<QProcess> TestEnv::StartChild(const QString& program, const QStringList& args, const QStringList& extraEnv, const QString& workDir)
+std::unique_ptr<QProcess> TestEnv::StartChild(const QString& program, const QStringList& args,
+                                              const QStringList& extraEnv, const QString& workDir)
 {
     std::unique_ptr<QProcess> process(new QProcess);
     QProcessEnvironment env = ChildEnvironment();
@@ -145,7 +146,8 @@ std::unique_ptr<QProcess> TestEnv::StartChild(const QString& program, const QStr
     return process;
 }
 
-TestEnv::ChildResult TestEnv::RunChild(const QString& program, const QStringList& args, const QStringList& extraEnv, int timeoutMs, const QString& workDir)
+TestEnv::ChildResult TestEnv::RunChild(const QString& program, const QStringList& args,
+                                       const QStringList& extraEnv, int timeoutMs, const QString& workDir)
 {
     const std::unique_ptr<QProcess> process = StartChild(program, args, extraEnv, workDir);
     ChildResult result;

@@ -36,11 +36,11 @@ public:
     };
     // Starts program with the child environment plus "NAME=value" entries,
     // in workDir when one is given.
-    static std::unique_ptr<QProcess> StartChild(const QString& program, const QStringList& args, const QStringList& extraEnv = {},
-                                                const QString& workDir = QString());
+    static std::unique_ptr<QProcess> StartChild(const QString& program, const QStringList& args,
+                                                const QStringList& extraEnv = {}, const QString& workDir = QString());
     // The same, run to its end.
-    static ChildResult RunChild(const QString& program, const QStringList& args, const QStringList& extraEnv = {}, int timeoutMs = 60000,
-                                const QString& workDir = QString());
+    static ChildResult RunChild(const QString& program, const QStringList& args, const QStringList& extraEnv = {},
+                                int timeoutMs = 60000, const QString& workDir = QString());
     // Removes the shared memory and semaphores of this test's instances
     // (those a killed process could not remove itself).
     static void RemoveIpcObjects();

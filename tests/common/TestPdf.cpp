@@ -78,9 +78,10 @@ QString TestPdf::FreshCopy(const QString& source, const QString& folderName)
 
 bool TestPdf::WriteManual(const QString& path, int nPages)
 {
-    static const char* const words[]
-        = {"document", "viewer", "page", "render", "layout", "window", "tab", "thumbnail", "section", "figure", "table", "reference", "configuration",
-           "setting",  "option", "the",  "of",     "and",    "to",     "in",  "with",      "for",     "each",   "every", "when",      "which"};
+    static const char* const words[] = {"document", "viewer", "page", "render", "layout", "window", "tab",
+                                        "thumbnail", "section", "figure", "table", "reference", "configuration",
+                                        "setting", "option", "the", "of", "and", "to", "in", "with", "for",
+                                        "each", "every", "when", "which"};
     QPdfWriter writer(path);
     writer.setResolution(72);
     writer.setPageSize(QPageSize(QPageSize::A4));
@@ -131,7 +132,8 @@ QByteArray TestPdf::Assemble(const QList<QByteArray>& objects)
     pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
     for (int offset : offsets)
         pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
-    return pdf + "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) + " /Root 1 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
+    return pdf + "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) + " /Root 1 0 R >>\nstartxref\n"
+        + QByteArray::number(xref) + "\n%%EOF\n";
 }
 
 QByteArray TestPdf::Garbage(int nBytes, quint32 seed)
@@ -143,7 +145,8 @@ QByteArray TestPdf::Garbage(int nBytes, quint32 seed)
     return bytes;
 }
 
-bool TestPdf::WriteEncrypted(const QString& source, const QString& target, const QString& password, const QString& ownerPassword)
+bool TestPdf::WriteEncrypted(const QString& source, const QString& target, const QString& password,
+                             const QString& ownerPassword)
 {
     try {
         QPDF pdf;
@@ -154,7 +157,8 @@ bool TestPdf::WriteEncrypted(const QString& source, const QString& target, const
         const QByteArray pw = password.toUtf8();
         const QByteArray owner = ownerPassword.isEmpty() ? pw : ownerPassword.toUtf8();
         const bool all = ownerPassword.isEmpty();
-        writer.setR6EncryptionParameters(pw.constData(), owner.constData(), true, true, all, true, true, all, all ? qpdf_r3p_full : qpdf_r3p_none, true);
+        writer.setR6EncryptionParameters(pw.constData(), owner.constData(), true, true, all, true, true, all,
+                                         all ? qpdf_r3p_full : qpdf_r3p_none, true);
         writer.write();
         return true;
     } catch (const std::exception&) {
@@ -179,7 +183,8 @@ bool TestPdf::WriteRotated(const QString& source, const QString& target, int nDe
     }
 }
 
-bool TestPdf::WriteRich(const QString& source, const QString& target, const QString& attachmentName, const QByteArray& attachmentData)
+bool TestPdf::WriteRich(const QString& source, const QString& target, const QString& attachmentName,
+                        const QByteArray& attachmentData)
 {
     try {
         QPDF pdf;
@@ -201,25 +206,26 @@ bool TestPdf::WriteRich(const QString& source, const QString& target, const QStr
         outlines.replaceKey("/Count", QPDFObjectHandle::newInteger(1));
         root.replaceKey("/Outlines", outlines);
 
-        QPDFObjectHandle note = pdf.makeIndirectObject(
-            QPDFObjectHandle::parse("<< /Type /Annot /Subtype /Text /Rect [100 600 120 620] /Contents (Hello reviewer) /T (Alice) >>"));
+        QPDFObjectHandle note = pdf.makeIndirectObject(QPDFObjectHandle::parse(
+            "<< /Type /Annot /Subtype /Text /Rect [100 600 120 620] /Contents (Hello reviewer) /T (Alice) >>"));
         QPDFObjectHandle annots = QPDFObjectHandle::newArray();
         annots.appendItem(note);
         // A link to the last page and a text field "name" holding "Ada".
-        QPDFObjectHandle link = pdf.makeIndirectObject(QPDFObjectHandle::parse("<< /Type /Annot /Subtype /Link /Rect [40 20 200 40] /Border [0 0 0] >>"));
+        QPDFObjectHandle link = pdf.makeIndirectObject(
+            QPDFObjectHandle::parse("<< /Type /Annot /Subtype /Link /Rect [40 20 200 40] /Border [0 0 0] >>"));
         QPDFObjectHandle linkDest = QPDFObjectHandle::newArray();
         linkDest.appendItem(pages.back().getObjectHandle());
         linkDest.appendItem(QPDFObjectHandle::newName("/Fit"));
         link.replaceKey("/Dest", linkDest);
         annots.appendItem(link);
-        QPDFObjectHandle field
-            = pdf.makeIndirectObject(QPDFObjectHandle::parse("<< /Type /Annot /Subtype /Widget /FT /Tx /T (name) /V (Ada) /F 4 /Rect [300 20 500 40] "
-                                                             "/DA (/Helv 12 Tf 0 g) >>"));
+        QPDFObjectHandle field = pdf.makeIndirectObject(QPDFObjectHandle::parse(
+            "<< /Type /Annot /Subtype /Widget /FT /Tx /T (name) /V (Ada) /F 4 /Rect [300 20 500 40] "
+            "/DA (/Helv 12 Tf 0 g) >>"));
         field.replaceKey("/P", pages.at(0).getObjectHandle());
         annots.appendItem(field);
         pages.at(0).getObjectHandle().replaceKey("/Annots", annots);
-        QPDFObjectHandle form
-            = QPDFObjectHandle::parse("<< /DA (/Helv 0 Tf 0 g) /DR << /Font << /Helv << /Type /Font /Subtype /Type1 /BaseFont /Helvetica >> >> >> >>");
+        QPDFObjectHandle form = QPDFObjectHandle::parse(
+            "<< /DA (/Helv 0 Tf 0 g) /DR << /Font << /Helv << /Type /Font /Subtype /Type1 /BaseFont /Helvetica >> >> >> >>");
         QPDFObjectHandle fields = QPDFObjectHandle::newArray();
         fields.appendItem(field);
         form.replaceKey("/Fields", fields);
@@ -227,7 +233,8 @@ bool TestPdf::WriteRich(const QString& source, const QString& target, const QStr
 
         QPDFEmbeddedFileDocumentHelper files(pdf);
         // The attachment's entry: its name and the stream holding its bytes.
-        const QPDFObjectHandle stream = QPDFEFStreamObjectHelper::createEFStream(pdf, attachmentData.toStdString()).getObjectHandle();
+        const QPDFObjectHandle stream =
+            QPDFEFStreamObjectHelper::createEFStream(pdf, attachmentData.toStdString()).getObjectHandle();
         const QPDFObjectHandle name = QPDFObjectHandle::newUnicodeString(attachmentName.toStdString());
         QPDFObjectHandle streams = QPDFObjectHandle::newDictionary();
         streams.replaceKey("/F", stream);
@@ -268,7 +275,7 @@ QStringList TestPdf::Annotations(const QString& path, const QString& password)
     // A name value keeps its slash; the items of a list are joined by commas.
     auto text = [](QPDFObjectHandle value) {
         QStringList items;
-        for (QPDFObjectHandle item : value.isArray() ? value.getArrayAsVector() : std::vector<QPDFObjectHandle> {value}) {
+        for (QPDFObjectHandle item : value.isArray() ? value.getArrayAsVector() : std::vector<QPDFObjectHandle>{value}) {
             if (item.isName())
                 items << QString::fromStdString(item.getName());
             else if (item.isString())
@@ -296,12 +303,14 @@ QStringList TestPdf::Annotations(const QString& path, const QString& password)
                 if (annot.getKey("/Dest").isArray())
                     entry += QStringLiteral(" >%1").arg(pageNumber(annot.getKey("/Dest").getArrayItem(0)));
                 if (annot.getKey("/Subtype").getName() == "/Widget" && annot.getKey("/T").isString())
-                    entry += QStringLiteral(" %1=%2").arg(QString::fromStdString(annot.getKey("/T").getUTF8Value()), text(annot.getKey("/V")));
+                    entry += QStringLiteral(" %1=%2").arg(QString::fromStdString(annot.getKey("/T").getUTF8Value()),
+                                                          text(annot.getKey("/V")));
                 found << entry;
             }
         }
         for (QPDFFormFieldObjectHelper field : QPDFAcroFormDocumentHelper(pdf).getFormFields())
-            found << QStringLiteral("form %1=%2").arg(QString::fromStdString(field.getFullyQualifiedName()), text(field.getValue()));
+            found << QStringLiteral("form %1=%2").arg(QString::fromStdString(field.getFullyQualifiedName()),
+                                                      text(field.getValue()));
     } catch (const std::exception&) {
     }
     return found;
@@ -318,12 +327,12 @@ QByteArray TestPdf::Stream(const QByteArray& dictionary, const QByteArray& data)
 QByteArray TestPdf::OnePage(const QByteArray& annots, const QByteArray& form, const QList<QByteArray>& more)
 {
     const QByteArray box = "/Type /XObject /Subtype /Form /BBox [0 0 16 16]";
-    return Assemble(QList<QByteArray> {"<< /Type /Catalog /Pages 2 0 R " + form + " >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
-                                       "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] /Resources << /Font << /F1 4 0 R >> >> "
-                                       "/Contents "
-                                           + QByteArray::number(7 + more.size()) + " 0 R /Annots [" + annots + "] >>",
-                                       "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>", Stream(box, "0 g 2 2 12 12 re f"), Stream(box, "")}
-                    + more + QList<QByteArray> {Stream("", "BT /F1 36 Tf 40 762 Td (Page 1) Tj ET")});
+    return Assemble(QList<QByteArray> {
+        "<< /Type /Catalog /Pages 2 0 R " + form + " >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] /Resources << /Font << /F1 4 0 R >> >> "
+        "/Contents " + QByteArray::number(7 + more.size()) + " 0 R /Annots [" + annots + "] >>",
+        "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>", Stream(box, "0 g 2 2 12 12 re f"), Stream(box, "")}
+        + more + QList<QByteArray> {Stream("", "BT /F1 36 Tf 40 762 Td (Page 1) Tj ET")});
 }
 
 QByteArray TestPdf::ForeignPdf()
@@ -345,17 +354,17 @@ QByteArray TestPdf::FormPdf(bool xfa)
     const QByteArray widget = "/Type /Annot /Subtype /Widget /F 4 /P 3 0 R ";
     const QByteArray text = "/DA (/Helv 12 Tf 0 g) ";
     auto button = [&](const char* on, int x) {
-        return "<< " + widget + "/Parent 10 0 R /AS /Off /Rect [" + QByteArray::number(x) + " 520 " + QByteArray::number(x + 16) + " 536] /AP << /N << " + on
-            + " 5 0 R /Off 6 0 R >> >> >>";
+        return "<< " + widget + "/Parent 10 0 R /AS /Off /Rect [" + QByteArray::number(x) + " 520 " + QByteArray::number(x + 16)
+            + " 536] /AP << /N << " + on + " 5 0 R /Off 6 0 R >> >> >>";
     };
     return OnePage("7 0 R 8 0 R 9 0 R 11 0 R 12 0 R 13 0 R 14 0 R 15 0 R 16 0 R 17 0 R",
                    "/AcroForm << /Fields [7 0 R 8 0 R 9 0 R 10 0 R 14 0 R 15 0 R 16 0 R 17 0 R] " + resources + " >>",
                    {"<< " + widget + text + "/FT /Tx /T (name) /MaxLen 10 /Rect [100 700 300 720] >>",
                     "<< " + widget + "/FT /Tx /T (notes) /Ff 4096 /Rect [100 600 300 680] /DA (/Helv 10 Tf 0 g) >>",
-                    "<< " + widget
-                        + "/FT /Btn /T (agree) /V /Off /AS /Off /DV /Off /Rect [100 560 116 576] "
-                          "/AP << /N << /Yes 5 0 R /Off 6 0 R >> >> >>",
-                    "<< /FT /Btn /T (size) /Ff 32768 /V /Off /DV /M /Kids [11 0 R 12 0 R 13 0 R] >>", button("/S", 100), button("/M", 140), button("/L", 180),
+                    "<< " + widget + "/FT /Btn /T (agree) /V /Off /AS /Off /DV /Off /Rect [100 560 116 576] "
+                                     "/AP << /N << /Yes 5 0 R /Off 6 0 R >> >> >>",
+                    "<< /FT /Btn /T (size) /Ff 32768 /V /Off /DV /M /Kids [11 0 R 12 0 R 13 0 R] >>",
+                    button("/S", 100), button("/M", 140), button("/L", 180),
                     "<< " + widget + text + "/FT /Ch /T (color) /Ff 131072 /Opt [(Red) (Green) (Blue)] /DV (Green) /Rect [100 470 250 490] >>",
                     "<< " + widget + text + "/FT /Ch /T (tags) /Ff 2097152 /Opt [(Alpha) (Beta) (Gamma)] /Rect [100 380 250 450] >>",
                     "<< " + widget + text + "/FT /Tx /T (id) /Ff 1 /V (R-1001) /Rect [300 700 450 720] >>",

@@ -13,7 +13,8 @@ class TestPdf
 public:
     // nPages pages of sizePt points; page i shows "<label> i+1" in large
     // black text on white, plus a solid blue block.
-    static bool Write(const QString& path, int nPages, const QSizeF& sizePt = QSizeF(595, 842), const QString& label = QStringLiteral("Page"));
+    static bool Write(const QString& path, int nPages, const QSizeF& sizePt = QSizeF(595, 842),
+                      const QString& label = QStringLiteral("Page"));
     static bool WriteBytes(const QString& path, const QByteArray& bytes);
     // The file's bytes; empty when it cannot be read.
     static QByteArray ReadBytes(const QString& path);
@@ -23,7 +24,8 @@ public:
     // A copy of source protected with an open password (AES-256); with an
     // owner password of its own, printing and page changes are refused to
     // whoever opens it with the open password.
-    static bool WriteEncrypted(const QString& source, const QString& target, const QString& password, const QString& ownerPassword = QString());
+    static bool WriteEncrypted(const QString& source, const QString& target, const QString& password,
+                               const QString& ownerPassword = QString());
     // Every annotation as "page subtype", a link with ">page" it leads to,
     // a widget with "name=value"; then every field of the form as
     // "form name=value" (a name value with its slash, list items joined by
@@ -35,7 +37,8 @@ public:
     // on page 1 a note annotation by "Alice" saying "Hello reviewer", a link
     // to the last page and a text field "name" holding "Ada", and an
     // embedded file of the given name and content.
-    static bool WriteRich(const QString& source, const QString& target, const QString& attachmentName, const QByteArray& attachmentData);
+    static bool WriteRich(const QString& source, const QString& target, const QString& attachmentName,
+                          const QByteArray& attachmentData);
     // A copy of source with every page turned clockwise by nDegrees (a
     // multiple of 90) through the page's own rotation entry.
     static bool WriteRotated(const QString& source, const QString& target, int nDegrees);

@@ -28,7 +28,8 @@ TestX11::~TestX11()
 
 quint32 TestX11::Atom(const char* name)
 {
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, uint16_t(std::strlen(name)), name), nullptr);
+    xcb_intern_atom_reply_t* reply =
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, uint16_t(std::strlen(name)), name), nullptr);
     const quint32 atom = reply ? reply->atom : 0;
     std::free(reply);
     return atom;
@@ -45,15 +46,15 @@ QList<quint32> TestX11::WindowsOf(qint64 pid)
         return found;
     const xcb_window_t* children = xcb_query_tree_children(tree);
     for (int i = 0; i < xcb_query_tree_children_length(tree); ++i) {
-        xcb_get_property_reply_t* property
-            = xcb_get_property_reply(connection, xcb_get_property(connection, 0, children[i], pidAtom, XCB_ATOM_CARDINAL, 0, 1), nullptr);
-        const bool ours
-            = property && xcb_get_property_value_length(property) == 4 && *static_cast<const uint32_t*>(xcb_get_property_value(property)) == quint32(pid);
+        xcb_get_property_reply_t* property = xcb_get_property_reply(
+            connection, xcb_get_property(connection, 0, children[i], pidAtom, XCB_ATOM_CARDINAL, 0, 1), nullptr);
+        const bool ours = property && xcb_get_property_value_length(property) == 4
+            && *static_cast<const uint32_t*>(xcb_get_property_value(property)) == quint32(pid);
         std::free(property);
         if (!ours)
             continue;
-        xcb_get_window_attributes_reply_t* attributes
-            = xcb_get_window_attributes_reply(connection, xcb_get_window_attributes(connection, children[i]), nullptr);
+        xcb_get_window_attributes_reply_t* attributes = xcb_get_window_attributes_reply(
+            connection, xcb_get_window_attributes(connection, children[i]), nullptr);
         if (attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE)
             found << children[i];
         std::free(attributes);
@@ -66,11 +67,13 @@ QString TestX11::Title(quint32 window)
 {
     if (!connection)
         return QString();
-    xcb_get_property_reply_t* property
-        = xcb_get_property_reply(connection, xcb_get_property(connection, 0, window, Atom("_NET_WM_NAME"), Atom("UTF8_STRING"), 0, 1024), nullptr);
+    xcb_get_property_reply_t* property = xcb_get_property_reply(
+        connection, xcb_get_property(connection, 0, window, Atom("_NET_WM_NAME"), Atom("UTF8_STRING"), 0, 1024),
+        nullptr);
     QString title;
     if (property)
-        title = QString::fromUtf8(static_cast<const char*>(xcb_get_property_value(property)), xcb_get_property_value_length(property));
+        title = QString::fromUtf8(static_cast<const char*>(xcb_get_property_value(property)),
+                                  xcb_get_property_value_length(property));
     std::free(property);
     return title;
 }
@@ -79,8 +82,10 @@ QRect TestX11::Geometry(quint32 window)
 {
     if (!connection)
         return QRect();
-    xcb_get_geometry_reply_t* geometry = xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr);
-    xcb_translate_coordinates_reply_t* origin = xcb_translate_coordinates_reply(connection, xcb_translate_coordinates(connection, window, root, 0, 0), nullptr);
+    xcb_get_geometry_reply_t* geometry =
+        xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr);
+    xcb_translate_coordinates_reply_t* origin = xcb_translate_coordinates_reply(
+        connection, xcb_translate_coordinates(connection, window, root, 0, 0), nullptr);
     QRect rect;
     if (geometry && origin)
         rect = QRect(origin->dst_x, origin->dst_y, geometry->width, geometry->height);

@@ -35,25 +35,25 @@ void Setup();
 
 } // namespace Fuzz
 
-#define FUZZ_CHECK(condition)                                                                                                                                  \
-    do {                                                                                                                                                       \
-        if (!(condition))                                                                                                                                      \
-            Fuzz::Fail(#condition, __FILE__, __LINE__);                                                                                                        \
+#define FUZZ_CHECK(condition)                                                                      \
+    do {                                                                                           \
+        if (!(condition))                                                                          \
+            Fuzz::Fail(#condition, __FILE__, __LINE__);                                            \
     } while (0)
 
 #ifdef RVPDF_FUZZ_ENGINE
-#define RV_FUZZ_TARGET(name)                                                                                                                                   \
-    static void name##Target(const QByteArray& data);                                                                                                          \
-    extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)                                                                                   \
-    {                                                                                                                                                          \
-        Fuzz::Setup();                                                                                                                                         \
-        name##Target(QByteArray(reinterpret_cast<const char*>(bytes), int(size)));                                                                             \
-        return 0;                                                                                                                                              \
-    }                                                                                                                                                          \
+#define RV_FUZZ_TARGET(name)                                                                       \
+    static void name##Target(const QByteArray& data);                                              \
+    extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)                       \
+    {                                                                                              \
+        Fuzz::Setup();                                                                             \
+        name##Target(QByteArray(reinterpret_cast<const char*>(bytes), int(size)));                 \
+        return 0;                                                                                  \
+    }                                                                                              \
     static void name##Target(const QByteArray& data)
 #else
-#define RV_FUZZ_TARGET(name)                                                                                                                                   \
-    static void name##Target(const QByteArray& data);                                                                                                          \
-    static const Fuzz::Registrar name##Registrar(#name, name##Target);                                                                                         \
+#define RV_FUZZ_TARGET(name)                                                                       \
+    static void name##Target(const QByteArray& data);                                              \
+    static const Fuzz::Registrar name##Registrar(#name, name##Target);                             \
     static void name##Target(const QByteArray& data)
 #endif

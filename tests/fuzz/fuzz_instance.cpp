@@ -20,7 +20,8 @@ RV_FUZZ_TARGET(instance)
                 FUZZ_CHECK(c >= 0x20 && c < 0x7f);
         }
         // What was read is what a launch could have sent.
-        const CSingleInstance::HandOver again = CSingleInstance::ParseHandOver(CSingleInstance::SerializeHandOver(handOver));
+        const CSingleInstance::HandOver again
+            = CSingleInstance::ParseHandOver(CSingleInstance::SerializeHandOver(handOver));
         FUZZ_CHECK(again.arguments == handOver.arguments);
         FUZZ_CHECK(again.startupId == handOver.startupId && again.activationToken == handOver.activationToken);
         // A list that reads at all reads as Qt's own stream reader sees it.

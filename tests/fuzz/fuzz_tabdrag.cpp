@@ -48,10 +48,11 @@ RV_FUZZ_TARGET(tabdrag)
     static QWidget* document = new QWidget;
     int adopted = 0;
     QWidget* adoptedWidget = nullptr;
-    const auto connection = QObject::connect(bar, &CTabBar::SignalItemDragIn, [&](const QString&, bool, QWidget* tabWidget) {
-        ++adopted;
-        adoptedWidget = tabWidget;
-    });
+    const auto connection = QObject::connect(bar, &CTabBar::SignalItemDragIn,
+                                             [&](const QString&, bool, QWidget* tabWidget) {
+                                                 ++adopted;
+                                                 adoptedWidget = tabWidget;
+                                             });
     CTabBar::BeginTabDrag(document);
     QDropEvent drop(QPointF(20, 20), Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(bar, &drop);

@@ -27,6 +27,7 @@ RV_FUZZ_TARGET(update)
         FUZZ_CHECK(url.isEmpty() || (url.isValid() && url.scheme() == "https" && !url.host().isEmpty()));
         break;
     }
-    FUZZ_CHECK(CUpdateChecker::CompareVersions(version, current) == -CUpdateChecker::CompareVersions(current, version));
+    FUZZ_CHECK(CUpdateChecker::CompareVersions(version, current)
+               == -CUpdateChecker::CompareVersions(current, version));
     FUZZ_CHECK(CUpdateChecker::CompareVersions(version, version) == 0);
 }

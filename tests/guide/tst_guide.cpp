@@ -16,8 +16,8 @@
 #include "windows/CMainViewManager.h"
 
 #include <QCheckBox>
-#include <QDesktopServices>
 #include <QDialog>
+#include <QDesktopServices>
 #include <QDir>
 #include <QEnterEvent>
 #include <QFile>
@@ -251,12 +251,10 @@ void TestGuide::yesShowsGuideWhenRegistrationDidNotTakeEffect()
 
     // The menu's "Set as Default" leads to the same guide, until the
     // registration holds; on the home page there is none.
-    ModalAnswerer more(
-        [&](QWidget* dialog) {
-            guides += IsGuide(dialog);
-            dialog->close();
-        },
-        3);
+    ModalAnswerer more([&](QWidget* dialog) {
+        guides += IsGuide(dialog);
+        dialog->close();
+    }, 3);
     window->SlotClickedSetAsDefault();
     QTRY_COMPARE_WITH_TIMEOUT(guides, 2, 6000);
     window->HomeButton()->setChecked(true);

@@ -104,7 +104,7 @@ void TestHome::clearingAsksFirst()
     for (int i = 0; i < 3; ++i) {
         const QString path = folder + QStringLiteral("/doc%1.pdf").arg(i);
         TestPdf::Write(path, 1);
-        records.append(QJsonObject {{"path", path}, {"openTime", 100 + i}});
+        records.append(QJsonObject{{"path", path}, {"openTime", 100 + i}});
     }
     LoadList(records);
     HomePage home;
@@ -154,7 +154,7 @@ void TestHome::recentFileListForTheMenu()
     for (int i = 0; i < 30; ++i) {
         const QString path = folder + QStringLiteral("/doc%1.pdf").arg(i, 2, 10, QLatin1Char('0'));
         // doc07 is pinned although it was opened long ago.
-        records.append(QJsonObject {{"path", path}, {"openTime", 1000 + i}, {"pin", i == 7}, {"pinTime", i == 7 ? 5 : 0}});
+        records.append(QJsonObject{{"path", path}, {"openTime", 1000 + i}, {"pin", i == 7}, {"pinTime", i == 7 ? 5 : 0}});
     }
     LoadList(records);
     HomePage home;

@@ -13,8 +13,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMenu>
-#include <QMenuBar>
 #include <QProcess>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
@@ -173,7 +173,8 @@ void TestI18n::filesMatchTheSources()
         const QSet<QString> missing = wanted - held;
         const QSet<QString> vanished = held - wanted;
         QVERIFY2(missing.isEmpty(), qPrintable(language.first + " lacks: " + QStringList(missing.values()).join(" | ")));
-        QVERIFY2(vanished.isEmpty(), qPrintable(language.first + " still has: " + QStringList(vanished.values()).join(" | ")));
+        QVERIFY2(vanished.isEmpty(),
+                 qPrintable(language.first + " still has: " + QStringList(vanished.values()).join(" | ")));
     }
 }
 

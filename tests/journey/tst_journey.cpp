@@ -55,7 +55,10 @@ public:
         return process;
     }
 
-    QByteArray File(const QString& relative) const { return TestPdf::ReadBytes(root + "/data/rvpdf/" + relative); }
+    QByteArray File(const QString& relative) const
+    {
+        return TestPdf::ReadBytes(root + "/data/rvpdf/" + relative);
+    }
     QByteArray RecentList() const { return File("recent/recentfiles.json"); }
     QByteArray Log() const { return File("log/PDF.log"); }
 
@@ -152,7 +155,8 @@ QStringList TestJourney::Titles(QProcess* process)
 
 quint32 TestJourney::WaitForQuestion(QProcess* process)
 {
-    return QTest::qWaitFor([&]() { return !SmallWindows(process).isEmpty(); }, 10000) ? SmallWindows(process).value(0) : 0;
+    return QTest::qWaitFor([&]() { return !SmallWindows(process).isEmpty(); }, 10000) ? SmallWindows(process).value(0)
+                                                                                        : 0;
 }
 
 void TestJourney::CloseEverything(User& user, QProcess* process)
@@ -160,7 +164,8 @@ void TestJourney::CloseEverything(User& user, QProcess* process)
     for (quint32 window : MainWindows(process)) {
         QVERIFY(x11.SendDeleteWindow(window));
         // A window of several tabs asks first; its default is to close them all.
-        if (QTest::qWaitFor([&]() { return !SmallWindows(process).isEmpty() || !MainWindows(process).contains(window); }, 5000)
+        if (QTest::qWaitFor([&]() { return !SmallWindows(process).isEmpty() || !MainWindows(process).contains(window); },
+                            5000)
             && !SmallWindows(process).isEmpty())
             QVERIFY(Xdo({"key", "Return"}));
     }
@@ -179,7 +184,8 @@ void TestJourney::firstStartOpensTheFile_data()
     QTest::newRow("absolute path") << QStringList {docs + "/doc0.pdf"} << QString() << "doc0";
     QTest::newRow("name in the working folder") << QStringList {"doc1.pdf"} << docs << "doc1";
     QTest::newRow("path through a parent folder") << QStringList {"../docs/./doc2.pdf"} << elsewhere << "doc2";
-    QTest::newRow("file URL") << QStringList {QUrl::fromLocalFile(docs + "/doc0.pdf").toString()} << QString() << "doc0";
+    QTest::newRow("file URL") << QStringList {QUrl::fromLocalFile(docs + "/doc0.pdf").toString()} << QString()
+                              << "doc0";
 }
 
 void TestJourney::firstStartOpensTheFile()
@@ -267,11 +273,12 @@ void TestJourney::tearTabIntoNewWindow()
     const QRect window = x11.Geometry(MainWindows(app).first());
     const int x = window.x() + 380;
     const int y = window.y() + 22;
-    QVERIFY(Xdo({"mousemove", Num(x), Num(y), "mousedown", "1", "mousemove", Num(x), Num(y + 15), "mousemove", Num(x), Num(y + 40), "mousemove", Num(x + 5),
-                 Num(y + 80)}));
+    QVERIFY(Xdo({"mousemove", Num(x), Num(y), "mousedown", "1", "mousemove", Num(x), Num(y + 15), "mousemove",
+                 Num(x), Num(y + 40), "mousemove", Num(x + 5), Num(y + 80)}));
     QTRY_VERIFY_WITH_TIMEOUT(!SmallWindows(app).isEmpty(), 5000);
     const QPoint drop(x + dropOffset.x(), y + dropOffset.y());
-    QVERIFY(Xdo({"mousemove", Num(drop.x() - 10), Num(drop.y() - 10), "mousemove", Num(drop.x()), Num(drop.y()), "mouseup", "1"}));
+    QVERIFY(Xdo({"mousemove", Num(drop.x() - 10), Num(drop.y() - 10), "mousemove", Num(drop.x()), Num(drop.y()),
+                 "mouseup", "1"}));
     QTRY_COMPARE_WITH_TIMEOUT(Titles(app), QStringList({"doc0 — RVPDF", "doc1 — RVPDF"}), 10000);
     CloseEverything(user, app);
 }

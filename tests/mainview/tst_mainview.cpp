@@ -22,13 +22,13 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QRadioButton>
 #include <QDesktopServices>
 #include <QDir>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
 
@@ -159,10 +159,8 @@ void TestMainView::opensAndRefuses_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("message");
     const QString gone = "The file might have been moved, damaged, or deleted.";
-    QTest::newRow("upper-case suffix") << "Report.PDF"
-                                       << "";
-    QTest::newRow("other suffix") << "report.pdf.txt"
-                                  << "Unsupported file format.";
+    QTest::newRow("upper-case suffix") << "Report.PDF" << "";
+    QTest::newRow("other suffix") << "report.pdf.txt" << "Unsupported file format.";
     QTest::newRow("missing") << "missing.pdf" << gone;
     QTest::newRow("damaged") << "broken.pdf" << gone;
 }
@@ -335,15 +333,11 @@ void TestMainView::blankDocumentIsDirtyTab_data()
 {
     QTest::addColumn<QString>("change");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("defaults") << ""
-                              << "Untitled_";
-    QTest::newRow("page count cleared") << "count"
-                                        << "Untitled_";
-    QTest::newRow("custom width cleared") << "width"
-                                          << "Untitled_";
+    QTest::newRow("defaults") << "" << "Untitled_";
+    QTest::newRow("page count cleared") << "count" << "Untitled_";
+    QTest::newRow("custom width cleared") << "width" << "Untitled_";
     QTest::newRow("200 wide characters") << "name" << QString(79, QChar(0x6587)) + "_";
-    QTest::newRow("folder unusable") << "folder"
-                                     << "";
+    QTest::newRow("folder unusable") << "folder" << "";
 }
 
 void TestMainView::blankDocumentIsDirtyTab()
@@ -426,10 +420,11 @@ void TestMainView::tabDragEnds()
     CTabBar::BeginTabDrag(item.widget);
     if (end == "other bar" || end == "own bar")
         TestWindows::Drop(end == "own bar" ? source->TabBar() : target->TabBar(), data.data(), Qt::MoveAction);
-    source->FinishTabDrag(item.text, item.dirty, item.widget, end == "outside" ? Qt::IgnoreAction : Qt::MoveAction, QPoint(10, 10));
+    source->FinishTabDrag(item.text, item.dirty, item.widget, end == "outside" ? Qt::IgnoreAction : Qt::MoveAction,
+                          QPoint(10, 10));
 
     QTRY_COMPARE(CMainViewManager::getInstance()->WindowsCount(), windows);
-    auto* holder = qobject_cast<MainView*>(end == "other bar"     ? target.data()
+    auto* holder = qobject_cast<MainView*>(end == "other bar" ? target.data()
                                                : end == "own bar" ? source.data()
                                                                   : CMainViewManager::getInstance()->Views().last());
     QTRY_COMPARE(holder->TabBar()->IndexOfWidget(item.widget), holder->TabBar()->GetItemCount() - 1);
@@ -491,7 +486,8 @@ void TestMainView::engineRefusalKeepsWindow()
     QSignalSpy tabs(window->TabBar(), &CTabBar::SignalItemCountChanged);
     // Only the engines ask: "Don't Save" lets the chain go on, "Cancel" stops it.
     int step = 0;
-    ModalAnswerer answerer([&](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, answers.at(step++)); }, answers.size());
+    ModalAnswerer answerer([&](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, answers.at(step++)); },
+                           answers.size());
     window->close();
     QTRY_COMPARE(closed.count(), 1);
     QCOMPARE(closed.at(0).at(0).toBool(), false);

@@ -152,14 +152,18 @@ void TestMenu::stateFollowsCurrentTab_data()
     QTest::addColumn<QStringList>("disabled");
     const QStringList viewAndGo {"view", "go"};
     QTest::newRow("home page") << QVariantMap() << QStringList(viewAndGo);
-    QTest::newRow("saved, two tabs") << QVariantMap {{"tabCount", 2}, {"dirty", false}, {"is_temp", false}} << QStringList();
-    QTest::newRow("dirty") << QVariantMap {{"tabCount", 3}, {"dirty", true}, {"is_temp", false}} << QStringList {"rename"};
+    QTest::newRow("saved, two tabs") << QVariantMap {{"tabCount", 2}, {"dirty", false}, {"is_temp", false}}
+                                     << QStringList();
+    QTest::newRow("dirty") << QVariantMap {{"tabCount", 3}, {"dirty", true}, {"is_temp", false}}
+                           << QStringList {"rename"};
     QTest::newRow("single tab") << QVariantMap {{"tabCount", 1}, {"dirty", false}, {"is_temp", false}}
                                 << QStringList {"open_in_new_window", "close_other_tabs"};
     QTest::newRow("new document") << QVariantMap {{"tabCount", 1}, {"dirty", true}, {"is_temp", true}}
                                   << QStringList {"rename", "open_in_new_window", "close_other_tabs", "show_in_finder"};
-    QTest::newRow("module 1") << QVariantMap {{"tabCount", 1}, {"module_index", 1}} << QStringList {"open_in_new_window", "close_other_tabs"};
-    QTest::newRow("module 2") << QVariantMap {{"tabCount", 1}, {"module_index", 2}} << QStringList {"open_in_new_window", "close_other_tabs", "view", "go"};
+    QTest::newRow("module 1") << QVariantMap {{"tabCount", 1}, {"module_index", 1}}
+                              << QStringList {"open_in_new_window", "close_other_tabs"};
+    QTest::newRow("module 2") << QVariantMap {{"tabCount", 1}, {"module_index", 2}}
+                              << QStringList {"open_in_new_window", "close_other_tabs", "view", "go"};
 }
 
 void TestMenu::stateFollowsCurrentTab()
@@ -180,7 +184,8 @@ void TestMenu::stateFollowsCurrentTab()
     for (QMenu* shown : {menu.TabMenu(), menu.FileMenu(), menu.ViewMenu(), menu.GoMenu()})
         AboutToShow(shown);
     if (!info.isEmpty()) {
-        for (const char* key : {"save", "save_as", "show_in_finder", "rename", "open_in_new_window", "close_tab", "close_other_tabs", "close_all_tabs"})
+        for (const char* key : {"save", "save_as", "show_in_finder", "rename", "open_in_new_window", "close_tab",
+                                "close_other_tabs", "close_all_tabs"})
             QVERIFY2(menu.TabAction(key)->isEnabled() == !disabled.contains(key), key);
         QCOMPARE(menu.FileAction("show_in_finder")->isEnabled(), !disabled.contains("show_in_finder"));
     }
@@ -366,7 +371,8 @@ void TestMenu::choosingDarkRestylesWindows()
     menu->SkinMenu()->actions().at(2)->trigger();
     QCOMPARE(app->CurrentSkin(), QStringLiteral("Dark"));
     QCOMPARE(restyled.size(), 1);
-    QCOMPARE(QSettings(MKApplication::FrameworkSettingsPath(), QSettings::IniFormat).value("Skin").toString(), QStringLiteral("Dark"));
+    QCOMPARE(QSettings(MKApplication::FrameworkSettingsPath(), QSettings::IniFormat).value("Skin").toString(),
+             QStringLiteral("Dark"));
     QVERIFY(window->palette().color(QPalette::Window).lightness() < lightBack.lightness());
     // The window's menu took the dark icons at once.
     QVERIFY(menu->HelpAction("About")->icon().pixmap(16, 16).toImage() != lightIcon);
@@ -385,12 +391,13 @@ void TestMenu::helpItemsAndLinks()
     menu.BuildHelpMenu(&owner);
     // Each item says its own thing and nothing else; help items carry no key.
     QSignalSpy keys(&menu, &DocumentMenu::SignalMenuTrigger);
-    QList<QPair<QString, QSignalSpy*>> rows {{"Preferences", new QSignalSpy(&menu, &DocumentMenu::SignalClickedSet)},
-                                             {"Create Desktop Shortcut", new QSignalSpy(&menu, &DocumentMenu::SignalClickedCreateLink)},
-                                             {"Set as Default", new QSignalSpy(&menu, &DocumentMenu::SignalClickedSetAsDefault)},
-                                             {"Feedback", new QSignalSpy(&menu, &DocumentMenu::SignalClickedFeedback)},
-                                             {"Check for Updates", new QSignalSpy(&menu, &DocumentMenu::SignalClickedUpdate)},
-                                             {"About", new QSignalSpy(&menu, &DocumentMenu::SignalClickedAbout)}};
+    QList<QPair<QString, QSignalSpy*>> rows {
+        {"Preferences", new QSignalSpy(&menu, &DocumentMenu::SignalClickedSet)},
+        {"Create Desktop Shortcut", new QSignalSpy(&menu, &DocumentMenu::SignalClickedCreateLink)},
+        {"Set as Default", new QSignalSpy(&menu, &DocumentMenu::SignalClickedSetAsDefault)},
+        {"Feedback", new QSignalSpy(&menu, &DocumentMenu::SignalClickedFeedback)},
+        {"Check for Updates", new QSignalSpy(&menu, &DocumentMenu::SignalClickedUpdate)},
+        {"About", new QSignalSpy(&menu, &DocumentMenu::SignalClickedAbout)}};
     for (const auto& row : rows) {
         menu.HelpAction(row.first)->trigger();
         for (const auto& other : rows)

@@ -24,12 +24,12 @@ const QString kPdf = QStringLiteral("application/pdf");
 struct Sandbox
 {
     explicit Sandbox(const QString& name)
-        : root(TestEnv::MakeDir("assoc-" + name))
-        , config("XDG_CONFIG_HOME", QString(root + "/config").toLocal8Bit())
-        , data("XDG_DATA_HOME", QString(root + "/data").toLocal8Bit())
-        , configDirs("XDG_CONFIG_DIRS", QString(root + "/etc1:" + root + "/etc2").toLocal8Bit())
-        , dataDirs("XDG_DATA_DIRS", QString(root + "/share1:" + root + "/share2").toLocal8Bit())
-        , desktop("XDG_CURRENT_DESKTOP", QByteArray())
+        : root(TestEnv::MakeDir("assoc-" + name)),
+          config("XDG_CONFIG_HOME", QString(root + "/config").toLocal8Bit()),
+          data("XDG_DATA_HOME", QString(root + "/data").toLocal8Bit()),
+          configDirs("XDG_CONFIG_DIRS", QString(root + "/etc1:" + root + "/etc2").toLocal8Bit()),
+          dataDirs("XDG_DATA_DIRS", QString(root + "/share1:" + root + "/share2").toLocal8Bit()),
+          desktop("XDG_CURRENT_DESKTOP", QByteArray())
     {
         for (const char* sub : {"config", "data/applications", "etc1", "etc2", "share1/applications", "share2/applications"})
             QDir().mkpath(root + "/" + sub);
@@ -77,21 +77,22 @@ bool OnlyPdfListsChanged(const QByteArray& original, const QByteArray& edited)
     return next == before.size();
 }
 
-const QByteArray kOthersFile = "# written by hand\n"
-                               "[Default Applications]\n"
-                               "text/plain=editor.desktop\n"
-                               "application/pdf=reader.desktop;\n"
-                               "\n"
-                               "# keep this comment\n"
-                               "[Added Associations]\n"
-                               "application/pdf=reader.desktop;printer.desktop;\n"
-                               "image/png=viewer.desktop;\n"
-                               "\n"
-                               "[Removed Associations]\n"
-                               "application/pdf=oldtool.desktop;\n"
-                               "\n"
-                               "[X-Other Group]\n"
-                               "Key = value with spaces \n";
+const QByteArray kOthersFile =
+    "# written by hand\n"
+    "[Default Applications]\n"
+    "text/plain=editor.desktop\n"
+    "application/pdf=reader.desktop;\n"
+    "\n"
+    "# keep this comment\n"
+    "[Added Associations]\n"
+    "application/pdf=reader.desktop;printer.desktop;\n"
+    "image/png=viewer.desktop;\n"
+    "\n"
+    "[Removed Associations]\n"
+    "application/pdf=oldtool.desktop;\n"
+    "\n"
+    "[X-Other Group]\n"
+    "Key = value with spaces \n";
 
 } // namespace
 
@@ -130,35 +131,39 @@ void TestAssoc::listEditsKeepOtherBytes_data()
 
     const QString def = CMimeAppsList::kDefaultGroup;
     const QString added = CMimeAppsList::kAddedGroup;
-    QTest::newRow("empty file gets the group") << QByteArray() << def << true
-                                               << QByteArray("[Default Applications]\napplication/pdf=org.rvpdf.RVPDF.desktop;\n") << true;
-    QTest::newRow("other default stays after ours") << QByteArray("[Default Applications]\napplication/pdf=reader.desktop\n") << def << true
-                                                    << QByteArray("[Default Applications]\napplication/pdf=org.rvpdf.RVPDF.desktop;reader.desktop\n") << true;
+    QTest::newRow("empty file gets the group")
+        << QByteArray() << def << true
+        << QByteArray("[Default Applications]\napplication/pdf=org.rvpdf.RVPDF.desktop;\n") << true;
+    QTest::newRow("other default stays after ours")
+        << QByteArray("[Default Applications]\napplication/pdf=reader.desktop\n") << def << true
+        << QByteArray("[Default Applications]\napplication/pdf=org.rvpdf.RVPDF.desktop;reader.desktop\n") << true;
     QTest::newRow("present later and twice: moved, one copy")
         << QByteArray("[Added Associations]\napplication/pdf=a.desktop;org.rvpdf.RVPDF.desktop;b.desktop;org.rvpdf.RVPDF.desktop;\n") << added << true
         << QByteArray("[Added Associations]\napplication/pdf=org.rvpdf.RVPDF.desktop;a.desktop;b.desktop;\n") << true;
     QTest::newRow("key added after the group's keys, before its comment")
         << QByteArray("[Added Associations]\ntext/plain=e.desktop;\n# next\n\n[Other]\nk=v\n") << added << true
         << QByteArray("[Added Associations]\ntext/plain=e.desktop;\napplication/pdf=org.rvpdf.RVPDF.desktop;\n# next\n\n[Other]\nk=v\n") << true;
-    QTest::newRow("no final newline stays so") << QByteArray("[Other]\nk=v") << def << true
-                                               << QByteArray("[Other]\nk=v\n\n[Default Applications]\napplication/pdf=org.rvpdf.RVPDF.desktop;") << true;
-    QTest::newRow("CRLF lines get CRLF") << QByteArray("[Default Applications]\r\ntext/plain=e.desktop\r\n") << def << true
-                                         << QByteArray("[Default Applications]\r\ntext/plain=e.desktop\r\napplication/pdf=org.rvpdf.RVPDF.desktop;\r\n")
-                                         << true;
+    QTest::newRow("no final newline stays so")
+        << QByteArray("[Other]\nk=v") << def << true
+        << QByteArray("[Other]\nk=v\n\n[Default Applications]\napplication/pdf=org.rvpdf.RVPDF.desktop;") << true;
+    QTest::newRow("CRLF lines get CRLF")
+        << QByteArray("[Default Applications]\r\ntext/plain=e.desktop\r\n") << def << true
+        << QByteArray("[Default Applications]\r\ntext/plain=e.desktop\r\napplication/pdf=org.rvpdf.RVPDF.desktop;\r\n") << true;
     QTest::newRow("repeated group: the later key is the one read")
-        << QByteArray("[Default Applications]\napplication/pdf=org.rvpdf.RVPDF.desktop;a.desktop\n[Default Applications]\napplication/pdf=b.desktop\n") << def
-        << true << QByteArray("[Default Applications]\napplication/pdf=a.desktop\n[Default Applications]\napplication/pdf=org.rvpdf.RVPDF.desktop;b.desktop\n")
+        << QByteArray("[Default Applications]\napplication/pdf=org.rvpdf.RVPDF.desktop;a.desktop\n[Default Applications]\napplication/pdf=b.desktop\n")
+        << def << true
+        << QByteArray("[Default Applications]\napplication/pdf=a.desktop\n[Default Applications]\napplication/pdf=org.rvpdf.RVPDF.desktop;b.desktop\n")
         << true;
 
     QTest::newRow("remove keeps the others and the trailing ;")
         << QByteArray("[Added Associations]\napplication/pdf=a.desktop;org.rvpdf.RVPDF.desktop;b.desktop;\n") << added << false
         << QByteArray("[Added Associations]\napplication/pdf=a.desktop;b.desktop;\n") << true;
     QTest::newRow("remove drops an emptied group with its blank line")
-        << QByteArray("[Other]\nk=v\n\n[Added Associations]\napplication/pdf=org.rvpdf.RVPDF.desktop;\n") << added << false << QByteArray("[Other]\nk=v\n")
-        << true;
-    QTest::newRow("remove from every repeated group") << QByteArray(
-        "[Added Associations]\napplication/pdf=org.rvpdf.RVPDF.desktop\n[Added Associations]\napplication/pdf=x.desktop;org.rvpdf.RVPDF.desktop\n")
-                                                      << added << false << QByteArray("[Added Associations]\napplication/pdf=x.desktop\n") << true;
+        << QByteArray("[Other]\nk=v\n\n[Added Associations]\napplication/pdf=org.rvpdf.RVPDF.desktop;\n") << added << false
+        << QByteArray("[Other]\nk=v\n") << true;
+    QTest::newRow("remove from every repeated group")
+        << QByteArray("[Added Associations]\napplication/pdf=org.rvpdf.RVPDF.desktop\n[Added Associations]\napplication/pdf=x.desktop;org.rvpdf.RVPDF.desktop\n")
+        << added << false << QByteArray("[Added Associations]\napplication/pdf=x.desktop\n") << true;
     QTest::newRow("remove does not match a longer id")
         << QByteArray("[Added Associations]\napplication/pdf=xorg.rvpdf.RVPDF.desktop;org.rvpdf.RVPDF.desktop.old;\n") << added << false
         << QByteArray("[Added Associations]\napplication/pdf=xorg.rvpdf.RVPDF.desktop;org.rvpdf.RVPDF.desktop.old;\n") << false;
@@ -235,8 +240,10 @@ void TestAssoc::setAndResetRoundTrip()
     QCOMPARE(CAssocUtils::IsPdfLauncher(kBundle), makeDefault);
     // The other apps' ids are all still listed.
     if (original == kOthersFile) {
-        QCOMPARE(list.Values(CMimeAppsList::kAddedGroup, kPdf), QStringList({kId, "reader.desktop", "printer.desktop"}));
-        QCOMPARE(list.Values(CMimeAppsList::kDefaultGroup, kPdf), makeDefault ? QStringList({kId, "reader.desktop"}) : QStringList({"reader.desktop"}));
+        QCOMPARE(list.Values(CMimeAppsList::kAddedGroup, kPdf),
+                 QStringList({kId, "reader.desktop", "printer.desktop"}));
+        QCOMPARE(list.Values(CMimeAppsList::kDefaultGroup, kPdf),
+                 makeDefault ? QStringList({kId, "reader.desktop"}) : QStringList({"reader.desktop"}));
         QCOMPARE(list.Values(CMimeAppsList::kRemovedGroup, kPdf), QStringList({"oldtool.desktop"}));
     }
 
@@ -363,16 +370,11 @@ void TestAssoc::execValueQuoting_data()
 {
     QTest::addColumn<QString>("program");
     QTest::addColumn<QString>("exec");
-    QTest::newRow("plain") << "/opt/rvpdf/rvpdf"
-                           << "/opt/rvpdf/rvpdf %f";
-    QTest::newRow("space") << "/opt/RV PDF/rvpdf"
-                           << "\"/opt/RV PDF/rvpdf\" %f";
-    QTest::newRow("dollar and backtick") << "/opt/$x`y/rvpdf"
-                                         << "\"/opt/\\\\$x\\\\`y/rvpdf\" %f";
-    QTest::newRow("backslash") << "/opt/a\\b/rvpdf"
-                               << "\"/opt/a\\\\\\\\b/rvpdf\" %f";
-    QTest::newRow("percent") << "/opt/100%/rvpdf"
-                             << "/opt/100%%/rvpdf %f";
+    QTest::newRow("plain") << "/opt/rvpdf/rvpdf" << "/opt/rvpdf/rvpdf %f";
+    QTest::newRow("space") << "/opt/RV PDF/rvpdf" << "\"/opt/RV PDF/rvpdf\" %f";
+    QTest::newRow("dollar and backtick") << "/opt/$x`y/rvpdf" << "\"/opt/\\\\$x\\\\`y/rvpdf\" %f";
+    QTest::newRow("backslash") << "/opt/a\\b/rvpdf" << "\"/opt/a\\\\\\\\b/rvpdf\" %f";
+    QTest::newRow("percent") << "/opt/100%/rvpdf" << "/opt/100%%/rvpdf %f";
 }
 
 void TestAssoc::execValueQuoting()
@@ -386,18 +388,12 @@ void TestAssoc::desktopFileIds_data()
 {
     QTest::addColumn<QString>("bundleId");
     QTest::addColumn<QString>("id");
-    QTest::newRow("reverse dns") << "org.rvpdf.RVPDF"
-                                 << "org.rvpdf.RVPDF.desktop";
-    QTest::newRow("one element") << "RVPDF"
-                                 << "RVPDF.desktop";
-    QTest::newRow("empty") << ""
-                           << "";
-    QTest::newRow("slash") << "../evil"
-                           << "";
-    QTest::newRow("empty element") << "org..rvpdf"
-                                   << "";
-    QTest::newRow("element starts with digit") << "org.2pdf.App"
-                                               << "";
+    QTest::newRow("reverse dns") << "org.rvpdf.RVPDF" << "org.rvpdf.RVPDF.desktop";
+    QTest::newRow("one element") << "RVPDF" << "RVPDF.desktop";
+    QTest::newRow("empty") << "" << "";
+    QTest::newRow("slash") << "../evil" << "";
+    QTest::newRow("empty element") << "org..rvpdf" << "";
+    QTest::newRow("element starts with digit") << "org.2pdf.App" << "";
 }
 
 void TestAssoc::desktopFileIds()
@@ -428,34 +424,35 @@ void TestAssoc::defaultLookupPrecedence_data()
     const QString theirs = "[Default Applications]\napplication/pdf=reader.desktop;\n";
     const QStringList both {"data/applications/org.rvpdf.RVPDF.desktop", "share1/applications/reader.desktop"};
 
-    QTest::newRow("nothing anywhere") << QStringList() << both << ""
-                                      << "";
-    QTest::newRow("user file beats system config") << QStringList {"config/mimeapps.list|" + ours, "etc1/mimeapps.list|" + theirs} << both << ""
-                                                   << "org.rvpdf.RVPDF.desktop";
-    QTest::newRow("config dirs beat data dirs") << QStringList {"share1/applications/mimeapps.list|" + ours, "etc2/mimeapps.list|" + theirs} << both << ""
-                                                << "reader.desktop";
-    QTest::newRow("user data dir beats system data dir")
-        << QStringList {"data/applications/mimeapps.list|" + ours, "share1/applications/mimeapps.list|" + theirs} << both << ""
-        << "org.rvpdf.RVPDF.desktop";
-    QTest::newRow("uninstalled default is skipped") << QStringList {"config/mimeapps.list|" + ours, "etc1/mimeapps.list|" + theirs}
-                                                    << QStringList {"share1/applications/reader.desktop"} << ""
-                                                    << "reader.desktop";
-    QTest::newRow("next id of the same list when the first is missing")
-        << QStringList {"config/mimeapps.list|[Default Applications]\napplication/pdf=gone.desktop;org.rvpdf.RVPDF.desktop;\n"} << both << ""
-        << "org.rvpdf.RVPDF.desktop";
-    QTest::newRow("desktop-specific file wins over plain")
-        << QStringList {"config/mimeapps.list|" + theirs, "config/x-work-mimeapps.list|" + ours} << both << "X-Work"
-        << "org.rvpdf.RVPDF.desktop";
-    QTest::newRow("other desktop's file is ignored") << QStringList {"config/mimeapps.list|" + theirs, "config/x-work-mimeapps.list|" + ours} << both << "Other"
-                                                     << "reader.desktop";
-    QTest::newRow("hidden entry in the user folder masks the system one")
-        << QStringList {"config/mimeapps.list|" + ours, "etc1/mimeapps.list|" + theirs}
-        << QStringList {"data/applications/org.rvpdf.RVPDF.desktop=[Desktop Entry]\nHidden=true\n", "share2/applications/org.rvpdf.RVPDF.desktop",
-                        "share1/applications/reader.desktop"}
-        << ""
+    QTest::newRow("nothing anywhere") << QStringList() << both << "" << "";
+    QTest::newRow("user file beats system config")
+        << QStringList{"config/mimeapps.list|" + ours, "etc1/mimeapps.list|" + theirs} << both << "" << "org.rvpdf.RVPDF.desktop";
+    QTest::newRow("config dirs beat data dirs")
+        << QStringList{"share1/applications/mimeapps.list|" + ours, "etc2/mimeapps.list|" + theirs} << both << ""
         << "reader.desktop";
-    QTest::newRow("damaged user file is skipped") << QStringList {"config/mimeapps.list|garbage without groups", "etc1/mimeapps.list|" + ours} << both << ""
-                                                  << "org.rvpdf.RVPDF.desktop";
+    QTest::newRow("user data dir beats system data dir")
+        << QStringList{"data/applications/mimeapps.list|" + ours, "share1/applications/mimeapps.list|" + theirs}
+        << both << "" << "org.rvpdf.RVPDF.desktop";
+    QTest::newRow("uninstalled default is skipped")
+        << QStringList{"config/mimeapps.list|" + ours, "etc1/mimeapps.list|" + theirs}
+        << QStringList{"share1/applications/reader.desktop"} << "" << "reader.desktop";
+    QTest::newRow("next id of the same list when the first is missing")
+        << QStringList{"config/mimeapps.list|[Default Applications]\napplication/pdf=gone.desktop;org.rvpdf.RVPDF.desktop;\n"}
+        << both << "" << "org.rvpdf.RVPDF.desktop";
+    QTest::newRow("desktop-specific file wins over plain")
+        << QStringList{"config/mimeapps.list|" + theirs, "config/x-work-mimeapps.list|" + ours} << both << "X-Work"
+        << "org.rvpdf.RVPDF.desktop";
+    QTest::newRow("other desktop's file is ignored")
+        << QStringList{"config/mimeapps.list|" + theirs, "config/x-work-mimeapps.list|" + ours} << both << "Other"
+        << "reader.desktop";
+    QTest::newRow("hidden entry in the user folder masks the system one")
+        << QStringList{"config/mimeapps.list|" + ours, "etc1/mimeapps.list|" + theirs}
+        << QStringList{"data/applications/org.rvpdf.RVPDF.desktop=[Desktop Entry]\nHidden=true\n",
+                       "share2/applications/org.rvpdf.RVPDF.desktop", "share1/applications/reader.desktop"}
+        << "" << "reader.desktop";
+    QTest::newRow("damaged user file is skipped")
+        << QStringList{"config/mimeapps.list|garbage without groups", "etc1/mimeapps.list|" + ours} << both << ""
+        << "org.rvpdf.RVPDF.desktop";
 }
 
 void TestAssoc::defaultLookupPrecedence()

@@ -48,9 +48,8 @@ void TestMKBase::loggerWritesOneUtf8LinePerEvent()
     QFile file(dir + "/log/PDF.log");
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
-    QCOMPARE(lines,
-             QStringList({QStringLiteral("zweite Zeile mit Ümlaut und 中文"), "embedded newline stays one line",
-                          QStringLiteral("value 42 and text ##loggerWritesOneUtf8LinePerEvent:%1##").arg(line)}));
+    QCOMPARE(lines, QStringList({QStringLiteral("zweite Zeile mit Ümlaut und 中文"), "embedded newline stays one line",
+                                 QStringLiteral("value 42 and text ##loggerWritesOneUtf8LinePerEvent:%1##").arg(line)}));
     // A folder it cannot write: a clear failure, then silence.
     QVERIFY(!LoggerObject::InitLogger("PDF.log", (dir + "/log/PDF.log/below").toUtf8().constData()));
     QVERIFY(!LoggerObject::IsOpen());

@@ -1,11 +1,11 @@
 #include "CAboutDialog.h"
+#include "CannedServer.h"
 #include "CMemberManager.h"
 #include "CReviewDialog.h"
 #include "CServiceUrl.h"
 #include "CSignInDialog.h"
 #include "CUpdateChecker.h"
 #include "CUpdateDialog.h"
-#include "CannedServer.h"
 #include "LoggerObject.h"
 #include "MKMainWindow.h"
 #include "TestMain.h"
@@ -142,20 +142,13 @@ void TestDialogs::versionComparison_data()
     QTest::addColumn<QString>("left");
     QTest::addColumn<QString>("right");
     QTest::addColumn<int>("sign");
-    QTest::newRow("2.0.10 after 2.0.9") << "2.0.10"
-                                        << "2.0.9" << 1;
-    QTest::newRow("2.0.9 before 2.0.10") << "2.0.9"
-                                         << "2.0.10" << -1;
-    QTest::newRow("equal") << "2.0.0.4"
-                           << "2.0.0.4" << 0;
-    QTest::newRow("missing segments are zero") << "2.0"
-                                               << "2.0.0.0" << 0;
-    QTest::newRow("longer is newer") << "2.0.0.1"
-                                     << "2.0" << 1;
-    QTest::newRow("major wins") << "10.0"
-                                << "9.99.99.99" << 1;
-    QTest::newRow("last segment") << "1.2.3.4"
-                                  << "1.2.3.5" << -1;
+    QTest::newRow("2.0.10 after 2.0.9") << "2.0.10" << "2.0.9" << 1;
+    QTest::newRow("2.0.9 before 2.0.10") << "2.0.9" << "2.0.10" << -1;
+    QTest::newRow("equal") << "2.0.0.4" << "2.0.0.4" << 0;
+    QTest::newRow("missing segments are zero") << "2.0" << "2.0.0.0" << 0;
+    QTest::newRow("longer is newer") << "2.0.0.1" << "2.0" << 1;
+    QTest::newRow("major wins") << "10.0" << "9.99.99.99" << 1;
+    QTest::newRow("last segment") << "1.2.3.4" << "1.2.3.5" << -1;
 }
 
 void TestDialogs::versionComparison()
@@ -183,10 +176,10 @@ void TestDialogs::updateCheck_data()
     const int failed = CUpdateChecker::Failed;
     // The product runs as 2.0.0.4.
     QTest::newRow("same version") << Mode::Respond << 200 << QByteArray(R"({"version":"2.0.0.4"})") << up << "2.0.0.4" << QUrl();
-    QTest::newRow("newer") << Mode::Respond << 200 << QByteArray(R"({"version":"2.0.0.5","url":"https://dl.rvpdf.example/2005"})") << fresh << "2.0.0.5"
-                           << QUrl("https://dl.rvpdf.example/2005");
-    QTest::newRow("insecure download page dropped") << Mode::Respond << 200 << QByteArray(R"({"version":"3.0","url":"http://dl.example/x"})") << fresh << "3.0"
-                                                    << QUrl();
+    QTest::newRow("newer") << Mode::Respond << 200 << QByteArray(R"({"version":"2.0.0.5","url":"https://dl.rvpdf.example/2005"})")
+                           << fresh << "2.0.0.5" << QUrl("https://dl.rvpdf.example/2005");
+    QTest::newRow("insecure download page dropped") << Mode::Respond << 200 << QByteArray(R"({"version":"3.0","url":"http://dl.example/x"})")
+                                                    << fresh << "3.0" << QUrl();
     QTest::newRow("malformed json") << Mode::Respond << 200 << QByteArray(R"({"version":)") << failed << "" << QUrl();
     QTest::newRow("no version") << Mode::Respond << 200 << QByteArray(R"({"url":"https://dl.example"})") << failed << "" << QUrl();
     QTest::newRow("version not a number") << Mode::Respond << 200 << QByteArray(R"({"version":"latest"})") << failed << "" << QUrl();
@@ -258,12 +251,13 @@ void TestDialogs::updateDialogShowsProgressThenResult_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QUrl>("download");
     QTest::newRow("up to date") << 200 << QByteArray(R"({"version":"2.0.0.4"})") << "RVPDF is up to date." << QUrl();
-    QTest::newRow("new version with page") << 200 << QByteArray(R"({"version":"2.1","url":"https://dl.rvpdf.example/21"})") << "A new version 2.1 is available."
-                                           << QUrl("https://dl.rvpdf.example/21");
+    QTest::newRow("new version with page") << 200 << QByteArray(R"({"version":"2.1","url":"https://dl.rvpdf.example/21"})")
+                                           << "A new version 2.1 is available." << QUrl("https://dl.rvpdf.example/21");
     // Without a page of its own, the brand's download page.
-    QTest::newRow("new version without page") << 200 << QByteArray(R"({"version":"2.1"})") << "A new version 2.1 is available."
-                                              << QUrl("https://www.rvpdf.example/en/download");
-    QTest::newRow("failure") << 503 << QByteArray() << "Could not reach the update service. Please check your connection and try again." << QUrl();
+    QTest::newRow("new version without page") << 200 << QByteArray(R"({"version":"2.1"})")
+                                              << "A new version 2.1 is available." << QUrl("https://www.rvpdf.example/en/download");
+    QTest::newRow("failure") << 503 << QByteArray()
+                             << "Could not reach the update service. Please check your connection and try again." << QUrl();
 }
 
 // Through the window's menu, as the user asks: the window stays usable
@@ -310,10 +304,10 @@ void TestDialogs::signIn_data()
     const QString wrong = "The e-mail address or password is incorrect.";
     const QString unreachable = "Could not reach the account service. Please check your connection and try again.";
     const QString unreadable = "The account service sent an answer that could not be read. Please try again later.";
-    QTest::newRow("signed in") << Mode::Respond << 200 << QByteArray(R"({"email":"Ann@Example.com","token":"t0k"})") << "Ann@Example.com"
-                               << "";
-    QTest::newRow("answer without e-mail") << Mode::Respond << 200 << QByteArray(R"({"token":"t0k"})") << "ann@example.com"
-                                           << "";
+    QTest::newRow("signed in") << Mode::Respond << 200 << QByteArray(R"({"email":"Ann@Example.com","token":"t0k"})")
+                               << "Ann@Example.com" << "";
+    QTest::newRow("answer without e-mail") << Mode::Respond << 200 << QByteArray(R"({"token":"t0k"})")
+                                           << "ann@example.com" << "";
     QTest::newRow("wrong password") << Mode::Respond << 401 << QByteArray(R"({"error":"denied"})") << "" << wrong;
     QTest::newRow("server error") << Mode::Respond << 500 << QByteArray(R"({"token":"t0k"})") << "" << unreachable;
     QTest::newRow("empty token") << Mode::Respond << 200 << QByteArray(R"({"email":"ann@example.com","token":""})") << "" << unreadable;
@@ -404,17 +398,11 @@ void TestDialogs::signInRejectsBadInputWithoutRequest_data()
     QTest::addColumn<QString>("error");
     QTest::addColumn<QByteArray>("endpoint");
     const QString badMail = "Please enter a valid e-mail address.";
-    QTest::newRow("empty e-mail") << ""
-                                  << "pw" << badMail << QByteArray();
-    QTest::newRow("no domain") << "ann@"
-                               << "pw" << badMail << QByteArray();
-    QTest::newRow("two at signs") << "ann@@example.com"
-                                  << "pw" << badMail << QByteArray();
-    QTest::newRow("empty password") << "ann@example.com"
-                                    << ""
-                                    << "Please enter your password." << QByteArray();
-    QTest::newRow("insecure service") << "ann@example.com"
-                                      << "pw"
+    QTest::newRow("empty e-mail") << "" << "pw" << badMail << QByteArray();
+    QTest::newRow("no domain") << "ann@" << "pw" << badMail << QByteArray();
+    QTest::newRow("two at signs") << "ann@@example.com" << "pw" << badMail << QByteArray();
+    QTest::newRow("empty password") << "ann@example.com" << "" << "Please enter your password." << QByteArray();
+    QTest::newRow("insecure service") << "ann@example.com" << "pw"
                                       << "Could not reach the account service. Please check your connection and try again."
                                       << QByteArray("http://account.rvpdf.example/login");
 }
@@ -443,7 +431,8 @@ void TestDialogs::signInRejectsBadInputWithoutRequest()
     QCOMPARE(finished.count(), 1);
     QCOMPARE(server.connections, 1);
     QCOMPARE(server.requests.size(), 1);
-    QCOMPARE(QJsonDocument::fromJson(server.requests.at(0).body).object().value("email").toString(), QStringLiteral("control@example.com"));
+    QCOMPARE(QJsonDocument::fromJson(server.requests.at(0).body).object().value("email").toString(),
+             QStringLiteral("control@example.com"));
 }
 
 void TestDialogs::signInDialog_data()
@@ -454,7 +443,8 @@ void TestDialogs::signInDialog_data()
     QTest::addColumn<QString>("error");
     QTest::addColumn<int>("requests");
     QTest::newRow("accepted") << "ann@example.com" << 200 << true << "" << 1;
-    QTest::newRow("wrong password") << "ann@example.com" << 401 << false << "The e-mail address or password is incorrect." << 1;
+    QTest::newRow("wrong password") << "ann@example.com" << 401 << false
+                                    << "The e-mail address or password is incorrect." << 1;
     QTest::newRow("invalid e-mail") << "ann" << 200 << false << "Please enter a valid e-mail address." << 0;
 }
 
@@ -468,7 +458,8 @@ void TestDialogs::signInDialog()
     CannedServer server;
     server.Set(Mode::Hold, status, R"({"email":"ann@example.com","token":"t"})");
     qputenv("RVPDF_ACCOUNT_URL", server.Url("/login").toString().toUtf8());
-    QSettings(MKApplication::FrameworkSettingsPath(), QSettings::IniFormat).setValue("Account/LastEmail", "last@example.com");
+    QSettings(MKApplication::FrameworkSettingsPath(), QSettings::IniFormat)
+        .setValue("Account/LastEmail", "last@example.com");
 
     CSignInDialog dialog;
     dialog.show();
@@ -576,7 +567,8 @@ void TestDialogs::reviewAskedOnceFromFifthLaunch()
     const QString seen = answerer->SeenTexts().join('\n');
     QVERIFY2(seen.contains("Enjoying RVPDF?"), qPrintable(seen));
     QVERIFY(seen.contains("If you like using RVPDF"));
-    QCOMPARE(catcher.urls, outcome == CReviewDialog::Rate ? QList<QUrl> {QUrl("https://www.rvpdf.example/en/review")} : QList<QUrl> {});
+    QCOMPARE(catcher.urls, outcome == CReviewDialog::Rate ? QList<QUrl>{QUrl("https://www.rvpdf.example/en/review")}
+                                                          : QList<QUrl>{});
 
     // Whatever the answer, never again: not in this process, not in a later
     // one reading the same settings file.
@@ -602,7 +594,8 @@ void TestDialogs::reviewNeedsItsTexts()
 {
     QFETCH(QByteArray, content);
     ResetReview(12);
-    const QString path = content.isEmpty() ? TestEnv::MakeDir("none") + "/English.json" : WriteFile("review.json", content);
+    const QString path = content.isEmpty() ? TestEnv::MakeDir("none") + "/English.json"
+                                           : WriteFile("review.json", content);
     ModalAnswerer answerer([](QWidget* dialog) { dialog->close(); });
     QCOMPARE(int(CReviewDialog::AskOnce(nullptr, "test", path)), int(CReviewDialog::NotShown));
     QCOMPARE(answerer.AnsweredCount(), 0);
@@ -619,7 +612,7 @@ void TestDialogs::aboutDialog_data()
     QTest::newRow("broken file") << QByteArray("{\"Title\": [") << QStringList();
     QTest::newRow("odd entries") << QByteArray(R"json({"Description":"x","Website":"javascript:alert(1)",
         "Libraries":[{"Name":"<i>Lib</i>","License":"MIT","Url":"javascript:alert(1)"},{"License":"nameless"},7]})json")
-                                 << QStringList {"<i>Lib</i>"};
+                                 << QStringList{"<i>Lib</i>"};
 }
 
 // The texts file may be damaged or hostile: the dialog still opens, and only
@@ -628,7 +621,8 @@ void TestDialogs::aboutDialog()
 {
     QFETCH(QByteArray, content);
     QFETCH(QStringList, libraries);
-    CAboutDialog dialog(nullptr, content.isEmpty() ? TestEnv::MakeDir("none") + "/English.json" : WriteFile("about.json", content));
+    CAboutDialog dialog(nullptr, content.isEmpty() ? TestEnv::MakeDir("none") + "/English.json"
+                                                   : WriteFile("about.json", content));
     QCOMPARE(dialog.LibraryNames(), libraries);
     const QString listed = dialog.findChild<QLabel*>("label_libraries")->text();
     for (const QString& name : libraries)
@@ -642,16 +636,11 @@ void TestDialogs::feedbackUrl_data()
 {
     QTest::addColumn<QString>("address");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("plain") << "support@rvpdf.example"
-                           << "support@rvpdf.example";
-    QTest::newRow("padded") << "  help@rvpdf.example "
-                            << "help@rvpdf.example";
-    QTest::newRow("empty") << ""
-                           << "";
-    QTest::newRow("not an address") << "support"
-                                    << "";
-    QTest::newRow("smuggled field") << "a@rvpdf.example?bcc=b@evil.example"
-                                    << "";
+    QTest::newRow("plain") << "support@rvpdf.example" << "support@rvpdf.example";
+    QTest::newRow("padded") << "  help@rvpdf.example " << "help@rvpdf.example";
+    QTest::newRow("empty") << "" << "";
+    QTest::newRow("not an address") << "support" << "";
+    QTest::newRow("smuggled field") << "a@rvpdf.example?bcc=b@evil.example" << "";
 }
 
 void TestDialogs::feedbackUrl()

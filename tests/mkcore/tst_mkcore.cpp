@@ -47,14 +47,10 @@ void TestMKCore::appValuesOfEachBrand_data()
 {
     QTest::addColumn<QString>("bundle");
     QTest::addColumn<QString>("region");
-    QTest::newRow("rv overseas") << "rv"
-                                 << "overseas";
-    QTest::newRow("mk overseas") << "mk"
-                                 << "overseas";
-    QTest::newRow("mk domestic") << "mk"
-                                 << "domestic";
-    QTest::newRow("hd domestic") << "hd"
-                                 << "domestic";
+    QTest::newRow("rv overseas") << "rv" << "overseas";
+    QTest::newRow("mk overseas") << "mk" << "overseas";
+    QTest::newRow("mk domestic") << "mk" << "domestic";
+    QTest::newRow("hd domestic") << "hd" << "domestic";
 }
 
 void TestMKCore::appValuesOfEachBrand()
@@ -135,10 +131,8 @@ void TestMKCore::skinPaletteComesFromItsColours_data()
 {
     QTest::addColumn<QString>("skin");
     QTest::addColumn<QString>("dir");
-    QTest::newRow("light") << "Light"
-                           << ":/res/skin/light/resoures";
-    QTest::newRow("dark") << "Dark"
-                          << ":/res/skin/dark/resoures";
+    QTest::newRow("light") << "Light" << ":/res/skin/light/resoures";
+    QTest::newRow("dark") << "Dark" << ":/res/skin/dark/resoures";
 }
 
 void TestMKCore::skinPaletteComesFromItsColours()
@@ -166,16 +160,20 @@ void TestMKCore::skinPaletteComesFromItsColours()
         QPalette::ColorGroup group;
         QPalette::ColorRole role;
         const char* name;
-    } roles[] = {{QPalette::Active, QPalette::Window, "window_color"},       {QPalette::Active, QPalette::Text, "label_normal_color"},
-                 {QPalette::Inactive, QPalette::Base, "panel_color"},        {QPalette::Active, QPalette::Highlight, "accent_color"},
-                 {QPalette::Active, QPalette::ToolTipBase, "tooltip_color"}, {QPalette::Disabled, QPalette::ButtonText, "disabled_text_color"}};
+    } roles[] = {{QPalette::Active, QPalette::Window, "window_color"},
+                 {QPalette::Active, QPalette::Text, "label_normal_color"},
+                 {QPalette::Inactive, QPalette::Base, "panel_color"},
+                 {QPalette::Active, QPalette::Highlight, "accent_color"},
+                 {QPalette::Active, QPalette::ToolTipBase, "tooltip_color"},
+                 {QPalette::Disabled, QPalette::ButtonText, "disabled_text_color"}};
     for (const auto& entry : roles) {
         const QString value = colors.value(entry.name).toString();
         QVERIFY2(value.startsWith('#'), entry.name);
         QCOMPARE(palette.color(entry.group, entry.role), QColor(value));
     }
     // A skin file with colours missing or misspelt still gives a whole palette.
-    const QPalette fallback = MKApplication::SkinPalette(QJsonObject {{"window_color", "#zzzzzz"}, {"accent_color", "rgba(1,2,3)"}, {"panel_color", 7}});
+    const QPalette fallback = MKApplication::SkinPalette(
+        QJsonObject {{"window_color", "#zzzzzz"}, {"accent_color", "rgba(1,2,3)"}, {"panel_color", 7}});
     QCOMPARE(fallback.color(QPalette::Window), QPalette().color(QPalette::Window));
     QCOMPARE(fallback.color(QPalette::Highlight), QPalette().color(QPalette::Highlight));
     app->SetCurrentSkin("Light");
@@ -226,12 +224,13 @@ void TestMKCore::informationDimsTheWindowWhileShown()
     bool masked = false;
     ModalAnswerer answerer([&window, &masked](QWidget* dialog) {
         auto* box = qobject_cast<QWKDialog*>(dialog);
-        masked = box && box->MaskWidget() && box->MaskWidget()->parentWidget() == &window && box->MaskWidget()->isVisible()
-            && box->MaskWidget()->geometry() == window.rect();
+        masked = box && box->MaskWidget() && box->MaskWidget()->parentWidget() == &window
+            && box->MaskWidget()->isVisible() && box->MaskWidget()->geometry() == window.rect();
         ModalAnswerer::ClickButton(dialog, "button_3");
     });
-    const int result
-        = MKMessageBox::information(true, &window, &window, QString(), "Failed to Open", "The file might have been moved, damaged, or deleted.", 1024, 332);
+    const int result = MKMessageBox::information(true, &window, &window, QString(), "Failed to Open",
+                                                 "The file might have been moved, damaged, or deleted.",
+                                                 1024, 332);
     QCOMPARE(result, 3);
     QVERIFY(masked);
     QVERIFY(answerer.SeenTexts().first().contains("Failed to Open"));
@@ -267,8 +266,8 @@ public:
         InitData();
         return window;
     }
-    void CloseAllViews() override { }
-    void ActivateAllViews() override { }
+    void CloseAllViews() override {}
+    void ActivateAllViews() override {}
 };
 } // namespace
 

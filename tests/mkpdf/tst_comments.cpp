@@ -103,8 +103,8 @@ QVector<PdfAnnotation> Comments(MainBox* box)
 
 bool Near(const QRectF& a, const QRectF& b, double slack)
 {
-    return qAbs(a.left() - b.left()) <= slack && qAbs(a.top() - b.top()) <= slack && qAbs(a.right() - b.right()) <= slack
-        && qAbs(a.bottom() - b.bottom()) <= slack;
+    return qAbs(a.left() - b.left()) <= slack && qAbs(a.top() - b.top()) <= slack
+        && qAbs(a.right() - b.right()) <= slack && qAbs(a.bottom() - b.bottom()) <= slack;
 }
 
 } // namespace
@@ -162,15 +162,19 @@ void TestComments::madeWithTheMouse_data()
     QTest::addColumn<QPointF>("to");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QRectF>("box");
-    QTest::newRow("rectangle") << int(CCommentOptions::Rectangle) << QPointF(100, 300) << QPointF(250, 400) << "" << QRectF(100, 300, 150, 100);
-    QTest::newRow("ellipse") << int(CCommentOptions::Ellipse) << QPointF(300, 300) << QPointF(200, 380) << "" << QRectF(200, 300, 100, 80);
-    QTest::newRow("rectangle by a click") << int(CCommentOptions::Rectangle) << QPointF(100, 300) << QPointF(100, 300) << "" << QRectF(100, 300, 80, 50);
+    QTest::newRow("rectangle") << int(CCommentOptions::Rectangle) << QPointF(100, 300) << QPointF(250, 400) << ""
+                               << QRectF(100, 300, 150, 100);
+    QTest::newRow("ellipse") << int(CCommentOptions::Ellipse) << QPointF(300, 300) << QPointF(200, 380) << ""
+                             << QRectF(200, 300, 100, 80);
+    QTest::newRow("rectangle by a click") << int(CCommentOptions::Rectangle) << QPointF(100, 300)
+                                          << QPointF(100, 300) << "" << QRectF(100, 300, 80, 50);
     QTest::newRow("line") << int(CCommentOptions::Line) << QPointF(100, 500) << QPointF(300, 560) << "" << QRectF();
     QTest::newRow("arrow") << int(CCommentOptions::Arrow) << QPointF(300, 500) << QPointF(100, 600) << "" << QRectF();
     QTest::newRow("pen") << int(CCommentOptions::Ink) << QPointF(100, 650) << QPointF(300, 700) << "" << QRectF();
-    QTest::newRow("text box") << int(CCommentOptions::FreeText) << QPointF(100, 200) << QPointF(300, 240) << "Typed here" << QRectF(100, 200, 200, 40);
-    QTest::newRow("sticky note") << int(CCommentOptions::Note) << QPointF(400, 300) << QPointF(400, 300) << "A note\nwith two lines"
-                                 << QRectF(388, 288, 24, 24);
+    QTest::newRow("text box") << int(CCommentOptions::FreeText) << QPointF(100, 200) << QPointF(300, 240)
+                              << "Typed here" << QRectF(100, 200, 200, 40);
+    QTest::newRow("sticky note") << int(CCommentOptions::Note) << QPointF(400, 300) << QPointF(400, 300)
+                                 << "A note\nwith two lines" << QRectF(388, 288, 24, 24);
     QTest::newRow("highlight while the tool is on") << int(CCommentOptions::Highlight) << QPointF() << QPointF(1, 1) << "" << QRectF();
     QTest::newRow("underline") << int(CCommentOptions::Underline) << QPointF() << QPointF(1, 1) << "" << QRectF();
     QTest::newRow("strike-out") << int(CCommentOptions::StrikeOut) << QPointF() << QPointF(1, 1) << "" << QRectF();

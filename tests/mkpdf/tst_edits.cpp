@@ -43,12 +43,12 @@ namespace {
 struct Run
 {
     QString dir;
-    QString sources;     // where the files of the test case are
-    QString password;    // for the password prompt, and to read what was written
-    QString target;      // the name typed into a file dialog
-    QStringList protect; // the protection dialog: button, open, owner, refused rights, strength
-    QStringList asked;   // texts of the questions and messages, each answered with its first button
-    QStringList written; // files an extract or split made
+    QString sources;      // where the files of the test case are
+    QString password;     // for the password prompt, and to read what was written
+    QString target;       // the name typed into a file dialog
+    QStringList protect;  // the protection dialog: button, open, owner, refused rights, strength
+    QStringList asked;    // texts of the questions and messages, each answered with its first button
+    QStringList written;  // files an extract or split made
 };
 
 void Answer(Run* run, QWidget* dialog)
@@ -291,7 +291,8 @@ MainBox* TestEdits::Open(const QString& source, Run& run, QString* path, const Q
         run.dir = TestEnv::MakeDir(Tag());
         *path = run.dir + "/Untitled_1.pdf";
         int result = -1;
-        return qobject_cast<MainBox*>(MainBox::CreatePdfBox(nullptr, {{"pageSize", QSizeF(595, 842)}, {"pageCount", nPages}, {"tempPath", *path}}, result));
+        return qobject_cast<MainBox*>(MainBox::CreatePdfBox(
+            nullptr, {{"pageSize", QSizeF(595, 842)}, {"pageCount", nPages}, {"tempPath", *path}}, result));
     }
     *path = TestPdf::FreshCopy(dir + "/" + source.section(':', 0, 0) + ".pdf", folder + Tag());
     run.dir = QFileInfo(*path).absolutePath();
@@ -314,145 +315,93 @@ void TestEdits::roundTrip_data()
     const QString upright = "turns 0 0 0 0";
     const QString chapter = "outline Chapter Two>";
 
-    QTest::newRow("new document, save as") << "new:2"
-                                           << "saveas Minutes" << QStringList {"file Minutes.pdf", "pages |"};
+    QTest::newRow("new document, save as") << "new:2" << "saveas Minutes" << QStringList {"file Minutes.pdf", "pages |"};
 
-    QTest::newRow("last page first") << "rich"
-                                     << "organize|select 3|move 0" << QStringList {"pages Page 4|Page 1|Page 2|Page 3", upright, chapter + "3"};
-    QTest::newRow("first two to the end") << "rich"
-                                          << "organize|select 0,1|move 4" << QStringList {"pages Page 3|Page 4|Page 1|Page 2", upright, chapter + "4"};
-    QTest::newRow("rotate right, one back twice") << "rich"
-                                                  << "organize|select 1,2|rotate 90|select 2|rotate -90|rotate -90"
+    QTest::newRow("last page first") << "rich" << "organize|select 3|move 0"
+                                     << QStringList {"pages Page 4|Page 1|Page 2|Page 3", upright, chapter + "3"};
+    QTest::newRow("first two to the end") << "rich" << "organize|select 0,1|move 4"
+                                          << QStringList {"pages Page 3|Page 4|Page 1|Page 2", upright, chapter + "4"};
+    QTest::newRow("rotate right, one back twice") << "rich" << "organize|select 1,2|rotate 90|select 2|rotate -90|rotate -90"
                                                   << QStringList {four, "turns 0 90 270 0", chapter + "2"};
-    QTest::newRow("delete the outline's page") << "rich"
-                                               << "organize|select 1|delete" << QStringList {"pages Page 1|Page 3|Page 4", "turns 0 0 0", "outline none"};
-    QTest::newRow("delete by key") << "rich"
-                                   << "organize|select 2,3|key Delete" << QStringList {"pages Page 1|Page 2", chapter + "2"};
-    QTest::newRow("turned, then duplicated") << "rich"
-                                             << "organize|select 0|rotate 90|duplicate" << QStringList {"turns 90 90 0 0 0"};
-    QTest::newRow("duplicate") << "rich"
-                               << "organize|select 0,1|duplicate" << QStringList {"pages Page 1|Page 2|Page 1|Page 2|Page 3|Page 4", chapter + "2"};
-    QTest::newRow("blank page") << "rich"
-                                << "organize|select 0|blank" << QStringList {"pages Page 1||Page 2|Page 3|Page 4", chapter + "3"};
-    QTest::newRow("insert another file") << "rich"
-                                         << "organize|insert 2" << QStringList {"pages Page 1|Page 2|Other 1|Other 2|Page 3|Page 4", chapter + "2"};
-    QTest::newRow("file dropped on the grid") << "rich"
-                                              << "organize|drop 0" << QStringList {"pages Other 1|Other 2|Page 1|Page 2|Page 3|Page 4", chapter + "4"};
-    QTest::newRow("deleting every page is refused") << "rich"
-                                                    << "organize|key Ctrl+A|key Delete" << QStringList {"asked 1", four};
+    QTest::newRow("delete the outline's page") << "rich" << "organize|select 1|delete"
+                                               << QStringList {"pages Page 1|Page 3|Page 4", "turns 0 0 0", "outline none"};
+    QTest::newRow("delete by key") << "rich" << "organize|select 2,3|key Delete" << QStringList {"pages Page 1|Page 2", chapter + "2"};
+    QTest::newRow("turned, then duplicated") << "rich" << "organize|select 0|rotate 90|duplicate" << QStringList {"turns 90 90 0 0 0"};
+    QTest::newRow("duplicate") << "rich" << "organize|select 0,1|duplicate"
+                               << QStringList {"pages Page 1|Page 2|Page 1|Page 2|Page 3|Page 4", chapter + "2"};
+    QTest::newRow("blank page") << "rich" << "organize|select 0|blank" << QStringList {"pages Page 1||Page 2|Page 3|Page 4", chapter + "3"};
+    QTest::newRow("insert another file") << "rich" << "organize|insert 2"
+                                         << QStringList {"pages Page 1|Page 2|Other 1|Other 2|Page 3|Page 4", chapter + "2"};
+    QTest::newRow("file dropped on the grid") << "rich" << "organize|drop 0"
+                                              << QStringList {"pages Other 1|Other 2|Page 1|Page 2|Page 3|Page 4", chapter + "4"};
+    QTest::newRow("deleting every page is refused") << "rich" << "organize|key Ctrl+A|key Delete" << QStringList {"asked 1", four};
     // Each copy of page 1 keeps its own note, its own link (still to page 4,
     // now the second) and its own field, the copy's under a name of its own.
-    QTest::newRow("links, notes, fields and files survive") << "rich"
-                                                            << "tool|select 0|move 4|rotate 90|duplicate|select 1|delete"
-                                                            << QStringList {"pages Page 2|Page 4|Page 1|Page 1", "turns 0 0 90 90", chapter + "1",
-                                                                            "attach notes.txt=attached text",    "annot 3 /Text",   "annot 3 /Link >2",
-                                                                            "annot 3 /Widget name=Ada",          "annot 4 /Text",   "annot 4 /Link >2",
-                                                                            "annot 4 /Widget name+1=Ada",        "form name=Ada",   "form name+1=Ada"};
-    QTest::newRow("extract pages 2 and 4") << "rich"
-                                           << "organize|extract 1,3" << QStringList {"out Page 2|Page 4", four};
-    QTest::newRow("split by three") << "rich"
-                                    << "organize|split 3" << QStringList {"out Page 1|Page 2|Page 3", "out Page 4"};
+    QTest::newRow("links, notes, fields and files survive") << "rich" << "tool|select 0|move 4|rotate 90|duplicate|select 1|delete"
+        << QStringList {"pages Page 2|Page 4|Page 1|Page 1", "turns 0 0 90 90", chapter + "1", "attach notes.txt=attached text",
+                        "annot 3 /Text", "annot 3 /Link >2", "annot 3 /Widget name=Ada", "annot 4 /Text", "annot 4 /Link >2",
+                        "annot 4 /Widget name+1=Ada", "form name=Ada", "form name+1=Ada"};
+    QTest::newRow("extract pages 2 and 4") << "rich" << "organize|extract 1,3" << QStringList {"out Page 2|Page 4", four};
+    QTest::newRow("split by three") << "rich" << "organize|split 3" << QStringList {"out Page 1|Page 2|Page 3", "out Page 4"};
 
     const QString note = "note 1 ";
-    QTest::newRow("highlight") << "plain"
-                               << "note Highlight 40,50,130,40 #ffe14d look"
+    QTest::newRow("highlight") << "plain" << "note Highlight 40,50,130,40 #ffe14d look"
                                << QStringList {"appended", note + "Highlight/Highlight #ffe14d quads 1 40,50 130x40 w1 by Tester: look"};
-    QTest::newRow("underline") << "plain"
-                               << "note Underline 40,50,130,40 #2f80ed"
+    QTest::newRow("underline") << "plain" << "note Underline 40,50,130,40 #2f80ed"
                                << QStringList {"appended", note + "Underline/Underline #2f80ed quads 1 40,50 130x40 w1 by Tester: "};
-    QTest::newRow("strike-out") << "plain"
-                                << "note StrikeOut 40,50,130,40 #e5484d gone"
+    QTest::newRow("strike-out") << "plain" << "note StrikeOut 40,50,130,40 #e5484d gone"
                                 << QStringList {"appended", note + "StrikeOut/StrikeOut #e5484d quads 1 40,50 130x40 w1 by Tester: gone"};
-    QTest::newRow("squiggly") << "plain"
-                              << "note Squiggly 40,50,130,40 #2fa84f"
+    QTest::newRow("squiggly") << "plain" << "note Squiggly 40,50,130,40 #2fa84f"
                               << QStringList {"appended", note + "Squiggly/Squiggly #2fa84f quads 1 40,50 130x40 w1 by Tester: "};
-    QTest::newRow("sticky note") << "plain"
-                                 << "note Note 400,300,24,24 #ffc400 Check this\nsecond line"
+    QTest::newRow("sticky note") << "plain" << "note Note 400,300,24,24 #ffc400 Check this\nsecond line"
                                  << QStringList {"appended", note + "Note/Text #ffc400 at 400,300 24x24 w1 by Tester: Check this\nsecond line"};
-    QTest::newRow("free text") << "plain"
-                               << "note FreeText 300,600,200,40 #e5484d Typed on the page"
+    QTest::newRow("free text") << "plain" << "note FreeText 300,600,200,40 #e5484d Typed on the page"
                                << QStringList {"appended", note + "FreeText/FreeText #e5484d at 300,600 200x40 size 16 w0 by Tester: Typed on the page"};
-    QTest::newRow("ink") << "plain"
-                         << "note Ink 100,650,120,60 #1f9e44" << QStringList {"appended", note + "Ink/Ink #1f9e44 from 100,650 to 220,650 w3 by Tester: "};
-    QTest::newRow("rectangle") << "plain"
-                               << "note Rectangle 80,400,150,90 #e5484d box"
+    QTest::newRow("ink") << "plain" << "note Ink 100,650,120,60 #1f9e44" << QStringList {"appended", note + "Ink/Ink #1f9e44 from 100,650 to 220,650 w3 by Tester: "};
+    QTest::newRow("rectangle") << "plain" << "note Rectangle 80,400,150,90 #e5484d box"
                                << QStringList {"appended", note + "Rectangle/Square #e5484d at 80,400 150x90 w3 by Tester: box"};
-    QTest::newRow("ellipse") << "plain"
-                             << "note Ellipse 300,400,150,90 #2f80ed"
-                             << QStringList {"appended", note + "Ellipse/Circle #2f80ed at 300,400 150x90 w3 by Tester: "};
-    QTest::newRow("line") << "plain"
-                          << "note Line 60,720,200,60 #1f2329" << QStringList {"appended", note + "Line/Line #1f2329 from 60,720 to 260,780 w3 by Tester: "};
-    QTest::newRow("arrow") << "plain"
-                           << "note Arrow 300,720,200,60 #e5484d there"
+    QTest::newRow("ellipse") << "plain" << "note Ellipse 300,400,150,90 #2f80ed" << QStringList {"appended", note + "Ellipse/Circle #2f80ed at 300,400 150x90 w3 by Tester: "};
+    QTest::newRow("line") << "plain" << "note Line 60,720,200,60 #1f2329" << QStringList {"appended", note + "Line/Line #1f2329 from 60,720 to 260,780 w3 by Tester: "};
+    QTest::newRow("arrow") << "plain" << "note Arrow 300,720,200,60 #e5484d there"
                            << QStringList {"appended", note + "Arrow/Line #e5484d from 300,720 to 500,780 w3 by Tester: there"};
-    QTest::newRow("comment changed") << "plain"
-                                     << "note Rectangle 100,100,80,60 #ff0000 first|change 0 50,70 #2f80ed 6 second"
+    QTest::newRow("comment changed") << "plain" << "note Rectangle 100,100,80,60 #ff0000 first|change 0 50,70 #2f80ed 6 second"
                                      << QStringList {note + "Rectangle/Square #2f80ed at 150,170 80x60 w6 by Tester: second"};
     // Another program's comments keep their own pictures wherever they go.
-    QTest::newRow("foreign square moved") << "foreign"
-                                          << "shift 0 0,150"
-                                          << QStringList {note + "Rectangle/Square #00ff00 at 100,392 100x100 w1 by Bob: square by bob",
-                                                          note + "Other/Stamp #000000 at 300,292 100x50 w1 by Carol: ", "look 1 110,402,80,80 #ff0000",
-                                                          "!look 1 110,252,80,80 #ff0000", "look 1 310,302,80,30 #0000ff"};
-    QTest::newRow("foreign stamp deleted") << "foreign"
-                                           << "remove 1"
-                                           << QStringList {note + "Rectangle/Square #00ff00 at 100,242 100x100 w1 by Bob: square by bob",
-                                                           "look 1 110,252,80,80 #ff0000", "!look 1 310,302,80,30 #0000ff"};
-    QTest::newRow("comment on a protected file") << "owner"
-                                                 << "note Note 300,300,24,24 #ffc400 Still locked?"
+    QTest::newRow("foreign square moved") << "foreign" << "shift 0 0,150"
+        << QStringList {note + "Rectangle/Square #00ff00 at 100,392 100x100 w1 by Bob: square by bob", note + "Other/Stamp #000000 at 300,292 100x50 w1 by Carol: ",
+                        "look 1 110,402,80,80 #ff0000", "!look 1 110,252,80,80 #ff0000", "look 1 310,302,80,30 #0000ff"};
+    QTest::newRow("foreign stamp deleted") << "foreign" << "remove 1"
+        << QStringList {note + "Rectangle/Square #00ff00 at 100,242 100x100 w1 by Bob: square by bob", "look 1 110,252,80,80 #ff0000",
+                        "!look 1 310,302,80,30 #0000ff"};
+    QTest::newRow("comment on a protected file") << "owner" << "note Note 300,300,24,24 #ffc400 Still locked?"
                                                  << QStringList {note + "Note/Text #ffc400 at 300,300 24x24 w1 by Tester: Still locked?", "crypt R = 6"};
 
-    QTest::newRow("one-line text") << "form"
-                                   << "type name Ada Lovelace"
+    QTest::newRow("one-line text") << "form" << "type name Ada Lovelace"
                                    << QStringList {"form name=Ada Lovela", "field name=Ada Lovela", "field id=R-1001", "printed Ada Lovela"};
-    QTest::newRow("multi-line text") << "form"
-                                     << "type notes first line\nsecond line"
+    QTest::newRow("multi-line text") << "form" << "type notes first line\nsecond line"
                                      << QStringList {"form notes=first line\nsecond line", "field notes=first line\nsecond line", "field id=R-1001"};
-    QTest::newRow("check box") << "form"
-                               << "click agree" << QStringList {"form agree=/Yes", "field agree=0", "field id=R-1001"};
-    QTest::newRow("radio changed") << "form"
-                                   << "click size 0|click size 1" << QStringList {"form size=/M", "field size=1", "field id=R-1001"};
-    QTest::newRow("combo box") << "form"
-                               << "choose color 2" << QStringList {"form color=Blue", "field color=Blue", "field id=R-1001"};
-    QTest::newRow("list, two choices") << "form"
-                                       << "choose tags 0|choose tags 2" << QStringList {"form tags=Alpha,Gamma", "field tags=Alpha,Gamma", "field id=R-1001"};
-    QTest::newRow("typing stops at the limit, read-only field refused")
-        << "form"
-        << "type name 0123456789ABCDEF|!type id changed|!set id changed"
+    QTest::newRow("check box") << "form" << "click agree" << QStringList {"form agree=/Yes", "field agree=0", "field id=R-1001"};
+    QTest::newRow("radio changed") << "form" << "click size 0|click size 1" << QStringList {"form size=/M", "field size=1", "field id=R-1001"};
+    QTest::newRow("combo box") << "form" << "choose color 2" << QStringList {"form color=Blue", "field color=Blue", "field id=R-1001"};
+    QTest::newRow("list, two choices") << "form" << "choose tags 0|choose tags 2"
+                                       << QStringList {"form tags=Alpha,Gamma", "field tags=Alpha,Gamma", "field id=R-1001"};
+    QTest::newRow("typing stops at the limit, read-only field refused") << "form" << "type name 0123456789ABCDEF|!type id changed|!set id changed"
         << QStringList {"form name=0123456789", "form id=R-1001", "field name=0123456789", "field id=R-1001"};
-    QTest::newRow("values set otherwise") << "form"
-                                          << "set notes typed elsewhere|set name abcdefghijklmnop"
+    QTest::newRow("values set otherwise") << "form" << "set notes typed elsewhere|set name abcdefghijklmnop"
                                           << QStringList {"field name=abcdefghij", "field notes=typed elsewhere", "field id=R-1001"};
-    QTest::newRow("reset button") << "form"
-                                  << "type name Grace|click agree|click size 0|choose color 0|click reset"
+    QTest::newRow("reset button") << "form" << "type name Grace|click agree|click size 0|choose color 0|click reset"
                                   << QStringList {"form size=/M", "form color=Green", "field size=1", "field color=Green", "field id=R-1001"};
 
-    QTest::newRow("open password, AES-256") << "rich"
-                                            << "protect button_ok s3cret - - aes256"
-                                            << QStringList {"asked 1", four, "crypt R = 6", "crypt print high resolution: allowed",
-                                                            "crypt modify document assembly: allowed"};
-    QTest::newRow("no printing, copying or page changes") << "rich"
-                                                          << "protect button_ok s3cret boss print,copy,assembly aes256"
-                                                          << QStringList {"asked 1",
-                                                                          four,
-                                                                          "crypt R = 6",
-                                                                          "crypt print low resolution: not allowed",
-                                                                          "crypt extract for any purpose: not allowed",
-                                                                          "crypt modify document assembly: not allowed",
-                                                                          "crypt modify forms: allowed"};
-    QTest::newRow("no editing, comments or forms, AES-128") << "rich"
-                                                            << "protect button_ok s3cret boss edit,annotate,forms aes128"
-                                                            << QStringList {"asked 1",
-                                                                            four,
-                                                                            "crypt R = 4",
-                                                                            "crypt modify forms: not allowed",
-                                                                            "crypt modify annotations: not allowed",
-                                                                            "crypt modify other: not allowed",
-                                                                            "crypt print high resolution: allowed"};
-    QTest::newRow("protected as a new file") << "rich"
-                                             << "protect button_save_new s3cret - - aes256" << QStringList {"file copy.pdf", four, "crypt R = 6"};
-    QTest::newRow("protection removed") << "locked:owner"
-                                        << "protect button_remove - - - aes256" << QStringList {"asked 1", four, "crypt File is not encrypted"};
+    QTest::newRow("open password, AES-256") << "rich" << "protect button_ok s3cret - - aes256"
+        << QStringList {"asked 1", four, "crypt R = 6", "crypt print high resolution: allowed", "crypt modify document assembly: allowed"};
+    QTest::newRow("no printing, copying or page changes") << "rich" << "protect button_ok s3cret boss print,copy,assembly aes256"
+        << QStringList {"asked 1", four, "crypt R = 6", "crypt print low resolution: not allowed", "crypt extract for any purpose: not allowed",
+                        "crypt modify document assembly: not allowed", "crypt modify forms: allowed"};
+    QTest::newRow("no editing, comments or forms, AES-128") << "rich" << "protect button_ok s3cret boss edit,annotate,forms aes128"
+        << QStringList {"asked 1", four, "crypt R = 4", "crypt modify forms: not allowed", "crypt modify annotations: not allowed",
+                        "crypt modify other: not allowed", "crypt print high resolution: allowed"};
+    QTest::newRow("protected as a new file") << "rich" << "protect button_save_new s3cret - - aes256" << QStringList {"file copy.pdf", four, "crypt R = 6"};
+    QTest::newRow("protection removed") << "locked:owner" << "protect button_remove - - - aes256" << QStringList {"asked 1", four, "crypt File is not encrypted"};
 }
 
 void TestEdits::roundTrip()
@@ -606,29 +555,15 @@ void TestEdits::failuresKeepTheOriginal_data()
     QTest::addColumn<QString>("failure");
     QTest::addColumn<QString>("message");
     const QString deleteFirst = "organize|select 0|delete";
-    QTest::newRow("read-only folder") << "rich" << deleteFirst << "folder"
-                                      << "does not allow changes";
-    QTest::newRow("read-only file") << "rich" << deleteFirst << "file"
-                                    << "is read-only";
-    QTest::newRow("disk full") << "rich" << deleteFirst << "full"
-                               << "could not be written";
-    QTest::newRow("disk full, with a comment") << "plain"
-                                               << "note Ink 50,50,200,200 #ff0000"
-                                               << "full"
-                                               << "Nothing was written";
-    QTest::newRow("source removed") << "rich" << deleteFirst << "removed"
-                                    << "moved or deleted";
-    QTest::newRow("source changed") << "rich" << deleteFirst << "changed"
-                                    << "changed by another program";
-    QTest::newRow("save as where a file is in the way") << "plain"
-                                                        << "note Ink 50,50,200,200 #ff0000"
-                                                        << "blocked"
-                                                        << "Failed to Save";
+    QTest::newRow("read-only folder") << "rich" << deleteFirst << "folder" << "does not allow changes";
+    QTest::newRow("read-only file") << "rich" << deleteFirst << "file" << "is read-only";
+    QTest::newRow("disk full") << "rich" << deleteFirst << "full" << "could not be written";
+    QTest::newRow("disk full, with a comment") << "plain" << "note Ink 50,50,200,200 #ff0000" << "full" << "Nothing was written";
+    QTest::newRow("source removed") << "rich" << deleteFirst << "removed" << "moved or deleted";
+    QTest::newRow("source changed") << "rich" << deleteFirst << "changed" << "changed by another program";
+    QTest::newRow("save as where a file is in the way") << "plain" << "note Ink 50,50,200,200 #ff0000" << "blocked" << "Failed to Save";
     // Page changes are not the user's to make either.
-    QTest::newRow("protection without the permissions password") << "locked:user"
-                                                                 << "!organize"
-                                                                 << "owner"
-                                                                 << "permissions password";
+    QTest::newRow("protection without the permissions password") << "locked:user" << "!organize" << "owner" << "permissions password";
 }
 
 void TestEdits::failuresKeepTheOriginal()
@@ -695,22 +630,14 @@ void TestEdits::damagedPlanRefused_data()
     QTest::addColumn<QString>("json");
     QTest::addColumn<QString>("error");
     const QString head = R"({"format":"rvpdf-page-plan","version":1,"sources":["/a.pdf"],"pages":)";
-    QTest::newRow("valid") << head + R"([{"source":0,"page":2,"rotate":-90},{"blank":[200,300],"rotate":0}]})"
-                           << "";
-    QTest::newRow("other format") << R"({"format":"x","version":1})"
-                                  << "known version";
-    QTest::newRow("no pages") << head + "[]}"
-                              << "page count";
-    QTest::newRow("odd turn") << head + R"([{"source":0,"page":0,"rotate":45}]})"
-                              << "90 degrees";
-    QTest::newRow("unknown source") << head + R"([{"source":1,"page":0,"rotate":0}]})"
-                                    << "names no page";
-    QTest::newRow("negative page") << head + R"([{"source":0,"page":-1,"rotate":0}]})"
-                                   << "names no page";
-    QTest::newRow("page as text") << head + R"([{"source":0,"page":"1","rotate":0}]})"
-                                  << "names no page";
-    QTest::newRow("huge blank") << head + R"([{"blank":[1e9,5],"rotate":0}]})"
-                                << "blank page size";
+    QTest::newRow("valid") << head + R"([{"source":0,"page":2,"rotate":-90},{"blank":[200,300],"rotate":0}]})" << "";
+    QTest::newRow("other format") << R"({"format":"x","version":1})" << "known version";
+    QTest::newRow("no pages") << head + "[]}" << "page count";
+    QTest::newRow("odd turn") << head + R"([{"source":0,"page":0,"rotate":45}]})" << "90 degrees";
+    QTest::newRow("unknown source") << head + R"([{"source":1,"page":0,"rotate":0}]})" << "names no page";
+    QTest::newRow("negative page") << head + R"([{"source":0,"page":-1,"rotate":0}]})" << "names no page";
+    QTest::newRow("page as text") << head + R"([{"source":0,"page":"1","rotate":0}]})" << "names no page";
+    QTest::newRow("huge blank") << head + R"([{"blank":[1e9,5],"rotate":0}]})" << "blank page size";
 }
 
 void TestEdits::damagedPlanRefused()
@@ -838,7 +765,8 @@ void TestEdits::tabGoesThroughFieldsInOrder()
     CFormLayer* layer = box->Forms()->Layer();
     auto press = [&](Qt::Key key) {
         const bool editing = layer->Editor() && !layer->Editor()->IsFinished();
-        QTest::keyClick(editing ? static_cast<QWidget*>(layer->Editor()) : box->PageView(), key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        QTest::keyClick(editing ? static_cast<QWidget*>(layer->Editor()) : box->PageView(), key,
+                        key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
         QCoreApplication::processEvents();
         return box->Forms()->Store()->Find(layer->FocusedField()).name;
     };

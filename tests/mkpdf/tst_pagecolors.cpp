@@ -27,17 +27,16 @@ QByteArray HandWrittenPage(int nRotate)
                          "q 40 0 0 40 10 20 cm BI /W 2 /H 2 /CS /RGB /BPC 8 ID ";
     content += pixels + "\nEI Q\n";
     const QByteArray form = "q 60 0 0 60 0 0 cm /Im1 Do Q\n";
-    return TestPdf::Assemble({"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
-                              "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] /Rotate " + QByteArray::number(nRotate)
-                                  + " /Resources << /Font << /F1 5 0 R >> /XObject << /Fm1 6 0 R >> >> /Contents 4 0 R >>",
-                              "<< /Length " + QByteArray::number(content.size()) + " >>\nstream\n" + content + "\nendstream",
-                              "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>",
-                              "<< /Type /XObject /Subtype /Form /BBox [0 0 100 100] /Matrix [1 0 0 1 10 10] "
-                              "/Resources << /XObject << /Im1 7 0 R >> >> /Length "
-                                  + QByteArray::number(form.size()) + " >>\nstream\n" + form + "\nendstream",
-                              "<< /Type /XObject /Subtype /Image /Width 2 /Height 2 /ColorSpace /DeviceRGB "
-                              "/BitsPerComponent 8 /Length 12 >>\nstream\n"
-                                  + pixels + "\nendstream"});
+    return TestPdf::Assemble(
+        {"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+         "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] /Rotate " + QByteArray::number(nRotate)
+             + " /Resources << /Font << /F1 5 0 R >> /XObject << /Fm1 6 0 R >> >> /Contents 4 0 R >>",
+         "<< /Length " + QByteArray::number(content.size()) + " >>\nstream\n" + content + "\nendstream",
+         "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>",
+         "<< /Type /XObject /Subtype /Form /BBox [0 0 100 100] /Matrix [1 0 0 1 10 10] "
+         "/Resources << /XObject << /Im1 7 0 R >> >> /Length " + QByteArray::number(form.size()) + " >>\nstream\n" + form + "\nendstream",
+         "<< /Type /XObject /Subtype /Image /Width 2 /Height 2 /ColorSpace /DeviceRGB "
+         "/BitsPerComponent 8 /Length 12 >>\nstream\n" + pixels + "\nendstream"});
 }
 
 // The same page made by the toolkit's PDF writer: text, then a photo-like
@@ -74,7 +73,8 @@ int Lightness(QRgb c)
 
 bool Near(QRgb a, QRgb b, int tolerance)
 {
-    return qAbs(qRed(a) - qRed(b)) <= tolerance && qAbs(qGreen(a) - qGreen(b)) <= tolerance && qAbs(qBlue(a) - qBlue(b)) <= tolerance;
+    return qAbs(qRed(a) - qRed(b)) <= tolerance && qAbs(qGreen(a) - qGreen(b)) <= tolerance
+        && qAbs(qBlue(a) - qBlue(b)) <= tolerance;
 }
 
 // Centre pixels of the four cells of the 2 x 2 picture at area (points).
@@ -92,22 +92,18 @@ QRectF Turned(const QRectF& area, int nRotate)
 {
     // A 200 x 200 page turned clockwise.
     switch (nRotate) {
-    case 90:
-        return QRectF(200 - area.bottom(), area.left(), area.height(), area.width());
-    case 180:
-        return QRectF(200 - area.right(), 200 - area.bottom(), area.width(), area.height());
-    case 270:
-        return QRectF(area.top(), 200 - area.right(), area.height(), area.width());
-    default:
-        return area;
+    case 90: return QRectF(200 - area.bottom(), area.left(), area.height(), area.width());
+    case 180: return QRectF(200 - area.right(), 200 - area.bottom(), area.width(), area.height());
+    case 270: return QRectF(area.top(), 200 - area.right(), area.height(), area.width());
+    default: return area;
     }
 }
 
 bool Contains(const QVector<QRectF>& areas, const QRectF& expected)
 {
     for (const QRectF& area : areas) {
-        if (qAbs(area.x() - expected.x()) < 0.5 && qAbs(area.y() - expected.y()) < 0.5 && qAbs(area.width() - expected.width()) < 0.5
-            && qAbs(area.height() - expected.height()) < 0.5)
+        if (qAbs(area.x() - expected.x()) < 0.5 && qAbs(area.y() - expected.y()) < 0.5
+            && qAbs(area.width() - expected.width()) < 0.5 && qAbs(area.height() - expected.height()) < 0.5)
             return true;
     }
     return false;
@@ -219,12 +215,14 @@ void TestPageColors::recoloursTextAndKeepsPictures()
         cells += PictureCells(QRectF(10, 140, 40, 40), scale);
     for (const QPoint& cell : cells) {
         QVERIFY2(Lightness(natural.pixel(cell)) < 240, "the picture is rendered where expected");
-        QVERIFY2(Near(shown.pixel(cell), natural.pixel(cell), 0), qPrintable(QStringLiteral("picture pixel %1,%2 changed").arg(cell.x()).arg(cell.y())));
+        QVERIFY2(Near(shown.pixel(cell), natural.pixel(cell), 0),
+                 qPrintable(QStringLiteral("picture pixel %1,%2 changed").arg(cell.x()).arg(cell.y())));
     }
 
     // Vector drawing keeps its hue: the blue block stays blue.
     const QRgb block = shown.pixel(int(30 * scale), int(90 * scale));
-    QVERIFY2(qBlue(block) > qRed(block) + 60 && qBlue(block) > qGreen(block) + 60, qPrintable(QStringLiteral("block is %1").arg(block, 8, 16)));
+    QVERIFY2(qBlue(block) > qRed(block) + 60 && qBlue(block) > qGreen(block) + 60,
+             qPrintable(QStringLiteral("block is %1").arg(block, 8, 16)));
 }
 
 void TestPageColors::damagedContentNeverCrashes_data()
@@ -291,7 +289,9 @@ void TestPageColors::viewsFollowTheMode()
     CThumbnailView thumbs(document);
     thumbs.resize(200, 400);
     thumbs.show();
-    auto paperOf = [](QWidget* widget, const QRect& page) { return widget->grab().toImage().pixel(page.left() + 3, page.top() + 50); };
+    auto paperOf = [](QWidget* widget, const QRect& page) {
+        return widget->grab().toImage().pixel(page.left() + 3, page.top() + 50);
+    };
     auto settled = [&](CPageColors::Mode mode) {
         const QRgb paper = CPageColors::Paper(mode).rgb();
         const QRect page = view.PageRect(0);

@@ -85,7 +85,8 @@ bool CurrentInView(MainBox* box)
     const double scale = view->Scale();
     return !rect.isNull() && !page.isNull()
         && view->viewport()->rect().contains(
-            QRectF(page.x() + rect.x() * scale, page.y() + rect.y() * scale, rect.width() * scale, rect.height() * scale).toAlignedRect());
+            QRectF(page.x() + rect.x() * scale, page.y() + rect.y() * scale, rect.width() * scale, rect.height() * scale)
+                .toAlignedRect());
 }
 
 bool Done(const CDocumentSearch* search)
@@ -135,12 +136,11 @@ void TestSearch::initTestCase()
 {
     dir = TestEnv::MakeDir("search");
     words = dir + "/words.pdf";
-    QVERIFY(WritePages(words,
-                       {{QString::fromUtf8("Résumé and resume"), QString::fromUtf8("office ﬁnance")},
-                        {"Search the WORD here", "docu-", "ment", "password passwords"},
-                        {QString::fromUtf8("שלום עולם"), QString::fromUtf8("日本語のテキスト")},
-                        {},
-                        {"a word at the end"}}));
+    QVERIFY(WritePages(words, {{QString::fromUtf8("Résumé and resume"), QString::fromUtf8("office ﬁnance")},
+                               {"Search the WORD here", "docu-", "ment", "password passwords"},
+                               {QString::fromUtf8("שלום עולם"), QString::fromUtf8("日本語のテキスト")},
+                               {},
+                               {"a word at the end"}}));
     nav = dir + "/nav.pdf";
     QVERIFY(WritePages(nav, {{"alpha beta alpha"}, {"beta"}, {"gamma alpha"}, {"beta"}, {"beta"}, {"alpha"}}));
     // "Target" twice at known places: x 100, baselines 300 and 500.
@@ -177,10 +177,8 @@ void TestSearch::foldsTextAsReadersExpect_data()
     QTest::addColumn<QString>("found"); // start:length of each match
     const int exact = CTextMatcher::MatchCase;
     const int whole = CTextMatcher::WholeWords;
-    QTest::newRow("case ignored") << "Find FIND find"
-                                  << "find" << 0 << "0:4 5:4 10:4";
-    QTest::newRow("case matched") << "Find FIND find"
-                                  << "find" << exact << "10:4";
+    QTest::newRow("case ignored") << "Find FIND find" << "find" << 0 << "0:4 5:4 10:4";
+    QTest::newRow("case matched") << "Find FIND find" << "find" << exact << "10:4";
     QTest::newRow("accents ignored") << QString::fromUtf8("résumé resume") << "RESUME" << 0 << "0:6 7:6";
     QTest::newRow("accents kept with case") << QString::fromUtf8("résumé resume") << "resume" << exact << "7:6";
     QTest::newRow("decomposed accent is one letter") << QString::fromUtf8("cafe\u0301 cafe") << QString::fromUtf8("café") << exact << "0:5";
@@ -190,20 +188,16 @@ void TestSearch::foldsTextAsReadersExpect_data()
     QTest::newRow("full-width letters") << QString::fromUtf8("ＡＢＣ") << "abc" << 0 << "0:3";
     QTest::newRow("radical forms of ideographs") << QString::fromUtf8("\u2F47本") << QString::fromUtf8("日本") << exact << "0:2";
     QTest::newRow("arabic presentation forms") << QString::fromUtf8("\uFEE3\uFEAE\uFEA3\uFE92\uFE8E") << QString::fromUtf8("مرحبا") << exact << "0:5";
-    QTest::newRow("hyphen at a line end") << "docu-\nment docu- ment"
-                                          << "document" << 0 << "0:10";
+    QTest::newRow("hyphen at a line end") << "docu-\nment docu- ment" << "document" << 0 << "0:10";
     QTest::newRow("soft hyphen") << QString::fromUtf8("hy\u00ADphen") << "hyphen" << 0 << "0:7";
-    QTest::newRow("white space runs") << "two  \n words"
-                                      << "two words" << 0 << "0:12";
+    QTest::newRow("white space runs") << "two  \n words" << "two words" << 0 << "0:12";
     QTest::newRow("line break inside japanese") << QString::fromUtf8("日本\n語") << QString::fromUtf8("日本語") << 0 << "0:4";
-    QTest::newRow("whole words") << "pass password pass_ pass"
-                                 << "pass" << whole << "0:4 20:4";
+    QTest::newRow("whole words") << "pass password pass_ pass" << "pass" << whole << "0:4 20:4";
     QTest::newRow("whole words in chinese") << QString::fromUtf8("我们的文件") << QString::fromUtf8("文件") << whole << "3:2";
     QTest::newRow("hangul syllables stay whole") << QString::fromUtf8("각 가") << QString::fromUtf8("가") << 0 << "2:1";
     QTest::newRow("kana voicing counts") << QString::fromUtf8("がか") << QString::fromUtf8("か") << 0 << "1:1";
     QTest::newRow("outside the basic plane") << QString::fromUtf8("a 𝐀b 𝐀") << QString::fromUtf8("𝐀") << exact << "2:2 6:2";
-    QTest::newRow("nothing to find") << "text"
-                                     << "  \n " << 0 << "";
+    QTest::newRow("nothing to find") << "text" << "  \n " << 0 << "";
 }
 
 void TestSearch::foldsTextAsReadersExpect()
@@ -310,11 +304,12 @@ void TestSearch::rectanglesSitOnTheText()
         const QRectF expected = turn.mapRect(drawn);
         const auto near = [&expected](const QRectF& rect) {
             const double slack = 5;
-            return qAbs(rect.left() - expected.left()) < slack && qAbs(rect.right() - expected.right()) < slack && qAbs(rect.top() - expected.top()) < slack
-                && qAbs(rect.bottom() - expected.bottom()) < slack;
+            return qAbs(rect.left() - expected.left()) < slack && qAbs(rect.right() - expected.right()) < slack
+                && qAbs(rect.top() - expected.top()) < slack && qAbs(rect.bottom() - expected.bottom()) < slack;
         };
         QVERIFY2(std::any_of(found.begin(), found.end(), near),
-                 qPrintable(QStringLiteral("nothing found at %1,%2 %3x%4").arg(expected.x()).arg(expected.y()).arg(expected.width()).arg(expected.height())));
+                 qPrintable(QStringLiteral("nothing found at %1,%2 %3x%4").arg(expected.x()).arg(expected.y())
+                                .arg(expected.width()).arg(expected.height())));
     }
 }
 
@@ -323,14 +318,10 @@ void TestSearch::highlightsFollowTheView_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("mode");
     QTest::addColumn<double>("zoom");
-    QTest::newRow("continuous, fit width") << "target.pdf"
-                                           << "single_scroll" << double(CPageView::kFitWidth);
-    QTest::newRow("single page, 200%") << "target.pdf"
-                                       << "single_view" << 200.0;
-    QTest::newRow("two pages, 50%") << "target.pdf"
-                                    << "two_scroll" << 50.0;
-    QTest::newRow("turned page, fit page") << "target90.pdf"
-                                           << "two_view" << double(CPageView::kFitPage);
+    QTest::newRow("continuous, fit width") << "target.pdf" << "single_scroll" << double(CPageView::kFitWidth);
+    QTest::newRow("single page, 200%") << "target.pdf" << "single_view" << 200.0;
+    QTest::newRow("two pages, 50%") << "target.pdf" << "two_scroll" << 50.0;
+    QTest::newRow("turned page, fit page") << "target90.pdf" << "two_view" << double(CPageView::kFitPage);
 }
 
 void TestSearch::highlightsFollowTheView()
@@ -353,12 +344,9 @@ void TestSearch::stepsThroughMatchesInOrder_data()
 {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("visited");
-    QTest::newRow("enter goes on and wraps") << "Return Return Return Return"
-                                             << "5:0 0:0 0:1 2:0";
-    QTest::newRow("shift+enter goes back and wraps") << "Shift+Return Shift+Return Shift+Return"
-                                                     << "0:1 0:0 5:0";
-    QTest::newRow("F3 and shift+F3 from the pages") << "F3 F3 Shift+F3"
-                                                    << "5:0 0:0 5:0";
+    QTest::newRow("enter goes on and wraps") << "Return Return Return Return" << "5:0 0:0 0:1 2:0";
+    QTest::newRow("shift+enter goes back and wraps") << "Shift+Return Shift+Return Shift+Return" << "0:1 0:0 5:0";
+    QTest::newRow("F3 and shift+F3 from the pages") << "F3 F3 Shift+F3" << "5:0 0:0 5:0";
 }
 
 void TestSearch::stepsThroughMatchesInOrder()
@@ -402,7 +390,8 @@ void TestSearch::resultsListGroupsByPage()
         rows << model->index(row).data().toString();
     QCOMPARE(rows.join('|'), QStringLiteral("Page 1|alpha beta alpha|alpha beta alpha|Page 3|gamma alpha|Page 6|alpha"));
     QCOMPARE(model->index(0).data(CSearchResultModel::CountRole).toInt(), 2);
-    QCOMPARE(model->index(2).data(CSearchResultModel::SnippetRole).toStringList(), QStringList({"alpha beta ", "alpha", ""}));
+    QCOMPARE(model->index(2).data(CSearchResultModel::SnippetRole).toStringList(),
+             QStringList({"alpha beta ", "alpha", ""}));
 
     // Clicking a match or a page heading goes there.
     box->OnMainMenuTrigger("find");
@@ -411,10 +400,8 @@ void TestSearch::resultsListGroupsByPage()
     QVERIFY(list->isVisible());
     for (int row : {6, 3, 2}) {
         emit list->clicked(model->index(row));
-        QCOMPARE(Where(search),
-                 QStringLiteral("%1:%2")
-                     .arg(model->index(row).data(CSearchResultModel::PageRole).toInt())
-                     .arg(qMax(0, model->index(row).data(CSearchResultModel::MatchIndexRole).toInt())));
+        QCOMPARE(Where(search), QStringLiteral("%1:%2").arg(model->index(row).data(CSearchResultModel::PageRole).toInt())
+                                    .arg(qMax(0, model->index(row).data(CSearchResultModel::MatchIndexRole).toInt())));
         QTRY_VERIFY(CurrentInView(box.data()));
     }
     QCOMPARE(list->currentIndex().row(), 2);
@@ -494,15 +481,12 @@ void TestSearch::badInputNeverBreaksTheSearch_data()
     QTest::addColumn<QString>("query");
     QTest::addColumn<int>("state");
     QTest::addColumn<QString>("counter");
-    QTest::newRow("empty query") << "nav.pdf"
-                                 << "" << int(CDocumentSearch::Idle) << "";
-    QTest::newRow("only spaces") << "nav.pdf"
-                                 << "   " << int(CDocumentSearch::Idle) << "";
+    QTest::newRow("empty query") << "nav.pdf" << "" << int(CDocumentSearch::Idle) << "";
+    QTest::newRow("only spaces") << "nav.pdf" << "   " << int(CDocumentSearch::Idle) << "";
     QTest::newRow("10,000 characters") << "nav.pdf" << QString(10000, 'a') << int(CDocumentSearch::Finished) << "No results";
-    QTest::newRow("document without text") << "scanned.pdf"
-                                           << "alpha" << int(CDocumentSearch::NoText) << "No text in this document";
-    QTest::newRow("damaged page") << "damaged.pdf"
-                                  << "alpha" << int(CDocumentSearch::Finished) << "1 of 2";
+    QTest::newRow("document without text") << "scanned.pdf" << "alpha" << int(CDocumentSearch::NoText)
+                                           << "No text in this document";
+    QTest::newRow("damaged page") << "damaged.pdf" << "alpha" << int(CDocumentSearch::Finished) << "1 of 2";
 }
 
 void TestSearch::badInputNeverBreaksTheSearch()

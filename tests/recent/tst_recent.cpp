@@ -34,8 +34,8 @@ void LoadList(const QJsonArray& records)
 
 QJsonObject Record(const QString& path, int openTime, bool pin = false, int pinTime = 0)
 {
-    return QJsonObject {{"path", path},   {"openTime", openTime}, {"pin", pin},       {"pinTime", pinTime},  {"count", 0},
-                        {"pageIndex", 0}, {"zoom", -2.0},         {"displayMode", 1}, {"hasPassword", false}};
+    return QJsonObject{{"path", path}, {"openTime", openTime}, {"pin", pin}, {"pinTime", pinTime},
+                       {"count", 0}, {"pageIndex", 0}, {"zoom", -2.0}, {"displayMode", 1}, {"hasPassword", false}};
 }
 
 QStringList DisplayOrder(QAbstractItemModel* proxy)
@@ -151,7 +151,7 @@ void TestRecent::reopeningKeepsPlaceWithNewerTime()
 
 void TestRecent::missingValuesReadAsDefaults()
 {
-    LoadList({QJsonObject {{"path", a}}});
+    LoadList({QJsonObject{{"path", a}}});
     const QVariantMap info = Store()->GetItemInfo(0);
     QCOMPARE(info.value("zoom").toDouble(), 100.0);
     QCOMPARE(info.value("displayMode").toInt(), 1);
@@ -222,7 +222,7 @@ void TestRecent::failedWriteKeepsThePreviousList()
     QCOMPARE(TestPdf::ReadBytes(CRecentManager::ListFilePath()), before);
     // Nothing half written is left beside it.
     const QStringList files = QDir(QFileInfo(CRecentManager::ListFilePath()).absolutePath()).entryList(QDir::Files);
-    QCOMPARE(files, QStringList {"recentfiles.json"});
+    QCOMPARE(files, QStringList{"recentfiles.json"});
     QCOMPARE(Store()->Count(), 3);
 }
 
@@ -278,20 +278,26 @@ void TestRecent::proxyOrder_data()
     QTest::addColumn<QJsonArray>("records");
     QTest::addColumn<QString>("action");
     QTest::addColumn<QStringList>("order");
-    QTest::newRow("pinned first, then newest") << QJsonArray {Record(a, 100, true, 50), Record(b, 300), Record(c, 200)} << QString()
-                                               << QStringList {"alpha", "beta", "gamma"};
-    QTest::newRow("a new record below the pinned") << QJsonArray {Record(a, 100, true, 50), Record(b, 300), Record(c, 200)} << "add delta"
-                                                   << QStringList {"alpha", "delta", "beta", "gamma"};
+    QTest::newRow("pinned first, then newest")
+        << QJsonArray {Record(a, 100, true, 50), Record(b, 300), Record(c, 200)} << QString()
+        << QStringList {"alpha", "beta", "gamma"};
+    QTest::newRow("a new record below the pinned")
+        << QJsonArray {Record(a, 100, true, 50), Record(b, 300), Record(c, 200)} << "add delta"
+        << QStringList {"alpha", "delta", "beta", "gamma"};
     QTest::newRow("reopened goes to the top of the unpinned")
-        << QJsonArray {Record(a, 100, true, 10), Record(b, 300), Record(c, 200)} << "add gamma" << QStringList {"alpha", "gamma", "beta"};
-    QTest::newRow("pinning moves to the top at once") << QJsonArray {Record(a, 300), Record(b, 200), Record(c, 100)} << "pin row 2"
-                                                      << QStringList {"gamma", "alpha", "beta"};
-    QTest::newRow("unpinning moves back") << QJsonArray {Record(a, 300), Record(b, 200), Record(c, 100, true, 5)} << "pin row 0"
-                                          << QStringList {"alpha", "beta", "gamma"};
-    QTest::newRow("later pin first") << QJsonArray {Record(a, 300, true, 1000), Record(b, 100, true, 2000), Record(c, 500)} << QString()
-                                     << QStringList {"beta", "alpha", "gamma"};
+        << QJsonArray {Record(a, 100, true, 10), Record(b, 300), Record(c, 200)} << "add gamma"
+        << QStringList {"alpha", "gamma", "beta"};
+    QTest::newRow("pinning moves to the top at once")
+        << QJsonArray {Record(a, 300), Record(b, 200), Record(c, 100)} << "pin row 2"
+        << QStringList {"gamma", "alpha", "beta"};
+    QTest::newRow("unpinning moves back")
+        << QJsonArray {Record(a, 300), Record(b, 200), Record(c, 100, true, 5)} << "pin row 0"
+        << QStringList {"alpha", "beta", "gamma"};
+    QTest::newRow("later pin first") << QJsonArray {Record(a, 300, true, 1000), Record(b, 100, true, 2000), Record(c, 500)}
+                                     << QString() << QStringList {"beta", "alpha", "gamma"};
     QTest::newRow("pinned without pin times follow their openings")
-        << QJsonArray {Record(a, 300, true, 0), Record(b, 100, true, 2000)} << QString() << QStringList {"alpha", "beta"};
+        << QJsonArray {Record(a, 300, true, 0), Record(b, 100, true, 2000)} << QString()
+        << QStringList {"alpha", "beta"};
 }
 
 void TestRecent::proxyOrder()
@@ -438,11 +444,12 @@ void TestRecent::leftClickOpensAndFailuresDrop()
     LoadList({Record(a, 100)});
     View list;
     QVariantMap request;
-    connect(&list.view, &CFileListView::SignalOpenFile, &list.view, [answer, &request](int& nRet, const QVariantMap& info, bool) {
-        request = info;
-        if (answer >= 0)
-            nRet = answer;
-    });
+    connect(&list.view, &CFileListView::SignalOpenFile, &list.view,
+            [answer, &request](int& nRet, const QVariantMap& info, bool) {
+                request = info;
+                if (answer >= 0)
+                    nRet = answer;
+            });
     const QPoint where = list.ItemRect(0).center() - QPoint(100, 0);
     QTest::mouseClick(list.view.viewport(), Qt::LeftButton, Qt::NoModifier, where);
     QTRY_COMPARE(request.value("path").toString(), a);

@@ -11,6 +11,8 @@
 #include "TestPdf.h"
 
 #include <QAction>
+#include <QStackedWidget>
+#include <QStandardPaths>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,8 +24,6 @@
 #include <QRadioButton>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QStackedWidget>
-#include <QStandardPaths>
 
 namespace {
 
@@ -108,7 +108,8 @@ void TestSetting::firstStartCopiesTheBrandFile()
 
 void TestSetting::userFileGainsMissingKeysKeepsExtras()
 {
-    WriteAll(CSettingManager::UserSettingPath(), "[General]\nDefault_Viewer=true\nQuit_Close=true\nExtra_Key=5\n\n[Display]\nPage_Layout=3\n");
+    WriteAll(CSettingManager::UserSettingPath(),
+             "[General]\nDefault_Viewer=true\nQuit_Close=true\nExtra_Key=5\n\n[Display]\nPage_Layout=3\n");
     store->Reload();
     QCOMPARE(store->GetGeneral().value("Restore_View").toBool(), true);
     // A file from before the session option gains it, switched on.
@@ -161,18 +162,12 @@ void TestSetting::invalidStoredValuesFallBack_data()
     QTest::addColumn<QString>("group");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QVariant>("expected");
-    QTest::newRow("bool not a bool") << QByteArray("[General]\nRestore_View=maybe\n") << "General"
-                                     << "Restore_View" << QVariant("true");
-    QTest::newRow("layout out of range") << QByteArray("[Display]\nPage_Layout=17\n") << "Display"
-                                         << "Page_Layout" << QVariant(1);
-    QTest::newRow("zoom nonsense") << QByteArray("[Display]\nPage_View=huge\n") << "Display"
-                                   << "Page_View" << QVariant(-2.0f);
-    QTest::newRow("zero pages") << QByteArray("[Blank]\nPage_Count=0\n") << "Blank"
-                                << "Page_Count" << QVariant(1);
-    QTest::newRow("custom size not a size") << QByteArray("[Blank]\nPage_Custom_Size=big\n") << "Blank"
-                                            << "Page_Custom_Size" << QVariant(QSize(210, 297));
-    QTest::newRow("custom size absurd") << QByteArray("[Blank]\nPage_Custom_Size=@Size(99999 5)\n") << "Blank"
-                                        << "Page_Custom_Size" << QVariant(QSize(210, 297));
+    QTest::newRow("bool not a bool") << QByteArray("[General]\nRestore_View=maybe\n") << "General" << "Restore_View" << QVariant("true");
+    QTest::newRow("layout out of range") << QByteArray("[Display]\nPage_Layout=17\n") << "Display" << "Page_Layout" << QVariant(1);
+    QTest::newRow("zoom nonsense") << QByteArray("[Display]\nPage_View=huge\n") << "Display" << "Page_View" << QVariant(-2.0f);
+    QTest::newRow("zero pages") << QByteArray("[Blank]\nPage_Count=0\n") << "Blank" << "Page_Count" << QVariant(1);
+    QTest::newRow("custom size not a size") << QByteArray("[Blank]\nPage_Custom_Size=big\n") << "Blank" << "Page_Custom_Size" << QVariant(QSize(210, 297));
+    QTest::newRow("custom size absurd") << QByteArray("[Blank]\nPage_Custom_Size=@Size(99999 5)\n") << "Blank" << "Page_Custom_Size" << QVariant(QSize(210, 297));
 }
 
 void TestSetting::invalidStoredValuesFallBack()
@@ -183,7 +178,9 @@ void TestSetting::invalidStoredValuesFallBack()
     QFETCH(QVariant, expected);
     WriteAll(CSettingManager::UserSettingPath(), line);
     store->Reload();
-    const QVariantMap map = group == "General" ? store->GetGeneral() : group == "Display" ? store->GetDisplay() : store->GetBlank();
+    const QVariantMap map = group == "General" ? store->GetGeneral()
+        : group == "Display"                   ? store->GetDisplay()
+                                               : store->GetBlank();
     QCOMPARE(map.value(key).toString(), expected.toString());
 }
 
@@ -240,20 +237,15 @@ void TestSetting::blankFileNameStaysInItsFolder_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("file");
-    QTest::newRow("parent folders") << "../../evil"
-                                    << "....evil_1.pdf";
-    QTest::newRow("absolute") << "/etc/passwd"
-                              << "etcpasswd_1.pdf";
-    QTest::newRow("only forbidden") << "///"
-                                    << "Untitled_1.pdf";
-    QTest::newRow("spaces") << "   "
-                            << "Untitled_1.pdf";
-    QTest::newRow("dot dot") << ".."
-                             << "Untitled_1.pdf";
+    QTest::newRow("parent folders") << "../../evil" << "....evil_1.pdf";
+    QTest::newRow("absolute") << "/etc/passwd" << "etcpasswd_1.pdf";
+    QTest::newRow("only forbidden") << "///" << "Untitled_1.pdf";
+    QTest::newRow("spaces") << "   " << "Untitled_1.pdf";
+    QTest::newRow("dot dot") << ".." << "Untitled_1.pdf";
     // A file name may hold 255 bytes on disk, whatever its characters.
     QTest::newRow("wide characters") << QString(200, QChar(0x6587)) << QString(79, QChar(0x6587)) + "_1.pdf";
-    QTest::newRow("characters beyond 16 bits") << QString::fromUtf8("\xF0\x9F\x98\x80").repeated(100)
-                                               << QString::fromUtf8("\xF0\x9F\x98\x80").repeated(59) + "_1.pdf";
+    QTest::newRow("characters beyond 16 bits")
+        << QString::fromUtf8("\xF0\x9F\x98\x80").repeated(100) << QString::fromUtf8("\xF0\x9F\x98\x80").repeated(59) + "_1.pdf";
 }
 
 void TestSetting::blankFileNameStaysInItsFolder()
@@ -278,7 +270,8 @@ void TestSetting::recordsAndCommentsRoundTrip()
     QVERIFY(!store->GetRecord("never_written").isValid());
     const QByteArray geometry("\x01\xd9\xd0\xcb\x00\x03", 6);
     store->SetRecord("Window_Geometry", geometry);
-    const QVariantMap comments {{"Highlight", QVariantMap {{"color", "#ffcc00"}, {"opacity", 60}}}, {"Note", QVariantMap {{"icon", "comment"}}}};
+    const QVariantMap comments {{"Highlight", QVariantMap {{"color", "#ffcc00"}, {"opacity", 60}}},
+                                {"Note", QVariantMap {{"icon", "comment"}}}};
     store->SetComments(comments);
     store->Reload();
     QCOMPARE(store->GetRecord("Window_Geometry").toByteArray(), geometry);
@@ -335,7 +328,8 @@ void TestSetting::damagedFilesFallBackToDefaults()
 
 void TestSetting::truncatedFileKeepsWhatItHeld()
 {
-    WriteAll(CSettingManager::UserSettingPath(), "[General]\nDefault_Viewer=false\nQuit_Close=true\nRestore_View=false\n\n[Display]\nPage_Lay");
+    WriteAll(CSettingManager::UserSettingPath(),
+             "[General]\nDefault_Viewer=false\nQuit_Close=true\nRestore_View=false\n\n[Display]\nPage_Lay");
     store->Reload();
     QCOMPARE(store->GetGeneral().value("Quit_Close").toBool(), true);
     QCOMPARE(store->GetGeneral().value("Restore_View").toBool(), false);

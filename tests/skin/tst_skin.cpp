@@ -77,7 +77,8 @@ QJsonObject ReadColors(const QString& skin)
 // with an alpha of 0-255.
 QColor ParseColor(const QString& text)
 {
-    static const QRegularExpression functional("^rgba?\\(\\s*(\\d+)\\s*,\\s*(\\d+)\\s*,\\s*(\\d+)\\s*(?:,\\s*(\\d+)\\s*)?\\)$");
+    static const QRegularExpression functional(
+        "^rgba?\\(\\s*(\\d+)\\s*,\\s*(\\d+)\\s*,\\s*(\\d+)\\s*(?:,\\s*(\\d+)\\s*)?\\)$");
     const QRegularExpressionMatch match = functional.match(text.trimmed());
     if (match.hasMatch()) {
         const int alpha = match.captured(4).isEmpty() ? 255 : match.captured(4).toInt();
@@ -92,7 +93,8 @@ QImage SkinImage(const QString& skin, const QString& path)
 }
 
 // Paints one delegate row into an image filled with a fixed colour.
-template <typename Delegate> QImage PaintRow(const Delegate& delegate, const QModelIndex& index, const QRect& rect)
+template <typename Delegate>
+QImage PaintRow(const Delegate& delegate, const QModelIndex& index, const QRect& rect)
 {
     QImage image(rect.size(), QImage::Format_ARGB32);
     image.fill(QColor(128, 64, 32));
@@ -147,7 +149,8 @@ struct Widgets
     {
         if (where == "tab bar") {
             const QPoint hovered = tabBar->GetItemRect(2).center();
-            QMouseEvent move(QEvent::MouseMove, hovered, tabBar->mapToGlobal(hovered), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QMouseEvent move(QEvent::MouseMove, hovered, tabBar->mapToGlobal(hovered), Qt::NoButton, Qt::NoButton,
+                             Qt::NoModifier);
             QApplication::sendEvent(tabBar, &move);
             const QImage image = titleBar.grab().toImage();
             QEvent leave(QEvent::Leave);
@@ -211,7 +214,8 @@ void TestSkin::initTestCase()
     SwitchTo("Light");
     kept.reset(new Widgets);
     auto* row = new QStandardItem;
-    row->setData(QVariantMap {{"fileName", "Report.pdf"}, {"path", "/nowhere/Report.pdf"}, {"pin", true}, {"hasPassword", true}},
+    row->setData(QVariantMap {{"fileName", "Report.pdf"}, {"path", "/nowhere/Report.pdf"}, {"pin", true},
+                              {"hasPassword", true}},
                  CFileListModel::RecentInfoRole);
     fileModel.appendRow(row);
 }
@@ -243,7 +247,8 @@ void TestSkin::Tour(MainView* window, MainBox* document)
         CFileListView* list = recent->ListView();
         const QPoint row = list->visualRect(list->model()->index(0, 0)).center();
         QTest::mouseMove(list->viewport(), row);
-        QMouseEvent move(QEvent::MouseMove, row, list->viewport()->mapToGlobal(row), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, row, list->viewport()->mapToGlobal(row), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
         QApplication::sendEvent(list->viewport(), &move);
         window->grab();
     }

@@ -35,7 +35,8 @@ struct Bar
     }
 };
 
-void SendMouse(QWidget* widget, QEvent::Type type, const QPoint& pos, Qt::MouseButton button, Qt::MouseButtons buttons)
+void SendMouse(QWidget* widget, QEvent::Type type, const QPoint& pos, Qt::MouseButton button,
+               Qt::MouseButtons buttons)
 {
     QMouseEvent event(type, pos, widget->mapToGlobal(pos), button, buttons, Qt::NoModifier);
     QApplication::sendEvent(widget, &event);
@@ -331,14 +332,10 @@ void TestTabBar::popupRowClickSelectsTab_data()
 {
     QTest::addColumn<QString>("then");
     QTest::addColumn<QString>("selected");
-    QTest::newRow("picked") << ""
-                            << "Doc 1";
-    QTest::newRow("picked tab closed") << "close"
-                                       << "Doc 0";
-    QTest::newRow("picked tab dragged to the end") << "move"
-                                                   << "Doc 1";
-    QTest::newRow("picked again after another tab") << "again"
-                                                    << "Doc 1";
+    QTest::newRow("picked") << "" << "Doc 1";
+    QTest::newRow("picked tab closed") << "close" << "Doc 0";
+    QTest::newRow("picked tab dragged to the end") << "move" << "Doc 1";
+    QTest::newRow("picked again after another tab") << "again" << "Doc 1";
 }
 
 void TestTabBar::popupRowClickSelectsTab()

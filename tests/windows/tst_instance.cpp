@@ -48,8 +48,10 @@ private:
     QStringList RecentPaths() const { return RecentPaths(docs); }
     // Starts the first instance and waits until its window is up.
     bool StartFirst(const QStringList& args = {}, const QString& dir = QString());
-    std::unique_ptr<QProcess> StartLaunch(const QStringList& args, const QString& dir = QString(), const QStringList& env = {});
-    int Launch(const QStringList& args, const QString& dir = QString(), const QStringList& env = {}, QByteArray* err = nullptr);
+    std::unique_ptr<QProcess> StartLaunch(const QStringList& args, const QString& dir = QString(),
+                                          const QStringList& env = {});
+    int Launch(const QStringList& args, const QString& dir = QString(), const QStringList& env = {},
+               QByteArray* err = nullptr);
 
     QString dir;
     QStringList docs;
@@ -98,7 +100,8 @@ QStringList TestInstance::RecentPaths(const QStringList& paths) const
     return found;
 }
 
-std::unique_ptr<QProcess> TestInstance::StartLaunch(const QStringList& args, const QString& workDir, const QStringList& env)
+std::unique_ptr<QProcess> TestInstance::StartLaunch(const QStringList& args, const QString& workDir,
+                                                    const QStringList& env)
 {
     return TestEnv::StartChild(RVPDF_BINARY, args, env, workDir);
 }
@@ -108,7 +111,8 @@ bool TestInstance::StartFirst(const QStringList& args, const QString& workDir)
     first = StartLaunch(args, workDir);
     if (!first->waitForStarted())
         return false;
-    return QTest::qWaitFor([this]() { return !x11.WindowsOf(first->processId()).isEmpty(); }, 15000) && first->state() == QProcess::Running;
+    return QTest::qWaitFor([this]() { return !x11.WindowsOf(first->processId()).isEmpty(); }, 15000)
+        && first->state() == QProcess::Running;
 }
 
 int TestInstance::Launch(const QStringList& args, const QString& workDir, const QStringList& env, QByteArray* err)
@@ -176,9 +180,11 @@ void TestInstance::launchesDuringStartUpAllOpen()
     std::vector<std::unique_ptr<QProcess>> launches;
     for (int i = 0; i < 6; ++i)
         launches.push_back(StartLaunch({docs[i]}));
-    QTRY_COMPARE_WITH_TIMEOUT(
-        std::count_if(launches.begin(), launches.end(), [](const std::unique_ptr<QProcess>& launch) { return launch->state() == QProcess::NotRunning; }), 5L,
-        20000);
+    QTRY_COMPARE_WITH_TIMEOUT(std::count_if(launches.begin(), launches.end(),
+                                            [](const std::unique_ptr<QProcess>& launch) {
+                                                return launch->state() == QProcess::NotRunning;
+                                            }),
+                              5L, 20000);
     // A list the instance did not take in time is taken back and its launch
     // ends with 1, "did not answer": all must have been delivered.
     for (auto& launch : launches) {
@@ -265,7 +271,8 @@ void TestInstance::readerWithoutSemaphoreDoesNotSpin()
         if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))
             letters += c;
     }
-    const QString keyFile = QDir::tempPath() + "/qipc_systemsem_" + letters + QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex();
+    const QString keyFile = QDir::tempPath() + "/qipc_systemsem_" + letters
+        + QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex();
     QFile::remove(keyFile);
     QVERIFY(QFile::link(TestEnv::Root() + "/nowhere", keyFile));
     auto unlink = qScopeGuard([keyFile]() { QFile::remove(keyFile); });

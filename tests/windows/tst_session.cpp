@@ -1,8 +1,8 @@
-#include "CAnnotationStore.h"
 #include "CEditSession.h"
+#include "CPageView.h"
+#include "CAnnotationStore.h"
 #include "CFormController.h"
 #include "CFormStore.h"
-#include "CPageView.h"
 #include "CRecoveryCopy.h"
 #include "MKCheckBox.h"
 #include "TestMain.h"
@@ -303,7 +303,10 @@ void TestSession::twoWindowsComeBackExactly()
         window->show();
         for (const Tab& tab : layout.at(w)) {
             int result = -1;
-            window->SlotOpenFile(result, {{"path", docs.at(tab.doc)}, {"pageIndex", tab.page}, {"zoom", tab.zoom}, {"displayMode", tab.mode}}, false);
+            window->SlotOpenFile(result,
+                                 {{"path", docs.at(tab.doc)}, {"pageIndex", tab.page}, {"zoom", tab.zoom},
+                                  {"displayMode", tab.mode}},
+                                 false);
             QCOMPARE(result, 0);
         }
         window->TabBar()->SetCurrentIndex(currents.at(w));

@@ -199,13 +199,12 @@ void TestTheme::initTestCase()
 
     // A bus of our own, with no service files, so nothing gets activated.
     const QString config = TestEnv::Root() + "/bus.conf";
-    QVERIFY(TestPdf::WriteBytes(config,
-                                QStringLiteral("<busconfig><type>session</type>"
-                                               "<listen>unix:path=%1/bus</listen><auth>EXTERNAL</auth>"
-                                               "<policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
-                                               "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>")
-                                    .arg(TestEnv::Root())
-                                    .toUtf8()));
+    QVERIFY(TestPdf::WriteBytes(config, QStringLiteral("<busconfig><type>session</type>"
+                                 "<listen>unix:path=%1/bus</listen><auth>EXTERNAL</auth>"
+                                 "<policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
+                                 "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>")
+                                 .arg(TestEnv::Root())
+                                 .toUtf8()));
     bus.start("dbus-daemon", {"--config-file=" + config, "--nofork", "--print-address=1"});
     QVERIFY2(bus.waitForStarted(5000), "dbus-daemon is needed");
     QTRY_VERIFY_WITH_TIMEOUT(bus.canReadLine(), 5000);
@@ -277,7 +276,9 @@ void TestTheme::SendSentinel()
 CThemeWatcher* TestTheme::NewWatcher(const QString& busAddress)
 {
     const QString name = busAddress == address ? kWatcherConnection : QStringLiteral("rv-no-bus");
-    auto* watcher = new CThemeWatcher([busAddress, name]() { return QDBusConnection::connectToBus(busAddress, name); });
+    auto* watcher = new CThemeWatcher([busAddress, name]() {
+        return QDBusConnection::connectToBus(busAddress, name);
+    });
     connect(watcher, &CThemeWatcher::SignalThemeChanged, manager, &CMainViewManager::SlotThemeChanged);
     watchers.append(watcher);
     return watcher;
@@ -340,11 +341,14 @@ void TestTheme::desktopSettingChanges_data()
     QTest::newRow("unknown value") << aut << kAppearance << kColorScheme << QVariant(uint(7)) << true << false << false << 0;
     QTest::newRow("signed dark") << aut << kAppearance << kColorScheme << QVariant(int(1)) << true << true << true << 1;
     // A fixed skin ignores the desktop but remembers it for Auto.
-    QTest::newRow("fixed light skin") << QString(MKApplication::kSkinLight) << kAppearance << kColorScheme << QVariant(uint(1)) << true << true << false << 1;
+    QTest::newRow("fixed light skin") << QString(MKApplication::kSkinLight) << kAppearance << kColorScheme
+                                      << QVariant(uint(1)) << true << true << false << 1;
     QTest::newRow("other key") << aut << kAppearance << "contrast" << QVariant(uint(1)) << false << false << false << -2;
-    QTest::newRow("other namespace") << aut << "org.gnome.desktop.interface" << kColorScheme << QVariant(uint(1)) << false << false << false << -2;
+    QTest::newRow("other namespace") << aut << "org.gnome.desktop.interface" << kColorScheme << QVariant(uint(1))
+                                     << false << false << false << -2;
     QTest::newRow("key case") << aut << kAppearance << "Color-Scheme" << QVariant(uint(1)) << false << false << false << -2;
-    QTest::newRow("text value") << aut << kAppearance << kColorScheme << QVariant(QStringLiteral("1")) << false << false << false << -2;
+    QTest::newRow("text value") << aut << kAppearance << kColorScheme << QVariant(QStringLiteral("1")) << false << false
+                                << false << -2;
 }
 
 void TestTheme::desktopSettingChanges()
@@ -362,7 +366,8 @@ void TestTheme::desktopSettingChanges()
     SetApplied(changes && !appliedDark);
     App()->SetCurrentSkin(skin);
     Sentinel sentinel;
-    QVERIFY(QDBusConnection::sessionBus().connect(QString(), "/rvpdf/test", "org.rvpdf.Test", "Sentinel", &sentinel, SLOT(SlotSeen())));
+    QVERIFY(QDBusConnection::sessionBus().connect(QString(), "/rvpdf/test", "org.rvpdf.Test", "Sentinel",
+                                                  &sentinel, SLOT(SlotSeen())));
     QSignalSpy skinChanged(App(), &MKApplication::SignalSkinChanged);
     const int updates = window->skinUpdates;
     const int before = CThemeWatcher::ReapplyCount();
@@ -535,8 +540,8 @@ void TestTheme::firstWindowOpensInDesktopColours()
     // The portal answers from this process: keep its event loop running.
     QVERIFY(finished.wait(15000));
     const QByteArray out = app.readAllStandardOutput();
-    const QByteArray report = out + " | exit " + QByteArray::number(app.exitCode()) + " status " + QByteArray::number(int(app.exitStatus())) + " | "
-        + app.readAllStandardError().right(2000);
+    const QByteArray report = out + " | exit " + QByteArray::number(app.exitCode()) + " status "
+                              + QByteArray::number(int(app.exitStatus())) + " | " + app.readAllStandardError().right(2000);
     QVERIFY2(out.startsWith("painted ") && out.endsWith(painted), report.constData());
 }
 
