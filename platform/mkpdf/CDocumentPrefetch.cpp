@@ -33,15 +33,15 @@ double ScaleFor(const CPdfDocument& document, const QSize& viewSize, const QVari
 {
     const double dpr = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
     bool ok = false;
-    const double zoom = options.value(OpenKey::kZoom).toDouble(&ok);
-    if (ok && zoom >= CPageView::kMinZoom && zoom <= CPageView::kMaxZoom) {
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        return zoom / 100.0 * (screen ? screen->logicalDotsPerInchX() : 96.0) / 72.0 * dpr;
-    }
-    // The view less its margins and a scroll bar.
-    const int bar = QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const double width = document.MaxPageSize().width();
-    return width > 0 ? (viewSize.width() - bar - 24) / width * dpr : 0;
+    double zoom = options.value(OpenKey::kZoom).toDouble(&ok);
+    if (!ok || zoom < CPageView::kMinZoom || zoom > CPageView::kMaxZoom)
+        zoom = CPageView::kFitWidth;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    // The view less a scroll bar: long documents always show one.
+    const int viewport = viewSize.width() - QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    return CPageView::SinglePageScale(zoom, screen ? screen->logicalDotsPerInchX() : 96.0, viewport,
+                                      document.MaxPageSize().width())
+        * dpr;
 }
 
 } // namespace

@@ -155,11 +155,18 @@ void CPageView::RefreshLayout()
     Relayout();
 }
 
+double CPageView::SinglePageScale(double zoom, double dpiX, int viewportWidth, double pageWidth)
+{
+    if (zoom > 0)
+        return zoom / 100.0 * dpiX / 72.0;
+    return pageWidth > 0 ? qMax(1, viewportWidth - 2 * kMargin) / pageWidth : dpiX / 72.0;
+}
+
 double CPageView::ComputeScale() const
 {
     const double dpiScale = logicalDpiX() / 72.0;
     if (zoom > 0)
-        return zoom / 100.0 * dpiScale;
+        return SinglePageScale(zoom, logicalDpiX(), 0, 0);
     const int count = PageCount();
     if (count == 0)
         return dpiScale;

@@ -40,6 +40,9 @@ public:
     // Above this many device pixels a page is rendered in tiles.
     static constexpr qint64 kWholePageLimit = 4LL * 1024 * 1024;
     static constexpr int kTile = 1024;
+    // Points to pixels of one page per row: a fixed zoom percentage at the
+    // screen's dpi, or a fit value against a viewport of the given width.
+    static double SinglePageScale(double zoom, double dpiX, int viewportWidth, double pageWidth);
 
     explicit CPageView(std::shared_ptr<CPdfDocument> document, QWidget* parent = nullptr);
     ~CPageView() override;
