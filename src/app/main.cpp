@@ -187,6 +187,7 @@ int main(int argc, char** argv)
             std::printf("notice %s\n", qUtf8Printable(QString(notice).replace('\n', " | ")));
         std::fflush(stdout);
         session->Finish();
+        manager->StopSemaphoreThread();
         MainBox::DestroyPDF();
         return 0;
     }
@@ -199,6 +200,7 @@ int main(int argc, char** argv)
     QTimer::singleShot(3000, &app, []() { StartCrashUpload(); });
 
     const int rc = RunUntilLastWindowCloses(instance, manager);
+    manager->StopSemaphoreThread();
     session->Finish();
     MK_LOG("App Exit");
     MainBox::DestroyPDF();

@@ -26,7 +26,7 @@
 
 namespace {
 
-void SemaphoreReadLoop(const QString& key, CMainViewManager* manager)
+void SemaphoreReadLoop(const QString& key, CMainViewManager* manager, const std::atomic<bool>* stop)
 {
     MKBase::CCrashReporter::PrepareThread();
     // The guard made the semaphore with the segment; both live as long as
@@ -40,18 +40,21 @@ void SemaphoreReadLoop(const QString& key, CMainViewManager* manager)
         emit manager->SignalSemaphoreWrite(handOver.arguments);
     };
     int backOffMs = 0;
-    for (;;) {
+    while (!*stop) {
         // A list may have been written before the first wait; look first.
         if (segment.isAttached() || segment.attach(QSharedMemory::ReadWrite))
             CSingleInstance::TakePayload(segment, deliver);
         if (backOffMs == 0 && wake.acquire())
             continue;
+        if (*stop)
+            break;
         // No semaphore (temp folder not writable, system limit reached):
         // look for lists now and then instead of spinning on a failing wait.
         if (backOffMs == 0)
             MK_LOG("launch hand-over: no wake-up semaphore (%s), polling", qUtf8Printable(wake.errorString()));
         backOffMs = qBound(50, backOffMs * 2, 1000);
-        QThread::msleep(ulong(backOffMs));
+        for (int slept = 0; slept < backOffMs && !*stop; slept += 50)
+            QThread::msleep(50);
     }
 }
 
@@ -195,7 +198,20 @@ bool CMainViewManager::FindOpenedDocument(const QString& path, const QVariantMap
 
 void CMainViewManager::StartSemaphoreThread(const QString& key)
 {
-    std::thread(SemaphoreReadLoop, key, this).detach();
+    if (reader.joinable())
+        return;
+    readerKey = key;
+    stopReader = false;
+    reader = std::thread(SemaphoreReadLoop, key, this, &stopReader);
+}
+
+void CMainViewManager::StopSemaphoreThread()
+{
+    if (!reader.joinable())
+        return;
+    stopReader = true;
+    QSystemSemaphore(CSingleInstance::SemaphoreKey(readerKey), 0, QSystemSemaphore::Open).release();
+    reader.join();
 }
 
 void CMainViewManager::SlotSemaphoreWrite(const QStringList& argumentList)

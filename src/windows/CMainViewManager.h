@@ -6,6 +6,9 @@
 #include <QStringList>
 #include <QVariantMap>
 
+#include <atomic>
+#include <thread>
+
 class QAction;
 class QMenu;
 class CSessionKeeper;
@@ -35,6 +38,10 @@ public:
     // Argument lists received from later launches so far.
     int HandOverCount() const { return handOvers; }
     void StartSemaphoreThread(const QString& key);
+    // Ends the hand-over reader before the guard goes: a reader still
+    // attached keeps the segment alive after the process, and one woken by
+    // the semaphore's removal would make it again.
+    void StopSemaphoreThread();
     bool IsQuittingAll() const { return quittingAll; }
     // The session on disk: saved as windows and tabs change, restored at
     // start.
@@ -82,6 +89,9 @@ private:
     CThemeWatcher* themeWatcher = nullptr;
     CSessionKeeper* sessionKeeper = nullptr;
     int handOvers = 0;
+    QString readerKey;
+    std::thread reader;
+    std::atomic<bool> stopReader {false};
     QByteArray launchStartupId;
     QByteArray launchToken;
 };

@@ -1,6 +1,9 @@
 #include "CSingleInstance.h"
 
 #include <QBuffer>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
 #include <QDataStream>
 #include <QElapsedTimer>
 #include <QSystemSemaphore>
@@ -98,16 +101,34 @@ CSingleInstance::~CSingleInstance()
 
 bool CSingleInstance::TryCreate()
 {
-    bool created = segment.create(kSegmentSize, QSharedMemory::ReadWrite);
-    if (!created && segment.error() == QSharedMemory::AlreadyExists) {
-        // A segment left by a crashed instance has nobody attached: attaching
-        // and detaching once removes it, after which creating succeeds.
-        {
-            QSharedMemory probe(SegmentKey(key));
-            if (probe.attach(QSharedMemory::ReadOnly))
-                probe.detach();
-        }
+    bool created = false;
+    for (int attempt = 0; attempt < kKeyAttempts && !created; ++attempt) {
         created = segment.create(kSegmentSize, QSharedMemory::ReadWrite);
+        if (created)
+            break;
+        const QSharedMemory::SharedMemoryError error = segment.error();
+        if (error == QSharedMemory::AlreadyExists) {
+            QSharedMemory probe(SegmentKey(key));
+            if (probe.attach(QSharedMemory::ReadOnly)) {
+                const bool ours = probe.size() == kSegmentSize;
+                // A segment left by a crashed instance has nobody attached:
+                // detaching once removes it, after which creating succeeds.
+                probe.detach();
+                if (ours) {
+                    created = segment.create(kSegmentSize, QSharedMemory::ReadWrite);
+                    break;
+                }
+            } else if (probe.error() != QSharedMemory::PermissionDenied) {
+                break;
+            }
+        } else if (error != QSharedMemory::PermissionDenied) {
+            break;
+        }
+        // System V keys are made from a key file's inode, and an object of
+        // another user or program (often one a crash left) can sit on ours.
+        // It is never our instance: ours is always ours to open, at our size.
+        RenewKeyFile(segment.nativeKey());
+        RenewKeyFile(KeyFilePath(QStringLiteral("qipc_systemsem_"), SegmentKey(key)));
     }
     if (!created)
         return false;
@@ -120,8 +141,40 @@ bool CSingleInstance::TryCreate()
     // also drops a count a crashed instance left. It lives as long as this
     // process, which the reader thread relies on.
     wake.reset(new QSystemSemaphore(SemaphoreKey(key), 0, QSystemSemaphore::Create));
+    if (wake->error() == QSystemSemaphore::PermissionDenied) {
+        wake.reset();
+        RenewKeyFile(KeyFilePath(QStringLiteral("qipc_systemsem_"), SemaphoreKey(key)));
+        wake.reset(new QSystemSemaphore(SemaphoreKey(key), 0, QSystemSemaphore::Create));
+    }
     running = false;
     return true;
+}
+
+QString CSingleInstance::KeyFilePath(const QString& prefix, const QString& name)
+{
+    // As Qt names the key files of its shared memory and semaphores.
+    QString letters;
+    for (QChar c : name) {
+        if ((c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z')))
+            letters += c;
+    }
+    return QDir::tempPath() + QLatin1Char('/') + prefix + letters
+        + QString::fromLatin1(QCryptographicHash::hash(name.toUtf8(), QCryptographicHash::Sha1).toHex());
+}
+
+bool CSingleInstance::RenewKeyFile(const QString& path)
+{
+    // The old file keeps its inode until the new one exists, so the new
+    // file cannot get the same number and with it the same key.
+    const QString old = path + QStringLiteral(".old");
+    QFile::remove(old);
+    const bool moved = QFile::rename(path, old);
+    QFile file(path);
+    const bool made = file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
+    file.close();
+    if (moved)
+        QFile::remove(old);
+    return made;
 }
 
 QString CSingleInstance::SegmentKey(const QString& key)

@@ -63,6 +63,9 @@ public:
     // session, so that every user of a machine gets an instance of their own.
     static QString SegmentKey(const QString& key);
     static QString SemaphoreKey(const QString& key);
+    // The file whose inode the System V key of Qt's object named name is
+    // made from; prefix is "qipc_sharedmemory_" or "qipc_systemsem_".
+    static QString KeyFilePath(const QString& prefix, const QString& name);
 
     // The payload: a QStringList in Qt's data stream format, followed by the
     // two ids as strings (readers that only want the list stop after it).
@@ -81,9 +84,13 @@ public:
     static bool TakePayload(QSharedMemory& segment, const std::function<void(const QByteArray&)>& deliver);
 
 private:
-    // Creates the segment, clearing one left by a crashed instance, and the
+    // Creates the segment, clearing one left by a crashed instance and
+    // moving off a key another user's or program's object holds, and the
     // wake-up semaphore with it.
     bool TryCreate();
+    // Replaces a key file by a new one, which gives a new System V key.
+    static bool RenewKeyFile(const QString& path);
+    static constexpr int kKeyAttempts = 3;
 
     bool running = false;
     QString key;

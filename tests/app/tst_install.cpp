@@ -239,7 +239,12 @@ void TestInstall::runningInstanceRegistersNothing()
     first.process.setProcessEnvironment(TestEnv::ChildEnvironment());
     first.process.start(RVPDF_BINARY, QStringList());
     QVERIFY(first.process.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(QString::fromUtf8(TestPdf::ReadBytes(LogPath())).contains("AppVersion:"), 10000);
+    (void)QTest::qWaitFor([&]() {
+        return first.process.state() != QProcess::Running
+            || QString::fromUtf8(TestPdf::ReadBytes(LogPath())).contains("AppVersion:");
+    }, 20000);
+    QVERIFY2(first.process.state() == QProcess::Running, first.process.readAllStandardError().constData());
+    QVERIFY(QString::fromUtf8(TestPdf::ReadBytes(LogPath())).contains("AppVersion:"));
 
     const TestEnv::ChildResult run = Run(args);
     QCOMPARE(run.ExitCode(), 0);

@@ -3,7 +3,6 @@
 #include "TestX11.h"
 #include "windows/CSingleInstance.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -18,6 +17,8 @@
 #include <memory>
 #include <vector>
 
+#include <sys/ipc.h>
+#include <sys/shm.h>
 #include <unistd.h>
 
 // One running instance per user and session, tested with the real
@@ -38,6 +39,7 @@ private slots:
     void startupNotificationEnds();
     void readerWithoutSemaphoreDoesNotSpin();
     void killedInstanceDoesNotBlockTheNext();
+    void foreignObjectOnOurKeyIsStepped();
     void otherUsersInstanceIsNotOurs();
     void anotherUserGetsAnInstanceOfTheirOwn();
 
@@ -265,14 +267,7 @@ void TestInstance::readerWithoutSemaphoreDoesNotSpin()
     // The wake-up semaphore's key file points nowhere, so the semaphore
     // cannot be made (as with a semaphore limit reached). The program
     // still starts, and its hand-over thread must stay idle.
-    const QString key = CSingleInstance::SemaphoreKey("RVPDF");
-    QString letters;
-    for (QChar c : key) {
-        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))
-            letters += c;
-    }
-    const QString keyFile = QDir::tempPath() + "/qipc_systemsem_" + letters
-        + QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex();
+    const QString keyFile = CSingleInstance::KeyFilePath("qipc_systemsem_", CSingleInstance::SemaphoreKey("RVPDF"));
     QFile::remove(keyFile);
     QVERIFY(QFile::link(TestEnv::Root() + "/nowhere", keyFile));
     auto unlink = qScopeGuard([keyFile]() { QFile::remove(keyFile); });
@@ -321,6 +316,35 @@ void TestInstance::killedInstanceDoesNotBlockTheNext()
     QCOMPARE(LogText().count("AppVersion:"), 2);
 }
 
+void TestInstance::foreignObjectOnOurKeyIsStepped()
+{
+    // System V keys come from a key file's inode, so another program's (or
+    // user's, or a crash's) segment can sit on the key of ours. The program
+    // must still start and take hand-overs, leave that segment alone, and
+    // after a clean end leave nothing of its own behind.
+    const QString keyFile = CSingleInstance::KeyFilePath("qipc_sharedmemory_", CSingleInstance::SegmentKey("RVPDF"));
+    QVERIFY(TestPdf::WriteBytes(keyFile, QByteArray()));
+    const int id = ::shmget(::ftok(QFile::encodeName(keyFile).constData(), 'Q'), 512, IPC_CREAT | IPC_EXCL | 0600);
+    QVERIFY(id != -1);
+    void* attached = ::shmat(id, nullptr, 0);
+    auto remove = qScopeGuard([id, attached]() {
+        ::shmdt(attached);
+        ::shmctl(id, IPC_RMID, nullptr);
+    });
+    QVERIFY(StartFirst({docs[0]}));
+    QCOMPARE(Launch({docs[1]}), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(RecentPaths(docs.mid(0, 2)).size(), 2, 10000);
+    QCOMPARE(LogText().count("AppVersion:"), 1);
+
+    first->terminate();
+    QVERIFY(first->waitForFinished(15000));
+    QCOMPARE(first->exitCode(), 0);
+    QCOMPARE(QDir(QDir::tempPath()).entryList({"qipc_*"}, QDir::Files), QStringList());
+    shmid_ds state {};
+    QCOMPARE(::shmctl(id, IPC_STAT, &state), 0);
+    QCOMPARE(int(state.shm_segsz), 512);
+}
+
 void TestInstance::otherUsersInstanceIsNotOurs()
 {
     // Another user's (or session's) instance owns a segment under its own
@@ -367,8 +391,10 @@ void TestInstance::anotherUserGetsAnInstanceOfTheirOwn()
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(other + "/data/rvpdf/log/PDF.log"), 30000);
     QCOMPARE(theirs.state(), QProcess::Running);
     QCOMPARE(LogText().count("launch hand-over:"), 0);
-    theirs.kill();
-    theirs.waitForFinished();
+    // Ended cleanly, it leaves no System V object of theirs behind.
+    theirs.terminate();
+    QVERIFY(theirs.waitForFinished(15000));
+    QCOMPARE(QDir(other + "/tmp").entryList({"qipc_*"}, QDir::Files), QStringList());
 }
 
 RV_TEST_MAIN_XVFB(TestInstance)
