@@ -92,55 +92,32 @@ void TestCrash::init()
 
 void TestCrash::fatalConditionLeavesOneReport_data()
 {
-    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("how");
     QTest::addColumn<int>("signal");
     QTest::addColumn<QString>("signalName");
     QTest::addColumn<QString>("cause");
-    QTest::addColumn<QString>("appDir");
-    QTest::addColumn<QString>("database");
-    QTest::addColumn<QString>("application");
-
-    const QString rv = "rvpdf";
-    QTest::newRow("null dereference") << QStringList {"null"} << SIGSEGV << "SIGSEGV" << "null pointer access"
-                                      << rv << "rvpdf_linux" << "RVPDF";
-    QTest::newRow("abort") << QStringList {"abort"} << SIGABRT << "SIGABRT" << "abort" << rv << "rvpdf_linux"
-                           << "RVPDF";
-    QTest::newRow("std::terminate") << QStringList {"terminate"} << SIGABRT << "SIGABRT"
-                                    << "std::terminate called" << rv << "rvpdf_linux" << "RVPDF";
-    QTest::newRow("uncaught exception") << QStringList {"exception"} << SIGABRT << "SIGABRT"
-                                        << "uncaught exception std::runtime_error: disk on fire" << rv
-                                        << "rvpdf_linux" << "RVPDF";
-    QTest::newRow("pure virtual call") << QStringList {"pure-virtual"} << SIGABRT << "SIGABRT"
-                                       << "pure virtual function call" << rv << "rvpdf_linux" << "RVPDF";
-    QTest::newRow("allocation failure") << QStringList {"allocation"} << SIGABRT << "SIGABRT"
-                                        << "memory allocation failed" << rv << "rvpdf_linux" << "RVPDF";
-    QTest::newRow("division by zero") << QStringList {"divide"} << SIGFPE << "SIGFPE" << "integer division by zero"
-                                      << rv << "rvpdf_linux" << "RVPDF";
-    QTest::newRow("stack overflow") << QStringList {"stack-overflow"} << SIGSEGV << "SIGSEGV" << "stack overflow"
-                                    << rv << "rvpdf_linux" << "RVPDF";
-    QTest::newRow("stack overflow on a render thread")
-        << QStringList {"worker-stack-overflow"} << SIGSEGV << "SIGSEGV" << "stack overflow" << rv << "rvpdf_linux"
-        << "RVPDF";
-    QTest::newRow("illegal instruction") << QStringList {"illegal"} << SIGILL << "SIGILL" << "illegal instruction"
-                                         << rv << "rvpdf_linux" << "RVPDF";
-    QTest::newRow("bus error") << QStringList {"bus"} << SIGBUS << "SIGBUS" << "bus error" << rv << "rvpdf_linux"
-                               << "RVPDF";
-    QTest::newRow("mk overseas brand") << QStringList {"null", "mk", "overseas"} << SIGSEGV << "SIGSEGV"
-                                       << "null pointer access" << "marvikpdf" << "marvikpdf_intl" << "Marvik PDF";
+    QTest::newRow("null dereference") << "null" << SIGSEGV << "SIGSEGV" << "null pointer access";
+    QTest::newRow("abort") << "abort" << SIGABRT << "SIGABRT" << "abort";
+    QTest::newRow("std::terminate") << "terminate" << SIGABRT << "SIGABRT" << "std::terminate called";
+    QTest::newRow("uncaught exception") << "exception" << SIGABRT << "SIGABRT" << "uncaught exception std::runtime_error: disk on fire";
+    QTest::newRow("pure virtual call") << "pure-virtual" << SIGABRT << "SIGABRT" << "pure virtual function call";
+    QTest::newRow("allocation failure") << "allocation" << SIGABRT << "SIGABRT" << "memory allocation failed";
+    QTest::newRow("division by zero") << "divide" << SIGFPE << "SIGFPE" << "integer division by zero";
+    QTest::newRow("stack overflow") << "stack-overflow" << SIGSEGV << "SIGSEGV" << "stack overflow";
+    QTest::newRow("stack overflow on a render thread") << "worker-stack-overflow" << SIGSEGV << "SIGSEGV" << "stack overflow";
+    QTest::newRow("illegal instruction") << "illegal" << SIGILL << "SIGILL" << "illegal instruction";
+    QTest::newRow("bus error") << "bus" << SIGBUS << "SIGBUS" << "bus error";
 }
 
 void TestCrash::fatalConditionLeavesOneReport()
 {
-    QFETCH(QStringList, args);
+    QFETCH(QString, how);
     QFETCH(int, signal);
     QFETCH(QString, signalName);
     QFETCH(QString, cause);
-    QFETCH(QString, appDir);
-    QFETCH(QString, database);
-    QFETCH(QString, application);
 
-    const TestEnv::ChildResult child = TestEnv::RunChild(CRASH_CHILD, args);
-    const QString dir = TestEnv::Root() + "/data/" + appDir + "/crash";
+    const TestEnv::ChildResult child = TestEnv::RunChild(CRASH_CHILD, {how});
+    const QString dir = CrashReportDir();
     if (CCrashReporter::UnderSanitizer()) {
         // The sanitizer reports the failure; ours stays out of its way.
         QVERIFY2(child.out.contains("reporter installed: no"), child.out.constData());
@@ -159,11 +136,7 @@ void TestCrash::fatalConditionLeavesOneReport()
     QCOMPARE(QDir(dir).entryList({"*.tmp"}, QDir::Files), QStringList());
 
     const QMap<QString, QString> fields = CCrashReporter::ReadReportFields(reports.first());
-    QCOMPARE(fields.value("Database"), database);
-    QCOMPARE(fields.value("Application"), application);
     QCOMPARE(fields.value("Version"), QString("linux_" RVPDF_VERSION));
-    QVERIFY(!fields.value("User").isEmpty());
-    QVERIFY(fields.value("E-mail").contains('@'));
     QCOMPARE(fields.value("Signal"), QStringLiteral("%1 %2").arg(signal).arg(signalName));
     QVERIFY2(fields.value("Cause").startsWith(cause), qPrintable(fields.value("Cause")));
     QCOMPARE(fields.value("Usage event"), QString("due"));
@@ -176,7 +149,7 @@ void TestCrash::fatalConditionLeavesOneReport()
     const QString log = CCrashReporter::LogCopyPath(reports.first());
     QVERIFY(!log.isEmpty());
     QCOMPARE(fields.value("Log copy"), QFileInfo(log).fileName());
-    QVERIFY(QString::fromUtf8(TestPdf::ReadBytes(log)).contains("crash child about to fail: " + args.first()));
+    QVERIFY(QString::fromUtf8(TestPdf::ReadBytes(log)).contains("crash child about to fail: " + how));
 }
 
 void TestCrash::noReportWithoutReporter_data()
