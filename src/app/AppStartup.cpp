@@ -88,12 +88,14 @@ int HandOverToRunningInstance(CSingleInstance& instance, const QString& name, co
 int RunUntilLastWindowCloses(CSingleInstance& instance, CMainViewManager* manager)
 {
     for (;;) {
+        // A list may arrive between the last window closing and the loop
+        // ending: its window is then open but the loop ends all the same.
+        const int handOvers = manager->HandOverCount();
         const int rc = QApplication::exec();
         // From here on later launches wait for this process to end and start
         // an instance of their own. Lists taken before this point are already
         // posted: they open in a window of their own and the process goes on.
         instance.SetClosing(true);
-        const int handOvers = manager->HandOverCount();
         QCoreApplication::sendPostedEvents(manager, QEvent::MetaCall);
         if (manager->HandOverCount() == handOvers || manager->WindowsCount() == 0)
             return rc;
