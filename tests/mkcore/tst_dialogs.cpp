@@ -44,9 +44,6 @@ private slots:
 
     void signIn_data();
     void signIn();
-    void failedSignInEndsPreviousSession();
-    void signInRejectsBadInputWithoutRequest_data();
-    void signInRejectsBadInputWithoutRequest();
     void memberButtonSignsInAndOut();
 
     void launchesCountOncePerProcess();
@@ -284,45 +281,81 @@ void TestDialogs::updateDialogShowsProgressThenResult()
 
 void TestDialogs::signIn_data()
 {
+    QTest::addColumn<QString>("email");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QByteArray>("endpoint");
+    QTest::addColumn<bool>("before");
     QTest::addColumn<Mode>("mode");
     QTest::addColumn<int>("status");
     QTest::addColumn<QByteArray>("body");
-    QTest::addColumn<QString>("email");
+    QTest::addColumn<QString>("refusal");
     QTest::addColumn<QString>("error");
+    QTest::addColumn<QString>("signedAs");
+    const QString ann = " ann@example.com ";
+    const QString pw = "s3cret pass";
     const QString wrong = "The e-mail address or password is incorrect.";
+    const QString badMail = "Please enter a valid e-mail address.";
     const QString unreachable = "Could not reach the account service. Please check your connection and try again.";
     const QString unreadable = "The account service sent an answer that could not be read. Please try again later.";
-    QTest::newRow("signed in") << Mode::Respond << 200 << QByteArray(R"({"email":"Ann@Example.com","token":"t0k"})")
-                               << "Ann@Example.com" << "";
-    QTest::newRow("answer without e-mail") << Mode::Respond << 200 << QByteArray(R"({"token":"t0k"})")
-                                           << "ann@example.com" << "";
-    QTest::newRow("wrong password") << Mode::Respond << 401 << QByteArray(R"({"error":"denied"})") << "" << wrong;
-    QTest::newRow("server error") << Mode::Respond << 500 << QByteArray(R"({"token":"t0k"})") << "" << unreachable;
-    QTest::newRow("empty token") << Mode::Respond << 200 << QByteArray(R"({"email":"ann@example.com","token":""})") << "" << unreadable;
-    QTest::newRow("malformed answer") << Mode::Respond << 200 << QByteArray("<html>") << "" << unreadable;
-    QTest::newRow("connection dropped") << Mode::Close << 0 << QByteArray() << "" << unreachable;
-    QTest::newRow("no answer") << Mode::Silent << 0 << QByteArray() << "" << unreachable;
-    QTest::newRow("server down") << Mode::Down << 0 << QByteArray() << "" << unreachable;
+    const QByteArray ok(R"({"email":"Ann@Example.com","token":"t0k"})");
+    QTest::newRow("signed in") << ann << pw << QByteArray() << false << Mode::Respond << 200 << ok << "" << "" << "Ann@Example.com";
+    QTest::newRow("answer without e-mail") << ann << pw << QByteArray() << false << Mode::Respond << 200 << QByteArray(R"({"token":"t0k"})") << "" << "" << "ann@example.com";
+    QTest::newRow("wrong password") << ann << pw << QByteArray() << false << Mode::Respond << 401 << QByteArray(R"({"error":"denied"})") << "" << wrong << "";
+    QTest::newRow("wrong password ends the session") << ann << pw << QByteArray() << true << Mode::Respond << 401 << QByteArray() << "" << wrong << "";
+    QTest::newRow("server error") << ann << pw << QByteArray() << false << Mode::Respond << 500 << ok << "" << unreachable << "";
+    QTest::newRow("empty token") << ann << pw << QByteArray() << false << Mode::Respond << 200 << QByteArray(R"({"email":"a@b.c","token":""})") << "" << unreadable << "";
+    QTest::newRow("malformed answer") << ann << pw << QByteArray() << false << Mode::Respond << 200 << QByteArray("<html>") << "" << unreadable << "";
+    QTest::newRow("connection dropped") << ann << pw << QByteArray() << false << Mode::Close << 0 << QByteArray() << "" << unreachable << "";
+    QTest::newRow("no answer") << ann << pw << QByteArray() << false << Mode::Silent << 0 << QByteArray() << "" << unreachable << "";
+    QTest::newRow("server down") << ann << pw << QByteArray() << false << Mode::Down << 0 << QByteArray() << "" << unreachable << "";
+    // Refused before any request.
+    QTest::newRow("empty e-mail") << "" << pw << QByteArray() << false << Mode::Respond << 200 << ok << badMail << "" << "";
+    QTest::newRow("no domain") << "ann@" << pw << QByteArray() << false << Mode::Respond << 200 << ok << badMail << "" << "";
+    QTest::newRow("empty password") << ann << "" << QByteArray() << false << Mode::Respond << 200 << ok << "Please enter your password." << "" << "";
+    QTest::newRow("insecure service") << ann << pw << QByteArray("http://account.rvpdf.example/login") << false << Mode::Respond
+                                      << 200 << ok << unreachable << "" << "";
 }
 
 void TestDialogs::signIn()
 {
+    QFETCH(QString, email);
+    QFETCH(QString, password);
+    QFETCH(QByteArray, endpoint);
+    QFETCH(bool, before);
     QFETCH(Mode, mode);
     QFETCH(int, status);
     QFETCH(QByteArray, body);
-    QFETCH(QString, email);
+    QFETCH(QString, refusal);
     QFETCH(QString, error);
+    QFETCH(QString, signedAs);
     CannedServer server;
-    server.Set(mode, status, body);
     qputenv("RVPDF_ACCOUNT_URL", server.Url("/account/v1/login").toString().toUtf8());
     CMemberManager* member = CMemberManager::getInstance();
     QSettings(MKApplication::FrameworkSettingsPath(), QSettings::IniFormat).remove("Account");
     QSignalSpy finished(member, &CMemberManager::SignalSignInFinished);
+    if (before) {
+        server.Set(Mode::Respond, 200, R"({"email":"old@example.com","token":"t"})");
+        QVERIFY(member->SignIn("old@example.com", "pw"));
+        QVERIFY(finished.wait(5000));
+        QCOMPARE(member->GetAccountState(), 1);
+        finished.clear();
+        server.requests.clear();
+    }
+    server.Set(mode, status, body);
+    if (!endpoint.isEmpty())
+        qputenv("RVPDF_ACCOUNT_URL", endpoint);
     QSignalSpy changed(member, &CMemberManager::SignalAccountChanged);
 
-    QString refusal;
-    QVERIFY(member->SignIn(" ann@example.com ", "s3cret pass", &refusal));
-    QVERIFY(refusal.isEmpty());
+    QString refused;
+    QCOMPARE(member->SignIn(email, password, &refused), refusal.isEmpty());
+    QCOMPARE(refused, refusal);
+    if (!refusal.isEmpty()) {
+        QVERIFY(!member->IsSigningIn());
+        QVERIFY(!finished.wait(300));
+        QCOMPARE(member->GetAccountState(), 0);
+        QCOMPARE(server.connections, 0);
+        return;
+    }
     QVERIFY(member->IsSigningIn());
     QVERIFY(finished.wait(5000));
     QCOMPARE(finished.count(), 1);
@@ -330,11 +363,17 @@ void TestDialogs::signIn()
     QCOMPARE(finished.at(0).at(0).toBool(), ok);
     QCOMPARE(finished.at(0).at(1).toString(), error);
     QCOMPARE(member->GetAccountState(), ok ? 1 : 0);
-    QCOMPARE(member->GetMemberEmail(), email);
-    QCOMPARE(changed.count(), ok ? 1 : 0);
+    QCOMPARE(member->GetMemberEmail(), signedAs);
+    // A failed attempt ends the session before it.
+    QCOMPARE(changed.count(), ok || before ? 1 : 0);
     QVERIFY(!member->IsSigningIn());
     // Only a successful sign-in is remembered for the next form.
-    QCOMPARE(CMemberManager::LastEmail(), email);
+    QCOMPARE(CMemberManager::LastEmail(), ok ? signedAs : before ? QStringLiteral("old@example.com") : QString());
+    if (!ok) {
+        // Signing out of nothing changes nothing.
+        member->SignOut();
+        QCOMPARE(changed.count(), before ? 1 : 0);
+    }
 
     if (mode == Mode::Down) {
         QCOMPARE(server.requests.size(), 0);
@@ -352,74 +391,6 @@ void TestDialogs::signIn()
     QVERIFY(!TestPdf::ReadBytes(MKApplication::FrameworkSettingsPath()).contains("s3cret"));
     QVERIFY(TestPdf::ReadBytes(MKBase::LoggerObject::LogFilePath()).contains("sign-in"));
     QVERIFY(!TestPdf::ReadBytes(MKBase::LoggerObject::LogFilePath()).contains("s3cret"));
-}
-
-void TestDialogs::failedSignInEndsPreviousSession()
-{
-    CannedServer server;
-    server.Set(Mode::Respond, 200, R"({"email":"ann@example.com","token":"t"})");
-    qputenv("RVPDF_ACCOUNT_URL", server.Url("/login").toString().toUtf8());
-    CMemberManager* member = CMemberManager::getInstance();
-    QSignalSpy finished(member, &CMemberManager::SignalSignInFinished);
-    QVERIFY(member->SignIn("ann@example.com", "pw"));
-    QVERIFY(finished.wait(5000));
-    QCOMPARE(member->GetAccountState(), 1);
-
-    QSignalSpy changed(member, &CMemberManager::SignalAccountChanged);
-    server.Set(Mode::Respond, 401);
-    QVERIFY(member->SignIn("bob@example.com", "wrong"));
-    QVERIFY(finished.wait(5000));
-    QCOMPARE(finished.last().at(0).toBool(), false);
-    QCOMPARE(member->GetAccountState(), 0);
-    QVERIFY(member->GetMemberEmail().isEmpty());
-    QCOMPARE(changed.count(), 1);
-
-    // Signing out of nothing changes nothing.
-    member->SignOut();
-    QCOMPARE(changed.count(), 1);
-}
-
-void TestDialogs::signInRejectsBadInputWithoutRequest_data()
-{
-    QTest::addColumn<QString>("email");
-    QTest::addColumn<QString>("password");
-    QTest::addColumn<QString>("error");
-    QTest::addColumn<QByteArray>("endpoint");
-    const QString badMail = "Please enter a valid e-mail address.";
-    QTest::newRow("empty e-mail") << "" << "pw" << badMail << QByteArray();
-    QTest::newRow("no domain") << "ann@" << "pw" << badMail << QByteArray();
-    QTest::newRow("empty password") << "ann@example.com" << "" << "Please enter your password." << QByteArray();
-    QTest::newRow("insecure service") << "ann@example.com" << "pw"
-                                      << "Could not reach the account service. Please check your connection and try again."
-                                      << QByteArray("http://account.rvpdf.example/login");
-}
-
-void TestDialogs::signInRejectsBadInputWithoutRequest()
-{
-    QFETCH(QString, email);
-    QFETCH(QString, password);
-    QFETCH(QString, error);
-    QFETCH(QByteArray, endpoint);
-    CannedServer server;
-    server.Set(Mode::Respond, 200, R"({"email":"control@example.com","token":"t"})");
-    qputenv("RVPDF_ACCOUNT_URL", endpoint.isEmpty() ? server.Url("/login").toString().toUtf8() : endpoint);
-    CMemberManager* member = CMemberManager::getInstance();
-    QSignalSpy finished(member, &CMemberManager::SignalSignInFinished);
-    QString refusal;
-    QVERIFY(!member->SignIn(email, password, &refusal));
-    QCOMPARE(refusal, error);
-    QVERIFY(!member->IsSigningIn());
-    QCOMPARE(member->GetAccountState(), 0);
-
-    // A valid attempt afterwards is the only request the server ever sees.
-    qputenv("RVPDF_ACCOUNT_URL", server.Url("/login").toString().toUtf8());
-    QVERIFY(member->SignIn("control@example.com", "pw"));
-    QVERIFY(finished.wait(5000));
-    QCOMPARE(finished.count(), 1);
-    QCOMPARE(server.connections, 1);
-    QCOMPARE(server.requests.size(), 1);
-    QCOMPARE(QJsonDocument::fromJson(server.requests.at(0).body).object().value("email").toString(),
-             QStringLiteral("control@example.com"));
 }
 
 // The form as the user meets it from the window: a malformed address is
