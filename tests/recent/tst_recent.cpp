@@ -82,7 +82,6 @@ private slots:
     void proxyOrder();
     void equalKeysKeepStoreOrder();
     void contextMenuShowsPinOrUnpin();
-    void releaseOnMoreShowsMenuOpensNothing();
     void missingFileIsReportedAndDropped_data();
     void missingFileIsReportedAndDropped();
     void leftClickOpensAndFailuresDrop_data();
@@ -343,35 +342,30 @@ struct View
 };
 } // namespace
 
+// The right button and the row's "more" button show the same menu, and
+// neither opens the file.
 void TestRecent::contextMenuShowsPinOrUnpin()
 {
     LoadList({Record(a, 100, true, 5), Record(b, 50)});
     View list;
+    QSignalSpy open(&list.view, &CFileListView::SignalOpenFile);
     for (int row = 0; row < 2; ++row) {
         ModalAnswerer answerer([](QWidget* menu) { menu->close(); });
         const QPoint pos = list.ItemRect(row).center();
-        QContextMenuEvent event(QContextMenuEvent::Mouse, pos, list.view.viewport()->mapToGlobal(pos));
-        QApplication::sendEvent(list.view.viewport(), &event);
-        QCOMPARE(answerer.AnsweredCount(), 1);
+        if (row == 0) {
+            QContextMenuEvent event(QContextMenuEvent::Mouse, pos, list.view.viewport()->mapToGlobal(pos));
+            QApplication::sendEvent(list.view.viewport(), &event);
+        } else {
+            const QPoint more = CFileListDelegate::MoreRect(list.ItemRect(row), false).center();
+            QTest::mouseMove(list.view.viewport(), more);
+            QTest::mouseClick(list.view.viewport(), Qt::LeftButton, Qt::NoModifier, more);
+        }
+        QTRY_COMPARE(answerer.AnsweredCount(), 1);
         const QStringList items = answerer.SeenTexts().first().split('\n');
         QCOMPARE(items.contains("Pin"), row == 1);
         QCOMPARE(items.contains("Unpin"), row == 0);
         QVERIFY(items.contains("Remove from List"));
     }
-}
-
-void TestRecent::releaseOnMoreShowsMenuOpensNothing()
-{
-    LoadList({Record(a, 100)});
-    View list;
-    QSignalSpy open(&list.view, &CFileListView::SignalOpenFile);
-    ModalAnswerer answerer([](QWidget* menu) { menu->close(); });
-    const QPoint more = CFileListDelegate::MoreRect(list.ItemRect(0), false).center();
-    QTest::mouseMove(list.view.viewport(), more);
-    QTest::mousePress(list.view.viewport(), Qt::LeftButton, Qt::NoModifier, more);
-    QTest::mouseRelease(list.view.viewport(), Qt::LeftButton, Qt::NoModifier, more);
-    QTRY_COMPARE(answerer.AnsweredCount(), 1);
-    QVERIFY(qobject_cast<QMenu*>(answerer.LastDialog()) || answerer.SeenTexts().first().contains("Open"));
     QVERIFY(!open.wait(100));
 }
 
