@@ -47,17 +47,6 @@ public:
     int readCalls = 0;
     QDBusMessage held;
 
-    void Reset()
-    {
-        scheme = 0;
-        hasReadOne = true;
-        errorName.clear();
-        holdReadOne = false;
-        readOneCalls = 0;
-        readCalls = 0;
-        held = QDBusMessage();
-    }
-
     void AnswerHeld(uint value)
     {
         QDBusConnection(kPortalConnection).send(held.createReply(QVariant::fromValue(QDBusVariant(value))));
@@ -241,7 +230,10 @@ void TestTheme::cleanupTestCase()
 
 void TestTheme::init()
 {
-    portal.Reset();
+    portal.hasReadOne = true;
+    portal.holdReadOne = false;
+    portal.errorName.clear();
+    portal.readOneCalls = portal.readCalls = 0;
     App()->SetCurrentSkin(MKApplication::kSkinAuto);
     SetApplied(false);
 }
