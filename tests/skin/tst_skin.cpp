@@ -73,20 +73,6 @@ QJsonObject ReadColors(const QString& skin)
     return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object() : QJsonObject();
 }
 
-// The style sheet's colour syntax: #rgb, #rrggbb, names, rgb() and rgba()
-// with an alpha of 0-255.
-QColor ParseColor(const QString& text)
-{
-    static const QRegularExpression functional(
-        "^rgba?\\(\\s*(\\d+)\\s*,\\s*(\\d+)\\s*,\\s*(\\d+)\\s*(?:,\\s*(\\d+)\\s*)?\\)$");
-    const QRegularExpressionMatch match = functional.match(text.trimmed());
-    if (match.hasMatch()) {
-        const int alpha = match.captured(4).isEmpty() ? 255 : match.captured(4).toInt();
-        return QColor(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt(), alpha);
-    }
-    return QColor(text.trimmed());
-}
-
 QImage SkinImage(const QString& skin, const QString& path)
 {
     return QImage(Tree(skin) + "/" + path).convertToFormat(QImage::Format_ARGB32);
@@ -336,7 +322,7 @@ void TestSkin::styleVariablesAndColours()
     QVERIFY(colors.size() > 10);
     QCOMPARE(colors.keys(), ReadColors("light").keys());
     for (auto it = colors.begin(); it != colors.end(); ++it)
-        QVERIFY2(ParseColor(it.value().toString()).isValid(), qPrintable(it.key() + ": " + it.value().toString()));
+        QVERIFY2(MKApplication::ParseSkinColor(it.value().toString()).isValid(), qPrintable(it.key() + ": " + it.value().toString()));
     // Every variable of the sheet resolved: none is left behind.
     const QString sheet = MKApplication::LoadSkinStyleSheet(Tree(skin));
     QVERIFY(sheet.size() > 1000);

@@ -47,17 +47,6 @@ public:
     int readCalls = 0;
     QDBusMessage held;
 
-    void Reset()
-    {
-        scheme = 0;
-        hasReadOne = true;
-        errorName.clear();
-        holdReadOne = false;
-        readOneCalls = 0;
-        readCalls = 0;
-        held = QDBusMessage();
-    }
-
     void AnswerHeld(uint value)
     {
         QDBusConnection(kPortalConnection).send(held.createReply(QVariant::fromValue(QDBusVariant(value))));
@@ -169,11 +158,9 @@ private slots:
     void burstGivesOneReapply();
     void desktopSettingChanges_data();
     void desktopSettingChanges();
-    void ownSkinChangesAreNotTakenForTheDesktop();
     void systemPaletteDecidesWithoutPortal();
     void startupReadsCurrentValue_data();
     void startupReadsCurrentValue();
-    void changeDuringStartupReadWins();
     void firstWindowOpensInDesktopColours_data();
     void firstWindowOpensInDesktopColours();
 
@@ -243,7 +230,10 @@ void TestTheme::cleanupTestCase()
 
 void TestTheme::init()
 {
-    portal.Reset();
+    portal.hasReadOne = true;
+    portal.holdReadOne = false;
+    portal.errorName.clear();
+    portal.readOneCalls = portal.readCalls = 0;
     App()->SetCurrentSkin(MKApplication::kSkinAuto);
     SetApplied(false);
 }
@@ -293,36 +283,31 @@ void TestTheme::burstGivesOneReapply()
 {
     QSignalSpy skinChanged(App(), &MKApplication::SignalSkinChanged);
     const int updates = window->skinUpdates;
-
-    for (const bool dark : {true, false}) {
-        const int before = CThemeWatcher::ReapplyCount();
-        const uint scheme = dark ? CThemeWatcher::PreferDark : CThemeWatcher::PreferLight;
-        // Five notifications over 280 ms, from the portal and from Qt; the
-        // last from Qt, whose light palette must not outvote the portal.
-        auto theme = [] { QCoreApplication::postEvent(qApp, new QEvent(QEvent::ThemeChange)); };
-        auto setting = [this, scheme] { SendSetting(kAppearance, kColorScheme, scheme); };
-        setting();
-        QTimer::singleShot(70, this, theme);
-        QTimer::singleShot(140, this, setting);
-        QTimer::singleShot(210, this, setting);
-        auto burstSent = std::make_shared<bool>(false);
-        QTimer::singleShot(280, this, [theme, burstSent]() {
-            theme();
-            *burstSent = true;
-        });
-
-        QVERIFY(WaitReapply(before, 2500));
-        QVERIFY(*burstSent);
-        QCOMPARE(CThemeWatcher::ReapplyCount(), before + 1);
-        // Every notification of the burst came before the re-apply and
-        // none started another.
-        QVERIFY(!CThemeWatcher::IsThemeChangePending());
-        QCOMPARE(App()->EffectiveSkin(), dark ? MKApplication::kSkinDark : MKApplication::kSkinLight);
-        QCOMPARE(MKApplication::SkinResouresPath().contains("/dark/"), dark);
-        QCOMPARE(AppliedDark(), dark);
-    }
-    QCOMPARE(skinChanged.count(), 2);
-    QCOMPARE(window->skinUpdates, updates + 2);
+    const int before = CThemeWatcher::ReapplyCount();
+    // Five notifications over 280 ms, from the portal and from Qt; the last
+    // from Qt, whose light palette must not outvote the portal.
+    auto theme = [] { QCoreApplication::postEvent(qApp, new QEvent(QEvent::ThemeChange)); };
+    auto setting = [this] { SendSetting(kAppearance, kColorScheme, uint(CThemeWatcher::PreferDark)); };
+    setting();
+    QTimer::singleShot(70, this, theme);
+    QTimer::singleShot(140, this, setting);
+    QTimer::singleShot(210, this, setting);
+    auto burstSent = std::make_shared<bool>(false);
+    QTimer::singleShot(280, this, [theme, burstSent]() {
+        theme();
+        *burstSent = true;
+    });
+    QVERIFY(WaitReapply(before, 2500));
+    QVERIFY(*burstSent);
+    QCOMPARE(CThemeWatcher::ReapplyCount(), before + 1);
+    // Every notification of the burst came before the re-apply and none
+    // started another.
+    QVERIFY(!CThemeWatcher::IsThemeChangePending());
+    QCOMPARE(App()->EffectiveSkin(), MKApplication::kSkinDark);
+    QVERIFY(MKApplication::SkinResouresPath().contains("/dark/"));
+    QVERIFY(AppliedDark());
+    QCOMPARE(skinChanged.count(), 1);
+    QCOMPARE(window->skinUpdates, updates + 1);
 }
 
 void TestTheme::desktopSettingChanges_data()
@@ -393,26 +378,6 @@ void TestTheme::desktopSettingChanges()
     }
 }
 
-void TestTheme::ownSkinChangesAreNotTakenForTheDesktop()
-{
-    // One watcher with the portal (the manager's), one without, which
-    // would take the palette for the desktop's if it misread it.
-    CThemeWatcher* paletteOnly = NewWatcher("unix:path=" + TestEnv::Root() + "/no-bus");
-    QSignalSpy ready(paletteOnly, &CThemeWatcher::SignalReady);
-    paletteOnly->Start();
-    QVERIFY(ready.wait(5000));
-    QCOMPARE(paletteOnly->PortalColorScheme(), -1);
-
-    App()->SetSystemDarkMode(true);
-    for (const QString& skin : {MKApplication::kSkinDark, MKApplication::kSkinLight, MKApplication::kSkinAuto}) {
-        App()->SetCurrentSkin(skin);
-        QCoreApplication::processEvents();
-        QVERIFY2(!CThemeWatcher::IsThemeChangePending(), qPrintable(skin));
-    }
-    QVERIFY(App()->IsSystemDarkMode());
-    QVERIFY(AppliedDark());
-}
-
 void TestTheme::systemPaletteDecidesWithoutPortal()
 {
     QVERIFY(QDBusConnection(kPortalConnection).unregisterService(kService));
@@ -422,6 +387,12 @@ void TestTheme::systemPaletteDecidesWithoutPortal()
     QVERIFY(ready.wait(5000));
     QCOMPARE(watcher->PortalColorScheme(), -1);
     QVERIFY(!AppliedDark());
+    // Our own skin switches repaint with our palette: not taken for the desktop's.
+    for (const QString& skin : {MKApplication::kSkinDark, MKApplication::kSkinLight, MKApplication::kSkinAuto}) {
+        App()->SetCurrentSkin(skin);
+        QCoreApplication::processEvents();
+        QVERIFY2(!CThemeWatcher::IsThemeChangePending(), qPrintable(skin));
+    }
 
     // The desktop switches to a dark palette.
     const QPalette light = SystemPalette();
@@ -458,6 +429,8 @@ void TestTheme::startupReadsCurrentValue_data()
     QTest::newRow("portal refuses") << "refusing portal" << 1u << false << -1 << 1 << 1;
     QTest::newRow("no portal") << "no portal" << 1u << false << -1 << 0 << 0;
     QTest::newRow("no bus") << "no bus" << 1u << false << -1 << 0 << 0;
+    // The user switches to dark while the first answer, light, is under way.
+    QTest::newRow("change during the read wins") << "held" << 2u << true << 1 << 1 << 0;
 }
 
 void TestTheme::startupReadsCurrentValue()
@@ -471,6 +444,7 @@ void TestTheme::startupReadsCurrentValue()
 
     portal.scheme = scheme;
     portal.hasReadOne = setup != "old portal";
+    portal.holdReadOne = setup == "held";
     if (setup == "refusing portal")
         portal.errorName = QStringLiteral("org.freedesktop.portal.Error.NotAllowed");
     if (setup == "no portal")
@@ -483,37 +457,23 @@ void TestTheme::startupReadsCurrentValue()
     // Start does not wait for the bus: the answer comes later; until then the skin is as it was.
     QCOMPARE(AppliedDark(), !dark);
     QVERIFY(!watcher->IsReady());
+    const int before = CThemeWatcher::ReapplyCount();
+    if (setup == "held") {
+        QTRY_COMPARE(portal.readOneCalls, 1);
+        SendSetting(kAppearance, kColorScheme, uint(CThemeWatcher::PreferDark));
+        QTRY_VERIFY(CThemeWatcher::IsThemeChangePending());
+        portal.AnswerHeld(scheme);
+    }
 
     QVERIFY(ready.wait(5000));
     QCOMPARE(ready.count(), 1);
     QCOMPARE(watcher->PortalColorScheme(), portalScheme);
     QCOMPARE(App()->IsSystemDarkMode(), dark);
-    QCOMPARE(AppliedDark(), dark);
     QCOMPARE(portal.readOneCalls, readOneCalls);
     QCOMPARE(portal.readCalls, readCalls);
-    // Applied at once, not a second later.
-    QVERIFY(!CThemeWatcher::IsThemeChangePending());
-}
-
-void TestTheme::changeDuringStartupReadWins()
-{
-    portal.holdReadOne = true;
-    CThemeWatcher* watcher = NewWatcher(address);
-    QSignalSpy ready(watcher, &CThemeWatcher::SignalReady);
-    watcher->Start();
-    QTRY_COMPARE(portal.readOneCalls, 1);
-    QVERIFY(portal.held.type() == QDBusMessage::MethodCallMessage);
-
-    // The user switches to dark while the first answer, light, is under way.
-    const int before = CThemeWatcher::ReapplyCount();
-    SendSetting(kAppearance, kColorScheme, uint(CThemeWatcher::PreferDark));
-    QTRY_VERIFY(CThemeWatcher::IsThemeChangePending());
-    portal.AnswerHeld(CThemeWatcher::PreferLight);
-    QVERIFY(ready.wait(5000));
-    QCOMPARE(watcher->PortalColorScheme(), 1);
-    QVERIFY(App()->IsSystemDarkMode());
-    QVERIFY(WaitReapply(before));
-    QVERIFY(AppliedDark());
+    // Applied at once, not a second later; the change by its own re-apply.
+    QVERIFY(setup == "held" ? WaitReapply(before) : !CThemeWatcher::IsThemeChangePending());
+    QCOMPARE(AppliedDark(), dark);
 }
 
 void TestTheme::firstWindowOpensInDesktopColours_data()

@@ -1,5 +1,4 @@
 #include "CTabBar.h"
-#include "CWindowTitleBar.h"
 #include "MainBox.h"
 #include "ModalAnswerer.h"
 #include "TestMain.h"
@@ -151,7 +150,6 @@ void TestViewManager::lastWindowEndsEventLoop_data()
 {
     QTest::addColumn<QString>("how");
     QTest::addColumn<bool>("refused");
-    QTest::newRow("title bar close") << "title" << false;
     QTest::newRow("close all windows") << "close_all_windows" << false;
     QTest::newRow("last tab with Quit_Close") << "close_tab" << false;
     QTest::newRow("document refuses") << "close_all_windows" << true;
@@ -188,12 +186,7 @@ void TestViewManager::lastWindowEndsEventLoop()
         if (!bClosed)
             QTimer::singleShot(300, []() { QCoreApplication::exit(99); });
     });
-    QTimer::singleShot(0, window, [window, how]() {
-        if (how == "title")
-            QTest::mouseClick(window->titleBar()->findChild<QPushButton*>("close_button"), Qt::LeftButton);
-        else
-            window->SlotMenuTriggered(how);
-    });
+    QTimer::singleShot(0, window, [window, how]() { window->SlotMenuTriggered(how); });
     QTimer watchdog;
     watchdog.setSingleShot(true);
     connect(&watchdog, &QTimer::timeout, []() { QCoreApplication::exit(98); });
