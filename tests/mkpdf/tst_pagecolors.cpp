@@ -201,10 +201,7 @@ void TestPageColors::recoloursTextAndKeepsPictures()
                 continue;
             ++textPixels;
             const int light = Lightness(shown.pixel(x, y));
-            if (lightText)
-                QVERIFY2(light > 180, qPrintable(QStringLiteral("text pixel %1,%2 is %3").arg(x).arg(y).arg(light)));
-            else
-                QVERIFY2(light < 90, qPrintable(QStringLiteral("text pixel %1,%2 is %3").arg(x).arg(y).arg(light)));
+            QVERIFY2(lightText ? light > 180 : light < 90, qPrintable(QStringLiteral("text pixel %1,%2 is %3").arg(x).arg(y).arg(light)));
         }
     }
     QVERIFY2(textPixels > 50, "the heading was found");
