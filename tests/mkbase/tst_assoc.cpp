@@ -106,6 +106,7 @@ void TestAssoc::listEditsKeepOtherBytes_data()
 
     QTest::newRow("remove keeps the others and the trailing ;") << QByteArray("[Added Associations]\napplication/pdf=a.desktop;org.rvpdf.RVPDF.desktop;b.desktop;\n") << added << false << QByteArray("[Added Associations]\napplication/pdf=a.desktop;b.desktop;\n") << true;
     QTest::newRow("remove drops an emptied group with its blank line") << QByteArray("[Other]\nk=v\n\n[Added Associations]\napplication/pdf=org.rvpdf.RVPDF.desktop;\n") << added << false << QByteArray("[Other]\nk=v\n") << true;
+    QTest::newRow("remove from every repeated group") << QByteArray("[Added Associations]\napplication/pdf=org.rvpdf.RVPDF.desktop\n[Added Associations]\napplication/pdf=x.desktop;org.rvpdf.RVPDF.desktop\n") << added << false << QByteArray("[Added Associations]\napplication/pdf=x.desktop\n") << true;
     QTest::newRow("remove does not match a longer id") << QByteArray("[Added Associations]\napplication/pdf=xorg.rvpdf.RVPDF.desktop;org.rvpdf.RVPDF.desktop.old;\n") << added << false << QByteArray("[Added Associations]\napplication/pdf=xorg.rvpdf.RVPDF.desktop;org.rvpdf.RVPDF.desktop.old;\n") << false;
 }
 
