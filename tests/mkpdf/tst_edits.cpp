@@ -601,7 +601,6 @@ void TestEdits::roundTrip()
     // Opened anew, the engine shows what was written.
     QScopedPointer<MainBox> again(TestWindows::Document(written));
     QVERIFY(again);
-    QCOMPARE(again->PageCount(), box->PageCount());
     QStringList digest = Digest(written, run.password) + FieldLines(again.data());
     digest << QStringLiteral("asked %1").arg(run.asked.size());
     for (const QString& file : run.written) {
@@ -847,8 +846,6 @@ void TestEdits::formBarSaysWhatTheFormAllows()
     CFormBar* bar = box->Forms()->Bar();
     QCOMPARE(int(bar->GetState()), state);
     QCOMPARE(bar->isVisible(), state != CFormBar::NoForm);
-    if (state == CFormBar::XfaOnly)
-        QVERIFY(bar->Text().contains("XFA, which is not supported"));
     if (state == CFormBar::Fillable) {
         bar->HighlightButton()->click();
         QVERIFY(box->Forms()->Layer()->IsHighlighting());
