@@ -200,15 +200,12 @@ void TestMKBase::fileHelpers()
     // Resources copy like files (brand defaults come from there).
     QVERIFY(CFileUtils::CopyFileHandle(":/res/conf/rv_overseas/setting/setting.ini", dir + "/s.ini", true));
     QVERIFY(!CFileUtils::ReadFileData(dir + "/s.ini").isEmpty());
-    QVERIFY(CFileUtils::ReadFileData(dir + "/nothing/here").isEmpty());
-    QVERIFY(CFileUtils::ReadFileData(dir).isEmpty());
-    QVERIFY(CFileUtils::SetFileWritable(dir + "/s.ini", false));
-    QVERIFY(!(QFile::permissions(dir + "/s.ini") & QFile::WriteOwner));
-    QVERIFY(CFileUtils::SetFileWritable(dir + "/s.ini", true));
-    QVERIFY(QFile::permissions(dir + "/s.ini") & QFile::WriteOwner);
+    // Nothing to read, or a folder, reads as nothing.
+    QVERIFY(CFileUtils::ReadFileData(dir + "/nothing/here").isEmpty() && CFileUtils::ReadFileData(dir).isEmpty());
+    // A copy of a resource is read-only until made writable.
+    QVERIFY(CFileUtils::SetFileWritable(dir + "/s.ini", true) && (QFile::permissions(dir + "/s.ini") & QFile::WriteOwner));
     QVERIFY(!CFileUtils::SetFileWritable(dir + "/missing.ini", true));
-    QVERIFY(CFileUtils::DeleteDirPath(dir + "/made"));
-    QVERIFY(!QFileInfo::exists(dir + "/made"));
+    QVERIFY(CFileUtils::DeleteDirPath(dir + "/made") && !QFileInfo::exists(dir + "/made"));
     QVERIFY(!CFileUtils::MakeDirPath(QString()) && !CFileUtils::DeleteDirPath(QString()));
 }
 

@@ -2,19 +2,15 @@
 #include "CTerminationSignals.h"
 #include "CWindowTitleBar.h"
 #include "MKApplication.h"
-#include "MKCheckBox.h"
 #include "MKMainWindow.h"
 #include "MKMessageBox.h"
 #include "MKMultiViewManager.h"
 #include "ModalAnswerer.h"
 #include "TestMain.h"
 
-#include <QCheckBox>
 #include <QFile>
 #include <QJsonDocument>
 #include <QLabel>
-#include <QPushButton>
-#include <QSettings>
 #include <QSignalSpy>
 
 #include <csignal>
@@ -24,18 +20,14 @@ class TestMKCore : public QObject
     Q_OBJECT
 
 private slots:
-    void appValuesOfEachBrand_data();
-    void appValuesOfEachBrand();
-    void unknownBrandHasNoValues();
-    void languages();
+    void brandsKeepTheirOwnIdentity_data();
+    void brandsKeepTheirOwnIdentity();
+    void choicesSurviveARestart();
     void skinColourNotation_data();
     void skinColourNotation();
-    void skinPaletteComesFromItsColours_data();
     void skinPaletteComesFromItsColours();
-    void pageStack();
-    void windowActivationIsReported();
+    void pageGivenAwayLeavesTheStack();
     void informationDimsTheWindowWhileShown();
-    void checkBoxMarksPersist();
     void viewManagerForgetsDestroyedWindows();
     void terminationRequestBecomesSignal();
 
@@ -43,7 +35,7 @@ private:
     void RestoreDefaultBrand() { MKApplication::getInstance()->InitProduct("rv", "overseas"); }
 };
 
-void TestMKCore::appValuesOfEachBrand_data()
+void TestMKCore::brandsKeepTheirOwnIdentity_data()
 {
     QTest::addColumn<QString>("bundle");
     QTest::addColumn<QString>("region");
@@ -51,9 +43,11 @@ void TestMKCore::appValuesOfEachBrand_data()
     QTest::newRow("mk overseas") << "mk" << "overseas";
     QTest::newRow("mk domestic") << "mk" << "domestic";
     QTest::newRow("hd domestic") << "hd" << "domestic";
+    // A brand without files has no values.
+    QTest::newRow("unknown brand") << "zz" << "nowhere";
 }
 
-void TestMKCore::appValuesOfEachBrand()
+void TestMKCore::brandsKeepTheirOwnIdentity()
 {
     QFETCH(QString, bundle);
     QFETCH(QString, region);
@@ -61,8 +55,14 @@ void TestMKCore::appValuesOfEachBrand()
     app->InitProduct(bundle, region);
     const QString bundleId = app->GetAppValue("BundleId");
     const QString appId = app->GetAppValue("AppId");
-    QVERIFY(!app->GetAppValue("Title").isEmpty() && !app->GetProductID().isEmpty());
-    QCOMPARE(app->IsHaldenProduct(), bundle == "hd");
+    QCOMPARE(app->GetAppValue("Title").isEmpty(), bundle == "zz");
+    if (bundle == "zz") {
+        QVERIFY(app->LanguageMap().isEmpty());
+        // Empty names mean the default brand.
+        app->InitProduct(QString(), QString());
+        QCOMPARE(app->GetAppValue("BundleId"), QStringLiteral("RVPDF"));
+        return;
+    }
     // The desktop file id: a Wayland compositor finds the entry and icon of
     // a window by it; the registered entry is named after it.
     QVERIFY2(appId.endsWith("." + bundleId), qPrintable(appId));
@@ -77,44 +77,32 @@ void TestMKCore::appValuesOfEachBrand()
     RestoreDefaultBrand();
 }
 
-void TestMKCore::unknownBrandHasNoValues()
-{
-    MKApplication* app = MKApplication::getInstance();
-    // A brand without files has no values; empty names mean the default brand.
-    app->InitProduct("zz", "nowhere");
-    QVERIFY(app->GetAppValue("Title").isEmpty());
-    QVERIFY(app->LanguageMap().isEmpty());
-    app->InitProduct(QString(), QString());
-    QCOMPARE(app->GetAppValue("BundleId"), QStringLiteral("RVPDF"));
-}
-
-void TestMKCore::languages()
+void TestMKCore::choicesSurviveARestart()
 {
     MKApplication* app = MKApplication::getInstance();
     QVERIFY(!app->SetCurrentLanguage("Klingon"));
     QVERIFY(app->SetCurrentLanguage("French"));
-    QCOMPARE(app->CurrentLanguage(), QStringLiteral("French"));
-    // The choice survives a restart.
+    app->SetCurrentSkin("Dark");
+    // A skin that does not exist changes nothing.
+    app->SetCurrentSkin("Purple");
     RestoreDefaultBrand();
     QCOMPARE(app->CurrentLanguage(), QStringLiteral("French"));
+    QCOMPARE(app->CurrentSkin(), QStringLiteral("Dark"));
     QVERIFY(app->SetCurrentLanguage("English"));
+    app->SetCurrentSkin("Light");
 }
 
 void TestMKCore::skinColourNotation_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QColor>("expected");
-    QTest::newRow("hex") << "#3b6cf6" << QColor(0x3b, 0x6c, 0xf6);
     QTest::newRow("hex with alpha") << "#80ffffff" << QColor(255, 255, 255, 128);
-    QTest::newRow("rgba") << "rgba(0,0,0,30)" << QColor(0, 0, 0, 30);
     QTest::newRow("rgba spaced") << " rgba( 255, 112 ,0 , 150 ) " << QColor(255, 112, 0, 150);
     QTest::newRow("rgba without alpha") << "rgba(1,2,3)" << QColor();
     QTest::newRow("rgb with alpha") << "rgb(1,2,3,4)" << QColor();
     QTest::newRow("channel over 255") << "rgba(256,0,0,10)" << QColor();
-    QTest::newRow("negative") << "rgb(-1,0,0)" << QColor();
     QTest::newRow("short hex") << "#12345" << QColor();
     QTest::newRow("colour name") << "red" << QColor();
-    QTest::newRow("empty") << "" << QColor();
 }
 
 void TestMKCore::skinColourNotation()
@@ -127,50 +115,23 @@ void TestMKCore::skinColourNotation()
         QCOMPARE(color.rgba(), expected.rgba());
 }
 
-void TestMKCore::skinPaletteComesFromItsColours_data()
-{
-    QTest::addColumn<QString>("skin");
-    QTest::addColumn<QString>("dir");
-    QTest::newRow("light") << "Light" << ":/res/skin/light/resoures";
-    QTest::newRow("dark") << "Dark" << ":/res/skin/dark/resoures";
-}
-
 void TestMKCore::skinPaletteComesFromItsColours()
 {
-    QFETCH(QString, skin);
-    QFETCH(QString, dir);
     MKApplication* app = MKApplication::getInstance();
-    app->SetCurrentSkin(skin == "Light" ? "Dark" : "Light");
+    app->SetCurrentSkin("Light");
     QSignalSpy changed(app, &MKApplication::SignalSkinChanged);
-    app->SetCurrentSkin(skin);
+    app->SetCurrentSkin("Dark");
     QCOMPARE(changed.count(), 1);
-    QCOMPARE(MKApplication::SkinResouresPath(), dir);
+    const QString dir = MKApplication::SkinResouresPath();
     QVERIFY(app->styleSheet().contains(dir + "/"));
-    // A skin that does not exist changes nothing; the choice survives a restart.
-    app->SetCurrentSkin("Purple");
-    RestoreDefaultBrand();
-    QCOMPARE(app->CurrentSkin(), skin);
     QFile file(dir + "/style/colors.json");
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QJsonObject colors = QJsonDocument::fromJson(file.readAll()).object();
     // Widgets the sheet leaves to the palette look like those it styles.
     const QPalette palette = app->palette();
-    const struct
-    {
-        QPalette::ColorGroup group;
-        QPalette::ColorRole role;
-        const char* name;
-    } roles[] = {{QPalette::Active, QPalette::Window, "window_color"},
-                 {QPalette::Active, QPalette::Text, "label_normal_color"},
-                 {QPalette::Inactive, QPalette::Base, "panel_color"},
-                 {QPalette::Active, QPalette::Highlight, "accent_color"},
-                 {QPalette::Active, QPalette::ToolTipBase, "tooltip_color"},
-                 {QPalette::Disabled, QPalette::ButtonText, "disabled_text_color"}};
-    for (const auto& entry : roles) {
-        const QString value = colors.value(entry.name).toString();
-        QVERIFY2(value.startsWith('#'), entry.name);
-        QCOMPARE(palette.color(entry.group, entry.role), QColor(value));
-    }
+    QCOMPARE(palette.color(QPalette::Active, QPalette::Window), QColor(colors.value("window_color").toString()));
+    QCOMPARE(palette.color(QPalette::Active, QPalette::Highlight), QColor(colors.value("accent_color").toString()));
+    QCOMPARE(palette.color(QPalette::Disabled, QPalette::ButtonText), QColor(colors.value("disabled_text_color").toString()));
     // A skin file with colours missing or misspelt still gives a whole palette.
     const QPalette fallback = MKApplication::SkinPalette(
         QJsonObject {{"window_color", "#zzzzzz"}, {"accent_color", "rgba(1,2,3)"}, {"panel_color", 7}});
@@ -179,7 +140,7 @@ void TestMKCore::skinPaletteComesFromItsColours()
     app->SetCurrentSkin("Light");
 }
 
-void TestMKCore::pageStack()
+void TestMKCore::pageGivenAwayLeavesTheStack()
 {
     MKMainWindow window;
     auto* a = new QLabel("a");
@@ -187,16 +148,9 @@ void TestMKCore::pageStack()
     QCOMPARE(window.AddPage(a), 0);
     QCOMPARE(window.AddPage(b), 1);
     QCOMPARE(window.AddPage(nullptr), -1);
-    QCOMPARE(window.PageWidgetOfIndex(1), b);
-    QCOMPARE(window.PageWidgetOfIndex(7), nullptr);
-    window.SetCurrentPage(b);
-    QCOMPARE(window.CurrentPage(), b);
-    window.SetCurrentPage(0);
-    QCOMPARE(window.CurrentPage(), a);
     window.SetCurrentPage(5);
     QCOMPARE(window.CurrentPage(), a);
     window.RemovePage(a);
-    QCOMPARE(window.PageCount(), 1);
     QCOMPARE(window.CurrentPage(), b);
     delete a;
     // A page given to another window leaves this one's stack.
@@ -207,15 +161,6 @@ void TestMKCore::pageStack()
     QCOMPARE(second.PageWidgetOfIndex(0), b);
 }
 
-void TestMKCore::windowActivationIsReported()
-{
-    MKMainWindow window;
-    QSignalSpy spy(&window, &MKMainWindow::SignalWindowActivate);
-    QEvent activate(QEvent::WindowActivate);
-    QCoreApplication::sendEvent(&window, &activate);
-    QCOMPARE(spy.count(), 1);
-}
-
 void TestMKCore::informationDimsTheWindowWhileShown()
 {
     MKMainWindow window;
@@ -224,35 +169,15 @@ void TestMKCore::informationDimsTheWindowWhileShown()
     bool masked = false;
     ModalAnswerer answerer([&window, &masked](QWidget* dialog) {
         auto* box = qobject_cast<QWKDialog*>(dialog);
-        masked = box && box->MaskWidget() && box->MaskWidget()->parentWidget() == &window
-            && box->MaskWidget()->isVisible() && box->MaskWidget()->geometry() == window.rect();
+        masked = box && box->MaskWidget() && box->MaskWidget()->isVisible() && box->MaskWidget()->geometry() == window.rect();
         ModalAnswerer::ClickButton(dialog, "button_3");
     });
-    const int result = MKMessageBox::information(true, &window, &window, QString(), "Failed to Open",
-                                                 "The file might have been moved, damaged, or deleted.",
-                                                 1024, 332);
-    QCOMPARE(result, 3);
+    QCOMPARE(MKMessageBox::information(true, &window, &window, QString(), "Failed to Open", "moved", 1024, 332), 3);
     QVERIFY(masked);
     QVERIFY(answerer.SeenTexts().first().contains("Failed to Open"));
-    QVERIFY(answerer.SeenTexts().first().contains("The file might have been moved"));
-    QCOMPARE(answerer.LastDialog(), nullptr); // the box is gone with its mask
+    // The box is gone with its mask.
+    QCOMPARE(answerer.LastDialog(), nullptr);
     QVERIFY(window.findChildren<QWidget*>("widget_mask").isEmpty());
-}
-
-void TestMKCore::checkBoxMarksPersist()
-{
-    QVERIFY(!MKCheckBox::IsMarked("close_all"));
-    MKCheckBox::SetMarked("close_all", true);
-    QVERIFY(MKCheckBox::IsMarked("close_all"));
-    // Marks are independent of each other.
-    MKCheckBox::SetMarked("pdf_Launcher", false);
-    QVERIFY(!MKCheckBox::IsMarked("pdf_Launcher"));
-    QVERIFY(MKCheckBox::IsMarked("close_all"));
-    // On disk, where the next run reads it.
-    QSettings file(MKApplication::FrameworkSettingsPath(), QSettings::IniFormat);
-    QVERIFY(file.value("Marks/close_all").toBool());
-    MKCheckBox::SetMarked("close_all", false);
-    QVERIFY(!MKCheckBox::IsMarked("close_all"));
 }
 
 namespace {
@@ -277,7 +202,6 @@ void TestMKCore::viewManagerForgetsDestroyedWindows()
     QWidget* a = manager.CreateMainView(nullptr);
     QWidget* b = manager.CreateMainView(nullptr);
     manager.SetCurrentView(b);
-    QCOMPARE(manager.WindowsCount(), 2);
     delete b;
     QCOMPARE(manager.WindowsCount(), 1);
     QCOMPARE(manager.CurrentView(), nullptr);
@@ -286,7 +210,6 @@ void TestMKCore::viewManagerForgetsDestroyedWindows()
     delete a;
 }
 
-RV_TEST_MAIN(TestMKCore)
 // A desktop ending its session sends SIGTERM: it must reach the GUI thread
 // as a request to close, not end the process mid-write.
 void TestMKCore::terminationRequestBecomesSignal()
@@ -305,4 +228,5 @@ void TestMKCore::terminationRequestBecomesSignal()
     QVERIFY(current.sa_handler == SIG_DFL);
 }
 
+RV_TEST_MAIN(TestMKCore)
 #include "tst_mkcore.moc"

@@ -1,15 +1,18 @@
 #include "CAnnotationCommand.h"
+#include "CAnnotationStore.h"
 #include "CEditRecovery.h"
+#include "CEditSession.h"
 #include "CEncryptBox.h"
 #include "CFormBar.h"
 #include "CFormController.h"
 #include "CFormLayer.h"
+#include "CFormStore.h"
 #include "CInlineTextEditor.h"
 #include "COrganizerBox.h"
 #include "COrganizerView.h"
 #include "CPagePlan.h"
 #include "CPageView.h"
-#include "FileDigest.h"
+#include "CPdfDocument.h"
 #include "FileSizeLimit.h"
 #include "MainBox.h"
 #include "ModalAnswerer.h"
@@ -22,6 +25,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLabel>
@@ -35,9 +40,145 @@
 
 #include <algorithm>
 
-using namespace FileDigest;
-
 namespace {
+
+// What an edited document holds and what a reader finds in its file, as
+// lines a test compares.
+const char* const kKinds[]
+    = {"Highlight", "Underline", "StrikeOut", "Squiggly", "Note", "FreeText", "Ink", "Rectangle", "Ellipse", "Line", "Arrow", "Other"};
+
+QString Pt(const QPointF& p)
+{
+    return QStringLiteral("%1,%2").arg(qRound(p.x())).arg(qRound(p.y()));
+}
+
+QString Box(const QRectF& r)
+{
+    return QStringLiteral("%1 %2x%3").arg(Pt(r.topLeft())).arg(qRound(r.width())).arg(qRound(r.height()));
+}
+
+// "x,y,w,h" or "dx,dy" as numbers.
+QList<double> Numbers(const QString& text)
+{
+    QList<double> numbers;
+    for (const QString& n : text.split(','))
+        numbers << n.toDouble();
+    return numbers;
+}
+
+// A comment as one line: page, kind, colour, where it is, who wrote what.
+QString NoteLine(const PdfAnnotation& a)
+{
+    QString where;
+    if (a.HasTextMarkupGeometry())
+        where = QStringLiteral("quads %1 %2").arg(a.quads.size()).arg(Box(a.quads.value(0)));
+    else if (a.HasPoints() && !a.paths.isEmpty())
+        where = QStringLiteral("from %1 to %2").arg(Pt(a.paths.first().first()), Pt(a.paths.first().last()));
+    else
+        where = "at " + Box(a.rect);
+    if (a.kind == PdfAnnotation::FreeText)
+        where += QStringLiteral(" size %1").arg(a.fontSize);
+    return QStringLiteral("note %1 %2/%3 %4 %5 w%6 by %7: %8")
+        .arg(a.page + 1)
+        .arg(kKinds[a.kind], a.subtype, a.color.name(), where)
+        .arg(a.width)
+        .arg(a.author, a.contents);
+}
+
+// Every filled field as the engine holds it: text, the ticked widget of a
+// button (its number among widgets of the same name), the chosen items.
+QStringList FieldLines(MainBox* box)
+{
+    QStringList lines;
+    QHash<QString, int> widgets;
+    for (const PdfFormField& f : box->Forms()->Store()->AllFields()) {
+        const int nWidget = widgets[f.name]++;
+        QStringList chosen;
+        for (int i : f.current)
+            chosen << f.choices.value(i);
+        const QString value = f.type == PdfFormField::Text                      ? f.text
+            : f.type == PdfFormField::CheckBox || f.type == PdfFormField::Radio ? (f.state ? QString::number(nWidget) : QString())
+                                                                                : chosen.join(',');
+        if (!value.isEmpty())
+            lines << QStringLiteral("field %1=%2").arg(f.name, value);
+    }
+    return lines;
+}
+
+// What the open document holds now: comments, fields and page plan.
+QStringList Live(MainBox* box, bool withPlan = true)
+{
+    QStringList lines;
+    for (int page = 0; page < box->PageCount(); ++page) {
+        for (const PdfAnnotation& a : box->Annotations()->PageAnnotations(page))
+            lines << NoteLine(a);
+    }
+    lines += FieldLines(box);
+    if (withPlan)
+        lines << QString::fromUtf8(QJsonDocument(box->Session()->Plan().ToJson()).toJson(QJsonDocument::Compact));
+    return lines;
+}
+
+// What a reader finds in the file, line by line under a category word:
+// file name, page labels, page turns, outline, attachments, comments (as
+// the engine reads them), annotations and form values (as qpdf reads them),
+// protection. An empty category says "none".
+QStringList Digest(const QString& path, const QString& password)
+{
+    CPdfDocument::LoadStatus status;
+    const auto doc = CPdfDocument::Load(path, password.toUtf8(), &status);
+    if (!doc)
+        return {"unreadable"};
+    QStringList lines {"file " + QFileInfo(path).fileName()};
+    QStringList labels, turns, outline, attachments, notes;
+    for (int i = 0; i < doc->PageCount(); ++i) {
+        QStringList words;
+        for (const PdfWord& word : doc->PageWords(i))
+            words << word.text;
+        // The label; a form field's value may follow it.
+        labels << words.mid(0, 2).join(' ');
+        for (const PdfAnnotation& a : CAnnotationStore::ReadPage(*doc, i))
+            notes << NoteLine(a);
+    }
+    for (int turn : TestPdf::Rotations(path, password))
+        turns << QString::number(turn);
+    for (const PdfOutlineNode& node : doc->Outline())
+        outline << QStringLiteral("outline %1>%2").arg(node.title).arg(node.page + 1);
+    for (int i = 0; i < doc->Attachments().size(); ++i)
+        attachments << QStringLiteral("attach %1=%2").arg(doc->Attachments().at(i).name, QString(doc->AttachmentData(i)));
+    lines << "pages " + labels.join('|') << "turns " + turns.join(' ') << (outline.isEmpty() ? QStringList {"outline none"} : outline) << attachments
+          << (notes.isEmpty() ? QStringList {"note none"} : notes);
+    for (const QString& line : TestPdf::Annotations(path, password))
+        lines << (line.startsWith("form ") ? line : "annot " + line);
+    const QString shown = TestEnv::RunChild("qpdf", {"--show-encryption", "--password=" + password, path}).Output();
+    for (const QString& line : shown.split('\n', Qt::SkipEmptyParts))
+        lines << "crypt " + line.trimmed();
+    return lines;
+}
+
+// The page as pdftoppm draws it at 72 dpi, so a pixel is a point.
+QImage Rendered(const QString& path, int nPage)
+{
+    const QString prefix = QFileInfo(path).absolutePath() + "/render" + QString::number(nPage);
+    TestEnv::RunChild("pdftoppm", {"-r", "72", "-f", QString::number(nPage + 1), "-l", QString::number(nPage + 1), "-png", "-singlefile", path, prefix});
+    return QImage(prefix + ".png");
+}
+
+// Whether some pixel within area has about the given colour, or that
+// colour half blended into the white page (a thin line's edge).
+bool ShowsColor(const QImage& image, const QRectF& area, const QColor& color)
+{
+    const QRect box = area.toAlignedRect().adjusted(-2, -2, 2, 2).intersected(image.rect());
+    const QColor light((color.red() + 255) / 2, (color.green() + 255) / 2, (color.blue() + 255) / 2);
+    auto near = [](const QColor& a, const QColor& b) { return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue()) < 60; };
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        for (int x = box.left(); x <= box.right(); ++x) {
+            if (near(image.pixelColor(x, y), color) || near(image.pixelColor(x, y), light))
+                return true;
+        }
+    }
+    return false;
+}
 
 // One row's document and what its dialogs are answered with.
 struct Run
@@ -317,89 +458,54 @@ void TestEdits::roundTrip_data()
 
     QTest::newRow("new document, save as") << "new:2" << "saveas Minutes" << QStringList {"file Minutes.pdf", "pages |"};
 
-    QTest::newRow("last page first") << "rich" << "organize|select 3|move 0"
-                                     << QStringList {"pages Page 4|Page 1|Page 2|Page 3", upright, chapter + "3"};
-    QTest::newRow("first two to the end") << "rich" << "organize|select 0,1|move 4"
-                                          << QStringList {"pages Page 3|Page 4|Page 1|Page 2", upright, chapter + "4"};
-    QTest::newRow("rotate right, one back twice") << "rich" << "organize|select 1,2|rotate 90|select 2|rotate -90|rotate -90"
-                                                  << QStringList {four, "turns 0 90 270 0", chapter + "2"};
-    QTest::newRow("delete the outline's page") << "rich" << "organize|select 1|delete"
-                                               << QStringList {"pages Page 1|Page 3|Page 4", "turns 0 0 0", "outline none"};
+    QTest::newRow("last page first") << "rich" << "organize|select 3|move 0" << QStringList {"pages Page 4|Page 1|Page 2|Page 3", upright, chapter + "3"};
+    QTest::newRow("first two to the end") << "rich" << "organize|select 0,1|move 4" << QStringList {"pages Page 3|Page 4|Page 1|Page 2", upright, chapter + "4"};
+    QTest::newRow("rotate right, one back twice") << "rich" << "organize|select 1,2|rotate 90|select 2|rotate -90|rotate -90" << QStringList {four, "turns 0 90 270 0", chapter + "2"};
+    QTest::newRow("delete the outline's page") << "rich" << "organize|select 1|delete" << QStringList {"pages Page 1|Page 3|Page 4", "turns 0 0 0", "outline none"};
     QTest::newRow("delete by key") << "rich" << "organize|select 2,3|key Delete" << QStringList {"pages Page 1|Page 2", chapter + "2"};
     QTest::newRow("turned, then duplicated") << "rich" << "organize|select 0|rotate 90|duplicate" << QStringList {"turns 90 90 0 0 0"};
-    QTest::newRow("duplicate") << "rich" << "organize|select 0,1|duplicate"
-                               << QStringList {"pages Page 1|Page 2|Page 1|Page 2|Page 3|Page 4", chapter + "2"};
+    QTest::newRow("duplicate") << "rich" << "organize|select 0,1|duplicate" << QStringList {"pages Page 1|Page 2|Page 1|Page 2|Page 3|Page 4", chapter + "2"};
     QTest::newRow("blank page") << "rich" << "organize|select 0|blank" << QStringList {"pages Page 1||Page 2|Page 3|Page 4", chapter + "3"};
-    QTest::newRow("insert another file") << "rich" << "organize|insert 2"
-                                         << QStringList {"pages Page 1|Page 2|Other 1|Other 2|Page 3|Page 4", chapter + "2"};
-    QTest::newRow("file dropped on the grid") << "rich" << "organize|drop 0"
-                                              << QStringList {"pages Other 1|Other 2|Page 1|Page 2|Page 3|Page 4", chapter + "4"};
+    QTest::newRow("insert another file") << "rich" << "organize|insert 2" << QStringList {"pages Page 1|Page 2|Other 1|Other 2|Page 3|Page 4", chapter + "2"};
+    QTest::newRow("file dropped on the grid") << "rich" << "organize|drop 0" << QStringList {"pages Other 1|Other 2|Page 1|Page 2|Page 3|Page 4", chapter + "4"};
     QTest::newRow("deleting every page is refused") << "rich" << "organize|key Ctrl+A|key Delete" << QStringList {"asked 1", four};
     // Each copy of page 1 keeps its own note, its own link (still to page 4,
     // now the second) and its own field, the copy's under a name of its own.
-    QTest::newRow("links, notes, fields and files survive") << "rich" << "tool|select 0|move 4|rotate 90|duplicate|select 1|delete"
-        << QStringList {"pages Page 2|Page 4|Page 1|Page 1", "turns 0 0 90 90", chapter + "1", "attach notes.txt=attached text",
-                        "annot 3 /Text", "annot 3 /Link >2", "annot 3 /Widget name=Ada", "annot 4 /Text", "annot 4 /Link >2",
-                        "annot 4 /Widget name+1=Ada", "form name=Ada", "form name+1=Ada"};
+    QTest::newRow("links, notes, fields and files survive") << "rich" << "tool|select 0|move 4|rotate 90|duplicate|select 1|delete" << QStringList {"pages Page 2|Page 4|Page 1|Page 1", "turns 0 0 90 90", chapter + "1", "attach notes.txt=attached text", "annot 3 /Text", "annot 3 /Link >2", "annot 3 /Widget name=Ada", "annot 4 /Text", "annot 4 /Link >2", "annot 4 /Widget name+1=Ada", "form name=Ada", "form name+1=Ada"};
     QTest::newRow("extract pages 2 and 4") << "rich" << "organize|extract 1,3" << QStringList {"out Page 2|Page 4", four};
     QTest::newRow("split by three") << "rich" << "organize|split 3" << QStringList {"out Page 1|Page 2|Page 3", "out Page 4"};
 
     const QString note = "note 1 ";
-    QTest::newRow("highlight") << "plain" << "note Highlight 40,50,130,40 #ffe14d look"
-                               << QStringList {"appended", note + "Highlight/Highlight #ffe14d quads 1 40,50 130x40 w1 by Tester: look"};
-    QTest::newRow("underline") << "plain" << "note Underline 40,50,130,40 #2f80ed"
-                               << QStringList {"appended", note + "Underline/Underline #2f80ed quads 1 40,50 130x40 w1 by Tester: "};
-    QTest::newRow("strike-out") << "plain" << "note StrikeOut 40,50,130,40 #e5484d gone"
-                                << QStringList {"appended", note + "StrikeOut/StrikeOut #e5484d quads 1 40,50 130x40 w1 by Tester: gone"};
-    QTest::newRow("squiggly") << "plain" << "note Squiggly 40,50,130,40 #2fa84f"
-                              << QStringList {"appended", note + "Squiggly/Squiggly #2fa84f quads 1 40,50 130x40 w1 by Tester: "};
-    QTest::newRow("sticky note") << "plain" << "note Note 400,300,24,24 #ffc400 Check this\nsecond line"
-                                 << QStringList {"appended", note + "Note/Text #ffc400 at 400,300 24x24 w1 by Tester: Check this\nsecond line"};
-    QTest::newRow("free text") << "plain" << "note FreeText 300,600,200,40 #e5484d Typed on the page"
-                               << QStringList {"appended", note + "FreeText/FreeText #e5484d at 300,600 200x40 size 16 w0 by Tester: Typed on the page"};
+    QTest::newRow("highlight") << "plain" << "note Highlight 40,50,130,40 #ffe14d look" << QStringList {"appended", note + "Highlight/Highlight #ffe14d quads 1 40,50 130x40 w1 by Tester: look"};
+    QTest::newRow("underline") << "plain" << "note Underline 40,50,130,40 #2f80ed" << QStringList {"appended", note + "Underline/Underline #2f80ed quads 1 40,50 130x40 w1 by Tester: "};
+    QTest::newRow("strike-out") << "plain" << "note StrikeOut 40,50,130,40 #e5484d gone" << QStringList {"appended", note + "StrikeOut/StrikeOut #e5484d quads 1 40,50 130x40 w1 by Tester: gone"};
+    QTest::newRow("squiggly") << "plain" << "note Squiggly 40,50,130,40 #2fa84f" << QStringList {"appended", note + "Squiggly/Squiggly #2fa84f quads 1 40,50 130x40 w1 by Tester: "};
+    QTest::newRow("sticky note") << "plain" << "note Note 400,300,24,24 #ffc400 Check this\nsecond line" << QStringList {"appended", note + "Note/Text #ffc400 at 400,300 24x24 w1 by Tester: Check this\nsecond line"};
+    QTest::newRow("free text") << "plain" << "note FreeText 300,600,200,40 #e5484d Typed on the page" << QStringList {"appended", note + "FreeText/FreeText #e5484d at 300,600 200x40 size 16 w0 by Tester: Typed on the page"};
     QTest::newRow("ink") << "plain" << "note Ink 100,650,120,60 #1f9e44" << QStringList {"appended", note + "Ink/Ink #1f9e44 from 100,650 to 220,650 w3 by Tester: "};
-    QTest::newRow("rectangle") << "plain" << "note Rectangle 80,400,150,90 #e5484d box"
-                               << QStringList {"appended", note + "Rectangle/Square #e5484d at 80,400 150x90 w3 by Tester: box"};
+    QTest::newRow("rectangle") << "plain" << "note Rectangle 80,400,150,90 #e5484d box" << QStringList {"appended", note + "Rectangle/Square #e5484d at 80,400 150x90 w3 by Tester: box"};
     QTest::newRow("ellipse") << "plain" << "note Ellipse 300,400,150,90 #2f80ed" << QStringList {"appended", note + "Ellipse/Circle #2f80ed at 300,400 150x90 w3 by Tester: "};
     QTest::newRow("line") << "plain" << "note Line 60,720,200,60 #1f2329" << QStringList {"appended", note + "Line/Line #1f2329 from 60,720 to 260,780 w3 by Tester: "};
-    QTest::newRow("arrow") << "plain" << "note Arrow 300,720,200,60 #e5484d there"
-                           << QStringList {"appended", note + "Arrow/Line #e5484d from 300,720 to 500,780 w3 by Tester: there"};
-    QTest::newRow("comment changed") << "plain" << "note Rectangle 100,100,80,60 #ff0000 first|change 0 50,70 #2f80ed 6 second"
-                                     << QStringList {note + "Rectangle/Square #2f80ed at 150,170 80x60 w6 by Tester: second"};
+    QTest::newRow("arrow") << "plain" << "note Arrow 300,720,200,60 #e5484d there" << QStringList {"appended", note + "Arrow/Line #e5484d from 300,720 to 500,780 w3 by Tester: there"};
+    QTest::newRow("comment changed") << "plain" << "note Rectangle 100,100,80,60 #ff0000 first|change 0 50,70 #2f80ed 6 second" << QStringList {note + "Rectangle/Square #2f80ed at 150,170 80x60 w6 by Tester: second"};
     // Another program's comments keep their own pictures wherever they go.
-    QTest::newRow("foreign square moved") << "foreign" << "shift 0 0,150"
-        << QStringList {note + "Rectangle/Square #00ff00 at 100,392 100x100 w1 by Bob: square by bob", note + "Other/Stamp #000000 at 300,292 100x50 w1 by Carol: ",
-                        "look 1 110,402,80,80 #ff0000", "!look 1 110,252,80,80 #ff0000", "look 1 310,302,80,30 #0000ff"};
-    QTest::newRow("foreign stamp deleted") << "foreign" << "remove 1"
-        << QStringList {note + "Rectangle/Square #00ff00 at 100,242 100x100 w1 by Bob: square by bob", "look 1 110,252,80,80 #ff0000",
-                        "!look 1 310,302,80,30 #0000ff"};
-    QTest::newRow("comment on a protected file") << "owner" << "note Note 300,300,24,24 #ffc400 Still locked?"
-                                                 << QStringList {note + "Note/Text #ffc400 at 300,300 24x24 w1 by Tester: Still locked?", "crypt R = 6"};
+    QTest::newRow("foreign square moved") << "foreign" << "shift 0 0,150" << QStringList {note + "Rectangle/Square #00ff00 at 100,392 100x100 w1 by Bob: square by bob", note + "Other/Stamp #000000 at 300,292 100x50 w1 by Carol: ", "look 1 110,402,80,80 #ff0000", "!look 1 110,252,80,80 #ff0000", "look 1 310,302,80,30 #0000ff"};
+    QTest::newRow("foreign stamp deleted") << "foreign" << "remove 1" << QStringList {note + "Rectangle/Square #00ff00 at 100,242 100x100 w1 by Bob: square by bob", "look 1 110,252,80,80 #ff0000", "!look 1 310,302,80,30 #0000ff"};
+    QTest::newRow("comment on a protected file") << "owner" << "note Note 300,300,24,24 #ffc400 Still locked?" << QStringList {note + "Note/Text #ffc400 at 300,300 24x24 w1 by Tester: Still locked?", "crypt R = 6"};
 
-    QTest::newRow("one-line text") << "form" << "type name Ada Lovelace"
-                                   << QStringList {"form name=Ada Lovela", "field name=Ada Lovela", "field id=R-1001", "printed Ada Lovela"};
-    QTest::newRow("multi-line text") << "form" << "type notes first line\nsecond line"
-                                     << QStringList {"form notes=first line\nsecond line", "field notes=first line\nsecond line", "field id=R-1001"};
+    QTest::newRow("one-line text") << "form" << "type name Ada Lovelace" << QStringList {"form name=Ada Lovela", "field name=Ada Lovela", "field id=R-1001", "printed Ada Lovela"};
+    QTest::newRow("multi-line text") << "form" << "type notes first line\nsecond line" << QStringList {"form notes=first line\nsecond line", "field notes=first line\nsecond line", "field id=R-1001"};
     QTest::newRow("check box") << "form" << "click agree" << QStringList {"form agree=/Yes", "field agree=0", "field id=R-1001"};
     QTest::newRow("radio changed") << "form" << "click size 0|click size 1" << QStringList {"form size=/M", "field size=1", "field id=R-1001"};
     QTest::newRow("combo box") << "form" << "choose color 2" << QStringList {"form color=Blue", "field color=Blue", "field id=R-1001"};
-    QTest::newRow("list, two choices") << "form" << "choose tags 0|choose tags 2"
-                                       << QStringList {"form tags=Alpha,Gamma", "field tags=Alpha,Gamma", "field id=R-1001"};
-    QTest::newRow("typing stops at the limit, read-only field refused") << "form" << "type name 0123456789ABCDEF|!type id changed|!set id changed"
-        << QStringList {"form name=0123456789", "form id=R-1001", "field name=0123456789", "field id=R-1001"};
-    QTest::newRow("values set otherwise") << "form" << "set notes typed elsewhere|set name abcdefghijklmnop"
-                                          << QStringList {"field name=abcdefghij", "field notes=typed elsewhere", "field id=R-1001"};
-    QTest::newRow("reset button") << "form" << "type name Grace|click agree|click size 0|choose color 0|click reset"
-                                  << QStringList {"form size=/M", "form color=Green", "field size=1", "field color=Green", "field id=R-1001"};
+    QTest::newRow("list, two choices") << "form" << "choose tags 0|choose tags 2" << QStringList {"form tags=Alpha,Gamma", "field tags=Alpha,Gamma", "field id=R-1001"};
+    QTest::newRow("typing stops at the limit, read-only field refused") << "form" << "type name 0123456789ABCDEF|!type id changed|!set id changed" << QStringList {"form name=0123456789", "form id=R-1001", "field name=0123456789", "field id=R-1001"};
+    QTest::newRow("values set otherwise") << "form" << "set notes typed elsewhere|set name abcdefghijklmnop" << QStringList {"field name=abcdefghij", "field notes=typed elsewhere", "field id=R-1001"};
+    QTest::newRow("reset button") << "form" << "type name Grace|click agree|click size 0|choose color 0|click reset" << QStringList {"form size=/M", "form color=Green", "field size=1", "field color=Green", "field id=R-1001"};
 
-    QTest::newRow("open password, AES-256") << "rich" << "protect button_ok s3cret - - aes256"
-        << QStringList {"asked 1", four, "crypt R = 6", "crypt print high resolution: allowed", "crypt modify document assembly: allowed"};
-    QTest::newRow("no printing, copying or page changes") << "rich" << "protect button_ok s3cret boss print,copy,assembly aes256"
-        << QStringList {"asked 1", four, "crypt R = 6", "crypt print low resolution: not allowed", "crypt extract for any purpose: not allowed",
-                        "crypt modify document assembly: not allowed", "crypt modify forms: allowed"};
-    QTest::newRow("no editing, comments or forms, AES-128") << "rich" << "protect button_ok s3cret boss edit,annotate,forms aes128"
-        << QStringList {"asked 1", four, "crypt R = 4", "crypt modify forms: not allowed", "crypt modify annotations: not allowed",
-                        "crypt modify other: not allowed", "crypt print high resolution: allowed"};
+    QTest::newRow("open password, AES-256") << "rich" << "protect button_ok s3cret - - aes256" << QStringList {"asked 1", four, "crypt R = 6", "crypt print high resolution: allowed", "crypt modify document assembly: allowed"};
+    QTest::newRow("no printing, copying or page changes") << "rich" << "protect button_ok s3cret boss print,copy,assembly aes256" << QStringList {"asked 1", four, "crypt R = 6", "crypt print low resolution: not allowed", "crypt extract for any purpose: not allowed", "crypt modify document assembly: not allowed", "crypt modify forms: allowed"};
+    QTest::newRow("no editing, comments or forms, AES-128") << "rich" << "protect button_ok s3cret boss edit,annotate,forms aes128" << QStringList {"asked 1", four, "crypt R = 4", "crypt modify forms: not allowed", "crypt modify annotations: not allowed", "crypt modify other: not allowed", "crypt print high resolution: allowed"};
     QTest::newRow("protected as a new file") << "rich" << "protect button_save_new s3cret - - aes256" << QStringList {"file copy.pdf", four, "crypt R = 6"};
     QTest::newRow("protection removed") << "locked:owner" << "protect button_remove - - - aes256" << QStringList {"asked 1", four, "crypt File is not encrypted"};
 }
@@ -476,12 +582,11 @@ void TestEdits::roundTrip()
     if (!dirty.isEmpty())
         QCOMPARE(dirty.last().at(0).toBool(), false);
 
+    // A new name is announced, so the tab and the recent list follow it.
     const QString written = box->GetDocumentFilePath();
-    if (written != path) {
-        QCOMPARE(savedAs.count(), 1);
-        QCOMPARE(savedAs.at(0).at(0).toString(), QFileInfo(path).absoluteFilePath());
-        QCOMPARE(savedAs.at(0).at(1).toString(), written);
-    }
+    QCOMPARE(savedAs.count(), written != path ? 1 : 0);
+    if (written != path)
+        QCOMPARE(savedAs.at(0), QVariantList({QFileInfo(path).absoluteFilePath(), written}));
     if ((written != path || (dirty.isEmpty() && run.protect.isEmpty())) && !source.startsWith("new:"))
         QCOMPARE(TestPdf::ReadBytes(path), before);
     QCOMPARE(TestPdf::StructureProblems(written, run.password), QString());
@@ -496,7 +601,6 @@ void TestEdits::roundTrip()
     // Opened anew, the engine shows what was written.
     QScopedPointer<MainBox> again(TestWindows::Document(written));
     QVERIFY(again);
-    QCOMPARE(again->PageCount(), box->PageCount());
     QStringList digest = Digest(written, run.password) + FieldLines(again.data());
     digest << QStringLiteral("asked %1").arg(run.asked.size());
     for (const QString& file : run.written) {
@@ -720,7 +824,6 @@ void TestEdits::encryptDialogChecksInput()
     ModalAnswerer::ClickButton(&box, "button_ok");
     QVERIFY2(error.isEmpty() ? box.ErrorText().isEmpty() : box.ErrorText().contains(error), qPrintable(box.ErrorText()));
     QCOMPARE(box.result(), error.isEmpty() ? int(CEncryptBox::SaveOver) : 0);
-    QCOMPARE(box.Protection().aes256, true);
 }
 
 void TestEdits::formBarSaysWhatTheFormAllows_data()
@@ -743,8 +846,6 @@ void TestEdits::formBarSaysWhatTheFormAllows()
     CFormBar* bar = box->Forms()->Bar();
     QCOMPARE(int(bar->GetState()), state);
     QCOMPARE(bar->isVisible(), state != CFormBar::NoForm);
-    if (state == CFormBar::XfaOnly)
-        QVERIFY(bar->Text().contains("XFA, which is not supported"));
     if (state == CFormBar::Fillable) {
         bar->HighlightButton()->click();
         QVERIFY(box->Forms()->Layer()->IsHighlighting());
