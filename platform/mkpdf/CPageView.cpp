@@ -7,14 +7,12 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFutureWatcher>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <QWindow>
-#include <QtConcurrent>
 #include <QtMath>
 
 #include <algorithm>
@@ -40,6 +38,7 @@ CPageView::CPageView(std::shared_ptr<CPdfDocument> document_, QWidget* parent)
     verticalScrollBar()->setSingleStep(40);
     horizontalScrollBar()->setSingleStep(40);
     queue = new CRenderQueue(document, this);
+    selection = new CTextSelection(document, this);
     connect(queue, &CRenderQueue::SignalRendered, this, &CPageView::SlotRendered);
     connect(CPageColors::Instance(), &CPageColors::SignalModeChanged, this, [this]() {
         // Pictures in the old colours would stand in for the sharp ones.
@@ -481,10 +480,10 @@ void CPageView::paintEvent(QPaintEvent* event)
         if (!target.intersects(visible))
             continue;
         PaintPage(painter, i, target, visible);
-        if (selecting || selectAll) {
-            const QList<PdfWord>& list = Words(i);
+        if (selection->HasSelection()) {
+            const QList<PdfWord>& list = selection->Words(i);
             for (int w = 0; w < list.size(); ++w) {
-                if (!IsSelected(i, w))
+                if (!selection->IsSelected(i, w))
                     continue;
                 const QRectF box = list.at(w).box;
                 painter.fillRect(QRectF(target.x() + box.x() * scale, target.y() + box.y() * scale, box.width() * scale,
@@ -683,34 +682,6 @@ int CPageView::PageAt(const QPoint& viewportPos) const
     return -1;
 }
 
-const QList<PdfWord>& CPageView::Words(int nPage)
-{
-    auto it = words.find(nPage);
-    if (it == words.end())
-        it = words.insert(nPage, document->PageWords(nPage));
-    return *it;
-}
-
-const QList<PdfWord>* CPageView::WordsIfLoaded(int nPage)
-{
-    auto it = words.constFind(nPage);
-    if (it != words.constEnd())
-        return &it.value();
-    if (!wordsLoading.contains(nPage)) {
-        wordsLoading.insert(nPage);
-        auto* watcher = new QFutureWatcher<QList<PdfWord>>(this);
-        connect(watcher, &QFutureWatcher<QList<PdfWord>>::finished, this, [this, watcher, nPage]() {
-            wordsLoading.remove(nPage);
-            if (!words.contains(nPage))
-                words.insert(nPage, watcher->result());
-            watcher->deleteLater();
-        });
-        std::shared_ptr<CPdfDocument> doc = document;
-        watcher->setFuture(CRenderQueue::Run([doc, nPage]() { return doc->PageWords(nPage); }));
-    }
-    return nullptr;
-}
-
 CPageView::WordRef CPageView::WordAt(const QPoint& viewportPos, bool nearest)
 {
     int page = PageAt(viewportPos);
@@ -735,7 +706,7 @@ CPageView::WordRef CPageView::WordAt(const QPoint& viewportPos, bool nearest)
         return {};
     const QRect r = PageRect(page);
     const QPointF point((viewportPos.x() - r.x()) / scale, (viewportPos.y() - r.y()) / scale);
-    const QList<PdfWord>& list = Words(page);
+    const QList<PdfWord>& list = selection->Words(page);
     int best = -1;
     double bestDistance = 1e18;
     for (int i = 0; i < list.size(); ++i) {
@@ -756,81 +727,26 @@ CPageView::WordRef CPageView::WordAt(const QPoint& viewportPos, bool nearest)
     return best >= 0 ? WordRef {page, best} : WordRef {};
 }
 
-bool CPageView::IsSelected(int nPage, int nWord) const
-{
-    if (selectAll)
-        return true;
-    if (!selecting || anchor.page < 0 || focus.page < 0)
-        return false;
-    const WordRef first = std::min(anchor, focus);
-    const WordRef last = std::max(anchor, focus);
-    const WordRef here {nPage, nWord};
-    return !(here < first) && !(last < here);
-}
-
 QString CPageView::SelectedText()
 {
-    if (!HasSelection())
-        return QString();
-    WordRef first {0, 0};
-    WordRef last {PageCount() - 1, INT_MAX};
-    if (!selectAll) {
-        first = std::min(anchor, focus);
-        last = std::max(anchor, focus);
-    }
-    QString text;
-    for (int page = first.page; page <= last.page; ++page) {
-        const QList<PdfWord>& list = Words(page);
-        const int from = page == first.page ? first.word : 0;
-        const int to = page == last.page ? qMin(last.word, list.size() - 1) : list.size() - 1;
-        for (int i = from; i <= to && i >= 0; ++i) {
-            text += list.at(i).text;
-            if (i == to)
-                break;
-            text += list.at(i).lineEnd ? QStringLiteral("\n")
-                                       : (list.at(i).spaceAfter ? QStringLiteral(" ") : QString());
-        }
-        if (page != last.page && !text.isEmpty() && !text.endsWith('\n'))
-            text += '\n';
-    }
-    return text;
+    return selection->SelectedText();
 }
 
 QMap<int, QList<QRectF>> CPageView::SelectedWordBoxes()
 {
-    QMap<int, QList<QRectF>> boxes;
-    if (!HasSelection())
-        return boxes;
-    WordRef first {0, 0};
-    WordRef last {PageCount() - 1, INT_MAX};
-    if (!selectAll) {
-        first = std::min(anchor, focus);
-        last = std::max(anchor, focus);
-    }
-    for (int page = first.page; page <= last.page && page >= 0; ++page) {
-        const QList<PdfWord>& list = Words(page);
-        const int from = page == first.page ? first.word : 0;
-        const int to = page == last.page ? qMin(last.word, list.size() - 1) : list.size() - 1;
-        for (int i = qMax(0, from); i <= to; ++i)
-            boxes[page].append(list.at(i).box);
-    }
-    return boxes;
+    return selection->SelectedWordBoxes();
 }
 
 void CPageView::SelectAllText()
 {
-    selectAll = true;
-    selecting = false;
+    selection->SelectAll();
     viewport()->update();
     emit SignalSelectionChanged(true);
 }
 
 void CPageView::ClearSelection()
 {
-    const bool had = HasSelection();
-    selectAll = false;
-    selecting = false;
-    anchor = focus = WordRef();
+    const bool had = selection->Clear();
     viewport()->update();
     if (had)
         emit SignalSelectionChanged(false);
@@ -852,7 +768,7 @@ void CPageView::UpdateCursorShape(const QPoint& viewportPos)
     // Hovering never waits for the parser: words are read in the background.
     const int page = PageAt(viewportPos);
     bool overText = false;
-    if (const QList<PdfWord>* list = page >= 0 ? WordsIfLoaded(page) : nullptr) {
+    if (const QList<PdfWord>* list = page >= 0 ? selection->WordsIfLoaded(page) : nullptr) {
         const QRect r = PageRect(page);
         const QPointF point((viewportPos.x() - r.x()) / scale, (viewportPos.y() - r.y()) / scale);
         for (const PdfWord& word : *list) {
@@ -880,8 +796,7 @@ void CPageView::mousePressEvent(QMouseEvent* event)
         return;
     }
     ClearSelection();
-    anchor = WordAt(event->pos(), false);
-    focus = anchor;
+    selection->SetAnchor(WordAt(event->pos(), false));
 }
 
 void CPageView::mouseMoveEvent(QMouseEvent* event)
@@ -899,16 +814,13 @@ void CPageView::mouseMoveEvent(QMouseEvent* event)
     }
     if ((event->pos() - dragStart).manhattanLength() < QApplication::startDragDistance())
         return;
-    if (anchor.page < 0)
-        anchor = WordAt(dragStart, true);
+    if (!selection->HasAnchor())
+        selection->SetAnchor(WordAt(dragStart, true));
     const WordRef word = WordAt(event->pos(), true);
-    if (anchor.page < 0 || word.page < 0)
+    if (!selection->HasAnchor() || word.page < 0)
         return;
-    focus = word;
-    if (!selecting) {
-        selecting = true;
+    if (selection->ExtendTo(word))
         emit SignalSelectionChanged(true);
-    }
     viewport()->update();
 }
 
@@ -927,9 +839,7 @@ void CPageView::mouseDoubleClickEvent(QMouseEvent* event)
     const WordRef word = WordAt(event->pos(), false);
     if (word.page < 0)
         return;
-    anchor = focus = word;
-    selecting = true;
-    selectAll = false;
+    selection->SelectWord(word);
     viewport()->update();
     emit SignalSelectionChanged(true);
 }

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "CPdfDocument.h"
+#include "CTextSelection.h"
 
 #include <QAbstractScrollArea>
 #include <QHash>
 #include <QImage>
 #include <QMap>
-#include <QSet>
 #include <QVector>
 
 #include <memory>
@@ -92,7 +92,7 @@ public:
     QPointF ToPage(int nPage, const QPointF& viewportPos) const;
     QRectF ToViewport(int nPage, const QRectF& pageRect) const;
 
-    bool HasSelection() const { return selecting || selectAll; }
+    bool HasSelection() const { return selection->HasSelection(); }
     QString SelectedText();
     void SelectAllText();
     void ClearSelection();
@@ -138,15 +138,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    struct WordRef
-    {
-        int page = -1;
-        int word = -1;
-        bool operator<(const WordRef& other) const
-        {
-            return page != other.page ? page < other.page : word < other.word;
-        }
-    };
+    using WordRef = CTextSelection::WordRef;
 
     bool IsScrolling() const { return displayMode == SingleScroll || displayMode == TwoScroll; }
     int PagesPerRow() const { return (displayMode == TwoPage || displayMode == TwoScroll) ? 2 : 1; }
@@ -164,11 +156,7 @@ private:
     // one stand in until the sharp ones are rendered.
     void OnScreenChanged();
     void StepRow(int nDelta);
-    const QList<PdfWord>& Words(int nPage);
-    // Words already read, or null while they are read in the background.
-    const QList<PdfWord>* WordsIfLoaded(int nPage);
     WordRef WordAt(const QPoint& viewportPos, bool nearest);
-    bool IsSelected(int nPage, int nWord) const;
     void UpdateCursorShape(const QPoint& viewportPos);
 
     std::shared_ptr<CPdfDocument> document;
@@ -194,12 +182,7 @@ private:
     bool painted = false;
     double paintedRatio = 0;
 
-    QHash<int, QList<PdfWord>> words;
-    QSet<int> wordsLoading;
-    bool selecting = false;
-    bool selectAll = false;
-    WordRef anchor;
-    WordRef focus;
+    CTextSelection* selection = nullptr;
     bool dragging = false;
     QPoint dragStart;
     QPoint scrollStart;

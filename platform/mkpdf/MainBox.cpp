@@ -4,6 +4,7 @@
 #include "CAnnotationStore.h"
 #include "CCommentController.h"
 #include "CCommentToolBar.h"
+#include "CDocumentFileActions.h"
 #include "CDocumentPrefetch.h"
 #include "CDocumentSaver.h"
 #include "CDocumentSearch.h"
@@ -36,7 +37,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QFutureWatcher>
@@ -46,10 +46,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QSet>
 #include <QStackedWidget>
 #include <QStandardPaths>
@@ -97,19 +93,6 @@ QSet<const void*>& LiveBoxes()
 {
     static QSet<const void*> boxes;
     return boxes;
-}
-
-// A name taken from inside a PDF: only its last part, without characters a
-// file name cannot hold.
-QString SafeAttachmentName(const QString& name)
-{
-    static const QRegularExpression forbidden("[\\\\/:*?\"<>|\\x00-\\x1f]");
-    QString clean = name.section('/', -1).section('\\', -1);
-    clean.remove(forbidden);
-    clean = clean.trimmed();
-    if (clean.isEmpty() || clean == "." || clean == "..")
-        clean = QStringLiteral("attachment");
-    return clean.right(150);
 }
 
 } // namespace
@@ -754,18 +737,10 @@ bool MainBox::RenameTo(const QString& path, QString* error)
     if (!EnsureLoaded(true))
         return false;
     const QString old = document->FilePath();
-    if (MKBase::CFileUtils::IsTheSameFile(old, path) && QFileInfo(old).fileName() == QFileInfo(path).fileName())
-        return true;
-    if (!QFile::rename(old, path)) {
-        const QString reason
-            = tr("The file could not be renamed. It may be in use, or the folder may not allow changes.");
-        if (error)
-            *error = reason;
-        ShowError(tr("Failed to Rename"), reason);
+    if (!CDocumentFileActions::Rename(this, *document, path, error))
         return false;
-    }
-    document->SetFilePath(QFileInfo(path).absoluteFilePath());
-    emit SignalDocumentRename(old, document->FilePath());
+    if (document->FilePath() != old)
+        emit SignalDocumentRename(old, document->FilePath());
     return true;
 }
 
@@ -795,18 +770,7 @@ bool MainBox::PrintTo(QPrinter* printer, int nFrom, int nTo)
 
 void MainBox::AskPrint()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QFileInfo(document->FilePath()).completeBaseName());
-    printer.setFromTo(1, view->PageCount());
-    QPrintDialog dialog(&printer, this);
-    dialog.setMinMax(1, view->PageCount());
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    const bool range = printer.printRange() == QPrinter::PageRange;
-    const int from = range ? printer.fromPage() - 1 : -1;
-    const int to = range ? printer.toPage() - 1 : -1;
-    if (!PrintTo(&printer, from, to))
-        ShowError(tr("Failed to Print"), tr("The document could not be sent to the printer."));
+    CDocumentFileActions::AskPrint(this, document, view->PageCount());
 }
 
 void MainBox::ShowProperties()
@@ -820,24 +784,9 @@ QString MainBox::ExtractAttachment(int nIndex)
 {
     if (!EnsureLoaded(true))
         return QString();
-    const QList<PdfAttachmentInfo> list = document->Attachments();
-    if (nIndex < 0 || nIndex >= list.size())
-        return QString();
-    const QByteArray bytes = document->AttachmentData(nIndex);
-    // Every extraction gets a folder of its own, so nothing is overwritten.
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/attachments/"
-        + QString::number(QDateTime::currentMSecsSinceEpoch(), 36)
-        + QString::number(QRandomGenerator::global()->generate() % 100000, 36);
-    const QString target = folder + "/" + SafeAttachmentName(list.at(nIndex).name);
-    if (bytes.isEmpty() && list.at(nIndex).size > 0) {
-        ShowError(tr("Failed to Open"), tr("The attachment could not be read from the document."));
-        return QString();
-    }
-    if (!MKBase::CFileUtils::WriteFileBytes(target, bytes)) {
-        ShowError(tr("Failed to Open"), tr("The attachment could not be saved."));
-        return QString();
-    }
-    emit SignalDocumentOpenAttachment(target);
+    const QString target = CDocumentFileActions::ExtractAttachment(this, *document, nIndex);
+    if (!target.isEmpty())
+        emit SignalDocumentOpenAttachment(target);
     return target;
 }
 

@@ -2,10 +2,10 @@
 
 #include <QBuffer>
 #include <QCryptographicHash>
-#include <QDir>
-#include <QFile>
 #include <QDataStream>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QSystemSemaphore>
 #include <QThread>
 
