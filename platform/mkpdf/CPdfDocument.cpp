@@ -37,40 +37,6 @@ void ConvertOutline(const QVector<Poppler::OutlineItem>& items, QVector<PdfOutli
     }
 }
 
-QString AnnotationType(Poppler::Annotation::SubType type)
-{
-    switch (type) {
-    case Poppler::Annotation::AText:
-        return QStringLiteral("Note");
-    case Poppler::Annotation::ALine:
-        return QStringLiteral("Line");
-    case Poppler::Annotation::AGeom:
-        return QStringLiteral("Shape");
-    case Poppler::Annotation::AHighlight:
-        return QStringLiteral("Highlight");
-    case Poppler::Annotation::AStamp:
-        return QStringLiteral("Stamp");
-    case Poppler::Annotation::AInk:
-        return QStringLiteral("Ink");
-    case Poppler::Annotation::ALink:
-        return QStringLiteral("Link");
-    case Poppler::Annotation::ACaret:
-        return QStringLiteral("Caret");
-    case Poppler::Annotation::AFileAttachment:
-        return QStringLiteral("Attachment");
-    case Poppler::Annotation::ASound:
-        return QStringLiteral("Sound");
-    case Poppler::Annotation::AMovie:
-        return QStringLiteral("Movie");
-    case Poppler::Annotation::AScreen:
-        return QStringLiteral("Screen");
-    case Poppler::Annotation::AWidget:
-        return QStringLiteral("Form field");
-    default:
-        return QStringLiteral("Annotation");
-    }
-}
-
 std::atomic<quint64> nextId {1};
 
 } // namespace
@@ -295,27 +261,6 @@ QVector<PdfOutlineNode> CPdfDocument::Outline() const
     QMutexLocker locker(&mutex);
     ConvertOutline(document->outline(), &nodes, 0);
     return nodes;
-}
-
-QList<PdfAnnotationInfo> CPdfDocument::Annotations() const
-{
-    QList<PdfAnnotationInfo> result;
-    for (int i = 0; i < pageCount; ++i) {
-        QMutexLocker locker(&mutex);
-        std::unique_ptr<Poppler::Page> page(document->page(i));
-        if (!page)
-            continue;
-        const QList<Poppler::Annotation*> annotations = page->annotations();
-        for (const Poppler::Annotation* annotation : annotations) {
-            // Links and form fields are part of the page, not comments.
-            const auto type = annotation->subType();
-            if (type == Poppler::Annotation::ALink || type == Poppler::Annotation::AWidget)
-                continue;
-            result.append({i, AnnotationType(type), annotation->author(), annotation->contents()});
-        }
-        qDeleteAll(annotations);
-    }
-    return result;
 }
 
 QList<PdfAttachmentInfo> CPdfDocument::Attachments() const

@@ -36,14 +36,6 @@ struct PdfOutlineNode
     QVector<PdfOutlineNode> children;
 };
 
-struct PdfAnnotationInfo
-{
-    int page = 0;
-    QString type;
-    QString author;
-    QString contents;
-};
-
 struct PdfAttachmentInfo
 {
     QString name;
@@ -107,7 +99,6 @@ public:
     QVector<QRectF> ImageAreas(int index) const;
     QList<PdfWord> PageWords(int index) const;
     QVector<PdfOutlineNode> Outline() const;
-    QList<PdfAnnotationInfo> Annotations() const;
     QList<PdfAttachmentInfo> Attachments() const;
     QByteArray AttachmentData(int index) const;
     PdfProperties Properties() const;
