@@ -13,6 +13,9 @@
 
 namespace {
 
+// Qt's key file of a semaphore (its lock and our wake-up one) starts so.
+const char* const kSemaphoreFilePrefix = "qipc_systemsem_";
+
 // One QString in data stream format, checked against the bytes that are
 // really there before anything is allocated.
 bool ReadString(QDataStream& stream, qint64 size, QString* text)
@@ -102,7 +105,7 @@ CSingleInstance::~CSingleInstance()
 bool CSingleInstance::TryCreate()
 {
     bool created = false;
-    for (int attempt = 0; attempt < kKeyAttempts && !created; ++attempt) {
+    for (int attempt = 0; attempt < kKeyAttempts; ++attempt) {
         created = segment.create(kSegmentSize, QSharedMemory::ReadWrite);
         if (created)
             break;
@@ -128,7 +131,7 @@ bool CSingleInstance::TryCreate()
         // another user or program (often one a crash left) can sit on ours.
         // It is never our instance: ours is always ours to open, at our size.
         RenewKeyFile(segment.nativeKey());
-        RenewKeyFile(KeyFilePath(QStringLiteral("qipc_systemsem_"), SegmentKey(key)));
+        RenewKeyFile(KeyFilePath(kSemaphoreFilePrefix, SegmentKey(key)));
     }
     if (!created)
         return false;
@@ -143,7 +146,7 @@ bool CSingleInstance::TryCreate()
     wake.reset(new QSystemSemaphore(SemaphoreKey(key), 0, QSystemSemaphore::Create));
     if (wake->error() == QSystemSemaphore::PermissionDenied) {
         wake.reset();
-        RenewKeyFile(KeyFilePath(QStringLiteral("qipc_systemsem_"), SemaphoreKey(key)));
+        RenewKeyFile(KeyFilePath(kSemaphoreFilePrefix, SemaphoreKey(key)));
         wake.reset(new QSystemSemaphore(SemaphoreKey(key), 0, QSystemSemaphore::Create));
     }
     running = false;
