@@ -1,7 +1,6 @@
 #include "CSessionKeeper.h"
 
 #include "CMainViewManager.h"
-#include "CPageView.h"
 #include "CRecoveryCopy.h"
 #include "CSessionStore.h"
 #include "MKApplication.h"
@@ -79,15 +78,12 @@ void CSessionKeeper::SlotSessionChanged()
             continue;
         for (QWidget* widget : window->Documents()) {
             auto* box = qobject_cast<MainBox*>(widget);
-            if (box)
-                connect(box, &MainBox::SignalDocumentLoaded, this, &CSessionKeeper::SlotSessionChanged,
-                        Qt::UniqueConnection);
-            if (!box || !box->PageView())
+            if (!box)
                 continue;
-            connect(box->PageView(), &CPageView::SignalCurrentPageChanged, this, &CSessionKeeper::SlotSessionChanged,
+            connect(box, &MainBox::SignalDocumentLoaded, this, &CSessionKeeper::SlotSessionChanged,
                     Qt::UniqueConnection);
-            connect(box->PageView(), &CPageView::SignalZoomChanged, this, &CSessionKeeper::SlotSessionChanged,
-                    Qt::UniqueConnection);
+            connect(box, &MainBox::SignalPageChanged, this, &CSessionKeeper::SlotSessionChanged, Qt::UniqueConnection);
+            connect(box, &MainBox::SignalZoomChanged, this, &CSessionKeeper::SlotSessionChanged, Qt::UniqueConnection);
         }
     }
     store->ScheduleSave();

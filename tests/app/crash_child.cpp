@@ -3,7 +3,7 @@
 // Usage: crash_child <condition> [bundle] [region]
 
 #include "app/CrashReport.h"
-#include "CRenderQueue.h"
+#include "CJobRunner.h"
 #include "LoggerObject.h"
 #include "MKApplication.h"
 #include "RvpdfVersion.h"
@@ -77,7 +77,7 @@ int Fail(const QByteArray& condition)
         std::printf("%lu\n", Recurse(0, nullptr));
     } else if (condition == "worker-stack-overflow") {
         // As deep recursion in a crafted document would on a render thread.
-        CRenderQueue::Run([]() { return Recurse(0, nullptr); }).waitForFinished();
+        CJobRunner::Run([]() { return Recurse(0, nullptr); }).waitForFinished();
     } else if (condition == "illegal") {
         __builtin_trap();
     } else if (condition == "bus") {

@@ -45,7 +45,7 @@ namespace {
 // What an edited document holds and what a reader finds in its file, as
 // lines a test compares.
 const char* const kKinds[]
-    = {"Highlight", "Underline", "StrikeOut", "Squiggly", "Note", "FreeText", "Ink", "Rectangle", "Ellipse", "Line", "Arrow", "Other"};
+    = {"Highlight", "Underline", "StrikeOut", "Squiggly", "Note", "FreeText", "Ink", "Rectangle", "Ellipse", "Line", "Arrow", "Eraser", "Other"};
 
 QString Pt(const QPointF& p)
 {

@@ -1,7 +1,9 @@
 #include "CDocumentSearch.h"
+#include "CJobRunner.h"
 #include "CFindBar.h"
 #include "CPageView.h"
 #include "CPdfDocument.h"
+#include "CSearchOverlay.h"
 #include "CSearchResultModel.h"
 #include "CSidePanel.h"
 #include "CTextCache.h"
@@ -304,10 +306,10 @@ void TestSearch::highlightsFollowTheView_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("mode");
     QTest::addColumn<double>("zoom");
-    QTest::newRow("continuous, fit width") << "target.pdf" << "single_scroll" << double(CPageView::kFitWidth);
+    QTest::newRow("continuous, fit width") << "target.pdf" << "single_scroll" << double(CViewOptions::kFitWidth);
     QTest::newRow("single page, 200%") << "target.pdf" << "single_view" << 200.0;
     QTest::newRow("two pages, 50%") << "target.pdf" << "two_scroll" << 50.0;
-    QTest::newRow("turned page, fit page") << "target90.pdf" << "two_view" << double(CPageView::kFitPage);
+    QTest::newRow("turned page, fit page") << "target90.pdf" << "two_view" << double(CViewOptions::kFitPage);
 }
 
 void TestSearch::highlightsFollowTheView()
@@ -320,8 +322,9 @@ void TestSearch::highlightsFollowTheView()
     box->OnMainMenuTrigger("find");
     box->FindBar()->Field()->setText("Target");
     box->FindBar()->FindNext();
-    CDocumentSearch* search = box->Search();
-    QTRY_VERIFY(search->CurrentMatchPainted());
+    auto* overlay = box->PageView()->findChild<CSearchOverlay*>();
+    QVERIFY(overlay);
+    QTRY_VERIFY(overlay->CurrentMatchPainted());
     // The current match is brought into view wherever the mode and zoom put it.
     QVERIFY(CurrentInView(box.data()));
 }
@@ -370,7 +373,8 @@ void TestSearch::resultsListGroupsByPage()
     box->FindBar()->FindNext();
     CDocumentSearch* search = box->Search();
     QTRY_VERIFY(Done(search));
-    CSearchResultModel* model = search->Model();
+    auto* model = search->findChild<CSearchResultModel*>();
+    QVERIFY(model);
     QStringList rows;
     for (int row = 0; row < model->rowCount(); ++row)
         rows << model->index(row).data().toString();
@@ -432,7 +436,7 @@ void TestSearch::replacedOrClosedMidway()
     search->Start("alpha", {}, 0);
     // Every page of the first search read, its results queued but not taken.
     if (inFlight) {
-        CDocumentSearch::Pool()->waitForDone();
+        CJobRunner::ThreadPool(CJobRunner::TextPool)->waitForDone();
     } else if (close) {
         QSignalSpy progress(search, &CDocumentSearch::SignalProgress);
         QVERIFY(progress.wait());
@@ -440,7 +444,7 @@ void TestSearch::replacedOrClosedMidway()
     QCOMPARE(search->GetState(), CDocumentSearch::Running);
     if (close) {
         box.reset();
-        CDocumentSearch::Pool()->waitForDone();
+        CJobRunner::ThreadPool(CJobRunner::TextPool)->waitForDone();
         QCoreApplication::processEvents();
         // Nothing read for the closed document stays behind.
         QCOMPARE(CTextCache::Instance().UsedBytes(), cached);
