@@ -109,8 +109,6 @@ class TestSearch : public QObject
 
 private slots:
     void initTestCase();
-    void foldsTextAsReadersExpect_data();
-    void foldsTextAsReadersExpect();
     void findsMatchesOnTheRightPages_data();
     void findsMatchesOnTheRightPages();
     void rectanglesSitOnTheText_data();
@@ -160,49 +158,6 @@ void TestSearch::initTestCase()
     QVERIFY(WritePages(longDoc, many));
     QVERIFY(WritePages(dir + "/scanned.pdf", {{}, {}}));
     QVERIFY(TestPdf::WriteBytes(dir + "/damaged.pdf", DamagedPdf()));
-}
-
-void TestSearch::foldsTextAsReadersExpect_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("query");
-    QTest::addColumn<int>("options");
-    QTest::addColumn<QString>("found"); // start:length of each match
-    const int exact = CTextMatcher::MatchCase;
-    const int whole = CTextMatcher::WholeWords;
-    QTest::newRow("case ignored") << "Find FIND find" << "find" << 0 << "0:4 5:4 10:4";
-    QTest::newRow("case matched") << "Find FIND find" << "find" << exact << "10:4";
-    QTest::newRow("accents ignored") << QString::fromUtf8("résumé resume") << "RESUME" << 0 << "0:6 7:6";
-    QTest::newRow("accents kept with case") << QString::fromUtf8("résumé resume") << "resume" << exact << "7:6";
-    QTest::newRow("decomposed accent is one letter") << QString::fromUtf8("cafe\u0301 cafe") << QString::fromUtf8("café") << exact << "0:5";
-    QTest::newRow("bare letter is not the accented one") << QString::fromUtf8("cafe\u0301") << "cafe" << exact << "";
-    QTest::newRow("ligature in a word") << QString::fromUtf8("o\uFB03ce") << "office" << exact << "0:4";
-    QTest::newRow("part of a ligature") << QString::fromUtf8("\uFB03") << "fi" << 0 << "0:1";
-    QTest::newRow("full-width letters") << QString::fromUtf8("ＡＢＣ") << "abc" << 0 << "0:3";
-    QTest::newRow("radical forms of ideographs") << QString::fromUtf8("\u2F47本") << QString::fromUtf8("日本") << exact << "0:2";
-    QTest::newRow("arabic presentation forms") << QString::fromUtf8("\uFEE3\uFEAE\uFEA3\uFE92\uFE8E") << QString::fromUtf8("مرحبا") << exact << "0:5";
-    QTest::newRow("hyphen at a line end") << "docu-\nment docu- ment" << "document" << 0 << "0:10";
-    QTest::newRow("soft hyphen") << QString::fromUtf8("hy\u00ADphen") << "hyphen" << 0 << "0:7";
-    QTest::newRow("white space runs") << "two  \n words" << "two words" << 0 << "0:12";
-    QTest::newRow("line break inside japanese") << QString::fromUtf8("日本\n語") << QString::fromUtf8("日本語") << 0 << "0:4";
-    QTest::newRow("whole words") << "pass password pass_ pass" << "pass" << whole << "0:4 20:4";
-    QTest::newRow("whole words in chinese") << QString::fromUtf8("我们的文件") << QString::fromUtf8("文件") << whole << "3:2";
-    QTest::newRow("hangul syllables stay whole") << QString::fromUtf8("각 가") << QString::fromUtf8("가") << 0 << "2:1";
-    QTest::newRow("kana voicing counts") << QString::fromUtf8("がか") << QString::fromUtf8("か") << 0 << "1:1";
-    QTest::newRow("outside the basic plane") << QString::fromUtf8("a 𝐀b 𝐀") << QString::fromUtf8("𝐀") << exact << "2:2 6:2";
-    QTest::newRow("nothing to find") << "text" << "  \n " << 0 << "";
-}
-
-void TestSearch::foldsTextAsReadersExpect()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, query);
-    QFETCH(int, options);
-    QFETCH(QString, found);
-    QStringList spans;
-    for (const PdfTextMatch& match : CTextMatcher(query, CTextMatcher::Options(options)).FindAll(text))
-        spans << QStringLiteral("%1:%2").arg(match.start).arg(match.length);
-    QCOMPARE(spans.join(' '), found);
 }
 
 void TestSearch::findsMatchesOnTheRightPages_data()
