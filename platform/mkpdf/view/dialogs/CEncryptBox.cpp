@@ -72,29 +72,18 @@ CEncryptBox::CEncryptBox(const QString& fileName, bool bEncrypted, QWidget* pare
     layout->addWidget(error);
     layout->addSpacing(8);
 
-    auto* row = new QHBoxLayout;
+    QPushButton* save = AddButtonRow(layout, tr("Save"), tr("Cancel"));
+    auto* saveNew = new QPushButton(tr("Save as New File..."), contentWidget());
+    saveNew->setObjectName("button_save_new");
+    saveNew->setMinimumSize(80, 30);
+    ButtonRow()->insertWidget(ButtonRow()->count() - 1, saveNew);
     if (bEncrypted) {
         auto* remove = new QPushButton(tr("Remove Protection"), contentWidget());
         remove->setObjectName("button_remove");
         remove->setMinimumSize(80, 30);
         connect(remove, &QPushButton::clicked, this, [this]() { done(RemoveProtection); });
-        row->addWidget(remove);
+        ButtonRow()->insertWidget(0, remove);
     }
-    row->addStretch(1);
-    auto* cancel = new QPushButton(tr("Cancel"), contentWidget());
-    cancel->setObjectName("button_cancel");
-    auto* saveNew = new QPushButton(tr("Save as New File..."), contentWidget());
-    saveNew->setObjectName("button_save_new");
-    auto* save = new QPushButton(tr("Save"), contentWidget());
-    save->setObjectName("button_ok");
-    save->setProperty("confirm", true);
-    save->setDefault(true);
-    for (QPushButton* button : {cancel, saveNew, save}) {
-        button->setMinimumSize(80, 30);
-        row->addWidget(button);
-    }
-    layout->addLayout(row);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(saveNew, &QPushButton::clicked, this, [this]() { Confirm(SaveNew); });
     connect(save, &QPushButton::clicked, this, [this]() { Confirm(SaveOver); });
     connect(openEdit, &QLineEdit::textChanged, this, &CEncryptBox::UpdateStrength);

@@ -32,21 +32,7 @@ CGotoPageBox::CGotoPageBox(int nCurrent, int nCount, QWidget* parent)
     row->addWidget(total);
     layout->addLayout(row);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    auto* cancel = new QPushButton(tr("Cancel"), contentWidget());
-    cancel->setObjectName("button_cancel");
-    cancel->setProperty("confirm", false);
-    auto* ok = new QPushButton(tr("Go"), contentWidget());
-    ok->setObjectName("button_ok");
-    ok->setProperty("confirm", true);
-    ok->setDefault(true);
-    for (QPushButton* button : {cancel, ok}) {
-        button->setMinimumSize(80, 30);
-        buttons->addWidget(button);
-    }
-    layout->addLayout(buttons);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    QPushButton* ok = AddButtonRow(layout, tr("Go"), tr("Cancel"));
     auto confirm = [this]() {
         if (Page() >= 0)
             done(1);

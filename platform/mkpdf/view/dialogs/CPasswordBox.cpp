@@ -3,7 +3,6 @@
 #include "QWKDialogBar.h"
 
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -33,21 +32,7 @@ CPasswordBox::CPasswordBox(const QString& fileName, bool bRetry, QWidget* parent
     layout->addWidget(error);
     layout->addSpacing(8);
 
-    auto* row = new QHBoxLayout;
-    row->addStretch(1);
-    auto* cancel = new QPushButton(tr("Cancel"), contentWidget());
-    cancel->setObjectName("button_cancel");
-    cancel->setProperty("confirm", false);
-    auto* ok = new QPushButton(tr("Open"), contentWidget());
-    ok->setObjectName("button_ok");
-    ok->setProperty("confirm", true);
-    ok->setDefault(true);
-    for (QPushButton* button : {cancel, ok}) {
-        button->setMinimumSize(80, 30);
-        row->addWidget(button);
-    }
-    layout->addLayout(row);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    QPushButton* ok = AddButtonRow(layout, tr("Open"), tr("Cancel"));
     connect(ok, &QPushButton::clicked, this, [this]() { done(1); });
     passwordEdit->setFocus();
 }

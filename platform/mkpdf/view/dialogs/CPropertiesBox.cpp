@@ -5,7 +5,6 @@
 
 #include <QFileInfo>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
@@ -63,13 +62,6 @@ CPropertiesBox::CPropertiesBox(const QString& path, const PdfProperties& p, QWid
         form->addRow(label, value);
     }
     layout->addLayout(form);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    auto* ok = new QPushButton(tr("OK"), contentWidget());
-    ok->setObjectName("button_ok");
-    ok->setProperty("confirm", true);
-    ok->setMinimumSize(80, 30);
-    buttons->addWidget(ok);
-    layout->addLayout(buttons);
+    QPushButton* ok = AddButtonRow(layout, tr("OK"), QString());
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }

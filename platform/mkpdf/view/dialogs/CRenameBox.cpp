@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -36,21 +35,7 @@ CRenameBox::CRenameBox(QWidget* parent)
     layout->addWidget(errorLabel);
     layout->addSpacing(8);
 
-    auto* row = new QHBoxLayout;
-    row->addStretch(1);
-    auto* cancel = new QPushButton(tr("Cancel"), contentWidget());
-    cancel->setObjectName("button_cancel");
-    cancel->setProperty("confirm", false);
-    auto* ok = new QPushButton(tr("OK"), contentWidget());
-    ok->setObjectName("button_ok");
-    ok->setProperty("confirm", true);
-    ok->setDefault(true);
-    for (QPushButton* button : {cancel, ok}) {
-        button->setMinimumSize(80, 30);
-        row->addWidget(button);
-    }
-    layout->addLayout(row);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    QPushButton* ok = AddButtonRow(layout, tr("OK"), tr("Cancel"));
     connect(ok, &QPushButton::clicked, this, &CRenameBox::SlotConfirm);
     connect(nameEdit, &QLineEdit::returnPressed, this, &CRenameBox::SlotConfirm);
     connect(nameEdit, &QLineEdit::textEdited, errorLabel, &QWidget::hide);

@@ -30,21 +30,7 @@ CSplitBox::CSplitBox(int nPageCount, QWidget* parent)
     summary->setObjectName("label_message");
     layout->addWidget(summary);
     layout->addSpacing(8);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    auto* cancel = new QPushButton(tr("Cancel"), contentWidget());
-    cancel->setObjectName("button_cancel");
-    cancel->setProperty("confirm", false);
-    auto* ok = new QPushButton(tr("Split"), contentWidget());
-    ok->setObjectName("button_ok");
-    ok->setProperty("confirm", true);
-    ok->setDefault(true);
-    for (QPushButton* button : {cancel, ok}) {
-        button->setMinimumSize(80, 30);
-        buttons->addWidget(button);
-    }
-    layout->addLayout(buttons);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    QPushButton* ok = AddButtonRow(layout, tr("Split"), tr("Cancel"));
     connect(ok, &QPushButton::clicked, this, [this]() { done(1); });
     connect(spin, QOverload<int>::of(&QSpinBox::valueChanged), this, &CSplitBox::UpdateSummary);
     UpdateSummary();
