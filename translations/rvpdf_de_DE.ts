@@ -1550,6 +1550,30 @@
         <source>Comment</source>
         <translation>Kommentieren</translation>
     </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Nach links drehen</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Nach rechts drehen</translation>
+    </message>
+    <message>
+        <source>Presentation</source>
+        <translation>Präsentation</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Leave Read Mode</source>
+        <translation>Lesemodus beenden</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>

@@ -1550,6 +1550,30 @@
         <source>Comment</source>
         <translation>Comment</translation>
     </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Rotate Left</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Rotate Right</translation>
+    </message>
+    <message>
+        <source>Presentation</source>
+        <translation>Presentation</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>Leave Read Mode</source>
+        <translation>Leave Read Mode</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>

@@ -1550,6 +1550,30 @@
         <source>Comment</source>
         <translation>Comentar</translation>
     </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Girar a la izquierda</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Girar a la derecha</translation>
+    </message>
+    <message>
+        <source>Presentation</source>
+        <translation>Presentación</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Adelante</translation>
+    </message>
+    <message>
+        <source>Leave Read Mode</source>
+        <translation>Salir del modo de lectura</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>

@@ -1550,6 +1550,30 @@
         <source>Comment</source>
         <translation>Commenter</translation>
     </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Faire pivoter à gauche</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Faire pivoter à droite</translation>
+    </message>
+    <message>
+        <source>Presentation</source>
+        <translation>Présentation</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Leave Read Mode</source>
+        <translation>Quitter le mode lecture</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>

@@ -1550,6 +1550,30 @@
         <source>Comment</source>
         <translation>Commenta</translation>
     </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Ruota a sinistra</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Ruota a destra</translation>
+    </message>
+    <message>
+        <source>Presentation</source>
+        <translation>Presentazione</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Avanti</translation>
+    </message>
+    <message>
+        <source>Leave Read Mode</source>
+        <translation>Esci dalla modalità lettura</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>

@@ -1550,6 +1550,30 @@
         <source>Comment</source>
         <translation>コメント</translation>
     </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>左に回転</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>右に回転</translation>
+    </message>
+    <message>
+        <source>Presentation</source>
+        <translation>プレゼンテーション</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>進む</translation>
+    </message>
+    <message>
+        <source>Leave Read Mode</source>
+        <translation>閲覧モードを終了</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>

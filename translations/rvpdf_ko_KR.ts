@@ -1550,6 +1550,30 @@
         <source>Comment</source>
         <translation>주석</translation>
     </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>왼쪽으로 회전</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>오른쪽으로 회전</translation>
+    </message>
+    <message>
+        <source>Presentation</source>
+        <translation>프레젠테이션</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>뒤로</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>앞으로</translation>
+    </message>
+    <message>
+        <source>Leave Read Mode</source>
+        <translation>읽기 모드 종료</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>

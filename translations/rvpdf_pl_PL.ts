@@ -1550,6 +1550,30 @@
         <source>Comment</source>
         <translation>Komentarz</translation>
     </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Obróć w lewo</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Obróć w prawo</translation>
+    </message>
+    <message>
+        <source>Presentation</source>
+        <translation>Prezentacja</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Dalej</translation>
+    </message>
+    <message>
+        <source>Leave Read Mode</source>
+        <translation>Zakończ tryb czytania</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>

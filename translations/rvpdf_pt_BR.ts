@@ -1550,6 +1550,30 @@
         <source>Comment</source>
         <translation>Comentar</translation>
     </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Girar para a esquerda</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Girar para a direita</translation>
+    </message>
+    <message>
+        <source>Presentation</source>
+        <translation>Apresentação</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Avançar</translation>
+    </message>
+    <message>
+        <source>Leave Read Mode</source>
+        <translation>Sair do modo de leitura</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>

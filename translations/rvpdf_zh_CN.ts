@@ -1550,6 +1550,30 @@
         <source>Comment</source>
         <translation>注释</translation>
     </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>向左旋转</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>向右旋转</translation>
+    </message>
+    <message>
+        <source>Presentation</source>
+        <translation>演示</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>后退</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>前进</translation>
+    </message>
+    <message>
+        <source>Leave Read Mode</source>
+        <translation>退出阅读模式</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>

@@ -1550,6 +1550,30 @@
         <source>Comment</source>
         <translation>註解</translation>
     </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>向左旋轉</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>向右旋轉</translation>
+    </message>
+    <message>
+        <source>Presentation</source>
+        <translation>簡報</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>上一步</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>下一步</translation>
+    </message>
+    <message>
+        <source>Leave Read Mode</source>
+        <translation>離開閱讀模式</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>

@@ -4,6 +4,7 @@
 #include "CAnnotationStore.h"
 #include "CCommentController.h"
 #include "CCommentToolBar.h"
+#include "CDocumentCommands.h"
 #include "CDocumentFileActions.h"
 #include "CDocumentPrefetch.h"
 #include "CDocumentSaver.h"
@@ -147,6 +148,8 @@ void MainBox::Start(const QVariantMap& options)
         return held ? annotations->Writer() : CSavePipeline::ChangesWriter();
     });
     saver = new CDocumentSaver(session, this);
+    for (auto change : {&QUndoStack::canUndoChanged, &QUndoStack::canRedoChanged})
+        connect(session->UndoStack(), change, this, &MainBox::SignalEditStateChanged);
     BuildDocumentWidgets();
 
     // The recent list's picture of the document is made at once, in the
@@ -493,73 +496,11 @@ void MainBox::UpdatePageNumber(int nPage)
     panel->SetCurrentDocumentPage(nPage);
 }
 
-const QHash<QString, void (*)(MainBox*)>& MainBox::MenuKeys()
-{
-    // Keys of the window's menus that act on the document; any other key
-    // has nothing to act on here and is ignored.
-    static const QHash<QString, void (*)(MainBox*)> keys = {
-        {"save", [](MainBox* box) { box->saver->Save(); }},
-        {"save_as", [](MainBox* box) { box->saver->AskSaveAs(); }},
-        {"protect", [](MainBox* box) { box->saver->AskProtect(); }},
-        {"show_in_finder",
-         [](MainBox* box) { MKBase::CFileUtils::OpenFolderAndSelectFile(box->GetDocumentFilePath()); }},
-        {"rename", [](MainBox* box) { box->AskRename(); }},
-        {"doc_property", [](MainBox* box) { box->ShowProperties(); }},
-        {"print", [](MainBox* box) { box->AskPrint(); }},
-        {"undo", [](MainBox* box) { box->session->UndoStack()->undo(); }},
-        {"redo", [](MainBox* box) { box->session->UndoStack()->redo(); }},
-        {"delete",
-         [](MainBox* box) {
-             if (box->IsOrganizing())
-                 box->organizer->DeleteSelection();
-             else if (box->comments->Layer())
-                 box->comments->Layer()->DeleteSelected();
-         }},
-        {"comment", [](MainBox* box) { box->comments->Toggle(); }},
-        {"copy", [](MainBox* box) { box->view->CopySelection(); }},
-        {"select_all",
-         [](MainBox* box) {
-             if (box->IsOrganizing())
-                 box->organizer->View()->SelectAll();
-             else
-                 box->view->SelectAllText();
-         }},
-        {"organize_pages",
-         [](MainBox* box) { box->IsOrganizing() ? void(box->CloseOrganizer()) : box->ShowOrganizer(); }},
-        {"single_view", [](MainBox* box) { box->view->SetDisplayMode(CPageView::SinglePage); }},
-        {"single_scroll", [](MainBox* box) { box->view->SetDisplayMode(CPageView::SingleScroll); }},
-        {"two_view", [](MainBox* box) { box->view->SetDisplayMode(CPageView::TwoPage); }},
-        {"two_scroll", [](MainBox* box) { box->view->SetDisplayMode(CPageView::TwoScroll); }},
-        {"thumbnail", [](MainBox* box) { box->TogglePanel(CSidePanel::Thumbnails); }},
-        {"bookmark", [](MainBox* box) { box->TogglePanel(CSidePanel::Bookmarks); }},
-        {"annotation", [](MainBox* box) { box->TogglePanel(CSidePanel::Annotations); }},
-        {"attachment", [](MainBox* box) { box->TogglePanel(CSidePanel::Attachments); }},
-        {"zoom_in", [](MainBox* box) { box->view->ZoomIn(); }},
-        {"zoom_out", [](MainBox* box) { box->view->ZoomOut(); }},
-        {"fit_actual", [](MainBox* box) { box->view->SetZoom(CPageView::kActualSize); }},
-        {"fit_page", [](MainBox* box) { box->view->SetZoom(CPageView::kFitPage); }},
-        {"fit_width", [](MainBox* box) { box->view->SetZoom(CPageView::kFitWidth); }},
-        {"fit_height", [](MainBox* box) { box->view->SetZoom(CPageView::kFitHeight); }},
-        {"full_screen", [](MainBox* box) { box->EnterReadMode(); }},
-        {"exit_full_screen", [](MainBox* box) { box->LeaveReadMode(); }},
-        {"first_page", [](MainBox* box) { box->view->GoToPage(0); }},
-        {"last_page", [](MainBox* box) { box->view->GoToPage(box->view->PageCount() - 1); }},
-        {"pre_page", [](MainBox* box) { box->view->GoToPage(box->view->CurrentPage() - 1); }},
-        {"next_page", [](MainBox* box) { box->view->GoToPage(box->view->CurrentPage() + 1); }},
-        {"up", [](MainBox* box) { box->view->ScrollLines(-1); }},
-        {"down", [](MainBox* box) { box->view->ScrollLines(1); }},
-        {"goto", [](MainBox* box) { box->AskGoToPage(); }},
-        {"find", [](MainBox* box) { box->findBar->Open(); }},
-    };
-    return keys;
-}
-
 void MainBox::OnMainMenuTrigger(const QVariant& action)
 {
     if (!EnsureLoaded(true))
         return;
-    if (auto handler = MenuKeys().value(action.toString()))
-        handler(this);
+    CDocumentCommands::Run(this, action.toString());
 }
 
 bool MainBox::IsOrganizing() const
@@ -670,6 +611,16 @@ bool MainBox::isTempDoc() const
 bool MainBox::IsDirty() const
 {
     return session && session->IsDirty();
+}
+
+bool MainBox::CanUndo() const
+{
+    return session && session->UndoStack()->canUndo();
+}
+
+bool MainBox::CanRedo() const
+{
+    return session && session->UndoStack()->canRedo();
 }
 
 bool MainBox::WriteRecoveryCopy()
@@ -804,6 +755,7 @@ void MainBox::EnterReadMode()
     if (top != this)
         top->showFullScreen();
     view->setFocus();
+    emit SignalEditStateChanged();
 }
 
 void MainBox::LeaveReadMode()
@@ -817,16 +769,13 @@ void MainBox::LeaveReadMode()
     QWidget* top = window();
     if (top != this && top->isFullScreen() && !(stateBeforeReadMode & Qt::WindowFullScreen))
         top->setWindowState(stateBeforeReadMode);
+    emit SignalEditStateChanged();
 }
 
 void MainBox::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape && readMode) {
         LeaveReadMode();
-        return;
-    }
-    if (event->key() == Qt::Key_L && event->modifiers() == Qt::ControlModifier) {
-        readMode ? LeaveReadMode() : EnterReadMode();
         return;
     }
     if (findBar->HandleKey(event))

@@ -98,6 +98,9 @@ public:
     bool IsFullScreenReadModeEnable() const;
 
     bool IsDirty() const;
+    // Whether Undo and Redo have anything to act on.
+    bool CanUndo() const;
+    bool CanRedo() const;
     // Unsaved changes are kept in a recovery copy every
     // CRecoveryCopy::kIntervalMs; this writes one now. False when there is
     // nothing to keep or it could not be written.
@@ -147,6 +150,8 @@ signals:
     void SignalClickedFile(const QPoint& pos);
     // A document opened with "deferred" has read its file.
     void SignalDocumentLoaded();
+    // Undo, Redo or the read mode changed: what the menus offer changed.
+    void SignalEditStateChanged();
     // What the page view shows, for whoever keeps the reading position.
     void SignalPageChanged(int nPage);
     void SignalZoomChanged(double dPercent);
@@ -159,8 +164,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    friend class CDocumentCommands;
     MainBox(std::shared_ptr<CPdfDocument> document, const QVariantMap& options, QWidget* parent);
-    static const QHash<QString, void (*)(MainBox*)>& MenuKeys();
     // Reads path, asking for a password when it needs one; null on failure,
     // with the reason in *result.
     static std::shared_ptr<CPdfDocument> LoadOrAsk(const QString& path, QWidget* parent, int* result);
