@@ -287,9 +287,7 @@ void MainView::SlotGetCurrentTabInfo(QVariantMap& info)
     info["tabCount"] = tabBar->GetItemCount();
     info["is_temp"] = box->isTempDoc();
     info["module_index"] = box->GetModuleIndex();
-    info["can_undo"] = box->CanUndo();
-    info["can_redo"] = box->CanRedo();
-    info["read_mode"] = box->IsFullScreenReadModeEnable();
+    info.insert(box->GetMenuState());
     info["display_mode"] = box->GetDisplayOption().value(OpenKey::kDisplayMode, -1);
 }
 

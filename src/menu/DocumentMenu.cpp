@@ -594,6 +594,8 @@ void DocumentMenu::SlotGoMenuAboutToShow()
 {
     const QVariantMap info = CurrentTabInfo();
     goMenu->setEnabled(!info.isEmpty() && info.value("module_index").toInt() != 2);
+    goActions.value("go_back")->setEnabled(info.value("can_go_back").toBool());
+    goActions.value("go_forward")->setEnabled(info.value("can_go_forward").toBool());
 }
 
 void DocumentMenu::SlotTabMenuAboutToShow()

@@ -6,6 +6,7 @@
 #include "CEditSession.h"
 #include "CFileUtils.h"
 #include "CFindBar.h"
+#include "CLinkActions.h"
 #include "COrganizerBox.h"
 #include "COrganizerView.h"
 #include "CPageView.h"
@@ -82,6 +83,8 @@ const QHash<QString, CDocumentCommands::Command>& CDocumentCommands::Table()
         {"up", [](MainBox* box) { box->view->ScrollLines(-1); }},
         {"down", [](MainBox* box) { box->view->ScrollLines(1); }},
         {"goto", [](MainBox* box) { box->AskGoToPage(); }},
+        {"go_back", [](MainBox* box) { box->links->Back(); }},
+        {"go_forward", [](MainBox* box) { box->links->Forward(); }},
         {"find", [](MainBox* box) { box->findBar->Open(); }},
     };
     return keys;

@@ -18,6 +18,8 @@
 #include "CFormController.h"
 #include "CGotoPageBox.h"
 #include "CJobRunner.h"
+#include "CLinkActions.h"
+#include "CLinkLayer.h"
 #include "CMessageDialog.h"
 #include "COrganizerBox.h"
 #include "COrganizerView.h"
@@ -148,6 +150,7 @@ void MainBox::Start(const QVariantMap& options)
         return held ? annotations->Writer() : CSavePipeline::ChangesWriter();
     });
     saver = new CDocumentSaver(session, this);
+    links = new CLinkActions(this);
     for (auto change : {&QUndoStack::canUndoChanged, &QUndoStack::canRedoChanged})
         connect(session->UndoStack(), change, this, &MainBox::SignalEditStateChanged);
     BuildDocumentWidgets();
@@ -223,11 +226,14 @@ void MainBox::BuildDocumentWidgets()
     connect(view, &CPageView::SignalZoomChanged, this, &MainBox::SignalZoomChanged);
     connect(view, &CPageView::SignalFirstPagePainted, this, &MainBox::SignalFirstPagePainted);
     connect(annotations, &CAnnotationStore::SignalPageChanged, view, &CPageView::InvalidatePage);
-    // The form layer first: the comment tools, when on, see the mouse first.
+    // Links first, then the form layer: the comment tools, when on, see the
+    // mouse first, and a field over a link takes its click.
+    linkLayer = new CLinkLayer(document, view, this);
+    connect(linkLayer, &CLinkLayer::SignalLinkActivated, links, &CLinkActions::Follow);
     forms->Attach(document, session->UndoStack(), view);
     comments->Attach(annotations, session->UndoStack(), view);
     toolBar->SetCommentEnabled(annotations->CanAnnotate());
-    connect(panel, &CSidePanel::SignalGoToPage, view, &CPageView::GoToPage);
+    connect(panel, &CSidePanel::SignalGoToPage, links, [this](int nPage) { links->JumpTo(nPage); });
     connect(panel, &CSidePanel::SignalAnnotationClicked, comments, &CCommentController::GoTo);
     connect(panel, &CSidePanel::SignalOpenAttachment, this, [this](int nIndex) { ExtractAttachment(nIndex); });
     connect(findBar, &CFindBar::SignalShowResults, this, [this]() {
@@ -265,6 +271,7 @@ void MainBox::ReplaceDocument(std::shared_ptr<CPdfDocument> written)
     delete findBar;
     delete search;
     delete panel;
+    delete linkLayer;
     delete view;
     delete annotations;
     annotations = nullptr;
@@ -613,14 +620,15 @@ bool MainBox::IsDirty() const
     return session && session->IsDirty();
 }
 
-bool MainBox::CanUndo() const
+QVariantMap MainBox::GetMenuState() const
 {
-    return session && session->UndoStack()->canUndo();
-}
-
-bool MainBox::CanRedo() const
-{
-    return session && session->UndoStack()->canRedo();
+    if (!session)
+        return {};
+    return {{"can_undo", session->UndoStack()->canUndo()},
+            {"can_redo", session->UndoStack()->canRedo()},
+            {"can_go_back", links->History().CanGoBack()},
+            {"can_go_forward", links->History().CanGoForward()},
+            {"read_mode", readMode}};
 }
 
 bool MainBox::WriteRecoveryCopy()
@@ -708,7 +716,7 @@ void MainBox::AskGoToPage()
     CGotoPageBox box(view->CurrentPage(), view->PageCount(), this);
     box.ShowMask(window(), false);
     if (box.exec() == 1 && box.Page() >= 0)
-        view->GoToPage(box.Page());
+        links->JumpTo(box.Page());
 }
 
 bool MainBox::PrintTo(QPrinter* printer, int nFrom, int nTo)

@@ -8,6 +8,8 @@
 #include <memory>
 
 class CAnnotationStore;
+class CLinkActions;
+class CLinkLayer;
 class CCommentController;
 class CFormController;
 class CDocumentSaver;
@@ -98,9 +100,9 @@ public:
     bool IsFullScreenReadModeEnable() const;
 
     bool IsDirty() const;
-    // Whether Undo and Redo have anything to act on.
-    bool CanUndo() const;
-    bool CanRedo() const;
+    // What the menus offer for this document: "can_undo", "can_redo",
+    // "can_go_back", "can_go_forward", "read_mode".
+    QVariantMap GetMenuState() const;
     // Unsaved changes are kept in a recovery copy every
     // CRecoveryCopy::kIntervalMs; this writes one now. False when there is
     // nothing to keep or it could not be written.
@@ -150,7 +152,8 @@ signals:
     void SignalClickedFile(const QPoint& pos);
     // A document opened with "deferred" has read its file.
     void SignalDocumentLoaded();
-    // Undo, Redo or the read mode changed: what the menus offer changed.
+    // Undo, Redo, the page history or the read mode changed: what the menus
+    // offer changed.
     void SignalEditStateChanged();
     // What the page view shows, for whoever keeps the reading position.
     void SignalPageChanged(int nPage);
@@ -196,6 +199,8 @@ private:
     QVariantMap deferredRequest;
     CEditSession* session = nullptr;
     CDocumentSaver* saver = nullptr;
+    CLinkActions* links = nullptr;
+    CLinkLayer* linkLayer = nullptr;
     CAnnotationStore* annotations = nullptr;
     CCommentController* comments = nullptr;
     CFormController* forms = nullptr;

@@ -218,6 +218,96 @@ QList<PdfWord> CPdfDocument::PageWords(int index) const
     return words;
 }
 
+namespace {
+
+// Viewer commands a link may ask for, as the window's menu keys.
+QString CommandKey(Poppler::LinkAction::ActionType type)
+{
+    switch (type) {
+    case Poppler::LinkAction::PageFirst:
+        return QStringLiteral("first_page");
+    case Poppler::LinkAction::PagePrev:
+        return QStringLiteral("pre_page");
+    case Poppler::LinkAction::PageNext:
+        return QStringLiteral("next_page");
+    case Poppler::LinkAction::PageLast:
+        return QStringLiteral("last_page");
+    case Poppler::LinkAction::HistoryBack:
+        return QStringLiteral("go_back");
+    case Poppler::LinkAction::HistoryForward:
+        return QStringLiteral("go_forward");
+    case Poppler::LinkAction::GoToPage:
+        return QStringLiteral("goto");
+    case Poppler::LinkAction::Find:
+        return QStringLiteral("find");
+    case Poppler::LinkAction::Presentation:
+        return QStringLiteral("presentation");
+    case Poppler::LinkAction::Print:
+        return QStringLiteral("print");
+    default:
+        return QString();
+    }
+}
+
+} // namespace
+
+QVector<PdfLink> CPdfDocument::PageLinks(int index) const
+{
+    QVector<PdfLink> links;
+    if (index < 0 || index >= pageCount)
+        return links;
+    QMutexLocker locker(&mutex);
+    std::unique_ptr<Poppler::Page> page(document->page(index));
+    if (!page)
+        return links;
+    const QSizeF size = page->pageSizeF();
+    for (Poppler::Link* link : page->links()) {
+        std::unique_ptr<Poppler::Link> owned(link);
+        const QRectF area = link->linkArea().normalized();
+        PdfLink out;
+        out.area = QRectF(area.x() * size.width(), area.y() * size.height(), area.width() * size.width(),
+                          area.height() * size.height());
+        switch (link->linkType()) {
+        case Poppler::Link::Goto: {
+            const auto* go = static_cast<const Poppler::LinkGoto*>(link);
+            const Poppler::LinkDestination target = go->destination();
+            out.page = target.pageNumber() - 1;
+            if (target.isChangeTop())
+                out.top = qBound(0.0, target.top(), 1.0);
+            if (go->isExternal()) {
+                out.kind = PdfLink::File;
+                out.target = go->fileName();
+            } else if (out.page < 0 || out.page >= pageCount) {
+                continue; // a destination the file does not hold
+            }
+            break;
+        }
+        case Poppler::Link::Browse:
+            out.kind = PdfLink::Uri;
+            out.target = static_cast<const Poppler::LinkBrowse*>(link)->url();
+            break;
+        case Poppler::Link::Execute:
+            out.kind = PdfLink::Launch;
+            out.target = static_cast<const Poppler::LinkExecute*>(link)->fileName();
+            break;
+        case Poppler::Link::JavaScript:
+            out.kind = PdfLink::Script;
+            break;
+        case Poppler::Link::Action:
+            out.kind = PdfLink::Command;
+            out.target = CommandKey(static_cast<const Poppler::LinkAction*>(link)->actionType());
+            if (out.target.isEmpty())
+                continue;
+            break;
+        default:
+            continue;
+        }
+        if (out.area.isValid())
+            links.append(out);
+    }
+    return links;
+}
+
 bool CPdfDocument::IsUnchangedOnDisk() const
 {
     const QFileInfo info(FilePath());

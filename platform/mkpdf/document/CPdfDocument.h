@@ -29,6 +29,26 @@ struct PdfWord
     bool lineEnd = false;
 };
 
+// A link of a page: where it sits (page points, top left origin, the page's
+// turn applied) and where it leads. Programs and scripts are read so that
+// they can be named, never to be run.
+struct PdfLink
+{
+    enum Kind {
+        GoTo,    // a page of this document
+        Uri,     // an address for the desktop to open
+        File,    // another file, target as written (relative to the document)
+        Command, // a viewer command, target the menu key ("next_page", "go_back", ...)
+        Launch,  // runs a program: never followed
+        Script,  // runs a script: never followed
+    };
+    QRectF area;
+    Kind kind = GoTo;
+    int page = -1;   // GoTo, and File when it names a page
+    double top = -1; // GoTo: the target's top as a fraction of the page's height, or -1
+    QString target;
+};
+
 struct PdfOutlineNode
 {
     QString title;
@@ -98,6 +118,7 @@ public:
     // read once per page and kept.
     QVector<QRectF> ImageAreas(int index) const;
     QList<PdfWord> PageWords(int index) const;
+    QVector<PdfLink> PageLinks(int index) const;
     QVector<PdfOutlineNode> Outline() const;
     QList<PdfAttachmentInfo> Attachments() const;
     QByteArray AttachmentData(int index) const;

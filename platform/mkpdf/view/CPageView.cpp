@@ -137,6 +137,22 @@ void CPageView::GoToPage(int nPage)
     ScrollToPage(nPage, 0.0);
 }
 
+QPair<int, double> CPageView::Position() const
+{
+    if (!laidOut || currentPage >= pageGeometry.size() || pageGeometry[currentPage].isEmpty())
+        return {currentPage, 0.0};
+    const QRect r = pageGeometry[currentPage];
+    const double fraction = double(-ContentOrigin().y() - r.top()) / qMax(1, r.height());
+    return {currentPage, qBound(0.0, fraction, 1.0)};
+}
+
+void CPageView::GoToPosition(int nPage, double dFraction)
+{
+    GoToPage(nPage);
+    if (laidOut && dFraction > 0)
+        ScrollToPage(qBound(0, nPage, PageCount() - 1), qBound(0.0, dFraction, 1.0));
+}
+
 void CPageView::ScrollLines(int nLines)
 {
     verticalScrollBar()->setValue(verticalScrollBar()->value() + nLines * verticalScrollBar()->singleStep());

@@ -50,6 +50,12 @@ public:
 
     void GoToPage(int nPage);
     int CurrentPage() const { return currentPage; }
+    // Where the view stands: the current page and how far down it the top
+    // edge of the view is, as a fraction of its height.
+    QPair<int, double> Position() const;
+    // Shows page with the given fraction of its height at the top edge, as
+    // a link's destination or the history asks.
+    void GoToPosition(int nPage, double dFraction);
     int PageCount() const;
     void ScrollLines(int nLines);
 
