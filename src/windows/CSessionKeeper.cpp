@@ -116,7 +116,8 @@ QJsonObject CSessionKeeper::Collect() const
             tabs.append(QJsonObject {{"path", box->GetDocumentFilePath()},
                                      {"pageIndex", shown.value("pageIndex").toInt()},
                                      {"zoom", shown.value("zoom").toDouble()},
-                                     {"displayMode", shown.value("displayMode").toInt()}});
+                                     {"displayMode", shown.value("displayMode").toInt()},
+                                     {"rotation", shown.value("rotation").toInt()}});
         }
         windows.append(QJsonObject {{"geometry", QString::fromLatin1(window->saveGeometry().toBase64())},
                                     {"maximized", window->isMaximized()},
@@ -193,7 +194,7 @@ int CSessionKeeper::RestoreWindow(MainView* window, const QJsonObject& state, QS
         if (manager->IsDocumentOpen(path))
             continue;
         QVariantMap request {{"path", path}};
-        for (const char* key : {"pageIndex", "displayMode"}) {
+        for (const char* key : {"pageIndex", "displayMode", "rotation"}) {
             if (tab.value(key).isDouble())
                 request[key] = tab.value(key).toInt();
         }

@@ -150,15 +150,19 @@ void TestMKPDF::honoursViewOptions_data()
     QTest::addColumn<double>("zoom");
     QTest::addColumn<int>("mode");
     QTest::addColumn<int>("cursor");
-    QTest::newRow("defaults") << QVariantMap() << 0 << -2.0 << 1 << 0;
-    QTest::newRow("page 3, 150%, two page scrolling, hand") << QVariantMap{{"pageIndex", 2}, {"zoom", 150.0}, {"displayMode", 3}, {"cursor", 1}} << 2 << 150.0 << 3 << 1;
-    QTest::newRow("fit page as float") << QVariantMap{{"zoom", QVariant(-1.0f)}} << 0 << -1.0 << 1 << 0;
-    QTest::newRow("page out of range") << QVariantMap{{"pageIndex", 99}} << 2 << -2.0 << 1 << 0;
-    QTest::newRow("negative page") << QVariantMap{{"pageIndex", -4}} << 0 << -2.0 << 1 << 0;
-    QTest::newRow("zoom out of range") << QVariantMap{{"zoom", 99999.0}} << 0 << -2.0 << 1 << 0;
-    QTest::newRow("zoom not a number") << QVariantMap{{"zoom", "big"}} << 0 << -2.0 << 1 << 0;
-    QTest::newRow("unknown layout") << QVariantMap{{"displayMode", 9}} << 0 << -2.0 << 1 << 0;
-    QTest::newRow("unknown cursor") << QVariantMap{{"cursor", 7}} << 0 << -2.0 << 1 << 0;
+    QTest::addColumn<int>("turn");
+    QTest::newRow("defaults") << QVariantMap() << 0 << -2.0 << 1 << 0 << 0;
+    QTest::newRow("page 3, 150%, two page scrolling, hand, turned") << QVariantMap{{"pageIndex", 2}, {"zoom", 150.0}, {"displayMode", 3}, {"cursor", 1}, {"rotation", 90}} << 2 << 150.0 << 3 << 1 << 90;
+    QTest::newRow("fit page as float") << QVariantMap{{"zoom", QVariant(-1.0f)}} << 0 << -1.0 << 1 << 0 << 0;
+    QTest::newRow("page out of range") << QVariantMap{{"pageIndex", 99}} << 2 << -2.0 << 1 << 0 << 0;
+    QTest::newRow("negative page") << QVariantMap{{"pageIndex", -4}} << 0 << -2.0 << 1 << 0 << 0;
+    QTest::newRow("zoom out of range") << QVariantMap{{"zoom", 99999.0}} << 0 << -2.0 << 1 << 0 << 0;
+    QTest::newRow("zoom not a number") << QVariantMap{{"zoom", "big"}} << 0 << -2.0 << 1 << 0 << 0;
+    QTest::newRow("unknown layout") << QVariantMap{{"displayMode", 9}} << 0 << -2.0 << 1 << 0 << 0;
+    QTest::newRow("unknown cursor") << QVariantMap{{"cursor", 7}} << 0 << -2.0 << 1 << 0 << 0;
+    QTest::newRow("turned left, taken round") << QVariantMap{{"rotation", -90}} << 0 << -2.0 << 1 << 0 << 270;
+    QTest::newRow("turn not a quarter") << QVariantMap{{"rotation", 45}} << 0 << -2.0 << 1 << 0 << 0;
+    QTest::newRow("turn not a number") << QVariantMap{{"rotation", "left"}} << 0 << -2.0 << 1 << 0 << 0;
 }
 
 void TestMKPDF::honoursViewOptions()
@@ -168,6 +172,7 @@ void TestMKPDF::honoursViewOptions()
     QFETCH(double, zoom);
     QFETCH(int, mode);
     QFETCH(int, cursor);
+    QFETCH(int, turn);
     const QVariantMap comment{{"Highlight", QVariantMap{{"color", "#ff0"}}}};
     options["comment"] = comment;
     int code = -1;
@@ -182,6 +187,7 @@ void TestMKPDF::honoursViewOptions()
     QCOMPARE(shown.value("zoom").userType(), int(QMetaType::Float));
     QCOMPARE(shown.value("zoom").toDouble(), zoom);
     QCOMPARE(shown.value("displayMode").toInt(), mode);
+    QCOMPARE(shown.value("rotation").toInt(), turn);
     QCOMPARE(box->PageView()->CursorMode(), cursor);
     QCOMPARE(box->GetCommentOption(), comment);
     // The page number is on screen.

@@ -77,18 +77,31 @@ MainBox* OpenShown(const QString& path, const QVariantMap& options = {})
     return box;
 }
 
-// True when the current match is inside the view.
-bool CurrentInView(MainBox* box)
+// Where the current match is drawn in the view; null when nowhere.
+QRect CurrentOnScreen(MainBox* box)
 {
     CDocumentSearch* search = box->Search();
-    CPageView* view = box->PageView();
     const QRectF rect = search->MatchRects(search->CurrentPage(), search->CurrentIndex()).value(0);
-    const QRect page = view->PageRect(search->CurrentPage());
-    const double scale = view->Scale();
-    return !rect.isNull() && !page.isNull()
-        && view->viewport()->rect().contains(
-            QRectF(page.x() + rect.x() * scale, page.y() + rect.y() * scale, rect.width() * scale, rect.height() * scale)
-                .toAlignedRect());
+    return rect.isNull() ? QRect() : box->PageView()->ToViewport(search->CurrentPage(), rect).toAlignedRect();
+}
+
+bool CurrentInView(MainBox* box)
+{
+    const QRect spot = CurrentOnScreen(box);
+    return !spot.isNull() && box->PageView()->viewport()->rect().contains(spot);
+}
+
+// The darkest pixel the view shows inside area: the match's letters when
+// the picture and the highlight agree.
+int Darkest(QWidget* viewport, const QRect& area)
+{
+    const QImage shot = viewport->grab().toImage();
+    int darkest = 255;
+    for (int y = area.top() + 1; y < area.bottom(); ++y) {
+        for (int x = area.left() + 1; x < area.right(); ++x)
+            darkest = qMin(darkest, qGray(shot.pixel(x, y)));
+    }
+    return darkest;
 }
 
 bool Done(const CDocumentSearch* search)
@@ -265,6 +278,9 @@ void TestSearch::highlightsFollowTheView_data()
     QTest::newRow("single page, 200%") << "target.pdf" << "single_view" << 200.0;
     QTest::newRow("two pages, 50%") << "target.pdf" << "two_scroll" << 50.0;
     QTest::newRow("turned page, fit page") << "target90.pdf" << "two_view" << double(CViewOptions::kFitPage);
+    QTest::newRow("view turned right") << "target.pdf" << "single_view|rotate_right" << 100.0;
+    QTest::newRow("view turned upside down, two pages") << "target.pdf" << "two_scroll|rotate_left|rotate_left" << 75.0;
+    QTest::newRow("turned page, view turned back") << "target90.pdf" << "single_scroll|rotate_left" << double(CViewOptions::kFitWidth);
 }
 
 void TestSearch::highlightsFollowTheView()
@@ -273,15 +289,18 @@ void TestSearch::highlightsFollowTheView()
     QFETCH(QString, mode);
     QFETCH(double, zoom);
     QScopedPointer<MainBox> box(OpenShown(dir + "/" + file, {{"zoom", zoom}}));
-    box->OnMainMenuTrigger(mode);
+    for (const QString& key : mode.split('|'))
+        box->OnMainMenuTrigger(key);
     box->OnMainMenuTrigger("find");
     box->FindBar()->Field()->setText("Target");
     box->FindBar()->FindNext();
     auto* overlay = box->PageView()->findChild<CSearchOverlay*>();
     QVERIFY(overlay);
     QTRY_VERIFY(overlay->CurrentMatchPainted());
-    // The current match is brought into view wherever the mode and zoom put it.
+    // The current match is brought into view wherever the mode, zoom and
+    // turn put it, and its highlight lies on the word's letters.
     QVERIFY(CurrentInView(box.data()));
+    QTRY_VERIFY(Darkest(box->PageView()->viewport(), CurrentOnScreen(box.data())) < 110);
 }
 
 void TestSearch::stepsThroughMatchesInOrder_data()

@@ -68,6 +68,8 @@ const QHash<QString, CDocumentCommands::Command>& CDocumentCommands::Table()
         {"bookmark", [](MainBox* box) { box->TogglePanel(CSidePanel::Bookmarks); }},
         {"annotation", [](MainBox* box) { box->TogglePanel(CSidePanel::Annotations); }},
         {"attachment", [](MainBox* box) { box->TogglePanel(CSidePanel::Attachments); }},
+        {"rotate_left", [](MainBox* box) { box->view->SetRotation(box->view->Rotation() - 90); }},
+        {"rotate_right", [](MainBox* box) { box->view->SetRotation(box->view->Rotation() + 90); }},
         {"zoom_in", [](MainBox* box) { box->view->ZoomIn(); }},
         {"zoom_out", [](MainBox* box) { box->view->ZoomOut(); }},
         {"fit_actual", [](MainBox* box) { box->view->SetZoom(CPageView::kActualSize); }},

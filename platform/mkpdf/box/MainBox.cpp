@@ -224,6 +224,8 @@ void MainBox::BuildDocumentWidgets()
     connect(view, &CPageView::SignalCurrentPageChanged, this, &MainBox::UpdatePageNumber);
     connect(view, &CPageView::SignalCurrentPageChanged, this, &MainBox::SignalPageChanged);
     connect(view, &CPageView::SignalZoomChanged, this, &MainBox::SignalZoomChanged);
+    // A turn of the pages is kept with the zoom.
+    connect(view, &CPageView::SignalRotationChanged, this, [this]() { emit SignalZoomChanged(view->ZoomPercent()); });
     connect(view, &CPageView::SignalFirstPagePainted, this, &MainBox::SignalFirstPagePainted);
     connect(annotations, &CAnnotationStore::SignalPageChanged, view, &CPageView::InvalidatePage);
     // Links first, then the form layer: the comment tools, when on, see the
@@ -279,6 +281,7 @@ void MainBox::ReplaceDocument(std::shared_ptr<CPdfDocument> written)
     session->Restart(document);
     BuildDocumentWidgets();
     view->SetDisplayMode(state.value(OpenKey::kDisplayMode).toInt());
+    view->SetRotation(state.value(OpenKey::kRotation).toInt());
     view->SetZoom(state.value(OpenKey::kZoom).toDouble());
     view->GoToPage(qMin(state.value(OpenKey::kPageIndex).toInt(), document->PageCount() - 1));
     if (panelShown) {
@@ -339,6 +342,7 @@ void MainBox::ApplyOptions(const QVariantMap& options)
     view->SetDisplayMode(options.value(OpenKey::kDisplayMode, CPageView::SingleScroll).toInt());
     view->SetZoom(ZoomFromOption(options.value(OpenKey::kZoom, CPageView::kFitWidth)));
     view->SetCursorMode(options.value(OpenKey::kCursor, 0).toInt());
+    view->SetRotation(options.value(OpenKey::kRotation, 0).toInt());
     view->GoToPage(options.value(OpenKey::kPageIndex, 0).toInt());
     comments->SetOptionMap(options.value(OpenKey::kComment).toMap());
     if (options.contains(OpenKey::kToolId))
@@ -588,7 +592,7 @@ QVariantMap MainBox::GetDisplayOption() const
 {
     QVariantMap option;
     if (!view) {
-        for (const char* key : {OpenKey::kPageIndex, OpenKey::kZoom, OpenKey::kDisplayMode}) {
+        for (const char* key : {OpenKey::kPageIndex, OpenKey::kZoom, OpenKey::kDisplayMode, OpenKey::kRotation}) {
             if (deferredRequest.contains(key))
                 option[key] = deferredRequest.value(key);
         }
@@ -597,6 +601,7 @@ QVariantMap MainBox::GetDisplayOption() const
     option[OpenKey::kPageIndex] = view->CurrentPage();
     option[OpenKey::kZoom] = float(view->Zoom());
     option[OpenKey::kDisplayMode] = view->DisplayMode();
+    option[OpenKey::kRotation] = view->Rotation();
     return option;
 }
 

@@ -12,6 +12,8 @@ inline constexpr char kPageIndex[] = "pageIndex";
 inline constexpr char kZoom[] = "zoom";
 inline constexpr char kDisplayMode[] = "displayMode";
 inline constexpr char kCursor[] = "cursor";
+// The view's turn of the pages in degrees (the file stays as it is).
+inline constexpr char kRotation[] = "rotation";
 // True: the file is read when the document is first shown (a tab restored
 // behind others); until then it holds only its path and view state.
 inline constexpr char kDeferred[] = "deferred";

@@ -2,6 +2,7 @@
 
 #include "CPageCache.h"
 #include "CPageColors.h"
+#include "CPageLayout.h"
 #include "CPageOverlay.h"
 #include "CRenderQueue.h"
 
@@ -112,6 +113,17 @@ void CPageView::SetDisplayMode(int nMode)
     Relayout();
 }
 
+void CPageView::SetRotation(int nDegrees)
+{
+    const int turned = CPageLayout::Normalized(nDegrees);
+    if (turned == rotation)
+        return;
+    rotation = turned;
+    // The pictures stay those of the page as it is: they are drawn turned.
+    Relayout();
+    emit SignalRotationChanged(rotation);
+}
+
 void CPageView::SetCursorMode(int nCursor)
 {
     cursorMode = nCursor == HandCursor ? HandCursor : SelectCursor;
@@ -165,39 +177,11 @@ void CPageView::RefreshLayout()
 
 double CPageView::ComputeScale() const
 {
-    const double dpiScale = logicalDpiX() / 72.0;
-    if (zoom > 0)
-        return SinglePageScale(zoom, logicalDpiX(), 0, 0);
-    const int count = PageCount();
-    if (count == 0)
-        return dpiScale;
-    // Fit against the widest row and the tallest page.
-    const int perRow = PagesPerRow();
-    const QSizeF largest = document->MaxPageSize();
-    double rowWidth = largest.width() * qMin(perRow, count);
-    if (perRow == 2 && document->SizesLoaded()) {
-        rowWidth = 0;
-        for (int first = 0; first < count; first += 2) {
-            double width = document->PageSize(first).width();
-            if (first + 1 < count)
-                width += document->PageSize(first + 1).width();
-            rowWidth = qMax(rowWidth, width);
-        }
-    }
-    const double availableWidth = qMax(1, viewport()->width() - 2 * kMargin - (perRow - 1) * kGap);
-    const double availableHeight = qMax(1, viewport()->height() - 2 * kMargin);
-    const double fitWidth = availableWidth / rowWidth;
-    const double fitHeight = availableHeight / largest.height();
-    if (zoom == kFitWidth)
-        return fitWidth;
-    if (zoom == kFitHeight)
-        return fitHeight;
-    return qMin(fitWidth, fitHeight);
+    return CPageLayout::Scale(*document, zoom, displayMode, rotation, viewport()->size(), logicalDpiX());
 }
 
 void CPageView::Relayout()
 {
-    const int count = PageCount();
     // Keep the same spot of the current page under the top edge.
     double fraction = 0;
     if (laidOut && currentPage < pageGeometry.size() && !pageGeometry[currentPage].isEmpty()) {
@@ -214,46 +198,9 @@ void CPageView::Relayout()
         queue->Cancel();
     }
 
-    pageGeometry = QVector<QRect>(count);
-    const int perRow = PagesPerRow();
-    int firstRow = 0;
-    int lastRow = (count + perRow - 1) / perRow - 1;
-    if (!IsScrolling())
-        firstRow = lastRow = RowOfPage(currentPage);
-
-    int y = kMargin;
-    int maxWidth = 0;
-    for (int row = firstRow; row <= lastRow; ++row) {
-        const int first = row * perRow;
-        const int last = qMin(first + perRow, count) - 1;
-        int rowWidth = 0;
-        int rowHeight = 0;
-        int x = 0;
-        for (int i = first; i <= last; ++i) {
-            const QSizeF size = document->PageSize(i) * scale;
-            const int w = qMax(1, qRound(size.width()));
-            const int h = qMax(1, qRound(size.height()));
-            pageGeometry[i] = QRect(x, y, w, h);
-            x += w + kGap;
-            rowWidth += w;
-            rowHeight = qMax(rowHeight, h);
-        }
-        rowWidth += (last - first) * kGap;
-        for (int i = first; i <= last; ++i)
-            pageGeometry[i].moveTop(y + (rowHeight - pageGeometry[i].height()) / 2);
-        maxWidth = qMax(maxWidth, rowWidth);
-        y += rowHeight + kGap;
-    }
-    contentSize = QSize(maxWidth + 2 * kMargin, y - kGap + kMargin);
-    // Centre every row against the widest one.
-    for (int row = firstRow; row <= lastRow; ++row) {
-        const int first = row * perRow;
-        const int last = qMin(first + perRow, count) - 1;
-        const int rowWidth = pageGeometry[last].right() + 1;
-        const int shift = (contentSize.width() - rowWidth) / 2;
-        for (int i = first; i <= last; ++i)
-            pageGeometry[i].translate(shift, 0);
-    }
+    CPageLayout::Rows rows = CPageLayout::Lay(*document, scale, displayMode, rotation, currentPage);
+    pageGeometry = std::move(rows.pages);
+    contentSize = rows.content;
 
     const QSize view = viewport()->size();
     horizontalScrollBar()->setRange(0, qMax(0, contentSize.width() - view.width()));
@@ -481,16 +428,24 @@ void CPageView::paintEvent(QPaintEvent* event)
         const QRect target = PageRect(i);
         if (!target.intersects(visible))
             continue;
-        PaintPage(painter, i, target, visible);
+        if (rotation) {
+            // The picture of the page as it is, drawn turned into its place.
+            const QSize own = rotation % 180 ? target.size().transposed() : target.size();
+            painter.save();
+            painter.translate(QRectF(target).center());
+            painter.rotate(rotation);
+            painter.translate(-own.width() / 2.0, -own.height() / 2.0);
+            const QRect local(QPoint(0, 0), own);
+            PaintPage(painter, i, local, painter.transform().inverted().mapRect(visible));
+            painter.restore();
+        } else {
+            PaintPage(painter, i, target, visible);
+        }
         if (selection->HasSelection()) {
             const QList<PdfWord>& list = selection->Words(i);
             for (int w = 0; w < list.size(); ++w) {
-                if (!selection->IsSelected(i, w))
-                    continue;
-                const QRectF box = list.at(w).box;
-                painter.fillRect(QRectF(target.x() + box.x() * scale, target.y() + box.y() * scale, box.width() * scale,
-                                        box.height() * scale),
-                                 selectionColor);
+                if (selection->IsSelected(i, w))
+                    painter.fillRect(ToViewport(i, list.at(w).box), selectionColor);
             }
         }
         if (overlay)
@@ -538,14 +493,21 @@ void CPageView::InvalidatePage(int nPage)
 QPointF CPageView::ToPage(int nPage, const QPointF& viewportPos) const
 {
     const QRect r = PageRect(nPage);
-    return QPointF((viewportPos.x() - r.x()) / scale, (viewportPos.y() - r.y()) / scale);
+    const QPointF shown((viewportPos.x() - r.x()) / scale, (viewportPos.y() - r.y()) / scale);
+    return rotation ? CPageLayout::Unturn(shown, document->PageSize(nPage), rotation) : shown;
 }
 
 QRectF CPageView::ToViewport(int nPage, const QRectF& pageRect) const
 {
     const QRect r = PageRect(nPage);
-    return QRectF(r.x() + pageRect.x() * scale, r.y() + pageRect.y() * scale, pageRect.width() * scale,
-                  pageRect.height() * scale);
+    QRectF shown = pageRect;
+    if (rotation) {
+        const QSizeF size = document->PageSize(nPage);
+        shown = QRectF(CPageLayout::Turn(pageRect.topLeft(), size, rotation),
+                       CPageLayout::Turn(pageRect.bottomRight(), size, rotation))
+                    .normalized();
+    }
+    return QRectF(r.x() + shown.x() * scale, r.y() + shown.y() * scale, shown.width() * scale, shown.height() * scale);
 }
 
 void CPageView::SlotRendered(int nPage, double dScale, const QRect& region, const QImage& image)
@@ -706,8 +668,7 @@ CPageView::WordRef CPageView::WordAt(const QPoint& viewportPos, bool nearest)
     }
     if (page < 0)
         return {};
-    const QRect r = PageRect(page);
-    const QPointF point((viewportPos.x() - r.x()) / scale, (viewportPos.y() - r.y()) / scale);
+    const QPointF point = ToPage(page, viewportPos);
     const QList<PdfWord>& list = selection->Words(page);
     int best = -1;
     double bestDistance = 1e18;

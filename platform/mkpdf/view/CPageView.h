@@ -1,8 +1,8 @@
 #pragma once
 
+#include "CPageLayout.h"
 #include "CPdfDocument.h"
 #include "CTextSelection.h"
-#include "CViewOptions.h"
 
 #include <QAbstractScrollArea>
 #include <QHash>
@@ -45,6 +45,10 @@ public:
 
     void SetDisplayMode(int nMode);
     int DisplayMode() const { return displayMode; }
+    // Turns the pages as shown (the file stays as it is): 0, 90, 180 or 270
+    // degrees clockwise; any multiple of 90 is taken round.
+    void SetRotation(int nDegrees);
+    int Rotation() const { return rotation; }
     void SetCursorMode(int nCursor);
     int CursorMode() const { return cursorMode; }
 
@@ -117,6 +121,7 @@ signals:
     void SignalFirstPagePainted();
     void SignalCurrentPageChanged(int nPage);
     void SignalZoomChanged(double dPercent);
+    void SignalRotationChanged(int nDegrees);
     void SignalSelectionChanged(bool bHasSelection);
 
 protected:
@@ -134,8 +139,8 @@ protected:
 private:
     using WordRef = CTextSelection::WordRef;
 
-    bool IsScrolling() const { return displayMode == SingleScroll || displayMode == TwoScroll; }
-    int PagesPerRow() const { return (displayMode == TwoPage || displayMode == TwoScroll) ? 2 : 1; }
+    bool IsScrolling() const { return CPageLayout::IsScrolling(displayMode); }
+    int PagesPerRow() const { return CPageLayout::PagesPerRow(displayMode); }
     int RowOfPage(int nPage) const { return nPage / PagesPerRow(); }
     double ComputeScale() const;
     double RenderScaleFor(int nPage) const;
@@ -159,6 +164,7 @@ private:
     double scale = 1.0;
     double previousRenderScale = 0;
     int displayMode = SingleScroll;
+    int rotation = 0;
     int cursorMode = SelectCursor;
     int currentPage = 0;
     QVector<QRect> pageGeometry; // content coordinates, per page

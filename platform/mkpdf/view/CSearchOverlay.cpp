@@ -33,16 +33,12 @@ void CSearchOverlay::PaintPage(QPainter& painter, const CPageView& view, int nPa
         return;
     const int count = search->PageMatches(nPage).size();
     const bool read = target.height() >= kSmallestPagePx;
-    const double scale = view.Scale();
     for (int i = 0; i < count; ++i) {
         const bool current = nPage == search->CurrentPage() && i == search->CurrentIndex();
         const QColor color = current ? view.CurrentMatchColor() : view.MatchColor();
         const QVector<QRectF> rects = search->MatchRects(nPage, i, read);
-        for (const QRectF& rect : rects) {
-            painter.fillRect(QRectF(target.x() + rect.x() * scale - 1, target.y() + rect.y() * scale - 1,
-                                    rect.width() * scale + 2, rect.height() * scale + 2),
-                             color);
-        }
+        for (const QRectF& rect : rects)
+            painter.fillRect(view.ToViewport(nPage, rect).adjusted(-1, -1, 1, 1), color);
         if (current && !rects.isEmpty()) {
             paintedPage = nPage;
             paintedIndex = i;
