@@ -64,9 +64,8 @@ private slots:
     void fatalConditionLeavesOneReport();
     void noReportWithoutReporter_data();
     void noReportWithoutReporter();
-    void crashKeepsNewestTenReports();
-    void trimKeepsNewestReports_data();
-    void trimKeepsNewestReports();
+    void reportsTrimmedToNewestTen_data();
+    void reportsTrimmedToNewestTen();
     void usageEventDeliveredOnce();
     void uploadOutcome_data();
     void uploadOutcome();
@@ -156,31 +155,21 @@ void TestCrash::noReportWithoutReporter_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QStringList>("env");
-    QTest::addColumn<bool>("offInSettings");
     QTest::addColumn<bool>("installed");
     QTest::addColumn<bool>("crashes");
-
-    QTest::newRow("brand without reports") << QStringList {"null", "zz", "overseas"} << QStringList() << false
-                                           << false << true;
-    QTest::newRow("hd brand") << QStringList {"abort", "hd", "domestic"} << QStringList() << false << false << true;
-    QTest::newRow("off by environment") << QStringList {"null"} << QStringList {"RVPDF_DISABLE_REPORTS=1"} << false
-                                        << false << true;
+    QTest::newRow("brand without reports") << QStringList {"null", "zz", "overseas"} << QStringList() << false << true;
+    QTest::newRow("hd brand") << QStringList {"abort", "hd", "domestic"} << QStringList() << false << true;
+    QTest::newRow("off by environment") << QStringList {"null"} << QStringList {"RVPDF_DISABLE_REPORTS=1"} << false << true;
     QTest::newRow("environment 0 keeps it on, no crash")
-        << QStringList {"none"} << QStringList {"RVPDF_DISABLE_REPORTS=0"} << false << true << false;
+        << QStringList {"none"} << QStringList {"RVPDF_DISABLE_REPORTS=0"} << true << false;
 }
 
 void TestCrash::noReportWithoutReporter()
 {
     QFETCH(QStringList, args);
     QFETCH(QStringList, env);
-    QFETCH(bool, offInSettings);
     QFETCH(bool, installed);
     QFETCH(bool, crashes);
-
-    if (offInSettings) {
-        QSettings settings(MKApplication::FrameworkSettingsPath(), QSettings::IniFormat);
-        settings.setValue("Reports/Disabled", true);
-    }
     const TestEnv::ChildResult child = TestEnv::RunChild(CRASH_CHILD, args, env);
     QCOMPARE(child.out.contains("reporter installed: yes"), installed && !CCrashReporter::UnderSanitizer());
     // A sanitizer ends a failing process itself, with an exit code of its own.
@@ -193,46 +182,26 @@ void TestCrash::noReportWithoutReporter()
     QVERIFY2(!files.hasNext(), qPrintable(files.hasNext() ? files.next() : QString()));
 }
 
-void TestCrash::crashKeepsNewestTenReports()
-{
-    if (CCrashReporter::UnderSanitizer())
-        QSKIP("no crash reports under a sanitizer");
-    const QString dir = CrashReportDir();
-    for (int i = 1; i <= 12; ++i)
-        QVERIFY(!MakeReport(dir, i).isEmpty());
-
-    const TestEnv::ChildResult child = TestEnv::RunChild(CRASH_CHILD, {"abort"});
-    QCOMPARE(child.status, QProcess::CrashExit);
-
-    const QStringList reports = CCrashReporter::PendingReports(dir);
-    QCOMPARE(reports.size(), CCrashReporter::kMaxReports);
-    // The three oldest went (which files go with them: trimKeepsNewestReports);
-    // the new report is the newest.
-    QVERIFY(reports.first().contains("-000004-"));
-    QCOMPARE(CCrashReporter::ReadReportFields(reports.last()).value("Cause"), QString("abort"));
-    QVERIFY(!CCrashReporter::LogCopyPath(reports.last()).isEmpty());
-}
-
-void TestCrash::trimKeepsNewestReports_data()
+void TestCrash::reportsTrimmedToNewestTen_data()
 {
     QTest::addColumn<int>("existing");
-    QTest::addColumn<int>("kept");
-    QTest::newRow("exactly ten") << 10 << 10;
-    QTest::newRow("eleven") << 11 << 10;
+    QTest::addColumn<bool>("crash"); // a crash adds its own report; else the trim of a start runs alone
+    QTest::newRow("exactly ten") << 10 << false;
+    QTest::newRow("eleven") << 11 << false;
+    QTest::newRow("a crash after twelve") << 12 << true;
 }
 
-void TestCrash::trimKeepsNewestReports()
+void TestCrash::reportsTrimmedToNewestTen()
 {
     QFETCH(int, existing);
-    QFETCH(int, kept);
-
-    const QString dir = TestEnv::MakeDir("trim");
+    QFETCH(bool, crash);
+    if (crash && CCrashReporter::UnderSanitizer())
+        QSKIP("no crash reports under a sanitizer");
+    const QString dir = CrashReportDir();
     QStringList expected;
-    for (int i = 1; i <= existing; ++i) {
-        const QString path = MakeReport(dir, i);
-        if (i > existing - kept)
-            expected << QFileInfo(path).fileName();
-    }
+    for (int i = 1; i <= existing; ++i)
+        expected << QFileInfo(MakeReport(dir, i)).fileName();
+    expected = expected.mid(existing + int(crash) - CCrashReporter::kMaxReports);
     // Leftovers of crashes that died mid-way: stale ones go, a fresh one
     // may still be written.
     const QDateTime old = QDateTime::currentDateTime().addSecs(-3600);
@@ -241,15 +210,22 @@ void TestCrash::trimKeepsNewestReports()
         QVERIFY(file.open(QIODevice::WriteOnly));
         QVERIFY(file.setFileTime(old, QFileDevice::FileModificationTime));
     }
-    QFile fresh(dir + "/crash-20990101-000000-000-3.log");
-    QVERIFY(fresh.open(QIODevice::WriteOnly));
-    fresh.close();
+    QVERIFY(TestPdf::WriteBytes(dir + "/crash-20990101-000000-000-3.log", QByteArray()));
 
-    QCOMPARE(CCrashReporter::TrimReports(dir), existing - kept);
-    QCOMPARE(ReportNames(dir), expected);
-    QCOMPARE(QDir(dir).entryList({"*.log"}, QDir::Files).size(), kept + 1);
-    QVERIFY(!QFile::exists(dir + "/crash-20230101-000000-000-1.txt.tmp"));
-    QVERIFY(!QFile::exists(dir + "/crash-20230101-000000-000-2.log"));
+    if (crash)
+        QCOMPARE(TestEnv::RunChild(CRASH_CHILD, {"abort"}).status, QProcess::CrashExit);
+    else
+        QCOMPARE(CCrashReporter::TrimReports(dir), existing - CCrashReporter::kMaxReports);
+    const QStringList reports = CCrashReporter::PendingReports(dir);
+    QCOMPARE(reports.size(), CCrashReporter::kMaxReports);
+    QCOMPARE(ReportNames(dir).mid(0, expected.size()), expected);
+    // Each report keeps its log; the stale leftovers went.
+    QCOMPARE(QDir(dir).entryList({"*.log"}, QDir::Files).size(), CCrashReporter::kMaxReports + 1);
+    QCOMPARE(QDir(dir).entryList({"crash-2023*"}, QDir::Files), QStringList());
+    if (crash) {
+        QCOMPARE(CCrashReporter::ReadReportFields(reports.last()).value("Cause"), QString("abort"));
+        QVERIFY(!CCrashReporter::LogCopyPath(reports.last()).isEmpty());
+    }
 }
 
 void TestCrash::usageEventDeliveredOnce()
