@@ -311,8 +311,8 @@ void TestSkin::picturesTheApplicationAsksForLoad()
 void TestSkin::styleVariablesAndColours_data()
 {
     QTest::addColumn<QString>("skin");
-    QTest::newRow("light") << "light";
-    QTest::newRow("dark") << "dark";
+    QTest::newRow("light") << "Light";
+    QTest::newRow("dark") << "Dark";
 }
 
 void TestSkin::styleVariablesAndColours()
@@ -323,6 +323,12 @@ void TestSkin::styleVariablesAndColours()
     QCOMPARE(colors.keys(), ReadColors("light").keys());
     for (auto it = colors.begin(); it != colors.end(); ++it)
         QVERIFY2(MKApplication::ParseSkinColor(it.value().toString()).isValid(), qPrintable(it.key() + ": " + it.value().toString()));
+    // Widgets the sheet leaves to the palette look like those it styles.
+    SwitchTo(skin);
+    const QPalette palette = QApplication::palette();
+    QCOMPARE(palette.color(QPalette::Active, QPalette::Window), QColor(colors.value("window_color").toString()));
+    QCOMPARE(palette.color(QPalette::Active, QPalette::Highlight), QColor(colors.value("accent_color").toString()));
+    QCOMPARE(palette.color(QPalette::Disabled, QPalette::ButtonText), QColor(colors.value("disabled_text_color").toString()));
     // Every variable of the sheet resolved: none is left behind.
     const QString sheet = MKApplication::LoadSkinStyleSheet(Tree(skin));
     QVERIFY(sheet.size() > 1000);
