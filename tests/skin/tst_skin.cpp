@@ -149,15 +149,8 @@ struct Widgets
         }
         if (where == "file list")
             return PaintRow(*fileList.Delegate(), file, QRect(0, 0, 400, 56));
-        QImage icons(16 * fileList.ItemMenu()->actions().size(), 16, QImage::Format_ARGB32);
-        icons.fill(Qt::transparent);
-        QPainter painter(&icons);
-        int x = 0;
-        for (QAction* action : fileList.ItemMenu()->actions()) {
-            painter.drawPixmap(x, 0, action->icon().pixmap(16, 16));
-            x += 16;
-        }
-        return icons;
+        fileList.ItemMenu()->adjustSize();
+        return fileList.ItemMenu()->grab().toImage();
     }
 };
 
