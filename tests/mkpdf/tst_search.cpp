@@ -123,36 +123,26 @@ private slots:
 
 private:
     QString dir;
-    QString words;
-    QString nav;
-    QString target;
-    QString longDoc;
 };
 
 void TestSearch::initTestCase()
 {
     dir = TestEnv::MakeDir("search");
-    words = dir + "/words.pdf";
-    QVERIFY(WritePages(words, {{QString::fromUtf8("Résumé and resume"), QString::fromUtf8("office ﬁnance")},
-                               {"Search the WORD here", "docu-", "ment", "password passwords"},
-                               {QString::fromUtf8("שלום עולם"), QString::fromUtf8("日本語のテキスト")},
-                               {},
-                               {"a word at the end"}}));
-    nav = dir + "/nav.pdf";
-    QVERIFY(WritePages(nav, {{"alpha beta alpha"}, {"beta"}, {"gamma alpha"}, {"beta"}, {"beta"}, {"alpha"}}));
+    QVERIFY(WritePages(dir + "/words.pdf",
+                       {{QString::fromUtf8("Résumé and resume"), QString::fromUtf8("office ﬁnance")},
+                        {"Search the WORD here", "docu-", "ment", "password passwords"},
+                        {QString::fromUtf8("שלום עולם"), QString::fromUtf8("日本語のテキスト")},
+                        {},
+                        {"a word at the end"}}));
+    QVERIFY(WritePages(dir + "/nav.pdf",
+                       {{"alpha beta alpha"}, {"beta"}, {"gamma alpha"}, {"beta"}, {"beta"}, {"alpha"}}));
     // "Target" twice at known places: x 40, baselines 300 and 500.
-    target = dir + "/target.pdf";
-    QVERIFY(WritePages(target, {{"", "", "", "", "", "", "Target", "", "", "", "", "Target"}}));
+    QVERIFY(WritePages(dir + "/target.pdf", {{"", "", "", "", "", "", "Target", "", "", "", "", "Target"}}));
     for (int degrees : {90, 180, 270})
-        QVERIFY(TestPdf::WriteRotated(target, dir + QStringLiteral("/target%1.pdf").arg(degrees), degrees));
-    QStringList lines;
-    for (int i = 0; i < 12; ++i)
-        lines << "alpha omega beta alpha gamma delta alpha epsilon";
-    QList<QStringList> many;
-    for (int i = 0; i < 150; ++i)
-        many << lines;
-    longDoc = dir + "/long.pdf";
-    QVERIFY(WritePages(longDoc, many));
+        QVERIFY(TestPdf::WriteRotated(dir + "/target.pdf", dir + QStringLiteral("/target%1.pdf").arg(degrees),
+                                      degrees));
+    const QStringList lines = QVector<QString>(12, "alpha omega beta alpha gamma delta alpha epsilon").toList();
+    QVERIFY(WritePages(dir + "/long.pdf", QVector<QStringList>(150, lines).toList()));
     QVERIFY(WritePages(dir + "/scanned.pdf", {{}, {}}));
     QVERIFY(TestPdf::WriteBytes(dir + "/damaged.pdf", DamagedPdf()));
 }
@@ -183,7 +173,7 @@ void TestSearch::findsMatchesOnTheRightPages()
     // others as plain text; from the middle the other way round.
     for (int from : {0, 2}) {
         CPdfDocument::LoadStatus status;
-        CDocumentSearch search(CPdfDocument::Load(words, QByteArray(), &status));
+        CDocumentSearch search(CPdfDocument::Load(dir + "/words.pdf", QByteArray(), &status));
         search.Start(query, CTextMatcher::Options(options), from);
         QTRY_VERIFY(Done(&search));
         QCOMPARE(search.GetState(), CDocumentSearch::Finished);
@@ -226,7 +216,7 @@ void TestSearch::rectanglesSitOnTheText()
 {
     QFETCH(int, degrees);
     QFETCH(QTransform, turn);
-    const QString file = degrees ? dir + QStringLiteral("/target%1.pdf").arg(degrees) : target;
+    const QString file = dir + (degrees ? QStringLiteral("/target%1.pdf").arg(degrees) : QStringLiteral("/target.pdf"));
     CPdfDocument::LoadStatus status;
     CDocumentSearch search(CPdfDocument::Load(file, QByteArray(), &status));
     search.Start("target", {}, 0);
@@ -290,7 +280,7 @@ void TestSearch::stepsThroughMatchesInOrder()
 {
     QFETCH(QString, keys);
     QFETCH(QString, visited);
-    QScopedPointer<MainBox> box(OpenShown(nav));
+    QScopedPointer<MainBox> box(OpenShown(dir + "/nav.pdf"));
     box->PageView()->GoToPage(2);
     box->OnMainMenuTrigger("find");
     QLineEdit* field = box->FindBar()->Field();
@@ -315,7 +305,7 @@ void TestSearch::stepsThroughMatchesInOrder()
 
 void TestSearch::resultsListGroupsByPage()
 {
-    QScopedPointer<MainBox> box(OpenShown(nav));
+    QScopedPointer<MainBox> box(OpenShown(dir + "/nav.pdf"));
     box->OnMainMenuTrigger("find");
     box->FindBar()->Field()->setText("alpha");
     box->FindBar()->FindNext();
@@ -347,8 +337,8 @@ void TestSearch::resultsListGroupsByPage()
 
 void TestSearch::barKeepsQueryPerDocument()
 {
-    QScopedPointer<MainBox> first(OpenShown(words));
-    QScopedPointer<MainBox> second(OpenShown(words));
+    QScopedPointer<MainBox> first(OpenShown(dir + "/words.pdf"));
+    QScopedPointer<MainBox> second(OpenShown(dir + "/words.pdf"));
     first->OnMainMenuTrigger("find");
     QTest::keyClicks(first->FindBar()->Field(), "resume");
     QTRY_VERIFY(Done(first->Search()));
@@ -379,7 +369,7 @@ void TestSearch::replacedOrClosedMidway()
     QFETCH(bool, close);
     QFETCH(bool, inFlight);
     const int cached = CTextCache::Instance().UsedBytes();
-    QScopedPointer<MainBox> box(OpenShown(longDoc));
+    QScopedPointer<MainBox> box(OpenShown(dir + "/long.pdf"));
     CDocumentSearch* search = box->Search();
     search->Start("alpha", {}, 0);
     // Every page of the first search read, its results queued but not taken.
