@@ -95,17 +95,6 @@ QImage PaintRow(const Delegate& delegate, const QModelIndex& index, const QRect&
     return image;
 }
 
-// Shows a modal dialog or menu long enough to paint it, then dismisses it.
-ModalAnswerer* Glance(int nTimes = 1)
-{
-    return new ModalAnswerer(
-        [](QWidget* dialog) {
-            dialog->grab();
-            dialog->close();
-        },
-        nTimes);
-}
-
 // The skinned widgets of a window that paint pictures and colours of their
 // own: a title bar with tabs (the middle one current, the last hovered), the
 // tab list and the recent-file list.
@@ -216,7 +205,12 @@ void TestSkin::Tour(MainView* window, MainBox* document)
         document->OnMainMenuTrigger(panel);
         window->grab();
     }
-    QScopedPointer<ModalAnswerer> dialogs(Glance(4));
+    // Each modal dialog or menu is shown long enough to paint it, then dismissed.
+    const auto glance = [](QWidget* dialog) {
+        dialog->grab();
+        dialog->close();
+    };
+    QScopedPointer<ModalAnswerer> dialogs(new ModalAnswerer(glance, 4));
     for (const char* key : {"doc_property", "goto", "rename", "protect"})
         document->OnMainMenuTrigger(key);
     QTest::mouseClick(window->HomeButton(), Qt::LeftButton);
@@ -231,7 +225,7 @@ void TestSkin::Tour(MainView* window, MainBox* document)
         QApplication::sendEvent(list->viewport(), &move);
         window->grab();
     }
-    dialogs.reset(Glance(6));
+    dialogs.reset(new ModalAnswerer(glance, 6));
     window->SlotClickedFile(window->mapToGlobal(QPoint(20, 40)));
     window->Menu()->ShowHelpMenu(window, window->mapToGlobal(QPoint(900, 40)));
     window->SlotContextMenu(window->mapToGlobal(QPoint(60, 15)));
