@@ -2,6 +2,7 @@
 
 #include "CHoverButton.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -88,30 +89,43 @@ void CWindowTitleBar::SetMaximized(bool bMaximized)
 
 void CWindowTitleBar::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton) {
+    if (event->button() != Qt::LeftButton || window()->isFullScreen()) {
         QWidget::mousePressEvent(event);
         return;
     }
-    QWidget* top = window();
-    if (top->isMaximized() || top->isFullScreen())
-        return;
-    QWindow* handle = top->windowHandle();
-    if (handle && handle->startSystemMove())
-        return;
-    dragging = true;
-    dragOffset = event->globalPos() - top->frameGeometry().topLeft();
+    pressed = true;
+    pressAt = event->globalPos();
 }
 
 void CWindowTitleBar::mouseMoveEvent(QMouseEvent* event)
 {
-    if (dragging && (event->buttons() & Qt::LeftButton))
-        window()->move(event->globalPos() - dragOffset);
+    QWidget* top = window();
+    if (dragging && (event->buttons() & Qt::LeftButton)) {
+        top->move(event->globalPos() - dragOffset);
+    } else if (pressed && (event->buttons() & Qt::LeftButton)
+               && (event->globalPos() - pressAt).manhattanLength() >= QApplication::startDragDistance()) {
+        pressed = false;
+        if (top->isMaximized()) {
+            // Back to its normal size under the pointer, held at the same
+            // place across its width.
+            const QRect wide = top->frameGeometry();
+            const double across = double(pressAt.x() - wide.left()) / qMax(1, wide.width());
+            top->showNormal();
+            const QRect normal = top->frameGeometry();
+            top->move(pressAt.x() - qRound(across * normal.width()), wide.top());
+        }
+        QWindow* handle = top->windowHandle();
+        if (!handle || !handle->startSystemMove()) {
+            dragging = true;
+            dragOffset = pressAt - top->frameGeometry().topLeft();
+        }
+    }
     QWidget::mouseMoveEvent(event);
 }
 
 void CWindowTitleBar::mouseReleaseEvent(QMouseEvent* event)
 {
-    dragging = false;
+    pressed = dragging = false;
     QWidget::mouseReleaseEvent(event);
 }
 

@@ -49,6 +49,10 @@ private:
     QPushButton* minButton = nullptr;
     QPushButton* maxButton = nullptr;
     QPushButton* closeButton = nullptr;
+    // A press becomes a move once the pointer travels: the window system's
+    // move would swallow the second click of a double click.
+    bool pressed = false;
+    QPoint pressAt;
     // Manual move when the window system offers no interactive move.
     bool dragging = false;
     QPoint dragOffset;

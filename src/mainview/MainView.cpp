@@ -400,8 +400,10 @@ void MainView::RestoreWindowGeometry()
     if (geometry.isEmpty()) {
         resize(1280, 800);
         MoveToCenter();
+        FitToScreen();
     } else if (!maximized) {
         restoreGeometry(geometry);
+        FitToScreen();
     } else {
         showMaximized();
     }

@@ -151,8 +151,10 @@ int CSessionKeeper::Restore(QWidget* firstWindow, bool bWanted)
                 break;
         }
         const QByteArray geometry = QByteArray::fromBase64(state.value("geometry").toString().toLatin1());
-        if (!geometry.isEmpty())
+        if (!geometry.isEmpty()) {
             target->restoreGeometry(geometry);
+            target->FitToScreen();
+        }
         if (state.value("maximized").toBool())
             target->showMaximized();
         else

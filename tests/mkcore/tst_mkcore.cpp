@@ -9,6 +9,7 @@
 
 #include <QJsonObject>
 #include <QLabel>
+#include <QScreen>
 #include <QSignalSpy>
 
 #include <csignal>
@@ -26,6 +27,8 @@ private slots:
     void pageGivenAwayLeavesTheStack();
     void informationDimsTheWindowWhileShown();
     void terminationRequestBecomesSignal();
+    void windowStaysWithinReach_data();
+    void windowStaysWithinReach();
 
 private:
     void RestoreDefaultBrand() { MKApplication::getInstance()->InitProduct("rv", "overseas"); }
@@ -134,6 +137,40 @@ void TestMKCore::pageGivenAwayLeavesTheStack()
     second.AddPage(b);
     QCOMPARE(window.PageCount(), 0);
     QCOMPARE(second.PageWidgetOfIndex(0), b);
+}
+
+void TestMKCore::windowStaysWithinReach_data()
+{
+    // Geometry as a share of the screen's free area; what must come of it.
+    QTest::addColumn<QRectF>("share");
+    QTest::addColumn<bool>("maximized");
+    QTest::newRow("fits") << QRectF(0.1, 0.1, 0.5, 0.5) << false;
+    QTest::newRow("above the top edge") << QRectF(0.1, -0.2, 0.5, 0.5) << false;
+    QTest::newRow("past the right and bottom edges") << QRectF(0.8, 0.9, 0.5, 0.5) << false;
+    QTest::newRow("taller than the area") << QRectF(0.1, -0.05, 0.5, 1.1) << true;
+    QTest::newRow("wider than the area, far away") << QRectF(-3, 4, 1.2, 0.5) << true;
+}
+
+void TestMKCore::windowStaysWithinReach()
+{
+    QFETCH(QRectF, share);
+    QFETCH(bool, maximized);
+    MKMainWindow window;
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    window.setGeometry(QRect(area.x() + int(share.x() * area.width()), area.y() + int(share.y() * area.height()),
+                             int(share.width() * area.width()), int(share.height() * area.height())));
+    window.FitToScreen();
+    QCOMPARE(window.isMaximized(), maximized);
+    // Its normal place, title strip and buttons included, is on the area.
+    QVERIFY(area.contains(window.frameGeometry()));
+    window.show();
+    // A double click on the empty title strip maximises and restores, with
+    // the window system or without.
+    const QPoint empty(window.titleBar()->width() / 2, window.titleBar()->height() / 2);
+    for (int i = 0; i < 2; ++i) {
+        QTest::mouseDClick(window.titleBar(), Qt::LeftButton, Qt::NoModifier, empty);
+        QTRY_COMPARE(window.isMaximized(), !maximized == (i == 0));
+    }
 }
 
 void TestMKCore::informationDimsTheWindowWhileShown()
