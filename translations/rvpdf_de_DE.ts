@@ -1933,14 +1933,6 @@
         <translation>Öffnen fehlgeschlagen</translation>
     </message>
     <message>
-        <source>The file might have been moved, damaged, or deleted.</source>
-        <translation>Die Datei wurde möglicherweise verschoben, beschädigt oder gelöscht.</translation>
-    </message>
-    <message>
-        <source>Unsupported file format.</source>
-        <translation>Nicht unterstütztes Dateiformat.</translation>
-    </message>
-    <message>
         <source>Open</source>
         <translation>Öffnen</translation>
     </message>
@@ -1983,6 +1975,34 @@
     <message>
         <source>The new document could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
         <translation>Das neue Dokument konnte nicht in „%1“ geschrieben werden. Überprüfen Sie, ob der Ordner existiert und Sie dort Schreibrechte haben.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is an address on the network, not a file on this computer. Save the document, then open the saved file.</source>
+        <translation>„%1“ ist eine Adresse im Netz, keine Datei auf diesem Computer. Speichern Sie das Dokument und öffnen Sie dann die gespeicherte Datei.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>„%1“ wurde nicht gefunden. Die Datei wurde vielleicht verschoben, umbenannt oder gelöscht.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a PDF document.</source>
+        <translation>„%1“ ist ein Ordner, kein PDF-Dokument.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>Sie haben keine Berechtigung, „%1“ zu lesen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF document, or it is too damaged to be recognised as one.</source>
+        <translation>„%1“ ist kein PDF-Dokument oder zu stark beschädigt, um als solches erkannt zu werden.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
+        <translation>„%1“ ist kein PDF-Dokument, sondern eine Datei anderer Art (%2).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>„%1“ ist beschädigt und kann nicht gelesen werden.</translation>
     </message>
 </context>
 <context>

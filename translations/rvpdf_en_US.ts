@@ -1933,14 +1933,6 @@
         <translation>Failed to Open</translation>
     </message>
     <message>
-        <source>The file might have been moved, damaged, or deleted.</source>
-        <translation>The file might have been moved, damaged, or deleted.</translation>
-    </message>
-    <message>
-        <source>Unsupported file format.</source>
-        <translation>Unsupported file format.</translation>
-    </message>
-    <message>
         <source>Open</source>
         <translation>Open</translation>
     </message>
@@ -1983,6 +1975,34 @@
     <message>
         <source>The new document could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
         <translation>The new document could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is an address on the network, not a file on this computer. Save the document, then open the saved file.</source>
+        <translation>&quot;%1&quot; is an address on the network, not a file on this computer. Save the document, then open the saved file.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a PDF document.</source>
+        <translation>&quot;%1&quot; is a folder, not a PDF document.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>You do not have permission to read &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF document, or it is too damaged to be recognised as one.</source>
+        <translation>&quot;%1&quot; is not a PDF document, or it is too damaged to be recognised as one.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
+        <translation>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>&quot;%1&quot; is damaged and cannot be read.</translation>
     </message>
 </context>
 <context>

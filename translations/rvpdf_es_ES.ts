@@ -1933,14 +1933,6 @@
         <translation>Error al abrir</translation>
     </message>
     <message>
-        <source>The file might have been moved, damaged, or deleted.</source>
-        <translation>Es posible que el archivo se haya movido, dañado o eliminado.</translation>
-    </message>
-    <message>
-        <source>Unsupported file format.</source>
-        <translation>Formato de archivo no compatible.</translation>
-    </message>
-    <message>
         <source>Open</source>
         <translation>Abrir</translation>
     </message>
@@ -1983,6 +1975,34 @@
     <message>
         <source>The new document could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
         <translation>No se pudo escribir el nuevo documento en &quot;%1&quot;. Compruebe que la carpeta existe y que tiene permiso de escritura.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is an address on the network, not a file on this computer. Save the document, then open the saved file.</source>
+        <translation>«%1» es una dirección de la red, no un archivo de este equipo. Guarde el documento y abra el archivo guardado.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>No se encontró «%1». Puede que se haya movido, renombrado o eliminado.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a PDF document.</source>
+        <translation>«%1» es una carpeta, no un documento PDF.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>No tiene permiso para leer «%1».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF document, or it is too damaged to be recognised as one.</source>
+        <translation>«%1» no es un documento PDF o está demasiado dañado para reconocerlo como tal.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
+        <translation>«%1» no es un documento PDF, sino un archivo de otro tipo (%2).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>«%1» está dañado y no se puede leer.</translation>
     </message>
 </context>
 <context>

@@ -1941,14 +1941,6 @@
         <translation>Impossible d&apos;écrire le nouveau document dans «&#xa0;%1&#xa0;». Vérifiez que le dossier existe et que vous disposez des droits d&apos;écriture.</translation>
     </message>
     <message>
-        <source>The file might have been moved, damaged, or deleted.</source>
-        <translation>Le fichier a peut-être été déplacé, endommagé ou supprimé.</translation>
-    </message>
-    <message>
-        <source>Unsupported file format.</source>
-        <translation>Format de fichier non pris en charge.</translation>
-    </message>
-    <message>
         <source>Open</source>
         <translation>Ouvrir</translation>
     </message>
@@ -1983,6 +1975,34 @@
     <message>
         <source>Yes</source>
         <translation>Oui</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is an address on the network, not a file on this computer. Save the document, then open the saved file.</source>
+        <translation>« %1 » est une adresse sur le réseau, pas un fichier de cet ordinateur. Enregistrez le document, puis ouvrez le fichier enregistré.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>« %1 » est introuvable. Il a peut-être été déplacé, renommé ou supprimé.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a PDF document.</source>
+        <translation>« %1 » est un dossier, pas un document PDF.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>Vous n’avez pas l’autorisation de lire « %1 ».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF document, or it is too damaged to be recognised as one.</source>
+        <translation>« %1 » n’est pas un document PDF, ou il est trop endommagé pour être reconnu comme tel.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
+        <translation>« %1 » n’est pas un document PDF mais un fichier d’un autre type (%2).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>« %1 » est endommagé et ne peut pas être lu.</translation>
     </message>
 </context>
 <context>

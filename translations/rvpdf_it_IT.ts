@@ -1933,14 +1933,6 @@
         <translation>Impossibile aprire</translation>
     </message>
     <message>
-        <source>The file might have been moved, damaged, or deleted.</source>
-        <translation>Il file potrebbe essere stato spostato, danneggiato o eliminato.</translation>
-    </message>
-    <message>
-        <source>Unsupported file format.</source>
-        <translation>Formato file non supportato.</translation>
-    </message>
-    <message>
         <source>Open</source>
         <translation>Apri</translation>
     </message>
@@ -1983,6 +1975,34 @@
     <message>
         <source>The new document could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
         <translation>Impossibile scrivere il nuovo documento in &quot;%1&quot;. Verifica che la cartella esista e di avere i permessi di scrittura.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is an address on the network, not a file on this computer. Save the document, then open the saved file.</source>
+        <translation>«%1» è un indirizzo di rete, non un file di questo computer. Salva il documento, poi apri il file salvato.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>«%1» non è stato trovato. Potrebbe essere stato spostato, rinominato o eliminato.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a PDF document.</source>
+        <translation>«%1» è una cartella, non un documento PDF.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>Non hai il permesso di leggere «%1».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF document, or it is too damaged to be recognised as one.</source>
+        <translation>«%1» non è un documento PDF, o è troppo danneggiato per essere riconosciuto come tale.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
+        <translation>«%1» non è un documento PDF ma un file di altro tipo (%2).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>«%1» è danneggiato e non può essere letto.</translation>
     </message>
 </context>
 <context>

@@ -1933,14 +1933,6 @@
         <translation>開けませんでした</translation>
     </message>
     <message>
-        <source>The file might have been moved, damaged, or deleted.</source>
-        <translation>ファイルが移動、破損、または削除された可能性があります。</translation>
-    </message>
-    <message>
-        <source>Unsupported file format.</source>
-        <translation>サポートされていないファイル形式です。</translation>
-    </message>
-    <message>
         <source>Open</source>
         <translation>開く</translation>
     </message>
@@ -1983,6 +1975,34 @@
     <message>
         <source>The new document could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
         <translation>新しいドキュメントを「%1」に書き込めませんでした。フォルダーが存在し、書き込み権限があることを確認してください。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is an address on the network, not a file on this computer. Save the document, then open the saved file.</source>
+        <translation>「%1」はネットワーク上のアドレスで、このコンピューターのファイルではありません。ドキュメントを保存してから、保存したファイルを開いてください。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>「%1」が見つかりません。移動、名前の変更、または削除された可能性があります。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a PDF document.</source>
+        <translation>「%1」はフォルダーで、PDF ドキュメントではありません。</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>「%1」を読み取る権限がありません。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF document, or it is too damaged to be recognised as one.</source>
+        <translation>「%1」は PDF ドキュメントではないか、PDF と認識できないほど破損しています。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
+        <translation>「%1」は PDF ドキュメントではなく、別の種類のファイル(%2)です。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>「%1」は破損していて読み取れません。</translation>
     </message>
 </context>
 <context>

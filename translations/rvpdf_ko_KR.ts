@@ -1933,14 +1933,6 @@
         <translation>열 수 없음</translation>
     </message>
     <message>
-        <source>The file might have been moved, damaged, or deleted.</source>
-        <translation>파일이 이동되었거나 손상되었거나 삭제되었을 수 있습니다.</translation>
-    </message>
-    <message>
-        <source>Unsupported file format.</source>
-        <translation>지원되지 않는 파일 형식입니다.</translation>
-    </message>
-    <message>
         <source>Open</source>
         <translation>열기</translation>
     </message>
@@ -1983,6 +1975,34 @@
     <message>
         <source>The new document could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
         <translation>&quot;%1&quot;에 새 문서를 쓸 수 없습니다. 폴더가 있는지, 그리고 쓰기 권한이 있는지 확인하세요.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is an address on the network, not a file on this computer. Save the document, then open the saved file.</source>
+        <translation>&quot;%1&quot;은(는) 네트워크 주소이며 이 컴퓨터의 파일이 아닙니다. 문서를 저장한 다음 저장한 파일을 여세요.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>&quot;%1&quot;을(를) 찾을 수 없습니다. 이동되었거나 이름이 바뀌었거나 삭제되었을 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a PDF document.</source>
+        <translation>&quot;%1&quot;은(는) 폴더이며 PDF 문서가 아닙니다.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>&quot;%1&quot;을(를) 읽을 권한이 없습니다.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF document, or it is too damaged to be recognised as one.</source>
+        <translation>&quot;%1&quot;은(는) PDF 문서가 아니거나 PDF로 인식할 수 없을 만큼 손상되었습니다.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
+        <translation>&quot;%1&quot;은(는) PDF 문서가 아니라 다른 종류의 파일(%2)입니다.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>&quot;%1&quot;이(가) 손상되어 읽을 수 없습니다.</translation>
     </message>
 </context>
 <context>

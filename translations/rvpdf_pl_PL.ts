@@ -1933,14 +1933,6 @@
         <translation>Nie udało się otworzyć</translation>
     </message>
     <message>
-        <source>The file might have been moved, damaged, or deleted.</source>
-        <translation>Plik mógł zostać przeniesiony, uszkodzony lub usunięty.</translation>
-    </message>
-    <message>
-        <source>Unsupported file format.</source>
-        <translation>Nieobsługiwany format pliku.</translation>
-    </message>
-    <message>
         <source>Open</source>
         <translation>Otwórz</translation>
     </message>
@@ -1983,6 +1975,34 @@
     <message>
         <source>The new document could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
         <translation>Nie można zapisać nowego dokumentu w „%1”. Sprawdź, czy folder istnieje i czy masz uprawnienia do zapisu.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is an address on the network, not a file on this computer. Save the document, then open the saved file.</source>
+        <translation>„%1” to adres w sieci, a nie plik na tym komputerze. Zapisz dokument, a potem otwórz zapisany plik.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>Nie znaleziono „%1”. Plik mógł zostać przeniesiony, przemianowany lub usunięty.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a PDF document.</source>
+        <translation>„%1” to folder, a nie dokument PDF.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>Nie masz uprawnień do odczytu „%1”.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF document, or it is too damaged to be recognised as one.</source>
+        <translation>„%1” nie jest dokumentem PDF albo jest zbyt uszkodzony, by go rozpoznać.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
+        <translation>„%1” nie jest dokumentem PDF, lecz plikiem innego rodzaju (%2).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>„%1” jest uszkodzony i nie można go odczytać.</translation>
     </message>
 </context>
 <context>

@@ -1933,14 +1933,6 @@
         <translation>Falha ao abrir</translation>
     </message>
     <message>
-        <source>The file might have been moved, damaged, or deleted.</source>
-        <translation>O arquivo pode ter sido movido, danificado ou excluído.</translation>
-    </message>
-    <message>
-        <source>Unsupported file format.</source>
-        <translation>Formato de arquivo não suportado.</translation>
-    </message>
-    <message>
         <source>Open</source>
         <translation>Abrir</translation>
     </message>
@@ -1983,6 +1975,34 @@
     <message>
         <source>The new document could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
         <translation>Não foi possível gravar o novo documento em &quot;%1&quot;. Verifique se a pasta existe e se você tem permissão de gravação.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is an address on the network, not a file on this computer. Save the document, then open the saved file.</source>
+        <translation>&quot;%1&quot; é um endereço da rede, não um arquivo deste computador. Salve o documento e abra o arquivo salvo.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>&quot;%1&quot; não foi encontrado. Ele pode ter sido movido, renomeado ou excluído.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a PDF document.</source>
+        <translation>&quot;%1&quot; é uma pasta, não um documento PDF.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>Você não tem permissão para ler &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF document, or it is too damaged to be recognised as one.</source>
+        <translation>&quot;%1&quot; não é um documento PDF ou está danificado demais para ser reconhecido como um.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
+        <translation>&quot;%1&quot; não é um documento PDF, mas um arquivo de outro tipo (%2).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>&quot;%1&quot; está danificado e não pode ser lido.</translation>
     </message>
 </context>
 <context>

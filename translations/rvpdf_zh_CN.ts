@@ -1933,14 +1933,6 @@
         <translation>打开失败</translation>
     </message>
     <message>
-        <source>The file might have been moved, damaged, or deleted.</source>
-        <translation>该文件可能已被移动、损坏或删除。</translation>
-    </message>
-    <message>
-        <source>Unsupported file format.</source>
-        <translation>不支持的文件格式。</translation>
-    </message>
-    <message>
         <source>Open</source>
         <translation>打开</translation>
     </message>
@@ -1983,6 +1975,34 @@
     <message>
         <source>The new document could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
         <translation>无法将新文档写入“%1”。请检查该文件夹是否存在，以及您是否有写入权限。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is an address on the network, not a file on this computer. Save the document, then open the saved file.</source>
+        <translation>“%1”是网络地址,不是此计算机上的文件。请先保存文档,再打开保存的文件。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>找不到“%1”。它可能已被移动、重命名或删除。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a PDF document.</source>
+        <translation>“%1”是文件夹,不是 PDF 文档。</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>您没有读取“%1”的权限。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF document, or it is too damaged to be recognised as one.</source>
+        <translation>“%1”不是 PDF 文档,或已损坏到无法识别。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
+        <translation>“%1”不是 PDF 文档,而是其他类型的文件(%2)。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>“%1”已损坏,无法读取。</translation>
     </message>
 </context>
 <context>

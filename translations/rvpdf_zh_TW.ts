@@ -1933,14 +1933,6 @@
         <translation>無法開啟</translation>
     </message>
     <message>
-        <source>The file might have been moved, damaged, or deleted.</source>
-        <translation>檔案可能已被移動、損毀或刪除。</translation>
-    </message>
-    <message>
-        <source>Unsupported file format.</source>
-        <translation>不支援的檔案格式。</translation>
-    </message>
-    <message>
         <source>Open</source>
         <translation>開啟</translation>
     </message>
@@ -1983,6 +1975,34 @@
     <message>
         <source>The new document could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
         <translation>無法將新文件寫入「%1」。請確認資料夾是否存在，以及您是否有寫入權限。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is an address on the network, not a file on this computer. Save the document, then open the saved file.</source>
+        <translation>「%1」是網路位址,不是這部電腦上的檔案。請先儲存文件,再開啟儲存的檔案。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>找不到「%1」。它可能已被移動、重新命名或刪除。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a PDF document.</source>
+        <translation>「%1」是資料夾,不是 PDF 文件。</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>您沒有讀取「%1」的權限。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF document, or it is too damaged to be recognised as one.</source>
+        <translation>「%1」不是 PDF 文件,或已損壞到無法辨識。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
+        <translation>「%1」不是 PDF 文件,而是其他類型的檔案(%2)。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>「%1」已損壞,無法讀取。</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 #include "setting/CSettingManager.h"
 #include "setting/SettingKeys.h"
 #include "tabbar/CTabBar.h"
+#include "windows/CLaunchRequest.h"
 #include "windows/CMainViewManager.h"
 #include "windows/CSessionKeeper.h"
 #include "windows/CSingleInstance.h"
@@ -114,13 +115,20 @@ int main(int argc, char** argv)
     if (region.isEmpty())
         region = QStringLiteral("overseas");
 
-    if (PrintInfoOption(BuildArgumentList(argc, argv), ReadProductValue(bundle, region, "Title"), RVPDF_VERSION))
+    const CLaunchRequest launch = CLaunchRequest::Parse(BuildArgumentList(argc, argv), QDir::currentPath());
+    // A mistake on the command line is told here, whether or not an
+    // instance runs: it is never handed over as a file.
+    if (!launch.error.isEmpty()) {
+        std::fprintf(stderr, "rvpdf: %s\nTry 'rvpdf --help'.\n", qUtf8Printable(launch.error));
+        return 1;
+    }
+    if (PrintInfoOption(launch, ReadProductValue(bundle, region, "Title"), RVPDF_VERSION))
         return 0;
 
     const QString strBundleId = ReadBundleId(bundle, region);
 
     CSingleInstance instance(strBundleId);
-    const QStringList argumentList = LaunchArguments(BuildArgumentList(argc, argv), QDir::currentPath());
+    const QStringList argumentList = launch.HandOver();
     if (instance.IsRunning()) {
         const int rc = HandOverToRunningInstance(instance, strBundleId, argumentList);
         if (rc >= 0)
@@ -150,7 +158,7 @@ int main(int argc, char** argv)
 
     InitUsageReport(bundle, region);
 
-    if (ParserCmd(app)) {
+    if (ParserCmd(launch, app)) {
         MKBase::LoggerObject::ReleaseLogger();
         return 0;
     }

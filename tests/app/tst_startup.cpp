@@ -1,4 +1,5 @@
 #include "app/AppStartup.h"
+#include "windows/CLaunchRequest.h"
 #include "TestMain.h"
 #include "TestPdf.h"
 
@@ -15,6 +16,8 @@ private slots:
     void argumentListKeepsEveryArgument();
     void commandLineOptions_data();
     void commandLineOptions();
+    void launchRequests_data();
+    void launchRequests();
 };
 
 void TestStartup::bundleId_data()
@@ -62,8 +65,10 @@ void TestStartup::commandLineOptions_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QByteArray>("printed"); // the start of stdout, or on failure a part of stderr
     QTest::newRow("version") << "--version" << 0 << QByteArray("RVPDF " RVPDF_VERSION "\n");
-    QTest::newRow("help") << "--help" << 0 << QByteArray("Usage: rvpdf [file]\n");
+    QTest::newRow("help") << "--help" << 0 << QByteArray("Usage: rvpdf [--page N] [--find TEXT] [--] [file]\n");
     QTest::newRow("unknown option") << "--unknown" << 1 << QByteArray("Unknown option 'unknown'.");
+    QTest::newRow("unknown short option") << "-x" << 1 << QByteArray("Unknown option 'x'.");
+    QTest::newRow("standard input") << "-" << 1 << QByteArray("standard input is not supported");
 }
 
 void TestStartup::commandLineOptions()
@@ -78,6 +83,43 @@ void TestStartup::commandLineOptions()
     QCOMPARE(run.ExitCode(), exitCode);
     QVERIFY2(exitCode ? run.err.contains(printed) : run.out.startsWith(printed), qPrintable(run.Output()));
     QVERIFY(exitCode || !QFile::exists(TestEnv::Root() + "/data/rvpdf/log/PDF.log"));
+}
+
+void TestStartup::launchRequests_data()
+{
+    // Arguments after the program, the launch's folder ("" for a hand-over),
+    // and what is read: file|page|find, or the mistake.
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("dir");
+    QTest::addColumn<QString>("read");
+    QTest::newRow("a file") << QStringList {"a.pdf"} << "/home/u" << "/home/u/a.pdf|0|";
+    QTest::newRow("only the first file") << QStringList {"/x/a.pdf", "/x/b.pdf"} << "/" << "/x/a.pdf|0|";
+    QTest::newRow("a file named like an option") << QStringList {"--", "-x.pdf"} << "/d" << "/d/-x.pdf|0|";
+    QTest::newRow("page and text") << QStringList {"--page", "3", "--find", " word ", "a.pdf"} << "/d" << "/d/a.pdf|3|word";
+    QTest::newRow("file URL") << QStringList {"file:///tmp/a%20b.pdf"} << "/d" << "/tmp/a b.pdf|0|";
+    QTest::newRow("web address kept") << QStringList {"https://example.org/a.pdf"} << "/d" << "https://example.org/a.pdf|0|";
+    QTest::newRow("page not a number") << QStringList {"--page=two", "a.pdf"} << "/d" << "--page needs a page number";
+    QTest::newRow("page zero") << QStringList {"--page=0", "a.pdf"} << "/d" << "--page needs a page number";
+    QTest::newRow("nothing to find") << QStringList {"--find=  ", "a.pdf"} << "/d" << "--find needs a text";
+    QTest::newRow("unknown option") << QStringList {"--bogus", "a.pdf"} << "/d" << "Unknown option 'bogus'.";
+    QTest::newRow("option without its value") << QStringList {"a.pdf", "--page"} << "/d" << "Missing value after '--page'.";
+    QTest::newRow("relative file handed over") << QStringList {"a.pdf"} << "" << "A relative file name cannot be handed over.";
+}
+
+void TestStartup::launchRequests()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, dir);
+    QFETCH(QString, read);
+    const CLaunchRequest launch = CLaunchRequest::Parse(QStringList {"rvpdf"} + args, dir);
+    if (!launch.error.isEmpty()) {
+        QVERIFY2(launch.error.startsWith(read), qPrintable(launch.error));
+        return;
+    }
+    QCOMPARE(QStringLiteral("%1|%2|%3").arg(launch.file).arg(launch.page).arg(launch.find), read);
+    // What it hands over reads back the same in the running instance.
+    const CLaunchRequest again = CLaunchRequest::Parse(launch.HandOver(), QString());
+    QCOMPARE(QStringLiteral("%1|%2|%3").arg(again.file).arg(again.page).arg(again.find), read);
 }
 
 RV_TEST_MAIN(TestStartup)

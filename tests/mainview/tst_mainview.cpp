@@ -146,13 +146,19 @@ void TestMainView::windowTabAndEngineKeys()
 
 void TestMainView::opensAndRefuses_data()
 {
+    // What the user asked for, and what the message must say of it ("%1" is
+    // the folder of the test's files).
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("message");
-    const QString gone = "The file might have been moved, damaged, or deleted.";
-    QTest::newRow("upper-case suffix") << "Report.PDF" << "";
-    QTest::newRow("other suffix") << "report.pdf.txt" << "Unsupported file format.";
-    QTest::newRow("missing") << "missing.pdf" << gone;
-    QTest::newRow("damaged") << "broken.pdf" << gone;
+    QTest::newRow("upper-case suffix") << "%1/Report.PDF" << "";
+    QTest::newRow("a PDF under another name") << "%1/report.pdf.txt" << "";
+    QTest::newRow("missing") << "%1/missing.pdf" << "\"%1/missing.pdf\" was not found";
+    QTest::newRow("damaged") << "%1/broken.pdf" << "\"%1/broken.pdf\" is not a PDF document, or it is too damaged";
+    QTest::newRow("damaged inside") << "%1/cut.pdf" << "\"%1/cut.pdf\" is damaged and cannot be read";
+    QTest::newRow("text named .pdf") << "%1/notes.pdf" << "\"%1/notes.pdf\" is not a PDF document but a file of another kind (plain text document)";
+    QTest::newRow("a folder") << "%1/folder.pdf" << "\"%1/folder.pdf\" is a folder";
+    QTest::newRow("unreadable") << "%1/locked.pdf" << "You do not have permission to read \"%1/locked.pdf\"";
+    QTest::newRow("web address") << "https://example.org/a.pdf" << "\"https://example.org/a.pdf\" is an address on the network";
 }
 
 void TestMainView::opensAndRefuses()
@@ -160,21 +166,30 @@ void TestMainView::opensAndRefuses()
     QFETCH(QString, name);
     QFETCH(QString, message);
     const QString folder = TestEnv::MakeDir("refuse");
+    name = name.arg(folder);
+    message = message.arg(folder);
     TestPdf::Write(folder + "/Report.PDF", 1);
     TestPdf::Write(folder + "/report.pdf.txt", 1);
     TestPdf::WriteBytes(folder + "/broken.pdf", TestPdf::Garbage(3000, 9));
+    TestPdf::WriteBytes(folder + "/cut.pdf", "%PDF-1.4\n1 0 obj << /Type /Catalog /Pages 2 0 R");
+    TestPdf::WriteBytes(folder + "/notes.pdf", "Shopping list: bread, milk, eggs.\n");
+    TestPdf::WriteBytes(folder + "/locked.pdf", TestPdf::ReadBytes(folder + "/Report.PDF"));
+    QFile(folder + "/locked.pdf").setPermissions(QFileDevice::WriteOwner);
+    QDir().mkpath(folder + "/folder.pdf");
+    if (name.endsWith("locked.pdf") && QFileInfo(name).isReadable())
+        QSKIP("the permission to read cannot be taken from this user (root)");
     MainView* window = TestWindows::New();
     ModalAnswerer answerer([](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, "button_3"); });
-    const int result = TestWindows::Open(window, folder + "/" + name);
+    const int result = TestWindows::Open(window, name);
     QCOMPARE(answerer.AnsweredCount(), message.isEmpty() ? 0 : 1);
     if (message.isEmpty()) {
         QCOMPARE(result, 0);
-        QCOMPARE(window->TabBar()->GetItem(0).text, QStringLiteral("Report"));
+        QCOMPARE(window->TabBar()->GetItemCount(), 1);
     } else {
         // A failure the senders drop from their lists: neither 0 nor 100.
         QVERIFY(result != 0 && result != 100);
         QVERIFY(answerer.SeenTexts().first().contains("Failed to Open"));
-        QVERIFY(answerer.SeenTexts().first().contains(message));
+        QVERIFY2(answerer.SeenTexts().first().contains(message), qPrintable(answerer.SeenTexts().first()));
         QCOMPARE(window->TabBar()->GetItemCount(), 0);
     }
 }

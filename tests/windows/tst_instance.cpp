@@ -249,6 +249,11 @@ void TestInstance::pathLengthLimit()
     QCOMPARE(first->state(), QProcess::Running);
     QCOMPARE(Launch({docs[4]}), 0);
     QTRY_VERIFY_WITH_TIMEOUT(RecentPaths().contains(docs[4]), 10000);
+    // A mistaken option is refused by the launch, not handed over as a file.
+    const int handOvers = LogText().count("launch hand-over:");
+    QCOMPARE(Launch({"--bogus", docs[3]}, QString(), {}, &err), 1);
+    QVERIFY2(err.contains("Unknown option 'bogus'"), err.constData());
+    QCOMPARE(LogText().count("launch hand-over:"), handOvers);
 }
 
 void TestInstance::startupNotificationEnds()

@@ -347,6 +347,23 @@ void MainBox::ApplyOptions(const QVariantMap& options)
     comments->SetOptionMap(options.value(OpenKey::kComment).toMap());
     if (options.contains(OpenKey::kToolId))
         pendingTool = options.value(OpenKey::kToolId).toInt();
+    ShowRequested(options);
+}
+
+void MainBox::ShowRequested(const QVariantMap& request)
+{
+    if (!EnsureLoaded(false))
+        return;
+    bool ok = false;
+    const int page = request.value(OpenKey::kShowPage).toInt(&ok);
+    if (ok)
+        view->GoToPage(page);
+    const QString text = request.value(OpenKey::kFind).toString();
+    if (!text.isEmpty()) {
+        findBar->Open();
+        findBar->Field()->setText(text);
+        findBar->FindNext();
+    }
 }
 
 void MainBox::Prefetch(const QString& path, const QSize& viewSize, const QVariantMap& options)

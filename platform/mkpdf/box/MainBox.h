@@ -91,6 +91,9 @@ public:
     ~MainBox() override;
 
     void HandleToolID(int nToolID);
+    // What a launch asked for ("showPage", "find"), also of a document
+    // open already.
+    void ShowRequested(const QVariantMap& request);
     void OnMainMenuTrigger(const QVariant& action);
     QString GetDocumentFilePath() const;
     QVariantMap GetDisplayOption() const;

@@ -14,6 +14,10 @@ inline constexpr char kDisplayMode[] = "displayMode";
 inline constexpr char kCursor[] = "cursor";
 // The view's turn of the pages in degrees (the file stays as it is).
 inline constexpr char kRotation[] = "rotation";
+// Asked for by the launch, also of a document open already: a page to show
+// (overrides the remembered one) and a text to find.
+inline constexpr char kShowPage[] = "showPage";
+inline constexpr char kFind[] = "find";
 // True: the file is read when the document is first shown (a tab restored
 // behind others); until then it holds only its path and view state.
 inline constexpr char kDeferred[] = "deferred";
