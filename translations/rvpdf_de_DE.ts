@@ -1152,6 +1152,10 @@
         <source>Search Results</source>
         <translation>Suchergebnisse</translation>
     </message>
+    <message>
+        <source>In a comment on page %1</source>
+        <translation>In einem Kommentar auf Seite %1</translation>
+    </message>
 </context>
 <context>
     <name>CSignInDialog</name>

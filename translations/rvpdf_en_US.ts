@@ -1152,6 +1152,10 @@
         <source>Search Results</source>
         <translation>Search Results</translation>
     </message>
+    <message>
+        <source>In a comment on page %1</source>
+        <translation>In a comment on page %1</translation>
+    </message>
 </context>
 <context>
     <name>CSignInDialog</name>

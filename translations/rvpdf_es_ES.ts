@@ -1152,6 +1152,10 @@
         <source>Search Results</source>
         <translation>Resultados de búsqueda</translation>
     </message>
+    <message>
+        <source>In a comment on page %1</source>
+        <translation>En un comentario de la página %1</translation>
+    </message>
 </context>
 <context>
     <name>CSignInDialog</name>

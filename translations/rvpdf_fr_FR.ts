@@ -1152,6 +1152,10 @@
         <source>Search Results</source>
         <translation>Résultats de la recherche</translation>
     </message>
+    <message>
+        <source>In a comment on page %1</source>
+        <translation>Dans un commentaire de la page %1</translation>
+    </message>
 </context>
 <context>
     <name>CSignInDialog</name>

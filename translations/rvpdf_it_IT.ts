@@ -1152,6 +1152,10 @@
         <source>Search Results</source>
         <translation>Risultati della ricerca</translation>
     </message>
+    <message>
+        <source>In a comment on page %1</source>
+        <translation>In un commento a pagina %1</translation>
+    </message>
 </context>
 <context>
     <name>CSignInDialog</name>

@@ -1152,6 +1152,10 @@
         <source>Search Results</source>
         <translation>検索結果</translation>
     </message>
+    <message>
+        <source>In a comment on page %1</source>
+        <translation>%1 ページのコメント内</translation>
+    </message>
 </context>
 <context>
     <name>CSignInDialog</name>

@@ -1152,6 +1152,10 @@
         <source>Search Results</source>
         <translation>검색 결과</translation>
     </message>
+    <message>
+        <source>In a comment on page %1</source>
+        <translation>%1페이지의 주석 안</translation>
+    </message>
 </context>
 <context>
     <name>CSignInDialog</name>

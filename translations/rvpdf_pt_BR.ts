@@ -1152,6 +1152,10 @@
         <source>Search Results</source>
         <translation>Resultados da pesquisa</translation>
     </message>
+    <message>
+        <source>In a comment on page %1</source>
+        <translation>Em um comentário na página %1</translation>
+    </message>
 </context>
 <context>
     <name>CSignInDialog</name>

@@ -1152,6 +1152,10 @@
         <source>Search Results</source>
         <translation>搜尋結果</translation>
     </message>
+    <message>
+        <source>In a comment on page %1</source>
+        <translation>在第 %1 頁的註解中</translation>
+    </message>
 </context>
 <context>
     <name>CSignInDialog</name>

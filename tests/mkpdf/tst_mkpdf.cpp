@@ -622,7 +622,7 @@ void TestMKPDF::sidePanelLists()
 
     box->OnMainMenuTrigger("attachment");
     QListWidget* list = panel->AttachmentList();
-    QCOMPARE(list->count(), 1);
+    QTRY_COMPARE(list->count(), 1);
     QCOMPARE(list->item(0)->text(), QStringLiteral("../../notes.txt"));
     QSignalSpy announced(box.data(), SIGNAL(SignalDocumentOpenAttachment(QString)));
     emit list->itemDoubleClicked(list->item(0));
@@ -636,10 +636,29 @@ void TestMKPDF::sidePanelLists()
     QVERIFY(box->ExtractAttachment(0) != path);
     QVERIFY(box->ExtractAttachment(5).isEmpty());
 
+    // A file in a comment of a page is listed and opened too.
+    const QByteArray file = "minutes of the meeting";
+    const QString attached = dir + "/attached.pdf";
+    QVERIFY(TestPdf::WriteBytes(
+        attached,
+        TestPdf::Assemble({"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R 4 0 R] /Count 2 >>",
+                           "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] >>",
+                           "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] /Annots [5 0 R] >>",
+                           "<< /Type /Annot /Subtype /FileAttachment /Rect [10 10 30 30] /FS << /Type /Filespec "
+                           "/F (minutes.txt) /EF << /F 6 0 R >> >> >>",
+                           TestPdf::Stream("/Type /EmbeddedFile", file)})));
+    QScopedPointer<MainBox> withComment(TestWindows::Document(attached));
+    withComment->OnMainMenuTrigger("attachment");
+    QListWidget* files = withComment->SidePanel()->AttachmentList();
+    QTRY_COMPARE(files->count(), 1);
+    QCOMPARE(files->item(0)->text(), QStringLiteral("minutes.txt"));
+    QVERIFY(files->item(0)->toolTip().contains("page 2"));
+    QCOMPARE(TestPdf::ReadBytes(withComment->ExtractAttachment(0)), file);
+
     // A plain document says it has none.
     QScopedPointer<MainBox> plain(TestWindows::Document(threePages));
     plain->OnMainMenuTrigger("attachment");
-    QCOMPARE(plain->SidePanel()->AttachmentList()->count(), 1);
+    QTRY_COMPARE(plain->SidePanel()->AttachmentList()->count(), 1);
     QCOMPARE(plain->SidePanel()->AttachmentList()->item(0)->flags(), Qt::NoItemFlags);
 }
 

@@ -55,7 +55,7 @@ QString CDocumentFileActions::ExtractAttachment(QWidget* owner, const CPdfDocume
     const QList<PdfAttachmentInfo> list = document.Attachments();
     if (nIndex < 0 || nIndex >= list.size())
         return QString();
-    const QByteArray bytes = document.AttachmentData(nIndex);
+    const QByteArray bytes = document.AttachmentData(nIndex, list.at(nIndex).page);
     // Every extraction gets a folder of its own, so nothing is overwritten.
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/attachments/"
         + QString::number(QDateTime::currentMSecsSinceEpoch(), 36)

@@ -353,22 +353,65 @@ QVector<PdfOutlineNode> CPdfDocument::Outline() const
     return nodes;
 }
 
+namespace {
+
+// The files of a page's file attachment comments, in the page's order.
+void ForEachAttachedFile(const Poppler::Page& page, const std::function<void(Poppler::EmbeddedFile*)>& work)
+{
+    for (Poppler::Annotation* annotation : page.annotations({Poppler::Annotation::AFileAttachment})) {
+        std::unique_ptr<Poppler::Annotation> owned(annotation);
+        auto* attachment = static_cast<Poppler::FileAttachmentAnnotation*>(annotation);
+        if (Poppler::EmbeddedFile* file = attachment->embeddedFile(); file && file->isValid())
+            work(file);
+    }
+}
+
+} // namespace
+
 QList<PdfAttachmentInfo> CPdfDocument::Attachments() const
 {
-    QList<PdfAttachmentInfo> result;
     QMutexLocker locker(&mutex);
+    if (attachmentsRead)
+        return attachments;
+    QList<PdfAttachmentInfo>& result = attachments;
+    attachmentsRead = true;
     for (Poppler::EmbeddedFile* file : document->embeddedFiles())
         result.append({file->name(), file->description(), qint64(file->size())});
+    for (int index = 0; index < pageCount; ++index) {
+        const std::unique_ptr<Poppler::Page> page(document->page(index));
+        if (page)
+            ForEachAttachedFile(*page, [&](Poppler::EmbeddedFile* file) {
+                result.append({file->name(), file->description(), qint64(file->size()), index});
+            });
+    }
     return result;
 }
 
-QByteArray CPdfDocument::AttachmentData(int index) const
+QByteArray CPdfDocument::AttachmentData(int index, int page) const
 {
     QMutexLocker locker(&mutex);
-    const QList<Poppler::EmbeddedFile*> files = document->embeddedFiles();
-    if (index < 0 || index >= files.size() || !files.at(index)->isValid())
-        return QByteArray();
-    return files.at(index)->data();
+    if (page < 0) {
+        const QList<Poppler::EmbeddedFile*> files = document->embeddedFiles();
+        if (index < 0 || index >= files.size() || !files.at(index)->isValid())
+            return QByteArray();
+        return files.at(index)->data();
+    }
+    // index counts the document's own files and the comments' before this
+    // page; the comment is found again on its page.
+    int ordinal = document->embeddedFiles().size();
+    for (int before = 0; before < page && before < pageCount; ++before) {
+        const std::unique_ptr<Poppler::Page> earlier(document->page(before));
+        if (earlier)
+            ForEachAttachedFile(*earlier, [&](Poppler::EmbeddedFile*) { ++ordinal; });
+    }
+    QByteArray data;
+    const std::unique_ptr<Poppler::Page> shown(page < pageCount ? document->page(page) : nullptr);
+    if (shown)
+        ForEachAttachedFile(*shown, [&](Poppler::EmbeddedFile* file) {
+            if (ordinal++ == index)
+                data = file->data();
+        });
+    return data;
 }
 
 PdfProperties CPdfDocument::Properties() const

@@ -56,11 +56,14 @@ struct PdfOutlineNode
     QVector<PdfOutlineNode> children;
 };
 
+// A file a document carries: in its own list of files, or in a file
+// attachment comment of a page.
 struct PdfAttachmentInfo
 {
     QString name;
     QString description;
     qint64 size = 0;
+    int page = -1; // the comment's page; -1 for the document's own list
 };
 
 struct PdfProperties
@@ -120,8 +123,11 @@ public:
     QList<PdfWord> PageWords(int index) const;
     QVector<PdfLink> PageLinks(int index) const;
     QVector<PdfOutlineNode> Outline() const;
+    // The document's own files, then those of file attachment comments in
+    // page order. The first call reads every page: make it off the GUI thread.
     QList<PdfAttachmentInfo> Attachments() const;
-    QByteArray AttachmentData(int index) const;
+    // The content of Attachments().at(index), whose page is page.
+    QByteArray AttachmentData(int index, int page = -1) const;
     PdfProperties Properties() const;
 
     // A second parser on the same file, for work beside rendering; null when
@@ -161,4 +167,6 @@ private:
     mutable std::unique_ptr<CImageLocator> locator;
     mutable bool locatorTried = false;
     mutable QHash<int, QVector<QRectF>> imageAreas;
+    mutable QList<PdfAttachmentInfo> attachments;
+    mutable bool attachmentsRead = false;
 };

@@ -4,6 +4,7 @@
 #include "CAnnotationStore.h"
 #include "CDocumentSearch.h"
 #include "CIconButton.h"
+#include "CJobRunner.h"
 #include "CPdfDocument.h"
 #include "CPropertiesBox.h"
 #include "CSearchResultDelegate.h"
@@ -11,6 +12,7 @@
 #include "CThumbnailView.h"
 
 #include <QButtonGroup>
+#include <QFutureWatcher>
 #include <QHBoxLayout>
 #include <QListView>
 #include <QListWidget>
@@ -169,19 +171,33 @@ void CSidePanel::LoadPage(int nPage)
         annotations->Load();
         break;
     case Attachments: {
-        for (const PdfAttachmentInfo& info : document->Attachments()) {
-            auto* item = new QListWidgetItem(info.name, attachments);
-            item->setToolTip(info.description.isEmpty()
-                                 ? CPropertiesBox::FormatSize(info.size)
-                                 : info.description + " (" + CPropertiesBox::FormatSize(info.size) + ")");
-        }
-        if (attachments->count() == 0) {
-            auto* item = new QListWidgetItem(tr("This document has no attachments."), attachments);
-            item->setFlags(Qt::NoItemFlags);
-        }
+        // Comments of every page are read for their files: off this thread.
+        auto* watcher = new QFutureWatcher<QList<PdfAttachmentInfo>>(this);
+        connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher]() {
+            watcher->deleteLater();
+            ListAttachments(watcher->isCanceled() ? QList<PdfAttachmentInfo>() : watcher->result());
+        });
+        const std::shared_ptr<CPdfDocument> doc = document;
+        watcher->setFuture(CJobRunner::Run([doc]() { return doc->Attachments(); }));
         break;
     }
     default:
         break;
+    }
+}
+
+void CSidePanel::ListAttachments(const QList<PdfAttachmentInfo>& files)
+{
+    for (const PdfAttachmentInfo& info : files) {
+        const QString size = CPropertiesBox::FormatSize(info.size);
+        QString tip = info.description.isEmpty() ? size : info.description + " (" + size + ")";
+        if (info.page >= 0)
+            tip += "\n" + tr("In a comment on page %1").arg(info.page + 1);
+        auto* item = new QListWidgetItem(info.name, attachments);
+        item->setToolTip(tip);
+    }
+    if (attachments->count() == 0) {
+        auto* item = new QListWidgetItem(tr("This document has no attachments."), attachments);
+        item->setFlags(Qt::NoItemFlags);
     }
 }

@@ -51,6 +51,7 @@ signals:
 
 private:
     void LoadPage(int nPage);
+    void ListAttachments(const QList<struct PdfAttachmentInfo>& files);
 
     std::shared_ptr<CPdfDocument> document;
     QButtonGroup* tabs = nullptr;
