@@ -1,7 +1,12 @@
+#include "CAnnotationCommand.h"
+#include "CAnnotationStore.h"
+#include "CEditSession.h"
 #include "CGotoPageBox.h"
+#include "CMessageDialog.h"
 #include "CPageCache.h"
 #include "CPageColors.h"
 #include "CPageView.h"
+#include "CPdfPrinter.h"
 #include "CPdfDocument.h"
 #include "CPropertiesBox.h"
 #include "CRenameBox.h"
@@ -28,6 +33,7 @@
 #include <QVBoxLayout>
 #include <QSignalSpy>
 #include <QTreeWidget>
+#include <QUndoStack>
 
 #include <memory>
 
@@ -82,8 +88,10 @@ private slots:
     void gotoPageRefusesOutOfRange();
     void sidePanelLists();
     void readModeTogglesTitleBar();
-    void printsEveryPage_data();
-    void printsEveryPage();
+    void printsTheDocumentItself_data();
+    void printsTheDocumentItself();
+    void printOptionsReachCups_data();
+    void printOptionsReachCups();
     void propertiesShowTheDocument();
     void everyMenuKeyIsSafe_data();
     void everyMenuKeyIsSafe();
@@ -95,6 +103,8 @@ private:
     QString threePages;
     QString rich;
     QString encrypted;
+    QString twoPages;
+    QString locked;
 };
 
 void TestMKPDF::initTestCase()
@@ -106,6 +116,10 @@ void TestMKPDF::initTestCase()
     QVERIFY(TestPdf::WriteRich(threePages, rich, "../../notes.txt", "attached text"));
     encrypted = dir + "/secret.pdf";
     QVERIFY(TestPdf::WriteEncrypted(threePages, encrypted, "open sesame"));
+    twoPages = dir + "/two.pdf";
+    QVERIFY(TestPdf::Write(twoPages, 2));
+    locked = dir + "/locked.pdf";
+    QVERIFY(TestPdf::WriteEncrypted(twoPages, locked, "user", "owner"));
 }
 
 void TestMKPDF::honoursViewOptions_data()
@@ -626,42 +640,153 @@ void TestMKPDF::readModeTogglesTitleBar()
     QCOMPARE(titleBar.at(3).at(0).toBool(), true);
 }
 
-void TestMKPDF::printsEveryPage_data()
+void TestMKPDF::printsTheDocumentItself_data()
 {
+    QTest::addColumn<QString>("source"); // "two", or "locked:<password>"
     QTest::addColumn<int>("from");
     QTest::addColumn<int>("to");
-    QTest::addColumn<int>("pages");
-    QTest::addColumn<bool>("dark");
-    QTest::newRow("every page") << -1 << -1 << 3 << false;
-    QTest::newRow("a range") << 1 << 1 << 1 << false;
+    QTest::addColumn<QString>("before"); // "dark" page colours, an unsaved "comment"
+    QTest::addColumn<QString>("printed"); // each page's text, or "refused"
+    QTest::newRow("every page") << "two" << -1 << -1 << "" << "Page 1|Page 2";
+    QTest::newRow("the second page") << "two" << 1 << 1 << "" << "Page 2";
+    QTest::newRow("from the second page on") << "two" << 1 << -1 << "" << "Page 2";
     // The page colours are for the screen: paper stays white.
-    QTest::newRow("in dark page colours") << -1 << -1 << 3 << true;
+    QTest::newRow("in dark page colours") << "two" << -1 << -1 << "dark" << "Page 1|Page 2";
+    QTest::newRow("with an unsaved comment") << "two" << -1 << -1 << "comment" << "Page 1|Page 2";
+    // Opened with the open password, printing and copying are refused;
+    // the permissions password allows both.
+    QTest::newRow("printing forbidden") << "locked:user" << -1 << -1 << "" << "refused";
+    QTest::newRow("permissions password") << "locked:owner" << 0 << 0 << "" << "Page 1";
 }
 
-void TestMKPDF::printsEveryPage()
+void TestMKPDF::printsTheDocumentItself()
 {
+    QFETCH(QString, source);
     QFETCH(int, from);
     QFETCH(int, to);
-    QFETCH(int, pages);
-    QFETCH(bool, dark);
-    CPageColors::SetCurrent(dark ? CPageColors::Dark : CPageColors::Normal);
-    QScopedPointer<MainBox> box(TestWindows::Document(threePages));
+    QFETCH(QString, before);
+    QFETCH(QString, printed);
+    const QString path = source == "two" ? twoPages : locked;
+    QScopedPointer<ModalAnswerer> password(source.contains(':') ? AnswerPassword({source.section(':', 1)}) : nullptr);
+    QScopedPointer<MainBox> box(TestWindows::Document(path));
+    QVERIFY(box);
+    CPageColors::SetCurrent(before == "dark" ? CPageColors::Dark : CPageColors::Normal);
+    const QRectF mark(100, 650, 200, 100);
+    if (before == "comment") {
+        PdfAnnotation square;
+        square.page = 0;
+        square.kind = PdfAnnotation::Rectangle;
+        square.rect = mark;
+        square.color = Qt::red;
+        square.width = 8;
+        box->Session()->UndoStack()->push(CAnnotationCommand::NewCreate(box->Annotations(), square, "Add"));
+    }
+    // Refused: the Print item (and the home tool with it) and PrintTo say so.
+    const bool refused = printed == "refused";
+    QStringList told;
+    auto tell = [&told](QWidget* dialog) {
+        if (auto* message = qobject_cast<CMessageDialog*>(dialog))
+            told << message->InfoText();
+        dialog->close();
+    };
+    if (refused) {
+        ModalAnswerer answerer(tell);
+        box->OnMainMenuTrigger("print");
+    }
     const QString output = TestEnv::MakeDir("print") + "/printed.pdf";
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(output);
     {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(output);
-        printer.setResolution(150);
-        QVERIFY(box->PrintTo(&printer, from, to));
+        ModalAnswerer answerer(tell, refused ? 1 : 0);
+        QCOMPARE(box->PrintTo(&printer, from, to), !refused);
     }
     CPageColors::SetCurrent(CPageColors::Normal);
+    // Nor is the text to be copied where printing is forbidden.
+    box->resize(800, 1000);
+    box->show();
+    box->OnMainMenuTrigger("select_all");
+    QApplication::clipboard()->setText("kept");
+    QTest::keyClick(box->PageView(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text() == "kept", refused);
+    if (refused) {
+        QCOMPARE(told.size(), 2);
+        QVERIFY2(told.at(0).contains("do not allow printing") && told.at(1) == told.at(0), qPrintable(told.join('\n')));
+        QVERIFY(!QFile::exists(output));
+        return;
+    }
+    // The pages themselves, text and all, not pictures of them.
+    const QStringList pages = QString::fromUtf8(TestEnv::RunChild("pdftotext", {output, "-"}).out).split('\f', Qt::SkipEmptyParts);
+    QCOMPARE(pages.size(), printed.split('|').size());
+    for (int i = 0; i < pages.size(); ++i)
+        QVERIFY2(pages.at(i).contains(printed.section('|', i, i)), qPrintable(pages.at(i)));
+    QVERIFY(QFileInfo(output).size() < 10 * QFileInfo(path).size());
+    // Comments are drawn into their page, for printers that draw no comments.
+    QCOMPARE(TestPdf::Annotations(output), QStringList());
     CPdfDocument::LoadStatus status;
-    auto printed = CPdfDocument::Load(output, QByteArray(), &status);
-    QVERIFY(printed);
-    QCOMPARE(printed->PageCount(), pages);
-    const QImage page = printed->RenderPage(0, 1.0);
+    auto copy = CPdfDocument::Load(output, QByteArray(), &status);
+    QVERIFY(copy);
+    const QImage page = copy->RenderPage(0, 1.0);
     const QColor paper = page.pixelColor(page.width() - 20, page.height() - 20);
     QVERIFY2(paper.lightness() > 240, qPrintable(paper.name()));
+    const QColor edge = page.pixelColor(QPoint(int(mark.left()) + 2, int(mark.center().y())));
+    QCOMPARE(edge.red() > 200 && edge.green() < 80, before == "comment");
+}
+
+void TestMKPDF::printOptionsReachCups_data()
+{
+    QTest::addColumn<QString>("dialog"); // what the user chose in the print dialog
+    QTest::addColumn<QString>("field"); // the dialog's "Pages" field, left to CUPS by the dialog
+    QTest::addColumn<QString>("printed"); // pages written of twelve, from 0
+    QTest::addColumn<QString>("options"); // the job's IPP options
+    const QString all = "0,1,2,3,4,5,6,7,8,9,10,11";
+    QTest::newRow("defaults") << "" << "" << all << "copies=1 sides=one-sided orientation-requested=3 media=A4";
+    QTest::newRow("two collated copies of 2-3, long edge") << "copies2 range2-3 long" << "" << "1,2" << "copies=2 multiple-document-handling=separate-documents-collated-copies sides=two-sided-long-edge orientation-requested=3 media=A4";
+    QTest::newRow("three uncollated, landscape, short edge") << "copies3 uncollated landscape short" << "" << all << "copies=3 multiple-document-handling=separate-documents-uncollated-copies sides=two-sided-short-edge orientation-requested=4 media=A4";
+    QTest::newRow("current page, grey, reversed, Letter, printer's sides") << "current gray reverse letter auto" << "" << "4" << "copies=1 orientation-requested=3 print-color-mode=monochrome outputorder=reverse media=Letter";
+    QTest::newRow("pages field") << "" << "7,1-3,10-" << "0,1,2,6,9,10,11" << "copies=1 sides=one-sided orientation-requested=3 media=A4";
+    QTest::newRow("pages field beyond the end") << "" << "14-20" << "none" << "copies=1 sides=one-sided orientation-requested=3 media=A4";
+    QTest::newRow("pages field malformed") << "" << "3-x" << "none" << "copies=1 sides=one-sided orientation-requested=3 media=A4";
+}
+
+void TestMKPDF::printOptionsReachCups()
+{
+    QFETCH(QString, dialog);
+    QFETCH(QString, field);
+    QFETCH(QString, printed);
+    QFETCH(QString, options);
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(dialog.contains("letter") ? QPageSize::Letter : QPageSize::A4));
+    for (const QString& word : dialog.split(' ', Qt::SkipEmptyParts)) {
+        if (word.startsWith("copies"))
+            printer.setCopyCount(word.mid(6).toInt());
+        else if (word.startsWith("range"))
+            printer.setFromTo(word.section('-', 0, 0).mid(5).toInt(), word.section('-', 1).toInt());
+        printer.setCollateCopies(!dialog.contains("uncollated"));
+        printer.setPrintRange(word.startsWith("range") ? QPrinter::PageRange : word == "current" ? QPrinter::CurrentPage : printer.printRange());
+        printer.setPageOrientation(dialog.contains("landscape") ? QPageLayout::Landscape : QPageLayout::Portrait);
+        printer.setColorMode(dialog.contains("gray") ? QPrinter::GrayScale : QPrinter::Color);
+        printer.setPageOrder(dialog.contains("reverse") ? QPrinter::LastPageFirst : QPrinter::FirstPageFirst);
+    }
+    PrintSettings settings = CPdfPrinter::SettingsFor(printer, 4);
+    // Qt's PDF output keeps no duplex mode, a printer's does.
+    static const QStringList sides = {"one", "long", "short", "auto"};
+    for (int side = 1; side < sides.size(); ++side) {
+        if (dialog.split(' ').contains(sides.at(side)))
+            settings.sides = PrintSettings::Sides(side);
+    }
+    if (!field.isEmpty())
+        settings.pages = field;
+    QStringList sent;
+    for (const auto& option : CPrintJob::CupsOptions(settings))
+        sent << option.first + "=" + option.second;
+    QCOMPARE(sent.join(' '), options);
+    QStringList pages;
+    const CPagePlan plan = CPrintJob::PagesToPrint(CPagePlan::Identity("doc.pdf", 12), settings);
+    for (const PlanPage& page : plan.Pages())
+        pages << QString::number(page.page);
+    QCOMPARE(pages.isEmpty() ? QString("none") : pages.join(','), printed);
 }
 
 void TestMKPDF::propertiesShowTheDocument()
