@@ -645,8 +645,8 @@ void TestMKPDF::printsTheDocumentItself_data()
     QTest::addColumn<QString>("source"); // "two", or "locked:<password>"
     QTest::addColumn<int>("from");
     QTest::addColumn<int>("to");
-    QTest::addColumn<QString>("before"); // "dark" page colours, an unsaved "comment"
-    QTest::addColumn<QString>("printed"); // each page's text, or "refused"
+    QTest::addColumn<QString>("before"); // "dark" page colours, an unsaved "comment", "no file" to print to
+    QTest::addColumn<QString>("printed"); // each page's text, or "!" and what the user is told
     QTest::newRow("every page") << "two" << -1 << -1 << "" << "Page 1|Page 2";
     QTest::newRow("the second page") << "two" << 1 << 1 << "" << "Page 2";
     QTest::newRow("from the second page on") << "two" << 1 << -1 << "" << "Page 2";
@@ -655,8 +655,10 @@ void TestMKPDF::printsTheDocumentItself_data()
     QTest::newRow("with an unsaved comment") << "two" << -1 << -1 << "comment" << "Page 1|Page 2";
     // Opened with the open password, printing and copying are refused;
     // the permissions password allows both.
-    QTest::newRow("printing forbidden") << "locked:user" << -1 << -1 << "" << "refused";
+    QTest::newRow("printing forbidden") << "locked:user" << -1 << -1 << "" << "!do not allow printing";
     QTest::newRow("permissions password") << "locked:owner" << 0 << 0 << "" << "Page 1";
+    QTest::newRow("pages beyond the end") << "two" << 4 << 5 << "" << "!are not in the document";
+    QTest::newRow("neither printer nor file") << "two" << -1 << -1 << "no file" << "!No printer and no file";
 }
 
 void TestMKPDF::printsTheDocumentItself()
@@ -682,21 +684,23 @@ void TestMKPDF::printsTheDocumentItself()
         box->Session()->UndoStack()->push(CAnnotationCommand::NewCreate(box->Annotations(), square, "Add"));
     }
     // Refused: the Print item (and the home tool with it) and PrintTo say so.
-    const bool refused = printed == "refused";
+    const bool refused = printed.startsWith('!');
+    const bool forbidden = source.endsWith(":user");
     QStringList told;
     auto tell = [&told](QWidget* dialog) {
         if (auto* message = qobject_cast<CMessageDialog*>(dialog))
             told << message->InfoText();
         dialog->close();
     };
-    if (refused) {
+    if (forbidden) {
         ModalAnswerer answerer(tell);
         box->OnMainMenuTrigger("print");
     }
     const QString output = TestEnv::MakeDir("print") + "/printed.pdf";
     QPrinter printer(QPrinter::HighResolution);
+    // Never a printer: without a file name Qt would pick the default one.
+    printer.setOutputFileName(before == "no file" ? QString() : output);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(output);
     {
         ModalAnswerer answerer(tell, refused ? 1 : 0);
         QCOMPARE(box->PrintTo(&printer, from, to), !refused);
@@ -708,10 +712,10 @@ void TestMKPDF::printsTheDocumentItself()
     box->OnMainMenuTrigger("select_all");
     QApplication::clipboard()->setText("kept");
     QTest::keyClick(box->PageView(), Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(QApplication::clipboard()->text() == "kept", refused);
+    QCOMPARE(QApplication::clipboard()->text() == "kept", forbidden);
     if (refused) {
-        QCOMPARE(told.size(), 2);
-        QVERIFY2(told.at(0).contains("do not allow printing") && told.at(1) == told.at(0), qPrintable(told.join('\n')));
+        QCOMPARE(told.size(), forbidden ? 2 : 1);
+        QVERIFY2(told.filter(printed.mid(1)).size() == told.size(), qPrintable(told.join('\n')));
         QVERIFY(!QFile::exists(output));
         return;
     }

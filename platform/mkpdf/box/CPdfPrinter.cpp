@@ -31,6 +31,15 @@ bool CPdfPrinter::MayPrint(QWidget* owner, CEditSession* session)
     return false;
 }
 
+bool CPdfPrinter::HasTarget(QWidget* owner, QPrinter& printer)
+{
+    // Qt falls back to PDF output, without a file, for a printer it does not know.
+    if (printer.outputFormat() == QPrinter::NativeFormat || !printer.outputFileName().isEmpty())
+        return true;
+    CDocumentSaver::ShowError(owner, tr("Failed to Print"), tr("No printer and no file to print to were chosen."));
+    return false;
+}
+
 void CPdfPrinter::AskPrint(QWidget* owner, CEditSession* session, int nCurrentPage)
 {
     if (!MayPrint(owner, session))
@@ -42,16 +51,17 @@ void CPdfPrinter::AskPrint(QWidget* owner, CEditSession* session, int nCurrentPa
     QPrintDialog dialog(&printer, owner);
     dialog.setMinMax(1, pages);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    Start(owner, session, SettingsFor(printer, nCurrentPage));
+    if (dialog.exec() == QDialog::Accepted && HasTarget(owner, printer))
+        Start(owner, session, SettingsFor(printer, nCurrentPage));
 }
 
 bool CPdfPrinter::PrintTo(QWidget* owner, CEditSession* session, QPrinter* printer, int nFrom, int nTo)
 {
-    if (!printer || !MayPrint(owner, session))
+    if (!printer || !MayPrint(owner, session) || !HasTarget(owner, *printer))
         return false;
     PrintSettings settings = SettingsFor(*printer, 0);
+    if (settings.title.isEmpty())
+        settings.title = QFileInfo(session->Document()->FilePath()).completeBaseName();
     if (nFrom >= 0 || nTo >= 0)
         settings.pages = QStringLiteral("%1-%2").arg(qMax(nFrom, 0) + 1).arg(nTo < 0 ? QString() : QString::number(nTo + 1));
     QPointer<CPrintJob> job = Start(owner, session, settings);

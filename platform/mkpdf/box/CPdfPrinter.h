@@ -30,6 +30,9 @@ public:
 private:
     // False, after telling the user, when the document may not be printed.
     static bool MayPrint(QWidget* owner, CEditSession* session);
+    // False, after telling the user, when printer names neither a printer
+    // nor a file.
+    static bool HasTarget(QWidget* owner, QPrinter& printer);
     // The job with a progress window while owner is on screen; deleted
     // once it has ended.
     static CPrintJob* Start(QWidget* owner, CEditSession* session, const PrintSettings& settings);

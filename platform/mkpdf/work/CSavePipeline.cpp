@@ -84,8 +84,8 @@ QString CSavePipeline::Message(Failure failure, const QString& path, const QStri
         return tr("The changes could not be prepared for writing (%1). Nothing was written.").arg(detail);
     case ReloadFailed:
         return tr("\"%1\" was saved but could not be opened again (%2).").arg(name, detail);
-    case Stopped:
-        return tr("Stopped. \"%1\" was left as it was.").arg(name);
+    case Stopped: // whoever stopped it knows
+        return QString();
     }
     return QString();
 }
