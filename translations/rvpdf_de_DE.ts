@@ -892,6 +892,10 @@
         <source>The printer &quot;%1&quot; did not take the job: %2</source>
         <translation>Der Drucker „%1“ hat den Auftrag nicht angenommen: %2</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is the document being printed. Print to another file.</source>
+        <translation>„%1“ ist das Dokument, das gedruckt wird. Drucken Sie in eine andere Datei.</translation>
+    </message>
 </context>
 <context>
     <name>CPropertiesBox</name>

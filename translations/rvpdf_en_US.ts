@@ -892,6 +892,10 @@
         <source>The printer &quot;%1&quot; did not take the job: %2</source>
         <translation>The printer &quot;%1&quot; did not take the job: %2</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is the document being printed. Print to another file.</source>
+        <translation>&quot;%1&quot; is the document being printed. Print to another file.</translation>
+    </message>
 </context>
 <context>
     <name>CPropertiesBox</name>

@@ -892,6 +892,10 @@
         <source>The printer &quot;%1&quot; did not take the job: %2</source>
         <translation>La impresora «%1» no aceptó el trabajo: %2</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is the document being printed. Print to another file.</source>
+        <translation>«%1» es el documento que se está imprimiendo. Imprima en otro archivo.</translation>
+    </message>
 </context>
 <context>
     <name>CPropertiesBox</name>

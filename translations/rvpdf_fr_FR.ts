@@ -892,6 +892,10 @@
         <source>The printer &quot;%1&quot; did not take the job: %2</source>
         <translation>L&apos;imprimante « %1 » n&apos;a pas accepté la tâche : %2</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is the document being printed. Print to another file.</source>
+        <translation>« %1 » est le document en cours d&apos;impression. Imprimez dans un autre fichier.</translation>
+    </message>
 </context>
 <context>
     <name>CPropertiesBox</name>

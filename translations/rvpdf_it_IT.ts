@@ -892,6 +892,10 @@
         <source>The printer &quot;%1&quot; did not take the job: %2</source>
         <translation>La stampante &quot;%1&quot; non ha accettato il lavoro: %2</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is the document being printed. Print to another file.</source>
+        <translation>&quot;%1&quot; è il documento in stampa. Stampa in un altro file.</translation>
+    </message>
 </context>
 <context>
     <name>CPropertiesBox</name>

@@ -892,6 +892,10 @@
         <source>The printer &quot;%1&quot; did not take the job: %2</source>
         <translation>プリンター「%1」はジョブを受け付けませんでした: %2</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is the document being printed. Print to another file.</source>
+        <translation>「%1」は印刷中の文書です。別のファイルに印刷してください。</translation>
+    </message>
 </context>
 <context>
     <name>CPropertiesBox</name>

@@ -892,6 +892,10 @@
         <source>The printer &quot;%1&quot; did not take the job: %2</source>
         <translation>&quot;%1&quot; 프린터가 작업을 받지 않았습니다: %2</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is the document being printed. Print to another file.</source>
+        <translation>&quot;%1&quot;은(는) 인쇄 중인 문서입니다. 다른 파일로 인쇄하십시오.</translation>
+    </message>
 </context>
 <context>
     <name>CPropertiesBox</name>

@@ -892,6 +892,10 @@
         <source>The printer &quot;%1&quot; did not take the job: %2</source>
         <translation>Drukarka „%1” nie przyjęła zadania: %2</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is the document being printed. Print to another file.</source>
+        <translation>„%1” to drukowany dokument. Drukuj do innego pliku.</translation>
+    </message>
 </context>
 <context>
     <name>CPropertiesBox</name>

@@ -892,6 +892,10 @@
         <source>The printer &quot;%1&quot; did not take the job: %2</source>
         <translation>A impressora &quot;%1&quot; não aceitou o trabalho: %2</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is the document being printed. Print to another file.</source>
+        <translation>&quot;%1&quot; é o documento que está sendo impresso. Imprima em outro arquivo.</translation>
+    </message>
 </context>
 <context>
     <name>CPropertiesBox</name>

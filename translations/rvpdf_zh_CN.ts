@@ -892,6 +892,10 @@
         <source>The printer &quot;%1&quot; did not take the job: %2</source>
         <translation>打印机“%1”未接受该作业：%2</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is the document being printed. Print to another file.</source>
+        <translation>“%1”是正在打印的文档。请打印到其他文件。</translation>
+    </message>
 </context>
 <context>
     <name>CPropertiesBox</name>

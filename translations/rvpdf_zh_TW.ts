@@ -892,6 +892,10 @@
         <source>The printer &quot;%1&quot; did not take the job: %2</source>
         <translation>印表機「%1」未接受該工作：%2</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is the document being printed. Print to another file.</source>
+        <translation>「%1」是正在列印的文件。請列印到其他檔案。</translation>
+    </message>
 </context>
 <context>
     <name>CPropertiesBox</name>

@@ -645,7 +645,7 @@ void TestMKPDF::printsTheDocumentItself_data()
     QTest::addColumn<QString>("source"); // "two", or "locked:<password>"
     QTest::addColumn<int>("from");
     QTest::addColumn<int>("to");
-    QTest::addColumn<QString>("before"); // "dark" page colours, an unsaved "comment", "no file" to print to
+    QTest::addColumn<QString>("before"); // "dark" page colours, an unsaved "comment", "no file" or the document "itself" to print to
     QTest::addColumn<QString>("printed"); // each page's text, or "!" and what the user is told
     QTest::newRow("every page") << "two" << -1 << -1 << "" << "Page 1|Page 2";
     QTest::newRow("the second page") << "two" << 1 << 1 << "" << "Page 2";
@@ -658,6 +658,7 @@ void TestMKPDF::printsTheDocumentItself_data()
     QTest::newRow("permissions password") << "locked:owner" << 0 << 0 << "" << "Page 1";
     QTest::newRow("pages beyond the end") << "two" << 4 << 5 << "" << "!are not in the document";
     QTest::newRow("neither printer nor file") << "two" << -1 << -1 << "no file" << "!No printer and no file";
+    QTest::newRow("into the document itself") << "two" << -1 << -1 << "itself" << "!is the document being printed";
 }
 
 void TestMKPDF::printsTheDocumentItself()
@@ -695,7 +696,8 @@ void TestMKPDF::printsTheDocumentItself()
         ModalAnswerer answerer(tell);
         box->OnMainMenuTrigger("print");
     }
-    const QString output = TestEnv::MakeDir("print") + "/printed.pdf";
+    const QString output = before == "itself" ? path : TestEnv::MakeDir("print") + "/printed.pdf";
+    const QByteArray original = TestPdf::ReadBytes(path);
     QPrinter printer(QPrinter::HighResolution);
     // Never a printer: without a file name Qt would pick the default one.
     printer.setOutputFileName(before == "no file" ? QString() : output);
@@ -715,7 +717,7 @@ void TestMKPDF::printsTheDocumentItself()
     if (refused) {
         QCOMPARE(told.size(), forbidden ? 2 : 1);
         QVERIFY2(told.filter(printed.mid(1)).size() == told.size(), qPrintable(told.join('\n')));
-        QVERIFY(!QFile::exists(output));
+        QVERIFY(output == path ? TestPdf::ReadBytes(path) == original : !QFile::exists(output));
         return;
     }
     // The pages themselves, text and all, not pictures of them.

@@ -1,6 +1,7 @@
 #include "CPrintJob.h"
 
 #include "CAnnotationStore.h"
+#include "CFileUtils.h"
 #include "CJobRunner.h"
 
 #include <QDir>
@@ -211,6 +212,15 @@ CPrintJob::Outcome CPrintJob::Run(CSavePipeline::Job job, const PrintSettings& s
         return !state->cancelled;
     };
     const bool toFile = !settings.outputFile.isEmpty();
+    for (const CSavePipeline::Source& source : job.sources) {
+        // The copy for paper has no protection and its comments drawn in:
+        // it never takes the place of a file it is made from.
+        if (toFile && MKBase::CFileUtils::IsTheSameFile(source.file.path, settings.outputFile)) {
+            outcome.error = tr("\"%1\" is the document being printed. Print to another file.")
+                                .arg(QDir::toNativeSeparators(settings.outputFile));
+            return outcome;
+        }
+    }
     QTemporaryDir spool;
     if (!toFile && !spool.isValid()) {
         outcome.error = tr("No temporary folder could be made for the print job (%1).").arg(spool.errorString());
