@@ -1,12 +1,14 @@
 // Print benchmark: the R manual (or a generated 113-page one) printed through
 // MainBox::PrintTo into a PDF file, or to a CUPS queue when one is named:
-// the wall time until the job was handed over, and its size against the
-// source's. Prints figures; asserts nothing.
+// the wall time until the job was handed over, its size against the
+// source's, and the longest stall of the GUI thread meanwhile. Prints
+// figures; asserts nothing.
 //
 //   bench_print [file.pdf] [--printer QUEUE]
 
 #include "MKApplication.h"
 #include "MainBox.h"
+#include "StallMeter.h"
 #include "TestEnv.h"
 #include "TestMain.h"
 #include "TestPdf.h"
@@ -62,17 +64,23 @@ int main(int argc, char** argv)
         } else {
             printer.setPrinterName(queue);
         }
+        StallMeter meter;
         QElapsedTimer clock;
+        meter.Start();
         clock.start();
         const bool ok = box->PrintTo(&printer);
         const double seconds = clock.elapsed() / 1000.0;
+        const QPair<double, double> stall = meter.Stop();
         if (queue.isEmpty()) {
             const qint64 size = QFileInfo(output).size();
-            std::printf("run %d: %s in %.2f s, %.2f MiB = %.2fx the source (goal: at most 3 s and 2x)\n", run,
-                        ok ? "printed" : "FAILED", seconds, size / 1048576.0, double(size) / double(sourceSize));
+            std::printf("run %d: %s in %.2f s, %.2f MiB = %.2fx the source (goal: at most 3 s and 2x); GUI thread "
+                        "stalled at most %.1f ms (working %.1f ms of it)\n",
+                        run, ok ? "printed" : "FAILED", seconds, size / 1048576.0, double(size) / double(sourceSize),
+                        stall.first, stall.second);
         } else {
-            std::printf("run %d: %s in %.2f s (the job's size: lpstat -W completed -o)\n", run,
-                        ok ? "handed to CUPS" : "FAILED", seconds);
+            std::printf("run %d: %s in %.2f s (the job's size: lpstat -W completed -o); GUI thread stalled at most "
+                        "%.1f ms (working %.1f ms of it)\n",
+                        run, ok ? "handed to CUPS" : "FAILED", seconds, stall.first, stall.second);
         }
     }
     delete box;

@@ -435,6 +435,9 @@ CPdfEditor::WriteResult CPdfEditor::WritePlan(const QVector<PdfSource>& sources,
 
         QPDFWriter writer(base, "output", out, false);
         SetProtection(writer, protection);
+        // A copy for paper is read once, front to back: as small as it gets.
+        if (protection.mode == PdfProtection::PrintCopy)
+            writer.setObjectStreamMode(qpdf_o_generate);
         if (progress)
             writer.registerProgressReporter(std::make_shared<WriteProgress>(progress));
         writer.write();
