@@ -2,6 +2,9 @@
 #include "CAnnotationStore.h"
 #include "CEditSession.h"
 #include "CGotoPageBox.h"
+#include "CFormController.h"
+#include "CFormLayer.h"
+#include "CFormStore.h"
 #include "CMessageDialog.h"
 #include "CPageCache.h"
 #include "CPageColors.h"
@@ -652,6 +655,7 @@ void TestMKPDF::printsTheDocumentItself_data()
     // The page colours are for the screen: paper stays white.
     QTest::newRow("in dark page colours") << "two" << -1 << -1 << "dark" << "Page 1|Page 2";
     QTest::newRow("with an unsaved comment") << "two" << -1 << -1 << "comment" << "Page 1|Page 2";
+    QTest::newRow("with an unsaved form value") << "form" << -1 << -1 << "fill" << "Ada Lovela";
     // Opened with the open password, printing and copying are refused;
     // the permissions password allows both.
     QTest::newRow("printing forbidden") << "locked:user" << -1 << -1 << "" << "!do not allow printing";
@@ -668,7 +672,8 @@ void TestMKPDF::printsTheDocumentItself()
     QFETCH(int, to);
     QFETCH(QString, before);
     QFETCH(QString, printed);
-    const QString path = source == "two" ? twoPages : locked;
+    const QString path = source == "two" ? twoPages : source == "form" ? dir + "/form.pdf" : locked;
+    QVERIFY(source != "form" || TestPdf::WriteBytes(path, TestPdf::FormPdf(false)));
     QScopedPointer<ModalAnswerer> password(source.contains(':') ? AnswerPassword({source.section(':', 1)}) : nullptr);
     QScopedPointer<MainBox> box(TestWindows::Document(path));
     QVERIFY(box);
@@ -682,6 +687,10 @@ void TestMKPDF::printsTheDocumentItself()
         square.color = Qt::red;
         square.width = 8;
         box->Session()->UndoStack()->push(CAnnotationCommand::NewCreate(box->Annotations(), square, "Add"));
+    }
+    for (PdfFormField field : box->Forms()->Store()->AllFields()) {
+        field.text = "Ada Lovelace";
+        QVERIFY(field.name != "name" || box->Forms()->Layer()->Change({field}, "Fill"));
     }
     // Refused: the Print item (and the home tool with it) and PrintTo say so.
     const bool refused = printed.startsWith('!');
