@@ -864,6 +864,13 @@
     </message>
 </context>
 <context>
+    <name>CPageView</name>
+    <message>
+        <source>The document&apos;s permissions do not allow copying its text.</source>
+        <translation>Die Berechtigungen des Dokuments erlauben das Kopieren seines Textes nicht.</translation>
+    </message>
+</context>
+<context>
     <name>CPasswordBox</name>
     <message>
         <source>Password</source>
@@ -889,12 +896,40 @@
 <context>
     <name>CPdfPrinter</name>
     <message>
-        <source>Printing...</source>
-        <translation>Drucken...</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cannot Print</source>
+        <translation>Drucken nicht möglich</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow printing it. Open it with its permissions password to print it.</source>
+        <translation>Die Berechtigungen des Dokuments erlauben das Drucken nicht. Öffnen Sie es mit seinem Berechtigungskennwort, um es zu drucken.</translation>
+    </message>
+    <message>
+        <source>Failed to Print</source>
+        <translation>Drucken fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>No printer and no file to print to were chosen.</source>
+        <translation>Es wurde weder ein Drucker noch eine Datei zum Drucken gewählt.</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Preparing the pages...</source>
+        <translation>Seiten werden vorbereitet...</translation>
+    </message>
+    <message>
+        <source>Sending to &quot;%1&quot;...</source>
+        <translation>Wird an „%1“ gesendet...</translation>
+    </message>
+    <message>
+        <source>Writing &quot;%1&quot;...</source>
+        <translation>„%1“ wird geschrieben...</translation>
     </message>
 </context>
 <context>
@@ -902,6 +937,41 @@
     <message>
         <source>Presentation</source>
         <translation>Präsentation</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintJob</name>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>Die Seiten „%1“ sind nicht im Dokument enthalten.</translation>
+    </message>
+    <message>
+        <source>No temporary folder could be made for the print job (%1).</source>
+        <translation>Für den Druckauftrag konnte kein temporärer Ordner angelegt werden (%1).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written: its folder or the file does not allow changes. Print to another file.</source>
+        <translation>„%1“ kann nicht geschrieben werden: Der Ordner oder die Datei erlaubt keine Änderungen. Drucken Sie in eine andere Datei.</translation>
+    </message>
+    <message>
+        <source>The printing service does not answer at %1.</source>
+        <translation>Der Druckdienst antwortet nicht unter %1.</translation>
+    </message>
+    <message>
+        <source>No printer is set up (%1).</source>
+        <translation>Es ist kein Drucker eingerichtet (%1).</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be found (%2).</source>
+        <translation>Der Drucker „%1“ wurde nicht gefunden (%2).</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the job: %2</source>
+        <translation>Der Drucker „%1“ hat den Auftrag nicht angenommen: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the document being printed. Print to another file.</source>
+        <translation>„%1“ ist das Dokument, das gedruckt wird. Drucken Sie in eine andere Datei.</translation>
     </message>
 </context>
 <context>
@@ -1840,14 +1910,6 @@
     <message>
         <source>Failed to Rename</source>
         <translation>Umbenennen fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>Failed to Print</source>
-        <translation>Drucken fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>The document could not be sent to the printer.</source>
-        <translation>Das Dokument konnte nicht an den Drucker gesendet werden.</translation>
     </message>
     <message>
         <source>Failed to Open</source>

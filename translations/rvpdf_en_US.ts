@@ -864,6 +864,13 @@
     </message>
 </context>
 <context>
+    <name>CPageView</name>
+    <message>
+        <source>The document&apos;s permissions do not allow copying its text.</source>
+        <translation>The document&apos;s permissions do not allow copying its text.</translation>
+    </message>
+</context>
+<context>
     <name>CPasswordBox</name>
     <message>
         <source>Password</source>
@@ -889,12 +896,40 @@
 <context>
     <name>CPdfPrinter</name>
     <message>
-        <source>Printing...</source>
-        <translation>Printing...</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Cannot Print</source>
+        <translation>Cannot Print</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow printing it. Open it with its permissions password to print it.</source>
+        <translation>The document&apos;s permissions do not allow printing it. Open it with its permissions password to print it.</translation>
+    </message>
+    <message>
+        <source>Failed to Print</source>
+        <translation>Failed to Print</translation>
+    </message>
+    <message>
+        <source>No printer and no file to print to were chosen.</source>
+        <translation>No printer and no file to print to were chosen.</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Preparing the pages...</source>
+        <translation>Preparing the pages...</translation>
+    </message>
+    <message>
+        <source>Sending to &quot;%1&quot;...</source>
+        <translation>Sending to &quot;%1&quot;...</translation>
+    </message>
+    <message>
+        <source>Writing &quot;%1&quot;...</source>
+        <translation>Writing &quot;%1&quot;...</translation>
     </message>
 </context>
 <context>
@@ -902,6 +937,41 @@
     <message>
         <source>Presentation</source>
         <translation>Presentation</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintJob</name>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>The pages &quot;%1&quot; are not in the document.</translation>
+    </message>
+    <message>
+        <source>No temporary folder could be made for the print job (%1).</source>
+        <translation>No temporary folder could be made for the print job (%1).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written: its folder or the file does not allow changes. Print to another file.</source>
+        <translation>&quot;%1&quot; cannot be written: its folder or the file does not allow changes. Print to another file.</translation>
+    </message>
+    <message>
+        <source>The printing service does not answer at %1.</source>
+        <translation>The printing service does not answer at %1.</translation>
+    </message>
+    <message>
+        <source>No printer is set up (%1).</source>
+        <translation>No printer is set up (%1).</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be found (%2).</source>
+        <translation>The printer &quot;%1&quot; cannot be found (%2).</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the job: %2</source>
+        <translation>The printer &quot;%1&quot; did not take the job: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the document being printed. Print to another file.</source>
+        <translation>&quot;%1&quot; is the document being printed. Print to another file.</translation>
     </message>
 </context>
 <context>
@@ -1840,14 +1910,6 @@
     <message>
         <source>Failed to Rename</source>
         <translation>Failed to Rename</translation>
-    </message>
-    <message>
-        <source>Failed to Print</source>
-        <translation>Failed to Print</translation>
-    </message>
-    <message>
-        <source>The document could not be sent to the printer.</source>
-        <translation>The document could not be sent to the printer.</translation>
     </message>
     <message>
         <source>Failed to Open</source>

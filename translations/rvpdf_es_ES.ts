@@ -864,6 +864,13 @@
     </message>
 </context>
 <context>
+    <name>CPageView</name>
+    <message>
+        <source>The document&apos;s permissions do not allow copying its text.</source>
+        <translation>Los permisos del documento no permiten copiar su texto.</translation>
+    </message>
+</context>
+<context>
     <name>CPasswordBox</name>
     <message>
         <source>Password</source>
@@ -889,12 +896,40 @@
 <context>
     <name>CPdfPrinter</name>
     <message>
-        <source>Printing...</source>
-        <translation>Imprimiendo...</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Cannot Print</source>
+        <translation>No se puede imprimir</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow printing it. Open it with its permissions password to print it.</source>
+        <translation>Los permisos del documento no permiten imprimirlo. Ábralo con su contraseña de permisos para imprimirlo.</translation>
+    </message>
+    <message>
+        <source>Failed to Print</source>
+        <translation>Error al imprimir</translation>
+    </message>
+    <message>
+        <source>No printer and no file to print to were chosen.</source>
+        <translation>No se eligió ninguna impresora ni ningún archivo en el que imprimir.</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Preparing the pages...</source>
+        <translation>Preparando las páginas...</translation>
+    </message>
+    <message>
+        <source>Sending to &quot;%1&quot;...</source>
+        <translation>Enviando a «%1»...</translation>
+    </message>
+    <message>
+        <source>Writing &quot;%1&quot;...</source>
+        <translation>Escribiendo «%1»...</translation>
     </message>
 </context>
 <context>
@@ -902,6 +937,41 @@
     <message>
         <source>Presentation</source>
         <translation>Presentación</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintJob</name>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>Las páginas «%1» no están en el documento.</translation>
+    </message>
+    <message>
+        <source>No temporary folder could be made for the print job (%1).</source>
+        <translation>No se pudo crear una carpeta temporal para el trabajo de impresión (%1).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written: its folder or the file does not allow changes. Print to another file.</source>
+        <translation>No se puede escribir «%1»: su carpeta o el archivo no permiten cambios. Imprima en otro archivo.</translation>
+    </message>
+    <message>
+        <source>The printing service does not answer at %1.</source>
+        <translation>El servicio de impresión no responde en %1.</translation>
+    </message>
+    <message>
+        <source>No printer is set up (%1).</source>
+        <translation>No hay ninguna impresora configurada (%1).</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be found (%2).</source>
+        <translation>No se encuentra la impresora «%1» (%2).</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the job: %2</source>
+        <translation>La impresora «%1» no aceptó el trabajo: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the document being printed. Print to another file.</source>
+        <translation>«%1» es el documento que se está imprimiendo. Imprima en otro archivo.</translation>
     </message>
 </context>
 <context>
@@ -1840,14 +1910,6 @@
     <message>
         <source>Failed to Rename</source>
         <translation>Error al cambiar el nombre</translation>
-    </message>
-    <message>
-        <source>Failed to Print</source>
-        <translation>Error al imprimir</translation>
-    </message>
-    <message>
-        <source>The document could not be sent to the printer.</source>
-        <translation>No se pudo enviar el documento a la impresora.</translation>
     </message>
     <message>
         <source>Failed to Open</source>

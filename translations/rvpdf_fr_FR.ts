@@ -864,6 +864,13 @@
     </message>
 </context>
 <context>
+    <name>CPageView</name>
+    <message>
+        <source>The document&apos;s permissions do not allow copying its text.</source>
+        <translation>Les autorisations du document ne permettent pas d&apos;en copier le texte.</translation>
+    </message>
+</context>
+<context>
     <name>CPasswordBox</name>
     <message>
         <source>Password</source>
@@ -889,12 +896,40 @@
 <context>
     <name>CPdfPrinter</name>
     <message>
-        <source>Printing...</source>
-        <translation>Impression...</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Cannot Print</source>
+        <translation>Impression impossible</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow printing it. Open it with its permissions password to print it.</source>
+        <translation>Les autorisations du document ne permettent pas de l&apos;imprimer. Ouvrez-le avec son mot de passe d&apos;autorisations pour l&apos;imprimer.</translation>
+    </message>
+    <message>
+        <source>Failed to Print</source>
+        <translation>Échec de l&apos;impression</translation>
+    </message>
+    <message>
+        <source>No printer and no file to print to were chosen.</source>
+        <translation>Aucune imprimante ni aucun fichier de sortie n&apos;a été choisi.</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Preparing the pages...</source>
+        <translation>Préparation des pages...</translation>
+    </message>
+    <message>
+        <source>Sending to &quot;%1&quot;...</source>
+        <translation>Envoi à « %1 »...</translation>
+    </message>
+    <message>
+        <source>Writing &quot;%1&quot;...</source>
+        <translation>Écriture de « %1 »...</translation>
     </message>
 </context>
 <context>
@@ -902,6 +937,41 @@
     <message>
         <source>Presentation</source>
         <translation>Présentation</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintJob</name>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>Les pages « %1 » ne figurent pas dans le document.</translation>
+    </message>
+    <message>
+        <source>No temporary folder could be made for the print job (%1).</source>
+        <translation>Impossible de créer un dossier temporaire pour la tâche d&apos;impression (%1).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written: its folder or the file does not allow changes. Print to another file.</source>
+        <translation>Impossible d&apos;écrire « %1 » : son dossier ou le fichier n&apos;autorise pas les modifications. Imprimez dans un autre fichier.</translation>
+    </message>
+    <message>
+        <source>The printing service does not answer at %1.</source>
+        <translation>Le service d&apos;impression ne répond pas à l&apos;adresse %1.</translation>
+    </message>
+    <message>
+        <source>No printer is set up (%1).</source>
+        <translation>Aucune imprimante n&apos;est configurée (%1).</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be found (%2).</source>
+        <translation>L&apos;imprimante « %1 » est introuvable (%2).</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the job: %2</source>
+        <translation>L&apos;imprimante « %1 » n&apos;a pas accepté la tâche : %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the document being printed. Print to another file.</source>
+        <translation>« %1 » est le document en cours d&apos;impression. Imprimez dans un autre fichier.</translation>
     </message>
 </context>
 <context>
@@ -1840,14 +1910,6 @@
     <message>
         <source>Failed to Rename</source>
         <translation>Échec du renommage</translation>
-    </message>
-    <message>
-        <source>Failed to Print</source>
-        <translation>Échec de l&apos;impression</translation>
-    </message>
-    <message>
-        <source>The document could not be sent to the printer.</source>
-        <translation>Impossible d&apos;envoyer le document à l&apos;imprimante.</translation>
     </message>
     <message>
         <source>Failed to Open</source>

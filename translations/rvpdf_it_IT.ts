@@ -864,6 +864,13 @@
     </message>
 </context>
 <context>
+    <name>CPageView</name>
+    <message>
+        <source>The document&apos;s permissions do not allow copying its text.</source>
+        <translation>Le autorizzazioni del documento non consentono di copiarne il testo.</translation>
+    </message>
+</context>
+<context>
     <name>CPasswordBox</name>
     <message>
         <source>Password</source>
@@ -889,12 +896,40 @@
 <context>
     <name>CPdfPrinter</name>
     <message>
-        <source>Printing...</source>
-        <translation>Stampa in corso...</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Cannot Print</source>
+        <translation>Impossibile stampare</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow printing it. Open it with its permissions password to print it.</source>
+        <translation>Le autorizzazioni del documento non consentono di stamparlo. Aprilo con la password delle autorizzazioni per stamparlo.</translation>
+    </message>
+    <message>
+        <source>Failed to Print</source>
+        <translation>Stampa non riuscita</translation>
+    </message>
+    <message>
+        <source>No printer and no file to print to were chosen.</source>
+        <translation>Non è stata scelta né una stampante né un file in cui stampare.</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>Preparing the pages...</source>
+        <translation>Preparazione delle pagine...</translation>
+    </message>
+    <message>
+        <source>Sending to &quot;%1&quot;...</source>
+        <translation>Invio a &quot;%1&quot;...</translation>
+    </message>
+    <message>
+        <source>Writing &quot;%1&quot;...</source>
+        <translation>Scrittura di &quot;%1&quot;...</translation>
     </message>
 </context>
 <context>
@@ -902,6 +937,41 @@
     <message>
         <source>Presentation</source>
         <translation>Presentazione</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintJob</name>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>Le pagine &quot;%1&quot; non sono nel documento.</translation>
+    </message>
+    <message>
+        <source>No temporary folder could be made for the print job (%1).</source>
+        <translation>Impossibile creare una cartella temporanea per il lavoro di stampa (%1).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written: its folder or the file does not allow changes. Print to another file.</source>
+        <translation>Impossibile scrivere &quot;%1&quot;: la cartella o il file non consente modifiche. Stampa in un altro file.</translation>
+    </message>
+    <message>
+        <source>The printing service does not answer at %1.</source>
+        <translation>Il servizio di stampa non risponde su %1.</translation>
+    </message>
+    <message>
+        <source>No printer is set up (%1).</source>
+        <translation>Nessuna stampante configurata (%1).</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be found (%2).</source>
+        <translation>Impossibile trovare la stampante &quot;%1&quot; (%2).</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the job: %2</source>
+        <translation>La stampante &quot;%1&quot; non ha accettato il lavoro: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the document being printed. Print to another file.</source>
+        <translation>&quot;%1&quot; è il documento in stampa. Stampa in un altro file.</translation>
     </message>
 </context>
 <context>
@@ -1840,14 +1910,6 @@
     <message>
         <source>Failed to Rename</source>
         <translation>Impossibile rinominare</translation>
-    </message>
-    <message>
-        <source>Failed to Print</source>
-        <translation>Impossibile stampare</translation>
-    </message>
-    <message>
-        <source>The document could not be sent to the printer.</source>
-        <translation>Impossibile inviare il documento alla stampante.</translation>
     </message>
     <message>
         <source>Failed to Open</source>

@@ -864,6 +864,13 @@
     </message>
 </context>
 <context>
+    <name>CPageView</name>
+    <message>
+        <source>The document&apos;s permissions do not allow copying its text.</source>
+        <translation>この文書のアクセス権では、テキストのコピーは許可されていません。</translation>
+    </message>
+</context>
+<context>
     <name>CPasswordBox</name>
     <message>
         <source>Password</source>
@@ -889,12 +896,40 @@
 <context>
     <name>CPdfPrinter</name>
     <message>
-        <source>Printing...</source>
-        <translation>印刷中...</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Cannot Print</source>
+        <translation>印刷できません</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow printing it. Open it with its permissions password to print it.</source>
+        <translation>この文書のアクセス権では、印刷は許可されていません。印刷するには、権限パスワードで開いてください。</translation>
+    </message>
+    <message>
+        <source>Failed to Print</source>
+        <translation>印刷できませんでした</translation>
+    </message>
+    <message>
+        <source>No printer and no file to print to were chosen.</source>
+        <translation>印刷先のプリンターもファイルも選択されていません。</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>Preparing the pages...</source>
+        <translation>ページを準備しています...</translation>
+    </message>
+    <message>
+        <source>Sending to &quot;%1&quot;...</source>
+        <translation>「%1」に送信しています...</translation>
+    </message>
+    <message>
+        <source>Writing &quot;%1&quot;...</source>
+        <translation>「%1」を書き込んでいます...</translation>
     </message>
 </context>
 <context>
@@ -902,6 +937,41 @@
     <message>
         <source>Presentation</source>
         <translation>プレゼンテーション</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintJob</name>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>ページ「%1」は文書内にありません。</translation>
+    </message>
+    <message>
+        <source>No temporary folder could be made for the print job (%1).</source>
+        <translation>印刷ジョブ用の一時フォルダーを作成できませんでした (%1)。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written: its folder or the file does not allow changes. Print to another file.</source>
+        <translation>「%1」に書き込めません。フォルダーまたはファイルが変更を許可していません。別のファイルに印刷してください。</translation>
+    </message>
+    <message>
+        <source>The printing service does not answer at %1.</source>
+        <translation>%1 の印刷サービスが応答しません。</translation>
+    </message>
+    <message>
+        <source>No printer is set up (%1).</source>
+        <translation>プリンターが設定されていません (%1)。</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be found (%2).</source>
+        <translation>プリンター「%1」が見つかりません (%2)。</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the job: %2</source>
+        <translation>プリンター「%1」はジョブを受け付けませんでした: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the document being printed. Print to another file.</source>
+        <translation>「%1」は印刷中の文書です。別のファイルに印刷してください。</translation>
     </message>
 </context>
 <context>
@@ -1840,14 +1910,6 @@
     <message>
         <source>Failed to Rename</source>
         <translation>名前を変更できませんでした</translation>
-    </message>
-    <message>
-        <source>Failed to Print</source>
-        <translation>印刷できませんでした</translation>
-    </message>
-    <message>
-        <source>The document could not be sent to the printer.</source>
-        <translation>文書をプリンターに送信できませんでした。</translation>
     </message>
     <message>
         <source>Failed to Open</source>

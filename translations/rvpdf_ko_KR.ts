@@ -864,6 +864,13 @@
     </message>
 </context>
 <context>
+    <name>CPageView</name>
+    <message>
+        <source>The document&apos;s permissions do not allow copying its text.</source>
+        <translation>문서 권한에 따라 텍스트를 복사할 수 없습니다.</translation>
+    </message>
+</context>
+<context>
     <name>CPasswordBox</name>
     <message>
         <source>Password</source>
@@ -889,12 +896,40 @@
 <context>
     <name>CPdfPrinter</name>
     <message>
-        <source>Printing...</source>
-        <translation>인쇄 중...</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>취소</translation>
+    </message>
+    <message>
+        <source>Cannot Print</source>
+        <translation>인쇄할 수 없음</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow printing it. Open it with its permissions password to print it.</source>
+        <translation>문서 권한에 따라 인쇄할 수 없습니다. 인쇄하려면 권한 암호로 문서를 여십시오.</translation>
+    </message>
+    <message>
+        <source>Failed to Print</source>
+        <translation>인쇄 실패</translation>
+    </message>
+    <message>
+        <source>No printer and no file to print to were chosen.</source>
+        <translation>인쇄할 프린터나 파일을 선택하지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>인쇄</translation>
+    </message>
+    <message>
+        <source>Preparing the pages...</source>
+        <translation>페이지를 준비하는 중...</translation>
+    </message>
+    <message>
+        <source>Sending to &quot;%1&quot;...</source>
+        <translation>&quot;%1&quot;(으)로 보내는 중...</translation>
+    </message>
+    <message>
+        <source>Writing &quot;%1&quot;...</source>
+        <translation>&quot;%1&quot;에 쓰는 중...</translation>
     </message>
 </context>
 <context>
@@ -902,6 +937,41 @@
     <message>
         <source>Presentation</source>
         <translation>프레젠테이션</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintJob</name>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>&quot;%1&quot; 페이지가 문서에 없습니다.</translation>
+    </message>
+    <message>
+        <source>No temporary folder could be made for the print job (%1).</source>
+        <translation>인쇄 작업용 임시 폴더를 만들 수 없습니다(%1).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written: its folder or the file does not allow changes. Print to another file.</source>
+        <translation>&quot;%1&quot;에 쓸 수 없습니다. 폴더나 파일이 변경을 허용하지 않습니다. 다른 파일로 인쇄하십시오.</translation>
+    </message>
+    <message>
+        <source>The printing service does not answer at %1.</source>
+        <translation>%1의 인쇄 서비스가 응답하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>No printer is set up (%1).</source>
+        <translation>설정된 프린터가 없습니다(%1).</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be found (%2).</source>
+        <translation>&quot;%1&quot; 프린터를 찾을 수 없습니다(%2).</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the job: %2</source>
+        <translation>&quot;%1&quot; 프린터가 작업을 받지 않았습니다: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the document being printed. Print to another file.</source>
+        <translation>&quot;%1&quot;은(는) 인쇄 중인 문서입니다. 다른 파일로 인쇄하십시오.</translation>
     </message>
 </context>
 <context>
@@ -1840,14 +1910,6 @@
     <message>
         <source>Failed to Rename</source>
         <translation>이름을 바꿀 수 없음</translation>
-    </message>
-    <message>
-        <source>Failed to Print</source>
-        <translation>인쇄할 수 없음</translation>
-    </message>
-    <message>
-        <source>The document could not be sent to the printer.</source>
-        <translation>문서를 프린터로 보낼 수 없습니다.</translation>
     </message>
     <message>
         <source>Failed to Open</source>

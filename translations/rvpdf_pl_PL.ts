@@ -864,6 +864,13 @@
     </message>
 </context>
 <context>
+    <name>CPageView</name>
+    <message>
+        <source>The document&apos;s permissions do not allow copying its text.</source>
+        <translation>Uprawnienia dokumentu nie pozwalają na kopiowanie jego tekstu.</translation>
+    </message>
+</context>
+<context>
     <name>CPasswordBox</name>
     <message>
         <source>Password</source>
@@ -889,12 +896,40 @@
 <context>
     <name>CPdfPrinter</name>
     <message>
-        <source>Printing...</source>
-        <translation>Drukowanie...</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Cannot Print</source>
+        <translation>Nie można drukować</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow printing it. Open it with its permissions password to print it.</source>
+        <translation>Uprawnienia dokumentu nie pozwalają na jego drukowanie. Aby go wydrukować, otwórz go hasłem uprawnień.</translation>
+    </message>
+    <message>
+        <source>Failed to Print</source>
+        <translation>Drukowanie nie powiodło się</translation>
+    </message>
+    <message>
+        <source>No printer and no file to print to were chosen.</source>
+        <translation>Nie wybrano drukarki ani pliku, do którego drukować.</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drukuj</translation>
+    </message>
+    <message>
+        <source>Preparing the pages...</source>
+        <translation>Przygotowywanie stron...</translation>
+    </message>
+    <message>
+        <source>Sending to &quot;%1&quot;...</source>
+        <translation>Wysyłanie do „%1”...</translation>
+    </message>
+    <message>
+        <source>Writing &quot;%1&quot;...</source>
+        <translation>Zapisywanie „%1”...</translation>
     </message>
 </context>
 <context>
@@ -902,6 +937,41 @@
     <message>
         <source>Presentation</source>
         <translation>Prezentacja</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintJob</name>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>Stron „%1” nie ma w dokumencie.</translation>
+    </message>
+    <message>
+        <source>No temporary folder could be made for the print job (%1).</source>
+        <translation>Nie udało się utworzyć folderu tymczasowego dla zadania drukowania (%1).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written: its folder or the file does not allow changes. Print to another file.</source>
+        <translation>Nie można zapisać „%1”: folder lub plik nie pozwala na zmiany. Drukuj do innego pliku.</translation>
+    </message>
+    <message>
+        <source>The printing service does not answer at %1.</source>
+        <translation>Usługa drukowania nie odpowiada pod adresem %1.</translation>
+    </message>
+    <message>
+        <source>No printer is set up (%1).</source>
+        <translation>Nie skonfigurowano żadnej drukarki (%1).</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be found (%2).</source>
+        <translation>Nie można znaleźć drukarki „%1” (%2).</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the job: %2</source>
+        <translation>Drukarka „%1” nie przyjęła zadania: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the document being printed. Print to another file.</source>
+        <translation>„%1” to drukowany dokument. Drukuj do innego pliku.</translation>
     </message>
 </context>
 <context>
@@ -1840,14 +1910,6 @@
     <message>
         <source>Failed to Rename</source>
         <translation>Nie udało się zmienić nazwy</translation>
-    </message>
-    <message>
-        <source>Failed to Print</source>
-        <translation>Nie udało się wydrukować</translation>
-    </message>
-    <message>
-        <source>The document could not be sent to the printer.</source>
-        <translation>Nie można wysłać dokumentu do drukarki.</translation>
     </message>
     <message>
         <source>Failed to Open</source>

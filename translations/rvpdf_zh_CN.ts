@@ -864,6 +864,13 @@
     </message>
 </context>
 <context>
+    <name>CPageView</name>
+    <message>
+        <source>The document&apos;s permissions do not allow copying its text.</source>
+        <translation>文档的权限不允许复制其中的文字。</translation>
+    </message>
+</context>
+<context>
     <name>CPasswordBox</name>
     <message>
         <source>Password</source>
@@ -889,12 +896,40 @@
 <context>
     <name>CPdfPrinter</name>
     <message>
-        <source>Printing...</source>
-        <translation>正在打印...</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>Cannot Print</source>
+        <translation>无法打印</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow printing it. Open it with its permissions password to print it.</source>
+        <translation>文档的权限不允许打印。请使用权限密码打开文档后再打印。</translation>
+    </message>
+    <message>
+        <source>Failed to Print</source>
+        <translation>打印失败</translation>
+    </message>
+    <message>
+        <source>No printer and no file to print to were chosen.</source>
+        <translation>未选择打印机，也未选择要打印到的文件。</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>Preparing the pages...</source>
+        <translation>正在准备页面...</translation>
+    </message>
+    <message>
+        <source>Sending to &quot;%1&quot;...</source>
+        <translation>正在发送到“%1”...</translation>
+    </message>
+    <message>
+        <source>Writing &quot;%1&quot;...</source>
+        <translation>正在写入“%1”...</translation>
     </message>
 </context>
 <context>
@@ -902,6 +937,41 @@
     <message>
         <source>Presentation</source>
         <translation>演示</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintJob</name>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>文档中没有页面“%1”。</translation>
+    </message>
+    <message>
+        <source>No temporary folder could be made for the print job (%1).</source>
+        <translation>无法为打印作业创建临时文件夹（%1）。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written: its folder or the file does not allow changes. Print to another file.</source>
+        <translation>无法写入“%1”：其文件夹或该文件不允许更改。请打印到其他文件。</translation>
+    </message>
+    <message>
+        <source>The printing service does not answer at %1.</source>
+        <translation>%1 上的打印服务没有响应。</translation>
+    </message>
+    <message>
+        <source>No printer is set up (%1).</source>
+        <translation>尚未设置打印机（%1）。</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be found (%2).</source>
+        <translation>找不到打印机“%1”（%2）。</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the job: %2</source>
+        <translation>打印机“%1”未接受该作业：%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the document being printed. Print to another file.</source>
+        <translation>“%1”是正在打印的文档。请打印到其他文件。</translation>
     </message>
 </context>
 <context>
@@ -1840,14 +1910,6 @@
     <message>
         <source>Failed to Rename</source>
         <translation>重命名失败</translation>
-    </message>
-    <message>
-        <source>Failed to Print</source>
-        <translation>打印失败</translation>
-    </message>
-    <message>
-        <source>The document could not be sent to the printer.</source>
-        <translation>无法将文档发送到打印机。</translation>
     </message>
     <message>
         <source>Failed to Open</source>

@@ -864,6 +864,13 @@
     </message>
 </context>
 <context>
+    <name>CPageView</name>
+    <message>
+        <source>The document&apos;s permissions do not allow copying its text.</source>
+        <translation>文件的權限不允許複製其中的文字。</translation>
+    </message>
+</context>
+<context>
     <name>CPasswordBox</name>
     <message>
         <source>Password</source>
@@ -889,12 +896,40 @@
 <context>
     <name>CPdfPrinter</name>
     <message>
-        <source>Printing...</source>
-        <translation>正在列印...</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>Cannot Print</source>
+        <translation>無法列印</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow printing it. Open it with its permissions password to print it.</source>
+        <translation>文件的權限不允許列印。請使用權限密碼開啟文件後再列印。</translation>
+    </message>
+    <message>
+        <source>Failed to Print</source>
+        <translation>列印失敗</translation>
+    </message>
+    <message>
+        <source>No printer and no file to print to were chosen.</source>
+        <translation>未選擇印表機，也未選擇要列印到的檔案。</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>列印</translation>
+    </message>
+    <message>
+        <source>Preparing the pages...</source>
+        <translation>正在準備頁面...</translation>
+    </message>
+    <message>
+        <source>Sending to &quot;%1&quot;...</source>
+        <translation>正在傳送到「%1」...</translation>
+    </message>
+    <message>
+        <source>Writing &quot;%1&quot;...</source>
+        <translation>正在寫入「%1」...</translation>
     </message>
 </context>
 <context>
@@ -902,6 +937,41 @@
     <message>
         <source>Presentation</source>
         <translation>簡報</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintJob</name>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>文件中沒有頁面「%1」。</translation>
+    </message>
+    <message>
+        <source>No temporary folder could be made for the print job (%1).</source>
+        <translation>無法為列印工作建立暫存資料夾（%1）。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written: its folder or the file does not allow changes. Print to another file.</source>
+        <translation>無法寫入「%1」：其資料夾或該檔案不允許變更。請列印到其他檔案。</translation>
+    </message>
+    <message>
+        <source>The printing service does not answer at %1.</source>
+        <translation>%1 上的列印服務沒有回應。</translation>
+    </message>
+    <message>
+        <source>No printer is set up (%1).</source>
+        <translation>尚未設定印表機（%1）。</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be found (%2).</source>
+        <translation>找不到印表機「%1」（%2）。</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the job: %2</source>
+        <translation>印表機「%1」未接受該工作：%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the document being printed. Print to another file.</source>
+        <translation>「%1」是正在列印的文件。請列印到其他檔案。</translation>
     </message>
 </context>
 <context>
@@ -1840,14 +1910,6 @@
     <message>
         <source>Failed to Rename</source>
         <translation>無法重新命名</translation>
-    </message>
-    <message>
-        <source>Failed to Print</source>
-        <translation>無法列印</translation>
-    </message>
-    <message>
-        <source>The document could not be sent to the printer.</source>
-        <translation>無法將文件傳送至印表機。</translation>
     </message>
     <message>
         <source>Failed to Open</source>

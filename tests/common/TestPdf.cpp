@@ -157,7 +157,7 @@ bool TestPdf::WriteEncrypted(const QString& source, const QString& target, const
         const QByteArray pw = password.toUtf8();
         const QByteArray owner = ownerPassword.isEmpty() ? pw : ownerPassword.toUtf8();
         const bool all = ownerPassword.isEmpty();
-        writer.setR6EncryptionParameters(pw.constData(), owner.constData(), true, true, all, true, true, all,
+        writer.setR6EncryptionParameters(pw.constData(), owner.constData(), true, all, all, true, true, all,
                                          all ? qpdf_r3p_full : qpdf_r3p_none, true);
         writer.write();
         return true;

@@ -24,8 +24,8 @@ public:
     // own, for a test that changes the file.
     static QString FreshCopy(const QString& source, const QString& folderName);
     // A copy of source protected with an open password (AES-256); with an
-    // owner password of its own, printing and page changes are refused to
-    // whoever opens it with the open password.
+    // owner password of its own, printing, copying and page changes are
+    // refused to whoever opens it with the open password.
     static bool WriteEncrypted(const QString& source, const QString& target, const QString& password,
                                const QString& ownerPassword = QString());
     // Every annotation as "page subtype", a link with ">page" it leads to,

@@ -3,14 +3,11 @@
 #include "CDocumentSaver.h"
 #include "CFileUtils.h"
 #include "CPdfDocument.h"
-#include "CPdfPrinter.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -30,24 +27,6 @@ bool CDocumentFileActions::Rename(QWidget* owner, CPdfDocument& document, const 
     }
     document.SetFilePath(QFileInfo(path).absoluteFilePath());
     return true;
-}
-
-void CDocumentFileActions::AskPrint(QWidget* owner, const std::shared_ptr<CPdfDocument>& document, int nPageCount)
-{
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QFileInfo(document->FilePath()).completeBaseName());
-    printer.setFromTo(1, nPageCount);
-    QPrintDialog dialog(&printer, owner);
-    dialog.setMinMax(1, nPageCount);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    const bool range = printer.printRange() == QPrinter::PageRange;
-    const int from = range ? printer.fromPage() - 1 : -1;
-    const int to = range ? printer.toPage() - 1 : -1;
-    if (!CPdfPrinter::Print(document, &printer, from, to, owner))
-        CDocumentSaver::ShowError(
-            owner, QCoreApplication::translate("MainBox", "Failed to Print"),
-            QCoreApplication::translate("MainBox", "The document could not be sent to the printer."));
 }
 
 QString CDocumentFileActions::ExtractAttachment(QWidget* owner, const CPdfDocument& document, int nIndex)

@@ -2,21 +2,17 @@
 
 #include <QString>
 
-#include <memory>
-
 class CPdfDocument;
 class QWidget;
 
 // What the document box does with its file on the user's behalf: rename it,
-// print it, save an attachment out of it. Each tells the user itself what
-// went wrong; the box announces what changed.
+// save an attachment out of it. Each tells the user itself what went wrong;
+// the box announces what changed.
 class CDocumentFileActions
 {
 public:
     // Renames the file on disk and points the document at the new name.
     static bool Rename(QWidget* owner, CPdfDocument& document, const QString& path, QString* error);
-    // The print dialog, then the pages it asks for.
-    static void AskPrint(QWidget* owner, const std::shared_ptr<CPdfDocument>& document, int nPageCount);
     // Saves attachment nIndex in a folder of its own; its path, or empty.
     static QString ExtractAttachment(QWidget* owner, const CPdfDocument& document, int nIndex);
 

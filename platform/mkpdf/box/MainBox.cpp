@@ -745,12 +745,12 @@ bool MainBox::PrintTo(QPrinter* printer, int nFrom, int nTo)
 {
     if (!EnsureLoaded(true))
         return false;
-    return CPdfPrinter::Print(document, printer, nFrom, nTo, isVisible() ? this : nullptr);
+    return CPdfPrinter::PrintTo(this, session, printer, nFrom, nTo);
 }
 
 void MainBox::AskPrint()
 {
-    CDocumentFileActions::AskPrint(this, document, view->PageCount());
+    CPdfPrinter::AskPrint(this, session, view->CurrentPage());
 }
 
 void MainBox::ShowProperties()

@@ -332,6 +332,19 @@ bool WrittenWhole(const QString& path)
     return file.readAll().trimmed().endsWith("%%EOF");
 }
 
+// The parser's document with what it holds in memory, as a new file.
+bool WriteWithChanges(Poppler::Document* parser, const QString& target, QString* error)
+{
+    std::unique_ptr<Poppler::PDFConverter> converter(parser->pdfConverter());
+    converter->setOutputFileName(target);
+    converter->setPDFOptions(Poppler::PDFConverter::WithChanges);
+    if (converter->convert() && WrittenWhole(target))
+        return true;
+    if (error)
+        *error = QStringLiteral("the PDF writer failed with code %1").arg(int(converter->lastError()));
+    return false;
+}
+
 bool ReadsBack(const QString& path, const QByteArray& password, int nPages)
 {
     std::unique_ptr<Poppler::Document> check(Poppler::Document::load(path, password, password));
@@ -579,18 +592,8 @@ CAnnotationStore::ChangesWriter CAnnotationStore::Writer() const
         gone[place.first].append(place.second);
     const std::shared_ptr<CPdfDocument> doc = document;
     return [doc, gone](const QString& path, QString* error) {
-        auto convert = [path, error](Poppler::Document* parser, const QString& target) {
-            std::unique_ptr<Poppler::PDFConverter> converter(parser->pdfConverter());
-            converter->setOutputFileName(target);
-            converter->setPDFOptions(Poppler::PDFConverter::WithChanges);
-            if (converter->convert() && WrittenWhole(target))
-                return true;
-            if (error)
-                *error = QStringLiteral("the PDF writer failed with code %1").arg(int(converter->lastError()));
-            return false;
-        };
         bool written = false;
-        doc->WithParser([&](Poppler::Document* parser) { written = parser && convert(parser, path); });
+        doc->WithParser([&](Poppler::Document* parser) { written = parser && WriteWithChanges(parser, path, error); });
         if (written && !ReadsBack(path, doc->Password(), doc->PageCount())) {
             if (error)
                 *error = QStringLiteral("the written changes could not be read back");
@@ -621,7 +624,7 @@ CAnnotationStore::ChangesWriter CAnnotationStore::Writer() const
             qDeleteAll(list);
         }
         const QString second = path + QStringLiteral(".pass2");
-        if (!convert(copy.get(), second))
+        if (!WriteWithChanges(copy.get(), second, error))
             return false;
         copy.reset();
         if (!ReadsBack(second, password, doc->PageCount())) {
@@ -637,6 +640,32 @@ CAnnotationStore::ChangesWriter CAnnotationStore::Writer() const
         }
         return true;
     };
+}
+
+bool CAnnotationStore::DrawAppearances(const QString& source, const QString& target, const QByteArray& password,
+                                       const QMap<int, QStringList>& comments, QString* error)
+{
+    std::unique_ptr<Poppler::Document> parser(Poppler::Document::load(source, password, password));
+    if (!parser || parser->isLocked()) {
+        if (error)
+            *error = QStringLiteral("the file could not be read");
+        return false;
+    }
+    for (auto it = comments.constBegin(); it != comments.constEnd(); ++it) {
+        std::unique_ptr<Poppler::Page> page(parser->page(it.key()));
+        if (!page)
+            continue;
+        // Drawing the page makes the pictures the file lacks; set again,
+        // each is written with its comment.
+        page->renderToImage(1, 1);
+        const QList<Poppler::Annotation*> list = page->annotations();
+        for (Poppler::Annotation* annotation : list) {
+            if (it.value().contains(annotation->uniqueName()))
+                annotation->setAnnotationAppearance(*annotation->annotationAppearance());
+        }
+        qDeleteAll(list);
+    }
+    return WriteWithChanges(parser.get(), target, error) && ReadsBack(target, password, parser->numPages());
 }
 
 QT_WARNING_POP

@@ -5,6 +5,8 @@
 #include <QColor>
 #include <QDateTime>
 #include <QHash>
+#include <QMap>
+#include <QStringList>
 #include <QObject>
 #include <QRectF>
 #include <QSet>
@@ -106,6 +108,12 @@ public:
     // Writes the document with all it holds in memory to a file; safe on
     // a worker thread, as it works on copies.
     ChangesWriter Writer() const;
+    // Writes source to target with a picture of its own for each of the
+    // given comments (page -> names, as CPdfEditor::CommentsWithoutAppearance
+    // finds them), drawn as this program shows them: printers and readers
+    // that draw only the pictures a file holds would leave them out.
+    static bool DrawAppearances(const QString& source, const QString& target, const QByteArray& password,
+                                const QMap<int, QStringList>& comments, QString* error = nullptr);
 
 signals:
     void SignalPageChanged(int nPage);

@@ -91,6 +91,8 @@ std::shared_ptr<CPdfDocument> CPdfDocument::Load(const QString& path, const QByt
     result->id = nextId.fetch_add(1);
     result->path = info.absoluteFilePath();
     result->encrypted = encrypted;
+    result->okToPrint = doc->okToPrint();
+    result->okToCopy = doc->okToCopy();
     result->password = password;
     result->fileSize = info.size();
     result->fileModified = info.lastModified();

@@ -111,6 +111,10 @@ public:
     bool IsEncrypted() const { return encrypted; }
     // The password the document was opened with; empty for none.
     QByteArray Password() const { return password; }
+    // What the document's permissions allow whoever opened it; the
+    // permissions password allows everything.
+    bool OkToPrint() const { return okToPrint; }
+    bool OkToCopy() const { return okToCopy; }
     // True while the file on disk is still the one that was opened.
     bool IsUnchangedOnDisk() const;
 
@@ -154,6 +158,8 @@ private:
     QSizeF maxSize;
     std::atomic<bool> sizesLoaded {false};
     bool encrypted = false;
+    bool okToPrint = true;
+    bool okToCopy = true;
     QByteArray password;
     qint64 fileSize = 0;
     QDateTime fileModified;

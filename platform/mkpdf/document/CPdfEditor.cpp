@@ -16,6 +16,7 @@
 #include <qpdf/QPDFWriter.hh>
 
 #include <exception>
+#include <stdexcept>
 #include <map>
 #include <memory>
 #include <set>
@@ -220,9 +221,35 @@ void DropReferencesTo(QPDF& pdf, const std::set<QPDFObjGen>& removed, const std:
         form.removeFormFields(deadFields);
 }
 
+// Thrown out of the writer when its caller wants it to stop.
+struct WriteStopped : std::runtime_error
+{
+    WriteStopped()
+        : std::runtime_error("stopped")
+    {
+    }
+};
+
+class WriteProgress : public QPDFWriter::ProgressReporter
+{
+public:
+    explicit WriteProgress(CPdfEditor::Progress progress_)
+        : progress(std::move(progress_))
+    {
+    }
+    void reportProgress(int nPercent) override
+    {
+        if (!progress(nPercent))
+            throw WriteStopped();
+    }
+
+private:
+    CPdfEditor::Progress progress;
+};
+
 void SetProtection(QPDFWriter& writer, const PdfProtection& protection)
 {
-    if (protection.mode == PdfProtection::Remove) {
+    if (protection.mode == PdfProtection::Remove || protection.mode == PdfProtection::PrintCopy) {
         writer.setPreserveEncryption(false);
         return;
     }
@@ -282,7 +309,8 @@ bool CPdfEditor::WriteBlankDocument(const QString& path, const QSizeF& sizePt, i
 }
 
 CPdfEditor::WriteResult CPdfEditor::WritePlan(const QVector<PdfSource>& sources, const CPagePlan& plan,
-                                              const PdfProtection& protection, FILE* out, QString* error)
+                                              const PdfProtection& protection, FILE* out, QString* error,
+                                              const Progress& progress)
 {
     auto fail = [error](WriteResult result, const QString& message) {
         if (error)
@@ -301,7 +329,8 @@ CPdfEditor::WriteResult CPdfEditor::WritePlan(const QVector<PdfSource>& sources,
     try {
         base.setSuppressWarnings(true);
         base.processFile(sources.at(0).path.toLocal8Bit().constData(), sources.at(0).password.constData());
-        if (protection.mode != PdfProtection::Keep && base.isEncrypted() && !base.ownerPasswordMatched())
+        const bool changesProtection = protection.mode == PdfProtection::Set || protection.mode == PdfProtection::Remove;
+        if (changesProtection && base.isEncrypted() && !base.ownerPasswordMatched())
             return fail(OwnerPasswordNeeded, QStringLiteral("the permissions password is needed"));
         QPDFPageDocumentHelper(base).pushInheritedAttributesToPage();
         basePages = QPDFPageDocumentHelper(base).getAllPages();
@@ -389,10 +418,31 @@ CPdfEditor::WriteResult CPdfEditor::WritePlan(const QVector<PdfSource>& sources,
         }
         if (!removed.empty())
             DropReferencesTo(base, removed, removedPages);
+        // Paper shows what the page shows, whatever reads the file next:
+        // comments meant for printing become part of their page.
+        if (protection.mode == PdfProtection::PrintCopy) {
+            for (QPDFPageObjectHelper& page : QPDFPageDocumentHelper(base).getAllPages()) {
+                for (QPDFAnnotationObjectHelper& annot : page.getAnnotations()) {
+                    // A state picks one of several pictures; beside a single
+                    // picture it only hides it from the flattener.
+                    QPDFObjectHandle look = annot.getAppearanceDictionary();
+                    if (look.isDictionary() && look.getKey("/N").isStream())
+                        annot.getObjectHandle().removeKey("/AS");
+                }
+            }
+            QPDFPageDocumentHelper(base).flattenAnnotations(an_print);
+        }
 
         QPDFWriter writer(base, "output", out, false);
         SetProtection(writer, protection);
+        // A copy for paper is read once, front to back: as small as it gets.
+        if (protection.mode == PdfProtection::PrintCopy)
+            writer.setObjectStreamMode(qpdf_o_generate);
+        if (progress)
+            writer.registerProgressReporter(std::make_shared<WriteProgress>(progress));
         writer.write();
+    } catch (const WriteStopped&) {
+        return fail(Stopped, QStringLiteral("stopped"));
     } catch (const std::exception& e) {
         return fail(OutputFailed, QString::fromLocal8Bit(e.what()));
     }
@@ -416,4 +466,30 @@ PdfProtectionInfo CPdfEditor::ReadProtection(const QString& path, const QByteArr
         info.readable = false;
     }
     return info;
+}
+
+QMap<int, QStringList> CPdfEditor::CommentsWithoutAppearance(const QString& path, const QByteArray& password)
+{
+    QMap<int, QStringList> found;
+    try {
+        QPDF pdf;
+        pdf.setSuppressWarnings(true);
+        pdf.processFile(path.toLocal8Bit().constData(), password.constData());
+        std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(pdf).getAllPages();
+        for (size_t i = 0; i < pages.size(); ++i) {
+            QPDFObjectHandle annots = pages[i].getObjectHandle().getKey("/Annots");
+            for (int j = 0; annots.isArray() && j < annots.getArrayNItems(); ++j) {
+                QPDFObjectHandle annot = annots.getArrayItem(j);
+                if (!annot.isDictionary() || annot.hasKey("/AP") || !annot.getKey("/NM").isString())
+                    continue;
+                QPDFObjectHandle type = annot.getKey("/Subtype");
+                const std::string subtype = type.isName() ? type.getName() : std::string();
+                if (subtype != "/Link" && subtype != "/Widget" && subtype != "/Popup")
+                    found[int(i)] << QString::fromStdString(annot.getKey("/NM").getUTF8Value());
+            }
+        }
+    } catch (const std::exception&) {
+        found.clear();
+    }
+    return found;
 }

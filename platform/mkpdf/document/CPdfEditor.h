@@ -1,18 +1,24 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMap>
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 #include <cstdio>
+#include <functional>
 
 class CPagePlan;
 
 // How a written file is protected.
 struct PdfProtection
 {
-    enum Mode { Keep, Set, Remove };
+    // PrintCopy: no protection, and every comment meant for paper drawn into
+    // its page - the copy a printer gets. It needs only the open password:
+    // whoever asks for it has checked that the document may be printed.
+    enum Mode { Keep, Set, Remove, PrintCopy };
     Mode mode = Keep;
     QString openPassword;
     QString permissionsPassword; // empty: no restrictions
@@ -47,7 +53,9 @@ struct PdfSource
 class CPdfEditor
 {
 public:
-    enum WriteResult { Written, SourceFailed, OwnerPasswordNeeded, OutputFailed };
+    enum WriteResult { Written, SourceFailed, OwnerPasswordNeeded, OutputFailed, Stopped };
+    // Told how much of a write is done, in percent; false stops it.
+    using Progress = std::function<bool(int nPercent)>;
 
     // Writes nPages empty pages of sizePt points. On failure returns false
     // and describes the problem in *error.
@@ -60,7 +68,11 @@ public:
     // and form fields of pages left out are dropped. out stays open; the
     // caller flushes and checks it.
     static WriteResult WritePlan(const QVector<PdfSource>& sources, const CPagePlan& plan,
-                                 const PdfProtection& protection, FILE* out, QString* error = nullptr);
+                                 const PdfProtection& protection, FILE* out, QString* error = nullptr,
+                                 const Progress& progress = Progress());
 
     static PdfProtectionInfo ReadProtection(const QString& path, const QByteArray& password);
+    // The comments of a file that carry no picture of their own, by page
+    // (from 0) and name; links, form fields and nameless ones left out.
+    static QMap<int, QStringList> CommentsWithoutAppearance(const QString& path, const QByteArray& password);
 };

@@ -8,10 +8,12 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <QWindow>
 #include <QtMath>
@@ -717,6 +719,10 @@ void CPageView::ClearSelection()
 
 void CPageView::CopySelection()
 {
+    if (!document->OkToCopy()) {
+        QToolTip::showText(QCursor::pos(), tr("The document's permissions do not allow copying its text."), this);
+        return;
+    }
     const QString text = SelectedText();
     if (!text.isEmpty())
         QApplication::clipboard()->setText(text);

@@ -94,6 +94,8 @@ public:
     QString SelectedText();
     void SelectAllText();
     void ClearSelection();
+    // The selected text to the clipboard; refused, with a tip saying why,
+    // when the document's permissions forbid copying.
     void CopySelection();
     // The boxes of the selected words, in page points, by page.
     QMap<int, QList<QRectF>> SelectedWordBoxes();

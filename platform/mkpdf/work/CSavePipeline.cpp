@@ -84,6 +84,8 @@ QString CSavePipeline::Message(Failure failure, const QString& path, const QStri
         return tr("The changes could not be prepared for writing (%1). Nothing was written.").arg(detail);
     case ReloadFailed:
         return tr("\"%1\" was saved but could not be opened again (%2).").arg(name, detail);
+    case Stopped: // whoever stopped it knows
+        return QString();
     }
     return QString();
 }
@@ -124,6 +126,8 @@ CSavePipeline::Result CSavePipeline::Run(const Job& job)
         files[0].path = changed;
     }
 
+    if (job.progress && !job.progress(0))
+        return Fail(Stopped, target, QString());
     // Stage 2: the structure, into a temporary file beside the target.
     QTemporaryFile temp(folder + "/." + targetInfo.fileName() + ".XXXXXX");
     if (!temp.open())
@@ -143,7 +147,7 @@ CSavePipeline::Result CSavePipeline::Run(const Job& job)
         && job.sources.at(0).opened && job.plan.IsIdentity(job.sources.at(0).opened->PageCount());
     const CPdfEditor::WriteResult written = incremental
         ? CopyInto(files.at(0).path, out, &error)
-        : CPdfEditor::WritePlan(files, job.plan, job.protection, out, &error);
+        : CPdfEditor::WritePlan(files, job.plan, job.protection, out, &error, job.progress);
     // Stage 3: all of it on disk before it takes the target's place.
     int writeError = 0;
     if (std::fflush(out) != 0 || std::ferror(out))
@@ -161,6 +165,8 @@ CSavePipeline::Result CSavePipeline::Run(const Job& job)
         return Fail(SourceUnreadable, job.sources.at(0).file.path, error);
     case CPdfEditor::OutputFailed:
         return Fail(WriteFailed, target, writeError ? SystemError(writeError) : error);
+    case CPdfEditor::Stopped:
+        return Fail(Stopped, target, error);
     }
     if (writeError)
         return Fail(WriteFailed, target, SystemError(writeError));

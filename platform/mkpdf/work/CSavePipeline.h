@@ -38,6 +38,7 @@ public:
         WriteFailed,   // the disk refused the data (full, quota, I/O error)
         ChangesFailed, // stage 1 failed
         ReloadFailed,  // written, but could not be opened again
+        Stopped,       // Job::progress asked to stop; nothing was written
     };
 
     struct Source
@@ -63,6 +64,8 @@ public:
         ChangesWriter changesWriter;
         bool reload = false;
         QByteArray reloadPassword;
+        // Told how far stage 2 is; false stops the job there.
+        CPdfEditor::Progress progress;
     };
 
     struct Result
