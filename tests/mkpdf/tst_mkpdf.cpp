@@ -1,17 +1,7 @@
-#include "CAnnotationCommand.h"
-#include "CAnnotationStore.h"
-#include "CEditSession.h"
 #include "CGotoPageBox.h"
-#include "CFormController.h"
-#include "CFormLayer.h"
-#include "CFormStore.h"
-#include "CLinkActions.h"
-#include "CLinkLayer.h"
-#include "CMessageDialog.h"
 #include "CPageCache.h"
 #include "CPageColors.h"
 #include "CPageView.h"
-#include "CPdfPrinter.h"
 #include "CPdfDocument.h"
 #include "CPropertiesBox.h"
 #include "CRenameBox.h"
@@ -32,67 +22,13 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 #include <QSignalSpy>
 #include <QTreeWidget>
-#include <QUndoStack>
 
 #include <memory>
-
-namespace {
-
-// Types a password into the prompt and confirms, or cancels it.
-ModalAnswerer* AnswerPassword(const QStringList& answers)
-{
-    auto remaining = std::make_shared<QStringList>(answers);
-    return new ModalAnswerer(
-        [remaining](QWidget* dialog) {
-            const QString answer = remaining->isEmpty() ? QString() : remaining->takeFirst();
-            if (answer.isNull()) {
-                ModalAnswerer::ClickButton(dialog, "button_cancel");
-                return;
-            }
-            dialog->findChild<QLineEdit*>("line_password")->setText(answer);
-            ModalAnswerer::ClickButton(dialog, "button_ok");
-        },
-        answers.size());
-}
-
-// Three A4 pages; on the first a column of links, one per row from the
-// top, each 200 x 20 pt at x 50, y 42 + 40 * row (top-left points).
-QByteArray LinkPdf()
-{
-    const QList<QByteArray> actions = {
-        "/A << /S /GoTo /D [4 0 R /XYZ 0 421 0] >>", // page 2, halfway down
-        "/Dest (chapter)",                             // named: page 3
-        "/A << /S /URI /URI (https://example.org/guide) >>",
-        "/A << /S /URI /URI (mailto:someone@example.org) >>",
-        "/A << /S /URI /URI (ftp://example.org/file) >>",
-        "/A << /S /Launch /F (evil.sh) >>",
-        "/A << /S /JavaScript /JS (app.alert\\(1\\)) >>",
-        "/A << /S /GoToR /F (other.pdf) /D [0 /Fit] >>",
-        "/A << /S /Named /N /LastPage >>",
-    };
-    QByteArray annots;
-    QList<QByteArray> objects
-        = {"<< /Type /Catalog /Pages 2 0 R /Names << /Dests << /Names [(chapter) [5 0 R /XYZ 0 842 0]] >> >> >>",
-           "<< /Type /Pages /Kids [3 0 R 4 0 R 5 0 R] /Count 3 >>", QByteArray(),
-           "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] >>",
-           "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] >>"};
-    for (int row = 0; row < actions.size(); ++row) {
-        const int top = 842 - 42 - 40 * row;
-        annots += QByteArray::number(objects.size() + 1) + " 0 R ";
-        objects << "<< /Type /Annot /Subtype /Link /Border [0 0 0] /Rect [50 " + QByteArray::number(top - 20)
-                + " 250 " + QByteArray::number(top) + "] " + actions.at(row) + " >>";
-    }
-    objects[2] = "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] /Annots [" + annots + "] >>";
-    return TestPdf::Assemble(objects);
-}
-
-} // namespace
 
 class TestMKPDF : public QObject
 {
@@ -124,16 +60,10 @@ private slots:
     void gotoPageRefusesOutOfRange();
     void sidePanelLists();
     void readModeTogglesTitleBar();
-    void printsTheDocumentItself_data();
-    void printsTheDocumentItself();
-    void printOptionsReachCups_data();
-    void printOptionsReachCups();
     void propertiesShowTheDocument();
     void everyMenuKeyIsSafe_data();
     void everyMenuKeyIsSafe();
     void prefetchIsUsedOnlyForItsFile();
-    void linksLeadWhereTheySay_data();
-    void linksLeadWhereTheySay();
 
 private:
     QScopedPointer<MainBox> keyTarget;
@@ -141,8 +71,6 @@ private:
     QString threePages;
     QString rich;
     QString encrypted;
-    QString twoPages;
-    QString locked;
 };
 
 void TestMKPDF::initTestCase()
@@ -154,10 +82,6 @@ void TestMKPDF::initTestCase()
     QVERIFY(TestPdf::WriteRich(threePages, rich, "../../notes.txt", "attached text"));
     encrypted = dir + "/secret.pdf";
     QVERIFY(TestPdf::WriteEncrypted(threePages, encrypted, "open sesame"));
-    twoPages = dir + "/two.pdf";
-    QVERIFY(TestPdf::Write(twoPages, 2));
-    locked = dir + "/locked.pdf";
-    QVERIFY(TestPdf::WriteEncrypted(twoPages, locked, "user", "owner"));
 }
 
 void TestMKPDF::honoursViewOptions_data()
@@ -277,7 +201,7 @@ void TestMKPDF::passwordPrompt()
     QFETCH(QStringList, answers);
     QFETCH(int, result);
     QFETCH(int, prompts);
-    QScopedPointer<ModalAnswerer> answerer(AnswerPassword(answers));
+    QScopedPointer<ModalAnswerer> answerer(ModalAnswerer::TypingPasswords(answers));
     int code = -1;
     QScopedPointer<MainBox> box(TestWindows::Document(encrypted, {}, &code));
     QCOMPARE(code, result);
@@ -305,7 +229,7 @@ void TestMKPDF::firstThumbnailIsWrittenAndAnnounced()
 {
     QFETCH(bool, protectedFile);
     QFETCH(bool, recorded);
-    QScopedPointer<ModalAnswerer> answerer(AnswerPassword({"open sesame"}));
+    QScopedPointer<ModalAnswerer> answerer(ModalAnswerer::TypingPasswords({"open sesame"}));
     const QString path = protectedFile ? encrypted : threePages;
     const QString thumb = MainBox::ThumbnailDirPath() + MainBox::ThumbnailFileName(path);
     // A picture left from before: a protected page must not stay on disk.
@@ -703,162 +627,9 @@ void TestMKPDF::readModeTogglesTitleBar()
     QCOMPARE(titleBar.at(3).at(0).toBool(), true);
 }
 
-void TestMKPDF::printsTheDocumentItself_data()
-{
-    QTest::addColumn<QString>("source"); // "two", or "locked:<password>"
-    QTest::addColumn<int>("from");
-    QTest::addColumn<int>("to");
-    QTest::addColumn<QString>("before"); // "dark" page colours, an unsaved "comment", "no file" or the document "itself" to print to
-    QTest::addColumn<QString>("printed"); // each page's text, or "!" and what the user is told
-    QTest::newRow("every page") << "two" << -1 << -1 << "" << "Page 1|Page 2";
-    QTest::newRow("the second page") << "two" << 1 << 1 << "" << "Page 2";
-    // The page colours are for the screen: paper stays white.
-    QTest::newRow("in dark page colours") << "two" << -1 << -1 << "dark" << "Page 1|Page 2";
-    QTest::newRow("with an unsaved comment") << "two" << -1 << -1 << "comment" << "Page 1|Page 2";
-    QTest::newRow("with an unsaved form value") << "form" << -1 << -1 << "fill" << "Ada Lovela";
-    // Opened with the open password, printing and copying are refused;
-    // the permissions password allows both.
-    QTest::newRow("printing forbidden") << "locked:user" << -1 << -1 << "" << "!do not allow printing";
-    QTest::newRow("permissions password") << "locked:owner" << 0 << 0 << "" << "Page 1";
-    QTest::newRow("pages beyond the end") << "two" << 4 << 5 << "" << "!are not in the document";
-    QTest::newRow("neither printer nor file") << "two" << -1 << -1 << "no file" << "!No printer and no file";
-    QTest::newRow("into the document itself") << "two" << -1 << -1 << "itself" << "!is the document being printed";
-}
-
-void TestMKPDF::printsTheDocumentItself()
-{
-    QFETCH(QString, source);
-    QFETCH(int, from);
-    QFETCH(int, to);
-    QFETCH(QString, before);
-    QFETCH(QString, printed);
-    const QString path = source == "two" ? twoPages : source == "form" ? dir + "/form.pdf" : locked;
-    QVERIFY(source != "form" || TestPdf::WriteBytes(path, TestPdf::FormPdf(false)));
-    QScopedPointer<ModalAnswerer> password(source.contains(':') ? AnswerPassword({source.section(':', 1)}) : nullptr);
-    QScopedPointer<MainBox> box(TestWindows::Document(path));
-    QVERIFY(box);
-    CPageColors::SetCurrent(before == "dark" ? CPageColors::Dark : CPageColors::Normal);
-    const QRectF mark(100, 650, 200, 100);
-    if (before == "comment") {
-        PdfAnnotation square;
-        square.page = 0;
-        square.kind = PdfAnnotation::Rectangle;
-        square.rect = mark;
-        square.color = Qt::red;
-        square.width = 8;
-        box->Session()->UndoStack()->push(CAnnotationCommand::NewCreate(box->Annotations(), square, "Add"));
-    }
-    for (PdfFormField field : box->Forms()->Store()->AllFields()) {
-        field.text = "Ada Lovelace";
-        QVERIFY(field.name != "name" || box->Forms()->Layer()->Change({field}, "Fill"));
-    }
-    // Refused: the Print item (and the home tool with it) and PrintTo say so.
-    const bool refused = printed.startsWith('!');
-    const bool forbidden = source.endsWith(":user");
-    QStringList told;
-    auto tell = [&told](QWidget* dialog) {
-        if (auto* message = qobject_cast<CMessageDialog*>(dialog))
-            told << message->InfoText();
-        dialog->close();
-    };
-    if (forbidden) {
-        ModalAnswerer answerer(tell);
-        box->OnMainMenuTrigger("print");
-    }
-    const QString output = before == "itself" ? path : TestEnv::MakeDir("print") + "/printed.pdf";
-    const QByteArray original = TestPdf::ReadBytes(path);
-    QPrinter printer(QPrinter::HighResolution);
-    // Never a printer: without a file name Qt would pick the default one.
-    printer.setOutputFileName(before == "no file" ? QString() : output);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    {
-        ModalAnswerer answerer(tell, refused ? 1 : 0);
-        QCOMPARE(box->PrintTo(&printer, from, to), !refused);
-    }
-    CPageColors::SetCurrent(CPageColors::Normal);
-    // Nor is the text to be copied where printing is forbidden.
-    box->resize(800, 1000);
-    box->show();
-    box->OnMainMenuTrigger("select_all");
-    QApplication::clipboard()->setText("kept");
-    QTest::keyClick(box->PageView(), Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(QApplication::clipboard()->text() == "kept", forbidden);
-    if (refused) {
-        QCOMPARE(told.size(), forbidden ? 2 : 1);
-        QVERIFY2(told.filter(printed.mid(1)).size() == told.size(), qPrintable(told.join('\n')));
-        QVERIFY(output == path ? TestPdf::ReadBytes(path) == original : !QFile::exists(output));
-        return;
-    }
-    // The pages themselves, text and all, not pictures of them.
-    const QStringList pages = QString::fromUtf8(TestEnv::RunChild("pdftotext", {output, "-"}).out).split('\f', Qt::SkipEmptyParts);
-    QCOMPARE(pages.size(), printed.split('|').size());
-    for (int i = 0; i < pages.size(); ++i)
-        QVERIFY2(pages.at(i).contains(printed.section('|', i, i)), qPrintable(pages.at(i)));
-    QVERIFY(QFileInfo(output).size() < 10 * QFileInfo(path).size());
-    // Comments are drawn into their page, for printers that draw no comments.
-    QCOMPARE(TestPdf::Annotations(output), QStringList());
-    CPdfDocument::LoadStatus status;
-    auto copy = CPdfDocument::Load(output, QByteArray(), &status);
-    QVERIFY(copy);
-    const QImage page = copy->RenderPage(0, 1.0);
-    const QColor paper = page.pixelColor(page.width() - 20, page.height() - 20);
-    QVERIFY2(paper.lightness() > 240, qPrintable(paper.name()));
-    const QColor edge = page.pixelColor(QPoint(int(mark.left()) + 2, int(mark.center().y())));
-    QCOMPARE(edge.red() > 200 && edge.green() < 80, before == "comment");
-}
-
-void TestMKPDF::printOptionsReachCups_data()
-{
-    QTest::addColumn<QString>("dialog"); // copies first, then the other choices; "pages:" the field left to CUPS
-    QTest::addColumn<QString>("printed"); // pages written of twelve, from 0
-    QTest::addColumn<QString>("options"); // the job's IPP options
-    const QString all = "0,1,2,3,4,5,6,7,8,9,10,11";
-    const QString plain = "copies=1 sides=one-sided orientation-requested=3 media=A4";
-    QTest::newRow("defaults") << "1" << all << plain;
-    QTest::newRow("two collated copies of 2-3, long edge") << "2 range long" << "1,2" << "copies=2 multiple-document-handling=separate-documents-collated-copies sides=two-sided-long-edge orientation-requested=3 media=A4";
-    QTest::newRow("three uncollated, landscape, short edge") << "3 uncollated landscape short" << all << "copies=3 multiple-document-handling=separate-documents-uncollated-copies sides=two-sided-short-edge orientation-requested=4 media=A4";
-    QTest::newRow("current page, grey, reversed, Letter, printer's sides") << "1 current gray reverse letter auto" << "4" << "copies=1 orientation-requested=3 print-color-mode=monochrome outputorder=reverse media=Letter";
-    QTest::newRow("pages field") << "1 pages:7,1-3,10-" << "0,1,2,6,9,10,11" << plain;
-    QTest::newRow("pages field beyond the end") << "1 pages:14-20" << "none" << plain;
-    QTest::newRow("pages field malformed") << "1 pages:3-x" << "none" << plain;
-}
-
-void TestMKPDF::printOptionsReachCups()
-{
-    QFETCH(QString, dialog);
-    QFETCH(QString, printed);
-    QFETCH(QString, options);
-    const QStringList words = dialog.split(' ');
-    QPrinter printer;
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setCopyCount(words.at(0).toInt());
-    printer.setCollateCopies(!words.contains("uncollated"));
-    printer.setFromTo(2, 3);
-    printer.setPrintRange(words.contains("range") ? QPrinter::PageRange : words.contains("current") ? QPrinter::CurrentPage : QPrinter::AllPages);
-    printer.setPageSize(QPageSize(words.contains("letter") ? QPageSize::Letter : QPageSize::A4));
-    printer.setPageOrientation(words.contains("landscape") ? QPageLayout::Landscape : QPageLayout::Portrait);
-    printer.setColorMode(words.contains("gray") ? QPrinter::GrayScale : QPrinter::Color);
-    printer.setPageOrder(words.contains("reverse") ? QPrinter::LastPageFirst : QPrinter::FirstPageFirst);
-    PrintSettings settings = CPdfPrinter::SettingsFor(printer, 4);
-    // Qt's PDF output keeps no duplex mode, a printer's does.
-    const int side = QStringList {"one", "long", "short", "auto"}.indexOf(words.value(words.size() - 1));
-    settings.sides = side > 0 ? PrintSettings::Sides(side) : settings.sides;
-    if (words.last().startsWith("pages:"))
-        settings.pages = words.last().mid(6);
-    QStringList sent;
-    for (const auto& option : CPrintJob::CupsOptions(settings))
-        sent << option.first + "=" + option.second;
-    QCOMPARE(sent.join(' '), options);
-    QStringList pages;
-    const CPagePlan plan = CPrintJob::PagesToPrint(CPagePlan::Identity("doc.pdf", 12), settings);
-    for (const PlanPage& page : plan.Pages())
-        pages << QString::number(page.page);
-    QCOMPARE(pages.isEmpty() ? QString("none") : pages.join(','), printed);
-}
-
 void TestMKPDF::propertiesShowTheDocument()
 {
-    QScopedPointer<ModalAnswerer> password(AnswerPassword({"open sesame"}));
+    QScopedPointer<ModalAnswerer> password(ModalAnswerer::TypingPasswords({"open sesame"}));
     QScopedPointer<MainBox> box(TestWindows::Document(encrypted));
     QVERIFY(box);
     QStringList rows;
@@ -929,79 +700,10 @@ void TestMKPDF::prefetchIsUsedOnlyForItsFile()
     QCOMPARE(code, int(MainBox::OpenMissing));
     // A protected file still asks for its password.
     MainBox::Prefetch(encrypted, QSize(900, 700));
-    QScopedPointer<ModalAnswerer> answerer(AnswerPassword({QString()}));
+    QScopedPointer<ModalAnswerer> answerer(ModalAnswerer::TypingPasswords({QString()}));
     QVERIFY(!TestWindows::Document(encrypted, {}, &code));
     QCOMPARE(code, 100);
     QCOMPARE(answerer->AnsweredCount(), 1);
-}
-
-void TestMKPDF::linksLeadWhereTheySay_data()
-{
-    QTest::addColumn<int>("row");
-    QTest::addColumn<QString>("tip");
-    QTest::addColumn<int>("page");    // the page shown after the click
-    QTest::addColumn<QString>("opened"); // what reached the desktop or the window
-    QTest::newRow("page of this document") << 0 << "Go to page 2" << 1 << "";
-    QTest::newRow("named destination") << 1 << "Go to page 3" << 2 << "";
-    QTest::newRow("web address") << 2 << "https://example.org/guide" << 0 << "https://example.org/guide";
-    QTest::newRow("mail address") << 3 << "Write to someone@example.org" << 0 << "mailto:someone@example.org";
-    QTest::newRow("other scheme, refused when asked") << 4 << "ftp://example.org/file" << 0 << "";
-    QTest::newRow("program never runs") << 5 << "Runs the program evil.sh" << 0 << "";
-    QTest::newRow("script never runs") << 6 << "Runs a script" << 0 << "";
-    QTest::newRow("another PDF opens in a tab") << 7 << "Open other.pdf at page 1" << 0 << "other.pdf";
-    QTest::newRow("viewer command") << 8 << "Viewer command: last_page" << 2 << "";
-}
-
-void TestMKPDF::linksLeadWhereTheySay()
-{
-    QFETCH(int, row);
-    QFETCH(QString, tip);
-    QFETCH(int, page);
-    QFETCH(QString, opened);
-    const QString path = dir + "/links.pdf";
-    QVERIFY(TestPdf::WriteBytes(path, LinkPdf()));
-    QVERIFY(TestPdf::Write(dir + "/other.pdf", 1));
-    QStringList reached;
-    CLinkActions::SetUrlOpener([&reached](const QUrl& url) {
-        reached << url.toString();
-        return true;
-    });
-    QScopedPointer<MainBox> box(TestWindows::Document(path, {{"zoom", 100.0}}));
-    QSignalSpy files(box.data(), SIGNAL(SignalDocumentOpenAttachment(const QString&)));
-    box->resize(900, 900);
-    box->show();
-    QVERIFY(QTest::qWaitForWindowExposed(box.data()));
-    CPageView* view = box->PageView();
-    const QPoint at = view->ToViewport(0, QRectF(50, 42 + 40 * row, 200, 20)).center().toPoint();
-    auto* layer = box->findChild<CLinkLayer*>();
-    QVERIFY(layer);
-    QTRY_VERIFY(layer->LinksRead(0));
-    // The pointer says where the link leads.
-    QMouseEvent move(QEvent::MouseMove, at, view->viewport()->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(view->viewport(), &move);
-    QCOMPARE(view->viewport()->cursor().shape(), Qt::PointingHandCursor);
-    QVERIFY2(CLinkLayer::Describe(layer->LinkAt(at)).startsWith(tip), qPrintable(CLinkLayer::Describe(layer->LinkAt(at))));
-    QScopedPointer<ModalAnswerer> cancel(ModalAnswerer::Clicking("button_2"));
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-    QTRY_COMPARE(view->CurrentPage(), page);
-    QTest::qWait(50);
-    if (opened.endsWith(".pdf")) {
-        QCOMPARE(files.count(), 1);
-        QCOMPARE(QFileInfo(files.at(0).at(0).toString()).fileName(), opened);
-    } else {
-        QCOMPARE(files.count(), 0);
-        QCOMPARE(reached, opened.isEmpty() ? QStringList() : QStringList {opened});
-    }
-    QCOMPARE(cancel->AnsweredCount(), row == 4 ? 1 : 0);
-    // A jump is undone by Back, and Forward goes again.
-    if (page != 0) {
-        box->OnMainMenuTrigger("go_back");
-        QCOMPARE(view->CurrentPage(), 0);
-        box->OnMainMenuTrigger("go_forward");
-        QCOMPARE(view->CurrentPage(), page);
-    }
-    CLinkActions::SetUrlOpener(nullptr);
 }
 
 RV_TEST_MAIN(TestMKPDF)
