@@ -384,6 +384,9 @@ void TestMKPDF::textSelectionAndCopy()
     QApplication::sendEvent(view->viewport(), &move);
     QTest::mouseRelease(view->viewport(), Qt::LeftButton, Qt::NoModifier, to);
     QCOMPARE(view->SelectedText(), QStringLiteral("Page 1"));
+    // And it is there for a middle click, where the desktop has a selection.
+    if (QApplication::clipboard()->supportsSelection())
+        QCOMPARE(QApplication::clipboard()->text(QClipboard::Selection), QStringLiteral("Page 1"));
     // The hand cursor pans instead of selecting.
     view->ClearSelection();
     view->SetCursorMode(CPageView::HandCursor);

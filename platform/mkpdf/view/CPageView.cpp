@@ -795,8 +795,10 @@ void CPageView::mouseMoveEvent(QMouseEvent* event)
 
 void CPageView::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton) {
         dragging = false;
+        OfferSelection();
+    }
     UpdateCursorShape(event->pos());
     QAbstractScrollArea::mouseReleaseEvent(event);
 }
@@ -811,4 +813,13 @@ void CPageView::mouseDoubleClickEvent(QMouseEvent* event)
     selection->SelectWord(word);
     viewport()->update();
     emit SignalSelectionChanged(true);
+    OfferSelection();
+}
+
+void CPageView::OfferSelection()
+{
+    // The X11 way: selected text is there for a middle click elsewhere.
+    QClipboard* clipboard = QApplication::clipboard();
+    if (HasSelection() && document->OkToCopy() && clipboard->supportsSelection())
+        clipboard->setText(SelectedText(), QClipboard::Selection);
 }

@@ -159,6 +159,7 @@ private:
     void StepRow(int nDelta);
     WordRef WordAt(const QPoint& viewportPos, bool nearest);
     void UpdateCursorShape(const QPoint& viewportPos);
+    void OfferSelection();
 
     std::shared_ptr<CPdfDocument> document;
     CRenderQueue* queue = nullptr;
