@@ -1,5 +1,6 @@
 #include "MKApplication.h"
 
+#include "CAppPaths.h"
 #include "CFileUtils.h"
 #include "CJsonReader.h"
 #include "CSystemUtils.h"
@@ -13,7 +14,6 @@
 #include <QPalette>
 #include <QRegularExpression>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QStyle>
 #include <QTranslator>
 #include <QUuid>
@@ -180,13 +180,6 @@ QString MKApplication::AppDirPath()
     return QCoreApplication::applicationDirPath();
 }
 
-QString MKApplication::AppCacheDirPath()
-{
-    const QString path = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-    QDir().mkpath(path);
-    return path;
-}
-
 QString MKApplication::ConfProductDirPath()
 {
     MKApplication* app = getInstance();
@@ -204,7 +197,7 @@ QString MKApplication::SkinResouresPath()
 
 QString MKApplication::FrameworkSettingsPath()
 {
-    return AppCacheDirPath() + "/setting/framework.ini";
+    return MKBase::CAppPaths::ConfigFile("framework.ini");
 }
 
 QString MKApplication::ComputePcid() const
@@ -217,7 +210,7 @@ QString MKApplication::ComputePcid() const
             = QCryptographicHash::hash("rvpdf-pcid:" + machine.toLatin1(), QCryptographicHash::Sha256);
         return QString::fromLatin1(digest.toHex().left(32)).toUpper();
     }
-    const QString path = AppCacheDirPath() + "/pcid.data";
+    const QString path = MKBase::CAppPaths::UsageStateDir() + "/pcid.data";
     QString stored = MKBase::CFileUtils::ReadFileData(path).trimmed();
     static const QRegularExpression valid("^[0-9A-F]{32}$");
     if (!valid.match(stored).hasMatch()) {

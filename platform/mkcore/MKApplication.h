@@ -10,7 +10,7 @@
 
 class QTranslator;
 
-// The application object: brand configuration, per-user folders, language
+// The application object: brand configuration, language
 // and skin. Created once in main; every other part reads the brand through
 // GetAppValue.
 class MKApplication : public QApplication
@@ -41,8 +41,6 @@ public:
     QString Region() const { return region; }
 
     static QString AppDirPath();
-    // Persistent per-user folder for settings, records, logs and usage files.
-    static QString AppCacheDirPath();
     static QString ConfProductDirPath();
     static QString SkinResouresPath();
     // The framework's own small INI file (language, skin, question marks).

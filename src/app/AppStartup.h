@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CProfileMove.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -16,6 +18,11 @@ QStringList BuildArgumentList(int argc, char** argv);
 // --help and --version: printed on stdout, true when one was given. They
 // need no window and no running instance.
 bool PrintInfoOption(const QStringList& args, const QString& title, const QString& version);
+
+// Moves a profile of an older version to the XDG places (resuming a move
+// that was cut short). RVPDF_PROFILE_MOVE_STOP=n stops the process after n
+// steps of it, for tests of an interrupted move.
+MKBase::CProfileMove::Result MoveOlderProfile();
 
 class CMainViewManager;
 class CSingleInstance;

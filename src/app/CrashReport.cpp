@@ -1,5 +1,6 @@
 #include "CrashReport.h"
 
+#include "CAppPaths.h"
 #include "CCrashReporter.h"
 #include "CCrashUploader.h"
 #include "CGaReportManager.h"
@@ -44,13 +45,13 @@ bool CrashIdentityForBrand(const QString& bundle, const QString& region, CrashId
 
 QString CrashReportDir()
 {
-    return MKApplication::AppCacheDirPath() + QStringLiteral("/crash");
+    return MKBase::CAppPaths::CrashReportDir();
 }
 
 QString CrashLogFilePath()
 {
     // The logger starts after the reporter, so the path is named here.
-    return MKApplication::AppCacheDirPath() + QStringLiteral("/log/PDF.log");
+    return MKBase::CAppPaths::LogBaseDir() + QStringLiteral("/log/PDF.log");
 }
 
 void InitCrashReport(const QString& database, const QString& userName, const QString& email)

@@ -1,5 +1,6 @@
 #include "UsageReport.h"
 
+#include "CAppPaths.h"
 #include "CFileUtils.h"
 #include "CGaReportManager.h"
 #include "CServiceUrl.h"
@@ -33,7 +34,7 @@ void InitUsageReport(const QString& bundle, const QString& region)
 {
     MKApplication* app = MKApplication::getInstance();
     auto* reports = MKBase::CGaReportManager::getInstance();
-    reports->InitStorage(MKApplication::AppCacheDirPath() + "/report", MKApplication::FrameworkSettingsPath());
+    reports->InitStorage(MKBase::CAppPaths::ReportQueueDir(), MKApplication::FrameworkSettingsPath());
     const QString table
         = QStringLiteral("%1/ga/%2").arg(MKApplication::ConfProductDirPath(), app->GetAppValue("GaTable"));
     const QString pcid = app->GetAppValue("PCID");
@@ -69,7 +70,7 @@ void CountLaunch(const QDate& today)
     reports->SendQvReport("mf_show", "none");
 
     const QString tag = app->GetAppValue("VersionTag").arg(app->GetAppValue("AppVersion"));
-    const QString cache = MKApplication::AppCacheDirPath();
+    const QString cache = MKBase::CAppPaths::UsageStateDir();
 
     QDate last = today;
     const QString content = MKBase::CFileUtils::ReadFileData(cache + "/dua.data");

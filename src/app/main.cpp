@@ -1,4 +1,5 @@
 #include "AppStartup.h"
+#include "CAppPaths.h"
 #include "CPageView.h"
 #include "CSystemUtils.h"
 #include "CTerminationSignals.h"
@@ -139,15 +140,19 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(appIcon);
     QCoreApplication::setApplicationVersion(RVPDF_VERSION);
     app.InitProduct(bundle, region);
+    // Before anything reads or writes a file of the profile.
+    const MKBase::CProfileMove::Result moved = MoveOlderProfile();
 
     CrashIdentity crash;
     if (CrashIdentityForBrand(bundle, region, &crash))
         InitCrashReport(crash.database, crash.userName, crash.email);
 
     const QString version = app.GetAppValue("AppVersion");
-    MKBase::LoggerObject::InitLogger("PDF.log", MKApplication::AppCacheDirPath().toUtf8().constData());
+    MKBase::LoggerObject::InitLogger(QStringLiteral("PDF.log"), MKBase::CAppPaths::LogBaseDir());
     MK_LOG("AppVersion:%s", qUtf8Printable(version));
     MK_LOG("app path:%s", qUtf8Printable(MKApplication::AppDirPath()));
+    if (moved.moved || moved.kept)
+        MK_LOG("older profile moved: %d item(s), %d left in place", moved.moved, moved.kept);
 
     InitUsageReport(bundle, region);
 

@@ -1,5 +1,6 @@
 #include "CRecentManager.h"
 
+#include "CAppPaths.h"
 #include "CFileUtils.h"
 #include "CThumbnailCache.h"
 #include "MainBox.h"
@@ -11,7 +12,6 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QStandardPaths>
 
 namespace {
 
@@ -36,7 +36,7 @@ CRecentManager* CRecentManager::getInstance(QObject* parent)
 
 QString CRecentManager::ListFilePath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/recent/recentfiles.json";
+    return MKBase::CAppPaths::RecentListFile();
 }
 
 QString CRecentManager::ThumbnailDirPath()

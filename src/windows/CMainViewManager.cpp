@@ -1,5 +1,6 @@
 #include "CMainViewManager.h"
 
+#include "CAppPaths.h"
 #include "CCrashReporter.h"
 #include "CSessionKeeper.h"
 #include "CSingleInstance.h"
@@ -17,7 +18,6 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QMenu>
-#include <QStandardPaths>
 #include <QSystemSemaphore>
 #include <QThread>
 #include <QTimer>
@@ -66,8 +66,7 @@ CMainViewManager::CMainViewManager()
     CSettingManager::getInstance(this);
     // Pages show in the colours chosen last time from the first frame on.
     CPageColorSetting::getInstance();
-    sessionKeeper
-        = new CSessionKeeper(this, QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/session");
+    sessionKeeper = new CSessionKeeper(this, MKBase::CAppPaths::SessionDir());
     connect(this, &CMainViewManager::SignalSemaphoreWrite, this, &CMainViewManager::SlotSemaphoreWrite);
     connect(this, &CMainViewManager::SignalLaunchIds, this, &CMainViewManager::SlotLaunchIds);
     if (MKApplication* app = MKApplication::getInstance()) {

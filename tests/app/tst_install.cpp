@@ -49,17 +49,17 @@ QString ListPath()
 
 QString SettingPath()
 {
-    return DataDir() + "/rvpdf/setting/setting.ini";
+    return TestEnv::Root() + "/config/rvpdf/setting.ini";
 }
 
 QString LogPath()
 {
-    return DataDir() + "/rvpdf/log/PDF.log";
+    return TestEnv::Root() + "/state/rvpdf/log/PDF.log";
 }
 
 QString RecentPath()
 {
-    return DataDir() + "/rvpdf/recent/recentfiles.json";
+    return TestEnv::Root() + "/state/rvpdf/recentfiles.json";
 }
 
 QString DefaultViewer()

@@ -98,11 +98,11 @@ void TestStartup::infoOptionsPrintAndLeave()
     // needed nor told.
     QFETCH(QString, option);
     QFETCH(QByteArray, printed);
-    QFile::remove(TestEnv::Root() + "/data/rvpdf/log/PDF.log");
+    QFile::remove(TestEnv::Root() + "/state/rvpdf/log/PDF.log");
     const TestEnv::ChildResult run = TestEnv::RunChild(RVPDF_BINARY, {option, TestEnv::Root() + "/x.pdf"}, {}, 10000);
     QCOMPARE(run.ExitCode(), 0);
     QVERIFY2(run.out.startsWith(printed), qPrintable(option));
-    QVERIFY(!QFile::exists(TestEnv::Root() + "/data/rvpdf/log/PDF.log"));
+    QVERIFY(!QFile::exists(TestEnv::Root() + "/state/rvpdf/log/PDF.log"));
 }
 
 RV_TEST_MAIN(TestStartup)

@@ -1,3 +1,4 @@
+#include "CAppPaths.h"
 #include "CFileUtils.h"
 #include "CGaReportManager.h"
 #include "CJsonReader.h"
@@ -178,7 +179,7 @@ void TestUsage::launchCounting()
     QFETCH(QString, duaAfter);
     QFETCH(QString, versionAfter);
 
-    const QString cache = MKApplication::AppCacheDirPath();
+    const QString cache = MKBase::CAppPaths::UsageStateDir();
     SetFile(cache + "/dua.data", duaBefore);
     SetFile(cache + "/version.data", versionBefore);
     const QString marker = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/rvpdf-user";
@@ -205,7 +206,7 @@ void TestUsage::launchCounting()
 
 void TestUsage::oncePerProcessNotPerWindow()
 {
-    const QString cache = MKApplication::AppCacheDirPath();
+    const QString cache = MKBase::CAppPaths::UsageStateDir();
     SetFile(cache + "/dua.data", kAbsent);
     launches.requests.clear();
 

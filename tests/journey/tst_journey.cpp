@@ -21,13 +21,14 @@ public:
         : root(TestEnv::MakeDir(name))
     {
         env = TestEnv::ChildEnvironment();
-        for (const char* sub : {"home", "config", "data", "cache", "runtime"})
+        for (const char* sub : {"home", "config", "data", "cache", "state", "runtime"})
             QDir(root).mkpath(sub);
         QFile::setPermissions(root + "/runtime", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         env.insert("HOME", root + "/home");
         env.insert("XDG_CONFIG_HOME", root + "/config");
         env.insert("XDG_DATA_HOME", root + "/data");
         env.insert("XDG_CACHE_HOME", root + "/cache");
+        env.insert("XDG_STATE_HOME", root + "/state");
         env.insert("XDG_RUNTIME_DIR", root + "/runtime");
     }
     ~User()
@@ -57,9 +58,9 @@ public:
 
     QByteArray File(const QString& relative) const
     {
-        return TestPdf::ReadBytes(root + "/data/rvpdf/" + relative);
+        return TestPdf::ReadBytes(root + "/state/rvpdf/" + relative);
     }
-    QByteArray RecentList() const { return File("recent/recentfiles.json"); }
+    QByteArray RecentList() const { return File("recentfiles.json"); }
     QByteArray Log() const { return File("log/PDF.log"); }
 
 private:

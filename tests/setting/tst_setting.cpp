@@ -1,3 +1,4 @@
+#include "CAppPaths.h"
 #include "BlankOption.h"
 #include "CClearEdit.h"
 #include "CSettingManager.h"
@@ -10,7 +11,6 @@
 #include "TestPdf.h"
 
 #include <QStackedWidget>
-#include <QStandardPaths>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -82,7 +82,7 @@ void TestSetting::initTestCase()
 {
     // Before the store exists: no user file, and a leftover in the blank folder.
     QVERIFY(!QFile::exists(CSettingManager::UserSettingPath()));
-    staleBlank = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/NewDoc/Untitled_1.pdf";
+    staleBlank = MKBase::CAppPaths::BlankDocumentDir() + "Untitled_1.pdf";
     WriteAll(staleBlank, "left over");
     store = CSettingManager::getInstance();
 }
