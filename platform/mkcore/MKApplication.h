@@ -26,6 +26,16 @@ public:
     MKApplication(int& argc, char** argv);
     ~MKApplication() override;
     static MKApplication* getInstance();
+    // Built for a distribution's package (-DRVPDF_DISTRIBUTION=ON): sign-in
+    // and update checks are the package manager's business.
+    static constexpr bool IsDistributionBuild()
+    {
+#ifdef RVPDF_DISTRIBUTION
+        return true;
+#else
+        return false;
+#endif
+    }
     // A document window is on screen.
     static bool HasOpenMainWindow();
 

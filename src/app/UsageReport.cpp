@@ -3,12 +3,22 @@
 #include "CAppPaths.h"
 #include "CFileUtils.h"
 #include "CGaReportManager.h"
+#include "CReportConsent.h"
 #include "CServiceUrl.h"
 #include "CSystemUtils.h"
 #include "MKApplication.h"
 
 #include <QRegularExpression>
 #include <QVersionNumber>
+
+namespace {
+
+bool UsageAllowed()
+{
+    return MKBase::CReportConsent::IsAllowed(MKApplication::FrameworkSettingsPath(), MKBase::CReportConsent::Usage);
+}
+
+} // namespace
 
 bool AnalyticsCredentials(const QString& bundle, QString* measurementId, QString* apiSecret)
 {
@@ -35,6 +45,10 @@ void InitUsageReport(const QString& bundle, const QString& region)
     MKApplication* app = MKApplication::getInstance();
     auto* reports = MKBase::CGaReportManager::getInstance();
     reports->InitStorage(MKBase::CAppPaths::ReportQueueDir(), MKApplication::FrameworkSettingsPath());
+    // Without a yes nothing is set up: not even the machine's hashed id is
+    // worked out (it may have to be kept in a file).
+    if (!UsageAllowed())
+        return;
     const QString table
         = QStringLiteral("%1/ga/%2").arg(MKApplication::ConfProductDirPath(), app->GetAppValue("GaTable"));
     const QString pcid = app->GetAppValue("PCID");
@@ -55,8 +69,10 @@ void InitUsageReport(const QString& bundle, const QString& region)
 
 void CountLaunchOnce()
 {
+    // A launch counted after the user said yes later in the session still
+    // counts, once.
     static bool counted = false;
-    if (counted)
+    if (counted || !UsageAllowed())
         return;
     counted = true;
     CountLaunch(QDate::currentDate());
@@ -64,6 +80,9 @@ void CountLaunchOnce()
 
 void CountLaunch(const QDate& today)
 {
+    // Its files and the new-user marker are usage data too.
+    if (!UsageAllowed())
+        return;
     MKApplication* app = MKApplication::getInstance();
     auto* reports = MKBase::CGaReportManager::getInstance();
     reports->SendGaReport("Launch", "", false);

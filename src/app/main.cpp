@@ -8,6 +8,7 @@
 #include "LoggerObject.h"
 #include "MKApplication.h"
 #include "MainBox.h"
+#include "ReportConsent.h"
 #include "RvpdfVersion.h"
 #include "UsageReport.h"
 #include "setting/CSettingManager.h"
@@ -155,6 +156,7 @@ int main(int argc, char** argv)
         MK_LOG("older profile moved: %d item(s), %d left in place", moved.moved, moved.kept);
 
     InitUsageReport(bundle, region);
+    FollowReportConsent();
 
     if (ParserCmd(app)) {
         MKBase::LoggerObject::ReleaseLogger();
@@ -162,8 +164,8 @@ int main(int argc, char** argv)
     }
 
     CMainViewManager* manager = CMainViewManager::getInstance();
-    // Counted once the first window had its second to come up.
-    QTimer::singleShot(1000, &app, &CountLaunchOnce);
+    // Asked, and counted, once the first window had its second to come up.
+    QTimer::singleShot(1000, &app, [manager]() { AskReportConsentThenCount(manager); });
     // On a dark desktop the first frame must already be dark.
     manager->StartThemeWatcher(kThemeWaitMs);
     manager->StartSemaphoreThread(strBundleId);

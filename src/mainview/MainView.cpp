@@ -340,6 +340,8 @@ QVariantMap MainView::ShowSettingDialog(QVariantMap mapInfo)
         return {};
     mapInfo["language"] = dialog.GetLanguage();
     mapInfo["skin"] = dialog.GetSkin();
+    // The box showed ticked only while we were the default, so ticked and
+    // not the default means the user ticked it now.
     const QString appId = AppValue("AppId");
     if (CSettingManager::getInstance()->IsDefaultViewer() && !MKBase::CAssocUtils::IsDefaultPdfLauncher(appId))
         MKBase::CAssocUtils::SetPdfLauncher(appId, AppValue("Title"), true);

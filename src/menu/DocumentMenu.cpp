@@ -383,6 +383,8 @@ QMenu* DocumentMenu::BuildHelpMenu(QWidget* parent)
         for (QAction* action : {guide, faq, feedback, support, update, guideSeparator, updateSeparator})
             action->setVisible(false);
     }
+    if (MKApplication::IsDistributionBuild())
+        update->setVisible(false);
     UpdateIcons();
     return helpMenu;
 }

@@ -1,11 +1,16 @@
 #include "SettingOption.h"
 
 #include "BlankOption.h"
+#include "CAssocUtils.h"
+#include "CReportConsent.h"
 #include "CSettingManager.h"
 #include "CVTabWidget.h"
 #include "DisplayOption.h"
 #include "GeneralOption.h"
+#include "MKApplication.h"
+#include "PrivacyOption.h"
 #include "QWKDialogBar.h"
+#include "SettingKeys.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -71,17 +76,31 @@ SettingOption::SettingOption(QWidget* parent)
     pageList->AddTab(tr("General"));
     pageList->AddTab(tr("Display"));
     pageList->AddTab(tr("Blank PDF"));
+    pageList->AddTab(tr("Privacy"));
     general = new GeneralOption(pages);
     display = new DisplayOption(pages);
     blank = new BlankOption(pages);
     pages->addWidget(general);
     pages->addWidget(display);
+    privacy = new PrivacyOption(pages);
     pages->addWidget(blank);
+    pages->addWidget(privacy);
 
     CSettingManager* settings = CSettingManager::getInstance();
-    general->SetOptions(settings->GetGeneral());
+    QVariantMap generalOptions = settings->GetGeneral();
+    // The box tells what is true now: a default the user chose since in the
+    // desktop's settings unticks it (applying then records that choice).
+    MKApplication* app = MKApplication::getInstance();
+    if (app && !app->IsHaldenProduct() && generalOptions.value(SettingKey::kDefaultViewer).toBool()
+        && !MKBase::CAssocUtils::IsDefaultPdfLauncher(app->GetAppValue("AppId")))
+        generalOptions[SettingKey::kDefaultViewer] = false;
+    general->SetOptions(generalOptions);
     display->SetOptions(settings->GetDisplay());
     blank->SetOptions(settings->GetBlank());
+    const QString framework = MKApplication::FrameworkSettingsPath();
+    privacy->SetOptions(MKBase::CReportConsent::IsAllowed(framework, MKBase::CReportConsent::Usage),
+                        MKBase::CReportConsent::IsAllowed(framework, MKBase::CReportConsent::Crashes),
+                        MKBase::CReportConsent::IsForcedOff(framework));
 
     connect(applyButton, &QPushButton::clicked, this, &SettingOption::SlotClickedApply);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -112,6 +131,16 @@ void SettingOption::SlotClickedApply()
     settings->SetDisplay(display->GetOptions());
     settings->SetBlank(blank->GetOptions());
     settings->Save();
+    // Written only when it says something new: a no kept as it was leaves
+    // the file alone.
+    const QString framework = MKApplication::FrameworkSettingsPath();
+    const bool usage = privacy->IsUsageChecked();
+    const bool crashes = privacy->IsCrashesChecked();
+    if (!MKBase::CReportConsent::IsForcedOff(framework)
+        && (!MKBase::CReportConsent::IsSettled(framework)
+            || usage != MKBase::CReportConsent::IsAllowed(framework, MKBase::CReportConsent::Usage)
+            || crashes != MKBase::CReportConsent::IsAllowed(framework, MKBase::CReportConsent::Crashes)))
+        MKBase::CReportConsent::getInstance()->Set(framework, usage, crashes);
     accept();
 }
 

@@ -1,6 +1,7 @@
 #include "app/CrashReport.h"
 #include "CCrashReporter.h"
 #include "CCrashUploader.h"
+#include "CReportConsent.h"
 #include "CannedServer.h"
 #include "TestMain.h"
 #include "TestPdf.h"
@@ -80,13 +81,13 @@ private slots:
 void TestCrash::init()
 {
     for (const char* app : {"rvpdf", "marvikpdf", "marvikpdfcn"}) {
-        QDir(TestEnv::Root() + "/data/" + app + "/crash").removeRecursively();
-        QFile::remove(TestEnv::Root() + "/data/" + app + "/log/PDF.log");
+        QDir(TestEnv::Root() + "/state/" + app + "/crash").removeRecursively();
+        QFile::remove(TestEnv::Root() + "/state/" + app + "/log/PDF.log");
     }
     qunsetenv("RVPDF_DISABLE_REPORTS");
     qunsetenv("RVPDF_CRASH_URL");
-    QSettings settings(MKApplication::FrameworkSettingsPath(), QSettings::IniFormat);
-    settings.remove("Reports");
+    // The user said yes, unless a test says otherwise.
+    MKBase::CReportConsent::getInstance()->Set(MKApplication::FrameworkSettingsPath(), true, true);
     g_eventSignals.clear();
 }
 
@@ -156,31 +157,33 @@ void TestCrash::noReportWithoutReporter_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QStringList>("env");
-    QTest::addColumn<bool>("offInSettings");
+    QTest::addColumn<QString>("consent");
     QTest::addColumn<bool>("installed");
     QTest::addColumn<bool>("crashes");
 
-    QTest::newRow("brand without reports") << QStringList {"null", "zz", "overseas"} << QStringList() << false
+    QTest::newRow("brand without reports") << QStringList {"null", "zz", "overseas"} << QStringList() << "yes"
                                            << false << true;
-    QTest::newRow("hd brand") << QStringList {"abort", "hd", "domestic"} << QStringList() << false << false << true;
-    QTest::newRow("off by environment") << QStringList {"null"} << QStringList {"RVPDF_DISABLE_REPORTS=1"} << false
+    QTest::newRow("hd brand") << QStringList {"abort", "hd", "domestic"} << QStringList() << "yes" << false << true;
+    QTest::newRow("off by environment") << QStringList {"null"} << QStringList {"RVPDF_DISABLE_REPORTS=1"} << "yes"
                                         << false << true;
-    QTest::newRow("environment 0 keeps it on, no crash")
-        << QStringList {"none"} << QStringList {"RVPDF_DISABLE_REPORTS=0"} << false << true << false;
+    QTest::newRow("never asked") << QStringList {"null"} << QStringList() << "unasked" << false << true;
+    QTest::newRow("answered no") << QStringList {"abort"} << QStringList() << "no" << false << true;
+    QTest::newRow("environment 0 keeps a yes, no crash")
+        << QStringList {"none"} << QStringList {"RVPDF_DISABLE_REPORTS=0"} << "yes" << true << false;
 }
 
 void TestCrash::noReportWithoutReporter()
 {
     QFETCH(QStringList, args);
     QFETCH(QStringList, env);
-    QFETCH(bool, offInSettings);
+    QFETCH(QString, consent);
     QFETCH(bool, installed);
     QFETCH(bool, crashes);
 
-    if (offInSettings) {
-        QSettings settings(MKApplication::FrameworkSettingsPath(), QSettings::IniFormat);
-        settings.setValue("Reports/Disabled", true);
-    }
+    if (consent == QLatin1String("unasked"))
+        QSettings(MKApplication::FrameworkSettingsPath(), QSettings::IniFormat).remove("Reports");
+    else
+        MKBase::CReportConsent::getInstance()->Set(MKApplication::FrameworkSettingsPath(), true, consent == "yes");
     const TestEnv::ChildResult child = TestEnv::RunChild(CRASH_CHILD, args, env);
     QCOMPARE(child.out.contains("reporter installed: yes"), installed && !CCrashReporter::UnderSanitizer());
     // A sanitizer ends a failing process itself, with an exit code of its own.
@@ -189,7 +192,7 @@ void TestCrash::noReportWithoutReporter()
     if (!crashes)
         QCOMPARE(child.code, 0);
 
-    QDirIterator files(TestEnv::Root() + "/data", {"crash-*"}, QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator files(TestEnv::Root(), {"crash-*"}, QDir::Files, QDirIterator::Subdirectories);
     QVERIFY2(!files.hasNext(), qPrintable(files.hasNext() ? files.next() : QString()));
 }
 
@@ -382,8 +385,8 @@ void TestCrash::switchStopsUploads_data()
     QTest::addColumn<QString>("env");
     QTest::addColumn<bool>("offInSettings");
     QTest::addColumn<bool>("sends");
-    QTest::newRow("off in settings") << "" << true << false;
-    QTest::newRow("environment 0 keeps it on") << "0" << false << true;
+    QTest::newRow("turned off in Preferences") << "" << true << false;
+    QTest::newRow("environment 0 keeps a yes") << "0" << false << true;
 }
 
 void TestCrash::switchStopsUploads()
@@ -394,10 +397,8 @@ void TestCrash::switchStopsUploads()
 
     if (!env.isEmpty())
         qputenv("RVPDF_DISABLE_REPORTS", env.toUtf8());
-    if (offInSettings) {
-        QSettings settings(MKApplication::FrameworkSettingsPath(), QSettings::IniFormat);
-        settings.setValue("Reports/Disabled", true);
-    }
+    if (offInSettings)
+        MKBase::CReportConsent::getInstance()->Set(MKApplication::FrameworkSettingsPath(), true, false);
     const QString report = MakeReport(CrashReportDir(), 1, "due");
     CannedServer server;
     qputenv("RVPDF_CRASH_URL", server.Url("/crash/v1/upload").toEncoded());
@@ -405,8 +406,8 @@ void TestCrash::switchStopsUploads()
     MKBase::CCrashUploader* uploader = StartCrashUpload();
     QCOMPARE(uploader != nullptr, sends);
     if (!sends) {
-        // Neither the report nor its usage event left the machine.
-        QCOMPARE(CCrashReporter::ReadReportFields(report).value("Usage event"), QString("due"));
+        // It never leaves the machine now, so it is not kept either.
+        QVERIFY(!QFile::exists(report));
         QVERIFY(server.requests.isEmpty());
         return;
     }
