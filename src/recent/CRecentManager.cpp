@@ -1,6 +1,7 @@
 #include "CRecentManager.h"
 
 #include "CAppPaths.h"
+#include "CDesktopRecent.h"
 #include "CFileUtils.h"
 #include "CThumbnailCache.h"
 #include "MainBox.h"
@@ -147,6 +148,8 @@ void CRecentManager::AddRecord(const QString& path, const QVariantMap& info)
 {
     if (path.isEmpty() || QDir::isRelativePath(path))
         return;
+    // The desktop's Recent and file dialogs list it too, as with any viewer.
+    MKBase::CDesktopRecent::Add(path);
     for (int i = 0; i < records.size(); ++i) {
         QJsonObject record = records.at(i).toObject();
         if (!MKBase::CFileUtils::IsTheSameFile(record.value(OpenKey::kPath).toString(), path))
