@@ -365,7 +365,7 @@ void MainView::SlotClickedCreateLink()
     }
     const bool created = MKBase::CFileUtils::CreateDesktopLink(MKBase::CFileUtils::GetAppDirPath(),
                                                                MKBase::CFileUtils::GetAppFilePath(), QString(), user,
-                                                               title, QCoreApplication::applicationName());
+                                                               title, AppValue("AppId"));
     ShowNotice(created ? tr("Shortcut successfully created!") : tr("Failed to create shortcuts."));
 }
 

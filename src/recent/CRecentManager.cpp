@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 
 namespace {
 
@@ -62,7 +63,7 @@ QString CRecentManager::FormatFileSize(qint64 bytes)
         value /= 1024.0;
         ++unit;
     }
-    return QStringLiteral("%1 %2").arg(value, 0, 'f', 2).arg(QLatin1String(units[unit]));
+    return QLocale().toString(value, 'f', 2) + ' ' + QLatin1String(units[unit]);
 }
 
 QString CRecentManager::FormatOpenTime(qint64 seconds)
