@@ -2,6 +2,7 @@
 
 #include "CAppPaths.h"
 #include "CFileUtils.h"
+#include "CFocusRing.h"
 #include "CJsonReader.h"
 #include "CSystemUtils.h"
 #include "MKMainWindow.h"
@@ -76,6 +77,8 @@ MKApplication::MKApplication(int& argc, char** argv)
     , skin(kSkinAuto)
 {
     connect(this, &QGuiApplication::lastWindowClosed, this, [this]() { lastWindowClosed = true; });
+    // Whatever a style sheet does to a control, the focus stays visible.
+    CFocusRing::Install();
     platformInfo = MKBase::CJsonReader::ParseJsonFileToObject(":/res/info/platform.json")
                        .value(QLatin1String(kPlatformKey))
                        .toObject();

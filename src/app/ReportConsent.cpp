@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QPushButton>
+#include <QStyle>
 #include <QTimer>
 
 namespace {
@@ -58,6 +59,11 @@ bool AskOnce(QWidget* window)
     box.setFixedWidth(440);
     // Neither answer is dressed up as the expected one; Enter means no.
     box.Button(3)->setProperty("confirm", false);
+    box.Button(3)->style()->unpolish(box.Button(3));
+    box.Button(3)->style()->polish(box.Button(3));
+    // Enter presses the button that has the focus, No to begin with.
+    for (int id : {1, 3})
+        box.Button(id)->setAutoDefault(true);
     box.Button(3)->setDefault(false);
     box.Button(1)->setDefault(true);
     box.Button(1)->setFocus();

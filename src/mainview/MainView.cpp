@@ -3,6 +3,7 @@
 #include "CAssocUtils.h"
 #include "CFileUtils.h"
 #include "CMemberManager.h"
+#include "CWidgetUtils.h"
 #include "CWindowTitleBar.h"
 #include "MKApplication.h"
 #include "MKMessageBox.h"
@@ -39,6 +40,9 @@ MainView::MainView(QWidget* parent)
                                              : QStringLiteral("button_home_%1").arg(type));
     homeButton->setFixedSize(36, 28);
     homeButton->setAttribute(Qt::WA_LayoutUsesWidgetRect);
+    // Title-bar buttons are reached with Tab; a click leaves the focus in
+    // the document.
+    homeButton->setFocusPolicy(Qt::TabFocus);
 
     tabBar = new CTabBar(this);
     connect(tabBar, &CTabBar::SignalItemDragOut, this, &MainView::SlotTabItemDragOut, Qt::QueuedConnection);
@@ -56,7 +60,7 @@ MainView::MainView(QWidget* parent)
         addButton = new QPushButton(tabBar);
         addButton->setObjectName("tab_add");
         addButton->setFixedSize(28, 28);
-        addButton->setFocusPolicy(Qt::NoFocus);
+        addButton->setFocusPolicy(Qt::TabFocus);
         addButton->setAttribute(Qt::WA_LayoutUsesWidgetRect);
         connect(addButton, &QPushButton::clicked, this, &MainView::SlotTabClickedAdd);
         addButton->move(10, 6);
@@ -64,7 +68,7 @@ MainView::MainView(QWidget* parent)
         tabCountButton->setObjectName("tab_num");
         tabCountButton->setFixedHeight(24);
         tabCountButton->setMinimumWidth(21);
-        tabCountButton->setFocusPolicy(Qt::NoFocus);
+        tabCountButton->setFocusPolicy(Qt::TabFocus);
         tabCountButton->setAttribute(Qt::WA_LayoutUsesWidgetRect);
         connect(tabCountButton, &QPushButton::clicked, tabBar, &CTabBar::SlotClickedNum);
         tabCountButton->hide();
@@ -315,13 +319,14 @@ void MainView::SlotCommentOptionChanged()
 void MainView::UpdateText()
 {
     MKMainWindow::UpdateText();
-    homeButton->setToolTip(tr("Startup Page"));
-    if (addButton)
+    CWidgetUtils::SetTip(homeButton, tr("Startup Page"));
+    if (addButton) {
         addButton->setToolTip(
             tr("Open PDF")
             + QStringLiteral("(%1)").arg(QKeySequence(QKeySequence::Open).toString(QKeySequence::NativeText)));
-    if (tabCountButton)
-        tabCountButton->setToolTip(tr("Open Tabs"));
+        addButton->setAccessibleName(tr("Open PDF"));
+    }
+    CWidgetUtils::SetTip(tabCountButton, tr("Open Tabs"));
     menu.UpdateText();
 }
 

@@ -126,8 +126,9 @@ QMenu* DocumentMenu::BuildFileMenu(QWidget* parent)
          {QT_TRANSLATE_NOOP("DocumentMenu", "Print"), "print", QKeySequence::Print, nullptr,
           "/file/menu_icon_print.png", false},
          {nullptr, nullptr, None, nullptr, nullptr, false},
-         {QT_TRANSLATE_NOOP("DocumentMenu", "Preferences"), "set", None, nullptr, "/file/menu_icon_setting.png",
-          false}},
+         // The desktop's key for preferences; Ctrl+, where it names none.
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Preferences"), "set", QKeySequence::Preferences, "Ctrl+,",
+          "/file/menu_icon_setting.png", false}},
         &fileActions);
     connect(fileMenu, &QMenu::triggered, this, &DocumentMenu::SlotMenuTriggered);
     connect(fileMenu, &QMenu::aboutToShow, this, &DocumentMenu::SlotFileMenuAboutToShow);

@@ -54,23 +54,6 @@ SettingOption::SettingOption(QWidget* parent)
     pages->setObjectName("widget_pages");
     grid->addWidget(pages, 1, 2);
     grid->addWidget(Line(contentWidget(), true), 2, 0, 1, 3);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(16);
-    buttons->setContentsMargins(16, 16, 16, 16);
-    buttons->addStretch(1);
-    cancelButton = new QPushButton(tr("Cancel"), contentWidget());
-    cancelButton->setObjectName("button_cancel");
-    applyButton = new QPushButton(tr("Apply"), contentWidget());
-    applyButton->setObjectName("button_ok");
-    applyButton->setProperty("confirm", true);
-    cancelButton->setProperty("confirm", false);
-    for (QPushButton* button : {cancelButton, applyButton}) {
-        button->setMinimumSize(120, 28);
-        button->setFocusPolicy(Qt::NoFocus);
-        buttons->addWidget(button);
-    }
-    grid->addLayout(buttons, 3, 0, 1, 3);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     pageList->AddTab(tr("General"));
@@ -85,6 +68,26 @@ SettingOption::SettingOption(QWidget* parent)
     privacy = new PrivacyOption(pages);
     pages->addWidget(blank);
     pages->addWidget(privacy);
+
+    // Made after the pages, so Tab goes list, page, Cancel, Apply.
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(16);
+    buttons->setContentsMargins(16, 16, 16, 16);
+    buttons->addStretch(1);
+    cancelButton = new QPushButton(tr("Cancel"), contentWidget());
+    cancelButton->setObjectName("button_cancel");
+    applyButton = new QPushButton(tr("Apply"), contentWidget());
+    applyButton->setObjectName("button_ok");
+    applyButton->setProperty("confirm", true);
+    cancelButton->setProperty("confirm", false);
+    for (QPushButton* button : {cancelButton, applyButton}) {
+        button->setMinimumSize(120, 28);
+        button->setAutoDefault(false);
+        buttons->addWidget(button);
+    }
+    // Enter applies, Escape cancels, as in any dialog.
+    applyButton->setDefault(true);
+    grid->addLayout(buttons, 3, 0, 1, 3);
 
     CSettingManager* settings = CSettingManager::getInstance();
     QVariantMap generalOptions = settings->GetGeneral();

@@ -1,0 +1,284 @@
+#include "A11yCheck.h"
+#include "CAboutDialog.h"
+#include "CFocusRing.h"
+#include "CJsonReader.h"
+#include "CReportConsent.h"
+#include "CReviewDialog.h"
+#include "CSettingManager.h"
+#include "CTabBar.h"
+#include "CUpdateDialog.h"
+#include "CVTabWidget.h"
+#include "EnvOverride.h"
+#include "SettingOption.h"
+#include "TestMain.h"
+#include "TestPdf.h"
+#include "TestWindows.h"
+#include "app/ReportConsent.h"
+#include "guide/AssocGuidBox.h"
+#include "mainview/MainView.h"
+#include "windows/CMainViewManager.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QPushButton>
+#include <QSettings>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+// Parts of the windows whose names are still to come: the document itself.
+const QStringList kPending {"MainBox"};
+
+// A window or dialog as the application opens it: open() shows it (a modal
+// one runs inside the check), the check reads what is on show.
+struct Opening
+{
+    const char* name;
+    std::function<void(MainView*)> open;
+};
+
+// The new top-level widget on show: a modal dialog, a popup, a window.
+QWidget* NewTopLevel(const QList<QWidget*>& before)
+{
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && !before.contains(modal))
+        return modal;
+    if (QWidget* popup = QApplication::activePopupWidget(); popup && !before.contains(popup))
+        return popup;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible() && !before.contains(widget))
+            return widget;
+    }
+    return nullptr;
+}
+
+void Later(std::function<void()> run)
+{
+    QTimer::singleShot(0, qApp, std::move(run));
+}
+
+template <typename Dialog, typename... Args> void RunDialog(Args... args)
+{
+    Later([=]() {
+        Dialog dialog(args...);
+        dialog.exec();
+    });
+}
+
+QList<Opening> Openings(const QString& doc)
+{
+    return {
+        {"home page", [](MainView*) {}},
+        {"private mode notice",
+         [](MainView* window) {
+             CSettingManager::getInstance()->SetPrivateEnabled(true);
+             QTRY_VERIFY(window->findChild<QWidget*>("list_private")->isVisible());
+         }},
+        {"document tab", [doc](MainView* window) { QCOMPARE(TestWindows::Open(window, doc), 0); }},
+        {"tab list",
+         [doc](MainView* window) {
+             QCOMPARE(TestWindows::Open(window, doc), 0);
+             Later([window]() { window->TabCountButton()->click(); });
+         }},
+        {"Preferences", [](MainView* window) { Later([window]() { window->SlotSettings(); }); }},
+        {"notice", [](MainView* window) { Later([window]() { window->SlotClickedCreateLink(); }); }},
+        {"default viewer question",
+         [doc](MainView* window) {
+             MKCheckBox::SetMarked("pdf_Launcher", false);
+             MainView::ResetDefaultLauncherCheck();
+             Later([window]() { window->SlotCheckDefaultLauncher(); });
+         }},
+        {"report question",
+         [](MainView*) {
+             qunsetenv("RVPDF_DISABLE_REPORTS");
+             Later([]() { AskReportConsentThenCount(CMainViewManager::getInstance()); });
+         }},
+        {"default viewer guide", [](MainView* window) { RunDialog<AssocGuidBox>(window); }},
+        {"sign-in popup", [](MainView* window) { window->SlotShowLogGuid(); }},
+        {"sign-in", [](MainView* window) { Later([window]() { window->SlotClickedMember(); }); }},
+        {"about", [](MainView* window) { Later([window]() { window->SlotClickedAbout(); }); }},
+        {"rating question",
+         [](MainView* window) {
+             RunDialog<CReviewDialog>(MKBase::CJsonReader::ParseJsonFileToObject(CReviewDialog::TextsPath()), window);
+         }},
+        // Shown without asking the service: no test talks to the network.
+        {"update check", [](MainView* window) { RunDialog<CUpdateDialog>(window, QString()); }},
+    };
+}
+
+// Every page of a dialog with a page list is checked, not only the first.
+QString PagesProblems(QWidget* shown)
+{
+    auto* list = shown->findChild<CVTabWidget*>();
+    if (!list)
+        return A11yCheck::Problems(shown, kPending);
+    QStringList problems;
+    for (int i = 0; list->Button(i); ++i) {
+        list->Button(i)->click();
+        problems << A11yCheck::Problems(shown, kPending);
+    }
+    problems.removeAll(QString());
+    return problems.join('\n');
+}
+
+} // namespace
+
+// Every window and dialog the application opens, as a screen reader and a
+// keyboard user meet it: each control has a name and a role, and Tab
+// reaches every one. The engine's parts join through kPending.
+class TestA11y : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void everyControlNamedAndReachable_data();
+    void everyControlNamedAndReachable();
+    void preferencesByKeyboardOnly();
+    void tabsReadAsPageTabs();
+
+private:
+    QString doc;
+};
+
+void TestA11y::initTestCase()
+{
+    QApplication::setQuitOnLastWindowClosed(false);
+    doc = TestEnv::MakeDir("a11y") + "/doc.pdf";
+    QVERIFY(TestPdf::Write(doc, 2));
+    // A recent list with an entry: its rows are on the home page.
+    MainView* window = TestWindows::New();
+    QCOMPARE(TestWindows::Open(window, doc), 0);
+    TestWindows::DeleteAll();
+}
+
+void TestA11y::cleanup()
+{
+    TestWindows::DeleteAll();
+    CSettingManager::getInstance()->SetPrivateEnabled(false);
+    qputenv("RVPDF_DISABLE_REPORTS", "1");
+    QSettings(MKApplication::FrameworkSettingsPath(), QSettings::IniFormat).remove("Reports");
+}
+
+void TestA11y::everyControlNamedAndReachable_data()
+{
+    QTest::addColumn<int>("row");
+    const QList<Opening> openings = Openings(QString());
+    for (int i = 0; i < openings.size(); ++i)
+        QTest::newRow(openings.at(i).name) << i;
+}
+
+void TestA11y::everyControlNamedAndReachable()
+{
+    QFETCH(int, row);
+    MainView* window = TestWindows::New();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    const QList<QWidget*> before = QApplication::topLevelWidgets();
+    // Checked from a timer: a modal dialog runs its own loop until closed.
+    QString problems;
+    bool checked = false;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&]() {
+        QWidget* shown = NewTopLevel(before);
+        if (!shown || !shown->isVisible())
+            return;
+        poll.stop();
+        problems = PagesProblems(shown);
+        shown->close();
+        checked = true;
+    });
+    poll.start(10);
+    Openings(doc).at(row).open(window);
+    // A row that opens nothing of its own checks the window itself.
+    if (!QTest::qWaitFor([&]() { return checked; }, 1500)) {
+        poll.stop();
+        problems = PagesProblems(window);
+    }
+    QTRY_VERIFY(!QApplication::activeModalWidget() && !QApplication::activePopupWidget());
+    QVERIFY2(problems.isEmpty(), qPrintable('\n' + problems));
+}
+
+void TestA11y::preferencesByKeyboardOnly()
+{
+    EnvOverride reports("RVPDF_DISABLE_REPORTS", QByteArray());
+    MainView* window = TestWindows::New();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    window->activateWindow();
+    QTRY_VERIFY(window->isActiveWindow());
+    // The keys a user presses, each with the control it must land on; the
+    // ring shows where the focus is after every step.
+    QStringList walked;
+    bool done = false;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&]() {
+        auto* dialog = qobject_cast<SettingOption*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        poll.stop();
+        auto press = [&](int key) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+            QApplication::processEvents();
+            QWidget* focus = QApplication::focusWidget();
+            walked << (focus ? focus->accessibleName() + "|" + QAccessible::queryAccessibleInterface(focus)->text(QAccessible::Name) : "-");
+            if (CFocusRing::Instance()->Target() != focus)
+                walked << "ring not on it";
+        };
+        press(Qt::Key_Tab);
+        for (int i = 0; i < 3; ++i)
+            press(Qt::Key_Down);
+        press(Qt::Key_Tab);
+        press(Qt::Key_Space);
+        press(Qt::Key_Tab);
+        press(Qt::Key_Tab);
+        press(Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        done = true;
+    });
+    poll.start(10);
+    QTest::keyClick(window, Qt::Key_Comma, Qt::ControlModifier);
+    QTRY_VERIFY(done);
+    QCOMPARE(walked, QStringList({"|General", "|Display", "|Blank PDF", "|Privacy", "|Send anonymous usage statistics",
+                                  "|Send anonymous usage statistics", "|Send crash reports", "|Cancel", "|Apply"}));
+    // Applied: usage statistics on, crash reports left off.
+    const QString framework = MKApplication::FrameworkSettingsPath();
+    QVERIFY(MKBase::CReportConsent::IsAllowed(framework, MKBase::CReportConsent::Usage));
+    QVERIFY(!MKBase::CReportConsent::IsAllowed(framework, MKBase::CReportConsent::Crashes));
+    // A click puts the ring away.
+    QTest::mouseClick(window, Qt::LeftButton);
+    QTRY_VERIFY(!CFocusRing::Instance()->Target());
+}
+
+void TestA11y::tabsReadAsPageTabs()
+{
+    MainView* window = TestWindows::New();
+    const QString other = TestEnv::MakeDir("a11y-tabs") + "/other.pdf";
+    QVERIFY(TestPdf::Write(other, 1));
+    QCOMPARE(TestWindows::Open(window, doc), 0);
+    QCOMPARE(TestWindows::Open(window, other), 0);
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(window->TabBar());
+    QCOMPARE(bar->role(), QAccessible::PageTabList);
+    QVERIFY(!bar->text(QAccessible::Name).isEmpty());
+    // The two tabs first, then the bar's own buttons.
+    int tabs = 0;
+    for (int i = 0; i < bar->childCount(); ++i)
+        tabs += bar->child(i)->role() == QAccessible::PageTab ? 1 : 0;
+    QCOMPARE(tabs, 2);
+    QAccessibleInterface* first = bar->child(0);
+    QCOMPARE(first->role(), QAccessible::PageTab);
+    QCOMPARE(first->text(QAccessible::Name), QStringLiteral("doc"));
+    QCOMPARE(bar->child(1)->text(QAccessible::Name), QStringLiteral("other"));
+    QVERIFY(bar->child(1)->state().selected && !first->state().selected);
+    QCOMPARE(bar->indexOfChild(first), 0);
+    // Pressed, as a screen reader does, the tab shows its document.
+    first->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_COMPARE(window->TabBar()->CurrentIndex(), 0);
+    QVERIFY(first->state().selected);
+}
+
+RV_TEST_MAIN(TestA11y)
+#include "tst_a11y.moc"
