@@ -10,6 +10,7 @@ PACKAGES=(
     libpoppler-qt5-dev libqpdf-dev poppler-utils qpdf libglib2.0-dev
     clang-15 libfuzzer-15-dev llvm-15 clang-format
     xvfb xauth x11-utils xdotool imagemagick dbus dbus-x11
+    at-spi2-core python3-pyatspi xdg-utils
     dpkg-dev lintian desktop-file-utils appstream ccache
     qtwayland5 weston
     fonts-dejavu-core fonts-noto-cjk

@@ -1,0 +1,121 @@
+#!/usr/bin/python3
+"""What a screen reader gets from the running program over AT-SPI.
+
+Run inside a private D-Bus session (dbus-run-session), which also starts
+the accessibility bus on demand, against the program given as the first
+argument, on the display in RVPDF_TEST_DISPLAY. Each check names an
+accessible the reader must find; the program is started with a private
+home and ended at the end."""
+
+import os
+import subprocess
+import sys
+import tempfile
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+TIMEOUT = 30.0
+
+
+def find(node, match, depth=0):
+    """The first accessible below node for which match holds."""
+    if node is None or depth > 40:
+        return None
+    try:
+        if match(node):
+            return node
+        count = node.childCount
+    except Exception:
+        return None
+    for i in range(count):
+        try:
+            found = find(node.getChildAtIndex(i), match, depth + 1)
+        except Exception:
+            found = None
+        if found is not None:
+            return found
+    return None
+
+
+def application(pid):
+    desktop = pyatspi.Registry.getDesktop(0)
+    # Programs that came up since the last look are only listed afresh.
+    desktop.clearCache()
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        try:
+            if app is not None and app.get_process_id() == pid:
+                return app
+        except Exception:
+            continue
+    return None
+
+
+def wait_for(what, probe):
+    end = time.monotonic() + TIMEOUT
+    while time.monotonic() < end:
+        found = probe()
+        if found is not None:
+            return found
+        # The bus's news (new programs, changed names) comes as events.
+        while GLib.MainContext.default().iteration(False):
+            pass
+        time.sleep(0.2)
+    raise SystemExit("AT-SPI check: no " + what + " within %d s" % TIMEOUT)
+
+
+def button_named(name):
+    # A button that stays pressed reads as a toggle (Qt says check box).
+    roles = (pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TOGGLE_BUTTON, pyatspi.ROLE_CHECK_BOX)
+    return lambda node: node.getRole() in roles and node.name == name
+
+
+# Buttons a reader must name: one with text, and ones that show only an
+# icon, whose name is their tooltip.
+CHECKS = [
+    ("the home page's \"Open PDF\" button", button_named("Open PDF")),
+    ("the title bar's \"Main Menu\" button (an icon only)", button_named("Main Menu")),
+    ("the \"Startup Page\" button (an icon only)", button_named("Startup Page")),
+    ("the tab strip", lambda node: node.getRole() == pyatspi.ROLE_PAGE_TAB_LIST and node.name == "Documents"),
+]
+
+
+def main():
+    if len(sys.argv) < 2:
+        raise SystemExit("usage: atspi_check.py <program>")
+    display = os.environ.get("RVPDF_TEST_DISPLAY")
+    if not display:
+        raise SystemExit("AT-SPI check: needs the test display (RVPDF_TEST_DISPLAY)")
+    root = tempfile.mkdtemp(prefix="rvpdf-atspi-")
+    env = dict(os.environ)
+    for name, sub in (("HOME", "home"), ("XDG_CONFIG_HOME", "config"), ("XDG_DATA_HOME", "data"),
+                      ("XDG_CACHE_HOME", "cache"), ("XDG_STATE_HOME", "state"), ("XDG_RUNTIME_DIR", "runtime"),
+                      ("TMPDIR", "tmp")):
+        os.makedirs(os.path.join(root, sub), mode=0o700, exist_ok=True)
+        env[name] = os.path.join(root, sub)
+    env.update({"DISPLAY": display, "QT_QPA_PLATFORM": "xcb", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
+                "RVPDF_DISABLE_REPORTS": "1", "RVPDF_REPORT_URL": "http://127.0.0.1:9",
+                "RVPDF_ANALYTICS_URL": "http://127.0.0.1:9/mp/collect",
+                "RVPDF_CRASH_URL": "http://127.0.0.1:9/crash/v1/upload"})
+    program = subprocess.Popen([sys.argv[1]], env=env, cwd=env["HOME"],
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        app = wait_for("application with pid %d" % program.pid, lambda: application(program.pid))
+        for what, match in CHECKS:
+            node = wait_for(what, lambda: find(app, match))
+            print("found %s: role %s, name '%s'" % (what, node.getRoleName(), node.name))
+    finally:
+        program.terminate()
+        try:
+            program.wait(10)
+        except subprocess.TimeoutExpired:
+            program.kill()
+            program.wait()
+        subprocess.call(["rm", "-rf", root])
+    print("AT-SPI check: passed")
+
+
+if __name__ == "__main__":
+    main()
