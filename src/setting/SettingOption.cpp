@@ -110,6 +110,13 @@ SettingOption::SettingOption(QWidget* parent)
     connect(pageList, &CVTabWidget::SignalSelectChanged, this, &SettingOption::SlotTabSelectChanged);
 }
 
+void SettingOption::showEvent(QShowEvent* event)
+{
+    QWKDialog::showEvent(event);
+    // The keyboard starts in the page list; Up and Down pick a page.
+    pageList->Button(0)->setFocus(Qt::OtherFocusReason);
+}
+
 void SettingOption::SetAppInfo(const QVariantMap& info, const QVariantMap& languages, int nIndex)
 {
     Q_UNUSED(nIndex);

@@ -37,6 +37,9 @@ public slots:
     void SlotClickedApply();
     void SlotTabSelectChanged(int nIndex);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     CVTabWidget* pageList = nullptr;
     QStackedWidget* pages = nullptr;

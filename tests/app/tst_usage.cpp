@@ -129,8 +129,6 @@ private slots:
     void startupSendsLater();
     void disabledSendsAndKeepsNothing_data();
     void disabledSendsAndKeepsNothing();
-    void onlySafeEndpoints_data();
-    void onlySafeEndpoints();
 
 private:
     CannedServer launches;
@@ -534,36 +532,6 @@ void TestUsage::disabledSendsAndKeepsNothing()
         QTRY_VERIFY(Received(server).size() == 3 && manager->IsIdle());
         QCOMPARE(manager->StoredCount(), 0);
     }
-}
-
-void TestUsage::onlySafeEndpoints_data()
-{
-    QTest::addColumn<QString>("url");
-    QTest::addColumn<bool>("allowed");
-    // Which addresses pass is the rule's own table (tst_dialogs); here: the
-    // manager applies it to both channels.
-    QTest::newRow("loopback http") << "http://127.0.0.1:8080/c" << true;
-    QTest::newRow("remote http") << "http://collect.example.net/c" << false;
-    QTest::newRow("empty") << "" << false;
-}
-
-void TestUsage::onlySafeEndpoints()
-{
-    QFETCH(QString, url);
-    QFETCH(bool, allowed);
-    EnvOverride guard("RVPDF_ANALYTICS_URL", url.toUtf8());
-    const QString dir = TestEnv::MakeDir("endpoints");
-    MKBase::CReportConsent::getInstance()->Set(dir + "/framework.ini", true, true);
-    CGaReportManager manager;
-    manager.InitStorage(dir, dir + "/framework.ini");
-    manager.InitGaData(kTable, kPcid, "G-TEST000001", "test-secret");
-    manager.InitQvData(url, kPcid, "rvlnx", "2.0.0.4", "lnx_official");
-    // An empty override means the built-in collector.
-    QCOMPARE(manager.IsGaReady(), allowed || url.isEmpty());
-    QCOMPARE(manager.IsQvReady(), allowed);
-    manager.SendGaReport("Launch", QString(), false);
-    manager.SendQvReport("mf_show", "none");
-    QCOMPARE(manager.PendingCount(), int(manager.IsGaReady()) + int(allowed));
 }
 
 RV_TEST_MAIN(TestUsage)

@@ -222,24 +222,19 @@ void TestGuide::laterChoiceOfDefaultStands()
     CSettingManager::getInstance()->SetDefaultViewer(true);
     BlockRegistration(otherChosen);
     const QString appId = MKApplication::getInstance()->GetAppValue("AppId");
-    QVERIFY(!MKBase::CAssocUtils::IsDefaultPdfLauncher(appId));
     MainView* window = NewWindow();
-    {
-        ModalAnswerer question(Answer(false, "button_1"));
-        window->SlotCheckDefaultLauncher();
-        QCOMPARE(MKBase::CAssocUtils::IsDefaultPdfLauncher(appId), !otherChosen);
-        QCOMPARE(question.AnsweredCount(), 0);
-    }
-    QVERIFY(CSettingManager::getInstance()->IsDefaultViewer());
-    // Preferences says what is true now; applying it unchanged takes
-    // nothing back.
+    // Neither asked nor taken back; Preferences says what is true now, and
+    // applying it unchanged registers nothing either.
     bool ticked = false;
-    ModalAnswerer preferences([&ticked](QWidget* dialog) {
-        ticked = static_cast<SettingOption*>(dialog)->General()->GetOptions().value("Default_Viewer").toBool();
+    ModalAnswerer answers([&ticked](QWidget* dialog) {
+        if (auto* preferences = qobject_cast<SettingOption*>(dialog))
+            ticked = preferences->General()->GetOptions().value("Default_Viewer").toBool();
         ModalAnswerer::ClickButton(dialog, "button_ok");
     });
+    window->SlotCheckDefaultLauncher();
+    QCOMPARE(MKBase::CAssocUtils::IsDefaultPdfLauncher(appId), !otherChosen);
     window->SlotSettings();
-    QCOMPARE(preferences.AnsweredCount(), 1);
+    QCOMPARE(answers.AnsweredCount(), 1);
     QCOMPARE(ticked, !otherChosen);
     QCOMPARE(MKBase::CAssocUtils::IsDefaultPdfLauncher(appId), !otherChosen);
     QCOMPARE(CSettingManager::getInstance()->IsDefaultViewer(), !otherChosen);

@@ -29,7 +29,6 @@ private slots:
     void sameFileAcrossSpellings();
     void writesReplaceWholeOrNothing_data();
     void writesReplaceWholeOrNothing();
-    void fileHelpers();
     void startupEnvironmentIsGivenBack_data();
     void startupEnvironmentIsGivenBack();
 };
@@ -183,30 +182,6 @@ void TestMKBase::writesReplaceWholeOrNothing()
     const QStringList left = failure.isEmpty() ? QStringList {"copy.json", "list.json"} : QStringList {"list.json"};
     QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden), left);
     QVERIFY(!CFileUtils::WriteFileData(QString(), QStringLiteral("x")));
-}
-
-void TestMKBase::fileHelpers()
-{
-    const QString dir = TestEnv::MakeDir("copy");
-    TestPdf::WriteBytes(dir + "/source.ini", "new");
-    TestPdf::WriteBytes(dir + "/target.ini", "old");
-    QVERIFY(!CFileUtils::CopyFileHandle(dir + "/source.ini", dir + "/target.ini", false));
-    QCOMPARE(CFileUtils::ReadFileData(dir + "/target.ini"), QStringLiteral("old"));
-    QVERIFY(CFileUtils::CopyFileHandle(dir + "/source.ini", dir + "/target.ini", true));
-    QCOMPARE(CFileUtils::ReadFileData(dir + "/target.ini"), QStringLiteral("new"));
-    QVERIFY(CFileUtils::CopyFileHandle(dir + "/source.ini", dir + "/made/up/folder/copy.ini", false));
-    QVERIFY(!CFileUtils::CopyFileHandle(dir + "/absent.ini", dir + "/x.ini", true));
-    QVERIFY(!QFile::exists(dir + "/x.ini"));
-    // Resources copy like files (brand defaults come from there).
-    QVERIFY(CFileUtils::CopyFileHandle(":/res/conf/rv_overseas/setting/setting.ini", dir + "/s.ini", true));
-    QVERIFY(!CFileUtils::ReadFileData(dir + "/s.ini").isEmpty());
-    // Nothing to read, or a folder, reads as nothing.
-    QVERIFY(CFileUtils::ReadFileData(dir + "/nothing/here").isEmpty() && CFileUtils::ReadFileData(dir).isEmpty());
-    // A copy of a resource is read-only until made writable.
-    QVERIFY(CFileUtils::SetFileWritable(dir + "/s.ini", true) && (QFile::permissions(dir + "/s.ini") & QFile::WriteOwner));
-    QVERIFY(!CFileUtils::SetFileWritable(dir + "/missing.ini", true));
-    QVERIFY(CFileUtils::DeleteDirPath(dir + "/made") && !QFileInfo::exists(dir + "/made"));
-    QVERIFY(!CFileUtils::MakeDirPath(QString()) && !CFileUtils::DeleteDirPath(QString()));
 }
 
 void TestMKBase::startupEnvironmentIsGivenBack_data()

@@ -11,7 +11,6 @@
 
 #include <QFile>
 #include <QJsonDocument>
-#include <QLabel>
 #include <QSignalSpy>
 
 #include <csignal>
@@ -27,7 +26,6 @@ private slots:
     void skinColourNotation_data();
     void skinColourNotation();
     void skinPaletteComesFromItsColours();
-    void pageGivenAwayLeavesTheStack();
     void informationDimsTheWindowWhileShown();
     void viewManagerForgetsDestroyedWindows();
     void terminationRequestBecomesSignal();
@@ -139,27 +137,6 @@ void TestMKCore::skinPaletteComesFromItsColours()
     QCOMPARE(fallback.color(QPalette::Window), QPalette().color(QPalette::Window));
     QCOMPARE(fallback.color(QPalette::Highlight), QPalette().color(QPalette::Highlight));
     app->SetCurrentSkin("Light");
-}
-
-void TestMKCore::pageGivenAwayLeavesTheStack()
-{
-    MKMainWindow window;
-    auto* a = new QLabel("a");
-    auto* b = new QLabel("b");
-    QCOMPARE(window.AddPage(a), 0);
-    QCOMPARE(window.AddPage(b), 1);
-    QCOMPARE(window.AddPage(nullptr), -1);
-    window.SetCurrentPage(5);
-    QCOMPARE(window.CurrentPage(), a);
-    window.RemovePage(a);
-    QCOMPARE(window.CurrentPage(), b);
-    delete a;
-    // A page given to another window leaves this one's stack.
-    MKMainWindow second;
-    b->setParent(&second);
-    second.AddPage(b);
-    QCOMPARE(window.PageCount(), 0);
-    QCOMPARE(second.PageWidgetOfIndex(0), b);
 }
 
 void TestMKCore::informationDimsTheWindowWhileShown()

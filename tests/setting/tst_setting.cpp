@@ -1,6 +1,6 @@
+#include "CClearEdit.h"
 #include "CAppPaths.h"
 #include "BlankOption.h"
-#include "CClearEdit.h"
 #include "CSettingManager.h"
 #include "CVTabWidget.h"
 #include "DisplayOption.h"
@@ -71,7 +71,6 @@ private slots:
     void haldenHidesViewerAndLanguage();
     void blankCustomSizeApplied();
     void blankNameAndCountValidation();
-    void clearEditClears();
 
 private:
     CSettingManager* store = nullptr;
@@ -442,18 +441,6 @@ void TestSetting::blankNameAndCountValidation()
     // A field left empty keeps the value the page was shown with.
     page.CountEdit()->clear();
     QCOMPARE(page.GetOptions().value("Page_Count").toInt(), 1);
-}
-
-void TestSetting::clearEditClears()
-{
-    CClearEdit edit;
-    edit.show();
-    QVERIFY(!edit.ClearAction()->isVisible());
-    edit.setText("Untitled");
-    QVERIFY(edit.ClearAction()->isVisible());
-    edit.ClearAction()->trigger();
-    QVERIFY(edit.text().isEmpty());
-    QVERIFY(!edit.ClearAction()->isVisible());
 }
 
 RV_TEST_MAIN(TestSetting)
