@@ -691,6 +691,76 @@
     </message>
 </context>
 <context>
+    <name>CLinkActions</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Open this link?</source>
+        <translation>Diesen Link öffnen?</translation>
+    </message>
+    <message>
+        <source>The document links to &quot;%1&quot;, which another program will open.</source>
+        <translation>Das Dokument verweist auf „%1“, das ein anderes Programm öffnen wird.</translation>
+    </message>
+    <message>
+        <source>Cannot Open the Linked File</source>
+        <translation>Verknüpfte Datei kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found.</source>
+        <translation>„%1“ wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Open this file?</source>
+        <translation>Diese Datei öffnen?</translation>
+    </message>
+    <message>
+        <source>The document links to &quot;%1&quot; (%2), which another program will open.</source>
+        <translation>Das Dokument verweist auf „%1“ (%2), das ein anderes Programm öffnen wird.</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkLayer</name>
+    <message>
+        <source>Go to page %1</source>
+        <translation>Zu Seite %1</translation>
+    </message>
+    <message>
+        <source>Write to %1</source>
+        <translation>E-Mail an %1</translation>
+    </message>
+    <message>
+        <source>Open %1 at page %2</source>
+        <translation>%1 auf Seite %2 öffnen</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>%1 öffnen</translation>
+    </message>
+    <message>
+        <source>Viewer command: %1</source>
+        <translation>Befehl des Betrachters: %1</translation>
+    </message>
+    <message>
+        <source>Runs the program %1; links that run programs are not followed</source>
+        <translation>Startet das Programm %1; Links, die Programme starten, werden nicht verfolgt</translation>
+    </message>
+    <message>
+        <source>Runs a script; links that run scripts are not followed</source>
+        <translation>Führt ein Skript aus; Links, die Skripte ausführen, werden nicht verfolgt</translation>
+    </message>
+</context>
+<context>
     <name>CMemberManager</name>
     <message>
         <source>Could not reach the account service. Please check your connection and try again.</source>
@@ -1613,6 +1683,30 @@
     <message>
         <source>Comment</source>
         <translation>Kommentieren</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Nach links drehen</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Nach rechts drehen</translation>
+    </message>
+    <message>
+        <source>Presentation</source>
+        <translation>Präsentation</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Leave Read Mode</source>
+        <translation>Lesemodus beenden</translation>
     </message>
 </context>
 <context>

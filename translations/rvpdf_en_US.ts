@@ -691,6 +691,76 @@
     </message>
 </context>
 <context>
+    <name>CLinkActions</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Open this link?</source>
+        <translation>Open this link?</translation>
+    </message>
+    <message>
+        <source>The document links to &quot;%1&quot;, which another program will open.</source>
+        <translation>The document links to &quot;%1&quot;, which another program will open.</translation>
+    </message>
+    <message>
+        <source>Cannot Open the Linked File</source>
+        <translation>Cannot Open the Linked File</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found.</source>
+        <translation>&quot;%1&quot; was not found.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Open this file?</source>
+        <translation>Open this file?</translation>
+    </message>
+    <message>
+        <source>The document links to &quot;%1&quot; (%2), which another program will open.</source>
+        <translation>The document links to &quot;%1&quot; (%2), which another program will open.</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkLayer</name>
+    <message>
+        <source>Go to page %1</source>
+        <translation>Go to page %1</translation>
+    </message>
+    <message>
+        <source>Write to %1</source>
+        <translation>Write to %1</translation>
+    </message>
+    <message>
+        <source>Open %1 at page %2</source>
+        <translation>Open %1 at page %2</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>Open %1</translation>
+    </message>
+    <message>
+        <source>Viewer command: %1</source>
+        <translation>Viewer command: %1</translation>
+    </message>
+    <message>
+        <source>Runs the program %1; links that run programs are not followed</source>
+        <translation>Runs the program %1; links that run programs are not followed</translation>
+    </message>
+    <message>
+        <source>Runs a script; links that run scripts are not followed</source>
+        <translation>Runs a script; links that run scripts are not followed</translation>
+    </message>
+</context>
+<context>
     <name>CMemberManager</name>
     <message>
         <source>Could not reach the account service. Please check your connection and try again.</source>
@@ -1613,6 +1683,30 @@
     <message>
         <source>Comment</source>
         <translation>Comment</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Rotate Left</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Rotate Right</translation>
+    </message>
+    <message>
+        <source>Presentation</source>
+        <translation>Presentation</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>Leave Read Mode</source>
+        <translation>Leave Read Mode</translation>
     </message>
 </context>
 <context>

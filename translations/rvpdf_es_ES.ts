@@ -691,6 +691,76 @@
     </message>
 </context>
 <context>
+    <name>CLinkActions</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Open this link?</source>
+        <translation>¿Abrir este enlace?</translation>
+    </message>
+    <message>
+        <source>The document links to &quot;%1&quot;, which another program will open.</source>
+        <translation>El documento enlaza a «%1», que abrirá otro programa.</translation>
+    </message>
+    <message>
+        <source>Cannot Open the Linked File</source>
+        <translation>No se puede abrir el archivo enlazado</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found.</source>
+        <translation>No se encontró «%1».</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Open this file?</source>
+        <translation>¿Abrir este archivo?</translation>
+    </message>
+    <message>
+        <source>The document links to &quot;%1&quot; (%2), which another program will open.</source>
+        <translation>El documento enlaza a «%1» (%2), que abrirá otro programa.</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkLayer</name>
+    <message>
+        <source>Go to page %1</source>
+        <translation>Ir a la página %1</translation>
+    </message>
+    <message>
+        <source>Write to %1</source>
+        <translation>Escribir a %1</translation>
+    </message>
+    <message>
+        <source>Open %1 at page %2</source>
+        <translation>Abrir %1 en la página %2</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>Abrir %1</translation>
+    </message>
+    <message>
+        <source>Viewer command: %1</source>
+        <translation>Orden del visor: %1</translation>
+    </message>
+    <message>
+        <source>Runs the program %1; links that run programs are not followed</source>
+        <translation>Ejecuta el programa %1; los enlaces que ejecutan programas no se siguen</translation>
+    </message>
+    <message>
+        <source>Runs a script; links that run scripts are not followed</source>
+        <translation>Ejecuta un script; los enlaces que ejecutan scripts no se siguen</translation>
+    </message>
+</context>
+<context>
     <name>CMemberManager</name>
     <message>
         <source>Could not reach the account service. Please check your connection and try again.</source>
@@ -1613,6 +1683,30 @@
     <message>
         <source>Comment</source>
         <translation>Comentar</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Girar a la izquierda</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Girar a la derecha</translation>
+    </message>
+    <message>
+        <source>Presentation</source>
+        <translation>Presentación</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Adelante</translation>
+    </message>
+    <message>
+        <source>Leave Read Mode</source>
+        <translation>Salir del modo de lectura</translation>
     </message>
 </context>
 <context>

@@ -691,6 +691,76 @@
     </message>
 </context>
 <context>
+    <name>CLinkActions</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Open this link?</source>
+        <translation>Ouvrir ce lien ?</translation>
+    </message>
+    <message>
+        <source>The document links to &quot;%1&quot;, which another program will open.</source>
+        <translation>Le document renvoie vers « %1 », qu’un autre programme ouvrira.</translation>
+    </message>
+    <message>
+        <source>Cannot Open the Linked File</source>
+        <translation>Impossible d’ouvrir le fichier lié</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found.</source>
+        <translation>« %1 » est introuvable.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Open this file?</source>
+        <translation>Ouvrir ce fichier ?</translation>
+    </message>
+    <message>
+        <source>The document links to &quot;%1&quot; (%2), which another program will open.</source>
+        <translation>Le document renvoie vers « %1 » (%2), qu’un autre programme ouvrira.</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkLayer</name>
+    <message>
+        <source>Go to page %1</source>
+        <translation>Aller à la page %1</translation>
+    </message>
+    <message>
+        <source>Write to %1</source>
+        <translation>Écrire à %1</translation>
+    </message>
+    <message>
+        <source>Open %1 at page %2</source>
+        <translation>Ouvrir %1 à la page %2</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>Ouvrir %1</translation>
+    </message>
+    <message>
+        <source>Viewer command: %1</source>
+        <translation>Commande de la visionneuse : %1</translation>
+    </message>
+    <message>
+        <source>Runs the program %1; links that run programs are not followed</source>
+        <translation>Lance le programme %1 ; les liens qui lancent des programmes ne sont pas suivis</translation>
+    </message>
+    <message>
+        <source>Runs a script; links that run scripts are not followed</source>
+        <translation>Exécute un script ; les liens qui exécutent des scripts ne sont pas suivis</translation>
+    </message>
+</context>
+<context>
     <name>CMemberManager</name>
     <message>
         <source>Could not reach the account service. Please check your connection and try again.</source>
@@ -1613,6 +1683,30 @@
     <message>
         <source>Comment</source>
         <translation>Commenter</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Faire pivoter à gauche</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Faire pivoter à droite</translation>
+    </message>
+    <message>
+        <source>Presentation</source>
+        <translation>Présentation</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Leave Read Mode</source>
+        <translation>Quitter le mode lecture</translation>
     </message>
 </context>
 <context>

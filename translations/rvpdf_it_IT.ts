@@ -691,6 +691,76 @@
     </message>
 </context>
 <context>
+    <name>CLinkActions</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Open this link?</source>
+        <translation>Aprire questo collegamento?</translation>
+    </message>
+    <message>
+        <source>The document links to &quot;%1&quot;, which another program will open.</source>
+        <translation>Il documento rimanda a «%1», che verrà aperto da un altro programma.</translation>
+    </message>
+    <message>
+        <source>Cannot Open the Linked File</source>
+        <translation>Impossibile aprire il file collegato</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found.</source>
+        <translation>«%1» non è stato trovato.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Open this file?</source>
+        <translation>Aprire questo file?</translation>
+    </message>
+    <message>
+        <source>The document links to &quot;%1&quot; (%2), which another program will open.</source>
+        <translation>Il documento rimanda a «%1» (%2), che verrà aperto da un altro programma.</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkLayer</name>
+    <message>
+        <source>Go to page %1</source>
+        <translation>Vai a pagina %1</translation>
+    </message>
+    <message>
+        <source>Write to %1</source>
+        <translation>Scrivi a %1</translation>
+    </message>
+    <message>
+        <source>Open %1 at page %2</source>
+        <translation>Apri %1 a pagina %2</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>Apri %1</translation>
+    </message>
+    <message>
+        <source>Viewer command: %1</source>
+        <translation>Comando del visualizzatore: %1</translation>
+    </message>
+    <message>
+        <source>Runs the program %1; links that run programs are not followed</source>
+        <translation>Avvia il programma %1; i collegamenti che avviano programmi non vengono seguiti</translation>
+    </message>
+    <message>
+        <source>Runs a script; links that run scripts are not followed</source>
+        <translation>Esegue uno script; i collegamenti che eseguono script non vengono seguiti</translation>
+    </message>
+</context>
+<context>
     <name>CMemberManager</name>
     <message>
         <source>Could not reach the account service. Please check your connection and try again.</source>
@@ -1613,6 +1683,30 @@
     <message>
         <source>Comment</source>
         <translation>Commenta</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Ruota a sinistra</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Ruota a destra</translation>
+    </message>
+    <message>
+        <source>Presentation</source>
+        <translation>Presentazione</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Avanti</translation>
+    </message>
+    <message>
+        <source>Leave Read Mode</source>
+        <translation>Esci dalla modalità lettura</translation>
     </message>
 </context>
 <context>

@@ -691,6 +691,76 @@
     </message>
 </context>
 <context>
+    <name>CLinkActions</name>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Open this link?</source>
+        <translation>このリンクを開きますか?</translation>
+    </message>
+    <message>
+        <source>The document links to &quot;%1&quot;, which another program will open.</source>
+        <translation>このドキュメントは「%1」にリンクしています。別のプログラムで開かれます。</translation>
+    </message>
+    <message>
+        <source>Cannot Open the Linked File</source>
+        <translation>リンク先のファイルを開けません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found.</source>
+        <translation>「%1」が見つかりません。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Open this file?</source>
+        <translation>このファイルを開きますか?</translation>
+    </message>
+    <message>
+        <source>The document links to &quot;%1&quot; (%2), which another program will open.</source>
+        <translation>このドキュメントは「%1」(%2)にリンクしています。別のプログラムで開かれます。</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkLayer</name>
+    <message>
+        <source>Go to page %1</source>
+        <translation>%1 ページへ移動</translation>
+    </message>
+    <message>
+        <source>Write to %1</source>
+        <translation>%1 にメールを書く</translation>
+    </message>
+    <message>
+        <source>Open %1 at page %2</source>
+        <translation>%1 を %2 ページで開く</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>%1 を開く</translation>
+    </message>
+    <message>
+        <source>Viewer command: %1</source>
+        <translation>ビューアーのコマンド: %1</translation>
+    </message>
+    <message>
+        <source>Runs the program %1; links that run programs are not followed</source>
+        <translation>プログラム %1 を実行します。プログラムを実行するリンクはたどりません</translation>
+    </message>
+    <message>
+        <source>Runs a script; links that run scripts are not followed</source>
+        <translation>スクリプトを実行します。スクリプトを実行するリンクはたどりません</translation>
+    </message>
+</context>
+<context>
     <name>CMemberManager</name>
     <message>
         <source>Could not reach the account service. Please check your connection and try again.</source>
@@ -1613,6 +1683,30 @@
     <message>
         <source>Comment</source>
         <translation>コメント</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>左に回転</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>右に回転</translation>
+    </message>
+    <message>
+        <source>Presentation</source>
+        <translation>プレゼンテーション</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>進む</translation>
+    </message>
+    <message>
+        <source>Leave Read Mode</source>
+        <translation>閲覧モードを終了</translation>
     </message>
 </context>
 <context>

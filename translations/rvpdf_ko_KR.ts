@@ -691,6 +691,76 @@
     </message>
 </context>
 <context>
+    <name>CLinkActions</name>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>열기</translation>
+    </message>
+    <message>
+        <source>Open this link?</source>
+        <translation>이 링크를 여시겠습니까?</translation>
+    </message>
+    <message>
+        <source>The document links to &quot;%1&quot;, which another program will open.</source>
+        <translation>문서가 &quot;%1&quot;에 연결되어 있으며, 다른 프로그램이 이를 엽니다.</translation>
+    </message>
+    <message>
+        <source>Cannot Open the Linked File</source>
+        <translation>연결된 파일을 열 수 없습니다</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found.</source>
+        <translation>&quot;%1&quot;을(를) 찾을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Open this file?</source>
+        <translation>이 파일을 여시겠습니까?</translation>
+    </message>
+    <message>
+        <source>The document links to &quot;%1&quot; (%2), which another program will open.</source>
+        <translation>문서가 &quot;%1&quot;(%2)에 연결되어 있으며, 다른 프로그램이 이를 엽니다.</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkLayer</name>
+    <message>
+        <source>Go to page %1</source>
+        <translation>%1페이지로 이동</translation>
+    </message>
+    <message>
+        <source>Write to %1</source>
+        <translation>%1에게 메일 쓰기</translation>
+    </message>
+    <message>
+        <source>Open %1 at page %2</source>
+        <translation>%1을(를) %2페이지에서 열기</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>%1 열기</translation>
+    </message>
+    <message>
+        <source>Viewer command: %1</source>
+        <translation>뷰어 명령: %1</translation>
+    </message>
+    <message>
+        <source>Runs the program %1; links that run programs are not followed</source>
+        <translation>프로그램 %1을(를) 실행합니다. 프로그램을 실행하는 링크는 따르지 않습니다</translation>
+    </message>
+    <message>
+        <source>Runs a script; links that run scripts are not followed</source>
+        <translation>스크립트를 실행합니다. 스크립트를 실행하는 링크는 따르지 않습니다</translation>
+    </message>
+</context>
+<context>
     <name>CMemberManager</name>
     <message>
         <source>Could not reach the account service. Please check your connection and try again.</source>
@@ -1613,6 +1683,30 @@
     <message>
         <source>Comment</source>
         <translation>주석</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>왼쪽으로 회전</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>오른쪽으로 회전</translation>
+    </message>
+    <message>
+        <source>Presentation</source>
+        <translation>프레젠테이션</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>뒤로</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>앞으로</translation>
+    </message>
+    <message>
+        <source>Leave Read Mode</source>
+        <translation>읽기 모드 종료</translation>
     </message>
 </context>
 <context>

@@ -691,6 +691,76 @@
     </message>
 </context>
 <context>
+    <name>CLinkActions</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Otwórz</translation>
+    </message>
+    <message>
+        <source>Open this link?</source>
+        <translation>Otworzyć ten odnośnik?</translation>
+    </message>
+    <message>
+        <source>The document links to &quot;%1&quot;, which another program will open.</source>
+        <translation>Dokument odsyła do „%1”, który otworzy inny program.</translation>
+    </message>
+    <message>
+        <source>Cannot Open the Linked File</source>
+        <translation>Nie można otworzyć połączonego pliku</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found.</source>
+        <translation>Nie znaleziono „%1”.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Open this file?</source>
+        <translation>Otworzyć ten plik?</translation>
+    </message>
+    <message>
+        <source>The document links to &quot;%1&quot; (%2), which another program will open.</source>
+        <translation>Dokument odsyła do „%1” (%2), który otworzy inny program.</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkLayer</name>
+    <message>
+        <source>Go to page %1</source>
+        <translation>Przejdź do strony %1</translation>
+    </message>
+    <message>
+        <source>Write to %1</source>
+        <translation>Napisz do %1</translation>
+    </message>
+    <message>
+        <source>Open %1 at page %2</source>
+        <translation>Otwórz %1 na stronie %2</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>Otwórz %1</translation>
+    </message>
+    <message>
+        <source>Viewer command: %1</source>
+        <translation>Polecenie przeglądarki: %1</translation>
+    </message>
+    <message>
+        <source>Runs the program %1; links that run programs are not followed</source>
+        <translation>Uruchamia program %1; odnośniki uruchamiające programy nie są otwierane</translation>
+    </message>
+    <message>
+        <source>Runs a script; links that run scripts are not followed</source>
+        <translation>Uruchamia skrypt; odnośniki uruchamiające skrypty nie są otwierane</translation>
+    </message>
+</context>
+<context>
     <name>CMemberManager</name>
     <message>
         <source>Could not reach the account service. Please check your connection and try again.</source>
@@ -1613,6 +1683,30 @@
     <message>
         <source>Comment</source>
         <translation>Komentarz</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Obróć w lewo</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Obróć w prawo</translation>
+    </message>
+    <message>
+        <source>Presentation</source>
+        <translation>Prezentacja</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Dalej</translation>
+    </message>
+    <message>
+        <source>Leave Read Mode</source>
+        <translation>Zakończ tryb czytania</translation>
     </message>
 </context>
 <context>

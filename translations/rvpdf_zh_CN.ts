@@ -691,6 +691,76 @@
     </message>
 </context>
 <context>
+    <name>CLinkActions</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Open this link?</source>
+        <translation>打开此链接?</translation>
+    </message>
+    <message>
+        <source>The document links to &quot;%1&quot;, which another program will open.</source>
+        <translation>文档链接到“%1”,将由其他程序打开。</translation>
+    </message>
+    <message>
+        <source>Cannot Open the Linked File</source>
+        <translation>无法打开链接的文件</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found.</source>
+        <translation>找不到“%1”。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Open this file?</source>
+        <translation>打开此文件?</translation>
+    </message>
+    <message>
+        <source>The document links to &quot;%1&quot; (%2), which another program will open.</source>
+        <translation>文档链接到“%1”(%2),将由其他程序打开。</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkLayer</name>
+    <message>
+        <source>Go to page %1</source>
+        <translation>转到第 %1 页</translation>
+    </message>
+    <message>
+        <source>Write to %1</source>
+        <translation>写信给 %1</translation>
+    </message>
+    <message>
+        <source>Open %1 at page %2</source>
+        <translation>在第 %2 页打开 %1</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>打开 %1</translation>
+    </message>
+    <message>
+        <source>Viewer command: %1</source>
+        <translation>阅读器命令:%1</translation>
+    </message>
+    <message>
+        <source>Runs the program %1; links that run programs are not followed</source>
+        <translation>运行程序 %1;不会跟随运行程序的链接</translation>
+    </message>
+    <message>
+        <source>Runs a script; links that run scripts are not followed</source>
+        <translation>运行脚本;不会跟随运行脚本的链接</translation>
+    </message>
+</context>
+<context>
     <name>CMemberManager</name>
     <message>
         <source>Could not reach the account service. Please check your connection and try again.</source>
@@ -1613,6 +1683,30 @@
     <message>
         <source>Comment</source>
         <translation>注释</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>向左旋转</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>向右旋转</translation>
+    </message>
+    <message>
+        <source>Presentation</source>
+        <translation>演示</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>后退</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>前进</translation>
+    </message>
+    <message>
+        <source>Leave Read Mode</source>
+        <translation>退出阅读模式</translation>
     </message>
 </context>
 <context>

@@ -691,6 +691,76 @@
     </message>
 </context>
 <context>
+    <name>CLinkActions</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開啟</translation>
+    </message>
+    <message>
+        <source>Open this link?</source>
+        <translation>開啟此連結?</translation>
+    </message>
+    <message>
+        <source>The document links to &quot;%1&quot;, which another program will open.</source>
+        <translation>文件連結至「%1」,將由其他程式開啟。</translation>
+    </message>
+    <message>
+        <source>Cannot Open the Linked File</source>
+        <translation>無法開啟連結的檔案</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found.</source>
+        <translation>找不到「%1」。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Open this file?</source>
+        <translation>開啟此檔案?</translation>
+    </message>
+    <message>
+        <source>The document links to &quot;%1&quot; (%2), which another program will open.</source>
+        <translation>文件連結至「%1」(%2),將由其他程式開啟。</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkLayer</name>
+    <message>
+        <source>Go to page %1</source>
+        <translation>前往第 %1 頁</translation>
+    </message>
+    <message>
+        <source>Write to %1</source>
+        <translation>寫信給 %1</translation>
+    </message>
+    <message>
+        <source>Open %1 at page %2</source>
+        <translation>在第 %2 頁開啟 %1</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>開啟 %1</translation>
+    </message>
+    <message>
+        <source>Viewer command: %1</source>
+        <translation>檢視器命令:%1</translation>
+    </message>
+    <message>
+        <source>Runs the program %1; links that run programs are not followed</source>
+        <translation>執行程式 %1;不會跟隨執行程式的連結</translation>
+    </message>
+    <message>
+        <source>Runs a script; links that run scripts are not followed</source>
+        <translation>執行指令碼;不會跟隨執行指令碼的連結</translation>
+    </message>
+</context>
+<context>
     <name>CMemberManager</name>
     <message>
         <source>Could not reach the account service. Please check your connection and try again.</source>
@@ -1613,6 +1683,30 @@
     <message>
         <source>Comment</source>
         <translation>註解</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>向左旋轉</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>向右旋轉</translation>
+    </message>
+    <message>
+        <source>Presentation</source>
+        <translation>簡報</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>上一步</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>下一步</translation>
+    </message>
+    <message>
+        <source>Leave Read Mode</source>
+        <translation>離開閱讀模式</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QPointer>
 
+class QBoxLayout;
+class QPushButton;
 class QWKDialogBar;
 
 // Frameless modal dialog with a title bar and a content area. ShowMask dims
@@ -17,6 +19,13 @@ public:
     QWKDialogBar* titleBar() const { return bar; }
     QWidget* contentWidget() const { return content; }
     void SetTitle(const QString& title);
+
+    // The row of buttons at the foot of a dialog, added to layout: Cancel
+    // (rejects the dialog; none when cancelText is empty) and the default
+    // button, returned for the caller to connect. More buttons can be
+    // inserted into the row before the stretch (index 0) or after it.
+    QPushButton* AddButtonRow(QBoxLayout* layout, const QString& okText, const QString& cancelText);
+    QBoxLayout* ButtonRow() const { return buttonRow; }
 
     // Dims window until this dialog hides. bTransparent keeps the overlay
     // (so the window cannot be clicked) without darkening it.
@@ -33,6 +42,7 @@ private:
 
     QWKDialogBar* bar = nullptr;
     QWidget* content = nullptr;
+    QBoxLayout* buttonRow = nullptr;
     QPointer<QWidget> mask;
     QPointer<QWidget> maskedWindow;
 };

@@ -1,6 +1,5 @@
 #include "AppStartup.h"
 #include "CAppPaths.h"
-#include "CPageView.h"
 #include "CSystemUtils.h"
 #include "CTerminationSignals.h"
 #include "CommandParser.h"
@@ -55,9 +54,9 @@ public:
         connect(poll, &QTimer::timeout, this, [this]() {
             if (auto* bar = target->findChild<CTabBar*>(); bar && !tabShown)
                 bar->installEventFilter(this);
-            const QList<CPageView*> views = target->findChildren<CPageView*>();
-            for (CPageView* view : views)
-                connect(view, &CPageView::SignalFirstPagePainted, this, &StartupProbe::Report, Qt::UniqueConnection);
+            const QList<MainBox*> boxes = target->findChildren<MainBox*>();
+            for (MainBox* box : boxes)
+                connect(box, &MainBox::SignalFirstPagePainted, this, &StartupProbe::Report, Qt::UniqueConnection);
         });
         poll->start(2);
     }

@@ -8,6 +8,7 @@
 #include "MKApplication.h"
 #include "MKMessageBox.h"
 #include "MainBox.h"
+#include "OpenRequestKeys.h"
 #include "home/HomePage.h"
 #include "setting/CSettingManager.h"
 #include "setting/SettingKeys.h"
@@ -227,12 +228,24 @@ const QHash<QString, void (*)(MainView*)>& MainView::MenuKeys()
         {"move_left", [](MainView*) {}},
         {"move_right", [](MainView*) {}},
         {"replace", [](MainView*) {}},
-        {"next_tab", [](MainView* view) { view->tabBar->SetCurrentIndex(view->tabBar->CurrentIndex() + 1); }},
-        {"pre_tab", [](MainView* view) { view->tabBar->SetCurrentIndex(view->tabBar->CurrentIndex() - 1); }},
+        {"next_tab", [](MainView* view) { view->StepTab(1); }},
+        {"pre_tab", [](MainView* view) { view->StepTab(-1); }},
         {"bing_front", [](MainView* view) { emit view->SignalRequestActivateAll(); }},
         {"set", [](MainView* view) { view->SlotSettings(0); }},
     };
     return keys;
+}
+
+void MainView::StepTab(int nStep)
+{
+    // Round the strip, as Ctrl+Tab does in every tabbed program; from the
+    // home page to the first or the last tab.
+    const int count = tabBar->GetItemCount();
+    if (count == 0)
+        return;
+    const int current = tabBar->CurrentIndex();
+    const int next = current < 0 ? (nStep > 0 ? 0 : count - 1) : (current + nStep + count) % count;
+    tabBar->SetCurrentIndex(next);
 }
 
 void MainView::SlotMenuTriggered(const QVariant& action)
@@ -278,6 +291,8 @@ void MainView::SlotGetCurrentTabInfo(QVariantMap& info)
     info["tabCount"] = tabBar->GetItemCount();
     info["is_temp"] = box->isTempDoc();
     info["module_index"] = box->GetModuleIndex();
+    info.insert(box->GetMenuState());
+    info["display_mode"] = box->GetDisplayOption().value(OpenKey::kDisplayMode, -1);
 }
 
 void MainView::SlotGetUserName(QString& user_name)

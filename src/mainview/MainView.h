@@ -41,6 +41,8 @@ public:
     void MoveTabToNewWindow(const QString& caption, bool dirty, QWidget* widget, const QPoint& offset);
     // The current tab's document moves to a new window; the last tab stays.
     void MoveCurrentTabToNewWindow();
+    // Shows the tab nStep places on, round the strip.
+    void StepTab(int nStep);
 
     QList<QWidget*> Documents() const;
     QPushButton* HomeButton() const { return homeButton; }

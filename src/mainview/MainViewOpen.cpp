@@ -141,7 +141,8 @@ void MainView::AttachDocument(const QString& caption, bool dirty, QWidget* widge
                                      SIGNAL(SignalGetUserName(QString&)),
                                      SIGNAL(SignalSetTitleBarVisible(bool)),
                                      SIGNAL(SignalCommentOptionChanged()),
-                                     SIGNAL(SignalClickedFile(const QPoint&))};
+                                     SIGNAL(SignalClickedFile(const QPoint&)),
+                                     SIGNAL(SignalEditStateChanged())};
     for (const char* signal : documentSignals)
         widget->disconnect(signal);
     connect(widget, SIGNAL(SignalFirstThumbRendered(const QString&, bool)), this,
@@ -158,6 +159,10 @@ void MainView::AttachDocument(const QString& caption, bool dirty, QWidget* widge
     connect(widget, SIGNAL(SignalSetTitleBarVisible(bool)), this, SLOT(SlotSetTitleBarVisible(bool)));
     connect(widget, SIGNAL(SignalCommentOptionChanged()), this, SLOT(SlotCommentOptionChanged()));
     connect(widget, SIGNAL(SignalClickedFile(const QPoint&)), this, SLOT(SlotClickedFile(const QPoint&)));
+    // Undo, Redo and the view items follow the document while their menus
+    // are closed, so that their keys act exactly when the items could.
+    if (auto* box = qobject_cast<MainBox*>(widget))
+        connect(box, &MainBox::SignalEditStateChanged, this, &MainView::UpdateWindowState);
     AddPage(widget);
     UpdateWindowState();
 }

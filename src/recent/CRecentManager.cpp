@@ -141,6 +141,7 @@ QVariantMap CRecentManager::GetItemInfo(int index) const
     info[OpenKey::kPageIndex] = record.value(OpenKey::kPageIndex).toInt(0);
     info[OpenKey::kZoom] = record.value(OpenKey::kZoom).toDouble(100.0);
     info[OpenKey::kDisplayMode] = record.value(OpenKey::kDisplayMode).toInt(1);
+    info[OpenKey::kRotation] = record.value(OpenKey::kRotation).toInt(0);
     info[RecentKey::kHasPassword] = record.value(RecentKey::kHasPassword).toBool(false);
     return info;
 }
@@ -253,6 +254,8 @@ void CRecentManager::UpdateRecordInfo(const QString& path, const QVariantMap& in
         record[OpenKey::kZoom] = double(info.value(OpenKey::kZoom).toFloat());
     if (!info.value(OpenKey::kDisplayMode).isNull())
         record[OpenKey::kDisplayMode] = info.value(OpenKey::kDisplayMode).toInt();
+    if (!info.value(OpenKey::kRotation).isNull())
+        record[OpenKey::kRotation] = info.value(OpenKey::kRotation).toInt() % 360;
     if (!info.value(RecentKey::kHasPassword).isNull())
         record[RecentKey::kHasPassword] = info.value(RecentKey::kHasPassword).toBool();
     records[index] = record;

@@ -2,7 +2,7 @@
 
 #include "CAppPaths.h"
 #include "CFileUtils.h"
-#include "CPageView.h"
+#include "CViewOptions.h"
 #include "MKApplication.h"
 #include "SettingKeys.h"
 
@@ -185,14 +185,12 @@ bool CSettingManager::IsValidValue(const QString& key, const QVariant& value)
     if (key == SettingKey::kPageView) {
         bool ok = false;
         const double zoom = value.toDouble(&ok);
-        return ok
-            && (zoom == CPageView::kFitPage || zoom == CPageView::kFitWidth || zoom == CPageView::kFitHeight
-                || (zoom >= CPageView::kMinZoom && zoom <= CPageView::kMaxZoom));
+        return ok && CViewOptions::IsValidZoom(zoom);
     }
     if (key == SettingKey::kPageLayout)
-        return IsIntIn(value, CPageView::SinglePage, CPageView::TwoScroll);
+        return IsIntIn(value, CViewOptions::SinglePage, CViewOptions::TwoScroll);
     if (key == SettingKey::kPageCursor)
-        return IsIntIn(value, CPageView::SelectCursor, CPageView::HandCursor);
+        return IsIntIn(value, CViewOptions::SelectCursor, CViewOptions::HandCursor);
     if (key == SettingKey::kPageCount)
         return IsIntIn(value, 1, 100);
     if (key == SettingKey::kPageOrientation)

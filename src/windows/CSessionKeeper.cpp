@@ -1,7 +1,6 @@
 #include "CSessionKeeper.h"
 
 #include "CMainViewManager.h"
-#include "CPageView.h"
 #include "CRecoveryCopy.h"
 #include "CSessionStore.h"
 #include "MKApplication.h"
@@ -79,15 +78,12 @@ void CSessionKeeper::SlotSessionChanged()
             continue;
         for (QWidget* widget : window->Documents()) {
             auto* box = qobject_cast<MainBox*>(widget);
-            if (box)
-                connect(box, &MainBox::SignalDocumentLoaded, this, &CSessionKeeper::SlotSessionChanged,
-                        Qt::UniqueConnection);
-            if (!box || !box->PageView())
+            if (!box)
                 continue;
-            connect(box->PageView(), &CPageView::SignalCurrentPageChanged, this, &CSessionKeeper::SlotSessionChanged,
+            connect(box, &MainBox::SignalDocumentLoaded, this, &CSessionKeeper::SlotSessionChanged,
                     Qt::UniqueConnection);
-            connect(box->PageView(), &CPageView::SignalZoomChanged, this, &CSessionKeeper::SlotSessionChanged,
-                    Qt::UniqueConnection);
+            connect(box, &MainBox::SignalPageChanged, this, &CSessionKeeper::SlotSessionChanged, Qt::UniqueConnection);
+            connect(box, &MainBox::SignalZoomChanged, this, &CSessionKeeper::SlotSessionChanged, Qt::UniqueConnection);
         }
     }
     store->ScheduleSave();
@@ -120,7 +116,8 @@ QJsonObject CSessionKeeper::Collect() const
             tabs.append(QJsonObject {{"path", box->GetDocumentFilePath()},
                                      {"pageIndex", shown.value("pageIndex").toInt()},
                                      {"zoom", shown.value("zoom").toDouble()},
-                                     {"displayMode", shown.value("displayMode").toInt()}});
+                                     {"displayMode", shown.value("displayMode").toInt()},
+                                     {"rotation", shown.value("rotation").toInt()}});
         }
         windows.append(QJsonObject {{"geometry", QString::fromLatin1(window->saveGeometry().toBase64())},
                                     {"maximized", window->isMaximized()},
@@ -197,7 +194,7 @@ int CSessionKeeper::RestoreWindow(MainView* window, const QJsonObject& state, QS
         if (manager->IsDocumentOpen(path))
             continue;
         QVariantMap request {{"path", path}};
-        for (const char* key : {"pageIndex", "displayMode"}) {
+        for (const char* key : {"pageIndex", "displayMode", "rotation"}) {
             if (tab.value(key).isDouble())
                 request[key] = tab.value(key).toInt();
         }

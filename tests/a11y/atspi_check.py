@@ -5,16 +5,15 @@ Run inside a private D-Bus session (dbus-run-session), which also starts
 the accessibility bus on demand, against the program given as the first
 argument, on the display in RVPDF_TEST_DISPLAY. Each check names an
 accessible the reader must find; the program is started with a private
-home and ended at the end."""
+home and ended at the end. Every look is made by a fresh process, as a
+screen reader starting then would: a long-lived one only learns of new
+programs from events."""
 
 import os
 import subprocess
 import sys
 import tempfile
 import time
-
-import pyatspi
-from gi.repository import GLib
 
 TIMEOUT = 30.0
 
@@ -39,50 +38,54 @@ def find(node, match, depth=0):
     return None
 
 
-def application(pid):
+def checks():
+    import pyatspi
+
+    def button_named(name):
+        # A button that stays pressed reads as a toggle (Qt says check box).
+        roles = (pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TOGGLE_BUTTON, pyatspi.ROLE_CHECK_BOX)
+        return lambda node: node.getRole() in roles and node.name == name
+
+    # Buttons a reader must name: one with text, and ones that show only an
+    # icon, whose name is their tooltip.
+    return [
+        ("the home page's \"Open PDF\" button", button_named("Open PDF")),
+        ("the title bar's \"Main Menu\" button (an icon only)", button_named("Main Menu")),
+        ("the \"Startup Page\" button (an icon only)", button_named("Startup Page")),
+        ("the tab strip", lambda node: node.getRole() == pyatspi.ROLE_PAGE_TAB_LIST and node.name == "Documents"),
+    ]
+
+
+def look(pid):
+    """One look at the program with this pid: 0 when every check holds,
+    2 when something is not there (yet)."""
+    import pyatspi
     desktop = pyatspi.Registry.getDesktop(0)
-    # Programs that came up since the last look are only listed afresh.
-    desktop.clearCache()
+    app = None
     for i in range(desktop.childCount):
-        app = desktop.getChildAtIndex(i)
         try:
-            if app is not None and app.get_process_id() == pid:
-                return app
+            candidate = desktop.getChildAtIndex(i)
+            if candidate is not None and candidate.get_process_id() == pid:
+                app = candidate
         except Exception:
             continue
-    return None
-
-
-def wait_for(what, probe):
-    end = time.monotonic() + TIMEOUT
-    while time.monotonic() < end:
-        found = probe()
-        if found is not None:
-            return found
-        # The bus's news (new programs, changed names) comes as events.
-        while GLib.MainContext.default().iteration(False):
-            pass
-        time.sleep(0.2)
-    raise SystemExit("AT-SPI check: no " + what + " within %d s" % TIMEOUT)
-
-
-def button_named(name):
-    # A button that stays pressed reads as a toggle (Qt says check box).
-    roles = (pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TOGGLE_BUTTON, pyatspi.ROLE_CHECK_BOX)
-    return lambda node: node.getRole() in roles and node.name == name
-
-
-# Buttons a reader must name: one with text, and ones that show only an
-# icon, whose name is their tooltip.
-CHECKS = [
-    ("the home page's \"Open PDF\" button", button_named("Open PDF")),
-    ("the title bar's \"Main Menu\" button (an icon only)", button_named("Main Menu")),
-    ("the \"Startup Page\" button (an icon only)", button_named("Startup Page")),
-    ("the tab strip", lambda node: node.getRole() == pyatspi.ROLE_PAGE_TAB_LIST and node.name == "Documents"),
-]
+    if app is None:
+        print("no application with pid %d" % pid)
+        return 2
+    missing = 0
+    for what, match in checks():
+        node = find(app, match)
+        if node is None:
+            print("missing " + what)
+            missing += 1
+        else:
+            print("found %s: role %s, name '%s'" % (what, node.getRoleName(), node.name))
+    return 2 if missing else 0
 
 
 def main():
+    if len(sys.argv) == 3 and sys.argv[1] == "--look":
+        sys.exit(look(int(sys.argv[2])))
     if len(sys.argv) < 2:
         raise SystemExit("usage: atspi_check.py <program>")
     display = os.environ.get("RVPDF_TEST_DISPLAY")
@@ -101,11 +104,17 @@ def main():
                 "RVPDF_CRASH_URL": "http://127.0.0.1:9/crash/v1/upload"})
     program = subprocess.Popen([sys.argv[1]], env=env, cwd=env["HOME"],
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    said = ""
     try:
-        app = wait_for("application with pid %d" % program.pid, lambda: application(program.pid))
-        for what, match in CHECKS:
-            node = wait_for(what, lambda: find(app, match))
-            print("found %s: role %s, name '%s'" % (what, node.getRoleName(), node.name))
+        end = time.monotonic() + TIMEOUT
+        while time.monotonic() < end:
+            run = subprocess.run([sys.executable, __file__, "--look", str(program.pid)],
+                                 stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True, timeout=TIMEOUT)
+            said = run.stdout
+            if run.returncode == 0:
+                print(said + "AT-SPI check: passed")
+                return
+            time.sleep(0.5)
     finally:
         program.terminate()
         try:
@@ -114,7 +123,7 @@ def main():
             program.kill()
             program.wait()
         subprocess.call(["rm", "-rf", root])
-    print("AT-SPI check: passed")
+    raise SystemExit(said + "AT-SPI check: failed within %d s" % TIMEOUT)
 
 
 if __name__ == "__main__":

@@ -4,7 +4,7 @@
 
 #include "CAppPaths.h"
 #include "app/CrashReport.h"
-#include "CRenderQueue.h"
+#include "CJobRunner.h"
 #include "LoggerObject.h"
 #include "MKApplication.h"
 #include "RvpdfVersion.h"
@@ -78,7 +78,7 @@ int Fail(const QByteArray& condition)
         std::printf("%lu\n", Recurse(0, nullptr));
     } else if (condition == "worker-stack-overflow") {
         // As deep recursion in a crafted document would on a render thread.
-        CRenderQueue::Run([]() { return Recurse(0, nullptr); }).waitForFinished();
+        CJobRunner::Run([]() { return Recurse(0, nullptr); }).waitForFinished();
     } else if (condition == "illegal") {
         __builtin_trap();
     } else if (condition == "bus") {

@@ -370,3 +370,34 @@ QByteArray TestPdf::FormPdf(bool xfa)
                     "<< " + widget + text + "/FT /Tx /T (id) /Ff 1 /V (R-1001) /Rect [300 700 450 720] >>",
                     "<< " + widget + "/FT /Btn /T (reset) /Ff 65536 /Rect [100 330 180 350] /A << /S /ResetForm >> /MK << /CA (Reset) >> >>"});
 }
+
+QByteArray TestPdf::HandWrittenPage(int nRotate)
+{
+    const QByteArray pixels("\xff\x00\x00\x00\xc0\x00\x00\x00\xff\xff\xd0\x00", 12);
+    QByteArray content = "q 0 0 0 rg BT /F1 28 Tf 10 170 Td (Hi) Tj ET Q\n"
+                         "q 0 0 1 rg 10 100 40 20 re f Q\n"
+                         "q 1 0 0 1 100 20 cm /Fm1 Do Q\n"
+                         "q 40 0 0 40 10 20 cm BI /W 2 /H 2 /CS /RGB /BPC 8 ID ";
+    content += pixels + "\nEI Q\n";
+    const QByteArray form = "q 60 0 0 60 0 0 cm /Im1 Do Q\n";
+    return Assemble(
+        {"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+         "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] /Rotate " + QByteArray::number(nRotate)
+             + " /Resources << /Font << /F1 5 0 R >> /XObject << /Fm1 6 0 R >> >> /Contents 4 0 R >>",
+         "<< /Length " + QByteArray::number(content.size()) + " >>\nstream\n" + content + "\nendstream",
+         "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>",
+         "<< /Type /XObject /Subtype /Form /BBox [0 0 100 100] /Matrix [1 0 0 1 10 10] "
+         "/Resources << /XObject << /Im1 7 0 R >> >> /Length " + QByteArray::number(form.size()) + " >>\nstream\n" + form + "\nendstream",
+         "<< /Type /XObject /Subtype /Image /Width 2 /Height 2 /ColorSpace /DeviceRGB "
+         "/BitsPerComponent 8 /Length 12 >>\nstream\n" + pixels + "\nendstream"});
+}
+
+QList<QPoint> TestPdf::PictureCells(const QRectF& area, double scale)
+{
+    QList<QPoint> cells;
+    for (double fy : {0.25, 0.75}) {
+        for (double fx : {0.25, 0.75})
+            cells << QPoint(int((area.x() + area.width() * fx) * scale), int((area.y() + area.height() * fy) * scale));
+    }
+    return cells;
+}

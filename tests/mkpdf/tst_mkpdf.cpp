@@ -1,5 +1,7 @@
 #include "CAppPaths.h"
 #include "CGotoPageBox.h"
+#include "CLinkActions.h"
+#include "CLinkLayer.h"
 #include "CPageCache.h"
 #include "CPageColors.h"
 #include "CPageView.h"
@@ -50,6 +52,37 @@ ModalAnswerer* AnswerPassword(const QStringList& answers)
         answers.size());
 }
 
+// Three A4 pages; on the first a column of links, one per row from the
+// top, each 200 x 20 pt at x 50, y 42 + 40 * row (top-left points).
+QByteArray LinkPdf()
+{
+    const QList<QByteArray> actions = {
+        "/A << /S /GoTo /D [4 0 R /XYZ 0 421 0] >>", // page 2, halfway down
+        "/Dest (chapter)",                             // named: page 3
+        "/A << /S /URI /URI (https://example.org/guide) >>",
+        "/A << /S /URI /URI (mailto:someone@example.org) >>",
+        "/A << /S /URI /URI (ftp://example.org/file) >>",
+        "/A << /S /Launch /F (evil.sh) >>",
+        "/A << /S /JavaScript /JS (app.alert\\(1\\)) >>",
+        "/A << /S /GoToR /F (other.pdf) /D [0 /Fit] >>",
+        "/A << /S /Named /N /LastPage >>",
+    };
+    QByteArray annots;
+    QList<QByteArray> objects
+        = {"<< /Type /Catalog /Pages 2 0 R /Names << /Dests << /Names [(chapter) [5 0 R /XYZ 0 842 0]] >> >> >>",
+           "<< /Type /Pages /Kids [3 0 R 4 0 R 5 0 R] /Count 3 >>", QByteArray(),
+           "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] >>",
+           "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] >>"};
+    for (int row = 0; row < actions.size(); ++row) {
+        const int top = 842 - 42 - 40 * row;
+        annots += QByteArray::number(objects.size() + 1) + " 0 R ";
+        objects << "<< /Type /Annot /Subtype /Link /Border [0 0 0] /Rect [50 " + QByteArray::number(top - 20)
+                + " 250 " + QByteArray::number(top) + "] " + actions.at(row) + " >>";
+    }
+    objects[2] = "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] /Annots [" + annots + "] >>";
+    return TestPdf::Assemble(objects);
+}
+
 } // namespace
 
 class TestMKPDF : public QObject
@@ -88,6 +121,8 @@ private slots:
     void everyMenuKeyIsSafe_data();
     void everyMenuKeyIsSafe();
     void prefetchIsUsedOnlyForItsFile();
+    void linksLeadWhereTheySay_data();
+    void linksLeadWhereTheySay();
 
 private:
     QScopedPointer<MainBox> keyTarget;
@@ -115,15 +150,19 @@ void TestMKPDF::honoursViewOptions_data()
     QTest::addColumn<double>("zoom");
     QTest::addColumn<int>("mode");
     QTest::addColumn<int>("cursor");
-    QTest::newRow("defaults") << QVariantMap() << 0 << -2.0 << 1 << 0;
-    QTest::newRow("page 3, 150%, two page scrolling, hand") << QVariantMap{{"pageIndex", 2}, {"zoom", 150.0}, {"displayMode", 3}, {"cursor", 1}} << 2 << 150.0 << 3 << 1;
-    QTest::newRow("fit page as float") << QVariantMap{{"zoom", QVariant(-1.0f)}} << 0 << -1.0 << 1 << 0;
-    QTest::newRow("page out of range") << QVariantMap{{"pageIndex", 99}} << 2 << -2.0 << 1 << 0;
-    QTest::newRow("negative page") << QVariantMap{{"pageIndex", -4}} << 0 << -2.0 << 1 << 0;
-    QTest::newRow("zoom out of range") << QVariantMap{{"zoom", 99999.0}} << 0 << -2.0 << 1 << 0;
-    QTest::newRow("zoom not a number") << QVariantMap{{"zoom", "big"}} << 0 << -2.0 << 1 << 0;
-    QTest::newRow("unknown layout") << QVariantMap{{"displayMode", 9}} << 0 << -2.0 << 1 << 0;
-    QTest::newRow("unknown cursor") << QVariantMap{{"cursor", 7}} << 0 << -2.0 << 1 << 0;
+    QTest::addColumn<int>("turn");
+    QTest::newRow("defaults") << QVariantMap() << 0 << -2.0 << 1 << 0 << 0;
+    QTest::newRow("page 3, 150%, two page scrolling, hand, turned") << QVariantMap{{"pageIndex", 2}, {"zoom", 150.0}, {"displayMode", 3}, {"cursor", 1}, {"rotation", 90}} << 2 << 150.0 << 3 << 1 << 90;
+    QTest::newRow("fit page as float") << QVariantMap{{"zoom", QVariant(-1.0f)}} << 0 << -1.0 << 1 << 0 << 0;
+    QTest::newRow("page out of range") << QVariantMap{{"pageIndex", 99}} << 2 << -2.0 << 1 << 0 << 0;
+    QTest::newRow("negative page") << QVariantMap{{"pageIndex", -4}} << 0 << -2.0 << 1 << 0 << 0;
+    QTest::newRow("zoom out of range") << QVariantMap{{"zoom", 99999.0}} << 0 << -2.0 << 1 << 0 << 0;
+    QTest::newRow("zoom not a number") << QVariantMap{{"zoom", "big"}} << 0 << -2.0 << 1 << 0 << 0;
+    QTest::newRow("unknown layout") << QVariantMap{{"displayMode", 9}} << 0 << -2.0 << 1 << 0 << 0;
+    QTest::newRow("unknown cursor") << QVariantMap{{"cursor", 7}} << 0 << -2.0 << 1 << 0 << 0;
+    QTest::newRow("turned left, taken round") << QVariantMap{{"rotation", -90}} << 0 << -2.0 << 1 << 0 << 270;
+    QTest::newRow("turn not a quarter") << QVariantMap{{"rotation", 45}} << 0 << -2.0 << 1 << 0 << 0;
+    QTest::newRow("turn not a number") << QVariantMap{{"rotation", "left"}} << 0 << -2.0 << 1 << 0 << 0;
 }
 
 void TestMKPDF::honoursViewOptions()
@@ -133,6 +172,7 @@ void TestMKPDF::honoursViewOptions()
     QFETCH(double, zoom);
     QFETCH(int, mode);
     QFETCH(int, cursor);
+    QFETCH(int, turn);
     const QVariantMap comment{{"Highlight", QVariantMap{{"color", "#ff0"}}}};
     options["comment"] = comment;
     int code = -1;
@@ -147,6 +187,7 @@ void TestMKPDF::honoursViewOptions()
     QCOMPARE(shown.value("zoom").userType(), int(QMetaType::Float));
     QCOMPARE(shown.value("zoom").toDouble(), zoom);
     QCOMPARE(shown.value("displayMode").toInt(), mode);
+    QCOMPARE(shown.value("rotation").toInt(), turn);
     QCOMPARE(box->PageView()->CursorMode(), cursor);
     QCOMPARE(box->GetCommentOption(), comment);
     // The page number is on screen.
@@ -611,17 +652,19 @@ void TestMKPDF::readModeTogglesTitleBar()
     window.resize(800, 600);
     window.show();
     QSignalSpy titleBar(box, SIGNAL(SignalSetTitleBarVisible(bool)));
-    QTest::keyClick(box, Qt::Key_L, Qt::ControlModifier);
+    // The item toggles; Esc leaves too.
+    box->OnMainMenuTrigger("full_screen");
     QVERIFY(box->IsFullScreenReadModeEnable());
-    // Asked again while reading, nothing changes; Esc leaves.
+    box->OnMainMenuTrigger("full_screen");
+    QVERIFY(!box->IsFullScreenReadModeEnable());
     box->OnMainMenuTrigger("full_screen");
     QTest::keyClick(box->PageView(), Qt::Key_Escape);
     QVERIFY(!box->IsFullScreenReadModeEnable());
     // Leaving when not in read mode does nothing.
     box->OnMainMenuTrigger("exit_full_screen");
-    QCOMPARE(titleBar.count(), 2);
+    QCOMPARE(titleBar.count(), 4);
     QCOMPARE(titleBar.at(0).at(0).toBool(), false);
-    QCOMPARE(titleBar.at(1).at(0).toBool(), true);
+    QCOMPARE(titleBar.at(3).at(0).toBool(), true);
 }
 
 void TestMKPDF::printsEveryPage_data()
@@ -739,6 +782,75 @@ void TestMKPDF::prefetchIsUsedOnlyForItsFile()
     QVERIFY(!TestWindows::Document(encrypted, {}, &code));
     QCOMPARE(code, 100);
     QCOMPARE(answerer->AnsweredCount(), 1);
+}
+
+void TestMKPDF::linksLeadWhereTheySay_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("tip");
+    QTest::addColumn<int>("page");    // the page shown after the click
+    QTest::addColumn<QString>("opened"); // what reached the desktop or the window
+    QTest::newRow("page of this document") << 0 << "Go to page 2" << 1 << "";
+    QTest::newRow("named destination") << 1 << "Go to page 3" << 2 << "";
+    QTest::newRow("web address") << 2 << "https://example.org/guide" << 0 << "https://example.org/guide";
+    QTest::newRow("mail address") << 3 << "Write to someone@example.org" << 0 << "mailto:someone@example.org";
+    QTest::newRow("other scheme, refused when asked") << 4 << "ftp://example.org/file" << 0 << "";
+    QTest::newRow("program never runs") << 5 << "Runs the program evil.sh" << 0 << "";
+    QTest::newRow("script never runs") << 6 << "Runs a script" << 0 << "";
+    QTest::newRow("another PDF opens in a tab") << 7 << "Open other.pdf at page 1" << 0 << "other.pdf";
+    QTest::newRow("viewer command") << 8 << "Viewer command: last_page" << 2 << "";
+}
+
+void TestMKPDF::linksLeadWhereTheySay()
+{
+    QFETCH(int, row);
+    QFETCH(QString, tip);
+    QFETCH(int, page);
+    QFETCH(QString, opened);
+    const QString path = dir + "/links.pdf";
+    QVERIFY(TestPdf::WriteBytes(path, LinkPdf()));
+    QVERIFY(TestPdf::Write(dir + "/other.pdf", 1));
+    QStringList reached;
+    CLinkActions::SetUrlOpener([&reached](const QUrl& url) {
+        reached << url.toString();
+        return true;
+    });
+    QScopedPointer<MainBox> box(TestWindows::Document(path, {{"zoom", 100.0}}));
+    QSignalSpy files(box.data(), SIGNAL(SignalDocumentOpenAttachment(const QString&)));
+    box->resize(900, 900);
+    box->show();
+    QVERIFY(QTest::qWaitForWindowExposed(box.data()));
+    CPageView* view = box->PageView();
+    const QPoint at = view->ToViewport(0, QRectF(50, 42 + 40 * row, 200, 20)).center().toPoint();
+    auto* layer = box->findChild<CLinkLayer*>();
+    QVERIFY(layer);
+    QTRY_VERIFY(layer->LinksRead(0));
+    // The pointer says where the link leads.
+    QMouseEvent move(QEvent::MouseMove, at, view->viewport()->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(view->viewport(), &move);
+    QCOMPARE(view->viewport()->cursor().shape(), Qt::PointingHandCursor);
+    QVERIFY2(CLinkLayer::Describe(layer->LinkAt(at)).startsWith(tip), qPrintable(CLinkLayer::Describe(layer->LinkAt(at))));
+    QScopedPointer<ModalAnswerer> cancel(ModalAnswerer::Clicking("button_2"));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTRY_COMPARE(view->CurrentPage(), page);
+    QTest::qWait(50);
+    if (opened.endsWith(".pdf")) {
+        QCOMPARE(files.count(), 1);
+        QCOMPARE(QFileInfo(files.at(0).at(0).toString()).fileName(), opened);
+    } else {
+        QCOMPARE(files.count(), 0);
+        QCOMPARE(reached, opened.isEmpty() ? QStringList() : QStringList {opened});
+    }
+    QCOMPARE(cancel->AnsweredCount(), row == 4 ? 1 : 0);
+    // A jump is undone by Back, and Forward goes again.
+    if (page != 0) {
+        box->OnMainMenuTrigger("go_back");
+        QCOMPARE(view->CurrentPage(), 0);
+        box->OnMainMenuTrigger("go_forward");
+        QCOMPARE(view->CurrentPage(), page);
+    }
+    CLinkActions::SetUrlOpener(nullptr);
 }
 
 RV_TEST_MAIN(TestMKPDF)

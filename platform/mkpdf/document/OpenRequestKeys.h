@@ -1,0 +1,29 @@
+#pragma once
+
+// Keys of an open request, the map a window hands the engine to open a
+// document. A recent-list record is one too: it carries the same view keys.
+namespace OpenKey {
+
+inline constexpr char kPath[] = "path";
+// Home-page tool to start once the document shows (MainBox::HomeTool).
+inline constexpr char kToolId[] = "toolID";
+// View state; the window fills what is missing from the display settings.
+inline constexpr char kPageIndex[] = "pageIndex";
+inline constexpr char kZoom[] = "zoom";
+inline constexpr char kDisplayMode[] = "displayMode";
+inline constexpr char kCursor[] = "cursor";
+// The view's turn of the pages in degrees (the file stays as it is).
+inline constexpr char kRotation[] = "rotation";
+// True: the file is read when the document is first shown (a tab restored
+// behind others); until then it holds only its path and view state.
+inline constexpr char kDeferred[] = "deferred";
+// Comment-tool options.
+inline constexpr char kComment[] = "comment";
+// False: no first-page picture is kept for the recent list.
+inline constexpr char kRecordThumbnail[] = "recordThumbnail";
+// New blank document, instead of a path.
+inline constexpr char kPageSize[] = "pageSize";
+inline constexpr char kPageCount[] = "pageCount";
+inline constexpr char kTempPath[] = "tempPath";
+
+} // namespace OpenKey
