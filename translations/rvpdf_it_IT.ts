@@ -917,6 +917,13 @@
     </message>
 </context>
 <context>
+    <name>CPresentationView</name>
+    <message>
+        <source>Presentation</source>
+        <translation>Presentazione</translation>
+    </message>
+</context>
+<context>
     <name>CPropertiesBox</name>
     <message>
         <source>Document Properties</source>

@@ -917,6 +917,13 @@
     </message>
 </context>
 <context>
+    <name>CPresentationView</name>
+    <message>
+        <source>Presentation</source>
+        <translation>簡報</translation>
+    </message>
+</context>
+<context>
     <name>CPropertiesBox</name>
     <message>
         <source>Document Properties</source>

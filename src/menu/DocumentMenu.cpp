@@ -70,13 +70,13 @@ void DocumentMenu::AddItems(QMenu* menu, const QList<ItemRow>& items, QHash<QStr
         QAction* action = menu->addAction(Translate(item.text));
         action->setProperty("source", QByteArray(item.text));
         action->setData(QString::fromLatin1(item.key));
-        // Every key the desktop binds to a standard command works (Ctrl+W
-        // and Ctrl+F4 both close); the written ones follow, so that a
-        // standard command the desktop binds to nothing (Save As on plain
-        // X11) still shows and has a shortcut.
+        // A standard command takes the desktop's own key for it, then the
+        // keys written here, which Linux readers expect whatever the
+        // desktop (Ctrl+W and Ctrl+F4 both close); a standard command the
+        // desktop binds to nothing (Save As on plain X11) still has one.
         QList<QKeySequence> keys;
-        if (item.standard != None)
-            keys = QKeySequence::keyBindings(QKeySequence::StandardKey(item.standard));
+        if (item.standard != None && !QKeySequence(QKeySequence::StandardKey(item.standard)).isEmpty())
+            keys << QKeySequence(QKeySequence::StandardKey(item.standard));
         if (item.keys) {
             for (const QKeySequence& written : QKeySequence::listFromString(QString::fromLatin1(item.keys))) {
                 if (!keys.contains(written))
@@ -230,7 +230,8 @@ QMenu* DocumentMenu::BuildViewMenu(QWidget* parent)
         {{QT_TRANSLATE_NOOP("DocumentMenu", "Enter Read Mode"), "full_screen", None, "F11; Ctrl+L", nullptr, false},
          {QT_TRANSLATE_NOOP("DocumentMenu", "Presentation"), "presentation", None, "F5", nullptr, false}},
         &viewActions);
-    connect(viewMenu, &QMenu::triggered, this, &DocumentMenu::SlotMenuTriggered);
+    for (QMenu* menu : {viewMenu, displayMenu, zoomMenu})
+        connect(menu, &QMenu::triggered, this, &DocumentMenu::SlotMenuTriggered);
     connect(viewMenu, &QMenu::aboutToShow, this, &DocumentMenu::SlotViewMenuAboutToShow);
     return viewMenu;
 }

@@ -12,6 +12,7 @@
 #include <QSignalSpy>
 
 #include <csignal>
+#include <cstring>
 
 using MKBase::CCrashReporter;
 
@@ -44,14 +45,6 @@ QString MakeReport(const QString& dir, int index, const char* usageEvent = "none
     return report.fileName();
 }
 
-QStringList ReportNames(const QString& dir)
-{
-    QStringList names;
-    for (const QString& path : CCrashReporter::PendingReports(dir))
-        names << QFileInfo(path).fileName();
-    return names;
-}
-
 } // namespace
 
 // Real crashing child processes, and the next start's upload to a local server.
@@ -61,13 +54,10 @@ class TestCrash : public QObject
 
 private slots:
     void init();
-    void fatalConditionLeavesOneReport_data();
-    void fatalConditionLeavesOneReport();
-    void noReportWithoutReporter_data();
-    void noReportWithoutReporter();
-    void crashKeepsNewestTenReports();
-    void trimKeepsNewestReports_data();
-    void trimKeepsNewestReports();
+    void fatalConditionLeavesReportOnlyWithReporter_data();
+    void fatalConditionLeavesReportOnlyWithReporter();
+    void reportsTrimmedToNewestTen_data();
+    void reportsTrimmedToNewestTen();
     void usageEventDeliveredOnce();
     void uploadOutcome_data();
     void uploadOutcome();
@@ -84,51 +74,72 @@ void TestCrash::init()
     }
     qunsetenv("RVPDF_DISABLE_REPORTS");
     qunsetenv("RVPDF_CRASH_URL");
-    // The user said yes, unless a test says otherwise.
+    // The user said yes, unless a row says otherwise.
     MKBase::CReportConsent::getInstance()->Set(MKApplication::FrameworkSettingsPath(), true, true);
     g_eventSignals.clear();
 }
 
-void TestCrash::fatalConditionLeavesOneReport_data()
+void TestCrash::fatalConditionLeavesReportOnlyWithReporter_data()
 {
-    QTest::addColumn<QString>("how");
-    QTest::addColumn<int>("signal");
-    QTest::addColumn<QString>("signalName");
-    QTest::addColumn<QString>("cause");
-    QTest::newRow("null dereference") << "null" << SIGSEGV << "SIGSEGV" << "null pointer access";
-    QTest::newRow("abort") << "abort" << SIGABRT << "SIGABRT" << "abort";
-    QTest::newRow("std::terminate") << "terminate" << SIGABRT << "SIGABRT" << "std::terminate called";
-    QTest::newRow("uncaught exception") << "exception" << SIGABRT << "SIGABRT" << "uncaught exception std::runtime_error: disk on fire";
-    QTest::newRow("pure virtual call") << "pure-virtual" << SIGABRT << "SIGABRT" << "pure virtual function call";
-    QTest::newRow("allocation failure") << "allocation" << SIGABRT << "SIGABRT" << "memory allocation failed";
-    QTest::newRow("division by zero") << "divide" << SIGFPE << "SIGFPE" << "integer division by zero";
-    QTest::newRow("stack overflow") << "stack-overflow" << SIGSEGV << "SIGSEGV" << "stack overflow";
-    QTest::newRow("stack overflow on a render thread") << "worker-stack-overflow" << SIGSEGV << "SIGSEGV" << "stack overflow";
-    QTest::newRow("illegal instruction") << "illegal" << SIGILL << "SIGILL" << "illegal instruction";
-    QTest::newRow("bus error") << "bus" << SIGBUS << "SIGBUS" << "bus error";
+    QTest::addColumn<QString>("args"); // the condition, then the brand
+    QTest::addColumn<QString>("env");
+    QTest::addColumn<int>("signal"); // 0: the child ends normally
+    QTest::addColumn<QString>("cause"); // empty: no report is written
+    QTest::addColumn<bool>("installed");
+    QTest::newRow("null dereference") << "null" << "" << SIGSEGV << "null pointer access" << true;
+    QTest::newRow("abort") << "abort" << "" << SIGABRT << "abort" << true;
+    QTest::newRow("std::terminate") << "terminate" << "" << SIGABRT << "std::terminate called" << true;
+    QTest::newRow("uncaught exception") << "exception" << "" << SIGABRT
+                                        << "uncaught exception std::runtime_error: disk on fire" << true;
+    QTest::newRow("pure virtual call") << "pure-virtual" << "" << SIGABRT << "pure virtual function call" << true;
+    QTest::newRow("allocation failure") << "allocation" << "" << SIGABRT << "memory allocation failed" << true;
+    QTest::newRow("division by zero") << "divide" << "" << SIGFPE << "integer division by zero" << true;
+    QTest::newRow("stack overflow") << "stack-overflow" << "" << SIGSEGV << "stack overflow" << true;
+    QTest::newRow("stack overflow on a render thread") << "worker-stack-overflow" << "" << SIGSEGV << "stack overflow"
+                                                       << true;
+    QTest::newRow("illegal instruction") << "illegal" << "" << SIGILL << "illegal instruction" << true;
+    QTest::newRow("bus error") << "bus" << "" << SIGBUS << "bus error" << true;
+    // Without a reporter the crash is the system's alone.
+    QTest::newRow("brand without reports") << "null zz overseas" << "" << SIGSEGV << "" << false;
+    QTest::newRow("hd brand") << "abort hd domestic" << "" << SIGABRT << "" << false;
+    QTest::newRow("off by environment") << "null" << "RVPDF_DISABLE_REPORTS=1" << SIGSEGV << "" << false;
+    // Crash reports wait for the user's yes ("consent=" sets the answer).
+    QTest::newRow("never asked") << "null" << "consent=unasked" << SIGSEGV << "" << false;
+    QTest::newRow("answered no") << "abort" << "consent=no" << SIGABRT << "" << false;
+    QTest::newRow("environment 0 keeps it on, no crash") << "none" << "RVPDF_DISABLE_REPORTS=0" << 0 << "" << true;
 }
 
-void TestCrash::fatalConditionLeavesOneReport()
+void TestCrash::fatalConditionLeavesReportOnlyWithReporter()
 {
-    QFETCH(QString, how);
+    QFETCH(QString, args);
+    QFETCH(QString, env);
     QFETCH(int, signal);
-    QFETCH(QString, signalName);
     QFETCH(QString, cause);
+    QFETCH(bool, installed);
 
-    const TestEnv::ChildResult child = TestEnv::RunChild(CRASH_CHILD, {how});
+    if (env == QLatin1String("consent=unasked"))
+        QSettings(MKApplication::FrameworkSettingsPath(), QSettings::IniFormat).remove("Reports");
+    else if (env == QLatin1String("consent=no"))
+        MKBase::CReportConsent::getInstance()->Set(MKApplication::FrameworkSettingsPath(), true, false);
+    const QStringList childEnv = env.startsWith("consent=") ? QStringList() : env.split(' ', Qt::SkipEmptyParts);
+    const TestEnv::ChildResult child = TestEnv::RunChild(CRASH_CHILD, args.split(' '), childEnv);
     const QString dir = CrashReportDir();
-    if (CCrashReporter::UnderSanitizer()) {
-        // The sanitizer reports the failure; ours stays out of its way.
-        QVERIFY2(child.out.contains("reporter installed: no"), child.out.constData());
-        QVERIFY(child.status == QProcess::CrashExit || child.code != 0);
-        QCOMPARE(CCrashReporter::PendingReports(dir).size(), 0);
+    // Under a sanitizer, it reports the failure and ours stays out of its way.
+    const bool sanitizer = CCrashReporter::UnderSanitizer();
+    QVERIFY2(child.out.contains("reporter installed: yes") == (installed && !sanitizer), child.out.constData());
+    if (sanitizer) {
+        QCOMPARE(child.status == QProcess::CrashExit || child.code != 0, signal != 0);
+    } else {
+        // The process still dies of its own signal (QProcess gives the
+        // signal as the code of a crash exit).
+        QCOMPARE(child.status, signal ? QProcess::CrashExit : QProcess::NormalExit);
+        QCOMPARE(child.code, signal);
+    }
+    if (cause.isEmpty() || sanitizer) {
+        QDirIterator files(TestEnv::Root(), {"crash-*"}, QDir::Files, QDirIterator::Subdirectories);
+        QVERIFY2(!files.hasNext(), qPrintable(files.hasNext() ? files.next() : QString()));
         return;
     }
-    QVERIFY2(child.out.contains("reporter installed: yes"), child.out.constData());
-    // The process still dies of its own signal (QProcess gives the signal
-    // as the code of a crash exit).
-    QCOMPARE(child.status, QProcess::CrashExit);
-    QCOMPARE(child.code, signal);
 
     const QStringList reports = CCrashReporter::PendingReports(dir);
     QCOMPARE(reports.size(), 1);
@@ -136,7 +147,7 @@ void TestCrash::fatalConditionLeavesOneReport()
 
     const QMap<QString, QString> fields = CCrashReporter::ReadReportFields(reports.first());
     QCOMPARE(fields.value("Version"), QString("linux_" RVPDF_VERSION));
-    QCOMPARE(fields.value("Signal"), QStringLiteral("%1 %2").arg(signal).arg(signalName));
+    QCOMPARE(fields.value("Signal"), QStringLiteral("%1 SIG%2").arg(signal).arg(sigabbrev_np(signal)));
     QVERIFY2(fields.value("Cause").startsWith(cause), qPrintable(fields.value("Cause")));
     QCOMPARE(fields.value("Usage event"), QString("due"));
     QVERIFY(QDateTime::fromString(fields.value("Time"), Qt::ISODateWithMs).isValid());
@@ -148,92 +159,29 @@ void TestCrash::fatalConditionLeavesOneReport()
     const QString log = CCrashReporter::LogCopyPath(reports.first());
     QVERIFY(!log.isEmpty());
     QCOMPARE(fields.value("Log copy"), QFileInfo(log).fileName());
-    QVERIFY(QString::fromUtf8(TestPdf::ReadBytes(log)).contains("crash child about to fail: " + how));
+    QVERIFY(QString::fromUtf8(TestPdf::ReadBytes(log)).contains("crash child about to fail: " + args));
 }
 
-void TestCrash::noReportWithoutReporter_data()
-{
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<QStringList>("env");
-    QTest::addColumn<QString>("consent");
-    QTest::addColumn<bool>("installed");
-    QTest::addColumn<bool>("crashes");
-
-    QTest::newRow("brand without reports") << QStringList {"null", "zz", "overseas"} << QStringList() << "yes"
-                                           << false << true;
-    QTest::newRow("hd brand") << QStringList {"abort", "hd", "domestic"} << QStringList() << "yes" << false << true;
-    QTest::newRow("off by environment") << QStringList {"null"} << QStringList {"RVPDF_DISABLE_REPORTS=1"} << "yes"
-                                        << false << true;
-    QTest::newRow("never asked") << QStringList {"null"} << QStringList() << "unasked" << false << true;
-    QTest::newRow("answered no") << QStringList {"abort"} << QStringList() << "no" << false << true;
-    QTest::newRow("environment 0 keeps a yes, no crash")
-        << QStringList {"none"} << QStringList {"RVPDF_DISABLE_REPORTS=0"} << "yes" << true << false;
-}
-
-void TestCrash::noReportWithoutReporter()
-{
-    QFETCH(QStringList, args);
-    QFETCH(QStringList, env);
-    QFETCH(QString, consent);
-    QFETCH(bool, installed);
-    QFETCH(bool, crashes);
-
-    if (consent == QLatin1String("unasked"))
-        QSettings(MKApplication::FrameworkSettingsPath(), QSettings::IniFormat).remove("Reports");
-    else
-        MKBase::CReportConsent::getInstance()->Set(MKApplication::FrameworkSettingsPath(), true, consent == "yes");
-    const TestEnv::ChildResult child = TestEnv::RunChild(CRASH_CHILD, args, env);
-    QCOMPARE(child.out.contains("reporter installed: yes"), installed && !CCrashReporter::UnderSanitizer());
-    // A sanitizer ends a failing process itself, with an exit code of its own.
-    const bool died = child.status == QProcess::CrashExit || (CCrashReporter::UnderSanitizer() && child.code != 0);
-    QCOMPARE(died, crashes);
-    if (!crashes)
-        QCOMPARE(child.code, 0);
-
-    QDirIterator files(TestEnv::Root(), {"crash-*"}, QDir::Files, QDirIterator::Subdirectories);
-    QVERIFY2(!files.hasNext(), qPrintable(files.hasNext() ? files.next() : QString()));
-}
-
-void TestCrash::crashKeepsNewestTenReports()
-{
-    if (CCrashReporter::UnderSanitizer())
-        QSKIP("no crash reports under a sanitizer");
-    const QString dir = CrashReportDir();
-    for (int i = 1; i <= 12; ++i)
-        QVERIFY(!MakeReport(dir, i).isEmpty());
-
-    const TestEnv::ChildResult child = TestEnv::RunChild(CRASH_CHILD, {"abort"});
-    QCOMPARE(child.status, QProcess::CrashExit);
-
-    const QStringList reports = CCrashReporter::PendingReports(dir);
-    QCOMPARE(reports.size(), CCrashReporter::kMaxReports);
-    // The three oldest went (which files go with them: trimKeepsNewestReports);
-    // the new report is the newest.
-    QVERIFY(reports.first().contains("-000004-"));
-    QCOMPARE(CCrashReporter::ReadReportFields(reports.last()).value("Cause"), QString("abort"));
-    QVERIFY(!CCrashReporter::LogCopyPath(reports.last()).isEmpty());
-}
-
-void TestCrash::trimKeepsNewestReports_data()
+void TestCrash::reportsTrimmedToNewestTen_data()
 {
     QTest::addColumn<int>("existing");
-    QTest::addColumn<int>("kept");
-    QTest::newRow("exactly ten") << 10 << 10;
-    QTest::newRow("eleven") << 11 << 10;
+    QTest::addColumn<bool>("crash"); // a crash adds its own report; else the trim of a start runs alone
+    QTest::newRow("exactly ten") << 10 << false;
+    QTest::newRow("eleven") << 11 << false;
+    QTest::newRow("a crash after twelve") << 12 << true;
 }
 
-void TestCrash::trimKeepsNewestReports()
+void TestCrash::reportsTrimmedToNewestTen()
 {
     QFETCH(int, existing);
-    QFETCH(int, kept);
-
-    const QString dir = TestEnv::MakeDir("trim");
+    QFETCH(bool, crash);
+    if (crash && CCrashReporter::UnderSanitizer())
+        QSKIP("no crash reports under a sanitizer");
+    const QString dir = CrashReportDir();
     QStringList expected;
-    for (int i = 1; i <= existing; ++i) {
-        const QString path = MakeReport(dir, i);
-        if (i > existing - kept)
-            expected << QFileInfo(path).fileName();
-    }
+    for (int i = 1; i <= existing; ++i)
+        expected << MakeReport(dir, i);
+    expected = expected.mid(existing + int(crash) - CCrashReporter::kMaxReports);
     // Leftovers of crashes that died mid-way: stale ones go, a fresh one
     // may still be written.
     const QDateTime old = QDateTime::currentDateTime().addSecs(-3600);
@@ -242,15 +190,22 @@ void TestCrash::trimKeepsNewestReports()
         QVERIFY(file.open(QIODevice::WriteOnly));
         QVERIFY(file.setFileTime(old, QFileDevice::FileModificationTime));
     }
-    QFile fresh(dir + "/crash-20990101-000000-000-3.log");
-    QVERIFY(fresh.open(QIODevice::WriteOnly));
-    fresh.close();
+    QVERIFY(TestPdf::WriteBytes(dir + "/crash-20990101-000000-000-3.log", QByteArray()));
 
-    QCOMPARE(CCrashReporter::TrimReports(dir), existing - kept);
-    QCOMPARE(ReportNames(dir), expected);
-    QCOMPARE(QDir(dir).entryList({"*.log"}, QDir::Files).size(), kept + 1);
-    QVERIFY(!QFile::exists(dir + "/crash-20230101-000000-000-1.txt.tmp"));
-    QVERIFY(!QFile::exists(dir + "/crash-20230101-000000-000-2.log"));
+    if (crash)
+        QCOMPARE(TestEnv::RunChild(CRASH_CHILD, {"abort"}).status, QProcess::CrashExit);
+    else
+        QCOMPARE(CCrashReporter::TrimReports(dir), existing - CCrashReporter::kMaxReports);
+    const QStringList reports = CCrashReporter::PendingReports(dir);
+    QCOMPARE(reports.size(), CCrashReporter::kMaxReports);
+    QCOMPARE(reports.mid(0, expected.size()), expected);
+    // Each report keeps its log; the stale leftovers went.
+    QCOMPARE(QDir(dir).entryList({"*.log"}, QDir::Files).size(), CCrashReporter::kMaxReports + 1);
+    QCOMPARE(QDir(dir).entryList({"crash-2023*"}, QDir::Files), QStringList());
+    if (crash) {
+        QCOMPARE(CCrashReporter::ReadReportFields(reports.last()).value("Cause"), QString("abort"));
+        QVERIFY(!CCrashReporter::LogCopyPath(reports.last()).isEmpty());
+    }
 }
 
 void TestCrash::usageEventDeliveredOnce()

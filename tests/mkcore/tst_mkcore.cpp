@@ -5,12 +5,11 @@
 #include "MKApplication.h"
 #include "MKMainWindow.h"
 #include "MKMessageBox.h"
-#include "MKMultiViewManager.h"
 #include "ModalAnswerer.h"
 #include "TestMain.h"
 
-#include <QFile>
-#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
 #include <QSignalSpy>
 
 #include <csignal>
@@ -25,9 +24,8 @@ private slots:
     void choicesSurviveARestart();
     void skinColourNotation_data();
     void skinColourNotation();
-    void skinPaletteComesFromItsColours();
+    void pageGivenAwayLeavesTheStack();
     void informationDimsTheWindowWhileShown();
-    void viewManagerForgetsDestroyedWindows();
     void terminationRequestBecomesSignal();
 
 private:
@@ -102,6 +100,7 @@ void TestMKCore::skinColourNotation_data()
     QTest::newRow("channel over 255") << "rgba(256,0,0,10)" << QColor();
     QTest::newRow("short hex") << "#12345" << QColor();
     QTest::newRow("colour name") << "red" << QColor();
+    QTest::newRow("empty") << "" << QColor();
 }
 
 void TestMKCore::skinColourNotation()
@@ -112,31 +111,30 @@ void TestMKCore::skinColourNotation()
     QCOMPARE(color.isValid(), expected.isValid());
     if (expected.isValid())
         QCOMPARE(color.rgba(), expected.rgba());
+    // A skin's palette takes the colour, or keeps Qt's own for one it cannot read.
+    const QPalette palette = MKApplication::SkinPalette(QJsonObject {{"window_color", text}});
+    QCOMPARE(palette.color(QPalette::Window).rgba(), (expected.isValid() ? expected : QPalette().color(QPalette::Window)).rgba());
 }
 
-void TestMKCore::skinPaletteComesFromItsColours()
+void TestMKCore::pageGivenAwayLeavesTheStack()
 {
-    MKApplication* app = MKApplication::getInstance();
-    app->SetCurrentSkin("Light");
-    QSignalSpy changed(app, &MKApplication::SignalSkinChanged);
-    app->SetCurrentSkin("Dark");
-    QCOMPARE(changed.count(), 1);
-    const QString dir = MKApplication::SkinResouresPath();
-    QVERIFY(app->styleSheet().contains(dir + "/"));
-    QFile file(dir + "/style/colors.json");
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QJsonObject colors = QJsonDocument::fromJson(file.readAll()).object();
-    // Widgets the sheet leaves to the palette look like those it styles.
-    const QPalette palette = app->palette();
-    QCOMPARE(palette.color(QPalette::Active, QPalette::Window), QColor(colors.value("window_color").toString()));
-    QCOMPARE(palette.color(QPalette::Active, QPalette::Highlight), QColor(colors.value("accent_color").toString()));
-    QCOMPARE(palette.color(QPalette::Disabled, QPalette::ButtonText), QColor(colors.value("disabled_text_color").toString()));
-    // A skin file with colours missing or misspelt still gives a whole palette.
-    const QPalette fallback = MKApplication::SkinPalette(
-        QJsonObject {{"window_color", "#zzzzzz"}, {"accent_color", "rgba(1,2,3)"}, {"panel_color", 7}});
-    QCOMPARE(fallback.color(QPalette::Window), QPalette().color(QPalette::Window));
-    QCOMPARE(fallback.color(QPalette::Highlight), QPalette().color(QPalette::Highlight));
-    app->SetCurrentSkin("Light");
+    MKMainWindow window;
+    auto* a = new QLabel("a");
+    auto* b = new QLabel("b");
+    QCOMPARE(window.AddPage(a), 0);
+    QCOMPARE(window.AddPage(b), 1);
+    QCOMPARE(window.AddPage(nullptr), -1);
+    window.SetCurrentPage(5);
+    QCOMPARE(window.CurrentPage(), a);
+    window.RemovePage(a);
+    QCOMPARE(window.CurrentPage(), b);
+    delete a;
+    // A page given to another window leaves this one's stack.
+    MKMainWindow second;
+    b->setParent(&second);
+    second.AddPage(b);
+    QCOMPARE(window.PageCount(), 0);
+    QCOMPARE(second.PageWidgetOfIndex(0), b);
 }
 
 void TestMKCore::informationDimsTheWindowWhileShown()
@@ -156,36 +154,6 @@ void TestMKCore::informationDimsTheWindowWhileShown()
     // The box is gone with its mask.
     QCOMPARE(answerer.LastDialog(), nullptr);
     QVERIFY(window.findChildren<QWidget*>("widget_mask").isEmpty());
-}
-
-namespace {
-class PlainManager : public MKMultiViewManager
-{
-public:
-    QWidget* CreateMainView(QWidget*) override
-    {
-        auto* window = new QWidget;
-        views.append(window);
-        InitData();
-        return window;
-    }
-    void CloseAllViews() override {}
-    void ActivateAllViews() override {}
-};
-} // namespace
-
-void TestMKCore::viewManagerForgetsDestroyedWindows()
-{
-    PlainManager manager;
-    QWidget* a = manager.CreateMainView(nullptr);
-    QWidget* b = manager.CreateMainView(nullptr);
-    manager.SetCurrentView(b);
-    delete b;
-    QCOMPARE(manager.WindowsCount(), 1);
-    QCOMPARE(manager.CurrentView(), nullptr);
-    manager.RemoveMainView(a);
-    QCOMPARE(manager.WindowsCount(), 0);
-    delete a;
 }
 
 // A desktop ending its session sends SIGTERM: it must reach the GUI thread

@@ -139,36 +139,26 @@ private slots:
 
 private:
     QString dir;
-    QString words;
-    QString nav;
-    QString target;
-    QString longDoc;
 };
 
 void TestSearch::initTestCase()
 {
     dir = TestEnv::MakeDir("search");
-    words = dir + "/words.pdf";
-    QVERIFY(WritePages(words, {{QString::fromUtf8("Résumé and resume"), QString::fromUtf8("office ﬁnance")},
-                               {"Search the WORD here", "docu-", "ment", "password passwords"},
-                               {QString::fromUtf8("שלום עולם"), QString::fromUtf8("日本語のテキスト")},
-                               {},
-                               {"a word at the end"}}));
-    nav = dir + "/nav.pdf";
-    QVERIFY(WritePages(nav, {{"alpha beta alpha"}, {"beta"}, {"gamma alpha"}, {"beta"}, {"beta"}, {"alpha"}}));
+    QVERIFY(WritePages(dir + "/words.pdf",
+                       {{QString::fromUtf8("Résumé and resume"), QString::fromUtf8("office ﬁnance")},
+                        {"Search the WORD here", "docu-", "ment", "password passwords"},
+                        {QString::fromUtf8("שלום עולם"), QString::fromUtf8("日本語のテキスト")},
+                        {},
+                        {"a word at the end"}}));
+    QVERIFY(WritePages(dir + "/nav.pdf",
+                       {{"alpha beta alpha"}, {"beta"}, {"gamma alpha"}, {"beta"}, {"beta"}, {"alpha"}}));
     // "Target" twice at known places: x 40, baselines 300 and 500.
-    target = dir + "/target.pdf";
-    QVERIFY(WritePages(target, {{"", "", "", "", "", "", "Target", "", "", "", "", "Target"}}));
+    QVERIFY(WritePages(dir + "/target.pdf", {{"", "", "", "", "", "", "Target", "", "", "", "", "Target"}}));
     for (int degrees : {90, 180, 270})
-        QVERIFY(TestPdf::WriteRotated(target, dir + QStringLiteral("/target%1.pdf").arg(degrees), degrees));
-    QStringList lines;
-    for (int i = 0; i < 12; ++i)
-        lines << "alpha omega beta alpha gamma delta alpha epsilon";
-    QList<QStringList> many;
-    for (int i = 0; i < 150; ++i)
-        many << lines;
-    longDoc = dir + "/long.pdf";
-    QVERIFY(WritePages(longDoc, many));
+        QVERIFY(TestPdf::WriteRotated(dir + "/target.pdf", dir + QStringLiteral("/target%1.pdf").arg(degrees),
+                                      degrees));
+    const QStringList lines = QVector<QString>(12, "alpha omega beta alpha gamma delta alpha epsilon").toList();
+    QVERIFY(WritePages(dir + "/long.pdf", QVector<QStringList>(150, lines).toList()));
     QVERIFY(WritePages(dir + "/scanned.pdf", {{}, {}}));
     QVERIFY(TestPdf::WriteBytes(dir + "/damaged.pdf", DamagedPdf()));
 }
@@ -199,7 +189,7 @@ void TestSearch::findsMatchesOnTheRightPages()
     // others as plain text; from the middle the other way round.
     for (int from : {0, 2}) {
         CPdfDocument::LoadStatus status;
-        CDocumentSearch search(CPdfDocument::Load(words, QByteArray(), &status));
+        CDocumentSearch search(CPdfDocument::Load(dir + "/words.pdf", QByteArray(), &status));
         search.Start(query, CTextMatcher::Options(options), from);
         QTRY_VERIFY(Done(&search));
         QCOMPARE(search.GetState(), CDocumentSearch::Finished);
@@ -231,14 +221,18 @@ void TestSearch::findsMatchesOnTheRightPages()
 void TestSearch::rectanglesSitOnTheText_data()
 {
     QTest::addColumn<int>("degrees");
-    for (int degrees : {0, 90, 180, 270})
-        QTest::newRow(qPrintable(QStringLiteral("turned %1").arg(degrees))) << degrees;
+    QTest::addColumn<QTransform>("turn"); // from the page as drawn to the page as shown
+    QTest::newRow("upright") << 0 << QTransform();
+    QTest::newRow("turned 90") << 90 << QTransform(0, 1, -1, 0, 842, 0);
+    QTest::newRow("turned 180") << 180 << QTransform(-1, 0, 0, -1, 595, 842);
+    QTest::newRow("turned 270") << 270 << QTransform(0, -1, 1, 0, 0, 595);
 }
 
 void TestSearch::rectanglesSitOnTheText()
 {
     QFETCH(int, degrees);
-    const QString file = degrees ? dir + QStringLiteral("/target%1.pdf").arg(degrees) : target;
+    QFETCH(QTransform, turn);
+    const QString file = dir + (degrees ? QStringLiteral("/target%1.pdf").arg(degrees) : QStringLiteral("/target.pdf"));
     CPdfDocument::LoadStatus status;
     CDocumentSearch search(CPdfDocument::Load(file, QByteArray(), &status));
     search.Start("target", {}, 0);
@@ -246,22 +240,14 @@ void TestSearch::rectanglesSitOnTheText()
     QCOMPARE(search.Count(), 2);
     QTRY_VERIFY(!search.MatchRects(0, 0).isEmpty() && !search.MatchRects(0, 1).isEmpty());
     const QVector<QRectF> found = search.MatchRects(0, 0) + search.MatchRects(0, 1);
-    // Where the words were drawn, on the page before it was turned.
-    QTransform turn;
-    if (degrees == 90)
-        turn = QTransform(0, 1, -1, 0, 842, 0);
-    else if (degrees == 180)
-        turn = QTransform(-1, 0, 0, -1, 595, 842);
-    else if (degrees == 270)
-        turn = QTransform(0, -1, 1, 0, 0, 595);
+    // Where the words were drawn, on the page before it was turned; each
+    // edge within 5 points.
     const QFontMetricsF metrics(kFont);
     for (int baseline : {300, 500}) {
-        const QRectF drawn(40, baseline - metrics.ascent(), metrics.horizontalAdvance("Target"), metrics.height());
-        const QRectF expected = turn.mapRect(drawn);
+        const QRectF expected = turn.mapRect(
+            QRectF(40, baseline - metrics.ascent(), metrics.horizontalAdvance("Target"), metrics.height()));
         const auto near = [&expected](const QRectF& rect) {
-            const double slack = 5;
-            return qAbs(rect.left() - expected.left()) < slack && qAbs(rect.right() - expected.right()) < slack
-                && qAbs(rect.top() - expected.top()) < slack && qAbs(rect.bottom() - expected.bottom()) < slack;
+            return expected.adjusted(-5, -5, 5, 5).contains(rect) && rect.adjusted(-5, -5, 5, 5).contains(expected);
         };
         QVERIFY2(std::any_of(found.begin(), found.end(), near),
                  qPrintable(QStringLiteral("nothing found at %1,%2 %3x%4").arg(expected.x()).arg(expected.y())
@@ -316,7 +302,7 @@ void TestSearch::stepsThroughMatchesInOrder()
 {
     QFETCH(QString, keys);
     QFETCH(QString, visited);
-    QScopedPointer<MainBox> box(OpenShown(nav));
+    QScopedPointer<MainBox> box(OpenShown(dir + "/nav.pdf"));
     box->PageView()->GoToPage(2);
     box->OnMainMenuTrigger("find");
     QLineEdit* field = box->FindBar()->Field();
@@ -341,7 +327,7 @@ void TestSearch::stepsThroughMatchesInOrder()
 
 void TestSearch::resultsListGroupsByPage()
 {
-    QScopedPointer<MainBox> box(OpenShown(nav));
+    QScopedPointer<MainBox> box(OpenShown(dir + "/nav.pdf"));
     box->OnMainMenuTrigger("find");
     box->FindBar()->Field()->setText("alpha");
     box->FindBar()->FindNext();
@@ -373,8 +359,8 @@ void TestSearch::resultsListGroupsByPage()
 
 void TestSearch::barKeepsQueryPerDocument()
 {
-    QScopedPointer<MainBox> first(OpenShown(words));
-    QScopedPointer<MainBox> second(OpenShown(words));
+    QScopedPointer<MainBox> first(OpenShown(dir + "/words.pdf"));
+    QScopedPointer<MainBox> second(OpenShown(dir + "/words.pdf"));
     first->OnMainMenuTrigger("find");
     QTest::keyClicks(first->FindBar()->Field(), "resume");
     QTRY_VERIFY(Done(first->Search()));
@@ -405,7 +391,7 @@ void TestSearch::replacedOrClosedMidway()
     QFETCH(bool, close);
     QFETCH(bool, inFlight);
     const int cached = CTextCache::Instance().UsedBytes();
-    QScopedPointer<MainBox> box(OpenShown(longDoc));
+    QScopedPointer<MainBox> box(OpenShown(dir + "/long.pdf"));
     CDocumentSearch* search = box->Search();
     search->Start("alpha", {}, 0);
     // Every page of the first search read, its results queued but not taken.

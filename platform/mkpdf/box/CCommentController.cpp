@@ -6,6 +6,9 @@
 #include "CDocumentSaver.h"
 #include "CPageView.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+
 CCommentController::CCommentController(CCommentToolBar* bar_, QWidget* owner_)
     : QObject(owner_)
     , bar(bar_)
@@ -102,6 +105,58 @@ void CCommentController::Hide()
 CAnnotationLayer* CCommentController::Layer() const
 {
     return layer;
+}
+
+namespace {
+
+// The comment Copy kept; the clipboard holds only its text.
+PdfAnnotation& Copied()
+{
+    static PdfAnnotation copied;
+    return copied;
+}
+
+} // namespace
+
+bool CCommentController::HasCopy()
+{
+    return Copied().page >= 0;
+}
+
+bool CCommentController::CopySelected(bool bCut)
+{
+    if (!layer || !layer->Selected().IsValid())
+        return false;
+    Copied() = layer->Selected();
+    QGuiApplication::clipboard()->setText(Copied().contents);
+    return !bCut || layer->DeleteSelected();
+}
+
+bool CCommentController::Paste(int nPage, const QSizeF& pageSize)
+{
+    if (!layer || !store || !HasCopy() || !store->CanAnnotate())
+        return false;
+    PdfAnnotation pasted = Copied();
+    QPointF delta;
+    if (pasted.page == nPage)
+        delta = QPointF(12, 12);
+    // Wholly on the page, whatever its size.
+    const QRectF box = pasted.rect.translated(delta);
+    delta.rx() += qMin(0.0, pageSize.width() - box.right()) - qMin(0.0, box.left());
+    delta.ry() += qMin(0.0, pageSize.height() - box.bottom()) - qMin(0.0, box.top());
+    pasted = pasted.Translated(delta);
+    pasted.page = nPage;
+    pasted.index = -1;
+    pasted.name.clear();
+    const int index = layer->AddAnnotation(pasted);
+    if (index < 0)
+        return false;
+    Copied().page = nPage;
+    Copied().rect = pasted.rect;
+    Copied().quads = pasted.quads;
+    Copied().paths = pasted.paths;
+    layer->Select(nPage, index);
+    return true;
 }
 
 bool CCommentController::IsShown() const

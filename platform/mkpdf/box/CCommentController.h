@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QSizeF>
 #include <QVariantMap>
 
 #include <functional>
@@ -46,6 +47,13 @@ public:
     // Brings a comment into view, selected while the bar is shown.
     void GoTo(int nPage, int nIndex);
     CAnnotationLayer* Layer() const;
+    // Copying a selected comment keeps it for Paste (in any document) and
+    // puts its text on the clipboard; Cut deletes it too. Paste adds the
+    // comment kept to the given page, a little off the original when it
+    // lands on the same spot. Each false when there is nothing to act on.
+    bool CopySelected(bool bCut);
+    bool Paste(int nPage, const QSizeF& pageSize);
+    static bool HasCopy();
     CCommentToolBar* Bar() const { return bar; }
 
 signals:

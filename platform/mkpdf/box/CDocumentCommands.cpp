@@ -10,9 +10,11 @@
 #include "COrganizerBox.h"
 #include "COrganizerView.h"
 #include "CPageView.h"
+#include "CPresentationView.h"
 #include "CSidePanel.h"
 #include "MainBox.h"
 
+#include <QScreen>
 #include <QUndoStack>
 
 bool CDocumentCommands::Knows(const QString& key)
@@ -50,7 +52,17 @@ const QHash<QString, CDocumentCommands::Command>& CDocumentCommands::Table()
                  box->comments->Layer()->DeleteSelected();
          }},
         {"comment", [](MainBox* box) { box->comments->Toggle(); }},
-        {"copy", [](MainBox* box) { box->view->CopySelection(); }},
+        {"copy",
+         [](MainBox* box) {
+             if (!box->comments->CopySelected(false))
+                 box->view->CopySelection();
+         }},
+        {"cut", [](MainBox* box) { box->comments->CopySelected(true); }},
+        {"paste",
+         [](MainBox* box) {
+             const int page = box->view->CurrentPage();
+             box->comments->Paste(page, box->document->PageSize(page));
+         }},
         {"select_all",
          [](MainBox* box) {
              if (box->IsOrganizing())
@@ -68,6 +80,16 @@ const QHash<QString, CDocumentCommands::Command>& CDocumentCommands::Table()
         {"bookmark", [](MainBox* box) { box->TogglePanel(CSidePanel::Bookmarks); }},
         {"annotation", [](MainBox* box) { box->TogglePanel(CSidePanel::Annotations); }},
         {"attachment", [](MainBox* box) { box->TogglePanel(CSidePanel::Attachments); }},
+        {"presentation",
+         [](MainBox* box) {
+             auto* show = new CPresentationView(box->document, box->view->CurrentPage(), box);
+             QObject::connect(show, &CPresentationView::SignalClosed, box->view, &CPageView::GoToPage);
+             // The whole screen of the document's window, also where no
+             // window manager makes a full-screen window so.
+             show->setGeometry(box->window()->screen()->geometry());
+             show->showFullScreen();
+             show->activateWindow();
+         }},
         {"rotate_left", [](MainBox* box) { box->view->SetRotation(box->view->Rotation() - 90); }},
         {"rotate_right", [](MainBox* box) { box->view->SetRotation(box->view->Rotation() + 90); }},
         {"zoom_in", [](MainBox* box) { box->view->ZoomIn(); }},
