@@ -53,6 +53,10 @@ def checks():
         ("the title bar's \"Main Menu\" button (an icon only)", button_named("Main Menu")),
         ("the \"Startup Page\" button (an icon only)", button_named("Startup Page")),
         ("the tab strip", lambda node: node.getRole() == pyatspi.ROLE_PAGE_TAB_LIST and node.name == "Documents"),
+        # The strip paints its tabs: each still reads as a page tab named
+        # after its document, the one shown selected.
+        ("the document's tab", lambda node: node.getRole() == pyatspi.ROLE_PAGE_TAB and node.name == "reader check"
+         and node.getState().contains(pyatspi.STATE_SELECTED)),
     ]
 
 
@@ -102,7 +106,14 @@ def main():
                 "RVPDF_DISABLE_REPORTS": "1", "RVPDF_REPORT_URL": "http://127.0.0.1:9",
                 "RVPDF_ANALYTICS_URL": "http://127.0.0.1:9/mp/collect",
                 "RVPDF_CRASH_URL": "http://127.0.0.1:9/crash/v1/upload"})
-    program = subprocess.Popen([sys.argv[1]], env=env, cwd=env["HOME"],
+    # A one-page document; the engine rebuilds its cross-reference table.
+    document = os.path.join(root, "reader check.pdf")
+    with open(document, "w") as pdf:
+        pdf.write("%PDF-1.4\n1 0 obj << /Type /Catalog /Pages 2 0 R >> endobj\n"
+                  "2 0 obj << /Type /Pages /Kids [3 0 R] /Count 1 >> endobj\n"
+                  "3 0 obj << /Type /Page /Parent 2 0 R /MediaBox [0 0 300 200] >> endobj\n"
+                  "trailer << /Root 1 0 R >>\n%%EOF\n")
+    program = subprocess.Popen([sys.argv[1], document], env=env, cwd=env["HOME"],
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     said = ""
     try:

@@ -121,7 +121,6 @@ private slots:
     void everyControlNamedAndReachable_data();
     void everyControlNamedAndReachable();
     void preferencesByKeyboardOnly();
-    void tabsReadAsPageTabs();
 
 private:
     QString doc;
@@ -224,30 +223,6 @@ void TestA11y::preferencesByKeyboardOnly()
     // A click puts the ring away.
     QTest::mouseClick(window, Qt::LeftButton);
     QTRY_VERIFY(!CFocusRing::Instance()->Target());
-}
-
-void TestA11y::tabsReadAsPageTabs()
-{
-    MainView* window = TestWindows::New();
-    const QString other = TestEnv::MakeDir("a11y-tabs") + "/other.pdf";
-    QVERIFY(TestPdf::Write(other, 1));
-    QCOMPARE(TestWindows::Open(window, doc), 0);
-    QCOMPARE(TestWindows::Open(window, other), 0);
-    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(window->TabBar());
-    QCOMPARE(bar->role(), QAccessible::PageTabList);
-    QVERIFY(!bar->text(QAccessible::Name).isEmpty());
-    // The two tabs first, then the bar's own buttons.
-    QStringList tabs;
-    for (int i = 0; i < bar->childCount(); ++i)
-        tabs << (bar->child(i)->role() == QAccessible::PageTab ? bar->child(i)->text(QAccessible::Name) : "button");
-    QCOMPARE(tabs.mid(0, 3), QStringList({"doc", "other", "button"}));
-    QAccessibleInterface* first = bar->child(0);
-    QVERIFY(bar->child(1)->state().selected && !first->state().selected);
-    QCOMPARE(bar->indexOfChild(first), 0);
-    // Pressed, as a screen reader does, the tab shows its document.
-    first->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QTRY_COMPARE(window->TabBar()->CurrentIndex(), 0);
-    QVERIFY(first->state().selected);
 }
 
 RV_TEST_MAIN(TestA11y)

@@ -19,11 +19,7 @@ namespace {
 
 bool Xdo(const QStringList& keys)
 {
-    for (const QString& key : keys) {
-        if (QProcess::execute("xdotool", {"key", key}) != 0)
-            return false;
-    }
-    return true;
+    return keys.isEmpty() || QProcess::execute("xdotool", QStringList {"key"} + keys) == 0;
 }
 
 // xdg-mime as the user runs it; its output.
@@ -267,7 +263,6 @@ void TestCitizen::olderProfileMovesIntact()
         QVERIFY2(grows ? now.startsWith(item.content) || now.contains(doc.toUtf8()) : now == item.content,
                  qPrintable(place));
     }
-    QCOMPARE(QDir(state + "/recovery").entryList(QDir::Files).size(), 1);
 }
 
 RV_TEST_MAIN_XVFB(TestCitizen)
