@@ -112,8 +112,8 @@ QString ResolveId(const QString& dir, const QString& rest, int depth)
 }
 
 // Keys of the entries this program writes, now and in earlier versions.
-const QStringList kWrittenKeys {"Type",    "Version", "Name",       "GenericName",    "Comment",
-                                "TryExec", "Exec",    "Icon",       "MimeType",       "Categories",
+const QStringList kWrittenKeys {"Type",     "Version",  "Name",          "GenericName",   "Comment",
+                                "TryExec",  "Exec",     "Icon",          "MimeType",      "Categories",
                                 "Keywords", "Terminal", "StartupNotify", "StartupWMClass"};
 
 // An entry this program wrote and nobody changed where it matters: nothing

@@ -73,10 +73,12 @@ bool CFocusRing::eventFilter(QObject* watched, QEvent* event)
     case QEvent::KeyPress: {
         // Keys that move the focus or act on it show where it is.
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if (!keyboard && (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Up || key == Qt::Key_Down
-                          || key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Space)) {
+        if (!keyboard
+            && (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Up || key == Qt::Key_Down
+                || key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Space)) {
             keyboard = true;
-            QMetaObject::invokeMethod(this, [this]() { Follow(QApplication::focusWidget()); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this]() { Follow(QApplication::focusWidget()); }, Qt::QueuedConnection);
         }
         break;
     }

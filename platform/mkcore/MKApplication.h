@@ -10,6 +10,12 @@
 
 class QTranslator;
 
+#ifdef RVPDF_DISTRIBUTION
+constexpr bool kDistributionBuild = true;
+#else
+constexpr bool kDistributionBuild = false;
+#endif
+
 // The application object: brand configuration, language
 // and skin. Created once in main; every other part reads the brand through
 // GetAppValue.
@@ -28,14 +34,7 @@ public:
     static MKApplication* getInstance();
     // Built for a distribution's package (-DRVPDF_DISTRIBUTION=ON): sign-in
     // and update checks are the package manager's business.
-    static constexpr bool IsDistributionBuild()
-    {
-#ifdef RVPDF_DISTRIBUTION
-        return true;
-#else
-        return false;
-#endif
-    }
+    static constexpr bool IsDistributionBuild() { return kDistributionBuild; }
     // A document window is on screen.
     static bool HasOpenMainWindow();
 

@@ -45,16 +45,15 @@ void ApplyConsent()
 bool AskOnce(QWidget* window)
 {
     const QString title = MKApplication::getInstance()->GetAppValue("Title");
-    MKMessageBox box(true, window, QCoreApplication::translate("ReportConsent", "Help Improve %1").arg(title),
-                     QCoreApplication::translate("ReportConsent",
-                                                 "Send anonymous usage statistics and crash reports?"),
-                     QCoreApplication::translate(
-                         "ReportConsent",
-                         "They tell how often %1 starts and what made it crash, never which documents you "
-                         "open or anything about you. You can change this at any time in Preferences.")
-                         .arg(title),
-                     QCoreApplication::translate("ReportConsent", "No"), QString(),
-                     QCoreApplication::translate("ReportConsent", "Yes"));
+    MKMessageBox box(
+        true, window, QCoreApplication::translate("ReportConsent", "Help Improve %1").arg(title),
+        QCoreApplication::translate("ReportConsent", "Send anonymous usage statistics and crash reports?"),
+        QCoreApplication::translate("ReportConsent",
+                                    "They tell how often %1 starts and what made it crash, never which documents you "
+                                    "open or anything about you. You can change this at any time in Preferences.")
+            .arg(title),
+        QCoreApplication::translate("ReportConsent", "No"), QString(),
+        QCoreApplication::translate("ReportConsent", "Yes"));
     box.setObjectName("report_consent");
     box.setFixedWidth(440);
     // Neither answer is dressed up as the expected one; Enter means no.
