@@ -125,7 +125,7 @@ void TestCitizen::laterDefaultChoiceSurvivesThreeStarts()
                                 "MimeType=application/pdf;\n"));
     // The first open asks; the user says Yes (the default button).
     QProcess* app = user.Launch({doc});
-    QTRY_COMPARE_WITH_TIMEOUT(Title(app), QStringLiteral("paper — RVPDF"), 15000);
+    QTRY_COMPARE_WITH_TIMEOUT(Title(app), QStringLiteral("paper — RVPDF"), 30000);
     QVERIFY(Asks(app, 10000));
     QVERIFY(Xdo({"Return"}));
     QTRY_COMPARE_WITH_TIMEOUT(DefaultViewer(user), QStringLiteral("org.rvpdf.RVPDF.desktop"), 10000);
@@ -137,7 +137,7 @@ void TestCitizen::laterDefaultChoiceSurvivesThreeStarts()
 
     for (int start = 1; start <= 3; ++start) {
         app = user.Launch({doc});
-        QTRY_COMPARE_WITH_TIMEOUT(Title(app), QStringLiteral("paper — RVPDF"), 15000);
+        QTRY_COMPARE_WITH_TIMEOUT(Title(app), QStringLiteral("paper — RVPDF"), 30000);
         // Nothing asked (the check runs a second after the open)...
         QVERIFY2(!Asks(app, 3000), qPrintable(QStringLiteral("start %1 asked").arg(start)));
         QVERIFY(JourneyUser::CloseAll(x11, app));
@@ -168,7 +168,7 @@ void TestCitizen::firstStartAsksBeforeSending()
     user.SetEnv("RVPDF_REPORT_URL", server.Url("").toString());
     user.SetEnv("RVPDF_CRASH_URL", server.Url("/crash/v1/upload").toString());
     QProcess* app = user.Launch({});
-    QTRY_COMPARE_WITH_TIMEOUT(Title(app), QStringLiteral("RVPDF"), 15000);
+    QTRY_COMPARE_WITH_TIMEOUT(Title(app), QStringLiteral("RVPDF"), 30000);
     QVERIFY2(Asks(app, 10000), "the first start did not ask");
     QVERIFY(Xdo(keys));
     if (!keys.isEmpty())
@@ -195,7 +195,7 @@ void TestCitizen::firstStartAsksBeforeSending()
     QVERIFY(JourneyUser::CloseAll(x11, app));
     // Asked once: the next start goes straight to work.
     app = user.Launch({});
-    QTRY_COMPARE_WITH_TIMEOUT(Title(app), QStringLiteral("RVPDF"), 15000);
+    QTRY_COMPARE_WITH_TIMEOUT(Title(app), QStringLiteral("RVPDF"), 30000);
     QVERIFY(!Asks(app, 3000));
     QCOMPARE(server.requests.isEmpty(), !sends);
     QVERIFY(JourneyUser::CloseAll(x11, app));
