@@ -120,7 +120,7 @@ int main(int argc, char** argv)
     // one first in both.
     {
         const QString folder = TestEnv::MakeDir("bench-session");
-        const QString sessionDir = TestEnv::Root() + "/data/rvpdf/session";
+        const QString sessionDir = TestEnv::Root() + "/state/rvpdf/session";
         QDir().mkpath(sessionDir);
         auto writeSession = [&](int nDocs) {
             QJsonArray tabs;

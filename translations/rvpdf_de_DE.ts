@@ -82,6 +82,18 @@
         <source>Unlock aspect ration</source>
         <translation>Seitenverhältnis entsperren</translation>
     </message>
+    <message>
+        <source>Keep Aspect Ratio</source>
+        <translation>Seitenverhältnis beibehalten</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Höhe</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDialog</name>
@@ -158,6 +170,13 @@
     <message>
         <source>This document has no annotations.</source>
         <translation>Dieses Dokument enthält keine Anmerkungen.</translation>
+    </message>
+</context>
+<context>
+    <name>CClearEdit</name>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
     </message>
 </context>
 <context>
@@ -1274,6 +1293,24 @@
     </message>
 </context>
 <context>
+    <name>CTabBar</name>
+    <message>
+        <source>Close Tab</source>
+        <translation>Tab schließen</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Dokumente</translation>
+    </message>
+</context>
+<context>
+    <name>CTabListWidget</name>
+    <message>
+        <source>Open Tabs</source>
+        <translation>Geöffnete Tabs</translation>
+    </message>
+</context>
+<context>
     <name>CUpdateDialog</name>
     <message>
         <source>Check for Updates</source>
@@ -1306,6 +1343,33 @@
     <message>
         <source>Could not reach the update service. Please check your connection and try again.</source>
         <translation>Der Update-Dienst ist nicht erreichbar. Bitte überprüfen Sie Ihre Verbindung und versuchen Sie es erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>CWindowTitleBar</name>
+    <message>
+        <source>Main Menu</source>
+        <translation>Hauptmenü</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -2072,6 +2136,32 @@
     </message>
 </context>
 <context>
+    <name>PrivacyOption</name>
+    <message>
+        <source>Privacy</source>
+        <translation>Datenschutz</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage statistics</source>
+        <translation>Anonyme Nutzungsstatistiken senden</translation>
+    </message>
+    <message>
+        <source>Send crash reports</source>
+        <translation>Absturzberichte senden</translation>
+    </message>
+    <message>
+        <source>Usage statistics count how often %1 starts and which features are used; a crash report holds what the program was doing when it crashed and the end of its log. Neither holds the names or content of your documents, and nothing is sent unless you tick it here.</source>
+        <translation>Nutzungsstatistiken zählen, wie oft %1 startet und welche Funktionen verwendet werden; ein Absturzbericht enthält, was das Programm beim Absturz tat, und das Ende seines Protokolls. Keines von beiden enthält Namen oder Inhalt Ihrer Dokumente, und nichts wird gesendet, solange Sie es hier nicht ankreuzen.</translation>
+    </message>
+</context>
+<context>
+    <name>QWKDialogBar</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>RecentPage</name>
     <message>
         <source>Recents</source>
@@ -2109,6 +2199,33 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Recent Files</source>
+        <translation>Zuletzt verwendete Dateien</translation>
+    </message>
+</context>
+<context>
+    <name>ReportConsent</name>
+    <message>
+        <source>Help Improve %1</source>
+        <translation>%1 verbessern helfen</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage statistics and crash reports?</source>
+        <translation>Anonyme Nutzungsstatistiken und Absturzberichte senden?</translation>
+    </message>
+    <message>
+        <source>They tell how often %1 starts and what made it crash, never which documents you open or anything about you. You can change this at any time in Preferences.</source>
+        <translation>Sie zeigen, wie oft %1 startet und was einen Absturz verursacht hat, aber nie, welche Dokumente Sie öffnen, und nichts über Sie. Sie können dies jederzeit in den Einstellungen ändern.</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
 </context>
 <context>
     <name>SettingOption</name>
@@ -2135,6 +2252,10 @@
     <message>
         <source>Blank PDF</source>
         <translation>Leeres PDF</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Datenschutz</translation>
     </message>
 </context>
 </TS>

@@ -82,6 +82,18 @@
         <source>Unlock aspect ration</source>
         <translation>Unlock aspect ration</translation>
     </message>
+    <message>
+        <source>Keep Aspect Ratio</source>
+        <translation>Keep Aspect Ratio</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Height</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDialog</name>
@@ -158,6 +170,13 @@
     <message>
         <source>This document has no annotations.</source>
         <translation>This document has no annotations.</translation>
+    </message>
+</context>
+<context>
+    <name>CClearEdit</name>
+    <message>
+        <source>Clear</source>
+        <translation>Clear</translation>
     </message>
 </context>
 <context>
@@ -1274,6 +1293,24 @@
     </message>
 </context>
 <context>
+    <name>CTabBar</name>
+    <message>
+        <source>Close Tab</source>
+        <translation>Close Tab</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documents</translation>
+    </message>
+</context>
+<context>
+    <name>CTabListWidget</name>
+    <message>
+        <source>Open Tabs</source>
+        <translation>Open Tabs</translation>
+    </message>
+</context>
+<context>
     <name>CUpdateDialog</name>
     <message>
         <source>Check for Updates</source>
@@ -1306,6 +1343,33 @@
     <message>
         <source>Could not reach the update service. Please check your connection and try again.</source>
         <translation>Could not reach the update service. Please check your connection and try again.</translation>
+    </message>
+</context>
+<context>
+    <name>CWindowTitleBar</name>
+    <message>
+        <source>Main Menu</source>
+        <translation>Main Menu</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Account</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimize</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximize</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
@@ -2072,6 +2136,32 @@
     </message>
 </context>
 <context>
+    <name>PrivacyOption</name>
+    <message>
+        <source>Privacy</source>
+        <translation>Privacy</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage statistics</source>
+        <translation>Send anonymous usage statistics</translation>
+    </message>
+    <message>
+        <source>Send crash reports</source>
+        <translation>Send crash reports</translation>
+    </message>
+    <message>
+        <source>Usage statistics count how often %1 starts and which features are used; a crash report holds what the program was doing when it crashed and the end of its log. Neither holds the names or content of your documents, and nothing is sent unless you tick it here.</source>
+        <translation>Usage statistics count how often %1 starts and which features are used; a crash report holds what the program was doing when it crashed and the end of its log. Neither holds the names or content of your documents, and nothing is sent unless you tick it here.</translation>
+    </message>
+</context>
+<context>
+    <name>QWKDialogBar</name>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>RecentPage</name>
     <message>
         <source>Recents</source>
@@ -2109,6 +2199,33 @@
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Recent Files</source>
+        <translation>Recent Files</translation>
+    </message>
+</context>
+<context>
+    <name>ReportConsent</name>
+    <message>
+        <source>Help Improve %1</source>
+        <translation>Help Improve %1</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage statistics and crash reports?</source>
+        <translation>Send anonymous usage statistics and crash reports?</translation>
+    </message>
+    <message>
+        <source>They tell how often %1 starts and what made it crash, never which documents you open or anything about you. You can change this at any time in Preferences.</source>
+        <translation>They tell how often %1 starts and what made it crash, never which documents you open or anything about you. You can change this at any time in Preferences.</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
 </context>
 <context>
     <name>SettingOption</name>
@@ -2135,6 +2252,10 @@
     <message>
         <source>Blank PDF</source>
         <translation>Blank PDF</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Privacy</translation>
     </message>
 </context>
 </TS>

@@ -82,6 +82,18 @@
         <source>Unlock aspect ration</source>
         <translation>Desbloquear relación de aspecto</translation>
     </message>
+    <message>
+        <source>Keep Aspect Ratio</source>
+        <translation>Mantener proporción</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Ancho</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Alto</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDialog</name>
@@ -158,6 +170,13 @@
     <message>
         <source>This document has no annotations.</source>
         <translation>Este documento no tiene anotaciones.</translation>
+    </message>
+</context>
+<context>
+    <name>CClearEdit</name>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
     </message>
 </context>
 <context>
@@ -1274,6 +1293,24 @@
     </message>
 </context>
 <context>
+    <name>CTabBar</name>
+    <message>
+        <source>Close Tab</source>
+        <translation>Cerrar pestaña</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documentos</translation>
+    </message>
+</context>
+<context>
+    <name>CTabListWidget</name>
+    <message>
+        <source>Open Tabs</source>
+        <translation>Pestañas abiertas</translation>
+    </message>
+</context>
+<context>
     <name>CUpdateDialog</name>
     <message>
         <source>Check for Updates</source>
@@ -1306,6 +1343,33 @@
     <message>
         <source>Could not reach the update service. Please check your connection and try again.</source>
         <translation>No se pudo conectar con el servicio de actualizaciones. Compruebe la conexión e inténtelo de nuevo.</translation>
+    </message>
+</context>
+<context>
+    <name>CWindowTitleBar</name>
+    <message>
+        <source>Main Menu</source>
+        <translation>Menú principal</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -2072,6 +2136,32 @@
     </message>
 </context>
 <context>
+    <name>PrivacyOption</name>
+    <message>
+        <source>Privacy</source>
+        <translation>Privacidad</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage statistics</source>
+        <translation>Enviar estadísticas de uso anónimas</translation>
+    </message>
+    <message>
+        <source>Send crash reports</source>
+        <translation>Enviar informes de errores</translation>
+    </message>
+    <message>
+        <source>Usage statistics count how often %1 starts and which features are used; a crash report holds what the program was doing when it crashed and the end of its log. Neither holds the names or content of your documents, and nothing is sent unless you tick it here.</source>
+        <translation>Las estadísticas de uso cuentan cuántas veces se inicia %1 y qué funciones se usan; un informe de errores contiene lo que hacía el programa cuando falló y el final de su registro. Ninguno contiene los nombres ni el contenido de sus documentos, y no se envía nada a menos que lo marque aquí.</translation>
+    </message>
+</context>
+<context>
+    <name>QWKDialogBar</name>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
     <name>RecentPage</name>
     <message>
         <source>Recents</source>
@@ -2109,6 +2199,33 @@
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Recent Files</source>
+        <translation>Archivos recientes</translation>
+    </message>
+</context>
+<context>
+    <name>ReportConsent</name>
+    <message>
+        <source>Help Improve %1</source>
+        <translation>Ayude a mejorar %1</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage statistics and crash reports?</source>
+        <translation>¿Enviar estadísticas de uso anónimas e informes de errores?</translation>
+    </message>
+    <message>
+        <source>They tell how often %1 starts and what made it crash, never which documents you open or anything about you. You can change this at any time in Preferences.</source>
+        <translation>Indican cuántas veces se inicia %1 y qué provocó un fallo, nunca qué documentos abre ni nada sobre usted. Puede cambiarlo en cualquier momento en Preferencias.</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
 </context>
 <context>
     <name>SettingOption</name>
@@ -2135,6 +2252,10 @@
     <message>
         <source>Blank PDF</source>
         <translation>PDF en blanco</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Privacidad</translation>
     </message>
 </context>
 </TS>

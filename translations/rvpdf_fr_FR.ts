@@ -82,6 +82,18 @@
         <source>Unlock aspect ration</source>
         <translation>Déverrouiller les proportions</translation>
     </message>
+    <message>
+        <source>Keep Aspect Ratio</source>
+        <translation>Conserver les proportions</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largeur</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Hauteur</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDialog</name>
@@ -158,6 +170,13 @@
     <message>
         <source>This document has no annotations.</source>
         <translation>Ce document ne contient aucune annotation.</translation>
+    </message>
+</context>
+<context>
+    <name>CClearEdit</name>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
     </message>
 </context>
 <context>
@@ -1274,6 +1293,24 @@
     </message>
 </context>
 <context>
+    <name>CTabBar</name>
+    <message>
+        <source>Close Tab</source>
+        <translation>Fermer l&apos;onglet</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documents</translation>
+    </message>
+</context>
+<context>
+    <name>CTabListWidget</name>
+    <message>
+        <source>Open Tabs</source>
+        <translation>Onglets ouverts</translation>
+    </message>
+</context>
+<context>
     <name>CUpdateDialog</name>
     <message>
         <source>Check for Updates</source>
@@ -1306,6 +1343,33 @@
     <message>
         <source>Could not reach the update service. Please check your connection and try again.</source>
         <translation>Impossible de joindre le service de mise à jour. Vérifiez votre connexion et réessayez.</translation>
+    </message>
+</context>
+<context>
+    <name>CWindowTitleBar</name>
+    <message>
+        <source>Main Menu</source>
+        <translation>Menu principal</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Agrandir</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -2072,6 +2136,32 @@
     </message>
 </context>
 <context>
+    <name>PrivacyOption</name>
+    <message>
+        <source>Privacy</source>
+        <translation>Confidentialité</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage statistics</source>
+        <translation>Envoyer des statistiques d&apos;utilisation anonymes</translation>
+    </message>
+    <message>
+        <source>Send crash reports</source>
+        <translation>Envoyer les rapports de plantage</translation>
+    </message>
+    <message>
+        <source>Usage statistics count how often %1 starts and which features are used; a crash report holds what the program was doing when it crashed and the end of its log. Neither holds the names or content of your documents, and nothing is sent unless you tick it here.</source>
+        <translation>Les statistiques d&apos;utilisation comptent combien de fois %1 démarre et quelles fonctions sont utilisées ; un rapport de plantage contient ce que faisait le programme au moment du plantage et la fin de son journal. Aucun des deux ne contient le nom ou le contenu de vos documents, et rien n&apos;est envoyé sans que vous le cochiez ici.</translation>
+    </message>
+</context>
+<context>
+    <name>QWKDialogBar</name>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>RecentPage</name>
     <message>
         <source>Recents</source>
@@ -2109,6 +2199,33 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Recent Files</source>
+        <translation>Fichiers récents</translation>
+    </message>
+</context>
+<context>
+    <name>ReportConsent</name>
+    <message>
+        <source>Help Improve %1</source>
+        <translation>Aidez à améliorer %1</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage statistics and crash reports?</source>
+        <translation>Envoyer des statistiques d&apos;utilisation anonymes et des rapports de plantage ?</translation>
+    </message>
+    <message>
+        <source>They tell how often %1 starts and what made it crash, never which documents you open or anything about you. You can change this at any time in Preferences.</source>
+        <translation>Ils indiquent combien de fois %1 démarre et ce qui l&apos;a fait planter, jamais quels documents vous ouvrez ni quoi que ce soit sur vous. Vous pouvez modifier ce choix à tout moment dans les Préférences.</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
 </context>
 <context>
     <name>SettingOption</name>
@@ -2135,6 +2252,10 @@
     <message>
         <source>Blank PDF</source>
         <translation>PDF vierge</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Confidentialité</translation>
     </message>
 </context>
 </TS>

@@ -82,6 +82,18 @@
         <source>Unlock aspect ration</source>
         <translation>Sblocca proporzioni</translation>
     </message>
+    <message>
+        <source>Keep Aspect Ratio</source>
+        <translation>Mantieni proporzioni</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Larghezza</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Altezza</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDialog</name>
@@ -158,6 +170,13 @@
     <message>
         <source>This document has no annotations.</source>
         <translation>Questo documento non contiene annotazioni.</translation>
+    </message>
+</context>
+<context>
+    <name>CClearEdit</name>
+    <message>
+        <source>Clear</source>
+        <translation>Cancella</translation>
     </message>
 </context>
 <context>
@@ -1274,6 +1293,24 @@
     </message>
 </context>
 <context>
+    <name>CTabBar</name>
+    <message>
+        <source>Close Tab</source>
+        <translation>Chiudi scheda</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documenti</translation>
+    </message>
+</context>
+<context>
+    <name>CTabListWidget</name>
+    <message>
+        <source>Open Tabs</source>
+        <translation>Schede aperte</translation>
+    </message>
+</context>
+<context>
     <name>CUpdateDialog</name>
     <message>
         <source>Check for Updates</source>
@@ -1306,6 +1343,33 @@
     <message>
         <source>Could not reach the update service. Please check your connection and try again.</source>
         <translation>Impossibile raggiungere il servizio di aggiornamento. Controlla la connessione e riprova.</translation>
+    </message>
+</context>
+<context>
+    <name>CWindowTitleBar</name>
+    <message>
+        <source>Main Menu</source>
+        <translation>Menu principale</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Account</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Riduci a icona</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
@@ -2072,6 +2136,32 @@
     </message>
 </context>
 <context>
+    <name>PrivacyOption</name>
+    <message>
+        <source>Privacy</source>
+        <translation>Privacy</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage statistics</source>
+        <translation>Invia statistiche di utilizzo anonime</translation>
+    </message>
+    <message>
+        <source>Send crash reports</source>
+        <translation>Invia segnalazioni di arresto anomalo</translation>
+    </message>
+    <message>
+        <source>Usage statistics count how often %1 starts and which features are used; a crash report holds what the program was doing when it crashed and the end of its log. Neither holds the names or content of your documents, and nothing is sent unless you tick it here.</source>
+        <translation>Le statistiche di utilizzo contano quante volte si avvia %1 e quali funzioni vengono usate; una segnalazione di arresto anomalo contiene ciò che il programma stava facendo al momento del blocco e la fine del suo registro. Nessuna delle due contiene i nomi o il contenuto dei tuoi documenti, e non viene inviato nulla se non lo selezioni qui.</translation>
+    </message>
+</context>
+<context>
+    <name>QWKDialogBar</name>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
     <name>RecentPage</name>
     <message>
         <source>Recents</source>
@@ -2109,6 +2199,33 @@
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
+    <message>
+        <source>Recent Files</source>
+        <translation>File recenti</translation>
+    </message>
+</context>
+<context>
+    <name>ReportConsent</name>
+    <message>
+        <source>Help Improve %1</source>
+        <translation>Aiuta a migliorare %1</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage statistics and crash reports?</source>
+        <translation>Inviare statistiche di utilizzo anonime e segnalazioni di arresto anomalo?</translation>
+    </message>
+    <message>
+        <source>They tell how often %1 starts and what made it crash, never which documents you open or anything about you. You can change this at any time in Preferences.</source>
+        <translation>Indicano quante volte si avvia %1 e cosa ne ha causato il blocco, mai quali documenti apri né nulla su di te. Puoi cambiare questa scelta in qualsiasi momento nelle Preferenze.</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
 </context>
 <context>
     <name>SettingOption</name>
@@ -2135,6 +2252,10 @@
     <message>
         <source>Blank PDF</source>
         <translation>PDF vuoto</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Privacy</translation>
     </message>
 </context>
 </TS>

@@ -82,6 +82,18 @@
         <source>Unlock aspect ration</source>
         <translation>가로세로 비율 고정 해제</translation>
     </message>
+    <message>
+        <source>Keep Aspect Ratio</source>
+        <translation>가로세로 비율 유지</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>너비</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>높이</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDialog</name>
@@ -158,6 +170,13 @@
     <message>
         <source>This document has no annotations.</source>
         <translation>이 문서에는 주석이 없습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>CClearEdit</name>
+    <message>
+        <source>Clear</source>
+        <translation>지우기</translation>
     </message>
 </context>
 <context>
@@ -1274,6 +1293,24 @@
     </message>
 </context>
 <context>
+    <name>CTabBar</name>
+    <message>
+        <source>Close Tab</source>
+        <translation>탭 닫기</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>문서</translation>
+    </message>
+</context>
+<context>
+    <name>CTabListWidget</name>
+    <message>
+        <source>Open Tabs</source>
+        <translation>열린 탭</translation>
+    </message>
+</context>
+<context>
     <name>CUpdateDialog</name>
     <message>
         <source>Check for Updates</source>
@@ -1306,6 +1343,33 @@
     <message>
         <source>Could not reach the update service. Please check your connection and try again.</source>
         <translation>업데이트 서비스에 연결할 수 없습니다. 연결을 확인한 후 다시 시도하세요.</translation>
+    </message>
+</context>
+<context>
+    <name>CWindowTitleBar</name>
+    <message>
+        <source>Main Menu</source>
+        <translation>기본 메뉴</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>계정</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>최소화</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>이전 크기로</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>최대화</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
     </message>
 </context>
 <context>
@@ -2072,6 +2136,32 @@
     </message>
 </context>
 <context>
+    <name>PrivacyOption</name>
+    <message>
+        <source>Privacy</source>
+        <translation>개인 정보</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage statistics</source>
+        <translation>익명 사용 통계 보내기</translation>
+    </message>
+    <message>
+        <source>Send crash reports</source>
+        <translation>충돌 보고서 보내기</translation>
+    </message>
+    <message>
+        <source>Usage statistics count how often %1 starts and which features are used; a crash report holds what the program was doing when it crashed and the end of its log. Neither holds the names or content of your documents, and nothing is sent unless you tick it here.</source>
+        <translation>사용 통계는 %1이(가) 몇 번 시작되었는지와 어떤 기능이 사용되었는지를 셉니다. 충돌 보고서에는 충돌 당시 프로그램이 하던 작업과 로그의 끝부분이 담깁니다. 어느 쪽에도 문서의 이름이나 내용은 포함되지 않으며, 여기에서 선택하지 않으면 아무것도 보내지 않습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>QWKDialogBar</name>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+</context>
+<context>
     <name>RecentPage</name>
     <message>
         <source>Recents</source>
@@ -2109,6 +2199,33 @@
         <source>Cancel</source>
         <translation>취소</translation>
     </message>
+    <message>
+        <source>Recent Files</source>
+        <translation>최근 파일</translation>
+    </message>
+</context>
+<context>
+    <name>ReportConsent</name>
+    <message>
+        <source>Help Improve %1</source>
+        <translation>%1 개선에 참여하기</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage statistics and crash reports?</source>
+        <translation>익명 사용 통계와 충돌 보고서를 보내시겠습니까?</translation>
+    </message>
+    <message>
+        <source>They tell how often %1 starts and what made it crash, never which documents you open or anything about you. You can change this at any time in Preferences.</source>
+        <translation>%1이(가) 몇 번 시작되었는지와 무엇 때문에 충돌했는지를 알려 줄 뿐, 어떤 문서를 여는지나 사용자에 관한 정보는 담기지 않습니다. 언제든지 환경 설정에서 바꿀 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>아니요</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>예</translation>
+    </message>
 </context>
 <context>
     <name>SettingOption</name>
@@ -2135,6 +2252,10 @@
     <message>
         <source>Blank PDF</source>
         <translation>빈 PDF</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>개인 정보</translation>
     </message>
 </context>
 </TS>

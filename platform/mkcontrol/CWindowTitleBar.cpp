@@ -1,8 +1,10 @@
 #include "CWindowTitleBar.h"
 
 #include "CHoverButton.h"
+#include "CWidgetUtils.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -33,7 +35,8 @@ CWindowTitleBar::CWindowTitleBar(QWidget* parent)
     memberButton = new CHoverButton(this);
     memberButton->setObjectName("member_button");
     memberButton->setFixedSize(28, 28);
-    memberButton->setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab, but a click leaves the focus where it was.
+    memberButton->setFocusPolicy(Qt::TabFocus);
     memberButton->setAttribute(Qt::WA_LayoutUsesWidgetRect);
     minButton = MakeButton("min_button");
     maxButton = MakeButton("max_button");
@@ -54,6 +57,25 @@ CWindowTitleBar::CWindowTitleBar(QWidget* parent)
     connect(minButton, &QPushButton::clicked, this, &CWindowTitleBar::SignalMinimize);
     connect(maxButton, &QPushButton::clicked, this, &CWindowTitleBar::SignalMaximize);
     connect(closeButton, &QPushButton::clicked, this, &CWindowTitleBar::SignalClose);
+    connect(maxButton, &QPushButton::toggled, this, &CWindowTitleBar::Retranslate);
+    Retranslate();
+}
+
+void CWindowTitleBar::Retranslate()
+{
+    CWidgetUtils::SetTip(menuButton, tr("Main Menu"));
+    // Named only: a tooltip would cover the sign-in hint that hovering shows.
+    memberButton->setAccessibleName(tr("Account"));
+    CWidgetUtils::SetTip(minButton, tr("Minimize"));
+    CWidgetUtils::SetTip(maxButton, maxButton->isChecked() ? tr("Restore") : tr("Maximize"));
+    CWidgetUtils::SetTip(closeButton, tr("Close"));
+}
+
+void CWindowTitleBar::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        Retranslate();
+    QWidget::changeEvent(event);
 }
 
 QPushButton* CWindowTitleBar::MakeButton(const QString& objectName)
@@ -61,7 +83,7 @@ QPushButton* CWindowTitleBar::MakeButton(const QString& objectName)
     auto* button = new QPushButton(this);
     button->setObjectName(objectName);
     button->setFixedSize(28, 28);
-    button->setFocusPolicy(Qt::NoFocus);
+    button->setFocusPolicy(Qt::TabFocus);
     button->setAttribute(Qt::WA_LayoutUsesWidgetRect);
     return button;
 }

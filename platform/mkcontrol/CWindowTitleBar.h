@@ -34,6 +34,7 @@ signals:
     void SignalClose();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -41,6 +42,7 @@ protected:
 
 private:
     QPushButton* MakeButton(const QString& objectName);
+    void Retranslate();
 
     QHBoxLayout* leftLayout = nullptr;
     QHBoxLayout* toolLayout = nullptr;

@@ -55,6 +55,7 @@ MKMainWindow::MKMainWindow(QWidget* parent)
     // Straight from the buttons, so the slots see the button as sender and
     // can place their pop-ups under it.
     connect(bar->MenuButton(), &QPushButton::clicked, this, &MKMainWindow::SlotClickedMenu);
+    bar->MemberButton()->setVisible(!MKApplication::IsDistributionBuild());
     connect(bar->MemberButton(), &QPushButton::clicked, this, &MKMainWindow::SlotClickedMember);
     connect(bar->MemberButton(), &CHoverButton::SignalEnter, this, &MKMainWindow::SlotMemberEnterEvent);
     connect(bar->MemberButton(), &CHoverButton::SignalLeave, this, &MKMainWindow::SlotMemberLeaveEvent);

@@ -45,6 +45,15 @@ QStringList BuildArgumentList(int argc, char** argv)
     return list;
 }
 
+MKBase::CProfileMove::Result MoveOlderProfile()
+{
+    bool ok = false;
+    const int stopAfter = qEnvironmentVariableIntValue("RVPDF_PROFILE_MOVE_STOP", &ok);
+    if (ok)
+        MKBase::CProfileMove::SetStopAfter(stopAfter);
+    return MKBase::CProfileMove::Run(MKBase::CAppPaths::LegacyDir(), MKBase::CAppPaths::LegacyItems());
+}
+
 int HandOverToRunningInstance(CSingleInstance& instance, const QString& name, const QStringList& args)
 {
     const QString file = args.value(args.indexOf(QStringLiteral("--")) + 1);

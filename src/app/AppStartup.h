@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CProfileMove.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +16,12 @@ QString ReadProductValue(const QString& bundle, const QString& region, const QSt
 QStringList BuildArgumentList(int argc, char** argv);
 
 class CLaunchRequest;
+
+// Moves a profile of an older version to the XDG places (resuming a move
+// that was cut short). RVPDF_PROFILE_MOVE_STOP=n stops the process after n
+// steps of it, for tests of an interrupted move.
+MKBase::CProfileMove::Result MoveOlderProfile();
+
 class CMainViewManager;
 class CSingleInstance;
 

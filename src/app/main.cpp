@@ -1,4 +1,5 @@
 #include "AppStartup.h"
+#include "CAppPaths.h"
 #include "CSystemUtils.h"
 #include "CTerminationSignals.h"
 #include "CommandParser.h"
@@ -6,6 +7,7 @@
 #include "LoggerObject.h"
 #include "MKApplication.h"
 #include "MainBox.h"
+#include "ReportConsent.h"
 #include "RvpdfVersion.h"
 #include "UsageReport.h"
 #include "setting/CSettingManager.h"
@@ -146,17 +148,22 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(appIcon);
     QCoreApplication::setApplicationVersion(RVPDF_VERSION);
     app.InitProduct(bundle, region);
+    // Before anything reads or writes a file of the profile.
+    const MKBase::CProfileMove::Result moved = MoveOlderProfile();
 
     CrashIdentity crash;
     if (CrashIdentityForBrand(bundle, region, &crash))
         InitCrashReport(crash.database, crash.userName, crash.email);
 
     const QString version = app.GetAppValue("AppVersion");
-    MKBase::LoggerObject::InitLogger("PDF.log", MKApplication::AppCacheDirPath().toUtf8().constData());
+    MKBase::LoggerObject::InitLogger(QStringLiteral("PDF.log"), MKBase::CAppPaths::LogBaseDir());
     MK_LOG("AppVersion:%s", qUtf8Printable(version));
     MK_LOG("app path:%s", qUtf8Printable(MKApplication::AppDirPath()));
+    if (moved.moved || moved.kept)
+        MK_LOG("older profile moved: %d item(s), %d left in place", moved.moved, moved.kept);
 
     InitUsageReport(bundle, region);
+    FollowReportConsent();
 
     if (ParserCmd(launch, app)) {
         MKBase::LoggerObject::ReleaseLogger();
@@ -164,8 +171,8 @@ int main(int argc, char** argv)
     }
 
     CMainViewManager* manager = CMainViewManager::getInstance();
-    // Counted once the first window had its second to come up.
-    QTimer::singleShot(1000, &app, &CountLaunchOnce);
+    // Asked, and counted, once the first window had its second to come up.
+    QTimer::singleShot(1000, &app, [manager]() { AskReportConsentThenCount(manager); });
     // On a dark desktop the first frame must already be dark.
     manager->StartThemeWatcher(kThemeWaitMs);
     manager->StartSemaphoreThread(strBundleId);

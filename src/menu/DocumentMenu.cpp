@@ -143,8 +143,9 @@ QMenu* DocumentMenu::BuildFileMenu(QWidget* parent)
         fileMenu->addMenu(submenu);
     fileMenu->addSeparator();
     AddItems(fileMenu,
-             {{QT_TRANSLATE_NOOP("DocumentMenu", "Preferences"), "set", None, nullptr, "/file/menu_icon_setting.png",
-               false}},
+             // The desktop's key for preferences; Ctrl+, where it names none.
+             {{QT_TRANSLATE_NOOP("DocumentMenu", "Preferences"), "set", QKeySequence::Preferences, "Ctrl+,",
+               "/file/menu_icon_setting.png", false}},
              &fileActions);
     connect(fileMenu, &QMenu::triggered, this, &DocumentMenu::SlotMenuTriggered);
     connect(fileMenu, &QMenu::aboutToShow, this, &DocumentMenu::SlotFileMenuAboutToShow);
@@ -418,6 +419,8 @@ QMenu* DocumentMenu::BuildHelpMenu(QWidget* parent)
         for (QAction* action : {guide, faq, feedback, support, update, guideSeparator, updateSeparator})
             action->setVisible(false);
     }
+    if (MKApplication::IsDistributionBuild())
+        update->setVisible(false);
     UpdateIcons();
     return helpMenu;
 }

@@ -1,5 +1,7 @@
 #include "CRecentManager.h"
 
+#include "CAppPaths.h"
+#include "CDesktopRecent.h"
 #include "CFileUtils.h"
 #include "CThumbnailCache.h"
 #include "MainBox.h"
@@ -11,7 +13,7 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QStandardPaths>
+#include <QLocale>
 
 namespace {
 
@@ -36,7 +38,7 @@ CRecentManager* CRecentManager::getInstance(QObject* parent)
 
 QString CRecentManager::ListFilePath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/recent/recentfiles.json";
+    return MKBase::CAppPaths::RecentListFile();
 }
 
 QString CRecentManager::ThumbnailDirPath()
@@ -61,7 +63,7 @@ QString CRecentManager::FormatFileSize(qint64 bytes)
         value /= 1024.0;
         ++unit;
     }
-    return QStringLiteral("%1 %2").arg(value, 0, 'f', 2).arg(QLatin1String(units[unit]));
+    return QLocale().toString(value, 'f', 2) + ' ' + QLatin1String(units[unit]);
 }
 
 QString CRecentManager::FormatOpenTime(qint64 seconds)
@@ -148,6 +150,8 @@ void CRecentManager::AddRecord(const QString& path, const QVariantMap& info)
 {
     if (path.isEmpty() || QDir::isRelativePath(path))
         return;
+    // The desktop's Recent and file dialogs list it too, as with any viewer.
+    MKBase::CDesktopRecent::Add(path);
     for (int i = 0; i < records.size(); ++i) {
         QJsonObject record = records.at(i).toObject();
         if (!MKBase::CFileUtils::IsTheSameFile(record.value(OpenKey::kPath).toString(), path))

@@ -1,5 +1,6 @@
 #include "CSettingManager.h"
 
+#include "CAppPaths.h"
 #include "CFileUtils.h"
 #include "CViewOptions.h"
 #include "MKApplication.h"
@@ -11,7 +12,6 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSize>
-#include <QStandardPaths>
 #include <climits>
 
 namespace {
@@ -125,7 +125,7 @@ CSettingManager::CSettingManager(QObject* parent)
     : QObject(parent)
 {
     Reload();
-    blankDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/NewDoc/";
+    blankDir = MKBase::CAppPaths::BlankDocumentDir();
     MKBase::CFileUtils::DeleteDirPath(blankDir);
     MKBase::CFileUtils::MakeDirPath(blankDir);
 }
@@ -138,7 +138,7 @@ CSettingManager* CSettingManager::getInstance(QObject* parent)
 
 QString CSettingManager::SettingDirPath()
 {
-    return MKApplication::AppCacheDirPath() + "/setting/";
+    return MKBase::CAppPaths::ConfigDir() + "/";
 }
 
 QString CSettingManager::UserSettingPath()
@@ -158,7 +158,7 @@ QString CSettingManager::CommentsPath()
 
 QString CSettingManager::RecordPath()
 {
-    return SettingDirPath() + "record.ini";
+    return MKBase::CAppPaths::RecordFile();
 }
 
 int CSettingManager::PageSizeCount()
@@ -308,7 +308,6 @@ QVariant CSettingManager::GetRecord(const QString& key) const
 {
     if (recordOverlay.contains(key))
         return recordOverlay.value(key);
-    MKBase::CFileUtils::MakeDirPath(SettingDirPath());
     QSettings file(RecordPath(), QSettings::IniFormat);
     return file.value(key);
 }
@@ -316,7 +315,7 @@ QVariant CSettingManager::GetRecord(const QString& key) const
 void CSettingManager::SetRecord(const QString& key, const QVariant& value)
 {
     recordOverlay.insert(key, value);
-    MKBase::CFileUtils::MakeDirPath(SettingDirPath());
+    MKBase::CFileUtils::MakeDirPath(MKBase::CAppPaths::StateDir());
     QSettings file(RecordPath(), QSettings::IniFormat);
     file.setValue(key, value);
 }

@@ -1,7 +1,7 @@
 #include "CMainViewManager.h"
 
+#include "CAppPaths.h"
 #include "CLaunchRequest.h"
-
 #include "CCrashReporter.h"
 #include "CSessionKeeper.h"
 #include "CSingleInstance.h"
@@ -20,7 +20,6 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QMenu>
-#include <QStandardPaths>
 #include <QSystemSemaphore>
 #include <QThread>
 #include <QTimer>
@@ -69,8 +68,7 @@ CMainViewManager::CMainViewManager()
     CSettingManager::getInstance(this);
     // Pages show in the colours chosen last time from the first frame on.
     CPageColorSetting::getInstance();
-    sessionKeeper
-        = new CSessionKeeper(this, QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/session");
+    sessionKeeper = new CSessionKeeper(this, MKBase::CAppPaths::SessionDir());
     connect(this, &CMainViewManager::SignalSemaphoreWrite, this, &CMainViewManager::SlotSemaphoreWrite);
     connect(this, &CMainViewManager::SignalLaunchIds, this, &CMainViewManager::SlotLaunchIds);
     if (MKApplication* app = MKApplication::getInstance()) {

@@ -2,6 +2,7 @@
 // line and then fails in the way its first argument names.
 // Usage: crash_child <condition> [bundle] [region]
 
+#include "CAppPaths.h"
 #include "app/CrashReport.h"
 #include "CJobRunner.h"
 #include "LoggerObject.h"
@@ -113,7 +114,7 @@ int main(int argc, char** argv)
     CrashIdentity crash;
     if (CrashIdentityForBrand(bundle, region, &crash))
         InitCrashReport(crash.database, crash.userName, crash.email);
-    MKBase::LoggerObject::InitLogger("PDF.log", MKApplication::AppCacheDirPath().toUtf8().constData());
+    MKBase::LoggerObject::InitLogger(QStringLiteral("PDF.log"), MKBase::CAppPaths::LogBaseDir());
     MK_LOG("crash child about to fail: %s", condition.constData());
 
     std::printf("reporter installed: %s\n", IsCrashReportInstalled() ? "yes" : "no");

@@ -78,11 +78,11 @@ void TestStartup::commandLineOptions()
     QFETCH(QString, option);
     QFETCH(int, exitCode);
     QFETCH(QByteArray, printed);
-    QFile::remove(TestEnv::Root() + "/data/rvpdf/log/PDF.log");
+    QFile::remove(TestEnv::Root() + "/state/rvpdf/log/PDF.log");
     const TestEnv::ChildResult run = TestEnv::RunChild(RVPDF_BINARY, {option, TestEnv::Root() + "/x.pdf"}, {}, 20000);
     QCOMPARE(run.ExitCode(), exitCode);
     QVERIFY2(exitCode ? run.err.contains(printed) : run.out.startsWith(printed), qPrintable(run.Output()));
-    QVERIFY(exitCode || !QFile::exists(TestEnv::Root() + "/data/rvpdf/log/PDF.log"));
+    QVERIFY(exitCode || !QFile::exists(TestEnv::Root() + "/state/rvpdf/log/PDF.log"));
 }
 
 void TestStartup::launchRequests_data()

@@ -30,6 +30,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QThreadPool>
+#include <QUrl>
 #include <QStandardPaths>
 
 namespace {
@@ -237,15 +239,23 @@ void TestMainView::privateModeRecordsNothing_data()
 {
     QTest::addColumn<bool>("privateMode");
     QTest::addColumn<bool>("locked");
-    QTest::newRow("private") << true << false;
-    QTest::newRow("ordinary") << false << false;
-    QTest::newRow("password protected") << false << true;
+    // The desktop's recently-used list before the open; null: none yet.
+    QTest::addColumn<QByteArray>("desktopList");
+    QTest::newRow("private") << true << false << QByteArray();
+    QTest::newRow("ordinary") << false << false << QByteArray();
+    QTest::newRow("password protected") << false << true << QByteArray();
+    QTest::newRow("desktop's list damaged") << false << false << QByteArray("<xbel><bookmark href=");
 }
 
 void TestMainView::privateModeRecordsNothing()
 {
     QFETCH(bool, privateMode);
     QFETCH(bool, locked);
+    QFETCH(QByteArray, desktopList);
+    const QString xbel = TestEnv::Root() + "/data/recently-used.xbel";
+    QFile::remove(xbel);
+    if (!desktopList.isNull())
+        QVERIFY(TestPdf::WriteBytes(xbel, desktopList));
     CRecentManager::getInstance()->RemoveAllRecords();
     CSettingManager::getInstance()->SetPrivateEnabled(privateMode);
     const QString path = locked ? dir + "/locked.pdf" : docs[2];
@@ -263,6 +273,14 @@ void TestMainView::privateModeRecordsNothing()
     QCOMPARE(QFile::exists(thumb), !privateMode && !locked);
     QCOMPARE(CRecentManager::getInstance()->Count(), privateMode ? 0 : 1);
     QTRY_COMPARE(CRecentManager::getInstance()->GetItemInfo(0).value("hasPassword").toBool(), locked);
+    // The desktop's Recent lists it too (GLib keeps what was there); a list
+    // that cannot be read is left as it was.
+    QThreadPool::globalInstance()->waitForDone();
+    const QByteArray after = TestPdf::ReadBytes(xbel);
+    const bool damaged = desktopList.startsWith("<xbel>");
+    QCOMPARE(after.contains(QUrl::fromLocalFile(path).toEncoded()), !privateMode && !damaged);
+    if (damaged)
+        QCOMPARE(after, desktopList);
 }
 
 void TestMainView::threeFilesFromTheDialog()
@@ -636,6 +654,8 @@ void TestMainView::desktopShortcutOnce()
     QVERIFY(entry.startsWith("[Desktop Entry]"));
     const QString exec = MKBase::CAssocUtils::ExecValue(QCoreApplication::applicationFilePath());
     QVERIFY(entry.contains("\nExec=" + exec.toUtf8() + "\n"));
+    // The icon the package installs.
+    QVERIFY(entry.contains("\nIcon=org.rvpdf.RVPDF\n"));
     QVERIFY(QFileInfo(link).isExecutable());
     window->SlotClickedCreateLink();
     QCOMPARE(answerer.AnsweredCount(), 2);

@@ -60,7 +60,7 @@ QList<QPair<QString, QString>> ShortcutRows()
             {"Ctrl+Up", "page 0"}, {"Ctrl+Down", "page 3"}, {"Alt+Up", "page 1"}, {"Alt+Down", "page 3"},
             {"Ctrl+Alt+G", "dialog"}, {"Alt+Left", "back"}, {"Alt+Right", "forward"}, {"Ctrl+M", "minimized"},
             {"Ctrl+Tab", "tab 0"}, {"Ctrl+PgDown", "tab 0"}, {"Ctrl+Shift+Backtab", "tab 0"},
-            {"Ctrl+PgUp", "tab 0"}};
+            {"Ctrl+PgUp", "tab 0"}, {"Ctrl+,", "dialog"}};
 }
 
 } // namespace

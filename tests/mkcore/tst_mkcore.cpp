@@ -1,3 +1,4 @@
+#include "CAppPaths.h"
 #include "CAssocUtils.h"
 #include "CTerminationSignals.h"
 #include "CWindowTitleBar.h"
@@ -68,8 +69,8 @@ void TestMKCore::brandsKeepTheirOwnIdentity()
     QCOMPARE(QGuiApplication::desktopFileName(), appId);
     QCOMPARE(MKBase::CAssocUtils::DesktopFileId(appId), appId + ".desktop");
     // Each brand keeps its settings in a folder of its own.
-    QVERIFY(MKApplication::AppCacheDirPath().endsWith("/" + bundleId.toLower()));
-    QVERIFY(MKApplication::AppCacheDirPath().startsWith(TestEnv::Root()));
+    QCOMPARE(MKBase::CAppPaths::ConfigDir(), TestEnv::Root() + "/config/" + bundleId.toLower());
+    QCOMPARE(MKBase::CAppPaths::StateDir(), TestEnv::Root() + "/state/" + bundleId.toLower());
     static QSet<QString> seen;
     QVERIFY2(!seen.contains(bundleId), "no two brands share their settings");
     seen << bundleId;

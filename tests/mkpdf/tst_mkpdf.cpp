@@ -1,3 +1,4 @@
+#include "CAppPaths.h"
 #include "CGotoPageBox.h"
 #include "CPageCache.h"
 #include "CPageColors.h"
@@ -23,7 +24,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 #include <QSignalSpy>
 #include <QTreeWidget>
@@ -574,7 +574,7 @@ void TestMKPDF::sidePanelLists()
     const QString path = announced.at(0).at(0).toString();
     // The name from inside the PDF cannot climb out of the extraction folder.
     QCOMPARE(QFileInfo(path).fileName(), QStringLiteral("notes.txt"));
-    QVERIFY(path.startsWith(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/attachments/"));
+    QVERIFY(path.startsWith(MKBase::CAppPaths::AttachmentDir() + "/"));
     QCOMPARE(TestPdf::ReadBytes(path), QByteArray("attached text"));
     // A second extraction never overwrites the first.
     QVERIFY(box->ExtractAttachment(0) != path);

@@ -1,5 +1,6 @@
 #include "CDocumentFileActions.h"
 
+#include "CAppPaths.h"
 #include "CDocumentSaver.h"
 #include "CFileUtils.h"
 #include "CPdfDocument.h"
@@ -10,7 +11,6 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QStandardPaths>
 
 bool CDocumentFileActions::Rename(QWidget* owner, CPdfDocument& document, const QString& path, QString* error)
 {
@@ -36,7 +36,7 @@ QString CDocumentFileActions::ExtractAttachment(QWidget* owner, const CPdfDocume
         return QString();
     const QByteArray bytes = document.AttachmentData(nIndex, list.at(nIndex).page);
     // Every extraction gets a folder of its own, so nothing is overwritten.
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/attachments/"
+    const QString folder = MKBase::CAppPaths::AttachmentDir() + "/"
         + QString::number(QDateTime::currentMSecsSinceEpoch(), 36)
         + QString::number(QRandomGenerator::global()->generate() % 100000, 36);
     const QString target = folder + "/" + SafeAttachmentName(list.at(nIndex).name);

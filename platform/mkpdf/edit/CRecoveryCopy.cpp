@@ -1,12 +1,13 @@
 #include "CRecoveryCopy.h"
 
+#include "CAppPaths.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QSaveFile>
-#include <QStandardPaths>
 
 #include <algorithm>
 
@@ -18,7 +19,7 @@ constexpr qint64 kMaxCopyBytes = 16 * 1024 * 1024;
 
 QString CRecoveryCopy::DirPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/recovery";
+    return MKBase::CAppPaths::RecoveryDir();
 }
 
 QString CRecoveryCopy::CopyPathFor(const QString& documentPath)

@@ -1,5 +1,6 @@
 #include "CRecentThumbnail.h"
 
+#include "CAppPaths.h"
 #include "CFileUtils.h"
 #include "CJobRunner.h"
 #include "CPdfDocument.h"
@@ -7,11 +8,10 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFutureWatcher>
-#include <QStandardPaths>
 
 QString CRecentThumbnail::DirPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/recent/thumb/";
+    return MKBase::CAppPaths::ThumbnailDir();
 }
 
 QString CRecentThumbnail::FileName(const QString& documentPath)
