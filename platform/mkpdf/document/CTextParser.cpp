@@ -3,6 +3,10 @@
 #include "CPdfDocument.h"
 
 #include <poppler-qt5.h>
+#include <poppler/cpp/poppler-document.h>
+#include <poppler/cpp/poppler-page.h>
+
+#include <QFile>
 
 #include <algorithm>
 
@@ -107,6 +111,8 @@ bool CTextParser::Read(int nPage, bool bBoxes, const std::atomic<bool>* abort, P
     out->boxes.clear();
     if (!document || nPage < 0 || nPage >= document->PageCount())
         return false;
+    if (!bBoxes && ReadPlain(nPage, out))
+        return true;
     if (!opened) {
         opened = true;
         parser = document->OpenParser();
@@ -120,6 +126,31 @@ bool CTextParser::Read(int nPage, bool bBoxes, const std::atomic<bool>* abort, P
                            [&](const Poppler::Page* page) { read = page && Collect(*page, bBoxes, abort, out); });
     }
     return read;
+}
+
+bool CTextParser::ReadPlain(int nPage, PdfPageText* out)
+{
+    if (!plainOpened) {
+        plainOpened = true;
+        if (!document->IsUnchangedOnDisk())
+            return false;
+        const std::string password = document->Password().toStdString();
+        plain.reset(poppler::document::load_from_file(QFile::encodeName(document->FilePath()).toStdString(), password,
+                                                      password));
+        if (plain && (plain->is_locked() || plain->pages() != document->PageCount()))
+            plain.reset();
+    }
+    if (!plain)
+        return false;
+    const std::unique_ptr<poppler::page> page(plain->create_page(nPage));
+    if (!page)
+        return false;
+    const poppler::ustring text = page->text(poppler::rectf(), poppler::page::non_raw_non_physical_layout);
+    out->text = QString::fromUtf16(reinterpret_cast<const char16_t*>(text.data()), int(text.size()));
+    // The export ends each page with a form feed.
+    while (out->text.endsWith(QLatin1Char('\f')) || out->text.endsWith(QLatin1Char('\n')))
+        out->text.chop(1);
+    return true;
 }
 
 bool CTextParser::Collect(const Poppler::Page& page, bool bBoxes, const std::atomic<bool>* abort, PdfPageText* out)

@@ -13,13 +13,17 @@ namespace Poppler {
 class Document;
 class Page;
 } // namespace Poppler
+namespace poppler {
+class document;
+} // namespace poppler
 
 // A page's text as a reader meets it: words in reading order, a space
 // between words, a line feed at each line end, right-to-left runs in logical
 // order. boxes[i] (when read) is where character i is drawn, in page points
 // with the page's rotation applied; the separators added have none. Text
 // read without boxes comes from the parser's own plain-text export, which is
-// quicker but may place spaces and lines a little differently.
+// quicker but may place spaces and lines a little differently (and joins a
+// word broken at a line's end).
 struct PdfPageText
 {
     QString text;
@@ -45,9 +49,14 @@ public:
     static QVector<QRectF> Rects(const PdfPageText& page, int nStart, int nLength);
 
 private:
+    bool ReadPlain(int nPage, PdfPageText* out);
     static bool Collect(const Poppler::Page& page, bool bBoxes, const std::atomic<bool>* abort, PdfPageText* out);
 
     std::shared_ptr<CPdfDocument> document;
     std::unique_ptr<Poppler::Document> parser;
     bool opened = false;
+    // Plain text goes through the parser's plain interface, which reads a
+    // page without copying the file's cross-reference table first.
+    std::unique_ptr<poppler::document> plain;
+    bool plainOpened = false;
 };
