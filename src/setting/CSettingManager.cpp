@@ -4,6 +4,7 @@
 #include "CFileUtils.h"
 #include "CViewOptions.h"
 #include "MKApplication.h"
+#include "MainBox.h"
 #include "SettingKeys.h"
 
 #include <QDateTime>
@@ -248,6 +249,7 @@ void CSettingManager::Reload()
     recordOverlay.clear();
     Load();
     LoadComments();
+    MainBox::SetPrivateMode(IsPrivateEnabled());
 }
 
 void CSettingManager::Save()
@@ -328,6 +330,7 @@ bool CSettingManager::IsPrivateEnabled() const
 void CSettingManager::SetPrivateEnabled(bool bEnabled)
 {
     SetRecord(SettingKey::kPrivateEnable, bEnabled);
+    MainBox::SetPrivateMode(bEnabled);
     emit SignalPrivateChanged();
 }
 

@@ -37,6 +37,7 @@
 #include "CSearchOverlay.h"
 #include "CSidePanel.h"
 #include "CTextCache.h"
+#include "CTextStore.h"
 #include "OpenRequestKeys.h"
 
 #include <QApplication>
@@ -441,6 +442,11 @@ void MainBox::DestroyPDF()
     CDocumentPrefetch::Clear();
     CJobRunner::Drain();
     CPageCache::Instance().Clear();
+}
+
+void MainBox::SetPrivateMode(bool bPrivate)
+{
+    CTextStore::SetPrivate(bPrivate);
 }
 
 QString MainBox::ThumbnailDirPath()

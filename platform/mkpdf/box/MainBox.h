@@ -84,6 +84,10 @@ public:
     // The open document showing the file at path (any spelling), or null.
     static MainBox* FindOpenDocument(const QString& path);
 
+    // Engine-wide: while private mode is on, no document's text is kept on
+    // disk for later searches.
+    static void SetPrivateMode(bool bPrivate);
+
     // Where the first-page picture of a document is kept for the recent list.
     static QString ThumbnailDirPath();
     static QString ThumbnailFileName(const QString& documentPath);

@@ -3,6 +3,7 @@
 #include "CJobRunner.h"
 #include "CPdfDocument.h"
 #include "CTextCache.h"
+#include "CTextStore.h"
 
 #include <QMutex>
 #include <QRegularExpression>
@@ -102,6 +103,17 @@ struct CDocumentSearch::Shelf
     }
 };
 
+// What this document's text on disk is known to be, shared by every run:
+// the file's identity is worked out and the store looked up once.
+struct CDocumentSearch::Kept
+{
+    QMutex mutex;
+    bool lookedUp = false;
+    QString key;
+    bool onDisk = false;
+    bool saving = false;
+};
+
 struct CDocumentSearch::PageResult
 {
     int page = 0;
@@ -117,6 +129,7 @@ struct CDocumentSearch::Run
     bool quiet = false;
     CTextMatcher matcher;
     quint64 documentId = 0;
+    std::shared_ptr<Kept> kept;
     int pageCount = 0;
     int startPage = 0;
     std::atomic<bool> cancelled {false};
@@ -130,6 +143,7 @@ CDocumentSearch::CDocumentSearch(std::shared_ptr<CPdfDocument> document_, QObjec
     : QObject(parent)
     , document(std::move(document_))
     , shelf(std::make_shared<Shelf>())
+    , kept(std::make_shared<Kept>())
     , layouts(kLayoutsKept)
 {
     shelf->document = document;
@@ -182,6 +196,15 @@ void CDocumentSearch::Clear()
     emit SignalProgress();
 }
 
+void CDocumentSearch::Stop()
+{
+    if (state != Running)
+        return;
+    Cancel();
+    state = Stopped;
+    Flush();
+}
+
 void CDocumentSearch::Launch(bool bQuiet, int nFromPage)
 {
     const int count = matches.size();
@@ -191,11 +214,70 @@ void CDocumentSearch::Launch(bool bQuiet, int nFromPage)
     run->documentId = document->Id();
     run->pageCount = count;
     run->startPage = qBound(0, nFromPage, count - 1);
+    run->kept = kept;
     const std::shared_ptr<Run> current = run;
     const std::shared_ptr<Shelf> workers = shelf;
-    for (int order = 0; order < count; ++order)
-        CJobRunner::Start(CJobRunner::TextPool, CJobRunner::BackgroundPriority,
-                          [current, workers, order]() { SearchPage(current, workers, order); });
+    // The text kept on disk first, then the pages, ahead of each other
+    // search's pages.
+    CJobRunner::Start(CJobRunner::TextPool, CJobRunner::ThumbnailPriority, [current, workers, count]() {
+        LookUpKept(current, workers);
+        for (int order = 0; order < count && !current->cancelled; ++order)
+            CJobRunner::Start(CJobRunner::TextPool, CJobRunner::BackgroundPriority,
+                              [current, workers, order]() { SearchPage(current, workers, order); });
+    });
+}
+
+void CDocumentSearch::LookUpKept(const std::shared_ptr<Run>& run, const std::shared_ptr<Shelf>& shelf)
+{
+    Kept& kept = *run->kept;
+    QMutexLocker locker(&kept.mutex);
+    if (!kept.lookedUp) {
+        kept.lookedUp = true;
+        // A file changed since it was opened is read from the parser's
+        // memory of it: its text belongs to no file on disk.
+        if (shelf->document->IsUnchangedOnDisk())
+            kept.key = CTextStore::KeyOf(shelf->document->FilePath());
+    } else if (!kept.onDisk) {
+        return;
+    }
+    if (kept.key.isEmpty() || run->cancelled)
+        return;
+    // Every page still at hand from the last search: nothing to read.
+    bool missing = false;
+    for (int page = 0; page < run->pageCount && !missing; ++page)
+        missing = !CTextCache::Instance().Has(run->documentId, page);
+    if (!missing)
+        return;
+    const QVector<QString> texts = CTextStore::Load(kept.key, run->pageCount);
+    kept.onDisk = !texts.isEmpty();
+    for (int page = 0; page < texts.size(); ++page)
+        shelf->Keep(page, texts.at(page));
+}
+
+void CDocumentSearch::KeepOnDisk(const std::shared_ptr<Run>& run, const std::shared_ptr<Shelf>& shelf)
+{
+    const std::shared_ptr<Kept> kept = run->kept;
+    {
+        QMutexLocker locker(&kept->mutex);
+        if (kept->onDisk || kept->saving || kept->key.isEmpty() || CTextStore::IsPrivate())
+            return;
+        kept->saving = true;
+    }
+    const std::shared_ptr<CPdfDocument> document = shelf->document;
+    const quint64 id = run->documentId;
+    const int count = run->pageCount;
+    CJobRunner::Start(CJobRunner::FilePool, CJobRunner::BackgroundPriority, [kept, document, id, count]() {
+        QVector<QString> texts(count);
+        bool whole = document->IsUnchangedOnDisk();
+        for (int page = 0; page < count && whole; ++page)
+            whole = CTextCache::Instance().Find(id, page, &texts[page]);
+        const bool saved = whole && CTextStore::Save(kept->key, texts);
+        if (saved)
+            CTextStore::Prune();
+        QMutexLocker locker(&kept->mutex);
+        kept->onDisk = saved;
+        kept->saving = false;
+    });
 }
 
 void CDocumentSearch::ReadAhead(int nFromPage)
@@ -248,8 +330,10 @@ void CDocumentSearch::SearchPage(const std::shared_ptr<Run>& run, const std::sha
         text = layout->text;
     }
     if (run->quiet) {
-        if (++run->pagesDone == run->pageCount)
+        if (++run->pagesDone == run->pageCount) {
             shelf->DropIdle();
+            KeepOnDisk(run, shelf);
+        }
         return;
     }
     result.matches = run->matcher.FindAll(text);
@@ -266,8 +350,10 @@ void CDocumentSearch::SearchPage(const std::shared_ptr<Run>& run, const std::sha
     }
     if (post)
         shelf->Post([run](CDocumentSearch* search) { search->Take(run); });
-    if (++run->pagesDone == run->pageCount)
+    if (++run->pagesDone == run->pageCount) {
         shelf->DropIdle();
+        KeepOnDisk(run, shelf);
+    }
 }
 
 void CDocumentSearch::Take(const std::shared_ptr<Run>& finished)

@@ -21,12 +21,14 @@ class QTimer;
 //
 // Most pages are searched in their plain text; a page on screen is read
 // again with the place of every character, and its matches then follow that
-// reading, so highlights and the list always agree.
+// reading, so highlights and the list always agree. The text read is kept
+// on disk (CTextStore) once every page has been read, and a later session
+// searches from there.
 class CDocumentSearch : public QObject
 {
     Q_OBJECT
 public:
-    enum State { Idle, Running, Finished, NoText };
+    enum State { Idle, Running, Finished, NoText, Stopped };
 
     explicit CDocumentSearch(std::shared_ptr<CPdfDocument> document, QObject* parent = nullptr);
     ~CDocumentSearch() override;
@@ -38,6 +40,8 @@ public:
     void ReadAhead(int nFromPage);
     // Stops the search, forgets its results and closes the parsers it used.
     void Clear();
+    // Stops a running search and keeps what it found so far.
+    void Stop();
     void Next();
     void Previous();
     void SetCurrent(int nPage, int nIndex);
@@ -46,6 +50,9 @@ public:
     QString Query() const { return query; }
     CTextMatcher::Options GetOptions() const { return options; }
     int Count() const { return total; }
+    // Pages searched so far of all the document's pages.
+    int PagesSearched() const { return doneCount; }
+    int PageCount() const { return matches.size(); }
     // Position of the current match in document order, from 1; 0 for none.
     int CurrentOrdinal() const;
     int CurrentPage() const { return currentPage; }
@@ -78,9 +85,12 @@ private:
     struct Run;
     struct Shelf;
     struct PageResult;
+    struct Kept;
 
     void Launch(bool bQuiet, int nFromPage);
     static void SearchPage(const std::shared_ptr<Run>& run, const std::shared_ptr<Shelf>& shelf, int nOrder);
+    static void LookUpKept(const std::shared_ptr<Run>& run, const std::shared_ptr<Shelf>& shelf);
+    static void KeepOnDisk(const std::shared_ptr<Run>& run, const std::shared_ptr<Shelf>& shelf);
     void Cancel();
     void ResetResults();
     void Take(const std::shared_ptr<Run>& finished);
@@ -95,6 +105,7 @@ private:
     std::shared_ptr<CPdfDocument> document;
     std::shared_ptr<Shelf> shelf;
     std::shared_ptr<Run> run;
+    std::shared_ptr<Kept> kept;
     // The list and the counter follow the results ten times a second.
     QTimer* flushTimer = nullptr;
     QVector<int> unlisted;

@@ -29,6 +29,12 @@ bool CTextCache::Find(quint64 document, int page, QString* text)
     return true;
 }
 
+bool CTextCache::Has(quint64 document, int page) const
+{
+    QMutexLocker locker(&mutex);
+    return cache.contains(Key(document, page));
+}
+
 void CTextCache::Insert(quint64 document, int page, const QString& text)
 {
     auto* entry = new Entry;

@@ -15,6 +15,7 @@ public:
     static CTextCache& Instance();
 
     bool Find(quint64 document, int page, QString* text);
+    bool Has(quint64 document, int page) const;
     void Insert(quint64 document, int page, const QString& text);
     void RemoveDocument(quint64 document);
     void Clear();

@@ -35,6 +35,12 @@ CFindBar::CFindBar(CDocumentSearch* search_, CPageView* view_, QWidget* parent)
     counter->setObjectName("label_find_count");
     counter->setMinimumWidth(90);
     row->addWidget(counter);
+    stop = new QPushButton(tr("Stop"), this);
+    stop->setObjectName("button_find_stop");
+    stop->setToolTip(tr("Stop Searching"));
+    stop->setFocusPolicy(Qt::NoFocus);
+    stop->hide();
+    row->addWidget(stop);
     QPushButton* previous = new CIconButton("button_find_prev", tr("Previous Match (Shift+F3)"), 26, this);
     row->addWidget(previous);
     QPushButton* next = new CIconButton("button_find_next", tr("Next Match (F3)"), 26, this);
@@ -65,6 +71,7 @@ CFindBar::CFindBar(CDocumentSearch* search_, CPageView* view_, QWidget* parent)
     connect(next, &QPushButton::clicked, this, &CFindBar::FindNext);
     connect(results, &QPushButton::clicked, this, &CFindBar::SignalShowResults);
     connect(close, &QPushButton::clicked, this, &CFindBar::Close);
+    connect(stop, &QPushButton::clicked, search, &CDocumentSearch::Stop);
 
     connect(search, &CDocumentSearch::SignalProgress, this, &CFindBar::UpdateCounter);
     connect(search, &CDocumentSearch::SignalShowMatch, view, &CPageView::ShowArea);
@@ -175,13 +182,26 @@ void CFindBar::UpdateCounter()
         missing = true;
         break;
     case CDocumentSearch::Running:
-        counter->setText(ordinal > 0 ? tr("%1 of %2").arg(ordinal).arg(count) : tr("Searching..."));
+        counter->setText(
+            (ordinal > 0 ? tr("%1 of %2, %3 of %4 pages searched").arg(ordinal).arg(count)
+                         : tr("%1 found, %2 of %3 pages searched").arg(count))
+                .arg(search->PagesSearched())
+                .arg(search->PageCount()));
+        break;
+    case CDocumentSearch::Stopped:
+        counter->setText(
+            (ordinal > 0 ? tr("%1 of %2, stopped after %3 of %4 pages").arg(ordinal).arg(count)
+                         : tr("%1 found, stopped after %2 of %3 pages").arg(count))
+                .arg(search->PagesSearched())
+                .arg(search->PageCount()));
+        missing = count == 0;
         break;
     case CDocumentSearch::Finished:
         counter->setText(ordinal > 0 ? tr("%1 of %2").arg(ordinal).arg(count) : tr("No results"));
         missing = count == 0;
         break;
     }
+    stop->setVisible(search->GetState() == CDocumentSearch::Running);
     if (field->property("missing").toBool() != missing) {
         field->setProperty("missing", missing);
         field->style()->unpolish(field);

@@ -11,10 +11,12 @@ class QCheckBox;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QTimer;
 
 // The bar under a document's toolbar for finding text: the query, the match
-// counter, previous and next, match case and whole words. Typing searches
+// counter with the pages searched so far, Stop while a search runs,
+// previous and next, match case and whole words. Typing searches
 // after a short pause; Enter and Shift+Enter step through the matches, Esc
 // closes the bar. The query stays with the document when the bar closes.
 class CFindBar : public QWidget
@@ -40,6 +42,7 @@ public:
 
     QLineEdit* Field() const;
     QLabel* Counter() const { return counter; }
+    QPushButton* StopButton() const { return stop; }
     QCheckBox* MatchCaseBox() const { return matchCase; }
     QCheckBox* WholeWordsBox() const { return wholeWords; }
 
@@ -60,6 +63,7 @@ private:
     CPageView* view;
     CClearEdit* field = nullptr;
     QLabel* counter = nullptr;
+    QPushButton* stop = nullptr;
     QCheckBox* matchCase = nullptr;
     QCheckBox* wholeWords = nullptr;
     QTimer* pause = nullptr;
