@@ -7,16 +7,21 @@
 #include "CSearchResultModel.h"
 #include "CSidePanel.h"
 #include "CTextCache.h"
+#include "CTextStore.h"
 #include "MainBox.h"
 #include "TestMain.h"
 #include "TestPdf.h"
 #include "TestWindows.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QThreadPool>
 
@@ -109,6 +114,24 @@ bool Done(const CDocumentSearch* search)
     return search->GetState() == CDocumentSearch::Finished || search->GetState() == CDocumentSearch::NoText;
 }
 
+// The page of each match, in document order.
+QString MatchPages(const CDocumentSearch& search)
+{
+    QStringList list;
+    for (int page = 0; page < search.PageCount(); ++page) {
+        for (int i = 0; i < search.PageMatches(page).size(); ++i)
+            list << QString::number(page);
+    }
+    return list.join(' ');
+}
+
+void WaitForBackgroundWork()
+{
+    CJobRunner::ThreadPool(CJobRunner::TextPool)->waitForDone();
+    CJobRunner::ThreadPool(CJobRunner::FilePool)->waitForDone();
+    QCoreApplication::processEvents();
+}
+
 QString Where(const CDocumentSearch* search)
 {
     return QStringLiteral("%1:%2").arg(search->CurrentPage()).arg(search->CurrentIndex());
@@ -132,6 +155,8 @@ private slots:
     void stepsThroughMatchesInOrder();
     void resultsListGroupsByPage();
     void barKeepsQueryPerDocument();
+    void textKeptForLaterSessions_data();
+    void textKeptForLaterSessions();
     void replacedOrClosedMidway_data();
     void replacedOrClosedMidway();
     void badInputNeverBreaksTheSearch_data();
@@ -193,15 +218,7 @@ void TestSearch::findsMatchesOnTheRightPages()
         search.Start(query, CTextMatcher::Options(options), from);
         QTRY_VERIFY(Done(&search));
         QCOMPARE(search.GetState(), CDocumentSearch::Finished);
-        auto found = [&search]() {
-            QStringList list;
-            for (int page = 0; page < 5; ++page) {
-                for (int i = 0; i < search.PageMatches(page).size(); ++i)
-                    list << QString::number(page);
-            }
-            return list.join(' ');
-        };
-        QCOMPARE(found(), pages);
+        QCOMPARE(MatchPages(search), pages);
         // Once their layout is read, pages hold the same matches, and each
         // still covers text the query finds.
         const CTextMatcher matcher(query, CTextMatcher::Options(options));
@@ -213,7 +230,7 @@ void TestSearch::findsMatchesOnTheRightPages()
             QVERIFY(search.Snippet(page, 0, &before, &match, &after));
             QVERIFY2(match.contains(' ') || matcher.FindAll(match).size() == 1, qPrintable(match));
         }
-        QCOMPARE(found(), pages);
+        QCOMPARE(MatchPages(search), pages);
         QCOMPARE(search.Count(), pages.isEmpty() ? 0 : pages.split(' ').size());
     }
 }
@@ -376,20 +393,79 @@ void TestSearch::barKeepsQueryPerDocument()
     QTRY_COMPARE(first->Search()->Count(), 2);
 }
 
+void TestSearch::textKeptForLaterSessions_data()
+{
+    QTest::addColumn<QString>("kept"); // what the store holds for the file before the search
+    QTest::addColumn<QString>("pages"); // of the matches of "beta"
+    QTest::addColumn<QString>("keptAfter"); // the kept text of page 4 after it, "-" for nothing kept
+    QTest::newRow("nothing kept: read, then kept") << "" << "0 1 3 4" << "beta";
+    QTest::newRow("kept: searched without reading") << "whole" << "0 1 3" << "gamma";
+    QTest::newRow("kept, bytes changed: read again") << "flipped" << "0 1 3 4" << "beta";
+    QTest::newRow("kept, cut short: read again") << "cut" << "0 1 3 4" << "beta";
+    QTest::newRow("kept for another page count") << "short" << "0 1 3 4" << "beta";
+    QTest::newRow("kept before the file changed") << "changed" << "0 1 3 4" << "beta";
+    QTest::newRow("private mode keeps nothing") << "private" << "0 1 3 4" << "-";
+}
+
+void TestSearch::textKeptForLaterSessions()
+{
+    QFETCH(QString, kept);
+    QFETCH(QString, pages);
+    QFETCH(QString, keptAfter);
+    const QString path = dir + "/kept.pdf";
+    QFile::remove(path);
+    QVERIFY(QFile::copy(dir + "/nav.pdf", path));
+    QDir(CTextStore::Folder()).removeRecursively();
+    CTextCache::Instance().Clear();
+    // A page text no reading of the file gives: its match is missing when
+    // the search went by what is kept (the first match's page is read again
+    // for its layout, and then follows that reading).
+    const QVector<QString> marked {"alpha beta alpha", "beta", "gamma alpha", "beta", "gamma", "alpha"};
+    const QString file = CTextStore::Folder() + "/" + CTextStore::KeyOf(path) + ".text";
+    if (!kept.isEmpty() && kept != "private")
+        QVERIFY(CTextStore::Save(CTextStore::KeyOf(path), kept == "short" ? marked.mid(0, 5) : marked));
+    QByteArray bytes = TestPdf::ReadBytes(file);
+    if (kept == "flipped")
+        bytes[bytes.size() / 2] = char(bytes.at(bytes.size() / 2) ^ 0x20);
+    if (kept == "flipped" || kept == "cut")
+        QVERIFY(TestPdf::WriteBytes(file, kept == "cut" ? bytes.left(bytes.size() - 9) : bytes));
+    if (kept == "changed") {
+        QFile touched(path);
+        QVERIFY(touched.open(QIODevice::ReadWrite));
+        QVERIFY(touched.setFileTime(QDateTime::currentDateTime().addSecs(10), QFileDevice::FileModificationTime));
+    }
+    CTextStore::SetPrivate(kept == "private");
+
+    CPdfDocument::LoadStatus status;
+    CDocumentSearch search(CPdfDocument::Load(path, QByteArray(), &status));
+    search.Start("beta", {}, 0);
+    QTRY_VERIFY(Done(&search));
+    QCOMPARE(MatchPages(search), pages);
+    WaitForBackgroundWork();
+    CTextStore::SetPrivate(false);
+    const QVector<QString> after = CTextStore::Load(CTextStore::KeyOf(path), 6);
+    QCOMPARE(after.isEmpty() ? QStringLiteral("-") : after.at(4), keptAfter);
+    if (keptAfter == "-")
+        QVERIFY(QDir(CTextStore::Folder()).isEmpty());
+}
+
 void TestSearch::replacedOrClosedMidway_data()
 {
-    QTest::addColumn<bool>("close");
+    QTest::addColumn<QString>("how");
     QTest::addColumn<bool>("inFlight");
-    QTest::newRow("new query at once") << false << false;
-    QTest::newRow("new query with old results on their way") << false << true;
-    QTest::newRow("closed while pages are read") << true << false;
-    QTest::newRow("closed with results on their way") << true << true;
+    QTest::newRow("new query at once") << "replace" << false;
+    QTest::newRow("new query with old results on their way") << "replace" << true;
+    QTest::newRow("closed while pages are read") << "close" << false;
+    QTest::newRow("closed with results on their way") << "close" << true;
+    QTest::newRow("stopped while pages are read") << "stop" << false;
+    QTest::newRow("stopped with results on their way") << "stop" << true;
 }
 
 void TestSearch::replacedOrClosedMidway()
 {
-    QFETCH(bool, close);
+    QFETCH(QString, how);
     QFETCH(bool, inFlight);
+    const bool close = how == "close";
     const int cached = CTextCache::Instance().UsedBytes();
     QScopedPointer<MainBox> box(OpenShown(dir + "/long.pdf"));
     CDocumentSearch* search = box->Search();
@@ -402,6 +478,24 @@ void TestSearch::replacedOrClosedMidway()
         QVERIFY(progress.wait());
     }
     QCOMPARE(search->GetState(), CDocumentSearch::Running);
+    if (how == "stop") {
+        // The counter tells how far the search got; Stop keeps what it found.
+        QLabel* counter = box->FindBar()->Counter();
+        QVERIFY2(counter->text().endsWith(" of 150 pages searched"), qPrintable(counter->text()));
+        QVERIFY(!box->FindBar()->StopButton()->isHidden());
+        box->FindBar()->StopButton()->click();
+        const int pagesSearched = search->PagesSearched();
+        WaitForBackgroundWork();
+        QCOMPARE(search->GetState(), CDocumentSearch::Stopped);
+        QCOMPARE(search->PagesSearched(), pagesSearched);
+        QVERIFY(pagesSearched < 150);
+        QCOMPARE(search->Count(), 36 * pagesSearched);
+        QCOMPARE(counter->text(), QStringLiteral("%1 of %2, stopped after %3 of 150 pages")
+                                      .arg(search->CurrentOrdinal()).arg(search->Count()).arg(pagesSearched)
+                                      .replace(QRegularExpression("^0 of (\\d+)"), "\\1 found"));
+        QVERIFY(box->FindBar()->StopButton()->isHidden());
+        return;
+    }
     if (close) {
         box.reset();
         CJobRunner::ThreadPool(CJobRunner::TextPool)->waitForDone();
