@@ -1,5 +1,6 @@
 #include "CPageView.h"
 
+#include "CHiddenPageTrim.h"
 #include "CPageCache.h"
 #include "CPageColors.h"
 #include "CPageLayout.h"
@@ -36,6 +37,7 @@ CPageView::CPageView(std::shared_ptr<CPdfDocument> document_, QWidget* parent)
     queue = new CRenderQueue(document, this);
     selection = new CTextSelection(document, this);
     connect(queue, &CRenderQueue::SignalRendered, this, &CPageView::SlotRendered);
+    new CHiddenPageTrim(this);
     connect(CPageColors::Instance(), &CPageColors::SignalModeChanged, this, [this]() {
         // Pictures in the old colours would stand in for the sharp ones.
         previousRenderScale = 0;

@@ -23,6 +23,7 @@ class CRenderQueue;
 class CPageView : public QAbstractScrollArea, public CViewOptions
 {
     Q_OBJECT
+    friend class CHiddenPageTrim;
     Q_PROPERTY(QColor backgroundColor READ BackgroundColor WRITE SetBackgroundColor)
     Q_PROPERTY(QColor selectionColor READ SelectionColor WRITE SetSelectionColor)
     Q_PROPERTY(QColor matchColor READ MatchColor WRITE SetMatchColor)
