@@ -45,6 +45,7 @@ fuzz: deps
 	@scripts/fuzz.sh $(FUZZ_BUILD_DIR) $(FUZZ_SECONDS)
 
 bench: build
+	@scripts/install-deps.sh bench
 	@scripts/bench.sh $(BUILD_DIR)
 	@scripts/bench-startup.sh $(BUILD_DIR) 20
 

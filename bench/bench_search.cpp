@@ -79,6 +79,7 @@ Outcome Search(MainBox* box, const QString& query, Start start, StallMeter& mete
     CDocumentSearch* search = box->Search();
     const CSearchOverlay* overlay = box->PageView()->findChild<CSearchOverlay*>();
     // The last search's text is on its way to the disk.
+    CJobRunner::ThreadPool(CJobRunner::TextPool)->waitForDone();
     CJobRunner::ThreadPool(CJobRunner::FilePool)->waitForDone();
     if (start != Warm) {
         search->Clear();
@@ -233,6 +234,7 @@ int main(int argc, char** argv)
                 cold[i] << against(queries.at(i), Cold);
         }
     }
+    CJobRunner::ThreadPool(CJobRunner::TextPool)->waitForDone();
     CJobRunner::ThreadPool(CJobRunner::FilePool)->waitForDone();
     qint64 keptBytes = 0;
     for (const QFileInfo& info : QDir(CTextStore::Folder()).entryInfoList(QDir::Files))

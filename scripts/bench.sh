@@ -11,8 +11,23 @@ XVFB_PID=$!
 exec 3>&-
 for _ in $(seq 1 100); do [[ -s "$ROOT/display" ]] && break; sleep 0.05; done
 export RVPDF_TEST_DISPLAY=":$(head -n1 "$ROOT/display")"
+# The manual of a real project, as users read it, beside the generated one.
+REAL_MANUAL=/usr/share/doc/octave/octave.pdf
 "$BUILD_DIR/bench/bench_engine" "$@"
 "$BUILD_DIR/bench/bench_search" "$@"
+if [[ -f "$REAL_MANUAL" ]]; then
+    "$BUILD_DIR/bench/bench_search" "$REAL_MANUAL"
+else
+    echo "$REAL_MANUAL is missing (scripts/install-deps.sh bench installs it)"
+fi
+# The peer's single-instance channel is a D-Bus service: a private bus.
+PEERS_MANUAL="$REAL_MANUAL"
+[[ -f "$PEERS_MANUAL" ]] || PEERS_MANUAL=""
+if command -v dbus-run-session >/dev/null 2>&1; then
+    dbus-run-session -- "$BUILD_DIR/bench/bench_peers" $PEERS_MANUAL
+else
+    "$BUILD_DIR/bench/bench_peers" $PEERS_MANUAL
+fi
 "$BUILD_DIR/bench/bench_organize" "$@"
 "$BUILD_DIR/bench/bench_print"
 "$BUILD_DIR/bench/bench_home"

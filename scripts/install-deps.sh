@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages RVPDF needs to build, run and test.
+# Installs the Debian 12 packages RVPDF needs to build, run and test; with
+# the argument "bench", also those only the benchmarks need (`make bench`).
 # Does nothing when everything is present; works as root and through sudo.
 set -euo pipefail
 
@@ -15,6 +16,11 @@ PACKAGES=(
     qtwayland5 weston
     fonts-dejavu-core fonts-noto-cjk
 )
+# The benchmarks measure a real manual and set figures beside another viewer's.
+BENCH_PACKAGES=(octave-doc qpdfview)
+if [[ "${1:-}" == "bench" ]]; then
+    PACKAGES+=("${BENCH_PACKAGES[@]}")
+fi
 
 missing=()
 for pkg in "${PACKAGES[@]}"; do
