@@ -625,12 +625,32 @@
         <translation>%1 von %2</translation>
     </message>
     <message>
-        <source>Searching...</source>
-        <translation>Suche läuft...</translation>
-    </message>
-    <message>
         <source>No results</source>
         <translation>Keine Treffer</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Stop Searching</source>
+        <translation>Suche anhalten</translation>
+    </message>
+    <message>
+        <source>%1 of %2, %3 of %4 pages searched</source>
+        <translation>%1 von %2, %3 von %4 Seiten durchsucht</translation>
+    </message>
+    <message>
+        <source>%1 found, %2 of %3 pages searched</source>
+        <translation>%1 gefunden, %2 von %3 Seiten durchsucht</translation>
+    </message>
+    <message>
+        <source>%1 of %2, stopped after %3 of %4 pages</source>
+        <translation>%1 von %2, angehalten nach %3 von %4 Seiten</translation>
+    </message>
+    <message>
+        <source>%1 found, stopped after %2 of %3 pages</source>
+        <translation>%1 gefunden, angehalten nach %2 von %3 Seiten</translation>
     </message>
 </context>
 <context>

@@ -625,12 +625,32 @@
         <translation>%1 of %2</translation>
     </message>
     <message>
-        <source>Searching...</source>
-        <translation>Searching...</translation>
-    </message>
-    <message>
         <source>No results</source>
         <translation>No results</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Stop Searching</source>
+        <translation>Stop Searching</translation>
+    </message>
+    <message>
+        <source>%1 of %2, %3 of %4 pages searched</source>
+        <translation>%1 of %2, %3 of %4 pages searched</translation>
+    </message>
+    <message>
+        <source>%1 found, %2 of %3 pages searched</source>
+        <translation>%1 found, %2 of %3 pages searched</translation>
+    </message>
+    <message>
+        <source>%1 of %2, stopped after %3 of %4 pages</source>
+        <translation>%1 of %2, stopped after %3 of %4 pages</translation>
+    </message>
+    <message>
+        <source>%1 found, stopped after %2 of %3 pages</source>
+        <translation>%1 found, stopped after %2 of %3 pages</translation>
     </message>
 </context>
 <context>

@@ -625,12 +625,32 @@
         <translation>%1 de %2</translation>
     </message>
     <message>
-        <source>Searching...</source>
-        <translation>Buscando...</translation>
-    </message>
-    <message>
         <source>No results</source>
         <translation>Sin resultados</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Stop Searching</source>
+        <translation>Detener la búsqueda</translation>
+    </message>
+    <message>
+        <source>%1 of %2, %3 of %4 pages searched</source>
+        <translation>%1 de %2, %3 de %4 páginas buscadas</translation>
+    </message>
+    <message>
+        <source>%1 found, %2 of %3 pages searched</source>
+        <translation>%1 encontrados, %2 de %3 páginas buscadas</translation>
+    </message>
+    <message>
+        <source>%1 of %2, stopped after %3 of %4 pages</source>
+        <translation>%1 de %2, detenida tras %3 de %4 páginas</translation>
+    </message>
+    <message>
+        <source>%1 found, stopped after %2 of %3 pages</source>
+        <translation>%1 encontrados, detenida tras %2 de %3 páginas</translation>
     </message>
 </context>
 <context>

@@ -625,12 +625,32 @@
         <translation>%1 sur %2</translation>
     </message>
     <message>
-        <source>Searching...</source>
-        <translation>Recherche...</translation>
-    </message>
-    <message>
         <source>No results</source>
         <translation>Aucun résultat</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Stop Searching</source>
+        <translation>Arrêter la recherche</translation>
+    </message>
+    <message>
+        <source>%1 of %2, %3 of %4 pages searched</source>
+        <translation>%1 sur %2, %3 pages sur %4 parcourues</translation>
+    </message>
+    <message>
+        <source>%1 found, %2 of %3 pages searched</source>
+        <translation>%1 trouvés, %2 pages sur %3 parcourues</translation>
+    </message>
+    <message>
+        <source>%1 of %2, stopped after %3 of %4 pages</source>
+        <translation>%1 sur %2, arrêtée après %3 pages sur %4</translation>
+    </message>
+    <message>
+        <source>%1 found, stopped after %2 of %3 pages</source>
+        <translation>%1 trouvés, arrêtée après %2 pages sur %3</translation>
     </message>
 </context>
 <context>

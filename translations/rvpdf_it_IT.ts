@@ -625,12 +625,32 @@
         <translation>%1 di %2</translation>
     </message>
     <message>
-        <source>Searching...</source>
-        <translation>Ricerca in corso...</translation>
-    </message>
-    <message>
         <source>No results</source>
         <translation>Nessun risultato</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Interrompi</translation>
+    </message>
+    <message>
+        <source>Stop Searching</source>
+        <translation>Interrompi la ricerca</translation>
+    </message>
+    <message>
+        <source>%1 of %2, %3 of %4 pages searched</source>
+        <translation>%1 di %2, %3 di %4 pagine cercate</translation>
+    </message>
+    <message>
+        <source>%1 found, %2 of %3 pages searched</source>
+        <translation>%1 trovati, %2 di %3 pagine cercate</translation>
+    </message>
+    <message>
+        <source>%1 of %2, stopped after %3 of %4 pages</source>
+        <translation>%1 di %2, interrotta dopo %3 di %4 pagine</translation>
+    </message>
+    <message>
+        <source>%1 found, stopped after %2 of %3 pages</source>
+        <translation>%1 trovati, interrotta dopo %2 di %3 pagine</translation>
     </message>
 </context>
 <context>

@@ -625,12 +625,32 @@
         <translation>%1 / %2</translation>
     </message>
     <message>
-        <source>Searching...</source>
-        <translation>検索中...</translation>
-    </message>
-    <message>
         <source>No results</source>
         <translation>一致なし</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Stop Searching</source>
+        <translation>検索を停止</translation>
+    </message>
+    <message>
+        <source>%1 of %2, %3 of %4 pages searched</source>
+        <translation>%1 / %2、%4 ページ中 %3 ページを検索済み</translation>
+    </message>
+    <message>
+        <source>%1 found, %2 of %3 pages searched</source>
+        <translation>%1 件見つかりました、%3 ページ中 %2 ページを検索済み</translation>
+    </message>
+    <message>
+        <source>%1 of %2, stopped after %3 of %4 pages</source>
+        <translation>%1 / %2、%4 ページ中 %3 ページで停止</translation>
+    </message>
+    <message>
+        <source>%1 found, stopped after %2 of %3 pages</source>
+        <translation>%1 件見つかりました、%3 ページ中 %2 ページで停止</translation>
     </message>
 </context>
 <context>

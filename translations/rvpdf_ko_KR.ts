@@ -625,12 +625,32 @@
         <translation>%1 / %2</translation>
     </message>
     <message>
-        <source>Searching...</source>
-        <translation>검색 중...</translation>
-    </message>
-    <message>
         <source>No results</source>
         <translation>결과 없음</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>중지</translation>
+    </message>
+    <message>
+        <source>Stop Searching</source>
+        <translation>검색 중지</translation>
+    </message>
+    <message>
+        <source>%1 of %2, %3 of %4 pages searched</source>
+        <translation>%1 / %2, %4페이지 중 %3페이지 검색함</translation>
+    </message>
+    <message>
+        <source>%1 found, %2 of %3 pages searched</source>
+        <translation>%1개 찾음, %3페이지 중 %2페이지 검색함</translation>
+    </message>
+    <message>
+        <source>%1 of %2, stopped after %3 of %4 pages</source>
+        <translation>%1 / %2, %4페이지 중 %3페이지에서 중지함</translation>
+    </message>
+    <message>
+        <source>%1 found, stopped after %2 of %3 pages</source>
+        <translation>%1개 찾음, %3페이지 중 %2페이지에서 중지함</translation>
     </message>
 </context>
 <context>

@@ -625,12 +625,32 @@
         <translation>%1 z %2</translation>
     </message>
     <message>
-        <source>Searching...</source>
-        <translation>Wyszukiwanie...</translation>
-    </message>
-    <message>
         <source>No results</source>
         <translation>Brak wyników</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Zatrzymaj</translation>
+    </message>
+    <message>
+        <source>Stop Searching</source>
+        <translation>Zatrzymaj wyszukiwanie</translation>
+    </message>
+    <message>
+        <source>%1 of %2, %3 of %4 pages searched</source>
+        <translation>%1 z %2, przeszukano %3 z %4 stron</translation>
+    </message>
+    <message>
+        <source>%1 found, %2 of %3 pages searched</source>
+        <translation>Znaleziono %1, przeszukano %2 z %3 stron</translation>
+    </message>
+    <message>
+        <source>%1 of %2, stopped after %3 of %4 pages</source>
+        <translation>%1 z %2, zatrzymano po %3 z %4 stron</translation>
+    </message>
+    <message>
+        <source>%1 found, stopped after %2 of %3 pages</source>
+        <translation>Znaleziono %1, zatrzymano po %2 z %3 stron</translation>
     </message>
 </context>
 <context>

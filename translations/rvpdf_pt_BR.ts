@@ -625,12 +625,32 @@
         <translation>%1 de %2</translation>
     </message>
     <message>
-        <source>Searching...</source>
-        <translation>Pesquisando...</translation>
-    </message>
-    <message>
         <source>No results</source>
         <translation>Nenhum resultado</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Stop Searching</source>
+        <translation>Parar a pesquisa</translation>
+    </message>
+    <message>
+        <source>%1 of %2, %3 of %4 pages searched</source>
+        <translation>%1 de %2, %3 de %4 páginas pesquisadas</translation>
+    </message>
+    <message>
+        <source>%1 found, %2 of %3 pages searched</source>
+        <translation>%1 encontrados, %2 de %3 páginas pesquisadas</translation>
+    </message>
+    <message>
+        <source>%1 of %2, stopped after %3 of %4 pages</source>
+        <translation>%1 de %2, parada após %3 de %4 páginas</translation>
+    </message>
+    <message>
+        <source>%1 found, stopped after %2 of %3 pages</source>
+        <translation>%1 encontrados, parada após %2 de %3 páginas</translation>
     </message>
 </context>
 <context>

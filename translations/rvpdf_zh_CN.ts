@@ -625,12 +625,32 @@
         <translation>第 %1 个，共 %2 个</translation>
     </message>
     <message>
-        <source>Searching...</source>
-        <translation>正在搜索...</translation>
-    </message>
-    <message>
         <source>No results</source>
         <translation>无结果</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Stop Searching</source>
+        <translation>停止搜索</translation>
+    </message>
+    <message>
+        <source>%1 of %2, %3 of %4 pages searched</source>
+        <translation>第 %1 个，共 %2 个；已搜索 %3/%4 页</translation>
+    </message>
+    <message>
+        <source>%1 found, %2 of %3 pages searched</source>
+        <translation>找到 %1 个；已搜索 %2/%3 页</translation>
+    </message>
+    <message>
+        <source>%1 of %2, stopped after %3 of %4 pages</source>
+        <translation>第 %1 个，共 %2 个；在 %3/%4 页后停止</translation>
+    </message>
+    <message>
+        <source>%1 found, stopped after %2 of %3 pages</source>
+        <translation>找到 %1 个；在 %2/%3 页后停止</translation>
     </message>
 </context>
 <context>

@@ -625,12 +625,32 @@
         <translation>第 %1 個，共 %2 個</translation>
     </message>
     <message>
-        <source>Searching...</source>
-        <translation>正在搜尋...</translation>
-    </message>
-    <message>
         <source>No results</source>
         <translation>沒有結果</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Stop Searching</source>
+        <translation>停止搜尋</translation>
+    </message>
+    <message>
+        <source>%1 of %2, %3 of %4 pages searched</source>
+        <translation>第 %1 個，共 %2 個；已搜尋 %3/%4 頁</translation>
+    </message>
+    <message>
+        <source>%1 found, %2 of %3 pages searched</source>
+        <translation>找到 %1 個；已搜尋 %2/%3 頁</translation>
+    </message>
+    <message>
+        <source>%1 of %2, stopped after %3 of %4 pages</source>
+        <translation>第 %1 個，共 %2 個；在 %3/%4 頁後停止</translation>
+    </message>
+    <message>
+        <source>%1 found, stopped after %2 of %3 pages</source>
+        <translation>找到 %1 個；在 %2/%3 頁後停止</translation>
     </message>
 </context>
 <context>
