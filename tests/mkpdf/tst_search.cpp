@@ -3,6 +3,7 @@
 #include "CFindBar.h"
 #include "CPageView.h"
 #include "CPdfDocument.h"
+#include "CReadingCopy.h"
 #include "CSearchOverlay.h"
 #include "CSearchResultModel.h"
 #include "CSidePanel.h"
@@ -161,6 +162,8 @@ private slots:
     void replacedOrClosedMidway();
     void badInputNeverBreaksTheSearch_data();
     void badInputNeverBreaksTheSearch();
+    void readingCopyReadsTheSameText_data();
+    void readingCopyReadsTheSameText();
 
 private:
     QString dir;
@@ -544,6 +547,53 @@ void TestSearch::badInputNeverBreaksTheSearch()
     // Asked again, a document known to have no text says so at once.
     box->Search()->Start(query, {}, 0);
     QCOMPARE(int(box->Search()->GetState()), state == CDocumentSearch::Finished ? int(CDocumentSearch::Running) : state);
+}
+
+void TestSearch::readingCopyReadsTheSameText_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("copied");
+    QTest::newRow("embedded fonts") << "words.pdf" << true;
+    QTest::newRow("rewritten by another program") << "target90.pdf" << true;
+    QTest::newRow("no embedded font, damaged page") << "damaged.pdf" << false;
+    QTest::newRow("encrypted") << "encrypted.pdf" << false;
+    QTest::newRow("not a PDF") << "garbage.pdf" << false;
+    QTest::newRow("missing") << "missing.pdf" << false;
+}
+
+void TestSearch::readingCopyReadsTheSameText()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, copied);
+    QVERIFY(TestPdf::WriteEncrypted(dir + "/words.pdf", dir + "/encrypted.pdf", "secret"));
+    QVERIFY(TestPdf::WriteBytes(dir + "/garbage.pdf", TestPdf::Garbage(4096, 7)));
+    const QByteArray copy = CReadingCopy::Make(dir + "/" + file);
+    QCOMPARE(!copy.isEmpty(), copied);
+    if (!copied)
+        return;
+    // The copy is a sound file of its own, whose every page reads as the
+    // original's does, to the place of each character.
+    const QString copyPath = dir + "/copy-" + file;
+    QVERIFY(TestPdf::WriteBytes(copyPath, copy));
+    QCOMPARE(TestPdf::StructureProblems(copyPath), QString());
+    CPdfDocument::LoadStatus status;
+    const std::shared_ptr<CPdfDocument> original = CPdfDocument::Load(dir + "/" + file, QByteArray(), &status);
+    const std::shared_ptr<CPdfDocument> copyDocument = CPdfDocument::Load(copyPath, QByteArray(), &status);
+    QVERIFY(original && copyDocument);
+    QCOMPARE(copyDocument->PageCount(), original->PageCount());
+    CTextParser fromFile(original), fromCopy(copyDocument);
+    QString whole;
+    for (int page = 0; page < original->PageCount(); ++page) {
+        for (bool boxes : {false, true}) {
+            PdfPageText expected, read;
+            QVERIFY(fromFile.Read(page, boxes, nullptr, &expected));
+            QVERIFY(fromCopy.Read(page, boxes, nullptr, &read));
+            QCOMPARE(read.text, expected.text);
+            QCOMPARE(read.boxes, expected.boxes);
+            whole += read.text;
+        }
+    }
+    QVERIFY(!whole.isEmpty());
 }
 
 RV_TEST_MAIN(TestSearch)

@@ -98,8 +98,9 @@ bool SameLine(const QRectF& a, const QRectF& b)
 
 } // namespace
 
-CTextParser::CTextParser(std::shared_ptr<CPdfDocument> document_)
+CTextParser::CTextParser(std::shared_ptr<CPdfDocument> document_, std::shared_ptr<const QByteArray> readingCopy)
     : document(std::move(document_))
+    , copy(std::move(readingCopy))
 {
 }
 
@@ -115,7 +116,13 @@ bool CTextParser::Read(int nPage, bool bBoxes, const std::atomic<bool>* abort, P
         return true;
     if (!opened) {
         opened = true;
-        parser = document->OpenParser();
+        if (copy) {
+            parser.reset(Poppler::Document::loadFromData(*copy, document->Password(), document->Password()));
+            if (parser && (parser->isLocked() || parser->numPages() != document->PageCount()))
+                parser.reset();
+        }
+        if (!parser)
+            parser = document->OpenParser();
     }
     bool read = false;
     if (parser) {
@@ -135,8 +142,13 @@ bool CTextParser::ReadPlain(int nPage, PdfPageText* out)
         if (!document->IsUnchangedOnDisk())
             return false;
         const std::string password = document->Password().toStdString();
-        plain.reset(poppler::document::load_from_file(QFile::encodeName(document->FilePath()).toStdString(), password,
-                                                      password));
+        // The copy's bytes are not copied again: the parser reads them where
+        // they are.
+        if (copy)
+            plain.reset(poppler::document::load_from_raw_data(copy->constData(), copy->size(), password, password));
+        if (!plain || plain->is_locked() || plain->pages() != document->PageCount())
+            plain.reset(poppler::document::load_from_file(QFile::encodeName(document->FilePath()).toStdString(),
+                                                          password, password));
         if (plain && (plain->is_locked() || plain->pages() != document->PageCount()))
             plain.reset();
     }

@@ -32,17 +32,21 @@ struct PdfPageText
 
 // Reads the text of a document's pages with a parser of its own, so that
 // searching runs beside rendering, or with the document's parser when the
-// file changed since it was opened. One thread at a time per reader.
+// file changed since it was opened. Given a reading copy of the file
+// (CReadingCopy), which must outlive it, it reads from there. One thread at
+// a time per reader.
 class CTextParser
 {
 public:
-    explicit CTextParser(std::shared_ptr<CPdfDocument> document);
+    explicit CTextParser(std::shared_ptr<CPdfDocument> document,
+                         std::shared_ptr<const QByteArray> readingCopy = nullptr);
     ~CTextParser();
 
     // False when the page cannot be read, or when *abort turned true
     // meanwhile (the page is then left half read); a page read without
     // boxes is read whole.
     bool Read(int nPage, bool bBoxes, const std::atomic<bool>* abort, PdfPageText* out);
+    bool ReadsCopy() const { return copy != nullptr; }
 
     // Rectangles covering characters [nStart, nStart + nLength) of a page
     // read with boxes: one for each run of characters on a line.
@@ -53,6 +57,7 @@ private:
     static bool Collect(const Poppler::Page& page, bool bBoxes, const std::atomic<bool>* abort, PdfPageText* out);
 
     std::shared_ptr<CPdfDocument> document;
+    std::shared_ptr<const QByteArray> copy;
     std::unique_ptr<Poppler::Document> parser;
     bool opened = false;
     // Plain text goes through the parser's plain interface, which reads a

@@ -2,6 +2,7 @@
 
 #include "CJobRunner.h"
 #include "CPdfDocument.h"
+#include "CReadingCopy.h"
 #include "CTextCache.h"
 #include "CTextStore.h"
 
@@ -11,6 +12,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <iterator>
 #include <vector>
 
 #ifdef __GLIBC__
@@ -29,6 +31,14 @@ constexpr int kSnippetBefore = 32;
 constexpr int kSnippetAfter = 64;
 constexpr int kFlushMs = 100;
 
+// Reading pages leaves the heap full of freed pieces; give them back.
+void GiveBackFreedMemory()
+{
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
+}
+
 } // namespace
 
 // What the workers share with the search object: the parsers not in use and
@@ -40,24 +50,70 @@ struct CDocumentSearch::Shelf
     CDocumentSearch* receiver = nullptr;
     std::vector<std::unique_ptr<CTextParser>> idle;
     std::atomic<bool> closed {false};
+    // The file's reading copy, made once per search by the first worker
+    // while the others wait for it: it pays for itself within a few pages.
+    QMutex copyMaking;
+    bool copyTried = false;
+    std::shared_ptr<const QByteArray> copy;
 
-    std::unique_ptr<CTextParser> Acquire()
+    // A parser for many pages reads from the reading copy, waiting for it
+    // to be made; one for a page or two only when the copy is at hand.
+    std::unique_ptr<CTextParser> Acquire(bool bManyPages)
     {
+        const std::shared_ptr<const QByteArray> source = bManyPages ? ReadingCopy() : Copy();
         QMutexLocker locker(&mutex);
-        if (!idle.empty()) {
-            std::unique_ptr<CTextParser> parser = std::move(idle.back());
-            idle.pop_back();
-            return parser;
+        for (auto it = idle.begin(); it != idle.end(); ++it) {
+            if (!source || (*it)->ReadsCopy()) {
+                std::unique_ptr<CTextParser> parser = std::move(*it);
+                idle.erase(it);
+                return parser;
+            }
         }
         locker.unlock();
-        return std::make_unique<CTextParser>(document);
+        return std::make_unique<CTextParser>(document, source);
     }
 
-    void Release(std::unique_ptr<CTextParser> parser)
+    std::shared_ptr<const QByteArray> Copy()
     {
         QMutexLocker locker(&mutex);
-        if (!closed && idle.size() < 2)
+        return copy;
+    }
+
+    std::shared_ptr<const QByteArray> ReadingCopy()
+    {
+        QMutexLocker making(&copyMaking);
+        if (!copyTried && !closed) {
+            copyTried = true;
+            std::shared_ptr<const QByteArray> made;
+            if (document->IsUnchangedOnDisk()) {
+                QByteArray bytes = CReadingCopy::Make(document->FilePath());
+                if (!bytes.isEmpty())
+                    made = std::make_shared<const QByteArray>(std::move(bytes));
+                // Working out the copy took the file's whole structure.
+                GiveBackFreedMemory();
+            }
+            QMutexLocker locker(&mutex);
+            copy = made;
+        }
+        return Copy();
+    }
+
+    // A parser of the file itself is not kept once the copy is there.
+    void Release(std::unique_ptr<CTextParser> parser)
+    {
+        // Declared before the lock: what is dropped closes outside it.
+        std::vector<std::unique_ptr<CTextParser>> dropped;
+        QMutexLocker locker(&mutex);
+        if (copy) {
+            const auto old = std::stable_partition(idle.begin(), idle.end(),
+                                                   [](const auto& held) { return held->ReadsCopy(); });
+            std::move(old, idle.end(), std::back_inserter(dropped));
+            idle.erase(old, idle.end());
+        }
+        if (!closed && idle.size() < 2 && (!copy || parser->ReadsCopy()))
             idle.push_back(std::move(parser));
+        else
+            dropped.push_back(std::move(parser));
     }
 
     // Once closed, nothing of the document enters the cache any more.
@@ -83,14 +139,17 @@ struct CDocumentSearch::Shelf
     void DropIdle()
     {
         std::vector<std::unique_ptr<CTextParser>> parsers;
+        std::shared_ptr<const QByteArray> held;
+        QMutexLocker making(&copyMaking);
         QMutexLocker locker(&mutex);
         parsers.swap(idle);
+        held.swap(copy);
+        copyTried = false;
         locker.unlock();
+        making.unlock();
         parsers.clear();
-#ifdef __GLIBC__
-        // Reading pages leaves the heap full of freed pieces; give them back.
-        malloc_trim(0);
-#endif
+        held.reset();
+        GiveBackFreedMemory();
     }
 
     void Close()
@@ -100,6 +159,7 @@ struct CDocumentSearch::Shelf
         closed = true;
         receiver = nullptr;
         parsers.swap(idle);
+        copy.reset();
     }
 };
 
@@ -320,7 +380,9 @@ void CDocumentSearch::SearchPage(const std::shared_ptr<Run>& run, const std::sha
     std::shared_ptr<PdfPageText> layout;
     if (!CTextCache::Instance().Find(run->documentId, result.page, &text)) {
         layout = std::make_shared<PdfPageText>();
-        std::unique_ptr<CTextParser> parser = shelf->Acquire();
+        // The pages read with their layout first are on screen: they do not
+        // wait for the reading copy.
+        std::unique_ptr<CTextParser> parser = shelf->Acquire(run->quiet || nOrder >= kLayoutsAhead);
         // A page that cannot be read counts as a page without text.
         parser->Read(result.page, !run->quiet && nOrder < kLayoutsAhead, &run->cancelled, layout.get());
         shelf->Release(std::move(parser));
@@ -431,7 +493,7 @@ const PdfPageText* CDocumentSearch::Layout(int nPage)
         if (workers->closed)
             return;
         auto layout = std::make_shared<PdfPageText>();
-        std::unique_ptr<CTextParser> parser = workers->Acquire();
+        std::unique_ptr<CTextParser> parser = workers->Acquire(false);
         parser->Read(nPage, true, &workers->closed, layout.get());
         workers->Release(std::move(parser));
         workers->Keep(nPage, layout->text);
