@@ -28,7 +28,7 @@ lintian --fail-on error --suppress-tags-from-file /dev/null "$DEB" 2>/dev/null |
 INSTALL="$ROOT/install"
 dpkg-deb -x "$DEB" "$INSTALL"
 APP_ID=org.rvpdf.RVPDF
-for file in usr/bin/rvpdf \
+for file in usr/bin/rvpdf usr/lib/rvpdf/librvpdf_app.so \
     usr/share/applications/$APP_ID.desktop \
     usr/share/metainfo/$APP_ID.metainfo.xml \
     usr/share/icons/hicolor/scalable/apps/$APP_ID.svg \
@@ -37,7 +37,7 @@ for file in usr/bin/rvpdf \
     usr/share/doc/rvpdf/copyright usr/share/doc/rvpdf/changelog.gz; do
     [[ -f "$INSTALL/$file" ]] || fail "missing $file"
 done
-unexpected=$(cd "$INSTALL" && find . -type f | grep -v -E '^\./usr/(bin|share/(applications|metainfo|icons|man|doc))/' || true)
+unexpected=$(cd "$INSTALL" && find . -type f | grep -v -E '^\./usr/(bin|lib/rvpdf|share/(applications|metainfo|icons|man|doc))/' || true)
 [[ -z "$unexpected" ]] || fail "unexpected files: $unexpected"
 desktop-file-validate "$INSTALL/usr/share/applications/$APP_ID.desktop" || fail "desktop entry invalid"
 appstreamcli validate --no-net "$INSTALL/usr/share/metainfo/$APP_ID.metainfo.xml" >/dev/null || fail "metainfo invalid"

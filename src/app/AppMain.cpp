@@ -1,3 +1,4 @@
+#include "AppEntry.h"
 #include "AppStartup.h"
 #include "CAppPaths.h"
 #include "CSystemUtils.h"
@@ -25,6 +26,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <optional>
 
 #include <cstdio>
 #include <ctime>
@@ -108,7 +110,7 @@ private:
 
 } // namespace
 
-int main(int argc, char** argv)
+int RvpdfRunApplication(int argc, char** argv, CSingleInstance* launched)
 {
     QString bundle = QStringLiteral(RVPDF_BUNDLE);
     QString region = QStringLiteral(RVPDF_REGION);
@@ -129,9 +131,11 @@ int main(int argc, char** argv)
 
     const QString strBundleId = ReadBundleId(bundle, region);
 
-    CSingleInstance instance(strBundleId);
+    // The process entry made the guard and found no instance running.
+    std::optional<CSingleInstance> own;
+    CSingleInstance& instance = launched ? *launched : own.emplace(strBundleId);
     const QStringList argumentList = launch.HandOver();
-    if (instance.IsRunning()) {
+    if (!launched && instance.IsRunning()) {
         const int rc = HandOverToRunningInstance(instance, strBundleId, argumentList);
         if (rc >= 0)
             return rc;
@@ -175,7 +179,7 @@ int main(int argc, char** argv)
     QTimer::singleShot(1000, &app, [manager]() { AskReportConsentThenCount(manager); });
     // On a dark desktop the first frame must already be dark.
     manager->StartThemeWatcher(kThemeWaitMs);
-    manager->StartSemaphoreThread(strBundleId);
+    manager->StartSemaphoreThread(instance.Key());
     if (CTerminationSignals* termination = CTerminationSignals::Install())
         QObject::connect(termination, &CTerminationSignals::SignalTerminationRequested, manager,
                          &CMainViewManager::SlotTerminate);

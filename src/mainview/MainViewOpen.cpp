@@ -173,6 +173,10 @@ void MainView::AttachDocument(const QString& caption, bool dirty, QWidget* widge
     if (!tabBar || !widget)
         return;
     tabBar->AddItem(caption, dirty, widget, select);
+    // Named after its new document at once; the page follows with the tab
+    // bar's queued selection.
+    if (select)
+        setWindowTitle(tabBar->GetItemTitle(tabBar->CurrentIndex()));
     widget->setParent(this);
     // A widget arriving from another window drops its old window first.
     const char* documentSignals[] = {SIGNAL(SignalFirstThumbRendered(const QString&, bool)),

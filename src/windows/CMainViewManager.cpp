@@ -169,19 +169,21 @@ void CMainViewManager::SlotOpenFileEvent(const QString& strFile, const QVariantM
     // stops where it is.
     quittingAll = false;
     MainView* target = OpenTarget();
-    target->RaiseWindow(launchStartupId, launchToken);
-    launchStartupId.clear();
-    launchToken.clear();
-    // The file opens 200 ms from now; reading it meanwhile costs nothing,
-    // unless it is open already and only gets selected.
-    if (!strFile.isEmpty() && !IsDocumentOpen(strFile))
-        MainBox::Prefetch(strFile, target->PageAreaSize());
-    QTimer::singleShot(200, target, [this, target, strFile, extra]() {
+    // The file opens 200 ms from now, to the millisecond (a coarse timer
+    // may be late by a twentieth), counted from the request.
+    QTimer::singleShot(200, Qt::PreciseTimer, target, [this, target, strFile, extra]() {
         MainView* window = target->IsClosingWindow() ? OpenTarget() : target;
         if (window != target)
             window->RaiseWindow();
         window->OpenPathFromOutside(strFile, extra);
     });
+    target->RaiseWindow(launchStartupId, launchToken);
+    launchStartupId.clear();
+    launchToken.clear();
+    // Reading it meanwhile costs nothing, unless it is open already and
+    // only gets selected.
+    if (!strFile.isEmpty() && !IsDocumentOpen(strFile))
+        MainBox::Prefetch(strFile, target->PageAreaSize());
 }
 
 bool CMainViewManager::IsDocumentOpen(const QString& path) const

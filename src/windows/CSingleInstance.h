@@ -53,6 +53,7 @@ public:
     ~CSingleInstance();
 
     bool IsRunning() const { return running; }
+    const QString& Key() const { return key; }
     // Later launch: waits, within the limits above, for its turn.
     SendResult SendArguments(const HandOver& handOver);
     // First instance: while closing, later launches wait for this process to

@@ -94,7 +94,7 @@ quint32 TestJourney::WaitForQuestion(QProcess* process)
 void TestJourney::CloseEverything(User& user, QProcess* process)
 {
     QVERIFY2(User::CloseAll(x11, process), "the process did not end well after its last window closed");
-    QVERIFY(user.Log().contains("\nApp Exit ##main:"));
+    QVERIFY(user.Log().contains("\nApp Exit ##RvpdfRunApplication:"));
 }
 
 void TestJourney::firstStartOpensTheFile_data()
