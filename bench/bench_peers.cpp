@@ -6,6 +6,7 @@
 //
 //   bench_peers [manual.pdf]     (generates the manual when none is given)
 
+#include "BenchSummary.h"
 #include "MKApplication.h"
 #include "TestEnv.h"
 #include "TestMain.h"
@@ -112,8 +113,43 @@ QString TitledFile(const QString& folder, const QString& word)
     return path;
 }
 
-// Resident MiB of a viewer holding files as tabs of one window, settled.
-double MemoryOf(const Viewer& viewer, const QStringList& files)
+// A process's resident memory, MiB: all of it, its anonymous part (heap:
+// page pictures, parsed documents, text) and what files back (program and
+// library code, fonts).
+struct Memory
+{
+    double resident = 0;
+    double anonymous = 0;
+    double file = 0;
+};
+
+Memory MemoryOfProcess(qint64 pid)
+{
+    Memory memory;
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return memory;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        const double mib = line.mid(line.indexOf(':') + 1).trimmed().split(' ').value(0).toLongLong() / 1024.0;
+        if (line.startsWith("VmRSS:"))
+            memory.resident = mib;
+        else if (line.startsWith("RssAnon:"))
+            memory.anonymous = mib;
+        else if (line.startsWith("RssFile:"))
+            memory.file = mib;
+    }
+    return memory;
+}
+
+QString Held(const Memory& memory)
+{
+    return QStringLiteral("%1 MiB anonymous, %2 MiB file-backed")
+        .arg(memory.anonymous, 0, 'f', 1)
+        .arg(memory.file, 0, 'f', 1);
+}
+
+// Memory of a viewer holding files as tabs of one window, settled.
+Memory MemoryOf(const Viewer& viewer, const QStringList& files)
 {
     std::unique_ptr<QProcess> instance
         = Start(viewer.program, viewer.opensManyAtOnce ? files : viewer.open(files.first()));
@@ -125,9 +161,9 @@ double MemoryOf(const Viewer& viewer, const QStringList& files)
         }
     }
     QThread::msleep(3000);
-    const qint64 rss = TestEnv::ResidentKiB(instance->processId());
+    const Memory memory = MemoryOfProcess(instance->processId());
     Stop(instance.get());
-    return rss / 1024.0;
+    return memory;
 }
 
 // Launch to title for each hand-over, less the design's wait (which only
@@ -182,21 +218,30 @@ int main(int argc, char** argv)
         copies << folder + QStringLiteral("/copy-%1.pdf").arg(i);
         QFile::copy(manual, copies.last());
     }
-    const double oneOurs = MemoryOf(ours, copies.mid(0, 1));
-    const double tenOurs = MemoryOf(ours, copies);
+    const Memory oneOurs = MemoryOf(ours, copies.mid(0, 1));
+    const Memory tenOurs = MemoryOf(ours, copies);
     std::printf("manual: %s\n", qPrintable(manual));
     if (hasPeer) {
-        const double onePeer = MemoryOf(peer, copies.mid(0, 1));
-        const double tenPeer = MemoryOf(peer, copies);
-        std::printf("one document: %.1f MiB resident against qpdfview's %.1f MiB: %.2fx\n", oneOurs, onePeer,
-                    oneOurs / onePeer);
+        const Memory onePeer = MemoryOf(peer, copies.mid(0, 1));
+        const Memory tenPeer = MemoryOf(peer, copies);
+        std::printf("one document: %.1f MiB resident against qpdfview's %.1f MiB: %.2fx\n", oneOurs.resident,
+                    onePeer.resident, oneOurs.resident / onePeer.resident);
+        const double ratio = tenOurs.resident / tenPeer.resident;
         std::printf("ten documents as tabs: %.1f MiB resident against qpdfview's %.1f MiB: %.2fx (target at most "
-                    "%.0f MiB and %.2fx: %s)\n",
-                    tenOurs, tenPeer, tenOurs / tenPeer, kTargetMemoryMiB, kTargetMemoryRatio,
-                    Verdict(tenOurs <= kTargetMemoryMiB && tenOurs / tenPeer <= kTargetMemoryRatio));
+                    "%.0f MiB and %.2fx: %s); ours %s, qpdfview's %s\n",
+                    tenOurs.resident, tenPeer.resident, ratio, kTargetMemoryMiB, kTargetMemoryRatio,
+                    Verdict(tenOurs.resident <= kTargetMemoryMiB && ratio <= kTargetMemoryRatio),
+                    qPrintable(Held(tenOurs)), qPrintable(Held(tenPeer)));
+        SummaryRow("memory, ten copies of the manual as tabs, settled",
+                   QStringLiteral("%1 MiB").arg(tenOurs.resident, 0, 'f', 1),
+                   QStringLiteral("qpdfview %1 MiB").arg(tenPeer.resident, 0, 'f', 1), ratio,
+                   QStringLiteral("at most %1 MiB and %2x").arg(kTargetMemoryMiB).arg(kTargetMemoryRatio),
+                   tenOurs.resident <= kTargetMemoryMiB && ratio <= kTargetMemoryRatio);
     } else {
-        std::printf("one document: %.1f MiB resident; ten documents as tabs: %.1f MiB (target at most %.0f MiB: %s)\n",
-                    oneOurs, tenOurs, kTargetMemoryMiB, Verdict(tenOurs <= kTargetMemoryMiB));
+        std::printf("one document: %.1f MiB resident; ten documents as tabs: %.1f MiB (target at most %.0f MiB: %s; "
+                    "%s)\n",
+                    oneOurs.resident, tenOurs.resident, kTargetMemoryMiB, Verdict(tenOurs.resident <= kTargetMemoryMiB),
+                    qPrintable(Held(tenOurs)));
     }
 
     // 2. Hand-over to the running instance.
@@ -212,6 +257,8 @@ int main(int argc, char** argv)
                     int(handPeer.size()),
                     handPeer.isEmpty() ? 0.0 : *std::min_element(handPeer.begin(), handPeer.end()), a / qMax(b, 0.1),
                     Verdict(a <= b));
+        SummaryRow("hand-over, launch to the file's title, less the 200 ms wait", QStringLiteral("%1 ms").arg(a, 0, 'f', 0),
+                   QStringLiteral("qpdfview %1 ms").arg(b, 0, 'f', 0), a / qMax(b, 0.1), "at most qpdfview's", a <= b);
     } else {
         std::printf("hand-over, launch to the file's title: %.0f ms net of the design's %.0f ms wait (median of %d)\n",
                     Median(handOurs), kOpenWaitMs, int(handOurs.size()));

@@ -16,6 +16,7 @@
 #include "CJobRunner.h"
 #include "CTextCache.h"
 #include "CTextStore.h"
+#include "BenchSummary.h"
 #include "MKApplication.h"
 #include "MainBox.h"
 #include "StallMeter.h"
@@ -24,6 +25,7 @@
 #include "TestPdf.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLineEdit>
@@ -149,7 +151,7 @@ struct Pair
     double pdftotextCpu = 0;
 };
 
-void PrintPairs(const char* what, const QVector<Pair>& pairs)
+void PrintPairs(const char* what, const QVector<Pair>& pairs, const QString& manual = QString())
 {
     QVector<double> wall, cpu, stall, busy, first, total, extraction;
     for (const Pair& pair : pairs) {
@@ -170,6 +172,11 @@ void PrintPairs(const char* what, const QVector<Pair>& pairs)
                 ratio <= kTargetRatio ? "met" : "NOT MET", int(pairs.size()), *std::min_element(wall.begin(), wall.end()),
                 Median(cpu), longest, kTargetStallMs, longest <= kTargetStallMs ? "met" : "NOT MET", Median(stall),
                 *std::max_element(busy.begin(), busy.end()));
+    if (!manual.isEmpty())
+        SummaryRow(QStringLiteral("search %1, %2").arg(QString::fromUtf8(what), manual),
+                   QStringLiteral("%1 ms").arg(Median(total), 0, 'f', 0),
+                   QStringLiteral("pdftotext %1 ms").arg(Median(extraction), 0, 'f', 0), ratio,
+                   QStringLiteral("at most %1x").arg(kTargetRatio, 0, 'f', 2), ratio <= kTargetRatio);
     if (pairs.first().search.firstMs >= 0)
         std::printf("; first match on screen (page %d) after %.0f ms median, %.0f ms at most",
                     pairs.first().search.firstPage + 1, Median(first), *std::max_element(first.begin(), first.end()));
@@ -248,12 +255,23 @@ int main(int argc, char** argv)
         warm << Search(box, query, Warm, meter);
 
     std::printf("manual: %s, %d pages, searched from page %d\n", qPrintable(manual), box->PageCount(), kPageInView + 1);
+    const QString manualName = QFileInfo(manual).fileName();
+    double longestStall = 0;
+    for (const QVector<QVector<Pair>>* rounds : {&cold, &kept}) {
+        for (const QVector<Pair>& pairs : *rounds) {
+            for (const Pair& pair : pairs)
+                longestStall = std::max(longestStall, pair.search.stallMs);
+        }
+    }
     for (int i = 0; i < queries.size(); ++i)
-        PrintPairs(qPrintable(QStringLiteral("%1, nothing read before").arg(names[i])), cold[i]);
+        PrintPairs(qPrintable(QStringLiteral("%1, nothing read before").arg(names[i])), cold[i], manualName);
     for (int i = 0; i < queries.size(); ++i)
         PrintPairs(qPrintable(QStringLiteral("%1, text kept on disk by an earlier session").arg(names[i])), kept[i]);
     for (int i = 0; i < queries.size(); ++i)
         PrintWarm(qPrintable(QStringLiteral("%1 again, text of this session").arg(names[i])), warm.at(i));
+    SummaryRow(QStringLiteral("longest GUI stall while searching, %1").arg(manualName),
+               QStringLiteral("%1 ms").arg(longestStall, 0, 'f', 1), QString(), 0,
+               QStringLiteral("at most %1 ms").arg(kTargetStallMs, 0, 'f', 0), longestStall <= kTargetStallMs);
     std::printf("text kept on disk: %.2f MiB for %d pages, %.2f MiB per 1,000 pages (the folder is held under %lld "
                 "MiB)\n",
                 keptBytes / 1048576.0, box->PageCount(), keptBytes / 1048576.0 * 1000 / qMax(1, box->PageCount()),

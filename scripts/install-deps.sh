@@ -16,8 +16,9 @@ PACKAGES=(
     qtwayland5 weston
     fonts-dejavu-core fonts-noto-cjk
 )
-# The benchmarks measure a real manual and set figures beside another viewer's.
-BENCH_PACKAGES=(octave-doc qpdfview)
+# The benchmarks measure real manuals, set figures beside another viewer's,
+# and print to a PDF printer of a private print scheduler.
+BENCH_PACKAGES=(octave-doc r-doc-pdf qpdfview cups-daemon cups-client cups-filters bsdextrautils)
 if [[ "${1:-}" == "bench" ]]; then
     PACKAGES+=("${BENCH_PACKAGES[@]}")
 fi
