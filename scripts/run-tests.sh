@@ -4,6 +4,8 @@
 # D-Bus session so nothing reaches the user's desktop.
 set -euo pipefail
 BUILD_DIR=${1:-build}
+# Anything after the build folder goes to ctest (-R name, --repeat until-fail:N).
+shift || true
 
 XVFB_PID=""
 cleanup() {
@@ -29,7 +31,7 @@ export RVPDF_TEST_DISPLAY=":$(head -n1 "$DISPLAY_FILE")"
 
 cd "$BUILD_DIR"
 if command -v dbus-run-session >/dev/null 2>&1; then
-    dbus-run-session -- ctest --output-on-failure --timeout 300
+    dbus-run-session -- ctest --output-on-failure --timeout 300 "$@"
 else
-    ctest --output-on-failure --timeout 300
+    ctest --output-on-failure --timeout 300 "$@"
 fi

@@ -22,8 +22,10 @@
 
 namespace {
 
-// More than this many documents in one window is not a session we wrote.
-constexpr int kMaxTabs = 500;
+// More than a person leaves open: a session file listing more (damaged, or
+// not ours) would otherwise cost a window and a tab for each entry.
+constexpr int kMaxWindows = 20;
+constexpr int kMaxTabs = 100;
 
 } // namespace
 
@@ -146,8 +148,15 @@ int CSessionKeeper::Restore(QWidget* firstWindow, bool bWanted)
     QStringList missing;
     int reopened = 0;
     auto* target = qobject_cast<MainView*>(firstWindow);
-    for (const QJsonValue& value : windows) {
-        const QJsonObject state = value.toObject();
+    int skipped = 0;
+    for (int w = 0; w < windows.size(); ++w) {
+        const QJsonObject state = windows.at(w).toObject();
+        const int tabs = state.value("tabs").toArray().size();
+        if (w >= kMaxWindows) {
+            skipped += tabs;
+            continue;
+        }
+        skipped += qMax(0, tabs - kMaxTabs);
         if (!target) {
             target = qobject_cast<MainView*>(manager->CreateMainView(nullptr));
             if (!target)
@@ -168,6 +177,10 @@ int CSessionKeeper::Restore(QWidget* firstWindow, bool bWanted)
         notices << tr("%1 did not close properly last time. Your documents have been reopened.").arg(title);
     if (!missing.isEmpty())
         notices << tr("These documents could not be found and were not reopened:") + "\n" + missing.join('\n');
+    if (skipped > 0)
+        notices << tr("The last session had more windows and tabs than are reopened at once: %n document(s) "
+                      "were not reopened.",
+                      "", skipped);
     MK_LOG("session restored: %d document(s), %d missing%s", reopened, int(missing.size()),
            unclean ? ", after an unclean end" : "");
     store->ScheduleSave();

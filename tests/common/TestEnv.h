@@ -42,8 +42,9 @@ public:
     static ChildResult RunChild(const QString& program, const QStringList& args, const QStringList& extraEnv = {},
                                 int timeoutMs = 60000, const QString& workDir = QString());
     // Removes the shared memory and semaphores of this test's instances
-    // (those a killed process could not remove itself).
-    static void RemoveIpcObjects();
+    // (those a killed process could not remove itself), or of the instances
+    // of another runtime folder.
+    static void RemoveIpcObjects(const QString& runtimeDir = QString());
     // Resident memory of a process (this one for 0), for benchmarks; -1
     // when unknown.
     static qint64 ResidentKiB(qint64 pid = 0);

@@ -38,7 +38,7 @@ public:
                 process->waitForFinished();
             }
         }
-        TestEnv::RemoveIpcObjects();
+        TestEnv::RemoveIpcObjects(root + "/runtime");
     }
 
     QProcess* Launch(const QStringList& args, const QString& workDir = QString(), const QString& startupId = QString())
@@ -169,7 +169,7 @@ void TestJourney::CloseEverything(User& user, QProcess* process)
             && !SmallWindows(process).isEmpty())
             QVERIFY(Xdo({"key", "Return"}));
     }
-    QVERIFY2(process->waitForFinished(5000), "the process stays after its last window closed");
+    QVERIFY2(process->waitForFinished(30000), "the process stays after its last window closed");
     QCOMPARE(process->exitStatus(), QProcess::NormalExit);
     QCOMPARE(process->exitCode(), 0);
     QVERIFY(user.Log().contains("\nApp Exit ##main:"));
