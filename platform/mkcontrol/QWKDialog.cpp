@@ -57,6 +57,14 @@ void QWKDialog::ShowMask(QWidget* window, bool bTransparent)
     maskedWindow = window;
 }
 
+void QWKDialog::OpenThen(const std::function<void(int)>& done)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    if (done)
+        connect(this, &QDialog::finished, this, done);
+    open();
+}
+
 void QWKDialog::RemoveMask()
 {
     if (maskedWindow)

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QPointer>
 
+#include <functional>
+
 class QWKDialogBar;
 
 // Frameless modal dialog with a title bar and a content area. ShowMask dims
@@ -22,6 +24,13 @@ public:
     // (so the window cannot be clicked) without darkening it.
     void ShowMask(QWidget* window, bool bTransparent);
     QWidget* MaskWidget() const { return mask; }
+
+    // Shows the dialog modal to its window and returns at once; done gets
+    // what exec() would have returned, and the dialog deletes itself. No
+    // loop of its own runs, so nothing can delete the window under one: a
+    // window that goes meanwhile takes the dialog with it, and done is not
+    // called. For questions asked from timers, hand-overs and restores.
+    void OpenThen(const std::function<void(int)>& done = {});
 
 protected:
     void showEvent(QShowEvent* event) override;

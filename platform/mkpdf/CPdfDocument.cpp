@@ -2,6 +2,7 @@
 
 #include "CImageLocator.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 
@@ -60,12 +61,19 @@ std::shared_ptr<CPdfDocument> CPdfDocument::Load(const QString& path, const QByt
         return fail(Missing);
     if (!info.isFile() || !info.isReadable())
         return fail(Unreadable);
+    QByteArray digest;
     {
         QFile probe(path);
         if (!probe.open(QIODevice::ReadOnly))
             return fail(Unreadable);
-        if (probe.size() == 0)
+        // A PDF says so in its first kilobyte; anything else (a large file
+        // of nothing that only calls itself .pdf) would be searched from end
+        // to end by the parser's repair before it gave up.
+        if (probe.size() == 0 || !probe.peek(1024).contains("%PDF-"))
             return fail(Damaged);
+        digest = Digest(probe);
+        if (digest.isEmpty())
+            return fail(Unreadable);
     }
 
     static const bool quiet = [] {
@@ -94,6 +102,7 @@ std::shared_ptr<CPdfDocument> CPdfDocument::Load(const QString& path, const QByt
     result->password = password;
     result->fileSize = info.size();
     result->fileModified = info.lastModified();
+    result->fileDigest = digest;
     result->pageCount = count;
     // Every page starts as an estimate from the first one.
     const QSizeF firstSize = ValidSize(first->pageSizeF());
@@ -222,6 +231,22 @@ bool CPdfDocument::IsUnchangedOnDisk() const
 {
     const QFileInfo info(FilePath());
     return info.exists() && info.size() == fileSize && info.lastModified() == fileModified;
+}
+
+bool CPdfDocument::IsSameContentOnDisk() const
+{
+    // Size and time first: a program may write the same number of bytes
+    // within the same second, or set the time back.
+    if (!IsUnchangedOnDisk())
+        return false;
+    QFile file(FilePath());
+    return file.open(QIODevice::ReadOnly) && Digest(file) == fileDigest;
+}
+
+QByteArray CPdfDocument::Digest(QFile& file)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    return hash.addData(&file) ? hash.result() : QByteArray();
 }
 
 std::unique_ptr<Poppler::Document> CPdfDocument::OpenParser() const

@@ -88,8 +88,12 @@ public:
     bool IsEncrypted() const { return encrypted; }
     // The password the document was opened with; empty for none.
     QByteArray Password() const { return password; }
-    // True while the file on disk is still the one that was opened.
+    // True while the file on disk is still the one that was opened, by its
+    // size and time (cheap).
     bool IsUnchangedOnDisk() const;
+    // The same by its content too (reads the whole file): what a save
+    // relies on before it replaces the file.
+    bool IsSameContentOnDisk() const;
 
     // Renders region (device pixels of the page at scale pixels per point,
     // null for the whole page); null on failure.
@@ -118,6 +122,7 @@ public:
 
 private:
     CPdfDocument() = default;
+    static QByteArray Digest(class QFile& file);
 
     quint64 id = 0;
     QString path;
@@ -130,6 +135,7 @@ private:
     QByteArray password;
     qint64 fileSize = 0;
     QDateTime fileModified;
+    QByteArray fileDigest;
     // The parser's lock is held for whole renders; the GUI thread reads sizes
     // and the path under their own short lock so it never waits for a render.
     mutable QMutex mutex;

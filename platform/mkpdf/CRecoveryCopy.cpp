@@ -1,18 +1,38 @@
 #include "CRecoveryCopy.h"
 
+#include "CFileUtils.h"
+#include "CRenderQueue.h"
+
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
-#include <QSaveFile>
 #include <QStandardPaths>
+#include <QThreadPool>
 
 #include <algorithm>
+#include <atomic>
 
 namespace {
 
 constexpr qint64 kMaxCopyBytes = 16 * 1024 * 1024;
+
+std::atomic<bool> privateMode {false};
+
+// One worker: copies reach the disk in the order they were asked for, so
+// an older copy never lands after a newer one or after its removal.
+QThreadPool* Writer()
+{
+    static QThreadPool* pool = [] {
+        auto* made = new QThreadPool;
+        made->setMaxThreadCount(1);
+        made->setExpiryTimeout(-1);
+        return made;
+    }();
+    return pool;
+}
 
 } // namespace
 
@@ -21,29 +41,53 @@ QString CRecoveryCopy::DirPath()
     return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/recovery";
 }
 
-QString CRecoveryCopy::CopyPathFor(const QString& documentPath)
+QString CRecoveryCopy::NewCopyPath(const QString& documentPath)
 {
+    static std::atomic<int> serial {0};
     const QByteArray key = QFileInfo(documentPath).absoluteFilePath().toUtf8();
-    return DirPath() + "/" + QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex())
-        + ".json";
+    return DirPath() + "/"
+        + QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex().left(16))
+        + QStringLiteral("-%1-%2-%3.json")
+              .arg(QCoreApplication::applicationPid())
+              .arg(QDateTime::currentMSecsSinceEpoch())
+              .arg(++serial);
 }
 
-bool CRecoveryCopy::Write(const QString& documentPath, const QJsonObject& state)
+bool CRecoveryCopy::Write(const QString& copyPath, const QString& documentPath, const QJsonObject& state)
 {
-    QDir().mkpath(DirPath());
-    QSaveFile file(CopyPathFor(documentPath));
-    if (!file.open(QIODevice::WriteOnly))
+    if (privateMode) {
+        QFile::remove(copyPath);
         return false;
+    }
     const QJsonObject copy {{"document", QFileInfo(documentPath).absoluteFilePath()},
                             {"written", QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs)},
                             {"state", state}};
-    file.write(QJsonDocument(copy).toJson(QJsonDocument::Compact));
-    return file.commit();
+    return MKBase::CFileUtils::WriteFileBytes(copyPath, QJsonDocument(copy).toJson(QJsonDocument::Compact));
 }
 
-void CRecoveryCopy::Remove(const QString& documentPath)
+void CRecoveryCopy::WriteLater(const QString& copyPath, const QString& documentPath, const QJsonObject& state)
 {
-    QFile::remove(CopyPathFor(documentPath));
+    CRenderQueue::RunOn(Writer(), [copyPath, documentPath, state]() { Write(copyPath, documentPath, state); });
+}
+
+void CRecoveryCopy::RemoveLater(const QString& copyPath)
+{
+    CRenderQueue::RunOn(Writer(), [copyPath]() { QFile::remove(copyPath); });
+}
+
+void CRecoveryCopy::Flush()
+{
+    Writer()->waitForDone();
+}
+
+void CRecoveryCopy::SetPrivate(bool bPrivate)
+{
+    privateMode = bPrivate;
+}
+
+bool CRecoveryCopy::IsPrivate()
+{
+    return privateMode;
 }
 
 bool CRecoveryCopy::Read(const QString& copyPath, Entry* entry)
@@ -62,6 +106,7 @@ bool CRecoveryCopy::Read(const QString& copyPath, Entry* entry)
     entry->documentPath = copy.value("document").toString();
     entry->written = QDateTime::fromString(copy.value("written").toString(), Qt::ISODateWithMs);
     entry->state = copy.value("state").toObject();
+    entry->reachable = QFileInfo(entry->documentPath).isFile();
     return !entry->documentPath.isEmpty();
 }
 
@@ -71,7 +116,7 @@ QList<CRecoveryCopy::Entry> CRecoveryCopy::Pending()
     const QFileInfoList files = QDir(DirPath()).entryInfoList({"*.json"}, QDir::Files);
     for (const QFileInfo& info : files) {
         Entry entry;
-        if (!Read(info.filePath(), &entry) || !QFileInfo(entry.documentPath).isFile()) {
+        if (!Read(info.filePath(), &entry)) {
             QFile::remove(info.filePath());
             continue;
         }

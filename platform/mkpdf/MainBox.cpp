@@ -17,6 +17,7 @@
 #include "CFormController.h"
 #include "CGotoPageBox.h"
 #include "CMessageDialog.h"
+#include "COpenController.h"
 #include "COrganizerBox.h"
 #include "COrganizerView.h"
 #include "CPageCache.h"
@@ -29,6 +30,7 @@
 #include "CPropertiesBox.h"
 #include "CRecentThumbnail.h"
 #include "CRecoveryCopy.h"
+#include "CRecoveryKeeper.h"
 #include "CRenameBox.h"
 #include "CRenderQueue.h"
 #include "CSidePanel.h"
@@ -55,24 +57,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-int ResultForStatus(CPdfDocument::LoadStatus status)
-{
-    switch (status) {
-    case CPdfDocument::Loaded:
-        return MainBox::OpenOk;
-    case CPdfDocument::Missing:
-        return MainBox::OpenMissing;
-    case CPdfDocument::Unreadable:
-        return MainBox::OpenUnreadable;
-    case CPdfDocument::Damaged:
-        return MainBox::OpenDamaged;
-    case CPdfDocument::NeedsPassword:
-    case CPdfDocument::WrongPassword:
-        return MainBox::OpenWrongPassword;
-    }
-    return MainBox::OpenDamaged;
-}
 
 // Zoom of an open request: a fit value, or a percentage within range;
 // anything else falls back to fit width.
@@ -161,45 +145,48 @@ void MainBox::Start(const QVariantMap& options)
             WriteFirstThumbnail();
     });
     connect(session, &CEditSession::SignalDirtyChanged, this, &MainBox::SignalDocumentChanged);
-    recoveryTimer = new QTimer(this);
-    recoveryTimer->setInterval(CRecoveryCopy::kIntervalMs);
-    connect(recoveryTimer, &QTimer::timeout, this, [this]() { WriteRecoveryCopy(); });
-    recoveryTimer->start();
-    connect(session, &CEditSession::SignalDirtyChanged, this, [this](bool bDirty) {
-        // Saved or undone back to the file: nothing left to recover.
-        if (!bDirty)
-            CRecoveryCopy::Remove(document->FilePath());
-    });
+    recovery = new CRecoveryKeeper(session, this);
     connect(saver, &CDocumentSaver::SignalWritten, this, &MainBox::OnWritten);
     ApplyOptions(options);
 }
 
-bool MainBox::EnsureLoaded(bool bAsk)
+bool MainBox::EnsureLoaded()
 {
     if (document)
         return true;
     if (deferredRequest.isEmpty())
         return false;
-    const QString path = deferredRequest.value(OpenKey::kPath).toString();
-    int result = OpenOk;
-    CPdfDocument::LoadStatus status = CPdfDocument::Damaged;
-    document = bAsk ? LoadOrAsk(path, this, &result) : CPdfDocument::Load(path, QByteArray(), &status);
-    if (!document) {
-        if (!bAsk)
-            return false;
-        // Gone or changed since the session was saved: the tab goes, and
-        // the user is told unless they chose to give up.
-        deferredRequest.clear();
-        if (result != OpenGaveUp)
-            ShowError(tr("Failed to Open"), tr("The file might have been moved, damaged, or deleted."));
-        QTimer::singleShot(0, this, [this]() { emit SignalDocumentClosed(true); });
-        return false;
+    if (!opener) {
+        // Gone or changed since the session was saved, a wrong password, a
+        // cancel: the tab goes, and the user was told unless they gave up.
+        opener = new COpenController(
+            this, layout, deferredRequest.value(OpenKey::kPath).toString(),
+            [this](const CDocumentPrefetch::Result& result) { OnLoaded(result); },
+            [this](int) { QTimer::singleShot(0, this, [this]() { emit SignalDocumentClosed(true); }); });
     }
+    opener->Start();
+    return false;
+}
+
+void MainBox::OnLoaded(const CDocumentPrefetch::Result& result)
+{
+    document = result.document;
+    if (!result.page.isNull())
+        CPageCache::Instance().Insert(
+            {document->Id(), result.pageIndex, CPageCache::ScaleKey(result.scale), QRect(), result.colors}, result.page);
     const QVariantMap options = deferredRequest;
     deferredRequest.clear();
     Start(options);
+    if (result.scale > 0)
+        view->SetPlaceholderScale(result.scale);
     emit SignalDocumentLoaded();
-    return true;
+    if (isVisible())
+        ApplyPendingTool();
+}
+
+int MainBox::OpenFailure() const
+{
+    return opener ? opener->Failure() : OpenOk;
 }
 
 void MainBox::BuildDocumentWidgets()
@@ -348,8 +335,10 @@ QString MainBox::PrefetchedPath()
 
 QWidget* MainBox::CreatePdfBox(QWidget* parent, const QString& path, const QVariantMap& options, int& result)
 {
-    // A tab restored behind others reads its file when first shown.
-    if (options.value(OpenKey::kDeferred).toBool()) {
+    // A tab restored behind others reads its file when first shown; one
+    // opened in the background starts reading at once.
+    const bool background = options.value(OpenKey::kBackground).toBool();
+    if (background || options.value(OpenKey::kDeferred).toBool()) {
         if (!QFileInfo(path).isFile()) {
             result = OpenMissing;
             return nullptr;
@@ -357,7 +346,10 @@ QWidget* MainBox::CreatePdfBox(QWidget* parent, const QString& path, const QVari
         result = OpenOk;
         QVariantMap request = options;
         request[OpenKey::kPath] = QFileInfo(path).absoluteFilePath();
-        return new MainBox(nullptr, request, parent);
+        auto* box = new MainBox(nullptr, request, parent);
+        if (background)
+            box->EnsureLoaded();
+        return box;
     }
     const CDocumentPrefetch::Result prefetched = CDocumentPrefetch::Take(path);
     std::shared_ptr<CPdfDocument> document = prefetched.document;
@@ -384,7 +376,7 @@ std::shared_ptr<CPdfDocument> MainBox::LoadOrAsk(const QString& path, QWidget* p
     bool gaveUp = false;
     if (!document)
         document = CPasswordBox::Unlock(path, &status, parent, &gaveUp);
-    *result = gaveUp ? OpenGaveUp : document ? OpenOk : ResultForStatus(status);
+    *result = gaveUp ? OpenGaveUp : document ? OpenOk : COpenController::ResultForStatus(status);
     return document;
 }
 
@@ -405,12 +397,18 @@ QWidget* MainBox::CreatePdfBox(QWidget* parent, const QVariantMap& options, int&
 
 void MainBox::DestroyPDF()
 {
+    CRecoveryCopy::Flush();
     CDocumentPrefetch::Clear();
     CRenderQueue::Pool()->clear();
     CRenderQueue::Pool()->waitForDone();
     CDocumentSearch::Pool()->clear();
     CDocumentSearch::Pool()->waitForDone();
     CPageCache::Instance().Clear();
+}
+
+void MainBox::SetPrivateMode(bool bPrivate)
+{
+    CRecoveryCopy::SetPrivate(bPrivate);
 }
 
 QString MainBox::ThumbnailDirPath()
@@ -435,10 +433,13 @@ void MainBox::WriteFirstThumbnail()
 void MainBox::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    // Read now, so that its first page comes with this paint; a file that
-    // asks for a password or fails says so once the tab is on screen.
-    if (!EnsureLoaded(false) && !deferredRequest.isEmpty())
-        QTimer::singleShot(0, this, [this]() { EnsureLoaded(true); });
+    // A tab behind others reads its file once shown, in the background.
+    if (EnsureLoaded())
+        ApplyPendingTool();
+}
+
+void MainBox::ApplyPendingTool()
+{
     if (pendingTool >= 0) {
         const int tool = pendingTool;
         pendingTool = NoTool;
@@ -448,7 +449,7 @@ void MainBox::showEvent(QShowEvent* event)
 
 void MainBox::HandleToolID(int nToolID)
 {
-    if (isVisible())
+    if (isVisible() && document)
         QTimer::singleShot(0, this, [this, nToolID]() { ApplyTool(nToolID); });
     else
         pendingTool = nToolID;
@@ -456,8 +457,10 @@ void MainBox::HandleToolID(int nToolID)
 
 void MainBox::ApplyTool(int nToolID)
 {
-    if (!EnsureLoaded(true))
+    if (!EnsureLoaded()) {
+        pendingTool = nToolID;
         return;
+    }
     switch (nToolID) {
     case ToolEdit:
         // Edit PDF: the comment tools, with the one used last.
@@ -557,7 +560,7 @@ const QHash<QString, void (*)(MainBox*)>& MainBox::MenuKeys()
 
 void MainBox::OnMainMenuTrigger(const QVariant& action)
 {
-    if (!EnsureLoaded(true))
+    if (!EnsureLoaded())
         return;
     if (auto handler = MenuKeys().value(action.toString()))
         handler(this);
@@ -570,7 +573,7 @@ bool MainBox::IsOrganizing() const
 
 void MainBox::ShowOrganizer()
 {
-    if (!EnsureLoaded(true))
+    if (!EnsureLoaded())
         return;
     if (IsOrganizing())
         return;
@@ -675,17 +678,12 @@ bool MainBox::IsDirty() const
 
 bool MainBox::WriteRecoveryCopy()
 {
-    // A new document lives in a temporary file that is not kept either.
-    if (!session || !session->IsDirty() || session->IsTemporary() || session->UndoStack()->isClean())
-        return false;
-    QJsonObject state = session->RecoveryState();
-    state.insert("steps", CEditRecovery::Steps(session->UndoStack()));
-    return CRecoveryCopy::Write(document->FilePath(), state);
+    return recovery && recovery->WriteNow();
 }
 
 bool MainBox::RestoreRecovery(const QJsonObject& state, QString* error)
 {
-    if (!EnsureLoaded(true)) {
+    if (!EnsureLoaded()) {
         if (error)
             *error = tr("The file might have been moved, damaged, or deleted.");
         return false;
@@ -707,7 +705,7 @@ bool MainBox::RestoreRecovery(const QJsonObject& state, QString* error)
 
 bool MainBox::SaveAs(const QString& path, QString* error)
 {
-    if (!EnsureLoaded(true))
+    if (!EnsureLoaded())
         return false;
     return saver->SaveAs(path, error);
 }
@@ -734,7 +732,7 @@ void MainBox::ShowError(const QString& title, const QString& text)
 
 bool MainBox::RenameTo(const QString& path, QString* error)
 {
-    if (!EnsureLoaded(true))
+    if (!EnsureLoaded())
         return false;
     const QString old = document->FilePath();
     if (!CDocumentFileActions::Rename(this, *document, path, error))
@@ -763,7 +761,7 @@ void MainBox::AskGoToPage()
 
 bool MainBox::PrintTo(QPrinter* printer, int nFrom, int nTo)
 {
-    if (!EnsureLoaded(true))
+    if (!EnsureLoaded())
         return false;
     return CPdfPrinter::Print(document, printer, nFrom, nTo, isVisible() ? this : nullptr);
 }
@@ -782,7 +780,7 @@ void MainBox::ShowProperties()
 
 QString MainBox::ExtractAttachment(int nIndex)
 {
-    if (!EnsureLoaded(true))
+    if (!EnsureLoaded())
         return QString();
     const QString target = CDocumentFileActions::ExtractAttachment(this, *document, nIndex);
     if (!target.isEmpty())
@@ -830,7 +828,7 @@ void MainBox::keyPressEvent(QKeyEvent* event)
         readMode ? LeaveReadMode() : EnterReadMode();
         return;
     }
-    if (findBar->HandleKey(event))
+    if (findBar && findBar->HandleKey(event))
         return;
     QWidget::keyPressEvent(event);
 }
@@ -863,8 +861,7 @@ void MainBox::closeEvent(QCloseEvent* event)
         }
     }
     event->accept();
-    recoveryTimer->stop();
-    CRecoveryCopy::Remove(document->FilePath());
+    recovery->Discard();
     // The window destroys this widget in answer; nothing of it is touched
     // after this line.
     emit SignalDocumentClosed(true);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CDocumentPrefetch.h"
+
 #include <QHash>
 #include <QJsonObject>
 #include <QVariantMap>
@@ -18,6 +20,8 @@ class CFindBar;
 class COrganizerBox;
 class CPdfDocument;
 class CPageView;
+class COpenController;
+class CRecoveryKeeper;
 class CSidePanel;
 class QHBoxLayout;
 class QLineEdit;
@@ -75,6 +79,9 @@ public:
     static QString PrefetchedPath();
     // Waits for background rendering to finish; once, after the event loop.
     static void DestroyPDF();
+    // Private mode: nothing about open documents reaches the disk, their
+    // recovery copies included.
+    static void SetPrivateMode(bool bPrivate);
     // True when pointer is the address of a document widget alive in this
     // process. Only compares addresses: safe for any value, including ones
     // decoded from data another program produced.
@@ -98,9 +105,14 @@ public:
     bool IsFullScreenReadModeEnable() const;
 
     bool IsDirty() const;
-    // Unsaved changes are kept in a recovery copy every
-    // CRecoveryCopy::kIntervalMs; this writes one now. False when there is
-    // nothing to keep or it could not be written.
+    // The file is read; until then the tab shows that it is coming.
+    bool IsLoaded() const { return document != nullptr; }
+    // Why the file could not be read (OpenResult), once it is known; the
+    // tab then closes itself.
+    int OpenFailure() const;
+    // Unsaved changes are kept in a recovery copy within about two seconds
+    // of each change; this queues one now. False when there is nothing to
+    // keep.
     bool WriteRecoveryCopy();
     // Brings back the changes of a recovery copy as one undoable step.
     bool RestoreRecovery(const QJsonObject& state, QString* error = nullptr);
@@ -161,9 +173,10 @@ private:
     static std::shared_ptr<CPdfDocument> LoadOrAsk(const QString& path, QWidget* parent, int* result);
     // The parts that need the document, once it is read.
     void Start(const QVariantMap& options);
-    // Reads the file of a deferred document; with bAsk a password is asked
-    // for and a failure is reported and closes the tab. True once loaded.
-    bool EnsureLoaded(bool bAsk);
+    // True once the file is read; otherwise starts reading it in the
+    // background (see COpenController), and false.
+    bool EnsureLoaded();
+    void OnLoaded(const CDocumentPrefetch::Result& result);
     // The widgets that show one loaded file; made again when the document
     // is written and opened anew.
     void BuildDocumentWidgets();
@@ -172,6 +185,7 @@ private:
     void OnWritten(const QString& strOldPath, std::shared_ptr<CPdfDocument> written);
     void ApplyOptions(const QVariantMap& options);
     void ApplyTool(int nToolID);
+    void ApplyPendingTool();
     void TogglePanel(int nPage);
     void UpdatePageNumber(int nPage);
     void WriteFirstThumbnail();
@@ -198,7 +212,8 @@ private:
     CFindBar* findBar = nullptr;
     CDocumentToolBar* toolBar = nullptr;
     COrganizerBox* organizer = nullptr;
-    QTimer* recoveryTimer = nullptr;
+    CRecoveryKeeper* recovery = nullptr;
+    COpenController* opener = nullptr;
     bool firstThumbDone = false;
     bool keepThumbnail = true;
     bool readMode = false;

@@ -191,10 +191,7 @@ int main(int argc, char** argv)
         MainBox::DestroyPDF();
         return 0;
     }
-    QTimer::singleShot(0, window, [session, window]() {
-        session->ShowNotices(window);
-        session->OfferRecovery(window);
-    });
+    QTimer::singleShot(0, window, [session, window]() { session->Greet(window); });
     manager->OpenArguments(argumentList);
     // Reports of earlier crashes go out once the window is up, never in its way.
     QTimer::singleShot(3000, &app, []() { StartCrashUpload(); });

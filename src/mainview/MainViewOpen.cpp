@@ -38,7 +38,8 @@ bool IsSupportedFile(const QString& path)
 
 void MainView::ShowFailure(const QString& reason)
 {
-    MKMessageBox::information(true, this, this, QString(), tr("Failed to Open"), reason, 1024, 332);
+    // Asked from timers and hand-overs too: no loop of its own.
+    MKMessageBox::notify(this, QString(), tr("Failed to Open"), reason, 332);
 }
 
 QVariantMap MainView::WithViewDefaults(const QVariantMap& request) const
@@ -86,6 +87,10 @@ void MainView::SlotOpenFile(int& nRet, const QVariantMap& mapInfo, bool bTips)
     request[OpenKey::kComment] = CSettingManager::getInstance()->GetComments();
     const bool privateMode = CSettingManager::getInstance()->IsPrivateEnabled();
     request[OpenKey::kRecordThumbnail] = !privateMode;
+    // Read in the background: a slow file holds up no window, and says what
+    // went wrong from its own tab.
+    if (!request.value(OpenKey::kDeferred).toBool())
+        request[OpenKey::kBackground] = true;
     QWidget* widget = MainBox::CreatePdfBox(this, path, request, nRet);
     if (!widget) {
         if (nRet != MainBox::OpenGaveUp)

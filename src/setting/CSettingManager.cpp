@@ -2,6 +2,7 @@
 
 #include "CFileUtils.h"
 #include "CPageView.h"
+#include "MainBox.h"
 #include "MKApplication.h"
 #include "SettingKeys.h"
 
@@ -125,6 +126,8 @@ CSettingManager::CSettingManager(QObject* parent)
     : QObject(parent)
 {
     Reload();
+    // Unsaved changes of private documents stay off the disk too.
+    MainBox::SetPrivateMode(IsPrivateEnabled());
     blankDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/NewDoc/";
     MKBase::CFileUtils::DeleteDirPath(blankDir);
     MKBase::CFileUtils::MakeDirPath(blankDir);
@@ -331,6 +334,7 @@ bool CSettingManager::IsPrivateEnabled() const
 void CSettingManager::SetPrivateEnabled(bool bEnabled)
 {
     SetRecord(SettingKey::kPrivateEnable, bEnabled);
+    MainBox::SetPrivateMode(bEnabled);
     emit SignalPrivateChanged();
 }
 

@@ -1,8 +1,8 @@
 // Test helper: opens the document given (one made by TestPdf::WriteRich),
 // deletes its second page and turns its first, draws a rectangle, changes
 // the note's text and types "Grace" into the field "name", all without
-// saving; keeps a recovery copy of that, prints "ready" and waits to be
-// killed.
+// saving; waits for the document's own recovery copy of all that, prints
+// "ready" and waits to be killed.
 // Usage: recovery_child <document.pdf>
 
 #include "CAnnotationCommand.h"
@@ -10,9 +10,11 @@
 #include "CFormController.h"
 #include "CFormFieldCommand.h"
 #include "CPagePlan.h"
+#include "CRecoveryCopy.h"
 #include "MKApplication.h"
 #include "MainBox.h"
 
+#include <QJsonArray>
 #include <QTimer>
 #include <QUndoStack>
 
@@ -53,9 +55,17 @@ int main(int argc, char** argv)
     PdfFormField filled = fields.first();
     filled.text = QStringLiteral("Grace");
     stack->push(new CFormFieldCommand(forms, {fields.first()}, {filled}, "fill"));
-    if (!box->WriteRecoveryCopy())
-        return 4;
-    std::printf("ready\n");
-    std::fflush(stdout);
+    // Nobody asks for the copy: the document keeps it by itself.
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&poll]() {
+        for (const CRecoveryCopy::Entry& entry : CRecoveryCopy::Pending()) {
+            if (entry.state.value("steps").toArray().size() == 3) {
+                poll.stop();
+                std::printf("ready\n");
+                std::fflush(stdout);
+            }
+        }
+    });
+    poll.start(50);
     return app.exec();
 }

@@ -4,9 +4,11 @@
 #include "CFormController.h"
 #include "CFormStore.h"
 #include "CRecoveryCopy.h"
+#include "FileSizeLimit.h"
 #include "MKCheckBox.h"
 #include "TestMain.h"
 #include "TestPdf.h"
+#include "ReadOnly.h"
 #include "mainview/MainView.h"
 #include "setting/CSettingManager.h"
 #include "tabbar/CTabBar.h"
@@ -213,6 +215,22 @@ void TestSession::savesAreGatheredAndAtomic()
     QVERIFY(!store.SaveNow());
     QCOMPARE(TabPaths(store.Load().value("windows").toArray().first().toObject()), QStringList {docs.at(0)});
     // No temporary files are left next to it.
+    QCOMPARE(QDir(SessionDir()).entryList(QDir::Files), QStringList {"session.json"});
+    // A full disk or a folder that takes nothing keeps the last session
+    // whole: the next start still restores it.
+    const QByteArray kept = TestPdf::ReadBytes(store.FilePath());
+    next = QJsonObject {{"windows", QJsonArray {QJsonObject {{"tabs", QJsonArray {QJsonObject {{"path", docs.at(1)}}}}}}}};
+    {
+        FileSizeLimit full(16);
+        QVERIFY(full.IsActive());
+        QVERIFY(!store.SaveNow());
+    }
+    QCOMPARE(TestPdf::ReadBytes(store.FilePath()), kept);
+    {
+        ReadOnly locked(SessionDir());
+        QVERIFY(!store.SaveNow());
+    }
+    QCOMPARE(TestPdf::ReadBytes(store.FilePath()), kept);
     QCOMPARE(QDir(SessionDir()).entryList(QDir::Files), QStringList {"session.json"});
 
     // The marker tells an unclean end from a clean one.
