@@ -357,8 +357,8 @@ QByteArray TestPdf::FormPdf(bool xfa)
         return "<< " + widget + "/Parent 10 0 R /AS /Off /Rect [" + QByteArray::number(x) + " 520 " + QByteArray::number(x + 16)
             + " 536] /AP << /N << " + on + " 5 0 R /Off 6 0 R >> >> >>";
     };
-    return OnePage("7 0 R 8 0 R 9 0 R 11 0 R 12 0 R 13 0 R 14 0 R 15 0 R 16 0 R 17 0 R",
-                   "/AcroForm << /Fields [7 0 R 8 0 R 9 0 R 10 0 R 14 0 R 15 0 R 16 0 R 17 0 R] " + resources + " >>",
+    return OnePage("7 0 R 8 0 R 9 0 R 11 0 R 12 0 R 13 0 R 14 0 R 15 0 R 16 0 R 17 0 R 19 0 R 20 0 R",
+                   "/AcroForm << /Fields [7 0 R 8 0 R 9 0 R 10 0 R 14 0 R 15 0 R 16 0 R 17 0 R 18 0 R] " + resources + " >>",
                    {"<< " + widget + text + "/FT /Tx /T (name) /MaxLen 10 /Rect [100 700 300 720] >>",
                     "<< " + widget + "/FT /Tx /T (notes) /Ff 4096 /Rect [100 600 300 680] /DA (/Helv 10 Tf 0 g) >>",
                     "<< " + widget + "/FT /Btn /T (agree) /V /Off /AS /Off /DV /Off /Rect [100 560 116 576] "
@@ -368,5 +368,9 @@ QByteArray TestPdf::FormPdf(bool xfa)
                     "<< " + widget + text + "/FT /Ch /T (color) /Ff 131072 /Opt [(Red) (Green) (Blue)] /DV (Green) /Rect [100 470 250 490] >>",
                     "<< " + widget + text + "/FT /Ch /T (tags) /Ff 2097152 /Opt [(Alpha) (Beta) (Gamma)] /Rect [100 380 250 450] >>",
                     "<< " + widget + text + "/FT /Tx /T (id) /Ff 1 /V (R-1001) /Rect [300 700 450 720] >>",
-                    "<< " + widget + "/FT /Btn /T (reset) /Ff 65536 /Rect [100 330 180 350] /A << /S /ResetForm >> /MK << /CA (Reset) >> >>"});
+                    "<< " + widget + "/FT /Btn /T (reset) /Ff 65536 /Rect [100 330 180 350] /A << /S /ResetForm >> /MK << /CA (Reset) >> >>",
+                    // One field shown twice: typing into one widget fills both.
+                    "<< /FT /Tx /T (city) " + text + "/Kids [19 0 R 20 0 R] >>",
+                    "<< " + widget + "/Parent 18 0 R /Rect [300 600 450 620] >>",
+                    "<< " + widget + "/Parent 18 0 R /Rect [300 560 450 580] >>"});
 }

@@ -519,6 +519,7 @@ void TestEdits::roundTrip_data()
     QTest::newRow("foreign stamp deleted") << "foreign" << "remove 1" << QStringList {note + "Rectangle/Square #00ff00 at 100,242 100x100 w1 by Bob: square by bob", "look 1 110,252,80,80 #ff0000", "!look 1 310,302,80,30 #0000ff"};
     QTest::newRow("comment on a protected file") << "owner" << "note Note 300,300,24,24 #ffc400 Still locked?" << QStringList {note + "Note/Text #ffc400 at 300,300 24x24 w1 by Tester: Still locked?", "crypt R = 6"};
 
+    QTest::newRow("field shown twice") << "form" << "type city Berlin" << QStringList {"form city=Berlin", "form city=Berlin", "field id=R-1001", "field city=Berlin", "field city=Berlin", "look 1 300,262,150,20 #000000"};
     QTest::newRow("one-line text") << "form" << "type name Ada Lovelace" << QStringList {"form name=Ada Lovela", "field name=Ada Lovela", "field id=R-1001", "printed Ada Lovela"};
     QTest::newRow("multi-line text") << "form" << "type notes first line\nsecond line" << QStringList {"form notes=first line\nsecond line", "field notes=first line\nsecond line", "field id=R-1001"};
     QTest::newRow("check box") << "form" << "click agree" << QStringList {"form agree=/Yes", "field agree=0", "field id=R-1001"};
@@ -679,8 +680,9 @@ void TestEdits::roundTrip()
         const QStringList want = expected.filter(QRegularExpression("^" + QRegularExpression::escape(category) + " "));
         const QStringList got = digest.filter(QRegularExpression("^" + QRegularExpression::escape(category) + " "));
         if (category == "form" || category == "crypt") {
+            // As often as named: a field shown twice is read twice.
             for (const QString& line : want)
-                QVERIFY2(got.contains(line), qPrintable(line + " not in\n" + got.join('\n')));
+                QVERIFY2(got.count(line) >= want.count(line), qPrintable(line + " not in\n" + got.join('\n')));
         } else if (category == "appended") {
             QVERIFY(TestPdf::ReadBytes(written).size() > before.size() && TestPdf::ReadBytes(written).startsWith(before));
         } else if (category == "printed") {
@@ -950,11 +952,11 @@ void TestEdits::tabGoesThroughFieldsInOrder()
     };
     box->PageView()->setFocus();
     QStringList forward;
-    for (int i = 0; i < 10; ++i)
+    for (int i = 0; i < 12; ++i)
         forward << press(Qt::Key_Tab);
     // Read-only fields are passed by; after the last comes the first again.
-    QCOMPARE(forward, QStringList({"name", "notes", "agree", "size", "size", "size", "color", "tags", "reset", "name"}));
-    QCOMPARE(press(Qt::Key_Backtab), QString("reset"));
+    QCOMPARE(forward, QStringList({"name", "notes", "agree", "size", "size", "size", "color", "tags", "reset", "city", "city", "name"}));
+    QCOMPARE(press(Qt::Key_Backtab), QString("city"));
     // Space ticks the focused box.
     while (box->Forms()->Store()->Find(layer->FocusedField()).name != "agree")
         layer->FocusNext(true);
