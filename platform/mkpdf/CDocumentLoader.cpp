@@ -22,6 +22,11 @@ CDocumentLoader::CDocumentLoader(QObject* parent)
 {
 }
 
+bool CDocumentLoader::WaitForAll(int nMs)
+{
+    return LoadPool()->waitForDone(nMs);
+}
+
 void CDocumentLoader::Start(const QString& path, const QByteArray& password, const Done& done)
 {
     QFuture<CDocumentPrefetch::Result> future;

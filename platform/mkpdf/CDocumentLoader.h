@@ -20,4 +20,7 @@ public:
     explicit CDocumentLoader(QObject* parent = nullptr);
 
     void Start(const QString& path, const QByteArray& password, const Done& done);
+    // Waits up to nMs for every read to end; false when one still runs (a
+    // file that takes minutes, already given up by the user).
+    static bool WaitForAll(int nMs);
 };

@@ -5,6 +5,7 @@
 #include "CCommentController.h"
 #include "CCommentToolBar.h"
 #include "CDocumentFileActions.h"
+#include "CDocumentLoader.h"
 #include "CDocumentPrefetch.h"
 #include "CDocumentSaver.h"
 #include "CDocumentSearch.h"
@@ -395,15 +396,17 @@ QWidget* MainBox::CreatePdfBox(QWidget* parent, const QVariantMap& options, int&
     return widget;
 }
 
-void MainBox::DestroyPDF()
+bool MainBox::DestroyPDF()
 {
     CRecoveryCopy::Flush();
+    const bool idle = CDocumentLoader::WaitForAll(2000);
     CDocumentPrefetch::Clear();
     CRenderQueue::Pool()->clear();
     CRenderQueue::Pool()->waitForDone();
     CDocumentSearch::Pool()->clear();
     CDocumentSearch::Pool()->waitForDone();
     CPageCache::Instance().Clear();
+    return idle;
 }
 
 void MainBox::SetPrivateMode(bool bPrivate)

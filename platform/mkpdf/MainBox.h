@@ -77,8 +77,11 @@ public:
     static void Prefetch(const QString& path, const QSize& viewSize, const QVariantMap& options = {});
     // The file read ahead and not yet opened, if any.
     static QString PrefetchedPath();
-    // Waits for background rendering to finish; once, after the event loop.
-    static void DestroyPDF();
+    // Waits for background work to finish; once, after the event loop. False
+    // when a file is still being read (one that takes minutes, given up by
+    // the user): the process then ends without running static destructors,
+    // which that reading still needs.
+    static bool DestroyPDF();
     // Private mode: nothing about open documents reaches the disk, their
     // recovery copies included.
     static void SetPrivateMode(bool bPrivate);

@@ -25,6 +25,7 @@
 #include <memory>
 
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 
 namespace {
@@ -200,7 +201,10 @@ int main(int argc, char** argv)
     manager->StopSemaphoreThread();
     session->Finish();
     MK_LOG("App Exit");
-    MainBox::DestroyPDF();
+    const bool idle = MainBox::DestroyPDF();
     MKBase::LoggerObject::ReleaseLogger();
+    // A file still being read needs the parser's globals to the end.
+    if (!idle)
+        std::_Exit(rc);
     return rc;
 }

@@ -85,9 +85,17 @@ void CSessionKeeper::SlotSessionChanged()
             continue;
         for (QWidget* widget : window->Documents()) {
             auto* box = qobject_cast<MainBox*>(widget);
-            if (box)
+            if (box) {
                 connect(box, &MainBox::SignalDocumentLoaded, this, &CSessionKeeper::SlotSessionChanged,
                         Qt::UniqueConnection);
+                // A new name is on disk at once: a crash right after a Save
+                // As or a rename must bring back the file under its new name.
+                // Queued, as the document takes the name after telling.
+                connect(box, &MainBox::SignalDocumentSaveAs, this, &CSessionKeeper::SlotSaveNow,
+                        Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
+                connect(box, &MainBox::SignalDocumentRename, this, &CSessionKeeper::SlotSaveNow,
+                        Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
+            }
             if (!box || !box->PageView())
                 continue;
             connect(box->PageView(), &CPageView::SignalCurrentPageChanged, this, &CSessionKeeper::SlotSessionChanged,
@@ -97,6 +105,11 @@ void CSessionKeeper::SlotSessionChanged()
         }
     }
     store->ScheduleSave();
+}
+
+void CSessionKeeper::SlotSaveNow()
+{
+    store->SaveNow();
 }
 
 QJsonObject CSessionKeeper::Collect() const

@@ -54,6 +54,7 @@ public:
 
 public slots:
     void SlotSessionChanged();
+    void SlotSaveNow();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -6,6 +6,7 @@
 
 #include "windows/CSharedSegment.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 #include <dirent.h>
@@ -148,6 +149,13 @@ TestEnv::ChildResult TestEnv::RunChild(const QString& program, const QStringList
     result.out = process->readAllStandardOutput();
     result.err = process->readAllStandardError();
     return result;
+}
+
+void TestEnv::EndNow(int code)
+{
+    std::fflush(stdout);
+    Cleanup();
+    std::_Exit(code);
 }
 
 void TestEnv::RemoveIpcObjects(const QString& runtimeDir)

@@ -25,6 +25,7 @@
 #include <QRadioButton>
 #include <QDesktopServices>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPointer>
@@ -153,6 +154,13 @@ void TestMainView::opensAndRefuses_data()
     QTest::newRow("other suffix") << "report.pdf.txt" << "Unsupported file format.";
     QTest::newRow("missing") << "missing.pdf" << gone;
     QTest::newRow("damaged") << "broken.pdf" << gone;
+    // Eight gigabytes of nothing that only call themselves a PDF: turned
+    // down at once, without reading them through.
+    QTest::newRow("8 GB of nothing") << "nothing.pdf" << gone;
+    // A file that takes its time (here the parser's search through 8 GB of
+    // a file that starts like a PDF): its tab shows it is coming, the
+    // window goes on working, and Cancel after a second gives it up.
+    QTest::newRow("slow file, given up") << "slow.pdf" << "";
 }
 
 void TestMainView::opensAndRefuses()
@@ -163,10 +171,33 @@ void TestMainView::opensAndRefuses()
     TestPdf::Write(folder + "/Report.PDF", 1);
     TestPdf::Write(folder + "/report.pdf.txt", 1);
     TestPdf::WriteBytes(folder + "/broken.pdf", TestPdf::Garbage(3000, 9));
+    for (const char* sparse : {"nothing.pdf", "slow.pdf"}) {
+        QFile file(folder + "/" + sparse);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(qint64(8) << 30));
+        if (QByteArray(sparse) == "slow.pdf")
+            file.write("%PDF-1.4\n");
+    }
     MainView* window = TestWindows::New();
     ModalAnswerer answerer([](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, "button_3"); });
+    if (name == "slow.pdf") {
+        QElapsedTimer clock;
+        clock.start();
+        int nRet = -1;
+        window->SlotOpenFile(nRet, {{"path", folder + "/" + name}}, true);
+        QVERIFY2(clock.elapsed() < 1000, "the window waited for the file");
+        QCOMPARE(nRet, 0);
+        auto* box = TestWindows::Box(window, 0);
+        QVERIFY(box && !box->IsLoaded());
+        QPushButton* cancel = box->findChild<QPushButton*>("button_cancel");
+        QVERIFY(cancel);
+        QTRY_VERIFY_WITH_TIMEOUT(cancel->isVisible(), 10000);
+        cancel->click();
+        QTRY_COMPARE(window->TabBar()->GetItemCount(), 0);
+        QCOMPARE(answerer.AnsweredCount(), 0);
+        return;
+    }
     const int result = TestWindows::Open(window, folder + "/" + name);
-    QCOMPARE(answerer.AnsweredCount(), message.isEmpty() ? 0 : 1);
+    QTRY_COMPARE(answerer.AnsweredCount(), message.isEmpty() ? 0 : 1);
     if (message.isEmpty()) {
         QCOMPARE(result, 0);
         QCOMPARE(window->TabBar()->GetItem(0).text, QStringLiteral("Report"));
@@ -175,7 +206,7 @@ void TestMainView::opensAndRefuses()
         QVERIFY(result != 0 && result != 100);
         QVERIFY(answerer.SeenTexts().first().contains("Failed to Open"));
         QVERIFY(answerer.SeenTexts().first().contains(message));
-        QCOMPARE(window->TabBar()->GetItemCount(), 0);
+        QTRY_COMPARE(window->TabBar()->GetItemCount(), 0);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "MKCheckBox.h"
 #include "TestMain.h"
 #include "TestPdf.h"
+#include "TestWindows.h"
 #include "ReadOnly.h"
 #include "mainview/MainView.h"
 #include "setting/CSettingManager.h"
@@ -21,6 +22,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QSignalSpy>
 
@@ -320,12 +322,9 @@ void TestSession::twoWindowsComeBackExactly()
         auto* window = qobject_cast<MainView*>(manager->CreateMainView(nullptr));
         window->show();
         for (const Tab& tab : layout.at(w)) {
-            int result = -1;
-            window->SlotOpenFile(result,
-                                 {{"path", docs.at(tab.doc)}, {"pageIndex", tab.page}, {"zoom", tab.zoom},
-                                  {"displayMode", tab.mode}},
-                                 false);
-            QCOMPARE(result, 0);
+            QCOMPARE(TestWindows::Open(window, {{"path", docs.at(tab.doc)}, {"pageIndex", tab.page}, {"zoom", tab.zoom},
+                                                {"displayMode", tab.mode}}),
+                     0);
         }
         window->TabBar()->SetCurrentIndex(currents.at(w));
     }
@@ -358,12 +357,16 @@ void TestSession::twoWindowsComeBackExactly()
              QJsonDocument(WithoutGeometry(saved)).toJson(QJsonDocument::Compact));
     QCOMPARE(qobject_cast<QWidget*>(manager->Views().at(1))->geometry().size(), secondGeometry.size());
     QVERIFY(keeper->Notices().isEmpty());
-    // Only the current tab of each window has read its file; another one
+    // Only the current tab of each window reads its file; another one
     // does when first shown, at its own page and zoom.
     for (int w = 0; w < layout.size(); ++w) {
         const QList<QWidget*> documents = qobject_cast<MainView*>(manager->Views().at(w))->Documents();
-        for (int t = 0; t < documents.size(); ++t)
-            QCOMPARE(bool(qobject_cast<MainBox*>(documents.at(t))->PageView()), t == currents.at(w));
+        for (int t = 0; t < documents.size(); ++t) {
+            if (t == currents.at(w))
+                QTRY_VERIFY(qobject_cast<MainBox*>(documents.at(t))->PageView());
+            else
+                QVERIFY(!qobject_cast<MainBox*>(documents.at(t))->PageView());
+        }
     }
     auto* first = qobject_cast<MainView*>(manager->Views().at(0));
     auto* unread = qobject_cast<MainBox*>(first->Documents().at(0));
@@ -371,6 +374,12 @@ void TestSession::twoWindowsComeBackExactly()
     QTRY_VERIFY(unread->PageView());
     QCOMPARE(unread->CurrentPageIndex(), layout.at(0).at(0).page);
     QCOMPARE(unread->PageView()->Zoom(), layout.at(0).at(0).zoom);
+    // Saved under a new name: the session on disk follows at once, not a
+    // second later, so that a crash right after brings back the new file.
+    const QString renamed = TestEnv::MakeDir("saved-as") + "/renamed.pdf";
+    QVERIFY(unread->SaveAs(renamed));
+    QCoreApplication::processEvents();
+    QVERIFY(TabPaths(ReadSession().value("windows").toArray().first().toObject()).contains(renamed));
     CloseAllWindows();
 }
 
@@ -402,9 +411,9 @@ void TestSession::vanishedFilesAreSkippedWithOneMessage()
     QVERIFY(keeper->Notices().first().contains(paths.at(1)) && keeper->Notices().first().contains(paths.at(2)));
 
     auto* window = qobject_cast<MainView*>(CMainViewManager::getInstance()->Views().first());
-    auto* shown = ModalAnswerer::Clicking("button_1");
+    auto* shown = ModalAnswerer::Clicking("button_3");
     keeper->ShowNotices(window);
-    QCOMPARE(shown->AnsweredCount(), 1);
+    QTRY_COMPARE(shown->AnsweredCount(), 1);
     delete shown;
     // A tab not read yet whose file goes meanwhile says so when shown, and
     // goes; the other stays.
@@ -422,9 +431,7 @@ void TestSession::privateModeWritesNothing()
     CMainViewManager* manager = CMainViewManager::getInstance();
     auto* window = qobject_cast<MainView*>(manager->CreateMainView(nullptr));
     window->show();
-    int result = -1;
-    window->SlotOpenFile(result, {{"path", docs.at(2)}}, false);
-    QCOMPARE(result, 0);
+    QCOMPARE(TestWindows::Open(window, docs.at(2)), 0);
     manager->Session()->SlotSessionChanged();
     QVERIFY(!manager->Session()->Store()->SaveNow());
     QVERIFY(!QFile::exists(SessionDir() + "/session.json"));
@@ -434,19 +441,30 @@ void TestSession::privateModeWritesNothing()
 
 void TestSession::recoveryIsOfferedAfterKill_data()
 {
-    QTest::addColumn<bool>("accept");
-    QTest::newRow("recover") << true;
-    QTest::newRow("discard") << false;
+    // How the question about the copy is answered; "away" moves the
+    // document's folder out of reach first (a disk not yet mounted), and
+    // back for a second start.
+    QTest::addColumn<QString>("how");
+    QTest::newRow("recover") << "recover";
+    QTest::newRow("saved as a new file") << "new file";
+    QTest::newRow("discard") << "discard";
+    // Only Discard discards.
+    QTest::newRow("escape") << "escape";
+    QTest::newRow("title bar's close") << "close";
+    QTest::newRow("document out of reach, then back") << "away";
+    // Last: the process is ending from here on.
+    QTest::newRow("end of the session") << "terminate";
 }
 
 void TestSession::recoveryIsOfferedAfterKill()
 {
-    QFETCH(bool, accept);
-    const QString path = TestEnv::MakeDir("recovery") + "/edited.pdf";
-    QFile::remove(path);
+    QFETCH(QString, how);
+    const QString folder = TestEnv::MakeDir("recovery");
+    const QString path = folder + "/edited.pdf";
     QVERIFY(TestPdf::WriteRich(docs.at(3), path, "notes.txt", "kept"));
     const QByteArray original = Digest(path);
 
+    // The child waits for the copy the document keeps by itself.
     QProcess child;
     child.setProcessEnvironment(TestEnv::ChildEnvironment());
     child.start(RECOVERY_CHILD, {path});
@@ -460,7 +478,6 @@ void TestSession::recoveryIsOfferedAfterKill()
     child.kill();
     QVERIFY(child.waitForFinished());
     QCOMPARE(Digest(path), original);
-
     const QList<CRecoveryCopy::Entry> pending = CRecoveryCopy::Pending();
     QCOMPARE(pending.size(), 1);
     QCOMPARE(pending.first().documentPath, path);
@@ -468,27 +485,68 @@ void TestSession::recoveryIsOfferedAfterKill()
     CMainViewManager* manager = CMainViewManager::getInstance();
     auto* window = qobject_cast<MainView*>(manager->CreateMainView(nullptr));
     window->show();
+    const QString away = folder + "-away";
+    if (how == "away") {
+        QVERIFY(QDir().rename(folder, away));
+        ModalAnswerer keep([](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, "button_3"); });
+        manager->Session()->OfferRecovery(window);
+        QTRY_COMPARE(keep.AnsweredCount(), 1);
+        QVERIFY(keep.SeenTexts().first().contains("Unsaved changes to edited.pdf are kept"));
+        QCOMPARE(window->TabBar()->GetItemCount(), 0);
+        QCOMPARE(CRecoveryCopy::Pending().size(), 1);
+        QVERIFY(QDir().rename(away, folder));
+    }
+    const QString copy = folder + "/copy.pdf";
     auto* answer = new ModalAnswerer(
-        [accept](QWidget* dialog) {
+        [this, how, copy](QWidget* dialog) {
+            if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit")) {
+                name->setText(copy);
+                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+                return;
+            }
             QVERIFY(dialog->findChild<QLabel*>("label_message")->text().contains("Recover unsaved changes to edited.pdf?"));
-            ModalAnswerer::ClickButton(dialog, accept ? "button_2" : "button_1");
+            if (how == "escape")
+                QTest::keyClick(dialog, Qt::Key_Escape);
+            else if (how == "close")
+                ModalAnswerer::ClickButton(dialog, "button_close");
+            else if (how == "terminate")
+                CMainViewManager::getInstance()->SlotTerminate();
+            else
+                ModalAnswerer::ClickButton(dialog, how == "discard" ? "button_1" : how == "new file" ? "button_2" : "button_3");
         },
-        1);
+        how == "new file" ? 2 : 1);
     manager->Session()->OfferRecovery(window);
-    QCOMPARE(answer->AnsweredCount(), 1);
+    QTRY_COMPARE(answer->AnsweredCount(), how == "new file" ? 2 : 1);
     delete answer;
 
-    if (!accept) {
-        QCOMPARE(window->TabBar()->GetItemCount(), 0);
-        QVERIFY(CRecoveryCopy::Pending().isEmpty());
+    if (how == "discard" || how == "escape" || how == "close" || how == "terminate") {
+        QTRY_VERIFY(how == "terminate" ? manager->WindowsCount() == 0 : !QApplication::activeModalWidget());
+        if (how != "terminate")
+            QCOMPARE(window->TabBar()->GetItemCount(), 0);
+        QCOMPARE(CRecoveryCopy::Pending().size(), how == "discard" ? 0 : 1);
         QCOMPARE(Digest(path), original);
-        CloseAllWindows();
+        if (how != "terminate")
+            CloseAllWindows();
         return;
     }
-    QCOMPARE(window->TabBar()->GetItemCount(), 1);
+    QTRY_COMPARE(window->TabBar()->GetItemCount(), how == "new file" ? 1 : 1);
     auto* box = qobject_cast<MainBox*>(window->TabBar()->GetItem(0).widget);
     QVERIFY(box);
-    QVERIFY(box->IsDirty());
+    QTRY_VERIFY(box->IsDirty() || how == "new file");
+    if (how == "new file") {
+        // The changes went to the file the user named; the original is as
+        // it was.
+        QTRY_COMPARE(box->GetDocumentFilePath(), copy);
+        QVERIFY(!box->IsDirty());
+        QCOMPARE(Digest(path), original);
+        QScopedPointer<MainBox> written(TestWindows::Document(copy));
+        QCOMPARE(written->Forms()->Store()->AllFields().first().text, QStringLiteral("Grace"));
+        QCOMPARE(written->PageCount(), 5);
+        CloseAllWindows();
+        CRecoveryCopy::Flush();
+        QVERIFY(CRecoveryCopy::Pending().isEmpty());
+        return;
+    }
     const CPagePlan& plan = box->Session()->Plan();
     QCOMPARE(plan.Count(), 5);
     QCOMPARE(plan.Pages().at(0).rotation, 90);
@@ -500,11 +558,17 @@ void TestSession::recoveryIsOfferedAfterKill()
     QCOMPARE(kinds, QStringList({"Text:Seen", "Square:"}));
     QCOMPARE(box->Forms()->Store()->AllFields().first().text, QStringLiteral("Grace"));
     QCOMPARE(Digest(path), original);
+    // The document keeps a copy of its own from now on, in place of the old.
+    CRecoveryCopy::Flush();
+    const QList<CRecoveryCopy::Entry> own = CRecoveryCopy::Pending();
+    QCOMPARE(own.size(), 1);
+    QVERIFY(own.first().copyPath != pending.first().copyPath);
 
     // Closing without saving is a clean close: the copy goes, the file stays.
     auto* dontSave = ModalAnswerer::Clicking("button_2");
     CloseAllWindows();
     delete dontSave;
+    CRecoveryCopy::Flush();
     QVERIFY(CRecoveryCopy::Pending().isEmpty());
     QCOMPARE(Digest(path), original);
 }

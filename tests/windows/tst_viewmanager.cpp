@@ -184,9 +184,7 @@ void TestViewManager::lastWindowEndsEventLoop()
         window->SlotCreateBlankPDF();
         QCOMPARE(window->Documents().size(), 1);
     } else {
-        int nRet = -1;
-        window->SlotOpenFile(nRet, {{"path", a}}, true);
-        QCOMPARE(nRet, 0);
+        QCOMPARE(TestWindows::Open(window, a), 0);
     }
     // The dirty document answers "Cancel"; the event loop must go on.
     ModalAnswerer cancel([](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, "button_1"); });
