@@ -304,7 +304,7 @@ void TestSession::CloseAllWindows()
 {
     CMainViewManager* manager = CMainViewManager::getInstance();
     manager->CloseAllViews();
-    QTRY_COMPARE_WITH_TIMEOUT(manager->WindowsCount(), 0, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(manager->WindowsCount(), 0, 60000);
 }
 
 void TestSession::twoWindowsComeBackExactly()
@@ -423,6 +423,25 @@ void TestSession::vanishedFilesAreSkippedWithOneMessage()
     QTRY_COMPARE(told.AnsweredCount(), 1);
     QTRY_COMPARE(TabPaths(keeper->Collect().value("windows").toArray().first().toObject()), QStringList {paths.at(3)});
     CloseAllWindows();
+
+    // A session listing more than anyone leaves open (300 windows, one of
+    // 150 tabs) brings back what a person could have had, and says so.
+    QJsonArray many;
+    QJsonArray crowded;
+    for (int i = 0; i < 150; ++i)
+        crowded.append(QJsonObject {{"path", QStringLiteral("%1/many-%2.pdf").arg(folder).arg(i)}});
+    many.append(QJsonObject {{"tabs", crowded}});
+    for (int i = 1; i < 300; ++i)
+        many.append(QJsonObject {{"tabs", QJsonArray {QJsonObject {{"path", paths.at(3)}}}}});
+    for (int i = 0; i < 150; ++i)
+        QVERIFY(QFile::copy(docs.at(0), QStringLiteral("%1/many-%2.pdf").arg(folder).arg(i)));
+    store.SetCollector([&]() { return QJsonObject {{"windows", many}}; });
+    QVERIFY(store.SaveNow());
+    QCOMPARE(keeper->Restore(nullptr, true), 101);
+    QCOMPARE(CMainViewManager::getInstance()->WindowsCount(), 20);
+    QCOMPARE(keeper->Notices().size(), 1);
+    QVERIFY2(keeper->Notices().first().contains("330 document(s) were not reopened"), qPrintable(keeper->Notices().first()));
+    CloseAllWindows();
 }
 
 void TestSession::privateModeWritesNothing()
@@ -435,7 +454,17 @@ void TestSession::privateModeWritesNothing()
     manager->Session()->SlotSessionChanged();
     QVERIFY(!manager->Session()->Store()->SaveNow());
     QVERIFY(!QFile::exists(SessionDir() + "/session.json"));
+    // Unsaved changes stay off the disk too, asked for or not: nothing of
+    // the document is offered at the next start.
+    auto* box = qobject_cast<MainBox*>(window->TabBar()->GetItem(0).widget);
+    CPagePlan plan = box->Session()->Plan();
+    plan.Rotate({0}, 90);
+    box->Session()->ApplyPlan(plan, "turn", {});
+    QVERIFY(box->WriteRecoveryCopy());
+    CRecoveryCopy::Flush();
+    QVERIFY(CRecoveryCopy::Pending().isEmpty());
     CSettingManager::getInstance()->SetPrivateEnabled(false);
+    ModalAnswerer dontSave([](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, "button_2"); });
     CloseAllWindows();
 }
 
