@@ -264,6 +264,10 @@ void CSettingManager::Save()
         for (auto it = maps[i]->constBegin(); it != maps[i]->constEnd(); ++it)
             user.setValue(KeyPath(kGroups[i], it.key()), it.value());
     }
+    // Written whole or not at all (QSettings replaces the file in one
+    // step); the rename reaches the disk with the folder.
+    user.sync();
+    MKBase::CFileUtils::SyncFolder(SettingDirPath());
 }
 
 void CSettingManager::LoadComments()
@@ -324,6 +328,8 @@ void CSettingManager::SetRecord(const QString& key, const QVariant& value)
     MKBase::CFileUtils::MakeDirPath(SettingDirPath());
     QSettings file(RecordPath(), QSettings::IniFormat);
     file.setValue(key, value);
+    file.sync();
+    MKBase::CFileUtils::SyncFolder(SettingDirPath());
 }
 
 bool CSettingManager::IsPrivateEnabled() const
