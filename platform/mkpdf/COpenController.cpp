@@ -42,7 +42,8 @@ int COpenController::ResultForStatus(CPdfDocument::LoadStatus status)
 
 void COpenController::Start()
 {
-    if (loader || done)
+    // Shown again while its password is asked for: the one question stays.
+    if (loader || done || asking)
         return;
     if (!page) {
         page = new CLoadingPage(QFileInfo(path).fileName(), box);
@@ -82,7 +83,9 @@ void COpenController::AskPassword(bool bRetry)
     // A child of the document: closing its tab meanwhile takes it along.
     auto* ask = new CPasswordBox(QFileInfo(path).fileName(), bRetry, box);
     ask->ShowMask(box->window(), false);
+    asking = true;
     ask->OpenThen([this, ask](int answer) {
+        asking = false;
         if (answer == 1)
             Read(ask->Password().toUtf8());
         else

@@ -53,5 +53,6 @@ private:
     CDocumentLoader* loader = nullptr;
     CLoadingPage* page = nullptr;
     bool done = false;
+    bool asking = false;
     int failure = 0;
 };

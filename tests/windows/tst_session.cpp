@@ -23,6 +23,7 @@
 #include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QProcess>
 #include <QSignalSpy>
 
@@ -92,6 +93,8 @@ private slots:
     void twoWindowsComeBackExactly();
     void vanishedFilesAreSkippedWithOneMessage();
     void privateModeWritesNothing();
+    void questionsOfARestoreSurviveWhatComes_data();
+    void questionsOfARestoreSurviveWhatComes();
     void recoveryIsOfferedAfterKill_data();
     void recoveryIsOfferedAfterKill();
 
@@ -468,6 +471,104 @@ void TestSession::privateModeWritesNothing()
     CloseAllWindows();
 }
 
+void TestSession::questionsOfARestoreSurviveWhatComes_data()
+{
+    // The restored session's current document asks a question (its
+    // password, or that it could not be read); meanwhile comes: a file
+    // handed over by a later launch, a second such question, the window
+    // closing, the end of the session. Nothing may go with a question
+    // still running inside it.
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("meanwhile");
+    QTest::newRow("password, then a hand-over") << "locked" << "hand-over";
+    QTest::newRow("password, then a second password") << "locked" << "second";
+    QTest::newRow("password, then the window closes") << "locked" << "close";
+    QTest::newRow("password, then the end of the session") << "locked" << "terminate";
+    QTest::newRow("failed to open, then a hand-over") << "damaged" << "hand-over";
+    QTest::newRow("failed to open, then the end of the session") << "damaged" << "terminate";
+}
+
+void TestSession::questionsOfARestoreSurviveWhatComes()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, meanwhile);
+    const QString folder = TestEnv::MakeDir("questions");
+    const QStringList paths {folder + "/one.pdf", folder + "/two.pdf"};
+    for (const QString& path : paths) {
+        if (file == "locked")
+            QVERIFY(TestPdf::WriteEncrypted(docs.at(0), path, "user", "owner"));
+        else
+            QVERIFY(TestPdf::WriteBytes(path, "%PDF-1.4\n" + TestPdf::Garbage(3000, 5)));
+    }
+    QJsonArray windows;
+    for (int w = 0; w < (meanwhile == "second" ? 2 : 1); ++w)
+        windows.append(QJsonObject {{"current", 0}, {"tabs", QJsonArray {QJsonObject {{"path", paths.at(w)}}}}});
+    CSessionStore store(SessionDir());
+    store.SetCollector([&]() { return QJsonObject {{"windows", windows}}; });
+    QVERIFY(store.SaveNow());
+    CMainViewManager* manager = CMainViewManager::getInstance();
+    QCOMPARE(manager->Session()->Restore(nullptr, true), windows.size());
+    auto asked = []() {
+        QList<QDialog*> shown;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->isVisible() && qobject_cast<QDialog*>(widget))
+                shown << static_cast<QDialog*>(widget);
+        }
+        return shown;
+    };
+    QTRY_COMPARE(asked().size(), windows.size());
+    auto* window = qobject_cast<MainView*>(manager->Views().first());
+    if (meanwhile == "hand-over") {
+        manager->SetCurrentView(window);
+        manager->SlotOpenFileEvent(docs.at(1));
+        QTRY_COMPARE(window->IndexOfDocument(docs.at(1)) >= 0 || manager->WindowsCount() > 1, true);
+        QTRY_VERIFY(TestWindows::Box(window, window->TabBar()->GetItemCount() - 1)->IsLoaded());
+        // The question is still there to answer.
+        QStringList names;
+        for (QDialog* dialog : asked())
+            names << dialog->objectName();
+        QCOMPARE(names, QStringList {file == "locked" ? "password_box" : "message_box"});
+        if (file == "locked") {
+            asked().first()->findChild<QLineEdit*>("line_password")->setText("user");
+            ModalAnswerer::ClickButton(asked().first(), "button_ok");
+            QTRY_VERIFY(TestWindows::Box(window, 0)->IsLoaded());
+        } else {
+            ModalAnswerer::ClickButton(asked().first(), "button_3");
+            QTRY_COMPARE(window->TabBar()->GetItemCount(), 1);
+        }
+        QTRY_VERIFY(asked().isEmpty());
+        CloseAllWindows();
+    } else if (meanwhile == "second") {
+        QList<QDialog*> both = asked();
+        ModalAnswerer::ClickButton(both.at(0), "button_cancel");
+        both.at(1)->findChild<QLineEdit*>("line_password")->setText("user");
+        ModalAnswerer::ClickButton(both.at(1), "button_ok");
+        QTRY_VERIFY(asked().isEmpty());
+        auto loaded = [manager]() {
+            int count = 0;
+            for (QWidget* view : manager->Views()) {
+                auto* each = qobject_cast<MainView*>(view);
+                if (each->TabBar()->GetItemCount() == 1 && TestWindows::Box(each, 0)->IsLoaded())
+                    ++count;
+            }
+            return count;
+        };
+        QTRY_COMPARE(loaded(), 1);
+        CloseAllWindows();
+    } else if (meanwhile == "close") {
+        QPointer<MainView> closing = window;
+        window->close();
+        QTRY_VERIFY(!closing);
+        QVERIFY(asked().isEmpty());
+    } else {
+        manager->SlotTerminate();
+        QTRY_COMPARE_WITH_TIMEOUT(manager->WindowsCount(), 0, 20000);
+        QVERIFY(asked().isEmpty());
+        // The process would end here; this one goes on as if it started anew.
+        manager->SlotMainViewClosed(false);
+    }
+}
+
 void TestSession::recoveryIsOfferedAfterKill_data()
 {
     // How the question about the copy is answered; "away" moves the
@@ -480,9 +581,8 @@ void TestSession::recoveryIsOfferedAfterKill_data()
     // Only Discard discards.
     QTest::newRow("escape") << "escape";
     QTest::newRow("title bar's close") << "close";
-    QTest::newRow("document out of reach, then back") << "away";
-    // Last: the process is ending from here on.
     QTest::newRow("end of the session") << "terminate";
+    QTest::newRow("document out of reach, then back") << "away";
 }
 
 void TestSession::recoveryIsOfferedAfterKill()
@@ -556,6 +656,8 @@ void TestSession::recoveryIsOfferedAfterKill()
         QCOMPARE(Digest(path), original);
         if (how != "terminate")
             CloseAllWindows();
+        else
+            manager->SlotMainViewClosed(false);
         return;
     }
     QTRY_COMPARE(window->TabBar()->GetItemCount(), how == "new file" ? 1 : 1);
