@@ -672,6 +672,17 @@
     </message>
 </context>
 <context>
+    <name>CLoadingPage</name>
+    <message>
+        <source>Opening &quot;%1&quot;...</source>
+        <translation>„%1“ wird geöffnet...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>CMemberManager</name>
     <message>
         <source>Could not reach the account service. Please check your connection and try again.</source>
@@ -696,6 +707,21 @@
     <message>
         <source>The account service sent an answer that could not be read. Please try again later.</source>
         <translation>Der Kontodienst hat eine unlesbare Antwort gesendet. Bitte versuchen Sie es später erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>COpenController</name>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Öffnen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The file might have been moved, damaged, or deleted.</source>
+        <translation>Die Datei wurde möglicherweise verschoben, beschädigt oder gelöscht.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1069,26 @@
     <message>
         <source>The unsaved changes to %1 no longer fit the file.</source>
         <translation>Die nicht gespeicherten Änderungen an %1 passen nicht mehr zur Datei.</translation>
+    </message>
+    <message>
+        <source>Save as New File</source>
+        <translation>Als neue Datei speichern</translation>
+    </message>
+    <message>
+        <source>Unsaved changes to %1 are kept</source>
+        <translation>Nicht gespeicherte Änderungen an %1 bleiben erhalten</translation>
+    </message>
+    <message>
+        <source>The document cannot be found at &quot;%1&quot; right now. Its changes are offered again once it is back there.</source>
+        <translation>Das Dokument ist unter „%1“ gerade nicht zu finden. Seine Änderungen werden wieder angeboten, sobald es wieder dort ist.</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Behalten</translation>
+    </message>
+    <message>
+        <source>The last session had more windows and tabs than are reopened at once. Documents not reopened: %1</source>
+        <translation>Die letzte Sitzung hatte mehr Fenster und Tabs, als auf einmal wieder geöffnet werden. Nicht wieder geöffnete Dokumente: %1</translation>
     </message>
 </context>
 <context>

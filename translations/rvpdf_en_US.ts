@@ -672,6 +672,17 @@
     </message>
 </context>
 <context>
+    <name>CLoadingPage</name>
+    <message>
+        <source>Opening &quot;%1&quot;...</source>
+        <translation>Opening &quot;%1&quot;...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>CMemberManager</name>
     <message>
         <source>Could not reach the account service. Please check your connection and try again.</source>
@@ -696,6 +707,21 @@
     <message>
         <source>The account service sent an answer that could not be read. Please try again later.</source>
         <translation>The account service sent an answer that could not be read. Please try again later.</translation>
+    </message>
+</context>
+<context>
+    <name>COpenController</name>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Failed to Open</translation>
+    </message>
+    <message>
+        <source>The file might have been moved, damaged, or deleted.</source>
+        <translation>The file might have been moved, damaged, or deleted.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1069,26 @@
     <message>
         <source>The unsaved changes to %1 no longer fit the file.</source>
         <translation>The unsaved changes to %1 no longer fit the file.</translation>
+    </message>
+    <message>
+        <source>Save as New File</source>
+        <translation>Save as New File</translation>
+    </message>
+    <message>
+        <source>Unsaved changes to %1 are kept</source>
+        <translation>Unsaved changes to %1 are kept</translation>
+    </message>
+    <message>
+        <source>The document cannot be found at &quot;%1&quot; right now. Its changes are offered again once it is back there.</source>
+        <translation>The document cannot be found at &quot;%1&quot; right now. Its changes are offered again once it is back there.</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Keep</translation>
+    </message>
+    <message>
+        <source>The last session had more windows and tabs than are reopened at once. Documents not reopened: %1</source>
+        <translation>The last session had more windows and tabs than are reopened at once. Documents not reopened: %1</translation>
     </message>
 </context>
 <context>

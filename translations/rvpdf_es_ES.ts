@@ -672,6 +672,17 @@
     </message>
 </context>
 <context>
+    <name>CLoadingPage</name>
+    <message>
+        <source>Opening &quot;%1&quot;...</source>
+        <translation>Abriendo &quot;%1&quot;...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>CMemberManager</name>
     <message>
         <source>Could not reach the account service. Please check your connection and try again.</source>
@@ -696,6 +707,21 @@
     <message>
         <source>The account service sent an answer that could not be read. Please try again later.</source>
         <translation>El servicio de cuentas envió una respuesta que no se pudo leer. Inténtelo de nuevo más tarde.</translation>
+    </message>
+</context>
+<context>
+    <name>COpenController</name>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Error al abrir</translation>
+    </message>
+    <message>
+        <source>The file might have been moved, damaged, or deleted.</source>
+        <translation>Es posible que el archivo se haya movido, dañado o eliminado.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1069,26 @@
     <message>
         <source>The unsaved changes to %1 no longer fit the file.</source>
         <translation>Los cambios no guardados de %1 ya no corresponden al archivo.</translation>
+    </message>
+    <message>
+        <source>Save as New File</source>
+        <translation>Guardar como archivo nuevo</translation>
+    </message>
+    <message>
+        <source>Unsaved changes to %1 are kept</source>
+        <translation>Se conservan los cambios sin guardar de %1</translation>
+    </message>
+    <message>
+        <source>The document cannot be found at &quot;%1&quot; right now. Its changes are offered again once it is back there.</source>
+        <translation>Ahora mismo no se encuentra el documento en &quot;%1&quot;. Sus cambios se volverán a ofrecer cuando vuelva a estar allí.</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Conservar</translation>
+    </message>
+    <message>
+        <source>The last session had more windows and tabs than are reopened at once. Documents not reopened: %1</source>
+        <translation>La última sesión tenía más ventanas y pestañas de las que se vuelven a abrir a la vez. Documentos no reabiertos: %1</translation>
     </message>
 </context>
 <context>

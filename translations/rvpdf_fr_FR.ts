@@ -672,6 +672,17 @@
     </message>
 </context>
 <context>
+    <name>CLoadingPage</name>
+    <message>
+        <source>Opening &quot;%1&quot;...</source>
+        <translation>Ouverture de « %1 »...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>CMemberManager</name>
     <message>
         <source>Could not reach the account service. Please check your connection and try again.</source>
@@ -696,6 +707,21 @@
     <message>
         <source>The account service sent an answer that could not be read. Please try again later.</source>
         <translation>Le service de compte a renvoyé une réponse illisible. Veuillez réessayer plus tard.</translation>
+    </message>
+</context>
+<context>
+    <name>COpenController</name>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Échec de l&apos;ouverture</translation>
+    </message>
+    <message>
+        <source>The file might have been moved, damaged, or deleted.</source>
+        <translation>Le fichier a peut-être été déplacé, endommagé ou supprimé.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1069,26 @@
     <message>
         <source>The unsaved changes to %1 no longer fit the file.</source>
         <translation>Les modifications non enregistrées de %1 ne correspondent plus au fichier.</translation>
+    </message>
+    <message>
+        <source>Save as New File</source>
+        <translation>Enregistrer comme nouveau fichier</translation>
+    </message>
+    <message>
+        <source>Unsaved changes to %1 are kept</source>
+        <translation>Les modifications non enregistrées de %1 sont conservées</translation>
+    </message>
+    <message>
+        <source>The document cannot be found at &quot;%1&quot; right now. Its changes are offered again once it is back there.</source>
+        <translation>Le document est introuvable à l’emplacement « %1 » pour le moment. Ses modifications seront proposées à nouveau dès qu’il y sera revenu.</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Conserver</translation>
+    </message>
+    <message>
+        <source>The last session had more windows and tabs than are reopened at once. Documents not reopened: %1</source>
+        <translation>La dernière session comptait plus de fenêtres et d’onglets que ceux rouverts en une fois. Documents non rouverts : %1</translation>
     </message>
 </context>
 <context>

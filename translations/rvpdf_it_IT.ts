@@ -672,6 +672,17 @@
     </message>
 </context>
 <context>
+    <name>CLoadingPage</name>
+    <message>
+        <source>Opening &quot;%1&quot;...</source>
+        <translation>Apertura di &quot;%1&quot;...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
     <name>CMemberManager</name>
     <message>
         <source>Could not reach the account service. Please check your connection and try again.</source>
@@ -696,6 +707,21 @@
     <message>
         <source>The account service sent an answer that could not be read. Please try again later.</source>
         <translation>Il servizio account ha inviato una risposta illeggibile. Riprova più tardi.</translation>
+    </message>
+</context>
+<context>
+    <name>COpenController</name>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Impossibile aprire</translation>
+    </message>
+    <message>
+        <source>The file might have been moved, damaged, or deleted.</source>
+        <translation>Il file potrebbe essere stato spostato, danneggiato o eliminato.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1069,26 @@
     <message>
         <source>The unsaved changes to %1 no longer fit the file.</source>
         <translation>Le modifiche non salvate a %1 non corrispondono più al file.</translation>
+    </message>
+    <message>
+        <source>Save as New File</source>
+        <translation>Salva come nuovo file</translation>
+    </message>
+    <message>
+        <source>Unsaved changes to %1 are kept</source>
+        <translation>Le modifiche non salvate di %1 vengono conservate</translation>
+    </message>
+    <message>
+        <source>The document cannot be found at &quot;%1&quot; right now. Its changes are offered again once it is back there.</source>
+        <translation>Al momento il documento non si trova in &quot;%1&quot;. Le sue modifiche verranno riproposte quando sarà di nuovo lì.</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Mantieni</translation>
+    </message>
+    <message>
+        <source>The last session had more windows and tabs than are reopened at once. Documents not reopened: %1</source>
+        <translation>L&apos;ultima sessione aveva più finestre e schede di quante se ne riaprano in una volta. Documenti non riaperti: %1</translation>
     </message>
 </context>
 <context>

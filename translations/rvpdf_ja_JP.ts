@@ -672,6 +672,17 @@
     </message>
 </context>
 <context>
+    <name>CLoadingPage</name>
+    <message>
+        <source>Opening &quot;%1&quot;...</source>
+        <translation>「%1」を開いています...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
     <name>CMemberManager</name>
     <message>
         <source>Could not reach the account service. Please check your connection and try again.</source>
@@ -696,6 +707,21 @@
     <message>
         <source>The account service sent an answer that could not be read. Please try again later.</source>
         <translation>アカウントサービスから読み取れない応答が返されました。しばらくしてから、もう一度お試しください。</translation>
+    </message>
+</context>
+<context>
+    <name>COpenController</name>
+    <message>
+        <source>Failed to Open</source>
+        <translation>開けませんでした</translation>
+    </message>
+    <message>
+        <source>The file might have been moved, damaged, or deleted.</source>
+        <translation>ファイルが移動、破損、または削除された可能性があります。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1069,26 @@
     <message>
         <source>The unsaved changes to %1 no longer fit the file.</source>
         <translation>%1 の保存されていない変更はファイルと一致しなくなりました。</translation>
+    </message>
+    <message>
+        <source>Save as New File</source>
+        <translation>新しいファイルとして保存</translation>
+    </message>
+    <message>
+        <source>Unsaved changes to %1 are kept</source>
+        <translation>%1 の未保存の変更は保持されます</translation>
+    </message>
+    <message>
+        <source>The document cannot be found at &quot;%1&quot; right now. Its changes are offered again once it is back there.</source>
+        <translation>現在「%1」にドキュメントが見つかりません。ドキュメントが戻ると、変更内容が再度提示されます。</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>保持</translation>
+    </message>
+    <message>
+        <source>The last session had more windows and tabs than are reopened at once. Documents not reopened: %1</source>
+        <translation>前回のセッションには一度に再度開ける数を超えるウィンドウとタブがありました。再度開かれなかったドキュメント: %1</translation>
     </message>
 </context>
 <context>

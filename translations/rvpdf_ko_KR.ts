@@ -672,6 +672,17 @@
     </message>
 </context>
 <context>
+    <name>CLoadingPage</name>
+    <message>
+        <source>Opening &quot;%1&quot;...</source>
+        <translation>&quot;%1&quot; 여는 중...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
     <name>CMemberManager</name>
     <message>
         <source>Could not reach the account service. Please check your connection and try again.</source>
@@ -696,6 +707,21 @@
     <message>
         <source>The account service sent an answer that could not be read. Please try again later.</source>
         <translation>계정 서비스에서 읽을 수 없는 응답을 보냈습니다. 나중에 다시 시도하세요.</translation>
+    </message>
+</context>
+<context>
+    <name>COpenController</name>
+    <message>
+        <source>Failed to Open</source>
+        <translation>열 수 없음</translation>
+    </message>
+    <message>
+        <source>The file might have been moved, damaged, or deleted.</source>
+        <translation>파일이 이동되었거나 손상되었거나 삭제되었을 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1069,26 @@
     <message>
         <source>The unsaved changes to %1 no longer fit the file.</source>
         <translation>%1의 저장되지 않은 변경 내용이 더 이상 파일과 맞지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Save as New File</source>
+        <translation>새 파일로 저장</translation>
+    </message>
+    <message>
+        <source>Unsaved changes to %1 are kept</source>
+        <translation>%1의 저장되지 않은 변경 내용이 보관됩니다</translation>
+    </message>
+    <message>
+        <source>The document cannot be found at &quot;%1&quot; right now. Its changes are offered again once it is back there.</source>
+        <translation>지금은 &quot;%1&quot;에서 문서를 찾을 수 없습니다. 문서가 다시 그곳에 있으면 변경 내용을 다시 제안합니다.</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>보관</translation>
+    </message>
+    <message>
+        <source>The last session had more windows and tabs than are reopened at once. Documents not reopened: %1</source>
+        <translation>지난 세션에는 한 번에 다시 여는 수보다 많은 창과 탭이 있었습니다. 다시 열지 않은 문서: %1</translation>
     </message>
 </context>
 <context>

@@ -672,6 +672,17 @@
     </message>
 </context>
 <context>
+    <name>CLoadingPage</name>
+    <message>
+        <source>Opening &quot;%1&quot;...</source>
+        <translation>Otwieranie „%1”...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
     <name>CMemberManager</name>
     <message>
         <source>Could not reach the account service. Please check your connection and try again.</source>
@@ -696,6 +707,21 @@
     <message>
         <source>The account service sent an answer that could not be read. Please try again later.</source>
         <translation>Usługa konta wysłała odpowiedź, której nie można odczytać. Spróbuj ponownie później.</translation>
+    </message>
+</context>
+<context>
+    <name>COpenController</name>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Nie udało się otworzyć</translation>
+    </message>
+    <message>
+        <source>The file might have been moved, damaged, or deleted.</source>
+        <translation>Plik mógł zostać przeniesiony, uszkodzony lub usunięty.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1069,26 @@
     <message>
         <source>The unsaved changes to %1 no longer fit the file.</source>
         <translation>Niezapisane zmiany w %1 nie pasują już do pliku.</translation>
+    </message>
+    <message>
+        <source>Save as New File</source>
+        <translation>Zapisz jako nowy plik</translation>
+    </message>
+    <message>
+        <source>Unsaved changes to %1 are kept</source>
+        <translation>Niezapisane zmiany w %1 zostają zachowane</translation>
+    </message>
+    <message>
+        <source>The document cannot be found at &quot;%1&quot; right now. Its changes are offered again once it is back there.</source>
+        <translation>Dokumentu nie można teraz znaleźć w „%1”. Jego zmiany zostaną zaproponowane ponownie, gdy znów tam będzie.</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Zachowaj</translation>
+    </message>
+    <message>
+        <source>The last session had more windows and tabs than are reopened at once. Documents not reopened: %1</source>
+        <translation>Ostatnia sesja miała więcej okien i kart, niż otwiera się naraz. Nieotwarte ponownie dokumenty: %1</translation>
     </message>
 </context>
 <context>

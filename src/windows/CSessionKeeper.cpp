@@ -195,9 +195,9 @@ int CSessionKeeper::Restore(QWidget* firstWindow, bool bWanted)
     if (!missing.isEmpty())
         notices << tr("These documents could not be found and were not reopened:") + "\n" + missing.join('\n');
     if (skipped > 0)
-        notices << tr("The last session had more windows and tabs than are reopened at once: %n document(s) "
-                      "were not reopened.",
-                      "", skipped);
+        notices << tr("The last session had more windows and tabs than are reopened at once. Documents not "
+                      "reopened: %1")
+                       .arg(skipped);
     MK_LOG("session restored: %d document(s), %d missing%s", reopened, int(missing.size()),
            unclean ? ", after an unclean end" : "");
     store->ScheduleSave();
