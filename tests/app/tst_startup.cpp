@@ -17,7 +17,6 @@ private slots:
     void bundleIdOfEachBrand();
     void bundleIdFromBadFiles_data();
     void bundleIdFromBadFiles();
-    void argumentListKeepsEveryArgument();
     void unknownOptionExitsWithParserMessage();
     void infoOptionsPrintAndLeave_data();
     void infoOptionsPrintAndLeave();
@@ -65,16 +64,6 @@ void TestStartup::bundleIdFromBadFiles()
         QFile::setPermissions(path, QFileDevice::Permissions());
         QCOMPARE(ReadBundleIdFromFile(path), QStringLiteral("MarvikPDF"));
     }
-}
-
-void TestStartup::argumentListKeepsEveryArgument()
-{
-    char prog[] = "/usr/bin/rvpdf";
-    char a[] = "/tmp/a b.pdf";
-    char b[] = "--install";
-    char* argv[] = {prog, a, b, nullptr};
-    QCOMPARE(BuildArgumentList(3, argv), QStringList({"/usr/bin/rvpdf", "/tmp/a b.pdf", "--install"}));
-    QCOMPARE(BuildArgumentList(0, argv), QStringList());
 }
 
 void TestStartup::unknownOptionExitsWithParserMessage()

@@ -53,7 +53,6 @@ private slots:
     void clearingAsksFirst();
     void privateModeInEveryWindow();
     void recentFileListForTheMenu();
-    void toolsAndButtons();
 };
 
 void TestHome::init()
@@ -162,18 +161,6 @@ void TestHome::recentFileListForTheMenu()
     QVERIFY(list.at(1).endsWith("doc07.pdf"));
     QVERIFY(list.at(2).endsWith("doc29.pdf"));
     QVERIFY(list.at(3).endsWith("doc28.pdf"));
-}
-
-void TestHome::toolsAndButtons()
-{
-    HomePage home;
-    QSignalSpy tool(&home, &HomePage::SignalClickedTool);
-    QSignalSpy open(&home, &HomePage::SignalClickedOpen);
-    home.Tools().at(1)->click();
-    QCOMPARE(tool.count(), 1);
-    QCOMPARE(tool.at(0).at(0).toInt(), 1);
-    home.OpenButton()->click();
-    QCOMPARE(open.count(), 1);
 }
 
 RV_TEST_MAIN(TestHome)

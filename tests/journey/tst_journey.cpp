@@ -358,12 +358,12 @@ void TestJourney::killedAfterACommentComesBackAfterAChoice()
     const QString away = folder + "-unmounted";
     QVERIFY(QDir().rename(folder, away));
     app = user.Launch({});
+    // The document missing, then its changes kept: OK and Keep.
     for (int question = 0; question < 2; ++question) {
-        QVERIFY(WaitForQuestion(app));
-        QVERIFY(Xdo({"key", "Return"}));
-        QTRY_VERIFY(SmallWindows(app).isEmpty() || question == 0);
+        const quint32 asked = WaitForQuestion(app);
+        QVERIFY(asked && Xdo({"key", "Return"}));
+        QTRY_VERIFY(!SmallWindows(app).contains(asked));
     }
-    QTRY_VERIFY(SmallWindows(app).isEmpty());
     CloseEverything(user, app);
     QCOMPARE(user.RecoveryCopies(), left);
 

@@ -49,23 +49,8 @@ namespace {
 // An access list giving user 65534 reading, as the system stores it:
 // version 2, then (tag, permissions, id) for owner, that user, group, mask
 // and others.
-QByteArray AccessList()
-{
-    QByteArray acl;
-    auto put = [&acl](quint32 value, int bytes) {
-        for (int i = 0; i < bytes; ++i)
-            acl.append(char((value >> (8 * i)) & 0xff));
-    };
-    put(2, 4);
-    const quint32 entries[5][3] = {{0x01, 6, 0xffffffff}, {0x02, 4, 65534}, {0x04, 6, 0xffffffff}, {0x10, 6, 0xffffffff}, {0x20, 4, 0xffffffff}};
-    for (const auto& entry : entries) {
-        put(entry[0], 2);
-        put(entry[1], 2);
-        put(entry[2], 4);
-    }
-    return acl;
-}
-const QByteArray kAcl = AccessList();
+const QByteArray kAcl = QByteArray::fromHex("02000000" "01000600ffffffff" "02000400feff0000" "04000600ffffffff"
+                                            "10000600ffffffff" "20000400ffffffff");
 
 // What an edited document holds and what a reader finds in its file, as
 // lines a test compares.
