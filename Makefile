@@ -58,9 +58,14 @@ bench: build
 install: build
 	@cmake --install $(BUILD_DIR) --prefix $(or $(PREFIX),/usr/local)
 
-# A Debian package of the build, in $(BUILD_DIR).
-package: build
-	@cd $(BUILD_DIR) && cpack -G DEB
+# A Debian package, built as distributions build it (no in-app sign-in or
+# update check), in $(PACKAGE_BUILD_DIR).
+PACKAGE_BUILD_DIR ?= build-package
+package: deps
+	@test -f $(PACKAGE_BUILD_DIR)/build.ninja || \
+		cmake -S . -B $(PACKAGE_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DRVPDF_DISTRIBUTION=ON $(CMAKE_ARGS)
+	@cmake --build $(PACKAGE_BUILD_DIR) -j $(JOBS) --target rvpdf rvpdf_docs
+	@cd $(PACKAGE_BUILD_DIR) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_BUILD_DIR) $(FUZZ_BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_BUILD_DIR) $(FUZZ_BUILD_DIR) $(PACKAGE_BUILD_DIR)

@@ -11,7 +11,8 @@ XVFB_PID=$!
 exec 3>&-
 for _ in $(seq 1 100); do [[ -s "$ROOT/display" ]] && break; sleep 0.05; done
 export RVPDF_TEST_DISPLAY=":$(head -n1 "$ROOT/display")"
-"$BUILD_DIR/tests/bench_engine" "$@"
-"$BUILD_DIR/tests/bench_search" "$@"
-"$BUILD_DIR/tests/bench_organize" "$@"
-"$BUILD_DIR/tests/bench_home"
+"$BUILD_DIR/bench/bench_engine" "$@"
+"$BUILD_DIR/bench/bench_search" "$@"
+"$BUILD_DIR/bench/bench_organize" "$@"
+"$BUILD_DIR/bench/bench_print"
+"$BUILD_DIR/bench/bench_home"

@@ -51,7 +51,7 @@ expected="RVPDF $(dpkg-deb -f "$DEB" Version)"
 
 # A user of their own, on a display of their own.
 export HOME="$ROOT/home" XDG_CONFIG_HOME="$ROOT/config" XDG_DATA_HOME="$ROOT/data"
-export XDG_CACHE_HOME="$ROOT/cache" XDG_RUNTIME_DIR="$ROOT/runtime" TMPDIR="$ROOT/tmp"
+export XDG_CACHE_HOME="$ROOT/cache" XDG_STATE_HOME="$ROOT/state" XDG_RUNTIME_DIR="$ROOT/runtime" TMPDIR="$ROOT/tmp"
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$TMPDIR"
 mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 export RVPDF_DISABLE_REPORTS=1 QT_QPA_PLATFORM=xcb

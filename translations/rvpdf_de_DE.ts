@@ -82,6 +82,18 @@
         <source>Unlock aspect ration</source>
         <translation>Seitenverhältnis entsperren</translation>
     </message>
+    <message>
+        <source>Keep Aspect Ratio</source>
+        <translation>Seitenverhältnis beibehalten</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Höhe</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDialog</name>
@@ -158,6 +170,13 @@
     <message>
         <source>This document has no annotations.</source>
         <translation>Dieses Dokument enthält keine Anmerkungen.</translation>
+    </message>
+</context>
+<context>
+    <name>CClearEdit</name>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
     </message>
 </context>
 <context>
@@ -394,6 +413,14 @@
         <source>This document does not allow comments</source>
         <translation>Dieses Dokument erlaubt keine Kommentare</translation>
     </message>
+    <message>
+        <source>Page Number</source>
+        <translation>Seitenzahl</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
 </context>
 <context>
     <name>CEditRecovery</name>
@@ -613,6 +640,10 @@
         <source>No results</source>
         <translation>Keine Treffer</translation>
     </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
 </context>
 <context>
     <name>CFormBar</name>
@@ -669,6 +700,80 @@
     <message>
         <source>Go</source>
         <translation>Los</translation>
+    </message>
+    <message>
+        <source>Page Number</source>
+        <translation>Seitenzahl</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkActions</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Open this link?</source>
+        <translation>Diesen Link öffnen?</translation>
+    </message>
+    <message>
+        <source>The document links to &quot;%1&quot;, which another program will open.</source>
+        <translation>Das Dokument verweist auf „%1“, das ein anderes Programm öffnen wird.</translation>
+    </message>
+    <message>
+        <source>Cannot Open the Linked File</source>
+        <translation>Verknüpfte Datei kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found.</source>
+        <translation>„%1“ wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Open this file?</source>
+        <translation>Diese Datei öffnen?</translation>
+    </message>
+    <message>
+        <source>The document links to &quot;%1&quot; (%2), which another program will open.</source>
+        <translation>Das Dokument verweist auf „%1“ (%2), das ein anderes Programm öffnen wird.</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkLayer</name>
+    <message>
+        <source>Go to page %1</source>
+        <translation>Zu Seite %1</translation>
+    </message>
+    <message>
+        <source>Write to %1</source>
+        <translation>E-Mail an %1</translation>
+    </message>
+    <message>
+        <source>Open %1 at page %2</source>
+        <translation>%1 auf Seite %2 öffnen</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>%1 öffnen</translation>
+    </message>
+    <message>
+        <source>Viewer command: %1</source>
+        <translation>Befehl des Betrachters: %1</translation>
+    </message>
+    <message>
+        <source>Runs the program %1; links that run programs are not followed</source>
+        <translation>Startet das Programm %1; Links, die Programme starten, werden nicht verfolgt</translation>
+    </message>
+    <message>
+        <source>Runs a script; links that run scripts are not followed</source>
+        <translation>Führt ein Skript aus; Links, die Skripte ausführen, werden nicht verfolgt</translation>
     </message>
 </context>
 <context>
@@ -820,6 +925,24 @@
     </message>
 </context>
 <context>
+    <name>COrganizerView</name>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+</context>
+<context>
+    <name>CPageView</name>
+    <message>
+        <source>The document&apos;s permissions do not allow copying its text.</source>
+        <translation>Die Berechtigungen des Dokuments erlauben das Kopieren seines Textes nicht.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+</context>
+<context>
     <name>CPasswordBox</name>
     <message>
         <source>Password</source>
@@ -845,12 +968,82 @@
 <context>
     <name>CPdfPrinter</name>
     <message>
-        <source>Printing...</source>
-        <translation>Drucken...</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cannot Print</source>
+        <translation>Drucken nicht möglich</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow printing it. Open it with its permissions password to print it.</source>
+        <translation>Die Berechtigungen des Dokuments erlauben das Drucken nicht. Öffnen Sie es mit seinem Berechtigungskennwort, um es zu drucken.</translation>
+    </message>
+    <message>
+        <source>Failed to Print</source>
+        <translation>Drucken fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>No printer and no file to print to were chosen.</source>
+        <translation>Es wurde weder ein Drucker noch eine Datei zum Drucken gewählt.</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Preparing the pages...</source>
+        <translation>Seiten werden vorbereitet...</translation>
+    </message>
+    <message>
+        <source>Sending to &quot;%1&quot;...</source>
+        <translation>Wird an „%1“ gesendet...</translation>
+    </message>
+    <message>
+        <source>Writing &quot;%1&quot;...</source>
+        <translation>„%1“ wird geschrieben...</translation>
+    </message>
+</context>
+<context>
+    <name>CPresentationView</name>
+    <message>
+        <source>Presentation</source>
+        <translation>Präsentation</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintJob</name>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>Die Seiten „%1“ sind nicht im Dokument enthalten.</translation>
+    </message>
+    <message>
+        <source>No temporary folder could be made for the print job (%1).</source>
+        <translation>Für den Druckauftrag konnte kein temporärer Ordner angelegt werden (%1).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written: its folder or the file does not allow changes. Print to another file.</source>
+        <translation>„%1“ kann nicht geschrieben werden: Der Ordner oder die Datei erlaubt keine Änderungen. Drucken Sie in eine andere Datei.</translation>
+    </message>
+    <message>
+        <source>The printing service does not answer at %1.</source>
+        <translation>Der Druckdienst antwortet nicht unter %1.</translation>
+    </message>
+    <message>
+        <source>No printer is set up (%1).</source>
+        <translation>Es ist kein Drucker eingerichtet (%1).</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be found (%2).</source>
+        <translation>Der Drucker „%1“ wurde nicht gefunden (%2).</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the job: %2</source>
+        <translation>Der Drucker „%1“ hat den Auftrag nicht angenommen: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the document being printed. Print to another file.</source>
+        <translation>„%1“ ist das Dokument, das gedruckt wird. Drucken Sie in eine andere Datei.</translation>
     </message>
 </context>
 <context>
@@ -969,6 +1162,10 @@
     <message>
         <source>A file with this name already exists.</source>
         <translation>Eine Datei mit diesem Namen ist bereits vorhanden.</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Neuer Name</translation>
     </message>
 </context>
 <context>
@@ -1121,6 +1318,10 @@
         <source>Search Results</source>
         <translation>Suchergebnisse</translation>
     </message>
+    <message>
+        <source>In a comment on page %1</source>
+        <translation>In einem Kommentar auf Seite %1</translation>
+    </message>
 </context>
 <context>
     <name>CSignInDialog</name>
@@ -1169,6 +1370,24 @@
     </message>
 </context>
 <context>
+    <name>CTabBar</name>
+    <message>
+        <source>Close Tab</source>
+        <translation>Tab schließen</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Dokumente</translation>
+    </message>
+</context>
+<context>
+    <name>CTabListWidget</name>
+    <message>
+        <source>Open Tabs</source>
+        <translation>Geöffnete Tabs</translation>
+    </message>
+</context>
+<context>
     <name>CUpdateDialog</name>
     <message>
         <source>Check for Updates</source>
@@ -1201,6 +1420,33 @@
     <message>
         <source>Could not reach the update service. Please check your connection and try again.</source>
         <translation>Der Update-Dienst ist nicht erreichbar. Bitte überprüfen Sie Ihre Verbindung und versuchen Sie es erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>CWindowTitleBar</name>
+    <message>
+        <source>Main Menu</source>
+        <translation>Hauptmenü</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -1596,6 +1842,30 @@
         <source>Comment</source>
         <translation>Kommentieren</translation>
     </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Nach links drehen</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Nach rechts drehen</translation>
+    </message>
+    <message>
+        <source>Presentation</source>
+        <translation>Präsentation</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Leave Read Mode</source>
+        <translation>Lesemodus beenden</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -1783,14 +2053,6 @@
         <translation>Umbenennen fehlgeschlagen</translation>
     </message>
     <message>
-        <source>Failed to Print</source>
-        <translation>Drucken fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>The document could not be sent to the printer.</source>
-        <translation>Das Dokument konnte nicht an den Drucker gesendet werden.</translation>
-    </message>
-    <message>
         <source>Failed to Open</source>
         <translation>Öffnen fehlgeschlagen</translation>
     </message>
@@ -1878,14 +2140,6 @@
         <translation>Öffnen fehlgeschlagen</translation>
     </message>
     <message>
-        <source>The file might have been moved, damaged, or deleted.</source>
-        <translation>Die Datei wurde möglicherweise verschoben, beschädigt oder gelöscht.</translation>
-    </message>
-    <message>
-        <source>Unsupported file format.</source>
-        <translation>Nicht unterstütztes Dateiformat.</translation>
-    </message>
-    <message>
         <source>Open</source>
         <translation>Öffnen</translation>
     </message>
@@ -1929,6 +2183,60 @@
         <source>The new document could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
         <translation>Das neue Dokument konnte nicht in „%1“ geschrieben werden. Überprüfen Sie, ob der Ordner existiert und Sie dort Schreibrechte haben.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is an address on the network, not a file on this computer. Save the document, then open the saved file.</source>
+        <translation>„%1“ ist eine Adresse im Netz, keine Datei auf diesem Computer. Speichern Sie das Dokument und öffnen Sie dann die gespeicherte Datei.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>„%1“ wurde nicht gefunden. Die Datei wurde vielleicht verschoben, umbenannt oder gelöscht.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a PDF document.</source>
+        <translation>„%1“ ist ein Ordner, kein PDF-Dokument.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>Sie haben keine Berechtigung, „%1“ zu lesen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF document, or it is too damaged to be recognised as one.</source>
+        <translation>„%1“ ist kein PDF-Dokument oder zu stark beschädigt, um als solches erkannt zu werden.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
+        <translation>„%1“ ist kein PDF-Dokument, sondern eine Datei anderer Art (%2).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>„%1“ ist beschädigt und kann nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>PrivacyOption</name>
+    <message>
+        <source>Privacy</source>
+        <translation>Datenschutz</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage statistics</source>
+        <translation>Anonyme Nutzungsstatistiken senden</translation>
+    </message>
+    <message>
+        <source>Send crash reports</source>
+        <translation>Absturzberichte senden</translation>
+    </message>
+    <message>
+        <source>Usage statistics count how often %1 starts and which features are used; a crash report holds what the program was doing when it crashed and the end of its log. Neither holds the names or content of your documents, and nothing is sent unless you tick it here.</source>
+        <translation>Nutzungsstatistiken zählen, wie oft %1 startet und welche Funktionen verwendet werden; ein Absturzbericht enthält, was das Programm beim Absturz tat, und das Ende seines Protokolls. Keines von beiden enthält Namen oder Inhalt Ihrer Dokumente, und nichts wird gesendet, solange Sie es hier nicht ankreuzen.</translation>
+    </message>
+</context>
+<context>
+    <name>QWKDialogBar</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
 </context>
 <context>
     <name>RecentPage</name>
@@ -1968,6 +2276,33 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Recent Files</source>
+        <translation>Zuletzt verwendete Dateien</translation>
+    </message>
+</context>
+<context>
+    <name>ReportConsent</name>
+    <message>
+        <source>Help Improve %1</source>
+        <translation>%1 verbessern helfen</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage statistics and crash reports?</source>
+        <translation>Anonyme Nutzungsstatistiken und Absturzberichte senden?</translation>
+    </message>
+    <message>
+        <source>They tell how often %1 starts and what made it crash, never which documents you open or anything about you. You can change this at any time in Preferences.</source>
+        <translation>Sie zeigen, wie oft %1 startet und was einen Absturz verursacht hat, aber nie, welche Dokumente Sie öffnen, und nichts über Sie. Sie können dies jederzeit in den Einstellungen ändern.</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
 </context>
 <context>
     <name>SettingOption</name>
@@ -1994,6 +2329,10 @@
     <message>
         <source>Blank PDF</source>
         <translation>Leeres PDF</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Datenschutz</translation>
     </message>
 </context>
 </TS>

@@ -82,6 +82,18 @@
         <source>Unlock aspect ration</source>
         <translation>Unlock aspect ration</translation>
     </message>
+    <message>
+        <source>Keep Aspect Ratio</source>
+        <translation>Keep Aspect Ratio</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Height</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDialog</name>
@@ -158,6 +170,13 @@
     <message>
         <source>This document has no annotations.</source>
         <translation>This document has no annotations.</translation>
+    </message>
+</context>
+<context>
+    <name>CClearEdit</name>
+    <message>
+        <source>Clear</source>
+        <translation>Clear</translation>
     </message>
 </context>
 <context>
@@ -394,6 +413,14 @@
         <source>This document does not allow comments</source>
         <translation>This document does not allow comments</translation>
     </message>
+    <message>
+        <source>Page Number</source>
+        <translation>Page Number</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
 </context>
 <context>
     <name>CEditRecovery</name>
@@ -613,6 +640,10 @@
         <source>No results</source>
         <translation>No results</translation>
     </message>
+    <message>
+        <source>Find</source>
+        <translation>Find</translation>
+    </message>
 </context>
 <context>
     <name>CFormBar</name>
@@ -669,6 +700,80 @@
     <message>
         <source>Go</source>
         <translation>Go</translation>
+    </message>
+    <message>
+        <source>Page Number</source>
+        <translation>Page Number</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkActions</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Open this link?</source>
+        <translation>Open this link?</translation>
+    </message>
+    <message>
+        <source>The document links to &quot;%1&quot;, which another program will open.</source>
+        <translation>The document links to &quot;%1&quot;, which another program will open.</translation>
+    </message>
+    <message>
+        <source>Cannot Open the Linked File</source>
+        <translation>Cannot Open the Linked File</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found.</source>
+        <translation>&quot;%1&quot; was not found.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Open this file?</source>
+        <translation>Open this file?</translation>
+    </message>
+    <message>
+        <source>The document links to &quot;%1&quot; (%2), which another program will open.</source>
+        <translation>The document links to &quot;%1&quot; (%2), which another program will open.</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkLayer</name>
+    <message>
+        <source>Go to page %1</source>
+        <translation>Go to page %1</translation>
+    </message>
+    <message>
+        <source>Write to %1</source>
+        <translation>Write to %1</translation>
+    </message>
+    <message>
+        <source>Open %1 at page %2</source>
+        <translation>Open %1 at page %2</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>Open %1</translation>
+    </message>
+    <message>
+        <source>Viewer command: %1</source>
+        <translation>Viewer command: %1</translation>
+    </message>
+    <message>
+        <source>Runs the program %1; links that run programs are not followed</source>
+        <translation>Runs the program %1; links that run programs are not followed</translation>
+    </message>
+    <message>
+        <source>Runs a script; links that run scripts are not followed</source>
+        <translation>Runs a script; links that run scripts are not followed</translation>
     </message>
 </context>
 <context>
@@ -820,6 +925,24 @@
     </message>
 </context>
 <context>
+    <name>COrganizerView</name>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+</context>
+<context>
+    <name>CPageView</name>
+    <message>
+        <source>The document&apos;s permissions do not allow copying its text.</source>
+        <translation>The document&apos;s permissions do not allow copying its text.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+</context>
+<context>
     <name>CPasswordBox</name>
     <message>
         <source>Password</source>
@@ -845,12 +968,82 @@
 <context>
     <name>CPdfPrinter</name>
     <message>
-        <source>Printing...</source>
-        <translation>Printing...</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Cannot Print</source>
+        <translation>Cannot Print</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow printing it. Open it with its permissions password to print it.</source>
+        <translation>The document&apos;s permissions do not allow printing it. Open it with its permissions password to print it.</translation>
+    </message>
+    <message>
+        <source>Failed to Print</source>
+        <translation>Failed to Print</translation>
+    </message>
+    <message>
+        <source>No printer and no file to print to were chosen.</source>
+        <translation>No printer and no file to print to were chosen.</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Preparing the pages...</source>
+        <translation>Preparing the pages...</translation>
+    </message>
+    <message>
+        <source>Sending to &quot;%1&quot;...</source>
+        <translation>Sending to &quot;%1&quot;...</translation>
+    </message>
+    <message>
+        <source>Writing &quot;%1&quot;...</source>
+        <translation>Writing &quot;%1&quot;...</translation>
+    </message>
+</context>
+<context>
+    <name>CPresentationView</name>
+    <message>
+        <source>Presentation</source>
+        <translation>Presentation</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintJob</name>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>The pages &quot;%1&quot; are not in the document.</translation>
+    </message>
+    <message>
+        <source>No temporary folder could be made for the print job (%1).</source>
+        <translation>No temporary folder could be made for the print job (%1).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written: its folder or the file does not allow changes. Print to another file.</source>
+        <translation>&quot;%1&quot; cannot be written: its folder or the file does not allow changes. Print to another file.</translation>
+    </message>
+    <message>
+        <source>The printing service does not answer at %1.</source>
+        <translation>The printing service does not answer at %1.</translation>
+    </message>
+    <message>
+        <source>No printer is set up (%1).</source>
+        <translation>No printer is set up (%1).</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be found (%2).</source>
+        <translation>The printer &quot;%1&quot; cannot be found (%2).</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the job: %2</source>
+        <translation>The printer &quot;%1&quot; did not take the job: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the document being printed. Print to another file.</source>
+        <translation>&quot;%1&quot; is the document being printed. Print to another file.</translation>
     </message>
 </context>
 <context>
@@ -969,6 +1162,10 @@
     <message>
         <source>A file with this name already exists.</source>
         <translation>A file with this name already exists.</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>New Name</translation>
     </message>
 </context>
 <context>
@@ -1121,6 +1318,10 @@
         <source>Search Results</source>
         <translation>Search Results</translation>
     </message>
+    <message>
+        <source>In a comment on page %1</source>
+        <translation>In a comment on page %1</translation>
+    </message>
 </context>
 <context>
     <name>CSignInDialog</name>
@@ -1169,6 +1370,24 @@
     </message>
 </context>
 <context>
+    <name>CTabBar</name>
+    <message>
+        <source>Close Tab</source>
+        <translation>Close Tab</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documents</translation>
+    </message>
+</context>
+<context>
+    <name>CTabListWidget</name>
+    <message>
+        <source>Open Tabs</source>
+        <translation>Open Tabs</translation>
+    </message>
+</context>
+<context>
     <name>CUpdateDialog</name>
     <message>
         <source>Check for Updates</source>
@@ -1201,6 +1420,33 @@
     <message>
         <source>Could not reach the update service. Please check your connection and try again.</source>
         <translation>Could not reach the update service. Please check your connection and try again.</translation>
+    </message>
+</context>
+<context>
+    <name>CWindowTitleBar</name>
+    <message>
+        <source>Main Menu</source>
+        <translation>Main Menu</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Account</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimize</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximize</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
@@ -1596,6 +1842,30 @@
         <source>Comment</source>
         <translation>Comment</translation>
     </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Rotate Left</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Rotate Right</translation>
+    </message>
+    <message>
+        <source>Presentation</source>
+        <translation>Presentation</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>Leave Read Mode</source>
+        <translation>Leave Read Mode</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -1783,14 +2053,6 @@
         <translation>Failed to Rename</translation>
     </message>
     <message>
-        <source>Failed to Print</source>
-        <translation>Failed to Print</translation>
-    </message>
-    <message>
-        <source>The document could not be sent to the printer.</source>
-        <translation>The document could not be sent to the printer.</translation>
-    </message>
-    <message>
         <source>Failed to Open</source>
         <translation>Failed to Open</translation>
     </message>
@@ -1878,14 +2140,6 @@
         <translation>Failed to Open</translation>
     </message>
     <message>
-        <source>The file might have been moved, damaged, or deleted.</source>
-        <translation>The file might have been moved, damaged, or deleted.</translation>
-    </message>
-    <message>
-        <source>Unsupported file format.</source>
-        <translation>Unsupported file format.</translation>
-    </message>
-    <message>
         <source>Open</source>
         <translation>Open</translation>
     </message>
@@ -1929,6 +2183,60 @@
         <source>The new document could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
         <translation>The new document could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is an address on the network, not a file on this computer. Save the document, then open the saved file.</source>
+        <translation>&quot;%1&quot; is an address on the network, not a file on this computer. Save the document, then open the saved file.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a PDF document.</source>
+        <translation>&quot;%1&quot; is a folder, not a PDF document.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>You do not have permission to read &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF document, or it is too damaged to be recognised as one.</source>
+        <translation>&quot;%1&quot; is not a PDF document, or it is too damaged to be recognised as one.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
+        <translation>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>&quot;%1&quot; is damaged and cannot be read.</translation>
+    </message>
+</context>
+<context>
+    <name>PrivacyOption</name>
+    <message>
+        <source>Privacy</source>
+        <translation>Privacy</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage statistics</source>
+        <translation>Send anonymous usage statistics</translation>
+    </message>
+    <message>
+        <source>Send crash reports</source>
+        <translation>Send crash reports</translation>
+    </message>
+    <message>
+        <source>Usage statistics count how often %1 starts and which features are used; a crash report holds what the program was doing when it crashed and the end of its log. Neither holds the names or content of your documents, and nothing is sent unless you tick it here.</source>
+        <translation>Usage statistics count how often %1 starts and which features are used; a crash report holds what the program was doing when it crashed and the end of its log. Neither holds the names or content of your documents, and nothing is sent unless you tick it here.</translation>
+    </message>
+</context>
+<context>
+    <name>QWKDialogBar</name>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
 </context>
 <context>
     <name>RecentPage</name>
@@ -1968,6 +2276,33 @@
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Recent Files</source>
+        <translation>Recent Files</translation>
+    </message>
+</context>
+<context>
+    <name>ReportConsent</name>
+    <message>
+        <source>Help Improve %1</source>
+        <translation>Help Improve %1</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage statistics and crash reports?</source>
+        <translation>Send anonymous usage statistics and crash reports?</translation>
+    </message>
+    <message>
+        <source>They tell how often %1 starts and what made it crash, never which documents you open or anything about you. You can change this at any time in Preferences.</source>
+        <translation>They tell how often %1 starts and what made it crash, never which documents you open or anything about you. You can change this at any time in Preferences.</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
 </context>
 <context>
     <name>SettingOption</name>
@@ -1994,6 +2329,10 @@
     <message>
         <source>Blank PDF</source>
         <translation>Blank PDF</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Privacy</translation>
     </message>
 </context>
 </TS>

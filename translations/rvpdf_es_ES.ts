@@ -82,6 +82,18 @@
         <source>Unlock aspect ration</source>
         <translation>Desbloquear relación de aspecto</translation>
     </message>
+    <message>
+        <source>Keep Aspect Ratio</source>
+        <translation>Mantener proporción</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Ancho</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Alto</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDialog</name>
@@ -158,6 +170,13 @@
     <message>
         <source>This document has no annotations.</source>
         <translation>Este documento no tiene anotaciones.</translation>
+    </message>
+</context>
+<context>
+    <name>CClearEdit</name>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
     </message>
 </context>
 <context>
@@ -394,6 +413,14 @@
         <source>This document does not allow comments</source>
         <translation>Este documento no permite comentarios</translation>
     </message>
+    <message>
+        <source>Page Number</source>
+        <translation>Número de página</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
 </context>
 <context>
     <name>CEditRecovery</name>
@@ -613,6 +640,10 @@
         <source>No results</source>
         <translation>Sin resultados</translation>
     </message>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
 </context>
 <context>
     <name>CFormBar</name>
@@ -669,6 +700,80 @@
     <message>
         <source>Go</source>
         <translation>Ir</translation>
+    </message>
+    <message>
+        <source>Page Number</source>
+        <translation>Número de página</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkActions</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Open this link?</source>
+        <translation>¿Abrir este enlace?</translation>
+    </message>
+    <message>
+        <source>The document links to &quot;%1&quot;, which another program will open.</source>
+        <translation>El documento enlaza a «%1», que abrirá otro programa.</translation>
+    </message>
+    <message>
+        <source>Cannot Open the Linked File</source>
+        <translation>No se puede abrir el archivo enlazado</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found.</source>
+        <translation>No se encontró «%1».</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Open this file?</source>
+        <translation>¿Abrir este archivo?</translation>
+    </message>
+    <message>
+        <source>The document links to &quot;%1&quot; (%2), which another program will open.</source>
+        <translation>El documento enlaza a «%1» (%2), que abrirá otro programa.</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkLayer</name>
+    <message>
+        <source>Go to page %1</source>
+        <translation>Ir a la página %1</translation>
+    </message>
+    <message>
+        <source>Write to %1</source>
+        <translation>Escribir a %1</translation>
+    </message>
+    <message>
+        <source>Open %1 at page %2</source>
+        <translation>Abrir %1 en la página %2</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>Abrir %1</translation>
+    </message>
+    <message>
+        <source>Viewer command: %1</source>
+        <translation>Orden del visor: %1</translation>
+    </message>
+    <message>
+        <source>Runs the program %1; links that run programs are not followed</source>
+        <translation>Ejecuta el programa %1; los enlaces que ejecutan programas no se siguen</translation>
+    </message>
+    <message>
+        <source>Runs a script; links that run scripts are not followed</source>
+        <translation>Ejecuta un script; los enlaces que ejecutan scripts no se siguen</translation>
     </message>
 </context>
 <context>
@@ -820,6 +925,24 @@
     </message>
 </context>
 <context>
+    <name>COrganizerView</name>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
+    </message>
+</context>
+<context>
+    <name>CPageView</name>
+    <message>
+        <source>The document&apos;s permissions do not allow copying its text.</source>
+        <translation>Los permisos del documento no permiten copiar su texto.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+</context>
+<context>
     <name>CPasswordBox</name>
     <message>
         <source>Password</source>
@@ -845,12 +968,82 @@
 <context>
     <name>CPdfPrinter</name>
     <message>
-        <source>Printing...</source>
-        <translation>Imprimiendo...</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Cannot Print</source>
+        <translation>No se puede imprimir</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow printing it. Open it with its permissions password to print it.</source>
+        <translation>Los permisos del documento no permiten imprimirlo. Ábralo con su contraseña de permisos para imprimirlo.</translation>
+    </message>
+    <message>
+        <source>Failed to Print</source>
+        <translation>Error al imprimir</translation>
+    </message>
+    <message>
+        <source>No printer and no file to print to were chosen.</source>
+        <translation>No se eligió ninguna impresora ni ningún archivo en el que imprimir.</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Preparing the pages...</source>
+        <translation>Preparando las páginas...</translation>
+    </message>
+    <message>
+        <source>Sending to &quot;%1&quot;...</source>
+        <translation>Enviando a «%1»...</translation>
+    </message>
+    <message>
+        <source>Writing &quot;%1&quot;...</source>
+        <translation>Escribiendo «%1»...</translation>
+    </message>
+</context>
+<context>
+    <name>CPresentationView</name>
+    <message>
+        <source>Presentation</source>
+        <translation>Presentación</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintJob</name>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>Las páginas «%1» no están en el documento.</translation>
+    </message>
+    <message>
+        <source>No temporary folder could be made for the print job (%1).</source>
+        <translation>No se pudo crear una carpeta temporal para el trabajo de impresión (%1).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written: its folder or the file does not allow changes. Print to another file.</source>
+        <translation>No se puede escribir «%1»: su carpeta o el archivo no permiten cambios. Imprima en otro archivo.</translation>
+    </message>
+    <message>
+        <source>The printing service does not answer at %1.</source>
+        <translation>El servicio de impresión no responde en %1.</translation>
+    </message>
+    <message>
+        <source>No printer is set up (%1).</source>
+        <translation>No hay ninguna impresora configurada (%1).</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be found (%2).</source>
+        <translation>No se encuentra la impresora «%1» (%2).</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the job: %2</source>
+        <translation>La impresora «%1» no aceptó el trabajo: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the document being printed. Print to another file.</source>
+        <translation>«%1» es el documento que se está imprimiendo. Imprima en otro archivo.</translation>
     </message>
 </context>
 <context>
@@ -969,6 +1162,10 @@
     <message>
         <source>A file with this name already exists.</source>
         <translation>Ya existe un archivo con este nombre.</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Nombre nuevo</translation>
     </message>
 </context>
 <context>
@@ -1121,6 +1318,10 @@
         <source>Search Results</source>
         <translation>Resultados de búsqueda</translation>
     </message>
+    <message>
+        <source>In a comment on page %1</source>
+        <translation>En un comentario de la página %1</translation>
+    </message>
 </context>
 <context>
     <name>CSignInDialog</name>
@@ -1169,6 +1370,24 @@
     </message>
 </context>
 <context>
+    <name>CTabBar</name>
+    <message>
+        <source>Close Tab</source>
+        <translation>Cerrar pestaña</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documentos</translation>
+    </message>
+</context>
+<context>
+    <name>CTabListWidget</name>
+    <message>
+        <source>Open Tabs</source>
+        <translation>Pestañas abiertas</translation>
+    </message>
+</context>
+<context>
     <name>CUpdateDialog</name>
     <message>
         <source>Check for Updates</source>
@@ -1201,6 +1420,33 @@
     <message>
         <source>Could not reach the update service. Please check your connection and try again.</source>
         <translation>No se pudo conectar con el servicio de actualizaciones. Compruebe la conexión e inténtelo de nuevo.</translation>
+    </message>
+</context>
+<context>
+    <name>CWindowTitleBar</name>
+    <message>
+        <source>Main Menu</source>
+        <translation>Menú principal</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -1596,6 +1842,30 @@
         <source>Comment</source>
         <translation>Comentar</translation>
     </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Girar a la izquierda</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Girar a la derecha</translation>
+    </message>
+    <message>
+        <source>Presentation</source>
+        <translation>Presentación</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Adelante</translation>
+    </message>
+    <message>
+        <source>Leave Read Mode</source>
+        <translation>Salir del modo de lectura</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -1783,14 +2053,6 @@
         <translation>Error al cambiar el nombre</translation>
     </message>
     <message>
-        <source>Failed to Print</source>
-        <translation>Error al imprimir</translation>
-    </message>
-    <message>
-        <source>The document could not be sent to the printer.</source>
-        <translation>No se pudo enviar el documento a la impresora.</translation>
-    </message>
-    <message>
         <source>Failed to Open</source>
         <translation>Error al abrir</translation>
     </message>
@@ -1878,14 +2140,6 @@
         <translation>Error al abrir</translation>
     </message>
     <message>
-        <source>The file might have been moved, damaged, or deleted.</source>
-        <translation>Es posible que el archivo se haya movido, dañado o eliminado.</translation>
-    </message>
-    <message>
-        <source>Unsupported file format.</source>
-        <translation>Formato de archivo no compatible.</translation>
-    </message>
-    <message>
         <source>Open</source>
         <translation>Abrir</translation>
     </message>
@@ -1929,6 +2183,60 @@
         <source>The new document could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
         <translation>No se pudo escribir el nuevo documento en &quot;%1&quot;. Compruebe que la carpeta existe y que tiene permiso de escritura.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is an address on the network, not a file on this computer. Save the document, then open the saved file.</source>
+        <translation>«%1» es una dirección de la red, no un archivo de este equipo. Guarde el documento y abra el archivo guardado.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>No se encontró «%1». Puede que se haya movido, renombrado o eliminado.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a PDF document.</source>
+        <translation>«%1» es una carpeta, no un documento PDF.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>No tiene permiso para leer «%1».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF document, or it is too damaged to be recognised as one.</source>
+        <translation>«%1» no es un documento PDF o está demasiado dañado para reconocerlo como tal.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
+        <translation>«%1» no es un documento PDF, sino un archivo de otro tipo (%2).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>«%1» está dañado y no se puede leer.</translation>
+    </message>
+</context>
+<context>
+    <name>PrivacyOption</name>
+    <message>
+        <source>Privacy</source>
+        <translation>Privacidad</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage statistics</source>
+        <translation>Enviar estadísticas de uso anónimas</translation>
+    </message>
+    <message>
+        <source>Send crash reports</source>
+        <translation>Enviar informes de errores</translation>
+    </message>
+    <message>
+        <source>Usage statistics count how often %1 starts and which features are used; a crash report holds what the program was doing when it crashed and the end of its log. Neither holds the names or content of your documents, and nothing is sent unless you tick it here.</source>
+        <translation>Las estadísticas de uso cuentan cuántas veces se inicia %1 y qué funciones se usan; un informe de errores contiene lo que hacía el programa cuando falló y el final de su registro. Ninguno contiene los nombres ni el contenido de sus documentos, y no se envía nada a menos que lo marque aquí.</translation>
+    </message>
+</context>
+<context>
+    <name>QWKDialogBar</name>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
 </context>
 <context>
     <name>RecentPage</name>
@@ -1968,6 +2276,33 @@
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Recent Files</source>
+        <translation>Archivos recientes</translation>
+    </message>
+</context>
+<context>
+    <name>ReportConsent</name>
+    <message>
+        <source>Help Improve %1</source>
+        <translation>Ayude a mejorar %1</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage statistics and crash reports?</source>
+        <translation>¿Enviar estadísticas de uso anónimas e informes de errores?</translation>
+    </message>
+    <message>
+        <source>They tell how often %1 starts and what made it crash, never which documents you open or anything about you. You can change this at any time in Preferences.</source>
+        <translation>Indican cuántas veces se inicia %1 y qué provocó un fallo, nunca qué documentos abre ni nada sobre usted. Puede cambiarlo en cualquier momento en Preferencias.</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
 </context>
 <context>
     <name>SettingOption</name>
@@ -1994,6 +2329,10 @@
     <message>
         <source>Blank PDF</source>
         <translation>PDF en blanco</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Privacidad</translation>
     </message>
 </context>
 </TS>

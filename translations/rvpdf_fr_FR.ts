@@ -82,6 +82,18 @@
         <source>Unlock aspect ration</source>
         <translation>Déverrouiller les proportions</translation>
     </message>
+    <message>
+        <source>Keep Aspect Ratio</source>
+        <translation>Conserver les proportions</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largeur</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Hauteur</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDialog</name>
@@ -158,6 +170,13 @@
     <message>
         <source>This document has no annotations.</source>
         <translation>Ce document ne contient aucune annotation.</translation>
+    </message>
+</context>
+<context>
+    <name>CClearEdit</name>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
     </message>
 </context>
 <context>
@@ -394,6 +413,14 @@
         <source>This document does not allow comments</source>
         <translation>Ce document n’autorise pas les commentaires</translation>
     </message>
+    <message>
+        <source>Page Number</source>
+        <translation>Numéro de page</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
 </context>
 <context>
     <name>CEditRecovery</name>
@@ -613,6 +640,10 @@
         <source>No results</source>
         <translation>Aucun résultat</translation>
     </message>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
 </context>
 <context>
     <name>CFormBar</name>
@@ -669,6 +700,80 @@
     <message>
         <source>Go</source>
         <translation>Aller</translation>
+    </message>
+    <message>
+        <source>Page Number</source>
+        <translation>Numéro de page</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkActions</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Open this link?</source>
+        <translation>Ouvrir ce lien ?</translation>
+    </message>
+    <message>
+        <source>The document links to &quot;%1&quot;, which another program will open.</source>
+        <translation>Le document renvoie vers « %1 », qu’un autre programme ouvrira.</translation>
+    </message>
+    <message>
+        <source>Cannot Open the Linked File</source>
+        <translation>Impossible d’ouvrir le fichier lié</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found.</source>
+        <translation>« %1 » est introuvable.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Open this file?</source>
+        <translation>Ouvrir ce fichier ?</translation>
+    </message>
+    <message>
+        <source>The document links to &quot;%1&quot; (%2), which another program will open.</source>
+        <translation>Le document renvoie vers « %1 » (%2), qu’un autre programme ouvrira.</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkLayer</name>
+    <message>
+        <source>Go to page %1</source>
+        <translation>Aller à la page %1</translation>
+    </message>
+    <message>
+        <source>Write to %1</source>
+        <translation>Écrire à %1</translation>
+    </message>
+    <message>
+        <source>Open %1 at page %2</source>
+        <translation>Ouvrir %1 à la page %2</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>Ouvrir %1</translation>
+    </message>
+    <message>
+        <source>Viewer command: %1</source>
+        <translation>Commande de la visionneuse : %1</translation>
+    </message>
+    <message>
+        <source>Runs the program %1; links that run programs are not followed</source>
+        <translation>Lance le programme %1 ; les liens qui lancent des programmes ne sont pas suivis</translation>
+    </message>
+    <message>
+        <source>Runs a script; links that run scripts are not followed</source>
+        <translation>Exécute un script ; les liens qui exécutent des scripts ne sont pas suivis</translation>
     </message>
 </context>
 <context>
@@ -820,6 +925,24 @@
     </message>
 </context>
 <context>
+    <name>COrganizerView</name>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+</context>
+<context>
+    <name>CPageView</name>
+    <message>
+        <source>The document&apos;s permissions do not allow copying its text.</source>
+        <translation>Les autorisations du document ne permettent pas d&apos;en copier le texte.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+</context>
+<context>
     <name>CPasswordBox</name>
     <message>
         <source>Password</source>
@@ -845,12 +968,82 @@
 <context>
     <name>CPdfPrinter</name>
     <message>
-        <source>Printing...</source>
-        <translation>Impression...</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Cannot Print</source>
+        <translation>Impression impossible</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow printing it. Open it with its permissions password to print it.</source>
+        <translation>Les autorisations du document ne permettent pas de l&apos;imprimer. Ouvrez-le avec son mot de passe d&apos;autorisations pour l&apos;imprimer.</translation>
+    </message>
+    <message>
+        <source>Failed to Print</source>
+        <translation>Échec de l&apos;impression</translation>
+    </message>
+    <message>
+        <source>No printer and no file to print to were chosen.</source>
+        <translation>Aucune imprimante ni aucun fichier de sortie n&apos;a été choisi.</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Preparing the pages...</source>
+        <translation>Préparation des pages...</translation>
+    </message>
+    <message>
+        <source>Sending to &quot;%1&quot;...</source>
+        <translation>Envoi à « %1 »...</translation>
+    </message>
+    <message>
+        <source>Writing &quot;%1&quot;...</source>
+        <translation>Écriture de « %1 »...</translation>
+    </message>
+</context>
+<context>
+    <name>CPresentationView</name>
+    <message>
+        <source>Presentation</source>
+        <translation>Présentation</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintJob</name>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>Les pages « %1 » ne figurent pas dans le document.</translation>
+    </message>
+    <message>
+        <source>No temporary folder could be made for the print job (%1).</source>
+        <translation>Impossible de créer un dossier temporaire pour la tâche d&apos;impression (%1).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written: its folder or the file does not allow changes. Print to another file.</source>
+        <translation>Impossible d&apos;écrire « %1 » : son dossier ou le fichier n&apos;autorise pas les modifications. Imprimez dans un autre fichier.</translation>
+    </message>
+    <message>
+        <source>The printing service does not answer at %1.</source>
+        <translation>Le service d&apos;impression ne répond pas à l&apos;adresse %1.</translation>
+    </message>
+    <message>
+        <source>No printer is set up (%1).</source>
+        <translation>Aucune imprimante n&apos;est configurée (%1).</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be found (%2).</source>
+        <translation>L&apos;imprimante « %1 » est introuvable (%2).</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the job: %2</source>
+        <translation>L&apos;imprimante « %1 » n&apos;a pas accepté la tâche : %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the document being printed. Print to another file.</source>
+        <translation>« %1 » est le document en cours d&apos;impression. Imprimez dans un autre fichier.</translation>
     </message>
 </context>
 <context>
@@ -969,6 +1162,10 @@
     <message>
         <source>A file with this name already exists.</source>
         <translation>Un fichier portant ce nom existe déjà.</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Nouveau nom</translation>
     </message>
 </context>
 <context>
@@ -1121,6 +1318,10 @@
         <source>Search Results</source>
         <translation>Résultats de la recherche</translation>
     </message>
+    <message>
+        <source>In a comment on page %1</source>
+        <translation>Dans un commentaire de la page %1</translation>
+    </message>
 </context>
 <context>
     <name>CSignInDialog</name>
@@ -1169,6 +1370,24 @@
     </message>
 </context>
 <context>
+    <name>CTabBar</name>
+    <message>
+        <source>Close Tab</source>
+        <translation>Fermer l&apos;onglet</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documents</translation>
+    </message>
+</context>
+<context>
+    <name>CTabListWidget</name>
+    <message>
+        <source>Open Tabs</source>
+        <translation>Onglets ouverts</translation>
+    </message>
+</context>
+<context>
     <name>CUpdateDialog</name>
     <message>
         <source>Check for Updates</source>
@@ -1201,6 +1420,33 @@
     <message>
         <source>Could not reach the update service. Please check your connection and try again.</source>
         <translation>Impossible de joindre le service de mise à jour. Vérifiez votre connexion et réessayez.</translation>
+    </message>
+</context>
+<context>
+    <name>CWindowTitleBar</name>
+    <message>
+        <source>Main Menu</source>
+        <translation>Menu principal</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Agrandir</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -1596,6 +1842,30 @@
         <source>Comment</source>
         <translation>Commenter</translation>
     </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Faire pivoter à gauche</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Faire pivoter à droite</translation>
+    </message>
+    <message>
+        <source>Presentation</source>
+        <translation>Présentation</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Leave Read Mode</source>
+        <translation>Quitter le mode lecture</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -1783,14 +2053,6 @@
         <translation>Échec du renommage</translation>
     </message>
     <message>
-        <source>Failed to Print</source>
-        <translation>Échec de l&apos;impression</translation>
-    </message>
-    <message>
-        <source>The document could not be sent to the printer.</source>
-        <translation>Impossible d&apos;envoyer le document à l&apos;imprimante.</translation>
-    </message>
-    <message>
         <source>Failed to Open</source>
         <translation>Échec de l&apos;ouverture</translation>
     </message>
@@ -1886,14 +2148,6 @@
         <translation>Impossible d&apos;écrire le nouveau document dans «&#xa0;%1&#xa0;». Vérifiez que le dossier existe et que vous disposez des droits d&apos;écriture.</translation>
     </message>
     <message>
-        <source>The file might have been moved, damaged, or deleted.</source>
-        <translation>Le fichier a peut-être été déplacé, endommagé ou supprimé.</translation>
-    </message>
-    <message>
-        <source>Unsupported file format.</source>
-        <translation>Format de fichier non pris en charge.</translation>
-    </message>
-    <message>
         <source>Open</source>
         <translation>Ouvrir</translation>
     </message>
@@ -1928,6 +2182,60 @@
     <message>
         <source>Yes</source>
         <translation>Oui</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is an address on the network, not a file on this computer. Save the document, then open the saved file.</source>
+        <translation>« %1 » est une adresse sur le réseau, pas un fichier de cet ordinateur. Enregistrez le document, puis ouvrez le fichier enregistré.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>« %1 » est introuvable. Il a peut-être été déplacé, renommé ou supprimé.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a PDF document.</source>
+        <translation>« %1 » est un dossier, pas un document PDF.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>Vous n’avez pas l’autorisation de lire « %1 ».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF document, or it is too damaged to be recognised as one.</source>
+        <translation>« %1 » n’est pas un document PDF, ou il est trop endommagé pour être reconnu comme tel.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
+        <translation>« %1 » n’est pas un document PDF mais un fichier d’un autre type (%2).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>« %1 » est endommagé et ne peut pas être lu.</translation>
+    </message>
+</context>
+<context>
+    <name>PrivacyOption</name>
+    <message>
+        <source>Privacy</source>
+        <translation>Confidentialité</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage statistics</source>
+        <translation>Envoyer des statistiques d&apos;utilisation anonymes</translation>
+    </message>
+    <message>
+        <source>Send crash reports</source>
+        <translation>Envoyer les rapports de plantage</translation>
+    </message>
+    <message>
+        <source>Usage statistics count how often %1 starts and which features are used; a crash report holds what the program was doing when it crashed and the end of its log. Neither holds the names or content of your documents, and nothing is sent unless you tick it here.</source>
+        <translation>Les statistiques d&apos;utilisation comptent combien de fois %1 démarre et quelles fonctions sont utilisées ; un rapport de plantage contient ce que faisait le programme au moment du plantage et la fin de son journal. Aucun des deux ne contient le nom ou le contenu de vos documents, et rien n&apos;est envoyé sans que vous le cochiez ici.</translation>
+    </message>
+</context>
+<context>
+    <name>QWKDialogBar</name>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -1968,6 +2276,33 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Recent Files</source>
+        <translation>Fichiers récents</translation>
+    </message>
+</context>
+<context>
+    <name>ReportConsent</name>
+    <message>
+        <source>Help Improve %1</source>
+        <translation>Aidez à améliorer %1</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage statistics and crash reports?</source>
+        <translation>Envoyer des statistiques d&apos;utilisation anonymes et des rapports de plantage ?</translation>
+    </message>
+    <message>
+        <source>They tell how often %1 starts and what made it crash, never which documents you open or anything about you. You can change this at any time in Preferences.</source>
+        <translation>Ils indiquent combien de fois %1 démarre et ce qui l&apos;a fait planter, jamais quels documents vous ouvrez ni quoi que ce soit sur vous. Vous pouvez modifier ce choix à tout moment dans les Préférences.</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
 </context>
 <context>
     <name>SettingOption</name>
@@ -1994,6 +2329,10 @@
     <message>
         <source>Blank PDF</source>
         <translation>PDF vierge</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Confidentialité</translation>
     </message>
 </context>
 </TS>

@@ -82,6 +82,18 @@
         <source>Unlock aspect ration</source>
         <translation>Sblocca proporzioni</translation>
     </message>
+    <message>
+        <source>Keep Aspect Ratio</source>
+        <translation>Mantieni proporzioni</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Larghezza</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Altezza</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDialog</name>
@@ -158,6 +170,13 @@
     <message>
         <source>This document has no annotations.</source>
         <translation>Questo documento non contiene annotazioni.</translation>
+    </message>
+</context>
+<context>
+    <name>CClearEdit</name>
+    <message>
+        <source>Clear</source>
+        <translation>Cancella</translation>
     </message>
 </context>
 <context>
@@ -394,6 +413,14 @@
         <source>This document does not allow comments</source>
         <translation>Questo documento non consente commenti</translation>
     </message>
+    <message>
+        <source>Page Number</source>
+        <translation>Numero di pagina</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
 </context>
 <context>
     <name>CEditRecovery</name>
@@ -613,6 +640,10 @@
         <source>No results</source>
         <translation>Nessun risultato</translation>
     </message>
+    <message>
+        <source>Find</source>
+        <translation>Trova</translation>
+    </message>
 </context>
 <context>
     <name>CFormBar</name>
@@ -669,6 +700,80 @@
     <message>
         <source>Go</source>
         <translation>Vai</translation>
+    </message>
+    <message>
+        <source>Page Number</source>
+        <translation>Numero di pagina</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkActions</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Open this link?</source>
+        <translation>Aprire questo collegamento?</translation>
+    </message>
+    <message>
+        <source>The document links to &quot;%1&quot;, which another program will open.</source>
+        <translation>Il documento rimanda a «%1», che verrà aperto da un altro programma.</translation>
+    </message>
+    <message>
+        <source>Cannot Open the Linked File</source>
+        <translation>Impossibile aprire il file collegato</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found.</source>
+        <translation>«%1» non è stato trovato.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Open this file?</source>
+        <translation>Aprire questo file?</translation>
+    </message>
+    <message>
+        <source>The document links to &quot;%1&quot; (%2), which another program will open.</source>
+        <translation>Il documento rimanda a «%1» (%2), che verrà aperto da un altro programma.</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkLayer</name>
+    <message>
+        <source>Go to page %1</source>
+        <translation>Vai a pagina %1</translation>
+    </message>
+    <message>
+        <source>Write to %1</source>
+        <translation>Scrivi a %1</translation>
+    </message>
+    <message>
+        <source>Open %1 at page %2</source>
+        <translation>Apri %1 a pagina %2</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>Apri %1</translation>
+    </message>
+    <message>
+        <source>Viewer command: %1</source>
+        <translation>Comando del visualizzatore: %1</translation>
+    </message>
+    <message>
+        <source>Runs the program %1; links that run programs are not followed</source>
+        <translation>Avvia il programma %1; i collegamenti che avviano programmi non vengono seguiti</translation>
+    </message>
+    <message>
+        <source>Runs a script; links that run scripts are not followed</source>
+        <translation>Esegue uno script; i collegamenti che eseguono script non vengono seguiti</translation>
     </message>
 </context>
 <context>
@@ -820,6 +925,24 @@
     </message>
 </context>
 <context>
+    <name>COrganizerView</name>
+    <message>
+        <source>Pages</source>
+        <translation>Pagine</translation>
+    </message>
+</context>
+<context>
+    <name>CPageView</name>
+    <message>
+        <source>The document&apos;s permissions do not allow copying its text.</source>
+        <translation>Le autorizzazioni del documento non consentono di copiarne il testo.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 di %2</translation>
+    </message>
+</context>
+<context>
     <name>CPasswordBox</name>
     <message>
         <source>Password</source>
@@ -845,12 +968,82 @@
 <context>
     <name>CPdfPrinter</name>
     <message>
-        <source>Printing...</source>
-        <translation>Stampa in corso...</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Cannot Print</source>
+        <translation>Impossibile stampare</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow printing it. Open it with its permissions password to print it.</source>
+        <translation>Le autorizzazioni del documento non consentono di stamparlo. Aprilo con la password delle autorizzazioni per stamparlo.</translation>
+    </message>
+    <message>
+        <source>Failed to Print</source>
+        <translation>Stampa non riuscita</translation>
+    </message>
+    <message>
+        <source>No printer and no file to print to were chosen.</source>
+        <translation>Non è stata scelta né una stampante né un file in cui stampare.</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>Preparing the pages...</source>
+        <translation>Preparazione delle pagine...</translation>
+    </message>
+    <message>
+        <source>Sending to &quot;%1&quot;...</source>
+        <translation>Invio a &quot;%1&quot;...</translation>
+    </message>
+    <message>
+        <source>Writing &quot;%1&quot;...</source>
+        <translation>Scrittura di &quot;%1&quot;...</translation>
+    </message>
+</context>
+<context>
+    <name>CPresentationView</name>
+    <message>
+        <source>Presentation</source>
+        <translation>Presentazione</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintJob</name>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>Le pagine &quot;%1&quot; non sono nel documento.</translation>
+    </message>
+    <message>
+        <source>No temporary folder could be made for the print job (%1).</source>
+        <translation>Impossibile creare una cartella temporanea per il lavoro di stampa (%1).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written: its folder or the file does not allow changes. Print to another file.</source>
+        <translation>Impossibile scrivere &quot;%1&quot;: la cartella o il file non consente modifiche. Stampa in un altro file.</translation>
+    </message>
+    <message>
+        <source>The printing service does not answer at %1.</source>
+        <translation>Il servizio di stampa non risponde su %1.</translation>
+    </message>
+    <message>
+        <source>No printer is set up (%1).</source>
+        <translation>Nessuna stampante configurata (%1).</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be found (%2).</source>
+        <translation>Impossibile trovare la stampante &quot;%1&quot; (%2).</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the job: %2</source>
+        <translation>La stampante &quot;%1&quot; non ha accettato il lavoro: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the document being printed. Print to another file.</source>
+        <translation>&quot;%1&quot; è il documento in stampa. Stampa in un altro file.</translation>
     </message>
 </context>
 <context>
@@ -969,6 +1162,10 @@
     <message>
         <source>A file with this name already exists.</source>
         <translation>Esiste già un file con questo nome.</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Nuovo nome</translation>
     </message>
 </context>
 <context>
@@ -1121,6 +1318,10 @@
         <source>Search Results</source>
         <translation>Risultati della ricerca</translation>
     </message>
+    <message>
+        <source>In a comment on page %1</source>
+        <translation>In un commento a pagina %1</translation>
+    </message>
 </context>
 <context>
     <name>CSignInDialog</name>
@@ -1169,6 +1370,24 @@
     </message>
 </context>
 <context>
+    <name>CTabBar</name>
+    <message>
+        <source>Close Tab</source>
+        <translation>Chiudi scheda</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documenti</translation>
+    </message>
+</context>
+<context>
+    <name>CTabListWidget</name>
+    <message>
+        <source>Open Tabs</source>
+        <translation>Schede aperte</translation>
+    </message>
+</context>
+<context>
     <name>CUpdateDialog</name>
     <message>
         <source>Check for Updates</source>
@@ -1201,6 +1420,33 @@
     <message>
         <source>Could not reach the update service. Please check your connection and try again.</source>
         <translation>Impossibile raggiungere il servizio di aggiornamento. Controlla la connessione e riprova.</translation>
+    </message>
+</context>
+<context>
+    <name>CWindowTitleBar</name>
+    <message>
+        <source>Main Menu</source>
+        <translation>Menu principale</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Account</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Riduci a icona</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
@@ -1596,6 +1842,30 @@
         <source>Comment</source>
         <translation>Commenta</translation>
     </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Ruota a sinistra</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Ruota a destra</translation>
+    </message>
+    <message>
+        <source>Presentation</source>
+        <translation>Presentazione</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Avanti</translation>
+    </message>
+    <message>
+        <source>Leave Read Mode</source>
+        <translation>Esci dalla modalità lettura</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -1783,14 +2053,6 @@
         <translation>Impossibile rinominare</translation>
     </message>
     <message>
-        <source>Failed to Print</source>
-        <translation>Impossibile stampare</translation>
-    </message>
-    <message>
-        <source>The document could not be sent to the printer.</source>
-        <translation>Impossibile inviare il documento alla stampante.</translation>
-    </message>
-    <message>
         <source>Failed to Open</source>
         <translation>Impossibile aprire</translation>
     </message>
@@ -1878,14 +2140,6 @@
         <translation>Impossibile aprire</translation>
     </message>
     <message>
-        <source>The file might have been moved, damaged, or deleted.</source>
-        <translation>Il file potrebbe essere stato spostato, danneggiato o eliminato.</translation>
-    </message>
-    <message>
-        <source>Unsupported file format.</source>
-        <translation>Formato file non supportato.</translation>
-    </message>
-    <message>
         <source>Open</source>
         <translation>Apri</translation>
     </message>
@@ -1929,6 +2183,60 @@
         <source>The new document could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
         <translation>Impossibile scrivere il nuovo documento in &quot;%1&quot;. Verifica che la cartella esista e di avere i permessi di scrittura.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is an address on the network, not a file on this computer. Save the document, then open the saved file.</source>
+        <translation>«%1» è un indirizzo di rete, non un file di questo computer. Salva il documento, poi apri il file salvato.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>«%1» non è stato trovato. Potrebbe essere stato spostato, rinominato o eliminato.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a PDF document.</source>
+        <translation>«%1» è una cartella, non un documento PDF.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>Non hai il permesso di leggere «%1».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF document, or it is too damaged to be recognised as one.</source>
+        <translation>«%1» non è un documento PDF, o è troppo danneggiato per essere riconosciuto come tale.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
+        <translation>«%1» non è un documento PDF ma un file di altro tipo (%2).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>«%1» è danneggiato e non può essere letto.</translation>
+    </message>
+</context>
+<context>
+    <name>PrivacyOption</name>
+    <message>
+        <source>Privacy</source>
+        <translation>Privacy</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage statistics</source>
+        <translation>Invia statistiche di utilizzo anonime</translation>
+    </message>
+    <message>
+        <source>Send crash reports</source>
+        <translation>Invia segnalazioni di arresto anomalo</translation>
+    </message>
+    <message>
+        <source>Usage statistics count how often %1 starts and which features are used; a crash report holds what the program was doing when it crashed and the end of its log. Neither holds the names or content of your documents, and nothing is sent unless you tick it here.</source>
+        <translation>Le statistiche di utilizzo contano quante volte si avvia %1 e quali funzioni vengono usate; una segnalazione di arresto anomalo contiene ciò che il programma stava facendo al momento del blocco e la fine del suo registro. Nessuna delle due contiene i nomi o il contenuto dei tuoi documenti, e non viene inviato nulla se non lo selezioni qui.</translation>
+    </message>
+</context>
+<context>
+    <name>QWKDialogBar</name>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
 </context>
 <context>
     <name>RecentPage</name>
@@ -1968,6 +2276,33 @@
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
+    <message>
+        <source>Recent Files</source>
+        <translation>File recenti</translation>
+    </message>
+</context>
+<context>
+    <name>ReportConsent</name>
+    <message>
+        <source>Help Improve %1</source>
+        <translation>Aiuta a migliorare %1</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage statistics and crash reports?</source>
+        <translation>Inviare statistiche di utilizzo anonime e segnalazioni di arresto anomalo?</translation>
+    </message>
+    <message>
+        <source>They tell how often %1 starts and what made it crash, never which documents you open or anything about you. You can change this at any time in Preferences.</source>
+        <translation>Indicano quante volte si avvia %1 e cosa ne ha causato il blocco, mai quali documenti apri né nulla su di te. Puoi cambiare questa scelta in qualsiasi momento nelle Preferenze.</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
 </context>
 <context>
     <name>SettingOption</name>
@@ -1994,6 +2329,10 @@
     <message>
         <source>Blank PDF</source>
         <translation>PDF vuoto</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Privacy</translation>
     </message>
 </context>
 </TS>

@@ -82,6 +82,18 @@
         <source>Unlock aspect ration</source>
         <translation>縦横比の固定を解除</translation>
     </message>
+    <message>
+        <source>Keep Aspect Ratio</source>
+        <translation>縦横比を保持</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>幅</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>高さ</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDialog</name>
@@ -158,6 +170,13 @@
     <message>
         <source>This document has no annotations.</source>
         <translation>この文書には注釈がありません。</translation>
+    </message>
+</context>
+<context>
+    <name>CClearEdit</name>
+    <message>
+        <source>Clear</source>
+        <translation>クリア</translation>
     </message>
 </context>
 <context>
@@ -394,6 +413,14 @@
         <source>This document does not allow comments</source>
         <translation>この文書ではコメントできません</translation>
     </message>
+    <message>
+        <source>Page Number</source>
+        <translation>ページ番号</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>ズーム</translation>
+    </message>
 </context>
 <context>
     <name>CEditRecovery</name>
@@ -613,6 +640,10 @@
         <source>No results</source>
         <translation>一致なし</translation>
     </message>
+    <message>
+        <source>Find</source>
+        <translation>検索</translation>
+    </message>
 </context>
 <context>
     <name>CFormBar</name>
@@ -669,6 +700,80 @@
     <message>
         <source>Go</source>
         <translation>移動</translation>
+    </message>
+    <message>
+        <source>Page Number</source>
+        <translation>ページ番号</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkActions</name>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Open this link?</source>
+        <translation>このリンクを開きますか?</translation>
+    </message>
+    <message>
+        <source>The document links to &quot;%1&quot;, which another program will open.</source>
+        <translation>このドキュメントは「%1」にリンクしています。別のプログラムで開かれます。</translation>
+    </message>
+    <message>
+        <source>Cannot Open the Linked File</source>
+        <translation>リンク先のファイルを開けません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found.</source>
+        <translation>「%1」が見つかりません。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Open this file?</source>
+        <translation>このファイルを開きますか?</translation>
+    </message>
+    <message>
+        <source>The document links to &quot;%1&quot; (%2), which another program will open.</source>
+        <translation>このドキュメントは「%1」(%2)にリンクしています。別のプログラムで開かれます。</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkLayer</name>
+    <message>
+        <source>Go to page %1</source>
+        <translation>%1 ページへ移動</translation>
+    </message>
+    <message>
+        <source>Write to %1</source>
+        <translation>%1 にメールを書く</translation>
+    </message>
+    <message>
+        <source>Open %1 at page %2</source>
+        <translation>%1 を %2 ページで開く</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>%1 を開く</translation>
+    </message>
+    <message>
+        <source>Viewer command: %1</source>
+        <translation>ビューアーのコマンド: %1</translation>
+    </message>
+    <message>
+        <source>Runs the program %1; links that run programs are not followed</source>
+        <translation>プログラム %1 を実行します。プログラムを実行するリンクはたどりません</translation>
+    </message>
+    <message>
+        <source>Runs a script; links that run scripts are not followed</source>
+        <translation>スクリプトを実行します。スクリプトを実行するリンクはたどりません</translation>
     </message>
 </context>
 <context>
@@ -820,6 +925,24 @@
     </message>
 </context>
 <context>
+    <name>COrganizerView</name>
+    <message>
+        <source>Pages</source>
+        <translation>ページ</translation>
+    </message>
+</context>
+<context>
+    <name>CPageView</name>
+    <message>
+        <source>The document&apos;s permissions do not allow copying its text.</source>
+        <translation>この文書のアクセス権では、テキストのコピーは許可されていません。</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>%1 / %2 ページ</translation>
+    </message>
+</context>
+<context>
     <name>CPasswordBox</name>
     <message>
         <source>Password</source>
@@ -845,12 +968,82 @@
 <context>
     <name>CPdfPrinter</name>
     <message>
-        <source>Printing...</source>
-        <translation>印刷中...</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Cannot Print</source>
+        <translation>印刷できません</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow printing it. Open it with its permissions password to print it.</source>
+        <translation>この文書のアクセス権では、印刷は許可されていません。印刷するには、権限パスワードで開いてください。</translation>
+    </message>
+    <message>
+        <source>Failed to Print</source>
+        <translation>印刷できませんでした</translation>
+    </message>
+    <message>
+        <source>No printer and no file to print to were chosen.</source>
+        <translation>印刷先のプリンターもファイルも選択されていません。</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>Preparing the pages...</source>
+        <translation>ページを準備しています...</translation>
+    </message>
+    <message>
+        <source>Sending to &quot;%1&quot;...</source>
+        <translation>「%1」に送信しています...</translation>
+    </message>
+    <message>
+        <source>Writing &quot;%1&quot;...</source>
+        <translation>「%1」を書き込んでいます...</translation>
+    </message>
+</context>
+<context>
+    <name>CPresentationView</name>
+    <message>
+        <source>Presentation</source>
+        <translation>プレゼンテーション</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintJob</name>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>ページ「%1」は文書内にありません。</translation>
+    </message>
+    <message>
+        <source>No temporary folder could be made for the print job (%1).</source>
+        <translation>印刷ジョブ用の一時フォルダーを作成できませんでした (%1)。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written: its folder or the file does not allow changes. Print to another file.</source>
+        <translation>「%1」に書き込めません。フォルダーまたはファイルが変更を許可していません。別のファイルに印刷してください。</translation>
+    </message>
+    <message>
+        <source>The printing service does not answer at %1.</source>
+        <translation>%1 の印刷サービスが応答しません。</translation>
+    </message>
+    <message>
+        <source>No printer is set up (%1).</source>
+        <translation>プリンターが設定されていません (%1)。</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be found (%2).</source>
+        <translation>プリンター「%1」が見つかりません (%2)。</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the job: %2</source>
+        <translation>プリンター「%1」はジョブを受け付けませんでした: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the document being printed. Print to another file.</source>
+        <translation>「%1」は印刷中の文書です。別のファイルに印刷してください。</translation>
     </message>
 </context>
 <context>
@@ -969,6 +1162,10 @@
     <message>
         <source>A file with this name already exists.</source>
         <translation>同じ名前のファイルがすでに存在します。</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>新しい名前</translation>
     </message>
 </context>
 <context>
@@ -1121,6 +1318,10 @@
         <source>Search Results</source>
         <translation>検索結果</translation>
     </message>
+    <message>
+        <source>In a comment on page %1</source>
+        <translation>%1 ページのコメント内</translation>
+    </message>
 </context>
 <context>
     <name>CSignInDialog</name>
@@ -1169,6 +1370,24 @@
     </message>
 </context>
 <context>
+    <name>CTabBar</name>
+    <message>
+        <source>Close Tab</source>
+        <translation>タブを閉じる</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>ドキュメント</translation>
+    </message>
+</context>
+<context>
+    <name>CTabListWidget</name>
+    <message>
+        <source>Open Tabs</source>
+        <translation>開いているタブ</translation>
+    </message>
+</context>
+<context>
     <name>CUpdateDialog</name>
     <message>
         <source>Check for Updates</source>
@@ -1201,6 +1420,33 @@
     <message>
         <source>Could not reach the update service. Please check your connection and try again.</source>
         <translation>アップデートサービスに接続できませんでした。接続を確認して、もう一度お試しください。</translation>
+    </message>
+</context>
+<context>
+    <name>CWindowTitleBar</name>
+    <message>
+        <source>Main Menu</source>
+        <translation>メインメニュー</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>アカウント</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>
@@ -1596,6 +1842,30 @@
         <source>Comment</source>
         <translation>コメント</translation>
     </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>左に回転</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>右に回転</translation>
+    </message>
+    <message>
+        <source>Presentation</source>
+        <translation>プレゼンテーション</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>進む</translation>
+    </message>
+    <message>
+        <source>Leave Read Mode</source>
+        <translation>閲覧モードを終了</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -1783,14 +2053,6 @@
         <translation>名前を変更できませんでした</translation>
     </message>
     <message>
-        <source>Failed to Print</source>
-        <translation>印刷できませんでした</translation>
-    </message>
-    <message>
-        <source>The document could not be sent to the printer.</source>
-        <translation>文書をプリンターに送信できませんでした。</translation>
-    </message>
-    <message>
         <source>Failed to Open</source>
         <translation>開けませんでした</translation>
     </message>
@@ -1878,14 +2140,6 @@
         <translation>開けませんでした</translation>
     </message>
     <message>
-        <source>The file might have been moved, damaged, or deleted.</source>
-        <translation>ファイルが移動、破損、または削除された可能性があります。</translation>
-    </message>
-    <message>
-        <source>Unsupported file format.</source>
-        <translation>サポートされていないファイル形式です。</translation>
-    </message>
-    <message>
         <source>Open</source>
         <translation>開く</translation>
     </message>
@@ -1929,6 +2183,60 @@
         <source>The new document could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
         <translation>新しいドキュメントを「%1」に書き込めませんでした。フォルダーが存在し、書き込み権限があることを確認してください。</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is an address on the network, not a file on this computer. Save the document, then open the saved file.</source>
+        <translation>「%1」はネットワーク上のアドレスで、このコンピューターのファイルではありません。ドキュメントを保存してから、保存したファイルを開いてください。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>「%1」が見つかりません。移動、名前の変更、または削除された可能性があります。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a PDF document.</source>
+        <translation>「%1」はフォルダーで、PDF ドキュメントではありません。</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>「%1」を読み取る権限がありません。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF document, or it is too damaged to be recognised as one.</source>
+        <translation>「%1」は PDF ドキュメントではないか、PDF と認識できないほど破損しています。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
+        <translation>「%1」は PDF ドキュメントではなく、別の種類のファイル(%2)です。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>「%1」は破損していて読み取れません。</translation>
+    </message>
+</context>
+<context>
+    <name>PrivacyOption</name>
+    <message>
+        <source>Privacy</source>
+        <translation>プライバシー</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage statistics</source>
+        <translation>匿名の使用状況統計を送信する</translation>
+    </message>
+    <message>
+        <source>Send crash reports</source>
+        <translation>クラッシュレポートを送信する</translation>
+    </message>
+    <message>
+        <source>Usage statistics count how often %1 starts and which features are used; a crash report holds what the program was doing when it crashed and the end of its log. Neither holds the names or content of your documents, and nothing is sent unless you tick it here.</source>
+        <translation>使用状況統計は %1 の起動回数と使用された機能を数えます。クラッシュレポートには、クラッシュ時にプログラムが行っていた処理とログの末尾が含まれます。どちらにもドキュメントの名前や内容は含まれず、ここでチェックしない限り何も送信されません。</translation>
+    </message>
+</context>
+<context>
+    <name>QWKDialogBar</name>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
 </context>
 <context>
     <name>RecentPage</name>
@@ -1968,6 +2276,33 @@
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
+    <message>
+        <source>Recent Files</source>
+        <translation>最近使ったファイル</translation>
+    </message>
+</context>
+<context>
+    <name>ReportConsent</name>
+    <message>
+        <source>Help Improve %1</source>
+        <translation>%1 の改善にご協力ください</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage statistics and crash reports?</source>
+        <translation>匿名の使用状況統計とクラッシュレポートを送信しますか?</translation>
+    </message>
+    <message>
+        <source>They tell how often %1 starts and what made it crash, never which documents you open or anything about you. You can change this at any time in Preferences.</source>
+        <translation>%1 の起動回数とクラッシュの原因がわかりますが、開いたドキュメントやあなたに関する情報は一切含まれません。この設定は環境設定でいつでも変更できます。</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
 </context>
 <context>
     <name>SettingOption</name>
@@ -1994,6 +2329,10 @@
     <message>
         <source>Blank PDF</source>
         <translation>空白の PDF</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>プライバシー</translation>
     </message>
 </context>
 </TS>

@@ -82,6 +82,18 @@
         <source>Unlock aspect ration</source>
         <translation>가로세로 비율 고정 해제</translation>
     </message>
+    <message>
+        <source>Keep Aspect Ratio</source>
+        <translation>가로세로 비율 유지</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>너비</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>높이</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDialog</name>
@@ -158,6 +170,13 @@
     <message>
         <source>This document has no annotations.</source>
         <translation>이 문서에는 주석이 없습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>CClearEdit</name>
+    <message>
+        <source>Clear</source>
+        <translation>지우기</translation>
     </message>
 </context>
 <context>
@@ -394,6 +413,14 @@
         <source>This document does not allow comments</source>
         <translation>이 문서는 주석을 허용하지 않습니다</translation>
     </message>
+    <message>
+        <source>Page Number</source>
+        <translation>페이지 번호</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>확대/축소</translation>
+    </message>
 </context>
 <context>
     <name>CEditRecovery</name>
@@ -613,6 +640,10 @@
         <source>No results</source>
         <translation>결과 없음</translation>
     </message>
+    <message>
+        <source>Find</source>
+        <translation>찾기</translation>
+    </message>
 </context>
 <context>
     <name>CFormBar</name>
@@ -669,6 +700,80 @@
     <message>
         <source>Go</source>
         <translation>이동</translation>
+    </message>
+    <message>
+        <source>Page Number</source>
+        <translation>페이지 번호</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkActions</name>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>열기</translation>
+    </message>
+    <message>
+        <source>Open this link?</source>
+        <translation>이 링크를 여시겠습니까?</translation>
+    </message>
+    <message>
+        <source>The document links to &quot;%1&quot;, which another program will open.</source>
+        <translation>문서가 &quot;%1&quot;에 연결되어 있으며, 다른 프로그램이 이를 엽니다.</translation>
+    </message>
+    <message>
+        <source>Cannot Open the Linked File</source>
+        <translation>연결된 파일을 열 수 없습니다</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found.</source>
+        <translation>&quot;%1&quot;을(를) 찾을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Open this file?</source>
+        <translation>이 파일을 여시겠습니까?</translation>
+    </message>
+    <message>
+        <source>The document links to &quot;%1&quot; (%2), which another program will open.</source>
+        <translation>문서가 &quot;%1&quot;(%2)에 연결되어 있으며, 다른 프로그램이 이를 엽니다.</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkLayer</name>
+    <message>
+        <source>Go to page %1</source>
+        <translation>%1페이지로 이동</translation>
+    </message>
+    <message>
+        <source>Write to %1</source>
+        <translation>%1에게 메일 쓰기</translation>
+    </message>
+    <message>
+        <source>Open %1 at page %2</source>
+        <translation>%1을(를) %2페이지에서 열기</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>%1 열기</translation>
+    </message>
+    <message>
+        <source>Viewer command: %1</source>
+        <translation>뷰어 명령: %1</translation>
+    </message>
+    <message>
+        <source>Runs the program %1; links that run programs are not followed</source>
+        <translation>프로그램 %1을(를) 실행합니다. 프로그램을 실행하는 링크는 따르지 않습니다</translation>
+    </message>
+    <message>
+        <source>Runs a script; links that run scripts are not followed</source>
+        <translation>스크립트를 실행합니다. 스크립트를 실행하는 링크는 따르지 않습니다</translation>
     </message>
 </context>
 <context>
@@ -820,6 +925,24 @@
     </message>
 </context>
 <context>
+    <name>COrganizerView</name>
+    <message>
+        <source>Pages</source>
+        <translation>페이지</translation>
+    </message>
+</context>
+<context>
+    <name>CPageView</name>
+    <message>
+        <source>The document&apos;s permissions do not allow copying its text.</source>
+        <translation>문서 권한에 따라 텍스트를 복사할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>%2페이지 중 %1페이지</translation>
+    </message>
+</context>
+<context>
     <name>CPasswordBox</name>
     <message>
         <source>Password</source>
@@ -845,12 +968,82 @@
 <context>
     <name>CPdfPrinter</name>
     <message>
-        <source>Printing...</source>
-        <translation>인쇄 중...</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>취소</translation>
+    </message>
+    <message>
+        <source>Cannot Print</source>
+        <translation>인쇄할 수 없음</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow printing it. Open it with its permissions password to print it.</source>
+        <translation>문서 권한에 따라 인쇄할 수 없습니다. 인쇄하려면 권한 암호로 문서를 여십시오.</translation>
+    </message>
+    <message>
+        <source>Failed to Print</source>
+        <translation>인쇄 실패</translation>
+    </message>
+    <message>
+        <source>No printer and no file to print to were chosen.</source>
+        <translation>인쇄할 프린터나 파일을 선택하지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>인쇄</translation>
+    </message>
+    <message>
+        <source>Preparing the pages...</source>
+        <translation>페이지를 준비하는 중...</translation>
+    </message>
+    <message>
+        <source>Sending to &quot;%1&quot;...</source>
+        <translation>&quot;%1&quot;(으)로 보내는 중...</translation>
+    </message>
+    <message>
+        <source>Writing &quot;%1&quot;...</source>
+        <translation>&quot;%1&quot;에 쓰는 중...</translation>
+    </message>
+</context>
+<context>
+    <name>CPresentationView</name>
+    <message>
+        <source>Presentation</source>
+        <translation>프레젠테이션</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintJob</name>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>&quot;%1&quot; 페이지가 문서에 없습니다.</translation>
+    </message>
+    <message>
+        <source>No temporary folder could be made for the print job (%1).</source>
+        <translation>인쇄 작업용 임시 폴더를 만들 수 없습니다(%1).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written: its folder or the file does not allow changes. Print to another file.</source>
+        <translation>&quot;%1&quot;에 쓸 수 없습니다. 폴더나 파일이 변경을 허용하지 않습니다. 다른 파일로 인쇄하십시오.</translation>
+    </message>
+    <message>
+        <source>The printing service does not answer at %1.</source>
+        <translation>%1의 인쇄 서비스가 응답하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>No printer is set up (%1).</source>
+        <translation>설정된 프린터가 없습니다(%1).</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be found (%2).</source>
+        <translation>&quot;%1&quot; 프린터를 찾을 수 없습니다(%2).</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the job: %2</source>
+        <translation>&quot;%1&quot; 프린터가 작업을 받지 않았습니다: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the document being printed. Print to another file.</source>
+        <translation>&quot;%1&quot;은(는) 인쇄 중인 문서입니다. 다른 파일로 인쇄하십시오.</translation>
     </message>
 </context>
 <context>
@@ -969,6 +1162,10 @@
     <message>
         <source>A file with this name already exists.</source>
         <translation>같은 이름의 파일이 이미 있습니다.</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>새 이름</translation>
     </message>
 </context>
 <context>
@@ -1121,6 +1318,10 @@
         <source>Search Results</source>
         <translation>검색 결과</translation>
     </message>
+    <message>
+        <source>In a comment on page %1</source>
+        <translation>%1페이지의 주석 안</translation>
+    </message>
 </context>
 <context>
     <name>CSignInDialog</name>
@@ -1169,6 +1370,24 @@
     </message>
 </context>
 <context>
+    <name>CTabBar</name>
+    <message>
+        <source>Close Tab</source>
+        <translation>탭 닫기</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>문서</translation>
+    </message>
+</context>
+<context>
+    <name>CTabListWidget</name>
+    <message>
+        <source>Open Tabs</source>
+        <translation>열린 탭</translation>
+    </message>
+</context>
+<context>
     <name>CUpdateDialog</name>
     <message>
         <source>Check for Updates</source>
@@ -1201,6 +1420,33 @@
     <message>
         <source>Could not reach the update service. Please check your connection and try again.</source>
         <translation>업데이트 서비스에 연결할 수 없습니다. 연결을 확인한 후 다시 시도하세요.</translation>
+    </message>
+</context>
+<context>
+    <name>CWindowTitleBar</name>
+    <message>
+        <source>Main Menu</source>
+        <translation>기본 메뉴</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>계정</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>최소화</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>이전 크기로</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>최대화</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
     </message>
 </context>
 <context>
@@ -1596,6 +1842,30 @@
         <source>Comment</source>
         <translation>주석</translation>
     </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>왼쪽으로 회전</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>오른쪽으로 회전</translation>
+    </message>
+    <message>
+        <source>Presentation</source>
+        <translation>프레젠테이션</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>뒤로</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>앞으로</translation>
+    </message>
+    <message>
+        <source>Leave Read Mode</source>
+        <translation>읽기 모드 종료</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -1783,14 +2053,6 @@
         <translation>이름을 바꿀 수 없음</translation>
     </message>
     <message>
-        <source>Failed to Print</source>
-        <translation>인쇄할 수 없음</translation>
-    </message>
-    <message>
-        <source>The document could not be sent to the printer.</source>
-        <translation>문서를 프린터로 보낼 수 없습니다.</translation>
-    </message>
-    <message>
         <source>Failed to Open</source>
         <translation>열 수 없음</translation>
     </message>
@@ -1878,14 +2140,6 @@
         <translation>열 수 없음</translation>
     </message>
     <message>
-        <source>The file might have been moved, damaged, or deleted.</source>
-        <translation>파일이 이동되었거나 손상되었거나 삭제되었을 수 있습니다.</translation>
-    </message>
-    <message>
-        <source>Unsupported file format.</source>
-        <translation>지원되지 않는 파일 형식입니다.</translation>
-    </message>
-    <message>
         <source>Open</source>
         <translation>열기</translation>
     </message>
@@ -1929,6 +2183,60 @@
         <source>The new document could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
         <translation>&quot;%1&quot;에 새 문서를 쓸 수 없습니다. 폴더가 있는지, 그리고 쓰기 권한이 있는지 확인하세요.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is an address on the network, not a file on this computer. Save the document, then open the saved file.</source>
+        <translation>&quot;%1&quot;은(는) 네트워크 주소이며 이 컴퓨터의 파일이 아닙니다. 문서를 저장한 다음 저장한 파일을 여세요.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>&quot;%1&quot;을(를) 찾을 수 없습니다. 이동되었거나 이름이 바뀌었거나 삭제되었을 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a PDF document.</source>
+        <translation>&quot;%1&quot;은(는) 폴더이며 PDF 문서가 아닙니다.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>&quot;%1&quot;을(를) 읽을 권한이 없습니다.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF document, or it is too damaged to be recognised as one.</source>
+        <translation>&quot;%1&quot;은(는) PDF 문서가 아니거나 PDF로 인식할 수 없을 만큼 손상되었습니다.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
+        <translation>&quot;%1&quot;은(는) PDF 문서가 아니라 다른 종류의 파일(%2)입니다.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>&quot;%1&quot;이(가) 손상되어 읽을 수 없습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>PrivacyOption</name>
+    <message>
+        <source>Privacy</source>
+        <translation>개인 정보</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage statistics</source>
+        <translation>익명 사용 통계 보내기</translation>
+    </message>
+    <message>
+        <source>Send crash reports</source>
+        <translation>충돌 보고서 보내기</translation>
+    </message>
+    <message>
+        <source>Usage statistics count how often %1 starts and which features are used; a crash report holds what the program was doing when it crashed and the end of its log. Neither holds the names or content of your documents, and nothing is sent unless you tick it here.</source>
+        <translation>사용 통계는 %1이(가) 몇 번 시작되었는지와 어떤 기능이 사용되었는지를 셉니다. 충돌 보고서에는 충돌 당시 프로그램이 하던 작업과 로그의 끝부분이 담깁니다. 어느 쪽에도 문서의 이름이나 내용은 포함되지 않으며, 여기에서 선택하지 않으면 아무것도 보내지 않습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>QWKDialogBar</name>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
 </context>
 <context>
     <name>RecentPage</name>
@@ -1968,6 +2276,33 @@
         <source>Cancel</source>
         <translation>취소</translation>
     </message>
+    <message>
+        <source>Recent Files</source>
+        <translation>최근 파일</translation>
+    </message>
+</context>
+<context>
+    <name>ReportConsent</name>
+    <message>
+        <source>Help Improve %1</source>
+        <translation>%1 개선에 참여하기</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage statistics and crash reports?</source>
+        <translation>익명 사용 통계와 충돌 보고서를 보내시겠습니까?</translation>
+    </message>
+    <message>
+        <source>They tell how often %1 starts and what made it crash, never which documents you open or anything about you. You can change this at any time in Preferences.</source>
+        <translation>%1이(가) 몇 번 시작되었는지와 무엇 때문에 충돌했는지를 알려 줄 뿐, 어떤 문서를 여는지나 사용자에 관한 정보는 담기지 않습니다. 언제든지 환경 설정에서 바꿀 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>아니요</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>예</translation>
+    </message>
 </context>
 <context>
     <name>SettingOption</name>
@@ -1994,6 +2329,10 @@
     <message>
         <source>Blank PDF</source>
         <translation>빈 PDF</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>개인 정보</translation>
     </message>
 </context>
 </TS>

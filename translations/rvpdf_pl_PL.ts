@@ -82,6 +82,18 @@
         <source>Unlock aspect ration</source>
         <translation>Odblokuj proporcje</translation>
     </message>
+    <message>
+        <source>Keep Aspect Ratio</source>
+        <translation>Zachowaj proporcje</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Szerokość</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Wysokość</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDialog</name>
@@ -158,6 +170,13 @@
     <message>
         <source>This document has no annotations.</source>
         <translation>Ten dokument nie zawiera adnotacji.</translation>
+    </message>
+</context>
+<context>
+    <name>CClearEdit</name>
+    <message>
+        <source>Clear</source>
+        <translation>Wyczyść</translation>
     </message>
 </context>
 <context>
@@ -394,6 +413,14 @@
         <source>This document does not allow comments</source>
         <translation>Ten dokument nie pozwala na komentarze</translation>
     </message>
+    <message>
+        <source>Page Number</source>
+        <translation>Numer strony</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Powiększenie</translation>
+    </message>
 </context>
 <context>
     <name>CEditRecovery</name>
@@ -613,6 +640,10 @@
         <source>No results</source>
         <translation>Brak wyników</translation>
     </message>
+    <message>
+        <source>Find</source>
+        <translation>Znajdź</translation>
+    </message>
 </context>
 <context>
     <name>CFormBar</name>
@@ -669,6 +700,80 @@
     <message>
         <source>Go</source>
         <translation>Przejdź</translation>
+    </message>
+    <message>
+        <source>Page Number</source>
+        <translation>Numer strony</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkActions</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Otwórz</translation>
+    </message>
+    <message>
+        <source>Open this link?</source>
+        <translation>Otworzyć ten odnośnik?</translation>
+    </message>
+    <message>
+        <source>The document links to &quot;%1&quot;, which another program will open.</source>
+        <translation>Dokument odsyła do „%1”, który otworzy inny program.</translation>
+    </message>
+    <message>
+        <source>Cannot Open the Linked File</source>
+        <translation>Nie można otworzyć połączonego pliku</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found.</source>
+        <translation>Nie znaleziono „%1”.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Open this file?</source>
+        <translation>Otworzyć ten plik?</translation>
+    </message>
+    <message>
+        <source>The document links to &quot;%1&quot; (%2), which another program will open.</source>
+        <translation>Dokument odsyła do „%1” (%2), który otworzy inny program.</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkLayer</name>
+    <message>
+        <source>Go to page %1</source>
+        <translation>Przejdź do strony %1</translation>
+    </message>
+    <message>
+        <source>Write to %1</source>
+        <translation>Napisz do %1</translation>
+    </message>
+    <message>
+        <source>Open %1 at page %2</source>
+        <translation>Otwórz %1 na stronie %2</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>Otwórz %1</translation>
+    </message>
+    <message>
+        <source>Viewer command: %1</source>
+        <translation>Polecenie przeglądarki: %1</translation>
+    </message>
+    <message>
+        <source>Runs the program %1; links that run programs are not followed</source>
+        <translation>Uruchamia program %1; odnośniki uruchamiające programy nie są otwierane</translation>
+    </message>
+    <message>
+        <source>Runs a script; links that run scripts are not followed</source>
+        <translation>Uruchamia skrypt; odnośniki uruchamiające skrypty nie są otwierane</translation>
     </message>
 </context>
 <context>
@@ -820,6 +925,24 @@
     </message>
 </context>
 <context>
+    <name>COrganizerView</name>
+    <message>
+        <source>Pages</source>
+        <translation>Strony</translation>
+    </message>
+</context>
+<context>
+    <name>CPageView</name>
+    <message>
+        <source>The document&apos;s permissions do not allow copying its text.</source>
+        <translation>Uprawnienia dokumentu nie pozwalają na kopiowanie jego tekstu.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Strona %1 z %2</translation>
+    </message>
+</context>
+<context>
     <name>CPasswordBox</name>
     <message>
         <source>Password</source>
@@ -845,12 +968,82 @@
 <context>
     <name>CPdfPrinter</name>
     <message>
-        <source>Printing...</source>
-        <translation>Drukowanie...</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Cannot Print</source>
+        <translation>Nie można drukować</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow printing it. Open it with its permissions password to print it.</source>
+        <translation>Uprawnienia dokumentu nie pozwalają na jego drukowanie. Aby go wydrukować, otwórz go hasłem uprawnień.</translation>
+    </message>
+    <message>
+        <source>Failed to Print</source>
+        <translation>Drukowanie nie powiodło się</translation>
+    </message>
+    <message>
+        <source>No printer and no file to print to were chosen.</source>
+        <translation>Nie wybrano drukarki ani pliku, do którego drukować.</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drukuj</translation>
+    </message>
+    <message>
+        <source>Preparing the pages...</source>
+        <translation>Przygotowywanie stron...</translation>
+    </message>
+    <message>
+        <source>Sending to &quot;%1&quot;...</source>
+        <translation>Wysyłanie do „%1”...</translation>
+    </message>
+    <message>
+        <source>Writing &quot;%1&quot;...</source>
+        <translation>Zapisywanie „%1”...</translation>
+    </message>
+</context>
+<context>
+    <name>CPresentationView</name>
+    <message>
+        <source>Presentation</source>
+        <translation>Prezentacja</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintJob</name>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>Stron „%1” nie ma w dokumencie.</translation>
+    </message>
+    <message>
+        <source>No temporary folder could be made for the print job (%1).</source>
+        <translation>Nie udało się utworzyć folderu tymczasowego dla zadania drukowania (%1).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written: its folder or the file does not allow changes. Print to another file.</source>
+        <translation>Nie można zapisać „%1”: folder lub plik nie pozwala na zmiany. Drukuj do innego pliku.</translation>
+    </message>
+    <message>
+        <source>The printing service does not answer at %1.</source>
+        <translation>Usługa drukowania nie odpowiada pod adresem %1.</translation>
+    </message>
+    <message>
+        <source>No printer is set up (%1).</source>
+        <translation>Nie skonfigurowano żadnej drukarki (%1).</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be found (%2).</source>
+        <translation>Nie można znaleźć drukarki „%1” (%2).</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the job: %2</source>
+        <translation>Drukarka „%1” nie przyjęła zadania: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the document being printed. Print to another file.</source>
+        <translation>„%1” to drukowany dokument. Drukuj do innego pliku.</translation>
     </message>
 </context>
 <context>
@@ -969,6 +1162,10 @@
     <message>
         <source>A file with this name already exists.</source>
         <translation>Plik o tej nazwie już istnieje.</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Nowa nazwa</translation>
     </message>
 </context>
 <context>
@@ -1121,6 +1318,10 @@
         <source>Search Results</source>
         <translation>Wyniki wyszukiwania</translation>
     </message>
+    <message>
+        <source>In a comment on page %1</source>
+        <translation>W komentarzu na stronie %1</translation>
+    </message>
 </context>
 <context>
     <name>CSignInDialog</name>
@@ -1169,6 +1370,24 @@
     </message>
 </context>
 <context>
+    <name>CTabBar</name>
+    <message>
+        <source>Close Tab</source>
+        <translation>Zamknij kartę</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Dokumenty</translation>
+    </message>
+</context>
+<context>
+    <name>CTabListWidget</name>
+    <message>
+        <source>Open Tabs</source>
+        <translation>Otwarte karty</translation>
+    </message>
+</context>
+<context>
     <name>CUpdateDialog</name>
     <message>
         <source>Check for Updates</source>
@@ -1201,6 +1420,33 @@
     <message>
         <source>Could not reach the update service. Please check your connection and try again.</source>
         <translation>Nie można połączyć się z usługą aktualizacji. Sprawdź połączenie i spróbuj ponownie.</translation>
+    </message>
+</context>
+<context>
+    <name>CWindowTitleBar</name>
+    <message>
+        <source>Main Menu</source>
+        <translation>Menu główne</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimalizuj</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Przywróć</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maksymalizuj</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
     </message>
 </context>
 <context>
@@ -1596,6 +1842,30 @@
         <source>Comment</source>
         <translation>Komentarz</translation>
     </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Obróć w lewo</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Obróć w prawo</translation>
+    </message>
+    <message>
+        <source>Presentation</source>
+        <translation>Prezentacja</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Dalej</translation>
+    </message>
+    <message>
+        <source>Leave Read Mode</source>
+        <translation>Zakończ tryb czytania</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -1783,14 +2053,6 @@
         <translation>Nie udało się zmienić nazwy</translation>
     </message>
     <message>
-        <source>Failed to Print</source>
-        <translation>Nie udało się wydrukować</translation>
-    </message>
-    <message>
-        <source>The document could not be sent to the printer.</source>
-        <translation>Nie można wysłać dokumentu do drukarki.</translation>
-    </message>
-    <message>
         <source>Failed to Open</source>
         <translation>Nie udało się otworzyć</translation>
     </message>
@@ -1878,14 +2140,6 @@
         <translation>Nie udało się otworzyć</translation>
     </message>
     <message>
-        <source>The file might have been moved, damaged, or deleted.</source>
-        <translation>Plik mógł zostać przeniesiony, uszkodzony lub usunięty.</translation>
-    </message>
-    <message>
-        <source>Unsupported file format.</source>
-        <translation>Nieobsługiwany format pliku.</translation>
-    </message>
-    <message>
         <source>Open</source>
         <translation>Otwórz</translation>
     </message>
@@ -1929,6 +2183,60 @@
         <source>The new document could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
         <translation>Nie można zapisać nowego dokumentu w „%1”. Sprawdź, czy folder istnieje i czy masz uprawnienia do zapisu.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is an address on the network, not a file on this computer. Save the document, then open the saved file.</source>
+        <translation>„%1” to adres w sieci, a nie plik na tym komputerze. Zapisz dokument, a potem otwórz zapisany plik.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>Nie znaleziono „%1”. Plik mógł zostać przeniesiony, przemianowany lub usunięty.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a PDF document.</source>
+        <translation>„%1” to folder, a nie dokument PDF.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>Nie masz uprawnień do odczytu „%1”.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF document, or it is too damaged to be recognised as one.</source>
+        <translation>„%1” nie jest dokumentem PDF albo jest zbyt uszkodzony, by go rozpoznać.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
+        <translation>„%1” nie jest dokumentem PDF, lecz plikiem innego rodzaju (%2).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>„%1” jest uszkodzony i nie można go odczytać.</translation>
+    </message>
+</context>
+<context>
+    <name>PrivacyOption</name>
+    <message>
+        <source>Privacy</source>
+        <translation>Prywatność</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage statistics</source>
+        <translation>Wysyłaj anonimowe statystyki użycia</translation>
+    </message>
+    <message>
+        <source>Send crash reports</source>
+        <translation>Wysyłaj raporty o awariach</translation>
+    </message>
+    <message>
+        <source>Usage statistics count how often %1 starts and which features are used; a crash report holds what the program was doing when it crashed and the end of its log. Neither holds the names or content of your documents, and nothing is sent unless you tick it here.</source>
+        <translation>Statystyki użycia liczą, ile razy uruchamiany jest %1 i których funkcji się używa; raport o awarii zawiera to, co program robił w chwili awarii, oraz koniec jego dziennika. Żadne z nich nie zawiera nazw ani treści Twoich dokumentów i nic nie jest wysyłane, dopóki tego tu nie zaznaczysz.</translation>
+    </message>
+</context>
+<context>
+    <name>QWKDialogBar</name>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
 </context>
 <context>
     <name>RecentPage</name>
@@ -1968,6 +2276,33 @@
         <source>Cancel</source>
         <translation>Anuluj</translation>
     </message>
+    <message>
+        <source>Recent Files</source>
+        <translation>Ostatnie pliki</translation>
+    </message>
+</context>
+<context>
+    <name>ReportConsent</name>
+    <message>
+        <source>Help Improve %1</source>
+        <translation>Pomóż ulepszyć %1</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage statistics and crash reports?</source>
+        <translation>Wysyłać anonimowe statystyki użycia i raporty o awariach?</translation>
+    </message>
+    <message>
+        <source>They tell how often %1 starts and what made it crash, never which documents you open or anything about you. You can change this at any time in Preferences.</source>
+        <translation>Mówią, ile razy uruchamiany jest %1 i co spowodowało awarię, nigdy jakie dokumenty otwierasz ani nic o Tobie. Możesz to zmienić w każdej chwili w Preferencjach.</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Tak</translation>
+    </message>
 </context>
 <context>
     <name>SettingOption</name>
@@ -1994,6 +2329,10 @@
     <message>
         <source>Blank PDF</source>
         <translation>Pusty PDF</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Prywatność</translation>
     </message>
 </context>
 </TS>

@@ -82,6 +82,18 @@
         <source>Unlock aspect ration</source>
         <translation>解除鎖定長寬比</translation>
     </message>
+    <message>
+        <source>Keep Aspect Ratio</source>
+        <translation>保持長寬比</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>寬度</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>高度</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDialog</name>
@@ -158,6 +170,13 @@
     <message>
         <source>This document has no annotations.</source>
         <translation>此文件沒有註解。</translation>
+    </message>
+</context>
+<context>
+    <name>CClearEdit</name>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
     </message>
 </context>
 <context>
@@ -394,6 +413,14 @@
         <source>This document does not allow comments</source>
         <translation>此文件不允許註解</translation>
     </message>
+    <message>
+        <source>Page Number</source>
+        <translation>頁碼</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>縮放</translation>
+    </message>
 </context>
 <context>
     <name>CEditRecovery</name>
@@ -613,6 +640,10 @@
         <source>No results</source>
         <translation>沒有結果</translation>
     </message>
+    <message>
+        <source>Find</source>
+        <translation>尋找</translation>
+    </message>
 </context>
 <context>
     <name>CFormBar</name>
@@ -669,6 +700,80 @@
     <message>
         <source>Go</source>
         <translation>前往</translation>
+    </message>
+    <message>
+        <source>Page Number</source>
+        <translation>頁碼</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkActions</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開啟</translation>
+    </message>
+    <message>
+        <source>Open this link?</source>
+        <translation>開啟此連結?</translation>
+    </message>
+    <message>
+        <source>The document links to &quot;%1&quot;, which another program will open.</source>
+        <translation>文件連結至「%1」,將由其他程式開啟。</translation>
+    </message>
+    <message>
+        <source>Cannot Open the Linked File</source>
+        <translation>無法開啟連結的檔案</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found.</source>
+        <translation>找不到「%1」。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Open this file?</source>
+        <translation>開啟此檔案?</translation>
+    </message>
+    <message>
+        <source>The document links to &quot;%1&quot; (%2), which another program will open.</source>
+        <translation>文件連結至「%1」(%2),將由其他程式開啟。</translation>
+    </message>
+</context>
+<context>
+    <name>CLinkLayer</name>
+    <message>
+        <source>Go to page %1</source>
+        <translation>前往第 %1 頁</translation>
+    </message>
+    <message>
+        <source>Write to %1</source>
+        <translation>寫信給 %1</translation>
+    </message>
+    <message>
+        <source>Open %1 at page %2</source>
+        <translation>在第 %2 頁開啟 %1</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>開啟 %1</translation>
+    </message>
+    <message>
+        <source>Viewer command: %1</source>
+        <translation>檢視器命令:%1</translation>
+    </message>
+    <message>
+        <source>Runs the program %1; links that run programs are not followed</source>
+        <translation>執行程式 %1;不會跟隨執行程式的連結</translation>
+    </message>
+    <message>
+        <source>Runs a script; links that run scripts are not followed</source>
+        <translation>執行指令碼;不會跟隨執行指令碼的連結</translation>
     </message>
 </context>
 <context>
@@ -820,6 +925,24 @@
     </message>
 </context>
 <context>
+    <name>COrganizerView</name>
+    <message>
+        <source>Pages</source>
+        <translation>頁面</translation>
+    </message>
+</context>
+<context>
+    <name>CPageView</name>
+    <message>
+        <source>The document&apos;s permissions do not allow copying its text.</source>
+        <translation>文件的權限不允許複製其中的文字。</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>第 %1 頁,共 %2 頁</translation>
+    </message>
+</context>
+<context>
     <name>CPasswordBox</name>
     <message>
         <source>Password</source>
@@ -845,12 +968,82 @@
 <context>
     <name>CPdfPrinter</name>
     <message>
-        <source>Printing...</source>
-        <translation>正在列印...</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>Cannot Print</source>
+        <translation>無法列印</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow printing it. Open it with its permissions password to print it.</source>
+        <translation>文件的權限不允許列印。請使用權限密碼開啟文件後再列印。</translation>
+    </message>
+    <message>
+        <source>Failed to Print</source>
+        <translation>列印失敗</translation>
+    </message>
+    <message>
+        <source>No printer and no file to print to were chosen.</source>
+        <translation>未選擇印表機，也未選擇要列印到的檔案。</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>列印</translation>
+    </message>
+    <message>
+        <source>Preparing the pages...</source>
+        <translation>正在準備頁面...</translation>
+    </message>
+    <message>
+        <source>Sending to &quot;%1&quot;...</source>
+        <translation>正在傳送到「%1」...</translation>
+    </message>
+    <message>
+        <source>Writing &quot;%1&quot;...</source>
+        <translation>正在寫入「%1」...</translation>
+    </message>
+</context>
+<context>
+    <name>CPresentationView</name>
+    <message>
+        <source>Presentation</source>
+        <translation>簡報</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintJob</name>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>文件中沒有頁面「%1」。</translation>
+    </message>
+    <message>
+        <source>No temporary folder could be made for the print job (%1).</source>
+        <translation>無法為列印工作建立暫存資料夾（%1）。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written: its folder or the file does not allow changes. Print to another file.</source>
+        <translation>無法寫入「%1」：其資料夾或該檔案不允許變更。請列印到其他檔案。</translation>
+    </message>
+    <message>
+        <source>The printing service does not answer at %1.</source>
+        <translation>%1 上的列印服務沒有回應。</translation>
+    </message>
+    <message>
+        <source>No printer is set up (%1).</source>
+        <translation>尚未設定印表機（%1）。</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be found (%2).</source>
+        <translation>找不到印表機「%1」（%2）。</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the job: %2</source>
+        <translation>印表機「%1」未接受該工作：%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the document being printed. Print to another file.</source>
+        <translation>「%1」是正在列印的文件。請列印到其他檔案。</translation>
     </message>
 </context>
 <context>
@@ -969,6 +1162,10 @@
     <message>
         <source>A file with this name already exists.</source>
         <translation>已有同名的檔案。</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>新名稱</translation>
     </message>
 </context>
 <context>
@@ -1121,6 +1318,10 @@
         <source>Search Results</source>
         <translation>搜尋結果</translation>
     </message>
+    <message>
+        <source>In a comment on page %1</source>
+        <translation>在第 %1 頁的註解中</translation>
+    </message>
 </context>
 <context>
     <name>CSignInDialog</name>
@@ -1169,6 +1370,24 @@
     </message>
 </context>
 <context>
+    <name>CTabBar</name>
+    <message>
+        <source>Close Tab</source>
+        <translation>關閉分頁</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>文件</translation>
+    </message>
+</context>
+<context>
+    <name>CTabListWidget</name>
+    <message>
+        <source>Open Tabs</source>
+        <translation>已開啟的分頁</translation>
+    </message>
+</context>
+<context>
     <name>CUpdateDialog</name>
     <message>
         <source>Check for Updates</source>
@@ -1201,6 +1420,33 @@
     <message>
         <source>Could not reach the update service. Please check your connection and try again.</source>
         <translation>無法連線至更新服務。請檢查網路連線後再試一次。</translation>
+    </message>
+</context>
+<context>
+    <name>CWindowTitleBar</name>
+    <message>
+        <source>Main Menu</source>
+        <translation>主選單</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>帳號</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>還原</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
     </message>
 </context>
 <context>
@@ -1596,6 +1842,30 @@
         <source>Comment</source>
         <translation>註解</translation>
     </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>向左旋轉</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>向右旋轉</translation>
+    </message>
+    <message>
+        <source>Presentation</source>
+        <translation>簡報</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>上一步</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>下一步</translation>
+    </message>
+    <message>
+        <source>Leave Read Mode</source>
+        <translation>離開閱讀模式</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -1783,14 +2053,6 @@
         <translation>無法重新命名</translation>
     </message>
     <message>
-        <source>Failed to Print</source>
-        <translation>無法列印</translation>
-    </message>
-    <message>
-        <source>The document could not be sent to the printer.</source>
-        <translation>無法將文件傳送至印表機。</translation>
-    </message>
-    <message>
         <source>Failed to Open</source>
         <translation>無法開啟</translation>
     </message>
@@ -1878,14 +2140,6 @@
         <translation>無法開啟</translation>
     </message>
     <message>
-        <source>The file might have been moved, damaged, or deleted.</source>
-        <translation>檔案可能已被移動、損毀或刪除。</translation>
-    </message>
-    <message>
-        <source>Unsupported file format.</source>
-        <translation>不支援的檔案格式。</translation>
-    </message>
-    <message>
         <source>Open</source>
         <translation>開啟</translation>
     </message>
@@ -1929,6 +2183,60 @@
         <source>The new document could not be written to &quot;%1&quot;. Check that the folder exists and that you may write there.</source>
         <translation>無法將新文件寫入「%1」。請確認資料夾是否存在，以及您是否有寫入權限。</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is an address on the network, not a file on this computer. Save the document, then open the saved file.</source>
+        <translation>「%1」是網路位址,不是這部電腦上的檔案。請先儲存文件,再開啟儲存的檔案。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>找不到「%1」。它可能已被移動、重新命名或刪除。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a PDF document.</source>
+        <translation>「%1」是資料夾,不是 PDF 文件。</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>您沒有讀取「%1」的權限。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF document, or it is too damaged to be recognised as one.</source>
+        <translation>「%1」不是 PDF 文件,或已損壞到無法辨識。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
+        <translation>「%1」不是 PDF 文件,而是其他類型的檔案(%2)。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>「%1」已損壞,無法讀取。</translation>
+    </message>
+</context>
+<context>
+    <name>PrivacyOption</name>
+    <message>
+        <source>Privacy</source>
+        <translation>隱私權</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage statistics</source>
+        <translation>傳送匿名使用統計</translation>
+    </message>
+    <message>
+        <source>Send crash reports</source>
+        <translation>傳送當機報告</translation>
+    </message>
+    <message>
+        <source>Usage statistics count how often %1 starts and which features are used; a crash report holds what the program was doing when it crashed and the end of its log. Neither holds the names or content of your documents, and nothing is sent unless you tick it here.</source>
+        <translation>使用統計會記錄 %1 的啟動次數以及使用了哪些功能；當機報告包含程式當機時正在執行的動作以及記錄檔的結尾。兩者都不包含您文件的名稱或內容，除非您在此勾選，否則不會傳送任何資料。</translation>
+    </message>
+</context>
+<context>
+    <name>QWKDialogBar</name>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
 </context>
 <context>
     <name>RecentPage</name>
@@ -1968,6 +2276,33 @@
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>Recent Files</source>
+        <translation>最近的檔案</translation>
+    </message>
+</context>
+<context>
+    <name>ReportConsent</name>
+    <message>
+        <source>Help Improve %1</source>
+        <translation>協助改善 %1</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage statistics and crash reports?</source>
+        <translation>要傳送匿名使用統計和當機報告嗎？</translation>
+    </message>
+    <message>
+        <source>They tell how often %1 starts and what made it crash, never which documents you open or anything about you. You can change this at any time in Preferences.</source>
+        <translation>這些資料只說明 %1 啟動了幾次以及當機的原因，絕不包含您開啟了哪些文件或任何關於您的資訊。您可以隨時在偏好設定中變更。</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
 </context>
 <context>
     <name>SettingOption</name>
@@ -1994,6 +2329,10 @@
     <message>
         <source>Blank PDF</source>
         <translation>空白 PDF</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>隱私權</translation>
     </message>
 </context>
 </TS>

@@ -78,12 +78,17 @@ QStringList EnvDirs(const char* name, const QString& fallback)
     return dirs;
 }
 
-QStringList ApplicationsDirs()
+QStringList SystemApplicationsDirs()
 {
-    QStringList dirs {CAssocUtils::UserApplicationsDir()};
+    QStringList dirs;
     for (const QString& dir : EnvDirs("XDG_DATA_DIRS", QStringLiteral("/usr/local/share/:/usr/share/")))
         dirs << dir + "/applications";
     return dirs;
+}
+
+QStringList ApplicationsDirs()
+{
+    return QStringList {CAssocUtils::UserApplicationsDir()} + SystemApplicationsDirs();
 }
 
 // A desktop file id names applications/foo/bar.desktop as foo-bar.desktop,
@@ -106,6 +111,29 @@ QString ResolveId(const QString& dir, const QString& rest, int depth)
     return {};
 }
 
+// Keys of the entries this program writes, now and in earlier versions.
+const QStringList kWrittenKeys {"Type",     "Version",  "Name",          "GenericName",   "Comment",
+                                "TryExec",  "Exec",     "Icon",          "MimeType",      "Categories",
+                                "Keywords", "Terminal", "StartupNotify", "StartupWMClass"};
+
+// An entry this program wrote and nobody changed where it matters: nothing
+// but our keys, starting the program its TryExec names.
+bool IsWrittenByUs(const QString& path)
+{
+    CMimeAppsList entry;
+    if (entry.Load(path) != CMimeAppsList::Loaded)
+        return false;
+    const QString group = QStringLiteral("Desktop Entry");
+    const QStringList keys = entry.Keys(group);
+    for (const QString& key : keys) {
+        if (!kWrittenKeys.contains(key))
+            return false;
+    }
+    const QStringList tryExec = entry.Values(group, QStringLiteral("TryExec"));
+    const QString exec = entry.Values(group, QStringLiteral("Exec")).join(';');
+    return tryExec.size() == 1 && exec == CAssocUtils::ExecValue(tryExec.first());
+}
+
 bool IsHiddenEntry(const QString& path)
 {
     CMimeAppsList entry;
@@ -113,6 +141,19 @@ bool IsHiddenEntry(const QString& path)
         return false;
     const QStringList hidden = entry.Values(QStringLiteral("Desktop Entry"), QStringLiteral("Hidden"));
     return hidden.size() == 1 && hidden.first() == QLatin1String("true");
+}
+
+// The first folder holding the id decides, also when it hides it.
+QString FindIn(const QStringList& dirs, const QString& desktopId)
+{
+    if (!desktopId.endsWith(QLatin1String(".desktop")) || desktopId.contains('/') || desktopId.startsWith('.'))
+        return {};
+    for (const QString& dir : dirs) {
+        const QString path = ResolveId(dir, desktopId, 0);
+        if (!path.isEmpty())
+            return IsHiddenEntry(path) ? QString() : path;
+    }
+    return {};
 }
 
 } // namespace
@@ -156,13 +197,19 @@ QByteArray CAssocUtils::DesktopEntry(const QString& appId, const QString& title,
     entry += "[Desktop Entry]\n";
     entry += "Type=Application\n";
     entry += "Version=1.0\n";
+    // The same keys as the packaged entry: where this one is used (a
+    // program run from where it was built) it stands in for that one.
     entry += "Name=" + EscapeString(title.isEmpty() ? appId.section('.', -1) : title) + "\n";
+    entry += "GenericName=PDF Viewer\n";
+    entry += "Comment=Read and print PDF documents in tabs\n";
     entry += "TryExec=" + EscapeString(program) + "\n";
     entry += "Exec=" + ExecValue(program) + "\n";
     entry += "Icon=" + appId + "\n";
     entry += "MimeType=application/pdf;\n";
     entry += "Categories=Office;Viewer;\n";
+    entry += "Keywords=PDF;Document;Viewer;Reader;\n";
     entry += "Terminal=false\n";
+    entry += "StartupNotify=true\n";
     entry += "StartupWMClass=" + windowClass + "\n";
     return entry.toUtf8();
 }
@@ -189,9 +236,21 @@ bool CAssocUtils::SetPdfLauncher(const QString& appId, const QString& title, boo
         changed = list.Remove(CMimeAppsList::kRemovedGroup, kPdfType, id) || changed;
     }
 
+    const QString entryPath = UserApplicationsDir() + "/" + id;
+    if (!SystemDesktopFile(id).isEmpty()) {
+        // The package's entry stays the one the desktop sees: a copy of
+        // ours would hide its updates and outlive its removal.
+        if (changed && !list.Save(listPath)) {
+            MK_LOG("pdf launcher: cannot write %s", qUtf8Printable(listPath));
+            return false;
+        }
+        if (QFileInfo(entryPath).isFile() && IsWrittenByUs(entryPath))
+            QFile::remove(entryPath);
+        MK_LOG("pdf launcher set: %s (installed entry) default=%d", qUtf8Printable(id), makeDefault ? 1 : 0);
+        return true;
+    }
     // The entry goes first, so the list never names a file that is missing;
     // if the list then fails, the entry is put back as it was.
-    const QString entryPath = UserApplicationsDir() + "/" + id;
     const bool hadEntry = QFileInfo(entryPath).isFile();
     const QByteArray oldEntry
         = hadEntry ? CFileUtils::ReadFileBytes(entryPath, CMimeAppsList::kMaxFileSize) : QByteArray();
@@ -236,8 +295,9 @@ bool CAssocUtils::ResetPdfLauncher(const QString& appId)
         MK_LOG("pdf launcher: %s left alone (%d)", qUtf8Printable(listPath), int(loaded));
         ok = false;
     }
+    // An entry the user made for our id is theirs to keep.
     const QString entryPath = UserApplicationsDir() + "/" + id;
-    if (QFileInfo::exists(entryPath) && !QFile::remove(entryPath)) {
+    if (QFileInfo::exists(entryPath) && IsWrittenByUs(entryPath) && !QFile::remove(entryPath)) {
         MK_LOG("pdf launcher: cannot remove %s", qUtf8Printable(entryPath));
         ok = false;
     }
@@ -289,17 +349,14 @@ QString CAssocUtils::DefaultApplication(const QString& mimeType)
     return {};
 }
 
+QString CAssocUtils::SystemDesktopFile(const QString& desktopId)
+{
+    return FindIn(SystemApplicationsDirs(), desktopId);
+}
+
 QString CAssocUtils::FindDesktopFile(const QString& desktopId)
 {
-    if (!desktopId.endsWith(QLatin1String(".desktop")) || desktopId.contains('/') || desktopId.startsWith('.'))
-        return {};
-    // The first folder holding the id decides, also when it hides it.
-    for (const QString& dir : ApplicationsDirs()) {
-        const QString path = ResolveId(dir, desktopId, 0);
-        if (!path.isEmpty())
-            return IsHiddenEntry(path) ? QString() : path;
-    }
-    return {};
+    return FindIn(ApplicationsDirs(), desktopId);
 }
 
 } // namespace MKBase

@@ -6,18 +6,21 @@
 
 namespace MKBase {
 
-// Association of the application with PDF files the freedesktop way: a
-// desktop entry in the user's applications folder and the PDF lists of the
-// user's mimeapps.list.
+// Association of the application with PDF files the freedesktop way: the PDF
+// lists of the user's mimeapps.list, and a desktop entry in the user's
+// applications folder only when no installed entry has our id.
 class CAssocUtils
 {
 public:
-    // Writes our desktop entry and puts it first among the applications for
-    // PDF files; with makeDefault it also becomes the default one. True when
-    // both files hold that; on failure neither file is left half changed.
+    // Puts our entry first among the applications for PDF files; with
+    // makeDefault it also becomes the default one. Writes our desktop entry
+    // only when none is installed, and takes back one written earlier once
+    // the package installs its own. True when the files hold that; on
+    // failure neither file is left half changed.
     static bool SetPdfLauncher(const QString& appId, const QString& title, bool makeDefault);
-    // Takes our id out of every PDF list and deletes our desktop entry. True
-    // also when there was nothing to take out.
+    // Takes our id out of every PDF list and deletes the desktop entry we
+    // wrote (one the user made for our id stays). True also when there was
+    // nothing to take out.
     static bool ResetPdfLauncher(const QString& appId);
     // True when the desktop opens PDF files with us by default. Only reads
     // files; starts no process.
@@ -41,6 +44,8 @@ public:
     // The file a desktop file id stands for; empty when it is not installed
     // or hidden.
     static QString FindDesktopFile(const QString& desktopId);
+    // The same among the system's entries only ($XDG_DATA_DIRS).
+    static QString SystemDesktopFile(const QString& desktopId);
 };
 
 } // namespace MKBase

@@ -2,8 +2,8 @@
 
 #include "CFileUtils.h"
 #include "CJsonReader.h"
+#include "CReportConsent.h"
 #include "CServiceUrl.h"
-#include "CSystemUtils.h"
 #include "LoggerObject.h"
 
 #include <QCoreApplication>
@@ -159,7 +159,7 @@ bool CGaReportManager::IsSafeText(const QString& text)
 
 bool CGaReportManager::IsDisabled() const
 {
-    return CSystemUtils::IsReportingDisabled(settingsPath);
+    return !CReportConsent::IsAllowed(settingsPath, CReportConsent::Usage);
 }
 
 void CGaReportManager::InitStorage(const QString& queueDir, const QString& frameworkSettingsPath)

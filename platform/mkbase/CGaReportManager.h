@@ -49,8 +49,9 @@ public:
     explicit CGaReportManager(QObject* parent = nullptr);
     ~CGaReportManager() override;
 
-    // Undelivered events are kept in queueDir + "/queue.json"; the settings
-    // file may turn reporting off. Without it nothing is kept on disk.
+    // Undelivered events are kept in queueDir + "/queue.json". The settings
+    // file holds the user's consent: without a yes there, nothing is sent or
+    // kept.
     void InitStorage(const QString& queueDir, const QString& frameworkSettingsPath);
     void SetTiming(const Timing& timing);
 

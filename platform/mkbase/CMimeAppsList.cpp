@@ -294,6 +294,19 @@ QStringList CMimeAppsList::Values(const QString& group, const QString& key) cons
     return result;
 }
 
+QStringList CMimeAppsList::Keys(const QString& group) const
+{
+    QStringList keys;
+    for (int header : GroupStarts(group.toUtf8())) {
+        for (int i = header + 1; i < GroupEnd(header); ++i) {
+            const QString name = QString::fromUtf8(lines[i].name);
+            if (lines[i].kind == Key && !keys.contains(name))
+                keys << name;
+        }
+    }
+    return keys;
+}
+
 bool CMimeAppsList::Prepend(const QString& group, const QString& key, const QString& id)
 {
     const QByteArray groupName = group.toUtf8();

@@ -40,6 +40,8 @@ public:
 
     // The ids of the effective occurrence of key in group, without blanks.
     QStringList Values(const QString& group, const QString& key) const;
+    // Every key of group, once each, in the order they first appear.
+    QStringList Keys(const QString& group) const;
     // Puts id first in the effective list (creating key and group when
     // missing) and drops its other copies. True when anything changed.
     bool Prepend(const QString& group, const QString& key, const QString& id);

@@ -7,7 +7,6 @@
 #include <QGuiApplication>
 #include <QPalette>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QStandardPaths>
 
 #include "CFileUtils.h"
@@ -116,17 +115,6 @@ bool CSystemUtils::IsNewUser(const QString& brandName, const QString& productNam
     if (QFile::exists(marker))
         return false;
     return CFileUtils::WriteFileData(marker, QStringLiteral("1"));
-}
-
-bool CSystemUtils::IsReportingDisabled(const QString& frameworkSettingsPath)
-{
-    const QByteArray env = qgetenv("RVPDF_DISABLE_REPORTS").trimmed();
-    if (!env.isEmpty() && env != "0")
-        return true;
-    if (frameworkSettingsPath.isEmpty() || !QFileInfo::exists(frameworkSettingsPath))
-        return false;
-    const QSettings settings(frameworkSettingsPath, QSettings::IniFormat);
-    return settings.value("Reports/Disabled", false).toBool();
 }
 
 bool CSystemUtils::HasSessionBus()

@@ -39,10 +39,6 @@ public:
     // account; the answer is remembered outside the application's own
     // folders so that resetting the application does not make a new user.
     static bool IsNewUser(const QString& brandName, const QString& productName);
-    // Crash and usage reports are off when the environment says so
-    // (RVPDF_DISABLE_REPORTS set to anything but "0" or empty) or when the
-    // user turned them off in the framework settings ([Reports] Disabled).
-    static bool IsReportingDisabled(const QString& frameworkSettingsPath);
     // Whether a session bus can be reached without starting one: asking the
     // bus library without one makes it launch a daemon of its own.
     static bool HasSessionBus();

@@ -8,6 +8,7 @@ CClearEdit::CClearEdit(QWidget* parent)
 {
     clearAction = addAction(QIcon(), QLineEdit::TrailingPosition);
     clearAction->setObjectName("action_clear");
+    clearAction->setText(tr("Clear"));
     connect(clearAction, &QAction::triggered, this, [this]() {
         clear();
         setFocus();

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
 
 QRect CWidgetUtils::GetAllScreenGeometry(bool bAvailable)
 {
@@ -28,4 +29,12 @@ QPixmap CWidgetUtils::LoadPixmap(const QString& path)
     }
     pixmap.load(path);
     return pixmap;
+}
+
+void CWidgetUtils::SetTip(QWidget* widget, const QString& text)
+{
+    if (!widget)
+        return;
+    widget->setToolTip(text);
+    widget->setAccessibleName(text);
 }

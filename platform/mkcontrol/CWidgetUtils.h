@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QString>
 
+class QWidget;
+
 class CWidgetUtils
 {
 public:
@@ -13,4 +15,7 @@ public:
     // Loads a picture, preferring its "@2x" variant on high-density screens
     // so icons painted by hand stay sharp.
     static QPixmap LoadPixmap(const QString& path);
+    // The tooltip of a control without text is also the name a screen
+    // reader says for it.
+    static void SetTip(QWidget* widget, const QString& text);
 };

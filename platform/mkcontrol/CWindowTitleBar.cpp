@@ -1,7 +1,10 @@
 #include "CWindowTitleBar.h"
 
 #include "CHoverButton.h"
+#include "CWidgetUtils.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -32,7 +35,8 @@ CWindowTitleBar::CWindowTitleBar(QWidget* parent)
     memberButton = new CHoverButton(this);
     memberButton->setObjectName("member_button");
     memberButton->setFixedSize(28, 28);
-    memberButton->setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab, but a click leaves the focus where it was.
+    memberButton->setFocusPolicy(Qt::TabFocus);
     memberButton->setAttribute(Qt::WA_LayoutUsesWidgetRect);
     minButton = MakeButton("min_button");
     maxButton = MakeButton("max_button");
@@ -53,6 +57,25 @@ CWindowTitleBar::CWindowTitleBar(QWidget* parent)
     connect(minButton, &QPushButton::clicked, this, &CWindowTitleBar::SignalMinimize);
     connect(maxButton, &QPushButton::clicked, this, &CWindowTitleBar::SignalMaximize);
     connect(closeButton, &QPushButton::clicked, this, &CWindowTitleBar::SignalClose);
+    connect(maxButton, &QPushButton::toggled, this, &CWindowTitleBar::Retranslate);
+    Retranslate();
+}
+
+void CWindowTitleBar::Retranslate()
+{
+    CWidgetUtils::SetTip(menuButton, tr("Main Menu"));
+    // Named only: a tooltip would cover the sign-in hint that hovering shows.
+    memberButton->setAccessibleName(tr("Account"));
+    CWidgetUtils::SetTip(minButton, tr("Minimize"));
+    CWidgetUtils::SetTip(maxButton, maxButton->isChecked() ? tr("Restore") : tr("Maximize"));
+    CWidgetUtils::SetTip(closeButton, tr("Close"));
+}
+
+void CWindowTitleBar::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        Retranslate();
+    QWidget::changeEvent(event);
 }
 
 QPushButton* CWindowTitleBar::MakeButton(const QString& objectName)
@@ -60,7 +83,7 @@ QPushButton* CWindowTitleBar::MakeButton(const QString& objectName)
     auto* button = new QPushButton(this);
     button->setObjectName(objectName);
     button->setFixedSize(28, 28);
-    button->setFocusPolicy(Qt::NoFocus);
+    button->setFocusPolicy(Qt::TabFocus);
     button->setAttribute(Qt::WA_LayoutUsesWidgetRect);
     return button;
 }
@@ -88,30 +111,43 @@ void CWindowTitleBar::SetMaximized(bool bMaximized)
 
 void CWindowTitleBar::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton) {
+    if (event->button() != Qt::LeftButton || window()->isFullScreen()) {
         QWidget::mousePressEvent(event);
         return;
     }
-    QWidget* top = window();
-    if (top->isMaximized() || top->isFullScreen())
-        return;
-    QWindow* handle = top->windowHandle();
-    if (handle && handle->startSystemMove())
-        return;
-    dragging = true;
-    dragOffset = event->globalPos() - top->frameGeometry().topLeft();
+    pressed = true;
+    pressAt = event->globalPos();
 }
 
 void CWindowTitleBar::mouseMoveEvent(QMouseEvent* event)
 {
-    if (dragging && (event->buttons() & Qt::LeftButton))
-        window()->move(event->globalPos() - dragOffset);
+    QWidget* top = window();
+    if (dragging && (event->buttons() & Qt::LeftButton)) {
+        top->move(event->globalPos() - dragOffset);
+    } else if (pressed && (event->buttons() & Qt::LeftButton)
+               && (event->globalPos() - pressAt).manhattanLength() >= QApplication::startDragDistance()) {
+        pressed = false;
+        if (top->isMaximized()) {
+            // Back to its normal size under the pointer, held at the same
+            // place across its width.
+            const QRect wide = top->frameGeometry();
+            const double across = double(pressAt.x() - wide.left()) / qMax(1, wide.width());
+            top->showNormal();
+            const QRect normal = top->frameGeometry();
+            top->move(pressAt.x() - qRound(across * normal.width()), wide.top());
+        }
+        QWindow* handle = top->windowHandle();
+        if (!handle || !handle->startSystemMove()) {
+            dragging = true;
+            dragOffset = pressAt - top->frameGeometry().topLeft();
+        }
+    }
     QWidget::mouseMoveEvent(event);
 }
 
 void CWindowTitleBar::mouseReleaseEvent(QMouseEvent* event)
 {
-    dragging = false;
+    pressed = dragging = false;
     QWidget::mouseReleaseEvent(event);
 }
 

@@ -34,6 +34,7 @@ signals:
     void SignalClose();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -41,6 +42,7 @@ protected:
 
 private:
     QPushButton* MakeButton(const QString& objectName);
+    void Retranslate();
 
     QHBoxLayout* leftLayout = nullptr;
     QHBoxLayout* toolLayout = nullptr;
@@ -49,6 +51,10 @@ private:
     QPushButton* minButton = nullptr;
     QPushButton* maxButton = nullptr;
     QPushButton* closeButton = nullptr;
+    // A press becomes a move once the pointer travels: the window system's
+    // move would swallow the second click of a double click.
+    bool pressed = false;
+    QPoint pressAt;
     // Manual move when the window system offers no interactive move.
     bool dragging = false;
     QPoint dragOffset;

@@ -3,7 +3,10 @@
 #include "QWKDialogBar.h"
 
 #include <QEvent>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QVBoxLayout>
+#include <QVariant>
 
 QWKDialog::QWKDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
@@ -98,4 +101,27 @@ void QWKDialog::hideEvent(QHideEvent* event)
 {
     RemoveMask();
     QDialog::hideEvent(event);
+}
+
+QPushButton* QWKDialog::AddButtonRow(QBoxLayout* layout, const QString& okText, const QString& cancelText)
+{
+    buttonRow = new QHBoxLayout;
+    buttonRow->addStretch(1);
+    if (!cancelText.isEmpty()) {
+        auto* cancel = new QPushButton(cancelText, contentWidget());
+        cancel->setObjectName("button_cancel");
+        cancel->setProperty("confirm", false);
+        cancel->setMinimumSize(80, 30);
+        buttonRow->addWidget(cancel);
+        connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    }
+    auto* ok = new QPushButton(okText, contentWidget());
+    ok->setObjectName("button_ok");
+    ok->setProperty("confirm", true);
+    ok->setDefault(true);
+    ok->setMinimumSize(80, 30);
+    buttonRow->addWidget(ok);
+    if (layout)
+        layout->addLayout(buttonRow);
+    return ok;
 }

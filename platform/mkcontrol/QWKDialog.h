@@ -5,6 +5,8 @@
 
 #include <functional>
 
+class QBoxLayout;
+class QPushButton;
 class QWKDialogBar;
 
 // Frameless modal dialog with a title bar and a content area. ShowMask dims
@@ -19,6 +21,14 @@ public:
     QWKDialogBar* titleBar() const { return bar; }
     QWidget* contentWidget() const { return content; }
     void SetTitle(const QString& title);
+
+    // The row of buttons at the foot of a dialog, added to layout (or, for
+    // null, left for the caller to place: ButtonRow()): Cancel (rejects the
+    // dialog; none when cancelText is empty) and the default button,
+    // returned for the caller to connect. More buttons can be inserted into
+    // the row before the stretch (index 0) or after it.
+    QPushButton* AddButtonRow(QBoxLayout* layout, const QString& okText, const QString& cancelText);
+    QBoxLayout* ButtonRow() const { return buttonRow; }
 
     // Dims window until this dialog hides. bTransparent keeps the overlay
     // (so the window cannot be clicked) without darkening it.
@@ -42,6 +52,7 @@ private:
 
     QWKDialogBar* bar = nullptr;
     QWidget* content = nullptr;
+    QBoxLayout* buttonRow = nullptr;
     QPointer<QWidget> mask;
     QPointer<QWidget> maskedWindow;
 };

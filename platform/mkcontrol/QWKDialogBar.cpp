@@ -1,6 +1,7 @@
 #include "QWKDialogBar.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -30,10 +31,19 @@ QWKDialogBar::QWKDialogBar(QWidget* parent)
     closeButton = new QPushButton(this);
     closeButton->setObjectName("button_close");
     closeButton->setFixedSize(24, 24);
+    // Escape does the same from the keyboard.
     closeButton->setFocusPolicy(Qt::NoFocus);
+    closeButton->setAccessibleName(tr("Close"));
     closeButton->setAttribute(Qt::WA_LayoutUsesWidgetRect);
     layout->addWidget(closeButton);
     connect(closeButton, &QPushButton::clicked, this, &QWKDialogBar::SignalClose);
+}
+
+void QWKDialogBar::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        closeButton->setAccessibleName(tr("Close"));
+    QWidget::changeEvent(event);
 }
 
 void QWKDialogBar::SetTitle(const QString& title, bool bShowIcon)

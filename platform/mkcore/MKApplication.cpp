@@ -1,6 +1,8 @@
 #include "MKApplication.h"
 
+#include "CAppPaths.h"
 #include "CFileUtils.h"
+#include "CFocusRing.h"
 #include "CJsonReader.h"
 #include "CSystemUtils.h"
 #include "MKMainWindow.h"
@@ -13,7 +15,6 @@
 #include <QPalette>
 #include <QRegularExpression>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QStyle>
 #include <QTranslator>
 #include <QUuid>
@@ -76,6 +77,8 @@ MKApplication::MKApplication(int& argc, char** argv)
     , skin(kSkinAuto)
 {
     connect(this, &QGuiApplication::lastWindowClosed, this, [this]() { lastWindowClosed = true; });
+    // Whatever a style sheet does to a control, the focus stays visible.
+    CFocusRing::Install();
     platformInfo = MKBase::CJsonReader::ParseJsonFileToObject(":/res/info/platform.json")
                        .value(QLatin1String(kPlatformKey))
                        .toObject();
@@ -180,13 +183,6 @@ QString MKApplication::AppDirPath()
     return QCoreApplication::applicationDirPath();
 }
 
-QString MKApplication::AppCacheDirPath()
-{
-    const QString path = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-    QDir().mkpath(path);
-    return path;
-}
-
 QString MKApplication::ConfProductDirPath()
 {
     MKApplication* app = getInstance();
@@ -204,7 +200,7 @@ QString MKApplication::SkinResouresPath()
 
 QString MKApplication::FrameworkSettingsPath()
 {
-    return AppCacheDirPath() + "/setting/framework.ini";
+    return MKBase::CAppPaths::ConfigFile("framework.ini");
 }
 
 QString MKApplication::ComputePcid() const
@@ -217,7 +213,7 @@ QString MKApplication::ComputePcid() const
             = QCryptographicHash::hash("rvpdf-pcid:" + machine.toLatin1(), QCryptographicHash::Sha256);
         return QString::fromLatin1(digest.toHex().left(32)).toUpper();
     }
-    const QString path = AppCacheDirPath() + "/pcid.data";
+    const QString path = MKBase::CAppPaths::UsageStateDir() + "/pcid.data";
     QString stored = MKBase::CFileUtils::ReadFileData(path).trimmed();
     static const QRegularExpression valid("^[0-9A-F]{32}$");
     if (!valid.match(stored).hasMatch()) {

@@ -10,7 +10,13 @@
 
 class QTranslator;
 
-// The application object: brand configuration, per-user folders, language
+#ifdef RVPDF_DISTRIBUTION
+constexpr bool kDistributionBuild = true;
+#else
+constexpr bool kDistributionBuild = false;
+#endif
+
+// The application object: brand configuration, language
 // and skin. Created once in main; every other part reads the brand through
 // GetAppValue.
 class MKApplication : public QApplication
@@ -26,6 +32,9 @@ public:
     MKApplication(int& argc, char** argv);
     ~MKApplication() override;
     static MKApplication* getInstance();
+    // Built for a distribution's package (-DRVPDF_DISTRIBUTION=ON): sign-in
+    // and update checks are the package manager's business.
+    static constexpr bool IsDistributionBuild() { return kDistributionBuild; }
     // A document window is on screen.
     static bool HasOpenMainWindow();
 
@@ -41,8 +50,6 @@ public:
     QString Region() const { return region; }
 
     static QString AppDirPath();
-    // Persistent per-user folder for settings, records, logs and usage files.
-    static QString AppCacheDirPath();
     static QString ConfProductDirPath();
     static QString SkinResouresPath();
     // The framework's own small INI file (language, skin, question marks).

@@ -55,6 +55,7 @@ MKMainWindow::MKMainWindow(QWidget* parent)
     // Straight from the buttons, so the slots see the button as sender and
     // can place their pop-ups under it.
     connect(bar->MenuButton(), &QPushButton::clicked, this, &MKMainWindow::SlotClickedMenu);
+    bar->MemberButton()->setVisible(!MKApplication::IsDistributionBuild());
     connect(bar->MemberButton(), &QPushButton::clicked, this, &MKMainWindow::SlotClickedMember);
     connect(bar->MemberButton(), &CHoverButton::SignalEnter, this, &MKMainWindow::SlotMemberEnterEvent);
     connect(bar->MemberButton(), &CHoverButton::SignalLeave, this, &MKMainWindow::SlotMemberLeaveEvent);
@@ -117,6 +118,33 @@ void MKMainWindow::MoveToCenter()
     QRect frame = frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     move(frame.topLeft());
+}
+
+void MKMainWindow::FitToScreen()
+{
+    if (isMaximized() || isFullScreen())
+        return;
+    const QRect frame = frameGeometry();
+    QScreen* screen = QGuiApplication::screenAt(frame.center());
+    if (!screen)
+        screen = QGuiApplication::screenAt(QCursor::pos());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const bool tooLarge = frame.width() > area.width() || frame.height() > area.height();
+    if (tooLarge) {
+        // Its normal size, for when it is restored (or when nothing
+        // maximises it): most of the area.
+        resize(qMin(width(), area.width() * 9 / 10), qMin(height(), area.height() * 9 / 10));
+        MoveToCenter();
+    }
+    const QRect fitted = frameGeometry();
+    move(qBound(area.left(), fitted.left(), area.right() + 1 - fitted.width()),
+         qBound(area.top(), fitted.top(), area.bottom() + 1 - fitted.height()));
+    if (tooLarge)
+        setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 QByteArray MKMainWindow::saveState(int version) const

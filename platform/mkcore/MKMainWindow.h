@@ -30,6 +30,10 @@ public:
     QSize PageAreaSize() const;
 
     void MoveToCenter();
+    // Keeps the window on its screen's free area (the pointer's screen when
+    // it is on none): moved in when it sticks out, maximised when it is
+    // larger than the area, so that its title strip and buttons stay in reach.
+    void FitToScreen();
     // The window's state beyond its geometry (full screen), for restoring a
     // window as it was left.
     QByteArray saveState(int version = 0) const;

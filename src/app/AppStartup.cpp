@@ -1,5 +1,7 @@
 #include "AppStartup.h"
 
+#include "windows/CLaunchRequest.h"
+
 #include "CJsonReader.h"
 #include "MKApplication.h"
 #include "windows/CMainViewManager.h"
@@ -44,30 +46,18 @@ QStringList BuildArgumentList(int argc, char** argv)
     return list;
 }
 
-QString AbsoluteLaunchPath(const QString& argument, const QString& dir)
+MKBase::CProfileMove::Result MoveOlderProfile()
 {
-    if (argument.isEmpty())
-        return argument;
-    QString path = argument;
-    if (argument.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)) {
-        const QUrl url(argument);
-        if (url.isLocalFile())
-            path = url.toLocalFile();
-    }
-    return QDir::cleanPath(QDir(dir).absoluteFilePath(path));
-}
-
-QStringList LaunchArguments(const QStringList& args, const QString& dir)
-{
-    QStringList result = args.mid(0, 2);
-    if (result.size() == 2)
-        result[1] = AbsoluteLaunchPath(result.at(1), dir);
-    return result;
+    bool ok = false;
+    const int stopAfter = qEnvironmentVariableIntValue("RVPDF_PROFILE_MOVE_STOP", &ok);
+    if (ok)
+        MKBase::CProfileMove::SetStopAfter(stopAfter);
+    return MKBase::CProfileMove::Run(MKBase::CAppPaths::LegacyDir(), MKBase::CAppPaths::LegacyItems());
 }
 
 int HandOverToRunningInstance(CSingleInstance& instance, const QString& name, const QStringList& args)
 {
-    const QString file = args.value(1);
+    const QString file = args.value(args.indexOf(QStringLiteral("--")) + 1);
     const CSingleInstance::HandOver handOver {args, qgetenv("DESKTOP_STARTUP_ID"), qgetenv("XDG_ACTIVATION_TOKEN")};
     switch (instance.SendArguments(handOver)) {
     case CSingleInstance::Delivered:
@@ -107,26 +97,25 @@ int RunUntilLastWindowCloses(CSingleInstance& instance, CMainViewManager* manage
     }
 }
 
-bool PrintInfoOption(const QStringList& args, const QString& title, const QString& version)
+bool PrintInfoOption(const CLaunchRequest& launch, const QString& title, const QString& version)
 {
-    for (const QString& arg : args.mid(1)) {
-        if (arg == QLatin1String("--"))
-            break;
-        if (arg == QLatin1String("--version")) {
-            std::printf("%s %s\n", qPrintable(title), qPrintable(version));
-            return true;
-        }
-        if (arg == QLatin1String("--help")) {
-            std::printf("Usage: rvpdf [file]\n"
-                        "       rvpdf --install <value> | --uninstall | --help | --version\n\n"
-                        "Opens a PDF document in %s, or hands it to the %s already running.\n\n"
-                        "  --install <value>  register for PDF files (1: also as the default viewer) and exit\n"
-                        "  --uninstall        remove that registration and exit\n"
-                        "  --help             show this text and exit\n"
-                        "  --version          show the version and exit\n",
-                        qPrintable(title), qPrintable(title));
-            return true;
-        }
+    if (launch.version) {
+        std::printf("%s %s\n", qPrintable(title), qPrintable(version));
+        return true;
+    }
+    if (launch.help) {
+        std::printf("Usage: rvpdf [--page N] [--find TEXT] [--] [file]\n"
+                    "       rvpdf --install <value> | --uninstall | --help | --version\n\n"
+                    "Opens a PDF document in %s, or hands it to the %s already running.\n\n"
+                    "  --page N           show page N of the file\n"
+                    "  --find TEXT        find TEXT in the file\n"
+                    "  --                 the next argument is the file, even if it starts with a dash\n"
+                    "  --install <value>  register for PDF files (1: also as the default viewer) and exit\n"
+                    "  --uninstall        remove that registration and exit\n"
+                    "  --help             show this text and exit\n"
+                    "  --version          show the version and exit\n",
+                    qPrintable(title), qPrintable(title));
+        return true;
     }
     return false;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CProfileMove.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -13,20 +15,19 @@ QString ReadProductValue(const QString& bundle, const QString& region, const QSt
 // Every argv entry, the program path included.
 QStringList BuildArgumentList(int argc, char** argv);
 
-// --help and --version: printed on stdout, true when one was given. They
-// need no window and no running instance.
-bool PrintInfoOption(const QStringList& args, const QString& title, const QString& version);
+class CLaunchRequest;
+
+// Moves a profile of an older version to the XDG places (resuming a move
+// that was cut short). RVPDF_PROFILE_MOVE_STOP=n stops the process after n
+// steps of it, for tests of an interrupted move.
+MKBase::CProfileMove::Result MoveOlderProfile();
 
 class CMainViewManager;
 class CSingleInstance;
 
-// A file argument as this launch means it: absolute against dir (the
-// launch's working folder) and clean; a file: URL becomes its local path.
-// Empty stays empty.
-QString AbsoluteLaunchPath(const QString& argument, const QString& dir);
-// What a launch opens or hands over: the program and its first argument,
-// made absolute; the rest is never used.
-QStringList LaunchArguments(const QStringList& args, const QString& dir);
+// --help and --version: printed on stdout, true when one was given. They
+// need no window and no running instance.
+bool PrintInfoOption(const CLaunchRequest& launch, const QString& title, const QString& version);
 
 // Later launch: hands args to the running instance. Returns the exit code,
 // or -1 when the running instance ended meanwhile and this process is to

@@ -1,8 +1,8 @@
 #pragma once
 
+class CLaunchRequest;
 class MKApplication;
 
 // Carries out an "install" or "uninstall" command line. True when one was
-// carried out (the caller then exits); an unknown option ends the process
-// with the parser's message and exit code 1.
-bool ParserCmd(MKApplication& app);
+// carried out (the caller then exits).
+bool ParserCmd(const CLaunchRequest& launch, MKApplication& app);

@@ -1,12 +1,15 @@
 #include "CrashReport.h"
 
+#include "CAppPaths.h"
 #include "CCrashReporter.h"
 #include "CCrashUploader.h"
 #include "CGaReportManager.h"
+#include "CReportConsent.h"
 #include "CServiceUrl.h"
-#include "CSystemUtils.h"
 #include "LoggerObject.h"
 #include "MKApplication.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -16,9 +19,9 @@ bool& Installed()
     return installed;
 }
 
-bool ReportsTurnedOff()
+bool CrashesAllowed()
 {
-    return MKBase::CSystemUtils::IsReportingDisabled(MKApplication::FrameworkSettingsPath());
+    return MKBase::CReportConsent::IsAllowed(MKApplication::FrameworkSettingsPath(), MKBase::CReportConsent::Crashes);
 }
 
 } // namespace
@@ -44,19 +47,19 @@ bool CrashIdentityForBrand(const QString& bundle, const QString& region, CrashId
 
 QString CrashReportDir()
 {
-    return MKApplication::AppCacheDirPath() + QStringLiteral("/crash");
+    return MKBase::CAppPaths::CrashReportDir();
 }
 
 QString CrashLogFilePath()
 {
     // The logger starts after the reporter, so the path is named here.
-    return MKApplication::AppCacheDirPath() + QStringLiteral("/log/PDF.log");
+    return MKBase::CAppPaths::LogBaseDir() + QStringLiteral("/log/PDF.log");
 }
 
 void InitCrashReport(const QString& database, const QString& userName, const QString& email)
 {
     MKApplication* app = MKApplication::getInstance();
-    if (!app || ReportsTurnedOff())
+    if (!app || Installed() || !CrashesAllowed())
         return;
     QString prefix = app->GetAppValue("VersionPrefix");
     if (prefix.isEmpty())
@@ -100,11 +103,16 @@ QUrl CrashUploadUrl()
 MKBase::CCrashUploader* StartCrashUpload(int nTimeoutMs)
 {
     MKApplication* app = MKApplication::getInstance();
-    if (!app || !CrashIdentityForBrand(app->Bundle(), app->Region(), nullptr) || ReportsTurnedOff())
-        return nullptr;
     const QString dir = CrashReportDir();
+    if (!app || !CrashIdentityForBrand(app->Bundle(), app->Region(), nullptr) || !QFileInfo::exists(dir))
+        return nullptr;
     MKBase::CCrashReporter::TrimReports(dir);
     MKBase::CCrashReporter::DeliverDueEvents(dir, CrashCallback);
+    if (!CrashesAllowed()) {
+        // Kept from before the user said no: they never go out now.
+        MKBase::CCrashReporter::TrimReports(dir, 0);
+        return nullptr;
+    }
     if (MKBase::CCrashReporter::PendingReports(dir).isEmpty())
         return nullptr;
     const QUrl url = CrashUploadUrl();

@@ -18,7 +18,8 @@ struct CrashIdentity
 // reporting.
 bool CrashIdentityForBrand(const QString& bundle, const QString& region, CrashIdentity* identity);
 
-// Installs the crash reporter for this process unless reports are turned off.
+// Installs the crash reporter for this process once the user agreed to
+// crash reports; later calls do nothing.
 void InitCrashReport(const QString& database, const QString& userName, const QString& email);
 // Sends the usage event of a crash (code 0x50). Runs at the start after the
 // crash, never inside the crashing process.
@@ -32,7 +33,7 @@ QString CrashLogFilePath();
 // The brand's crash endpoint, or RVPDF_CRASH_URL when set.
 QUrl CrashUploadUrl();
 // Delivers what earlier runs left behind: due usage events at once, reports
-// asynchronously. Null when the brand has no crash reporting, reports are
-// turned off, nothing is pending or the address is not allowed. The uploader
-// deletes itself after SignalFinished.
+// asynchronously. Null when the brand has no crash reporting, nothing is
+// pending, the user did not agree (what waits is then deleted) or the address
+// is not allowed. The uploader deletes itself after SignalFinished.
 MKBase::CCrashUploader* StartCrashUpload(int nTimeoutMs = 10000);

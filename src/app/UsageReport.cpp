@@ -1,13 +1,24 @@
 #include "UsageReport.h"
 
+#include "CAppPaths.h"
 #include "CFileUtils.h"
 #include "CGaReportManager.h"
+#include "CReportConsent.h"
 #include "CServiceUrl.h"
 #include "CSystemUtils.h"
 #include "MKApplication.h"
 
 #include <QRegularExpression>
 #include <QVersionNumber>
+
+namespace {
+
+bool UsageAllowed()
+{
+    return MKBase::CReportConsent::IsAllowed(MKApplication::FrameworkSettingsPath(), MKBase::CReportConsent::Usage);
+}
+
+} // namespace
 
 bool AnalyticsCredentials(const QString& bundle, QString* measurementId, QString* apiSecret)
 {
@@ -33,7 +44,11 @@ void InitUsageReport(const QString& bundle, const QString& region)
 {
     MKApplication* app = MKApplication::getInstance();
     auto* reports = MKBase::CGaReportManager::getInstance();
-    reports->InitStorage(MKApplication::AppCacheDirPath() + "/report", MKApplication::FrameworkSettingsPath());
+    reports->InitStorage(MKBase::CAppPaths::ReportQueueDir(), MKApplication::FrameworkSettingsPath());
+    // Without a yes nothing is set up: not even the machine's hashed id is
+    // worked out (it may have to be kept in a file).
+    if (!UsageAllowed())
+        return;
     const QString table
         = QStringLiteral("%1/ga/%2").arg(MKApplication::ConfProductDirPath(), app->GetAppValue("GaTable"));
     const QString pcid = app->GetAppValue("PCID");
@@ -54,8 +69,10 @@ void InitUsageReport(const QString& bundle, const QString& region)
 
 void CountLaunchOnce()
 {
+    // A launch counted after the user said yes later in the session still
+    // counts, once.
     static bool counted = false;
-    if (counted)
+    if (counted || !UsageAllowed())
         return;
     counted = true;
     CountLaunch(QDate::currentDate());
@@ -63,13 +80,16 @@ void CountLaunchOnce()
 
 void CountLaunch(const QDate& today)
 {
+    // Its files and the new-user marker are usage data too.
+    if (!UsageAllowed())
+        return;
     MKApplication* app = MKApplication::getInstance();
     auto* reports = MKBase::CGaReportManager::getInstance();
     reports->SendGaReport("Launch", "", false);
     reports->SendQvReport("mf_show", "none");
 
     const QString tag = app->GetAppValue("VersionTag").arg(app->GetAppValue("AppVersion"));
-    const QString cache = MKApplication::AppCacheDirPath();
+    const QString cache = MKBase::CAppPaths::UsageStateDir();
 
     QDate last = today;
     const QString content = MKBase::CFileUtils::ReadFileData(cache + "/dua.data");

@@ -1,5 +1,5 @@
 #include "AppStartup.h"
-#include "CPageView.h"
+#include "CAppPaths.h"
 #include "CSystemUtils.h"
 #include "CTerminationSignals.h"
 #include "CommandParser.h"
@@ -7,11 +7,13 @@
 #include "LoggerObject.h"
 #include "MKApplication.h"
 #include "MainBox.h"
+#include "ReportConsent.h"
 #include "RvpdfVersion.h"
 #include "UsageReport.h"
 #include "setting/CSettingManager.h"
 #include "setting/SettingKeys.h"
 #include "tabbar/CTabBar.h"
+#include "windows/CLaunchRequest.h"
 #include "windows/CMainViewManager.h"
 #include "windows/CSessionKeeper.h"
 #include "windows/CSingleInstance.h"
@@ -54,9 +56,9 @@ public:
         connect(poll, &QTimer::timeout, this, [this]() {
             if (auto* bar = target->findChild<CTabBar*>(); bar && !tabShown)
                 bar->installEventFilter(this);
-            const QList<CPageView*> views = target->findChildren<CPageView*>();
-            for (CPageView* view : views)
-                connect(view, &CPageView::SignalFirstPagePainted, this, &StartupProbe::Report, Qt::UniqueConnection);
+            const QList<MainBox*> boxes = target->findChildren<MainBox*>();
+            for (MainBox* box : boxes)
+                connect(box, &MainBox::SignalFirstPagePainted, this, &StartupProbe::Report, Qt::UniqueConnection);
         });
         poll->start(2);
     }
@@ -116,13 +118,20 @@ int main(int argc, char** argv)
     if (region.isEmpty())
         region = QStringLiteral("overseas");
 
-    if (PrintInfoOption(BuildArgumentList(argc, argv), ReadProductValue(bundle, region, "Title"), RVPDF_VERSION))
+    const CLaunchRequest launch = CLaunchRequest::Parse(BuildArgumentList(argc, argv), QDir::currentPath());
+    // A mistake on the command line is told here, whether or not an
+    // instance runs: it is never handed over as a file.
+    if (!launch.error.isEmpty()) {
+        std::fprintf(stderr, "rvpdf: %s\nTry 'rvpdf --help'.\n", qUtf8Printable(launch.error));
+        return 1;
+    }
+    if (PrintInfoOption(launch, ReadProductValue(bundle, region, "Title"), RVPDF_VERSION))
         return 0;
 
     const QString strBundleId = ReadBundleId(bundle, region);
 
     CSingleInstance instance(strBundleId);
-    const QStringList argumentList = LaunchArguments(BuildArgumentList(argc, argv), QDir::currentPath());
+    const QStringList argumentList = launch.HandOver();
     if (instance.IsRunning()) {
         const int rc = HandOverToRunningInstance(instance, strBundleId, argumentList);
         if (rc >= 0)
@@ -140,26 +149,31 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(appIcon);
     QCoreApplication::setApplicationVersion(RVPDF_VERSION);
     app.InitProduct(bundle, region);
+    // Before anything reads or writes a file of the profile.
+    const MKBase::CProfileMove::Result moved = MoveOlderProfile();
 
     CrashIdentity crash;
     if (CrashIdentityForBrand(bundle, region, &crash))
         InitCrashReport(crash.database, crash.userName, crash.email);
 
     const QString version = app.GetAppValue("AppVersion");
-    MKBase::LoggerObject::InitLogger("PDF.log", MKApplication::AppCacheDirPath().toUtf8().constData());
+    MKBase::LoggerObject::InitLogger(QStringLiteral("PDF.log"), MKBase::CAppPaths::LogBaseDir());
     MK_LOG("AppVersion:%s", qUtf8Printable(version));
     MK_LOG("app path:%s", qUtf8Printable(MKApplication::AppDirPath()));
+    if (moved.moved || moved.kept)
+        MK_LOG("older profile moved: %d item(s), %d left in place", moved.moved, moved.kept);
 
     InitUsageReport(bundle, region);
+    FollowReportConsent();
 
-    if (ParserCmd(app)) {
+    if (ParserCmd(launch, app)) {
         MKBase::LoggerObject::ReleaseLogger();
         return 0;
     }
 
     CMainViewManager* manager = CMainViewManager::getInstance();
-    // Counted once the first window had its second to come up.
-    QTimer::singleShot(1000, &app, &CountLaunchOnce);
+    // Asked, and counted, once the first window had its second to come up.
+    QTimer::singleShot(1000, &app, [manager]() { AskReportConsentThenCount(manager); });
     // On a dark desktop the first frame must already be dark.
     manager->StartThemeWatcher(kThemeWaitMs);
     manager->StartSemaphoreThread(strBundleId);

@@ -59,7 +59,8 @@ LogGuidBox::LogGuidBox(QWidget* parent)
     loginButton = new QPushButton(box);
     loginButton->setObjectName("button_ok");
     loginButton->setFixedSize(216, 28);
-    loginButton->setFocusPolicy(Qt::NoFocus);
+    // A hint for the pointer; the Account button is the way from the keyboard.
+    loginButton->setFocusPolicy(Qt::TabFocus);
     loginButton->setAttribute(Qt::WA_LayoutUsesWidgetRect);
     loginButton->setProperty("confirm", true);
     grid->addWidget(loginButton, 2 + kBenefitCount + 2, 0, 1, 2);

@@ -34,6 +34,9 @@ void CToolItem::SetTexts(const QString& title, const QString& description)
 {
     titleLabel->setText(title);
     textLabel->setText(description);
+    // Its text is on labels inside it, which a screen reader would not say.
+    setAccessibleName(title);
+    setAccessibleDescription(description);
 }
 
 QString CToolItem::Title() const

@@ -1,5 +1,6 @@
 #include "RecentPage.h"
 
+#include "CWidgetUtils.h"
 #include "MKMessageBox.h"
 #include "recent/CFileListModel.h"
 #include "recent/CFileListView.h"
@@ -22,7 +23,7 @@ QPushButton* SmallButton(const char* name, QWidget* parent)
     auto* button = new QPushButton(parent);
     button->setObjectName(name);
     button->setFixedSize(28, 28);
-    button->setFocusPolicy(Qt::NoFocus);
+    button->setFocusPolicy(Qt::TabFocus);
     button->setAttribute(Qt::WA_LayoutUsesWidgetRect);
     return button;
 }
@@ -112,10 +113,11 @@ void RecentPage::SetupUi()
 void RecentPage::Retranslate()
 {
     title->setText(tr("Recents"));
-    privateButton->setToolTip(tr("Incognito Mode"));
-    listButton->setToolTip(tr("List View"));
-    gridButton->setToolTip(tr("Grid View"));
-    clearButton->setToolTip(tr("Clear"));
+    CWidgetUtils::SetTip(privateButton, tr("Incognito Mode"));
+    CWidgetUtils::SetTip(listButton, tr("List View"));
+    CWidgetUtils::SetTip(gridButton, tr("Grid View"));
+    CWidgetUtils::SetTip(clearButton, tr("Clear"));
+    listView->setAccessibleName(tr("Recent Files"));
     emptyText->setText(tr("Files you have recently viewed or worked with will be listed here"));
     emptyOpen->setText(tr("Open PDF"));
 }

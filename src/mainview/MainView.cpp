@@ -3,10 +3,12 @@
 #include "CAssocUtils.h"
 #include "CFileUtils.h"
 #include "CMemberManager.h"
+#include "CWidgetUtils.h"
 #include "CWindowTitleBar.h"
 #include "MKApplication.h"
 #include "MKMessageBox.h"
 #include "MainBox.h"
+#include "OpenRequestKeys.h"
 #include "home/HomePage.h"
 #include "setting/CSettingManager.h"
 #include "setting/SettingKeys.h"
@@ -39,6 +41,9 @@ MainView::MainView(QWidget* parent)
                                              : QStringLiteral("button_home_%1").arg(type));
     homeButton->setFixedSize(36, 28);
     homeButton->setAttribute(Qt::WA_LayoutUsesWidgetRect);
+    // Title-bar buttons are reached with Tab; a click leaves the focus in
+    // the document.
+    homeButton->setFocusPolicy(Qt::TabFocus);
 
     tabBar = new CTabBar(this);
     connect(tabBar, &CTabBar::SignalItemDragOut, this, &MainView::SlotTabItemDragOut, Qt::QueuedConnection);
@@ -56,7 +61,7 @@ MainView::MainView(QWidget* parent)
         addButton = new QPushButton(tabBar);
         addButton->setObjectName("tab_add");
         addButton->setFixedSize(28, 28);
-        addButton->setFocusPolicy(Qt::NoFocus);
+        addButton->setFocusPolicy(Qt::TabFocus);
         addButton->setAttribute(Qt::WA_LayoutUsesWidgetRect);
         connect(addButton, &QPushButton::clicked, this, &MainView::SlotTabClickedAdd);
         addButton->move(10, 6);
@@ -64,7 +69,7 @@ MainView::MainView(QWidget* parent)
         tabCountButton->setObjectName("tab_num");
         tabCountButton->setFixedHeight(24);
         tabCountButton->setMinimumWidth(21);
-        tabCountButton->setFocusPolicy(Qt::NoFocus);
+        tabCountButton->setFocusPolicy(Qt::TabFocus);
         tabCountButton->setAttribute(Qt::WA_LayoutUsesWidgetRect);
         connect(tabCountButton, &QPushButton::clicked, tabBar, &CTabBar::SlotClickedNum);
         tabCountButton->hide();
@@ -223,12 +228,24 @@ const QHash<QString, void (*)(MainView*)>& MainView::MenuKeys()
         {"move_left", [](MainView*) {}},
         {"move_right", [](MainView*) {}},
         {"replace", [](MainView*) {}},
-        {"next_tab", [](MainView* view) { view->tabBar->SetCurrentIndex(view->tabBar->CurrentIndex() + 1); }},
-        {"pre_tab", [](MainView* view) { view->tabBar->SetCurrentIndex(view->tabBar->CurrentIndex() - 1); }},
+        {"next_tab", [](MainView* view) { view->StepTab(1); }},
+        {"pre_tab", [](MainView* view) { view->StepTab(-1); }},
         {"bing_front", [](MainView* view) { emit view->SignalRequestActivateAll(); }},
         {"set", [](MainView* view) { view->SlotSettings(0); }},
     };
     return keys;
+}
+
+void MainView::StepTab(int nStep)
+{
+    // Round the strip, as Ctrl+Tab does in every tabbed program; from the
+    // home page to the first or the last tab.
+    const int count = tabBar->GetItemCount();
+    if (count == 0)
+        return;
+    const int current = tabBar->CurrentIndex();
+    const int next = current < 0 ? (nStep > 0 ? 0 : count - 1) : (current + nStep + count) % count;
+    tabBar->SetCurrentIndex(next);
 }
 
 void MainView::SlotMenuTriggered(const QVariant& action)
@@ -274,6 +291,8 @@ void MainView::SlotGetCurrentTabInfo(QVariantMap& info)
     info["tabCount"] = tabBar->GetItemCount();
     info["is_temp"] = box->isTempDoc();
     info["module_index"] = box->GetModuleIndex();
+    info.insert(box->GetMenuState());
+    info["display_mode"] = box->GetDisplayOption().value(OpenKey::kDisplayMode, -1);
 }
 
 void MainView::SlotGetUserName(QString& user_name)
@@ -315,13 +334,14 @@ void MainView::SlotCommentOptionChanged()
 void MainView::UpdateText()
 {
     MKMainWindow::UpdateText();
-    homeButton->setToolTip(tr("Startup Page"));
-    if (addButton)
+    CWidgetUtils::SetTip(homeButton, tr("Startup Page"));
+    if (addButton) {
         addButton->setToolTip(
             tr("Open PDF")
             + QStringLiteral("(%1)").arg(QKeySequence(QKeySequence::Open).toString(QKeySequence::NativeText)));
-    if (tabCountButton)
-        tabCountButton->setToolTip(tr("Open Tabs"));
+        addButton->setAccessibleName(tr("Open PDF"));
+    }
+    CWidgetUtils::SetTip(tabCountButton, tr("Open Tabs"));
     menu.UpdateText();
 }
 
@@ -340,6 +360,8 @@ QVariantMap MainView::ShowSettingDialog(QVariantMap mapInfo)
         return {};
     mapInfo["language"] = dialog.GetLanguage();
     mapInfo["skin"] = dialog.GetSkin();
+    // The box showed ticked only while we were the default, so ticked and
+    // not the default means the user ticked it now.
     const QString appId = AppValue("AppId");
     if (CSettingManager::getInstance()->IsDefaultViewer() && !MKBase::CAssocUtils::IsDefaultPdfLauncher(appId))
         MKBase::CAssocUtils::SetPdfLauncher(appId, AppValue("Title"), true);
@@ -363,7 +385,7 @@ void MainView::SlotClickedCreateLink()
     }
     const bool created = MKBase::CFileUtils::CreateDesktopLink(MKBase::CFileUtils::GetAppDirPath(),
                                                                MKBase::CFileUtils::GetAppFilePath(), QString(), user,
-                                                               title, QCoreApplication::applicationName());
+                                                               title, AppValue("AppId"));
     ShowNotice(created ? tr("Shortcut successfully created!") : tr("Failed to create shortcuts."));
 }
 
@@ -385,8 +407,10 @@ void MainView::RestoreWindowGeometry()
     if (geometry.isEmpty()) {
         resize(1280, 800);
         MoveToCenter();
+        FitToScreen();
     } else if (!maximized) {
         restoreGeometry(geometry);
+        FitToScreen();
     } else {
         showMaximized();
     }

@@ -28,7 +28,7 @@ public:
     int IndexOfDocument(const QString& path) const;
     // Opens a path that came from outside the window (command line, later
     // launches, the desktop) and forgets it in the recent list on failure.
-    void OpenPathFromOutside(const QString& path);
+    void OpenPathFromOutside(const QString& path, const QVariantMap& extra = {});
     // Brings the window to the front; the ids are those of the launch it is
     // raised for, when another launch handed a file over.
     void RaiseWindow(const QByteArray& startupId = QByteArray(), const QByteArray& activationToken = QByteArray());
@@ -41,6 +41,8 @@ public:
     void MoveTabToNewWindow(const QString& caption, bool dirty, QWidget* widget, const QPoint& offset);
     // The current tab's document moves to a new window; the last tab stays.
     void MoveCurrentTabToNewWindow();
+    // Shows the tab nStep places on, round the strip.
+    void StepTab(int nStep);
 
     QList<QWidget*> Documents() const;
     QPushButton* HomeButton() const { return homeButton; }
@@ -126,9 +128,14 @@ private:
     static const QHash<QString, void (*)(MainView*)>& MenuKeys();
     QVariantMap WithViewDefaults(const QVariantMap& request) const;
     void OpenFilesDialog(int nTool);
-    void OpenAndForgetFailure(const QString& path, bool bTips);
+    void OpenAndForgetFailure(const QString& path, bool bTips, const QVariantMap& extra = {});
     void RemoveRecentPath(const QString& path);
     void ShowFailure(const QString& reason);
+    // Why a path (as given, and made absolute) cannot be opened, naming it;
+    // empty when it is a PDF document to try.
+    static QString RefusalOf(const QString& given, const QString& path);
+    // What an open result of the engine tells the user.
+    static QString FailureOf(int nResult, const QString& path);
     void ShowNotice(const QString& text);
     void CloseCurrentTab();
     void CloseWindowTabs();

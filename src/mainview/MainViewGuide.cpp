@@ -4,7 +4,6 @@
 #include "CAssocUtils.h"
 #include "CHoverButton.h"
 #include "CMemberManager.h"
-#include "CSystemUtils.h"
 #include "MKCheckBox.h"
 #include "MainBox.h"
 #include "guide/AssocGuidBox.h"
@@ -40,14 +39,15 @@ void MainView::SlotCheckDefaultLauncher()
         return;
     }
     defaultLauncherAsked = true;
-    // Registering behind the user's back is only done where the system lets
-    // an application do it; that is the case on every Linux desktop.
-    const bool silent = !MKBase::CSystemUtils::IsWindows11OrGreater();
     const QString appId = AppValue("AppId");
     const QString title = AppValue("Title");
     CSettingManager* settings = CSettingManager::getInstance();
     if (settings->IsDefaultViewer()) {
-        if (silent && !MKBase::CAssocUtils::IsDefaultPdfLauncher(appId))
+        // The user's yes is kept, but a default chosen since (in the
+        // desktop's settings, with xdg-mime) is the newer choice and stands:
+        // nothing is registered and nothing asked. Only a desktop that names
+        // no default at all gets us back.
+        if (MKBase::CAssocUtils::DefaultApplication(QStringLiteral("application/pdf")).isEmpty())
             MKBase::CAssocUtils::SetPdfLauncher(appId, title, true);
         return;
     }

@@ -18,9 +18,11 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QMimeDatabase>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTimer>
@@ -28,13 +30,55 @@
 
 namespace {
 
-bool IsSupportedFile(const QString& path)
+QString Shown(const QString& path)
 {
-    static const QStringList suffixes {QStringLiteral("pdf")};
-    return suffixes.contains(QFileInfo(path).suffix(), Qt::CaseInsensitive);
+    return QDir::toNativeSeparators(path);
+}
+
+// An address of another scheme than file: nothing here can read it.
+bool IsRemoteAddress(const QString& given)
+{
+    const QUrl url(given);
+    return url.isValid() && url.scheme().size() > 1 && !url.isLocalFile();
 }
 
 } // namespace
+
+QString MainView::RefusalOf(const QString& given, const QString& path)
+{
+    if (IsRemoteAddress(given))
+        return tr("\"%1\" is an address on the network, not a file on this computer. Save the document, then open "
+                  "the saved file.")
+            .arg(given);
+    const QFileInfo info(path);
+    if (!info.exists())
+        return tr("\"%1\" was not found. It may have been moved, renamed or deleted.").arg(Shown(path));
+    if (info.isDir())
+        return tr("\"%1\" is a folder, not a PDF document.").arg(Shown(path));
+    if (!info.isReadable())
+        return tr("You do not have permission to read \"%1\".").arg(Shown(path));
+    // What the file is, by its content: a name ending in .pdf proves nothing.
+    // The marker readers look for comes within the first kilobyte.
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly) && file.read(1024).contains("%PDF-"))
+        return QString();
+    const QMimeType type = QMimeDatabase().mimeTypeForFile(path, QMimeDatabase::MatchContent);
+    if (type.isDefault())
+        return tr("\"%1\" is not a PDF document, or it is too damaged to be recognised as one.").arg(Shown(path));
+    return tr("\"%1\" is not a PDF document but a file of another kind (%2).").arg(Shown(path), type.comment());
+}
+
+QString MainView::FailureOf(int nResult, const QString& path)
+{
+    switch (nResult) {
+    case MainBox::OpenMissing:
+        return tr("\"%1\" was not found. It may have been moved, renamed or deleted.").arg(Shown(path));
+    case MainBox::OpenUnreadable:
+        return tr("You do not have permission to read \"%1\".").arg(Shown(path));
+    default:
+        return tr("\"%1\" is damaged and cannot be read.").arg(Shown(path));
+    }
+}
 
 void MainView::ShowFailure(const QString& reason)
 {
@@ -66,14 +110,12 @@ void MainView::SlotOpenFile(int& nRet, const QVariantMap& mapInfo, bool bTips)
     const QString given = mapInfo.value(OpenKey::kPath).toString();
     if (given.isEmpty())
         return;
-    const QString path = QDir::cleanPath(QDir::current().absoluteFilePath(given));
+    const QString path = IsRemoteAddress(given) ? given : QDir::cleanPath(QDir::current().absoluteFilePath(given));
     const QFileInfo info(path);
-    if (!info.exists()) {
-        ShowFailure(tr("The file might have been moved, damaged, or deleted."));
-        return;
-    }
-    if (!IsSupportedFile(path)) {
-        ShowFailure(tr("Unsupported file format."));
+    const QString refusal = RefusalOf(given, path);
+    if (!refusal.isEmpty()) {
+        nRet = info.exists() ? MainBox::OpenDamaged : MainBox::OpenMissing;
+        ShowFailure(refusal);
         return;
     }
     bool found = false;
@@ -94,7 +136,7 @@ void MainView::SlotOpenFile(int& nRet, const QVariantMap& mapInfo, bool bTips)
     QWidget* widget = MainBox::CreatePdfBox(this, path, request, nRet);
     if (!widget) {
         if (nRet != MainBox::OpenGaveUp)
-            ShowFailure(tr("The file might have been moved, damaged, or deleted."));
+            ShowFailure(FailureOf(nRet, path));
         return;
     }
     // A tab restored behind others stays behind them, unread, and is not
@@ -123,9 +165,10 @@ bool MainView::ActivateDocument(const QString& path, const QVariantMap& request)
         return false;
     tabBar->SetCurrentIndex(index);
     RaiseWindow();
-    if (request.contains(OpenKey::kToolId)) {
-        if (auto* box = qobject_cast<MainBox*>(tabBar->GetItem(index).widget))
+    if (auto* box = qobject_cast<MainBox*>(tabBar->GetItem(index).widget)) {
+        if (request.contains(OpenKey::kToolId))
             box->HandleToolID(request.value(OpenKey::kToolId).toInt());
+        box->ShowRequested(request);
     }
     return true;
 }
@@ -146,7 +189,8 @@ void MainView::AttachDocument(const QString& caption, bool dirty, QWidget* widge
                                      SIGNAL(SignalGetUserName(QString&)),
                                      SIGNAL(SignalSetTitleBarVisible(bool)),
                                      SIGNAL(SignalCommentOptionChanged()),
-                                     SIGNAL(SignalClickedFile(const QPoint&))};
+                                     SIGNAL(SignalClickedFile(const QPoint&)),
+                                     SIGNAL(SignalEditStateChanged())};
     for (const char* signal : documentSignals)
         widget->disconnect(signal);
     connect(widget, SIGNAL(SignalFirstThumbRendered(const QString&, bool)), this,
@@ -163,6 +207,10 @@ void MainView::AttachDocument(const QString& caption, bool dirty, QWidget* widge
     connect(widget, SIGNAL(SignalSetTitleBarVisible(bool)), this, SLOT(SlotSetTitleBarVisible(bool)));
     connect(widget, SIGNAL(SignalCommentOptionChanged()), this, SLOT(SlotCommentOptionChanged()));
     connect(widget, SIGNAL(SignalClickedFile(const QPoint&)), this, SLOT(SlotClickedFile(const QPoint&)));
+    // Undo, Redo and the view items follow the document while their menus
+    // are closed, so that their keys act exactly when the items could.
+    if (auto* box = qobject_cast<MainBox*>(widget))
+        connect(box, &MainBox::SignalEditStateChanged, this, &MainView::UpdateWindowState);
     AddPage(widget);
     UpdateWindowState();
 }
@@ -173,17 +221,19 @@ void MainView::RemoveRecentPath(const QString& path)
         homePage->RemoveRecordByPath(path);
 }
 
-void MainView::OpenAndForgetFailure(const QString& path, bool bTips)
+void MainView::OpenAndForgetFailure(const QString& path, bool bTips, const QVariantMap& extra)
 {
+    QVariantMap request = extra;
+    request[OpenKey::kPath] = path;
     int nRet = MainBox::OpenNone;
-    SlotOpenFile(nRet, QVariantMap {{OpenKey::kPath, path}}, bTips);
+    SlotOpenFile(nRet, request, bTips);
     if (MainBox::IsOpenError(nRet))
         RemoveRecentPath(path);
 }
 
-void MainView::OpenPathFromOutside(const QString& path)
+void MainView::OpenPathFromOutside(const QString& path, const QVariantMap& extra)
 {
-    OpenAndForgetFailure(path, true);
+    OpenAndForgetFailure(path, true, extra);
 }
 
 void MainView::RaiseWindow(const QByteArray& startupId, const QByteArray& activationToken)
@@ -262,7 +312,7 @@ void MainView::SlotCreateBlankPDF()
 
 void MainView::SlotDocumentOpenAttachment(const QString& strPath)
 {
-    if (IsSupportedFile(strPath))
+    if (RefusalOf(strPath, strPath).isEmpty())
         OpenAndForgetFailure(strPath, false);
     else
         QDesktopServices::openUrl(QUrl::fromLocalFile(strPath));

@@ -16,6 +16,8 @@
 #include <QMenuBar>
 #include <QUrl>
 
+#include <functional>
+
 namespace {
 
 enum Shortcut { None = -1 };
@@ -39,7 +41,7 @@ struct DocumentMenu::ItemRow
     const char* text;
     const char* key;
     int standard;     // QKeySequence::StandardKey, or None
-    const char* keys; // a written shortcut, when not a standard one
+    const char* keys; // written shortcuts ("Ctrl+Tab; Ctrl+PgDown"), after the standard ones
     const char* icon;
     bool hidden;
 };
@@ -68,14 +70,20 @@ void DocumentMenu::AddItems(QMenu* menu, const QList<ItemRow>& items, QHash<QStr
         QAction* action = menu->addAction(Translate(item.text));
         action->setProperty("source", QByteArray(item.text));
         action->setData(QString::fromLatin1(item.key));
-        // A standard key the desktop binds to nothing (Save As on plain X11)
-        // takes the written one, so the item still shows and has a shortcut.
-        QKeySequence keys;
-        if (item.standard != None)
-            keys = QKeySequence(QKeySequence::StandardKey(item.standard));
-        if (keys.isEmpty() && item.keys)
-            keys = QKeySequence(QString::fromLatin1(item.keys));
-        action->setShortcut(keys);
+        // A standard command takes the desktop's own key for it, then the
+        // keys written here, which Linux readers expect whatever the
+        // desktop (Ctrl+W and Ctrl+F4 both close); a standard command the
+        // desktop binds to nothing (Save As on plain X11) still has one.
+        QList<QKeySequence> keys;
+        if (item.standard != None && !QKeySequence(QKeySequence::StandardKey(item.standard)).isEmpty())
+            keys << QKeySequence(QKeySequence::StandardKey(item.standard));
+        if (item.keys) {
+            for (const QKeySequence& written : QKeySequence::listFromString(QString::fromLatin1(item.keys))) {
+                if (!keys.contains(written))
+                    keys << written;
+            }
+        }
+        action->setShortcuts(keys);
         action->setShortcutVisibleInContextMenu(true);
         if (item.icon)
             action->setProperty("iconPath", QByteArray(item.icon));
@@ -106,10 +114,11 @@ QMenu* DocumentMenu::BuildFileMenu(QWidget* parent)
         {{QT_TRANSLATE_NOOP("DocumentMenu", "Create PDF"), "new", QKeySequence::New, nullptr,
           "/file/menu_icon_create.png", false},
          {nullptr, nullptr, None, nullptr, nullptr, false},
-         {QT_TRANSLATE_NOOP("DocumentMenu", "Close Tab"), "close_tab", QKeySequence::Close, nullptr, nullptr, true},
-         {QT_TRANSLATE_NOOP("DocumentMenu", "Close Window"), "close_window", None, "Ctrl+Shift+W", nullptr, true},
-         {QT_TRANSLATE_NOOP("DocumentMenu", "Close All Windows"), "close_all_windows", None, "Ctrl+Alt+Shift+W",
-          nullptr, true},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Close Tab"), "close_tab", QKeySequence::Close, "Ctrl+W; Ctrl+F4", nullptr,
+          false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Close Window"), "close_window", None, "Ctrl+Shift+W", nullptr, false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Close All Windows"), "close_all_windows", None, "Ctrl+Q; Ctrl+Alt+Shift+W",
+          nullptr, false},
          {nullptr, nullptr, None, nullptr, nullptr, false},
          {QT_TRANSLATE_NOOP("DocumentMenu", "Save"), "save", QKeySequence::Save, nullptr, "/file/menu_icon_save.png",
           false},
@@ -125,10 +134,19 @@ QMenu* DocumentMenu::BuildFileMenu(QWidget* parent)
          {nullptr, nullptr, None, nullptr, nullptr, false},
          {QT_TRANSLATE_NOOP("DocumentMenu", "Print"), "print", QKeySequence::Print, nullptr,
           "/file/menu_icon_print.png", false},
-         {nullptr, nullptr, None, nullptr, nullptr, false},
-         {QT_TRANSLATE_NOOP("DocumentMenu", "Preferences"), "set", None, nullptr, "/file/menu_icon_setting.png",
-          false}},
+         {nullptr, nullptr, None, nullptr, nullptr, false}},
         &fileActions);
+    // The title bar has no menu bar: the other menus live here, so that
+    // every command can be reached with the mouse too.
+    for (QMenu* submenu :
+         {BuildEditMenu(fileMenu), BuildViewMenu(fileMenu), BuildGoMenu(fileMenu), BuildWindowMenu(fileMenu)})
+        fileMenu->addMenu(submenu);
+    fileMenu->addSeparator();
+    AddItems(fileMenu,
+             // The desktop's key for preferences; Ctrl+, where it names none.
+             {{QT_TRANSLATE_NOOP("DocumentMenu", "Preferences"), "set", QKeySequence::Preferences, "Ctrl+,",
+               "/file/menu_icon_setting.png", false}},
+             &fileActions);
     connect(fileMenu, &QMenu::triggered, this, &DocumentMenu::SlotMenuTriggered);
     connect(fileMenu, &QMenu::aboutToShow, this, &DocumentMenu::SlotFileMenuAboutToShow);
     UpdateIcons();
@@ -142,7 +160,8 @@ QMenu* DocumentMenu::BuildEditMenu(QWidget* parent)
     editMenu = NewMenu(QT_TRANSLATE_NOOP("DocumentMenu", "Edit"), parent);
     AddItems(editMenu,
              {{QT_TRANSLATE_NOOP("DocumentMenu", "Undo"), "undo", QKeySequence::Undo, nullptr, nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Redo"), "redo", QKeySequence::Redo, nullptr, nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Redo"), "redo", QKeySequence::Redo, "Ctrl+Shift+Z; Ctrl+Y", nullptr,
+               false},
               {nullptr, nullptr, None, nullptr, nullptr, false},
               {QT_TRANSLATE_NOOP("DocumentMenu", "Cut"), "cut", QKeySequence::Cut, nullptr, nullptr, false},
               {QT_TRANSLATE_NOOP("DocumentMenu", "Copy"), "copy", QKeySequence::Copy, nullptr, nullptr, false},
@@ -172,6 +191,11 @@ QMenu* DocumentMenu::BuildViewMenu(QWidget* parent)
          {QT_TRANSLATE_NOOP("DocumentMenu", "Two Page View"), "two_view", None, nullptr, nullptr, false},
          {QT_TRANSLATE_NOOP("DocumentMenu", "Two Page Scrolling"), "two_scroll", None, nullptr, nullptr, false}},
         &viewActions);
+    displayGroup = new QActionGroup(displayMenu);
+    for (QAction* action : displayMenu->actions()) {
+        action->setCheckable(true);
+        displayGroup->addAction(action);
+    }
     viewMenu->addMenu(displayMenu);
     viewMenu->addSeparator();
     AddItems(
@@ -195,12 +219,19 @@ QMenu* DocumentMenu::BuildViewMenu(QWidget* parent)
          {QT_TRANSLATE_NOOP("DocumentMenu", "Fit Height"), "fit_height", None, nullptr, nullptr, false}},
         &viewActions);
     viewMenu->addMenu(zoomMenu);
+    AddItems(viewMenu,
+             {{QT_TRANSLATE_NOOP("DocumentMenu", "Rotate Left"), "rotate_left", None, "Ctrl+Left", nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Rotate Right"), "rotate_right", None, "Ctrl+Right", nullptr, false}},
+             &viewActions);
     viewMenu->addMenu(BuildPageColorMenu(viewMenu));
     viewMenu->addSeparator();
-    AddItems(viewMenu,
-             {{QT_TRANSLATE_NOOP("DocumentMenu", "Enter Read Mode"), "full_screen", None, "Ctrl+L", nullptr, false}},
-             &viewActions);
-    connect(viewMenu, &QMenu::triggered, this, &DocumentMenu::SlotMenuTriggered);
+    AddItems(
+        viewMenu,
+        {{QT_TRANSLATE_NOOP("DocumentMenu", "Enter Read Mode"), "full_screen", None, "F11; Ctrl+L", nullptr, false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Presentation"), "presentation", None, "F5", nullptr, false}},
+        &viewActions);
+    for (QMenu* menu : {viewMenu, displayMenu, zoomMenu})
+        connect(menu, &QMenu::triggered, this, &DocumentMenu::SlotMenuTriggered);
     connect(viewMenu, &QMenu::aboutToShow, this, &DocumentMenu::SlotViewMenuAboutToShow);
     return viewMenu;
 }
@@ -270,7 +301,10 @@ QMenu* DocumentMenu::BuildGoMenu(QWidget* parent)
               {QT_TRANSLATE_NOOP("DocumentMenu", "Up"), "up", None, "", nullptr, false},
               {QT_TRANSLATE_NOOP("DocumentMenu", "Down"), "down", None, nullptr, nullptr, false},
               {nullptr, nullptr, None, nullptr, nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Go to Page"), "goto", None, "Ctrl+Alt+G", nullptr, false}},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Go to Page"), "goto", None, "Ctrl+Alt+G", nullptr, false},
+              {nullptr, nullptr, None, nullptr, nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Back"), "go_back", None, "Alt+Left", nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Forward"), "go_forward", None, "Alt+Right", nullptr, false}},
              &goActions);
     connect(goMenu, &QMenu::triggered, this, &DocumentMenu::SlotMenuTriggered);
     connect(goMenu, &QMenu::aboutToShow, this, &DocumentMenu::SlotGoMenuAboutToShow);
@@ -291,8 +325,10 @@ QMenu* DocumentMenu::BuildWindowMenu(QWidget* parent)
                nullptr, true},
               {QT_TRANSLATE_NOOP("DocumentMenu", "Replace Tiled Window"), "replace", None, nullptr, nullptr, true},
               {nullptr, nullptr, None, nullptr, nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Show Next Tab"), "next_tab", None, nullptr, nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Show Previous Tab"), "pre_tab", None, nullptr, nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Show Next Tab"), "next_tab", None, "Ctrl+Tab; Ctrl+PgDown", nullptr,
+               false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Show Previous Tab"), "pre_tab", None, "Ctrl+Shift+Backtab; Ctrl+PgUp",
+               nullptr, false},
               {QT_TRANSLATE_NOOP("DocumentMenu", "Move Tab to New Window"), "open_in_new_window", None, nullptr,
                nullptr, false},
               {nullptr, nullptr, None, nullptr, nullptr, false},
@@ -383,6 +419,8 @@ QMenu* DocumentMenu::BuildHelpMenu(QWidget* parent)
         for (QAction* action : {guide, faq, feedback, support, update, guideSeparator, updateSeparator})
             action->setVisible(false);
     }
+    if (MKApplication::IsDistributionBuild())
+        update->setVisible(false);
     UpdateIcons();
     return helpMenu;
 }
@@ -462,23 +500,42 @@ void DocumentMenu::UpdateIcons()
 
 void DocumentMenu::AttachShortcuts(QWidget* window)
 {
-    // A key shown in both menus (Save, Save As) is carried once: two actions
-    // with one key in one window would make it ambiguous, and neither runs.
+    // Two actions with one key in one window make it ambiguous, and neither
+    // runs: a key is carried by the first item that shows it (Save of the
+    // File menu rather than of the tab menu), and an item keeps only the
+    // keys nobody took before it.
     QList<QKeySequence> taken;
-    for (QMenu* menu : {BuildFileMenu(window), BuildTabMenu(window)}) {
+    std::function<void(QMenu*)> attach = [&](QMenu* menu) {
         for (QAction* action : menu->actions()) {
-            if (action->shortcut().isEmpty() || taken.contains(action->shortcut()))
+            if (action->menu()) {
+                attach(action->menu());
                 continue;
-            taken << action->shortcut();
+            }
+            QList<QKeySequence> own;
+            for (const QKeySequence& keys : action->shortcuts()) {
+                if (!taken.contains(keys))
+                    own << keys;
+            }
+            if (own.isEmpty())
+                continue;
+            if (own.size() != action->shortcuts().size())
+                action->setShortcuts(own);
+            taken << own;
             window->addAction(action);
         }
-    }
+    };
+    attach(BuildFileMenu(window));
+    attach(BuildTabMenu(window));
 }
 
 void DocumentMenu::UpdateState()
 {
-    if (fileMenu)
+    if (fileMenu) {
         SlotFileMenuAboutToShow();
+        SlotEditMenuAboutToShow();
+        SlotViewMenuAboutToShow();
+        SlotGoMenuAboutToShow();
+    }
     if (tabMenu)
         SlotTabMenuAboutToShow();
 }
@@ -492,6 +549,10 @@ QVariantMap DocumentMenu::CurrentTabInfo()
 
 void DocumentMenu::SlotMenuTriggered(QAction* action)
 {
+    // A menu also reports the items of its submenus: each item is sent once,
+    // by its own menu (and by the window, for a key pressed there).
+    if (qobject_cast<QMenu*>(sender()) != action->parent())
+        return;
     emit SignalMenuTrigger(action->data());
 }
 
@@ -506,18 +567,39 @@ void DocumentMenu::SlotFileMenuAboutToShow()
         fileActions.value("show_in_finder")->setEnabled(!info.value("is_temp").toBool());
 }
 
-void DocumentMenu::SlotEditMenuAboutToShow() { }
+void DocumentMenu::SlotEditMenuAboutToShow()
+{
+    // Undo and Redo say whether there is anything to take back; their keys
+    // act exactly when the items could be chosen.
+    const QVariantMap info = CurrentTabInfo();
+    for (QAction* action : qAsConst(editActions))
+        action->setEnabled(!info.isEmpty());
+    editActions.value("undo")->setEnabled(info.value("can_undo").toBool());
+    editActions.value("redo")->setEnabled(info.value("can_redo").toBool());
+}
 
 void DocumentMenu::SlotViewMenuAboutToShow()
 {
     const QVariantMap info = CurrentTabInfo();
     viewMenu->setEnabled(!info.isEmpty() && info.value("module_index").toInt() != 2);
+    const bool reading = info.value("read_mode").toBool();
+    QAction* readMode = viewActions.value("full_screen");
+    const char* text = reading ? QT_TRANSLATE_NOOP("DocumentMenu", "Leave Read Mode")
+                               : QT_TRANSLATE_NOOP("DocumentMenu", "Enter Read Mode");
+    readMode->setProperty("source", QByteArray(text));
+    readMode->setText(Translate(text));
+    const QString mode[] = {"single_view", "single_scroll", "two_view", "two_scroll"};
+    const int shown = info.value("display_mode", -1).toInt();
+    for (int i = 0; i < 4; ++i)
+        viewActions.value(mode[i])->setChecked(i == shown);
 }
 
 void DocumentMenu::SlotGoMenuAboutToShow()
 {
     const QVariantMap info = CurrentTabInfo();
     goMenu->setEnabled(!info.isEmpty() && info.value("module_index").toInt() != 2);
+    goActions.value("go_back")->setEnabled(info.value("can_go_back").toBool());
+    goActions.value("go_forward")->setEnabled(info.value("can_go_forward").toBool());
 }
 
 void DocumentMenu::SlotTabMenuAboutToShow()

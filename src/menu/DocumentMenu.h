@@ -11,8 +11,9 @@ class QMenu;
 class QMenuBar;
 class QWidget;
 
-// The menus of one window: the file and help menus popped up from the title
-// bar, the tab context menu and, on request, a complete menu bar. Ordinary
+// The menus of one window: the file menu (with the Edit, View, Go and Window
+// menus inside it) and the help menu popped up from the title bar, the tab
+// context menu and, on request, a complete menu bar. Ordinary
 // items carry a key that goes to the window; the help items send dedicated
 // signals or open the brand's web pages. Items are enabled from the current
 // tab just before a menu opens.
@@ -48,6 +49,8 @@ public:
     QMenu* SkinMenu() const { return skinMenu; }
     QMenu* ViewMenu() const { return viewMenu; }
     QMenu* GoMenu() const { return goMenu; }
+    QMenu* EditMenu() const { return editMenu; }
+    QMenu* WindowMenu() const { return windowMenu; }
     QMenu* PageColorMenu() const { return pageColorMenu; }
     QAction* ViewAction(const QString& key) const { return viewActions.value(key); }
     // The item of a menu with this key (or, for help items, this text).
@@ -117,6 +120,7 @@ private:
     QActionGroup* skinGroup = nullptr;
     QMenu* pageColorMenu = nullptr;
     QActionGroup* pageColorGroup = nullptr;
+    QActionGroup* displayGroup = nullptr;
     QAction* followSkinAction = nullptr;
     QHash<QString, QAction*> fileActions;
     QHash<QString, QAction*> editActions;

@@ -32,7 +32,8 @@ QVariant CFileListModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= rows.size())
         return QVariant();
-    if (role != RecentInfoRole && role != Qt::ToolTipRole)
+    // The file's name is its tooltip and what a screen reader says for it.
+    if (role != RecentInfoRole && role != Qt::ToolTipRole && role != Qt::AccessibleTextRole)
         return QVariant();
     RecentRow* row = rows.at(index.row());
     if (!row->loaded && store) {

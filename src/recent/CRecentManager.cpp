@@ -1,5 +1,7 @@
 #include "CRecentManager.h"
 
+#include "CAppPaths.h"
+#include "CDesktopRecent.h"
 #include "CFileUtils.h"
 #include "CThumbnailCache.h"
 #include "MainBox.h"
@@ -11,7 +13,7 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QStandardPaths>
+#include <QLocale>
 
 namespace {
 
@@ -36,7 +38,7 @@ CRecentManager* CRecentManager::getInstance(QObject* parent)
 
 QString CRecentManager::ListFilePath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/recent/recentfiles.json";
+    return MKBase::CAppPaths::RecentListFile();
 }
 
 QString CRecentManager::ThumbnailDirPath()
@@ -61,7 +63,7 @@ QString CRecentManager::FormatFileSize(qint64 bytes)
         value /= 1024.0;
         ++unit;
     }
-    return QStringLiteral("%1 %2").arg(value, 0, 'f', 2).arg(QLatin1String(units[unit]));
+    return QLocale().toString(value, 'f', 2) + ' ' + QLatin1String(units[unit]);
 }
 
 QString CRecentManager::FormatOpenTime(qint64 seconds)
@@ -139,6 +141,7 @@ QVariantMap CRecentManager::GetItemInfo(int index) const
     info[OpenKey::kPageIndex] = record.value(OpenKey::kPageIndex).toInt(0);
     info[OpenKey::kZoom] = record.value(OpenKey::kZoom).toDouble(100.0);
     info[OpenKey::kDisplayMode] = record.value(OpenKey::kDisplayMode).toInt(1);
+    info[OpenKey::kRotation] = record.value(OpenKey::kRotation).toInt(0);
     info[RecentKey::kHasPassword] = record.value(RecentKey::kHasPassword).toBool(false);
     return info;
 }
@@ -147,6 +150,8 @@ void CRecentManager::AddRecord(const QString& path, const QVariantMap& info)
 {
     if (path.isEmpty() || QDir::isRelativePath(path))
         return;
+    // The desktop's Recent and file dialogs list it too, as with any viewer.
+    MKBase::CDesktopRecent::Add(path);
     for (int i = 0; i < records.size(); ++i) {
         QJsonObject record = records.at(i).toObject();
         if (!MKBase::CFileUtils::IsTheSameFile(record.value(OpenKey::kPath).toString(), path))
@@ -249,6 +254,8 @@ void CRecentManager::UpdateRecordInfo(const QString& path, const QVariantMap& in
         record[OpenKey::kZoom] = double(info.value(OpenKey::kZoom).toFloat());
     if (!info.value(OpenKey::kDisplayMode).isNull())
         record[OpenKey::kDisplayMode] = info.value(OpenKey::kDisplayMode).toInt();
+    if (!info.value(OpenKey::kRotation).isNull())
+        record[OpenKey::kRotation] = info.value(OpenKey::kRotation).toInt() % 360;
     if (!info.value(RecentKey::kHasPassword).isNull())
         record[RecentKey::kHasPassword] = info.value(RecentKey::kHasPassword).toBool();
     records[index] = record;

@@ -1,10 +1,11 @@
 #include "CThumbnailCache.h"
 
+#include "CJobRunner.h"
+
 #include <QFileInfo>
 #include <QFutureWatcher>
 #include <QGuiApplication>
 #include <QImageReader>
-#include <QtConcurrent>
 
 CThumbnailCache::CThumbnailCache(QObject* parent)
     : QObject(parent)
@@ -51,7 +52,7 @@ void CThumbnailCache::Request(const QString& documentPath, const QString& thumbn
         watcher->deleteLater();
         emit SignalImageReady(documentPath);
     });
-    watcher->setFuture(QtConcurrent::run([thumbnailPath, ratio]() {
+    watcher->setFuture(CJobRunner::Run(CJobRunner::PagePool, CJobRunner::ThumbnailPriority, [thumbnailPath, ratio]() {
         QImageReader reader(thumbnailPath);
         // Pictures of any size are reduced to what a tile shows.
         const QSize size = reader.size();

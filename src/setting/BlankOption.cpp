@@ -59,8 +59,10 @@ BlankOption::BlankOption(QWidget* parent)
     grid->setHorizontalSpacing(24);
     grid->setVerticalSpacing(8);
 
-    grid->addWidget(GrayLabel(tr("File Name"), panel), 0, 0);
-    grid->addWidget(GrayLabel(tr("Pages"), panel), 0, 1);
+    QLabel* nameLabel = GrayLabel(tr("File Name"), panel);
+    QLabel* countLabel = GrayLabel(tr("Pages"), panel);
+    grid->addWidget(nameLabel, 0, 0);
+    grid->addWidget(countLabel, 0, 1);
 
     nameEdit = new CClearEdit(panel);
     nameEdit->setObjectName("line_edit");
@@ -75,6 +77,9 @@ BlankOption::BlankOption(QWidget* parent)
     countEdit->setFixedHeight(24);
     countEdit->setValidator(new CustomIntValidator(1, 100, countEdit));
     grid->addWidget(countEdit, 1, 1);
+    // The labels above the fields name them for a screen reader.
+    nameLabel->setBuddy(nameEdit);
+    countLabel->setBuddy(countEdit);
 
     grid->addItem(new QSpacerItem(20, 16), 2, 0, 1, 2);
     grid->addWidget(GrayLabel(tr("Page Size"), panel), 3, 0, 1, 2);
@@ -114,8 +119,10 @@ BlankOption::BlankOption(QWidget* parent)
     keepButton->setObjectName("button_keep");
     keepButton->setCheckable(true);
     keepButton->setFixedSize(24, 24);
-    keepButton->setFocusPolicy(Qt::NoFocus);
+    keepButton->setAccessibleName(tr("Keep Aspect Ratio"));
     heightEdit = SizeEdit(panel);
+    widthEdit->setAccessibleName(tr("Width"));
+    heightEdit->setAccessibleName(tr("Height"));
     unitLabel = new QLabel(QStringLiteral("mm"), panel);
     unitLabel->setObjectName("label_normal");
     unitLabel->setFixedHeight(20);
@@ -146,7 +153,6 @@ BlankOption::BlankOption(QWidget* parent)
     for (QPushButton* button : {portraitButton, landscapeButton}) {
         button->setCheckable(true);
         button->setFixedHeight(28);
-        button->setFocusPolicy(Qt::NoFocus);
         backLayout->addWidget(button);
         orientationGroup->addButton(button, id++);
     }

@@ -1,7 +1,8 @@
 #include "CSettingManager.h"
 
+#include "CAppPaths.h"
 #include "CFileUtils.h"
-#include "CPageView.h"
+#include "CViewOptions.h"
 #include "MainBox.h"
 #include "MKApplication.h"
 #include "SettingKeys.h"
@@ -12,7 +13,6 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSize>
-#include <QStandardPaths>
 #include <climits>
 
 namespace {
@@ -128,7 +128,7 @@ CSettingManager::CSettingManager(QObject* parent)
     Reload();
     // Unsaved changes of private documents stay off the disk too.
     MainBox::SetPrivateMode(IsPrivateEnabled());
-    blankDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/NewDoc/";
+    blankDir = MKBase::CAppPaths::BlankDocumentDir();
     MKBase::CFileUtils::DeleteDirPath(blankDir);
     MKBase::CFileUtils::MakeDirPath(blankDir);
 }
@@ -141,7 +141,7 @@ CSettingManager* CSettingManager::getInstance(QObject* parent)
 
 QString CSettingManager::SettingDirPath()
 {
-    return MKApplication::AppCacheDirPath() + "/setting/";
+    return MKBase::CAppPaths::ConfigDir() + "/";
 }
 
 QString CSettingManager::UserSettingPath()
@@ -161,7 +161,7 @@ QString CSettingManager::CommentsPath()
 
 QString CSettingManager::RecordPath()
 {
-    return SettingDirPath() + "record.ini";
+    return MKBase::CAppPaths::RecordFile();
 }
 
 int CSettingManager::PageSizeCount()
@@ -188,14 +188,12 @@ bool CSettingManager::IsValidValue(const QString& key, const QVariant& value)
     if (key == SettingKey::kPageView) {
         bool ok = false;
         const double zoom = value.toDouble(&ok);
-        return ok
-            && (zoom == CPageView::kFitPage || zoom == CPageView::kFitWidth || zoom == CPageView::kFitHeight
-                || (zoom >= CPageView::kMinZoom && zoom <= CPageView::kMaxZoom));
+        return ok && CViewOptions::IsValidZoom(zoom);
     }
     if (key == SettingKey::kPageLayout)
-        return IsIntIn(value, CPageView::SinglePage, CPageView::TwoScroll);
+        return IsIntIn(value, CViewOptions::SinglePage, CViewOptions::TwoScroll);
     if (key == SettingKey::kPageCursor)
-        return IsIntIn(value, CPageView::SelectCursor, CPageView::HandCursor);
+        return IsIntIn(value, CViewOptions::SelectCursor, CViewOptions::HandCursor);
     if (key == SettingKey::kPageCount)
         return IsIntIn(value, 1, 100);
     if (key == SettingKey::kPageOrientation)
@@ -317,7 +315,6 @@ QVariant CSettingManager::GetRecord(const QString& key) const
 {
     if (recordOverlay.contains(key))
         return recordOverlay.value(key);
-    MKBase::CFileUtils::MakeDirPath(SettingDirPath());
     QSettings file(RecordPath(), QSettings::IniFormat);
     return file.value(key);
 }
@@ -325,7 +322,7 @@ QVariant CSettingManager::GetRecord(const QString& key) const
 void CSettingManager::SetRecord(const QString& key, const QVariant& value)
 {
     recordOverlay.insert(key, value);
-    MKBase::CFileUtils::MakeDirPath(SettingDirPath());
+    MKBase::CFileUtils::MakeDirPath(MKBase::CAppPaths::StateDir());
     QSettings file(RecordPath(), QSettings::IniFormat);
     file.setValue(key, value);
     file.sync();

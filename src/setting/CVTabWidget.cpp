@@ -1,6 +1,7 @@
 #include "CVTabWidget.h"
 
 #include <QButtonGroup>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPropertyAnimation>
 #include <QPushButton>
@@ -40,8 +41,8 @@ void CVTabWidget::AddTab(const QString& text)
     button->setCheckable(true);
     button->setFixedHeight(30);
     button->setMinimumWidth(156);
-    button->setFocusPolicy(Qt::NoFocus);
     button->setAttribute(Qt::WA_LayoutUsesWidgetRect);
+    button->installEventFilter(this);
     layout->addWidget(button);
     group->addButton(button, group->buttons().size());
 }
@@ -58,6 +59,22 @@ void CVTabWidget::SlotGroupButtonClicked(QAbstractButton* button)
     animation->setEndValue(QRect(button->x(), button->y(), 160, 40));
     animation->start();
     emit SignalSelectChanged(group->id(button));
+}
+
+bool CVTabWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    // Up and Down walk the list as in any list; Tab leaves it.
+    auto* button = qobject_cast<QAbstractButton*>(watched);
+    if (button && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const int step = key == Qt::Key_Down ? 1 : key == Qt::Key_Up ? -1 : 0;
+        if (QAbstractButton* next = step ? group->button(group->id(button) + step) : nullptr) {
+            next->setFocus(Qt::TabFocusReason);
+            next->click();
+            return true;
+        }
+    }
+    return QFrame::eventFilter(watched, event);
 }
 
 void CVTabWidget::resizeEvent(QResizeEvent* event)

@@ -29,6 +29,7 @@ public slots:
     void SlotGroupButtonClicked(QAbstractButton* button);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

@@ -1,6 +1,6 @@
 #include "DisplayOption.h"
 
-#include "CPageView.h"
+#include "CViewOptions.h"
 #include "SettingKeys.h"
 
 #include <QAbstractItemView>
@@ -41,23 +41,23 @@ DisplayOption::DisplayOption(QWidget* parent)
 
     viewBox = AddPanel(tr("Default Page View"));
     // Stored as floats, as the engine reports its zoom.
-    viewBox->addItem(tr("Actual Size"), QVariant(float(CPageView::kActualSize)));
-    viewBox->addItem(tr("Fit Page"), QVariant(float(CPageView::kFitPage)));
-    viewBox->addItem(tr("Fit Width"), QVariant(float(CPageView::kFitWidth)));
-    viewBox->addItem(tr("Fit Height"), QVariant(float(CPageView::kFitHeight)));
-    for (auto it = std::rbegin(CPageView::kZoomSteps); it != std::rend(CPageView::kZoomSteps); ++it)
+    viewBox->addItem(tr("Actual Size"), QVariant(float(CViewOptions::kActualSize)));
+    viewBox->addItem(tr("Fit Page"), QVariant(float(CViewOptions::kFitPage)));
+    viewBox->addItem(tr("Fit Width"), QVariant(float(CViewOptions::kFitWidth)));
+    viewBox->addItem(tr("Fit Height"), QVariant(float(CViewOptions::kFitHeight)));
+    for (auto it = std::rbegin(CViewOptions::kZoomSteps); it != std::rend(CViewOptions::kZoomSteps); ++it)
         viewBox->addItem(QString::number(*it, 'g', 6) + "%", QVariant(float(*it)));
 
     layoutBox = AddPanel(tr("Default Page Layout"));
-    layoutBox->addItem(tr("Single Page View"), CPageView::SinglePage);
-    layoutBox->addItem(tr("Single Page Scrolling"), CPageView::SingleScroll);
-    layoutBox->addItem(tr("Two Page View"), CPageView::TwoPage);
-    layoutBox->addItem(tr("Two Page Scrolling"), CPageView::TwoScroll);
+    layoutBox->addItem(tr("Single Page View"), CViewOptions::SinglePage);
+    layoutBox->addItem(tr("Single Page Scrolling"), CViewOptions::SingleScroll);
+    layoutBox->addItem(tr("Two Page View"), CViewOptions::TwoPage);
+    layoutBox->addItem(tr("Two Page Scrolling"), CViewOptions::TwoScroll);
     layoutBox->view()->setMinimumWidth(204);
 
     cursorBox = AddPanel(tr("Default Cursor"));
-    cursorBox->addItem(tr("Select"), CPageView::SelectCursor);
-    cursorBox->addItem(tr("Hand"), CPageView::HandCursor);
+    cursorBox->addItem(tr("Select"), CViewOptions::SelectCursor);
+    cursorBox->addItem(tr("Hand"), CViewOptions::HandCursor);
     layout->addStretch(1);
 }
 

@@ -93,7 +93,6 @@ GeneralOption::GeneralOption(QWidget* parent)
         button->setObjectName("button_option");
         button->setCheckable(true);
         button->setFixedSize(130, 126);
-        button->setFocusPolicy(Qt::NoFocus);
         auto* preview = new QLabel(button);
         preview->setObjectName(previews[i]);
         preview->setFixedSize(130, 126);

@@ -1,11 +1,16 @@
 #include "SettingOption.h"
 
 #include "BlankOption.h"
+#include "CAssocUtils.h"
+#include "CReportConsent.h"
 #include "CSettingManager.h"
 #include "CVTabWidget.h"
 #include "DisplayOption.h"
 #include "GeneralOption.h"
+#include "MKApplication.h"
+#include "PrivacyOption.h"
 #include "QWKDialogBar.h"
+#include "SettingKeys.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -49,43 +54,58 @@ SettingOption::SettingOption(QWidget* parent)
     pages->setObjectName("widget_pages");
     grid->addWidget(pages, 1, 2);
     grid->addWidget(Line(contentWidget(), true), 2, 0, 1, 3);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(16);
-    buttons->setContentsMargins(16, 16, 16, 16);
-    buttons->addStretch(1);
-    cancelButton = new QPushButton(tr("Cancel"), contentWidget());
-    cancelButton->setObjectName("button_cancel");
-    applyButton = new QPushButton(tr("Apply"), contentWidget());
-    applyButton->setObjectName("button_ok");
-    applyButton->setProperty("confirm", true);
-    cancelButton->setProperty("confirm", false);
-    for (QPushButton* button : {cancelButton, applyButton}) {
-        button->setMinimumSize(120, 28);
-        button->setFocusPolicy(Qt::NoFocus);
-        buttons->addWidget(button);
-    }
-    grid->addLayout(buttons, 3, 0, 1, 3);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     pageList->AddTab(tr("General"));
     pageList->AddTab(tr("Display"));
     pageList->AddTab(tr("Blank PDF"));
+    pageList->AddTab(tr("Privacy"));
     general = new GeneralOption(pages);
     display = new DisplayOption(pages);
     blank = new BlankOption(pages);
     pages->addWidget(general);
     pages->addWidget(display);
+    privacy = new PrivacyOption(pages);
     pages->addWidget(blank);
+    pages->addWidget(privacy);
+
+    // Made after the pages, so Tab goes list, page, Cancel, Apply. Enter
+    // applies, Escape cancels, as in any dialog.
+    applyButton = AddButtonRow(nullptr, tr("Apply"), tr("Cancel"));
+    cancelButton = contentWidget()->findChild<QPushButton*>("button_cancel");
+    ButtonRow()->setSpacing(16);
+    ButtonRow()->setContentsMargins(16, 16, 16, 16);
+    for (QPushButton* button : {cancelButton, applyButton}) {
+        button->setMinimumSize(120, 28);
+        button->setAutoDefault(false);
+    }
+    grid->addLayout(ButtonRow(), 3, 0, 1, 3);
 
     CSettingManager* settings = CSettingManager::getInstance();
-    general->SetOptions(settings->GetGeneral());
+    QVariantMap generalOptions = settings->GetGeneral();
+    // The box tells what is true now: a default the user chose since in the
+    // desktop's settings unticks it (applying then records that choice).
+    MKApplication* app = MKApplication::getInstance();
+    if (app && !app->IsHaldenProduct() && generalOptions.value(SettingKey::kDefaultViewer).toBool()
+        && !MKBase::CAssocUtils::IsDefaultPdfLauncher(app->GetAppValue("AppId")))
+        generalOptions[SettingKey::kDefaultViewer] = false;
+    general->SetOptions(generalOptions);
     display->SetOptions(settings->GetDisplay());
     blank->SetOptions(settings->GetBlank());
+    const QString framework = MKApplication::FrameworkSettingsPath();
+    privacy->SetOptions(MKBase::CReportConsent::IsAllowed(framework, MKBase::CReportConsent::Usage),
+                        MKBase::CReportConsent::IsAllowed(framework, MKBase::CReportConsent::Crashes),
+                        MKBase::CReportConsent::IsForcedOff(framework));
 
     connect(applyButton, &QPushButton::clicked, this, &SettingOption::SlotClickedApply);
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(pageList, &CVTabWidget::SignalSelectChanged, this, &SettingOption::SlotTabSelectChanged);
+}
+
+void SettingOption::showEvent(QShowEvent* event)
+{
+    QWKDialog::showEvent(event);
+    // The keyboard starts in the page list; Up and Down pick a page.
+    pageList->Button(0)->setFocus(Qt::OtherFocusReason);
 }
 
 void SettingOption::SetAppInfo(const QVariantMap& info, const QVariantMap& languages, int nIndex)
@@ -112,6 +132,16 @@ void SettingOption::SlotClickedApply()
     settings->SetDisplay(display->GetOptions());
     settings->SetBlank(blank->GetOptions());
     settings->Save();
+    // Written only when it says something new: a no kept as it was leaves
+    // the file alone.
+    const QString framework = MKApplication::FrameworkSettingsPath();
+    const bool usage = privacy->IsUsageChecked();
+    const bool crashes = privacy->IsCrashesChecked();
+    if (!MKBase::CReportConsent::IsForcedOff(framework)
+        && (!MKBase::CReportConsent::IsSettled(framework)
+            || usage != MKBase::CReportConsent::IsAllowed(framework, MKBase::CReportConsent::Usage)
+            || crashes != MKBase::CReportConsent::IsAllowed(framework, MKBase::CReportConsent::Crashes)))
+        MKBase::CReportConsent::getInstance()->Set(framework, usage, crashes);
     accept();
 }
 

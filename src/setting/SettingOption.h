@@ -10,10 +10,12 @@ class CVTabWidget;
 class GeneralOption;
 class DisplayOption;
 class BlankOption;
+class PrivacyOption;
 
-// The modal "Preferences" dialog: General, Display and Blank PDF pages.
-// Apply writes all three groups to the settings store; language and skin
-// are handed back to the caller.
+// The modal "Preferences" dialog: General, Display, Blank PDF and Privacy
+// pages. Apply writes the three setting groups to the settings store and the
+// report switches to the framework settings; language and skin are handed
+// back to the caller.
 class SettingOption : public QWKDialog
 {
     Q_OBJECT
@@ -29,10 +31,14 @@ public:
     GeneralOption* General() const { return general; }
     DisplayOption* Display() const { return display; }
     BlankOption* Blank() const { return blank; }
+    PrivacyOption* Privacy() const { return privacy; }
 
 public slots:
     void SlotClickedApply();
     void SlotTabSelectChanged(int nIndex);
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     CVTabWidget* pageList = nullptr;
@@ -40,6 +46,7 @@ private:
     GeneralOption* general = nullptr;
     DisplayOption* display = nullptr;
     BlankOption* blank = nullptr;
+    PrivacyOption* privacy = nullptr;
     QPushButton* cancelButton = nullptr;
     QPushButton* applyButton = nullptr;
 };

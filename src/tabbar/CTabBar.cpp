@@ -1,9 +1,11 @@
 #include "CTabBar.h"
 
 #include "BubbleTipWidget.h"
+#include "CTabBarAccessible.h"
 #include "CTabListWidget.h"
 #include "CWidgetUtils.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDataStream>
@@ -57,6 +59,9 @@ CTabBar::CTabBar(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName("tab_bar");
+    // Its tabs are painted, not widgets: screen readers learn of them here.
+    static const bool accessible = (QAccessible::installFactory(&CTabBarAccessible::Factory), true);
+    Q_UNUSED(accessible);
     setAcceptDrops(true);
     setMouseTracking(true);
     setFixedHeight(kTop + kHeight);
@@ -65,7 +70,9 @@ CTabBar::CTabBar(QWidget* parent)
     closeButton = new QPushButton(this);
     closeButton->setObjectName("tab_close");
     closeButton->setFixedSize(kCloseIconSide, kCloseIconSide);
+    // Under the pointer only; Ctrl+W closes the current tab from the keyboard.
     closeButton->setFocusPolicy(Qt::NoFocus);
+    closeButton->setAccessibleName(tr("Close Tab"));
     closeButton->setAttribute(Qt::WA_LayoutUsesWidgetRect);
     closeButton->hide();
     connect(closeButton, &QPushButton::clicked, this, &CTabBar::SlotClickedClose);

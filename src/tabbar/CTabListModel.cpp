@@ -24,7 +24,8 @@ int CTabListModel::rowCount(const QModelIndex& parent) const
 
 QVariant CTabListModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || role != CaptionRole || index.row() >= entries.size())
+    // The caption is also what a screen reader says for the row.
+    if (!index.isValid() || (role != CaptionRole && role != Qt::AccessibleTextRole) || index.row() >= entries.size())
         return QVariant();
     return entries.at(index.row())->value;
 }

@@ -20,6 +20,7 @@ CTabListWidget::CTabListWidget(CTabBar* parent)
     view->setObjectName("list_view");
     view->setProperty("platform", "win");
     view->setFixedWidth(240);
+    view->setAccessibleName(tr("Open Tabs"));
     layout->addWidget(view);
     QMetaObject::connectSlotsByName(this);
     if (!view->model())

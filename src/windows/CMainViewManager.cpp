@@ -1,5 +1,7 @@
 #include "CMainViewManager.h"
 
+#include "CAppPaths.h"
+#include "CLaunchRequest.h"
 #include "CCrashReporter.h"
 #include "CSessionKeeper.h"
 #include "CSharedSegment.h"
@@ -8,6 +10,7 @@
 #include "LoggerObject.h"
 #include "MKApplication.h"
 #include "MainBox.h"
+#include "OpenRequestKeys.h"
 #include "mainview/MainView.h"
 #include "setting/CPageColorSetting.h"
 #include "setting/CSettingManager.h"
@@ -18,7 +21,6 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QMenu>
-#include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
 
@@ -62,12 +64,12 @@ CMainViewManager::CMainViewManager()
     CSettingManager::getInstance(this);
     // Pages show in the colours chosen last time from the first frame on.
     CPageColorSetting::getInstance();
-    sessionKeeper
-        = new CSessionKeeper(this, QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/session");
+    sessionKeeper = new CSessionKeeper(this, MKBase::CAppPaths::SessionDir());
     connect(this, &CMainViewManager::SignalSemaphoreWrite, this, &CMainViewManager::SlotSemaphoreWrite);
     connect(this, &CMainViewManager::SignalLaunchIds, this, &CMainViewManager::SlotLaunchIds);
     if (MKApplication* app = MKApplication::getInstance()) {
-        connect(app, &MKApplication::SignalOpenFileEvent, this, &CMainViewManager::SlotOpenFileEvent);
+        connect(app, &MKApplication::SignalOpenFileEvent, this,
+                [this](const QString& path) { SlotOpenFileEvent(path); });
         connect(app, &MKApplication::SignalAppQuitEvent, this, &CMainViewManager::SlotQuitApp);
         connect(app, &MKApplication::SignalAppActivateEvent, this, &CMainViewManager::SlotActiveApp);
     }
@@ -122,7 +124,20 @@ void CMainViewManager::RemoveMainView(QWidget* view)
 
 void CMainViewManager::OpenArguments(const QStringList& args)
 {
-    SlotOpenFileEvent(args.size() >= 2 ? args.at(1) : QString());
+    // Launches send absolute paths; a relative one means nothing here,
+    // where the working folder is another.
+    const CLaunchRequest launch = CLaunchRequest::Parse(args, QString());
+    if (!launch.error.isEmpty()) {
+        MK_LOG("launch arguments refused: %s", qUtf8Printable(launch.error));
+        SlotOpenFileEvent(QString());
+        return;
+    }
+    QVariantMap extra;
+    if (launch.page > 0)
+        extra[OpenKey::kShowPage] = launch.page - 1;
+    if (!launch.find.isEmpty())
+        extra[OpenKey::kFind] = launch.find;
+    SlotOpenFileEvent(launch.file, extra);
 }
 
 MainView* CMainViewManager::OpenTarget()
@@ -146,7 +161,7 @@ MainView* CMainViewManager::OpenTarget()
     return window;
 }
 
-void CMainViewManager::SlotOpenFileEvent(const QString& strFile)
+void CMainViewManager::SlotOpenFileEvent(const QString& strFile, const QVariantMap& extra)
 {
     // A launch while all windows are being closed wants a window: the quit
     // stops where it is.
@@ -159,11 +174,11 @@ void CMainViewManager::SlotOpenFileEvent(const QString& strFile)
     // unless it is open already and only gets selected.
     if (!strFile.isEmpty() && !IsDocumentOpen(strFile))
         MainBox::Prefetch(strFile, target->PageAreaSize());
-    QTimer::singleShot(200, target, [this, target, strFile]() {
+    QTimer::singleShot(200, target, [this, target, strFile, extra]() {
         MainView* window = target->IsClosingWindow() ? OpenTarget() : target;
         if (window != target)
             window->RaiseWindow();
-        window->OpenPathFromOutside(strFile);
+        window->OpenPathFromOutside(strFile, extra);
     });
 }
 
@@ -217,14 +232,7 @@ void CMainViewManager::SlotSemaphoreWrite(const QStringList& argumentList)
 {
     MK_LOG("launch hand-over: %d argument(s)", int(argumentList.size()));
     ++handOvers;
-    // Launches send absolute paths; a relative one means nothing here,
-    // where the working folder is another.
-    QStringList args = argumentList;
-    if (args.size() >= 2 && !args.at(1).isEmpty() && QDir::isRelativePath(args.at(1))) {
-        MK_LOG("relative path in a hand-over ignored");
-        args[1].clear();
-    }
-    OpenArguments(args);
+    OpenArguments(argumentList);
 }
 
 void CMainViewManager::SlotMainViewClosed(bool bClosed)

@@ -68,7 +68,9 @@ public slots:
     void SlotThemeChanged();
     void SlotDockTriggered(QAction* action);
     void SlotWindowTitleChanged(const QString& title);
-    void SlotOpenFileEvent(const QString& strFile);
+    // extra: what else the launch asked for the file (the page to show,
+    // the text to find).
+    void SlotOpenFileEvent(const QString& strFile, const QVariantMap& extra = {});
     void SlotQuitApp();
     // Closes every window without the close-all and rating questions; only
     // unsaved documents are still asked about.

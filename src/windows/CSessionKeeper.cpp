@@ -1,7 +1,6 @@
 #include "CSessionKeeper.h"
 
 #include "CMainViewManager.h"
-#include "CPageView.h"
 #include "CRecoveryCopy.h"
 #include "CSessionStore.h"
 #include "MKApplication.h"
@@ -85,23 +84,19 @@ void CSessionKeeper::SlotSessionChanged()
             continue;
         for (QWidget* widget : window->Documents()) {
             auto* box = qobject_cast<MainBox*>(widget);
-            if (box) {
-                connect(box, &MainBox::SignalDocumentLoaded, this, &CSessionKeeper::SlotSessionChanged,
-                        Qt::UniqueConnection);
-                // A new name is on disk at once: a crash right after a Save
-                // As or a rename must bring back the file under its new name.
-                // Queued, as the document takes the name after telling.
-                connect(box, &MainBox::SignalDocumentSaveAs, this, &CSessionKeeper::SlotSaveNow,
-                        Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
-                connect(box, &MainBox::SignalDocumentRename, this, &CSessionKeeper::SlotSaveNow,
-                        Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
-            }
-            if (!box || !box->PageView())
+            if (!box)
                 continue;
-            connect(box->PageView(), &CPageView::SignalCurrentPageChanged, this, &CSessionKeeper::SlotSessionChanged,
+            // A new name is on disk at once: a crash right after a Save As
+            // or a rename must bring back the file under its new name.
+            // Queued, as the document takes the name after telling.
+            connect(box, &MainBox::SignalDocumentSaveAs, this, &CSessionKeeper::SlotSaveNow,
+                    Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
+            connect(box, &MainBox::SignalDocumentRename, this, &CSessionKeeper::SlotSaveNow,
+                    Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
+            connect(box, &MainBox::SignalDocumentLoaded, this, &CSessionKeeper::SlotSessionChanged,
                     Qt::UniqueConnection);
-            connect(box->PageView(), &CPageView::SignalZoomChanged, this, &CSessionKeeper::SlotSessionChanged,
-                    Qt::UniqueConnection);
+            connect(box, &MainBox::SignalPageChanged, this, &CSessionKeeper::SlotSessionChanged, Qt::UniqueConnection);
+            connect(box, &MainBox::SignalZoomChanged, this, &CSessionKeeper::SlotSessionChanged, Qt::UniqueConnection);
         }
     }
     store->ScheduleSave();
@@ -139,7 +134,8 @@ QJsonObject CSessionKeeper::Collect() const
             tabs.append(QJsonObject {{"path", box->GetDocumentFilePath()},
                                      {"pageIndex", shown.value("pageIndex").toInt()},
                                      {"zoom", shown.value("zoom").toDouble()},
-                                     {"displayMode", shown.value("displayMode").toInt()}});
+                                     {"displayMode", shown.value("displayMode").toInt()},
+                                     {"rotation", shown.value("rotation").toInt()}});
         }
         windows.append(QJsonObject {{"geometry", QString::fromLatin1(window->saveGeometry().toBase64())},
                                     {"maximized", window->isMaximized()},
@@ -180,8 +176,10 @@ int CSessionKeeper::Restore(QWidget* firstWindow, bool bWanted)
                 break;
         }
         const QByteArray geometry = QByteArray::fromBase64(state.value("geometry").toString().toLatin1());
-        if (!geometry.isEmpty())
+        if (!geometry.isEmpty()) {
             target->restoreGeometry(geometry);
+            target->FitToScreen();
+        }
         if (state.value("maximized").toBool())
             target->showMaximized();
         else
@@ -227,7 +225,7 @@ int CSessionKeeper::RestoreWindow(MainView* window, const QJsonObject& state, QS
         if (manager->IsDocumentOpen(path))
             continue;
         QVariantMap request {{"path", path}};
-        for (const char* key : {"pageIndex", "displayMode"}) {
+        for (const char* key : {"pageIndex", "displayMode", "rotation"}) {
             if (tab.value(key).isDouble())
                 request[key] = tab.value(key).toInt();
         }

@@ -1,5 +1,6 @@
 #include "CThemeWatcher.h"
 
+#include "CJobRunner.h"
 #include "CSystemUtils.h"
 #include "MKApplication.h"
 
@@ -12,7 +13,6 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
-#include <QtConcurrent>
 
 namespace {
 
@@ -124,7 +124,8 @@ void CThemeWatcher::Start()
         opening->deleteLater();
         OnBusOpened(opening->result());
     });
-    opening->setFuture(QtConcurrent::run([open]() { return open().name(); }));
+    opening->setFuture(
+        CJobRunner::Run(CJobRunner::FilePool, CJobRunner::VisiblePriority, [open]() { return open().name(); }));
 }
 
 void CThemeWatcher::OnBusOpened(const QString& name)

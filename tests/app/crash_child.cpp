@@ -2,8 +2,9 @@
 // line and then fails in the way its first argument names.
 // Usage: crash_child <condition> [bundle] [region]
 
+#include "CAppPaths.h"
 #include "app/CrashReport.h"
-#include "CRenderQueue.h"
+#include "CJobRunner.h"
 #include "LoggerObject.h"
 #include "MKApplication.h"
 #include "RvpdfVersion.h"
@@ -77,7 +78,7 @@ int Fail(const QByteArray& condition)
         std::printf("%lu\n", Recurse(0, nullptr));
     } else if (condition == "worker-stack-overflow") {
         // As deep recursion in a crafted document would on a render thread.
-        CRenderQueue::Run([]() { return Recurse(0, nullptr); }).waitForFinished();
+        CJobRunner::Run([]() { return Recurse(0, nullptr); }).waitForFinished();
     } else if (condition == "illegal") {
         __builtin_trap();
     } else if (condition == "bus") {
@@ -113,7 +114,7 @@ int main(int argc, char** argv)
     CrashIdentity crash;
     if (CrashIdentityForBrand(bundle, region, &crash))
         InitCrashReport(crash.database, crash.userName, crash.email);
-    MKBase::LoggerObject::InitLogger("PDF.log", MKApplication::AppCacheDirPath().toUtf8().constData());
+    MKBase::LoggerObject::InitLogger(QStringLiteral("PDF.log"), MKBase::CAppPaths::LogBaseDir());
     MK_LOG("crash child about to fail: %s", condition.constData());
 
     std::printf("reporter installed: %s\n", IsCrashReportInstalled() ? "yes" : "no");

@@ -1,5 +1,7 @@
+#include "CAppPaths.h"
 #include "CFileUtils.h"
 #include "CGaReportManager.h"
+#include "CReportConsent.h"
 #include "CJsonReader.h"
 #include "CannedServer.h"
 #include "EnvOverride.h"
@@ -80,6 +82,8 @@ std::unique_ptr<CGaReportManager> NewManager(const CannedServer& server, const Q
     qputenv("RVPDF_ANALYTICS_URL", server.Url("/mp/collect").toEncoded());
     std::unique_ptr<CGaReportManager> manager(new CGaReportManager);
     manager->SetTiming(timing);
+    if (!QFile::exists(dir + "/framework.ini"))
+        MKBase::CReportConsent::getInstance()->Set(dir + "/framework.ini", true, true);
     manager->InitStorage(dir, dir + "/framework.ini");
     manager->InitGaData(kTable, kPcid, "G-TEST000001", "test-secret");
     manager->InitQvData(server.Url("/log/v1/api/report").toString(), kPcid, "rvlnx", "2.0.0.4", "lnx_official");
@@ -125,8 +129,6 @@ private slots:
     void startupSendsLater();
     void disabledSendsAndKeepsNothing_data();
     void disabledSendsAndKeepsNothing();
-    void onlySafeEndpoints_data();
-    void onlySafeEndpoints();
 
 private:
     CannedServer launches;
@@ -137,9 +139,11 @@ void TestUsage::initTestCase()
     // The rows order versions around this one, whatever the product's is.
     QCoreApplication::setApplicationVersion(QStringLiteral("2.0.0.4"));
     QApplication::setQuitOnLastWindowClosed(false);
+    qunsetenv("RVPDF_DISABLE_REPORTS");
     qputenv("RVPDF_ANALYTICS_URL", launches.Url("/mp/collect").toEncoded());
     qputenv("RVPDF_REPORT_URL", launches.Url("").toEncoded());
     CGaReportManager::getInstance()->SetTiming(Fast());
+    MKBase::CReportConsent::getInstance()->Set(MKApplication::FrameworkSettingsPath(), true, true);
     InitUsageReport("rv", "overseas");
     QCOMPARE(CGaReportManager::getInstance()->GaEndpoint(), launches.Url("/mp/collect"));
     QCOMPARE(CGaReportManager::getInstance()->QvEndpoint(), launches.Url("/log/v1/api/report"));
@@ -154,18 +158,21 @@ void TestUsage::launchCounting_data()
     QTest::addColumn<bool>("dau");
     QTest::addColumn<QString>("duaAfter");
     QTest::addColumn<QString>("versionAfter");
+    QTest::addColumn<bool>("agreed");
 
     const QDate day(2024, 3, 10);
-    QTest::newRow("first launch ever") << kAbsent << kAbsent << true << day << true << "2024-03-10" << "2.0.0.4";
-    QTest::newRow("empty files") << "" << "" << false << day << true << "2024-03-10" << "2.0.0.4";
-    QTest::newRow("again the same day") << "2024-03-10" << "2.0.0.4" << false << day << false << "2024-03-10" << "2.0.0.4";
-    QTest::newRow("next day") << "2024-03-10" << "2.0.0.4" << false << day.addDays(1) << true << "2024-03-11" << "2.0.0.4";
-    QTest::newRow("date in the future") << "2024-03-12" << "2.0.0.4" << false << day << false << "2024-03-12" << "2.0.0.4";
-    QTest::newRow("future date has passed") << "2024-03-12" << "2.0.0.4" << false << day.addDays(3) << true << "2024-03-13" << "2.0.0.4";
-    QTest::newRow("eleven characters") << "2024-03-10\n" << "2.0.0.4" << false << day.addDays(1) << false << "2024-03-10\n" << "2.0.0.4";
-    QTest::newRow("ten characters, no date") << "not a date" << "2.0.0.4" << false << day << true << "2024-03-10" << "2.0.0.4";
-    QTest::newRow("older version running") << "2024-03-10" << "2.1.0.0" << false << day << false << "2024-03-10" << "2.1.0.0";
-    QTest::newRow("newer version running") << "2024-03-10" << "2.0.0.3" << false << day << false << "2024-03-10" << "2.0.0.4";
+    QTest::newRow("first launch ever") << kAbsent << kAbsent << true << day << true << "2024-03-10" << "2.0.0.4" << true;
+    QTest::newRow("empty files") << "" << "" << false << day << true << "2024-03-10" << "2.0.0.4" << true;
+    QTest::newRow("again the same day") << "2024-03-10" << "2.0.0.4" << false << day << false << "2024-03-10" << "2.0.0.4" << true;
+    QTest::newRow("next day") << "2024-03-10" << "2.0.0.4" << false << day.addDays(1) << true << "2024-03-11" << "2.0.0.4" << true;
+    QTest::newRow("date in the future") << "2024-03-12" << "2.0.0.4" << false << day << false << "2024-03-12" << "2.0.0.4" << true;
+    QTest::newRow("future date has passed") << "2024-03-12" << "2.0.0.4" << false << day.addDays(3) << true << "2024-03-13" << "2.0.0.4" << true;
+    QTest::newRow("eleven characters") << "2024-03-10\n" << "2.0.0.4" << false << day.addDays(1) << false << "2024-03-10\n" << "2.0.0.4" << true;
+    QTest::newRow("ten characters, no date") << "not a date" << "2.0.0.4" << false << day << true << "2024-03-10" << "2.0.0.4" << true;
+    QTest::newRow("older version running") << "2024-03-10" << "2.1.0.0" << false << day << false << "2024-03-10" << "2.1.0.0" << true;
+    QTest::newRow("newer version running") << "2024-03-10" << "2.0.0.3" << false << day << false << "2024-03-10" << "2.0.0.4" << true;
+    // Without the user's yes: nothing sent, and no file or marker written.
+    QTest::newRow("not agreed") << kAbsent << kAbsent << true << day << false << kAbsent << kAbsent << false;
 }
 
 void TestUsage::launchCounting()
@@ -177,8 +184,10 @@ void TestUsage::launchCounting()
     QFETCH(bool, dau);
     QFETCH(QString, duaAfter);
     QFETCH(QString, versionAfter);
+    QFETCH(bool, agreed);
 
-    const QString cache = MKApplication::AppCacheDirPath();
+    MKBase::CReportConsent::getInstance()->Set(MKApplication::FrameworkSettingsPath(), agreed, agreed);
+    const QString cache = MKBase::CAppPaths::UsageStateDir();
     SetFile(cache + "/dua.data", duaBefore);
     SetFile(cache + "/version.data", versionBefore);
     const QString marker = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/rvpdf-user";
@@ -187,14 +196,18 @@ void TestUsage::launchCounting()
 
     CountLaunch(today);
     auto* reports = CGaReportManager::getInstance();
-    QTRY_VERIFY(launches.requests.size() == 2 && reports->IsIdle());
+    if (!agreed) {
+        QVERIFY(reports->IsIdle() && reports->PendingCount() == 0);
+        QCOMPARE(FileOrAbsent(marker), kAbsent);
+    }
+    QTRY_VERIFY(launches.requests.size() == (agreed ? 2 : 0) && reports->IsIdle());
 
     const QList<Sent> sent = Received(launches);
-    QCOMPARE(Count(sent, "Launch", "Launch_RVPDF"), 1);
-    QCOMPARE(Count(sent, "mf_show", "none"), 1);
+    QCOMPARE(Count(sent, "Launch", "Launch_RVPDF"), agreed ? 1 : 0);
+    QCOMPARE(Count(sent, "mf_show", "none"), agreed ? 1 : 0);
     QCOMPARE(Count(sent, "User_Count", kDau), dau ? 1 : 0);
-    QCOMPARE(Count(sent, "User_Count", "New_User_V2.0.0.4_Linux"), freshAccount ? 1 : 0);
-    QCOMPARE(sent.size(), 2 + (dau ? 1 : 0) + (freshAccount ? 1 : 0));
+    QCOMPARE(Count(sent, "User_Count", "New_User_V2.0.0.4_Linux"), freshAccount && agreed ? 1 : 0);
+    QCOMPARE(sent.size(), (agreed ? 2 : 0) + (dau ? 1 : 0) + (freshAccount && agreed ? 1 : 0));
     QCOMPARE(FileOrAbsent(cache + "/dua.data"), duaAfter);
     QCOMPARE(FileOrAbsent(cache + "/version.data"), versionAfter);
     for (const SeenRequest& request : launches.requests) {
@@ -205,9 +218,10 @@ void TestUsage::launchCounting()
 
 void TestUsage::oncePerProcessNotPerWindow()
 {
-    const QString cache = MKApplication::AppCacheDirPath();
+    const QString cache = MKBase::CAppPaths::UsageStateDir();
     SetFile(cache + "/dua.data", kAbsent);
     launches.requests.clear();
+    MKBase::CReportConsent::getInstance()->Set(MKApplication::FrameworkSettingsPath(), true, true);
 
     // Windows count nothing themselves; the launch is counted once, however
     // often asked.
@@ -475,9 +489,12 @@ void TestUsage::disabledSendsAndKeepsNothing_data()
     QTest::addColumn<QByteArray>("env");
     QTest::addColumn<QString>("setting");
     QTest::addColumn<bool>("disabled");
-    QTest::newRow("environment") << QByteArray("1") << QString() << true;
-    QTest::newRow("framework setting") << QByteArray() << "true" << true;
-    QTest::newRow("environment 0") << QByteArray("0") << QString() << false;
+    const QString yes = QStringLiteral("Asked=true\nUsage=true\n");
+    QTest::newRow("environment") << QByteArray("1") << yes << true;
+    QTest::newRow("turned off in an older version") << QByteArray() << "Disabled=true\nUsage=true\n" << true;
+    QTest::newRow("never asked") << QByteArray() << QString() << true;
+    QTest::newRow("answered no") << QByteArray() << "Asked=true\nUsage=false\nCrashes=true\n" << true;
+    QTest::newRow("yes, environment 0") << QByteArray("0") << yes << false;
 }
 
 void TestUsage::disabledSendsAndKeepsNothing()
@@ -496,8 +513,7 @@ void TestUsage::disabledSendsAndKeepsNothing()
         manager->Release();
         QCOMPARE(manager->StoredCount(), 1);
     }
-    if (!setting.isEmpty())
-        QVERIFY(CFileUtils::WriteFileData(dir + "/framework.ini", "[Reports]\nDisabled=" + setting + "\n"));
+    QVERIFY(CFileUtils::WriteFileData(dir + "/framework.ini", "[Reports]\n" + setting));
     EnvOverride guard("RVPDF_DISABLE_REPORTS", env);
 
     auto manager = NewManager(server, dir);
@@ -516,33 +532,6 @@ void TestUsage::disabledSendsAndKeepsNothing()
         QTRY_VERIFY(Received(server).size() == 3 && manager->IsIdle());
         QCOMPARE(manager->StoredCount(), 0);
     }
-}
-
-void TestUsage::onlySafeEndpoints_data()
-{
-    QTest::addColumn<QString>("url");
-    QTest::addColumn<bool>("allowed");
-    // Which addresses pass is the rule's own table (tst_dialogs); here: the
-    // manager applies it to both channels.
-    QTest::newRow("loopback http") << "http://127.0.0.1:8080/c" << true;
-    QTest::newRow("remote http") << "http://collect.example.net/c" << false;
-    QTest::newRow("empty") << "" << false;
-}
-
-void TestUsage::onlySafeEndpoints()
-{
-    QFETCH(QString, url);
-    QFETCH(bool, allowed);
-    EnvOverride guard("RVPDF_ANALYTICS_URL", url.toUtf8());
-    CGaReportManager manager;
-    manager.InitGaData(kTable, kPcid, "G-TEST000001", "test-secret");
-    manager.InitQvData(url, kPcid, "rvlnx", "2.0.0.4", "lnx_official");
-    // An empty override means the built-in collector.
-    QCOMPARE(manager.IsGaReady(), allowed || url.isEmpty());
-    QCOMPARE(manager.IsQvReady(), allowed);
-    manager.SendGaReport("Launch", QString(), false);
-    manager.SendQvReport("mf_show", "none");
-    QCOMPARE(manager.PendingCount(), int(manager.IsGaReady()) + int(allowed));
 }
 
 RV_TEST_MAIN(TestUsage)

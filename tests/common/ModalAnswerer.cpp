@@ -3,8 +3,11 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTest>
+
+#include <memory>
 
 ModalAnswerer::ModalAnswerer(Action action_, int nTimes)
     : action(std::move(action_))
@@ -85,4 +88,20 @@ void ModalAnswerer::InstallWatchdog()
         ticks = 0;
     });
     timer->start();
+}
+
+ModalAnswerer* ModalAnswerer::TypingPasswords(const QStringList& answers)
+{
+    auto remaining = std::make_shared<QStringList>(answers);
+    return new ModalAnswerer(
+        [remaining](QWidget* dialog) {
+            const QString answer = remaining->isEmpty() ? QString() : remaining->takeFirst();
+            if (answer.isNull()) {
+                ClickButton(dialog, "button_cancel");
+                return;
+            }
+            dialog->findChild<QLineEdit*>("line_password")->setText(answer);
+            ClickButton(dialog, "button_ok");
+        },
+        answers.size());
 }

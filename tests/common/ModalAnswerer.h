@@ -26,6 +26,9 @@ public:
     // Convenience: click the button with this object name.
     static ModalAnswerer* Clicking(const QString& buttonName, int nTimes = 1);
     static void ClickButton(QWidget* dialog, const QString& buttonName);
+    // Types each answer into the password prompts as they come and confirms,
+    // or cancels a prompt for a null answer.
+    static ModalAnswerer* TypingPasswords(const QStringList& answers);
 
     // Closes any dialog or menu left open for more than three seconds, with a
     // warning, so a box nobody expected fails its test instead of hanging it.

@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "windows/CSharedSegment.h"
+#include "CSharedSegment.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -80,6 +80,9 @@ void TestEnv::Setup(Display display)
     SetVar("RVPDF_ANALYTICS_URL", QStringLiteral("http://127.0.0.1:9/mp/collect"));
     SetVar("RVPDF_REPORT_URL", QStringLiteral("http://127.0.0.1:9"));
     SetVar("RVPDF_CRASH_URL", QStringLiteral("http://127.0.0.1:9/crash/v1/upload"));
+    // As if the user had said no: the programs under test neither ask nor
+    // report. The tests of reporting itself take this back.
+    SetVar("RVPDF_DISABLE_REPORTS", QStringLiteral("1"));
     qunsetenv("XDG_CURRENT_DESKTOP");
     qunsetenv("SESSION_MANAGER");
 

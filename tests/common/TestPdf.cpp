@@ -157,7 +157,7 @@ bool TestPdf::WriteEncrypted(const QString& source, const QString& target, const
         const QByteArray pw = password.toUtf8();
         const QByteArray owner = ownerPassword.isEmpty() ? pw : ownerPassword.toUtf8();
         const bool all = ownerPassword.isEmpty();
-        writer.setR6EncryptionParameters(pw.constData(), owner.constData(), true, true, all, true, true, all,
+        writer.setR6EncryptionParameters(pw.constData(), owner.constData(), true, all, all, true, true, all,
                                          all ? qpdf_r3p_full : qpdf_r3p_none, true);
         writer.write();
         return true;
@@ -373,4 +373,35 @@ QByteArray TestPdf::FormPdf(bool xfa)
                     "<< /FT /Tx /T (city) " + text + "/Kids [19 0 R 20 0 R] >>",
                     "<< " + widget + "/Parent 18 0 R /Rect [300 600 450 620] >>",
                     "<< " + widget + "/Parent 18 0 R /Rect [300 560 450 580] >>"});
+}
+
+QByteArray TestPdf::HandWrittenPage(int nRotate)
+{
+    const QByteArray pixels("\xff\x00\x00\x00\xc0\x00\x00\x00\xff\xff\xd0\x00", 12);
+    QByteArray content = "q 0 0 0 rg BT /F1 28 Tf 10 170 Td (Hi) Tj ET Q\n"
+                         "q 0 0 1 rg 10 100 40 20 re f Q\n"
+                         "q 1 0 0 1 100 20 cm /Fm1 Do Q\n"
+                         "q 40 0 0 40 10 20 cm BI /W 2 /H 2 /CS /RGB /BPC 8 ID ";
+    content += pixels + "\nEI Q\n";
+    const QByteArray form = "q 60 0 0 60 0 0 cm /Im1 Do Q\n";
+    return Assemble(
+        {"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+         "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] /Rotate " + QByteArray::number(nRotate)
+             + " /Resources << /Font << /F1 5 0 R >> /XObject << /Fm1 6 0 R >> >> /Contents 4 0 R >>",
+         "<< /Length " + QByteArray::number(content.size()) + " >>\nstream\n" + content + "\nendstream",
+         "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>",
+         "<< /Type /XObject /Subtype /Form /BBox [0 0 100 100] /Matrix [1 0 0 1 10 10] "
+         "/Resources << /XObject << /Im1 7 0 R >> >> /Length " + QByteArray::number(form.size()) + " >>\nstream\n" + form + "\nendstream",
+         "<< /Type /XObject /Subtype /Image /Width 2 /Height 2 /ColorSpace /DeviceRGB "
+         "/BitsPerComponent 8 /Length 12 >>\nstream\n" + pixels + "\nendstream"});
+}
+
+QList<QPoint> TestPdf::PictureCells(const QRectF& area, double scale)
+{
+    QList<QPoint> cells;
+    for (double fy : {0.25, 0.75}) {
+        for (double fx : {0.25, 0.75})
+            cells << QPoint(int((area.x() + area.width() * fx) * scale), int((area.y() + area.height() * fy) * scale));
+    }
+    return cells;
 }

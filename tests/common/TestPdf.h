@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QPoint>
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
@@ -22,8 +24,8 @@ public:
     // own, for a test that changes the file.
     static QString FreshCopy(const QString& source, const QString& folderName);
     // A copy of source protected with an open password (AES-256); with an
-    // owner password of its own, printing and page changes are refused to
-    // whoever opens it with the open password.
+    // owner password of its own, printing, copying and page changes are
+    // refused to whoever opens it with the open password.
     static bool WriteEncrypted(const QString& source, const QString& target, const QString& password,
                                const QString& ownerPassword = QString());
     // Every annotation as "page subtype", a link with ">page" it leads to,
@@ -62,6 +64,14 @@ public:
     // read-only "id" holding R-1001 and a reset button "reset". With xfa, an
     // XFA form with no fields of its own.
     static QByteArray FormPdf(bool xfa);
+    // A 200 x 200 pt page written by hand, so that every way of placing a
+    // picture is there: black text at the top, a 2 x 2 picture drawn through
+    // a form with its own matrix, an inline picture, and a blue vector block.
+    // Picture areas in top-left page points: form (110,110 60x60), inline
+    // (10,140 40x40); blue block (10,80 40x20); text near (10..60, 10..35).
+    static QByteArray HandWrittenPage(int nRotate);
+    // Centre pixels of the four cells of a 2 x 2 picture at area (points).
+    static QList<QPoint> PictureCells(const QRectF& area, double scale);
     // Deterministic bytes that are not a PDF.
     static QByteArray Garbage(int nBytes, quint32 seed);
 

@@ -7,19 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-namespace {
-
-void WriteOrRemove(const QString& path, const QByteArray& bytes, bool present)
-{
-    QFile::remove(path + ".bad");
-    if (present)
-        FUZZ_CHECK(MKBase::CFileUtils::WriteFileBytes(path, bytes));
-    else
-        QFile::remove(path);
-}
-
-} // namespace
-
 // The three INI files of the settings store, as a user's editor, another
 // version or a damaged disk may leave them. Input: setting.ini, comments.ini
 // and record.ini separated by form feeds; a missing part is a missing file.
@@ -27,9 +14,14 @@ RV_FUZZ_TARGET(settings)
 {
     const QList<QByteArray> parts = data.split('\f');
     MKBase::CFileUtils::MakeDirPath(CSettingManager::SettingDirPath());
-    WriteOrRemove(CSettingManager::UserSettingPath(), parts.value(0), true);
-    WriteOrRemove(CSettingManager::CommentsPath(), parts.value(1), parts.size() > 1);
-    WriteOrRemove(CSettingManager::RecordPath(), parts.value(2), parts.size() > 2);
+    const QString paths[]
+        = {CSettingManager::UserSettingPath(), CSettingManager::CommentsPath(), CSettingManager::RecordPath()};
+    for (int i = 0; i < 3; ++i) {
+        QFile::remove(paths[i] + ".bad");
+        QFile::remove(paths[i]);
+        if (i < parts.size())
+            FUZZ_CHECK(MKBase::CFileUtils::WriteFileBytes(paths[i], parts.at(i)));
+    }
 
     CSettingManager* store = CSettingManager::getInstance();
     store->Reload();

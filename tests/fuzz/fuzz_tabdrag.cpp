@@ -21,14 +21,12 @@ RV_FUZZ_TARGET(tabdrag)
     const QByteArray textPart = parts.value(1);
     const QByteArray pointerPart = parts.value(2);
     QMimeData mime;
-    if (present & 1)
-        mime.setData(CTabBar::kDragMarker, "marvik");
-    if (present & 2)
-        mime.setData(CTabBar::kDragDirty, dirtyPart);
-    if (present & 4)
-        mime.setData(CTabBar::kDragText, textPart);
-    if (present & 8)
-        mime.setData(CTabBar::kDragPointer, pointerPart);
+    const char* formats[] = {CTabBar::kDragMarker, CTabBar::kDragDirty, CTabBar::kDragText, CTabBar::kDragPointer};
+    const QByteArray contents[] = {"marvik", dirtyPart, textPart, pointerPart};
+    for (int i = 0; i < 4; ++i) {
+        if (present & (1 << i))
+            mime.setData(formats[i], contents[i]);
+    }
 
     QString text = "stale";
     bool dirty = true;

@@ -5,8 +5,10 @@
 #include "CTabBar.h"
 #include "CWindowTitleBar.h"
 #include "CannedServer.h"
+#include "GeneralOption.h"
 #include "MKCheckBox.h"
 #include "MainBox.h"
+#include "SettingOption.h"
 #include "TestMain.h"
 #include "TestPdf.h"
 #include "TestWindows.h"
@@ -77,7 +79,8 @@ private slots:
     void questionAnswers_data();
     void questionAnswers();
     void questionWaitsForTheOneOnScreen();
-    void wantedViewerIsRegisteredSilently();
+    void laterChoiceOfDefaultStands_data();
+    void laterChoiceOfDefaultStands();
     void yesShowsGuideWhenRegistrationDidNotTakeEffect();
     void guideButtonOpensPropertiesOnlyForExistingFile();
     void signInPopupOpensSignIn();
@@ -208,16 +211,36 @@ void TestGuide::questionWaitsForTheOneOnScreen()
     QVERIFY(answers.SeenTexts().last().contains("default PDF viewer"));
 }
 
-void TestGuide::wantedViewerIsRegisteredSilently()
+void TestGuide::laterChoiceOfDefaultStands_data()
 {
+    QTest::addColumn<bool>("otherChosen");
+    QTest::newRow("no default named anywhere: registered again") << false;
+    QTest::newRow("another viewer chosen since: left alone") << true;
+}
+
+void TestGuide::laterChoiceOfDefaultStands()
+{
+    QFETCH(bool, otherChosen);
+    // The user said yes once; since then maybe chose another viewer.
     CSettingManager::getInstance()->SetDefaultViewer(true);
+    BlockRegistration(otherChosen);
     const QString appId = MKApplication::getInstance()->GetAppValue("AppId");
-    QVERIFY(!MKBase::CAssocUtils::IsDefaultPdfLauncher(appId));
     MainView* window = NewWindow();
-    ModalAnswerer question(Answer(false, "button_1"));
+    // Neither asked nor taken back; Preferences says what is true now, and
+    // applying it unchanged registers nothing either.
+    bool ticked = false;
+    ModalAnswerer answers([&ticked](QWidget* dialog) {
+        if (auto* preferences = qobject_cast<SettingOption*>(dialog))
+            ticked = preferences->General()->GetOptions().value("Default_Viewer").toBool();
+        ModalAnswerer::ClickButton(dialog, "button_ok");
+    });
     window->SlotCheckDefaultLauncher();
-    QVERIFY(MKBase::CAssocUtils::IsDefaultPdfLauncher(appId));
-    QCOMPARE(question.AnsweredCount(), 0);
+    QCOMPARE(MKBase::CAssocUtils::IsDefaultPdfLauncher(appId), !otherChosen);
+    window->SlotSettings();
+    QCOMPARE(answers.AnsweredCount(), 1);
+    QCOMPARE(ticked, !otherChosen);
+    QCOMPARE(MKBase::CAssocUtils::IsDefaultPdfLauncher(appId), !otherChosen);
+    QCOMPARE(CSettingManager::getInstance()->IsDefaultViewer(), !otherChosen);
 }
 
 void TestGuide::yesShowsGuideWhenRegistrationDidNotTakeEffect()

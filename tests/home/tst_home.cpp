@@ -17,6 +17,8 @@
 #include <QSignalSpy>
 #include <QStackedWidget>
 
+#include <algorithm>
+
 namespace {
 
 void LoadList(const QJsonArray& records)
@@ -28,16 +30,6 @@ void LoadList(const QJsonArray& records)
 QPushButton* Button(QWidget* page, const char* name)
 {
     return page->findChild<QPushButton*>(name);
-}
-
-QString ShownText(QWidget* page)
-{
-    QStringList texts;
-    for (QLabel* label : page->findChildren<QLabel*>()) {
-        if (label->isVisible() && !label->text().isEmpty())
-            texts << label->text();
-    }
-    return texts.join('\n');
 }
 
 } // namespace
@@ -78,10 +70,17 @@ void TestHome::emptyStateThenList()
     QTRY_COMPARE(recent->Stack()->currentIndex(), 1);
     for (const char* name : {"button_list", "button_icon", "clear_button"})
         QVERIFY(Button(recent, name)->isEnabled());
-    // The empty state's own button asks for the file dialog.
+    // The empty state's own button and the page's one ask for the file
+    // dialog; a tool says which it is.
     QSignalSpy open(&home, &HomePage::SignalClickedOpen);
+    QSignalSpy tool(&home, &HomePage::SignalClickedTool);
     recent->findChildren<QPushButton*>("button_ok").first()->click();
     QCOMPARE(open.count(), 1);
+    home.OpenButton()->click();
+    QCOMPARE(open.count(), 2);
+    home.Tools().at(1)->click();
+    QCOMPARE(tool.count(), 1);
+    QCOMPARE(tool.at(0).at(0).toInt(), 1);
 }
 
 void TestHome::clearingAsksFirst_data()
@@ -129,7 +128,9 @@ void TestHome::privateModeInEveryWindow()
     QVERIFY(CSettingManager::getInstance()->IsPrivateEnabled());
     QTRY_COMPARE(first.Stack()->currentIndex(), 0);
     QTRY_COMPARE(second.Stack()->currentIndex(), 0);
-    QVERIFY(ShownText(&second).contains("You've gone Incognito"));
+    const QList<QLabel*> labels = second.findChildren<QLabel*>();
+    QVERIFY(std::any_of(labels.begin(), labels.end(),
+                        [](QLabel* label) { return label->isVisible() && label->text().contains("You've gone Incognito"); }));
     // "Close" on any of them brings the list back everywhere.
     QPushButton* close = nullptr;
     for (QPushButton* button : second.findChildren<QPushButton*>("button_cancel")) {

@@ -1,3 +1,4 @@
+#include "JourneyUser.h"
 #include "TestMain.h"
 #include "TestPdf.h"
 #include "TestX11.h"
@@ -8,70 +9,9 @@
 #include <QProcess>
 #include <QUrl>
 
-#include <memory>
-#include <vector>
-
 namespace {
 
-// A desktop user of their own (home, settings, data, runtime folder) who
-// starts the real program as a launcher would.
-class User
-{
-public:
-    explicit User(const QString& name)
-        : root(TestEnv::MakeDir(name))
-    {
-        env = TestEnv::ChildEnvironment();
-        for (const char* sub : {"home", "config", "data", "cache", "runtime"})
-            QDir(root).mkpath(sub);
-        QFile::setPermissions(root + "/runtime", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        env.insert("HOME", root + "/home");
-        env.insert("XDG_CONFIG_HOME", root + "/config");
-        env.insert("XDG_DATA_HOME", root + "/data");
-        env.insert("XDG_CACHE_HOME", root + "/cache");
-        env.insert("XDG_RUNTIME_DIR", root + "/runtime");
-    }
-    ~User()
-    {
-        for (auto& process : processes) {
-            if (process->state() != QProcess::NotRunning) {
-                process->kill();
-                process->waitForFinished();
-            }
-        }
-        TestEnv::RemoveIpcObjects(root + "/runtime");
-    }
-
-    QProcess* Launch(const QStringList& args, const QString& workDir = QString(), const QString& startupId = QString())
-    {
-        processes.emplace_back(new QProcess);
-        QProcess* process = processes.back().get();
-        QProcessEnvironment launchEnv = env;
-        if (!startupId.isEmpty())
-            launchEnv.insert("DESKTOP_STARTUP_ID", startupId);
-        process->setProcessEnvironment(launchEnv);
-        process->setWorkingDirectory(workDir.isEmpty() ? root + "/home" : workDir);
-        process->start(RVPDF_BINARY, args);
-        process->waitForStarted();
-        return process;
-    }
-
-    QByteArray File(const QString& relative) const
-    {
-        return TestPdf::ReadBytes(root + "/data/rvpdf/" + relative);
-    }
-    QByteArray RecentList() const { return File("recent/recentfiles.json"); }
-    QStringList RecoveryCopies() const
-    {
-        return QDir(root + "/data/rvpdf/recovery").entryList({"*.json"}, QDir::Files);
-    }
-    QByteArray Log() const { return File("log/PDF.log"); }
-
-private:
-    QString root;
-    QProcessEnvironment env;
-    std::vector<std::unique_ptr<QProcess>> processes;
-};
+using User = JourneyUser;
 
 bool Xdo(const QStringList& args)
 {
@@ -139,22 +79,12 @@ void TestJourney::initTestCase()
 
 QList<quint32> TestJourney::MainWindows(QProcess* process)
 {
-    QList<quint32> found;
-    for (quint32 window : x11.WindowsOf(process->processId())) {
-        if (x11.Geometry(window).width() >= 600)
-            found << window;
-    }
-    return found;
+    return User::MainWindows(x11, process);
 }
 
 QList<quint32> TestJourney::SmallWindows(QProcess* process)
 {
-    QList<quint32> found;
-    for (quint32 window : x11.WindowsOf(process->processId())) {
-        if (x11.Geometry(window).width() < 600)
-            found << window;
-    }
-    return found;
+    return User::SmallWindows(x11, process);
 }
 
 QStringList TestJourney::Titles(QProcess* process)
@@ -174,22 +104,7 @@ quint32 TestJourney::WaitForQuestion(QProcess* process)
 
 void TestJourney::CloseEverything(User& user, QProcess* process)
 {
-    for (quint32 window : MainWindows(process)) {
-        QVERIFY(x11.SendDeleteWindow(window));
-        // A window of several tabs asks first; its default is to close them all.
-        QVERIFY(QTest::qWaitFor(
-            [&]() { return !SmallWindows(process).isEmpty() || !MainWindows(process).contains(window); }, 30000));
-        if (!SmallWindows(process).isEmpty())
-            QVERIFY(Confirm(SmallWindows(process).first()));
-    }
-    if (!process->waitForFinished(30000)) {
-        QStringList left;
-        for (quint32 window : x11.WindowsOf(process->processId()))
-            left << QStringLiteral("\"%1\" %2x%3").arg(x11.Title(window)).arg(x11.Geometry(window).width()).arg(x11.Geometry(window).height());
-        QFAIL(qPrintable("the process stays after its last window closed; windows left: " + left.join(", ")));
-    }
-    QCOMPARE(process->exitStatus(), QProcess::NormalExit);
-    QCOMPARE(process->exitCode(), 0);
+    QVERIFY2(User::CloseAll(x11, process), "the process did not end well after its last window closed");
     QVERIFY(user.Log().contains("\nApp Exit ##main:"));
 }
 

@@ -168,6 +168,10 @@ void TestAssoc::setAndResetRoundTrip_data()
     QTest::newRow("damaged list") << "damaged" << TestPdf::Garbage(2000, 3) << true;
     QTest::newRow("read-only config folder, old entry") << "read-only" << kOthersFile << true;
     QTest::newRow("config folder is a file") << "file" << QByteArray() << true;
+    // With the package's entry installed only the list is ours to write.
+    QTest::newRow("installed entry") << "installed" << kOthersFile << true;
+    QTest::newRow("installed entry, our copy from before") << "installed-ours" << QByteArray() << true;
+    QTest::newRow("installed entry, the user's own copy") << "installed-own" << QByteArray() << false;
 }
 
 void TestAssoc::setAndResetRoundTrip()
@@ -185,6 +189,16 @@ void TestAssoc::setAndResetRoundTrip()
     if (setup == "link")
         QVERIFY(QFile::link(listFile, box.ListPath()));
     const QByteArray oldEntry = "[Desktop Entry]\nName=old\n";
+    // As earlier versions wrote it, and as a user might make one by hand.
+    const QByteArray earlierCopy = "[Desktop Entry]\nType=Application\nVersion=1.0\nName=RVPDF\nTryExec=/opt/rv/rvpdf\n"
+                                   "Exec=/opt/rv/rvpdf %f\nIcon=org.rvpdf.RVPDF\nMimeType=application/pdf;\n"
+                                   "Categories=Office;Viewer;\nTerminal=false\nStartupWMClass=rvpdf\n";
+    const QByteArray ownCopy = "[Desktop Entry]\nType=Application\nName=My PDF\nExec=env LANG=C rvpdf %f\n";
+    if (setup.startsWith("installed")) {
+        QVERIFY(QFile::copy(RVPDF_SOURCE_DIR "/packaging/org.rvpdf.RVPDF.desktop", box.root + "/share2/applications/" + kId));
+        if (setup != "installed")
+            QVERIFY(TestPdf::WriteBytes(box.EntryPath(), setup == "installed-own" ? ownCopy : earlierCopy));
+    }
     if (setup == "read-only") {
         QVERIFY(TestPdf::WriteBytes(box.EntryPath(), oldEntry));
         QVERIFY(QFile::setPermissions(config, QFile::ReadOwner | QFile::ExeOwner));
@@ -206,14 +220,17 @@ void TestAssoc::setAndResetRoundTrip()
         QVERIFY(!CAssocUtils::IsPdfLauncher(kBundle));
         if (setup == "damaged") {
             // Reset takes our entry away but still leaves the file untouched.
-            QVERIFY(TestPdf::WriteBytes(box.EntryPath(), "[Desktop Entry]\n"));
+            QVERIFY(TestPdf::WriteBytes(box.EntryPath(), CAssocUtils::DesktopEntry(kBundle, "RVPDF", "/opt/rv/rvpdf")));
             QVERIFY(!CAssocUtils::ResetPdfLauncher(kBundle));
             QCOMPARE(TestPdf::ReadBytes(listFile), original);
             QVERIFY(!QFileInfo::exists(box.EntryPath()));
         }
         return;
     }
-    QVERIFY(QFileInfo(box.EntryPath()).isFile());
+    // Only the user's own copy stays beside the installed entry.
+    QCOMPARE(QFileInfo(box.EntryPath()).isFile(), !setup.startsWith("installed") || setup == "installed-own");
+    if (setup == "installed-own")
+        QCOMPARE(TestPdf::ReadBytes(box.EntryPath()), ownCopy);
     const QByteArray set = TestPdf::ReadBytes(listFile);
     CMimeAppsList list;
     QCOMPARE(list.Load(box.ListPath()), CMimeAppsList::Loaded);
@@ -239,7 +256,7 @@ void TestAssoc::setAndResetRoundTrip()
     else
         QCOMPARE(QFileInfo::exists(box.ListPath()), !original.isEmpty());
     QCOMPARE(TestPdf::ReadBytes(listFile), original);
-    QVERIFY(!QFileInfo::exists(box.EntryPath()));
+    QCOMPARE(QFileInfo::exists(box.EntryPath()), setup == "installed-own");
     QVERIFY(!CAssocUtils::IsPdfLauncher(kBundle));
     // Nothing left to remove is still success.
     QVERIFY(CAssocUtils::ResetPdfLauncher(kBundle));
@@ -260,8 +277,9 @@ void TestAssoc::desktopEntryStartsThisProgram()
     // Same id, icon and window class as the installed entry, so a desktop
     // shows one application, not two.
     QCOMPARE(QFileInfo(box.EntryPath()).fileName(), QStringLiteral("org.rvpdf.RVPDF.desktop"));
-    QCOMPARE(entry.Values(group, "Icon"), packaged.Values(group, "Icon"));
-    QCOMPARE(entry.Values(group, "StartupWMClass"), packaged.Values(group, "StartupWMClass"));
+    for (const char* key : {"Icon", "StartupWMClass", "GenericName", "Comment", "Keywords", "MimeType", "Categories",
+                            "StartupNotify", "Terminal"})
+        QVERIFY2(entry.Values(group, key) == packaged.Values(group, key), key);
     // Registered but not default: no default names us.
     QVERIFY(!CAssocUtils::IsDefaultPdfLauncher(kBundle));
 }

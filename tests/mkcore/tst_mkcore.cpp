@@ -1,16 +1,16 @@
+#include "CAppPaths.h"
 #include "CAssocUtils.h"
 #include "CTerminationSignals.h"
 #include "CWindowTitleBar.h"
 #include "MKApplication.h"
 #include "MKMainWindow.h"
 #include "MKMessageBox.h"
-#include "MKMultiViewManager.h"
 #include "ModalAnswerer.h"
 #include "TestMain.h"
 
-#include <QFile>
-#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
+#include <QScreen>
 #include <QSignalSpy>
 
 #include <csignal>
@@ -25,11 +25,11 @@ private slots:
     void choicesSurviveARestart();
     void skinColourNotation_data();
     void skinColourNotation();
-    void skinPaletteComesFromItsColours();
     void pageGivenAwayLeavesTheStack();
     void informationDimsTheWindowWhileShown();
-    void viewManagerForgetsDestroyedWindows();
     void terminationRequestBecomesSignal();
+    void windowStaysWithinReach_data();
+    void windowStaysWithinReach();
 
 private:
     void RestoreDefaultBrand() { MKApplication::getInstance()->InitProduct("rv", "overseas"); }
@@ -69,8 +69,8 @@ void TestMKCore::brandsKeepTheirOwnIdentity()
     QCOMPARE(QGuiApplication::desktopFileName(), appId);
     QCOMPARE(MKBase::CAssocUtils::DesktopFileId(appId), appId + ".desktop");
     // Each brand keeps its settings in a folder of its own.
-    QVERIFY(MKApplication::AppCacheDirPath().endsWith("/" + bundleId.toLower()));
-    QVERIFY(MKApplication::AppCacheDirPath().startsWith(TestEnv::Root()));
+    QCOMPARE(MKBase::CAppPaths::ConfigDir(), TestEnv::Root() + "/config/" + bundleId.toLower());
+    QCOMPARE(MKBase::CAppPaths::StateDir(), TestEnv::Root() + "/state/" + bundleId.toLower());
     static QSet<QString> seen;
     QVERIFY2(!seen.contains(bundleId), "no two brands share their settings");
     seen << bundleId;
@@ -103,6 +103,7 @@ void TestMKCore::skinColourNotation_data()
     QTest::newRow("channel over 255") << "rgba(256,0,0,10)" << QColor();
     QTest::newRow("short hex") << "#12345" << QColor();
     QTest::newRow("colour name") << "red" << QColor();
+    QTest::newRow("empty") << "" << QColor();
 }
 
 void TestMKCore::skinColourNotation()
@@ -113,31 +114,9 @@ void TestMKCore::skinColourNotation()
     QCOMPARE(color.isValid(), expected.isValid());
     if (expected.isValid())
         QCOMPARE(color.rgba(), expected.rgba());
-}
-
-void TestMKCore::skinPaletteComesFromItsColours()
-{
-    MKApplication* app = MKApplication::getInstance();
-    app->SetCurrentSkin("Light");
-    QSignalSpy changed(app, &MKApplication::SignalSkinChanged);
-    app->SetCurrentSkin("Dark");
-    QCOMPARE(changed.count(), 1);
-    const QString dir = MKApplication::SkinResouresPath();
-    QVERIFY(app->styleSheet().contains(dir + "/"));
-    QFile file(dir + "/style/colors.json");
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QJsonObject colors = QJsonDocument::fromJson(file.readAll()).object();
-    // Widgets the sheet leaves to the palette look like those it styles.
-    const QPalette palette = app->palette();
-    QCOMPARE(palette.color(QPalette::Active, QPalette::Window), QColor(colors.value("window_color").toString()));
-    QCOMPARE(palette.color(QPalette::Active, QPalette::Highlight), QColor(colors.value("accent_color").toString()));
-    QCOMPARE(palette.color(QPalette::Disabled, QPalette::ButtonText), QColor(colors.value("disabled_text_color").toString()));
-    // A skin file with colours missing or misspelt still gives a whole palette.
-    const QPalette fallback = MKApplication::SkinPalette(
-        QJsonObject {{"window_color", "#zzzzzz"}, {"accent_color", "rgba(1,2,3)"}, {"panel_color", 7}});
-    QCOMPARE(fallback.color(QPalette::Window), QPalette().color(QPalette::Window));
-    QCOMPARE(fallback.color(QPalette::Highlight), QPalette().color(QPalette::Highlight));
-    app->SetCurrentSkin("Light");
+    // A skin's palette takes the colour, or keeps Qt's own for one it cannot read.
+    const QPalette palette = MKApplication::SkinPalette(QJsonObject {{"window_color", text}});
+    QCOMPARE(palette.color(QPalette::Window).rgba(), (expected.isValid() ? expected : QPalette().color(QPalette::Window)).rgba());
 }
 
 void TestMKCore::pageGivenAwayLeavesTheStack()
@@ -161,6 +140,40 @@ void TestMKCore::pageGivenAwayLeavesTheStack()
     QCOMPARE(second.PageWidgetOfIndex(0), b);
 }
 
+void TestMKCore::windowStaysWithinReach_data()
+{
+    // Geometry as a share of the screen's free area; what must come of it.
+    QTest::addColumn<QRectF>("share");
+    QTest::addColumn<bool>("maximized");
+    QTest::newRow("fits") << QRectF(0.1, 0.1, 0.5, 0.5) << false;
+    QTest::newRow("above the top edge") << QRectF(0.1, -0.2, 0.5, 0.5) << false;
+    QTest::newRow("past the right and bottom edges") << QRectF(0.8, 0.9, 0.5, 0.5) << false;
+    QTest::newRow("taller than the area") << QRectF(0.1, -0.05, 0.5, 1.1) << true;
+    QTest::newRow("wider than the area, far away") << QRectF(-3, 4, 1.2, 0.5) << true;
+}
+
+void TestMKCore::windowStaysWithinReach()
+{
+    QFETCH(QRectF, share);
+    QFETCH(bool, maximized);
+    MKMainWindow window;
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    window.setGeometry(QRect(area.x() + int(share.x() * area.width()), area.y() + int(share.y() * area.height()),
+                             int(share.width() * area.width()), int(share.height() * area.height())));
+    window.FitToScreen();
+    QCOMPARE(window.isMaximized(), maximized);
+    // Its normal place, title strip and buttons included, is on the area.
+    QVERIFY(area.contains(window.frameGeometry()));
+    window.show();
+    // A double click on the empty title strip maximises and restores, with
+    // the window system or without.
+    const QPoint empty(window.titleBar()->width() / 2, window.titleBar()->height() / 2);
+    for (int i = 0; i < 2; ++i) {
+        QTest::mouseDClick(window.titleBar(), Qt::LeftButton, Qt::NoModifier, empty);
+        QTRY_COMPARE(window.isMaximized(), !maximized == (i == 0));
+    }
+}
+
 void TestMKCore::informationDimsTheWindowWhileShown()
 {
     MKMainWindow window;
@@ -178,36 +191,6 @@ void TestMKCore::informationDimsTheWindowWhileShown()
     // The box is gone with its mask.
     QCOMPARE(answerer.LastDialog(), nullptr);
     QVERIFY(window.findChildren<QWidget*>("widget_mask").isEmpty());
-}
-
-namespace {
-class PlainManager : public MKMultiViewManager
-{
-public:
-    QWidget* CreateMainView(QWidget*) override
-    {
-        auto* window = new QWidget;
-        views.append(window);
-        InitData();
-        return window;
-    }
-    void CloseAllViews() override {}
-    void ActivateAllViews() override {}
-};
-} // namespace
-
-void TestMKCore::viewManagerForgetsDestroyedWindows()
-{
-    PlainManager manager;
-    QWidget* a = manager.CreateMainView(nullptr);
-    QWidget* b = manager.CreateMainView(nullptr);
-    manager.SetCurrentView(b);
-    delete b;
-    QCOMPARE(manager.WindowsCount(), 1);
-    QCOMPARE(manager.CurrentView(), nullptr);
-    manager.RemoveMainView(a);
-    QCOMPARE(manager.WindowsCount(), 0);
-    delete a;
 }
 
 // A desktop ending its session sends SIGTERM: it must reach the GUI thread

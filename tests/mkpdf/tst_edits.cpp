@@ -55,7 +55,7 @@ const QByteArray kAcl = QByteArray::fromHex("02000000" "01000600ffffffff" "02000
 // What an edited document holds and what a reader finds in its file, as
 // lines a test compares.
 const char* const kKinds[]
-    = {"Highlight", "Underline", "StrikeOut", "Squiggly", "Note", "FreeText", "Ink", "Rectangle", "Ellipse", "Line", "Arrow", "Other"};
+    = {"Highlight", "Underline", "StrikeOut", "Squiggly", "Note", "FreeText", "Ink", "Rectangle", "Ellipse", "Line", "Arrow", "Eraser", "Other"};
 
 QString Pt(const QPointF& p)
 {
@@ -397,8 +397,6 @@ private slots:
     void roundTrip();
     void failuresKeepTheOriginal_data();
     void failuresKeepTheOriginal();
-    void damagedPlanRefused_data();
-    void damagedPlanRefused();
     void damagedRecoveryChangesNothing_data();
     void damagedRecoveryChangesNothing();
     void encryptDialogChecksInput_data();
@@ -791,42 +789,6 @@ void TestEdits::failuresKeepTheOriginal()
         QVERIFY(!box->IsDirty());
         QCOMPARE(TestPdf::StructureProblems(path), QString());
     }
-}
-
-void TestEdits::damagedPlanRefused_data()
-{
-    QTest::addColumn<QString>("json");
-    QTest::addColumn<QString>("error");
-    const QString head = R"({"format":"rvpdf-page-plan","version":1,"sources":["/a.pdf"],"pages":)";
-    QTest::newRow("valid") << head + R"([{"source":0,"page":2,"rotate":-90},{"blank":[200,300],"rotate":0}]})" << "";
-    QTest::newRow("other format") << R"({"format":"x","version":1})" << "known version";
-    QTest::newRow("no pages") << head + "[]}" << "page count";
-    QTest::newRow("odd turn") << head + R"([{"source":0,"page":0,"rotate":45}]})" << "90 degrees";
-    QTest::newRow("unknown source") << head + R"([{"source":1,"page":0,"rotate":0}]})" << "names no page";
-    QTest::newRow("negative page") << head + R"([{"source":0,"page":-1,"rotate":0}]})" << "names no page";
-    QTest::newRow("page as text") << head + R"([{"source":0,"page":"1","rotate":0}]})" << "names no page";
-    QTest::newRow("huge blank") << head + R"([{"blank":[1e9,5],"rotate":0}]})" << "blank page size";
-}
-
-void TestEdits::damagedPlanRefused()
-{
-    QFETCH(QString, json);
-    QFETCH(QString, error);
-    CPagePlan plan;
-    QString reason;
-    const bool read = CPagePlan::FromJson(QJsonDocument::fromJson(json.toUtf8()).object(), &plan, &reason);
-    QCOMPARE(read, error.isEmpty());
-    QVERIFY2(reason.contains(error), qPrintable(reason));
-    if (!read)
-        return;
-    QCOMPARE(plan.Pages().at(0).rotation, 270);
-    QVERIFY(plan.Pages().at(1).IsBlank());
-    QVERIFY(!plan.FitsSources({2}));
-    QVERIFY(plan.FitsSources({3}));
-    // What is written reads back the same.
-    CPagePlan again;
-    QVERIFY(CPagePlan::FromJson(plan.ToJson(), &again));
-    QVERIFY(again == plan);
 }
 
 void TestEdits::damagedRecoveryChangesNothing_data()

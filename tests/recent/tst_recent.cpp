@@ -192,18 +192,27 @@ void TestRecent::removeAllEmptiesListAndThumbnails()
 void TestRecent::fileSizeTexts_data()
 {
     QTest::addColumn<qint64>("bytes");
+    QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("text");
-    QTest::newRow("nothing") << qint64(0) << "0 KB";
-    QTest::newRow("bytes") << qint64(512) << "512.00 B";
-    QTest::newRow("megabytes") << qint64(5 * 1024 * 1024) << "5.00 MB";
-    QTest::newRow("beyond TB") << qint64(1024) * 1024 * 1024 * 1024 * 1024 << "1024.00 TB";
+    QTest::newRow("nothing") << qint64(0) << "C" << "0 KB";
+    QTest::newRow("bytes") << qint64(512) << "C" << "512.00 B";
+    QTest::newRow("megabytes") << qint64(5 * 1024 * 1024) << "C" << "5.00 MB";
+    QTest::newRow("beyond TB") << qint64(1024) * 1024 * 1024 * 1024 * 1024 << "C" << "1024.00 TB";
+    // In the user's own notation.
+    QTest::newRow("German") << qint64(632013) << "de_DE" << "617,20 KB";
+    QTest::newRow("English, grouped") << qint64(1024) * 1024 * 1024 * 1024 * 1024 << "en_US" << "1,024.00 TB";
 }
 
 void TestRecent::fileSizeTexts()
 {
     QFETCH(qint64, bytes);
+    QFETCH(QString, locale);
     QFETCH(QString, text);
-    QCOMPARE(CRecentManager::FormatFileSize(bytes), text);
+    const QLocale before;
+    QLocale::setDefault(QLocale(locale));
+    const QString formatted = CRecentManager::FormatFileSize(bytes);
+    QLocale::setDefault(before);
+    QCOMPARE(formatted, text);
 }
 
 void TestRecent::openTimeTexts()

@@ -1,5 +1,6 @@
-#include "BlankOption.h"
 #include "CClearEdit.h"
+#include "CAppPaths.h"
+#include "BlankOption.h"
 #include "CSettingManager.h"
 #include "CVTabWidget.h"
 #include "DisplayOption.h"
@@ -12,7 +13,6 @@
 #include "ReadOnly.h"
 
 #include <QStackedWidget>
-#include <QStandardPaths>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -74,7 +74,6 @@ private slots:
     void haldenHidesViewerAndLanguage();
     void blankCustomSizeApplied();
     void blankNameAndCountValidation();
-    void clearEditClears();
 
 private:
     CSettingManager* store = nullptr;
@@ -85,7 +84,7 @@ void TestSetting::initTestCase()
 {
     // Before the store exists: no user file, and a leftover in the blank folder.
     QVERIFY(!QFile::exists(CSettingManager::UserSettingPath()));
-    staleBlank = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/NewDoc/Untitled_1.pdf";
+    staleBlank = MKBase::CAppPaths::BlankDocumentDir() + "Untitled_1.pdf";
     WriteAll(staleBlank, "left over");
     store = CSettingManager::getInstance();
 }
@@ -471,18 +470,6 @@ void TestSetting::blankNameAndCountValidation()
     // A field left empty keeps the value the page was shown with.
     page.CountEdit()->clear();
     QCOMPARE(page.GetOptions().value("Page_Count").toInt(), 1);
-}
-
-void TestSetting::clearEditClears()
-{
-    CClearEdit edit;
-    edit.show();
-    QVERIFY(!edit.ClearAction()->isVisible());
-    edit.setText("Untitled");
-    QVERIFY(edit.ClearAction()->isVisible());
-    edit.ClearAction()->trigger();
-    QVERIFY(edit.text().isEmpty());
-    QVERIFY(!edit.ClearAction()->isVisible());
 }
 
 RV_TEST_MAIN(TestSetting)

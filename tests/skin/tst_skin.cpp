@@ -96,17 +96,6 @@ QImage PaintRow(const Delegate& delegate, const QModelIndex& index, const QRect&
     return image;
 }
 
-// Shows a modal dialog or menu long enough to paint it, then dismisses it.
-ModalAnswerer* Glance(int nTimes = 1)
-{
-    return new ModalAnswerer(
-        [](QWidget* dialog) {
-            dialog->grab();
-            dialog->close();
-        },
-        nTimes);
-}
-
 // The skinned widgets of a window that paint pictures and colours of their
 // own: a title bar with tabs (the middle one current, the last hovered), the
 // tab list and the recent-file list.
@@ -150,15 +139,8 @@ struct Widgets
         }
         if (where == "file list")
             return PaintRow(*fileList.Delegate(), file, QRect(0, 0, 400, 56));
-        QImage icons(16 * fileList.ItemMenu()->actions().size(), 16, QImage::Format_ARGB32);
-        icons.fill(Qt::transparent);
-        QPainter painter(&icons);
-        int x = 0;
-        for (QAction* action : fileList.ItemMenu()->actions()) {
-            painter.drawPixmap(x, 0, action->icon().pixmap(16, 16));
-            x += 16;
-        }
-        return icons;
+        fileList.ItemMenu()->adjustSize();
+        return fileList.ItemMenu()->grab().toImage();
     }
 };
 
@@ -224,7 +206,12 @@ void TestSkin::Tour(MainView* window, MainBox* document)
         document->OnMainMenuTrigger(panel);
         window->grab();
     }
-    QScopedPointer<ModalAnswerer> dialogs(Glance(4));
+    // Each modal dialog or menu is shown long enough to paint it, then dismissed.
+    const auto glance = [](QWidget* dialog) {
+        dialog->grab();
+        dialog->close();
+    };
+    QScopedPointer<ModalAnswerer> dialogs(new ModalAnswerer(glance, 4));
     for (const char* key : {"doc_property", "goto", "rename", "protect"})
         document->OnMainMenuTrigger(key);
     QTest::mouseClick(window->HomeButton(), Qt::LeftButton);
@@ -239,7 +226,7 @@ void TestSkin::Tour(MainView* window, MainBox* document)
         QApplication::sendEvent(list->viewport(), &move);
         window->grab();
     }
-    dialogs.reset(Glance(6));
+    dialogs.reset(new ModalAnswerer(glance, 6));
     window->SlotClickedFile(window->mapToGlobal(QPoint(20, 40)));
     window->Menu()->ShowHelpMenu(window, window->mapToGlobal(QPoint(900, 40)));
     window->SlotContextMenu(window->mapToGlobal(QPoint(60, 15)));
@@ -310,8 +297,8 @@ void TestSkin::picturesTheApplicationAsksForLoad()
 void TestSkin::styleVariablesAndColours_data()
 {
     QTest::addColumn<QString>("skin");
-    QTest::newRow("light") << "light";
-    QTest::newRow("dark") << "dark";
+    QTest::newRow("light") << "Light";
+    QTest::newRow("dark") << "Dark";
 }
 
 void TestSkin::styleVariablesAndColours()
@@ -322,6 +309,12 @@ void TestSkin::styleVariablesAndColours()
     QCOMPARE(colors.keys(), ReadColors("light").keys());
     for (auto it = colors.begin(); it != colors.end(); ++it)
         QVERIFY2(MKApplication::ParseSkinColor(it.value().toString()).isValid(), qPrintable(it.key() + ": " + it.value().toString()));
+    // Widgets the sheet leaves to the palette look like those it styles.
+    SwitchTo(skin);
+    const QPalette palette = QApplication::palette();
+    QCOMPARE(palette.color(QPalette::Active, QPalette::Window), QColor(colors.value("window_color").toString()));
+    QCOMPARE(palette.color(QPalette::Active, QPalette::Highlight), QColor(colors.value("accent_color").toString()));
+    QCOMPARE(palette.color(QPalette::Disabled, QPalette::ButtonText), QColor(colors.value("disabled_text_color").toString()));
     // Every variable of the sheet resolved: none is left behind.
     const QString sheet = MKApplication::LoadSkinStyleSheet(Tree(skin));
     QVERIFY(sheet.size() > 1000);

@@ -80,19 +80,19 @@ void TestInstance::cleanup()
     TestEnv::RemoveIpcObjects();
     // The kill above is a crash to the next start, which would restore this
     // test's session and say so: every test starts from a clean end.
-    QDir(TestEnv::Root() + "/data/rvpdf/session").removeRecursively();
-    QFile::remove(TestEnv::Root() + "/data/rvpdf/log/PDF.log");
-    QFile::remove(TestEnv::Root() + "/data/rvpdf/recent/recentfiles.json");
+    QDir(TestEnv::Root() + "/state/rvpdf/session").removeRecursively();
+    QFile::remove(TestEnv::Root() + "/state/rvpdf/log/PDF.log");
+    QFile::remove(TestEnv::Root() + "/state/rvpdf/recentfiles.json");
 }
 
 QString TestInstance::LogText() const
 {
-    return QString::fromUtf8(TestPdf::ReadBytes(TestEnv::Root() + "/data/rvpdf/log/PDF.log"));
+    return QString::fromUtf8(TestPdf::ReadBytes(TestEnv::Root() + "/state/rvpdf/log/PDF.log"));
 }
 
 QStringList TestInstance::RecentPaths(const QStringList& paths) const
 {
-    const QByteArray text = TestPdf::ReadBytes(TestEnv::Root() + "/data/rvpdf/recent/recentfiles.json");
+    const QByteArray text = TestPdf::ReadBytes(TestEnv::Root() + "/state/rvpdf/recentfiles.json");
     QStringList found;
     for (const QString& path : paths) {
         if (text.contains('"' + path.toUtf8() + '"'))
@@ -248,6 +248,11 @@ void TestInstance::pathLengthLimit()
     QCOMPARE(first->state(), QProcess::Running);
     QCOMPARE(Launch({docs[4]}), 0);
     QTRY_VERIFY_WITH_TIMEOUT(RecentPaths().contains(docs[4]), 10000);
+    // A mistaken option is refused by the launch, not handed over as a file.
+    const int handOvers = LogText().count("launch hand-over:");
+    QCOMPARE(Launch({"--bogus", docs[3]}, QString(), {}, &err), 1);
+    QVERIFY2(err.contains("Unknown option 'bogus'"), err.constData());
+    QCOMPARE(LogText().count("launch hand-over:"), handOvers);
 }
 
 void TestInstance::startupNotificationEnds()
@@ -329,7 +334,7 @@ void TestInstance::objectsNotOursAreNeverUsed()
         QCOMPARE(::link(key.constData(), QFile::encodeName(otherRuntime + "/RVPDF.instance").constData()), 0);
         other = StartLaunch({}, QString(), {"XDG_RUNTIME_DIR=" + otherRuntime, "QT_QPA_PLATFORM=offscreen"});
         QTRY_VERIFY_WITH_TIMEOUT(LogText().contains("session restored"), 30000);
-        QFile::remove(TestEnv::Root() + "/data/rvpdf/log/PDF.log");
+        QFile::remove(TestEnv::Root() + "/state/rvpdf/log/PDF.log");
     }
 
     QVERIFY(StartFirst({docs[0]}));
@@ -360,7 +365,7 @@ void TestInstance::anotherUserGetsAnInstanceOfTheirOwn()
     QTemporaryDir otherRoot(QDir::rootPath() + "tmp/rvpdf-other-XXXXXX");
     QVERIFY(otherRoot.isValid());
     const QString other = otherRoot.path();
-    for (const char* sub : {"home", "config", "data", "cache", "tmp", "runtime"})
+    for (const char* sub : {"home", "config", "data", "cache", "state", "tmp", "runtime"})
         QVERIFY(QDir(other).mkpath(sub));
     QFile::setPermissions(other + "/runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QProcess::execute("chown", {"-R", "65534:65534", other});
@@ -369,6 +374,7 @@ void TestInstance::anotherUserGetsAnInstanceOfTheirOwn()
     env.insert("XDG_CONFIG_HOME", other + "/config");
     env.insert("XDG_DATA_HOME", other + "/data");
     env.insert("XDG_CACHE_HOME", other + "/cache");
+    env.insert("XDG_STATE_HOME", other + "/state");
     env.insert("TMPDIR", other + "/tmp");
     env.insert("XDG_RUNTIME_DIR", other + "/runtime");
     // The display belongs to this user; the other one runs headless.
@@ -384,7 +390,7 @@ void TestInstance::anotherUserGetsAnInstanceOfTheirOwn()
     // A hand-over would end the process at once; an instance of its own
     // keeps running and writes its own log.
     // Up to its session: from there on it ends cleanly on a termination.
-    QTRY_VERIFY_WITH_TIMEOUT(TestPdf::ReadBytes(other + "/data/rvpdf/log/PDF.log").contains("session restored"), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(TestPdf::ReadBytes(other + "/state/rvpdf/log/PDF.log").contains("session restored"), 30000);
     QCOMPARE(theirs.state(), QProcess::Running);
     QCOMPARE(LogText().count("launch hand-over:"), 0);
     // Ended cleanly, it leaves no System V object of theirs behind.

@@ -33,7 +33,7 @@ namespace {
 
 QString SessionDir()
 {
-    return TestEnv::Root() + "/data/rvpdf/session";
+    return TestEnv::Root() + "/state/rvpdf/session";
 }
 
 QByteArray Digest(const QString& path)

@@ -1,3 +1,6 @@
+#include "CDocumentSearch.h"
+#include "CFindBar.h"
+#include "CPageView.h"
 #include "CTabBar.h"
 #include "MainBox.h"
 #include "ModalAnswerer.h"
@@ -10,6 +13,7 @@
 #include "windows/CMainViewManager.h"
 #include "windows/CSingleInstance.h"
 
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -49,6 +53,8 @@ private slots:
     void fileGoesToWindowActivatedLast();
     void quitStopsAtRefusingWindow();
     void handOverAvoidsClosingWindow();
+    void launchAsksForPageAndText_data();
+    void launchAsksForPageAndText();
     void lastWindowEndsEventLoop_data();
     void lastWindowEndsEventLoop();
 
@@ -65,7 +71,7 @@ void TestViewManager::initTestCase()
     const QString dir = TestEnv::MakeDir("docs");
     a = dir + "/a.pdf";
     b = dir + "/b.pdf";
-    QVERIFY(TestPdf::Write(a, 2));
+    QVERIFY(TestPdf::Write(a, 4));
     QVERIFY(TestPdf::Write(b, 1));
 }
 
@@ -95,6 +101,30 @@ void TestViewManager::fileGoesToWindowActivatedLast()
     delete first;
     QVERIFY(!tabs.wait(400));
     QVERIFY(second->Documents().isEmpty());
+}
+
+void TestViewManager::launchAsksForPageAndText_data()
+{
+    QTest::addColumn<bool>("openAlready");
+    QTest::newRow("a file not open yet") << false;
+    QTest::newRow("a file open already") << true;
+}
+
+void TestViewManager::launchAsksForPageAndText()
+{
+    QFETCH(bool, openAlready);
+    MainView* window = TestWindows::New();
+    manager->SetCurrentView(window);
+    if (openAlready)
+        QCOMPARE(TestWindows::Open(window, a), 0);
+    // As a later launch of "rvpdf --page 3 --find Page a.pdf" hands it over.
+    manager->OpenArguments({"rvpdf", "--page=3", "--find=Page", "--", a});
+    QTRY_COMPARE(window->Documents().size(), 1);
+    auto* box = qobject_cast<MainBox*>(window->Documents().first());
+    QTRY_COMPARE(box->PageView()->CurrentPage(), 2);
+    QTRY_VERIFY(box->FindBar()->isVisible());
+    QCOMPARE(box->FindBar()->Field()->text(), QStringLiteral("Page"));
+    QTRY_VERIFY(box->Search()->Count() > 0);
 }
 
 void TestViewManager::quitStopsAtRefusingWindow()
