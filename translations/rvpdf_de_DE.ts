@@ -821,12 +821,20 @@
         <translation>Öffnen fehlgeschlagen</translation>
     </message>
     <message>
-        <source>The file might have been moved, damaged, or deleted.</source>
-        <translation>Die Datei wurde möglicherweise verschoben, beschädigt oder gelöscht.</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>„%1“ wurde nicht gefunden. Die Datei wurde vielleicht verschoben, umbenannt oder gelöscht.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>Sie haben keine Berechtigung, „%1“ zu lesen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>„%1“ ist beschädigt und kann nicht gelesen werden.</translation>
     </message>
 </context>
 <context>
@@ -2206,10 +2214,6 @@
     <message>
         <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
         <translation>„%1“ ist kein PDF-Dokument, sondern eine Datei anderer Art (%2).</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is damaged and cannot be read.</source>
-        <translation>„%1“ ist beschädigt und kann nicht gelesen werden.</translation>
     </message>
 </context>
 <context>

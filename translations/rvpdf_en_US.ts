@@ -821,12 +821,20 @@
         <translation>Failed to Open</translation>
     </message>
     <message>
-        <source>The file might have been moved, damaged, or deleted.</source>
-        <translation>The file might have been moved, damaged, or deleted.</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>You do not have permission to read &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>&quot;%1&quot; is damaged and cannot be read.</translation>
     </message>
 </context>
 <context>
@@ -2206,10 +2214,6 @@
     <message>
         <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
         <translation>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is damaged and cannot be read.</source>
-        <translation>&quot;%1&quot; is damaged and cannot be read.</translation>
     </message>
 </context>
 <context>

@@ -821,12 +821,20 @@
         <translation>Error al abrir</translation>
     </message>
     <message>
-        <source>The file might have been moved, damaged, or deleted.</source>
-        <translation>Es posible que el archivo se haya movido, dañado o eliminado.</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>No se encontró «%1». Puede que se haya movido, renombrado o eliminado.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>No tiene permiso para leer «%1».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>«%1» está dañado y no se puede leer.</translation>
     </message>
 </context>
 <context>
@@ -2206,10 +2214,6 @@
     <message>
         <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
         <translation>«%1» no es un documento PDF, sino un archivo de otro tipo (%2).</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is damaged and cannot be read.</source>
-        <translation>«%1» está dañado y no se puede leer.</translation>
     </message>
 </context>
 <context>

@@ -821,12 +821,20 @@
         <translation>Échec de l&apos;ouverture</translation>
     </message>
     <message>
-        <source>The file might have been moved, damaged, or deleted.</source>
-        <translation>Le fichier a peut-être été déplacé, endommagé ou supprimé.</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>« %1 » est introuvable. Il a peut-être été déplacé, renommé ou supprimé.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>Vous n’avez pas l’autorisation de lire « %1 ».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>« %1 » est endommagé et ne peut pas être lu.</translation>
     </message>
 </context>
 <context>
@@ -2206,10 +2214,6 @@
     <message>
         <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
         <translation>« %1 » n’est pas un document PDF mais un fichier d’un autre type (%2).</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is damaged and cannot be read.</source>
-        <translation>« %1 » est endommagé et ne peut pas être lu.</translation>
     </message>
 </context>
 <context>

@@ -821,12 +821,20 @@
         <translation>Impossibile aprire</translation>
     </message>
     <message>
-        <source>The file might have been moved, damaged, or deleted.</source>
-        <translation>Il file potrebbe essere stato spostato, danneggiato o eliminato.</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>«%1» non è stato trovato. Potrebbe essere stato spostato, rinominato o eliminato.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>Non hai il permesso di leggere «%1».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>«%1» è danneggiato e non può essere letto.</translation>
     </message>
 </context>
 <context>
@@ -2206,10 +2214,6 @@
     <message>
         <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
         <translation>«%1» non è un documento PDF ma un file di altro tipo (%2).</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is damaged and cannot be read.</source>
-        <translation>«%1» è danneggiato e non può essere letto.</translation>
     </message>
 </context>
 <context>

@@ -821,12 +821,20 @@
         <translation>開けませんでした</translation>
     </message>
     <message>
-        <source>The file might have been moved, damaged, or deleted.</source>
-        <translation>ファイルが移動、破損、または削除された可能性があります。</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>「%1」が見つかりません。移動、名前の変更、または削除された可能性があります。</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>「%1」を読み取る権限がありません。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>「%1」は破損しているため読み込めません。</translation>
     </message>
 </context>
 <context>
@@ -2206,10 +2214,6 @@
     <message>
         <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
         <translation>「%1」は PDF ドキュメントではなく、別の種類のファイル(%2)です。</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is damaged and cannot be read.</source>
-        <translation>「%1」は破損していて読み取れません。</translation>
     </message>
 </context>
 <context>

@@ -821,12 +821,20 @@
         <translation>열 수 없음</translation>
     </message>
     <message>
-        <source>The file might have been moved, damaged, or deleted.</source>
-        <translation>파일이 이동되었거나 손상되었거나 삭제되었을 수 있습니다.</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>확인</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>&quot;%1&quot;을(를) 찾을 수 없습니다. 이동되었거나 이름이 바뀌었거나 삭제되었을 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>&quot;%1&quot;을(를) 읽을 권한이 없습니다.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>&quot;%1&quot; 파일이 손상되어 읽을 수 없습니다.</translation>
     </message>
 </context>
 <context>
@@ -2206,10 +2214,6 @@
     <message>
         <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
         <translation>&quot;%1&quot;은(는) PDF 문서가 아니라 다른 종류의 파일(%2)입니다.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is damaged and cannot be read.</source>
-        <translation>&quot;%1&quot;이(가) 손상되어 읽을 수 없습니다.</translation>
     </message>
 </context>
 <context>

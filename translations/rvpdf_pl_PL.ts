@@ -821,12 +821,20 @@
         <translation>Nie udało się otworzyć</translation>
     </message>
     <message>
-        <source>The file might have been moved, damaged, or deleted.</source>
-        <translation>Plik mógł zostać przeniesiony, uszkodzony lub usunięty.</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>Nie znaleziono „%1”. Plik mógł zostać przeniesiony, przemianowany lub usunięty.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>Nie masz uprawnień do odczytu „%1”.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>„%1” jest uszkodzony i nie można go odczytać.</translation>
     </message>
 </context>
 <context>
@@ -2206,10 +2214,6 @@
     <message>
         <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
         <translation>„%1” nie jest dokumentem PDF, lecz plikiem innego rodzaju (%2).</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is damaged and cannot be read.</source>
-        <translation>„%1” jest uszkodzony i nie można go odczytać.</translation>
     </message>
 </context>
 <context>

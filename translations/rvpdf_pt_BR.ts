@@ -821,12 +821,20 @@
         <translation>Falha ao abrir</translation>
     </message>
     <message>
-        <source>The file might have been moved, damaged, or deleted.</source>
-        <translation>O arquivo pode ter sido movido, danificado ou excluído.</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>&quot;%1&quot; não foi encontrado. Ele pode ter sido movido, renomeado ou excluído.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>Você não tem permissão para ler &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>&quot;%1&quot; está danificado e não pode ser lido.</translation>
     </message>
 </context>
 <context>
@@ -2206,10 +2214,6 @@
     <message>
         <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
         <translation>&quot;%1&quot; não é um documento PDF, mas um arquivo de outro tipo (%2).</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is damaged and cannot be read.</source>
-        <translation>&quot;%1&quot; está danificado e não pode ser lido.</translation>
     </message>
 </context>
 <context>

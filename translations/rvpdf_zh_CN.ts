@@ -821,12 +821,20 @@
         <translation>打开失败</translation>
     </message>
     <message>
-        <source>The file might have been moved, damaged, or deleted.</source>
-        <translation>该文件可能已被移动、损坏或删除。</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>找不到“%1”。它可能已被移动、重命名或删除。</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>您没有读取“%1”的权限。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>“%1”已损坏，无法读取。</translation>
     </message>
 </context>
 <context>
@@ -2206,10 +2214,6 @@
     <message>
         <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
         <translation>“%1”不是 PDF 文档,而是其他类型的文件(%2)。</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is damaged and cannot be read.</source>
-        <translation>“%1”已损坏,无法读取。</translation>
     </message>
 </context>
 <context>

@@ -821,12 +821,20 @@
         <translation>無法開啟</translation>
     </message>
     <message>
-        <source>The file might have been moved, damaged, or deleted.</source>
-        <translation>檔案可能已被移動、損毀或刪除。</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>確定</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>找不到「%1」。它可能已被移動、重新命名或刪除。</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>您沒有讀取「%1」的權限。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>「%1」已損毀，無法讀取。</translation>
     </message>
 </context>
 <context>
@@ -2206,10 +2214,6 @@
     <message>
         <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
         <translation>「%1」不是 PDF 文件,而是其他類型的檔案(%2)。</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is damaged and cannot be read.</source>
-        <translation>「%1」已損壞,無法讀取。</translation>
     </message>
 </context>
 <context>

@@ -68,18 +68,6 @@ QString MainView::RefusalOf(const QString& given, const QString& path)
     return tr("\"%1\" is not a PDF document but a file of another kind (%2).").arg(Shown(path), type.comment());
 }
 
-QString MainView::FailureOf(int nResult, const QString& path)
-{
-    switch (nResult) {
-    case MainBox::OpenMissing:
-        return tr("\"%1\" was not found. It may have been moved, renamed or deleted.").arg(Shown(path));
-    case MainBox::OpenUnreadable:
-        return tr("You do not have permission to read \"%1\".").arg(Shown(path));
-    default:
-        return tr("\"%1\" is damaged and cannot be read.").arg(Shown(path));
-    }
-}
-
 void MainView::ShowFailure(const QString& reason)
 {
     // Asked from timers and hand-overs too: no loop of its own.
@@ -136,7 +124,7 @@ void MainView::SlotOpenFile(int& nRet, const QVariantMap& mapInfo, bool bTips)
     QWidget* widget = MainBox::CreatePdfBox(this, path, request, nRet);
     if (!widget) {
         if (nRet != MainBox::OpenGaveUp)
-            ShowFailure(FailureOf(nRet, path));
+            ShowFailure(MainBox::OpenFailureText(nRet, path));
         return;
     }
     // A tab restored behind others stays behind them, unread, and is not

@@ -7,6 +7,7 @@
 #include "MainBox.h"
 
 #include <QBoxLayout>
+#include <QDir>
 #include <QFileInfo>
 
 COpenController::COpenController(QWidget* box_, QBoxLayout* layout_, const QString& path_, Loaded loaded_,
@@ -93,6 +94,19 @@ void COpenController::AskPassword(bool bRetry)
     });
 }
 
+QString COpenController::FailureText(int nResult, const QString& path)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    switch (nResult) {
+    case MainBox::OpenMissing:
+        return tr("\"%1\" was not found. It may have been moved, renamed or deleted.").arg(shown);
+    case MainBox::OpenUnreadable:
+        return tr("You do not have permission to read \"%1\".").arg(shown);
+    default:
+        return tr("\"%1\" is damaged and cannot be read.").arg(shown);
+    }
+}
+
 void COpenController::Fail(int nResult)
 {
     if (done)
@@ -106,7 +120,7 @@ void COpenController::Fail(int nResult)
         // Over the window: the tab goes at once, the notice stays.
         QWidget* window = box->window();
         auto* notice = new CMessageDialog(true, window, QString(), tr("Failed to Open"),
-                                          tr("The file might have been moved, damaged, or deleted."), QString(),
+                                          FailureText(nResult, path), QString(),
                                           QString(), tr("OK"));
         notice->ShowMask(window, false);
         notice->OpenThen();

@@ -38,6 +38,8 @@ public:
 
     // The open result of a failed read.
     static int ResultForStatus(CPdfDocument::LoadStatus status);
+    // What a failed open tells the user, naming the file.
+    static QString FailureText(int nResult, const QString& path);
 
 private:
     void Read(const QByteArray& password);

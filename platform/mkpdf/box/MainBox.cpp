@@ -153,6 +153,11 @@ void MainBox::Start(const QVariantMap& options)
     ApplyOptions(options);
 }
 
+QString MainBox::OpenFailureText(int nResult, const QString& path)
+{
+    return COpenController::FailureText(nResult, path);
+}
+
 bool MainBox::EnsureLoaded()
 {
     if (document)

@@ -68,6 +68,8 @@ public:
     // "recordThumbnail" false no first-page picture is written for the
     // recent list.
     static QWidget* CreatePdfBox(QWidget* parent, const QString& path, const QVariantMap& options, int& result);
+    // What a failed open (an OpenResult) tells the user, naming the file.
+    static QString OpenFailureText(int nResult, const QString& path);
     // New blank document: "pageCount" pages of "pageSize" points written to
     // "tempPath".
     static QWidget* CreatePdfBox(QWidget* parent, const QVariantMap& options, int& result);

@@ -61,10 +61,13 @@ void CJobRunner::Start(Pool pool, Priority priority, std::function<void()> task)
 
 void CJobRunner::Drain()
 {
-    for (QThreadPool* pool : pools) {
-        if (pool) {
-            pool->clear();
-            pool->waitForDone();
-        }
+    for (int i = 0; i < PoolCount; ++i) {
+        if (!pools[i])
+            continue;
+        pools[i]->clear();
+        // A document given up may still be read for minutes (a huge or
+        // slow file); its result goes nowhere, so the end does not wait.
+        if (i != OpenPool)
+            pools[i]->waitForDone();
     }
 }

@@ -57,7 +57,8 @@ public:
     }
     // Fire and forget.
     static void Start(Pool pool, Priority priority, std::function<void()> task);
-    // Drops the work not started and waits for the rest, in every pool. Done
+    // Drops the work not started and waits for the rest, in every pool but
+    // the opening one (see the .cpp). Done
     // once the event loop has ended: tasks use Qt's image writers and fonts,
     // which go away with the application object.
     static void Drain();
