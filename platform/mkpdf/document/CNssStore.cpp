@@ -45,11 +45,6 @@ OpenState& State()
     return state;
 }
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("CNssStore", text);
-}
-
 struct SlotFree
 {
     void operator()(PK11SlotInfo* slot) const { PK11_FreeSlot(slot); }
@@ -152,7 +147,8 @@ bool CNssStore::Open(QString* error)
         state.usable = NSS_Initialize(config.constData(), "", "", SECMOD_DB, 0) == SECSuccess
             || NSS_Initialize(config.constData(), "", "", SECMOD_DB, NSS_INIT_READONLY) == SECSuccess;
         if (!state.usable) {
-            state.failure = Tr("The certificate store in %1 could not be opened.").arg(dir);
+            state.failure
+                = QCoreApplication::translate("CNssStore", "The certificate store in %1 could not be opened.").arg(dir);
         } else {
             // A new store gets an empty password, as other programs make it.
             Slot slot(PK11_GetInternalKeySlot());
@@ -203,23 +199,25 @@ bool CNssStore::ImportPkcs12(const QString& path, const QString& password, QStri
     if (!Open(error))
         return false;
     if (IsLocked())
-        return fail(Tr("The certificate store is locked. Give its password first."));
+        return fail(
+            QCoreApplication::translate("CNssStore", "The certificate store is locked. Give its password first."));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return fail(Tr("The file could not be read."));
+        return fail(QCoreApplication::translate("CNssStore", "The file could not be read."));
     if (file.size() <= 0 || file.size() > kMaxPkcs12Bytes)
-        return fail(Tr("The file is not a certificate file (PKCS#12)."));
+        return fail(QCoreApplication::translate("CNssStore", "The file is not a certificate file (PKCS#12)."));
     QByteArray data = file.readAll();
     EnablePkcs12Ciphers();
     Slot slot(PK11_GetInternalKeySlot());
     if (!slot)
-        return fail(Tr("The certificate store in %1 could not be opened.").arg(DirPath()));
+        return fail(QCoreApplication::translate("CNssStore", "The certificate store in %1 could not be opened.")
+                        .arg(DirPath()));
     QByteArray secret = Pkcs12Password(password);
     SECItem passwordItem {siBuffer, reinterpret_cast<unsigned char*>(secret.data()), unsigned(secret.size())};
     SEC_PKCS12DecoderContext* decoder
         = SEC_PKCS12DecoderStart(&passwordItem, slot.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
     if (!decoder)
-        return fail(Tr("The file is not a certificate file (PKCS#12)."));
+        return fail(QCoreApplication::translate("CNssStore", "The file is not a certificate file (PKCS#12)."));
     bool ok = SEC_PKCS12DecoderUpdate(decoder, reinterpret_cast<unsigned char*>(data.data()),
                                       static_cast<unsigned long>(data.size()))
             == SECSuccess
@@ -229,8 +227,8 @@ bool CNssStore::ImportPkcs12(const QString& path, const QString& password, QStri
         SEC_PKCS12DecoderFinish(decoder);
         secret.fill('\0');
         if (code == SEC_ERROR_BAD_PASSWORD || code == SEC_ERROR_PKCS12_PRIVACY_PASSWORD_INCORRECT)
-            return fail(Tr("The password does not open this certificate file."));
-        return fail(Tr("The file is not a certificate file (PKCS#12)."));
+            return fail(QCoreApplication::translate("CNssStore", "The password does not open this certificate file."));
+        return fail(QCoreApplication::translate("CNssStore", "The file is not a certificate file (PKCS#12)."));
     }
     ok = SEC_PKCS12DecoderValidateBags(decoder, RenameOnCollision) == SECSuccess
         && SEC_PKCS12DecoderImportBags(decoder) == SECSuccess;
@@ -258,9 +256,11 @@ bool CNssStore::ImportPkcs12(const QString& path, const QString& password, QStri
     // The decoder reads the password until it is finished.
     secret.fill('\0');
     if (!ok)
-        return fail(Tr("The certificate could not be added to the store in %1.").arg(DirPath()));
+        return fail(QCoreApplication::translate("CNssStore", "The certificate could not be added to the store in %1.")
+                        .arg(DirPath()));
     if (imported.isEmpty())
-        return fail(Tr("The file holds no certificate with its private key, so it cannot sign."));
+        return fail(QCoreApplication::translate(
+            "CNssStore", "The file holds no certificate with its private key, so it cannot sign."));
     if (nickname)
         *nickname = imported;
     return true;
@@ -285,7 +285,7 @@ QStringList CNssStore::KeyUsageNames(int nBits)
     QStringList list;
     for (const auto& row : names) {
         if (nBits & row.bit)
-            list << Tr(row.name);
+            list << QCoreApplication::translate("CNssStore", row.name);
     }
     return list;
 }

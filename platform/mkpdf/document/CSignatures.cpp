@@ -20,11 +20,6 @@
 
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("CSignatures", text);
-}
-
 PdfSignature::Certificate CertificateOf(Poppler::SignatureValidationInfo::CertificateStatus status)
 {
     using Info = Poppler::SignatureValidationInfo;
@@ -174,14 +169,17 @@ bool CSignatures::Sign(const QString& source, const QByteArray& password, const 
 {
     if (MKBase::CFileUtils::IsTheSameFile(source, target)
         || QFileInfo(source).absoluteFilePath() == QFileInfo(target).absoluteFilePath())
-        return Fail(error, Tr("The signed document must be saved as a new file; the original stays as it is."));
+        return Fail(
+            error,
+            QCoreApplication::translate(
+                "CSignatures", "The signed document must be saved as a new file; the original stays as it is."));
     if (request.certificate.isEmpty())
-        return Fail(error, Tr("Choose a certificate to sign with."));
+        return Fail(error, QCoreApplication::translate("CSignatures", "Choose a certificate to sign with."));
     if (!CNssStore::Open(error))
         return false;
     std::unique_ptr<Poppler::Document> document(Poppler::Document::load(source, password, password));
     if (!document || document->isLocked())
-        return Fail(error, Tr("The document could not be read."));
+        return Fail(error, QCoreApplication::translate("CSignatures", "The document could not be read."));
 
     Poppler::PDFConverter::NewSignatureData data;
     data.setCertNickname(request.certificate);
@@ -204,7 +202,8 @@ bool CSignatures::Sign(const QString& source, const QByteArray& password, const 
     // target as it was.
     QTemporaryFile part(QFileInfo(target).absolutePath() + "/.signing-XXXXXX.pdf");
     if (!part.open())
-        return Fail(error, Tr("The folder of the new file does not allow writing."));
+        return Fail(error,
+                    QCoreApplication::translate("CSignatures", "The folder of the new file does not allow writing."));
     const QString partPath = part.fileName();
     part.close();
 
@@ -217,15 +216,17 @@ bool CSignatures::Sign(const QString& source, const QByteArray& password, const 
             return field->fullyQualifiedName() == request.fieldName;
         });
         if (found == fields.end())
-            return Fail(error, Tr("The document has no signature field of this name."));
+            return Fail(
+                error, QCoreApplication::translate("CSignatures", "The document has no signature field of this name."));
         if ((*found)->signatureType() != Poppler::FormFieldSignature::UnsignedSignature)
-            return Fail(error, Tr("This signature field is signed already."));
+            return Fail(error, QCoreApplication::translate("CSignatures", "This signature field is signed already."));
         signedOk = (*found)->sign(partPath, data) == Poppler::FormFieldSignature::SigningSuccess;
     } else {
         std::unique_ptr<Poppler::Page> page(
             request.page >= 0 && request.page < document->numPages() ? document->page(request.page) : nullptr);
         if (!page || !request.rect.isValid())
-            return Fail(error, Tr("Draw the place of the signature on a page first."));
+            return Fail(error,
+                        QCoreApplication::translate("CSignatures", "Draw the place of the signature on a page first."));
         const QSizeF size = page->pageSizeF();
         const QRectF area = request.rect.intersected(QRectF(QPointF(0, 0), size));
         data.setPage(request.page);
@@ -237,12 +238,18 @@ bool CSignatures::Sign(const QString& source, const QByteArray& password, const 
     }
     if (!signedOk || QFileInfo(partPath).size() <= QFileInfo(source).size())
         return Fail(error,
-                    Tr("The document could not be signed with this certificate. Its key may be missing "
-                       "from the store, or the store may be locked."));
+                    QCoreApplication::translate(
+                        "CSignatures",
+                        "The document could not be signed with this certificate. Its key may be missing "
+                        "from the store, or the store may be locked."));
     if (QFileInfo::exists(target) && !QFile::remove(target))
-        return Fail(error, Tr("The file %1 could not be replaced.").arg(QFileInfo(target).fileName()));
+        return Fail(error,
+                    QCoreApplication::translate("CSignatures", "The file %1 could not be replaced.")
+                        .arg(QFileInfo(target).fileName()));
     if (!QFile::rename(partPath, target))
-        return Fail(error, Tr("The signed document could not be written to %1.").arg(target));
+        return Fail(
+            error,
+            QCoreApplication::translate("CSignatures", "The signed document could not be written to %1.").arg(target));
     part.setAutoRemove(false);
     return true;
 }
@@ -251,13 +258,15 @@ bool CSignatures::WriteRevision(const QString& source, qint64 nLength, const QSt
 {
     QFile file(source);
     if (!file.open(QIODevice::ReadOnly) || nLength <= 0 || nLength > file.size())
-        return Fail(error, Tr("The signed version is no longer in the file."));
+        return Fail(error, QCoreApplication::translate("CSignatures", "The signed version is no longer in the file."));
     const QByteArray bytes = file.read(nLength);
     if (bytes.size() != nLength || !bytes.startsWith("%PDF"))
-        return Fail(error, Tr("The signed version is no longer in the file."));
+        return Fail(error, QCoreApplication::translate("CSignatures", "The signed version is no longer in the file."));
     QDir().mkpath(QFileInfo(target).absolutePath());
     QSaveFile out(target);
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-        return Fail(error, Tr("The signed version could not be written to %1.").arg(target));
+        return Fail(
+            error,
+            QCoreApplication::translate("CSignatures", "The signed version could not be written to %1.").arg(target));
     return true;
 }
