@@ -200,6 +200,13 @@ void TestSignatures::signAndCheck()
         QCOMPARE(box->Signatures()->Bar()->Text(), QString("This document has a signature field waiting to be signed."));
         QCOMPARE(box->Signatures()->Signatures().size(), 1);
         QCOMPARE(box->Signatures()->Signatures().first().fieldName, QString("Approval"));
+        // Enter on its page takes the field (the dialog that follows is left).
+        QSignalSpy placed(box->Signatures()->Layer(), &CSignatureAreaLayer::SignalPlaced);
+        std::unique_ptr<ModalAnswerer> cancel(ModalAnswerer::Clicking("button_cancel"));
+        box->Signatures()->Layer()->Start();
+        QTest::keyClick(box->PageView(), Qt::Key_Return);
+        QCOMPARE(placed.count(), 1);
+        QCOMPARE(placed.first().at(2).toString(), QString("Approval"));
         request.fieldName = "Approval";
     }
     QString signedFile = source;

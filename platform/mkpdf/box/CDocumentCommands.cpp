@@ -82,7 +82,11 @@ const QHash<QString, CDocumentCommands::Command>& CDocumentCommands::Table()
         {"annotation", [](MainBox* box) { box->TogglePanel(CSidePanel::Annotations); }},
         {"attachment", [](MainBox* box) { box->TogglePanel(CSidePanel::Attachments); }},
         {"signature", [](MainBox* box) { box->TogglePanel(CSidePanel::Signatures); }},
-        {"sign", [](MainBox* box) { box->signatures->StartSigning(); }},
+        {"sign",
+         [](MainBox* box) {
+             if (box->CloseOrganizer())
+                 box->signatures->StartSigning();
+         }},
         {"presentation",
          [](MainBox* box) {
              auto* show = new CPresentationView(box->document, box->view->CurrentPage(), box);

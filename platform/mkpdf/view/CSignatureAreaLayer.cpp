@@ -88,7 +88,14 @@ bool CSignatureAreaLayer::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            // An empty field of the page is what the page asks to be signed.
             const int page = view->CurrentPage();
+            for (const PdfSignature& field : qAsConst(fields)) {
+                if (field.page == page) {
+                    Place(page, field.rect, field.fieldName);
+                    return true;
+                }
+            }
             const QSizeF size = document->PageSize(page);
             Place(page, BoxAround(page, QPointF(size.width() / 2, size.height() / 2)), QString());
             return true;

@@ -12,8 +12,9 @@ class CPdfDocument;
 
 // Choosing where a new signature goes, on a page view: a box dragged on a
 // page, or a click on an empty signature field (outlined while choosing).
-// Enter puts a box of the usual size in the middle of the current page,
-// for whoever works without a mouse; Esc gives up.
+// Enter, for whoever works without a mouse, takes the current page's empty
+// field or puts a box of the usual size in the middle of the page; Esc
+// gives up.
 class CSignatureAreaLayer : public CPageLayer
 {
     Q_OBJECT
