@@ -281,6 +281,8 @@ void TestSignatures::refusesBadInput_data()
     QTest::addColumn<QString>("error");
     QTest::newRow("signed over the original") << "same-file" << "must be saved as a new file";
     QTest::newRow("no such certificate") << "unknown-certificate" << "could not be signed";
+    QTest::newRow("no certificate chosen") << "no-certificate" << "Choose a certificate";
+    QTest::newRow("target folder not writable") << "unwritable" << "does not allow writing";
     QTest::newRow("no place chosen") << "no-place" << "Draw the place";
     QTest::newRow("field that is not there") << "missing-field" << "no signature field";
     QTest::newRow("damaged document") << "damaged" << "could not be read";
@@ -307,13 +309,15 @@ void TestSignatures::refusesBadInput()
     } else if (what == "long-revision") {
         ok = CSignatures::WriteRevision(source, original.size() + 10, target, &reason);
     } else {
-        if (what == "unknown-certificate")
-            request.certificate = "Nobody";
+        if (what == "unknown-certificate" || what == "no-certificate")
+            request.certificate = what == "no-certificate" ? QString() : "Nobody";
         else if (what == "no-place")
             request.page = -1;
         else if (what == "missing-field")
             request.fieldName = "Nowhere";
-        ok = CSignatures::Sign(source, QByteArray(), request, what == "same-file" ? source : target, &reason);
+        // A file where the folder should be is not writable, even for root.
+        const QString to = what == "same-file" ? source : what == "unwritable" ? source + "/target.pdf" : target;
+        ok = CSignatures::Sign(source, QByteArray(), request, to, &reason);
     }
     QVERIFY(!ok);
     QVERIFY2(reason.contains(error), qPrintable(reason));

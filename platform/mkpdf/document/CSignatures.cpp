@@ -15,6 +15,7 @@
 #include <QTemporaryFile>
 
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -242,11 +243,9 @@ bool CSignatures::Sign(const QString& source, const QByteArray& password, const 
                         "CSignatures",
                         "The document could not be signed with this certificate. Its key may be missing "
                         "from the store, or the store may be locked."));
-    if (QFileInfo::exists(target) && !QFile::remove(target))
-        return Fail(error,
-                    QCoreApplication::translate("CSignatures", "The file %1 could not be replaced.")
-                        .arg(QFileInfo(target).fileName()));
-    if (!QFile::rename(partPath, target))
+    // One step, replacing a file chosen to be overwritten: there is no
+    // moment without either the old file or the whole new one.
+    if (std::rename(QFile::encodeName(partPath).constData(), QFile::encodeName(target).constData()) != 0)
         return Fail(
             error,
             QCoreApplication::translate("CSignatures", "The signed document could not be written to %1.").arg(target));

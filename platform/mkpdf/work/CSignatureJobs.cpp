@@ -21,13 +21,6 @@ template <typename Task, typename Done> void RunThen(QObject* owner, Task task, 
     watcher->setFuture(CJobRunner::Run(CJobRunner::FilePool, CJobRunner::VisiblePriority, std::move(task)));
 }
 
-struct Listed
-{
-    QVector<PdfCertificate> certificates;
-    bool locked = false;
-    QString error;
-};
-
 } // namespace
 
 CSignatureJobs::CSignatureJobs(QObject* parent)
@@ -52,21 +45,6 @@ void CSignatureJobs::Check(std::shared_ptr<CPdfDocument> document)
             checking = false;
             emit SignalChecked(result.first, result.second);
         });
-}
-
-void CSignatureJobs::ListCertificates()
-{
-    RunThen(
-        this,
-        []() {
-            Listed listed;
-            if (CNssStore::Open(&listed.error)) {
-                listed.locked = CNssStore::IsLocked();
-                listed.certificates = CNssStore::SigningCertificates();
-            }
-            return listed;
-        },
-        [this](const Listed& listed) { emit SignalCertificates(listed.certificates, listed.locked, listed.error); });
 }
 
 void CSignatureJobs::Sign(const QString& source, const QByteArray& password, const PdfSignRequest& request,

@@ -1,20 +1,16 @@
 #pragma once
 
-#include "CNssStore.h"
 #include "CSignatures.h"
 
 #include <QObject>
-#include <QPointer>
 
 #include <memory>
 
 class CPdfDocument;
-template <typename T> class QFutureWatcher;
 
 // The signature work of one document, off the GUI thread: checking its
-// signatures, reading the certificate store, signing, writing a signed
-// revision. Each reports back on the GUI thread; a newer check replaces
-// one still running.
+// signatures, signing, writing a signed revision. Each reports back on the
+// GUI thread; a newer check replaces one still running.
 class CSignatureJobs : public QObject
 {
     Q_OBJECT
@@ -23,7 +19,6 @@ public:
 
     void Check(std::shared_ptr<CPdfDocument> document);
     bool IsChecking() const { return checking; }
-    void ListCertificates();
     void Sign(const QString& source, const QByteArray& password, const PdfSignRequest& request, const QString& target);
     bool IsSigning() const { return signing; }
     void WriteRevision(const QString& source, qint64 nLength, const QString& target);
@@ -31,7 +26,6 @@ public:
 signals:
     // bRead is false when the file could not be read.
     void SignalChecked(const QVector<PdfSignature>& signatures, bool bRead);
-    void SignalCertificates(const QVector<PdfCertificate>& certificates, bool bLocked, const QString& strError);
     // strError is empty on success.
     void SignalSigned(const QString& strTarget, const QString& strError);
     void SignalRevisionWritten(const QString& strTarget, const QString& strError);
