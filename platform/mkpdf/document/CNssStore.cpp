@@ -182,8 +182,12 @@ QVector<PdfCertificate> CNssStore::SigningCertificates()
     QVector<PdfCertificate> list;
     if (!Open() || IsLocked())
         return list;
+    // A key limited to other work (an authority's, which signs only
+    // certificates) would make a signature no checker accepts.
+    const auto signs = Poppler::CertificateInfo::KuDigitalSignature | Poppler::CertificateInfo::KuNonRepudiation;
     for (const Poppler::CertificateInfo& info : Poppler::getAvailableSigningCertificates()) {
-        if (!info.isNull() && !info.nickName().isEmpty())
+        const auto usage = info.keyUsageExtensions();
+        if (!info.isNull() && !info.nickName().isEmpty() && (usage == Poppler::CertificateInfo::KuNone || (usage & signs)))
             list << FromPoppler(info);
     }
     return list;

@@ -33,7 +33,8 @@ public:
     // True while the store has a password that has not been given yet.
     static bool IsLocked();
     static bool Unlock(const QString& password);
-    // The certificates that can sign: those with their private key here.
+    // The certificates that can sign documents: those with their private
+    // key here whose key may make signatures.
     static QVector<PdfCertificate> SigningCertificates();
     // Adds the certificates and key of a PKCS#12 file (.p12, .pfx); the
     // signing certificate's nickname goes to *nickname. False with a reason

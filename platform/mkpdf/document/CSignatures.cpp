@@ -15,7 +15,6 @@
 #include <QTemporaryFile>
 
 #include <algorithm>
-#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -199,12 +198,17 @@ bool CSignatures::Sign(const QString& source, const QByteArray& password, const 
     data.setDocumentOwnerPassword(password);
     data.setDocumentUserPassword(password);
 
-    // Written next to the target first, so that a failure leaves the
-    // target as it was.
-    QTemporaryFile part(QFileInfo(target).absolutePath() + "/.signing-XXXXXX.pdf");
-    if (!part.open())
+    // The target is written through a file of its own beside it, put in
+    // place only once whole: a failure leaves it as it was. Poppler signs
+    // into a private file first, as it writes only to a path.
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly))
         return Fail(error,
                     QCoreApplication::translate("CSignatures", "The folder of the new file does not allow writing."));
+    QTemporaryFile part(QDir::tempPath() + "/rvpdf-signing-XXXXXX.pdf");
+    if (!part.open())
+        return Fail(error, QCoreApplication::translate("CSignatures", "The document could not be signed: there "
+                                                                      "is no room for a temporary file."));
     const QString partPath = part.fileName();
     part.close();
 
@@ -243,13 +247,18 @@ bool CSignatures::Sign(const QString& source, const QByteArray& password, const 
                         "CSignatures",
                         "The document could not be signed with this certificate. Its key may be missing "
                         "from the store, or the store may be locked."));
-    // One step, replacing a file chosen to be overwritten: there is no
-    // moment without either the old file or the whole new one.
-    if (std::rename(QFile::encodeName(partPath).constData(), QFile::encodeName(target).constData()) != 0)
-        return Fail(
-            error,
-            QCoreApplication::translate("CSignatures", "The signed document could not be written to %1.").arg(target));
-    part.setAutoRemove(false);
+    QFile made(partPath);
+    if (!made.open(QIODevice::ReadOnly))
+        return Fail(error, QCoreApplication::translate("CSignatures", "The signed document could not be written to %1.")
+                               .arg(target));
+    while (!made.atEnd()) {
+        const QByteArray chunk = made.read(1 << 20);
+        if (chunk.isEmpty() || out.write(chunk) != chunk.size())
+            break;
+    }
+    if (!made.atEnd() || !out.commit())
+        return Fail(error, QCoreApplication::translate("CSignatures", "The signed document could not be written to %1.")
+                               .arg(target));
     return true;
 }
 

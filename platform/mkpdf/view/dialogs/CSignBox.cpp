@@ -106,6 +106,8 @@ CSignBox::CSignBox(const QString& fileName, QWidget* parent)
     form->addRow(tr("Picture:"), imageRow);
     layout->addLayout(form);
 
+    // Room to spare goes below the fields, not between them.
+    layout->addStretch(1);
     error = new QLabel(contentWidget());
     error->setObjectName("label_error");
     error->setWordWrap(true);
