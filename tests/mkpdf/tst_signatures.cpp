@@ -145,7 +145,8 @@ void TestSignatures::initTestCase()
 
 void TestSignatures::signAndCheck_data()
 {
-    QTest::addColumn<QString>("certificate"); // "import": Bob, from his PKCS#12 file
+    // Who signs, in turn ("A+B"); "import": Bob, from his PKCS#12 file.
+    QTest::addColumn<QString>("certificate");
     QTest::addColumn<bool>("emptyField");
     QTest::addColumn<int>("times");
     QTest::addColumn<bool>("tamper");
@@ -168,6 +169,9 @@ void TestSignatures::signAndCheck_data()
                                            << "Bob Builder";
     QTest::newRow("signed twice") << "Alice" << false << 2 << false << int(PdfSignature::Valid)
                                   << "Signed by Alice Example, every signature is valid." << "Signature #2";
+    QTest::newRow("second signer not trusted")
+        << "Alice+Stranger" << false << 2 << false << int(PdfSignature::Untrusted)
+        << "Signed by Alice Example, Sam Stranger; the certificate of Sam Stranger is not trusted." << "Sam Stranger";
 }
 
 void TestSignatures::signAndCheck()
@@ -191,12 +195,14 @@ void TestSignatures::signAndCheck()
     }
     // Offered to sign with; the authority, whose key only signs
     // certificates, is not.
+    const QStringList signers = certificate.split('+');
     QStringList offered;
     for (const PdfCertificate& cert : CNssStore::SigningCertificates())
         offered << cert.nickname;
-    QVERIFY2(offered.contains(certificate) && !offered.contains("Test CA"), qPrintable(offered.join(", ")));
+    for (const QString& signer : signers)
+        QVERIFY2(offered.contains(signer) && !offered.contains("Test CA"), qPrintable(offered.join(", ")));
 
-    PdfSignRequest request = Request(certificate);
+    PdfSignRequest request = Request(signers.first());
     if (emptyField) {
         // The empty field is told of before anyone signs.
         std::unique_ptr<MainBox> box = OpenChecked(source);
@@ -220,6 +226,7 @@ void TestSignatures::signAndCheck()
         // The second signature goes lower on the page.
         if (i > 1)
             request.rect.translate(0, 100);
+        request.certificate = signers.value((i - 1) % signers.size());
         QCOMPARE(SignWithBox(signedFile, request, target, &opened), QString());
         QCOMPARE(opened, QStringList {target});
         signedFile = target;

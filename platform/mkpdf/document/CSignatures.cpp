@@ -117,6 +117,23 @@ PdfSignature Read(const Poppler::FormFieldSignature& field, int nPage, const QSi
     return signature;
 }
 
+// The largest type size, up to largest, at which text fits in a box of
+// width x height points as poppler wraps it. Estimated: its sans serif
+// averages about half an em a character, its lines are 1.2 em apart.
+double FitFontSize(const QString& text, double width, double height, double largest)
+{
+    constexpr double kSmallest = 4;
+    for (double size = largest; size > kSmallest; size -= 0.5) {
+        const int perLine = qMax(1, int(width / (size * 0.55)));
+        int lines = 0;
+        for (const QString& line : text.split('\n'))
+            lines += qMax(1, (int(line.size()) + perLine - 1) / perLine);
+        if (lines * size * 1.2 <= height)
+            return size;
+    }
+    return kSmallest;
+}
+
 bool Fail(QString* error, const QString& reason)
 {
     if (error)
@@ -185,10 +202,15 @@ bool CSignatures::Sign(const QString& source, const QByteArray& password, const 
     data.setCertNickname(request.certificate);
     data.setReason(request.reason);
     data.setLocation(request.location);
-    data.setSignatureText(request.text.isEmpty() ? request.certificate : request.text);
+    const QString text = request.text.isEmpty() ? request.certificate : request.text;
+    data.setSignatureText(text);
     data.setSignatureLeftText(request.title);
-    data.setFontSize(8);
-    data.setLeftFontSize(14);
+    // The name takes the left half of the box, the words the right half,
+    // each inside the border: small boxes get smaller type.
+    const double half = qMax(1.0, request.rect.width() / 2 - 4);
+    const double inside = qMax(1.0, request.rect.height() - 4);
+    data.setFontSize(FitFontSize(text, half, inside, 8));
+    data.setLeftFontSize(FitFontSize(request.title, half, inside, 14));
     data.setBorderWidth(1);
     data.setFontColor(QColor(0x1a, 0x1a, 0x1a));
     data.setBorderColor(QColor(0x3b, 0x6c, 0xf6));

@@ -1,13 +1,21 @@
 #include "CSignaturePanel.h"
 
+#include <QEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QLocale>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyledItemDelegate>
+#include <QTextLayout>
+#include <QTimer>
+#include <QUuid>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 namespace {
 
@@ -41,6 +49,47 @@ QIcon Mark(PdfSignature::Verdict verdict)
     return QIcon(dot);
 }
 
+// Rows as tall as their words wrapped to the panel's width: a tree view
+// measures every row as one line, whatever its word wrap.
+class WrappingDelegate : public QStyledItemDelegate
+{
+public:
+    explicit WrappingDelegate(QTreeWidget* view)
+        : QStyledItemDelegate(view)
+        , tree(view)
+    {
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem item(option);
+        initStyleOption(&item, index);
+        int depth = 1;
+        for (QModelIndex up = index.parent(); up.isValid(); up = up.parent())
+            ++depth;
+        const QSize one = QStyledItemDelegate::sizeHint(option, index);
+        // Where the style paints the words of a row of this depth.
+        const int indent = depth * tree->indentation();
+        item.rect = QRect(indent, 0, qMax(1, tree->viewport()->width() - indent), one.height());
+        const int width = qMax(40, tree->style()->subElementRect(QStyle::SE_ItemViewItemText, &item, tree).width());
+        QTextLayout layout(QString(item.text).replace('\n', QChar::LineSeparator), item.font);
+        QTextOption wrap;
+        wrap.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(wrap);
+        qreal height = 0;
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            height += line.height();
+        }
+        layout.endLayout();
+        return QSize(width, qMax(one.height(), int(std::ceil(height)) + 6));
+    }
+
+private:
+    QTreeWidget* tree;
+};
+
 } // namespace
 
 CSignaturePanel::CSignaturePanel(QWidget* parent)
@@ -57,6 +106,8 @@ CSignaturePanel::CSignaturePanel(QWidget* parent)
     tree->setWordWrap(true);
     tree->setTextElideMode(Qt::ElideNone);
     tree->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tree->setItemDelegate(new WrappingDelegate(tree));
+    tree->viewport()->installEventFilter(this);
     layout->addWidget(tree, 1);
     empty = new QLabel(this);
     empty->setObjectName("label_signature_empty");
@@ -89,6 +140,14 @@ CSignaturePanel::CSignaturePanel(QWidget* parent)
     });
     connect(signButton, &QPushButton::clicked, this, &CSignaturePanel::SignalSign);
     ShowChecking();
+}
+
+bool CSignaturePanel::eventFilter(QObject* watched, QEvent* event)
+{
+    // Another width wraps the rows anew, once the scroll bars have settled.
+    if (watched == tree->viewport() && event->type() == QEvent::Resize)
+        QTimer::singleShot(0, tree, [this]() { tree->doItemsLayout(); });
+    return QWidget::eventFilter(watched, event);
 }
 
 QString CSignaturePanel::VerdictText(const PdfSignature& signature)
@@ -171,8 +230,12 @@ QStringList CSignaturePanel::Lines(int nIndex) const
         return {};
     const PdfSignature& s = signatures.at(nIndex);
     QStringList lines;
-    if (s.page >= 0)
+    // A field made along with its signature has a made-up name: only
+    // the page tells the reader anything.
+    if (s.page >= 0 && QUuid::fromString(s.fieldName).isNull())
         lines << tr("Field \"%1\" on page %2").arg(s.fieldName).arg(s.page + 1);
+    else if (s.page >= 0)
+        lines << tr("On page %1").arg(s.page + 1);
     if (!s.IsSigned())
         return lines;
     if (s.time.isValid())

@@ -38,6 +38,9 @@ signals:
     void SignalGoToPage(int nPage);
     void SignalSign();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void AddSignature(int nIndex, const PdfSignature& signature);
     void UpdateButtons();

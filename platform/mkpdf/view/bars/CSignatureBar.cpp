@@ -59,33 +59,45 @@ CSignatureBar::CSignatureBar(QWidget* parent)
 
 QString CSignatureBar::Summary(const QVector<PdfSignature>& signatures, PdfSignature::Verdict* worst)
 {
-    QStringList signers;
+    QVector<QPair<QString, PdfSignature::Verdict>> made;
     PdfSignature::Verdict found = PdfSignature::Unsigned;
-    int count = 0;
     for (const PdfSignature& signature : signatures) {
         if (!signature.IsSigned())
             continue;
-        ++count;
-        const QString name = signature.signer.isEmpty() ? tr("an unknown signer") : signature.signer;
-        if (!signers.contains(name))
-            signers << name;
+        made.append({signature.signer.isEmpty() ? tr("an unknown signer") : signature.signer, signature.verdict});
         found = found == PdfSignature::Unsigned ? signature.verdict : qMax(found, signature.verdict);
     }
     if (worst)
         *worst = found;
+    const int count = made.size();
+    // Where only some signatures fail, the sentence names whose.
+    QStringList signers;
+    QStringList failing;
+    for (const auto& one : qAsConst(made)) {
+        if (!signers.contains(one.first))
+            signers << one.first;
+        if (one.second == found && !failing.contains(one.first))
+            failing << one.first;
+    }
     const QString who = signers.join(QStringLiteral(", "));
+    const QString whose = failing.join(QStringLiteral(", "));
+    const bool some = failing.size() < signers.size();
     switch (found) {
     case PdfSignature::Valid:
         return count > 1 ? tr("Signed by %1, every signature is valid.").arg(who)
                          : tr("Signed by %1, the signature is valid.").arg(who);
     case PdfSignature::Changed:
-        return tr("Signed by %1, the document was changed after signing.").arg(who);
+        return some ? tr("Signed by %1; the document was changed after %2 signed it.").arg(who, whose)
+                    : tr("Signed by %1, the document was changed after signing.").arg(who);
     case PdfSignature::Untrusted:
-        return tr("Signed by %1, the certificate is not trusted.").arg(who);
+        return some ? tr("Signed by %1; the certificate of %2 is not trusted.").arg(who, whose)
+                    : tr("Signed by %1, the certificate is not trusted.").arg(who);
     case PdfSignature::Invalid:
-        return tr("Signed by %1, the signature is not valid.").arg(who);
+        return some ? tr("Signed by %1; the signature of %2 is not valid.").arg(who, whose)
+                    : tr("Signed by %1, the signature is not valid.").arg(who);
     case PdfSignature::Unchecked:
-        return tr("Signed by %1, the signature cannot be checked.").arg(who);
+        return some ? tr("Signed by %1; the signature of %2 cannot be checked.").arg(who, whose)
+                    : tr("Signed by %1, the signature cannot be checked.").arg(who);
     case PdfSignature::Unsigned:
         break;
     }
