@@ -1556,6 +1556,22 @@
         <source>Drag a box on a page for the signature, or click an empty signature field. Enter places it on the current page; Esc cancels.</source>
         <translation>Ziehen Sie auf einer Seite einen Rahmen für die Signatur auf oder klicken Sie auf ein leeres Signaturfeld. Eingabe setzt sie auf die aktuelle Seite; Esc bricht ab.</translation>
     </message>
+    <message>
+        <source>Signed by %1; the document was changed after %2 signed it.</source>
+        <translation>Signiert von %1; das Dokument wurde geändert, nachdem %2 es signiert hat.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the certificate of %2 is not trusted.</source>
+        <translation>Signiert von %1; dem Zertifikat von %2 wird nicht vertraut.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 is not valid.</source>
+        <translation>Signiert von %1; die Signatur von %2 ist ungültig.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 cannot be checked.</source>
+        <translation>Signiert von %1; die Signatur von %2 kann nicht geprüft werden.</translation>
+    </message>
 </context>
 <context>
     <name>CSignatureController</name>
@@ -1746,6 +1762,10 @@
         <source>Serial number: %1</source>
         <translation>Seriennummer: %1</translation>
     </message>
+    <message>
+        <source>On page %1</source>
+        <translation>Auf Seite %1</translation>
+    </message>
 </context>
 <context>
     <name>CSignatures</name>
@@ -1782,10 +1802,6 @@
         <translation>Das Dokument konnte mit diesem Zertifikat nicht signiert werden. Möglicherweise fehlt sein Schlüssel im Speicher oder der Speicher ist gesperrt.</translation>
     </message>
     <message>
-        <source>The file %1 could not be replaced.</source>
-        <translation>Die Datei %1 konnte nicht ersetzt werden.</translation>
-    </message>
-    <message>
         <source>The signed document could not be written to %1.</source>
         <translation>Das signierte Dokument konnte nicht nach %1 geschrieben werden.</translation>
     </message>
@@ -1796,6 +1812,10 @@
     <message>
         <source>The signed version could not be written to %1.</source>
         <translation>Die signierte Fassung konnte nicht nach %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The document could not be signed: there is no room for a temporary file.</source>
+        <translation>Das Dokument konnte nicht signiert werden: Für eine temporäre Datei ist kein Platz.</translation>
     </message>
 </context>
 <context>

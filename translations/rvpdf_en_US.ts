@@ -1556,6 +1556,22 @@
         <source>Drag a box on a page for the signature, or click an empty signature field. Enter places it on the current page; Esc cancels.</source>
         <translation>Drag a box on a page for the signature, or click an empty signature field. Enter places it on the current page; Esc cancels.</translation>
     </message>
+    <message>
+        <source>Signed by %1; the document was changed after %2 signed it.</source>
+        <translation>Signed by %1; the document was changed after %2 signed it.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the certificate of %2 is not trusted.</source>
+        <translation>Signed by %1; the certificate of %2 is not trusted.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 is not valid.</source>
+        <translation>Signed by %1; the signature of %2 is not valid.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 cannot be checked.</source>
+        <translation>Signed by %1; the signature of %2 cannot be checked.</translation>
+    </message>
 </context>
 <context>
     <name>CSignatureController</name>
@@ -1746,6 +1762,10 @@
         <source>Serial number: %1</source>
         <translation>Serial number: %1</translation>
     </message>
+    <message>
+        <source>On page %1</source>
+        <translation>On page %1</translation>
+    </message>
 </context>
 <context>
     <name>CSignatures</name>
@@ -1782,10 +1802,6 @@
         <translation>The document could not be signed with this certificate. Its key may be missing from the store, or the store may be locked.</translation>
     </message>
     <message>
-        <source>The file %1 could not be replaced.</source>
-        <translation>The file %1 could not be replaced.</translation>
-    </message>
-    <message>
         <source>The signed document could not be written to %1.</source>
         <translation>The signed document could not be written to %1.</translation>
     </message>
@@ -1796,6 +1812,10 @@
     <message>
         <source>The signed version could not be written to %1.</source>
         <translation>The signed version could not be written to %1.</translation>
+    </message>
+    <message>
+        <source>The document could not be signed: there is no room for a temporary file.</source>
+        <translation>The document could not be signed: there is no room for a temporary file.</translation>
     </message>
 </context>
 <context>

@@ -1556,6 +1556,22 @@
         <source>Drag a box on a page for the signature, or click an empty signature field. Enter places it on the current page; Esc cancels.</source>
         <translation>Arrastre un recuadro en una página para la firma o haga clic en un campo de firma vacío. Intro la coloca en la página actual; Esc cancela.</translation>
     </message>
+    <message>
+        <source>Signed by %1; the document was changed after %2 signed it.</source>
+        <translation>Firmado por %1; el documento se modificó después de que %2 lo firmara.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the certificate of %2 is not trusted.</source>
+        <translation>Firmado por %1; el certificado de %2 no es de confianza.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 is not valid.</source>
+        <translation>Firmado por %1; la firma de %2 no es válida.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 cannot be checked.</source>
+        <translation>Firmado por %1; no se puede comprobar la firma de %2.</translation>
+    </message>
 </context>
 <context>
     <name>CSignatureController</name>
@@ -1746,6 +1762,10 @@
         <source>Serial number: %1</source>
         <translation>Número de serie: %1</translation>
     </message>
+    <message>
+        <source>On page %1</source>
+        <translation>En la página %1</translation>
+    </message>
 </context>
 <context>
     <name>CSignatures</name>
@@ -1782,10 +1802,6 @@
         <translation>No se pudo firmar el documento con este certificado. Puede que su clave no esté en el almacén o que el almacén esté bloqueado.</translation>
     </message>
     <message>
-        <source>The file %1 could not be replaced.</source>
-        <translation>No se pudo reemplazar el archivo %1.</translation>
-    </message>
-    <message>
         <source>The signed document could not be written to %1.</source>
         <translation>No se pudo escribir el documento firmado en %1.</translation>
     </message>
@@ -1796,6 +1812,10 @@
     <message>
         <source>The signed version could not be written to %1.</source>
         <translation>No se pudo escribir la versión firmada en %1.</translation>
+    </message>
+    <message>
+        <source>The document could not be signed: there is no room for a temporary file.</source>
+        <translation>No se pudo firmar el documento: no hay espacio para un archivo temporal.</translation>
     </message>
 </context>
 <context>

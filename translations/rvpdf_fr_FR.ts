@@ -1556,6 +1556,22 @@
         <source>Drag a box on a page for the signature, or click an empty signature field. Enter places it on the current page; Esc cancels.</source>
         <translation>Tracez un cadre sur une page pour la signature, ou cliquez sur un champ de signature vide. Entrée la place sur la page actuelle ; Échap annule.</translation>
     </message>
+    <message>
+        <source>Signed by %1; the document was changed after %2 signed it.</source>
+        <translation>Signé par %1 ; le document a été modifié après la signature de %2.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the certificate of %2 is not trusted.</source>
+        <translation>Signé par %1 ; le certificat de %2 n&apos;est pas approuvé.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 is not valid.</source>
+        <translation>Signé par %1 ; la signature de %2 n&apos;est pas valide.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 cannot be checked.</source>
+        <translation>Signé par %1 ; la signature de %2 ne peut pas être vérifiée.</translation>
+    </message>
 </context>
 <context>
     <name>CSignatureController</name>
@@ -1746,6 +1762,10 @@
         <source>Serial number: %1</source>
         <translation>Numéro de série : %1</translation>
     </message>
+    <message>
+        <source>On page %1</source>
+        <translation>Sur la page %1</translation>
+    </message>
 </context>
 <context>
     <name>CSignatures</name>
@@ -1782,10 +1802,6 @@
         <translation>Le document n&apos;a pas pu être signé avec ce certificat. Sa clé est peut-être absente du magasin, ou le magasin est verrouillé.</translation>
     </message>
     <message>
-        <source>The file %1 could not be replaced.</source>
-        <translation>Le fichier %1 n&apos;a pas pu être remplacé.</translation>
-    </message>
-    <message>
         <source>The signed document could not be written to %1.</source>
         <translation>Le document signé n&apos;a pas pu être écrit dans %1.</translation>
     </message>
@@ -1796,6 +1812,10 @@
     <message>
         <source>The signed version could not be written to %1.</source>
         <translation>La version signée n&apos;a pas pu être écrite dans %1.</translation>
+    </message>
+    <message>
+        <source>The document could not be signed: there is no room for a temporary file.</source>
+        <translation>Le document n&apos;a pas pu être signé : il n&apos;y a pas de place pour un fichier temporaire.</translation>
     </message>
 </context>
 <context>

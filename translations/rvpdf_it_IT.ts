@@ -1556,6 +1556,22 @@
         <source>Drag a box on a page for the signature, or click an empty signature field. Enter places it on the current page; Esc cancels.</source>
         <translation>Trascina un riquadro su una pagina per la firma o fai clic su un campo firma vuoto. Invio la colloca sulla pagina corrente; Esc annulla.</translation>
     </message>
+    <message>
+        <source>Signed by %1; the document was changed after %2 signed it.</source>
+        <translation>Firmato da %1; il documento è stato modificato dopo la firma di %2.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the certificate of %2 is not trusted.</source>
+        <translation>Firmato da %1; il certificato di %2 non è attendibile.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 is not valid.</source>
+        <translation>Firmato da %1; la firma di %2 non è valida.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 cannot be checked.</source>
+        <translation>Firmato da %1; impossibile verificare la firma di %2.</translation>
+    </message>
 </context>
 <context>
     <name>CSignatureController</name>
@@ -1746,6 +1762,10 @@
         <source>Serial number: %1</source>
         <translation>Numero di serie: %1</translation>
     </message>
+    <message>
+        <source>On page %1</source>
+        <translation>A pagina %1</translation>
+    </message>
 </context>
 <context>
     <name>CSignatures</name>
@@ -1782,10 +1802,6 @@
         <translation>Impossibile firmare il documento con questo certificato. La sua chiave potrebbe mancare dall&apos;archivio, oppure l&apos;archivio potrebbe essere bloccato.</translation>
     </message>
     <message>
-        <source>The file %1 could not be replaced.</source>
-        <translation>Impossibile sostituire il file %1.</translation>
-    </message>
-    <message>
         <source>The signed document could not be written to %1.</source>
         <translation>Impossibile scrivere il documento firmato in %1.</translation>
     </message>
@@ -1796,6 +1812,10 @@
     <message>
         <source>The signed version could not be written to %1.</source>
         <translation>Impossibile scrivere la versione firmata in %1.</translation>
+    </message>
+    <message>
+        <source>The document could not be signed: there is no room for a temporary file.</source>
+        <translation>Impossibile firmare il documento: non c&apos;è spazio per un file temporaneo.</translation>
     </message>
 </context>
 <context>

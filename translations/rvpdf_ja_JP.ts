@@ -1556,6 +1556,22 @@
         <source>Drag a box on a page for the signature, or click an empty signature field. Enter places it on the current page; Esc cancels.</source>
         <translation>ページ上で署名の枠をドラッグするか、空の署名フィールドをクリックしてください。Enter で現在のページに配置し、Esc でキャンセルします。</translation>
     </message>
+    <message>
+        <source>Signed by %1; the document was changed after %2 signed it.</source>
+        <translation>%1 が署名。%2 の署名後に文書が変更されました。</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the certificate of %2 is not trusted.</source>
+        <translation>%1 が署名。%2 の証明書は信頼されていません。</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 is not valid.</source>
+        <translation>%1 が署名。%2 の署名は有効ではありません。</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 cannot be checked.</source>
+        <translation>%1 が署名。%2 の署名を確認できません。</translation>
+    </message>
 </context>
 <context>
     <name>CSignatureController</name>
@@ -1746,6 +1762,10 @@
         <source>Serial number: %1</source>
         <translation>シリアル番号: %1</translation>
     </message>
+    <message>
+        <source>On page %1</source>
+        <translation>%1 ページ</translation>
+    </message>
 </context>
 <context>
     <name>CSignatures</name>
@@ -1782,10 +1802,6 @@
         <translation>この証明書では文書に署名できませんでした。ストアに鍵がないか、ストアがロックされている可能性があります。</translation>
     </message>
     <message>
-        <source>The file %1 could not be replaced.</source>
-        <translation>ファイル %1 を置き換えられませんでした。</translation>
-    </message>
-    <message>
         <source>The signed document could not be written to %1.</source>
         <translation>署名した文書を %1 に書き込めませんでした。</translation>
     </message>
@@ -1796,6 +1812,10 @@
     <message>
         <source>The signed version could not be written to %1.</source>
         <translation>署名時の版を %1 に書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>The document could not be signed: there is no room for a temporary file.</source>
+        <translation>文書に署名できませんでした。一時ファイルを作成する場所がありません。</translation>
     </message>
 </context>
 <context>

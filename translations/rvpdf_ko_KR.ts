@@ -1556,6 +1556,22 @@
         <source>Drag a box on a page for the signature, or click an empty signature field. Enter places it on the current page; Esc cancels.</source>
         <translation>페이지에서 서명 상자를 끌거나 빈 서명 필드를 클릭하세요. Enter 키는 현재 페이지에 배치하고 Esc 키는 취소합니다.</translation>
     </message>
+    <message>
+        <source>Signed by %1; the document was changed after %2 signed it.</source>
+        <translation>%1 님이 서명했으며 %2 님의 서명 후 문서가 변경되었습니다.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the certificate of %2 is not trusted.</source>
+        <translation>%1 님이 서명했으며 %2 님의 인증서를 신뢰할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 is not valid.</source>
+        <translation>%1 님이 서명했으며 %2 님의 서명이 유효하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 cannot be checked.</source>
+        <translation>%1 님이 서명했으며 %2 님의 서명을 확인할 수 없습니다.</translation>
+    </message>
 </context>
 <context>
     <name>CSignatureController</name>
@@ -1746,6 +1762,10 @@
         <source>Serial number: %1</source>
         <translation>일련 번호: %1</translation>
     </message>
+    <message>
+        <source>On page %1</source>
+        <translation>%1페이지</translation>
+    </message>
 </context>
 <context>
     <name>CSignatures</name>
@@ -1782,10 +1802,6 @@
         <translation>이 인증서로 문서에 서명할 수 없습니다. 저장소에 키가 없거나 저장소가 잠겨 있을 수 있습니다.</translation>
     </message>
     <message>
-        <source>The file %1 could not be replaced.</source>
-        <translation>%1 파일을 바꿀 수 없습니다.</translation>
-    </message>
-    <message>
         <source>The signed document could not be written to %1.</source>
         <translation>서명된 문서를 %1에 쓸 수 없습니다.</translation>
     </message>
@@ -1796,6 +1812,10 @@
     <message>
         <source>The signed version could not be written to %1.</source>
         <translation>서명된 버전을 %1에 쓸 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The document could not be signed: there is no room for a temporary file.</source>
+        <translation>문서에 서명할 수 없습니다. 임시 파일을 만들 공간이 없습니다.</translation>
     </message>
 </context>
 <context>

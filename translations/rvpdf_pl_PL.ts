@@ -1556,6 +1556,22 @@
         <source>Drag a box on a page for the signature, or click an empty signature field. Enter places it on the current page; Esc cancels.</source>
         <translation>Przeciągnij ramkę na stronie dla podpisu lub kliknij puste pole podpisu. Enter umieszcza go na bieżącej stronie; Esc anuluje.</translation>
     </message>
+    <message>
+        <source>Signed by %1; the document was changed after %2 signed it.</source>
+        <translation>Podpisane przez: %1; dokument zmieniono po podpisaniu przez: %2.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the certificate of %2 is not trusted.</source>
+        <translation>Podpisane przez: %1; certyfikat (%2) nie jest zaufany.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 is not valid.</source>
+        <translation>Podpisane przez: %1; podpis (%2) jest nieprawidłowy.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 cannot be checked.</source>
+        <translation>Podpisane przez: %1; nie można sprawdzić podpisu (%2).</translation>
+    </message>
 </context>
 <context>
     <name>CSignatureController</name>
@@ -1746,6 +1762,10 @@
         <source>Serial number: %1</source>
         <translation>Numer seryjny: %1</translation>
     </message>
+    <message>
+        <source>On page %1</source>
+        <translation>Na stronie %1</translation>
+    </message>
 </context>
 <context>
     <name>CSignatures</name>
@@ -1782,10 +1802,6 @@
         <translation>Nie można podpisać dokumentu tym certyfikatem. Może brakować jego klucza w magazynie albo magazyn jest zablokowany.</translation>
     </message>
     <message>
-        <source>The file %1 could not be replaced.</source>
-        <translation>Nie można zastąpić pliku %1.</translation>
-    </message>
-    <message>
         <source>The signed document could not be written to %1.</source>
         <translation>Nie można zapisać podpisanego dokumentu w %1.</translation>
     </message>
@@ -1796,6 +1812,10 @@
     <message>
         <source>The signed version could not be written to %1.</source>
         <translation>Nie można zapisać podpisanej wersji w %1.</translation>
+    </message>
+    <message>
+        <source>The document could not be signed: there is no room for a temporary file.</source>
+        <translation>Nie można podpisać dokumentu: brak miejsca na plik tymczasowy.</translation>
     </message>
 </context>
 <context>

@@ -1556,6 +1556,22 @@
         <source>Drag a box on a page for the signature, or click an empty signature field. Enter places it on the current page; Esc cancels.</source>
         <translation>Arraste uma caixa em uma página para a assinatura ou clique em um campo de assinatura vazio. Enter a coloca na página atual; Esc cancela.</translation>
     </message>
+    <message>
+        <source>Signed by %1; the document was changed after %2 signed it.</source>
+        <translation>Assinado por %1; o documento foi alterado depois que %2 o assinou.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the certificate of %2 is not trusted.</source>
+        <translation>Assinado por %1; o certificado de %2 não é confiável.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 is not valid.</source>
+        <translation>Assinado por %1; a assinatura de %2 não é válida.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 cannot be checked.</source>
+        <translation>Assinado por %1; não é possível verificar a assinatura de %2.</translation>
+    </message>
 </context>
 <context>
     <name>CSignatureController</name>
@@ -1746,6 +1762,10 @@
         <source>Serial number: %1</source>
         <translation>Número de série: %1</translation>
     </message>
+    <message>
+        <source>On page %1</source>
+        <translation>Na página %1</translation>
+    </message>
 </context>
 <context>
     <name>CSignatures</name>
@@ -1782,10 +1802,6 @@
         <translation>Não foi possível assinar o documento com este certificado. A chave pode não estar no repositório, ou o repositório pode estar bloqueado.</translation>
     </message>
     <message>
-        <source>The file %1 could not be replaced.</source>
-        <translation>Não foi possível substituir o arquivo %1.</translation>
-    </message>
-    <message>
         <source>The signed document could not be written to %1.</source>
         <translation>Não foi possível gravar o documento assinado em %1.</translation>
     </message>
@@ -1796,6 +1812,10 @@
     <message>
         <source>The signed version could not be written to %1.</source>
         <translation>Não foi possível gravar a versão assinada em %1.</translation>
+    </message>
+    <message>
+        <source>The document could not be signed: there is no room for a temporary file.</source>
+        <translation>Não foi possível assinar o documento: não há espaço para um arquivo temporário.</translation>
     </message>
 </context>
 <context>

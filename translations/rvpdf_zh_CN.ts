@@ -1556,6 +1556,22 @@
         <source>Drag a box on a page for the signature, or click an empty signature field. Enter places it on the current page; Esc cancels.</source>
         <translation>在页面上拖出签名框，或点击一个空的签名域。按 Enter 放在当前页，按 Esc 取消。</translation>
     </message>
+    <message>
+        <source>Signed by %1; the document was changed after %2 signed it.</source>
+        <translation>由 %1 签名；%2 签名后文档已被更改。</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the certificate of %2 is not trusted.</source>
+        <translation>由 %1 签名；%2 的证书不受信任。</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 is not valid.</source>
+        <translation>由 %1 签名；%2 的签名无效。</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 cannot be checked.</source>
+        <translation>由 %1 签名；无法验证 %2 的签名。</translation>
+    </message>
 </context>
 <context>
     <name>CSignatureController</name>
@@ -1746,6 +1762,10 @@
         <source>Serial number: %1</source>
         <translation>序列号：%1</translation>
     </message>
+    <message>
+        <source>On page %1</source>
+        <translation>位于第 %1 页</translation>
+    </message>
 </context>
 <context>
     <name>CSignatures</name>
@@ -1782,10 +1802,6 @@
         <translation>无法使用此证书签署文档。存储中可能缺少其密钥，或存储已锁定。</translation>
     </message>
     <message>
-        <source>The file %1 could not be replaced.</source>
-        <translation>无法替换文件 %1。</translation>
-    </message>
-    <message>
         <source>The signed document could not be written to %1.</source>
         <translation>无法将已签名的文档写入 %1。</translation>
     </message>
@@ -1796,6 +1812,10 @@
     <message>
         <source>The signed version could not be written to %1.</source>
         <translation>无法将签名时的版本写入 %1。</translation>
+    </message>
+    <message>
+        <source>The document could not be signed: there is no room for a temporary file.</source>
+        <translation>无法签署文档：没有空间存放临时文件。</translation>
     </message>
 </context>
 <context>

@@ -1556,6 +1556,22 @@
         <source>Drag a box on a page for the signature, or click an empty signature field. Enter places it on the current page; Esc cancels.</source>
         <translation>在頁面上拖曳出簽章框，或按一下空白的簽章欄位。按 Enter 放在目前頁面，按 Esc 取消。</translation>
     </message>
+    <message>
+        <source>Signed by %1; the document was changed after %2 signed it.</source>
+        <translation>由 %1 簽署；%2 簽署後文件已被變更。</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the certificate of %2 is not trusted.</source>
+        <translation>由 %1 簽署；%2 的憑證不受信任。</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 is not valid.</source>
+        <translation>由 %1 簽署；%2 的簽章無效。</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 cannot be checked.</source>
+        <translation>由 %1 簽署；無法驗證 %2 的簽章。</translation>
+    </message>
 </context>
 <context>
     <name>CSignatureController</name>
@@ -1746,6 +1762,10 @@
         <source>Serial number: %1</source>
         <translation>序號：%1</translation>
     </message>
+    <message>
+        <source>On page %1</source>
+        <translation>位於第 %1 頁</translation>
+    </message>
 </context>
 <context>
     <name>CSignatures</name>
@@ -1782,10 +1802,6 @@
         <translation>無法使用此憑證簽署文件。存放區中可能缺少其金鑰，或存放區已鎖定。</translation>
     </message>
     <message>
-        <source>The file %1 could not be replaced.</source>
-        <translation>無法取代檔案 %1。</translation>
-    </message>
-    <message>
         <source>The signed document could not be written to %1.</source>
         <translation>無法將已簽署的文件寫入 %1。</translation>
     </message>
@@ -1796,6 +1812,10 @@
     <message>
         <source>The signed version could not be written to %1.</source>
         <translation>無法將簽署時的版本寫入 %1。</translation>
+    </message>
+    <message>
+        <source>The document could not be signed: there is no room for a temporary file.</source>
+        <translation>無法簽署文件：沒有空間存放暫存檔。</translation>
     </message>
 </context>
 <context>

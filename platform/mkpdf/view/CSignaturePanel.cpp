@@ -71,7 +71,10 @@ public:
         // Where the style paints the words of a row of this depth.
         const int indent = depth * tree->indentation();
         item.rect = QRect(indent, 0, qMax(1, tree->viewport()->width() - indent), one.height());
-        const int width = qMax(40, tree->style()->subElementRect(QStyle::SE_ItemViewItemText, &item, tree).width());
+        // The style keeps a margin inside that rectangle on both sides.
+        const int margin = tree->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, tree) + 1;
+        const int width
+            = qMax(40, tree->style()->subElementRect(QStyle::SE_ItemViewItemText, &item, tree).width() - 2 * margin);
         QTextLayout layout(QString(item.text).replace('\n', QChar::LineSeparator), item.font);
         QTextOption wrap;
         wrap.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
