@@ -22,6 +22,8 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QImage>
+#include <QRegularExpression>
 #include <QLineEdit>
 #include <QComboBox>
 #include <QPushButton>
@@ -360,6 +362,10 @@ void TestSignatures::signingFlow()
     QVERIFY(box->IsDirty());
 
     const QString target = folder + "/report-signed.pdf";
+    const QString picture = folder + "/hand.png";
+    QImage hand(90, 30, QImage::Format_RGB32);
+    hand.fill(Qt::darkBlue);
+    QVERIFY(hand.save(picture));
     QStringList a11y;
     QStringList seen;
     ModalAnswerer answer(
@@ -368,6 +374,7 @@ void TestSignatures::signingFlow()
                 a11y = A11yCheck::Problems(sign);
                 sign->ReasonEdit()->setText("Approved");
                 sign->LocationEdit()->setText("Berlin");
+                sign->ImageEdit()->setText(picture);
                 sign->CertificateBox()->setCurrentText("Alice Example");
                 ModalAnswerer::ClickButton(sign, "button_ok");
             } else if (auto* files = qobject_cast<QFileDialog*>(dialog)) {
@@ -400,6 +407,9 @@ void TestSignatures::signingFlow()
     QCOMPARE(result->Signatures()->Bar()->Verdict(), PdfSignature::Valid);
     const PdfSignature made = result->Signatures()->Signatures().value(0);
     QCOMPARE(made.reason, QString("Approved"));
+    // The picture went into the signature's look.
+    const QByteArray bytes = TestPdf::ReadBytes(target);
+    QVERIFY(QRegularExpression("/Subtype\\s*/Image").match(QString::fromLatin1(bytes.constData(), bytes.size())).hasMatch());
     // In the middle of the current (A4) page, at the usual size.
     QCOMPARE(made.page, 0);
     QVERIFY(qAbs(made.rect.center().x() - 595 / 2.0) < 2);

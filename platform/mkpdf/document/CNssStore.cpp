@@ -187,7 +187,8 @@ QVector<PdfCertificate> CNssStore::SigningCertificates()
     const auto signs = Poppler::CertificateInfo::KuDigitalSignature | Poppler::CertificateInfo::KuNonRepudiation;
     for (const Poppler::CertificateInfo& info : Poppler::getAvailableSigningCertificates()) {
         const auto usage = info.keyUsageExtensions();
-        if (!info.isNull() && !info.nickName().isEmpty() && (usage == Poppler::CertificateInfo::KuNone || (usage & signs)))
+        if (!info.isNull() && !info.nickName().isEmpty()
+            && (usage == Poppler::CertificateInfo::KuNone || (usage & signs)))
             list << FromPoppler(info);
     }
     return list;

@@ -229,8 +229,10 @@ bool CSignatures::Sign(const QString& source, const QByteArray& password, const 
                     QCoreApplication::translate("CSignatures", "The folder of the new file does not allow writing."));
     QTemporaryFile part(QDir::tempPath() + "/rvpdf-signing-XXXXXX.pdf");
     if (!part.open())
-        return Fail(error, QCoreApplication::translate("CSignatures", "The document could not be signed: there "
-                                                                      "is no room for a temporary file."));
+        return Fail(error,
+                    QCoreApplication::translate("CSignatures",
+                                                "The document could not be signed: there "
+                                                "is no room for a temporary file."));
     const QString partPath = part.fileName();
     part.close();
 
@@ -270,17 +272,15 @@ bool CSignatures::Sign(const QString& source, const QByteArray& password, const 
                         "The document could not be signed with this certificate. Its key may be missing "
                         "from the store, or the store may be locked."));
     QFile made(partPath);
-    if (!made.open(QIODevice::ReadOnly))
-        return Fail(error, QCoreApplication::translate("CSignatures", "The signed document could not be written to %1.")
-                               .arg(target));
-    while (!made.atEnd()) {
+    bool copied = made.open(QIODevice::ReadOnly);
+    while (copied && !made.atEnd()) {
         const QByteArray chunk = made.read(1 << 20);
-        if (chunk.isEmpty() || out.write(chunk) != chunk.size())
-            break;
+        copied = !chunk.isEmpty() && out.write(chunk) == chunk.size();
     }
-    if (!made.atEnd() || !out.commit())
-        return Fail(error, QCoreApplication::translate("CSignatures", "The signed document could not be written to %1.")
-                               .arg(target));
+    if (!copied || !out.commit())
+        return Fail(
+            error,
+            QCoreApplication::translate("CSignatures", "The signed document could not be written to %1.").arg(target));
     return true;
 }
 

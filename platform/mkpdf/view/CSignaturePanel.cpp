@@ -11,8 +11,8 @@
 #include <QStyledItemDelegate>
 #include <QTextLayout>
 #include <QTimer>
-#include <QUuid>
 #include <QTreeWidget>
+#include <QUuid>
 #include <QVBoxLayout>
 
 #include <cmath>
