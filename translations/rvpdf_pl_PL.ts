@@ -815,6 +815,69 @@
     </message>
 </context>
 <context>
+    <name>CNssStore</name>
+    <message>
+        <source>The certificate store in %1 could not be opened.</source>
+        <translation>Nie można otworzyć magazynu certyfikatów w %1.</translation>
+    </message>
+    <message>
+        <source>The certificate store is locked. Give its password first.</source>
+        <translation>Magazyn certyfikatów jest zablokowany. Najpierw podaj jego hasło.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>Nie można odczytać pliku.</translation>
+    </message>
+    <message>
+        <source>The file is not a certificate file (PKCS#12).</source>
+        <translation>Plik nie jest plikiem certyfikatu (PKCS#12).</translation>
+    </message>
+    <message>
+        <source>The password does not open this certificate file.</source>
+        <translation>To hasło nie otwiera tego pliku certyfikatu.</translation>
+    </message>
+    <message>
+        <source>The certificate could not be added to the store in %1.</source>
+        <translation>Nie można dodać certyfikatu do magazynu w %1.</translation>
+    </message>
+    <message>
+        <source>The file holds no certificate with its private key, so it cannot sign.</source>
+        <translation>Plik nie zawiera certyfikatu z kluczem prywatnym, więc nie może podpisywać.</translation>
+    </message>
+    <message>
+        <source>Digital signature</source>
+        <translation>Podpis cyfrowy</translation>
+    </message>
+    <message>
+        <source>Non-repudiation</source>
+        <translation>Niezaprzeczalność</translation>
+    </message>
+    <message>
+        <source>Key encipherment</source>
+        <translation>Szyfrowanie klucza</translation>
+    </message>
+    <message>
+        <source>Data encipherment</source>
+        <translation>Szyfrowanie danych</translation>
+    </message>
+    <message>
+        <source>Key agreement</source>
+        <translation>Uzgadnianie klucza</translation>
+    </message>
+    <message>
+        <source>Certificate signing</source>
+        <translation>Podpisywanie certyfikatów</translation>
+    </message>
+    <message>
+        <source>CRL signing</source>
+        <translation>Podpisywanie list CRL</translation>
+    </message>
+    <message>
+        <source>Encipher only</source>
+        <translation>Tylko szyfrowanie</translation>
+    </message>
+</context>
+<context>
     <name>COpenController</name>
     <message>
         <source>Failed to Open</source>
@@ -1330,6 +1393,133 @@
         <source>In a comment on page %1</source>
         <translation>W komentarzu na stronie %1</translation>
     </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Podpisy</translation>
+    </message>
+</context>
+<context>
+    <name>CSignBox</name>
+    <message>
+        <source>Sign Document</source>
+        <translation>Podpisz dokument</translation>
+    </message>
+    <message>
+        <source>Sign &quot;%1&quot; with a certificate of your certificate store. The signed document is saved as a new file; this one stays as it is.</source>
+        <translation>Podpisz „%1” certyfikatem z magazynu certyfikatów. Podpisany dokument zostanie zapisany jako nowy plik; ten pozostanie bez zmian.</translation>
+    </message>
+    <message>
+        <source>Certificate store password</source>
+        <translation>Hasło magazynu certyfikatów</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Odblokuj</translation>
+    </message>
+    <message>
+        <source>Certificate:</source>
+        <translation>Certyfikat:</translation>
+    </message>
+    <message>
+        <source>Certificate</source>
+        <translation>Certyfikat</translation>
+    </message>
+    <message>
+        <source>Your certificate store has no certificate to sign with. Import one from a PKCS#12 file (.p12, .pfx).</source>
+        <translation>Magazyn certyfikatów nie zawiera certyfikatu do podpisywania. Zaimportuj go z pliku PKCS#12 (.p12, .pfx).</translation>
+    </message>
+    <message>
+        <source>Import Certificate...</source>
+        <translation>Importuj certyfikat...</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Powód</translation>
+    </message>
+    <message>
+        <source>For example: I approve this document</source>
+        <translation>Na przykład: zatwierdzam ten dokument</translation>
+    </message>
+    <message>
+        <source>Reason:</source>
+        <translation>Powód:</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Miejsce</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Miejsce:</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Obraz</translation>
+    </message>
+    <message>
+        <source>Optional: a PNG or JPEG shown in the signature</source>
+        <translation>Opcjonalnie: obraz PNG lub JPEG widoczny w podpisie</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Wybierz...</translation>
+    </message>
+    <message>
+        <source>Choose a picture</source>
+        <translation>Wybierz obraz</translation>
+    </message>
+    <message>
+        <source>Picture:</source>
+        <translation>Obraz:</translation>
+    </message>
+    <message>
+        <source>Sign and Save As...</source>
+        <translation>Podpisz i zapisz jako...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Issued by %1, valid from %2 to %3</source>
+        <translation>Wystawca: %1, ważny od %2 do %3</translation>
+    </message>
+    <message>
+        <source>Key usage: %1</source>
+        <translation>Użycie klucza: %1</translation>
+    </message>
+    <message>
+        <source>This is not the password of your certificate store.</source>
+        <translation>To nie jest hasło magazynu certyfikatów.</translation>
+    </message>
+    <message>
+        <source>Import Certificate</source>
+        <translation>Importuj certyfikat</translation>
+    </message>
+    <message>
+        <source>Certificate Files (*.p12 *.pfx)</source>
+        <translation>Pliki certyfikatów (*.p12 *.pfx)</translation>
+    </message>
+    <message>
+        <source>Password of the certificate file:</source>
+        <translation>Hasło pliku certyfikatu:</translation>
+    </message>
+    <message>
+        <source>Choose a Picture</source>
+        <translation>Wybierz obraz</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg)</source>
+        <translation>Obrazy (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>Choose a certificate to sign with, or import one.</source>
+        <translation>Wybierz certyfikat do podpisu lub zaimportuj go.</translation>
+    </message>
+    <message>
+        <source>The picture must be a PNG or JPEG file.</source>
+        <translation>Obraz musi być plikiem PNG lub JPEG.</translation>
+    </message>
 </context>
 <context>
     <name>CSignInDialog</name>
@@ -1352,6 +1542,334 @@
     <message>
         <source>Cancel</source>
         <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatureBar</name>
+    <message>
+        <source>Signatures</source>
+        <translation>Podpisy</translation>
+    </message>
+    <message>
+        <source>Sign Document</source>
+        <translation>Podpisz dokument</translation>
+    </message>
+    <message>
+        <source>Signature Panel</source>
+        <translation>Panel podpisów</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Close the signature bar</source>
+        <translation>Zamknij pasek podpisów</translation>
+    </message>
+    <message>
+        <source>an unknown signer</source>
+        <translation>nieznanego podpisującego</translation>
+    </message>
+    <message>
+        <source>Signed by %1, every signature is valid.</source>
+        <translation>Podpisane przez: %1, wszystkie podpisy są prawidłowe.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the signature is valid.</source>
+        <translation>Podpisane przez: %1, podpis jest prawidłowy.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the document was changed after %2 signed it.</source>
+        <translation>Podpisane przez: %1; dokument zmieniono po podpisaniu przez: %2.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the document was changed after signing.</source>
+        <translation>Podpisane przez: %1, dokument zmieniono po podpisaniu.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the certificate of %2 is not trusted.</source>
+        <translation>Podpisane przez: %1; certyfikat (%2) nie jest zaufany.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the certificate is not trusted.</source>
+        <translation>Podpisane przez: %1, certyfikat nie jest zaufany.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 is not valid.</source>
+        <translation>Podpisane przez: %1; podpis (%2) jest nieprawidłowy.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the signature is not valid.</source>
+        <translation>Podpisane przez: %1, podpis jest nieprawidłowy.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 cannot be checked.</source>
+        <translation>Podpisane przez: %1; nie można sprawdzić podpisu (%2).</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the signature cannot be checked.</source>
+        <translation>Podpisane przez: %1, nie można sprawdzić podpisu.</translation>
+    </message>
+    <message>
+        <source>This document has a signature field waiting to be signed.</source>
+        <translation>Ten dokument ma pole podpisu oczekujące na podpis.</translation>
+    </message>
+    <message>
+        <source>The signatures cannot be checked: the file changed since it was opened.</source>
+        <translation>Nie można sprawdzić podpisów: plik zmienił się od otwarcia.</translation>
+    </message>
+    <message>
+        <source>Drag a box on a page for the signature, or click an empty signature field. Enter places it on the current page; Esc cancels.</source>
+        <translation>Przeciągnij ramkę na stronie dla podpisu lub kliknij puste pole podpisu. Enter umieszcza go na bieżącej stronie; Esc anuluje.</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatureController</name>
+    <message>
+        <source>Failed to Sign</source>
+        <translation>Nie udało się podpisać</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Nie udało się otworzyć</translation>
+    </message>
+    <message>
+        <source>Save the changes to &quot;%1&quot; before signing?</source>
+        <translation>Zapisać zmiany w „%1” przed podpisaniem?</translation>
+    </message>
+    <message>
+        <source>A signature covers the document as it is saved.</source>
+        <translation>Podpis obejmuje dokument w zapisanej postaci.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Save Signed Document</source>
+        <translation>Zapisz podpisany dokument</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Pliki PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Digitally signed by %1</source>
+        <translation>Podpisano cyfrowo przez: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Data: %1</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Powód: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Miejsce: %1</translation>
+    </message>
+    <message>
+        <source>%1 (as signed by %2).pdf</source>
+        <translation>%1 (w wersji podpisanej przez %2).pdf</translation>
+    </message>
+    <message>
+        <source>unknown signer</source>
+        <translation>nieznany podpisujący</translation>
+    </message>
+</context>
+<context>
+    <name>CSignaturePanel</name>
+    <message>
+        <source>Signatures</source>
+        <translation>Podpisy</translation>
+    </message>
+    <message>
+        <source>Open Signed Version</source>
+        <translation>Otwórz podpisaną wersję</translation>
+    </message>
+    <message>
+        <source>Opens the document as it was when the selected signature was made, in a new tab.</source>
+        <translation>Otwiera w nowej karcie dokument w postaci z chwili złożenia wybranego podpisu.</translation>
+    </message>
+    <message>
+        <source>Sign Document</source>
+        <translation>Podpisz dokument</translation>
+    </message>
+    <message>
+        <source>The signature is valid.</source>
+        <translation>Podpis jest prawidłowy.</translation>
+    </message>
+    <message>
+        <source>The signature cannot be checked.</source>
+        <translation>Nie można sprawdzić podpisu.</translation>
+    </message>
+    <message>
+        <source>The signature is intact, but the certificate is not trusted.</source>
+        <translation>Podpis jest nienaruszony, ale certyfikat nie jest zaufany.</translation>
+    </message>
+    <message>
+        <source>The document was changed after signing.</source>
+        <translation>Dokument zmieniono po podpisaniu.</translation>
+    </message>
+    <message>
+        <source>The signature is not valid.</source>
+        <translation>Podpis jest nieprawidłowy.</translation>
+    </message>
+    <message>
+        <source>Not signed yet.</source>
+        <translation>Jeszcze niepodpisane.</translation>
+    </message>
+    <message>
+        <source>The certificate is trusted.</source>
+        <translation>Certyfikat jest zaufany.</translation>
+    </message>
+    <message>
+        <source>Its issuer is marked as not trusted.</source>
+        <translation>Jego wystawca jest oznaczony jako niezaufany.</translation>
+    </message>
+    <message>
+        <source>Its issuer is not among the trusted certificates of this computer.</source>
+        <translation>Jego wystawcy nie ma wśród zaufanych certyfikatów tego komputera.</translation>
+    </message>
+    <message>
+        <source>The certificate was revoked by its issuer.</source>
+        <translation>Certyfikat został unieważniony przez wystawcę.</translation>
+    </message>
+    <message>
+        <source>The certificate was not valid at the time of signing.</source>
+        <translation>Certyfikat nie był ważny w chwili podpisania.</translation>
+    </message>
+    <message>
+        <source>The certificate could not be checked.</source>
+        <translation>Nie można sprawdzić certyfikatu.</translation>
+    </message>
+    <message>
+        <source>Checking the signatures...</source>
+        <translation>Sprawdzanie podpisów...</translation>
+    </message>
+    <message>
+        <source>This document has no signatures.</source>
+        <translation>Ten dokument nie ma podpisów.</translation>
+    </message>
+    <message>
+        <source>Unknown signer</source>
+        <translation>Nieznany podpisujący</translation>
+    </message>
+    <message>
+        <source>Empty signature field %1</source>
+        <translation>Puste pole podpisu %1</translation>
+    </message>
+    <message>
+        <source>Field &quot;%1&quot; on page %2</source>
+        <translation>Pole „%1” na stronie %2</translation>
+    </message>
+    <message>
+        <source>On page %1</source>
+        <translation>Na stronie %1</translation>
+    </message>
+    <message>
+        <source>Signed on %1</source>
+        <translation>Podpisano %1</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Powód: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Miejsce: %1</translation>
+    </message>
+    <message>
+        <source>Covers the whole document.</source>
+        <translation>Obejmuje cały dokument.</translation>
+    </message>
+    <message>
+        <source>Covers an earlier revision of the document (its first %1 bytes); later changes are not signed.</source>
+        <translation>Obejmuje wcześniejszą wersję dokumentu (pierwsze %1 bajtów); późniejsze zmiany nie są podpisane.</translation>
+    </message>
+    <message>
+        <source>Certificate issued by %1</source>
+        <translation>Certyfikat wystawiony przez: %1</translation>
+    </message>
+    <message>
+        <source>The certificate is self-signed.</source>
+        <translation>Certyfikat jest samopodpisany.</translation>
+    </message>
+    <message>
+        <source>Certificate valid from %1 to %2</source>
+        <translation>Certyfikat ważny od %1 do %2</translation>
+    </message>
+    <message>
+        <source>Key usage: %1</source>
+        <translation>Użycie klucza: %1</translation>
+    </message>
+    <message>
+        <source>Subject: %1</source>
+        <translation>Podmiot: %1</translation>
+    </message>
+    <message>
+        <source>Serial number: %1</source>
+        <translation>Numer seryjny: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatures</name>
+    <message>
+        <source>The signed document must be saved as a new file; the original stays as it is.</source>
+        <translation>Podpisany dokument trzeba zapisać jako nowy plik; oryginał pozostaje bez zmian.</translation>
+    </message>
+    <message>
+        <source>Choose a certificate to sign with.</source>
+        <translation>Wybierz certyfikat do podpisu.</translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation>Nie można odczytać dokumentu.</translation>
+    </message>
+    <message>
+        <source>The folder of the new file does not allow writing.</source>
+        <translation>Folder nowego pliku nie pozwala na zapis.</translation>
+    </message>
+    <message>
+        <source>The document could not be signed: there is no room for a temporary file.</source>
+        <translation>Nie można podpisać dokumentu: brak miejsca na plik tymczasowy.</translation>
+    </message>
+    <message>
+        <source>The document has no signature field of this name.</source>
+        <translation>Dokument nie ma pola podpisu o tej nazwie.</translation>
+    </message>
+    <message>
+        <source>This signature field is signed already.</source>
+        <translation>To pole podpisu jest już podpisane.</translation>
+    </message>
+    <message>
+        <source>Draw the place of the signature on a page first.</source>
+        <translation>Najpierw narysuj miejsce podpisu na stronie.</translation>
+    </message>
+    <message>
+        <source>The document could not be signed with this certificate. Its key may be missing from the store, or the store may be locked.</source>
+        <translation>Nie można podpisać dokumentu tym certyfikatem. Może brakować jego klucza w magazynie albo magazyn jest zablokowany.</translation>
+    </message>
+    <message>
+        <source>The signed document could not be written to %1.</source>
+        <translation>Nie można zapisać podpisanego dokumentu w %1.</translation>
+    </message>
+    <message>
+        <source>The signed version is no longer in the file.</source>
+        <translation>Podpisanej wersji nie ma już w pliku.</translation>
+    </message>
+    <message>
+        <source>The signed version could not be written to %1.</source>
+        <translation>Nie można zapisać podpisanej wersji w %1.</translation>
     </message>
 </context>
 <context>
@@ -1873,6 +2391,14 @@
     <message>
         <source>Leave Read Mode</source>
         <translation>Zakończ tryb czytania</translation>
+    </message>
+    <message>
+        <source>Sign Document...</source>
+        <translation>Podpisz dokument...</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Podpisy</translation>
     </message>
 </context>
 <context>

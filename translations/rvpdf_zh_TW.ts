@@ -815,6 +815,69 @@
     </message>
 </context>
 <context>
+    <name>CNssStore</name>
+    <message>
+        <source>The certificate store in %1 could not be opened.</source>
+        <translation>無法開啟 %1 中的憑證存放區。</translation>
+    </message>
+    <message>
+        <source>The certificate store is locked. Give its password first.</source>
+        <translation>憑證存放區已鎖定。請先輸入其密碼。</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>無法讀取該檔案。</translation>
+    </message>
+    <message>
+        <source>The file is not a certificate file (PKCS#12).</source>
+        <translation>該檔案不是憑證檔案 (PKCS#12)。</translation>
+    </message>
+    <message>
+        <source>The password does not open this certificate file.</source>
+        <translation>此密碼無法開啟該憑證檔案。</translation>
+    </message>
+    <message>
+        <source>The certificate could not be added to the store in %1.</source>
+        <translation>無法將憑證新增到 %1 中的存放區。</translation>
+    </message>
+    <message>
+        <source>The file holds no certificate with its private key, so it cannot sign.</source>
+        <translation>該檔案不含帶有私密金鑰的憑證，因此無法簽署。</translation>
+    </message>
+    <message>
+        <source>Digital signature</source>
+        <translation>數位簽章</translation>
+    </message>
+    <message>
+        <source>Non-repudiation</source>
+        <translation>不可否認</translation>
+    </message>
+    <message>
+        <source>Key encipherment</source>
+        <translation>金鑰加密</translation>
+    </message>
+    <message>
+        <source>Data encipherment</source>
+        <translation>資料加密</translation>
+    </message>
+    <message>
+        <source>Key agreement</source>
+        <translation>金鑰協商</translation>
+    </message>
+    <message>
+        <source>Certificate signing</source>
+        <translation>憑證簽署</translation>
+    </message>
+    <message>
+        <source>CRL signing</source>
+        <translation>CRL 簽署</translation>
+    </message>
+    <message>
+        <source>Encipher only</source>
+        <translation>僅加密</translation>
+    </message>
+</context>
+<context>
     <name>COpenController</name>
     <message>
         <source>Failed to Open</source>
@@ -1330,6 +1393,133 @@
         <source>In a comment on page %1</source>
         <translation>在第 %1 頁的註解中</translation>
     </message>
+    <message>
+        <source>Signatures</source>
+        <translation>簽章</translation>
+    </message>
+</context>
+<context>
+    <name>CSignBox</name>
+    <message>
+        <source>Sign Document</source>
+        <translation>簽署文件</translation>
+    </message>
+    <message>
+        <source>Sign &quot;%1&quot; with a certificate of your certificate store. The signed document is saved as a new file; this one stays as it is.</source>
+        <translation>使用憑證存放區中的憑證簽署「%1」。簽署後的文件會另存為新檔案，原檔案保持不變。</translation>
+    </message>
+    <message>
+        <source>Certificate store password</source>
+        <translation>憑證存放區密碼</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>解除鎖定</translation>
+    </message>
+    <message>
+        <source>Certificate:</source>
+        <translation>憑證：</translation>
+    </message>
+    <message>
+        <source>Certificate</source>
+        <translation>憑證</translation>
+    </message>
+    <message>
+        <source>Your certificate store has no certificate to sign with. Import one from a PKCS#12 file (.p12, .pfx).</source>
+        <translation>憑證存放區中沒有可用於簽署的憑證。請從 PKCS#12 檔案 (.p12, .pfx) 匯入。</translation>
+    </message>
+    <message>
+        <source>Import Certificate...</source>
+        <translation>匯入憑證...</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>原因</translation>
+    </message>
+    <message>
+        <source>For example: I approve this document</source>
+        <translation>例如：我核准此文件</translation>
+    </message>
+    <message>
+        <source>Reason:</source>
+        <translation>原因：</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>地點</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>地點：</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>圖片</translation>
+    </message>
+    <message>
+        <source>Optional: a PNG or JPEG shown in the signature</source>
+        <translation>選用：簽章中顯示的 PNG 或 JPEG 圖片</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>選擇...</translation>
+    </message>
+    <message>
+        <source>Choose a picture</source>
+        <translation>選擇圖片</translation>
+    </message>
+    <message>
+        <source>Picture:</source>
+        <translation>圖片：</translation>
+    </message>
+    <message>
+        <source>Sign and Save As...</source>
+        <translation>簽署並另存新檔...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Issued by %1, valid from %2 to %3</source>
+        <translation>簽發者 %1，有效期間 %2 至 %3</translation>
+    </message>
+    <message>
+        <source>Key usage: %1</source>
+        <translation>金鑰用途：%1</translation>
+    </message>
+    <message>
+        <source>This is not the password of your certificate store.</source>
+        <translation>這不是憑證存放區的密碼。</translation>
+    </message>
+    <message>
+        <source>Import Certificate</source>
+        <translation>匯入憑證</translation>
+    </message>
+    <message>
+        <source>Certificate Files (*.p12 *.pfx)</source>
+        <translation>憑證檔案 (*.p12 *.pfx)</translation>
+    </message>
+    <message>
+        <source>Password of the certificate file:</source>
+        <translation>憑證檔案密碼：</translation>
+    </message>
+    <message>
+        <source>Choose a Picture</source>
+        <translation>選擇圖片</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg)</source>
+        <translation>圖片 (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>Choose a certificate to sign with, or import one.</source>
+        <translation>請選擇用於簽署的憑證，或匯入一個。</translation>
+    </message>
+    <message>
+        <source>The picture must be a PNG or JPEG file.</source>
+        <translation>圖片必須是 PNG 或 JPEG 檔案。</translation>
+    </message>
 </context>
 <context>
     <name>CSignInDialog</name>
@@ -1352,6 +1542,334 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatureBar</name>
+    <message>
+        <source>Signatures</source>
+        <translation>簽章</translation>
+    </message>
+    <message>
+        <source>Sign Document</source>
+        <translation>簽署文件</translation>
+    </message>
+    <message>
+        <source>Signature Panel</source>
+        <translation>簽章面板</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Close the signature bar</source>
+        <translation>關閉簽章列</translation>
+    </message>
+    <message>
+        <source>an unknown signer</source>
+        <translation>未知簽署者</translation>
+    </message>
+    <message>
+        <source>Signed by %1, every signature is valid.</source>
+        <translation>由 %1 簽署，所有簽章皆有效。</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the signature is valid.</source>
+        <translation>由 %1 簽署，簽章有效。</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the document was changed after %2 signed it.</source>
+        <translation>由 %1 簽署；%2 簽署後文件已被變更。</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the document was changed after signing.</source>
+        <translation>由 %1 簽署，簽署後文件已被變更。</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the certificate of %2 is not trusted.</source>
+        <translation>由 %1 簽署；%2 的憑證不受信任。</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the certificate is not trusted.</source>
+        <translation>由 %1 簽署，憑證不受信任。</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 is not valid.</source>
+        <translation>由 %1 簽署；%2 的簽章無效。</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the signature is not valid.</source>
+        <translation>由 %1 簽署，簽章無效。</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 cannot be checked.</source>
+        <translation>由 %1 簽署；無法驗證 %2 的簽章。</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the signature cannot be checked.</source>
+        <translation>由 %1 簽署，無法驗證簽章。</translation>
+    </message>
+    <message>
+        <source>This document has a signature field waiting to be signed.</source>
+        <translation>此文件有一個等待簽署的簽章欄位。</translation>
+    </message>
+    <message>
+        <source>The signatures cannot be checked: the file changed since it was opened.</source>
+        <translation>無法驗證簽章：檔案在開啟後已變更。</translation>
+    </message>
+    <message>
+        <source>Drag a box on a page for the signature, or click an empty signature field. Enter places it on the current page; Esc cancels.</source>
+        <translation>在頁面上拖曳出簽章框，或按一下空白的簽章欄位。按 Enter 放在目前頁面，按 Esc 取消。</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatureController</name>
+    <message>
+        <source>Failed to Sign</source>
+        <translation>簽署失敗</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>無法開啟</translation>
+    </message>
+    <message>
+        <source>Save the changes to &quot;%1&quot; before signing?</source>
+        <translation>簽署前儲存對「%1」的變更嗎？</translation>
+    </message>
+    <message>
+        <source>A signature covers the document as it is saved.</source>
+        <translation>簽章涵蓋已儲存狀態的文件。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Save Signed Document</source>
+        <translation>儲存已簽署的文件</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF 檔案 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Digitally signed by %1</source>
+        <translation>由 %1 數位簽署</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>日期：%1</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>原因：%1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>地點：%1</translation>
+    </message>
+    <message>
+        <source>%1 (as signed by %2).pdf</source>
+        <translation>%1（%2 簽署時的版本）.pdf</translation>
+    </message>
+    <message>
+        <source>unknown signer</source>
+        <translation>未知簽署者</translation>
+    </message>
+</context>
+<context>
+    <name>CSignaturePanel</name>
+    <message>
+        <source>Signatures</source>
+        <translation>簽章</translation>
+    </message>
+    <message>
+        <source>Open Signed Version</source>
+        <translation>開啟簽署時的版本</translation>
+    </message>
+    <message>
+        <source>Opens the document as it was when the selected signature was made, in a new tab.</source>
+        <translation>在新分頁中開啟所選簽章當時的文件版本。</translation>
+    </message>
+    <message>
+        <source>Sign Document</source>
+        <translation>簽署文件</translation>
+    </message>
+    <message>
+        <source>The signature is valid.</source>
+        <translation>簽章有效。</translation>
+    </message>
+    <message>
+        <source>The signature cannot be checked.</source>
+        <translation>無法驗證簽章。</translation>
+    </message>
+    <message>
+        <source>The signature is intact, but the certificate is not trusted.</source>
+        <translation>簽章完好，但憑證不受信任。</translation>
+    </message>
+    <message>
+        <source>The document was changed after signing.</source>
+        <translation>簽署後文件已被變更。</translation>
+    </message>
+    <message>
+        <source>The signature is not valid.</source>
+        <translation>簽章無效。</translation>
+    </message>
+    <message>
+        <source>Not signed yet.</source>
+        <translation>尚未簽署。</translation>
+    </message>
+    <message>
+        <source>The certificate is trusted.</source>
+        <translation>憑證受信任。</translation>
+    </message>
+    <message>
+        <source>Its issuer is marked as not trusted.</source>
+        <translation>其簽發者被標記為不受信任。</translation>
+    </message>
+    <message>
+        <source>Its issuer is not among the trusted certificates of this computer.</source>
+        <translation>其簽發者不在此電腦的受信任憑證中。</translation>
+    </message>
+    <message>
+        <source>The certificate was revoked by its issuer.</source>
+        <translation>憑證已被其簽發者撤銷。</translation>
+    </message>
+    <message>
+        <source>The certificate was not valid at the time of signing.</source>
+        <translation>簽署時憑證無效。</translation>
+    </message>
+    <message>
+        <source>The certificate could not be checked.</source>
+        <translation>無法驗證憑證。</translation>
+    </message>
+    <message>
+        <source>Checking the signatures...</source>
+        <translation>正在驗證簽章...</translation>
+    </message>
+    <message>
+        <source>This document has no signatures.</source>
+        <translation>此文件沒有簽章。</translation>
+    </message>
+    <message>
+        <source>Unknown signer</source>
+        <translation>未知簽署者</translation>
+    </message>
+    <message>
+        <source>Empty signature field %1</source>
+        <translation>空白簽章欄位 %1</translation>
+    </message>
+    <message>
+        <source>Field &quot;%1&quot; on page %2</source>
+        <translation>第 %2 頁的欄位「%1」</translation>
+    </message>
+    <message>
+        <source>On page %1</source>
+        <translation>位於第 %1 頁</translation>
+    </message>
+    <message>
+        <source>Signed on %1</source>
+        <translation>簽署於 %1</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>原因：%1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>地點：%1</translation>
+    </message>
+    <message>
+        <source>Covers the whole document.</source>
+        <translation>涵蓋整份文件。</translation>
+    </message>
+    <message>
+        <source>Covers an earlier revision of the document (its first %1 bytes); later changes are not signed.</source>
+        <translation>涵蓋文件的較早版本（前 %1 位元組）；之後的變更未經簽署。</translation>
+    </message>
+    <message>
+        <source>Certificate issued by %1</source>
+        <translation>憑證簽發者：%1</translation>
+    </message>
+    <message>
+        <source>The certificate is self-signed.</source>
+        <translation>憑證為自我簽署憑證。</translation>
+    </message>
+    <message>
+        <source>Certificate valid from %1 to %2</source>
+        <translation>憑證有效期間 %1 至 %2</translation>
+    </message>
+    <message>
+        <source>Key usage: %1</source>
+        <translation>金鑰用途：%1</translation>
+    </message>
+    <message>
+        <source>Subject: %1</source>
+        <translation>主體：%1</translation>
+    </message>
+    <message>
+        <source>Serial number: %1</source>
+        <translation>序號：%1</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatures</name>
+    <message>
+        <source>The signed document must be saved as a new file; the original stays as it is.</source>
+        <translation>已簽署的文件必須另存為新檔案；原檔案保持不變。</translation>
+    </message>
+    <message>
+        <source>Choose a certificate to sign with.</source>
+        <translation>請選擇用於簽署的憑證。</translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation>無法讀取該文件。</translation>
+    </message>
+    <message>
+        <source>The folder of the new file does not allow writing.</source>
+        <translation>新檔案所在的資料夾不允許寫入。</translation>
+    </message>
+    <message>
+        <source>The document could not be signed: there is no room for a temporary file.</source>
+        <translation>無法簽署文件：沒有空間存放暫存檔。</translation>
+    </message>
+    <message>
+        <source>The document has no signature field of this name.</source>
+        <translation>文件中沒有此名稱的簽章欄位。</translation>
+    </message>
+    <message>
+        <source>This signature field is signed already.</source>
+        <translation>此簽章欄位已簽署。</translation>
+    </message>
+    <message>
+        <source>Draw the place of the signature on a page first.</source>
+        <translation>請先在頁面上畫出簽章的位置。</translation>
+    </message>
+    <message>
+        <source>The document could not be signed with this certificate. Its key may be missing from the store, or the store may be locked.</source>
+        <translation>無法使用此憑證簽署文件。存放區中可能缺少其金鑰，或存放區已鎖定。</translation>
+    </message>
+    <message>
+        <source>The signed document could not be written to %1.</source>
+        <translation>無法將已簽署的文件寫入 %1。</translation>
+    </message>
+    <message>
+        <source>The signed version is no longer in the file.</source>
+        <translation>檔案中已不再包含簽署時的版本。</translation>
+    </message>
+    <message>
+        <source>The signed version could not be written to %1.</source>
+        <translation>無法將簽署時的版本寫入 %1。</translation>
     </message>
 </context>
 <context>
@@ -1873,6 +2391,14 @@
     <message>
         <source>Leave Read Mode</source>
         <translation>離開閱讀模式</translation>
+    </message>
+    <message>
+        <source>Sign Document...</source>
+        <translation>簽署文件...</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>簽章</translation>
     </message>
 </context>
 <context>

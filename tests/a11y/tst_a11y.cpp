@@ -6,6 +6,7 @@
 #include "CReviewDialog.h"
 #include "CSettingManager.h"
 #include "CPageView.h"
+#include "CSignatureController.h"
 #include "CTabBar.h"
 #include "CUpdateDialog.h"
 #include "CVTabWidget.h"
@@ -22,6 +23,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QSettings>
 #include <QTimer>
@@ -84,6 +86,18 @@ QList<Opening> Openings(const QString& doc)
         {"document properties", [doc](MainView* window) { OnDocument(window, doc, {"doc_property"}); }},
         {"rename", [doc](MainView* window) { OnDocument(window, doc, {"rename"}); }},
         {"protect", [doc](MainView* window) { OnDocument(window, doc, {"protect"}); }},
+        {"signature bar and panel",
+         [doc](MainView* window) {
+             OnDocument(window, QFileInfo(doc).path() + "/field.pdf", {});
+             MainBox* box = TestWindows::Box(window, window->TabBar()->CurrentIndex());
+             QTRY_VERIFY(box->Signatures()->IsChecked());
+             box->OnMainMenuTrigger("signature");
+         }},
+        {"sign dialog",
+         [doc](MainView* window) {
+             OnDocument(window, doc, {"sign"});
+             QTest::keyClick(TestWindows::Box(window, window->TabBar()->CurrentIndex())->PageView(), Qt::Key_Return);
+         }},
         {"tab list",
          [doc](MainView* window) {
              TestWindows::Open(window, doc);
@@ -152,6 +166,7 @@ void TestA11y::initTestCase()
     QApplication::setQuitOnLastWindowClosed(false);
     doc = TestEnv::MakeDir("a11y") + "/doc.pdf";
     QVERIFY(TestPdf::Write(doc, 2));
+    QVERIFY(TestPdf::WriteBytes(QFileInfo(doc).path() + "/field.pdf", TestPdf::SignatureFieldPdf()));
     // A recent list with an entry: its rows are on the home page.
     MainView* window = TestWindows::New();
     QCOMPARE(TestWindows::Open(window, doc), 0);

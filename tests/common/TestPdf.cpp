@@ -345,6 +345,12 @@ QByteArray TestPdf::ForeignPdf()
                     Stream("/Type /XObject /Subtype /Form /BBox [0 0 100 50]", "0 0 1 rg 0 0 100 50 re f")});
 }
 
+QByteArray TestPdf::SignatureFieldPdf()
+{
+    return OnePage("7 0 R", "/AcroForm << /Fields [7 0 R] >>",
+                   {"<< /Type /Annot /Subtype /Widget /FT /Sig /T (Approval) /Rect [300 650 500 710] /F 4 /P 3 0 R >>"});
+}
+
 QByteArray TestPdf::FormPdf(bool xfa)
 {
     const QByteArray resources = "/DA (/Helv 0 Tf 0 g) /DR << /Font << /Helv 4 0 R >> >>";

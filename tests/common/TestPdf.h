@@ -64,6 +64,9 @@ public:
     // read-only "id" holding R-1001 and a reset button "reset". With xfa, an
     // XFA form with no fields of its own.
     static QByteArray FormPdf(bool xfa);
+    // One A4 page with an empty signature field "Approval" at 300,650 -
+    // 500,710 (points, bottom left origin).
+    static QByteArray SignatureFieldPdf();
     // A 200 x 200 pt page written by hand, so that every way of placing a
     // picture is there: black text at the top, a 2 x 2 picture drawn through
     // a form with its own matrix, an inline picture, and a blue vector block.

@@ -12,6 +12,7 @@
 #include "CPageView.h"
 #include "CPresentationView.h"
 #include "CSidePanel.h"
+#include "CSignatureController.h"
 #include "MainBox.h"
 
 #include <QScreen>
@@ -80,6 +81,12 @@ const QHash<QString, CDocumentCommands::Command>& CDocumentCommands::Table()
         {"bookmark", [](MainBox* box) { box->TogglePanel(CSidePanel::Bookmarks); }},
         {"annotation", [](MainBox* box) { box->TogglePanel(CSidePanel::Annotations); }},
         {"attachment", [](MainBox* box) { box->TogglePanel(CSidePanel::Attachments); }},
+        {"signature", [](MainBox* box) { box->TogglePanel(CSidePanel::Signatures); }},
+        {"sign",
+         [](MainBox* box) {
+             if (box->CloseOrganizer())
+                 box->signatures->StartSigning();
+         }},
         {"presentation",
          [](MainBox* box) {
              auto* show = new CPresentationView(box->document, box->view->CurrentPage(), box);

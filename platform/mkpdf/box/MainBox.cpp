@@ -39,6 +39,8 @@
 #include "CRenameBox.h"
 #include "CSearchOverlay.h"
 #include "CSidePanel.h"
+#include "CSignatureBar.h"
+#include "CSignatureController.h"
 #include "CTextCache.h"
 #include "OpenRequestKeys.h"
 
@@ -107,6 +109,8 @@ void MainBox::Start(const QVariantMap& options)
     auto* formBar = new CFormBar(this);
     layout->addWidget(formBar);
     forms = new CFormController(formBar, this);
+    auto* signatureBar = new CSignatureBar(this);
+    layout->addWidget(signatureBar);
     comments->SetUserNameSource([this]() {
         QString name;
         emit SignalGetUserName(name);
@@ -135,6 +139,8 @@ void MainBox::Start(const QVariantMap& options)
         return held ? annotations->Writer() : CSavePipeline::ChangesWriter();
     });
     saver = new CDocumentSaver(session, this);
+    signatures = new CSignatureController(signatureBar, session, saver, this);
+    connect(signatures, &CSignatureController::SignalOpenFile, this, &MainBox::SignalDocumentOpenAttachment);
     links = new CLinkActions(this);
     for (auto change : {&QUndoStack::canUndoChanged, &QUndoStack::canRedoChanged})
         connect(session->UndoStack(), change, this, &MainBox::SignalEditStateChanged);
@@ -227,6 +233,7 @@ void MainBox::BuildDocumentWidgets()
     connect(linkLayer, &CLinkLayer::SignalLinkActivated, links, &CLinkActions::Follow);
     forms->Attach(document, session->UndoStack(), view);
     comments->Attach(annotations, session->UndoStack(), view);
+    signatures->Attach(document, view, panel);
     toolBar->SetCommentEnabled(annotations->CanAnnotate());
     connect(panel, &CSidePanel::SignalGoToPage, links, [this](int nPage) { links->JumpTo(nPage); });
     connect(panel, &CSidePanel::SignalAnnotationClicked, comments, &CCommentController::GoTo);

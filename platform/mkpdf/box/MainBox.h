@@ -25,6 +25,7 @@ class CPageView;
 class COpenController;
 class CRecoveryKeeper;
 class CSidePanel;
+class CSignatureController;
 class QHBoxLayout;
 class QLineEdit;
 class QStackedWidget;
@@ -144,6 +145,8 @@ public:
     // The form fields and their filling in.
     CFormController* Forms() const { return forms; }
     COrganizerBox* Organizer() const { return organizer; }
+    // Its signatures: the check, the bar and panel, signing.
+    CSignatureController* Signatures() const { return signatures; }
     bool IsOrganizing() const;
     void ShowOrganizer();
     // Back to reading; unsaved page changes are saved or dropped first, as
@@ -226,6 +229,7 @@ private:
     CAnnotationStore* annotations = nullptr;
     CCommentController* comments = nullptr;
     CFormController* forms = nullptr;
+    CSignatureController* signatures = nullptr;
     QVBoxLayout* layout = nullptr;
     QHBoxLayout* body = nullptr;
     QStackedWidget* pages = nullptr;

@@ -245,7 +245,9 @@ QVector<PdfFormField> CFormStore::AllFields()
 
 bool CFormStore::HasFields()
 {
-    return !AllFields().isEmpty();
+    const QVector<PdfFormField> fields = AllFields();
+    return std::any_of(fields.cbegin(), fields.cend(),
+                       [](const PdfFormField& field) { return field.type != PdfFormField::Signature; });
 }
 
 bool CFormStore::IsXfaOnly()
