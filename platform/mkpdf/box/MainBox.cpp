@@ -32,6 +32,8 @@
 #include "CPdfPrinter.h"
 #include "CPropertiesBox.h"
 #include "CRecentThumbnail.h"
+#include "CRecognizeBar.h"
+#include "CRecognizeController.h"
 #include "CRecoveryCopy.h"
 #include "CRenameBox.h"
 #include "CSearchOverlay.h"
@@ -122,6 +124,8 @@ void MainBox::Start(const QVariantMap& options)
     auto* formBar = new CFormBar(this);
     layout->addWidget(formBar);
     forms = new CFormController(formBar, this);
+    auto* recognizeBar = new CRecognizeBar(this);
+    layout->addWidget(recognizeBar);
     comments->SetUserNameSource([this]() {
         QString name;
         emit SignalGetUserName(name);
@@ -150,6 +154,7 @@ void MainBox::Start(const QVariantMap& options)
         return held ? annotations->Writer() : CSavePipeline::ChangesWriter();
     });
     saver = new CDocumentSaver(session, this);
+    recognizer = new CRecognizeController(recognizeBar, session, this);
     links = new CLinkActions(this);
     for (auto change : {&QUndoStack::canUndoChanged, &QUndoStack::canRedoChanged})
         connect(session->UndoStack(), change, this, &MainBox::SignalEditStateChanged);
@@ -234,6 +239,7 @@ void MainBox::BuildDocumentWidgets()
     connect(linkLayer, &CLinkLayer::SignalLinkActivated, links, &CLinkActions::Follow);
     forms->Attach(document, session->UndoStack(), view);
     comments->Attach(annotations, session->UndoStack(), view);
+    recognizer->Attach(document, view, search);
     toolBar->SetCommentEnabled(annotations->CanAnnotate());
     connect(panel, &CSidePanel::SignalGoToPage, links, [this](int nPage) { links->JumpTo(nPage); });
     connect(panel, &CSidePanel::SignalAnnotationClicked, comments, &CCommentController::GoTo);

@@ -20,6 +20,7 @@ class CFindBar;
 class COrganizerBox;
 class CPdfDocument;
 class CPageView;
+class CRecognizeController;
 class CSidePanel;
 class QHBoxLayout;
 class QLineEdit;
@@ -127,6 +128,8 @@ public:
     // The form fields and their filling in.
     CFormController* Forms() const { return forms; }
     COrganizerBox* Organizer() const { return organizer; }
+    // Text recognition of scanned pages.
+    CRecognizeController* Recognizer() const { return recognizer; }
     bool IsOrganizing() const;
     void ShowOrganizer();
     // Back to reading; unsaved page changes are saved or dropped first, as
@@ -216,6 +219,7 @@ private:
     CFindBar* findBar = nullptr;
     CDocumentToolBar* toolBar = nullptr;
     COrganizerBox* organizer = nullptr;
+    CRecognizeController* recognizer = nullptr;
     QTimer* recoveryTimer = nullptr;
     bool firstThumbDone = false;
     bool keepThumbnail = true;

@@ -24,6 +24,7 @@ public:
         PagePool, // page pictures, page sizes, words under the pointer, thumbnails
         TextPool, // reading text for search, a little below normal priority
         FilePool, // saving, printing, anything else that touches files
+        RecognitionPool, // text recognition: seconds a page, never in the way of a save
         PoolCount
     };
     enum Priority { BackgroundPriority = 0, ThumbnailPriority = 1, VisiblePriority = 2 };

@@ -1,0 +1,245 @@
+#include "CDocumentSearch.h"
+#include "CEditSession.h"
+#include "CPageView.h"
+#include "CPdfDocument.h"
+#include "CRecognizeController.h"
+#include "CRecoveryCopy.h"
+#include "CTextLayerWriter.h"
+#include "CTextRecognizer.h"
+#include "MainBox.h"
+#include "TestMain.h"
+#include "TestPdf.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QUndoStack>
+
+namespace {
+
+std::unique_ptr<MainBox> Open(const QString& path)
+{
+    int result = -1;
+    return std::unique_ptr<MainBox>(qobject_cast<MainBox*>(MainBox::CreatePdfBox(nullptr, path, {}, result)));
+}
+
+bool Recognize(MainBox* box, const QList<int>& pages, const QStringList& languages)
+{
+    QSignalSpy finished(box->Recognizer(), &CRecognizeController::SignalFinished);
+    return box->Recognizer()->Recognize(pages, languages) && finished.wait(180000)
+        && finished.first().first().toBool();
+}
+
+// Where the search finds word on page, or an empty rectangle.
+QRectF Found(MainBox* box, const QString& word, int nPage)
+{
+    CDocumentSearch* search = box->Search();
+    search->Start(word, {}, 0);
+    const auto done = [search]() {
+        return search->GetState() == CDocumentSearch::Finished || search->GetState() == CDocumentSearch::NoText;
+    };
+    if (!QTest::qWaitFor(done, 30000)
+        || search->PageMatches(nPage).isEmpty())
+        return QRectF();
+    QVector<QRectF> rects;
+    if (!QTest::qWaitFor([&]() { return !(rects = search->MatchRects(nPage, 0)).isEmpty(); }, 10000))
+        return QRectF();
+    return rects.value(0);
+}
+
+QString PdfToText(const QString& path)
+{
+    QProcess tool;
+    tool.start("pdftotext", {path, "-"});
+    tool.waitForFinished(30000);
+    return QString::fromUtf8(tool.readAllStandardOutput()).simplified();
+}
+
+} // namespace
+
+class TestOcr : public QObject
+{
+    Q_OBJECT
+private slots:
+    void recognizesScans_data();
+    void recognizesScans();
+    void survivesKill();
+    void refusesBadInput_data();
+    void refusesBadInput();
+};
+
+void TestOcr::recognizesScans_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<bool>("textFirst");
+    QTest::addColumn<bool>("sideways");
+    const QStringList english = {"Invoice 4711 from Springfield", "The quick brown fox jumps"};
+    QTest::newRow("english") << "eng" << english << false << false;
+    QTest::newRow("second language") << "deu" << QStringList {"Größe der Übung", "Straße nach München"} << false
+                                     << false;
+    QTest::newRow("page with text left alone") << "eng" << english << true << false;
+    QTest::newRow("picture on its side") << "eng" << english << false << true;
+}
+
+void TestOcr::recognizesScans()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, lines);
+    QFETCH(bool, textFirst);
+    QFETCH(bool, sideways);
+    const QString folder = TestEnv::MakeDir(QStringLiteral("scan-%1-%2-%3").arg(language).arg(textFirst).arg(sideways));
+    const QString path = folder + "/scan.pdf";
+    QVERIFY(TestPdf::WriteScan(path, lines, textFirst, sideways));
+    QList<QRectF> words;
+    TestPdf::ScanPicture(lines, &words);
+    const QByteArray original = TestPdf::ReadBytes(path);
+    const int scan = textFirst ? 1 : 0;
+
+    std::unique_ptr<MainBox> box = Open(path);
+    QVERIFY(box);
+    std::shared_ptr<CPdfDocument> document = box->Session()->Document();
+    QVERIFY(document->IsScannedPage(scan));
+    QCOMPARE(document->IsScannedPage(0), !textFirst);
+    const QImage before = document->RenderPage(scan, 1.0);
+    QVERIFY(Found(box.get(), lines.first().section(' ', 0, 0), scan).isNull());
+
+    QList<int> all;
+    for (int i = 0; i < document->PageCount(); ++i)
+        all << i;
+    QVERIFY(Recognize(box.get(), all, {language}));
+    // Only the scan got text; a page with text of its own is left alone.
+    QCOMPARE(box->Session()->TextLayers().keys(), QList<int>({scan}));
+    QVERIFY(box->IsDirty());
+    QVERIFY(!document->IsScannedPage(scan));
+
+    // Find puts each word where the scan shows it.
+    const QStringList flat = lines.join(' ').split(' ');
+    for (int i : {0, 2, flat.size() - 1}) {
+        const QRectF at = Found(box.get(), flat.at(i), scan);
+        QVERIFY2(!at.isNull(), qPrintable(flat.at(i)));
+        const QRectF& ink = words.at(i);
+        // The recognizer stretches each word with a space after it, so a
+        // word may end up to a character short.
+        const double shortBy = ink.width() / 4;
+        QVERIFY2(qAbs(at.left() - ink.left()) < 3 && at.right() > ink.right() - 3 - shortBy
+                     && at.right() < ink.right() + 3 && qAbs(at.center().y() - ink.center().y()) < 4,
+                 qPrintable(QStringLiteral("%1 at %2,%3 %4x%5, drawn at %6,%7 %8x%9")
+                                .arg(flat.at(i))
+                                .arg(at.x())
+                                .arg(at.y())
+                                .arg(at.width())
+                                .arg(at.height())
+                                .arg(ink.x())
+                                .arg(ink.y())
+                                .arg(ink.width())
+                                .arg(ink.height())));
+    }
+    // Copy gives the text.
+    box->PageView()->SelectAllText();
+    box->PageView()->CopySelection();
+    QVERIFY2(QApplication::clipboard()->text().simplified().contains(lines.join(' ')),
+             qPrintable(QApplication::clipboard()->text()));
+
+    // One undo step takes it away and gives it back.
+    box->Session()->UndoStack()->undo();
+    QVERIFY(box->Session()->TextLayers().isEmpty());
+    QVERIFY(Found(box.get(), flat.first(), scan).isNull());
+    box->Session()->UndoStack()->redo();
+    QVERIFY(!Found(box.get(), flat.first(), scan).isNull());
+
+    // Saved as an update of the file, which looks as before and reads as text.
+    const QString saved = folder + "/saved.pdf";
+    QVERIFY(box->SaveAs(saved));
+    QVERIFY(TestPdf::ReadBytes(saved).startsWith(original));
+    QCOMPARE(TestPdf::StructureProblems(saved), QString());
+    QVERIFY2(PdfToText(saved).contains(lines.join(' ')), qPrintable(PdfToText(saved)));
+    QCOMPARE(PdfToText(saved).contains("Born digital"), textFirst);
+    QVERIFY(!box->IsDirty());
+    QCOMPARE(box->Session()->Document()->RenderPage(scan, 1.0), before);
+    QVERIFY(!Found(box.get(), flat.last(), scan).isNull());
+}
+
+void TestOcr::survivesKill()
+{
+    // A recognition not saved when the program is killed comes back.
+    const QString path = TestEnv::MakeDir("killed") + "/scan.pdf";
+    QVERIFY(TestPdf::WriteScan(path, {"Recovered after a crash"}));
+    QProcess child;
+    child.setProcessEnvironment(TestEnv::ChildEnvironment());
+    child.start(RECOVERY_CHILD, {path, "--recognize"});
+    QByteArray output;
+    QTRY_VERIFY_WITH_TIMEOUT((output += child.readAllStandardOutput()).contains("ready")
+                                 || child.state() == QProcess::NotRunning,
+                             180000);
+    QCOMPARE(child.state(), QProcess::Running);
+    child.kill();
+    QVERIFY(child.waitForFinished());
+
+    QList<CRecoveryCopy::Entry> pending = CRecoveryCopy::Pending();
+    pending.erase(std::remove_if(pending.begin(), pending.end(),
+                                 [&path](const CRecoveryCopy::Entry& entry) { return entry.documentPath != path; }),
+                  pending.end());
+    QCOMPARE(pending.size(), 1);
+    std::unique_ptr<MainBox> box = Open(path);
+    QVERIFY(box);
+    QString error;
+    QVERIFY2(box->RestoreRecovery(pending.first().state, &error), qPrintable(error));
+    QVERIFY(box->IsDirty());
+    QVERIFY(!Found(box.get(), "crash", 0).isNull());
+    QCOMPARE(box->Session()->UndoStack()->count(), 1);
+}
+
+void TestOcr::refusesBadInput_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QByteArray>("layer");
+    QTest::newRow("not a PDF") << "0" << TestPdf::Garbage(500, 7);
+    QTest::newRow("a page the document does not have") << "3" << QByteArray();
+    QTest::newRow("not a page number") << "first" << QByteArray();
+}
+
+void TestOcr::refusesBadInput()
+{
+    QFETCH(QString, page);
+    QFETCH(QByteArray, layer);
+    const QString folder = TestEnv::MakeDir("bad-input");
+    const QString path = folder + "/two.pdf";
+    QVERIFY(TestPdf::Write(path, 2));
+    // A real layer, for rows that damage something else.
+    if (layer.isEmpty())
+        layer = TestPdf::ReadBytes(folder + "/layer.pdf");
+    if (layer.isEmpty()) {
+        QVERIFY(TestPdf::Write(folder + "/layer.pdf", 1));
+        layer = TestPdf::ReadBytes(folder + "/layer.pdf");
+    }
+    std::unique_ptr<MainBox> box = Open(path);
+    QVERIFY(box);
+    // A damaged recovery copy changes nothing.
+    const QJsonObject state {{"pagePlan", box->Session()->Plan().ToJson()},
+                             {"textLayers", QJsonObject {{page, QString::fromLatin1(layer.toBase64())}}}};
+    QString error;
+    QVERIFY(!box->RestoreRecovery(state, &error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(!box->IsDirty());
+    QCOMPARE(box->Session()->UndoStack()->count(), 0);
+    // The writer refuses the same: nothing is written.
+    bool number = false;
+    const int index = page.toInt(&number);
+    if (number) {
+        QString problem;
+        QVERIFY(CTextLayerWriter::Write({path, {}}, {{index, layer}}, folder + "/out.pdf", nullptr, &problem)
+                != CPdfEditor::Written);
+        QVERIFY(!problem.isEmpty());
+        QVERIFY(!QFile::exists(folder + "/out.pdf"));
+    }
+    // A language without data is refused with a reason.
+    CTextRecognizer missing({"xyz"});
+    QVERIFY(!missing.IsReady());
+    QVERIFY(!missing.Error().isEmpty());
+}
+
+RV_TEST_MAIN(TestOcr)
+#include "tst_ocr.moc"
