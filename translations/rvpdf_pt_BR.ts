@@ -427,6 +427,10 @@
         <source>Restore Page Changes</source>
         <translation>Restaurar alterações de páginas</translation>
     </message>
+    <message>
+        <source>Restore Recognized Text</source>
+        <translation>Restaurar texto reconhecido</translation>
+    </message>
 </context>
 <context>
     <name>CEncryptBox</name>
@@ -1074,6 +1078,125 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CRecognizeBar</name>
+    <message>
+        <source>Text recognition</source>
+        <translation>Reconhecimento de texto</translation>
+    </message>
+    <message>
+        <source>This page</source>
+        <translation>Esta página</translation>
+    </message>
+    <message>
+        <source>All pages</source>
+        <translation>Todas as páginas</translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation>Páginas:</translation>
+    </message>
+    <message>
+        <source>Pages to recognize</source>
+        <translation>Páginas a reconhecer</translation>
+    </message>
+    <message>
+        <source>e.g. 1-3, 5</source>
+        <translation>ex.: 1-3, 5</translation>
+    </message>
+    <message>
+        <source>Page numbers to recognize</source>
+        <translation>Números das páginas a reconhecer</translation>
+    </message>
+    <message>
+        <source>Languages of the text</source>
+        <translation>Idiomas do texto</translation>
+    </message>
+    <message>
+        <source>The languages the pages are written in</source>
+        <translation>Os idiomas em que as páginas estão escritas</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Reconhecer texto</translation>
+    </message>
+    <message>
+        <source>Recognition progress</source>
+        <translation>Progresso do reconhecimento</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Cancel text recognition</source>
+        <translation>Cancelar o reconhecimento de texto</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Close the text recognition bar</source>
+        <translation>Fechar a barra de reconhecimento de texto</translation>
+    </message>
+    <message>
+        <source>No language</source>
+        <translation>Nenhum idioma</translation>
+    </message>
+    <message>
+        <source>Recognizing text: %1 of %2 pages done</source>
+        <translation>Reconhecendo texto: %1 de %2 páginas concluídas</translation>
+    </message>
+</context>
+<context>
+    <name>CRecognizeController</name>
+    <message>
+        <source>eng</source>
+        <comment>The text recognition language of this translation, as its data file is named (ISO 639-2: deu, fra, chi_sim...)</comment>
+        <translation>por</translation>
+    </message>
+    <message>
+        <source>No text recognition languages are installed.</source>
+        <translation>Nenhum idioma de reconhecimento de texto está instalado.</translation>
+    </message>
+    <message>
+        <source>This page has text already; only pages without text are recognized.</source>
+        <translation>Esta página já tem texto; só as páginas sem texto são reconhecidas.</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text.</source>
+        <translation>Esta página é uma digitalização sem texto.</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text. No text recognition languages are installed.</source>
+        <translation>Esta página é uma digitalização sem texto. Nenhum idioma de reconhecimento de texto está instalado.</translation>
+    </message>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>As páginas &quot;%1&quot; não estão no documento.</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Reconhecer texto</translation>
+    </message>
+    <message>
+        <source>Done: the text can now be searched, selected and copied. Save to keep it.</source>
+        <translation>Pronto: agora o texto pode ser pesquisado, selecionado e copiado. Salve para mantê-lo.</translation>
+    </message>
+    <message>
+        <source>Every page chosen has text already. Nothing was changed.</source>
+        <translation>Todas as páginas escolhidas já têm texto. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>Text recognition was cancelled. Nothing was changed.</source>
+        <translation>O reconhecimento de texto foi cancelado. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>Text recognition failed (%1). Nothing was changed.</source>
+        <translation>O reconhecimento de texto falhou (%1). Nada foi alterado.</translation>
     </message>
 </context>
 <context>
@@ -1788,6 +1911,10 @@
     <message>
         <source>Leave Read Mode</source>
         <translation>Sair do modo de leitura</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Reconhecer texto</translation>
     </message>
 </context>
 <context>

@@ -70,7 +70,7 @@ QImage TestPdf::ScanPicture(const QStringList& lines, QList<QRectF>* words)
     return picture;
 }
 
-bool TestPdf::WriteScan(const QString& path, const QStringList& lines, bool bTextFirst, bool bSideways)
+bool TestPdf::WriteScan(const QString& path, const QStringList& lines, bool bTextFirst, bool bSideways, int nScans)
 {
     const QString flat = bSideways ? path + ".flat.pdf" : path;
     const QSizeF a4(595.28, 841.89);
@@ -90,7 +90,11 @@ bool TestPdf::WriteScan(const QString& path, const QStringList& lines, bool bTex
             painter.drawText(QPointF(60, 100), QStringLiteral("Born digital"));
             writer.newPage();
         }
-        painter.drawImage(QRectF(QPointF(), bSideways ? a4.transposed() : a4), picture);
+        for (int i = 0; i < nScans; ++i) {
+            if (i > 0)
+                writer.newPage();
+            painter.drawImage(QRectF(QPointF(), bSideways ? a4.transposed() : a4), picture);
+        }
         if (!painter.end())
             return false;
     }

@@ -53,9 +53,10 @@ public:
     static QImage ScanPicture(const QStringList& lines, QList<QRectF>* words = nullptr);
     // That scan as a PDF of pictures only; with bTextFirst a page of real
     // text ("Born digital") before it; with bSideways the picture is stored
-    // on its side and the page turned upright by its rotation entry.
+    // on its side and the page turned upright by its rotation entry; nScans
+    // pages of it.
     static bool WriteScan(const QString& path, const QStringList& lines, bool bTextFirst = false,
-                          bool bSideways = false);
+                          bool bSideways = false, int nScans = 1);
     // What qpdf finds wrong with the file's structure; empty when nothing.
     static QString StructureProblems(const QString& path, const QString& password = QString());
     // A PDF written by hand: the objects, numbered from 1 (the first the
