@@ -112,6 +112,9 @@ QString CTextRecognizer::LanguageName(const QString& code)
     const auto it = KnownLanguages().constFind(code);
     if (it == KnownLanguages().constEnd())
         return code;
+    // Not the name of one country's English.
+    if (code == "eng")
+        return QStringLiteral("English");
     if (code == "chi_tra")
         return QLocale(QLocale::Chinese, QLocale::TraditionalChineseScript, QLocale::Taiwan).nativeLanguageName();
     QString name = QLocale(it.value()).nativeLanguageName();
