@@ -413,6 +413,14 @@
         <source>This document does not allow comments</source>
         <translation>Dieses Dokument erlaubt keine Kommentare</translation>
     </message>
+    <message>
+        <source>Page Number</source>
+        <translation>Seitenzahl</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
 </context>
 <context>
     <name>CEditRecovery</name>
@@ -636,6 +644,10 @@
         <source>No results</source>
         <translation>Keine Treffer</translation>
     </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
 </context>
 <context>
     <name>CFormBar</name>
@@ -692,6 +704,10 @@
     <message>
         <source>Go</source>
         <translation>Los</translation>
+    </message>
+    <message>
+        <source>Page Number</source>
+        <translation>Seitenzahl</translation>
     </message>
 </context>
 <context>
@@ -887,10 +903,21 @@
     </message>
 </context>
 <context>
+    <name>COrganizerView</name>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+</context>
+<context>
     <name>CPageView</name>
     <message>
         <source>The document&apos;s permissions do not allow copying its text.</source>
         <translation>Die Berechtigungen des Dokuments erlauben das Kopieren seines Textes nicht.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
     </message>
 </context>
 <context>
@@ -1232,6 +1259,10 @@
     <message>
         <source>A file with this name already exists.</source>
         <translation>Eine Datei mit diesem Namen ist bereits vorhanden.</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Neuer Name</translation>
     </message>
 </context>
 <context>

@@ -413,6 +413,14 @@
         <source>This document does not allow comments</source>
         <translation>This document does not allow comments</translation>
     </message>
+    <message>
+        <source>Page Number</source>
+        <translation>Page Number</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
 </context>
 <context>
     <name>CEditRecovery</name>
@@ -636,6 +644,10 @@
         <source>No results</source>
         <translation>No results</translation>
     </message>
+    <message>
+        <source>Find</source>
+        <translation>Find</translation>
+    </message>
 </context>
 <context>
     <name>CFormBar</name>
@@ -692,6 +704,10 @@
     <message>
         <source>Go</source>
         <translation>Go</translation>
+    </message>
+    <message>
+        <source>Page Number</source>
+        <translation>Page Number</translation>
     </message>
 </context>
 <context>
@@ -887,10 +903,21 @@
     </message>
 </context>
 <context>
+    <name>COrganizerView</name>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+</context>
+<context>
     <name>CPageView</name>
     <message>
         <source>The document&apos;s permissions do not allow copying its text.</source>
         <translation>The document&apos;s permissions do not allow copying its text.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 of %2</translation>
     </message>
 </context>
 <context>
@@ -1232,6 +1259,10 @@
     <message>
         <source>A file with this name already exists.</source>
         <translation>A file with this name already exists.</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>New Name</translation>
     </message>
 </context>
 <context>

@@ -413,6 +413,14 @@
         <source>This document does not allow comments</source>
         <translation>Questo documento non consente commenti</translation>
     </message>
+    <message>
+        <source>Page Number</source>
+        <translation>Numero di pagina</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
 </context>
 <context>
     <name>CEditRecovery</name>
@@ -636,6 +644,10 @@
         <source>No results</source>
         <translation>Nessun risultato</translation>
     </message>
+    <message>
+        <source>Find</source>
+        <translation>Trova</translation>
+    </message>
 </context>
 <context>
     <name>CFormBar</name>
@@ -692,6 +704,10 @@
     <message>
         <source>Go</source>
         <translation>Vai</translation>
+    </message>
+    <message>
+        <source>Page Number</source>
+        <translation>Numero di pagina</translation>
     </message>
 </context>
 <context>
@@ -887,10 +903,21 @@
     </message>
 </context>
 <context>
+    <name>COrganizerView</name>
+    <message>
+        <source>Pages</source>
+        <translation>Pagine</translation>
+    </message>
+</context>
+<context>
     <name>CPageView</name>
     <message>
         <source>The document&apos;s permissions do not allow copying its text.</source>
         <translation>Le autorizzazioni del documento non consentono di copiarne il testo.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 di %2</translation>
     </message>
 </context>
 <context>
@@ -1232,6 +1259,10 @@
     <message>
         <source>A file with this name already exists.</source>
         <translation>Esiste già un file con questo nome.</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Nuovo nome</translation>
     </message>
 </context>
 <context>

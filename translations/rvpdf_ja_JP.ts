@@ -413,6 +413,14 @@
         <source>This document does not allow comments</source>
         <translation>この文書ではコメントできません</translation>
     </message>
+    <message>
+        <source>Page Number</source>
+        <translation>ページ番号</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>ズーム</translation>
+    </message>
 </context>
 <context>
     <name>CEditRecovery</name>
@@ -636,6 +644,10 @@
         <source>No results</source>
         <translation>一致なし</translation>
     </message>
+    <message>
+        <source>Find</source>
+        <translation>検索</translation>
+    </message>
 </context>
 <context>
     <name>CFormBar</name>
@@ -692,6 +704,10 @@
     <message>
         <source>Go</source>
         <translation>移動</translation>
+    </message>
+    <message>
+        <source>Page Number</source>
+        <translation>ページ番号</translation>
     </message>
 </context>
 <context>
@@ -887,10 +903,21 @@
     </message>
 </context>
 <context>
+    <name>COrganizerView</name>
+    <message>
+        <source>Pages</source>
+        <translation>ページ</translation>
+    </message>
+</context>
+<context>
     <name>CPageView</name>
     <message>
         <source>The document&apos;s permissions do not allow copying its text.</source>
         <translation>この文書のアクセス権では、テキストのコピーは許可されていません。</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>%1 / %2 ページ</translation>
     </message>
 </context>
 <context>
@@ -1232,6 +1259,10 @@
     <message>
         <source>A file with this name already exists.</source>
         <translation>同じ名前のファイルがすでに存在します。</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>新しい名前</translation>
     </message>
 </context>
 <context>

@@ -413,6 +413,14 @@
         <source>This document does not allow comments</source>
         <translation>이 문서는 주석을 허용하지 않습니다</translation>
     </message>
+    <message>
+        <source>Page Number</source>
+        <translation>페이지 번호</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>확대/축소</translation>
+    </message>
 </context>
 <context>
     <name>CEditRecovery</name>
@@ -636,6 +644,10 @@
         <source>No results</source>
         <translation>결과 없음</translation>
     </message>
+    <message>
+        <source>Find</source>
+        <translation>찾기</translation>
+    </message>
 </context>
 <context>
     <name>CFormBar</name>
@@ -692,6 +704,10 @@
     <message>
         <source>Go</source>
         <translation>이동</translation>
+    </message>
+    <message>
+        <source>Page Number</source>
+        <translation>페이지 번호</translation>
     </message>
 </context>
 <context>
@@ -887,10 +903,21 @@
     </message>
 </context>
 <context>
+    <name>COrganizerView</name>
+    <message>
+        <source>Pages</source>
+        <translation>페이지</translation>
+    </message>
+</context>
+<context>
     <name>CPageView</name>
     <message>
         <source>The document&apos;s permissions do not allow copying its text.</source>
         <translation>문서 권한에 따라 텍스트를 복사할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>%2페이지 중 %1페이지</translation>
     </message>
 </context>
 <context>
@@ -1232,6 +1259,10 @@
     <message>
         <source>A file with this name already exists.</source>
         <translation>같은 이름의 파일이 이미 있습니다.</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>새 이름</translation>
     </message>
 </context>
 <context>

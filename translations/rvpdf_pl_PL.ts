@@ -413,6 +413,14 @@
         <source>This document does not allow comments</source>
         <translation>Ten dokument nie pozwala na komentarze</translation>
     </message>
+    <message>
+        <source>Page Number</source>
+        <translation>Numer strony</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Powiększenie</translation>
+    </message>
 </context>
 <context>
     <name>CEditRecovery</name>
@@ -636,6 +644,10 @@
         <source>No results</source>
         <translation>Brak wyników</translation>
     </message>
+    <message>
+        <source>Find</source>
+        <translation>Znajdź</translation>
+    </message>
 </context>
 <context>
     <name>CFormBar</name>
@@ -692,6 +704,10 @@
     <message>
         <source>Go</source>
         <translation>Przejdź</translation>
+    </message>
+    <message>
+        <source>Page Number</source>
+        <translation>Numer strony</translation>
     </message>
 </context>
 <context>
@@ -887,10 +903,21 @@
     </message>
 </context>
 <context>
+    <name>COrganizerView</name>
+    <message>
+        <source>Pages</source>
+        <translation>Strony</translation>
+    </message>
+</context>
+<context>
     <name>CPageView</name>
     <message>
         <source>The document&apos;s permissions do not allow copying its text.</source>
         <translation>Uprawnienia dokumentu nie pozwalają na kopiowanie jego tekstu.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Strona %1 z %2</translation>
     </message>
 </context>
 <context>
@@ -1232,6 +1259,10 @@
     <message>
         <source>A file with this name already exists.</source>
         <translation>Plik o tej nazwie już istnieje.</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Nowa nazwa</translation>
     </message>
 </context>
 <context>

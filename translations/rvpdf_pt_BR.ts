@@ -413,6 +413,14 @@
         <source>This document does not allow comments</source>
         <translation>Este documento não permite comentários</translation>
     </message>
+    <message>
+        <source>Page Number</source>
+        <translation>Número da página</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
 </context>
 <context>
     <name>CEditRecovery</name>
@@ -636,6 +644,10 @@
         <source>No results</source>
         <translation>Nenhum resultado</translation>
     </message>
+    <message>
+        <source>Find</source>
+        <translation>Localizar</translation>
+    </message>
 </context>
 <context>
     <name>CFormBar</name>
@@ -692,6 +704,10 @@
     <message>
         <source>Go</source>
         <translation>Ir</translation>
+    </message>
+    <message>
+        <source>Page Number</source>
+        <translation>Número da página</translation>
     </message>
 </context>
 <context>
@@ -887,10 +903,21 @@
     </message>
 </context>
 <context>
+    <name>COrganizerView</name>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
+    </message>
+</context>
+<context>
     <name>CPageView</name>
     <message>
         <source>The document&apos;s permissions do not allow copying its text.</source>
         <translation>As permissões do documento não permitem copiar o texto dele.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
     </message>
 </context>
 <context>
@@ -1232,6 +1259,10 @@
     <message>
         <source>A file with this name already exists.</source>
         <translation>Já existe um arquivo com este nome.</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Novo nome</translation>
     </message>
 </context>
 <context>

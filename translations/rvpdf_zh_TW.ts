@@ -413,6 +413,14 @@
         <source>This document does not allow comments</source>
         <translation>此文件不允許註解</translation>
     </message>
+    <message>
+        <source>Page Number</source>
+        <translation>頁碼</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>縮放</translation>
+    </message>
 </context>
 <context>
     <name>CEditRecovery</name>
@@ -636,6 +644,10 @@
         <source>No results</source>
         <translation>沒有結果</translation>
     </message>
+    <message>
+        <source>Find</source>
+        <translation>尋找</translation>
+    </message>
 </context>
 <context>
     <name>CFormBar</name>
@@ -692,6 +704,10 @@
     <message>
         <source>Go</source>
         <translation>前往</translation>
+    </message>
+    <message>
+        <source>Page Number</source>
+        <translation>頁碼</translation>
     </message>
 </context>
 <context>
@@ -887,10 +903,21 @@
     </message>
 </context>
 <context>
+    <name>COrganizerView</name>
+    <message>
+        <source>Pages</source>
+        <translation>頁面</translation>
+    </message>
+</context>
+<context>
     <name>CPageView</name>
     <message>
         <source>The document&apos;s permissions do not allow copying its text.</source>
         <translation>文件的權限不允許複製其中的文字。</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>第 %1 頁,共 %2 頁</translation>
     </message>
 </context>
 <context>
@@ -1232,6 +1259,10 @@
     <message>
         <source>A file with this name already exists.</source>
         <translation>已有同名的檔案。</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>新名稱</translation>
     </message>
 </context>
 <context>

@@ -113,6 +113,7 @@ QPushButton* QWKDialog::AddButtonRow(QBoxLayout* layout, const QString& okText, 
     ok->setDefault(true);
     ok->setMinimumSize(80, 30);
     buttonRow->addWidget(ok);
-    layout->addLayout(buttonRow);
+    if (layout)
+        layout->addLayout(buttonRow);
     return ok;
 }

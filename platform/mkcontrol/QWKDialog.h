@@ -20,10 +20,11 @@ public:
     QWidget* contentWidget() const { return content; }
     void SetTitle(const QString& title);
 
-    // The row of buttons at the foot of a dialog, added to layout: Cancel
-    // (rejects the dialog; none when cancelText is empty) and the default
-    // button, returned for the caller to connect. More buttons can be
-    // inserted into the row before the stretch (index 0) or after it.
+    // The row of buttons at the foot of a dialog, added to layout (or, for
+    // null, left for the caller to place: ButtonRow()): Cancel (rejects the
+    // dialog; none when cancelText is empty) and the default button,
+    // returned for the caller to connect. More buttons can be inserted into
+    // the row before the stretch (index 0) or after it.
     QPushButton* AddButtonRow(QBoxLayout* layout, const QString& okText, const QString& cancelText);
     QBoxLayout* ButtonRow() const { return buttonRow; }
 

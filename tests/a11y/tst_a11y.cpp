@@ -5,9 +5,11 @@
 #include "CReportConsent.h"
 #include "CReviewDialog.h"
 #include "CSettingManager.h"
+#include "CPageView.h"
 #include "CTabBar.h"
 #include "CUpdateDialog.h"
 #include "CVTabWidget.h"
+#include "MainBox.h"
 #include "EnvOverride.h"
 #include "SettingOption.h"
 #include "TestMain.h"
@@ -28,8 +30,19 @@
 
 namespace {
 
-// Parts of the windows whose names are still to come: the document itself.
-const QStringList kPending {"MainBox"};
+// Parts of the windows whose names are still to come.
+const QStringList kPending;
+
+// The document of a window's current tab, with a bar or panel of its own
+// on show.
+void OnDocument(MainView* window, const QString& doc, const QStringList& keys)
+{
+    TestWindows::Open(window, doc);
+    MainBox* box = TestWindows::Box(window, window->TabBar()->CurrentIndex());
+    QTRY_VERIFY(box && box->PageView());
+    for (const QString& key : keys)
+        box->OnMainMenuTrigger(key);
+}
 
 // A window or dialog as the application opens it. A modal one runs inside
 // open() until the check, made from a timer, closes it.
@@ -63,6 +76,14 @@ QList<Opening> Openings(const QString& doc)
         {"home page", [](MainView*) {}},
         {"private mode notice", [](MainView*) { CSettingManager::getInstance()->SetPrivateEnabled(true); }},
         {"document tab", [doc](MainView* window) { TestWindows::Open(window, doc); }},
+        {"document with its find bar and every side panel",
+         [doc](MainView* window) { OnDocument(window, doc, {"find", "thumbnail", "bookmark", "annotation", "attachment"}); }},
+        {"comment bar", [doc](MainView* window) { OnDocument(window, doc, {"comment"}); }},
+        {"page organizer", [doc](MainView* window) { OnDocument(window, doc, {"organize_pages"}); }},
+        {"go to page", [doc](MainView* window) { OnDocument(window, doc, {"goto"}); }},
+        {"document properties", [doc](MainView* window) { OnDocument(window, doc, {"doc_property"}); }},
+        {"rename", [doc](MainView* window) { OnDocument(window, doc, {"rename"}); }},
+        {"protect", [doc](MainView* window) { OnDocument(window, doc, {"protect"}); }},
         {"tab list",
          [doc](MainView* window) {
              TestWindows::Open(window, doc);

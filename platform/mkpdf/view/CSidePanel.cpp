@@ -76,6 +76,10 @@ CSidePanel::CSidePanel(std::shared_ptr<CPdfDocument> document_, QWidget* parent)
     results->setObjectName("list_search");
     results->setUniformItemSizes(true);
     results->setItemDelegate(new CSearchResultDelegate(results));
+    // Each list is named as its tab names it.
+    const QList<QWidget*> lists {thumbnails, bookmarks, annotations, attachments, results};
+    for (int i = 0; i < lists.size(); ++i)
+        lists.at(i)->setAccessibleName(tips[i]);
     results->setEditTriggers(QAbstractItemView::NoEditTriggers);
     results->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (QWidget* page :

@@ -49,6 +49,7 @@ const QList<PdfWord>* CTextSelection::WordsIfLoaded(int nPage)
             if (!words.contains(nPage) && watcher->property("revision").toInt() == document->TextRevision())
                 words.insert(nPage, watcher->result());
             watcher->deleteLater();
+            emit SignalWordsRead(nPage);
         });
         std::shared_ptr<CPdfDocument> doc = document;
         watcher->setFuture(CJobRunner::Run([doc, nPage]() { return doc->PageWords(nPage); }));

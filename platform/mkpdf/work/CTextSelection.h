@@ -47,6 +47,10 @@ public:
     // The boxes of the selected words, in page points, by page.
     QMap<int, QList<QRectF>> SelectedWordBoxes();
 
+signals:
+    // The words of a page arrived from the background.
+    void SignalWordsRead(int nPage);
+
 private:
     // The selected words page by page: fn(page, words, from, to).
     template <typename Fn> void ForEachSelectedPage(Fn fn);
