@@ -1465,6 +1465,41 @@
     </message>
 </context>
 <context>
+    <name>CTextRecognizer</name>
+    <message>
+        <source>no text recognition languages are installed</source>
+        <translation>es sind keine Sprachen für die Texterkennung installiert</translation>
+    </message>
+    <message>
+        <source>no language data for &quot;%1&quot; is installed</source>
+        <translation>für „%1“ sind keine Sprachdaten installiert</translation>
+    </message>
+    <message>
+        <source>no language chosen</source>
+        <translation>keine Sprache gewählt</translation>
+    </message>
+    <message>
+        <source>the language data could not be read</source>
+        <translation>die Sprachdaten konnten nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>no picture to read</source>
+        <translation>kein Bild zum Lesen</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>nicht genügend Speicher</translation>
+    </message>
+    <message>
+        <source>the picture could not be read</source>
+        <translation>das Bild konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the text could not be written</source>
+        <translation>der Text konnte nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
     <name>CUpdateDialog</name>
     <message>
         <source>Check for Updates</source>

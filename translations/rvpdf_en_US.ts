@@ -1465,6 +1465,41 @@
     </message>
 </context>
 <context>
+    <name>CTextRecognizer</name>
+    <message>
+        <source>no text recognition languages are installed</source>
+        <translation>no text recognition languages are installed</translation>
+    </message>
+    <message>
+        <source>no language data for &quot;%1&quot; is installed</source>
+        <translation>no language data for &quot;%1&quot; is installed</translation>
+    </message>
+    <message>
+        <source>no language chosen</source>
+        <translation>no language chosen</translation>
+    </message>
+    <message>
+        <source>the language data could not be read</source>
+        <translation>the language data could not be read</translation>
+    </message>
+    <message>
+        <source>no picture to read</source>
+        <translation>no picture to read</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>out of memory</translation>
+    </message>
+    <message>
+        <source>the picture could not be read</source>
+        <translation>the picture could not be read</translation>
+    </message>
+    <message>
+        <source>the text could not be written</source>
+        <translation>the text could not be written</translation>
+    </message>
+</context>
+<context>
     <name>CUpdateDialog</name>
     <message>
         <source>Check for Updates</source>

@@ -1465,6 +1465,41 @@
     </message>
 </context>
 <context>
+    <name>CTextRecognizer</name>
+    <message>
+        <source>no text recognition languages are installed</source>
+        <translation>no hay idiomas de reconocimiento de texto instalados</translation>
+    </message>
+    <message>
+        <source>no language data for &quot;%1&quot; is installed</source>
+        <translation>no hay datos de idioma instalados para «%1»</translation>
+    </message>
+    <message>
+        <source>no language chosen</source>
+        <translation>no se ha elegido ningún idioma</translation>
+    </message>
+    <message>
+        <source>the language data could not be read</source>
+        <translation>no se pudieron leer los datos de idioma</translation>
+    </message>
+    <message>
+        <source>no picture to read</source>
+        <translation>no hay ninguna imagen que leer</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>the picture could not be read</source>
+        <translation>no se pudo leer la imagen</translation>
+    </message>
+    <message>
+        <source>the text could not be written</source>
+        <translation>no se pudo escribir el texto</translation>
+    </message>
+</context>
+<context>
     <name>CUpdateDialog</name>
     <message>
         <source>Check for Updates</source>

@@ -1187,7 +1187,7 @@
     </message>
     <message>
         <source>No text recognition languages are installed.</source>
-        <translation>Aucune langue de reconnaissance de texte n'est installée.</translation>
+        <translation>Aucune langue de reconnaissance de texte n&apos;est installée.</translation>
     </message>
     <message>
         <source>This page has text already; only pages without text are recognized.</source>
@@ -1199,7 +1199,7 @@
     </message>
     <message>
         <source>This page is a scan without text. No text recognition languages are installed.</source>
-        <translation>Cette page est une numérisation sans texte. Aucune langue de reconnaissance de texte n'est installée.</translation>
+        <translation>Cette page est une numérisation sans texte. Aucune langue de reconnaissance de texte n&apos;est installée.</translation>
     </message>
     <message>
         <source>The pages &quot;%1&quot; are not in the document.</source>
@@ -1215,15 +1215,15 @@
     </message>
     <message>
         <source>Every page chosen has text already. Nothing was changed.</source>
-        <translation>Toutes les pages choisies contiennent déjà du texte. Rien n'a été modifié.</translation>
+        <translation>Toutes les pages choisies contiennent déjà du texte. Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Text recognition was cancelled. Nothing was changed.</source>
-        <translation>La reconnaissance de texte a été annulée. Rien n'a été modifié.</translation>
+        <translation>La reconnaissance de texte a été annulée. Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Text recognition failed (%1). Nothing was changed.</source>
-        <translation>La reconnaissance de texte a échoué (%1). Rien n'a été modifié.</translation>
+        <translation>La reconnaissance de texte a échoué (%1). Rien n&apos;a été modifié.</translation>
     </message>
 </context>
 <context>
@@ -1462,6 +1462,41 @@
     <message>
         <source>Open Tabs</source>
         <translation>Onglets ouverts</translation>
+    </message>
+</context>
+<context>
+    <name>CTextRecognizer</name>
+    <message>
+        <source>no text recognition languages are installed</source>
+        <translation>aucune langue de reconnaissance de texte n&apos;est installée</translation>
+    </message>
+    <message>
+        <source>no language data for &quot;%1&quot; is installed</source>
+        <translation>aucune donnée de langue n&apos;est installée pour « %1 »</translation>
+    </message>
+    <message>
+        <source>no language chosen</source>
+        <translation>aucune langue choisie</translation>
+    </message>
+    <message>
+        <source>the language data could not be read</source>
+        <translation>les données de langue n&apos;ont pas pu être lues</translation>
+    </message>
+    <message>
+        <source>no picture to read</source>
+        <translation>aucune image à lire</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>the picture could not be read</source>
+        <translation>l&apos;image n&apos;a pas pu être lue</translation>
+    </message>
+    <message>
+        <source>the text could not be written</source>
+        <translation>le texte n&apos;a pas pu être écrit</translation>
     </message>
 </context>
 <context>

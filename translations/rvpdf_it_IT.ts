@@ -1465,6 +1465,41 @@
     </message>
 </context>
 <context>
+    <name>CTextRecognizer</name>
+    <message>
+        <source>no text recognition languages are installed</source>
+        <translation>non è installata alcuna lingua per il riconoscimento del testo</translation>
+    </message>
+    <message>
+        <source>no language data for &quot;%1&quot; is installed</source>
+        <translation>non sono installati dati di lingua per «%1»</translation>
+    </message>
+    <message>
+        <source>no language chosen</source>
+        <translation>nessuna lingua scelta</translation>
+    </message>
+    <message>
+        <source>the language data could not be read</source>
+        <translation>non è stato possibile leggere i dati di lingua</translation>
+    </message>
+    <message>
+        <source>no picture to read</source>
+        <translation>nessuna immagine da leggere</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria insufficiente</translation>
+    </message>
+    <message>
+        <source>the picture could not be read</source>
+        <translation>non è stato possibile leggere l&apos;immagine</translation>
+    </message>
+    <message>
+        <source>the text could not be written</source>
+        <translation>non è stato possibile scrivere il testo</translation>
+    </message>
+</context>
+<context>
     <name>CUpdateDialog</name>
     <message>
         <source>Check for Updates</source>

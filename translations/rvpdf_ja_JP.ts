@@ -1465,6 +1465,41 @@
     </message>
 </context>
 <context>
+    <name>CTextRecognizer</name>
+    <message>
+        <source>no text recognition languages are installed</source>
+        <translation>テキスト認識の言語がインストールされていません</translation>
+    </message>
+    <message>
+        <source>no language data for &quot;%1&quot; is installed</source>
+        <translation>「%1」の言語データがインストールされていません</translation>
+    </message>
+    <message>
+        <source>no language chosen</source>
+        <translation>言語が選択されていません</translation>
+    </message>
+    <message>
+        <source>the language data could not be read</source>
+        <translation>言語データを読み込めませんでした</translation>
+    </message>
+    <message>
+        <source>no picture to read</source>
+        <translation>読み取る画像がありません</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>メモリが不足しています</translation>
+    </message>
+    <message>
+        <source>the picture could not be read</source>
+        <translation>画像を読み取れませんでした</translation>
+    </message>
+    <message>
+        <source>the text could not be written</source>
+        <translation>テキストを書き込めませんでした</translation>
+    </message>
+</context>
+<context>
     <name>CUpdateDialog</name>
     <message>
         <source>Check for Updates</source>

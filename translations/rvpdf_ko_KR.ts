@@ -1465,6 +1465,41 @@
     </message>
 </context>
 <context>
+    <name>CTextRecognizer</name>
+    <message>
+        <source>no text recognition languages are installed</source>
+        <translation>텍스트 인식 언어가 설치되어 있지 않습니다</translation>
+    </message>
+    <message>
+        <source>no language data for &quot;%1&quot; is installed</source>
+        <translation>&quot;%1&quot;의 언어 데이터가 설치되어 있지 않습니다</translation>
+    </message>
+    <message>
+        <source>no language chosen</source>
+        <translation>선택한 언어가 없습니다</translation>
+    </message>
+    <message>
+        <source>the language data could not be read</source>
+        <translation>언어 데이터를 읽을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>no picture to read</source>
+        <translation>읽을 이미지가 없습니다</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>메모리가 부족합니다</translation>
+    </message>
+    <message>
+        <source>the picture could not be read</source>
+        <translation>이미지를 읽을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>the text could not be written</source>
+        <translation>텍스트를 기록할 수 없습니다</translation>
+    </message>
+</context>
+<context>
     <name>CUpdateDialog</name>
     <message>
         <source>Check for Updates</source>

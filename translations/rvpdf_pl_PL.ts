@@ -1465,6 +1465,41 @@
     </message>
 </context>
 <context>
+    <name>CTextRecognizer</name>
+    <message>
+        <source>no text recognition languages are installed</source>
+        <translation>nie zainstalowano żadnych języków rozpoznawania tekstu</translation>
+    </message>
+    <message>
+        <source>no language data for &quot;%1&quot; is installed</source>
+        <translation>nie zainstalowano danych językowych dla „%1”</translation>
+    </message>
+    <message>
+        <source>no language chosen</source>
+        <translation>nie wybrano języka</translation>
+    </message>
+    <message>
+        <source>the language data could not be read</source>
+        <translation>nie udało się odczytać danych językowych</translation>
+    </message>
+    <message>
+        <source>no picture to read</source>
+        <translation>brak obrazu do odczytania</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>brak pamięci</translation>
+    </message>
+    <message>
+        <source>the picture could not be read</source>
+        <translation>nie udało się odczytać obrazu</translation>
+    </message>
+    <message>
+        <source>the text could not be written</source>
+        <translation>nie udało się zapisać tekstu</translation>
+    </message>
+</context>
+<context>
     <name>CUpdateDialog</name>
     <message>
         <source>Check for Updates</source>

@@ -1465,6 +1465,41 @@
     </message>
 </context>
 <context>
+    <name>CTextRecognizer</name>
+    <message>
+        <source>no text recognition languages are installed</source>
+        <translation>nenhum idioma de reconhecimento de texto está instalado</translation>
+    </message>
+    <message>
+        <source>no language data for &quot;%1&quot; is installed</source>
+        <translation>não há dados de idioma instalados para &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>no language chosen</source>
+        <translation>nenhum idioma escolhido</translation>
+    </message>
+    <message>
+        <source>the language data could not be read</source>
+        <translation>não foi possível ler os dados de idioma</translation>
+    </message>
+    <message>
+        <source>no picture to read</source>
+        <translation>nenhuma imagem para ler</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memória insuficiente</translation>
+    </message>
+    <message>
+        <source>the picture could not be read</source>
+        <translation>não foi possível ler a imagem</translation>
+    </message>
+    <message>
+        <source>the text could not be written</source>
+        <translation>não foi possível gravar o texto</translation>
+    </message>
+</context>
+<context>
     <name>CUpdateDialog</name>
     <message>
         <source>Check for Updates</source>

@@ -1465,6 +1465,41 @@
     </message>
 </context>
 <context>
+    <name>CTextRecognizer</name>
+    <message>
+        <source>no text recognition languages are installed</source>
+        <translation>未安装任何文字识别语言</translation>
+    </message>
+    <message>
+        <source>no language data for &quot;%1&quot; is installed</source>
+        <translation>未安装“%1”的语言数据</translation>
+    </message>
+    <message>
+        <source>no language chosen</source>
+        <translation>未选择语言</translation>
+    </message>
+    <message>
+        <source>the language data could not be read</source>
+        <translation>无法读取语言数据</translation>
+    </message>
+    <message>
+        <source>no picture to read</source>
+        <translation>没有可识别的图像</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>内存不足</translation>
+    </message>
+    <message>
+        <source>the picture could not be read</source>
+        <translation>无法识别图像</translation>
+    </message>
+    <message>
+        <source>the text could not be written</source>
+        <translation>无法写入文字</translation>
+    </message>
+</context>
+<context>
     <name>CUpdateDialog</name>
     <message>
         <source>Check for Updates</source>

@@ -1465,6 +1465,41 @@
     </message>
 </context>
 <context>
+    <name>CTextRecognizer</name>
+    <message>
+        <source>no text recognition languages are installed</source>
+        <translation>未安裝任何文字辨識語言</translation>
+    </message>
+    <message>
+        <source>no language data for &quot;%1&quot; is installed</source>
+        <translation>未安裝「%1」的語言資料</translation>
+    </message>
+    <message>
+        <source>no language chosen</source>
+        <translation>未選擇語言</translation>
+    </message>
+    <message>
+        <source>the language data could not be read</source>
+        <translation>無法讀取語言資料</translation>
+    </message>
+    <message>
+        <source>no picture to read</source>
+        <translation>沒有可辨識的影像</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>記憶體不足</translation>
+    </message>
+    <message>
+        <source>the picture could not be read</source>
+        <translation>無法辨識影像</translation>
+    </message>
+    <message>
+        <source>the text could not be written</source>
+        <translation>無法寫入文字</translation>
+    </message>
+</context>
+<context>
     <name>CUpdateDialog</name>
     <message>
         <source>Check for Updates</source>

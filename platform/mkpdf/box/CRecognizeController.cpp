@@ -12,8 +12,8 @@
 #include "CTextRecognizer.h"
 
 #include <QApplication>
-#include <QFutureWatcher>
 #include <QComboBox>
+#include <QFutureWatcher>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -43,7 +43,10 @@ CRecognizeController::CRecognizeController(CRecognizeBar* bar_, CEditSession* se
     bar->SetLanguages(codes, names);
     connect(bar, &CRecognizeBar::SignalRecognize, this, &CRecognizeController::StartChosen);
     connect(bar, &CRecognizeBar::SignalCancel, this, &CRecognizeController::Cancel);
-    connect(bar, &CRecognizeBar::SignalClosed, this, [this]() { dismissed = true; });
+    connect(bar, &CRecognizeBar::SignalClosed, this, [this]() {
+        dismissed = true;
+        asked = false;
+    });
     connect(session, &CEditSession::SignalTextLayersChanged, this, &CRecognizeController::OnTextChanged);
 }
 
@@ -69,14 +72,15 @@ bool CRecognizeController::IsRunning() const
 void CRecognizeController::Offer()
 {
     dismissed = false;
-    if (IsRunning())
+    asked = true;
+    if (IsRunning()) {
+        bar->CancelButton()->setFocus();
         return;
+    }
     if (bar->ChosenLanguages().isEmpty())
         bar->ShowOffer(tr("No text recognition languages are installed."));
     else
-        bar->ShowOffer(document && document->HasText(view->CurrentPage())
-                           ? tr("This page has text already; only pages without text are recognized.")
-                           : tr("This page is a scan without text."));
+        ShowScan(!document || !document->HasText(view->CurrentPage()));
     bar->ScopeBox()->setFocus();
 }
 
@@ -86,7 +90,7 @@ void CRecognizeController::CheckPage(int nPage)
         return;
     const auto known = scanned.constFind(nPage);
     if (known != scanned.constEnd()) {
-        ShowScan(nPage, known.value());
+        ShowScan(known.value());
         return;
     }
     // Reading the page's text and pictures takes a moment: not here.
@@ -98,20 +102,24 @@ void CRecognizeController::CheckPage(int nPage)
             return;
         scanned.insert(nPage, watcher->result());
         if (view && view->CurrentPage() == nPage && !IsRunning() && !dismissed)
-            ShowScan(nPage, watcher->result());
+            ShowScan(watcher->result());
     });
     watcher->setFuture(CJobRunner::Run(CJobRunner::TextPool, CJobRunner::VisiblePriority,
                                        [doc, nPage]() { return doc->IsScannedPage(nPage); }));
 }
 
-void CRecognizeController::ShowScan(int nPage, bool bScanned)
+void CRecognizeController::ShowScan(bool bScanned)
 {
-    Q_UNUSED(nPage);
+    if (bar->IsRunning())
+        return;
     if (bScanned)
         bar->ShowOffer(bar->ChosenLanguages().isEmpty() ? tr("This page is a scan without text. No text recognition "
                                                              "languages are installed.")
                                                         : tr("This page is a scan without text."));
-    else if (!bar->IsRunning())
+    // Asked for from the menu, the bar stays until closed.
+    else if (asked)
+        bar->ShowOffer(tr("This page has text already; only pages without text are recognized."));
+    else
         bar->hide();
 }
 
@@ -212,6 +220,9 @@ void CRecognizeController::OnTextChanged()
         if (!query.isEmpty() && view)
             search->Start(query, options, view->CurrentPage());
     }
-    if (view)
+    if (view) {
         view->viewport()->update();
+        // Reads the page's new words, which a screen reader is then told of.
+        view->PageText(view->CurrentPage());
+    }
 }

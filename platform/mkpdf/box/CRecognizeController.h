@@ -41,7 +41,7 @@ signals:
 
 private:
     void CheckPage(int nPage);
-    void ShowScan(int nPage, bool bScanned);
+    void ShowScan(bool bScanned);
     void StartChosen();
     void OnFinished(bool bOk, const QString& strError);
     void OnTextChanged();
@@ -55,4 +55,5 @@ private:
     CRecognitionJob* job = nullptr;
     QHash<int, bool> scanned; // by page, once known
     bool dismissed = false;   // the user closed the bar
+    bool asked = false;       // the user asked for the bar
 };

@@ -244,7 +244,8 @@ QList<PdfWord> CPdfDocument::PageWords(int index) const
     QList<PdfWord> words;
     if (index < 0 || index >= pageCount)
         return words;
-    if (WithTextLayer(index, [&words](const Poppler::Page& page, const QSizeF& scale) { words = WordsOf(page, scale, true); }))
+    if (WithTextLayer(index,
+                      [&words](const Poppler::Page& page, const QSizeF& scale) { words = WordsOf(page, scale, true); }))
         return words;
     QMutexLocker locker(&mutex);
     std::unique_ptr<Poppler::Page> page(document->page(index));
@@ -305,9 +306,8 @@ bool CPdfDocument::HasText(int index) const
     if (HasTextLayer(index))
         return true;
     bool hasText = true;
-    WithPage(index, [&hasText](const Poppler::Page* page) {
-        hasText = !page || !page->text(QRectF()).trimmed().isEmpty();
-    });
+    WithPage(index,
+             [&hasText](const Poppler::Page* page) { hasText = !page || !page->text(QRectF()).trimmed().isEmpty(); });
     return hasText;
 }
 

@@ -31,7 +31,8 @@ qint64 LastXrefOffset(QFile& file)
     if (at < 0 || !tail.mid(at).contains("%%EOF"))
         return -1;
     bool ok = false;
-    const qint64 offset = tail.mid(at + 9).trimmed().split('\n').value(0).split('\r').value(0).trimmed().toLongLong(&ok);
+    const qint64 offset
+        = tail.mid(at + 9).trimmed().split('\n').value(0).split('\r').value(0).trimmed().toLongLong(&ok);
     return ok && offset > 0 && offset < size ? offset : -1;
 }
 
@@ -57,8 +58,8 @@ void CollectNew(QPDFObjectHandle object, int maxId, std::set<QPDFObjGen>* seen, 
 
 QByteArray Serialize(QPDFObjectHandle object)
 {
-    QByteArray bytes = QByteArray::number(object.getObjectID()) + ' ' + QByteArray::number(object.getGeneration())
-        + " obj\n";
+    QByteArray bytes
+        = QByteArray::number(object.getObjectID()) + ' ' + QByteArray::number(object.getGeneration()) + " obj\n";
     if (object.isStream()) {
         const std::shared_ptr<Buffer> data = object.getRawStreamData();
         QPDFObjectHandle dictionary = object.getDict().shallowCopy();

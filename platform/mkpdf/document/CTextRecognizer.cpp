@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <leptonica/allheaders.h>
@@ -12,23 +13,29 @@
 #include <tesseract/ocrclass.h>
 #include <tesseract/renderer.h>
 
+#include <qpdf/Buffer.hh>
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFWriter.hh>
+
 #include <algorithm>
+#include <exception>
 
 namespace {
 
 // The languages whose names we know, by the recognizer's codes.
 const QHash<QString, QLocale::Language>& KnownLanguages()
 {
-    static const QHash<QString, QLocale::Language> languages = {
-        {"eng", QLocale::English},   {"deu", QLocale::German},     {"fra", QLocale::French},
-        {"spa", QLocale::Spanish},   {"ita", QLocale::Italian},    {"por", QLocale::Portuguese},
-        {"nld", QLocale::Dutch},     {"pol", QLocale::Polish},     {"ces", QLocale::Czech},
-        {"dan", QLocale::Danish},    {"swe", QLocale::Swedish},    {"nor", QLocale::NorwegianBokmal},
-        {"fin", QLocale::Finnish},   {"hun", QLocale::Hungarian},  {"ron", QLocale::Romanian},
-        {"tur", QLocale::Turkish},   {"ell", QLocale::Greek},      {"rus", QLocale::Russian},
-        {"ukr", QLocale::Ukrainian}, {"ara", QLocale::Arabic},     {"heb", QLocale::Hebrew},
-        {"jpn", QLocale::Japanese},  {"kor", QLocale::Korean},     {"chi_sim", QLocale::Chinese},
-        {"chi_tra", QLocale::Chinese}};
+    static const QHash<QString, QLocale::Language> languages
+        = {{"eng", QLocale::English},    {"deu", QLocale::German},    {"fra", QLocale::French},
+           {"spa", QLocale::Spanish},    {"ita", QLocale::Italian},   {"por", QLocale::Portuguese},
+           {"nld", QLocale::Dutch},      {"pol", QLocale::Polish},    {"ces", QLocale::Czech},
+           {"dan", QLocale::Danish},     {"swe", QLocale::Swedish},   {"nor", QLocale::NorwegianBokmal},
+           {"fin", QLocale::Finnish},    {"hun", QLocale::Hungarian}, {"ron", QLocale::Romanian},
+           {"tur", QLocale::Turkish},    {"ell", QLocale::Greek},     {"rus", QLocale::Russian},
+           {"ukr", QLocale::Ukrainian},  {"ara", QLocale::Arabic},    {"heb", QLocale::Hebrew},
+           {"jpn", QLocale::Japanese},   {"kor", QLocale::Korean},    {"chi_sim", QLocale::Chinese},
+           {"chi_tra", QLocale::Chinese}};
     return languages;
 }
 
@@ -71,6 +78,54 @@ Pix* ToPix(const QImage& picture)
     return pix;
 }
 
+// The renderer stretches each word together with the space after it over
+// the word's own width, so a found or selected word ends a character short.
+// Stretched a little more, its letters cover the word and the space goes
+// into the gap after it.
+bool FitWords(QByteArray* pdf)
+{
+    static const QRegularExpression word(QStringLiteral("([0-9.]+) Tz \\[ <((?:[0-9A-Fa-f]{4})+)> \\] TJ"));
+    try {
+        QPDF layer;
+        layer.setSuppressWarnings(true);
+        layer.processMemoryFile("text layer", pdf->constData(), size_t(pdf->size()));
+        std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(layer).getAllPages();
+        QPDFObjectHandle contents
+            = pages.size() == 1 ? pages.front().getObjectHandle().getKey("/Contents") : QPDFObjectHandle::newNull();
+        if (!contents.isStream())
+            return false;
+        const std::shared_ptr<Buffer> data = contents.getStreamData();
+        const QString text
+            = QString::fromLatin1(reinterpret_cast<const char*>(data->getBuffer()), int(data->getSize()));
+        QString fitted;
+        fitted.reserve(text.size());
+        int from = 0;
+        for (auto it = word.globalMatch(text); it.hasNext();) {
+            const QRegularExpressionMatch match = it.next();
+            const QString codes = match.captured(2);
+            const int glyphs = codes.size() / 4;
+            double stretch = match.captured(1).toDouble();
+            if (glyphs > 1 && codes.endsWith(QLatin1String("0020")))
+                stretch *= double(glyphs) / (glyphs - 1);
+            fitted += text.midRef(from, match.capturedStart() - from);
+            fitted += QString::number(stretch, 'f', 3) + QStringLiteral(" Tz [ <") + codes + QStringLiteral("> ] TJ");
+            from = match.capturedEnd();
+        }
+        fitted += text.midRef(from);
+        contents.replaceStreamData(fitted.toLatin1().toStdString(), QPDFObjectHandle::newNull(),
+                                   QPDFObjectHandle::newNull());
+        QPDFWriter writer(layer);
+        writer.setOutputMemory();
+        writer.setCompressStreams(true);
+        writer.write();
+        const std::shared_ptr<Buffer> out = writer.getBufferSharedPointer();
+        *pdf = QByteArray(reinterpret_cast<const char*>(out->getBuffer()), int(out->getSize()));
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
 } // namespace
 
 QString CTextRecognizer::DataPath()
@@ -80,8 +135,10 @@ QString CTextRecognizer::DataPath()
     QStringList candidates;
     if (!prefix.isEmpty())
         candidates << prefix << prefix + "/tessdata";
-    candidates << "/usr/share/tesseract-ocr/5/tessdata" << "/usr/share/tesseract-ocr/4.00/tessdata"
-               << "/usr/share/tessdata" << "/usr/local/share/tessdata";
+    candidates << "/usr/share/tesseract-ocr/5/tessdata"
+               << "/usr/share/tesseract-ocr/4.00/tessdata"
+               << "/usr/share/tessdata"
+               << "/usr/local/share/tessdata";
     for (const QString& folder : candidates) {
         if (HasLanguageData(folder))
             return QDir(folder).absolutePath();
@@ -128,18 +185,18 @@ CTextRecognizer::CTextRecognizer(const QStringList& languages)
     : dataPath(DataPath())
 {
     if (dataPath.isEmpty()) {
-        error = QStringLiteral("no language data is installed");
+        error = tr("no text recognition languages are installed");
         return;
     }
     for (const QString& code : languages) {
         if (code.isEmpty() || code.contains('/') || code.contains('+')
             || !QFileInfo::exists(dataPath + "/" + code + ".traineddata")) {
-            error = QStringLiteral("no language data for \"%1\"").arg(code);
+            error = tr("no language data for \"%1\" is installed").arg(code);
             return;
         }
     }
     if (languages.isEmpty()) {
-        error = QStringLiteral("no language chosen");
+        error = tr("no language chosen");
         return;
     }
     auto made = std::make_unique<tesseract::TessBaseAPI>();
@@ -148,7 +205,7 @@ CTextRecognizer::CTextRecognizer(const QStringList& languages)
     if (made->Init(QFile::encodeName(dataPath).constData(), languages.join('+').toUtf8().constData(),
                    tesseract::OEM_DEFAULT)
         != 0) {
-        error = QStringLiteral("the language data could not be read");
+        error = tr("the language data could not be read");
         return;
     }
     api = std::move(made);
@@ -171,10 +228,10 @@ bool CTextRecognizer::Recognize(const QImage& picture, int dpi, QByteArray* pdf,
     if (!api)
         return fail(error);
     if (picture.isNull() || dpi < 70 || dpi > 2400)
-        return fail(QStringLiteral("no picture to read"));
+        return fail(tr("no picture to read"));
     Pix* pix = ToPix(picture);
     if (!pix)
-        return fail(QStringLiteral("out of memory"));
+        return fail(tr("out of memory"));
     api->SetImage(pix);
     api->SetSourceResolution(dpi);
     tesseract::ETEXT_DESC monitor;
@@ -186,7 +243,7 @@ bool CTextRecognizer::Recognize(const QImage& picture, int dpi, QByteArray* pdf,
     if (cancel && cancel->load())
         return fail(QString());
     if (!read)
-        return fail(QStringLiteral("the picture could not be read"));
+        return fail(tr("the picture could not be read"));
 
     // The renderer writes to a file only.
     QTemporaryDir folder;
@@ -197,14 +254,14 @@ bool CTextRecognizer::Recognize(const QImage& picture, int dpi, QByteArray* pdf,
         tesseract::TessPDFRenderer renderer(base.constData(), QFile::encodeName(dataPath).constData(), true);
         if (!renderer.happy() || !renderer.BeginDocument("") || !renderer.AddImage(api.get())
             || !renderer.EndDocument())
-            return fail(QStringLiteral("the text could not be written"));
+            return fail(tr("the text could not be written"));
     }
     QFile written(folder.filePath("page.pdf"));
     if (!written.open(QIODevice::ReadOnly))
         return fail(written.errorString());
     *pdf = written.readAll();
-    if (!pdf->startsWith("%PDF-"))
-        return fail(QStringLiteral("the text could not be written"));
+    if (!pdf->startsWith("%PDF-") || !FitWords(pdf))
+        return fail(tr("the text could not be written"));
     if (progress)
         progress(100);
     return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -19,6 +20,8 @@ class TessBaseAPI;
 // it came from. One recognizer per thread; several may run side by side.
 class CTextRecognizer
 {
+    Q_DECLARE_TR_FUNCTIONS(CTextRecognizer)
+
 public:
     // Told how much of the picture is read, in percent.
     using Progress = std::function<void(int nPercent)>;

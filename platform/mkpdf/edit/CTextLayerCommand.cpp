@@ -2,8 +2,7 @@
 
 #include "CEditSession.h"
 
-CTextLayerCommand::CTextLayerCommand(CEditSession* session_, const QMap<int, QByteArray>& layers_,
-                                     const QString& text)
+CTextLayerCommand::CTextLayerCommand(CEditSession* session_, const QMap<int, QByteArray>& layers_, const QString& text)
     : QUndoCommand(text)
     , session(session_)
     , layers(layers_)

@@ -21,9 +21,9 @@ class CJobRunner
 {
 public:
     enum Pool {
-        PagePool, // page pictures, page sizes, words under the pointer, thumbnails
-        TextPool, // reading text for search, a little below normal priority
-        FilePool, // saving, printing, anything else that touches files
+        PagePool,        // page pictures, page sizes, words under the pointer, thumbnails
+        TextPool,        // reading text for search, a little below normal priority
+        FilePool,        // saving, printing, anything else that touches files
         RecognitionPool, // text recognition: seconds a page, never in the way of a save
         PoolCount
     };

@@ -131,9 +131,9 @@ CSavePipeline::Result CSavePipeline::Run(const Job& job)
     if (!job.textLayers.isEmpty()) {
         const QString layered = changesDir.filePath("text.pdf");
         QString error;
-        const CPdfEditor::WriteResult laid
-            = changesDir.isValid() ? CTextLayerWriter::Write(files.at(0), job.textLayers, layered, nullptr, &error)
-                                   : CPdfEditor::OutputFailed;
+        const CPdfEditor::WriteResult laid = changesDir.isValid()
+            ? CTextLayerWriter::Write(files.at(0), job.textLayers, layered, nullptr, &error)
+            : CPdfEditor::OutputFailed;
         if (laid != CPdfEditor::Written)
             return Fail(ChangesFailed, target, error.isEmpty() ? changesDir.errorString() : error);
         files[0].path = layered;
@@ -156,8 +156,9 @@ CSavePipeline::Result CSavePipeline::Run(const Job& job)
     // Comments, form values and recognized text alone: each is an update
     // appended to the original file, kept as it is, so what was there
     // before (a signature included) stays byte for byte.
-    const bool incremental = (job.changesWriter || !job.textLayers.isEmpty()) && job.protection.mode == PdfProtection::Keep && job.sources.size() == 1
-        && job.sources.at(0).opened && job.plan.IsIdentity(job.sources.at(0).opened->PageCount());
+    const bool incremental = (job.changesWriter || !job.textLayers.isEmpty())
+        && job.protection.mode == PdfProtection::Keep && job.sources.size() == 1 && job.sources.at(0).opened
+        && job.plan.IsIdentity(job.sources.at(0).opened->PageCount());
     const CPdfEditor::WriteResult written = incremental
         ? CopyInto(files.at(0).path, out, &error)
         : CPdfEditor::WritePlan(files, job.plan, job.protection, out, &error, job.progress);
