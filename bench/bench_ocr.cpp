@@ -25,12 +25,13 @@ QStringList PageOfText()
 {
     const QStringList words = {"invoice", "amount", "payable", "within", "thirty", "days", "account",
                                "number",  "the",    "quick",   "brown",  "fox",    "jumps", "over"};
+    // As full as the scan's 16 pt lines get across the page.
     QStringList lines;
-    for (int line = 0; line < 22; ++line) {
-        QStringList row;
-        for (int w = 0; w < 6; ++w)
-            row << words.at((line * 5 + w * 3) % words.size());
-        lines << row.join(' ');
+    for (int line = 0, w = 0; line < 22; ++line) {
+        QString row = words.at(w++ % words.size());
+        while (row.size() + 1 + words.at(w % words.size()).size() <= 50)
+            row += ' ' + words.at(w++ % words.size());
+        lines << row;
     }
     return lines;
 }
