@@ -1174,8 +1174,8 @@
         <translation>Keine Sprache</translation>
     </message>
     <message>
-        <source>Recognizing text: %1 of %2 pages done</source>
-        <translation>Text wird erkannt: %1 von %2 Seiten fertig</translation>
+        <source>Recognizing text, pages done: %1 of %2</source>
+        <translation>Text wird erkannt, fertige Seiten: %1 von %2</translation>
     </message>
 </context>
 <context>

@@ -1174,8 +1174,8 @@
         <translation>No language</translation>
     </message>
     <message>
-        <source>Recognizing text: %1 of %2 pages done</source>
-        <translation>Recognizing text: %1 of %2 pages done</translation>
+        <source>Recognizing text, pages done: %1 of %2</source>
+        <translation>Recognizing text, pages done: %1 of %2</translation>
     </message>
 </context>
 <context>

@@ -1174,8 +1174,8 @@
         <translation>Ningún idioma</translation>
     </message>
     <message>
-        <source>Recognizing text: %1 of %2 pages done</source>
-        <translation>Reconociendo texto: %1 de %2 páginas hechas</translation>
+        <source>Recognizing text, pages done: %1 of %2</source>
+        <translation>Reconociendo texto, páginas hechas: %1 de %2</translation>
     </message>
 </context>
 <context>

@@ -1174,8 +1174,8 @@
         <translation>Aucune langue</translation>
     </message>
     <message>
-        <source>Recognizing text: %1 of %2 pages done</source>
-        <translation>Reconnaissance du texte : %1 pages sur %2 terminées</translation>
+        <source>Recognizing text, pages done: %1 of %2</source>
+        <translation>Reconnaissance du texte, pages terminées : %1 sur %2</translation>
     </message>
 </context>
 <context>

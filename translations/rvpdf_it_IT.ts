@@ -1174,8 +1174,8 @@
         <translation>Nessuna lingua</translation>
     </message>
     <message>
-        <source>Recognizing text: %1 of %2 pages done</source>
-        <translation>Riconoscimento del testo: %1 di %2 pagine completate</translation>
+        <source>Recognizing text, pages done: %1 of %2</source>
+        <translation>Riconoscimento del testo, pagine completate: %1 di %2</translation>
     </message>
 </context>
 <context>

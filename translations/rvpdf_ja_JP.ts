@@ -1174,8 +1174,8 @@
         <translation>言語なし</translation>
     </message>
     <message>
-        <source>Recognizing text: %1 of %2 pages done</source>
-        <translation>テキストを認識中: %2 ページ中 %1 ページ完了</translation>
+        <source>Recognizing text, pages done: %1 of %2</source>
+        <translation>テキストを認識中、完了したページ: %1 / %2</translation>
     </message>
 </context>
 <context>

@@ -1174,8 +1174,8 @@
         <translation>언어 없음</translation>
     </message>
     <message>
-        <source>Recognizing text: %1 of %2 pages done</source>
-        <translation>텍스트 인식 중: %2페이지 중 %1페이지 완료</translation>
+        <source>Recognizing text, pages done: %1 of %2</source>
+        <translation>텍스트 인식 중, 완료된 페이지: %1 / %2</translation>
     </message>
 </context>
 <context>

@@ -1174,8 +1174,8 @@
         <translation>Brak języka</translation>
     </message>
     <message>
-        <source>Recognizing text: %1 of %2 pages done</source>
-        <translation>Rozpoznawanie tekstu: ukończono %1 z %2 stron</translation>
+        <source>Recognizing text, pages done: %1 of %2</source>
+        <translation>Rozpoznawanie tekstu, ukończone strony: %1 z %2</translation>
     </message>
 </context>
 <context>

@@ -1174,8 +1174,8 @@
         <translation>Nenhum idioma</translation>
     </message>
     <message>
-        <source>Recognizing text: %1 of %2 pages done</source>
-        <translation>Reconhecendo texto: %1 de %2 páginas concluídas</translation>
+        <source>Recognizing text, pages done: %1 of %2</source>
+        <translation>Reconhecendo texto, páginas concluídas: %1 de %2</translation>
     </message>
 </context>
 <context>

@@ -1174,8 +1174,8 @@
         <translation>无语言</translation>
     </message>
     <message>
-        <source>Recognizing text: %1 of %2 pages done</source>
-        <translation>正在识别文字：已完成 %1/%2 页</translation>
+        <source>Recognizing text, pages done: %1 of %2</source>
+        <translation>正在识别文字，已完成页数：%1/%2</translation>
     </message>
 </context>
 <context>

@@ -1174,8 +1174,8 @@
         <translation>無語言</translation>
     </message>
     <message>
-        <source>Recognizing text: %1 of %2 pages done</source>
-        <translation>正在辨識文字：已完成 %1/%2 頁</translation>
+        <source>Recognizing text, pages done: %1 of %2</source>
+        <translation>正在辨識文字，已完成頁數：%1/%2</translation>
     </message>
 </context>
 <context>

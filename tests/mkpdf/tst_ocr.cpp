@@ -154,6 +154,7 @@ void TestOcr::recognizesScans()
     QVERIFY(box->Session()->TextLayers().isEmpty());
     QVERIFY(Found(box.get(), flat.first(), scan).isNull());
     QTRY_VERIFY(reader->text(0, -1).trimmed().isEmpty());
+    QTRY_COMPARE(box->Recognizer()->Bar()->Text(), QStringLiteral("This page is a scan without text."));
     box->Session()->UndoStack()->redo();
     QVERIFY(!Found(box.get(), flat.first(), scan).isNull());
 

@@ -96,9 +96,11 @@ void CRecognizeController::CheckPage(int nPage)
     // Reading the page's text and pictures takes a moment: not here.
     auto* watcher = new QFutureWatcher<bool>(this);
     std::shared_ptr<CPdfDocument> doc = document;
-    connect(watcher, &QFutureWatcher<bool>::finished, this, [this, watcher, doc, nPage]() {
+    const int revision = doc->TextRevision();
+    connect(watcher, &QFutureWatcher<bool>::finished, this, [this, watcher, doc, nPage, revision]() {
         watcher->deleteLater();
-        if (doc != document || watcher->isCanceled())
+        // Text that came or went since is checked again.
+        if (doc != document || watcher->isCanceled() || revision != doc->TextRevision())
             return;
         scanned.insert(nPage, watcher->result());
         if (view && view->CurrentPage() == nPage && !IsRunning() && !dismissed)
@@ -192,7 +194,9 @@ void CRecognizeController::OnFinished(bool bOk, const QString& strError)
     ClearJob();
     const bool focused = bar->isAncestorOf(QApplication::focusWidget());
     if (bOk && !layers.isEmpty()) {
+        finishing = true;
         session->AddTextLayers(layers, tr("Recognize Text"));
+        finishing = false;
         bar->ShowOffer(tr("Done: the text can now be searched, selected and copied. Save to keep it."));
     } else if (bOk) {
         bar->ShowOffer(tr("Every page chosen has text already. Nothing was changed."));
@@ -224,5 +228,8 @@ void CRecognizeController::OnTextChanged()
         view->viewport()->update();
         // Reads the page's new words, which a screen reader is then told of.
         view->PageText(view->CurrentPage());
+        // Undone or redone: the bar says what the page is now.
+        if (!finishing)
+            CheckPage(view->CurrentPage());
     }
 }

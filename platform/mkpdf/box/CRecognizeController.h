@@ -56,4 +56,5 @@ private:
     QHash<int, bool> scanned; // by page, once known
     bool dismissed = false;   // the user closed the bar
     bool asked = false;       // the user asked for the bar
+    bool finishing = false;   // a recognition's text becomes an edit
 };

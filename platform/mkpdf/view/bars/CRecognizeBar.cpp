@@ -11,7 +11,6 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QToolButton>
 
 CRecognizeBar::CRecognizeBar(QWidget* parent)
     : QWidget(parent)
@@ -45,10 +44,10 @@ CRecognizeBar::CRecognizeBar(QWidget* parent)
             pages->setFocus();
     });
 
-    languages = new QToolButton(this);
+    // A button with a menu of languages to tick: several may be read at once.
+    languages = new QPushButton(this);
     languages->setObjectName("button_recognize_languages");
-    languages->setPopupMode(QToolButton::InstantPopup);
-    languages->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    languages->setAttribute(Qt::WA_LayoutUsesWidgetRect);
     languages->setAccessibleName(tr("Languages of the text"));
     languages->setToolTip(tr("The languages the pages are written in"));
     languageMenu = new QMenu(languages);
@@ -168,7 +167,7 @@ void CRecognizeBar::ShowOffer(const QString& text)
 void CRecognizeBar::ShowProgress(int nPercent, int nDone, int nTotal)
 {
     running = true;
-    label->setText(tr("Recognizing text: %1 of %2 pages done").arg(nDone).arg(nTotal));
+    label->setText(tr("Recognizing text, pages done: %1 of %2").arg(nDone).arg(nTotal));
     for (QWidget* control : std::initializer_list<QWidget*> {scope, pages, languages, recognize})
         control->hide();
     progress->setValue(nPercent);

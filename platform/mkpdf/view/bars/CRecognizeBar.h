@@ -9,7 +9,6 @@ class QLineEdit;
 class QMenu;
 class QProgressBar;
 class QPushButton;
-class QToolButton;
 
 // The strip above a document's pages that offers to recognize the text of
 // scanned pages: which pages (this one, some, all), in which languages, and
@@ -42,7 +41,7 @@ public:
     QPushButton* CancelButton() const { return cancel; }
     QComboBox* ScopeBox() const { return scope; }
     QLineEdit* PagesEdit() const { return pages; }
-    QToolButton* LanguageButton() const { return languages; }
+    QPushButton* LanguageButton() const { return languages; }
 
 signals:
     void SignalRecognize();
@@ -59,7 +58,7 @@ private:
     QLabel* label = nullptr;
     QComboBox* scope = nullptr;
     QLineEdit* pages = nullptr;
-    QToolButton* languages = nullptr;
+    QPushButton* languages = nullptr;
     QMenu* languageMenu = nullptr;
     QPushButton* recognize = nullptr;
     QProgressBar* progress = nullptr;
