@@ -435,6 +435,10 @@
         <source>Restore Page Changes</source>
         <translation>Seitenänderungen wiederherstellen</translation>
     </message>
+    <message>
+        <source>Restore Recognized Text</source>
+        <translation>Erkannten Text wiederherstellen</translation>
+    </message>
 </context>
 <context>
     <name>CEncryptBox</name>
@@ -1201,6 +1205,125 @@
     </message>
 </context>
 <context>
+    <name>CRecognizeBar</name>
+    <message>
+        <source>Text recognition</source>
+        <translation>Texterkennung</translation>
+    </message>
+    <message>
+        <source>This page</source>
+        <translation>Diese Seite</translation>
+    </message>
+    <message>
+        <source>All pages</source>
+        <translation>Alle Seiten</translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation>Seiten:</translation>
+    </message>
+    <message>
+        <source>Pages to recognize</source>
+        <translation>Zu erkennende Seiten</translation>
+    </message>
+    <message>
+        <source>e.g. 1-3, 5</source>
+        <translation>z. B. 1-3, 5</translation>
+    </message>
+    <message>
+        <source>Page numbers to recognize</source>
+        <translation>Nummern der zu erkennenden Seiten</translation>
+    </message>
+    <message>
+        <source>Languages of the text</source>
+        <translation>Sprachen des Textes</translation>
+    </message>
+    <message>
+        <source>The languages the pages are written in</source>
+        <translation>Die Sprachen, in denen die Seiten geschrieben sind</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Text erkennen</translation>
+    </message>
+    <message>
+        <source>Recognition progress</source>
+        <translation>Fortschritt der Erkennung</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cancel text recognition</source>
+        <translation>Texterkennung abbrechen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Close the text recognition bar</source>
+        <translation>Leiste der Texterkennung schließen</translation>
+    </message>
+    <message>
+        <source>No language</source>
+        <translation>Keine Sprache</translation>
+    </message>
+    <message>
+        <source>Recognizing text, pages done: %1 of %2</source>
+        <translation>Text wird erkannt, fertige Seiten: %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>CRecognizeController</name>
+    <message>
+        <source>eng</source>
+        <comment>The text recognition language of this translation, as its data file is named (ISO 639-2: deu, fra, chi_sim...)</comment>
+        <translation>deu</translation>
+    </message>
+    <message>
+        <source>No text recognition languages are installed.</source>
+        <translation>Es sind keine Sprachen für die Texterkennung installiert.</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text. No text recognition languages are installed.</source>
+        <translation>Diese Seite ist ein Scan ohne Text. Es sind keine Sprachen für die Texterkennung installiert.</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text.</source>
+        <translation>Diese Seite ist ein Scan ohne Text.</translation>
+    </message>
+    <message>
+        <source>This page has text already; only pages without text are recognized.</source>
+        <translation>Diese Seite hat bereits Text; nur Seiten ohne Text werden erkannt.</translation>
+    </message>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>Die Seiten „%1“ gibt es im Dokument nicht.</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Text erkennen</translation>
+    </message>
+    <message>
+        <source>Done: the text can now be searched, selected and copied. Save to keep it.</source>
+        <translation>Fertig: Der Text kann jetzt gesucht, markiert und kopiert werden. Speichern Sie, um ihn zu behalten.</translation>
+    </message>
+    <message>
+        <source>Every page chosen has text already. Nothing was changed.</source>
+        <translation>Alle gewählten Seiten haben bereits Text. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Text recognition was cancelled. Nothing was changed.</source>
+        <translation>Die Texterkennung wurde abgebrochen. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Text recognition failed (%1). Nothing was changed.</source>
+        <translation>Die Texterkennung ist fehlgeschlagen (%1). Es wurde nichts geändert.</translation>
+    </message>
+</context>
+<context>
     <name>CRenameBox</name>
     <message>
         <source>Rename</source>
@@ -1914,6 +2037,41 @@
     </message>
 </context>
 <context>
+    <name>CTextRecognizer</name>
+    <message>
+        <source>no text recognition languages are installed</source>
+        <translation>es sind keine Sprachen für die Texterkennung installiert</translation>
+    </message>
+    <message>
+        <source>no language data for &quot;%1&quot; is installed</source>
+        <translation>für „%1“ sind keine Sprachdaten installiert</translation>
+    </message>
+    <message>
+        <source>no language chosen</source>
+        <translation>keine Sprache gewählt</translation>
+    </message>
+    <message>
+        <source>the language data could not be read</source>
+        <translation>die Sprachdaten konnten nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>no picture to read</source>
+        <translation>kein Bild zum Lesen</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>nicht genügend Speicher</translation>
+    </message>
+    <message>
+        <source>the picture could not be read</source>
+        <translation>das Bild konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the text could not be written</source>
+        <translation>der Text konnte nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
     <name>CUpdateDialog</name>
     <message>
         <source>Check for Updates</source>
@@ -2399,6 +2557,10 @@
     <message>
         <source>Signatures</source>
         <translation>Signaturen</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Text erkennen</translation>
     </message>
 </context>
 <context>

@@ -435,6 +435,10 @@
         <source>Restore Page Changes</source>
         <translation>Restore Page Changes</translation>
     </message>
+    <message>
+        <source>Restore Recognized Text</source>
+        <translation>Restore Recognized Text</translation>
+    </message>
 </context>
 <context>
     <name>CEncryptBox</name>
@@ -1201,6 +1205,125 @@
     </message>
 </context>
 <context>
+    <name>CRecognizeBar</name>
+    <message>
+        <source>Text recognition</source>
+        <translation>Text recognition</translation>
+    </message>
+    <message>
+        <source>This page</source>
+        <translation>This page</translation>
+    </message>
+    <message>
+        <source>All pages</source>
+        <translation>All pages</translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation>Pages:</translation>
+    </message>
+    <message>
+        <source>Pages to recognize</source>
+        <translation>Pages to recognize</translation>
+    </message>
+    <message>
+        <source>e.g. 1-3, 5</source>
+        <translation>e.g. 1-3, 5</translation>
+    </message>
+    <message>
+        <source>Page numbers to recognize</source>
+        <translation>Page numbers to recognize</translation>
+    </message>
+    <message>
+        <source>Languages of the text</source>
+        <translation>Languages of the text</translation>
+    </message>
+    <message>
+        <source>The languages the pages are written in</source>
+        <translation>The languages the pages are written in</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Recognize Text</translation>
+    </message>
+    <message>
+        <source>Recognition progress</source>
+        <translation>Recognition progress</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Cancel text recognition</source>
+        <translation>Cancel text recognition</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Close the text recognition bar</source>
+        <translation>Close the text recognition bar</translation>
+    </message>
+    <message>
+        <source>No language</source>
+        <translation>No language</translation>
+    </message>
+    <message>
+        <source>Recognizing text, pages done: %1 of %2</source>
+        <translation>Recognizing text, pages done: %1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>CRecognizeController</name>
+    <message>
+        <source>eng</source>
+        <comment>The text recognition language of this translation, as its data file is named (ISO 639-2: deu, fra, chi_sim...)</comment>
+        <translation>eng</translation>
+    </message>
+    <message>
+        <source>No text recognition languages are installed.</source>
+        <translation>No text recognition languages are installed.</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text. No text recognition languages are installed.</source>
+        <translation>This page is a scan without text. No text recognition languages are installed.</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text.</source>
+        <translation>This page is a scan without text.</translation>
+    </message>
+    <message>
+        <source>This page has text already; only pages without text are recognized.</source>
+        <translation>This page has text already; only pages without text are recognized.</translation>
+    </message>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>The pages &quot;%1&quot; are not in the document.</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Recognize Text</translation>
+    </message>
+    <message>
+        <source>Done: the text can now be searched, selected and copied. Save to keep it.</source>
+        <translation>Done: the text can now be searched, selected and copied. Save to keep it.</translation>
+    </message>
+    <message>
+        <source>Every page chosen has text already. Nothing was changed.</source>
+        <translation>Every page chosen has text already. Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>Text recognition was cancelled. Nothing was changed.</source>
+        <translation>Text recognition was cancelled. Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>Text recognition failed (%1). Nothing was changed.</source>
+        <translation>Text recognition failed (%1). Nothing was changed.</translation>
+    </message>
+</context>
+<context>
     <name>CRenameBox</name>
     <message>
         <source>Rename</source>
@@ -1914,6 +2037,41 @@
     </message>
 </context>
 <context>
+    <name>CTextRecognizer</name>
+    <message>
+        <source>no text recognition languages are installed</source>
+        <translation>no text recognition languages are installed</translation>
+    </message>
+    <message>
+        <source>no language data for &quot;%1&quot; is installed</source>
+        <translation>no language data for &quot;%1&quot; is installed</translation>
+    </message>
+    <message>
+        <source>no language chosen</source>
+        <translation>no language chosen</translation>
+    </message>
+    <message>
+        <source>the language data could not be read</source>
+        <translation>the language data could not be read</translation>
+    </message>
+    <message>
+        <source>no picture to read</source>
+        <translation>no picture to read</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>out of memory</translation>
+    </message>
+    <message>
+        <source>the picture could not be read</source>
+        <translation>the picture could not be read</translation>
+    </message>
+    <message>
+        <source>the text could not be written</source>
+        <translation>the text could not be written</translation>
+    </message>
+</context>
+<context>
     <name>CUpdateDialog</name>
     <message>
         <source>Check for Updates</source>
@@ -2399,6 +2557,10 @@
     <message>
         <source>Signatures</source>
         <translation>Signatures</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Recognize Text</translation>
     </message>
 </context>
 <context>

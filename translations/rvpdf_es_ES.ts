@@ -435,6 +435,10 @@
         <source>Restore Page Changes</source>
         <translation>Restaurar cambios de páginas</translation>
     </message>
+    <message>
+        <source>Restore Recognized Text</source>
+        <translation>Restaurar texto reconocido</translation>
+    </message>
 </context>
 <context>
     <name>CEncryptBox</name>
@@ -1201,6 +1205,125 @@
     </message>
 </context>
 <context>
+    <name>CRecognizeBar</name>
+    <message>
+        <source>Text recognition</source>
+        <translation>Reconocimiento de texto</translation>
+    </message>
+    <message>
+        <source>This page</source>
+        <translation>Esta página</translation>
+    </message>
+    <message>
+        <source>All pages</source>
+        <translation>Todas las páginas</translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation>Páginas:</translation>
+    </message>
+    <message>
+        <source>Pages to recognize</source>
+        <translation>Páginas que reconocer</translation>
+    </message>
+    <message>
+        <source>e.g. 1-3, 5</source>
+        <translation>p. ej. 1-3, 5</translation>
+    </message>
+    <message>
+        <source>Page numbers to recognize</source>
+        <translation>Números de las páginas que reconocer</translation>
+    </message>
+    <message>
+        <source>Languages of the text</source>
+        <translation>Idiomas del texto</translation>
+    </message>
+    <message>
+        <source>The languages the pages are written in</source>
+        <translation>Los idiomas en que están escritas las páginas</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Reconocer texto</translation>
+    </message>
+    <message>
+        <source>Recognition progress</source>
+        <translation>Progreso del reconocimiento</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Cancel text recognition</source>
+        <translation>Cancelar el reconocimiento de texto</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Close the text recognition bar</source>
+        <translation>Cerrar la barra de reconocimiento de texto</translation>
+    </message>
+    <message>
+        <source>No language</source>
+        <translation>Ningún idioma</translation>
+    </message>
+    <message>
+        <source>Recognizing text, pages done: %1 of %2</source>
+        <translation>Reconociendo texto, páginas hechas: %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>CRecognizeController</name>
+    <message>
+        <source>eng</source>
+        <comment>The text recognition language of this translation, as its data file is named (ISO 639-2: deu, fra, chi_sim...)</comment>
+        <translation>spa</translation>
+    </message>
+    <message>
+        <source>No text recognition languages are installed.</source>
+        <translation>No hay idiomas de reconocimiento de texto instalados.</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text. No text recognition languages are installed.</source>
+        <translation>Esta página es un escaneo sin texto. No hay idiomas de reconocimiento de texto instalados.</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text.</source>
+        <translation>Esta página es un escaneo sin texto.</translation>
+    </message>
+    <message>
+        <source>This page has text already; only pages without text are recognized.</source>
+        <translation>Esta página ya tiene texto; solo se reconocen las páginas sin texto.</translation>
+    </message>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>Las páginas «%1» no están en el documento.</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Reconocer texto</translation>
+    </message>
+    <message>
+        <source>Done: the text can now be searched, selected and copied. Save to keep it.</source>
+        <translation>Listo: ahora se puede buscar, seleccionar y copiar el texto. Guarde para conservarlo.</translation>
+    </message>
+    <message>
+        <source>Every page chosen has text already. Nothing was changed.</source>
+        <translation>Todas las páginas elegidas ya tienen texto. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>Text recognition was cancelled. Nothing was changed.</source>
+        <translation>Se canceló el reconocimiento de texto. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>Text recognition failed (%1). Nothing was changed.</source>
+        <translation>El reconocimiento de texto falló (%1). No se ha cambiado nada.</translation>
+    </message>
+</context>
+<context>
     <name>CRenameBox</name>
     <message>
         <source>Rename</source>
@@ -1914,6 +2037,41 @@
     </message>
 </context>
 <context>
+    <name>CTextRecognizer</name>
+    <message>
+        <source>no text recognition languages are installed</source>
+        <translation>no hay idiomas de reconocimiento de texto instalados</translation>
+    </message>
+    <message>
+        <source>no language data for &quot;%1&quot; is installed</source>
+        <translation>no hay datos de idioma instalados para «%1»</translation>
+    </message>
+    <message>
+        <source>no language chosen</source>
+        <translation>no se ha elegido ningún idioma</translation>
+    </message>
+    <message>
+        <source>the language data could not be read</source>
+        <translation>no se pudieron leer los datos de idioma</translation>
+    </message>
+    <message>
+        <source>no picture to read</source>
+        <translation>no hay ninguna imagen que leer</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>the picture could not be read</source>
+        <translation>no se pudo leer la imagen</translation>
+    </message>
+    <message>
+        <source>the text could not be written</source>
+        <translation>no se pudo escribir el texto</translation>
+    </message>
+</context>
+<context>
     <name>CUpdateDialog</name>
     <message>
         <source>Check for Updates</source>
@@ -2399,6 +2557,10 @@
     <message>
         <source>Signatures</source>
         <translation>Firmas</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Reconocer texto</translation>
     </message>
 </context>
 <context>

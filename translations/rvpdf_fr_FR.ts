@@ -435,6 +435,10 @@
         <source>Restore Page Changes</source>
         <translation>Rétablir les modifications de pages</translation>
     </message>
+    <message>
+        <source>Restore Recognized Text</source>
+        <translation>Restaurer le texte reconnu</translation>
+    </message>
 </context>
 <context>
     <name>CEncryptBox</name>
@@ -1201,6 +1205,125 @@
     </message>
 </context>
 <context>
+    <name>CRecognizeBar</name>
+    <message>
+        <source>Text recognition</source>
+        <translation>Reconnaissance de texte</translation>
+    </message>
+    <message>
+        <source>This page</source>
+        <translation>Cette page</translation>
+    </message>
+    <message>
+        <source>All pages</source>
+        <translation>Toutes les pages</translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation>Pages :</translation>
+    </message>
+    <message>
+        <source>Pages to recognize</source>
+        <translation>Pages à reconnaître</translation>
+    </message>
+    <message>
+        <source>e.g. 1-3, 5</source>
+        <translation>ex. 1-3, 5</translation>
+    </message>
+    <message>
+        <source>Page numbers to recognize</source>
+        <translation>Numéros des pages à reconnaître</translation>
+    </message>
+    <message>
+        <source>Languages of the text</source>
+        <translation>Langues du texte</translation>
+    </message>
+    <message>
+        <source>The languages the pages are written in</source>
+        <translation>Les langues dans lesquelles les pages sont écrites</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Reconnaître le texte</translation>
+    </message>
+    <message>
+        <source>Recognition progress</source>
+        <translation>Progression de la reconnaissance</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Cancel text recognition</source>
+        <translation>Annuler la reconnaissance de texte</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Close the text recognition bar</source>
+        <translation>Fermer la barre de reconnaissance de texte</translation>
+    </message>
+    <message>
+        <source>No language</source>
+        <translation>Aucune langue</translation>
+    </message>
+    <message>
+        <source>Recognizing text, pages done: %1 of %2</source>
+        <translation>Reconnaissance du texte, pages terminées : %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>CRecognizeController</name>
+    <message>
+        <source>eng</source>
+        <comment>The text recognition language of this translation, as its data file is named (ISO 639-2: deu, fra, chi_sim...)</comment>
+        <translation>fra</translation>
+    </message>
+    <message>
+        <source>No text recognition languages are installed.</source>
+        <translation>Aucune langue de reconnaissance de texte n&apos;est installée.</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text. No text recognition languages are installed.</source>
+        <translation>Cette page est une numérisation sans texte. Aucune langue de reconnaissance de texte n&apos;est installée.</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text.</source>
+        <translation>Cette page est une numérisation sans texte.</translation>
+    </message>
+    <message>
+        <source>This page has text already; only pages without text are recognized.</source>
+        <translation>Cette page contient déjà du texte ; seules les pages sans texte sont reconnues.</translation>
+    </message>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>Les pages « %1 » ne sont pas dans le document.</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Reconnaître le texte</translation>
+    </message>
+    <message>
+        <source>Done: the text can now be searched, selected and copied. Save to keep it.</source>
+        <translation>Terminé : le texte peut maintenant être recherché, sélectionné et copié. Enregistrez pour le conserver.</translation>
+    </message>
+    <message>
+        <source>Every page chosen has text already. Nothing was changed.</source>
+        <translation>Toutes les pages choisies contiennent déjà du texte. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>Text recognition was cancelled. Nothing was changed.</source>
+        <translation>La reconnaissance de texte a été annulée. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>Text recognition failed (%1). Nothing was changed.</source>
+        <translation>La reconnaissance de texte a échoué (%1). Rien n&apos;a été modifié.</translation>
+    </message>
+</context>
+<context>
     <name>CRenameBox</name>
     <message>
         <source>Rename</source>
@@ -1914,6 +2037,41 @@
     </message>
 </context>
 <context>
+    <name>CTextRecognizer</name>
+    <message>
+        <source>no text recognition languages are installed</source>
+        <translation>aucune langue de reconnaissance de texte n&apos;est installée</translation>
+    </message>
+    <message>
+        <source>no language data for &quot;%1&quot; is installed</source>
+        <translation>aucune donnée de langue n&apos;est installée pour « %1 »</translation>
+    </message>
+    <message>
+        <source>no language chosen</source>
+        <translation>aucune langue choisie</translation>
+    </message>
+    <message>
+        <source>the language data could not be read</source>
+        <translation>les données de langue n&apos;ont pas pu être lues</translation>
+    </message>
+    <message>
+        <source>no picture to read</source>
+        <translation>aucune image à lire</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>the picture could not be read</source>
+        <translation>l&apos;image n&apos;a pas pu être lue</translation>
+    </message>
+    <message>
+        <source>the text could not be written</source>
+        <translation>le texte n&apos;a pas pu être écrit</translation>
+    </message>
+</context>
+<context>
     <name>CUpdateDialog</name>
     <message>
         <source>Check for Updates</source>
@@ -2399,6 +2557,10 @@
     <message>
         <source>Signatures</source>
         <translation>Signatures</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Reconnaître le texte</translation>
     </message>
 </context>
 <context>

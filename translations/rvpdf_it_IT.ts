@@ -435,6 +435,10 @@
         <source>Restore Page Changes</source>
         <translation>Ripristina modifiche alle pagine</translation>
     </message>
+    <message>
+        <source>Restore Recognized Text</source>
+        <translation>Ripristina testo riconosciuto</translation>
+    </message>
 </context>
 <context>
     <name>CEncryptBox</name>
@@ -1201,6 +1205,125 @@
     </message>
 </context>
 <context>
+    <name>CRecognizeBar</name>
+    <message>
+        <source>Text recognition</source>
+        <translation>Riconoscimento del testo</translation>
+    </message>
+    <message>
+        <source>This page</source>
+        <translation>Questa pagina</translation>
+    </message>
+    <message>
+        <source>All pages</source>
+        <translation>Tutte le pagine</translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation>Pagine:</translation>
+    </message>
+    <message>
+        <source>Pages to recognize</source>
+        <translation>Pagine da riconoscere</translation>
+    </message>
+    <message>
+        <source>e.g. 1-3, 5</source>
+        <translation>es. 1-3, 5</translation>
+    </message>
+    <message>
+        <source>Page numbers to recognize</source>
+        <translation>Numeri delle pagine da riconoscere</translation>
+    </message>
+    <message>
+        <source>Languages of the text</source>
+        <translation>Lingue del testo</translation>
+    </message>
+    <message>
+        <source>The languages the pages are written in</source>
+        <translation>Le lingue in cui sono scritte le pagine</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Riconosci testo</translation>
+    </message>
+    <message>
+        <source>Recognition progress</source>
+        <translation>Avanzamento del riconoscimento</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Cancel text recognition</source>
+        <translation>Annulla il riconoscimento del testo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Close the text recognition bar</source>
+        <translation>Chiudi la barra del riconoscimento del testo</translation>
+    </message>
+    <message>
+        <source>No language</source>
+        <translation>Nessuna lingua</translation>
+    </message>
+    <message>
+        <source>Recognizing text, pages done: %1 of %2</source>
+        <translation>Riconoscimento del testo, pagine completate: %1 di %2</translation>
+    </message>
+</context>
+<context>
+    <name>CRecognizeController</name>
+    <message>
+        <source>eng</source>
+        <comment>The text recognition language of this translation, as its data file is named (ISO 639-2: deu, fra, chi_sim...)</comment>
+        <translation>ita</translation>
+    </message>
+    <message>
+        <source>No text recognition languages are installed.</source>
+        <translation>Non è installata alcuna lingua per il riconoscimento del testo.</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text. No text recognition languages are installed.</source>
+        <translation>Questa pagina è una scansione senza testo. Non è installata alcuna lingua per il riconoscimento del testo.</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text.</source>
+        <translation>Questa pagina è una scansione senza testo.</translation>
+    </message>
+    <message>
+        <source>This page has text already; only pages without text are recognized.</source>
+        <translation>Questa pagina ha già del testo; vengono riconosciute solo le pagine senza testo.</translation>
+    </message>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>Le pagine &quot;%1&quot; non sono nel documento.</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Riconosci testo</translation>
+    </message>
+    <message>
+        <source>Done: the text can now be searched, selected and copied. Save to keep it.</source>
+        <translation>Fatto: ora il testo si può cercare, selezionare e copiare. Salva per mantenerlo.</translation>
+    </message>
+    <message>
+        <source>Every page chosen has text already. Nothing was changed.</source>
+        <translation>Tutte le pagine scelte hanno già del testo. Non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>Text recognition was cancelled. Nothing was changed.</source>
+        <translation>Il riconoscimento del testo è stato annullato. Non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>Text recognition failed (%1). Nothing was changed.</source>
+        <translation>Il riconoscimento del testo non è riuscito (%1). Non è stato cambiato nulla.</translation>
+    </message>
+</context>
+<context>
     <name>CRenameBox</name>
     <message>
         <source>Rename</source>
@@ -1914,6 +2037,41 @@
     </message>
 </context>
 <context>
+    <name>CTextRecognizer</name>
+    <message>
+        <source>no text recognition languages are installed</source>
+        <translation>non è installata alcuna lingua per il riconoscimento del testo</translation>
+    </message>
+    <message>
+        <source>no language data for &quot;%1&quot; is installed</source>
+        <translation>non sono installati dati di lingua per «%1»</translation>
+    </message>
+    <message>
+        <source>no language chosen</source>
+        <translation>nessuna lingua scelta</translation>
+    </message>
+    <message>
+        <source>the language data could not be read</source>
+        <translation>non è stato possibile leggere i dati di lingua</translation>
+    </message>
+    <message>
+        <source>no picture to read</source>
+        <translation>nessuna immagine da leggere</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria insufficiente</translation>
+    </message>
+    <message>
+        <source>the picture could not be read</source>
+        <translation>non è stato possibile leggere l&apos;immagine</translation>
+    </message>
+    <message>
+        <source>the text could not be written</source>
+        <translation>non è stato possibile scrivere il testo</translation>
+    </message>
+</context>
+<context>
     <name>CUpdateDialog</name>
     <message>
         <source>Check for Updates</source>
@@ -2399,6 +2557,10 @@
     <message>
         <source>Signatures</source>
         <translation>Firme</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Riconosci testo</translation>
     </message>
 </context>
 <context>

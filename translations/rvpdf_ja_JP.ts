@@ -435,6 +435,10 @@
         <source>Restore Page Changes</source>
         <translation>ページの変更を復元</translation>
     </message>
+    <message>
+        <source>Restore Recognized Text</source>
+        <translation>認識したテキストを復元</translation>
+    </message>
 </context>
 <context>
     <name>CEncryptBox</name>
@@ -1201,6 +1205,125 @@
     </message>
 </context>
 <context>
+    <name>CRecognizeBar</name>
+    <message>
+        <source>Text recognition</source>
+        <translation>テキスト認識</translation>
+    </message>
+    <message>
+        <source>This page</source>
+        <translation>このページ</translation>
+    </message>
+    <message>
+        <source>All pages</source>
+        <translation>すべてのページ</translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation>ページ:</translation>
+    </message>
+    <message>
+        <source>Pages to recognize</source>
+        <translation>認識するページ</translation>
+    </message>
+    <message>
+        <source>e.g. 1-3, 5</source>
+        <translation>例: 1-3, 5</translation>
+    </message>
+    <message>
+        <source>Page numbers to recognize</source>
+        <translation>認識するページ番号</translation>
+    </message>
+    <message>
+        <source>Languages of the text</source>
+        <translation>テキストの言語</translation>
+    </message>
+    <message>
+        <source>The languages the pages are written in</source>
+        <translation>ページが書かれている言語</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>テキストを認識</translation>
+    </message>
+    <message>
+        <source>Recognition progress</source>
+        <translation>認識の進行状況</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Cancel text recognition</source>
+        <translation>テキスト認識をキャンセル</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Close the text recognition bar</source>
+        <translation>テキスト認識バーを閉じる</translation>
+    </message>
+    <message>
+        <source>No language</source>
+        <translation>言語なし</translation>
+    </message>
+    <message>
+        <source>Recognizing text, pages done: %1 of %2</source>
+        <translation>テキストを認識中、完了したページ: %1 / %2</translation>
+    </message>
+</context>
+<context>
+    <name>CRecognizeController</name>
+    <message>
+        <source>eng</source>
+        <comment>The text recognition language of this translation, as its data file is named (ISO 639-2: deu, fra, chi_sim...)</comment>
+        <translation>jpn</translation>
+    </message>
+    <message>
+        <source>No text recognition languages are installed.</source>
+        <translation>テキスト認識の言語がインストールされていません。</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text. No text recognition languages are installed.</source>
+        <translation>このページはテキストのないスキャン画像です。テキスト認識の言語がインストールされていません。</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text.</source>
+        <translation>このページはテキストのないスキャン画像です。</translation>
+    </message>
+    <message>
+        <source>This page has text already; only pages without text are recognized.</source>
+        <translation>このページにはすでにテキストがあります。テキストのないページだけが認識されます。</translation>
+    </message>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>ページ「%1」は文書にありません。</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>テキストを認識</translation>
+    </message>
+    <message>
+        <source>Done: the text can now be searched, selected and copied. Save to keep it.</source>
+        <translation>完了: テキストを検索、選択、コピーできるようになりました。保持するには保存してください。</translation>
+    </message>
+    <message>
+        <source>Every page chosen has text already. Nothing was changed.</source>
+        <translation>選択したページにはすべてテキストがあります。何も変更されていません。</translation>
+    </message>
+    <message>
+        <source>Text recognition was cancelled. Nothing was changed.</source>
+        <translation>テキスト認識はキャンセルされました。何も変更されていません。</translation>
+    </message>
+    <message>
+        <source>Text recognition failed (%1). Nothing was changed.</source>
+        <translation>テキスト認識に失敗しました (%1)。何も変更されていません。</translation>
+    </message>
+</context>
+<context>
     <name>CRenameBox</name>
     <message>
         <source>Rename</source>
@@ -1914,6 +2037,41 @@
     </message>
 </context>
 <context>
+    <name>CTextRecognizer</name>
+    <message>
+        <source>no text recognition languages are installed</source>
+        <translation>テキスト認識の言語がインストールされていません</translation>
+    </message>
+    <message>
+        <source>no language data for &quot;%1&quot; is installed</source>
+        <translation>「%1」の言語データがインストールされていません</translation>
+    </message>
+    <message>
+        <source>no language chosen</source>
+        <translation>言語が選択されていません</translation>
+    </message>
+    <message>
+        <source>the language data could not be read</source>
+        <translation>言語データを読み込めませんでした</translation>
+    </message>
+    <message>
+        <source>no picture to read</source>
+        <translation>読み取る画像がありません</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>メモリが不足しています</translation>
+    </message>
+    <message>
+        <source>the picture could not be read</source>
+        <translation>画像を読み取れませんでした</translation>
+    </message>
+    <message>
+        <source>the text could not be written</source>
+        <translation>テキストを書き込めませんでした</translation>
+    </message>
+</context>
+<context>
     <name>CUpdateDialog</name>
     <message>
         <source>Check for Updates</source>
@@ -2399,6 +2557,10 @@
     <message>
         <source>Signatures</source>
         <translation>署名</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>テキストを認識</translation>
     </message>
 </context>
 <context>

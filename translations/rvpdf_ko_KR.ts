@@ -435,6 +435,10 @@
         <source>Restore Page Changes</source>
         <translation>페이지 변경 복원</translation>
     </message>
+    <message>
+        <source>Restore Recognized Text</source>
+        <translation>인식된 텍스트 복원</translation>
+    </message>
 </context>
 <context>
     <name>CEncryptBox</name>
@@ -1201,6 +1205,125 @@
     </message>
 </context>
 <context>
+    <name>CRecognizeBar</name>
+    <message>
+        <source>Text recognition</source>
+        <translation>텍스트 인식</translation>
+    </message>
+    <message>
+        <source>This page</source>
+        <translation>이 페이지</translation>
+    </message>
+    <message>
+        <source>All pages</source>
+        <translation>모든 페이지</translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation>페이지:</translation>
+    </message>
+    <message>
+        <source>Pages to recognize</source>
+        <translation>인식할 페이지</translation>
+    </message>
+    <message>
+        <source>e.g. 1-3, 5</source>
+        <translation>예: 1-3, 5</translation>
+    </message>
+    <message>
+        <source>Page numbers to recognize</source>
+        <translation>인식할 페이지 번호</translation>
+    </message>
+    <message>
+        <source>Languages of the text</source>
+        <translation>텍스트 언어</translation>
+    </message>
+    <message>
+        <source>The languages the pages are written in</source>
+        <translation>페이지가 작성된 언어</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>텍스트 인식</translation>
+    </message>
+    <message>
+        <source>Recognition progress</source>
+        <translation>인식 진행률</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Cancel text recognition</source>
+        <translation>텍스트 인식 취소</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Close the text recognition bar</source>
+        <translation>텍스트 인식 막대 닫기</translation>
+    </message>
+    <message>
+        <source>No language</source>
+        <translation>언어 없음</translation>
+    </message>
+    <message>
+        <source>Recognizing text, pages done: %1 of %2</source>
+        <translation>텍스트 인식 중, 완료된 페이지: %1 / %2</translation>
+    </message>
+</context>
+<context>
+    <name>CRecognizeController</name>
+    <message>
+        <source>eng</source>
+        <comment>The text recognition language of this translation, as its data file is named (ISO 639-2: deu, fra, chi_sim...)</comment>
+        <translation>kor</translation>
+    </message>
+    <message>
+        <source>No text recognition languages are installed.</source>
+        <translation>텍스트 인식 언어가 설치되어 있지 않습니다.</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text. No text recognition languages are installed.</source>
+        <translation>이 페이지는 텍스트가 없는 스캔입니다. 텍스트 인식 언어가 설치되어 있지 않습니다.</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text.</source>
+        <translation>이 페이지는 텍스트가 없는 스캔입니다.</translation>
+    </message>
+    <message>
+        <source>This page has text already; only pages without text are recognized.</source>
+        <translation>이 페이지에는 이미 텍스트가 있습니다. 텍스트가 없는 페이지만 인식됩니다.</translation>
+    </message>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>페이지 &quot;%1&quot;은(는) 문서에 없습니다.</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>텍스트 인식</translation>
+    </message>
+    <message>
+        <source>Done: the text can now be searched, selected and copied. Save to keep it.</source>
+        <translation>완료: 이제 텍스트를 검색, 선택, 복사할 수 있습니다. 유지하려면 저장하세요.</translation>
+    </message>
+    <message>
+        <source>Every page chosen has text already. Nothing was changed.</source>
+        <translation>선택한 모든 페이지에 이미 텍스트가 있습니다. 아무것도 변경되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Text recognition was cancelled. Nothing was changed.</source>
+        <translation>텍스트 인식이 취소되었습니다. 아무것도 변경되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Text recognition failed (%1). Nothing was changed.</source>
+        <translation>텍스트 인식에 실패했습니다(%1). 아무것도 변경되지 않았습니다.</translation>
+    </message>
+</context>
+<context>
     <name>CRenameBox</name>
     <message>
         <source>Rename</source>
@@ -1914,6 +2037,41 @@
     </message>
 </context>
 <context>
+    <name>CTextRecognizer</name>
+    <message>
+        <source>no text recognition languages are installed</source>
+        <translation>텍스트 인식 언어가 설치되어 있지 않습니다</translation>
+    </message>
+    <message>
+        <source>no language data for &quot;%1&quot; is installed</source>
+        <translation>&quot;%1&quot;의 언어 데이터가 설치되어 있지 않습니다</translation>
+    </message>
+    <message>
+        <source>no language chosen</source>
+        <translation>선택한 언어가 없습니다</translation>
+    </message>
+    <message>
+        <source>the language data could not be read</source>
+        <translation>언어 데이터를 읽을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>no picture to read</source>
+        <translation>읽을 이미지가 없습니다</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>메모리가 부족합니다</translation>
+    </message>
+    <message>
+        <source>the picture could not be read</source>
+        <translation>이미지를 읽을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>the text could not be written</source>
+        <translation>텍스트를 기록할 수 없습니다</translation>
+    </message>
+</context>
+<context>
     <name>CUpdateDialog</name>
     <message>
         <source>Check for Updates</source>
@@ -2399,6 +2557,10 @@
     <message>
         <source>Signatures</source>
         <translation>서명</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>텍스트 인식</translation>
     </message>
 </context>
 <context>

@@ -435,6 +435,10 @@
         <source>Restore Page Changes</source>
         <translation>Przywróć zmiany stron</translation>
     </message>
+    <message>
+        <source>Restore Recognized Text</source>
+        <translation>Przywróć rozpoznany tekst</translation>
+    </message>
 </context>
 <context>
     <name>CEncryptBox</name>
@@ -1201,6 +1205,125 @@
     </message>
 </context>
 <context>
+    <name>CRecognizeBar</name>
+    <message>
+        <source>Text recognition</source>
+        <translation>Rozpoznawanie tekstu</translation>
+    </message>
+    <message>
+        <source>This page</source>
+        <translation>Ta strona</translation>
+    </message>
+    <message>
+        <source>All pages</source>
+        <translation>Wszystkie strony</translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation>Strony:</translation>
+    </message>
+    <message>
+        <source>Pages to recognize</source>
+        <translation>Strony do rozpoznania</translation>
+    </message>
+    <message>
+        <source>e.g. 1-3, 5</source>
+        <translation>np. 1-3, 5</translation>
+    </message>
+    <message>
+        <source>Page numbers to recognize</source>
+        <translation>Numery stron do rozpoznania</translation>
+    </message>
+    <message>
+        <source>Languages of the text</source>
+        <translation>Języki tekstu</translation>
+    </message>
+    <message>
+        <source>The languages the pages are written in</source>
+        <translation>Języki, w których napisano strony</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Rozpoznaj tekst</translation>
+    </message>
+    <message>
+        <source>Recognition progress</source>
+        <translation>Postęp rozpoznawania</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Cancel text recognition</source>
+        <translation>Anuluj rozpoznawanie tekstu</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Close the text recognition bar</source>
+        <translation>Zamknij pasek rozpoznawania tekstu</translation>
+    </message>
+    <message>
+        <source>No language</source>
+        <translation>Brak języka</translation>
+    </message>
+    <message>
+        <source>Recognizing text, pages done: %1 of %2</source>
+        <translation>Rozpoznawanie tekstu, ukończone strony: %1 z %2</translation>
+    </message>
+</context>
+<context>
+    <name>CRecognizeController</name>
+    <message>
+        <source>eng</source>
+        <comment>The text recognition language of this translation, as its data file is named (ISO 639-2: deu, fra, chi_sim...)</comment>
+        <translation>pol</translation>
+    </message>
+    <message>
+        <source>No text recognition languages are installed.</source>
+        <translation>Nie zainstalowano języków rozpoznawania tekstu.</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text. No text recognition languages are installed.</source>
+        <translation>Ta strona to skan bez tekstu. Nie zainstalowano języków rozpoznawania tekstu.</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text.</source>
+        <translation>Ta strona to skan bez tekstu.</translation>
+    </message>
+    <message>
+        <source>This page has text already; only pages without text are recognized.</source>
+        <translation>Ta strona ma już tekst; rozpoznawane są tylko strony bez tekstu.</translation>
+    </message>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>Stron „%1” nie ma w dokumencie.</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Rozpoznaj tekst</translation>
+    </message>
+    <message>
+        <source>Done: the text can now be searched, selected and copied. Save to keep it.</source>
+        <translation>Gotowe: tekst można teraz wyszukiwać, zaznaczać i kopiować. Zapisz, aby go zachować.</translation>
+    </message>
+    <message>
+        <source>Every page chosen has text already. Nothing was changed.</source>
+        <translation>Wszystkie wybrane strony mają już tekst. Nic nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>Text recognition was cancelled. Nothing was changed.</source>
+        <translation>Rozpoznawanie tekstu anulowano. Nic nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>Text recognition failed (%1). Nothing was changed.</source>
+        <translation>Rozpoznawanie tekstu nie powiodło się (%1). Nic nie zmieniono.</translation>
+    </message>
+</context>
+<context>
     <name>CRenameBox</name>
     <message>
         <source>Rename</source>
@@ -1914,6 +2037,41 @@
     </message>
 </context>
 <context>
+    <name>CTextRecognizer</name>
+    <message>
+        <source>no text recognition languages are installed</source>
+        <translation>nie zainstalowano żadnych języków rozpoznawania tekstu</translation>
+    </message>
+    <message>
+        <source>no language data for &quot;%1&quot; is installed</source>
+        <translation>nie zainstalowano danych językowych dla „%1”</translation>
+    </message>
+    <message>
+        <source>no language chosen</source>
+        <translation>nie wybrano języka</translation>
+    </message>
+    <message>
+        <source>the language data could not be read</source>
+        <translation>nie udało się odczytać danych językowych</translation>
+    </message>
+    <message>
+        <source>no picture to read</source>
+        <translation>brak obrazu do odczytania</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>brak pamięci</translation>
+    </message>
+    <message>
+        <source>the picture could not be read</source>
+        <translation>nie udało się odczytać obrazu</translation>
+    </message>
+    <message>
+        <source>the text could not be written</source>
+        <translation>nie udało się zapisać tekstu</translation>
+    </message>
+</context>
+<context>
     <name>CUpdateDialog</name>
     <message>
         <source>Check for Updates</source>
@@ -2399,6 +2557,10 @@
     <message>
         <source>Signatures</source>
         <translation>Podpisy</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Rozpoznaj tekst</translation>
     </message>
 </context>
 <context>

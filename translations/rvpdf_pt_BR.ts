@@ -435,6 +435,10 @@
         <source>Restore Page Changes</source>
         <translation>Restaurar alterações de páginas</translation>
     </message>
+    <message>
+        <source>Restore Recognized Text</source>
+        <translation>Restaurar texto reconhecido</translation>
+    </message>
 </context>
 <context>
     <name>CEncryptBox</name>
@@ -1201,6 +1205,125 @@
     </message>
 </context>
 <context>
+    <name>CRecognizeBar</name>
+    <message>
+        <source>Text recognition</source>
+        <translation>Reconhecimento de texto</translation>
+    </message>
+    <message>
+        <source>This page</source>
+        <translation>Esta página</translation>
+    </message>
+    <message>
+        <source>All pages</source>
+        <translation>Todas as páginas</translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation>Páginas:</translation>
+    </message>
+    <message>
+        <source>Pages to recognize</source>
+        <translation>Páginas a reconhecer</translation>
+    </message>
+    <message>
+        <source>e.g. 1-3, 5</source>
+        <translation>ex.: 1-3, 5</translation>
+    </message>
+    <message>
+        <source>Page numbers to recognize</source>
+        <translation>Números das páginas a reconhecer</translation>
+    </message>
+    <message>
+        <source>Languages of the text</source>
+        <translation>Idiomas do texto</translation>
+    </message>
+    <message>
+        <source>The languages the pages are written in</source>
+        <translation>Os idiomas em que as páginas estão escritas</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Reconhecer texto</translation>
+    </message>
+    <message>
+        <source>Recognition progress</source>
+        <translation>Progresso do reconhecimento</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Cancel text recognition</source>
+        <translation>Cancelar o reconhecimento de texto</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Close the text recognition bar</source>
+        <translation>Fechar a barra de reconhecimento de texto</translation>
+    </message>
+    <message>
+        <source>No language</source>
+        <translation>Nenhum idioma</translation>
+    </message>
+    <message>
+        <source>Recognizing text, pages done: %1 of %2</source>
+        <translation>Reconhecendo texto, páginas concluídas: %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>CRecognizeController</name>
+    <message>
+        <source>eng</source>
+        <comment>The text recognition language of this translation, as its data file is named (ISO 639-2: deu, fra, chi_sim...)</comment>
+        <translation>por</translation>
+    </message>
+    <message>
+        <source>No text recognition languages are installed.</source>
+        <translation>Nenhum idioma de reconhecimento de texto está instalado.</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text. No text recognition languages are installed.</source>
+        <translation>Esta página é uma digitalização sem texto. Nenhum idioma de reconhecimento de texto está instalado.</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text.</source>
+        <translation>Esta página é uma digitalização sem texto.</translation>
+    </message>
+    <message>
+        <source>This page has text already; only pages without text are recognized.</source>
+        <translation>Esta página já tem texto; só as páginas sem texto são reconhecidas.</translation>
+    </message>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>As páginas &quot;%1&quot; não estão no documento.</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Reconhecer texto</translation>
+    </message>
+    <message>
+        <source>Done: the text can now be searched, selected and copied. Save to keep it.</source>
+        <translation>Pronto: agora o texto pode ser pesquisado, selecionado e copiado. Salve para mantê-lo.</translation>
+    </message>
+    <message>
+        <source>Every page chosen has text already. Nothing was changed.</source>
+        <translation>Todas as páginas escolhidas já têm texto. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>Text recognition was cancelled. Nothing was changed.</source>
+        <translation>O reconhecimento de texto foi cancelado. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>Text recognition failed (%1). Nothing was changed.</source>
+        <translation>O reconhecimento de texto falhou (%1). Nada foi alterado.</translation>
+    </message>
+</context>
+<context>
     <name>CRenameBox</name>
     <message>
         <source>Rename</source>
@@ -1914,6 +2037,41 @@
     </message>
 </context>
 <context>
+    <name>CTextRecognizer</name>
+    <message>
+        <source>no text recognition languages are installed</source>
+        <translation>nenhum idioma de reconhecimento de texto está instalado</translation>
+    </message>
+    <message>
+        <source>no language data for &quot;%1&quot; is installed</source>
+        <translation>não há dados de idioma instalados para &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>no language chosen</source>
+        <translation>nenhum idioma escolhido</translation>
+    </message>
+    <message>
+        <source>the language data could not be read</source>
+        <translation>não foi possível ler os dados de idioma</translation>
+    </message>
+    <message>
+        <source>no picture to read</source>
+        <translation>nenhuma imagem para ler</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memória insuficiente</translation>
+    </message>
+    <message>
+        <source>the picture could not be read</source>
+        <translation>não foi possível ler a imagem</translation>
+    </message>
+    <message>
+        <source>the text could not be written</source>
+        <translation>não foi possível gravar o texto</translation>
+    </message>
+</context>
+<context>
     <name>CUpdateDialog</name>
     <message>
         <source>Check for Updates</source>
@@ -2399,6 +2557,10 @@
     <message>
         <source>Signatures</source>
         <translation>Assinaturas</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Reconhecer texto</translation>
     </message>
 </context>
 <context>

@@ -435,6 +435,10 @@
         <source>Restore Page Changes</source>
         <translation>恢复页面更改</translation>
     </message>
+    <message>
+        <source>Restore Recognized Text</source>
+        <translation>恢复识别的文本</translation>
+    </message>
 </context>
 <context>
     <name>CEncryptBox</name>
@@ -1201,6 +1205,125 @@
     </message>
 </context>
 <context>
+    <name>CRecognizeBar</name>
+    <message>
+        <source>Text recognition</source>
+        <translation>文字识别</translation>
+    </message>
+    <message>
+        <source>This page</source>
+        <translation>此页</translation>
+    </message>
+    <message>
+        <source>All pages</source>
+        <translation>所有页面</translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation>页面：</translation>
+    </message>
+    <message>
+        <source>Pages to recognize</source>
+        <translation>要识别的页面</translation>
+    </message>
+    <message>
+        <source>e.g. 1-3, 5</source>
+        <translation>例如 1-3, 5</translation>
+    </message>
+    <message>
+        <source>Page numbers to recognize</source>
+        <translation>要识别的页码</translation>
+    </message>
+    <message>
+        <source>Languages of the text</source>
+        <translation>文本的语言</translation>
+    </message>
+    <message>
+        <source>The languages the pages are written in</source>
+        <translation>页面所用的语言</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>识别文字</translation>
+    </message>
+    <message>
+        <source>Recognition progress</source>
+        <translation>识别进度</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Cancel text recognition</source>
+        <translation>取消文字识别</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Close the text recognition bar</source>
+        <translation>关闭文字识别栏</translation>
+    </message>
+    <message>
+        <source>No language</source>
+        <translation>无语言</translation>
+    </message>
+    <message>
+        <source>Recognizing text, pages done: %1 of %2</source>
+        <translation>正在识别文字，已完成页数：%1/%2</translation>
+    </message>
+</context>
+<context>
+    <name>CRecognizeController</name>
+    <message>
+        <source>eng</source>
+        <comment>The text recognition language of this translation, as its data file is named (ISO 639-2: deu, fra, chi_sim...)</comment>
+        <translation>chi_sim</translation>
+    </message>
+    <message>
+        <source>No text recognition languages are installed.</source>
+        <translation>未安装文字识别语言。</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text. No text recognition languages are installed.</source>
+        <translation>此页是没有文字的扫描件。未安装文字识别语言。</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text.</source>
+        <translation>此页是没有文字的扫描件。</translation>
+    </message>
+    <message>
+        <source>This page has text already; only pages without text are recognized.</source>
+        <translation>此页已有文字；只会识别没有文字的页面。</translation>
+    </message>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>文档中没有页面“%1”。</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>识别文字</translation>
+    </message>
+    <message>
+        <source>Done: the text can now be searched, selected and copied. Save to keep it.</source>
+        <translation>完成：现在可以搜索、选择和复制文字。保存即可保留。</translation>
+    </message>
+    <message>
+        <source>Every page chosen has text already. Nothing was changed.</source>
+        <translation>所选页面都已有文字。未做任何更改。</translation>
+    </message>
+    <message>
+        <source>Text recognition was cancelled. Nothing was changed.</source>
+        <translation>文字识别已取消。未做任何更改。</translation>
+    </message>
+    <message>
+        <source>Text recognition failed (%1). Nothing was changed.</source>
+        <translation>文字识别失败（%1）。未做任何更改。</translation>
+    </message>
+</context>
+<context>
     <name>CRenameBox</name>
     <message>
         <source>Rename</source>
@@ -1914,6 +2037,41 @@
     </message>
 </context>
 <context>
+    <name>CTextRecognizer</name>
+    <message>
+        <source>no text recognition languages are installed</source>
+        <translation>未安装任何文字识别语言</translation>
+    </message>
+    <message>
+        <source>no language data for &quot;%1&quot; is installed</source>
+        <translation>未安装“%1”的语言数据</translation>
+    </message>
+    <message>
+        <source>no language chosen</source>
+        <translation>未选择语言</translation>
+    </message>
+    <message>
+        <source>the language data could not be read</source>
+        <translation>无法读取语言数据</translation>
+    </message>
+    <message>
+        <source>no picture to read</source>
+        <translation>没有可识别的图像</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>内存不足</translation>
+    </message>
+    <message>
+        <source>the picture could not be read</source>
+        <translation>无法识别图像</translation>
+    </message>
+    <message>
+        <source>the text could not be written</source>
+        <translation>无法写入文字</translation>
+    </message>
+</context>
+<context>
     <name>CUpdateDialog</name>
     <message>
         <source>Check for Updates</source>
@@ -2399,6 +2557,10 @@
     <message>
         <source>Signatures</source>
         <translation>签名</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>识别文字</translation>
     </message>
 </context>
 <context>

@@ -435,6 +435,10 @@
         <source>Restore Page Changes</source>
         <translation>還原頁面變更</translation>
     </message>
+    <message>
+        <source>Restore Recognized Text</source>
+        <translation>還原辨識的文字</translation>
+    </message>
 </context>
 <context>
     <name>CEncryptBox</name>
@@ -1201,6 +1205,125 @@
     </message>
 </context>
 <context>
+    <name>CRecognizeBar</name>
+    <message>
+        <source>Text recognition</source>
+        <translation>文字辨識</translation>
+    </message>
+    <message>
+        <source>This page</source>
+        <translation>此頁</translation>
+    </message>
+    <message>
+        <source>All pages</source>
+        <translation>所有頁面</translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation>頁面：</translation>
+    </message>
+    <message>
+        <source>Pages to recognize</source>
+        <translation>要辨識的頁面</translation>
+    </message>
+    <message>
+        <source>e.g. 1-3, 5</source>
+        <translation>例如 1-3, 5</translation>
+    </message>
+    <message>
+        <source>Page numbers to recognize</source>
+        <translation>要辨識的頁碼</translation>
+    </message>
+    <message>
+        <source>Languages of the text</source>
+        <translation>文字的語言</translation>
+    </message>
+    <message>
+        <source>The languages the pages are written in</source>
+        <translation>頁面所用的語言</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>辨識文字</translation>
+    </message>
+    <message>
+        <source>Recognition progress</source>
+        <translation>辨識進度</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Cancel text recognition</source>
+        <translation>取消文字辨識</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Close the text recognition bar</source>
+        <translation>關閉文字辨識列</translation>
+    </message>
+    <message>
+        <source>No language</source>
+        <translation>無語言</translation>
+    </message>
+    <message>
+        <source>Recognizing text, pages done: %1 of %2</source>
+        <translation>正在辨識文字，已完成頁數：%1/%2</translation>
+    </message>
+</context>
+<context>
+    <name>CRecognizeController</name>
+    <message>
+        <source>eng</source>
+        <comment>The text recognition language of this translation, as its data file is named (ISO 639-2: deu, fra, chi_sim...)</comment>
+        <translation>chi_tra</translation>
+    </message>
+    <message>
+        <source>No text recognition languages are installed.</source>
+        <translation>未安裝文字辨識語言。</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text. No text recognition languages are installed.</source>
+        <translation>此頁是沒有文字的掃描檔。未安裝文字辨識語言。</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text.</source>
+        <translation>此頁是沒有文字的掃描檔。</translation>
+    </message>
+    <message>
+        <source>This page has text already; only pages without text are recognized.</source>
+        <translation>此頁已有文字；只會辨識沒有文字的頁面。</translation>
+    </message>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>文件中沒有頁面「%1」。</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>辨識文字</translation>
+    </message>
+    <message>
+        <source>Done: the text can now be searched, selected and copied. Save to keep it.</source>
+        <translation>完成：現在可以搜尋、選取和複製文字。儲存即可保留。</translation>
+    </message>
+    <message>
+        <source>Every page chosen has text already. Nothing was changed.</source>
+        <translation>所選頁面都已有文字。未做任何變更。</translation>
+    </message>
+    <message>
+        <source>Text recognition was cancelled. Nothing was changed.</source>
+        <translation>文字辨識已取消。未做任何變更。</translation>
+    </message>
+    <message>
+        <source>Text recognition failed (%1). Nothing was changed.</source>
+        <translation>文字辨識失敗（%1）。未做任何變更。</translation>
+    </message>
+</context>
+<context>
     <name>CRenameBox</name>
     <message>
         <source>Rename</source>
@@ -1914,6 +2037,41 @@
     </message>
 </context>
 <context>
+    <name>CTextRecognizer</name>
+    <message>
+        <source>no text recognition languages are installed</source>
+        <translation>未安裝任何文字辨識語言</translation>
+    </message>
+    <message>
+        <source>no language data for &quot;%1&quot; is installed</source>
+        <translation>未安裝「%1」的語言資料</translation>
+    </message>
+    <message>
+        <source>no language chosen</source>
+        <translation>未選擇語言</translation>
+    </message>
+    <message>
+        <source>the language data could not be read</source>
+        <translation>無法讀取語言資料</translation>
+    </message>
+    <message>
+        <source>no picture to read</source>
+        <translation>沒有可辨識的影像</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>記憶體不足</translation>
+    </message>
+    <message>
+        <source>the picture could not be read</source>
+        <translation>無法辨識影像</translation>
+    </message>
+    <message>
+        <source>the text could not be written</source>
+        <translation>無法寫入文字</translation>
+    </message>
+</context>
+<context>
     <name>CUpdateDialog</name>
     <message>
         <source>Check for Updates</source>
@@ -2399,6 +2557,10 @@
     <message>
         <source>Signatures</source>
         <translation>簽章</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>辨識文字</translation>
     </message>
 </context>
 <context>

@@ -208,6 +208,7 @@ QMenu* DocumentMenu::BuildViewMenu(QWidget* parent)
          {QT_TRANSLATE_NOOP("DocumentMenu", "Attachments"), "attachment", None, "Ctrl+Alt+4", nullptr, false},
          {QT_TRANSLATE_NOOP("DocumentMenu", "Signatures"), "signature", None, "Ctrl+Alt+5", nullptr, false},
          {QT_TRANSLATE_NOOP("DocumentMenu", "Organize Pages"), "organize_pages", None, "Ctrl+Alt+O", nullptr, false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Recognize Text"), "recognize_text", None, "Ctrl+Alt+R", nullptr, false},
          {nullptr, nullptr, None, nullptr, nullptr, false}},
         &viewActions);
     zoomMenu = NewMenu(QT_TRANSLATE_NOOP("DocumentMenu", "Zoom"), viewMenu);

@@ -7,6 +7,8 @@
 #include "CSettingManager.h"
 #include "CPageView.h"
 #include "CSignatureController.h"
+#include "CRecognizeBar.h"
+#include "CRecognizeController.h"
 #include "CTabBar.h"
 #include "CUpdateDialog.h"
 #include "CVTabWidget.h"
@@ -82,6 +84,16 @@ QList<Opening> Openings(const QString& doc)
          [doc](MainView* window) { OnDocument(window, doc, {"find", "thumbnail", "bookmark", "annotation", "attachment"}); }},
         {"comment bar", [doc](MainView* window) { OnDocument(window, doc, {"comment"}); }},
         {"page organizer", [doc](MainView* window) { OnDocument(window, doc, {"organize_pages"}); }},
+        {"text recognition bar, some pages",
+         [doc](MainView* window) {
+             OnDocument(window, doc, {"recognize_text"});
+             TestWindows::Box(window, window->TabBar()->CurrentIndex())->Recognizer()->Bar()->SetScope(CRecognizeBar::SomePages);
+         }},
+        {"text recognition bar, running",
+         [doc](MainView* window) {
+             OnDocument(window, doc, {"recognize_text"});
+             TestWindows::Box(window, window->TabBar()->CurrentIndex())->Recognizer()->Bar()->ShowProgress(40, 1, 3);
+         }},
         {"go to page", [doc](MainView* window) { OnDocument(window, doc, {"goto"}); }},
         {"document properties", [doc](MainView* window) { OnDocument(window, doc, {"doc_property"}); }},
         {"rename", [doc](MainView* window) { OnDocument(window, doc, {"rename"}); }},

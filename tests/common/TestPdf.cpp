@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -41,6 +42,67 @@ bool TestPdf::Write(const QString& path, int nPages, const QSizeF& sizePt, const
         painter.fillRect(QRectF(40, 120, sizePt.width() / 2, sizePt.height() / 4), QColor(40, 90, 220));
     }
     return painter.end();
+}
+
+QImage TestPdf::ScanPicture(const QStringList& lines, QList<QRectF>* words)
+{
+    constexpr double kDpi = 300;
+    QImage picture(2480, 3508, QImage::Format_Grayscale8);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    QFont font("DejaVu Sans");
+    font.setPixelSize(qRound(16 * kDpi / 72));
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const QFontMetricsF metrics(font);
+    for (int i = 0; i < lines.size(); ++i) {
+        const QPointF baseline(200, 400 + i * 140);
+        painter.drawText(baseline, lines.at(i));
+        int from = 0;
+        for (const QString& word : lines.at(i).split(' ')) {
+            const QRectF ink = metrics.tightBoundingRect(word).translated(
+                baseline + QPointF(metrics.horizontalAdvance(lines.at(i).left(from)), 0));
+            if (words)
+                *words << QRectF(ink.topLeft() * 72 / kDpi, ink.size() * 72 / kDpi);
+            from += word.size() + 1;
+        }
+    }
+    return picture;
+}
+
+bool TestPdf::WriteScan(const QString& path, const QStringList& lines, bool bTextFirst, bool bSideways, int nScans)
+{
+    const QString flat = bSideways ? path + ".flat.pdf" : path;
+    const QSizeF a4(595.28, 841.89);
+    QImage picture = ScanPicture(lines);
+    if (bSideways)
+        picture = picture.transformed(QTransform().rotate(-90));
+    {
+        QPdfWriter writer(flat);
+        writer.setResolution(72);
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setPageSize(QPageSize(bSideways ? a4.transposed() : a4, QPageSize::Point));
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return false;
+        if (bTextFirst) {
+            painter.setFont(QFont("DejaVu Sans", 24));
+            painter.drawText(QPointF(60, 100), QStringLiteral("Born digital"));
+            writer.newPage();
+        }
+        for (int i = 0; i < nScans; ++i) {
+            if (i > 0)
+                writer.newPage();
+            painter.drawImage(QRectF(QPointF(), bSideways ? a4.transposed() : a4), picture);
+        }
+        if (!painter.end())
+            return false;
+    }
+    if (!bSideways)
+        return true;
+    const bool turned = WriteRotated(flat, path, 90);
+    QFile::remove(flat);
+    return turned;
 }
 
 bool TestPdf::WriteBytes(const QString& path, const QByteArray& bytes)

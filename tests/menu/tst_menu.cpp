@@ -3,6 +3,8 @@
 #include "CEditSession.h"
 #include "CFindBar.h"
 #include "CPageView.h"
+#include "CRecognizeBar.h"
+#include "CRecognizeController.h"
 #include "CSidePanel.h"
 #include "CSignatureController.h"
 #include "CTabBar.h"
@@ -57,6 +59,7 @@ QList<QPair<QString, QString>> ShortcutRows()
             {"Ctrl+Alt+C", "comment bar"}, {"Ctrl+Alt+1", "panel 0"}, {"Ctrl+Alt+2", "panel 1"},
             {"Ctrl+Alt+3", "panel 2"}, {"Ctrl+Alt+4", "panel 3"}, {"Ctrl+Alt+5", "panel 5"},
             {"Ctrl+Alt+S", "signature placing"}, {"Ctrl+Alt+O", "organizer"},
+            {"Ctrl+Alt+R", "recognize bar"},
             {"Ctrl++", "zoomed in"}, {"Ctrl+-", "zoomed out"}, {"Ctrl+Left", "turned left"},
             {"Ctrl+Right", "turned right"}, {"F11", "read mode"}, {"Ctrl+L", "read mode"}, {"F5", "presentation"},
             {"Ctrl+Up", "page 0"}, {"Ctrl+Down", "page 3"}, {"Alt+Up", "page 1"}, {"Alt+Down", "page 3"},
@@ -387,6 +390,10 @@ void TestMenu::shownShortcutsWorkInTheirWindow()
         QVERIFY(box->Signatures()->IsPlacing());
     } else if (effect == "organizer") {
         QVERIFY(box->IsOrganizing());
+    } else if (effect == "recognize bar") {
+        // Shown with the keyboard in it, to go on from there.
+        QTRY_VERIFY(box->Recognizer()->Bar()->isVisible());
+        QTRY_VERIFY(box->Recognizer()->Bar()->isAncestorOf(QApplication::focusWidget()));
     } else if (effect.startsWith("zoomed")) {
         QVERIFY(effect == "zoomed in" ? box->PageView()->ZoomPercent() > zoom : box->PageView()->ZoomPercent() < zoom);
     } else if (effect.startsWith("turned")) {

@@ -11,6 +11,7 @@
 #include "COrganizerView.h"
 #include "CPageView.h"
 #include "CPresentationView.h"
+#include "CRecognizeController.h"
 #include "CSidePanel.h"
 #include "CSignatureController.h"
 #include "MainBox.h"
@@ -73,6 +74,7 @@ const QHash<QString, CDocumentCommands::Command>& CDocumentCommands::Table()
          }},
         {"organize_pages",
          [](MainBox* box) { box->IsOrganizing() ? void(box->CloseOrganizer()) : box->ShowOrganizer(); }},
+        {"recognize_text", [](MainBox* box) { box->recognizer->Offer(); }},
         {"single_view", [](MainBox* box) { box->view->SetDisplayMode(CPageView::SinglePage); }},
         {"single_scroll", [](MainBox* box) { box->view->SetDisplayMode(CPageView::SingleScroll); }},
         {"two_view", [](MainBox* box) { box->view->SetDisplayMode(CPageView::TwoPage); }},

@@ -34,6 +34,8 @@
 #include "CPdfPrinter.h"
 #include "CPropertiesBox.h"
 #include "CRecentThumbnail.h"
+#include "CRecognizeBar.h"
+#include "CRecognizeController.h"
 #include "CRecoveryCopy.h"
 #include "CRecoveryKeeper.h"
 #include "CRenameBox.h"
@@ -111,6 +113,8 @@ void MainBox::Start(const QVariantMap& options)
     forms = new CFormController(formBar, this);
     auto* signatureBar = new CSignatureBar(this);
     layout->addWidget(signatureBar);
+    auto* recognizeBar = new CRecognizeBar(this);
+    layout->addWidget(recognizeBar);
     comments->SetUserNameSource([this]() {
         QString name;
         emit SignalGetUserName(name);
@@ -141,6 +145,7 @@ void MainBox::Start(const QVariantMap& options)
     saver = new CDocumentSaver(session, this);
     signatures = new CSignatureController(signatureBar, session, saver, this);
     connect(signatures, &CSignatureController::SignalOpenFile, this, &MainBox::SignalDocumentOpenAttachment);
+    recognizer = new CRecognizeController(recognizeBar, session, this);
     links = new CLinkActions(this);
     for (auto change : {&QUndoStack::canUndoChanged, &QUndoStack::canRedoChanged})
         connect(session->UndoStack(), change, this, &MainBox::SignalEditStateChanged);
@@ -234,6 +239,7 @@ void MainBox::BuildDocumentWidgets()
     forms->Attach(document, session->UndoStack(), view);
     comments->Attach(annotations, session->UndoStack(), view);
     signatures->Attach(document, view, panel);
+    recognizer->Attach(document, view, search);
     toolBar->SetCommentEnabled(annotations->CanAnnotate());
     connect(panel, &CSidePanel::SignalGoToPage, links, [this](int nPage) { links->JumpTo(nPage); });
     connect(panel, &CSidePanel::SignalAnnotationClicked, comments, &CCommentController::GoTo);

@@ -24,6 +24,7 @@ class CPdfDocument;
 class CPageView;
 class COpenController;
 class CRecoveryKeeper;
+class CRecognizeController;
 class CSidePanel;
 class CSignatureController;
 class QHBoxLayout;
@@ -147,6 +148,8 @@ public:
     COrganizerBox* Organizer() const { return organizer; }
     // Its signatures: the check, the bar and panel, signing.
     CSignatureController* Signatures() const { return signatures; }
+    // Text recognition of scanned pages.
+    CRecognizeController* Recognizer() const { return recognizer; }
     bool IsOrganizing() const;
     void ShowOrganizer();
     // Back to reading; unsaved page changes are saved or dropped first, as
@@ -241,6 +244,7 @@ private:
     COrganizerBox* organizer = nullptr;
     CRecoveryKeeper* recovery = nullptr;
     COpenController* opener = nullptr;
+    CRecognizeController* recognizer = nullptr;
     bool firstThumbDone = false;
     bool keepThumbnail = true;
     bool readMode = false;

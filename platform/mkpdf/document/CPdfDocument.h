@@ -125,6 +125,9 @@ public:
     // Renders region (device pixels of the page at scale pixels per point,
     // null for the whole page); null on failure.
     QImage RenderPage(int index, double scale, const QRect& region = QRect()) const;
+    // The same with a parser of its own, so that a long render (for text
+    // recognition) does not hold up the pictures on screen.
+    QImage RenderPageApart(int index, double scale) const;
     // Where the page draws raster images, in the same points as PageSize;
     // read once per page and kept.
     QVector<QRectF> ImageAreas(int index) const;
@@ -137,6 +140,22 @@ public:
     // The content of Attachments().at(index), whose page is page.
     QByteArray AttachmentData(int index, int page = -1) const;
     PdfProperties Properties() const;
+
+    // Text recognized for a page and not yet written to the file: a one-page
+    // PDF of invisible text, in the page's orientation and about its size.
+    // The page's words and text are read from it from then on; empty bytes
+    // take it away again.
+    void SetTextLayer(int index, const QByteArray& pdf);
+    bool HasTextLayer(int index) const;
+    // Changes whenever a text layer comes or goes, for whoever keeps words.
+    int TextRevision() const { return textRevision.load(); }
+    // Runs work on the text layer's page of a page, with the factors from its
+    // points to the page's; false (and nothing run) when there is none.
+    bool WithTextLayer(int index, const std::function<void(const Poppler::Page&, const QSizeF&)>& work) const;
+    // True when the page has text of its own or recognized for it.
+    bool HasText(int index) const;
+    // True for a scan: a page without text that a picture mostly covers.
+    bool IsScannedPage(int index) const;
 
     // A second parser on the same file, for work beside rendering; null when
     // the file on disk is no longer the one that was opened.
@@ -179,6 +198,10 @@ private:
     mutable std::unique_ptr<CImageLocator> locator;
     mutable bool locatorTried = false;
     mutable QHash<int, QVector<QRectF>> imageAreas;
+    struct TextLayer;
+    mutable QMutex layerMutex;
+    QHash<int, std::shared_ptr<TextLayer>> textLayers;
+    std::atomic<int> textRevision {0};
     mutable QList<PdfAttachmentInfo> attachments;
     mutable bool attachmentsRead = false;
 };

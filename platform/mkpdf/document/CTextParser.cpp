@@ -107,11 +107,19 @@ bool CTextParser::Read(int nPage, bool bBoxes, const std::atomic<bool>* abort, P
     out->boxes.clear();
     if (!document || nPage < 0 || nPage >= document->PageCount())
         return false;
+    // Text recognized for the page and not yet saved is the page's text.
+    bool read = false;
+    if (document->WithTextLayer(nPage, [&](const Poppler::Page& page, const QSizeF& scale) {
+            read = Collect(page, bBoxes, abort, out, true);
+            for (QRectF& box : out->boxes)
+                box = QRectF(box.x() * scale.width(), box.y() * scale.height(), box.width() * scale.width(),
+                             box.height() * scale.height());
+        }))
+        return read;
     if (!opened) {
         opened = true;
         parser = document->OpenParser();
     }
-    bool read = false;
     if (parser) {
         std::unique_ptr<Poppler::Page> page(parser->page(nPage));
         read = page && Collect(*page, bBoxes, abort, out);
@@ -122,7 +130,8 @@ bool CTextParser::Read(int nPage, bool bBoxes, const std::atomic<bool>* abort, P
     return read;
 }
 
-bool CTextParser::Collect(const Poppler::Page& page, bool bBoxes, const std::atomic<bool>* abort, PdfPageText* out)
+bool CTextParser::Collect(const Poppler::Page& page, bool bBoxes, const std::atomic<bool>* abort, PdfPageText* out,
+                          bool bRecognized)
 {
     // Without boxes the words are not needed one by one: a tenth quicker.
     if (!bBoxes) {
@@ -161,7 +170,7 @@ bool CTextParser::Collect(const Poppler::Page& page, bool bBoxes, const std::ato
             AppendLine(codes, boxes, out);
             codes.resize(0);
             boxes.resize(0);
-        } else if (word->hasSpaceAfter()) {
+        } else if (word->hasSpaceAfter() || bRecognized) {
             codes.append(' ');
             boxes.append(QRectF());
         }

@@ -45,7 +45,9 @@ public:
     static QVector<QRectF> Rects(const PdfPageText& page, int nStart, int nLength);
 
 private:
-    static bool Collect(const Poppler::Page& page, bool bBoxes, const std::atomic<bool>* abort, PdfPageText* out);
+    // Recognized text comes in words: one line's words are always apart.
+    static bool Collect(const Poppler::Page& page, bool bBoxes, const std::atomic<bool>* abort, PdfPageText* out,
+                        bool bRecognized = false);
 
     std::shared_ptr<CPdfDocument> document;
     std::unique_ptr<Poppler::Document> parser;

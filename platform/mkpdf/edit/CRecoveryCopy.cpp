@@ -17,7 +17,8 @@
 
 namespace {
 
-constexpr qint64 kMaxCopyBytes = 16 * 1024 * 1024;
+// Recognized text of a few hundred pages fits.
+constexpr qint64 kMaxCopyBytes = 64 * 1024 * 1024;
 
 std::atomic<bool> privateMode {false};
 

@@ -177,6 +177,9 @@ void CDocumentSearch::Clear()
     shelf->receiver = this;
     layoutsWanted.clear();
     ResetResults();
+    // The text may be new (recognized) by the next search.
+    layouts.clear();
+    documentHasText = -1;
     state = Idle;
     emit SignalPageChanged(-1);
     emit SignalProgress();

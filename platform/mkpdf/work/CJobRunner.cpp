@@ -52,7 +52,7 @@ void CJobRunner::Start(Pool pool, Priority priority, std::function<void()> task)
     ThreadPool(pool)->start(
         [pool, task = std::move(task)]() {
             MKBase::CCrashReporter::PrepareThread();
-            if (pool == TextPool)
+            if (pool == TextPool || pool == RecognitionPool)
                 LowerThisThread();
             task();
         },

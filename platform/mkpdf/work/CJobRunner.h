@@ -21,11 +21,12 @@ class CJobRunner
 {
 public:
     enum Pool {
-        PagePool, // page pictures, page sizes, words under the pointer, thumbnails
-        TextPool, // reading text for search, a little below normal priority
-        FilePool, // saving, printing, anything else that touches files
-        OpenPool, // documents being opened: a file on a slow share holds up no page
-        RecoveryPool, // recovery copies, one at a time in the order asked for
+        PagePool,        // page pictures, page sizes, words under the pointer, thumbnails
+        TextPool,        // reading text for search, a little below normal priority
+        FilePool,        // saving, printing, anything else that touches files
+        OpenPool,        // documents being opened: a file on a slow share holds up no page
+        RecoveryPool,    // recovery copies, one at a time in the order asked for
+        RecognitionPool, // text recognition: seconds a page, never in the way of a save
         PoolCount
     };
     enum Priority { BackgroundPriority = 0, ThumbnailPriority = 1, VisiblePriority = 2 };

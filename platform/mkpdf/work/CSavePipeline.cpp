@@ -2,6 +2,7 @@
 
 #include "CJobRunner.h"
 #include "CPdfDocument.h"
+#include "CTextLayerWriter.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -195,6 +196,18 @@ CSavePipeline::Result CSavePipeline::Run(const Job& job)
         files[0].path = changed;
     }
 
+    // Stage 1b: recognized text over its pages.
+    if (!job.textLayers.isEmpty()) {
+        const QString layered = changesDir.filePath("text.pdf");
+        QString error;
+        const CPdfEditor::WriteResult laid = changesDir.isValid()
+            ? CTextLayerWriter::Write(files.at(0), job.textLayers, layered, nullptr, &error)
+            : CPdfEditor::OutputFailed;
+        if (laid != CPdfEditor::Written)
+            return Fail(ChangesFailed, target, error.isEmpty() ? changesDir.errorString() : error);
+        files[0].path = layered;
+    }
+
     if (job.progress && !job.progress(0))
         return Fail(Stopped, target, QString());
     // Stage 2: the structure, into a temporary file beside the target.
@@ -209,11 +222,12 @@ CSavePipeline::Result CSavePipeline::Run(const Job& job)
         return Fail(WriteFailed, target, SystemError(errno));
     }
     QString error;
-    // Comments and form values alone: the parser's own output is an
-    // incremental update of the original file, kept as it is, so what was
-    // there before (a signature included) stays byte for byte.
-    const bool incremental = job.changesWriter && job.protection.mode == PdfProtection::Keep && job.sources.size() == 1
-        && job.sources.at(0).opened && job.plan.IsIdentity(job.sources.at(0).opened->PageCount());
+    // Comments, form values and recognized text alone: each is an update
+    // appended to the original file, kept as it is, so what was there
+    // before (a signature included) stays byte for byte.
+    const bool incremental = (job.changesWriter || !job.textLayers.isEmpty())
+        && job.protection.mode == PdfProtection::Keep && job.sources.size() == 1 && job.sources.at(0).opened
+        && job.plan.IsIdentity(job.sources.at(0).opened->PageCount());
     const CPdfEditor::WriteResult written = incremental
         ? CopyInto(files.at(0).path, out, &error)
         : CPdfEditor::WritePlan(files, job.plan, job.protection, out, &error, job.progress);

@@ -55,7 +55,10 @@ private:
     // The selected words page by page: fn(page, words, from, to).
     template <typename Fn> void ForEachSelectedPage(Fn fn);
 
+    void ForgetStaleWords();
+
     std::shared_ptr<CPdfDocument> document;
+    int revision = 0; // of the document's text, when the words were read
     QHash<int, QList<PdfWord>> words;
     QSet<int> wordsLoading;
     bool selecting = false;
