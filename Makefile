@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 # Extra CMake options for a new build folder, e.g. CMAKE_ARGS=-DRVPDF_WERROR=ON
 CMAKE_ARGS ?=
 
-.PHONY: all deps configure build run test test-asan fuzz bench install package clean
+.PHONY: all deps configure build run test test-repeat test-asan fuzz bench install package clean
 
 all: build
 
@@ -24,6 +24,12 @@ run: build
 
 test: build
 	@scripts/run-tests.sh $(BUILD_DIR)
+
+# One test run again and again until it fails: make test-repeat TEST=tst_journey TIMES=20
+TEST ?= tst_journey
+TIMES ?= 20
+test-repeat: build
+	@scripts/run-tests.sh $(BUILD_DIR) -R '^$(TEST)$$' --repeat until-fail:$(TIMES)
 
 # The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
 ASAN_BUILD_DIR ?= build-asan

@@ -66,7 +66,7 @@ else
     "$BUILD_DIR/bench/bench_print"
 fi
 "$BUILD_DIR/bench/bench_home"
+"$BUILD_DIR/bench/bench_ocr"
 echo
 echo "Figures beside their peers from this run (load average: $(cut -d' ' -f1-3 /proc/loadavg)):"
 { echo "figure|ours|peer|ratio|target|verdict"; cat "$RVPDF_BENCH_SUMMARY"; } | column -t -s '|'
-

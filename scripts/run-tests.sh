@@ -4,6 +4,8 @@
 # D-Bus session so nothing reaches the user's desktop.
 set -euo pipefail
 BUILD_DIR=${1:-build}
+# Anything after the build folder goes to ctest (-R name, --repeat until-fail:N).
+shift || true
 
 XVFB_PID=""
 cleanup() {
@@ -27,9 +29,13 @@ if [[ ! -s "$DISPLAY_FILE" ]]; then
 fi
 export RVPDF_TEST_DISPLAY=":$(head -n1 "$DISPLAY_FILE")"
 
+# A test still running after this many seconds is stopped: a safety net
+# for a hang, not a measure of speed.
+TIMEOUT=${RVPDF_TEST_TIMEOUT:-300}
+
 cd "$BUILD_DIR"
 if command -v dbus-run-session >/dev/null 2>&1; then
-    dbus-run-session -- ctest --output-on-failure --timeout 300
+    dbus-run-session -- ctest --output-on-failure --timeout "$TIMEOUT" "$@"
 else
-    ctest --output-on-failure --timeout 300
+    ctest --output-on-failure --timeout "$TIMEOUT" "$@"
 fi

@@ -20,7 +20,7 @@ cleanup() {
 trap cleanup EXIT
 fail() {
     echo "wayland test: $*" >&2
-    for log in "$ROOT/app.out" "$ROOT"/data/rvpdf/log/*.log; do [[ -f "$log" ]] && tail -15 "$log" >&2; done
+    for log in "$ROOT/app.out" "$ROOT"/state/rvpdf/log/*.log; do [[ -f "$log" ]] && tail -15 "$log" >&2; done
     exit 1
 }
 # Waits up to $1 tenths of a second for the command after it to succeed.
@@ -32,8 +32,8 @@ wait_for() {
 
 # A user of their own: folders, runtime directory, session bus.
 export HOME="$ROOT/home" XDG_CONFIG_HOME="$ROOT/config" XDG_DATA_HOME="$ROOT/data"
-export XDG_CACHE_HOME="$ROOT/cache" XDG_RUNTIME_DIR="$ROOT/runtime" TMPDIR="$ROOT/tmp"
-mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$TMPDIR" "$SHOTS"
+export XDG_CACHE_HOME="$ROOT/cache" XDG_STATE_HOME="$ROOT/state" XDG_RUNTIME_DIR="$ROOT/runtime" TMPDIR="$ROOT/tmp"
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_STATE_HOME" "$TMPDIR" "$SHOTS"
 mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 export RVPDF_DISABLE_REPORTS=1
 unset DISPLAY DBUS_SESSION_BUS_ADDRESS XDG_CURRENT_DESKTOP
@@ -68,8 +68,8 @@ make_pdf "$ROOT/docs/First on Wayland.pdf" "300 200"
 make_pdf "$ROOT/docs/Second on Wayland.pdf" "200 300"
 
 BIN="$BUILD_DIR/rvpdf"
-RECENT="$XDG_DATA_HOME/rvpdf/recent/recentfiles.json"
-LOG_DIR="$XDG_DATA_HOME/rvpdf"
+RECENT="$XDG_STATE_HOME/rvpdf/recentfiles.json"
+LOG_DIR="$XDG_STATE_HOME/rvpdf"
 in_recent() { [[ -f "$RECENT" ]] && grep -qF "$1" "$RECENT"; }
 (cd "$ROOT/docs" && exec "$BIN" "First on Wayland.pdf") >"$ROOT/app.out" 2>&1 &
 APP_PID=$!

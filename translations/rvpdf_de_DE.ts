@@ -413,6 +413,14 @@
         <source>This document does not allow comments</source>
         <translation>Dieses Dokument erlaubt keine Kommentare</translation>
     </message>
+    <message>
+        <source>Page Number</source>
+        <translation>Seitenzahl</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
 </context>
 <context>
     <name>CEditRecovery</name>
@@ -426,6 +434,10 @@
     <message>
         <source>Restore Page Changes</source>
         <translation>Seitenänderungen wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Restore Recognized Text</source>
+        <translation>Erkannten Text wiederherstellen</translation>
     </message>
 </context>
 <context>
@@ -629,6 +641,10 @@
         <translation>Keine Treffer</translation>
     </message>
     <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
         <source>Stop</source>
         <translation>Anhalten</translation>
     </message>
@@ -709,6 +725,10 @@
         <source>Go</source>
         <translation>Los</translation>
     </message>
+    <message>
+        <source>Page Number</source>
+        <translation>Seitenzahl</translation>
+    </message>
 </context>
 <context>
     <name>CLinkActions</name>
@@ -781,6 +801,17 @@
     </message>
 </context>
 <context>
+    <name>CLoadingPage</name>
+    <message>
+        <source>Opening &quot;%1&quot;...</source>
+        <translation>„%1“ wird geöffnet...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>CMemberManager</name>
     <message>
         <source>Could not reach the account service. Please check your connection and try again.</source>
@@ -805,6 +836,92 @@
     <message>
         <source>The account service sent an answer that could not be read. Please try again later.</source>
         <translation>Der Kontodienst hat eine unlesbare Antwort gesendet. Bitte versuchen Sie es später erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>CNssStore</name>
+    <message>
+        <source>The certificate store in %1 could not be opened.</source>
+        <translation>Der Zertifikatspeicher in %1 konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The certificate store is locked. Give its password first.</source>
+        <translation>Der Zertifikatspeicher ist gesperrt. Geben Sie zuerst sein Passwort ein.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>Die Datei konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The file is not a certificate file (PKCS#12).</source>
+        <translation>Die Datei ist keine Zertifikatsdatei (PKCS#12).</translation>
+    </message>
+    <message>
+        <source>The password does not open this certificate file.</source>
+        <translation>Das Passwort öffnet diese Zertifikatsdatei nicht.</translation>
+    </message>
+    <message>
+        <source>The certificate could not be added to the store in %1.</source>
+        <translation>Das Zertifikat konnte nicht zum Speicher in %1 hinzugefügt werden.</translation>
+    </message>
+    <message>
+        <source>The file holds no certificate with its private key, so it cannot sign.</source>
+        <translation>Die Datei enthält kein Zertifikat mit seinem privaten Schlüssel und kann daher nicht signieren.</translation>
+    </message>
+    <message>
+        <source>Digital signature</source>
+        <translation>Digitale Signatur</translation>
+    </message>
+    <message>
+        <source>Non-repudiation</source>
+        <translation>Nichtabstreitbarkeit</translation>
+    </message>
+    <message>
+        <source>Key encipherment</source>
+        <translation>Schlüsselverschlüsselung</translation>
+    </message>
+    <message>
+        <source>Data encipherment</source>
+        <translation>Datenverschlüsselung</translation>
+    </message>
+    <message>
+        <source>Key agreement</source>
+        <translation>Schlüsselvereinbarung</translation>
+    </message>
+    <message>
+        <source>Certificate signing</source>
+        <translation>Zertifikatsignatur</translation>
+    </message>
+    <message>
+        <source>CRL signing</source>
+        <translation>CRL-Signatur</translation>
+    </message>
+    <message>
+        <source>Encipher only</source>
+        <translation>Nur Verschlüsselung</translation>
+    </message>
+</context>
+<context>
+    <name>COpenController</name>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Öffnen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>„%1“ wurde nicht gefunden. Die Datei wurde vielleicht verschoben, umbenannt oder gelöscht.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>Sie haben keine Berechtigung, „%1“ zu lesen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>„%1“ ist beschädigt und kann nicht gelesen werden.</translation>
     </message>
 </context>
 <context>
@@ -903,10 +1020,21 @@
     </message>
 </context>
 <context>
+    <name>COrganizerView</name>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+</context>
+<context>
     <name>CPageView</name>
     <message>
         <source>The document&apos;s permissions do not allow copying its text.</source>
         <translation>Die Berechtigungen des Dokuments erlauben das Kopieren seines Textes nicht.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
     </message>
 </context>
 <context>
@@ -1097,6 +1225,125 @@
     </message>
 </context>
 <context>
+    <name>CRecognizeBar</name>
+    <message>
+        <source>Text recognition</source>
+        <translation>Texterkennung</translation>
+    </message>
+    <message>
+        <source>This page</source>
+        <translation>Diese Seite</translation>
+    </message>
+    <message>
+        <source>All pages</source>
+        <translation>Alle Seiten</translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation>Seiten:</translation>
+    </message>
+    <message>
+        <source>Pages to recognize</source>
+        <translation>Zu erkennende Seiten</translation>
+    </message>
+    <message>
+        <source>e.g. 1-3, 5</source>
+        <translation>z. B. 1-3, 5</translation>
+    </message>
+    <message>
+        <source>Page numbers to recognize</source>
+        <translation>Nummern der zu erkennenden Seiten</translation>
+    </message>
+    <message>
+        <source>Languages of the text</source>
+        <translation>Sprachen des Textes</translation>
+    </message>
+    <message>
+        <source>The languages the pages are written in</source>
+        <translation>Die Sprachen, in denen die Seiten geschrieben sind</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Text erkennen</translation>
+    </message>
+    <message>
+        <source>Recognition progress</source>
+        <translation>Fortschritt der Erkennung</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cancel text recognition</source>
+        <translation>Texterkennung abbrechen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Close the text recognition bar</source>
+        <translation>Leiste der Texterkennung schließen</translation>
+    </message>
+    <message>
+        <source>No language</source>
+        <translation>Keine Sprache</translation>
+    </message>
+    <message>
+        <source>Recognizing text, pages done: %1 of %2</source>
+        <translation>Text wird erkannt, fertige Seiten: %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>CRecognizeController</name>
+    <message>
+        <source>eng</source>
+        <comment>The text recognition language of this translation, as its data file is named (ISO 639-2: deu, fra, chi_sim...)</comment>
+        <translation>deu</translation>
+    </message>
+    <message>
+        <source>No text recognition languages are installed.</source>
+        <translation>Es sind keine Sprachen für die Texterkennung installiert.</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text. No text recognition languages are installed.</source>
+        <translation>Diese Seite ist ein Scan ohne Text. Es sind keine Sprachen für die Texterkennung installiert.</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text.</source>
+        <translation>Diese Seite ist ein Scan ohne Text.</translation>
+    </message>
+    <message>
+        <source>This page has text already; only pages without text are recognized.</source>
+        <translation>Diese Seite hat bereits Text; nur Seiten ohne Text werden erkannt.</translation>
+    </message>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>Die Seiten „%1“ gibt es im Dokument nicht.</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Text erkennen</translation>
+    </message>
+    <message>
+        <source>Done: the text can now be searched, selected and copied. Save to keep it.</source>
+        <translation>Fertig: Der Text kann jetzt gesucht, markiert und kopiert werden. Speichern Sie, um ihn zu behalten.</translation>
+    </message>
+    <message>
+        <source>Every page chosen has text already. Nothing was changed.</source>
+        <translation>Alle gewählten Seiten haben bereits Text. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Text recognition was cancelled. Nothing was changed.</source>
+        <translation>Die Texterkennung wurde abgebrochen. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Text recognition failed (%1). Nothing was changed.</source>
+        <translation>Die Texterkennung ist fehlgeschlagen (%1). Es wurde nichts geändert.</translation>
+    </message>
+</context>
+<context>
     <name>CRenameBox</name>
     <message>
         <source>Rename</source>
@@ -1129,6 +1376,10 @@
     <message>
         <source>A file with this name already exists.</source>
         <translation>Eine Datei mit diesem Namen ist bereits vorhanden.</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Neuer Name</translation>
     </message>
 </context>
 <context>
@@ -1230,6 +1481,26 @@
         <source>The unsaved changes to %1 no longer fit the file.</source>
         <translation>Die nicht gespeicherten Änderungen an %1 passen nicht mehr zur Datei.</translation>
     </message>
+    <message>
+        <source>Save as New File</source>
+        <translation>Als neue Datei speichern</translation>
+    </message>
+    <message>
+        <source>Unsaved changes to %1 are kept</source>
+        <translation>Nicht gespeicherte Änderungen an %1 bleiben erhalten</translation>
+    </message>
+    <message>
+        <source>The document cannot be found at &quot;%1&quot; right now. Its changes are offered again once it is back there.</source>
+        <translation>Das Dokument ist unter „%1“ gerade nicht zu finden. Seine Änderungen werden wieder angeboten, sobald es wieder dort ist.</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Behalten</translation>
+    </message>
+    <message>
+        <source>The last session had more windows and tabs than are reopened at once. Documents not reopened: %1</source>
+        <translation>Die letzte Sitzung hatte mehr Fenster und Tabs, als auf einmal wieder geöffnet werden. Nicht wieder geöffnete Dokumente: %1</translation>
+    </message>
 </context>
 <context>
     <name>CSidePanel</name>
@@ -1265,6 +1536,133 @@
         <source>In a comment on page %1</source>
         <translation>In einem Kommentar auf Seite %1</translation>
     </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Signaturen</translation>
+    </message>
+</context>
+<context>
+    <name>CSignBox</name>
+    <message>
+        <source>Sign Document</source>
+        <translation>Dokument signieren</translation>
+    </message>
+    <message>
+        <source>Sign &quot;%1&quot; with a certificate of your certificate store. The signed document is saved as a new file; this one stays as it is.</source>
+        <translation>„%1“ mit einem Zertifikat aus Ihrem Zertifikatspeicher signieren. Das signierte Dokument wird als neue Datei gespeichert; diese bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>Certificate store password</source>
+        <translation>Passwort des Zertifikatspeichers</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Entsperren</translation>
+    </message>
+    <message>
+        <source>Certificate:</source>
+        <translation>Zertifikat:</translation>
+    </message>
+    <message>
+        <source>Certificate</source>
+        <translation>Zertifikat</translation>
+    </message>
+    <message>
+        <source>Your certificate store has no certificate to sign with. Import one from a PKCS#12 file (.p12, .pfx).</source>
+        <translation>Ihr Zertifikatspeicher enthält kein Zertifikat zum Signieren. Importieren Sie eines aus einer PKCS#12-Datei (.p12, .pfx).</translation>
+    </message>
+    <message>
+        <source>Import Certificate...</source>
+        <translation>Zertifikat importieren...</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Grund</translation>
+    </message>
+    <message>
+        <source>For example: I approve this document</source>
+        <translation>Zum Beispiel: Ich genehmige dieses Dokument</translation>
+    </message>
+    <message>
+        <source>Reason:</source>
+        <translation>Grund:</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Ort:</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Optional: a PNG or JPEG shown in the signature</source>
+        <translation>Optional: ein PNG- oder JPEG-Bild in der Signatur</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Auswählen...</translation>
+    </message>
+    <message>
+        <source>Choose a picture</source>
+        <translation>Ein Bild auswählen</translation>
+    </message>
+    <message>
+        <source>Picture:</source>
+        <translation>Bild:</translation>
+    </message>
+    <message>
+        <source>Sign and Save As...</source>
+        <translation>Signieren und speichern unter...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Issued by %1, valid from %2 to %3</source>
+        <translation>Ausgestellt von %1, gültig von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>Key usage: %1</source>
+        <translation>Schlüsselverwendung: %1</translation>
+    </message>
+    <message>
+        <source>This is not the password of your certificate store.</source>
+        <translation>Das ist nicht das Passwort Ihres Zertifikatspeichers.</translation>
+    </message>
+    <message>
+        <source>Import Certificate</source>
+        <translation>Zertifikat importieren</translation>
+    </message>
+    <message>
+        <source>Certificate Files (*.p12 *.pfx)</source>
+        <translation>Zertifikatsdateien (*.p12 *.pfx)</translation>
+    </message>
+    <message>
+        <source>Password of the certificate file:</source>
+        <translation>Passwort der Zertifikatsdatei:</translation>
+    </message>
+    <message>
+        <source>Choose a Picture</source>
+        <translation>Bild auswählen</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg)</source>
+        <translation>Bilder (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>Choose a certificate to sign with, or import one.</source>
+        <translation>Wählen Sie ein Zertifikat zum Signieren aus oder importieren Sie eines.</translation>
+    </message>
+    <message>
+        <source>The picture must be a PNG or JPEG file.</source>
+        <translation>Das Bild muss eine PNG- oder JPEG-Datei sein.</translation>
+    </message>
 </context>
 <context>
     <name>CSignInDialog</name>
@@ -1287,6 +1685,334 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatureBar</name>
+    <message>
+        <source>Signatures</source>
+        <translation>Signaturen</translation>
+    </message>
+    <message>
+        <source>Sign Document</source>
+        <translation>Dokument signieren</translation>
+    </message>
+    <message>
+        <source>Signature Panel</source>
+        <translation>Signaturbereich</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Close the signature bar</source>
+        <translation>Signaturleiste schließen</translation>
+    </message>
+    <message>
+        <source>an unknown signer</source>
+        <translation>einem unbekannten Unterzeichner</translation>
+    </message>
+    <message>
+        <source>Signed by %1, every signature is valid.</source>
+        <translation>Signiert von %1, alle Signaturen sind gültig.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the signature is valid.</source>
+        <translation>Signiert von %1, die Signatur ist gültig.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the document was changed after %2 signed it.</source>
+        <translation>Signiert von %1; das Dokument wurde geändert, nachdem %2 es signiert hat.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the document was changed after signing.</source>
+        <translation>Signiert von %1, das Dokument wurde nach dem Signieren geändert.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the certificate of %2 is not trusted.</source>
+        <translation>Signiert von %1; dem Zertifikat von %2 wird nicht vertraut.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the certificate is not trusted.</source>
+        <translation>Signiert von %1, dem Zertifikat wird nicht vertraut.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 is not valid.</source>
+        <translation>Signiert von %1; die Signatur von %2 ist ungültig.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the signature is not valid.</source>
+        <translation>Signiert von %1, die Signatur ist ungültig.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 cannot be checked.</source>
+        <translation>Signiert von %1; die Signatur von %2 kann nicht geprüft werden.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the signature cannot be checked.</source>
+        <translation>Signiert von %1, die Signatur kann nicht geprüft werden.</translation>
+    </message>
+    <message>
+        <source>This document has a signature field waiting to be signed.</source>
+        <translation>Dieses Dokument hat ein Signaturfeld, das noch signiert werden muss.</translation>
+    </message>
+    <message>
+        <source>The signatures cannot be checked: the file changed since it was opened.</source>
+        <translation>Die Signaturen können nicht geprüft werden: Die Datei wurde seit dem Öffnen geändert.</translation>
+    </message>
+    <message>
+        <source>Drag a box on a page for the signature, or click an empty signature field. Enter places it on the current page; Esc cancels.</source>
+        <translation>Ziehen Sie auf einer Seite einen Rahmen für die Signatur auf oder klicken Sie auf ein leeres Signaturfeld. Eingabe setzt sie auf die aktuelle Seite; Esc bricht ab.</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatureController</name>
+    <message>
+        <source>Failed to Sign</source>
+        <translation>Signieren fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Öffnen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Save the changes to &quot;%1&quot; before signing?</source>
+        <translation>Änderungen an „%1“ vor dem Signieren speichern?</translation>
+    </message>
+    <message>
+        <source>A signature covers the document as it is saved.</source>
+        <translation>Eine Signatur gilt für das Dokument, wie es gespeichert ist.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save Signed Document</source>
+        <translation>Signiertes Dokument speichern</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Digitally signed by %1</source>
+        <translation>Digital signiert von %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Datum: %1</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Grund: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Ort: %1</translation>
+    </message>
+    <message>
+        <source>%1 (as signed by %2).pdf</source>
+        <translation>%1 (wie von %2 signiert).pdf</translation>
+    </message>
+    <message>
+        <source>unknown signer</source>
+        <translation>unbekannter Unterzeichner</translation>
+    </message>
+</context>
+<context>
+    <name>CSignaturePanel</name>
+    <message>
+        <source>Signatures</source>
+        <translation>Signaturen</translation>
+    </message>
+    <message>
+        <source>Open Signed Version</source>
+        <translation>Signierte Fassung öffnen</translation>
+    </message>
+    <message>
+        <source>Opens the document as it was when the selected signature was made, in a new tab.</source>
+        <translation>Öffnet das Dokument in einem neuen Tab so, wie es beim Erstellen der gewählten Signatur war.</translation>
+    </message>
+    <message>
+        <source>Sign Document</source>
+        <translation>Dokument signieren</translation>
+    </message>
+    <message>
+        <source>The signature is valid.</source>
+        <translation>Die Signatur ist gültig.</translation>
+    </message>
+    <message>
+        <source>The signature cannot be checked.</source>
+        <translation>Die Signatur kann nicht geprüft werden.</translation>
+    </message>
+    <message>
+        <source>The signature is intact, but the certificate is not trusted.</source>
+        <translation>Die Signatur ist unversehrt, aber dem Zertifikat wird nicht vertraut.</translation>
+    </message>
+    <message>
+        <source>The document was changed after signing.</source>
+        <translation>Das Dokument wurde nach dem Signieren geändert.</translation>
+    </message>
+    <message>
+        <source>The signature is not valid.</source>
+        <translation>Die Signatur ist ungültig.</translation>
+    </message>
+    <message>
+        <source>Not signed yet.</source>
+        <translation>Noch nicht signiert.</translation>
+    </message>
+    <message>
+        <source>The certificate is trusted.</source>
+        <translation>Dem Zertifikat wird vertraut.</translation>
+    </message>
+    <message>
+        <source>Its issuer is marked as not trusted.</source>
+        <translation>Sein Aussteller ist als nicht vertrauenswürdig markiert.</translation>
+    </message>
+    <message>
+        <source>Its issuer is not among the trusted certificates of this computer.</source>
+        <translation>Sein Aussteller gehört nicht zu den vertrauenswürdigen Zertifikaten dieses Computers.</translation>
+    </message>
+    <message>
+        <source>The certificate was revoked by its issuer.</source>
+        <translation>Das Zertifikat wurde von seinem Aussteller widerrufen.</translation>
+    </message>
+    <message>
+        <source>The certificate was not valid at the time of signing.</source>
+        <translation>Das Zertifikat war zum Zeitpunkt der Signatur nicht gültig.</translation>
+    </message>
+    <message>
+        <source>The certificate could not be checked.</source>
+        <translation>Das Zertifikat konnte nicht geprüft werden.</translation>
+    </message>
+    <message>
+        <source>Checking the signatures...</source>
+        <translation>Signaturen werden geprüft...</translation>
+    </message>
+    <message>
+        <source>This document has no signatures.</source>
+        <translation>Dieses Dokument hat keine Signaturen.</translation>
+    </message>
+    <message>
+        <source>Unknown signer</source>
+        <translation>Unbekannter Unterzeichner</translation>
+    </message>
+    <message>
+        <source>Empty signature field %1</source>
+        <translation>Leeres Signaturfeld %1</translation>
+    </message>
+    <message>
+        <source>Field &quot;%1&quot; on page %2</source>
+        <translation>Feld „%1“ auf Seite %2</translation>
+    </message>
+    <message>
+        <source>On page %1</source>
+        <translation>Auf Seite %1</translation>
+    </message>
+    <message>
+        <source>Signed on %1</source>
+        <translation>Signiert am %1</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Grund: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Ort: %1</translation>
+    </message>
+    <message>
+        <source>Covers the whole document.</source>
+        <translation>Gilt für das ganze Dokument.</translation>
+    </message>
+    <message>
+        <source>Covers an earlier revision of the document (its first %1 bytes); later changes are not signed.</source>
+        <translation>Gilt für eine frühere Fassung des Dokuments (die ersten %1 Bytes); spätere Änderungen sind nicht signiert.</translation>
+    </message>
+    <message>
+        <source>Certificate issued by %1</source>
+        <translation>Zertifikat ausgestellt von %1</translation>
+    </message>
+    <message>
+        <source>The certificate is self-signed.</source>
+        <translation>Das Zertifikat ist selbstsigniert.</translation>
+    </message>
+    <message>
+        <source>Certificate valid from %1 to %2</source>
+        <translation>Zertifikat gültig von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Key usage: %1</source>
+        <translation>Schlüsselverwendung: %1</translation>
+    </message>
+    <message>
+        <source>Subject: %1</source>
+        <translation>Inhaber: %1</translation>
+    </message>
+    <message>
+        <source>Serial number: %1</source>
+        <translation>Seriennummer: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatures</name>
+    <message>
+        <source>The signed document must be saved as a new file; the original stays as it is.</source>
+        <translation>Das signierte Dokument muss als neue Datei gespeichert werden; das Original bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>Choose a certificate to sign with.</source>
+        <translation>Wählen Sie ein Zertifikat zum Signieren aus.</translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation>Das Dokument konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The folder of the new file does not allow writing.</source>
+        <translation>Der Ordner der neuen Datei erlaubt kein Schreiben.</translation>
+    </message>
+    <message>
+        <source>The document could not be signed: there is no room for a temporary file.</source>
+        <translation>Das Dokument konnte nicht signiert werden: Für eine temporäre Datei ist kein Platz.</translation>
+    </message>
+    <message>
+        <source>The document has no signature field of this name.</source>
+        <translation>Das Dokument hat kein Signaturfeld mit diesem Namen.</translation>
+    </message>
+    <message>
+        <source>This signature field is signed already.</source>
+        <translation>Dieses Signaturfeld ist bereits signiert.</translation>
+    </message>
+    <message>
+        <source>Draw the place of the signature on a page first.</source>
+        <translation>Zeichnen Sie zuerst die Stelle der Signatur auf einer Seite.</translation>
+    </message>
+    <message>
+        <source>The document could not be signed with this certificate. Its key may be missing from the store, or the store may be locked.</source>
+        <translation>Das Dokument konnte mit diesem Zertifikat nicht signiert werden. Möglicherweise fehlt sein Schlüssel im Speicher oder der Speicher ist gesperrt.</translation>
+    </message>
+    <message>
+        <source>The signed document could not be written to %1.</source>
+        <translation>Das signierte Dokument konnte nicht nach %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The signed version is no longer in the file.</source>
+        <translation>Die signierte Fassung ist nicht mehr in der Datei.</translation>
+    </message>
+    <message>
+        <source>The signed version could not be written to %1.</source>
+        <translation>Die signierte Fassung konnte nicht nach %1 geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -1328,6 +2054,41 @@
     <message>
         <source>Open Tabs</source>
         <translation>Geöffnete Tabs</translation>
+    </message>
+</context>
+<context>
+    <name>CTextRecognizer</name>
+    <message>
+        <source>no text recognition languages are installed</source>
+        <translation>es sind keine Sprachen für die Texterkennung installiert</translation>
+    </message>
+    <message>
+        <source>no language data for &quot;%1&quot; is installed</source>
+        <translation>für „%1“ sind keine Sprachdaten installiert</translation>
+    </message>
+    <message>
+        <source>no language chosen</source>
+        <translation>keine Sprache gewählt</translation>
+    </message>
+    <message>
+        <source>the language data could not be read</source>
+        <translation>die Sprachdaten konnten nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>no picture to read</source>
+        <translation>kein Bild zum Lesen</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>nicht genügend Speicher</translation>
+    </message>
+    <message>
+        <source>the picture could not be read</source>
+        <translation>das Bild konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the text could not be written</source>
+        <translation>der Text konnte nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -1809,6 +2570,18 @@
         <source>Leave Read Mode</source>
         <translation>Lesemodus beenden</translation>
     </message>
+    <message>
+        <source>Sign Document...</source>
+        <translation>Dokument signieren...</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Signaturen</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Text erkennen</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -2149,10 +2922,6 @@
     <message>
         <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
         <translation>„%1“ ist kein PDF-Dokument, sondern eine Datei anderer Art (%2).</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is damaged and cannot be read.</source>
-        <translation>„%1“ ist beschädigt und kann nicht gelesen werden.</translation>
     </message>
 </context>
 <context>

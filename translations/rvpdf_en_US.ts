@@ -413,6 +413,14 @@
         <source>This document does not allow comments</source>
         <translation>This document does not allow comments</translation>
     </message>
+    <message>
+        <source>Page Number</source>
+        <translation>Page Number</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
 </context>
 <context>
     <name>CEditRecovery</name>
@@ -426,6 +434,10 @@
     <message>
         <source>Restore Page Changes</source>
         <translation>Restore Page Changes</translation>
+    </message>
+    <message>
+        <source>Restore Recognized Text</source>
+        <translation>Restore Recognized Text</translation>
     </message>
 </context>
 <context>
@@ -629,6 +641,10 @@
         <translation>No results</translation>
     </message>
     <message>
+        <source>Find</source>
+        <translation>Find</translation>
+    </message>
+    <message>
         <source>Stop</source>
         <translation>Stop</translation>
     </message>
@@ -709,6 +725,10 @@
         <source>Go</source>
         <translation>Go</translation>
     </message>
+    <message>
+        <source>Page Number</source>
+        <translation>Page Number</translation>
+    </message>
 </context>
 <context>
     <name>CLinkActions</name>
@@ -781,6 +801,17 @@
     </message>
 </context>
 <context>
+    <name>CLoadingPage</name>
+    <message>
+        <source>Opening &quot;%1&quot;...</source>
+        <translation>Opening &quot;%1&quot;...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>CMemberManager</name>
     <message>
         <source>Could not reach the account service. Please check your connection and try again.</source>
@@ -805,6 +836,92 @@
     <message>
         <source>The account service sent an answer that could not be read. Please try again later.</source>
         <translation>The account service sent an answer that could not be read. Please try again later.</translation>
+    </message>
+</context>
+<context>
+    <name>CNssStore</name>
+    <message>
+        <source>The certificate store in %1 could not be opened.</source>
+        <translation>The certificate store in %1 could not be opened.</translation>
+    </message>
+    <message>
+        <source>The certificate store is locked. Give its password first.</source>
+        <translation>The certificate store is locked. Give its password first.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>The file could not be read.</translation>
+    </message>
+    <message>
+        <source>The file is not a certificate file (PKCS#12).</source>
+        <translation>The file is not a certificate file (PKCS#12).</translation>
+    </message>
+    <message>
+        <source>The password does not open this certificate file.</source>
+        <translation>The password does not open this certificate file.</translation>
+    </message>
+    <message>
+        <source>The certificate could not be added to the store in %1.</source>
+        <translation>The certificate could not be added to the store in %1.</translation>
+    </message>
+    <message>
+        <source>The file holds no certificate with its private key, so it cannot sign.</source>
+        <translation>The file holds no certificate with its private key, so it cannot sign.</translation>
+    </message>
+    <message>
+        <source>Digital signature</source>
+        <translation>Digital signature</translation>
+    </message>
+    <message>
+        <source>Non-repudiation</source>
+        <translation>Non-repudiation</translation>
+    </message>
+    <message>
+        <source>Key encipherment</source>
+        <translation>Key encipherment</translation>
+    </message>
+    <message>
+        <source>Data encipherment</source>
+        <translation>Data encipherment</translation>
+    </message>
+    <message>
+        <source>Key agreement</source>
+        <translation>Key agreement</translation>
+    </message>
+    <message>
+        <source>Certificate signing</source>
+        <translation>Certificate signing</translation>
+    </message>
+    <message>
+        <source>CRL signing</source>
+        <translation>CRL signing</translation>
+    </message>
+    <message>
+        <source>Encipher only</source>
+        <translation>Encipher only</translation>
+    </message>
+</context>
+<context>
+    <name>COpenController</name>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Failed to Open</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>You do not have permission to read &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>&quot;%1&quot; is damaged and cannot be read.</translation>
     </message>
 </context>
 <context>
@@ -903,10 +1020,21 @@
     </message>
 </context>
 <context>
+    <name>COrganizerView</name>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+</context>
+<context>
     <name>CPageView</name>
     <message>
         <source>The document&apos;s permissions do not allow copying its text.</source>
         <translation>The document&apos;s permissions do not allow copying its text.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 of %2</translation>
     </message>
 </context>
 <context>
@@ -1097,6 +1225,125 @@
     </message>
 </context>
 <context>
+    <name>CRecognizeBar</name>
+    <message>
+        <source>Text recognition</source>
+        <translation>Text recognition</translation>
+    </message>
+    <message>
+        <source>This page</source>
+        <translation>This page</translation>
+    </message>
+    <message>
+        <source>All pages</source>
+        <translation>All pages</translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation>Pages:</translation>
+    </message>
+    <message>
+        <source>Pages to recognize</source>
+        <translation>Pages to recognize</translation>
+    </message>
+    <message>
+        <source>e.g. 1-3, 5</source>
+        <translation>e.g. 1-3, 5</translation>
+    </message>
+    <message>
+        <source>Page numbers to recognize</source>
+        <translation>Page numbers to recognize</translation>
+    </message>
+    <message>
+        <source>Languages of the text</source>
+        <translation>Languages of the text</translation>
+    </message>
+    <message>
+        <source>The languages the pages are written in</source>
+        <translation>The languages the pages are written in</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Recognize Text</translation>
+    </message>
+    <message>
+        <source>Recognition progress</source>
+        <translation>Recognition progress</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Cancel text recognition</source>
+        <translation>Cancel text recognition</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Close the text recognition bar</source>
+        <translation>Close the text recognition bar</translation>
+    </message>
+    <message>
+        <source>No language</source>
+        <translation>No language</translation>
+    </message>
+    <message>
+        <source>Recognizing text, pages done: %1 of %2</source>
+        <translation>Recognizing text, pages done: %1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>CRecognizeController</name>
+    <message>
+        <source>eng</source>
+        <comment>The text recognition language of this translation, as its data file is named (ISO 639-2: deu, fra, chi_sim...)</comment>
+        <translation>eng</translation>
+    </message>
+    <message>
+        <source>No text recognition languages are installed.</source>
+        <translation>No text recognition languages are installed.</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text. No text recognition languages are installed.</source>
+        <translation>This page is a scan without text. No text recognition languages are installed.</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text.</source>
+        <translation>This page is a scan without text.</translation>
+    </message>
+    <message>
+        <source>This page has text already; only pages without text are recognized.</source>
+        <translation>This page has text already; only pages without text are recognized.</translation>
+    </message>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>The pages &quot;%1&quot; are not in the document.</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Recognize Text</translation>
+    </message>
+    <message>
+        <source>Done: the text can now be searched, selected and copied. Save to keep it.</source>
+        <translation>Done: the text can now be searched, selected and copied. Save to keep it.</translation>
+    </message>
+    <message>
+        <source>Every page chosen has text already. Nothing was changed.</source>
+        <translation>Every page chosen has text already. Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>Text recognition was cancelled. Nothing was changed.</source>
+        <translation>Text recognition was cancelled. Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>Text recognition failed (%1). Nothing was changed.</source>
+        <translation>Text recognition failed (%1). Nothing was changed.</translation>
+    </message>
+</context>
+<context>
     <name>CRenameBox</name>
     <message>
         <source>Rename</source>
@@ -1129,6 +1376,10 @@
     <message>
         <source>A file with this name already exists.</source>
         <translation>A file with this name already exists.</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>New Name</translation>
     </message>
 </context>
 <context>
@@ -1230,6 +1481,26 @@
         <source>The unsaved changes to %1 no longer fit the file.</source>
         <translation>The unsaved changes to %1 no longer fit the file.</translation>
     </message>
+    <message>
+        <source>Save as New File</source>
+        <translation>Save as New File</translation>
+    </message>
+    <message>
+        <source>Unsaved changes to %1 are kept</source>
+        <translation>Unsaved changes to %1 are kept</translation>
+    </message>
+    <message>
+        <source>The document cannot be found at &quot;%1&quot; right now. Its changes are offered again once it is back there.</source>
+        <translation>The document cannot be found at &quot;%1&quot; right now. Its changes are offered again once it is back there.</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Keep</translation>
+    </message>
+    <message>
+        <source>The last session had more windows and tabs than are reopened at once. Documents not reopened: %1</source>
+        <translation>The last session had more windows and tabs than are reopened at once. Documents not reopened: %1</translation>
+    </message>
 </context>
 <context>
     <name>CSidePanel</name>
@@ -1265,6 +1536,133 @@
         <source>In a comment on page %1</source>
         <translation>In a comment on page %1</translation>
     </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Signatures</translation>
+    </message>
+</context>
+<context>
+    <name>CSignBox</name>
+    <message>
+        <source>Sign Document</source>
+        <translation>Sign Document</translation>
+    </message>
+    <message>
+        <source>Sign &quot;%1&quot; with a certificate of your certificate store. The signed document is saved as a new file; this one stays as it is.</source>
+        <translation>Sign &quot;%1&quot; with a certificate of your certificate store. The signed document is saved as a new file; this one stays as it is.</translation>
+    </message>
+    <message>
+        <source>Certificate store password</source>
+        <translation>Certificate store password</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Unlock</translation>
+    </message>
+    <message>
+        <source>Certificate:</source>
+        <translation>Certificate:</translation>
+    </message>
+    <message>
+        <source>Certificate</source>
+        <translation>Certificate</translation>
+    </message>
+    <message>
+        <source>Your certificate store has no certificate to sign with. Import one from a PKCS#12 file (.p12, .pfx).</source>
+        <translation>Your certificate store has no certificate to sign with. Import one from a PKCS#12 file (.p12, .pfx).</translation>
+    </message>
+    <message>
+        <source>Import Certificate...</source>
+        <translation>Import Certificate...</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Reason</translation>
+    </message>
+    <message>
+        <source>For example: I approve this document</source>
+        <translation>For example: I approve this document</translation>
+    </message>
+    <message>
+        <source>Reason:</source>
+        <translation>Reason:</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Location</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Location:</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Picture</translation>
+    </message>
+    <message>
+        <source>Optional: a PNG or JPEG shown in the signature</source>
+        <translation>Optional: a PNG or JPEG shown in the signature</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Choose...</translation>
+    </message>
+    <message>
+        <source>Choose a picture</source>
+        <translation>Choose a picture</translation>
+    </message>
+    <message>
+        <source>Picture:</source>
+        <translation>Picture:</translation>
+    </message>
+    <message>
+        <source>Sign and Save As...</source>
+        <translation>Sign and Save As...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Issued by %1, valid from %2 to %3</source>
+        <translation>Issued by %1, valid from %2 to %3</translation>
+    </message>
+    <message>
+        <source>Key usage: %1</source>
+        <translation>Key usage: %1</translation>
+    </message>
+    <message>
+        <source>This is not the password of your certificate store.</source>
+        <translation>This is not the password of your certificate store.</translation>
+    </message>
+    <message>
+        <source>Import Certificate</source>
+        <translation>Import Certificate</translation>
+    </message>
+    <message>
+        <source>Certificate Files (*.p12 *.pfx)</source>
+        <translation>Certificate Files (*.p12 *.pfx)</translation>
+    </message>
+    <message>
+        <source>Password of the certificate file:</source>
+        <translation>Password of the certificate file:</translation>
+    </message>
+    <message>
+        <source>Choose a Picture</source>
+        <translation>Choose a Picture</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg)</source>
+        <translation>Pictures (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>Choose a certificate to sign with, or import one.</source>
+        <translation>Choose a certificate to sign with, or import one.</translation>
+    </message>
+    <message>
+        <source>The picture must be a PNG or JPEG file.</source>
+        <translation>The picture must be a PNG or JPEG file.</translation>
+    </message>
 </context>
 <context>
     <name>CSignInDialog</name>
@@ -1287,6 +1685,334 @@
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatureBar</name>
+    <message>
+        <source>Signatures</source>
+        <translation>Signatures</translation>
+    </message>
+    <message>
+        <source>Sign Document</source>
+        <translation>Sign Document</translation>
+    </message>
+    <message>
+        <source>Signature Panel</source>
+        <translation>Signature Panel</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Close the signature bar</source>
+        <translation>Close the signature bar</translation>
+    </message>
+    <message>
+        <source>an unknown signer</source>
+        <translation>an unknown signer</translation>
+    </message>
+    <message>
+        <source>Signed by %1, every signature is valid.</source>
+        <translation>Signed by %1, every signature is valid.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the signature is valid.</source>
+        <translation>Signed by %1, the signature is valid.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the document was changed after %2 signed it.</source>
+        <translation>Signed by %1; the document was changed after %2 signed it.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the document was changed after signing.</source>
+        <translation>Signed by %1, the document was changed after signing.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the certificate of %2 is not trusted.</source>
+        <translation>Signed by %1; the certificate of %2 is not trusted.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the certificate is not trusted.</source>
+        <translation>Signed by %1, the certificate is not trusted.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 is not valid.</source>
+        <translation>Signed by %1; the signature of %2 is not valid.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the signature is not valid.</source>
+        <translation>Signed by %1, the signature is not valid.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 cannot be checked.</source>
+        <translation>Signed by %1; the signature of %2 cannot be checked.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the signature cannot be checked.</source>
+        <translation>Signed by %1, the signature cannot be checked.</translation>
+    </message>
+    <message>
+        <source>This document has a signature field waiting to be signed.</source>
+        <translation>This document has a signature field waiting to be signed.</translation>
+    </message>
+    <message>
+        <source>The signatures cannot be checked: the file changed since it was opened.</source>
+        <translation>The signatures cannot be checked: the file changed since it was opened.</translation>
+    </message>
+    <message>
+        <source>Drag a box on a page for the signature, or click an empty signature field. Enter places it on the current page; Esc cancels.</source>
+        <translation>Drag a box on a page for the signature, or click an empty signature field. Enter places it on the current page; Esc cancels.</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatureController</name>
+    <message>
+        <source>Failed to Sign</source>
+        <translation>Failed to Sign</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Failed to Open</translation>
+    </message>
+    <message>
+        <source>Save the changes to &quot;%1&quot; before signing?</source>
+        <translation>Save the changes to &quot;%1&quot; before signing?</translation>
+    </message>
+    <message>
+        <source>A signature covers the document as it is saved.</source>
+        <translation>A signature covers the document as it is saved.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Save Signed Document</source>
+        <translation>Save Signed Document</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF Files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Digitally signed by %1</source>
+        <translation>Digitally signed by %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Date: %1</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Reason: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Location: %1</translation>
+    </message>
+    <message>
+        <source>%1 (as signed by %2).pdf</source>
+        <translation>%1 (as signed by %2).pdf</translation>
+    </message>
+    <message>
+        <source>unknown signer</source>
+        <translation>unknown signer</translation>
+    </message>
+</context>
+<context>
+    <name>CSignaturePanel</name>
+    <message>
+        <source>Signatures</source>
+        <translation>Signatures</translation>
+    </message>
+    <message>
+        <source>Open Signed Version</source>
+        <translation>Open Signed Version</translation>
+    </message>
+    <message>
+        <source>Opens the document as it was when the selected signature was made, in a new tab.</source>
+        <translation>Opens the document as it was when the selected signature was made, in a new tab.</translation>
+    </message>
+    <message>
+        <source>Sign Document</source>
+        <translation>Sign Document</translation>
+    </message>
+    <message>
+        <source>The signature is valid.</source>
+        <translation>The signature is valid.</translation>
+    </message>
+    <message>
+        <source>The signature cannot be checked.</source>
+        <translation>The signature cannot be checked.</translation>
+    </message>
+    <message>
+        <source>The signature is intact, but the certificate is not trusted.</source>
+        <translation>The signature is intact, but the certificate is not trusted.</translation>
+    </message>
+    <message>
+        <source>The document was changed after signing.</source>
+        <translation>The document was changed after signing.</translation>
+    </message>
+    <message>
+        <source>The signature is not valid.</source>
+        <translation>The signature is not valid.</translation>
+    </message>
+    <message>
+        <source>Not signed yet.</source>
+        <translation>Not signed yet.</translation>
+    </message>
+    <message>
+        <source>The certificate is trusted.</source>
+        <translation>The certificate is trusted.</translation>
+    </message>
+    <message>
+        <source>Its issuer is marked as not trusted.</source>
+        <translation>Its issuer is marked as not trusted.</translation>
+    </message>
+    <message>
+        <source>Its issuer is not among the trusted certificates of this computer.</source>
+        <translation>Its issuer is not among the trusted certificates of this computer.</translation>
+    </message>
+    <message>
+        <source>The certificate was revoked by its issuer.</source>
+        <translation>The certificate was revoked by its issuer.</translation>
+    </message>
+    <message>
+        <source>The certificate was not valid at the time of signing.</source>
+        <translation>The certificate was not valid at the time of signing.</translation>
+    </message>
+    <message>
+        <source>The certificate could not be checked.</source>
+        <translation>The certificate could not be checked.</translation>
+    </message>
+    <message>
+        <source>Checking the signatures...</source>
+        <translation>Checking the signatures...</translation>
+    </message>
+    <message>
+        <source>This document has no signatures.</source>
+        <translation>This document has no signatures.</translation>
+    </message>
+    <message>
+        <source>Unknown signer</source>
+        <translation>Unknown signer</translation>
+    </message>
+    <message>
+        <source>Empty signature field %1</source>
+        <translation>Empty signature field %1</translation>
+    </message>
+    <message>
+        <source>Field &quot;%1&quot; on page %2</source>
+        <translation>Field &quot;%1&quot; on page %2</translation>
+    </message>
+    <message>
+        <source>On page %1</source>
+        <translation>On page %1</translation>
+    </message>
+    <message>
+        <source>Signed on %1</source>
+        <translation>Signed on %1</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Reason: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Location: %1</translation>
+    </message>
+    <message>
+        <source>Covers the whole document.</source>
+        <translation>Covers the whole document.</translation>
+    </message>
+    <message>
+        <source>Covers an earlier revision of the document (its first %1 bytes); later changes are not signed.</source>
+        <translation>Covers an earlier revision of the document (its first %1 bytes); later changes are not signed.</translation>
+    </message>
+    <message>
+        <source>Certificate issued by %1</source>
+        <translation>Certificate issued by %1</translation>
+    </message>
+    <message>
+        <source>The certificate is self-signed.</source>
+        <translation>The certificate is self-signed.</translation>
+    </message>
+    <message>
+        <source>Certificate valid from %1 to %2</source>
+        <translation>Certificate valid from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Key usage: %1</source>
+        <translation>Key usage: %1</translation>
+    </message>
+    <message>
+        <source>Subject: %1</source>
+        <translation>Subject: %1</translation>
+    </message>
+    <message>
+        <source>Serial number: %1</source>
+        <translation>Serial number: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatures</name>
+    <message>
+        <source>The signed document must be saved as a new file; the original stays as it is.</source>
+        <translation>The signed document must be saved as a new file; the original stays as it is.</translation>
+    </message>
+    <message>
+        <source>Choose a certificate to sign with.</source>
+        <translation>Choose a certificate to sign with.</translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation>The document could not be read.</translation>
+    </message>
+    <message>
+        <source>The folder of the new file does not allow writing.</source>
+        <translation>The folder of the new file does not allow writing.</translation>
+    </message>
+    <message>
+        <source>The document could not be signed: there is no room for a temporary file.</source>
+        <translation>The document could not be signed: there is no room for a temporary file.</translation>
+    </message>
+    <message>
+        <source>The document has no signature field of this name.</source>
+        <translation>The document has no signature field of this name.</translation>
+    </message>
+    <message>
+        <source>This signature field is signed already.</source>
+        <translation>This signature field is signed already.</translation>
+    </message>
+    <message>
+        <source>Draw the place of the signature on a page first.</source>
+        <translation>Draw the place of the signature on a page first.</translation>
+    </message>
+    <message>
+        <source>The document could not be signed with this certificate. Its key may be missing from the store, or the store may be locked.</source>
+        <translation>The document could not be signed with this certificate. Its key may be missing from the store, or the store may be locked.</translation>
+    </message>
+    <message>
+        <source>The signed document could not be written to %1.</source>
+        <translation>The signed document could not be written to %1.</translation>
+    </message>
+    <message>
+        <source>The signed version is no longer in the file.</source>
+        <translation>The signed version is no longer in the file.</translation>
+    </message>
+    <message>
+        <source>The signed version could not be written to %1.</source>
+        <translation>The signed version could not be written to %1.</translation>
     </message>
 </context>
 <context>
@@ -1328,6 +2054,41 @@
     <message>
         <source>Open Tabs</source>
         <translation>Open Tabs</translation>
+    </message>
+</context>
+<context>
+    <name>CTextRecognizer</name>
+    <message>
+        <source>no text recognition languages are installed</source>
+        <translation>no text recognition languages are installed</translation>
+    </message>
+    <message>
+        <source>no language data for &quot;%1&quot; is installed</source>
+        <translation>no language data for &quot;%1&quot; is installed</translation>
+    </message>
+    <message>
+        <source>no language chosen</source>
+        <translation>no language chosen</translation>
+    </message>
+    <message>
+        <source>the language data could not be read</source>
+        <translation>the language data could not be read</translation>
+    </message>
+    <message>
+        <source>no picture to read</source>
+        <translation>no picture to read</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>out of memory</translation>
+    </message>
+    <message>
+        <source>the picture could not be read</source>
+        <translation>the picture could not be read</translation>
+    </message>
+    <message>
+        <source>the text could not be written</source>
+        <translation>the text could not be written</translation>
     </message>
 </context>
 <context>
@@ -1809,6 +2570,18 @@
         <source>Leave Read Mode</source>
         <translation>Leave Read Mode</translation>
     </message>
+    <message>
+        <source>Sign Document...</source>
+        <translation>Sign Document...</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Signatures</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Recognize Text</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -2149,10 +2922,6 @@
     <message>
         <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
         <translation>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is damaged and cannot be read.</source>
-        <translation>&quot;%1&quot; is damaged and cannot be read.</translation>
     </message>
 </context>
 <context>

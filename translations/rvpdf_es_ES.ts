@@ -413,6 +413,14 @@
         <source>This document does not allow comments</source>
         <translation>Este documento no permite comentarios</translation>
     </message>
+    <message>
+        <source>Page Number</source>
+        <translation>Número de página</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
 </context>
 <context>
     <name>CEditRecovery</name>
@@ -426,6 +434,10 @@
     <message>
         <source>Restore Page Changes</source>
         <translation>Restaurar cambios de páginas</translation>
+    </message>
+    <message>
+        <source>Restore Recognized Text</source>
+        <translation>Restaurar texto reconocido</translation>
     </message>
 </context>
 <context>
@@ -629,6 +641,10 @@
         <translation>Sin resultados</translation>
     </message>
     <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
         <source>Stop</source>
         <translation>Detener</translation>
     </message>
@@ -709,6 +725,10 @@
         <source>Go</source>
         <translation>Ir</translation>
     </message>
+    <message>
+        <source>Page Number</source>
+        <translation>Número de página</translation>
+    </message>
 </context>
 <context>
     <name>CLinkActions</name>
@@ -781,6 +801,17 @@
     </message>
 </context>
 <context>
+    <name>CLoadingPage</name>
+    <message>
+        <source>Opening &quot;%1&quot;...</source>
+        <translation>Abriendo &quot;%1&quot;...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>CMemberManager</name>
     <message>
         <source>Could not reach the account service. Please check your connection and try again.</source>
@@ -805,6 +836,92 @@
     <message>
         <source>The account service sent an answer that could not be read. Please try again later.</source>
         <translation>El servicio de cuentas envió una respuesta que no se pudo leer. Inténtelo de nuevo más tarde.</translation>
+    </message>
+</context>
+<context>
+    <name>CNssStore</name>
+    <message>
+        <source>The certificate store in %1 could not be opened.</source>
+        <translation>No se pudo abrir el almacén de certificados de %1.</translation>
+    </message>
+    <message>
+        <source>The certificate store is locked. Give its password first.</source>
+        <translation>El almacén de certificados está bloqueado. Introduzca primero su contraseña.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>No se pudo leer el archivo.</translation>
+    </message>
+    <message>
+        <source>The file is not a certificate file (PKCS#12).</source>
+        <translation>El archivo no es un archivo de certificado (PKCS#12).</translation>
+    </message>
+    <message>
+        <source>The password does not open this certificate file.</source>
+        <translation>La contraseña no abre este archivo de certificado.</translation>
+    </message>
+    <message>
+        <source>The certificate could not be added to the store in %1.</source>
+        <translation>No se pudo añadir el certificado al almacén de %1.</translation>
+    </message>
+    <message>
+        <source>The file holds no certificate with its private key, so it cannot sign.</source>
+        <translation>El archivo no contiene ningún certificado con su clave privada, por lo que no puede firmar.</translation>
+    </message>
+    <message>
+        <source>Digital signature</source>
+        <translation>Firma digital</translation>
+    </message>
+    <message>
+        <source>Non-repudiation</source>
+        <translation>No repudio</translation>
+    </message>
+    <message>
+        <source>Key encipherment</source>
+        <translation>Cifrado de claves</translation>
+    </message>
+    <message>
+        <source>Data encipherment</source>
+        <translation>Cifrado de datos</translation>
+    </message>
+    <message>
+        <source>Key agreement</source>
+        <translation>Acuerdo de claves</translation>
+    </message>
+    <message>
+        <source>Certificate signing</source>
+        <translation>Firma de certificados</translation>
+    </message>
+    <message>
+        <source>CRL signing</source>
+        <translation>Firma de CRL</translation>
+    </message>
+    <message>
+        <source>Encipher only</source>
+        <translation>Solo cifrado</translation>
+    </message>
+</context>
+<context>
+    <name>COpenController</name>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Error al abrir</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>No se encontró «%1». Puede que se haya movido, renombrado o eliminado.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>No tiene permiso para leer «%1».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>«%1» está dañado y no se puede leer.</translation>
     </message>
 </context>
 <context>
@@ -903,10 +1020,21 @@
     </message>
 </context>
 <context>
+    <name>COrganizerView</name>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
+    </message>
+</context>
+<context>
     <name>CPageView</name>
     <message>
         <source>The document&apos;s permissions do not allow copying its text.</source>
         <translation>Los permisos del documento no permiten copiar su texto.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
     </message>
 </context>
 <context>
@@ -1097,6 +1225,125 @@
     </message>
 </context>
 <context>
+    <name>CRecognizeBar</name>
+    <message>
+        <source>Text recognition</source>
+        <translation>Reconocimiento de texto</translation>
+    </message>
+    <message>
+        <source>This page</source>
+        <translation>Esta página</translation>
+    </message>
+    <message>
+        <source>All pages</source>
+        <translation>Todas las páginas</translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation>Páginas:</translation>
+    </message>
+    <message>
+        <source>Pages to recognize</source>
+        <translation>Páginas que reconocer</translation>
+    </message>
+    <message>
+        <source>e.g. 1-3, 5</source>
+        <translation>p. ej. 1-3, 5</translation>
+    </message>
+    <message>
+        <source>Page numbers to recognize</source>
+        <translation>Números de las páginas que reconocer</translation>
+    </message>
+    <message>
+        <source>Languages of the text</source>
+        <translation>Idiomas del texto</translation>
+    </message>
+    <message>
+        <source>The languages the pages are written in</source>
+        <translation>Los idiomas en que están escritas las páginas</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Reconocer texto</translation>
+    </message>
+    <message>
+        <source>Recognition progress</source>
+        <translation>Progreso del reconocimiento</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Cancel text recognition</source>
+        <translation>Cancelar el reconocimiento de texto</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Close the text recognition bar</source>
+        <translation>Cerrar la barra de reconocimiento de texto</translation>
+    </message>
+    <message>
+        <source>No language</source>
+        <translation>Ningún idioma</translation>
+    </message>
+    <message>
+        <source>Recognizing text, pages done: %1 of %2</source>
+        <translation>Reconociendo texto, páginas hechas: %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>CRecognizeController</name>
+    <message>
+        <source>eng</source>
+        <comment>The text recognition language of this translation, as its data file is named (ISO 639-2: deu, fra, chi_sim...)</comment>
+        <translation>spa</translation>
+    </message>
+    <message>
+        <source>No text recognition languages are installed.</source>
+        <translation>No hay idiomas de reconocimiento de texto instalados.</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text. No text recognition languages are installed.</source>
+        <translation>Esta página es un escaneo sin texto. No hay idiomas de reconocimiento de texto instalados.</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text.</source>
+        <translation>Esta página es un escaneo sin texto.</translation>
+    </message>
+    <message>
+        <source>This page has text already; only pages without text are recognized.</source>
+        <translation>Esta página ya tiene texto; solo se reconocen las páginas sin texto.</translation>
+    </message>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>Las páginas «%1» no están en el documento.</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Reconocer texto</translation>
+    </message>
+    <message>
+        <source>Done: the text can now be searched, selected and copied. Save to keep it.</source>
+        <translation>Listo: ahora se puede buscar, seleccionar y copiar el texto. Guarde para conservarlo.</translation>
+    </message>
+    <message>
+        <source>Every page chosen has text already. Nothing was changed.</source>
+        <translation>Todas las páginas elegidas ya tienen texto. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>Text recognition was cancelled. Nothing was changed.</source>
+        <translation>Se canceló el reconocimiento de texto. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>Text recognition failed (%1). Nothing was changed.</source>
+        <translation>El reconocimiento de texto falló (%1). No se ha cambiado nada.</translation>
+    </message>
+</context>
+<context>
     <name>CRenameBox</name>
     <message>
         <source>Rename</source>
@@ -1129,6 +1376,10 @@
     <message>
         <source>A file with this name already exists.</source>
         <translation>Ya existe un archivo con este nombre.</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Nombre nuevo</translation>
     </message>
 </context>
 <context>
@@ -1230,6 +1481,26 @@
         <source>The unsaved changes to %1 no longer fit the file.</source>
         <translation>Los cambios no guardados de %1 ya no corresponden al archivo.</translation>
     </message>
+    <message>
+        <source>Save as New File</source>
+        <translation>Guardar como archivo nuevo</translation>
+    </message>
+    <message>
+        <source>Unsaved changes to %1 are kept</source>
+        <translation>Se conservan los cambios sin guardar de %1</translation>
+    </message>
+    <message>
+        <source>The document cannot be found at &quot;%1&quot; right now. Its changes are offered again once it is back there.</source>
+        <translation>Ahora mismo no se encuentra el documento en &quot;%1&quot;. Sus cambios se volverán a ofrecer cuando vuelva a estar allí.</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Conservar</translation>
+    </message>
+    <message>
+        <source>The last session had more windows and tabs than are reopened at once. Documents not reopened: %1</source>
+        <translation>La última sesión tenía más ventanas y pestañas de las que se vuelven a abrir a la vez. Documentos no reabiertos: %1</translation>
+    </message>
 </context>
 <context>
     <name>CSidePanel</name>
@@ -1265,6 +1536,133 @@
         <source>In a comment on page %1</source>
         <translation>En un comentario de la página %1</translation>
     </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Firmas</translation>
+    </message>
+</context>
+<context>
+    <name>CSignBox</name>
+    <message>
+        <source>Sign Document</source>
+        <translation>Firmar documento</translation>
+    </message>
+    <message>
+        <source>Sign &quot;%1&quot; with a certificate of your certificate store. The signed document is saved as a new file; this one stays as it is.</source>
+        <translation>Firme «%1» con un certificado de su almacén de certificados. El documento firmado se guarda como un archivo nuevo; este queda como está.</translation>
+    </message>
+    <message>
+        <source>Certificate store password</source>
+        <translation>Contraseña del almacén de certificados</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Desbloquear</translation>
+    </message>
+    <message>
+        <source>Certificate:</source>
+        <translation>Certificado:</translation>
+    </message>
+    <message>
+        <source>Certificate</source>
+        <translation>Certificado</translation>
+    </message>
+    <message>
+        <source>Your certificate store has no certificate to sign with. Import one from a PKCS#12 file (.p12, .pfx).</source>
+        <translation>Su almacén de certificados no tiene ningún certificado para firmar. Importe uno desde un archivo PKCS#12 (.p12, .pfx).</translation>
+    </message>
+    <message>
+        <source>Import Certificate...</source>
+        <translation>Importar certificado...</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Motivo</translation>
+    </message>
+    <message>
+        <source>For example: I approve this document</source>
+        <translation>Por ejemplo: apruebo este documento</translation>
+    </message>
+    <message>
+        <source>Reason:</source>
+        <translation>Motivo:</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Lugar</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Lugar:</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>Optional: a PNG or JPEG shown in the signature</source>
+        <translation>Opcional: una imagen PNG o JPEG en la firma</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Elegir...</translation>
+    </message>
+    <message>
+        <source>Choose a picture</source>
+        <translation>Elegir una imagen</translation>
+    </message>
+    <message>
+        <source>Picture:</source>
+        <translation>Imagen:</translation>
+    </message>
+    <message>
+        <source>Sign and Save As...</source>
+        <translation>Firmar y guardar como...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Issued by %1, valid from %2 to %3</source>
+        <translation>Emitido por %1, válido del %2 al %3</translation>
+    </message>
+    <message>
+        <source>Key usage: %1</source>
+        <translation>Uso de la clave: %1</translation>
+    </message>
+    <message>
+        <source>This is not the password of your certificate store.</source>
+        <translation>Esta no es la contraseña de su almacén de certificados.</translation>
+    </message>
+    <message>
+        <source>Import Certificate</source>
+        <translation>Importar certificado</translation>
+    </message>
+    <message>
+        <source>Certificate Files (*.p12 *.pfx)</source>
+        <translation>Archivos de certificado (*.p12 *.pfx)</translation>
+    </message>
+    <message>
+        <source>Password of the certificate file:</source>
+        <translation>Contraseña del archivo de certificado:</translation>
+    </message>
+    <message>
+        <source>Choose a Picture</source>
+        <translation>Elegir una imagen</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg)</source>
+        <translation>Imágenes (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>Choose a certificate to sign with, or import one.</source>
+        <translation>Elija un certificado para firmar o importe uno.</translation>
+    </message>
+    <message>
+        <source>The picture must be a PNG or JPEG file.</source>
+        <translation>La imagen debe ser un archivo PNG o JPEG.</translation>
+    </message>
 </context>
 <context>
     <name>CSignInDialog</name>
@@ -1287,6 +1685,334 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatureBar</name>
+    <message>
+        <source>Signatures</source>
+        <translation>Firmas</translation>
+    </message>
+    <message>
+        <source>Sign Document</source>
+        <translation>Firmar documento</translation>
+    </message>
+    <message>
+        <source>Signature Panel</source>
+        <translation>Panel de firmas</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Close the signature bar</source>
+        <translation>Cerrar la barra de firmas</translation>
+    </message>
+    <message>
+        <source>an unknown signer</source>
+        <translation>un firmante desconocido</translation>
+    </message>
+    <message>
+        <source>Signed by %1, every signature is valid.</source>
+        <translation>Firmado por %1; todas las firmas son válidas.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the signature is valid.</source>
+        <translation>Firmado por %1; la firma es válida.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the document was changed after %2 signed it.</source>
+        <translation>Firmado por %1; el documento se modificó después de que %2 lo firmara.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the document was changed after signing.</source>
+        <translation>Firmado por %1; el documento se modificó después de firmarlo.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the certificate of %2 is not trusted.</source>
+        <translation>Firmado por %1; el certificado de %2 no es de confianza.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the certificate is not trusted.</source>
+        <translation>Firmado por %1; el certificado no es de confianza.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 is not valid.</source>
+        <translation>Firmado por %1; la firma de %2 no es válida.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the signature is not valid.</source>
+        <translation>Firmado por %1; la firma no es válida.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 cannot be checked.</source>
+        <translation>Firmado por %1; no se puede comprobar la firma de %2.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the signature cannot be checked.</source>
+        <translation>Firmado por %1; no se puede comprobar la firma.</translation>
+    </message>
+    <message>
+        <source>This document has a signature field waiting to be signed.</source>
+        <translation>Este documento tiene un campo de firma pendiente de firmar.</translation>
+    </message>
+    <message>
+        <source>The signatures cannot be checked: the file changed since it was opened.</source>
+        <translation>No se pueden comprobar las firmas: el archivo cambió desde que se abrió.</translation>
+    </message>
+    <message>
+        <source>Drag a box on a page for the signature, or click an empty signature field. Enter places it on the current page; Esc cancels.</source>
+        <translation>Arrastre un recuadro en una página para la firma o haga clic en un campo de firma vacío. Intro la coloca en la página actual; Esc cancela.</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatureController</name>
+    <message>
+        <source>Failed to Sign</source>
+        <translation>No se pudo firmar</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Error al abrir</translation>
+    </message>
+    <message>
+        <source>Save the changes to &quot;%1&quot; before signing?</source>
+        <translation>¿Guardar los cambios de «%1» antes de firmar?</translation>
+    </message>
+    <message>
+        <source>A signature covers the document as it is saved.</source>
+        <translation>Una firma abarca el documento tal como está guardado.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Save Signed Document</source>
+        <translation>Guardar documento firmado</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Digitally signed by %1</source>
+        <translation>Firmado digitalmente por %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Fecha: %1</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Motivo: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Lugar: %1</translation>
+    </message>
+    <message>
+        <source>%1 (as signed by %2).pdf</source>
+        <translation>%1 (tal como lo firmó %2).pdf</translation>
+    </message>
+    <message>
+        <source>unknown signer</source>
+        <translation>firmante desconocido</translation>
+    </message>
+</context>
+<context>
+    <name>CSignaturePanel</name>
+    <message>
+        <source>Signatures</source>
+        <translation>Firmas</translation>
+    </message>
+    <message>
+        <source>Open Signed Version</source>
+        <translation>Abrir versión firmada</translation>
+    </message>
+    <message>
+        <source>Opens the document as it was when the selected signature was made, in a new tab.</source>
+        <translation>Abre en una pestaña nueva el documento tal como era cuando se hizo la firma seleccionada.</translation>
+    </message>
+    <message>
+        <source>Sign Document</source>
+        <translation>Firmar documento</translation>
+    </message>
+    <message>
+        <source>The signature is valid.</source>
+        <translation>La firma es válida.</translation>
+    </message>
+    <message>
+        <source>The signature cannot be checked.</source>
+        <translation>No se puede comprobar la firma.</translation>
+    </message>
+    <message>
+        <source>The signature is intact, but the certificate is not trusted.</source>
+        <translation>La firma está intacta, pero el certificado no es de confianza.</translation>
+    </message>
+    <message>
+        <source>The document was changed after signing.</source>
+        <translation>El documento se modificó después de firmarlo.</translation>
+    </message>
+    <message>
+        <source>The signature is not valid.</source>
+        <translation>La firma no es válida.</translation>
+    </message>
+    <message>
+        <source>Not signed yet.</source>
+        <translation>Aún sin firmar.</translation>
+    </message>
+    <message>
+        <source>The certificate is trusted.</source>
+        <translation>El certificado es de confianza.</translation>
+    </message>
+    <message>
+        <source>Its issuer is marked as not trusted.</source>
+        <translation>Su emisor está marcado como no de confianza.</translation>
+    </message>
+    <message>
+        <source>Its issuer is not among the trusted certificates of this computer.</source>
+        <translation>Su emisor no está entre los certificados de confianza de este equipo.</translation>
+    </message>
+    <message>
+        <source>The certificate was revoked by its issuer.</source>
+        <translation>El emisor revocó el certificado.</translation>
+    </message>
+    <message>
+        <source>The certificate was not valid at the time of signing.</source>
+        <translation>El certificado no era válido en el momento de la firma.</translation>
+    </message>
+    <message>
+        <source>The certificate could not be checked.</source>
+        <translation>No se pudo comprobar el certificado.</translation>
+    </message>
+    <message>
+        <source>Checking the signatures...</source>
+        <translation>Comprobando las firmas...</translation>
+    </message>
+    <message>
+        <source>This document has no signatures.</source>
+        <translation>Este documento no tiene firmas.</translation>
+    </message>
+    <message>
+        <source>Unknown signer</source>
+        <translation>Firmante desconocido</translation>
+    </message>
+    <message>
+        <source>Empty signature field %1</source>
+        <translation>Campo de firma vacío %1</translation>
+    </message>
+    <message>
+        <source>Field &quot;%1&quot; on page %2</source>
+        <translation>Campo «%1» en la página %2</translation>
+    </message>
+    <message>
+        <source>On page %1</source>
+        <translation>En la página %1</translation>
+    </message>
+    <message>
+        <source>Signed on %1</source>
+        <translation>Firmado el %1</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Motivo: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Lugar: %1</translation>
+    </message>
+    <message>
+        <source>Covers the whole document.</source>
+        <translation>Abarca todo el documento.</translation>
+    </message>
+    <message>
+        <source>Covers an earlier revision of the document (its first %1 bytes); later changes are not signed.</source>
+        <translation>Abarca una revisión anterior del documento (sus primeros %1 bytes); los cambios posteriores no están firmados.</translation>
+    </message>
+    <message>
+        <source>Certificate issued by %1</source>
+        <translation>Certificado emitido por %1</translation>
+    </message>
+    <message>
+        <source>The certificate is self-signed.</source>
+        <translation>El certificado está autofirmado.</translation>
+    </message>
+    <message>
+        <source>Certificate valid from %1 to %2</source>
+        <translation>Certificado válido del %1 al %2</translation>
+    </message>
+    <message>
+        <source>Key usage: %1</source>
+        <translation>Uso de la clave: %1</translation>
+    </message>
+    <message>
+        <source>Subject: %1</source>
+        <translation>Titular: %1</translation>
+    </message>
+    <message>
+        <source>Serial number: %1</source>
+        <translation>Número de serie: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatures</name>
+    <message>
+        <source>The signed document must be saved as a new file; the original stays as it is.</source>
+        <translation>El documento firmado debe guardarse como un archivo nuevo; el original queda como está.</translation>
+    </message>
+    <message>
+        <source>Choose a certificate to sign with.</source>
+        <translation>Elija un certificado para firmar.</translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation>No se pudo leer el documento.</translation>
+    </message>
+    <message>
+        <source>The folder of the new file does not allow writing.</source>
+        <translation>La carpeta del archivo nuevo no permite escribir.</translation>
+    </message>
+    <message>
+        <source>The document could not be signed: there is no room for a temporary file.</source>
+        <translation>No se pudo firmar el documento: no hay espacio para un archivo temporal.</translation>
+    </message>
+    <message>
+        <source>The document has no signature field of this name.</source>
+        <translation>El documento no tiene ningún campo de firma con este nombre.</translation>
+    </message>
+    <message>
+        <source>This signature field is signed already.</source>
+        <translation>Este campo de firma ya está firmado.</translation>
+    </message>
+    <message>
+        <source>Draw the place of the signature on a page first.</source>
+        <translation>Dibuje primero el lugar de la firma en una página.</translation>
+    </message>
+    <message>
+        <source>The document could not be signed with this certificate. Its key may be missing from the store, or the store may be locked.</source>
+        <translation>No se pudo firmar el documento con este certificado. Puede que su clave no esté en el almacén o que el almacén esté bloqueado.</translation>
+    </message>
+    <message>
+        <source>The signed document could not be written to %1.</source>
+        <translation>No se pudo escribir el documento firmado en %1.</translation>
+    </message>
+    <message>
+        <source>The signed version is no longer in the file.</source>
+        <translation>La versión firmada ya no está en el archivo.</translation>
+    </message>
+    <message>
+        <source>The signed version could not be written to %1.</source>
+        <translation>No se pudo escribir la versión firmada en %1.</translation>
     </message>
 </context>
 <context>
@@ -1328,6 +2054,41 @@
     <message>
         <source>Open Tabs</source>
         <translation>Pestañas abiertas</translation>
+    </message>
+</context>
+<context>
+    <name>CTextRecognizer</name>
+    <message>
+        <source>no text recognition languages are installed</source>
+        <translation>no hay idiomas de reconocimiento de texto instalados</translation>
+    </message>
+    <message>
+        <source>no language data for &quot;%1&quot; is installed</source>
+        <translation>no hay datos de idioma instalados para «%1»</translation>
+    </message>
+    <message>
+        <source>no language chosen</source>
+        <translation>no se ha elegido ningún idioma</translation>
+    </message>
+    <message>
+        <source>the language data could not be read</source>
+        <translation>no se pudieron leer los datos de idioma</translation>
+    </message>
+    <message>
+        <source>no picture to read</source>
+        <translation>no hay ninguna imagen que leer</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>the picture could not be read</source>
+        <translation>no se pudo leer la imagen</translation>
+    </message>
+    <message>
+        <source>the text could not be written</source>
+        <translation>no se pudo escribir el texto</translation>
     </message>
 </context>
 <context>
@@ -1809,6 +2570,18 @@
         <source>Leave Read Mode</source>
         <translation>Salir del modo de lectura</translation>
     </message>
+    <message>
+        <source>Sign Document...</source>
+        <translation>Firmar documento...</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Firmas</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Reconocer texto</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -2149,10 +2922,6 @@
     <message>
         <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
         <translation>«%1» no es un documento PDF, sino un archivo de otro tipo (%2).</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is damaged and cannot be read.</source>
-        <translation>«%1» está dañado y no se puede leer.</translation>
     </message>
 </context>
 <context>

@@ -413,6 +413,14 @@
         <source>This document does not allow comments</source>
         <translation>Ce document n’autorise pas les commentaires</translation>
     </message>
+    <message>
+        <source>Page Number</source>
+        <translation>Numéro de page</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
 </context>
 <context>
     <name>CEditRecovery</name>
@@ -426,6 +434,10 @@
     <message>
         <source>Restore Page Changes</source>
         <translation>Rétablir les modifications de pages</translation>
+    </message>
+    <message>
+        <source>Restore Recognized Text</source>
+        <translation>Restaurer le texte reconnu</translation>
     </message>
 </context>
 <context>
@@ -629,6 +641,10 @@
         <translation>Aucun résultat</translation>
     </message>
     <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
         <source>Stop</source>
         <translation>Arrêter</translation>
     </message>
@@ -709,6 +725,10 @@
         <source>Go</source>
         <translation>Aller</translation>
     </message>
+    <message>
+        <source>Page Number</source>
+        <translation>Numéro de page</translation>
+    </message>
 </context>
 <context>
     <name>CLinkActions</name>
@@ -781,6 +801,17 @@
     </message>
 </context>
 <context>
+    <name>CLoadingPage</name>
+    <message>
+        <source>Opening &quot;%1&quot;...</source>
+        <translation>Ouverture de « %1 »...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>CMemberManager</name>
     <message>
         <source>Could not reach the account service. Please check your connection and try again.</source>
@@ -805,6 +836,92 @@
     <message>
         <source>The account service sent an answer that could not be read. Please try again later.</source>
         <translation>Le service de compte a renvoyé une réponse illisible. Veuillez réessayer plus tard.</translation>
+    </message>
+</context>
+<context>
+    <name>CNssStore</name>
+    <message>
+        <source>The certificate store in %1 could not be opened.</source>
+        <translation>Le magasin de certificats de %1 n&apos;a pas pu être ouvert.</translation>
+    </message>
+    <message>
+        <source>The certificate store is locked. Give its password first.</source>
+        <translation>Le magasin de certificats est verrouillé. Saisissez d&apos;abord son mot de passe.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>Le fichier n&apos;a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>The file is not a certificate file (PKCS#12).</source>
+        <translation>Le fichier n&apos;est pas un fichier de certificat (PKCS#12).</translation>
+    </message>
+    <message>
+        <source>The password does not open this certificate file.</source>
+        <translation>Le mot de passe n&apos;ouvre pas ce fichier de certificat.</translation>
+    </message>
+    <message>
+        <source>The certificate could not be added to the store in %1.</source>
+        <translation>Le certificat n&apos;a pas pu être ajouté au magasin de %1.</translation>
+    </message>
+    <message>
+        <source>The file holds no certificate with its private key, so it cannot sign.</source>
+        <translation>Le fichier ne contient aucun certificat avec sa clé privée : il ne peut pas signer.</translation>
+    </message>
+    <message>
+        <source>Digital signature</source>
+        <translation>Signature numérique</translation>
+    </message>
+    <message>
+        <source>Non-repudiation</source>
+        <translation>Non-répudiation</translation>
+    </message>
+    <message>
+        <source>Key encipherment</source>
+        <translation>Chiffrement de clé</translation>
+    </message>
+    <message>
+        <source>Data encipherment</source>
+        <translation>Chiffrement de données</translation>
+    </message>
+    <message>
+        <source>Key agreement</source>
+        <translation>Accord de clé</translation>
+    </message>
+    <message>
+        <source>Certificate signing</source>
+        <translation>Signature de certificats</translation>
+    </message>
+    <message>
+        <source>CRL signing</source>
+        <translation>Signature de CRL</translation>
+    </message>
+    <message>
+        <source>Encipher only</source>
+        <translation>Chiffrement uniquement</translation>
+    </message>
+</context>
+<context>
+    <name>COpenController</name>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Échec de l&apos;ouverture</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>« %1 » est introuvable. Il a peut-être été déplacé, renommé ou supprimé.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>Vous n’avez pas l’autorisation de lire « %1 ».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>« %1 » est endommagé et ne peut pas être lu.</translation>
     </message>
 </context>
 <context>
@@ -903,10 +1020,21 @@
     </message>
 </context>
 <context>
+    <name>COrganizerView</name>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+</context>
+<context>
     <name>CPageView</name>
     <message>
         <source>The document&apos;s permissions do not allow copying its text.</source>
         <translation>Les autorisations du document ne permettent pas d&apos;en copier le texte.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
     </message>
 </context>
 <context>
@@ -1097,6 +1225,125 @@
     </message>
 </context>
 <context>
+    <name>CRecognizeBar</name>
+    <message>
+        <source>Text recognition</source>
+        <translation>Reconnaissance de texte</translation>
+    </message>
+    <message>
+        <source>This page</source>
+        <translation>Cette page</translation>
+    </message>
+    <message>
+        <source>All pages</source>
+        <translation>Toutes les pages</translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation>Pages :</translation>
+    </message>
+    <message>
+        <source>Pages to recognize</source>
+        <translation>Pages à reconnaître</translation>
+    </message>
+    <message>
+        <source>e.g. 1-3, 5</source>
+        <translation>ex. 1-3, 5</translation>
+    </message>
+    <message>
+        <source>Page numbers to recognize</source>
+        <translation>Numéros des pages à reconnaître</translation>
+    </message>
+    <message>
+        <source>Languages of the text</source>
+        <translation>Langues du texte</translation>
+    </message>
+    <message>
+        <source>The languages the pages are written in</source>
+        <translation>Les langues dans lesquelles les pages sont écrites</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Reconnaître le texte</translation>
+    </message>
+    <message>
+        <source>Recognition progress</source>
+        <translation>Progression de la reconnaissance</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Cancel text recognition</source>
+        <translation>Annuler la reconnaissance de texte</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Close the text recognition bar</source>
+        <translation>Fermer la barre de reconnaissance de texte</translation>
+    </message>
+    <message>
+        <source>No language</source>
+        <translation>Aucune langue</translation>
+    </message>
+    <message>
+        <source>Recognizing text, pages done: %1 of %2</source>
+        <translation>Reconnaissance du texte, pages terminées : %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>CRecognizeController</name>
+    <message>
+        <source>eng</source>
+        <comment>The text recognition language of this translation, as its data file is named (ISO 639-2: deu, fra, chi_sim...)</comment>
+        <translation>fra</translation>
+    </message>
+    <message>
+        <source>No text recognition languages are installed.</source>
+        <translation>Aucune langue de reconnaissance de texte n&apos;est installée.</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text. No text recognition languages are installed.</source>
+        <translation>Cette page est une numérisation sans texte. Aucune langue de reconnaissance de texte n&apos;est installée.</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text.</source>
+        <translation>Cette page est une numérisation sans texte.</translation>
+    </message>
+    <message>
+        <source>This page has text already; only pages without text are recognized.</source>
+        <translation>Cette page contient déjà du texte ; seules les pages sans texte sont reconnues.</translation>
+    </message>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>Les pages « %1 » ne sont pas dans le document.</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Reconnaître le texte</translation>
+    </message>
+    <message>
+        <source>Done: the text can now be searched, selected and copied. Save to keep it.</source>
+        <translation>Terminé : le texte peut maintenant être recherché, sélectionné et copié. Enregistrez pour le conserver.</translation>
+    </message>
+    <message>
+        <source>Every page chosen has text already. Nothing was changed.</source>
+        <translation>Toutes les pages choisies contiennent déjà du texte. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>Text recognition was cancelled. Nothing was changed.</source>
+        <translation>La reconnaissance de texte a été annulée. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>Text recognition failed (%1). Nothing was changed.</source>
+        <translation>La reconnaissance de texte a échoué (%1). Rien n&apos;a été modifié.</translation>
+    </message>
+</context>
+<context>
     <name>CRenameBox</name>
     <message>
         <source>Rename</source>
@@ -1129,6 +1376,10 @@
     <message>
         <source>A file with this name already exists.</source>
         <translation>Un fichier portant ce nom existe déjà.</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Nouveau nom</translation>
     </message>
 </context>
 <context>
@@ -1230,6 +1481,26 @@
         <source>The unsaved changes to %1 no longer fit the file.</source>
         <translation>Les modifications non enregistrées de %1 ne correspondent plus au fichier.</translation>
     </message>
+    <message>
+        <source>Save as New File</source>
+        <translation>Enregistrer comme nouveau fichier</translation>
+    </message>
+    <message>
+        <source>Unsaved changes to %1 are kept</source>
+        <translation>Les modifications non enregistrées de %1 sont conservées</translation>
+    </message>
+    <message>
+        <source>The document cannot be found at &quot;%1&quot; right now. Its changes are offered again once it is back there.</source>
+        <translation>Le document est introuvable à l’emplacement « %1 » pour le moment. Ses modifications seront proposées à nouveau dès qu’il y sera revenu.</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Conserver</translation>
+    </message>
+    <message>
+        <source>The last session had more windows and tabs than are reopened at once. Documents not reopened: %1</source>
+        <translation>La dernière session comptait plus de fenêtres et d’onglets que ceux rouverts en une fois. Documents non rouverts : %1</translation>
+    </message>
 </context>
 <context>
     <name>CSidePanel</name>
@@ -1265,6 +1536,133 @@
         <source>In a comment on page %1</source>
         <translation>Dans un commentaire de la page %1</translation>
     </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Signatures</translation>
+    </message>
+</context>
+<context>
+    <name>CSignBox</name>
+    <message>
+        <source>Sign Document</source>
+        <translation>Signer le document</translation>
+    </message>
+    <message>
+        <source>Sign &quot;%1&quot; with a certificate of your certificate store. The signed document is saved as a new file; this one stays as it is.</source>
+        <translation>Signer « %1 » avec un certificat de votre magasin de certificats. Le document signé est enregistré dans un nouveau fichier ; celui-ci reste tel quel.</translation>
+    </message>
+    <message>
+        <source>Certificate store password</source>
+        <translation>Mot de passe du magasin de certificats</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Déverrouiller</translation>
+    </message>
+    <message>
+        <source>Certificate:</source>
+        <translation>Certificat :</translation>
+    </message>
+    <message>
+        <source>Certificate</source>
+        <translation>Certificat</translation>
+    </message>
+    <message>
+        <source>Your certificate store has no certificate to sign with. Import one from a PKCS#12 file (.p12, .pfx).</source>
+        <translation>Votre magasin de certificats ne contient aucun certificat pour signer. Importez-en un depuis un fichier PKCS#12 (.p12, .pfx).</translation>
+    </message>
+    <message>
+        <source>Import Certificate...</source>
+        <translation>Importer un certificat...</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Motif</translation>
+    </message>
+    <message>
+        <source>For example: I approve this document</source>
+        <translation>Par exemple : j&apos;approuve ce document</translation>
+    </message>
+    <message>
+        <source>Reason:</source>
+        <translation>Motif :</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Lieu</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Lieu :</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Optional: a PNG or JPEG shown in the signature</source>
+        <translation>Facultatif : une image PNG ou JPEG affichée dans la signature</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Choisir...</translation>
+    </message>
+    <message>
+        <source>Choose a picture</source>
+        <translation>Choisir une image</translation>
+    </message>
+    <message>
+        <source>Picture:</source>
+        <translation>Image :</translation>
+    </message>
+    <message>
+        <source>Sign and Save As...</source>
+        <translation>Signer et enregistrer sous...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Issued by %1, valid from %2 to %3</source>
+        <translation>Émis par %1, valable du %2 au %3</translation>
+    </message>
+    <message>
+        <source>Key usage: %1</source>
+        <translation>Utilisation de la clé : %1</translation>
+    </message>
+    <message>
+        <source>This is not the password of your certificate store.</source>
+        <translation>Ce n&apos;est pas le mot de passe de votre magasin de certificats.</translation>
+    </message>
+    <message>
+        <source>Import Certificate</source>
+        <translation>Importer un certificat</translation>
+    </message>
+    <message>
+        <source>Certificate Files (*.p12 *.pfx)</source>
+        <translation>Fichiers de certificat (*.p12 *.pfx)</translation>
+    </message>
+    <message>
+        <source>Password of the certificate file:</source>
+        <translation>Mot de passe du fichier de certificat :</translation>
+    </message>
+    <message>
+        <source>Choose a Picture</source>
+        <translation>Choisir une image</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg)</source>
+        <translation>Images (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>Choose a certificate to sign with, or import one.</source>
+        <translation>Choisissez un certificat pour signer, ou importez-en un.</translation>
+    </message>
+    <message>
+        <source>The picture must be a PNG or JPEG file.</source>
+        <translation>L&apos;image doit être un fichier PNG ou JPEG.</translation>
+    </message>
 </context>
 <context>
     <name>CSignInDialog</name>
@@ -1287,6 +1685,334 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatureBar</name>
+    <message>
+        <source>Signatures</source>
+        <translation>Signatures</translation>
+    </message>
+    <message>
+        <source>Sign Document</source>
+        <translation>Signer le document</translation>
+    </message>
+    <message>
+        <source>Signature Panel</source>
+        <translation>Panneau des signatures</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Close the signature bar</source>
+        <translation>Fermer la barre des signatures</translation>
+    </message>
+    <message>
+        <source>an unknown signer</source>
+        <translation>un signataire inconnu</translation>
+    </message>
+    <message>
+        <source>Signed by %1, every signature is valid.</source>
+        <translation>Signé par %1 ; toutes les signatures sont valides.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the signature is valid.</source>
+        <translation>Signé par %1 ; la signature est valide.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the document was changed after %2 signed it.</source>
+        <translation>Signé par %1 ; le document a été modifié après la signature de %2.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the document was changed after signing.</source>
+        <translation>Signé par %1 ; le document a été modifié après la signature.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the certificate of %2 is not trusted.</source>
+        <translation>Signé par %1 ; le certificat de %2 n&apos;est pas approuvé.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the certificate is not trusted.</source>
+        <translation>Signé par %1 ; le certificat n&apos;est pas approuvé.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 is not valid.</source>
+        <translation>Signé par %1 ; la signature de %2 n&apos;est pas valide.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the signature is not valid.</source>
+        <translation>Signé par %1 ; la signature n&apos;est pas valide.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 cannot be checked.</source>
+        <translation>Signé par %1 ; la signature de %2 ne peut pas être vérifiée.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the signature cannot be checked.</source>
+        <translation>Signé par %1 ; la signature ne peut pas être vérifiée.</translation>
+    </message>
+    <message>
+        <source>This document has a signature field waiting to be signed.</source>
+        <translation>Ce document contient un champ de signature en attente de signature.</translation>
+    </message>
+    <message>
+        <source>The signatures cannot be checked: the file changed since it was opened.</source>
+        <translation>Les signatures ne peuvent pas être vérifiées : le fichier a changé depuis son ouverture.</translation>
+    </message>
+    <message>
+        <source>Drag a box on a page for the signature, or click an empty signature field. Enter places it on the current page; Esc cancels.</source>
+        <translation>Tracez un cadre sur une page pour la signature, ou cliquez sur un champ de signature vide. Entrée la place sur la page actuelle ; Échap annule.</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatureController</name>
+    <message>
+        <source>Failed to Sign</source>
+        <translation>Échec de la signature</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Échec de l&apos;ouverture</translation>
+    </message>
+    <message>
+        <source>Save the changes to &quot;%1&quot; before signing?</source>
+        <translation>Enregistrer les modifications de « %1 » avant de signer ?</translation>
+    </message>
+    <message>
+        <source>A signature covers the document as it is saved.</source>
+        <translation>Une signature porte sur le document tel qu&apos;il est enregistré.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save Signed Document</source>
+        <translation>Enregistrer le document signé</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Digitally signed by %1</source>
+        <translation>Signé numériquement par %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Date : %1</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Motif : %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Lieu : %1</translation>
+    </message>
+    <message>
+        <source>%1 (as signed by %2).pdf</source>
+        <translation>%1 (tel que signé par %2).pdf</translation>
+    </message>
+    <message>
+        <source>unknown signer</source>
+        <translation>signataire inconnu</translation>
+    </message>
+</context>
+<context>
+    <name>CSignaturePanel</name>
+    <message>
+        <source>Signatures</source>
+        <translation>Signatures</translation>
+    </message>
+    <message>
+        <source>Open Signed Version</source>
+        <translation>Ouvrir la version signée</translation>
+    </message>
+    <message>
+        <source>Opens the document as it was when the selected signature was made, in a new tab.</source>
+        <translation>Ouvre dans un nouvel onglet le document tel qu&apos;il était lors de la signature sélectionnée.</translation>
+    </message>
+    <message>
+        <source>Sign Document</source>
+        <translation>Signer le document</translation>
+    </message>
+    <message>
+        <source>The signature is valid.</source>
+        <translation>La signature est valide.</translation>
+    </message>
+    <message>
+        <source>The signature cannot be checked.</source>
+        <translation>La signature ne peut pas être vérifiée.</translation>
+    </message>
+    <message>
+        <source>The signature is intact, but the certificate is not trusted.</source>
+        <translation>La signature est intacte, mais le certificat n&apos;est pas approuvé.</translation>
+    </message>
+    <message>
+        <source>The document was changed after signing.</source>
+        <translation>Le document a été modifié après la signature.</translation>
+    </message>
+    <message>
+        <source>The signature is not valid.</source>
+        <translation>La signature n&apos;est pas valide.</translation>
+    </message>
+    <message>
+        <source>Not signed yet.</source>
+        <translation>Pas encore signé.</translation>
+    </message>
+    <message>
+        <source>The certificate is trusted.</source>
+        <translation>Le certificat est approuvé.</translation>
+    </message>
+    <message>
+        <source>Its issuer is marked as not trusted.</source>
+        <translation>Son émetteur est marqué comme non approuvé.</translation>
+    </message>
+    <message>
+        <source>Its issuer is not among the trusted certificates of this computer.</source>
+        <translation>Son émetteur ne fait pas partie des certificats approuvés de cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>The certificate was revoked by its issuer.</source>
+        <translation>Le certificat a été révoqué par son émetteur.</translation>
+    </message>
+    <message>
+        <source>The certificate was not valid at the time of signing.</source>
+        <translation>Le certificat n&apos;était pas valide au moment de la signature.</translation>
+    </message>
+    <message>
+        <source>The certificate could not be checked.</source>
+        <translation>Le certificat n&apos;a pas pu être vérifié.</translation>
+    </message>
+    <message>
+        <source>Checking the signatures...</source>
+        <translation>Vérification des signatures...</translation>
+    </message>
+    <message>
+        <source>This document has no signatures.</source>
+        <translation>Ce document ne contient aucune signature.</translation>
+    </message>
+    <message>
+        <source>Unknown signer</source>
+        <translation>Signataire inconnu</translation>
+    </message>
+    <message>
+        <source>Empty signature field %1</source>
+        <translation>Champ de signature vide %1</translation>
+    </message>
+    <message>
+        <source>Field &quot;%1&quot; on page %2</source>
+        <translation>Champ « %1 » en page %2</translation>
+    </message>
+    <message>
+        <source>On page %1</source>
+        <translation>Sur la page %1</translation>
+    </message>
+    <message>
+        <source>Signed on %1</source>
+        <translation>Signé le %1</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Motif : %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Lieu : %1</translation>
+    </message>
+    <message>
+        <source>Covers the whole document.</source>
+        <translation>Porte sur tout le document.</translation>
+    </message>
+    <message>
+        <source>Covers an earlier revision of the document (its first %1 bytes); later changes are not signed.</source>
+        <translation>Porte sur une révision antérieure du document (ses %1 premiers octets) ; les modifications ultérieures ne sont pas signées.</translation>
+    </message>
+    <message>
+        <source>Certificate issued by %1</source>
+        <translation>Certificat émis par %1</translation>
+    </message>
+    <message>
+        <source>The certificate is self-signed.</source>
+        <translation>Le certificat est auto-signé.</translation>
+    </message>
+    <message>
+        <source>Certificate valid from %1 to %2</source>
+        <translation>Certificat valable du %1 au %2</translation>
+    </message>
+    <message>
+        <source>Key usage: %1</source>
+        <translation>Utilisation de la clé : %1</translation>
+    </message>
+    <message>
+        <source>Subject: %1</source>
+        <translation>Titulaire : %1</translation>
+    </message>
+    <message>
+        <source>Serial number: %1</source>
+        <translation>Numéro de série : %1</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatures</name>
+    <message>
+        <source>The signed document must be saved as a new file; the original stays as it is.</source>
+        <translation>Le document signé doit être enregistré dans un nouveau fichier ; l&apos;original reste tel quel.</translation>
+    </message>
+    <message>
+        <source>Choose a certificate to sign with.</source>
+        <translation>Choisissez un certificat pour signer.</translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation>Le document n&apos;a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>The folder of the new file does not allow writing.</source>
+        <translation>Le dossier du nouveau fichier n&apos;autorise pas l&apos;écriture.</translation>
+    </message>
+    <message>
+        <source>The document could not be signed: there is no room for a temporary file.</source>
+        <translation>Le document n&apos;a pas pu être signé : il n&apos;y a pas de place pour un fichier temporaire.</translation>
+    </message>
+    <message>
+        <source>The document has no signature field of this name.</source>
+        <translation>Le document ne contient aucun champ de signature de ce nom.</translation>
+    </message>
+    <message>
+        <source>This signature field is signed already.</source>
+        <translation>Ce champ de signature est déjà signé.</translation>
+    </message>
+    <message>
+        <source>Draw the place of the signature on a page first.</source>
+        <translation>Tracez d&apos;abord l&apos;emplacement de la signature sur une page.</translation>
+    </message>
+    <message>
+        <source>The document could not be signed with this certificate. Its key may be missing from the store, or the store may be locked.</source>
+        <translation>Le document n&apos;a pas pu être signé avec ce certificat. Sa clé est peut-être absente du magasin, ou le magasin est verrouillé.</translation>
+    </message>
+    <message>
+        <source>The signed document could not be written to %1.</source>
+        <translation>Le document signé n&apos;a pas pu être écrit dans %1.</translation>
+    </message>
+    <message>
+        <source>The signed version is no longer in the file.</source>
+        <translation>La version signée n&apos;est plus dans le fichier.</translation>
+    </message>
+    <message>
+        <source>The signed version could not be written to %1.</source>
+        <translation>La version signée n&apos;a pas pu être écrite dans %1.</translation>
     </message>
 </context>
 <context>
@@ -1328,6 +2054,41 @@
     <message>
         <source>Open Tabs</source>
         <translation>Onglets ouverts</translation>
+    </message>
+</context>
+<context>
+    <name>CTextRecognizer</name>
+    <message>
+        <source>no text recognition languages are installed</source>
+        <translation>aucune langue de reconnaissance de texte n&apos;est installée</translation>
+    </message>
+    <message>
+        <source>no language data for &quot;%1&quot; is installed</source>
+        <translation>aucune donnée de langue n&apos;est installée pour « %1 »</translation>
+    </message>
+    <message>
+        <source>no language chosen</source>
+        <translation>aucune langue choisie</translation>
+    </message>
+    <message>
+        <source>the language data could not be read</source>
+        <translation>les données de langue n&apos;ont pas pu être lues</translation>
+    </message>
+    <message>
+        <source>no picture to read</source>
+        <translation>aucune image à lire</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>the picture could not be read</source>
+        <translation>l&apos;image n&apos;a pas pu être lue</translation>
+    </message>
+    <message>
+        <source>the text could not be written</source>
+        <translation>le texte n&apos;a pas pu être écrit</translation>
     </message>
 </context>
 <context>
@@ -1809,6 +2570,18 @@
         <source>Leave Read Mode</source>
         <translation>Quitter le mode lecture</translation>
     </message>
+    <message>
+        <source>Sign Document...</source>
+        <translation>Signer le document...</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Signatures</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Reconnaître le texte</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -2149,10 +2922,6 @@
     <message>
         <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
         <translation>« %1 » n’est pas un document PDF mais un fichier d’un autre type (%2).</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is damaged and cannot be read.</source>
-        <translation>« %1 » est endommagé et ne peut pas être lu.</translation>
     </message>
 </context>
 <context>

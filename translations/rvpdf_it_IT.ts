@@ -413,6 +413,14 @@
         <source>This document does not allow comments</source>
         <translation>Questo documento non consente commenti</translation>
     </message>
+    <message>
+        <source>Page Number</source>
+        <translation>Numero di pagina</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
 </context>
 <context>
     <name>CEditRecovery</name>
@@ -426,6 +434,10 @@
     <message>
         <source>Restore Page Changes</source>
         <translation>Ripristina modifiche alle pagine</translation>
+    </message>
+    <message>
+        <source>Restore Recognized Text</source>
+        <translation>Ripristina testo riconosciuto</translation>
     </message>
 </context>
 <context>
@@ -629,6 +641,10 @@
         <translation>Nessun risultato</translation>
     </message>
     <message>
+        <source>Find</source>
+        <translation>Trova</translation>
+    </message>
+    <message>
         <source>Stop</source>
         <translation>Interrompi</translation>
     </message>
@@ -709,6 +725,10 @@
         <source>Go</source>
         <translation>Vai</translation>
     </message>
+    <message>
+        <source>Page Number</source>
+        <translation>Numero di pagina</translation>
+    </message>
 </context>
 <context>
     <name>CLinkActions</name>
@@ -781,6 +801,17 @@
     </message>
 </context>
 <context>
+    <name>CLoadingPage</name>
+    <message>
+        <source>Opening &quot;%1&quot;...</source>
+        <translation>Apertura di &quot;%1&quot;...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
     <name>CMemberManager</name>
     <message>
         <source>Could not reach the account service. Please check your connection and try again.</source>
@@ -805,6 +836,92 @@
     <message>
         <source>The account service sent an answer that could not be read. Please try again later.</source>
         <translation>Il servizio account ha inviato una risposta illeggibile. Riprova più tardi.</translation>
+    </message>
+</context>
+<context>
+    <name>CNssStore</name>
+    <message>
+        <source>The certificate store in %1 could not be opened.</source>
+        <translation>Impossibile aprire l&apos;archivio dei certificati in %1.</translation>
+    </message>
+    <message>
+        <source>The certificate store is locked. Give its password first.</source>
+        <translation>L&apos;archivio dei certificati è bloccato. Inserisci prima la sua password.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>Impossibile leggere il file.</translation>
+    </message>
+    <message>
+        <source>The file is not a certificate file (PKCS#12).</source>
+        <translation>Il file non è un file di certificato (PKCS#12).</translation>
+    </message>
+    <message>
+        <source>The password does not open this certificate file.</source>
+        <translation>La password non apre questo file di certificato.</translation>
+    </message>
+    <message>
+        <source>The certificate could not be added to the store in %1.</source>
+        <translation>Impossibile aggiungere il certificato all&apos;archivio in %1.</translation>
+    </message>
+    <message>
+        <source>The file holds no certificate with its private key, so it cannot sign.</source>
+        <translation>Il file non contiene alcun certificato con la sua chiave privata, quindi non può firmare.</translation>
+    </message>
+    <message>
+        <source>Digital signature</source>
+        <translation>Firma digitale</translation>
+    </message>
+    <message>
+        <source>Non-repudiation</source>
+        <translation>Non ripudio</translation>
+    </message>
+    <message>
+        <source>Key encipherment</source>
+        <translation>Cifratura della chiave</translation>
+    </message>
+    <message>
+        <source>Data encipherment</source>
+        <translation>Cifratura dei dati</translation>
+    </message>
+    <message>
+        <source>Key agreement</source>
+        <translation>Accordo di chiave</translation>
+    </message>
+    <message>
+        <source>Certificate signing</source>
+        <translation>Firma di certificati</translation>
+    </message>
+    <message>
+        <source>CRL signing</source>
+        <translation>Firma di CRL</translation>
+    </message>
+    <message>
+        <source>Encipher only</source>
+        <translation>Solo cifratura</translation>
+    </message>
+</context>
+<context>
+    <name>COpenController</name>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Impossibile aprire</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>«%1» non è stato trovato. Potrebbe essere stato spostato, rinominato o eliminato.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>Non hai il permesso di leggere «%1».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>«%1» è danneggiato e non può essere letto.</translation>
     </message>
 </context>
 <context>
@@ -903,10 +1020,21 @@
     </message>
 </context>
 <context>
+    <name>COrganizerView</name>
+    <message>
+        <source>Pages</source>
+        <translation>Pagine</translation>
+    </message>
+</context>
+<context>
     <name>CPageView</name>
     <message>
         <source>The document&apos;s permissions do not allow copying its text.</source>
         <translation>Le autorizzazioni del documento non consentono di copiarne il testo.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 di %2</translation>
     </message>
 </context>
 <context>
@@ -1097,6 +1225,125 @@
     </message>
 </context>
 <context>
+    <name>CRecognizeBar</name>
+    <message>
+        <source>Text recognition</source>
+        <translation>Riconoscimento del testo</translation>
+    </message>
+    <message>
+        <source>This page</source>
+        <translation>Questa pagina</translation>
+    </message>
+    <message>
+        <source>All pages</source>
+        <translation>Tutte le pagine</translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation>Pagine:</translation>
+    </message>
+    <message>
+        <source>Pages to recognize</source>
+        <translation>Pagine da riconoscere</translation>
+    </message>
+    <message>
+        <source>e.g. 1-3, 5</source>
+        <translation>es. 1-3, 5</translation>
+    </message>
+    <message>
+        <source>Page numbers to recognize</source>
+        <translation>Numeri delle pagine da riconoscere</translation>
+    </message>
+    <message>
+        <source>Languages of the text</source>
+        <translation>Lingue del testo</translation>
+    </message>
+    <message>
+        <source>The languages the pages are written in</source>
+        <translation>Le lingue in cui sono scritte le pagine</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Riconosci testo</translation>
+    </message>
+    <message>
+        <source>Recognition progress</source>
+        <translation>Avanzamento del riconoscimento</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Cancel text recognition</source>
+        <translation>Annulla il riconoscimento del testo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Close the text recognition bar</source>
+        <translation>Chiudi la barra del riconoscimento del testo</translation>
+    </message>
+    <message>
+        <source>No language</source>
+        <translation>Nessuna lingua</translation>
+    </message>
+    <message>
+        <source>Recognizing text, pages done: %1 of %2</source>
+        <translation>Riconoscimento del testo, pagine completate: %1 di %2</translation>
+    </message>
+</context>
+<context>
+    <name>CRecognizeController</name>
+    <message>
+        <source>eng</source>
+        <comment>The text recognition language of this translation, as its data file is named (ISO 639-2: deu, fra, chi_sim...)</comment>
+        <translation>ita</translation>
+    </message>
+    <message>
+        <source>No text recognition languages are installed.</source>
+        <translation>Non è installata alcuna lingua per il riconoscimento del testo.</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text. No text recognition languages are installed.</source>
+        <translation>Questa pagina è una scansione senza testo. Non è installata alcuna lingua per il riconoscimento del testo.</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text.</source>
+        <translation>Questa pagina è una scansione senza testo.</translation>
+    </message>
+    <message>
+        <source>This page has text already; only pages without text are recognized.</source>
+        <translation>Questa pagina ha già del testo; vengono riconosciute solo le pagine senza testo.</translation>
+    </message>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>Le pagine &quot;%1&quot; non sono nel documento.</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Riconosci testo</translation>
+    </message>
+    <message>
+        <source>Done: the text can now be searched, selected and copied. Save to keep it.</source>
+        <translation>Fatto: ora il testo si può cercare, selezionare e copiare. Salva per mantenerlo.</translation>
+    </message>
+    <message>
+        <source>Every page chosen has text already. Nothing was changed.</source>
+        <translation>Tutte le pagine scelte hanno già del testo. Non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>Text recognition was cancelled. Nothing was changed.</source>
+        <translation>Il riconoscimento del testo è stato annullato. Non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>Text recognition failed (%1). Nothing was changed.</source>
+        <translation>Il riconoscimento del testo non è riuscito (%1). Non è stato cambiato nulla.</translation>
+    </message>
+</context>
+<context>
     <name>CRenameBox</name>
     <message>
         <source>Rename</source>
@@ -1129,6 +1376,10 @@
     <message>
         <source>A file with this name already exists.</source>
         <translation>Esiste già un file con questo nome.</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Nuovo nome</translation>
     </message>
 </context>
 <context>
@@ -1230,6 +1481,26 @@
         <source>The unsaved changes to %1 no longer fit the file.</source>
         <translation>Le modifiche non salvate a %1 non corrispondono più al file.</translation>
     </message>
+    <message>
+        <source>Save as New File</source>
+        <translation>Salva come nuovo file</translation>
+    </message>
+    <message>
+        <source>Unsaved changes to %1 are kept</source>
+        <translation>Le modifiche non salvate di %1 vengono conservate</translation>
+    </message>
+    <message>
+        <source>The document cannot be found at &quot;%1&quot; right now. Its changes are offered again once it is back there.</source>
+        <translation>Al momento il documento non si trova in &quot;%1&quot;. Le sue modifiche verranno riproposte quando sarà di nuovo lì.</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Mantieni</translation>
+    </message>
+    <message>
+        <source>The last session had more windows and tabs than are reopened at once. Documents not reopened: %1</source>
+        <translation>L&apos;ultima sessione aveva più finestre e schede di quante se ne riaprano in una volta. Documenti non riaperti: %1</translation>
+    </message>
 </context>
 <context>
     <name>CSidePanel</name>
@@ -1265,6 +1536,133 @@
         <source>In a comment on page %1</source>
         <translation>In un commento a pagina %1</translation>
     </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Firme</translation>
+    </message>
+</context>
+<context>
+    <name>CSignBox</name>
+    <message>
+        <source>Sign Document</source>
+        <translation>Firma documento</translation>
+    </message>
+    <message>
+        <source>Sign &quot;%1&quot; with a certificate of your certificate store. The signed document is saved as a new file; this one stays as it is.</source>
+        <translation>Firma &quot;%1&quot; con un certificato del tuo archivio dei certificati. Il documento firmato viene salvato come nuovo file; questo resta com&apos;è.</translation>
+    </message>
+    <message>
+        <source>Certificate store password</source>
+        <translation>Password dell&apos;archivio dei certificati</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Sblocca</translation>
+    </message>
+    <message>
+        <source>Certificate:</source>
+        <translation>Certificato:</translation>
+    </message>
+    <message>
+        <source>Certificate</source>
+        <translation>Certificato</translation>
+    </message>
+    <message>
+        <source>Your certificate store has no certificate to sign with. Import one from a PKCS#12 file (.p12, .pfx).</source>
+        <translation>Il tuo archivio dei certificati non contiene certificati per firmare. Importane uno da un file PKCS#12 (.p12, .pfx).</translation>
+    </message>
+    <message>
+        <source>Import Certificate...</source>
+        <translation>Importa certificato...</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Motivo</translation>
+    </message>
+    <message>
+        <source>For example: I approve this document</source>
+        <translation>Ad esempio: approvo questo documento</translation>
+    </message>
+    <message>
+        <source>Reason:</source>
+        <translation>Motivo:</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Luogo</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Luogo:</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Immagine</translation>
+    </message>
+    <message>
+        <source>Optional: a PNG or JPEG shown in the signature</source>
+        <translation>Facoltativo: un&apos;immagine PNG o JPEG mostrata nella firma</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Scegli...</translation>
+    </message>
+    <message>
+        <source>Choose a picture</source>
+        <translation>Scegli un&apos;immagine</translation>
+    </message>
+    <message>
+        <source>Picture:</source>
+        <translation>Immagine:</translation>
+    </message>
+    <message>
+        <source>Sign and Save As...</source>
+        <translation>Firma e salva con nome...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Issued by %1, valid from %2 to %3</source>
+        <translation>Emesso da %1, valido dal %2 al %3</translation>
+    </message>
+    <message>
+        <source>Key usage: %1</source>
+        <translation>Uso della chiave: %1</translation>
+    </message>
+    <message>
+        <source>This is not the password of your certificate store.</source>
+        <translation>Questa non è la password del tuo archivio dei certificati.</translation>
+    </message>
+    <message>
+        <source>Import Certificate</source>
+        <translation>Importa certificato</translation>
+    </message>
+    <message>
+        <source>Certificate Files (*.p12 *.pfx)</source>
+        <translation>File di certificato (*.p12 *.pfx)</translation>
+    </message>
+    <message>
+        <source>Password of the certificate file:</source>
+        <translation>Password del file di certificato:</translation>
+    </message>
+    <message>
+        <source>Choose a Picture</source>
+        <translation>Scegli un&apos;immagine</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg)</source>
+        <translation>Immagini (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>Choose a certificate to sign with, or import one.</source>
+        <translation>Scegli un certificato per firmare o importane uno.</translation>
+    </message>
+    <message>
+        <source>The picture must be a PNG or JPEG file.</source>
+        <translation>L&apos;immagine deve essere un file PNG o JPEG.</translation>
+    </message>
 </context>
 <context>
     <name>CSignInDialog</name>
@@ -1287,6 +1685,334 @@
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatureBar</name>
+    <message>
+        <source>Signatures</source>
+        <translation>Firme</translation>
+    </message>
+    <message>
+        <source>Sign Document</source>
+        <translation>Firma documento</translation>
+    </message>
+    <message>
+        <source>Signature Panel</source>
+        <translation>Pannello firme</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Close the signature bar</source>
+        <translation>Chiudi la barra delle firme</translation>
+    </message>
+    <message>
+        <source>an unknown signer</source>
+        <translation>un firmatario sconosciuto</translation>
+    </message>
+    <message>
+        <source>Signed by %1, every signature is valid.</source>
+        <translation>Firmato da %1, tutte le firme sono valide.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the signature is valid.</source>
+        <translation>Firmato da %1, la firma è valida.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the document was changed after %2 signed it.</source>
+        <translation>Firmato da %1; il documento è stato modificato dopo la firma di %2.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the document was changed after signing.</source>
+        <translation>Firmato da %1, il documento è stato modificato dopo la firma.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the certificate of %2 is not trusted.</source>
+        <translation>Firmato da %1; il certificato di %2 non è attendibile.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the certificate is not trusted.</source>
+        <translation>Firmato da %1, il certificato non è attendibile.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 is not valid.</source>
+        <translation>Firmato da %1; la firma di %2 non è valida.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the signature is not valid.</source>
+        <translation>Firmato da %1, la firma non è valida.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 cannot be checked.</source>
+        <translation>Firmato da %1; impossibile verificare la firma di %2.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the signature cannot be checked.</source>
+        <translation>Firmato da %1, impossibile verificare la firma.</translation>
+    </message>
+    <message>
+        <source>This document has a signature field waiting to be signed.</source>
+        <translation>Questo documento ha un campo firma in attesa di essere firmato.</translation>
+    </message>
+    <message>
+        <source>The signatures cannot be checked: the file changed since it was opened.</source>
+        <translation>Impossibile verificare le firme: il file è cambiato da quando è stato aperto.</translation>
+    </message>
+    <message>
+        <source>Drag a box on a page for the signature, or click an empty signature field. Enter places it on the current page; Esc cancels.</source>
+        <translation>Trascina un riquadro su una pagina per la firma o fai clic su un campo firma vuoto. Invio la colloca sulla pagina corrente; Esc annulla.</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatureController</name>
+    <message>
+        <source>Failed to Sign</source>
+        <translation>Firma non riuscita</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Impossibile aprire</translation>
+    </message>
+    <message>
+        <source>Save the changes to &quot;%1&quot; before signing?</source>
+        <translation>Salvare le modifiche a &quot;%1&quot; prima di firmare?</translation>
+    </message>
+    <message>
+        <source>A signature covers the document as it is saved.</source>
+        <translation>Una firma copre il documento così come è salvato.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Save Signed Document</source>
+        <translation>Salva documento firmato</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>File PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Digitally signed by %1</source>
+        <translation>Firmato digitalmente da %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Data: %1</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Motivo: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Luogo: %1</translation>
+    </message>
+    <message>
+        <source>%1 (as signed by %2).pdf</source>
+        <translation>%1 (come firmato da %2).pdf</translation>
+    </message>
+    <message>
+        <source>unknown signer</source>
+        <translation>firmatario sconosciuto</translation>
+    </message>
+</context>
+<context>
+    <name>CSignaturePanel</name>
+    <message>
+        <source>Signatures</source>
+        <translation>Firme</translation>
+    </message>
+    <message>
+        <source>Open Signed Version</source>
+        <translation>Apri versione firmata</translation>
+    </message>
+    <message>
+        <source>Opens the document as it was when the selected signature was made, in a new tab.</source>
+        <translation>Apre in una nuova scheda il documento com&apos;era quando è stata apposta la firma selezionata.</translation>
+    </message>
+    <message>
+        <source>Sign Document</source>
+        <translation>Firma documento</translation>
+    </message>
+    <message>
+        <source>The signature is valid.</source>
+        <translation>La firma è valida.</translation>
+    </message>
+    <message>
+        <source>The signature cannot be checked.</source>
+        <translation>Impossibile verificare la firma.</translation>
+    </message>
+    <message>
+        <source>The signature is intact, but the certificate is not trusted.</source>
+        <translation>La firma è integra, ma il certificato non è attendibile.</translation>
+    </message>
+    <message>
+        <source>The document was changed after signing.</source>
+        <translation>Il documento è stato modificato dopo la firma.</translation>
+    </message>
+    <message>
+        <source>The signature is not valid.</source>
+        <translation>La firma non è valida.</translation>
+    </message>
+    <message>
+        <source>Not signed yet.</source>
+        <translation>Non ancora firmato.</translation>
+    </message>
+    <message>
+        <source>The certificate is trusted.</source>
+        <translation>Il certificato è attendibile.</translation>
+    </message>
+    <message>
+        <source>Its issuer is marked as not trusted.</source>
+        <translation>Il suo emittente è contrassegnato come non attendibile.</translation>
+    </message>
+    <message>
+        <source>Its issuer is not among the trusted certificates of this computer.</source>
+        <translation>Il suo emittente non è tra i certificati attendibili di questo computer.</translation>
+    </message>
+    <message>
+        <source>The certificate was revoked by its issuer.</source>
+        <translation>Il certificato è stato revocato dal suo emittente.</translation>
+    </message>
+    <message>
+        <source>The certificate was not valid at the time of signing.</source>
+        <translation>Il certificato non era valido al momento della firma.</translation>
+    </message>
+    <message>
+        <source>The certificate could not be checked.</source>
+        <translation>Impossibile verificare il certificato.</translation>
+    </message>
+    <message>
+        <source>Checking the signatures...</source>
+        <translation>Verifica delle firme...</translation>
+    </message>
+    <message>
+        <source>This document has no signatures.</source>
+        <translation>Questo documento non ha firme.</translation>
+    </message>
+    <message>
+        <source>Unknown signer</source>
+        <translation>Firmatario sconosciuto</translation>
+    </message>
+    <message>
+        <source>Empty signature field %1</source>
+        <translation>Campo firma vuoto %1</translation>
+    </message>
+    <message>
+        <source>Field &quot;%1&quot; on page %2</source>
+        <translation>Campo &quot;%1&quot; a pagina %2</translation>
+    </message>
+    <message>
+        <source>On page %1</source>
+        <translation>A pagina %1</translation>
+    </message>
+    <message>
+        <source>Signed on %1</source>
+        <translation>Firmato il %1</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Motivo: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Luogo: %1</translation>
+    </message>
+    <message>
+        <source>Covers the whole document.</source>
+        <translation>Copre l&apos;intero documento.</translation>
+    </message>
+    <message>
+        <source>Covers an earlier revision of the document (its first %1 bytes); later changes are not signed.</source>
+        <translation>Copre una revisione precedente del documento (i primi %1 byte); le modifiche successive non sono firmate.</translation>
+    </message>
+    <message>
+        <source>Certificate issued by %1</source>
+        <translation>Certificato emesso da %1</translation>
+    </message>
+    <message>
+        <source>The certificate is self-signed.</source>
+        <translation>Il certificato è autofirmato.</translation>
+    </message>
+    <message>
+        <source>Certificate valid from %1 to %2</source>
+        <translation>Certificato valido dal %1 al %2</translation>
+    </message>
+    <message>
+        <source>Key usage: %1</source>
+        <translation>Uso della chiave: %1</translation>
+    </message>
+    <message>
+        <source>Subject: %1</source>
+        <translation>Soggetto: %1</translation>
+    </message>
+    <message>
+        <source>Serial number: %1</source>
+        <translation>Numero di serie: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatures</name>
+    <message>
+        <source>The signed document must be saved as a new file; the original stays as it is.</source>
+        <translation>Il documento firmato deve essere salvato come nuovo file; l&apos;originale resta com&apos;è.</translation>
+    </message>
+    <message>
+        <source>Choose a certificate to sign with.</source>
+        <translation>Scegli un certificato per firmare.</translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation>Impossibile leggere il documento.</translation>
+    </message>
+    <message>
+        <source>The folder of the new file does not allow writing.</source>
+        <translation>La cartella del nuovo file non consente la scrittura.</translation>
+    </message>
+    <message>
+        <source>The document could not be signed: there is no room for a temporary file.</source>
+        <translation>Impossibile firmare il documento: non c&apos;è spazio per un file temporaneo.</translation>
+    </message>
+    <message>
+        <source>The document has no signature field of this name.</source>
+        <translation>Il documento non ha un campo firma con questo nome.</translation>
+    </message>
+    <message>
+        <source>This signature field is signed already.</source>
+        <translation>Questo campo firma è già firmato.</translation>
+    </message>
+    <message>
+        <source>Draw the place of the signature on a page first.</source>
+        <translation>Disegna prima la posizione della firma su una pagina.</translation>
+    </message>
+    <message>
+        <source>The document could not be signed with this certificate. Its key may be missing from the store, or the store may be locked.</source>
+        <translation>Impossibile firmare il documento con questo certificato. La sua chiave potrebbe mancare dall&apos;archivio, oppure l&apos;archivio potrebbe essere bloccato.</translation>
+    </message>
+    <message>
+        <source>The signed document could not be written to %1.</source>
+        <translation>Impossibile scrivere il documento firmato in %1.</translation>
+    </message>
+    <message>
+        <source>The signed version is no longer in the file.</source>
+        <translation>La versione firmata non è più nel file.</translation>
+    </message>
+    <message>
+        <source>The signed version could not be written to %1.</source>
+        <translation>Impossibile scrivere la versione firmata in %1.</translation>
     </message>
 </context>
 <context>
@@ -1328,6 +2054,41 @@
     <message>
         <source>Open Tabs</source>
         <translation>Schede aperte</translation>
+    </message>
+</context>
+<context>
+    <name>CTextRecognizer</name>
+    <message>
+        <source>no text recognition languages are installed</source>
+        <translation>non è installata alcuna lingua per il riconoscimento del testo</translation>
+    </message>
+    <message>
+        <source>no language data for &quot;%1&quot; is installed</source>
+        <translation>non sono installati dati di lingua per «%1»</translation>
+    </message>
+    <message>
+        <source>no language chosen</source>
+        <translation>nessuna lingua scelta</translation>
+    </message>
+    <message>
+        <source>the language data could not be read</source>
+        <translation>non è stato possibile leggere i dati di lingua</translation>
+    </message>
+    <message>
+        <source>no picture to read</source>
+        <translation>nessuna immagine da leggere</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria insufficiente</translation>
+    </message>
+    <message>
+        <source>the picture could not be read</source>
+        <translation>non è stato possibile leggere l&apos;immagine</translation>
+    </message>
+    <message>
+        <source>the text could not be written</source>
+        <translation>non è stato possibile scrivere il testo</translation>
     </message>
 </context>
 <context>
@@ -1809,6 +2570,18 @@
         <source>Leave Read Mode</source>
         <translation>Esci dalla modalità lettura</translation>
     </message>
+    <message>
+        <source>Sign Document...</source>
+        <translation>Firma documento...</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Firme</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Riconosci testo</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -2149,10 +2922,6 @@
     <message>
         <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
         <translation>«%1» non è un documento PDF ma un file di altro tipo (%2).</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is damaged and cannot be read.</source>
-        <translation>«%1» è danneggiato e non può essere letto.</translation>
     </message>
 </context>
 <context>

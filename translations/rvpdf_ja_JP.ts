@@ -413,6 +413,14 @@
         <source>This document does not allow comments</source>
         <translation>この文書ではコメントできません</translation>
     </message>
+    <message>
+        <source>Page Number</source>
+        <translation>ページ番号</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>ズーム</translation>
+    </message>
 </context>
 <context>
     <name>CEditRecovery</name>
@@ -426,6 +434,10 @@
     <message>
         <source>Restore Page Changes</source>
         <translation>ページの変更を復元</translation>
+    </message>
+    <message>
+        <source>Restore Recognized Text</source>
+        <translation>認識したテキストを復元</translation>
     </message>
 </context>
 <context>
@@ -629,6 +641,10 @@
         <translation>一致なし</translation>
     </message>
     <message>
+        <source>Find</source>
+        <translation>検索</translation>
+    </message>
+    <message>
         <source>Stop</source>
         <translation>停止</translation>
     </message>
@@ -709,6 +725,10 @@
         <source>Go</source>
         <translation>移動</translation>
     </message>
+    <message>
+        <source>Page Number</source>
+        <translation>ページ番号</translation>
+    </message>
 </context>
 <context>
     <name>CLinkActions</name>
@@ -781,6 +801,17 @@
     </message>
 </context>
 <context>
+    <name>CLoadingPage</name>
+    <message>
+        <source>Opening &quot;%1&quot;...</source>
+        <translation>「%1」を開いています...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
     <name>CMemberManager</name>
     <message>
         <source>Could not reach the account service. Please check your connection and try again.</source>
@@ -805,6 +836,92 @@
     <message>
         <source>The account service sent an answer that could not be read. Please try again later.</source>
         <translation>アカウントサービスから読み取れない応答が返されました。しばらくしてから、もう一度お試しください。</translation>
+    </message>
+</context>
+<context>
+    <name>CNssStore</name>
+    <message>
+        <source>The certificate store in %1 could not be opened.</source>
+        <translation>%1 の証明書ストアを開けませんでした。</translation>
+    </message>
+    <message>
+        <source>The certificate store is locked. Give its password first.</source>
+        <translation>証明書ストアはロックされています。先にパスワードを入力してください。</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>ファイルを読み取れませんでした。</translation>
+    </message>
+    <message>
+        <source>The file is not a certificate file (PKCS#12).</source>
+        <translation>このファイルは証明書ファイル (PKCS#12) ではありません。</translation>
+    </message>
+    <message>
+        <source>The password does not open this certificate file.</source>
+        <translation>このパスワードではこの証明書ファイルを開けません。</translation>
+    </message>
+    <message>
+        <source>The certificate could not be added to the store in %1.</source>
+        <translation>証明書を %1 のストアに追加できませんでした。</translation>
+    </message>
+    <message>
+        <source>The file holds no certificate with its private key, so it cannot sign.</source>
+        <translation>このファイルには秘密鍵付きの証明書がないため、署名できません。</translation>
+    </message>
+    <message>
+        <source>Digital signature</source>
+        <translation>デジタル署名</translation>
+    </message>
+    <message>
+        <source>Non-repudiation</source>
+        <translation>否認防止</translation>
+    </message>
+    <message>
+        <source>Key encipherment</source>
+        <translation>鍵の暗号化</translation>
+    </message>
+    <message>
+        <source>Data encipherment</source>
+        <translation>データの暗号化</translation>
+    </message>
+    <message>
+        <source>Key agreement</source>
+        <translation>鍵共有</translation>
+    </message>
+    <message>
+        <source>Certificate signing</source>
+        <translation>証明書への署名</translation>
+    </message>
+    <message>
+        <source>CRL signing</source>
+        <translation>CRL への署名</translation>
+    </message>
+    <message>
+        <source>Encipher only</source>
+        <translation>暗号化のみ</translation>
+    </message>
+</context>
+<context>
+    <name>COpenController</name>
+    <message>
+        <source>Failed to Open</source>
+        <translation>開けませんでした</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>「%1」が見つかりません。移動、名前の変更、または削除された可能性があります。</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>「%1」を読み取る権限がありません。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>「%1」は破損しているため読み込めません。</translation>
     </message>
 </context>
 <context>
@@ -903,10 +1020,21 @@
     </message>
 </context>
 <context>
+    <name>COrganizerView</name>
+    <message>
+        <source>Pages</source>
+        <translation>ページ</translation>
+    </message>
+</context>
+<context>
     <name>CPageView</name>
     <message>
         <source>The document&apos;s permissions do not allow copying its text.</source>
         <translation>この文書のアクセス権では、テキストのコピーは許可されていません。</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>%1 / %2 ページ</translation>
     </message>
 </context>
 <context>
@@ -1097,6 +1225,125 @@
     </message>
 </context>
 <context>
+    <name>CRecognizeBar</name>
+    <message>
+        <source>Text recognition</source>
+        <translation>テキスト認識</translation>
+    </message>
+    <message>
+        <source>This page</source>
+        <translation>このページ</translation>
+    </message>
+    <message>
+        <source>All pages</source>
+        <translation>すべてのページ</translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation>ページ:</translation>
+    </message>
+    <message>
+        <source>Pages to recognize</source>
+        <translation>認識するページ</translation>
+    </message>
+    <message>
+        <source>e.g. 1-3, 5</source>
+        <translation>例: 1-3, 5</translation>
+    </message>
+    <message>
+        <source>Page numbers to recognize</source>
+        <translation>認識するページ番号</translation>
+    </message>
+    <message>
+        <source>Languages of the text</source>
+        <translation>テキストの言語</translation>
+    </message>
+    <message>
+        <source>The languages the pages are written in</source>
+        <translation>ページが書かれている言語</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>テキストを認識</translation>
+    </message>
+    <message>
+        <source>Recognition progress</source>
+        <translation>認識の進行状況</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Cancel text recognition</source>
+        <translation>テキスト認識をキャンセル</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Close the text recognition bar</source>
+        <translation>テキスト認識バーを閉じる</translation>
+    </message>
+    <message>
+        <source>No language</source>
+        <translation>言語なし</translation>
+    </message>
+    <message>
+        <source>Recognizing text, pages done: %1 of %2</source>
+        <translation>テキストを認識中、完了したページ: %1 / %2</translation>
+    </message>
+</context>
+<context>
+    <name>CRecognizeController</name>
+    <message>
+        <source>eng</source>
+        <comment>The text recognition language of this translation, as its data file is named (ISO 639-2: deu, fra, chi_sim...)</comment>
+        <translation>jpn</translation>
+    </message>
+    <message>
+        <source>No text recognition languages are installed.</source>
+        <translation>テキスト認識の言語がインストールされていません。</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text. No text recognition languages are installed.</source>
+        <translation>このページはテキストのないスキャン画像です。テキスト認識の言語がインストールされていません。</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text.</source>
+        <translation>このページはテキストのないスキャン画像です。</translation>
+    </message>
+    <message>
+        <source>This page has text already; only pages without text are recognized.</source>
+        <translation>このページにはすでにテキストがあります。テキストのないページだけが認識されます。</translation>
+    </message>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>ページ「%1」は文書にありません。</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>テキストを認識</translation>
+    </message>
+    <message>
+        <source>Done: the text can now be searched, selected and copied. Save to keep it.</source>
+        <translation>完了: テキストを検索、選択、コピーできるようになりました。保持するには保存してください。</translation>
+    </message>
+    <message>
+        <source>Every page chosen has text already. Nothing was changed.</source>
+        <translation>選択したページにはすべてテキストがあります。何も変更されていません。</translation>
+    </message>
+    <message>
+        <source>Text recognition was cancelled. Nothing was changed.</source>
+        <translation>テキスト認識はキャンセルされました。何も変更されていません。</translation>
+    </message>
+    <message>
+        <source>Text recognition failed (%1). Nothing was changed.</source>
+        <translation>テキスト認識に失敗しました (%1)。何も変更されていません。</translation>
+    </message>
+</context>
+<context>
     <name>CRenameBox</name>
     <message>
         <source>Rename</source>
@@ -1129,6 +1376,10 @@
     <message>
         <source>A file with this name already exists.</source>
         <translation>同じ名前のファイルがすでに存在します。</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>新しい名前</translation>
     </message>
 </context>
 <context>
@@ -1230,6 +1481,26 @@
         <source>The unsaved changes to %1 no longer fit the file.</source>
         <translation>%1 の保存されていない変更はファイルと一致しなくなりました。</translation>
     </message>
+    <message>
+        <source>Save as New File</source>
+        <translation>新しいファイルとして保存</translation>
+    </message>
+    <message>
+        <source>Unsaved changes to %1 are kept</source>
+        <translation>%1 の未保存の変更は保持されます</translation>
+    </message>
+    <message>
+        <source>The document cannot be found at &quot;%1&quot; right now. Its changes are offered again once it is back there.</source>
+        <translation>現在「%1」にドキュメントが見つかりません。ドキュメントが戻ると、変更内容が再度提示されます。</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>保持</translation>
+    </message>
+    <message>
+        <source>The last session had more windows and tabs than are reopened at once. Documents not reopened: %1</source>
+        <translation>前回のセッションには一度に再度開ける数を超えるウィンドウとタブがありました。再度開かれなかったドキュメント: %1</translation>
+    </message>
 </context>
 <context>
     <name>CSidePanel</name>
@@ -1265,6 +1536,133 @@
         <source>In a comment on page %1</source>
         <translation>%1 ページのコメント内</translation>
     </message>
+    <message>
+        <source>Signatures</source>
+        <translation>署名</translation>
+    </message>
+</context>
+<context>
+    <name>CSignBox</name>
+    <message>
+        <source>Sign Document</source>
+        <translation>文書に署名</translation>
+    </message>
+    <message>
+        <source>Sign &quot;%1&quot; with a certificate of your certificate store. The signed document is saved as a new file; this one stays as it is.</source>
+        <translation>証明書ストアの証明書で「%1」に署名します。署名した文書は新しいファイルとして保存され、このファイルはそのまま残ります。</translation>
+    </message>
+    <message>
+        <source>Certificate store password</source>
+        <translation>証明書ストアのパスワード</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>ロック解除</translation>
+    </message>
+    <message>
+        <source>Certificate:</source>
+        <translation>証明書:</translation>
+    </message>
+    <message>
+        <source>Certificate</source>
+        <translation>証明書</translation>
+    </message>
+    <message>
+        <source>Your certificate store has no certificate to sign with. Import one from a PKCS#12 file (.p12, .pfx).</source>
+        <translation>証明書ストアに署名用の証明書がありません。PKCS#12 ファイル (.p12、.pfx) からインポートしてください。</translation>
+    </message>
+    <message>
+        <source>Import Certificate...</source>
+        <translation>証明書をインポート...</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>理由</translation>
+    </message>
+    <message>
+        <source>For example: I approve this document</source>
+        <translation>例: この文書を承認します</translation>
+    </message>
+    <message>
+        <source>Reason:</source>
+        <translation>理由:</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>場所</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>場所:</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>画像</translation>
+    </message>
+    <message>
+        <source>Optional: a PNG or JPEG shown in the signature</source>
+        <translation>任意: 署名に表示する PNG または JPEG</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>選択...</translation>
+    </message>
+    <message>
+        <source>Choose a picture</source>
+        <translation>画像を選択</translation>
+    </message>
+    <message>
+        <source>Picture:</source>
+        <translation>画像:</translation>
+    </message>
+    <message>
+        <source>Sign and Save As...</source>
+        <translation>署名して名前を付けて保存...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Issued by %1, valid from %2 to %3</source>
+        <translation>発行者 %1、有効期間 %2 から %3</translation>
+    </message>
+    <message>
+        <source>Key usage: %1</source>
+        <translation>鍵の用途: %1</translation>
+    </message>
+    <message>
+        <source>This is not the password of your certificate store.</source>
+        <translation>これは証明書ストアのパスワードではありません。</translation>
+    </message>
+    <message>
+        <source>Import Certificate</source>
+        <translation>証明書をインポート</translation>
+    </message>
+    <message>
+        <source>Certificate Files (*.p12 *.pfx)</source>
+        <translation>証明書ファイル (*.p12 *.pfx)</translation>
+    </message>
+    <message>
+        <source>Password of the certificate file:</source>
+        <translation>証明書ファイルのパスワード:</translation>
+    </message>
+    <message>
+        <source>Choose a Picture</source>
+        <translation>画像の選択</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg)</source>
+        <translation>画像 (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>Choose a certificate to sign with, or import one.</source>
+        <translation>署名に使う証明書を選択するか、インポートしてください。</translation>
+    </message>
+    <message>
+        <source>The picture must be a PNG or JPEG file.</source>
+        <translation>画像は PNG または JPEG ファイルである必要があります。</translation>
+    </message>
 </context>
 <context>
     <name>CSignInDialog</name>
@@ -1287,6 +1685,334 @@
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatureBar</name>
+    <message>
+        <source>Signatures</source>
+        <translation>署名</translation>
+    </message>
+    <message>
+        <source>Sign Document</source>
+        <translation>文書に署名</translation>
+    </message>
+    <message>
+        <source>Signature Panel</source>
+        <translation>署名パネル</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Close the signature bar</source>
+        <translation>署名バーを閉じる</translation>
+    </message>
+    <message>
+        <source>an unknown signer</source>
+        <translation>不明な署名者</translation>
+    </message>
+    <message>
+        <source>Signed by %1, every signature is valid.</source>
+        <translation>%1 が署名。すべての署名が有効です。</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the signature is valid.</source>
+        <translation>%1 が署名。署名は有効です。</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the document was changed after %2 signed it.</source>
+        <translation>%1 が署名。%2 の署名後に文書が変更されました。</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the document was changed after signing.</source>
+        <translation>%1 が署名。署名後に文書が変更されました。</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the certificate of %2 is not trusted.</source>
+        <translation>%1 が署名。%2 の証明書は信頼されていません。</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the certificate is not trusted.</source>
+        <translation>%1 が署名。証明書は信頼されていません。</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 is not valid.</source>
+        <translation>%1 が署名。%2 の署名は有効ではありません。</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the signature is not valid.</source>
+        <translation>%1 が署名。署名は無効です。</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 cannot be checked.</source>
+        <translation>%1 が署名。%2 の署名を確認できません。</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the signature cannot be checked.</source>
+        <translation>%1 が署名。署名を確認できません。</translation>
+    </message>
+    <message>
+        <source>This document has a signature field waiting to be signed.</source>
+        <translation>この文書には署名待ちの署名フィールドがあります。</translation>
+    </message>
+    <message>
+        <source>The signatures cannot be checked: the file changed since it was opened.</source>
+        <translation>署名を確認できません: 開いた後でファイルが変更されました。</translation>
+    </message>
+    <message>
+        <source>Drag a box on a page for the signature, or click an empty signature field. Enter places it on the current page; Esc cancels.</source>
+        <translation>ページ上で署名の枠をドラッグするか、空の署名フィールドをクリックしてください。Enter で現在のページに配置し、Esc でキャンセルします。</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatureController</name>
+    <message>
+        <source>Failed to Sign</source>
+        <translation>署名できませんでした</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>開けませんでした</translation>
+    </message>
+    <message>
+        <source>Save the changes to &quot;%1&quot; before signing?</source>
+        <translation>署名する前に「%1」の変更を保存しますか?</translation>
+    </message>
+    <message>
+        <source>A signature covers the document as it is saved.</source>
+        <translation>署名は保存された状態の文書に対して行われます。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Save Signed Document</source>
+        <translation>署名済み文書を保存</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF ファイル (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Digitally signed by %1</source>
+        <translation>%1 によるデジタル署名</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>日付: %1</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>理由: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>場所: %1</translation>
+    </message>
+    <message>
+        <source>%1 (as signed by %2).pdf</source>
+        <translation>%1 (%2 の署名時点).pdf</translation>
+    </message>
+    <message>
+        <source>unknown signer</source>
+        <translation>不明な署名者</translation>
+    </message>
+</context>
+<context>
+    <name>CSignaturePanel</name>
+    <message>
+        <source>Signatures</source>
+        <translation>署名</translation>
+    </message>
+    <message>
+        <source>Open Signed Version</source>
+        <translation>署名時の版を開く</translation>
+    </message>
+    <message>
+        <source>Opens the document as it was when the selected signature was made, in a new tab.</source>
+        <translation>選択した署名が行われた時点の文書を新しいタブで開きます。</translation>
+    </message>
+    <message>
+        <source>Sign Document</source>
+        <translation>文書に署名</translation>
+    </message>
+    <message>
+        <source>The signature is valid.</source>
+        <translation>署名は有効です。</translation>
+    </message>
+    <message>
+        <source>The signature cannot be checked.</source>
+        <translation>署名を確認できません。</translation>
+    </message>
+    <message>
+        <source>The signature is intact, but the certificate is not trusted.</source>
+        <translation>署名は改ざんされていませんが、証明書は信頼されていません。</translation>
+    </message>
+    <message>
+        <source>The document was changed after signing.</source>
+        <translation>署名後に文書が変更されました。</translation>
+    </message>
+    <message>
+        <source>The signature is not valid.</source>
+        <translation>署名は無効です。</translation>
+    </message>
+    <message>
+        <source>Not signed yet.</source>
+        <translation>まだ署名されていません。</translation>
+    </message>
+    <message>
+        <source>The certificate is trusted.</source>
+        <translation>証明書は信頼されています。</translation>
+    </message>
+    <message>
+        <source>Its issuer is marked as not trusted.</source>
+        <translation>発行者は信頼しないものとして設定されています。</translation>
+    </message>
+    <message>
+        <source>Its issuer is not among the trusted certificates of this computer.</source>
+        <translation>発行者はこのコンピューターの信頼された証明書に含まれていません。</translation>
+    </message>
+    <message>
+        <source>The certificate was revoked by its issuer.</source>
+        <translation>証明書は発行者によって失効しています。</translation>
+    </message>
+    <message>
+        <source>The certificate was not valid at the time of signing.</source>
+        <translation>署名時点で証明書は有効ではありませんでした。</translation>
+    </message>
+    <message>
+        <source>The certificate could not be checked.</source>
+        <translation>証明書を確認できませんでした。</translation>
+    </message>
+    <message>
+        <source>Checking the signatures...</source>
+        <translation>署名を確認しています...</translation>
+    </message>
+    <message>
+        <source>This document has no signatures.</source>
+        <translation>この文書には署名がありません。</translation>
+    </message>
+    <message>
+        <source>Unknown signer</source>
+        <translation>不明な署名者</translation>
+    </message>
+    <message>
+        <source>Empty signature field %1</source>
+        <translation>空の署名フィールド %1</translation>
+    </message>
+    <message>
+        <source>Field &quot;%1&quot; on page %2</source>
+        <translation>%2 ページのフィールド「%1」</translation>
+    </message>
+    <message>
+        <source>On page %1</source>
+        <translation>%1 ページ</translation>
+    </message>
+    <message>
+        <source>Signed on %1</source>
+        <translation>署名日時 %1</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>理由: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>場所: %1</translation>
+    </message>
+    <message>
+        <source>Covers the whole document.</source>
+        <translation>文書全体が対象です。</translation>
+    </message>
+    <message>
+        <source>Covers an earlier revision of the document (its first %1 bytes); later changes are not signed.</source>
+        <translation>文書の以前の版 (先頭の %1 バイト) が対象です。その後の変更は署名されていません。</translation>
+    </message>
+    <message>
+        <source>Certificate issued by %1</source>
+        <translation>証明書の発行者: %1</translation>
+    </message>
+    <message>
+        <source>The certificate is self-signed.</source>
+        <translation>証明書は自己署名です。</translation>
+    </message>
+    <message>
+        <source>Certificate valid from %1 to %2</source>
+        <translation>証明書の有効期間 %1 から %2</translation>
+    </message>
+    <message>
+        <source>Key usage: %1</source>
+        <translation>鍵の用途: %1</translation>
+    </message>
+    <message>
+        <source>Subject: %1</source>
+        <translation>サブジェクト: %1</translation>
+    </message>
+    <message>
+        <source>Serial number: %1</source>
+        <translation>シリアル番号: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatures</name>
+    <message>
+        <source>The signed document must be saved as a new file; the original stays as it is.</source>
+        <translation>署名した文書は新しいファイルとして保存する必要があります。元のファイルはそのまま残ります。</translation>
+    </message>
+    <message>
+        <source>Choose a certificate to sign with.</source>
+        <translation>署名に使う証明書を選択してください。</translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation>文書を読み取れませんでした。</translation>
+    </message>
+    <message>
+        <source>The folder of the new file does not allow writing.</source>
+        <translation>新しいファイルのフォルダーには書き込めません。</translation>
+    </message>
+    <message>
+        <source>The document could not be signed: there is no room for a temporary file.</source>
+        <translation>文書に署名できませんでした。一時ファイルを作成する場所がありません。</translation>
+    </message>
+    <message>
+        <source>The document has no signature field of this name.</source>
+        <translation>この名前の署名フィールドは文書にありません。</translation>
+    </message>
+    <message>
+        <source>This signature field is signed already.</source>
+        <translation>この署名フィールドは既に署名されています。</translation>
+    </message>
+    <message>
+        <source>Draw the place of the signature on a page first.</source>
+        <translation>先にページ上で署名の位置を描いてください。</translation>
+    </message>
+    <message>
+        <source>The document could not be signed with this certificate. Its key may be missing from the store, or the store may be locked.</source>
+        <translation>この証明書では文書に署名できませんでした。ストアに鍵がないか、ストアがロックされている可能性があります。</translation>
+    </message>
+    <message>
+        <source>The signed document could not be written to %1.</source>
+        <translation>署名した文書を %1 に書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>The signed version is no longer in the file.</source>
+        <translation>署名時の版はもうファイルにありません。</translation>
+    </message>
+    <message>
+        <source>The signed version could not be written to %1.</source>
+        <translation>署名時の版を %1 に書き込めませんでした。</translation>
     </message>
 </context>
 <context>
@@ -1328,6 +2054,41 @@
     <message>
         <source>Open Tabs</source>
         <translation>開いているタブ</translation>
+    </message>
+</context>
+<context>
+    <name>CTextRecognizer</name>
+    <message>
+        <source>no text recognition languages are installed</source>
+        <translation>テキスト認識の言語がインストールされていません</translation>
+    </message>
+    <message>
+        <source>no language data for &quot;%1&quot; is installed</source>
+        <translation>「%1」の言語データがインストールされていません</translation>
+    </message>
+    <message>
+        <source>no language chosen</source>
+        <translation>言語が選択されていません</translation>
+    </message>
+    <message>
+        <source>the language data could not be read</source>
+        <translation>言語データを読み込めませんでした</translation>
+    </message>
+    <message>
+        <source>no picture to read</source>
+        <translation>読み取る画像がありません</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>メモリが不足しています</translation>
+    </message>
+    <message>
+        <source>the picture could not be read</source>
+        <translation>画像を読み取れませんでした</translation>
+    </message>
+    <message>
+        <source>the text could not be written</source>
+        <translation>テキストを書き込めませんでした</translation>
     </message>
 </context>
 <context>
@@ -1809,6 +2570,18 @@
         <source>Leave Read Mode</source>
         <translation>閲覧モードを終了</translation>
     </message>
+    <message>
+        <source>Sign Document...</source>
+        <translation>文書に署名...</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>署名</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>テキストを認識</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -2149,10 +2922,6 @@
     <message>
         <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
         <translation>「%1」は PDF ドキュメントではなく、別の種類のファイル(%2)です。</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is damaged and cannot be read.</source>
-        <translation>「%1」は破損していて読み取れません。</translation>
     </message>
 </context>
 <context>

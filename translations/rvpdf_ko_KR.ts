@@ -413,6 +413,14 @@
         <source>This document does not allow comments</source>
         <translation>이 문서는 주석을 허용하지 않습니다</translation>
     </message>
+    <message>
+        <source>Page Number</source>
+        <translation>페이지 번호</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>확대/축소</translation>
+    </message>
 </context>
 <context>
     <name>CEditRecovery</name>
@@ -426,6 +434,10 @@
     <message>
         <source>Restore Page Changes</source>
         <translation>페이지 변경 복원</translation>
+    </message>
+    <message>
+        <source>Restore Recognized Text</source>
+        <translation>인식된 텍스트 복원</translation>
     </message>
 </context>
 <context>
@@ -629,6 +641,10 @@
         <translation>결과 없음</translation>
     </message>
     <message>
+        <source>Find</source>
+        <translation>찾기</translation>
+    </message>
+    <message>
         <source>Stop</source>
         <translation>중지</translation>
     </message>
@@ -709,6 +725,10 @@
         <source>Go</source>
         <translation>이동</translation>
     </message>
+    <message>
+        <source>Page Number</source>
+        <translation>페이지 번호</translation>
+    </message>
 </context>
 <context>
     <name>CLinkActions</name>
@@ -781,6 +801,17 @@
     </message>
 </context>
 <context>
+    <name>CLoadingPage</name>
+    <message>
+        <source>Opening &quot;%1&quot;...</source>
+        <translation>&quot;%1&quot; 여는 중...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
     <name>CMemberManager</name>
     <message>
         <source>Could not reach the account service. Please check your connection and try again.</source>
@@ -805,6 +836,92 @@
     <message>
         <source>The account service sent an answer that could not be read. Please try again later.</source>
         <translation>계정 서비스에서 읽을 수 없는 응답을 보냈습니다. 나중에 다시 시도하세요.</translation>
+    </message>
+</context>
+<context>
+    <name>CNssStore</name>
+    <message>
+        <source>The certificate store in %1 could not be opened.</source>
+        <translation>%1의 인증서 저장소를 열 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The certificate store is locked. Give its password first.</source>
+        <translation>인증서 저장소가 잠겨 있습니다. 먼저 암호를 입력하세요.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>파일을 읽을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The file is not a certificate file (PKCS#12).</source>
+        <translation>이 파일은 인증서 파일(PKCS#12)이 아닙니다.</translation>
+    </message>
+    <message>
+        <source>The password does not open this certificate file.</source>
+        <translation>이 암호로는 인증서 파일을 열 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The certificate could not be added to the store in %1.</source>
+        <translation>인증서를 %1의 저장소에 추가할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The file holds no certificate with its private key, so it cannot sign.</source>
+        <translation>이 파일에는 개인 키가 있는 인증서가 없어 서명할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Digital signature</source>
+        <translation>디지털 서명</translation>
+    </message>
+    <message>
+        <source>Non-repudiation</source>
+        <translation>부인 방지</translation>
+    </message>
+    <message>
+        <source>Key encipherment</source>
+        <translation>키 암호화</translation>
+    </message>
+    <message>
+        <source>Data encipherment</source>
+        <translation>데이터 암호화</translation>
+    </message>
+    <message>
+        <source>Key agreement</source>
+        <translation>키 합의</translation>
+    </message>
+    <message>
+        <source>Certificate signing</source>
+        <translation>인증서 서명</translation>
+    </message>
+    <message>
+        <source>CRL signing</source>
+        <translation>CRL 서명</translation>
+    </message>
+    <message>
+        <source>Encipher only</source>
+        <translation>암호화 전용</translation>
+    </message>
+</context>
+<context>
+    <name>COpenController</name>
+    <message>
+        <source>Failed to Open</source>
+        <translation>열 수 없음</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>&quot;%1&quot;을(를) 찾을 수 없습니다. 이동되었거나 이름이 바뀌었거나 삭제되었을 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>&quot;%1&quot;을(를) 읽을 권한이 없습니다.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>&quot;%1&quot; 파일이 손상되어 읽을 수 없습니다.</translation>
     </message>
 </context>
 <context>
@@ -903,10 +1020,21 @@
     </message>
 </context>
 <context>
+    <name>COrganizerView</name>
+    <message>
+        <source>Pages</source>
+        <translation>페이지</translation>
+    </message>
+</context>
+<context>
     <name>CPageView</name>
     <message>
         <source>The document&apos;s permissions do not allow copying its text.</source>
         <translation>문서 권한에 따라 텍스트를 복사할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>%2페이지 중 %1페이지</translation>
     </message>
 </context>
 <context>
@@ -1097,6 +1225,125 @@
     </message>
 </context>
 <context>
+    <name>CRecognizeBar</name>
+    <message>
+        <source>Text recognition</source>
+        <translation>텍스트 인식</translation>
+    </message>
+    <message>
+        <source>This page</source>
+        <translation>이 페이지</translation>
+    </message>
+    <message>
+        <source>All pages</source>
+        <translation>모든 페이지</translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation>페이지:</translation>
+    </message>
+    <message>
+        <source>Pages to recognize</source>
+        <translation>인식할 페이지</translation>
+    </message>
+    <message>
+        <source>e.g. 1-3, 5</source>
+        <translation>예: 1-3, 5</translation>
+    </message>
+    <message>
+        <source>Page numbers to recognize</source>
+        <translation>인식할 페이지 번호</translation>
+    </message>
+    <message>
+        <source>Languages of the text</source>
+        <translation>텍스트 언어</translation>
+    </message>
+    <message>
+        <source>The languages the pages are written in</source>
+        <translation>페이지가 작성된 언어</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>텍스트 인식</translation>
+    </message>
+    <message>
+        <source>Recognition progress</source>
+        <translation>인식 진행률</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Cancel text recognition</source>
+        <translation>텍스트 인식 취소</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Close the text recognition bar</source>
+        <translation>텍스트 인식 막대 닫기</translation>
+    </message>
+    <message>
+        <source>No language</source>
+        <translation>언어 없음</translation>
+    </message>
+    <message>
+        <source>Recognizing text, pages done: %1 of %2</source>
+        <translation>텍스트 인식 중, 완료된 페이지: %1 / %2</translation>
+    </message>
+</context>
+<context>
+    <name>CRecognizeController</name>
+    <message>
+        <source>eng</source>
+        <comment>The text recognition language of this translation, as its data file is named (ISO 639-2: deu, fra, chi_sim...)</comment>
+        <translation>kor</translation>
+    </message>
+    <message>
+        <source>No text recognition languages are installed.</source>
+        <translation>텍스트 인식 언어가 설치되어 있지 않습니다.</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text. No text recognition languages are installed.</source>
+        <translation>이 페이지는 텍스트가 없는 스캔입니다. 텍스트 인식 언어가 설치되어 있지 않습니다.</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text.</source>
+        <translation>이 페이지는 텍스트가 없는 스캔입니다.</translation>
+    </message>
+    <message>
+        <source>This page has text already; only pages without text are recognized.</source>
+        <translation>이 페이지에는 이미 텍스트가 있습니다. 텍스트가 없는 페이지만 인식됩니다.</translation>
+    </message>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>페이지 &quot;%1&quot;은(는) 문서에 없습니다.</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>텍스트 인식</translation>
+    </message>
+    <message>
+        <source>Done: the text can now be searched, selected and copied. Save to keep it.</source>
+        <translation>완료: 이제 텍스트를 검색, 선택, 복사할 수 있습니다. 유지하려면 저장하세요.</translation>
+    </message>
+    <message>
+        <source>Every page chosen has text already. Nothing was changed.</source>
+        <translation>선택한 모든 페이지에 이미 텍스트가 있습니다. 아무것도 변경되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Text recognition was cancelled. Nothing was changed.</source>
+        <translation>텍스트 인식이 취소되었습니다. 아무것도 변경되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Text recognition failed (%1). Nothing was changed.</source>
+        <translation>텍스트 인식에 실패했습니다(%1). 아무것도 변경되지 않았습니다.</translation>
+    </message>
+</context>
+<context>
     <name>CRenameBox</name>
     <message>
         <source>Rename</source>
@@ -1129,6 +1376,10 @@
     <message>
         <source>A file with this name already exists.</source>
         <translation>같은 이름의 파일이 이미 있습니다.</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>새 이름</translation>
     </message>
 </context>
 <context>
@@ -1230,6 +1481,26 @@
         <source>The unsaved changes to %1 no longer fit the file.</source>
         <translation>%1의 저장되지 않은 변경 내용이 더 이상 파일과 맞지 않습니다.</translation>
     </message>
+    <message>
+        <source>Save as New File</source>
+        <translation>새 파일로 저장</translation>
+    </message>
+    <message>
+        <source>Unsaved changes to %1 are kept</source>
+        <translation>%1의 저장되지 않은 변경 내용이 보관됩니다</translation>
+    </message>
+    <message>
+        <source>The document cannot be found at &quot;%1&quot; right now. Its changes are offered again once it is back there.</source>
+        <translation>지금은 &quot;%1&quot;에서 문서를 찾을 수 없습니다. 문서가 다시 그곳에 있으면 변경 내용을 다시 제안합니다.</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>보관</translation>
+    </message>
+    <message>
+        <source>The last session had more windows and tabs than are reopened at once. Documents not reopened: %1</source>
+        <translation>지난 세션에는 한 번에 다시 여는 수보다 많은 창과 탭이 있었습니다. 다시 열지 않은 문서: %1</translation>
+    </message>
 </context>
 <context>
     <name>CSidePanel</name>
@@ -1265,6 +1536,133 @@
         <source>In a comment on page %1</source>
         <translation>%1페이지의 주석 안</translation>
     </message>
+    <message>
+        <source>Signatures</source>
+        <translation>서명</translation>
+    </message>
+</context>
+<context>
+    <name>CSignBox</name>
+    <message>
+        <source>Sign Document</source>
+        <translation>문서 서명</translation>
+    </message>
+    <message>
+        <source>Sign &quot;%1&quot; with a certificate of your certificate store. The signed document is saved as a new file; this one stays as it is.</source>
+        <translation>인증서 저장소의 인증서로 &quot;%1&quot;에 서명합니다. 서명된 문서는 새 파일로 저장되며 이 파일은 그대로 남습니다.</translation>
+    </message>
+    <message>
+        <source>Certificate store password</source>
+        <translation>인증서 저장소 암호</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>잠금 해제</translation>
+    </message>
+    <message>
+        <source>Certificate:</source>
+        <translation>인증서:</translation>
+    </message>
+    <message>
+        <source>Certificate</source>
+        <translation>인증서</translation>
+    </message>
+    <message>
+        <source>Your certificate store has no certificate to sign with. Import one from a PKCS#12 file (.p12, .pfx).</source>
+        <translation>인증서 저장소에 서명할 인증서가 없습니다. PKCS#12 파일(.p12, .pfx)에서 가져오세요.</translation>
+    </message>
+    <message>
+        <source>Import Certificate...</source>
+        <translation>인증서 가져오기...</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>사유</translation>
+    </message>
+    <message>
+        <source>For example: I approve this document</source>
+        <translation>예: 이 문서를 승인합니다</translation>
+    </message>
+    <message>
+        <source>Reason:</source>
+        <translation>사유:</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>장소</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>장소:</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>그림</translation>
+    </message>
+    <message>
+        <source>Optional: a PNG or JPEG shown in the signature</source>
+        <translation>선택 사항: 서명에 표시할 PNG 또는 JPEG</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>선택...</translation>
+    </message>
+    <message>
+        <source>Choose a picture</source>
+        <translation>그림 선택</translation>
+    </message>
+    <message>
+        <source>Picture:</source>
+        <translation>그림:</translation>
+    </message>
+    <message>
+        <source>Sign and Save As...</source>
+        <translation>서명하고 다른 이름으로 저장...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Issued by %1, valid from %2 to %3</source>
+        <translation>발급자 %1, 유효 기간 %2 ~ %3</translation>
+    </message>
+    <message>
+        <source>Key usage: %1</source>
+        <translation>키 용도: %1</translation>
+    </message>
+    <message>
+        <source>This is not the password of your certificate store.</source>
+        <translation>인증서 저장소의 암호가 아닙니다.</translation>
+    </message>
+    <message>
+        <source>Import Certificate</source>
+        <translation>인증서 가져오기</translation>
+    </message>
+    <message>
+        <source>Certificate Files (*.p12 *.pfx)</source>
+        <translation>인증서 파일 (*.p12 *.pfx)</translation>
+    </message>
+    <message>
+        <source>Password of the certificate file:</source>
+        <translation>인증서 파일 암호:</translation>
+    </message>
+    <message>
+        <source>Choose a Picture</source>
+        <translation>그림 선택</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg)</source>
+        <translation>그림 (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>Choose a certificate to sign with, or import one.</source>
+        <translation>서명할 인증서를 선택하거나 가져오세요.</translation>
+    </message>
+    <message>
+        <source>The picture must be a PNG or JPEG file.</source>
+        <translation>그림은 PNG 또는 JPEG 파일이어야 합니다.</translation>
+    </message>
 </context>
 <context>
     <name>CSignInDialog</name>
@@ -1287,6 +1685,334 @@
     <message>
         <source>Cancel</source>
         <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatureBar</name>
+    <message>
+        <source>Signatures</source>
+        <translation>서명</translation>
+    </message>
+    <message>
+        <source>Sign Document</source>
+        <translation>문서 서명</translation>
+    </message>
+    <message>
+        <source>Signature Panel</source>
+        <translation>서명 패널</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Close the signature bar</source>
+        <translation>서명 표시줄 닫기</translation>
+    </message>
+    <message>
+        <source>an unknown signer</source>
+        <translation>알 수 없는 서명자</translation>
+    </message>
+    <message>
+        <source>Signed by %1, every signature is valid.</source>
+        <translation>%1 님이 서명했으며 모든 서명이 유효합니다.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the signature is valid.</source>
+        <translation>%1 님이 서명했으며 서명이 유효합니다.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the document was changed after %2 signed it.</source>
+        <translation>%1 님이 서명했으며 %2 님의 서명 후 문서가 변경되었습니다.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the document was changed after signing.</source>
+        <translation>%1 님이 서명했으며 서명 후 문서가 변경되었습니다.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the certificate of %2 is not trusted.</source>
+        <translation>%1 님이 서명했으며 %2 님의 인증서를 신뢰할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the certificate is not trusted.</source>
+        <translation>%1 님이 서명했으며 인증서를 신뢰할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 is not valid.</source>
+        <translation>%1 님이 서명했으며 %2 님의 서명이 유효하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the signature is not valid.</source>
+        <translation>%1 님이 서명했으며 서명이 유효하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 cannot be checked.</source>
+        <translation>%1 님이 서명했으며 %2 님의 서명을 확인할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the signature cannot be checked.</source>
+        <translation>%1 님이 서명했으며 서명을 확인할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>This document has a signature field waiting to be signed.</source>
+        <translation>이 문서에 서명을 기다리는 서명 필드가 있습니다.</translation>
+    </message>
+    <message>
+        <source>The signatures cannot be checked: the file changed since it was opened.</source>
+        <translation>서명을 확인할 수 없습니다. 파일을 연 후 파일이 변경되었습니다.</translation>
+    </message>
+    <message>
+        <source>Drag a box on a page for the signature, or click an empty signature field. Enter places it on the current page; Esc cancels.</source>
+        <translation>페이지에서 서명 상자를 끌거나 빈 서명 필드를 클릭하세요. Enter 키는 현재 페이지에 배치하고 Esc 키는 취소합니다.</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatureController</name>
+    <message>
+        <source>Failed to Sign</source>
+        <translation>서명 실패</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>열 수 없음</translation>
+    </message>
+    <message>
+        <source>Save the changes to &quot;%1&quot; before signing?</source>
+        <translation>서명하기 전에 &quot;%1&quot;의 변경 내용을 저장하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>A signature covers the document as it is saved.</source>
+        <translation>서명은 저장된 상태의 문서에 적용됩니다.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>Save Signed Document</source>
+        <translation>서명된 문서 저장</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF 파일 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Digitally signed by %1</source>
+        <translation>%1 님이 디지털 서명함</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>날짜: %1</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>사유: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>장소: %1</translation>
+    </message>
+    <message>
+        <source>%1 (as signed by %2).pdf</source>
+        <translation>%1 (%2 님이 서명한 상태).pdf</translation>
+    </message>
+    <message>
+        <source>unknown signer</source>
+        <translation>알 수 없는 서명자</translation>
+    </message>
+</context>
+<context>
+    <name>CSignaturePanel</name>
+    <message>
+        <source>Signatures</source>
+        <translation>서명</translation>
+    </message>
+    <message>
+        <source>Open Signed Version</source>
+        <translation>서명된 버전 열기</translation>
+    </message>
+    <message>
+        <source>Opens the document as it was when the selected signature was made, in a new tab.</source>
+        <translation>선택한 서명이 만들어졌을 때의 문서를 새 탭에서 엽니다.</translation>
+    </message>
+    <message>
+        <source>Sign Document</source>
+        <translation>문서 서명</translation>
+    </message>
+    <message>
+        <source>The signature is valid.</source>
+        <translation>서명이 유효합니다.</translation>
+    </message>
+    <message>
+        <source>The signature cannot be checked.</source>
+        <translation>서명을 확인할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The signature is intact, but the certificate is not trusted.</source>
+        <translation>서명은 손상되지 않았지만 인증서를 신뢰할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The document was changed after signing.</source>
+        <translation>서명 후 문서가 변경되었습니다.</translation>
+    </message>
+    <message>
+        <source>The signature is not valid.</source>
+        <translation>서명이 유효하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Not signed yet.</source>
+        <translation>아직 서명되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>The certificate is trusted.</source>
+        <translation>인증서를 신뢰할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Its issuer is marked as not trusted.</source>
+        <translation>발급자가 신뢰할 수 없음으로 표시되어 있습니다.</translation>
+    </message>
+    <message>
+        <source>Its issuer is not among the trusted certificates of this computer.</source>
+        <translation>발급자가 이 컴퓨터의 신뢰할 수 있는 인증서에 없습니다.</translation>
+    </message>
+    <message>
+        <source>The certificate was revoked by its issuer.</source>
+        <translation>발급자가 인증서를 해지했습니다.</translation>
+    </message>
+    <message>
+        <source>The certificate was not valid at the time of signing.</source>
+        <translation>서명 당시 인증서가 유효하지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>The certificate could not be checked.</source>
+        <translation>인증서를 확인할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Checking the signatures...</source>
+        <translation>서명을 확인하는 중...</translation>
+    </message>
+    <message>
+        <source>This document has no signatures.</source>
+        <translation>이 문서에는 서명이 없습니다.</translation>
+    </message>
+    <message>
+        <source>Unknown signer</source>
+        <translation>알 수 없는 서명자</translation>
+    </message>
+    <message>
+        <source>Empty signature field %1</source>
+        <translation>빈 서명 필드 %1</translation>
+    </message>
+    <message>
+        <source>Field &quot;%1&quot; on page %2</source>
+        <translation>%2페이지의 &quot;%1&quot; 필드</translation>
+    </message>
+    <message>
+        <source>On page %1</source>
+        <translation>%1페이지</translation>
+    </message>
+    <message>
+        <source>Signed on %1</source>
+        <translation>서명 일시 %1</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>사유: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>장소: %1</translation>
+    </message>
+    <message>
+        <source>Covers the whole document.</source>
+        <translation>문서 전체에 적용됩니다.</translation>
+    </message>
+    <message>
+        <source>Covers an earlier revision of the document (its first %1 bytes); later changes are not signed.</source>
+        <translation>문서의 이전 버전(처음 %1바이트)에 적용됩니다. 이후 변경 내용은 서명되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Certificate issued by %1</source>
+        <translation>인증서 발급자: %1</translation>
+    </message>
+    <message>
+        <source>The certificate is self-signed.</source>
+        <translation>자체 서명된 인증서입니다.</translation>
+    </message>
+    <message>
+        <source>Certificate valid from %1 to %2</source>
+        <translation>인증서 유효 기간 %1 ~ %2</translation>
+    </message>
+    <message>
+        <source>Key usage: %1</source>
+        <translation>키 용도: %1</translation>
+    </message>
+    <message>
+        <source>Subject: %1</source>
+        <translation>주체: %1</translation>
+    </message>
+    <message>
+        <source>Serial number: %1</source>
+        <translation>일련 번호: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatures</name>
+    <message>
+        <source>The signed document must be saved as a new file; the original stays as it is.</source>
+        <translation>서명된 문서는 새 파일로 저장해야 하며 원본은 그대로 남습니다.</translation>
+    </message>
+    <message>
+        <source>Choose a certificate to sign with.</source>
+        <translation>서명할 인증서를 선택하세요.</translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation>문서를 읽을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The folder of the new file does not allow writing.</source>
+        <translation>새 파일의 폴더에 쓸 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The document could not be signed: there is no room for a temporary file.</source>
+        <translation>문서에 서명할 수 없습니다. 임시 파일을 만들 공간이 없습니다.</translation>
+    </message>
+    <message>
+        <source>The document has no signature field of this name.</source>
+        <translation>문서에 이 이름의 서명 필드가 없습니다.</translation>
+    </message>
+    <message>
+        <source>This signature field is signed already.</source>
+        <translation>이 서명 필드는 이미 서명되었습니다.</translation>
+    </message>
+    <message>
+        <source>Draw the place of the signature on a page first.</source>
+        <translation>먼저 페이지에 서명 위치를 그리세요.</translation>
+    </message>
+    <message>
+        <source>The document could not be signed with this certificate. Its key may be missing from the store, or the store may be locked.</source>
+        <translation>이 인증서로 문서에 서명할 수 없습니다. 저장소에 키가 없거나 저장소가 잠겨 있을 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>The signed document could not be written to %1.</source>
+        <translation>서명된 문서를 %1에 쓸 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The signed version is no longer in the file.</source>
+        <translation>서명된 버전이 더 이상 파일에 없습니다.</translation>
+    </message>
+    <message>
+        <source>The signed version could not be written to %1.</source>
+        <translation>서명된 버전을 %1에 쓸 수 없습니다.</translation>
     </message>
 </context>
 <context>
@@ -1328,6 +2054,41 @@
     <message>
         <source>Open Tabs</source>
         <translation>열린 탭</translation>
+    </message>
+</context>
+<context>
+    <name>CTextRecognizer</name>
+    <message>
+        <source>no text recognition languages are installed</source>
+        <translation>텍스트 인식 언어가 설치되어 있지 않습니다</translation>
+    </message>
+    <message>
+        <source>no language data for &quot;%1&quot; is installed</source>
+        <translation>&quot;%1&quot;의 언어 데이터가 설치되어 있지 않습니다</translation>
+    </message>
+    <message>
+        <source>no language chosen</source>
+        <translation>선택한 언어가 없습니다</translation>
+    </message>
+    <message>
+        <source>the language data could not be read</source>
+        <translation>언어 데이터를 읽을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>no picture to read</source>
+        <translation>읽을 이미지가 없습니다</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>메모리가 부족합니다</translation>
+    </message>
+    <message>
+        <source>the picture could not be read</source>
+        <translation>이미지를 읽을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>the text could not be written</source>
+        <translation>텍스트를 기록할 수 없습니다</translation>
     </message>
 </context>
 <context>
@@ -1809,6 +2570,18 @@
         <source>Leave Read Mode</source>
         <translation>읽기 모드 종료</translation>
     </message>
+    <message>
+        <source>Sign Document...</source>
+        <translation>문서 서명...</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>서명</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>텍스트 인식</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -2149,10 +2922,6 @@
     <message>
         <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
         <translation>&quot;%1&quot;은(는) PDF 문서가 아니라 다른 종류의 파일(%2)입니다.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is damaged and cannot be read.</source>
-        <translation>&quot;%1&quot;이(가) 손상되어 읽을 수 없습니다.</translation>
     </message>
 </context>
 <context>

@@ -413,6 +413,14 @@
         <source>This document does not allow comments</source>
         <translation>Ten dokument nie pozwala na komentarze</translation>
     </message>
+    <message>
+        <source>Page Number</source>
+        <translation>Numer strony</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Powiększenie</translation>
+    </message>
 </context>
 <context>
     <name>CEditRecovery</name>
@@ -426,6 +434,10 @@
     <message>
         <source>Restore Page Changes</source>
         <translation>Przywróć zmiany stron</translation>
+    </message>
+    <message>
+        <source>Restore Recognized Text</source>
+        <translation>Przywróć rozpoznany tekst</translation>
     </message>
 </context>
 <context>
@@ -629,6 +641,10 @@
         <translation>Brak wyników</translation>
     </message>
     <message>
+        <source>Find</source>
+        <translation>Znajdź</translation>
+    </message>
+    <message>
         <source>Stop</source>
         <translation>Zatrzymaj</translation>
     </message>
@@ -709,6 +725,10 @@
         <source>Go</source>
         <translation>Przejdź</translation>
     </message>
+    <message>
+        <source>Page Number</source>
+        <translation>Numer strony</translation>
+    </message>
 </context>
 <context>
     <name>CLinkActions</name>
@@ -781,6 +801,17 @@
     </message>
 </context>
 <context>
+    <name>CLoadingPage</name>
+    <message>
+        <source>Opening &quot;%1&quot;...</source>
+        <translation>Otwieranie „%1”...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
     <name>CMemberManager</name>
     <message>
         <source>Could not reach the account service. Please check your connection and try again.</source>
@@ -805,6 +836,92 @@
     <message>
         <source>The account service sent an answer that could not be read. Please try again later.</source>
         <translation>Usługa konta wysłała odpowiedź, której nie można odczytać. Spróbuj ponownie później.</translation>
+    </message>
+</context>
+<context>
+    <name>CNssStore</name>
+    <message>
+        <source>The certificate store in %1 could not be opened.</source>
+        <translation>Nie można otworzyć magazynu certyfikatów w %1.</translation>
+    </message>
+    <message>
+        <source>The certificate store is locked. Give its password first.</source>
+        <translation>Magazyn certyfikatów jest zablokowany. Najpierw podaj jego hasło.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>Nie można odczytać pliku.</translation>
+    </message>
+    <message>
+        <source>The file is not a certificate file (PKCS#12).</source>
+        <translation>Plik nie jest plikiem certyfikatu (PKCS#12).</translation>
+    </message>
+    <message>
+        <source>The password does not open this certificate file.</source>
+        <translation>To hasło nie otwiera tego pliku certyfikatu.</translation>
+    </message>
+    <message>
+        <source>The certificate could not be added to the store in %1.</source>
+        <translation>Nie można dodać certyfikatu do magazynu w %1.</translation>
+    </message>
+    <message>
+        <source>The file holds no certificate with its private key, so it cannot sign.</source>
+        <translation>Plik nie zawiera certyfikatu z kluczem prywatnym, więc nie może podpisywać.</translation>
+    </message>
+    <message>
+        <source>Digital signature</source>
+        <translation>Podpis cyfrowy</translation>
+    </message>
+    <message>
+        <source>Non-repudiation</source>
+        <translation>Niezaprzeczalność</translation>
+    </message>
+    <message>
+        <source>Key encipherment</source>
+        <translation>Szyfrowanie klucza</translation>
+    </message>
+    <message>
+        <source>Data encipherment</source>
+        <translation>Szyfrowanie danych</translation>
+    </message>
+    <message>
+        <source>Key agreement</source>
+        <translation>Uzgadnianie klucza</translation>
+    </message>
+    <message>
+        <source>Certificate signing</source>
+        <translation>Podpisywanie certyfikatów</translation>
+    </message>
+    <message>
+        <source>CRL signing</source>
+        <translation>Podpisywanie list CRL</translation>
+    </message>
+    <message>
+        <source>Encipher only</source>
+        <translation>Tylko szyfrowanie</translation>
+    </message>
+</context>
+<context>
+    <name>COpenController</name>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Nie udało się otworzyć</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>Nie znaleziono „%1”. Plik mógł zostać przeniesiony, przemianowany lub usunięty.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>Nie masz uprawnień do odczytu „%1”.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>„%1” jest uszkodzony i nie można go odczytać.</translation>
     </message>
 </context>
 <context>
@@ -903,10 +1020,21 @@
     </message>
 </context>
 <context>
+    <name>COrganizerView</name>
+    <message>
+        <source>Pages</source>
+        <translation>Strony</translation>
+    </message>
+</context>
+<context>
     <name>CPageView</name>
     <message>
         <source>The document&apos;s permissions do not allow copying its text.</source>
         <translation>Uprawnienia dokumentu nie pozwalają na kopiowanie jego tekstu.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Strona %1 z %2</translation>
     </message>
 </context>
 <context>
@@ -1097,6 +1225,125 @@
     </message>
 </context>
 <context>
+    <name>CRecognizeBar</name>
+    <message>
+        <source>Text recognition</source>
+        <translation>Rozpoznawanie tekstu</translation>
+    </message>
+    <message>
+        <source>This page</source>
+        <translation>Ta strona</translation>
+    </message>
+    <message>
+        <source>All pages</source>
+        <translation>Wszystkie strony</translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation>Strony:</translation>
+    </message>
+    <message>
+        <source>Pages to recognize</source>
+        <translation>Strony do rozpoznania</translation>
+    </message>
+    <message>
+        <source>e.g. 1-3, 5</source>
+        <translation>np. 1-3, 5</translation>
+    </message>
+    <message>
+        <source>Page numbers to recognize</source>
+        <translation>Numery stron do rozpoznania</translation>
+    </message>
+    <message>
+        <source>Languages of the text</source>
+        <translation>Języki tekstu</translation>
+    </message>
+    <message>
+        <source>The languages the pages are written in</source>
+        <translation>Języki, w których napisano strony</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Rozpoznaj tekst</translation>
+    </message>
+    <message>
+        <source>Recognition progress</source>
+        <translation>Postęp rozpoznawania</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Cancel text recognition</source>
+        <translation>Anuluj rozpoznawanie tekstu</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Close the text recognition bar</source>
+        <translation>Zamknij pasek rozpoznawania tekstu</translation>
+    </message>
+    <message>
+        <source>No language</source>
+        <translation>Brak języka</translation>
+    </message>
+    <message>
+        <source>Recognizing text, pages done: %1 of %2</source>
+        <translation>Rozpoznawanie tekstu, ukończone strony: %1 z %2</translation>
+    </message>
+</context>
+<context>
+    <name>CRecognizeController</name>
+    <message>
+        <source>eng</source>
+        <comment>The text recognition language of this translation, as its data file is named (ISO 639-2: deu, fra, chi_sim...)</comment>
+        <translation>pol</translation>
+    </message>
+    <message>
+        <source>No text recognition languages are installed.</source>
+        <translation>Nie zainstalowano języków rozpoznawania tekstu.</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text. No text recognition languages are installed.</source>
+        <translation>Ta strona to skan bez tekstu. Nie zainstalowano języków rozpoznawania tekstu.</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text.</source>
+        <translation>Ta strona to skan bez tekstu.</translation>
+    </message>
+    <message>
+        <source>This page has text already; only pages without text are recognized.</source>
+        <translation>Ta strona ma już tekst; rozpoznawane są tylko strony bez tekstu.</translation>
+    </message>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>Stron „%1” nie ma w dokumencie.</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Rozpoznaj tekst</translation>
+    </message>
+    <message>
+        <source>Done: the text can now be searched, selected and copied. Save to keep it.</source>
+        <translation>Gotowe: tekst można teraz wyszukiwać, zaznaczać i kopiować. Zapisz, aby go zachować.</translation>
+    </message>
+    <message>
+        <source>Every page chosen has text already. Nothing was changed.</source>
+        <translation>Wszystkie wybrane strony mają już tekst. Nic nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>Text recognition was cancelled. Nothing was changed.</source>
+        <translation>Rozpoznawanie tekstu anulowano. Nic nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>Text recognition failed (%1). Nothing was changed.</source>
+        <translation>Rozpoznawanie tekstu nie powiodło się (%1). Nic nie zmieniono.</translation>
+    </message>
+</context>
+<context>
     <name>CRenameBox</name>
     <message>
         <source>Rename</source>
@@ -1129,6 +1376,10 @@
     <message>
         <source>A file with this name already exists.</source>
         <translation>Plik o tej nazwie już istnieje.</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Nowa nazwa</translation>
     </message>
 </context>
 <context>
@@ -1230,6 +1481,26 @@
         <source>The unsaved changes to %1 no longer fit the file.</source>
         <translation>Niezapisane zmiany w %1 nie pasują już do pliku.</translation>
     </message>
+    <message>
+        <source>Save as New File</source>
+        <translation>Zapisz jako nowy plik</translation>
+    </message>
+    <message>
+        <source>Unsaved changes to %1 are kept</source>
+        <translation>Niezapisane zmiany w %1 zostają zachowane</translation>
+    </message>
+    <message>
+        <source>The document cannot be found at &quot;%1&quot; right now. Its changes are offered again once it is back there.</source>
+        <translation>Dokumentu nie można teraz znaleźć w „%1”. Jego zmiany zostaną zaproponowane ponownie, gdy znów tam będzie.</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Zachowaj</translation>
+    </message>
+    <message>
+        <source>The last session had more windows and tabs than are reopened at once. Documents not reopened: %1</source>
+        <translation>Ostatnia sesja miała więcej okien i kart, niż otwiera się naraz. Nieotwarte ponownie dokumenty: %1</translation>
+    </message>
 </context>
 <context>
     <name>CSidePanel</name>
@@ -1265,6 +1536,133 @@
         <source>In a comment on page %1</source>
         <translation>W komentarzu na stronie %1</translation>
     </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Podpisy</translation>
+    </message>
+</context>
+<context>
+    <name>CSignBox</name>
+    <message>
+        <source>Sign Document</source>
+        <translation>Podpisz dokument</translation>
+    </message>
+    <message>
+        <source>Sign &quot;%1&quot; with a certificate of your certificate store. The signed document is saved as a new file; this one stays as it is.</source>
+        <translation>Podpisz „%1” certyfikatem z magazynu certyfikatów. Podpisany dokument zostanie zapisany jako nowy plik; ten pozostanie bez zmian.</translation>
+    </message>
+    <message>
+        <source>Certificate store password</source>
+        <translation>Hasło magazynu certyfikatów</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Odblokuj</translation>
+    </message>
+    <message>
+        <source>Certificate:</source>
+        <translation>Certyfikat:</translation>
+    </message>
+    <message>
+        <source>Certificate</source>
+        <translation>Certyfikat</translation>
+    </message>
+    <message>
+        <source>Your certificate store has no certificate to sign with. Import one from a PKCS#12 file (.p12, .pfx).</source>
+        <translation>Magazyn certyfikatów nie zawiera certyfikatu do podpisywania. Zaimportuj go z pliku PKCS#12 (.p12, .pfx).</translation>
+    </message>
+    <message>
+        <source>Import Certificate...</source>
+        <translation>Importuj certyfikat...</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Powód</translation>
+    </message>
+    <message>
+        <source>For example: I approve this document</source>
+        <translation>Na przykład: zatwierdzam ten dokument</translation>
+    </message>
+    <message>
+        <source>Reason:</source>
+        <translation>Powód:</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Miejsce</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Miejsce:</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Obraz</translation>
+    </message>
+    <message>
+        <source>Optional: a PNG or JPEG shown in the signature</source>
+        <translation>Opcjonalnie: obraz PNG lub JPEG widoczny w podpisie</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Wybierz...</translation>
+    </message>
+    <message>
+        <source>Choose a picture</source>
+        <translation>Wybierz obraz</translation>
+    </message>
+    <message>
+        <source>Picture:</source>
+        <translation>Obraz:</translation>
+    </message>
+    <message>
+        <source>Sign and Save As...</source>
+        <translation>Podpisz i zapisz jako...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Issued by %1, valid from %2 to %3</source>
+        <translation>Wystawca: %1, ważny od %2 do %3</translation>
+    </message>
+    <message>
+        <source>Key usage: %1</source>
+        <translation>Użycie klucza: %1</translation>
+    </message>
+    <message>
+        <source>This is not the password of your certificate store.</source>
+        <translation>To nie jest hasło magazynu certyfikatów.</translation>
+    </message>
+    <message>
+        <source>Import Certificate</source>
+        <translation>Importuj certyfikat</translation>
+    </message>
+    <message>
+        <source>Certificate Files (*.p12 *.pfx)</source>
+        <translation>Pliki certyfikatów (*.p12 *.pfx)</translation>
+    </message>
+    <message>
+        <source>Password of the certificate file:</source>
+        <translation>Hasło pliku certyfikatu:</translation>
+    </message>
+    <message>
+        <source>Choose a Picture</source>
+        <translation>Wybierz obraz</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg)</source>
+        <translation>Obrazy (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>Choose a certificate to sign with, or import one.</source>
+        <translation>Wybierz certyfikat do podpisu lub zaimportuj go.</translation>
+    </message>
+    <message>
+        <source>The picture must be a PNG or JPEG file.</source>
+        <translation>Obraz musi być plikiem PNG lub JPEG.</translation>
+    </message>
 </context>
 <context>
     <name>CSignInDialog</name>
@@ -1287,6 +1685,334 @@
     <message>
         <source>Cancel</source>
         <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatureBar</name>
+    <message>
+        <source>Signatures</source>
+        <translation>Podpisy</translation>
+    </message>
+    <message>
+        <source>Sign Document</source>
+        <translation>Podpisz dokument</translation>
+    </message>
+    <message>
+        <source>Signature Panel</source>
+        <translation>Panel podpisów</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Close the signature bar</source>
+        <translation>Zamknij pasek podpisów</translation>
+    </message>
+    <message>
+        <source>an unknown signer</source>
+        <translation>nieznanego podpisującego</translation>
+    </message>
+    <message>
+        <source>Signed by %1, every signature is valid.</source>
+        <translation>Podpisane przez: %1, wszystkie podpisy są prawidłowe.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the signature is valid.</source>
+        <translation>Podpisane przez: %1, podpis jest prawidłowy.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the document was changed after %2 signed it.</source>
+        <translation>Podpisane przez: %1; dokument zmieniono po podpisaniu przez: %2.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the document was changed after signing.</source>
+        <translation>Podpisane przez: %1, dokument zmieniono po podpisaniu.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the certificate of %2 is not trusted.</source>
+        <translation>Podpisane przez: %1; certyfikat (%2) nie jest zaufany.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the certificate is not trusted.</source>
+        <translation>Podpisane przez: %1, certyfikat nie jest zaufany.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 is not valid.</source>
+        <translation>Podpisane przez: %1; podpis (%2) jest nieprawidłowy.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the signature is not valid.</source>
+        <translation>Podpisane przez: %1, podpis jest nieprawidłowy.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 cannot be checked.</source>
+        <translation>Podpisane przez: %1; nie można sprawdzić podpisu (%2).</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the signature cannot be checked.</source>
+        <translation>Podpisane przez: %1, nie można sprawdzić podpisu.</translation>
+    </message>
+    <message>
+        <source>This document has a signature field waiting to be signed.</source>
+        <translation>Ten dokument ma pole podpisu oczekujące na podpis.</translation>
+    </message>
+    <message>
+        <source>The signatures cannot be checked: the file changed since it was opened.</source>
+        <translation>Nie można sprawdzić podpisów: plik zmienił się od otwarcia.</translation>
+    </message>
+    <message>
+        <source>Drag a box on a page for the signature, or click an empty signature field. Enter places it on the current page; Esc cancels.</source>
+        <translation>Przeciągnij ramkę na stronie dla podpisu lub kliknij puste pole podpisu. Enter umieszcza go na bieżącej stronie; Esc anuluje.</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatureController</name>
+    <message>
+        <source>Failed to Sign</source>
+        <translation>Nie udało się podpisać</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Nie udało się otworzyć</translation>
+    </message>
+    <message>
+        <source>Save the changes to &quot;%1&quot; before signing?</source>
+        <translation>Zapisać zmiany w „%1” przed podpisaniem?</translation>
+    </message>
+    <message>
+        <source>A signature covers the document as it is saved.</source>
+        <translation>Podpis obejmuje dokument w zapisanej postaci.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Save Signed Document</source>
+        <translation>Zapisz podpisany dokument</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Pliki PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Digitally signed by %1</source>
+        <translation>Podpisano cyfrowo przez: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Data: %1</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Powód: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Miejsce: %1</translation>
+    </message>
+    <message>
+        <source>%1 (as signed by %2).pdf</source>
+        <translation>%1 (w wersji podpisanej przez %2).pdf</translation>
+    </message>
+    <message>
+        <source>unknown signer</source>
+        <translation>nieznany podpisujący</translation>
+    </message>
+</context>
+<context>
+    <name>CSignaturePanel</name>
+    <message>
+        <source>Signatures</source>
+        <translation>Podpisy</translation>
+    </message>
+    <message>
+        <source>Open Signed Version</source>
+        <translation>Otwórz podpisaną wersję</translation>
+    </message>
+    <message>
+        <source>Opens the document as it was when the selected signature was made, in a new tab.</source>
+        <translation>Otwiera w nowej karcie dokument w postaci z chwili złożenia wybranego podpisu.</translation>
+    </message>
+    <message>
+        <source>Sign Document</source>
+        <translation>Podpisz dokument</translation>
+    </message>
+    <message>
+        <source>The signature is valid.</source>
+        <translation>Podpis jest prawidłowy.</translation>
+    </message>
+    <message>
+        <source>The signature cannot be checked.</source>
+        <translation>Nie można sprawdzić podpisu.</translation>
+    </message>
+    <message>
+        <source>The signature is intact, but the certificate is not trusted.</source>
+        <translation>Podpis jest nienaruszony, ale certyfikat nie jest zaufany.</translation>
+    </message>
+    <message>
+        <source>The document was changed after signing.</source>
+        <translation>Dokument zmieniono po podpisaniu.</translation>
+    </message>
+    <message>
+        <source>The signature is not valid.</source>
+        <translation>Podpis jest nieprawidłowy.</translation>
+    </message>
+    <message>
+        <source>Not signed yet.</source>
+        <translation>Jeszcze niepodpisane.</translation>
+    </message>
+    <message>
+        <source>The certificate is trusted.</source>
+        <translation>Certyfikat jest zaufany.</translation>
+    </message>
+    <message>
+        <source>Its issuer is marked as not trusted.</source>
+        <translation>Jego wystawca jest oznaczony jako niezaufany.</translation>
+    </message>
+    <message>
+        <source>Its issuer is not among the trusted certificates of this computer.</source>
+        <translation>Jego wystawcy nie ma wśród zaufanych certyfikatów tego komputera.</translation>
+    </message>
+    <message>
+        <source>The certificate was revoked by its issuer.</source>
+        <translation>Certyfikat został unieważniony przez wystawcę.</translation>
+    </message>
+    <message>
+        <source>The certificate was not valid at the time of signing.</source>
+        <translation>Certyfikat nie był ważny w chwili podpisania.</translation>
+    </message>
+    <message>
+        <source>The certificate could not be checked.</source>
+        <translation>Nie można sprawdzić certyfikatu.</translation>
+    </message>
+    <message>
+        <source>Checking the signatures...</source>
+        <translation>Sprawdzanie podpisów...</translation>
+    </message>
+    <message>
+        <source>This document has no signatures.</source>
+        <translation>Ten dokument nie ma podpisów.</translation>
+    </message>
+    <message>
+        <source>Unknown signer</source>
+        <translation>Nieznany podpisujący</translation>
+    </message>
+    <message>
+        <source>Empty signature field %1</source>
+        <translation>Puste pole podpisu %1</translation>
+    </message>
+    <message>
+        <source>Field &quot;%1&quot; on page %2</source>
+        <translation>Pole „%1” na stronie %2</translation>
+    </message>
+    <message>
+        <source>On page %1</source>
+        <translation>Na stronie %1</translation>
+    </message>
+    <message>
+        <source>Signed on %1</source>
+        <translation>Podpisano %1</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Powód: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Miejsce: %1</translation>
+    </message>
+    <message>
+        <source>Covers the whole document.</source>
+        <translation>Obejmuje cały dokument.</translation>
+    </message>
+    <message>
+        <source>Covers an earlier revision of the document (its first %1 bytes); later changes are not signed.</source>
+        <translation>Obejmuje wcześniejszą wersję dokumentu (pierwsze %1 bajtów); późniejsze zmiany nie są podpisane.</translation>
+    </message>
+    <message>
+        <source>Certificate issued by %1</source>
+        <translation>Certyfikat wystawiony przez: %1</translation>
+    </message>
+    <message>
+        <source>The certificate is self-signed.</source>
+        <translation>Certyfikat jest samopodpisany.</translation>
+    </message>
+    <message>
+        <source>Certificate valid from %1 to %2</source>
+        <translation>Certyfikat ważny od %1 do %2</translation>
+    </message>
+    <message>
+        <source>Key usage: %1</source>
+        <translation>Użycie klucza: %1</translation>
+    </message>
+    <message>
+        <source>Subject: %1</source>
+        <translation>Podmiot: %1</translation>
+    </message>
+    <message>
+        <source>Serial number: %1</source>
+        <translation>Numer seryjny: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatures</name>
+    <message>
+        <source>The signed document must be saved as a new file; the original stays as it is.</source>
+        <translation>Podpisany dokument trzeba zapisać jako nowy plik; oryginał pozostaje bez zmian.</translation>
+    </message>
+    <message>
+        <source>Choose a certificate to sign with.</source>
+        <translation>Wybierz certyfikat do podpisu.</translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation>Nie można odczytać dokumentu.</translation>
+    </message>
+    <message>
+        <source>The folder of the new file does not allow writing.</source>
+        <translation>Folder nowego pliku nie pozwala na zapis.</translation>
+    </message>
+    <message>
+        <source>The document could not be signed: there is no room for a temporary file.</source>
+        <translation>Nie można podpisać dokumentu: brak miejsca na plik tymczasowy.</translation>
+    </message>
+    <message>
+        <source>The document has no signature field of this name.</source>
+        <translation>Dokument nie ma pola podpisu o tej nazwie.</translation>
+    </message>
+    <message>
+        <source>This signature field is signed already.</source>
+        <translation>To pole podpisu jest już podpisane.</translation>
+    </message>
+    <message>
+        <source>Draw the place of the signature on a page first.</source>
+        <translation>Najpierw narysuj miejsce podpisu na stronie.</translation>
+    </message>
+    <message>
+        <source>The document could not be signed with this certificate. Its key may be missing from the store, or the store may be locked.</source>
+        <translation>Nie można podpisać dokumentu tym certyfikatem. Może brakować jego klucza w magazynie albo magazyn jest zablokowany.</translation>
+    </message>
+    <message>
+        <source>The signed document could not be written to %1.</source>
+        <translation>Nie można zapisać podpisanego dokumentu w %1.</translation>
+    </message>
+    <message>
+        <source>The signed version is no longer in the file.</source>
+        <translation>Podpisanej wersji nie ma już w pliku.</translation>
+    </message>
+    <message>
+        <source>The signed version could not be written to %1.</source>
+        <translation>Nie można zapisać podpisanej wersji w %1.</translation>
     </message>
 </context>
 <context>
@@ -1328,6 +2054,41 @@
     <message>
         <source>Open Tabs</source>
         <translation>Otwarte karty</translation>
+    </message>
+</context>
+<context>
+    <name>CTextRecognizer</name>
+    <message>
+        <source>no text recognition languages are installed</source>
+        <translation>nie zainstalowano żadnych języków rozpoznawania tekstu</translation>
+    </message>
+    <message>
+        <source>no language data for &quot;%1&quot; is installed</source>
+        <translation>nie zainstalowano danych językowych dla „%1”</translation>
+    </message>
+    <message>
+        <source>no language chosen</source>
+        <translation>nie wybrano języka</translation>
+    </message>
+    <message>
+        <source>the language data could not be read</source>
+        <translation>nie udało się odczytać danych językowych</translation>
+    </message>
+    <message>
+        <source>no picture to read</source>
+        <translation>brak obrazu do odczytania</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>brak pamięci</translation>
+    </message>
+    <message>
+        <source>the picture could not be read</source>
+        <translation>nie udało się odczytać obrazu</translation>
+    </message>
+    <message>
+        <source>the text could not be written</source>
+        <translation>nie udało się zapisać tekstu</translation>
     </message>
 </context>
 <context>
@@ -1809,6 +2570,18 @@
         <source>Leave Read Mode</source>
         <translation>Zakończ tryb czytania</translation>
     </message>
+    <message>
+        <source>Sign Document...</source>
+        <translation>Podpisz dokument...</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Podpisy</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Rozpoznaj tekst</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -2149,10 +2922,6 @@
     <message>
         <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
         <translation>„%1” nie jest dokumentem PDF, lecz plikiem innego rodzaju (%2).</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is damaged and cannot be read.</source>
-        <translation>„%1” jest uszkodzony i nie można go odczytać.</translation>
     </message>
 </context>
 <context>

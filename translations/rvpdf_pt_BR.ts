@@ -413,6 +413,14 @@
         <source>This document does not allow comments</source>
         <translation>Este documento não permite comentários</translation>
     </message>
+    <message>
+        <source>Page Number</source>
+        <translation>Número da página</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
 </context>
 <context>
     <name>CEditRecovery</name>
@@ -426,6 +434,10 @@
     <message>
         <source>Restore Page Changes</source>
         <translation>Restaurar alterações de páginas</translation>
+    </message>
+    <message>
+        <source>Restore Recognized Text</source>
+        <translation>Restaurar texto reconhecido</translation>
     </message>
 </context>
 <context>
@@ -629,6 +641,10 @@
         <translation>Nenhum resultado</translation>
     </message>
     <message>
+        <source>Find</source>
+        <translation>Localizar</translation>
+    </message>
+    <message>
         <source>Stop</source>
         <translation>Parar</translation>
     </message>
@@ -709,6 +725,10 @@
         <source>Go</source>
         <translation>Ir</translation>
     </message>
+    <message>
+        <source>Page Number</source>
+        <translation>Número da página</translation>
+    </message>
 </context>
 <context>
     <name>CLinkActions</name>
@@ -781,6 +801,17 @@
     </message>
 </context>
 <context>
+    <name>CLoadingPage</name>
+    <message>
+        <source>Opening &quot;%1&quot;...</source>
+        <translation>Abrindo &quot;%1&quot;...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>CMemberManager</name>
     <message>
         <source>Could not reach the account service. Please check your connection and try again.</source>
@@ -805,6 +836,92 @@
     <message>
         <source>The account service sent an answer that could not be read. Please try again later.</source>
         <translation>O serviço de contas enviou uma resposta que não pôde ser lida. Tente novamente mais tarde.</translation>
+    </message>
+</context>
+<context>
+    <name>CNssStore</name>
+    <message>
+        <source>The certificate store in %1 could not be opened.</source>
+        <translation>Não foi possível abrir o repositório de certificados em %1.</translation>
+    </message>
+    <message>
+        <source>The certificate store is locked. Give its password first.</source>
+        <translation>O repositório de certificados está bloqueado. Informe primeiro a senha dele.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>Não foi possível ler o arquivo.</translation>
+    </message>
+    <message>
+        <source>The file is not a certificate file (PKCS#12).</source>
+        <translation>O arquivo não é um arquivo de certificado (PKCS#12).</translation>
+    </message>
+    <message>
+        <source>The password does not open this certificate file.</source>
+        <translation>A senha não abre este arquivo de certificado.</translation>
+    </message>
+    <message>
+        <source>The certificate could not be added to the store in %1.</source>
+        <translation>Não foi possível adicionar o certificado ao repositório em %1.</translation>
+    </message>
+    <message>
+        <source>The file holds no certificate with its private key, so it cannot sign.</source>
+        <translation>O arquivo não contém certificado com a chave privada, por isso não pode assinar.</translation>
+    </message>
+    <message>
+        <source>Digital signature</source>
+        <translation>Assinatura digital</translation>
+    </message>
+    <message>
+        <source>Non-repudiation</source>
+        <translation>Não repúdio</translation>
+    </message>
+    <message>
+        <source>Key encipherment</source>
+        <translation>Cifragem de chave</translation>
+    </message>
+    <message>
+        <source>Data encipherment</source>
+        <translation>Cifragem de dados</translation>
+    </message>
+    <message>
+        <source>Key agreement</source>
+        <translation>Acordo de chave</translation>
+    </message>
+    <message>
+        <source>Certificate signing</source>
+        <translation>Assinatura de certificados</translation>
+    </message>
+    <message>
+        <source>CRL signing</source>
+        <translation>Assinatura de CRL</translation>
+    </message>
+    <message>
+        <source>Encipher only</source>
+        <translation>Somente cifragem</translation>
+    </message>
+</context>
+<context>
+    <name>COpenController</name>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Falha ao abrir</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>&quot;%1&quot; não foi encontrado. Ele pode ter sido movido, renomeado ou excluído.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>Você não tem permissão para ler &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>&quot;%1&quot; está danificado e não pode ser lido.</translation>
     </message>
 </context>
 <context>
@@ -903,10 +1020,21 @@
     </message>
 </context>
 <context>
+    <name>COrganizerView</name>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
+    </message>
+</context>
+<context>
     <name>CPageView</name>
     <message>
         <source>The document&apos;s permissions do not allow copying its text.</source>
         <translation>As permissões do documento não permitem copiar o texto dele.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
     </message>
 </context>
 <context>
@@ -1097,6 +1225,125 @@
     </message>
 </context>
 <context>
+    <name>CRecognizeBar</name>
+    <message>
+        <source>Text recognition</source>
+        <translation>Reconhecimento de texto</translation>
+    </message>
+    <message>
+        <source>This page</source>
+        <translation>Esta página</translation>
+    </message>
+    <message>
+        <source>All pages</source>
+        <translation>Todas as páginas</translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation>Páginas:</translation>
+    </message>
+    <message>
+        <source>Pages to recognize</source>
+        <translation>Páginas a reconhecer</translation>
+    </message>
+    <message>
+        <source>e.g. 1-3, 5</source>
+        <translation>ex.: 1-3, 5</translation>
+    </message>
+    <message>
+        <source>Page numbers to recognize</source>
+        <translation>Números das páginas a reconhecer</translation>
+    </message>
+    <message>
+        <source>Languages of the text</source>
+        <translation>Idiomas do texto</translation>
+    </message>
+    <message>
+        <source>The languages the pages are written in</source>
+        <translation>Os idiomas em que as páginas estão escritas</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Reconhecer texto</translation>
+    </message>
+    <message>
+        <source>Recognition progress</source>
+        <translation>Progresso do reconhecimento</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Cancel text recognition</source>
+        <translation>Cancelar o reconhecimento de texto</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Close the text recognition bar</source>
+        <translation>Fechar a barra de reconhecimento de texto</translation>
+    </message>
+    <message>
+        <source>No language</source>
+        <translation>Nenhum idioma</translation>
+    </message>
+    <message>
+        <source>Recognizing text, pages done: %1 of %2</source>
+        <translation>Reconhecendo texto, páginas concluídas: %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>CRecognizeController</name>
+    <message>
+        <source>eng</source>
+        <comment>The text recognition language of this translation, as its data file is named (ISO 639-2: deu, fra, chi_sim...)</comment>
+        <translation>por</translation>
+    </message>
+    <message>
+        <source>No text recognition languages are installed.</source>
+        <translation>Nenhum idioma de reconhecimento de texto está instalado.</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text. No text recognition languages are installed.</source>
+        <translation>Esta página é uma digitalização sem texto. Nenhum idioma de reconhecimento de texto está instalado.</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text.</source>
+        <translation>Esta página é uma digitalização sem texto.</translation>
+    </message>
+    <message>
+        <source>This page has text already; only pages without text are recognized.</source>
+        <translation>Esta página já tem texto; só as páginas sem texto são reconhecidas.</translation>
+    </message>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>As páginas &quot;%1&quot; não estão no documento.</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Reconhecer texto</translation>
+    </message>
+    <message>
+        <source>Done: the text can now be searched, selected and copied. Save to keep it.</source>
+        <translation>Pronto: agora o texto pode ser pesquisado, selecionado e copiado. Salve para mantê-lo.</translation>
+    </message>
+    <message>
+        <source>Every page chosen has text already. Nothing was changed.</source>
+        <translation>Todas as páginas escolhidas já têm texto. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>Text recognition was cancelled. Nothing was changed.</source>
+        <translation>O reconhecimento de texto foi cancelado. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>Text recognition failed (%1). Nothing was changed.</source>
+        <translation>O reconhecimento de texto falhou (%1). Nada foi alterado.</translation>
+    </message>
+</context>
+<context>
     <name>CRenameBox</name>
     <message>
         <source>Rename</source>
@@ -1129,6 +1376,10 @@
     <message>
         <source>A file with this name already exists.</source>
         <translation>Já existe um arquivo com este nome.</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Novo nome</translation>
     </message>
 </context>
 <context>
@@ -1230,6 +1481,26 @@
         <source>The unsaved changes to %1 no longer fit the file.</source>
         <translation>As alterações não salvas em %1 não correspondem mais ao arquivo.</translation>
     </message>
+    <message>
+        <source>Save as New File</source>
+        <translation>Salvar como novo arquivo</translation>
+    </message>
+    <message>
+        <source>Unsaved changes to %1 are kept</source>
+        <translation>As alterações não salvas de %1 são mantidas</translation>
+    </message>
+    <message>
+        <source>The document cannot be found at &quot;%1&quot; right now. Its changes are offered again once it is back there.</source>
+        <translation>No momento, o documento não está em &quot;%1&quot;. As alterações serão oferecidas novamente quando ele voltar para lá.</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Manter</translation>
+    </message>
+    <message>
+        <source>The last session had more windows and tabs than are reopened at once. Documents not reopened: %1</source>
+        <translation>A última sessão tinha mais janelas e abas do que as reabertas de uma vez. Documentos não reabertos: %1</translation>
+    </message>
 </context>
 <context>
     <name>CSidePanel</name>
@@ -1265,6 +1536,133 @@
         <source>In a comment on page %1</source>
         <translation>Em um comentário na página %1</translation>
     </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Assinaturas</translation>
+    </message>
+</context>
+<context>
+    <name>CSignBox</name>
+    <message>
+        <source>Sign Document</source>
+        <translation>Assinar documento</translation>
+    </message>
+    <message>
+        <source>Sign &quot;%1&quot; with a certificate of your certificate store. The signed document is saved as a new file; this one stays as it is.</source>
+        <translation>Assine &quot;%1&quot; com um certificado do seu repositório de certificados. O documento assinado é salvo como um novo arquivo; este fica como está.</translation>
+    </message>
+    <message>
+        <source>Certificate store password</source>
+        <translation>Senha do repositório de certificados</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Desbloquear</translation>
+    </message>
+    <message>
+        <source>Certificate:</source>
+        <translation>Certificado:</translation>
+    </message>
+    <message>
+        <source>Certificate</source>
+        <translation>Certificado</translation>
+    </message>
+    <message>
+        <source>Your certificate store has no certificate to sign with. Import one from a PKCS#12 file (.p12, .pfx).</source>
+        <translation>Seu repositório de certificados não tem certificado para assinar. Importe um de um arquivo PKCS#12 (.p12, .pfx).</translation>
+    </message>
+    <message>
+        <source>Import Certificate...</source>
+        <translation>Importar certificado...</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Motivo</translation>
+    </message>
+    <message>
+        <source>For example: I approve this document</source>
+        <translation>Por exemplo: aprovo este documento</translation>
+    </message>
+    <message>
+        <source>Reason:</source>
+        <translation>Motivo:</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Local:</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagem</translation>
+    </message>
+    <message>
+        <source>Optional: a PNG or JPEG shown in the signature</source>
+        <translation>Opcional: um PNG ou JPEG exibido na assinatura</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Escolher...</translation>
+    </message>
+    <message>
+        <source>Choose a picture</source>
+        <translation>Escolher uma imagem</translation>
+    </message>
+    <message>
+        <source>Picture:</source>
+        <translation>Imagem:</translation>
+    </message>
+    <message>
+        <source>Sign and Save As...</source>
+        <translation>Assinar e salvar como...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Issued by %1, valid from %2 to %3</source>
+        <translation>Emitido por %1, válido de %2 a %3</translation>
+    </message>
+    <message>
+        <source>Key usage: %1</source>
+        <translation>Uso da chave: %1</translation>
+    </message>
+    <message>
+        <source>This is not the password of your certificate store.</source>
+        <translation>Esta não é a senha do seu repositório de certificados.</translation>
+    </message>
+    <message>
+        <source>Import Certificate</source>
+        <translation>Importar certificado</translation>
+    </message>
+    <message>
+        <source>Certificate Files (*.p12 *.pfx)</source>
+        <translation>Arquivos de certificado (*.p12 *.pfx)</translation>
+    </message>
+    <message>
+        <source>Password of the certificate file:</source>
+        <translation>Senha do arquivo de certificado:</translation>
+    </message>
+    <message>
+        <source>Choose a Picture</source>
+        <translation>Escolher uma imagem</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg)</source>
+        <translation>Imagens (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>Choose a certificate to sign with, or import one.</source>
+        <translation>Escolha um certificado para assinar ou importe um.</translation>
+    </message>
+    <message>
+        <source>The picture must be a PNG or JPEG file.</source>
+        <translation>A imagem deve ser um arquivo PNG ou JPEG.</translation>
+    </message>
 </context>
 <context>
     <name>CSignInDialog</name>
@@ -1287,6 +1685,334 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatureBar</name>
+    <message>
+        <source>Signatures</source>
+        <translation>Assinaturas</translation>
+    </message>
+    <message>
+        <source>Sign Document</source>
+        <translation>Assinar documento</translation>
+    </message>
+    <message>
+        <source>Signature Panel</source>
+        <translation>Painel de assinaturas</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Close the signature bar</source>
+        <translation>Fechar a barra de assinaturas</translation>
+    </message>
+    <message>
+        <source>an unknown signer</source>
+        <translation>um signatário desconhecido</translation>
+    </message>
+    <message>
+        <source>Signed by %1, every signature is valid.</source>
+        <translation>Assinado por %1; todas as assinaturas são válidas.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the signature is valid.</source>
+        <translation>Assinado por %1; a assinatura é válida.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the document was changed after %2 signed it.</source>
+        <translation>Assinado por %1; o documento foi alterado depois que %2 o assinou.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the document was changed after signing.</source>
+        <translation>Assinado por %1; o documento foi alterado após a assinatura.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the certificate of %2 is not trusted.</source>
+        <translation>Assinado por %1; o certificado de %2 não é confiável.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the certificate is not trusted.</source>
+        <translation>Assinado por %1; o certificado não é confiável.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 is not valid.</source>
+        <translation>Assinado por %1; a assinatura de %2 não é válida.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the signature is not valid.</source>
+        <translation>Assinado por %1; a assinatura não é válida.</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 cannot be checked.</source>
+        <translation>Assinado por %1; não é possível verificar a assinatura de %2.</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the signature cannot be checked.</source>
+        <translation>Assinado por %1; não é possível verificar a assinatura.</translation>
+    </message>
+    <message>
+        <source>This document has a signature field waiting to be signed.</source>
+        <translation>Este documento tem um campo de assinatura aguardando assinatura.</translation>
+    </message>
+    <message>
+        <source>The signatures cannot be checked: the file changed since it was opened.</source>
+        <translation>Não é possível verificar as assinaturas: o arquivo mudou desde que foi aberto.</translation>
+    </message>
+    <message>
+        <source>Drag a box on a page for the signature, or click an empty signature field. Enter places it on the current page; Esc cancels.</source>
+        <translation>Arraste uma caixa em uma página para a assinatura ou clique em um campo de assinatura vazio. Enter a coloca na página atual; Esc cancela.</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatureController</name>
+    <message>
+        <source>Failed to Sign</source>
+        <translation>Falha ao assinar</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>Falha ao abrir</translation>
+    </message>
+    <message>
+        <source>Save the changes to &quot;%1&quot; before signing?</source>
+        <translation>Salvar as alterações em &quot;%1&quot; antes de assinar?</translation>
+    </message>
+    <message>
+        <source>A signature covers the document as it is saved.</source>
+        <translation>Uma assinatura cobre o documento como ele está salvo.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Save Signed Document</source>
+        <translation>Salvar documento assinado</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Arquivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Digitally signed by %1</source>
+        <translation>Assinado digitalmente por %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Data: %1</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Motivo: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Local: %1</translation>
+    </message>
+    <message>
+        <source>%1 (as signed by %2).pdf</source>
+        <translation>%1 (como assinado por %2).pdf</translation>
+    </message>
+    <message>
+        <source>unknown signer</source>
+        <translation>signatário desconhecido</translation>
+    </message>
+</context>
+<context>
+    <name>CSignaturePanel</name>
+    <message>
+        <source>Signatures</source>
+        <translation>Assinaturas</translation>
+    </message>
+    <message>
+        <source>Open Signed Version</source>
+        <translation>Abrir versão assinada</translation>
+    </message>
+    <message>
+        <source>Opens the document as it was when the selected signature was made, in a new tab.</source>
+        <translation>Abre em uma nova guia o documento como era quando a assinatura selecionada foi feita.</translation>
+    </message>
+    <message>
+        <source>Sign Document</source>
+        <translation>Assinar documento</translation>
+    </message>
+    <message>
+        <source>The signature is valid.</source>
+        <translation>A assinatura é válida.</translation>
+    </message>
+    <message>
+        <source>The signature cannot be checked.</source>
+        <translation>Não é possível verificar a assinatura.</translation>
+    </message>
+    <message>
+        <source>The signature is intact, but the certificate is not trusted.</source>
+        <translation>A assinatura está intacta, mas o certificado não é confiável.</translation>
+    </message>
+    <message>
+        <source>The document was changed after signing.</source>
+        <translation>O documento foi alterado após a assinatura.</translation>
+    </message>
+    <message>
+        <source>The signature is not valid.</source>
+        <translation>A assinatura não é válida.</translation>
+    </message>
+    <message>
+        <source>Not signed yet.</source>
+        <translation>Ainda não assinado.</translation>
+    </message>
+    <message>
+        <source>The certificate is trusted.</source>
+        <translation>O certificado é confiável.</translation>
+    </message>
+    <message>
+        <source>Its issuer is marked as not trusted.</source>
+        <translation>O emissor está marcado como não confiável.</translation>
+    </message>
+    <message>
+        <source>Its issuer is not among the trusted certificates of this computer.</source>
+        <translation>O emissor não está entre os certificados confiáveis deste computador.</translation>
+    </message>
+    <message>
+        <source>The certificate was revoked by its issuer.</source>
+        <translation>O certificado foi revogado pelo emissor.</translation>
+    </message>
+    <message>
+        <source>The certificate was not valid at the time of signing.</source>
+        <translation>O certificado não era válido no momento da assinatura.</translation>
+    </message>
+    <message>
+        <source>The certificate could not be checked.</source>
+        <translation>Não foi possível verificar o certificado.</translation>
+    </message>
+    <message>
+        <source>Checking the signatures...</source>
+        <translation>Verificando as assinaturas...</translation>
+    </message>
+    <message>
+        <source>This document has no signatures.</source>
+        <translation>Este documento não tem assinaturas.</translation>
+    </message>
+    <message>
+        <source>Unknown signer</source>
+        <translation>Signatário desconhecido</translation>
+    </message>
+    <message>
+        <source>Empty signature field %1</source>
+        <translation>Campo de assinatura vazio %1</translation>
+    </message>
+    <message>
+        <source>Field &quot;%1&quot; on page %2</source>
+        <translation>Campo &quot;%1&quot; na página %2</translation>
+    </message>
+    <message>
+        <source>On page %1</source>
+        <translation>Na página %1</translation>
+    </message>
+    <message>
+        <source>Signed on %1</source>
+        <translation>Assinado em %1</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Motivo: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Local: %1</translation>
+    </message>
+    <message>
+        <source>Covers the whole document.</source>
+        <translation>Cobre o documento inteiro.</translation>
+    </message>
+    <message>
+        <source>Covers an earlier revision of the document (its first %1 bytes); later changes are not signed.</source>
+        <translation>Cobre uma revisão anterior do documento (os primeiros %1 bytes); alterações posteriores não estão assinadas.</translation>
+    </message>
+    <message>
+        <source>Certificate issued by %1</source>
+        <translation>Certificado emitido por %1</translation>
+    </message>
+    <message>
+        <source>The certificate is self-signed.</source>
+        <translation>O certificado é autoassinado.</translation>
+    </message>
+    <message>
+        <source>Certificate valid from %1 to %2</source>
+        <translation>Certificado válido de %1 a %2</translation>
+    </message>
+    <message>
+        <source>Key usage: %1</source>
+        <translation>Uso da chave: %1</translation>
+    </message>
+    <message>
+        <source>Subject: %1</source>
+        <translation>Titular: %1</translation>
+    </message>
+    <message>
+        <source>Serial number: %1</source>
+        <translation>Número de série: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatures</name>
+    <message>
+        <source>The signed document must be saved as a new file; the original stays as it is.</source>
+        <translation>O documento assinado deve ser salvo como um novo arquivo; o original fica como está.</translation>
+    </message>
+    <message>
+        <source>Choose a certificate to sign with.</source>
+        <translation>Escolha um certificado para assinar.</translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation>Não foi possível ler o documento.</translation>
+    </message>
+    <message>
+        <source>The folder of the new file does not allow writing.</source>
+        <translation>A pasta do novo arquivo não permite gravação.</translation>
+    </message>
+    <message>
+        <source>The document could not be signed: there is no room for a temporary file.</source>
+        <translation>Não foi possível assinar o documento: não há espaço para um arquivo temporário.</translation>
+    </message>
+    <message>
+        <source>The document has no signature field of this name.</source>
+        <translation>O documento não tem campo de assinatura com este nome.</translation>
+    </message>
+    <message>
+        <source>This signature field is signed already.</source>
+        <translation>Este campo de assinatura já está assinado.</translation>
+    </message>
+    <message>
+        <source>Draw the place of the signature on a page first.</source>
+        <translation>Desenhe primeiro o local da assinatura em uma página.</translation>
+    </message>
+    <message>
+        <source>The document could not be signed with this certificate. Its key may be missing from the store, or the store may be locked.</source>
+        <translation>Não foi possível assinar o documento com este certificado. A chave pode não estar no repositório, ou o repositório pode estar bloqueado.</translation>
+    </message>
+    <message>
+        <source>The signed document could not be written to %1.</source>
+        <translation>Não foi possível gravar o documento assinado em %1.</translation>
+    </message>
+    <message>
+        <source>The signed version is no longer in the file.</source>
+        <translation>A versão assinada não está mais no arquivo.</translation>
+    </message>
+    <message>
+        <source>The signed version could not be written to %1.</source>
+        <translation>Não foi possível gravar a versão assinada em %1.</translation>
     </message>
 </context>
 <context>
@@ -1328,6 +2054,41 @@
     <message>
         <source>Open Tabs</source>
         <translation>Abas abertas</translation>
+    </message>
+</context>
+<context>
+    <name>CTextRecognizer</name>
+    <message>
+        <source>no text recognition languages are installed</source>
+        <translation>nenhum idioma de reconhecimento de texto está instalado</translation>
+    </message>
+    <message>
+        <source>no language data for &quot;%1&quot; is installed</source>
+        <translation>não há dados de idioma instalados para &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>no language chosen</source>
+        <translation>nenhum idioma escolhido</translation>
+    </message>
+    <message>
+        <source>the language data could not be read</source>
+        <translation>não foi possível ler os dados de idioma</translation>
+    </message>
+    <message>
+        <source>no picture to read</source>
+        <translation>nenhuma imagem para ler</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memória insuficiente</translation>
+    </message>
+    <message>
+        <source>the picture could not be read</source>
+        <translation>não foi possível ler a imagem</translation>
+    </message>
+    <message>
+        <source>the text could not be written</source>
+        <translation>não foi possível gravar o texto</translation>
     </message>
 </context>
 <context>
@@ -1809,6 +2570,18 @@
         <source>Leave Read Mode</source>
         <translation>Sair do modo de leitura</translation>
     </message>
+    <message>
+        <source>Sign Document...</source>
+        <translation>Assinar documento...</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Assinaturas</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>Reconhecer texto</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -2149,10 +2922,6 @@
     <message>
         <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
         <translation>&quot;%1&quot; não é um documento PDF, mas um arquivo de outro tipo (%2).</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is damaged and cannot be read.</source>
-        <translation>&quot;%1&quot; está danificado e não pode ser lido.</translation>
     </message>
 </context>
 <context>

@@ -413,6 +413,14 @@
         <source>This document does not allow comments</source>
         <translation>此文档不允许添加注释</translation>
     </message>
+    <message>
+        <source>Page Number</source>
+        <translation>页码</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>缩放</translation>
+    </message>
 </context>
 <context>
     <name>CEditRecovery</name>
@@ -426,6 +434,10 @@
     <message>
         <source>Restore Page Changes</source>
         <translation>恢复页面更改</translation>
+    </message>
+    <message>
+        <source>Restore Recognized Text</source>
+        <translation>恢复识别的文本</translation>
     </message>
 </context>
 <context>
@@ -629,6 +641,10 @@
         <translation>无结果</translation>
     </message>
     <message>
+        <source>Find</source>
+        <translation>查找</translation>
+    </message>
+    <message>
         <source>Stop</source>
         <translation>停止</translation>
     </message>
@@ -709,6 +725,10 @@
         <source>Go</source>
         <translation>转到</translation>
     </message>
+    <message>
+        <source>Page Number</source>
+        <translation>页码</translation>
+    </message>
 </context>
 <context>
     <name>CLinkActions</name>
@@ -781,6 +801,17 @@
     </message>
 </context>
 <context>
+    <name>CLoadingPage</name>
+    <message>
+        <source>Opening &quot;%1&quot;...</source>
+        <translation>正在打开“%1”...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>CMemberManager</name>
     <message>
         <source>Could not reach the account service. Please check your connection and try again.</source>
@@ -805,6 +836,92 @@
     <message>
         <source>The account service sent an answer that could not be read. Please try again later.</source>
         <translation>账户服务返回了无法读取的响应。请稍后重试。</translation>
+    </message>
+</context>
+<context>
+    <name>CNssStore</name>
+    <message>
+        <source>The certificate store in %1 could not be opened.</source>
+        <translation>无法打开 %1 中的证书存储。</translation>
+    </message>
+    <message>
+        <source>The certificate store is locked. Give its password first.</source>
+        <translation>证书存储已锁定。请先输入其密码。</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>无法读取该文件。</translation>
+    </message>
+    <message>
+        <source>The file is not a certificate file (PKCS#12).</source>
+        <translation>该文件不是证书文件 (PKCS#12)。</translation>
+    </message>
+    <message>
+        <source>The password does not open this certificate file.</source>
+        <translation>此密码无法打开该证书文件。</translation>
+    </message>
+    <message>
+        <source>The certificate could not be added to the store in %1.</source>
+        <translation>无法将证书添加到 %1 中的存储。</translation>
+    </message>
+    <message>
+        <source>The file holds no certificate with its private key, so it cannot sign.</source>
+        <translation>该文件不包含带私钥的证书，因此无法签名。</translation>
+    </message>
+    <message>
+        <source>Digital signature</source>
+        <translation>数字签名</translation>
+    </message>
+    <message>
+        <source>Non-repudiation</source>
+        <translation>不可否认</translation>
+    </message>
+    <message>
+        <source>Key encipherment</source>
+        <translation>密钥加密</translation>
+    </message>
+    <message>
+        <source>Data encipherment</source>
+        <translation>数据加密</translation>
+    </message>
+    <message>
+        <source>Key agreement</source>
+        <translation>密钥协商</translation>
+    </message>
+    <message>
+        <source>Certificate signing</source>
+        <translation>证书签名</translation>
+    </message>
+    <message>
+        <source>CRL signing</source>
+        <translation>CRL 签名</translation>
+    </message>
+    <message>
+        <source>Encipher only</source>
+        <translation>仅加密</translation>
+    </message>
+</context>
+<context>
+    <name>COpenController</name>
+    <message>
+        <source>Failed to Open</source>
+        <translation>打开失败</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>找不到“%1”。它可能已被移动、重命名或删除。</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>您没有读取“%1”的权限。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>“%1”已损坏，无法读取。</translation>
     </message>
 </context>
 <context>
@@ -903,10 +1020,21 @@
     </message>
 </context>
 <context>
+    <name>COrganizerView</name>
+    <message>
+        <source>Pages</source>
+        <translation>页面</translation>
+    </message>
+</context>
+<context>
     <name>CPageView</name>
     <message>
         <source>The document&apos;s permissions do not allow copying its text.</source>
         <translation>文档的权限不允许复制其中的文字。</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>第 %1 页,共 %2 页</translation>
     </message>
 </context>
 <context>
@@ -1097,6 +1225,125 @@
     </message>
 </context>
 <context>
+    <name>CRecognizeBar</name>
+    <message>
+        <source>Text recognition</source>
+        <translation>文字识别</translation>
+    </message>
+    <message>
+        <source>This page</source>
+        <translation>此页</translation>
+    </message>
+    <message>
+        <source>All pages</source>
+        <translation>所有页面</translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation>页面：</translation>
+    </message>
+    <message>
+        <source>Pages to recognize</source>
+        <translation>要识别的页面</translation>
+    </message>
+    <message>
+        <source>e.g. 1-3, 5</source>
+        <translation>例如 1-3, 5</translation>
+    </message>
+    <message>
+        <source>Page numbers to recognize</source>
+        <translation>要识别的页码</translation>
+    </message>
+    <message>
+        <source>Languages of the text</source>
+        <translation>文本的语言</translation>
+    </message>
+    <message>
+        <source>The languages the pages are written in</source>
+        <translation>页面所用的语言</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>识别文字</translation>
+    </message>
+    <message>
+        <source>Recognition progress</source>
+        <translation>识别进度</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Cancel text recognition</source>
+        <translation>取消文字识别</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Close the text recognition bar</source>
+        <translation>关闭文字识别栏</translation>
+    </message>
+    <message>
+        <source>No language</source>
+        <translation>无语言</translation>
+    </message>
+    <message>
+        <source>Recognizing text, pages done: %1 of %2</source>
+        <translation>正在识别文字，已完成页数：%1/%2</translation>
+    </message>
+</context>
+<context>
+    <name>CRecognizeController</name>
+    <message>
+        <source>eng</source>
+        <comment>The text recognition language of this translation, as its data file is named (ISO 639-2: deu, fra, chi_sim...)</comment>
+        <translation>chi_sim</translation>
+    </message>
+    <message>
+        <source>No text recognition languages are installed.</source>
+        <translation>未安装文字识别语言。</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text. No text recognition languages are installed.</source>
+        <translation>此页是没有文字的扫描件。未安装文字识别语言。</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text.</source>
+        <translation>此页是没有文字的扫描件。</translation>
+    </message>
+    <message>
+        <source>This page has text already; only pages without text are recognized.</source>
+        <translation>此页已有文字；只会识别没有文字的页面。</translation>
+    </message>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>文档中没有页面“%1”。</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>识别文字</translation>
+    </message>
+    <message>
+        <source>Done: the text can now be searched, selected and copied. Save to keep it.</source>
+        <translation>完成：现在可以搜索、选择和复制文字。保存即可保留。</translation>
+    </message>
+    <message>
+        <source>Every page chosen has text already. Nothing was changed.</source>
+        <translation>所选页面都已有文字。未做任何更改。</translation>
+    </message>
+    <message>
+        <source>Text recognition was cancelled. Nothing was changed.</source>
+        <translation>文字识别已取消。未做任何更改。</translation>
+    </message>
+    <message>
+        <source>Text recognition failed (%1). Nothing was changed.</source>
+        <translation>文字识别失败（%1）。未做任何更改。</translation>
+    </message>
+</context>
+<context>
     <name>CRenameBox</name>
     <message>
         <source>Rename</source>
@@ -1129,6 +1376,10 @@
     <message>
         <source>A file with this name already exists.</source>
         <translation>已存在同名文件。</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>新名称</translation>
     </message>
 </context>
 <context>
@@ -1230,6 +1481,26 @@
         <source>The unsaved changes to %1 no longer fit the file.</source>
         <translation>对 %1 未保存的更改已与文件不符。</translation>
     </message>
+    <message>
+        <source>Save as New File</source>
+        <translation>另存为新文件</translation>
+    </message>
+    <message>
+        <source>Unsaved changes to %1 are kept</source>
+        <translation>%1 的未保存更改已保留</translation>
+    </message>
+    <message>
+        <source>The document cannot be found at &quot;%1&quot; right now. Its changes are offered again once it is back there.</source>
+        <translation>目前在“%1”找不到该文档。文档回到该位置后，会再次提供其更改。</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>保留</translation>
+    </message>
+    <message>
+        <source>The last session had more windows and tabs than are reopened at once. Documents not reopened: %1</source>
+        <translation>上次会话的窗口和标签页多于一次能重新打开的数量。未重新打开的文档：%1</translation>
+    </message>
 </context>
 <context>
     <name>CSidePanel</name>
@@ -1265,6 +1536,133 @@
         <source>In a comment on page %1</source>
         <translation>在第 %1 页的注释中</translation>
     </message>
+    <message>
+        <source>Signatures</source>
+        <translation>签名</translation>
+    </message>
+</context>
+<context>
+    <name>CSignBox</name>
+    <message>
+        <source>Sign Document</source>
+        <translation>签署文档</translation>
+    </message>
+    <message>
+        <source>Sign &quot;%1&quot; with a certificate of your certificate store. The signed document is saved as a new file; this one stays as it is.</source>
+        <translation>使用证书存储中的证书签署“%1”。签署后的文档将另存为新文件，原文件保持不变。</translation>
+    </message>
+    <message>
+        <source>Certificate store password</source>
+        <translation>证书存储密码</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>解锁</translation>
+    </message>
+    <message>
+        <source>Certificate:</source>
+        <translation>证书：</translation>
+    </message>
+    <message>
+        <source>Certificate</source>
+        <translation>证书</translation>
+    </message>
+    <message>
+        <source>Your certificate store has no certificate to sign with. Import one from a PKCS#12 file (.p12, .pfx).</source>
+        <translation>证书存储中没有可用于签名的证书。请从 PKCS#12 文件 (.p12, .pfx) 导入。</translation>
+    </message>
+    <message>
+        <source>Import Certificate...</source>
+        <translation>导入证书...</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>原因</translation>
+    </message>
+    <message>
+        <source>For example: I approve this document</source>
+        <translation>例如：我批准此文档</translation>
+    </message>
+    <message>
+        <source>Reason:</source>
+        <translation>原因：</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>地点</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>地点：</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>图片</translation>
+    </message>
+    <message>
+        <source>Optional: a PNG or JPEG shown in the signature</source>
+        <translation>可选：签名中显示的 PNG 或 JPEG 图片</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>选择...</translation>
+    </message>
+    <message>
+        <source>Choose a picture</source>
+        <translation>选择图片</translation>
+    </message>
+    <message>
+        <source>Picture:</source>
+        <translation>图片：</translation>
+    </message>
+    <message>
+        <source>Sign and Save As...</source>
+        <translation>签名并另存为...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Issued by %1, valid from %2 to %3</source>
+        <translation>颁发者 %1，有效期 %2 至 %3</translation>
+    </message>
+    <message>
+        <source>Key usage: %1</source>
+        <translation>密钥用途：%1</translation>
+    </message>
+    <message>
+        <source>This is not the password of your certificate store.</source>
+        <translation>这不是证书存储的密码。</translation>
+    </message>
+    <message>
+        <source>Import Certificate</source>
+        <translation>导入证书</translation>
+    </message>
+    <message>
+        <source>Certificate Files (*.p12 *.pfx)</source>
+        <translation>证书文件 (*.p12 *.pfx)</translation>
+    </message>
+    <message>
+        <source>Password of the certificate file:</source>
+        <translation>证书文件密码：</translation>
+    </message>
+    <message>
+        <source>Choose a Picture</source>
+        <translation>选择图片</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg)</source>
+        <translation>图片 (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>Choose a certificate to sign with, or import one.</source>
+        <translation>请选择用于签名的证书，或导入一个。</translation>
+    </message>
+    <message>
+        <source>The picture must be a PNG or JPEG file.</source>
+        <translation>图片必须是 PNG 或 JPEG 文件。</translation>
+    </message>
 </context>
 <context>
     <name>CSignInDialog</name>
@@ -1287,6 +1685,334 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatureBar</name>
+    <message>
+        <source>Signatures</source>
+        <translation>签名</translation>
+    </message>
+    <message>
+        <source>Sign Document</source>
+        <translation>签署文档</translation>
+    </message>
+    <message>
+        <source>Signature Panel</source>
+        <translation>签名面板</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Close the signature bar</source>
+        <translation>关闭签名栏</translation>
+    </message>
+    <message>
+        <source>an unknown signer</source>
+        <translation>未知签名者</translation>
+    </message>
+    <message>
+        <source>Signed by %1, every signature is valid.</source>
+        <translation>由 %1 签名，所有签名均有效。</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the signature is valid.</source>
+        <translation>由 %1 签名，签名有效。</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the document was changed after %2 signed it.</source>
+        <translation>由 %1 签名；%2 签名后文档已被更改。</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the document was changed after signing.</source>
+        <translation>由 %1 签名，签名后文档已被更改。</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the certificate of %2 is not trusted.</source>
+        <translation>由 %1 签名；%2 的证书不受信任。</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the certificate is not trusted.</source>
+        <translation>由 %1 签名，证书不受信任。</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 is not valid.</source>
+        <translation>由 %1 签名；%2 的签名无效。</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the signature is not valid.</source>
+        <translation>由 %1 签名，签名无效。</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 cannot be checked.</source>
+        <translation>由 %1 签名；无法验证 %2 的签名。</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the signature cannot be checked.</source>
+        <translation>由 %1 签名，无法验证签名。</translation>
+    </message>
+    <message>
+        <source>This document has a signature field waiting to be signed.</source>
+        <translation>此文档有一个等待签名的签名域。</translation>
+    </message>
+    <message>
+        <source>The signatures cannot be checked: the file changed since it was opened.</source>
+        <translation>无法验证签名：文件在打开后已更改。</translation>
+    </message>
+    <message>
+        <source>Drag a box on a page for the signature, or click an empty signature field. Enter places it on the current page; Esc cancels.</source>
+        <translation>在页面上拖出签名框，或点击一个空的签名域。按 Enter 放在当前页，按 Esc 取消。</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatureController</name>
+    <message>
+        <source>Failed to Sign</source>
+        <translation>签名失败</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>打开失败</translation>
+    </message>
+    <message>
+        <source>Save the changes to &quot;%1&quot; before signing?</source>
+        <translation>签名前保存对“%1”的更改吗？</translation>
+    </message>
+    <message>
+        <source>A signature covers the document as it is saved.</source>
+        <translation>签名针对已保存状态的文档。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Save Signed Document</source>
+        <translation>保存已签名的文档</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Digitally signed by %1</source>
+        <translation>由 %1 数字签名</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>日期：%1</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>原因：%1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>地点：%1</translation>
+    </message>
+    <message>
+        <source>%1 (as signed by %2).pdf</source>
+        <translation>%1（%2 签名时的版本）.pdf</translation>
+    </message>
+    <message>
+        <source>unknown signer</source>
+        <translation>未知签名者</translation>
+    </message>
+</context>
+<context>
+    <name>CSignaturePanel</name>
+    <message>
+        <source>Signatures</source>
+        <translation>签名</translation>
+    </message>
+    <message>
+        <source>Open Signed Version</source>
+        <translation>打开签名时的版本</translation>
+    </message>
+    <message>
+        <source>Opens the document as it was when the selected signature was made, in a new tab.</source>
+        <translation>在新标签页中打开所选签名时的文档版本。</translation>
+    </message>
+    <message>
+        <source>Sign Document</source>
+        <translation>签署文档</translation>
+    </message>
+    <message>
+        <source>The signature is valid.</source>
+        <translation>签名有效。</translation>
+    </message>
+    <message>
+        <source>The signature cannot be checked.</source>
+        <translation>无法验证签名。</translation>
+    </message>
+    <message>
+        <source>The signature is intact, but the certificate is not trusted.</source>
+        <translation>签名完好，但证书不受信任。</translation>
+    </message>
+    <message>
+        <source>The document was changed after signing.</source>
+        <translation>签名后文档已被更改。</translation>
+    </message>
+    <message>
+        <source>The signature is not valid.</source>
+        <translation>签名无效。</translation>
+    </message>
+    <message>
+        <source>Not signed yet.</source>
+        <translation>尚未签名。</translation>
+    </message>
+    <message>
+        <source>The certificate is trusted.</source>
+        <translation>证书受信任。</translation>
+    </message>
+    <message>
+        <source>Its issuer is marked as not trusted.</source>
+        <translation>其颁发者被标记为不受信任。</translation>
+    </message>
+    <message>
+        <source>Its issuer is not among the trusted certificates of this computer.</source>
+        <translation>其颁发者不在此计算机的受信任证书中。</translation>
+    </message>
+    <message>
+        <source>The certificate was revoked by its issuer.</source>
+        <translation>证书已被其颁发者吊销。</translation>
+    </message>
+    <message>
+        <source>The certificate was not valid at the time of signing.</source>
+        <translation>签名时证书无效。</translation>
+    </message>
+    <message>
+        <source>The certificate could not be checked.</source>
+        <translation>无法验证证书。</translation>
+    </message>
+    <message>
+        <source>Checking the signatures...</source>
+        <translation>正在验证签名...</translation>
+    </message>
+    <message>
+        <source>This document has no signatures.</source>
+        <translation>此文档没有签名。</translation>
+    </message>
+    <message>
+        <source>Unknown signer</source>
+        <translation>未知签名者</translation>
+    </message>
+    <message>
+        <source>Empty signature field %1</source>
+        <translation>空签名域 %1</translation>
+    </message>
+    <message>
+        <source>Field &quot;%1&quot; on page %2</source>
+        <translation>第 %2 页的域“%1”</translation>
+    </message>
+    <message>
+        <source>On page %1</source>
+        <translation>位于第 %1 页</translation>
+    </message>
+    <message>
+        <source>Signed on %1</source>
+        <translation>签名于 %1</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>原因：%1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>地点：%1</translation>
+    </message>
+    <message>
+        <source>Covers the whole document.</source>
+        <translation>涵盖整个文档。</translation>
+    </message>
+    <message>
+        <source>Covers an earlier revision of the document (its first %1 bytes); later changes are not signed.</source>
+        <translation>涵盖文档的较早版本（前 %1 字节）；之后的更改未签名。</translation>
+    </message>
+    <message>
+        <source>Certificate issued by %1</source>
+        <translation>证书颁发者：%1</translation>
+    </message>
+    <message>
+        <source>The certificate is self-signed.</source>
+        <translation>证书为自签名证书。</translation>
+    </message>
+    <message>
+        <source>Certificate valid from %1 to %2</source>
+        <translation>证书有效期 %1 至 %2</translation>
+    </message>
+    <message>
+        <source>Key usage: %1</source>
+        <translation>密钥用途：%1</translation>
+    </message>
+    <message>
+        <source>Subject: %1</source>
+        <translation>使用者：%1</translation>
+    </message>
+    <message>
+        <source>Serial number: %1</source>
+        <translation>序列号：%1</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatures</name>
+    <message>
+        <source>The signed document must be saved as a new file; the original stays as it is.</source>
+        <translation>已签名的文档必须另存为新文件；原文件保持不变。</translation>
+    </message>
+    <message>
+        <source>Choose a certificate to sign with.</source>
+        <translation>请选择用于签名的证书。</translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation>无法读取该文档。</translation>
+    </message>
+    <message>
+        <source>The folder of the new file does not allow writing.</source>
+        <translation>新文件所在的文件夹不允许写入。</translation>
+    </message>
+    <message>
+        <source>The document could not be signed: there is no room for a temporary file.</source>
+        <translation>无法签署文档：没有空间存放临时文件。</translation>
+    </message>
+    <message>
+        <source>The document has no signature field of this name.</source>
+        <translation>文档中没有此名称的签名域。</translation>
+    </message>
+    <message>
+        <source>This signature field is signed already.</source>
+        <translation>此签名域已签名。</translation>
+    </message>
+    <message>
+        <source>Draw the place of the signature on a page first.</source>
+        <translation>请先在页面上画出签名的位置。</translation>
+    </message>
+    <message>
+        <source>The document could not be signed with this certificate. Its key may be missing from the store, or the store may be locked.</source>
+        <translation>无法使用此证书签署文档。存储中可能缺少其密钥，或存储已锁定。</translation>
+    </message>
+    <message>
+        <source>The signed document could not be written to %1.</source>
+        <translation>无法将已签名的文档写入 %1。</translation>
+    </message>
+    <message>
+        <source>The signed version is no longer in the file.</source>
+        <translation>文件中已不再包含签名时的版本。</translation>
+    </message>
+    <message>
+        <source>The signed version could not be written to %1.</source>
+        <translation>无法将签名时的版本写入 %1。</translation>
     </message>
 </context>
 <context>
@@ -1328,6 +2054,41 @@
     <message>
         <source>Open Tabs</source>
         <translation>已打开的标签页</translation>
+    </message>
+</context>
+<context>
+    <name>CTextRecognizer</name>
+    <message>
+        <source>no text recognition languages are installed</source>
+        <translation>未安装任何文字识别语言</translation>
+    </message>
+    <message>
+        <source>no language data for &quot;%1&quot; is installed</source>
+        <translation>未安装“%1”的语言数据</translation>
+    </message>
+    <message>
+        <source>no language chosen</source>
+        <translation>未选择语言</translation>
+    </message>
+    <message>
+        <source>the language data could not be read</source>
+        <translation>无法读取语言数据</translation>
+    </message>
+    <message>
+        <source>no picture to read</source>
+        <translation>没有可识别的图像</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>内存不足</translation>
+    </message>
+    <message>
+        <source>the picture could not be read</source>
+        <translation>无法识别图像</translation>
+    </message>
+    <message>
+        <source>the text could not be written</source>
+        <translation>无法写入文字</translation>
     </message>
 </context>
 <context>
@@ -1809,6 +2570,18 @@
         <source>Leave Read Mode</source>
         <translation>退出阅读模式</translation>
     </message>
+    <message>
+        <source>Sign Document...</source>
+        <translation>签署文档...</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>签名</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>识别文字</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -2149,10 +2922,6 @@
     <message>
         <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
         <translation>“%1”不是 PDF 文档,而是其他类型的文件(%2)。</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is damaged and cannot be read.</source>
-        <translation>“%1”已损坏,无法读取。</translation>
     </message>
 </context>
 <context>

@@ -413,6 +413,14 @@
         <source>This document does not allow comments</source>
         <translation>此文件不允許註解</translation>
     </message>
+    <message>
+        <source>Page Number</source>
+        <translation>頁碼</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>縮放</translation>
+    </message>
 </context>
 <context>
     <name>CEditRecovery</name>
@@ -426,6 +434,10 @@
     <message>
         <source>Restore Page Changes</source>
         <translation>還原頁面變更</translation>
+    </message>
+    <message>
+        <source>Restore Recognized Text</source>
+        <translation>還原辨識的文字</translation>
     </message>
 </context>
 <context>
@@ -629,6 +641,10 @@
         <translation>沒有結果</translation>
     </message>
     <message>
+        <source>Find</source>
+        <translation>尋找</translation>
+    </message>
+    <message>
         <source>Stop</source>
         <translation>停止</translation>
     </message>
@@ -709,6 +725,10 @@
         <source>Go</source>
         <translation>前往</translation>
     </message>
+    <message>
+        <source>Page Number</source>
+        <translation>頁碼</translation>
+    </message>
 </context>
 <context>
     <name>CLinkActions</name>
@@ -781,6 +801,17 @@
     </message>
 </context>
 <context>
+    <name>CLoadingPage</name>
+    <message>
+        <source>Opening &quot;%1&quot;...</source>
+        <translation>正在開啟「%1」...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>CMemberManager</name>
     <message>
         <source>Could not reach the account service. Please check your connection and try again.</source>
@@ -805,6 +836,92 @@
     <message>
         <source>The account service sent an answer that could not be read. Please try again later.</source>
         <translation>帳號服務傳回了無法讀取的回應。請稍後再試。</translation>
+    </message>
+</context>
+<context>
+    <name>CNssStore</name>
+    <message>
+        <source>The certificate store in %1 could not be opened.</source>
+        <translation>無法開啟 %1 中的憑證存放區。</translation>
+    </message>
+    <message>
+        <source>The certificate store is locked. Give its password first.</source>
+        <translation>憑證存放區已鎖定。請先輸入其密碼。</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>無法讀取該檔案。</translation>
+    </message>
+    <message>
+        <source>The file is not a certificate file (PKCS#12).</source>
+        <translation>該檔案不是憑證檔案 (PKCS#12)。</translation>
+    </message>
+    <message>
+        <source>The password does not open this certificate file.</source>
+        <translation>此密碼無法開啟該憑證檔案。</translation>
+    </message>
+    <message>
+        <source>The certificate could not be added to the store in %1.</source>
+        <translation>無法將憑證新增到 %1 中的存放區。</translation>
+    </message>
+    <message>
+        <source>The file holds no certificate with its private key, so it cannot sign.</source>
+        <translation>該檔案不含帶有私密金鑰的憑證，因此無法簽署。</translation>
+    </message>
+    <message>
+        <source>Digital signature</source>
+        <translation>數位簽章</translation>
+    </message>
+    <message>
+        <source>Non-repudiation</source>
+        <translation>不可否認</translation>
+    </message>
+    <message>
+        <source>Key encipherment</source>
+        <translation>金鑰加密</translation>
+    </message>
+    <message>
+        <source>Data encipherment</source>
+        <translation>資料加密</translation>
+    </message>
+    <message>
+        <source>Key agreement</source>
+        <translation>金鑰協商</translation>
+    </message>
+    <message>
+        <source>Certificate signing</source>
+        <translation>憑證簽署</translation>
+    </message>
+    <message>
+        <source>CRL signing</source>
+        <translation>CRL 簽署</translation>
+    </message>
+    <message>
+        <source>Encipher only</source>
+        <translation>僅加密</translation>
+    </message>
+</context>
+<context>
+    <name>COpenController</name>
+    <message>
+        <source>Failed to Open</source>
+        <translation>無法開啟</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found. It may have been moved, renamed or deleted.</source>
+        <translation>找不到「%1」。它可能已被移動、重新命名或刪除。</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read &quot;%1&quot;.</source>
+        <translation>您沒有讀取「%1」的權限。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and cannot be read.</source>
+        <translation>「%1」已損毀，無法讀取。</translation>
     </message>
 </context>
 <context>
@@ -903,10 +1020,21 @@
     </message>
 </context>
 <context>
+    <name>COrganizerView</name>
+    <message>
+        <source>Pages</source>
+        <translation>頁面</translation>
+    </message>
+</context>
+<context>
     <name>CPageView</name>
     <message>
         <source>The document&apos;s permissions do not allow copying its text.</source>
         <translation>文件的權限不允許複製其中的文字。</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>第 %1 頁,共 %2 頁</translation>
     </message>
 </context>
 <context>
@@ -1097,6 +1225,125 @@
     </message>
 </context>
 <context>
+    <name>CRecognizeBar</name>
+    <message>
+        <source>Text recognition</source>
+        <translation>文字辨識</translation>
+    </message>
+    <message>
+        <source>This page</source>
+        <translation>此頁</translation>
+    </message>
+    <message>
+        <source>All pages</source>
+        <translation>所有頁面</translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation>頁面：</translation>
+    </message>
+    <message>
+        <source>Pages to recognize</source>
+        <translation>要辨識的頁面</translation>
+    </message>
+    <message>
+        <source>e.g. 1-3, 5</source>
+        <translation>例如 1-3, 5</translation>
+    </message>
+    <message>
+        <source>Page numbers to recognize</source>
+        <translation>要辨識的頁碼</translation>
+    </message>
+    <message>
+        <source>Languages of the text</source>
+        <translation>文字的語言</translation>
+    </message>
+    <message>
+        <source>The languages the pages are written in</source>
+        <translation>頁面所用的語言</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>辨識文字</translation>
+    </message>
+    <message>
+        <source>Recognition progress</source>
+        <translation>辨識進度</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Cancel text recognition</source>
+        <translation>取消文字辨識</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Close the text recognition bar</source>
+        <translation>關閉文字辨識列</translation>
+    </message>
+    <message>
+        <source>No language</source>
+        <translation>無語言</translation>
+    </message>
+    <message>
+        <source>Recognizing text, pages done: %1 of %2</source>
+        <translation>正在辨識文字，已完成頁數：%1/%2</translation>
+    </message>
+</context>
+<context>
+    <name>CRecognizeController</name>
+    <message>
+        <source>eng</source>
+        <comment>The text recognition language of this translation, as its data file is named (ISO 639-2: deu, fra, chi_sim...)</comment>
+        <translation>chi_tra</translation>
+    </message>
+    <message>
+        <source>No text recognition languages are installed.</source>
+        <translation>未安裝文字辨識語言。</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text. No text recognition languages are installed.</source>
+        <translation>此頁是沒有文字的掃描檔。未安裝文字辨識語言。</translation>
+    </message>
+    <message>
+        <source>This page is a scan without text.</source>
+        <translation>此頁是沒有文字的掃描檔。</translation>
+    </message>
+    <message>
+        <source>This page has text already; only pages without text are recognized.</source>
+        <translation>此頁已有文字；只會辨識沒有文字的頁面。</translation>
+    </message>
+    <message>
+        <source>The pages &quot;%1&quot; are not in the document.</source>
+        <translation>文件中沒有頁面「%1」。</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>辨識文字</translation>
+    </message>
+    <message>
+        <source>Done: the text can now be searched, selected and copied. Save to keep it.</source>
+        <translation>完成：現在可以搜尋、選取和複製文字。儲存即可保留。</translation>
+    </message>
+    <message>
+        <source>Every page chosen has text already. Nothing was changed.</source>
+        <translation>所選頁面都已有文字。未做任何變更。</translation>
+    </message>
+    <message>
+        <source>Text recognition was cancelled. Nothing was changed.</source>
+        <translation>文字辨識已取消。未做任何變更。</translation>
+    </message>
+    <message>
+        <source>Text recognition failed (%1). Nothing was changed.</source>
+        <translation>文字辨識失敗（%1）。未做任何變更。</translation>
+    </message>
+</context>
+<context>
     <name>CRenameBox</name>
     <message>
         <source>Rename</source>
@@ -1129,6 +1376,10 @@
     <message>
         <source>A file with this name already exists.</source>
         <translation>已有同名的檔案。</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>新名稱</translation>
     </message>
 </context>
 <context>
@@ -1230,6 +1481,26 @@
         <source>The unsaved changes to %1 no longer fit the file.</source>
         <translation>對 %1 未儲存的變更已與檔案不符。</translation>
     </message>
+    <message>
+        <source>Save as New File</source>
+        <translation>另存為新檔案</translation>
+    </message>
+    <message>
+        <source>Unsaved changes to %1 are kept</source>
+        <translation>%1 的未儲存變更已保留</translation>
+    </message>
+    <message>
+        <source>The document cannot be found at &quot;%1&quot; right now. Its changes are offered again once it is back there.</source>
+        <translation>目前在「%1」找不到此文件。文件回到該位置後，會再次提供其變更。</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>保留</translation>
+    </message>
+    <message>
+        <source>The last session had more windows and tabs than are reopened at once. Documents not reopened: %1</source>
+        <translation>上次工作階段的視窗和分頁多於一次能重新開啟的數量。未重新開啟的文件：%1</translation>
+    </message>
 </context>
 <context>
     <name>CSidePanel</name>
@@ -1265,6 +1536,133 @@
         <source>In a comment on page %1</source>
         <translation>在第 %1 頁的註解中</translation>
     </message>
+    <message>
+        <source>Signatures</source>
+        <translation>簽章</translation>
+    </message>
+</context>
+<context>
+    <name>CSignBox</name>
+    <message>
+        <source>Sign Document</source>
+        <translation>簽署文件</translation>
+    </message>
+    <message>
+        <source>Sign &quot;%1&quot; with a certificate of your certificate store. The signed document is saved as a new file; this one stays as it is.</source>
+        <translation>使用憑證存放區中的憑證簽署「%1」。簽署後的文件會另存為新檔案，原檔案保持不變。</translation>
+    </message>
+    <message>
+        <source>Certificate store password</source>
+        <translation>憑證存放區密碼</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>解除鎖定</translation>
+    </message>
+    <message>
+        <source>Certificate:</source>
+        <translation>憑證：</translation>
+    </message>
+    <message>
+        <source>Certificate</source>
+        <translation>憑證</translation>
+    </message>
+    <message>
+        <source>Your certificate store has no certificate to sign with. Import one from a PKCS#12 file (.p12, .pfx).</source>
+        <translation>憑證存放區中沒有可用於簽署的憑證。請從 PKCS#12 檔案 (.p12, .pfx) 匯入。</translation>
+    </message>
+    <message>
+        <source>Import Certificate...</source>
+        <translation>匯入憑證...</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>原因</translation>
+    </message>
+    <message>
+        <source>For example: I approve this document</source>
+        <translation>例如：我核准此文件</translation>
+    </message>
+    <message>
+        <source>Reason:</source>
+        <translation>原因：</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>地點</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>地點：</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>圖片</translation>
+    </message>
+    <message>
+        <source>Optional: a PNG or JPEG shown in the signature</source>
+        <translation>選用：簽章中顯示的 PNG 或 JPEG 圖片</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>選擇...</translation>
+    </message>
+    <message>
+        <source>Choose a picture</source>
+        <translation>選擇圖片</translation>
+    </message>
+    <message>
+        <source>Picture:</source>
+        <translation>圖片：</translation>
+    </message>
+    <message>
+        <source>Sign and Save As...</source>
+        <translation>簽署並另存新檔...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Issued by %1, valid from %2 to %3</source>
+        <translation>簽發者 %1，有效期間 %2 至 %3</translation>
+    </message>
+    <message>
+        <source>Key usage: %1</source>
+        <translation>金鑰用途：%1</translation>
+    </message>
+    <message>
+        <source>This is not the password of your certificate store.</source>
+        <translation>這不是憑證存放區的密碼。</translation>
+    </message>
+    <message>
+        <source>Import Certificate</source>
+        <translation>匯入憑證</translation>
+    </message>
+    <message>
+        <source>Certificate Files (*.p12 *.pfx)</source>
+        <translation>憑證檔案 (*.p12 *.pfx)</translation>
+    </message>
+    <message>
+        <source>Password of the certificate file:</source>
+        <translation>憑證檔案密碼：</translation>
+    </message>
+    <message>
+        <source>Choose a Picture</source>
+        <translation>選擇圖片</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg)</source>
+        <translation>圖片 (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>Choose a certificate to sign with, or import one.</source>
+        <translation>請選擇用於簽署的憑證，或匯入一個。</translation>
+    </message>
+    <message>
+        <source>The picture must be a PNG or JPEG file.</source>
+        <translation>圖片必須是 PNG 或 JPEG 檔案。</translation>
+    </message>
 </context>
 <context>
     <name>CSignInDialog</name>
@@ -1287,6 +1685,334 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatureBar</name>
+    <message>
+        <source>Signatures</source>
+        <translation>簽章</translation>
+    </message>
+    <message>
+        <source>Sign Document</source>
+        <translation>簽署文件</translation>
+    </message>
+    <message>
+        <source>Signature Panel</source>
+        <translation>簽章面板</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Close the signature bar</source>
+        <translation>關閉簽章列</translation>
+    </message>
+    <message>
+        <source>an unknown signer</source>
+        <translation>未知簽署者</translation>
+    </message>
+    <message>
+        <source>Signed by %1, every signature is valid.</source>
+        <translation>由 %1 簽署，所有簽章皆有效。</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the signature is valid.</source>
+        <translation>由 %1 簽署，簽章有效。</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the document was changed after %2 signed it.</source>
+        <translation>由 %1 簽署；%2 簽署後文件已被變更。</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the document was changed after signing.</source>
+        <translation>由 %1 簽署，簽署後文件已被變更。</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the certificate of %2 is not trusted.</source>
+        <translation>由 %1 簽署；%2 的憑證不受信任。</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the certificate is not trusted.</source>
+        <translation>由 %1 簽署，憑證不受信任。</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 is not valid.</source>
+        <translation>由 %1 簽署；%2 的簽章無效。</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the signature is not valid.</source>
+        <translation>由 %1 簽署，簽章無效。</translation>
+    </message>
+    <message>
+        <source>Signed by %1; the signature of %2 cannot be checked.</source>
+        <translation>由 %1 簽署；無法驗證 %2 的簽章。</translation>
+    </message>
+    <message>
+        <source>Signed by %1, the signature cannot be checked.</source>
+        <translation>由 %1 簽署，無法驗證簽章。</translation>
+    </message>
+    <message>
+        <source>This document has a signature field waiting to be signed.</source>
+        <translation>此文件有一個等待簽署的簽章欄位。</translation>
+    </message>
+    <message>
+        <source>The signatures cannot be checked: the file changed since it was opened.</source>
+        <translation>無法驗證簽章：檔案在開啟後已變更。</translation>
+    </message>
+    <message>
+        <source>Drag a box on a page for the signature, or click an empty signature field. Enter places it on the current page; Esc cancels.</source>
+        <translation>在頁面上拖曳出簽章框，或按一下空白的簽章欄位。按 Enter 放在目前頁面，按 Esc 取消。</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatureController</name>
+    <message>
+        <source>Failed to Sign</source>
+        <translation>簽署失敗</translation>
+    </message>
+    <message>
+        <source>Failed to Open</source>
+        <translation>無法開啟</translation>
+    </message>
+    <message>
+        <source>Save the changes to &quot;%1&quot; before signing?</source>
+        <translation>簽署前儲存對「%1」的變更嗎？</translation>
+    </message>
+    <message>
+        <source>A signature covers the document as it is saved.</source>
+        <translation>簽章涵蓋已儲存狀態的文件。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Save Signed Document</source>
+        <translation>儲存已簽署的文件</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF 檔案 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Digitally signed by %1</source>
+        <translation>由 %1 數位簽署</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>日期：%1</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>原因：%1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>地點：%1</translation>
+    </message>
+    <message>
+        <source>%1 (as signed by %2).pdf</source>
+        <translation>%1（%2 簽署時的版本）.pdf</translation>
+    </message>
+    <message>
+        <source>unknown signer</source>
+        <translation>未知簽署者</translation>
+    </message>
+</context>
+<context>
+    <name>CSignaturePanel</name>
+    <message>
+        <source>Signatures</source>
+        <translation>簽章</translation>
+    </message>
+    <message>
+        <source>Open Signed Version</source>
+        <translation>開啟簽署時的版本</translation>
+    </message>
+    <message>
+        <source>Opens the document as it was when the selected signature was made, in a new tab.</source>
+        <translation>在新分頁中開啟所選簽章當時的文件版本。</translation>
+    </message>
+    <message>
+        <source>Sign Document</source>
+        <translation>簽署文件</translation>
+    </message>
+    <message>
+        <source>The signature is valid.</source>
+        <translation>簽章有效。</translation>
+    </message>
+    <message>
+        <source>The signature cannot be checked.</source>
+        <translation>無法驗證簽章。</translation>
+    </message>
+    <message>
+        <source>The signature is intact, but the certificate is not trusted.</source>
+        <translation>簽章完好，但憑證不受信任。</translation>
+    </message>
+    <message>
+        <source>The document was changed after signing.</source>
+        <translation>簽署後文件已被變更。</translation>
+    </message>
+    <message>
+        <source>The signature is not valid.</source>
+        <translation>簽章無效。</translation>
+    </message>
+    <message>
+        <source>Not signed yet.</source>
+        <translation>尚未簽署。</translation>
+    </message>
+    <message>
+        <source>The certificate is trusted.</source>
+        <translation>憑證受信任。</translation>
+    </message>
+    <message>
+        <source>Its issuer is marked as not trusted.</source>
+        <translation>其簽發者被標記為不受信任。</translation>
+    </message>
+    <message>
+        <source>Its issuer is not among the trusted certificates of this computer.</source>
+        <translation>其簽發者不在此電腦的受信任憑證中。</translation>
+    </message>
+    <message>
+        <source>The certificate was revoked by its issuer.</source>
+        <translation>憑證已被其簽發者撤銷。</translation>
+    </message>
+    <message>
+        <source>The certificate was not valid at the time of signing.</source>
+        <translation>簽署時憑證無效。</translation>
+    </message>
+    <message>
+        <source>The certificate could not be checked.</source>
+        <translation>無法驗證憑證。</translation>
+    </message>
+    <message>
+        <source>Checking the signatures...</source>
+        <translation>正在驗證簽章...</translation>
+    </message>
+    <message>
+        <source>This document has no signatures.</source>
+        <translation>此文件沒有簽章。</translation>
+    </message>
+    <message>
+        <source>Unknown signer</source>
+        <translation>未知簽署者</translation>
+    </message>
+    <message>
+        <source>Empty signature field %1</source>
+        <translation>空白簽章欄位 %1</translation>
+    </message>
+    <message>
+        <source>Field &quot;%1&quot; on page %2</source>
+        <translation>第 %2 頁的欄位「%1」</translation>
+    </message>
+    <message>
+        <source>On page %1</source>
+        <translation>位於第 %1 頁</translation>
+    </message>
+    <message>
+        <source>Signed on %1</source>
+        <translation>簽署於 %1</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>原因：%1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>地點：%1</translation>
+    </message>
+    <message>
+        <source>Covers the whole document.</source>
+        <translation>涵蓋整份文件。</translation>
+    </message>
+    <message>
+        <source>Covers an earlier revision of the document (its first %1 bytes); later changes are not signed.</source>
+        <translation>涵蓋文件的較早版本（前 %1 位元組）；之後的變更未經簽署。</translation>
+    </message>
+    <message>
+        <source>Certificate issued by %1</source>
+        <translation>憑證簽發者：%1</translation>
+    </message>
+    <message>
+        <source>The certificate is self-signed.</source>
+        <translation>憑證為自我簽署憑證。</translation>
+    </message>
+    <message>
+        <source>Certificate valid from %1 to %2</source>
+        <translation>憑證有效期間 %1 至 %2</translation>
+    </message>
+    <message>
+        <source>Key usage: %1</source>
+        <translation>金鑰用途：%1</translation>
+    </message>
+    <message>
+        <source>Subject: %1</source>
+        <translation>主體：%1</translation>
+    </message>
+    <message>
+        <source>Serial number: %1</source>
+        <translation>序號：%1</translation>
+    </message>
+</context>
+<context>
+    <name>CSignatures</name>
+    <message>
+        <source>The signed document must be saved as a new file; the original stays as it is.</source>
+        <translation>已簽署的文件必須另存為新檔案；原檔案保持不變。</translation>
+    </message>
+    <message>
+        <source>Choose a certificate to sign with.</source>
+        <translation>請選擇用於簽署的憑證。</translation>
+    </message>
+    <message>
+        <source>The document could not be read.</source>
+        <translation>無法讀取該文件。</translation>
+    </message>
+    <message>
+        <source>The folder of the new file does not allow writing.</source>
+        <translation>新檔案所在的資料夾不允許寫入。</translation>
+    </message>
+    <message>
+        <source>The document could not be signed: there is no room for a temporary file.</source>
+        <translation>無法簽署文件：沒有空間存放暫存檔。</translation>
+    </message>
+    <message>
+        <source>The document has no signature field of this name.</source>
+        <translation>文件中沒有此名稱的簽章欄位。</translation>
+    </message>
+    <message>
+        <source>This signature field is signed already.</source>
+        <translation>此簽章欄位已簽署。</translation>
+    </message>
+    <message>
+        <source>Draw the place of the signature on a page first.</source>
+        <translation>請先在頁面上畫出簽章的位置。</translation>
+    </message>
+    <message>
+        <source>The document could not be signed with this certificate. Its key may be missing from the store, or the store may be locked.</source>
+        <translation>無法使用此憑證簽署文件。存放區中可能缺少其金鑰，或存放區已鎖定。</translation>
+    </message>
+    <message>
+        <source>The signed document could not be written to %1.</source>
+        <translation>無法將已簽署的文件寫入 %1。</translation>
+    </message>
+    <message>
+        <source>The signed version is no longer in the file.</source>
+        <translation>檔案中已不再包含簽署時的版本。</translation>
+    </message>
+    <message>
+        <source>The signed version could not be written to %1.</source>
+        <translation>無法將簽署時的版本寫入 %1。</translation>
     </message>
 </context>
 <context>
@@ -1328,6 +2054,41 @@
     <message>
         <source>Open Tabs</source>
         <translation>已開啟的分頁</translation>
+    </message>
+</context>
+<context>
+    <name>CTextRecognizer</name>
+    <message>
+        <source>no text recognition languages are installed</source>
+        <translation>未安裝任何文字辨識語言</translation>
+    </message>
+    <message>
+        <source>no language data for &quot;%1&quot; is installed</source>
+        <translation>未安裝「%1」的語言資料</translation>
+    </message>
+    <message>
+        <source>no language chosen</source>
+        <translation>未選擇語言</translation>
+    </message>
+    <message>
+        <source>the language data could not be read</source>
+        <translation>無法讀取語言資料</translation>
+    </message>
+    <message>
+        <source>no picture to read</source>
+        <translation>沒有可辨識的影像</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>記憶體不足</translation>
+    </message>
+    <message>
+        <source>the picture could not be read</source>
+        <translation>無法辨識影像</translation>
+    </message>
+    <message>
+        <source>the text could not be written</source>
+        <translation>無法寫入文字</translation>
     </message>
 </context>
 <context>
@@ -1809,6 +2570,18 @@
         <source>Leave Read Mode</source>
         <translation>離開閱讀模式</translation>
     </message>
+    <message>
+        <source>Sign Document...</source>
+        <translation>簽署文件...</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>簽章</translation>
+    </message>
+    <message>
+        <source>Recognize Text</source>
+        <translation>辨識文字</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -2149,10 +2922,6 @@
     <message>
         <source>&quot;%1&quot; is not a PDF document but a file of another kind (%2).</source>
         <translation>「%1」不是 PDF 文件,而是其他類型的檔案(%2)。</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is damaged and cannot be read.</source>
-        <translation>「%1」已損壞,無法讀取。</translation>
     </message>
 </context>
 <context>

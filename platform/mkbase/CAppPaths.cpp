@@ -101,6 +101,11 @@ QString CAppPaths::AttachmentDir()
     return CacheDir() + "/attachments";
 }
 
+QString CAppPaths::SignedRevisionDir()
+{
+    return CacheDir() + "/signed-revisions";
+}
+
 QString CAppPaths::LegacyDir()
 {
     return DataDir();

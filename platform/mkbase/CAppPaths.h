@@ -36,6 +36,8 @@ public:
     static QString UsageStateDir();
     static QString BlankDocumentDir();
     static QString AttachmentDir();
+    // Copies of the versions of documents that signatures cover.
+    static QString SignedRevisionDir();
 
     // Versions before this one kept everything in one folder, DataDir()
     // itself. Each entry names an item there (relative) and where it lives

@@ -17,7 +17,9 @@
 
 #include <functional>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace MKBase {
 
@@ -57,7 +59,21 @@ bool CFileUtils::WriteFileBytes(const QString& path, const QByteArray& data)
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    if (!file.commit())
+        return false;
+    // The rename is only on disk once the folder is.
+    SyncFolder(info.absolutePath());
+    return true;
+}
+
+bool CFileUtils::SyncFolder(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
 }
 
 bool CFileUtils::MakeDirPath(const QString& path)
@@ -109,7 +125,10 @@ bool CFileUtils::CopyFileHandle(const QString& source, const QString& target, bo
         out.cancelWriting();
         return false;
     }
-    return out.commit();
+    if (!out.commit())
+        return false;
+    SyncFolder(QFileInfo(target).absolutePath());
+    return true;
 }
 
 bool CFileUtils::SetFileWritable(const QString& path, bool writable)

@@ -13,7 +13,11 @@ public:
     // Replaces the file atomically, creating its folder when needed.
     static bool WriteFileData(const QString& path, const QString& data);
     static QByteArray ReadFileBytes(const QString& path, qint64 maxSize = 64 * 1024 * 1024);
+    // Whole or not at all: the old file stays unless every byte of the new
+    // one reached the disk, and the folder is synced after the rename.
     static bool WriteFileBytes(const QString& path, const QByteArray& data);
+    // Flushes a folder's entries (a rename into it) to disk.
+    static bool SyncFolder(const QString& path);
 
     static bool MakeDirPath(const QString& path);
     static bool DeleteDirPath(const QString& path);

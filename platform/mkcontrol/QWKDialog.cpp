@@ -60,6 +60,14 @@ void QWKDialog::ShowMask(QWidget* window, bool bTransparent)
     maskedWindow = window;
 }
 
+void QWKDialog::OpenThen(const std::function<void(int)>& done)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    if (done)
+        connect(this, &QDialog::finished, this, done);
+    open();
+}
+
 void QWKDialog::RemoveMask()
 {
     if (maskedWindow)
@@ -113,6 +121,7 @@ QPushButton* QWKDialog::AddButtonRow(QBoxLayout* layout, const QString& okText, 
     ok->setDefault(true);
     ok->setMinimumSize(80, 30);
     buttonRow->addWidget(ok);
-    layout->addLayout(buttonRow);
+    if (layout)
+        layout->addLayout(buttonRow);
     return ok;
 }

@@ -12,3 +12,14 @@ int MKMessageBox::information(bool bCloseButton, QWidget* parent, QWidget* windo
         box.ShowMask(window, false);
     return box.exec();
 }
+
+MKMessageBox* MKMessageBox::notify(QWidget* window, const QString& strTitle, const QString& strText,
+                                   const QString& strInfo, int nWidth)
+{
+    auto* box = new MKMessageBox(true, window, strTitle, strText, strInfo, QString(), QString(), tr("OK"));
+    if (nWidth > 0)
+        box->setFixedWidth(nWidth);
+    box->ShowMask(window, false);
+    box->OpenThen();
+    return box;
+}

@@ -15,4 +15,9 @@ public:
     // positive. window, when given, is dimmed while the box shows.
     static int information(bool bCloseButton, QWidget* parent, QWidget* window, const QString& strTitle,
                            const QString& strText, const QString& strInfo, int nButtons, int nWidth);
+    // The same notice with an OK button, modal to window and returning at
+    // once (see QWKDialog::OpenThen): for notices from timers, hand-overs and
+    // restores, which must not run a loop of their own.
+    static MKMessageBox* notify(QWidget* window, const QString& strTitle, const QString& strText,
+                                const QString& strInfo, int nWidth);
 };

@@ -29,6 +29,7 @@
 #include <optional>
 
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 
 namespace {
@@ -209,10 +210,7 @@ int RvpdfRunApplication(int argc, char** argv, CSingleInstance* launched)
         MainBox::DestroyPDF();
         return 0;
     }
-    QTimer::singleShot(0, window, [session, window]() {
-        session->ShowNotices(window);
-        session->OfferRecovery(window);
-    });
+    QTimer::singleShot(0, window, [session, window]() { session->Greet(window); });
     manager->OpenArguments(argumentList);
     // Reports of earlier crashes go out once the window is up, never in its way.
     QTimer::singleShot(3000, &app, []() { StartCrashUpload(); });
@@ -221,7 +219,10 @@ int RvpdfRunApplication(int argc, char** argv, CSingleInstance* launched)
     manager->StopSemaphoreThread();
     session->Finish();
     MK_LOG("App Exit");
-    MainBox::DestroyPDF();
+    const bool idle = MainBox::DestroyPDF();
     MKBase::LoggerObject::ReleaseLogger();
+    // A file still being read needs the parser's globals to the end.
+    if (!idle)
+        std::_Exit(rc);
     return rc;
 }

@@ -3,6 +3,7 @@
 #include "windows/CLaunchRequest.h"
 
 #include "CJsonReader.h"
+#include "MKApplication.h"
 #include "windows/CMainViewManager.h"
 #include "windows/CSingleInstance.h"
 
@@ -47,16 +48,19 @@ MKBase::CProfileMove::Result MoveOlderProfile()
 int RunUntilLastWindowCloses(CSingleInstance& instance, CMainViewManager* manager)
 {
     for (;;) {
-        // A list may arrive between the last window closing and the loop
-        // ending: its window is then open but the loop ends all the same.
-        const int handOvers = manager->HandOverCount();
+        // A list taken while the loop runs opens a window, and a quit asked
+        // for meanwhile does not end the loop while a window is open.
         const int rc = QApplication::exec();
         // From here on later launches wait for this process to end and start
         // an instance of their own. Lists taken before this point are already
         // posted: they open in a window of their own and the process goes on.
         instance.SetClosing(true);
+        // Only those lists count: a count taken before the whole run counted
+        // every earlier hand-over, and a window closed but not yet gone then
+        // started the loop again with nothing left to end it.
+        const int handOvers = manager->HandOverCount();
         QCoreApplication::sendPostedEvents(manager, QEvent::MetaCall);
-        if (manager->HandOverCount() == handOvers || manager->WindowsCount() == 0)
+        if (manager->HandOverCount() == handOvers || !MKApplication::HasOpenMainWindow())
             return rc;
         instance.SetClosing(false);
     }

@@ -412,7 +412,8 @@ void MainView::RestoreWindowGeometry()
         restoreGeometry(geometry);
         FitToScreen();
     } else {
-        showMaximized();
+        // Maximized when it shows; the window is not shown from here.
+        setWindowState(windowState() | Qt::WindowMaximized);
     }
     const QByteArray state = settings->GetRecord(SettingKey::kWindowState).toByteArray();
     if (!state.isEmpty())

@@ -134,8 +134,6 @@ private:
     // Why a path (as given, and made absolute) cannot be opened, naming it;
     // empty when it is a PDF document to try.
     static QString RefusalOf(const QString& given, const QString& path);
-    // What an open result of the engine tells the user.
-    static QString FailureOf(int nResult, const QString& path);
     void ShowNotice(const QString& text);
     void CloseCurrentTab();
     void CloseWindowTabs();

@@ -71,7 +71,11 @@ void MainView::SlotDocumentClosed(bool bClosed)
         return;
     }
     auto* widget = qobject_cast<QWidget*>(sender());
-    if (auto* box = qobject_cast<MainBox*>(widget)) {
+    auto* box = qobject_cast<MainBox*>(widget);
+    if (box && MainBox::IsOpenError(box->OpenFailure())) {
+        // Its file could not be read: the recent list forgets it.
+        RemoveRecentPath(box->GetDocumentFilePath());
+    } else if (box) {
         QVariantMap view = box->GetDisplayOption();
         if (!CSettingManager::getInstance()->GetGeneral().value(SettingKey::kRestoreView, true).toBool()) {
             view[OpenKey::kPageIndex] = 0;

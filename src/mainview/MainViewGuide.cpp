@@ -29,8 +29,7 @@ void MainView::ResetDefaultLauncherCheck()
 
 void MainView::SlotCheckDefaultLauncher()
 {
-    // A window on its way out must not start a question: it would be
-    // deleted while the question still runs inside it.
+    // A window on its way out asks nothing more.
     if (defaultLauncherAsked || closingWindow || sessionEnding)
         return;
     // One question at a time: this one waits for the one on screen (the
@@ -54,17 +53,20 @@ void MainView::SlotCheckDefaultLauncher()
     }
     if (MKCheckBox::IsMarked("pdf_Launcher") || MKBase::CAssocUtils::IsDefaultPdfLauncher(appId))
         return;
-    MKCheckBox box(true, this, QString(), tr("Do you want to set %1 as your default PDF viewer?").arg(title),
-                   tr("Don't show again"), tr("Later"), tr("Yes"));
-    box.ShowMask(this, false);
-    const int answer = box.exec();
-    if (answer == 2) {
-        MKBase::CAssocUtils::SetPdfLauncher(appId, title, true);
-        settings->SetDefaultViewer(true);
-        QTimer::singleShot(3000, this, &MainView::SlotPopoupAssocGuid);
-    }
-    if (box.IsChecked() && (answer == 1 || answer == 2))
-        MKCheckBox::SetMarked("pdf_Launcher", true);
+    // Asked from a timer: modal to this window only, without a loop of its
+    // own that the window could be closed under.
+    auto* box = new MKCheckBox(true, this, QString(), tr("Do you want to set %1 as your default PDF viewer?").arg(title),
+                               tr("Don't show again"), tr("Later"), tr("Yes"));
+    box->ShowMask(this, false);
+    box->OpenThen([this, box, appId, title](int answer) {
+        if (answer == 2) {
+            MKBase::CAssocUtils::SetPdfLauncher(appId, title, true);
+            CSettingManager::getInstance()->SetDefaultViewer(true);
+            QTimer::singleShot(3000, this, &MainView::SlotPopoupAssocGuid);
+        }
+        if (box->IsChecked() && (answer == 1 || answer == 2))
+            MKCheckBox::SetMarked("pdf_Launcher", true);
+    });
 }
 
 void MainView::SlotClickedSetAsDefault()
@@ -81,10 +83,10 @@ void MainView::SlotPopoupAssocGuid()
     auto* box = qobject_cast<MainBox*>(tabBar->GetItem(tabBar->CurrentIndex()).widget);
     if (!box || CurrentPage() != box)
         return;
-    AssocGuidBox guide(this);
-    guide.SetDocumentPath(box->GetDocumentFilePath());
-    guide.ShowMask(this, false);
-    guide.exec();
+    auto* guide = new AssocGuidBox(this);
+    guide->SetDocumentPath(box->GetDocumentFilePath());
+    guide->ShowMask(this, false);
+    guide->OpenThen();
 }
 
 void MainView::SlotMemberEnterEvent()

@@ -68,21 +68,10 @@ QString MainView::RefusalOf(const QString& given, const QString& path)
     return tr("\"%1\" is not a PDF document but a file of another kind (%2).").arg(Shown(path), type.comment());
 }
 
-QString MainView::FailureOf(int nResult, const QString& path)
-{
-    switch (nResult) {
-    case MainBox::OpenMissing:
-        return tr("\"%1\" was not found. It may have been moved, renamed or deleted.").arg(Shown(path));
-    case MainBox::OpenUnreadable:
-        return tr("You do not have permission to read \"%1\".").arg(Shown(path));
-    default:
-        return tr("\"%1\" is damaged and cannot be read.").arg(Shown(path));
-    }
-}
-
 void MainView::ShowFailure(const QString& reason)
 {
-    MKMessageBox::information(true, this, this, QString(), tr("Failed to Open"), reason, 1024, 332);
+    // Asked from timers and hand-overs too: no loop of its own.
+    MKMessageBox::notify(this, QString(), tr("Failed to Open"), reason, 332);
 }
 
 QVariantMap MainView::WithViewDefaults(const QVariantMap& request) const
@@ -128,10 +117,14 @@ void MainView::SlotOpenFile(int& nRet, const QVariantMap& mapInfo, bool bTips)
     request[OpenKey::kComment] = CSettingManager::getInstance()->GetComments();
     const bool privateMode = CSettingManager::getInstance()->IsPrivateEnabled();
     request[OpenKey::kRecordThumbnail] = !privateMode;
+    // Read in the background: a slow file holds up no window, and says what
+    // went wrong from its own tab.
+    if (!request.value(OpenKey::kDeferred).toBool())
+        request[OpenKey::kBackground] = true;
     QWidget* widget = MainBox::CreatePdfBox(this, path, request, nRet);
     if (!widget) {
         if (nRet != MainBox::OpenGaveUp)
-            ShowFailure(FailureOf(nRet, path));
+            ShowFailure(MainBox::OpenFailureText(nRet, path));
         return;
     }
     // A tab restored behind others stays behind them, unread, and is not

@@ -131,6 +131,8 @@ QMenu* DocumentMenu::BuildFileMenu(QWidget* parent)
          {QT_TRANSLATE_NOOP("DocumentMenu", "Document Properties"), "doc_property", None, "Ctrl+D",
           "/file/menu_icon_doc.png", false},
          {QT_TRANSLATE_NOOP("DocumentMenu", "Protect"), "protect", None, nullptr, "/file/menu_icon_protect.png", false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Sign Document..."), "sign", None, "Ctrl+Alt+S", "/file/menu_icon_sign.png",
+          false},
          {nullptr, nullptr, None, nullptr, nullptr, false},
          {QT_TRANSLATE_NOOP("DocumentMenu", "Print"), "print", QKeySequence::Print, nullptr,
           "/file/menu_icon_print.png", false},
@@ -204,7 +206,9 @@ QMenu* DocumentMenu::BuildViewMenu(QWidget* parent)
          {QT_TRANSLATE_NOOP("DocumentMenu", "Bookmarks"), "bookmark", None, "Ctrl+Alt+2", nullptr, false},
          {QT_TRANSLATE_NOOP("DocumentMenu", "Annotations"), "annotation", None, "Ctrl+Alt+3", nullptr, false},
          {QT_TRANSLATE_NOOP("DocumentMenu", "Attachments"), "attachment", None, "Ctrl+Alt+4", nullptr, false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Signatures"), "signature", None, "Ctrl+Alt+5", nullptr, false},
          {QT_TRANSLATE_NOOP("DocumentMenu", "Organize Pages"), "organize_pages", None, "Ctrl+Alt+O", nullptr, false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Recognize Text"), "recognize_text", None, "Ctrl+Alt+R", nullptr, false},
          {nullptr, nullptr, None, nullptr, nullptr, false}},
         &viewActions);
     zoomMenu = NewMenu(QT_TRANSLATE_NOOP("DocumentMenu", "Zoom"), viewMenu);
@@ -561,7 +565,7 @@ void DocumentMenu::SlotFileMenuAboutToShow()
     const QVariantMap info = CurrentTabInfo();
     const bool hasDoc = !info.isEmpty();
     for (const char* key :
-         {"close_tab", "save", "save_as", "show_in_finder", "share", "doc_property", "protect", "print"})
+         {"close_tab", "save", "save_as", "show_in_finder", "share", "doc_property", "protect", "sign", "print"})
         fileActions.value(key)->setEnabled(hasDoc);
     if (hasDoc)
         fileActions.value("show_in_finder")->setEnabled(!info.value("is_temp").toBool());

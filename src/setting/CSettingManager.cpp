@@ -126,6 +126,8 @@ CSettingManager::CSettingManager(QObject* parent)
     : QObject(parent)
 {
     Reload();
+    // Unsaved changes of private documents stay off the disk too.
+    MainBox::SetPrivateMode(IsPrivateEnabled());
     blankDir = MKBase::CAppPaths::BlankDocumentDir();
     MKBase::CFileUtils::DeleteDirPath(blankDir);
     MKBase::CFileUtils::MakeDirPath(blankDir);
@@ -261,6 +263,10 @@ void CSettingManager::Save()
         for (auto it = maps[i]->constBegin(); it != maps[i]->constEnd(); ++it)
             user.setValue(KeyPath(kGroups[i], it.key()), it.value());
     }
+    // Written whole or not at all (QSettings replaces the file in one
+    // step); the rename reaches the disk with the folder.
+    user.sync();
+    MKBase::CFileUtils::SyncFolder(SettingDirPath());
 }
 
 void CSettingManager::LoadComments()
@@ -320,6 +326,8 @@ void CSettingManager::SetRecord(const QString& key, const QVariant& value)
     MKBase::CFileUtils::MakeDirPath(MKBase::CAppPaths::StateDir());
     QSettings file(RecordPath(), QSettings::IniFormat);
     file.setValue(key, value);
+    file.sync();
+    MKBase::CFileUtils::SyncFolder(SettingDirPath());
 }
 
 bool CSettingManager::IsPrivateEnabled() const

@@ -69,25 +69,17 @@ SettingOption::SettingOption(QWidget* parent)
     pages->addWidget(blank);
     pages->addWidget(privacy);
 
-    // Made after the pages, so Tab goes list, page, Cancel, Apply.
-    auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(16);
-    buttons->setContentsMargins(16, 16, 16, 16);
-    buttons->addStretch(1);
-    cancelButton = new QPushButton(tr("Cancel"), contentWidget());
-    cancelButton->setObjectName("button_cancel");
-    applyButton = new QPushButton(tr("Apply"), contentWidget());
-    applyButton->setObjectName("button_ok");
-    applyButton->setProperty("confirm", true);
-    cancelButton->setProperty("confirm", false);
+    // Made after the pages, so Tab goes list, page, Cancel, Apply. Enter
+    // applies, Escape cancels, as in any dialog.
+    applyButton = AddButtonRow(nullptr, tr("Apply"), tr("Cancel"));
+    cancelButton = contentWidget()->findChild<QPushButton*>("button_cancel");
+    ButtonRow()->setSpacing(16);
+    ButtonRow()->setContentsMargins(16, 16, 16, 16);
     for (QPushButton* button : {cancelButton, applyButton}) {
         button->setMinimumSize(120, 28);
         button->setAutoDefault(false);
-        buttons->addWidget(button);
     }
-    // Enter applies, Escape cancels, as in any dialog.
-    applyButton->setDefault(true);
-    grid->addLayout(buttons, 3, 0, 1, 3);
+    grid->addLayout(ButtonRow(), 3, 0, 1, 3);
 
     CSettingManager* settings = CSettingManager::getInstance();
     QVariantMap generalOptions = settings->GetGeneral();
@@ -106,7 +98,6 @@ SettingOption::SettingOption(QWidget* parent)
                         MKBase::CReportConsent::IsForcedOff(framework));
 
     connect(applyButton, &QPushButton::clicked, this, &SettingOption::SlotClickedApply);
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(pageList, &CVTabWidget::SignalSelectChanged, this, &SettingOption::SlotTabSelectChanged);
 }
 

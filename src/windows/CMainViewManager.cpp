@@ -4,6 +4,7 @@
 #include "CLaunchRequest.h"
 #include "CCrashReporter.h"
 #include "CSessionKeeper.h"
+#include "CSharedSegment.h"
 #include "CSingleInstance.h"
 #include "CThemeWatcher.h"
 #include "LoggerObject.h"
@@ -20,7 +21,6 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QMenu>
-#include <QSystemSemaphore>
 #include <QThread>
 #include <QTimer>
 
@@ -28,14 +28,9 @@
 
 namespace {
 
-void SemaphoreReadLoop(const QString& key, CMainViewManager* manager, const std::atomic<bool>* stop)
+void SemaphoreReadLoop(CSharedSegment* segment, CMainViewManager* manager, const std::atomic<bool>* stop)
 {
     MKBase::CCrashReporter::PrepareThread();
-    // The guard made the semaphore with the segment; both live as long as
-    // the process. System V objects are found through key files, and
-    // objects made and dropped per wake-up would remove and re-create them.
-    QSystemSemaphore wake(CSingleInstance::SemaphoreKey(key), 0, QSystemSemaphore::Open);
-    QSharedMemory segment(CSingleInstance::SegmentKey(key));
     auto deliver = [manager](const QByteArray& bytes) {
         const CSingleInstance::HandOver handOver = CSingleInstance::ParseHandOver(bytes);
         emit manager->SignalLaunchIds(handOver.startupId, handOver.activationToken);
@@ -44,16 +39,17 @@ void SemaphoreReadLoop(const QString& key, CMainViewManager* manager, const std:
     int backOffMs = 0;
     while (!*stop) {
         // A list may have been written before the first wait; look first.
-        if (segment.isAttached() || segment.attach(QSharedMemory::ReadWrite))
-            CSingleInstance::TakePayload(segment, deliver);
-        if (backOffMs == 0 && wake.acquire())
-            continue;
+        if (segment->IsAttached() || segment->Attach() == CSharedSegment::Ok) {
+            CSingleInstance::TakePayload(*segment, deliver);
+            if (segment->Wait())
+                continue;
+        }
         if (*stop)
             break;
-        // No semaphore (temp folder not writable, system limit reached):
-        // look for lists now and then instead of spinning on a failing wait.
+        // No channel (no private runtime folder, system limits reached):
+        // look for one now and then instead of spinning.
         if (backOffMs == 0)
-            MK_LOG("launch hand-over: no wake-up semaphore (%s), polling", qUtf8Printable(wake.errorString()));
+            MK_LOG("launch hand-over: no channel to wait on, looking now and then");
         backOffMs = qBound(50, backOffMs * 2, 1000);
         for (int slept = 0; slept < backOffMs && !*stop; slept += 50)
             QThread::msleep(50);
@@ -78,6 +74,8 @@ CMainViewManager::CMainViewManager()
         connect(app, &MKApplication::SignalAppActivateEvent, this, &CMainViewManager::SlotActiveApp);
     }
 }
+
+CMainViewManager::~CMainViewManager() = default;
 
 CMainViewManager* CMainViewManager::getInstance()
 {
@@ -217,9 +215,9 @@ void CMainViewManager::StartSemaphoreThread(const QString& key)
 {
     if (reader.joinable())
         return;
-    readerKey = key;
+    readerSegment = std::make_unique<CSharedSegment>(CSingleInstance::KeyFilePath(key), CSingleInstance::kSegmentSize);
     stopReader = false;
-    reader = std::thread(SemaphoreReadLoop, key, this, &stopReader);
+    reader = std::thread(SemaphoreReadLoop, readerSegment.get(), this, &stopReader);
 }
 
 void CMainViewManager::StopSemaphoreThread()
@@ -227,8 +225,9 @@ void CMainViewManager::StopSemaphoreThread()
     if (!reader.joinable())
         return;
     stopReader = true;
-    QSystemSemaphore(CSingleInstance::SemaphoreKey(readerKey), 0, QSystemSemaphore::Open).release();
+    readerSegment->Wake();
     reader.join();
+    readerSegment.reset();
 }
 
 void CMainViewManager::SlotSemaphoreWrite(const QStringList& argumentList)

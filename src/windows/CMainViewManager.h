@@ -7,11 +7,13 @@
 #include <QVariantMap>
 
 #include <atomic>
+#include <memory>
 #include <thread>
 
 class QAction;
 class QMenu;
 class CSessionKeeper;
+class CSharedSegment;
 class CThemeWatcher;
 class MainView;
 
@@ -78,6 +80,7 @@ public slots:
 
 private:
     CMainViewManager();
+    ~CMainViewManager() override;
     // The window a file from outside goes to: the one activated last unless
     // it is closing, else another, else a new one.
     MainView* OpenTarget();
@@ -91,7 +94,7 @@ private:
     CThemeWatcher* themeWatcher = nullptr;
     CSessionKeeper* sessionKeeper = nullptr;
     int handOvers = 0;
-    QString readerKey;
+    std::unique_ptr<CSharedSegment> readerSegment;
     std::thread reader;
     std::atomic<bool> stopReader {false};
     QByteArray launchStartupId;

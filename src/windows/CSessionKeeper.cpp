@@ -13,16 +13,22 @@
 
 #include "LoggerObject.h"
 
+#include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QPushButton>
+#include <QTimer>
+
+#include <memory>
 
 namespace {
 
-// More than this many documents in one window is not a session we wrote.
-constexpr int kMaxTabs = 500;
+// More than a person leaves open: a session file listing more (damaged, or
+// not ours) would otherwise cost a window and a tab for each entry.
+constexpr int kMaxWindows = 20;
+constexpr int kMaxTabs = 100;
 
 } // namespace
 
@@ -80,6 +86,13 @@ void CSessionKeeper::SlotSessionChanged()
             auto* box = qobject_cast<MainBox*>(widget);
             if (!box)
                 continue;
+            // A new name is on disk at once: a crash right after a Save As
+            // or a rename must bring back the file under its new name.
+            // Queued, as the document takes the name after telling.
+            connect(box, &MainBox::SignalDocumentSaveAs, this, &CSessionKeeper::SlotSaveNow,
+                    Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
+            connect(box, &MainBox::SignalDocumentRename, this, &CSessionKeeper::SlotSaveNow,
+                    Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
             connect(box, &MainBox::SignalDocumentLoaded, this, &CSessionKeeper::SlotSessionChanged,
                     Qt::UniqueConnection);
             connect(box, &MainBox::SignalPageChanged, this, &CSessionKeeper::SlotSessionChanged, Qt::UniqueConnection);
@@ -87,6 +100,11 @@ void CSessionKeeper::SlotSessionChanged()
         }
     }
     store->ScheduleSave();
+}
+
+void CSessionKeeper::SlotSaveNow()
+{
+    store->SaveNow();
 }
 
 QJsonObject CSessionKeeper::Collect() const
@@ -143,8 +161,15 @@ int CSessionKeeper::Restore(QWidget* firstWindow, bool bWanted)
     QStringList missing;
     int reopened = 0;
     auto* target = qobject_cast<MainView*>(firstWindow);
-    for (const QJsonValue& value : windows) {
-        const QJsonObject state = value.toObject();
+    int skipped = 0;
+    for (int w = 0; w < windows.size(); ++w) {
+        const QJsonObject state = windows.at(w).toObject();
+        const int tabs = state.value("tabs").toArray().size();
+        if (w >= kMaxWindows) {
+            skipped += tabs;
+            continue;
+        }
+        skipped += qMax(0, tabs - kMaxTabs);
         if (!target) {
             target = qobject_cast<MainView*>(manager->CreateMainView(nullptr));
             if (!target)
@@ -167,6 +192,10 @@ int CSessionKeeper::Restore(QWidget* firstWindow, bool bWanted)
         notices << tr("%1 did not close properly last time. Your documents have been reopened.").arg(title);
     if (!missing.isEmpty())
         notices << tr("These documents could not be found and were not reopened:") + "\n" + missing.join('\n');
+    if (skipped > 0)
+        notices << tr("The last session had more windows and tabs than are reopened at once. Documents not "
+                      "reopened: %1")
+                       .arg(skipped);
     MK_LOG("session restored: %d document(s), %d missing%s", reopened, int(missing.size()),
            unclean ? ", after an unclean end" : "");
     store->ScheduleSave();
@@ -220,45 +249,119 @@ int CSessionKeeper::RestoreWindow(MainView* window, const QJsonObject& state, QS
     return opened;
 }
 
-void CSessionKeeper::ShowNotices(QWidget* parent)
+void CSessionKeeper::Greet(QWidget* window)
 {
+    QPointer<QWidget> guard(window);
+    ShowNotices(window, [this, guard]() {
+        if (guard)
+            OfferRecovery(guard);
+    });
+}
+
+void CSessionKeeper::ShowNotices(QWidget* parent, const std::function<void()>& then)
+{
+    // One after the other, each modal to the window alone and without a
+    // loop of its own: the window may close meanwhile, taking them along.
+    if (notices.isEmpty() || !parent) {
+        if (then)
+            then();
+        return;
+    }
     const QString title = MKApplication::getInstance() ? MKApplication::getInstance()->GetAppValue("Title") : QString();
-    const QStringList pending = notices;
-    notices.clear();
-    for (const QString& text : pending)
-        MKMessageBox::information(true, parent, parent, title, text, QString(), 1024, 400);
+    MKMessageBox* box = MKMessageBox::notify(parent, title, notices.takeFirst(), QString(), 400);
+    connect(box, &QDialog::finished, this, [this, parent, then]() { ShowNotices(parent, then); });
 }
 
 void CSessionKeeper::OfferRecovery(QWidget* parent)
 {
-    auto* window = qobject_cast<MainView*>(parent);
-    if (!window)
+    offerWindow = qobject_cast<MainView*>(parent);
+    offers = CRecoveryCopy::Pending();
+    OfferNext();
+}
+
+void CSessionKeeper::OfferNext()
+{
+    MainView* window = offerWindow;
+    // Whatever is not asked about now stays for the next start.
+    if (!window || window->IsClosingWindow() || manager->IsTerminating()) {
+        offers.clear();
         return;
-    for (const CRecoveryCopy::Entry& entry : CRecoveryCopy::Pending()) {
-        const QString name = QFileInfo(entry.documentPath).fileName();
-        CMessageDialog box(true, window, QString(), tr("Recover unsaved changes to %1?").arg(name),
-                           tr("The changes were kept when the document was last open. If you discard them, they "
-                              "cannot be brought back."),
-                           tr("Discard"), tr("Recover"), QString());
-        box.ShowMask(window, false);
-        if (box.exec() != 2) {
-            QFile::remove(entry.copyPath);
-            continue;
-        }
-        int result = -1;
-        window->SlotOpenFile(result, QVariantMap {{"path", entry.documentPath}}, false);
-        const int index = window->IndexOfDocument(entry.documentPath);
-        auto* document = index >= 0 ? qobject_cast<MainBox*>(window->TabBar()->GetItem(index).widget) : nullptr;
-        QString error;
-        if (!document || !document->RestoreRecovery(entry.state, &error)) {
-            MK_LOG("recovery of %s failed: %s", qUtf8Printable(entry.documentPath), qUtf8Printable(error));
-            MKMessageBox::information(true, window, window, QString(), tr("Failed to Recover"),
-                                      tr("The unsaved changes to %1 no longer fit the file.").arg(name), 1024, 400);
-            QFile::remove(entry.copyPath);
-            continue;
-        }
-        window->TabBar()->SetCurrentIndex(index);
     }
+    if (offers.isEmpty())
+        return;
+    const CRecoveryCopy::Entry entry = offers.takeFirst();
+    const QString name = QFileInfo(entry.documentPath).fileName();
+    CMessageDialog* box = nullptr;
+    if (entry.reachable) {
+        box = new CMessageDialog(true, window, QString(), tr("Recover unsaved changes to %1?").arg(name),
+                                 tr("The changes were kept when the document was last open. If you discard them, "
+                                    "they cannot be brought back."),
+                                 tr("Discard"), tr("Save as New File"), tr("Recover"));
+    } else {
+        // A disk or share not connected yet, a folder renamed: the changes
+        // wait for the document.
+        box = new CMessageDialog(true, window, QString(), tr("Unsaved changes to %1 are kept").arg(name),
+                                 tr("The document cannot be found at \"%1\" right now. Its changes are offered again "
+                                    "once it is back there.")
+                                     .arg(QDir::toNativeSeparators(entry.documentPath)),
+                                 tr("Discard"), QString(), tr("Keep"));
+    }
+    box->ShowMask(window, false);
+    // Only Discard discards: Escape, the title bar's close and the end of
+    // the session keep the copy for next time.
+    box->OpenThen([this, entry](int answer) {
+        MK_LOG("recovery of %s: answer %d", qUtf8Printable(entry.documentPath), answer);
+        if (answer == 1)
+            QFile::remove(entry.copyPath);
+        else if (entry.reachable && (answer == 2 || answer == 3))
+            Recover(entry, answer == 2);
+        OfferNext();
+    });
+}
+
+void CSessionKeeper::Recover(const CRecoveryCopy::Entry& entry, bool bAsNewFile)
+{
+    MainView* window = offerWindow;
+    int result = -1;
+    window->SlotOpenFile(result, QVariantMap {{OpenKey::kPath, entry.documentPath}}, false);
+    const int index = window->IndexOfDocument(entry.documentPath);
+    QPointer<MainBox> document = index >= 0 ? qobject_cast<MainBox*>(window->TabBar()->GetItem(index).widget) : nullptr;
+    if (!document)
+        return;
+    auto apply = [this, document, entry, bAsNewFile]() {
+        MainView* shownIn = offerWindow;
+        if (!document || !shownIn)
+            return;
+        QString error;
+        if (!document->RestoreRecovery(entry.state, &error)) {
+            MK_LOG("recovery of %s failed: %s", qUtf8Printable(entry.documentPath), qUtf8Printable(error));
+            MKMessageBox::notify(shownIn, QString(), tr("Failed to Recover"),
+                                 tr("The unsaved changes to %1 no longer fit the file.")
+                                     .arg(QFileInfo(entry.documentPath).fileName()),
+                                 400);
+            QFile::remove(entry.copyPath);
+            return;
+        }
+        // The document keeps a copy of its own now; the old one goes after it.
+        document->WriteRecoveryCopy();
+        CRecoveryCopy::RemoveLater(entry.copyPath);
+        const int shown = shownIn->IndexOfDocument(entry.documentPath);
+        if (shown >= 0)
+            shownIn->TabBar()->SetCurrentIndex(shown);
+        if (bAsNewFile)
+            QTimer::singleShot(0, document, [document]() { document->OnMainMenuTrigger(QStringLiteral("save_as")); });
+    };
+    // The file is read in the background; a file that cannot be read keeps
+    // its copy for next time.
+    if (document->IsLoaded()) {
+        apply();
+        return;
+    }
+    auto once = std::make_shared<QMetaObject::Connection>();
+    *once = connect(document, &MainBox::SignalDocumentLoaded, this, [once, apply]() {
+        QObject::disconnect(*once);
+        apply();
+    });
 }
 
 void CSessionKeeper::Finish()

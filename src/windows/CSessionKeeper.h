@@ -1,8 +1,14 @@
 #pragma once
 
+#include "CRecoveryCopy.h"
+
 #include <QJsonObject>
+#include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
+
+#include <functional>
 
 class QWidget;
 
@@ -33,24 +39,35 @@ public:
     int Restore(QWidget* firstWindow, bool bWanted);
     // What the restore has to tell the user (shown by ShowNotices).
     QStringList Notices() const { return notices; }
-    void ShowNotices(QWidget* parent);
-    // Asks about each recovery copy left behind; accepted ones are opened
-    // in window with their changes, declined ones deleted.
+    // Shows the notices one after the other, then runs then. Returns at once.
+    void ShowNotices(QWidget* parent, const std::function<void()>& then = {});
+    // Asks about each recovery copy left behind, one after the other, and
+    // returns at once: recovered ones open in window with their changes
+    // (and ask where to save them as a new file, when the user wants that);
+    // only an explicit Discard deletes a copy. A copy whose document cannot
+    // be reached now is kept for when it is back.
     void OfferRecovery(QWidget* window);
+    // At start: the notices, then the recovery copies.
+    void Greet(QWidget* window);
     // Clean end: the next start is an ordinary one.
     void Finish();
 
 public slots:
     void SlotSessionChanged();
+    void SlotSaveNow();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     int RestoreWindow(MainView* window, const QJsonObject& state, QStringList* missing);
+    void OfferNext();
+    void Recover(const CRecoveryCopy::Entry& entry, bool bAsNewFile);
 
     CMainViewManager* manager;
     CSessionStore* store;
     bool unclean = false;
     QStringList notices;
+    QPointer<MainView> offerWindow;
+    QList<CRecoveryCopy::Entry> offers;
 };

@@ -1,5 +1,7 @@
 #include "CSessionStore.h"
 
+#include "CFileUtils.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -7,7 +9,6 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <csignal>
@@ -112,12 +113,8 @@ bool CSessionStore::SaveNow()
         return false;
     session["version"] = 1;
     session["saved"] = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
-    QDir().mkpath(dir);
-    QSaveFile file(FilePath());
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(QJsonDocument(session).toJson(QJsonDocument::Indented));
-    if (!file.commit())
+    // Whole or not at all: a full disk keeps the last session as it was.
+    if (!MKBase::CFileUtils::WriteFileBytes(FilePath(), QJsonDocument(session).toJson(QJsonDocument::Indented)))
         return false;
     emit SignalSaved();
     return true;

@@ -1,20 +1,14 @@
 #include "CSingleInstance.h"
 
+#include "CSharedSegment.h"
+
 #include <QBuffer>
-#include <QCryptographicHash>
 #include <QDataStream>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QSystemSemaphore>
+#include <QStandardPaths>
 #include <QThread>
 
-#include <unistd.h>
-
 namespace {
-
-// Qt's key file of a semaphore (its lock and our wake-up one) starts so.
-const char* const kSemaphoreFilePrefix = "qipc_systemsem_";
 
 // One QString in data stream format, checked against the bytes that are
 // really there before anything is allocated.
@@ -72,12 +66,12 @@ QByteArray ValidId(const QString& text)
 }
 
 // Runs fn under the segment's lock until it returns true or time runs out.
-template <typename Fn> bool WaitLocked(QSharedMemory& segment, const QElapsedTimer& timer, int nTimeoutMs, Fn fn)
+template <typename Fn> bool WaitLocked(CSharedSegment& segment, const QElapsedTimer& timer, int nTimeoutMs, Fn fn)
 {
     for (;;) {
-        if (segment.lock()) {
-            const bool done = fn(static_cast<char*>(segment.data()));
-            segment.unlock();
+        if (segment.Lock()) {
+            const bool done = fn(segment.Data());
+            segment.Unlock();
             if (done)
                 return true;
         }
@@ -92,108 +86,52 @@ template <typename Fn> bool WaitLocked(QSharedMemory& segment, const QElapsedTim
 CSingleInstance::CSingleInstance(const QString& key_)
     : key(key_)
 {
-    segment.setKey(SegmentKey(key));
-    running = !TryCreate() && segment.error() == QSharedMemory::AlreadyExists;
+    running = TryCreate() == FoundRunning;
 }
 
-CSingleInstance::~CSingleInstance()
-{
-    if (segment.isAttached())
-        segment.detach();
-}
+CSingleInstance::~CSingleInstance() = default;
 
-bool CSingleInstance::TryCreate()
+CSingleInstance::CreateResult CSingleInstance::TryCreate()
 {
-    bool created = false;
+    const QString file = KeyFilePath(key);
+    if (file.isEmpty())
+        return NoChannel;
+    auto made = std::make_unique<CSharedSegment>(file, kSegmentSize);
     for (int attempt = 0; attempt < kKeyAttempts; ++attempt) {
-        created = segment.create(kSegmentSize, QSharedMemory::ReadWrite);
-        if (created)
-            break;
-        const QSharedMemory::SharedMemoryError error = segment.error();
-        if (error == QSharedMemory::AlreadyExists) {
-            QSharedMemory probe(SegmentKey(key));
-            if (probe.attach(QSharedMemory::ReadOnly)) {
-                const bool ours = probe.size() == kSegmentSize;
-                // A segment left by a crashed instance has nobody attached:
-                // detaching once removes it, after which creating succeeds.
-                probe.detach();
-                if (ours) {
-                    created = segment.create(kSegmentSize, QSharedMemory::ReadWrite);
-                    break;
-                }
-            } else if (probe.error() != QSharedMemory::PermissionDenied) {
-                break;
-            }
-        } else if (error != QSharedMemory::PermissionDenied) {
-            break;
+        const CSharedSegment::Result result = made->Create();
+        if (result == CSharedSegment::Ok) {
+            segment = std::move(made);
+            return Created;
         }
-        // System V keys are made from a key file's inode, and an object of
-        // another user or program (often one a crash left) can sit on ours.
-        // It is never our instance: ours is always ours to open, at our size.
-        RenewKeyFile(segment.nativeKey());
-        RenewKeyFile(KeyFilePath(kSemaphoreFilePrefix, SegmentKey(key)));
+        if (result != CSharedSegment::Exists)
+            return NoChannel;
+        CSharedSegment probe(file, kSegmentSize);
+        switch (probe.Attach()) {
+        case CSharedSegment::Ok:
+            return FoundRunning;
+        case CSharedSegment::Stale:
+            // Left by an instance that crashed.
+            probe.RemoveStale();
+            break;
+        case CSharedSegment::Foreign:
+            // Another program's, user's or session's object on our key:
+            // never our instance, and a new key file gives new keys.
+            CSharedSegment::RenewKeyFile(file);
+            break;
+        case CSharedSegment::Missing:
+            break;
+        default:
+            return NoChannel;
+        }
     }
-    if (!created)
-        return false;
-    if (segment.lock()) {
-        memset(segment.data(), 0, size_t(segment.size()));
-        segment.unlock();
-    }
-    // Made together with the segment, before any later launch can find it,
-    // so that no wake-up is posted to a semaphore about to be reset. Create
-    // also drops a count a crashed instance left. It lives as long as this
-    // process, which the reader thread relies on.
-    wake.reset(new QSystemSemaphore(SemaphoreKey(key), 0, QSystemSemaphore::Create));
-    if (wake->error() == QSystemSemaphore::PermissionDenied) {
-        wake.reset();
-        RenewKeyFile(KeyFilePath(kSemaphoreFilePrefix, SemaphoreKey(key)));
-        wake.reset(new QSystemSemaphore(SemaphoreKey(key), 0, QSystemSemaphore::Create));
-    }
-    running = false;
-    return true;
+    return NoChannel;
 }
 
-QString CSingleInstance::KeyFilePath(const QString& prefix, const QString& name)
+QString CSingleInstance::KeyFilePath(const QString& key)
 {
-    // As Qt names the key files of its shared memory and semaphores.
-    QString letters;
-    for (QChar c : name) {
-        if ((c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z')))
-            letters += c;
-    }
-    return QDir::tempPath() + QLatin1Char('/') + prefix + letters
-        + QString::fromLatin1(QCryptographicHash::hash(name.toUtf8(), QCryptographicHash::Sha1).toHex());
-}
-
-bool CSingleInstance::RenewKeyFile(const QString& path)
-{
-    // The old file keeps its inode until the new one exists, so the new
-    // file cannot get the same number and with it the same key.
-    const QString old = path + QStringLiteral(".old");
-    QFile::remove(old);
-    const bool moved = QFile::rename(path, old);
-    QFile file(path);
-    const bool made = file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
-    file.close();
-    if (moved)
-        QFile::remove(old);
-    return made;
-}
-
-QString CSingleInstance::SegmentKey(const QString& key)
-{
-    // Per user, and per login session of that user: a session on another
-    // display must not hand its files to a window nobody there can see.
-    QString name = key + QStringLiteral("_%1").arg(::getuid());
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty())
-        name += QLatin1Char('_') + QString::number(qChecksum(runtime.constData(), uint(runtime.size())), 16);
-    return name;
-}
-
-QString CSingleInstance::SemaphoreKey(const QString& key)
-{
-    return SegmentKey(key) + QStringLiteral("_Semaphore");
+    // Qt makes sure the folder is the user's own and mode 0700.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return folder.isEmpty() ? QString() : folder + QLatin1Char('/') + key + QStringLiteral(".instance");
 }
 
 QByteArray CSingleInstance::SerializeArguments(const QStringList& args)
@@ -249,20 +187,20 @@ CSingleInstance::SendResult CSingleInstance::SendArguments(const HandOver& handO
     if (bytes.size() > kPayloadSize)
         return TooLong;
 
+    const QString file = KeyFilePath(key);
     QElapsedTimer timer;
     timer.start();
     while (timer.elapsed() < kTakeOverTimeoutMs) {
-        QSharedMemory target(SegmentKey(key));
-        if (!target.attach(QSharedMemory::ReadWrite)) {
+        CSharedSegment target(file, kSegmentSize);
+        if (file.isEmpty() || target.Attach() != CSharedSegment::Ok) {
             // The instance ended after we found it: be the instance.
-            if (TryCreate())
+            const CreateResult made = TryCreate();
+            if (made == Created)
                 return BecameFirst;
+            if (made == NoChannel)
+                return NoAnswer;
             QThread::msleep(20);
             continue;
-        }
-        if (target.size() < kSegmentSize) {
-            target.detach();
-            return NoAnswer;
         }
         // Wait for the list of an earlier launch to be taken, then write.
         bool closing = false;
@@ -276,17 +214,16 @@ CSingleInstance::SendResult CSingleInstance::SendArguments(const HandOver& handO
             data[kPendingByte] = 1;
             return true;
         });
-        if (!written) {
-            target.detach();
+        if (!written)
             return NoAnswer;
-        }
         if (closing) {
-            // Detaching last removes the segment; the next round creates it.
-            target.detach();
+            // The instance removes the objects when it ends; the next round
+            // makes them anew.
+            target.Detach();
             QThread::msleep(20);
             continue;
         }
-        QSystemSemaphore(SemaphoreKey(key), 0, QSystemSemaphore::Open).release(1);
+        target.Wake();
         bool taken = false;
         QElapsedTimer answer;
         answer.start();
@@ -294,16 +231,16 @@ CSingleInstance::SendResult CSingleInstance::SendArguments(const HandOver& handO
             taken = data[kPendingByte] == 0;
             return taken || data[kClosingByte] != 0;
         });
-        if (!taken && target.lock()) {
+        if (!taken && target.Lock()) {
             // Not taken in time, or the instance began to close first and
             // never will: take the list back.
-            char* data = static_cast<char*>(target.data());
+            char* data = target.Data();
             taken = data[kPendingByte] == 0;
             data[kPendingByte] = 0;
             closing = data[kClosingByte] != 0;
-            target.unlock();
+            target.Unlock();
         }
-        target.detach();
+        target.Detach();
         if (taken)
             return Delivered;
         if (!closing)
@@ -315,22 +252,22 @@ CSingleInstance::SendResult CSingleInstance::SendArguments(const HandOver& handO
 
 void CSingleInstance::SetClosing(bool bClosing)
 {
-    if (!segment.isAttached() || !segment.lock())
+    if (!segment || !segment->Lock())
         return;
-    static_cast<char*>(segment.data())[kClosingByte] = bClosing ? 1 : 0;
-    segment.unlock();
+    segment->Data()[kClosingByte] = bClosing ? 1 : 0;
+    segment->Unlock();
 }
 
-bool CSingleInstance::TakePayload(QSharedMemory& segment, const std::function<void(const QByteArray&)>& deliver)
+bool CSingleInstance::TakePayload(CSharedSegment& segment, const std::function<void(const QByteArray&)>& deliver)
 {
-    if (segment.size() < kSegmentSize || !segment.lock())
+    if (!segment.IsAttached() || segment.Size() < kSegmentSize || !segment.Lock())
         return false;
-    char* data = static_cast<char*>(segment.data());
+    char* data = segment.Data();
     const bool take = data[kPendingByte] && !data[kClosingByte];
     if (take) {
         deliver(QByteArray(data, kPayloadSize));
         data[kPendingByte] = 0;
     }
-    segment.unlock();
+    segment.Unlock();
     return take;
 }

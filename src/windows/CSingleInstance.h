@@ -1,18 +1,19 @@
 #pragma once
 
 #include <QByteArray>
-#include <QSharedMemory>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
 #include <memory>
 
-class QSystemSemaphore;
+class CSharedSegment;
 
-// Guard of the one running instance per user. The first process creates a
-// named shared-memory segment and the wake-up semaphore; later processes
-// find the segment, write their argument list into it and wake the first one.
+// Guard of the one running instance per user and login session. The first
+// process creates a shared-memory segment with its lock and wake-up
+// semaphore, keyed by a file in the user's private runtime folder; later
+// processes find the segment, write their argument list into it and wake
+// the first one. Objects that are not the user's own are never used.
 //
 // Segment layout: the payload from byte 0, then two state bytes at the end:
 // "closing" (the instance takes no more lists) and "pending" (a list waits
@@ -60,13 +61,10 @@ public:
     // end and then start an instance of their own.
     void SetClosing(bool bClosing);
 
-    // Names of the shared objects; they include the user and the login
-    // session, so that every user of a machine gets an instance of their own.
-    static QString SegmentKey(const QString& key);
-    static QString SemaphoreKey(const QString& key);
-    // The file whose inode the System V key of Qt's object named name is
-    // made from; prefix is "qipc_sharedmemory_" or "qipc_systemsem_".
-    static QString KeyFilePath(const QString& prefix, const QString& name);
+    // The key file of the shared objects: in the user's private runtime
+    // folder, so nobody else can make, replace or read it. Empty when there
+    // is no such folder we can trust.
+    static QString KeyFilePath(const QString& key);
 
     // The payload: a QStringList in Qt's data stream format, followed by the
     // two ids as strings (readers that only want the list stop after it).
@@ -82,19 +80,16 @@ public:
     // its bytes to deliver, with the segment still locked so that whatever
     // deliver posts comes before anything posted after SetClosing(true), and
     // frees the segment for the next writer. False when nothing was taken.
-    static bool TakePayload(QSharedMemory& segment, const std::function<void(const QByteArray&)>& deliver);
+    static bool TakePayload(CSharedSegment& segment, const std::function<void(const QByteArray&)>& deliver);
 
 private:
-    // Creates the segment, clearing one left by a crashed instance and
-    // moving off a key another user's or program's object holds, and the
-    // wake-up semaphore with it.
-    bool TryCreate();
-    // Replaces a key file by a new one, which gives a new System V key.
-    static bool RenewKeyFile(const QString& path);
+    enum CreateResult { Created, FoundRunning, NoChannel };
+    // Creates the objects, clearing what a crashed instance left and moving
+    // off a key that objects not ours sit on.
+    CreateResult TryCreate();
     static constexpr int kKeyAttempts = 3;
 
     bool running = false;
     QString key;
-    QSharedMemory segment;
-    std::unique_ptr<QSystemSemaphore> wake;
+    std::unique_ptr<CSharedSegment> segment;
 };

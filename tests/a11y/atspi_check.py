@@ -15,7 +15,7 @@ import sys
 import tempfile
 import time
 
-TIMEOUT = 30.0
+TIMEOUT = 90.0
 
 
 def find(node, match, depth=0):
@@ -57,7 +57,18 @@ def checks():
         # after its document, the one shown selected.
         ("the document's tab", lambda node: node.getRole() == pyatspi.ROLE_PAGE_TAB and node.name == "reader check"
          and node.getState().contains(pyatspi.STATE_SELECTED)),
+        # The page itself, read as a document: its text is the page's text.
+        ("the page's text", lambda node: node.getRole() == pyatspi.ROLE_DOCUMENT_FRAME and node.name == "Page 1 of 1"
+         and "Hello reader" in page_text(node)),
     ]
+
+
+def page_text(node):
+    try:
+        text = node.queryText()
+        return text.getText(0, text.characterCount)
+    except Exception:
+        return ""
 
 
 def look(pid):
@@ -106,13 +117,18 @@ def main():
                 "RVPDF_DISABLE_REPORTS": "1", "RVPDF_REPORT_URL": "http://127.0.0.1:9",
                 "RVPDF_ANALYTICS_URL": "http://127.0.0.1:9/mp/collect",
                 "RVPDF_CRASH_URL": "http://127.0.0.1:9/crash/v1/upload"})
-    # A one-page document; the engine rebuilds its cross-reference table.
+    # A one-page document saying "Hello reader"; the engine rebuilds its
+    # cross-reference table.
     document = os.path.join(root, "reader check.pdf")
+    content = "BT /F1 24 Tf 20 100 Td (Hello reader) Tj ET"
     with open(document, "w") as pdf:
-        pdf.write("%PDF-1.4\n1 0 obj << /Type /Catalog /Pages 2 0 R >> endobj\n"
+        pdf.write("%%PDF-1.4\n1 0 obj << /Type /Catalog /Pages 2 0 R >> endobj\n"
                   "2 0 obj << /Type /Pages /Kids [3 0 R] /Count 1 >> endobj\n"
-                  "3 0 obj << /Type /Page /Parent 2 0 R /MediaBox [0 0 300 200] >> endobj\n"
-                  "trailer << /Root 1 0 R >>\n%%EOF\n")
+                  "3 0 obj << /Type /Page /Parent 2 0 R /MediaBox [0 0 300 200] /Contents 4 0 R "
+                  "/Resources << /Font << /F1 5 0 R >> >> >> endobj\n"
+                  "4 0 obj << /Length %d >> stream\n%s\nendstream endobj\n"
+                  "5 0 obj << /Type /Font /Subtype /Type1 /BaseFont /Helvetica >> endobj\n"
+                  "trailer << /Root 1 0 R >>\n%%%%EOF\n" % (len(content), content))
     program = subprocess.Popen([sys.argv[1], document], env=env, cwd=env["HOME"],
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     said = ""

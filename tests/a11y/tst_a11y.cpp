@@ -5,9 +5,14 @@
 #include "CReportConsent.h"
 #include "CReviewDialog.h"
 #include "CSettingManager.h"
+#include "CPageView.h"
+#include "CSignatureController.h"
+#include "CRecognizeBar.h"
+#include "CRecognizeController.h"
 #include "CTabBar.h"
 #include "CUpdateDialog.h"
 #include "CVTabWidget.h"
+#include "MainBox.h"
 #include "EnvOverride.h"
 #include "SettingOption.h"
 #include "TestMain.h"
@@ -20,6 +25,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QSettings>
 #include <QTimer>
@@ -28,8 +34,19 @@
 
 namespace {
 
-// Parts of the windows whose names are still to come: the document itself.
-const QStringList kPending {"MainBox"};
+// Parts of the windows whose names are still to come.
+const QStringList kPending;
+
+// The document of a window's current tab, with a bar or panel of its own
+// on show.
+void OnDocument(MainView* window, const QString& doc, const QStringList& keys)
+{
+    TestWindows::Open(window, doc);
+    MainBox* box = TestWindows::Box(window, window->TabBar()->CurrentIndex());
+    QTRY_VERIFY(box && box->PageView());
+    for (const QString& key : keys)
+        box->OnMainMenuTrigger(key);
+}
 
 // A window or dialog as the application opens it. A modal one runs inside
 // open() until the check, made from a timer, closes it.
@@ -63,6 +80,36 @@ QList<Opening> Openings(const QString& doc)
         {"home page", [](MainView*) {}},
         {"private mode notice", [](MainView*) { CSettingManager::getInstance()->SetPrivateEnabled(true); }},
         {"document tab", [doc](MainView* window) { TestWindows::Open(window, doc); }},
+        {"document with its find bar and every side panel",
+         [doc](MainView* window) { OnDocument(window, doc, {"find", "thumbnail", "bookmark", "annotation", "attachment"}); }},
+        {"comment bar", [doc](MainView* window) { OnDocument(window, doc, {"comment"}); }},
+        {"page organizer", [doc](MainView* window) { OnDocument(window, doc, {"organize_pages"}); }},
+        {"text recognition bar, some pages",
+         [doc](MainView* window) {
+             OnDocument(window, doc, {"recognize_text"});
+             TestWindows::Box(window, window->TabBar()->CurrentIndex())->Recognizer()->Bar()->SetScope(CRecognizeBar::SomePages);
+         }},
+        {"text recognition bar, running",
+         [doc](MainView* window) {
+             OnDocument(window, doc, {"recognize_text"});
+             TestWindows::Box(window, window->TabBar()->CurrentIndex())->Recognizer()->Bar()->ShowProgress(40, 1, 3);
+         }},
+        {"go to page", [doc](MainView* window) { OnDocument(window, doc, {"goto"}); }},
+        {"document properties", [doc](MainView* window) { OnDocument(window, doc, {"doc_property"}); }},
+        {"rename", [doc](MainView* window) { OnDocument(window, doc, {"rename"}); }},
+        {"protect", [doc](MainView* window) { OnDocument(window, doc, {"protect"}); }},
+        {"signature bar and panel",
+         [doc](MainView* window) {
+             OnDocument(window, QFileInfo(doc).path() + "/field.pdf", {});
+             MainBox* box = TestWindows::Box(window, window->TabBar()->CurrentIndex());
+             QTRY_VERIFY(box->Signatures()->IsChecked());
+             box->OnMainMenuTrigger("signature");
+         }},
+        {"sign dialog",
+         [doc](MainView* window) {
+             OnDocument(window, doc, {"sign"});
+             QTest::keyClick(TestWindows::Box(window, window->TabBar()->CurrentIndex())->PageView(), Qt::Key_Return);
+         }},
         {"tab list",
          [doc](MainView* window) {
              TestWindows::Open(window, doc);
@@ -131,6 +178,7 @@ void TestA11y::initTestCase()
     QApplication::setQuitOnLastWindowClosed(false);
     doc = TestEnv::MakeDir("a11y") + "/doc.pdf";
     QVERIFY(TestPdf::Write(doc, 2));
+    QVERIFY(TestPdf::WriteBytes(QFileInfo(doc).path() + "/field.pdf", TestPdf::SignatureFieldPdf()));
     // A recent list with an entry: its rows are on the home page.
     MainView* window = TestWindows::New();
     QCOMPARE(TestWindows::Open(window, doc), 0);

@@ -59,6 +59,9 @@ QStringList A11yCheck::Problems(QWidget* window, const QStringList& pending)
     for (QWidget* widget : window->findChildren<QWidget*>()) {
         if (!widget->isVisibleTo(window) || widget->isWindow() || InPending(widget, window, pending))
             continue;
+        // A scroll area's own scroll bars: its keys scroll, its role says it.
+        if (widget->parentWidget() && widget->parentWidget()->objectName().startsWith(QLatin1String("qt_scrollarea_")))
+            continue;
         const bool operable = IsOperable(widget);
         if (!operable && widget->focusPolicy() == Qt::NoFocus)
             continue;

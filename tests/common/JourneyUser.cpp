@@ -31,7 +31,7 @@ JourneyUser::~JourneyUser()
             process->waitForFinished();
         }
     }
-    TestEnv::RemoveIpcObjects();
+    TestEnv::RemoveIpcObjects(root + "/runtime");
 }
 
 QProcess* JourneyUser::Launch(const QStringList& args, const QString& workDir, const QString& startupId)
@@ -61,6 +61,11 @@ QByteArray JourneyUser::File(const QString& relative) const
     return TestPdf::ReadBytes(root + "/state/rvpdf/" + relative);
 }
 
+QStringList JourneyUser::RecoveryCopies() const
+{
+    return QDir(root + "/state/rvpdf/recovery").entryList({"*.json"}, QDir::Files);
+}
+
 QList<quint32> JourneyUser::Windows(TestX11& x11, QProcess* process, bool bWide)
 {
     QList<quint32> found;
@@ -77,10 +82,23 @@ bool JourneyUser::CloseAll(TestX11& x11, QProcess* process)
         if (!x11.SendDeleteWindow(window))
             return false;
         // A window of several tabs asks first; its default is to close them all.
-        if (QTest::qWaitFor([&]() { return !SmallWindows(x11, process).isEmpty() || !MainWindows(x11, process).contains(window); },
-                            5000)
-            && !SmallWindows(x11, process).isEmpty())
-            QProcess::execute("xdotool", {"key", "Return"});
+        if (!QTest::qWaitFor(
+                [&]() { return !SmallWindows(x11, process).isEmpty() || !MainWindows(x11, process).contains(window); },
+                30000))
+            return false;
+        if (!SmallWindows(x11, process).isEmpty() && !Answer(x11, process, {"Return"}))
+            return false;
     }
-    return process->waitForFinished(5000) && process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
+    return process->waitForFinished(30000) && process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
+}
+
+bool JourneyUser::Answer(TestX11& x11, QProcess* process, const QStringList& keys)
+{
+    const QList<quint32> questions = SmallWindows(x11, process);
+    if (keys.isEmpty())
+        return true;
+    if (questions.isEmpty())
+        return false;
+    return QProcess::execute("xdotool", QStringList {"windowfocus", "--sync", QString::number(questions.first()), "key"} + keys)
+           == 0;
 }

@@ -29,10 +29,15 @@ public:
     // close-all question with its default; true when the process then ended
     // by itself with 0.
     static bool CloseAll(TestX11& x11, QProcess* process);
+    // Presses keys in the process's question, focused first: on a busy
+    // machine it may not have the focus yet when it shows. No keys: true.
+    static bool Answer(TestX11& x11, QProcess* process, const QStringList& keys);
     // A file of the program's state folder.
     QByteArray File(const QString& relative) const;
     QByteArray RecentList() const { return File("recentfiles.json"); }
     QByteArray Log() const { return File("log/PDF.log"); }
+    // The recovery copies in the state folder.
+    QStringList RecoveryCopies() const;
 
     // A process's document windows (wide) and its smaller ones (questions,
     // the picture that follows a dragged tab) on the test display.

@@ -4,15 +4,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "CSharedSegment.h"
+
+#include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <string>
 
 #include <dirent.h>
-
-#include <sys/ipc.h>
-#include <sys/sem.h>
-#include <sys/shm.h>
 
 namespace {
 
@@ -28,32 +25,23 @@ void SetVar(const char* name, const QString& value)
 }
 
 // Instances a test killed leave their shared memory and semaphores behind;
-// left to pile up, their keys start to collide with the next tests' ones.
-// Qt finds them through key files in the temp folder, which is ours alone.
-void RemoveIpcObjectsIn(const QByteArray& tempDir)
+// they are found through the key files in the runtime folder, which is ours
+// alone, and removed only when they are ours.
+void RemoveIpcObjectsIn(const QByteArray& runtimeDir)
 {
     // Plain system calls: this also runs at exit, after Qt is gone.
-    DIR* dir = ::opendir(tempDir.constData());
+    DIR* dir = runtimeDir.isEmpty() ? nullptr : ::opendir(runtimeDir.constData());
     if (!dir)
         return;
     while (const dirent* entry = ::readdir(dir)) {
-        if (std::strncmp(entry->d_name, "qipc_", 5) != 0)
-            continue;
-        const std::string path = tempDir.toStdString() + "/" + entry->d_name;
-        const key_t key = ::ftok(path.c_str(), 'Q');
-        if (key == -1)
-            continue;
-        const int shm = ::shmget(key, 0, 0);
-        if (shm != -1)
-            ::shmctl(shm, IPC_RMID, nullptr);
-        const int sem = ::semget(key, 0, 0);
-        if (sem != -1)
-            ::semctl(sem, 0, IPC_RMID);
+        const QByteArray name(entry->d_name);
+        if (name.endsWith(".instance"))
+            CSharedSegment::RemoveObjects(runtimeDir + '/' + name);
     }
     ::closedir(dir);
 }
 
-QByteArray& IpcTempDir()
+QByteArray& IpcRuntimeDir()
 {
     static QByteArray dir;
     return dir;
@@ -61,7 +49,7 @@ QByteArray& IpcTempDir()
 
 void Cleanup()
 {
-    RemoveIpcObjectsIn(IpcTempDir());
+    RemoveIpcObjectsIn(IpcRuntimeDir());
     delete RootDir();
     RootDir() = nullptr;
 }
@@ -86,7 +74,7 @@ void TestEnv::Setup(Display display)
     SetVar("XDG_STATE_HOME", root + "/state");
     SetVar("XDG_RUNTIME_DIR", root + "/runtime");
     SetVar("TMPDIR", root + "/tmp");
-    IpcTempDir() = QFile::encodeName(root + "/tmp");
+    IpcRuntimeDir() = QFile::encodeName(root + "/runtime");
     // Crash and usage reports of the code under test, and of any child process, go to
     // a loopback port with nothing behind it, never to the brand's services.
     SetVar("RVPDF_ANALYTICS_URL", QStringLiteral("http://127.0.0.1:9/mp/collect"));
@@ -166,9 +154,16 @@ TestEnv::ChildResult TestEnv::RunChild(const QString& program, const QStringList
     return result;
 }
 
-void TestEnv::RemoveIpcObjects()
+void TestEnv::EndNow(int code)
 {
-    RemoveIpcObjectsIn(IpcTempDir());
+    std::fflush(stdout);
+    Cleanup();
+    std::_Exit(code);
+}
+
+void TestEnv::RemoveIpcObjects(const QString& runtimeDir)
+{
+    RemoveIpcObjectsIn(runtimeDir.isEmpty() ? IpcRuntimeDir() : QFile::encodeName(runtimeDir));
 }
 
 qint64 TestEnv::ResidentKiB(qint64 pid)

@@ -42,8 +42,11 @@ public:
     static ChildResult RunChild(const QString& program, const QStringList& args, const QStringList& extraEnv = {},
                                 int timeoutMs = 60000, const QString& workDir = QString());
     // Removes the shared memory and semaphores of this test's instances
-    // (those a killed process could not remove itself).
-    static void RemoveIpcObjects();
+    // (those a killed process could not remove itself), or of the instances
+    // of another runtime folder.
+    static void RemoveIpcObjects(const QString& runtimeDir = QString());
+    // Cleans up and ends the process at once, without static destructors.
+    [[noreturn]] static void EndNow(int code);
     // Resident memory of a process (this one for 0), for benchmarks; -1
     // when unknown.
     static qint64 ResidentKiB(qint64 pid = 0);

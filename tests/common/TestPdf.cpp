@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -41,6 +42,67 @@ bool TestPdf::Write(const QString& path, int nPages, const QSizeF& sizePt, const
         painter.fillRect(QRectF(40, 120, sizePt.width() / 2, sizePt.height() / 4), QColor(40, 90, 220));
     }
     return painter.end();
+}
+
+QImage TestPdf::ScanPicture(const QStringList& lines, QList<QRectF>* words)
+{
+    constexpr double kDpi = 300;
+    QImage picture(2480, 3508, QImage::Format_Grayscale8);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    QFont font("DejaVu Sans");
+    font.setPixelSize(qRound(16 * kDpi / 72));
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const QFontMetricsF metrics(font);
+    for (int i = 0; i < lines.size(); ++i) {
+        const QPointF baseline(200, 400 + i * 140);
+        painter.drawText(baseline, lines.at(i));
+        int from = 0;
+        for (const QString& word : lines.at(i).split(' ')) {
+            const QRectF ink = metrics.tightBoundingRect(word).translated(
+                baseline + QPointF(metrics.horizontalAdvance(lines.at(i).left(from)), 0));
+            if (words)
+                *words << QRectF(ink.topLeft() * 72 / kDpi, ink.size() * 72 / kDpi);
+            from += word.size() + 1;
+        }
+    }
+    return picture;
+}
+
+bool TestPdf::WriteScan(const QString& path, const QStringList& lines, bool bTextFirst, bool bSideways, int nScans)
+{
+    const QString flat = bSideways ? path + ".flat.pdf" : path;
+    const QSizeF a4(595.28, 841.89);
+    QImage picture = ScanPicture(lines);
+    if (bSideways)
+        picture = picture.transformed(QTransform().rotate(-90));
+    {
+        QPdfWriter writer(flat);
+        writer.setResolution(72);
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setPageSize(QPageSize(bSideways ? a4.transposed() : a4, QPageSize::Point));
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return false;
+        if (bTextFirst) {
+            painter.setFont(QFont("DejaVu Sans", 24));
+            painter.drawText(QPointF(60, 100), QStringLiteral("Born digital"));
+            writer.newPage();
+        }
+        for (int i = 0; i < nScans; ++i) {
+            if (i > 0)
+                writer.newPage();
+            painter.drawImage(QRectF(QPointF(), bSideways ? a4.transposed() : a4), picture);
+        }
+        if (!painter.end())
+            return false;
+    }
+    if (!bSideways)
+        return true;
+    const bool turned = WriteRotated(flat, path, 90);
+    QFile::remove(flat);
+    return turned;
 }
 
 bool TestPdf::WriteBytes(const QString& path, const QByteArray& bytes)
@@ -345,6 +407,12 @@ QByteArray TestPdf::ForeignPdf()
                     Stream("/Type /XObject /Subtype /Form /BBox [0 0 100 50]", "0 0 1 rg 0 0 100 50 re f")});
 }
 
+QByteArray TestPdf::SignatureFieldPdf()
+{
+    return OnePage("7 0 R", "/AcroForm << /Fields [7 0 R] >>",
+                   {"<< /Type /Annot /Subtype /Widget /FT /Sig /T (Approval) /Rect [300 650 500 710] /F 4 /P 3 0 R >>"});
+}
+
 QByteArray TestPdf::FormPdf(bool xfa)
 {
     const QByteArray resources = "/DA (/Helv 0 Tf 0 g) /DR << /Font << /Helv 4 0 R >> >>";
@@ -357,8 +425,8 @@ QByteArray TestPdf::FormPdf(bool xfa)
         return "<< " + widget + "/Parent 10 0 R /AS /Off /Rect [" + QByteArray::number(x) + " 520 " + QByteArray::number(x + 16)
             + " 536] /AP << /N << " + on + " 5 0 R /Off 6 0 R >> >> >>";
     };
-    return OnePage("7 0 R 8 0 R 9 0 R 11 0 R 12 0 R 13 0 R 14 0 R 15 0 R 16 0 R 17 0 R",
-                   "/AcroForm << /Fields [7 0 R 8 0 R 9 0 R 10 0 R 14 0 R 15 0 R 16 0 R 17 0 R] " + resources + " >>",
+    return OnePage("7 0 R 8 0 R 9 0 R 11 0 R 12 0 R 13 0 R 14 0 R 15 0 R 16 0 R 17 0 R 19 0 R 20 0 R",
+                   "/AcroForm << /Fields [7 0 R 8 0 R 9 0 R 10 0 R 14 0 R 15 0 R 16 0 R 17 0 R 18 0 R] " + resources + " >>",
                    {"<< " + widget + text + "/FT /Tx /T (name) /MaxLen 10 /Rect [100 700 300 720] >>",
                     "<< " + widget + "/FT /Tx /T (notes) /Ff 4096 /Rect [100 600 300 680] /DA (/Helv 10 Tf 0 g) >>",
                     "<< " + widget + "/FT /Btn /T (agree) /V /Off /AS /Off /DV /Off /Rect [100 560 116 576] "
@@ -368,7 +436,11 @@ QByteArray TestPdf::FormPdf(bool xfa)
                     "<< " + widget + text + "/FT /Ch /T (color) /Ff 131072 /Opt [(Red) (Green) (Blue)] /DV (Green) /Rect [100 470 250 490] >>",
                     "<< " + widget + text + "/FT /Ch /T (tags) /Ff 2097152 /Opt [(Alpha) (Beta) (Gamma)] /Rect [100 380 250 450] >>",
                     "<< " + widget + text + "/FT /Tx /T (id) /Ff 1 /V (R-1001) /Rect [300 700 450 720] >>",
-                    "<< " + widget + "/FT /Btn /T (reset) /Ff 65536 /Rect [100 330 180 350] /A << /S /ResetForm >> /MK << /CA (Reset) >> >>"});
+                    "<< " + widget + "/FT /Btn /T (reset) /Ff 65536 /Rect [100 330 180 350] /A << /S /ResetForm >> /MK << /CA (Reset) >> >>",
+                    // One field shown twice: typing into one widget fills both.
+                    "<< /FT /Tx /T (city) " + text + "/Kids [19 0 R 20 0 R] >>",
+                    "<< " + widget + "/Parent 18 0 R /Rect [300 600 450 620] >>",
+                    "<< " + widget + "/Parent 18 0 R /Rect [300 560 450 580] >>"});
 }
 
 QByteArray TestPdf::HandWrittenPage(int nRotate)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 #include <QList>
 #include <QPoint>
 #include <QRectF>
@@ -47,6 +48,15 @@ public:
     // A long A4 manual for benchmarks: a heading and 52 lines of common
     // words on every page, drawings on every tenth, page numbers.
     static bool WriteManual(const QString& path, int nPages);
+    // A 300 dpi A4 scan of lines of text (DejaVu Sans, 16 pt): the picture,
+    // and where each word's ink is in page points (top left origin).
+    static QImage ScanPicture(const QStringList& lines, QList<QRectF>* words = nullptr);
+    // That scan as a PDF of pictures only; with bTextFirst a page of real
+    // text ("Born digital") before it; with bSideways the picture is stored
+    // on its side and the page turned upright by its rotation entry; nScans
+    // pages of it.
+    static bool WriteScan(const QString& path, const QStringList& lines, bool bTextFirst = false,
+                          bool bSideways = false, int nScans = 1);
     // What qpdf finds wrong with the file's structure; empty when nothing.
     static QString StructureProblems(const QString& path, const QString& password = QString());
     // A PDF written by hand: the objects, numbered from 1 (the first the
@@ -64,6 +74,9 @@ public:
     // read-only "id" holding R-1001 and a reset button "reset". With xfa, an
     // XFA form with no fields of its own.
     static QByteArray FormPdf(bool xfa);
+    // One A4 page with an empty signature field "Approval" at 300,650 -
+    // 500,710 (points, bottom left origin).
+    static QByteArray SignatureFieldPdf();
     // A 200 x 200 pt page written by hand, so that every way of placing a
     // picture is there: black text at the top, a 2 x 2 picture drawn through
     // a form with its own matrix, an inline picture, and a blue vector block.

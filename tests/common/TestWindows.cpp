@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QDropEvent>
+#include <QPointer>
+#include <QTest>
 
 MainView* TestWindows::New()
 {
@@ -17,9 +19,21 @@ MainView* TestWindows::New()
 
 int TestWindows::Open(MainView* window, const QVariantMap& request)
 {
+    const QList<QWidget*> before = window->Documents();
     int nRet = -1;
     window->SlotOpenFile(nRet, request, true);
-    return nRet;
+    // The window reads the file in the background: the result is known once
+    // the new tab has read it, or failed to.
+    QPointer<MainBox> box;
+    for (QWidget* widget : window->Documents()) {
+        if (!before.contains(widget))
+            box = qobject_cast<MainBox*>(widget);
+    }
+    if (nRet != MainBox::OpenOk || !box || request.value("deferred").toBool())
+        return nRet;
+    if (!QTest::qWaitFor([&box]() { return !box || box->IsLoaded() || box->OpenFailure() != MainBox::OpenOk; }, 60000))
+        return MainBox::OpenNone;
+    return box ? box->OpenFailure() : MainBox::OpenNone;
 }
 
 int TestWindows::Open(MainView* window, const QString& path)

@@ -15,7 +15,8 @@ class TestWindows
 {
 public:
     static MainView* New();
-    // The open result of the request (0 opened or selected).
+    // The open result of the request (0 opened or selected), once the new
+    // tab has read its file or failed to.
     static int Open(MainView* window, const QVariantMap& request);
     static int Open(MainView* window, const QString& path);
     // The document of a tab, or null.

@@ -17,11 +17,6 @@
 
 namespace {
 
-bool Xdo(const QStringList& keys)
-{
-    return keys.isEmpty() || QProcess::execute("xdotool", QStringList {"key"} + keys) == 0;
-}
-
 // xdg-mime as the user runs it; its output.
 QString XdgMime(const JourneyUser& user, const QStringList& args)
 {
@@ -127,7 +122,7 @@ void TestCitizen::laterDefaultChoiceSurvivesThreeStarts()
     QProcess* app = user.Launch({doc});
     QTRY_COMPARE_WITH_TIMEOUT(Title(app), QStringLiteral("paper — RVPDF"), 30000);
     QVERIFY(Asks(app, 10000));
-    QVERIFY(Xdo({"Return"}));
+    QVERIFY(JourneyUser::Answer(x11, app, {"Return"}));
     QTRY_COMPARE_WITH_TIMEOUT(DefaultViewer(user), QStringLiteral("org.rvpdf.RVPDF.desktop"), 10000);
     QVERIFY(JourneyUser::CloseAll(x11, app));
 
@@ -170,7 +165,7 @@ void TestCitizen::firstStartAsksBeforeSending()
     QProcess* app = user.Launch({});
     QTRY_COMPARE_WITH_TIMEOUT(Title(app), QStringLiteral("RVPDF"), 30000);
     QVERIFY2(Asks(app, 10000), "the first start did not ask");
-    QVERIFY(Xdo(keys));
+    QVERIFY(JourneyUser::Answer(x11, app, keys));
     if (!keys.isEmpty())
         QTRY_VERIFY_WITH_TIMEOUT(JourneyUser::SmallWindows(x11, app).isEmpty(), 5000);
     // A launch is counted a second after the start and posted two seconds

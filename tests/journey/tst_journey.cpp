@@ -3,6 +3,9 @@
 #include "TestPdf.h"
 #include "TestX11.h"
 
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QUrl>
 
@@ -18,6 +21,13 @@ bool Xdo(const QStringList& args)
 QString Num(int value)
 {
     return QString::number(value);
+}
+
+// Return in a question, which on a busy machine may not have the focus yet
+// when it shows.
+bool Confirm(quint32 question)
+{
+    return question && Xdo({"windowfocus", "--sync", QString::number(question), "key", "Return"});
 }
 
 } // namespace
@@ -38,6 +48,7 @@ private slots:
     void tearTabIntoNewWindow_data();
     void tearTabIntoNewWindow();
     void relaunchFindsWhatWasLeft();
+    void killedAfterACommentComesBackAfterAChoice();
 
 private:
     // Document windows of a process, and its smaller ones (questions, the
@@ -237,6 +248,69 @@ void TestJourney::relaunchFindsWhatWasLeft()
     const QByteArray recent = user.RecentList();
     QVERIFY(recent.contains(QString(docs + "/doc0.pdf").toUtf8()) && recent.contains(QString(docs + "/doc1.pdf").toUtf8()));
     CloseEverything(user, app);
+}
+
+void TestJourney::killedAfterACommentComesBackAfterAChoice()
+{
+    User user(QStringLiteral("killed"));
+    const QString folder = TestEnv::MakeDir("on-a-disk");
+    const QString doc = folder + "/notes.pdf";
+    QVERIFY(TestPdf::Write(doc, 2));
+    QProcess* app = user.Launch({doc});
+    QTRY_COMPARE_WITH_TIMEOUT(Titles(app), QStringList {"notes — RVPDF"}, 15000);
+    QVERIFY(x11.SendDeleteWindow(WaitForQuestion(app)));
+    QTRY_VERIFY(SmallWindows(app).isEmpty());
+
+    // The comment tools, the rectangle, and one drawn on the first page.
+    const QRect window = x11.Geometry(MainWindows(app).first());
+    const int x = window.x();
+    const int y = window.y();
+    QVERIFY(Xdo({"mousemove", Num(x + 173), Num(y + 67), "click", "1"}));
+    QVERIFY(Xdo({"mousemove", Num(x + 309), Num(y + 108), "click", "1"}));
+    QVERIFY(Xdo({"mousemove", Num(x + 400), Num(y + 450), "mousedown", "1", "mousemove", Num(x + 450), Num(y + 500),
+                 "mousemove", Num(x + 600), Num(y + 600), "mouseup", "1"}));
+    // Its copy is on disk within about two seconds of the drawing, without
+    // anything else happening; then the process dies.
+    QElapsedTimer drawn;
+    drawn.start();
+    QTRY_VERIFY_WITH_TIMEOUT(!user.RecoveryCopies().isEmpty(), 10000);
+    qInfo("recovery copy on disk %lld ms after the comment was drawn", drawn.elapsed());
+    app->kill();
+    QVERIFY(app->waitForFinished());
+    const QStringList left = user.RecoveryCopies();
+    QCOMPARE(left.size(), 1);
+
+    // The disk is not there at the next start: the user is told, the copy
+    // kept.
+    const QString away = folder + "-unmounted";
+    QVERIFY(QDir().rename(folder, away));
+    app = user.Launch({});
+    // The document missing, then its changes kept: OK and Keep.
+    for (int question = 0; question < 2; ++question) {
+        const quint32 asked = WaitForQuestion(app);
+        QVERIFY(Confirm(asked));
+        QTRY_VERIFY(!SmallWindows(app).contains(asked));
+    }
+    CloseEverything(user, app);
+    QCOMPARE(user.RecoveryCopies(), left);
+
+    // Back again: the next start asks, and the comment comes back only on
+    // the user's word; saving it puts it into the file.
+    QVERIFY(QDir().rename(away, folder));
+    app = user.Launch({});
+    const quint32 recover = WaitForQuestion(app);
+    QCOMPARE(Titles(app), QStringList {"RVPDF"});
+    QVERIFY(Confirm(recover));
+    // Open with its changes, not yet saved.
+    QTRY_COMPARE_WITH_TIMEOUT(Titles(app), QStringList {"notes* — RVPDF"}, 15000);
+    QTRY_VERIFY(!user.RecoveryCopies().isEmpty() && user.RecoveryCopies() != left);
+    // The default-viewer question comes again ("not now" the first time).
+    QVERIFY(x11.SendDeleteWindow(WaitForQuestion(app)));
+    QTRY_VERIFY(SmallWindows(app).isEmpty());
+    QVERIFY(!TestPdf::Annotations(doc).join(' ').contains("/Square"));
+    CloseEverything(user, app);
+    QVERIFY2(TestPdf::Annotations(doc).join(' ').contains("/Square"), qPrintable(TestPdf::Annotations(doc).join(' ')));
+    QVERIFY(user.RecoveryCopies().isEmpty());
 }
 
 RV_TEST_MAIN_XVFB(TestJourney)

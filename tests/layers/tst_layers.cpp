@@ -138,9 +138,10 @@ QStringList Broken(const QString& root, const QString& rule, const QStringList& 
             if (fromLibrary == "src" && LibraryOf(to) == "mkpdf" && !publicHeaders.contains(include.header))
                 broken << Where(include) + " (the shell includes an engine header that is not public)";
         } else if (rule == "readers and writers in document") {
-            const bool backend = include.written.startsWith("poppler") || include.written.startsWith("qpdf/");
+            const bool backend = include.written.startsWith("poppler") || include.written.startsWith("qpdf/")
+                || include.written.startsWith("tesseract/") || include.written.startsWith("leptonica/");
             if (backend && fromLayer != "document")
-                broken << Where(include) + " (poppler and qpdf belong to the document layer)";
+                broken << Where(include) + " (poppler, qpdf and tesseract belong to the document layer)";
         }
     }
     return broken;
@@ -168,6 +169,8 @@ void TestLayers::includesPointOneWay_data()
         << "public engine headers" << "src/app/Planted.cpp|#include \"CPageView.h\"";
     QTest::newRow("readers and writers in document")
         << "readers and writers in document" << "platform/mkpdf/view/CPlanted.cpp|#include <poppler-qt5.h>";
+    QTest::newRow("recognizer in document")
+        << "readers and writers in document" << "platform/mkpdf/work/CPlanted.cpp|#include <tesseract/baseapi.h>";
 }
 
 void TestLayers::includesPointOneWay()

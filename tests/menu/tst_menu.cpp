@@ -3,7 +3,10 @@
 #include "CEditSession.h"
 #include "CFindBar.h"
 #include "CPageView.h"
+#include "CRecognizeBar.h"
+#include "CRecognizeController.h"
 #include "CSidePanel.h"
+#include "CSignatureController.h"
 #include "CTabBar.h"
 #include "CannedServer.h"
 #include "DocumentMenu.h"
@@ -54,7 +57,9 @@ QList<QPair<QString, QString>> ShortcutRows()
             {"Ctrl+Y", "redone"}, {"Ctrl+X", "comment cut"}, {"Ctrl+C", "text copied"}, {"Ctrl+V", "comment pasted"},
             {"Del", "comment deleted"}, {"Ctrl+A", "text selected"}, {"Ctrl+F", "find bar"},
             {"Ctrl+Alt+C", "comment bar"}, {"Ctrl+Alt+1", "panel 0"}, {"Ctrl+Alt+2", "panel 1"},
-            {"Ctrl+Alt+3", "panel 2"}, {"Ctrl+Alt+4", "panel 3"}, {"Ctrl+Alt+O", "organizer"},
+            {"Ctrl+Alt+3", "panel 2"}, {"Ctrl+Alt+4", "panel 3"}, {"Ctrl+Alt+5", "panel 5"},
+            {"Ctrl+Alt+S", "signature placing"}, {"Ctrl+Alt+O", "organizer"},
+            {"Ctrl+Alt+R", "recognize bar"},
             {"Ctrl++", "zoomed in"}, {"Ctrl+-", "zoomed out"}, {"Ctrl+Left", "turned left"},
             {"Ctrl+Right", "turned right"}, {"F11", "read mode"}, {"Ctrl+L", "read mode"}, {"F5", "presentation"},
             {"Ctrl+Up", "page 0"}, {"Ctrl+Down", "page 3"}, {"Alt+Up", "page 1"}, {"Alt+Down", "page 3"},
@@ -381,8 +386,14 @@ void TestMenu::shownShortcutsWorkInTheirWindow()
     } else if (effect.startsWith("panel ")) {
         QTRY_VERIFY(box->SidePanel()->isVisible());
         QCOMPARE(box->SidePanel()->CurrentPageIndex(), effect.mid(6).toInt());
+    } else if (effect == "signature placing") {
+        QVERIFY(box->Signatures()->IsPlacing());
     } else if (effect == "organizer") {
         QVERIFY(box->IsOrganizing());
+    } else if (effect == "recognize bar") {
+        // Shown with the keyboard in it, to go on from there.
+        QTRY_VERIFY(box->Recognizer()->Bar()->isVisible());
+        QTRY_VERIFY(box->Recognizer()->Bar()->isAncestorOf(QApplication::focusWidget()));
     } else if (effect.startsWith("zoomed")) {
         QVERIFY(effect == "zoomed in" ? box->PageView()->ZoomPercent() > zoom : box->PageView()->ZoomPercent() < zoom);
     } else if (effect.startsWith("turned")) {

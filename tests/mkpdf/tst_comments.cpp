@@ -162,19 +162,23 @@ void TestComments::madeWithTheMouse_data()
     QTest::addColumn<QPointF>("to");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QRectF>("box");
-    QTest::newRow("rectangle") << int(CCommentOptions::Rectangle) << QPointF(100, 300) << QPointF(250, 400) << "" << QRectF(100, 300, 150, 100);
-    QTest::newRow("ellipse") << int(CCommentOptions::Ellipse) << QPointF(300, 300) << QPointF(200, 380) << "" << QRectF(200, 300, 100, 80);
-    QTest::newRow("rectangle by a click") << int(CCommentOptions::Rectangle) << QPointF(100, 300) << QPointF(100, 300) << "" << QRectF(100, 300, 80, 50);
-    QTest::newRow("line") << int(CCommentOptions::Line) << QPointF(100, 500) << QPointF(300, 560) << "" << QRectF();
-    QTest::newRow("arrow") << int(CCommentOptions::Arrow) << QPointF(300, 500) << QPointF(100, 600) << "" << QRectF();
-    QTest::newRow("pen") << int(CCommentOptions::Ink) << QPointF(100, 650) << QPointF(300, 700) << "" << QRectF();
-    QTest::newRow("text box") << int(CCommentOptions::FreeText) << QPointF(100, 200) << QPointF(300, 240) << "Typed here" << QRectF(100, 200, 200, 40);
-    QTest::newRow("sticky note") << int(CCommentOptions::Note) << QPointF(400, 300) << QPointF(400, 300) << "A note\nwith two lines" << QRectF(388, 288, 24, 24);
-    QTest::newRow("highlight while the tool is on") << int(CCommentOptions::Highlight) << QPointF() << QPointF(1, 1) << "" << QRectF();
-    QTest::newRow("underline") << int(CCommentOptions::Underline) << QPointF() << QPointF(1, 1) << "" << QRectF();
-    QTest::newRow("strike-out") << int(CCommentOptions::StrikeOut) << QPointF() << QPointF(1, 1) << "" << QRectF();
-    QTest::newRow("squiggly") << int(CCommentOptions::Squiggly) << QPointF() << QPointF(1, 1) << "" << QRectF();
-    QTest::newRow("highlight of text selected before") << int(CCommentOptions::Highlight) << QPointF() << QPointF() << "" << QRectF();
+    // Typing ends with Escape instead of Ctrl+Enter: the text stays.
+    QTest::addColumn<bool>("escape");
+    QTest::newRow("rectangle") << int(CCommentOptions::Rectangle) << QPointF(100, 300) << QPointF(250, 400) << "" << QRectF(100, 300, 150, 100) << false;
+    QTest::newRow("ellipse") << int(CCommentOptions::Ellipse) << QPointF(300, 300) << QPointF(200, 380) << "" << QRectF(200, 300, 100, 80) << false;
+    QTest::newRow("rectangle by a click") << int(CCommentOptions::Rectangle) << QPointF(100, 300) << QPointF(100, 300) << "" << QRectF(100, 300, 80, 50) << false;
+    QTest::newRow("line") << int(CCommentOptions::Line) << QPointF(100, 500) << QPointF(300, 560) << "" << QRectF() << false;
+    QTest::newRow("arrow") << int(CCommentOptions::Arrow) << QPointF(300, 500) << QPointF(100, 600) << "" << QRectF() << false;
+    QTest::newRow("pen") << int(CCommentOptions::Ink) << QPointF(100, 650) << QPointF(300, 700) << "" << QRectF() << false;
+    QTest::newRow("text box") << int(CCommentOptions::FreeText) << QPointF(100, 200) << QPointF(300, 240) << "Typed here" << QRectF(100, 200, 200, 40) << false;
+    QTest::newRow("text box left with Escape") << int(CCommentOptions::FreeText) << QPointF(100, 200) << QPointF(300, 240) << "Not thrown away" << QRectF(100, 200, 200, 40) << true;
+    QTest::newRow("sticky note left with Escape") << int(CCommentOptions::Note) << QPointF(400, 300) << QPointF(400, 300) << "Kept" << QRectF(388, 288, 24, 24) << true;
+    QTest::newRow("sticky note") << int(CCommentOptions::Note) << QPointF(400, 300) << QPointF(400, 300) << "A note\nwith two lines" << QRectF(388, 288, 24, 24) << false;
+    QTest::newRow("highlight while the tool is on") << int(CCommentOptions::Highlight) << QPointF() << QPointF(1, 1) << "" << QRectF() << false;
+    QTest::newRow("underline") << int(CCommentOptions::Underline) << QPointF() << QPointF(1, 1) << "" << QRectF() << false;
+    QTest::newRow("strike-out") << int(CCommentOptions::StrikeOut) << QPointF() << QPointF(1, 1) << "" << QRectF() << false;
+    QTest::newRow("squiggly") << int(CCommentOptions::Squiggly) << QPointF() << QPointF(1, 1) << "" << QRectF() << false;
+    QTest::newRow("highlight of text selected before") << int(CCommentOptions::Highlight) << QPointF() << QPointF() << "" << QRectF() << false;
 }
 
 void TestComments::madeWithTheMouse()
@@ -184,6 +188,7 @@ void TestComments::madeWithTheMouse()
     QFETCH(QPointF, to);
     QFETCH(QString, typed);
     QFETCH(QRectF, box);
+    QFETCH(bool, escape);
     std::unique_ptr<MainBox> doc(Open(plain));
     QVERIFY(QTest::qWaitForWindowExposed(doc.get()));
     QRectF span;
@@ -209,7 +214,10 @@ void TestComments::madeWithTheMouse()
         QVERIFY(editor);
         QVERIFY(Comments(doc.get()).isEmpty());
         editor->setPlainText(typed);
-        QTest::keyClick(editor, Qt::Key_Return, Qt::ControlModifier);
+        if (escape)
+            QTest::keyClick(editor, Qt::Key_Escape);
+        else
+            QTest::keyClick(editor, Qt::Key_Return, Qt::ControlModifier);
     }
     QTRY_COMPARE(Comments(doc.get()).size(), 1);
     const PdfAnnotation a = Comments(doc.get()).first();
@@ -233,6 +241,15 @@ void TestComments::madeWithTheMouse()
     QVERIFY(!doc->IsDirty());
     doc->OnMainMenuTrigger("redo");
     QCOMPARE(Comments(doc.get()).size(), 1);
+    if (escape) {
+        // A box left empty with Escape goes, and adds nothing.
+        Drag(doc.get(), from + QPointF(0, 300), to + QPointF(0, 300));
+        QPointer<CInlineTextEditor> empty = doc->Comments()->Layer()->Editor();
+        QVERIFY(empty && !empty->IsFinished());
+        QTest::keyClick(empty, Qt::Key_Escape);
+        QTRY_VERIFY(!empty);
+        QCOMPARE(Comments(doc.get()).size(), 1);
+    }
 }
 
 void TestComments::existingCommentsEditedWithTheMouse()
@@ -382,9 +399,7 @@ void TestComments::optionsReachCommentsIniAndNextDocuments()
     settings->Reload();
     auto* window = qobject_cast<MainView*>(CMainViewManager::getInstance()->CreateMainView(nullptr));
     window->show();
-    int result = -1;
-    window->SlotOpenFile(result, {{"path", plain}}, true);
-    QCOMPARE(result, 0);
+    QCOMPARE(TestWindows::Open(window, plain), 0);
     auto* first = qobject_cast<MainBox*>(window->TabBar()->GetItem(0).widget);
     QVERIFY(first->Comments()->Options() == CCommentOptions());
     ChooseTool(first, CCommentOptions::Rectangle);
@@ -400,7 +415,7 @@ void TestComments::optionsReachCommentsIniAndNextDocuments()
     QCOMPARE(file.value("Comment_Bar/Last_Tool").toString(), QStringLiteral("Rectangle"));
 
     // A document opened next draws with it.
-    window->SlotOpenFile(result, {{"path", Fresh("other")}}, true);
+    QCOMPARE(TestWindows::Open(window, Fresh("other")), 0);
     auto* second = qobject_cast<MainBox*>(window->TabBar()->GetItem(1).widget);
     QCOMPARE(second->Comments()->Options().ToolColor(CCommentOptions::Rectangle), chosen);
     QCOMPARE(second->Comments()->Options().ToolWidth(CCommentOptions::Rectangle), 6.0);

@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -234,6 +235,11 @@ void TestMKPDF::firstThumbnailIsWrittenAndAnnounced()
     const QString thumb = MainBox::ThumbnailDirPath() + MainBox::ThumbnailFileName(path);
     // A picture left from before: a protected page must not stay on disk.
     QVERIFY(TestPdf::WriteBytes(thumb, "old picture"));
+    // A file whose path only puts a "/" where this one has a "_" keeps a
+    // picture of its own.
+    const QString twin = QFileInfo(path).absolutePath() + "_" + QFileInfo(path).fileName();
+    const QString twinThumb = MainBox::ThumbnailDirPath() + MainBox::ThumbnailFileName(twin);
+    QVERIFY(TestPdf::WriteBytes(twinThumb, "twin picture"));
     QScopedPointer<MainBox> box(TestWindows::Document(path, {{"recordThumbnail", recorded}}));
     QVERIFY(box);
     QSignalSpy announced(box.data(), SIGNAL(SignalFirstThumbRendered(QString, bool)));
@@ -248,6 +254,7 @@ void TestMKPDF::firstThumbnailIsWrittenAndAnnounced()
     QCOMPARE(QFile::exists(thumb), !protectedFile);
     if (!image.isNull())
         QVERIFY(qAbs(qMax(image.width(), image.height()) - 160) <= 2);
+    QCOMPARE(TestPdf::ReadBytes(twinThumb), QByteArray("twin picture"));
 }
 
 void TestMKPDF::rendersPagesAndPaintsFromMemory()

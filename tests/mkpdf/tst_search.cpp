@@ -17,6 +17,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QLabel>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QListView>
 #include <QPainter>
@@ -394,6 +395,13 @@ void TestSearch::barKeepsQueryPerDocument()
     first->OnMainMenuTrigger("find");
     QCOMPARE(first->FindBar()->Field()->text(), QStringLiteral("resume"));
     QTRY_COMPARE(first->Search()->Count(), 2);
+    // Match case, ticked on the bar, searches again with it: the words
+    // are there in small letters only.
+    first->FindBar()->Field()->setText("RESUME");
+    QTRY_COMPARE(first->Search()->Count(), 2);
+    first->FindBar()->findChild<QCheckBox*>("check_find_case")->click();
+    QTRY_VERIFY(Done(first->Search()));
+    QCOMPARE(first->Search()->Count(), 0);
 }
 
 void TestSearch::textKeptForLaterSessions_data()

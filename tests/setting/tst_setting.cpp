@@ -9,6 +9,8 @@
 #include "SettingOption.h"
 #include "TestMain.h"
 #include "TestPdf.h"
+#include "FileSizeLimit.h"
+#include "ReadOnly.h"
 
 #include <QStackedWidget>
 #include <QButtonGroup>
@@ -65,6 +67,7 @@ private slots:
     void recordsAndCommentsRoundTrip();
     void damagedFilesFallBackToDefaults_data();
     void damagedFilesFallBackToDefaults();
+    void unwritableFolderKeepsSettingsInMemory_data();
     void unwritableFolderKeepsSettingsInMemory();
     void cancelLeavesFileUntouched();
     void skinAndLanguageChoices();
@@ -306,24 +309,50 @@ void TestSetting::damagedFilesFallBackToDefaults()
     store->Reload();
 }
 
+void TestSetting::unwritableFolderKeepsSettingsInMemory_data()
+{
+    QTest::addColumn<QString>("trouble");
+    // A file where the folder should be: nothing can be created below it.
+    QTest::newRow("a file in the folder's place") << "file";
+    // Every file we own is written whole or not at all.
+    QTest::newRow("full disk") << "full";
+    QTest::newRow("full disk, folder takes no new file") << "full, locked";
+}
+
 void TestSetting::unwritableFolderKeepsSettingsInMemory()
 {
+    QFETCH(QString, trouble);
     const QString dir = CSettingManager::SettingDirPath();
     QDir(dir).removeRecursively();
-    // A file where the folder should be: nothing can be created below it.
-    WriteAll(dir.chopped(1), "not a folder");
+    if (trouble == "file")
+        WriteAll(dir.chopped(1), "not a folder");
     store->Reload();
     QCOMPARE(store->GetBlank().value("File_Name").toString(), QStringLiteral("Untitled"));
-    store->SetRecord("last_folder", "/data");
-    QCOMPARE(store->GetRecord("last_folder").toString(), QStringLiteral("/data"));
-    store->SetPrivateEnabled(true);
-    QVERIFY(store->IsPrivateEnabled());
-    QVariantMap general = store->GetGeneral();
-    general["Quit_Close"] = true;
-    store->SetGeneral(general);
+    store->SetRecord("last_folder", "/before");
     store->Save();
-    QVERIFY(store->GetGeneral().value("Quit_Close").toBool());
+    QMap<QString, QByteArray> before;
+    for (const QString& name : QDir(dir).entryList(QDir::Files))
+        before[name] = TestPdf::ReadBytes(dir + name);
+    {
+        QScopedPointer<FileSizeLimit> full(trouble.startsWith("full") ? new FileSizeLimit(64) : nullptr);
+        QScopedPointer<ReadOnly> locked(trouble.endsWith("locked") ? new ReadOnly(dir, true) : nullptr);
+        store->SetRecord("last_folder", "/data");
+        QCOMPARE(store->GetRecord("last_folder").toString(), QStringLiteral("/data"));
+        store->SetPrivateEnabled(true);
+        QVERIFY(store->IsPrivateEnabled());
+        QVariantMap general = store->GetGeneral();
+        general["Quit_Close"] = true;
+        store->SetGeneral(general);
+        store->Save();
+        QVERIFY(store->GetGeneral().value("Quit_Close").toBool());
+    }
+    // The files are as they were, each whole.
+    QMap<QString, QByteArray> after;
+    for (const QString& name : QDir(dir).entryList(QDir::Files))
+        after[name] = TestPdf::ReadBytes(dir + name);
+    QCOMPARE(after, before);
     QFile::remove(dir.chopped(1));
+    store->SetPrivateEnabled(false);
     store->Reload();
 }
 

@@ -12,6 +12,7 @@
 #include "RecentPage.h"
 #include "TestMain.h"
 #include "TestPdf.h"
+#include "TestWindows.h"
 #include "guide/AssocGuidBox.h"
 #include "guide/LogGuidBox.h"
 #include "mainview/MainView.h"
@@ -270,9 +271,7 @@ void TestSkin::picturesTheApplicationAsksForLoad()
     auto* window = qobject_cast<MainView*>(CMainViewManager::getInstance()->CreateMainView(nullptr));
     window->resize(1200, 800);
     window->show();
-    int nRet = -1;
-    window->SlotOpenFile(nRet, {{"path", dir + "/rich.pdf"}}, true);
-    QCOMPARE(nRet, 0);
+    QCOMPARE(TestWindows::Open(window, dir + "/rich.pdf"), 0);
     auto* document = qobject_cast<MainBox*>(window->TabBar()->GetItem(0).widget);
     QVERIFY(document);
     for (const char* skin : {"Dark", "Light"}) {

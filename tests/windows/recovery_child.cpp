@@ -1,18 +1,23 @@
 // Test helper: opens the document given (one made by TestPdf::WriteRich),
 // deletes its second page and turns its first, draws a rectangle, changes
 // the note's text and types "Grace" into the field "name", all without
-// saving; keeps a recovery copy of that, prints "ready" and waits to be
-// killed.
-// Usage: recovery_child <document.pdf>
+// saving; waits for the document's own recovery copy of all that, prints
+// "ready" and waits to be killed. With --recognize it recognizes the text
+// of the first page of a scan instead.
+// Usage: recovery_child <document.pdf> [--recognize]
 
 #include "CAnnotationCommand.h"
 #include "CEditSession.h"
 #include "CFormController.h"
 #include "CFormFieldCommand.h"
 #include "CPagePlan.h"
+#include "CRecoveryCopy.h"
+#include "CRecognizeController.h"
 #include "MKApplication.h"
 #include "MainBox.h"
 
+#include <QJsonArray>
+#include <QEventLoop>
 #include <QTimer>
 #include <QUndoStack>
 
@@ -28,6 +33,23 @@ int main(int argc, char** argv)
     auto* box = qobject_cast<MainBox*>(MainBox::CreatePdfBox(nullptr, QString::fromLocal8Bit(argv[1]), {}, result));
     if (!box)
         return 3;
+    if (argc > 2 && QByteArray(argv[2]) == "--recognize") {
+        QEventLoop loop;
+        bool recognized = false;
+        QObject::connect(box->Recognizer(), &CRecognizeController::SignalFinished, [&](bool bOk) {
+            recognized = bOk;
+            loop.quit();
+        });
+        if (!box->Recognizer()->Recognize({0}, {"eng"}))
+            return 7;
+        loop.exec();
+        if (!recognized || !box->WriteRecoveryCopy())
+            return 7;
+        CRecoveryCopy::Flush();
+        std::printf("ready\n");
+        std::fflush(stdout);
+        return app.exec();
+    }
     CPagePlan plan = box->Session()->Plan();
     plan.Remove({1});
     plan.Rotate({0}, 90);
@@ -53,9 +75,17 @@ int main(int argc, char** argv)
     PdfFormField filled = fields.first();
     filled.text = QStringLiteral("Grace");
     stack->push(new CFormFieldCommand(forms, {fields.first()}, {filled}, "fill"));
-    if (!box->WriteRecoveryCopy())
-        return 4;
-    std::printf("ready\n");
-    std::fflush(stdout);
+    // Nobody asks for the copy: the document keeps it by itself.
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&poll]() {
+        for (const CRecoveryCopy::Entry& entry : CRecoveryCopy::Pending()) {
+            if (entry.state.value("steps").toArray().size() == 3) {
+                poll.stop();
+                std::printf("ready\n");
+                std::fflush(stdout);
+            }
+        }
+    });
+    poll.start(50);
     return app.exec();
 }

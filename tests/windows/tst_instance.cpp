@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QScopeGuard>
-#include <QSharedMemory>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -18,6 +17,7 @@
 #include <vector>
 
 #include <sys/ipc.h>
+#include <sys/sem.h>
 #include <sys/shm.h>
 #include <unistd.h>
 
@@ -37,10 +37,9 @@ private slots:
     void launchWhileEndingIsNotLost();
     void pathLengthLimit();
     void startupNotificationEnds();
-    void readerWithoutSemaphoreDoesNotSpin();
     void killedInstanceDoesNotBlockTheNext();
-    void foreignObjectOnOurKeyIsStepped();
-    void otherUsersInstanceIsNotOurs();
+    void objectsNotOursAreNeverUsed_data();
+    void objectsNotOursAreNeverUsed();
     void anotherUserGetsAnInstanceOfTheirOwn();
 
 private:
@@ -267,42 +266,6 @@ void TestInstance::startupNotificationEnds()
     QTRY_VERIFY_WITH_TIMEOUT(x11.StartupMessages().contains("remove: ID=second\\ launch_TIME200"), 10000);
 }
 
-void TestInstance::readerWithoutSemaphoreDoesNotSpin()
-{
-    // The wake-up semaphore's key file points nowhere, so the semaphore
-    // cannot be made (as with a semaphore limit reached). The program
-    // still starts, and its hand-over thread must stay idle.
-    const QString keyFile = CSingleInstance::KeyFilePath("qipc_systemsem_", CSingleInstance::SemaphoreKey("RVPDF"));
-    QFile::remove(keyFile);
-    QVERIFY(QFile::link(TestEnv::Root() + "/nowhere", keyFile));
-    auto unlink = qScopeGuard([keyFile]() { QFile::remove(keyFile); });
-    QVERIFY(StartFirst());
-    auto cpuTicks = [this]() {
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(first->processId()));
-        if (!stat.open(QIODevice::ReadOnly))
-            return -1LL;
-        const QList<QByteArray> fields = stat.readAll().split(')').value(1).split(' ');
-        return fields.value(12).toLongLong() + fields.value(13).toLongLong();
-    };
-    // A spinning reader is busy every second; a slow start-up (a sanitizer
-    // build takes several seconds of CPU) only in the first ones.
-    auto quietSecond = [&]() {
-        const long long before = cpuTicks();
-        QElapsedTimer timer;
-        timer.start();
-        QTest::qWait(1000);
-        const double busy = double(cpuTicks() - before) / double(sysconf(_SC_CLK_TCK)) * 1000.0 / timer.elapsed();
-        return busy < 0.3;
-    };
-    bool quiet = false;
-    for (int second = 0; second < 20 && !quiet; ++second)
-        quiet = quietSecond();
-    QVERIFY(quiet);
-    // Hand-overs still arrive, by looking now and then.
-    QCOMPARE(Launch({docs[1]}), 0);
-    QTRY_VERIFY_WITH_TIMEOUT(RecentPaths().contains(docs[1]), 10000);
-}
-
 void TestInstance::killedInstanceDoesNotBlockTheNext()
 {
     QVERIFY(StartFirst());
@@ -321,44 +284,74 @@ void TestInstance::killedInstanceDoesNotBlockTheNext()
     QCOMPARE(LogText().count("AppVersion:"), 2);
 }
 
-void TestInstance::foreignObjectOnOurKeyIsStepped()
+void TestInstance::objectsNotOursAreNeverUsed_data()
 {
-    // System V keys come from a key file's inode, so another program's (or
-    // user's, or a crash's) segment can sit on the key of ours. The program
-    // must still start and take hand-overs, leave that segment alone, and
-    // after a clean end leave nothing of its own behind.
-    const QString keyFile = CSingleInstance::KeyFilePath("qipc_sharedmemory_", CSingleInstance::SegmentKey("RVPDF"));
-    QVERIFY(TestPdf::WriteBytes(keyFile, QByteArray()));
-    const int id = ::shmget(::ftok(QFile::encodeName(keyFile).constData(), 'Q'), 512, IPC_CREAT | IPC_EXCL | 0600);
-    QVERIFY(id != -1);
-    void* attached = ::shmat(id, nullptr, 0);
-    auto remove = qScopeGuard([id, attached]() {
-        ::shmdt(attached);
-        ::shmctl(id, IPC_RMID, nullptr);
-    });
-    QVERIFY(StartFirst({docs[0]}));
-    QCOMPARE(Launch({docs[1]}), 0);
-    QTRY_COMPARE_WITH_TIMEOUT(RecentPaths(docs.mid(0, 2)).size(), 2, 10000);
-    QCOMPARE(LogText().count("AppVersion:"), 1);
-
-    first->terminate();
-    QVERIFY(first->waitForFinished(15000));
-    QCOMPARE(first->exitCode(), 0);
-    QCOMPARE(QDir(QDir::tempPath()).entryList({"qipc_*"}, QDir::Files), QStringList());
-    shmid_ds state {};
-    QCOMPARE(::shmctl(id, IPC_STAT, &state), 0);
-    QCOMPARE(int(state.shm_segsz), 512);
+    QTest::addColumn<QString>("squatter");
+    QTest::newRow("another program's segment") << "segment";
+    QTest::newRow("another user's segment, open to all") << "user segment";
+    QTest::newRow("another user's semaphores, open to all") << "user semaphores";
+    QTest::newRow("another session's instance on the same key") << "session";
 }
 
-void TestInstance::otherUsersInstanceIsNotOurs()
+void TestInstance::objectsNotOursAreNeverUsed()
 {
-    // Another user's (or session's) instance owns a segment under its own
-    // name; ours is not found through it.
-    QSharedMemory foreign(QStringLiteral("RVPDF_%1").arg(::getuid() + 1));
-    QVERIFY(foreign.create(CSingleInstance::kSegmentSize));
-    QVERIFY(CSingleInstance::SegmentKey("RVPDF") != foreign.key());
-    QVERIFY(StartFirst({docs[6]}));
-    QTRY_VERIFY_WITH_TIMEOUT(RecentPaths().contains(docs[6]), 10000);
+    // System V keys come from a key file's inode, so anything can sit on
+    // ours: another program, another user (who may make it first, open to
+    // all, to be taken for our instance and read every path we hand over),
+    // another login session whose key file shares the key's bits (a hard
+    // link here, to be sure). The program must still start, take its own
+    // hand-overs, leave the other objects alone, and after a clean end
+    // leave nothing of its own behind.
+    QFETCH(QString, squatter);
+    const bool otherUser = squatter.startsWith("user");
+    if (otherUser && ::geteuid() != 0)
+        QSKIP("needs root to make objects of another user");
+    const QString keyFile = CSingleInstance::KeyFilePath("RVPDF");
+    QVERIFY(keyFile.startsWith(TestEnv::Root() + "/runtime/"));
+    QVERIFY(QFile::remove(keyFile) || !QFile::exists(keyFile));
+    QVERIFY(TestPdf::WriteBytes(keyFile, QByteArray()));
+    const QByteArray key = QFile::encodeName(keyFile);
+    const QString otherRuntime = TestEnv::MakeDir("other-session");
+    std::unique_ptr<QProcess> other;
+    const int shm = squatter.endsWith("segment")
+        ? ::shmget(::ftok(key.constData(), 'R'), 2048, IPC_CREAT | IPC_EXCL | (otherUser ? 0666 : 0600)) : -1;
+    const int sem = squatter.endsWith("semaphores") ? ::semget(::ftok(key.constData(), 'S'), 2, IPC_CREAT | IPC_EXCL | 0666) : -1;
+    auto remove = qScopeGuard([&]() {
+        ::shmctl(shm, IPC_RMID, nullptr);
+        ::semctl(sem, 0, IPC_RMID);
+        TestEnv::RemoveIpcObjects(otherRuntime);
+    });
+    shmid_ds shmState {};
+    semid_ds semState {};
+    union { int val; semid_ds* buf; unsigned short* array; } semArg {};
+    semArg.buf = &semState;
+    if (otherUser) {
+        QVERIFY(shm != -1 ? ::shmctl(shm, IPC_STAT, &shmState) == 0 : ::semctl(sem, 0, IPC_STAT, semArg) == 0);
+        shmState.shm_perm.uid = semState.sem_perm.uid = 65534;
+        QVERIFY(shm != -1 ? ::shmctl(shm, IPC_SET, &shmState) == 0 : ::semctl(sem, 0, IPC_SET, semArg) == 0);
+    } else if (squatter == "session") {
+        QFile::setPermissions(otherRuntime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(::link(key.constData(), QFile::encodeName(otherRuntime + "/RVPDF.instance").constData()), 0);
+        other = StartLaunch({}, QString(), {"XDG_RUNTIME_DIR=" + otherRuntime, "QT_QPA_PLATFORM=offscreen"});
+        QTRY_VERIFY_WITH_TIMEOUT(LogText().contains("session restored"), 30000);
+        QFile::remove(TestEnv::Root() + "/state/rvpdf/log/PDF.log");
+    }
+
+    QVERIFY(StartFirst({docs[0]}));
+    QCOMPARE(Launch({docs[1]}), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(x11.Title(x11.WindowsOf(first->processId()).value(0)).startsWith("doc1"), 10000);
+    QCOMPARE(LogText().count("AppVersion:"), 1);
+    first->terminate();
+    QVERIFY(first->waitForFinished(30000));
+    QCOMPARE(first->exitCode(), 0);
+    // Our objects are gone; the other ones are as they were.
+    const QByteArray current = QFile::encodeName(CSingleInstance::KeyFilePath("RVPDF"));
+    QCOMPARE(::shmget(::ftok(current.constData(), 'R'), 0, 0), -1);
+    QCOMPARE(::semget(::ftok(current.constData(), 'S'), 0, 0), -1);
+    QVERIFY(shm == -1 || ::shmctl(shm, IPC_STAT, &shmState) == 0);
+    QVERIFY(sem == -1 || ::semctl(sem, 0, IPC_STAT, semArg) == 0);
+    if (other)
+        QCOMPARE(other->state(), QProcess::Running);
 }
 
 void TestInstance::anotherUserGetsAnInstanceOfTheirOwn()
@@ -366,14 +359,15 @@ void TestInstance::anotherUserGetsAnInstanceOfTheirOwn()
     if (::geteuid() != 0 || QStandardPaths::findExecutable("setpriv").isEmpty())
         QSKIP("needs root and setpriv to start a process as another user");
     QVERIFY(StartFirst());
-    // The other user has folders of their own but shares the session's
-    // runtime folder name, so only the user tells the instances apart.
+    // The other user has folders of their own, their runtime folder
+    // included, as a login of theirs would.
     // Outside this test's private root, which only its owner may enter.
     QTemporaryDir otherRoot(QDir::rootPath() + "tmp/rvpdf-other-XXXXXX");
     QVERIFY(otherRoot.isValid());
     const QString other = otherRoot.path();
-    for (const char* sub : {"home", "config", "data", "cache", "state", "tmp"})
+    for (const char* sub : {"home", "config", "data", "cache", "state", "tmp", "runtime"})
         QVERIFY(QDir(other).mkpath(sub));
+    QFile::setPermissions(other + "/runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QProcess::execute("chown", {"-R", "65534:65534", other});
     QProcessEnvironment env = TestEnv::ChildEnvironment();
     env.insert("HOME", other + "/home");
@@ -382,6 +376,7 @@ void TestInstance::anotherUserGetsAnInstanceOfTheirOwn()
     env.insert("XDG_CACHE_HOME", other + "/cache");
     env.insert("XDG_STATE_HOME", other + "/state");
     env.insert("TMPDIR", other + "/tmp");
+    env.insert("XDG_RUNTIME_DIR", other + "/runtime");
     // The display belongs to this user; the other one runs headless.
     env.insert("QT_QPA_PLATFORM", "offscreen");
     const QString doc = other + "/tmp/theirs.pdf";
@@ -401,7 +396,10 @@ void TestInstance::anotherUserGetsAnInstanceOfTheirOwn()
     // Ended cleanly, it leaves no System V object of theirs behind.
     theirs.terminate();
     QVERIFY(theirs.waitForFinished(15000));
-    QCOMPARE(QDir(other + "/tmp").entryList({"qipc_*"}, QDir::Files), QStringList());
+    const QByteArray theirKey = QFile::encodeName(other + "/runtime/RVPDF.instance");
+    QVERIFY(QFile::exists(other + "/runtime/RVPDF.instance"));
+    QCOMPARE(::shmget(::ftok(theirKey.constData(), 'R'), 0, 0), -1);
+    QCOMPARE(::semget(::ftok(theirKey.constData(), 'S'), 0, 0), -1);
 }
 
 RV_TEST_MAIN_XVFB(TestInstance)

@@ -7,9 +7,11 @@
 #include "TestMain.h"
 #include "TestPdf.h"
 #include "TestWindows.h"
+#include "app/AppStartup.h"
 #include "mainview/MainView.h"
 #include "setting/CSettingManager.h"
 #include "windows/CMainViewManager.h"
+#include "windows/CSingleInstance.h"
 
 #include <QLineEdit>
 #include <QPointer>
@@ -180,15 +182,21 @@ void TestViewManager::lastWindowEndsEventLoop_data()
 {
     QTest::addColumn<QString>("how");
     QTest::addColumn<bool>("refused");
-    QTest::newRow("close all windows") << "close_all_windows" << false;
-    QTest::newRow("last tab with Quit_Close") << "close_tab" << false;
-    QTest::newRow("document refuses") << "close_all_windows" << true;
+    QTest::addColumn<bool>("handOver");
+    QTest::newRow("close all windows") << "close_all_windows" << false << false;
+    QTest::newRow("last tab with Quit_Close") << "close_tab" << false << false;
+    QTest::newRow("document refuses") << "close_all_windows" << true << false;
+    // A launch handed over earlier in the session, and a window the manager
+    // still counts that nobody sees (closed, not yet gone): the loop must
+    // end all the same, not start again with nothing left to end it.
+    QTest::newRow("after a hand-over, a window not gone yet") << "close_window" << false << true;
 }
 
 void TestViewManager::lastWindowEndsEventLoop()
 {
     QFETCH(QString, how);
     QFETCH(bool, refused);
+    QFETCH(bool, handOver);
     QApplication::setQuitOnLastWindowClosed(true);
     CSettingManager* settings = CSettingManager::getInstance();
     QVariantMap general = settings->GetGeneral();
@@ -206,9 +214,7 @@ void TestViewManager::lastWindowEndsEventLoop()
         window->SlotCreateBlankPDF();
         QCOMPARE(window->Documents().size(), 1);
     } else {
-        int nRet = -1;
-        window->SlotOpenFile(nRet, {{"path", a}}, true);
-        QCOMPARE(nRet, 0);
+        QCOMPARE(TestWindows::Open(window, a), 0);
     }
     // The dirty document answers "Cancel"; the event loop must go on.
     ModalAnswerer cancel([](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, "button_1"); });
@@ -216,15 +222,31 @@ void TestViewManager::lastWindowEndsEventLoop()
         if (!bClosed)
             QTimer::singleShot(300, []() { QCoreApplication::exit(99); });
     });
-    QTimer::singleShot(0, window, [window, how]() { window->SlotMenuTriggered(how); });
+    QPointer<MainView> unseen;
+    if (handOver) {
+        QTimer::singleShot(0, manager, [this]() {
+            manager->SlotSemaphoreWrite({QCoreApplication::applicationFilePath()});
+        });
+    }
+    // After the hand-over has raised the window, 200 ms on.
+    QTimer::singleShot(handOver ? 400 : 0, window, [this, window, how, handOver, &unseen]() {
+        if (handOver)
+            unseen = qobject_cast<MainView*>(manager->CreateMainView(nullptr));
+        window->SlotMenuTriggered(how);
+    });
+    // A loop that would never end is ended: without the unseen window it
+    // returns the watchdog's code.
     QTimer watchdog;
-    watchdog.setSingleShot(true);
-    connect(&watchdog, &QTimer::timeout, []() { QCoreApplication::exit(98); });
+    connect(&watchdog, &QTimer::timeout, [&unseen]() {
+        delete unseen;
+        QCoreApplication::exit(98);
+    });
     watchdog.start(10000);
-    const int rc = QApplication::exec();
+    CSingleInstance instance(QStringLiteral("RVPDF-loop"));
+    const int rc = RunUntilLastWindowCloses(instance, manager);
     QCOMPARE(rc, refused ? 99 : 0);
     QCOMPARE(window.isNull(), !refused);
-    QCOMPARE(manager->WindowsCount(), refused ? 1 : 0);
+    QCOMPARE(manager->WindowsCount(), refused || handOver ? 1 : 0);
 }
 
 RV_TEST_MAIN(TestViewManager)

@@ -11,7 +11,9 @@
 #include "COrganizerView.h"
 #include "CPageView.h"
 #include "CPresentationView.h"
+#include "CRecognizeController.h"
 #include "CSidePanel.h"
+#include "CSignatureController.h"
 #include "MainBox.h"
 
 #include <QScreen>
@@ -72,6 +74,7 @@ const QHash<QString, CDocumentCommands::Command>& CDocumentCommands::Table()
          }},
         {"organize_pages",
          [](MainBox* box) { box->IsOrganizing() ? void(box->CloseOrganizer()) : box->ShowOrganizer(); }},
+        {"recognize_text", [](MainBox* box) { box->recognizer->Offer(); }},
         {"single_view", [](MainBox* box) { box->view->SetDisplayMode(CPageView::SinglePage); }},
         {"single_scroll", [](MainBox* box) { box->view->SetDisplayMode(CPageView::SingleScroll); }},
         {"two_view", [](MainBox* box) { box->view->SetDisplayMode(CPageView::TwoPage); }},
@@ -80,6 +83,12 @@ const QHash<QString, CDocumentCommands::Command>& CDocumentCommands::Table()
         {"bookmark", [](MainBox* box) { box->TogglePanel(CSidePanel::Bookmarks); }},
         {"annotation", [](MainBox* box) { box->TogglePanel(CSidePanel::Annotations); }},
         {"attachment", [](MainBox* box) { box->TogglePanel(CSidePanel::Attachments); }},
+        {"signature", [](MainBox* box) { box->TogglePanel(CSidePanel::Signatures); }},
+        {"sign",
+         [](MainBox* box) {
+             if (box->CloseOrganizer())
+                 box->signatures->StartSigning();
+         }},
         {"presentation",
          [](MainBox* box) {
              auto* show = new CPresentationView(box->document, box->view->CurrentPage(), box);

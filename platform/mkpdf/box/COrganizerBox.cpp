@@ -70,7 +70,7 @@ COrganizerBox::COrganizerBox(CEditSession* session_, QWidget* parent)
         button->setObjectName(name);
         button->setFixedHeight(28);
         button->setMinimumWidth(72);
-        button->setFocusPolicy(Qt::NoFocus);
+        button->setFocusPolicy(Qt::TabFocus);
         button->setAttribute(Qt::WA_LayoutUsesWidgetRect);
         connect(button, &QPushButton::clicked, this, signal);
         row->addWidget(button);

@@ -6,6 +6,7 @@
 #include "CCommentToolBar.h"
 #include "CDocumentCommands.h"
 #include "CDocumentFileActions.h"
+#include "CDocumentLoader.h"
 #include "CDocumentPrefetch.h"
 #include "CDocumentSaver.h"
 #include "CDocumentSearch.h"
@@ -21,6 +22,7 @@
 #include "CLinkActions.h"
 #include "CLinkLayer.h"
 #include "CMessageDialog.h"
+#include "COpenController.h"
 #include "COrganizerBox.h"
 #include "COrganizerView.h"
 #include "CPageCache.h"
@@ -32,10 +34,15 @@
 #include "CPdfPrinter.h"
 #include "CPropertiesBox.h"
 #include "CRecentThumbnail.h"
+#include "CRecognizeBar.h"
+#include "CRecognizeController.h"
 #include "CRecoveryCopy.h"
+#include "CRecoveryKeeper.h"
 #include "CRenameBox.h"
 #include "CSearchOverlay.h"
 #include "CSidePanel.h"
+#include "CSignatureBar.h"
+#include "CSignatureController.h"
 #include "CTextCache.h"
 #include "CTextStore.h"
 #include "OpenRequestKeys.h"
@@ -61,24 +68,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-int ResultForStatus(CPdfDocument::LoadStatus status)
-{
-    switch (status) {
-    case CPdfDocument::Loaded:
-        return MainBox::OpenOk;
-    case CPdfDocument::Missing:
-        return MainBox::OpenMissing;
-    case CPdfDocument::Unreadable:
-        return MainBox::OpenUnreadable;
-    case CPdfDocument::Damaged:
-        return MainBox::OpenDamaged;
-    case CPdfDocument::NeedsPassword:
-    case CPdfDocument::WrongPassword:
-        return MainBox::OpenWrongPassword;
-    }
-    return MainBox::OpenDamaged;
-}
 
 // Zoom of an open request: a fit value, or a percentage within range;
 // anything else falls back to fit width.
@@ -123,6 +112,10 @@ void MainBox::Start(const QVariantMap& options)
     auto* formBar = new CFormBar(this);
     layout->addWidget(formBar);
     forms = new CFormController(formBar, this);
+    auto* signatureBar = new CSignatureBar(this);
+    layout->addWidget(signatureBar);
+    auto* recognizeBar = new CRecognizeBar(this);
+    layout->addWidget(recognizeBar);
     comments->SetUserNameSource([this]() {
         QString name;
         emit SignalGetUserName(name);
@@ -151,6 +144,9 @@ void MainBox::Start(const QVariantMap& options)
         return held ? annotations->Writer() : CSavePipeline::ChangesWriter();
     });
     saver = new CDocumentSaver(session, this);
+    signatures = new CSignatureController(signatureBar, session, saver, this);
+    connect(signatures, &CSignatureController::SignalOpenFile, this, &MainBox::SignalDocumentOpenAttachment);
+    recognizer = new CRecognizeController(recognizeBar, session, this);
     links = new CLinkActions(this);
     for (auto change : {&QUndoStack::canUndoChanged, &QUndoStack::canRedoChanged})
         connect(session->UndoStack(), change, this, &MainBox::SignalEditStateChanged);
@@ -164,45 +160,53 @@ void MainBox::Start(const QVariantMap& options)
             WriteFirstThumbnail();
     });
     connect(session, &CEditSession::SignalDirtyChanged, this, &MainBox::SignalDocumentChanged);
-    recoveryTimer = new QTimer(this);
-    recoveryTimer->setInterval(CRecoveryCopy::kIntervalMs);
-    connect(recoveryTimer, &QTimer::timeout, this, [this]() { WriteRecoveryCopy(); });
-    recoveryTimer->start();
-    connect(session, &CEditSession::SignalDirtyChanged, this, [this](bool bDirty) {
-        // Saved or undone back to the file: nothing left to recover.
-        if (!bDirty)
-            CRecoveryCopy::Remove(document->FilePath());
-    });
+    recovery = new CRecoveryKeeper(session, this);
     connect(saver, &CDocumentSaver::SignalWritten, this, &MainBox::OnWritten);
     ApplyOptions(options);
 }
 
-bool MainBox::EnsureLoaded(bool bAsk)
+QString MainBox::OpenFailureText(int nResult, const QString& path)
+{
+    return COpenController::FailureText(nResult, path);
+}
+
+bool MainBox::EnsureLoaded()
 {
     if (document)
         return true;
     if (deferredRequest.isEmpty())
         return false;
-    const QString path = deferredRequest.value(OpenKey::kPath).toString();
-    int result = OpenOk;
-    CPdfDocument::LoadStatus status = CPdfDocument::Damaged;
-    document = bAsk ? LoadOrAsk(path, this, &result) : CPdfDocument::Load(path, QByteArray(), &status);
-    if (!document) {
-        if (!bAsk)
-            return false;
-        // Gone or changed since the session was saved: the tab goes, and
-        // the user is told unless they chose to give up.
-        deferredRequest.clear();
-        if (result != OpenGaveUp)
-            ShowError(tr("Failed to Open"), tr("The file might have been moved, damaged, or deleted."));
-        QTimer::singleShot(0, this, [this]() { emit SignalDocumentClosed(true); });
-        return false;
+    if (!opener) {
+        // Gone or changed since the session was saved, a wrong password, a
+        // cancel: the tab goes, and the user was told unless they gave up.
+        opener = new COpenController(
+            this, layout, deferredRequest.value(OpenKey::kPath).toString(),
+            [this](const CDocumentPrefetch::Result& result) { OnLoaded(result); },
+            [this](int) { QTimer::singleShot(0, this, [this]() { emit SignalDocumentClosed(true); }); });
     }
+    opener->Start();
+    return false;
+}
+
+void MainBox::OnLoaded(const CDocumentPrefetch::Result& result)
+{
+    document = result.document;
+    if (!result.page.isNull())
+        CPageCache::Instance().Insert(
+            {document->Id(), result.pageIndex, CPageCache::ScaleKey(result.scale), QRect(), result.colors}, result.page);
     const QVariantMap options = deferredRequest;
     deferredRequest.clear();
     Start(options);
+    if (result.scale > 0)
+        view->SetPlaceholderScale(result.scale);
     emit SignalDocumentLoaded();
-    return true;
+    if (isVisible())
+        ApplyPendingTool();
+}
+
+int MainBox::OpenFailure() const
+{
+    return opener ? opener->Failure() : OpenOk;
 }
 
 void MainBox::BuildDocumentWidgets()
@@ -235,6 +239,8 @@ void MainBox::BuildDocumentWidgets()
     connect(linkLayer, &CLinkLayer::SignalLinkActivated, links, &CLinkActions::Follow);
     forms->Attach(document, session->UndoStack(), view);
     comments->Attach(annotations, session->UndoStack(), view);
+    signatures->Attach(document, view, panel);
+    recognizer->Attach(document, view, search);
     toolBar->SetCommentEnabled(annotations->CanAnnotate());
     connect(panel, &CSidePanel::SignalGoToPage, links, [this](int nPage) { links->JumpTo(nPage); });
     connect(panel, &CSidePanel::SignalAnnotationClicked, comments, &CCommentController::GoTo);
@@ -353,8 +359,14 @@ void MainBox::ApplyOptions(const QVariantMap& options)
 
 void MainBox::ShowRequested(const QVariantMap& request)
 {
-    if (!EnsureLoaded(false))
+    if (!document) {
+        // Still being read: shown once it is.
+        for (const char* key : {OpenKey::kShowPage, OpenKey::kFind}) {
+            if (!deferredRequest.isEmpty() && request.contains(key))
+                deferredRequest.insert(key, request.value(key));
+        }
         return;
+    }
     bool ok = false;
     const int page = request.value(OpenKey::kShowPage).toInt(&ok);
     if (ok)
@@ -382,8 +394,10 @@ QString MainBox::PrefetchedPath()
 
 QWidget* MainBox::CreatePdfBox(QWidget* parent, const QString& path, const QVariantMap& options, int& result)
 {
-    // A tab restored behind others reads its file when first shown.
-    if (options.value(OpenKey::kDeferred).toBool()) {
+    // A tab restored behind others reads its file when first shown; one
+    // opened in the background starts reading at once.
+    const bool background = options.value(OpenKey::kBackground).toBool();
+    if (background || options.value(OpenKey::kDeferred).toBool()) {
         if (!QFileInfo(path).isFile()) {
             result = OpenMissing;
             return nullptr;
@@ -391,7 +405,10 @@ QWidget* MainBox::CreatePdfBox(QWidget* parent, const QString& path, const QVari
         result = OpenOk;
         QVariantMap request = options;
         request[OpenKey::kPath] = QFileInfo(path).absoluteFilePath();
-        return new MainBox(nullptr, request, parent);
+        auto* box = new MainBox(nullptr, request, parent);
+        if (background)
+            box->EnsureLoaded();
+        return box;
     }
     const CDocumentPrefetch::Result prefetched = CDocumentPrefetch::Take(path);
     std::shared_ptr<CPdfDocument> document = prefetched.document;
@@ -418,7 +435,7 @@ std::shared_ptr<CPdfDocument> MainBox::LoadOrAsk(const QString& path, QWidget* p
     bool gaveUp = false;
     if (!document)
         document = CPasswordBox::Unlock(path, &status, parent, &gaveUp);
-    *result = gaveUp ? OpenGaveUp : document ? OpenOk : ResultForStatus(status);
+    *result = gaveUp ? OpenGaveUp : document ? OpenOk : COpenController::ResultForStatus(status);
     return document;
 }
 
@@ -437,15 +454,19 @@ QWidget* MainBox::CreatePdfBox(QWidget* parent, const QVariantMap& options, int&
     return widget;
 }
 
-void MainBox::DestroyPDF()
+bool MainBox::DestroyPDF()
 {
+    CRecoveryCopy::Flush();
+    const bool idle = CDocumentLoader::WaitForAll(2000);
     CDocumentPrefetch::Clear();
     CJobRunner::Drain();
     CPageCache::Instance().Clear();
+    return idle;
 }
 
 void MainBox::SetPrivateMode(bool bPrivate)
 {
+    CRecoveryCopy::SetPrivate(bPrivate);
     CTextStore::SetPrivate(bPrivate);
 }
 
@@ -471,10 +492,13 @@ void MainBox::WriteFirstThumbnail()
 void MainBox::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    // Read now, so that its first page comes with this paint; a file that
-    // asks for a password or fails says so once the tab is on screen.
-    if (!EnsureLoaded(false) && !deferredRequest.isEmpty())
-        QTimer::singleShot(0, this, [this]() { EnsureLoaded(true); });
+    // A tab behind others reads its file once shown, in the background.
+    if (EnsureLoaded())
+        ApplyPendingTool();
+}
+
+void MainBox::ApplyPendingTool()
+{
     if (pendingTool >= 0) {
         const int tool = pendingTool;
         pendingTool = NoTool;
@@ -484,7 +508,7 @@ void MainBox::showEvent(QShowEvent* event)
 
 void MainBox::HandleToolID(int nToolID)
 {
-    if (isVisible())
+    if (isVisible() && document)
         QTimer::singleShot(0, this, [this, nToolID]() { ApplyTool(nToolID); });
     else
         pendingTool = nToolID;
@@ -492,8 +516,10 @@ void MainBox::HandleToolID(int nToolID)
 
 void MainBox::ApplyTool(int nToolID)
 {
-    if (!EnsureLoaded(true))
+    if (!EnsureLoaded()) {
+        pendingTool = nToolID;
         return;
+    }
     switch (nToolID) {
     case ToolEdit:
         // Edit PDF: the comment tools, with the one used last.
@@ -532,7 +558,7 @@ void MainBox::UpdatePageNumber(int nPage)
 
 void MainBox::OnMainMenuTrigger(const QVariant& action)
 {
-    if (!EnsureLoaded(true))
+    if (!EnsureLoaded())
         return;
     CDocumentCommands::Run(this, action.toString());
 }
@@ -544,7 +570,7 @@ bool MainBox::IsOrganizing() const
 
 void MainBox::ShowOrganizer()
 {
-    if (!EnsureLoaded(true))
+    if (!EnsureLoaded())
         return;
     if (IsOrganizing())
         return;
@@ -661,17 +687,12 @@ QVariantMap MainBox::GetMenuState() const
 
 bool MainBox::WriteRecoveryCopy()
 {
-    // A new document lives in a temporary file that is not kept either.
-    if (!session || !session->IsDirty() || session->IsTemporary() || session->UndoStack()->isClean())
-        return false;
-    QJsonObject state = session->RecoveryState();
-    state.insert("steps", CEditRecovery::Steps(session->UndoStack()));
-    return CRecoveryCopy::Write(document->FilePath(), state);
+    return recovery && recovery->WriteNow();
 }
 
 bool MainBox::RestoreRecovery(const QJsonObject& state, QString* error)
 {
-    if (!EnsureLoaded(true)) {
+    if (!EnsureLoaded()) {
         if (error)
             *error = tr("The file might have been moved, damaged, or deleted.");
         return false;
@@ -693,7 +714,7 @@ bool MainBox::RestoreRecovery(const QJsonObject& state, QString* error)
 
 bool MainBox::SaveAs(const QString& path, QString* error)
 {
-    if (!EnsureLoaded(true))
+    if (!EnsureLoaded())
         return false;
     return saver->SaveAs(path, error);
 }
@@ -720,7 +741,7 @@ void MainBox::ShowError(const QString& title, const QString& text)
 
 bool MainBox::RenameTo(const QString& path, QString* error)
 {
-    if (!EnsureLoaded(true))
+    if (!EnsureLoaded())
         return false;
     const QString old = document->FilePath();
     if (!CDocumentFileActions::Rename(this, *document, path, error))
@@ -749,7 +770,7 @@ void MainBox::AskGoToPage()
 
 bool MainBox::PrintTo(QPrinter* printer, int nFrom, int nTo)
 {
-    if (!EnsureLoaded(true))
+    if (!EnsureLoaded())
         return false;
     return CPdfPrinter::PrintTo(this, session, printer, nFrom, nTo);
 }
@@ -768,7 +789,7 @@ void MainBox::ShowProperties()
 
 QString MainBox::ExtractAttachment(int nIndex)
 {
-    if (!EnsureLoaded(true))
+    if (!EnsureLoaded())
         return QString();
     const QString target = CDocumentFileActions::ExtractAttachment(this, *document, nIndex);
     if (!target.isEmpty())
@@ -814,7 +835,7 @@ void MainBox::keyPressEvent(QKeyEvent* event)
         LeaveReadMode();
         return;
     }
-    if (findBar->HandleKey(event))
+    if (findBar && findBar->HandleKey(event))
         return;
     QWidget::keyPressEvent(event);
 }
@@ -847,8 +868,7 @@ void MainBox::closeEvent(QCloseEvent* event)
         }
     }
     event->accept();
-    recoveryTimer->stop();
-    CRecoveryCopy::Remove(document->FilePath());
+    recovery->Discard();
     // The window destroys this widget in answer; nothing of it is touched
     // after this line.
     emit SignalDocumentClosed(true);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CDocumentPrefetch.h"
+
 #include <QHash>
 #include <QJsonObject>
 #include <QVariantMap>
@@ -20,7 +22,11 @@ class CFindBar;
 class COrganizerBox;
 class CPdfDocument;
 class CPageView;
+class COpenController;
+class CRecoveryKeeper;
+class CRecognizeController;
 class CSidePanel;
+class CSignatureController;
 class QHBoxLayout;
 class QLineEdit;
 class QStackedWidget;
@@ -64,6 +70,8 @@ public:
     // "recordThumbnail" false no first-page picture is written for the
     // recent list.
     static QWidget* CreatePdfBox(QWidget* parent, const QString& path, const QVariantMap& options, int& result);
+    // What a failed open (an OpenResult) tells the user, naming the file.
+    static QString OpenFailureText(int nResult, const QString& path);
     // New blank document: "pageCount" pages of "pageSize" points written to
     // "tempPath".
     static QWidget* CreatePdfBox(QWidget* parent, const QVariantMap& options, int& result);
@@ -75,18 +83,20 @@ public:
     static void Prefetch(const QString& path, const QSize& viewSize, const QVariantMap& options = {});
     // The file read ahead and not yet opened, if any.
     static QString PrefetchedPath();
-    // Waits for background rendering to finish; once, after the event loop.
-    static void DestroyPDF();
+    // Waits for background work to finish; once, after the event loop. False
+    // when a file is still being read (one that takes minutes, given up by
+    // the user): the process then ends without running static destructors,
+    // which that reading still needs.
+    static bool DestroyPDF();
+    // Private mode: nothing about open documents reaches the disk, their
+    // recovery copies and the text kept for later searches included.
+    static void SetPrivateMode(bool bPrivate);
     // True when pointer is the address of a document widget alive in this
     // process. Only compares addresses: safe for any value, including ones
     // decoded from data another program produced.
     static bool IsLiveBox(const void* pointer);
     // The open document showing the file at path (any spelling), or null.
     static MainBox* FindOpenDocument(const QString& path);
-
-    // Engine-wide: while private mode is on, no document's text is kept on
-    // disk for later searches.
-    static void SetPrivateMode(bool bPrivate);
 
     // Where the first-page picture of a document is kept for the recent list.
     static QString ThumbnailDirPath();
@@ -107,12 +117,17 @@ public:
     bool IsFullScreenReadModeEnable() const;
 
     bool IsDirty() const;
+    // The file is read; until then the tab shows that it is coming.
+    bool IsLoaded() const { return document != nullptr; }
+    // Why the file could not be read (OpenResult), once it is known; the
+    // tab then closes itself.
+    int OpenFailure() const;
     // What the menus offer for this document: "can_undo", "can_redo",
     // "can_go_back", "can_go_forward", "read_mode".
     QVariantMap GetMenuState() const;
-    // Unsaved changes are kept in a recovery copy every
-    // CRecoveryCopy::kIntervalMs; this writes one now. False when there is
-    // nothing to keep or it could not be written.
+    // Unsaved changes are kept in a recovery copy within about two seconds
+    // of each change; this queues one now. False when there is nothing to
+    // keep.
     bool WriteRecoveryCopy();
     // Brings back the changes of a recovery copy as one undoable step.
     bool RestoreRecovery(const QJsonObject& state, QString* error = nullptr);
@@ -131,6 +146,10 @@ public:
     // The form fields and their filling in.
     CFormController* Forms() const { return forms; }
     COrganizerBox* Organizer() const { return organizer; }
+    // Its signatures: the check, the bar and panel, signing.
+    CSignatureController* Signatures() const { return signatures; }
+    // Text recognition of scanned pages.
+    CRecognizeController* Recognizer() const { return recognizer; }
     bool IsOrganizing() const;
     void ShowOrganizer();
     // Back to reading; unsaved page changes are saved or dropped first, as
@@ -181,9 +200,10 @@ private:
     static std::shared_ptr<CPdfDocument> LoadOrAsk(const QString& path, QWidget* parent, int* result);
     // The parts that need the document, once it is read.
     void Start(const QVariantMap& options);
-    // Reads the file of a deferred document; with bAsk a password is asked
-    // for and a failure is reported and closes the tab. True once loaded.
-    bool EnsureLoaded(bool bAsk);
+    // True once the file is read; otherwise starts reading it in the
+    // background (see COpenController), and false.
+    bool EnsureLoaded();
+    void OnLoaded(const CDocumentPrefetch::Result& result);
     // The widgets that show one loaded file; made again when the document
     // is written and opened anew.
     void BuildDocumentWidgets();
@@ -192,6 +212,7 @@ private:
     void OnWritten(const QString& strOldPath, std::shared_ptr<CPdfDocument> written);
     void ApplyOptions(const QVariantMap& options);
     void ApplyTool(int nToolID);
+    void ApplyPendingTool();
     void TogglePanel(int nPage);
     void UpdatePageNumber(int nPage);
     void WriteFirstThumbnail();
@@ -211,6 +232,7 @@ private:
     CAnnotationStore* annotations = nullptr;
     CCommentController* comments = nullptr;
     CFormController* forms = nullptr;
+    CSignatureController* signatures = nullptr;
     QVBoxLayout* layout = nullptr;
     QHBoxLayout* body = nullptr;
     QStackedWidget* pages = nullptr;
@@ -220,7 +242,9 @@ private:
     CFindBar* findBar = nullptr;
     CDocumentToolBar* toolBar = nullptr;
     COrganizerBox* organizer = nullptr;
-    QTimer* recoveryTimer = nullptr;
+    CRecoveryKeeper* recovery = nullptr;
+    COpenController* opener = nullptr;
+    CRecognizeController* recognizer = nullptr;
     bool firstThumbDone = false;
     bool keepThumbnail = true;
     bool readMode = false;

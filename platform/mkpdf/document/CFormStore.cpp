@@ -245,7 +245,9 @@ QVector<PdfFormField> CFormStore::AllFields()
 
 bool CFormStore::HasFields()
 {
-    return !AllFields().isEmpty();
+    const QVector<PdfFormField> fields = AllFields();
+    return std::any_of(fields.cbegin(), fields.cend(),
+                       [](const PdfFormField& field) { return field.type != PdfFormField::Signature; });
 }
 
 bool CFormStore::IsXfaOnly()
@@ -330,9 +332,29 @@ QVector<PdfFormField> CFormStore::ResetValues(const PdfFormField& button)
 
 bool CFormStore::SetValues(const QVector<PdfFormField>& values)
 {
+    // A field shown in several places (twice on a page, once on each of two
+    // pages) keeps its value in each of its widgets: every one of them gets
+    // it, and with it an appearance of its own, or the others show the old
+    // value and a form processor reading them finds it. The buttons of a
+    // radio group are widgets of one field too, but each has a state of its
+    // own.
+    LoadAll();
+    QVector<PdfFormField> ordered;
+    for (const PdfFormField& value : values) {
+        ordered << value;
+        if (value.type == PdfFormField::Radio || value.type == PdfFormField::PushButton)
+            continue;
+        for (const PdfFormField& other : all) {
+            if (other.name == value.name && other.id != value.id && other.type == value.type) {
+                PdfFormField copy = value;
+                copy.id = other.id;
+                copy.page = other.page;
+                ordered << copy;
+            }
+        }
+    }
     // Buttons switched off before those switched on, so a radio group ends
     // with the one that should be on.
-    QVector<PdfFormField> ordered = values;
     std::stable_sort(ordered.begin(), ordered.end(),
                      [](const PdfFormField& a, const PdfFormField& b) { return !a.state && b.state; });
     QSet<int> pages;

@@ -58,6 +58,7 @@ public:
     ~CFormStore() override;
 
     std::shared_ptr<CPdfDocument> Document() const { return document; }
+    // Fields to fill in: signature fields are the signatures' own.
     bool HasFields();
     // An XFA form with nothing a reader of ordinary forms could fill.
     bool IsXfaOnly();

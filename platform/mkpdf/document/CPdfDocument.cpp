@@ -2,6 +2,7 @@
 
 #include "CImageLocator.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 
@@ -60,12 +61,19 @@ std::shared_ptr<CPdfDocument> CPdfDocument::Load(const QString& path, const QByt
         return fail(Missing);
     if (!info.isFile() || !info.isReadable())
         return fail(Unreadable);
+    QByteArray digest;
     {
         QFile probe(path);
         if (!probe.open(QIODevice::ReadOnly))
             return fail(Unreadable);
-        if (probe.size() == 0)
+        // A PDF says so in its first kilobyte; anything else (a large file
+        // of nothing that only calls itself .pdf) would be searched from end
+        // to end by the parser's repair before it gave up.
+        if (probe.size() == 0 || !probe.peek(1024).contains("%PDF-"))
             return fail(Damaged);
+        digest = Digest(probe);
+        if (digest.isEmpty())
+            return fail(Unreadable);
     }
 
     static const bool quiet = [] {
@@ -96,6 +104,7 @@ std::shared_ptr<CPdfDocument> CPdfDocument::Load(const QString& path, const QByt
     result->password = password;
     result->fileSize = info.size();
     result->fileModified = info.lastModified();
+    result->fileDigest = digest;
     result->pageCount = count;
     // Every page starts as an estimate from the first one.
     const QSizeF firstSize = ValidSize(first->pageSizeF());
@@ -176,6 +185,17 @@ QImage CPdfDocument::RenderPage(int index, double scale, const QRect& region) co
     return page->renderToImage(dpi, dpi, region.x(), region.y(), region.width(), region.height());
 }
 
+QImage CPdfDocument::RenderPageApart(int index, double scale) const
+{
+    std::unique_ptr<Poppler::Document> parser = OpenParser();
+    std::unique_ptr<Poppler::Page> page(parser && index >= 0 && index < pageCount ? parser->page(index) : nullptr);
+    if (!page || scale <= 0)
+        return RenderPage(index, scale);
+    parser->setRenderHint(Poppler::Document::Antialiasing, true);
+    parser->setRenderHint(Poppler::Document::TextAntialiasing, true);
+    return page->renderToImage(72.0 * scale, 72.0 * scale);
+}
+
 QVector<QRectF> CPdfDocument::ImageAreas(int index) const
 {
     if (index < 0 || index >= pageCount)
@@ -195,29 +215,126 @@ QVector<QRectF> CPdfDocument::ImageAreas(int index) const
     return areas;
 }
 
+namespace {
+
+// Recognized words (scaled to the page) are always apart from the next.
+QList<PdfWord> WordsOf(const Poppler::Page& page, const QSizeF& scale, bool bRecognized)
+{
+    QList<PdfWord> words;
+    const QList<Poppler::TextBox*> boxes = page.textList();
+    for (int i = 0; i < boxes.size(); ++i) {
+        const Poppler::TextBox* box = boxes.at(i);
+        PdfWord word;
+        word.text = box->text();
+        const QRectF r = box->boundingBox();
+        word.box = QRectF(r.x() * scale.width(), r.y() * scale.height(), r.width() * scale.width(),
+                          r.height() * scale.height());
+        word.spaceAfter = box->hasSpaceAfter() || bRecognized;
+        // A following word starting left of this one begins a new line.
+        word.lineEnd = i + 1 < boxes.size() && boxes.at(i + 1)->boundingBox().left() < r.left()
+            && boxes.at(i + 1)->boundingBox().top() > r.center().y();
+        words.append(word);
+    }
+    qDeleteAll(boxes);
+    return words;
+}
+
+} // namespace
+
+struct CPdfDocument::TextLayer
+{
+    QByteArray bytes;
+    std::unique_ptr<Poppler::Document> parser;
+    QMutex mutex;
+};
+
 QList<PdfWord> CPdfDocument::PageWords(int index) const
 {
     QList<PdfWord> words;
     if (index < 0 || index >= pageCount)
         return words;
+    if (WithTextLayer(index,
+                      [&words](const Poppler::Page& page, const QSizeF& scale) { words = WordsOf(page, scale, true); }))
+        return words;
     QMutexLocker locker(&mutex);
     std::unique_ptr<Poppler::Page> page(document->page(index));
-    if (!page)
-        return words;
-    const QList<Poppler::TextBox*> boxes = page->textList();
-    for (int i = 0; i < boxes.size(); ++i) {
-        const Poppler::TextBox* box = boxes.at(i);
-        PdfWord word;
-        word.text = box->text();
-        word.box = box->boundingBox();
-        word.spaceAfter = box->hasSpaceAfter();
-        // A following word starting left of this one begins a new line.
-        word.lineEnd = i + 1 < boxes.size() && boxes.at(i + 1)->boundingBox().left() < word.box.left()
-            && boxes.at(i + 1)->boundingBox().top() > word.box.center().y();
-        words.append(word);
+    return page ? WordsOf(*page, QSizeF(1, 1), false) : words;
+}
+
+void CPdfDocument::SetTextLayer(int index, const QByteArray& pdf)
+{
+    if (index < 0 || index >= pageCount)
+        return;
+    std::shared_ptr<TextLayer> layer;
+    if (!pdf.isEmpty()) {
+        layer = std::make_shared<TextLayer>();
+        layer->bytes = pdf;
+        layer->parser.reset(Poppler::Document::loadFromData(layer->bytes));
+        if (!layer->parser || layer->parser->isLocked() || layer->parser->numPages() != 1)
+            return;
     }
-    qDeleteAll(boxes);
-    return words;
+    {
+        QMutexLocker locker(&layerMutex);
+        if (layer)
+            textLayers.insert(index, layer);
+        else
+            textLayers.remove(index);
+    }
+    ++textRevision;
+}
+
+bool CPdfDocument::HasTextLayer(int index) const
+{
+    QMutexLocker locker(&layerMutex);
+    return textLayers.contains(index);
+}
+
+bool CPdfDocument::HasTextLayers() const
+{
+    QMutexLocker locker(&layerMutex);
+    return !textLayers.isEmpty();
+}
+
+bool CPdfDocument::WithTextLayer(int index, const std::function<void(const Poppler::Page&, const QSizeF&)>& work) const
+{
+    std::shared_ptr<TextLayer> layer;
+    {
+        QMutexLocker locker(&layerMutex);
+        layer = textLayers.value(index);
+    }
+    if (!layer)
+        return false;
+    QMutexLocker locker(&layer->mutex);
+    std::unique_ptr<Poppler::Page> page(layer->parser->page(0));
+    if (!page)
+        return false;
+    const QSizeF own = page->pageSizeF();
+    const QSizeF size = PageSize(index);
+    if (own.isEmpty())
+        return false;
+    work(*page, QSizeF(size.width() / own.width(), size.height() / own.height()));
+    return true;
+}
+
+bool CPdfDocument::HasText(int index) const
+{
+    if (HasTextLayer(index))
+        return true;
+    bool hasText = true;
+    WithPage(index,
+             [&hasText](const Poppler::Page* page) { hasText = !page || !page->text(QRectF()).trimmed().isEmpty(); });
+    return hasText;
+}
+
+bool CPdfDocument::IsScannedPage(int index) const
+{
+    if (index < 0 || index >= pageCount || HasText(index))
+        return false;
+    const QRectF whole(QPointF(), PageSize(index));
+    double covered = 0;
+    for (const QRectF& area : ImageAreas(index))
+        covered += area.intersected(whole).width() * area.intersected(whole).height();
+    return covered >= 0.5 * whole.width() * whole.height();
 }
 
 namespace {
@@ -314,6 +431,22 @@ bool CPdfDocument::IsUnchangedOnDisk() const
 {
     const QFileInfo info(FilePath());
     return info.exists() && info.size() == fileSize && info.lastModified() == fileModified;
+}
+
+bool CPdfDocument::IsSameContentOnDisk() const
+{
+    // Size and time first: a program may write the same number of bytes
+    // within the same second, or set the time back.
+    if (!IsUnchangedOnDisk())
+        return false;
+    QFile file(FilePath());
+    return file.open(QIODevice::ReadOnly) && Digest(file) == fileDigest;
+}
+
+QByteArray CPdfDocument::Digest(QFile& file)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    return hash.addData(&file) ? hash.result() : QByteArray();
 }
 
 std::unique_ptr<Poppler::Document> CPdfDocument::OpenParser() const

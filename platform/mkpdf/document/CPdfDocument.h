@@ -115,12 +115,19 @@ public:
     // permissions password allows everything.
     bool OkToPrint() const { return okToPrint; }
     bool OkToCopy() const { return okToCopy; }
-    // True while the file on disk is still the one that was opened.
+    // True while the file on disk is still the one that was opened, by its
+    // size and time (cheap).
     bool IsUnchangedOnDisk() const;
+    // The same by its content too (reads the whole file): what a save
+    // relies on before it replaces the file.
+    bool IsSameContentOnDisk() const;
 
     // Renders region (device pixels of the page at scale pixels per point,
     // null for the whole page); null on failure.
     QImage RenderPage(int index, double scale, const QRect& region = QRect()) const;
+    // The same with a parser of its own, so that a long render (for text
+    // recognition) does not hold up the pictures on screen.
+    QImage RenderPageApart(int index, double scale) const;
     // Where the page draws raster images, in the same points as PageSize;
     // read once per page and kept.
     QVector<QRectF> ImageAreas(int index) const;
@@ -133,6 +140,24 @@ public:
     // The content of Attachments().at(index), whose page is page.
     QByteArray AttachmentData(int index, int page = -1) const;
     PdfProperties Properties() const;
+
+    // Text recognized for a page and not yet written to the file: a one-page
+    // PDF of invisible text, in the page's orientation and about its size.
+    // The page's words and text are read from it from then on; empty bytes
+    // take it away again.
+    void SetTextLayer(int index, const QByteArray& pdf);
+    bool HasTextLayer(int index) const;
+    // True while any page has one: the text is then not the file's alone.
+    bool HasTextLayers() const;
+    // Changes whenever a text layer comes or goes, for whoever keeps words.
+    int TextRevision() const { return textRevision.load(); }
+    // Runs work on the text layer's page of a page, with the factors from its
+    // points to the page's; false (and nothing run) when there is none.
+    bool WithTextLayer(int index, const std::function<void(const Poppler::Page&, const QSizeF&)>& work) const;
+    // True when the page has text of its own or recognized for it.
+    bool HasText(int index) const;
+    // True for a scan: a page without text that a picture mostly covers.
+    bool IsScannedPage(int index) const;
 
     // A second parser on the same file, for work beside rendering; null when
     // the file on disk is no longer the one that was opened.
@@ -149,6 +174,7 @@ public:
 
 private:
     CPdfDocument() = default;
+    static QByteArray Digest(class QFile& file);
 
     quint64 id = 0;
     QString path;
@@ -163,6 +189,7 @@ private:
     QByteArray password;
     qint64 fileSize = 0;
     QDateTime fileModified;
+    QByteArray fileDigest;
     // The parser's lock is held for whole renders; the GUI thread reads sizes
     // and the path under their own short lock so it never waits for a render.
     mutable QMutex mutex;
@@ -173,6 +200,10 @@ private:
     mutable std::unique_ptr<CImageLocator> locator;
     mutable bool locatorTried = false;
     mutable QHash<int, QVector<QRectF>> imageAreas;
+    struct TextLayer;
+    mutable QMutex layerMutex;
+    QHash<int, std::shared_ptr<TextLayer>> textLayers;
+    std::atomic<int> textRevision {0};
     mutable QList<PdfAttachmentInfo> attachments;
     mutable bool attachmentsRead = false;
 };

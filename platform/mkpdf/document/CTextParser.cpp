@@ -112,6 +112,15 @@ bool CTextParser::Read(int nPage, bool bBoxes, const std::atomic<bool>* abort, P
     out->boxes.clear();
     if (!document || nPage < 0 || nPage >= document->PageCount())
         return false;
+    // Text recognized for the page and not yet saved is the page's text.
+    bool read = false;
+    if (document->WithTextLayer(nPage, [&](const Poppler::Page& page, const QSizeF& scale) {
+            read = Collect(page, bBoxes, abort, out, true);
+            for (QRectF& box : out->boxes)
+                box = QRectF(box.x() * scale.width(), box.y() * scale.height(), box.width() * scale.width(),
+                             box.height() * scale.height());
+        }))
+        return read;
     if (!bBoxes && ReadPlain(nPage, out))
         return true;
     if (!opened) {
@@ -124,7 +133,6 @@ bool CTextParser::Read(int nPage, bool bBoxes, const std::atomic<bool>* abort, P
         if (!parser)
             parser = document->OpenParser();
     }
-    bool read = false;
     if (parser) {
         std::unique_ptr<Poppler::Page> page(parser->page(nPage));
         read = page && Collect(*page, bBoxes, abort, out);
@@ -165,7 +173,8 @@ bool CTextParser::ReadPlain(int nPage, PdfPageText* out)
     return true;
 }
 
-bool CTextParser::Collect(const Poppler::Page& page, bool bBoxes, const std::atomic<bool>* abort, PdfPageText* out)
+bool CTextParser::Collect(const Poppler::Page& page, bool bBoxes, const std::atomic<bool>* abort, PdfPageText* out,
+                          bool bRecognized)
 {
     // Without boxes the words are not needed one by one: a tenth quicker.
     if (!bBoxes) {
@@ -204,7 +213,7 @@ bool CTextParser::Collect(const Poppler::Page& page, bool bBoxes, const std::ato
             AppendLine(codes, boxes, out);
             codes.resize(0);
             boxes.resize(0);
-        } else if (word->hasSpaceAfter()) {
+        } else if (word->hasSpaceAfter() || bRecognized) {
             codes.append(' ');
             boxes.append(QRectF());
         }

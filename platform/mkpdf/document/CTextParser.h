@@ -54,7 +54,9 @@ public:
 
 private:
     bool ReadPlain(int nPage, PdfPageText* out);
-    static bool Collect(const Poppler::Page& page, bool bBoxes, const std::atomic<bool>* abort, PdfPageText* out);
+    // Recognized text comes in words: one line's words are always apart.
+    static bool Collect(const Poppler::Page& page, bool bBoxes, const std::atomic<bool>* abort, PdfPageText* out,
+                        bool bRecognized = false);
 
     std::shared_ptr<CPdfDocument> document;
     std::shared_ptr<const QByteArray> copy;

@@ -21,6 +21,9 @@ inline constexpr char kFind[] = "find";
 // True: the file is read when the document is first shown (a tab restored
 // behind others); until then it holds only its path and view state.
 inline constexpr char kDeferred[] = "deferred";
+// True: the file is read in the background at once, the tab showing that
+// it is coming; a failure closes the tab (MainBox::OpenFailure says why).
+inline constexpr char kBackground[] = "background";
 // Comment-tool options.
 inline constexpr char kComment[] = "comment";
 // False: no first-page picture is kept for the recent list.

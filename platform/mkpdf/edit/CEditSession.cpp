@@ -2,6 +2,8 @@
 
 #include "CPagePlanCommand.h"
 #include "CPdfDocument.h"
+#include "CTextLayerCommand.h"
+#include "CTextLayerWriter.h"
 
 #include <QFileInfo>
 #include <QUndoStack>
@@ -74,6 +76,24 @@ void CEditSession::SetPlan(const CPagePlan& newPlan, const QList<int>& selection
     emit SignalPlanChanged(selection);
 }
 
+void CEditSession::AddTextLayers(const QMap<int, QByteArray>& layers, const QString& text)
+{
+    if (!layers.isEmpty())
+        stack->push(new CTextLayerCommand(this, layers, text));
+}
+
+void CEditSession::SetTextLayers(const QMap<int, QByteArray>& layers, bool bAdd)
+{
+    for (auto it = layers.constBegin(); it != layers.constEnd(); ++it) {
+        document->SetTextLayer(it.key(), bAdd ? it.value() : QByteArray());
+        if (bAdd)
+            textLayers.insert(it.key(), it.value());
+        else
+            textLayers.remove(it.key());
+    }
+    emit SignalTextLayersChanged(layers.keys());
+}
+
 void CEditSession::DiscardChanges()
 {
     if (stack->cleanIndex() >= 0)
@@ -91,6 +111,7 @@ CSavePipeline::Job CEditSession::MakeJob(const QString& target, const CPagePlan&
             job.sources.append({{pagePlan.Sources().at(i), QByteArray()}, nullptr});
     }
     job.plan = pagePlan;
+    job.textLayers = textLayers;
     job.target = target;
     if (changesSource)
         job.changesWriter = changesSource();
@@ -106,6 +127,8 @@ void CEditSession::Restart(std::shared_ptr<CPdfDocument> saved)
     stack->clear();
     loaded.clear();
     plan = CPagePlan::Identity(document->FilePath(), document->PageCount());
+    // The text is in the file now.
+    textLayers.clear();
     temporary = false;
     UpdateDirty();
     emit SignalPlanChanged({});
@@ -113,11 +136,30 @@ void CEditSession::Restart(std::shared_ptr<CPdfDocument> saved)
 
 QJsonObject CEditSession::RecoveryState() const
 {
-    return QJsonObject {{"pagePlan", plan.ToJson()}};
+    QJsonObject state {{"pagePlan", plan.ToJson()}};
+    QJsonObject layers;
+    for (auto it = textLayers.constBegin(); it != textLayers.constEnd(); ++it)
+        layers.insert(QString::number(it.key()), QString::fromLatin1(it.value().toBase64()));
+    if (!layers.isEmpty())
+        state.insert("textLayers", layers);
+    return state;
 }
 
 bool CEditSession::RestoreRecoveryState(const QJsonObject& state, QString* error)
 {
+    QMap<int, QByteArray> layers;
+    const QJsonObject savedLayers = state.value("textLayers").toObject();
+    for (auto it = savedLayers.constBegin(); it != savedLayers.constEnd(); ++it) {
+        bool number = false;
+        const int page = it.key().toInt(&number);
+        const QByteArray pdf = QByteArray::fromBase64(it.value().toString().toLatin1());
+        if (!number || page < 0 || page >= document->PageCount() || !CTextLayerWriter::IsLayer(pdf)) {
+            if (error)
+                *error = QStringLiteral("recognized text is damaged or for another document");
+            return false;
+        }
+        layers.insert(page, pdf);
+    }
     CPagePlan restored;
     if (!CPagePlan::FromJson(state.value("pagePlan").toObject(), &restored, error))
         return false;
@@ -144,6 +186,7 @@ bool CEditSession::RestoreRecoveryState(const QJsonObject& state, QString* error
             *error = QStringLiteral("the plan names pages its files do not have");
         return false;
     }
+    AddTextLayers(layers, tr("Restore Recognized Text"));
     // Only comments or form values changed: no page step to make.
     if (!(restored == plan))
         ApplyPlan(restored, tr("Restore Page Changes"), {});

@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QJsonObject>
+#include <QMap>
 #include <QObject>
 
 #include <functional>
@@ -45,6 +46,10 @@ public:
     // One undoable step: the plan becomes newPlan; selection is what the
     // organizer selects afterwards.
     void ApplyPlan(const CPagePlan& newPlan, const QString& text, const QList<int>& selection);
+    // Text recognized for pages of the open document (by page, from 0), laid
+    // over them when the document is next written: one undoable step.
+    void AddTextLayers(const QMap<int, QByteArray>& layers, const QString& text);
+    const QMap<int, QByteArray>& TextLayers() const { return textLayers; }
     // Steps the undo stack back to the saved state.
     void DiscardChanges();
 
@@ -59,17 +64,21 @@ public:
     // After the document was written and opened again: a fresh start on it.
     void Restart(std::shared_ptr<CPdfDocument> saved);
 
-    // What a recovery copy keeps: the plan. Restoring checks it against the
-    // files it names and makes it one undoable step.
+    // What a recovery copy keeps: the plan and the recognized text. Restoring
+    // checks them against the files they are for and makes each one
+    // undoable step.
     QJsonObject RecoveryState() const;
     bool RestoreRecoveryState(const QJsonObject& state, QString* error = nullptr);
 
     // Used by the undo commands only.
     void SetPlan(const CPagePlan& newPlan, const QList<int>& selection);
+    void SetTextLayers(const QMap<int, QByteArray>& layers, bool bAdd);
 
 signals:
     void SignalPlanChanged(const QList<int>& selection);
     void SignalDirtyChanged(bool bDirty);
+    // Pages whose text came or went with recognized text.
+    void SignalTextLayersChanged(const QList<int>& pages);
 
 private:
     void UpdateDirty();
@@ -77,6 +86,7 @@ private:
     std::shared_ptr<CPdfDocument> document;
     QUndoStack* stack = nullptr;
     CPagePlan plan;
+    QMap<int, QByteArray> textLayers;
     QHash<QString, std::shared_ptr<CPdfDocument>> loaded; // other sources, by path
     std::function<CSavePipeline::ChangesWriter()> changesSource;
     bool temporary = false;

@@ -1,19 +1,26 @@
 #include "CRecoveryCopy.h"
 
 #include "CAppPaths.h"
+#include "CFileUtils.h"
+#include "CJobRunner.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
-#include <QSaveFile>
+#include <QThreadPool>
 
 #include <algorithm>
+#include <atomic>
 
 namespace {
 
-constexpr qint64 kMaxCopyBytes = 16 * 1024 * 1024;
+// Recognized text of a few hundred pages fits.
+constexpr qint64 kMaxCopyBytes = 64 * 1024 * 1024;
+
+std::atomic<bool> privateMode {false};
 
 } // namespace
 
@@ -22,29 +29,53 @@ QString CRecoveryCopy::DirPath()
     return MKBase::CAppPaths::RecoveryDir();
 }
 
-QString CRecoveryCopy::CopyPathFor(const QString& documentPath)
+QString CRecoveryCopy::NewCopyPath(const QString& documentPath)
 {
+    static std::atomic<int> serial {0};
     const QByteArray key = QFileInfo(documentPath).absoluteFilePath().toUtf8();
-    return DirPath() + "/" + QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex())
-        + ".json";
+    return DirPath() + "/"
+        + QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex().left(16))
+        + QStringLiteral("-%1-%2-%3.json")
+              .arg(QCoreApplication::applicationPid())
+              .arg(QDateTime::currentMSecsSinceEpoch())
+              .arg(++serial);
 }
 
-bool CRecoveryCopy::Write(const QString& documentPath, const QJsonObject& state)
+bool CRecoveryCopy::Write(const QString& copyPath, const QString& documentPath, const QJsonObject& state)
 {
-    QDir().mkpath(DirPath());
-    QSaveFile file(CopyPathFor(documentPath));
-    if (!file.open(QIODevice::WriteOnly))
+    if (privateMode) {
+        QFile::remove(copyPath);
         return false;
+    }
     const QJsonObject copy {{"document", QFileInfo(documentPath).absoluteFilePath()},
                             {"written", QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs)},
                             {"state", state}};
-    file.write(QJsonDocument(copy).toJson(QJsonDocument::Compact));
-    return file.commit();
+    return MKBase::CFileUtils::WriteFileBytes(copyPath, QJsonDocument(copy).toJson(QJsonDocument::Compact));
 }
 
-void CRecoveryCopy::Remove(const QString& documentPath)
+void CRecoveryCopy::WriteLater(const QString& copyPath, const QString& documentPath, const QJsonObject& state)
 {
-    QFile::remove(CopyPathFor(documentPath));
+    CJobRunner::Start(CJobRunner::RecoveryPool, CJobRunner::BackgroundPriority, [copyPath, documentPath, state]() { Write(copyPath, documentPath, state); });
+}
+
+void CRecoveryCopy::RemoveLater(const QString& copyPath)
+{
+    CJobRunner::Start(CJobRunner::RecoveryPool, CJobRunner::BackgroundPriority, [copyPath]() { QFile::remove(copyPath); });
+}
+
+void CRecoveryCopy::Flush()
+{
+    CJobRunner::ThreadPool(CJobRunner::RecoveryPool)->waitForDone();
+}
+
+void CRecoveryCopy::SetPrivate(bool bPrivate)
+{
+    privateMode = bPrivate;
+}
+
+bool CRecoveryCopy::IsPrivate()
+{
+    return privateMode;
 }
 
 bool CRecoveryCopy::Read(const QString& copyPath, Entry* entry)
@@ -63,6 +94,7 @@ bool CRecoveryCopy::Read(const QString& copyPath, Entry* entry)
     entry->documentPath = copy.value("document").toString();
     entry->written = QDateTime::fromString(copy.value("written").toString(), Qt::ISODateWithMs);
     entry->state = copy.value("state").toObject();
+    entry->reachable = QFileInfo(entry->documentPath).isFile();
     return !entry->documentPath.isEmpty();
 }
 
@@ -72,7 +104,7 @@ QList<CRecoveryCopy::Entry> CRecoveryCopy::Pending()
     const QFileInfoList files = QDir(DirPath()).entryInfoList({"*.json"}, QDir::Files);
     for (const QFileInfo& info : files) {
         Entry entry;
-        if (!Read(info.filePath(), &entry) || !QFileInfo(entry.documentPath).isFile()) {
+        if (!Read(info.filePath(), &entry)) {
             QFile::remove(info.filePath());
             continue;
         }

@@ -169,6 +169,7 @@ void CFormLayer::OpenEditor(const PdfFormField& field)
         },
         "edit_form_field");
     editor->SetSingleLine(!field.multiline);
+    editor->SetEscapeDiscards(true);
     editor->SetMaxLength(field.maxLength);
     if (!field.multiline) {
         editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

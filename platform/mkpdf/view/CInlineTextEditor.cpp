@@ -58,7 +58,7 @@ void CInlineTextEditor::Finish(bool bKeep)
 void CInlineTextEditor::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) {
-        Cancel();
+        Finish(!escapeDiscards && !toPlainText().trimmed().isEmpty());
         return;
     }
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;

@@ -3,8 +3,9 @@
 #include <QPlainTextEdit>
 
 // A text box laid over a page for typing a comment or a form value in
-// place. Ctrl+Enter or leaving it keeps the text, Escape drops it; either
-// way it reports once and then goes away.
+// place. Ctrl+Enter, leaving it or Escape keeps the text, as typed text is
+// never thrown away unasked; Escape on an empty box drops it. Either way it
+// reports once and then goes away.
 class CInlineTextEditor : public QPlainTextEdit
 {
     Q_OBJECT
@@ -15,6 +16,8 @@ public:
     // when nLength >= 0.
     void SetSingleLine(bool bSingle) { singleLine = bSingle; }
     void SetMaxLength(int nLength);
+    // Escape gives up what was typed (a form field going back to its value).
+    void SetEscapeDiscards(bool bDiscards) { escapeDiscards = bDiscards; }
     bool IsFinished() const { return finished; }
     // Ends the editing as if focus had left.
     void Commit();
@@ -35,6 +38,7 @@ private:
     void ClipToLength();
 
     bool singleLine = false;
+    bool escapeDiscards = false;
     bool finished = false;
     int maxLength = -1;
 };

@@ -6,6 +6,7 @@
 #include "CPdfDocument.h"
 #include "CRenderQueue.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QDrag>
 #include <QFileInfo>
@@ -34,6 +35,17 @@ COrganizerView::COrganizerView(CEditSession* session_, QWidget* parent)
     , session(session_)
 {
     setObjectName("organizer_view");
+    // A screen reader meets the grid as a list of pages (made known before
+    // anything asks for its reading, which is then kept).
+    static const bool readable = (QAccessible::installFactory([](const QString& className, QObject* object) {
+                                      return className == QLatin1String("COrganizerView") && object->isWidgetType()
+                                          ? static_cast<QAccessibleInterface*>(
+                                              new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::List))
+                                          : nullptr;
+                                  }),
+                                  true);
+    Q_UNUSED(readable)
+    setAccessibleName(tr("Pages"));
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Drops reach the viewport, not the scroll area around it.

@@ -5,8 +5,10 @@
 #include "CPageColors.h"
 #include "CPageLayout.h"
 #include "CPageOverlay.h"
+#include "CPageViewAccessible.h"
 #include "CRenderQueue.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
@@ -27,6 +29,8 @@ CPageView::CPageView(std::shared_ptr<CPdfDocument> document_, QWidget* parent)
     , document(std::move(document_))
 {
     setObjectName("page_view");
+    static const bool readable = (QAccessible::installFactory(&CPageViewAccessible::Create), true);
+    Q_UNUSED(readable)
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
@@ -36,6 +40,17 @@ CPageView::CPageView(std::shared_ptr<CPdfDocument> document_, QWidget* parent)
     horizontalScrollBar()->setSingleStep(40);
     queue = new CRenderQueue(document, this);
     selection = new CTextSelection(document, this);
+    // A screen reader follows the page on show and learns its text.
+    auto announce = [this](int nPage) {
+        if (!QAccessible::isActive() || nPage != currentPage)
+            return;
+        QAccessibleEvent named(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&named);
+        QAccessibleTextUpdateEvent text(this, 0, QString(), PageText(nPage));
+        QAccessible::updateAccessibility(&text);
+    };
+    connect(selection, &CTextSelection::SignalWordsRead, this, announce);
+    connect(this, &CPageView::SignalCurrentPageChanged, this, announce);
     connect(queue, &CRenderQueue::SignalRendered, this, &CPageView::SlotRendered);
     new CHiddenPageTrim(this);
     connect(CPageColors::Instance(), &CPageColors::SignalModeChanged, this, [this]() {
@@ -692,6 +707,17 @@ CPageView::WordRef CPageView::WordAt(const QPoint& viewportPos, bool nearest)
         }
     }
     return best >= 0 ? WordRef {page, best} : WordRef {};
+}
+
+QString CPageView::PageText(int nPage)
+{
+    const QList<PdfWord>* words = nPage >= 0 && nPage < PageCount() ? selection->WordsIfLoaded(nPage) : nullptr;
+    if (!words)
+        return QString();
+    QString text;
+    for (const PdfWord& word : *words)
+        text += word.text + (word.lineEnd ? QStringLiteral("\n") : word.spaceAfter ? QStringLiteral(" ") : QString());
+    return text;
 }
 
 QString CPageView::SelectedText()

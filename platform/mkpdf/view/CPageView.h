@@ -91,6 +91,10 @@ public:
     QPointF ToPage(int nPage, const QPointF& viewportPos) const;
     QRectF ToViewport(int nPage, const QRectF& pageRect) const;
 
+    // A page's text as a reader reads it, words joined by their spaces and
+    // line ends; empty while its words are read in the background (then
+    // announced to screen readers).
+    QString PageText(int nPage);
     bool HasSelection() const { return selection->HasSelection(); }
     QString SelectedText();
     void SelectAllText();

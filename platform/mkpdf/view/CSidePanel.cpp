@@ -9,6 +9,7 @@
 #include "CPropertiesBox.h"
 #include "CSearchResultDelegate.h"
 #include "CSearchResultModel.h"
+#include "CSignaturePanel.h"
 #include "CThumbnailView.h"
 
 #include <QButtonGroup>
@@ -51,11 +52,11 @@ CSidePanel::CSidePanel(std::shared_ptr<CPdfDocument> document_, QWidget* parent)
     header->setContentsMargins(8, 6, 8, 6);
     header->setSpacing(4);
     tabs = new QButtonGroup(this);
-    const char* names[5] = {"button_panel_thumbnail", "button_panel_bookmark", "button_panel_annotation",
-                            "button_panel_attachment", "button_panel_search"};
-    const QString tips[5]
-        = {tr("Thumbnails"), tr("Bookmarks"), tr("Annotations"), tr("Attachments"), tr("Search Results")};
-    for (int i = 0; i < 5; ++i) {
+    const char* names[6] = {"button_panel_thumbnail", "button_panel_bookmark", "button_panel_annotation",
+                            "button_panel_attachment", "button_panel_search", "button_panel_signature"};
+    const QString tips[6] = {tr("Thumbnails"),  tr("Bookmarks"),      tr("Annotations"),
+                             tr("Attachments"), tr("Search Results"), tr("Signatures")};
+    for (int i = 0; i < 6; ++i) {
         auto* button = new CIconButton(names[i], tips[i], 28, this);
         button->setCheckable(true);
         tabs->addButton(button, i);
@@ -76,11 +77,16 @@ CSidePanel::CSidePanel(std::shared_ptr<CPdfDocument> document_, QWidget* parent)
     results->setObjectName("list_search");
     results->setUniformItemSizes(true);
     results->setItemDelegate(new CSearchResultDelegate(results));
+    // Each list is named as its tab names it.
+    const QList<QWidget*> lists {thumbnails, bookmarks, annotations, attachments, results};
+    for (int i = 0; i < lists.size(); ++i)
+        lists.at(i)->setAccessibleName(tips[i]);
     results->setEditTriggers(QAbstractItemView::NoEditTriggers);
     results->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    signatures = new CSignaturePanel(stack);
     for (QWidget* page :
          {static_cast<QWidget*>(thumbnails), static_cast<QWidget*>(bookmarks), static_cast<QWidget*>(annotations),
-          static_cast<QWidget*>(attachments), static_cast<QWidget*>(results)})
+          static_cast<QWidget*>(attachments), static_cast<QWidget*>(results), static_cast<QWidget*>(signatures)})
         stack->addWidget(page);
     layout->addWidget(stack, 1);
 
@@ -95,13 +101,17 @@ CSidePanel::CSidePanel(std::shared_ptr<CPdfDocument> document_, QWidget* parent)
     connect(annotations, &CAnnotationPanel::SignalAnnotationClicked, this, &CSidePanel::SignalAnnotationClicked);
     connect(attachments, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { emit SignalOpenAttachment(attachments->row(item)); });
+    connect(signatures, &CSignaturePanel::SignalGoToPage, this, &CSidePanel::SignalGoToPage);
+    SetSignaturesOffered(false);
     ShowPage(Thumbnails);
 }
 
 void CSidePanel::ShowPage(int nPage)
 {
-    if (nPage < Thumbnails || nPage > SearchResults)
+    if (nPage < Thumbnails || nPage > Signatures)
         return;
+    if (nPage == Signatures)
+        SetSignaturesOffered(true);
     tabs->button(nPage)->setChecked(true);
     stack->setCurrentIndex(nPage);
     LoadPage(nPage);
@@ -110,6 +120,11 @@ void CSidePanel::ShowPage(int nPage)
 int CSidePanel::CurrentPageIndex() const
 {
     return stack->currentIndex();
+}
+
+void CSidePanel::SetSignaturesOffered(bool bOffered)
+{
+    tabs->button(Signatures)->setVisible(bOffered);
 }
 
 void CSidePanel::SetCurrentDocumentPage(int nPage)

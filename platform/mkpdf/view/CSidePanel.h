@@ -7,6 +7,7 @@
 class CAnnotationPanel;
 class CAnnotationStore;
 class CPdfDocument;
+class CSignaturePanel;
 class CThumbnailView;
 class QButtonGroup;
 class CDocumentSearch;
@@ -16,13 +17,15 @@ class QStackedWidget;
 class QTreeWidget;
 
 // The panel beside the pages: thumbnails, bookmarks (the outline),
-// annotations, attachments and search results. Each list is filled the
-// first time it shows; the results come from the document's search.
+// annotations, attachments, search results and, for a document with
+// signature fields, its signatures. Each list is filled the first time it
+// shows; the results come from the document's search, the signatures from
+// their check.
 class CSidePanel : public QWidget
 {
     Q_OBJECT
 public:
-    enum Page { Thumbnails = 0, Bookmarks = 1, Annotations = 2, Attachments = 3, SearchResults = 4 };
+    enum Page { Thumbnails = 0, Bookmarks = 1, Annotations = 2, Attachments = 3, SearchResults = 4, Signatures = 5 };
 
     explicit CSidePanel(std::shared_ptr<CPdfDocument> document, QWidget* parent = nullptr);
 
@@ -42,6 +45,9 @@ public:
     CAnnotationPanel* AnnotationPanel() const { return annotations; }
     QListWidget* AttachmentList() const { return attachments; }
     QListView* SearchList() const { return results; }
+    CSignaturePanel* SignaturePanel() const { return signatures; }
+    // The signatures page is offered only where there are signature fields.
+    void SetSignaturesOffered(bool bOffered);
     bool AnnotationsLoaded() const;
 
 signals:
@@ -61,5 +67,6 @@ private:
     CAnnotationPanel* annotations = nullptr;
     QListWidget* attachments = nullptr;
     QListView* results = nullptr;
-    bool loaded[5] = {true, false, false, false, true};
+    CSignaturePanel* signatures = nullptr;
+    bool loaded[6] = {true, false, false, false, true, true};
 };

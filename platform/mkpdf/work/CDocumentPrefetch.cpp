@@ -51,8 +51,7 @@ void CDocumentPrefetch::Start(const QString& path, int nViewportWidth, double dD
     slot.future = CJobRunner::Run([path, nViewportWidth, dDpiX, options, colors, wantedPage]() {
         Result result;
         result.colors = colors;
-        CPdfDocument::LoadStatus status;
-        result.document = CPdfDocument::Load(path, QByteArray(), &status);
+        result.document = CPdfDocument::Load(path, QByteArray(), &result.status);
         if (!result.document || nViewportWidth <= 0)
             return result;
         result.pageIndex = qMin(wantedPage, result.document->PageCount() - 1);
@@ -70,12 +69,18 @@ QString CDocumentPrefetch::Path()
 
 CDocumentPrefetch::Result CDocumentPrefetch::Take(const QString& path)
 {
+    QFuture<Result> future = TakeFuture(path);
+    return future.isCanceled() ? Result() : future.result();
+}
+
+QFuture<CDocumentPrefetch::Result> CDocumentPrefetch::TakeFuture(const QString& path)
+{
     Slot& slot = Prefetched();
     if (slot.path.isEmpty() || slot.path != QFileInfo(path).absoluteFilePath())
-        return Result();
-    const Result result = slot.future.result();
+        return QFuture<Result>();
+    const QFuture<Result> future = slot.future;
     slot = Slot();
-    return result;
+    return future;
 }
 
 void CDocumentPrefetch::Clear()

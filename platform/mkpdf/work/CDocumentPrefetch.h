@@ -1,5 +1,8 @@
 #pragma once
 
+#include "CPdfDocument.h"
+
+#include <QFuture>
 #include <QImage>
 #include <QString>
 #include <QVariantMap>
@@ -17,6 +20,7 @@ public:
     struct Result
     {
         std::shared_ptr<CPdfDocument> document;
+        CPdfDocument::LoadStatus status = CPdfDocument::Damaged;
         QImage page;
         int pageIndex = 0;
         double scale = 0;
@@ -31,5 +35,8 @@ public:
     // The work for path, waited for and handed over; empty for any other
     // file (the work for that one is kept).
     static Result Take(const QString& path);
+    // The same without waiting: the work's future, finished or not; an
+    // empty future for any other file.
+    static QFuture<Result> TakeFuture(const QString& path);
     static void Clear();
 };

@@ -251,6 +251,9 @@ void CDocumentSearch::Clear()
     shelf->receiver = this;
     layoutsWanted.clear();
     ResetResults();
+    // The text may be new (recognized) by the next search.
+    layouts.clear();
+    documentHasText = -1;
     state = Idle;
     emit SignalPageChanged(-1);
     emit SignalProgress();
@@ -300,7 +303,8 @@ void CDocumentSearch::LookUpKept(const std::shared_ptr<Run>& run, const std::sha
     } else if (!kept.onDisk) {
         return;
     }
-    if (kept.key.isEmpty() || run->cancelled)
+    // Text recognized and not yet saved is no part of the file's kept text.
+    if (kept.key.isEmpty() || run->cancelled || shelf->document->HasTextLayers())
         return;
     // Every page still at hand from the last search: nothing to read.
     bool missing = false;
@@ -319,7 +323,8 @@ void CDocumentSearch::KeepOnDisk(const std::shared_ptr<Run>& run, const std::sha
     const std::shared_ptr<Kept> kept = run->kept;
     {
         QMutexLocker locker(&kept->mutex);
-        if (kept->onDisk || kept->saving || kept->key.isEmpty() || CTextStore::IsPrivate())
+        if (kept->onDisk || kept->saving || kept->key.isEmpty() || CTextStore::IsPrivate()
+            || shelf->document->HasTextLayers())
             return;
         kept->saving = true;
     }
@@ -328,7 +333,7 @@ void CDocumentSearch::KeepOnDisk(const std::shared_ptr<Run>& run, const std::sha
     const int count = run->pageCount;
     CJobRunner::Start(CJobRunner::FilePool, CJobRunner::BackgroundPriority, [kept, document, id, count]() {
         QVector<QString> texts(count);
-        bool whole = document->IsUnchangedOnDisk();
+        bool whole = document->IsUnchangedOnDisk() && !document->HasTextLayers();
         for (int page = 0; page < count && whole; ++page)
             whole = CTextCache::Instance().Find(id, page, &texts[page]);
         const bool saved = whole && CTextStore::Save(kept->key, texts);

@@ -38,7 +38,7 @@ QThreadPool* CJobRunner::ThreadPool(Pool pool)
     if (!pools[pool]) {
         auto* made = new QThreadPool;
         made->setObjectName(QStringLiteral("rvpdf-jobs-%1").arg(pool));
-        made->setMaxThreadCount(qMax(2, QThread::idealThreadCount()));
+        made->setMaxThreadCount(pool == RecoveryPool ? 1 : qMax(2, QThread::idealThreadCount()));
         made->setExpiryTimeout(10000);
         pools[pool] = made;
         static const bool drainAtExit = (qAddPostRoutine(Drain), true);
@@ -52,7 +52,7 @@ void CJobRunner::Start(Pool pool, Priority priority, std::function<void()> task)
     ThreadPool(pool)->start(
         [pool, task = std::move(task)]() {
             MKBase::CCrashReporter::PrepareThread();
-            if (pool == TextPool)
+            if (pool == TextPool || pool == RecognitionPool)
                 LowerThisThread();
             task();
         },
@@ -61,10 +61,13 @@ void CJobRunner::Start(Pool pool, Priority priority, std::function<void()> task)
 
 void CJobRunner::Drain()
 {
-    for (QThreadPool* pool : pools) {
-        if (pool) {
-            pool->clear();
-            pool->waitForDone();
-        }
+    for (int i = 0; i < PoolCount; ++i) {
+        if (!pools[i])
+            continue;
+        pools[i]->clear();
+        // A document given up may still be read for minutes (a huge or
+        // slow file); its result goes nowhere, so the end does not wait.
+        if (i != OpenPool)
+            pools[i]->waitForDone();
     }
 }

@@ -21,14 +21,18 @@ class CJobRunner
 {
 public:
     enum Pool {
-        PagePool, // page pictures, page sizes, words under the pointer, thumbnails
-        TextPool, // reading text for search, a little below normal priority
-        FilePool, // saving, printing, anything else that touches files
+        PagePool,        // page pictures, page sizes, words under the pointer, thumbnails
+        TextPool,        // reading text for search, a little below normal priority
+        FilePool,        // saving, printing, anything else that touches files
+        OpenPool,        // documents being opened: a file on a slow share holds up no page
+        RecoveryPool,    // recovery copies, one at a time in the order asked for
+        RecognitionPool, // text recognition: seconds a page, never in the way of a save
         PoolCount
     };
     enum Priority { BackgroundPriority = 0, ThumbnailPriority = 1, VisiblePriority = 2 };
 
-    // A pool with a worker for each core, and at least two.
+    // A pool with a worker for each core, and at least two; the recovery
+    // pool has one, so an older copy never lands after a newer one.
     static QThreadPool* ThreadPool(Pool pool);
     // Runs task on pool; the future is cancelled and finished without a
     // result when the pool is drained before the task started.
@@ -54,7 +58,8 @@ public:
     }
     // Fire and forget.
     static void Start(Pool pool, Priority priority, std::function<void()> task);
-    // Drops the work not started and waits for the rest, in every pool. Done
+    // Drops the work not started and waits for the rest, in every pool but
+    // the opening one (see the .cpp). Done
     // once the event loop has ended: tasks use Qt's image writers and fonts,
     // which go away with the application object.
     static void Drain();

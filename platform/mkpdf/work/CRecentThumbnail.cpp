@@ -6,7 +6,9 @@
 #include "CPdfDocument.h"
 
 #include <QBuffer>
+#include <QCryptographicHash>
 #include <QFile>
+#include <QFileInfo>
 #include <QFutureWatcher>
 
 QString CRecentThumbnail::DirPath()
@@ -16,16 +18,10 @@ QString CRecentThumbnail::DirPath()
 
 QString CRecentThumbnail::FileName(const QString& documentPath)
 {
-    QString name = documentPath;
-    name.replace('/', '_');
-    name.replace('\\', '_');
-    name.remove(':');
-    if (!name.endsWith(".pdf", Qt::CaseInsensitive))
-        return name;
-    name.replace(".pdf", ".png", Qt::CaseInsensitive);
-    if (name.size() >= 200)
-        name = name.right(200);
-    return name;
+    // Named by the whole path: a flattened path gives "a/b_c.pdf" and
+    // "a_b/c.pdf" one picture, and long paths cut short share theirs too.
+    const QByteArray key = QFileInfo(documentPath).absoluteFilePath().toUtf8();
+    return QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex()) + ".png";
 }
 
 void CRecentThumbnail::Write(std::shared_ptr<CPdfDocument> document, bool bKeep, QObject* context,

@@ -2,6 +2,7 @@
 
 #include "CJobRunner.h"
 #include "CPdfDocument.h"
+#include "CTextLayerWriter.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -10,9 +11,15 @@
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 
+#include "CFileUtils.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace {
@@ -52,6 +59,69 @@ CPdfEditor::WriteResult CopyInto(const QString& path, FILE* out, QString* error)
             return CPdfEditor::OutputFailed;
         }
     }
+}
+
+// Owner and group (the group alone when only that is allowed), mode, and
+// every extended attribute, access lists included.
+void CopyAttributes(const struct stat& original, const QByteArray& from, int fd)
+{
+    // Giving the file away takes privileges; the group alone is often
+    // allowed; failing both, it stays ours.
+    if (::fchown(fd, original.st_uid, original.st_gid) != 0 && ::fchown(fd, uid_t(-1), original.st_gid) != 0)
+        errno = 0;
+    ::fchmod(fd, original.st_mode & 07777);
+    const ssize_t size = ::listxattr(from.constData(), nullptr, 0);
+    if (size <= 0)
+        return;
+    QByteArray names(int(size), '\0');
+    const ssize_t got = ::listxattr(from.constData(), names.data(), size_t(names.size()));
+    for (const QByteArray& name : names.left(int(qMax<ssize_t>(got, 0))).split('\0')) {
+        if (name.isEmpty())
+            continue;
+        const ssize_t length = ::getxattr(from.constData(), name.constData(), nullptr, 0);
+        if (length < 0)
+            continue;
+        QByteArray value(int(length), '\0');
+        const ssize_t read = ::getxattr(from.constData(), name.constData(), value.data(), size_t(value.size()));
+        if (read >= 0)
+            ::fsetxattr(fd, name.constData(), value.constData(), size_t(read), 0);
+    }
+}
+
+// Writes the content of fd into the file target itself. The space is
+// reserved first, so a full disk fails before a byte is changed. Returns 0
+// or the error.
+int WriteInto(int fd, const QByteArray& target)
+{
+    struct stat written {};
+    if (::fstat(fd, &written) != 0)
+        return errno;
+    const int out = ::open(target.constData(), O_WRONLY | O_CLOEXEC);
+    if (out < 0)
+        return errno;
+    int code = 0;
+    if (written.st_size > 0 && ::fallocate(out, FALLOC_FL_KEEP_SIZE, 0, written.st_size) != 0 && errno != EOPNOTSUPP)
+        code = errno;
+    char buffer[1 << 16];
+    for (off_t offset = 0; code == 0 && offset < written.st_size;) {
+        const ssize_t got = ::pread(fd, buffer, sizeof(buffer), offset);
+        if (got <= 0) {
+            code = got < 0 ? errno : EIO;
+            break;
+        }
+        for (ssize_t done = 0; code == 0 && done < got;) {
+            const ssize_t put = ::pwrite(out, buffer + done, size_t(got - done), offset + done);
+            if (put < 0)
+                code = errno;
+            else
+                done += put;
+        }
+        offset += got;
+    }
+    if (code == 0 && (::ftruncate(out, written.st_size) != 0 || ::fsync(out) != 0))
+        code = errno;
+    ::close(out);
+    return code;
 }
 
 } // namespace
@@ -105,7 +175,7 @@ CSavePipeline::Result CSavePipeline::Run(const Job& job)
         const QFileInfo info(source.file.path);
         if (!info.exists())
             return Fail(SourceMissing, source.file.path, QString());
-        if (source.opened && !source.opened->IsUnchangedOnDisk())
+        if (source.opened && !source.opened->IsSameContentOnDisk())
             return Fail(SourceChanged, source.file.path, QString());
         files << source.file;
     }
@@ -126,6 +196,18 @@ CSavePipeline::Result CSavePipeline::Run(const Job& job)
         files[0].path = changed;
     }
 
+    // Stage 1b: recognized text over its pages.
+    if (!job.textLayers.isEmpty()) {
+        const QString layered = changesDir.filePath("text.pdf");
+        QString error;
+        const CPdfEditor::WriteResult laid = changesDir.isValid()
+            ? CTextLayerWriter::Write(files.at(0), job.textLayers, layered, nullptr, &error)
+            : CPdfEditor::OutputFailed;
+        if (laid != CPdfEditor::Written)
+            return Fail(ChangesFailed, target, error.isEmpty() ? changesDir.errorString() : error);
+        files[0].path = layered;
+    }
+
     if (job.progress && !job.progress(0))
         return Fail(Stopped, target, QString());
     // Stage 2: the structure, into a temporary file beside the target.
@@ -140,11 +222,12 @@ CSavePipeline::Result CSavePipeline::Run(const Job& job)
         return Fail(WriteFailed, target, SystemError(errno));
     }
     QString error;
-    // Comments and form values alone: the parser's own output is an
-    // incremental update of the original file, kept as it is, so what was
-    // there before (a signature included) stays byte for byte.
-    const bool incremental = job.changesWriter && job.protection.mode == PdfProtection::Keep && job.sources.size() == 1
-        && job.sources.at(0).opened && job.plan.IsIdentity(job.sources.at(0).opened->PageCount());
+    // Comments, form values and recognized text alone: each is an update
+    // appended to the original file, kept as it is, so what was there
+    // before (a signature included) stays byte for byte.
+    const bool incremental = (job.changesWriter || !job.textLayers.isEmpty())
+        && job.protection.mode == PdfProtection::Keep && job.sources.size() == 1 && job.sources.at(0).opened
+        && job.plan.IsIdentity(job.sources.at(0).opened->PageCount());
     const CPdfEditor::WriteResult written = incremental
         ? CopyInto(files.at(0).path, out, &error)
         : CPdfEditor::WritePlan(files, job.plan, job.protection, out, &error, job.progress);
@@ -171,17 +254,31 @@ CSavePipeline::Result CSavePipeline::Run(const Job& job)
     if (writeError)
         return Fail(WriteFailed, target, SystemError(writeError));
 
-    QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
-    if (targetInfo.exists())
-        permissions = QFile(target).permissions();
-    temp.setPermissions(permissions);
-    const QString tempPath = temp.fileName();
-    temp.setAutoRemove(false);
-    temp.close();
-    if (::rename(QFile::encodeName(tempPath).constData(), QFile::encodeName(target).constData()) != 0) {
-        const int code = errno;
-        QFile::remove(tempPath);
-        return Fail(WriteFailed, target, SystemError(code));
+    const QByteArray targetName = QFile::encodeName(target);
+    struct stat original {};
+    const bool replacing = ::stat(targetName.constData(), &original) == 0;
+    if (replacing && original.st_nlink > 1) {
+        // The file has other names: it keeps its identity, and they all see
+        // the new content. Checked and on disk in the temporary file first.
+        const int code = WriteInto(temp.handle(), targetName);
+        if (code != 0)
+            return Fail(WriteFailed, target, SystemError(code));
+    } else {
+        // The new file takes the old one's owner, group, mode, access lists
+        // and extended attributes; a new one is readable as any new file.
+        if (replacing)
+            CopyAttributes(original, targetName, temp.handle());
+        else
+            ::fchmod(temp.handle(), 0644);
+        const QString tempPath = temp.fileName();
+        temp.setAutoRemove(false);
+        temp.close();
+        if (::rename(QFile::encodeName(tempPath).constData(), targetName.constData()) != 0) {
+            const int code = errno;
+            QFile::remove(tempPath);
+            return Fail(WriteFailed, target, SystemError(code));
+        }
+        MKBase::CFileUtils::SyncFolder(folder);
     }
 
     Result result;

@@ -3,6 +3,7 @@
 #include "CPagePlan.h"
 #include "CPdfEditor.h"
 
+#include <QMap>
 #include <QObject>
 #include <QString>
 #include <QVector>
@@ -17,6 +18,8 @@ class CPdfDocument;
 //   1. changes held in memory (annotations, form values) are written into a
 //      temporary copy of the open document, which stage 2 then reads in its
 //      place - the hook for that is Job::changesWriter;
+//   1b. text recognized for pages is laid over them, appended to that file
+//      as an update where it can be - the hook is Job::textLayers;
 //   2. the structural stage: the page plan and the protection, in one qpdf
 //      writer pass, into a temporary file in the target's own folder;
 //   3. the temporary file is flushed to disk and renamed over the target in
@@ -62,6 +65,9 @@ public:
         // so through poppler's PDF converter). Unset while nothing but pages
         // is edited: then the document's own file is read as it is.
         ChangesWriter changesWriter;
+        // Stage 1b: invisible text for pages of the open document, by page
+        // from 0, each a one-page PDF to lay over its page.
+        QMap<int, QByteArray> textLayers;
         bool reload = false;
         QByteArray reloadPassword;
         // Told how far stage 2 is; false stops the job there.

@@ -10,11 +10,24 @@
 CTextSelection::CTextSelection(std::shared_ptr<CPdfDocument> document_, QObject* parent)
     : QObject(parent)
     , document(std::move(document_))
+    , revision(document->TextRevision())
 {
+}
+
+void CTextSelection::ForgetStaleWords()
+{
+    // Text recognized for a page, or taken away again: its words are new,
+    // and a selection of the old ones means nothing.
+    if (revision == document->TextRevision())
+        return;
+    revision = document->TextRevision();
+    words.clear();
+    Clear();
 }
 
 const QList<PdfWord>& CTextSelection::Words(int nPage)
 {
+    ForgetStaleWords();
     auto it = words.find(nPage);
     if (it == words.end())
         it = words.insert(nPage, document->PageWords(nPage));
@@ -23,17 +36,20 @@ const QList<PdfWord>& CTextSelection::Words(int nPage)
 
 const QList<PdfWord>* CTextSelection::WordsIfLoaded(int nPage)
 {
+    ForgetStaleWords();
     auto it = words.constFind(nPage);
     if (it != words.constEnd())
         return &it.value();
     if (!wordsLoading.contains(nPage)) {
         wordsLoading.insert(nPage);
         auto* watcher = new QFutureWatcher<QList<PdfWord>>(this);
+        watcher->setProperty("revision", document->TextRevision());
         connect(watcher, &QFutureWatcher<QList<PdfWord>>::finished, this, [this, watcher, nPage]() {
             wordsLoading.remove(nPage);
-            if (!words.contains(nPage))
+            if (!words.contains(nPage) && watcher->property("revision").toInt() == document->TextRevision())
                 words.insert(nPage, watcher->result());
             watcher->deleteLater();
+            emit SignalWordsRead(nPage);
         });
         std::shared_ptr<CPdfDocument> doc = document;
         watcher->setFuture(CJobRunner::Run([doc, nPage]() { return doc->PageWords(nPage); }));

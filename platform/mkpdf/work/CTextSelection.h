@@ -47,11 +47,18 @@ public:
     // The boxes of the selected words, in page points, by page.
     QMap<int, QList<QRectF>> SelectedWordBoxes();
 
+signals:
+    // The words of a page arrived from the background.
+    void SignalWordsRead(int nPage);
+
 private:
     // The selected words page by page: fn(page, words, from, to).
     template <typename Fn> void ForEachSelectedPage(Fn fn);
 
+    void ForgetStaleWords();
+
     std::shared_ptr<CPdfDocument> document;
+    int revision = 0; // of the document's text, when the words were read
     QHash<int, QList<PdfWord>> words;
     QSet<int> wordsLoading;
     bool selecting = false;

@@ -40,7 +40,7 @@ QComboBox* NewBox(const char* name, QWidget* parent)
     auto* box = new QComboBox(parent);
     box->setObjectName(name);
     box->setFixedHeight(26);
-    box->setFocusPolicy(Qt::NoFocus);
+    box->setFocusPolicy(Qt::TabFocus);
     return box;
 }
 
@@ -76,9 +76,10 @@ CCommentToolBar::CCommentToolBar(QWidget* parent)
 
     colorButton = new QPushButton(this);
     colorButton->setObjectName("button_cm_color");
+    colorButton->setAccessibleName(tr("Color"));
     colorButton->setToolTip(tr("Color"));
     colorButton->setFixedSize(40, 28);
-    colorButton->setFocusPolicy(Qt::NoFocus);
+    colorButton->setFocusPolicy(Qt::TabFocus);
     colorButton->setAttribute(Qt::WA_LayoutUsesWidgetRect);
     auto* colorMenu = new QMenu(colorButton);
     colorMenu->setObjectName("menu_normal");

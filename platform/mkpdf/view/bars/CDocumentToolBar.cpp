@@ -43,6 +43,7 @@ CDocumentToolBar::CDocumentToolBar(QWidget* parent)
     row->addWidget(previous);
     pageEdit = new QLineEdit(this);
     pageEdit->setObjectName("line_doc_page");
+    pageEdit->setAccessibleName(tr("Page Number"));
     pageEdit->setFixedSize(48, 26);
     pageEdit->setAlignment(Qt::AlignCenter);
     connect(pageEdit, &QLineEdit::returnPressed, this, [this]() {
@@ -66,8 +67,10 @@ CDocumentToolBar::CDocumentToolBar(QWidget* parent)
     row->addWidget(zoomOut);
     zoomBox = new QComboBox(this);
     zoomBox->setObjectName("combo_doc_zoom");
+    zoomBox->setAccessibleName(tr("Zoom"));
     zoomBox->setEditable(true);
     zoomBox->setInsertPolicy(QComboBox::NoInsert);
+    zoomBox->lineEdit()->setAccessibleName(tr("Zoom"));
     zoomBox->setFixedSize(110, 26);
     zoomBox->addItem(tr("Actual Size"), CPageView::kActualSize);
     zoomBox->addItem(tr("Fit Page"), CPageView::kFitPage);
@@ -109,7 +112,7 @@ QPushButton* CDocumentToolBar::NewFileButton(QWidget* bar, const std::function<v
     auto* button = new QPushButton(tr("File"), bar);
     button->setObjectName("button_doc_file");
     button->setFixedHeight(28);
-    button->setFocusPolicy(Qt::NoFocus);
+    button->setFocusPolicy(Qt::TabFocus);
     button->setAttribute(Qt::WA_LayoutUsesWidgetRect);
     QObject::connect(button, &QPushButton::clicked, bar,
                      [button, open]() { open(button->mapToGlobal(QPoint(0, button->height()))); });

@@ -27,6 +27,7 @@ CFindBar::CFindBar(CDocumentSearch* search_, CPageView* view_, QWidget* parent)
 
     field = new CClearEdit(this);
     field->setObjectName("line_find");
+    field->setAccessibleName(tr("Find"));
     field->setPlaceholderText(tr("Find in document"));
     field->setFixedSize(240, 26);
     field->installEventFilter(this);
@@ -48,11 +49,11 @@ CFindBar::CFindBar(CDocumentSearch* search_, CPageView* view_, QWidget* parent)
     row->addSpacing(8);
     matchCase = new QCheckBox(tr("Match case"), this);
     matchCase->setObjectName("check_find_case");
-    matchCase->setFocusPolicy(Qt::NoFocus);
+    matchCase->setFocusPolicy(Qt::TabFocus);
     row->addWidget(matchCase);
     wholeWords = new QCheckBox(tr("Whole words"), this);
     wholeWords->setObjectName("check_find_words");
-    wholeWords->setFocusPolicy(Qt::NoFocus);
+    wholeWords->setFocusPolicy(Qt::TabFocus);
     row->addWidget(wholeWords);
     QPushButton* results = new CIconButton("button_find_list", tr("Show All Results"), 26, this);
     row->addWidget(results);

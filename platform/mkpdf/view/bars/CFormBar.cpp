@@ -22,7 +22,7 @@ CFormBar::CFormBar(QWidget* parent)
     highlight->setObjectName("button_form_highlight");
     highlight->setCheckable(true);
     highlight->setFixedHeight(26);
-    highlight->setFocusPolicy(Qt::NoFocus);
+    highlight->setFocusPolicy(Qt::TabFocus);
     highlight->setAttribute(Qt::WA_LayoutUsesWidgetRect);
     row->addWidget(highlight);
     auto* close = new CIconButton("button_form_close", tr("Close"), 26, this);

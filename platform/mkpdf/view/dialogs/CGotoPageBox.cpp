@@ -23,6 +23,7 @@ CGotoPageBox::CGotoPageBox(int nCurrent, int nCount, QWidget* parent)
     auto* label = new QLabel(tr("Page"), contentWidget());
     pageEdit = new QLineEdit(QString::number(nCurrent + 1), contentWidget());
     pageEdit->setObjectName("line_page");
+    pageEdit->setAccessibleName(tr("Page Number"));
     pageEdit->setFixedHeight(30);
     pageEdit->setValidator(new CustomIntValidator(1, qMax(1, nCount), pageEdit));
     pageEdit->selectAll();

@@ -25,6 +25,7 @@ CRenameBox::CRenameBox(QWidget* parent)
     layout->addWidget(label);
     nameEdit = new QLineEdit(contentWidget());
     nameEdit->setObjectName("line_edit");
+    nameEdit->setAccessibleName(tr("New Name"));
     nameEdit->setFixedHeight(30);
     nameEdit->setMaxLength(200);
     layout->addWidget(nameEdit);
