@@ -60,6 +60,12 @@ int RunUntilLastWindowCloses(CSingleInstance& instance, CMainViewManager* manage
         // started the loop again with nothing left to end it.
         const int handOvers = manager->HandOverCount();
         QCoreApplication::sendPostedEvents(manager, QEvent::MetaCall);
+        // A file handed over just before its window closed opens in a
+        // window of its own once its wait is over.
+        if (manager->PendingOpens() > 0 && !manager->IsTerminating()) {
+            instance.SetClosing(false);
+            continue;
+        }
         if (manager->HandOverCount() == handOvers || !MKApplication::HasOpenMainWindow())
             return rc;
         instance.SetClosing(false);

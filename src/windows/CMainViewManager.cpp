@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QMenu>
+#include <QPointer>
 #include <QThread>
 #include <QTimer>
 
@@ -168,13 +169,21 @@ void CMainViewManager::SlotOpenFileEvent(const QString& strFile, const QVariantM
     quittingAll = false;
     MainView* target = OpenTarget();
     // The file opens 200 ms from now, to the millisecond (a coarse timer
-    // may be late by a twentieth), counted from the request.
-    QTimer::singleShot(200, Qt::PreciseTimer, target, [this, target, strFile, extra]() {
-        MainView* window = target->IsClosingWindow() ? OpenTarget() : target;
-        if (window != target)
-            window->RaiseWindow();
-        window->OpenPathFromOutside(strFile, extra);
-    });
+    // may be late by a twentieth), counted from the request; in another
+    // window when this one closes meanwhile. A launch without a file only
+    // brings the window forward.
+    if (!strFile.isEmpty()) {
+        ++pendingOpens;
+        QTimer::singleShot(200, Qt::PreciseTimer, this, [this, chosen = QPointer<MainView>(target), strFile, extra]() {
+            --pendingOpens;
+            if (terminating)
+                return;
+            MainView* window = chosen && !chosen->IsClosingWindow() ? chosen.data() : OpenTarget();
+            if (window != chosen)
+                window->RaiseWindow();
+            window->OpenPathFromOutside(strFile, extra);
+        });
+    }
     target->RaiseWindow(launchStartupId, launchToken);
     launchStartupId.clear();
     launchToken.clear();

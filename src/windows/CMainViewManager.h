@@ -39,6 +39,8 @@ public:
     bool IsDocumentOpen(const QString& path) const;
     // Argument lists received from later launches so far.
     int HandOverCount() const { return handOvers; }
+    // Files waiting for the design's wait before they open.
+    int PendingOpens() const { return pendingOpens; }
     void StartSemaphoreThread(const QString& key);
     // Ends the hand-over reader before the guard goes: a reader still
     // attached keeps the segment alive after the process, and one woken by
@@ -94,6 +96,7 @@ private:
     CThemeWatcher* themeWatcher = nullptr;
     CSessionKeeper* sessionKeeper = nullptr;
     int handOvers = 0;
+    int pendingOpens = 0;
     std::unique_ptr<CSharedSegment> readerSegment;
     std::thread reader;
     std::atomic<bool> stopReader {false};

@@ -95,12 +95,11 @@ void TestViewManager::fileGoesToWindowActivatedLast()
     QTRY_COMPARE(first->Documents().size(), 1);
     QVERIFY(second->Documents().isEmpty());
 
-    // A target destroyed before its turn comes opens nothing and crashes nothing.
-    QSignalSpy tabs(second->TabBar(), &CTabBar::SignalItemCountChanged);
+    // A target gone before its turn comes: the file is not lost but opens
+    // in the window left.
     manager->SlotOpenFileEvent(b);
     delete first;
-    QVERIFY(!tabs.wait(400));
-    QVERIFY(second->Documents().isEmpty());
+    QTRY_COMPARE(second->Documents().size(), 1);
 }
 
 void TestViewManager::launchAsksForPageAndText_data()
