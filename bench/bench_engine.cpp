@@ -285,7 +285,6 @@ int main(int argc, char** argv)
     // shown last, as a window holds its tabs.
     {
         CPageCache::Instance().Clear();
-        const qint64 before = TestEnv::ResidentKiB();
         QStackedWidget stack;
         stack.resize(1280, 800);
         stack.show();
@@ -297,13 +296,11 @@ int main(int argc, char** argv)
         }
         stack.setCurrentIndex(0);
         Settle(3000);
-        const double pictures = CPageCache::Instance().UsedKiB() / 1024.0;
-        const double text = CTextCache::Instance().UsedBytes() / 1048576.0;
-        const double added = (TestEnv::ResidentKiB() - before) / 1024.0;
-        std::printf("ten documents in one window's page stack: %.1f MiB resident added, of which page pictures %.1f "
-                    "MiB (%d pictures), text %.1f MiB; the other %.1f MiB are the parsed documents, their widgets and "
-                    "freed memory not given back\n",
-                    added, pictures, CPageCache::Instance().Count(), text, added - pictures - text);
+        std::printf("ten documents in one window's page stack, settled: page pictures held %.1f MiB in %d pictures "
+                    "(the cache's bound %.0f MiB), text %.1f MiB; process resident %.1f MiB\n",
+                    CPageCache::Instance().UsedKiB() / 1024.0, CPageCache::Instance().Count(),
+                    CPageCache::Instance().LimitKiB() / 1024.0, CTextCache::Instance().UsedBytes() / 1048576.0,
+                    TestEnv::ResidentKiB() / 1024.0);
         while (stack.count() > 0)
             delete stack.widget(0);
     }
