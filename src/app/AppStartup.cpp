@@ -61,8 +61,9 @@ int RunUntilLastWindowCloses(CSingleInstance& instance, CMainViewManager* manage
         const int handOvers = manager->HandOverCount();
         QCoreApplication::sendPostedEvents(manager, QEvent::MetaCall);
         // A file handed over just before its window closed opens in a
-        // window of its own once its wait is over.
-        if (manager->PendingOpens() > 0 && !manager->IsTerminating()) {
+        // window of its own once its wait is over. (With a window still
+        // open, the loop was asked to end: it does.)
+        if (manager->PendingOpens() > 0 && !manager->IsTerminating() && !MKApplication::HasOpenMainWindow()) {
             instance.SetClosing(false);
             continue;
         }
