@@ -16,12 +16,14 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListView>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -71,6 +73,35 @@ QByteArray DamagedPdf()
         "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>",
         "<< /Length " + QByteArray::number(text.size()) + " >>\nstream\n" + text + "\nendstream",
         "<< /Length 40 /Filter /FlateDecode >>\nstream\n" + TestPdf::Garbage(40, 3) + "\nendstream",
+    });
+}
+
+// Two pages set in a simple TrueType font whose program is embedded
+// compressed, as typesetting programs embed theirs.
+QByteArray TypesetPdf()
+{
+    QFile file("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf");
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    const QByteArray program = file.readAll();
+    // A zlib stream: what qCompress makes, without its length prefix.
+    const QByteArray packed = qCompress(program).mid(4);
+    QByteArray widths;
+    for (int c = 32; c <= 126; ++c)
+        widths += " 600";
+    const QByteArray font = "/Font << /F1 5 0 R >>";
+    return TestPdf::Assemble({
+        "<< /Type /Catalog /Pages 2 0 R >>",
+        "<< /Type /Pages /Kids [3 0 R 4 0 R] /Count 2 >>",
+        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 300 300] /Resources << " + font + " >> /Contents 6 0 R >>",
+        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 300 300] /Resources << " + font + " >> /Contents 7 0 R >>",
+        "<< /Type /Font /Subtype /TrueType /BaseFont /DejaVuSans /FirstChar 32 /LastChar 126 /Widths [" + widths
+            + " ] /Encoding /WinAnsiEncoding /FontDescriptor 8 0 R >>",
+        TestPdf::Stream("", "BT /F1 20 Tf 20 200 Td (alpha beta gamma) Tj ET"),
+        TestPdf::Stream("", "BT /F1 20 Tf 20 200 Td (delta alpha) Tj ET"),
+        "<< /Type /FontDescriptor /FontName /DejaVuSans /Flags 32 /FontBBox [-1021 -463 1793 1232] /ItalicAngle 0 "
+        "/Ascent 928 /Descent -236 /CapHeight 729 /StemV 80 /FontFile2 9 0 R >>",
+        TestPdf::Stream("/Filter /FlateDecode /Length1 " + QByteArray::number(program.size()), packed),
     });
 }
 
@@ -190,6 +221,10 @@ void TestSearch::initTestCase()
     QVERIFY(WritePages(dir + "/long.pdf", QVector<QStringList>(150, lines).toList()));
     QVERIFY(WritePages(dir + "/scanned.pdf", {{}, {}}));
     QVERIFY(TestPdf::WriteBytes(dir + "/damaged.pdf", DamagedPdf()));
+    QVERIFY(TestPdf::WriteBytes(dir + "/typeset.pdf", TypesetPdf()));
+    // The same with its objects packed into streams, found through a
+    // cross-reference stream.
+    QCOMPARE(QProcess::execute("qpdf", {"--object-streams=generate", dir + "/typeset.pdf", dir + "/packed.pdf"}), 0);
 }
 
 void TestSearch::findsMatchesOnTheRightPages_data()
@@ -561,8 +596,9 @@ void TestSearch::readingCopyReadsTheSameText_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<bool>("copied");
-    QTest::newRow("embedded fonts") << "words.pdf" << true;
-    QTest::newRow("rewritten by another program") << "target90.pdf" << true;
+    QTest::newRow("simple font embedded compressed") << "typeset.pdf" << true;
+    QTest::newRow("cross-reference stream") << "packed.pdf" << true;
+    QTest::newRow("composite fonts only: nothing to gain") << "words.pdf" << false;
     QTest::newRow("no embedded font, damaged page") << "damaged.pdf" << false;
     QTest::newRow("encrypted") << "encrypted.pdf" << false;
     QTest::newRow("not a PDF") << "garbage.pdf" << false;
@@ -573,7 +609,7 @@ void TestSearch::readingCopyReadsTheSameText()
 {
     QFETCH(QString, file);
     QFETCH(bool, copied);
-    QVERIFY(TestPdf::WriteEncrypted(dir + "/words.pdf", dir + "/encrypted.pdf", "secret"));
+    QVERIFY(TestPdf::WriteEncrypted(dir + "/typeset.pdf", dir + "/encrypted.pdf", "secret"));
     QVERIFY(TestPdf::WriteBytes(dir + "/garbage.pdf", TestPdf::Garbage(4096, 7)));
     const QByteArray copy = CReadingCopy::Make(dir + "/" + file);
     QCOMPARE(!copy.isEmpty(), copied);

@@ -52,14 +52,14 @@ private:
         return !object.isIndirect() || seen.insert(object.getObjGen()).second;
     }
 
+    // Only a simple font's program is read for every page: for its own
+    // encoding. A composite font's glyphs are named by the font dictionary.
     void Font(QPDFObjectHandle font, int depth)
     {
         if (!font.isDictionary() || !FirstVisit(font))
             return;
-        Descriptor(font.getKey("/FontDescriptor"));
-        QPDFObjectHandle descendants = font.getKey("/DescendantFonts");
-        if (descendants.isArray() && descendants.getArrayNItems() > 0 && descendants.getArrayItem(0).isDictionary())
-            Descriptor(descendants.getArrayItem(0).getKey("/FontDescriptor"));
+        if (!font.getKey("/Subtype").isNameAndEquals("/Type0"))
+            Descriptor(font.getKey("/FontDescriptor"));
         // A Type 3 font draws its glyphs with resources of its own.
         Resources(font.getKey("/Resources"), depth + 1);
     }

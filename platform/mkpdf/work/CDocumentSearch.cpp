@@ -52,9 +52,11 @@ struct CDocumentSearch::Shelf
     std::atomic<bool> closed {false};
     // The file's reading copy, made once per search by the first worker
     // while the others wait for it: it pays for itself within a few pages.
+    // Once a document is known to gain nothing from one, none is made again.
     QMutex copyMaking;
     bool copyTried = false;
     std::shared_ptr<const QByteArray> copy;
+    std::shared_ptr<std::atomic<bool>> copyGainsNothing;
 
     // A parser for many pages reads from the reading copy, waiting for it
     // to be made; one for a page or two only when the copy is at hand.
@@ -82,13 +84,15 @@ struct CDocumentSearch::Shelf
     std::shared_ptr<const QByteArray> ReadingCopy()
     {
         QMutexLocker making(&copyMaking);
-        if (!copyTried && !closed) {
+        if (!copyTried && !closed && !*copyGainsNothing) {
             copyTried = true;
             std::shared_ptr<const QByteArray> made;
             if (document->IsUnchangedOnDisk()) {
                 QByteArray bytes = CReadingCopy::Make(document->FilePath());
                 if (!bytes.isEmpty())
                     made = std::make_shared<const QByteArray>(std::move(bytes));
+                else
+                    *copyGainsNothing = true;
                 // Working out the copy took the file's whole structure.
                 GiveBackFreedMemory();
             }
@@ -204,9 +208,11 @@ CDocumentSearch::CDocumentSearch(std::shared_ptr<CPdfDocument> document_, QObjec
     , document(std::move(document_))
     , shelf(std::make_shared<Shelf>())
     , kept(std::make_shared<Kept>())
+    , copyGainsNothing(std::make_shared<std::atomic<bool>>(false))
     , layouts(kLayoutsKept)
 {
     shelf->document = document;
+    shelf->copyGainsNothing = copyGainsNothing;
     shelf->receiver = this;
     flushTimer = new QTimer(this);
     flushTimer->setSingleShot(true);
@@ -248,6 +254,7 @@ void CDocumentSearch::Clear()
     shelf->Close();
     shelf = std::make_shared<Shelf>();
     shelf->document = document;
+    shelf->copyGainsNothing = copyGainsNothing;
     shelf->receiver = this;
     layoutsWanted.clear();
     ResetResults();

@@ -8,6 +8,7 @@
 #include <QSet>
 #include <QVector>
 
+#include <atomic>
 #include <memory>
 
 class CPdfDocument;
@@ -106,6 +107,7 @@ private:
     std::shared_ptr<Shelf> shelf;
     std::shared_ptr<Run> run;
     std::shared_ptr<Kept> kept;
+    std::shared_ptr<std::atomic<bool>> copyGainsNothing;
     // The list and the counter follow the results ten times a second.
     QTimer* flushTimer = nullptr;
     QVector<int> unlisted;
