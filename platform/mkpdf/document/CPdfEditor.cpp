@@ -427,6 +427,7 @@ PdfProtectionInfo CPdfEditor::ReadProtection(const QString& path, const QByteArr
         info.revision = revision;
         info.ownerAccess = !info.encrypted || pdf.ownerPasswordMatched();
         info.allowAssembly = pdf.allowModifyAssembly();
+        info.allowModify = pdf.allowModifyOther();
         info.readable = true;
     } catch (const std::exception&) {
         info.readable = false;
