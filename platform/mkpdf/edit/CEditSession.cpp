@@ -1,5 +1,6 @@
 #include "CEditSession.h"
 
+#include "CPageEditCommand.h"
 #include "CPagePlanCommand.h"
 #include "CPdfDocument.h"
 
@@ -74,6 +75,31 @@ void CEditSession::SetPlan(const CPagePlan& newPlan, const QList<int>& selection
     emit SignalPlanChanged(selection);
 }
 
+void CEditSession::ApplyPageEdit(const PageEdit& edit, const QString& text)
+{
+    CPageEdits after = pageEdits;
+    after.Append(edit);
+    stack->push(new CPageEditCommand(this, pageEdits, after, edit.page, text));
+}
+
+bool CEditSession::DropPageEdit(int nPage)
+{
+    const int last = stack->index() - 1;
+    auto* edit = last >= 0 ? dynamic_cast<const CPageEditCommand*>(stack->command(last)) : nullptr;
+    if (!edit || edit->Page() != nPage)
+        return false;
+    // The stack hands out its steps read-only; this one is ours.
+    const_cast<CPageEditCommand*>(edit)->Drop();
+    stack->undo();
+    return true;
+}
+
+void CEditSession::SetPageEdits(const CPageEdits& edits, int nPage)
+{
+    pageEdits = edits;
+    emit SignalPageEditsChanged(nPage);
+}
+
 void CEditSession::DiscardChanges()
 {
     if (stack->cleanIndex() >= 0)
@@ -91,6 +117,7 @@ CSavePipeline::Job CEditSession::MakeJob(const QString& target, const CPagePlan&
             job.sources.append({{pagePlan.Sources().at(i), QByteArray()}, nullptr});
     }
     job.plan = pagePlan;
+    job.pageEdits = pageEdits;
     job.target = target;
     if (changesSource)
         job.changesWriter = changesSource();
@@ -106,14 +133,19 @@ void CEditSession::Restart(std::shared_ptr<CPdfDocument> saved)
     stack->clear();
     loaded.clear();
     plan = CPagePlan::Identity(document->FilePath(), document->PageCount());
+    pageEdits = CPageEdits();
     temporary = false;
     UpdateDirty();
     emit SignalPlanChanged({});
+    emit SignalPageEditsChanged(-1);
 }
 
 QJsonObject CEditSession::RecoveryState() const
 {
-    return QJsonObject {{"pagePlan", plan.ToJson()}};
+    QJsonObject state {{"pagePlan", plan.ToJson()}};
+    if (!pageEdits.IsEmpty())
+        state.insert("pageEdits", pageEdits.ToJson());
+    return state;
 }
 
 bool CEditSession::RestoreRecoveryState(const QJsonObject& state, QString* error)
@@ -144,8 +176,14 @@ bool CEditSession::RestoreRecoveryState(const QJsonObject& state, QString* error
             *error = QStringLiteral("the plan names pages its files do not have");
         return false;
     }
+    CPageEdits edits;
+    if (state.contains("pageEdits")
+        && !CPageEdits::FromJson(state.value("pageEdits").toObject(), document->PageCount(), &edits, error))
+        return false;
     // Only comments or form values changed: no page step to make.
     if (!(restored == plan))
         ApplyPlan(restored, tr("Restore Page Changes"), {});
+    if (edits != pageEdits)
+        stack->push(new CPageEditCommand(this, pageEdits, edits, -1, tr("Restore Page Edits")));
     return true;
 }

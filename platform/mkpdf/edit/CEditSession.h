@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CPageEdits.h"
 #include "CPagePlan.h"
 #include "CSavePipeline.h"
 
@@ -45,6 +46,13 @@ public:
     // One undoable step: the plan becomes newPlan; selection is what the
     // organizer selects afterwards.
     void ApplyPlan(const CPagePlan& newPlan, const QString& text, const QList<int>& selection);
+    // The content edits of pages not saved yet.
+    const CPageEdits& PageEdits() const { return pageEdits; }
+    // One undoable step: edit is made after the ones so far.
+    void ApplyPageEdit(const PageEdit& edit, const QString& text);
+    // Takes back the last step when it is a content edit of the page, for
+    // good: an edit the page turned out not to allow.
+    bool DropPageEdit(int nPage);
     // Steps the undo stack back to the saved state.
     void DiscardChanges();
 
@@ -52,6 +60,8 @@ public:
     // values) come from: asked at every save for the writer of stage 1,
     // which is unset while nothing is held there.
     void SetChangesSource(std::function<CSavePipeline::ChangesWriter()> source) { changesSource = std::move(source); }
+    // Whether comments or form values are held there, not saved yet.
+    bool HasHeldChanges() const { return changesSource && changesSource(); }
 
     // A write of plan (by default the whole current plan) to target.
     CSavePipeline::Job MakeJob(const QString& target, const CPagePlan& pagePlan) const;
@@ -59,17 +69,20 @@ public:
     // After the document was written and opened again: a fresh start on it.
     void Restart(std::shared_ptr<CPdfDocument> saved);
 
-    // What a recovery copy keeps: the plan. Restoring checks it against the
-    // files it names and makes it one undoable step.
+    // What a recovery copy keeps: the plan and the content edits. Restoring
+    // checks them against the files and makes each one undoable step.
     QJsonObject RecoveryState() const;
     bool RestoreRecoveryState(const QJsonObject& state, QString* error = nullptr);
 
     // Used by the undo commands only.
     void SetPlan(const CPagePlan& newPlan, const QList<int>& selection);
+    void SetPageEdits(const CPageEdits& edits, int nPage);
 
 signals:
     void SignalPlanChanged(const QList<int>& selection);
     void SignalDirtyChanged(bool bDirty);
+    // The content edits of a page changed; -1 for every page.
+    void SignalPageEditsChanged(int nPage);
 
 private:
     void UpdateDirty();
@@ -77,6 +90,7 @@ private:
     std::shared_ptr<CPdfDocument> document;
     QUndoStack* stack = nullptr;
     CPagePlan plan;
+    CPageEdits pageEdits;
     QHash<QString, std::shared_ptr<CPdfDocument>> loaded; // other sources, by path
     std::function<CSavePipeline::ChangesWriter()> changesSource;
     bool temporary = false;

@@ -1,6 +1,7 @@
 #include "CSavePipeline.h"
 
 #include "CJobRunner.h"
+#include "CPageContentEditor.h"
 #include "CPdfDocument.h"
 
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -125,6 +127,13 @@ CSavePipeline::Result CSavePipeline::Run(const Job& job)
             return Fail(ChangesFailed, target, error);
         files[0].path = changed;
     }
+    if (!job.pageEdits.IsEmpty()) {
+        const QString edited = changesDir.filePath("edited.pdf");
+        QString error;
+        if (!changesDir.isValid() || !CPageContentEditor::Apply(files.at(0), job.pageEdits, edited, &error))
+            return Fail(ChangesFailed, target, error);
+        files[0].path = edited;
+    }
 
     if (job.progress && !job.progress(0))
         return Fail(Stopped, target, QString());
@@ -142,10 +151,12 @@ CSavePipeline::Result CSavePipeline::Run(const Job& job)
     QString error;
     // Comments and form values alone: the parser's own output is an
     // incremental update of the original file, kept as it is, so what was
-    // there before (a signature included) stays byte for byte.
-    const bool incremental = job.changesWriter && job.protection.mode == PdfProtection::Keep && job.sources.size() == 1
-        && job.sources.at(0).opened && job.plan.IsIdentity(job.sources.at(0).opened->PageCount());
-    const CPdfEditor::WriteResult written = incremental
+    // there before (a signature included) stays byte for byte. Content
+    // edits with the pages as they are: stage 1 wrote the whole file.
+    const bool asWritten = (job.changesWriter || !job.pageEdits.IsEmpty()) && job.protection.mode == PdfProtection::Keep
+        && job.sources.size() == 1 && job.sources.at(0).opened
+        && job.plan.IsIdentity(job.sources.at(0).opened->PageCount());
+    const CPdfEditor::WriteResult written = asWritten
         ? CopyInto(files.at(0).path, out, &error)
         : CPdfEditor::WritePlan(files, job.plan, job.protection, out, &error, job.progress);
     // Stage 3: all of it on disk before it takes the target's place.
@@ -175,6 +186,13 @@ CSavePipeline::Result CSavePipeline::Run(const Job& job)
     if (targetInfo.exists())
         permissions = QFile(target).permissions();
     temp.setPermissions(permissions);
+    // The file stays its owner's and its group's where we may say so (a
+    // shared folder's group, a file saved by its owner's administrator);
+    // otherwise it is ours, as any new file would be.
+    struct stat owner;
+    if (targetInfo.exists() && ::stat(QFile::encodeName(target).constData(), &owner) == 0
+        && ::fchown(temp.handle(), owner.st_uid, owner.st_gid) != 0)
+        (void)!::fchown(temp.handle(), uid_t(-1), owner.st_gid);
     const QString tempPath = temp.fileName();
     temp.setAutoRemove(false);
     temp.close();
