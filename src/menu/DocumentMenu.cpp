@@ -171,7 +171,9 @@ QMenu* DocumentMenu::BuildEditMenu(QWidget* parent)
                false},
               {QT_TRANSLATE_NOOP("DocumentMenu", "Find"), "find", QKeySequence::Find, nullptr, nullptr, false},
               {nullptr, nullptr, None, nullptr, nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Comment"), "comment", None, "Ctrl+Alt+C", nullptr, false}},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Comment"), "comment", None, "Ctrl+Alt+C", nullptr, false},
+              {QT_TRANSLATE_NOOP("DocumentMenu", "Edit Page Content"), "page_edit", None, "Ctrl+Alt+E", nullptr,
+               false}},
              &editActions);
     connect(editMenu, &QMenu::triggered, this, &DocumentMenu::SlotMenuTriggered);
     connect(editMenu, &QMenu::aboutToShow, this, &DocumentMenu::SlotEditMenuAboutToShow);

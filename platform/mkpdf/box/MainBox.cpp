@@ -25,6 +25,7 @@
 #include "COrganizerView.h"
 #include "CPageCache.h"
 #include "CPageColors.h"
+#include "CPageEditController.h"
 #include "CPageView.h"
 #include "CPasswordBox.h"
 #include "CPdfDocument.h"
@@ -122,6 +123,7 @@ void MainBox::Start(const QVariantMap& options)
     auto* formBar = new CFormBar(this);
     layout->addWidget(formBar);
     forms = new CFormController(formBar, this);
+    pageEdit = new CPageEditController(this);
     comments->SetUserNameSource([this]() {
         QString name;
         emit SignalGetUserName(name);
@@ -234,6 +236,7 @@ void MainBox::BuildDocumentWidgets()
     connect(linkLayer, &CLinkLayer::SignalLinkActivated, links, &CLinkActions::Follow);
     forms->Attach(document, session->UndoStack(), view);
     comments->Attach(annotations, session->UndoStack(), view);
+    pageEdit->Attach();
     toolBar->SetCommentEnabled(annotations->CanAnnotate());
     connect(panel, &CSidePanel::SignalGoToPage, links, [this](int nPage) { links->JumpTo(nPage); });
     connect(panel, &CSidePanel::SignalAnnotationClicked, comments, &CCommentController::GoTo);
@@ -490,9 +493,7 @@ void MainBox::ApplyTool(int nToolID)
         return;
     switch (nToolID) {
     case ToolEdit:
-        // Edit PDF: the comment tools, with the one used last.
-        view->SetCursorMode(CPageView::SelectCursor);
-        comments->Show(true);
+        pageEdit->Show();
         break;
     case ToolPrint:
         AskPrint();
@@ -540,7 +541,7 @@ void MainBox::ShowOrganizer()
 {
     if (!EnsureLoaded(true))
         return;
-    if (IsOrganizing())
+    if (IsOrganizing() || !pageEdit->Hide())
         return;
     // A protected document keeps its pages as they are unless the user has
     // the right to change them.

@@ -18,6 +18,7 @@ class CDocumentToolBar;
 class CEditSession;
 class CFindBar;
 class COrganizerBox;
+class CPageEditController;
 class CPdfDocument;
 class CPageView;
 class CSidePanel;
@@ -127,6 +128,8 @@ public:
     // The form fields and their filling in.
     CFormController* Forms() const { return forms; }
     COrganizerBox* Organizer() const { return organizer; }
+    // Page editing: text, pictures and links added to pages.
+    CPageEditController* PageEdits() const { return pageEdit; }
     bool IsOrganizing() const;
     void ShowOrganizer();
     // Back to reading; unsaved page changes are saved or dropped first, as
@@ -171,6 +174,7 @@ protected:
 
 private:
     friend class CDocumentCommands;
+    friend class CPageEditController;
     MainBox(std::shared_ptr<CPdfDocument> document, const QVariantMap& options, QWidget* parent);
     // Reads path, asking for a password when it needs one; null on failure,
     // with the reason in *result.
@@ -207,6 +211,7 @@ private:
     CAnnotationStore* annotations = nullptr;
     CCommentController* comments = nullptr;
     CFormController* forms = nullptr;
+    CPageEditController* pageEdit = nullptr;
     QVBoxLayout* layout = nullptr;
     QHBoxLayout* body = nullptr;
     QStackedWidget* pages = nullptr;

@@ -60,8 +60,6 @@ public:
     // values) come from: asked at every save for the writer of stage 1,
     // which is unset while nothing is held there.
     void SetChangesSource(std::function<CSavePipeline::ChangesWriter()> source) { changesSource = std::move(source); }
-    // Whether comments or form values are held there, not saved yet.
-    bool HasHeldChanges() const { return changesSource && changesSource(); }
 
     // A write of plan (by default the whole current plan) to target.
     CSavePipeline::Job MakeJob(const QString& target, const CPagePlan& pagePlan) const;
