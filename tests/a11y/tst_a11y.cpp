@@ -5,6 +5,7 @@
 #include "CReportConsent.h"
 #include "CReviewDialog.h"
 #include "CSettingManager.h"
+#include "CLinkTargetBox.h"
 #include "CPageView.h"
 #include "CTabBar.h"
 #include "CUpdateDialog.h"
@@ -84,6 +85,8 @@ QList<Opening> Openings(const QString& doc)
         {"document properties", [doc](MainView* window) { OnDocument(window, doc, {"doc_property"}); }},
         {"rename", [doc](MainView* window) { OnDocument(window, doc, {"rename"}); }},
         {"protect", [doc](MainView* window) { OnDocument(window, doc, {"protect"}); }},
+        {"page editing bar", [doc](MainView* window) { OnDocument(window, doc, {"page_edit"}); }},
+        {"link target", [](MainView* window) { RunDialog<CLinkTargetBox>(0, QString(), 3, window); }},
         {"tab list",
          [doc](MainView* window) {
              TestWindows::Open(window, doc);
