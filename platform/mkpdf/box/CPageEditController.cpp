@@ -303,9 +303,12 @@ bool CPageEditController::SetLink(int nPage, int nIndex, int nTarget, const QStr
 
 void CPageEditController::AskImage(int nPage, const QPointF& at)
 {
-    const QString path = QFileDialog::getOpenFileName(
-        box, tr("Add Picture"), QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
-        tr("Pictures (*.png *.jpg *.jpeg)"));
+    // The pictures folder where there is one, else the document's own.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (!QFileInfo(folder).isDir())
+        folder = QFileInfo(document->FilePath()).absolutePath();
+    const QString path
+        = QFileDialog::getOpenFileName(box, tr("Add Picture"), folder, tr("Pictures (*.png *.jpg *.jpeg)"));
     if (!path.isEmpty())
         AddImage(nPage, at, path);
 }
