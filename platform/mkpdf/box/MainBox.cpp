@@ -142,7 +142,7 @@ void MainBox::Start(const QVariantMap& options)
     connect(toolBar, &CDocumentToolBar::SignalClickedOrganize, this, &MainBox::ShowOrganizer);
     connect(toolBar, &CDocumentToolBar::SignalStepPage, this,
             [this](int nDelta) { view->GoToPage(view->CurrentPage() + nDelta); });
-    connect(toolBar, &CDocumentToolBar::SignalClickedComment, comments, &CCommentController::Toggle);
+    connect(toolBar, &CDocumentToolBar::SignalClickedComment, comments, [this]() { comments->Toggle(true); });
     connect(comments, &CCommentController::SignalOptionsChanged, this, &MainBox::SignalCommentOptionChanged);
     session = new CEditSession(document, this);
     // Comments and form values live in the open document until a save
