@@ -4,6 +4,7 @@
 // poppler, mupdf and qpdf.
 
 #include "CEditSession.h"
+#include "CInlineTextEditor.h"
 #include "CPageEditBar.h"
 #include "CPageEditController.h"
 #include "CPageEditLayer.h"
@@ -248,6 +249,9 @@ void TestPageEdit::editsRoundTrip()
             QTRY_VERIFY(!errors.isEmpty());
             const QString want = expected.filter(QRegularExpression("^error ")).value(0).mid(6);
             QVERIFY2(errors.join('\n').contains(want), qPrintable(errors.join('\n')));
+            // Typed text is offered again, not lost.
+            if (verb == "text")
+                QTRY_VERIFY(edits->Layer()->Editor() && edits->Layer()->Editor()->toPlainText() == rest.section(": ", 1));
             QCOMPARE(stack->count(), 0);
             QVERIFY(!box->IsDirty());
             box.reset();

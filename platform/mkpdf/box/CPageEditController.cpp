@@ -220,8 +220,16 @@ bool CPageEditController::AddText(int nPage, const QPointF& at, const QString& t
     QString error;
     edit.data = CTextOverlay::Make(text, bar->TextStyle(), document->PageSize(nPage), at, &edit.area, &error);
     if (edit.data.isEmpty()) {
-        if (!text.trimmed().isEmpty())
-            ShowError(error.isEmpty() ? tr("The text could not be added here.") : error);
+        if (text.trimmed().isEmpty())
+            return false;
+        ShowError(error.isEmpty() ? tr("The text could not be added here.") : error);
+        // What was typed stays, to be changed or taken to another font.
+        if (layer && layer->IsActive()) {
+            QTimer::singleShot(0, layer, [this, nPage, at, text]() {
+                if (layer && layer->IsActive())
+                    layer->StartText(nPage, at, text);
+            });
+        }
         return false;
     }
     return Push(edit, tr("Add Text"), -1);

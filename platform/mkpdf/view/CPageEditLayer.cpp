@@ -86,7 +86,7 @@ void CPageEditLayer::SetTextLook(const QFont& font, const QColor& color)
     textColor = color;
 }
 
-void CPageEditLayer::StartText(int nPage, const QPointF& at)
+void CPageEditLayer::StartText(int nPage, const QPointF& at, const QString& text)
 {
     if (!view || nPage < 0)
         return;
@@ -98,10 +98,10 @@ void CPageEditLayer::StartText(int nPage, const QPointF& at)
     const int line = QFontMetrics(shown).lineSpacing();
     const QRect area(corner, QSize(qBound(120, page.right() - corner.x(), 640), line * 3 + 12));
     CInlineTextEditor* box = OpenTextBox(
-        area, QString(),
-        [this, nPage, at](const QString& text) {
-            if (!text.trimmed().isEmpty())
-                emit SignalTextTyped(nPage, at, text);
+        area, text,
+        [this, nPage, at](const QString& typed) {
+            if (!typed.trimmed().isEmpty())
+                emit SignalTextTyped(nPage, at, typed);
         },
         "edit_page_text");
     box->setAccessibleName(tr("Text to add"));

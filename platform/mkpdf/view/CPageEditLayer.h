@@ -54,8 +54,9 @@ public:
     void Select(const Item& item);
     // How typed text looks in the box: the font at its size in points.
     void SetTextLook(const QFont& font, const QColor& color);
-    // Opens a box for new text with its top left at a page point.
-    void StartText(int nPage, const QPointF& at);
+    // Opens a box for new text with its top left at a page point, holding
+    // text to begin with.
+    void StartText(int nPage, const QPointF& at, const QString& text = QString());
 
     void PaintPage(QPainter& painter, const CPageView& pageView, int nPage, const QRectF& target) override;
 
