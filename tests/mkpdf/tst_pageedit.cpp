@@ -20,6 +20,8 @@
 #include <QFileInfo>
 #include <QFontComboBox>
 #include <QImage>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -278,15 +280,21 @@ void TestPageEdit::editsRoundTrip()
     QTRY_VERIFY(!edits->IsBusy());
     QCOMPARE(Live(edits), live.value(done));
 
-    // A recovery copy brings the same edits back to the file as it was.
+    // A recovery copy brings the same edits back to the file as it was; a
+    // damaged one (an edit of a page the file lacks) brings nothing.
     {
+        const QJsonObject state = box->Session()->RecoveryState();
         QScopedPointer<MainBox> recovered(TestWindows::Document(path));
         QVERIFY(recovered);
         QString error;
-        QVERIFY2(recovered->RestoreRecovery(box->Session()->RecoveryState(), &error), qPrintable(error));
+        QVERIFY2(recovered->RestoreRecovery(state, &error), qPrintable(error));
         QVERIFY(recovered->PageEdits()->IsShown() && recovered->IsDirty());
         QTRY_VERIFY(!recovered->PageEdits()->IsBusy() && recovered->PageEdits()->Layer()->HasPage(0));
         QCOMPARE(Live(recovered->PageEdits()), live.value(done));
+        const QByteArray damaged = QJsonDocument(state).toJson().replace("\"page\": 0", "\"page\": 99");
+        QScopedPointer<MainBox> refused(TestWindows::Document(path));
+        QVERIFY(!refused->RestoreRecovery(QJsonDocument::fromJson(damaged).object(), &error) && !error.isEmpty());
+        QVERIFY(!refused->IsDirty() && refused->Session()->PageEdits().IsEmpty());
     }
 
     box->OnMainMenuTrigger("save");
