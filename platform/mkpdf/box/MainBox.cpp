@@ -27,6 +27,7 @@
 #include "COrganizerView.h"
 #include "CPageCache.h"
 #include "CPageColors.h"
+#include "CPageEditController.h"
 #include "CPageView.h"
 #include "CPasswordBox.h"
 #include "CPdfDocument.h"
@@ -115,6 +116,7 @@ void MainBox::Start(const QVariantMap& options)
     layout->addWidget(signatureBar);
     auto* recognizeBar = new CRecognizeBar(this);
     layout->addWidget(recognizeBar);
+    pageEdit = new CPageEditController(this);
     comments->SetUserNameSource([this]() {
         QString name;
         emit SignalGetUserName(name);
@@ -133,7 +135,7 @@ void MainBox::Start(const QVariantMap& options)
     connect(toolBar, &CDocumentToolBar::SignalClickedOrganize, this, &MainBox::ShowOrganizer);
     connect(toolBar, &CDocumentToolBar::SignalStepPage, this,
             [this](int nDelta) { view->GoToPage(view->CurrentPage() + nDelta); });
-    connect(toolBar, &CDocumentToolBar::SignalClickedComment, comments, &CCommentController::Toggle);
+    connect(toolBar, &CDocumentToolBar::SignalClickedComment, comments, [this]() { comments->Toggle(true); });
     connect(comments, &CCommentController::SignalOptionsChanged, this, &MainBox::SignalCommentOptionChanged);
     session = new CEditSession(document, this);
     // Comments and form values live in the open document until a save
@@ -240,6 +242,7 @@ void MainBox::BuildDocumentWidgets()
     comments->Attach(annotations, session->UndoStack(), view);
     signatures->Attach(document, view, panel);
     recognizer->Attach(document, view, search);
+    pageEdit->Attach();
     toolBar->SetCommentEnabled(annotations->CanAnnotate());
     connect(panel, &CSidePanel::SignalGoToPage, links, [this](int nPage) { links->JumpTo(nPage); });
     connect(panel, &CSidePanel::SignalAnnotationClicked, comments, &CCommentController::GoTo);
@@ -520,9 +523,7 @@ void MainBox::ApplyTool(int nToolID)
     }
     switch (nToolID) {
     case ToolEdit:
-        // Edit PDF: the comment tools, with the one used last.
-        view->SetCursorMode(CPageView::SelectCursor);
-        comments->Show(true);
+        pageEdit->Show();
         break;
     case ToolPrint:
         AskPrint();
@@ -570,7 +571,7 @@ void MainBox::ShowOrganizer()
 {
     if (!EnsureLoaded())
         return;
-    if (IsOrganizing())
+    if (IsOrganizing() || !pageEdit->Hide())
         return;
     // A protected document keeps its pages as they are unless the user has
     // the right to change them.
