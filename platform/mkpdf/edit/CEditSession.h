@@ -72,19 +72,16 @@ public:
     // After the document was written and opened again: a fresh start on it.
     void Restart(std::shared_ptr<CPdfDocument> saved);
 
-    // What a recovery copy keeps: the plan and the recognized text. Restoring
-    // checks them against the files they are for and makes each one
-    // undoable step.
-    // What a recovery copy keeps: the plan and the content edits. Restoring
-    // checks them against the files and makes each one undoable step.
+    // What a recovery copy keeps: the plan, the recognized text and the
+    // content edits. Restoring checks them against the files they are for
+    // and makes each one undoable step.
     QJsonObject RecoveryState() const;
     bool RestoreRecoveryState(const QJsonObject& state, QString* error = nullptr);
 
     // Used by the undo commands only.
     void SetPlan(const CPagePlan& newPlan, const QList<int>& selection);
-    // What a recovery copy keeps: the plan, the recognized text and the
-    // content edits. Restoring checks them against the files they are for
-    // and makes each one undoable step.
+    void SetTextLayers(const QMap<int, QByteArray>& layers, bool bAdd);
+    void SetPageEdits(const CPageEdits& edits, int nPage);
 
 signals:
     void SignalPlanChanged(const QList<int>& selection);
