@@ -173,6 +173,25 @@
     </message>
 </context>
 <context>
+    <name>CChangeWatcher</name>
+    <message>
+        <source>Document Changed</source>
+        <translation>Dokument geändert</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>„%1“ wurde von einem anderen Programm geändert. Neu laden und die nicht gespeicherten Änderungen verwerfen?</translation>
+    </message>
+    <message>
+        <source>Keep My Version</source>
+        <translation>Meine Fassung behalten</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Neu laden</translation>
+    </message>
+</context>
+<context>
     <name>CClearEdit</name>
     <message>
         <source>Clear</source>

@@ -173,6 +173,25 @@
     </message>
 </context>
 <context>
+    <name>CChangeWatcher</name>
+    <message>
+        <source>Document Changed</source>
+        <translation>Document Changed</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>&quot;%1&quot; was changed by another program. Reload it and lose your unsaved changes?</translation>
+    </message>
+    <message>
+        <source>Keep My Version</source>
+        <translation>Keep My Version</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Reload</translation>
+    </message>
+</context>
+<context>
     <name>CClearEdit</name>
     <message>
         <source>Clear</source>

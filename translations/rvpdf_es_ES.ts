@@ -173,6 +173,25 @@
     </message>
 </context>
 <context>
+    <name>CChangeWatcher</name>
+    <message>
+        <source>Document Changed</source>
+        <translation>Documento modificado</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>Otro programa ha modificado «%1». ¿Volver a cargarlo y perder los cambios no guardados?</translation>
+    </message>
+    <message>
+        <source>Keep My Version</source>
+        <translation>Conservar mi versión</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Volver a cargar</translation>
+    </message>
+</context>
+<context>
     <name>CClearEdit</name>
     <message>
         <source>Clear</source>

@@ -173,6 +173,25 @@
     </message>
 </context>
 <context>
+    <name>CChangeWatcher</name>
+    <message>
+        <source>Document Changed</source>
+        <translation>문서가 변경됨</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>&quot;%1&quot; 파일이 다른 프로그램에 의해 변경되었습니다. 다시 불러오고 저장하지 않은 변경 내용을 버리시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Keep My Version</source>
+        <translation>내 버전 유지</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>다시 불러오기</translation>
+    </message>
+</context>
+<context>
     <name>CClearEdit</name>
     <message>
         <source>Clear</source>

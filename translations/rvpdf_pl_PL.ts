@@ -173,6 +173,25 @@
     </message>
 </context>
 <context>
+    <name>CChangeWatcher</name>
+    <message>
+        <source>Document Changed</source>
+        <translation>Dokument zmieniony</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>„%1” został zmieniony przez inny program. Wczytać go ponownie i utracić niezapisane zmiany?</translation>
+    </message>
+    <message>
+        <source>Keep My Version</source>
+        <translation>Zachowaj moją wersję</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Wczytaj ponownie</translation>
+    </message>
+</context>
+<context>
     <name>CClearEdit</name>
     <message>
         <source>Clear</source>

@@ -4,6 +4,7 @@
 #include "CAnnotationStore.h"
 #include "CCommentController.h"
 #include "CCommentToolBar.h"
+#include "CChangeWatcher.h"
 #include "CDocumentCommands.h"
 #include "CDocumentFileActions.h"
 #include "CDocumentLoader.h"
@@ -163,6 +164,18 @@ void MainBox::Start(const QVariantMap& options)
     connect(session, &CEditSession::SignalDirtyChanged, this, &MainBox::SignalDocumentChanged);
     recovery = new CRecoveryKeeper(session, this);
     connect(saver, &CDocumentSaver::SignalWritten, this, &MainBox::OnWritten);
+    // Changed on disk by another program: shown again, once no mode of ours
+    // holds the pages and no save of ours is writing.
+    changes = new CChangeWatcher(
+        this, {[this]() { return document; }, [this]() { return IsDirty(); },
+               [this]() {
+                   return saver->IsBusy() || IsOrganizing() || pageEdit->IsShown() || recognizer->IsRunning();
+               },
+               [this](std::shared_ptr<CPdfDocument> read) {
+                   ReplaceDocument(std::move(read));
+                   WriteFirstThumbnail();
+               }});
+    changes->Watch(document->FilePath());
     ApplyOptions(options);
 }
 
@@ -315,6 +328,7 @@ void MainBox::OnWritten(const QString& strOldPath, std::shared_ptr<CPdfDocument>
     if (strOldPath != path)
         emit SignalDocumentSaveAs(strOldPath, path);
     ReplaceDocument(std::move(written));
+    changes->Watch(path);
     // The recent list learns the new first page and whether a password
     // now protects the file.
     WriteFirstThumbnail();
@@ -745,8 +759,10 @@ bool MainBox::RenameTo(const QString& path, QString* error)
     const QString old = document->FilePath();
     if (!CDocumentFileActions::Rename(this, *document, path, error))
         return false;
-    if (document->FilePath() != old)
+    if (document->FilePath() != old) {
+        changes->Watch(document->FilePath());
         emit SignalDocumentRename(old, document->FilePath());
+    }
     return true;
 }
 

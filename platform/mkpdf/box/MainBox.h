@@ -23,6 +23,7 @@ class COrganizerBox;
 class CPageEditController;
 class CPdfDocument;
 class CPageView;
+class CChangeWatcher;
 class COpenController;
 class CRecoveryKeeper;
 class CRecognizeController;
@@ -248,6 +249,7 @@ private:
     CDocumentToolBar* toolBar = nullptr;
     COrganizerBox* organizer = nullptr;
     CRecoveryKeeper* recovery = nullptr;
+    CChangeWatcher* changes = nullptr;
     COpenController* opener = nullptr;
     CRecognizeController* recognizer = nullptr;
     bool firstThumbDone = false;
