@@ -5,6 +5,7 @@
 #include "CPdfImage.h"
 
 #include <QCryptographicHash>
+#include <QFile>
 #include <QUrl>
 
 #include <qpdf/Buffer.hh>
@@ -393,7 +394,9 @@ bool CPageContentEditor::Apply(const PdfSource& source, const CPageEdits& edits,
         Editor editor(pdf);
         for (const PageEdit& edit : edits.All())
             editor.Make(edit);
-        QPDFWriter writer(pdf, target.toLocal8Bit().constData());
+        // The writer keeps the name, not a copy of it.
+        const QByteArray name = QFile::encodeName(target);
+        QPDFWriter writer(pdf, name.constData());
         writer.write();
     } catch (const std::exception& e) {
         if (error)
