@@ -300,8 +300,15 @@ void MainBox::ReplaceDocument(std::shared_ptr<CPdfDocument> written)
     delete annotations;
     annotations = nullptr;
     document = std::move(written);
-    session->Restart(document);
+    {
+        // Clearing the steps tells the window, which would ask the view
+        // just deleted; it hears once the new one is there.
+        const QSignalBlocker quiet(this);
+        session->Restart(document);
+    }
     BuildDocumentWidgets();
+    emit SignalEditStateChanged();
+    emit SignalDocumentChanged(IsDirty());
     view->SetDisplayMode(state.value(OpenKey::kDisplayMode).toInt());
     view->SetRotation(state.value(OpenKey::kRotation).toInt());
     view->SetZoom(state.value(OpenKey::kZoom).toDouble());
