@@ -8,7 +8,7 @@ PACKAGES=(
     build-essential g++ make cmake ninja-build pkg-config
     qtbase5-dev qtbase5-private-dev qtbase5-dev-tools libqt5svg5-dev qttools5-dev qttools5-dev-tools
     libqt5x11extras5-dev libxcb1-dev
-    libpoppler-qt5-dev libpoppler-cpp-dev libqpdf-dev poppler-utils qpdf libnss3-dev libnss3-tools libcups2-dev libglib2.0-dev
+    libpoppler-qt5-dev libpoppler-cpp-dev libqpdf-dev poppler-utils qpdf mupdf-tools libnss3-dev libnss3-tools libcups2-dev libglib2.0-dev
     libtesseract-dev libleptonica-dev tesseract-ocr tesseract-ocr-eng tesseract-ocr-deu
     clang-15 libfuzzer-15-dev llvm-15 clang-format
     xvfb xauth x11-utils xdotool imagemagick dbus dbus-x11

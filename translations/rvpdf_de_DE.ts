@@ -173,6 +173,25 @@
     </message>
 </context>
 <context>
+    <name>CChangeWatcher</name>
+    <message>
+        <source>Document Changed</source>
+        <translation>Dokument geändert</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>„%1“ wurde von einem anderen Programm geändert. Neu laden und die nicht gespeicherten Änderungen verwerfen?</translation>
+    </message>
+    <message>
+        <source>Keep My Version</source>
+        <translation>Meine Fassung behalten</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Neu laden</translation>
+    </message>
+</context>
+<context>
     <name>CClearEdit</name>
     <message>
         <source>Clear</source>
@@ -438,6 +457,10 @@
     <message>
         <source>Restore Recognized Text</source>
         <translation>Erkannten Text wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Restore Page Edits</source>
+        <translation>Seitenbearbeitungen wiederherstellen</translation>
     </message>
 </context>
 <context>
@@ -801,6 +824,33 @@
     </message>
 </context>
 <context>
+    <name>CLinkTargetBox</name>
+    <message>
+        <source>Link Target</source>
+        <translation>Linkziel</translation>
+    </message>
+    <message>
+        <source>Page of this document</source>
+        <translation>Seite dieses Dokuments</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>Seitenzahl</translation>
+    </message>
+    <message>
+        <source>Web address</source>
+        <translation>Webadresse</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>CLoadingPage</name>
     <message>
         <source>Opening &quot;%1&quot;...</source>
@@ -1027,6 +1077,207 @@
     </message>
 </context>
 <context>
+    <name>CPageEditBar</name>
+    <message>
+        <source>Page Editing</source>
+        <translation>Seitenbearbeitung</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Text hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Bild hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Link</source>
+        <translation>Link hinzufügen</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schriftart</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>Schriftgröße</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Textfarbe</translation>
+    </message>
+    <message>
+        <source>More Colors...</source>
+        <translation>Weitere Farben...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Link Target...</source>
+        <translation>Linkziel...</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Leave page editing</source>
+        <translation>Seitenbearbeitung beenden</translation>
+    </message>
+    <message>
+        <source>Click where the text should start; Ctrl+Enter keeps it.</source>
+        <translation>Klicken Sie dort, wo der Text beginnen soll; Strg+Eingabe übernimmt ihn.</translation>
+    </message>
+    <message>
+        <source>Click where the picture should go.</source>
+        <translation>Klicken Sie dort, wo das Bild hin soll.</translation>
+    </message>
+    <message>
+        <source>Drag over the area that should become a link.</source>
+        <translation>Ziehen Sie über den Bereich, der zum Link werden soll.</translation>
+    </message>
+    <message>
+        <source>Drag pictures to move them, their corners to resize them.</source>
+        <translation>Ziehen Sie Bilder, um sie zu verschieben, und ihre Ecken, um ihre Größe zu ändern.</translation>
+    </message>
+</context>
+<context>
+    <name>CPageEditController</name>
+    <message>
+        <source>Cannot Edit Pages</source>
+        <translation>Seiten können nicht bearbeitet werden</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow changing its pages. Open it with its permissions password to edit them.</source>
+        <translation>Die Berechtigungen des Dokuments erlauben keine Änderung seiner Seiten. Öffnen Sie es mit seinem Berechtigungskennwort, um sie zu bearbeiten.</translation>
+    </message>
+    <message>
+        <source>Save the changes to &quot;%1&quot; first?</source>
+        <translation>Änderungen an „%1“ zuerst speichern?</translation>
+    </message>
+    <message>
+        <source>Page editing starts from the saved document.</source>
+        <translation>Die Seitenbearbeitung beginnt beim gespeicherten Dokument.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save the page edits to &quot;%1&quot;?</source>
+        <translation>Seitenbearbeitungen in „%1“ speichern?</translation>
+    </message>
+    <message>
+        <source>Pages show their edits until you leave page editing.</source>
+        <translation>Seiten zeigen ihre Bearbeitungen, bis Sie die Seitenbearbeitung verlassen.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Cannot Edit the Page</source>
+        <translation>Seite kann nicht bearbeitet werden</translation>
+    </message>
+    <message>
+        <source>The document has no page %1.</source>
+        <translation>Das Dokument hat keine Seite %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address a link can lead to.</source>
+        <translation>„%1“ ist keine Webadresse, zu der ein Link führen kann.</translation>
+    </message>
+    <message>
+        <source>The change does not fit the page.</source>
+        <translation>Die Änderung passt nicht zur Seite.</translation>
+    </message>
+    <message>
+        <source>The text could not be added here.</source>
+        <translation>Der Text konnte hier nicht hinzugefügt werden.</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Text hinzufügen</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; could not be read.</source>
+        <translation>Das Bild „%1“ konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Bild hinzufügen</translation>
+    </message>
+    <message>
+        <source>Resize Picture</source>
+        <translation>Bildgröße ändern</translation>
+    </message>
+    <message>
+        <source>Move Picture</source>
+        <translation>Bild verschieben</translation>
+    </message>
+    <message>
+        <source>Resize Text</source>
+        <translation>Textgröße ändern</translation>
+    </message>
+    <message>
+        <source>Move Text</source>
+        <translation>Text verschieben</translation>
+    </message>
+    <message>
+        <source>Remove Link</source>
+        <translation>Link entfernen</translation>
+    </message>
+    <message>
+        <source>Delete Picture</source>
+        <translation>Bild löschen</translation>
+    </message>
+    <message>
+        <source>Delete Text</source>
+        <translation>Text löschen</translation>
+    </message>
+    <message>
+        <source>Add Link</source>
+        <translation>Link hinzufügen</translation>
+    </message>
+    <message>
+        <source>Change Link</source>
+        <translation>Link ändern</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg)</source>
+        <translation>Bilder (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>The change could not be made (%1).</source>
+        <translation>Die Änderung konnte nicht vorgenommen werden (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>CPageEditLayer</name>
+    <message>
+        <source>Text to add</source>
+        <translation>Hinzuzufügender Text</translation>
+    </message>
+    <message>
+        <source>Leads nowhere</source>
+        <translation>Führt nirgendwohin</translation>
+    </message>
+    <message>
+        <source>Double-click to change where it leads</source>
+        <translation>Doppelklicken, um das Ziel zu ändern</translation>
+    </message>
+</context>
+<context>
     <name>CPageView</name>
     <message>
         <source>The document&apos;s permissions do not allow copying its text.</source>
@@ -1058,6 +1309,17 @@
     <message>
         <source>Open</source>
         <translation>Öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>CPdfImage</name>
+    <message>
+        <source>The file is not a PNG or JPEG picture.</source>
+        <translation>Die Datei ist kein PNG- oder JPEG-Bild.</translation>
+    </message>
+    <message>
+        <source>The picture is too large or damaged.</source>
+        <translation>Das Bild ist zu groß oder beschädigt.</translation>
     </message>
 </context>
 <context>
@@ -2057,6 +2319,29 @@
     </message>
 </context>
 <context>
+    <name>CTextOverlay</name>
+    <message>
+        <source>The text is too long: at most %1 characters can be added at once.</source>
+        <translation>Der Text ist zu lang: Höchstens %1 Zeichen können auf einmal hinzugefügt werden.</translation>
+    </message>
+    <message>
+        <source>The text must start on the page.</source>
+        <translation>Der Text muss auf der Seite beginnen.</translation>
+    </message>
+    <message>
+        <source>The font &quot;%1&quot; is not installed.</source>
+        <translation>Die Schriftart „%1“ ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>The font &quot;%1&quot; has no character for &quot;%2&quot;. Choose a font that has it.</source>
+        <translation>Die Schriftart „%1“ hat kein Zeichen für „%2“. Wählen Sie eine Schriftart, die es enthält.</translation>
+    </message>
+    <message>
+        <source>The font &quot;%1&quot; cannot be embedded in a document. Choose another font.</source>
+        <translation>Die Schriftart „%1“ kann nicht in ein Dokument eingebettet werden. Wählen Sie eine andere Schriftart.</translation>
+    </message>
+</context>
+<context>
     <name>CTextRecognizer</name>
     <message>
         <source>no text recognition languages are installed</source>
@@ -2582,6 +2867,10 @@
         <source>Recognize Text</source>
         <translation>Text erkennen</translation>
     </message>
+    <message>
+        <source>Edit Page Content</source>
+        <translation>Seiteninhalt bearbeiten</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -2691,6 +2980,10 @@
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Add text, pictures and links to pages; move, resize or delete pictures; change where links lead. Text that is already on a page cannot be changed.</source>
+        <translation>Text, Bilder und Links zu Seiten hinzufügen; Bilder verschieben, in der Größe ändern oder löschen; Linkziele ändern. Text, der bereits auf einer Seite steht, kann nicht geändert werden.</translation>
     </message>
 </context>
 <context>

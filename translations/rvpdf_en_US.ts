@@ -173,6 +173,25 @@
     </message>
 </context>
 <context>
+    <name>CChangeWatcher</name>
+    <message>
+        <source>Document Changed</source>
+        <translation>Document Changed</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>&quot;%1&quot; was changed by another program. Reload it and lose your unsaved changes?</translation>
+    </message>
+    <message>
+        <source>Keep My Version</source>
+        <translation>Keep My Version</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Reload</translation>
+    </message>
+</context>
+<context>
     <name>CClearEdit</name>
     <message>
         <source>Clear</source>
@@ -438,6 +457,10 @@
     <message>
         <source>Restore Recognized Text</source>
         <translation>Restore Recognized Text</translation>
+    </message>
+    <message>
+        <source>Restore Page Edits</source>
+        <translation>Restore Page Edits</translation>
     </message>
 </context>
 <context>
@@ -801,6 +824,33 @@
     </message>
 </context>
 <context>
+    <name>CLinkTargetBox</name>
+    <message>
+        <source>Link Target</source>
+        <translation>Link Target</translation>
+    </message>
+    <message>
+        <source>Page of this document</source>
+        <translation>Page of this document</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>Page number</translation>
+    </message>
+    <message>
+        <source>Web address</source>
+        <translation>Web address</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>CLoadingPage</name>
     <message>
         <source>Opening &quot;%1&quot;...</source>
@@ -1027,6 +1077,207 @@
     </message>
 </context>
 <context>
+    <name>CPageEditBar</name>
+    <message>
+        <source>Page Editing</source>
+        <translation>Page Editing</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Select</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Add Text</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Add Picture</translation>
+    </message>
+    <message>
+        <source>Add Link</source>
+        <translation>Add Link</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>Font Size</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Text Color</translation>
+    </message>
+    <message>
+        <source>More Colors...</source>
+        <translation>More Colors...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Link Target...</source>
+        <translation>Link Target...</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>Leave page editing</source>
+        <translation>Leave page editing</translation>
+    </message>
+    <message>
+        <source>Click where the text should start; Ctrl+Enter keeps it.</source>
+        <translation>Click where the text should start; Ctrl+Enter keeps it.</translation>
+    </message>
+    <message>
+        <source>Click where the picture should go.</source>
+        <translation>Click where the picture should go.</translation>
+    </message>
+    <message>
+        <source>Drag over the area that should become a link.</source>
+        <translation>Drag over the area that should become a link.</translation>
+    </message>
+    <message>
+        <source>Drag pictures to move them, their corners to resize them.</source>
+        <translation>Drag pictures to move them, their corners to resize them.</translation>
+    </message>
+</context>
+<context>
+    <name>CPageEditController</name>
+    <message>
+        <source>Cannot Edit Pages</source>
+        <translation>Cannot Edit Pages</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow changing its pages. Open it with its permissions password to edit them.</source>
+        <translation>The document&apos;s permissions do not allow changing its pages. Open it with its permissions password to edit them.</translation>
+    </message>
+    <message>
+        <source>Save the changes to &quot;%1&quot; first?</source>
+        <translation>Save the changes to &quot;%1&quot; first?</translation>
+    </message>
+    <message>
+        <source>Page editing starts from the saved document.</source>
+        <translation>Page editing starts from the saved document.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Save the page edits to &quot;%1&quot;?</source>
+        <translation>Save the page edits to &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Pages show their edits until you leave page editing.</source>
+        <translation>Pages show their edits until you leave page editing.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Cannot Edit the Page</source>
+        <translation>Cannot Edit the Page</translation>
+    </message>
+    <message>
+        <source>The document has no page %1.</source>
+        <translation>The document has no page %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address a link can lead to.</source>
+        <translation>&quot;%1&quot; is not a web address a link can lead to.</translation>
+    </message>
+    <message>
+        <source>The change does not fit the page.</source>
+        <translation>The change does not fit the page.</translation>
+    </message>
+    <message>
+        <source>The text could not be added here.</source>
+        <translation>The text could not be added here.</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Add Text</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; could not be read.</source>
+        <translation>The picture &quot;%1&quot; could not be read.</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Add Picture</translation>
+    </message>
+    <message>
+        <source>Resize Picture</source>
+        <translation>Resize Picture</translation>
+    </message>
+    <message>
+        <source>Move Picture</source>
+        <translation>Move Picture</translation>
+    </message>
+    <message>
+        <source>Resize Text</source>
+        <translation>Resize Text</translation>
+    </message>
+    <message>
+        <source>Move Text</source>
+        <translation>Move Text</translation>
+    </message>
+    <message>
+        <source>Remove Link</source>
+        <translation>Remove Link</translation>
+    </message>
+    <message>
+        <source>Delete Picture</source>
+        <translation>Delete Picture</translation>
+    </message>
+    <message>
+        <source>Delete Text</source>
+        <translation>Delete Text</translation>
+    </message>
+    <message>
+        <source>Add Link</source>
+        <translation>Add Link</translation>
+    </message>
+    <message>
+        <source>Change Link</source>
+        <translation>Change Link</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg)</source>
+        <translation>Pictures (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>The change could not be made (%1).</source>
+        <translation>The change could not be made (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>CPageEditLayer</name>
+    <message>
+        <source>Text to add</source>
+        <translation>Text to add</translation>
+    </message>
+    <message>
+        <source>Leads nowhere</source>
+        <translation>Leads nowhere</translation>
+    </message>
+    <message>
+        <source>Double-click to change where it leads</source>
+        <translation>Double-click to change where it leads</translation>
+    </message>
+</context>
+<context>
     <name>CPageView</name>
     <message>
         <source>The document&apos;s permissions do not allow copying its text.</source>
@@ -1058,6 +1309,17 @@
     <message>
         <source>Open</source>
         <translation>Open</translation>
+    </message>
+</context>
+<context>
+    <name>CPdfImage</name>
+    <message>
+        <source>The file is not a PNG or JPEG picture.</source>
+        <translation>The file is not a PNG or JPEG picture.</translation>
+    </message>
+    <message>
+        <source>The picture is too large or damaged.</source>
+        <translation>The picture is too large or damaged.</translation>
     </message>
 </context>
 <context>
@@ -2057,6 +2319,29 @@
     </message>
 </context>
 <context>
+    <name>CTextOverlay</name>
+    <message>
+        <source>The text is too long: at most %1 characters can be added at once.</source>
+        <translation>The text is too long: at most %1 characters can be added at once.</translation>
+    </message>
+    <message>
+        <source>The text must start on the page.</source>
+        <translation>The text must start on the page.</translation>
+    </message>
+    <message>
+        <source>The font &quot;%1&quot; is not installed.</source>
+        <translation>The font &quot;%1&quot; is not installed.</translation>
+    </message>
+    <message>
+        <source>The font &quot;%1&quot; has no character for &quot;%2&quot;. Choose a font that has it.</source>
+        <translation>The font &quot;%1&quot; has no character for &quot;%2&quot;. Choose a font that has it.</translation>
+    </message>
+    <message>
+        <source>The font &quot;%1&quot; cannot be embedded in a document. Choose another font.</source>
+        <translation>The font &quot;%1&quot; cannot be embedded in a document. Choose another font.</translation>
+    </message>
+</context>
+<context>
     <name>CTextRecognizer</name>
     <message>
         <source>no text recognition languages are installed</source>
@@ -2582,6 +2867,10 @@
         <source>Recognize Text</source>
         <translation>Recognize Text</translation>
     </message>
+    <message>
+        <source>Edit Page Content</source>
+        <translation>Edit Page Content</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -2691,6 +2980,10 @@
     <message>
         <source>Close</source>
         <translation>Close</translation>
+    </message>
+    <message>
+        <source>Add text, pictures and links to pages; move, resize or delete pictures; change where links lead. Text that is already on a page cannot be changed.</source>
+        <translation>Add text, pictures and links to pages; move, resize or delete pictures; change where links lead. Text that is already on a page cannot be changed.</translation>
     </message>
 </context>
 <context>

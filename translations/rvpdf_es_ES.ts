@@ -173,6 +173,25 @@
     </message>
 </context>
 <context>
+    <name>CChangeWatcher</name>
+    <message>
+        <source>Document Changed</source>
+        <translation>Documento modificado</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>Otro programa ha modificado «%1». ¿Volver a cargarlo y perder los cambios no guardados?</translation>
+    </message>
+    <message>
+        <source>Keep My Version</source>
+        <translation>Conservar mi versión</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Volver a cargar</translation>
+    </message>
+</context>
+<context>
     <name>CClearEdit</name>
     <message>
         <source>Clear</source>
@@ -438,6 +457,10 @@
     <message>
         <source>Restore Recognized Text</source>
         <translation>Restaurar texto reconocido</translation>
+    </message>
+    <message>
+        <source>Restore Page Edits</source>
+        <translation>Restaurar ediciones de página</translation>
     </message>
 </context>
 <context>
@@ -801,6 +824,33 @@
     </message>
 </context>
 <context>
+    <name>CLinkTargetBox</name>
+    <message>
+        <source>Link Target</source>
+        <translation>Destino del enlace</translation>
+    </message>
+    <message>
+        <source>Page of this document</source>
+        <translation>Página de este documento</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>Número de página</translation>
+    </message>
+    <message>
+        <source>Web address</source>
+        <translation>Dirección web</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>CLoadingPage</name>
     <message>
         <source>Opening &quot;%1&quot;...</source>
@@ -1027,6 +1077,207 @@
     </message>
 </context>
 <context>
+    <name>CPageEditBar</name>
+    <message>
+        <source>Page Editing</source>
+        <translation>Edición de páginas</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Seleccionar</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Añadir texto</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Añadir imagen</translation>
+    </message>
+    <message>
+        <source>Add Link</source>
+        <translation>Añadir enlace</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Fuente</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>Tamaño de fuente</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Color del texto</translation>
+    </message>
+    <message>
+        <source>More Colors...</source>
+        <translation>Más colores...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Link Target...</source>
+        <translation>Destino del enlace...</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Leave page editing</source>
+        <translation>Salir de la edición de páginas</translation>
+    </message>
+    <message>
+        <source>Click where the text should start; Ctrl+Enter keeps it.</source>
+        <translation>Haga clic donde debe empezar el texto; Ctrl+Intro lo conserva.</translation>
+    </message>
+    <message>
+        <source>Click where the picture should go.</source>
+        <translation>Haga clic donde debe ir la imagen.</translation>
+    </message>
+    <message>
+        <source>Drag over the area that should become a link.</source>
+        <translation>Arrastre sobre la zona que debe convertirse en enlace.</translation>
+    </message>
+    <message>
+        <source>Drag pictures to move them, their corners to resize them.</source>
+        <translation>Arrastre las imágenes para moverlas y sus esquinas para cambiar su tamaño.</translation>
+    </message>
+</context>
+<context>
+    <name>CPageEditController</name>
+    <message>
+        <source>Cannot Edit Pages</source>
+        <translation>No se pueden editar las páginas</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow changing its pages. Open it with its permissions password to edit them.</source>
+        <translation>Los permisos del documento no permiten cambiar sus páginas. Ábralo con su contraseña de permisos para editarlas.</translation>
+    </message>
+    <message>
+        <source>Save the changes to &quot;%1&quot; first?</source>
+        <translation>¿Guardar primero los cambios de &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Page editing starts from the saved document.</source>
+        <translation>La edición de páginas parte del documento guardado.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Save the page edits to &quot;%1&quot;?</source>
+        <translation>¿Guardar las ediciones de página en &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Pages show their edits until you leave page editing.</source>
+        <translation>Las páginas muestran sus ediciones hasta que sale de la edición de páginas.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Cannot Edit the Page</source>
+        <translation>No se puede editar la página</translation>
+    </message>
+    <message>
+        <source>The document has no page %1.</source>
+        <translation>El documento no tiene página %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address a link can lead to.</source>
+        <translation>&quot;%1&quot; no es una dirección web a la que pueda llevar un enlace.</translation>
+    </message>
+    <message>
+        <source>The change does not fit the page.</source>
+        <translation>El cambio no encaja con la página.</translation>
+    </message>
+    <message>
+        <source>The text could not be added here.</source>
+        <translation>No se pudo añadir el texto aquí.</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Añadir texto</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; could not be read.</source>
+        <translation>No se pudo leer la imagen &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Añadir imagen</translation>
+    </message>
+    <message>
+        <source>Resize Picture</source>
+        <translation>Cambiar tamaño de la imagen</translation>
+    </message>
+    <message>
+        <source>Move Picture</source>
+        <translation>Mover imagen</translation>
+    </message>
+    <message>
+        <source>Resize Text</source>
+        <translation>Cambiar tamaño del texto</translation>
+    </message>
+    <message>
+        <source>Move Text</source>
+        <translation>Mover texto</translation>
+    </message>
+    <message>
+        <source>Remove Link</source>
+        <translation>Quitar enlace</translation>
+    </message>
+    <message>
+        <source>Delete Picture</source>
+        <translation>Eliminar imagen</translation>
+    </message>
+    <message>
+        <source>Delete Text</source>
+        <translation>Eliminar texto</translation>
+    </message>
+    <message>
+        <source>Add Link</source>
+        <translation>Añadir enlace</translation>
+    </message>
+    <message>
+        <source>Change Link</source>
+        <translation>Cambiar enlace</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg)</source>
+        <translation>Imágenes (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>The change could not be made (%1).</source>
+        <translation>No se pudo realizar el cambio (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>CPageEditLayer</name>
+    <message>
+        <source>Text to add</source>
+        <translation>Texto que añadir</translation>
+    </message>
+    <message>
+        <source>Leads nowhere</source>
+        <translation>No lleva a ninguna parte</translation>
+    </message>
+    <message>
+        <source>Double-click to change where it leads</source>
+        <translation>Haga doble clic para cambiar adónde lleva</translation>
+    </message>
+</context>
+<context>
     <name>CPageView</name>
     <message>
         <source>The document&apos;s permissions do not allow copying its text.</source>
@@ -1058,6 +1309,17 @@
     <message>
         <source>Open</source>
         <translation>Abrir</translation>
+    </message>
+</context>
+<context>
+    <name>CPdfImage</name>
+    <message>
+        <source>The file is not a PNG or JPEG picture.</source>
+        <translation>El archivo no es una imagen PNG o JPEG.</translation>
+    </message>
+    <message>
+        <source>The picture is too large or damaged.</source>
+        <translation>La imagen es demasiado grande o está dañada.</translation>
     </message>
 </context>
 <context>
@@ -2057,6 +2319,29 @@
     </message>
 </context>
 <context>
+    <name>CTextOverlay</name>
+    <message>
+        <source>The text is too long: at most %1 characters can be added at once.</source>
+        <translation>El texto es demasiado largo: se pueden añadir como máximo %1 caracteres a la vez.</translation>
+    </message>
+    <message>
+        <source>The text must start on the page.</source>
+        <translation>El texto debe empezar en la página.</translation>
+    </message>
+    <message>
+        <source>The font &quot;%1&quot; is not installed.</source>
+        <translation>La fuente &quot;%1&quot; no está instalada.</translation>
+    </message>
+    <message>
+        <source>The font &quot;%1&quot; has no character for &quot;%2&quot;. Choose a font that has it.</source>
+        <translation>La fuente &quot;%1&quot; no tiene el carácter &quot;%2&quot;. Elija una fuente que lo tenga.</translation>
+    </message>
+    <message>
+        <source>The font &quot;%1&quot; cannot be embedded in a document. Choose another font.</source>
+        <translation>La fuente &quot;%1&quot; no se puede incrustar en un documento. Elija otra fuente.</translation>
+    </message>
+</context>
+<context>
     <name>CTextRecognizer</name>
     <message>
         <source>no text recognition languages are installed</source>
@@ -2582,6 +2867,10 @@
         <source>Recognize Text</source>
         <translation>Reconocer texto</translation>
     </message>
+    <message>
+        <source>Edit Page Content</source>
+        <translation>Editar contenido de la página</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -2691,6 +2980,10 @@
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Add text, pictures and links to pages; move, resize or delete pictures; change where links lead. Text that is already on a page cannot be changed.</source>
+        <translation>Añada texto, imágenes y enlaces a las páginas; mueva, cambie de tamaño o elimine imágenes; cambie adónde llevan los enlaces. El texto que ya está en una página no se puede cambiar.</translation>
     </message>
 </context>
 <context>

@@ -173,6 +173,25 @@
     </message>
 </context>
 <context>
+    <name>CChangeWatcher</name>
+    <message>
+        <source>Document Changed</source>
+        <translation>Document modifié</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>« %1 » a été modifié par un autre programme. Le recharger et perdre les modifications non enregistrées ?</translation>
+    </message>
+    <message>
+        <source>Keep My Version</source>
+        <translation>Garder ma version</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Recharger</translation>
+    </message>
+</context>
+<context>
     <name>CClearEdit</name>
     <message>
         <source>Clear</source>
@@ -438,6 +457,10 @@
     <message>
         <source>Restore Recognized Text</source>
         <translation>Restaurer le texte reconnu</translation>
+    </message>
+    <message>
+        <source>Restore Page Edits</source>
+        <translation>Restaurer les modifications de page</translation>
     </message>
 </context>
 <context>
@@ -801,6 +824,33 @@
     </message>
 </context>
 <context>
+    <name>CLinkTargetBox</name>
+    <message>
+        <source>Link Target</source>
+        <translation>Cible du lien</translation>
+    </message>
+    <message>
+        <source>Page of this document</source>
+        <translation>Page de ce document</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>Numéro de page</translation>
+    </message>
+    <message>
+        <source>Web address</source>
+        <translation>Adresse web</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>CLoadingPage</name>
     <message>
         <source>Opening &quot;%1&quot;...</source>
@@ -1027,6 +1077,207 @@
     </message>
 </context>
 <context>
+    <name>CPageEditBar</name>
+    <message>
+        <source>Page Editing</source>
+        <translation>Modification des pages</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Sélection</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Ajouter du texte</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Ajouter une image</translation>
+    </message>
+    <message>
+        <source>Add Link</source>
+        <translation>Ajouter un lien</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>Taille de police</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Couleur du texte</translation>
+    </message>
+    <message>
+        <source>More Colors...</source>
+        <translation>Plus de couleurs...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Link Target...</source>
+        <translation>Cible du lien...</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Leave page editing</source>
+        <translation>Quitter la modification des pages</translation>
+    </message>
+    <message>
+        <source>Click where the text should start; Ctrl+Enter keeps it.</source>
+        <translation>Cliquez là où le texte doit commencer ; Ctrl+Entrée le conserve.</translation>
+    </message>
+    <message>
+        <source>Click where the picture should go.</source>
+        <translation>Cliquez là où l&apos;image doit aller.</translation>
+    </message>
+    <message>
+        <source>Drag over the area that should become a link.</source>
+        <translation>Faites glisser sur la zone qui doit devenir un lien.</translation>
+    </message>
+    <message>
+        <source>Drag pictures to move them, their corners to resize them.</source>
+        <translation>Faites glisser les images pour les déplacer, leurs coins pour les redimensionner.</translation>
+    </message>
+</context>
+<context>
+    <name>CPageEditController</name>
+    <message>
+        <source>Cannot Edit Pages</source>
+        <translation>Impossible de modifier les pages</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow changing its pages. Open it with its permissions password to edit them.</source>
+        <translation>Les autorisations du document ne permettent pas de modifier ses pages. Ouvrez-le avec son mot de passe d&apos;autorisations pour les modifier.</translation>
+    </message>
+    <message>
+        <source>Save the changes to &quot;%1&quot; first?</source>
+        <translation>Enregistrer d&apos;abord les modifications de « %1 » ?</translation>
+    </message>
+    <message>
+        <source>Page editing starts from the saved document.</source>
+        <translation>La modification des pages part du document enregistré.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save the page edits to &quot;%1&quot;?</source>
+        <translation>Enregistrer les modifications de page dans « %1 » ?</translation>
+    </message>
+    <message>
+        <source>Pages show their edits until you leave page editing.</source>
+        <translation>Les pages affichent leurs modifications jusqu&apos;à ce que vous quittiez la modification des pages.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Ignorer</translation>
+    </message>
+    <message>
+        <source>Cannot Edit the Page</source>
+        <translation>Impossible de modifier la page</translation>
+    </message>
+    <message>
+        <source>The document has no page %1.</source>
+        <translation>Le document n&apos;a pas de page %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address a link can lead to.</source>
+        <translation>« %1 » n&apos;est pas une adresse web vers laquelle un lien peut mener.</translation>
+    </message>
+    <message>
+        <source>The change does not fit the page.</source>
+        <translation>La modification ne correspond pas à la page.</translation>
+    </message>
+    <message>
+        <source>The text could not be added here.</source>
+        <translation>Le texte n&apos;a pas pu être ajouté ici.</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Ajouter du texte</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; could not be read.</source>
+        <translation>L&apos;image « %1 » n&apos;a pas pu être lue.</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Ajouter une image</translation>
+    </message>
+    <message>
+        <source>Resize Picture</source>
+        <translation>Redimensionner l&apos;image</translation>
+    </message>
+    <message>
+        <source>Move Picture</source>
+        <translation>Déplacer l&apos;image</translation>
+    </message>
+    <message>
+        <source>Resize Text</source>
+        <translation>Redimensionner le texte</translation>
+    </message>
+    <message>
+        <source>Move Text</source>
+        <translation>Déplacer le texte</translation>
+    </message>
+    <message>
+        <source>Remove Link</source>
+        <translation>Supprimer le lien</translation>
+    </message>
+    <message>
+        <source>Delete Picture</source>
+        <translation>Supprimer l&apos;image</translation>
+    </message>
+    <message>
+        <source>Delete Text</source>
+        <translation>Supprimer le texte</translation>
+    </message>
+    <message>
+        <source>Add Link</source>
+        <translation>Ajouter un lien</translation>
+    </message>
+    <message>
+        <source>Change Link</source>
+        <translation>Modifier le lien</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg)</source>
+        <translation>Images (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>The change could not be made (%1).</source>
+        <translation>La modification n&apos;a pas pu être effectuée (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>CPageEditLayer</name>
+    <message>
+        <source>Text to add</source>
+        <translation>Texte à ajouter</translation>
+    </message>
+    <message>
+        <source>Leads nowhere</source>
+        <translation>Ne mène nulle part</translation>
+    </message>
+    <message>
+        <source>Double-click to change where it leads</source>
+        <translation>Double-cliquez pour changer sa destination</translation>
+    </message>
+</context>
+<context>
     <name>CPageView</name>
     <message>
         <source>The document&apos;s permissions do not allow copying its text.</source>
@@ -1058,6 +1309,17 @@
     <message>
         <source>Open</source>
         <translation>Ouvrir</translation>
+    </message>
+</context>
+<context>
+    <name>CPdfImage</name>
+    <message>
+        <source>The file is not a PNG or JPEG picture.</source>
+        <translation>Le fichier n&apos;est pas une image PNG ou JPEG.</translation>
+    </message>
+    <message>
+        <source>The picture is too large or damaged.</source>
+        <translation>L&apos;image est trop grande ou endommagée.</translation>
     </message>
 </context>
 <context>
@@ -2057,6 +2319,29 @@
     </message>
 </context>
 <context>
+    <name>CTextOverlay</name>
+    <message>
+        <source>The text is too long: at most %1 characters can be added at once.</source>
+        <translation>Le texte est trop long : au plus %1 caractères peuvent être ajoutés à la fois.</translation>
+    </message>
+    <message>
+        <source>The text must start on the page.</source>
+        <translation>Le texte doit commencer sur la page.</translation>
+    </message>
+    <message>
+        <source>The font &quot;%1&quot; is not installed.</source>
+        <translation>La police « %1 » n&apos;est pas installée.</translation>
+    </message>
+    <message>
+        <source>The font &quot;%1&quot; has no character for &quot;%2&quot;. Choose a font that has it.</source>
+        <translation>La police « %1 » n&apos;a pas de caractère pour « %2 ». Choisissez une police qui l&apos;a.</translation>
+    </message>
+    <message>
+        <source>The font &quot;%1&quot; cannot be embedded in a document. Choose another font.</source>
+        <translation>La police « %1 » ne peut pas être incorporée dans un document. Choisissez une autre police.</translation>
+    </message>
+</context>
+<context>
     <name>CTextRecognizer</name>
     <message>
         <source>no text recognition languages are installed</source>
@@ -2582,6 +2867,10 @@
         <source>Recognize Text</source>
         <translation>Reconnaître le texte</translation>
     </message>
+    <message>
+        <source>Edit Page Content</source>
+        <translation>Modifier le contenu de la page</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -2691,6 +2980,10 @@
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Add text, pictures and links to pages; move, resize or delete pictures; change where links lead. Text that is already on a page cannot be changed.</source>
+        <translation>Ajoutez du texte, des images et des liens aux pages ; déplacez, redimensionnez ou supprimez des images ; changez la destination des liens. Le texte déjà présent sur une page ne peut pas être modifié.</translation>
     </message>
 </context>
 <context>

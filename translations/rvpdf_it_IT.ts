@@ -173,6 +173,25 @@
     </message>
 </context>
 <context>
+    <name>CChangeWatcher</name>
+    <message>
+        <source>Document Changed</source>
+        <translation>Documento modificato</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>«%1» è stato modificato da un altro programma. Ricaricarlo e perdere le modifiche non salvate?</translation>
+    </message>
+    <message>
+        <source>Keep My Version</source>
+        <translation>Mantieni la mia versione</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Ricarica</translation>
+    </message>
+</context>
+<context>
     <name>CClearEdit</name>
     <message>
         <source>Clear</source>
@@ -438,6 +457,10 @@
     <message>
         <source>Restore Recognized Text</source>
         <translation>Ripristina testo riconosciuto</translation>
+    </message>
+    <message>
+        <source>Restore Page Edits</source>
+        <translation>Ripristina modifiche alle pagine</translation>
     </message>
 </context>
 <context>
@@ -801,6 +824,33 @@
     </message>
 </context>
 <context>
+    <name>CLinkTargetBox</name>
+    <message>
+        <source>Link Target</source>
+        <translation>Destinazione del collegamento</translation>
+    </message>
+    <message>
+        <source>Page of this document</source>
+        <translation>Pagina di questo documento</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>Numero di pagina</translation>
+    </message>
+    <message>
+        <source>Web address</source>
+        <translation>Indirizzo web</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
     <name>CLoadingPage</name>
     <message>
         <source>Opening &quot;%1&quot;...</source>
@@ -1027,6 +1077,207 @@
     </message>
 </context>
 <context>
+    <name>CPageEditBar</name>
+    <message>
+        <source>Page Editing</source>
+        <translation>Modifica delle pagine</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Selezione</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Aggiungi testo</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Aggiungi immagine</translation>
+    </message>
+    <message>
+        <source>Add Link</source>
+        <translation>Aggiungi collegamento</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Carattere</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>Dimensione carattere</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Colore del testo</translation>
+    </message>
+    <message>
+        <source>More Colors...</source>
+        <translation>Altri colori...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Link Target...</source>
+        <translation>Destinazione del collegamento...</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Leave page editing</source>
+        <translation>Esci dalla modifica delle pagine</translation>
+    </message>
+    <message>
+        <source>Click where the text should start; Ctrl+Enter keeps it.</source>
+        <translation>Fai clic dove deve iniziare il testo; Ctrl+Invio lo conferma.</translation>
+    </message>
+    <message>
+        <source>Click where the picture should go.</source>
+        <translation>Fai clic dove deve andare l&apos;immagine.</translation>
+    </message>
+    <message>
+        <source>Drag over the area that should become a link.</source>
+        <translation>Trascina sull&apos;area che deve diventare un collegamento.</translation>
+    </message>
+    <message>
+        <source>Drag pictures to move them, their corners to resize them.</source>
+        <translation>Trascina le immagini per spostarle, i loro angoli per ridimensionarle.</translation>
+    </message>
+</context>
+<context>
+    <name>CPageEditController</name>
+    <message>
+        <source>Cannot Edit Pages</source>
+        <translation>Impossibile modificare le pagine</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow changing its pages. Open it with its permissions password to edit them.</source>
+        <translation>Le autorizzazioni del documento non consentono di modificarne le pagine. Aprilo con la password delle autorizzazioni per modificarle.</translation>
+    </message>
+    <message>
+        <source>Save the changes to &quot;%1&quot; first?</source>
+        <translation>Salvare prima le modifiche a &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Page editing starts from the saved document.</source>
+        <translation>La modifica delle pagine parte dal documento salvato.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Save the page edits to &quot;%1&quot;?</source>
+        <translation>Salvare le modifiche alle pagine in &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Pages show their edits until you leave page editing.</source>
+        <translation>Le pagine mostrano le modifiche finché non esci dalla modifica delle pagine.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Scarta</translation>
+    </message>
+    <message>
+        <source>Cannot Edit the Page</source>
+        <translation>Impossibile modificare la pagina</translation>
+    </message>
+    <message>
+        <source>The document has no page %1.</source>
+        <translation>Il documento non ha la pagina %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address a link can lead to.</source>
+        <translation>&quot;%1&quot; non è un indirizzo web a cui può portare un collegamento.</translation>
+    </message>
+    <message>
+        <source>The change does not fit the page.</source>
+        <translation>La modifica non è adatta alla pagina.</translation>
+    </message>
+    <message>
+        <source>The text could not be added here.</source>
+        <translation>Impossibile aggiungere il testo qui.</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Aggiungi testo</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; could not be read.</source>
+        <translation>Impossibile leggere l&apos;immagine &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Aggiungi immagine</translation>
+    </message>
+    <message>
+        <source>Resize Picture</source>
+        <translation>Ridimensiona immagine</translation>
+    </message>
+    <message>
+        <source>Move Picture</source>
+        <translation>Sposta immagine</translation>
+    </message>
+    <message>
+        <source>Resize Text</source>
+        <translation>Ridimensiona testo</translation>
+    </message>
+    <message>
+        <source>Move Text</source>
+        <translation>Sposta testo</translation>
+    </message>
+    <message>
+        <source>Remove Link</source>
+        <translation>Rimuovi collegamento</translation>
+    </message>
+    <message>
+        <source>Delete Picture</source>
+        <translation>Elimina immagine</translation>
+    </message>
+    <message>
+        <source>Delete Text</source>
+        <translation>Elimina testo</translation>
+    </message>
+    <message>
+        <source>Add Link</source>
+        <translation>Aggiungi collegamento</translation>
+    </message>
+    <message>
+        <source>Change Link</source>
+        <translation>Modifica collegamento</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg)</source>
+        <translation>Immagini (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>The change could not be made (%1).</source>
+        <translation>Impossibile apportare la modifica (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>CPageEditLayer</name>
+    <message>
+        <source>Text to add</source>
+        <translation>Testo da aggiungere</translation>
+    </message>
+    <message>
+        <source>Leads nowhere</source>
+        <translation>Non porta da nessuna parte</translation>
+    </message>
+    <message>
+        <source>Double-click to change where it leads</source>
+        <translation>Fai doppio clic per cambiare la destinazione</translation>
+    </message>
+</context>
+<context>
     <name>CPageView</name>
     <message>
         <source>The document&apos;s permissions do not allow copying its text.</source>
@@ -1058,6 +1309,17 @@
     <message>
         <source>Open</source>
         <translation>Apri</translation>
+    </message>
+</context>
+<context>
+    <name>CPdfImage</name>
+    <message>
+        <source>The file is not a PNG or JPEG picture.</source>
+        <translation>Il file non è un&apos;immagine PNG o JPEG.</translation>
+    </message>
+    <message>
+        <source>The picture is too large or damaged.</source>
+        <translation>L&apos;immagine è troppo grande o danneggiata.</translation>
     </message>
 </context>
 <context>
@@ -2057,6 +2319,29 @@
     </message>
 </context>
 <context>
+    <name>CTextOverlay</name>
+    <message>
+        <source>The text is too long: at most %1 characters can be added at once.</source>
+        <translation>Il testo è troppo lungo: si possono aggiungere al massimo %1 caratteri alla volta.</translation>
+    </message>
+    <message>
+        <source>The text must start on the page.</source>
+        <translation>Il testo deve iniziare sulla pagina.</translation>
+    </message>
+    <message>
+        <source>The font &quot;%1&quot; is not installed.</source>
+        <translation>Il carattere &quot;%1&quot; non è installato.</translation>
+    </message>
+    <message>
+        <source>The font &quot;%1&quot; has no character for &quot;%2&quot;. Choose a font that has it.</source>
+        <translation>Il carattere &quot;%1&quot; non contiene &quot;%2&quot;. Scegli un carattere che lo contenga.</translation>
+    </message>
+    <message>
+        <source>The font &quot;%1&quot; cannot be embedded in a document. Choose another font.</source>
+        <translation>Il carattere &quot;%1&quot; non può essere incorporato in un documento. Scegli un altro carattere.</translation>
+    </message>
+</context>
+<context>
     <name>CTextRecognizer</name>
     <message>
         <source>no text recognition languages are installed</source>
@@ -2582,6 +2867,10 @@
         <source>Recognize Text</source>
         <translation>Riconosci testo</translation>
     </message>
+    <message>
+        <source>Edit Page Content</source>
+        <translation>Modifica contenuto della pagina</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -2691,6 +2980,10 @@
     <message>
         <source>Close</source>
         <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Add text, pictures and links to pages; move, resize or delete pictures; change where links lead. Text that is already on a page cannot be changed.</source>
+        <translation>Aggiungi testo, immagini e collegamenti alle pagine; sposta, ridimensiona o elimina immagini; cambia la destinazione dei collegamenti. Il testo già presente su una pagina non può essere modificato.</translation>
     </message>
 </context>
 <context>

@@ -173,6 +173,25 @@
     </message>
 </context>
 <context>
+    <name>CChangeWatcher</name>
+    <message>
+        <source>Document Changed</source>
+        <translation>ドキュメントが変更されました</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>「%1」は別のプログラムによって変更されました。再読み込みして、保存されていない変更を破棄しますか？</translation>
+    </message>
+    <message>
+        <source>Keep My Version</source>
+        <translation>自分の版を残す</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>再読み込み</translation>
+    </message>
+</context>
+<context>
     <name>CClearEdit</name>
     <message>
         <source>Clear</source>
@@ -438,6 +457,10 @@
     <message>
         <source>Restore Recognized Text</source>
         <translation>認識したテキストを復元</translation>
+    </message>
+    <message>
+        <source>Restore Page Edits</source>
+        <translation>ページ編集を復元</translation>
     </message>
 </context>
 <context>
@@ -801,6 +824,33 @@
     </message>
 </context>
 <context>
+    <name>CLinkTargetBox</name>
+    <message>
+        <source>Link Target</source>
+        <translation>リンク先</translation>
+    </message>
+    <message>
+        <source>Page of this document</source>
+        <translation>この文書のページ</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>ページ番号</translation>
+    </message>
+    <message>
+        <source>Web address</source>
+        <translation>Web アドレス</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
     <name>CLoadingPage</name>
     <message>
         <source>Opening &quot;%1&quot;...</source>
@@ -1027,6 +1077,207 @@
     </message>
 </context>
 <context>
+    <name>CPageEditBar</name>
+    <message>
+        <source>Page Editing</source>
+        <translation>ページ編集</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>選択</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>テキストを追加</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>画像を追加</translation>
+    </message>
+    <message>
+        <source>Add Link</source>
+        <translation>リンクを追加</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>フォント</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>フォントサイズ</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>文字色</translation>
+    </message>
+    <message>
+        <source>More Colors...</source>
+        <translation>その他の色...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Link Target...</source>
+        <translation>リンク先...</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Leave page editing</source>
+        <translation>ページ編集を終了</translation>
+    </message>
+    <message>
+        <source>Click where the text should start; Ctrl+Enter keeps it.</source>
+        <translation>テキストを始める位置をクリックします。Ctrl+Enter で確定します。</translation>
+    </message>
+    <message>
+        <source>Click where the picture should go.</source>
+        <translation>画像を置く位置をクリックします。</translation>
+    </message>
+    <message>
+        <source>Drag over the area that should become a link.</source>
+        <translation>リンクにする範囲をドラッグします。</translation>
+    </message>
+    <message>
+        <source>Drag pictures to move them, their corners to resize them.</source>
+        <translation>画像をドラッグして移動し、角をドラッグしてサイズを変更します。</translation>
+    </message>
+</context>
+<context>
+    <name>CPageEditController</name>
+    <message>
+        <source>Cannot Edit Pages</source>
+        <translation>ページを編集できません</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow changing its pages. Open it with its permissions password to edit them.</source>
+        <translation>この文書の権限ではページを変更できません。編集するには権限パスワードで開いてください。</translation>
+    </message>
+    <message>
+        <source>Save the changes to &quot;%1&quot; first?</source>
+        <translation>先に「%1」への変更を保存しますか?</translation>
+    </message>
+    <message>
+        <source>Page editing starts from the saved document.</source>
+        <translation>ページ編集は保存済みの文書から始まります。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Save the page edits to &quot;%1&quot;?</source>
+        <translation>ページ編集を「%1」に保存しますか?</translation>
+    </message>
+    <message>
+        <source>Pages show their edits until you leave page editing.</source>
+        <translation>ページ編集を終了するまで、ページには編集内容が表示されます。</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>破棄</translation>
+    </message>
+    <message>
+        <source>Cannot Edit the Page</source>
+        <translation>ページを編集できません</translation>
+    </message>
+    <message>
+        <source>The document has no page %1.</source>
+        <translation>この文書には %1 ページ目がありません。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address a link can lead to.</source>
+        <translation>「%1」はリンク先にできる Web アドレスではありません。</translation>
+    </message>
+    <message>
+        <source>The change does not fit the page.</source>
+        <translation>この変更はページに合いません。</translation>
+    </message>
+    <message>
+        <source>The text could not be added here.</source>
+        <translation>ここにはテキストを追加できませんでした。</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>テキストを追加</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; could not be read.</source>
+        <translation>画像「%1」を読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>画像を追加</translation>
+    </message>
+    <message>
+        <source>Resize Picture</source>
+        <translation>画像のサイズを変更</translation>
+    </message>
+    <message>
+        <source>Move Picture</source>
+        <translation>画像を移動</translation>
+    </message>
+    <message>
+        <source>Resize Text</source>
+        <translation>テキストのサイズを変更</translation>
+    </message>
+    <message>
+        <source>Move Text</source>
+        <translation>テキストを移動</translation>
+    </message>
+    <message>
+        <source>Remove Link</source>
+        <translation>リンクを削除</translation>
+    </message>
+    <message>
+        <source>Delete Picture</source>
+        <translation>画像を削除</translation>
+    </message>
+    <message>
+        <source>Delete Text</source>
+        <translation>テキストを削除</translation>
+    </message>
+    <message>
+        <source>Add Link</source>
+        <translation>リンクを追加</translation>
+    </message>
+    <message>
+        <source>Change Link</source>
+        <translation>リンクを変更</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg)</source>
+        <translation>画像 (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>The change could not be made (%1).</source>
+        <translation>変更できませんでした (%1)。</translation>
+    </message>
+</context>
+<context>
+    <name>CPageEditLayer</name>
+    <message>
+        <source>Text to add</source>
+        <translation>追加するテキスト</translation>
+    </message>
+    <message>
+        <source>Leads nowhere</source>
+        <translation>リンク先がありません</translation>
+    </message>
+    <message>
+        <source>Double-click to change where it leads</source>
+        <translation>ダブルクリックでリンク先を変更</translation>
+    </message>
+</context>
+<context>
     <name>CPageView</name>
     <message>
         <source>The document&apos;s permissions do not allow copying its text.</source>
@@ -1058,6 +1309,17 @@
     <message>
         <source>Open</source>
         <translation>開く</translation>
+    </message>
+</context>
+<context>
+    <name>CPdfImage</name>
+    <message>
+        <source>The file is not a PNG or JPEG picture.</source>
+        <translation>このファイルは PNG または JPEG 画像ではありません。</translation>
+    </message>
+    <message>
+        <source>The picture is too large or damaged.</source>
+        <translation>画像が大きすぎるか、破損しています。</translation>
     </message>
 </context>
 <context>
@@ -2057,6 +2319,29 @@
     </message>
 </context>
 <context>
+    <name>CTextOverlay</name>
+    <message>
+        <source>The text is too long: at most %1 characters can be added at once.</source>
+        <translation>テキストが長すぎます。一度に追加できるのは %1 文字までです。</translation>
+    </message>
+    <message>
+        <source>The text must start on the page.</source>
+        <translation>テキストはページ内から始める必要があります。</translation>
+    </message>
+    <message>
+        <source>The font &quot;%1&quot; is not installed.</source>
+        <translation>フォント「%1」はインストールされていません。</translation>
+    </message>
+    <message>
+        <source>The font &quot;%1&quot; has no character for &quot;%2&quot;. Choose a font that has it.</source>
+        <translation>フォント「%1」には「%2」の文字がありません。その文字を含むフォントを選んでください。</translation>
+    </message>
+    <message>
+        <source>The font &quot;%1&quot; cannot be embedded in a document. Choose another font.</source>
+        <translation>フォント「%1」は文書に埋め込めません。別のフォントを選んでください。</translation>
+    </message>
+</context>
+<context>
     <name>CTextRecognizer</name>
     <message>
         <source>no text recognition languages are installed</source>
@@ -2582,6 +2867,10 @@
         <source>Recognize Text</source>
         <translation>テキストを認識</translation>
     </message>
+    <message>
+        <source>Edit Page Content</source>
+        <translation>ページ内容を編集</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -2691,6 +2980,10 @@
     <message>
         <source>Close</source>
         <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Add text, pictures and links to pages; move, resize or delete pictures; change where links lead. Text that is already on a page cannot be changed.</source>
+        <translation>ページにテキスト、画像、リンクを追加し、画像の移動・サイズ変更・削除、リンク先の変更ができます。ページに既にあるテキストは変更できません。</translation>
     </message>
 </context>
 <context>

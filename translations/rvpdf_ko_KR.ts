@@ -173,6 +173,25 @@
     </message>
 </context>
 <context>
+    <name>CChangeWatcher</name>
+    <message>
+        <source>Document Changed</source>
+        <translation>문서가 변경됨</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>&quot;%1&quot; 파일이 다른 프로그램에 의해 변경되었습니다. 다시 불러오고 저장하지 않은 변경 내용을 버리시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Keep My Version</source>
+        <translation>내 버전 유지</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>다시 불러오기</translation>
+    </message>
+</context>
+<context>
     <name>CClearEdit</name>
     <message>
         <source>Clear</source>
@@ -438,6 +457,10 @@
     <message>
         <source>Restore Recognized Text</source>
         <translation>인식된 텍스트 복원</translation>
+    </message>
+    <message>
+        <source>Restore Page Edits</source>
+        <translation>페이지 편집 복원</translation>
     </message>
 </context>
 <context>
@@ -801,6 +824,33 @@
     </message>
 </context>
 <context>
+    <name>CLinkTargetBox</name>
+    <message>
+        <source>Link Target</source>
+        <translation>링크 대상</translation>
+    </message>
+    <message>
+        <source>Page of this document</source>
+        <translation>이 문서의 페이지</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>페이지 번호</translation>
+    </message>
+    <message>
+        <source>Web address</source>
+        <translation>웹 주소</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
     <name>CLoadingPage</name>
     <message>
         <source>Opening &quot;%1&quot;...</source>
@@ -1027,6 +1077,207 @@
     </message>
 </context>
 <context>
+    <name>CPageEditBar</name>
+    <message>
+        <source>Page Editing</source>
+        <translation>페이지 편집</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>선택</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>텍스트 추가</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>그림 추가</translation>
+    </message>
+    <message>
+        <source>Add Link</source>
+        <translation>링크 추가</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>글꼴</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>글꼴 크기</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>텍스트 색</translation>
+    </message>
+    <message>
+        <source>More Colors...</source>
+        <translation>다른 색...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Link Target...</source>
+        <translation>링크 대상...</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>완료</translation>
+    </message>
+    <message>
+        <source>Leave page editing</source>
+        <translation>페이지 편집 끝내기</translation>
+    </message>
+    <message>
+        <source>Click where the text should start; Ctrl+Enter keeps it.</source>
+        <translation>텍스트가 시작될 곳을 클릭하세요. Ctrl+Enter로 확정합니다.</translation>
+    </message>
+    <message>
+        <source>Click where the picture should go.</source>
+        <translation>그림을 넣을 곳을 클릭하세요.</translation>
+    </message>
+    <message>
+        <source>Drag over the area that should become a link.</source>
+        <translation>링크로 만들 영역을 드래그하세요.</translation>
+    </message>
+    <message>
+        <source>Drag pictures to move them, their corners to resize them.</source>
+        <translation>그림을 드래그하면 이동하고, 모서리를 드래그하면 크기가 바뀝니다.</translation>
+    </message>
+</context>
+<context>
+    <name>CPageEditController</name>
+    <message>
+        <source>Cannot Edit Pages</source>
+        <translation>페이지를 편집할 수 없음</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow changing its pages. Open it with its permissions password to edit them.</source>
+        <translation>문서 권한상 페이지를 변경할 수 없습니다. 편집하려면 권한 암호로 여세요.</translation>
+    </message>
+    <message>
+        <source>Save the changes to &quot;%1&quot; first?</source>
+        <translation>&quot;%1&quot;의 변경 내용을 먼저 저장할까요?</translation>
+    </message>
+    <message>
+        <source>Page editing starts from the saved document.</source>
+        <translation>페이지 편집은 저장된 문서에서 시작합니다.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>Save the page edits to &quot;%1&quot;?</source>
+        <translation>페이지 편집을 &quot;%1&quot;에 저장할까요?</translation>
+    </message>
+    <message>
+        <source>Pages show their edits until you leave page editing.</source>
+        <translation>페이지 편집을 끝낼 때까지 페이지에 편집 내용이 표시됩니다.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Cannot Edit the Page</source>
+        <translation>페이지를 편집할 수 없음</translation>
+    </message>
+    <message>
+        <source>The document has no page %1.</source>
+        <translation>문서에 %1페이지가 없습니다.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address a link can lead to.</source>
+        <translation>&quot;%1&quot;은(는) 링크가 연결될 수 있는 웹 주소가 아닙니다.</translation>
+    </message>
+    <message>
+        <source>The change does not fit the page.</source>
+        <translation>변경 내용이 페이지에 맞지 않습니다.</translation>
+    </message>
+    <message>
+        <source>The text could not be added here.</source>
+        <translation>여기에는 텍스트를 추가할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>텍스트 추가</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; could not be read.</source>
+        <translation>그림 &quot;%1&quot;을(를) 읽을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>그림 추가</translation>
+    </message>
+    <message>
+        <source>Resize Picture</source>
+        <translation>그림 크기 조정</translation>
+    </message>
+    <message>
+        <source>Move Picture</source>
+        <translation>그림 이동</translation>
+    </message>
+    <message>
+        <source>Resize Text</source>
+        <translation>텍스트 크기 조정</translation>
+    </message>
+    <message>
+        <source>Move Text</source>
+        <translation>텍스트 이동</translation>
+    </message>
+    <message>
+        <source>Remove Link</source>
+        <translation>링크 제거</translation>
+    </message>
+    <message>
+        <source>Delete Picture</source>
+        <translation>그림 삭제</translation>
+    </message>
+    <message>
+        <source>Delete Text</source>
+        <translation>텍스트 삭제</translation>
+    </message>
+    <message>
+        <source>Add Link</source>
+        <translation>링크 추가</translation>
+    </message>
+    <message>
+        <source>Change Link</source>
+        <translation>링크 변경</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg)</source>
+        <translation>그림 (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>The change could not be made (%1).</source>
+        <translation>변경할 수 없습니다(%1).</translation>
+    </message>
+</context>
+<context>
+    <name>CPageEditLayer</name>
+    <message>
+        <source>Text to add</source>
+        <translation>추가할 텍스트</translation>
+    </message>
+    <message>
+        <source>Leads nowhere</source>
+        <translation>연결 대상 없음</translation>
+    </message>
+    <message>
+        <source>Double-click to change where it leads</source>
+        <translation>두 번 클릭하여 연결 대상 변경</translation>
+    </message>
+</context>
+<context>
     <name>CPageView</name>
     <message>
         <source>The document&apos;s permissions do not allow copying its text.</source>
@@ -1058,6 +1309,17 @@
     <message>
         <source>Open</source>
         <translation>열기</translation>
+    </message>
+</context>
+<context>
+    <name>CPdfImage</name>
+    <message>
+        <source>The file is not a PNG or JPEG picture.</source>
+        <translation>파일이 PNG 또는 JPEG 그림이 아닙니다.</translation>
+    </message>
+    <message>
+        <source>The picture is too large or damaged.</source>
+        <translation>그림이 너무 크거나 손상되었습니다.</translation>
     </message>
 </context>
 <context>
@@ -2057,6 +2319,29 @@
     </message>
 </context>
 <context>
+    <name>CTextOverlay</name>
+    <message>
+        <source>The text is too long: at most %1 characters can be added at once.</source>
+        <translation>텍스트가 너무 깁니다. 한 번에 최대 %1자까지 추가할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>The text must start on the page.</source>
+        <translation>텍스트는 페이지 안에서 시작해야 합니다.</translation>
+    </message>
+    <message>
+        <source>The font &quot;%1&quot; is not installed.</source>
+        <translation>글꼴 &quot;%1&quot;이(가) 설치되어 있지 않습니다.</translation>
+    </message>
+    <message>
+        <source>The font &quot;%1&quot; has no character for &quot;%2&quot;. Choose a font that has it.</source>
+        <translation>글꼴 &quot;%1&quot;에는 &quot;%2&quot; 문자가 없습니다. 이 문자가 있는 글꼴을 선택하세요.</translation>
+    </message>
+    <message>
+        <source>The font &quot;%1&quot; cannot be embedded in a document. Choose another font.</source>
+        <translation>글꼴 &quot;%1&quot;은(는) 문서에 포함할 수 없습니다. 다른 글꼴을 선택하세요.</translation>
+    </message>
+</context>
+<context>
     <name>CTextRecognizer</name>
     <message>
         <source>no text recognition languages are installed</source>
@@ -2582,6 +2867,10 @@
         <source>Recognize Text</source>
         <translation>텍스트 인식</translation>
     </message>
+    <message>
+        <source>Edit Page Content</source>
+        <translation>페이지 내용 편집</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -2691,6 +2980,10 @@
     <message>
         <source>Close</source>
         <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Add text, pictures and links to pages; move, resize or delete pictures; change where links lead. Text that is already on a page cannot be changed.</source>
+        <translation>페이지에 텍스트, 그림, 링크를 추가하고 그림을 이동, 크기 조정, 삭제하며 링크 대상을 변경합니다. 페이지에 이미 있는 텍스트는 변경할 수 없습니다.</translation>
     </message>
 </context>
 <context>

@@ -173,6 +173,25 @@
     </message>
 </context>
 <context>
+    <name>CChangeWatcher</name>
+    <message>
+        <source>Document Changed</source>
+        <translation>Dokument zmieniony</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>„%1” został zmieniony przez inny program. Wczytać go ponownie i utracić niezapisane zmiany?</translation>
+    </message>
+    <message>
+        <source>Keep My Version</source>
+        <translation>Zachowaj moją wersję</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Wczytaj ponownie</translation>
+    </message>
+</context>
+<context>
     <name>CClearEdit</name>
     <message>
         <source>Clear</source>
@@ -438,6 +457,10 @@
     <message>
         <source>Restore Recognized Text</source>
         <translation>Przywróć rozpoznany tekst</translation>
+    </message>
+    <message>
+        <source>Restore Page Edits</source>
+        <translation>Przywróć edycje stron</translation>
     </message>
 </context>
 <context>
@@ -801,6 +824,33 @@
     </message>
 </context>
 <context>
+    <name>CLinkTargetBox</name>
+    <message>
+        <source>Link Target</source>
+        <translation>Cel łącza</translation>
+    </message>
+    <message>
+        <source>Page of this document</source>
+        <translation>Strona tego dokumentu</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>Numer strony</translation>
+    </message>
+    <message>
+        <source>Web address</source>
+        <translation>Adres internetowy</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
     <name>CLoadingPage</name>
     <message>
         <source>Opening &quot;%1&quot;...</source>
@@ -1027,6 +1077,207 @@
     </message>
 </context>
 <context>
+    <name>CPageEditBar</name>
+    <message>
+        <source>Page Editing</source>
+        <translation>Edycja stron</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Zaznaczanie</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Dodaj tekst</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Dodaj obraz</translation>
+    </message>
+    <message>
+        <source>Add Link</source>
+        <translation>Dodaj łącze</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Czcionka</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>Rozmiar czcionki</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Kolor tekstu</translation>
+    </message>
+    <message>
+        <source>More Colors...</source>
+        <translation>Więcej kolorów...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Link Target...</source>
+        <translation>Cel łącza...</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Gotowe</translation>
+    </message>
+    <message>
+        <source>Leave page editing</source>
+        <translation>Zakończ edycję stron</translation>
+    </message>
+    <message>
+        <source>Click where the text should start; Ctrl+Enter keeps it.</source>
+        <translation>Kliknij tam, gdzie ma się zaczynać tekst; Ctrl+Enter go zatwierdza.</translation>
+    </message>
+    <message>
+        <source>Click where the picture should go.</source>
+        <translation>Kliknij tam, gdzie ma się znaleźć obraz.</translation>
+    </message>
+    <message>
+        <source>Drag over the area that should become a link.</source>
+        <translation>Przeciągnij po obszarze, który ma stać się łączem.</translation>
+    </message>
+    <message>
+        <source>Drag pictures to move them, their corners to resize them.</source>
+        <translation>Przeciągnij obrazy, aby je przesunąć, a ich rogi, aby zmienić rozmiar.</translation>
+    </message>
+</context>
+<context>
+    <name>CPageEditController</name>
+    <message>
+        <source>Cannot Edit Pages</source>
+        <translation>Nie można edytować stron</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow changing its pages. Open it with its permissions password to edit them.</source>
+        <translation>Uprawnienia dokumentu nie pozwalają na zmianę jego stron. Aby je edytować, otwórz go hasłem uprawnień.</translation>
+    </message>
+    <message>
+        <source>Save the changes to &quot;%1&quot; first?</source>
+        <translation>Najpierw zapisać zmiany w „%1”?</translation>
+    </message>
+    <message>
+        <source>Page editing starts from the saved document.</source>
+        <translation>Edycja stron zaczyna się od zapisanego dokumentu.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Save the page edits to &quot;%1&quot;?</source>
+        <translation>Zapisać edycje stron w „%1”?</translation>
+    </message>
+    <message>
+        <source>Pages show their edits until you leave page editing.</source>
+        <translation>Strony pokazują edycje, dopóki nie zakończysz edycji stron.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Odrzuć</translation>
+    </message>
+    <message>
+        <source>Cannot Edit the Page</source>
+        <translation>Nie można edytować strony</translation>
+    </message>
+    <message>
+        <source>The document has no page %1.</source>
+        <translation>Dokument nie ma strony %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address a link can lead to.</source>
+        <translation>„%1” nie jest adresem internetowym, do którego może prowadzić łącze.</translation>
+    </message>
+    <message>
+        <source>The change does not fit the page.</source>
+        <translation>Zmiana nie pasuje do strony.</translation>
+    </message>
+    <message>
+        <source>The text could not be added here.</source>
+        <translation>Nie można tu dodać tekstu.</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Dodaj tekst</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; could not be read.</source>
+        <translation>Nie można odczytać obrazu „%1”.</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Dodaj obraz</translation>
+    </message>
+    <message>
+        <source>Resize Picture</source>
+        <translation>Zmień rozmiar obrazu</translation>
+    </message>
+    <message>
+        <source>Move Picture</source>
+        <translation>Przesuń obraz</translation>
+    </message>
+    <message>
+        <source>Resize Text</source>
+        <translation>Zmień rozmiar tekstu</translation>
+    </message>
+    <message>
+        <source>Move Text</source>
+        <translation>Przesuń tekst</translation>
+    </message>
+    <message>
+        <source>Remove Link</source>
+        <translation>Usuń łącze</translation>
+    </message>
+    <message>
+        <source>Delete Picture</source>
+        <translation>Usuń obraz</translation>
+    </message>
+    <message>
+        <source>Delete Text</source>
+        <translation>Usuń tekst</translation>
+    </message>
+    <message>
+        <source>Add Link</source>
+        <translation>Dodaj łącze</translation>
+    </message>
+    <message>
+        <source>Change Link</source>
+        <translation>Zmień łącze</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg)</source>
+        <translation>Obrazy (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>The change could not be made (%1).</source>
+        <translation>Nie można wprowadzić zmiany (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>CPageEditLayer</name>
+    <message>
+        <source>Text to add</source>
+        <translation>Tekst do dodania</translation>
+    </message>
+    <message>
+        <source>Leads nowhere</source>
+        <translation>Nie prowadzi nigdzie</translation>
+    </message>
+    <message>
+        <source>Double-click to change where it leads</source>
+        <translation>Kliknij dwukrotnie, aby zmienić cel</translation>
+    </message>
+</context>
+<context>
     <name>CPageView</name>
     <message>
         <source>The document&apos;s permissions do not allow copying its text.</source>
@@ -1058,6 +1309,17 @@
     <message>
         <source>Open</source>
         <translation>Otwórz</translation>
+    </message>
+</context>
+<context>
+    <name>CPdfImage</name>
+    <message>
+        <source>The file is not a PNG or JPEG picture.</source>
+        <translation>Plik nie jest obrazem PNG ani JPEG.</translation>
+    </message>
+    <message>
+        <source>The picture is too large or damaged.</source>
+        <translation>Obraz jest za duży lub uszkodzony.</translation>
     </message>
 </context>
 <context>
@@ -2057,6 +2319,29 @@
     </message>
 </context>
 <context>
+    <name>CTextOverlay</name>
+    <message>
+        <source>The text is too long: at most %1 characters can be added at once.</source>
+        <translation>Tekst jest za długi: jednorazowo można dodać najwyżej %1 znaków.</translation>
+    </message>
+    <message>
+        <source>The text must start on the page.</source>
+        <translation>Tekst musi zaczynać się na stronie.</translation>
+    </message>
+    <message>
+        <source>The font &quot;%1&quot; is not installed.</source>
+        <translation>Czcionka „%1” nie jest zainstalowana.</translation>
+    </message>
+    <message>
+        <source>The font &quot;%1&quot; has no character for &quot;%2&quot;. Choose a font that has it.</source>
+        <translation>Czcionka „%1” nie ma znaku „%2”. Wybierz czcionkę, która go zawiera.</translation>
+    </message>
+    <message>
+        <source>The font &quot;%1&quot; cannot be embedded in a document. Choose another font.</source>
+        <translation>Czcionki „%1” nie można osadzić w dokumencie. Wybierz inną czcionkę.</translation>
+    </message>
+</context>
+<context>
     <name>CTextRecognizer</name>
     <message>
         <source>no text recognition languages are installed</source>
@@ -2582,6 +2867,10 @@
         <source>Recognize Text</source>
         <translation>Rozpoznaj tekst</translation>
     </message>
+    <message>
+        <source>Edit Page Content</source>
+        <translation>Edytuj zawartość strony</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -2691,6 +2980,10 @@
     <message>
         <source>Close</source>
         <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Add text, pictures and links to pages; move, resize or delete pictures; change where links lead. Text that is already on a page cannot be changed.</source>
+        <translation>Dodawaj do stron tekst, obrazy i łącza; przesuwaj, zmieniaj rozmiar i usuwaj obrazy; zmieniaj cele łączy. Tekstu, który już jest na stronie, nie można zmienić.</translation>
     </message>
 </context>
 <context>

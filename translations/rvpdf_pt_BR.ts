@@ -173,6 +173,25 @@
     </message>
 </context>
 <context>
+    <name>CChangeWatcher</name>
+    <message>
+        <source>Document Changed</source>
+        <translation>Documento alterado</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>&quot;%1&quot; foi alterado por outro programa. Recarregá-lo e perder as alterações não salvas?</translation>
+    </message>
+    <message>
+        <source>Keep My Version</source>
+        <translation>Manter minha versão</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Recarregar</translation>
+    </message>
+</context>
+<context>
     <name>CClearEdit</name>
     <message>
         <source>Clear</source>
@@ -438,6 +457,10 @@
     <message>
         <source>Restore Recognized Text</source>
         <translation>Restaurar texto reconhecido</translation>
+    </message>
+    <message>
+        <source>Restore Page Edits</source>
+        <translation>Restaurar edições de página</translation>
     </message>
 </context>
 <context>
@@ -801,6 +824,33 @@
     </message>
 </context>
 <context>
+    <name>CLinkTargetBox</name>
+    <message>
+        <source>Link Target</source>
+        <translation>Destino do link</translation>
+    </message>
+    <message>
+        <source>Page of this document</source>
+        <translation>Página deste documento</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>Número da página</translation>
+    </message>
+    <message>
+        <source>Web address</source>
+        <translation>Endereço da web</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>CLoadingPage</name>
     <message>
         <source>Opening &quot;%1&quot;...</source>
@@ -1027,6 +1077,207 @@
     </message>
 </context>
 <context>
+    <name>CPageEditBar</name>
+    <message>
+        <source>Page Editing</source>
+        <translation>Edição de páginas</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Selecionar</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Adicionar texto</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Adicionar imagem</translation>
+    </message>
+    <message>
+        <source>Add Link</source>
+        <translation>Adicionar link</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Fonte</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>Tamanho da fonte</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Cor do texto</translation>
+    </message>
+    <message>
+        <source>More Colors...</source>
+        <translation>Mais cores...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Link Target...</source>
+        <translation>Destino do link...</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>Leave page editing</source>
+        <translation>Sair da edição de páginas</translation>
+    </message>
+    <message>
+        <source>Click where the text should start; Ctrl+Enter keeps it.</source>
+        <translation>Clique onde o texto deve começar; Ctrl+Enter o mantém.</translation>
+    </message>
+    <message>
+        <source>Click where the picture should go.</source>
+        <translation>Clique onde a imagem deve ficar.</translation>
+    </message>
+    <message>
+        <source>Drag over the area that should become a link.</source>
+        <translation>Arraste sobre a área que deve se tornar um link.</translation>
+    </message>
+    <message>
+        <source>Drag pictures to move them, their corners to resize them.</source>
+        <translation>Arraste as imagens para movê-las e os cantos para redimensioná-las.</translation>
+    </message>
+</context>
+<context>
+    <name>CPageEditController</name>
+    <message>
+        <source>Cannot Edit Pages</source>
+        <translation>Não é possível editar as páginas</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow changing its pages. Open it with its permissions password to edit them.</source>
+        <translation>As permissões do documento não permitem alterar suas páginas. Abra-o com a senha de permissões para editá-las.</translation>
+    </message>
+    <message>
+        <source>Save the changes to &quot;%1&quot; first?</source>
+        <translation>Salvar primeiro as alterações em &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Page editing starts from the saved document.</source>
+        <translation>A edição de páginas começa pelo documento salvo.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Save the page edits to &quot;%1&quot;?</source>
+        <translation>Salvar as edições de página em &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Pages show their edits until you leave page editing.</source>
+        <translation>As páginas mostram suas edições até você sair da edição de páginas.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Cannot Edit the Page</source>
+        <translation>Não é possível editar a página</translation>
+    </message>
+    <message>
+        <source>The document has no page %1.</source>
+        <translation>O documento não tem a página %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address a link can lead to.</source>
+        <translation>&quot;%1&quot; não é um endereço da web para o qual um link possa levar.</translation>
+    </message>
+    <message>
+        <source>The change does not fit the page.</source>
+        <translation>A alteração não se ajusta à página.</translation>
+    </message>
+    <message>
+        <source>The text could not be added here.</source>
+        <translation>Não foi possível adicionar o texto aqui.</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Adicionar texto</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; could not be read.</source>
+        <translation>Não foi possível ler a imagem &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Adicionar imagem</translation>
+    </message>
+    <message>
+        <source>Resize Picture</source>
+        <translation>Redimensionar imagem</translation>
+    </message>
+    <message>
+        <source>Move Picture</source>
+        <translation>Mover imagem</translation>
+    </message>
+    <message>
+        <source>Resize Text</source>
+        <translation>Redimensionar texto</translation>
+    </message>
+    <message>
+        <source>Move Text</source>
+        <translation>Mover texto</translation>
+    </message>
+    <message>
+        <source>Remove Link</source>
+        <translation>Remover link</translation>
+    </message>
+    <message>
+        <source>Delete Picture</source>
+        <translation>Excluir imagem</translation>
+    </message>
+    <message>
+        <source>Delete Text</source>
+        <translation>Excluir texto</translation>
+    </message>
+    <message>
+        <source>Add Link</source>
+        <translation>Adicionar link</translation>
+    </message>
+    <message>
+        <source>Change Link</source>
+        <translation>Alterar link</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg)</source>
+        <translation>Imagens (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>The change could not be made (%1).</source>
+        <translation>Não foi possível fazer a alteração (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>CPageEditLayer</name>
+    <message>
+        <source>Text to add</source>
+        <translation>Texto a adicionar</translation>
+    </message>
+    <message>
+        <source>Leads nowhere</source>
+        <translation>Não leva a lugar nenhum</translation>
+    </message>
+    <message>
+        <source>Double-click to change where it leads</source>
+        <translation>Clique duas vezes para mudar o destino</translation>
+    </message>
+</context>
+<context>
     <name>CPageView</name>
     <message>
         <source>The document&apos;s permissions do not allow copying its text.</source>
@@ -1058,6 +1309,17 @@
     <message>
         <source>Open</source>
         <translation>Abrir</translation>
+    </message>
+</context>
+<context>
+    <name>CPdfImage</name>
+    <message>
+        <source>The file is not a PNG or JPEG picture.</source>
+        <translation>O arquivo não é uma imagem PNG ou JPEG.</translation>
+    </message>
+    <message>
+        <source>The picture is too large or damaged.</source>
+        <translation>A imagem é grande demais ou está danificada.</translation>
     </message>
 </context>
 <context>
@@ -2057,6 +2319,29 @@
     </message>
 </context>
 <context>
+    <name>CTextOverlay</name>
+    <message>
+        <source>The text is too long: at most %1 characters can be added at once.</source>
+        <translation>O texto é longo demais: no máximo %1 caracteres podem ser adicionados de uma vez.</translation>
+    </message>
+    <message>
+        <source>The text must start on the page.</source>
+        <translation>O texto deve começar na página.</translation>
+    </message>
+    <message>
+        <source>The font &quot;%1&quot; is not installed.</source>
+        <translation>A fonte &quot;%1&quot; não está instalada.</translation>
+    </message>
+    <message>
+        <source>The font &quot;%1&quot; has no character for &quot;%2&quot;. Choose a font that has it.</source>
+        <translation>A fonte &quot;%1&quot; não tem o caractere &quot;%2&quot;. Escolha uma fonte que o tenha.</translation>
+    </message>
+    <message>
+        <source>The font &quot;%1&quot; cannot be embedded in a document. Choose another font.</source>
+        <translation>A fonte &quot;%1&quot; não pode ser incorporada a um documento. Escolha outra fonte.</translation>
+    </message>
+</context>
+<context>
     <name>CTextRecognizer</name>
     <message>
         <source>no text recognition languages are installed</source>
@@ -2582,6 +2867,10 @@
         <source>Recognize Text</source>
         <translation>Reconhecer texto</translation>
     </message>
+    <message>
+        <source>Edit Page Content</source>
+        <translation>Editar conteúdo da página</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -2691,6 +2980,10 @@
     <message>
         <source>Close</source>
         <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Add text, pictures and links to pages; move, resize or delete pictures; change where links lead. Text that is already on a page cannot be changed.</source>
+        <translation>Adicione texto, imagens e links às páginas; mova, redimensione ou exclua imagens; altere o destino dos links. O texto que já está em uma página não pode ser alterado.</translation>
     </message>
 </context>
 <context>

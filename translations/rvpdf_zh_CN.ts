@@ -173,6 +173,25 @@
     </message>
 </context>
 <context>
+    <name>CChangeWatcher</name>
+    <message>
+        <source>Document Changed</source>
+        <translation>文档已更改</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>“%1”已被其他程序更改。要重新加载并丢弃未保存的更改吗？</translation>
+    </message>
+    <message>
+        <source>Keep My Version</source>
+        <translation>保留我的版本</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>重新加载</translation>
+    </message>
+</context>
+<context>
     <name>CClearEdit</name>
     <message>
         <source>Clear</source>
@@ -438,6 +457,10 @@
     <message>
         <source>Restore Recognized Text</source>
         <translation>恢复识别的文本</translation>
+    </message>
+    <message>
+        <source>Restore Page Edits</source>
+        <translation>恢复页面编辑</translation>
     </message>
 </context>
 <context>
@@ -801,6 +824,33 @@
     </message>
 </context>
 <context>
+    <name>CLinkTargetBox</name>
+    <message>
+        <source>Link Target</source>
+        <translation>链接目标</translation>
+    </message>
+    <message>
+        <source>Page of this document</source>
+        <translation>本文档的页面</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>页码</translation>
+    </message>
+    <message>
+        <source>Web address</source>
+        <translation>网址</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>CLoadingPage</name>
     <message>
         <source>Opening &quot;%1&quot;...</source>
@@ -1027,6 +1077,207 @@
     </message>
 </context>
 <context>
+    <name>CPageEditBar</name>
+    <message>
+        <source>Page Editing</source>
+        <translation>页面编辑</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>选择</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>添加文本</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>添加图片</translation>
+    </message>
+    <message>
+        <source>Add Link</source>
+        <translation>添加链接</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>字体</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>字号</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>文本颜色</translation>
+    </message>
+    <message>
+        <source>More Colors...</source>
+        <translation>更多颜色...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Link Target...</source>
+        <translation>链接目标...</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Leave page editing</source>
+        <translation>退出页面编辑</translation>
+    </message>
+    <message>
+        <source>Click where the text should start; Ctrl+Enter keeps it.</source>
+        <translation>单击文本的起始位置；按 Ctrl+Enter 确认。</translation>
+    </message>
+    <message>
+        <source>Click where the picture should go.</source>
+        <translation>单击图片要放置的位置。</translation>
+    </message>
+    <message>
+        <source>Drag over the area that should become a link.</source>
+        <translation>拖过要变成链接的区域。</translation>
+    </message>
+    <message>
+        <source>Drag pictures to move them, their corners to resize them.</source>
+        <translation>拖动图片可移动，拖动其角可调整大小。</translation>
+    </message>
+</context>
+<context>
+    <name>CPageEditController</name>
+    <message>
+        <source>Cannot Edit Pages</source>
+        <translation>无法编辑页面</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow changing its pages. Open it with its permissions password to edit them.</source>
+        <translation>文档的权限不允许更改其页面。请使用权限密码打开以编辑页面。</translation>
+    </message>
+    <message>
+        <source>Save the changes to &quot;%1&quot; first?</source>
+        <translation>先保存对“%1”的更改吗？</translation>
+    </message>
+    <message>
+        <source>Page editing starts from the saved document.</source>
+        <translation>页面编辑从已保存的文档开始。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Save the page edits to &quot;%1&quot;?</source>
+        <translation>将页面编辑保存到“%1”吗？</translation>
+    </message>
+    <message>
+        <source>Pages show their edits until you leave page editing.</source>
+        <translation>在退出页面编辑之前，页面会显示其编辑内容。</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>放弃</translation>
+    </message>
+    <message>
+        <source>Cannot Edit the Page</source>
+        <translation>无法编辑该页面</translation>
+    </message>
+    <message>
+        <source>The document has no page %1.</source>
+        <translation>文档没有第 %1 页。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address a link can lead to.</source>
+        <translation>“%1”不是链接可以指向的网址。</translation>
+    </message>
+    <message>
+        <source>The change does not fit the page.</source>
+        <translation>该更改不适合此页面。</translation>
+    </message>
+    <message>
+        <source>The text could not be added here.</source>
+        <translation>无法在此处添加文本。</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>添加文本</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; could not be read.</source>
+        <translation>无法读取图片“%1”。</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>添加图片</translation>
+    </message>
+    <message>
+        <source>Resize Picture</source>
+        <translation>调整图片大小</translation>
+    </message>
+    <message>
+        <source>Move Picture</source>
+        <translation>移动图片</translation>
+    </message>
+    <message>
+        <source>Resize Text</source>
+        <translation>调整文本大小</translation>
+    </message>
+    <message>
+        <source>Move Text</source>
+        <translation>移动文本</translation>
+    </message>
+    <message>
+        <source>Remove Link</source>
+        <translation>移除链接</translation>
+    </message>
+    <message>
+        <source>Delete Picture</source>
+        <translation>删除图片</translation>
+    </message>
+    <message>
+        <source>Delete Text</source>
+        <translation>删除文本</translation>
+    </message>
+    <message>
+        <source>Add Link</source>
+        <translation>添加链接</translation>
+    </message>
+    <message>
+        <source>Change Link</source>
+        <translation>更改链接</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg)</source>
+        <translation>图片 (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>The change could not be made (%1).</source>
+        <translation>无法进行更改（%1）。</translation>
+    </message>
+</context>
+<context>
+    <name>CPageEditLayer</name>
+    <message>
+        <source>Text to add</source>
+        <translation>要添加的文本</translation>
+    </message>
+    <message>
+        <source>Leads nowhere</source>
+        <translation>不指向任何位置</translation>
+    </message>
+    <message>
+        <source>Double-click to change where it leads</source>
+        <translation>双击可更改其指向</translation>
+    </message>
+</context>
+<context>
     <name>CPageView</name>
     <message>
         <source>The document&apos;s permissions do not allow copying its text.</source>
@@ -1058,6 +1309,17 @@
     <message>
         <source>Open</source>
         <translation>打开</translation>
+    </message>
+</context>
+<context>
+    <name>CPdfImage</name>
+    <message>
+        <source>The file is not a PNG or JPEG picture.</source>
+        <translation>该文件不是 PNG 或 JPEG 图片。</translation>
+    </message>
+    <message>
+        <source>The picture is too large or damaged.</source>
+        <translation>图片过大或已损坏。</translation>
     </message>
 </context>
 <context>
@@ -2057,6 +2319,29 @@
     </message>
 </context>
 <context>
+    <name>CTextOverlay</name>
+    <message>
+        <source>The text is too long: at most %1 characters can be added at once.</source>
+        <translation>文本过长：一次最多可添加 %1 个字符。</translation>
+    </message>
+    <message>
+        <source>The text must start on the page.</source>
+        <translation>文本必须从页面内开始。</translation>
+    </message>
+    <message>
+        <source>The font &quot;%1&quot; is not installed.</source>
+        <translation>字体“%1”未安装。</translation>
+    </message>
+    <message>
+        <source>The font &quot;%1&quot; has no character for &quot;%2&quot;. Choose a font that has it.</source>
+        <translation>字体“%1”没有“%2”这个字符。请选择包含它的字体。</translation>
+    </message>
+    <message>
+        <source>The font &quot;%1&quot; cannot be embedded in a document. Choose another font.</source>
+        <translation>字体“%1”无法嵌入文档。请选择其他字体。</translation>
+    </message>
+</context>
+<context>
     <name>CTextRecognizer</name>
     <message>
         <source>no text recognition languages are installed</source>
@@ -2582,6 +2867,10 @@
         <source>Recognize Text</source>
         <translation>识别文字</translation>
     </message>
+    <message>
+        <source>Edit Page Content</source>
+        <translation>编辑页面内容</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -2691,6 +2980,10 @@
     <message>
         <source>Close</source>
         <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Add text, pictures and links to pages; move, resize or delete pictures; change where links lead. Text that is already on a page cannot be changed.</source>
+        <translation>向页面添加文本、图片和链接；移动、调整大小或删除图片；更改链接指向。页面上已有的文本无法更改。</translation>
     </message>
 </context>
 <context>

@@ -173,6 +173,25 @@
     </message>
 </context>
 <context>
+    <name>CChangeWatcher</name>
+    <message>
+        <source>Document Changed</source>
+        <translation>文件已變更</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>「%1」已被其他程式變更。要重新載入並捨棄未儲存的變更嗎？</translation>
+    </message>
+    <message>
+        <source>Keep My Version</source>
+        <translation>保留我的版本</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>重新載入</translation>
+    </message>
+</context>
+<context>
     <name>CClearEdit</name>
     <message>
         <source>Clear</source>
@@ -438,6 +457,10 @@
     <message>
         <source>Restore Recognized Text</source>
         <translation>還原辨識的文字</translation>
+    </message>
+    <message>
+        <source>Restore Page Edits</source>
+        <translation>還原頁面編輯</translation>
     </message>
 </context>
 <context>
@@ -801,6 +824,33 @@
     </message>
 </context>
 <context>
+    <name>CLinkTargetBox</name>
+    <message>
+        <source>Link Target</source>
+        <translation>連結目標</translation>
+    </message>
+    <message>
+        <source>Page of this document</source>
+        <translation>本文件的頁面</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>頁碼</translation>
+    </message>
+    <message>
+        <source>Web address</source>
+        <translation>網址</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>CLoadingPage</name>
     <message>
         <source>Opening &quot;%1&quot;...</source>
@@ -1027,6 +1077,207 @@
     </message>
 </context>
 <context>
+    <name>CPageEditBar</name>
+    <message>
+        <source>Page Editing</source>
+        <translation>頁面編輯</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>選取</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>新增文字</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>新增圖片</translation>
+    </message>
+    <message>
+        <source>Add Link</source>
+        <translation>新增連結</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>字型</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>字型大小</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>文字顏色</translation>
+    </message>
+    <message>
+        <source>More Colors...</source>
+        <translation>更多色彩...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>Link Target...</source>
+        <translation>連結目標...</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Leave page editing</source>
+        <translation>結束頁面編輯</translation>
+    </message>
+    <message>
+        <source>Click where the text should start; Ctrl+Enter keeps it.</source>
+        <translation>按一下文字的起始位置；按 Ctrl+Enter 確認。</translation>
+    </message>
+    <message>
+        <source>Click where the picture should go.</source>
+        <translation>按一下圖片要放置的位置。</translation>
+    </message>
+    <message>
+        <source>Drag over the area that should become a link.</source>
+        <translation>拖曳過要變成連結的區域。</translation>
+    </message>
+    <message>
+        <source>Drag pictures to move them, their corners to resize them.</source>
+        <translation>拖曳圖片可移動，拖曳其角落可調整大小。</translation>
+    </message>
+</context>
+<context>
+    <name>CPageEditController</name>
+    <message>
+        <source>Cannot Edit Pages</source>
+        <translation>無法編輯頁面</translation>
+    </message>
+    <message>
+        <source>The document&apos;s permissions do not allow changing its pages. Open it with its permissions password to edit them.</source>
+        <translation>文件的權限不允許變更其頁面。請使用權限密碼開啟以編輯頁面。</translation>
+    </message>
+    <message>
+        <source>Save the changes to &quot;%1&quot; first?</source>
+        <translation>先儲存對「%1」的變更嗎？</translation>
+    </message>
+    <message>
+        <source>Page editing starts from the saved document.</source>
+        <translation>頁面編輯從已儲存的文件開始。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Save the page edits to &quot;%1&quot;?</source>
+        <translation>將頁面編輯儲存到「%1」嗎？</translation>
+    </message>
+    <message>
+        <source>Pages show their edits until you leave page editing.</source>
+        <translation>在結束頁面編輯之前，頁面會顯示其編輯內容。</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>捨棄</translation>
+    </message>
+    <message>
+        <source>Cannot Edit the Page</source>
+        <translation>無法編輯該頁面</translation>
+    </message>
+    <message>
+        <source>The document has no page %1.</source>
+        <translation>文件沒有第 %1 頁。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address a link can lead to.</source>
+        <translation>「%1」不是連結可以指向的網址。</translation>
+    </message>
+    <message>
+        <source>The change does not fit the page.</source>
+        <translation>該變更不適合此頁面。</translation>
+    </message>
+    <message>
+        <source>The text could not be added here.</source>
+        <translation>無法在此處新增文字。</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>新增文字</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; could not be read.</source>
+        <translation>無法讀取圖片「%1」。</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>新增圖片</translation>
+    </message>
+    <message>
+        <source>Resize Picture</source>
+        <translation>調整圖片大小</translation>
+    </message>
+    <message>
+        <source>Move Picture</source>
+        <translation>移動圖片</translation>
+    </message>
+    <message>
+        <source>Resize Text</source>
+        <translation>調整文字大小</translation>
+    </message>
+    <message>
+        <source>Move Text</source>
+        <translation>移動文字</translation>
+    </message>
+    <message>
+        <source>Remove Link</source>
+        <translation>移除連結</translation>
+    </message>
+    <message>
+        <source>Delete Picture</source>
+        <translation>刪除圖片</translation>
+    </message>
+    <message>
+        <source>Delete Text</source>
+        <translation>刪除文字</translation>
+    </message>
+    <message>
+        <source>Add Link</source>
+        <translation>新增連結</translation>
+    </message>
+    <message>
+        <source>Change Link</source>
+        <translation>變更連結</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg)</source>
+        <translation>圖片 (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>The change could not be made (%1).</source>
+        <translation>無法進行變更（%1）。</translation>
+    </message>
+</context>
+<context>
+    <name>CPageEditLayer</name>
+    <message>
+        <source>Text to add</source>
+        <translation>要新增的文字</translation>
+    </message>
+    <message>
+        <source>Leads nowhere</source>
+        <translation>不指向任何位置</translation>
+    </message>
+    <message>
+        <source>Double-click to change where it leads</source>
+        <translation>按兩下可變更其指向</translation>
+    </message>
+</context>
+<context>
     <name>CPageView</name>
     <message>
         <source>The document&apos;s permissions do not allow copying its text.</source>
@@ -1058,6 +1309,17 @@
     <message>
         <source>Open</source>
         <translation>開啟</translation>
+    </message>
+</context>
+<context>
+    <name>CPdfImage</name>
+    <message>
+        <source>The file is not a PNG or JPEG picture.</source>
+        <translation>該檔案不是 PNG 或 JPEG 圖片。</translation>
+    </message>
+    <message>
+        <source>The picture is too large or damaged.</source>
+        <translation>圖片過大或已損壞。</translation>
     </message>
 </context>
 <context>
@@ -2057,6 +2319,29 @@
     </message>
 </context>
 <context>
+    <name>CTextOverlay</name>
+    <message>
+        <source>The text is too long: at most %1 characters can be added at once.</source>
+        <translation>文字過長：一次最多可新增 %1 個字元。</translation>
+    </message>
+    <message>
+        <source>The text must start on the page.</source>
+        <translation>文字必須從頁面內開始。</translation>
+    </message>
+    <message>
+        <source>The font &quot;%1&quot; is not installed.</source>
+        <translation>字型「%1」未安裝。</translation>
+    </message>
+    <message>
+        <source>The font &quot;%1&quot; has no character for &quot;%2&quot;. Choose a font that has it.</source>
+        <translation>字型「%1」沒有「%2」這個字元。請選擇包含它的字型。</translation>
+    </message>
+    <message>
+        <source>The font &quot;%1&quot; cannot be embedded in a document. Choose another font.</source>
+        <translation>字型「%1」無法嵌入文件。請選擇其他字型。</translation>
+    </message>
+</context>
+<context>
     <name>CTextRecognizer</name>
     <message>
         <source>no text recognition languages are installed</source>
@@ -2582,6 +2867,10 @@
         <source>Recognize Text</source>
         <translation>辨識文字</translation>
     </message>
+    <message>
+        <source>Edit Page Content</source>
+        <translation>編輯頁面內容</translation>
+    </message>
 </context>
 <context>
     <name>GeneralOption</name>
@@ -2691,6 +2980,10 @@
     <message>
         <source>Close</source>
         <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Add text, pictures and links to pages; move, resize or delete pictures; change where links lead. Text that is already on a page cannot be changed.</source>
+        <translation>在頁面中新增文字、圖片和連結；移動、調整大小或刪除圖片；變更連結指向。頁面上既有的文字無法變更。</translation>
     </message>
 </context>
 <context>

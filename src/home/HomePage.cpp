@@ -132,6 +132,9 @@ void HomePage::Retranslate()
            tr("Password protect your PDF from unauthorized access")};
     for (int i = 0; i < tools.size(); ++i)
         tools[i]->SetTexts(titles[i], texts[i]);
+    // What the tile's words promise, and where it stops.
+    tools[0]->setToolTip(tr("Add text, pictures and links to pages; move, resize or delete pictures; change where "
+                            "links lead. Text that is already on a page cannot be changed."));
     noticeTitle->setText(tr("You've gone Incognito"));
     noticeText->setText(tr("The history of the files you have viewed will not be saved."));
     noticeButton->setText(tr("Close"));

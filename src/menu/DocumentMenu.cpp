@@ -160,21 +160,23 @@ QMenu* DocumentMenu::BuildEditMenu(QWidget* parent)
     if (editMenu)
         return editMenu;
     editMenu = NewMenu(QT_TRANSLATE_NOOP("DocumentMenu", "Edit"), parent);
-    AddItems(editMenu,
-             {{QT_TRANSLATE_NOOP("DocumentMenu", "Undo"), "undo", QKeySequence::Undo, nullptr, nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Redo"), "redo", QKeySequence::Redo, "Ctrl+Shift+Z; Ctrl+Y", nullptr,
-               false},
-              {nullptr, nullptr, None, nullptr, nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Cut"), "cut", QKeySequence::Cut, nullptr, nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Copy"), "copy", QKeySequence::Copy, nullptr, nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Paste"), "paste", QKeySequence::Paste, nullptr, nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Delete"), "delete", QKeySequence::Delete, nullptr, nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Select All"), "select_all", QKeySequence::SelectAll, nullptr, nullptr,
-               false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Find"), "find", QKeySequence::Find, nullptr, nullptr, false},
-              {nullptr, nullptr, None, nullptr, nullptr, false},
-              {QT_TRANSLATE_NOOP("DocumentMenu", "Comment"), "comment", None, "Ctrl+Alt+C", nullptr, false}},
-             &editActions);
+    AddItems(
+        editMenu,
+        {{QT_TRANSLATE_NOOP("DocumentMenu", "Undo"), "undo", QKeySequence::Undo, nullptr, nullptr, false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Redo"), "redo", QKeySequence::Redo, "Ctrl+Shift+Z; Ctrl+Y", nullptr,
+          false},
+         {nullptr, nullptr, None, nullptr, nullptr, false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Cut"), "cut", QKeySequence::Cut, nullptr, nullptr, false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Copy"), "copy", QKeySequence::Copy, nullptr, nullptr, false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Paste"), "paste", QKeySequence::Paste, nullptr, nullptr, false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Delete"), "delete", QKeySequence::Delete, nullptr, nullptr, false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Select All"), "select_all", QKeySequence::SelectAll, nullptr, nullptr,
+          false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Find"), "find", QKeySequence::Find, nullptr, nullptr, false},
+         {nullptr, nullptr, None, nullptr, nullptr, false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Comment"), "comment", None, "Ctrl+Alt+C", nullptr, false},
+         {QT_TRANSLATE_NOOP("DocumentMenu", "Edit Page Content"), "page_edit", None, "Ctrl+Alt+E", nullptr, false}},
+        &editActions);
     connect(editMenu, &QMenu::triggered, this, &DocumentMenu::SlotMenuTriggered);
     connect(editMenu, &QMenu::aboutToShow, this, &DocumentMenu::SlotEditMenuAboutToShow);
     return editMenu;

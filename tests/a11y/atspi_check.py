@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 """What a screen reader gets from the running program over AT-SPI.
 
-Run inside a private D-Bus session (dbus-run-session), which also starts
-the accessibility bus on demand, against the program given as the first
+Runs itself inside a private D-Bus session, which also starts the
+accessibility bus on demand, against the program given as the first
 argument, on the display in RVPDF_TEST_DISPLAY. Each check names an
 accessible the reader must find; the program is started with a private
 home and ended at the end. Every look is made by a fresh process, as a
@@ -106,13 +106,27 @@ def main():
     display = os.environ.get("RVPDF_TEST_DISPLAY")
     if not display:
         raise SystemExit("AT-SPI check: needs the test display (RVPDF_TEST_DISPLAY)")
-    root = tempfile.mkdtemp(prefix="rvpdf-atspi-")
+    root = os.environ.get("RVPDF_ATSPI_ROOT")
+    if not root:
+        # A private home and runtime folder, then a session bus of our own
+        # in them: the accessibility bus it starts puts its socket there,
+        # not where another session's (or the user's) is.
+        root = tempfile.mkdtemp(prefix="rvpdf-atspi-")
+        env = dict(os.environ)
+        for name, sub in (("HOME", "home"), ("XDG_CONFIG_HOME", "config"), ("XDG_DATA_HOME", "data"),
+                          ("XDG_CACHE_HOME", "cache"), ("XDG_STATE_HOME", "state"), ("XDG_RUNTIME_DIR", "runtime"),
+                          ("TMPDIR", "tmp")):
+            os.makedirs(os.path.join(root, sub), mode=0o700, exist_ok=True)
+            env[name] = os.path.join(root, sub)
+        env["RVPDF_ATSPI_ROOT"] = root
+        env.pop("DBUS_SESSION_BUS_ADDRESS", None)
+        env.pop("AT_SPI_BUS_ADDRESS", None)
+        try:
+            code = subprocess.call(["dbus-run-session", "--", sys.executable, __file__] + sys.argv[1:], env=env)
+        finally:
+            subprocess.call(["rm", "-rf", root])
+        sys.exit(code)
     env = dict(os.environ)
-    for name, sub in (("HOME", "home"), ("XDG_CONFIG_HOME", "config"), ("XDG_DATA_HOME", "data"),
-                      ("XDG_CACHE_HOME", "cache"), ("XDG_STATE_HOME", "state"), ("XDG_RUNTIME_DIR", "runtime"),
-                      ("TMPDIR", "tmp")):
-        os.makedirs(os.path.join(root, sub), mode=0o700, exist_ok=True)
-        env[name] = os.path.join(root, sub)
     env.update({"DISPLAY": display, "QT_QPA_PLATFORM": "xcb", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
                 "RVPDF_DISABLE_REPORTS": "1", "RVPDF_REPORT_URL": "http://127.0.0.1:9",
                 "RVPDF_ANALYTICS_URL": "http://127.0.0.1:9/mp/collect",
@@ -133,6 +147,21 @@ def main():
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     said = ""
     try:
+        # The accessibility bus starts once the program shows its window, as
+        # a reader asks for it: started before, it was not reached here (by
+        # stock programs of the toolkit either). The readers are told its
+        # address outright, not the one the display's root window may name
+        # (another session's).
+        end = time.monotonic() + TIMEOUT
+        while time.monotonic() < end and subprocess.call(
+                ["xdotool", "search", "--onlyvisible", "--pid", str(program.pid)],
+                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=dict(env, DISPLAY=display)) != 0:
+            time.sleep(0.2)
+        reply = subprocess.run(["dbus-send", "--session", "--print-reply=literal", "--dest=org.a11y.Bus",
+                                "/org/a11y/bus", "org.a11y.Bus.GetAddress"], stdout=subprocess.PIPE,
+                               stderr=subprocess.DEVNULL, text=True, timeout=30)
+        if reply.returncode == 0 and reply.stdout.strip():
+            os.environ["AT_SPI_BUS_ADDRESS"] = reply.stdout.strip()
         end = time.monotonic() + TIMEOUT
         while time.monotonic() < end:
             run = subprocess.run([sys.executable, __file__, "--look", str(program.pid)],
@@ -149,7 +178,6 @@ def main():
         except subprocess.TimeoutExpired:
             program.kill()
             program.wait()
-        subprocess.call(["rm", "-rf", root])
     raise SystemExit(said + "AT-SPI check: failed within %d s" % TIMEOUT)
 
 

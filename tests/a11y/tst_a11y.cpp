@@ -5,6 +5,7 @@
 #include "CReportConsent.h"
 #include "CReviewDialog.h"
 #include "CSettingManager.h"
+#include "CLinkTargetBox.h"
 #include "CPageView.h"
 #include "CSignatureController.h"
 #include "CRecognizeBar.h"
@@ -110,6 +111,8 @@ QList<Opening> Openings(const QString& doc)
              OnDocument(window, doc, {"sign"});
              QTest::keyClick(TestWindows::Box(window, window->TabBar()->CurrentIndex())->PageView(), Qt::Key_Return);
          }},
+        {"page editing bar", [doc](MainView* window) { OnDocument(window, doc, {"page_edit"}); }},
+        {"link target", [](MainView* window) { RunDialog<CLinkTargetBox>(0, QString(), 3, window); }},
         {"tab list",
          [doc](MainView* window) {
              TestWindows::Open(window, doc);

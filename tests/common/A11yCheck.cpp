@@ -62,6 +62,9 @@ QStringList A11yCheck::Problems(QWidget* window, const QStringList& pending)
         // A scroll area's own scroll bars: its keys scroll, its role says it.
         if (widget->parentWidget() && widget->parentWidget()->objectName().startsWith(QLatin1String("qt_scrollarea_")))
             continue;
+        // A spin box's field: the toolkit presents the spin box as one control.
+        if (widget->objectName() == QLatin1String("qt_spinbox_lineedit"))
+            continue;
         const bool operable = IsOperable(widget);
         if (!operable && widget->focusPolicy() == Qt::NoFocus)
             continue;

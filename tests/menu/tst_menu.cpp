@@ -2,6 +2,8 @@
 #include "CCommentController.h"
 #include "CEditSession.h"
 #include "CFindBar.h"
+#include "CPageEditBar.h"
+#include "CPageEditController.h"
 #include "CPageView.h"
 #include "CRecognizeBar.h"
 #include "CRecognizeController.h"
@@ -56,9 +58,9 @@ QList<QPair<QString, QString>> ShortcutRows()
             {"Ctrl+D", "dialog"}, {"Ctrl+P", "dialog"}, {"Ctrl+Z", "undone"}, {"Ctrl+Shift+Z", "redone"},
             {"Ctrl+Y", "redone"}, {"Ctrl+X", "comment cut"}, {"Ctrl+C", "text copied"}, {"Ctrl+V", "comment pasted"},
             {"Del", "comment deleted"}, {"Ctrl+A", "text selected"}, {"Ctrl+F", "find bar"},
-            {"Ctrl+Alt+C", "comment bar"}, {"Ctrl+Alt+1", "panel 0"}, {"Ctrl+Alt+2", "panel 1"},
-            {"Ctrl+Alt+3", "panel 2"}, {"Ctrl+Alt+4", "panel 3"}, {"Ctrl+Alt+5", "panel 5"},
-            {"Ctrl+Alt+S", "signature placing"}, {"Ctrl+Alt+O", "organizer"},
+            {"Ctrl+Alt+C", "comment bar"}, {"Ctrl+Alt+E", "page editing"}, {"Ctrl+Alt+1", "panel 0"},
+            {"Ctrl+Alt+2", "panel 1"}, {"Ctrl+Alt+3", "panel 2"}, {"Ctrl+Alt+4", "panel 3"},
+            {"Ctrl+Alt+5", "panel 5"}, {"Ctrl+Alt+S", "signature placing"}, {"Ctrl+Alt+O", "organizer"},
             {"Ctrl+Alt+R", "recognize bar"},
             {"Ctrl++", "zoomed in"}, {"Ctrl+-", "zoomed out"}, {"Ctrl+Left", "turned left"},
             {"Ctrl+Right", "turned right"}, {"F11", "read mode"}, {"Ctrl+L", "read mode"}, {"F5", "presentation"},
@@ -383,6 +385,8 @@ void TestMenu::shownShortcutsWorkInTheirWindow()
         QTRY_VERIFY(box->FindBar()->isVisible());
     } else if (effect == "comment bar") {
         QVERIFY(box->Comments()->IsShown());
+    } else if (effect == "page editing") {
+        QVERIFY(box->PageEdits()->IsShown() && !box->PageEdits()->Bar()->isHidden());
     } else if (effect.startsWith("panel ")) {
         QTRY_VERIFY(box->SidePanel()->isVisible());
         QCOMPARE(box->SidePanel()->CurrentPageIndex(), effect.mid(6).toInt());

@@ -119,7 +119,7 @@ private slots:
     void madeWithTheMouse_data();
     void madeWithTheMouse();
     void existingCommentsEditedWithTheMouse();
-    void editToolStartsWithTheLastTool();
+    void commentButtonStartsWithTheLastTool();
     void forbiddenDocumentOffersNoTools();
     void panelListsCommentsLive();
     void optionsReachCommentsIniAndNextDocuments_data();
@@ -302,12 +302,13 @@ void TestComments::existingCommentsEditedWithTheMouse()
     QCOMPARE(Comments(doc.get()).size(), 1);
 }
 
-void TestComments::editToolStartsWithTheLastTool()
+void TestComments::commentButtonStartsWithTheLastTool()
 {
     const QVariantMap comment {{"Comment_Bar", QVariantMap {{"Last_Tool", "Ellipse"}}}};
-    std::unique_ptr<MainBox> doc(Open(plain, {{"toolID", 0}, {"comment", comment}}));
+    std::unique_ptr<MainBox> doc(Open(plain, {{"comment", comment}}));
     QVERIFY(doc);
-    QTRY_VERIFY(doc->Comments()->IsShown());
+    doc->findChild<CDocumentToolBar*>()->CommentButton()->click();
+    QVERIFY(doc->Comments()->IsShown());
     QCOMPARE(Bar(doc.get())->Tool(), CCommentOptions::Ellipse);
     QCOMPARE(doc->Comments()->Layer()->Tool(), CCommentOptions::Ellipse);
     // The menu's Comment closes and opens it, without a tool.
@@ -323,8 +324,9 @@ void TestComments::forbiddenDocumentOffersNoTools()
     const QString path = dir + "/no_comments.pdf";
     QCOMPARE(TestEnv::RunChild("qpdf", {"--encrypt", "", "owner", "256", "--annotate=n", "--", plain, path}).ExitCode(), 0);
     ModalAnswerer answer([](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, "button_3"); }, 2);
-    std::unique_ptr<MainBox> doc(Open(path, {{"toolID", 0}}));
+    std::unique_ptr<MainBox> doc(Open(path));
     QVERIFY(doc);
+    doc->OnMainMenuTrigger("comment");
     QTRY_COMPARE(answer.AnsweredCount(), 1);
     QVERIFY(answer.SeenTexts().join(' ').contains("do not allow adding comments"));
     QVERIFY(!doc->Comments()->IsShown());

@@ -2,6 +2,9 @@
 #include "CGotoPageBox.h"
 #include "CPageCache.h"
 #include "CPageColors.h"
+#include "CChangeWatcher.h"
+#include "CEditSession.h"
+#include "CPagePlan.h"
 #include "CPageView.h"
 #include "CPdfDocument.h"
 #include "CPropertiesBox.h"
@@ -65,6 +68,8 @@ private slots:
     void everyMenuKeyIsSafe_data();
     void everyMenuKeyIsSafe();
     void prefetchIsUsedOnlyForItsFile();
+    void changedOnDiskReloads_data();
+    void changedOnDiskReloads();
 
 private:
     QScopedPointer<MainBox> keyTarget;
@@ -714,6 +719,65 @@ void TestMKPDF::prefetchIsUsedOnlyForItsFile()
     QVERIFY(!TestWindows::Document(encrypted, {}, &code));
     QCOMPARE(code, 100);
     QCOMPARE(answerer->AnsweredCount(), 1);
+}
+
+void TestMKPDF::changedOnDiskReloads_data()
+{
+    // how: "in place" rewrites the file, "rename" replaces it, "half" first
+    // leaves it half written; answer: the button pressed at the question
+    // ("" when none may come); pages: what the view shows at the end.
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("dirty");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<int>("pages");
+    QTest::newRow("rewritten in place") << "in place" << false << "" << 5;
+    QTest::newRow("replaced by a rename") << "rename" << false << "" << 5;
+    QTest::newRow("half written, then whole") << "half" << false << "" << 5;
+    QTest::newRow("unsaved changes kept") << "in place" << true << "button_2" << 4;
+    QTest::newRow("unsaved changes given up") << "rename" << true << "button_3" << 5;
+    QTest::newRow("our own save") << "save" << true << "" << 4;
+}
+
+void TestMKPDF::changedOnDiskReloads()
+{
+    QFETCH(QString, how);
+    QFETCH(bool, dirty);
+    QFETCH(QString, answer);
+    QFETCH(int, pages);
+    const QString folder = TestEnv::MakeDir(QStringLiteral("changed-") + QTest::currentDataTag());
+    const QString path = folder + "/build.pdf";
+    QVERIFY(TestPdf::Write(path, 4));
+    QVERIFY(TestPdf::Write(folder + "/next.pdf", 5));
+    QScopedPointer<MainBox> box(TestWindows::Document(path, {{"pageIndex", 2}, {"zoom", 150.0}}));
+    QVERIFY(box);
+    if (dirty) {
+        CPagePlan plan = box->Session()->Plan();
+        plan.Rotate({0}, 90);
+        box->Session()->ApplyPlan(plan, "turn", {});
+    }
+    ModalAnswerer answerer([answer](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, answer); });
+    const QByteArray next = TestPdf::ReadBytes(folder + "/next.pdf");
+    if (how == "half") {
+        QVERIFY(TestPdf::WriteBytes(path, next.left(next.size() / 3)));
+        QTest::qWait(3 * CChangeWatcher::kSettleMs);
+        QCOMPARE(box->PageCount(), 4);
+    }
+    if (how == "rename")
+        QVERIFY(QFile::remove(path) && QFile::rename(folder + "/next.pdf", path));
+    else if (how == "save")
+        QVERIFY(box->SaveAs(path));
+    else
+        QVERIFY(TestPdf::WriteBytes(path, next));
+    QTRY_COMPARE_WITH_TIMEOUT(answerer.AnsweredCount(), answer.isEmpty() ? 0 : 1, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(box->PageCount(), pages, 10000);
+    // Nothing more comes: no second question, no second reload.
+    QTest::qWait(3 * CChangeWatcher::kSettleMs);
+    QCOMPARE(answerer.AnsweredCount(), answer.isEmpty() ? 0 : 1);
+    QCOMPARE(box->PageCount(), pages);
+    QCOMPARE(box->IsDirty(), answer == "button_2");
+    // Where the reader was stays.
+    QCOMPARE(box->CurrentPageIndex(), 2);
+    QCOMPARE(box->PageView()->Zoom(), 150.0);
 }
 
 RV_TEST_MAIN(TestMKPDF)

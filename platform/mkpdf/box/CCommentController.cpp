@@ -164,12 +164,12 @@ bool CCommentController::IsShown() const
     return !bar->isHidden();
 }
 
-void CCommentController::Toggle()
+void CCommentController::Toggle(bool bLastTool)
 {
     if (IsShown())
         Hide();
     else
-        Show(false);
+        Show(bLastTool);
 }
 
 void CCommentController::GoTo(int nPage, int nIndex)

@@ -43,7 +43,9 @@ public:
     bool Show(bool bLastTool);
     void Hide();
     bool IsShown() const;
-    void Toggle();
+    // The tool bar's button resumes with the tool used last; the menu's
+    // Comment opens the bar without one.
+    void Toggle(bool bLastTool = false);
     // Brings a comment into view, selected while the bar is shown.
     void GoTo(int nPage, int nIndex);
     CAnnotationLayer* Layer() const;

@@ -9,6 +9,7 @@
 #include "CLinkActions.h"
 #include "COrganizerBox.h"
 #include "COrganizerView.h"
+#include "CPageEditController.h"
 #include "CPageView.h"
 #include "CPresentationView.h"
 #include "CRecognizeController.h"
@@ -50,10 +51,13 @@ const QHash<QString, CDocumentCommands::Command>& CDocumentCommands::Table()
          [](MainBox* box) {
              if (box->IsOrganizing())
                  box->organizer->DeleteSelection();
+             else if (box->pageEdit->IsShown())
+                 box->pageEdit->DeleteSelected();
              else if (box->comments->Layer())
                  box->comments->Layer()->DeleteSelected();
          }},
         {"comment", [](MainBox* box) { box->comments->Toggle(); }},
+        {"page_edit", [](MainBox* box) { box->pageEdit->Toggle(); }},
         {"copy",
          [](MainBox* box) {
              if (!box->comments->CopySelected(false))

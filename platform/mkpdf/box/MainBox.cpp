@@ -4,6 +4,7 @@
 #include "CAnnotationStore.h"
 #include "CCommentController.h"
 #include "CCommentToolBar.h"
+#include "CChangeWatcher.h"
 #include "CDocumentCommands.h"
 #include "CDocumentFileActions.h"
 #include "CDocumentLoader.h"
@@ -27,6 +28,7 @@
 #include "COrganizerView.h"
 #include "CPageCache.h"
 #include "CPageColors.h"
+#include "CPageEditController.h"
 #include "CPageView.h"
 #include "CPasswordBox.h"
 #include "CPdfDocument.h"
@@ -116,6 +118,7 @@ void MainBox::Start(const QVariantMap& options)
     layout->addWidget(signatureBar);
     auto* recognizeBar = new CRecognizeBar(this);
     layout->addWidget(recognizeBar);
+    pageEdit = new CPageEditController(this);
     comments->SetUserNameSource([this]() {
         QString name;
         emit SignalGetUserName(name);
@@ -134,7 +137,7 @@ void MainBox::Start(const QVariantMap& options)
     connect(toolBar, &CDocumentToolBar::SignalClickedOrganize, this, &MainBox::ShowOrganizer);
     connect(toolBar, &CDocumentToolBar::SignalStepPage, this,
             [this](int nDelta) { view->GoToPage(view->CurrentPage() + nDelta); });
-    connect(toolBar, &CDocumentToolBar::SignalClickedComment, comments, &CCommentController::Toggle);
+    connect(toolBar, &CDocumentToolBar::SignalClickedComment, comments, [this]() { comments->Toggle(true); });
     connect(comments, &CCommentController::SignalOptionsChanged, this, &MainBox::SignalCommentOptionChanged);
     session = new CEditSession(document, this);
     // Comments and form values live in the open document until a save
@@ -162,6 +165,18 @@ void MainBox::Start(const QVariantMap& options)
     connect(session, &CEditSession::SignalDirtyChanged, this, &MainBox::SignalDocumentChanged);
     recovery = new CRecoveryKeeper(session, this);
     connect(saver, &CDocumentSaver::SignalWritten, this, &MainBox::OnWritten);
+    // Changed on disk by another program: shown again, once no mode of ours
+    // holds the pages and no save of ours is writing.
+    changes = new CChangeWatcher(
+        this, {[this]() { return document; }, [this]() { return IsDirty(); },
+               [this]() {
+                   return saver->IsBusy() || IsOrganizing() || pageEdit->IsShown() || recognizer->IsRunning();
+               },
+               [this](std::shared_ptr<CPdfDocument> read) {
+                   ReplaceDocument(std::move(read));
+                   WriteFirstThumbnail();
+               }});
+    changes->Watch(document->FilePath());
     ApplyOptions(options);
 }
 
@@ -241,6 +256,7 @@ void MainBox::BuildDocumentWidgets()
     comments->Attach(annotations, session->UndoStack(), view);
     signatures->Attach(document, view, panel);
     recognizer->Attach(document, view, search);
+    pageEdit->Attach();
     toolBar->SetCommentEnabled(annotations->CanAnnotate());
     connect(panel, &CSidePanel::SignalGoToPage, links, [this](int nPage) { links->JumpTo(nPage); });
     connect(panel, &CSidePanel::SignalAnnotationClicked, comments, &CCommentController::GoTo);
@@ -285,8 +301,15 @@ void MainBox::ReplaceDocument(std::shared_ptr<CPdfDocument> written)
     delete annotations;
     annotations = nullptr;
     document = std::move(written);
-    session->Restart(document);
+    {
+        // Clearing the steps tells the window, which would ask the view
+        // just deleted; it hears once the new one is there.
+        const QSignalBlocker quiet(this);
+        session->Restart(document);
+    }
     BuildDocumentWidgets();
+    emit SignalEditStateChanged();
+    emit SignalDocumentChanged(IsDirty());
     view->SetDisplayMode(state.value(OpenKey::kDisplayMode).toInt());
     view->SetRotation(state.value(OpenKey::kRotation).toInt());
     view->SetZoom(state.value(OpenKey::kZoom).toDouble());
@@ -313,6 +336,7 @@ void MainBox::OnWritten(const QString& strOldPath, std::shared_ptr<CPdfDocument>
     if (strOldPath != path)
         emit SignalDocumentSaveAs(strOldPath, path);
     ReplaceDocument(std::move(written));
+    changes->Watch(path);
     // The recent list learns the new first page and whether a password
     // now protects the file.
     WriteFirstThumbnail();
@@ -522,9 +546,7 @@ void MainBox::ApplyTool(int nToolID)
     }
     switch (nToolID) {
     case ToolEdit:
-        // Edit PDF: the comment tools, with the one used last.
-        view->SetCursorMode(CPageView::SelectCursor);
-        comments->Show(true);
+        pageEdit->Show();
         break;
     case ToolPrint:
         AskPrint();
@@ -572,7 +594,7 @@ void MainBox::ShowOrganizer()
 {
     if (!EnsureLoaded())
         return;
-    if (IsOrganizing())
+    if (IsOrganizing() || !pageEdit->Hide())
         return;
     // A protected document keeps its pages as they are unless the user has
     // the right to change them.
@@ -746,8 +768,10 @@ bool MainBox::RenameTo(const QString& path, QString* error)
     const QString old = document->FilePath();
     if (!CDocumentFileActions::Rename(this, *document, path, error))
         return false;
-    if (document->FilePath() != old)
+    if (document->FilePath() != old) {
+        changes->Watch(document->FilePath());
         emit SignalDocumentRename(old, document->FilePath());
+    }
     return true;
 }
 

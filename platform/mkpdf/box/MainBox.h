@@ -20,8 +20,10 @@ class CDocumentToolBar;
 class CEditSession;
 class CFindBar;
 class COrganizerBox;
+class CPageEditController;
 class CPdfDocument;
 class CPageView;
+class CChangeWatcher;
 class COpenController;
 class CRecoveryKeeper;
 class CRecognizeController;
@@ -150,6 +152,8 @@ public:
     CSignatureController* Signatures() const { return signatures; }
     // Text recognition of scanned pages.
     CRecognizeController* Recognizer() const { return recognizer; }
+    // Page editing: text, pictures and links added to pages.
+    CPageEditController* PageEdits() const { return pageEdit; }
     bool IsOrganizing() const;
     void ShowOrganizer();
     // Back to reading; unsaved page changes are saved or dropped first, as
@@ -194,6 +198,7 @@ protected:
 
 private:
     friend class CDocumentCommands;
+    friend class CPageEditController;
     MainBox(std::shared_ptr<CPdfDocument> document, const QVariantMap& options, QWidget* parent);
     // Reads path, asking for a password when it needs one; null on failure,
     // with the reason in *result.
@@ -233,6 +238,7 @@ private:
     CCommentController* comments = nullptr;
     CFormController* forms = nullptr;
     CSignatureController* signatures = nullptr;
+    CPageEditController* pageEdit = nullptr;
     QVBoxLayout* layout = nullptr;
     QHBoxLayout* body = nullptr;
     QStackedWidget* pages = nullptr;
@@ -243,6 +249,7 @@ private:
     CDocumentToolBar* toolBar = nullptr;
     COrganizerBox* organizer = nullptr;
     CRecoveryKeeper* recovery = nullptr;
+    CChangeWatcher* changes = nullptr;
     COpenController* opener = nullptr;
     CRecognizeController* recognizer = nullptr;
     bool firstThumbDone = false;

@@ -1,5 +1,7 @@
 #include "CImageLocator.h"
 
+#include "CPdfDestination.h"
+
 #include <QTransform>
 
 #include <qpdf/QPDF.hh>
@@ -16,27 +18,6 @@ namespace {
 constexpr int kMaxFormDepth = 12;
 // A page whose drawing is this long is not worth following for pictures.
 constexpr int kMaxOperators = 2000000;
-
-QTransform MatrixOf(const std::vector<QPDFObjectHandle>& operands)
-{
-    if (operands.size() < 6)
-        return QTransform();
-    double values[6];
-    for (int i = 0; i < 6; ++i) {
-        QPDFObjectHandle operand = operands[operands.size() - 6 + size_t(i)];
-        if (!operand.isNumber())
-            return QTransform();
-        values[i] = operand.getNumericValue();
-    }
-    return QTransform(values[0], values[1], values[2], values[3], values[4], values[5]);
-}
-
-QTransform MatrixOf(QPDFObjectHandle array)
-{
-    if (!array.isArray() || array.getArrayNItems() != 6)
-        return QTransform();
-    return MatrixOf(array.getArrayAsVector());
-}
 
 class ImageFinder : public QPDFObjectHandle::ParserCallbacks
 {
@@ -71,7 +52,7 @@ public:
                 saved.pop_back();
             }
         } else if (op == "cm") {
-            ctm = MatrixOf(operands) * ctm;
+            ctm = CPdfDestination::MatrixOf(operands) * ctm;
         } else if (op == "Do" && !operands.empty() && operands.back().isName()) {
             Draw(operands.back().getName());
         }
@@ -111,7 +92,8 @@ private:
         QPDFObjectHandle formResources = dict.getKey("/Resources");
         if (!formResources.isDictionary())
             formResources = resources;
-        ImageFinder inner(formResources, MatrixOf(dict.getKey("/Matrix")) * ctm, output, found, depth + 1, budget);
+        ImageFinder inner(formResources, CPdfDestination::MatrixOf(dict.getKey("/Matrix")) * ctm, output, found,
+                          depth + 1, budget);
         QPDFObjectHandle::parseContentStream(xobject, &inner);
     }
 
@@ -124,34 +106,6 @@ private:
     std::vector<QPDFObjectHandle> operands;
     std::vector<QTransform> saved;
 };
-
-// From default user space to the rendered page: origin at the top left of
-// the crop box, turned clockwise by the page's rotation.
-QTransform PageToOutput(QPDFPageObjectHelper& page)
-{
-    QPDFObjectHandle::Rectangle box = page.getCropBox().getArrayAsRectangle();
-    const double left = qMin(box.llx, box.urx);
-    const double right = qMax(box.llx, box.urx);
-    const double bottom = qMin(box.lly, box.ury);
-    const double top = qMax(box.lly, box.ury);
-    const double width = right - left;
-    const double height = top - bottom;
-    QTransform flip(1, 0, 0, -1, -left, top);
-    int rotation = 0;
-    QPDFObjectHandle rotate = page.getAttribute("/Rotate", false);
-    if (rotate.isInteger())
-        rotation = int(((rotate.getIntValue() % 360) + 360) % 360);
-    switch (rotation) {
-    case 90:
-        return flip * QTransform(0, 1, -1, 0, height, 0);
-    case 180:
-        return flip * QTransform(-1, 0, 0, -1, width, height);
-    case 270:
-        return flip * QTransform(0, -1, 1, 0, 0, width);
-    default:
-        return flip;
-    }
-}
 
 } // namespace
 
@@ -183,8 +137,8 @@ QVector<QRectF> CImageLocator::ImageAreas(int nPage)
             return found;
         QPDFPageObjectHelper page(pages[size_t(nPage)]);
         int budget = kMaxOperators;
-        ImageFinder finder(page.getAttribute("/Resources", false), QTransform(), PageToOutput(page), &found, 0,
-                           &budget);
+        ImageFinder finder(page.getAttribute("/Resources", false), QTransform(),
+                           CPdfDestination::PageToOutput(page.getObjectHandle()), &found, 0, &budget);
         page.parseContents(&finder);
     } catch (const std::exception&) {
         // What was found before the damage still counts.

@@ -121,7 +121,10 @@ PdfCertificate FromPoppler(const Poppler::CertificateInfo& info)
     cert.validFrom = info.validityStart();
     cert.validTo = info.validityEnd();
     cert.keyUsage = CNssStore::KeyUsageNames(int(info.keyUsageExtensions()));
-    cert.selfSigned = info.isSelfSigned();
+    // Poppler's own flag is left unset by this version: its issuer named
+    // the same as its subject is what self-signed means.
+    cert.selfSigned = info.issuerInfo(Poppler::CertificateInfo::DistinguishedName)
+        == info.subjectInfo(Poppler::CertificateInfo::DistinguishedName);
     return cert;
 }
 

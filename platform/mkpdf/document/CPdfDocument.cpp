@@ -40,6 +40,14 @@ void ConvertOutline(const QVector<Poppler::OutlineItem>& items, QVector<PdfOutli
 
 std::atomic<quint64> nextId {1};
 
+void SetRenderHints(Poppler::Document* doc)
+{
+    doc->setRenderHint(Poppler::Document::Antialiasing, true);
+    doc->setRenderHint(Poppler::Document::TextAntialiasing, true);
+    doc->setRenderHint(Poppler::Document::TextHinting, true);
+    doc->setRenderHint(Poppler::Document::ThinLineSolid, true);
+}
+
 } // namespace
 
 CPdfDocument::~CPdfDocument()
@@ -111,10 +119,7 @@ std::shared_ptr<CPdfDocument> CPdfDocument::Load(const QString& path, const QByt
     result->pageSizes = QVector<QSizeF>(count, firstSize);
     result->maxSize = firstSize;
     result->sizesLoaded = count == 1;
-    doc->setRenderHint(Poppler::Document::Antialiasing, true);
-    doc->setRenderHint(Poppler::Document::TextAntialiasing, true);
-    doc->setRenderHint(Poppler::Document::TextHinting, true);
-    doc->setRenderHint(Poppler::Document::ThinLineSolid, true);
+    SetRenderHints(doc.get());
     result->document = std::move(doc);
     if (status)
         *status = Loaded;
@@ -176,7 +181,12 @@ QImage CPdfDocument::RenderPage(int index, double scale, const QRect& region) co
     QMutexLocker locker(&mutex);
     if (!document)
         return QImage();
-    std::unique_ptr<Poppler::Page> page(document->page(index));
+    std::shared_ptr<Poppler::Document> shown;
+    {
+        QMutexLocker overrideLocker(&overrideMutex);
+        shown = overrides.value(index);
+    }
+    std::unique_ptr<Poppler::Page> page(shown ? shown->page(0) : document->page(index));
     if (!page)
         return QImage();
     const double dpi = 72.0 * scale;
@@ -194,6 +204,25 @@ QImage CPdfDocument::RenderPageApart(int index, double scale) const
     parser->setRenderHint(Poppler::Document::Antialiasing, true);
     parser->setRenderHint(Poppler::Document::TextAntialiasing, true);
     return page->renderToImage(72.0 * scale, 72.0 * scale);
+}
+
+bool CPdfDocument::SetPageOverride(int index, const QByteArray& pdf)
+{
+    if (index < 0 || index >= pageCount)
+        return false;
+    std::shared_ptr<Poppler::Document> shown;
+    if (!pdf.isEmpty()) {
+        shown.reset(Poppler::Document::loadFromData(pdf));
+        if (!shown || shown->isLocked() || shown->numPages() != 1)
+            return false;
+        SetRenderHints(shown.get());
+    }
+    QMutexLocker locker(&overrideMutex);
+    if (shown)
+        overrides.insert(index, shown);
+    else
+        overrides.remove(index);
+    return true;
 }
 
 QVector<QRectF> CPdfDocument::ImageAreas(int index) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QHash>
 #include <QImage>
@@ -128,6 +129,10 @@ public:
     // The same with a parser of its own, so that a long render (for text
     // recognition) does not hold up the pictures on screen.
     QImage RenderPageApart(int index, double scale) const;
+    // Until set again with nothing, page index is shown as pdf (the page
+    // alone, with content edits not saved yet) draws it. False when pdf is
+    // not one page that can be read.
+    bool SetPageOverride(int index, const QByteArray& pdf);
     // Where the page draws raster images, in the same points as PageSize;
     // read once per page and kept.
     QVector<QRectF> ImageAreas(int index) const;
@@ -197,6 +202,10 @@ private:
     // The structure parser for picture areas has a lock of its own, so
     // finding them never waits for a render.
     mutable QMutex imageMutex;
+    // Pages shown from a file of their own; read under the parser's lock,
+    // changed under a lock of their own.
+    mutable QMutex overrideMutex;
+    QHash<int, std::shared_ptr<Poppler::Document>> overrides;
     mutable std::unique_ptr<CImageLocator> locator;
     mutable bool locatorTried = false;
     mutable QHash<int, QVector<QRectF>> imageAreas;

@@ -2,6 +2,7 @@
 
 #include "CFileUtils.h"
 #include "CPagePlan.h"
+#include "CPdfDestination.h"
 
 #include <QByteArray>
 
@@ -16,10 +17,10 @@
 #include <qpdf/QPDFWriter.hh>
 
 #include <exception>
-#include <stdexcept>
 #include <map>
 #include <memory>
 #include <set>
+#include <stdexcept>
 
 namespace {
 
@@ -39,43 +40,6 @@ QPDFObjectHandle NewBlankPage(QPDF& pdf, const QSizeF& sizePt)
     return pdf.makeIndirectObject(page);
 }
 
-// The page a destination (an array, a name or a string) points at.
-QPDFObjGen DestinationPage(QPDFObjectHandle dest, QPDF& pdf, int depth = 0)
-{
-    if (depth > 4 || dest.isNull())
-        return QPDFObjGen();
-    if (dest.isName() || dest.isString()) {
-        const std::string name = dest.isName() ? dest.getName().substr(1) : dest.getUTF8Value();
-        QPDFObjectHandle root = pdf.getRoot();
-        QPDFObjectHandle found;
-        if (root.getKey("/Names").isDictionary() && root.getKey("/Names").getKey("/Dests").isDictionary()) {
-            QPDFNameTreeObjectHelper tree(root.getKey("/Names").getKey("/Dests"), pdf);
-            tree.findObject(dest.isString() ? dest.getUTF8Value() : name, found);
-        }
-        if (found.isNull() && root.getKey("/Dests").isDictionary())
-            found = root.getKey("/Dests").getKey("/" + name);
-        if (found.isDictionary())
-            found = found.getKey("/D");
-        return found.isArray() ? DestinationPage(found, pdf, depth + 1) : QPDFObjGen();
-    }
-    if (dest.isDictionary())
-        return DestinationPage(dest.getKey("/D"), pdf, depth + 1);
-    if (dest.isArray() && dest.getArrayNItems() > 0 && dest.getArrayItem(0).isIndirect())
-        return dest.getArrayItem(0).getObjGen();
-    return QPDFObjGen();
-}
-
-// The page an outline entry or a link goes to, through /Dest or a GoTo action.
-QPDFObjGen TargetPage(QPDFObjectHandle item, QPDF& pdf)
-{
-    if (item.hasKey("/Dest"))
-        return DestinationPage(item.getKey("/Dest"), pdf);
-    QPDFObjectHandle action = item.getKey("/A");
-    if (action.isDictionary() && action.getKey("/S").isName() && action.getKey("/S").getName() == "/GoTo")
-        return DestinationPage(action.getKey("/D"), pdf);
-    return QPDFObjGen();
-}
-
 // Rebuilds the children of parent without the entries that go to a removed
 // page (their own children take their place), and returns how many entries
 // show below parent when it is open.
@@ -91,7 +55,7 @@ int PruneOutline(QPDFObjectHandle parent, QPDF& pdf, const std::set<QPDFObjGen>&
     }
     for (size_t i = 0; i < queue.size(); ++i) {
         QPDFObjectHandle child = queue[i];
-        const QPDFObjGen target = TargetPage(child, pdf);
+        const QPDFObjGen target = CPdfDestination::TargetPage(child, pdf);
         if (target.isIndirect() && removed.count(target) && depth < kMaxOutlineDepth) {
             // Its children move up into its place.
             std::vector<QPDFObjectHandle> grandchildren;
@@ -160,7 +124,7 @@ void DropReferencesTo(QPDF& pdf, const std::set<QPDFObjGen>& removed, const std:
             QPDFObjectHandle dest = entry.second;
             if (dest.isDictionary())
                 dest = dest.getKey("/D");
-            const QPDFObjGen page = DestinationPage(dest, pdf);
+            const QPDFObjGen page = CPdfDestination::DestinationPage(dest, pdf);
             if (page.isIndirect() && removed.count(page))
                 dead.push_back(entry.first);
         }
@@ -170,14 +134,15 @@ void DropReferencesTo(QPDF& pdf, const std::set<QPDFObjGen>& removed, const std:
     QPDFObjectHandle dests = root.getKey("/Dests");
     if (dests.isDictionary()) {
         for (const std::string& key : dests.getKeys()) {
-            const QPDFObjGen page = DestinationPage(dests.getKey(key), pdf);
+            const QPDFObjGen page = CPdfDestination::DestinationPage(dests.getKey(key), pdf);
             if (page.isIndirect() && removed.count(page))
                 dests.removeKey(key);
         }
     }
     QPDFObjectHandle open = root.getKey("/OpenAction");
     if (open.isArray() || open.isDictionary()) {
-        const QPDFObjGen page = open.isArray() ? DestinationPage(open, pdf) : TargetPage(open, pdf);
+        const QPDFObjGen page
+            = open.isArray() ? CPdfDestination::DestinationPage(open, pdf) : CPdfDestination::TargetPage(open, pdf);
         if (page.isIndirect() && removed.count(page))
             root.removeKey("/OpenAction");
     }
@@ -192,7 +157,7 @@ void DropReferencesTo(QPDF& pdf, const std::set<QPDFObjGen>& removed, const std:
             if (!annot.isDictionary() || !annot.getKey("/Subtype").isName()
                 || annot.getKey("/Subtype").getName() != "/Link")
                 continue;
-            const QPDFObjGen target = TargetPage(annot, pdf);
+            const QPDFObjGen target = CPdfDestination::TargetPage(annot, pdf);
             if (target.isIndirect() && removed.count(target))
                 annots.eraseItem(i);
         }
@@ -329,7 +294,8 @@ CPdfEditor::WriteResult CPdfEditor::WritePlan(const QVector<PdfSource>& sources,
     try {
         base.setSuppressWarnings(true);
         base.processFile(sources.at(0).path.toLocal8Bit().constData(), sources.at(0).password.constData());
-        const bool changesProtection = protection.mode == PdfProtection::Set || protection.mode == PdfProtection::Remove;
+        const bool changesProtection
+            = protection.mode == PdfProtection::Set || protection.mode == PdfProtection::Remove;
         if (changesProtection && base.isEncrypted() && !base.ownerPasswordMatched())
             return fail(OwnerPasswordNeeded, QStringLiteral("the permissions password is needed"));
         QPDFPageDocumentHelper(base).pushInheritedAttributesToPage();
@@ -461,6 +427,7 @@ PdfProtectionInfo CPdfEditor::ReadProtection(const QString& path, const QByteArr
         info.revision = revision;
         info.ownerAccess = !info.encrypted || pdf.ownerPasswordMatched();
         info.allowAssembly = pdf.allowModifyAssembly();
+        info.allowModify = pdf.allowModifyOther();
         info.readable = true;
     } catch (const std::exception&) {
         info.readable = false;

@@ -39,6 +39,7 @@ struct PdfProtectionInfo
     bool ownerAccess = false; // opened with the permissions password, or there is none
     int revision = 0;
     bool allowAssembly = true;
+    bool allowModify = true; // what pages draw
 };
 
 // A file a plan takes pages from, with the password it was opened with.

@@ -110,7 +110,8 @@ PdfSignature Read(const Poppler::FormFieldSignature& field, int nPage, const QSi
         signature.validTo = cert.validityEnd();
         signature.keyUsage = CNssStore::KeyUsageNames(int(cert.keyUsageExtensions()));
         signature.serial = QString::fromLatin1(cert.serialNumber().toHex(':'));
-        signature.selfSigned = cert.isSelfSigned();
+        // Not the parser's flag, which this version leaves unset.
+        signature.selfSigned = signature.issuerDN == cert.subjectInfo(Poppler::CertificateInfo::DistinguishedName);
         if (signature.signer.isEmpty())
             signature.signer = cert.subjectInfo(Poppler::CertificateInfo::CommonName);
     }

@@ -225,7 +225,9 @@ CPdfEditor::WriteResult CTextLayerWriter::Write(const PdfSource& source, const Q
                 return fail(CPdfEditor::OutputFailed, problem);
         }
         // The target is a file of the caller's own, not yet in anyone's place.
-        QPDFWriter writer(pdf, QFile::encodeName(target).constData());
+        // The writer keeps the name, not a copy of it.
+        const QByteArray name = QFile::encodeName(target);
+        QPDFWriter writer(pdf, name.constData());
         writer.write();
     } catch (const std::exception& e) {
         return fail(CPdfEditor::OutputFailed, QString::fromLocal8Bit(e.what()));

@@ -1,5 +1,6 @@
 #include "CEditSession.h"
 
+#include "CPageEditCommand.h"
 #include "CPagePlanCommand.h"
 #include "CPdfDocument.h"
 #include "CTextLayerCommand.h"
@@ -94,6 +95,31 @@ void CEditSession::SetTextLayers(const QMap<int, QByteArray>& layers, bool bAdd)
     emit SignalTextLayersChanged(layers.keys());
 }
 
+void CEditSession::ApplyPageEdit(const PageEdit& edit, const QString& text)
+{
+    CPageEdits after = pageEdits;
+    after.Append(edit);
+    stack->push(new CPageEditCommand(this, pageEdits, after, edit.page, text));
+}
+
+bool CEditSession::DropPageEdit(int nPage)
+{
+    const int last = stack->index() - 1;
+    auto* edit = last >= 0 ? dynamic_cast<const CPageEditCommand*>(stack->command(last)) : nullptr;
+    if (!edit || edit->Page() != nPage)
+        return false;
+    // The stack hands out its steps read-only; this one is ours.
+    const_cast<CPageEditCommand*>(edit)->Drop();
+    stack->undo();
+    return true;
+}
+
+void CEditSession::SetPageEdits(const CPageEdits& edits, int nPage)
+{
+    pageEdits = edits;
+    emit SignalPageEditsChanged(nPage);
+}
+
 void CEditSession::DiscardChanges()
 {
     if (stack->cleanIndex() >= 0)
@@ -112,6 +138,7 @@ CSavePipeline::Job CEditSession::MakeJob(const QString& target, const CPagePlan&
     }
     job.plan = pagePlan;
     job.textLayers = textLayers;
+    job.pageEdits = pageEdits;
     job.target = target;
     if (changesSource)
         job.changesWriter = changesSource();
@@ -129,9 +156,11 @@ void CEditSession::Restart(std::shared_ptr<CPdfDocument> saved)
     plan = CPagePlan::Identity(document->FilePath(), document->PageCount());
     // The text is in the file now.
     textLayers.clear();
+    pageEdits = CPageEdits();
     temporary = false;
     UpdateDirty();
     emit SignalPlanChanged({});
+    emit SignalPageEditsChanged(-1);
 }
 
 QJsonObject CEditSession::RecoveryState() const
@@ -142,6 +171,8 @@ QJsonObject CEditSession::RecoveryState() const
         layers.insert(QString::number(it.key()), QString::fromLatin1(it.value().toBase64()));
     if (!layers.isEmpty())
         state.insert("textLayers", layers);
+    if (!pageEdits.IsEmpty())
+        state.insert("pageEdits", pageEdits.ToJson());
     return state;
 }
 
@@ -186,9 +217,15 @@ bool CEditSession::RestoreRecoveryState(const QJsonObject& state, QString* error
             *error = QStringLiteral("the plan names pages its files do not have");
         return false;
     }
+    CPageEdits edits;
+    if (state.contains("pageEdits")
+        && !CPageEdits::FromJson(state.value("pageEdits").toObject(), document->PageCount(), &edits, error))
+        return false;
     AddTextLayers(layers, tr("Restore Recognized Text"));
     // Only comments or form values changed: no page step to make.
     if (!(restored == plan))
         ApplyPlan(restored, tr("Restore Page Changes"), {});
+    if (edits != pageEdits)
+        stack->push(new CPageEditCommand(this, pageEdits, edits, -1, tr("Restore Page Edits")));
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CPageEdits.h"
 #include "CPagePlan.h"
 #include "CSavePipeline.h"
 
@@ -50,6 +51,13 @@ public:
     // over them when the document is next written: one undoable step.
     void AddTextLayers(const QMap<int, QByteArray>& layers, const QString& text);
     const QMap<int, QByteArray>& TextLayers() const { return textLayers; }
+    // The content edits of pages not saved yet.
+    const CPageEdits& PageEdits() const { return pageEdits; }
+    // One undoable step: edit is made after the ones so far.
+    void ApplyPageEdit(const PageEdit& edit, const QString& text);
+    // Takes back the last step when it is a content edit of the page, for
+    // good: an edit the page turned out not to allow.
+    bool DropPageEdit(int nPage);
     // Steps the undo stack back to the saved state.
     void DiscardChanges();
 
@@ -64,21 +72,24 @@ public:
     // After the document was written and opened again: a fresh start on it.
     void Restart(std::shared_ptr<CPdfDocument> saved);
 
-    // What a recovery copy keeps: the plan and the recognized text. Restoring
-    // checks them against the files they are for and makes each one
-    // undoable step.
+    // What a recovery copy keeps: the plan, the recognized text and the
+    // content edits. Restoring checks them against the files they are for
+    // and makes each one undoable step.
     QJsonObject RecoveryState() const;
     bool RestoreRecoveryState(const QJsonObject& state, QString* error = nullptr);
 
     // Used by the undo commands only.
     void SetPlan(const CPagePlan& newPlan, const QList<int>& selection);
     void SetTextLayers(const QMap<int, QByteArray>& layers, bool bAdd);
+    void SetPageEdits(const CPageEdits& edits, int nPage);
 
 signals:
     void SignalPlanChanged(const QList<int>& selection);
     void SignalDirtyChanged(bool bDirty);
     // Pages whose text came or went with recognized text.
     void SignalTextLayersChanged(const QList<int>& pages);
+    // The content edits of a page changed; -1 for every page.
+    void SignalPageEditsChanged(int nPage);
 
 private:
     void UpdateDirty();
@@ -87,6 +98,7 @@ private:
     QUndoStack* stack = nullptr;
     CPagePlan plan;
     QMap<int, QByteArray> textLayers;
+    CPageEdits pageEdits;
     QHash<QString, std::shared_ptr<CPdfDocument>> loaded; // other sources, by path
     std::function<CSavePipeline::ChangesWriter()> changesSource;
     bool temporary = false;

@@ -61,7 +61,17 @@ CPageView::CPageView(std::shared_ptr<CPdfDocument> document_, QWidget* parent)
     });
 }
 
-CPageView::~CPageView() = default;
+CPageView::~CPageView()
+{
+    // The layers watch this view's events; what the base classes send while
+    // they take it down must not reach a layer that takes it for a page view.
+    for (CPageOverlay* layer : moreOverlays) {
+        if (auto* watcher = dynamic_cast<QObject*>(layer)) {
+            viewport()->removeEventFilter(watcher);
+            removeEventFilter(watcher);
+        }
+    }
+}
 
 int CPageView::PageCount() const
 {

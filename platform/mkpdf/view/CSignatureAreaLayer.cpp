@@ -104,8 +104,12 @@ bool CSignatureAreaLayer::eventFilter(QObject* watched, QEvent* event)
     }
     if (watched != view->viewport())
         return false;
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease
+        && type != QEvent::MouseButtonDblClick)
+        return false;
     auto* mouse = static_cast<QMouseEvent*>(event);
-    switch (event->type()) {
+    switch (type) {
     case QEvent::MouseButtonPress: {
         if (mouse->button() != Qt::LeftButton)
             return true;

@@ -1,6 +1,7 @@
 #include "CSavePipeline.h"
 
 #include "CJobRunner.h"
+#include "CPageContentEditor.h"
 #include "CPdfDocument.h"
 #include "CTextLayerWriter.h"
 
@@ -195,6 +196,13 @@ CSavePipeline::Result CSavePipeline::Run(const Job& job)
             return Fail(ChangesFailed, target, error);
         files[0].path = changed;
     }
+    if (!job.pageEdits.IsEmpty()) {
+        const QString edited = changesDir.filePath("edited.pdf");
+        QString error;
+        if (!changesDir.isValid() || !CPageContentEditor::Apply(files.at(0), job.pageEdits, edited, &error))
+            return Fail(ChangesFailed, target, error);
+        files[0].path = edited;
+    }
 
     // Stage 1b: recognized text over its pages.
     if (!job.textLayers.isEmpty()) {
@@ -224,11 +232,12 @@ CSavePipeline::Result CSavePipeline::Run(const Job& job)
     QString error;
     // Comments, form values and recognized text alone: each is an update
     // appended to the original file, kept as it is, so what was there
-    // before (a signature included) stays byte for byte.
-    const bool incremental = (job.changesWriter || !job.textLayers.isEmpty())
+    // before (a signature included) stays byte for byte. Content edits with
+    // the pages as they are: stage 1 wrote the whole file.
+    const bool asWritten = (job.changesWriter || !job.textLayers.isEmpty() || !job.pageEdits.IsEmpty())
         && job.protection.mode == PdfProtection::Keep && job.sources.size() == 1 && job.sources.at(0).opened
         && job.plan.IsIdentity(job.sources.at(0).opened->PageCount());
-    const CPdfEditor::WriteResult written = incremental
+    const CPdfEditor::WriteResult written = asWritten
         ? CopyInto(files.at(0).path, out, &error)
         : CPdfEditor::WritePlan(files, job.plan, job.protection, out, &error, job.progress);
     // Stage 3: all of it on disk before it takes the target's place.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CPageEdits.h"
 #include "CPagePlan.h"
 #include "CPdfEditor.h"
 
@@ -17,7 +18,8 @@ class CPdfDocument;
 // the file it replaces:
 //   1. changes held in memory (annotations, form values) are written into a
 //      temporary copy of the open document, which stage 2 then reads in its
-//      place - the hook for that is Job::changesWriter;
+//      place - the hook for that is Job::changesWriter; then the content
+//      edits of its pages are made on that copy, or on a copy of their own;
 //   1b. text recognized for pages is laid over them, appended to that file
 //      as an update where it can be - the hook is Job::textLayers;
 //   2. the structural stage: the page plan and the protection, in one qpdf
@@ -58,6 +60,9 @@ public:
     {
         QVector<Source> sources; // index for index with plan.Sources(); 0 is the open document
         CPagePlan plan;
+        // Stage 1b: content edits of the open document's pages, made on
+        // what stage 1 wrote (or the file itself).
+        CPageEdits pageEdits;
         PdfProtection protection;
         QString target;
         // Stage 1: writes the open document with its in-memory changes to
