@@ -97,13 +97,14 @@ void CRecognizeController::CheckPage(int nPage)
     auto* watcher = new QFutureWatcher<bool>(this);
     std::shared_ptr<CPdfDocument> doc = document;
     const int revision = doc->TextRevision();
-    connect(watcher, &QFutureWatcher<bool>::finished, this, [this, watcher, doc, nPage, revision]() {
+    const int answersBefore = answers;
+    connect(watcher, &QFutureWatcher<bool>::finished, this, [this, watcher, doc, nPage, revision, answersBefore]() {
         watcher->deleteLater();
         // Text that came or went since is checked again.
         if (doc != document || watcher->isCanceled() || revision != doc->TextRevision())
             return;
         scanned.insert(nPage, watcher->result());
-        if (view && view->CurrentPage() == nPage && !IsRunning() && !dismissed)
+        if (view && view->CurrentPage() == nPage && !IsRunning() && !dismissed && answersBefore == answers)
             ShowScan(watcher->result());
     });
     watcher->setFuture(CJobRunner::Run(CJobRunner::TextPool, CJobRunner::VisiblePriority,
@@ -147,6 +148,7 @@ void CRecognizeController::StartChosen()
         for (const PlanPage& page : plan.Pages())
             pages << page.page;
         if (pages.isEmpty() || chosen.pages.trimmed().isEmpty()) {
+            ++answers;
             bar->ShowOffer(tr("The pages \"%1\" are not in the document.").arg(chosen.pages));
             bar->PagesEdit()->setFocus();
             return;
@@ -162,6 +164,7 @@ bool CRecognizeController::Recognize(const QList<int>& pages, const QStringList&
     if (IsRunning() || !document || pages.isEmpty() || languages.isEmpty())
         return false;
     ClearJob();
+    ++answers;
     job = new CRecognitionJob(document, pages, languages, this);
     const int total = pages.size();
     connect(job, &CRecognitionJob::SignalProgress, this,

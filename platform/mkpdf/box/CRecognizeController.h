@@ -57,4 +57,5 @@ private:
     bool dismissed = false;   // the user closed the bar
     bool asked = false;       // the user asked for the bar
     bool finishing = false;   // a recognition's text becomes an edit
+    int answers = 0;          // answers shown to the user, so a page check begun before one does not hide it
 };
