@@ -184,6 +184,8 @@ int RvpdfRunApplication(int argc, char** argv, CSingleInstance* launched)
     if (CTerminationSignals* termination = CTerminationSignals::Install())
         QObject::connect(termination, &CTerminationSignals::SignalTerminationRequested, manager,
                          &CMainViewManager::SlotTerminate);
+    // The session follows every window, the first one included.
+    CSessionKeeper* session = KeepSession(manager);
     QWidget* window = manager->CreateMainView(nullptr);
     manager->SetCurrentView(window);
     std::unique_ptr<StartupProbe> probe;
@@ -195,7 +197,6 @@ int RvpdfRunApplication(int argc, char** argv, CSingleInstance* launched)
     app.installNativeEventFilter(manager);
     // The last session comes back first; a file given on the command line
     // opens in addition, 200 ms later, and becomes the current one.
-    CSessionKeeper* session = manager->Session();
     session->Restore(window,
                      CSettingManager::getInstance()->GetGeneral().value(SettingKey::kReopenDocuments, true).toBool());
     if (qEnvironmentVariableIsSet("RVPDF_SESSION_PROBE")) {

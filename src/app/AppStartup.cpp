@@ -4,7 +4,9 @@
 
 #include "CJsonReader.h"
 #include "MKApplication.h"
+#include "mainview/MainView.h"
 #include "windows/CMainViewManager.h"
+#include "windows/CSessionKeeper.h"
 #include "windows/CSingleInstance.h"
 
 #include <QApplication>
@@ -43,6 +45,14 @@ MKBase::CProfileMove::Result MoveOlderProfile()
     if (ok)
         MKBase::CProfileMove::SetStopAfter(stopAfter);
     return MKBase::CProfileMove::Run(MKBase::CAppPaths::LegacyDir(), MKBase::CAppPaths::LegacyItems());
+}
+
+CSessionKeeper* KeepSession(CMainViewManager* manager)
+{
+    auto* keeper = new CSessionKeeper(manager, MKBase::CAppPaths::SessionDir(), manager);
+    QObject::connect(manager, &CMainViewManager::SignalWindowCreated, keeper, &CSessionKeeper::Watch);
+    QObject::connect(manager, &CMainViewManager::SignalWindowsChanged, keeper, &CSessionKeeper::SlotSessionChanged);
+    return keeper;
 }
 
 int RunUntilLastWindowCloses(CSingleInstance& instance, CMainViewManager* manager)

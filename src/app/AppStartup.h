@@ -21,7 +21,12 @@ class CLaunchRequest;
 MKBase::CProfileMove::Result MoveOlderProfile();
 
 class CMainViewManager;
+class CSessionKeeper;
 class CSingleInstance;
+
+// The session on disk, kept for the manager's windows made from now on:
+// saved as windows and tabs change, restored at start.
+CSessionKeeper* KeepSession(CMainViewManager* manager);
 
 // --help and --version: printed on stdout, true when one was given. They
 // need no window and no running instance.

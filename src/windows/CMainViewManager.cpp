@@ -1,9 +1,7 @@
 #include "CMainViewManager.h"
 
-#include "CAppPaths.h"
 #include "CLaunchRequest.h"
 #include "CCrashReporter.h"
-#include "CSessionKeeper.h"
 #include "CSharedSegment.h"
 #include "CSingleInstance.h"
 #include "CThemeWatcher.h"
@@ -65,7 +63,6 @@ CMainViewManager::CMainViewManager()
     CSettingManager::getInstance(this);
     // Pages show in the colours chosen last time from the first frame on.
     CPageColorSetting::getInstance();
-    sessionKeeper = new CSessionKeeper(this, MKBase::CAppPaths::SessionDir());
     connect(this, &CMainViewManager::SignalSemaphoreWrite, this, &CMainViewManager::SlotSemaphoreWrite);
     connect(this, &CMainViewManager::SignalLaunchIds, this, &CMainViewManager::SlotLaunchIds);
     if (MKApplication* app = MKApplication::getInstance()) {
@@ -102,7 +99,7 @@ QWidget* CMainViewManager::CreateMainView(QWidget* parent)
     connect(window, &MainView::SignalGetWindowCount, this, [this](int& count) { count = WindowsCount(); });
     window->setAttribute(Qt::WA_DeleteOnClose);
     views.append(window);
-    sessionKeeper->Watch(window);
+    emit SignalWindowCreated(window);
     if (dockMenu) {
         QAction* action = dockMenu->addAction(window->windowTitle());
         action->setData(QVariant::fromValue<QObject*>(window));
@@ -111,10 +108,15 @@ QWidget* CMainViewManager::CreateMainView(QWidget* parent)
     return window;
 }
 
+MainView* CMainViewManager::NewWindow()
+{
+    return qobject_cast<MainView*>(CreateMainView(nullptr));
+}
+
 void CMainViewManager::RemoveMainView(QWidget* view)
 {
     MKMultiViewManager::RemoveMainView(view);
-    sessionKeeper->SlotSessionChanged();
+    emit SignalWindowsChanged();
     if (!dockMenu)
         return;
     for (QAction* action : dockMenu->actions()) {
@@ -251,7 +253,7 @@ void CMainViewManager::SlotMainViewClosed(bool bClosed)
     if (!bClosed) {
         quittingAll = false;
         // The close was cancelled: the session is the windows as they are.
-        sessionKeeper->SlotSessionChanged();
+        emit SignalWindowsChanged();
         terminating = false;
         return;
     }

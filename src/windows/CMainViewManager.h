@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CSessionWindows.h"
 #include "MKMultiViewManager.h"
 
 #include <QAbstractNativeEventFilter>
@@ -12,7 +13,6 @@
 
 class QAction;
 class QMenu;
-class CSessionKeeper;
 class CSharedSegment;
 class CThemeWatcher;
 class MainView;
@@ -20,7 +20,7 @@ class MainView;
 // The one manager of all document windows: creates them, remembers the one
 // activated last, routes files from outside to it, closes all windows in
 // turn on quit and receives files from later launches.
-class CMainViewManager : public MKMultiViewManager, public QAbstractNativeEventFilter
+class CMainViewManager : public MKMultiViewManager, public QAbstractNativeEventFilter, public CSessionWindows
 {
     Q_OBJECT
 public:
@@ -36,7 +36,7 @@ public:
     // Selects path in the first window that has it open.
     bool FindOpenedDocument(const QString& path, const QVariantMap& request);
     // Whether any window has path open, without selecting it.
-    bool IsDocumentOpen(const QString& path) const;
+    bool IsDocumentOpen(const QString& path) const override;
     // Argument lists received from later launches so far.
     int HandOverCount() const { return handOvers; }
     // Files waiting for the design's wait before they open.
@@ -46,12 +46,11 @@ public:
     // attached keeps the segment alive after the process, and one woken by
     // the semaphore's removal would make it again.
     void StopSemaphoreThread();
-    bool IsQuittingAll() const { return quittingAll; }
-    // The session on disk: saved as windows and tabs change, restored at
-    // start.
-    CSessionKeeper* Session() const { return sessionKeeper; }
+    bool IsQuittingAll() const override { return quittingAll; }
     // The desktop asked the process to end (SIGTERM and the like).
-    bool IsTerminating() const { return terminating; }
+    bool IsTerminating() const override { return terminating; }
+    QList<QWidget*> OpenWindows() const override { return Views(); }
+    MainView* NewWindow() override;
     // Starts following the desktop's light/dark setting. With the "Auto"
     // skin, waits up to nWaitMs for the current value, so that the first
     // window is shown in the right colours.
@@ -60,6 +59,10 @@ public:
     bool nativeEventFilter(const QByteArray& eventType, void* message, long* result) override;
 
 signals:
+    // For whoever keeps the session: a window to follow, and a change in
+    // the set of windows or in their order.
+    void SignalWindowCreated(MainView* window);
+    void SignalWindowsChanged();
     void SignalSemaphoreWrite(const QStringList& argumentList);
     // The launcher ids of the launch whose list follows.
     void SignalLaunchIds(const QByteArray& startupId, const QByteArray& activationToken);
@@ -94,7 +97,6 @@ private:
     int terminateRetries = 0;
     QMenu* dockMenu = nullptr;
     CThemeWatcher* themeWatcher = nullptr;
-    CSessionKeeper* sessionKeeper = nullptr;
     int handOvers = 0;
     int pendingOpens = 0;
     std::unique_ptr<CSharedSegment> readerSegment;

@@ -1,6 +1,6 @@
 #include "CSessionKeeper.h"
 
-#include "CMainViewManager.h"
+#include "CSessionWindows.h"
 #include "CRecoveryCopy.h"
 #include "CSessionStore.h"
 #include "MKApplication.h"
@@ -32,9 +32,9 @@ constexpr int kMaxTabs = 100;
 
 } // namespace
 
-CSessionKeeper::CSessionKeeper(CMainViewManager* manager_, const QString& dirPath)
-    : QObject(manager_)
-    , manager(manager_)
+CSessionKeeper::CSessionKeeper(CSessionWindows* windows_, const QString& dirPath, QObject* parent)
+    : QObject(parent)
+    , windowList(windows_)
     , store(new CSessionStore(dirPath, this))
 {
     unclean = store->EndedUncleanly();
@@ -78,7 +78,7 @@ void CSessionKeeper::SlotSessionChanged()
 {
     // Documents that arrived since the last change report their page and
     // zoom from now on.
-    for (QWidget* view : manager->Views()) {
+    for (QWidget* view : windowList->OpenWindows()) {
         auto* window = qobject_cast<MainView*>(view);
         if (!window)
             continue;
@@ -111,10 +111,10 @@ QJsonObject CSessionKeeper::Collect() const
 {
     // Nothing is recorded in private mode; while windows close, the session
     // stays as it was before, so that quitting keeps it.
-    if (CSettingManager::getInstance()->IsPrivateEnabled() || manager->IsQuittingAll())
+    if (CSettingManager::getInstance()->IsPrivateEnabled() || windowList->IsQuittingAll())
         return QJsonObject();
     QJsonArray windows;
-    for (QWidget* view : manager->Views()) {
+    for (QWidget* view : windowList->OpenWindows()) {
         auto* window = qobject_cast<MainView*>(view);
         if (!window)
             continue;
@@ -171,7 +171,7 @@ int CSessionKeeper::Restore(QWidget* firstWindow, bool bWanted)
         }
         skipped += qMax(0, tabs - kMaxTabs);
         if (!target) {
-            target = qobject_cast<MainView*>(manager->CreateMainView(nullptr));
+            target = windowList->NewWindow();
             if (!target)
                 break;
         }
@@ -222,7 +222,7 @@ int CSessionKeeper::RestoreWindow(MainView* window, const QJsonObject& state, QS
                 missing->append(path);
             continue;
         }
-        if (manager->IsDocumentOpen(path))
+        if (windowList->IsDocumentOpen(path))
             continue;
         QVariantMap request {{"path", path}};
         for (const char* key : {"pageIndex", "displayMode", "rotation"}) {
@@ -283,7 +283,7 @@ void CSessionKeeper::OfferNext()
 {
     MainView* window = offerWindow;
     // Whatever is not asked about now stays for the next start.
-    if (!window || window->IsClosingWindow() || manager->IsTerminating()) {
+    if (!window || window->IsClosingWindow() || windowList->IsTerminating()) {
         offers.clear();
         return;
     }

@@ -12,11 +12,11 @@
 
 class QWidget;
 
-class CMainViewManager;
+class CSessionWindows;
 class CSessionStore;
 class MainView;
 
-// Keeps the session of the manager's windows on disk while the application
+// Keeps the session of the application's windows on disk while the application
 // runs, and brings it back at the next start: windows with their tabs in
 // order, the current tab, each document's page, zoom and layout. Offers
 // back the unsaved changes left in recovery copies.
@@ -24,11 +24,14 @@ class CSessionKeeper : public QObject
 {
     Q_OBJECT
 public:
-    CSessionKeeper(CMainViewManager* manager, const QString& dirPath);
+    CSessionKeeper(CSessionWindows* windows, const QString& dirPath, QObject* parent = nullptr);
 
     CSessionStore* Store() const { return store; }
+public slots:
     // Follows a new window's tabs and documents.
     void Watch(MainView* window);
+
+public:
     // The session as it stands; empty while it must not be recorded.
     QJsonObject Collect() const;
 
@@ -64,7 +67,7 @@ private:
     void OfferNext();
     void Recover(const CRecoveryCopy::Entry& entry, bool bAsNewFile);
 
-    CMainViewManager* manager;
+    CSessionWindows* windowList;
     CSessionStore* store;
     bool unclean = false;
     QStringList notices;

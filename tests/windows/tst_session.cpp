@@ -10,6 +10,7 @@
 #include "TestPdf.h"
 #include "TestWindows.h"
 #include "ReadOnly.h"
+#include "app/AppStartup.h"
 #include "mainview/MainView.h"
 #include "setting/CSettingManager.h"
 #include "tabbar/CTabBar.h"
@@ -104,11 +105,13 @@ private:
     void CloseAllWindows();
 
     QString dir;
+    CSessionKeeper* keeper = nullptr;
     QStringList docs;
 };
 
 void TestSession::initTestCase()
 {
+    keeper = KeepSession(CMainViewManager::getInstance());
     dir = TestEnv::MakeDir("session-docs");
     for (int i = 0; i < 4; ++i) {
         docs << dir + QStringLiteral("/doc%1.pdf").arg(i);
@@ -293,7 +296,6 @@ void TestSession::damagedSessionIsSetAside()
     QDir().mkpath(SessionDir());
     QVERIFY(TestPdf::WriteBytes(SessionDir() + "/session.json", content));
     // The start goes on: nothing is restored, no window is made.
-    CSessionKeeper* keeper = CMainViewManager::getInstance()->Session();
     const int before = CMainViewManager::getInstance()->WindowsCount();
     QCOMPARE(keeper->Restore(nullptr, true), 0);
     QCOMPARE(CMainViewManager::getInstance()->WindowsCount(), before);
@@ -313,7 +315,6 @@ void TestSession::CloseAllWindows()
 void TestSession::twoWindowsComeBackExactly()
 {
     CMainViewManager* manager = CMainViewManager::getInstance();
-    CSessionKeeper* keeper = manager->Session();
     struct Tab
     {
         int doc, page, mode;
@@ -404,7 +405,6 @@ void TestSession::vanishedFilesAreSkippedWithOneMessage()
     QVERIFY(QFile::remove(paths.at(1)));
     QVERIFY(QFile::remove(paths.at(2)));
 
-    CSessionKeeper* keeper = CMainViewManager::getInstance()->Session();
     QCOMPARE(keeper->Restore(nullptr, true), 2);
     const QJsonArray windows = keeper->Collect().value("windows").toArray();
     QCOMPARE(TabPaths(windows.first().toObject()), (QStringList {paths.at(0), paths.at(3)}));
@@ -454,8 +454,8 @@ void TestSession::privateModeWritesNothing()
     auto* window = qobject_cast<MainView*>(manager->CreateMainView(nullptr));
     window->show();
     QCOMPARE(TestWindows::Open(window, docs.at(2)), 0);
-    manager->Session()->SlotSessionChanged();
-    QVERIFY(!manager->Session()->Store()->SaveNow());
+    keeper->SlotSessionChanged();
+    QVERIFY(!keeper->Store()->SaveNow());
     QVERIFY(!QFile::exists(SessionDir() + "/session.json"));
     // Unsaved changes stay off the disk too, asked for or not: nothing of
     // the document is offered at the next start.
@@ -504,7 +504,7 @@ void TestSession::questionsOfARestoreSurviveWhatComes()
     store.SetCollector([&]() { return QJsonObject {{"windows", windows}}; });
     QVERIFY(store.SaveNow());
     CMainViewManager* manager = CMainViewManager::getInstance();
-    QCOMPARE(manager->Session()->Restore(nullptr, true), windows.size());
+    QCOMPARE(keeper->Restore(nullptr, true), windows.size());
     // The questions asked, each once, and the documents read.
     auto asked = []() {
         QList<QDialog*> shown;
@@ -604,7 +604,7 @@ void TestSession::recoveryIsOfferedAfterKill()
     if (how == "away") {
         QVERIFY(QDir().rename(folder, away));
         ModalAnswerer keep([](QWidget* dialog) { ModalAnswerer::ClickButton(dialog, "button_3"); });
-        manager->Session()->OfferRecovery(window);
+        keeper->OfferRecovery(window);
         QTRY_COMPARE(keep.AnsweredCount(), 1);
         QVERIFY(keep.SeenTexts().first().contains("Unsaved changes to edited.pdf are kept"));
         QCOMPARE(window->TabBar()->GetItemCount(), 0);
@@ -630,7 +630,7 @@ void TestSession::recoveryIsOfferedAfterKill()
                 ModalAnswerer::ClickButton(dialog, how == "discard" ? "button_1" : how == "new file" ? "button_2" : "button_3");
         },
         how == "new file" ? 2 : 1);
-    manager->Session()->OfferRecovery(window);
+    keeper->OfferRecovery(window);
     QTRY_COMPARE(answer->AnsweredCount(), how == "new file" ? 2 : 1);
     delete answer;
 
