@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -68,9 +69,12 @@ int main(int argc, char** argv)
                                     {"pin", i % 97 == 0},
                                     {"pinTime", i % 97 == 0 ? 1700000000 + i : 0}});
     }
+    QDir().mkpath(QFileInfo(CRecentManager::ListFilePath()).path());
     QFile list(CRecentManager::ListFilePath());
-    list.open(QIODevice::WriteOnly);
-    list.write(QJsonDocument(records).toJson());
+    if (!list.open(QIODevice::WriteOnly) || list.write(QJsonDocument(records).toJson()) <= 0) {
+        std::printf("cannot write the recent list %s\n", qPrintable(list.fileName()));
+        return 1;
+    }
     list.close();
     CRecentManager::getInstance();
 

@@ -60,6 +60,16 @@ int main(int argc, char** argv)
                 return rc;
         }
     }
+    // Text recognition reads one page per worker thread; the recognizer's
+    // own threads on top of those only wait for each other, and made it four
+    // times slower. Its thread library reads the limit once, as the
+    // application loads it; the user's own setting is left alone, and ours is
+    // taken back before a program we start could inherit it.
+    const bool limitThreads = !qEnvironmentVariableIsSet("OMP_THREAD_LIMIT");
+    if (limitThreads)
+        qputenv("OMP_THREAD_LIMIT", "1");
     const RunApplicationFunction run = LoadApplication();
+    if (limitThreads)
+        qunsetenv("OMP_THREAD_LIMIT");
     return run ? run(argc, argv, instance.get()) : 1;
 }

@@ -64,11 +64,26 @@ void TestStartup::commandLineOptions_data()
     QTest::addColumn<QString>("option");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QByteArray>("printed"); // the start of stdout, or on failure a part of stderr
-    QTest::newRow("version") << "--version" << 0 << QByteArray("RVPDF " RVPDF_VERSION "\n");
-    QTest::newRow("help") << "--help" << 0 << QByteArray("Usage: rvpdf [--page N] [--find TEXT] [--] [file]\n");
-    QTest::newRow("unknown option") << "--unknown" << 1 << QByteArray("Unknown option 'unknown'.");
-    QTest::newRow("unknown short option") << "-x" << 1 << QByteArray("Unknown option 'x'.");
-    QTest::newRow("standard input") << "-" << 1 << QByteArray("standard input is not supported");
+    QTest::addColumn<QStringList>("environment");
+    QTest::addColumn<QByteArray>("logged"); // a part of stderr
+    QTest::newRow("version") << "--version" << 0 << QByteArray("RVPDF " RVPDF_VERSION "\n") << QStringList()
+                             << QByteArray();
+    QTest::newRow("help") << "--help" << 0 << QByteArray("Usage: rvpdf [--page N] [--find TEXT] [--] [file]\n")
+                          << QStringList() << QByteArray();
+    QTest::newRow("unknown option") << "--unknown" << 1 << QByteArray("Unknown option 'unknown'.") << QStringList()
+                                    << QByteArray();
+    QTest::newRow("unknown short option") << "-x" << 1 << QByteArray("Unknown option 'x'.") << QStringList()
+                                          << QByteArray();
+    QTest::newRow("standard input") << "-" << 1 << QByteArray("standard input is not supported") << QStringList()
+                                    << QByteArray();
+    // Recognition runs a page per worker: the recognizer's own threads on
+    // top only slowed it down. A limit the user set stays theirs.
+    QTest::newRow("recognizer threads limited")
+        << "--version" << 0 << QByteArray("RVPDF ") << QStringList {"OMP_DISPLAY_ENV=true"}
+        << QByteArray("OMP_THREAD_LIMIT = '1'");
+    QTest::newRow("user's thread limit kept")
+        << "--version" << 0 << QByteArray("RVPDF ") << QStringList {"OMP_DISPLAY_ENV=true", "OMP_THREAD_LIMIT=3"}
+        << QByteArray("OMP_THREAD_LIMIT = '3'");
 }
 
 void TestStartup::commandLineOptions()
@@ -78,10 +93,14 @@ void TestStartup::commandLineOptions()
     QFETCH(QString, option);
     QFETCH(int, exitCode);
     QFETCH(QByteArray, printed);
+    QFETCH(QStringList, environment);
+    QFETCH(QByteArray, logged);
     QFile::remove(TestEnv::Root() + "/state/rvpdf/log/PDF.log");
-    const TestEnv::ChildResult run = TestEnv::RunChild(RVPDF_BINARY, {option, TestEnv::Root() + "/x.pdf"}, {}, 20000);
+    const TestEnv::ChildResult run
+        = TestEnv::RunChild(RVPDF_BINARY, {option, TestEnv::Root() + "/x.pdf"}, environment, 20000);
     QCOMPARE(run.ExitCode(), exitCode);
     QVERIFY2(exitCode ? run.err.contains(printed) : run.out.startsWith(printed), qPrintable(run.Output()));
+    QVERIFY2(run.err.contains(logged), qPrintable(run.Output()));
     QVERIFY(exitCode || !QFile::exists(TestEnv::Root() + "/state/rvpdf/log/PDF.log"));
 }
 
