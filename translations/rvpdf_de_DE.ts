@@ -369,6 +369,18 @@
         <source>Remove</source>
         <translation>Entfernen</translation>
     </message>
+    <message>
+        <source>Saving will break the signatures of &quot;%1&quot;.</source>
+        <translation>Beim Speichern werden die Signaturen von „%1“ ungültig.</translation>
+    </message>
+    <message>
+        <source>Changed pages or protection rewrite the whole file, and the signatures in it will no longer be valid. Save as a new file to keep the signed original.</source>
+        <translation>Geänderte Seiten oder ein geänderter Schutz schreiben die ganze Datei neu, und ihre Signaturen sind danach nicht mehr gültig. Speichern Sie als neue Datei, um das signierte Original zu behalten.</translation>
+    </message>
+    <message>
+        <source>Save Anyway</source>
+        <translation>Trotzdem speichern</translation>
+    </message>
 </context>
 <context>
     <name>CDocumentToolBar</name>

@@ -369,6 +369,18 @@
         <source>Remove</source>
         <translation>Remove</translation>
     </message>
+    <message>
+        <source>Saving will break the signatures of &quot;%1&quot;.</source>
+        <translation>Saving will break the signatures of &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Changed pages or protection rewrite the whole file, and the signatures in it will no longer be valid. Save as a new file to keep the signed original.</source>
+        <translation>Changed pages or protection rewrite the whole file, and the signatures in it will no longer be valid. Save as a new file to keep the signed original.</translation>
+    </message>
+    <message>
+        <source>Save Anyway</source>
+        <translation>Save Anyway</translation>
+    </message>
 </context>
 <context>
     <name>CDocumentToolBar</name>

@@ -369,6 +369,18 @@
         <source>Remove</source>
         <translation>Quitar</translation>
     </message>
+    <message>
+        <source>Saving will break the signatures of &quot;%1&quot;.</source>
+        <translation>Al guardar, las firmas de «%1» dejarán de ser válidas.</translation>
+    </message>
+    <message>
+        <source>Changed pages or protection rewrite the whole file, and the signatures in it will no longer be valid. Save as a new file to keep the signed original.</source>
+        <translation>Las páginas o la protección modificadas reescriben todo el archivo, y sus firmas dejarán de ser válidas. Guarde como un archivo nuevo para conservar el original firmado.</translation>
+    </message>
+    <message>
+        <source>Save Anyway</source>
+        <translation>Guardar de todos modos</translation>
+    </message>
 </context>
 <context>
     <name>CDocumentToolBar</name>

@@ -369,6 +369,18 @@
         <source>Remove</source>
         <translation>Supprimer</translation>
     </message>
+    <message>
+        <source>Saving will break the signatures of &quot;%1&quot;.</source>
+        <translation>L’enregistrement rendra invalides les signatures de « %1 ».</translation>
+    </message>
+    <message>
+        <source>Changed pages or protection rewrite the whole file, and the signatures in it will no longer be valid. Save as a new file to keep the signed original.</source>
+        <translation>Des pages ou une protection modifiées réécrivent tout le fichier, et ses signatures ne seront plus valides. Enregistrez sous un nouveau fichier pour conserver l’original signé.</translation>
+    </message>
+    <message>
+        <source>Save Anyway</source>
+        <translation>Enregistrer quand même</translation>
+    </message>
 </context>
 <context>
     <name>CDocumentToolBar</name>

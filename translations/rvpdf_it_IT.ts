@@ -369,6 +369,18 @@
         <source>Remove</source>
         <translation>Rimuovi</translation>
     </message>
+    <message>
+        <source>Saving will break the signatures of &quot;%1&quot;.</source>
+        <translation>Il salvataggio renderà non valide le firme di &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Changed pages or protection rewrite the whole file, and the signatures in it will no longer be valid. Save as a new file to keep the signed original.</source>
+        <translation>Pagine o protezione modificate riscrivono l&apos;intero file e le sue firme non saranno più valide. Salva come nuovo file per conservare l&apos;originale firmato.</translation>
+    </message>
+    <message>
+        <source>Save Anyway</source>
+        <translation>Salva comunque</translation>
+    </message>
 </context>
 <context>
     <name>CDocumentToolBar</name>

@@ -369,6 +369,18 @@
         <source>Remove</source>
         <translation>削除</translation>
     </message>
+    <message>
+        <source>Saving will break the signatures of &quot;%1&quot;.</source>
+        <translation>保存すると「%1」の署名が無効になります。</translation>
+    </message>
+    <message>
+        <source>Changed pages or protection rewrite the whole file, and the signatures in it will no longer be valid. Save as a new file to keep the signed original.</source>
+        <translation>ページや保護の変更はファイル全体を書き直すため、その署名は無効になります。署名済みの元のファイルを残すには、新しいファイルとして保存してください。</translation>
+    </message>
+    <message>
+        <source>Save Anyway</source>
+        <translation>このまま保存</translation>
+    </message>
 </context>
 <context>
     <name>CDocumentToolBar</name>

@@ -369,6 +369,18 @@
         <source>Remove</source>
         <translation>제거</translation>
     </message>
+    <message>
+        <source>Saving will break the signatures of &quot;%1&quot;.</source>
+        <translation>저장하면 &quot;%1&quot;의 서명이 무효가 됩니다.</translation>
+    </message>
+    <message>
+        <source>Changed pages or protection rewrite the whole file, and the signatures in it will no longer be valid. Save as a new file to keep the signed original.</source>
+        <translation>페이지나 보호를 변경하면 파일 전체를 다시 쓰므로 파일의 서명이 더 이상 유효하지 않습니다. 서명된 원본을 유지하려면 새 파일로 저장하십시오.</translation>
+    </message>
+    <message>
+        <source>Save Anyway</source>
+        <translation>그래도 저장</translation>
+    </message>
 </context>
 <context>
     <name>CDocumentToolBar</name>

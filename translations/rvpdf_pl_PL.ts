@@ -369,6 +369,18 @@
         <source>Remove</source>
         <translation>Usuń</translation>
     </message>
+    <message>
+        <source>Saving will break the signatures of &quot;%1&quot;.</source>
+        <translation>Zapisanie unieważni podpisy w pliku „%1”.</translation>
+    </message>
+    <message>
+        <source>Changed pages or protection rewrite the whole file, and the signatures in it will no longer be valid. Save as a new file to keep the signed original.</source>
+        <translation>Zmienione strony lub zabezpieczenia powodują zapisanie całego pliku od nowa, a jego podpisy przestaną być ważne. Zapisz jako nowy plik, aby zachować podpisany oryginał.</translation>
+    </message>
+    <message>
+        <source>Save Anyway</source>
+        <translation>Zapisz mimo to</translation>
+    </message>
 </context>
 <context>
     <name>CDocumentToolBar</name>

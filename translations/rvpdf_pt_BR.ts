@@ -369,6 +369,18 @@
         <source>Remove</source>
         <translation>Remover</translation>
     </message>
+    <message>
+        <source>Saving will break the signatures of &quot;%1&quot;.</source>
+        <translation>Salvar invalidará as assinaturas de &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Changed pages or protection rewrite the whole file, and the signatures in it will no longer be valid. Save as a new file to keep the signed original.</source>
+        <translation>Páginas ou proteção alteradas regravam o arquivo inteiro, e as assinaturas nele deixarão de ser válidas. Salve como um novo arquivo para manter o original assinado.</translation>
+    </message>
+    <message>
+        <source>Save Anyway</source>
+        <translation>Salvar mesmo assim</translation>
+    </message>
 </context>
 <context>
     <name>CDocumentToolBar</name>

@@ -369,6 +369,18 @@
         <source>Remove</source>
         <translation>移除</translation>
     </message>
+    <message>
+        <source>Saving will break the signatures of &quot;%1&quot;.</source>
+        <translation>保存将使“%1”的签名失效。</translation>
+    </message>
+    <message>
+        <source>Changed pages or protection rewrite the whole file, and the signatures in it will no longer be valid. Save as a new file to keep the signed original.</source>
+        <translation>更改的页面或保护会重写整个文件，文件中的签名将不再有效。请另存为新文件以保留已签名的原件。</translation>
+    </message>
+    <message>
+        <source>Save Anyway</source>
+        <translation>仍然保存</translation>
+    </message>
 </context>
 <context>
     <name>CDocumentToolBar</name>

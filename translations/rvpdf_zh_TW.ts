@@ -369,6 +369,18 @@
         <source>Remove</source>
         <translation>移除</translation>
     </message>
+    <message>
+        <source>Saving will break the signatures of &quot;%1&quot;.</source>
+        <translation>儲存將使「%1」的簽章失效。</translation>
+    </message>
+    <message>
+        <source>Changed pages or protection rewrite the whole file, and the signatures in it will no longer be valid. Save as a new file to keep the signed original.</source>
+        <translation>變更的頁面或保護會重寫整個檔案，檔案中的簽章將不再有效。請另存為新檔案以保留已簽署的原始檔案。</translation>
+    </message>
+    <message>
+        <source>Save Anyway</source>
+        <translation>仍然儲存</translation>
+    </message>
 </context>
 <context>
     <name>CDocumentToolBar</name>

@@ -6,6 +6,7 @@
 #include "A11yCheck.h"
 #include "CAnnotationLayer.h"
 #include "CCommentController.h"
+#include "CEditSession.h"
 #include "CFormBar.h"
 #include "CFormController.h"
 #include "CNssStore.h"
@@ -417,6 +418,43 @@ void TestSignatures::signingFlow()
     // The original keeps its saved comment and no signature.
     QCOMPARE(box->Signatures()->Signatures().size(), 0);
     QVERIFY(TestPdf::Annotations(source).join(' ').contains("Square"));
+
+    // Saving the signed file: a comment is appended and keeps the signature
+    // without a question; a turned page would rewrite the file, so the user
+    // is asked, and the signed file stays as it was unless they go on.
+    result->Comments()->Layer()->AddAnnotation(note);
+    result->OnMainMenuTrigger("save");
+    QVERIFY(!result->IsDirty());
+    QCOMPARE(OpenChecked(target)->Signatures()->Bar()->Verdict(), PdfSignature::Valid);
+    CPagePlan plan = result->Session()->Plan();
+    plan.Rotate({0}, 90);
+    result->Session()->ApplyPlan(plan, "turn", {});
+    const QByteArray signedBytes = TestPdf::ReadBytes(target);
+    const QString copy = folder + "/report-turned.pdf";
+    struct Answer
+    {
+        const char* button;
+        bool saved;
+    };
+    for (const Answer& step : {Answer {"button_1", false}, Answer {"button_3", true}}) {
+        ModalAnswerer turned(
+            [&](QWidget* dialog) {
+                if (auto* files = qobject_cast<QFileDialog*>(dialog)) {
+                    // Typed over the proposed name, as a user would.
+                    files->findChild<QLineEdit*>("fileNameEdit")->setText(copy);
+                    static_cast<QDialog*>(files)->accept();
+                } else {
+                    ModalAnswerer::ClickButton(dialog, step.button);
+                }
+            },
+            step.saved ? 2 : 1);
+        result->OnMainMenuTrigger("save");
+        QCOMPARE(result->IsDirty(), !step.saved);
+        QVERIFY2(turned.SeenTexts().value(0).contains("break the signatures"), qPrintable(turned.SeenTexts().join('|')));
+        QCOMPARE(TestPdf::ReadBytes(target), signedBytes);
+    }
+    QCOMPARE(result->GetDocumentFilePath(), copy);
+    QVERIFY(!result->IsDirty());
 }
 
 RV_TEST_MAIN(TestSignatures)

@@ -76,6 +76,9 @@ bool CDocumentSaver::WriteTo(const QString& path, const PdfProtection& protectio
     else if (protection.mode == PdfProtection::Remove)
         job.reloadPassword.clear();
     const QString old = session->Document()->FilePath();
+    bool savedElsewhere = false;
+    if (!KeepSignaturesOrGoOn(job, &savedElsewhere))
+        return savedElsewhere;
     busy = true;
     const CSavePipeline::Result result = CSavePipeline::RunAndWait(job);
     busy = false;
@@ -87,6 +90,23 @@ bool CDocumentSaver::WriteTo(const QString& path, const PdfProtection& protectio
     }
     emit SignalWritten(old, result.document);
     return true;
+}
+
+bool CDocumentSaver::KeepSignaturesOrGoOn(const CSavePipeline::Job& job, bool* savedElsewhere)
+{
+    const QString current = session->Document()->FilePath();
+    if (!signatureCount || signatureCount() == 0 || job.target != QFileInfo(current).absoluteFilePath() || CSavePipeline::AppendsToOriginal(job))
+        return true;
+    CMessageDialog box(true, owner, QString(),
+                       tr("Saving will break the signatures of \"%1\".").arg(QFileInfo(current).fileName()),
+                       tr("Changed pages or protection rewrite the whole file, and the signatures in it will no "
+                          "longer be valid. Save as a new file to keep the signed original."),
+                       tr("Cancel"), tr("Save Anyway"), tr("Save as New File"));
+    box.ShowMask(owner->window(), false);
+    const int answer = box.exec();
+    if (answer == 3)
+        *savedElsewhere = AskSaveAs();
+    return answer == 2;
 }
 
 void CDocumentSaver::AskProtect()

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "CPdfEditor.h"
+#include "CSavePipeline.h"
 
 #include <QObject>
 
+#include <functional>
 #include <memory>
 
 class CEditSession;
@@ -30,6 +32,9 @@ public:
     void AskProtect();
 
     static void ShowError(QWidget* owner, const QString& title, const QString& text);
+    // How many signatures the file on disk carries: a save that would
+    // rewrite it asks first.
+    void SetSignatureCount(std::function<int()> count) { signatureCount = std::move(count); }
 
 signals:
     // The document now is the file written, opened again.
@@ -37,8 +42,12 @@ signals:
 
 private:
     bool Confirm(const QString& text, const QString& info, const QString& button);
+    // False when the user keeps the signed file as it is (and maybe saved a
+    // new one instead).
+    bool KeepSignaturesOrGoOn(const CSavePipeline::Job& job, bool* savedElsewhere);
 
     CEditSession* session;
     QWidget* owner;
     bool busy = false;
+    std::function<int()> signatureCount;
 };

@@ -16,6 +16,8 @@
 #include <QDateTime>
 #include <QFileDialog>
 #include <QFileInfo>
+
+#include <algorithm>
 #include <QLocale>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -97,6 +99,12 @@ void CSignatureController::ShowChecked(const QVector<PdfSignature>& list, bool b
         panel->SignaturePanel()->SetSignatures(list);
         panel->SetSignaturesOffered(!list.isEmpty());
     }
+}
+
+int CSignatureController::SignedCount() const
+{
+    return int(std::count_if(signatures.begin(), signatures.end(),
+                             [](const PdfSignature& one) { return one.verdict != PdfSignature::Unsigned; }));
 }
 
 void CSignatureController::ShowPanel()

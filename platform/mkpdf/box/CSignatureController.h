@@ -31,6 +31,8 @@ public:
     // starts again.
     void Attach(std::shared_ptr<CPdfDocument> document, CPageView* view, CSidePanel* panel);
     const QVector<PdfSignature>& Signatures() const { return signatures; }
+    // Signatures made, not empty fields waiting for one.
+    int SignedCount() const;
     bool IsChecked() const { return checked; }
     CSignatureBar* Bar() const { return bar; }
     CSignatureAreaLayer* Layer() const;

@@ -139,6 +139,7 @@ void MainBox::Start(const QVariantMap& options)
     saver = new CDocumentSaver(session, this);
     signatures = new CSignatureController(signatureBar, session, saver, this);
     connect(signatures, &CSignatureController::SignalOpenFile, this, &MainBox::SignalDocumentOpenAttachment);
+    saver->SetSignatureCount([this]() { return signatures->SignedCount(); });
     recognizer = new CRecognizeController(recognizeBar, session, this);
     links = new CLinkActions(this);
     for (auto change : {&QUndoStack::canUndoChanged, &QUndoStack::canRedoChanged})

@@ -125,6 +125,13 @@ int WriteInto(int fd, const QByteArray& target)
     return code;
 }
 
+// One document, its pages as they are and its protection kept.
+bool KeepsPages(const CSavePipeline::Job& job)
+{
+    return job.protection.mode == PdfProtection::Keep && job.sources.size() == 1 && job.sources.at(0).opened
+        && job.plan.IsIdentity(job.sources.at(0).opened->PageCount());
+}
+
 } // namespace
 
 QString CSavePipeline::Message(Failure failure, const QString& path, const QString& detail)
@@ -159,6 +166,11 @@ QString CSavePipeline::Message(Failure failure, const QString& path, const QStri
         return QString();
     }
     return QString();
+}
+
+bool CSavePipeline::AppendsToOriginal(const Job& job)
+{
+    return job.pageEdits.IsEmpty() && KeepsPages(job);
 }
 
 CSavePipeline::Result CSavePipeline::Run(const Job& job)
@@ -235,8 +247,7 @@ CSavePipeline::Result CSavePipeline::Run(const Job& job)
     // before (a signature included) stays byte for byte. Content edits with
     // the pages as they are: stage 1 wrote the whole file.
     const bool asWritten = (job.changesWriter || !job.textLayers.isEmpty() || !job.pageEdits.IsEmpty())
-        && job.protection.mode == PdfProtection::Keep && job.sources.size() == 1 && job.sources.at(0).opened
-        && job.plan.IsIdentity(job.sources.at(0).opened->PageCount());
+        && KeepsPages(job);
     const CPdfEditor::WriteResult written = asWritten
         ? CopyInto(files.at(0).path, out, &error)
         : CPdfEditor::WritePlan(files, job.plan, job.protection, out, &error, job.progress);

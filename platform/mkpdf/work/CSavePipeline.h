@@ -92,6 +92,10 @@ public:
     // Runs the job on a worker; the GUI thread goes on painting meanwhile
     // but takes no input until the job is done.
     static Result RunAndWait(const Job& job);
+    // Whether the job writes the original file unchanged with its changes
+    // appended as an update, so that what was signed stays signed; page
+    // edits, another page plan or protection rewrite the whole file.
+    static bool AppendsToOriginal(const Job& job);
     // What the user is told for a failure.
     static QString Message(Failure failure, const QString& path, const QString& detail);
 };
