@@ -7,6 +7,7 @@
 //   bench_engine [manual.pdf]     (generates the manual when none is given)
 //   bench_engine --generate manual.pdf
 
+#include "BenchProgram.h"
 #include "BenchSummary.h"
 #include "CAnnotationCommand.h"
 #include "CEditSession.h"
@@ -61,14 +62,6 @@ qint64 NowMicro()
     return qint64(now.tv_sec) * 1000000 + now.tv_nsec / 1000;
 }
 
-// RVPDF_BENCH_BINARY measures another build's program the same way, for a
-// before/after comparison in one run.
-QString LaunchedBinary()
-{
-    const QString other = qEnvironmentVariable("RVPDF_BENCH_BINARY");
-    return other.isEmpty() ? QStringLiteral(RVPDF_BINARY) : other;
-}
-
 double Median(QVector<double> values)
 {
     std::sort(values.begin(), values.end());
@@ -97,7 +90,7 @@ QVector<double> MeasureLaunch(const QStringList& args, const QByteArray& probe, 
         env.insert("RVPDF_STARTUP_PROBE", probe);
         process.setProcessEnvironment(env);
         const qint64 start = NowMicro();
-        process.start(LaunchedBinary(), args);
+        process.start(BenchProgram(), args);
         if (!process.waitForFinished(30000)) {
             std::printf("run did not finish: %s [%s] [%s]\n", qPrintable(process.errorString()),
                         process.readAllStandardOutput().constData(), process.readAllStandardError().constData());

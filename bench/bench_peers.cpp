@@ -6,6 +6,7 @@
 //
 //   bench_peers [manual.pdf]     (generates the manual when none is given)
 
+#include "BenchProgram.h"
 #include "BenchSummary.h"
 #include "MKApplication.h"
 #include "TestEnv.h"
@@ -206,7 +207,7 @@ int main(int argc, char** argv)
         manual = folder + "/manual.pdf";
         TestPdf::WriteManual(manual, 1158);
     }
-    const Viewer ours {"rvpdf", RVPDF_BINARY, OpenOurs, false};
+    const Viewer ours {"rvpdf", BenchProgram(), OpenOurs, false};
     const Viewer peer {"qpdfview", QStandardPaths::findExecutable("qpdfview"), OpenPeer, true};
     const bool hasPeer = !peer.program.isEmpty();
     if (!hasPeer)
