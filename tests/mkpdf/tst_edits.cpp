@@ -336,7 +336,7 @@ void Do(MainBox* box, const QString& step, Run& run)
         push(CAnnotationCommand::NewChange(store, before, after, "Change"));
     } else if (verb == "remove") {
         push(CAnnotationCommand::NewRemove(store, store->PageAnnotations(0).value(arg.toInt()), "Delete"));
-    } else if (verb == "type") {
+    } else if (verb == "type" || verb == "escape") {
         QCOMPARE(form->Activate(Field(box, arg)), !refused);
         if (refused)
             return;
@@ -349,7 +349,11 @@ void Do(MainBox* box, const QString& step, Run& run)
                 QTest::keyClick(editor, Qt::Key_Return);
             QTest::keyClicks(editor, lines.at(i));
         }
-        editor->Commit();
+        // Escape gives a field its value back.
+        if (verb == "escape")
+            QTest::keyClick(editor, Qt::Key_Escape);
+        else
+            editor->Commit();
     } else if (verb == "set") {
         PdfFormField field = Field(box, arg);
         field.text = rest;
@@ -504,7 +508,7 @@ void TestEdits::roundTrip_data()
 
     QTest::newRow("field shown twice") << "form" << "type city Berlin" << QStringList {"form city=Berlin", "form city=Berlin", "field id=R-1001", "field city=Berlin", "field city=Berlin", "look 1 300,262,150,20 #000000"};
     QTest::newRow("one-line text") << "form" << "type name Ada Lovelace" << QStringList {"form name=Ada Lovela", "field name=Ada Lovela", "field id=R-1001", "printed Ada Lovela"};
-    QTest::newRow("multi-line text") << "form" << "type notes first line\nsecond line" << QStringList {"form notes=first line\nsecond line", "field notes=first line\nsecond line", "field id=R-1001"};
+    QTest::newRow("multi-line text") << "form" << "type notes first line\nsecond line|escape name thrown away" << QStringList {"form notes=first line\nsecond line", "field notes=first line\nsecond line", "field id=R-1001"};
     QTest::newRow("check box") << "form" << "click agree" << QStringList {"form agree=/Yes", "field agree=0", "field id=R-1001"};
     QTest::newRow("radio changed") << "form" << "click size 0|click size 1" << QStringList {"form size=/M", "field size=1", "field id=R-1001"};
     QTest::newRow("combo box") << "form" << "choose color 2" << QStringList {"form color=Blue", "field color=Blue", "field id=R-1001"};
