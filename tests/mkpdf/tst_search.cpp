@@ -437,6 +437,12 @@ void TestSearch::barKeepsQueryPerDocument()
     first->FindBar()->findChild<QCheckBox*>("check_find_case")->click();
     QTRY_VERIFY(Done(first->Search()));
     QCOMPARE(first->Search()->Count(), 0);
+    // Whole words, ticked too: "resum" is only part of a word.
+    first->FindBar()->Field()->setText("resum");
+    QTRY_COMPARE(first->Search()->Count(), 1);
+    first->FindBar()->findChild<QCheckBox*>("check_find_words")->click();
+    QTRY_VERIFY(Done(first->Search()));
+    QCOMPARE(first->Search()->Count(), 0);
 }
 
 void TestSearch::textKeptForLaterSessions_data()

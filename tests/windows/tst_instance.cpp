@@ -13,6 +13,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -315,8 +316,15 @@ void TestInstance::objectsNotOursAreNeverUsed()
     std::unique_ptr<QProcess> other;
     const int shm = squatter.endsWith("segment")
         ? ::shmget(::ftok(key.constData(), 'R'), 2048, IPC_CREAT | IPC_EXCL | (otherUser ? 0666 : 0600)) : -1;
-    const int sem = squatter.endsWith("semaphores") ? ::semget(::ftok(key.constData(), 'S'), 2, IPC_CREAT | IPC_EXCL | 0666) : -1;
+    // The other user's segment is dressed as ours: a set of its own, the
+    // header naming our key file, the lock free, the segment in use.
+    const bool forged = squatter == "user segment";
+    const int sem = squatter.endsWith("semaphores") || forged
+        ? ::semget(::ftok(key.constData(), 'S'), 2, IPC_CREAT | IPC_EXCL | 0666) : -1;
+    char* header = forged ? static_cast<char*>(::shmat(shm, nullptr, 0)) : nullptr;
     auto remove = qScopeGuard([&]() {
+        if (header)
+            ::shmdt(header);
         ::shmctl(shm, IPC_RMID, nullptr);
         ::semctl(sem, 0, IPC_RMID);
         TestEnv::RemoveIpcObjects(otherRuntime);
@@ -326,9 +334,20 @@ void TestInstance::objectsNotOursAreNeverUsed()
     union { int val; semid_ds* buf; unsigned short* array; } semArg {};
     semArg.buf = &semState;
     if (otherUser) {
-        QVERIFY(shm != -1 ? ::shmctl(shm, IPC_STAT, &shmState) == 0 : ::semctl(sem, 0, IPC_STAT, semArg) == 0);
+        QVERIFY(shm == -1 || ::shmctl(shm, IPC_STAT, &shmState) == 0);
+        QVERIFY(sem == -1 || ::semctl(sem, 0, IPC_STAT, semArg) == 0);
         shmState.shm_perm.uid = semState.sem_perm.uid = 65534;
-        QVERIFY(shm != -1 ? ::shmctl(shm, IPC_SET, &shmState) == 0 : ::semctl(sem, 0, IPC_SET, semArg) == 0);
+        QVERIFY(shm == -1 || ::shmctl(shm, IPC_SET, &shmState) == 0);
+        QVERIFY(sem == -1 || ::semctl(sem, 0, IPC_SET, semArg) == 0);
+        if (forged) {
+            QVERIFY(header != reinterpret_cast<char*>(-1));
+            std::memcpy(header, "RVPDFIPC", 8);
+            std::memcpy(header + 8, &sem, sizeof(sem));
+            std::memcpy(header + 12, key.constData(), size_t(key.size()) + 1);
+            semArg.val = 1;
+            QCOMPARE(::semctl(sem, 0, SETVAL, semArg), 0);
+            semArg.buf = &semState;
+        }
     } else if (squatter == "session") {
         QFile::setPermissions(otherRuntime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(::link(key.constData(), QFile::encodeName(otherRuntime + "/RVPDF.instance").constData()), 0);

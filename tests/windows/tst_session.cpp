@@ -3,6 +3,7 @@
 #include "CAnnotationStore.h"
 #include "CFormController.h"
 #include "CFormStore.h"
+#include "CJobRunner.h"
 #include "CRecoveryCopy.h"
 #include "FileSizeLimit.h"
 #include "MKCheckBox.h"
@@ -26,6 +27,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QProcess>
+#include <QSemaphore>
 #include <QSignalSpy>
 
 #include <memory>
@@ -588,7 +590,7 @@ void TestSession::recoveryIsOfferedAfterKill()
         output += child.readAllStandardOutput();
         return output.contains("ready") || child.state() == QProcess::NotRunning;
     };
-    QTRY_VERIFY_WITH_TIMEOUT(readyOrGone(), 20000);
+    QTRY_VERIFY2_WITH_TIMEOUT(readyOrGone(), "the document kept no recovery copy of its own", 20000);
     QCOMPARE(child.state(), QProcess::Running);
     child.kill();
     QVERIFY(child.waitForFinished());
@@ -663,6 +665,22 @@ void TestSession::recoveryIsOfferedAfterKill()
     const QList<CRecoveryCopy::Entry> own = CRecoveryCopy::Pending();
     QCOMPARE(own.size(), how == "new file" ? 0 : 1);
     QVERIFY(own.isEmpty() || own.first().copyPath != pending.first().copyPath);
+    // The copy is the worker's to write, never the GUI thread's: with the
+    // worker held busy, a change and its copy leave the disk as it was.
+    if (how == "recover") {
+        const QByteArray before = TestPdf::ReadBytes(own.first().copyPath);
+        QSemaphore held;
+        CJobRunner::Start(CJobRunner::RecoveryPool, CJobRunner::BackgroundPriority, [&held]() { held.acquire(); });
+        CPagePlan turned = plan;
+        turned.Rotate({1}, 90);
+        box->Session()->ApplyPlan(turned, "turn", {});
+        QVERIFY(box->WriteRecoveryCopy());
+        const QByteArray during = TestPdf::ReadBytes(own.first().copyPath);
+        held.release();
+        CRecoveryCopy::Flush();
+        QVERIFY2(during == before, "the GUI thread wrote the recovery copy itself");
+        QVERIFY(TestPdf::ReadBytes(own.first().copyPath) != before);
+    }
 
     // Closing without saving is a clean close: the copy goes, the file stays.
     auto* dontSave = ModalAnswerer::Clicking("button_2");
