@@ -66,6 +66,26 @@ bool CFileUtils::WriteFileBytes(const QString& path, const QByteArray& data)
     return true;
 }
 
+unsigned CFileUtils::NewFileMode()
+{
+    // Read, not set and restored: umask() is the whole process's, and
+    // another thread may be creating a file meanwhile.
+    unsigned mask = 022;
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            if (!line.startsWith("Umask:"))
+                continue;
+            bool ok = false;
+            const unsigned read = line.mid(6).trimmed().toUInt(&ok, 8);
+            if (ok && read <= 0777)
+                mask = read;
+            break;
+        }
+    }
+    return 0666 & ~mask;
+}
+
 bool CFileUtils::SyncFolder(const QString& path)
 {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

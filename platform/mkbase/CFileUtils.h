@@ -18,6 +18,9 @@ public:
     static bool WriteFileBytes(const QString& path, const QByteArray& data);
     // Flushes a folder's entries (a rename into it) to disk.
     static bool SyncFolder(const QString& path);
+    // The mode a file made now would get (0666 less the process's umask),
+    // for files first written under a temporary name, which are private.
+    static unsigned NewFileMode();
 
     static bool MakeDirPath(const QString& path);
     static bool DeleteDirPath(const QString& path);

@@ -34,6 +34,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QUndoStack>
 #include <QUrl>
@@ -531,6 +532,10 @@ void TestEdits::roundTrip()
     QFETCH(QStringList, expected);
     Run run;
     ModalAnswerer answerer([&run](QWidget* dialog) { Answer(&run, dialog); }, 10);
+    // A user who keeps new files from others: a new file written is theirs
+    // alone to read, as any other new file would be.
+    const mode_t umask = ::umask(027);
+    const auto restoreUmask = qScopeGuard([umask]() { ::umask(umask); });
     QString path;
     QScopedPointer<MainBox> box(Open(source, run, &path));
     QVERIFY(box);
@@ -624,6 +629,11 @@ void TestEdits::roundTrip()
     if ((written != path || (dirty.isEmpty() && run.protect.isEmpty())) && !source.startsWith("new:"))
         QCOMPARE(TestPdf::ReadBytes(path), before);
     QCOMPARE(TestPdf::StructureProblems(written, run.password), QString());
+    if (written != path) {
+        struct stat made {};
+        QCOMPARE(::stat(QFile::encodeName(written).constData(), &made), 0);
+        QCOMPARE(QString::number(made.st_mode & 0777, 8), QString("640"));
+    }
     if (written == path && !source.startsWith("new:")) {
         struct stat now {};
         QCOMPARE(::stat(name.constData(), &now), 0);

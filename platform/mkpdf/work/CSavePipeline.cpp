@@ -285,11 +285,12 @@ CSavePipeline::Result CSavePipeline::Run(const Job& job)
             return Fail(WriteFailed, target, SystemError(code));
     } else {
         // The new file takes the old one's owner, group, mode, access lists
-        // and extended attributes; a new one is readable as any new file.
+        // and extended attributes; a new one gets what the user's umask
+        // gives any new file.
         if (replacing)
             CopyAttributes(original, targetName, temp.handle());
         else
-            ::fchmod(temp.handle(), 0644);
+            ::fchmod(temp.handle(), mode_t(MKBase::CFileUtils::NewFileMode()));
         const QString tempPath = temp.fileName();
         temp.setAutoRemove(false);
         temp.close();
