@@ -29,7 +29,7 @@
 
 namespace {
 
-// The design waits this long before opening a file sent to a window.
+// The instance waits this long before opening a file sent to a window.
 constexpr double kOpenWaitMs = 200;
 constexpr double kTargetMemoryRatio = 0.6;
 constexpr double kTargetMemoryMiB = 133;
@@ -167,8 +167,8 @@ Memory MemoryOf(const Viewer& viewer, const QStringList& files)
     return memory;
 }
 
-// Launch to title for each hand-over, less the design's wait (which only
-// our viewer has).
+// Launch to title for each hand-over, less the wait before a handed-over
+// file opens (which only our viewer has).
 QVector<double> HandOvers(const Viewer& viewer, const QString& folder, double dWaitMs)
 {
     TestX11 x11;
@@ -250,7 +250,7 @@ int main(int argc, char** argv)
     if (hasPeer) {
         const QVector<double> handPeer = HandOvers(peer, folder, 0);
         const double a = Median(handOurs), b = Median(handPeer);
-        std::printf("hand-over, launch to the file's title: %.0f ms net of the design's %.0f ms wait (median of %d, "
+        std::printf("hand-over, launch to the file's title: %.0f ms net of the %.0f ms wait before it opens (median of %d, "
                     "best %.0f ms) against qpdfview's %.0f ms (median of %d, best %.0f ms): %.2fx (target at most "
                     "qpdfview's: %s)\n",
                     a, kOpenWaitMs, int(handOurs.size()),
@@ -261,7 +261,7 @@ int main(int argc, char** argv)
         SummaryRow("hand-over, launch to the file's title, less the 200 ms wait", QStringLiteral("%1 ms").arg(a, 0, 'f', 0),
                    QStringLiteral("qpdfview %1 ms").arg(b, 0, 'f', 0), a / qMax(b, 0.1), "at most qpdfview's", a <= b);
     } else {
-        std::printf("hand-over, launch to the file's title: %.0f ms net of the design's %.0f ms wait (median of %d)\n",
+        std::printf("hand-over, launch to the file's title: %.0f ms net of the %.0f ms wait before it opens (median of %d)\n",
                     Median(handOurs), kOpenWaitMs, int(handOurs.size()));
     }
     return 0;

@@ -39,7 +39,7 @@ public:
     bool IsDocumentOpen(const QString& path) const override;
     // Argument lists received from later launches so far.
     int HandOverCount() const { return handOvers; }
-    // Files waiting for the design's wait before they open.
+    // Files waiting out the 200 ms before they open in their window.
     int PendingOpens() const { return pendingOpens; }
     void StartSemaphoreThread(const QString& key);
     // Ends the hand-over reader before the guard goes: a reader still
