@@ -59,6 +59,13 @@ void CSystemUtils::TuneMemory()
 #endif
 }
 
+void CSystemUtils::GiveBackFreedMemory()
+{
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
+}
+
 bool CSystemUtils::IsWindows11OrGreater()
 {
     return false;

@@ -26,6 +26,10 @@ public:
     // threads: serving them straight from the system (and returning them on
     // free) keeps memory from growing with every page viewed.
     static void TuneMemory();
+    // Hands the freed heap back to the system: after a burst of work (a
+    // document's pages read, a hidden tab's pictures dropped) it stays
+    // with the process otherwise.
+    static void GiveBackFreedMemory();
     static bool IsWindows11OrGreater();
     // The desktop's own palette (the platform theme's, never the one the
     // application set) has a window darker than its text. False when there

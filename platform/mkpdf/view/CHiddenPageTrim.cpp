@@ -3,13 +3,11 @@
 #include "CPageCache.h"
 #include "CPageView.h"
 #include "CPdfDocument.h"
+#include "CSystemUtils.h"
 
 #include <QEvent>
 #include <QTimer>
 
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 
 CHiddenPageTrim::CHiddenPageTrim(CPageView* view_)
     : QObject(view_)
@@ -46,7 +44,5 @@ void CHiddenPageTrim::Trim()
                                                            Qt::FastTransformation));
     }
     cache.RemoveDocument(id);
-#ifdef __GLIBC__
-    malloc_trim(0);
-#endif
+    MKBase::CSystemUtils::GiveBackFreedMemory();
 }

@@ -3,6 +3,7 @@
 #include "CJobRunner.h"
 #include "CPdfDocument.h"
 #include "CReadingCopy.h"
+#include "CSystemUtils.h"
 #include "CTextCache.h"
 #include "CTextStore.h"
 
@@ -15,10 +16,6 @@
 #include <iterator>
 #include <vector>
 
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
-
 namespace {
 
 // Pages read with their layout at the start of a search, so the first
@@ -30,14 +27,6 @@ constexpr int kLayoutsKept = 48;
 constexpr int kSnippetBefore = 32;
 constexpr int kSnippetAfter = 64;
 constexpr int kFlushMs = 100;
-
-// Reading pages leaves the heap full of freed pieces; give them back.
-void GiveBackFreedMemory()
-{
-#ifdef __GLIBC__
-    malloc_trim(0);
-#endif
-}
 
 } // namespace
 
@@ -94,7 +83,7 @@ struct CDocumentSearch::Shelf
                 else
                     *copyGainsNothing = true;
                 // Working out the copy took the file's whole structure.
-                GiveBackFreedMemory();
+                MKBase::CSystemUtils::GiveBackFreedMemory();
             }
             QMutexLocker locker(&mutex);
             copy = made;
@@ -153,7 +142,7 @@ struct CDocumentSearch::Shelf
         making.unlock();
         parsers.clear();
         held.reset();
-        GiveBackFreedMemory();
+        MKBase::CSystemUtils::GiveBackFreedMemory();
     }
 
     void Close()
