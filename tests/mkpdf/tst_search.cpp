@@ -511,6 +511,7 @@ void TestSearch::replacedOrClosedMidway_data()
     QTest::newRow("closed with results on their way") << "close" << true;
     QTest::newRow("stopped while pages are read") << "stop" << false;
     QTest::newRow("stopped with results on their way") << "stop" << true;
+    QTest::newRow("stopped with Escape") << "escape" << false;
 }
 
 void TestSearch::replacedOrClosedMidway()
@@ -521,21 +522,26 @@ void TestSearch::replacedOrClosedMidway()
     const int cached = CTextCache::Instance().UsedBytes();
     QScopedPointer<MainBox> box(OpenShown(dir + "/long.pdf"));
     CDocumentSearch* search = box->Search();
+    if (how == "escape")
+        box->FindBar()->Open();
     search->Start("alpha", {}, 0);
     // Every page of the first search read, its results queued but not taken.
     if (inFlight) {
         CJobRunner::ThreadPool(CJobRunner::TextPool)->waitForDone();
-    } else if (close) {
+    } else if (close || how == "escape") {
         QSignalSpy progress(search, &CDocumentSearch::SignalProgress);
         QVERIFY(progress.wait());
     }
     QCOMPARE(search->GetState(), CDocumentSearch::Running);
-    if (how == "stop") {
+    if (how == "stop" || how == "escape") {
         // The counter tells how far the search got; Stop keeps what it found.
         QLabel* counter = box->FindBar()->Counter();
         QVERIFY2(counter->text().endsWith(" of 150 pages searched"), qPrintable(counter->text()));
         QVERIFY(!box->FindBar()->StopButton()->isHidden());
-        box->FindBar()->StopButton()->click();
+        if (how == "escape")
+            QTest::keyClick(box->FindBar()->Field(), Qt::Key_Escape);
+        else
+            box->FindBar()->StopButton()->click();
         const int pagesSearched = search->PagesSearched();
         WaitForBackgroundWork();
         QCOMPARE(search->GetState(), CDocumentSearch::Stopped);
@@ -546,6 +552,12 @@ void TestSearch::replacedOrClosedMidway()
                                       .arg(search->CurrentOrdinal()).arg(search->Count()).arg(pagesSearched)
                                       .replace(QRegularExpression("^0 of (\\d+)"), "\\1 found"));
         QVERIFY(box->FindBar()->StopButton()->isHidden());
+        // A stopped search leaves the bar; a second Escape closes it.
+        if (how == "escape") {
+            QVERIFY(box->FindBar()->isVisible());
+            QTest::keyClick(box->FindBar()->Field(), Qt::Key_Escape);
+            QVERIFY(!box->FindBar()->isVisible());
+        }
         return;
     }
     if (close) {

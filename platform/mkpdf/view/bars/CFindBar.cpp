@@ -39,7 +39,7 @@ CFindBar::CFindBar(CDocumentSearch* search_, CPageView* view_, QWidget* parent)
     stop = new QPushButton(tr("Stop"), this);
     stop->setObjectName("button_find_stop");
     stop->setToolTip(tr("Stop Searching"));
-    stop->setFocusPolicy(Qt::NoFocus);
+    stop->setFocusPolicy(Qt::TabFocus);
     stop->hide();
     row->addWidget(stop);
     QPushButton* previous = new CIconButton("button_find_prev", tr("Previous Match (Shift+F3)"), 26, this);
@@ -221,8 +221,13 @@ bool CFindBar::eventFilter(QObject* watched, QEvent* event)
                 FindNext();
             return true;
         }
+        // Escape stops a search under way, keeping what it found; then
+        // it closes the bar.
         if (key->key() == Qt::Key_Escape) {
-            Close();
+            if (search->GetState() == CDocumentSearch::Running)
+                search->Stop();
+            else
+                Close();
             return true;
         }
     }
