@@ -67,9 +67,10 @@ void CChangeWatcher::Check()
         settle.start();
         return;
     }
-    if (document->IsSameContentOnDisk())
-        return;
+    // The version the user chose to keep their own over: not asked again.
     if (info.size() == keptSize && info.lastModified().toMSecsSinceEpoch() == keptTime)
+        return;
+    if (document->IsSameContentOnDisk())
         return;
     if (hooks.dirty())
         Ask();
