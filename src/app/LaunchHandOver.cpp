@@ -30,7 +30,7 @@ int HandOverToRunningInstance(CSingleInstance& instance, const QString& name, co
     case CSingleInstance::NoAnswer:
         break;
     }
-    std::fprintf(stderr, "%s is running but did not answer within %d seconds; not opened: %s\n", qPrintable(name),
-                 CSingleInstance::kTakeOverTimeoutMs / 1000, qPrintable(file.isEmpty() ? QStringLiteral("-") : file));
+    std::fprintf(stderr, "%s is running but did not answer in time; not opened: %s\n", qPrintable(name),
+                 qPrintable(file.isEmpty() ? QStringLiteral("-") : file));
     return 1;
 }

@@ -190,7 +190,8 @@ CSingleInstance::SendResult CSingleInstance::SendArguments(const HandOver& handO
     const QString file = KeyFilePath(key);
     QElapsedTimer timer;
     timer.start();
-    while (timer.elapsed() < kTakeOverTimeoutMs) {
+    int limitMs = kTakeOverTimeoutMs;
+    while (timer.elapsed() < limitMs) {
         CSharedSegment target(file, kSegmentSize);
         if (file.isEmpty() || target.Attach() != CSharedSegment::Ok) {
             // The instance ended after we found it: be the instance.
@@ -219,6 +220,7 @@ CSingleInstance::SendResult CSingleInstance::SendArguments(const HandOver& handO
         if (closing) {
             // The instance removes the objects when it ends; the next round
             // makes them anew.
+            limitMs = kClosingTimeoutMs;
             target.Detach();
             QThread::msleep(20);
             continue;
@@ -245,6 +247,7 @@ CSingleInstance::SendResult CSingleInstance::SendArguments(const HandOver& handO
             return Delivered;
         if (!closing)
             return NoAnswer;
+        limitMs = kClosingTimeoutMs;
         QThread::msleep(20);
     }
     return NoAnswer;

@@ -26,9 +26,12 @@ public:
     static constexpr int kPendingByte = kSegmentSize - 1;
     static constexpr int kPayloadSize = kClosingByte;
     // How long a later launch waits for the running instance to take its
-    // list, and for an instance that is closing to be gone.
+    // list, and for an instance that is closing to be gone. One that said
+    // it is closing is waited for longer: its end is certain but may be
+    // slow (a loaded machine, many documents), and giving up loses the file.
     static constexpr int kHandOverTimeoutMs = 3000;
     static constexpr int kTakeOverTimeoutMs = 5000;
+    static constexpr int kClosingTimeoutMs = 30000;
 
     enum SendResult {
         Delivered,

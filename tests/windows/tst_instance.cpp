@@ -1,6 +1,7 @@
 #include "TestMain.h"
 #include "TestPdf.h"
 #include "TestX11.h"
+#include "MKApplication.h"
 #include "windows/CSingleInstance.h"
 
 #include <QDir>
@@ -8,13 +9,16 @@
 #include <QFile>
 #include <QProcess>
 #include <QScopeGuard>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QUrl>
 
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <thread>
 #include <vector>
 
 #include <sys/ipc.h>
@@ -36,6 +40,7 @@ private slots:
     void handOver();
     void launchesDuringStartUpAllOpen();
     void launchWhileEndingIsNotLost();
+    void slowEndIsWaitedFor();
     void pathLengthLimit();
     void startupNotificationEnds();
     void killedInstanceDoesNotBlockTheNext();
@@ -52,6 +57,7 @@ private:
     bool StartFirst(const QStringList& args = {}, const QString& dir = QString());
     std::unique_ptr<QProcess> StartLaunch(const QStringList& args, const QString& dir = QString(),
                                           const QStringList& env = {});
+    static void ShowErrors(const char* what, QProcess& process);
     int Launch(const QStringList& args, const QString& dir = QString(), const QStringList& env = {},
                QByteArray* err = nullptr);
 
@@ -64,6 +70,10 @@ private:
 void TestInstance::initTestCase()
 {
     QVERIFY2(x11.IsConnected(), "needs the test display");
+    // Closing the last window asks for a review once, from the fifth launch
+    // on; how many launches come before a test here depends on timing, and
+    // the question would be one window more.
+    QSettings(MKApplication::FrameworkSettingsPath(), QSettings::IniFormat).setValue("Review/Shown", true);
     dir = TestEnv::MakeDir("instance");
     for (int i = 0; i < 7; ++i) {
         docs << dir + QStringLiteral("/doc%1.pdf").arg(i);
@@ -73,6 +83,10 @@ void TestInstance::initTestCase()
 
 void TestInstance::cleanup()
 {
+    // What the instance said is the first clue to a failure seen only on a
+    // slow or sanitized run.
+    if (first && QTest::currentTestFailed())
+        ShowErrors("the instance", *first);
     if (first) {
         first->kill();
         first->waitForFinished();
@@ -102,6 +116,15 @@ QStringList TestInstance::RecentPaths(const QStringList& paths) const
     return found;
 }
 
+void TestInstance::ShowErrors(const char* what, QProcess& process)
+{
+    if (process.state() == QProcess::Running) {
+        process.kill();
+        process.waitForFinished();
+    }
+    qWarning("%s wrote: %s", what, process.readAllStandardError().constData());
+}
+
 std::unique_ptr<QProcess> TestInstance::StartLaunch(const QStringList& args, const QString& workDir,
                                                     const QStringList& env)
 {
@@ -122,6 +145,8 @@ int TestInstance::Launch(const QStringList& args, const QString& workDir, const 
     const TestEnv::ChildResult run = TestEnv::RunChild(RVPDF_BINARY, args, env, 15000, workDir);
     if (err)
         *err = run.err;
+    else if (run.ExitCode() != 0)
+        qWarning("launch %s ended with %d: %s", qPrintable(args.join(' ')), run.ExitCode(), run.err.constData());
     return run.ExitCode();
 }
 
@@ -208,7 +233,11 @@ void TestInstance::launchWhileEndingIsNotLost()
     QVERIFY(StartFirst({docs[1]}));
     QVERIFY(x11.SendDeleteWindow(x11.WindowsOf(first->processId()).value(0)));
     std::unique_ptr<QProcess> late = StartLaunch({docs[2]});
-    QTRY_VERIFY_WITH_TIMEOUT(RecentPaths().contains(docs[2]), 15000);
+    auto show = qScopeGuard([&]() {
+        if (QTest::currentTestFailed())
+            ShowErrors("the late launch", *late);
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(RecentPaths().contains(docs[2]), 40000);
     QTRY_VERIFY_WITH_TIMEOUT(first->state() == QProcess::NotRunning || late->state() == QProcess::NotRunning, 5000);
     QProcess* survivor = first->state() == QProcess::Running ? first.get() : late.get();
     QCOMPARE(survivor->state(), QProcess::Running);
@@ -217,6 +246,28 @@ void TestInstance::launchWhileEndingIsNotLost()
         late->kill();
         late->waitForFinished();
     }
+}
+
+void TestInstance::slowEndIsWaitedFor()
+{
+    // An instance that said it is closing ends for sure, however slowly (a
+    // loaded machine, many documents to put away): a launch meanwhile
+    // waits for it and becomes the next instance instead of giving up.
+    auto ending = std::make_unique<CSingleInstance>("slow-end");
+    QVERIFY(!ending->IsRunning());
+    ending->SetClosing(true);
+    CSingleInstance later("slow-end");
+    QVERIFY(later.IsRunning());
+    QElapsedTimer timer;
+    timer.start();
+    std::thread end([&]() {
+        QThread::msleep(CSingleInstance::kTakeOverTimeoutMs + 1500);
+        ending.reset();
+    });
+    const CSingleInstance::SendResult result = later.SendArguments({{"rvpdf", docs[0]}, {}, {}});
+    end.join();
+    QCOMPARE(result, CSingleInstance::BecameFirst);
+    QVERIFY(timer.elapsed() >= CSingleInstance::kTakeOverTimeoutMs);
 }
 
 void TestInstance::pathLengthLimit()
