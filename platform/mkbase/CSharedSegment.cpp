@@ -215,19 +215,14 @@ bool CSharedSegment::RemoveStale()
     return true;
 }
 
-bool CSharedSegment::RenewKeyFile(const QString& keyFile)
+bool CSharedSegment::RenewKeyFile(const QString& keyFile, const QString& retiredPath)
 {
-    // The old file keeps its inode until the new one exists, so the new
-    // file cannot get the same number and with it the same keys.
-    const QString old = keyFile + QStringLiteral(".old");
-    QFile::remove(old);
-    const bool moved = QFile::rename(keyFile, old);
+    QFile::remove(retiredPath);
+    const bool moved = QFile::rename(keyFile, retiredPath);
     QFile file(keyFile);
     const bool made = file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
     file.close();
-    if (moved)
-        QFile::remove(old);
-    return made;
+    return moved && made;
 }
 
 bool CSharedSegment::Op(int nSem, int nDelta, bool bUndo, int nTimeoutMs)

@@ -39,8 +39,11 @@ public:
     bool IsAttached() const { return data != nullptr; }
     // Removes the objects on the key when they are ours and nobody uses them.
     bool RemoveStale();
-    // A key file with a new inode, so new keys.
-    static bool RenewKeyFile(const QString& path);
+    // A key file with a new inode, so new keys. The old file is kept under
+    // retiredPath: while it exists its inode cannot come back, and a file
+    // system that hands out the inode freed last would otherwise go back and
+    // forth between two keys. The caller removes it once a key works.
+    static bool RenewKeyFile(const QString& path, const QString& retiredPath);
 
     bool Lock();
     void Unlock();

@@ -3,8 +3,11 @@
 #include "CSharedSegment.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDataStream>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -97,6 +100,13 @@ CSingleInstance::CreateResult CSingleInstance::TryCreate()
     if (file.isEmpty())
         return NoChannel;
     auto made = std::make_unique<CSharedSegment>(file, kSegmentSize);
+    // Key files moved off objects not ours; each kept until the end, so that
+    // every attempt gets an inode, and keys, of its own.
+    QStringList retired;
+    auto removeRetired = qScopeGuard([&retired]() {
+        for (const QString& path : retired)
+            QFile::remove(path);
+    });
     for (int attempt = 0; attempt < kKeyAttempts; ++attempt) {
         const CSharedSegment::Result result = made->Create();
         if (result == CSharedSegment::Ok) {
@@ -116,7 +126,8 @@ CSingleInstance::CreateResult CSingleInstance::TryCreate()
         case CSharedSegment::Foreign:
             // Another program's, user's or session's object on our key:
             // never our instance, and a new key file gives new keys.
-            CSharedSegment::RenewKeyFile(file);
+            retired << file + QStringLiteral(".%1-%2.retired").arg(QCoreApplication::applicationPid()).arg(attempt);
+            CSharedSegment::RenewKeyFile(file, retired.last());
             break;
         case CSharedSegment::Missing:
             break;

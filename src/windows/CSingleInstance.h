@@ -90,7 +90,7 @@ private:
     // Creates the objects, clearing what a crashed instance left and moving
     // off a key that objects not ours sit on.
     CreateResult TryCreate();
-    static constexpr int kKeyAttempts = 3;
+    static constexpr int kKeyAttempts = 8;
 
     bool running = false;
     QString key;

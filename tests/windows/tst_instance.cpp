@@ -16,6 +16,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <memory>
 #include <thread>
@@ -342,6 +343,9 @@ void TestInstance::objectsNotOursAreNeverUsed_data()
     QTest::newRow("another program's segment") << "segment";
     QTest::newRow("another user's segment, open to all") << "user segment";
     QTest::newRow("another user's semaphores, open to all") << "user semaphores";
+    // A file system may hand the inode freed last to the next new file: a
+    // new key file must not lead back to a key already found taken.
+    QTest::newRow("another user's semaphores on this key and the next") << "user semaphores, next key too";
     QTest::newRow("another session's instance on the same key") << "session";
 }
 
@@ -363,6 +367,19 @@ void TestInstance::objectsNotOursAreNeverUsed()
     QVERIFY(QFile::remove(keyFile) || !QFile::exists(keyFile));
     QVERIFY(TestPdf::WriteBytes(keyFile, QByteArray()));
     const QByteArray key = QFile::encodeName(keyFile);
+    // Objects left by earlier runs on this machine may sit on any key: the
+    // squatters here start from a key file whose keys are free.
+    QStringList held;
+    auto release = qScopeGuard([&held]() {
+        for (const QString& path : held)
+            QFile::remove(path);
+    });
+    for (int i = 0; i < 50 && (::shmget(::ftok(key.constData(), 'R'), 0, 0) != -1
+                               || ::semget(::ftok(key.constData(), 'S'), 0, 0) != -1); ++i) {
+        held << keyFile + QStringLiteral(".held%1").arg(i);
+        QVERIFY(QFile::rename(keyFile, held.last()));
+        QVERIFY(TestPdf::WriteBytes(keyFile, QByteArray()));
+    }
     const QString otherRuntime = TestEnv::MakeDir("other-session");
     std::unique_ptr<QProcess> other;
     const int shm = squatter.endsWith("segment")
@@ -370,14 +387,25 @@ void TestInstance::objectsNotOursAreNeverUsed()
     // The other user's segment is dressed as ours: a set of its own, the
     // header naming our key file, the lock free, the segment in use.
     const bool forged = squatter == "user segment";
-    const int sem = squatter.endsWith("semaphores") || forged
+    const int sem = squatter.contains("semaphores") || forged
         ? ::semget(::ftok(key.constData(), 'S'), 2, IPC_CREAT | IPC_EXCL | 0666) : -1;
+    // The next key file is likely to get the inode of one just removed.
+    int nextSem = -1;
+    if (squatter.endsWith("next key too")) {
+        const QByteArray probe = key + ".probe";
+        QVERIFY(TestPdf::WriteBytes(QFile::decodeName(probe), QByteArray()));
+        // Taken already, by whatever, serves as well.
+        nextSem = ::semget(::ftok(probe.constData(), 'S'), 2, IPC_CREAT | IPC_EXCL | 0666);
+        QVERIFY(nextSem != -1 || errno == EEXIST);
+        QVERIFY(QFile::remove(QFile::decodeName(probe)));
+    }
     char* header = forged ? static_cast<char*>(::shmat(shm, nullptr, 0)) : nullptr;
     auto remove = qScopeGuard([&]() {
         if (header)
             ::shmdt(header);
         ::shmctl(shm, IPC_RMID, nullptr);
         ::semctl(sem, 0, IPC_RMID);
+        ::semctl(nextSem, 0, IPC_RMID);
         TestEnv::RemoveIpcObjects(otherRuntime);
     });
     shmid_ds shmState {};
@@ -390,6 +418,7 @@ void TestInstance::objectsNotOursAreNeverUsed()
         shmState.shm_perm.uid = semState.sem_perm.uid = 65534;
         QVERIFY(shm == -1 || ::shmctl(shm, IPC_SET, &shmState) == 0);
         QVERIFY(sem == -1 || ::semctl(sem, 0, IPC_SET, semArg) == 0);
+        QVERIFY(nextSem == -1 || ::semctl(nextSem, 0, IPC_SET, semArg) == 0);
         if (forged) {
             QVERIFY(header != reinterpret_cast<char*>(-1));
             std::memcpy(header, "RVPDFIPC", 8);
@@ -420,6 +449,9 @@ void TestInstance::objectsNotOursAreNeverUsed()
     QCOMPARE(::semget(::ftok(current.constData(), 'S'), 0, 0), -1);
     QVERIFY(shm == -1 || ::shmctl(shm, IPC_STAT, &shmState) == 0);
     QVERIFY(sem == -1 || ::semctl(sem, 0, IPC_STAT, semArg) == 0);
+    QVERIFY(nextSem == -1 || ::semctl(nextSem, 0, IPC_STAT, semArg) == 0);
+    // Key files left for others' objects are gone once a key worked.
+    QCOMPARE(QDir(TestEnv::Root() + "/runtime").entryList({"*.retired"}, QDir::Files), QStringList());
     if (other)
         QCOMPARE(other->state(), QProcess::Running);
 }
