@@ -235,8 +235,17 @@ void TestInstance::launchWhileEndingIsNotLost()
     QVERIFY(x11.SendDeleteWindow(x11.WindowsOf(first->processId()).value(0)));
     std::unique_ptr<QProcess> late = StartLaunch({docs[2]});
     auto show = qScopeGuard([&]() {
-        if (QTest::currentTestFailed())
-            ShowErrors("the late launch", *late);
+        if (!QTest::currentTestFailed())
+            return;
+        for (QProcess* process : {first.get(), late.get()}) {
+            QStringList titles;
+            for (quint32 window : x11.WindowsOf(process->processId()))
+                titles << x11.Title(window);
+            qWarning("%s: %s, windows: %s", process == late.get() ? "late launch" : "instance",
+                     process->state() == QProcess::Running ? "running" : "ended", qPrintable(titles.join(" | ")));
+        }
+        qWarning("log: %s", qPrintable(LogText()));
+        ShowErrors("the late launch", *late);
     });
     QTRY_VERIFY_WITH_TIMEOUT(RecentPaths().contains(docs[2]), 40000);
     QTRY_VERIFY_WITH_TIMEOUT(first->state() == QProcess::NotRunning || late->state() == QProcess::NotRunning, 5000);
